@@ -1,0 +1,32 @@
+find_package(GTest REQUIRED)
+
+# add_ravelin_test(<name> LABEL <layer> SOURCES <files...> LIBS <targets...> [QTEST]
+#                  [FIXTURES <fixtures...>] [TIMEOUT <seconds>])
+# Makes one test executable labelled by its layer. GoogleTest is the default;
+# QTEST builds a Qt Test case (windows, run offscreen). Every test gets its own
+# scratch folder in RAVELIN_TEST_TMP and the source data folder in RAVELIN_TEST_DATA.
+function(add_ravelin_test name)
+  cmake_parse_arguments(T "QTEST" "LABEL;TIMEOUT" "SOURCES;LIBS;FIXTURES" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS})
+  if(T_QTEST)
+    target_link_libraries(${name} PRIVATE Qt6::Test Qt6::Widgets)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main Qt6::Core)
+  endif()
+  set(scratch ${CMAKE_BINARY_DIR}/test-scratch/${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set(env
+    "RAVELIN_TEST_TMP=${scratch}"
+    "RAVELIN_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data"
+    "QT_QPA_PLATFORM=offscreen"
+    "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1"
+    "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" ENVIRONMENT "${env}" TIMEOUT ${T_TIMEOUT})
+  if(T_FIXTURES)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
+  endif()
+endfunction()

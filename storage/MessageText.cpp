@@ -1,0 +1,56 @@
+#include "storage/MessageText.h"
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Qt's long time format carries the time zone ("t"); the stored text never had one.
+QString longTimeFormatWithoutZone(const QLocale &locale)
+{
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString result;
+    bool quoted = false;
+    for (QChar c : format) {
+        if (c == QLatin1Char('\''))
+            quoted = !quoted;
+        if (quoted || c != QLatin1Char('t'))
+            result += c;
+    }
+    return result.trimmed();
+}
+
+} // namespace
+
+std::optional<cSplitAddress> SplitAddress(const QByteArray &text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nullopt;
+    qsizetype gt = -1, lt = -1;
+    for (qsizetype i = text.size() - 1; i >= 0 && (gt < 0 || lt < 0); --i) {
+        if (text.at(i) == '>' && gt < 0)
+            gt = i;
+        else if (text.at(i) == '<' && lt < 0)
+            lt = i;
+    }
+    if (gt < 0 || lt < 0)
+        return cSplitAddress{text, {}};
+    auto trimEnd = [](QByteArray value) {
+        while (!value.isEmpty() && (value.endsWith(' ') || value.endsWith('\t')))
+            value.chop(1);
+        return value;
+    };
+    const QByteArray address = gt > lt ? text.mid(lt + 1, gt - lt - 1) : QByteArray();
+    return cSplitAddress{trimEnd(text.left(lt)), trimEnd(address)};
+}
+
+QByteArray NowText(const QDateTime &when, const QLocale &locale)
+{
+    const QString date = locale.toString(when.date(), QLocale::ShortFormat);
+    QString time = locale.toString(when.time(), longTimeFormatWithoutZone(locale));
+    if (!time.isEmpty() && isDigit(time.at(0)) && (time.size() == 1 || !isDigit(time.at(1))))
+        time.prepend(QLatin1Char('0'));
+    return (date + QLatin1Char(' ') + time).toUtf8();
+}

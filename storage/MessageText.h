@@ -1,0 +1,20 @@
+#pragma once
+// Small text rules shared by everything that stores or shows a message.
+#include <QByteArray>
+#include <QDateTime>
+#include <QLocale>
+#include <optional>
+
+struct cSplitAddress
+{
+    QByteArray name;
+    QByteArray address;
+};
+
+// Display name and address of a sender text such as "Ann Lee <ann@example.org>". The last
+// "<" and ">" count; without both the whole text is the name. Blank text gives nothing.
+std::optional<cSplitAddress> SplitAddress(const QByteArray &text);
+
+// The stored date-and-time text of a message: the user's short date, a blank, the long time
+// without its zone, the hour always with two digits.
+QByteArray NowText(const QDateTime &when = QDateTime::currentDateTime(), const QLocale &locale = QLocale::system());

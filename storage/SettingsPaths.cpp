@@ -1,0 +1,42 @@
+#include "storage/SettingsPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+QString executableFolder()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+}
+
+QString settingsFile(const char *name)
+{
+    return ProgramFolder() + QLatin1Char('/') + QLatin1String(name);
+}
+
+} // namespace
+
+QString ProgramFolder()
+{
+    const QString configured = qEnvironmentVariable("RAVELIN_CONFIG_DIR");
+    if (!configured.isEmpty()) {
+        QDir().mkpath(configured);
+        return QDir::cleanPath(QDir(configured).absolutePath());
+    }
+    const QString beside = executableFolder();
+    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
+        return beside;
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                            + QStringLiteral("/ravelin");
+    QDir().mkpath(perUser);
+    return perUser;
+}
+
+QString OptionsFilePath() { return settingsFile("Ravelin2 Options.ini"); }
+QString AccountsFilePath() { return settingsFile("Ravelin2 Accounts.ini"); }
+QString ContactsFilePath() { return settingsFile("Ravelin2 contacts.ini"); }
+QString SignaturesFilePath() { return settingsFile("Ravelin2 Signatures.ini"); }
+QString TempInfoFilePath() { return settingsFile("Ravelin2 TempInfo.ini"); }

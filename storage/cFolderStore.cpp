@@ -1,0 +1,233 @@
+#include "storage/cFolderStore.h"
+
+#include "storage/MailStorage.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSet>
+
+namespace {
+
+constexpr int kFileNameCount = 9999;
+constexpr int kRandomTries = 64;
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+QString candidateName(const QString &prefix, int number, const QString &extension)
+{
+    return prefix + QString::number(number) + QLatin1Char('.') + extension;
+}
+
+// A name the file system takes as one new folder directly under the mail folder.
+bool isPlainFolderName(const QString &name)
+{
+    return !name.trimmed().isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+           && !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
+bool folderExists(const QString &name)
+{
+    return QFileInfo(MailFolderPath(name)).isDir();
+}
+
+QString withFolder(const QString &text, const QString &folder)
+{
+    return text + QStringLiteral("\n\n") + QDir::toNativeSeparators(folder);
+}
+
+} // namespace
+
+const QString cFolderStore::CannotCreateFolderCaption = QStringLiteral("Cannot create folder");
+const QString cFolderStore::CannotRenameFolderCaption = QStringLiteral("Cannot rename folder");
+const QString cFolderStore::CannotRemoveFolderCaption = QStringLiteral("Cannot remove folder");
+
+cFolderStore &cFolderStore::instance()
+{
+    static cFolderStore store;
+    return store;
+}
+
+const QStringList &cFolderStore::FixedFolders()
+{
+    static const QStringList folders{QStringLiteral("Inbox"), QStringLiteral("Unsent"), QStringLiteral("Sent items"),
+                                     QStringLiteral("Unfinished"), QStringLiteral("Trash")};
+    return folders;
+}
+
+int cFolderStore::FolderKind(const QString &folder)
+{
+    for (int kind = 0; kind < FixedFolders().size(); ++kind)
+        if (FixedFolders().at(kind).compare(folder, Qt::CaseInsensitive) == 0)
+            return kind;
+    return UserFolderKind;
+}
+
+QStringList cFolderStore::UserFolders()
+{
+    QStringList folders;
+    if (MailRoot().isEmpty())
+        return folders;
+    const QStringList entries = QDir(MailFolderRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+    for (const QString &entry : entries)
+        if (FolderKind(entry) == UserFolderKind)
+            folders.append(entry);
+    return folders;
+}
+
+QString cFolderStore::UniqueFileName(const QString &directory, const QString &prefix, const QString &extension,
+                                     QString *error)
+{
+    const QDir dir(directory);
+    if (!QFileInfo(directory).isDir()) {
+        setError(error, QStringLiteral("Cannot name a new file: the folder \"%1\" does not exist.").arg(directory));
+        return {};
+    }
+    auto *random = QRandomGenerator::global();
+    for (int attempt = 0; attempt < kRandomTries; ++attempt) {
+        const QString path = dir.filePath(candidateName(prefix, random->bounded(kFileNameCount), extension));
+        if (!QFileInfo::exists(path))
+            return path;
+    }
+    // Crowded folder: pick among the names actually free instead of drawing blindly forever.
+    const QStringList present = dir.entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden);
+    const QSet<QString> taken(present.begin(), present.end());
+    QList<int> free;
+    for (int number = 0; number < kFileNameCount; ++number)
+        if (!taken.contains(candidateName(prefix, number, extension)))
+            free.append(number);
+    if (free.isEmpty()) {
+        setError(error, QStringLiteral("Cannot name a new file: all %1 names of the form %2N.%3 are taken in \"%4\".")
+                            .arg(kFileNameCount).arg(prefix, extension, directory));
+        return {};
+    }
+    return dir.filePath(candidateName(prefix, free.at(random->bounded(free.size())), extension));
+}
+
+QString cFolderStore::NewMessagePath(const QString &folder, QString *error)
+{
+    return UniqueFileName(MailFolderPath(folder), QStringLiteral("mail"), QStringLiteral("qrz"), error);
+}
+
+QString cFolderStore::TransferMessage(const QString &sourcePath, const QString &sourceFolder,
+                                      const QString &targetFolder, bool move, bool refresh, QString *error)
+{
+    QString target = MailFolderPath(targetFolder) + QLatin1Char('/') + QFileInfo(sourcePath).fileName();
+    if (QFileInfo::exists(target))
+        target = NewMessagePath(targetFolder, error);
+    if (target.isEmpty())
+        return {};
+    QFile source(sourcePath);
+    const bool done = move ? source.rename(target) : source.copy(target);
+    if (!done)
+        setError(error, QStringLiteral("Cannot %1 the message \"%2\" to \"%3\": %4")
+                            .arg(move ? QStringLiteral("move") : QStringLiteral("copy"), sourcePath, target,
+                                 source.errorString()));
+    if (refresh) {
+        RefreshIfShown(sourceFolder);
+        RefreshIfShown(targetFolder);
+    }
+    return done ? target : QString();
+}
+
+bool cFolderStore::ClearFolder(const QString &folder, QString *error)
+{
+    bool cleared = true;
+    for (const QString &path : MessageFiles(folder)) {
+        QFile file(path);
+        if (file.remove() || !cleared)
+            continue;
+        cleared = false;
+        setError(error, QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
+    }
+    return cleared;
+}
+
+void cFolderStore::RefreshIfShown(const QString &folder)
+{
+    emit instance().RefreshRequested(folder);
+}
+
+QStringList cFolderStore::MessageFiles(const QString &folder)
+{
+    QStringList paths;
+    if (MailRoot().isEmpty())
+        return paths;
+    const QDir dir(MailFolderPath(folder));
+    const QStringList names = dir.entryList({QStringLiteral("*.qrz")}, QDir::Files, QDir::Unsorted);
+    for (const QString &name : names)
+        paths.append(dir.filePath(name));
+    return paths;
+}
+
+QList<cListedMessage> cFolderStore::ListFolder(const QString &folder)
+{
+    QList<cListedMessage> messages;
+    for (const QString &path : MessageFiles(folder)) {
+        cListedMessage entry{path, {}};
+        if (entry.header.ReadFile(path, true))
+            messages.append(std::move(entry));
+    }
+    return messages;
+}
+
+bool cFolderStore::DeleteMessage(const QString &path, const QString &shownFolder, QString *error)
+{
+    if (FolderKind(shownFolder) != TrashKind)
+        return !TransferMessage(path, shownFolder, FixedFolders().at(TrashKind), true, false, error).isEmpty();
+    QFile file(path);
+    if (file.remove())
+        return true;
+    setError(error, QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
+    return false;
+}
+
+bool cFolderStore::MarkRead(const QString &path, bool read, QString *error)
+{
+    return cMailMessage::SetReadFlag(path, read, error);
+}
+
+bool cFolderStore::CreateFolder(const QString &name, QString *error)
+{
+    const QString path = MailFolderRoot() + QLatin1Char('/') + name;
+    if (!MailRoot().isEmpty() && isPlainFolderName(name) && !folderExists(name) && QDir().mkdir(path))
+        return true;
+    setError(error, withFolder(QStringLiteral("Unable to create folder. Make sure you have write permissions, the disk "
+                                              "is not full and the folder doesn't already exist."),
+                               path));
+    return false;
+}
+
+bool cFolderStore::RenameFolder(const QString &oldName, const QString &newName, QString *error)
+{
+    const QString oldPath = MailFolderPath(oldName);
+    const QString newPath = MailFolderRoot() + QLatin1Char('/') + newName;
+    const bool onlyCaseChanges = oldName.compare(newName, Qt::CaseInsensitive) == 0;
+    if (!MailRoot().isEmpty() && FolderKind(oldName) == UserFolderKind && FolderKind(newName) == UserFolderKind
+        && isPlainFolderName(newName) && (onlyCaseChanges || !folderExists(newName))
+        && QDir().rename(oldPath, newPath))
+        return true;
+    setError(error, withFolder(QStringLiteral("The folder could not be renamed. Make sure you have write permissions "
+                                              "and the new folder name is valid."),
+                               oldPath));
+    return false;
+}
+
+bool cFolderStore::RemoveFolder(const QString &name, QString *error)
+{
+    const QString path = MailFolderPath(name);
+    if (!MailRoot().isEmpty() && FolderKind(name) == UserFolderKind && isPlainFolderName(name)) {
+        ClearFolder(name);
+        if (QDir().rmdir(path))
+            return true;
+    }
+    setError(error, withFolder(QStringLiteral("The folder could not be removed. Make sure there are no files left in "
+                                              "the folder and try again."),
+                               path));
+    return false;
+}

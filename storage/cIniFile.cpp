@@ -1,0 +1,253 @@
+#include "storage/cIniFile.h"
+
+#include "storage/AtomicFile.h"
+
+#include <QFile>
+
+namespace {
+
+struct IniLine
+{
+    QByteArray text;
+    QByteArray eol;
+};
+
+bool isSection(const QByteArray &line, const QString &section)
+{
+    QString name;
+    return cIniSection::parseSectionName(line, &name) && name.compare(section, Qt::CaseInsensitive) == 0;
+}
+
+bool keyIs(const QByteArray &line, const QByteArray &key)
+{
+    QByteArray found, value;
+    return !key.isEmpty() && cIniSection::parseKeyValue(line, &found, &value)
+           && found.compare(key, Qt::CaseInsensitive) == 0;
+}
+
+QList<IniLine> splitLines(const QByteArray &data)
+{
+    QList<IniLine> lines;
+    qsizetype start = 0;
+    while (start < data.size()) {
+        qsizetype end = data.indexOf('\n', start);
+        if (end < 0) {
+            lines.append({data.mid(start), {}});
+            break;
+        }
+        qsizetype textEnd = end;
+        if (textEnd > start && data.at(textEnd - 1) == '\r')
+            --textEnd;
+        lines.append({data.mid(start, textEnd - start), data.mid(textEnd, end + 1 - textEnd)});
+        start = end + 1;
+    }
+    return lines;
+}
+
+QByteArray joinLines(const QList<IniLine> &lines)
+{
+    QByteArray data;
+    for (const IniLine &line : lines)
+        data += line.text + line.eol;
+    return data;
+}
+
+QByteArray lineEndOf(const QList<IniLine> &lines)
+{
+    for (const IniLine &line : lines)
+        if (!line.eol.isEmpty())
+            return line.eol;
+    return QByteArrayLiteral("\r\n");
+}
+
+bool loadLines(const QString &path, QList<IniLine> *lines, QString *error)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        lines->clear();
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("Cannot read the settings file \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    *lines = splitLines(file.readAll());
+    return true;
+}
+
+bool saveLines(const QString &path, const QList<IniLine> &lines, QString *error)
+{
+    return WriteFileAtomically(path, joinLines(lines), error);
+}
+
+// Index of the first line after the section's last line (the next header or the end).
+qsizetype sectionEnd(const QList<IniLine> &lines, qsizetype header)
+{
+    QString name;
+    qsizetype i = header + 1;
+    while (i < lines.size() && !cIniSection::parseSectionName(lines.at(i).text, &name))
+        ++i;
+    return i;
+}
+
+qsizetype findSection(const QList<IniLine> &lines, const QString &section)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        if (isSection(lines.at(i).text, section))
+            return i;
+    return -1;
+}
+
+} // namespace
+
+cIniFile::cIniFile(QString path) : fPath(std::move(path)) {}
+
+cIniFile &cIniFile::closedBy(QByteArray closingKey)
+{
+    fClosingKey = std::move(closingKey);
+    return *this;
+}
+
+cIniSection cIniFile::readSection(const QString &section) const
+{
+    fError.clear();
+    QFile file(fPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (file.exists())
+            fError = QStringLiteral("Cannot read the file \"%1\": %2").arg(fPath, file.errorString());
+        return {};
+    }
+    return cIniSection::readFrom(file, section, fClosingKey);
+}
+
+QByteArray cIniFile::readBytes(const QString &section, const QByteArray &key, const QByteArray &def) const
+{
+    return readSection(section).value(key, def);
+}
+
+QString cIniFile::readString(const QString &section, const QByteArray &key, const QString &def) const
+{
+    return readSection(section).text(key, def);
+}
+
+int cIniFile::readInteger(const QString &section, const QByteArray &key, int def) const
+{
+    return readSection(section).integer(key, def);
+}
+
+bool cIniFile::readBool(const QString &section, const QByteArray &key, bool def) const
+{
+    return readSection(section).boolean(key, def);
+}
+
+QStringList cIniFile::readSections() const
+{
+    fError.clear();
+    QList<IniLine> lines;
+    QStringList names;
+    if (!loadLines(fPath, &lines, &fError))
+        return names;
+    QString name;
+    for (const IniLine &line : lines)
+        if (cIniSection::parseSectionName(line.text, &name) && !names.contains(name, Qt::CaseInsensitive))
+            names.append(name);
+    return names;
+}
+
+bool cIniFile::sectionExists(const QString &section) const
+{
+    return readSections().contains(section, Qt::CaseInsensitive);
+}
+
+bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const QByteArray &value)
+{
+    fError.clear();
+    if (value.contains('\n') || value.contains('\r') || key.contains('=')) {
+        fError = QStringLiteral("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
+                     .arg(QString::fromUtf8(key), fPath);
+        return false;
+    }
+    QList<IniLine> lines;
+    if (!loadLines(fPath, &lines, &fError))
+        return false;
+    const QByteArray eol = lineEndOf(lines);
+    const qsizetype header = findSection(lines, section);
+    if (header < 0) {
+        if (!lines.isEmpty() && lines.last().eol.isEmpty())
+            lines.last().eol = eol;
+        lines.append({'[' + section.toUtf8() + ']', eol});
+        lines.append({key + '=' + value, eol});
+        return saveLines(fPath, lines, &fError);
+    }
+    const qsizetype end = sectionEnd(lines, header);
+    qsizetype insertAt = header + 1;
+    for (qsizetype i = header + 1; i < end; ++i) {
+        IniLine &line = lines[i];
+        if (keyIs(line.text, key)) {
+            line.text = line.text.left(line.text.indexOf('=') + 1) + value;
+            return saveLines(fPath, lines, &fError);
+        }
+        if (keyIs(line.text, fClosingKey)) {
+            insertAt = i;
+            break;
+        }
+        if (!line.text.trimmed().isEmpty())
+            insertAt = i + 1;
+    }
+    if (insertAt == lines.size() && !lines.isEmpty() && lines.last().eol.isEmpty())
+        lines.last().eol = eol;
+    lines.insert(insertAt, {key + '=' + value, eol});
+    return saveLines(fPath, lines, &fError);
+}
+
+bool cIniFile::writeString(const QString &section, const QByteArray &key, const QString &value)
+{
+    return writeBytes(section, key, value.toUtf8());
+}
+
+bool cIniFile::writeInteger(const QString &section, const QByteArray &key, int value)
+{
+    return writeBytes(section, key, QByteArray::number(value));
+}
+
+bool cIniFile::writeBool(const QString &section, const QByteArray &key, bool value)
+{
+    return writeBytes(section, key, value ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+}
+
+bool cIniFile::eraseSection(const QString &section)
+{
+    fError.clear();
+    QList<IniLine> lines;
+    if (!loadLines(fPath, &lines, &fError))
+        return false;
+    bool erased = false;
+    for (qsizetype header = findSection(lines, section); header >= 0; header = findSection(lines, section)) {
+        lines.remove(header, sectionEnd(lines, header) - header);
+        erased = true;
+    }
+    return !erased || saveLines(fPath, lines, &fError);
+}
+
+bool RenameIniSection(const QString &file, const QString &oldName, const QString &newName, QString *error)
+{
+    QList<IniLine> lines;
+    QString reason;
+    if (!loadLines(file, &lines, &reason)) {
+        if (error)
+            *error = reason;
+        return false;
+    }
+    const QByteArray oldHeader = '[' + oldName.toUtf8() + ']';
+    for (IniLine &line : lines) {
+        if (QString::fromUtf8(line.text).compare(QString::fromUtf8(oldHeader), Qt::CaseInsensitive) != 0)
+            continue;
+        line.text = '[' + newName.toUtf8() + ']';
+        if (saveLines(file, lines, &reason))
+            return true;
+        if (error)
+            *error = reason;
+        return false;
+    }
+    return true;
+}

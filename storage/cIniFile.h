@@ -1,0 +1,55 @@
+#pragma once
+// An INI file on disk, used for the settings files and for the header of message files.
+// Every call opens the file, acts and closes it; nothing is cached, so a value written is
+// seen by the next reader at once. Section and key names match without regard to case and
+// the first occurrence wins; a missing file, section or key gives the caller's default.
+// A write changes only the line of its key (or adds the key at the end of its section, or
+// the section at the end of the file) and replaces the file atomically, so every other
+// byte stays as it was and a failed write leaves the old file whole.
+#include "storage/cIniSection.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class cIniFile
+{
+public:
+    explicit cIniFile(QString path);
+
+    // For files whose section keys end at a known key (message files end their [Header] keys
+    // with X_MailBoundary): lines after it are data, never read as keys, and a missing key is
+    // inserted before it.
+    cIniFile &closedBy(QByteArray closingKey);
+
+    const QString &path() const { return fPath; }
+
+    cIniSection readSection(const QString &section) const;
+    QByteArray readBytes(const QString &section, const QByteArray &key, const QByteArray &def = {}) const;
+    QString readString(const QString &section, const QByteArray &key, const QString &def = {}) const;
+    int readInteger(const QString &section, const QByteArray &key, int def) const;
+    bool readBool(const QString &section, const QByteArray &key, bool def) const;
+    // Section names in file order, each once.
+    QStringList readSections() const;
+    bool sectionExists(const QString &section) const;
+
+    bool writeBytes(const QString &section, const QByteArray &key, const QByteArray &value);
+    bool writeString(const QString &section, const QByteArray &key, const QString &value);
+    bool writeInteger(const QString &section, const QByteArray &key, int value);
+    bool writeBool(const QString &section, const QByteArray &key, bool value);
+    bool eraseSection(const QString &section);
+
+    // Why the last call failed, naming the file; empty after success.
+    const QString &errorString() const { return fError; }
+
+private:
+    QString fPath;
+    QByteArray fClosingKey;
+    mutable QString fError;
+};
+
+// Renames the first section whose header line is "[oldName]" (without regard to case);
+// the file is left untouched when there is none. Returns false only when the file could not
+// be read or written, with the reason in *error.
+bool RenameIniSection(const QString &file, const QString &oldName, const QString &newName,
+                      QString *error = nullptr);

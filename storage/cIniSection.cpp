@@ -1,0 +1,108 @@
+#include "storage/cIniSection.h"
+
+void cIniSection::append(QByteArray key, QByteArray value)
+{
+    fEntries.append({std::move(key), std::move(value)});
+}
+
+const QByteArray *cIniSection::find(const QByteArray &key) const
+{
+    for (const auto &entry : fEntries)
+        if (entry.first.compare(key, Qt::CaseInsensitive) == 0)
+            return &entry.second;
+    return nullptr;
+}
+
+bool cIniSection::contains(const QByteArray &key) const
+{
+    return find(key) != nullptr;
+}
+
+QByteArray cIniSection::value(const QByteArray &key, const QByteArray &def) const
+{
+    const QByteArray *found = find(key);
+    return found ? *found : def;
+}
+
+QString cIniSection::text(const QByteArray &key, const QString &def) const
+{
+    const QByteArray *found = find(key);
+    return found ? QString::fromUtf8(*found) : def;
+}
+
+bool cIniSection::parseInteger(const QByteArray &text, int *result)
+{
+    const QByteArray trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return false;
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const char c = trimmed.at(i);
+        const bool sign = i == 0 && (c == '-' || c == '+') && trimmed.size() > 1;
+        if (!sign && (c < '0' || c > '9'))
+            return false;
+    }
+    bool ok = false;
+    const int parsed = trimmed.toInt(&ok, 10);
+    if (ok)
+        *result = parsed;
+    return ok;
+}
+
+int cIniSection::integer(const QByteArray &key, int def) const
+{
+    int result = def;
+    if (const QByteArray *found = find(key))
+        parseInteger(*found, &result);
+    return result;
+}
+
+bool cIniSection::boolean(const QByteArray &key, bool def) const
+{
+    return integer(key, def ? 1 : 0) != 0;
+}
+
+bool cIniSection::parseSectionName(const QByteArray &line, QString *name)
+{
+    const QByteArray trimmed = line.trimmed();
+    const qsizetype close = trimmed.indexOf(']');
+    if (!trimmed.startsWith('[') || close < 0)
+        return false;
+    *name = QString::fromUtf8(trimmed.mid(1, close - 1)).trimmed();
+    return true;
+}
+
+bool cIniSection::parseKeyValue(const QByteArray &line, QByteArray *key, QByteArray *value)
+{
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0)
+        return false;
+    *key = line.left(eq).trimmed();
+    *value = line.mid(eq + 1).trimmed();
+    return !key->isEmpty();
+}
+
+cIniSection cIniSection::readFrom(QIODevice &device, const QString &section, const QByteArray &closingKey)
+{
+    cIniSection result;
+    bool inSection = false;
+    QString name;
+    while (!device.atEnd()) {
+        QByteArray line = device.readLine();
+        while (line.endsWith('\n') || line.endsWith('\r'))
+            line.chop(1);
+        if (parseSectionName(line, &name)) {
+            if (inSection)
+                break;
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        QByteArray key, value;
+        if (!inSection || !parseKeyValue(line, &key, &value))
+            continue;
+        const bool closing = !closingKey.isEmpty() && key.compare(closingKey, Qt::CaseInsensitive) == 0;
+        result.append(std::move(key), std::move(value));
+        if (closing)
+            break;
+    }
+    return result;
+}

@@ -1,0 +1,203 @@
+#include "storage/cMailMessage.h"
+
+#include "storage/AtomicFile.h"
+#include "storage/MessageText.h"
+#include "storage/cIniFile.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSet>
+
+namespace {
+
+const QString kHeader = QStringLiteral("Header");
+const QByteArray kBoundaryKey = QByteArrayLiteral("X_MailBoundary");
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+constexpr int kBoundaryLimit = 999999;
+
+QByteArray openingLine(const QByteArray &boundary) { return kBoundaryKey + '=' + boundary; }
+QByteArray closingLine(const QByteArray &boundary) { return kBoundaryKey + '!' + boundary; }
+
+// Lines end at CR LF, LF or CR; a final line end does not start another line.
+QList<QByteArray> splitTextLines(const QByteArray &text)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && text.at(end) != '\r' && text.at(end) != '\n')
+            ++end;
+        lines.append(text.mid(start, end - start));
+        if (end < size && text.at(end) == '\r' && end + 1 < size && text.at(end + 1) == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+QStringList splitAttachments(const QByteArray &value)
+{
+    QStringList paths;
+    if (value.isEmpty())
+        return paths;
+    for (const QByteArray &piece : value.split(';'))
+        paths.append(QFile::decodeName(piece));
+    return paths;
+}
+
+QByteArray joinAttachments(const QStringList &paths)
+{
+    QList<QByteArray> encoded;
+    for (const QString &path : paths)
+        encoded.append(QFile::encodeName(path));
+    return encoded.join(';');
+}
+
+void appendLine(QByteArray &text, const QByteArray &line)
+{
+    text += line;
+    text += kCrLf;
+}
+
+} // namespace
+
+void cMailMessage::reset()
+{
+    *this = cMailMessage();
+}
+
+int cMailMessage::StoredPriority(int priority)
+{
+    switch (priority) {
+    case 2: return 0;
+    case 4: return 1;
+    case 0:
+    case 1:
+    case 3: return 2;
+    default: return 0;
+    }
+}
+
+int cMailMessage::PriorityFromStored(int stored)
+{
+    switch (stored) {
+    case 1: return 4;
+    case 2: return 0;
+    default: return 2;
+    }
+}
+
+bool cMailMessage::ReadFile(const QString &path, bool headerOnly, bool keepRawFrom, QString *error)
+{
+    reset();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    const cIniSection header = cIniSection::readFrom(file, kHeader, kBoundaryKey);
+    takeHeader(header, keepRawFrom);
+    if (!headerOnly && file.seek(0))
+        takeBlocks(file.readAll(), header.value(kBoundaryKey));
+    return true;
+}
+
+void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
+{
+    Subject = header.value("Subject");
+    To = header.value("To");
+    ReplyAddress = header.value("ReplyAddress");
+    Account = header.value("Account");
+    CC = header.value("CC");
+    DateTime = header.value("DateTime");
+    Html = header.boolean("Html", false);
+    Read = header.boolean("Read", false);
+    const QByteArray rawFrom = header.value("From");
+    if (const auto split = SplitAddress(rawFrom)) {
+        From = split->name;
+        if (ReplyAddress.trimmed().isEmpty())
+            ReplyAddress = split->address;
+    }
+    if (keepRawFrom)
+        From = rawFrom;
+    Priority = PriorityFromStored(header.integer("Priority", 0));
+    attachments = splitAttachments(header.value("Attachments"));
+}
+
+void cMailMessage::takeBlocks(const QByteArray &text, const QByteArray &boundary)
+{
+    const QList<QByteArray> lines = splitTextLines(text);
+    const qsizetype opening = lines.indexOf(openingLine(boundary));
+    if (opening < 0)
+        return;
+    const QByteArray closing = closingLine(boundary);
+    QList<QByteArray> *target = &headerLines;
+    for (qsizetype i = opening + 1; i < lines.size(); ++i) {
+        if (lines.at(i) == closing)
+            target = &body;
+        else
+            target->append(lines.at(i));
+    }
+}
+
+QByteArray cMailMessage::boundaryAvoidingContent() const
+{
+    // A header or body line equal to the closing line would cut the message on reading.
+    QSet<int> taken;
+    const QByteArray prefix = kBoundaryKey + '!';
+    for (const QList<QByteArray> *lines : {&headerLines, &body})
+        for (const QByteArray &line : *lines)
+            if (line.startsWith(prefix))
+                taken.insert(line.mid(prefix.size()).toInt());
+    int number = QRandomGenerator::global()->bounded(kBoundaryLimit);
+    for (int tries = 0; tries < kBoundaryLimit && taken.contains(number); ++tries)
+        number = (number + 1) % kBoundaryLimit;
+    return QByteArray::number(number);
+}
+
+QByteArray cMailMessage::FileText() const
+{
+    const QByteArray boundary = boundaryAvoidingContent();
+    QByteArray text;
+    appendLine(text, "[Header]");
+    appendLine(text, "Subject=" + Subject);
+    appendLine(text, "To=" + To);
+    appendLine(text, "From=" + From);
+    appendLine(text, "DateTime=" + DateTime);
+    appendLine(text, "Account=" + Account);
+    appendLine(text, "CC=" + CC);
+    appendLine(text, "ReplyAddress=" + ReplyAddress);
+    appendLine(text, Read ? "Read=1" : "Read=0");
+    appendLine(text, "Priority=" + QByteArray::number(StoredPriority(Priority)));
+    appendLine(text, "Attachments=" + joinAttachments(attachments));
+    appendLine(text, Html ? "Html=1" : "Html=0");
+    appendLine(text, openingLine(boundary));
+    for (const QByteArray &line : headerLines)
+        appendLine(text, line);
+    appendLine(text, closingLine(boundary));
+    for (const QByteArray &line : body)
+        appendLine(text, line);
+    return text;
+}
+
+bool cMailMessage::WriteFile(const QString &path, QString *error) const
+{
+    return WriteFileAtomically(path, FileText(), error);
+}
+
+bool cMailMessage::SetReadFlag(const QString &path, bool read, QString *error)
+{
+    if (!QFile::exists(path)) {
+        if (error)
+            *error = QStringLiteral("The message file \"%1\" no longer exists.").arg(path);
+        return false;
+    }
+    cIniFile file(path);
+    if (file.closedBy(kBoundaryKey).writeBool(kHeader, "Read", read))
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// The in-memory record of one message file (".qrz"): an INI-style [Header] section whose
+// keys end with X_MailBoundary=B, then the raw header lines of the mail, a line
+// "X_MailBoundary!B", and the body lines. Every line ends in CR LF. Values are bytes as they
+// came (received mail is never re-encoded); typed text is UTF-8.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class cMailMessage
+{
+public:
+    QList<QByteArray> body;
+    QByteArray Subject;
+    QByteArray To;
+    QByteArray From;
+    QByteArray ReplyAddress;
+    QByteArray Account;
+    QByteArray CC;
+    int Priority = 2; // 0 highest .. 4 lowest
+    QByteArray DateTime;
+    bool Html = false;
+    bool Read = false;
+    QList<QByteArray> headerLines;
+    QStringList attachments;
+
+    // Fills the record from a file. headerOnly skips the two blocks (message lists);
+    // keepRawFrom keeps the whole stored sender line in From (sending needs it). Returns false
+    // when the file cannot be read; the record then holds defaults and *error says why.
+    bool ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false,
+                  QString *error = nullptr);
+    // Replaces the file atomically. Returns false, with the reason, when it cannot.
+    bool WriteFile(const QString &path, QString *error = nullptr) const;
+    QByteArray FileText() const;
+
+    // Marks a stored message read or unread, changing that one line of its file.
+    static bool SetReadFlag(const QString &path, bool read, QString *error = nullptr);
+
+    // The stored priority codes differ from the mail library's: 2 highest, 0 normal, 1 lowest.
+    static int StoredPriority(int priority);
+    static int PriorityFromStored(int stored);
+
+private:
+    void reset();
+    void takeHeader(const class cIniSection &header, bool keepRawFrom);
+    void takeBlocks(const QByteArray &text, const QByteArray &boundary);
+    QByteArray boundaryAvoidingContent() const;
+};

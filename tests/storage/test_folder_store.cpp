@@ -1,0 +1,191 @@
+#include "StorageFixture.h"
+
+#include "storage/cFolderStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+
+namespace {
+
+class FolderStoreTest : public StorageFixture
+{
+protected:
+    void SetUp() override
+    {
+        StorageFixture::SetUp();
+        initStorage();
+    }
+
+    QString folderPath(const char *folder) const { return root() + QStringLiteral("/Mail/") + QLatin1String(folder); }
+
+    QString putMessage(const char *folder, const char *name, const QByteArray &subject)
+    {
+        cMailMessage m;
+        m.Subject = subject;
+        const QString path = folderPath(folder) + QLatin1Char('/') + QLatin1String(name);
+        EXPECT_TRUE(m.WriteFile(path));
+        return path;
+    }
+};
+
+TEST_F(StorageFixture, StartUpCreatesTheTreeOnlyWhenAMailFolderIsSet)
+{
+    QString failed = QStringLiteral("untouched");
+    EXPECT_FALSE(InitMailStorage(&failed));
+    EXPECT_TRUE(failed.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(root()));
+
+    ASSERT_TRUE(cOptions::write(Opt::MailFolder, root()));
+    ASSERT_TRUE(InitMailStorage());
+    for (const QString &folder : MailStorageFolders(root()))
+        EXPECT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString();
+    EXPECT_EQ(AttachmentsFolder(), root() + QStringLiteral("/Attachments"));
+
+    ASSERT_TRUE(cOptions::write(Opt::MailAttchFolder, QStringLiteral("/elsewhere")));
+    ASSERT_TRUE(InitMailStorage());
+    EXPECT_EQ(AttachmentsFolder(), QStringLiteral("/elsewhere"));
+}
+
+TEST_F(StorageFixture, AMailFolderWithoutParentFailsAtTheMailFolderItself)
+{
+    const QString deep = root() + QStringLiteral("/missing/parent");
+    ASSERT_TRUE(cOptions::write(Opt::MailFolder, deep));
+    QString failed;
+    EXPECT_FALSE(InitMailStorage(&failed));
+    EXPECT_EQ(failed, deep);
+    EXPECT_EQ(CannotCreateFolderText(failed), QStringLiteral("Impossible to create the following folder: \n") + deep);
+
+    ASSERT_TRUE(AdoptMailFolder(root()));
+    EXPECT_TRUE(InitMailStorage());
+    EXPECT_EQ(cOptions::read(Opt::MailAttchFolder), root() + QStringLiteral("/Attachments"));
+}
+
+TEST_F(FolderStoreTest, FolderNamesResolveWithoutCase)
+{
+    EXPECT_EQ(MailFolderPath(QStringLiteral("Sent Items")), folderPath("Sent items"));
+    EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("TRASH")), 4);
+    EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("Projects")), cFolderStore::UserFolderKind);
+    const QString moved = cFolderStore::TransferMessage(putMessage("Unsent", "mail1.qrz", "s"), QStringLiteral("Unsent"),
+                                                        QStringLiteral("Sent Items"), true, false);
+    EXPECT_EQ(moved, folderPath("Sent items") + QStringLiteral("/mail1.qrz"));
+    EXPECT_TRUE(QFileInfo::exists(moved));
+}
+
+TEST_F(FolderStoreTest, UniqueFileNamesNeverLoopForever)
+{
+    QString error;
+    EXPECT_TRUE(cFolderStore::UniqueFileName(root() + QStringLiteral("/nope"), QStringLiteral("sig"),
+                                             QStringLiteral("qrx"), &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("/nope")));
+
+    const QString dir = root() + QStringLiteral("/Signatures");
+    for (int n = 0; n < 9999; ++n)
+        if (n != 4321)
+            writeFile(dir + QStringLiteral("/sig%1.qrx").arg(n), {});
+    EXPECT_EQ(cFolderStore::UniqueFileName(dir, QStringLiteral("sig"), QStringLiteral("qrx")), dir + QStringLiteral("/sig4321.qrx"));
+    writeFile(dir + QStringLiteral("/sig4321.qrx"), {});
+    error.clear();
+    EXPECT_TRUE(cFolderStore::UniqueFileName(dir, QStringLiteral("sig"), QStringLiteral("qrx"), &error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+
+    const QString path = cFolderStore::NewMessagePath(QStringLiteral("inbox"));
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("mail")));
+    EXPECT_EQ(QFileInfo(path).absolutePath(), folderPath("Inbox"));
+}
+
+TEST_F(FolderStoreTest, TransfersNeverOverwrite)
+{
+    const QString inTrash = putMessage("Trash", "mail7.qrz", "already there");
+    const QString source = putMessage("Inbox", "mail7.qrz", "moving");
+    const QString moved = cFolderStore::TransferMessage(source, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, false);
+    ASSERT_FALSE(moved.isEmpty());
+    EXPECT_NE(moved, inTrash);
+    EXPECT_FALSE(QFileInfo::exists(source));
+    cMailMessage m;
+    ASSERT_TRUE(m.ReadFile(inTrash, true));
+    EXPECT_EQ(m.Subject, QByteArray("already there"));
+    ASSERT_TRUE(m.ReadFile(moved, true));
+    EXPECT_EQ(m.Subject, QByteArray("moving"));
+
+    // Into its own folder: a second file under a fresh name, the first untouched.
+    const QString copy = cFolderStore::TransferMessage(moved, QStringLiteral("Trash"), QStringLiteral("Trash"), false, false);
+    EXPECT_NE(copy, moved);
+    EXPECT_TRUE(QFileInfo::exists(copy) && QFileInfo::exists(moved));
+
+    QString error;
+    EXPECT_TRUE(cFolderStore::TransferMessage(folderPath("Inbox") + QStringLiteral("/gone.qrz"), QStringLiteral("Inbox"),
+                                              QStringLiteral("Trash"), true, false, &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("gone.qrz")));
+}
+
+TEST_F(FolderStoreTest, DeletingMovesToTheTrashExceptInTheTrash)
+{
+    putMessage("Trash", "mail1.qrz", "old");
+    const QString inbox = putMessage("Inbox", "mail1.qrz", "new");
+    ASSERT_TRUE(cFolderStore::DeleteMessage(inbox, QStringLiteral("Inbox")));
+    EXPECT_EQ(cFolderStore::MessageFiles(QStringLiteral("Trash")).size(), 2);
+    for (const QString &path : cFolderStore::MessageFiles(QStringLiteral("Trash")))
+        ASSERT_TRUE(cFolderStore::DeleteMessage(path, QStringLiteral("Trash")));
+    EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("Trash")).isEmpty());
+}
+
+TEST_F(FolderStoreTest, ListingReadsEveryMessageFileHeaderOnly)
+{
+    putMessage("Inbox", "mail1.qrz", "one");
+    putMessage("Inbox", "other name.QRZ", "two");
+    writeFile(folderPath("Inbox") + QStringLiteral("/notes.txt"), "x");
+    QStringList subjects;
+    for (const cListedMessage &entry : cFolderStore::ListFolder(QStringLiteral("Inbox"))) {
+        subjects.append(QString::fromUtf8(entry.header.Subject));
+        EXPECT_TRUE(entry.header.body.isEmpty());
+    }
+    subjects.sort();
+    EXPECT_EQ(subjects, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
+    EXPECT_TRUE(cFolderStore::MarkRead(folderPath("Inbox") + QStringLiteral("/mail1.qrz"), true));
+}
+
+TEST_F(FolderStoreTest, ClearingAndRefreshing)
+{
+    QSignalSpy refreshed(&cFolderStore::instance(), &cFolderStore::RefreshRequested);
+    const QString path = putMessage("Inbox", "mail1.qrz", "s");
+    cFolderStore::TransferMessage(path, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, true);
+    ASSERT_EQ(refreshed.size(), 2);
+    EXPECT_EQ(refreshed.at(0).at(0).toString(), QStringLiteral("Inbox"));
+    EXPECT_EQ(refreshed.at(1).at(0).toString(), QStringLiteral("Trash"));
+
+    writeFile(folderPath("Trash") + QStringLiteral("/keep.txt"), "x");
+    EXPECT_TRUE(cFolderStore::ClearFolder(QStringLiteral("Trash")));
+    EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("Trash")).isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(folderPath("Trash") + QStringLiteral("/keep.txt")));
+}
+
+TEST_F(FolderStoreTest, CreatingRenamingAndRemovingUserFolders)
+{
+    QString error;
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Projects")));
+    EXPECT_EQ(cFolderStore::UserFolders(), QStringList{QStringLiteral("Projects")});
+    EXPECT_FALSE(cFolderStore::CreateFolder(QStringLiteral("projects"), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Unable to create folder.")));
+    for (const QString &bad : {QStringLiteral(""), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("INBOX")})
+        EXPECT_FALSE(cFolderStore::CreateFolder(bad)) << bad.toStdString();
+
+    EXPECT_FALSE(cFolderStore::RenameFolder(QStringLiteral("Inbox"), QStringLiteral("Box"), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("The folder could not be renamed.")));
+    EXPECT_FALSE(cFolderStore::RenameFolder(QStringLiteral("Projects"), QStringLiteral("trash")));
+    ASSERT_TRUE(cFolderStore::RenameFolder(QStringLiteral("projects"), QStringLiteral("Work")));
+    ASSERT_TRUE(cFolderStore::RenameFolder(QStringLiteral("Work"), QStringLiteral("WORK")));
+    EXPECT_EQ(cFolderStore::UserFolders(), QStringList{QStringLiteral("WORK")});
+
+    putMessage("WORK", "mail1.qrz", "s");
+    writeFile(folderPath("WORK") + QStringLiteral("/picture.png"), "x");
+    EXPECT_FALSE(cFolderStore::RemoveFolder(QStringLiteral("WORK"), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("The folder could not be removed.")));
+    EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("WORK")).isEmpty());
+    QFile::remove(folderPath("WORK") + QStringLiteral("/picture.png"));
+    EXPECT_TRUE(cFolderStore::RemoveFolder(QStringLiteral("work")));
+    EXPECT_FALSE(cFolderStore::RemoveFolder(QStringLiteral("Trash")));
+    EXPECT_TRUE(cFolderStore::UserFolders().isEmpty());
+}
+
+} // namespace

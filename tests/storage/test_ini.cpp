@@ -1,0 +1,141 @@
+#include "storage/cIniFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+class IniTest : public ::testing::Test
+{
+protected:
+    QString path() const { return fDir.filePath(QStringLiteral("test.ini")); }
+
+    void write(const QByteArray &data)
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(data);
+    }
+
+    QByteArray contents() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir fDir;
+};
+
+TEST_F(IniTest, NamesMatchWithoutCaseAndTheFirstOccurrenceWins)
+{
+    write("[MainWnd]\r\nSBVisible=0\r\nsbvisible=1\r\n[mainWnd]\r\nMsgListHeight=120\r\n");
+    cIniFile ini(path());
+    EXPECT_EQ(ini.readInteger(QStringLiteral("mainwnd"), "SbVisible", 7), 0);
+    // The second "mainWnd" section is not read for the first one's keys.
+    EXPECT_EQ(ini.readInteger(QStringLiteral("MAINWND"), "MsgListHeight", 99), 99);
+    EXPECT_EQ(ini.readSections(), QStringList{QStringLiteral("MainWnd")});
+}
+
+TEST_F(IniTest, MissingThingsAndNonIntegersGiveTheDefault)
+{
+    cIniFile missing(fDir.filePath(QStringLiteral("none.ini")));
+    EXPECT_EQ(missing.readString(QStringLiteral("Options"), "MailFolder", QStringLiteral("dflt")), QStringLiteral("dflt"));
+    EXPECT_TRUE(missing.errorString().isEmpty());
+    EXPECT_TRUE(missing.readSections().isEmpty());
+
+    write("[Options]\nVerifyMail=1\nPort=abc\nSize= 42 \nNeg=-3\nHalf=12x\nOff=0\n");
+    cIniFile ini(path());
+    EXPECT_TRUE(ini.readBool(QStringLiteral("Options"), "VerifyMail", false));
+    EXPECT_FALSE(ini.readBool(QStringLiteral("Options"), "Off", true));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Options"), "Port", 25), 25);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Options"), "Half", 25), 25);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Options"), "Size", 0), 42);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Options"), "Neg", 0), -3);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Nowhere"), "Size", 5), 5);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Options"), "Absent", 5), 5);
+}
+
+TEST_F(IniTest, WritingAKeyChangesOnlyItsLine)
+{
+    const QByteArray before = "; comment line\n[A]\nkey = old value  \nOther=x\n\n[B]\nkey=b\nlast line without end";
+    write(before);
+    cIniFile ini(path());
+    ASSERT_TRUE(ini.writeString(QStringLiteral("a"), "KEY", QStringLiteral("new")));
+    QByteArray expected = before;
+    expected.replace("key = old value  \n", "key =new\n");
+    EXPECT_EQ(contents(), expected);
+    EXPECT_EQ(ini.readString(QStringLiteral("B"), "key"), QStringLiteral("b"));
+}
+
+TEST_F(IniTest, NewKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEndOfTheFile)
+{
+    write("[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
+    cIniFile ini(path());
+    ASSERT_TRUE(ini.writeInteger(QStringLiteral("A"), "z", 3));
+    ASSERT_TRUE(ini.writeBool(QStringLiteral("C"), "flag", true));
+    EXPECT_EQ(contents(), QByteArray("[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n[C]\r\nflag=1\r\n"));
+
+    cIniFile fresh(fDir.filePath(QStringLiteral("fresh.ini")));
+    ASSERT_TRUE(fresh.writeString(QStringLiteral("Info"), "To", QString()));
+    EXPECT_EQ(fresh.readSections(), QStringList{QStringLiteral("Info")});
+}
+
+TEST_F(IniTest, AClosingKeyEndsTheSectionForReadsAndWrites)
+{
+    const QByteArray before = "[Header]\r\nSubject=s\r\nX_MailBoundary=7\r\nRead=0\r\n[Header]\r\nX_MailBoundary!7\r\nRead=0\r\n";
+    write(before);
+    cIniFile ini(path());
+    ini.closedBy("X_MailBoundary");
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Header"), "Read", 9), 9);
+    ASSERT_TRUE(ini.writeBool(QStringLiteral("Header"), "Read", true));
+    EXPECT_EQ(contents(), QByteArray("[Header]\r\nSubject=s\r\nRead=1\r\nX_MailBoundary=7\r\nRead=0\r\n[Header]\r\n"
+                                     "X_MailBoundary!7\r\nRead=0\r\n"));
+}
+
+TEST_F(IniTest, ErasingAndRenamingSections)
+{
+    write("[Work]\nname=w\n[Home]\nname=h\n[work]\nname=w2\n");
+    cIniFile ini(path());
+    ASSERT_TRUE(ini.eraseSection(QStringLiteral("WORK")));
+    EXPECT_EQ(contents(), QByteArray("[Home]\nname=h\n"));
+
+    ASSERT_TRUE(RenameIniSection(path(), QStringLiteral("home"), QStringLiteral("Office")));
+    EXPECT_EQ(contents(), QByteArray("[Office]\nname=h\n"));
+    ASSERT_TRUE(RenameIniSection(path(), QStringLiteral("Nowhere"), QStringLiteral("X")));
+    EXPECT_EQ(contents(), QByteArray("[Office]\nname=h\n"));
+}
+
+TEST_F(IniTest, ValuesThatWouldBreakTheFileAreRefused)
+{
+    write("[A]\nk=v\n");
+    cIniFile ini(path());
+    EXPECT_FALSE(ini.writeBytes(QStringLiteral("A"), "k", "two\r\nlines"));
+    EXPECT_FALSE(ini.errorString().isEmpty());
+    EXPECT_EQ(contents(), QByteArray("[A]\nk=v\n"));
+}
+
+TEST_F(IniTest, AFailedWriteLeavesTheOldFileWhole)
+{
+    const QByteArray before = "[A]\nk=v\n" + QByteArray(4000, 'x') + "\n";
+    write(before);
+    // Files may grow to 100 bytes only: the write fails part-way, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    cIniFile ini(path());
+    const bool written = ini.writeString(QStringLiteral("A"), "k", QStringLiteral("changed"));
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(ini.errorString().contains(path())) << ini.errorString().toStdString();
+    EXPECT_EQ(contents(), before);
+}
+
+} // namespace
