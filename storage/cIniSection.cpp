@@ -81,15 +81,51 @@ bool cIniSection::parseKeyValue(const QByteArray &line, QByteArray *key, QByteAr
     return !key->isEmpty();
 }
 
+namespace {
+
+// Lines of a device read in blocks: one system call serves a whole message header.
+class cBlockLineReader
+{
+public:
+    explicit cBlockLineReader(QIODevice &device) : fDevice(device) {}
+
+    bool next(QByteArray *line)
+    {
+        qsizetype end = fBuffer.indexOf('\n', fPos);
+        while (end < 0 && !fDevice.atEnd()) {
+            fBuffer = fBuffer.mid(fPos) + fDevice.read(kBlock);
+            fPos = 0;
+            end = fBuffer.indexOf('\n');
+        }
+        if (end < 0)
+            end = fBuffer.size();
+        if (fPos >= end && end == fBuffer.size())
+            return false;
+        qsizetype textEnd = end;
+        while (textEnd > fPos && fBuffer.at(textEnd - 1) == '\r')
+            --textEnd;
+        *line = fBuffer.mid(fPos, textEnd - fPos);
+        fPos = end + 1;
+        return true;
+    }
+
+private:
+    static constexpr qint64 kBlock = 4096;
+    QIODevice &fDevice;
+    QByteArray fBuffer;
+    qsizetype fPos = 0;
+};
+
+} // namespace
+
 cIniSection cIniSection::readFrom(QIODevice &device, const QString &section, const QByteArray &closingKey)
 {
     cIniSection result;
     bool inSection = false;
     QString name;
-    while (!device.atEnd()) {
-        QByteArray line = device.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
+    cBlockLineReader reader(device);
+    QByteArray line;
+    while (reader.next(&line)) {
         if (parseSectionName(line, &name)) {
             if (inSection)
                 break;
