@@ -1,0 +1,29 @@
+#pragma once
+// One attachment of a TVrxMsg. Outgoing: made by TAttachedFiles::Add(path); the SMTP client
+// fills Lines with the base64 text while it builds the message. Incoming: made by the parser
+// with the encoded Lines, which a decoder turns into Stream (the decoded bytes), dropping Lines.
+// The caller then keeps Stream or writes it with SaveToFile.
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class TAttachedFile
+{
+public:
+    QByteArray FileName;
+    QString PathName;
+    QList<QByteArray> Lines;
+    std::optional<QByteArray> Stream;
+    QByteArray ContentType;
+
+    // Replaces the file at path with Stream in one step (no half-written file is left).
+    // Throws EVrxError "Invalid op." when there is no decoded data, or the path and the
+    // system's reason when the file cannot be written.
+    void SaveToFile(const QString &path) const;
+
+    // The name part of a path or of a received name: the text after the last "/" or "\".
+    static QByteArray NamePart(const QByteArray &path);
+    // The MIME type by the name's extension; unknown ones give "application/octet-stream".
+    static QByteArray ContentTypeFor(const QString &fileName);
+};

@@ -1,0 +1,21 @@
+#include "mailproto/TAttachedFiles.h"
+
+TAttachedFile &TAttachedFiles::Add(const QString &path)
+{
+    auto item = std::make_unique<TAttachedFile>();
+    item->PathName = path;
+    item->FileName = TAttachedFile::NamePart(path.toUtf8());
+    item->ContentType = TAttachedFile::ContentTypeFor(path);
+    fItems.push_back(std::move(item));
+    return *fItems.back();
+}
+
+TAttachedFile &TAttachedFiles::AddReceived(const QByteArray &fileName)
+{
+    auto item = std::make_unique<TAttachedFile>();
+    item->FileName = TAttachedFile::NamePart(fileName);
+    item->PathName = QString::fromUtf8(item->FileName);
+    item->ContentType = TAttachedFile::ContentTypeFor(item->PathName);
+    fItems.push_back(std::move(item));
+    return *fItems.back();
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Base64 (RFC 2045 section 6.8) for attachments. EncodeFile fills an outgoing item's Lines
+// from its file: 76 characters a line, "=" padding. DecodeLines turns an incoming item's
+// Lines into its Stream and drops the lines. Both report through TVrxCodecEvents: Start,
+// Progress at whole-percent thresholds, a final 100, End.
+#include "mailproto/TAttachedFile.h"
+#include "mailproto/TVrxCodecEvents.h"
+
+class TVrxBase64
+{
+public:
+    static constexpr qint64 LineBytes = 57;
+    static constexpr qint64 BlockBytes = 40 * LineBytes;
+
+    // Throws EVrxError naming the file when it cannot be read; no event is raised then.
+    static void EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events);
+    // Never fails: characters outside the alphabet take a place in their group as zero.
+    static void DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events);
+
+    static QByteArray EncodeLine(const char *data, qsizetype size);
+};

@@ -1,0 +1,118 @@
+#include "mailproto/TVrxClient.h"
+
+#include "mailproto/TVrxTcpStream.h"
+
+#include <QDeadlineTimer>
+
+using namespace Qt::StringLiterals;
+
+TVrxClient::TVrxClient(const QString &defaultPort, QObject *parent)
+    : QObject(parent), Port(defaultPort), fStreamFactory([] { return std::make_unique<TVrxTcpStream>(); })
+{
+}
+
+TVrxClient::~TVrxClient() = default;
+
+void TVrxClient::SetStreamFactory(StreamFactory factory)
+{
+    fStreamFactory = std::move(factory);
+}
+
+QByteArray TVrxClient::LocalHostName() const
+{
+    return fStream ? fStream->LocalHostName() : QByteArray();
+}
+
+QString TVrxClient::Where() const
+{
+    return u"%1:%2"_s.arg(Host, Port);
+}
+
+void TVrxClient::SetReply(const QByteArray &code, const QByteArray &text)
+{
+    fReplyCode = code;
+    fReplyText = text;
+}
+
+void TVrxClient::ServiceMessageQueue() const
+{
+    if (MessageQueueHook)
+        MessageQueueHook();
+}
+
+bool TVrxClient::OpenConnection()
+{
+    fFailed = false;
+    fPending.clear();
+    fLastErrorText.clear();
+    auto stream = fStreamFactory();
+    if (!stream->Open(Host, Port.toUShort(), ReplyTimeout)) {
+        fLastErrorText = u"Could not connect to %1: %2"_s.arg(Where(), stream->ErrorText());
+        fFailed = true;
+        return false;
+    }
+    fStream = std::move(stream);
+    fConnected = true;
+    Q_EMIT OnConnect();
+    return true;
+}
+
+void TVrxClient::CloseConnection()
+{
+    fPending.clear();
+    if (fStream) {
+        fStream->Close();
+        fStream.reset();
+    }
+    if (!fConnected)
+        return;
+    fConnected = false;
+    Q_EMIT OnQuit();
+}
+
+void TVrxClient::ErrorRoutine(int code, const QByteArray &msg)
+{
+    fFailed = true;
+    CloseConnection();
+    Q_EMIT OnError(code, msg);
+}
+
+void TVrxClient::TransportFailure(TransportError code, const QString &text)
+{
+    ErrorRoutine(code, text.toUtf8());
+}
+
+bool TVrxClient::WriteText(const QByteArray &text)
+{
+    if (!fStream) {
+        TransportFailure(ErrWrite, u"Could not send to %1: the connection is closed"_s.arg(Where()));
+        return false;
+    }
+    if (fStream->Write(text, ReplyTimeout))
+        return true;
+    TransportFailure(ErrWrite, u"Could not send to %1: %2"_s.arg(Where(), fStream->ErrorText()));
+    return false;
+}
+
+bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs)
+{
+    const QDeadlineTimer deadline(std::max(0, timeoutMs));
+    while (fStream) {
+        if (fStream->WaitForData(int(std::min<qint64>(PollIntervalMs, deadline.remainingTime())))) {
+            chunk = fStream->Read(maxBytes);
+            if (!chunk.isEmpty())
+                return true;
+        }
+        if (!fStream->IsOpen()) {
+            TransportFailure(ErrClosed, u"%1 closed the connection before its reply was complete"_s.arg(Where()));
+            return false;
+        }
+        if (deadline.hasExpired()) {
+            TransportFailure(ErrTimedOut, u"%1 did not reply within %2 seconds"_s.arg(Where()).arg(timeoutMs / 1000.0));
+            return false;
+        }
+        ServiceMessageQueue();
+    }
+    TransportFailure(ErrClosed, u"Could not read from %1: the connection is closed"_s.arg(Where()));
+    return false;
+}

@@ -1,0 +1,82 @@
+#pragma once
+// What the SMTP and POP3 clients share: the connection to Host:Port through a TVrxLineStream,
+// the Connected/Failed state, the last reply, and the error routine that closes the
+// connection (OnQuit) and then reports (OnError). A client is used from one thread at a time:
+// OpenConnection, then WriteText/ReadChunk in the subclass's dialogue, then CloseConnection or
+// the error routine. Waiting never outlasts ReplyTimeout; between polls the client calls
+// MessageQueueHook, the caller's chance to do its own work.
+#include "mailproto/TVrxLineStream.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class TVrxClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    using StreamFactory = std::function<std::unique_ptr<TVrxLineStream>()>;
+
+    // Error numbers of the connection itself (errno values), passed to OnError.
+    enum TransportError { ErrTimedOut = 110, ErrClosed = 104, ErrWrite = 32 };
+
+    static constexpr int DefaultReplyTimeoutMs = 60000;
+    static constexpr int PollIntervalMs = 200;
+    static constexpr qint64 ChunkBytes = 1024;
+
+    explicit TVrxClient(const QString &defaultPort, QObject *parent = nullptr);
+    ~TVrxClient() override;
+
+    QString Host;
+    QString Port;
+    int ReplyTimeout = DefaultReplyTimeoutMs;
+    std::function<void()> MessageQueueHook;
+
+    bool Connected() const { return fConnected; }
+    bool Failed() const { return fFailed; }
+    QByteArray ReplyCode() const { return fReplyCode; }
+    QByteArray ReplyText() const { return fReplyText; }
+    // Why the last Connect could not open the connection; empty after a good one.
+    QString LastErrorText() const { return fLastErrorText; }
+    // The machine's name while connected, else empty.
+    QByteArray LocalHostName() const;
+
+    void SetStreamFactory(StreamFactory factory);
+
+Q_SIGNALS:
+    void OnConnect();
+    void OnQuit();
+    void OnError(int Error, QByteArray Msg);
+
+protected:
+    bool OpenConnection();
+    void CloseConnection();
+    // Each of these runs the error routine and returns false when the connection fails.
+    bool WriteText(const QByteArray &text);
+    bool ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs);
+
+    // Closes the connection (OnQuit) and raises OnError(code, msg).
+    virtual void ErrorRoutine(int code, const QByteArray &msg);
+    void ServiceMessageQueue() const;
+    QString Where() const;
+
+    void SetFailed(bool failed) { fFailed = failed; }
+    void SetReply(const QByteArray &code, const QByteArray &text);
+    // The bytes read past the last complete reply, kept for the next read.
+    QByteArray fPending;
+
+private:
+    void TransportFailure(TransportError code, const QString &text);
+
+    StreamFactory fStreamFactory;
+    std::unique_ptr<TVrxLineStream> fStream;
+    bool fConnected = false;
+    bool fFailed = false;
+    QByteArray fReplyCode;
+    QByteArray fReplyText;
+    QString fLastErrorText;
+};

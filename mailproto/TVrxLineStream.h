@@ -1,0 +1,24 @@
+#pragma once
+// The byte stream under a protocol client: open, write whole commands, wait for and read
+// chunks, close. TVrxTcpStream is the real one; tests put a scripted one in its place.
+// Every call blocks the calling thread for at most the time it is given.
+#include <QByteArray>
+#include <QString>
+
+class TVrxLineStream
+{
+public:
+    virtual ~TVrxLineStream() = default;
+
+    virtual bool Open(const QString &host, quint16 port, int timeoutMs) = 0;
+    // True only when every byte was handed to the network within the time.
+    virtual bool Write(const QByteArray &bytes, int timeoutMs) = 0;
+    // True when bytes can be read now or arrive within the time.
+    virtual bool WaitForData(int timeoutMs) = 0;
+    virtual QByteArray Read(qint64 maxBytes) = 0;
+    // False once the peer has closed the connection and nothing is left to read.
+    virtual bool IsOpen() const = 0;
+    virtual void Close() = 0;
+    virtual QString ErrorText() const = 0;
+    virtual QByteArray LocalHostName() const = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Line handling shared by the builder and the parser: messages arrive with CR LF, LF or CR
+// line ends (files from disk, the wire) and are kept as lists of lines without terminators.
+#include <QByteArray>
+#include <QList>
+
+class TVrxLines
+{
+public:
+    // Splits at CR LF, CR or LF; a final line end does not start another, empty line.
+    static QList<QByteArray> Split(const QByteArray &text);
+    // Removes the byte-stuffing of a dot-terminated multi-line reply (RFC 1939 section 3).
+    static void Unstuff(QList<QByteArray> &lines);
+    // Every CR or LF inside a header value becomes a space, so a value never starts a new line.
+    static QByteArray SingleLine(QByteArray value);
+    // A command argument loses its CR and LF, so it can never carry a second command.
+    static QByteArray WithoutLineBreaks(QByteArray value);
+    static bool StartsWithNoCase(const QByteArray &line, const QByteArray &upperKey);
+};

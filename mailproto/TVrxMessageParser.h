@@ -1,0 +1,32 @@
+#pragma once
+// Reads a received RFC 822 message into a TVrxMsg: header fields (with their continuation
+// lines), the body as text, and attachments, decoded from base64 or uuencode. Three layouts
+// are told apart by the top-level Content-Type and Content-Transfer-Encoding: plain text that
+// may carry uuencoded blocks, a body that is one encoded file, and multipart (RFC 2046
+// section 5.1; parts are not nested). Quoted-printable and encoded words stay as received.
+//
+// Parse takes the message bytes as they stand in a file (no POP3 byte-stuffing), with CR LF,
+// LF or CR line ends; TVrxPOP removes the stuffing and calls ParseLines. Any input gives a
+// message or an EVrxError with FormatError; nothing is read past the lines given.
+#include "mailproto/TVrxCodecEvents.h"
+#include "mailproto/TVrxMsg.h"
+
+#include <memory>
+
+class TVrxMessageParser
+{
+public:
+    TVrxCodecEvents DecodeEvents;
+    QString FormatError = QStringLiteral("Error en el formato del mensaje.");
+
+    std::unique_ptr<TVrxMsg> Parse(const QByteArray &message) const;
+    std::unique_ptr<TVrxMsg> ParseLines(QList<QByteArray> lines) const;
+
+private:
+    void ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const;
+    void ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const QByteArray &encoding) const;
+    void ParseMultipart(TVrxMsg &msg, const QList<QByteArray> &body) const;
+    QList<QList<QByteArray>> SplitParts(const QList<QByteArray> &header, const QList<QByteArray> &body) const;
+    void AddPart(TVrxMsg &msg, const QList<QByteArray> &part) const;
+    void Decode(TAttachedFile &item, const QByteArray &encoding) const;
+};

@@ -1,0 +1,108 @@
+#include "mailproto/TVrxTcpStream.h"
+
+#include <QDeadlineTimer>
+#include <QHostAddress>
+#include <QHostInfo>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype MaxHostNameBytes = 256;
+
+} // namespace
+
+TVrxTcpStream::~TVrxTcpStream()
+{
+    Close();
+}
+
+bool TVrxTcpStream::IsDottedAddress(const QString &host)
+{
+    const QStringList parts = host.split(u'.');
+    if (parts.size() != 4)
+        return false;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int value = part.toInt(&ok);
+        const bool digitsOnly = !part.isEmpty() && std::all_of(part.begin(), part.end(), [](QChar c) {
+            return c >= u'0' && c <= u'9';
+        });
+        if (!ok || !digitsOnly || value < 1 || value > 254)
+            return false;
+    }
+    return true;
+}
+
+bool TVrxTcpStream::Open(const QString &host, quint16 port, int timeoutMs)
+{
+    Close();
+    fSocket = std::make_unique<QTcpSocket>();
+    if (IsDottedAddress(host))
+        fSocket->connectToHost(QHostAddress(host), port);
+    else
+        fSocket->connectToHost(host, port);
+    if (fSocket->waitForConnected(timeoutMs))
+        return true;
+    fError = fSocket->errorString();
+    fSocket.reset();
+    return false;
+}
+
+bool TVrxTcpStream::Write(const QByteArray &bytes, int timeoutMs)
+{
+    if (!fSocket || fSocket->write(bytes) != bytes.size()) {
+        fError = fSocket ? fSocket->errorString() : u"the connection is closed"_s;
+        return false;
+    }
+    const QDeadlineTimer deadline(timeoutMs);
+    while (fSocket->bytesToWrite() > 0) {
+        if (!fSocket->waitForBytesWritten(int(deadline.remainingTime()))) {
+            fError = fSocket->state() == QAbstractSocket::ConnectedState ? u"the write timed out"_s
+                                                                          : fSocket->errorString();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TVrxTcpStream::WaitForData(int timeoutMs)
+{
+    if (!fSocket)
+        return false;
+    return fSocket->bytesAvailable() > 0 || fSocket->waitForReadyRead(timeoutMs);
+}
+
+QByteArray TVrxTcpStream::Read(qint64 maxBytes)
+{
+    return fSocket ? fSocket->read(maxBytes) : QByteArray();
+}
+
+bool TVrxTcpStream::IsOpen() const
+{
+    return fSocket && (fSocket->state() == QAbstractSocket::ConnectedState || fSocket->bytesAvailable() > 0);
+}
+
+void TVrxTcpStream::Close()
+{
+    if (!fSocket)
+        return;
+    fSocket->disconnectFromHost();
+    if (fSocket->state() != QAbstractSocket::UnconnectedState)
+        fSocket->abort();
+    fSocket.reset();
+}
+
+QString TVrxTcpStream::ErrorText() const
+{
+    return fError;
+}
+
+QByteArray TVrxTcpStream::LocalHostName() const
+{
+    if (!fSocket)
+        return {};
+    return QHostInfo::localHostName().toUtf8().left(MaxHostNameBytes);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// TVrxLineStream over a QTcpSocket used through its blocking calls, so it works on a worker
+// thread without an event loop. The socket is made by Open on the calling thread and
+// destroyed by Close; all calls must come from that thread.
+#include "mailproto/TVrxLineStream.h"
+
+#include <QTcpSocket>
+
+#include <memory>
+
+class TVrxTcpStream : public TVrxLineStream
+{
+public:
+    ~TVrxTcpStream() override;
+
+    // A host that IsDottedAddress accepts is used as an address, anything else is resolved.
+    bool Open(const QString &host, quint16 port, int timeoutMs) override;
+    bool Write(const QByteArray &bytes, int timeoutMs) override;
+    bool WaitForData(int timeoutMs) override;
+    QByteArray Read(qint64 maxBytes) override;
+    bool IsOpen() const override;
+    void Close() override;
+    QString ErrorText() const override;
+    QByteArray LocalHostName() const override;
+
+    // Four decimal numbers from 1 to 254 joined by dots.
+    static bool IsDottedAddress(const QString &host);
+
+private:
+    std::unique_ptr<QTcpSocket> fSocket;
+    QString fError;
+};
