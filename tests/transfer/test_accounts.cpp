@@ -1,0 +1,136 @@
+#include "storage/SettingsPaths.h"
+#include "storage/cIniFile.h"
+#include "storage/cOptions.h"
+#include "transfer/cAccountStore.h"
+#include "transfer/unitEncryptSupport.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+class AccountsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(fDir.isValid());
+        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.path()));
+    }
+
+    static cAccount account(const char *section, const char *name = "", const char *email = "")
+    {
+        cAccount a;
+        a.section = QString::fromUtf8(section);
+        a.name = QString::fromUtf8(name);
+        a.email = QString::fromUtf8(email);
+        return a;
+    }
+
+    QTemporaryDir fDir;
+};
+
+TEST(Scrambler, EveryTextRoundTripsAndTheEmptyTextStaysEmpty)
+{
+    EXPECT_TRUE(ScrambleText({}).isEmpty());
+    auto *random = QRandomGenerator::global();
+    for (int i = 0; i < 2000; ++i) {
+        QByteArray plain(random->bounded(256), '\0');
+        for (char &c : plain)
+            c = static_cast<char>(random->bounded(256));
+        const QByteArray scrambled = ScrambleText(plain);
+        ASSERT_EQ(UnscrambleText(scrambled), plain);
+        if (plain.size() > 4) {
+            EXPECT_NE(scrambled, plain);
+        }
+        const QByteArray stored = cAccountStore::StoredPassword(plain);
+        ASSERT_FALSE(stored.contains('\n') || stored.contains('\r') || stored.contains('\0'));
+        ASSERT_EQ(stored, stored.trimmed());
+        ASSERT_EQ(cAccountStore::PlainPassword(stored), plain);
+    }
+}
+
+TEST_F(AccountsTest, PasswordsWhoseScrambledFormAnIniLineWouldMangleSurviveTheFile)
+{
+    // Find passwords whose scrambled bytes start with a blank, end with a quote, or hold CR, LF or NUL.
+    const std::function<bool(const QByteArray &)> troubles[] = {
+        [](const QByteArray &s) { return s.startsWith(' '); },
+        [](const QByteArray &s) { return s.endsWith('"'); },
+        [](const QByteArray &s) { return s.contains('\r') || s.contains('\n'); },
+        [](const QByteArray &s) { return s.contains('\0'); },
+    };
+    auto *random = QRandomGenerator::global();
+    cIniFile file(AccountsFilePath());
+    for (const auto &trouble : troubles) {
+        QByteArray plain;
+        do {
+            plain = QByteArray(random->bounded(1, 12), '\0');
+            for (char &c : plain)
+                c = static_cast<char>(random->bounded(1, 256));
+        } while (!trouble(ScrambleText(plain)));
+        cAccount a = account("Work");
+        a.password = plain;
+        ASSERT_TRUE(cAccountStore::WriteAccount(a));
+        EXPECT_EQ(cAccountStore::ReadAccount(QStringLiteral("work")).password, plain);
+    }
+}
+
+TEST_F(AccountsTest, PortsThatAreNoNumberFallBack)
+{
+    ASSERT_TRUE(cIniFile(AccountsFilePath()).writeString(QStringLiteral("A"), "SMTPPort", QStringLiteral("abc")));
+    const cAccount a = cAccountStore::ReadAccount(QStringLiteral("A"));
+    EXPECT_EQ(a.SmtpPortNumber(), 25);
+    EXPECT_EQ(a.Pop3PortNumber(), 110);
+    EXPECT_FALSE(a.CanSend());
+    EXPECT_FALSE(a.CanReceive());
+}
+
+TEST_F(AccountsTest, RenamingTheDefaultAccountKeepsItTheDefault)
+{
+    ASSERT_TRUE(cAccountStore::WriteNewAccount(account("Work", "Ann"), false));
+    ASSERT_TRUE(cAccountStore::SetDefaultAccountName(QStringLiteral("work")));
+    ASSERT_TRUE(cAccountStore::RenameAccount(QStringLiteral("Work"), QStringLiteral("Office")));
+    EXPECT_EQ(cAccountStore::GetDefaultAccountName(), QStringLiteral("Office"));
+    EXPECT_EQ(cAccountStore::AccountNames(), QStringList{QStringLiteral("Office")});
+
+    ASSERT_TRUE(cAccountStore::DeleteAccount(QStringLiteral("office")));
+    EXPECT_FALSE(cAccountStore::AccountsExist());
+    EXPECT_EQ(cAccountStore::GetDefaultAccountName(), QStringLiteral("Office"));
+}
+
+TEST_F(AccountsTest, TheWizardLeavesKeysItDoesNotHave)
+{
+    cAccount a = account("Home", "Ann", "ann@example.org");
+    a.organisation = QStringLiteral("Org");
+    a.leaveMailOnServer = true;
+    ASSERT_TRUE(cAccountStore::WriteAccount(a));
+    ASSERT_TRUE(cAccountStore::WriteNewAccount(account("Home", "Bob", "bob@example.org"), true));
+    const cAccount back = cAccountStore::ReadAccount(QStringLiteral("Home"));
+    EXPECT_EQ(back.name, QStringLiteral("Bob"));
+    EXPECT_EQ(back.replyAddress, QStringLiteral("bob@example.org"));
+    EXPECT_EQ(back.organisation, QStringLiteral("Org"));
+    EXPECT_TRUE(back.leaveMailOnServer);
+    EXPECT_EQ(cOptions::read(Opt::DefAccount), QStringLiteral("Home"));
+}
+
+TEST_F(AccountsTest, TheSenderLineComesFromTheDefaultOrTheFirstNamedAccount)
+{
+    EXPECT_EQ(cAccountStore::DefaultSenderLine(), QString());
+    ASSERT_TRUE(cAccountStore::WriteAccount(account("Nameless")));
+    EXPECT_EQ(cAccountStore::DefaultSenderLine(), QString());
+
+    ASSERT_TRUE(cAccountStore::WriteAccount(account("Second", "Ann Lee")));
+    EXPECT_EQ(cAccountStore::DefaultSenderLine(), QStringLiteral("Ann Lee"));
+
+    cAccount withReply = account("Third", "", "ann@example.org");
+    withReply.replyAddress = QStringLiteral("reply@example.org");
+    ASSERT_TRUE(cAccountStore::WriteAccount(withReply));
+    ASSERT_TRUE(cAccountStore::SetDefaultAccountName(QStringLiteral("THIRD")));
+    EXPECT_EQ(cAccountStore::DefaultSenderLine(), QStringLiteral("Ravelin User <reply@example.org>"));
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// One mail account as stored in its section of the accounts file: the plain text of the edit
+// fields, nothing trimmed or checked. The password is held unscrambled.
+#include <QByteArray>
+#include <QString>
+
+struct cAccount
+{
+    QString section;
+    QString name;
+    QString email;
+    QString replyAddress;
+    QString organisation;
+    QString pop3Server;
+    QString smtpServer;
+    QString userId;
+    QByteArray password;
+    QString pop3Port = QStringLiteral("110");
+    QString smtpPort = QStringLiteral("25");
+    bool leaveMailOnServer = false;
+
+    // Ports that are no integer fall back to the protocol's usual one.
+    int Pop3PortNumber() const;
+    int SmtpPortNumber() const;
+    // What the sessions need: a non-blank name and an SMTP server to send; a POP3 server,
+    // user and password to receive.
+    bool CanSend() const;
+    bool CanReceive() const;
+    // ReplyAddress, else email: the address shown for the account.
+    QString ShownAddress() const;
+};

@@ -1,0 +1,175 @@
+#include "transfer/cAccountStore.h"
+
+#include "storage/SettingsPaths.h"
+#include "storage/cIniFile.h"
+#include "storage/cOptions.h"
+#include "transfer/unitEncryptSupport.h"
+
+namespace {
+
+// Marks a stored password that is hex-escaped because its raw bytes would not survive a line.
+const QByteArray kEscapeMark = QByteArrayLiteral("~hex:");
+
+bool survivesAnIniLine(const QByteArray &value)
+{
+    static const QByteArray trimmedAway = QByteArrayLiteral(" \t\v\f\r\n\"'");
+    if (value.isEmpty())
+        return true;
+    return !value.contains('\0') && !value.contains('\r') && !value.contains('\n')
+           && !trimmedAway.contains(value.front()) && !trimmedAway.contains(value.back())
+           && !value.startsWith(kEscapeMark);
+}
+
+QString defaultIfMissing(const cIniSection &section, const char *key, const QString &def)
+{
+    return section.contains(key) ? section.text(key) : def;
+}
+
+struct cKeyWriter
+{
+    cIniFile file;
+    QString section;
+    bool ok = true;
+
+    void put(const char *key, const QByteArray &value)
+    {
+        ok = ok && file.writeBytes(section, key, value);
+    }
+    void put(const char *key, const QString &value) { put(key, value.toUtf8()); }
+
+    bool finish(QString *error)
+    {
+        if (!ok && error)
+            *error = file.errorString();
+        return ok;
+    }
+};
+
+QString senderLine(const cAccount &account)
+{
+    const QString name = account.name.isEmpty() ? QStringLiteral("Ravelin User") : account.name;
+    const QString address = account.ShownAddress();
+    return address.isEmpty() ? name : name + QStringLiteral(" <") + address + QLatin1Char('>');
+}
+
+} // namespace
+
+bool cAccountStore::AccountsExist()
+{
+    return !AccountNames().isEmpty();
+}
+
+QStringList cAccountStore::AccountNames()
+{
+    return cIniFile(AccountsFilePath()).readSections();
+}
+
+cAccount cAccountStore::ReadAccount(const QString &section)
+{
+    const cIniSection keys = cIniFile(AccountsFilePath()).readSection(section);
+    cAccount account;
+    account.section = section;
+    account.name = keys.text("name");
+    account.email = keys.text("email");
+    account.replyAddress = keys.text("ReplyAddress");
+    account.organisation = keys.text("Organisation");
+    account.pop3Server = keys.text("pop3Server");
+    account.smtpServer = keys.text("smtpServer");
+    account.userId = keys.text("UserID");
+    account.password = PlainPassword(keys.value("Password"));
+    account.pop3Port = defaultIfMissing(keys, "POP3Port", account.pop3Port);
+    account.smtpPort = defaultIfMissing(keys, "SMTPPort", account.smtpPort);
+    account.leaveMailOnServer = keys.boolean("LeaveMailOnServer", false);
+    return account;
+}
+
+bool cAccountStore::WriteAccount(const cAccount &account, QString *error)
+{
+    cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
+    writer.put("name", account.name);
+    writer.put("email", account.email);
+    writer.put("ReplyAddress", account.replyAddress);
+    writer.put("Organisation", account.organisation);
+    writer.put("pop3Server", account.pop3Server);
+    writer.put("smtpServer", account.smtpServer);
+    writer.put("UserID", account.userId);
+    writer.put("Password", StoredPassword(account.password));
+    writer.put("POP3Port", account.pop3Port);
+    writer.put("SMTPPort", account.smtpPort);
+    writer.put("LeaveMailOnServer", account.leaveMailOnServer ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+    return writer.finish(error);
+}
+
+bool cAccountStore::WriteNewAccount(const cAccount &account, bool makeDefault, QString *error)
+{
+    cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
+    writer.put("name", account.name);
+    writer.put("email", account.email);
+    writer.put("ReplyAddress", account.email);
+    writer.put("UserID", account.userId);
+    writer.put("Password", StoredPassword(account.password));
+    writer.put("pop3Server", account.pop3Server);
+    writer.put("smtpServer", account.smtpServer);
+    writer.put("POP3Port", account.pop3Port);
+    writer.put("SMTPPort", account.smtpPort);
+    return writer.finish(error) && (!makeDefault || SetDefaultAccountName(account.section, error));
+}
+
+bool cAccountStore::DeleteAccount(const QString &section, QString *error)
+{
+    cIniFile file(AccountsFilePath());
+    if (file.eraseSection(section))
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+bool cAccountStore::RenameAccount(const QString &oldSection, const QString &newSection, QString *error)
+{
+    const bool wasDefault = IsDefaultAccount(oldSection);
+    return RenameIniSection(AccountsFilePath(), oldSection, newSection, error)
+           && (!wasDefault || SetDefaultAccountName(newSection, error));
+}
+
+QString cAccountStore::GetDefaultAccountName()
+{
+    return cOptions::read(Opt::DefAccount);
+}
+
+bool cAccountStore::SetDefaultAccountName(const QString &section, QString *error)
+{
+    return cOptions::write(Opt::DefAccount, section, error);
+}
+
+bool cAccountStore::IsDefaultAccount(const QString &section)
+{
+    return GetDefaultAccountName().toLower() == section.toLower();
+}
+
+QString cAccountStore::DefaultSenderLine()
+{
+    const cIniFile file(AccountsFilePath());
+    const QString defaultName = GetDefaultAccountName();
+    if (file.sectionExists(defaultName))
+        return senderLine(ReadAccount(defaultName));
+    for (const QString &section : file.readSections()) {
+        const cAccount account = ReadAccount(section);
+        if (!account.name.isEmpty())
+            return senderLine(account);
+    }
+    return {};
+}
+
+QByteArray cAccountStore::StoredPassword(const QByteArray &plain)
+{
+    const QByteArray scrambled = ScrambleText(plain);
+    return survivesAnIniLine(scrambled) ? scrambled : kEscapeMark + scrambled.toHex();
+}
+
+QByteArray cAccountStore::PlainPassword(const QByteArray &stored)
+{
+    if (stored.startsWith(kEscapeMark))
+        return UnscrambleText(QByteArray::fromHex(stored.mid(kEscapeMark.size())));
+    return UnscrambleText(stored);
+}

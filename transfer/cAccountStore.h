@@ -1,0 +1,35 @@
+#pragma once
+// The accounts file, one section per account, and the default account kept in the options
+// file. Nothing is held in memory: every call reads or writes the files, so a change made in a
+// dialog is seen by the next session. Names of accounts compare without regard to case.
+#include "transfer/cAccount.h"
+
+#include <QStringList>
+
+class cAccountStore
+{
+public:
+    static bool AccountsExist();
+    static QStringList AccountNames();
+    static cAccount ReadAccount(const QString &section);
+
+    // The properties dialog writes all eleven keys, the wizard the nine it has (in their order)
+    // and leaves Organisation and LeaveMailOnServer as they were.
+    static bool WriteAccount(const cAccount &account, QString *error = nullptr);
+    static bool WriteNewAccount(const cAccount &account, bool makeDefault, QString *error = nullptr);
+    static bool DeleteAccount(const QString &section, QString *error = nullptr);
+    // Renames the section and keeps the default account the default under its new name.
+    static bool RenameAccount(const QString &oldSection, const QString &newSection, QString *error = nullptr);
+
+    static QString GetDefaultAccountName();
+    static bool SetDefaultAccountName(const QString &section, QString *error = nullptr);
+    static bool IsDefaultAccount(const QString &section);
+    // The sender text of a new message: "name <address>" of the default account, or of the
+    // first account with a name when the default names none.
+    static QString DefaultSenderLine();
+
+    // The Password value as stored: scrambled bytes, kept raw when an INI line carries them
+    // unchanged, else in an escaped form, so every password round-trips.
+    static QByteArray StoredPassword(const QByteArray &plain);
+    static QByteArray PlainPassword(const QByteArray &stored);
+};
