@@ -1,0 +1,49 @@
+#pragma once
+// A fake mail server for dialogue tests: listens on a free loopback port, accepts one client
+// on its own thread and plays a script of steps: send a chunk, wait for the client's next line,
+// close, or stay silent. Everything the client wrote is kept for exact comparison.
+#include <QByteArray>
+#include <QList>
+
+#include <thread>
+
+class ScriptedServer
+{
+public:
+    ScriptedServer();
+    ~ScriptedServer();
+
+    // Each chunk is sent on its own, after a pause that keeps it apart from the next.
+    ScriptedServer &Send(const QByteArray &chunk);
+    // Waits for the client's next line (up to and including CR LF).
+    ScriptedServer &Expect();
+    // Waits until the client's bytes contain marker (the end of a DATA block).
+    ScriptedServer &ExpectUntil(const QByteArray &marker);
+    // Answers each of the client's next lines with one reply.
+    ScriptedServer &Replies(const QList<QByteArray> &replies);
+    ScriptedServer &Close();
+
+    void Start();
+    quint16 Port() const { return fPort; }
+    // Waits for the script and for the client to close, then gives all bytes the client sent.
+    QByteArray Transcript();
+
+private:
+    struct Step
+    {
+        enum Kind { SendChunk, ReadLine, ReadUntil, CloseNow } kind;
+        QByteArray bytes;
+    };
+
+    void Run();
+    bool ReadMore(int timeoutMs);
+    bool WaitFor(const QByteArray &marker);
+
+    QList<Step> fSteps;
+    int fListener = -1;
+    int fClient = -1;
+    quint16 fPort = 0;
+    QByteArray fReceived;
+    qsizetype fConsumed = 0;
+    std::thread fThread;
+};

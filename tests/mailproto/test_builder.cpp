@@ -1,0 +1,158 @@
+// The outgoing message text: header order and wording, the date and id forms, dot-stuffing of
+// text lines only, and the multipart layout with its attachments.
+#include "QtPrinters.h"
+#include "TestFiles.h"
+
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxMessageBuilder.h"
+
+#include <QRegularExpression>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TVrxMessageBuilder Builder()
+{
+    TVrxMessageBuilder builder;
+    builder.Host = "smtp.example.org";
+    builder.MailerName = "Ravelin 2";
+    builder.LocalHostName = "workstation";
+    return builder;
+}
+
+QList<QByteArray> Names(const QList<QByteArray> &headerLines)
+{
+    QList<QByteArray> names;
+    for (const QByteArray &line : headerLines)
+        names.append(line.left(line.indexOf(':')));
+    return names;
+}
+
+QList<QByteArray> HeaderOf(const QList<QByteArray> &lines)
+{
+    return lines.first(lines.indexOf(QByteArray()));
+}
+
+} // namespace
+
+TEST(MessageBuilder, PlainMessageHeaderOrderAndStuffedBody)
+{
+    TVrxMsg msg;
+    msg.From = "alice@example.org";
+    msg.SendTo = "bob@example.org";
+    msg.Subject = "Hi";
+    msg.Date = "Mon, 5 Jan 2004 09:05:07 +0100";
+    msg.Text = {"first", ".", ".dot first", "a.b", ""};
+    msg.ExtraHeaders = {"Organization: Example"};
+    const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    const QList<QByteArray> header = HeaderOf(lines);
+
+    EXPECT_EQ(Names(header), QList<QByteArray>({"Message-Id", "Date", "X-Priority", "From", "X-Mailer", "To", "CC", "Subject",
+                                                "MIME-Version", "Content-Type", "Content-Transfer-Encoding", "Organization"}));
+    EXPECT_EQ(header.at(2), "X-Priority: 3");
+    EXPECT_EQ(header.at(3), "From: alice@example.org");
+    EXPECT_EQ(header.at(6), "CC: ");
+    EXPECT_EQ(header.at(9), "Content-Type: Text/Plain; charset=ISO-8859-1");
+    EXPECT_EQ(lines.mid(header.size() + 1), QList<QByteArray>({"first", "..", "..dot first", "a.b", ""}));
+}
+
+TEST(MessageBuilder, OptionalLinesPriorityAndDisplayName)
+{
+    TVrxMsg msg;
+    msg.UserName = "Alice";
+    msg.From = "alice";
+    msg.InReplyTo = "<1@x>";
+    msg.ReplyTo = "replies@example.org";
+    msg.Priority = TPriority::prHighest;
+    QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
+    EXPECT_EQ(Names(header).mid(0, 7), QList<QByteArray>({"Message-Id", "In-Reply-To", "Date", "X-Priority", "From",
+                                                          "Reply-To", "X-Mailer"}));
+    EXPECT_EQ(header.at(3), "X-Priority: 1");
+    EXPECT_EQ(header.at(4), "From: \"Alice\" <alice@smtp.example.org>");
+    msg.Priority = TPriority::prLowest;
+    EXPECT_EQ(HeaderOf(Builder().BuildMessageLines(msg)).at(3), "X-Priority: 5");
+}
+
+TEST(MessageBuilder, LineBreaksInsideFieldsCannotStartNewLines)
+{
+    TVrxMsg msg;
+    msg.Subject = "Hi\r\n.\r\nRCPT TO:<x@y>";
+    msg.Text = {"one\r\n.\r\ntwo"};
+    const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    EXPECT_TRUE(lines.contains("Subject: Hi  .  RCPT TO:<x@y>"));
+    EXPECT_EQ(lines.mid(lines.indexOf(QByteArray()) + 1), QList<QByteArray>({"one", "..", "two"}));
+}
+
+TEST(MessageBuilder, NonAsciiTextIsDeclaredUtf8)
+{
+    TVrxMsg msg;
+    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e"};
+    EXPECT_TRUE(Builder().BuildMessageLines(msg).contains("Content-Type: Text/Plain; charset=UTF-8"));
+}
+
+TEST(MessageBuilder, MultipartLayoutWithAttachments)
+{
+    TVrxMsg msg;
+    msg.Text = {".x"};
+    msg.ExtraHeaders = {"Organization: Example"};
+    const QByteArray content = RandomBytes(100);
+    msg.AttachedFiles.Add(ScratchFile(u"notes.txt"_s, content));
+    msg.AttachedFiles.Add(ScratchFile(u"blob.qqzz"_s, "abc"));
+    const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    const QList<QByteArray> header = HeaderOf(lines);
+    const QByteArray contentType = header.at(header.size() - 2);
+    ASSERT_TRUE(contentType.startsWith("Content-Type: multipart/mixed; boundary=\"--_VRX_bound_"));
+    EXPECT_EQ(header.last(), "Organization: Example");
+    const QByteArray boundary = contentType.mid(contentType.indexOf('"') + 1).chopped(1);
+    EXPECT_EQ(boundary.size(), 25);
+    const QByteArray delimiter = "--" + boundary;
+    const QList<QByteArray> body = lines.mid(header.size() + 1);
+    const QList<QByteArray> content64 = content.toBase64().insert(76, '\n').split('\n');
+    QList<QByteArray> expected{delimiter, "Content-Type: Text/Plain; charset=ISO-8859-1", "Content-Transfer-Encoding: 8bit", "",
+                               "..x", delimiter, "Content-Type: text/plain; name=\"notes.txt\"",
+                               "Content-Transfer-Encoding: base64", "Content-Disposition: inline; FileName=\"notes.txt\"", ""};
+    expected += content64;
+    expected += {delimiter, "Content-Type: application/octet-stream; name=\"blob.qqzz\"", "Content-Transfer-Encoding: base64",
+                 "Content-Disposition: inline; FileName=\"blob.qqzz\"", "", "YWJj", "", delimiter + "--", ""};
+    EXPECT_EQ(body, expected);
+}
+
+TEST(MessageBuilder, DatesZonesAndRandomValues)
+{
+    const QDateTime time(QDate(2004, 1, 5), QTime(9, 5, 7), QTimeZone(3600));
+    EXPECT_EQ(TVrxMessageBuilder::FormatMailDate(time, false), "Mon, 5 Jan 2004 09:05:07 +0100");
+    EXPECT_EQ(TVrxMessageBuilder::ZoneText(-5 * 3600), "-0500");
+    EXPECT_EQ(TVrxMessageBuilder::ZoneText(0), "GMT");
+    EXPECT_EQ(TVrxMessageBuilder::ZoneText(5 * 3600 + 1800), "+0530");
+    EXPECT_FALSE(TVrxMessageBuilder::FormatMailDate(time, true).contains('+'));
+
+    const QByteArray id = Builder().MakeMessageId(QDate(2004, 1, 5));
+    EXPECT_TRUE(QRegularExpression(u"^<VRX\\.5\\.1\\.2004\\.[a-t]{8}@workstation>$"_s).match(QString::fromLatin1(id)).hasMatch())
+        << id.constData();
+    for (int i = 0; i < 50; ++i)
+        EXPECT_TRUE(QRegularExpression(u"^--_VRX_bound_[a-y]{12}$"_s)
+                        .match(QString::fromLatin1(TVrxMessageBuilder::MakeBoundary()))
+                        .hasMatch());
+}
+
+TEST(AttachedFile, ContentTypesAndSaving)
+{
+    EXPECT_EQ(TAttachedFile::ContentTypeFor(u"a.txt"_s), "text/plain");
+    EXPECT_EQ(TAttachedFile::ContentTypeFor(u"a.qqzz"_s), "application/octet-stream");
+    EXPECT_EQ(TAttachedFile::ContentTypeFor(u"noextension"_s), "application/octet-stream");
+    EXPECT_EQ(TAttachedFile::NamePart("C:\\docs\\../x/report.pdf"), "report.pdf");
+
+    TAttachedFile item;
+    const QString path = ScratchFile(u"saved.bin"_s, "old");
+    EXPECT_THROW(item.SaveToFile(path), EVrxError);
+    item.Stream = QByteArray("new\0bytes", 9);
+    item.SaveToFile(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), *item.Stream);
+    EXPECT_THROW(item.SaveToFile(u"/nonexistent/dir/saved.bin"_s), EVrxError);
+}

@@ -1,0 +1,139 @@
+// The attachment codecs: line layout and padding of the encoder, the decoders' handling of
+// groups across lines and of bad input, and the progress sequences.
+#include "QtPrinters.h"
+#include "TestFiles.h"
+
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxBase64.h"
+#include "mailproto/TVrxUU.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Recorder
+{
+    QList<quint16> percents;
+    QStringList starts;
+    int ends = 0;
+
+    TVrxCodecEvents Events()
+    {
+        TVrxCodecEvents events;
+        events.Start = [this](const QString &name, qint64 count) { starts.append(u"%1 %2"_s.arg(name).arg(count)); };
+        events.Progress = [this](quint16 percent) { percents.append(percent); };
+        events.End = [this] { ++ends; };
+        return events;
+    }
+};
+
+TAttachedFile Encoded(const QByteArray &content, Recorder &recorder)
+{
+    TAttachedFile item;
+    item.FileName = "data.bin";
+    item.PathName = ScratchFile(u"data.bin"_s, content);
+    TVrxBase64::EncodeFile(item, recorder.Events());
+    return item;
+}
+
+QByteArray Base64Decoded(const QList<QByteArray> &lines)
+{
+    TAttachedFile item;
+    item.Lines = lines;
+    TVrxBase64::DecodeLines(item, {});
+    EXPECT_TRUE(item.Lines.isEmpty());
+    return item.Stream.value_or("<no stream>");
+}
+
+QByteArray UUDecoded(const QList<QByteArray> &lines, Recorder &recorder)
+{
+    TAttachedFile item;
+    item.Lines = lines;
+    TVrxUU::DecodeLines(item, recorder.Events(), u"bad format"_s);
+    return *item.Stream;
+}
+
+} // namespace
+
+TEST(Base64Encoder, LinesAre76CharactersWithPaddingOnlyAtTheEnd)
+{
+    for (const qsizetype size : {0, 1, 2, 57, 58, 2280, 2281, 100000}) {
+        Recorder recorder;
+        const QByteArray content = RandomBytes(size);
+        const TAttachedFile item = Encoded(content, recorder);
+        EXPECT_EQ(item.Lines.join(), content.toBase64()) << size;
+        EXPECT_EQ(item.Lines.size(), (size + 56) / 57) << size;
+        for (qsizetype i = 0; i + 1 < item.Lines.size(); ++i)
+            ASSERT_EQ(item.Lines.at(i).size(), 76);
+        EXPECT_EQ(recorder.starts, QStringList(u"data.bin %1"_s.arg(size)));
+        EXPECT_EQ(recorder.percents.last(), 100);
+        EXPECT_EQ(recorder.ends, 1);
+    }
+    Recorder recorder;
+    EXPECT_EQ(Encoded("ab", recorder).Lines, QList<QByteArray>{"YWI="});
+    EXPECT_EQ(Encoded(RandomBytes(58), recorder).Lines.last(), RandomBytes(58).right(1).toBase64());
+}
+
+TEST(Base64Encoder, OneBlockReportsEveryTenPercent)
+{
+    Recorder recorder;
+    Encoded(RandomBytes(2280), recorder);
+    EXPECT_EQ(recorder.percents, QList<quint16>({10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+}
+
+TEST(Base64Encoder, UnreadableFileThrowsBeforeAnyEvent)
+{
+    Recorder recorder;
+    TAttachedFile item;
+    item.PathName = u"/nonexistent/report.pdf"_s;
+    try {
+        TVrxBase64::EncodeFile(item, recorder.Events());
+        FAIL() << "no exception";
+    } catch (const EVrxError &e) {
+        EXPECT_TRUE(e.Text().contains(u"/nonexistent/report.pdf"_s));
+    }
+    EXPECT_TRUE(recorder.starts.isEmpty());
+}
+
+TEST(Base64Decoder, GroupsSpanLinesAndPaddingCutsTheLastGroup)
+{
+    EXPECT_EQ(Base64Decoded({"QUJD"}), "ABC");
+    EXPECT_EQ(Base64Decoded({"QUI="}), "AB");
+    EXPECT_EQ(Base64Decoded({"QQ=="}), "A");
+    EXPECT_EQ(Base64Decoded({"QU", "JD"}), "ABC");
+    EXPECT_EQ(Base64Decoded({"QU", "JDQUI=", ""}), "ABCAB");
+    const QByteArray data = RandomBytes(5000);
+    EXPECT_EQ(Base64Decoded(data.toBase64().split('\n')), data);
+}
+
+TEST(Base64Decoder, ForeignCharactersTakeAPlaceAndNothingBreaks)
+{
+    EXPECT_EQ(Base64Decoded({"Q*JD"}), QByteArray::fromBase64("QAJD"));
+    EXPECT_EQ(Base64Decoded({"QUJ"}), "");
+    EXPECT_EQ(Base64Decoded({"====", "\xff\x80\x01\x7f"}).size(), 4);
+}
+
+TEST(UUDecoder, DecodesUntilEndOrGraveAccent)
+{
+    Recorder recorder;
+    EXPECT_EQ(UUDecoded({"begin 644 cat.txt", "#0V%T", "`", "#0V%T"}, recorder), "Cat");
+    EXPECT_EQ(UUDecoded({"begin 644 cat.txt", "#0V%T", "#0V%T", "end", "#0V%T"}, recorder), "CatCat");
+    EXPECT_EQ(UUDecoded({"begin 644 cat.txt", "#0V%T"}, recorder), "Cat");
+    EXPECT_EQ(UUDecoded({"begin 644 x", "M" + QByteArray(60, '!')}, recorder), QByteArray("\x04\x10\x41").repeated(15));
+    EXPECT_EQ(UUDecoded({"begin 644 short", "M0V%T"}, recorder), "Cat");
+    EXPECT_EQ(UUDecoded({"begin only"}, recorder), "");
+}
+
+TEST(UUDecoder, ForeignCharacterThrowsAfterKeepingTheBytesSoFar)
+{
+    Recorder recorder;
+    TAttachedFile item;
+    item.Lines = {"begin 644 cat.txt", "#0V%T", "#0v%T", "#0V%T"};
+    EXPECT_THROW(TVrxUU::DecodeLines(item, recorder.Events(), u"bad format"_s), EVrxError);
+    EXPECT_EQ(item.Stream, QByteArray("Cat"));
+    EXPECT_TRUE(item.Lines.isEmpty());
+    EXPECT_EQ(recorder.percents.last(), 100);
+    EXPECT_EQ(recorder.ends, 1);
+}

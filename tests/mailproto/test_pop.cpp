@@ -1,0 +1,202 @@
+// The POP3 client against a scripted server: the exact commands, the multi-line retrieval
+// however it is chunked, and the error code of every refused command.
+#include "QtPrinters.h"
+#include "EventLog.h"
+#include "ScriptedServer.h"
+
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxPOP.h"
+
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray Greeting = "+OK POP3 ready\r\n";
+const QByteArray Login = "USER alice\r\nPASS secret\r\n";
+
+std::unique_ptr<TVrxPOP> ClientFor(const ScriptedServer &server)
+{
+    auto pop = std::make_unique<TVrxPOP>();
+    pop->Host = u"127.0.0.1"_s;
+    pop->Port = QString::number(server.Port());
+    pop->UserId = "alice";
+    pop->Passwd = "secret";
+    pop->ReplyTimeout = 2000;
+    return pop;
+}
+
+} // namespace
+
+TEST(PopDialogue, SessionRetrievesAcrossChunksAndWritesExactBytes)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"+OK\r\n", "+OK logged in\r\n", "+OK 2 320\r\n", "+OK 1\r\n", "+OK 2 120\r\n"});
+    server.Expect()
+        .Send("+OK message follows\r\nSubject: Hi\r\nTo: bob@example.org,\r\n")
+        .Send(" carol@example.org\r\n\r\nbody\r\n..hidden\r\n")
+        .Send(".")
+        .Send("\r\n");
+    server.Replies({"+OK deleted\r\n", "+OK bye\r\n"}).Start();
+    auto pop = ClientFor(server);
+    EventLog log(*pop);
+    log.Watch(*pop);
+
+    pop->Connect();
+    EXPECT_TRUE(pop->Login());
+    EXPECT_EQ(pop->CheckMail(), 1);
+    EXPECT_TRUE(pop->LastSupported());
+    EXPECT_EQ(pop->MessageCount(), 2);
+    const auto msg = pop->Retrieve(2);
+    ASSERT_TRUE(msg);
+    EXPECT_EQ(msg->Subject, "Hi");
+    EXPECT_EQ(msg->SendTo, "bob@example.org, carol@example.org");
+    EXPECT_EQ(msg->Text, QList<QByteArray>({"body", ".hidden"}));
+    pop->Delete(2);
+    EXPECT_EQ(pop->DeletedList(), QList<QByteArray>({"2"}));
+    EXPECT_EQ(pop->MessageCount(), 1);
+    pop->Quit();
+
+    EXPECT_EQ(server.Transcript(), Login + "STAT\r\nLAST\r\nLIST 2\r\nRETR 2\r\nDELE 2\r\nQUIT\r\n");
+    EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeRetrieve 2"_s, u"OnAfterRetrieve"_s, u"OnDelete 2"_s,
+                                        u"OnQuit"_s}));
+    EXPECT_EQ(log.Matching(u"Retrieve "_s).value(log.Matching(u"Retrieve "_s).size() - 1), u"Retrieve 100"_s);
+}
+
+struct RefusedCommand
+{
+    const char *name;
+    QList<QByteArray> repliesBefore;
+    int code;
+};
+
+class PopRefusal : public testing::TestWithParam<RefusedCommand>
+{
+};
+
+// Every step is attempted in order; the refused one closes the connection.
+TEST_P(PopRefusal, ErrAnswerEndsInOnQuitThenOnErrorWithItsCode)
+{
+    const RefusedCommand &refused = GetParam();
+    ScriptedServer server;
+    const bool refusesGreeting = refused.code == TVrxPOP::ErrGreeting;
+    server.Send(refusesGreeting ? "-ERR go away\r\n" : Greeting);
+    if (!refusesGreeting)
+        server.Replies(refused.repliesBefore).Replies({"-ERR go away\r\n"});
+    server.Start();
+    auto pop = ClientFor(server);
+    EventLog log(*pop);
+
+    pop->Connect();
+    const bool reachesRetrieve = pop->Connected() && pop->Login() && pop->CheckMail() == 0 && pop->Connected();
+    if (reachesRetrieve && refused.code == TVrxPOP::ErrRetrieve) {
+        EXPECT_EQ(pop->Retrieve(1), nullptr);
+    }
+    if (pop->Connected() && refused.code == TVrxPOP::ErrDelete)
+        pop->Delete(1);
+    pop->Quit();
+
+    EXPECT_TRUE(pop->Failed());
+    EXPECT_FALSE(pop->Connected());
+    EXPECT_EQ(log.All().mid(log.All().size() - 2), QStringList({u"OnQuit"_s, u"OnError %1 go away"_s.arg(refused.code)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCommand, PopRefusal,
+    testing::Values(RefusedCommand{"greeting", {}, TVrxPOP::ErrGreeting}, RefusedCommand{"user", {}, TVrxPOP::ErrLogin},
+                    RefusedCommand{"pass", {"+OK\r\n"}, TVrxPOP::ErrLogin},
+                    RefusedCommand{"stat", {"+OK\r\n", "+OK\r\n"}, TVrxPOP::ErrStat},
+                    RefusedCommand{"retr", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n", "+OK 1 10\r\n"},
+                                   TVrxPOP::ErrRetrieve},
+                    RefusedCommand{"dele", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, TVrxPOP::ErrDelete},
+                    RefusedCommand{"quit", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, TVrxPOP::ErrQuit}),
+    [](const testing::TestParamInfo<RefusedCommand> &info) { return std::string(info.param.name); });
+
+TEST(PopDialogue, WithoutLastTheCountIsTheCallersAndNothingFailed)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"+OK\r\n", "+OK\r\n", "+OK 3 900\r\n", "-ERR unknown command\r\n"}).Start();
+    auto pop = ClientFor(server);
+    EventLog log(*pop);
+
+    pop->Connect();
+    pop->Login();
+    EXPECT_EQ(pop->CheckMail(), 0);
+    EXPECT_FALSE(pop->LastSupported());
+    EXPECT_FALSE(pop->Failed());
+    EXPECT_TRUE(pop->Connected());
+    EXPECT_EQ(pop->MessageCount(), 3);
+    EXPECT_EQ(log.All(), QStringList({u"OnConnect"_s}));
+}
+
+TEST(PopDialogue, ListWithoutSizeMakesProgressRelativeTo100Bytes)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"+OK\r\n"}).Expect().Send("+OK\r\n").Send("Subject: x\r\n\r\n" + QByteArray(240, 'a'))
+        .Send("\r\n.\r\n").Start();
+    auto pop = ClientFor(server);
+    EventLog log(*pop);
+    log.Watch(*pop);
+
+    pop->Connect();
+    ASSERT_TRUE(pop->Retrieve(1));
+    const QStringList progress = log.Matching(u"Retrieve "_s);
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_GT(progress.first().mid(9).toInt(), 100);
+}
+
+TEST(PopDialogue, ClosedOrSilentServerEndsTheRetrievalInOnError)
+{
+    for (const bool closes : {true, false}) {
+        ScriptedServer server;
+        server.Send(Greeting).Replies({"+OK 1 5000\r\n"}).Expect().Send("+OK\r\nSubject: cut\r\n\r\nhalf a mess");
+        if (closes)
+            server.Close();
+        server.Start();
+        auto pop = ClientFor(server);
+        pop->ReplyTimeout = 300;
+        EventLog log(*pop);
+        QElapsedTimer timer;
+        timer.start();
+
+        pop->Connect();
+        EXPECT_EQ(pop->Retrieve(1), nullptr);
+        EXPECT_LT(timer.elapsed(), 3000);
+        const int code = closes ? TVrxClient::ErrClosed : TVrxClient::ErrTimedOut;
+        EXPECT_TRUE(log.All().last().startsWith(u"OnError %1 127.0.0.1:"_s.arg(code))) << log.All().join(u'|').toStdString();
+    }
+}
+
+TEST(PopDialogue, CommandsWhileNotConnectedThrow)
+{
+    TVrxPOP pop;
+    try {
+        pop.Login();
+        FAIL() << "Login did not throw";
+    } catch (const EVrxError &e) {
+        EXPECT_EQ(e.Text(), u"Invalid Op. Not connected."_s);
+    }
+    EXPECT_THROW(pop.Retrieve(1), EVrxError);
+    EXPECT_THROW(pop.Delete(1), EVrxError);
+}
+
+TEST(PopDialogue, MalformedMessageThrowsAndKeepsTheConnection)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"+OK 1 80\r\n"}).Expect()
+        .Send("+OK\r\nContent-Type: multipart/mixed\r\n\r\nno parts here\r\n.\r\n").Start();
+    auto pop = ClientFor(server);
+    pop->ErrorInFormatOfMsg = u"Error in message format"_s;
+
+    pop->Connect();
+    try {
+        pop->Retrieve(1);
+        FAIL() << "Retrieve did not throw";
+    } catch (const EVrxError &e) {
+        EXPECT_EQ(e.Text(), u"Error in message format"_s);
+    }
+    EXPECT_TRUE(pop->Connected());
+}
