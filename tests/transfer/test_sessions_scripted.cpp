@@ -1,0 +1,127 @@
+// Sessions against a scripted server: the exact dialogue, and what happens when the server
+// misbehaves.
+#include "SessionFixture.h"
+
+#include "tests/mailproto/ScriptedServer.h"
+#include "transfer/cGetSession.h"
+#include "transfer/cSendSession.h"
+
+namespace {
+
+class ScriptedSessionTest : public SessionFixture
+{
+protected:
+    QString unsentMessage(const QByteArray &subject)
+    {
+        cMailMessage m;
+        m.Subject = subject;
+        m.To = "bob@example.org";
+        m.From = "Ann <ann@example.org>";
+        m.body = {"Hello"};
+        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
+        EXPECT_TRUE(m.WriteFile(path));
+        return path;
+    }
+};
+
+TEST_F(ScriptedSessionTest, WithoutADefaultAccountNothingIsTried)
+{
+    cSendSession session(QString{});
+    session.Start({unsentMessage("s")});
+    ASSERT_TRUE(runToEnd(session));
+    EXPECT_EQ(session.Errors(), QStringList{QStringLiteral("No default account is set. Cannot send.")});
+    EXPECT_EQ(messages("Unsent").size(), 1);
+}
+
+TEST_F(ScriptedSessionTest, AnAccountWithoutServerIsReportedTwice)
+{
+    addAccount(makeAccount(QStringLiteral("Work"), QString(), QStringLiteral("25"), QStringLiteral("110")));
+    cSendSession session(QStringLiteral("Work"));
+    session.Start({unsentMessage("s")});
+    ASSERT_TRUE(runToEnd(session));
+    EXPECT_EQ(session.Errors(), (QStringList{QStringLiteral("Account: Work. One or more setting is invalid, skipping."),
+                                             QStringLiteral("Work: one or more of this account's settings are invalid.")}));
+}
+
+TEST_F(ScriptedSessionTest, MessagesQueuedWhileSendingGoOverTheSameConnection)
+{
+    ScriptedServer server;
+    const QList<QByteArray> envelope = {"250 sender ok\r\n", "250 recipient ok\r\n", "354 go on\r\n"};
+    server.Send("220 scripted ESMTP\r\n").Replies({"250 hello\r\n"}).Replies(envelope)
+        .ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies(envelope)
+        .ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies({"221 bye\r\n"});
+    server.Start();
+    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QString::number(server.Port()),
+                           QStringLiteral("110")));
+    cSendSession session(QStringLiteral("Work"));
+    QSignalSpy totals(&session, &cSendSession::TotalChanged);
+    session.Start({unsentMessage("first")});
+    ASSERT_TRUE(session.Append({unsentMessage("second")}));
+    ASSERT_TRUE(runToEnd(session));
+    EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(totals.last().at(0).toInt(), 2);
+    EXPECT_TRUE(messages("Unsent").isEmpty());
+    EXPECT_EQ(messages("Sent items").size(), 2);
+    const QByteArray transcript = server.Transcript();
+    EXPECT_EQ(transcript.count("HELO "), 1);
+    EXPECT_EQ(transcript.count("MAIL FROM:<ann@example.org>\r\n"), 2);
+    EXPECT_FALSE(session.Append({unsentMessage("late")}));
+}
+
+TEST_F(ScriptedSessionTest, ARefusedMessageStaysUnsentAndLaterOnesStartAgain)
+{
+    ScriptedServer server;
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "550 no such user here\r\n"});
+    server.Start();
+    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QString::number(server.Port()),
+                           QStringLiteral("110")));
+    cSendSession session(QStringLiteral("Work"));
+    session.Start({unsentMessage("refused")});
+    ASSERT_TRUE(runToEnd(session));
+    EXPECT_EQ(session.Errors(), QStringList{QStringLiteral("(Work) Error# 550: no such user here")});
+    EXPECT_EQ(messages("Unsent").size(), 1);
+    EXPECT_TRUE(session.Append({unsentMessage("next")}));
+}
+
+TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)
+{
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 300\r\n", "-ERR what is LAST\r\n", "+OK 1 300\r\n"})
+        .Expect().Send("+OK 300 octets\r\nFrom: a@b\r\nSubject: cut\r\n\r\nfirst half")
+        .Close();
+    server.Start();
+    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
+                           QString::number(server.Port())));
+    cGetSession session({QStringLiteral("Work")});
+    session.Start();
+    ASSERT_TRUE(runToEnd(session, 20000));
+    ASSERT_EQ(session.Errors().size(), 1);
+    EXPECT_TRUE(session.Errors().first().startsWith(QStringLiteral("(Work) Error #"))) << session.Errors().first().toStdString();
+    EXPECT_TRUE(messages("Inbox").isEmpty());
+    EXPECT_EQ(server.Transcript().count("DELE"), 0);
+}
+
+TEST_F(ScriptedSessionTest, AMalformedMessageStaysOnTheServerAndTheNextIsFetched)
+{
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 100\r\n",
+                  "+OK\r\nSubject: bad\r\nContent-Type: multipart/mixed\r\n\r\nno boundary\r\n.\r\n",
+                  "+OK 2 100\r\n", "+OK\r\nSubject: good\r\n\r\nfine\r\n.\r\n", "+OK deleted\r\n", "+OK bye\r\n"});
+    server.Start();
+    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
+                           QString::number(server.Port())));
+    cGetSession session({QStringLiteral("Work")});
+    session.Start();
+    ASSERT_TRUE(runToEnd(session, 20000));
+    EXPECT_EQ(session.Errors(),
+              QStringList{QStringLiteral("(Work) Message 1 was left on the server: Error in message format")});
+    ASSERT_EQ(messages("Inbox").size(), 1);
+    const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains("DELE 2\r\n"));
+    EXPECT_FALSE(transcript.contains("DELE 1\r\n"));
+    EXPECT_EQ(session.Total(), 2);
+}
+
+} // namespace

@@ -1,0 +1,204 @@
+// The send and get sessions against real servers: aiosmtpd delivers into the Maildir that
+// dovecot serves, so a message goes out of Unsent, through SMTP, back through POP3 into Inbox.
+#include "SessionFixture.h"
+
+#include "tests/servers/MailServerEnv.h"
+#include "transfer/cGetSession.h"
+#include "transfer/cSendSession.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace {
+
+class ServerSessionTest : public SessionFixture
+{
+protected:
+    void SetUp() override
+    {
+        SessionFixture::SetUp();
+        ASSERT_TRUE(fServers.Load()) << "the mailservers fixture did not run";
+        emptyMaildir();
+        addAccount(makeAccount(QStringLiteral("Demo"), QStringLiteral("127.0.0.1"), fServers.SmtpPort,
+                               fServers.Pop3Port, fServers.User, fServers.Password));
+    }
+
+    void emptyMaildir() const
+    {
+        for (const char *sub : {"new", "cur"})
+            for (const QString &name : QDir(fServers.Maildir + QLatin1Char('/') + QLatin1String(sub)).entryList(QDir::Files))
+                QFile::remove(fServers.Maildir + QLatin1Char('/') + QLatin1String(sub) + QLatin1Char('/') + name);
+    }
+
+    int messagesOnServer() const
+    {
+        int count = 0;
+        for (const char *sub : {"new", "cur"})
+            count += int(QDir(fServers.Maildir + QLatin1Char('/') + QLatin1String(sub)).entryList(QDir::Files).size());
+        return count;
+    }
+
+    QByteArray randomBytes(int size) const
+    {
+        QByteArray data(size, '\0');
+        for (char &c : data)
+            c = char(QRandomGenerator::global()->bounded(256));
+        return data;
+    }
+
+    QString unsent(const QByteArray &subject, const QList<QByteArray> &body, const QStringList &attachments = {},
+                   const QByteArray &cc = {})
+    {
+        cMailMessage m;
+        m.Subject = subject;
+        m.To = fServers.User + "@localhost";
+        m.CC = cc;
+        m.From = "Test User <" + fServers.User + "@localhost>";
+        m.body = body;
+        m.attachments = attachments;
+        m.headerLines = {"X-Mailer-Version:v2.12"};
+        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
+        EXPECT_TRUE(m.WriteFile(path));
+        return path;
+    }
+
+    void sendAll()
+    {
+        cSendSession send(QStringLiteral("Demo"));
+        send.Start(messages("Unsent"));
+        ASSERT_TRUE(runToEnd(send));
+        ASSERT_TRUE(send.Errors().isEmpty()) << send.Errors().join(QLatin1Char('\n')).toStdString();
+    }
+
+    void fetch(const QStringList &accounts = {QStringLiteral("Demo")})
+    {
+        cGetSession get(accounts);
+        get.Start();
+        ASSERT_TRUE(runToEnd(get));
+        fGetErrors = get.Errors();
+    }
+
+    QMap<QByteArray, cMailMessage> inboxBySubject() const
+    {
+        QMap<QByteArray, cMailMessage> bySubject;
+        for (const QString &path : messages("Inbox")) {
+            cMailMessage m;
+            EXPECT_TRUE(m.ReadFile(path));
+            bySubject.insert(m.Subject, m);
+        }
+        return bySubject;
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    MailServerEnv fServers;
+    QStringList fGetErrors;
+};
+
+TEST_F(ServerSessionTest, MessagesGoOutAndComeBackWhole)
+{
+    const QList<QByteArray> body = {"First line", ".", "..two dots", ". leading dot", "", "last line"};
+    QStringList attachments;
+    QMap<QString, QByteArray> sent;
+    for (int size : {0, 1, 2, 57, 58, 1000000}) {
+        const QString name = QStringLiteral("file%1.bin").arg(size);
+        sent.insert(name, randomBytes(size));
+        attachments.append(writeFile(name, sent.value(name)));
+    }
+    unsent("With attachments", body, attachments.mid(0, 5), "copy@example.org");
+    unsent("Big one", {"See the attachment."}, attachments.mid(5));
+    unsent("Plain", {"Gr\xc3\xbc\xc3\x9f" "e", "no attachment"});
+    const QStringList names = [&] {
+        QStringList n;
+        for (const QString &path : messages("Unsent"))
+            n.append(QFileInfo(path).fileName());
+        n.sort();
+        return n;
+    }();
+
+    sendAll();
+    EXPECT_TRUE(messages("Unsent").isEmpty());
+    QStringList sentNames;
+    for (const QString &path : messages("Sent items"))
+        sentNames.append(QFileInfo(path).fileName());
+    sentNames.sort();
+    EXPECT_EQ(sentNames, names);
+    EXPECT_EQ(messagesOnServer(), 3);
+
+    fetch();
+    EXPECT_TRUE(fGetErrors.isEmpty()) << fGetErrors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(messagesOnServer(), 0);
+    const auto inbox = inboxBySubject();
+    ASSERT_EQ(inbox.size(), 3);
+    const cMailMessage &first = inbox.value("With attachments");
+    EXPECT_EQ(first.body.mid(0, body.size()), body);
+    EXPECT_EQ(first.From, QByteArray("Test User"));
+    EXPECT_EQ(first.Account, QByteArray("Demo"));
+    QStringList received = first.attachments + inbox.value("Big one").attachments;
+    ASSERT_EQ(received.size(), 6);
+    for (const QString &path : received) {
+        const QString original = QFileInfo(path).fileName();
+        ASSERT_TRUE(sent.contains(original)) << original.toStdString();
+        EXPECT_EQ(contents(path), sent.value(original)) << original.toStdString();
+    }
+    EXPECT_EQ(inbox.value("Plain").body.first(), QByteArray("Gr\xc3\xbc\xc3\x9f" "e"));
+}
+
+TEST_F(ServerSessionTest, LeavingMailOnTheServerKeepsIt)
+{
+    cAccount account = cAccountStore::ReadAccount(QStringLiteral("Demo"));
+    account.leaveMailOnServer = true;
+    ASSERT_TRUE(cAccountStore::WriteAccount(account));
+    unsent("Keep me", {"body"});
+    sendAll();
+    fetch();
+    EXPECT_TRUE(fGetErrors.isEmpty()) << fGetErrors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(messages("Inbox").size(), 1);
+    EXPECT_EQ(messagesOnServer(), 1);
+}
+
+TEST_F(ServerSessionTest, AnInboxThatCannotBeWrittenLeavesTheMailOnTheServer)
+{
+    unsent("Cannot be stored", {"body"});
+    sendAll();
+    QDir(folder("Inbox")).removeRecursively();
+    writeFile(QStringLiteral("mail/Mail/Inbox"), "a file where the folder should be");
+    fetch();
+    ASSERT_EQ(fGetErrors.size(), 1);
+    EXPECT_TRUE(fGetErrors.first().startsWith(QStringLiteral("(Demo) Message 1 was left on the server:")))
+        << fGetErrors.first().toStdString();
+    EXPECT_EQ(messagesOnServer(), 1);
+}
+
+TEST_F(ServerSessionTest, AnInvalidAccountIsSkippedAndTheNextFetched)
+{
+    cAccount broken = makeAccount(QStringLiteral("Broken"), QStringLiteral("127.0.0.1"), fServers.SmtpPort,
+                                  fServers.Pop3Port, QByteArray(), fServers.Password);
+    addAccount(broken, false);
+    unsent("For the second account", {"body"});
+    sendAll();
+    fetch({QStringLiteral("Broken"), QStringLiteral("Demo")});
+    EXPECT_EQ(fGetErrors, QStringList{QStringLiteral("Account: Broken One or more setting is invalid, skipping.")});
+    EXPECT_EQ(messages("Inbox").size(), 1);
+}
+
+TEST_F(ServerSessionTest, AWrongPasswordEndsThatAccountOnly)
+{
+    cAccount account = cAccountStore::ReadAccount(QStringLiteral("Demo"));
+    account.password = "wrong";
+    account.section = QStringLiteral("Wrong");
+    addAccount(account, false);
+    unsent("After a bad login", {"body"});
+    sendAll();
+    fetch({QStringLiteral("Wrong"), QStringLiteral("Demo")});
+    ASSERT_EQ(fGetErrors.size(), 1);
+    EXPECT_TRUE(fGetErrors.first().startsWith(QStringLiteral("(Wrong) Error #2001: "))) << fGetErrors.first().toStdString();
+    EXPECT_EQ(messages("Inbox").size(), 1);
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#include "transfer/cIncomingStore.h"
+
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxMsg.h"
+#include "storage/MailStorage.h"
+#include "storage/MessageText.h"
+#include "storage/cFolderStore.h"
+#include "transfer/AttachmentNames.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+void removeFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        QFile::remove(path);
+}
+
+} // namespace
+
+cMailMessage cIncomingStore::RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime)
+{
+    cMailMessage record;
+    record.headerLines = msg.HeaderLines;
+    record.body = msg.Text;
+    record.Subject = msg.Subject;
+    record.Account = account.toUtf8();
+    record.DateTime = dateTime;
+    record.Html = msg.ContentType.toLower() == "text/html";
+    record.Priority = static_cast<int>(msg.Priority);
+    if (const auto sender = SplitAddress(msg.From)) {
+        record.From = sender->name;
+        record.ReplyAddress = sender->address;
+    }
+    if (!msg.ReplyTo.isEmpty())
+        record.ReplyAddress = msg.ReplyTo;
+    return record;
+}
+
+bool cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error)
+{
+    const QString folder = AttachmentsFolder();
+    if (msg.AttachedFiles.Count() > 0 && !QDir().mkpath(folder)) {
+        *error = QStringLiteral("Cannot create the attachments folder \"%1\".").arg(folder);
+        return false;
+    }
+    for (int i = 0; i < msg.AttachedFiles.Count(); ++i) {
+        const TAttachedFile &item = msg.AttachedFiles.Items(i);
+        const QString path = ReserveAttachmentPath(folder, item.FileName, error);
+        if (path.isEmpty())
+            return false;
+        paths->append(path);
+        try {
+            if (!item.Stream)
+                throw EVrxError(QStringLiteral("The attachment \"%1\" could not be decoded.")
+                                    .arg(QString::fromUtf8(item.FileName)));
+            item.SaveToFile(path);
+        } catch (const EVrxError &e) {
+            *error = e.Text();
+            return false;
+        }
+    }
+    return true;
+}
+
+QString cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error)
+{
+    cMailMessage record = RecordFor(msg, account, NowText());
+    QString reason;
+    QStringList attachments;
+    if (!SaveAttachments(msg, &attachments, &reason)) {
+        removeFiles(attachments);
+        *error = reason;
+        return {};
+    }
+    record.attachments = attachments;
+    const QString path = cFolderStore::NewMessagePath(folder, &reason);
+    if (!path.isEmpty() && record.WriteFile(path, &reason))
+        return path;
+    removeFiles(attachments);
+    *error = reason;
+    return {};
+}

@@ -1,0 +1,52 @@
+#pragma once
+// Sends a queue of message files through the SMTP server of one account over one connection
+// and files each sent one in "Sent items". Paths appended while it runs are sent on the same
+// connection after the ones already queued; paths appended after it stopped on an error start
+// it again. A message that fails stays where it is; so do the ones after it.
+#include "transfer/cSessionEngine.h"
+
+#include <QMutex>
+#include <QStringList>
+
+class cSendSession : public cSessionEngine
+{
+    Q_OBJECT
+public:
+    explicit cSendSession(const QString &account, QObject *parent = nullptr);
+
+    void Start(const QStringList &paths);
+    // False once the queue was emptied by sending: the caller then starts a new session.
+    bool Append(const QStringList &paths);
+    int Total() const;
+    const QString &Account() const { return fAccount; }
+
+signals:
+    void OperationChanged(const QString &text);
+    // The 1-based number of the message being sent, and the number queued in all.
+    void MessageStarted(int index);
+    void TotalChanged(int total);
+    void MessageSent(const QString &sentPath);
+    // Every queued message was sent; the session is saying goodbye to the server.
+    void QueueEmptied();
+
+protected:
+    void Run() override;
+    bool RunAgain() override;
+
+private:
+    bool AccountUsable(const class cAccount &account);
+    void SendQueue(class TVrxSMTP &smtp, const cAccount &account);
+    bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
+    QString NextPath();
+    // Drops the first path; true when none is left, which ends taking new ones.
+    bool DropFirst();
+    // After a failure the rest stay in their folders; paths appended later start a new run.
+    void GiveUpQueue();
+
+    const QString fAccount;
+    mutable QMutex fLock;
+    QStringList fQueue;
+    int fDone = 0; // sent or given up in this session
+    int fIndex = 0;
+    bool fAccepting = true;
+};

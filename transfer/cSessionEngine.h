@@ -1,0 +1,56 @@
+#pragma once
+// What the send and get sessions share: the protocol dialogue runs on a worker thread, in the
+// blocking, linear style of the mail clients, and every step is reported through signals that
+// reach the engine's own (GUI) thread queued, in the order they happened. Windows and the
+// command-line tool only listen. Finished comes after every other signal of a run.
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+
+class QThread;
+class TVrxClient;
+
+class cSessionEngine : public QObject
+{
+    Q_OBJECT
+public:
+    explicit cSessionEngine(QObject *parent = nullptr);
+    // Cancels a running dialogue and waits for the worker to end.
+    ~cSessionEngine() override;
+
+    bool IsRunning() const { return fThread != nullptr; }
+    // Ends the dialogue at its next wait for the server; nothing half-stored is left.
+    void Cancel();
+    // Every error line of this session so far.
+    const QStringList &Errors() const { return fErrors; }
+
+signals:
+    void AccountChanged(const QString &name);
+    void ConnectionChanged(const QString &text);
+    void ProgressShown(bool shown);
+    void Progress(int percent);
+    void ErrorAdded(const QString &text);
+    // A text for the main window's status bar.
+    void MainStatus(const QString &text);
+    void Finished();
+
+protected:
+    void StartWorker();
+    // The dialogue; runs on the worker thread and may only emit signals and touch state
+    // guarded by the subclass.
+    virtual void Run() = 0;
+    // Called on the engine's thread when a run has ended; true starts another run at once
+    // (and Finished waits for that one).
+    virtual bool RunAgain() { return false; }
+    // Hooks the client's waits to cancelling and relays its progress events.
+    void Attach(TVrxClient &client);
+    void AddError(const QString &text) { emit ErrorAdded(text); }
+
+private:
+    void WorkerEnded();
+
+    QThread *fThread = nullptr;
+    std::atomic_bool fCancelled = false;
+    QStringList fErrors;
+};
