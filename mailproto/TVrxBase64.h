@@ -11,6 +11,7 @@ class TVrxBase64
 public:
     static constexpr qint64 LineBytes = 57;
     static constexpr qint64 BlockBytes = 40 * LineBytes;
+    static constexpr qint64 ReadBytes = 460 * BlockBytes;
 
     // Throws EVrxError naming the file when it cannot be read; no event is raised then.
     static void EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events);

@@ -1,22 +1,34 @@
 #include "mailproto/TVrxLines.h"
 
-QList<QByteArray> TVrxLines::Split(const QByteArray &text)
+template<typename MakeLine>
+QList<QByteArray> TVrxLines::SplitWith(const QByteArray &text, MakeLine makeLine)
 {
     QList<QByteArray> lines;
+    const char *data = text.constData();
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
-        const char c = text.at(i);
+        const char c = data[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(text.mid(start, i - start));
-        if (c == '\r' && i + 1 < size && text.at(i + 1) == '\n')
+        lines.append(makeLine(data + start, i - start));
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < size)
-        lines.append(text.mid(start));
+        lines.append(makeLine(data + start, size - start));
     return lines;
+}
+
+QList<QByteArray> TVrxLines::Split(const QByteArray &text)
+{
+    return SplitWith(text, [](const char *data, qsizetype size) { return QByteArray(data, size); });
+}
+
+QList<QByteArray> TVrxLines::SplitViews(const QByteArray &text)
+{
+    return SplitWith(text, [](const char *data, qsizetype size) { return QByteArray::fromRawData(data, size); });
 }
 
 void TVrxLines::Unstuff(QList<QByteArray> &lines)

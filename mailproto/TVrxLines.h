@@ -9,6 +9,8 @@ class TVrxLines
 public:
     // Splits at CR LF, CR or LF; a final line end does not start another, empty line.
     static QList<QByteArray> Split(const QByteArray &text);
+    // The same lines as views into text, without copying: valid only while text lives unchanged.
+    static QList<QByteArray> SplitViews(const QByteArray &text);
     // Removes the byte-stuffing of a dot-terminated multi-line reply (RFC 1939 section 3).
     static void Unstuff(QList<QByteArray> &lines);
     // Every CR or LF inside a header value becomes a space, so a value never starts a new line.
@@ -16,4 +18,8 @@ public:
     // A command argument loses its CR and LF, so it can never carry a second command.
     static QByteArray WithoutLineBreaks(QByteArray value);
     static bool StartsWithNoCase(const QByteArray &line, const QByteArray &upperKey);
+
+private:
+    template<typename MakeLine>
+    static QList<QByteArray> SplitWith(const QByteArray &text, MakeLine makeLine);
 };

@@ -198,11 +198,64 @@ Lines TakeUUBlock(Lines &body, qsizetype begin)
     return block;
 }
 
+// Where the message bytes lie; a field whose bytes lie there is still a view into them.
+class ByteRange
+{
+public:
+    explicit ByteRange(const QByteArray &bytes)
+        : fBegin(quintptr(bytes.constData())), fEnd(quintptr(bytes.constData() + bytes.size()))
+    {
+    }
+    bool Holds(const QByteArray &bytes) const
+    {
+        const auto at = quintptr(bytes.constData());
+        return at >= fBegin && at < fEnd;
+    }
+
+private:
+    quintptr fBegin;
+    quintptr fEnd;
+};
+
+void Own(QByteArray &bytes, const ByteRange &range)
+{
+    if (range.Holds(bytes))
+        bytes = QByteArray(bytes.constData(), bytes.size());
+}
+
+void Own(QList<QByteArray> &lines, const ByteRange &range)
+{
+    for (QByteArray &line : lines)
+        Own(line, range);
+}
+
+void TakeOwnership(TVrxMsg &msg, const ByteRange &range)
+{
+    for (QByteArray *field : {&msg.UserName, &msg.From, &msg.ReplyTo, &msg.SendTo, &msg.CC, &msg.Subject,
+                              &msg.MessageId, &msg.InReplyTo, &msg.ReturnPath, &msg.Date, &msg.ContentType})
+        Own(*field, range);
+    for (QList<QByteArray> *list : {&msg.Text, &msg.ExtraHeaders, &msg.HeaderLines})
+        Own(*list, range);
+    for (int i = 0; i < msg.AttachedFiles.Count(); ++i) {
+        TAttachedFile &item = msg.AttachedFiles.Items(i);
+        Own(item.FileName, range);
+        Own(item.ContentType, range);
+        Own(item.Lines, range);
+    }
+}
+
 } // namespace
 
-std::unique_ptr<TVrxMsg> TVrxMessageParser::Parse(const QByteArray &message) const
+// The lines are views into the message while it is parsed; what the result keeps is copied.
+std::unique_ptr<TVrxMsg> TVrxMessageParser::Parse(const QByteArray &message, Stuffing stuffing) const
 {
-    return ParseLines(TVrxLines::Split(message));
+    const QByteArray source = message;
+    QList<QByteArray> lines = TVrxLines::SplitViews(source);
+    if (stuffing == Stuffing::Pop3)
+        TVrxLines::Unstuff(lines);
+    auto msg = ParseLines(std::move(lines));
+    TakeOwnership(*msg, ByteRange(source));
+    return msg;
 }
 
 std::unique_ptr<TVrxMsg> TVrxMessageParser::ParseLines(QList<QByteArray> lines) const
@@ -222,7 +275,7 @@ std::unique_ptr<TVrxMsg> TVrxMessageParser::ParseLines(QList<QByteArray> lines) 
     else if (IsEncoded(encoding))
         ParseSingleAttachment(*msg, std::move(lines), encoding);
     else
-        ParseMultipart(*msg, lines);
+        ParseMultipart(*msg, std::move(lines));
     return msg;
 }
 
@@ -282,14 +335,17 @@ QList<QList<QByteArray>> TVrxMessageParser::SplitParts(const QList<QByteArray> &
     return parts;
 }
 
-void TVrxMessageParser::ParseMultipart(TVrxMsg &msg, const QList<QByteArray> &body) const
+// Each list is released as soon as its lines have moved on, so a large attachment is held
+// once as lines and once decoded, never more.
+void TVrxMessageParser::ParseMultipart(TVrxMsg &msg, QList<QByteArray> body) const
 {
-    const QList<Lines> parts = SplitParts(msg.HeaderLines, body);
-    for (const Lines &part : parts)
-        AddPart(msg, part);
+    QList<Lines> parts = SplitParts(msg.HeaderLines, body);
+    body = Lines();
+    for (Lines &part : parts)
+        AddPart(msg, std::exchange(part, Lines()));
 }
 
-void TVrxMessageParser::AddPart(TVrxMsg &msg, const QList<QByteArray> &part) const
+void TVrxMessageParser::AddPart(TVrxMsg &msg, QList<QByteArray> part) const
 {
     const qsizetype headerEnd = part.indexOf(QByteArray());
     const Lines partHeader = headerEnd == NotFound ? part : part.first(headerEnd);
@@ -306,17 +362,18 @@ void TVrxMessageParser::AddPart(TVrxMsg &msg, const QList<QByteArray> &part) con
         name += ".html";
     TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
     const auto firstBlank = std::find_if(part.cbegin(), part.cend(), IsBlank);
-    Lines content = part.mid(firstBlank - part.cbegin());
+    part.remove(0, firstBlank - part.cbegin());
     if (IsEncoded(encoding)) {
-        item.Lines = WithoutBlankLines(std::move(content));
+        item.Lines = WithoutBlankLines(std::move(part));
         Decode(item, encoding);
         return;
     }
-    content = content.mid(1);
-    if (!content.isEmpty())
-        content.removeLast();
+    if (!part.isEmpty())
+        part.removeFirst();
+    if (!part.isEmpty())
+        part.removeLast();
     QByteArray stream;
-    for (const QByteArray &line : std::as_const(content))
+    for (const QByteArray &line : std::as_const(part))
         stream += line + "\r\n";
     item.Stream = std::move(stream);
 }

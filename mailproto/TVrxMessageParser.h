@@ -5,9 +5,9 @@
 // may carry uuencoded blocks, a body that is one encoded file, and multipart (RFC 2046
 // section 5.1; parts are not nested). Quoted-printable and encoded words stay as received.
 //
-// Parse takes the message bytes as they stand in a file (no POP3 byte-stuffing), with CR LF,
-// LF or CR line ends; TVrxPOP removes the stuffing and calls ParseLines. Any input gives a
-// message or an EVrxError with FormatError; nothing is read past the lines given.
+// Parse takes the message bytes as they stand in a file, with CR LF, LF or CR line ends, or,
+// with Stuffing::Pop3, the lines of a RETR reply between its status line and the final dot.
+// Any input gives a message or an EVrxError with FormatError; nothing is read past the end.
 #include "mailproto/TVrxCodecEvents.h"
 #include "mailproto/TVrxMsg.h"
 
@@ -19,14 +19,16 @@ public:
     TVrxCodecEvents DecodeEvents;
     QString FormatError = QStringLiteral("Error en el formato del mensaje.");
 
-    std::unique_ptr<TVrxMsg> Parse(const QByteArray &message) const;
-    std::unique_ptr<TVrxMsg> ParseLines(QList<QByteArray> lines) const;
+    enum class Stuffing { None, Pop3 };
+
+    std::unique_ptr<TVrxMsg> Parse(const QByteArray &message, Stuffing stuffing = Stuffing::None) const;
 
 private:
+    std::unique_ptr<TVrxMsg> ParseLines(QList<QByteArray> lines) const;
     void ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const;
     void ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const QByteArray &encoding) const;
-    void ParseMultipart(TVrxMsg &msg, const QList<QByteArray> &body) const;
+    void ParseMultipart(TVrxMsg &msg, QList<QByteArray> body) const;
     QList<QList<QByteArray>> SplitParts(const QList<QByteArray> &header, const QList<QByteArray> &body) const;
-    void AddPart(TVrxMsg &msg, const QList<QByteArray> &part) const;
+    void AddPart(TVrxMsg &msg, QList<QByteArray> part) const;
     void Decode(TAttachedFile &item, const QByteArray &encoding) const;
 };

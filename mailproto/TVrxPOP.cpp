@@ -20,17 +20,6 @@ QByteArray FirstWord(const QByteArray &text)
     return space < 0 ? text : text.left(space);
 }
 
-// The lines between the status line and the terminating dot, without the byte-stuffing.
-QList<QByteArray> MessageLines(QByteArray received)
-{
-    QList<QByteArray> lines = TVrxLines::Split(received);
-    received = QByteArray();
-    if (!lines.isEmpty())
-        lines.removeFirst();
-    TVrxLines::Unstuff(lines);
-    return lines;
-}
-
 } // namespace
 
 TVrxPOP::TVrxPOP(QObject *parent) : TVrxClient(u"110"_s, parent)
@@ -218,7 +207,8 @@ std::unique_ptr<TVrxMsg> TVrxPOP::Retrieve(quint16 number)
     }
     if (!ReceiveMessage(buffer, expectedSize))
         return nullptr;
-    auto msg = Parser().ParseLines(MessageLines(std::move(buffer)));
+    buffer.remove(0, buffer.indexOf("\r\n") + 2);
+    auto msg = Parser().Parse(buffer, TVrxMessageParser::Stuffing::Pop3);
     Q_EMIT OnAfterRetrieve();
     return msg;
 }
