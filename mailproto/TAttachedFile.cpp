@@ -27,7 +27,10 @@ QByteArray TAttachedFile::NamePart(const QByteArray &path)
 QByteArray TAttachedFile::ContentTypeFor(const QString &fileName)
 {
     static const QByteArray fallback = "application/octet-stream";
-    const QMimeType type = QMimeDatabase().mimeTypeForFile(fileName, QMimeDatabase::MatchExtension);
+    // The type database can crash on names holding NUL characters; only the extension counts.
+    QString name = fileName;
+    name.removeIf([](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension);
     if (!type.isValid() || type.isDefault() || type.name().isEmpty())
         return fallback;
     return type.name().toUtf8();

@@ -144,6 +144,7 @@ TEST(AttachedFile, ContentTypesAndSaving)
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"a.txt"_s), "text/plain");
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"a.qqzz"_s), "application/octet-stream");
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"noextension"_s), "application/octet-stream");
+    EXPECT_EQ(TAttachedFile::ContentTypeFor(QString::fromLatin1("Hello\0\0\0.html", 14)), "text/html");
     EXPECT_EQ(TAttachedFile::NamePart("C:\\docs\\../x/report.pdf"), "report.pdf");
 
     TAttachedFile item;

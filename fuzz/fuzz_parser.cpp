@@ -1,0 +1,23 @@
+// Feeds arbitrary bytes to the incoming message parser, both as a file and as a POP3 reply.
+// A malformed message may only end in EVrxError; anything else is a finding.
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxMessageParser.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static const TVrxMessageParser parser;
+    const QByteArray message(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (const auto stuffing : {TVrxMessageParser::Stuffing::None, TVrxMessageParser::Stuffing::Pop3}) {
+        try {
+            const auto msg = parser.Parse(message, stuffing);
+            for (int i = 0; i < msg->AttachedFiles.Count(); ++i)
+                if (!msg->AttachedFiles.Items(i).Stream)
+                    __builtin_trap();
+        } catch (const EVrxError &) {
+        }
+    }
+    return 0;
+}
