@@ -24,6 +24,15 @@ TVrxMessageBuilder Builder()
     return builder;
 }
 
+TVrxMsg AddressedMessage()
+{
+    TVrxMsg msg;
+    msg.From = "alice@example.org";
+    msg.SendTo = "bob@example.org";
+    msg.Date = "Mon, 5 Jan 2004 09:05:07 +0100";
+    return msg;
+}
+
 QList<QByteArray> Names(const QList<QByteArray> &headerLines)
 {
     QList<QByteArray> names;
@@ -41,11 +50,7 @@ QList<QByteArray> HeaderOf(const QList<QByteArray> &lines)
 
 TEST(MessageBuilder, PlainMessageHeaderOrderAndStuffedBody)
 {
-    TVrxMsg msg;
-    msg.From = "alice@example.org";
-    msg.SendTo = "bob@example.org";
-    msg.Subject = "Hi";
-    msg.Date = "Mon, 5 Jan 2004 09:05:07 +0100";
+    TVrxMsg msg = AddressedMessage();
     msg.Text = {"first", ".", ".dot first", "a.b", ""};
     msg.ExtraHeaders = {"Organization: Example"};
     const QList<QByteArray> lines = Builder().BuildMessageLines(msg);

@@ -17,6 +17,17 @@ std::unique_ptr<TVrxMsg> Parsed(const QByteArray &message)
     return parser.Parse(message);
 }
 
+using Files = QList<std::pair<QByteArray, QByteArray>>;
+
+// Each attachment's name and decoded bytes.
+Files AttachmentsOf(const TVrxMsg &msg)
+{
+    Files files;
+    for (int i = 0; i < msg.AttachedFiles.Count(); ++i)
+        files.append({msg.AttachedFiles.Items(i).FileName, msg.AttachedFiles.Items(i).Stream.value_or("<no stream>")});
+    return files;
+}
+
 QByteArray Multipart(const QByteArray &parts)
 {
     return "From: a@x.org\r\nSubject: Report: Q1/Q2\r\nContent-Type: multipart/mixed;\r\n"
@@ -55,10 +66,7 @@ TEST(Parser, PlainTextKeepsItsEndLineAndYieldsUUBlocks)
 {
     const auto msg = Parsed("Subject: files\r\n\r\nSee attached.\r\nbegin 644 cat.txt\r\n#0V%T\r\n\r\n`\r\nend\r\n"
                             "between\r\nbegin 600 two.txt\r\n#0V%T\r\nend\r\n");
-    ASSERT_EQ(msg->AttachedFiles.Count(), 2);
-    EXPECT_EQ(msg->AttachedFiles.Items(0).FileName, "cat.txt");
-    EXPECT_EQ(msg->AttachedFiles.Items(0).Stream, QByteArray("Cat"));
-    EXPECT_EQ(msg->AttachedFiles.Items(1).FileName, "two.txt");
+    EXPECT_EQ(AttachmentsOf(*msg), Files({{"cat.txt", "Cat"}, {"two.txt", "Cat"}}));
     EXPECT_EQ(msg->Text, QList<QByteArray>({"See attached.", "end", "between", "end"}));
 }
 
@@ -76,18 +84,14 @@ TEST(Parser, SingleAttachmentBodyIsOneFile)
 {
     const auto msg = Parsed("Subject: scan\r\nContent-Type: application/pdf\r\nContent-Transfer-Encoding: base64\r\n"
                             "Content-Disposition: attachment; filename=\"a/b:c.pdf\"\r\n\r\n\r\n  \r\nQUJD\r\nQUJD\r\n");
-    ASSERT_EQ(msg->AttachedFiles.Count(), 1);
-    EXPECT_EQ(msg->AttachedFiles.Items(0).FileName, "abc.pdf");
-    EXPECT_EQ(msg->AttachedFiles.Items(0).Stream, QByteArray("ABCABC"));
+    EXPECT_EQ(AttachmentsOf(*msg), Files({{"abc.pdf", "ABCABC"}}));
     EXPECT_TRUE(msg->Text.isEmpty());
 }
 
 TEST(Parser, SingleAttachmentWithoutNameOrLinesTakesTheSubject)
 {
     const auto msg = Parsed("Subject: ???\r\nContent-Type: image/png\r\nContent-Transfer-Encoding: base64\r\n\r\n");
-    ASSERT_EQ(msg->AttachedFiles.Count(), 1);
-    EXPECT_EQ(msg->AttachedFiles.Items(0).FileName, "_Cosa_");
-    EXPECT_EQ(msg->AttachedFiles.Items(0).Stream, QByteArray());
+    EXPECT_EQ(AttachmentsOf(*msg), Files({{"_Cosa_", ""}}));
 }
 
 TEST(Parser, MultipartTextHtmlAlternativeAndAttachments)
@@ -99,13 +103,8 @@ TEST(Parser, MultipartTextHtmlAlternativeAndAttachments)
                                       "Content-Disposition: attachment; filename=notes.txt; size=3\r\n\r\nabc\r\n\r\n"
                                       "--XYZ--\r\nepilogue\r\n"));
     EXPECT_EQ(msg->Text, QList<QByteArray>({"Hello", "..dotted"}));
-    ASSERT_EQ(msg->AttachedFiles.Count(), 3);
-    EXPECT_EQ(msg->AttachedFiles.Items(0).FileName, "Report Q1Q2.html");
-    EXPECT_EQ(msg->AttachedFiles.Items(0).Stream, QByteArray("<p>Hello</p>\r\n"));
-    EXPECT_EQ(msg->AttachedFiles.Items(1).FileName, "data.bin");
-    EXPECT_EQ(msg->AttachedFiles.Items(1).Stream, QByteArray("ABCAB"));
-    EXPECT_EQ(msg->AttachedFiles.Items(2).FileName, "notes.txt");
-    EXPECT_EQ(msg->AttachedFiles.Items(2).Stream, QByteArray("abc\r\n"));
+    EXPECT_EQ(AttachmentsOf(*msg),
+              Files({{"Report Q1Q2.html", "<p>Hello</p>\r\n"}, {"data.bin", "ABCAB"}, {"notes.txt", "abc\r\n"}}));
 }
 
 TEST(Parser, MultipartWithoutBoundaryOrDelimiterIsAFormatError)
