@@ -1,0 +1,183 @@
+#include "cli/cCliCommands.h"
+
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxMessageParser.h"
+#include "storage/MailStorage.h"
+#include "storage/SettingsPaths.h"
+#include "storage/cFolderStore.h"
+#include "transfer/cAccountStore.h"
+#include "transfer/cGetSession.h"
+#include "transfer/cIncomingStore.h"
+#include "transfer/cSendSession.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString text(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes);
+}
+
+} // namespace
+
+QString cCliCommands::Usage()
+{
+    return QStringLiteral("Usage: ravelin-cli COMMAND [ARGUMENTS]\n"
+                          "  check-mail [ACCOUNT...]          fetch new mail of the accounts (all when none is named) into Inbox\n"
+                          "  send-unsent                      send every message of Unsent through the default account\n"
+                          "  list FOLDER                      one line per message: file, from, subject, date (tab-separated)\n"
+                          "  import FILE... [--folder NAME]   store RFC 822 message files as received mail (default folder Inbox)\n"
+                          "Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
+}
+
+int cCliCommands::Run(const QStringList &arguments)
+{
+    const QString command = arguments.value(0);
+    const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("check-mail"))
+        return CheckMail(rest);
+    if (command == QLatin1String("send-unsent"))
+        return rest.isEmpty() ? SendUnsent() : Misuse(QStringLiteral("send-unsent takes no arguments."));
+    if (command == QLatin1String("list"))
+        return rest.size() == 1 ? List(rest.first()) : Misuse(QStringLiteral("list needs exactly one folder name."));
+    if (command == QLatin1String("import")) {
+        QStringList files = rest;
+        QString folder = QStringLiteral("Inbox");
+        const qsizetype option = files.indexOf(QStringLiteral("--folder"));
+        if (option >= 0) {
+            if (option + 1 >= files.size())
+                return Misuse(QStringLiteral("--folder needs a folder name."));
+            folder = files.at(option + 1);
+            files.remove(option, 2);
+        }
+        return files.isEmpty() ? Misuse(QStringLiteral("import needs at least one file.")) : Import(files, folder);
+    }
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        fOut << Usage();
+        return 0;
+    }
+    return Misuse(command.isEmpty() ? QStringLiteral("No command given.")
+                                    : QStringLiteral("Unknown command \"%1\".").arg(command));
+}
+
+int cCliCommands::Misuse(const QString &message)
+{
+    fErr << "ravelin-cli: " << message << "\n" << Usage();
+    return 2;
+}
+
+bool cCliCommands::StorageReady()
+{
+    QString failed;
+    if (InitMailStorage(&failed))
+        return true;
+    if (failed.isEmpty())
+        fErr << "ravelin-cli: no mail folder is set up in \"" << OptionsFilePath()
+             << "\"; start Ravelin once to choose one.\n";
+    else
+        fErr << "ravelin-cli: cannot create the mail folder \"" << failed << "\".\n";
+    return false;
+}
+
+bool cCliCommands::RunSession(cSessionEngine &session)
+{
+    QEventLoop loop;
+    QObject::connect(&session, &cSessionEngine::Finished, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &cSessionEngine::ErrorAdded, &loop, [this](const QString &error) {
+        fErr << "ravelin-cli: " << error << "\n";
+        fErr.flush();
+    });
+    loop.exec();
+    return session.Errors().isEmpty();
+}
+
+int cCliCommands::CheckMail(const QStringList &accounts)
+{
+    if (!StorageReady())
+        return 1;
+    const QStringList names = accounts.isEmpty() ? cAccountStore::AccountNames() : accounts;
+    if (names.isEmpty()) {
+        fErr << "ravelin-cli: there is no mail account in \"" << AccountsFilePath() << "\".\n";
+        return 1;
+    }
+    cGetSession session(names);
+    QObject::connect(&session, &cGetSession::MessageStored, &session, [this](const QString &path) {
+        fOut << "stored " << path << "\n";
+        fOut.flush();
+    });
+    session.Start();
+    const bool clean = RunSession(session);
+    fOut << session.Total() << " new message(s)\n";
+    return clean && !session.StoppedEarly() ? 0 : 1;
+}
+
+int cCliCommands::SendUnsent()
+{
+    if (!StorageReady())
+        return 1;
+    const QStringList paths = cFolderStore::MessageFiles(QStringLiteral("Unsent"));
+    if (paths.isEmpty()) {
+        fOut << "No unsent messages.\n";
+        return 0;
+    }
+    cSendSession session(cAccountStore::GetDefaultAccountName());
+    QObject::connect(&session, &cSendSession::MessageSent, &session, [this](const QString &path) {
+        fOut << "sent " << path << "\n";
+        fOut.flush();
+    });
+    session.Start(paths);
+    return RunSession(session) ? 0 : 1;
+}
+
+int cCliCommands::List(const QString &folder)
+{
+    if (!StorageReady())
+        return 1;
+    if (!QFileInfo(MailFolderPath(folder)).isDir()) {
+        fErr << "ravelin-cli: there is no mail folder \"" << folder << "\" in \"" << MailFolderRoot() << "\".\n";
+        return 1;
+    }
+    const bool recipients = cFolderStore::FolderKind(folder) == 1 || cFolderStore::FolderKind(folder) == 2;
+    for (const cListedMessage &entry : cFolderStore::ListFolder(folder)) {
+        const cMailMessage &m = entry.header;
+        fOut << QFileInfo(entry.path).fileName() << '\t' << text(recipients ? m.To : m.From) << '\t'
+             << text(m.Subject) << '\t' << text(m.DateTime) << '\n';
+    }
+    return 0;
+}
+
+int cCliCommands::Import(const QStringList &files, const QString &folder)
+{
+    if (!StorageReady())
+        return 1;
+    if (!QFileInfo(MailFolderPath(folder)).isDir()) {
+        fErr << "ravelin-cli: there is no mail folder \"" << folder << "\" in \"" << MailFolderRoot() << "\".\n";
+        return 1;
+    }
+    TVrxMessageParser parser;
+    parser.FormatError = QStringLiteral("Error in message format");
+    int failures = 0;
+    for (const QString &file : files) {
+        QFile source(file);
+        QString error;
+        if (!source.open(QIODevice::ReadOnly)) {
+            error = source.errorString();
+        } else {
+            try {
+                const QString path = cIncomingStore::Store(*parser.Parse(source.readAll()), QString(), folder, &error);
+                if (!path.isEmpty()) {
+                    fOut << "stored " << path << "\n";
+                    continue;
+                }
+            } catch (const EVrxError &e) {
+                error = e.Text();
+            }
+        }
+        fErr << "ravelin-cli: cannot import \"" << file << "\": " << error << "\n";
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The commands of ravelin-cli, for scripts and cron: each runs on the same engines and stores
+// as the program does, writes its results to `out` and every error to `err`, and returns the
+// process exit code (0 all went well, 1 something failed, 2 the command was misused).
+#include <QStringList>
+#include <QTextStream>
+
+class cCliCommands
+{
+public:
+    cCliCommands(QTextStream &out, QTextStream &err) : fOut(out), fErr(err) {}
+
+    int Run(const QStringList &arguments);
+
+    int CheckMail(const QStringList &accounts);
+    int SendUnsent();
+    int List(const QString &folder);
+    int Import(const QStringList &files, const QString &folder);
+
+    static QString Usage();
+
+private:
+    bool StorageReady();
+    // Runs a session's event loop until it has finished; prints its errors.
+    bool RunSession(class cSessionEngine &session);
+    int Misuse(const QString &text);
+
+    QTextStream &fOut;
+    QTextStream &fErr;
+};

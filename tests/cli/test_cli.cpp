@@ -1,0 +1,102 @@
+#include "cli/cCliCommands.h"
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "storage/cOptions.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CliTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(fDir.isValid());
+        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(QStringLiteral("config"))));
+        SetMailRoot(QString());
+    }
+
+    void setUpMailFolder() { ASSERT_TRUE(cOptions::write(Opt::MailFolder, fDir.filePath(QStringLiteral("mail")))); }
+
+    int run(const QStringList &arguments)
+    {
+        fOut.clear();
+        fErr.clear();
+        QTextStream out(&fOut), err(&fErr);
+        cCliCommands commands(out, err);
+        return commands.Run(arguments);
+    }
+
+    QString file(const char *name, const QByteArray &data)
+    {
+        const QString path = fDir.filePath(QLatin1String(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        return path;
+    }
+
+    QTemporaryDir fDir;
+    QString fOut, fErr;
+};
+
+TEST_F(CliTest, MisuseAndMissingSetUpAreReported)
+{
+    EXPECT_EQ(run({}), 2);
+    EXPECT_TRUE(fErr.contains(QStringLiteral("Usage:")));
+    EXPECT_EQ(run({QStringLiteral("frobnicate")}), 2);
+    EXPECT_EQ(run({QStringLiteral("list")}), 2);
+    EXPECT_EQ(run({QStringLiteral("import"), QStringLiteral("--folder")}), 2);
+
+    EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 1);
+    EXPECT_TRUE(fErr.contains(QStringLiteral("no mail folder is set up"))) << fErr.toStdString();
+
+    setUpMailFolder();
+    EXPECT_EQ(run({QStringLiteral("check-mail")}), 1);
+    EXPECT_TRUE(fErr.contains(QStringLiteral("no mail account"))) << fErr.toStdString();
+    EXPECT_EQ(run({QStringLiteral("send-unsent")}), 0);
+    EXPECT_EQ(fOut, QStringLiteral("No unsent messages.\n"));
+    EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("Nowhere")}), 1);
+}
+
+TEST_F(CliTest, ImportedFilesAreStoredLikeReceivedMailAndListed)
+{
+    setUpMailFolder();
+    const QString withAttachment = file("one.eml",
+        "From: Ann Lee <ann@example.org>\r\nTo: bob@example.org\r\nSubject: Report\r\n"
+        "Content-Type: multipart/mixed; boundary=\"XX\"\r\n\r\n--XX\r\nContent-Type: text/plain\r\n\r\nSee attached.\r\n"
+        "--XX\r\nContent-Type: application/pdf; name=\"r.pdf\"\r\nContent-Transfer-Encoding: base64\r\n\r\nQUJD\r\n--XX--\r\n");
+    const QString lfOnly = file("two.eml", "From: bob@example.org\nSubject: Plain\n\nHello\n");
+    ASSERT_EQ(run({QStringLiteral("import"), withAttachment, lfOnly, QStringLiteral("--folder"), QStringLiteral("inbox")}), 0)
+        << fErr.toStdString();
+    EXPECT_EQ(fOut.count(QStringLiteral("stored ")), 2);
+
+    ASSERT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 0);
+    QStringList lines = fOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    lines.sort();
+    ASSERT_EQ(lines.size(), 2);
+    QStringList columns = lines.join(QLatin1Char('\t')).split(QLatin1Char('\t'));
+    EXPECT_TRUE(columns.contains(QStringLiteral("Ann Lee")));
+    EXPECT_TRUE(columns.contains(QStringLiteral("Report")));
+    EXPECT_TRUE(columns.contains(QStringLiteral("Plain")));
+
+    QFile saved(AttachmentsFolder() + QStringLiteral("/r.pdf"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("ABC"));
+}
+
+TEST_F(CliTest, AFileThatCannotBeImportedIsNamedAndTheOthersStillAre)
+{
+    setUpMailFolder();
+    const QString broken = file("broken.eml", "Subject: x\r\nContent-Type: multipart/mixed\r\n\r\nno boundary\r\n");
+    const QString good = file("good.eml", "Subject: fine\r\n\r\nbody\r\n");
+    EXPECT_EQ(run({QStringLiteral("import"), fDir.filePath(QStringLiteral("missing.eml")), broken, good}), 1);
+    EXPECT_TRUE(fErr.contains(QStringLiteral("missing.eml")));
+    EXPECT_TRUE(fErr.contains(QStringLiteral("broken.eml\": Error in message format"))) << fErr.toStdString();
+    EXPECT_EQ(cFolderStore::MessageFiles(QStringLiteral("Inbox")).size(), 1);
+}
+
+} // namespace
