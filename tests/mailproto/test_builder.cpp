@@ -17,20 +17,7 @@ namespace {
 
 TVrxMessageBuilder Builder()
 {
-    TVrxMessageBuilder builder;
-    builder.Host = "smtp.example.org";
-    builder.MailerName = "Ravelin 2";
-    builder.LocalHostName = "workstation";
-    return builder;
-}
-
-TVrxMsg AddressedMessage()
-{
-    TVrxMsg msg;
-    msg.From = "alice@example.org";
-    msg.SendTo = "bob@example.org";
-    msg.Date = "Mon, 5 Jan 2004 09:05:07 +0100";
-    return msg;
+    return TVrxMessageBuilder{"smtp.example.org", "Ravelin 2", "workstation", {}};
 }
 
 QList<QByteArray> Names(const QList<QByteArray> &headerLines)
@@ -50,7 +37,10 @@ QList<QByteArray> HeaderOf(const QList<QByteArray> &lines)
 
 TEST(MessageBuilder, PlainMessageHeaderOrderAndStuffedBody)
 {
-    TVrxMsg msg = AddressedMessage();
+    TVrxMsg msg;
+    msg.From = "alice@example.org";
+    msg.SendTo = "bob@example.org";
+    msg.Date = "Mon, 5 Jan 2004 09:05:07 +0100";
     msg.Text = {"first", ".", ".dot first", "a.b", ""};
     msg.ExtraHeaders = {"Organization: Example"};
     const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
@@ -72,14 +62,15 @@ TEST(MessageBuilder, OptionalLinesPriorityAndDisplayName)
     msg.From = "alice";
     msg.InReplyTo = "<1@x>";
     msg.ReplyTo = "replies@example.org";
-    msg.Priority = TPriority::prHighest;
-    QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
+    const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
     EXPECT_EQ(Names(header).mid(0, 7), QList<QByteArray>({"Message-Id", "In-Reply-To", "Date", "X-Priority", "From",
                                                           "Reply-To", "X-Mailer"}));
-    EXPECT_EQ(header.at(3), "X-Priority: 1");
     EXPECT_EQ(header.at(4), "From: \"Alice\" <alice@smtp.example.org>");
-    msg.Priority = TPriority::prLowest;
-    EXPECT_EQ(HeaderOf(Builder().BuildMessageLines(msg)).at(3), "X-Priority: 5");
+    for (const auto &[priority, line] : {std::pair(TPriority::prHighest, "X-Priority: 1"),
+                                         std::pair(TPriority::prLowest, "X-Priority: 5")}) {
+        msg.Priority = priority;
+        EXPECT_EQ(HeaderOf(Builder().BuildMessageLines(msg)).at(3), line);
+    }
 }
 
 TEST(MessageBuilder, LineBreaksInsideFieldsCannotStartNewLines)
