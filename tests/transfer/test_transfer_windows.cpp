@@ -1,0 +1,140 @@
+// The send and get windows over scripted servers: one window per kind, what they show, and
+// when they close.
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "storage/cOptions.h"
+#include "tests/mailproto/ScriptedServer.h"
+#include "transfer/cAccountStore.h"
+#include "transfer/windows/cTransferEvents.h"
+#include "transfer/windows/unitGetMail.h"
+#include "transfer/windows/unitSendMail.h"
+#include "ui/wndlist/unitWndListProcs.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestTransferWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void twoQuickSendsShareOneWindowAndOneConnection();
+    void withoutDefaultAccountTheWindowStaysOpenWithOneError();
+    void anInvalidAccountIsSkippedAndTheWindowStaysOpen();
+
+private:
+    void addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port);
+    QString unsentMessage(const QByteArray &subject);
+
+    QTemporaryDir *fDir = nullptr;
+};
+
+void TestTransferWindows::init()
+{
+    fDir = new QTemporaryDir;
+    qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir->filePath(QStringLiteral("config"))));
+    QVERIFY(cOptions::write(Opt::MailFolder, fDir->filePath(QStringLiteral("mail"))));
+    QVERIFY(InitMailStorage());
+}
+
+void TestTransferWindows::cleanup()
+{
+    delete TfrmSendMail::Running();
+    delete TfrmGetMail::Existing();
+    delete fDir;
+}
+
+void TestTransferWindows::addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port)
+{
+    cAccount account;
+    account.section = section;
+    account.smtpServer = account.pop3Server = QStringLiteral("127.0.0.1");
+    account.smtpPort = QString::number(smtpPort);
+    account.pop3Port = QString::number(pop3Port);
+    account.userId = userId;
+    account.password = "secret";
+    QVERIFY(cAccountStore::WriteAccount(account));
+}
+
+QString TestTransferWindows::unsentMessage(const QByteArray &subject)
+{
+    cMailMessage m;
+    m.Subject = subject;
+    m.To = "bob@example.org";
+    m.From = "ann@example.org";
+    m.body = {"Hello"};
+    const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
+    m.WriteFile(path);
+    return path;
+}
+
+void TestTransferWindows::twoQuickSendsShareOneWindowAndOneConnection()
+{
+    ScriptedServer server;
+    const QList<QByteArray> envelope = {"250 ok\r\n", "250 ok\r\n", "354 go on\r\n"};
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n"}).Replies(envelope).ExpectUntil("\r\n.\r\n")
+        .Send("250 queued\r\n").Replies(envelope).ExpectUntil("\r\n.\r\n").Send("250 queued\r\n")
+        .Replies({"221 bye\r\n"});
+    server.Start();
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), server.Port(), 110);
+    QVERIFY(cAccountStore::SetDefaultAccountName(QStringLiteral("Work")));
+    QSignalSpy status(&cTransferEvents::instance(), &cTransferEvents::StatusText);
+
+    SendMessages({unsentMessage("first")});
+    QPointer<TfrmSendMail> window = TfrmSendMail::Running();
+    QVERIFY(window);
+    SendMessages({unsentMessage("second")});
+    QCOMPARE(TfrmSendMail::Running(), window.data());
+    QCOMPARE(cWndList::instance().Count(), 1);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblMsgCount"))->text(), QStringLiteral("2"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 20000);
+    QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Sent items")).size(), 2);
+    QCOMPARE(server.Transcript().count("HELO "), 1);
+    QCOMPARE(status.first().at(1).toString(), QStringLiteral("Sending mail..."));
+    QCOMPARE(status.last().at(1).toString(), QStringLiteral("Mail sent."));
+}
+
+void TestTransferWindows::withoutDefaultAccountTheWindowStaysOpenWithOneError()
+{
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, 110);
+    SendMessages({unsentMessage("stays")});
+    TfrmSendMail *window = TfrmSendMail::Running();
+    QVERIFY(window);
+    QTRY_VERIFY_WITH_TIMEOUT(window->ErrorsShown(), 10000);
+    QCOMPARE(window->Errors(), QStringList{QStringLiteral("No default account is set. Cannot send.")});
+    QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Unsent")).size(), 1);
+}
+
+void TestTransferWindows::anInvalidAccountIsSkippedAndTheWindowStaysOpen()
+{
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 100\r\n", "-ERR no LAST\r\n", "+OK 1 100\r\n",
+                  "+OK\r\nFrom: Ann <ann@example.org>\r\nSubject: Hi\r\n\r\nHello\r\n.\r\n", "+OK deleted\r\n",
+                  "+OK bye\r\n"});
+    server.Start();
+    addAccount(QStringLiteral("Broken"), QString(), 25, server.Port());
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, server.Port());
+    QSignalSpy arrived(&cTransferEvents::instance(), &cTransferEvents::MessageArrived);
+    QSignalSpy announced(&cTransferEvents::instance(), &cTransferEvents::NewMailAnnounced);
+
+    StartMailCheck();
+    QPointer<TfrmGetMail> window = TfrmGetMail::Existing();
+    QVERIFY(window);
+    StartMailCheck();
+    QCOMPARE(TfrmGetMail::Existing(), window.data());
+    QTRY_COMPARE_WITH_TIMEOUT(announced.size(), 1, 20000);
+    QCOMPARE(announced.first().at(0).toInt(), 1);
+    QCOMPARE(arrived.size(), 1);
+    QVERIFY(window);
+    QCOMPARE(window->Errors(), QStringList{QStringLiteral("Account: Broken One or more setting is invalid, skipping.")});
+    QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Inbox")).size(), 1);
+}
+
+QTEST_MAIN(TestTransferWindows)
+#include "test_transfer_windows.moc"

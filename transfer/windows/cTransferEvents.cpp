@@ -1,0 +1,21 @@
+#include "transfer/windows/cTransferEvents.h"
+
+#include "transfer/windows/unitCreateNewAccount.h"
+
+#include <QMessageBox>
+
+cTransferEvents &cTransferEvents::instance()
+{
+    static cTransferEvents events;
+    return events;
+}
+
+void OfferNewAccount(QWidget *parent)
+{
+    const auto answer = QMessageBox::question(
+        parent, QStringLiteral("No account present"),
+        QStringLiteral("There is not mail account set up on this computer. Would you like to create one now?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        RunNewAccountWizard(parent);
+}

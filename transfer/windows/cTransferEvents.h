@@ -1,0 +1,24 @@
+#pragma once
+// What the transfer windows tell the main window, without knowing it: status bar texts, a
+// message arriving in Inbox, new mail to announce. The program's start-up connects these to
+// the main window.
+#include <QObject>
+#include <QString>
+
+class cTransferEvents : public QObject
+{
+    Q_OBJECT
+public:
+    static cTransferEvents &instance();
+
+signals:
+    void StatusText(int panel, const QString &text);
+    void MessageArrived(const QString &path);
+    void NewMailAnnounced(int total);
+
+private:
+    cTransferEvents() = default;
+};
+
+// Asks whether to create an account now (there is none) and runs the wizard on Yes.
+void OfferNewAccount(QWidget *parent);

@@ -1,0 +1,120 @@
+#include "transfer/windows/cTransferWindow.h"
+
+#include "transfer/cSessionEngine.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kCloseDelayMs = 1000;
+}
+
+cTransferWindow::cTransferWindow(const QString &title, const QString &heading, const QString &text,
+                                 const char *hideButtonName)
+    : cForm(title, QIcon::fromTheme(QStringLiteral("mail-send-receive")))
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    auto *headingLabel = new QLabel(heading);
+    QFont bold = headingLabel->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    headingLabel->setFont(bold);
+    layout->addWidget(headingLabel);
+    auto *textLabel = new QLabel(text);
+    textLabel->setWordWrap(true);
+    layout->addWidget(textLabel);
+
+    auto *accountRow = new QHBoxLayout;
+    accountRow->addWidget(new QLabel(QStringLiteral("\u2022 Current account:")));
+    lblCurrentAccount = new QLabel;
+    lblCurrentAccount->setObjectName(QStringLiteral("lblCurrentAccount"));
+    accountRow->addWidget(lblCurrentAccount, 1);
+    layout->addLayout(accountRow);
+
+    auto *status = new QGroupBox(QStringLiteral(" Status "));
+    fStatusLayout = new QVBoxLayout(status);
+    lblConnectionStatus = AddLabel(fStatusLayout, "lblConnectionStatus", QStringLiteral("Not connected."));
+    layout->addWidget(status);
+
+    pbMain = new QProgressBar;
+    pbMain->setObjectName(QStringLiteral("pbMain"));
+    pbMain->setRange(0, 100);
+    pbMain->setVisible(false);
+    fStatusLayout->addWidget(pbMain);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto *hide = new QPushButton(QStringLiteral("&Hide"));
+    hide->setObjectName(QLatin1String(hideButtonName));
+    connect(hide, &QPushButton::clicked, this, &QWidget::hide);
+    buttons->addWidget(hide);
+    btnShowErrors = new QPushButton(QStringLiteral("&Errors ->"));
+    btnShowErrors->setObjectName(QStringLiteral("btnShowErrors"));
+    btnShowErrors->setEnabled(false);
+    connect(btnShowErrors, &QPushButton::clicked, this, &cTransferWindow::btnShowErrorsClick);
+    buttons->addWidget(btnShowErrors);
+    layout->addLayout(buttons);
+
+    lstErrors = new QListWidget;
+    lstErrors->setObjectName(QStringLiteral("lstErrors"));
+    lstErrors->setVisible(false);
+    layout->addWidget(lstErrors, 1);
+    setCentralWidget(central);
+    setMinimumWidth(420);
+
+    tmrCloseWindow = new QTimer(this);
+    tmrCloseWindow->setObjectName(QStringLiteral("tmrCloseWindow"));
+    tmrCloseWindow->setSingleShot(true);
+    tmrCloseWindow->setInterval(kCloseDelayMs);
+    connect(tmrCloseWindow, &QTimer::timeout, this, &cTransferWindow::tmrCloseWindowTimer);
+}
+
+QLabel *cTransferWindow::AddLabel(QVBoxLayout *layout, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    layout->addWidget(label);
+    return label;
+}
+
+void cTransferWindow::Show(cSessionEngine &session)
+{
+    connect(&session, &cSessionEngine::AccountChanged, lblCurrentAccount, &QLabel::setText);
+    connect(&session, &cSessionEngine::ConnectionChanged, lblConnectionStatus, &QLabel::setText);
+    connect(&session, &cSessionEngine::ProgressShown, pbMain, &QWidget::setVisible);
+    connect(&session, &cSessionEngine::Progress, pbMain, &QProgressBar::setValue);
+    connect(&session, &cSessionEngine::ErrorAdded, this, &cTransferWindow::AddError);
+}
+
+void cTransferWindow::AddError(const QString &text)
+{
+    lstErrors->addItem(text);
+    btnShowErrors->setEnabled(lstErrors->isHidden());
+}
+
+QStringList cTransferWindow::Errors() const
+{
+    QStringList errors;
+    for (int row = 0; row < lstErrors->count(); ++row)
+        errors.append(lstErrors->item(row)->text());
+    return errors;
+}
+
+bool cTransferWindow::ErrorsShown() const
+{
+    return !lstErrors->isHidden();
+}
+
+void cTransferWindow::btnShowErrorsClick()
+{
+    lstErrors->setVisible(true);
+    btnShowErrors->setEnabled(false);
+    resize(width(), height() + lstErrors->sizeHint().height());
+}

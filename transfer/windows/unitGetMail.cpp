@@ -1,0 +1,112 @@
+#include "transfer/windows/unitGetMail.h"
+
+#include "storage/cOptions.h"
+#include "transfer/OptionSound.h"
+#include "transfer/cAccountStore.h"
+#include "transfer/cGetSession.h"
+#include "transfer/windows/cTransferEvents.h"
+#include "transfer/windows/unitSendMail.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kStartDelayMs = 20;
+constexpr int kStatusPanel = 0;
+
+QPointer<TfrmGetMail> sExisting;
+
+void showStatus(const QString &text)
+{
+    emit cTransferEvents::instance().StatusText(kStatusPanel, text);
+}
+
+} // namespace
+
+TfrmGetMail::TfrmGetMail(const QStringList &accounts)
+    : cTransferWindow(QStringLiteral("Receiving mail..."), QStringLiteral("Checking for new mail..."), QString(),
+                      "Button2"),
+      fSession(new cGetSession(accounts, this))
+{
+    lblOutput = AddLabel(StatusLayout(), "lblOutput", QStringLiteral("Attempting to connect..."));
+    StatusLayout()->insertWidget(1, lblOutput);
+
+    Show(*fSession);
+    connect(fSession, &cGetSession::OutputChanged, lblOutput, &QLabel::setText);
+    connect(fSession, &cGetSession::MainStatus, this, &showStatus);
+    connect(fSession, &cGetSession::MessageStored, &cTransferEvents::instance(), &cTransferEvents::MessageArrived);
+    connect(fSession, &cSessionEngine::Finished, this, &TfrmGetMail::SessionEnded);
+
+    tmrGetMail = new QTimer(this);
+    tmrGetMail->setObjectName(QStringLiteral("tmrGetMail"));
+    tmrGetMail->setSingleShot(true);
+    tmrGetMail->setInterval(kStartDelayMs);
+    connect(tmrGetMail, &QTimer::timeout, this, &TfrmGetMail::tmrGetMailTimer);
+    sExisting = this;
+    tmrGetMail->start();
+}
+
+TfrmGetMail::~TfrmGetMail()
+{
+    if (sExisting == this)
+        sExisting = nullptr;
+}
+
+TfrmGetMail *TfrmGetMail::Existing()
+{
+    return sExisting;
+}
+
+void TfrmGetMail::tmrGetMailTimer()
+{
+    fSession->Start();
+}
+
+void TfrmGetMail::SessionEnded()
+{
+    // Stopping early (no valid account, or a connection that failed) leaves the window open.
+    if (!fSession->StoppedEarly())
+        tmrCloseWindow->start();
+}
+
+void TfrmGetMail::tmrCloseWindowTimer()
+{
+    if (fSession->NewMail()) {
+        emit cTransferEvents::instance().NewMailAnnounced(fSession->Total());
+        showStatus(QString::number(fSession->Total()) + QStringLiteral(" new message(s)"));
+        PlayOptionSound(Opt::NewMailSound);
+    }
+    const bool keepOpen = !Errors().isEmpty();
+    if (keepOpen) {
+        btnShowErrors->setEnabled(true);
+        PlayOptionSound(Opt::MailErrorSound);
+    }
+    if (cOptions::read(Opt::SendMailAfterMailFetch))
+        SendUnsentMessages(this);
+    if (!keepOpen)
+        close();
+}
+
+void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
+{
+    if (TfrmGetMail *existing = TfrmGetMail::Existing()) {
+        existing->show();
+        existing->raise();
+        existing->activateWindow();
+        return;
+    }
+    showStatus(QStringLiteral("Checking for mail..."));
+    const QStringList all = cAccountStore::AccountNames();
+    if (all.isEmpty()) {
+        OfferNewAccount(parent);
+        showStatus(QStringLiteral("no account present."));
+        return;
+    }
+    auto *window = new TfrmGetMail(accounts.isEmpty() ? all : accounts);
+    if (!hidden)
+        window->show();
+}

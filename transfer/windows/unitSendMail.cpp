@@ -1,0 +1,128 @@
+#include "transfer/windows/unitSendMail.h"
+
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "transfer/cAccountStore.h"
+#include "transfer/cSendSession.h"
+#include "transfer/windows/cTransferEvents.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+constexpr int kStartDelayMs = 20;
+constexpr int kStatusPanel = 1;
+
+QPointer<TfrmSendMail> sRunning;
+
+void showStatus(const QString &text)
+{
+    emit cTransferEvents::instance().StatusText(kStatusPanel, text);
+}
+
+} // namespace
+
+TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
+    : cTransferWindow(QStringLiteral("Ravelin - Sending mail..."), QStringLiteral("Sending mail..."),
+                      QStringLiteral("Please wait while Ravelin is sending your e-mail to it's receipiants."), "Button1"),
+      fSession(new cSendSession(account, this)), fPaths(paths)
+{
+    lblCurrentAccount->setText(QStringLiteral("No account in use"));
+    auto *counter = new QHBoxLayout;
+    counter->addWidget(new QLabel(QStringLiteral("Sending message #")));
+    lblCurrentMsg = new QLabel;
+    lblCurrentMsg->setObjectName(QStringLiteral("lblCurrentMsg"));
+    counter->addWidget(lblCurrentMsg);
+    counter->addWidget(new QLabel(QStringLiteral(" out of a total of ")));
+    lblMsgCount = new QLabel(QString::number(paths.size()));
+    lblMsgCount->setObjectName(QStringLiteral("lblMsgCount"));
+    counter->addWidget(lblMsgCount);
+    counter->addWidget(new QLabel(QStringLiteral(".")));
+    counter->addStretch(1);
+    StatusLayout()->insertLayout(1, counter);
+    lblCurrentOperation = new QLabel(QStringLiteral("No operation in progress"));
+    lblCurrentOperation->setObjectName(QStringLiteral("lblCurrentOperation"));
+    StatusLayout()->insertWidget(2, lblCurrentOperation);
+
+    Show(*fSession);
+    connect(fSession, &cSendSession::OperationChanged, lblCurrentOperation, &QLabel::setText);
+    connect(fSession, &cSendSession::MessageStarted, this, [this](int index) { lblCurrentMsg->setNum(index); });
+    connect(fSession, &cSendSession::TotalChanged, this, [this](int total) { lblMsgCount->setNum(total); });
+    connect(fSession, &cSendSession::MainStatus, this, &showStatus);
+    connect(fSession, &cSendSession::QueueEmptied, this, &TfrmSendMail::MarkNotRunning);
+    connect(fSession, &cSessionEngine::Finished, tmrCloseWindow, qOverload<>(&QTimer::start));
+
+    tmrSendMail = new QTimer(this);
+    tmrSendMail->setObjectName(QStringLiteral("tmrSendMail"));
+    tmrSendMail->setSingleShot(true);
+    tmrSendMail->setInterval(kStartDelayMs);
+    connect(tmrSendMail, &QTimer::timeout, this, &TfrmSendMail::tmrSendMailTimer);
+    sRunning = this;
+    tmrSendMail->start();
+}
+
+TfrmSendMail::~TfrmSendMail()
+{
+    MarkNotRunning();
+}
+
+TfrmSendMail *TfrmSendMail::Running()
+{
+    return sRunning;
+}
+
+void TfrmSendMail::MarkNotRunning()
+{
+    if (sRunning == this)
+        sRunning = nullptr;
+}
+
+bool TfrmSendMail::AppendPaths(const QStringList &paths)
+{
+    if (tmrSendMail->isActive()) {
+        fPaths += paths;
+        lblMsgCount->setNum(int(fPaths.size()));
+        return true;
+    }
+    return fSession->Append(paths);
+}
+
+void TfrmSendMail::tmrSendMailTimer()
+{
+    lblCurrentMsg->setNum(1);
+    fSession->Start(fPaths);
+}
+
+void TfrmSendMail::tmrCloseWindowTimer()
+{
+    cFolderStore::RefreshIfShown(QStringLiteral("Sent items"));
+    if (Errors().isEmpty())
+        close();
+    else
+        btnShowErrorsClick();
+}
+
+void SendMessages(const QStringList &paths, QWidget *parent)
+{
+    if (TfrmSendMail *running = TfrmSendMail::Running(); running && running->AppendPaths(paths))
+        return;
+    if (!cAccountStore::AccountsExist()) {
+        OfferNewAccount(parent);
+        return;
+    }
+    showStatus(QStringLiteral("Sending mail..."));
+    auto *window = new TfrmSendMail(cAccountStore::GetDefaultAccountName(), paths);
+    window->show();
+}
+
+void SendUnsentMessages(QWidget *parent)
+{
+    if (MailRoot().isEmpty())
+        return;
+    const QStringList paths = cFolderStore::MessageFiles(QStringLiteral("Unsent"));
+    if (!paths.isEmpty())
+        SendMessages(paths, parent);
+}
