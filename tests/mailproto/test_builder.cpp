@@ -1,9 +1,7 @@
 // The outgoing message text: header order and wording, the date and id forms, dot-stuffing of
 // text lines only, and the multipart layout with its attachments.
-#include "QtPrinters.h"
-#include "TestFiles.h"
+#include "TestSupport.h"
 
-#include "mailproto/EVrxError.h"
 #include "mailproto/TVrxMessageBuilder.h"
 
 #include <QRegularExpression>

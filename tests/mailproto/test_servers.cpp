@@ -1,8 +1,7 @@
 // The clients against servers nobody here wrote: aiosmtpd delivers what TVrxSMTP sends into a
 // Maildir, dovecot serves that Maildir to TVrxPOP. What arrives must be byte for byte what was
 // built, and what comes back must be what was attached.
-#include "QtPrinters.h"
-#include "TestFiles.h"
+#include "TestSupport.h"
 
 #include "../servers/MailServerEnv.h"
 
