@@ -21,6 +21,15 @@ QString text(const QByteArray &bytes)
     return QString::fromUtf8(bytes);
 }
 
+// "host" or "host:port" into an account's server and port text.
+void splitServer(const QString &value, QString *host, QString *port)
+{
+    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    *host = colon < 0 ? value : value.left(colon);
+    if (colon >= 0)
+        *port = value.mid(colon + 1);
+}
+
 } // namespace
 
 QString cCliCommands::Usage()
@@ -30,6 +39,9 @@ QString cCliCommands::Usage()
                           "  send-unsent                      send every message of Unsent through the default account\n"
                           "  list FOLDER                      one line per message: file, from, subject, date (tab-separated)\n"
                           "  import FILE... [--folder NAME]   store RFC 822 message files as received mail (default folder Inbox)\n"
+                          "  add-account NAME --email ADDRESS --smtp HOST[:PORT] --pop3 HOST[:PORT] --user USER --password PASSWORD\n"
+                          "              [--name DISPLAY-NAME] [--default] [--leave-mail-on-server]\n"
+                          "                                   write (or overwrite) an account\n"
                           "Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
@@ -55,6 +67,8 @@ int cCliCommands::Run(const QStringList &arguments)
         }
         return files.isEmpty() ? Misuse(QStringLiteral("import needs at least one file.")) : Import(files, folder);
     }
+    if (command == QLatin1String("add-account"))
+        return AddAccount(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         fOut << Usage();
         return 0;
@@ -180,4 +194,46 @@ int cCliCommands::Import(const QStringList &files, const QString &folder)
         ++failures;
     }
     return failures == 0 ? 0 : 1;
+}
+
+int cCliCommands::AddAccount(const QStringList &arguments)
+{
+    if (arguments.isEmpty() || arguments.first().startsWith(QLatin1String("--")))
+        return Misuse(QStringLiteral("add-account needs an account name."));
+    cAccount account;
+    account.section = arguments.first();
+    bool makeDefault = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &option = arguments.at(i);
+        if (option == QLatin1String("--default")) {
+            makeDefault = true;
+            continue;
+        }
+        if (option == QLatin1String("--leave-mail-on-server")) {
+            account.leaveMailOnServer = true;
+            continue;
+        }
+        if (i + 1 >= arguments.size())
+            return Misuse(QStringLiteral("%1 needs a value.").arg(option));
+        const QString value = arguments.at(++i);
+        if (option == QLatin1String("--email"))
+            account.email = account.replyAddress = value;
+        else if (option == QLatin1String("--name"))
+            account.name = value;
+        else if (option == QLatin1String("--smtp"))
+            splitServer(value, &account.smtpServer, &account.smtpPort);
+        else if (option == QLatin1String("--pop3"))
+            splitServer(value, &account.pop3Server, &account.pop3Port);
+        else if (option == QLatin1String("--user"))
+            account.userId = value;
+        else if (option == QLatin1String("--password"))
+            account.password = value.toUtf8();
+        else
+            return Misuse(QStringLiteral("Unknown option \"%1\".").arg(option));
+    }
+    QString error;
+    if (cAccountStore::WriteAccount(account, &error) && (!makeDefault || cAccountStore::SetDefaultAccountName(account.section, &error)))
+        return 0;
+    fErr << "ravelin-cli: " << error << "\n";
+    return 1;
 }

@@ -2,6 +2,7 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
+#include "transfer/cAccountStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -97,6 +98,24 @@ TEST_F(CliTest, AFileThatCannotBeImportedIsNamedAndTheOthersStillAre)
     EXPECT_TRUE(fErr.contains(QStringLiteral("missing.eml")));
     EXPECT_TRUE(fErr.contains(QStringLiteral("broken.eml\": Error in message format"))) << fErr.toStdString();
     EXPECT_EQ(cFolderStore::MessageFiles(QStringLiteral("Inbox")).size(), 1);
+}
+
+TEST_F(CliTest, AddingAnAccountStoresWhatTheDialogsWould)
+{
+    ASSERT_EQ(run({QStringLiteral("add-account"), QStringLiteral("Demo"), QStringLiteral("--email"),
+                   QStringLiteral("me@localhost"), QStringLiteral("--smtp"), QStringLiteral("127.0.0.1:2525"),
+                   QStringLiteral("--pop3"), QStringLiteral("localhost"), QStringLiteral("--user"), QStringLiteral("me"),
+                   QStringLiteral("--password"), QStringLiteral(" pa ss "), QStringLiteral("--default")}), 0)
+        << fErr.toStdString();
+    const cAccount account = cAccountStore::ReadAccount(QStringLiteral("demo"));
+    EXPECT_EQ(account.SmtpPortNumber(), 2525);
+    EXPECT_EQ(account.pop3Server, QStringLiteral("localhost"));
+    EXPECT_EQ(account.Pop3PortNumber(), 110);
+    EXPECT_EQ(account.password, QByteArray(" pa ss "));
+    EXPECT_EQ(account.ShownAddress(), QStringLiteral("me@localhost"));
+    EXPECT_EQ(cAccountStore::GetDefaultAccountName(), QStringLiteral("Demo"));
+    EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QStringLiteral("--smtp")}), 2);
+    EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QStringLiteral("--bogus"), QStringLiteral("1")}), 2);
 }
 
 } // namespace
