@@ -108,7 +108,7 @@ bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs)
             return false;
         }
         if (deadline.hasExpired()) {
-            TransportFailure(ErrTimedOut, u"%1 did not reply within %2 seconds"_s.arg(Where()).arg(timeoutMs / 1000.0));
+            TransportFailure(ErrTimedOut, u"%1 did not reply within %2 seconds"_s.arg(Where()).arg(ReplyTimeout / 1000.0));
             return false;
         }
         ServiceMessageQueue();

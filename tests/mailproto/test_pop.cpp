@@ -114,23 +114,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusedCommand{"quit", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, TVrxPOP::ErrQuit}),
     [](const testing::TestParamInfo<RefusedCommand> &info) { return std::string(info.param.name); });
 
-TEST(PopDialogue, WithoutLastTheCountIsTheCallersAndNothingFailed)
-{
-    ScriptedServer server;
-    server.Send(Greeting).Replies({"+OK\r\n", "+OK\r\n", "+OK 3 900\r\n", "-ERR unknown command\r\n"}).Start();
-    auto pop = ClientFor(server);
-    EventLog log(*pop);
-
-    pop->Connect();
-    pop->Login();
-    EXPECT_EQ(pop->CheckMail(), 0);
-    EXPECT_FALSE(pop->LastSupported());
-    EXPECT_FALSE(pop->Failed());
-    EXPECT_TRUE(pop->Connected());
-    EXPECT_EQ(pop->MessageCount(), 3);
-    EXPECT_EQ(log.All(), QStringList({u"OnConnect"_s}));
-}
-
 TEST(PopDialogue, ListWithoutSizeMakesProgressRelativeTo100Bytes)
 {
     ScriptedServer server;

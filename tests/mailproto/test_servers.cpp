@@ -115,6 +115,7 @@ TEST_F(RealServers, SentMessagesArriveExactlyAndComeBackThroughPop3)
     ASSERT_TRUE(pop.Login());
     EXPECT_EQ(pop.CheckMail(), 0);
     EXPECT_FALSE(pop.LastSupported());
+    EXPECT_FALSE(pop.Failed());
     ASSERT_EQ(pop.MessageCount(), 2);
     for (quint16 number = 1; number <= 2; ++number) {
         const auto msg = pop.Retrieve(number);

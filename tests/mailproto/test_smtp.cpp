@@ -226,6 +226,7 @@ TEST(SmtpDialogue, AfterSendHandlerMayChainTheNextMessageAndQuit)
         server.Replies({"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
     server.Replies({"221 bye\r\n"}).Start();
     auto smtp = ClientFor(server);
+    smtp->Host = u"localhost"_s;
     EventLog log(*smtp);
     log.Watch(*smtp);
     TVrxMsg first = Message(), second = Message("carol@example.org");
