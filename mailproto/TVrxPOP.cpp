@@ -155,8 +155,8 @@ qint64 TVrxPOP::ExpectedSize()
     return isNumber && size > 0 ? size : UnknownSize;
 }
 
-// Reads until the terminating dot line; it may be split across chunks, so the search
-// starts at the last four bytes already seen.
+// Reads until the terminating dot line of the multi-line reply (RFC 1939 section 3); the
+// terminator may be split across chunks, so each search starts at the last four bytes seen.
 bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize)
 {
     TVrxProgress progress(RetrieveProgressStep, [this](quint16 percent) { Q_EMIT OnRetrieveProgress(percent); });

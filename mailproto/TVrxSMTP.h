@@ -36,7 +36,8 @@ public:
     QList<QByteArray> BuildMessageLines(TVrxMsg &msg);
     // Envelope recipients of SendTo: split at "," or, where none is left, at ";".
     static QList<QByteArray> SplitRecipients(const QByteArray &sendTo);
-    // "<address>" for a bare address; the first bracketed part of "Name <address>".
+    // The reverse- or forward-path of MAIL and RCPT (RFC 821 section 4.1.1): "<address>" for a
+    // bare address, the first bracketed part of "Name <address>".
     static QByteArray EnvelopeAddress(const QByteArray &address);
 
 Q_SIGNALS:
