@@ -26,6 +26,9 @@ cMailMessage cIncomingStore::RecordFor(const TVrxMsg &msg, const QString &accoun
     record.headerLines = msg.HeaderLines;
     record.body = msg.Text;
     record.Subject = msg.Subject;
+    // Kept so that a message filed elsewhere than Inbox (an import into Unsent) can be sent.
+    record.To = msg.SendTo;
+    record.CC = msg.CC;
     record.Account = account.toUtf8();
     record.DateTime = dateTime;
     record.Html = msg.ContentType.toLower() == "text/html";

@@ -1,0 +1,128 @@
+#!/usr/bin/python3
+"""Times ravelin-cli next to msmtp and mpop against the same private servers, in one run:
+sending one message with a 10 MB attachment, and fetching 1,000 messages of about 4 KB.
+
+    bench/transfer_vs_msmtp_mpop.py [BUILD-DIR] [--runs N]
+
+Each case is run N times (default 3) after its set-up; the median wall time is reported with
+the ratio Ravelin / peer. Needs the packages of scripts/install-deps (dovecot, aiosmtpd,
+msmtp, mpop) and a built ravelin-cli.
+"""
+import argparse
+import base64
+import os
+import pathlib
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+HERE = pathlib.Path(__file__).resolve().parent
+TOP = HERE.parent
+SERVERS = TOP / "tests" / "servers" / "mailservers"
+
+
+def timed(command, **kwargs):
+    start = time.perf_counter()
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, **kwargs)
+    return time.perf_counter() - start
+
+
+def big_message(user, attachment):
+    body = base64.encodebytes(attachment).replace(b"\n", b"\r\n")
+    return (b"From: Bench <" + user + b"@localhost>\r\nTo: " + user + b"@localhost\r\nSubject: big\r\n"
+            b"MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"BB\"\r\n\r\n"
+            b"--BB\r\nContent-Type: text/plain\r\n\r\nTen megabytes follow.\r\n"
+            b"--BB\r\nContent-Type: application/octet-stream; name=\"big.bin\"\r\n"
+            b"Content-Transfer-Encoding: base64\r\n\r\n" + body + b"\r\n--BB--\r\n")
+
+
+def fill_maildir(maildir, count):
+    new = maildir / "new"
+    line = b"A line of text in a message of about four kilobytes, as mail usually is.\r\n"
+    for n in range(count):
+        text = (b"From: sender%d@example.org\r\nTo: tester@localhost\r\nSubject: message %d\r\n\r\n" % (n, n)
+                + line * 55)
+        path = new / ("%d.bench%05d" % (int(time.time()), n))
+        path.write_bytes(text)
+        if os.getuid() == 0:
+            shutil.chown(path, "mail", "mail")
+
+
+def empty_maildir(maildir):
+    for sub in ("new", "cur"):
+        for path in (maildir / sub).iterdir():
+            path.unlink()
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build", nargs="?", default=str(TOP / "build"))
+    parser.add_argument("--runs", type=int, default=3)
+    args = parser.parse_args()
+    cli = pathlib.Path(args.build) / "cli" / "ravelin-cli"
+    if not cli.exists():
+        sys.exit(f"no ravelin-cli in {args.build}: build it first")
+
+    work = pathlib.Path(tempfile.mkdtemp(prefix="ravelin-bench-"))
+    os.chmod(work, 0o755)
+    servers = work / "servers"
+    subprocess.run([SERVERS, "start", servers], check=True)
+    try:
+        env_values = dict(line.split("=", 1) for line in (servers / "servers.env").read_text().split())
+        maildir = pathlib.Path(env_values["RAVELIN_MAILDIR"])
+        user = env_values["RAVELIN_MAIL_USER"]
+        password = env_values["RAVELIN_MAIL_PASSWORD"]
+        smtp = env_values["RAVELIN_SMTP_PORT"]
+        pop3 = env_values["RAVELIN_POP3_PORT"]
+
+        env = dict(os.environ, RAVELIN_CONFIG_DIR=str(work / "config"))
+        (work / "config").mkdir()
+        (work / "config" / "Ravelin2 Options.ini").write_bytes(b"[Options]\r\nMailFolder=%s\r\n" % str(work / "mail").encode())
+        subprocess.run([cli, "add-account", "Bench", "--email", f"{user}@localhost", "--smtp", f"127.0.0.1:{smtp}",
+                        "--pop3", f"127.0.0.1:{pop3}", "--user", user, "--password", password, "--default"],
+                       check=True, env=env)
+
+        eml = work / "big.eml"
+        eml.write_bytes(big_message(user.encode(), os.urandom(10 * 1000 * 1000)))
+        ravelin_send, msmtp_send = [], []
+        for _ in range(args.runs):
+            subprocess.run([cli, "import", eml, "--folder", "Unsent"], check=True, env=env, stdout=subprocess.DEVNULL)
+            ravelin_send.append(timed([cli, "send-unsent"], env=env))
+            empty_maildir(maildir)
+            with open(eml, "rb") as message:
+                msmtp_send.append(timed(["msmtp", "--host=127.0.0.1", f"--port={smtp}", "--auth=off", "--tls=off",
+                                         f"--from={user}@localhost", "--", f"{user}@localhost"], stdin=message))
+            empty_maildir(maildir)
+
+        mpoprc = work / "mpoprc"
+        deliver = work / "mpop-maildir"
+        for sub in ("new", "cur", "tmp"):
+            (deliver / sub).mkdir(parents=True, exist_ok=True)
+        mpoprc.write_text(f"account bench\nhost 127.0.0.1\nport {pop3}\ntls off\nauth user\nuser {user}\n"
+                          f"password {password}\ndelivery maildir {deliver}\nkeep off\nuidls_file {work}/uidls\n"
+                          "account default : bench\n")
+        os.chmod(mpoprc, 0o600)
+        ravelin_fetch, mpop_fetch = [], []
+        for _ in range(args.runs):
+            fill_maildir(maildir, 1000)
+            ravelin_fetch.append(timed([cli, "check-mail"], env=env))
+            fill_maildir(maildir, 1000)
+            mpop_fetch.append(timed(["mpop", f"--file={mpoprc}", "bench"]))
+            empty_maildir(maildir)
+
+        def report(name, ours, peer, peer_name):
+            o, p = statistics.median(ours), statistics.median(peer)
+            print(f"{name:38s} ravelin {o:7.3f} s   {peer_name} {p:7.3f} s   ratio {o / p:5.2f}")
+
+        report("send 1 message, 10 MB attachment", ravelin_send, msmtp_send, "msmtp")
+        report("fetch 1,000 messages of about 4 KB", ravelin_fetch, mpop_fetch, "mpop ")
+    finally:
+        subprocess.run([SERVERS, "stop", servers])
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
