@@ -1,0 +1,94 @@
+#pragma once
+// A private settings folder and mail folder for one Qt Test case, message files to fill it,
+// and a helper that answers the modal windows a step opens.
+#include "storage/MailStorage.h"
+#include "storage/cMailMessage.h"
+#include "storage/cOptions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+class cUiFixture
+{
+public:
+    cUiFixture()
+    {
+        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(u"config"_s)));
+        SetMailRoot(QString());
+        SetAttachmentsFolder(QString());
+    }
+    ~cUiFixture() { qunsetenv("RAVELIN_CONFIG_DIR"); }
+
+    QString root() const { return fDir.filePath(u"mailroot"_s); }
+    QString folderPath(const QString &folder) const { return root() + u"/Mail/"_s + folder; }
+
+    bool initStorage() const { return cOptions::write(Opt::MailFolder, root()) && InitMailStorage(); }
+
+    QString putMessage(const QString &folder, const QString &name, const cMailMessage &message) const
+    {
+        const QString path = folderPath(folder) + u'/' + name;
+        return message.WriteFile(path) ? path : QString();
+    }
+
+    static cMailMessage message(const QByteArray &subject, bool read = true)
+    {
+        cMailMessage m;
+        m.Subject = subject;
+        m.From = "Ann Lee";
+        m.ReplyAddress = "ann@example.org";
+        m.To = "bob@example.org";
+        m.DateTime = "08.12.2026 09:05:07";
+        m.Read = read;
+        m.body = {"Hello Bob,", "see you.", "Ann"};
+        return m;
+    }
+
+    static bool isReadOnDisk(const QString &path)
+    {
+        cMailMessage m;
+        return m.ReadFile(path, true) && m.Read;
+    }
+
+    QTemporaryDir fDir;
+};
+
+// Runs act on each modal window that comes to the front, in turn (a window that comes back
+// after a nested one closed counts again), until act returns false. act may open a nested
+// modal window itself. Gives up after about five seconds without a new one, so a failed case
+// cannot leave it running into the next.
+inline void answerModals(const std::function<bool(QWidget *)> &act)
+{
+    struct cState
+    {
+        std::function<bool(QWidget *)> act;
+        QPointer<QWidget> last;
+        bool stopped = false;
+    };
+    auto state = std::make_shared<cState>();
+    state->act = act;
+    auto poll = std::make_shared<std::function<void(int)>>();
+    *poll = [state, weakPoll = std::weak_ptr<std::function<void(int)>>(poll)](int triesLeft) {
+        auto self = weakPoll.lock();
+        if (!self || state->stopped || triesLeft == 0)
+            return;
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == state->last) {
+            QTimer::singleShot(10, [self, triesLeft] { (*self)(triesLeft - 1); });
+            return;
+        }
+        state->last = modal;
+        QTimer::singleShot(10, [self] { (*self)(500); });
+        if (!state->act(modal))
+            state->stopped = true;
+    };
+    QTimer::singleShot(10, [poll] { (*poll)(500); });
+}

@@ -1,0 +1,358 @@
+// The main window driven as a user drives it: folders, the message list, the preview, the
+// read timer, the remembered geometry and the hooks the sessions use.
+#include "UiFixture.h"
+
+#include "storage/SettingsPaths.h"
+#include "storage/cFolderStore.h"
+#include "storage/cIniFile.h"
+#include "ui/main/MainIcons.h"
+#include "ui/main/cStatusPanel.h"
+#include "ui/main/unitMain.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QTextBrowser>
+#include <QThread>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <memory>
+
+class cUrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<cUiFixture> fx;
+
+    static bool create(TfrmMain &window)
+    {
+        return window.FormCreate({[] { return InitMailStorage(); }, {}});
+    }
+    template <typename T> static T *part(const TfrmMain &window, const char *name)
+    {
+        return window.findChild<T *>(QLatin1String(name));
+    }
+    static QTreeWidget *list(const TfrmMain &window) { return part<QTreeWidget>(window, "lstMsgs"); }
+    static void showFolder(TfrmMain &window, const QString &folder)
+    {
+        QTreeWidget *folders = part<QTreeWidget>(window, "lstFolders");
+        folders->setCurrentItem(folders->findItems(folder, Qt::MatchExactly).value(0));
+    }
+    static int rowOf(const TfrmMain &window, const QString &path)
+    {
+        for (int row = 0; row < list(window)->topLevelItemCount(); ++row)
+            if (TfrmMain::EntryPath(list(window)->topLevelItem(row)) == path)
+                return row;
+        return -1;
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<cUiFixture>();
+        QVERIFY(fx->initStorage());
+    }
+    void cleanup() { fx.reset(); }
+
+    void anEmptyFolderLeavesNothingToActOn()
+    {
+        TfrmMain window;
+        QAction *reply = part<QAction>(window, "tb_Reply");
+        QAction *remove = part<QAction>(window, "tb_Delete");
+        window.WireCommand(reply, [] {});
+        window.WireCommand(remove, [] {});
+        QVERIFY(create(window));
+        QCOMPARE(window.windowTitle(), u"Tolvan Ravelin"_s);
+        QCOMPARE(window.ShownFolder(), u"Inbox"_s);
+        QCOMPARE(list(window)->topLevelItemCount(), 0);
+        QVERIFY(part<QTextBrowser>(window, "htmlView")->toPlainText().isEmpty());
+        QVERIFY(!reply->isEnabled());
+        QVERIFY(!remove->isEnabled());
+        QCOMPARE(window.StatusText(2), u"0 message(s)"_s);
+
+        // A message selected enables exactly the wired commands that act on it.
+        fx->putMessage(u"Unfinished"_s, u"mail1.qrz"_s, cUiFixture::message("Draft"));
+        showFolder(window, u"Unfinished"_s);
+        QCOMPARE(window.StatusText(2), u"1 message(s)"_s);
+        QVERIFY(reply->isEnabled());
+        QVERIFY(remove->isEnabled());
+        QVERIFY(!part<QAction>(window, "mnuTools_Forward")->isEnabled());
+        QVERIFY(!part<QAction>(window, "tb_NewMessage")->isEnabled());
+        showFolder(window, u"Trash"_s);
+        QVERIFY(!reply->isEnabled());
+    }
+
+    void sentItemsListRecipients()
+    {
+        fx->putMessage(u"Sent items"_s, u"mail1.qrz"_s, cUiFixture::message("Minutes"));
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Agenda"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        QCOMPARE(list(window)->headerItem()->text(1), u"From"_s);
+        QCOMPARE(list(window)->topLevelItem(0)->text(1), u"Ann Lee"_s);
+        showFolder(window, u"Sent items"_s);
+        QCOMPARE(list(window)->headerItem()->text(1), u"To"_s);
+        QCOMPARE(list(window)->topLevelItem(0)->text(0), u"Minutes"_s);
+        QCOMPARE(list(window)->topLevelItem(0)->text(1), u"bob@example.org"_s);
+        QCOMPARE(list(window)->headerItem()->text(3), u"Date&Time"_s);
+        showFolder(window, u"Inbox"_s);
+        QCOMPARE(list(window)->headerItem()->text(1), u"From"_s);
+    }
+
+    void htmlMessagesShowTheirImageAndAttachments()
+    {
+        cMailMessage html = cUiFixture::message("Newsletter");
+        html.Html = true;
+        html.body = {"<p>Hello <b>Bob</b></p>"};
+        html.attachments = {u"/att/report.pdf"_s, u"/att/photo.jpg"_s};
+        const QString htmlPath = fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, html);
+        const QString plainPath = fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Plain"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        QTreeWidgetItem *htmlEntry = list(window)->topLevelItem(rowOf(window, htmlPath));
+        QTreeWidgetItem *plainEntry = list(window)->topLevelItem(rowOf(window, plainPath));
+        QCOMPARE(TfrmMain::EntryIcon(htmlEntry), MsgImage::Html);
+        QCOMPARE(TfrmMain::EntryIcon(plainEntry), MsgImage::Plain);
+        QCOMPARE(htmlEntry->text(2), QString(QChar(0x2022)));
+        QVERIFY(plainEntry->text(2).isEmpty());
+
+        auto *attachments = part<QListWidget>(window, "lstAttachments");
+        list(window)->setCurrentItem(htmlEntry);
+        QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
+        QVERIFY(attachments->isVisible());
+        QCOMPARE(attachments->count(), 2);
+        QCOMPARE(attachments->item(0)->text(), u"/att/report.pdf"_s);
+        list(window)->setCurrentItem(plainEntry);
+        QVERIFY(!attachments->isVisible());
+        QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob,\nsee you.\nAnn"_s);
+    }
+
+    void anUnreadMessageIsMarkedReadAfterThreeSeconds()
+    {
+        const QString first = fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One", false));
+        cMailMessage htmlUnread = cUiFixture::message("Two", false);
+        htmlUnread.Html = true;
+        const QString second = fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, htmlUnread);
+        TfrmMain window;
+        QVERIFY(create(window));
+        QTreeWidgetItem *shownFirst = list(window)->currentItem();
+        const QString firstShown = TfrmMain::EntryPath(shownFirst);
+        const QString secondShown = firstShown == first ? second : first;
+        QCOMPARE(TfrmMain::EntryIcon(shownFirst), MsgImage::Unread);
+
+        window.SetTrayNewMail(u"2 new message(s)"_s);
+        QTest::qWait(300);
+        list(window)->setCurrentItem(list(window)->topLevelItem(rowOf(window, secondShown)));
+        QCOMPARE(window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s)->toolTip(), u"Tolvan Ravelin"_s);
+        QTest::qWait(3300);
+        QVERIFY(!cUiFixture::isReadOnDisk(firstShown));
+        QCOMPARE(TfrmMain::EntryIcon(shownFirst), MsgImage::Unread);
+        QVERIFY(cUiFixture::isReadOnDisk(secondShown));
+        const int readIcon = secondShown == second ? MsgImage::Html : MsgImage::Plain;
+        QCOMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), readIcon);
+    }
+
+    void aMessageGoneFromDiskStaysUnreadAndSaysWhy()
+    {
+        const QString path = fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("Gone", false));
+        TfrmMain window;
+        QVERIFY(create(window));
+        QVERIFY(QFile::remove(path));
+        QTest::qWait(3300);
+        QCOMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), MsgImage::Unread);
+        QVERIFY(window.StatusText(1).contains(path));
+    }
+
+    void windowSettingsAreWrittenOnCloseAndAppliedAtTheNextStart()
+    {
+        {
+            TfrmMain window;
+            QVERIFY(create(window));
+            window.move(40, 30);
+            window.resize(900, 640);
+            part<QSplitter>(window, "splVertical")->setSizes({230, 670});
+            part<QSplitter>(window, "spltHorizontal")->setSizes({180, 300});
+            list(window)->setColumnWidth(0, 333);
+            window.close();
+        }
+        QCOMPARE(cOptions::read(Opt::MainWnd_Left, 0), 40);
+        QCOMPARE(cOptions::read(Opt::MainWnd_Top, 0), 30);
+        QCOMPARE(cOptions::read(Opt::MainWnd_Width, 0), 900);
+        QCOMPARE(cOptions::read(Opt::MainWnd_Height, 0), 640);
+        QCOMPARE(cOptions::read(Opt::MainWnd_LeftPaneWidth, 0), 230);
+        QCOMPARE(cOptions::read(Opt::MainWnd_MsgListHeight, 0), 180);
+        QVERIFY(!cOptions::read(Opt::MainWnd_Maximized));
+
+        TfrmMain again;
+        QVERIFY(create(again));
+        QCOMPARE(again.pos(), QPoint(40, 30));
+        QCOMPARE(again.size(), QSize(900, 640));
+        QCOMPARE(part<QSplitter>(again, "splVertical")->sizes().value(0), 230);
+        QCOMPARE(part<QSplitter>(again, "spltHorizontal")->sizes().value(0), 180);
+        QCOMPARE(list(again)->columnWidth(0), 333);
+    }
+
+    void viewSettingsAreReadAtCreation()
+    {
+        QVERIFY(cOptions::write(Opt::MainWnd_SBVisible, false));
+        QVERIFY(cOptions::write(Opt::MainWnd_ExpandedToolbar, false));
+        QVERIFY(cOptions::write(Opt::MainWnd_ContactPaneVisible, false));
+        QVERIFY(cOptions::write(Opt::MainWnd_ContactPaneHeight, 123));
+        QVERIFY(cOptions::write(Opt::MainWnd_Maximized, true));
+        QVERIFY(cOptions::write(Opt::MailDisplayFont, u"DejaVu Serif"_s));
+        QVERIFY(cOptions::write(Opt::MailDisplayFontSize, 13));
+        TfrmMain window;
+        QVERIFY(create(window));
+        QVERIFY(!window.statusBar()->isVisible());
+        QVERIFY(!window.IsToolbarExpanded());
+        QVERIFY(!part<QListWidget>(window, "lstContacts")->isVisible());
+        QVERIFY(window.isMaximized());
+        const QFont font = part<QTextBrowser>(window, "htmlView")->document()->defaultFont();
+        QCOMPARE(font.family(), u"DejaVu Serif"_s);
+        QCOMPARE(font.pointSize(), 13);
+
+        window.close();
+        QVERIFY(cOptions::read(Opt::MainWnd_Maximized));
+        QVERIFY(!cOptions::read(Opt::MainWnd_ContactPaneVisible));
+        // A hidden pane keeps the height it will show with again.
+        QCOMPARE(cOptions::read(Opt::MainWnd_ContactPaneHeight, 0), 123);
+        QVERIFY(!cOptions::read(Opt::MainWnd_SBVisible));
+    }
+
+    void theCheckTimerFollowsTheOptions()
+    {
+        QVERIFY(cOptions::write(Opt::VerifyMail, true));
+        QVERIFY(cOptions::write(Opt::VerifyMailInterval, 7));
+        TfrmMain window;
+        QVERIFY(create(window));
+        auto *timer = window.findChild<QTimer *>(u"tmrCheckForMail"_s);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 7 * 60000);
+        QVERIFY(cOptions::write(Opt::VerifyMailInterval, 0));
+        window.ApplyCheckTimer();
+        QVERIFY(!timer->isActive());
+    }
+
+    void startUpAnnouncesTheWorkOfLaterParts()
+    {
+        TfrmMain window;
+        QSignalSpy wizard(&window, &TfrmMain::NewAccountWizardRequested);
+        QSignalSpy composer(&window, &TfrmMain::NewMessageWindowRequested);
+        window.SetStartRequest(u"ann@example.org"_s, u"Hi"_s);
+        QVERIFY(create(window));
+        QVERIFY(wizard.wait(1000));
+        QTRY_COMPARE(composer.size(), 1);
+        QCOMPARE(composer.at(0), (QVariantList{u"ann@example.org"_s, u"Hi"_s}));
+
+        QVERIFY(cIniFile(AccountsFilePath()).writeString(u"Home"_s, "Host", u"pop.example.org"_s));
+        TfrmMain withAccount;
+        QSignalSpy noWizard(&withAccount, &TfrmMain::NewAccountWizardRequested);
+        QVERIFY(create(withAccount));
+        QVERIFY(!noWizard.wait(200));
+    }
+
+    void theFolderTreeEndsWithTheUserFolders()
+    {
+        QVERIFY(QDir().mkdir(fx->folderPath(u"Projects"_s)));
+        TfrmMain window;
+        QVERIFY(create(window));
+        QTreeWidget *folders = part<QTreeWidget>(window, "lstFolders");
+        QCOMPARE(folders->topLevelItemCount(), 6);
+        QCOMPARE(folders->topLevelItem(2)->text(0), u"Sent items"_s);
+        QCOMPARE(folders->topLevelItem(5)->text(0), u"Projects"_s);
+    }
+
+    void theStoreReloadsTheListOnlyWhenItsFolderIsShown()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
+        cFolderStore::RefreshIfShown(u"Trash"_s);
+        cFolderStore::RefreshIfShown(u"inbox"_s);
+        QCOMPARE(list(window)->topLevelItemCount(), 1);
+        cFolderStore::RefreshIfShown(u"Inbox"_s);
+        QCOMPARE(list(window)->topLevelItemCount(), 2);
+
+        fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three"));
+        std::unique_ptr<QThread> worker(QThread::create([] { cFolderStore::RefreshIfShown(u"Inbox"_s); }));
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        QTRY_COMPARE(list(window)->topLevelItemCount(), 3);
+        QCOMPARE(window.StatusText(2), u"3 message(s)"_s);
+    }
+
+    void sessionsReachTheListTheStatusBarAndTheTray()
+    {
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMailMessage received = cUiFixture::message("Fresh", false);
+        received.attachments = {u"/att/a.txt"_s};
+        QVERIFY(window.InsertInboxMessage(u"/mail/new.qrz"_s, received));
+        QCOMPARE(list(window)->topLevelItem(0)->text(0), u"Fresh"_s);
+        QCOMPARE(TfrmMain::EntryIcon(list(window)->topLevelItem(0)), MsgImage::Unread);
+        QCOMPARE(window.StatusText(2), u"1 message(s)"_s);
+        QVERIFY(part<QTextBrowser>(window, "htmlView")->toPlainText().isEmpty());
+        showFolder(window, u"Trash"_s);
+        QVERIFY(!window.InsertInboxMessage(u"/mail/other.qrz"_s, received));
+
+        auto *panel = part<cStatusPanel>(window, "sbMain_Panel0");
+        window.SetStatusText(0, u"Checking for mail..."_s);
+        QVERIFY(panel->showsIcon());
+        window.SetStatusText(0, QString());
+        QVERIFY(!panel->showsIcon());
+        window.SetTrayNewMail(u"3 new message(s)"_s);
+        QCOMPARE(window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s)->toolTip(), u"3 new message(s)"_s);
+    }
+
+    void thePreviewFetchesNothingAndHandsLinksToTheDesktop()
+    {
+        cMailMessage html = cUiFixture::message("Links");
+        html.Html = true;
+        html.body = {"<img src=\"http://tracker.example/pixel.png\"><img src=\"/etc/hostname\">",
+                     "<a href=\"https://example.org/\">site</a>"};
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, html);
+        TfrmMain window;
+        QVERIFY(create(window));
+        auto *view = part<QTextBrowser>(window, "htmlView");
+        QVERIFY(view->loadResource(QTextDocument::ImageResource, QUrl(u"http://tracker.example/pixel.png"_s)).isNull());
+        QVERIFY(view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(u"/etc/hostname"_s)).isNull());
+
+        cUrlCatcher desktop;
+        QDesktopServices::setUrlHandler(u"https"_s, &desktop, "open");
+        QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
+        emit view->anchorClicked(QUrl(u"https://example.org/"_s));
+        emit view->anchorClicked(QUrl(u"file:///etc/passwd"_s));
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+        QDesktopServices::unsetUrlHandler(u"file"_s);
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl(u"https://example.org/"_s)});
+        QCOMPARE(view->source(), QUrl());
+    }
+
+    void thePreviewDecodesTheDeclaredCharset()
+    {
+        cMailMessage koi8 = cUiFixture::message("Privet");
+        koi8.headerLines = {"Content-Type: text/plain;", "\tcharset=\"koi8-r\""};
+        koi8.body = {"\xf0\xd2\xc9\xd7\xc5\xd4"};
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, koi8);
+        TfrmMain window;
+        QVERIFY(create(window));
+        QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Привет"_s);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

@@ -1,0 +1,62 @@
+#include "ui/main/MainWindowRules.h"
+
+#include "ui/main/DisplayText.h"
+#include "ui/main/MainIcons.h"
+
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kMillisecondsPerMinute = 60000;
+constexpr int kUnsentKind = 1;
+constexpr int kSentItemsKind = 2;
+const QString kAttachmentMark = QString(QChar(0x2022)); // the bullet of code page 1252's 149
+
+} // namespace
+
+bool ShowsRecipients(int folderKind)
+{
+    return folderKind == kUnsentKind || folderKind == kSentItemsKind;
+}
+
+QStringList MessageListCaptions(int folderKind)
+{
+    return {u"Subject"_s, ShowsRecipients(folderKind) ? u"To"_s : u"From"_s, QString(), u"Date&Time"_s};
+}
+
+int ReadIcon(bool html)
+{
+    return html ? MsgImage::Html : MsgImage::Plain;
+}
+
+cMessageEntry MessageListEntry(const cMailMessage &header, int folderKind)
+{
+    const QByteArray &person = ShowsRecipients(folderKind) ? header.To : header.From;
+    const int readIcon = ReadIcon(header.Html);
+    return {{DisplayText(header.Subject), DisplayText(person),
+             header.attachments.isEmpty() ? QString() : kAttachmentMark, DisplayText(header.DateTime)},
+            header.Read ? readIcon : MsgImage::Unread,
+            readIcon};
+}
+
+QString MessageCountText(int count)
+{
+    return QString::number(count) + u" message(s)"_s;
+}
+
+int CheckTimerInterval(int minutes)
+{
+    if (minutes <= 0)
+        return 0;
+    if (minutes > std::numeric_limits<int>::max() / kMillisecondsPerMinute)
+        return std::numeric_limits<int>::max();
+    return minutes * kMillisecondsPerMinute;
+}
+
+bool IsOpenableLink(const QUrl &url)
+{
+    static const QStringList schemes{u"http"_s, u"https"_s, u"ftp"_s, u"mailto"_s, u"news"_s};
+    return url.isValid() && schemes.contains(url.scheme().toLower());
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The computed texts and images of the main window, apart from the window so that they are
+// tested without one: the message list's columns and entries, the message count, the mail
+// check period and which preview links are handed to the desktop.
+#include "storage/cMailMessage.h"
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace MsgColumn {
+inline constexpr int Subject = 0;
+inline constexpr int Person = 1; // the sender, or the recipients where the folder shows them
+inline constexpr int Attachment = 2;
+inline constexpr int DateTime = 3;
+inline constexpr int Count = 4;
+} // namespace MsgColumn
+
+inline constexpr int kAttachmentColumnWidth = 18;
+
+struct cMessageEntry
+{
+    QStringList texts; // by MsgColumn
+    int icon;          // message list image
+    int readIcon;      // the image the entry takes once read
+};
+
+// Unsent and Sent items list their messages' recipients.
+bool ShowsRecipients(int folderKind);
+QStringList MessageListCaptions(int folderKind);
+cMessageEntry MessageListEntry(const cMailMessage &header, int folderKind);
+int ReadIcon(bool html);
+
+QString MessageCountText(int count);
+
+// Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes
+// would check without pause, and a huge one is held at the timer's limit.
+int CheckTimerInterval(int minutes);
+
+// Links that leave the program: web, mail and news addresses. Local files and relative
+// links in a message are never opened from the preview.
+bool IsOpenableLink(const QUrl &url);

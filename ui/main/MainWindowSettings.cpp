@@ -1,0 +1,81 @@
+#include "ui/main/MainWindowSettings.h"
+
+#include "storage/cOptions.h"
+#include "ui/main/MainWindowRules.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The list's own key: the column widths belong with the other message list sizes.
+constexpr cTextOption kMsgListColumns{"mainWnd", "MsgListColumns", ""};
+
+} // namespace
+
+cMainWndSettings cMainWndSettings::Designed()
+{
+    cMainWndSettings designed;
+    designed.contactPaneHeight = 170;
+    designed.msgListHeight = 240;
+    designed.leftPaneWidth = 200;
+    designed.geometry = QRect(120, 80, 960, 660);
+    designed.msgColumnWidths = {300, 190, kAttachmentColumnWidth, 150};
+    return designed;
+}
+
+cMainWndSettings cMainWndSettings::Read()
+{
+    const cMainWndSettings d = Designed();
+    cMainWndSettings s;
+    s.sbVisible = cOptions::read(Opt::MainWnd_SBVisible);
+    s.expandedToolbar = cOptions::read(Opt::MainWnd_ExpandedToolbar);
+    s.contactPaneVisible = cOptions::read(Opt::MainWnd_ContactPaneVisible);
+    s.contactPaneHeight = cOptions::read(Opt::MainWnd_ContactPaneHeight, d.contactPaneHeight);
+    s.maximized = cOptions::read(Opt::MainWnd_Maximized);
+    s.msgListHeight = cOptions::read(Opt::MainWnd_MsgListHeight, d.msgListHeight);
+    s.leftPaneWidth = cOptions::read(Opt::MainWnd_LeftPaneWidth, d.leftPaneWidth);
+    s.geometry = QRect(cOptions::read(Opt::MainWnd_Left, d.geometry.left()),
+                       cOptions::read(Opt::MainWnd_Top, d.geometry.top()),
+                       cOptions::read(Opt::MainWnd_Width, d.geometry.width()),
+                       cOptions::read(Opt::MainWnd_Height, d.geometry.height()));
+    s.msgColumnWidths = ParseColumnWidths(cOptions::read(kMsgListColumns), d.msgColumnWidths);
+    return s;
+}
+
+bool cMainWndSettings::WriteOnClose(QString *error) const
+{
+    return cOptions::write(Opt::MainWnd_MsgListHeight, msgListHeight, error)
+           && cOptions::write(Opt::MainWnd_LeftPaneWidth, leftPaneWidth, error)
+           && cOptions::write(Opt::MainWnd_ContactPaneVisible, contactPaneVisible, error)
+           && cOptions::write(Opt::MainWnd_ContactPaneHeight, contactPaneHeight, error)
+           && cOptions::write(Opt::MainWnd_Height, geometry.height(), error)
+           && cOptions::write(Opt::MainWnd_Width, geometry.width(), error)
+           && cOptions::write(Opt::MainWnd_Left, geometry.left(), error)
+           && cOptions::write(Opt::MainWnd_Top, geometry.top(), error)
+           && cOptions::write(Opt::MainWnd_Maximized, maximized, error)
+           && cOptions::write(kMsgListColumns, ColumnWidthsText(msgColumnWidths), error);
+}
+
+QString ColumnWidthsText(const QList<int> &widths)
+{
+    QStringList parts;
+    for (int width : widths)
+        parts.append(QString::number(width));
+    return parts.join(u',');
+}
+
+QList<int> ParseColumnWidths(const QString &text, const QList<int> &def)
+{
+    const QStringList parts = text.split(u',');
+    if (parts.size() != def.size())
+        return def;
+    QList<int> widths;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int width = part.trimmed().toInt(&ok);
+        if (!ok || width < 0)
+            return def;
+        widths.append(width);
+    }
+    return widths;
+}

@@ -1,0 +1,190 @@
+#pragma once
+// The main window: folder tree, contacts pane, message list, preview with its attachments,
+// toolbar, menu bar, status bar and tray icon. It lives for the whole run.
+//
+// Call order: construct (builds the widgets, nothing read yet), then FormCreate, which reads
+// the window settings, has the storage prepared, shows the window and loads the folder tree;
+// FormShow runs on every showing, FormCloseQuery on closing. Work that belongs to other parts
+// of the program is announced through signals (mail check, new-account wizard, contacts,
+// new-message window); a command of theirs becomes available when it is wired with
+// WireCommand. The sessions use the status, tray, list and refresh methods.
+#include "storage/cMailMessage.h"
+#include "ui/main/MainWindowSettings.h"
+
+#include <QIcon>
+#include <QList>
+#include <QMainWindow>
+#include <QUrl>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QSplitter;
+class QSystemTrayIcon;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class cMenuItem;
+class cPreviewBrowser;
+class cStatusPanel;
+
+class TfrmMain : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // What start-up brings from outside the window: preparing the mail storage (with the
+    // first-run prompt) and the default mail client check, which may be left empty.
+    struct cCreateSteps
+    {
+        std::function<bool()> PrepareStorage;
+        std::function<void()> CheckDefaultClient;
+    };
+
+    explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // False when the storage could not be prepared: the window stays hidden and the program
+    // is to end.
+    bool FormCreate(const cCreateSteps &steps);
+
+    void LoadFolderTree();
+    void LoadMessageList(const QString &folder);
+    void ShowMessageCount();
+    // The name of the folder selected in the tree; empty when none is.
+    QString ShownFolder() const;
+    void RefreshMessageList();
+
+    // Status bar: panel 0 is the session status (with its image), 1 free, 2 the count.
+    void SetStatusText(int panel, const QString &text);
+    QString StatusText(int panel) const;
+    void SetTrayNewMail(const QString &hint);
+    void ResetTrayIcon();
+    // A message being received, put at the top of the list while Inbox is shown; the list's
+    // change handling is suspended meanwhile. Returns whether a row was added.
+    bool InsertInboxMessage(const QString &path, const cMailMessage &record);
+
+    // Read again after the options change.
+    void ApplyPreviewFont();
+    void ApplyCheckTimer();
+
+    // A new-message request from the command line, opened once the window is shown.
+    void SetStartRequest(const QString &to, const QString &subject);
+    // A request handed over by a second instance: opened at once.
+    void RequestNewMessageWindow(const QString &to, const QString &subject);
+    // Renaming a contact while the address book is open reloads the pane shortly after.
+    void ScheduleContactsReload();
+
+    // Makes a menu or toolbar command work; until then it stays disabled. Commands that act
+    // on a message are enabled only while one is selected.
+    void WireCommand(QAction *command, const std::function<void()> &handler);
+
+    void SetToolbarExpanded(bool expanded);
+    bool IsToolbarExpanded() const;
+
+    // The message file an entry of lstMsgs stands for, and its image number.
+    static QString EntryPath(const QTreeWidgetItem *entry);
+    static int EntryIcon(const QTreeWidgetItem *entry);
+
+signals:
+    void MailCheckRequested(); // periodic, unattended, all accounts
+    void NewAccountWizardRequested();
+    void ContactsReloadRequested();
+    void NewMessageWindowRequested(const QString &to, const QString &subject);
+
+public slots:
+    void RefreshIfShown(const QString &folder);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void lstMsgsChange();
+    void lstFoldersChange();
+    void tmrReadUnreadTimer();
+    void tmrShowNewMsgWindowTimer();
+    void htmlViewLinkClick(const QUrl &url);
+    void AddWindowListItem(cMenuItem *item, const QIcon &formIcon);
+
+private:
+    struct cCommand
+    {
+        QAction *action;
+        bool needsMessage;
+        bool wired;
+    };
+
+    void FormShow();
+    void FormCloseQuery();
+
+    void BuildToolbar();
+    void BuildMenus();
+    void BuildPanes();
+    void BuildStatusBar();
+    void BuildTimers();
+    void ConnectWindowList();
+    QAction *AddCommand(const QString &text, const char *name, bool needsMessage);
+    QTimer *AddTimer(const char *name, int interval, bool singleShot);
+    void RefreshCommandStates();
+
+    void ApplyWindowSettings(const cMainWndSettings &settings);
+    cMainWndSettings CurrentWindowSettings() const;
+    void AddFolderItem(const QString &folder, int image);
+    void SelectFolder(const QString &folder);
+    QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, int folderKind) const;
+    QTreeWidgetItem *SelectedEntry() const;
+    void SetEntryIcon(QTreeWidgetItem *entry, int icon) const;
+    void ShowPreview(QTreeWidgetItem *entry);
+    void ClearPreview();
+
+    QList<QIcon> fFolderImages;
+    QList<QIcon> fMsgImages;
+    QList<QIcon> fTrayImages;
+    QList<QIcon> imgWins;
+
+    QToolBar *tbMain = nullptr;
+    QAction *tb_NewMessage = nullptr;
+    QAction *tb_Reply = nullptr;
+    QAction *tb_Delete = nullptr;
+    QAction *TB_Receive = nullptr;
+    QAction *tbAccounts = nullptr;
+    QAction *tb_AddressBook = nullptr;
+    QAction *tb_Windows = nullptr;
+    QAction *tbEmptyTrash = nullptr;
+    QMenu *popWins = nullptr;
+    QAction *mnuView_Toolbar = nullptr;
+    QAction *mnuView_ContactPane = nullptr;
+    QAction *mnuView_StatusBar = nullptr;
+
+    QSplitter *splVertical = nullptr;
+    QWidget *pnlLeft = nullptr;
+    QSplitter *spltContacts = nullptr;
+    QTreeWidget *lstFolders = nullptr;
+    QListWidget *lstContacts = nullptr;
+    QWidget *pnlRight = nullptr;
+    QSplitter *spltHorizontal = nullptr;
+    QTreeWidget *lstMsgs = nullptr;
+    cPreviewBrowser *htmlView = nullptr;
+    QListWidget *lstAttachments = nullptr;
+
+    cStatusPanel *fStatusPanel0 = nullptr;
+    QLabel *fStatusPanel1 = nullptr;
+    QLabel *fStatusPanel2 = nullptr;
+    QSystemTrayIcon *RxTrayIcon = nullptr;
+
+    QTimer *tmrRunNewAccountWizard = nullptr;
+    QTimer *tmrCheckForMail = nullptr;
+    QTimer *tmrLoadContacts = nullptr;
+    QTimer *tmrShowNewMsgWindow = nullptr;
+    QTimer *tmrReadUnread = nullptr;
+
+    QList<cCommand> fCommands;
+    bool fLoading = false;
+    int fContactPaneHeight = 0;
+    bool fNewMessagePending = false;
+    QString fPendingTo;
+    QString fPendingSubject;
+};
