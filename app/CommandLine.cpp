@@ -1,0 +1,6 @@
+#include "app/CommandLine.h"
+
+bool HandleCommandLine()
+{
+    return true;
+}

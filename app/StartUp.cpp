@@ -1,0 +1,29 @@
+#include "app/StartUp.h"
+
+#include "app/unitFirstRunPrompt.h"
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "ui/main/unitMain.h"
+
+#include <QMessageBox>
+
+bool InitMailStorageOrWarn(QWidget *parent)
+{
+    QString failedFolder;
+    if (InitMailStorage(&failedFolder))
+        return true;
+    if (!failedFolder.isEmpty())
+        QMessageBox::warning(parent, cFolderStore::CannotCreateFolderCaption, CannotCreateFolderText(failedFolder));
+    return false;
+}
+
+bool PrepareMailStorage(QWidget *parent)
+{
+    return InitMailStorageOrWarn(parent) || RunFirstRunPrompt(parent);
+}
+
+bool CreateMainWindow(TfrmMain &frmMain)
+{
+    // The default mail client check joins here (CheckDefaultClient) with the shell integration.
+    return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}});
+}

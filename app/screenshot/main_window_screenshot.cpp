@@ -1,0 +1,110 @@
+// Makes a picture of the main window over a small made-up mailbox, for the README and for
+// checking the look after a change. Runs with any platform plugin, offscreen included:
+//   ravelin_screenshot <file.png>
+// Settings and mail live in a temporary folder; nothing of the user's is read or touched.
+#include "storage/MailStorage.h"
+#include "storage/cMailMessage.h"
+#include "storage/cOptions.h"
+#include "ui/main/MainIcons.h"
+#include "ui/main/unitMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct cSample
+{
+    const char *folder;
+    cMailMessage message;
+};
+
+// Designated initialisers: every field left out keeps its default.
+QList<cSample> samples(const QString &attachments)
+{
+    return {
+        {"Inbox",
+         {.body = {"<h2 style=\"color:#2f4f7f\">Quarterly report</h2>",
+                   "<p>Hello,</p><p>attached is the <b>final draft</b> of the quarterly report. The figures for "
+                   "November are now in, and the summary on page 2 has been rewritten as we agreed on Tuesday.</p>",
+                   "<ul><li>Revenue up 4.2% on the quarter</li><li>Two new distribution partners</li>"
+                   "<li>Support backlog down to 11 tickets</li></ul>",
+                   "<p>Comments by Friday, please; the board meets on Monday.</p>",
+                   "<p>Best regards,<br>Margaret</p>", "<p><a href=\"https://example.org/reports\">All reports</a></p>"},
+          .Subject = "Quarterly report, final draft", .From = "Margaret Holm", .DateTime = "08.12.2026 09:05:07",
+          .Html = true, .attachments = {attachments + u"/Q4-report-draft.pdf"_s, attachments + u"/figures.ods"_s}}},
+        {"Inbox", {.body = {"Thursday works for me. The usual place at half past twelve?", "", "Tom"},
+                   .Subject = "Re: Lunch on Thursday?", .From = "Tom Berg", .DateTime = "08.12.2026 08:41:52"}},
+        {"Inbox", {.body = {"Your order 20-1187 is on its way."}, .Subject = "Your order has shipped",
+                   .From = "Bookshop Orders", .DateTime = "07.12.2026 17:20:03", .Read = true}},
+        {"Inbox", {.body = {"Here they are!"}, .Subject = "Photos from the weekend", .From = "Anna Lind",
+                   .DateTime = "07.12.2026 12:02:44", .Read = true, .attachments = {attachments + u"/lake.jpg"_s}}},
+        {"Inbox", {.body = {"Notes attached."}, .Subject = "Meeting notes 5 December", .From = "Erik Sand",
+                   .DateTime = "05.12.2026 16:48:10", .Read = true, .attachments = {attachments + u"/notes.txt"_s}}},
+        {"Inbox", {.body = {"<p>Welcome!</p>"}, .Subject = "Welcome to the mailing list", .From = "List Robot",
+                   .DateTime = "03.12.2026 10:00:00", .Html = true, .Read = true}},
+        {"Sent items", {.body = {"Thanks, looks good."}, .Subject = "Re: Quarterly report",
+                        .To = "Margaret Holm <margaret@example.org>", .DateTime = "04.12.2026 11:15:30", .Read = true}},
+    };
+}
+
+void fillMailbox(const QString &root)
+{
+    int number = 0;
+    for (const cSample &sample : samples(AttachmentsFolder()))
+        sample.message.WriteFile(root + u"/Mail/"_s + QLatin1String(sample.folder) + u"/mail"_s
+                                 + QString::number(++number) + u".qrz"_s);
+    for (const char *folder : {"Projects", "Family", "Receipts"})
+        QDir().mkdir(root + u"/Mail/"_s + QLatin1String(folder));
+}
+
+// The newest message first, as a user would sort the list.
+void showNewestFirst(TfrmMain &window)
+{
+    auto *list = window.findChild<QTreeWidget *>(u"lstMsgs"_s);
+    list->sortItems(3, Qt::DescendingOrder);
+    list->setCurrentItem(list->topLevelItem(0));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: ravelin_screenshot <file.png>\n";
+        return 2;
+    }
+    QTemporaryDir scratch;
+    qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(scratch.filePath(u"config"_s)));
+    const QString root = scratch.filePath(u"mail"_s);
+    cOptions::write(Opt::MailFolder, root);
+    cOptions::write(Opt::MailDisplayFontSize, 10);
+    cOptions::write(Opt::MainWnd_Width, 1100);
+    cOptions::write(Opt::MainWnd_Height, 700);
+    if (!InitMailStorage()) {
+        err << "Cannot make the sample mail folder under " << root << "\n";
+        return 1;
+    }
+    fillMailbox(root);
+    QApplication::setApplicationName(u"Ravelin 2"_s);
+    QApplication::setWindowIcon(ProgramIcon());
+
+    TfrmMain window;
+    window.FormCreate({[] { return true; }, {}});
+    showNewestFirst(window);
+    window.SetStatusText(0, u"2 new message(s)"_s);
+    QApplication::processEvents();
+    const QString target = QString::fromLocal8Bit(argv[1]);
+    if (!window.grab().save(target)) {
+        err << "Cannot write the picture " << target << "\n";
+        return 1;
+    }
+    return 0;
+}

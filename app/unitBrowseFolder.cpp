@@ -1,0 +1,8 @@
+#include "app/unitBrowseFolder.h"
+
+#include <QFileDialog>
+
+QString BrowseForFolder(QWidget *parent, const QString &prompt, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, prompt, startFolder);
+}
