@@ -4,6 +4,7 @@
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 
 class EventLog
@@ -11,6 +12,7 @@ class EventLog
 public:
     explicit EventLog(TVrxClient &client)
     {
+        fStarted.start();
         QObject::connect(&client, &TVrxClient::OnConnect, [this] { Add(QStringLiteral("OnConnect")); });
         QObject::connect(&client, &TVrxClient::OnQuit, [this] { Add(QStringLiteral("OnQuit")); });
         QObject::connect(&client, &TVrxClient::OnError, [this](int error, const QByteArray &msg) {
@@ -49,8 +51,11 @@ public:
         return found;
     }
     QStringList All() const { return fEvents; }
+    // How long the client has been at work since the log was made.
+    qint64 ElapsedMs() const { return fStarted.elapsed(); }
 
 private:
     void Add(const QString &event) { fEvents.append(event); }
     QStringList fEvents;
+    QElapsedTimer fStarted;
 };
