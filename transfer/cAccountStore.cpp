@@ -132,6 +132,12 @@ bool cAccountStore::RenameAccount(const QString &oldSection, const QString &newS
            && (!wasDefault || SetDefaultAccountName(newSection, error));
 }
 
+bool cAccountStore::IsStorableAccountName(const QString &name)
+{
+    return name == name.trimmed() && !name.contains(QLatin1Char(']')) && !name.contains(QLatin1Char('\n'))
+           && !name.contains(QLatin1Char('\r'));
+}
+
 QString cAccountStore::GetDefaultAccountName()
 {
     return cOptions::read(Opt::DefAccount);

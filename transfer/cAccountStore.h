@@ -20,6 +20,9 @@ public:
     static bool DeleteAccount(const QString &section, QString *error = nullptr);
     // Renames the section and keeps the default account the default under its new name.
     static bool RenameAccount(const QString &oldSection, const QString &newSection, QString *error = nullptr);
+    // Whether a name, as a section header, reads back as itself and cannot break the file: no
+    // line break, no "]", no blanks around it. The dialogs check typed names with it.
+    static bool IsStorableAccountName(const QString &name);
 
     static QString GetDefaultAccountName();
     static bool SetDefaultAccountName(const QString &section, QString *error = nullptr);

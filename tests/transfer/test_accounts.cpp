@@ -102,6 +102,17 @@ TEST_F(AccountsTest, RenamingTheDefaultAccountKeepsItTheDefault)
     EXPECT_EQ(cAccountStore::GetDefaultAccountName(), QStringLiteral("Office"));
 }
 
+TEST_F(AccountsTest, OnlyNamesThatReadBackAsThemselvesAreStorable)
+{
+    for (const char *good : {"Work", "", "My mail account", "[x", "a=b"}) {
+        EXPECT_TRUE(cAccountStore::IsStorableAccountName(QString::fromUtf8(good))) << good;
+        ASSERT_TRUE(cAccountStore::WriteAccount(account(good, "Ann")));
+        EXPECT_TRUE(cAccountStore::AccountNames().contains(QString::fromUtf8(good))) << good;
+    }
+    for (const char *bad : {" Work", "Work ", "a]b", "a\nb", "a\rb"})
+        EXPECT_FALSE(cAccountStore::IsStorableAccountName(QString::fromUtf8(bad))) << bad;
+}
+
 TEST_F(AccountsTest, TheWizardLeavesKeysItDoesNotHave)
 {
     cAccount a = account("Home", "Ann", "ann@example.org");
