@@ -1,0 +1,125 @@
+#include "transfer/windows/AccountWidgets.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kCaption = u"Tolvan Ravelin"_s;
+constexpr int kMaxPasswordLength = 255;
+constexpr int kIconSize = 16;
+
+void paintEnvelope(QPainter &painter)
+{
+    painter.setPen(QColor(0x30, 0x50, 0x80));
+    painter.setBrush(QColor(0xF4, 0xF0, 0xD8));
+    painter.drawRect(1, 3, 13, 9);
+    painter.drawLine(1, 3, 8, 8);
+    painter.drawLine(8, 8, 14, 3);
+}
+
+void paintDefaultMark(QPainter &painter)
+{
+    painter.setPen(QPen(QColor(0x10, 0x80, 0x20), 2));
+    painter.drawLine(9, 12, 11, 14);
+    painter.drawLine(11, 14, 15, 8);
+}
+
+} // namespace
+
+QLabel *MakeHeading(const QString &text)
+{
+    auto *label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *MakeNote(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit *AddField(QFormLayout *form, const QString &label, const char *objectName, const QString &text)
+{
+    auto *edit = new QLineEdit(text);
+    edit->setObjectName(QLatin1String(objectName));
+    form->addRow(label, edit);
+    return edit;
+}
+
+QLineEdit *AddPasswordField(QFormLayout *form, const QString &label, const char *objectName)
+{
+    QLineEdit *edit = AddField(form, label, objectName);
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setMaxLength(kMaxPasswordLength);
+    edit->setStyleSheet(u"QLineEdit { lineedit-password-character: 42; }"_s);
+    return edit;
+}
+
+QPushButton *MakeButton(const QString &text, const char *objectName)
+{
+    auto *button = new QPushButton(text);
+    button->setObjectName(QLatin1String(objectName));
+    return button;
+}
+
+cDialogButtons MakeDialogButtons(QDialog *dialog, const QString &okText)
+{
+    cDialogButtons buttons{MakeButton(okText, "btnOK"), MakeButton(QDialog::tr("&Cancel"), "btnCancel"),
+                           new QDialogButtonBox};
+    buttons.ok->setDefault(true);
+    buttons.box->addButton(buttons.ok, QDialogButtonBox::AcceptRole);
+    buttons.box->addButton(buttons.cancel, QDialogButtonBox::RejectRole);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return buttons;
+}
+
+QWidget *MakePage(const QString &heading, const QString &note, QLayout *controls)
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(MakeHeading(heading));
+    layout->addWidget(MakeNote(note));
+    layout->addLayout(controls);
+    layout->addStretch();
+    return page;
+}
+
+QIcon AccountIcon(bool isDefault)
+{
+    QPixmap pixmap(kIconSize, kIconSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paintEnvelope(painter);
+    if (isDefault)
+        paintDefaultMark(painter);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+bool AskYesNo(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void WarnFailure(QWidget *parent, const QString &what, const QString &reason)
+{
+    QMessageBox::warning(parent, kCaption, what + u"\n\n"_s + reason);
+}

@@ -1,0 +1,128 @@
+#include "transfer/windows/unitAccountInfo.h"
+
+#include "transfer/cAccountStore.h"
+#include "transfer/windows/AccountWidgets.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Account properties"));
+
+    auto *pages = new QTabWidget;
+    pages->addTab(makePersonalPage(), tr("Personal info"));
+    pages->addTab(makeServerPage(), tr("Server"));
+    pages->addTab(makeAdvancedPage(), tr("Advanced"));
+
+    const cDialogButtons buttons = MakeDialogButtons(this, tr("&OK"));
+    btnOK = buttons.ok;
+    btnCancel = buttons.cancel;
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->addWidget(buttons.box);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmAccountProps::btnOKClick);
+}
+
+QWidget *TfrmAccountProps::makePersonalPage()
+{
+    auto *form = new QFormLayout;
+    edtName = AddField(form, tr("Your name:"), "edtName");
+    edtEMail = AddField(form, tr("Your e-mail:"), "edtEMail");
+    edtReplyAddress = AddField(form, tr("Reply address:"), "edtReplyAddress");
+    edtOrganisation = AddField(form, tr("Organization:"), "edtOrganisation");
+    return MakePage(tr("Personal infomation page"), tr("Use this window to fill in personal information about yourself."),
+                    form);
+}
+
+QWidget *TfrmAccountProps::makeServerPage()
+{
+    auto *form = new QFormLayout;
+    edtPOP3Server = AddField(form, tr("&Incoming (POP3) server:"), "edtPOP3Server");
+    edtSMTPServer = AddField(form, tr("Outgoing (SMTP) server:"), "edtSMTPServer");
+    auto *connectAs = new QGroupBox(tr("&Connect as:"));
+    auto *login = new QFormLayout(connectAs);
+    edtUserName = AddField(login, tr("User name:"), "edtUserName");
+    edtPassword = AddPasswordField(login, tr("&Password:"), "edtPassword");
+    form->addRow(connectAs);
+    return MakePage(tr("Server settings page"), tr("Using this page, fill in all the required server info."), form);
+}
+
+QWidget *TfrmAccountProps::makeAdvancedPage()
+{
+    auto *ports = new QGroupBox(tr(" Server ports "));
+    auto *portForm = new QFormLayout(ports);
+    edtPOP3Port = AddField(portForm, tr("POP3 server port:"), "edtPOP3Port");
+    edtSMTPPort = AddField(portForm, tr("SMTP server port:"), "edtSMTPPort");
+    chkLeaveMailOnServer = new QCheckBox(tr("&Leave mail on server"));
+    chkLeaveMailOnServer->setObjectName(QStringLiteral("chkLeaveMailOnServer"));
+
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(ports);
+    controls->addWidget(chkLeaveMailOnServer);
+    return MakePage(tr("Advanced settings page"), tr("Here you will be able to specify advanced mail settings."),
+                    controls);
+}
+
+void TfrmAccountProps::LoadAccount(const QString &name)
+{
+    fAccountName = name;
+    const cAccount account = cAccountStore::ReadAccount(name);
+    edtName->setText(account.name);
+    edtEMail->setText(account.email);
+    edtReplyAddress->setText(account.replyAddress);
+    edtOrganisation->setText(account.organisation);
+    edtPOP3Server->setText(account.pop3Server);
+    edtSMTPServer->setText(account.smtpServer);
+    edtUserName->setText(account.userId);
+    edtPassword->setText(QString::fromUtf8(account.password));
+    edtPOP3Port->setText(account.pop3Port);
+    edtSMTPPort->setText(account.smtpPort);
+    chkLeaveMailOnServer->setChecked(account.leaveMailOnServer);
+    fLoadedPassword = account.password;
+    fShownPassword = edtPassword->text();
+}
+
+void TfrmAccountProps::AccountRenamed(const QString &oldName, const QString &newName)
+{
+    if (fAccountName.compare(oldName, Qt::CaseInsensitive) == 0)
+        fAccountName = newName;
+}
+
+cAccount TfrmAccountProps::accountFromFields() const
+{
+    cAccount account;
+    account.section = fAccountName;
+    account.name = edtName->text();
+    account.email = edtEMail->text();
+    account.replyAddress = edtReplyAddress->text();
+    account.organisation = edtOrganisation->text();
+    account.pop3Server = edtPOP3Server->text();
+    account.smtpServer = edtSMTPServer->text();
+    account.userId = edtUserName->text();
+    account.password = edtPassword->text() == fShownPassword ? fLoadedPassword : edtPassword->text().toUtf8();
+    account.pop3Port = edtPOP3Port->text();
+    account.smtpPort = edtSMTPPort->text();
+    account.leaveMailOnServer = chkLeaveMailOnServer->isChecked();
+    return account;
+}
+
+void TfrmAccountProps::btnOKClick()
+{
+    QString error;
+    if (!cAccountStore::WriteAccount(accountFromFields(), &error)) {
+        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(fAccountName), error);
+        return;
+    }
+    emit accountSaved();
+    accept();
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The properties window of one account: three pages of its settings. Not modal; several may be
+// open, and each frees itself when closed.
+//
+// Call order: construct, LoadAccount(name), show(). "&OK" writes every key back and emits
+// accountSaved (the accounts window reloads its list); "&Cancel" writes nothing.
+#include "transfer/cAccount.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+class TfrmAccountProps : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmAccountProps(QWidget *parent = nullptr);
+
+    void LoadAccount(const QString &name);
+    const QString &AccountName() const { return fAccountName; }
+    // Keeps writing to the same account after the accounts window renamed it.
+    void AccountRenamed(const QString &oldName, const QString &newName);
+
+signals:
+    void accountSaved();
+
+private:
+    QWidget *makePersonalPage();
+    QWidget *makeServerPage();
+    QWidget *makeAdvancedPage();
+    cAccount accountFromFields() const;
+    void btnOKClick();
+
+    QString fAccountName;
+    // The stored password bytes and their text as shown: an untouched field writes the bytes
+    // back unchanged, even those that are no valid text.
+    QByteArray fLoadedPassword;
+    QString fShownPassword;
+
+    QLineEdit *edtName;
+    QLineEdit *edtEMail;
+    QLineEdit *edtReplyAddress;
+    QLineEdit *edtOrganisation;
+    QLineEdit *edtPOP3Server;
+    QLineEdit *edtSMTPServer;
+    QLineEdit *edtUserName;
+    QLineEdit *edtPassword;
+    QLineEdit *edtPOP3Port;
+    QLineEdit *edtSMTPPort;
+    QCheckBox *chkLeaveMailOnServer;
+    QPushButton *btnOK;
+    QPushButton *btnCancel;
+};

@@ -1,0 +1,115 @@
+#include "transfer/windows/unitCreateNewAccount.h"
+
+#include "transfer/cAccountStore.h"
+#include "transfer/windows/AccountWidgets.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TfrmCreateNewAccount::TfrmCreateNewAccount(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Create new account"));
+    setMinimumWidth(380);
+
+    auto *pages = new QTabWidget;
+    auto *personal = new QWidget;
+    fillPersonalPage(new QFormLayout(personal));
+    pages->addTab(personal, tr("Personal info"));
+    auto *server = new QWidget;
+    fillServerPage(new QFormLayout(server));
+    pages->addTab(server, tr("Server settings"));
+
+    chkMakeDefault = new QCheckBox(tr("Make this my default account"));
+    chkMakeDefault->setObjectName(QStringLiteral("chkMakeDefault"));
+    chkMakeDefault->setChecked(true);
+
+    const cDialogButtons buttons = MakeDialogButtons(this, tr("&Done"));
+    btnOK = buttons.ok;
+    btnCancel = buttons.cancel;
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(MakeHeading(tr("Create new account")));
+    layout->addWidget(MakeNote(tr("Please enter the required information here below to create a new mail account")));
+    layout->addWidget(pages);
+    layout->addWidget(chkMakeDefault);
+    layout->addWidget(buttons.box);
+    connect(btnOK, &QPushButton::clicked, this, &TfrmCreateNewAccount::btnOKClick);
+    edtAccountName->setFocus();
+}
+
+void TfrmCreateNewAccount::fillPersonalPage(QFormLayout *form)
+{
+    edtAccountName = AddField(form, tr("Account name:"), "edtAccountName", tr("My mail account"));
+    edtName = AddField(form, tr("Your name:"), "edtName", tr("Your Name"));
+    edtEMail = AddField(form, tr("Your e-mail:"), "edtEMail", tr("you@example.com"));
+    edtUserID = AddField(form, tr("User ID:"), "edtUserID", tr("your_user_id"));
+    edtPassword = AddPasswordField(form, tr("Password:"), "edtPassword");
+}
+
+void TfrmCreateNewAccount::fillServerPage(QFormLayout *form)
+{
+    edtPOP3 = AddField(form, tr("POP3 mail server:"), "edtPOP3", QStringLiteral("pop3."));
+    edtPort_POP3 = AddField(form, tr("Port: (110 usually)"), "edtPort_POP3", QStringLiteral("110"));
+    edtSMTP = AddField(form, tr("SMTP mail server:"), "edtSMTP", QStringLiteral("smtp."));
+    edtPort_SMTP = AddField(form, tr("Port: (25 usually)"), "edtPort_SMTP", QStringLiteral("25"));
+    form->addRow(MakeNote(tr("Tip: better leave the \"ports\" parts to their default values since this is what is "
+                             "almost always used by all ISPs.")));
+}
+
+cAccount TfrmCreateNewAccount::accountFromFields() const
+{
+    cAccount account;
+    account.section = edtAccountName->text().trimmed();
+    account.name = edtName->text();
+    account.email = edtEMail->text();
+    account.userId = edtUserID->text();
+    account.password = edtPassword->text().toUtf8();
+    account.pop3Server = edtPOP3->text();
+    account.smtpServer = edtSMTP->text();
+    account.pop3Port = edtPort_POP3->text();
+    account.smtpPort = edtPort_SMTP->text();
+    return account;
+}
+
+bool TfrmCreateNewAccount::mayWriteAccount(const QString &name)
+{
+    if (!cAccountStore::IsStorableAccountName(name)) {
+        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(name),
+                    tr("An account name cannot contain \"]\" or a line break."));
+        return false;
+    }
+    // The wizard's own default name makes a second account replace the first all too easily.
+    return !cAccountStore::AccountNames().contains(name, Qt::CaseInsensitive)
+           || AskYesNo(this, tr("Verification"),
+                       tr("An account named \"%1\" already exists. Do you wish to replace its settings?").arg(name));
+}
+
+void TfrmCreateNewAccount::btnOKClick()
+{
+    const cAccount account = accountFromFields();
+    if (!mayWriteAccount(account.section)) {
+        edtAccountName->setFocus();
+        return;
+    }
+    QString error;
+    if (!cAccountStore::WriteNewAccount(account, false, &error)) {
+        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(account.section), error);
+        return;
+    }
+    if (chkMakeDefault->isChecked() && !cAccountStore::SetDefaultAccountName(account.section, &error))
+        WarnFailure(this, tr("The account \"%1\" was saved, but could not be made the default account.").arg(account.section),
+                    error);
+    accept();
+}
+
+bool RunNewAccountWizard(QWidget *parent)
+{
+    TfrmCreateNewAccount wizard(parent);
+    return wizard.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The new-account wizard: the settings of one new account on two pages. "&Done" writes them
+// into the section named by the account name (asking first when that account exists) and
+// makes it the default account when the box is ticked; "&Cancel" writes nothing.
+//
+// Run it through RunNewAccountWizard, or construct it and call exec().
+#include <QDialog>
+
+class QCheckBox;
+class QFormLayout;
+class QLineEdit;
+class QPushButton;
+struct cAccount;
+
+class TfrmCreateNewAccount : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmCreateNewAccount(QWidget *parent = nullptr);
+
+private:
+    void fillPersonalPage(QFormLayout *form);
+    void fillServerPage(QFormLayout *form);
+    cAccount accountFromFields() const;
+    bool mayWriteAccount(const QString &name);
+    void btnOKClick();
+
+    QLineEdit *edtAccountName;
+    QLineEdit *edtName;
+    QLineEdit *edtEMail;
+    QLineEdit *edtUserID;
+    QLineEdit *edtPassword;
+    QLineEdit *edtPOP3;
+    QLineEdit *edtPort_POP3;
+    QLineEdit *edtSMTP;
+    QLineEdit *edtPort_SMTP;
+    QCheckBox *chkMakeDefault;
+    QPushButton *btnOK;
+    QPushButton *btnCancel;
+};
+
+// Shows the wizard modally; true when it was closed with "&Done".
+bool RunNewAccountWizard(QWidget *parent = nullptr);
