@@ -1,16 +1,18 @@
 find_package(GTest REQUIRED)
 
-# add_ravelin_test(<name> LABEL <layer> SOURCES <files...> LIBS <targets...> [QTEST]
+# add_ravelin_test(<name> LABEL <layer> SOURCES <files...> LIBS <targets...> [QTEST] [EVENTLOOP]
 #                  [FIXTURES <fixtures...>] [TIMEOUT <seconds>])
-# Makes one test executable labelled by its layer. GoogleTest is the default;
-# QTEST builds a Qt Test case (windows, run offscreen). Every test gets its own
+# Makes one test executable labelled by its layer. GoogleTest is the default; EVENTLOOP gives
+# it a QCoreApplication (for queued signals); QTEST builds a Qt Test case (windows, offscreen). Every test gets its own
 # scratch folder in RAVELIN_TEST_TMP and the source data folder in RAVELIN_TEST_DATA.
 function(add_ravelin_test name)
-  cmake_parse_arguments(T "QTEST" "LABEL;TIMEOUT" "SOURCES;LIBS;FIXTURES" ${ARGN})
+  cmake_parse_arguments(T "QTEST;EVENTLOOP" "LABEL;TIMEOUT" "SOURCES;LIBS;FIXTURES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS})
   if(T_QTEST)
     target_link_libraries(${name} PRIVATE Qt6::Test Qt6::Widgets)
+  elseif(T_EVENTLOOP)
+    target_link_libraries(${name} PRIVATE GTest::gtest gtest_qt_main Qt6::Core)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main Qt6::Core)
   endif()
