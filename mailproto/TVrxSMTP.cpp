@@ -130,11 +130,19 @@ QByteArray TVrxSMTP::EnvelopeAddress(const QByteArray &address)
 
 bool TVrxSMTP::SendLines(const QList<QByteArray> &lines)
 {
+    // Lines go out in blocks: one write per line made a large attachment a syscall storm.
+    constexpr qsizetype kBlockBytes = 64 * 1024;
     TVrxProgress progress(SendProgressStep, [this](quint16 percent) { Q_EMIT OnSendProgress(percent); });
     const qsizetype count = lines.size();
+    QByteArray block;
+    block.reserve(kBlockBytes + 1024);
     for (qsizetype i = 0; i < count; ++i) {
-        if (!WriteText(lines.at(i) + "\r\n"))
+        block += lines.at(i);
+        block += "\r\n";
+        if ((block.size() >= kBlockBytes || i + 1 == count) && !WriteText(block))
             return false;
+        if (block.size() >= kBlockBytes || i + 1 == count)
+            block.clear();
         progress.Update(TVrxProgress::Percent(i, count));
         ServiceMessageQueue();
     }
