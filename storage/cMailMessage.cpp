@@ -1,6 +1,5 @@
 #include "storage/cMailMessage.h"
 
-#include "storage/AtomicFile.h"
 #include "storage/MessageText.h"
 #include "storage/cIniFile.h"
 
@@ -182,9 +181,9 @@ QByteArray cMailMessage::FileText() const
     return text;
 }
 
-bool cMailMessage::WriteFile(const QString &path, QString *error) const
+bool cMailMessage::WriteFile(const QString &path, QString *error, eDurability durability) const
 {
-    return WriteFileAtomically(path, FileText(), error);
+    return WriteFileAtomically(path, FileText(), error, durability);
 }
 
 bool cMailMessage::SetReadFlag(const QString &path, bool read, QString *error)

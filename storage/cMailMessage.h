@@ -3,6 +3,8 @@
 // keys end with X_MailBoundary=B, then the raw header lines of the mail, a line
 // "X_MailBoundary!B", and the body lines. Every line ends in CR LF. Values are bytes as they
 // came (received mail is never re-encoded); typed text is UTF-8.
+#include "storage/AtomicFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -31,7 +33,8 @@ public:
     bool ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false,
                   QString *error = nullptr);
     // Replaces the file atomically. Returns false, with the reason, when it cannot.
-    bool WriteFile(const QString &path, QString *error = nullptr) const;
+    bool WriteFile(const QString &path, QString *error = nullptr,
+                   eDurability durability = eDurability::Synced) const;
     QByteArray FileText() const;
 
     // Marks a stored message read or unread, changing that one line of its file.

@@ -2,8 +2,12 @@
 
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxPOP.h"
+#include "storage/AtomicFile.h"
+#include "storage/MailStorage.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cIncomingStore.h"
+
+#include <QFileInfo>
 
 namespace {
 const QString kInbox = QStringLiteral("Inbox");
@@ -89,8 +93,21 @@ bool cGetSession::FetchAccount(const cAccount &account)
     }
     emit OutputChanged(QStringLiteral("Connected to server. Checking for new messages..."));
     FetchMessages(pop, account);
-    pop.Quit();
+    // The server deletes only at QUIT (RFC 1939 section 6): without it, nothing is lost.
+    if (StoredMailIsOnDisk(account))
+        pop.Quit();
     return true;
+}
+
+bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
+{
+    QString error;
+    const QString attachments = AttachmentsFolder();
+    if (SyncFileSystemOf(MailFolderPath(kInbox), &error)
+        && (!QFileInfo::exists(attachments) || SyncFileSystemOf(attachments, &error)))
+        return true;
+    AddError(QStringLiteral("(%1) The fetched mail was left on the server: %2").arg(account.section, error));
+    return false;
 }
 
 void cGetSession::FetchMessages(TVrxPOP &pop, const cAccount &account)
@@ -127,7 +144,7 @@ void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, quint16 nu
     if (!msg)
         return;
     QString error;
-    const QString path = cIncomingStore::Store(*msg, account.section, kInbox, &error);
+    const QString path = cIncomingStore::Store(*msg, account.section, kInbox, &error, eDurability::Deferred);
     if (path.isEmpty()) {
         AddError(QStringLiteral("(%1) Message %2 was left on the server: %3").arg(account.section).arg(number).arg(error));
         return;

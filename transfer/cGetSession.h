@@ -38,6 +38,7 @@ private:
     void FetchMessages(TVrxPOP &pop, const cAccount &account);
     void FetchMessage(TVrxPOP &pop, const cAccount &account, quint16 number);
     void Relay(TVrxPOP &pop, const QString &account);
+    bool StoredMailIsOnDisk(const cAccount &account);
 
     const QStringList fAccounts;
     int fTotal = 0;

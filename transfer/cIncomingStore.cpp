@@ -1,6 +1,5 @@
 #include "transfer/cIncomingStore.h"
 
-#include "mailproto/EVrxError.h"
 #include "mailproto/TVrxMsg.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
@@ -42,7 +41,7 @@ cMailMessage cIncomingStore::RecordFor(const TVrxMsg &msg, const QString &accoun
     return record;
 }
 
-bool cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error)
+bool cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error, eDurability durability)
 {
     const QString folder = AttachmentsFolder();
     if (msg.AttachedFiles.Count() > 0 && !QDir().mkpath(folder)) {
@@ -55,32 +54,30 @@ bool cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, QSt
         if (path.isEmpty())
             return false;
         paths->append(path);
-        try {
-            if (!item.Stream)
-                throw EVrxError(QStringLiteral("The attachment \"%1\" could not be decoded.")
-                                    .arg(QString::fromUtf8(item.FileName)));
-            item.SaveToFile(path);
-        } catch (const EVrxError &e) {
-            *error = e.Text();
+        if (!item.Stream) {
+            *error = QStringLiteral("The attachment \"%1\" could not be decoded.").arg(QString::fromUtf8(item.FileName));
             return false;
         }
+        if (!WriteFileAtomically(path, *item.Stream, error, durability))
+            return false;
     }
     return true;
 }
 
-QString cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error)
+QString cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error,
+                              eDurability durability)
 {
     cMailMessage record = RecordFor(msg, account, NowText());
     QString reason;
     QStringList attachments;
-    if (!SaveAttachments(msg, &attachments, &reason)) {
+    if (!SaveAttachments(msg, &attachments, &reason, durability)) {
         removeFiles(attachments);
         *error = reason;
         return {};
     }
     record.attachments = attachments;
     const QString path = cFolderStore::NewMessagePath(folder, &reason);
-    if (!path.isEmpty() && record.WriteFile(path, &reason))
+    if (!path.isEmpty() && record.WriteFile(path, &reason, durability))
         return path;
     removeFiles(attachments);
     *error = reason;

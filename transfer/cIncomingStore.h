@@ -16,9 +16,11 @@ public:
     // The record a parsed message becomes, without its attachment paths.
     static cMailMessage RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime);
 
-    // Returns the new message file's path, or empty with the reason in *error.
-    static QString Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error);
+    // Returns the new message file's path, or empty with the reason in *error. Deferred
+    // writes reach the disk only with SyncFileSystemOf (a mail check does it before QUIT).
+    static QString Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error,
+                         eDurability durability = eDurability::Synced);
 
 private:
-    static bool SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error);
+    static bool SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error, eDurability durability);
 };

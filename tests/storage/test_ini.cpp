@@ -1,6 +1,8 @@
 #include "storage/cIniFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -107,6 +109,16 @@ TEST_F(IniTest, ErasingAndRenamingSections)
     EXPECT_EQ(contents(), QByteArray("[Office]\nname=h\n"));
     ASSERT_TRUE(RenameIniSection(path(), QStringLiteral("Nowhere"), QStringLiteral("X")));
     EXPECT_EQ(contents(), QByteArray("[Office]\nname=h\n"));
+}
+
+TEST_F(IniTest, AWriteKeepsTheFilesPermissionsAndLeavesNoTemporaryFile)
+{
+    write("[A]\nk=v\n");
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
+    cIniFile ini(path());
+    ASSERT_TRUE(ini.writeString(QStringLiteral("A"), "k", QStringLiteral("w")));
+    EXPECT_EQ(QFileInfo(path()).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner); // owner, group, other
+    EXPECT_EQ(QDir(fDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("test.ini")});
 }
 
 TEST_F(IniTest, ValuesThatWouldBreakTheFileAreRefused)
