@@ -1,5 +1,7 @@
 #include "app/StartUp.h"
 
+#include "app/TransferWiring.h"
+
 #include "app/unitFirstRunPrompt.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
@@ -24,6 +26,7 @@ bool PrepareMailStorage(QWidget *parent)
 
 bool CreateMainWindow(TfrmMain &frmMain)
 {
+    WireTransfer(frmMain);
     // The default mail client check joins here (CheckDefaultClient) with the shell integration.
     return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}});
 }

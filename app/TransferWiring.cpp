@@ -1,0 +1,63 @@
+#include "app/TransferWiring.h"
+
+#include "storage/cMailMessage.h"
+#include "transfer/windows/cTransferEvents.h"
+#include "transfer/windows/unitAccounts.h"
+#include "transfer/windows/unitCreateNewAccount.h"
+#include "transfer/windows/unitGetMail.h"
+#include "transfer/windows/unitSendMail.h"
+#include "transfer/windows/unitSendMail_SelectAccount.h"
+#include "ui/main/unitMain.h"
+
+#include <QAction>
+
+namespace {
+
+void wire(TfrmMain &frmMain, const char *commandName, const std::function<void()> &handler)
+{
+    if (auto *command = frmMain.findChild<QAction *>(QLatin1String(commandName)))
+        frmMain.WireCommand(command, handler);
+}
+
+void showArrivingMessage(TfrmMain &frmMain, const QString &path)
+{
+    cMailMessage header;
+    if (header.ReadFile(path, true))
+        frmMain.InsertInboxMessage(path, header);
+}
+
+void wireReports(TfrmMain &frmMain)
+{
+    const cTransferEvents &events = cTransferEvents::instance();
+    QObject::connect(&events, &cTransferEvents::StatusText, &frmMain, &TfrmMain::SetStatusText);
+    QObject::connect(&events, &cTransferEvents::MessageArrived, &frmMain,
+                     [&frmMain](const QString &path) { showArrivingMessage(frmMain, path); });
+    QObject::connect(&events, &cTransferEvents::NewMailAnnounced, &frmMain, [&frmMain](int total) {
+        frmMain.RefreshMessageList();
+        frmMain.SetTrayNewMail(QString::number(total) + QStringLiteral(" new message(s)"));
+    });
+}
+
+} // namespace
+
+void WireTransfer(TfrmMain &frmMain)
+{
+    wireReports(frmMain);
+    const auto checkAll = [&frmMain] { StartMailCheck({}, false, &frmMain); };
+    wire(frmMain, "TB_Receive", checkAll);
+    wire(frmMain, "mnuTools_CheckMail", checkAll);
+    wire(frmMain, "mnuTools_CheckMailUsing", [&frmMain] {
+        const QStringList accounts = ChooseAccountsForMailCheck(&frmMain);
+        if (!accounts.isEmpty())
+            StartMailCheck(accounts, false, &frmMain);
+    });
+    wire(frmMain, "mnuTools_SendUnsent", [&frmMain] { SendUnsentMessages(&frmMain); });
+    const auto manageAccounts = [&frmMain] {
+        TfrmAccounts accounts(&frmMain);
+        accounts.exec();
+    };
+    wire(frmMain, "tbAccounts", manageAccounts);
+    wire(frmMain, "mnuTools_Accounts", manageAccounts);
+    QObject::connect(&frmMain, &TfrmMain::MailCheckRequested, &frmMain, [&frmMain] { StartMailCheck({}, true, &frmMain); });
+    QObject::connect(&frmMain, &TfrmMain::NewAccountWizardRequested, &frmMain, [&frmMain] { RunNewAccountWizard(&frmMain); });
+}

@@ -1,0 +1,7 @@
+#pragma once
+// Joins the main window and the mail transfer: its receive, send and account commands, the
+// periodic check and the new-account wizard, and the sessions' reports back to it (status bar,
+// a row for each message arriving in Inbox, the new-mail tray icon).
+class TfrmMain;
+
+void WireTransfer(TfrmMain &frmMain);

@@ -1,0 +1,89 @@
+// The main window's receive, send and account commands reach the transfer sessions, and the
+// sessions' reports come back into the main window.
+#include "app/StartUp.h"
+#include "storage/cFolderStore.h"
+#include "tests/mailproto/ScriptedServer.h"
+#include "tests/ui/UiFixture.h"
+#include "transfer/cAccountStore.h"
+#include "transfer/windows/unitGetMail.h"
+#include "ui/main/unitMain.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMessageBox>
+#include <QTreeWidget>
+#include <QtTest>
+
+class TestMainWiring : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void receivingWithoutAccountOffersOne();
+    void receivedMessagesAppearAtTheTopOfInbox();
+
+private:
+    static QAction *command(TfrmMain &frmMain, const char *name)
+    {
+        return frmMain.findChild<QAction *>(QLatin1String(name));
+    }
+};
+
+void TestMainWiring::receivingWithoutAccountOffersOne()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    TfrmMain frmMain;
+    QVERIFY(CreateMainWindow(frmMain));
+    QString question;
+    // The new-account wizard opened at start (no account yet) is cancelled first.
+    answerModals([&question](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+            return false;
+        }
+        modal->close();
+        return true;
+    });
+    QTest::qWait(200);
+    QAction *receive = command(frmMain, "TB_Receive");
+    QVERIFY(receive && receive->isEnabled());
+    receive->trigger();
+    QCOMPARE(question, u"There is not mail account set up on this computer. Would you like to create one now?"_s);
+    QCOMPARE(frmMain.StatusText(0), u"no account present."_s);
+    QVERIFY(!TfrmGetMail::Existing());
+}
+
+void TestMainWiring::receivedMessagesAppearAtTheTopOfInbox()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    fixture.putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("older"));
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 100\r\n", "-ERR\r\n", "+OK 1 100\r\n",
+                  "+OK\r\nFrom: Carl <carl@example.org>\r\nSubject: newest\r\n\r\nHi\r\n.\r\n", "+OK\r\n", "+OK bye\r\n"});
+    server.Start();
+    cAccount account;
+    account.section = u"Work"_s;
+    account.pop3Server = u"127.0.0.1"_s;
+    account.pop3Port = QString::number(server.Port());
+    account.userId = u"carl"_s;
+    account.password = "secret";
+    QVERIFY(cAccountStore::WriteAccount(account));
+
+    TfrmMain frmMain;
+    QVERIFY(CreateMainWindow(frmMain));
+    auto *lstMsgs = frmMain.findChild<QTreeWidget *>(u"lstMsgs"_s);
+    QCOMPARE(lstMsgs->topLevelItemCount(), 1);
+    command(frmMain, "mnuTools_CheckMail")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(lstMsgs->topLevelItemCount(), 2, 10000);
+    QCOMPARE(lstMsgs->topLevelItem(0)->text(0), u"newest"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(0), u"1 new message(s)"_s, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!TfrmGetMail::Existing(), 10000);
+    QCOMPARE(cFolderStore::MessageFiles(u"Inbox"_s).size(), 2);
+}
+
+QTEST_MAIN(TestMainWiring)
+#include "test_main_wiring.moc"
