@@ -1,6 +1,7 @@
 // Sessions against a scripted server: the exact dialogue, and what happens when the server
 // misbehaves.
 #include "SessionFixture.h"
+#include "UnsentMessage.h"
 
 #include "tests/mailproto/ScriptedServer.h"
 #include "transfer/cGetSession.h"
@@ -11,16 +12,18 @@ namespace {
 class ScriptedSessionTest : public SessionFixture
 {
 protected:
-    QString unsentMessage(const QByteArray &subject)
+    static QString unsentMessage(const QByteArray &subject) { return WriteUnsentMessage(subject); }
+
+    // Runs a mail check of the account "Work" against the scripted POP3 server.
+    std::unique_ptr<cGetSession> fetchFrom(ScriptedServer &server)
     {
-        cMailMessage m;
-        m.Subject = subject;
-        m.To = "bob@example.org";
-        m.From = "Ann <ann@example.org>";
-        m.body = {"Hello"};
-        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
-        EXPECT_TRUE(m.WriteFile(path));
-        return path;
+        server.Start();
+        addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
+                               QString::number(server.Port())));
+        auto session = std::make_unique<cGetSession>(QStringList{QStringLiteral("Work")});
+        session->Start();
+        EXPECT_TRUE(runToEnd(*session, 20000));
+        return session;
     }
 };
 
@@ -90,14 +93,10 @@ TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)
         .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 300\r\n", "-ERR what is LAST\r\n", "+OK 1 300\r\n"})
         .Expect().Send("+OK 300 octets\r\nFrom: a@b\r\nSubject: cut\r\n\r\nfirst half")
         .Close();
-    server.Start();
-    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
-                           QString::number(server.Port())));
-    cGetSession session({QStringLiteral("Work")});
-    session.Start();
-    ASSERT_TRUE(runToEnd(session, 20000));
-    ASSERT_EQ(session.Errors().size(), 1);
-    EXPECT_TRUE(session.Errors().first().startsWith(QStringLiteral("(Work) Error #"))) << session.Errors().first().toStdString();
+    const auto session = fetchFrom(server);
+    ASSERT_EQ(session->Errors().size(), 1);
+    EXPECT_TRUE(session->Errors().first().startsWith(QStringLiteral("(Work) Error #")))
+        << session->Errors().first().toStdString();
     EXPECT_TRUE(messages("Inbox").isEmpty());
     EXPECT_EQ(server.Transcript().count("DELE"), 0);
 }
@@ -109,19 +108,14 @@ TEST_F(ScriptedSessionTest, AMalformedMessageStaysOnTheServerAndTheNextIsFetched
         .Replies({"+OK\r\n", "+OK\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 100\r\n",
                   "+OK\r\nSubject: bad\r\nContent-Type: multipart/mixed\r\n\r\nno boundary\r\n.\r\n",
                   "+OK 2 100\r\n", "+OK\r\nSubject: good\r\n\r\nfine\r\n.\r\n", "+OK deleted\r\n", "+OK bye\r\n"});
-    server.Start();
-    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
-                           QString::number(server.Port())));
-    cGetSession session({QStringLiteral("Work")});
-    session.Start();
-    ASSERT_TRUE(runToEnd(session, 20000));
-    EXPECT_EQ(session.Errors(),
+    const auto session = fetchFrom(server);
+    EXPECT_EQ(session->Errors(),
               QStringList{QStringLiteral("(Work) Message 1 was left on the server: Error in message format")});
     ASSERT_EQ(messages("Inbox").size(), 1);
     const QByteArray transcript = server.Transcript();
     EXPECT_TRUE(transcript.contains("DELE 2\r\n"));
     EXPECT_FALSE(transcript.contains("DELE 1\r\n"));
-    EXPECT_EQ(session.Total(), 2);
+    EXPECT_EQ(session->Total(), 2);
 }
 
 } // namespace

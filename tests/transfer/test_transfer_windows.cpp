@@ -1,5 +1,6 @@
 // The send and get windows over scripted servers: one window per kind, what they show, and
 // when they close.
+#include "UnsentMessage.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
@@ -28,7 +29,7 @@ private slots:
 
 private:
     void addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port);
-    QString unsentMessage(const QByteArray &subject);
+    static QString unsentMessage(const QByteArray &subject) { return WriteUnsentMessage(subject); }
 
     QTemporaryDir *fDir = nullptr;
 };
@@ -58,18 +59,6 @@ void TestTransferWindows::addAccount(const QString &section, const QString &user
     account.userId = userId;
     account.password = "secret";
     QVERIFY(cAccountStore::WriteAccount(account));
-}
-
-QString TestTransferWindows::unsentMessage(const QByteArray &subject)
-{
-    cMailMessage m;
-    m.Subject = subject;
-    m.To = "bob@example.org";
-    m.From = "ann@example.org";
-    m.body = {"Hello"};
-    const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
-    m.WriteFile(path);
-    return path;
 }
 
 void TestTransferWindows::twoQuickSendsShareOneWindowAndOneConnection()

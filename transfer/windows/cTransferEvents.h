@@ -10,6 +10,7 @@ class cTransferEvents : public QObject
     Q_OBJECT
 public:
     static cTransferEvents &instance();
+    static void ShowStatus(int panel, const QString &text) { emit instance().StatusText(panel, text); }
 
 signals:
     void StatusText(int panel, const QString &text);

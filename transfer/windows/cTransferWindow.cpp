@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 namespace {
+constexpr int kStartDelayMs = 20;
 constexpr int kCloseDelayMs = 1000;
 }
 
@@ -82,6 +83,17 @@ QLabel *cTransferWindow::AddLabel(QVBoxLayout *layout, const char *name, const Q
     label->setObjectName(QLatin1String(name));
     layout->addWidget(label);
     return label;
+}
+
+QTimer *cTransferWindow::StartTimer(const char *name)
+{
+    auto *timer = new QTimer(this);
+    timer->setObjectName(QLatin1String(name));
+    timer->setSingleShot(true);
+    timer->setInterval(kStartDelayMs);
+    connect(timer, &QTimer::timeout, this, &cTransferWindow::StartSession);
+    timer->start();
+    return timer;
 }
 
 void cTransferWindow::Show(cSessionEngine &session)

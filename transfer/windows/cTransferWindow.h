@@ -36,6 +36,10 @@ protected:
     // The group " Status " for the window's own labels.
     QVBoxLayout *StatusLayout() const { return fStatusLayout; }
     QLabel *AddLabel(QVBoxLayout *layout, const char *name, const QString &text);
+    // The one-shot timer that runs StartSession 20 ms after the window is made; it is running
+    // when this returns.
+    QTimer *StartTimer(const char *name);
+    virtual void StartSession() = 0;
     virtual void tmrCloseWindowTimer() = 0;
 
     QLabel *lblCurrentAccount = nullptr;

@@ -15,14 +15,13 @@
 
 namespace {
 
-constexpr int kStartDelayMs = 20;
 constexpr int kStatusPanel = 0;
 
 QPointer<TfrmGetMail> sExisting;
 
 void showStatus(const QString &text)
 {
-    emit cTransferEvents::instance().StatusText(kStatusPanel, text);
+    cTransferEvents::ShowStatus(kStatusPanel, text);
 }
 
 } // namespace
@@ -41,13 +40,8 @@ TfrmGetMail::TfrmGetMail(const QStringList &accounts)
     connect(fSession, &cGetSession::MessageStored, &cTransferEvents::instance(), &cTransferEvents::MessageArrived);
     connect(fSession, &cSessionEngine::Finished, this, &TfrmGetMail::SessionEnded);
 
-    tmrGetMail = new QTimer(this);
-    tmrGetMail->setObjectName(QStringLiteral("tmrGetMail"));
-    tmrGetMail->setSingleShot(true);
-    tmrGetMail->setInterval(kStartDelayMs);
-    connect(tmrGetMail, &QTimer::timeout, this, &TfrmGetMail::tmrGetMailTimer);
     sExisting = this;
-    tmrGetMail->start();
+    StartTimer("tmrGetMail");
 }
 
 TfrmGetMail::~TfrmGetMail()
@@ -61,7 +55,7 @@ TfrmGetMail *TfrmGetMail::Existing()
     return sExisting;
 }
 
-void TfrmGetMail::tmrGetMailTimer()
+void TfrmGetMail::StartSession()
 {
     fSession->Start();
 }

@@ -18,14 +18,13 @@ public:
 
 protected:
     void tmrCloseWindowTimer() override;
+    void StartSession() override;
 
 private:
-    void tmrGetMailTimer();
     void SessionEnded();
 
     cGetSession *fSession;
     QLabel *lblOutput;
-    QTimer *tmrGetMail;
 };
 
 // The entry of every mail check: all accounts when none are given; hidden for the periodic

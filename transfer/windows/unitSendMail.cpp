@@ -13,14 +13,13 @@
 
 namespace {
 
-constexpr int kStartDelayMs = 20;
 constexpr int kStatusPanel = 1;
 
 QPointer<TfrmSendMail> sRunning;
 
 void showStatus(const QString &text)
 {
-    emit cTransferEvents::instance().StatusText(kStatusPanel, text);
+    cTransferEvents::ShowStatus(kStatusPanel, text);
 }
 
 } // namespace
@@ -55,13 +54,8 @@ TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
     connect(fSession, &cSendSession::QueueEmptied, this, &TfrmSendMail::MarkNotRunning);
     connect(fSession, &cSessionEngine::Finished, tmrCloseWindow, qOverload<>(&QTimer::start));
 
-    tmrSendMail = new QTimer(this);
-    tmrSendMail->setObjectName(QStringLiteral("tmrSendMail"));
-    tmrSendMail->setSingleShot(true);
-    tmrSendMail->setInterval(kStartDelayMs);
-    connect(tmrSendMail, &QTimer::timeout, this, &TfrmSendMail::tmrSendMailTimer);
     sRunning = this;
-    tmrSendMail->start();
+    tmrSendMail = StartTimer("tmrSendMail");
 }
 
 TfrmSendMail::~TfrmSendMail()
@@ -90,7 +84,7 @@ bool TfrmSendMail::AppendPaths(const QStringList &paths)
     return fSession->Append(paths);
 }
 
-void TfrmSendMail::tmrSendMailTimer()
+void TfrmSendMail::StartSession()
 {
     lblCurrentMsg->setNum(1);
     fSession->Start(fPaths);

@@ -20,9 +20,9 @@ public:
 
 protected:
     void tmrCloseWindowTimer() override;
+    void StartSession() override;
 
 private:
-    void tmrSendMailTimer();
     void MarkNotRunning();
 
     cSendSession *fSession;

@@ -1,0 +1,14 @@
+#pragma once
+// A small message waiting in Unsent, for the send tests.
+#include "storage/cFolderStore.h"
+
+inline QString WriteUnsentMessage(const QByteArray &subject)
+{
+    cMailMessage m;
+    m.Subject = subject;
+    m.To = "bob@example.org";
+    m.From = "Ann <ann@example.org>";
+    m.body = {"Hello"};
+    const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
+    return m.WriteFile(path) ? path : QString();
+}
