@@ -19,11 +19,6 @@ constexpr int kStatusPanel = 0;
 
 QPointer<TfrmGetMail> sExisting;
 
-void showStatus(const QString &text)
-{
-    cTransferEvents::ShowStatus(kStatusPanel, text);
-}
-
 } // namespace
 
 TfrmGetMail::TfrmGetMail(const QStringList &accounts)
@@ -36,7 +31,8 @@ TfrmGetMail::TfrmGetMail(const QStringList &accounts)
 
     Show(*fSession);
     connect(fSession, &cGetSession::OutputChanged, lblOutput, &QLabel::setText);
-    connect(fSession, &cGetSession::MainStatus, this, &showStatus);
+    connect(fSession, &cGetSession::MainStatus, this,
+            [](const QString &text) { cTransferEvents::ShowStatus(kStatusPanel, text); });
     connect(fSession, &cGetSession::MessageStored, &cTransferEvents::instance(), &cTransferEvents::MessageArrived);
     connect(fSession, &cSessionEngine::Finished, this, &TfrmGetMail::SessionEnded);
 
@@ -71,7 +67,8 @@ void TfrmGetMail::tmrCloseWindowTimer()
 {
     if (fSession->NewMail()) {
         emit cTransferEvents::instance().NewMailAnnounced(fSession->Total());
-        showStatus(QString::number(fSession->Total()) + QStringLiteral(" new message(s)"));
+        cTransferEvents::ShowStatus(kStatusPanel,
+                                    QString::number(fSession->Total()) + QStringLiteral(" new message(s)"));
         PlayOptionSound(Opt::NewMailSound);
     }
     const bool keepOpen = !Errors().isEmpty();
@@ -93,11 +90,11 @@ void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
         existing->activateWindow();
         return;
     }
-    showStatus(QStringLiteral("Checking for mail..."));
+    cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("Checking for mail..."));
     const QStringList all = cAccountStore::AccountNames();
     if (all.isEmpty()) {
         OfferNewAccount(parent);
-        showStatus(QStringLiteral("no account present."));
+        cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("no account present."));
         return;
     }
     auto *window = new TfrmGetMail(accounts.isEmpty() ? all : accounts);

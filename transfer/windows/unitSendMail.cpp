@@ -17,11 +17,6 @@ constexpr int kStatusPanel = 1;
 
 QPointer<TfrmSendMail> sRunning;
 
-void showStatus(const QString &text)
-{
-    cTransferEvents::ShowStatus(kStatusPanel, text);
-}
-
 } // namespace
 
 TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
@@ -50,7 +45,8 @@ TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
     connect(fSession, &cSendSession::OperationChanged, lblCurrentOperation, &QLabel::setText);
     connect(fSession, &cSendSession::MessageStarted, this, [this](int index) { lblCurrentMsg->setNum(index); });
     connect(fSession, &cSendSession::TotalChanged, this, [this](int total) { lblMsgCount->setNum(total); });
-    connect(fSession, &cSendSession::MainStatus, this, &showStatus);
+    connect(fSession, &cSendSession::MainStatus, this,
+            [](const QString &text) { cTransferEvents::ShowStatus(kStatusPanel, text); });
     connect(fSession, &cSendSession::QueueEmptied, this, &TfrmSendMail::MarkNotRunning);
     connect(fSession, &cSessionEngine::Finished, tmrCloseWindow, qOverload<>(&QTimer::start));
 
@@ -107,7 +103,7 @@ void SendMessages(const QStringList &paths, QWidget *parent)
         OfferNewAccount(parent);
         return;
     }
-    showStatus(QStringLiteral("Sending mail..."));
+    cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("Sending mail..."));
     auto *window = new TfrmSendMail(cAccountStore::GetDefaultAccountName(), paths);
     window->show();
 }
