@@ -108,6 +108,14 @@ bool cCliCommands::RunSession(cSessionEngine &session)
     return session.Errors().isEmpty();
 }
 
+bool cCliCommands::FolderExists(const QString &folder)
+{
+    if (QFileInfo(MailFolderPath(folder)).isDir())
+        return true;
+    fErr << "ravelin-cli: there is no mail folder \"" << folder << "\" in \"" << MailFolderRoot() << "\".\n";
+    return false;
+}
+
 int cCliCommands::CheckMail(const QStringList &accounts)
 {
     if (!StorageReady())
@@ -148,12 +156,8 @@ int cCliCommands::SendUnsent()
 
 int cCliCommands::List(const QString &folder)
 {
-    if (!StorageReady())
+    if (!StorageReady() || !FolderExists(folder))
         return 1;
-    if (!QFileInfo(MailFolderPath(folder)).isDir()) {
-        fErr << "ravelin-cli: there is no mail folder \"" << folder << "\" in \"" << MailFolderRoot() << "\".\n";
-        return 1;
-    }
     const bool recipients = cFolderStore::FolderKind(folder) == 1 || cFolderStore::FolderKind(folder) == 2;
     for (const cListedMessage &entry : cFolderStore::ListFolder(folder)) {
         const cMailMessage &m = entry.header;
@@ -165,12 +169,8 @@ int cCliCommands::List(const QString &folder)
 
 int cCliCommands::Import(const QStringList &files, const QString &folder)
 {
-    if (!StorageReady())
+    if (!StorageReady() || !FolderExists(folder))
         return 1;
-    if (!QFileInfo(MailFolderPath(folder)).isDir()) {
-        fErr << "ravelin-cli: there is no mail folder \"" << folder << "\" in \"" << MailFolderRoot() << "\".\n";
-        return 1;
-    }
     TVrxMessageParser parser;
     parser.FormatError = QStringLiteral("Error in message format");
     int failures = 0;

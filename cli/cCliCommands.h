@@ -22,6 +22,7 @@ public:
 
 private:
     bool StorageReady();
+    bool FolderExists(const QString &folder);
     // Runs a session's event loop until it has finished; prints its errors.
     bool RunSession(class cSessionEngine &session);
     int Misuse(const QString &text);

@@ -35,7 +35,6 @@ public:
     // Replaces the file atomically. Returns false, with the reason, when it cannot.
     bool WriteFile(const QString &path, QString *error = nullptr,
                    eDurability durability = eDurability::Synced) const;
-    QByteArray FileText() const;
 
     // Marks a stored message read or unread, changing that one line of its file.
     static bool SetReadFlag(const QString &path, bool read, QString *error = nullptr);
@@ -49,4 +48,5 @@ private:
     void takeHeader(const class cIniSection &header, bool keepRawFrom);
     void takeBlocks(const QByteArray &text, const QByteArray &boundary);
     QByteArray boundaryAvoidingContent() const;
+    QByteArray FileText() const;
 };

@@ -18,7 +18,6 @@ public:
     // False once the queue was emptied by sending: the caller then starts a new session.
     bool Append(const QStringList &paths);
     int Total() const;
-    const QString &Account() const { return fAccount; }
 
 signals:
     void OperationChanged(const QString &text);

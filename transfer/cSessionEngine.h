@@ -19,7 +19,6 @@ public:
     // Cancels a running dialogue and waits for the worker to end.
     ~cSessionEngine() override;
 
-    bool IsRunning() const { return fThread != nullptr; }
     // Ends the dialogue at its next wait for the server; nothing half-stored is left.
     void Cancel();
     // Every error line of this session so far.

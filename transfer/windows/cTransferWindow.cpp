@@ -96,7 +96,7 @@ QTimer *cTransferWindow::StartTimer(const char *name)
     return timer;
 }
 
-void cTransferWindow::Show(cSessionEngine &session)
+void cTransferWindow::Follow(cSessionEngine &session)
 {
     connect(&session, &cSessionEngine::AccountChanged, lblCurrentAccount, &QLabel::setText);
     connect(&session, &cSessionEngine::ConnectionChanged, lblConnectionStatus, &QLabel::setText);

@@ -32,7 +32,7 @@ protected:
     cTransferWindow(const QString &title, const QString &heading, const QString &text, const char *hideButtonName);
 
     // Relays the session's common signals to the window.
-    void Show(cSessionEngine &session);
+    void Follow(cSessionEngine &session);
     // The group " Status " for the window's own labels.
     QVBoxLayout *StatusLayout() const { return fStatusLayout; }
     QLabel *AddLabel(QVBoxLayout *layout, const char *name, const QString &text);

@@ -29,7 +29,7 @@ TfrmGetMail::TfrmGetMail(const QStringList &accounts)
     lblOutput = AddLabel(StatusLayout(), "lblOutput", QStringLiteral("Attempting to connect..."));
     StatusLayout()->insertWidget(1, lblOutput);
 
-    Show(*fSession);
+    Follow(*fSession);
     connect(fSession, &cGetSession::OutputChanged, lblOutput, &QLabel::setText);
     connect(fSession, &cGetSession::MainStatus, this,
             [](const QString &text) { cTransferEvents::ShowStatus(kStatusPanel, text); });

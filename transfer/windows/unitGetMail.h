@@ -14,7 +14,6 @@ public:
     ~TfrmGetMail() override;
 
     static TfrmGetMail *Existing();
-    cGetSession &Session() { return *fSession; }
 
 protected:
     void tmrCloseWindowTimer() override;

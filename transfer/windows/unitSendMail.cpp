@@ -41,7 +41,7 @@ TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
     lblCurrentOperation->setObjectName(QStringLiteral("lblCurrentOperation"));
     StatusLayout()->insertWidget(2, lblCurrentOperation);
 
-    Show(*fSession);
+    Follow(*fSession);
     connect(fSession, &cSendSession::OperationChanged, lblCurrentOperation, &QLabel::setText);
     connect(fSession, &cSendSession::MessageStarted, this, [this](int index) { lblCurrentMsg->setNum(index); });
     connect(fSession, &cSendSession::TotalChanged, this, [this](int total) { lblMsgCount->setNum(total); });

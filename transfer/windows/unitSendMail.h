@@ -16,7 +16,6 @@ public:
     // The window whose queue can still take paths; none when no session is running.
     static TfrmSendMail *Running();
     bool AppendPaths(const QStringList &paths);
-    cSendSession &Session() { return *fSession; }
 
 protected:
     void tmrCloseWindowTimer() override;
