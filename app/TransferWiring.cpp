@@ -1,12 +1,12 @@
 #include "app/TransferWiring.h"
 
 #include "storage/cMailMessage.h"
-#include "transfer/windows/cTransferEvents.h"
-#include "transfer/windows/unitAccounts.h"
-#include "transfer/windows/unitCreateNewAccount.h"
-#include "transfer/windows/unitGetMail.h"
-#include "transfer/windows/unitSendMail.h"
-#include "transfer/windows/unitSendMail_SelectAccount.h"
+#include "ui/transfer/cTransferEvents.h"
+#include "ui/transfer/unitAccounts.h"
+#include "ui/transfer/unitCreateNewAccount.h"
+#include "ui/transfer/unitGetMail.h"
+#include "ui/transfer/unitSendMail.h"
+#include "ui/transfer/unitSendMail_SelectAccount.h"
 #include "ui/main/unitMain.h"
 
 #include <QAction>

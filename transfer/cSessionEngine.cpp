@@ -1,6 +1,6 @@
 #include "transfer/cSessionEngine.h"
 
-#include "mailproto/EVrxError.h"
+#include "mailproto/EVrxCancelled.h"
 #include "mailproto/TVrxClient.h"
 
 #include <QThread>
@@ -27,7 +27,12 @@ void cSessionEngine::Cancel()
 void cSessionEngine::StartWorker()
 {
     fCancelled = false;
-    fThread = QThread::create([this] { Run(); });
+    fThread = QThread::create([this] {
+        try {
+            Run();
+        } catch (const EVrxCancelled &) {
+        }
+    });
     connect(fThread, &QThread::finished, this, &cSessionEngine::WorkerEnded);
     fThread->start();
 }
@@ -46,7 +51,7 @@ void cSessionEngine::Attach(TVrxClient &client)
 {
     client.MessageQueueHook = [this] {
         if (fCancelled)
-            throw EVrxError(QStringLiteral("Cancelled."));
+            throw EVrxCancelled();
     };
     connect(&client, &TVrxClient::OnQuit, this, [this] { emit ConnectionChanged(QStringLiteral("Disconnected")); },
             Qt::DirectConnection);

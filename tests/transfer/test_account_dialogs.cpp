@@ -1,11 +1,11 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/AccountWidgets.h"
-#include "transfer/windows/unitAccountInfo.h"
-#include "transfer/windows/unitAccounts.h"
-#include "transfer/windows/unitCreateNewAccount.h"
-#include "transfer/windows/unitSendMail_SelectAccount.h"
+#include "ui/transfer/AccountWidgets.h"
+#include "ui/transfer/unitAccountInfo.h"
+#include "ui/transfer/unitAccounts.h"
+#include "ui/transfer/unitCreateNewAccount.h"
+#include "ui/transfer/unitSendMail_SelectAccount.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,7 @@
 #include "tests/mailproto/ScriptedServer.h"
 #include "tests/ui/UiFixture.h"
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/unitGetMail.h"
+#include "ui/transfer/unitGetMail.h"
 #include "ui/main/unitMain.h"
 
 #include <QAbstractButton>

@@ -6,9 +6,9 @@
 #include "storage/cOptions.h"
 #include "tests/mailproto/ScriptedServer.h"
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/cTransferEvents.h"
-#include "transfer/windows/unitGetMail.h"
-#include "transfer/windows/unitSendMail.h"
+#include "ui/transfer/cTransferEvents.h"
+#include "ui/transfer/unitGetMail.h"
+#include "ui/transfer/unitSendMail.h"
 #include "ui/wndlist/unitWndListProcs.h"
 
 #include <QLabel>

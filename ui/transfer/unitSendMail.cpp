@@ -1,10 +1,10 @@
-#include "transfer/windows/unitSendMail.h"
+#include "ui/transfer/unitSendMail.h"
 
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cSendSession.h"
-#include "transfer/windows/cTransferEvents.h"
+#include "ui/transfer/cTransferEvents.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

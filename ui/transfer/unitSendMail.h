@@ -2,7 +2,7 @@
 // The send window: shows a send session of the default account from connecting to the last
 // message filed in "Sent items". There is at most one running at a time; SendMessages hands
 // new paths to it while its queue is not yet emptied.
-#include "transfer/windows/cTransferWindow.h"
+#include "ui/transfer/cTransferWindow.h"
 
 class cSendSession;
 

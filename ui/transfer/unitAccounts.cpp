@@ -1,9 +1,9 @@
-#include "transfer/windows/unitAccounts.h"
+#include "ui/transfer/unitAccounts.h"
 
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/AccountWidgets.h"
-#include "transfer/windows/unitAccountInfo.h"
-#include "transfer/windows/unitCreateNewAccount.h"
+#include "ui/transfer/AccountWidgets.h"
+#include "ui/transfer/unitAccountInfo.h"
+#include "ui/transfer/unitCreateNewAccount.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,7 +1,7 @@
-#include "transfer/windows/unitAccountInfo.h"
+#include "ui/transfer/unitAccountInfo.h"
 
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/AccountWidgets.h"
+#include "ui/transfer/AccountWidgets.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,11 +1,11 @@
-#include "transfer/windows/unitGetMail.h"
+#include "ui/transfer/unitGetMail.h"
 
 #include "storage/cOptions.h"
 #include "transfer/OptionSound.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cGetSession.h"
-#include "transfer/windows/cTransferEvents.h"
-#include "transfer/windows/unitSendMail.h"
+#include "ui/transfer/cTransferEvents.h"
+#include "ui/transfer/unitSendMail.h"
 
 #include <QLabel>
 #include <QPointer>

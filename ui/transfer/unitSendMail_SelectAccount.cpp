@@ -1,7 +1,7 @@
-#include "transfer/windows/unitSendMail_SelectAccount.h"
+#include "ui/transfer/unitSendMail_SelectAccount.h"
 
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/AccountWidgets.h"
+#include "ui/transfer/AccountWidgets.h"
 
 #include <QLabel>
 #include <QDialogButtonBox>

@@ -2,7 +2,7 @@
 // The receive window: shows a get session over a queue of accounts. At most one exists; a
 // second request only brings it forward. At its regular end it announces new mail, keeps
 // itself open when errors came, and sends the unsent messages when the options ask for it.
-#include "transfer/windows/cTransferWindow.h"
+#include "ui/transfer/cTransferWindow.h"
 
 class cGetSession;
 

@@ -1,6 +1,6 @@
-#include "transfer/windows/cTransferEvents.h"
+#include "ui/transfer/cTransferEvents.h"
 
-#include "transfer/windows/unitCreateNewAccount.h"
+#include "ui/transfer/unitCreateNewAccount.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "transfer/windows/cTransferWindow.h"
+#include "ui/transfer/cTransferWindow.h"
 
 #include "transfer/cSessionEngine.h"
 

@@ -1,4 +1,4 @@
-#include "transfer/windows/AccountWidgets.h"
+#include "ui/transfer/AccountWidgets.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
-#include "transfer/windows/unitCreateNewAccount.h"
+#include "ui/transfer/unitCreateNewAccount.h"
 
 #include "transfer/cAccountStore.h"
-#include "transfer/windows/AccountWidgets.h"
+#include "ui/transfer/AccountWidgets.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
