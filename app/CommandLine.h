@@ -3,4 +3,4 @@
 
 // True to go on starting; false when another running instance has taken the request and
 // this one is to end. Until the new-message hand-over exists every start goes on.
-bool HandleCommandLine();
+[[nodiscard]] bool HandleCommandLine();

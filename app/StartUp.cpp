@@ -5,6 +5,7 @@
 #include "app/unitFirstRunPrompt.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
+#include "transfer/cAccountStore.h"
 #include "ui/main/unitMain.h"
 
 #include <QMessageBox>
@@ -21,12 +22,12 @@ bool InitMailStorageOrWarn(QWidget *parent)
 
 bool PrepareMailStorage(QWidget *parent)
 {
-    return InitMailStorageOrWarn(parent) || RunFirstRunPrompt(parent);
+    return InitMailStorageOrWarn(parent) || (RunFirstRunPrompt(parent) && InitMailStorageOrWarn(parent));
 }
 
 bool CreateMainWindow(TfrmMain &frmMain)
 {
     WireTransfer(frmMain);
     // The default mail client check joins here (CheckDefaultClient) with the shell integration.
-    return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}});
+    return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}, [] { return cAccountStore::AccountsExist(); }});
 }

@@ -5,8 +5,8 @@ class QWidget;
 class TfrmMain;
 
 // InitMailStorage, with the "Cannot create folder" box when a folder cannot be made.
-bool InitMailStorageOrWarn(QWidget *parent = nullptr);
+[[nodiscard]] bool InitMailStorageOrWarn(QWidget *parent = nullptr);
 // The storage as it is set, else as the first-run prompt sets it; false when neither works.
-bool PrepareMailStorage(QWidget *parent = nullptr);
+[[nodiscard]] bool PrepareMailStorage(QWidget *parent = nullptr);
 // Runs the creation of the main window; false when the program is to end.
-bool CreateMainWindow(TfrmMain &frmMain);
+[[nodiscard]] bool CreateMainWindow(TfrmMain &frmMain);

@@ -9,15 +9,7 @@
 #include "ui/transfer/unitSendMail_SelectAccount.h"
 #include "ui/main/unitMain.h"
 
-#include <QAction>
-
 namespace {
-
-void wire(TfrmMain &frmMain, const char *commandName, const std::function<void()> &handler)
-{
-    if (auto *command = frmMain.findChild<QAction *>(QLatin1String(commandName)))
-        frmMain.WireCommand(command, handler);
-}
 
 void showArrivingMessage(TfrmMain &frmMain, const QString &path)
 {
@@ -44,20 +36,20 @@ void WireTransfer(TfrmMain &frmMain)
 {
     wireReports(frmMain);
     const auto checkAll = [&frmMain] { StartMailCheck({}, false, &frmMain); };
-    wire(frmMain, "TB_Receive", checkAll);
-    wire(frmMain, "mnuTools_CheckMail", checkAll);
-    wire(frmMain, "mnuTools_CheckMailUsing", [&frmMain] {
+    frmMain.WireCommand(eMainCommand::TB_Receive, checkAll);
+    frmMain.WireCommand(eMainCommand::mnuTools_CheckMail, checkAll);
+    frmMain.WireCommand(eMainCommand::mnuTools_CheckMailUsing, [&frmMain] {
         const QStringList accounts = ChooseAccountsForMailCheck(&frmMain);
         if (!accounts.isEmpty())
             StartMailCheck(accounts, false, &frmMain);
     });
-    wire(frmMain, "mnuTools_SendUnsent", [&frmMain] { SendUnsentMessages(&frmMain); });
+    frmMain.WireCommand(eMainCommand::mnuTools_SendUnsent, [&frmMain] { SendUnsentMessages(&frmMain); });
     const auto manageAccounts = [&frmMain] {
         TfrmAccounts accounts(&frmMain);
         accounts.exec();
     };
-    wire(frmMain, "tbAccounts", manageAccounts);
-    wire(frmMain, "mnuTools_Accounts", manageAccounts);
+    frmMain.WireCommand(eMainCommand::tbAccounts, manageAccounts);
+    frmMain.WireCommand(eMainCommand::mnuTools_Accounts, manageAccounts);
     QObject::connect(&frmMain, &TfrmMain::MailCheckRequested, &frmMain, [&frmMain] { StartMailCheck({}, true, &frmMain); });
     QObject::connect(&frmMain, &TfrmMain::NewAccountWizardRequested, &frmMain, [&frmMain] { RunNewAccountWizard(&frmMain); });
 }

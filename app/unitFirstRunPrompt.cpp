@@ -1,6 +1,5 @@
 #include "app/unitFirstRunPrompt.h"
 
-#include "app/StartUp.h"
 #include "app/unitBrowseFolder.h"
 #include "storage/MailStorage.h"
 
@@ -94,5 +93,5 @@ void TfrmFirstRunPrompt::btnNextClick()
 bool RunFirstRunPrompt(QWidget *parent)
 {
     TfrmFirstRunPrompt prompt(parent);
-    return prompt.exec() == QDialog::Accepted && InitMailStorageOrWarn(parent);
+    return prompt.exec() == QDialog::Accepted;
 }

@@ -25,5 +25,5 @@ private:
     QPushButton *btnNext;
 };
 
-// Shows the prompt; true when a folder was chosen and the mail storage is ready.
-bool RunFirstRunPrompt(QWidget *parent = nullptr);
+// Shows the prompt; true when a folder was chosen and stored.
+[[nodiscard]] bool RunFirstRunPrompt(QWidget *parent = nullptr);

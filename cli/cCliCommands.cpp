@@ -57,7 +57,7 @@ int cCliCommands::Run(const QStringList &arguments)
         return rest.size() == 1 ? List(rest.first()) : Misuse(QStringLiteral("list needs exactly one folder name."));
     if (command == QLatin1String("import")) {
         QStringList files = rest;
-        QString folder = QStringLiteral("Inbox");
+        QString folder = FolderName(eFolderKind::Inbox);
         const qsizetype option = files.indexOf(QStringLiteral("--folder"));
         if (option >= 0) {
             if (option + 1 >= files.size())
@@ -140,7 +140,7 @@ int cCliCommands::SendUnsent()
 {
     if (!StorageReady())
         return 1;
-    const QStringList paths = cFolderStore::MessageFiles(QStringLiteral("Unsent"));
+    const QStringList paths = cFolderStore::MessageFiles(FolderName(eFolderKind::Unsent));
     if (paths.isEmpty()) {
         fOut << "No unsent messages.\n";
         return 0;
@@ -158,7 +158,7 @@ int cCliCommands::List(const QString &folder)
 {
     if (!StorageReady() || !FolderExists(folder))
         return 1;
-    const bool recipients = cFolderStore::FolderKind(folder) == 1 || cFolderStore::FolderKind(folder) == 2;
+    const bool recipients = HoldsOutgoingMail(cFolderStore::FolderKind(folder));
     for (const cListedMessage &entry : cFolderStore::ListFolder(folder)) {
         const cMailMessage &m = entry.header;
         fOut << QFileInfo(entry.path).fileName() << '\t' << text(recipients ? m.To : m.From) << '\t'

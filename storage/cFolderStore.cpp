@@ -55,17 +55,21 @@ cFolderStore &cFolderStore::instance()
 
 const QStringList &cFolderStore::FixedFolders()
 {
-    static const QStringList folders{QStringLiteral("Inbox"), QStringLiteral("Unsent"), QStringLiteral("Sent items"),
-                                     QStringLiteral("Unfinished"), QStringLiteral("Trash")};
+    static const QStringList folders = [] {
+        QStringList names;
+        for (eFolderKind kind : kFixedFolderKinds)
+            names.append(FolderName(kind));
+        return names;
+    }();
     return folders;
 }
 
-int cFolderStore::FolderKind(const QString &folder)
+eFolderKind cFolderStore::FolderKind(const QString &folder)
 {
-    for (int kind = 0; kind < FixedFolders().size(); ++kind)
-        if (FixedFolders().at(kind).compare(folder, Qt::CaseInsensitive) == 0)
+    for (eFolderKind kind : kFixedFolderKinds)
+        if (FolderName(kind).compare(folder, Qt::CaseInsensitive) == 0)
             return kind;
-    return UserFolderKind;
+    return eFolderKind::User;
 }
 
 QStringList cFolderStore::UserFolders()
@@ -75,7 +79,7 @@ QStringList cFolderStore::UserFolders()
         return folders;
     const QStringList entries = QDir(MailFolderRoot()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     for (const QString &entry : entries)
-        if (FolderKind(entry) == UserFolderKind)
+        if (FolderKind(entry) == eFolderKind::User)
             folders.append(entry);
     return folders;
 }
@@ -178,8 +182,8 @@ QList<cListedMessage> cFolderStore::ListFolder(const QString &folder)
 
 bool cFolderStore::DeleteMessage(const QString &path, const QString &shownFolder, QString *error)
 {
-    if (FolderKind(shownFolder) != TrashKind)
-        return !TransferMessage(path, shownFolder, FixedFolders().at(TrashKind), true, false, error).isEmpty();
+    if (FolderKind(shownFolder) != eFolderKind::Trash)
+        return !TransferMessage(path, shownFolder, FolderName(eFolderKind::Trash), true, false, error).isEmpty();
     QFile file(path);
     if (file.remove())
         return true;
@@ -208,7 +212,7 @@ bool cFolderStore::RenameFolder(const QString &oldName, const QString &newName, 
     const QString oldPath = MailFolderPath(oldName);
     const QString newPath = MailFolderRoot() + QLatin1Char('/') + newName;
     const bool onlyCaseChanges = oldName.compare(newName, Qt::CaseInsensitive) == 0;
-    if (!MailRoot().isEmpty() && FolderKind(oldName) == UserFolderKind && FolderKind(newName) == UserFolderKind
+    if (!MailRoot().isEmpty() && FolderKind(oldName) == eFolderKind::User && FolderKind(newName) == eFolderKind::User
         && isPlainFolderName(newName) && (onlyCaseChanges || !folderExists(newName))
         && QDir().rename(oldPath, newPath))
         return true;
@@ -221,7 +225,7 @@ bool cFolderStore::RenameFolder(const QString &oldName, const QString &newName, 
 bool cFolderStore::RemoveFolder(const QString &name, QString *error)
 {
     const QString path = MailFolderPath(name);
-    if (!MailRoot().isEmpty() && FolderKind(name) == UserFolderKind && isPlainFolderName(name)) {
+    if (!MailRoot().isEmpty() && FolderKind(name) == eFolderKind::User && isPlainFolderName(name)) {
         ClearFolder(name);
         if (QDir().rmdir(path))
             return true;

@@ -5,6 +5,7 @@
 // RefreshRequested signal of the one store object, so views reload without the store knowing
 // them (it may be emitted from a worker thread).
 #include "storage/cMailMessage.h"
+#include "storage/eFolderKind.h"
 
 #include <QObject>
 #include <QString>
@@ -22,12 +23,10 @@ class cFolderStore : public QObject
 public:
     static cFolderStore &instance();
 
-    // "Inbox", "Unsent", "Sent items", "Unfinished", "Trash": FolderKind 0 to 4.
+    // The names of the fixed folders, in the order of kFixedFolderKinds.
     static const QStringList &FixedFolders();
-    static constexpr int UserFolderKind = 5;
-    static constexpr int TrashKind = 4;
-    // Kind of a folder name, without regard to case; user folders are 5.
-    static int FolderKind(const QString &folder);
+    // Kind of a folder name, without regard to case.
+    static eFolderKind FolderKind(const QString &folder);
     // Every other directory of the mail folder, in directory-listing order.
     static QStringList UserFolders();
 

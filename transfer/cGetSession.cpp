@@ -4,13 +4,14 @@
 #include "mailproto/TVrxPOP.h"
 #include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
+#include "storage/eFolderKind.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cIncomingStore.h"
 
 #include <QFileInfo>
 
 namespace {
-const QString kInbox = QStringLiteral("Inbox");
+const QString kInbox = FolderName(eFolderKind::Inbox);
 }
 
 cGetSession::cGetSession(const QStringList &accounts, QObject *parent) : cSessionEngine(parent), fAccounts(accounts) {}

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 
 namespace {
-const QString kSentItems = QStringLiteral("Sent items");
+const QString kSentItems = FolderName(eFolderKind::SentItems);
 }
 
 cSendSession::cSendSession(const QString &account, QObject *parent) : cSessionEngine(parent), fAccount(account) {}

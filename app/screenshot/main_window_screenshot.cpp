@@ -5,6 +5,7 @@
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
+#include "storage/eFolderKind.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/unitMain.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 struct cSample
 {
-    const char *folder;
+    eFolderKind folder;
     cMailMessage message;
 };
 
@@ -28,7 +29,7 @@ struct cSample
 QList<cSample> samples(const QString &attachments)
 {
     return {
-        {"Inbox",
+        {eFolderKind::Inbox,
          {.body = {"<h2 style=\"color:#2f4f7f\">Quarterly report</h2>",
                    "<p>Hello,</p><p>attached is the <b>final draft</b> of the quarterly report. The figures for "
                    "November are now in, and the summary on page 2 has been rewritten as we agreed on Tuesday.</p>",
@@ -38,17 +39,17 @@ QList<cSample> samples(const QString &attachments)
                    "<p>Best regards,<br>Margaret</p>", "<p><a href=\"https://example.org/reports\">All reports</a></p>"},
           .Subject = "Quarterly report, final draft", .From = "Margaret Holm", .DateTime = "08.12.2026 09:05:07",
           .Html = true, .attachments = {attachments + u"/Q4-report-draft.pdf"_s, attachments + u"/figures.ods"_s}}},
-        {"Inbox", {.body = {"Thursday works for me. The usual place at half past twelve?", "", "Tom"},
+        {eFolderKind::Inbox, {.body = {"Thursday works for me. The usual place at half past twelve?", "", "Tom"},
                    .Subject = "Re: Lunch on Thursday?", .From = "Tom Berg", .DateTime = "08.12.2026 08:41:52"}},
-        {"Inbox", {.body = {"Your order 20-1187 is on its way."}, .Subject = "Your order has shipped",
+        {eFolderKind::Inbox, {.body = {"Your order 20-1187 is on its way."}, .Subject = "Your order has shipped",
                    .From = "Bookshop Orders", .DateTime = "07.12.2026 17:20:03", .Read = true}},
-        {"Inbox", {.body = {"Here they are!"}, .Subject = "Photos from the weekend", .From = "Anna Lind",
+        {eFolderKind::Inbox, {.body = {"Here they are!"}, .Subject = "Photos from the weekend", .From = "Anna Lind",
                    .DateTime = "07.12.2026 12:02:44", .Read = true, .attachments = {attachments + u"/lake.jpg"_s}}},
-        {"Inbox", {.body = {"Notes attached."}, .Subject = "Meeting notes 5 December", .From = "Erik Sand",
+        {eFolderKind::Inbox, {.body = {"Notes attached."}, .Subject = "Meeting notes 5 December", .From = "Erik Sand",
                    .DateTime = "05.12.2026 16:48:10", .Read = true, .attachments = {attachments + u"/notes.txt"_s}}},
-        {"Inbox", {.body = {"<p>Welcome!</p>"}, .Subject = "Welcome to the mailing list", .From = "List Robot",
+        {eFolderKind::Inbox, {.body = {"<p>Welcome!</p>"}, .Subject = "Welcome to the mailing list", .From = "List Robot",
                    .DateTime = "03.12.2026 10:00:00", .Html = true, .Read = true}},
-        {"Sent items", {.body = {"Thanks, looks good."}, .Subject = "Re: Quarterly report",
+        {eFolderKind::SentItems, {.body = {"Thanks, looks good."}, .Subject = "Re: Quarterly report",
                         .To = "Margaret Holm <margaret@example.org>", .DateTime = "04.12.2026 11:15:30", .Read = true}},
     };
 }
@@ -57,7 +58,7 @@ void fillMailbox(const QString &root)
 {
     int number = 0;
     for (const cSample &sample : samples(AttachmentsFolder()))
-        sample.message.WriteFile(root + u"/Mail/"_s + QLatin1String(sample.folder) + u"/mail"_s
+        sample.message.WriteFile(root + u"/Mail/"_s + FolderName(sample.folder) + u"/mail"_s
                                  + QString::number(++number) + u".qrz"_s);
     for (const char *folder : {"Projects", "Family", "Receipts"})
         QDir().mkdir(root + u"/Mail/"_s + QLatin1String(folder));
@@ -97,7 +98,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon());
 
     TfrmMain window;
-    window.FormCreate({[] { return true; }, {}});
+    if (!window.FormCreate({[] { return true; }, {}, [] { return true; }})) {
+        err << "Cannot show the main window\n";
+        return 1;
+    }
     showNewestFirst(window);
     window.SetStatusText(0, u"2 new message(s)"_s);
     QApplication::processEvents();

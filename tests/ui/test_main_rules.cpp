@@ -49,23 +49,23 @@ private slots:
         m.Html = true;
         m.attachments = {u"/a/x.pdf"_s};
 
-        const cMessageEntry inbox = MessageListEntry(m, 0);
+        const cMessageEntry inbox = MessageListEntry(m, eFolderKind::Inbox);
         QCOMPARE(inbox.texts, (QStringList{u"Café"_s, u"Ann Lee"_s, QString(QChar(0x2022)), u"08.12.2026 09:05:07"_s}));
         QCOMPARE(inbox.icon, MsgImage::Unread);
         QCOMPARE(inbox.readIcon, MsgImage::Html);
-        for (int recipientsKind : {1, 2})
-            QCOMPARE(MessageListEntry(m, recipientsKind).texts.at(MsgColumn::Person), u"bob@example.org, eve@example.org"_s);
-        QCOMPARE(MessageListEntry(m, 5).texts.at(MsgColumn::Person), u"Ann Lee"_s);
+        for (eFolderKind outgoing : {eFolderKind::Unsent, eFolderKind::SentItems})
+            QCOMPARE(MessageListEntry(m, outgoing).texts.at(MsgColumn::Person), u"bob@example.org, eve@example.org"_s);
+        QCOMPARE(MessageListEntry(m, eFolderKind::User).texts.at(MsgColumn::Person), u"Ann Lee"_s);
 
         m.Read = true;
         m.Html = false;
         m.attachments.clear();
-        const cMessageEntry read = MessageListEntry(m, 4);
+        const cMessageEntry read = MessageListEntry(m, eFolderKind::Trash);
         QCOMPARE(read.icon, MsgImage::Plain);
         QVERIFY(read.texts.at(MsgColumn::Attachment).isEmpty());
 
-        QCOMPARE(MessageListCaptions(0), (QStringList{u"Subject"_s, u"From"_s, QString(), u"Date&Time"_s}));
-        QCOMPARE(MessageListCaptions(2).at(1), u"To"_s);
+        QCOMPARE(MessageListCaptions(eFolderKind::Inbox), (QStringList{u"Subject"_s, u"From"_s, QString(), u"Date&Time"_s}));
+        QCOMPARE(MessageListCaptions(eFolderKind::SentItems).at(1), u"To"_s);
         QCOMPARE(MessageCountText(0), u"0 message(s)"_s);
     }
 

@@ -4,7 +4,6 @@
 
 #include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
-#include "storage/cIniFile.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cStatusPanel.h"
 #include "ui/main/unitMain.h"
@@ -37,9 +36,9 @@ class TestMainWindow : public QObject
 
     std::unique_ptr<cUiFixture> fx;
 
-    static bool create(TfrmMain &window)
+    static bool create(TfrmMain &window, bool accountsExist = false)
     {
-        return window.FormCreate({[] { return InitMailStorage(); }, {}});
+        return window.FormCreate({[] { return InitMailStorage(); }, {}, [accountsExist] { return accountsExist; }});
     }
     template <typename T> static T *part(const TfrmMain &window, const char *name)
     {
@@ -72,8 +71,8 @@ private slots:
         TfrmMain window;
         QAction *reply = part<QAction>(window, "tb_Reply");
         QAction *remove = part<QAction>(window, "tb_Delete");
-        window.WireCommand(reply, [] {});
-        window.WireCommand(remove, [] {});
+        window.WireCommand(eMainCommand::tb_Reply, [] {});
+        window.WireCommand(eMainCommand::tb_Delete, [] {});
         QVERIFY(create(window));
         QCOMPARE(window.windowTitle(), u"Tolvan Ravelin"_s);
         QCOMPARE(window.ShownFolder(), u"Inbox"_s);
@@ -257,10 +256,9 @@ private slots:
         QTRY_COMPARE(composer.size(), 1);
         QCOMPARE(composer.at(0), (QVariantList{u"ann@example.org"_s, u"Hi"_s}));
 
-        QVERIFY(cIniFile(AccountsFilePath()).writeString(u"Home"_s, "Host", u"pop.example.org"_s));
         TfrmMain withAccount;
         QSignalSpy noWizard(&withAccount, &TfrmMain::NewAccountWizardRequested);
-        QVERIFY(create(withAccount));
+        QVERIFY(create(withAccount, true));
         QVERIFY(!noWizard.wait(200));
     }
 

@@ -10,20 +10,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
-constexpr int kUnsentKind = 1;
-constexpr int kSentItemsKind = 2;
 const QString kAttachmentMark = QString(QChar(0x2022)); // the bullet of code page 1252's 149
 
 } // namespace
 
-bool ShowsRecipients(int folderKind)
+QStringList MessageListCaptions(eFolderKind folder)
 {
-    return folderKind == kUnsentKind || folderKind == kSentItemsKind;
-}
-
-QStringList MessageListCaptions(int folderKind)
-{
-    return {u"Subject"_s, ShowsRecipients(folderKind) ? u"To"_s : u"From"_s, QString(), u"Date&Time"_s};
+    return {u"Subject"_s, HoldsOutgoingMail(folder) ? u"To"_s : u"From"_s, QString(), u"Date&Time"_s};
 }
 
 int ReadIcon(bool html)
@@ -31,9 +24,9 @@ int ReadIcon(bool html)
     return html ? MsgImage::Html : MsgImage::Plain;
 }
 
-cMessageEntry MessageListEntry(const cMailMessage &header, int folderKind)
+cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
 {
-    const QByteArray &person = ShowsRecipients(folderKind) ? header.To : header.From;
+    const QByteArray &person = HoldsOutgoingMail(folder) ? header.To : header.From;
     const int readIcon = ReadIcon(header.Html);
     return {{DisplayText(header.Subject), DisplayText(person),
              header.attachments.isEmpty() ? QString() : kAttachmentMark, DisplayText(header.DateTime)},

@@ -3,6 +3,7 @@
 // tested without one: the message list's columns and entries, the message count, the mail
 // check period and which preview links are handed to the desktop.
 #include "storage/cMailMessage.h"
+#include "storage/eFolderKind.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,10 +26,8 @@ struct cMessageEntry
     int readIcon;      // the image the entry takes once read
 };
 
-// Unsent and Sent items list their messages' recipients.
-bool ShowsRecipients(int folderKind);
-QStringList MessageListCaptions(int folderKind);
-cMessageEntry MessageListEntry(const cMailMessage &header, int folderKind);
+QStringList MessageListCaptions(eFolderKind folder);
+cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder);
 int ReadIcon(bool html);
 
 QString MessageCountText(int count);

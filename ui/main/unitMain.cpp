@@ -1,11 +1,10 @@
 #include "ui/main/unitMain.h"
 
 #include "storage/MailStorage.h"
-#include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
-#include "storage/cIniFile.h"
 #include "storage/cOptions.h"
 #include "ui/main/DisplayText.h"
+#include "ui/icons/ThemedIcon.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMsgListHeader.h"
@@ -43,14 +42,6 @@ constexpr int kReadIconRole = Qt::UserRole + 2;
 constexpr int kDefaultPreviewFontSize = 8;
 constexpr int kLargeSize = 100000; // whatever is left goes to the stretching pane
 
-struct cMenuEntry
-{
-    const char *text; // nullptr: a separator
-    const char *name;
-    bool needsMessage;
-    QKeySequence shortcut;
-};
-
 QList<QIcon> imageList(QIcon (*image)(int), int count)
 {
     QList<QIcon> images;
@@ -67,14 +58,13 @@ QString fontFamilyForCss(QString family)
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent)
-    : QMainWindow(parent), fFolderImages(imageList(FolderIcon, FolderImage::UserFolder + 1)),
-      fMsgImages(imageList(MessageIcon, MsgImage::Unread + 1)), fTrayImages(imageList(TrayIcon, TrayImage::NewMail + 1))
+    : QMainWindow(parent), fMsgImages(imageList(MessageIcon, MsgImage::Unread + 1)),
+      fTrayImages(imageList(TrayIcon, TrayImage::NewMail + 1))
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
-    BuildToolbar();
-    BuildMenus();
+    BuildCommands();
     BuildPanes();
     BuildStatusBar();
     BuildTimers();
@@ -93,104 +83,54 @@ TfrmMain::~TfrmMain()
     disconnect(lstFolders, nullptr, this, nullptr);
 }
 
-QAction *TfrmMain::AddCommand(const QString &text, const char *name, bool needsMessage)
+void TfrmMain::BuildCommands()
 {
-    auto *action = new QAction(text, this);
-    action->setObjectName(QLatin1String(name));
-    fCommands.append({action, needsMessage, false});
-    return action;
-}
-
-void TfrmMain::BuildToolbar()
-{
-    tbMain = addToolBar(u"Main"_s);
+    tbMain = addToolBar(tr("Main"));
     tbMain->setObjectName(u"tbMain"_s);
     tbMain->setMovable(false);
-    auto tool = [this](eCommandImage image, const QString &caption, const QString &hint, const char *name,
-                       bool needsMessage) {
-        QAction *action = AddCommand(caption, name, needsMessage);
-        action->setIcon(CommandIcon(image));
-        action->setToolTip(hint);
-        tbMain->addAction(action);
-        return action;
-    };
-    tb_NewMessage = tool(eCommandImage::NewMessage, u"New"_s, u"New message"_s, "tb_NewMessage", false);
-    tb_Reply = tool(eCommandImage::Reply, u"Reply"_s, u"Reply to author"_s, "tb_Reply", true);
-    tb_Delete = tool(eCommandImage::Delete, u"Delete"_s, u"Delete message"_s, "tb_Delete", true);
-    tbMain->addSeparator();
-    TB_Receive = tool(eCommandImage::Receive, u"Receive"_s, u"Check for mail"_s, "TB_Receive", false);
-    tbMain->addSeparator();
-    tbAccounts = tool(eCommandImage::Accounts, u"Accounts"_s, u"Account management"_s, "tbAccounts", false);
-    tb_AddressBook = tool(eCommandImage::AddressBook, u"Addresses"_s, u"Address book"_s, "tb_AddressBook", false);
-    tbMain->addSeparator();
-
     popWins = new QMenu(this);
     popWins->setObjectName(u"popWins"_s);
-    tb_Windows = new QAction(CommandIcon(eCommandImage::Windows), u"Windows"_s, this);
-    tb_Windows->setObjectName(u"tb_Windows"_s);
-    tb_Windows->setToolTip(u"Window list"_s);
-    tb_Windows->setMenu(popWins);
-    tbMain->addAction(tb_Windows);
-    if (auto *button = qobject_cast<QToolButton *>(tbMain->widgetForAction(tb_Windows)))
-        button->setPopupMode(QToolButton::InstantPopup);
-    tbMain->addSeparator();
-    tbEmptyTrash = tool(eCommandImage::EmptyTrash, u"Empty Trash"_s, u"Empty Trash"_s, "tbEmptyTrash", false);
-}
 
-void TfrmMain::BuildMenus()
-{
     QMenuBar *ToolBar1 = menuBar();
     ToolBar1->setObjectName(u"ToolBar1"_s);
-    auto fill = [this](QMenu *menu, std::initializer_list<cMenuEntry> entries) {
-        for (const cMenuEntry &entry : entries) {
-            if (!entry.text) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction *action = AddCommand(QLatin1String(entry.text), entry.name, entry.needsMessage);
-            action->setShortcut(entry.shortcut);
-            menu->addAction(action);
-        }
-    };
-    QMenu *file = ToolBar1->addMenu(u"&File"_s);
-    fill(file->addMenu(u"&Folder"_s), {{"&New folder", "mnuFile_Folder_New", false, {}},
-                                       {"&Rename folder", "mnuFile_Folder_Rename", false, {}},
-                                       {"&Delete folder", "mnuFile_Folder_Delete", false, {}},
-                                       {"&Empty", "mnuFile_Folder_Empty", false, {}}});
-    fill(file, {{"&Copy message to...", "mnuFile_CopyTo", true, {}},
-                {"&Move message to...", "mnuFile_MoveTo", true, {}},
-                {"&Print...", "mnuFile_Print", true, {}},
-                {nullptr, nullptr, false, {}}});
+    QMenu *file = ToolBar1->addMenu(tr("&File"));
+    const std::array<QWidget *, 6> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&View")),
+                                          ToolBar1->addMenu(tr("&Tools")), ToolBar1->addMenu(tr("&Help"))};
+    for (const cMainCommand &info : MainCommands())
+        AddCommand(info, places.at(static_cast<std::size_t>(info.place)));
+    file->addSeparator();
     QAction *exit = file->addAction(u"Exit"_s, this, &QWidget::close);
     exit->setObjectName(u"mnuFile_Exit"_s);
 
-    QMenu *view = ToolBar1->addMenu(u"&View"_s);
-    fill(view, {{"&Toolbar", "mnuView_Toolbar", false, {}},
-                {"&Contact Pane", "mnuView_ContactPane", false, {}},
-                {"&Status bar", "mnuView_StatusBar", false, {}}});
-    mnuView_Toolbar = view->actions().at(0);
-    mnuView_ContactPane = view->actions().at(1);
-    mnuView_StatusBar = view->actions().at(2);
-    for (QAction *toggle : view->actions())
-        toggle->setCheckable(true);
+    if (auto *button = qobject_cast<QToolButton *>(tbMain->widgetForAction(Command(eMainCommand::tb_Windows))))
+        button->setPopupMode(QToolButton::InstantPopup);
+}
 
-    fill(ToolBar1->addMenu(u"&Tools"_s),
-         {{"New message", "mnuTools_NewMessage", false, QKeySequence(u"Ctrl+N"_s)},
-          {"&Reply to author", "mnuTools_Reply", true, QKeySequence(u"Ctrl+R"_s)},
-          {"&Reply quoted", "mnuTools_ReplyQuoted", true, QKeySequence(u"Ctrl+Q"_s)},
-          {"&Forward message", "mnuTools_Forward", true, QKeySequence(u"Ctrl+F"_s)},
-          {"&Forward as attachment", "mnuTools_ForwardAsAttachment", true, {}},
-          {"&Delete", "mnuTools_Delete", true, QKeySequence(QKeySequence::Delete)},
-          {"&Add sender to address book", "mnuTools_AddSender", true, {}},
-          {nullptr, nullptr, false, {}},
-          {"Send unsent messages", "mnuTools_SendUnsent", false, {}},
-          {"Check for new mail", "mnuTools_CheckMail", false, QKeySequence(u"Ctrl+M"_s)},
-          {"&Check for new mail using...", "mnuTools_CheckMailUsing", false, {}},
-          {nullptr, nullptr, false, {}},
-          {"&Manage signatures", "mnuTools_Signatures", false, {}},
-          {"Accounts...", "mnuTools_Accounts", false, {}},
-          {"&Options", "mnuTools_Options", false, {}}});
-    fill(ToolBar1->addMenu(u"&Help"_s), {{"&About...", "mnuHelp_About", false, {}}});
+void TfrmMain::AddCommand(const cMainCommand &info, QWidget *place)
+{
+    auto *action = new QAction(tr(info.text), this);
+    action->setObjectName(QLatin1String(info.name));
+    if (info.hint)
+        action->setToolTip(tr(info.hint));
+    if (info.icon)
+        action->setIcon(ThemedIcon(QLatin1String(info.icon)));
+    if (info.shortcut)
+        action->setShortcut(QKeySequence(QLatin1String(info.shortcut)));
+    action->setCheckable(info.checkable);
+    if (info.rule == eCommandRule::WindowList)
+        action->setMenu(popWins);
+    if (info.separatorBefore) {
+        auto *separator = new QAction(this);
+        separator->setSeparator(true);
+        place->addAction(separator);
+    }
+    place->addAction(action);
+    fCommands.at(static_cast<std::size_t>(info.id)) = {action, info.rule, false};
+}
+
+QAction *TfrmMain::Command(eMainCommand id) const
+{
+    return fCommands.at(static_cast<std::size_t>(id)).action;
 }
 
 void TfrmMain::BuildPanes()
@@ -200,8 +140,8 @@ void TfrmMain::BuildPanes()
     lstFolders->setHeaderHidden(true);
     lstFolders->setRootIsDecorated(false);
     lstFolders->setIconSize(QSize(20, 20));
-    for (int kind = 0; kind < cFolderStore::FixedFolders().size(); ++kind)
-        AddFolderItem(cFolderStore::FixedFolders().at(kind), kind);
+    for (eFolderKind kind : kFixedFolderKinds)
+        AddFolderItem(FolderName(kind), kind);
     connect(lstFolders, &QTreeWidget::currentItemChanged, this, &TfrmMain::lstFoldersChange);
 
     lstContacts = new QListWidget;
@@ -222,7 +162,7 @@ void TfrmMain::BuildPanes()
     lstMsgs->setObjectName(u"lstMsgs"_s);
     lstMsgs->setHeader(new cMsgListHeader(MsgColumn::Attachment, AttachmentIcon(), lstMsgs));
     lstMsgs->setColumnCount(MsgColumn::Count);
-    lstMsgs->setHeaderLabels(MessageListCaptions(0));
+    lstMsgs->setHeaderLabels(MessageListCaptions(eFolderKind::Inbox));
     lstMsgs->header()->setSectionResizeMode(MsgColumn::Attachment, QHeaderView::Fixed);
     lstMsgs->header()->setMinimumSectionSize(kAttachmentColumnWidth);
     lstMsgs->setRootIsDecorated(false);
@@ -310,7 +250,8 @@ void TfrmMain::ConnectWindowList()
 {
     cWndList &list = cWndList::instance();
     connect(&list, &cWndList::ItemAdded, this, &TfrmMain::AddWindowListItem);
-    connect(&list, &cWndList::CountChanged, tb_Windows, [this](int count) { tb_Windows->setEnabled(count > 0); });
+    QAction *tb_Windows = Command(eMainCommand::tb_Windows);
+    connect(&list, &cWndList::CountChanged, tb_Windows, [tb_Windows](int count) { tb_Windows->setEnabled(count > 0); });
     for (cMenuItem *item : list.Items())
         AddWindowListItem(item, item->AssociatedForm() ? item->AssociatedForm()->windowIcon() : QIcon());
     tb_Windows->setEnabled(list.Count() > 0);
@@ -325,22 +266,21 @@ void TfrmMain::AddWindowListItem(cMenuItem *item, const QIcon &formIcon)
     popWins->addAction(item);
 }
 
-void TfrmMain::WireCommand(QAction *command, const std::function<void()> &handler)
+void TfrmMain::WireCommand(eMainCommand id, const std::function<void()> &handler)
 {
-    for (cCommand &entry : fCommands) {
-        if (entry.action != command)
-            continue;
-        entry.wired = true;
-        connect(command, &QAction::triggered, this, handler);
-    }
+    cCommand &command = fCommands.at(static_cast<std::size_t>(id));
+    command.wired = true;
+    connect(command.action, &QAction::triggered, this, handler);
     RefreshCommandStates();
 }
 
 void TfrmMain::RefreshCommandStates()
 {
     const bool messageSelected = SelectedEntry() != nullptr;
-    for (const cCommand &entry : fCommands)
-        entry.action->setEnabled(entry.wired && (messageSelected || !entry.needsMessage));
+    for (const cCommand &command : fCommands)
+        if (command.rule != eCommandRule::WindowList)
+            command.action->setEnabled(command.wired
+                                       && (messageSelected || command.rule != eCommandRule::NeedsMessage));
 }
 
 bool TfrmMain::FormCreate(const cCreateSteps &steps)
@@ -350,6 +290,7 @@ bool TfrmMain::FormCreate(const cCreateSteps &steps)
     ApplyWindowSettings(cMainWndSettings::Read());
     if (!steps.PrepareStorage || !steps.PrepareStorage())
         return false;
+    fAccountsExist = steps.AccountsExist;
     if (steps.CheckDefaultClient && cOptions::read(Opt::CheckForDefClient))
         steps.CheckDefaultClient();
     ResetTrayIcon();
@@ -357,7 +298,7 @@ bool TfrmMain::FormCreate(const cCreateSteps &steps)
         RxTrayIcon->show();
     show();
     LoadFolderTree();
-    SelectFolder(cFolderStore::FixedFolders().first());
+    SelectFolder(FolderName(eFolderKind::Inbox));
     return true;
 }
 
@@ -370,7 +311,7 @@ void TfrmMain::showEvent(QShowEvent *event)
 
 void TfrmMain::FormShow()
 {
-    if (cIniFile(AccountsFilePath()).readSections().isEmpty())
+    if (fAccountsExist && !fAccountsExist())
         tmrRunNewAccountWizard->start();
     emit ContactsReloadRequested();
     if (fNewMessagePending)
@@ -395,12 +336,12 @@ void TfrmMain::FormCloseQuery()
 void TfrmMain::ApplyWindowSettings(const cMainWndSettings &settings)
 {
     statusBar()->setVisible(settings.sbVisible);
-    mnuView_StatusBar->setChecked(settings.sbVisible);
+    Command(eMainCommand::mnuView_StatusBar)->setChecked(settings.sbVisible);
     splVertical->setSizes({settings.leftPaneWidth, kLargeSize});
     spltHorizontal->setSizes({settings.msgListHeight, kLargeSize});
     SetToolbarExpanded(settings.expandedToolbar);
     lstContacts->setVisible(settings.contactPaneVisible);
-    mnuView_ContactPane->setChecked(settings.contactPaneVisible);
+    Command(eMainCommand::mnuView_ContactPane)->setChecked(settings.contactPaneVisible);
     fContactPaneHeight = settings.contactPaneHeight;
     spltContacts->setSizes({kLargeSize, settings.contactPaneHeight});
     for (int column = 0; column < MsgColumn::Count; ++column)
@@ -431,7 +372,7 @@ void TfrmMain::SetToolbarExpanded(bool expanded)
 {
     tbMain->setToolButtonStyle(expanded ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     tbMain->setIconSize(expanded ? QSize(24, 24) : QSize(16, 16));
-    mnuView_Toolbar->setChecked(expanded);
+    Command(eMainCommand::mnuView_Toolbar)->setChecked(expanded);
 }
 
 bool TfrmMain::IsToolbarExpanded() const
@@ -463,13 +404,13 @@ void TfrmMain::ApplyCheckTimer()
 void TfrmMain::LoadFolderTree()
 {
     for (const QString &folder : cFolderStore::UserFolders())
-        AddFolderItem(folder, FolderImage::UserFolder);
+        AddFolderItem(folder, eFolderKind::User);
 }
 
-void TfrmMain::AddFolderItem(const QString &folder, int image)
+void TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
 {
     auto *item = new QTreeWidgetItem(lstFolders, {folder});
-    item->setIcon(0, fFolderImages.at(image));
+    item->setIcon(0, FolderIcon(kind));
 }
 
 void TfrmMain::SelectFolder(const QString &folder)
@@ -502,9 +443,9 @@ void TfrmMain::RefreshMessageList()
     RefreshIfShown(ShownFolder());
 }
 
-QTreeWidgetItem *TfrmMain::NewEntry(const QString &path, const cMailMessage &header, int folderKind) const
+QTreeWidgetItem *TfrmMain::NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const
 {
-    const cMessageEntry entry = MessageListEntry(header, folderKind);
+    const cMessageEntry entry = MessageListEntry(header, folder);
     auto *item = new QTreeWidgetItem(entry.texts);
     item->setData(0, kPathRole, path);
     item->setData(0, kReadIconRole, entry.readIcon);
@@ -533,7 +474,7 @@ void TfrmMain::LoadMessageList(const QString &folder)
 {
     if (!MailRoot().isEmpty()) {
         lstAttachments->hide();
-        const int kind = cFolderStore::FolderKind(folder);
+        const eFolderKind kind = cFolderStore::FolderKind(folder);
         lstMsgs->setHeaderLabels(MessageListCaptions(kind));
         fLoading = true;
         ClearPreview();
@@ -557,11 +498,10 @@ void TfrmMain::ShowMessageCount()
 
 bool TfrmMain::InsertInboxMessage(const QString &path, const cMailMessage &record)
 {
-    const QString inbox = cFolderStore::FixedFolders().first();
-    if (ShownFolder() != inbox)
+    if (ShownFolder() != FolderName(eFolderKind::Inbox))
         return false;
     fLoading = true;
-    lstMsgs->insertTopLevelItem(0, NewEntry(path, record, cFolderStore::FolderKind(inbox)));
+    lstMsgs->insertTopLevelItem(0, NewEntry(path, record, eFolderKind::Inbox));
     fLoading = false;
     ShowMessageCount();
     return true;

@@ -9,12 +9,15 @@
 // new-message window); a command of theirs becomes available when it is wired with
 // WireCommand. The sessions use the status, tray, list and refresh methods.
 #include "storage/cMailMessage.h"
+#include "storage/eFolderKind.h"
+#include "ui/main/MainCommands.h"
 #include "ui/main/MainWindowSettings.h"
 
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
 #include <QUrl>
+#include <array>
 #include <functional>
 
 class QAction;
@@ -36,11 +39,13 @@ class TfrmMain : public QMainWindow
     Q_OBJECT
 public:
     // What start-up brings from outside the window: preparing the mail storage (with the
-    // first-run prompt) and the default mail client check, which may be left empty.
+    // first-run prompt), the default mail client check, and asking the account store whether
+    // any account is set up (without an answer no wizard is offered). The last two may be empty.
     struct cCreateSteps
     {
         std::function<bool()> PrepareStorage;
         std::function<void()> CheckDefaultClient;
+        std::function<bool()> AccountsExist;
     };
 
     explicit TfrmMain(QWidget *parent = nullptr);
@@ -48,7 +53,7 @@ public:
 
     // False when the storage could not be prepared: the window stays hidden and the program
     // is to end.
-    bool FormCreate(const cCreateSteps &steps);
+    [[nodiscard]] bool FormCreate(const cCreateSteps &steps);
 
     void LoadFolderTree();
     void LoadMessageList(const QString &folder);
@@ -79,7 +84,8 @@ public:
 
     // Makes a menu or toolbar command work; until then it stays disabled. Commands that act
     // on a message are enabled only while one is selected.
-    void WireCommand(QAction *command, const std::function<void()> &handler);
+    void WireCommand(eMainCommand id, const std::function<void()> &handler);
+    QAction *Command(eMainCommand id) const;
 
     void SetToolbarExpanded(bool expanded);
     bool IsToolbarExpanded() const;
@@ -112,52 +118,39 @@ private slots:
 private:
     struct cCommand
     {
-        QAction *action;
-        bool needsMessage;
-        bool wired;
+        QAction *action = nullptr;
+        eCommandRule rule = eCommandRule::Wired;
+        bool wired = false;
     };
 
     void FormShow();
     void FormCloseQuery();
 
-    void BuildToolbar();
-    void BuildMenus();
+    void BuildCommands();
     void BuildPanes();
     void BuildStatusBar();
     void BuildTimers();
     void ConnectWindowList();
-    QAction *AddCommand(const QString &text, const char *name, bool needsMessage);
+    void AddCommand(const cMainCommand &info, QWidget *place);
     QTimer *AddTimer(const char *name, int interval, bool singleShot);
     void RefreshCommandStates();
 
     void ApplyWindowSettings(const cMainWndSettings &settings);
     cMainWndSettings CurrentWindowSettings() const;
-    void AddFolderItem(const QString &folder, int image);
+    void AddFolderItem(const QString &folder, eFolderKind kind);
     void SelectFolder(const QString &folder);
-    QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, int folderKind) const;
+    QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const;
     QTreeWidgetItem *SelectedEntry() const;
     void SetEntryIcon(QTreeWidgetItem *entry, int icon) const;
     void ShowPreview(QTreeWidgetItem *entry);
     void ClearPreview();
 
-    QList<QIcon> fFolderImages;
     QList<QIcon> fMsgImages;
     QList<QIcon> fTrayImages;
     QList<QIcon> imgWins;
 
     QToolBar *tbMain = nullptr;
-    QAction *tb_NewMessage = nullptr;
-    QAction *tb_Reply = nullptr;
-    QAction *tb_Delete = nullptr;
-    QAction *TB_Receive = nullptr;
-    QAction *tbAccounts = nullptr;
-    QAction *tb_AddressBook = nullptr;
-    QAction *tb_Windows = nullptr;
-    QAction *tbEmptyTrash = nullptr;
     QMenu *popWins = nullptr;
-    QAction *mnuView_Toolbar = nullptr;
-    QAction *mnuView_ContactPane = nullptr;
-    QAction *mnuView_StatusBar = nullptr;
 
     QSplitter *splVertical = nullptr;
     QWidget *pnlLeft = nullptr;
@@ -181,7 +174,8 @@ private:
     QTimer *tmrShowNewMsgWindow = nullptr;
     QTimer *tmrReadUnread = nullptr;
 
-    QList<cCommand> fCommands;
+    std::array<cCommand, static_cast<std::size_t>(eMainCommand::Count)> fCommands;
+    std::function<bool()> fAccountsExist;
     bool fLoading = false;
     int fContactPaneHeight = 0;
     bool fNewMessagePending = false;

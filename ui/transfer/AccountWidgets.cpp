@@ -1,13 +1,13 @@
 #include "ui/transfer/AccountWidgets.h"
 
+#include "ui/icons/ThemedIcon.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,23 +17,6 @@ namespace {
 
 const QString kCaption = u"Tolvan Ravelin"_s;
 constexpr int kMaxPasswordLength = 255;
-constexpr int kIconSize = 16;
-
-void paintEnvelope(QPainter &painter)
-{
-    painter.setPen(QColor(0x30, 0x50, 0x80));
-    painter.setBrush(QColor(0xF4, 0xF0, 0xD8));
-    painter.drawRect(1, 3, 13, 9);
-    painter.drawLine(1, 3, 8, 8);
-    painter.drawLine(8, 8, 14, 3);
-}
-
-void paintDefaultMark(QPainter &painter)
-{
-    painter.setPen(QPen(QColor(0x10, 0x80, 0x20), 2));
-    painter.drawLine(9, 12, 11, 14);
-    painter.drawLine(11, 14, 15, 8);
-}
 
 } // namespace
 
@@ -102,14 +85,7 @@ QWidget *MakePage(const QString &heading, const QString &note, QLayout *controls
 
 QIcon AccountIcon(bool isDefault)
 {
-    QPixmap pixmap(kIconSize, kIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paintEnvelope(painter);
-    if (isDefault)
-        paintDefaultMark(painter);
-    painter.end();
-    return QIcon(pixmap);
+    return BundledIcon(isDefault ? u"ravelin-account-default"_s : u"ravelin-account"_s);
 }
 
 bool AskYesNo(QWidget *parent, const QString &caption, const QString &text)

@@ -88,7 +88,7 @@ void TfrmSendMail::StartSession()
 
 void TfrmSendMail::tmrCloseWindowTimer()
 {
-    cFolderStore::RefreshIfShown(QStringLiteral("Sent items"));
+    cFolderStore::RefreshIfShown(FolderName(eFolderKind::SentItems));
     if (Errors().isEmpty())
         close();
     else
@@ -112,7 +112,7 @@ void SendUnsentMessages(QWidget *parent)
 {
     if (MailRoot().isEmpty())
         return;
-    const QStringList paths = cFolderStore::MessageFiles(QStringLiteral("Unsent"));
+    const QStringList paths = cFolderStore::MessageFiles(FolderName(eFolderKind::Unsent));
     if (!paths.isEmpty())
         SendMessages(paths, parent);
 }

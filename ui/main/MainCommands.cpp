@@ -1,0 +1,99 @@
+#include "ui/main/MainCommands.h"
+
+#include <QtGlobal>
+#include <array>
+
+namespace {
+
+using enum eMainCommand;
+using P = eCommandPlace;
+using R = eCommandRule;
+
+const std::array kCommands{
+    cMainCommand{.id = tb_NewMessage, .place = P::Toolbar, .name = "tb_NewMessage",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "New"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "New message"),
+                 .icon = "mail-message-new"},
+    cMainCommand{.id = tb_Reply, .place = P::Toolbar, .name = "tb_Reply",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Reply"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Reply to author"),
+                 .icon = "mail-reply-sender", .rule = R::NeedsMessage},
+    cMainCommand{.id = tb_Delete, .place = P::Toolbar, .name = "tb_Delete",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Delete"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Delete message"),
+                 .icon = "edit-delete", .rule = R::NeedsMessage},
+    cMainCommand{.id = TB_Receive, .place = P::Toolbar, .name = "TB_Receive",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Receive"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Check for mail"),
+                 .icon = "mail-receive", .separatorBefore = true},
+    cMainCommand{.id = tbAccounts, .place = P::Toolbar, .name = "tbAccounts",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Accounts"),
+                 .hint = QT_TRANSLATE_NOOP("TfrmMain", "Account management"), .icon = "system-users",
+                 .separatorBefore = true},
+    cMainCommand{.id = tb_AddressBook, .place = P::Toolbar, .name = "tb_AddressBook",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Addresses"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Address book"),
+                 .icon = "x-office-address-book"},
+    cMainCommand{.id = tb_Windows, .place = P::Toolbar, .name = "tb_Windows",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Windows"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Window list"),
+                 .icon = "ravelin-window-list", .rule = R::WindowList, .separatorBefore = true},
+    cMainCommand{.id = tbEmptyTrash, .place = P::Toolbar, .name = "tbEmptyTrash",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Empty Trash"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Empty Trash"),
+                 .icon = "user-trash-full", .separatorBefore = true},
+
+    cMainCommand{.id = mnuFile_Folder_New, .place = P::FolderMenu, .name = "mnuFile_Folder_New",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&New folder")},
+    cMainCommand{.id = mnuFile_Folder_Rename, .place = P::FolderMenu, .name = "mnuFile_Folder_Rename",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Rename folder")},
+    cMainCommand{.id = mnuFile_Folder_Delete, .place = P::FolderMenu, .name = "mnuFile_Folder_Delete",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Delete folder")},
+    cMainCommand{.id = mnuFile_Folder_Empty, .place = P::FolderMenu, .name = "mnuFile_Folder_Empty",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Empty")},
+    cMainCommand{.id = mnuFile_CopyTo, .place = P::FileMenu, .name = "mnuFile_CopyTo",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Copy message to..."), .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuFile_MoveTo, .place = P::FileMenu, .name = "mnuFile_MoveTo",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Move message to..."), .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuFile_Print, .place = P::FileMenu, .name = "mnuFile_Print",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Print..."), .rule = R::NeedsMessage},
+
+    cMainCommand{.id = mnuView_Toolbar, .place = P::ViewMenu, .name = "mnuView_Toolbar",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Toolbar"), .checkable = true},
+    cMainCommand{.id = mnuView_ContactPane, .place = P::ViewMenu, .name = "mnuView_ContactPane",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Contact Pane"), .checkable = true},
+    cMainCommand{.id = mnuView_StatusBar, .place = P::ViewMenu, .name = "mnuView_StatusBar",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Status bar"), .checkable = true},
+
+    cMainCommand{.id = mnuTools_NewMessage, .place = P::ToolsMenu, .name = "mnuTools_NewMessage",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "New message"), .shortcut = "Ctrl+N"},
+    cMainCommand{.id = mnuTools_Reply, .place = P::ToolsMenu, .name = "mnuTools_Reply",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Reply to author"), .shortcut = "Ctrl+R",
+                 .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_ReplyQuoted, .place = P::ToolsMenu, .name = "mnuTools_ReplyQuoted",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Reply quoted"), .shortcut = "Ctrl+Q", .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_Forward, .place = P::ToolsMenu, .name = "mnuTools_Forward",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Forward message"), .shortcut = "Ctrl+F",
+                 .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_ForwardAsAttachment, .place = P::ToolsMenu, .name = "mnuTools_ForwardAsAttachment",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Forward as attachment"), .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_Delete, .place = P::ToolsMenu, .name = "mnuTools_Delete",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Delete"), .shortcut = "Del", .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_AddSender, .place = P::ToolsMenu, .name = "mnuTools_AddSender",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Add sender to address book"), .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_SendUnsent, .place = P::ToolsMenu, .name = "mnuTools_SendUnsent",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Send unsent messages"), .separatorBefore = true},
+    cMainCommand{.id = mnuTools_CheckMail, .place = P::ToolsMenu, .name = "mnuTools_CheckMail",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Check for new mail"), .shortcut = "Ctrl+M"},
+    cMainCommand{.id = mnuTools_CheckMailUsing, .place = P::ToolsMenu, .name = "mnuTools_CheckMailUsing",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Check for new mail using...")},
+    cMainCommand{.id = mnuTools_Signatures, .place = P::ToolsMenu, .name = "mnuTools_Signatures",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Manage signatures"), .separatorBefore = true},
+    cMainCommand{.id = mnuTools_Accounts, .place = P::ToolsMenu, .name = "mnuTools_Accounts",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Accounts...")},
+    cMainCommand{.id = mnuTools_Options, .place = P::ToolsMenu, .name = "mnuTools_Options",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Options")},
+
+    cMainCommand{.id = mnuHelp_About, .place = P::HelpMenu, .name = "mnuHelp_About",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&About...")},
+};
+
+} // namespace
+
+std::span<const cMainCommand> MainCommands()
+{
+    return kCommands;
+}
