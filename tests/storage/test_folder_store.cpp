@@ -64,7 +64,8 @@ TEST_F(StorageFixture, AMailFolderWithoutParentFailsAtTheMailFolderItself)
 TEST_F(FolderStoreTest, FolderNamesResolveWithoutCase)
 {
     EXPECT_EQ(MailFolderPath(QStringLiteral("Sent Items")), folderPath("Sent items"));
-    EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("TRASH")), eFolderKind::Trash);
+    for (eFolderKind kind : kFixedFolderKinds)
+        EXPECT_EQ(cFolderStore::FolderKind(FolderName(kind).toUpper()), kind);
     EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("Projects")), eFolderKind::User);
     const QString moved = cFolderStore::TransferMessage(putMessage("Unsent", "mail1.qrz", "s"), QStringLiteral("Unsent"),
                                                         QStringLiteral("Sent Items"), true, false);

@@ -1,6 +1,7 @@
 // The main window's receive, send and account commands reach the transfer sessions, and the
 // sessions' reports come back into the main window.
 #include "app/StartUp.h"
+#include "app/TransferWiring.h"
 #include "storage/cFolderStore.h"
 #include "tests/mailproto/ScriptedServer.h"
 #include "tests/ui/UiFixture.h"
@@ -22,12 +23,21 @@ private slots:
     void receivingWithoutAccountOffersOne();
     void receivedMessagesAppearAtTheTopOfInbox();
 
-private:
-    static QAction *command(TfrmMain &frmMain, const char *name)
-    {
-        return frmMain.findChild<QAction *>(QLatin1String(name));
-    }
+    void everyTransferCommandIsWired();
 };
+
+void TestMainWiring::everyTransferCommandIsWired()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    TfrmMain frmMain;
+    WireTransfer(frmMain);
+    for (eMainCommand id : {eMainCommand::TB_Receive, eMainCommand::mnuTools_CheckMail,
+                            eMainCommand::mnuTools_CheckMailUsing, eMainCommand::mnuTools_SendUnsent,
+                            eMainCommand::tbAccounts, eMainCommand::mnuTools_Accounts})
+        QVERIFY2(frmMain.Command(id)->isEnabled(), qPrintable(frmMain.Command(id)->objectName()));
+    QVERIFY(!frmMain.Command(eMainCommand::mnuTools_Options)->isEnabled());
+}
 
 void TestMainWiring::receivingWithoutAccountOffersOne()
 {
@@ -47,7 +57,7 @@ void TestMainWiring::receivingWithoutAccountOffersOne()
         return true;
     });
     QTest::qWait(200);
-    QAction *receive = command(frmMain, "TB_Receive");
+    QAction *receive = frmMain.Command(eMainCommand::TB_Receive);
     QVERIFY(receive && receive->isEnabled());
     receive->trigger();
     QCOMPARE(question, u"There is not mail account set up on this computer. Would you like to create one now?"_s);
@@ -77,7 +87,7 @@ void TestMainWiring::receivedMessagesAppearAtTheTopOfInbox()
     QVERIFY(CreateMainWindow(frmMain));
     auto *lstMsgs = frmMain.findChild<QTreeWidget *>(u"lstMsgs"_s);
     QCOMPARE(lstMsgs->topLevelItemCount(), 1);
-    command(frmMain, "mnuTools_CheckMail")->trigger();
+    frmMain.Command(eMainCommand::mnuTools_CheckMail)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(lstMsgs->topLevelItemCount(), 2, 10000);
     QCOMPARE(lstMsgs->topLevelItem(0)->text(0), u"newest"_s);
     QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(0), u"1 new message(s)"_s, 10000);
