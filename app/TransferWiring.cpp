@@ -26,7 +26,7 @@ void wireReports(TfrmMain &frmMain)
                      [&frmMain](const QString &path) { showArrivingMessage(frmMain, path); });
     QObject::connect(&events, &cTransferEvents::NewMailAnnounced, &frmMain, [&frmMain](int total) {
         frmMain.RefreshMessageList();
-        frmMain.SetTrayNewMail(QString::number(total) + QStringLiteral(" new message(s)"));
+        frmMain.SetTrayNewMail(QString::number(total) + TfrmMain::tr(" new message(s)"));
     });
 }
 

@@ -24,11 +24,11 @@ QLabel *wrappedLabel(const QString &text)
 } // namespace
 
 TfrmFirstRunPrompt::TfrmFirstRunPrompt(QWidget *parent)
-    : QDialog(parent), edtFolder(new QLineEdit), btnBrowseDir(new QPushButton(u"..."_s)),
-      btnCancel(new QPushButton(u"&Cancel"_s)), btnNext(new QPushButton(u"&Next"_s))
+    : QDialog(parent), edtFolder(new QLineEdit), btnBrowseDir(new QPushButton(tr("..."))),
+      btnCancel(new QPushButton(tr("&Cancel"))), btnNext(new QPushButton(tr("&Next")))
 {
     setObjectName(u"frmFirstRunPrompt"_s);
-    setWindowTitle(u"First run wizard"_s);
+    setWindowTitle(tr("First run wizard"));
     edtFolder->setObjectName(u"edtFolder"_s);
     edtFolder->setReadOnly(true);
     btnBrowseDir->setObjectName(u"btnBrowseDir"_s);
@@ -46,16 +46,16 @@ TfrmFirstRunPrompt::TfrmFirstRunPrompt(QWidget *parent)
     buttons->addWidget(btnNext);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(u"<h2>Welcome!</h2>"_s));
-    layout->addWidget(wrappedLabel(u"Since this is the first time this program is being ran on your computer, you'll "
-                                   "need to fill some information in order to get started."_s));
+    layout->addWidget(new QLabel(tr("<h2>Welcome!</h2>")));
+    layout->addWidget(wrappedLabel(tr("Since this is the first time this program is being ran on your computer, you'll "
+                                    "need to fill some information in order to get started.")));
     layout->addSpacing(12);
-    layout->addWidget(new QLabel(u"Data storage folder"_s));
+    layout->addWidget(new QLabel(tr("Data storage folder")));
     layout->addLayout(folderRow);
-    layout->addWidget(wrappedLabel(u"This is the name of the folder where Ravelin 2.0 will store things such as "
-                                   "e-mail, contacts, ... ."_s));
+    layout->addWidget(wrappedLabel(tr("This is the name of the folder where Ravelin 2.0 will store things such as "
+                                    "e-mail, contacts, ... .")));
     layout->addSpacing(12);
-    layout->addWidget(wrappedLabel(u"You will next be asked for your mail settings."_s));
+    layout->addWidget(wrappedLabel(tr("You will next be asked for your mail settings.")));
     layout->addStretch(1);
     layout->addLayout(buttons);
     resize(460, 300);
@@ -73,7 +73,7 @@ void TfrmFirstRunPrompt::edtFolderChange(const QString &text)
 
 void TfrmFirstRunPrompt::btnBrowseDirClick()
 {
-    const QString folder = BrowseForFolder(this, u"Please select folder:"_s, edtFolder->text());
+    const QString folder = BrowseForFolder(this, tr("Please select folder:"), edtFolder->text());
     if (!folder.isEmpty())
         edtFolder->setText(folder);
 }
@@ -84,7 +84,7 @@ void TfrmFirstRunPrompt::btnNextClick()
     // Without the choice on disk the next start would ask again; say so and let the user
     // try again or cancel.
     if (!AdoptMailFolder(edtFolder->text(), &error)) {
-        QMessageBox::warning(this, u"Cannot save settings"_s, error);
+        QMessageBox::warning(this, tr("Cannot save settings"), error);
         return;
     }
     accept();

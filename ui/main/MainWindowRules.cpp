@@ -3,6 +3,7 @@
 #include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -10,13 +11,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TfrmMain", text);
+}
+
 const QString kAttachmentMark = QString(QChar(0x2022)); // the bullet of code page 1252's 149
 
 } // namespace
 
 QStringList MessageListCaptions(eFolderKind folder)
 {
-    return {u"Subject"_s, HoldsOutgoingMail(folder) ? u"To"_s : u"From"_s, QString(), u"Date&Time"_s};
+    return {tr("Subject"), HoldsOutgoingMail(folder) ? tr("To") : tr("From"), QString(), tr("Date&Time")};
 }
 
 int ReadIcon(bool html)
@@ -36,7 +42,7 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
 
 QString MessageCountText(int count)
 {
-    return QString::number(count) + u" message(s)"_s;
+    return QString::number(count) + tr(" message(s)");
 }
 
 int CheckTimerInterval(int minutes)

@@ -21,7 +21,7 @@ struct cMainWndSettings
     static cMainWndSettings Designed();
     static cMainWndSettings Read();
     // Writes the keys kept on closing; false, with the reason in *error, when it cannot.
-    bool WriteOnClose(QString *error = nullptr) const;
+    [[nodiscard]] bool WriteOnClose(QString *error = nullptr) const;
 };
 
 // "260,170,18,140" and back; a text that does not give one width per column gives the default.

@@ -99,7 +99,7 @@ void TfrmMain::BuildCommands()
     for (const cMainCommand &info : MainCommands())
         AddCommand(info, places.at(static_cast<std::size_t>(info.place)));
     file->addSeparator();
-    QAction *exit = file->addAction(u"Exit"_s, this, &QWidget::close);
+    QAction *exit = file->addAction(tr("Exit"), this, &QWidget::close);
     exit->setObjectName(u"mnuFile_Exit"_s);
 
     if (auto *button = qobject_cast<QToolButton *>(tbMain->widgetForAction(Command(eMainCommand::tb_Windows))))
