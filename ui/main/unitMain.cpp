@@ -3,8 +3,8 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
-#include "ui/main/DisplayText.h"
 #include "ui/icons/ThemedIcon.h"
+#include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMsgListHeader.h"
@@ -94,6 +94,7 @@ void TfrmMain::BuildCommands()
     QMenuBar *ToolBar1 = menuBar();
     ToolBar1->setObjectName(u"ToolBar1"_s);
     QMenu *file = ToolBar1->addMenu(tr("&File"));
+    // In the order of eCommandPlace.
     const std::array<QWidget *, 6> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&View")),
                                           ToolBar1->addMenu(tr("&Tools")), ToolBar1->addMenu(tr("&Help"))};
     for (const cMainCommand &info : MainCommands())
