@@ -65,7 +65,8 @@ TEST_F(IncomingTest, AttachmentsOfTheSameNameAreAllKeptInsideTheFolder)
 {
     QStringList stored;
     const QList<std::pair<QByteArray, QByteArray>> attachments = {
-        {"report.pdf", "first"}, {"report.pdf", "second"}, {"../../x", "up"}, {"..", "dots"}, {"/etc/passwd", "pw"}};
+        {"report.pdf", "first"}, {"report.pdf", "second"}, {"../../x", "up"}, {"..", "dots"}, {"/etc/passwd", "pw"},
+        {"zeros.bin", QByteArray("new\0bytes", 9)}};
     for (const auto &[name, data] : attachments) {
         QString error;
         const QString path = cIncomingStore::Store(*messageWithAttachment(name, data), QStringLiteral("Work"),
