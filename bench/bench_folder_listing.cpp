@@ -1,7 +1,13 @@
 // Listing a folder of 10,000 messages header-only, as the message list does, next to the
-// floor: opening each file and reading its first 4 KiB, nothing else.
+// floor: opening each file and reading its first 4 KiB, nothing else. Then what hostile or
+// plentiful mail costs: a 20 MB header line, 12,000 messages stored into one folder, and
+// attachments that all carry the same name.
+#include "mailproto/TVrxMsg.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
+#include "storage/cIniFile.h"
+#include "transfer/AttachmentNames.h"
+#include "transfer/cIncomingStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,8 +70,63 @@ void BM_Floor_OpenAndRead4KiB(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kMessages);
 }
 
+void BM_ReadTwentyMegabyteHeaderLine(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mail1.qrz"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        state.SkipWithError("cannot write the sample");
+    file.write("[Header]\r\nSubject=" + QByteArray(20 * 1024 * 1024, 's') + "\r\nTo=bob@example.org\r\n");
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cIniFile(path).readSection(QStringLiteral("Header")));
+    state.SetBytesProcessed(state.iterations() * file.size());
+}
+
+// Every message goes through the incoming store, as a mail check files it (disk flush deferred).
+void BM_StoreTwelveThousandMessagesInOneFolder(benchmark::State &state)
+{
+    constexpr int kCount = 12000;
+    TVrxMsg msg;
+    msg.From = "Ann Lee <ann@example.org>";
+    msg.Subject = "One of many";
+    msg.Text = {"A short body."};
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        SetMailRoot(dir.path());
+        SetAttachmentsFolder(dir.filePath(QStringLiteral("Attachments")));
+        QDir().mkpath(dir.filePath(QStringLiteral("Mail/Inbox")));
+        state.ResumeTiming();
+        QString error;
+        for (int n = 0; n < kCount; ++n)
+            if (cIncomingStore::Store(msg, QStringLiteral("Work"), QStringLiteral("Inbox"), &error, eDurability::Deferred).isEmpty())
+                state.SkipWithError("a message was not stored");
+    }
+    state.SetItemsProcessed(state.iterations() * kCount);
+}
+
+void BM_SaveTenThousandSameNamedAttachments(benchmark::State &state)
+{
+    constexpr int kCount = 10000;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QTemporaryDir dir;
+        state.ResumeTiming();
+        // One message each, as ten thousand messages of one attachment would come.
+        for (int n = 0; n < kCount; ++n)
+            if (cAttachmentNamer(dir.path()).Save("a.txt", "data", nullptr, eDurability::Deferred).isEmpty())
+                state.SkipWithError("no name left");
+    }
+    state.SetItemsProcessed(state.iterations() * kCount);
+}
+
 } // namespace
 
+BENCHMARK(BM_ReadTwentyMegabyteHeaderLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreTwelveThousandMessagesInOneFolder)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SaveTenThousandSameNamedAttachments)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Floor_OpenAndRead4KiB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListFolderHeaderOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

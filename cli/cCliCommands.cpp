@@ -16,9 +16,20 @@
 
 namespace {
 
+// Received text goes to a terminal: an escape sequence in a subject could retitle or recolour
+// it, a tab or line break would split the line. Such characters print as "?".
+QString printable(const QString &text)
+{
+    QString result = text;
+    for (QChar &c : result)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+            c = QLatin1Char('?');
+    return result;
+}
+
 QString text(const QByteArray &bytes)
 {
-    return QString::fromUtf8(bytes);
+    return printable(QString::fromUtf8(bytes));
 }
 
 // "host" or "host:port" into an account's server and port text.
@@ -161,7 +172,7 @@ int cCliCommands::List(const QString &folder)
     const bool recipients = HoldsOutgoingMail(cFolderStore::FolderKind(folder));
     for (const cListedMessage &entry : cFolderStore::ListFolder(folder)) {
         const cMailMessage &m = entry.header;
-        fOut << QFileInfo(entry.path).fileName() << '\t' << text(recipients ? m.To : m.From) << '\t'
+        fOut << printable(QFileInfo(entry.path).fileName()) << '\t' << text(recipients ? m.To : m.From) << '\t'
              << text(m.Subject) << '\t' << text(m.DateTime) << '\n';
     }
     return 0;
@@ -184,6 +195,8 @@ int cCliCommands::Import(const QStringList &files, const QString &folder)
                 const QString path = cIncomingStore::Store(*parser.Parse(source.readAll()), QString(), folder, &error);
                 if (!path.isEmpty()) {
                     fOut << "stored " << path << "\n";
+                    if (!error.isEmpty())
+                        fErr << "ravelin-cli: " << error << "\n";
                     continue;
                 }
             } catch (const EVrxError &e) {

@@ -1,22 +1,8 @@
 #include "mailproto/TAttachedFile.h"
 
-#include "mailproto/EVrxError.h"
-
 #include <QMimeDatabase>
-#include <QSaveFile>
 
 #include <algorithm>
-
-using namespace Qt::StringLiterals;
-
-void TAttachedFile::SaveToFile(const QString &path) const
-{
-    if (!Stream)
-        throw EVrxError(u"Invalid op."_s);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*Stream) != Stream->size() || !file.commit())
-        throw EVrxError(u"Could not write the attachment %1: %2"_s.arg(path, file.errorString()));
-}
 
 QByteArray TAttachedFile::NamePart(const QByteArray &path)
 {

@@ -2,7 +2,7 @@
 // One attachment of a TVrxMsg. Outgoing: made by TAttachedFiles::Add(path); the SMTP client
 // fills Lines with the base64 text while it builds the message. Incoming: made by the parser
 // with the encoded Lines, which a decoder turns into Stream (the decoded bytes), dropping Lines.
-// The caller then keeps Stream or writes it with SaveToFile.
+// The caller keeps Stream; files are written by the storage layer.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -16,11 +16,6 @@ public:
     QList<QByteArray> Lines;
     std::optional<QByteArray> Stream;
     QByteArray ContentType;
-
-    // Replaces the file at path with Stream in one step (no half-written file is left).
-    // Throws EVrxError "Invalid op." when there is no decoded data, or the path and the
-    // system's reason when the file cannot be written.
-    void SaveToFile(const QString &path) const;
 
     // The name part of a path or of a received name: the text after the last "/" or "\".
     static QByteArray NamePart(const QByteArray &path);

@@ -1,13 +1,21 @@
 #include "storage/AtomicFile.h"
 
+#include "storage/PrivateFiles.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
+#include <signal.h>
 #include <unistd.h>
 
 namespace {
@@ -24,19 +32,45 @@ bool fail(QString *error, const QString &path, const QString &reason)
     return false;
 }
 
+// ".<name>.<pid>-<random>.tmp": the process id tells a sweep whether its writer still runs.
+const QRegularExpression &temporaryName()
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\..+\\.(\\d+)-[0-9a-f]{8}\\.tmp$"));
+    return pattern;
+}
+
+QString temporaryPathFor(const QFileInfo &target)
+{
+    return target.absolutePath() + QStringLiteral("/.") + target.fileName()
+           + QStringLiteral(".%1-%2.tmp")
+                 .arg(QCoreApplication::applicationPid())
+                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+}
+
 // A new, empty file beside path that no one else can have opened.
 bool openTemporary(const QString &path, QFile &file)
 {
     const QFileInfo info(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        file.setFileName(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".%1.tmp")
-                                                                                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        file.setFileName(temporaryPathFor(info));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered, kPrivateFileMode))
             return true;
         if (!file.exists())
             return false;
     }
     return false;
+}
+
+bool processIsGone(qint64 pid)
+{
+    return pid > 0 && pid <= std::numeric_limits<pid_t>::max() && ::kill(static_cast<pid_t>(pid), 0) != 0
+           && errno == ESRCH;
+}
+
+bool isStale(const QFileInfo &file, qint64 writerPid)
+{
+    constexpr qint64 kIdleSeconds = 10 * 60;
+    return processIsGone(writerPid) || file.lastModified().secsTo(QDateTime::currentDateTime()) > kIdleSeconds;
 }
 
 bool writeAll(QFile &file, const QByteArray &data, QString *reason)
@@ -51,31 +85,90 @@ bool writeAll(QFile &file, const QByteArray &data, QString *reason)
     return false;
 }
 
+enum class eMode { Private, KeptFromTarget };
+
+// The data in a closed temporary file beside path, on disk when Synced is asked for.
+bool writeTemporary(const QString &path, eMode mode, const QByteArray &data, eDurability durability, QFile &file,
+                    QString *reason)
+{
+    if (!openTemporary(path, file)) {
+        *reason = file.errorString();
+        return false;
+    }
+    // A file whose mode the user chose keeps it.
+    if (mode == eMode::KeptFromTarget && QFileInfo::exists(path))
+        file.setPermissions(QFileInfo(path).permissions());
+    bool written = writeAll(file, data, reason);
+    if (written && durability == eDurability::Synced && ::fdatasync(file.handle()) != 0) {
+        *reason = systemError();
+        written = false;
+    }
+    file.close();
+    if (!written)
+        file.remove();
+    return written;
+}
+
+// Gives the temporary the name unless a file has it: 0, EEXIST, or the error.
+int claimName(const QString &temporary, const QString &path)
+{
+    const QByteArray from = QFile::encodeName(temporary);
+    const QByteArray to = QFile::encodeName(path);
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // File systems without it (FAT): take the name with an empty file, then move the data over it.
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error, eDurability durability)
 {
     QFile file;
-    if (!openTemporary(path, file))
-        return fail(error, path, file.errorString());
     QString reason;
-    // A settings file the user made private (the accounts file) stays private.
-    if (QFileInfo::exists(path))
-        file.setPermissions(QFileInfo(path).permissions());
-    bool written = writeAll(file, data, &reason);
-    if (written && durability == eDurability::Synced && ::fdatasync(file.handle()) != 0) {
-        reason = systemError();
-        written = false;
-    }
-    file.close();
-    if (written && std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
-        reason = systemError();
-        written = false;
-    }
-    if (written)
+    if (!writeTemporary(path, eMode::KeptFromTarget, data, durability, file, &reason))
+        return fail(error, path, reason);
+    if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
         return true;
+    reason = systemError();
     file.remove();
     return fail(error, path, reason);
+}
+
+QString WriteNewFileAtomically(const QString &folder, const std::function<QString(int)> &candidate, const QByteArray &data,
+                               QString *error, eDurability durability)
+{
+    const QDir dir(folder);
+    QString path = dir.filePath(candidate(0));
+    QFile file;
+    QString reason;
+    if (!writeTemporary(path, eMode::Private, data, durability, file, &reason)) {
+        fail(error, path, reason);
+        return {};
+    }
+    for (int attempt = 1; !path.isEmpty(); ++attempt) {
+        const int result = claimName(file.fileName(), path);
+        if (result == 0)
+            return path;
+        if (result != EEXIST) {
+            reason = QString::fromLocal8Bit(std::strerror(result));
+            break;
+        }
+        reason = QStringLiteral("too many files are named like it");
+        const QString next = candidate(attempt);
+        if (next.isEmpty())
+            break;
+        path = dir.filePath(next);
+    }
+    file.remove();
+    fail(error, path, reason);
+    return {};
 }
 
 bool SyncFileSystemOf(const QString &path, QString *error)
@@ -87,4 +180,17 @@ bool SyncFileSystemOf(const QString &path, QString *error)
     if (fd >= 0)
         ::close(fd);
     return synced;
+}
+
+int RemoveStaleTemporaries(const QString &folder)
+{
+    int removed = 0;
+    const QDir dir(folder);
+    const QFileInfoList candidates = dir.entryInfoList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
+    for (const QFileInfo &candidate : candidates) {
+        const QRegularExpressionMatch match = temporaryName().match(candidate.fileName());
+        if (match.hasMatch() && isStale(candidate, match.captured(1).toLongLong()) && QFile::remove(candidate.filePath()))
+            ++removed;
+    }
+    return removed;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Replaces a file in one step: the data go to a temporary file beside it, which takes the
 // file's name only when every byte was written. A failure (a full disk, a size limit, an
-// unwritable folder) leaves the old file as it was.
+// unwritable folder) leaves the old file as it was. A new file is private to the user (0600);
+// a file that exists keeps its mode.
 //
 // Durable writes also reach the disk before the call returns. A caller writing many files in a
 // row (a mail check) may defer that and flush them all at once with SyncFileSystemOf before it
@@ -9,10 +10,25 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 enum class eDurability { Synced, Deferred };
 
-bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr,
+[[nodiscard]] bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr,
                          eDurability durability = eDurability::Synced);
 
+// Writes a file under a name nobody has taken: the data go to a temporary file in the folder,
+// which then takes the first free name of those candidate(0), candidate(1), .. offers (an
+// empty name ends the offer). A file never replaces another and is never seen half-written.
+// Returns the path, or empty with the reason in *error.
+[[nodiscard]] QString WriteNewFileAtomically(const QString &folder, const std::function<QString(int attempt)> &candidate,
+                                             const QByteArray &data, QString *error = nullptr,
+                                             eDurability durability = eDurability::Synced);
+
 // Flushes everything written to the file system that holds path.
-bool SyncFileSystemOf(const QString &path, QString *error = nullptr);
+[[nodiscard]] bool SyncFileSystemOf(const QString &path, QString *error = nullptr);
+
+// A process killed while writing leaves its hidden temporary behind. This removes, from one
+// folder, the temporaries of our own naming that no write can still finish: those of a process
+// that no longer runs, and those untouched for ten minutes. Returns how many went.
+int RemoveStaleTemporaries(const QString &folder);

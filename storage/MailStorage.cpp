@@ -1,5 +1,6 @@
 #include "storage/MailStorage.h"
 
+#include "storage/PrivateFiles.h"
 #include "storage/cOptions.h"
 
 #include <QDir>
@@ -54,7 +55,7 @@ bool InitMailStorage(QString *failedFolder)
     if (root.isEmpty())
         return false;
     for (const QString &folder : MailStorageFolders(root)) {
-        if (QFileInfo(folder).isDir() || QDir().mkdir(folder))
+        if (MakePrivateFolder(folder))
             continue;
         if (failedFolder)
             *failedFolder = folder;

@@ -1,5 +1,7 @@
 #include "storage/SettingsPaths.h"
 
+#include "storage/PrivateFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +25,7 @@ QString ProgramFolder()
 {
     const QString configured = qEnvironmentVariable("RAVELIN_CONFIG_DIR");
     if (!configured.isEmpty()) {
-        QDir().mkpath(configured);
+        (void)MakePrivatePath(configured);
         return QDir::cleanPath(QDir(configured).absolutePath());
     }
     const QString beside = executableFolder();
@@ -31,7 +33,7 @@ QString ProgramFolder()
         return beside;
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                             + QStringLiteral("/ravelin");
-    QDir().mkpath(perUser);
+    (void)MakePrivatePath(perUser);
     return perUser;
 }
 

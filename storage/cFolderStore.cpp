@@ -1,17 +1,18 @@
 #include "storage/cFolderStore.h"
 
 #include "storage/MailStorage.h"
+#include "storage/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSet>
 
 namespace {
 
-constexpr int kFileNameCount = 9999;
-constexpr int kRandomTries = 64;
+constexpr qint64 kFirstNameLimit = 9999;
+constexpr int kMostDigits = 12;
+constexpr int kDrawsPerWidth = 16;
 
 void setError(QString *error, const QString &text)
 {
@@ -19,7 +20,7 @@ void setError(QString *error, const QString &text)
         *error = text;
 }
 
-QString candidateName(const QString &prefix, int number, const QString &extension)
+QString candidateName(const QString &prefix, qint64 number, const QString &extension)
 {
     return prefix + QString::number(number) + QLatin1Char('.') + extension;
 }
@@ -92,25 +93,20 @@ QString cFolderStore::UniqueFileName(const QString &directory, const QString &pr
         setError(error, QStringLiteral("Cannot name a new file: the folder \"%1\" does not exist.").arg(directory));
         return {};
     }
+    // Names start with up to four digits; when draws keep meeting taken names the folder is
+    // crowded and N gets one digit more, so a draw stays cheap however many files there are.
     auto *random = QRandomGenerator::global();
-    for (int attempt = 0; attempt < kRandomTries; ++attempt) {
-        const QString path = dir.filePath(candidateName(prefix, random->bounded(kFileNameCount), extension));
-        if (!QFileInfo::exists(path))
-            return path;
+    qint64 limit = kFirstNameLimit;
+    for (int digits = 4; digits <= kMostDigits; ++digits, limit = limit * 10 + 9) {
+        for (int attempt = 0; attempt < kDrawsPerWidth; ++attempt) {
+            const QString path = dir.filePath(candidateName(prefix, random->bounded(limit), extension));
+            if (!QFileInfo::exists(path))
+                return path;
+        }
     }
-    // Crowded folder: pick among the names actually free instead of drawing blindly forever.
-    const QStringList present = dir.entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::Hidden);
-    const QSet<QString> taken(present.begin(), present.end());
-    QList<int> free;
-    for (int number = 0; number < kFileNameCount; ++number)
-        if (!taken.contains(candidateName(prefix, number, extension)))
-            free.append(number);
-    if (free.isEmpty()) {
-        setError(error, QStringLiteral("Cannot name a new file: all %1 names of the form %2N.%3 are taken in \"%4\".")
-                            .arg(kFileNameCount).arg(prefix, extension, directory));
-        return {};
-    }
-    return dir.filePath(candidateName(prefix, free.at(random->bounded(free.size())), extension));
+    setError(error, QStringLiteral("Cannot name a new file in \"%1\": every name of the form %2N.%3 that was tried is taken.")
+                        .arg(directory, prefix, extension));
+    return {};
 }
 
 QString cFolderStore::NewMessagePath(const QString &folder, QString *error)
@@ -199,7 +195,7 @@ bool cFolderStore::MarkRead(const QString &path, bool read, QString *error)
 bool cFolderStore::CreateFolder(const QString &name, QString *error)
 {
     const QString path = MailFolderRoot() + QLatin1Char('/') + name;
-    if (!MailRoot().isEmpty() && isPlainFolderName(name) && !folderExists(name) && QDir().mkdir(path))
+    if (!MailRoot().isEmpty() && isPlainFolderName(name) && !folderExists(name) && MakePrivateFolder(path))
         return true;
     setError(error, withFolder(QStringLiteral("Unable to create folder. Make sure you have write permissions, the disk "
                                               "is not full and the folder doesn't already exist."),

@@ -30,8 +30,9 @@ public:
     // Every other directory of the mail folder, in directory-listing order.
     static QStringList UserFolders();
 
-    // directory + "/" + prefix + N + "." + extension with 0 <= N < 9999 and no such file yet.
-    // Empty, with the reason in *error, when the directory is missing or every name is taken.
+    // directory + "/" + prefix + N + "." + extension with no such file yet: N below 9999 while
+    // such names are easy to find, wider in a crowded folder. Empty, with the reason in *error,
+    // when the directory is missing or no free name turned up.
     static QString UniqueFileName(const QString &directory, const QString &prefix, const QString &extension,
                                   QString *error = nullptr);
     static QString NewMessagePath(const QString &folder, QString *error = nullptr);

@@ -1,5 +1,7 @@
 #include "storage/cIniSection.h"
 
+#include <algorithm>
+
 void cIniSection::append(QByteArray key, QByteArray value)
 {
     fEntries.append({std::move(key), std::move(value)});
@@ -83,7 +85,8 @@ bool cIniSection::parseKeyValue(const QByteArray &line, QByteArray *key, QByteAr
 
 namespace {
 
-// Lines of a device read in blocks: one system call serves a whole message header.
+// Lines of a device read in blocks: one system call serves a whole message header. Each byte is
+// scanned once and moved at most once, so a line of any length costs time in proportion to it.
 class cBlockLineReader
 {
 public:
@@ -92,10 +95,11 @@ public:
     bool next(QByteArray *line)
     {
         qsizetype end = fBuffer.indexOf('\n', fPos);
-        while (end < 0 && !fDevice.atEnd()) {
-            fBuffer = fBuffer.mid(fPos) + fDevice.read(kBlock);
-            fPos = 0;
-            end = fBuffer.indexOf('\n');
+        while (end < 0) {
+            const qsizetype scanned = fBuffer.size() - fPos;
+            if (!fill())
+                break;
+            end = fBuffer.indexOf('\n', fPos + scanned);
         }
         if (end < 0)
             end = fBuffer.size();
@@ -110,7 +114,23 @@ public:
     }
 
 private:
-    static constexpr qint64 kBlock = 4096;
+    // Appends the next block after dropping the lines already handed out.
+    bool fill()
+    {
+        if (fDevice.atEnd())
+            return false;
+        if (fPos > 0) {
+            fBuffer.remove(0, fPos);
+            fPos = 0;
+        }
+        const qsizetype before = fBuffer.size();
+        fBuffer.resize(before + kBlock);
+        const qint64 got = fDevice.read(fBuffer.data() + before, kBlock);
+        fBuffer.resize(before + std::max<qint64>(got, 0));
+        return got > 0;
+    }
+
+    static constexpr qint64 kBlock = 64 * 1024;
     QIODevice &fDevice;
     QByteArray fBuffer;
     qsizetype fPos = 0;

@@ -1,8 +1,10 @@
 #include "storage/cMailMessage.h"
 
+#include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/cIniFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
@@ -35,13 +37,58 @@ QList<QByteArray> splitTextLines(const QByteArray &text)
     return lines;
 }
 
+// The attachment list is one line of paths joined by ";". A ";" or "\\" inside a path is
+// written with a "\\" before it; any other "\\" stands for itself, so lists written before
+// paths were escaped read as they always did.
+QList<QByteArray> splitEscaped(const QByteArray &value)
+{
+    QList<QByteArray> pieces{QByteArray()};
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char c = value.at(i);
+        const bool escaped = c == '\\' && i + 1 < value.size() && (value.at(i + 1) == ';' || value.at(i + 1) == '\\');
+        if (escaped)
+            pieces.last() += value.at(++i);
+        else if (c == ';')
+            pieces.append(QByteArray());
+        else
+            pieces.last() += c;
+    }
+    return pieces;
+}
+
+QByteArray escaped(const QByteArray &path)
+{
+    QByteArray result;
+    result.reserve(path.size());
+    for (const char c : path) {
+        if (c == ';' || c == '\\')
+            result += '\\';
+        result += c;
+    }
+    return result;
+}
+
+// Stored paths are absolute; a relative one names a file in the attachments folder and is
+// never looked up in whatever the working directory happens to be. One that leaves that
+// folder, or comes without a known one, names nothing.
+QString resolvedAttachment(const QByteArray &stored)
+{
+    const QString path = QFile::decodeName(stored);
+    if (path.isEmpty() || QDir::isAbsolutePath(path))
+        return path;
+    const QString folder = QDir::cleanPath(AttachmentsFolder());
+    const QString resolved = QDir::cleanPath(folder + QLatin1Char('/') + path);
+    const bool inside = QDir::isAbsolutePath(folder) && resolved.startsWith(folder + QLatin1Char('/'));
+    return inside ? resolved : QString();
+}
+
 QStringList splitAttachments(const QByteArray &value)
 {
     QStringList paths;
     if (value.isEmpty())
         return paths;
-    for (const QByteArray &piece : value.split(';'))
-        paths.append(QFile::decodeName(piece));
+    for (const QByteArray &piece : splitEscaped(value))
+        paths.append(resolvedAttachment(piece));
     return paths;
 }
 
@@ -49,7 +96,7 @@ QByteArray joinAttachments(const QStringList &paths)
 {
     QList<QByteArray> encoded;
     for (const QString &path : paths)
-        encoded.append(QFile::encodeName(path));
+        encoded.append(escaped(QFile::encodeName(path)));
     return encoded.join(';');
 }
 

@@ -25,6 +25,9 @@ public:
     bool Html = false;
     bool Read = false;
     QList<QByteArray> headerLines;
+    // Paths of the attachment files, any characters allowed. Read back absolute: a relative
+    // stored path is taken in the attachments folder, and is empty when it would leave that
+    // folder or none is set.
     QStringList attachments;
 
     // Fills the record from a file. headerOnly skips the two blocks (message lists);

@@ -1,13 +1,20 @@
 #include "transfer/AttachmentNames.h"
 
-#include <QDir>
-#include <QFile>
+
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 namespace {
 
-constexpr int kMaxNameBytes = 200;
-constexpr int kMaxTries = 10000;
+constexpr qsizetype kMaxNameBytes = 200;
+constexpr qsizetype kMaxExtensionBytes = 16;
+// "name.ext", "name (2).ext" .. "name (9).ext" as people expect, then numbers drawn at random,
+// so a name taken ten thousand times costs no more than one taken once.
+constexpr int kCountedNames = 9;
+constexpr int kDrawnNames = 32;
+constexpr int kDrawLimit = 1000000;
 
 QString decodeWireName(const QByteArray &wireName)
 {
@@ -15,15 +22,45 @@ QString decodeWireName(const QByteArray &wireName)
     return utf8.contains(QChar::ReplacementCharacter) ? QString::fromLatin1(wireName) : utf8;
 }
 
+// Characters that reorder text on screen: "\u202Ecod.exe" would show as "exe.doc".
+bool isBidiControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+bool isDropped(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control || isBidiControl(c);
+}
+
+// At most kMaxNameBytes of UTF-8, cut between characters, keeping a short extension.
+QString shortened(const QString &name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    if (utf8.size() <= kMaxNameBytes)
+        return name;
+    const qsizetype dot = utf8.lastIndexOf('.');
+    const QByteArray extension = dot > 0 && utf8.size() - dot <= kMaxExtensionBytes ? utf8.mid(dot) : QByteArray();
+    qsizetype cut = kMaxNameBytes - extension.size();
+    while (cut > 0 && (static_cast<unsigned char>(utf8.at(cut)) & 0xC0) == 0x80)
+        --cut;
+    return QString::fromUtf8(utf8.left(cut) + extension);
+}
+
 QString numbered(const QString &name, int number)
 {
     if (number == 1)
         return name;
-    const QFileInfo info(name);
-    const QString suffix = info.completeSuffix();
+    const QString suffix = QFileInfo(name).completeSuffix();
     const QString base = suffix.isEmpty() ? name : name.left(name.size() - suffix.size() - 1);
     const QString tag = QStringLiteral(" (%1)").arg(number);
     return suffix.isEmpty() ? base + tag : base + tag + QLatin1Char('.') + suffix;
+}
+
+int candidateNumber(int attempt)
+{
+    return attempt < kCountedNames ? attempt + 1 : QRandomGenerator::global()->bounded(kCountedNames + 1, kDrawLimit);
 }
 
 } // namespace
@@ -31,33 +68,32 @@ QString numbered(const QString &name, int number)
 QString SafeAttachmentName(const QByteArray &wireName)
 {
     QString name;
-    for (QChar c : decodeWireName(wireName))
-        if (c != QLatin1Char('/') && c != QLatin1Char('\\') && c.category() != QChar::Other_Control)
-            name += c;
+    for (QChar c : decodeWireName(wireName)) {
+        if (!isDropped(c))
+            name += c == QLatin1Char(';') ? QLatin1Char('_') : c;
+    }
     name = name.trimmed();
-    while (name.startsWith(QLatin1Char('.')))
-        name.remove(0, 1);
-    while (name.toUtf8().size() > kMaxNameBytes)
-        name.chop(1);
+    qsizetype dots = 0;
+    while (dots < name.size() && name.at(dots) == QLatin1Char('.'))
+        ++dots;
+    name = shortened(name.mid(dots));
     return name.isEmpty() ? QStringLiteral("_Cosa_") : name;
 }
 
-QString ReserveAttachmentPath(const QString &folder, const QByteArray &wireName, QString *error)
+cAttachmentNamer::cAttachmentNamer(QString folder) : fFolder(std::move(folder)) {}
+
+QString cAttachmentNamer::Save(const QByteArray &wireName, const QByteArray &data, QString *error,
+                               eDurability durability)
 {
     const QString name = SafeAttachmentName(wireName);
-    const QDir dir(folder);
-    QString reason = QStringLiteral("the folder does not exist");
-    for (int number = 1; number <= kMaxTries && dir.exists(); ++number) {
-        QFile file(dir.filePath(numbered(name, number)));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return file.fileName();
-        if (!file.exists()) {
-            reason = file.errorString();
-            break;
-        }
-        reason = QStringLiteral("too many files are named like it");
-    }
-    if (error)
-        *error = QStringLiteral("Cannot save the attachment \"%1\" in \"%2\": %3").arg(name, folder, reason);
-    return {};
+    int &first = fFirstFreeAttempt[name];
+    int tried = first;
+    const auto candidate = [&](int attempt) {
+        tried = first + attempt;
+        return attempt < kCountedNames + kDrawnNames ? numbered(name, candidateNumber(tried)) : QString();
+    };
+    const QString path = WriteNewFileAtomically(fFolder, candidate, data, error, durability);
+    if (!path.isEmpty())
+        first = std::min(tried + 1, kCountedNames);
+    return path;
 }

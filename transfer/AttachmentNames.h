@@ -1,12 +1,29 @@
 #pragma once
 // Names for received attachments in the attachments folder. A name from the wire is only a
-// suggestion: it is made safe (never a path, never "." or "..", no control characters) and
-// unique ("name (2).ext"), so no attachment ever leaves the folder or replaces another's file.
+// suggestion: it is made safe (never a path, never "." or "..", no control or bidirectional
+// characters, no ";" that would split the attachment list, at most 200 bytes) and unique
+// ("name (2).ext"), so no attachment ever leaves the folder or replaces another's file.
+#include "storage/AtomicFile.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 QString SafeAttachmentName(const QByteArray &wireName);
 
-// Creates an empty file under a free name in the folder and returns its path, so two writers
-// can never pick the same one; empty, with the reason, when the folder cannot take a file.
-QString ReserveAttachmentPath(const QString &folder, const QByteArray &wireName, QString *error = nullptr);
+// Saves the attachments of one message under free names in the folder. A file appears only
+// whole and never replaces another, so two writers can never pick the same name. Takes the same
+// short time however many files already carry a name; a name met again in the same message
+// starts where the last one was found instead of trying "name (2).ext" and the rest anew.
+class cAttachmentNamer
+{
+public:
+    explicit cAttachmentNamer(QString folder);
+    // Returns the path written, or empty with the reason.
+    [[nodiscard]] QString Save(const QByteArray &wireName, const QByteArray &data, QString *error = nullptr,
+                               eDurability durability = eDurability::Synced);
+
+private:
+    QString fFolder;
+    QHash<QString, int> fFirstFreeAttempt;
+};

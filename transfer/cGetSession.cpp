@@ -151,6 +151,8 @@ void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, quint16 nu
         return;
     }
     emit MessageStored(path);
+    if (!error.isEmpty())
+        AddError(QStringLiteral("(%1) %2").arg(account.section, error));
     if (!account.leaveMailOnServer)
         pop.Delete(number);
 }

@@ -13,14 +13,23 @@ class TVrxMsg;
 class cIncomingStore
 {
 public:
+    // Longest header value kept (RFC 5322 lines stop at 998 octets; folded fields may be
+    // longer); a longer one is cut and ends in " [...]".
+    static constexpr qsizetype kMaxHeaderValue = 64 * 1024;
+    // Parts saved per message; the rest are left out with a note.
+    static constexpr int kMaxAttachments = 1000;
+
     // The record a parsed message becomes, without its attachment paths.
     static cMailMessage RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime);
 
-    // Returns the new message file's path, or empty with the reason in *error. Deferred
-    // writes reach the disk only with SyncFileSystemOf (a mail check does it before QUIT).
-    static QString Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error,
-                         eDurability durability = eDurability::Synced);
+    // Returns the new message file's path, or empty with the reason in *error. A message stored
+    // without some of its parts returns its path with the note in *error (empty otherwise).
+    // Deferred writes reach the disk only with SyncFileSystemOf (a mail check does it before
+    // QUIT). Stale temporaries of killed writers are cleared from the folders written.
+    [[nodiscard]] static QString Store(const TVrxMsg &msg, const QString &account, const QString &folder,
+                                       QString *error, eDurability durability = eDurability::Synced);
 
 private:
     static bool SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error, eDurability durability);
+    static QString LeftOutText(const TVrxMsg &msg, const QString &path);
 };

@@ -133,21 +133,11 @@ TEST(MessageBuilder, DatesZonesAndRandomValues)
                         .hasMatch());
 }
 
-TEST(AttachedFile, ContentTypesAndSaving)
+TEST(AttachedFile, ContentTypesAndNameParts)
 {
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"a.txt"_s), "text/plain");
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"a.qqzz"_s), "application/octet-stream");
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"noextension"_s), "application/octet-stream");
     EXPECT_EQ(TAttachedFile::ContentTypeFor(QString::fromLatin1("Hello\0\0\0.html", 14)), "text/html");
     EXPECT_EQ(TAttachedFile::NamePart("C:\\docs\\../x/report.pdf"), "report.pdf");
-
-    TAttachedFile item;
-    const QString path = ScratchFile(u"saved.bin"_s, "old");
-    EXPECT_THROW(item.SaveToFile(path), EVrxError);
-    item.Stream = QByteArray("new\0bytes", 9);
-    item.SaveToFile(path);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), *item.Stream);
-    EXPECT_THROW(item.SaveToFile(u"/nonexistent/dir/saved.bin"_s), EVrxError);
 }

@@ -1,10 +1,14 @@
 #include "StorageFixture.h"
 
+#include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSignalSpy>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,19 +84,42 @@ TEST_F(FolderStoreTest, UniqueFileNamesNeverLoopForever)
                                              QStringLiteral("qrx"), &error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("/nope")));
 
-    const QString dir = root() + QStringLiteral("/Signatures");
-    for (int n = 0; n < 9999; ++n)
-        if (n != 4321)
-            writeFile(dir + QStringLiteral("/sig%1.qrx").arg(n), {});
-    EXPECT_EQ(cFolderStore::UniqueFileName(dir, QStringLiteral("sig"), QStringLiteral("qrx")), dir + QStringLiteral("/sig4321.qrx"));
-    writeFile(dir + QStringLiteral("/sig4321.qrx"), {});
-    error.clear();
-    EXPECT_TRUE(cFolderStore::UniqueFileName(dir, QStringLiteral("sig"), QStringLiteral("qrx"), &error).isEmpty());
-    EXPECT_FALSE(error.isEmpty());
-
     const QString path = cFolderStore::NewMessagePath(QStringLiteral("inbox"));
     EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("mail")));
     EXPECT_EQ(QFileInfo(path).absolutePath(), folderPath("Inbox"));
+}
+
+TEST_F(FolderStoreTest, AFolderGrowsPastTheFourDigitNames)
+{
+    const QString inbox = folderPath("Inbox");
+    for (int n = 0; n < 9999; ++n)
+        writeFile(inbox + QStringLiteral("/mail%1.qrz").arg(n), {});
+    static const QRegularExpression messageName(QStringLiteral("^mail([0-9]+)\\.qrz$"));
+    for (int n = 0; n < 200; ++n) {
+        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Inbox"));
+        const QRegularExpressionMatch match = messageName.match(QFileInfo(path).fileName());
+        ASSERT_TRUE(match.hasMatch() && match.captured(1).toLongLong() >= 9999) << path.toStdString();
+        ASSERT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+        cMailMessage m;
+        m.Subject = "wide";
+        ASSERT_TRUE(m.WriteFile(path));
+    }
+    const QList<cListedMessage> listed = cFolderStore::ListFolder(QStringLiteral("Inbox"));
+    EXPECT_EQ(listed.size(), 9999 + 200);
+    EXPECT_EQ(std::count_if(listed.begin(), listed.end(), [](const cListedMessage &e) { return e.header.Subject == "wide"; }),
+              200);
+}
+
+TEST_F(FolderStoreTest, TheMailTreeAndWhatIsWrittenInItArePrivate)
+{
+    const auto othersMay = [](const QString &path) { return QFileInfo(path).permissions() & 0x0077; };
+    for (const QString &folder : MailStorageFolders(root()))
+        EXPECT_EQ(othersMay(folder), 0) << folder.toStdString();
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Projects")));
+    EXPECT_EQ(othersMay(folderPath("Projects")), 0);
+    EXPECT_EQ(othersMay(putMessage("Projects", "mail1.qrz", "s")), 0);
+    EXPECT_EQ(othersMay(OptionsFilePath()), 0);
+    EXPECT_EQ(othersMay(ProgramFolder()), 0);
 }
 
 TEST_F(FolderStoreTest, TransfersNeverOverwrite)

@@ -1,5 +1,8 @@
+#include "storage/AtomicFile.h"
 #include "storage/cIniFile.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <ctime>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -148,6 +154,88 @@ TEST_F(IniTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_FALSE(written);
     EXPECT_TRUE(ini.errorString().contains(path())) << ini.errorString().toStdString();
     EXPECT_EQ(contents(), before);
+}
+
+TEST_F(IniTest, LinesOfAnyLengthAreReadWholeWhateverTheBlocks)
+{
+    // Line lengths around the reader's block size, with both line ends.
+    QByteArray data = "[A]\r\n";
+    const QList<int> lengths = {0, 1, 4095, 4096, 65534, 65535, 65536, 65537, 200000};
+    for (int i = 0; i < lengths.size(); ++i)
+        data += "k" + QByteArray::number(i) + '=' + QByteArray(lengths.at(i), char('a' + i)) + (i % 2 ? "\n" : "\r\n");
+    data += "last=end";
+    write(data);
+    const cIniSection section = cIniFile(path()).readSection(QStringLiteral("A"));
+    for (int i = 0; i < lengths.size(); ++i)
+        EXPECT_EQ(section.value("k" + QByteArray::number(i)), QByteArray(lengths.at(i), char('a' + i))) << lengths.at(i);
+    EXPECT_EQ(section.value("last"), QByteArray("end"));
+}
+
+TEST_F(IniTest, ATwentyMegabyteLineIsReadInLinearTime)
+{
+    const QByteArray huge(20 * 1024 * 1024, 'x');
+    write("[Header]\r\nSubject=" + huge + "\r\nTo=bob@example.org\r\n");
+    // Processor time: a busy machine must not fail the test, a quadratic step still does.
+    const std::clock_t start = std::clock();
+    const cIniSection section = cIniFile(path()).readSection(QStringLiteral("Header"));
+    EXPECT_LT((std::clock() - start) * 1000 / CLOCKS_PER_SEC, 2000);
+    EXPECT_EQ(section.value("Subject").size(), huge.size());
+    EXPECT_EQ(section.value("To"), QByteArray("bob@example.org"));
+}
+
+TEST_F(IniTest, NewFilesArePrivateAndExistingOnesKeepTheirMode)
+{
+    const auto mode = [](const QString &file) { return QFileInfo(file).permissions() & 0x7777; };
+    cIniFile fresh(path());
+    ASSERT_TRUE(fresh.writeString(QStringLiteral("A"), "password", QStringLiteral("x")));
+    EXPECT_EQ(mode(path()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path(), shared));
+    ASSERT_TRUE(fresh.writeString(QStringLiteral("A"), "password", QStringLiteral("y")));
+    EXPECT_EQ(mode(path()) & 0x7077, shared);
+}
+
+// The id of a process that has ended.
+qint64 endedProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST_F(IniTest, OnlyStaleTemporariesOfOurOwnNamingAreRemoved)
+{
+    const QDir dir(fDir.path());
+    const QDateTime longAgo = QDateTime::currentDateTime().addSecs(-11 * 60);
+    const QString own = QString::number(QCoreApplication::applicationPid());
+    struct Case
+    {
+        QString name;
+        bool old;
+        bool removed;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral(".mail12.qrz.%1-0badf00d.tmp").arg(endedProcess()), false, true},
+        {QStringLiteral(".mail13.qrz.%1-0badf00d.tmp").arg(own), false, false},
+        {QStringLiteral(".mail14.qrz.%1-0badf00d.tmp").arg(own), true, true},
+        {QStringLiteral(".notes.tmp"), true, false},
+        {QStringLiteral(".mail15.qrz.0badf00d.tmp"), true, false},
+        {QStringLiteral("mail16.qrz.%1-0badf00d.tmp").arg(endedProcess()), true, false},
+        {QStringLiteral("mail17.qrz"), true, false},
+    };
+    for (const Case &c : cases) {
+        QFile file(dir.filePath(c.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        if (c.old) {
+            ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+    }
+    EXPECT_EQ(RemoveStaleTemporaries(fDir.path()), 2);
+    for (const Case &c : cases)
+        EXPECT_EQ(QFileInfo::exists(dir.filePath(c.name)), !c.removed) << c.name.toStdString();
 }
 
 } // namespace

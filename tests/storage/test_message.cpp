@@ -1,3 +1,4 @@
+#include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/cMailMessage.h"
 
@@ -193,6 +194,33 @@ TEST_F(MessageTest, AttachmentValuesSplitAtEverySemicolon)
     cMailMessage m;
     ASSERT_TRUE(m.ReadFile(path(), true));
     EXPECT_EQ(m.attachments, (QStringList{QStringLiteral("/a"), QStringLiteral("/b"), QString()}));
+}
+
+TEST_F(MessageTest, AnyAttachmentPathSurvivesAWriteAndOldListsReadAsBefore)
+{
+    cMailMessage m;
+    m.attachments = {QStringLiteral("/in/invoice;.netrc"), QStringLiteral("/a\\b.txt"), QStringLiteral("/ends\\"),
+                     QStringLiteral("/;starts"), QStringLiteral("/two\\\\;;x"), QStringLiteral("/plain.pdf")};
+    ASSERT_TRUE(m.WriteFile(path()));
+    cMailMessage back;
+    ASSERT_TRUE(back.ReadFile(path(), true));
+    EXPECT_EQ(back.attachments, m.attachments);
+
+    writeRaw("[Header]\r\nAttachments=/home/ann/a\\b.txt;/x y.pdf\r\n");
+    ASSERT_TRUE(back.ReadFile(path(), true));
+    EXPECT_EQ(back.attachments, (QStringList{QStringLiteral("/home/ann/a\\b.txt"), QStringLiteral("/x y.pdf")}));
+}
+
+TEST_F(MessageTest, RelativeAttachmentPathsNameFilesInTheAttachmentsFolderOnly)
+{
+    writeRaw("[Header]\r\nAttachments=.netrc;sub/../../up.txt;/abs.txt\r\n");
+    cMailMessage m;
+    SetAttachmentsFolder(QStringLiteral("/mail/Attachments"));
+    ASSERT_TRUE(m.ReadFile(path(), true));
+    EXPECT_EQ(m.attachments, (QStringList{QStringLiteral("/mail/Attachments/.netrc"), QString(), QStringLiteral("/abs.txt")}));
+    SetAttachmentsFolder(QString());
+    ASSERT_TRUE(m.ReadFile(path(), true));
+    EXPECT_EQ(m.attachments, (QStringList{QString(), QString(), QStringLiteral("/abs.txt")}));
 }
 
 TEST_F(MessageTest, AnUnreadableFileGivesDefaultsAndAnError)

@@ -7,6 +7,10 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <ctime>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 using IncomingTest = SessionFixture;
@@ -36,13 +40,33 @@ TEST(AttachmentNames, HostileNamesStayPlainNames)
     EXPECT_EQ(SafeAttachmentName("caf\xc3\xa9.txt"), QString::fromUtf8("caf\xc3\xa9.txt"));
     EXPECT_EQ(SafeAttachmentName("caf\xe9.txt"), QString::fromLatin1("caf\xe9.txt"));
     EXPECT_LE(SafeAttachmentName(QByteArray(5000, 'a')).size(), 255);
+    EXPECT_EQ(SafeAttachmentName("invoice;.netrc"), QStringLiteral("invoice_.netrc"));
+    EXPECT_EQ(SafeAttachmentName("\xe2\x80\xae" "cod.exe"), QStringLiteral("cod.exe"));
+    EXPECT_EQ(SafeAttachmentName("a\xe2\x81\xa6" "b\xe2\x80\x8f.txt"), QStringLiteral("ab.txt"));
+    EXPECT_EQ(SafeAttachmentName("...hidden"), QStringLiteral("hidden"));
+}
+
+TEST(AttachmentNames, LongNamesAreCutInLinearTimeKeepingTheExtension)
+{
+    // Processor time: a busy machine must not fail the test, a quadratic step still does.
+    const std::clock_t start = std::clock();
+    const QString name = SafeAttachmentName(QByteArray(2 * 1024 * 1024, 'a') + ".pdf");
+    const QString dots = SafeAttachmentName(QByteArray(1024 * 1024, '.') + "x");
+    EXPECT_LT((std::clock() - start) * 1000 / CLOCKS_PER_SEC, 1000);
+    EXPECT_EQ(name, QString(196, QLatin1Char('a')) + QStringLiteral(".pdf"));
+    EXPECT_EQ(dots, QStringLiteral("x"));
+    // Two-byte characters are never cut in half.
+    const QString umlauts = SafeAttachmentName(QByteArray(301, 'x') + QByteArray(300, '\0').replace('\0', "\xc3\xa4"));
+    EXPECT_LE(umlauts.toUtf8().size(), 200);
+    EXPECT_FALSE(umlauts.contains(QChar::ReplacementCharacter));
 }
 
 TEST_F(IncomingTest, AttachmentsOfTheSameNameAreAllKeptInsideTheFolder)
 {
     QStringList stored;
     const QList<std::pair<QByteArray, QByteArray>> attachments = {
-        {"report.pdf", "first"}, {"report.pdf", "second"}, {"../../x", "up"}, {"..", "dots"}, {"/etc/passwd", "pw"}};
+        {"report.pdf", "first"}, {"report.pdf", "second"}, {"../../x", "up"}, {"..", "dots"}, {"/etc/passwd", "pw"},
+        {"zeros.bin", QByteArray("new\0bytes", 9)}};
     for (const auto &[name, data] : attachments) {
         QString error;
         const QString path = cIncomingStore::Store(*messageWithAttachment(name, data), QStringLiteral("Work"),
@@ -93,6 +117,100 @@ TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)
     EXPECT_TRUE(path.isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("Inbox"))) << error.toStdString();
     EXPECT_TRUE(QDir(AttachmentsFolder()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
+{
+    auto msg = messageWithAttachment("a.txt", "0");
+    for (int i = 1; i < cIncomingStore::kMaxAttachments; ++i)
+        msg->AttachedFiles.AddReceived("a.txt").Stream = QByteArray::number(i);
+    QSet<QString> paths;
+    // Processor time: a busy machine must not fail the test, a quadratic step still does.
+    const std::clock_t start = std::clock();
+    for (int round = 0; round < 10000 / cIncomingStore::kMaxAttachments; ++round) {
+        QString error;
+        const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), &error,
+                                                   eDurability::Deferred);
+        ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+        cMailMessage record;
+        ASSERT_TRUE(record.ReadFile(path, true));
+        ASSERT_EQ(record.attachments.size(), cIncomingStore::kMaxAttachments);
+        EXPECT_EQ(contents(record.attachments.last()), QByteArray::number(cIncomingStore::kMaxAttachments - 1));
+        paths.unite(QSet<QString>(record.attachments.begin(), record.attachments.end()));
+    }
+    EXPECT_LT((std::clock() - start) * 1000 / CLOCKS_PER_SEC, 5000);
+    EXPECT_EQ(paths.size(), 10000);
+    EXPECT_TRUE(paths.contains(AttachmentsFolder() + QStringLiteral("/a (9).txt")));
+}
+
+TEST_F(IncomingTest, PartsBeyondTheLimitAreLeftOutWithANote)
+{
+    auto msg = messageWithAttachment("part.bin", "x");
+    for (int i = 0; i < cIncomingStore::kMaxAttachments + 1; ++i)
+        msg->AttachedFiles.AddReceived("part.bin").Stream = "x";
+    QString note;
+    const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), &note,
+                                               eDurability::Deferred);
+    ASSERT_FALSE(path.isEmpty()) << note.toStdString();
+    EXPECT_TRUE(note.contains(path) && note.contains(QStringLiteral("2 more were not saved"))) << note.toStdString();
+    EXPECT_EQ(QDir(AttachmentsFolder()).entryList(QDir::Files).size(), cIncomingStore::kMaxAttachments);
+
+    QString none = QStringLiteral("untouched");
+    ASSERT_FALSE(cIncomingStore::Store(*messageWithAttachment("a", "b"), {}, QStringLiteral("Inbox"), &none).isEmpty());
+    EXPECT_TRUE(none.isEmpty());
+}
+
+TEST_F(IncomingTest, HeaderValuesAreCappedWithAMarker)
+{
+    const QByteArray marker = " [...]";
+    auto msg = messageWithAttachment("a.txt", "x");
+    msg->Subject = QByteArray(20 * 1024 * 1024, 's');
+    msg->SendTo = QByteArray(998, 't');
+    msg->CC = QByteArray(cIncomingStore::kMaxHeaderValue, 'x') + "\xc3\xa4";
+    msg->HeaderLines = {"Subject: " + msg->Subject, "X-Short: kept"};
+    const cMailMessage record = cIncomingStore::RecordFor(*msg, QStringLiteral("Work"), "now");
+    EXPECT_EQ(record.Subject.size(), cIncomingStore::kMaxHeaderValue);
+    EXPECT_TRUE(record.Subject.endsWith(marker));
+    EXPECT_EQ(record.To, msg->SendTo);
+    EXPECT_TRUE(record.CC.endsWith(marker));
+    EXPECT_FALSE(QString::fromUtf8(record.CC).contains(QChar::ReplacementCharacter));
+    EXPECT_LE(record.headerLines.first().size(), cIncomingStore::kMaxHeaderValue);
+    EXPECT_EQ(record.headerLines.last(), QByteArray("X-Short: kept"));
+}
+
+TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    const QString stale = folder("Inbox") + QStringLiteral("/.mail7.qrz.%1-0badf00d.tmp").arg(child);
+    const QString staleAttachment = AttachmentsFolder() + QStringLiteral("/.a.txt.%1-0badf00d.tmp").arg(child);
+    for (const QString &path : {stale, staleAttachment})
+        writeFile(QDir(fDir.path()).relativeFilePath(path), "half");
+
+    QString error;
+    const QString path = cIncomingStore::Store(*messageWithAttachment("a.txt", "data"), QStringLiteral("Work"),
+                                               QStringLiteral("Inbox"), &error);
+    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_FALSE(QFileInfo::exists(staleAttachment));
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(path, true));
+    for (const QString &file : {path, record.attachments.first()})
+        EXPECT_EQ(QFileInfo(file).permissions() & 0x0077, 0) << file.toStdString();
+}
+
+TEST_F(IncomingTest, AnAttachmentNamedWithASemicolonIsSentBackAsItself)
+{
+    QString error;
+    const QString path = cIncomingStore::Store(*messageWithAttachment("invoice;.netrc", "bill"), QStringLiteral("Work"),
+                                               QStringLiteral("Unsent"), &error);
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(path, false, true));
+    ASSERT_EQ(record.attachments.size(), 1);
+    EXPECT_EQ(QFileInfo(record.attachments.first()).fileName(), QStringLiteral("invoice_.netrc"));
+    EXPECT_EQ(contents(record.attachments.first()), QByteArray("bill"));
 }
 
 } // namespace

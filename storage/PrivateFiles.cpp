@@ -1,0 +1,24 @@
+#include "storage/PrivateFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+bool MakePrivateFolder(const QString &path)
+{
+    // A folder made by someone else in the meantime serves as well.
+    return QFileInfo(path).isDir() || ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || QFileInfo(path).isDir();
+}
+
+bool MakePrivatePath(const QString &path)
+{
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    if (QFileInfo(clean).isDir())
+        return true;
+    const QString parent = QFileInfo(clean).path();
+    if (parent == clean)
+        return false;
+    return MakePrivatePath(parent) && MakePrivateFolder(clean);
+}
