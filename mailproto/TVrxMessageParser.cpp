@@ -1,8 +1,9 @@
 #include "mailproto/TVrxMessageParser.h"
 
-#include "mailproto/EVrxError.h"
+#include "mailproto/EVrxFormatError.h"
 #include "mailproto/TVrxBase64.h"
 #include "mailproto/TVrxLines.h"
+#include "mailproto/TVrxMimeHeader.h"
 #include "mailproto/TVrxUU.h"
 
 #include <algorithm>
@@ -12,83 +13,32 @@ namespace {
 using Lines = QList<QByteArray>;
 
 constexpr qsizetype NotFound = -1;
-constexpr qsizetype ToEnd = -1;
 
 struct FieldRule
 {
-    const char *key;
+    const char *name;
     QByteArray TVrxMsg::*field;
-    qsizetype maxLength;
-    bool trimmed;
-    const char *continuationJoiner; // nullptr: the field takes no continuation lines
 };
 
 const FieldRule FieldRules[] = {
-    {"FROM:", &TVrxMsg::From, 127, true, ""},
-    {"MESSAGE-ID:", &TVrxMsg::MessageId, 127, true, nullptr},
-    {"IN-REPLY-TO:", &TVrxMsg::InReplyTo, 127, true, nullptr},
-    {"RETURN-PATH:", &TVrxMsg::ReturnPath, 127, true, nullptr},
-    {"REPLY-TO:", &TVrxMsg::ReplyTo, 127, false, ""},
-    {"TO:", &TVrxMsg::SendTo, ToEnd, true, " "},
-    {"CC:", &TVrxMsg::CC, ToEnd, true, " "},
-    {"DATE:", &TVrxMsg::Date, 72, true, nullptr},
-    {"SUBJECT:", &TVrxMsg::Subject, ToEnd, true, nullptr},
+    {"From", &TVrxMsg::From},           {"Message-ID", &TVrxMsg::MessageId}, {"In-Reply-To", &TVrxMsg::InReplyTo},
+    {"Return-Path", &TVrxMsg::ReturnPath}, {"Reply-To", &TVrxMsg::ReplyTo},   {"To", &TVrxMsg::SendTo},
+    {"CC", &TVrxMsg::CC},               {"Date", &TVrxMsg::Date},            {"Subject", &TVrxMsg::Subject},
 };
 
-const QByteArray ContentTypeKey = "CONTENT-TYPE:";
-const QByteArray EncodingKey = "CONTENT-TRANSFER-ENCODING:";
+const QByteArray ContentTypeField = "Content-Type";
+const QByteArray EncodingField = "Content-Transfer-Encoding";
 const QByteArray Base64 = "BASE64";
 const QByteArray UUencode = "X-UUENCODE";
 
-qsizetype FindHeader(const Lines &header, const QByteArray &key)
+QByteArray ContentType(const TVrxMimeHeader &header)
 {
-    for (qsizetype i = 0; i < header.size(); ++i)
-        if (TVrxLines::StartsWithNoCase(header.at(i), key))
-            return i;
-    return NotFound;
+    return TVrxMimeHeader::Token(header.Value(ContentTypeField));
 }
 
-// The value starts one space after the colon, as the senders we read write it.
-QByteArray ValueAfterKey(const QByteArray &line, const QByteArray &key, qsizetype maxLength)
+QByteArray TransferEncoding(const TVrxMimeHeader &header)
 {
-    return line.mid(key.size() + 1, maxLength);
-}
-
-bool IsContinuation(const QByteArray &line)
-{
-    return line.startsWith(' ') || line.startsWith('\t');
-}
-
-QByteArray Continuations(const Lines &header, qsizetype found, const QByteArray &joiner)
-{
-    QByteArray joined;
-    for (qsizetype i = found + 1; i < header.size() && IsContinuation(header.at(i)); ++i)
-        joined += joiner + header.at(i).trimmed();
-    return joined;
-}
-
-QByteArray CutBefore(QByteArray text, char separator)
-{
-    const qsizetype at = text.indexOf(separator);
-    if (at >= 0)
-        text.truncate(at);
-    return text;
-}
-
-QByteArray HeaderValue(const Lines &header, const QByteArray &key, qsizetype maxLength)
-{
-    const qsizetype found = FindHeader(header, key);
-    return found == NotFound ? QByteArray() : ValueAfterKey(header.at(found), key, maxLength).trimmed().toUpper();
-}
-
-QByteArray ContentType(const Lines &header)
-{
-    return CutBefore(HeaderValue(header, ContentTypeKey, 72), ';').trimmed();
-}
-
-QByteArray TransferEncoding(const Lines &header)
-{
-    return HeaderValue(header, EncodingKey, 20);
+    return TVrxMimeHeader::Token(header.Value(EncodingField));
 }
 
 bool IsEncoded(const QByteArray &encoding)
@@ -96,70 +46,39 @@ bool IsEncoded(const QByteArray &encoding)
     return encoding == Base64 || encoding == UUencode;
 }
 
-void ReadFields(TVrxMsg &msg, const Lines &header)
+void ReadFields(TVrxMsg &msg, const TVrxMimeHeader &header)
 {
-    for (const FieldRule &rule : FieldRules) {
-        const QByteArray key(rule.key);
-        const qsizetype found = FindHeader(header, key);
-        if (found == NotFound)
-            continue;
-        QByteArray value = ValueAfterKey(header.at(found), key, rule.maxLength);
-        if (rule.trimmed)
-            value = value.trimmed();
-        if (rule.continuationJoiner)
-            value += Continuations(header, found, rule.continuationJoiner);
-        msg.*rule.field = value;
-    }
+    for (const FieldRule &rule : FieldRules)
+        if (header.Has(rule.name))
+            msg.*rule.field = header.Value(rule.name);
     msg.ContentType = ContentType(header);
 }
 
-// Names become file names later: characters no file name may hold are dropped.
-QByteArray AttachmentName(QByteArray name, const QByteArray &subject)
+// Characters that could make the name a path or hide what it is: path and shell separators,
+// controls, and the Unicode marks that reorder text on screen ("\u202Ecod.exe" shows as
+// "exe.doc").
+QByteArray SafeName(QByteArray name)
 {
-    if (name.isEmpty())
-        name = subject.trimmed();
-    name.removeIf([](char c) { return QByteArrayView("\\/:*?\"<>|").contains(c); });
-    return name.isEmpty() ? QByteArray("_Cosa_") : name;
+    static const QByteArray bidiMarks[] = {"\xe2\x80\x8e", "\xe2\x80\x8f", "\xe2\x80\xaa", "\xe2\x80\xab",
+                                           "\xe2\x80\xac", "\xe2\x80\xad", "\xe2\x80\xae", "\xe2\x81\xa6",
+                                           "\xe2\x81\xa7", "\xe2\x81\xa8", "\xe2\x81\xa9"};
+    for (const QByteArray &mark : bidiMarks)
+        name.replace(mark, QByteArray());
+    name.removeIf([](char c) { return quint8(c) < 0x20 || c == 0x7f || QByteArrayView("\\/:*?\"<>|;").contains(c); });
+    return name;
 }
 
-QByteArray Unquoted(QByteArray value)
+QByteArray AttachmentName(const QByteArray &name, const QByteArray &subject)
 {
-    if (value.startsWith('"')) {
-        value.remove(0, 1);
-        value.chop(1);
-    }
-    return value;
+    const QByteArray safe = SafeName(name.isEmpty() ? subject.trimmed() : name);
+    return safe.isEmpty() ? QByteArray("_Cosa_") : safe;
 }
 
-QByteArray DispositionName(const Lines &header)
+// The file name a part offers: its disposition's "filename", else its type's "name".
+QByteArray PartName(const TVrxMimeHeader &header)
 {
-    const qsizetype found = FindHeader(header, "CONTENT-DISPOSITION:");
-    if (found == NotFound)
-        return {};
-    const QByteArray &line = header.at(found);
-    const qsizetype at = line.toUpper().indexOf("FILENAME=");
-    return at < 0 ? QByteArray() : Unquoted(line.mid(at + 9).trimmed());
-}
-
-QByteArray PartName(const Lines &partHeader)
-{
-    for (const QByteArray &line : partHeader) {
-        const qsizetype at = line.toUpper().indexOf("FILENAME=");
-        if (at < 0)
-            continue;
-        const qsizetype start = at + 9;
-        if (line.mid(start, 1) != "\"")
-            return CutBefore(line.mid(start, 127).trimmed(), ';');
-        QByteArray name = line.mid(start + 1, 127).trimmed();
-        name.chop(1);
-        return CutBefore(name, ';');
-    }
-    for (const QByteArray &line : partHeader) {
-        const qsizetype at = line.toUpper().indexOf("NAME=");
-        if (at >= 0)
-            return Unquoted(CutBefore(line.mid(at + 5, 127).trimmed(), ';'));
-    }
-    return {};
+    const QByteArray fileName = TVrxMimeHeader::Parameter(header.Value("Content-Disposition"), "filename");
+    return fileName.isEmpty() ? TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "name") : fileName;
 }
 
 bool IsBlank(const QByteArray &line)
@@ -264,18 +183,22 @@ std::unique_ptr<TVrxMsg> TVrxMessageParser::ParseLines(QList<QByteArray> lines) 
     const qsizetype headerEnd = lines.indexOf(QByteArray());
     Lines header = headerEnd == NotFound ? Lines() : lines.first(headerEnd + 1);
     lines.remove(0, header.size());
-    if (!header.isEmpty())
+    // A mailbox separator line ("From sender date") names the sender when no field does.
+    if (!header.isEmpty() && header.first().startsWith("From "))
         msg->From = header.first().mid(5, 72);
-    ReadFields(*msg, header);
-    const QByteArray encoding = TransferEncoding(header);
+    const TVrxMimeHeader fields(header);
+    ReadFields(*msg, fields);
+    const QByteArray encoding = TransferEncoding(fields);
     msg->HeaderLines = std::move(header);
     const QByteArray &type = msg->ContentType;
     if (type.isEmpty() || type.contains("TEXT") || type == "MULTIPART/REPORT" || type.contains("MESSAGE"))
         ParsePlain(*msg, std::move(lines));
     else if (IsEncoded(encoding))
-        ParseSingleAttachment(*msg, std::move(lines), encoding);
+        ParseSingleAttachment(*msg, std::move(lines), fields, encoding);
+    else if (type.startsWith("MULTIPART/"))
+        ParseMultipart(*msg, std::move(lines), fields);
     else
-        ParseMultipart(*msg, std::move(lines));
+        ParsePlain(*msg, std::move(lines));
     return msg;
 }
 
@@ -291,89 +214,90 @@ void TVrxMessageParser::ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const
 {
     for (qsizetype begin = FindUUBegin(body); begin != NotFound; begin = FindUUBegin(body)) {
         const QByteArray name = body.at(begin).mid(10, 64);
-        TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
+        TAttachedFile &item = msg.AttachedFiles.AddReceived(SafeName(TAttachedFile::NamePart(name)));
         item.Lines = TakeUUBlock(body, begin);
         Decode(item, UUencode);
     }
     msg.Text = std::move(body);
 }
 
-void TVrxMessageParser::ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const QByteArray &encoding) const
+void TVrxMessageParser::ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const TVrxMimeHeader &header,
+                                              const QByteArray &encoding) const
 {
-    TAttachedFile &item = msg.AttachedFiles.AddReceived(AttachmentName(DispositionName(msg.HeaderLines), msg.Subject));
+    TAttachedFile &item = msg.AttachedFiles.AddReceived(AttachmentName(PartName(header), msg.Subject));
     const auto firstLine = std::find_if_not(body.cbegin(), body.cend(), IsBlank);
     body.remove(0, firstLine - body.cbegin());
     item.Lines = std::move(body);
     Decode(item, encoding);
 }
 
-QList<QList<QByteArray>> TVrxMessageParser::SplitParts(const QList<QByteArray> &header, const QList<QByteArray> &body) const
+namespace {
+
+// RFC 2046 section 5.1.1: a delimiter line may carry trailing blanks ("transport padding").
+bool IsLine(const QByteArray &line, const QByteArray &expected)
 {
-    const auto boundaryLine = std::find_if(header.cbegin(), header.cend(), [](const QByteArray &line) {
-        return line.toUpper().contains("BOUNDARY");
-    });
-    if (boundaryLine == header.cend())
-        throw EVrxError(FormatError);
-    QByteArray value = boundaryLine->mid(boundaryLine->toUpper().indexOf("BOUNDARY") + 8, 72).trimmed();
-    value = value.mid(1).trimmed();
-    if (value.startsWith('"'))
-        value = CutBefore(value.mid(1), '"');
-    const QByteArray delimiter = "--" + value;
+    return line.startsWith(expected) && line.mid(expected.size()).trimmed().isEmpty();
+}
+
+} // namespace
+
+// The lines of each part between the delimiter lines; the preamble and the epilogue are
+// dropped. An empty body is a multipart without parts.
+QList<QList<QByteArray>> TVrxMessageParser::SplitParts(const TVrxMimeHeader &header, QList<QByteArray> body) const
+{
+    const QByteArray boundary = TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "boundary");
+    if (boundary.isEmpty())
+        throw EVrxFormatError(FormatError);
+    const QByteArray delimiter = "--" + boundary;
     const QByteArray closing = delimiter + "--";
-    const auto start = std::find_if(body.cbegin(), body.cend(), [&](const QByteArray &line) {
-        return line.contains(delimiter);
+    const auto start = std::find_if(body.begin(), body.end(), [&](const QByteArray &line) {
+        return IsLine(line, delimiter) || IsLine(line, closing);
     });
-    if (start == body.cend())
-        throw EVrxError(FormatError);
-    QList<Lines> parts{Lines()};
-    for (auto line = start + 1; line != body.cend() && *line != closing; ++line) {
-        if (*line == delimiter)
+    if (start == body.end() && std::all_of(body.cbegin(), body.cend(), IsBlank))
+        return {};
+    if (start == body.end())
+        throw EVrxFormatError(FormatError);
+    QList<Lines> parts;
+    for (auto line = start; line != body.end() && !IsLine(*line, closing); ++line) {
+        if (IsLine(*line, delimiter))
             parts.append(Lines());
         else
-            parts.last().append(*line);
+            parts.last().append(std::move(*line));
     }
     return parts;
 }
 
 // Each list is released as soon as its lines have moved on, so a large attachment is held
 // once as lines and once decoded, never more.
-void TVrxMessageParser::ParseMultipart(TVrxMsg &msg, QList<QByteArray> body) const
+void TVrxMessageParser::ParseMultipart(TVrxMsg &msg, QList<QByteArray> body, const TVrxMimeHeader &header) const
 {
-    QList<Lines> parts = SplitParts(msg.HeaderLines, body);
-    body = Lines();
+    QList<Lines> parts = SplitParts(header, std::move(body));
     for (Lines &part : parts)
         AddPart(msg, std::exchange(part, Lines()));
 }
 
+// A part's content is what lies between its header and the line break before the next
+// delimiter (RFC 2046 section 5.1.1), so a last line without a blank line after it is content.
 void TVrxMessageParser::AddPart(TVrxMsg &msg, QList<QByteArray> part) const
 {
     const qsizetype headerEnd = part.indexOf(QByteArray());
-    const Lines partHeader = headerEnd == NotFound ? part : part.first(headerEnd);
-    const QByteArray encoding = TransferEncoding(partHeader);
-    const QByteArray type = ContentType(partHeader);
-    QByteArray name = PartName(partHeader);
+    const TVrxMimeHeader header(headerEnd == NotFound ? part : part.first(headerEnd));
+    const QByteArray encoding = TransferEncoding(header);
+    const QByteArray type = ContentType(header);
+    QByteArray name = PartName(header);
+    part.remove(0, headerEnd == NotFound ? part.size() : headerEnd + 1);
     if (!IsEncoded(encoding) && name.isEmpty() && type != "TEXT/HTML") {
-        if (headerEnd != NotFound)
-            msg.Text.append(part.mid(headerEnd + 1));
+        msg.Text.append(std::move(part));
         return;
     }
     name = AttachmentName(name, msg.Subject);
     if (type == "TEXT/HTML" && !name.contains('.'))
         name += ".html";
     TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
-    const auto firstBlank = std::find_if(part.cbegin(), part.cend(), IsBlank);
-    part.remove(0, firstBlank - part.cbegin());
     if (IsEncoded(encoding)) {
         item.Lines = WithoutBlankLines(std::move(part));
         Decode(item, encoding);
         return;
     }
-    if (!part.isEmpty())
-        part.removeFirst();
-    if (!part.isEmpty())
-        part.removeLast();
-    QByteArray stream;
-    for (const QByteArray &line : std::as_const(part))
-        stream += line + "\r\n";
-    item.Stream = std::move(stream);
+    item.Stream = part.join("\r\n");
 }
