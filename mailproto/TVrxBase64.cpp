@@ -34,9 +34,9 @@ class GroupDecoder
 public:
     explicit GroupDecoder(QByteArray &out) : fOut(out) {}
 
-    void Feed(const QByteArray &line)
+    void Feed(QByteArrayView text)
     {
-        for (const char c : line) {
+        for (const char c : text) {
             const quint8 value = Values[quint8(c)];
             if (value < Pad)
                 Add(value);
@@ -82,10 +82,25 @@ private:
 QList<QByteArray> TVrxBase64::SplitLines(const QByteArray &encoded)
 {
     QList<QByteArray> lines;
-    lines.reserve((encoded.size() + LineChars - 1) / LineChars);
-    for (qsizetype at = 0; at < encoded.size(); at += LineChars)
-        lines.append(encoded.mid(at, LineChars));
+    AppendLines(lines, encoded);
     return lines;
+}
+
+// The lines share the encoded buffer (each holds a reference to it) instead of copying it:
+// one allocation per read instead of one per line. Text that does not own its bytes is copied.
+void TVrxBase64::AppendLines(QList<QByteArray> &lines, QByteArray encoded)
+{
+    if (!encoded.data_ptr().isMutable())
+        encoded.detach();
+    const qsizetype first = lines.size();
+    lines.resize(first + (encoded.size() + LineChars - 1) / LineChars);
+    QByteArray *out = lines.data() + first;
+    for (qsizetype at = 0; at < encoded.size(); at += LineChars) {
+        QByteArray::DataPointer line = encoded.data_ptr();
+        line.ptr += at;
+        line.size = std::min(LineChars, encoded.size() - at);
+        *out++ = QByteArray(std::move(line));
+    }
 }
 
 // Each read is a whole number of lines, so the encoded chunks join without padding between
@@ -110,7 +125,7 @@ void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
             ThrowUnreadable(file);
         if (got == 0)
             break;
-        lines.append(SplitLines(QByteArray::fromRawData(buffer.constData(), got).toBase64()));
+        AppendLines(lines, QByteArray::fromRawData(buffer.constData(), got).toBase64());
         const qint64 reportedEnd = std::min(read + got, blockBytesTotal);
         for (qint64 done = read + LineBytes; done <= reportedEnd; done += LineBytes) {
             progress.Update(TVrxProgress::Percent(done, size));
@@ -136,6 +151,29 @@ void TVrxBase64::DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events)
     for (qsizetype index = 0; index < lineCount; ++index) {
         decoder.Feed(item.Lines.at(index));
         progress.Update(TVrxProgress::Percent(index, lineCount));
+        events.Serve();
+    }
+    decoder.Flush();
+    item.Stream = std::move(out);
+    item.Lines.clear();
+    progress.Finish();
+    if (events.End)
+        events.End();
+}
+
+void TVrxBase64::DecodeText(TAttachedFile &item, QByteArrayView text, const TVrxCodecEvents &events)
+{
+    constexpr qsizetype SliceBytes = 64 * 1024;
+    const qsizetype size = text.size();
+    if (events.Start)
+        events.Start(QString::fromUtf8(item.FileName), text.count('\n') + (text.endsWith('\n') || text.isEmpty() ? 0 : 1));
+    TVrxProgress progress(events.Step, events.Progress);
+    QByteArray out;
+    out.reserve(size / 4 * 3 + 3);
+    GroupDecoder decoder(out);
+    for (qsizetype at = 0; at < size; at += SliceBytes) {
+        decoder.Feed(text.sliced(at, std::min(SliceBytes, size - at)));
+        progress.Update(TVrxProgress::Percent(at, size));
         events.Serve();
     }
     decoder.Flush();

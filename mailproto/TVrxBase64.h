@@ -19,7 +19,14 @@ public:
     // Never fails: characters outside the alphabet are skipped, a group cut short by "=" or by
     // the end of the data keeps the bytes its characters hold.
     static void DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events);
+    // The same for encoded text that still holds its line breaks, which are skipped like any
+    // character outside the alphabet: a large attachment is decoded without a list of lines.
+    // Start counts the text's lines; progress follows the bytes read.
+    static void DecodeText(TAttachedFile &item, QByteArrayView text, const TVrxCodecEvents &events);
 
     // Cuts base64 text into lines of 76 characters, the last one shorter.
     static QList<QByteArray> SplitLines(const QByteArray &encoded);
+
+private:
+    static void AppendLines(QList<QByteArray> &lines, QByteArray encoded);
 };

@@ -81,7 +81,7 @@ QByteArray PartName(const TVrxMimeHeader &header)
     return fileName.isEmpty() ? TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "name") : fileName;
 }
 
-bool IsBlank(const QByteArray &line)
+bool IsBlank(QByteArrayView line)
 {
     return line.trimmed().isEmpty();
 }
@@ -163,141 +163,194 @@ void TakeOwnership(TVrxMsg &msg, const ByteRange &range)
     }
 }
 
+// RFC 2046 section 5.1.1: a delimiter line may carry trailing blanks ("transport padding").
+bool IsLine(QByteArrayView line, const QByteArray &expected)
+{
+    return line.startsWith(expected) && IsBlank(line.sliced(expected.size()));
+}
+
+bool IsLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Where the line that starts at "at" ends, and where the next one starts.
+qsizetype LineEnd(QByteArrayView text, qsizetype at, qsizetype *next)
+{
+    while (at < text.size() && !IsLineBreak(text.at(at)))
+        ++at;
+    *next = at + (text.sliced(at).startsWith("\r\n") ? 2 : at < text.size() ? 1 : 0);
+    return at;
+}
+
 } // namespace
+
+// One parse: the message bytes, which every line and span points into, and the parser's settings.
+class TVrxMessageParser::Reading
+{
+public:
+    Reading(const TVrxMessageParser &parser, const QByteArray &source, bool stuffed)
+        : fParser(parser), fSource(source), fStuffed(stuffed)
+    {
+    }
+
+    std::unique_ptr<TVrxMsg> Message() const
+    {
+        auto msg = std::make_unique<TVrxMsg>();
+        const qsizetype bodyStart = HeaderEnd(0, fSource.size());
+        // The header keeps its closing empty line.
+        Lines header = bodyStart == NotFound ? Lines() : LinesOf(0, bodyStart);
+        // A mailbox separator line ("From sender date") names the sender when no field does.
+        if (!header.isEmpty() && header.first().startsWith("From "))
+            msg->From = header.first().mid(5, 72);
+        const TVrxMimeHeader fields(header);
+        ReadFields(*msg, fields);
+        msg->HeaderLines = std::move(header);
+        const Span body{std::max<qsizetype>(bodyStart, 0), fSource.size()};
+        const QByteArray encoding = TransferEncoding(fields);
+        const QByteArray &type = msg->ContentType;
+        if (type.isEmpty() || type.contains("TEXT") || type == "MULTIPART/REPORT" || type.contains("MESSAGE"))
+            ReadPlain(*msg, body);
+        else if (IsEncoded(encoding))
+            ReadSingleAttachment(*msg, body, fields, encoding);
+        else if (type.startsWith("MULTIPART/"))
+            ReadMultipart(*msg, body, fields);
+        else
+            ReadPlain(*msg, body);
+        return msg;
+    }
+
+private:
+    struct Span
+    {
+        qsizetype begin;
+        qsizetype end;
+    };
+
+    QByteArrayView View(Span span) const { return QByteArrayView(fSource).sliced(span.begin, span.end - span.begin); }
+
+    Lines LinesOf(qsizetype begin, qsizetype end) const
+    {
+        Lines lines = TVrxLines::SplitViews(QByteArray::fromRawData(fSource.constData() + begin, end - begin));
+        if (fStuffed)
+            TVrxLines::Unstuff(lines);
+        return lines;
+    }
+
+    Lines LinesOf(Span span) const { return LinesOf(span.begin, span.end); }
+
+    // Where the first empty line of the span ends (the start of the body), or NotFound.
+    qsizetype HeaderEnd(qsizetype at, qsizetype end) const
+    {
+        const QByteArrayView text = QByteArrayView(fSource).first(end);
+        while (at < end) {
+            qsizetype next = 0;
+            const qsizetype lineEnd = LineEnd(text, at, &next);
+            if (lineEnd == at && next > at)
+                return next;
+            at = next;
+        }
+        return NotFound;
+    }
+
+    void Decode(TAttachedFile &item, const QByteArray &encoding, Span content) const
+    {
+        if (encoding == Base64) {
+            TVrxBase64::DecodeText(item, View(content), fParser.DecodeEvents);
+            return;
+        }
+        item.Lines = WithoutBlankLines(LinesOf(content));
+        TVrxUU::DecodeLines(item, fParser.DecodeEvents, fParser.FormatError);
+    }
+
+    void ReadPlain(TVrxMsg &msg, Span body) const
+    {
+        Lines lines = LinesOf(body);
+        for (qsizetype begin = FindUUBegin(lines); begin != NotFound; begin = FindUUBegin(lines)) {
+            const QByteArray name = lines.at(begin).mid(10, 64);
+            TAttachedFile &item = msg.AttachedFiles.AddReceived(SafeName(TAttachedFile::NamePart(name)));
+            item.Lines = TakeUUBlock(lines, begin);
+            TVrxUU::DecodeLines(item, fParser.DecodeEvents, fParser.FormatError);
+        }
+        msg.Text = std::move(lines);
+    }
+
+    void ReadSingleAttachment(TVrxMsg &msg, Span body, const TVrxMimeHeader &header, const QByteArray &encoding) const
+    {
+        TAttachedFile &item = msg.AttachedFiles.AddReceived(AttachmentName(PartName(header), msg.Subject));
+        Decode(item, encoding, body);
+    }
+
+    // The next delimiter line at or after "at", as a span without its line break; NotFound
+    // as its begin when there is none. Only the line starts are compared, so a large part is
+    // passed over by a fast search.
+    Span NextDelimiter(qsizetype at, qsizetype end, const QByteArray &delimiter) const
+    {
+        for (qsizetype found = fSource.indexOf(delimiter, at); found >= 0 && found < end;
+             found = fSource.indexOf(delimiter, found + 1)) {
+            if (found > at && !IsLineBreak(fSource.at(found - 1)))
+                continue;
+            qsizetype next = 0;
+            const qsizetype lineEnd = LineEnd(QByteArrayView(fSource).first(end), found, &next);
+            const QByteArrayView line = QByteArrayView(fSource).sliced(found, lineEnd - found);
+            if (IsLine(line, delimiter) || IsLine(line, delimiter + "--"))
+                return {found, next};
+        }
+        return {NotFound, NotFound};
+    }
+
+    // Parts lie between delimiter lines; the preamble and the epilogue are dropped. Each part
+    // keeps the line break before the next delimiter, so its last line is whole.
+    void ReadMultipart(TVrxMsg &msg, Span body, const TVrxMimeHeader &header) const
+    {
+        const QByteArray boundary = TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "boundary");
+        if (boundary.isEmpty())
+            throw EVrxFormatError(fParser.FormatError);
+        const QByteArray delimiter = "--" + boundary;
+        Span line = NextDelimiter(body.begin, body.end, delimiter);
+        if (line.begin == NotFound && IsBlank(View(body)))
+            return;
+        if (line.begin == NotFound)
+            throw EVrxFormatError(fParser.FormatError);
+        while (line.begin != NotFound && !IsLine(View(line), delimiter + "--")) {
+            const Span next = NextDelimiter(line.end, body.end, delimiter);
+            ReadPart(msg, {line.end, next.begin == NotFound ? body.end : next.begin});
+            line = next;
+        }
+    }
+
+    void ReadPart(TVrxMsg &msg, Span part) const
+    {
+        const qsizetype contentStart = HeaderEnd(part.begin, part.end);
+        const TVrxMimeHeader header(contentStart == NotFound ? LinesOf(part) : LinesOf(part.begin, contentStart));
+        const Span content{contentStart == NotFound ? part.end : contentStart, part.end};
+        const QByteArray encoding = TransferEncoding(header);
+        const QByteArray type = ContentType(header);
+        QByteArray name = PartName(header);
+        if (!IsEncoded(encoding) && name.isEmpty() && type != "TEXT/HTML") {
+            msg.Text.append(LinesOf(content));
+            return;
+        }
+        name = AttachmentName(name, msg.Subject);
+        if (type == "TEXT/HTML" && !name.contains('.'))
+            name += ".html";
+        TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
+        if (IsEncoded(encoding))
+            Decode(item, encoding, content);
+        else
+            item.Stream = LinesOf(content).join("\r\n");
+    }
+
+    const TVrxMessageParser &fParser;
+    const QByteArray &fSource;
+    bool fStuffed;
+};
 
 // The lines are views into the message while it is parsed; what the result keeps is copied.
 std::unique_ptr<TVrxMsg> TVrxMessageParser::Parse(const QByteArray &message, Stuffing stuffing) const
 {
     const QByteArray source = message;
-    QList<QByteArray> lines = TVrxLines::SplitViews(source);
-    if (stuffing == Stuffing::Pop3)
-        TVrxLines::Unstuff(lines);
-    auto msg = ParseLines(std::move(lines));
+    auto msg = Reading(*this, source, stuffing == Stuffing::Pop3).Message();
     TakeOwnership(*msg, ByteRange(source));
     return msg;
-}
-
-std::unique_ptr<TVrxMsg> TVrxMessageParser::ParseLines(QList<QByteArray> lines) const
-{
-    auto msg = std::make_unique<TVrxMsg>();
-    const qsizetype headerEnd = lines.indexOf(QByteArray());
-    Lines header = headerEnd == NotFound ? Lines() : lines.first(headerEnd + 1);
-    lines.remove(0, header.size());
-    // A mailbox separator line ("From sender date") names the sender when no field does.
-    if (!header.isEmpty() && header.first().startsWith("From "))
-        msg->From = header.first().mid(5, 72);
-    const TVrxMimeHeader fields(header);
-    ReadFields(*msg, fields);
-    const QByteArray encoding = TransferEncoding(fields);
-    msg->HeaderLines = std::move(header);
-    const QByteArray &type = msg->ContentType;
-    if (type.isEmpty() || type.contains("TEXT") || type == "MULTIPART/REPORT" || type.contains("MESSAGE"))
-        ParsePlain(*msg, std::move(lines));
-    else if (IsEncoded(encoding))
-        ParseSingleAttachment(*msg, std::move(lines), fields, encoding);
-    else if (type.startsWith("MULTIPART/"))
-        ParseMultipart(*msg, std::move(lines), fields);
-    else
-        ParsePlain(*msg, std::move(lines));
-    return msg;
-}
-
-void TVrxMessageParser::Decode(TAttachedFile &item, const QByteArray &encoding) const
-{
-    if (encoding == Base64)
-        TVrxBase64::DecodeLines(item, DecodeEvents);
-    else
-        TVrxUU::DecodeLines(item, DecodeEvents, FormatError);
-}
-
-void TVrxMessageParser::ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const
-{
-    for (qsizetype begin = FindUUBegin(body); begin != NotFound; begin = FindUUBegin(body)) {
-        const QByteArray name = body.at(begin).mid(10, 64);
-        TAttachedFile &item = msg.AttachedFiles.AddReceived(SafeName(TAttachedFile::NamePart(name)));
-        item.Lines = TakeUUBlock(body, begin);
-        Decode(item, UUencode);
-    }
-    msg.Text = std::move(body);
-}
-
-void TVrxMessageParser::ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const TVrxMimeHeader &header,
-                                              const QByteArray &encoding) const
-{
-    TAttachedFile &item = msg.AttachedFiles.AddReceived(AttachmentName(PartName(header), msg.Subject));
-    const auto firstLine = std::find_if_not(body.cbegin(), body.cend(), IsBlank);
-    body.remove(0, firstLine - body.cbegin());
-    item.Lines = std::move(body);
-    Decode(item, encoding);
-}
-
-namespace {
-
-// RFC 2046 section 5.1.1: a delimiter line may carry trailing blanks ("transport padding").
-bool IsLine(const QByteArray &line, const QByteArray &expected)
-{
-    return line.startsWith(expected) && line.mid(expected.size()).trimmed().isEmpty();
-}
-
-} // namespace
-
-// The lines of each part between the delimiter lines; the preamble and the epilogue are
-// dropped. An empty body is a multipart without parts.
-QList<QList<QByteArray>> TVrxMessageParser::SplitParts(const TVrxMimeHeader &header, QList<QByteArray> body) const
-{
-    const QByteArray boundary = TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "boundary");
-    if (boundary.isEmpty())
-        throw EVrxFormatError(FormatError);
-    const QByteArray delimiter = "--" + boundary;
-    const QByteArray closing = delimiter + "--";
-    const auto start = std::find_if(body.begin(), body.end(), [&](const QByteArray &line) {
-        return IsLine(line, delimiter) || IsLine(line, closing);
-    });
-    if (start == body.end() && std::all_of(body.cbegin(), body.cend(), IsBlank))
-        return {};
-    if (start == body.end())
-        throw EVrxFormatError(FormatError);
-    QList<Lines> parts;
-    for (auto line = start; line != body.end() && !IsLine(*line, closing); ++line) {
-        if (IsLine(*line, delimiter))
-            parts.append(Lines());
-        else
-            parts.last().append(std::move(*line));
-    }
-    return parts;
-}
-
-// Each list is released as soon as its lines have moved on, so a large attachment is held
-// once as lines and once decoded, never more.
-void TVrxMessageParser::ParseMultipart(TVrxMsg &msg, QList<QByteArray> body, const TVrxMimeHeader &header) const
-{
-    QList<Lines> parts = SplitParts(header, std::move(body));
-    for (Lines &part : parts)
-        AddPart(msg, std::exchange(part, Lines()));
-}
-
-// A part's content is what lies between its header and the line break before the next
-// delimiter (RFC 2046 section 5.1.1), so a last line without a blank line after it is content.
-void TVrxMessageParser::AddPart(TVrxMsg &msg, QList<QByteArray> part) const
-{
-    const qsizetype headerEnd = part.indexOf(QByteArray());
-    const TVrxMimeHeader header(headerEnd == NotFound ? part : part.first(headerEnd));
-    const QByteArray encoding = TransferEncoding(header);
-    const QByteArray type = ContentType(header);
-    QByteArray name = PartName(header);
-    part.remove(0, headerEnd == NotFound ? part.size() : headerEnd + 1);
-    if (!IsEncoded(encoding) && name.isEmpty() && type != "TEXT/HTML") {
-        msg.Text.append(std::move(part));
-        return;
-    }
-    name = AttachmentName(name, msg.Subject);
-    if (type == "TEXT/HTML" && !name.contains('.'))
-        name += ".html";
-    TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
-    if (IsEncoded(encoding)) {
-        item.Lines = WithoutBlankLines(std::move(part));
-        Decode(item, encoding);
-        return;
-    }
-    item.Stream = part.join("\r\n");
 }

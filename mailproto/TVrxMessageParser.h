@@ -12,8 +12,6 @@
 #include "mailproto/TVrxCodecEvents.h"
 #include "mailproto/TVrxMsg.h"
 
-class TVrxMimeHeader;
-
 #include <memory>
 
 class TVrxMessageParser
@@ -27,12 +25,5 @@ public:
     std::unique_ptr<TVrxMsg> Parse(const QByteArray &message, Stuffing stuffing = Stuffing::None) const;
 
 private:
-    std::unique_ptr<TVrxMsg> ParseLines(QList<QByteArray> lines) const;
-    void ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const;
-    void ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const TVrxMimeHeader &header,
-                               const QByteArray &encoding) const;
-    void ParseMultipart(TVrxMsg &msg, QList<QByteArray> body, const TVrxMimeHeader &header) const;
-    QList<QList<QByteArray>> SplitParts(const TVrxMimeHeader &header, QList<QByteArray> body) const;
-    void AddPart(TVrxMsg &msg, QList<QByteArray> part) const;
-    void Decode(TAttachedFile &item, const QByteArray &encoding) const;
+    class Reading;
 };

@@ -130,6 +130,21 @@ TEST(Base64Decoder, ForeignCharactersAreSkippedAndShortGroupsKeepTheirBytes)
     }
 }
 
+TEST(Base64Decoder, TextWithLineBreaksDecodesLikeItsLines)
+{
+    const QByteArray data = RandomBytes(300000, 9);
+    const QByteArray text = "\r\n" + TVrxBase64::SplitLines(data.toBase64()).join(" \r\n") + "\r\n\r\n";
+    Recorder recorder;
+    TAttachedFile item;
+    item.FileName = "big.bin";
+    TVrxBase64::DecodeText(item, text, recorder.Events());
+    EXPECT_EQ(item.Stream, data);
+    EXPECT_EQ(recorder.starts, QStringList(u"big.bin %1"_s.arg(text.count('\n'))));
+    EXPECT_TRUE(std::is_sorted(recorder.percents.begin(), recorder.percents.end()));
+    EXPECT_EQ(recorder.percents.last(), 100);
+    EXPECT_EQ(recorder.ends, 1);
+}
+
 TEST(UUDecoder, DecodesUntilEndOrGraveAccent)
 {
     Recorder recorder;
