@@ -72,6 +72,30 @@ private:
     int fPlaces = 0;
 };
 
+// Feeds the decoder one unit at a time (a line, or a slice of text), with progress by units.
+template<typename FeedUnit>
+void DecodeUnits(TAttachedFile &item, const TVrxCodecEvents &events, qint64 lineCount, qsizetype reserve,
+                 qsizetype units, FeedUnit feedUnit)
+{
+    if (events.Start)
+        events.Start(QString::fromUtf8(item.FileName), lineCount);
+    TVrxProgress progress(events.Step, events.Progress);
+    QByteArray out;
+    out.reserve(reserve);
+    GroupDecoder decoder(out);
+    for (qsizetype unit = 0; unit < units; ++unit) {
+        feedUnit(decoder, unit);
+        progress.Update(TVrxProgress::Percent(unit, units));
+        events.Serve();
+    }
+    decoder.Flush();
+    item.Stream = std::move(out);
+    item.Lines.clear();
+    progress.Finish();
+    if (events.End)
+        events.End();
+}
+
 [[noreturn]] void ThrowUnreadable(const QFile &file)
 {
     throw EVrxError(u"Could not read the attachment %1: %2"_s.arg(file.fileName(), file.errorString()));
@@ -142,44 +166,18 @@ void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
 void TVrxBase64::DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events)
 {
     const qsizetype lineCount = item.Lines.size();
-    if (events.Start)
-        events.Start(QString::fromUtf8(item.FileName), lineCount);
-    TVrxProgress progress(events.Step, events.Progress);
-    QByteArray out;
-    out.reserve(lineCount * LineBytes);
-    GroupDecoder decoder(out);
-    for (qsizetype index = 0; index < lineCount; ++index) {
-        decoder.Feed(item.Lines.at(index));
-        progress.Update(TVrxProgress::Percent(index, lineCount));
-        events.Serve();
-    }
-    decoder.Flush();
-    item.Stream = std::move(out);
-    item.Lines.clear();
-    progress.Finish();
-    if (events.End)
-        events.End();
+    DecodeUnits(item, events, lineCount, lineCount * LineBytes, lineCount,
+                [&](GroupDecoder &decoder, qsizetype index) { decoder.Feed(item.Lines.at(index)); });
 }
 
 void TVrxBase64::DecodeText(TAttachedFile &item, QByteArrayView text, const TVrxCodecEvents &events)
 {
     constexpr qsizetype SliceBytes = 64 * 1024;
     const qsizetype size = text.size();
-    if (events.Start)
-        events.Start(QString::fromUtf8(item.FileName), text.count('\n') + (text.endsWith('\n') || text.isEmpty() ? 0 : 1));
-    TVrxProgress progress(events.Step, events.Progress);
-    QByteArray out;
-    out.reserve(size / 4 * 3 + 3);
-    GroupDecoder decoder(out);
-    for (qsizetype at = 0; at < size; at += SliceBytes) {
-        decoder.Feed(text.sliced(at, std::min(SliceBytes, size - at)));
-        progress.Update(TVrxProgress::Percent(at, size));
-        events.Serve();
-    }
-    decoder.Flush();
-    item.Stream = std::move(out);
-    item.Lines.clear();
-    progress.Finish();
-    if (events.End)
-        events.End();
+    const qint64 lineCount = text.count('\n') + (text.endsWith('\n') || text.isEmpty() ? 0 : 1);
+    DecodeUnits(item, events, lineCount, size / 4 * 3 + 3, (size + SliceBytes - 1) / SliceBytes,
+                [&](GroupDecoder &decoder, qsizetype slice) {
+                    const qsizetype at = slice * SliceBytes;
+                    decoder.Feed(text.sliced(at, std::min(SliceBytes, size - at)));
+                });
 }

@@ -249,3 +249,14 @@ TEST(MimeHeader, FoldedFieldsAreUnfoldedAndTheFirstOfANameCounts)
     EXPECT_FALSE(header.Has("Stray"));
     EXPECT_FALSE(header.Has("no colon here"));
 }
+
+TEST(Parser, Pop3StuffingIsRemovedInEveryPartButBase64IsReadAsItStands)
+{
+    const QByteArray reply = Multipart("Content-Type: text/plain\r\n\r\n..dotted\r\n.\r\n--XYZ\r\n"
+                                       "Content-Disposition: attachment; filename=a.txt\r\n\r\n..a\r\n--XYZ\r\n"
+                                       "Content-Transfer-Encoding: base64\r\nContent-Type: x/y; name=b.bin\r\n\r\n"
+                                       "QU\r\nJD\r\n--XYZ--\r\n");
+    const auto msg = TVrxMessageParser().Parse(reply, TVrxMessageParser::Stuffing::Pop3);
+    EXPECT_EQ(msg->Text, QList<QByteArray>({".dotted", "."}));
+    EXPECT_EQ(AttachmentsOf(*msg), Files({{"a.txt", ".a"}, {"b.bin", "ABC"}}));
+}
