@@ -54,18 +54,39 @@ void ReadFields(TVrxMsg &msg, const TVrxMimeHeader &header)
     msg.ContentType = ContentType(header);
 }
 
+bool IsForbiddenInName(char c)
+{
+    return quint8(c) < 0x20 || c == 0x7f || QByteArrayView("\\/:*?\"<>|;").contains(c);
+}
+
+// U+200E, U+200F, U+202A..U+202E and U+2066..U+2069 in UTF-8.
+bool EndsWithBidiMark(const QByteArray &text)
+{
+    if (text.size() < 3)
+        return false;
+    const auto *end = reinterpret_cast<const quint8 *>(text.constEnd());
+    const quint8 lead = end[-3], second = end[-2], last = end[-1];
+    return lead == 0xe2
+           && ((second == 0x80 && (last == 0x8e || last == 0x8f || (last >= 0xaa && last <= 0xae)))
+               || (second == 0x81 && last >= 0xa6 && last <= 0xa9));
+}
+
 // Characters that could make the name a path or hide what it is: path and shell separators,
 // controls, and the Unicode marks that reorder text on screen ("\u202Ecod.exe" shows as
-// "exe.doc").
-QByteArray SafeName(QByteArray name)
+// "exe.doc"). One pass: a mark is dropped as soon as it forms, so none can form from the
+// bytes around a removed one.
+QByteArray SafeName(const QByteArray &name)
 {
-    static const QByteArray bidiMarks[] = {"\xe2\x80\x8e", "\xe2\x80\x8f", "\xe2\x80\xaa", "\xe2\x80\xab",
-                                           "\xe2\x80\xac", "\xe2\x80\xad", "\xe2\x80\xae", "\xe2\x81\xa6",
-                                           "\xe2\x81\xa7", "\xe2\x81\xa8", "\xe2\x81\xa9"};
-    for (const QByteArray &mark : bidiMarks)
-        name.replace(mark, QByteArray());
-    name.removeIf([](char c) { return quint8(c) < 0x20 || c == 0x7f || QByteArrayView("\\/:*?\"<>|;").contains(c); });
-    return name;
+    QByteArray safe;
+    safe.reserve(name.size());
+    for (const char c : name) {
+        if (IsForbiddenInName(c))
+            continue;
+        safe += c;
+        if (EndsWithBidiMark(safe))
+            safe.chop(3);
+    }
+    return safe;
 }
 
 QByteArray AttachmentName(const QByteArray &name, const QByteArray &subject)

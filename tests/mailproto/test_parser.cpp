@@ -260,3 +260,11 @@ TEST(Parser, Pop3StuffingIsRemovedInEveryPartButBase64IsReadAsItStands)
     EXPECT_EQ(msg->Text, QList<QByteArray>({".dotted", "."}));
     EXPECT_EQ(AttachmentsOf(*msg), Files({{"a.txt", ".a"}, {"b.bin", "ABC"}}));
 }
+
+TEST(Parser, NoBidiMarkSurvivesInANameEvenWhenRemovalsWouldJoinOne)
+{
+    const QByteArray name = "a\xe2\xe2\x80\xae\x80\xae/\xe2/\x80\xae" "b\xe2\x80\x8f\xe2\x81\xa9.txt\xe2\x80\xa9";
+    const auto msg = Parsed("Subject: x\r\nContent-Type: application/octet-stream; name=\"" + name
+                            + "\"\r\nContent-Transfer-Encoding: base64\r\n\r\nQUJD\r\n");
+    EXPECT_EQ(AttachmentsOf(*msg), Files({{"ab.txt\xe2\x80\xa9", "ABC"}}));
+}
