@@ -24,7 +24,8 @@ public:
     // Start counts the text's lines; progress follows the bytes read.
     static void DecodeText(TAttachedFile &item, QByteArrayView text, const TVrxCodecEvents &events);
 
-    // Cuts base64 text into lines of 76 characters, the last one shorter.
+    // Cuts base64 text into lines of 76 characters, the last one shorter. The lines share the
+    // text's buffer, so a line's bytes are not followed by a terminating zero.
     static QList<QByteArray> SplitLines(const QByteArray &encoded);
 
 private:
