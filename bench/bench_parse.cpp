@@ -1,6 +1,6 @@
-// Parsing a 10 MB received message whose body is a short text and one base64 attachment:
-// throughput, and the peak memory of one parse against the message size (goal: under 4x).
-#include "mailproto/TVrxBase64.h"
+// Parsing a received message whose body is a short text and one base64 attachment:
+// throughput on 10 MB, and the parser's own peak memory on 100 MB (beyond the message it is
+// given; the whole fetch, receive buffer included, should stay under twice the message size).
 #include "mailproto/TVrxMessageParser.h"
 
 #include <QRandomGenerator>
@@ -13,21 +13,25 @@
 
 namespace {
 
-constexpr qsizetype AttachmentBytes = 7 * 1024 * 1024 + 600 * 1024;
+constexpr qsizetype MB = 1024 * 1024;
 
-QByteArray MakeMessage()
+// Built a slice at a time, so making the message never holds more than the message.
+QByteArray MakeMessage(qsizetype messageBytes)
 {
-    QByteArray data(AttachmentBytes, Qt::Uninitialized);
-    QRandomGenerator generator(7);
-    generator.fillRange(reinterpret_cast<quint32 *>(data.data()), AttachmentBytes / 4);
     QByteArray message = "From: alice@example.org\r\nTo: bob@example.org\r\nSubject: big file\r\n"
                          "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b0undary\"\r\n\r\n"
                          "--b0undary\r\nContent-Type: text/plain\r\n\r\nThe file you asked for.\r\n\r\n"
                          "--b0undary\r\nContent-Type: application/octet-stream; name=\"big.bin\"\r\n"
                          "Content-Transfer-Encoding: base64\r\n\r\n";
-    message.reserve(message.size() + AttachmentBytes * 4 / 3 * 78 / 76 + 64);
-    for (qsizetype at = 0; at < AttachmentBytes; at += TVrxBase64::LineBytes)
-        message += TVrxBase64::EncodeLine(data.constData() + at, std::min(TVrxBase64::LineBytes, AttachmentBytes - at)) + "\r\n";
+    message.reserve(messageBytes + 64);
+    QRandomGenerator generator(7);
+    QByteArray slice(57 * 1024, Qt::Uninitialized);
+    while (message.size() + 80 * 1024 < messageBytes) {
+        generator.fillRange(reinterpret_cast<quint32 *>(slice.data()), slice.size() / 4);
+        const QByteArray encoded = slice.toBase64();
+        for (qsizetype at = 0; at < encoded.size(); at += 76)
+            message.append(encoded.constData() + at, 76).append("\r\n");
+    }
     message += "\r\n--b0undary--\r\n";
     return message;
 }
@@ -36,7 +40,7 @@ double ResidentMegabytes()
 {
     long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
-    return double(resident) * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+    return double(resident) * double(sysconf(_SC_PAGESIZE)) / double(MB);
 }
 
 double PeakMegabytes()
@@ -46,26 +50,25 @@ double PeakMegabytes()
     return double(usage.ru_maxrss) / 1024.0;
 }
 
-// Runs first, while the process is still small: the peak counts the message itself, the
-// lines, the part lists and the decoded bytes.
-void BM_PeakMemoryOfOneParse(benchmark::State &state)
+// Runs first, while the process is still small, so the peak is this parse's.
+void BM_PeakMemoryOfParsing100MB(benchmark::State &state)
 {
     for (auto _ : state) {
-        const double before = ResidentMegabytes();
-        const QByteArray message = MakeMessage();
-        const double messageMegabytes = double(message.size()) / (1024.0 * 1024.0);
+        const QByteArray message = MakeMessage(100 * MB);
+        const double withMessage = ResidentMegabytes();
         const auto msg = TVrxMessageParser().Parse(message);
         benchmark::DoNotOptimize(msg.get());
-        const double peak = PeakMegabytes() - before;
+        const double messageMegabytes = double(message.size()) / double(MB);
+        const double parserPeak = PeakMegabytes() - withMessage;
         state.counters["message_MB"] = messageMegabytes;
-        state.counters["peak_MB"] = peak;
-        state.counters["peak_per_message_size"] = peak / messageMegabytes;
+        state.counters["parser_peak_MB"] = parserPeak;
+        state.counters["parser_peak_per_message_size"] = parserPeak / messageMegabytes;
     }
 }
 
 void BM_Parse10MBMessage(benchmark::State &state)
 {
-    const QByteArray message = MakeMessage();
+    const QByteArray message = MakeMessage(10 * MB);
     for (auto _ : state) {
         const auto msg = TVrxMessageParser().Parse(message);
         benchmark::DoNotOptimize(msg.get());
@@ -75,6 +78,6 @@ void BM_Parse10MBMessage(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_PeakMemoryOfOneParse)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeakMemoryOfParsing100MB)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Parse10MBMessage)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

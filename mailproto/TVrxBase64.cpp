@@ -6,53 +6,94 @@
 #include <QFile>
 
 #include <array>
-#include <cstring>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-constexpr quint8 PadMarker = 64;
+constexpr quint8 Pad = 64;
+constexpr quint8 Foreign = 65;
 
 constexpr std::array<quint8, 256> DecodeTable()
 {
     std::array<quint8, 256> table{};
+    table.fill(Foreign);
     for (int i = 0; i < 64; ++i)
         table[quint8(Alphabet[i])] = quint8(i);
-    table[quint8('=')] = PadMarker;
+    table[quint8('=')] = Pad;
     return table;
 }
 
 constexpr std::array<quint8, 256> Values = DecodeTable();
 
-// Two output characters for every 12 input bits: half the lookups of the plain alphabet.
-constexpr std::array<std::array<char, 2>, 4096> PairTable()
+// Collects 6-bit values and gives out whole bytes; a group of two or three values, ended by
+// padding or by the end of the data, still holds one or two bytes.
+class GroupDecoder
 {
-    std::array<std::array<char, 2>, 4096> table{};
-    for (int i = 0; i < 4096; ++i)
-        table[std::size_t(i)] = {Alphabet[i >> 6], Alphabet[i & 63]};
-    return table;
-}
+public:
+    explicit GroupDecoder(QByteArray &out) : fOut(out) {}
 
-constexpr std::array<std::array<char, 2>, 4096> Pairs = PairTable();
+    void Feed(QByteArrayView text)
+    {
+        for (const char c : text) {
+            const quint8 value = Values[quint8(c)];
+            if (value < Pad)
+                Add(value);
+            else if (value == Pad)
+                Flush();
+        }
+    }
 
-void AppendGroup(QByteArray &out, std::array<quint8, 4> v)
+    void Flush()
+    {
+        if (fPlaces >= 2)
+            fOut.append(char(fBits >> (fPlaces == 2 ? 4 : 10)));
+        if (fPlaces == 3)
+            fOut.append(char(fBits >> 2));
+        fBits = 0;
+        fPlaces = 0;
+    }
+
+private:
+    void Add(quint8 value)
+    {
+        fBits = fBits << 6 | value;
+        if (++fPlaces < 4)
+            return;
+        const char bytes[3] = {char(fBits >> 16), char(fBits >> 8), char(fBits)};
+        fOut.append(bytes, 3);
+        fBits = 0;
+        fPlaces = 0;
+    }
+
+    QByteArray &fOut;
+    quint32 fBits = 0;
+    int fPlaces = 0;
+};
+
+// Feeds the decoder one unit at a time (a line, or a slice of text), with progress by units.
+template<typename FeedUnit>
+void DecodeUnits(TAttachedFile &item, const TVrxCodecEvents &events, qint64 lineCount, qsizetype reserve,
+                 qsizetype units, FeedUnit feedUnit)
 {
-    int count = 3;
-    if (v[0] == PadMarker)
-        count = 0;
-    if (v[2] == PadMarker) {
-        v[2] = v[3] = 0;
-        count = 1;
+    if (events.Start)
+        events.Start(QString::fromUtf8(item.FileName), lineCount);
+    TVrxProgress progress(events.Step, events.Progress);
+    QByteArray out;
+    out.reserve(reserve);
+    GroupDecoder decoder(out);
+    for (qsizetype unit = 0; unit < units; ++unit) {
+        feedUnit(decoder, unit);
+        progress.Update(TVrxProgress::Percent(unit, units));
+        events.Serve();
     }
-    if (v[3] == PadMarker) {
-        v[3] = 0;
-        count = 2;
-    }
-    const char bytes[3] = {char(v[0] << 2 | v[1] >> 4), char((v[1] & 15) << 4 | v[2] >> 2),
-                           char((v[2] & 3) << 6 | v[3])};
-    out.append(bytes, count);
+    decoder.Flush();
+    item.Stream = std::move(out);
+    item.Lines.clear();
+    progress.Finish();
+    if (events.End)
+        events.End();
 }
 
 [[noreturn]] void ThrowUnreadable(const QFile &file)
@@ -62,29 +103,32 @@ void AppendGroup(QByteArray &out, std::array<quint8, 4> v)
 
 } // namespace
 
-QByteArray TVrxBase64::EncodeLine(const char *data, qsizetype size)
+QList<QByteArray> TVrxBase64::SplitLines(const QByteArray &encoded)
 {
-    QByteArray line((size + 2) / 3 * 4, Qt::Uninitialized);
-    char *out = line.data();
-    const auto *in = reinterpret_cast<const quint8 *>(data);
-    qsizetype i = 0;
-    for (; i + 3 <= size; i += 3) {
-        const quint32 triple = quint32(in[i]) << 16 | quint32(in[i + 1]) << 8 | in[i + 2];
-        std::memcpy(out, Pairs[triple >> 12].data(), 2);
-        std::memcpy(out + 2, Pairs[triple & 4095].data(), 2);
-        out += 4;
-    }
-    if (i < size) {
-        const quint32 rest = quint32(in[i]) << 16 | (i + 1 < size ? quint32(in[i + 1]) << 8 : 0);
-        *out++ = Alphabet[rest >> 18];
-        *out++ = Alphabet[rest >> 12 & 63];
-        *out++ = i + 1 < size ? Alphabet[rest >> 6 & 63] : '=';
-        *out++ = '=';
-    }
-    return line;
+    QList<QByteArray> lines;
+    AppendLines(lines, encoded);
+    return lines;
 }
 
-// Reads many blocks at once; progress still counts whole blocks only, as the events promise.
+// The lines share the encoded buffer (each holds a reference to it) instead of copying it:
+// one allocation per read instead of one per line. Text that does not own its bytes is copied.
+void TVrxBase64::AppendLines(QList<QByteArray> &lines, QByteArray encoded)
+{
+    if (!encoded.data_ptr().isMutable())
+        encoded.detach();
+    const qsizetype first = lines.size();
+    lines.resize(first + (encoded.size() + LineChars - 1) / LineChars);
+    QByteArray *out = lines.data() + first;
+    for (qsizetype at = 0; at < encoded.size(); at += LineChars) {
+        QByteArray::DataPointer line = encoded.data_ptr();
+        line.ptr += at;
+        line.size = std::min(LineChars, encoded.size() - at);
+        *out++ = QByteArray(std::move(line));
+    }
+}
+
+// Each read is a whole number of lines, so the encoded chunks join without padding between
+// them. Progress counts whole blocks only, as the events promise.
 void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
 {
     QFile file(item.PathName);
@@ -97,7 +141,7 @@ void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
     const qint64 blockBytesTotal = size - size % BlockBytes;
     QList<QByteArray> lines;
     lines.reserve((size + LineBytes - 1) / LineBytes);
-    qint64 done = 0;
+    qint64 read = 0;
     QByteArray buffer(ReadBytes, Qt::Uninitialized);
     for (;;) {
         const qint64 got = file.read(buffer.data(), ReadBytes);
@@ -105,14 +149,13 @@ void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
             ThrowUnreadable(file);
         if (got == 0)
             break;
-        for (qint64 at = 0; at < got; at += LineBytes) {
-            lines.append(EncodeLine(buffer.constData() + at, std::min(LineBytes, got - at)));
-            done += LineBytes;
-            if (done > blockBytesTotal)
-                continue;
+        AppendLines(lines, QByteArray::fromRawData(buffer.constData(), got).toBase64());
+        const qint64 reportedEnd = std::min(read + got, blockBytesTotal);
+        for (qint64 done = read + LineBytes; done <= reportedEnd; done += LineBytes) {
             progress.Update(TVrxProgress::Percent(done, size));
             events.Serve();
         }
+        read += got;
     }
     progress.Finish();
     item.Lines = std::move(lines);
@@ -123,28 +166,18 @@ void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
 void TVrxBase64::DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events)
 {
     const qsizetype lineCount = item.Lines.size();
-    if (events.Start)
-        events.Start(QString::fromUtf8(item.FileName), lineCount);
-    TVrxProgress progress(events.Step, events.Progress);
-    QByteArray out;
-    out.reserve(lineCount * LineBytes);
-    std::array<quint8, 4> group{};
-    int place = 0;
-    for (qsizetype index = 0; index < lineCount; ++index) {
-        const quint16 percent = TVrxProgress::Percent(index, lineCount);
-        for (const char c : std::as_const(item.Lines[index])) {
-            group[place++] = Values[quint8(c)];
-            if (place < 4)
-                continue;
-            AppendGroup(out, group);
-            place = 0;
-            progress.Update(percent);
-        }
-        events.Serve();
-    }
-    item.Stream = std::move(out);
-    item.Lines.clear();
-    progress.Finish();
-    if (events.End)
-        events.End();
+    DecodeUnits(item, events, lineCount, lineCount * LineBytes, lineCount,
+                [&](GroupDecoder &decoder, qsizetype index) { decoder.Feed(item.Lines.at(index)); });
+}
+
+void TVrxBase64::DecodeText(TAttachedFile &item, QByteArrayView text, const TVrxCodecEvents &events)
+{
+    constexpr qsizetype SliceBytes = 64 * 1024;
+    const qsizetype size = text.size();
+    const qint64 lineCount = text.count('\n') + (text.endsWith('\n') || text.isEmpty() ? 0 : 1);
+    DecodeUnits(item, events, lineCount, size / 4 * 3 + 3, (size + SliceBytes - 1) / SliceBytes,
+                [&](GroupDecoder &decoder, qsizetype slice) {
+                    const qsizetype at = slice * SliceBytes;
+                    decoder.Feed(text.sliced(at, std::min(SliceBytes, size - at)));
+                });
 }

@@ -1,8 +1,9 @@
 #include "mailproto/TVrxMessageParser.h"
 
-#include "mailproto/EVrxError.h"
+#include "mailproto/EVrxFormatError.h"
 #include "mailproto/TVrxBase64.h"
 #include "mailproto/TVrxLines.h"
+#include "mailproto/TVrxMimeHeader.h"
 #include "mailproto/TVrxUU.h"
 
 #include <algorithm>
@@ -12,83 +13,32 @@ namespace {
 using Lines = QList<QByteArray>;
 
 constexpr qsizetype NotFound = -1;
-constexpr qsizetype ToEnd = -1;
 
 struct FieldRule
 {
-    const char *key;
+    const char *name;
     QByteArray TVrxMsg::*field;
-    qsizetype maxLength;
-    bool trimmed;
-    const char *continuationJoiner; // nullptr: the field takes no continuation lines
 };
 
 const FieldRule FieldRules[] = {
-    {"FROM:", &TVrxMsg::From, 127, true, ""},
-    {"MESSAGE-ID:", &TVrxMsg::MessageId, 127, true, nullptr},
-    {"IN-REPLY-TO:", &TVrxMsg::InReplyTo, 127, true, nullptr},
-    {"RETURN-PATH:", &TVrxMsg::ReturnPath, 127, true, nullptr},
-    {"REPLY-TO:", &TVrxMsg::ReplyTo, 127, false, ""},
-    {"TO:", &TVrxMsg::SendTo, ToEnd, true, " "},
-    {"CC:", &TVrxMsg::CC, ToEnd, true, " "},
-    {"DATE:", &TVrxMsg::Date, 72, true, nullptr},
-    {"SUBJECT:", &TVrxMsg::Subject, ToEnd, true, nullptr},
+    {"From", &TVrxMsg::From},           {"Message-ID", &TVrxMsg::MessageId}, {"In-Reply-To", &TVrxMsg::InReplyTo},
+    {"Return-Path", &TVrxMsg::ReturnPath}, {"Reply-To", &TVrxMsg::ReplyTo},   {"To", &TVrxMsg::SendTo},
+    {"CC", &TVrxMsg::CC},               {"Date", &TVrxMsg::Date},            {"Subject", &TVrxMsg::Subject},
 };
 
-const QByteArray ContentTypeKey = "CONTENT-TYPE:";
-const QByteArray EncodingKey = "CONTENT-TRANSFER-ENCODING:";
+const QByteArray ContentTypeField = "Content-Type";
+const QByteArray EncodingField = "Content-Transfer-Encoding";
 const QByteArray Base64 = "BASE64";
 const QByteArray UUencode = "X-UUENCODE";
 
-qsizetype FindHeader(const Lines &header, const QByteArray &key)
+QByteArray ContentType(const TVrxMimeHeader &header)
 {
-    for (qsizetype i = 0; i < header.size(); ++i)
-        if (TVrxLines::StartsWithNoCase(header.at(i), key))
-            return i;
-    return NotFound;
+    return TVrxMimeHeader::Token(header.Value(ContentTypeField));
 }
 
-// The value starts one space after the colon, as the senders we read write it.
-QByteArray ValueAfterKey(const QByteArray &line, const QByteArray &key, qsizetype maxLength)
+QByteArray TransferEncoding(const TVrxMimeHeader &header)
 {
-    return line.mid(key.size() + 1, maxLength);
-}
-
-bool IsContinuation(const QByteArray &line)
-{
-    return line.startsWith(' ') || line.startsWith('\t');
-}
-
-QByteArray Continuations(const Lines &header, qsizetype found, const QByteArray &joiner)
-{
-    QByteArray joined;
-    for (qsizetype i = found + 1; i < header.size() && IsContinuation(header.at(i)); ++i)
-        joined += joiner + header.at(i).trimmed();
-    return joined;
-}
-
-QByteArray CutBefore(QByteArray text, char separator)
-{
-    const qsizetype at = text.indexOf(separator);
-    if (at >= 0)
-        text.truncate(at);
-    return text;
-}
-
-QByteArray HeaderValue(const Lines &header, const QByteArray &key, qsizetype maxLength)
-{
-    const qsizetype found = FindHeader(header, key);
-    return found == NotFound ? QByteArray() : ValueAfterKey(header.at(found), key, maxLength).trimmed().toUpper();
-}
-
-QByteArray ContentType(const Lines &header)
-{
-    return CutBefore(HeaderValue(header, ContentTypeKey, 72), ';').trimmed();
-}
-
-QByteArray TransferEncoding(const Lines &header)
-{
-    return HeaderValue(header, EncodingKey, 20);
+    return TVrxMimeHeader::Token(header.Value(EncodingField));
 }
 
 bool IsEncoded(const QByteArray &encoding)
@@ -96,73 +46,63 @@ bool IsEncoded(const QByteArray &encoding)
     return encoding == Base64 || encoding == UUencode;
 }
 
-void ReadFields(TVrxMsg &msg, const Lines &header)
+void ReadFields(TVrxMsg &msg, const TVrxMimeHeader &header)
 {
-    for (const FieldRule &rule : FieldRules) {
-        const QByteArray key(rule.key);
-        const qsizetype found = FindHeader(header, key);
-        if (found == NotFound)
-            continue;
-        QByteArray value = ValueAfterKey(header.at(found), key, rule.maxLength);
-        if (rule.trimmed)
-            value = value.trimmed();
-        if (rule.continuationJoiner)
-            value += Continuations(header, found, rule.continuationJoiner);
-        msg.*rule.field = value;
-    }
+    for (const FieldRule &rule : FieldRules)
+        if (header.Has(rule.name))
+            msg.*rule.field = header.Value(rule.name);
     msg.ContentType = ContentType(header);
 }
 
-// Names become file names later: characters no file name may hold are dropped.
-QByteArray AttachmentName(QByteArray name, const QByteArray &subject)
+bool IsForbiddenInName(char c)
 {
-    if (name.isEmpty())
-        name = subject.trimmed();
-    name.removeIf([](char c) { return QByteArrayView("\\/:*?\"<>|").contains(c); });
-    return name.isEmpty() ? QByteArray("_Cosa_") : name;
+    return quint8(c) < 0x20 || c == 0x7f || QByteArrayView("\\/:*?\"<>|;").contains(c);
 }
 
-QByteArray Unquoted(QByteArray value)
+// U+200E, U+200F, U+202A..U+202E and U+2066..U+2069 in UTF-8.
+bool EndsWithBidiMark(const QByteArray &text)
 {
-    if (value.startsWith('"')) {
-        value.remove(0, 1);
-        value.chop(1);
-    }
-    return value;
+    if (text.size() < 3)
+        return false;
+    const auto *end = reinterpret_cast<const quint8 *>(text.constEnd());
+    const quint8 lead = end[-3], second = end[-2], last = end[-1];
+    return lead == 0xe2
+           && ((second == 0x80 && (last == 0x8e || last == 0x8f || (last >= 0xaa && last <= 0xae)))
+               || (second == 0x81 && last >= 0xa6 && last <= 0xa9));
 }
 
-QByteArray DispositionName(const Lines &header)
+// Characters that could make the name a path or hide what it is: path and shell separators,
+// controls, and the Unicode marks that reorder text on screen ("\u202Ecod.exe" shows as
+// "exe.doc"). One pass: a mark is dropped as soon as it forms, so none can form from the
+// bytes around a removed one.
+QByteArray SafeName(const QByteArray &name)
 {
-    const qsizetype found = FindHeader(header, "CONTENT-DISPOSITION:");
-    if (found == NotFound)
-        return {};
-    const QByteArray &line = header.at(found);
-    const qsizetype at = line.toUpper().indexOf("FILENAME=");
-    return at < 0 ? QByteArray() : Unquoted(line.mid(at + 9).trimmed());
-}
-
-QByteArray PartName(const Lines &partHeader)
-{
-    for (const QByteArray &line : partHeader) {
-        const qsizetype at = line.toUpper().indexOf("FILENAME=");
-        if (at < 0)
+    QByteArray safe;
+    safe.reserve(name.size());
+    for (const char c : name) {
+        if (IsForbiddenInName(c))
             continue;
-        const qsizetype start = at + 9;
-        if (line.mid(start, 1) != "\"")
-            return CutBefore(line.mid(start, 127).trimmed(), ';');
-        QByteArray name = line.mid(start + 1, 127).trimmed();
-        name.chop(1);
-        return CutBefore(name, ';');
+        safe += c;
+        if (EndsWithBidiMark(safe))
+            safe.chop(3);
     }
-    for (const QByteArray &line : partHeader) {
-        const qsizetype at = line.toUpper().indexOf("NAME=");
-        if (at >= 0)
-            return Unquoted(CutBefore(line.mid(at + 5, 127).trimmed(), ';'));
-    }
-    return {};
+    return safe;
 }
 
-bool IsBlank(const QByteArray &line)
+QByteArray AttachmentName(const QByteArray &name, const QByteArray &subject)
+{
+    const QByteArray safe = SafeName(name.isEmpty() ? subject.trimmed() : name);
+    return safe.isEmpty() ? QByteArray("_Cosa_") : safe;
+}
+
+// The file name a part offers: its disposition's "filename", else its type's "name".
+QByteArray PartName(const TVrxMimeHeader &header)
+{
+    const QByteArray fileName = TVrxMimeHeader::Parameter(header.Value("Content-Disposition"), "filename");
+    return fileName.isEmpty() ? TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "name") : fileName;
+}
+
+bool IsBlank(QByteArrayView line)
 {
     return line.trimmed().isEmpty();
 }
@@ -244,136 +184,194 @@ void TakeOwnership(TVrxMsg &msg, const ByteRange &range)
     }
 }
 
+// RFC 2046 section 5.1.1: a delimiter line may carry trailing blanks ("transport padding").
+bool IsLine(QByteArrayView line, const QByteArray &expected)
+{
+    return line.startsWith(expected) && IsBlank(line.sliced(expected.size()));
+}
+
+bool IsLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Where the line that starts at "at" ends, and where the next one starts.
+qsizetype LineEnd(QByteArrayView text, qsizetype at, qsizetype *next)
+{
+    while (at < text.size() && !IsLineBreak(text.at(at)))
+        ++at;
+    *next = at + (text.sliced(at).startsWith("\r\n") ? 2 : at < text.size() ? 1 : 0);
+    return at;
+}
+
 } // namespace
+
+// One parse: the message bytes, which every line and span points into, and the parser's settings.
+class TVrxMessageParser::Reading
+{
+public:
+    Reading(const TVrxMessageParser &parser, const QByteArray &source, bool stuffed)
+        : fParser(parser), fSource(source), fStuffed(stuffed)
+    {
+    }
+
+    std::unique_ptr<TVrxMsg> Message() const
+    {
+        auto msg = std::make_unique<TVrxMsg>();
+        const qsizetype bodyStart = HeaderEnd(0, fSource.size());
+        // The header keeps its closing empty line.
+        Lines header = bodyStart == NotFound ? Lines() : LinesOf(0, bodyStart);
+        // A mailbox separator line ("From sender date") names the sender when no field does.
+        if (!header.isEmpty() && header.first().startsWith("From "))
+            msg->From = header.first().mid(5, 72);
+        const TVrxMimeHeader fields(header);
+        ReadFields(*msg, fields);
+        msg->HeaderLines = std::move(header);
+        const Span body{std::max<qsizetype>(bodyStart, 0), fSource.size()};
+        const QByteArray encoding = TransferEncoding(fields);
+        const QByteArray &type = msg->ContentType;
+        if (type.isEmpty() || type.contains("TEXT") || type == "MULTIPART/REPORT" || type.contains("MESSAGE"))
+            ReadPlain(*msg, body);
+        else if (IsEncoded(encoding))
+            ReadSingleAttachment(*msg, body, fields, encoding);
+        else if (type.startsWith("MULTIPART/"))
+            ReadMultipart(*msg, body, fields);
+        else
+            ReadPlain(*msg, body);
+        return msg;
+    }
+
+private:
+    struct Span
+    {
+        qsizetype begin;
+        qsizetype end;
+    };
+
+    QByteArrayView View(Span span) const { return QByteArrayView(fSource).sliced(span.begin, span.end - span.begin); }
+
+    Lines LinesOf(qsizetype begin, qsizetype end) const
+    {
+        Lines lines = TVrxLines::SplitViews(QByteArray::fromRawData(fSource.constData() + begin, end - begin));
+        if (fStuffed)
+            TVrxLines::Unstuff(lines);
+        return lines;
+    }
+
+    Lines LinesOf(Span span) const { return LinesOf(span.begin, span.end); }
+
+    // Where the first empty line of the span ends (the start of the body), or NotFound.
+    qsizetype HeaderEnd(qsizetype at, qsizetype end) const
+    {
+        const QByteArrayView text = QByteArrayView(fSource).first(end);
+        while (at < end) {
+            qsizetype next = 0;
+            const qsizetype lineEnd = LineEnd(text, at, &next);
+            if (lineEnd == at && next > at)
+                return next;
+            at = next;
+        }
+        return NotFound;
+    }
+
+    void Decode(TAttachedFile &item, const QByteArray &encoding, Span content) const
+    {
+        if (encoding == Base64) {
+            TVrxBase64::DecodeText(item, View(content), fParser.DecodeEvents);
+            return;
+        }
+        item.Lines = WithoutBlankLines(LinesOf(content));
+        TVrxUU::DecodeLines(item, fParser.DecodeEvents, fParser.FormatError);
+    }
+
+    void ReadPlain(TVrxMsg &msg, Span body) const
+    {
+        Lines lines = LinesOf(body);
+        for (qsizetype begin = FindUUBegin(lines); begin != NotFound; begin = FindUUBegin(lines)) {
+            const QByteArray name = lines.at(begin).mid(10, 64);
+            TAttachedFile &item = msg.AttachedFiles.AddReceived(SafeName(TAttachedFile::NamePart(name)));
+            item.Lines = TakeUUBlock(lines, begin);
+            TVrxUU::DecodeLines(item, fParser.DecodeEvents, fParser.FormatError);
+        }
+        msg.Text = std::move(lines);
+    }
+
+    void ReadSingleAttachment(TVrxMsg &msg, Span body, const TVrxMimeHeader &header, const QByteArray &encoding) const
+    {
+        TAttachedFile &item = msg.AttachedFiles.AddReceived(AttachmentName(PartName(header), msg.Subject));
+        Decode(item, encoding, body);
+    }
+
+    // The next delimiter line at or after "at", as a span without its line break; NotFound
+    // as its begin when there is none. Only the line starts are compared, so a large part is
+    // passed over by a fast search.
+    Span NextDelimiter(qsizetype at, qsizetype end, const QByteArray &delimiter) const
+    {
+        for (qsizetype found = fSource.indexOf(delimiter, at); found >= 0 && found < end;
+             found = fSource.indexOf(delimiter, found + 1)) {
+            if (found > at && !IsLineBreak(fSource.at(found - 1)))
+                continue;
+            qsizetype next = 0;
+            const qsizetype lineEnd = LineEnd(QByteArrayView(fSource).first(end), found, &next);
+            const QByteArrayView line = QByteArrayView(fSource).sliced(found, lineEnd - found);
+            if (IsLine(line, delimiter) || IsLine(line, delimiter + "--"))
+                return {found, next};
+        }
+        return {NotFound, NotFound};
+    }
+
+    // Parts lie between delimiter lines; the preamble and the epilogue are dropped. Each part
+    // keeps the line break before the next delimiter, so its last line is whole.
+    void ReadMultipart(TVrxMsg &msg, Span body, const TVrxMimeHeader &header) const
+    {
+        const QByteArray boundary = TVrxMimeHeader::Parameter(header.Value(ContentTypeField), "boundary");
+        if (boundary.isEmpty())
+            throw EVrxFormatError(fParser.FormatError);
+        const QByteArray delimiter = "--" + boundary;
+        Span line = NextDelimiter(body.begin, body.end, delimiter);
+        if (line.begin == NotFound && IsBlank(View(body)))
+            return;
+        if (line.begin == NotFound)
+            throw EVrxFormatError(fParser.FormatError);
+        while (line.begin != NotFound && !IsLine(View(line), delimiter + "--")) {
+            const Span next = NextDelimiter(line.end, body.end, delimiter);
+            ReadPart(msg, {line.end, next.begin == NotFound ? body.end : next.begin});
+            line = next;
+        }
+    }
+
+    void ReadPart(TVrxMsg &msg, Span part) const
+    {
+        const qsizetype contentStart = HeaderEnd(part.begin, part.end);
+        const TVrxMimeHeader header(contentStart == NotFound ? LinesOf(part) : LinesOf(part.begin, contentStart));
+        const Span content{contentStart == NotFound ? part.end : contentStart, part.end};
+        const QByteArray encoding = TransferEncoding(header);
+        const QByteArray type = ContentType(header);
+        QByteArray name = PartName(header);
+        if (!IsEncoded(encoding) && name.isEmpty() && type != "TEXT/HTML") {
+            msg.Text.append(LinesOf(content));
+            return;
+        }
+        name = AttachmentName(name, msg.Subject);
+        if (type == "TEXT/HTML" && !name.contains('.'))
+            name += ".html";
+        TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
+        if (IsEncoded(encoding))
+            Decode(item, encoding, content);
+        else
+            item.Stream = LinesOf(content).join("\r\n");
+    }
+
+    const TVrxMessageParser &fParser;
+    const QByteArray &fSource;
+    bool fStuffed;
+};
 
 // The lines are views into the message while it is parsed; what the result keeps is copied.
 std::unique_ptr<TVrxMsg> TVrxMessageParser::Parse(const QByteArray &message, Stuffing stuffing) const
 {
     const QByteArray source = message;
-    QList<QByteArray> lines = TVrxLines::SplitViews(source);
-    if (stuffing == Stuffing::Pop3)
-        TVrxLines::Unstuff(lines);
-    auto msg = ParseLines(std::move(lines));
+    auto msg = Reading(*this, source, stuffing == Stuffing::Pop3).Message();
     TakeOwnership(*msg, ByteRange(source));
     return msg;
-}
-
-std::unique_ptr<TVrxMsg> TVrxMessageParser::ParseLines(QList<QByteArray> lines) const
-{
-    auto msg = std::make_unique<TVrxMsg>();
-    const qsizetype headerEnd = lines.indexOf(QByteArray());
-    Lines header = headerEnd == NotFound ? Lines() : lines.first(headerEnd + 1);
-    lines.remove(0, header.size());
-    if (!header.isEmpty())
-        msg->From = header.first().mid(5, 72);
-    ReadFields(*msg, header);
-    const QByteArray encoding = TransferEncoding(header);
-    msg->HeaderLines = std::move(header);
-    const QByteArray &type = msg->ContentType;
-    if (type.isEmpty() || type.contains("TEXT") || type == "MULTIPART/REPORT" || type.contains("MESSAGE"))
-        ParsePlain(*msg, std::move(lines));
-    else if (IsEncoded(encoding))
-        ParseSingleAttachment(*msg, std::move(lines), encoding);
-    else
-        ParseMultipart(*msg, std::move(lines));
-    return msg;
-}
-
-void TVrxMessageParser::Decode(TAttachedFile &item, const QByteArray &encoding) const
-{
-    if (encoding == Base64)
-        TVrxBase64::DecodeLines(item, DecodeEvents);
-    else
-        TVrxUU::DecodeLines(item, DecodeEvents, FormatError);
-}
-
-void TVrxMessageParser::ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const
-{
-    for (qsizetype begin = FindUUBegin(body); begin != NotFound; begin = FindUUBegin(body)) {
-        const QByteArray name = body.at(begin).mid(10, 64);
-        TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
-        item.Lines = TakeUUBlock(body, begin);
-        Decode(item, UUencode);
-    }
-    msg.Text = std::move(body);
-}
-
-void TVrxMessageParser::ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const QByteArray &encoding) const
-{
-    TAttachedFile &item = msg.AttachedFiles.AddReceived(AttachmentName(DispositionName(msg.HeaderLines), msg.Subject));
-    const auto firstLine = std::find_if_not(body.cbegin(), body.cend(), IsBlank);
-    body.remove(0, firstLine - body.cbegin());
-    item.Lines = std::move(body);
-    Decode(item, encoding);
-}
-
-QList<QList<QByteArray>> TVrxMessageParser::SplitParts(const QList<QByteArray> &header, const QList<QByteArray> &body) const
-{
-    const auto boundaryLine = std::find_if(header.cbegin(), header.cend(), [](const QByteArray &line) {
-        return line.toUpper().contains("BOUNDARY");
-    });
-    if (boundaryLine == header.cend())
-        throw EVrxError(FormatError);
-    QByteArray value = boundaryLine->mid(boundaryLine->toUpper().indexOf("BOUNDARY") + 8, 72).trimmed();
-    value = value.mid(1).trimmed();
-    if (value.startsWith('"'))
-        value = CutBefore(value.mid(1), '"');
-    const QByteArray delimiter = "--" + value;
-    const QByteArray closing = delimiter + "--";
-    const auto start = std::find_if(body.cbegin(), body.cend(), [&](const QByteArray &line) {
-        return line.contains(delimiter);
-    });
-    if (start == body.cend())
-        throw EVrxError(FormatError);
-    QList<Lines> parts{Lines()};
-    for (auto line = start + 1; line != body.cend() && *line != closing; ++line) {
-        if (*line == delimiter)
-            parts.append(Lines());
-        else
-            parts.last().append(*line);
-    }
-    return parts;
-}
-
-// Each list is released as soon as its lines have moved on, so a large attachment is held
-// once as lines and once decoded, never more.
-void TVrxMessageParser::ParseMultipart(TVrxMsg &msg, QList<QByteArray> body) const
-{
-    QList<Lines> parts = SplitParts(msg.HeaderLines, body);
-    body = Lines();
-    for (Lines &part : parts)
-        AddPart(msg, std::exchange(part, Lines()));
-}
-
-void TVrxMessageParser::AddPart(TVrxMsg &msg, QList<QByteArray> part) const
-{
-    const qsizetype headerEnd = part.indexOf(QByteArray());
-    const Lines partHeader = headerEnd == NotFound ? part : part.first(headerEnd);
-    const QByteArray encoding = TransferEncoding(partHeader);
-    const QByteArray type = ContentType(partHeader);
-    QByteArray name = PartName(partHeader);
-    if (!IsEncoded(encoding) && name.isEmpty() && type != "TEXT/HTML") {
-        if (headerEnd != NotFound)
-            msg.Text.append(part.mid(headerEnd + 1));
-        return;
-    }
-    name = AttachmentName(name, msg.Subject);
-    if (type == "TEXT/HTML" && !name.contains('.'))
-        name += ".html";
-    TAttachedFile &item = msg.AttachedFiles.AddReceived(name);
-    const auto firstBlank = std::find_if(part.cbegin(), part.cend(), IsBlank);
-    part.remove(0, firstBlank - part.cbegin());
-    if (IsEncoded(encoding)) {
-        item.Lines = WithoutBlankLines(std::move(part));
-        Decode(item, encoding);
-        return;
-    }
-    if (!part.isEmpty())
-        part.removeFirst();
-    if (!part.isEmpty())
-        part.removeLast();
-    QByteArray stream;
-    for (const QByteArray &line : std::as_const(part))
-        stream += line + "\r\n";
-    item.Stream = std::move(stream);
 }

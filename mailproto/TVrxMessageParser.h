@@ -1,13 +1,14 @@
 #pragma once
-// Reads a received RFC 822 message into a TVrxMsg: header fields (with their continuation
-// lines), the body as text, and attachments, decoded from base64 or uuencode. Three layouts
-// are told apart by the top-level Content-Type and Content-Transfer-Encoding: plain text that
-// may carry uuencoded blocks, a body that is one encoded file, and multipart (RFC 2046
-// section 5.1; parts are not nested). Quoted-printable and encoded words stay as received.
+// Reads a received RFC 5322 message into a TVrxMsg: header fields (unfolded), the body as
+// text, and attachments, decoded from base64 or uuencode. Three layouts are told apart by the
+// top-level Content-Type and Content-Transfer-Encoding: plain text that may carry uuencoded
+// blocks, a body that is one encoded file, and multipart (RFC 2046 section 5.1; parts are not
+// nested). Quoted-printable and encoded words stay as received.
 //
 // Parse takes the message bytes as they stand in a file, with CR LF, LF or CR line ends, or,
 // with Stuffing::Pop3, the lines of a RETR reply between its status line and the final dot.
-// Any input gives a message or an EVrxError with FormatError; nothing is read past the end.
+// Any input gives a message or an EVrxFormatError with FormatError (a multipart without
+// boundary or delimiter lines, bad uuencode); nothing is read past the end.
 #include "mailproto/TVrxCodecEvents.h"
 #include "mailproto/TVrxMsg.h"
 
@@ -24,11 +25,5 @@ public:
     std::unique_ptr<TVrxMsg> Parse(const QByteArray &message, Stuffing stuffing = Stuffing::None) const;
 
 private:
-    std::unique_ptr<TVrxMsg> ParseLines(QList<QByteArray> lines) const;
-    void ParsePlain(TVrxMsg &msg, QList<QByteArray> body) const;
-    void ParseSingleAttachment(TVrxMsg &msg, QList<QByteArray> body, const QByteArray &encoding) const;
-    void ParseMultipart(TVrxMsg &msg, QList<QByteArray> body) const;
-    QList<QList<QByteArray>> SplitParts(const QList<QByteArray> &header, const QList<QByteArray> &body) const;
-    void AddPart(TVrxMsg &msg, QList<QByteArray> part) const;
-    void Decode(TAttachedFile &item, const QByteArray &encoding) const;
+    class Reading;
 };

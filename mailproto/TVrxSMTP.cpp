@@ -146,7 +146,8 @@ bool TVrxSMTP::SendLines(const QList<QByteArray> &lines)
         progress.Update(TVrxProgress::Percent(i, count));
         ServiceMessageQueue();
     }
-    if (!Command("\r\n.\r\n", "250"))
+    // The last line already ends in CR LF; another would add an empty line to every body.
+    if (!Command(".\r\n", "250"))
         return false;
     progress.Finish();
     return true;

@@ -1,6 +1,6 @@
 #include "mailproto/TVrxUU.h"
 
-#include "mailproto/EVrxError.h"
+#include "mailproto/EVrxFormatError.h"
 #include "mailproto/TVrxProgress.h"
 
 namespace {
@@ -24,7 +24,7 @@ quint32 ValueOrThrow(char c, const QString &formatError)
 {
     quint32 value = 0;
     if (!CharValue(c, &value))
-        throw EVrxError(formatError);
+        throw EVrxFormatError(formatError);
     return value;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The uuencode line format, decoding only: an incoming item's Lines, from its "begin" line up
 // to a line "end" or a lone grave accent, become its Stream. A character outside the format
-// throws EVrxError with the caller's format-error text, after the bytes decoded so far were
+// throws EVrxFormatError with the caller's format-error text, after the bytes decoded so far were
 // stored and the End event was raised.
 #include "mailproto/TAttachedFile.h"
 #include "mailproto/TVrxCodecEvents.h"

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -57,7 +59,9 @@ QByteArray UUDecoded(const QList<QByteArray> &lines, Recorder &recorder)
 
 TEST(Base64Encoder, LinesAre76CharactersWithPaddingOnlyAtTheEnd)
 {
-    for (const qsizetype size : {0, 1, 2, 57, 58, 2280, 2281, 100000}) {
+    // The largest sizes span several reads of the file.
+    for (const qsizetype size : {qsizetype(0), qsizetype(1), qsizetype(2), qsizetype(57), qsizetype(58), qsizetype(2280),
+                                 qsizetype(2281), qsizetype(100000), 2 * TVrxBase64::ReadBytes + 5}) {
         Recorder recorder;
         const QByteArray content = RandomBytes(size);
         const TAttachedFile item = Encoded(content, recorder);
@@ -67,6 +71,8 @@ TEST(Base64Encoder, LinesAre76CharactersWithPaddingOnlyAtTheEnd)
             ASSERT_EQ(item.Lines.at(i).size(), 76);
         EXPECT_EQ(recorder.starts, QStringList(u"data.bin %1"_s.arg(size)));
         EXPECT_EQ(recorder.percents.last(), 100);
+        EXPECT_TRUE(std::is_sorted(recorder.percents.begin(), recorder.percents.end())) << size;
+        EXPECT_GE(recorder.percents.size(), size >= 2280 ? 10 : 1) << size;
         EXPECT_EQ(recorder.ends, 1);
     }
     Recorder recorder;
@@ -101,11 +107,42 @@ TEST(Base64Decoder, GroupsSpanLinesAndPaddingCutsTheLastGroup)
     EXPECT_EQ(Base64Decoded(data.toBase64().split('\n')), data);
 }
 
-TEST(Base64Decoder, ForeignCharactersTakeAPlaceAndNothingBreaks)
+// RFC 2045 section 6.8: characters outside the alphabet are ignored, so a blank at the end of
+// a line shifts nothing; a last group without padding still holds its bytes.
+TEST(Base64Decoder, ForeignCharactersAreSkippedAndShortGroupsKeepTheirBytes)
 {
-    EXPECT_EQ(Base64Decoded({"Q*JD"}), QByteArray::fromBase64("QAJD"));
-    EXPECT_EQ(Base64Decoded({"QUJ"}), "");
-    EXPECT_EQ(Base64Decoded({"====", "\xff\x80\x01\x7f"}).size(), 4);
+    const QByteArray data = RandomBytes(4000, 3);
+    QList<QByteArray> noisy;
+    for (const QByteArray &line : data.toBase64().split('='))
+        if (!line.isEmpty())
+            noisy.append(" " + line.left(30) + "\t*\x80" + line.mid(30) + " \r");
+    EXPECT_EQ(Base64Decoded(noisy), data);
+    EXPECT_EQ(Base64Decoded({"Q*U J\tD"}), "ABC");
+    EXPECT_EQ(Base64Decoded({"QUJ"}), "AB");
+    EXPECT_EQ(Base64Decoded({"QQ"}), "A");
+    EXPECT_EQ(Base64Decoded({"Q"}), "");
+    EXPECT_EQ(Base64Decoded({"QQ==QUI=", "QUJD"}), "AABABC");
+    EXPECT_EQ(Base64Decoded({"====", "\xff\x80\x01\x7f"}), "");
+    for (const qsizetype size : {1, 2, 3, 58, 59, 1000}) {
+        QByteArray unpadded = RandomBytes(size, 5).toBase64();
+        unpadded.replace('=', QByteArray());
+        EXPECT_EQ(Base64Decoded(TVrxBase64::SplitLines(unpadded)), RandomBytes(size, 5)) << size;
+    }
+}
+
+TEST(Base64Decoder, TextWithLineBreaksDecodesLikeItsLines)
+{
+    const QByteArray data = RandomBytes(300000, 9);
+    const QByteArray text = "\r\n" + TVrxBase64::SplitLines(data.toBase64()).join(" \r\n") + "\r\n\r\n";
+    Recorder recorder;
+    TAttachedFile item;
+    item.FileName = "big.bin";
+    TVrxBase64::DecodeText(item, text, recorder.Events());
+    EXPECT_EQ(item.Stream, data);
+    EXPECT_EQ(recorder.starts, QStringList(u"big.bin %1"_s.arg(text.count('\n'))));
+    EXPECT_TRUE(std::is_sorted(recorder.percents.begin(), recorder.percents.end()));
+    EXPECT_EQ(recorder.percents.last(), 100);
+    EXPECT_EQ(recorder.ends, 1);
 }
 
 TEST(UUDecoder, DecodesUntilEndOrGraveAccent)

@@ -102,7 +102,7 @@ TEST_F(RealServers, SentMessagesArriveExactlyAndComeBackThroughPop3)
     MakeMessage(rebuilt, u"First"_s);
     QList<QByteArray> sentLines = smtp.BuildMessageLines(rebuilt);
     TVrxLines::Unstuff(sentLines);
-    const QByteArray expected = sentLines.join('\n') + "\n\n";
+    const QByteArray expected = sentLines.join('\n') + "\n";
     EXPECT_EQ(FirstDifference(Normalized(ReadFile(delivered.first())), Normalized(expected)), QByteArray());
 
     TVrxPOP pop;

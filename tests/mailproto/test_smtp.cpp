@@ -79,7 +79,7 @@ TEST(SmtpDialogue, ChunkedRepliesBannerAndFullSessionWriteExactBytes)
                                   "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org; dave@example.org\r\n"
                                   "CC: \r\nSubject: Hello\r\nMIME-Version: 1.0\r\n"
                                   "Content-Type: Text/Plain; charset=ISO-8859-1\r\nContent-Transfer-Encoding: 8bit\r\n"
-                                  "\r\nline one\r\n..starts with a dot\r\n..\r\n\r\n.\r\nQUIT\r\n";
+                                  "\r\nline one\r\n..starts with a dot\r\n..\r\n.\r\nQUIT\r\n";
     EXPECT_EQ(WithoutVaryingLines(server.Transcript()), expected);
     EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeSend"_s, u"OnAfterSend"_s, u"OnQuit"_s}));
     EXPECT_EQ(log.Matching(u"Send "_s).value(log.Matching(u"Send "_s).size() - 1), u"Send 100"_s);
