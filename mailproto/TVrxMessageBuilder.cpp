@@ -56,10 +56,13 @@ QByteArray FieldName(const QByteArray &line)
     return printable ? name.toLower() : QByteArray();
 }
 
-// Fields that describe a body or a delivery that this message no longer is.
+// Fields this builder always writes from the message's own values, fields that describe a
+// body or a delivery that this message no longer is, and trace fields (RFC 5321 section 4.4).
 bool IsRewrittenField(const QByteArray &name)
 {
-    return name.startsWith("content-") || name == "mime-version" || name == "received" || name == "return-path";
+    static const QList<QByteArray> rewritten = {"from", "to", "cc", "subject", "date", "message-id", "x-priority",
+                                                "x-mailer", "mime-version", "received", "return-path"};
+    return name.startsWith("content-") || rewritten.contains(name);
 }
 
 } // namespace
