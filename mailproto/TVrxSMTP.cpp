@@ -189,7 +189,6 @@ bool TVrxSMTP::RefuseMessage()
     if (Exchange("RSET\r\n") && ReplyCode() != "250")
         ServerError();
     SetReply(code, text);
-    SetFailed(true);
     return false;
 }
 
@@ -250,11 +249,12 @@ QByteArray TVrxSMTP::MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit)
 bool TVrxSMTP::SendEnvelope(const QList<QByteArray> &commands)
 {
     if (!fExtensions.Pipelining) {
-        for (const QByteArray &command : commands)
+        for (const QByteArray &command : commands) {
             if (!Exchange(command))
                 return false;
-            else if (ReplyCode() != "250")
+            if (ReplyCode() != "250")
                 return RefuseMessage();
+        }
         return true;
     }
     if (!WriteText(commands.join()))

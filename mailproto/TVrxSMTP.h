@@ -78,18 +78,18 @@ private:
     bool ReadGreeting();
     void Greet();
     // Writes one command and reads its reply; false when the connection failed.
-    bool Exchange(const QByteArray &command);
+    [[nodiscard]] bool Exchange(const QByteArray &command);
     // The server refused the message: report, reset the transaction, keep the connection.
-    bool RefuseMessage();
+    [[nodiscard]] bool RefuseMessage();
     // The server refused the session: QUIT (RFC 5321 section 4.1.1.10), close, report.
     void RefuseSession();
-    bool FitsServerLimit(qint64 size);
+    [[nodiscard]] bool FitsServerLimit(qint64 size);
     QByteArray MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit) const;
-    bool SendEnvelope(const QList<QByteArray> &commands);
+    [[nodiscard]] bool SendEnvelope(const QList<QByteArray> &commands);
     // Writes the dot-stuffed lines and the final dot, then waits for the verdict.
-    bool SendData(const QList<QByteArray> &lines);
+    [[nodiscard]] bool SendData(const QList<QByteArray> &lines);
     // Everything of Send after its checks; the message lines are released when it returns.
-    bool Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients);
+    [[nodiscard]] bool Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients);
     void ServerError();
 
     TExtensions fExtensions;

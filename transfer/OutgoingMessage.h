@@ -9,4 +9,4 @@
 
 // Empty, with the reason in *error, when the file or one of its attachments cannot be read:
 // a message never goes out without an attachment it names.
-std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error);
+[[nodiscard]] std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error);

@@ -38,7 +38,7 @@ private:
     bool AccountUsable(const class cAccount &account);
     void SendQueue(class TVrxSMTP &smtp, const cAccount &account);
     // True when the message was accepted.
-    bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
+    [[nodiscard]] bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
     bool NotSent(const QString &path, const QString &reason);
     QString NextPath();
     // Drops the first path; true when none is left, which ends taking new ones.

@@ -1,6 +1,7 @@
 // Hostile SMTP servers: whatever a server sends, the client neither hangs, nor grows without
 // bound, nor lets the server's bytes steer what it does next.
 #include "ScriptedServer.h"
+#include "SmtpClientFor.h"
 #include "TestSupport.h"
 
 #include "mailproto/TVrxSMTP.h"
@@ -13,22 +14,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::unique_ptr<TVrxSMTP> HostileClient(const ScriptedServer &server)
-{
-    auto smtp = std::make_unique<TVrxSMTP>();
-    smtp->Host = u"127.0.0.1"_s;
-    smtp->Port = QString::number(server.Port());
-    smtp->ReplyTimeout = 3000;
-    return smtp;
-}
-
 // Sends msg through a server that accepts everything; gives what the server received.
 QByteArray Delivered(TVrxMsg &msg)
 {
     ScriptedServer server;
     server.Send("220 ready\r\n").Replies({"250 hi\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"});
     server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Start();
-    auto smtp = HostileClient(server);
+    auto smtp = ClientFor(server, 3000);
     smtp->Connect();
     EXPECT_TRUE(smtp->Send(msg));
     smtp.reset();
@@ -67,7 +59,7 @@ TEST(HostileServer, EndlessReplyLineIsRefusedQuickly)
     for (int i = 0; i < 20; ++i)
         server.Send("250-" + QByteArray(1000, 'x'));
     server.Start();
-    auto smtp = HostileClient(server);
+    auto smtp = ClientFor(server, 3000);
     smtp->ReplyTimeout = 30000;
     QElapsedTimer timer;
     timer.start();

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "EventLog.h"
 #include "ScriptedServer.h"
+#include "SmtpClientFor.h"
 
 #include "mailproto/EVrxCancelled.h"
 #include "mailproto/TVrxSMTP.h"
@@ -27,15 +28,6 @@ QByteArray GreetingName()
 QByteArray Ehlo()
 {
     return "EHLO " + GreetingName() + "\r\n";
-}
-
-std::unique_ptr<TVrxSMTP> ClientFor(const ScriptedServer &server)
-{
-    auto smtp = std::make_unique<TVrxSMTP>();
-    smtp->Host = u"127.0.0.1"_s;
-    smtp->Port = QString::number(server.Port());
-    smtp->ReplyTimeout = 2000;
-    return smtp;
 }
 
 TVrxMsg Message(const QByteArray &sendTo = "bob@example.org")
