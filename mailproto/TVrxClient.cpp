@@ -23,6 +23,11 @@ QByteArray TVrxClient::LocalHostName() const
     return fStream ? fStream->LocalHostName() : QByteArray();
 }
 
+QByteArray TVrxClient::LocalAddress() const
+{
+    return fStream ? fStream->LocalAddress() : QByteArray();
+}
+
 QString TVrxClient::Where() const
 {
     return u"%1:%2"_s.arg(Host, Port);

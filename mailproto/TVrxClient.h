@@ -44,6 +44,8 @@ public:
     QString LastErrorText() const { return fLastErrorText; }
     // The machine's name while connected, else empty.
     QByteArray LocalHostName() const;
+    // This end's address of the connection, empty when not connected.
+    QByteArray LocalAddress() const;
 
     void SetStreamFactory(StreamFactory factory);
 

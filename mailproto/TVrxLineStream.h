@@ -21,4 +21,6 @@ public:
     virtual void Close() = 0;
     virtual QString ErrorText() const = 0;
     virtual QByteArray LocalHostName() const = 0;
+    // This end's address of the connection ("127.0.0.1", "::1"), empty when unknown.
+    virtual QByteArray LocalAddress() const { return {}; }
 };

@@ -2,6 +2,7 @@
 
 #include "mailproto/TVrxBase64.h"
 #include "mailproto/TVrxLines.h"
+#include "mailproto/TVrxQuotedPrintable.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -38,6 +39,30 @@ bool IsAscii(const QList<QByteArray> &lines)
     return std::all_of(lines.begin(), lines.end(), [](const QByteArray &line) {
         return std::all_of(line.begin(), line.end(), [](char c) { return quint8(c) < 0x80; });
     });
+}
+
+// RFC 5322 section 2.1.1: no line may be longer, CR LF not counted.
+constexpr qsizetype kMaxLineOctets = 998;
+
+// The lower-case name of a header field line; empty when the line is no field (RFC 5322
+// section 2.2: printable ASCII but ":", then ":").
+QByteArray FieldName(const QByteArray &line)
+{
+    const qsizetype colon = line.indexOf(':');
+    if (colon <= 0)
+        return {};
+    const QByteArray name = line.left(colon);
+    const bool printable = std::all_of(name.begin(), name.end(), [](char c) { return c > ' ' && c < 127; });
+    return printable ? name.toLower() : QByteArray();
+}
+
+// Fields this builder always writes from the message's own values, fields that describe a
+// body or a delivery that this message no longer is, and trace fields (RFC 5321 section 4.4).
+bool IsRewrittenField(const QByteArray &name)
+{
+    static const QList<QByteArray> rewritten = {"from", "to", "cc", "subject", "date", "message-id", "x-priority",
+                                                "x-mailer", "mime-version", "received", "return-path"};
+    return name.startsWith("content-") || rewritten.contains(name);
 }
 
 } // namespace
@@ -88,24 +113,43 @@ QByteArray TVrxMessageBuilder::FromLine(const TVrxMsg &msg) const
     return "From: " + Quoted(msg.UserName) + " <" + address + '>';
 }
 
-// Text that is not pure ASCII is UTF-8, the platform's own encoding of typed text.
-QByteArray TVrxMessageBuilder::TextContentType(const QList<QByteArray> &text)
+QList<QByteArray> TVrxMessageBuilder::StoredFieldsToKeep(const QList<QByteArray> &extra,
+                                                         const QList<QByteArray> &generated)
 {
-    return IsAscii(text) ? "Content-Type: Text/Plain; charset=ISO-8859-1" : "Content-Type: Text/Plain; charset=UTF-8";
+    QList<QByteArray> kept;
+    bool keepingField = false;
+    for (const QByteArray &line : extra) {
+        if (line.startsWith(' ') || line.startsWith('\t')) {
+            if (keepingField)
+                kept.append(line); // a folded continuation goes with its field
+            continue;
+        }
+        const QByteArray name = FieldName(line);
+        keepingField = !name.isEmpty() && !IsRewrittenField(name) && !generated.contains(name);
+        if (keepingField)
+            kept.append(line);
+    }
+    return kept;
 }
 
-QList<QByteArray> TVrxMessageBuilder::StuffedText(const QList<QByteArray> &text)
+// Text that is not pure ASCII is UTF-8, the platform's own encoding of typed text.
+TVrxMessageBuilder::TextPart TVrxMessageBuilder::EncodedText(const QList<QByteArray> &text) const
 {
     QList<QByteArray> lines;
-    for (const QByteArray &entry : text) {
-        const QList<QByteArray> pieces = entry.isEmpty() ? QList<QByteArray>{entry} : TVrxLines::Split(entry);
-        for (const QByteArray &line : pieces)
-            lines.append(line.startsWith('.') ? '.' + line : line);
-    }
-    return lines;
+    for (const QByteArray &entry : text)
+        lines.append(entry.isEmpty() ? QList<QByteArray>{entry} : TVrxLines::Split(entry));
+    const bool ascii = IsAscii(lines);
+    const QByteArray contentType = ascii ? "Content-Type: Text/Plain; charset=ISO-8859-1"
+                                         : "Content-Type: Text/Plain; charset=UTF-8";
+    const bool tooLong = std::any_of(lines.begin(), lines.end(),
+                                     [](const QByteArray &line) { return line.size() > kMaxLineOctets; });
+    if (tooLong || (!ascii && !EightBit))
+        return {contentType, "Content-Transfer-Encoding: quoted-printable", TVrxQuotedPrintable::EncodeLines(lines)};
+    return {contentType, "Content-Transfer-Encoding: 8bit", lines};
 }
 
-QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const QByteArray &boundary) const
+QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const TextPart &text,
+                                                  const QByteArray &boundary) const
 {
     QList<QByteArray> header{"Message-Id: " + MakeMessageId(QDate::currentDate())};
     if (!msg.InReplyTo.isEmpty())
@@ -117,26 +161,30 @@ QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const QByt
         header.append("Reply-To: " + msg.ReplyTo);
     header.append("X-Mailer: " + MailerName);
     header.append("To: " + msg.SendTo);
-    header.append("CC: " + msg.CC);
+    // RFC 5322 section 3.6.3: a CC field holds at least one address.
+    if (!msg.CC.trimmed().isEmpty())
+        header.append("CC: " + msg.CC);
     header.append("Subject: " + msg.Subject);
     header.append("MIME-Version: 1.0");
     if (boundary.isEmpty()) {
-        header.append(TextContentType(msg.Text));
-        header.append("Content-Transfer-Encoding: 8bit");
+        header.append(text.ContentType);
+        header.append(text.TransferEncoding);
     } else {
         header.append("Content-Type: multipart/mixed; boundary=" + Quoted(boundary));
     }
-    header.append(msg.ExtraHeaders);
+    QList<QByteArray> generated;
+    for (const QByteArray &line : header)
+        generated.append(FieldName(line));
+    header.append(StoredFieldsToKeep(msg.ExtraHeaders, generated));
     std::transform(header.begin(), header.end(), header.begin(), TVrxLines::SingleLine);
     return header;
 }
 
-QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, QList<QByteArray> text,
-                                                    const QByteArray &boundary) const
+QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, TextPart text, const QByteArray &boundary) const
 {
     const QByteArray delimiter = "--" + boundary;
-    QList<QByteArray> body{delimiter, TextContentType(msg.Text), "Content-Transfer-Encoding: 8bit", {}};
-    body.append(std::move(text));
+    QList<QByteArray> body{delimiter, text.ContentType, text.TransferEncoding, {}};
+    body.append(std::move(text.Lines));
     for (int i = 0; i < msg.AttachedFiles.Count(); ++i) {
         TAttachedFile &item = msg.AttachedFiles.Items(i);
         TVrxBase64::EncodeFile(item, EncodeEvents);
@@ -151,10 +199,10 @@ QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, QList<QByteArr
 
 QList<QByteArray> TVrxMessageBuilder::BuildMessageLines(TVrxMsg &msg) const
 {
-    QList<QByteArray> text = StuffedText(msg.Text);
+    TextPart text = EncodedText(msg.Text);
     const QByteArray boundary = msg.AttachedFiles.Count() > 0 ? MakeBoundary() : QByteArray();
-    QList<QByteArray> lines = HeaderLines(msg, boundary);
+    QList<QByteArray> lines = HeaderLines(msg, text, boundary);
     lines.append(QByteArray());
-    lines.append(boundary.isEmpty() ? std::move(text) : MultipartBody(msg, std::move(text), boundary));
+    lines.append(boundary.isEmpty() ? std::move(text.Lines) : MultipartBody(msg, std::move(text), boundary));
     return lines;
 }

@@ -1,8 +1,13 @@
 #pragma once
 // Turns a TVrxMsg into the lines of an RFC 822 / MIME 1.0 message (RFC 2045, 2046), the text
-// TVrxSMTP sends after DATA: header lines, an empty line, the body. Text lines are dot-stuffed
-// here (RFC 821 section 4.5.2) and nowhere else; attachments are read and base64-encoded
-// while the lines are built, reporting through EncodeEvents.
+// TVrxSMTP sends after DATA: header lines, an empty line, the body. The lines are not
+// dot-stuffed; the client does that for every line it sends. Attachments are read and
+// base64-encoded while the lines are built, reporting through EncodeEvents.
+//
+// The text goes out as 8bit, or quoted-printable when a line is longer than SMTP allows or it
+// holds 8-bit bytes that the server did not agree to take (EightBit false). Stored header
+// lines (ExtraHeaders) keep their order, except fields this builder writes itself, trace
+// fields of an earlier delivery, and lines that are no header field at all.
 #include "mailproto/TVrxCodecEvents.h"
 #include "mailproto/TVrxMsg.h"
 
@@ -15,6 +20,8 @@ public:
     QByteArray MailerName;
     QByteArray LocalHostName;
     TVrxCodecEvents EncodeEvents;
+    // The server takes 8-bit text (RFC 6152 8BITMIME).
+    bool EightBit = true;
 
     // Throws EVrxError naming the file when an attachment cannot be read.
     QList<QByteArray> BuildMessageLines(TVrxMsg &msg) const;
@@ -26,9 +33,15 @@ public:
     static QByteArray MakeBoundary();
 
 private:
+    struct TextPart
+    {
+        QByteArray ContentType;
+        QByteArray TransferEncoding;
+        QList<QByteArray> Lines;
+    };
     QByteArray FromLine(const TVrxMsg &msg) const;
-    QList<QByteArray> HeaderLines(const TVrxMsg &msg, const QByteArray &boundary) const;
-    QList<QByteArray> MultipartBody(TVrxMsg &msg, QList<QByteArray> text, const QByteArray &boundary) const;
-    static QList<QByteArray> StuffedText(const QList<QByteArray> &text);
-    static QByteArray TextContentType(const QList<QByteArray> &text);
+    QList<QByteArray> HeaderLines(const TVrxMsg &msg, const TextPart &text, const QByteArray &boundary) const;
+    QList<QByteArray> MultipartBody(TVrxMsg &msg, TextPart text, const QByteArray &boundary) const;
+    TextPart EncodedText(const QList<QByteArray> &text) const;
+    static QList<QByteArray> StoredFieldsToKeep(const QList<QByteArray> &extra, const QList<QByteArray> &generated);
 };

@@ -1,18 +1,47 @@
 #include "mailproto/TVrxSMTP.h"
 
 #include "mailproto/EVrxError.h"
+#include "mailproto/TVrxAddressList.h"
 #include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxMessageBuilder.h"
 #include "mailproto/TVrxProgress.h"
+
+#include <QHostInfo>
+#include <QScopeGuard>
+
+#include <algorithm>
+#include <numeric>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// RFC 5321 section 4.5.3.1.5 allows 512 octets; more than this is not a mail server talking.
+constexpr qsizetype kMaxReplyLine = 4096;
+// Lines kept of one reply; a flood of continuation lines is cut here.
+constexpr qsizetype kMaxReplyLines = 100;
+// Lines go out in blocks: one write per line made a large attachment a syscall storm.
+constexpr qsizetype kBlockBytes = 64 * 1024;
+
 // A final reply line has a space after its code; a bare code is final too.
 bool IsFinalLine(const QByteArray &line)
 {
     return line.size() == 3 || (line.size() > 3 && line.at(3) == ' ');
+}
+
+bool HasEightBitBytes(const QList<QByteArray> &lines)
+{
+    return std::any_of(lines.begin(), lines.end(), [](const QByteArray &line) {
+        return std::any_of(line.begin(), line.end(), [](char c) { return quint8(c) >= 0x80; });
+    });
+}
+
+// The octets DATA carries for these lines, dot-stuffing and the final dot included.
+qint64 DataSize(const QList<QByteArray> &lines)
+{
+    return std::accumulate(lines.begin(), lines.end(), qint64(5), [](qint64 sum, const QByteArray &line) {
+        return sum + line.size() + 2 + (line.startsWith('.') ? 1 : 0);
+    });
 }
 
 } // namespace
@@ -28,15 +57,26 @@ void TVrxSMTP::ServerError()
 
 bool TVrxSMTP::ReadReply(const QDeadlineTimer &deadline)
 {
+    fReplyLines.clear();
+    qsizetype scanned = 0;
     for (;;) {
-        for (qsizetype end = fPending.indexOf("\r\n"); end >= 0; end = fPending.indexOf("\r\n")) {
+        for (qsizetype end = fPending.indexOf("\r\n", scanned); end >= 0; end = fPending.indexOf("\r\n")) {
             const QByteArray line = fPending.left(end);
             fPending.remove(0, end + 2);
+            if (fReplyLines.size() < kMaxReplyLines)
+                fReplyLines.append(line.mid(4).trimmed());
             if (IsFinalLine(line)) {
-                SetReply(line.left(3).trimmed(), line.mid(3, 64).trimmed());
+                fReplyLines.removeAll(QByteArray());
+                SetReply(line.left(3).trimmed(), fReplyLines.join(' '));
                 return true;
             }
         }
+        if (fPending.size() > kMaxReplyLine) {
+            fPending.clear();
+            ErrorRoutine(0, u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(kMaxReplyLine).toUtf8());
+            return false;
+        }
+        scanned = std::max<qsizetype>(0, fPending.size() - 1);
         QByteArray chunk;
         if (!ReadChunk(chunk, ChunkBytes, int(deadline.remainingTime())))
             return false;
@@ -63,22 +103,104 @@ bool TVrxSMTP::ReadGreeting()
 
 void TVrxSMTP::Connect()
 {
+    fExtensions = {};
     if (!OpenConnection() || !ReadGreeting())
         return;
     if (ReplyCode() == "421") {
         ServerError();
         return;
     }
-    Command("HELO " + LocalHostName() + "\r\n", "250");
+    Greet();
 }
 
-bool TVrxSMTP::Command(const QByteArray &line, const QByteArray &expectedCode)
+QByteArray TVrxSMTP::GreetingName(const QByteArray &hostName, const QByteArray &domainName,
+                                  const QByteArray &localAddress)
 {
-    if (!WriteText(line) || !ReadReply())
+    if (hostName.contains('.') && !hostName.endsWith('.'))
+        return hostName;
+    if (!hostName.isEmpty() && !domainName.isEmpty())
+        return hostName + '.' + domainName;
+    if (localAddress.contains(':'))
+        return "[IPv6:" + localAddress + ']';
+    if (!localAddress.isEmpty())
+        return '[' + localAddress + ']';
+    return hostName.isEmpty() ? QByteArray("localhost") : hostName;
+}
+
+TVrxSMTP::TExtensions TVrxSMTP::ParseExtensions(const QList<QByteArray> &ehloLines)
+{
+    TExtensions offered;
+    for (const QByteArray &line : ehloLines.mid(1)) {
+        const QList<QByteArray> words = line.simplified().split(' ');
+        const QByteArray keyword = words.first().toUpper();
+        if (keyword == "PIPELINING") {
+            offered.Pipelining = true;
+        } else if (keyword == "8BITMIME") {
+            offered.EightBitMime = true;
+        } else if (keyword == "SIZE") {
+            offered.Size = true;
+            offered.SizeLimit = std::max<qint64>(0, words.value(1).toLongLong());
+        }
+    }
+    return offered;
+}
+
+void TVrxSMTP::Greet()
+{
+    const QByteArray name = GreetingName(QHostInfo::localHostName().toUtf8(), QHostInfo::localDomainName().toUtf8(),
+                                         LocalAddress());
+    if (!Exchange("EHLO " + name + "\r\n"))
+        return;
+    if (ReplyCode() == "250") {
+        fExtensions = ParseExtensions(fReplyLines);
+        return;
+    }
+    if (!ReplyCode().startsWith('5'))
+        return ReplyCode() == "421" ? ServerError() : RefuseSession();
+    if (!Exchange("HELO " + name + "\r\n"))
+        return;
+    if (ReplyCode() != "250")
+        RefuseSession();
+}
+
+bool TVrxSMTP::Exchange(const QByteArray &command)
+{
+    return WriteText(command) && ReadReply();
+}
+
+void TVrxSMTP::RefuseSession()
+{
+    const QByteArray code = ReplyCode(), text = ReplyText();
+    if (Exchange("QUIT\r\n"))
+        CloseConnection();
+    SetReply(code, text);
+    ErrorRoutine(code.toInt(), text);
+}
+
+bool TVrxSMTP::RefuseMessage()
+{
+    if (ReplyCode() == "421") {
+        ServerError();
         return false;
-    if (ReplyCode() == expectedCode)
+    }
+    const QByteArray code = ReplyCode(), text = ReplyText();
+    SetFailed(true);
+    Q_EMIT OnError(code.toInt(), text);
+    if (Exchange("RSET\r\n") && ReplyCode() != "250")
+        ServerError();
+    SetReply(code, text);
+    return false;
+}
+
+bool TVrxSMTP::FitsServerLimit(qint64 size)
+{
+    if (fExtensions.SizeLimit == 0 || size <= fExtensions.SizeLimit)
         return true;
-    ServerError();
+    const QByteArray text = u"The message is %1 bytes; %2 accepts at most %3 bytes."_s.arg(size).arg(Where())
+                                .arg(fExtensions.SizeLimit).toUtf8();
+    SetReply("552", text);
+    SetFailed(true);
+    Q_EMIT OnError(552, text);
     return false;
 }
 
@@ -98,71 +220,109 @@ QList<QByteArray> TVrxSMTP::BuildMessageLines(TVrxMsg &msg)
     builder.EncodeEvents.End = [this] { Q_EMIT OnEncodeEnd(); };
     builder.EncodeEvents.Service = [this] { ServiceMessageQueue(); };
     builder.EncodeEvents.Step = EncodeProgressStep;
+    builder.EightBit = fExtensions.EightBitMime;
     return builder.BuildMessageLines(msg);
 }
 
-QList<QByteArray> TVrxSMTP::SplitRecipients(const QByteArray &sendTo)
+QList<QByteArray> TVrxSMTP::Recipients(const TVrxMsg &msg)
 {
-    QList<QByteArray> recipients;
-    QByteArray rest = sendTo.trimmed();
-    for (;;) {
-        qsizetype separator = rest.indexOf(',');
-        if (separator < 0)
-            separator = rest.indexOf(';');
-        if (separator < 0)
-            break;
-        recipients.append(rest.left(separator).trimmed());
-        rest.remove(0, separator + 1);
+    return TVrxAddressList::Addresses(msg.SendTo) + TVrxAddressList::Addresses(msg.CC);
+}
+
+QByteArray TVrxSMTP::EnvelopeAddress(const QByteArray &mailbox)
+{
+    return '<' + TVrxLines::WithoutLineBreaks(TVrxAddressList::AddressOf(mailbox)) + '>';
+}
+
+QByteArray TVrxSMTP::MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit) const
+{
+    QByteArray command = "MAIL FROM:" + EnvelopeAddress(msg.From);
+    if (fExtensions.Size)
+        command += " SIZE=" + QByteArray::number(size);
+    if (eightBit)
+        command += " BODY=8BITMIME";
+    return command + "\r\n";
+}
+
+// With PIPELINING (RFC 2920) MAIL and every RCPT go in one write; DATA waits for their verdict,
+// so a refused recipient never lets a partial message through.
+bool TVrxSMTP::SendEnvelope(const QList<QByteArray> &commands)
+{
+    if (!fExtensions.Pipelining) {
+        for (const QByteArray &command : commands) {
+            if (!Exchange(command))
+                return false;
+            if (ReplyCode() != "250")
+                return RefuseMessage();
+        }
+        return true;
     }
-    recipients.append(rest.trimmed());
-    return recipients;
+    if (!WriteText(commands.join()))
+        return false;
+    QByteArray refusedCode, refusedText;
+    for (qsizetype i = 0; i < commands.size(); ++i) {
+        if (!ReadReply())
+            return false;
+        if (ReplyCode() != "250" && refusedCode.isEmpty()) {
+            refusedCode = ReplyCode();
+            refusedText = ReplyText();
+        }
+    }
+    if (refusedCode.isEmpty())
+        return true;
+    SetReply(refusedCode, refusedText);
+    return RefuseMessage();
 }
 
-QByteArray TVrxSMTP::EnvelopeAddress(const QByteArray &address)
+bool TVrxSMTP::SendData(const QList<QByteArray> &lines)
 {
-    const QByteArray clean = TVrxLines::WithoutLineBreaks(address);
-    const qsizetype open = clean.indexOf('<');
-    if (open < 0)
-        return '<' + clean + '>';
-    const qsizetype close = clean.indexOf('>', open);
-    return close < 0 ? clean.mid(open) : clean.mid(open, close - open + 1);
-}
-
-bool TVrxSMTP::SendLines(const QList<QByteArray> &lines)
-{
-    // Lines go out in blocks: one write per line made a large attachment a syscall storm.
-    constexpr qsizetype kBlockBytes = 64 * 1024;
     TVrxProgress progress(SendProgressStep, [this](quint16 percent) { Q_EMIT OnSendProgress(percent); });
     const qsizetype count = lines.size();
     QByteArray block;
     block.reserve(kBlockBytes + 1024);
     for (qsizetype i = 0; i < count; ++i) {
+        // RFC 5321 section 4.5.2: every line, header lines included, or a "." ends the data.
+        if (lines.at(i).startsWith('.'))
+            block += '.';
         block += lines.at(i);
         block += "\r\n";
-        if ((block.size() >= kBlockBytes || i + 1 == count) && !WriteText(block))
+        const bool last = i + 1 == count;
+        if (last)
+            block += ".\r\n"; // the last line already ends in CR LF
+        if ((block.size() >= kBlockBytes || last) && !WriteText(block))
             return false;
-        if (block.size() >= kBlockBytes || i + 1 == count)
+        if (block.size() >= kBlockBytes || last)
             block.clear();
         progress.Update(TVrxProgress::Percent(i, count));
-        ServiceMessageQueue();
+        if (!last)
+            ServiceMessageQueue();
     }
-    // The last line already ends in CR LF; another would add an empty line to every body.
-    if (!Command(".\r\n", "250"))
+    // The dot is out: a stop now must wait for the verdict, which the time-out bounds.
+    const auto hook = std::exchange(MessageQueueHook, {});
+    const auto restore = qScopeGuard([this, &hook] { MessageQueueHook = hook; });
+    if (!ReadReply())
         return false;
+    if (ReplyCode() != "250")
+        return RefuseMessage();
     progress.Finish();
     return true;
 }
 
-bool TVrxSMTP::Transmit(TVrxMsg &msg)
+bool TVrxSMTP::Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients)
 {
     const QList<QByteArray> lines = BuildMessageLines(msg);
     Q_EMIT OnBeforeSend();
-    if (!Command("MAIL FROM:" + EnvelopeAddress(msg.From) + "\r\n", "250"))
+    const qint64 size = DataSize(lines);
+    if (!FitsServerLimit(size))
         return false;
-    for (const QByteArray &recipient : SplitRecipients(msg.SendTo))
-        if (!Command("RCPT TO:" + EnvelopeAddress(recipient) + "\r\n", "250"))
-            return false;
-    return Command("DATA\r\n", "354") && SendLines(lines);
+    QList<QByteArray> envelope{MailCommand(msg, size, fExtensions.EightBitMime && HasEightBitBytes(lines))};
+    for (const QByteArray &recipient : recipients)
+        envelope.append("RCPT TO:" + EnvelopeAddress(recipient) + "\r\n");
+    if (!SendEnvelope(envelope) || !Exchange("DATA\r\n"))
+        return false;
+    if (ReplyCode() != "354")
+        return RefuseMessage();
+    return SendData(lines);
 }
 
 bool TVrxSMTP::Send(TVrxMsg &msg)
@@ -173,8 +333,14 @@ bool TVrxSMTP::Send(TVrxMsg &msg)
         throw EVrxError(u"From field not specified."_s);
     if (msg.SendTo.isEmpty())
         throw EVrxError(u"SendTo field not specified."_s);
+    const QList<QByteArray> recipients = Recipients(msg);
+    if (recipients.isEmpty())
+        throw EVrxError(u"No recipient address in To or CC."_s);
+    // A stop asked for between two messages takes effect before the next one starts.
+    ServiceMessageQueue();
+    SetFailed(false);
     msg.Date = FormatMailDate(QDateTime::currentDateTime());
-    if (!Transmit(msg))
+    if (!Transmit(msg, recipients))
         return false;
     Q_EMIT OnAfterSend();
     return true;
@@ -184,7 +350,7 @@ void TVrxSMTP::Quit()
 {
     if (!Connected())
         return;
-    if (!WriteText("QUIT\r\n") || !ReadReply())
+    if (!Exchange("QUIT\r\n"))
         return;
     if (ReplyCode() != "221") {
         ServerError();

@@ -1,8 +1,15 @@
 #pragma once
-// Delivers TVrxMsg messages to one SMTP server over one connection (RFC 821: HELO, MAIL,
-// RCPT, DATA, QUIT; no extensions): Connect once, Send for each message, Quit at the end.
-// Every call blocks until its step is done; Failed tells how Connect went. A failed step closes
-// the connection (OnQuit, then OnError) and the client can be connected again.
+// Delivers TVrxMsg messages to one SMTP server over one connection (RFC 5321): Connect once
+// (EHLO, or HELO when the server refuses EHLO), Send for each message, Quit at the end. Every
+// call blocks until its step is done; Failed tells how the last step went.
+//
+// A message the server refuses (a reply other than the expected one to MAIL, RCPT, DATA or the
+// final dot, or one too big for the server's SIZE) raises OnError and fails that Send only:
+// the transaction is reset (RSET) and the connection stays usable for the next message. A
+// broken connection (write failure, time-out, hang-up, 421) closes it: OnQuit, then OnError.
+// Connected tells the two apart. Once the final dot is written, the server's reply decides the
+// outcome: the wait for it does not call MessageQueueHook, so a stop cannot lose an accepted
+// message.
 //
 // OnAfterSend is the last thing Send does, so a handler may call Send for the next message or
 // Quit. A caller that prefers a loop (`while (queue) client.Send(next)`) gets the same result
@@ -18,6 +25,15 @@ class TVrxSMTP : public TVrxClient
     Q_OBJECT
 
 public:
+    // What the server offered in its EHLO reply (RFC 1870, 6152, 2920).
+    struct TExtensions
+    {
+        bool Pipelining = false;
+        bool EightBitMime = false;
+        bool Size = false;
+        qint64 SizeLimit = 0; // 0: no limit announced
+    };
+
     explicit TVrxSMTP(QObject *parent = nullptr);
 
     bool LocalizedDates = false;
@@ -27,18 +43,24 @@ public:
     QByteArray MailerName = "Ravelin 2";
 
     void Connect();
-    // Throws EVrxError when not connected or when From or SendTo is empty (nothing is sent),
-    // and when an attachment cannot be read (before any envelope command).
+    // Throws EVrxError when not connected, when From or SendTo is empty or names no address
+    // (nothing is sent), and when an attachment cannot be read (before any envelope command).
     bool Send(TVrxMsg &msg);
     void Quit();
 
+    const TExtensions &Extensions() const { return fExtensions; }
+
     QByteArray FormatMailDate(const QDateTime &time) const;
     QList<QByteArray> BuildMessageLines(TVrxMsg &msg);
-    // Envelope recipients of SendTo: split at "," or, where none is left, at ";".
-    static QList<QByteArray> SplitRecipients(const QByteArray &sendTo);
-    // The reverse- or forward-path of MAIL and RCPT (RFC 821 section 4.1.1): "<address>" for a
-    // bare address, the first bracketed part of "Name <address>".
-    static QByteArray EnvelopeAddress(const QByteArray &address);
+    // Every address of To and CC, in order: each gets an RCPT.
+    static QList<QByteArray> Recipients(const TVrxMsg &msg);
+    // The reverse- or forward-path of MAIL and RCPT (RFC 5321 section 4.1.2): "<addr-spec>".
+    static QByteArray EnvelopeAddress(const QByteArray &mailbox);
+    // The EHLO argument (RFC 5321 section 4.1.4): a fully qualified name, else the connection's
+    // own address as a literal ("[127.0.0.1]", "[IPv6:::1]").
+    static QByteArray GreetingName(const QByteArray &hostName, const QByteArray &domainName,
+                                   const QByteArray &localAddress);
+    static TExtensions ParseExtensions(const QList<QByteArray> &ehloLines);
 
 Q_SIGNALS:
     void OnBeforeSend();
@@ -49,13 +71,27 @@ Q_SIGNALS:
     void OnSendProgress(quint16 Percent);
 
 private:
-    // Reads up to the final line of a reply (RFC 821 section 4.2: "code-" lines continue it).
+    // Reads up to the final line of a reply (RFC 5321 section 4.2.1: "code-" lines continue
+    // it); ReplyText holds the text of every line. False when the connection failed.
     bool ReadReply(const QDeadlineTimer &deadline);
     bool ReadReply();
     bool ReadGreeting();
-    bool Command(const QByteArray &line, const QByteArray &expectedCode);
-    bool SendLines(const QList<QByteArray> &lines);
+    void Greet();
+    // Writes one command and reads its reply; false when the connection failed.
+    [[nodiscard]] bool Exchange(const QByteArray &command);
+    // The server refused the message: report, reset the transaction, keep the connection.
+    [[nodiscard]] bool RefuseMessage();
+    // The server refused the session: QUIT (RFC 5321 section 4.1.1.10), close, report.
+    void RefuseSession();
+    [[nodiscard]] bool FitsServerLimit(qint64 size);
+    QByteArray MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit) const;
+    [[nodiscard]] bool SendEnvelope(const QList<QByteArray> &commands);
+    // Writes the dot-stuffed lines and the final dot, then waits for the verdict.
+    [[nodiscard]] bool SendData(const QList<QByteArray> &lines);
     // Everything of Send after its checks; the message lines are released when it returns.
-    bool Transmit(TVrxMsg &msg);
+    [[nodiscard]] bool Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients);
     void ServerError();
+
+    TExtensions fExtensions;
+    QList<QByteArray> fReplyLines;
 };

@@ -106,3 +106,13 @@ QByteArray TVrxTcpStream::LocalHostName() const
         return {};
     return QHostInfo::localHostName().toUtf8().left(MaxHostNameBytes);
 }
+
+QByteArray TVrxTcpStream::LocalAddress() const
+{
+    if (!fSocket)
+        return {};
+    const QHostAddress address = fSocket->localAddress();
+    bool isIpv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIpv4);
+    return (isIpv4 ? QHostAddress(ipv4) : address).toString().toUtf8();
+}

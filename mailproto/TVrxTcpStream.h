@@ -22,6 +22,7 @@ public:
     void Close() override;
     QString ErrorText() const override;
     QByteArray LocalHostName() const override;
+    QByteArray LocalAddress() const override;
 
     // Four decimal numbers from 1 to 254 joined by dots.
     static bool IsDottedAddress(const QString &host);

@@ -2,7 +2,28 @@
 
 #include "storage/cMailMessage.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+// Why the file at path cannot be attached; empty when it can.
+QString UnreadableReason(const QString &path)
+{
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
+        return QStringLiteral("its name holds a line break");
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("it does not exist");
+    if (info.isDir())
+        return QStringLiteral("it is a folder");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    return {};
+}
+
+} // namespace
 
 std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error)
 {
@@ -20,8 +41,13 @@ std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organ
     if (!organisation.isEmpty())
         msg->ExtraHeaders.append("Organisation: " + organisation.toUtf8());
     msg->Priority = static_cast<TPriority>(stored.Priority);
-    for (const QString &attachment : stored.attachments)
-        if (QFileInfo(attachment).isFile())
-            msg->AttachedFiles.Add(attachment);
+    for (const QString &attachment : stored.attachments) {
+        const QString reason = UnreadableReason(attachment);
+        if (!reason.isEmpty()) {
+            *error = QStringLiteral("the attachment \"%1\" cannot be read: %2").arg(attachment, reason);
+            return nullptr;
+        }
+        msg->AttachedFiles.Add(attachment);
+    }
     return msg;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // The message object the SMTP client sends, built from a stored message file: the sender line
 // exactly as stored, the stored header lines as extra headers (plus the account's
-// organisation), and every attachment file that still exists.
+// organisation), and every attachment file.
 #include "mailproto/TVrxMsg.h"
 
 #include <QString>
 #include <memory>
 
-// Empty, with the reason in *error, when the file cannot be read.
-std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error);
+// Empty, with the reason in *error, when the file or one of its attachments cannot be read:
+// a message never goes out without an attachment it names.
+[[nodiscard]] std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error);

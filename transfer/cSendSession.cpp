@@ -135,10 +135,13 @@ void cSendSession::Run()
 
 void cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
 {
+    bool allSent = true;
     for (;;) {
         const QString path = NextPath();
         emit MessageStarted(fIndex);
-        if (!SendOne(smtp, account, path)) {
+        allSent = SendOne(smtp, account, path) && allSent;
+        // A refused message leaves the connection usable; a broken one ends the run.
+        if (!smtp.Connected()) {
             GiveUpQueue();
             return;
         }
@@ -146,25 +149,35 @@ void cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
             break;
     }
     emit QueueEmptied();
-    emit OperationChanged(QStringLiteral("All mail sent. Disconnecting..."));
-    emit MainStatus(QStringLiteral("Mail sent."));
+    if (allSent) {
+        emit OperationChanged(QStringLiteral("All mail sent. Disconnecting..."));
+        emit MainStatus(QStringLiteral("Mail sent."));
+    } else {
+        emit OperationChanged(QStringLiteral("Disconnecting..."));
+    }
     smtp.Quit();
+}
+
+bool cSendSession::NotSent(const QString &path, const QString &reason)
+{
+    const QFileInfo file(path);
+    AddError(QStringLiteral("(%1) %2 was not sent and stays in %3: %4")
+                 .arg(fAccount, file.fileName(), file.dir().dirName(), reason));
+    return false;
 }
 
 bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path)
 {
     QString error;
     const auto msg = BuildOutgoing(path, account.organisation, &error);
-    if (!msg) {
-        AddError(error);
-        return true;
-    }
+    if (!msg)
+        return NotSent(path, error);
     try {
         if (!smtp.Send(*msg))
-            return false;
+            return NotSent(path, smtp.Connected() ? QStringLiteral("the server refused it.")
+                                                  : QStringLiteral("the connection failed."));
     } catch (const EVrxError &e) {
-        AddError(QStringLiteral("(%1) %2: %3").arg(fAccount, QFileInfo(path).fileName(), e.Text()));
-        return smtp.Connected();
+        return NotSent(path, e.Text());
     }
     emit ProgressShown(false);
     emit OperationChanged(QStringLiteral("Message sent."));

@@ -2,7 +2,9 @@
 // Sends a queue of message files through the SMTP server of one account over one connection
 // and files each sent one in "Sent items". Paths appended while it runs are sent on the same
 // connection after the ones already queued; paths appended after it stopped on an error start
-// it again. A message that fails stays where it is; so do the ones after it.
+// it again. A message that cannot be sent (the server refuses it, an attachment cannot be read)
+// stays where it is with an error line naming it, and the queue goes on; when the connection
+// fails, the rest stay too. A stop leaves every message not yet accepted where it is.
 #include "transfer/cSessionEngine.h"
 
 #include <QMutex>
@@ -35,7 +37,9 @@ protected:
 private:
     bool AccountUsable(const class cAccount &account);
     void SendQueue(class TVrxSMTP &smtp, const cAccount &account);
-    bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
+    // True when the message was accepted.
+    [[nodiscard]] bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
+    bool NotSent(const QString &path, const QString &reason);
     QString NextPath();
     // Drops the first path; true when none is left, which ends taking new ones.
     bool DropFirst();

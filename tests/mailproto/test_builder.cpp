@@ -1,5 +1,5 @@
-// The outgoing message text: header order and wording, the date and id forms, dot-stuffing of
-// text lines only, and the multipart layout with its attachments.
+// The outgoing message text: header order and wording, the date and id forms, which stored
+// header lines go out again, the text's transfer encoding, and the multipart layout.
 #include "TestSupport.h"
 
 #include "mailproto/TVrxMessageBuilder.h"
@@ -33,7 +33,7 @@ QList<QByteArray> HeaderOf(const QList<QByteArray> &lines)
 
 } // namespace
 
-TEST(MessageBuilder, PlainMessageHeaderOrderAndStuffedBody)
+TEST(MessageBuilder, PlainMessageHeaderOrderAndBody)
 {
     TVrxMsg msg;
     msg.From = "alice@example.org";
@@ -44,13 +44,15 @@ TEST(MessageBuilder, PlainMessageHeaderOrderAndStuffedBody)
     const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
     const QList<QByteArray> header = HeaderOf(lines);
 
-    EXPECT_EQ(Names(header), QList<QByteArray>({"Message-Id", "Date", "X-Priority", "From", "X-Mailer", "To", "CC", "Subject",
+    EXPECT_EQ(Names(header), QList<QByteArray>({"Message-Id", "Date", "X-Priority", "From", "X-Mailer", "To", "Subject",
                                                 "MIME-Version", "Content-Type", "Content-Transfer-Encoding", "Organization"}));
     EXPECT_EQ(header.at(2), "X-Priority: 3");
     EXPECT_EQ(header.at(3), "From: alice@example.org");
-    EXPECT_EQ(header.at(6), "CC: ");
-    EXPECT_EQ(header.at(9), "Content-Type: Text/Plain; charset=ISO-8859-1");
-    EXPECT_EQ(lines.mid(header.size() + 1), QList<QByteArray>({"first", "..", "..dot first", "a.b", ""}));
+    EXPECT_EQ(header.at(8), "Content-Type: Text/Plain; charset=ISO-8859-1");
+    // Dot-stuffing belongs to the SMTP client, for every line alike.
+    EXPECT_EQ(lines.mid(header.size() + 1), QList<QByteArray>({"first", ".", ".dot first", "a.b", ""}));
+    msg.CC = "carol@example.org";
+    EXPECT_TRUE(Builder().BuildMessageLines(msg).contains("CC: carol@example.org"));
 }
 
 TEST(MessageBuilder, OptionalLinesPriorityAndDisplayName)
@@ -78,7 +80,7 @@ TEST(MessageBuilder, LineBreaksInsideFieldsCannotStartNewLines)
     msg.Text = {"one\r\n.\r\ntwo"};
     const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
     EXPECT_TRUE(lines.contains("Subject: Hi  .  RCPT TO:<x@y>"));
-    EXPECT_EQ(lines.mid(lines.indexOf(QByteArray()) + 1), QList<QByteArray>({"one", "..", "two"}));
+    EXPECT_EQ(lines.mid(lines.indexOf(QByteArray()) + 1), QList<QByteArray>({"one", ".", "two"}));
 }
 
 TEST(MessageBuilder, NonAsciiTextIsDeclaredUtf8)
@@ -107,7 +109,7 @@ TEST(MessageBuilder, MultipartLayoutWithAttachments)
     const QList<QByteArray> body = lines.mid(header.size() + 1);
     const QList<QByteArray> content64 = content.toBase64().insert(76, '\n').split('\n');
     QList<QByteArray> expected{delimiter, "Content-Type: Text/Plain; charset=ISO-8859-1", "Content-Transfer-Encoding: 8bit", "",
-                               "..x", delimiter, "Content-Type: text/plain; name=\"notes.txt\"",
+                               ".x", delimiter, "Content-Type: text/plain; name=\"notes.txt\"",
                                "Content-Transfer-Encoding: base64", "Content-Disposition: inline; FileName=\"notes.txt\"", ""};
     expected += content64;
     expected += {delimiter, "Content-Type: application/octet-stream; name=\"blob.qqzz\"", "Content-Transfer-Encoding: base64",
@@ -140,4 +142,46 @@ TEST(AttachedFile, ContentTypesAndNameParts)
     EXPECT_EQ(TAttachedFile::ContentTypeFor(u"noextension"_s), "application/octet-stream");
     EXPECT_EQ(TAttachedFile::ContentTypeFor(QString::fromLatin1("Hello\0\0\0.html", 14)), "text/html");
     EXPECT_EQ(TAttachedFile::NamePart("C:\\docs\\../x/report.pdf"), "report.pdf");
+}
+
+// A stored message carries its own header block: fields the builder writes, trace fields and
+// lines that are no field at all do not go out again; the others keep their order.
+TEST(MessageBuilder, StoredHeaderLinesAreNotSentTwice)
+{
+    TVrxMsg msg;
+    msg.From = "alice@example.org";
+    msg.SendTo = "bob@example.org";
+    msg.ReplyTo = "alice@example.org";
+    msg.AttachedFiles.Add(ScratchFile(u"kept.txt"_s, "data"));
+    msg.ExtraHeaders = {"Return-Path: <bounce@x>", "Received: from a", "\tby b; Mon, 5 Jan 2004", "X-First: 1",
+                        "From: Alice <alice@example.org>", "to: bob@example.org", "Cc: carol@example.org",
+                        "Subject: old", "Date: Mon, 5 Jan 2004", "Message-ID: <1@x>", "MIME-Version: 1.0",
+                        "Content-Type: multipart/mixed;", " boundary=\"old\"", "Content-Transfer-Encoding: 7bit",
+                        "X-Priority: 1", "X-Mailer: other", "Reply-To: alice@example.org", "In-Reply-To: <0@x>",
+                        "X-Folded: a", " b", ".", "", "MAIL FROM:<evil@x>", "not a field", "X-Last: 2"};
+    const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
+    EXPECT_EQ(header.mid(header.indexOf("X-First: 1")),
+              QList<QByteArray>({"X-First: 1", "In-Reply-To: <0@x>", "X-Folded: a", " b", "X-Last: 2"}));
+    EXPECT_EQ(Names(header).count("Content-Type"), 1);
+}
+
+// SMTP carries at most 998 octets a line, and 8-bit text only where the server agreed.
+TEST(MessageBuilder, TextTooLongOrTooWideGoesQuotedPrintable)
+{
+    TVrxMsg msg;
+    msg.Text = {QByteArray(1500, 'a'), "short"};
+    QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    EXPECT_TRUE(lines.contains("Content-Transfer-Encoding: quoted-printable"));
+    const QList<QByteArray> body = lines.mid(lines.indexOf(QByteArray()) + 1);
+    EXPECT_EQ(body.size(), 21);
+    EXPECT_EQ(body.first(), QByteArray(75, 'a') + '=');
+    EXPECT_EQ(body.last(), "short");
+
+    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e"};
+    TVrxMessageBuilder sevenBit = Builder();
+    sevenBit.EightBit = false;
+    lines = sevenBit.BuildMessageLines(msg);
+    EXPECT_TRUE(lines.contains("Content-Transfer-Encoding: quoted-printable"));
+    EXPECT_EQ(lines.last(), "Gr=C3=BC=C3=9Fe");
+    EXPECT_TRUE(Builder().BuildMessageLines(msg).contains("Content-Transfer-Encoding: 8bit"));
 }

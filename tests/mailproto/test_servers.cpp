@@ -5,7 +5,6 @@
 
 #include "../servers/MailServerEnv.h"
 
-#include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
 
@@ -100,8 +99,8 @@ TEST_F(RealServers, SentMessagesArriveExactlyAndComeBackThroughPop3)
     ASSERT_EQ(delivered.size(), 2);
     TVrxMsg rebuilt;
     MakeMessage(rebuilt, u"First"_s);
-    QList<QByteArray> sentLines = smtp.BuildMessageLines(rebuilt);
-    TVrxLines::Unstuff(sentLines);
+    // The server undoes the dot-stuffing, so it stores the lines as built.
+    const QList<QByteArray> sentLines = smtp.BuildMessageLines(rebuilt);
     const QByteArray expected = sentLines.join('\n') + "\n";
     EXPECT_EQ(FirstDifference(Normalized(ReadFile(delivered.first())), Normalized(expected)), QByteArray());
 

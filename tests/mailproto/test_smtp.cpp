@@ -3,8 +3,11 @@
 #include "TestSupport.h"
 #include "EventLog.h"
 #include "ScriptedServer.h"
+#include "SmtpClientFor.h"
 
+#include "mailproto/EVrxCancelled.h"
 #include "mailproto/TVrxSMTP.h"
+#include "mailproto/TVrxTcpStream.h"
 
 #include <QHostInfo>
 #include <QRegularExpression>
@@ -17,18 +20,14 @@ namespace {
 
 const QByteArray Greeting = "220 mail.test ready\r\n";
 
-QByteArray Helo()
+QByteArray GreetingName()
 {
-    return "HELO " + QHostInfo::localHostName().toUtf8() + "\r\n";
+    return TVrxSMTP::GreetingName(QHostInfo::localHostName().toUtf8(), QHostInfo::localDomainName().toUtf8(), "127.0.0.1");
 }
 
-std::unique_ptr<TVrxSMTP> ClientFor(const ScriptedServer &server)
+QByteArray Ehlo()
 {
-    auto smtp = std::make_unique<TVrxSMTP>();
-    smtp->Host = u"127.0.0.1"_s;
-    smtp->Port = QString::number(server.Port());
-    smtp->ReplyTimeout = 2000;
-    return smtp;
+    return "EHLO " + GreetingName() + "\r\n";
 }
 
 TVrxMsg Message(const QByteArray &sendTo = "bob@example.org")
@@ -68,16 +67,16 @@ TEST(SmtpDialogue, ChunkedRepliesBannerAndFullSessionWriteExactBytes)
     smtp->Connect();
     EXPECT_FALSE(smtp->Failed());
     EXPECT_EQ(smtp->ReplyCode(), "250");
-    EXPECT_EQ(smtp->ReplyText(), "last");
+    EXPECT_EQ(smtp->ReplyText(), "hello last");
     TVrxMsg msg = Message("bob@example.org, carol@example.org; dave@example.org");
     EXPECT_TRUE(smtp->Send(msg));
     smtp->Quit();
 
-    const QByteArray expected = Helo() + "MAIL FROM:<alice@example.org>\r\n" + "RCPT TO:<bob@example.org>\r\n"
+    const QByteArray expected = Ehlo() + "MAIL FROM:<alice@example.org>\r\n" + "RCPT TO:<bob@example.org>\r\n"
                                 + "RCPT TO:<carol@example.org>\r\n" + "RCPT TO:<dave@example.org>\r\n" + "DATA\r\n"
                                 + "Message-Id: *\r\nDate: *\r\nX-Priority: 3\r\nFrom: Alice <alice@example.org>\r\n"
                                   "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org; dave@example.org\r\n"
-                                  "CC: \r\nSubject: Hello\r\nMIME-Version: 1.0\r\n"
+                                  "Subject: Hello\r\nMIME-Version: 1.0\r\n"
                                   "Content-Type: Text/Plain; charset=ISO-8859-1\r\nContent-Transfer-Encoding: 8bit\r\n"
                                   "\r\nline one\r\n..starts with a dot\r\n..\r\n.\r\nQUIT\r\n";
     EXPECT_EQ(WithoutVaryingLines(server.Transcript()), expected);
@@ -119,28 +118,39 @@ TEST_P(SmtpFailures, EndInOnQuitThenOnError)
     EXPECT_FALSE(smtp->Connected());
     const QStringList events = log.Steps();
     EXPECT_EQ(events.mid(events.size() - 2), QStringList({u"OnQuit"_s, QString(GetParam().error).replace(u"%1"_s, QString::number(server.Port()))}));
-    EXPECT_EQ(server.Transcript(), QByteArray(GetParam().transcript).replace("HELO\r\n", Helo()));
+    EXPECT_EQ(server.Transcript(), QByteArray(GetParam().transcript).replace("EHLO\r\n", Ehlo()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EachKind, SmtpFailures,
     testing::Values(
         SmtpFailure{"greeting421", [](ScriptedServer &s) { s.Send("421 too busy\r\n"); }, u"OnError 421 too busy"_s, ""},
-        SmtpFailure{"refusedRecipient",
-                    [](ScriptedServer &s) { s.Send(Greeting).Replies({"250 hi\r\n", "250 ok\r\n", "550 no such user\r\n"}); },
-                    u"OnError 550 no such user"_s, "HELO\r\nMAIL FROM:<alice@example.org>\r\nRCPT TO:<nobody@example.org>\r\n"},
+        SmtpFailure{"heloRefusedToo",
+                    [](ScriptedServer &s) {
+                        s.Send(Greeting).Replies({"502 what\r\n",
+                                                  "504-5.5.2 <vm>: Helo command rejected:\r\n504 need fully-qualified hostname\r\n",
+                                                  "221 bye\r\n"});
+                    },
+                    u"OnError 504 5.5.2 <vm>: Helo command rejected: need fully-qualified hostname"_s,
+                    "EHLO\r\nHELO " + GreetingName() + "\r\nQUIT\r\n"},
         SmtpFailure{"closedMidReply", [](ScriptedServer &s) { s.Send(Greeting).Expect().Send("250-partial\r\n").Close(); },
-                    u"OnError 104 127.0.0.1:%1 closed the connection before its reply was complete"_s, "HELO\r\n"},
+                    u"OnError 104 127.0.0.1:%1 closed the connection before its reply was complete"_s, "EHLO\r\n"},
         SmtpFailure{"silent", [](ScriptedServer &s) { s.Send(Greeting).Expect(); },
-                    u"OnError 110 127.0.0.1:%1 did not reply within 0.3 seconds"_s, "HELO\r\n"}),
+                    u"OnError 110 127.0.0.1:%1 did not reply within 0.3 seconds"_s, "EHLO\r\n"}),
     [](const testing::TestParamInfo<SmtpFailure> &info) { return std::string(info.param.name); });
 
-TEST(SmtpDialogue, RecipientsAndEnvelopeAddresses)
+TEST(SmtpDialogue, RecipientsEnvelopeAddressesAndGreetingName)
 {
-    EXPECT_EQ(TVrxSMTP::SplitRecipients(" a@x.org ; b@y.org, "), QList<QByteArray>({"a@x.org ; b@y.org", ""}));
-    EXPECT_EQ(TVrxSMTP::SplitRecipients("a@x.org; b@y.org"), QList<QByteArray>({"a@x.org", "b@y.org"}));
+    TVrxMsg msg = Message("a@x.org; \"Smith, Bob\" <b@y.org>,");
+    msg.CC = "c@z.org";
+    EXPECT_EQ(TVrxSMTP::Recipients(msg), QList<QByteArray>({"a@x.org", "b@y.org", "c@z.org"}));
     EXPECT_EQ(TVrxSMTP::EnvelopeAddress("Bob Smith <bob@x.org> (work)"), "<bob@x.org>");
     EXPECT_EQ(TVrxSMTP::EnvelopeAddress("bob@x.org\r\nRSET"), "<bob@x.orgRSET>");
+
+    EXPECT_EQ(TVrxSMTP::GreetingName("vm.example.org", "", "10.0.0.5"), "vm.example.org");
+    EXPECT_EQ(TVrxSMTP::GreetingName("vm", "example.org", "10.0.0.5"), "vm.example.org");
+    EXPECT_EQ(TVrxSMTP::GreetingName("vm", "", "10.0.0.5"), "[10.0.0.5]");
+    EXPECT_EQ(TVrxSMTP::GreetingName("vm", "", "::1"), "[IPv6:::1]");
 }
 
 TEST(SmtpDialogue, EveryRecipientBeyondThe256thIsSentToo)
@@ -241,4 +251,173 @@ TEST(SmtpDialogue, AfterSendHandlerMayChainTheNextMessageAndQuit)
     EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeSend"_s, u"OnAfterSend"_s, u"OnBeforeSend"_s,
                                         u"OnAfterSend"_s, u"OnQuit"_s}));
     EXPECT_TRUE(server.Transcript().endsWith("\r\n.\r\nQUIT\r\n"));
+}
+
+struct Refusal
+{
+    const char *name;
+    QList<QByteArray> replies; // after EHLO; the last one refuses
+    QByteArray refusedAfter;   // what the client wrote last before the refusal
+};
+
+const QByteArray TwoLineRefusal = "550-5.7.1 first line\r\n550 second line\r\n";
+
+class SmtpRefusals : public testing::TestWithParam<Refusal>
+{
+};
+
+// A refused message fails alone: full reply text reported, RSET, and the next message goes out.
+TEST_P(SmtpRefusals, KeepTheConnectionForTheNextMessage)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"250 hi\r\n"});
+    for (const QByteArray &reply : GetParam().replies)
+        reply == TwoLineRefusal && GetParam().refusedAfter == "\r\n.\r\n" ? server.ExpectUntil("\r\n.\r\n").Send(reply)
+                                                                           : server.Replies({reply});
+    server.Replies({"250 reset\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"}).ExpectUntil("\r\n.\r\n");
+    server.Send("250 done\r\n").Replies({"221 bye\r\n"}).Start();
+    auto smtp = ClientFor(server);
+    EventLog log(*smtp);
+    log.Watch(*smtp);
+    smtp->Connect();
+    TVrxMsg refused = Message(), next = Message("carol@example.org");
+
+    EXPECT_FALSE(smtp->Send(refused));
+    EXPECT_TRUE(smtp->Connected());
+    EXPECT_TRUE(smtp->Send(next));
+    smtp->Quit();
+
+    EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeSend"_s, u"OnError 550 5.7.1 first line second line"_s,
+                                        u"OnBeforeSend"_s, u"OnAfterSend"_s, u"OnQuit"_s}));
+    const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains(GetParam().refusedAfter + "RSET\r\nMAIL FROM:")) << transcript.constData();
+    EXPECT_TRUE(transcript.endsWith("QUIT\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, SmtpRefusals,
+    testing::Values(Refusal{"mail", {TwoLineRefusal}, "MAIL FROM:<alice@example.org>\r\n"},
+                    Refusal{"rcpt", {"250 ok\r\n", TwoLineRefusal}, "RCPT TO:<bob@example.org>\r\n"},
+                    Refusal{"data", {"250 ok\r\n", "250 ok\r\n", TwoLineRefusal}, "DATA\r\n"},
+                    Refusal{"finalDot", {"250 ok\r\n", "250 ok\r\n", "354 go\r\n", TwoLineRefusal}, "\r\n.\r\n"}),
+    [](const testing::TestParamInfo<Refusal> &info) { return std::string(info.param.name); });
+
+namespace {
+
+const QByteArray Offers = "250-mail.test\r\n250-PIPELINING\r\n250-8BITMIME\r\n250 SIZE 1000\r\n";
+
+} // namespace
+
+TEST(SmtpExtensions, EhloRefusedFallsBackToHelo)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"500 unknown command\r\n", "250 hi\r\n", "221 bye\r\n"}).Start();
+    auto smtp = ClientFor(server);
+    smtp->Connect();
+    EXPECT_FALSE(smtp->Failed());
+    EXPECT_FALSE(smtp->Extensions().Pipelining);
+    smtp->Quit();
+    EXPECT_EQ(server.Transcript(), Ehlo() + "HELO " + GreetingName() + "\r\nQUIT\r\n");
+}
+
+// What EHLO offered shapes the dialogue: the envelope in one write, SIZE and BODY declared.
+TEST(SmtpExtensions, PipelinedEnvelopeDeclaresSizeAndEightBitBody)
+{
+    ScriptedServer server;
+    // The server answers only once it has the whole envelope: a client that waits deadlocks.
+    server.Send(Greeting).Expect().Send(Offers).Expect().Expect().Expect();
+    server.Send("250 ok\r\n250 ok\r\n250 ok\r\n").Replies({"354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
+    server.Replies({"221 bye\r\n"}).Start();
+    auto smtp = ClientFor(server);
+    smtp->Connect();
+    EXPECT_EQ(smtp->Extensions().SizeLimit, 1000);
+    TVrxMsg msg = Message("bob@example.org");
+    msg.CC = "\"Carol, C.\" <carol@example.org>";
+    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e"};
+    EXPECT_TRUE(smtp->Send(msg));
+    smtp->Quit();
+
+    const QByteArray transcript = server.Transcript();
+    const qsizetype dataStart = transcript.indexOf("DATA\r\n") + 6;
+    const qint64 dataSize = transcript.indexOf("QUIT\r\n") - dataStart;
+    EXPECT_TRUE(transcript.contains("MAIL FROM:<alice@example.org> SIZE=" + QByteArray::number(dataSize)
+                                    + " BODY=8BITMIME\r\nRCPT TO:<bob@example.org>\r\nRCPT TO:<carol@example.org>\r\nDATA\r\n"))
+        << transcript.constData();
+    EXPECT_TRUE(transcript.contains("Content-Transfer-Encoding: 8bit\r\n\r\nGr\xc3\xbc\xc3\x9f" "e\r\n"));
+}
+
+TEST(SmtpExtensions, WithoutEightBitMimeTheTextGoesQuotedPrintable)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"250-mail.test\r\n250 SIZE\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"});
+    server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Replies({"221 bye\r\n"}).Start();
+    auto smtp = ClientFor(server);
+    smtp->Connect();
+    TVrxMsg msg = Message();
+    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e"};
+    EXPECT_TRUE(smtp->Send(msg));
+    smtp->Quit();
+    const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains("MAIL FROM:<alice@example.org> SIZE="));
+    EXPECT_FALSE(transcript.contains("BODY=8BITMIME"));
+    EXPECT_TRUE(transcript.contains("Content-Transfer-Encoding: quoted-printable\r\n\r\nGr=C3=BC=C3=9Fe\r\n"));
+}
+
+TEST(SmtpExtensions, AMessageOverTheServersLimitIsRefusedBeforeAnyUpload)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({Offers, "221 bye\r\n"}).Start();
+    auto smtp = ClientFor(server);
+    EventLog log(*smtp);
+    smtp->Connect();
+    TVrxMsg msg = Message();
+    msg.Text = {QByteArray(2000, 'x').replace(0, 1, "y")};
+
+    EXPECT_FALSE(smtp->Send(msg));
+    EXPECT_TRUE(smtp->Connected());
+    smtp->Quit();
+    EXPECT_EQ(server.Transcript(), Ehlo() + "QUIT\r\n");
+    ASSERT_EQ(log.Matching(u"OnError"_s).size(), 1);
+    EXPECT_TRUE(log.Matching(u"OnError"_s).first().startsWith(u"OnError 552 The message is "_s));
+    EXPECT_TRUE(log.Matching(u"OnError"_s).first().endsWith(u" accepts at most 1000 bytes."_s));
+}
+
+// The real connection, remembering whether the final dot has gone out.
+class DotWatchingStream : public TVrxTcpStream
+{
+public:
+    explicit DotWatchingStream(bool &dotWritten) : fDotWritten(dotWritten) {}
+    bool Write(const QByteArray &bytes, int timeoutMs) override
+    {
+        fDotWritten = fDotWritten || bytes.endsWith("\r\n.\r\n");
+        return TVrxTcpStream::Write(bytes, timeoutMs);
+    }
+
+private:
+    bool &fDotWritten;
+};
+
+// A stop that comes while the server decides must not make an accepted message look unsent.
+TEST(SmtpDialogue, AStopAfterTheFinalDotWaitsForTheVerdict)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"250 hi\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"});
+    server.ExpectUntil("\r\n.\r\n").Send("25").Send("0 queued\r\n").Start();
+    auto smtp = ClientFor(server);
+    bool dotWritten = false;
+    smtp->SetStreamFactory([&dotWritten] { return std::make_unique<DotWatchingStream>(dotWritten); });
+    smtp->MessageQueueHook = [&dotWritten] {
+        if (dotWritten)
+            throw EVrxCancelled();
+    };
+    EventLog log(*smtp);
+    log.Watch(*smtp);
+    smtp->Connect();
+    TVrxMsg msg = Message(), next = Message();
+
+    EXPECT_TRUE(smtp->Send(msg));
+    EXPECT_EQ(log.Steps().last(), u"OnAfterSend"_s);
+    EXPECT_THROW(smtp->Send(next), EVrxCancelled);
+    smtp.reset();
+    EXPECT_EQ(server.Transcript().count("MAIL FROM:"), 1);
 }

@@ -7,12 +7,32 @@
 #include "transfer/cGetSession.h"
 #include "transfer/cSendSession.h"
 
+#include <QFileInfo>
+
 namespace {
 
 class ScriptedSessionTest : public SessionFixture
 {
 protected:
     static QString unsentMessage(const QByteArray &subject) { return WriteUnsentMessage(subject); }
+
+    static QString withAttachment(const QString &attachment)
+    {
+        const QString path = WriteUnsentMessage("with attachment");
+        cMailMessage m;
+        EXPECT_TRUE(m.ReadFile(path, false, true));
+        m.attachments = {attachment};
+        EXPECT_TRUE(m.WriteFile(path));
+        return path;
+    }
+
+    // The default account "Work", sending through the scripted server.
+    QString sendAccount(const ScriptedServer &server)
+    {
+        addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QString::number(server.Port()),
+                               QStringLiteral("110")));
+        return QStringLiteral("Work");
+    }
 
     // Runs a mail check of the account "Work" against the scripted POP3 server.
     std::unique_ptr<cGetSession> fetchFrom(ScriptedServer &server)
@@ -66,24 +86,88 @@ TEST_F(ScriptedSessionTest, MessagesQueuedWhileSendingGoOverTheSameConnection)
     EXPECT_TRUE(messages("Unsent").isEmpty());
     EXPECT_EQ(messages("Sent items").size(), 2);
     const QByteArray transcript = server.Transcript();
-    EXPECT_EQ(transcript.count("HELO "), 1);
+    EXPECT_EQ(transcript.count("EHLO "), 1);
     EXPECT_EQ(transcript.count("MAIL FROM:<ann@example.org>\r\n"), 2);
     EXPECT_FALSE(session.Append({unsentMessage("late")}));
 }
 
-TEST_F(ScriptedSessionTest, ARefusedMessageStaysUnsentAndLaterOnesStartAgain)
+TEST_F(ScriptedSessionTest, ARefusedMessageStaysUnsentAndTheQueueGoesOn)
 {
     ScriptedServer server;
-    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "550 no such user here\r\n"});
-    server.Start();
-    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QString::number(server.Port()),
-                           QStringLiteral("110")));
-    cSendSession session(QStringLiteral("Work"));
-    session.Start({unsentMessage("refused")});
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "550 no such user here\r\n", "250 reset\r\n"});
+    server.Replies({"250 ok\r\n", "250 ok\r\n", "354 go on\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 queued\r\n");
+    server.Replies({"221 bye\r\n"}).Start();
+    const QString refused = unsentMessage("refused");
+    const QString next = unsentMessage("next");
+    cSendSession session(sendAccount(server));
+    session.Start({refused, next});
     ASSERT_TRUE(runToEnd(session));
-    EXPECT_EQ(session.Errors(), QStringList{QStringLiteral("(Work) Error# 550: no such user here")});
-    EXPECT_EQ(messages("Unsent").size(), 1);
+    EXPECT_EQ(session.Errors(), (QStringList{QStringLiteral("(Work) Error# 550: no such user here"),
+                                             QStringLiteral("(Work) %1 was not sent and stays in Unsent: the server refused it.")
+                                                 .arg(QFileInfo(refused).fileName())}));
+    EXPECT_EQ(messages("Unsent"), QStringList{refused});
+    EXPECT_EQ(messages("Sent items").size(), 1);
+    EXPECT_TRUE(server.Transcript().endsWith("QUIT\r\n"));
+}
+
+TEST_F(ScriptedSessionTest, AfterAHangUpTheRestStayAndLaterOnesStartAgain)
+{
+    ScriptedServer server;
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n"}).Expect().Close().Start();
+    const QString first = unsentMessage("first");
+    const QString second = unsentMessage("second");
+    cSendSession session(sendAccount(server));
+    session.Start({first, second});
+    ASSERT_TRUE(runToEnd(session));
+    ASSERT_EQ(session.Errors().size(), 2);
+    EXPECT_TRUE(session.Errors().last().endsWith(QStringLiteral("the connection failed.")));
+    EXPECT_EQ(messages("Unsent").size(), 2);
     EXPECT_TRUE(session.Append({unsentMessage("next")}));
+}
+
+// An attachment that cannot be read stops its own message only, with the path in the error.
+TEST_F(ScriptedSessionTest, AnUnreadableAttachmentKeepsItsMessageUnsent)
+{
+    ScriptedServer server;
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go on\r\n"});
+    server.ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies({"221 bye\r\n"}).Start();
+    const QString missing = fDir.filePath(QStringLiteral("gone.pdf"));
+    const QStringList bad = {withAttachment(missing), withAttachment(fDir.path()),
+                             withAttachment(writeFile(QStringLiteral("a\nb.txt"), "x"))};
+    const QString good = unsentMessage("good");
+    cSendSession session(sendAccount(server));
+    session.Start(bad + QStringList{good});
+    ASSERT_TRUE(runToEnd(session));
+    ASSERT_EQ(session.Errors().size(), 3) << session.Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(session.Errors().at(0), QStringLiteral("(Work) %1 was not sent and stays in Unsent: the attachment \"%2\" "
+                                                     "cannot be read: it does not exist")
+                                          .arg(QFileInfo(bad.at(0)).fileName(), missing));
+    EXPECT_TRUE(session.Errors().at(1).endsWith(fDir.path() + QStringLiteral("\" cannot be read: it is a folder")));
+    EXPECT_TRUE(session.Errors().at(2).contains(QStringLiteral("cannot be read")));
+    QStringList unsent = messages("Unsent"), expected = bad;
+    unsent.sort();
+    expected.sort();
+    EXPECT_EQ(unsent.join(QLatin1Char('\n')).toStdString(), expected.join(QLatin1Char('\n')).toStdString());
+    EXPECT_EQ(messages("Sent items").size(), 1);
+}
+
+// Stop between two messages: the one accepted is filed, the next one stays untouched.
+TEST_F(ScriptedSessionTest, AStopBetweenMessagesLeavesTheRestUnsent)
+{
+    ScriptedServer server;
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go on\r\n"});
+    server.ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Expect();
+    server.Start();
+    const QString first = unsentMessage("first");
+    const QString second = unsentMessage("second");
+    cSendSession session(sendAccount(server));
+    QObject::connect(&session, &cSendSession::MessageSent, &session, &cSendSession::Cancel);
+    session.Start({first, second});
+    ASSERT_TRUE(runToEnd(session, 20000));
+    EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(messages("Unsent"), QStringList{second});
+    EXPECT_EQ(messages("Sent items").size(), 1);
+    EXPECT_EQ(server.Transcript().count("DATA\r\n"), 1);
 }
 
 TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)

@@ -48,7 +48,7 @@ protected:
     }
 
     QString unsent(const QByteArray &subject, const QList<QByteArray> &body, const QStringList &attachments = {},
-                   const QByteArray &cc = {})
+                   const QByteArray &cc = {}, const QList<QByteArray> &headerLines = {"X-Mailer-Version:v2.12"})
     {
         cMailMessage m;
         m.Subject = subject;
@@ -57,7 +57,7 @@ protected:
         m.From = "Test User <" + fServers.User + "@localhost>";
         m.body = body;
         m.attachments = attachments;
-        m.headerLines = {"X-Mailer-Version:v2.12"};
+        m.headerLines = headerLines;
         const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
         EXPECT_TRUE(m.WriteFile(path));
         return path;
@@ -94,6 +94,26 @@ protected:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    // The messages as the SMTP server stored them (LF line ends).
+    QList<QByteArray> delivered() const
+    {
+        QList<QByteArray> all;
+        const QDir dir(fServers.Maildir + QStringLiteral("/new"));
+        for (const QString &name : dir.entryList(QDir::Files))
+            all.append(contents(dir.filePath(name)));
+        return all;
+    }
+
+    // How often each header field (lower-case name) occurs in a stored message.
+    static QMap<QByteArray, int> fieldCounts(const QByteArray &message)
+    {
+        QMap<QByteArray, int> counts;
+        for (const QByteArray &line : message.left(message.indexOf("\n\n")).split('\n'))
+            if (!line.startsWith(' ') && !line.startsWith('\t') && line.contains(':'))
+                ++counts[line.left(line.indexOf(':')).toLower()];
+        return counts;
     }
 
     MailServerEnv fServers;
@@ -199,6 +219,52 @@ TEST_F(ServerSessionTest, AWrongPasswordEndsThatAccountOnly)
     ASSERT_EQ(fGetErrors.size(), 1);
     EXPECT_TRUE(fGetErrors.first().startsWith(QStringLiteral("(Wrong) Error #2001: "))) << fGetErrors.first().toStdString();
     EXPECT_EQ(messages("Inbox").size(), 1);
+}
+
+// A stored header block crafted to end DATA early and deliver a second message of its own.
+TEST_F(ServerSessionTest, AHeaderBlockCannotSmuggleASecondMessage)
+{
+    unsent("Harmless", {"body"}, {}, {},
+           {"X-Before: 1", ".", "MAIL FROM:<ceo@example.org>", "RCPT TO:<attacker@example.org>", "DATA",
+            "Subject: Wire the money", "", "Pay now.", ".", ".X-Dotted: kept"});
+    sendAll();
+    const QList<QByteArray> messages = delivered();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_FALSE(messages.first().contains("Wire the money"));
+    EXPECT_TRUE(messages.first().contains("\n.X-Dotted: kept\n"));
+    EXPECT_EQ(fieldCounts(messages.first()).value("subject"), 1);
+}
+
+// A received message moved to Unsent and sent again: one of each header, the attachment whole.
+TEST_F(ServerSessionTest, AnImportedMessageGoesOutWithOneHeaderBlock)
+{
+    const QByteArray data = randomBytes(5000);
+    const QString attachment = writeFile(QStringLiteral("report.bin"), data);
+    const QList<QByteArray> received = {
+        "Return-Path: <someone@example.net>", "Received: from mx.example.net (mx.example.net [192.0.2.1])",
+        "\tby here; Mon, 5 Jan 2004 09:05:07 +0100", "Date: Mon, 5 Jan 2004 09:05:07 +0100",
+        "From: Someone <someone@example.net>", "To: tester@localhost", "Cc: ", "Subject: Quarterly report",
+        "Message-ID: <abc@example.net>", "MIME-Version: 1.0", "Content-Type: multipart/mixed;",
+        "\tboundary=\"old-boundary\"", "Content-Transfer-Encoding: 7bit", "X-Priority: 3", "X-Mailer: Other 1.0",
+        "X-Custom: kept"};
+    unsent("Quarterly report", {"See attached."}, {attachment}, {}, received);
+    sendAll();
+    const QList<QByteArray> messages = delivered();
+    ASSERT_EQ(messages.size(), 1);
+    const QMap<QByteArray, int> counts = fieldCounts(messages.first());
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        EXPECT_EQ(it.value(), 1) << it.key().constData();
+    EXPECT_FALSE(counts.contains("received"));
+    EXPECT_FALSE(counts.contains("return-path"));
+    EXPECT_FALSE(counts.contains("cc"));
+    EXPECT_TRUE(counts.contains("x-custom"));
+    EXPECT_FALSE(messages.first().contains("old-boundary"));
+
+    fetch();
+    EXPECT_TRUE(fGetErrors.isEmpty()) << fGetErrors.join(QLatin1Char('\n')).toStdString();
+    const cMailMessage back = inboxBySubject().value("Quarterly report");
+    ASSERT_EQ(back.attachments.size(), 1);
+    EXPECT_EQ(contents(back.attachments.first()), data);
 }
 
 } // namespace

@@ -83,7 +83,7 @@ void TestTransferWindows::twoQuickSendsShareOneWindowAndOneConnection()
 
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 20000);
     QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Sent items")).size(), 2);
-    QCOMPARE(server.Transcript().count("HELO "), 1);
+    QCOMPARE(server.Transcript().count("EHLO "), 1);
     QCOMPARE(status.first().at(1).toString(), QStringLiteral("Sending mail..."));
     QCOMPARE(status.last().at(1).toString(), QStringLiteral("Mail sent."));
 }

@@ -1,0 +1,119 @@
+#include "mailproto/TVrxAddressList.h"
+
+namespace {
+
+// Walks a list byte by byte and tells which bytes stand outside quoted strings and comments,
+// the only places where the list's punctuation means anything.
+class Scanner
+{
+public:
+    // True when c, the byte at this position, is punctuation at the top level.
+    bool Structural(char c)
+    {
+        if (fEscaped) {
+            fEscaped = false;
+            return false;
+        }
+        if (fQuoted || fComment > 0) {
+            if (c == '\\')
+                fEscaped = true;
+            else if (fQuoted && c == '"')
+                fQuoted = false;
+            else if (!fQuoted && c == '(')
+                ++fComment;
+            else if (!fQuoted && c == ')')
+                --fComment;
+            return false;
+        }
+        fQuoted = c == '"';
+        fComment = c == '(' ? 1 : 0;
+        return !fQuoted && fComment == 0;
+    }
+private:
+    bool fQuoted = false;
+    bool fEscaped = false;
+    int fComment = 0;
+};
+
+QByteArray WithoutCommentsAndBlanks(const QByteArray &text)
+{
+    QByteArray out;
+    bool quoted = false, escaped = false;
+    int comment = 0;
+    for (char c : text) {
+        if (escaped) {
+            escaped = false;
+            if (comment == 0)
+                out += c;
+            continue;
+        }
+        if (c == '\\') {
+            escaped = true;
+            if (comment == 0)
+                out += c;
+        } else if (comment > 0) {
+            comment += c == '(' ? 1 : c == ')' ? -1 : 0;
+        } else if (c == '"') {
+            quoted = !quoted;
+            out += c;
+        } else if (!quoted && c == '(') {
+            comment = 1;
+        } else if (quoted || (c != ' ' && c != '\t' && c != '\r' && c != '\n')) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QByteArray TVrxAddressList::AddressOf(const QByteArray &mailbox)
+{
+    Scanner scanner;
+    qsizetype open = -1;
+    for (qsizetype i = 0; i < mailbox.size(); ++i) {
+        const char c = mailbox.at(i);
+        if (!scanner.Structural(c))
+            continue;
+        if (c == '<' && open < 0) {
+            open = i;
+        } else if (c == '>' && open >= 0) {
+            QByteArray address = WithoutCommentsAndBlanks(mailbox.mid(open + 1, i - open - 1));
+            if (address.startsWith('@'))
+                address.remove(0, address.indexOf(':') + 1);
+            return address;
+        }
+    }
+    return WithoutCommentsAndBlanks(open >= 0 ? mailbox.mid(open + 1) : mailbox);
+}
+
+QList<QByteArray> TVrxAddressList::Addresses(const QByteArray &list)
+{
+    QList<QByteArray> addresses;
+    Scanner scanner;
+    bool inAngle = false;
+    qsizetype start = 0;
+    const auto take = [&](qsizetype end) {
+        const QByteArray address = AddressOf(list.mid(start, end - start));
+        if (!address.isEmpty())
+            addresses.append(address);
+        start = end + 1;
+    };
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const char c = list.at(i);
+        if (!scanner.Structural(c))
+            continue;
+        if (c == '<')
+            inAngle = true;
+        else if (c == '>')
+            inAngle = false;
+        else if (inAngle)
+            continue;
+        else if (c == ',' || c == ';')
+            take(i);
+        else if (c == ':')
+            start = i + 1; // a group's display name
+    }
+    take(list.size());
+    return addresses;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Reads the addresses out of an address list as typed or stored (RFC 5322 section 3.4):
+// mailboxes with or without display names, groups ("Team: a@x, b@y;"), quoted strings and
+// comments, which may hold "<", ">", "," and ";" without ending anything. Users also separate
+// addresses with ";", which is accepted outside a group as well.
+#include <QByteArray>
+#include <QList>
+
+class TVrxAddressList
+{
+public:
+    // The addr-spec of every mailbox, in order, without display names, comments or line
+    // breaks; empty entries and groups without members give nothing.
+    static QList<QByteArray> Addresses(const QByteArray &list);
+    // The addr-spec of one mailbox: the angle-addr when there is one (a source route
+    // "@a,@b:" before it is dropped), else the text without comments and blanks.
+    static QByteArray AddressOf(const QByteArray &mailbox);
+};
