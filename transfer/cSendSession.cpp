@@ -15,6 +15,11 @@ const QString kSentItems = QStringLiteral("Sent items");
 
 cSendSession::cSendSession(const QString &account, QObject *parent) : cSessionEngine(parent), fAccount(account) {}
 
+cSendSession::~cSendSession()
+{
+    StopWorker();
+}
+
 void cSendSession::Start(const QStringList &paths)
 {
     {
