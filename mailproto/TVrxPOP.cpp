@@ -71,6 +71,7 @@ void TVrxPOP::ErrorRoutine(int code, const QByteArray &msg)
 
 bool TVrxPOP::Send(const QByteArray &line, Awaiting awaiting)
 {
+    fAwaiting = Awaiting::Unknown;
     if (!WriteText(line))
         return false;
     fAwaiting = awaiting;
@@ -177,6 +178,10 @@ void TVrxPOP::QuitAfterStop()
 {
     if (!Connected())
         return;
+    if (fAwaiting == Awaiting::Unknown) {
+        CloseConnection();
+        return;
+    }
     ReplyTimeout = std::min(ReplyTimeout, StopGraceMs);
     if ((fAwaiting == Awaiting::Status || fAwaiting == Awaiting::StatusThenData) && !ReadReply())
         return;

@@ -83,8 +83,9 @@ protected:
     void ErrorRoutine(int code, const QByteArray &msg) override;
 
 private:
-    // What the server still owes us, so a stopped dialogue can be brought back in step.
-    enum class Awaiting { Nothing, Status, StatusThenData, Data };
+    // What the server still owes us, so a stopped dialogue can be brought back in step;
+    // Unknown after a write that did not finish.
+    enum class Awaiting { Nothing, Status, StatusThenData, Data, Unknown };
 
     [[nodiscard]] bool Send(const QByteArray &line, Awaiting awaiting = Awaiting::Status);
     [[nodiscard]] bool ReadReply();
