@@ -1,9 +1,9 @@
 // Parsing a received message whose body is a short text and one base64 attachment:
 // throughput on 10 MB, and the parser's own peak memory on 100 MB (beyond the message it is
 // given; the whole fetch, receive buffer included, should stay under twice the message size).
-#include "mailproto/TVrxMessageParser.h"
+#include "LargeMessage.h"
 
-#include <QRandomGenerator>
+#include "mailproto/TVrxMessageParser.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,27 +14,6 @@
 namespace {
 
 constexpr qsizetype MB = 1024 * 1024;
-
-// Built a slice at a time, so making the message never holds more than the message.
-QByteArray MakeMessage(qsizetype messageBytes)
-{
-    QByteArray message = "From: alice@example.org\r\nTo: bob@example.org\r\nSubject: big file\r\n"
-                         "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b0undary\"\r\n\r\n"
-                         "--b0undary\r\nContent-Type: text/plain\r\n\r\nThe file you asked for.\r\n\r\n"
-                         "--b0undary\r\nContent-Type: application/octet-stream; name=\"big.bin\"\r\n"
-                         "Content-Transfer-Encoding: base64\r\n\r\n";
-    message.reserve(messageBytes + 64);
-    QRandomGenerator generator(7);
-    QByteArray slice(57 * 1024, Qt::Uninitialized);
-    while (message.size() + 80 * 1024 < messageBytes) {
-        generator.fillRange(reinterpret_cast<quint32 *>(slice.data()), slice.size() / 4);
-        const QByteArray encoded = slice.toBase64();
-        for (qsizetype at = 0; at < encoded.size(); at += 76)
-            message.append(encoded.constData() + at, 76).append("\r\n");
-    }
-    message += "\r\n--b0undary--\r\n";
-    return message;
-}
 
 double ResidentMegabytes()
 {
@@ -54,7 +33,7 @@ double PeakMegabytes()
 void BM_PeakMemoryOfParsing100MB(benchmark::State &state)
 {
     for (auto _ : state) {
-        const QByteArray message = MakeMessage(100 * MB);
+        const QByteArray message = MakeLargeMessage(100 * MB);
         const double withMessage = ResidentMegabytes();
         const auto msg = TVrxMessageParser().Parse(message);
         benchmark::DoNotOptimize(msg.get());
@@ -68,7 +47,7 @@ void BM_PeakMemoryOfParsing100MB(benchmark::State &state)
 
 void BM_Parse10MBMessage(benchmark::State &state)
 {
-    const QByteArray message = MakeMessage(10 * MB);
+    const QByteArray message = MakeLargeMessage(10 * MB);
     for (auto _ : state) {
         const auto msg = TVrxMessageParser().Parse(message);
         benchmark::DoNotOptimize(msg.get());

@@ -51,6 +51,7 @@ bool TVrxClient::OpenConnection()
     fPending.clear();
     fLastErrorText.clear();
     auto stream = fStreamFactory();
+    stream->BetweenPolls = [this] { ServiceMessageQueue(); };
     if (!stream->Open(Host, Port.toUShort(), ReplyTimeout)) {
         fLastErrorText = u"Could not connect to %1: %2"_s.arg(Where(), stream->ErrorText());
         fFailed = true;
@@ -99,10 +100,15 @@ bool TVrxClient::WriteText(const QByteArray &text)
     return false;
 }
 
-bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs)
+bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, const QDeadlineTimer &deadline, const QString &lateText)
 {
-    const QDeadlineTimer deadline(std::max(0, timeoutMs));
     while (fStream) {
+        ServiceMessageQueue();
+        if (deadline.hasExpired()) {
+            TransportFailure(ErrTimedOut, !lateText.isEmpty() ? lateText
+                                          : u"%1 did not reply within %2 seconds"_s.arg(Where()).arg(ReplyTimeout / 1000.0));
+            return false;
+        }
         if (fStream->WaitForData(int(std::min<qint64>(PollIntervalMs, deadline.remainingTime())))) {
             chunk = fStream->Read(maxBytes);
             if (!chunk.isEmpty())
@@ -112,12 +118,28 @@ bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs)
             TransportFailure(ErrClosed, u"%1 closed the connection before its reply was complete"_s.arg(Where()));
             return false;
         }
-        if (deadline.hasExpired()) {
-            TransportFailure(ErrTimedOut, u"%1 did not reply within %2 seconds"_s.arg(Where()).arg(ReplyTimeout / 1000.0));
-            return false;
-        }
-        ServiceMessageQueue();
     }
     TransportFailure(ErrClosed, u"Could not read from %1: the connection is closed"_s.arg(Where()));
     return false;
+}
+
+bool TVrxClient::ReadLine(QByteArray &line, const QDeadlineTimer &deadline, qsizetype maxBytes)
+{
+    qsizetype searchFrom = 0;
+    qsizetype end = fPending.indexOf("\r\n");
+    while (end < 0 && fPending.size() < maxBytes) {
+        searchFrom = std::max<qsizetype>(0, fPending.size() - 1);
+        QByteArray chunk;
+        if (!ReadChunk(chunk, std::min<qint64>(ChunkBytes, maxBytes - fPending.size()), deadline))
+            return false;
+        fPending += chunk;
+        end = fPending.indexOf("\r\n", searchFrom);
+    }
+    if (end < 0 || end + 2 > maxBytes) {
+        TransportFailure(ErrProtocol, u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(maxBytes));
+        return false;
+    }
+    line = fPending.left(end);
+    fPending.remove(0, end + 2);
+    return true;
 }

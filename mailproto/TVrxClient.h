@@ -2,12 +2,14 @@
 // What the SMTP and POP3 clients share: the connection to Host:Port through a TVrxLineStream,
 // the Connected/Failed state, the last reply, and the error routine that closes the
 // connection (OnQuit) and then reports (OnError). A client is used from one thread at a time:
-// OpenConnection, then WriteText/ReadChunk in the subclass's dialogue, then CloseConnection or
-// the error routine. Waiting never outlasts ReplyTimeout; between polls the client calls
-// MessageQueueHook, the caller's chance to do its own work.
+// OpenConnection, then WriteText/ReadLine/ReadChunk in the subclass's dialogue, then
+// CloseConnection or the error routine. Every read is checked against its deadline, even while
+// data keeps coming, and reply lines are capped. Before every read and between polls the client
+// calls MessageQueueHook, the caller's chance to do its own work or to throw to stop.
 #include "mailproto/TVrxLineStream.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QString>
 
@@ -22,11 +24,13 @@ public:
     using StreamFactory = std::function<std::unique_ptr<TVrxLineStream>()>;
 
     // Error numbers of the connection itself (errno values), passed to OnError.
-    enum TransportError { ErrTimedOut = 110, ErrClosed = 104, ErrWrite = 32 };
+    enum TransportError { ErrTimedOut = 110, ErrClosed = 104, ErrWrite = 32, ErrProtocol = 71, ErrTooLarge = 90 };
 
     static constexpr int DefaultReplyTimeoutMs = 60000;
     static constexpr int PollIntervalMs = 200;
     static constexpr qint64 ChunkBytes = 1024;
+    // A reply line with its CR LF (RFC 5321 section 4.5.3.1.5; RFC 2449 section 4 for POP3).
+    static constexpr qsizetype MaxReplyLineBytes = 512;
 
     explicit TVrxClient(const QString &defaultPort, QObject *parent = nullptr);
     ~TVrxClient() override;
@@ -58,8 +62,17 @@ protected:
     bool OpenConnection();
     void CloseConnection();
     // Each of these runs the error routine and returns false when the connection fails.
-    bool WriteText(const QByteArray &text);
-    bool ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs);
+    [[nodiscard]] bool WriteText(const QByteArray &text);
+    // Reads what arrives by the deadline; lateText replaces the usual time-out error text.
+    [[nodiscard]] bool ReadChunk(QByteArray &chunk, qint64 maxBytes, const QDeadlineTimer &deadline,
+                                 const QString &lateText = QString());
+    [[nodiscard]] bool ReadChunk(QByteArray &chunk, qint64 maxBytes, int timeoutMs)
+    {
+        return ReadChunk(chunk, maxBytes, QDeadlineTimer(timeoutMs));
+    }
+    // The next line of fPending and the connection, without its CR LF. A line longer than
+    // maxBytes (CR LF included) is a protocol error: a server does not get to fill our memory.
+    [[nodiscard]] bool ReadLine(QByteArray &line, const QDeadlineTimer &deadline, qsizetype maxBytes = MaxReplyLineBytes);
 
     // Closes the connection (OnQuit) and raises OnError(code, msg).
     virtual void ErrorRoutine(int code, const QByteArray &msg);

@@ -1,14 +1,20 @@
 #pragma once
 // The byte stream under a protocol client: open, write whole commands, wait for and read
 // chunks, close. TVrxTcpStream is the real one; tests put a scripted one in its place.
-// Every call blocks the calling thread for at most the time it is given.
+// Every call blocks the calling thread for at most the time it is given; long waits are cut
+// into polls with BetweenPolls called between them.
 #include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 class TVrxLineStream
 {
 public:
     virtual ~TVrxLineStream() = default;
+
+    // May throw to abandon the wait (the client's stop); the stream stays consistent.
+    std::function<void()> BetweenPolls;
 
     virtual bool Open(const QString &host, quint16 port, int timeoutMs) = 0;
     // True only when every byte was handed to the network within the time.

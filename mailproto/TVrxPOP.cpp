@@ -10,14 +10,44 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The data of a multi-line reply ends with a line holding one dot (RFC 1939 section 3).
 const QByteArray Terminator = "\r\n.\r\n";
-constexpr qint64 RetrieveChunkBytes = 16 * 1024;
+const QByteArray LineEnd = "\r\n";
+constexpr qint64 RetrieveChunkBytes = 64 * 1024;
 constexpr qint64 UnknownSize = 100;
+// RFC 5322 section 2.1.1; a raw header is shown, not trusted.
+constexpr qsizetype MaxRawFieldBytes = 998;
+constexpr int MaxCountDigits = 18;
 
 QByteArray FirstWord(const QByteArray &text)
 {
     const qsizetype space = text.indexOf(' ');
     return space < 0 ? text : text.left(space);
+}
+
+bool IsCount(const QByteArray &word)
+{
+    return !word.isEmpty() && word.size() <= MaxCountDigits
+           && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A message the parser refused: its raw lines as a plain body, with the sender and subject
+// found where they stand, so the user can tell what it is.
+std::unique_ptr<TVrxMsg> RawMessage(const QByteArray &message)
+{
+    auto msg = std::make_unique<TVrxMsg>();
+    QList<QByteArray> lines = TVrxLines::Split(message);
+    TVrxLines::Unstuff(lines);
+    for (const QByteArray &line : std::as_const(lines)) {
+        if (line.isEmpty())
+            break;
+        if (msg->Subject.isEmpty() && TVrxLines::StartsWithNoCase(line, "SUBJECT:"))
+            msg->Subject = line.mid(8, MaxRawFieldBytes).trimmed();
+        else if (msg->From.isEmpty() && TVrxLines::StartsWithNoCase(line, "FROM:"))
+            msg->From = line.mid(5, MaxRawFieldBytes).trimmed();
+    }
+    msg->Text = std::move(lines);
+    return msg;
 }
 
 } // namespace
@@ -35,34 +65,33 @@ void TVrxPOP::RequireConnection(const char *text) const
 void TVrxPOP::ErrorRoutine(int code, const QByteArray &msg)
 {
     fDeletedList.clear();
+    fAwaiting = Awaiting::Nothing;
     TVrxClient::ErrorRoutine(code, msg);
 }
 
-bool TVrxPOP::ReadReply(QByteArray &received)
+bool TVrxPOP::Send(const QByteArray &line, Awaiting awaiting)
 {
-    const QDeadlineTimer deadline(ReplyTimeout);
-    while (!fPending.contains("\r\n")) {
-        QByteArray chunk;
-        if (!ReadChunk(chunk, ChunkBytes, int(deadline.remainingTime())))
-            return false;
-        fPending += chunk;
-    }
-    received = std::exchange(fPending, QByteArray());
-    const qsizetype lineEnd = received.indexOf("\r\n");
-    SetReply(received.left(4).trimmed(), lineEnd > 4 ? received.mid(4, lineEnd - 4).trimmed() : QByteArray());
-    SetFailed(ReplyCode() == "-ERR");
+    fAwaiting = Awaiting::Unknown;
+    if (!WriteText(line))
+        return false;
+    fAwaiting = awaiting;
     return true;
 }
 
 bool TVrxPOP::ReadReply()
 {
-    QByteArray received;
-    return ReadReply(received);
+    QByteArray line;
+    if (!ReadLine(line, QDeadlineTimer(ReplyTimeout)))
+        return false;
+    SetReply(line.left(4).trimmed(), line.mid(4).trimmed());
+    SetFailed(ReplyCode() == "-ERR");
+    fAwaiting = fAwaiting == Awaiting::StatusThenData && !Failed() ? Awaiting::Data : Awaiting::Nothing;
+    return true;
 }
 
 bool TVrxPOP::Command(const QByteArray &line, int errorCode)
 {
-    if (!WriteText(line) || !ReadReply())
+    if (!Send(line) || !ReadReply())
         return false;
     if (!Failed())
         return true;
@@ -74,6 +103,7 @@ void TVrxPOP::Connect()
 {
     fDeletedList.clear();
     fMessageCount = 0;
+    fAwaiting = Awaiting::Status;
     if (!OpenConnection() || !ReadReply())
         return;
     fLoggedIn = false;
@@ -91,44 +121,43 @@ bool TVrxPOP::Login()
     return true;
 }
 
-// Some servers answer STAT with a line of their own before the count.
-bool TVrxPOP::ReadStatNumber()
+// A STAT or LAST reply whose first word is not a count cannot be made one by waiting.
+bool TVrxPOP::ReadCount(qint64 &count, const char *command)
 {
-    bool isNumber = false;
-    fMessageCount = FirstWord(ReplyText()).toInt(&isNumber);
-    if (isNumber)
+    const QByteArray word = FirstWord(ReplyText());
+    if (IsCount(word)) {
+        count = word.toLongLong();
         return true;
-    if (!ReadReply())
-        return false;
-    if (Failed()) {
-        ErrorRoutine(ErrStat, ReplyText());
-        return false;
     }
-    fMessageCount = FirstWord(ReplyText()).toInt();
-    return true;
+    const QString text = u"%1 answered %2 with \"%3\", which is not a message count"_s.arg(
+        Where(), QLatin1StringView(command), QString::fromUtf8(ReplyText()));
+    ErrorRoutine(ErrProtocol, text.toUtf8());
+    return false;
 }
 
-quint16 TVrxPOP::CheckMail()
+qint64 TVrxPOP::CheckMail()
 {
     RequireConnection("Not connected.");
-    if (!Command("STAT\r\n", ErrStat) || !ReadStatNumber())
+    if (!Command("STAT\r\n", ErrStat) || !ReadCount(fMessageCount, "STAT"))
         return 0;
     fLastSupported = true;
-    if (!WriteText("LAST\r\n") || !ReadReply())
+    if (!Send("LAST\r\n") || !ReadReply())
         return 0;
     if (Failed()) {
         fLastSupported = false;
         SetFailed(false);
         return 0;
     }
-    const int last = FirstWord(ReplyText()).toInt();
-    return quint16(std::clamp(fMessageCount - last, 0, 0xFFFF));
+    qint64 last = 0;
+    if (!ReadCount(last, "LAST"))
+        return 0;
+    return std::max<qint64>(0, fMessageCount - last);
 }
 
-void TVrxPOP::Delete(quint16 number)
+// No stop point before DELE: a message stored but not deleted would come again.
+void TVrxPOP::Delete(qint64 number)
 {
     RequireConnection("Not connected.");
-    ServiceMessageQueue();
     const QByteArray text = QByteArray::number(number);
     if (!Command("DELE " + text + "\r\n", ErrDelete))
         return;
@@ -145,37 +174,94 @@ void TVrxPOP::Quit()
     CloseConnection();
 }
 
+void TVrxPOP::QuitAfterStop()
+{
+    if (!Connected())
+        return;
+    if (fAwaiting == Awaiting::Unknown) {
+        CloseConnection();
+        return;
+    }
+    ReplyTimeout = std::min(ReplyTimeout, StopGraceMs);
+    if ((fAwaiting == Awaiting::Status || fAwaiting == Awaiting::StatusThenData) && !ReadReply())
+        return;
+    if (fAwaiting == Awaiting::Data && !SkipMessageData())
+        return;
+    Quit();
+}
+
 // The size in a LIST reply ("1 320"); progress is relative to 100 bytes without one.
-qint64 TVrxPOP::ExpectedSize()
+qint64 TVrxPOP::ExpectedSize() const
 {
     const QByteArray text = ReplyText();
     const qsizetype space = text.indexOf(' ');
-    bool isNumber = false;
-    const qint64 size = space < 0 ? 0 : FirstWord(text.mid(space + 1)).toLongLong(&isNumber);
-    return isNumber && size > 0 ? size : UnknownSize;
+    const QByteArray word = space < 0 ? QByteArray() : FirstWord(text.mid(space + 1));
+    return IsCount(word) && word.toLongLong() > 0 ? word.toLongLong() : UnknownSize;
 }
 
-// Reads until the terminating dot line of the multi-line reply (RFC 1939 section 3); the
-// terminator may be split across chunks, so each search starts at the last four bytes seen.
-bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize)
+// A slow server is given the reply time-out between reads, and for the whole message that
+// time-out plus its size at the minimum rate; a size it did not announce counts as it comes.
+QDeadlineTimer TVrxPOP::RetrievalDeadline(qint64 received, qint64 expectedSize, qint64 *limitMs) const
+{
+    *limitMs = ReplyTimeout + std::max(received, expectedSize) * 1000 / std::max<qint64>(1, MinRetrieveRate);
+    const qint64 left = *limitMs - fRetrievalClock.elapsed();
+    return QDeadlineTimer(std::clamp<qint64>(left, 0, ReplyTimeout));
+}
+
+// The buffer starts with a line end so that a message with no lines ends like any other;
+// the terminator may be split across reads, so each search starts a few bytes back.
+bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 number)
 {
     TVrxProgress progress(RetrieveProgressStep, [this](quint16 percent) { Q_EMIT OnRetrieveProgress(percent); });
-    qsizetype searchFrom = 0;
+    fRetrievalClock.start();
+    buffer.reserve(LineEnd.size() + std::min(expectedSize, MaxMessageSize) + RetrieveChunkBytes);
+    buffer.append(LineEnd);
+    buffer.append(std::exchange(fPending, QByteArray()));
     qsizetype end = buffer.indexOf(Terminator);
     while (end < 0) {
-        searchFrom = std::max<qsizetype>(0, buffer.size() - (Terminator.size() - 1));
-        ServiceMessageQueue();
+        if (buffer.size() > MaxMessageSize + Terminator.size()) {
+            const QString text = u"%1: message %2 is larger than %3 bytes; it was left on the server"_s.arg(Where()).arg(number).arg(MaxMessageSize);
+            ErrorRoutine(ErrTooLarge, text.toUtf8());
+            return false;
+        }
+        fDataTail = buffer.right(Terminator.size() - 1);
+        const qsizetype searchFrom = buffer.size() - fDataTail.size();
+        qint64 limitMs = 0;
+        const QDeadlineTimer deadline = RetrievalDeadline(buffer.size(), expectedSize, &limitMs);
+        const QString late = u"%1 did not send message %2 within %3 seconds"_s.arg(Where()).arg(number).arg(limitMs / 1000.0);
         QByteArray chunk;
-        if (!ReadChunk(chunk, RetrieveChunkBytes, ReplyTimeout))
+        if (!ReadChunk(chunk, RetrieveChunkBytes, deadline, late))
             return false;
         buffer += chunk;
-        progress.Update(TVrxProgress::Percent(buffer.size(), expectedSize));
+        progress.Update(TVrxProgress::Percent(buffer.size() - LineEnd.size(), expectedSize));
         end = buffer.indexOf(Terminator, searchFrom);
     }
     fPending = buffer.mid(end + Terminator.size());
-    buffer.truncate(end + 2);
+    buffer.truncate(end + LineEnd.size());
+    buffer.remove(0, LineEnd.size());
+    fAwaiting = Awaiting::Nothing;
     progress.Finish();
     return true;
+}
+
+// Reads the rest of a reply whose data nobody wants any more, keeping only a few bytes.
+bool TVrxPOP::SkipMessageData()
+{
+    const QDeadlineTimer deadline(ReplyTimeout);
+    QByteArray window = fDataTail + std::exchange(fPending, QByteArray());
+    for (;;) {
+        const qsizetype end = window.indexOf(Terminator);
+        if (end >= 0) {
+            fPending = window.mid(end + Terminator.size());
+            fAwaiting = Awaiting::Nothing;
+            return true;
+        }
+        fDataTail = window.right(Terminator.size() - 1);
+        QByteArray chunk;
+        if (!ReadChunk(chunk, RetrieveChunkBytes, deadline))
+            return false;
+        window = fDataTail + chunk;
+    }
 }
 
 TVrxMessageParser TVrxPOP::Parser()
@@ -190,25 +276,41 @@ TVrxMessageParser TVrxPOP::Parser()
     return parser;
 }
 
-std::unique_ptr<TVrxMsg> TVrxPOP::Retrieve(quint16 number)
+// A message that cannot be parsed is kept as text rather than left on the server, where it
+// would fail again at every check.
+std::unique_ptr<TVrxMsg> TVrxPOP::Parse(const QByteArray &message)
+{
+    try {
+        return Parser().Parse(message, TVrxMessageParser::Stuffing::Pop3);
+    } catch (const EVrxError &e) {
+        fRetrieveNote = e.Text();
+        return RawMessage(message);
+    }
+}
+
+std::unique_ptr<TVrxMsg> TVrxPOP::Retrieve(qint64 number)
 {
     RequireConnection("Not connected.");
+    fRetrieveNote.clear();
     Q_EMIT OnBeforeRetrieve(number);
     const QByteArray text = QByteArray::number(number);
-    if (!WriteText("LIST " + text + "\r\n") || !ReadReply())
+    if (!Send("LIST " + text + "\r\n") || !ReadReply())
         return nullptr;
     const qint64 expectedSize = ExpectedSize();
+    if (expectedSize > MaxMessageSize) {
+        fRetrieveNote = u"it has %1 bytes, more than the limit of %2 bytes"_s.arg(expectedSize).arg(MaxMessageSize);
+        return nullptr;
+    }
     QByteArray buffer;
-    if (!WriteText("RETR " + text + "\r\n") || !ReadReply(buffer))
+    if (!Send("RETR " + text + "\r\n", Awaiting::StatusThenData) || !ReadReply())
         return nullptr;
     if (Failed()) {
         ErrorRoutine(ErrRetrieve, ReplyText());
         return nullptr;
     }
-    if (!ReceiveMessage(buffer, expectedSize))
+    if (!ReceiveMessage(buffer, expectedSize, number))
         return nullptr;
-    buffer.remove(0, buffer.indexOf("\r\n") + 2);
-    auto msg = Parser().Parse(buffer, TVrxMessageParser::Stuffing::Pop3);
+    auto msg = Parse(buffer);
     Q_EMIT OnAfterRetrieve();
     return msg;
 }

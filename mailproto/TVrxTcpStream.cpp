@@ -11,6 +11,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qsizetype MaxHostNameBytes = 256;
+constexpr qint64 PollSliceMs = 200;
 
 } // namespace
 
@@ -44,9 +45,17 @@ bool TVrxTcpStream::Open(const QString &host, quint16 port, int timeoutMs)
         fSocket->connectToHost(QHostAddress(host), port);
     else
         fSocket->connectToHost(host, port);
-    if (fSocket->waitForConnected(timeoutMs))
+    const QDeadlineTimer deadline(timeoutMs);
+    while (fSocket->state() != QAbstractSocket::ConnectedState) {
+        if (fSocket->waitForConnected(int(std::min(PollSliceMs, deadline.remainingTime()))))
+            return true;
+        if (fSocket->state() == QAbstractSocket::UnconnectedState || deadline.hasExpired())
+            break;
+        Poll();
+    }
+    if (fSocket->state() == QAbstractSocket::ConnectedState)
         return true;
-    fError = fSocket->errorString();
+    fError = fSocket->state() == QAbstractSocket::UnconnectedState ? fSocket->errorString() : u"the connection timed out"_s;
     fSocket.reset();
     return false;
 }
@@ -59,13 +68,25 @@ bool TVrxTcpStream::Write(const QByteArray &bytes, int timeoutMs)
     }
     const QDeadlineTimer deadline(timeoutMs);
     while (fSocket->bytesToWrite() > 0) {
-        if (!fSocket->waitForBytesWritten(int(deadline.remainingTime()))) {
-            fError = fSocket->state() == QAbstractSocket::ConnectedState ? u"the write timed out"_s
-                                                                          : fSocket->errorString();
+        if (fSocket->waitForBytesWritten(int(std::min(PollSliceMs, deadline.remainingTime()))))
+            continue;
+        if (fSocket->state() != QAbstractSocket::ConnectedState) {
+            fError = fSocket->errorString();
             return false;
         }
+        if (deadline.hasExpired()) {
+            fError = u"the write timed out"_s;
+            return false;
+        }
+        Poll();
     }
     return true;
+}
+
+void TVrxTcpStream::Poll()
+{
+    if (BetweenPolls)
+        BetweenPolls();
 }
 
 bool TVrxTcpStream::WaitForData(int timeoutMs)

@@ -28,6 +28,8 @@ public:
     static bool IsDottedAddress(const QString &host);
 
 private:
+    void Poll();
+
     std::unique_ptr<QTcpSocket> fSocket;
     QString fError;
 };

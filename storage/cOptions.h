@@ -30,6 +30,8 @@ inline constexpr cBoolOption SendMailAfterMailFetch{"Options", "SendMailAfterMai
 inline constexpr cBoolOption SendMailImmideatly{"Options", "SendMailImmideatly", true};
 inline constexpr cTextOption NewMailSound{"Options", "NewMailSound", ""};
 inline constexpr cTextOption MailErrorSound{"Options", "MailErrorSound", ""};
+// Larger messages are left on the server with an error line.
+inline constexpr cIntOption MaxMessageSizeMB{"Options", "MaxMessageSizeMB", 100};
 
 // The options dialog reads TrashPrompt with false; see its own default there.
 inline constexpr cBoolOption TrashPrompt{"MainWnd", "TrashPrompt", true};

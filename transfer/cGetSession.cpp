@@ -1,10 +1,12 @@
 #include "transfer/cGetSession.h"
 
+#include "mailproto/EVrxCancelled.h"
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxPOP.h"
 #include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/eFolderKind.h"
+#include "storage/cOptions.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cIncomingStore.h"
 
@@ -16,15 +18,31 @@ const QString kInbox = FolderName(eFolderKind::Inbox);
 
 cGetSession::cGetSession(const QStringList &accounts, QObject *parent) : cSessionEngine(parent), fAccounts(accounts) {}
 
+cGetSession::~cGetSession()
+{
+    StopWorker();
+}
+
 void cGetSession::Start()
 {
     fTotal = 0;
-    fNewMail = false;
     fStoppedEarly = false;
     StartWorker();
 }
 
 void cGetSession::Run()
+{
+    const int limitMb = cOptions::read(Opt::MaxMessageSizeMB);
+    fMaxMessageSize = limitMb > 0 ? qint64(limitMb) * 1024 * 1024 : TVrxPOP::DefaultMaxMessageSize;
+    try {
+        FetchAll();
+    } catch (const EVrxCancelled &) {
+        fStoppedEarly = true;
+        throw;
+    }
+}
+
+void cGetSession::FetchAll()
 {
     bool fetchedAny = false;
     for (const QString &name : fAccounts) {
@@ -73,8 +91,30 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.UserId = account.userId.toUtf8();
     pop.Passwd = account.password;
     pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
+    pop.MaxMessageSize = fMaxMessageSize;
     Relay(pop, account.section);
+    try {
+        return Converse(pop, account);
+    } catch (const EVrxCancelled &) {
+        WindUpAfterStop(pop, account);
+        throw;
+    }
+}
 
+// The deletions sent for stored messages take effect only with QUIT (RFC 1939 section 6).
+void cGetSession::WindUpAfterStop(TVrxPOP &pop, const cAccount &account)
+{
+    if (Abandoned() || !pop.Connected() || !StoredMailIsOnDisk(account))
+        return;
+    pop.MessageQueueHook = [this] {
+        if (Abandoned())
+            throw EVrxCancelled();
+    };
+    pop.QuitAfterStop();
+}
+
+bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account)
+{
     emit OutputChanged(QStringLiteral("Attempting to connect to server..."));
     pop.Connect();
     if (pop.Failed()) {
@@ -113,46 +153,52 @@ bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
 
 void cGetSession::FetchMessages(TVrxPOP &pop, const cAccount &account)
 {
-    const int count = pop.CheckMail();
+    const qint64 count = pop.CheckMail();
     if (!pop.Connected())
         return;
-    const int total = pop.MessageCount();
+    const qint64 total = pop.MessageCount();
     // A server claiming more new messages than it holds gets no wrapped-around numbers.
-    const int fresh = std::clamp(pop.LastSupported() ? count : total, 0, total);
-    fTotal += fresh;
+    const qint64 fresh = std::clamp<qint64>(pop.LastSupported() ? count : total, 0, total);
     if (fresh == 0) {
         emit MainStatus(QStringLiteral("No new messages"));
         emit OutputChanged(QStringLiteral("No new messages"));
         return;
     }
-    fNewMail = true;
-    const int first = total - fresh + 1;
-    for (int i = 1; i <= fresh && pop.Connected(); ++i) {
+    const qint64 first = total - fresh + 1;
+    for (qint64 i = 1; i <= fresh && pop.Connected(); ++i) {
         emit OutputChanged(QStringLiteral("Retrieving message %1 of %2").arg(i).arg(fresh));
-        FetchMessage(pop, account, quint16(first + i - 1));
+        FetchMessage(pop, account, first + i - 1);
     }
 }
 
-void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, quint16 number)
+void cGetSession::LeftOnServer(const cAccount &account, qint64 number, const QString &why)
 {
-    std::unique_ptr<TVrxMsg> msg;
-    try {
-        msg = pop.Retrieve(number);
-    } catch (const EVrxError &e) {
-        AddError(QStringLiteral("(%1) Message %2 was left on the server: %3").arg(account.section).arg(number).arg(e.Text()));
+    AddError(QStringLiteral("(%1) Message %2 was left on the server: %3").arg(account.section).arg(number).arg(why));
+}
+
+void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 number)
+{
+    const std::unique_ptr<TVrxMsg> msg = pop.Retrieve(number);
+    if (!msg) {
+        if (pop.Connected()) {
+            emit ProgressShown(false);
+            LeftOnServer(account, number, pop.RetrieveNote());
+        }
         return;
     }
-    if (!msg)
-        return;
     QString error;
     const QString path = cIncomingStore::Store(*msg, account.section, kInbox, &error, eDurability::Deferred);
     if (path.isEmpty()) {
-        AddError(QStringLiteral("(%1) Message %2 was left on the server: %3").arg(account.section).arg(number).arg(error));
+        LeftOnServer(account, number, error);
         return;
     }
+    ++fTotal;
     emit MessageStored(path);
     if (!error.isEmpty())
         AddError(QStringLiteral("(%1) %2").arg(account.section, error));
+    if (!pop.RetrieveNote().isEmpty())
+        AddError(QStringLiteral("(%1) Message %2 could not be read and was stored as plain text: %3")
+                     .arg(account.section).arg(number).arg(pop.RetrieveNote()));
     if (!account.leaveMailOnServer)
         pop.Delete(number);
 }

@@ -3,7 +3,9 @@
 // retrieve each new message, store it in Inbox with its attachments, delete it on the server
 // (unless the account leaves mail there), quit. A message is deleted on the server only after
 // its file and attachments were written completely; otherwise it stays there and an error
-// line says why. A connection failure ends the whole session at that account.
+// line says why. A connection failure ends the whole session at that account. A stop ends
+// the dialogue at its next wait: a message being retrieved stays on the server, and the
+// stored ones are deleted by a brief QUIT.
 #include "transfer/cSessionEngine.h"
 
 #include <QStringList>
@@ -16,13 +18,14 @@ class cGetSession : public cSessionEngine
     Q_OBJECT
 public:
     explicit cGetSession(const QStringList &accounts, QObject *parent = nullptr);
+    ~cGetSession() override;
 
     void Start();
-    // Valid once Finished has come.
-    int Total() const { return fTotal; }
-    bool NewMail() const { return fNewMail; }
-    // True when no account could be fetched, or a connection failed: the session did not
-    // reach its regular end (no announcement, no sending afterwards).
+    // Messages stored in this session; valid once Finished has come.
+    qint64 Total() const { return fTotal; }
+    bool NewMail() const { return fTotal > 0; }
+    // True when no account could be fetched, a connection failed or the user stopped: the
+    // session did not reach its regular end (no announcement, no sending afterwards).
     bool StoppedEarly() const { return fStoppedEarly; }
 
 signals:
@@ -33,15 +36,19 @@ protected:
     void Run() override;
 
 private:
+    void FetchAll();
     // False when the connection failed, which ends the session.
     bool FetchAccount(const cAccount &account);
+    bool Converse(TVrxPOP &pop, const cAccount &account);
     void FetchMessages(TVrxPOP &pop, const cAccount &account);
-    void FetchMessage(TVrxPOP &pop, const cAccount &account, quint16 number);
+    void FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 number);
+    void WindUpAfterStop(TVrxPOP &pop, const cAccount &account);
     void Relay(TVrxPOP &pop, const QString &account);
     bool StoredMailIsOnDisk(const cAccount &account);
+    void LeftOnServer(const cAccount &account, qint64 number, const QString &why);
 
     const QStringList fAccounts;
-    int fTotal = 0;
-    bool fNewMail = false;
+    qint64 fMaxMessageSize = 0;
+    qint64 fTotal = 0;
     bool fStoppedEarly = false;
 };

@@ -15,6 +15,11 @@ const QString kSentItems = FolderName(eFolderKind::SentItems);
 
 cSendSession::cSendSession(const QString &account, QObject *parent) : cSessionEngine(parent), fAccount(account) {}
 
+cSendSession::~cSendSession()
+{
+    StopWorker();
+}
+
 void cSendSession::Start(const QStringList &paths)
 {
     {

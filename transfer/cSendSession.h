@@ -15,6 +15,7 @@ class cSendSession : public cSessionEngine
     Q_OBJECT
 public:
     explicit cSendSession(const QString &account, QObject *parent = nullptr);
+    ~cSendSession() override;
 
     void Start(const QStringList &paths);
     // False once the queue was emptied by sending: the caller then starts a new session.

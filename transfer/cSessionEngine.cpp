@@ -12,21 +12,30 @@ cSessionEngine::cSessionEngine(QObject *parent) : QObject(parent)
 
 cSessionEngine::~cSessionEngine()
 {
-    Cancel();
-    if (fThread) {
-        fThread->wait();
-        delete fThread;
-    }
+    Q_ASSERT_X(!fThread, "~cSessionEngine", "a concrete session must call StopWorker in its destructor");
+    StopWorker();
 }
 
 void cSessionEngine::Cancel()
 {
-    fCancelled = true;
+    Stop expected = Stop::None;
+    fStop.compare_exchange_strong(expected, Stop::Cancel);
+}
+
+void cSessionEngine::StopWorker()
+{
+    fStop = Stop::Abandon;
+    if (!fThread)
+        return;
+    fThread->disconnect(this);
+    fThread->wait();
+    delete fThread;
+    fThread = nullptr;
 }
 
 void cSessionEngine::StartWorker()
 {
-    fCancelled = false;
+    fStop = Stop::None;
     fThread = QThread::create([this] {
         try {
             Run();
@@ -41,7 +50,7 @@ void cSessionEngine::WorkerEnded()
 {
     delete fThread;
     fThread = nullptr;
-    if (fCancelled || !RunAgain())
+    if (fStop != Stop::None || !RunAgain())
         emit Finished();
     else
         StartWorker();
@@ -50,7 +59,7 @@ void cSessionEngine::WorkerEnded()
 void cSessionEngine::Attach(TVrxClient &client)
 {
     client.MessageQueueHook = [this] {
-        if (fCancelled)
+        if (fStop != Stop::None)
             throw EVrxCancelled();
     };
     connect(&client, &TVrxClient::OnQuit, this, [this] { emit ConnectionChanged(QStringLiteral("Disconnected")); },

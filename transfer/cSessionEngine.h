@@ -3,6 +3,8 @@
 // blocking, linear style of the mail clients, and every step is reported through signals that
 // reach the engine's own (GUI) thread queued, in the order they happened. Windows and the
 // command-line tool only listen. Finished comes after every other signal of a run.
+// The worker uses the concrete session's members, so every concrete session calls
+// StopWorker() first in its destructor: the base destructor would join too late.
 #include <QObject>
 #include <QString>
 
@@ -16,10 +18,10 @@ class cSessionEngine : public QObject
     Q_OBJECT
 public:
     explicit cSessionEngine(QObject *parent = nullptr);
-    // Cancels a running dialogue and waits for the worker to end.
     ~cSessionEngine() override;
 
-    // Ends the dialogue at its next wait for the server; nothing half-stored is left.
+    // The user's stop: ends the dialogue at its next wait for the server, lets it finish the
+    // step in progress briefly, and never leaves anything half-stored.
     void Cancel();
     // Every error line of this session so far.
     const QStringList &Errors() const { return fErrors; }
@@ -36,6 +38,10 @@ signals:
 
 protected:
     void StartWorker();
+    // Abandons a running dialogue at once and waits for the worker to end.
+    void StopWorker();
+    // True once the dialogue must end as soon as it can, without finishing its step.
+    bool Abandoned() const { return fStop == Stop::Abandon; }
     // The dialogue; runs on the worker thread and may only emit signals and touch state
     // guarded by the subclass.
     virtual void Run() = 0;
@@ -49,7 +55,9 @@ protected:
 private:
     void WorkerEnded();
 
+    enum class Stop { None, Cancel, Abandon };
+
     QThread *fThread = nullptr;
-    std::atomic_bool fCancelled = false;
+    std::atomic<Stop> fStop = Stop::None;
     QStringList fErrors;
 };

@@ -29,10 +29,10 @@ public:
 
     void Watch(TVrxPOP &pop)
     {
-        QObject::connect(&pop, &TVrxPOP::OnBeforeRetrieve, [this](quint16 id) { Add(QStringLiteral("OnBeforeRetrieve %1").arg(id)); });
+        QObject::connect(&pop, &TVrxPOP::OnBeforeRetrieve, [this](qint64 id) { Add(QStringLiteral("OnBeforeRetrieve %1").arg(id)); });
         QObject::connect(&pop, &TVrxPOP::OnRetrieveProgress, [this](quint16 percent) { Add(QStringLiteral("Retrieve %1").arg(percent)); });
         QObject::connect(&pop, &TVrxPOP::OnAfterRetrieve, [this] { Add(QStringLiteral("OnAfterRetrieve")); });
-        QObject::connect(&pop, &TVrxPOP::OnDelete, [this](quint16 id) { Add(QStringLiteral("OnDelete %1").arg(id)); });
+        QObject::connect(&pop, &TVrxPOP::OnDelete, [this](qint64 id) { Add(QStringLiteral("OnDelete %1").arg(id)); });
     }
 
     // The recorded events without the progress ones, which tests check on their own.

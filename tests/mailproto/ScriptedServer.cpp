@@ -13,6 +13,7 @@
 namespace {
 
 constexpr int StepTimeoutMs = 5000;
+constexpr int StallLimitMs = 60000;
 constexpr auto ChunkPause = std::chrono::milliseconds(40);
 
 bool Readable(int fd, int timeoutMs)
@@ -76,6 +77,61 @@ ScriptedServer &ScriptedServer::Close()
     return *this;
 }
 
+ScriptedServer &ScriptedServer::Trickle(const QByteArray &bytes, int intervalMs)
+{
+    fSteps.append(Step{Step::TrickleBytes, bytes, intervalMs});
+    return *this;
+}
+
+ScriptedServer &ScriptedServer::Flood(const QByteArray &pattern, qint64 totalBytes)
+{
+    fSteps.append(Step{Step::FloodBytes, pattern, totalBytes});
+    return *this;
+}
+
+ScriptedServer &ScriptedServer::Stall()
+{
+    fSteps.append(Step{Step::StallNow, {}});
+    return *this;
+}
+
+bool ScriptedServer::SendAll(const char *data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t sent = ::send(fClient, data, size_t(size), MSG_NOSIGNAL);
+        if (sent <= 0)
+            return false;
+        data += sent;
+        size -= sent;
+    }
+    return true;
+}
+
+void ScriptedServer::RunTrickle(const Step &step)
+{
+    for (const char byte : step.bytes) {
+        if (!SendAll(&byte, 1))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(step.amount));
+    }
+}
+
+void ScriptedServer::RunFlood(const Step &step)
+{
+    QByteArray block;
+    while (block.size() < 1024 * 1024)
+        block += step.bytes;
+    for (qint64 left = step.amount; left > 0; left -= block.size())
+        if (!SendAll(block.constData(), std::min<qint64>(left, block.size())))
+            return;
+}
+
+void ScriptedServer::RunStall()
+{
+    while (ReadMore(StallLimitMs)) {
+    }
+}
+
 void ScriptedServer::Start()
 {
     fThread = std::thread([this] { Run(); });
@@ -132,6 +188,15 @@ void ScriptedServer::Run()
         case Step::CloseNow:
             ::close(fClient);
             fClient = -1;
+            return;
+        case Step::TrickleBytes:
+            RunTrickle(step);
+            break;
+        case Step::FloodBytes:
+            RunFlood(step);
+            break;
+        case Step::StallNow:
+            RunStall();
             return;
         }
     }

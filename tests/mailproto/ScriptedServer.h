@@ -22,6 +22,12 @@ public:
     // Answers each of the client's next lines with one reply.
     ScriptedServer &Replies(const QList<QByteArray> &replies);
     ScriptedServer &Close();
+    // Sends the bytes one at a time, intervalMs apart, while the client listens.
+    ScriptedServer &Trickle(const QByteArray &bytes, int intervalMs);
+    // Sends the pattern again and again, up to totalBytes, while the client listens.
+    ScriptedServer &Flood(const QByteArray &pattern, qint64 totalBytes);
+    // Says nothing more until the client hangs up (at most a minute).
+    ScriptedServer &Stall();
 
     void Start();
     quint16 Port() const { return fPort; }
@@ -31,11 +37,16 @@ public:
 private:
     struct Step
     {
-        enum Kind { SendChunk, ReadLine, ReadUntil, CloseNow } kind;
+        enum Kind { SendChunk, ReadLine, ReadUntil, CloseNow, TrickleBytes, FloodBytes, StallNow } kind;
         QByteArray bytes;
+        qint64 amount = 0;
     };
 
     void Run();
+    bool SendAll(const char *data, qint64 size);
+    void RunTrickle(const Step &step);
+    void RunFlood(const Step &step);
+    void RunStall();
     bool ReadMore(int timeoutMs);
     bool WaitFor(const QByteArray &marker);
 

@@ -4,8 +4,8 @@
 #include "EventLog.h"
 #include "ScriptedServer.h"
 
+#include "mailproto/EVrxCancelled.h"
 #include "mailproto/TVrxPOP.h"
-
 
 #include <gtest/gtest.h>
 
@@ -149,19 +149,75 @@ TEST(PopDialogue, ClosedOrSilentServerEndsTheRetrievalInOnError)
     }
 }
 
-TEST(PopDialogue, MisuseAndMalformedMessagesThrowAndKeepTheConnection)
+TEST(PopDialogue, MisuseThrowsAndAMalformedMessageComesBackAsItsRawText)
 {
     TVrxPOP idle;
-    EXPECT_EQ(ThrownText([&] { idle.Login(); }), u"Invalid Op. Not connected."_s);
+    EXPECT_EQ(ThrownText([&] { (void)idle.Login(); }), u"Invalid Op. Not connected."_s);
     EXPECT_EQ(ThrownText([&] { idle.Retrieve(1); }), u"Not connected."_s);
     EXPECT_EQ(ThrownText([&] { idle.Delete(1); }), u"Not connected."_s);
 
     ScriptedServer server;
     server.Send(Greeting).Replies({"+OK 1 80\r\n"}).Expect()
-        .Send("+OK\r\nContent-Type: multipart/mixed\r\n\r\nno parts here\r\n.\r\n").Start();
+        .Send("+OK\r\nFrom: Ann <a@b>\r\nSubject: broken\r\nContent-Type: multipart/mixed\r\n\r\nno parts\r\n..dot\r\n.\r\n")
+        .Replies({"+OK 2 0\r\n", "+OK\r\n.\r\n"}).Start();
     auto pop = ClientFor(server);
     pop->ErrorInFormatOfMsg = u"Error in message format"_s;
     pop->Connect();
-    EXPECT_EQ(ThrownText([&] { pop->Retrieve(1); }), u"Error in message format"_s);
+    const auto raw = pop->Retrieve(1);
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(pop->RetrieveNote(), u"Error in message format"_s);
+    EXPECT_EQ(raw->Subject, "broken");
+    EXPECT_EQ(raw->From, "Ann <a@b>");
+    EXPECT_EQ(raw->Text.mid(3), QList<QByteArray>({"", "no parts", ".dot"}));
     EXPECT_TRUE(pop->Connected());
+
+    // A message without a single line ends right after the status line.
+    const auto empty = pop->Retrieve(2);
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(pop->RetrieveNote().isEmpty());
+    EXPECT_TRUE(empty->Text.isEmpty());
+    EXPECT_TRUE(pop->Connected());
+}
+
+// A stop lands while the client waits; what the server still owes is read so that QUIT can
+// make the deletions sent so far take effect.
+TEST(PopDialogue, QuitAfterStopCatchesUpWithTheReplyInProgress)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<void(ScriptedServer &)> script;
+        std::function<void(TVrxPOP &)> interrupted;
+    };
+    const QList<Case> cases = {
+        {"mid-retrieval",
+         [](ScriptedServer &server) {
+             server.Replies({"+OK 1 30\r\n"}).Expect().Send("+OK\r\nSubject: slow\r\n\r\n").Trickle("body\r\n.\r\n", 30);
+         },
+         [](TVrxPOP &pop) { pop.Retrieve(1); }},
+        {"awaiting the DELE reply",
+         [](ScriptedServer &server) { server.Expect().Trickle("+OK deleted\r\n", 30); },
+         [](TVrxPOP &pop) { pop.Delete(1); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedServer server;
+        server.Send(Greeting);
+        c.script(server);
+        server.Replies({"+OK bye\r\n"}).Start();
+        auto pop = ClientFor(server);
+        EventLog log(*pop);
+        pop->Connect();
+        int polls = 0;
+        pop->MessageQueueHook = [&polls] {
+            if (++polls == 3)
+                throw EVrxCancelled();
+        };
+        EXPECT_THROW(c.interrupted(*pop), EVrxCancelled);
+        pop->MessageQueueHook = nullptr;
+        pop->QuitAfterStop();
+        EXPECT_FALSE(pop->Connected());
+        EXPECT_TRUE(server.Transcript().endsWith("QUIT\r\n"));
+        EXPECT_EQ(log.All().last(), u"OnQuit"_s) << log.All().join(u'|').toStdString();
+    }
 }

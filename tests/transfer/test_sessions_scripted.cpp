@@ -8,6 +8,7 @@
 #include "transfer/cSendSession.h"
 
 #include <QFileInfo>
+#include "storage/MailStorage.h"
 
 namespace {
 
@@ -185,21 +186,92 @@ TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)
     EXPECT_EQ(server.Transcript().count("DELE"), 0);
 }
 
-TEST_F(ScriptedSessionTest, AMalformedMessageStaysOnTheServerAndTheNextIsFetched)
+TEST_F(ScriptedSessionTest, AMalformedMessageIsStoredAsItsRawTextAndDeleted)
 {
     ScriptedServer server;
     server.Send("+OK ready\r\n")
         .Replies({"+OK\r\n", "+OK\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 100\r\n",
-                  "+OK\r\nSubject: bad\r\nContent-Type: multipart/mixed\r\n\r\nno boundary\r\n.\r\n",
+                  "+OK\r\nSubject: bad\r\nContent-Type: multipart/mixed\r\n\r\nno boundary\r\n.\r\n", "+OK deleted\r\n",
                   "+OK 2 100\r\n", "+OK\r\nSubject: good\r\n\r\nfine\r\n.\r\n", "+OK deleted\r\n", "+OK bye\r\n"});
     const auto session = fetchFrom(server);
-    EXPECT_EQ(session->Errors(),
-              QStringList{QStringLiteral("(Work) Message 1 was left on the server: Error in message format")});
-    ASSERT_EQ(messages("Inbox").size(), 1);
+    EXPECT_EQ(session->Errors(), QStringList{QStringLiteral(
+                                     "(Work) Message 1 could not be read and was stored as plain text: Error in message format")});
+    ASSERT_EQ(messages("Inbox").size(), 2);
     const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains("DELE 1\r\nLIST 2\r\n"));
     EXPECT_TRUE(transcript.contains("DELE 2\r\n"));
-    EXPECT_FALSE(transcript.contains("DELE 1\r\n"));
     EXPECT_EQ(session->Total(), 2);
+}
+
+// Only stored mail counts as new, and only stored mail is deleted on the server: a message
+// whose attachment cannot be written and one over the size limit both stay there.
+TEST_F(ScriptedSessionTest, MailThatIsNotStoredIsNeitherDeletedNorCounted)
+{
+    ASSERT_TRUE(cOptions::write(Opt::MaxMessageSizeMB, 1));
+    SetAttachmentsFolder(writeFile(QStringLiteral("not-a-folder"), "a file where the attachments folder should be"));
+    const QByteArray withAttachment = "+OK\r\nSubject: attached\r\nContent-Type: application/octet-stream; name=a.bin\r\n"
+                                      "Content-Transfer-Encoding: base64\r\n\r\nAAEC\r\n.\r\n";
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 3 300\r\n", "-ERR\r\n", "+OK 1 100\r\n", withAttachment,
+                  "+OK 2 5000000\r\n", "+OK 3 100\r\n", "+OK\r\nSubject: plain\r\n\r\nfine\r\n.\r\n",
+                  "+OK deleted\r\n", "+OK bye\r\n"});
+    const auto session = fetchFrom(server);
+    ASSERT_EQ(session->Errors().size(), 2) << session->Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(session->Errors().at(0).startsWith(QStringLiteral("(Work) Message 1 was left on the server: ")));
+    EXPECT_EQ(session->Errors().at(1),
+              QStringLiteral("(Work) Message 2 was left on the server: it has 5000000 bytes, more than the limit of 1048576 bytes"));
+    EXPECT_EQ(messages("Inbox").size(), 1);
+    EXPECT_EQ(session->Total(), 1);
+    const QByteArray transcript = server.Transcript();
+    EXPECT_EQ(transcript.count("DELE"), 1);
+    EXPECT_TRUE(transcript.contains("DELE 3\r\n"));
+    EXPECT_FALSE(transcript.contains("RETR 2\r\n"));
+}
+
+TEST_F(ScriptedSessionTest, NewMessagesPast65535KeepTheirNumbers)
+{
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 65537 300\r\n", "+OK 65535\r\n", "+OK 65536 20\r\n",
+                  "+OK\r\nSubject: one\r\n\r\nx\r\n.\r\n", "+OK\r\n", "+OK 65537 20\r\n",
+                  "+OK\r\nSubject: two\r\n\r\ny\r\n.\r\n", "+OK\r\n", "+OK bye\r\n"});
+    const auto session = fetchFrom(server);
+    EXPECT_TRUE(session->Errors().isEmpty()) << session->Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(session->Total(), 2);
+    const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains("RETR 65536\r\nDELE 65536\r\n"));
+    EXPECT_TRUE(transcript.contains("RETR 65537\r\nDELE 65537\r\nQUIT\r\n"));
+}
+
+// A stop during the second retrieval: the first message stays stored and its deletion takes
+// effect with QUIT; the second is neither stored nor deleted.
+TEST_F(ScriptedSessionTest, AStopKeepsWhatIsStoredAndLeavesTheRestOnTheServer)
+{
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 40\r\n",
+                  "+OK\r\nSubject: one\r\n\r\nfirst\r\n.\r\n", "+OK deleted\r\n", "+OK 2 40\r\n"})
+        .Expect().Send("+OK\r\nSubject: two\r\n\r\n").Trickle("second body\r\n.\r\n", 40)
+        .Replies({"+OK bye\r\n"});
+    server.Start();
+    addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
+                           QString::number(server.Port())));
+    cGetSession session(QStringList{QStringLiteral("Work")});
+    QObject::connect(&session, &cGetSession::OutputChanged, &session, [&session](const QString &text) {
+        if (text == QStringLiteral("Retrieving message 2 of 2"))
+            session.Cancel();
+    });
+    session.Start();
+    ASSERT_TRUE(runToEnd(session, 20000));
+    EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(session.StoppedEarly());
+    EXPECT_EQ(session.Total(), 1);
+    EXPECT_EQ(messages("Inbox").size(), 1);
+    const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains("DELE 1\r\n"));
+    EXPECT_FALSE(transcript.contains("DELE 2\r\n"));
+    EXPECT_TRUE(transcript.endsWith("QUIT\r\n"));
 }
 
 } // namespace

@@ -26,6 +26,8 @@ private slots:
     void twoQuickSendsShareOneWindowAndOneConnection();
     void withoutDefaultAccountTheWindowStaysOpenWithOneError();
     void anInvalidAccountIsSkippedAndTheWindowStaysOpen();
+    void closingTheSendWindowMidTransferKeepsTheMessageUnsent();
+    void closingTheGetWindowMidTransferLeavesTheMessageOnTheServer();
 
 private:
     void addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port);
@@ -123,6 +125,47 @@ void TestTransferWindows::anInvalidAccountIsSkippedAndTheWindowStaysOpen()
     QVERIFY(window);
     QCOMPARE(window->Errors(), QStringList{QStringLiteral("Account: Broken One or more setting is invalid, skipping.")});
     QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Inbox")).size(), 1);
+}
+
+// Closing (not hiding) a window frees its session while the worker waits for a stalled
+// server; the worker must be gone before any member it uses.
+void TestTransferWindows::closingTheSendWindowMidTransferKeepsTheMessageUnsent()
+{
+    ScriptedServer server;
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go on\r\n"})
+        .ExpectUntil("\r\n.\r\n").Stall();
+    server.Start();
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), server.Port(), 110);
+    QVERIFY(cAccountStore::SetDefaultAccountName(QStringLiteral("Work")));
+
+    SendMessages({unsentMessage("interrupted")});
+    QPointer<TfrmSendMail> window = TfrmSendMail::Running();
+    QVERIFY(window);
+    auto *operation = window->findChild<QLabel *>(QStringLiteral("lblCurrentOperation"));
+    QTRY_COMPARE_WITH_TIMEOUT(operation->text(), QStringLiteral("Sending message..."), 10000);
+    window->close();
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
+    QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Unsent")).size(), 1);
+    QVERIFY(server.Transcript().contains("\r\n.\r\n"));
+}
+
+void TestTransferWindows::closingTheGetWindowMidTransferLeavesTheMessageOnTheServer()
+{
+    ScriptedServer server;
+    server.Send("+OK ready\r\n").Replies({"+OK\r\n", "+OK\r\n", "+OK 1 100\r\n", "-ERR no LAST\r\n", "+OK 1 100\r\n"})
+        .Expect().Send("+OK\r\nSubject: cut\r\n\r\nhalf").Stall();
+    server.Start();
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, server.Port());
+
+    StartMailCheck();
+    QPointer<TfrmGetMail> window = TfrmGetMail::Existing();
+    QVERIFY(window);
+    auto *output = window->findChild<QLabel *>(QStringLiteral("lblOutput"));
+    QTRY_COMPARE_WITH_TIMEOUT(output->text(), QStringLiteral("Retrieving message 1 of 1"), 10000);
+    window->close();
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
+    QVERIFY(cFolderStore::MessageFiles(QStringLiteral("Inbox")).isEmpty());
+    QVERIFY(!server.Transcript().contains("DELE"));
 }
 
 QTEST_MAIN(TestTransferWindows)
