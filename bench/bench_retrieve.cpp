@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr qsizetype MessageBytes = 72 * 1024 * 1024;
+constexpr qsizetype MessageBytes = 100 * 1024 * 1024;
 
 // Peak resident size since the last reset, in bytes (Linux: VmHWM, reset by clear_refs 5).
 qint64 PeakResident()
