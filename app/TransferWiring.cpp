@@ -2,6 +2,7 @@
 
 #include "storage/cMailMessage.h"
 #include "ui/transfer/cTransferEvents.h"
+#include "ui/transfer/cTransferWindow.h"
 #include "ui/transfer/unitAccounts.h"
 #include "ui/transfer/unitCreateNewAccount.h"
 #include "ui/transfer/unitGetMail.h"
@@ -10,6 +11,7 @@
 #include "ui/main/unitMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace {
 
@@ -43,6 +45,8 @@ void wireReports(TfrmMain &frmMain)
 void WireTransfer(TfrmMain &frmMain)
 {
     wireReports(frmMain);
+    // Ending the program stops a running transfer first; its worker must not outlive the program.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &frmMain, &cTransferWindow::EndAll);
     const auto checkAll = [&frmMain] { StartMailCheck({}, false, &frmMain); };
     wire(frmMain, "TB_Receive", checkAll);
     wire(frmMain, "mnuTools_CheckMail", checkAll);

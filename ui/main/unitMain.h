@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QSystemTrayIcon>
 #include <QUrl>
 #include <functional>
 
@@ -22,7 +23,6 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QSplitter;
-class QSystemTrayIcon;
 class QTimer;
 class QToolBar;
 class QTreeWidget;
@@ -61,6 +61,8 @@ public:
     void SetStatusText(int panel, const QString &text);
     QString StatusText(int panel) const;
     void SetTrayNewMail(const QString &hint);
+    // How long a selected unread message is shown before it is marked read (3000 ms).
+    void SetReadDelay(int milliseconds);
     void ResetTrayIcon();
     // A message being received, put at the top of the list while Inbox is shown; the list's
     // change handling is suspended meanwhile. Returns whether a row was added.
@@ -103,6 +105,8 @@ protected:
 
 private slots:
     void lstMsgsChange();
+    void lstMsgsClick(QTreeWidgetItem *entry);
+    void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
     void lstFoldersChange();
     void tmrReadUnreadTimer();
     void tmrShowNewMsgWindowTimer();
@@ -137,6 +141,9 @@ private:
     QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, int folderKind) const;
     QTreeWidgetItem *SelectedEntry() const;
     void SetEntryIcon(QTreeWidgetItem *entry, int icon) const;
+    // The preview update; only a selection the user made starts the read timer.
+    void ShowSelection(bool byUser);
+    void StartReadTimer();
     void ShowPreview(QTreeWidgetItem *entry);
     void ClearPreview();
 
