@@ -162,8 +162,6 @@ private slots:
         const QString firstShown = TfrmMain::EntryPath(shownFirst);
         const QString secondShown = firstShown == first ? second : first;
         QVERIFY(!part<QTimer>(window, "tmrReadUnread")->isActive());
-        QTest::qWait(kReadDelayMs * 5);
-        QVERIFY(!cUiFixture::isReadOnDisk(firstShown));
 
         window.SetTrayNewMail(u"2 new message(s)"_s);
         clickEntry(window, shownFirst);

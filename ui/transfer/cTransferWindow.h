@@ -8,6 +8,7 @@
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 
+#include <QRect>
 #include <QStringList>
 
 class QGroupBox;
