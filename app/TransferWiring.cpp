@@ -2,12 +2,15 @@
 
 #include "storage/cMailMessage.h"
 #include "ui/transfer/cTransferEvents.h"
+#include "ui/transfer/cTransferWindow.h"
 #include "ui/transfer/unitAccounts.h"
 #include "ui/transfer/unitCreateNewAccount.h"
 #include "ui/transfer/unitGetMail.h"
 #include "ui/transfer/unitSendMail.h"
 #include "ui/transfer/unitSendMail_SelectAccount.h"
 #include "ui/main/unitMain.h"
+
+#include <QCoreApplication>
 
 namespace {
 
@@ -35,6 +38,8 @@ void wireReports(TfrmMain &frmMain)
 void WireTransfer(TfrmMain &frmMain)
 {
     wireReports(frmMain);
+    // Ending the program stops a running transfer first; its worker must not outlive the program.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &frmMain, &cTransferWindow::EndAll);
     const auto checkAll = [&frmMain] { StartMailCheck({}, false, &frmMain); };
     frmMain.WireCommand(eMainCommand::TB_Receive, checkAll);
     frmMain.WireCommand(eMainCommand::mnuTools_CheckMail, checkAll);

@@ -3,18 +3,20 @@
 #include "storage/cIniSection.h"
 
 namespace {
+constexpr int kHighestPort = 65535;
+}
 
-int portOr(const QString &text, int usual)
+std::optional<int> cAccount::PortNumber(const QString &text)
 {
-    int port = usual;
-    cIniSection::parseInteger(text.toUtf8(), &port);
+    int port = 0;
+    if (!cIniSection::parseInteger(text.toUtf8(), &port) || port < 1 || port > kHighestPort)
+        return std::nullopt;
     return port;
 }
 
-} // namespace
-
-int cAccount::Pop3PortNumber() const { return portOr(pop3Port, 110); }
-int cAccount::SmtpPortNumber() const { return portOr(smtpPort, 25); }
+// An integer outside the port range would wrap to some other port on the socket.
+int cAccount::Pop3PortNumber() const { return PortNumber(pop3Port).value_or(110); }
+int cAccount::SmtpPortNumber() const { return PortNumber(smtpPort).value_or(25); }
 
 bool cAccount::CanSend() const
 {

@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 struct cAccount
 {
     QString section;
@@ -19,7 +21,9 @@ struct cAccount
     QString smtpPort = QStringLiteral("25");
     bool leaveMailOnServer = false;
 
-    // Ports that are no integer fall back to the protocol's usual one.
+    // A port text as a number from 1 to 65535; none for anything else.
+    static std::optional<int> PortNumber(const QString &text);
+    // Ports that are no port number fall back to the protocol's usual one.
     int Pop3PortNumber() const;
     int SmtpPortNumber() const;
     // What the sessions need: a non-blank name and an SMTP server to send; a POP3 server,

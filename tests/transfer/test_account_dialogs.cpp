@@ -173,6 +173,8 @@ private slots:
     void wizardCancelWritesNothing();
     void wizardDoneWritesItsNineKeysAndTheDefaultOnlyWhenTicked();
     void wizardAsksBeforeReplacingAnExistingAccount();
+    void wizardShowsSamplesThatAreNeverSaved();
+    void dialogsRefuseANamelessAccountOrAPortThatIsNoPortNamingTheField();
     void tabMovesThroughTheFieldsInTheirOrder();
     void propertiesRoundTripEveryKeyAndLeaveUnreadablePasswordBytesAlone();
     void propertiesWindowsOutliveTheAccountsWindow();
@@ -337,7 +339,7 @@ void TestAccountDialogs::wizardDoneWritesItsNineKeysAndTheDefaultOnlyWhenTicked(
     setField(&first, "edtPassword", u"pa=ss wörd"_s);
     setField(&first, "edtPOP3", u"pop3.example.org"_s);
     setField(&first, "edtSMTP", u"smtp.example.org"_s);
-    setField(&first, "edtPort_SMTP", u"abc"_s);
+    setField(&first, "edtPort_SMTP", u"2525"_s);
     first.show();
     QTest::keyClick(&first, Qt::Key_Return);
     QCOMPARE(first.result(), int(QDialog::Accepted));
@@ -350,7 +352,7 @@ void TestAccountDialogs::wizardDoneWritesItsNineKeysAndTheDefaultOnlyWhenTicked(
     QCOMPARE(written.replyAddress, u"ann@example.org"_s);
     QCOMPARE(written.password, u"pa=ss wörd"_s.toUtf8());
     QCOMPARE(written.pop3Port, u"110"_s);
-    QCOMPARE(written.smtpPort, u"abc"_s);
+    QCOMPARE(written.smtpPort, u"2525"_s);
     QCOMPARE(cAccountStore::GetDefaultAccountName(), section);
 
     TfrmCreateNewAccount second;
@@ -386,6 +388,68 @@ void TestAccountDialogs::wizardAsksBeforeReplacingAnExistingAccount()
     QCOMPARE(replaced.email, u"new@example.org"_s);
     QCOMPARE(replaced.organisation, u"Old Org"_s);
     QVERIFY(replaced.leaveMailOnServer);
+}
+
+void TestAccountDialogs::wizardShowsSamplesThatAreNeverSaved()
+{
+    TfrmCreateNewAccount wizard;
+    const QList<std::pair<const char *, QString>> samples = {
+        {"edtName", u"Your Name"_s}, {"edtEMail", u"you@example.com"_s}, {"edtUserID", u"your_user_id"_s},
+        {"edtPOP3", u"pop3."_s},     {"edtSMTP", u"smtp."_s}};
+    for (const auto &[name, sample] : samples) {
+        QCOMPARE(child<QLineEdit>(&wizard, name)->placeholderText(), sample);
+        QVERIFY2(child<QLineEdit>(&wizard, name)->text().isEmpty(), name);
+    }
+    click(&wizard, "btnOK");
+    QCOMPARE(wizard.result(), int(QDialog::Accepted));
+    const cAccount written = cAccountStore::ReadAccount(u"My mail account"_s);
+    QCOMPARE((QStringList{written.name, written.email, written.userId, written.pop3Server, written.smtpServer}),
+             QStringList(5));
+}
+
+void TestAccountDialogs::dialogsRefuseANamelessAccountOrAPortThatIsNoPortNamingTheField()
+{
+    struct cCase
+    {
+        const char *field;
+        QString typed;
+        QString named; // what the warning must say
+    };
+    const QList<cCase> wizardCases = {{"edtAccountName", u"   "_s, u"Account name"_s},
+                                      {"edtPort_POP3", u"abc"_s, u"POP3 port"_s},
+                                      {"edtPort_SMTP", u"0"_s, u"SMTP port"_s},
+                                      {"edtPort_SMTP", u"70000"_s, u"SMTP port"_s}};
+    for (const cCase &c : wizardCases) {
+        TfrmCreateNewAccount wizard;
+        wizard.show();
+        setField(&wizard, c.field, c.typed);
+        cBoxAnswerer boxes(QMessageBox::Ok);
+        click(&wizard, "btnOK");
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].contains(c.named), qPrintable(boxes.texts[0]));
+        QVERIFY(wizard.isVisible());
+        QCOMPARE(wizard.focusWidget(), child<QLineEdit>(&wizard, c.field));
+        QVERIFY(!cAccountStore::AccountsExist());
+        QVERIFY(cAccountStore::GetDefaultAccountName().isEmpty());
+    }
+
+    cAccount stored = account(u"Work"_s, u"me@work.example"_s);
+    stored.pop3Port = u"995"_s;
+    QVERIFY(cAccountStore::WriteAccount(stored));
+    auto *props = new TfrmAccountProps;
+    props->LoadAccount(u"Work"_s);
+    props->show();
+    setField(props, "edtName", u"Changed"_s);
+    setField(props, "edtPOP3Port", u"99999"_s);
+    cBoxAnswerer boxes(QMessageBox::Ok);
+    click(props, "btnOK");
+    QTRY_COMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts[0].contains(u"POP3 server port"_s), qPrintable(boxes.texts[0]));
+    QVERIFY(props->isVisible());
+    QCOMPARE(props->findChild<QTabWidget *>()->currentIndex(), 2);
+    QCOMPARE(cAccountStore::ReadAccount(u"Work"_s).pop3Port, u"995"_s);
+    QCOMPARE(cAccountStore::ReadAccount(u"Work"_s).name, QString());
+    delete props;
 }
 
 void TestAccountDialogs::tabMovesThroughTheFieldsInTheirOrder()

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -33,6 +34,15 @@ protected:
 
     QTemporaryDir fDir;
 };
+
+// Every stored password depends on these bytes: a changed constant would lock users out.
+TEST(Scrambler, KnownPasswordsGiveTheirKnownStoredTexts)
+{
+    EXPECT_EQ(ScrambleText("secret").toHex(), QByteArray("19265b9b3e8f"));
+    EXPECT_EQ(ScrambleText("Pa55 w\xc3\xb6rd!").toHex(), QByteArray("3a345225fb03c434ce2720"));
+    EXPECT_EQ(UnscrambleText(QByteArray::fromHex("19265b9b3e8f")), QByteArray("secret"));
+    EXPECT_EQ(cAccountStore::StoredPassword("secret"), QByteArray::fromHex("19265b9b3e8f"));
+}
 
 TEST(Scrambler, EveryTextRoundTripsAndTheEmptyTextStaysEmpty)
 {
@@ -87,6 +97,24 @@ TEST_F(AccountsTest, PortsThatAreNoNumberFallBack)
     EXPECT_EQ(a.Pop3PortNumber(), 110);
     EXPECT_FALSE(a.CanSend());
     EXPECT_FALSE(a.CanReceive());
+}
+
+TEST(AccountPorts, OnlyNumbersFrom1To65535ArePorts)
+{
+    const struct
+    {
+        const char *text;
+        std::optional<int> port;
+    } cases[] = {{"110", 110}, {" 2525 ", 2525}, {"1", 1},          {"65535", 65535},    {"0", std::nullopt},
+                 {"65536", std::nullopt}, {"70000", std::nullopt}, {"-25", std::nullopt}, {"abc", std::nullopt},
+                 {"", std::nullopt},      {"25a", std::nullopt}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(cAccount::PortNumber(QString::fromUtf8(c.text)), c.port) << c.text;
+        cAccount a;
+        a.smtpPort = a.pop3Port = QString::fromUtf8(c.text);
+        EXPECT_EQ(a.SmtpPortNumber(), c.port.value_or(25)) << c.text;
+        EXPECT_EQ(a.Pop3PortNumber(), c.port.value_or(110)) << c.text;
+    }
 }
 
 TEST_F(AccountsTest, RenamingTheDefaultAccountKeepsItTheDefault)

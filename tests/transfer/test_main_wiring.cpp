@@ -7,11 +7,15 @@
 #include "tests/ui/UiFixture.h"
 #include "transfer/cAccountStore.h"
 #include "ui/transfer/unitGetMail.h"
+#include "ui/transfer/unitSendMail.h"
 #include "ui/main/unitMain.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -22,6 +26,7 @@ class TestMainWiring : public QObject
 private slots:
     void receivingWithoutAccountOffersOne();
     void receivedMessagesAppearAtTheTopOfInbox();
+    void exitEndsTheProgramAndStopsARunningTransfer();
 
     void everyTransferCommandIsWired();
 };
@@ -46,17 +51,19 @@ void TestMainWiring::receivingWithoutAccountOffersOne()
     TfrmMain frmMain;
     QVERIFY(CreateMainWindow(frmMain));
     QString question;
+    bool wizardClosed = false;
     // The new-account wizard opened at start (no account yet) is cancelled first.
-    answerModals([&question](QWidget *modal) {
+    answerModals([&question, &wizardClosed](QWidget *modal) {
         if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             question = box->text();
             box->button(QMessageBox::No)->click();
             return false;
         }
         modal->close();
+        wizardClosed = true;
         return true;
     });
-    QTest::qWait(200);
+    QTRY_VERIFY(wizardClosed);
     QAction *receive = frmMain.Command(eMainCommand::TB_Receive);
     QVERIFY(receive && receive->isEnabled());
     receive->trigger();
@@ -93,6 +100,44 @@ void TestMainWiring::receivedMessagesAppearAtTheTopOfInbox()
     QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(0), u"1 new message(s)"_s, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!TfrmGetMail::Existing(), 10000);
     QCOMPARE(cFolderStore::MessageFiles(u"Inbox"_s).size(), 2);
+}
+
+// A server that answers nothing keeps the send window open and its session waiting; Exit must
+// still end the program, stopping that session first, and the message stays unsent.
+void TestMainWiring::exitEndsTheProgramAndStopsARunningTransfer()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    ScriptedServer silent;
+    silent.Start();
+    cAccount account;
+    account.section = u"Work"_s;
+    account.smtpServer = u"127.0.0.1"_s;
+    account.smtpPort = QString::number(silent.Port());
+    QVERIFY(cAccountStore::WriteAccount(account));
+    QVERIFY(cAccountStore::SetDefaultAccountName(account.section));
+    cMailMessage unsent = cUiFixture::message("waiting");
+    unsent.From = "Ann <ann@example.org>";
+    QVERIFY(!fixture.putMessage(u"Unsent"_s, u"mail1.qrz"_s, unsent).isEmpty());
+
+    TfrmMain frmMain;
+    QVERIFY(CreateMainWindow(frmMain));
+    frmMain.Command(eMainCommand::mnuTools_SendUnsent)->trigger();
+    QPointer<QWidget> sendWindow = TfrmSendMail::Running();
+    QVERIFY(sendWindow && sendWindow->isVisible());
+    // Connected, the session now waits for a greeting that never comes.
+    QTRY_COMPARE(sendWindow->findChild<QLabel *>(u"lblConnectionStatus"_s)->text(), u"Connected"_s);
+
+    QTimer::singleShot(0, &frmMain, [&frmMain] { frmMain.findChild<QAction *>(u"mnuFile_Exit"_s)->trigger(); });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(20000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(sendWindow.isNull());
+    QVERIFY(!frmMain.isVisible());
+    QCOMPARE(cFolderStore::MessageFiles(u"Unsent"_s).size(), 1);
+    QVERIFY(cFolderStore::MessageFiles(u"Sent items"_s).isEmpty());
 }
 
 QTEST_MAIN(TestMainWiring)

@@ -12,6 +12,8 @@
 #include "ui/wndlist/unitWndListProcs.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,10 +30,21 @@ private slots:
     void anInvalidAccountIsSkippedAndTheWindowStaysOpen();
     void closingTheSendWindowMidTransferKeepsTheMessageUnsent();
     void closingTheGetWindowMidTransferLeavesTheMessageOnTheServer();
+    void stopEndsAHungTransferAndLosesNothing();
+    void receiveAfterHidingAFailedCheckChecksAgain();
+    void windowsOpenOnTheScreenAndGrowOnlyWithinIt();
 
 private:
     void addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port);
     static QString unsentMessage(const QByteArray &subject) { return WriteUnsentMessage(subject); }
+    static QPushButton *stopButton(QWidget *window)
+    {
+        return window->findChild<QPushButton *>(QStringLiteral("btnStop"));
+    }
+    static QString shown(QWidget *window, const char *label)
+    {
+        return window->findChild<QLabel *>(QLatin1String(label))->text();
+    }
 
     QTemporaryDir *fDir = nullptr;
 };
@@ -99,6 +112,7 @@ void TestTransferWindows::withoutDefaultAccountTheWindowStaysOpenWithOneError()
     QTRY_VERIFY_WITH_TIMEOUT(window->ErrorsShown(), 10000);
     QCOMPARE(window->Errors(), QStringList{QStringLiteral("No default account is set. Cannot send.")});
     QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Unsent")).size(), 1);
+    QVERIFY(!stopButton(window)->isEnabled());
 }
 
 void TestTransferWindows::anInvalidAccountIsSkippedAndTheWindowStaysOpen()
@@ -166,6 +180,85 @@ void TestTransferWindows::closingTheGetWindowMidTransferLeavesTheMessageOnTheSer
     QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
     QVERIFY(cFolderStore::MessageFiles(QStringLiteral("Inbox")).isEmpty());
     QVERIFY(!server.Transcript().contains("DELE"));
+}
+
+// Servers that accept and then say nothing: without Stop each window would wait for the reply
+// time-out. A stopped check also does not go on to send.
+void TestTransferWindows::stopEndsAHungTransferAndLosesNothing()
+{
+    ScriptedServer silentSmtp;
+    silentSmtp.Start();
+    ScriptedServer silentPop;
+    silentPop.Start();
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), silentSmtp.Port(), silentPop.Port());
+    QVERIFY(cAccountStore::SetDefaultAccountName(QStringLiteral("Work")));
+    QVERIFY(cOptions::write(Opt::SendMailAfterMailFetch, true));
+
+    SendMessages({unsentMessage("never started")});
+    QPointer<TfrmSendMail> unstarted = TfrmSendMail::Running();
+    QVERIFY(stopButton(unstarted)->isVisible() && stopButton(unstarted)->isEnabled());
+    stopButton(unstarted)->click();
+    QTRY_VERIFY(unstarted.isNull());
+
+    SendMessages({unsentMessage("hung")});
+    QPointer<TfrmSendMail> sending = TfrmSendMail::Running();
+    QTRY_COMPARE(shown(sending, "lblConnectionStatus"), QStringLiteral("Connected"));
+    stopButton(sending)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(sending.isNull() || sending->Concluded(), 10000);
+    QCOMPARE(cFolderStore::MessageFiles(QStringLiteral("Unsent")).size(), 2);
+    QVERIFY(cFolderStore::MessageFiles(QStringLiteral("Sent items")).isEmpty());
+    delete sending;
+
+    StartMailCheck();
+    QPointer<TfrmGetMail> receiving = TfrmGetMail::Existing();
+    QTRY_COMPARE(shown(receiving, "lblOutput"), QStringLiteral("Attempting to connect to server..."));
+    stopButton(receiving)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(receiving.isNull() || receiving->Concluded(), 10000);
+    QVERIFY(!TfrmSendMail::Running());
+    QVERIFY(cFolderStore::MessageFiles(QStringLiteral("Inbox")).isEmpty());
+}
+
+void TestTransferWindows::receiveAfterHidingAFailedCheckChecksAgain()
+{
+    addAccount(QStringLiteral("Broken"), QString(), 25, 110);
+    StartMailCheck();
+    QPointer<TfrmGetMail> failed = TfrmGetMail::Existing();
+    QTRY_VERIFY(failed->Concluded());
+    QCOMPARE(failed->Errors().size(), 1);
+    failed->findChild<QPushButton *>(QStringLiteral("Button2"))->click();
+    QVERIFY(!failed->isVisible());
+
+    StartMailCheck();
+    QPointer<TfrmGetMail> again = TfrmGetMail::Existing();
+    QVERIFY(again && again != failed);
+    QVERIFY(again->isVisible());
+    QTRY_VERIFY(failed.isNull());
+    QTRY_COMPARE(again->Errors().size(), 1);
+}
+
+void TestTransferWindows::windowsOpenOnTheScreenAndGrowOnlyWithinIt()
+{
+    const QRect area(0, 0, 800, 600);
+    const struct
+    {
+        QRect frame;
+        QRect fitted;
+    } cases[] = {{QRect(100, 100, 300, 200), QRect(100, 100, 300, 200)},
+                 {QRect(700, 500, 300, 200), QRect(500, 400, 300, 200)},
+                 {QRect(-50, -30, 300, 200), QRect(0, 0, 300, 200)},
+                 {QRect(10, 10, 1000, 900), QRect(0, 0, 800, 600)}};
+    for (const auto &c : cases)
+        QCOMPARE(FittedInto(c.frame, area), c.fitted);
+
+    addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, 110);
+    SendMessages({unsentMessage("stays")});
+    TfrmSendMail *window = TfrmSendMail::Running();
+    const QRect screen = window->screen()->availableGeometry();
+    QVERIFY(screen.contains(window->frameGeometry()));
+    // Moved to the bottom before its errors unfold below it.
+    window->move(screen.left(), screen.bottom() + 1 - window->frameGeometry().height());
+    QTRY_VERIFY_WITH_TIMEOUT(window->ErrorsShown(), 10000);
+    QVERIFY(screen.contains(window->frameGeometry()));
 }
 
 QTEST_MAIN(TestTransferWindows)

@@ -17,6 +17,7 @@
 #include <QSystemTrayIcon>
 #include <QTextBrowser>
 #include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
@@ -49,6 +50,11 @@ class TestMainWindow : public QObject
     {
         QTreeWidget *folders = part<QTreeWidget>(window, "lstFolders");
         folders->setCurrentItem(folders->findItems(folder, Qt::MatchExactly).value(0));
+    }
+    static constexpr int kReadDelayMs = 40;
+    static void clickEntry(const TfrmMain &window, QTreeWidgetItem *entry)
+    {
+        QTest::mouseClick(list(window)->viewport(), Qt::LeftButton, {}, list(window)->visualItemRect(entry).center());
     }
     static int rowOf(const TfrmMain &window, const QString &path)
     {
@@ -139,40 +145,62 @@ private slots:
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob,\nsee you.\nAnn"_s);
     }
 
-    void anUnreadMessageIsMarkedReadAfterThreeSeconds()
+    // Start-up shows the first message without choosing it; the user's selection, by a new
+    // selection or a click on the one shown, marks it read after the delay, and leaving it
+    // before then keeps it unread.
+    void onlyAMessageTheUserChoseAndLookedAtIsMarkedRead()
     {
         const QString first = fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One", false));
         cMailMessage htmlUnread = cUiFixture::message("Two", false);
         htmlUnread.Html = true;
         const QString second = fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, htmlUnread);
         TfrmMain window;
+        window.SetReadDelay(kReadDelayMs);
         QVERIFY(create(window));
         QTreeWidgetItem *shownFirst = list(window)->currentItem();
         const QString firstShown = TfrmMain::EntryPath(shownFirst);
         const QString secondShown = firstShown == first ? second : first;
-        QCOMPARE(TfrmMain::EntryIcon(shownFirst), MsgImage::Unread);
+        QVERIFY(!part<QTimer>(window, "tmrReadUnread")->isActive());
 
         window.SetTrayNewMail(u"2 new message(s)"_s);
-        QTest::qWait(300);
-        list(window)->setCurrentItem(list(window)->topLevelItem(rowOf(window, secondShown)));
+        clickEntry(window, shownFirst);
         QCOMPARE(window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s)->toolTip(), u"Tolvan Ravelin"_s);
-        QTest::qWait(3300);
+        list(window)->setCurrentItem(list(window)->topLevelItem(rowOf(window, secondShown)));
+        const int readIcon = secondShown == second ? MsgImage::Html : MsgImage::Plain;
+        QTRY_COMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), readIcon);
+        QVERIFY(cUiFixture::isReadOnDisk(secondShown));
         QVERIFY(!cUiFixture::isReadOnDisk(firstShown));
         QCOMPARE(TfrmMain::EntryIcon(shownFirst), MsgImage::Unread);
-        QVERIFY(cUiFixture::isReadOnDisk(secondShown));
-        const int readIcon = secondShown == second ? MsgImage::Html : MsgImage::Plain;
-        QCOMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), readIcon);
+
+        clickEntry(window, shownFirst);
+        QTRY_VERIFY(cUiFixture::isReadOnDisk(firstShown));
     }
 
     void aMessageGoneFromDiskStaysUnreadAndSaysWhy()
     {
         const QString path = fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("Gone", false));
         TfrmMain window;
+        window.SetReadDelay(kReadDelayMs);
         QVERIFY(create(window));
         QVERIFY(QFile::remove(path));
-        QTest::qWait(3300);
+        clickEntry(window, list(window)->currentItem());
+        QTRY_VERIFY(window.StatusText(1).contains(path));
         QCOMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), MsgImage::Unread);
-        QVERIFY(window.StatusText(1).contains(path));
+    }
+
+    void aLeftClickOnTheTrayIconRestoresTheWindow()
+    {
+        TfrmMain window;
+        QVERIFY(create(window));
+        auto *tray = window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s);
+        window.showMinimized();
+        emit tray->activated(QSystemTrayIcon::Context);
+        QVERIFY(window.isMinimized());
+        emit tray->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!window.isMinimized());
+        window.hide();
+        emit tray->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(window.isVisible());
     }
 
     void windowSettingsAreWrittenOnCloseAndAppliedAtTheNextStart()

@@ -71,6 +71,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     RxTrayIcon = new QSystemTrayIcon(this);
     RxTrayIcon->setObjectName(u"RxTrayIcon"_s);
     RxTrayIcon->setToolTip(kCaption);
+    connect(RxTrayIcon, &QSystemTrayIcon::activated, this, &TfrmMain::RxTrayIconClick);
     ConnectWindowList();
     connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, this, &TfrmMain::RefreshIfShown);
     RefreshCommandStates();
@@ -173,6 +174,7 @@ void TfrmMain::BuildPanes()
     lstMsgs->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstMsgs->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(lstMsgs, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::lstMsgsChange);
+    connect(lstMsgs, &QTreeWidget::itemClicked, this, &TfrmMain::lstMsgsClick);
 
     htmlView = new cPreviewBrowser;
     htmlView->setObjectName(u"htmlView"_s);
@@ -489,7 +491,8 @@ void TfrmMain::LoadMessageList(const QString &folder)
             lstMsgs->setCurrentItem(entries.first());
         fLoading = false;
     }
-    lstMsgsChange();
+    // The first entry is shown, not chosen: it stays unread until the user selects it.
+    ShowSelection(false);
 }
 
 void TfrmMain::ShowMessageCount()
@@ -519,23 +522,55 @@ QTreeWidgetItem *TfrmMain::SelectedEntry() const
 
 void TfrmMain::lstMsgsChange()
 {
+    ShowSelection(true);
+}
+
+void TfrmMain::ShowSelection(bool byUser)
+{
     if (fLoading)
         return;
     RefreshCommandStates();
+    tmrReadUnread->stop();
     QTreeWidgetItem *entry = SelectedEntry();
     if (!entry) {
         lstAttachments->hide();
         ClearPreview();
-        tmrReadUnread->stop();
         return;
     }
     ShowPreview(entry);
-    if (EntryIcon(entry) != MsgImage::Unread) {
-        tmrReadUnread->stop();
+    if (byUser)
+        StartReadTimer();
+}
+
+void TfrmMain::lstMsgsClick(QTreeWidgetItem *entry)
+{
+    // A click on the entry already shown chooses it without changing the selection.
+    if (entry == SelectedEntry() && !tmrReadUnread->isActive())
+        StartReadTimer();
+}
+
+void TfrmMain::StartReadTimer()
+{
+    QTreeWidgetItem *entry = SelectedEntry();
+    if (!entry || EntryIcon(entry) != MsgImage::Unread)
         return;
-    }
     tmrReadUnread->start();
     ResetTrayIcon();
+}
+
+void TfrmMain::SetReadDelay(int milliseconds)
+{
+    tmrReadUnread->setInterval(milliseconds);
+}
+
+void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Trigger)
+        return;
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfrmMain::ShowPreview(QTreeWidgetItem *entry)

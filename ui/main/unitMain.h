@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QList>
 #include <QMainWindow>
+#include <QSystemTrayIcon>
 #include <QUrl>
 #include <array>
 #include <functional>
@@ -25,7 +26,6 @@ class QLabel;
 class QListWidget;
 class QMenu;
 class QSplitter;
-class QSystemTrayIcon;
 class QTimer;
 class QToolBar;
 class QTreeWidget;
@@ -66,6 +66,8 @@ public:
     void SetStatusText(int panel, const QString &text);
     QString StatusText(int panel) const;
     void SetTrayNewMail(const QString &hint);
+    // How long a selected unread message is shown before it is marked read (3000 ms).
+    void SetReadDelay(int milliseconds);
     void ResetTrayIcon();
     // A message being received, put at the top of the list while Inbox is shown; the list's
     // change handling is suspended meanwhile. Returns whether a row was added.
@@ -109,6 +111,8 @@ protected:
 
 private slots:
     void lstMsgsChange();
+    void lstMsgsClick(QTreeWidgetItem *entry);
+    void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
     void lstFoldersChange();
     void tmrReadUnreadTimer();
     void tmrShowNewMsgWindowTimer();
@@ -142,6 +146,9 @@ private:
     QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const;
     QTreeWidgetItem *SelectedEntry() const;
     void SetEntryIcon(QTreeWidgetItem *entry, int icon) const;
+    // The preview update; only a selection the user made starts the read timer.
+    void ShowSelection(bool byUser);
+    void StartReadTimer();
     void ShowPreview(QTreeWidgetItem *entry);
     void ClearPreview();
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +18,17 @@ namespace {
 
 const QString kCaption = u"Tolvan Ravelin"_s;
 constexpr int kMaxPasswordLength = 255;
+
+void showField(QWidget *field)
+{
+    for (QWidget *ancestor = field->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        auto *pages = qobject_cast<QTabWidget *>(ancestor);
+        for (int index = 0; pages && index < pages->count(); ++index)
+            if (pages->widget(index)->isAncestorOf(field))
+                pages->setCurrentIndex(index);
+    }
+    field->setFocus();
+}
 
 } // namespace
 
@@ -42,6 +54,13 @@ QLineEdit *AddField(QFormLayout *form, const QString &label, const char *objectN
     auto *edit = new QLineEdit(text);
     edit->setObjectName(QLatin1String(objectName));
     form->addRow(label, edit);
+    return edit;
+}
+
+QLineEdit *AddSampleField(QFormLayout *form, const QString &label, const char *objectName, const QString &sample)
+{
+    QLineEdit *edit = AddField(form, label, objectName);
+    edit->setPlaceholderText(sample);
     return edit;
 }
 
@@ -98,4 +117,16 @@ bool AskYesNo(QWidget *parent, const QString &caption, const QString &text)
 void WarnFailure(QWidget *parent, const QString &what, const QString &reason)
 {
     QMessageBox::warning(parent, kCaption, what + u"\n\n"_s + reason);
+}
+
+bool WarnFirstProblem(QWidget *parent, const QString &what, const QList<cFieldProblem> &problems)
+{
+    for (const cFieldProblem &entry : problems) {
+        if (entry.problem.isEmpty())
+            continue;
+        WarnFailure(parent, what, entry.problem);
+        showField(entry.field);
+        return true;
+    }
+    return false;
 }

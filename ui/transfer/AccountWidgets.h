@@ -2,6 +2,7 @@
 // Pieces the account windows share: headings, edit fields, the account icons and the modal
 // boxes for a question or a failed write. Texts stay with the windows that show them.
 #include <QIcon>
+#include <QList>
 #include <QString>
 
 class QDialog;
@@ -17,6 +18,8 @@ QLabel *MakeHeading(const QString &text);
 QLabel *MakeNote(const QString &text);
 // A labelled edit field added to a form; the label is the field's buddy.
 QLineEdit *AddField(QFormLayout *form, const QString &label, const char *objectName, const QString &text = {});
+// An empty field that shows text as an example of what to type.
+QLineEdit *AddSampleField(QFormLayout *form, const QString &label, const char *objectName, const QString &sample);
 // Masked with "*" and limited to the 255 characters the accounts file keeps.
 QLineEdit *AddPasswordField(QFormLayout *form, const QString &label, const char *objectName);
 QPushButton *MakeButton(const QString &text, const char *objectName);
@@ -39,3 +42,13 @@ QIcon AccountIcon(bool isDefault);
 bool AskYesNo(QWidget *parent, const QString &caption, const QString &text);
 // Warns that an action on the account files failed; reason names the file and the cause.
 void WarnFailure(QWidget *parent, const QString &what, const QString &reason);
+
+// A field and what is wrong with it; an empty problem means the field is fine.
+struct cFieldProblem
+{
+    QWidget *field;
+    QString problem;
+};
+// Warns about the first field with a problem, under what, and brings that field (and its page)
+// to the front. True when there was one.
+bool WarnFirstProblem(QWidget *parent, const QString &what, const QList<cFieldProblem> &problems);

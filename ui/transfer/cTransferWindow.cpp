@@ -2,12 +2,14 @@
 
 #include "transfer/cSessionEngine.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -16,10 +18,19 @@ constexpr int kStartDelayMs = 20;
 constexpr int kCloseDelayMs = 1000;
 }
 
+QRect FittedInto(QRect frame, const QRect &area)
+{
+    frame.setSize(frame.size().boundedTo(area.size()));
+    frame.moveLeft(qBound(area.left(), frame.left(), area.right() + 1 - frame.width()));
+    frame.moveTop(qBound(area.top(), frame.top(), area.bottom() + 1 - frame.height()));
+    return frame;
+}
+
 cTransferWindow::cTransferWindow(const QString &title, const QString &heading, const QString &text,
                                  const char *hideButtonName)
     : cForm(title, QIcon::fromTheme(QStringLiteral("mail-send-receive")))
 {
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     auto *headingLabel = new QLabel(heading);
@@ -56,6 +67,10 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
     hide->setObjectName(QLatin1String(hideButtonName));
     connect(hide, &QPushButton::clicked, this, &QWidget::hide);
     buttons->addWidget(hide);
+    btnStop = new QPushButton(QStringLiteral("&Stop"));
+    btnStop->setObjectName(QStringLiteral("btnStop"));
+    connect(btnStop, &QPushButton::clicked, this, &cTransferWindow::btnStopClick);
+    buttons->addWidget(btnStop);
     btnShowErrors = new QPushButton(QStringLiteral("&Errors ->"));
     btnShowErrors->setObjectName(QStringLiteral("btnShowErrors"));
     btnShowErrors->setEnabled(false);
@@ -93,16 +108,32 @@ QTimer *cTransferWindow::StartTimer(const char *name)
     timer->setInterval(kStartDelayMs);
     connect(timer, &QTimer::timeout, this, &cTransferWindow::StartSession);
     timer->start();
+    fStartTimer = timer;
     return timer;
 }
 
 void cTransferWindow::Follow(cSessionEngine &session)
 {
+    fSession = &session;
+    connect(&session, &cSessionEngine::Finished, this, &cTransferWindow::SessionFinished);
     connect(&session, &cSessionEngine::AccountChanged, lblCurrentAccount, &QLabel::setText);
     connect(&session, &cSessionEngine::ConnectionChanged, lblConnectionStatus, &QLabel::setText);
     connect(&session, &cSessionEngine::ProgressShown, pbMain, &QWidget::setVisible);
     connect(&session, &cSessionEngine::Progress, pbMain, &QProgressBar::setValue);
     connect(&session, &cSessionEngine::ErrorAdded, this, &cTransferWindow::AddError);
+}
+
+void cTransferWindow::EndAll()
+{
+    QList<cTransferWindow *> windows;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<cTransferWindow *>(widget))
+            windows.append(window);
+    // All are told first, so that their sessions wind down side by side.
+    for (cTransferWindow *window : windows)
+        if (window->fSession)
+            window->fSession->Cancel();
+    qDeleteAll(windows);
 }
 
 void cTransferWindow::AddError(const QString &text)
@@ -124,9 +155,60 @@ bool cTransferWindow::ErrorsShown() const
     return !lstErrors->isHidden();
 }
 
+bool cTransferWindow::Concluded() const
+{
+    return fSessionEnded && !tmrCloseWindow->isActive();
+}
+
+void cTransferWindow::SessionFinished()
+{
+    fSessionEnded = true;
+    btnStop->setEnabled(false);
+}
+
+void cTransferWindow::btnStopClick()
+{
+    fStopped = true;
+    btnStop->setEnabled(false);
+    if (fStartTimer && fStartTimer->isActive()) {
+        fStartTimer->stop();
+        close();
+    } else if (fSession) {
+        fSession->Cancel();
+    }
+}
+
+void cTransferWindow::showEvent(QShowEvent *event)
+{
+    cForm::showEvent(event);
+    if (fPlaced)
+        return;
+    fPlaced = true;
+    if (const QScreen *shown = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(shown->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    KeepOnScreen();
+}
+
+void cTransferWindow::KeepOnScreen()
+{
+    const QScreen *shown = screen();
+    if (!shown)
+        return;
+    const QRect frame = frameGeometry();
+    const QRect fitted = FittedInto(frame, shown->availableGeometry());
+    if (fitted.size() != frame.size())
+        resize(size() - (frame.size() - fitted.size()));
+    if (fitted.topLeft() != frame.topLeft())
+        move(fitted.topLeft());
+}
+
 void cTransferWindow::btnShowErrorsClick()
 {
     lstErrors->setVisible(true);
     btnShowErrors->setEnabled(false);
     resize(width(), height() + lstErrors->sizeHint().height());
+    KeepOnScreen();
 }

@@ -1,11 +1,14 @@
 #pragma once
 // The frame both progress windows share: heading, text, the current account, a " Status "
-// group the window fills, a progress bar, "&Hide", "&Errors ->" and the error list below the
-// visible area. It shows its session's signals; the closing timer runs 1000 ms after the
-// session's end and closes the window unless errors were collected.
+// group the window fills, a progress bar, "&Hide", "&Stop", "&Errors ->" and the error list
+// below the visible area. It shows its session's signals; the closing timer runs 1000 ms after
+// the session's end and closes the window unless errors were collected. The window opens on
+// the middle of its screen and never grows past its edges. It does not keep the program
+// running: the main window's closing ends it.
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 
+#include <QRect>
 #include <QStringList>
 
 class QGroupBox;
@@ -17,22 +20,36 @@ class QTimer;
 class QVBoxLayout;
 class cSessionEngine;
 
+// frame moved (and shrunk when larger) so that it lies within area.
+QRect FittedInto(QRect frame, const QRect &area);
+
 class cTransferWindow : public cForm
 {
     Q_OBJECT
 public:
+    // Stops every running transfer, waits for it to end safely and frees its window: what the
+    // program does before it ends.
+    static void EndAll();
+
     void AddError(const QString &text);
     QStringList Errors() const;
     bool ErrorsShown() const;
+    // The session has ended and the window has done what it does at the end; it stays open
+    // only to show errors, or because it was hidden.
+    bool Concluded() const;
 
 public slots:
     void btnShowErrorsClick();
+    // Stops the session at its next safe point; before it started, the window just closes.
+    void btnStopClick();
 
 protected:
     cTransferWindow(const QString &title, const QString &heading, const QString &text, const char *hideButtonName);
 
-    // Relays the session's common signals to the window.
+    // Relays the session's common signals to the window; "&Stop" stops this session.
     void Follow(cSessionEngine &session);
+    bool StoppedByUser() const { return fStopped; }
+    void showEvent(QShowEvent *event) override;
     // The group " Status " for the window's own labels.
     QVBoxLayout *StatusLayout() const { return fStatusLayout; }
     QLabel *AddLabel(QVBoxLayout *layout, const char *name, const QString &text);
@@ -46,9 +63,18 @@ protected:
     QLabel *lblConnectionStatus = nullptr;
     QProgressBar *pbMain = nullptr;
     QPushButton *btnShowErrors = nullptr;
+    QPushButton *btnStop = nullptr;
     QListWidget *lstErrors = nullptr;
     QTimer *tmrCloseWindow = nullptr;
 
 private:
+    void SessionFinished();
+    void KeepOnScreen();
+
     QVBoxLayout *fStatusLayout = nullptr;
+    cSessionEngine *fSession = nullptr;
+    QTimer *fStartTimer = nullptr;
+    bool fSessionEnded = false;
+    bool fStopped = false;
+    bool fPlaced = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/transfer/unitAccountInfo.h"
 
 #include "transfer/cAccountStore.h"
+#include "ui/transfer/AccountFieldChecks.h"
 #include "ui/transfer/AccountWidgets.h"
 
 #include <QCheckBox>
@@ -118,9 +119,16 @@ cAccount TfrmAccountProps::accountFromFields() const
 
 void TfrmAccountProps::btnOKClick()
 {
+    const QString notSaved = tr("The account \"%1\" could not be saved.").arg(fAccountName);
+    const QList<cFieldProblem> problems = {
+        {edtPOP3Port, PortProblem(tr("POP3 server port"), edtPOP3Port->text())},
+        {edtSMTPPort, PortProblem(tr("SMTP server port"), edtSMTPPort->text())},
+    };
+    if (WarnFirstProblem(this, notSaved, problems))
+        return;
     QString error;
     if (!cAccountStore::WriteAccount(accountFromFields(), &error)) {
-        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(fAccountName), error);
+        WarnFailure(this, notSaved, error);
         return;
     }
     emit accountSaved();

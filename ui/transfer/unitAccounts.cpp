@@ -1,6 +1,7 @@
 #include "ui/transfer/unitAccounts.h"
 
 #include "transfer/cAccountStore.h"
+#include "ui/transfer/AccountFieldChecks.h"
 #include "ui/transfer/AccountWidgets.h"
 #include "ui/transfer/unitAccountInfo.h"
 #include "ui/transfer/unitCreateNewAccount.h"
@@ -232,8 +233,8 @@ void TfrmAccounts::lstAccountsEdited(const QString &oldName, const QString &type
 
 QString TfrmAccounts::renameRefusal(const QString &oldName, const QString &newName)
 {
-    if (!cAccountStore::IsStorableAccountName(newName))
-        return tr("An account name cannot contain \"]\" or a line break.");
+    if (QString problem = AccountNameProblem(newName); !problem.isEmpty())
+        return problem;
     // Two sections of one name would hide the second account from every reader.
     const bool takenByAnother = newName.compare(oldName, Qt::CaseInsensitive) != 0
                                 && cAccountStore::AccountNames().contains(newName, Qt::CaseInsensitive);

@@ -1,6 +1,7 @@
 #include "ui/transfer/unitCreateNewAccount.h"
 
 #include "transfer/cAccountStore.h"
+#include "ui/transfer/AccountFieldChecks.h"
 #include "ui/transfer/AccountWidgets.h"
 
 #include <QCheckBox>
@@ -46,17 +47,18 @@ TfrmCreateNewAccount::TfrmCreateNewAccount(QWidget *parent) : QDialog(parent)
 void TfrmCreateNewAccount::fillPersonalPage(QFormLayout *form)
 {
     edtAccountName = AddField(form, tr("Account name:"), "edtAccountName", tr("My mail account"));
-    edtName = AddField(form, tr("Your name:"), "edtName", tr("Your Name"));
-    edtEMail = AddField(form, tr("Your e-mail:"), "edtEMail", tr("you@example.com"));
-    edtUserID = AddField(form, tr("User ID:"), "edtUserID", tr("your_user_id"));
+    // Sample texts are only shown, so that one left untouched is never saved as a setting.
+    edtName = AddSampleField(form, tr("Your name:"), "edtName", tr("Your Name"));
+    edtEMail = AddSampleField(form, tr("Your e-mail:"), "edtEMail", tr("you@example.com"));
+    edtUserID = AddSampleField(form, tr("User ID:"), "edtUserID", tr("your_user_id"));
     edtPassword = AddPasswordField(form, tr("Password:"), "edtPassword");
 }
 
 void TfrmCreateNewAccount::fillServerPage(QFormLayout *form)
 {
-    edtPOP3 = AddField(form, tr("POP3 mail server:"), "edtPOP3", QStringLiteral("pop3."));
+    edtPOP3 = AddSampleField(form, tr("POP3 mail server:"), "edtPOP3", QStringLiteral("pop3."));
     edtPort_POP3 = AddField(form, tr("Port: (110 usually)"), "edtPort_POP3", QStringLiteral("110"));
-    edtSMTP = AddField(form, tr("SMTP mail server:"), "edtSMTP", QStringLiteral("smtp."));
+    edtSMTP = AddSampleField(form, tr("SMTP mail server:"), "edtSMTP", QStringLiteral("smtp."));
     edtPort_SMTP = AddField(form, tr("Port: (25 usually)"), "edtPort_SMTP", QStringLiteral("25"));
     form->addRow(MakeNote(tr("Tip: better leave the \"ports\" parts to their default values since this is what is "
                              "almost always used by all ISPs.")));
@@ -77,13 +79,18 @@ cAccount TfrmCreateNewAccount::accountFromFields() const
     return account;
 }
 
+bool TfrmCreateNewAccount::fieldsAreUsable()
+{
+    const QList<cFieldProblem> problems = {
+        {edtAccountName, AccountNameProblem(edtAccountName->text().trimmed())},
+        {edtPort_POP3, PortProblem(tr("POP3 port"), edtPort_POP3->text())},
+        {edtPort_SMTP, PortProblem(tr("SMTP port"), edtPort_SMTP->text())},
+    };
+    return !WarnFirstProblem(this, tr("The account could not be saved."), problems);
+}
+
 bool TfrmCreateNewAccount::mayWriteAccount(const QString &name)
 {
-    if (!cAccountStore::IsStorableAccountName(name)) {
-        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(name),
-                    tr("An account name cannot contain \"]\" or a line break."));
-        return false;
-    }
     // The wizard's own default name makes a second account replace the first all too easily.
     return !cAccountStore::AccountNames().contains(name, Qt::CaseInsensitive)
            || AskYesNo(this, tr("Verification"),
@@ -92,6 +99,8 @@ bool TfrmCreateNewAccount::mayWriteAccount(const QString &name)
 
 void TfrmCreateNewAccount::btnOKClick()
 {
+    if (!fieldsAreUsable())
+        return;
     const cAccount account = accountFromFields();
     if (!mayWriteAccount(account.section)) {
         edtAccountName->setFocus();

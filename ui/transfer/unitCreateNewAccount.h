@@ -22,6 +22,8 @@ private:
     void fillPersonalPage(QFormLayout *form);
     void fillServerPage(QFormLayout *form);
     cAccount accountFromFields() const;
+    // Warns about the first field that cannot be saved and shows it; true when none.
+    bool fieldsAreUsable();
     bool mayWriteAccount(const QString &name);
     void btnOKClick();
 

@@ -58,8 +58,9 @@ void TfrmGetMail::StartSession()
 
 void TfrmGetMail::SessionEnded()
 {
-    // Stopping early (no valid account, or a connection that failed) leaves the window open.
-    if (!fSession->StoppedEarly())
+    // Stopping early (no valid account, or a connection that failed) leaves the window open;
+    // a stop the user asked for does not.
+    if (!fSession->StoppedEarly() || StoppedByUser())
         tmrCloseWindow->start();
 }
 
@@ -76,7 +77,7 @@ void TfrmGetMail::tmrCloseWindowTimer()
         btnShowErrors->setEnabled(true);
         PlayOptionSound(Opt::MailErrorSound);
     }
-    if (cOptions::read(Opt::SendMailAfterMailFetch))
+    if (cOptions::read(Opt::SendMailAfterMailFetch) && !StoppedByUser())
         SendUnsentMessages(this);
     if (!keepOpen)
         close();
@@ -85,10 +86,14 @@ void TfrmGetMail::tmrCloseWindowTimer()
 void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
 {
     if (TfrmGetMail *existing = TfrmGetMail::Existing()) {
-        existing->show();
-        existing->raise();
-        existing->activateWindow();
-        return;
+        // A check that has ended only shows its errors: asking again means checking again.
+        if (!existing->Concluded()) {
+            existing->show();
+            existing->raise();
+            existing->activateWindow();
+            return;
+        }
+        existing->close();
     }
     cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("Checking for mail..."));
     const QStringList all = cAccountStore::AccountNames();

@@ -1,6 +1,6 @@
 #pragma once
 // The receive window: shows a get session over a queue of accounts. At most one exists; a
-// second request only brings it forward. At its regular end it announces new mail, keeps
+// second request brings it forward while it runs, and replaces it once its check has ended. At its regular end it announces new mail, keeps
 // itself open when errors came, and sends the unsent messages when the options ask for it.
 #include "ui/transfer/cTransferWindow.h"
 

@@ -1,0 +1,30 @@
+#include "ui/transfer/AccountFieldChecks.h"
+
+#include "transfer/cAccount.h"
+#include "transfer/cAccountStore.h"
+
+#include <QCoreApplication>
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("AccountFieldChecks", text);
+}
+} // namespace
+
+QString AccountNameProblem(const QString &name)
+{
+    // An empty section name is no account a list could show or a session could pick.
+    if (name.trimmed().isEmpty())
+        return tr("Account name: please enter a name for the account.");
+    if (!cAccountStore::IsStorableAccountName(name))
+        return tr("An account name cannot contain \"]\" or a line break.");
+    return {};
+}
+
+QString PortProblem(const QString &field, const QString &text)
+{
+    if (cAccount::PortNumber(text))
+        return {};
+    return tr("%1: \"%2\" is not a port number. Please enter a number from 1 to 65535.").arg(field, text);
+}
