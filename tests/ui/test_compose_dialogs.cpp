@@ -111,8 +111,9 @@ private slots:
         QVERIFY(cSignatureStore::SaveNewSignature(u"Home"_s, {"Ann"}));
         TfrmNewMessage composer;
         composer.SetBody({u"Hello"_s});
+        QString preview;
         for (const QString &choice : {u"Home"_s, QString()}) {
-            answerModals([choice](QWidget *modal) {
+            answerModals([choice, &preview](QWidget *modal) {
                 auto *chooser = qobject_cast<TfrmInsertSignature *>(modal);
                 if (!chooser)
                     return false;
@@ -121,13 +122,14 @@ private slots:
                     QListWidgetItem *item = list->findItems(choice, Qt::MatchExactly).value(0);
                     item->setSelected(true);
                     emit list->itemClicked(item);
-                    QCOMPARE(chooser->findChild<QPlainTextEdit *>(u"edtSignature"_s)->toPlainText(), u"Ann"_s);
+                    preview = chooser->findChild<QPlainTextEdit *>(u"edtSignature"_s)->toPlainText();
                 }
                 chooser->accept();
                 return false;
             });
             composer.findChild<QAction *>(u"pop_mnuInsert_Signature"_s)->trigger();
         }
+        QCOMPARE(preview, u"Ann"_s);
         QCOMPARE(composer.BodyLines(), (QStringList{u"Hello"_s, u"Ann"_s}));
     }
 
