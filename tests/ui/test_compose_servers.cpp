@@ -27,6 +27,25 @@ class TestComposeServers : public QObject
                 files.append(fServers.Maildir + QLatin1String(sub) + u'/' + name);
         return files;
     }
+    // The unfolded header line of a field, by its lower-case name with the colon.
+    static QByteArray headerField(const QByteArray &message, const QByteArray &name)
+    {
+        QByteArray head = QByteArray(message).replace("\r\n", "\n");
+        if (const qsizetype end = head.indexOf("\n\n"); end >= 0)
+            head.truncate(end);
+        head.replace("\n ", " ").replace("\n\t", " ");
+        for (const QByteArray &line : head.split('\n'))
+            if (line.toLower().startsWith(name))
+                return line.trimmed();
+        return {};
+    }
+    static bool isAscii(const QByteArray &text)
+    {
+        for (char c : text)
+            if (uchar(c) > 127)
+                return false;
+        return true;
+    }
     static QByteArray contents(const QString &path)
     {
         QFile file(path);
@@ -88,14 +107,15 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull() || !window->Errors().isEmpty(), 60000);
         const QStringList sendErrors = window ? window->Errors() : QStringList();
         delete window;
-        qInfo() << sendErrors;
         QEXPECT_FAIL("", "a line over 998 octets goes out only once bodies can be quoted-printable", Abort);
+        QVERIFY2(sendErrors.isEmpty(), qPrintable(sendErrors.join(u'\n')));
         QCOMPARE(cFolderStore::MessageFiles(u"Sent items"_s).size(), 1);
 
         const QStringList arrived = maildirFiles();
         QCOMPARE(arrived.size(), 1);
         const QByteArray wire = contents(arrived.first());
-        QVERIFY2(wire.contains("Subject: =?UTF-8?") || wire.contains("Subject: =?utf-8?"), wire.left(2000).constData());
+        const QByteArray subjectLine = headerField(wire, "subject:");
+        QVERIFY2(subjectLine.contains("=?") && isAscii(subjectLine), subjectLine.constData());
         QVERIFY(wire.contains("quoted-printable"));
         for (const QByteArray &line : wire.split('\n'))
             QVERIFY(line.size() <= 1000);
