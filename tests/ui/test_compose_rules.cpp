@@ -1,12 +1,9 @@
-// The composer's rules without its window: sending needs a recipient, the caption follows the
-// subject, the saved record, lines as displayed, ROT13, inserted dates, and how the properties
-// dialog shows a priority.
+// The composer's rules without its window: the saved record, lines as displayed and inserted
+// dates; and the system information of the about box.
 #include "storage/MessageText.h"
 #include "ui/compose/ComposeRules.h"
-#include "ui/compose/MessagePropsRules.h"
 #include "ui/small/AboutText.h"
 
-#include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -27,30 +24,6 @@ class TestComposeRules : public QObject
     }
 
 private slots:
-    void recipients_data()
-    {
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<bool>("sendable");
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("blanks only") << u"   "_s << false;
-        QTest::newRow("tabs and line breaks") << u"\t \r\n"_s << false;
-        QTest::newRow("address") << u"ann@example.org"_s << true;
-        QTest::newRow("leading blanks") << u"  ann@example.org"_s << true;
-    }
-    void recipients()
-    {
-        QFETCH(QString, to);
-        QFETCH(bool, sendable);
-        QCOMPARE(HasRecipients(to), sendable);
-    }
-
-    void captionFollowsTheSubject()
-    {
-        QCOMPARE(ComposerCaption(u"Re: x"_s), u"Re: x"_s);
-        QCOMPARE(ComposerCaption(u" "_s), u" "_s);
-        QCOMPARE(ComposerCaption(QString()), u"New message"_s);
-    }
-
     void theRecordKeepsWhatWasTypedOnOneLinePerField()
     {
         const QDateTime when(QDate(2026, 12, 8), QTime(9, 5, 7));
@@ -81,33 +54,6 @@ private slots:
         QCOMPARE(reopened.priority, TPriority::prHighest);
     }
 
-    void priorityItems_data()
-    {
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<TPriority>("priority");
-        QTest::addColumn<QByteArray>("fileLine");
-        QTest::newRow("low") << 1 << TPriority::prLowest << QByteArray("Priority=1");
-        QTest::newRow("normal") << 0 << TPriority::prNormal << QByteArray("Priority=0");
-        QTest::newRow("high") << 2 << TPriority::prHighest << QByteArray("Priority=2");
-        QTest::newRow("unknown tag") << 7 << TPriority::prNormal << QByteArray("Priority=0");
-    }
-    void priorityItems()
-    {
-        QFETCH(int, tag);
-        QFETCH(TPriority, priority);
-        QFETCH(QByteArray, fileLine);
-        QCOMPARE(PriorityOfTag(tag), priority);
-        cComposedMessage typed;
-        typed.priority = PriorityOfTag(tag);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"m.qrz"_s);
-        QVERIFY(ComposedRecord(typed, {}, {}).WriteFile(path));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains("\r\n" + fileLine + "\r\n"));
-        QCOMPARE(TagOfPriority(priority), fileLine.back() - '0');
-    }
-
     void aLongParagraphIsStoredAsItsScreenLines()
     {
         const QString paragraph = u"The quick brown fox jumps over the lazy dog. "_s.repeated(8).trimmed();
@@ -125,14 +71,6 @@ private slots:
         QCOMPARE(wrapped(u"\n\nx"_s, 200), (QStringList{QString(), QString(), u"x"_s}));
     }
 
-    void rot13()
-    {
-        QCOMPARE(Rot13Line(u"Hello, World!"_s), u"Uryyb, Jbeyq!"_s);
-        const QStringList lines{u"abcxyz ABCXYZ 0123 \u00e4\u00f6 -"_s, QString()};
-        QCOMPARE(Rot13Lines(Rot13Lines(lines)), lines);
-        QCOMPARE(Rot13Line(u"\u00e4\u00f6 -09"_s), u"\u00e4\u00f6 -09"_s);
-    }
-
     void dateAndTimeTexts()
     {
         const QLocale locale(QLocale::German, QLocale::Germany);
@@ -141,33 +79,6 @@ private slots:
         QCOMPARE(DateTimeText(eDateTimeKind::Date, when, locale), date);
         QCOMPARE(DateTimeText(eDateTimeKind::Time, when, locale), u"09:05:07"_s);
         QCOMPARE(DateTimeText(eDateTimeKind::DateAndTime, when, locale), date + u" 09:05:07"_s);
-    }
-
-    void pickedAddressesJoinTheField()
-    {
-        QCOMPARE(AddRecipient(QString(), u"b@x.org"_s), u"b@x.org"_s);
-        QCOMPARE(AddRecipient(u"a@x.org"_s, u"b@x.org"_s), u"a@x.org, b@x.org"_s);
-    }
-
-    void propertiesShowPriorityInColour_data()
-    {
-        QTest::addColumn<int>("priority");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("highest") << 0 << u"High"_s << QColor(255, 0, 0);
-        QTest::newRow("normal") << 2 << u"Normal"_s << QColor(0, 128, 0);
-        QTest::newRow("lowest") << 4 << u"Low"_s << QColor(128, 128, 128);
-        QTest::newRow("high reads as normal") << 1 << u"Normal"_s << QColor(0, 128, 0);
-    }
-    void propertiesShowPriorityInColour()
-    {
-        QFETCH(int, priority);
-        QFETCH(QString, text);
-        QFETCH(QColor, colour);
-        QCOMPARE(PriorityDisplay(priority).text, text);
-        QCOMPARE(PriorityDisplay(priority).colour, colour);
-        QCOMPARE(ContentTypeText(true), u"Rich text (HTML)"_s);
-        QCOMPARE(ContentTypeText(false), u"Plain text"_s);
     }
 
     void systemInfoNamesVersionsAndFolders()

@@ -36,17 +36,6 @@ protected:
     QTemporaryDir fDir;
 };
 
-TEST_F(SignatureStoreTest, TheFirstInStoreOrderIsTheDefault)
-{
-    EXPECT_TRUE(cSignatureStore::DefaultSignatureName().isEmpty());
-    save("A", {"Ann"});
-    save("B", {"Bob"});
-    EXPECT_EQ(cSignatureStore::DefaultSignatureName(), QStringLiteral("A"));
-    ASSERT_TRUE(cSignatureStore::DeleteSignature(QStringLiteral("a")));
-    EXPECT_EQ(names(), QStringList{QStringLiteral("B")});
-    EXPECT_EQ(cSignatureStore::DefaultSignatureName(), QStringLiteral("B"));
-}
-
 TEST_F(SignatureStoreTest, TextFilesHoldCrLfLinesAndReadBackTheSame)
 {
     const Lines lines = {"Ann Lee", "", "Gr\xc3\xbc\xc3\x9f" "e", "  indented"};

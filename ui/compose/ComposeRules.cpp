@@ -129,14 +129,6 @@ QString Rot13Line(const QString &line)
     return result;
 }
 
-QStringList Rot13Lines(const QStringList &lines)
-{
-    QStringList result;
-    for (const QString &line : lines)
-        result.append(Rot13Line(line));
-    return result;
-}
-
 QString DateTimeText(eDateTimeKind kind, const QDateTime &now, const QLocale &locale)
 {
     const QString date = locale.toString(now.date(), QLocale::ShortFormat);
@@ -150,9 +142,4 @@ QString DateTimeText(eDateTimeKind kind, const QDateTime &now, const QLocale &lo
         break;
     }
     return both;
-}
-
-QString AddRecipient(const QString &field, const QString &address)
-{
-    return field.isEmpty() ? address : field + QStringLiteral(", ") + address;
 }

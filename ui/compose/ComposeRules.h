@@ -1,7 +1,6 @@
 #pragma once
 // The composer's rules that need no window: when a message may be sent, its caption, the
-// record it saves, how its body is read as displayed, ROT13, the date and time it inserts and
-// how a picked address joins a recipient field.
+// record it saves, how its body is read as displayed, ROT13 and the date and time it inserts.
 #include "mailproto/TVrxMsg.h"
 #include "storage/cMailMessage.h"
 
@@ -45,11 +44,7 @@ QStringList DisplayedLines(const QTextDocument &document);
 
 // Letters move 13 places within a-z and A-Z; everything else stays.
 QString Rot13Line(const QString &line);
-QStringList Rot13Lines(const QStringList &lines);
 
 enum class eDateTimeKind { Date, Time, DateAndTime };
 QString DateTimeText(eDateTimeKind kind, const QDateTime &now = QDateTime::currentDateTime(),
                      const QLocale &locale = QLocale::system());
-
-// field + ", " + address, or the address alone in an empty field.
-QString AddRecipient(const QString &field, const QString &address);

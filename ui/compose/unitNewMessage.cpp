@@ -101,10 +101,15 @@ void TfrmNewMessage::buildFields()
     edtSubject = new QLineEdit(central);
     edtSubject->setObjectName(QStringLiteral("edtSubject"));
     // The recipient picker belongs to the address book, which is not there yet.
-    lblTo = new QLabel(tr("<u>T&amp;o:</u>"), central);
-    lblCC = new QLabel(tr("<u>&amp;cc:</u>"), central);
+    lblTo = new QLabel(tr("T&o:"), central);
+    lblCC = new QLabel(tr("&cc:"), central);
+    lblTo->setBuddy(edtTo);
+    lblCC->setBuddy(edtCC);
     for (QLabel *label : {lblTo, lblCC}) {
-        label->setStyleSheet(QStringLiteral("color: blue"));
+        QFont underlined = label->font();
+        underlined.setUnderline(true);
+        label->setFont(underlined);
+        label->setStyleSheet(QStringLiteral("QLabel:enabled { color: blue }"));
         label->setCursor(Qt::PointingHandCursor);
         label->setEnabled(false);
     }
@@ -291,6 +296,9 @@ void TfrmNewMessage::buildToolbar()
     DFSToolBar = addToolBar(tr("Toolbar"));
     DFSToolBar->setObjectName(QStringLiteral("DFSToolBar"));
     DFSToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    DFSToolBar->setMovable(false);
+    // View > Toolbar alone shows and hides it, so that the option follows.
+    setContextMenuPolicy(Qt::NoContextMenu);
     DFSToolBar->addAction(fSendNow);
     DFSToolBar->addSeparator();
     for (const char *name : {"tbUndo", "tbCut", "tbCopy", "tbPaste", "tbAttachFile"})
