@@ -1,7 +1,9 @@
-// Makes a picture of the main window over a small made-up mailbox, for the README and for
-// checking the look after a change. Runs with any platform plugin, offscreen included:
-//   ravelin_screenshot <file.png>
+// Makes a picture of the main window over a small made-up mailbox, and optionally one of the
+// compose window, for the README and for checking the look after a change. Runs with any
+// platform plugin, offscreen included:
+//   ravelin_screenshot <file.png> [composer.png]
 // Settings and mail live in a temporary folder; nothing of the user's is read or touched.
+#include "composer_screenshot.h"
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
@@ -78,8 +80,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: ravelin_screenshot <file.png>\n";
+    if (argc != 2 && argc != 3) {
+        err << "usage: ravelin_screenshot <file.png> [composer.png]\n";
         return 2;
     }
     QTemporaryDir scratch;
@@ -110,5 +112,7 @@ int main(int argc, char *argv[])
         err << "Cannot write the picture " << target << "\n";
         return 1;
     }
+    if (argc == 3 && !SaveComposerPicture(scratch.path(), QString::fromLocal8Bit(argv[2]), err))
+        return 1;
     return 0;
 }

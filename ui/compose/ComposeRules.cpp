@@ -1,0 +1,145 @@
+#include "ui/compose/ComposeRules.h"
+
+#include "storage/MessageText.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace {
+
+const QByteArray kMailerLine = QByteArrayLiteral("X-Mailer-Version:v2.12");
+
+QByteArray headerValue(const QString &text)
+{
+    QString value = text;
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value.toUtf8();
+}
+
+QChar rot13(QChar c)
+{
+    const char16_t u = c.unicode();
+    if ((u >= u'a' && u <= u'm') || (u >= u'A' && u <= u'M'))
+        return QChar(u + 13);
+    if ((u >= u'n' && u <= u'z') || (u >= u'N' && u <= u'Z'))
+        return QChar(u - 13);
+    return c;
+}
+
+QStringList blockLines(const QTextDocument &document, const QTextBlock &block)
+{
+    // Editors lay out only what they show; asking for the block's extent lays it out.
+    document.documentLayout()->blockBoundingRect(block);
+    const QString text = block.text();
+    const QTextLayout *layout = block.layout();
+    if (!layout || layout->lineCount() < 2)
+        return {text};
+    QStringList lines;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        lines.append(text.mid(line.textStart(), line.textLength()));
+    }
+    return lines;
+}
+
+} // namespace
+
+bool HasRecipients(const QString &to)
+{
+    for (QChar c : to)
+        if (c.unicode() > 32)
+            return true;
+    return false;
+}
+
+QString ComposerCaption(const QString &subject)
+{
+    return subject.isEmpty() ? QStringLiteral("New message") : subject;
+}
+
+cMailMessage ComposedRecord(const cComposedMessage &message, const QString &senderLine, const QString &account,
+                            const QDateTime &now)
+{
+    cMailMessage record;
+    record.Subject = headerValue(message.subject);
+    record.To = headerValue(message.to);
+    record.From = headerValue(senderLine);
+    record.DateTime = NowText(now);
+    record.Account = headerValue(account);
+    record.CC = headerValue(message.cc);
+    record.Read = false;
+    record.Priority = int(message.priority);
+    record.attachments = message.attachments;
+    record.Html = false;
+    record.headerLines = {kMailerLine};
+    for (const QString &line : message.body)
+        record.body.append(line.toUtf8());
+    return record;
+}
+
+cComposedMessage ComposedFromRecord(const cMailMessage &record)
+{
+    cComposedMessage message;
+    message.to = QString::fromUtf8(record.To);
+    message.cc = QString::fromUtf8(record.CC);
+    message.subject = QString::fromUtf8(record.Subject);
+    for (const QByteArray &line : record.body)
+        message.body.append(QString::fromUtf8(line));
+    message.attachments = record.attachments;
+    message.priority = TPriority(record.Priority);
+    return message;
+}
+
+TPriority PriorityOfTag(int tag)
+{
+    switch (tag) {
+    case 1:
+        return TPriority::prLowest;
+    case 2:
+        return TPriority::prHighest;
+    default:
+        return TPriority::prNormal;
+    }
+}
+
+int TagOfPriority(TPriority priority)
+{
+    return cMailMessage::StoredPriority(int(priority));
+}
+
+QStringList DisplayedLines(const QTextDocument &document)
+{
+    QStringList lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        lines += blockLines(document, block);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString Rot13Line(const QString &line)
+{
+    QString result = line;
+    for (QChar &c : result)
+        c = rot13(c);
+    return result;
+}
+
+QString DateTimeText(eDateTimeKind kind, const QDateTime &now, const QLocale &locale)
+{
+    const QString date = locale.toString(now.date(), QLocale::ShortFormat);
+    const QString both = QString::fromUtf8(NowText(now, locale));
+    switch (kind) {
+    case eDateTimeKind::Date:
+        return date;
+    case eDateTimeKind::Time:
+        return both.mid(date.size() + 1);
+    case eDateTimeKind::DateAndTime:
+        break;
+    }
+    return both;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The composer's rules that need no window: when a message may be sent, its caption, the
+// record it saves, how its body is read as displayed, ROT13 and the date and time it inserts.
+#include "mailproto/TVrxMsg.h"
+#include "storage/cMailMessage.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class QTextDocument;
+
+// What the user typed, as the composer holds it.
+struct cComposedMessage
+{
+    QString to;
+    QString cc;
+    QString subject;
+    QStringList body;
+    QStringList attachments;
+    TPriority priority = TPriority::prNormal;
+};
+
+// Blanks and control characters at the end do not count; leading blanks do not make it empty.
+bool HasRecipients(const QString &to);
+QString ComposerCaption(const QString &subject);
+
+// The record "Save", "Finish later" and the sends write. To, CC and Subject are one header
+// line each in the file, so a line break pasted into them becomes a blank.
+cMailMessage ComposedRecord(const cComposedMessage &message, const QString &senderLine, const QString &account,
+                            const QDateTime &now = QDateTime::currentDateTime());
+// The reverse, for editing a stored message further.
+cComposedMessage ComposedFromRecord(const cMailMessage &record);
+
+// The priority of a "Set priority" item by its tag (the stored code), and the tag of a
+// priority; high and low priorities other than the extremes show as the item they are stored as.
+TPriority PriorityOfTag(int tag);
+int TagOfPriority(TPriority priority);
+
+// The lines of a laid-out document as they are shown: a wrapped paragraph gives one line per
+// screen line, and a trailing empty line is dropped.
+QStringList DisplayedLines(const QTextDocument &document);
+
+// Letters move 13 places within a-z and A-Z; everything else stays.
+QString Rot13Line(const QString &line);
+
+enum class eDateTimeKind { Date, Time, DateAndTime };
+QString DateTimeText(eDateTimeKind kind, const QDateTime &now = QDateTime::currentDateTime(),
+                     const QLocale &locale = QLocale::system());

@@ -1,0 +1,103 @@
+#include "ui/compose/unitMessageProps.h"
+
+#include "storage/cMailMessage.h"
+#include "ui/compose/MessagePropsRules.h"
+
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TfrmMessageProps::TfrmMessageProps(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmMessageProps"));
+    setWindowTitle(tr("E-Mail properties"));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("document-properties")));
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(tr("Message properties"), this);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+    auto *pages = new QTabWidget(this);
+    pages->addTab(buildGeneralPage(), tr("General"));
+    txtHeaders = new QPlainTextEdit(pages);
+    txtHeaders->setObjectName(QStringLiteral("txtHeaders"));
+    txtHeaders->setReadOnly(true);
+    txtHeaders->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtHeaders->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtHeaders->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pages->addTab(txtHeaders, tr("Headers"));
+    layout->addWidget(pages, 1);
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *close = buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole);
+    close->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    resize(440, 400);
+}
+
+QLabel *TfrmMessageProps::addRow(QFormLayout *form, const QString &caption, const char *name)
+{
+    auto *value = new QLabel(form->parentWidget());
+    value->setObjectName(QLatin1String(name));
+    value->setTextFormat(Qt::PlainText);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(caption, value);
+    return value;
+}
+
+QWidget *TfrmMessageProps::buildGeneralPage()
+{
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    lblFrom = addRow(form, tr("From:"), "lblFrom");
+    lblSubject = addRow(form, tr("Subject:"), "lblSubject");
+    lblAccount = addRow(form, tr("Received on account:"), "lblAccount");
+    lblPriority = addRow(form, tr("Priority:"), "lblPriority");
+    // The form makes the caption a buddy label, where one "&" would be a mnemonic.
+    lblDateTime = addRow(form, tr("Date&&Time:"), "lblDateTime");
+    lblContentType = addRow(form, tr("Content type:"), "lblContentType");
+    lstAttachments = new QListWidget(page);
+    lstAttachments->setObjectName(QStringLiteral("lstAttachments"));
+    form->addRow(tr("Attachments:"), lstAttachments);
+    connect(lstAttachments, &QListWidget::itemDoubleClicked, this, &TfrmMessageProps::lstAttachmentsDblClick);
+    return page;
+}
+
+bool TfrmMessageProps::Load(const QString &path, QString *error)
+{
+    cMailMessage record;
+    const bool read = record.ReadFile(path, false, false, error);
+    lblFrom->setText(QString::fromUtf8(record.From));
+    lblSubject->setText(QString::fromUtf8(record.Subject));
+    lblAccount->setText(QString::fromUtf8(record.Account));
+    const cPriorityDisplay priority = PriorityDisplay(record.Priority);
+    lblPriority->setText(priority.text);
+    QPalette palette = lblPriority->palette();
+    palette.setColor(QPalette::WindowText, priority.colour);
+    lblPriority->setPalette(palette);
+    lblDateTime->setText(QString::fromUtf8(record.DateTime));
+    lblContentType->setText(ContentTypeText(record.Html));
+    fAttachments = record.attachments;
+    lstAttachments->clear();
+    lstAttachments->addItems(fAttachments);
+    QStringList headers;
+    for (const QByteArray &line : record.headerLines)
+        headers.append(QString::fromUtf8(line));
+    txtHeaders->setPlainText(headers.join(QLatin1Char('\n')));
+    return read;
+}
+
+void TfrmMessageProps::lstAttachmentsDblClick()
+{
+    const int row = lstAttachments->currentRow();
+    if (row >= 0 && row < fAttachments.size() && lstAttachments->currentItem()->isSelected())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fAttachments.at(row)));
+}

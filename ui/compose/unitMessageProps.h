@@ -1,0 +1,36 @@
+#pragma once
+// The read-only properties of one message file: sender, subject, account, priority, time,
+// content type, attachments (double-click opens one) and the stored header lines.
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+
+class TfrmMessageProps : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmMessageProps(QWidget *parent = nullptr);
+
+    // Fills the dialog from the file; false, with the reason, when it cannot be read (the
+    // dialog then shows an empty record).
+    [[nodiscard]] bool Load(const QString &path, QString *error = nullptr);
+
+    void lstAttachmentsDblClick();
+
+private:
+    QWidget *buildGeneralPage();
+    QLabel *addRow(class QFormLayout *form, const QString &caption, const char *name);
+
+    QLabel *lblFrom;
+    QLabel *lblSubject;
+    QLabel *lblAccount;
+    QLabel *lblPriority;
+    QLabel *lblDateTime;
+    QLabel *lblContentType;
+    QListWidget *lstAttachments;
+    QPlainTextEdit *txtHeaders;
+    QStringList fAttachments;
+};

@@ -1,0 +1,653 @@
+#include "ui/compose/unitNewMessage.h"
+
+#include "storage/cFolderStore.h"
+#include "storage/cOptions.h"
+#include "storage/cSignatureStore.h"
+#include "transfer/cAccountStore.h"
+#include "ui/signatures/SignatureList.h"
+#include "ui/signatures/unitInsertSignature.h"
+#include "ui/signatures/unitSignatures.h"
+#include "ui/small/unitAbout.h"
+#include "ui/transfer/unitSendMail.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <tuple>
+
+namespace {
+
+constexpr int kMinWidth = 410;
+constexpr int kMinHeight = 368;
+
+QAction *addItem(QMenu *menu, const QString &text, const char *name, const QKeySequence &shortcut = {})
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+QString folderNameOf(const QString &path)
+{
+    return QFileInfo(path).dir().dirName();
+}
+
+// A stored size counts only when the screen can show it and the window is not below its minimum.
+int storedSize(const cSizeOption &option, int designed, int screen)
+{
+    const int size = cOptions::read(option, designed);
+    return size >= designed && size <= screen ? size : designed;
+}
+
+QStringList droppedFiles(const QMimeData *data)
+{
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    return paths;
+}
+
+} // namespace
+
+TfrmNewMessage::TfrmNewMessage(QWidget *owner)
+    : cForm(QStringLiteral("New message"), QIcon::fromTheme(QStringLiteral("mail-message-new")), owner)
+{
+    setObjectName(QStringLiteral("frmNewMessage"));
+    setWindowFlag(Qt::Window);
+    setMinimumSize(kMinWidth, kMinHeight);
+    buildFields();
+    buildMenus();
+    buildToolbar();
+    applyWindowState();
+    installEventFilter(this); // files dropped beside the fields
+}
+
+void TfrmNewMessage::buildFields()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    auto *form = new QFormLayout;
+    edtTo = new QLineEdit(central);
+    edtTo->setObjectName(QStringLiteral("edtTo"));
+    edtCC = new QLineEdit(central);
+    edtCC->setObjectName(QStringLiteral("edtCC"));
+    edtSubject = new QLineEdit(central);
+    edtSubject->setObjectName(QStringLiteral("edtSubject"));
+    // The recipient picker belongs to the address book, which is not there yet.
+    lblTo = new QLabel(tr("T&o:"), central);
+    lblCC = new QLabel(tr("&cc:"), central);
+    lblTo->setBuddy(edtTo);
+    lblCC->setBuddy(edtCC);
+    for (QLabel *label : {lblTo, lblCC}) {
+        QFont underlined = label->font();
+        underlined.setUnderline(true);
+        label->setFont(underlined);
+        label->setStyleSheet(QStringLiteral("QLabel:enabled { color: blue }"));
+        label->setCursor(Qt::PointingHandCursor);
+        label->setEnabled(false);
+    }
+    lblTo->setObjectName(QStringLiteral("lblTo"));
+    lblCC->setObjectName(QStringLiteral("lblCC"));
+    auto *lblSubject = new QLabel(tr("&Subject: "), central);
+    lblSubject->setBuddy(edtSubject);
+    form->addRow(lblTo, edtTo);
+    form->addRow(lblCC, edtCC);
+    form->addRow(lblSubject, edtSubject);
+    layout->addLayout(form);
+    connect(edtSubject, &QLineEdit::textChanged, this,
+            [this](const QString &subject) { DoSetCaption(ComposerCaption(subject)); });
+
+    rtfMain = new QPlainTextEdit(central);
+    rtfMain->setObjectName(QStringLiteral("rtfMain"));
+    rtfMain->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    rtfMain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rtfMain->setFont(QFont(cOptions::read(Opt::MsgCompFont), cOptions::read(Opt::MsgCompFontSize)));
+    rtfMain->viewport()->installEventFilter(this);
+    layout->addWidget(rtfMain, 1);
+    buildAttachmentPanel();
+    layout->addWidget(pnlAttachmentContainer);
+    setCentralWidget(central);
+    statusBar()->setObjectName(QStringLiteral("sbMain"));
+}
+
+void TfrmNewMessage::buildAttachmentPanel()
+{
+    pnlAttachmentContainer = new QWidget(this);
+    pnlAttachmentContainer->setObjectName(QStringLiteral("pnlAttachmentContainer"));
+    auto *layout = new QVBoxLayout(pnlAttachmentContainer);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lstAttachments = new QListWidget(pnlAttachmentContainer);
+    lstAttachments->setObjectName(QStringLiteral("lstAttachments"));
+    lstAttachments->setViewMode(QListView::IconMode);
+    lstAttachments->setFlow(QListView::LeftToRight);
+    lstAttachments->setWrapping(true);
+    lstAttachments->setMaximumHeight(90);
+    lstAttachments->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstAttachments->setContextMenuPolicy(Qt::CustomContextMenu);
+    lstAttachments->viewport()->installEventFilter(this);
+    layout->addWidget(lstAttachments);
+    pnlAttachmentContainer->hide();
+
+    popAttachments = new QMenu(this);
+    popAttachments->setObjectName(QStringLiteral("popAttachments"));
+    QAction *open = addItem(popAttachments, tr("&Open"), "popAttachments_Open");
+    QFont bold = open->font();
+    bold.setBold(true);
+    open->setFont(bold);
+    popAttachments->addSeparator();
+    QAction *add = addItem(popAttachments, tr("&Add..."), "popAttachments_Add");
+    QAction *remove = addItem(popAttachments, tr("&Remove"), "popAttachments_Remove", QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    lstAttachments->addAction(remove);
+    connect(open, &QAction::triggered, this, &TfrmNewMessage::popAttachments_OpenClick);
+    connect(add, &QAction::triggered, this, &TfrmNewMessage::popAttachments_AddClick);
+    connect(remove, &QAction::triggered, this, &TfrmNewMessage::popAttachments_RemoveClick);
+    connect(lstAttachments, &QListWidget::itemDoubleClicked, this, &TfrmNewMessage::popAttachments_OpenClick);
+    connect(lstAttachments, &QWidget::customContextMenuRequested, this, &TfrmNewMessage::showAttachmentMenu);
+}
+
+void TfrmNewMessage::buildMenus()
+{
+    QMenuBar *popMain = menuBar();
+    popMain->setObjectName(QStringLiteral("popMain"));
+    buildFileMenu(popMain->addMenu(tr("&File")));
+    buildEditMenu(popMain->addMenu(tr("&Edit")));
+    buildViewMenu(popMain->addMenu(tr("&View")));
+    buildInsertMenu(popMain->addMenu(tr("&Insert")));
+    buildToolsMenu(popMain->addMenu(tr("&Tools")));
+    QMenu *help = popMain->addMenu(tr("&Help"));
+    connect(addItem(help, tr("&About"), "pop_mnuHelp_About"), &QAction::triggered, this,
+            &TfrmNewMessage::pop_mnuHelp_AboutClick);
+
+    for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &TfrmNewMessage::tbSendNowClick);
+}
+
+void TfrmNewMessage::buildFileMenu(QMenu *menu)
+{
+    fSendNow = addItem(menu, tr("&Send now"), "mnuFile_SendNow", QKeySequence(Qt::CTRL | Qt::Key_S));
+    fSendNow->setIcon(QIcon::fromTheme(QStringLiteral("mail-send")));
+    fSendNow->setToolTip(tr("Send now"));
+    connect(fSendNow, &QAction::triggered, this, &TfrmNewMessage::tbSendNowClick);
+    connect(addItem(menu, tr("&Send later"), "mnuFile_SendLater"), &QAction::triggered, this,
+            &TfrmNewMessage::mnuFile_SendLaterClick);
+    connect(addItem(menu, tr("&Finish later"), "mnuFile_FinishLater"), &QAction::triggered, this,
+            &TfrmNewMessage::mnuFile_FinishLaterClick);
+    menu->addSeparator();
+    connect(addItem(menu, tr("&Save"), "mnuFile_Save"), &QAction::triggered, this, &TfrmNewMessage::mnuFile_SaveClick);
+    connect(addItem(menu, tr("&Save as..."), "mnuFile_SaveAs"), &QAction::triggered, this,
+            &TfrmNewMessage::mnuFile_SaveAsClick);
+    menu->addSeparator();
+    connect(addItem(menu, tr("Close"), "pop_mnuFile_Close"), &QAction::triggered, this, &QWidget::close);
+}
+
+void TfrmNewMessage::buildEditMenu(QMenu *menu)
+{
+    struct cEditItem { const char *text; const char *name; QKeySequence keys; void (QPlainTextEdit::*slot)(); };
+    const cEditItem items[] = {
+        {"&Undo", "tbUndo", QKeySequence::Undo, &QPlainTextEdit::undo},
+        {"&Cut", "tbCut", QKeySequence::Cut, &QPlainTextEdit::cut},
+        {"&Copy", "tbCopy", QKeySequence::Copy, &QPlainTextEdit::copy},
+        {"&Paste", "tbPaste", QKeySequence::Paste, &QPlainTextEdit::paste},
+    };
+    for (const cEditItem &item : items) {
+        QAction *action = addItem(menu, tr(item.text), item.name, item.keys);
+        // The fields handle these keys themselves; the menu item always means the body.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, rtfMain, item.slot);
+    }
+    connect(addItem(menu, tr("&Delete"), "pop_mnuEdit_Delete"), &QAction::triggered, this,
+            [this] { rtfMain->textCursor().removeSelectedText(); });
+    QAction *selectAll = addItem(menu, tr("&Select all"), "pop_mnuEdit_SelectAll", QKeySequence::SelectAll);
+    selectAll->setShortcutContext(Qt::WidgetShortcut);
+    connect(selectAll, &QAction::triggered, rtfMain, &QPlainTextEdit::selectAll);
+}
+
+void TfrmNewMessage::buildViewMenu(QMenu *menu)
+{
+    QAction *toolbar = addItem(menu, tr("&Toolbar"), "pop_mnuView_Toolbar");
+    toolbar->setCheckable(true);
+    connect(toolbar, &QAction::toggled, this, [this](bool on) {
+        DFSToolBar->setVisible(on);
+        (void)cOptions::write(Opt::MsgComp_ExpandedToolbar, on);
+    });
+    QAction *status = addItem(menu, tr("&Status bar"), "pop_mnuView_StatusBar");
+    status->setCheckable(true);
+    connect(status, &QAction::toggled, this, [this](bool on) {
+        statusBar()->setVisible(on);
+        (void)cOptions::write(Opt::MsgComp_SBVisible, on);
+    });
+}
+
+void TfrmNewMessage::buildInsertMenu(QMenu *menu)
+{
+    QAction *attach = addItem(menu, tr("&File attachment"), "tbAttachFile");
+    attach->setIcon(QIcon::fromTheme(QStringLiteral("mail-attachment")));
+    attach->setToolTip(tr("Attach a file"));
+    connect(attach, &QAction::triggered, this, &TfrmNewMessage::popAttachments_AddClick);
+    menu->addSeparator();
+    const std::tuple<const char *, const char *, eDateTimeKind> kinds[] = {
+        {"Date", "Insert_Date", eDateTimeKind::Date},
+        {"Time", "Insert_Time", eDateTimeKind::Time},
+        {"Date&&Time", "Insert_DateTime", eDateTimeKind::DateAndTime}};
+    for (const auto &[text, name, kind] : kinds)
+        connect(addItem(menu, tr(text), name), &QAction::triggered, this, [this, kind] { Insert_DateTimeClick(kind); });
+    menu->addSeparator();
+    connect(addItem(menu, tr("&Signature..."), "pop_mnuInsert_Signature"), &QAction::triggered, this,
+            &TfrmNewMessage::pop_mnuInsert_SignatureClick);
+}
+
+void TfrmNewMessage::buildToolsMenu(QMenu *menu)
+{
+    // Present for the address book, which comes with its own windows.
+    addItem(menu, tr("&Address book"), "mnuTools_AddressBook")->setEnabled(false);
+    connect(addItem(menu, tr("&Manage signatures"), "pop_mnuTools_ManageSignatures"), &QAction::triggered, this,
+            &TfrmNewMessage::pop_mnuTools_ManageSignaturesClick);
+    menu->addSeparator();
+    connect(addItem(menu, tr("&Encode ROT13"), "mnuTools_EncodeROT13"), &QAction::triggered, this,
+            &TfrmNewMessage::mnuTools_ROT13Click);
+    connect(addItem(menu, tr("&Decode ROT13"), "mnuTools_DecodeROT13"), &QAction::triggered, this,
+            &TfrmNewMessage::mnuTools_ROT13Click);
+    menu->addSeparator();
+    QMenu *priority = menu->addMenu(tr("&Set priority"));
+    fPriorityItems = new QActionGroup(this);
+    const std::tuple<const char *, const char *, int> items[] = {{"&Low", "pop_mnuTools_SetPriority_Low", 1},
+                                                                 {"&Normal", "pop_mnuTools_SetPriority_normal", 0},
+                                                                 {"&High", "pop_mnuTools_SetPriority_High", 2}};
+    for (const auto &[text, name, tag] : items) {
+        QAction *item = addItem(priority, tr(text), name);
+        item->setCheckable(true);
+        item->setChecked(tag == 0);
+        item->setData(tag);
+        fPriorityItems->addAction(item);
+        connect(item, &QAction::triggered, this, [this, tag] { SetPriority_Click(tag); });
+    }
+}
+
+void TfrmNewMessage::buildToolbar()
+{
+    DFSToolBar = addToolBar(tr("Toolbar"));
+    DFSToolBar->setObjectName(QStringLiteral("DFSToolBar"));
+    DFSToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    DFSToolBar->setMovable(false);
+    // View > Toolbar alone shows and hides it, so that the option follows.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    DFSToolBar->addAction(fSendNow);
+    DFSToolBar->addSeparator();
+    for (const char *name : {"tbUndo", "tbCut", "tbCopy", "tbPaste", "tbAttachFile"})
+        DFSToolBar->addAction(findChild<QAction *>(QLatin1String(name)));
+    popSignatures = new QMenu(this);
+    popSignatures->setObjectName(QStringLiteral("popSignatures"));
+    connect(popSignatures, &QMenu::aboutToShow, this, &TfrmNewMessage::RebuildSignatureMenu);
+    auto *tbSignatures = new QToolButton(DFSToolBar);
+    tbSignatures->setObjectName(QStringLiteral("tbSignatures"));
+    tbSignatures->setText(tr("Signature"));
+    tbSignatures->setToolTip(tr("Add a signature"));
+    tbSignatures->setIcon(QIcon::fromTheme(QStringLiteral("insert-text")));
+    tbSignatures->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    tbSignatures->setPopupMode(QToolButton::MenuButtonPopup);
+    tbSignatures->setMenu(popSignatures);
+    connect(tbSignatures, &QToolButton::clicked, this, &TfrmNewMessage::tbSignaturesClick);
+    DFSToolBar->addWidget(tbSignatures);
+}
+
+void TfrmNewMessage::applyWindowState()
+{
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    resize(storedSize(Opt::MsgComp_Width, kMinWidth, screen.width()),
+           storedSize(Opt::MsgComp_Height, kMinHeight, screen.height()));
+    move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
+    findChild<QAction *>(QStringLiteral("pop_mnuView_Toolbar"))
+        ->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));
+    findChild<QAction *>(QStringLiteral("pop_mnuView_StatusBar"))->setChecked(cOptions::read(Opt::MsgComp_SBVisible));
+    DFSToolBar->setVisible(cOptions::read(Opt::MsgComp_ExpandedToolbar));
+    statusBar()->setVisible(cOptions::read(Opt::MsgComp_SBVisible));
+}
+
+bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
+{
+    cMailMessage record;
+    if (!record.ReadFile(path, false, false, error))
+        return false;
+    const cComposedMessage message = ComposedFromRecord(record);
+    fSourceFile = path;
+    SetBody(message.body);
+    SetHeaderFields(message.to, message.cc, message.subject);
+    fPriority = message.priority;
+    for (QAction *item : fPriorityItems->actions())
+        item->setChecked(item->data().toInt() == TagOfPriority(message.priority));
+    fAttachments.clear();
+    lstAttachments->clear();
+    for (const QString &attachment : message.attachments)
+        AddAttachment(attachment);
+    return true;
+}
+
+void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const QString &subject)
+{
+    edtTo->setText(to);
+    edtCC->setText(cc);
+    edtSubject->setText(subject);
+}
+
+void TfrmNewMessage::SetBody(const QStringList &lines)
+{
+    rtfMain->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TfrmNewMessage::AddAttachment(const QString &path)
+{
+    fAttachments.append(path);
+    auto *item = new QListWidgetItem(QFileIconProvider().icon(QFileInfo(path)), QFileInfo(path).fileName());
+    item->setToolTip(path);
+    lstAttachments->addItem(item);
+    pnlAttachmentContainer->show();
+}
+
+QStringList TfrmNewMessage::BodyLines() const
+{
+    return DisplayedLines(*rtfMain->document());
+}
+
+cComposedMessage TfrmNewMessage::Composed() const
+{
+    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority};
+}
+
+QString TfrmNewMessage::SaveToFolder(const QString &folder, QString *error)
+{
+    const QString path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder, error) : fSourceFile;
+    if (path.isEmpty())
+        return {};
+    const cMailMessage record =
+        ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    return record.WriteFile(path, error) ? path : QString();
+}
+
+bool TfrmNewMessage::reportedFailure(const QString &path, const QString &error)
+{
+    if (!path.isEmpty())
+        return false;
+    QMessageBox::warning(this, tr("Cannot save the message"), error);
+    return true;
+}
+
+void TfrmNewMessage::refreshFolderOf(const QString &path) const
+{
+    cFolderStore::RefreshIfShown(folderNameOf(path));
+}
+
+QString TfrmNewMessage::saveForSending()
+{
+    if (!HasRecipients(edtTo->text())) {
+        QMessageBox::warning(this, tr("Missing field"),
+                             tr("The are no receipiants of this message. Send is not possible."));
+        edtTo->setFocus();
+        return {};
+    }
+    QString error;
+    QString path = SaveToFolder(QStringLiteral("Unsent"), &error);
+    if (reportedFailure(path, error))
+        return {};
+    fSourceFile = path;
+    refreshFolderOf(path);
+    const QString folder = folderNameOf(path);
+    if (folder.toLower() == QLatin1String("unsent"))
+        return path;
+    path = cFolderStore::TransferMessage(path, folder, QStringLiteral("Unsent"), true, true, &error);
+    if (reportedFailure(path, error))
+        return {};
+    fSourceFile = path;
+    return path;
+}
+
+void TfrmNewMessage::tbSendNowClick()
+{
+    const QString path = saveForSending();
+    if (path.isEmpty())
+        return;
+    hide();
+    if (cOptions::read(Opt::SendMailImmideatly)) {
+        if (cAccountStore::AccountsExist())
+            SendMessages({path});
+        else
+            QMessageBox::information(this, tr("No account set"),
+                                     tr("There is not account set up on this computer. Your message has been saved "
+                                        "in the \"unsent\" folder. You can send it once a mail account is created."));
+    }
+    close();
+}
+
+void TfrmNewMessage::mnuFile_SendLaterClick()
+{
+    if (!saveForSending().isEmpty())
+        close();
+}
+
+QString TfrmNewMessage::saveAsUnfinished()
+{
+    QString error;
+    const QString path = SaveToFolder(QStringLiteral("Unfinished"), &error);
+    if (reportedFailure(path, error))
+        return {};
+    refreshFolderOf(path);
+    return path;
+}
+
+void TfrmNewMessage::mnuFile_FinishLaterClick()
+{
+    if (!saveAsUnfinished().isEmpty())
+        close();
+}
+
+void TfrmNewMessage::mnuFile_SaveClick()
+{
+    if (const QString path = saveAsUnfinished(); !path.isEmpty())
+        fSourceFile = path;
+}
+
+void TfrmNewMessage::mnuFile_SaveAsClick()
+{
+    QFileDialog dialog(this, tr("Save as"));
+    dialog.setObjectName(QStringLiteral("SaveAsMsg_SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("qrz"));
+    dialog.setNameFilters({tr("Ravelin e-mails (*.qrz)"), tr("All files (*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString error;
+    const cMailMessage record =
+        ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    if (!record.WriteFile(dialog.selectedFiles().constFirst(), &error))
+        QMessageBox::warning(this, tr("Cannot save the message"), error);
+}
+
+void TfrmNewMessage::popAttachments_AddClick()
+{
+    QFileDialog dialog(this, tr("Insert attachment..."));
+    dialog.setObjectName(QStringLiteral("attchOpenDialog"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontResolveSymlinks);
+    dialog.setNameFilter(tr("All files (*)"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        AddAttachment(dialog.selectedFiles().constFirst());
+}
+
+void TfrmNewMessage::popAttachments_RemoveClick()
+{
+    for (int row = lstAttachments->count() - 1; row >= 0; --row) {
+        if (!lstAttachments->item(row)->isSelected())
+            continue;
+        delete lstAttachments->takeItem(row);
+        fAttachments.removeAt(row);
+    }
+    pnlAttachmentContainer->setVisible(lstAttachments->count() > 0);
+}
+
+void TfrmNewMessage::popAttachments_OpenClick()
+{
+    const int row = lstAttachments->currentRow();
+    if (row >= 0 && row < fAttachments.size())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fAttachments.at(row)));
+}
+
+void TfrmNewMessage::showAttachmentMenu(const QPoint &pos)
+{
+    if (!lstAttachments->selectedItems().isEmpty())
+        popAttachments->popup(lstAttachments->viewport()->mapToGlobal(pos));
+}
+
+bool TfrmNewMessage::takeDroppedFiles(QEvent *event)
+{
+    if (!acceptDrops())
+        return false;
+    auto *drop = static_cast<QDropEvent *>(event);
+    const QStringList paths = droppedFiles(drop->mimeData());
+    if (paths.isEmpty())
+        return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        for (const QString &path : paths)
+            AddAttachment(path);
+    return true;
+}
+
+bool TfrmNewMessage::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (takeDroppedFiles(event))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return cForm::eventFilter(watched, event);
+}
+
+void TfrmNewMessage::showEvent(QShowEvent *event)
+{
+    cForm::showEvent(event);
+    setAcceptDrops(true);
+    fSizingGuard = false;
+    rtfMain->moveCursor(QTextCursor::Start);
+}
+
+void TfrmNewMessage::resizeEvent(QResizeEvent *event)
+{
+    cForm::resizeEvent(event);
+    if (fSizingGuard)
+        return;
+    (void)cOptions::write(Opt::MsgComp_Width, width());
+    (void)cOptions::write(Opt::MsgComp_Height, height());
+}
+
+void TfrmNewMessage::Insert_DateTimeClick(eDateTimeKind kind)
+{
+    QTextCursor cursor = rtfMain->textCursor();
+    cursor.clearSelection();
+    cursor.movePosition(QTextCursor::EndOfLine);
+    cursor.insertText(DateTimeText(kind));
+}
+
+void TfrmNewMessage::mnuTools_ROT13Click()
+{
+    // Letters map to letters one for one, so the whole text turns without touching its layout.
+    QTextCursor cursor(rtfMain->document());
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(Rot13Line(rtfMain->toPlainText()));
+}
+
+void TfrmNewMessage::SetPriority_Click(int tag)
+{
+    fPriority = PriorityOfTag(tag);
+}
+
+void TfrmNewMessage::RebuildSignatureMenu()
+{
+    popSignatures->clear();
+    const QStringList names = cSignatureStore::SignatureNames();
+    for (const QString &name : names) {
+        QAction *item = popSignatures->addAction(cMenuItem::MenuText(name));
+        item->setData(name);
+        connect(item, &QAction::triggered, this, [this, name] { AppendSignature(name); });
+    }
+    if (names.isEmpty())
+        popSignatures->addAction(tr("No signatures avaliable"))->setEnabled(false);
+    popSignatures->addSeparator();
+    connect(popSignatures->addAction(tr("Manage signatures...")), &QAction::triggered, this,
+            &TfrmNewMessage::pop_mnuTools_ManageSignaturesClick);
+}
+
+void TfrmNewMessage::tbSignaturesClick()
+{
+    RebuildSignatureMenu();
+    const QAction *first = popSignatures->actions().constFirst();
+    if (first->isEnabled())
+        AppendSignature(first->data().toString());
+}
+
+void TfrmNewMessage::AppendSignature(const QString &name)
+{
+    QString text = SignatureText(name);
+    if (text.isEmpty())
+        return;
+    QTextCursor cursor(rtfMain->document());
+    cursor.movePosition(QTextCursor::End);
+    // An empty last line is where the signature starts; otherwise it starts a new line.
+    if (!cursor.block().text().isEmpty())
+        text.prepend(QLatin1Char('\n'));
+    cursor.insertText(text);
+}
+
+void TfrmNewMessage::pop_mnuInsert_SignatureClick()
+{
+    TfrmInsertSignature dialog(this);
+    if (dialog.exec() == QDialog::Accepted && !dialog.SelectedName().isEmpty())
+        AppendSignature(dialog.SelectedName());
+}
+
+void TfrmNewMessage::pop_mnuTools_ManageSignaturesClick()
+{
+    TfrmSignatures::ShowModal(this);
+}
+
+void TfrmNewMessage::pop_mnuHelp_AboutClick()
+{
+    TfrmAbout about(this, [](const QString &to, const QString &subject) {
+        // Unowned: a message begun from the about box outlives it.
+        auto *composer = new TfrmNewMessage;
+        composer->SetHeaderFields(to, QString(), subject);
+        composer->show();
+    });
+    about.exec();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The compose window: recipients, subject, a plain-text body, attachments and a priority.
+// It sends nothing itself: every way out writes a message file into Unsent or Unfinished
+// (or a chosen path) or drops the text; "Send now" then hands the file to the send window.
+// Openers create it, fill the fields (SetBody, AddAttachment, LoadFromFile) and show it.
+#include "mailproto/TVrxMsg.h"
+#include "ui/compose/ComposeRules.h"
+#include "ui/wndlist/cForm.h"
+#include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
+
+#include <QStringList>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+
+class TfrmNewMessage : public cForm
+{
+    Q_OBJECT
+public:
+    // With an owner the window is destroyed together with it, yet stays a window of its own.
+    explicit TfrmNewMessage(QWidget *owner = nullptr);
+
+    [[nodiscard]] bool LoadFromFile(const QString &path, QString *error = nullptr);
+    void SetHeaderFields(const QString &to, const QString &cc, const QString &subject);
+    void SetBody(const QStringList &lines);
+    void AddAttachment(const QString &path);
+    // The body as it is shown, one entry per screen line.
+    QStringList BodyLines() const;
+    cComposedMessage Composed() const;
+    const QString &SourceFile() const { return fSourceFile; }
+    TPriority Priority() const { return fPriority; }
+
+    // Writes the message over its source file, or as a new file in the folder. Returns the
+    // path, or empty with the reason.
+    QString SaveToFolder(const QString &folder, QString *error = nullptr);
+
+    void tbSendNowClick();
+    void mnuFile_SendLaterClick();
+    void mnuFile_FinishLaterClick();
+    void mnuFile_SaveClick();
+    void mnuFile_SaveAsClick();
+    void Insert_DateTimeClick(eDateTimeKind kind);
+    void mnuTools_ROT13Click();
+    void SetPriority_Click(int tag);
+    void tbSignaturesClick();
+    void RebuildSignatureMenu();
+    void AppendSignature(const QString &name);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildFields();
+    void buildAttachmentPanel();
+    void buildMenus();
+    void buildFileMenu(QMenu *menu);
+    void buildEditMenu(QMenu *menu);
+    void buildViewMenu(QMenu *menu);
+    void buildInsertMenu(QMenu *menu);
+    void buildToolsMenu(QMenu *menu);
+    void buildToolbar();
+    void applyWindowState();
+
+    // The checks and writes "Send now" and "Send later" share; the path in Unsent, or empty
+    // when the user was told why not.
+    QString saveForSending();
+    QString saveAsUnfinished();
+    [[nodiscard]] bool reportedFailure(const QString &path, const QString &error);
+    void refreshFolderOf(const QString &path) const;
+
+    void popAttachments_AddClick();
+    void popAttachments_RemoveClick();
+    void popAttachments_OpenClick();
+    void showAttachmentMenu(const QPoint &pos);
+    bool takeDroppedFiles(QEvent *event);
+    void pop_mnuInsert_SignatureClick();
+    void pop_mnuTools_ManageSignaturesClick();
+    void pop_mnuHelp_AboutClick();
+
+    QLineEdit *edtTo;
+    QLineEdit *edtCC;
+    QLineEdit *edtSubject;
+    QLabel *lblTo;
+    QLabel *lblCC;
+    QPlainTextEdit *rtfMain;
+    QWidget *pnlAttachmentContainer;
+    QListWidget *lstAttachments;
+    QMenu *popAttachments;
+    QMenu *popSignatures;
+    QToolBar *DFSToolBar;
+    QActionGroup *fPriorityItems;
+    QAction *fSendNow;
+
+    QStringList fAttachments;
+    TPriority fPriority = TPriority::prNormal;
+    QString fSourceFile;
+    bool fSizingGuard = true;
+};

@@ -1,0 +1,44 @@
+#include "ui/signatures/unitInsertSignature.h"
+
+#include "ui/signatures/SignatureList.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TfrmInsertSignature::TfrmInsertSignature(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmInsertSignature"));
+    setWindowTitle(tr("Insert signature"));
+    auto *layout = new QVBoxLayout(this);
+    lstSignatures = new QListWidget(this);
+    lstSignatures->setObjectName(QStringLiteral("lstSignatures"));
+    FillSignatureList(lstSignatures);
+    layout->addWidget(lstSignatures, 1);
+    layout->addWidget(new QLabel(tr("Preview:"), this));
+    edtSignature = new QPlainTextEdit(this);
+    edtSignature->setObjectName(QStringLiteral("edtSignature"));
+    edtSignature->setReadOnly(true);
+    layout->addWidget(edtSignature, 1);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(lstSignatures, &QListWidget::itemClicked, this, &TfrmInsertSignature::lstSignaturesClick);
+}
+
+QString TfrmInsertSignature::SelectedName() const
+{
+    const QList<QListWidgetItem *> selected = lstSignatures->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void TfrmInsertSignature::lstSignaturesClick()
+{
+    edtSignature->setPlainText(SignatureText(SelectedName()));
+}

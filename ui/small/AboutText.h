@@ -1,0 +1,13 @@
+#pragma once
+// The texts of the about box, and the system information a user pastes into a bug report:
+// program and Qt versions, the operating system and the folders this run uses.
+#include <QString>
+
+namespace AboutText {
+inline constexpr const char *VersionLine = "Tolvan Ravelin v2.12";
+inline constexpr const char *SecondLine = "A desktop e-mail client for one user.";
+inline constexpr const char *WebPage = "https://ravelin.example.org/";
+inline constexpr const char *Email = "ravelin@example.org";
+} // namespace AboutText
+
+QString SystemInfoText();
