@@ -2,7 +2,7 @@
 // follow their captions, and bring their window back when chosen.
 #include "UiFixture.h"
 
-#include "ui/main/MainIcons.h"
+#include "ui/icons/ThemedIcon.h"
 #include "ui/main/unitMain.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h"
@@ -39,8 +39,8 @@ private slots:
         auto *tb_Windows = frmMain.findChild<QAction *>(u"tb_Windows"_s);
         QVERIFY(!tb_Windows->isEnabled());
 
-        auto *composer1 = new cForm(u"New message"_s, CommandIcon(eCommandImage::NewMessage));
-        auto *composer2 = new cForm(u"New message"_s, CommandIcon(eCommandImage::NewMessage));
+        auto *composer1 = new cForm(u"New message"_s, ThemedIcon(u"mail-message-new"_s));
+        auto *composer2 = new cForm(u"New message"_s, ThemedIcon(u"mail-message-new"_s));
         auto *sender = new cForm(u"Sending mail"_s);
         QCOMPARE(captions(popWins), (QStringList{u"New message"_s, u"New message"_s, u"Sending mail"_s}));
         QVERIFY(tb_Windows->isEnabled());
