@@ -90,13 +90,21 @@ QByteArray TVrxAddressList::AddressOf(const QByteArray &mailbox)
 QList<QByteArray> TVrxAddressList::Addresses(const QByteArray &list)
 {
     QList<QByteArray> addresses;
+    for (const QByteArray &mailbox : Mailboxes(list))
+        addresses.append(AddressOf(mailbox));
+    return addresses;
+}
+
+QList<QByteArray> TVrxAddressList::Mailboxes(const QByteArray &list)
+{
+    QList<QByteArray> mailboxes;
     Scanner scanner;
     bool inAngle = false;
     qsizetype start = 0;
     const auto take = [&](qsizetype end) {
-        const QByteArray address = AddressOf(list.mid(start, end - start));
-        if (!address.isEmpty())
-            addresses.append(address);
+        const QByteArray mailbox = list.mid(start, end - start);
+        if (!AddressOf(mailbox).isEmpty())
+            mailboxes.append(mailbox);
         start = end + 1;
     };
     for (qsizetype i = 0; i < list.size(); ++i) {
@@ -115,5 +123,5 @@ QList<QByteArray> TVrxAddressList::Addresses(const QByteArray &list)
             start = i + 1; // a group's display name
     }
     take(list.size());
-    return addresses;
+    return mailboxes;
 }

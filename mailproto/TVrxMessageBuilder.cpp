@@ -1,6 +1,7 @@
 #include "mailproto/TVrxMessageBuilder.h"
 
 #include "mailproto/TVrxBase64.h"
+#include "mailproto/TVrxEncodedWords.h"
 #include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxQuotedPrintable.h"
 
@@ -110,7 +111,7 @@ QByteArray TVrxMessageBuilder::FromLine(const TVrxMsg &msg) const
     if (msg.UserName.isEmpty())
         return "From: " + msg.From;
     const QByteArray address = msg.From.contains('@') ? msg.From : msg.From + '@' + Host;
-    return "From: " + Quoted(msg.UserName) + " <" + address + '>';
+    return "From: " + TVrxEncodedWords::EncodeAddressList(Quoted(msg.UserName) + " <" + address + '>');
 }
 
 QList<QByteArray> TVrxMessageBuilder::StoredFieldsToKeep(const QList<QByteArray> &extra,
@@ -160,11 +161,11 @@ QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const Text
     if (!msg.ReplyTo.isEmpty())
         header.append("Reply-To: " + msg.ReplyTo);
     header.append("X-Mailer: " + MailerName);
-    header.append("To: " + msg.SendTo);
+    header.append(TVrxEncodedWords::FoldedField("To", TVrxEncodedWords::EncodeAddressList(msg.SendTo)));
     // RFC 5322 section 3.6.3: a CC field holds at least one address.
     if (!msg.CC.trimmed().isEmpty())
-        header.append("CC: " + msg.CC);
-    header.append("Subject: " + msg.Subject);
+        header.append(TVrxEncodedWords::FoldedField("CC", TVrxEncodedWords::EncodeAddressList(msg.CC)));
+    header.append(TVrxEncodedWords::FoldedField("Subject", TVrxEncodedWords::EncodeText(msg.Subject)));
     header.append("MIME-Version: 1.0");
     if (boundary.isEmpty()) {
         header.append(text.ContentType);

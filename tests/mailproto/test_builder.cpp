@@ -2,6 +2,7 @@
 // header lines go out again, the text's transfer encoding, and the multipart layout.
 #include "TestSupport.h"
 
+#include "mailproto/TVrxEncodedWords.h"
 #include "mailproto/TVrxMessageBuilder.h"
 
 #include <QRegularExpression>
@@ -184,4 +185,47 @@ TEST(MessageBuilder, TextTooLongOrTooWideGoesQuotedPrintable)
     EXPECT_TRUE(lines.contains("Content-Transfer-Encoding: quoted-printable"));
     EXPECT_EQ(lines.last(), "Gr=C3=BC=C3=9Fe");
     EXPECT_TRUE(Builder().BuildMessageLines(msg).contains("Content-Transfer-Encoding: 8bit"));
+}
+
+// Non-ASCII header text must reach any server as RFC 2047 words and read back the same.
+TEST(MessageBuilder, NonAsciiHeaderTextGoesOutAsEncodedWords)
+{
+    const auto decoded = [](const QList<QByteArray> &fieldLines) {
+        QByteArray text = fieldLines.join(QByteArray()); // unfolding: the blank stays
+        text = text.mid(text.indexOf(':') + 2);
+        static const QRegularExpression word(u"=\\?UTF-8\\?B\\?([A-Za-z0-9+/=]*)\\?=(?: (?==\\?UTF-8))?"_s);
+        QString out = QString::fromUtf8(text);
+        for (auto m = word.match(out); m.hasMatch(); m = word.match(out))
+            out.replace(m.capturedStart(), m.capturedLength(), QString::fromUtf8(QByteArray::fromBase64(m.captured(1).toLatin1())));
+        return out;
+    };
+    const QByteArray longSubject = QString(u"Grüße aus Köln, "_s).repeated(40).toUtf8();
+    const struct
+    {
+        QByteArray name, value;
+        QString shown;
+    } cases[] = {
+        {"Subject", "Plain ASCII  stays   as typed", u"Plain ASCII  stays   as typed"_s},
+        {"Subject", "Grüße aus Köln", u"Grüße aus Köln"_s},
+        {"Subject", longSubject, QString::fromUtf8(longSubject)},
+        {"To", "\"Jörg Müller\" <j@example.org>, bob@example.org", u"Jörg Müller <j@example.org>, bob@example.org"_s},
+    };
+    for (const auto &c : cases) {
+        const QByteArray value = c.name == "To" ? TVrxEncodedWords::EncodeAddressList(c.value)
+                                                : TVrxEncodedWords::EncodeText(c.value);
+        const QList<QByteArray> lines = TVrxEncodedWords::FoldedField(c.name, value);
+        EXPECT_EQ(decoded(lines), c.shown) << c.value.toStdString();
+        for (const QByteArray &line : lines) {
+            EXPECT_LE(line.size(), 78) << line.toStdString();
+            EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char ch) { return quint8(ch) < 0x80; }));
+        }
+    }
+    TVrxMsg msg;
+    msg.From = "ann@example.org";
+    msg.UserName = "Ånn";
+    msg.SendTo = "bob@example.org";
+    msg.Subject = "Grüße";
+    const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
+    EXPECT_TRUE(header.contains("Subject: " + TVrxEncodedWords::EncodeText("Grüße")));
+    EXPECT_TRUE(header.contains("From: " + TVrxEncodedWords::EncodeText("Ånn") + " <ann@example.org>"));
 }
