@@ -6,8 +6,8 @@
 
 namespace {
 
-// 45 bytes give 60 base64 characters: with "=?UTF-8?B?" and "?=" a word stays under 75.
-constexpr qsizetype kWordBytes = 45;
+// 39 bytes give 52 base64 characters: with "=?UTF-8?B?" and "?=" a word fits beside "Subject: " in 78.
+constexpr qsizetype kWordBytes = 39;
 constexpr qsizetype kFoldAt = 78;
 
 bool IsAscii(const QByteArray &text)

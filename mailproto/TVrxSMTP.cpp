@@ -39,7 +39,8 @@ bool HasEightBitBytes(const QList<QByteArray> &lines)
 // The octets DATA carries for these lines, dot-stuffing and the final dot included.
 qint64 DataSize(const QList<QByteArray> &lines)
 {
-    return std::accumulate(lines.begin(), lines.end(), qint64(5), [](qint64 sum, const QByteArray &line) {
+    // Every line with its CR LF and stuffing, then the final ".\r\n".
+    return std::accumulate(lines.begin(), lines.end(), qint64(3), [](qint64 sum, const QByteArray &line) {
         return sum + line.size() + 2 + (line.startsWith('.') ? 1 : 0);
     });
 }

@@ -226,6 +226,6 @@ TEST(MessageBuilder, NonAsciiHeaderTextGoesOutAsEncodedWords)
     msg.SendTo = "bob@example.org";
     msg.Subject = "Grüße";
     const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
-    EXPECT_TRUE(header.contains("Subject: " + TVrxEncodedWords::EncodeText("Grüße")));
+    EXPECT_TRUE(header.contains("Subject: " + TVrxEncodedWords::EncodeText("Grüße"))) << header.join('|').toStdString();
     EXPECT_TRUE(header.contains("From: " + TVrxEncodedWords::EncodeText("Ånn") + " <ann@example.org>"));
 }
