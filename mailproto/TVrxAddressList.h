@@ -9,13 +9,13 @@
 class TVrxAddressList
 {
 public:
-    // The addr-spec of every mailbox, in order, without display names, comments or line
+    // The bare address of every mailbox, in order, without display names, comments or line
     // breaks; empty entries and groups without members give nothing.
     static QList<QByteArray> Addresses(const QByteArray &list);
     // Each mailbox of the list as written, display name and comments included; group names
     // and empty entries give nothing.
     static QList<QByteArray> Mailboxes(const QByteArray &list);
-    // The addr-spec of one mailbox: the angle-addr when there is one (a source route
+    // The bare address of one mailbox: the angle-addr when there is one (a source route
     // "@a,@b:" before it is dropped), else the text without comments and blanks.
     static QByteArray AddressOf(const QByteArray &mailbox);
 };

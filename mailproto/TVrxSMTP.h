@@ -54,7 +54,7 @@ public:
     QList<QByteArray> BuildMessageLines(TVrxMsg &msg);
     // Every address of To and CC, in order: each gets an RCPT.
     static QList<QByteArray> Recipients(const TVrxMsg &msg);
-    // The reverse- or forward-path of MAIL and RCPT (RFC 5321 section 4.1.2): "<addr-spec>".
+    // The reverse- or forward-path of MAIL and RCPT (RFC 5321 section 4.1.2): "<address>".
     static QByteArray EnvelopeAddress(const QByteArray &mailbox);
     // The EHLO argument (RFC 5321 section 4.1.4): a fully qualified name, else the connection's
     // own address as a literal ("[127.0.0.1]", "[IPv6:::1]").
