@@ -228,22 +228,17 @@ QByteArray cMailMessage::FileText() const
     return text;
 }
 
-bool cMailMessage::WriteFile(const QString &path, QString *error, eDurability durability) const
+cResult cMailMessage::WriteFile(const QString &path, eDurability durability) const
 {
-    return WriteFileAtomically(path, FileText(), error, durability);
+    return WriteFileAtomically(path, FileText(), durability);
 }
 
-bool cMailMessage::SetReadFlag(const QString &path, bool read, QString *error)
+cResult cMailMessage::SetReadFlag(const QString &path, bool read)
 {
-    if (!QFile::exists(path)) {
-        if (error)
-            *error = QStringLiteral("The message file \"%1\" no longer exists.").arg(path);
-        return false;
-    }
+    if (!QFile::exists(path))
+        return cResult::Failed(eFailure::FileSystem, QStringLiteral("The message file \"%1\" no longer exists.").arg(path));
     cIniFile file(path);
     if (file.closedBy(kBoundaryKey).writeBool(kHeader, "Read", read))
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+        return cResult::Ok();
+    return cResult::Failed(eFailure::FileSystem, file.errorString());
 }

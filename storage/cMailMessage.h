@@ -35,12 +35,11 @@ public:
     // when the file cannot be read; the record then holds defaults and *error says why.
     bool ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false,
                   QString *error = nullptr);
-    // Replaces the file atomically. Returns false, with the reason, when it cannot.
-    bool WriteFile(const QString &path, QString *error = nullptr,
-                   eDurability durability = eDurability::Synced) const;
+    // Replaces the file atomically; a failure leaves the old file whole.
+    cResult WriteFile(const QString &path, eDurability durability = eDurability::Synced) const;
 
     // Marks a stored message read or unread, changing that one line of its file.
-    static bool SetReadFlag(const QString &path, bool read, QString *error = nullptr);
+    static cResult SetReadFlag(const QString &path, bool read);
 
     // The stored priority codes differ from the mail library's: 2 highest, 0 normal, 1 lowest.
     static int StoredPriority(int priority);

@@ -187,10 +187,10 @@ bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QStrin
     emit ProgressShown(false);
     emit OperationChanged(QStringLiteral("Message sent."));
     const QString sourceFolder = QFileInfo(path).dir().dirName();
-    const QString sent = cFolderStore::TransferMessage(path, sourceFolder, kSentItems, true, true, &error);
-    if (sent.isEmpty())
-        AddError(QStringLiteral("The message was sent, but could not be filed in Sent items: ") + error);
+    const cResultOf<QString> sent = cFolderStore::TransferMessage(path, sourceFolder, kSentItems, true, true);
+    if (!sent)
+        AddError(QStringLiteral("The message was sent, but could not be filed in Sent items: ") + sent.text());
     else
-        emit MessageSent(sent);
+        emit MessageSent(sent.value());
     return true;
 }

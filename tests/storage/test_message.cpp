@@ -233,8 +233,9 @@ TEST_F(MessageTest, AnUnreadableFileGivesDefaultsAndAnError)
     EXPECT_EQ(m.Priority, 2);
     EXPECT_TRUE(error.contains(QStringLiteral("missing.qrz")));
 
-    EXPECT_FALSE(sample().WriteFile(fDir.filePath(QStringLiteral("no/such/dir/x.qrz")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("no/such/dir")));
+    const cResult written = sample().WriteFile(fDir.filePath(QStringLiteral("no/such/dir/x.qrz")));
+    EXPECT_EQ(written.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(written.text().contains(QStringLiteral("no/such/dir")));
 }
 
 TEST(NowText, HourAlwaysHasTwoDigits)
