@@ -134,20 +134,18 @@ int cMailMessage::PriorityFromStored(int stored)
     }
 }
 
-bool cMailMessage::ReadFile(const QString &path, bool headerOnly, bool keepRawFrom, QString *error)
+cResult cMailMessage::ReadFile(const QString &path, bool headerOnly, bool keepRawFrom)
 {
     reset();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, file.errorString()));
     const cIniSection header = cIniSection::readFrom(file, kHeader, kBoundaryKey);
     takeHeader(header, keepRawFrom);
     if (!headerOnly && file.seek(0))
         takeBlocks(file.readAll(), header.value(kBoundaryKey));
-    return true;
+    return cResult::Ok();
 }
 
 void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)

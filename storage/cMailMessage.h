@@ -31,10 +31,9 @@ public:
     QStringList attachments;
 
     // Fills the record from a file. headerOnly skips the two blocks (message lists);
-    // keepRawFrom keeps the whole stored sender line in From (sending needs it). Returns false
-    // when the file cannot be read; the record then holds defaults and *error says why.
-    bool ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false,
-                  QString *error = nullptr);
+    // keepRawFrom keeps the whole stored sender line in From (sending needs it). When the
+    // file cannot be read the record holds defaults.
+    cResult ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false);
     // Replaces the file atomically; a failure leaves the old file whole.
     cResult WriteFile(const QString &path, eDurability durability = eDurability::Synced) const;
 

@@ -173,10 +173,9 @@ bool cSendSession::NotSent(const QString &path, const QString &reason)
 
 bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path)
 {
-    QString error;
-    const auto msg = BuildOutgoing(path, account.organisation, &error);
-    if (!msg)
-        return NotSent(path, error);
+    std::unique_ptr<TVrxMsg> msg;
+    if (const cResult built = BuildOutgoing(path, account.organisation, &msg); !built)
+        return NotSent(path, built.text());
     try {
         if (!smtp.Send(*msg))
             return NotSent(path, smtp.Connected() ? QStringLiteral("the server refused it.")

@@ -55,7 +55,7 @@ public:
     static bool isReadOnDisk(const QString &path)
     {
         cMailMessage m;
-        return m.ReadFile(path, true) && m.Read;
+        return m.ReadFile(path, true).ok() && m.Read;
     }
 
     QTemporaryDir fDir;

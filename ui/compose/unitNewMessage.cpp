@@ -334,8 +334,11 @@ void TfrmNewMessage::applyWindowState()
 bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
 {
     cMailMessage record;
-    if (!record.ReadFile(path, false, false, error))
+    if (const cResult read = record.ReadFile(path); !read) {
+        if (error)
+            *error = read.text();
         return false;
+    }
     const cComposedMessage message = ComposedFromRecord(record);
     fSourceFile = path;
     SetBody(message.body);

@@ -575,11 +575,10 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 void TfrmMain::ShowPreview(QTreeWidgetItem *entry)
 {
     cMailMessage message;
-    QString error;
     lstAttachments->clear();
-    if (!message.ReadFile(EntryPath(entry), false, false, &error)) {
+    if (const cResult read = message.ReadFile(EntryPath(entry)); !read) {
         lstAttachments->hide();
-        htmlView->setPlainText(error);
+        htmlView->setPlainText(read.text());
         return;
     }
     const QString body = DisplayBody(message.body, DeclaredCharset(message.headerLines));
