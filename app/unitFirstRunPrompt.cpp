@@ -80,11 +80,10 @@ void TfrmFirstRunPrompt::btnBrowseDirClick()
 
 void TfrmFirstRunPrompt::btnNextClick()
 {
-    QString error;
     // Without the choice on disk the next start would ask again; say so and let the user
     // try again or cancel.
-    if (!AdoptMailFolder(edtFolder->text(), &error)) {
-        QMessageBox::warning(this, tr("Cannot save settings"), error);
+    if (const cResult adopted = AdoptMailFolder(edtFolder->text()); !adopted) {
+        QMessageBox::warning(this, tr("Cannot save settings"), adopted.text());
         return;
     }
     accept();

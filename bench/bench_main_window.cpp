@@ -32,7 +32,7 @@ void fillInbox(const QString &root)
         m.Subject = "Message number " + QByteArray::number(n);
         m.Read = n % 3 != 0;
         m.attachments = n % 7 == 0 ? QStringList{u"/att/file.pdf"_s} : QStringList{};
-        m.WriteFile(root + u"/Mail/Inbox/mail%1.qrz"_s.arg(n));
+        (void)m.WriteFile(root + u"/Mail/Inbox/mail%1.qrz"_s.arg(n));
     }
 }
 
@@ -41,7 +41,7 @@ struct cBenchMailbox
     cBenchMailbox()
     {
         qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(dir.filePath(u"config"_s)));
-        cOptions::write(Opt::MailFolder, dir.filePath(u"mail"_s));
+        (void)cOptions::write(Opt::MailFolder, dir.filePath(u"mail"_s));
         InitMailStorage();
         fillInbox(MailRoot());
     }

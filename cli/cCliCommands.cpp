@@ -192,13 +192,15 @@ int cCliCommands::Import(const QStringList &files, const QString &folder)
             error = source.errorString();
         } else {
             try {
-                const QString path = cIncomingStore::Store(*parser.Parse(source.readAll()), QString(), folder, &error);
-                if (!path.isEmpty()) {
-                    fOut << "stored " << path << "\n";
-                    if (!error.isEmpty())
-                        fErr << "ravelin-cli: " << error << "\n";
+                const auto msg = parser.Parse(source.readAll());
+                const cResultOf<QString> path = cIncomingStore::Store(*msg, QString(), folder);
+                if (path) {
+                    fOut << "stored " << path.value() << "\n";
+                    if (const QString note = cIncomingStore::LeftOutText(*msg, path.value()); !note.isEmpty())
+                        fErr << "ravelin-cli: " << note << "\n";
                     continue;
                 }
+                error = path.text();
             } catch (const EVrxError &e) {
                 error = e.Text();
             }
@@ -244,9 +246,11 @@ int cCliCommands::AddAccount(const QStringList &arguments)
         else
             return Misuse(QStringLiteral("Unknown option \"%1\".").arg(option));
     }
-    QString error;
-    if (cAccountStore::WriteAccount(account, &error) && (!makeDefault || cAccountStore::SetDefaultAccountName(account.section, &error)))
+    cResult written = cAccountStore::WriteAccount(account);
+    if (written && makeDefault)
+        written = cAccountStore::SetDefaultAccountName(account.section);
+    if (written)
         return 0;
-    fErr << "ravelin-cli: " << error << "\n";
+    fErr << "ravelin-cli: " << written.text() << "\n";
     return 1;
 }

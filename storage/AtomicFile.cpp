@@ -25,11 +25,9 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-bool fail(QString *error, const QString &path, const QString &reason)
+cResult fail(const QString &path, const QString &reason)
 {
-    if (error)
-        *error = QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason);
-    return false;
+    return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason));
 }
 
 // ".<name>.<pid>-<random>.tmp": the process id tells a sweep whether its writer still runs.
@@ -128,30 +126,28 @@ int claimName(const QString &temporary, const QString &path)
 
 } // namespace
 
-bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error, eDurability durability)
+cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurability durability)
 {
     QFile file;
     QString reason;
     if (!writeTemporary(path, eMode::KeptFromTarget, data, durability, file, &reason))
-        return fail(error, path, reason);
+        return fail(path, reason);
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
-        return true;
+        return cResult::Ok();
     reason = systemError();
     file.remove();
-    return fail(error, path, reason);
+    return fail(path, reason);
 }
 
-QString WriteNewFileAtomically(const QString &folder, const std::function<QString(int)> &candidate, const QByteArray &data,
-                               QString *error, eDurability durability)
+cResultOf<QString> WriteNewFileAtomically(const QString &folder, const std::function<QString(int)> &candidate,
+                                          const QByteArray &data, eDurability durability)
 {
     const QDir dir(folder);
     QString path = dir.filePath(candidate(0));
     QFile file;
     QString reason;
-    if (!writeTemporary(path, eMode::Private, data, durability, file, &reason)) {
-        fail(error, path, reason);
-        return {};
-    }
+    if (!writeTemporary(path, eMode::Private, data, durability, file, &reason))
+        return fail(path, reason);
     for (int attempt = 1; !path.isEmpty(); ++attempt) {
         const int result = claimName(file.fileName(), path);
         if (result == 0)
@@ -167,19 +163,19 @@ QString WriteNewFileAtomically(const QString &folder, const std::function<QStrin
         path = dir.filePath(next);
     }
     file.remove();
-    fail(error, path, reason);
-    return {};
+    return fail(path, reason);
 }
 
-bool SyncFileSystemOf(const QString &path, QString *error)
+cResult SyncFileSystemOf(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     const bool synced = fd >= 0 && ::syncfs(fd) == 0;
-    if (!synced && error)
-        *error = QStringLiteral("Cannot flush \"%1\" to disk: %2").arg(path, systemError());
+    cResult result;
+    if (!synced)
+        result = cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot flush \"%1\" to disk: %2").arg(path, systemError()));
     if (fd >= 0)
         ::close(fd);
-    return synced;
+    return result;
 }
 
 int RemoveStaleTemporaries(const QString &folder)

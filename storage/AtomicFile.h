@@ -8,25 +8,25 @@
 // row (a mail check) may defer that and flush them all at once with SyncFileSystemOf before it
 // relies on them.
 #include <QByteArray>
+#include "storage/cResult.h"
+
 #include <QString>
 
 #include <functional>
 
 enum class eDurability { Synced, Deferred };
 
-[[nodiscard]] bool WriteFileAtomically(const QString &path, const QByteArray &data, QString *error = nullptr,
-                         eDurability durability = eDurability::Synced);
+cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurability durability = eDurability::Synced);
 
 // Writes a file under a name nobody has taken: the data go to a temporary file in the folder,
 // which then takes the first free name of those candidate(0), candidate(1), .. offers (an
 // empty name ends the offer). A file never replaces another and is never seen half-written.
-// Returns the path, or empty with the reason in *error.
-[[nodiscard]] QString WriteNewFileAtomically(const QString &folder, const std::function<QString(int attempt)> &candidate,
-                                             const QByteArray &data, QString *error = nullptr,
-                                             eDurability durability = eDurability::Synced);
+// Returns the path it took.
+cResultOf<QString> WriteNewFileAtomically(const QString &folder, const std::function<QString(int attempt)> &candidate,
+                                          const QByteArray &data, eDurability durability = eDurability::Synced);
 
 // Flushes everything written to the file system that holds path.
-[[nodiscard]] bool SyncFileSystemOf(const QString &path, QString *error = nullptr);
+cResult SyncFileSystemOf(const QString &path);
 
 // A process killed while writing leaves its hidden temporary behind. This removes, from one
 // folder, the temporaries of our own naming that no write can still finish: those of a process

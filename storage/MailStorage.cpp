@@ -71,10 +71,11 @@ QString CannotCreateFolderText(const QString &folder)
     return QStringLiteral("Impossible to create the following folder: \n") + folder;
 }
 
-bool AdoptMailFolder(const QString &folder, QString *error)
+cResult AdoptMailFolder(const QString &folder)
 {
-    const bool written = cOptions::write(Opt::MailFolder, folder, error)
-                         && cOptions::write(Opt::MailAttchFolder, DefaultAttachmentsFolder(folder), error);
+    cResult written = cOptions::write(Opt::MailFolder, folder);
+    if (written)
+        written = cOptions::write(Opt::MailAttchFolder, DefaultAttachmentsFolder(folder));
     if (written)
         SetMailRoot(folder);
     return written;

@@ -3,6 +3,8 @@
 // creation of its folders at start-up, and the mapping of folder names to directories.
 // MailRoot is empty until storage is ready; every mail operation then does nothing.
 // The values may be read from worker threads.
+#include "storage/cResult.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -22,7 +24,7 @@ bool InitMailStorage(QString *failedFolder = nullptr);
 QString CannotCreateFolderText(const QString &folder);
 
 // The first-run choice: stores MailFolder and MailAttchFolder for the folder and sets MailRoot.
-bool AdoptMailFolder(const QString &folder, QString *error = nullptr);
+cResult AdoptMailFolder(const QString &folder);
 
 // "<MailRoot>/Mail", and the directory of a mail folder. Folder names resolve without regard
 // to case ("Sent Items" is the folder "Sent items"); a name that matches no directory maps to

@@ -14,10 +14,9 @@ constexpr qint64 kFirstNameLimit = 9999;
 constexpr int kMostDigits = 12;
 constexpr int kDrawsPerWidth = 16;
 
-void setError(QString *error, const QString &text)
+cResult fileSystemFailure(const QString &text)
 {
-    if (error)
-        *error = text;
+    return cResult::Failed(eFailure::FileSystem, text);
 }
 
 QString candidateName(const QString &prefix, qint64 number, const QString &extension)
@@ -85,14 +84,12 @@ QStringList cFolderStore::UserFolders()
     return folders;
 }
 
-QString cFolderStore::UniqueFileName(const QString &directory, const QString &prefix, const QString &extension,
-                                     QString *error)
+cResultOf<QString> cFolderStore::UniqueFileName(const QString &directory, const QString &prefix,
+                                                const QString &extension)
 {
     const QDir dir(directory);
-    if (!QFileInfo(directory).isDir()) {
-        setError(error, QStringLiteral("Cannot name a new file: the folder \"%1\" does not exist.").arg(directory));
-        return {};
-    }
+    if (!QFileInfo(directory).isDir())
+        return fileSystemFailure(QStringLiteral("Cannot name a new file: the folder \"%1\" does not exist.").arg(directory));
     // Names start with up to four digits; when draws keep meeting taken names the folder is
     // crowded and N gets one digit more, so a draw stays cheap however many files there are.
     auto *random = QRandomGenerator::global();
@@ -104,46 +101,48 @@ QString cFolderStore::UniqueFileName(const QString &directory, const QString &pr
                 return path;
         }
     }
-    setError(error, QStringLiteral("Cannot name a new file in \"%1\": every name of the form %2N.%3 that was tried is taken.")
-                        .arg(directory, prefix, extension));
-    return {};
+    return fileSystemFailure(
+        QStringLiteral("Cannot name a new file in \"%1\": every name of the form %2N.%3 that was tried is taken.")
+            .arg(directory, prefix, extension));
 }
 
-QString cFolderStore::NewMessagePath(const QString &folder, QString *error)
+cResultOf<QString> cFolderStore::NewMessagePath(const QString &folder)
 {
-    return UniqueFileName(MailFolderPath(folder), QStringLiteral("mail"), QStringLiteral("qrz"), error);
+    return UniqueFileName(MailFolderPath(folder), QStringLiteral("mail"), QStringLiteral("qrz"));
 }
 
-QString cFolderStore::TransferMessage(const QString &sourcePath, const QString &sourceFolder,
-                                      const QString &targetFolder, bool move, bool refresh, QString *error)
+cResultOf<QString> cFolderStore::TransferMessage(const QString &sourcePath, const QString &sourceFolder,
+                                                 const QString &targetFolder, bool move, bool refresh)
 {
     QString target = MailFolderPath(targetFolder) + QLatin1Char('/') + QFileInfo(sourcePath).fileName();
-    if (QFileInfo::exists(target))
-        target = NewMessagePath(targetFolder, error);
-    if (target.isEmpty())
-        return {};
+    if (QFileInfo::exists(target)) {
+        const cResultOf<QString> fresh = NewMessagePath(targetFolder);
+        if (!fresh)
+            return fresh;
+        target = fresh.value();
+    }
     QFile source(sourcePath);
     const bool done = move ? source.rename(target) : source.copy(target);
-    if (!done)
-        setError(error, QStringLiteral("Cannot %1 the message \"%2\" to \"%3\": %4")
-                            .arg(move ? QStringLiteral("move") : QStringLiteral("copy"), sourcePath, target,
-                                 source.errorString()));
     if (refresh) {
         RefreshIfShown(sourceFolder);
         RefreshIfShown(targetFolder);
     }
-    return done ? target : QString();
+    if (done)
+        return target;
+    return fileSystemFailure(QStringLiteral("Cannot %1 the message \"%2\" to \"%3\": %4")
+                                 .arg(move ? QStringLiteral("move") : QStringLiteral("copy"), sourcePath, target,
+                                      source.errorString()));
 }
 
-bool cFolderStore::ClearFolder(const QString &folder, QString *error)
+cResult cFolderStore::ClearFolder(const QString &folder)
 {
-    bool cleared = true;
+    cResult cleared;
     for (const QString &path : MessageFiles(folder)) {
         QFile file(path);
         if (file.remove() || !cleared)
             continue;
-        cleared = false;
-        setError(error, QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
+        cleared = fileSystemFailure(
+            QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
     }
     return cleared;
 }
@@ -176,34 +175,32 @@ QList<cListedMessage> cFolderStore::ListFolder(const QString &folder)
     return messages;
 }
 
-bool cFolderStore::DeleteMessage(const QString &path, const QString &shownFolder, QString *error)
+cResult cFolderStore::DeleteMessage(const QString &path, const QString &shownFolder)
 {
     if (FolderKind(shownFolder) != eFolderKind::Trash)
-        return !TransferMessage(path, shownFolder, FolderName(eFolderKind::Trash), true, false, error).isEmpty();
+        return TransferMessage(path, shownFolder, FolderName(eFolderKind::Trash), true, false).result();
     QFile file(path);
     if (file.remove())
-        return true;
-    setError(error, QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
-    return false;
+        return cResult::Ok();
+    return fileSystemFailure(QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
 }
 
-bool cFolderStore::MarkRead(const QString &path, bool read, QString *error)
+cResult cFolderStore::MarkRead(const QString &path, bool read)
 {
-    return cMailMessage::SetReadFlag(path, read, error);
+    return cMailMessage::SetReadFlag(path, read);
 }
 
-bool cFolderStore::CreateFolder(const QString &name, QString *error)
+cResult cFolderStore::CreateFolder(const QString &name)
 {
     const QString path = MailFolderRoot() + QLatin1Char('/') + name;
     if (!MailRoot().isEmpty() && isPlainFolderName(name) && !folderExists(name) && MakePrivateFolder(path))
-        return true;
-    setError(error, withFolder(QStringLiteral("Unable to create folder. Make sure you have write permissions, the disk "
-                                              "is not full and the folder doesn't already exist."),
-                               path));
-    return false;
+        return cResult::Ok();
+    return fileSystemFailure(withFolder(QStringLiteral("Unable to create folder. Make sure you have write permissions, the disk "
+                                                       "is not full and the folder doesn't already exist."),
+                                        path));
 }
 
-bool cFolderStore::RenameFolder(const QString &oldName, const QString &newName, QString *error)
+cResult cFolderStore::RenameFolder(const QString &oldName, const QString &newName)
 {
     const QString oldPath = MailFolderPath(oldName);
     const QString newPath = MailFolderRoot() + QLatin1Char('/') + newName;
@@ -211,23 +208,22 @@ bool cFolderStore::RenameFolder(const QString &oldName, const QString &newName, 
     if (!MailRoot().isEmpty() && FolderKind(oldName) == eFolderKind::User && FolderKind(newName) == eFolderKind::User
         && isPlainFolderName(newName) && (onlyCaseChanges || !folderExists(newName))
         && QDir().rename(oldPath, newPath))
-        return true;
-    setError(error, withFolder(QStringLiteral("The folder could not be renamed. Make sure you have write permissions "
-                                              "and the new folder name is valid."),
-                               oldPath));
-    return false;
+        return cResult::Ok();
+    return fileSystemFailure(withFolder(QStringLiteral("The folder could not be renamed. Make sure you have write permissions "
+                                                       "and the new folder name is valid."),
+                                        oldPath));
 }
 
-bool cFolderStore::RemoveFolder(const QString &name, QString *error)
+cResult cFolderStore::RemoveFolder(const QString &name)
 {
     const QString path = MailFolderPath(name);
     if (!MailRoot().isEmpty() && FolderKind(name) == eFolderKind::User && isPlainFolderName(name)) {
-        ClearFolder(name);
+        // What stays behind makes rmdir fail, which is the failure reported.
+        (void)ClearFolder(name);
         if (QDir().rmdir(path))
-            return true;
+            return cResult::Ok();
     }
-    setError(error, withFolder(QStringLiteral("The folder could not be removed. Make sure there are no files left in "
-                                              "the folder and try again."),
-                               path));
-    return false;
+    return fileSystemFailure(withFolder(QStringLiteral("The folder could not be removed. Make sure there are no files left in "
+                                                       "the folder and try again."),
+                                        path));
 }

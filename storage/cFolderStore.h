@@ -5,6 +5,7 @@
 // RefreshRequested signal of the one store object, so views reload without the store knowing
 // them (it may be emitted from a worker thread).
 #include "storage/cMailMessage.h"
+#include "storage/cResult.h"
 #include "storage/eFolderKind.h"
 
 #include <QObject>
@@ -31,32 +32,30 @@ public:
     static QStringList UserFolders();
 
     // directory + "/" + prefix + N + "." + extension with no such file yet: N below 9999 while
-    // such names are easy to find, wider in a crowded folder. Empty, with the reason in *error,
-    // when the directory is missing or no free name turned up.
-    static QString UniqueFileName(const QString &directory, const QString &prefix, const QString &extension,
-                                  QString *error = nullptr);
-    static QString NewMessagePath(const QString &folder, QString *error = nullptr);
+    // such names are easy to find, wider in a crowded folder. Fails when the directory is
+    // missing or no free name turned up.
+    static cResultOf<QString> UniqueFileName(const QString &directory, const QString &prefix, const QString &extension);
+    static cResultOf<QString> NewMessagePath(const QString &folder);
 
     // Moves or copies a message file into another folder under its own name, or a fresh one
-    // when that is taken; never overwrites. Returns the new path, empty on failure.
-    static QString TransferMessage(const QString &sourcePath, const QString &sourceFolder,
-                                   const QString &targetFolder, bool move, bool refresh,
-                                   QString *error = nullptr);
+    // when that is taken; never overwrites. Returns the new path.
+    static cResultOf<QString> TransferMessage(const QString &sourcePath, const QString &sourceFolder,
+                                              const QString &targetFolder, bool move, bool refresh);
     // Deletes every message file of the folder; attachment files stay.
-    static bool ClearFolder(const QString &folder, QString *error = nullptr);
+    static cResult ClearFolder(const QString &folder);
     static void RefreshIfShown(const QString &folder);
 
     // Message files of a folder ("*.qrz"), in directory-listing order.
     static QStringList MessageFiles(const QString &folder);
     static QList<cListedMessage> ListFolder(const QString &folder);
     // In the Trash the file is deleted for good; elsewhere it moves to the Trash.
-    static bool DeleteMessage(const QString &path, const QString &shownFolder, QString *error = nullptr);
-    static bool MarkRead(const QString &path, bool read, QString *error = nullptr);
+    static cResult DeleteMessage(const QString &path, const QString &shownFolder);
+    static cResult MarkRead(const QString &path, bool read);
 
-    // Folder management; on failure *error holds the text shown to the user.
-    static bool CreateFolder(const QString &name, QString *error = nullptr);
-    static bool RenameFolder(const QString &oldName, const QString &newName, QString *error = nullptr);
-    static bool RemoveFolder(const QString &name, QString *error = nullptr);
+    // Folder management; a failure's text is the one shown to the user.
+    static cResult CreateFolder(const QString &name);
+    static cResult RenameFolder(const QString &oldName, const QString &newName);
+    static cResult RemoveFolder(const QString &name);
     static const QString CannotCreateFolderCaption;
     static const QString CannotRenameFolderCaption;
     static const QString CannotRemoveFolderCaption;

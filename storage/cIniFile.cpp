@@ -60,24 +60,31 @@ QByteArray lineEndOf(const QList<IniLine> &lines)
     return QByteArrayLiteral("\r\n");
 }
 
-bool loadLines(const QString &path, QList<IniLine> *lines, QString *error)
+cResult loadLines(const QString &path, QList<IniLine> *lines)
 {
     QFile file(path);
     if (!file.exists()) {
         lines->clear();
-        return true;
+        return cResult::Ok();
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Cannot read the settings file \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot read the settings file \"%1\": %2").arg(path, file.errorString()));
     *lines = splitLines(file.readAll());
-    return true;
+    return cResult::Ok();
 }
 
-bool saveLines(const QString &path, const QList<IniLine> &lines, QString *error)
+cResult saveLines(const QString &path, const QList<IniLine> &lines)
 {
-    return WriteFileAtomically(path, joinLines(lines), error);
+    return WriteFileAtomically(path, joinLines(lines));
+}
+
+// cIniFile keeps its last failure for errorString().
+bool noted(const cResult &result, QString *error)
+{
+    if (!result)
+        *error = result.text();
+    return result.ok();
 }
 
 // Index of the first line after the section's last line (the next header or the end).
@@ -145,7 +152,7 @@ QStringList cIniFile::readSections() const
     fError.clear();
     QList<IniLine> lines;
     QStringList names;
-    if (!loadLines(fPath, &lines, &fError))
+    if (!noted(loadLines(fPath, &lines), &fError))
         return names;
     QString name;
     for (const IniLine &line : lines)
@@ -168,7 +175,7 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
         return false;
     }
     QList<IniLine> lines;
-    if (!loadLines(fPath, &lines, &fError))
+    if (!noted(loadLines(fPath, &lines), &fError))
         return false;
     const QByteArray eol = lineEndOf(lines);
     const qsizetype header = findSection(lines, section);
@@ -177,7 +184,7 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
             lines.last().eol = eol;
         lines.append({'[' + section.toUtf8() + ']', eol});
         lines.append({key + '=' + value, eol});
-        return saveLines(fPath, lines, &fError);
+        return noted(saveLines(fPath, lines), &fError);
     }
     const qsizetype end = sectionEnd(lines, header);
     qsizetype insertAt = header + 1;
@@ -185,7 +192,7 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
         IniLine &line = lines[i];
         if (keyIs(line.text, key)) {
             line.text = line.text.left(line.text.indexOf('=') + 1) + value;
-            return saveLines(fPath, lines, &fError);
+            return noted(saveLines(fPath, lines), &fError);
         }
         if (keyIs(line.text, fClosingKey)) {
             insertAt = i;
@@ -197,7 +204,7 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
     if (insertAt == lines.size() && !lines.isEmpty() && lines.last().eol.isEmpty())
         lines.last().eol = eol;
     lines.insert(insertAt, {key + '=' + value, eol});
-    return saveLines(fPath, lines, &fError);
+    return noted(saveLines(fPath, lines), &fError);
 }
 
 bool cIniFile::writeString(const QString &section, const QByteArray &key, const QString &value)
@@ -219,35 +226,27 @@ bool cIniFile::eraseSection(const QString &section)
 {
     fError.clear();
     QList<IniLine> lines;
-    if (!loadLines(fPath, &lines, &fError))
+    if (!noted(loadLines(fPath, &lines), &fError))
         return false;
     bool erased = false;
     for (qsizetype header = findSection(lines, section); header >= 0; header = findSection(lines, section)) {
         lines.remove(header, sectionEnd(lines, header) - header);
         erased = true;
     }
-    return !erased || saveLines(fPath, lines, &fError);
+    return !erased || noted(saveLines(fPath, lines), &fError);
 }
 
-bool RenameIniSection(const QString &file, const QString &oldName, const QString &newName, QString *error)
+cResult RenameIniSection(const QString &file, const QString &oldName, const QString &newName)
 {
     QList<IniLine> lines;
-    QString reason;
-    if (!loadLines(file, &lines, &reason)) {
-        if (error)
-            *error = reason;
-        return false;
-    }
+    if (cResult loaded = loadLines(file, &lines); !loaded)
+        return loaded;
     const QByteArray oldHeader = '[' + oldName.toUtf8() + ']';
     for (IniLine &line : lines) {
         if (QString::fromUtf8(line.text).compare(QString::fromUtf8(oldHeader), Qt::CaseInsensitive) != 0)
             continue;
         line.text = '[' + newName.toUtf8() + ']';
-        if (saveLines(file, lines, &reason))
-            return true;
-        if (error)
-            *error = reason;
-        return false;
+        return saveLines(file, lines);
     }
-    return true;
+    return cResult::Ok();
 }

@@ -7,6 +7,7 @@
 // the section at the end of the file) and replaces the file atomically, so every other
 // byte stays as it was and a failed write leaves the old file whole.
 #include "storage/cIniSection.h"
+#include "storage/cResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -49,7 +50,6 @@ private:
 };
 
 // Renames the first section whose header line is "[oldName]" (without regard to case);
-// the file is left untouched when there is none. Returns false only when the file could not
-// be read or written, with the reason in *error.
-bool RenameIniSection(const QString &file, const QString &oldName, const QString &newName,
-                      QString *error = nullptr);
+// the file is left untouched when there is none. Fails only when the file could not
+// be read or written.
+cResult RenameIniSection(const QString &file, const QString &oldName, const QString &newName);

@@ -134,20 +134,18 @@ int cMailMessage::PriorityFromStored(int stored)
     }
 }
 
-bool cMailMessage::ReadFile(const QString &path, bool headerOnly, bool keepRawFrom, QString *error)
+cResult cMailMessage::ReadFile(const QString &path, bool headerOnly, bool keepRawFrom)
 {
     reset();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, file.errorString());
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, file.errorString()));
     const cIniSection header = cIniSection::readFrom(file, kHeader, kBoundaryKey);
     takeHeader(header, keepRawFrom);
     if (!headerOnly && file.seek(0))
         takeBlocks(file.readAll(), header.value(kBoundaryKey));
-    return true;
+    return cResult::Ok();
 }
 
 void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
@@ -228,22 +226,17 @@ QByteArray cMailMessage::FileText() const
     return text;
 }
 
-bool cMailMessage::WriteFile(const QString &path, QString *error, eDurability durability) const
+cResult cMailMessage::WriteFile(const QString &path, eDurability durability) const
 {
-    return WriteFileAtomically(path, FileText(), error, durability);
+    return WriteFileAtomically(path, FileText(), durability);
 }
 
-bool cMailMessage::SetReadFlag(const QString &path, bool read, QString *error)
+cResult cMailMessage::SetReadFlag(const QString &path, bool read)
 {
-    if (!QFile::exists(path)) {
-        if (error)
-            *error = QStringLiteral("The message file \"%1\" no longer exists.").arg(path);
-        return false;
-    }
+    if (!QFile::exists(path))
+        return cResult::Failed(eFailure::FileSystem, QStringLiteral("The message file \"%1\" no longer exists.").arg(path));
     cIniFile file(path);
     if (file.closedBy(kBoundaryKey).writeBool(kHeader, "Read", read))
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+        return cResult::Ok();
+    return cResult::Failed(eFailure::FileSystem, file.errorString());
 }

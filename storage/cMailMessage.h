@@ -31,16 +31,14 @@ public:
     QStringList attachments;
 
     // Fills the record from a file. headerOnly skips the two blocks (message lists);
-    // keepRawFrom keeps the whole stored sender line in From (sending needs it). Returns false
-    // when the file cannot be read; the record then holds defaults and *error says why.
-    bool ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false,
-                  QString *error = nullptr);
-    // Replaces the file atomically. Returns false, with the reason, when it cannot.
-    bool WriteFile(const QString &path, QString *error = nullptr,
-                   eDurability durability = eDurability::Synced) const;
+    // keepRawFrom keeps the whole stored sender line in From (sending needs it). When the
+    // file cannot be read the record holds defaults.
+    cResult ReadFile(const QString &path, bool headerOnly = false, bool keepRawFrom = false);
+    // Replaces the file atomically; a failure leaves the old file whole.
+    cResult WriteFile(const QString &path, eDurability durability = eDurability::Synced) const;
 
     // Marks a stored message read or unread, changing that one line of its file.
-    static bool SetReadFlag(const QString &path, bool read, QString *error = nullptr);
+    static cResult SetReadFlag(const QString &path, bool read);
 
     // The stored priority codes differ from the mail library's: 2 highest, 0 normal, 1 lowest.
     static int StoredPriority(int priority);

@@ -10,11 +10,9 @@ QString sectionOf(const char *section)
     return QString::fromLatin1(section);
 }
 
-bool reportWrite(cIniFile &file, bool written, QString *error)
+cResult reportWrite(const cIniFile &file, bool written)
 {
-    if (!written && error)
-        *error = file.errorString();
-    return written;
+    return written ? cResult::Ok() : cResult::Failed(eFailure::FileSystem, file.errorString());
 }
 
 } // namespace
@@ -44,26 +42,26 @@ int cOptions::read(const cSizeOption &option, int designed)
     return cIniFile(OptionsFilePath()).readInteger(sectionOf(option.section), option.key, designed);
 }
 
-bool cOptions::write(const cTextOption &option, const QString &value, QString *error)
+cResult cOptions::write(const cTextOption &option, const QString &value)
 {
     cIniFile file(OptionsFilePath());
-    return reportWrite(file, file.writeString(sectionOf(option.section), option.key, value), error);
+    return reportWrite(file, file.writeString(sectionOf(option.section), option.key, value));
 }
 
-bool cOptions::write(const cIntOption &option, int value, QString *error)
+cResult cOptions::write(const cIntOption &option, int value)
 {
     cIniFile file(OptionsFilePath());
-    return reportWrite(file, file.writeInteger(sectionOf(option.section), option.key, value), error);
+    return reportWrite(file, file.writeInteger(sectionOf(option.section), option.key, value));
 }
 
-bool cOptions::write(const cBoolOption &option, bool value, QString *error)
+cResult cOptions::write(const cBoolOption &option, bool value)
 {
     cIniFile file(OptionsFilePath());
-    return reportWrite(file, file.writeBool(sectionOf(option.section), option.key, value), error);
+    return reportWrite(file, file.writeBool(sectionOf(option.section), option.key, value));
 }
 
-bool cOptions::write(const cSizeOption &option, int value, QString *error)
+cResult cOptions::write(const cSizeOption &option, int value)
 {
     cIniFile file(OptionsFilePath());
-    return reportWrite(file, file.writeInteger(sectionOf(option.section), option.key, value), error);
+    return reportWrite(file, file.writeInteger(sectionOf(option.section), option.key, value));
 }

@@ -2,6 +2,8 @@
 // Every key of the options file with the default its readers pass, in one table, and the
 // typed reads and writes of them. Keys whose default is a window's designed size carry no
 // default here; the window passes its own.
+#include "storage/cResult.h"
+
 #include <QString>
 
 struct cTextOption { const char *section; const char *key; const char *def; };
@@ -70,9 +72,9 @@ public:
     static bool read(const cBoolOption &option, bool def);
     static int read(const cSizeOption &option, int designed);
 
-    // Each returns false when the file could not be written, the reason in *error.
-    static bool write(const cTextOption &option, const QString &value, QString *error = nullptr);
-    static bool write(const cIntOption &option, int value, QString *error = nullptr);
-    static bool write(const cBoolOption &option, bool value, QString *error = nullptr);
-    static bool write(const cSizeOption &option, int value, QString *error = nullptr);
+    // Each fails when the file could not be written.
+    static cResult write(const cTextOption &option, const QString &value);
+    static cResult write(const cIntOption &option, int value);
+    static cResult write(const cBoolOption &option, bool value);
+    static cResult write(const cSizeOption &option, int value);
 };

@@ -13,10 +13,14 @@ namespace {
 
 const QByteArray kFileNameKey = QByteArrayLiteral("FileName");
 
-void setError(QString *error, const QString &text)
+cResult refused(const QString &text)
 {
-    if (error)
-        *error = text;
+    return cResult::Failed(eFailure::Refused, text);
+}
+
+cResult indexFailure(const cIniFile &index)
+{
+    return cResult::Failed(eFailure::FileSystem, index.errorString());
 }
 
 QByteArray fileText(const QList<QByteArray> &lines)
@@ -27,14 +31,11 @@ QByteArray fileText(const QList<QByteArray> &lines)
     return text;
 }
 
-bool refuseUnstorable(const QString &name, QString *error)
+cResult unstorableName(const QString &name)
 {
-    if (cSignatureStore::IsStorableName(name))
-        return false;
-    setError(error, QStringLiteral("Cannot store the signature name \"%1\": it is blank, has blanks around it, "
-                                   "or holds a line break or \"]\".")
-                        .arg(name));
-    return true;
+    return refused(QStringLiteral("Cannot store the signature name \"%1\": it is blank, has blanks around it, "
+                                  "or holds a line break or \"]\".")
+                       .arg(name));
 }
 
 } // namespace
@@ -61,28 +62,28 @@ bool cSignatureStore::IsStorableName(const QString &name)
         && !name.contains(QLatin1Char('\r')) && !name.contains(QLatin1Char(']'));
 }
 
-bool cSignatureStore::SaveNewSignature(const QString &name, const QList<QByteArray> &lines, QString *error)
+cResult cSignatureStore::SaveNewSignature(const QString &name, const QList<QByteArray> &lines)
 {
-    if (refuseUnstorable(name, error))
-        return false;
-    const QString path = cFolderStore::UniqueFileName(SignaturesFolder(), QStringLiteral("sig"),
-                                                      QStringLiteral("qrx"), error);
-    if (path.isEmpty() || !WriteFileAtomically(path, fileText(lines), error))
-        return false;
+    if (!IsStorableName(name))
+        return unstorableName(name);
+    const cResultOf<QString> path =
+        cFolderStore::UniqueFileName(SignaturesFolder(), QStringLiteral("sig"), QStringLiteral("qrx"));
+    if (!path)
+        return path.result();
+    if (cResult written = WriteFileAtomically(path.value(), fileText(lines)); !written)
+        return written;
     cIniFile index(SignaturesFilePath());
-    if (index.writeString(name, kFileNameKey, path))
-        return true;
-    setError(error, index.errorString());
-    return false;
+    if (index.writeString(name, kFileNameKey, path.value()))
+        return cResult::Ok();
+    return indexFailure(index);
 }
 
-bool cSignatureStore::DeleteSignature(const QString &name, QString *error)
+cResult cSignatureStore::DeleteSignature(const QString &name)
 {
     cIniFile index(SignaturesFilePath());
     if (index.eraseSection(name))
-        return true;
-    setError(error, index.errorString());
-    return false;
+        return cResult::Ok();
+    return indexFailure(index);
 }
 
 QString cSignatureStore::SignatureFileName(const QString &name)
@@ -103,23 +104,19 @@ QList<QByteArray> cSignatureStore::SignatureLines(const QString &name)
     return text.isEmpty() ? QList<QByteArray>{} : text.split('\n');
 }
 
-bool cSignatureStore::UpdateSignature(const QString &oldName, const QString &newName,
-                                      const QList<QByteArray> &lines, QString *error)
+cResult cSignatureStore::UpdateSignature(const QString &oldName, const QString &newName,
+                                         const QList<QByteArray> &lines)
 {
     const bool renamed = oldName.compare(newName, Qt::CaseInsensitive) != 0;
-    if (renamed && refuseUnstorable(newName, error))
-        return false;
-    if (renamed && SignatureNames().contains(newName, Qt::CaseInsensitive)) {
-        setError(error, QStringLiteral("Cannot rename the signature \"%1\" to \"%2\": a signature of that name exists.")
-                            .arg(oldName, newName));
-        return false;
-    }
+    if (renamed && !IsStorableName(newName))
+        return unstorableName(newName);
+    if (renamed && SignatureNames().contains(newName, Qt::CaseInsensitive))
+        return refused(QStringLiteral("Cannot rename the signature \"%1\" to \"%2\": a signature of that name exists.")
+                           .arg(oldName, newName));
     const QString path = SignatureFileName(oldName);
-    if (path.isEmpty()) {
-        setError(error, QStringLiteral("The signature \"%1\" is no longer in \"%2\".").arg(oldName, SignaturesFilePath()));
-        return false;
-    }
-    if (!WriteFileAtomically(path, fileText(lines), error))
-        return false;
-    return !renamed || RenameIniSection(SignaturesFilePath(), oldName, newName, error);
+    if (path.isEmpty())
+        return refused(QStringLiteral("The signature \"%1\" is no longer in \"%2\".").arg(oldName, SignaturesFilePath()));
+    if (cResult written = WriteFileAtomically(path, fileText(lines)); !written)
+        return written;
+    return renamed ? RenameIniSection(SignaturesFilePath(), oldName, newName) : cResult::Ok();
 }

@@ -3,6 +3,8 @@
 // whose FileName key points at a text file "sigN.qrx" in the Signatures folder of the mail
 // root. Store order is section order, and the first signature is the default one. Nothing is
 // kept in memory; every call reads the index afresh. Names compare without regard to case.
+#include "storage/cResult.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -17,10 +19,9 @@ public:
 
     // Writes the lines to a new file and points the name at it; an existing name of any case
     // gets the new file and keeps its place.
-    [[nodiscard]] static bool SaveNewSignature(const QString &name, const QList<QByteArray> &lines,
-                                               QString *error = nullptr);
+    static cResult SaveNewSignature(const QString &name, const QList<QByteArray> &lines);
     // Drops the name from the index; its text file stays on disk.
-    [[nodiscard]] static bool DeleteSignature(const QString &name, QString *error = nullptr);
+    static cResult DeleteSignature(const QString &name);
     // No lines when the name or its file is missing.
     static QList<QByteArray> SignatureLines(const QString &name);
     static QString SignatureFileName(const QString &name);
@@ -28,8 +29,7 @@ public:
     // Saves the lines over the signature's file and renames it in place. A change of case
     // alone keeps the old name; a name taken by another signature is refused, since two
     // sections of one name would hide one of them for good.
-    [[nodiscard]] static bool UpdateSignature(const QString &oldName, const QString &newName,
-                                              const QList<QByteArray> &lines, QString *error = nullptr);
+    static cResult UpdateSignature(const QString &oldName, const QString &newName, const QList<QByteArray> &lines);
 
     // Whether a name reads back as itself as a section header: not blank, no line break or
     // "]", no blanks around it.

@@ -82,8 +82,7 @@ QString SafeAttachmentName(const QByteArray &wireName)
 
 cAttachmentNamer::cAttachmentNamer(QString folder) : fFolder(std::move(folder)) {}
 
-QString cAttachmentNamer::Save(const QByteArray &wireName, const QByteArray &data, QString *error,
-                               eDurability durability)
+cResultOf<QString> cAttachmentNamer::Save(const QByteArray &wireName, const QByteArray &data, eDurability durability)
 {
     const QString name = SafeAttachmentName(wireName);
     int &first = fFirstFreeAttempt[name];
@@ -92,8 +91,8 @@ QString cAttachmentNamer::Save(const QByteArray &wireName, const QByteArray &dat
         tried = first + attempt;
         return attempt < kCountedNames + kDrawnNames ? numbered(name, candidateNumber(tried)) : QString();
     };
-    const QString path = WriteNewFileAtomically(fFolder, candidate, data, error, durability);
-    if (!path.isEmpty())
+    cResultOf<QString> path = WriteNewFileAtomically(fFolder, candidate, data, durability);
+    if (path)
         first = std::min(tried + 1, kCountedNames);
     return path;
 }

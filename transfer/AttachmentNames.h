@@ -19,9 +19,9 @@ class cAttachmentNamer
 {
 public:
     explicit cAttachmentNamer(QString folder);
-    // Returns the path written, or empty with the reason.
-    [[nodiscard]] QString Save(const QByteArray &wireName, const QByteArray &data, QString *error = nullptr,
-                               eDurability durability = eDurability::Synced);
+    // Returns the path written.
+    cResultOf<QString> Save(const QByteArray &wireName, const QByteArray &data,
+                            eDurability durability = eDurability::Synced);
 
 private:
     QString fFolder;

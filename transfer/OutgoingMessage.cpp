@@ -25,11 +25,11 @@ QString UnreadableReason(const QString &path)
 
 } // namespace
 
-std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error)
+cResult BuildOutgoing(const QString &path, const QString &organisation, std::unique_ptr<TVrxMsg> *built)
 {
     cMailMessage stored;
-    if (!stored.ReadFile(path, false, true, error))
-        return nullptr;
+    if (cResult read = stored.ReadFile(path, false, true); !read)
+        return read;
     auto msg = std::make_unique<TVrxMsg>();
     msg->From = stored.From;
     msg->ReplyTo = stored.ReplyAddress;
@@ -43,11 +43,11 @@ std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organ
     msg->Priority = static_cast<TPriority>(stored.Priority);
     for (const QString &attachment : stored.attachments) {
         const QString reason = UnreadableReason(attachment);
-        if (!reason.isEmpty()) {
-            *error = QStringLiteral("the attachment \"%1\" cannot be read: %2").arg(attachment, reason);
-            return nullptr;
-        }
+        if (!reason.isEmpty())
+            return cResult::Failed(eFailure::FileSystem,
+                                   QStringLiteral("the attachment \"%1\" cannot be read: %2").arg(attachment, reason));
         msg->AttachedFiles.Add(attachment);
     }
-    return msg;
+    *built = std::move(msg);
+    return cResult::Ok();
 }

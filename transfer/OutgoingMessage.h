@@ -3,10 +3,11 @@
 // exactly as stored, the stored header lines as extra headers (plus the account's
 // organisation), and every attachment file.
 #include "mailproto/TVrxMsg.h"
+#include "storage/cResult.h"
 
 #include <QString>
 #include <memory>
 
-// Empty, with the reason in *error, when the file or one of its attachments cannot be read:
+// Fails, leaving *built as it was, when the file or one of its attachments cannot be read:
 // a message never goes out without an attachment it names.
-[[nodiscard]] std::unique_ptr<TVrxMsg> BuildOutgoing(const QString &path, const QString &organisation, QString *error);
+cResult BuildOutgoing(const QString &path, const QString &organisation, std::unique_ptr<TVrxMsg> *built);

@@ -37,11 +37,9 @@ struct cKeyWriter
     }
     void put(const char *key, const QString &value) { put(key, value.toUtf8()); }
 
-    bool finish(QString *error)
+    cResult finish() const
     {
-        if (!ok && error)
-            *error = file.errorString();
-        return ok;
+        return ok ? cResult::Ok() : cResult::Failed(eFailure::FileSystem, file.errorString());
     }
 };
 
@@ -83,7 +81,7 @@ cAccount cAccountStore::ReadAccount(const QString &section)
     return account;
 }
 
-bool cAccountStore::WriteAccount(const cAccount &account, QString *error)
+cResult cAccountStore::WriteAccount(const cAccount &account)
 {
     cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
     writer.put("name", account.name);
@@ -97,10 +95,10 @@ bool cAccountStore::WriteAccount(const cAccount &account, QString *error)
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
     writer.put("LeaveMailOnServer", account.leaveMailOnServer ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
-    return writer.finish(error);
+    return writer.finish();
 }
 
-bool cAccountStore::WriteNewAccount(const cAccount &account, bool makeDefault, QString *error)
+cResult cAccountStore::WriteNewAccount(const cAccount &account, bool makeDefault)
 {
     cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
     writer.put("name", account.name);
@@ -112,24 +110,27 @@ bool cAccountStore::WriteNewAccount(const cAccount &account, bool makeDefault, Q
     writer.put("smtpServer", account.smtpServer);
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
-    return writer.finish(error) && (!makeDefault || SetDefaultAccountName(account.section, error));
+    cResult written = writer.finish();
+    if (written && makeDefault)
+        written = SetDefaultAccountName(account.section);
+    return written;
 }
 
-bool cAccountStore::DeleteAccount(const QString &section, QString *error)
+cResult cAccountStore::DeleteAccount(const QString &section)
 {
     cIniFile file(AccountsFilePath());
     if (file.eraseSection(section))
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+        return cResult::Ok();
+    return cResult::Failed(eFailure::FileSystem, file.errorString());
 }
 
-bool cAccountStore::RenameAccount(const QString &oldSection, const QString &newSection, QString *error)
+cResult cAccountStore::RenameAccount(const QString &oldSection, const QString &newSection)
 {
     const bool wasDefault = IsDefaultAccount(oldSection);
-    return RenameIniSection(AccountsFilePath(), oldSection, newSection, error)
-           && (!wasDefault || SetDefaultAccountName(newSection, error));
+    cResult renamed = RenameIniSection(AccountsFilePath(), oldSection, newSection);
+    if (renamed && wasDefault)
+        renamed = SetDefaultAccountName(newSection);
+    return renamed;
 }
 
 bool cAccountStore::IsStorableAccountName(const QString &name)
@@ -143,9 +144,9 @@ QString cAccountStore::GetDefaultAccountName()
     return cOptions::read(Opt::DefAccount);
 }
 
-bool cAccountStore::SetDefaultAccountName(const QString &section, QString *error)
+cResult cAccountStore::SetDefaultAccountName(const QString &section)
 {
-    return cOptions::write(Opt::DefAccount, section, error);
+    return cOptions::write(Opt::DefAccount, section);
 }
 
 bool cAccountStore::IsDefaultAccount(const QString &section)

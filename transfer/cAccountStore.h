@@ -2,6 +2,7 @@
 // The accounts file, one section per account, and the default account kept in the options
 // file. Nothing is held in memory: every call reads or writes the files, so a change made in a
 // dialog is seen by the next session. Names of accounts compare without regard to case.
+#include "storage/cResult.h"
 #include "transfer/cAccount.h"
 
 #include <QStringList>
@@ -15,17 +16,17 @@ public:
 
     // The properties dialog writes all eleven keys, the wizard the nine it has (in their order)
     // and leaves Organisation and LeaveMailOnServer as they were.
-    static bool WriteAccount(const cAccount &account, QString *error = nullptr);
-    static bool WriteNewAccount(const cAccount &account, bool makeDefault, QString *error = nullptr);
-    static bool DeleteAccount(const QString &section, QString *error = nullptr);
+    static cResult WriteAccount(const cAccount &account);
+    static cResult WriteNewAccount(const cAccount &account, bool makeDefault);
+    static cResult DeleteAccount(const QString &section);
     // Renames the section and keeps the default account the default under its new name.
-    static bool RenameAccount(const QString &oldSection, const QString &newSection, QString *error = nullptr);
+    static cResult RenameAccount(const QString &oldSection, const QString &newSection);
     // Whether a name, as a section header, reads back as itself and cannot break the file: no
     // line break, no "]", no blanks around it. The dialogs check typed names with it.
     static bool IsStorableAccountName(const QString &name);
 
     static QString GetDefaultAccountName();
-    static bool SetDefaultAccountName(const QString &section, QString *error = nullptr);
+    static cResult SetDefaultAccountName(const QString &section);
     static bool IsDefaultAccount(const QString &section);
     // The sender text of a new message: "name <address>" of the default account, or of the
     // first account with a name when the default names none.

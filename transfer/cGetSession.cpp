@@ -142,12 +142,13 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account)
 
 bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
 {
-    QString error;
     const QString attachments = AttachmentsFolder();
-    if (SyncFileSystemOf(MailFolderPath(kInbox), &error)
-        && (!QFileInfo::exists(attachments) || SyncFileSystemOf(attachments, &error)))
+    cResult synced = SyncFileSystemOf(MailFolderPath(kInbox));
+    if (synced && QFileInfo::exists(attachments))
+        synced = SyncFileSystemOf(attachments);
+    if (synced)
         return true;
-    AddError(QStringLiteral("(%1) The fetched mail was left on the server: %2").arg(account.section, error));
+    AddError(QStringLiteral("(%1) The fetched mail was left on the server: %2").arg(account.section, synced.text()));
     return false;
 }
 
@@ -186,16 +187,15 @@ void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 num
         }
         return;
     }
-    QString error;
-    const QString path = cIncomingStore::Store(*msg, account.section, kInbox, &error, eDurability::Deferred);
-    if (path.isEmpty()) {
-        LeftOnServer(account, number, error);
+    const cResultOf<QString> path = cIncomingStore::Store(*msg, account.section, kInbox, eDurability::Deferred);
+    if (!path) {
+        LeftOnServer(account, number, path.text());
         return;
     }
     ++fTotal;
-    emit MessageStored(path);
-    if (!error.isEmpty())
-        AddError(QStringLiteral("(%1) %2").arg(account.section, error));
+    emit MessageStored(path.value());
+    if (const QString note = cIncomingStore::LeftOutText(*msg, path.value()); !note.isEmpty())
+        AddError(QStringLiteral("(%1) %2").arg(account.section, note));
     if (!pop.RetrieveNote().isEmpty())
         AddError(QStringLiteral("(%1) Message %2 could not be read and was stored as plain text: %3")
                      .arg(account.section).arg(number).arg(pop.RetrieveNote()));

@@ -80,53 +80,49 @@ cMailMessage cIncomingStore::RecordFor(const TVrxMsg &msg, const QString &accoun
     return record;
 }
 
-bool cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error, eDurability durability)
+cResult cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, eDurability durability)
 {
     const QString folder = AttachmentsFolder();
     const int count = std::min(msg.AttachedFiles.Count(), kMaxAttachments);
     if (count == 0)
-        return true;
-    if (!MakePrivatePath(folder)) {
-        *error = QStringLiteral("Cannot create the attachments folder \"%1\".").arg(folder);
-        return false;
-    }
+        return cResult::Ok();
+    if (!MakePrivatePath(folder))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot create the attachments folder \"%1\".").arg(folder));
     removeStaleTemporariesNow(folder);
     cAttachmentNamer names(folder);
     for (int i = 0; i < count; ++i) {
         const TAttachedFile &item = msg.AttachedFiles.Items(i);
-        if (!item.Stream) {
-            *error = QStringLiteral("The attachment \"%1\" could not be decoded.").arg(QString::fromUtf8(item.FileName));
-            return false;
-        }
-        const QString path = names.Save(item.FileName, *item.Stream, error, durability);
-        if (path.isEmpty())
-            return false;
-        paths->append(path);
+        if (!item.Stream)
+            return cResult::Failed(eFailure::Format, QStringLiteral("The attachment \"%1\" could not be decoded.")
+                                                         .arg(QString::fromUtf8(item.FileName)));
+        const cResultOf<QString> path = names.Save(item.FileName, *item.Stream, durability);
+        if (!path)
+            return path.result();
+        paths->append(path.value());
     }
-    return true;
+    return cResult::Ok();
 }
 
-QString cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder, QString *error,
-                              eDurability durability)
+cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder,
+                                         eDurability durability)
 {
     cMailMessage record = RecordFor(msg, account, NowText());
-    QString reason;
     QStringList attachments;
-    if (!SaveAttachments(msg, &attachments, &reason, durability)) {
+    if (cResult saved = SaveAttachments(msg, &attachments, durability); !saved) {
         removeFiles(attachments);
-        *error = reason;
-        return {};
+        return saved;
     }
     record.attachments = attachments;
     removeStaleTemporariesNow(MailFolderPath(folder));
-    const QString path = cFolderStore::NewMessagePath(folder, &reason);
-    if (!path.isEmpty() && record.WriteFile(path, &reason, durability)) {
-        *error = LeftOutText(msg, path);
-        return path;
+    cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
+    if (path) {
+        if (cResult written = record.WriteFile(path.value(), durability); !written)
+            path = written;
     }
-    removeFiles(attachments);
-    *error = reason;
-    return {};
+    if (!path)
+        removeFiles(attachments);
+    return path;
 }
 
 QString cIncomingStore::LeftOutText(const TVrxMsg &msg, const QString &path)

@@ -22,14 +22,14 @@ public:
     // The record a parsed message becomes, without its attachment paths.
     static cMailMessage RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime);
 
-    // Returns the new message file's path, or empty with the reason in *error. A message stored
-    // without some of its parts returns its path with the note in *error (empty otherwise).
-    // Deferred writes reach the disk only with SyncFileSystemOf (a mail check does it before
-    // QUIT). Stale temporaries of killed writers are cleared from the folders written.
-    [[nodiscard]] static QString Store(const TVrxMsg &msg, const QString &account, const QString &folder,
-                                       QString *error, eDurability durability = eDurability::Synced);
+    // Returns the new message file's path. Deferred writes reach the disk only with
+    // SyncFileSystemOf (a mail check does it before QUIT). Stale temporaries of killed writers
+    // are cleared from the folders written.
+    static cResultOf<QString> Store(const TVrxMsg &msg, const QString &account, const QString &folder,
+                                    eDurability durability = eDurability::Synced);
+    // The note for a message stored at path without some of its parts; empty otherwise.
+    static QString LeftOutText(const TVrxMsg &msg, const QString &path);
 
 private:
-    static bool SaveAttachments(const TVrxMsg &msg, QStringList *paths, QString *error, eDurability durability);
-    static QString LeftOutText(const TVrxMsg &msg, const QString &path);
+    static cResult SaveAttachments(const TVrxMsg &msg, QStringList *paths, eDurability durability);
 };

@@ -173,10 +173,9 @@ bool cSendSession::NotSent(const QString &path, const QString &reason)
 
 bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path)
 {
-    QString error;
-    const auto msg = BuildOutgoing(path, account.organisation, &error);
-    if (!msg)
-        return NotSent(path, error);
+    std::unique_ptr<TVrxMsg> msg;
+    if (const cResult built = BuildOutgoing(path, account.organisation, &msg); !built)
+        return NotSent(path, built.text());
     try {
         if (!smtp.Send(*msg))
             return NotSent(path, smtp.Connected() ? QStringLiteral("the server refused it.")
@@ -187,10 +186,10 @@ bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QStrin
     emit ProgressShown(false);
     emit OperationChanged(QStringLiteral("Message sent."));
     const QString sourceFolder = QFileInfo(path).dir().dirName();
-    const QString sent = cFolderStore::TransferMessage(path, sourceFolder, kSentItems, true, true, &error);
-    if (sent.isEmpty())
-        AddError(QStringLiteral("The message was sent, but could not be filed in Sent items: ") + error);
+    const cResultOf<QString> sent = cFolderStore::TransferMessage(path, sourceFolder, kSentItems, true, true);
+    if (!sent)
+        AddError(QStringLiteral("The message was sent, but could not be filed in Sent items: ") + sent.text());
     else
-        emit MessageSent(sent);
+        emit MessageSent(sent.value());
     return true;
 }

@@ -12,9 +12,9 @@ using namespace Qt::StringLiterals;
 
 bool SaveComposerPicture(const QString &scratchFolder, const QString &target, QTextStream &err)
 {
-    cOptions::write(Opt::MsgCompFontSize, 10);
-    cOptions::write(Opt::MsgComp_Width, 640);
-    cOptions::write(Opt::MsgComp_Height, 480);
+    (void)cOptions::write(Opt::MsgCompFontSize, 10);
+    (void)cOptions::write(Opt::MsgComp_Width, 640);
+    (void)cOptions::write(Opt::MsgComp_Height, 480);
     const QString attachment = QDir(scratchFolder).filePath(u"Q4-report-draft.pdf"_s);
     QFile file(attachment);
     if (!file.open(QIODevice::WriteOnly) || file.write("%PDF-1.4\n") < 0

@@ -60,8 +60,8 @@ void fillMailbox(const QString &root)
 {
     int number = 0;
     for (const cSample &sample : samples(AttachmentsFolder()))
-        sample.message.WriteFile(root + u"/Mail/"_s + FolderName(sample.folder) + u"/mail"_s
-                                 + QString::number(++number) + u".qrz"_s);
+        (void)sample.message.WriteFile(root + u"/Mail/"_s + FolderName(sample.folder) + u"/mail"_s
+                                       + QString::number(++number) + u".qrz"_s);
     for (const char *folder : {"Projects", "Family", "Receipts"})
         QDir().mkdir(root + u"/Mail/"_s + QLatin1String(folder));
 }
@@ -87,10 +87,10 @@ int main(int argc, char *argv[])
     QTemporaryDir scratch;
     qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(scratch.filePath(u"config"_s)));
     const QString root = scratch.filePath(u"mail"_s);
-    cOptions::write(Opt::MailFolder, root);
-    cOptions::write(Opt::MailDisplayFontSize, 10);
-    cOptions::write(Opt::MainWnd_Width, 1100);
-    cOptions::write(Opt::MainWnd_Height, 700);
+    (void)cOptions::write(Opt::MailFolder, root);
+    (void)cOptions::write(Opt::MailDisplayFontSize, 10);
+    (void)cOptions::write(Opt::MainWnd_Width, 1100);
+    (void)cOptions::write(Opt::MainWnd_Height, 700);
     if (!InitMailStorage()) {
         err << "Cannot make the sample mail folder under " << root << "\n";
         return 1;

@@ -72,19 +72,21 @@ TEST_F(FolderStoreTest, FolderNamesResolveWithoutCase)
         EXPECT_EQ(cFolderStore::FolderKind(FolderName(kind).toUpper()), kind);
     EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("Projects")), eFolderKind::User);
     const QString moved = cFolderStore::TransferMessage(putMessage("Unsent", "mail1.qrz", "s"), QStringLiteral("Unsent"),
-                                                        QStringLiteral("Sent Items"), true, false);
+                                                        QStringLiteral("Sent Items"), true, false)
+                              .value();
     EXPECT_EQ(moved, folderPath("Sent items") + QStringLiteral("/mail1.qrz"));
     EXPECT_TRUE(QFileInfo::exists(moved));
 }
 
 TEST_F(FolderStoreTest, UniqueFileNamesNeverLoopForever)
 {
-    QString error;
-    EXPECT_TRUE(cFolderStore::UniqueFileName(root() + QStringLiteral("/nope"), QStringLiteral("sig"),
-                                             QStringLiteral("qrx"), &error).isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("/nope")));
+    const cResultOf<QString> missing =
+        cFolderStore::UniqueFileName(root() + QStringLiteral("/nope"), QStringLiteral("sig"), QStringLiteral("qrx"));
+    EXPECT_TRUE(missing.value().isEmpty());
+    EXPECT_EQ(missing.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(missing.text().contains(QStringLiteral("/nope")));
 
-    const QString path = cFolderStore::NewMessagePath(QStringLiteral("inbox"));
+    const QString path = cFolderStore::NewMessagePath(QStringLiteral("inbox")).value();
     EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("mail")));
     EXPECT_EQ(QFileInfo(path).absolutePath(), folderPath("Inbox"));
 }
@@ -96,7 +98,7 @@ TEST_F(FolderStoreTest, AFolderGrowsPastTheFourDigitNames)
         writeFile(inbox + QStringLiteral("/mail%1.qrz").arg(n), {});
     static const QRegularExpression messageName(QStringLiteral("^mail([0-9]+)\\.qrz$"));
     for (int n = 0; n < 200; ++n) {
-        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Inbox"));
+        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Inbox")).value();
         const QRegularExpressionMatch match = messageName.match(QFileInfo(path).fileName());
         ASSERT_TRUE(match.hasMatch() && match.captured(1).toLongLong() >= 9999) << path.toStdString();
         ASSERT_FALSE(QFileInfo::exists(path)) << path.toStdString();
@@ -126,7 +128,8 @@ TEST_F(FolderStoreTest, TransfersNeverOverwrite)
 {
     const QString inTrash = putMessage("Trash", "mail7.qrz", "already there");
     const QString source = putMessage("Inbox", "mail7.qrz", "moving");
-    const QString moved = cFolderStore::TransferMessage(source, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, false);
+    const QString moved =
+        cFolderStore::TransferMessage(source, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, false).value();
     ASSERT_FALSE(moved.isEmpty());
     EXPECT_NE(moved, inTrash);
     EXPECT_FALSE(QFileInfo::exists(source));
@@ -137,14 +140,16 @@ TEST_F(FolderStoreTest, TransfersNeverOverwrite)
     EXPECT_EQ(m.Subject, QByteArray("moving"));
 
     // Into its own folder: a second file under a fresh name, the first untouched.
-    const QString copy = cFolderStore::TransferMessage(moved, QStringLiteral("Trash"), QStringLiteral("Trash"), false, false);
+    const QString copy =
+        cFolderStore::TransferMessage(moved, QStringLiteral("Trash"), QStringLiteral("Trash"), false, false).value();
     EXPECT_NE(copy, moved);
     EXPECT_TRUE(QFileInfo::exists(copy) && QFileInfo::exists(moved));
 
-    QString error;
-    EXPECT_TRUE(cFolderStore::TransferMessage(folderPath("Inbox") + QStringLiteral("/gone.qrz"), QStringLiteral("Inbox"),
-                                              QStringLiteral("Trash"), true, false, &error).isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("gone.qrz")));
+    const cResultOf<QString> gone = cFolderStore::TransferMessage(folderPath("Inbox") + QStringLiteral("/gone.qrz"),
+                                                                  QStringLiteral("Inbox"), QStringLiteral("Trash"), true, false);
+    EXPECT_TRUE(gone.value().isEmpty());
+    EXPECT_EQ(gone.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(gone.text().contains(QStringLiteral("gone.qrz")));
 }
 
 TEST_F(FolderStoreTest, DeletingMovesToTheTrashExceptInTheTrash)
@@ -177,7 +182,7 @@ TEST_F(FolderStoreTest, ClearingAndRefreshing)
 {
     QSignalSpy refreshed(&cFolderStore::instance(), &cFolderStore::RefreshRequested);
     const QString path = putMessage("Inbox", "mail1.qrz", "s");
-    cFolderStore::TransferMessage(path, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, true);
+    ASSERT_TRUE(cFolderStore::TransferMessage(path, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, true));
     ASSERT_EQ(refreshed.size(), 2);
     EXPECT_EQ(refreshed.at(0).at(0).toString(), QStringLiteral("Inbox"));
     EXPECT_EQ(refreshed.at(1).at(0).toString(), QStringLiteral("Trash"));
@@ -190,16 +195,17 @@ TEST_F(FolderStoreTest, ClearingAndRefreshing)
 
 TEST_F(FolderStoreTest, CreatingRenamingAndRemovingUserFolders)
 {
-    QString error;
     ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Projects")));
     EXPECT_EQ(cFolderStore::UserFolders(), QStringList{QStringLiteral("Projects")});
-    EXPECT_FALSE(cFolderStore::CreateFolder(QStringLiteral("projects"), &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Unable to create folder.")));
+    const cResult taken = cFolderStore::CreateFolder(QStringLiteral("projects"));
+    EXPECT_FALSE(taken);
+    EXPECT_TRUE(taken.text().startsWith(QStringLiteral("Unable to create folder.")));
     for (const QString &bad : {QStringLiteral(""), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("INBOX")})
         EXPECT_FALSE(cFolderStore::CreateFolder(bad)) << bad.toStdString();
 
-    EXPECT_FALSE(cFolderStore::RenameFolder(QStringLiteral("Inbox"), QStringLiteral("Box"), &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("The folder could not be renamed.")));
+    const cResult fixed = cFolderStore::RenameFolder(QStringLiteral("Inbox"), QStringLiteral("Box"));
+    EXPECT_FALSE(fixed);
+    EXPECT_TRUE(fixed.text().startsWith(QStringLiteral("The folder could not be renamed.")));
     EXPECT_FALSE(cFolderStore::RenameFolder(QStringLiteral("Projects"), QStringLiteral("trash")));
     ASSERT_TRUE(cFolderStore::RenameFolder(QStringLiteral("projects"), QStringLiteral("Work")));
     ASSERT_TRUE(cFolderStore::RenameFolder(QStringLiteral("Work"), QStringLiteral("WORK")));
@@ -207,8 +213,9 @@ TEST_F(FolderStoreTest, CreatingRenamingAndRemovingUserFolders)
 
     putMessage("WORK", "mail1.qrz", "s");
     writeFile(folderPath("WORK") + QStringLiteral("/picture.png"), "x");
-    EXPECT_FALSE(cFolderStore::RemoveFolder(QStringLiteral("WORK"), &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("The folder could not be removed.")));
+    const cResult notEmpty = cFolderStore::RemoveFolder(QStringLiteral("WORK"));
+    EXPECT_FALSE(notEmpty);
+    EXPECT_TRUE(notEmpty.text().startsWith(QStringLiteral("The folder could not be removed.")));
     EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("WORK")).isEmpty());
     QFile::remove(folderPath("WORK") + QStringLiteral("/picture.png"));
     EXPECT_TRUE(cFolderStore::RemoveFolder(QStringLiteral("work")));

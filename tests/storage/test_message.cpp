@@ -227,14 +227,16 @@ TEST_F(MessageTest, AnUnreadableFileGivesDefaultsAndAnError)
 {
     cMailMessage m;
     m.Subject = "old";
-    QString error;
-    EXPECT_FALSE(m.ReadFile(fDir.filePath(QStringLiteral("missing.qrz")), false, false, &error));
+    const cResult read = m.ReadFile(fDir.filePath(QStringLiteral("missing.qrz")));
+    EXPECT_FALSE(read);
     EXPECT_TRUE(m.Subject.isEmpty());
     EXPECT_EQ(m.Priority, 2);
-    EXPECT_TRUE(error.contains(QStringLiteral("missing.qrz")));
+    EXPECT_EQ(read.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(read.text().contains(QStringLiteral("missing.qrz")));
 
-    EXPECT_FALSE(sample().WriteFile(fDir.filePath(QStringLiteral("no/such/dir/x.qrz")), &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("no/such/dir")));
+    const cResult written = sample().WriteFile(fDir.filePath(QStringLiteral("no/such/dir/x.qrz")));
+    EXPECT_EQ(written.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(written.text().contains(QStringLiteral("no/such/dir")));
 }
 
 TEST(NowText, HourAlwaysHasTwoDigits)

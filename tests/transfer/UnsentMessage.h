@@ -9,6 +9,6 @@ inline QString WriteUnsentMessage(const QByteArray &subject)
     m.To = "bob@example.org";
     m.From = "Ann <ann@example.org>";
     m.body = {"Hello"};
-    const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
-    return m.WriteFile(path) ? path : QString();
+    const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent")).value();
+    return m.WriteFile(path).ok() ? path : QString();
 }

@@ -68,10 +68,10 @@ TEST_F(IncomingTest, AttachmentsOfTheSameNameAreAllKeptInsideTheFolder)
         {"report.pdf", "first"}, {"report.pdf", "second"}, {"../../x", "up"}, {"..", "dots"}, {"/etc/passwd", "pw"},
         {"zeros.bin", QByteArray("new\0bytes", 9)}};
     for (const auto &[name, data] : attachments) {
-        QString error;
-        const QString path = cIncomingStore::Store(*messageWithAttachment(name, data), QStringLiteral("Work"),
-                                                   QStringLiteral("Inbox"), &error);
-        ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+        const cResultOf<QString> result =
+            cIncomingStore::Store(*messageWithAttachment(name, data), QStringLiteral("Work"), QStringLiteral("Inbox"));
+        ASSERT_TRUE(result) << result.text().toStdString();
+        const QString path = result.value();
         cMailMessage record;
         ASSERT_TRUE(record.ReadFile(path));
         ASSERT_EQ(record.attachments.size(), 1);
@@ -89,8 +89,7 @@ TEST_F(IncomingTest, AStoredRecordCarriesTheSenderAndTheAccount)
     TVrxMessageParser parser;
     const auto msg = parser.Parse("From: Ann Lee <ann@example.org>\r\nReply-To: reply@example.org\r\n"
                                   "Subject: Hi\r\nContent-Type: text/html\r\n\r\n<p>Hi</p>\r\n");
-    QString error;
-    const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), &error);
+    const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox")).value();
     cMailMessage record;
     ASSERT_TRUE(record.ReadFile(path));
     EXPECT_EQ(record.From, QByteArray("Ann Lee"));
@@ -101,7 +100,7 @@ TEST_F(IncomingTest, AStoredRecordCarriesTheSenderAndTheAccount)
     EXPECT_EQ(record.body, QList<QByteArray>{"<p>Hi</p>"});
 
     const auto plain = parser.Parse("From: ann@example.org\r\nSubject: x\r\n\r\nbody\r\n");
-    ASSERT_TRUE(record.ReadFile(cIncomingStore::Store(*plain, QStringLiteral("Work"), QStringLiteral("Inbox"), &error)));
+    ASSERT_TRUE(record.ReadFile(cIncomingStore::Store(*plain, QStringLiteral("Work"), QStringLiteral("Inbox")).value()));
     EXPECT_EQ(record.From, QByteArray("ann@example.org"));
     EXPECT_TRUE(record.ReplyAddress.isEmpty());
 }
@@ -111,11 +110,11 @@ TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)
     // An Inbox that is a file cannot take messages, even for root.
     QDir(folder("Inbox")).removeRecursively();
     writeFile(QStringLiteral("mail/Mail/Inbox"), "not a folder");
-    QString error;
-    const QString path = cIncomingStore::Store(*messageWithAttachment("a.bin", "data"), QStringLiteral("Work"),
-                                               QStringLiteral("Inbox"), &error);
-    EXPECT_TRUE(path.isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("Inbox"))) << error.toStdString();
+    const cResultOf<QString> stored =
+        cIncomingStore::Store(*messageWithAttachment("a.bin", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
+    EXPECT_TRUE(stored.value().isEmpty());
+    EXPECT_EQ(stored.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(stored.text().contains(QStringLiteral("Inbox"))) << stored.text().toStdString();
     EXPECT_TRUE(QDir(AttachmentsFolder()).entryList(QDir::Files).isEmpty());
 }
 
@@ -128,10 +127,10 @@ TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
     // Processor time: a busy machine must not fail the test, a quadratic step still does.
     const std::clock_t start = std::clock();
     for (int round = 0; round < 10000 / cIncomingStore::kMaxAttachments; ++round) {
-        QString error;
-        const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), &error,
-                                                   eDurability::Deferred);
-        ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+        const cResultOf<QString> stored =
+            cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
+        ASSERT_TRUE(stored) << stored.text().toStdString();
+        const QString path = stored.value();
         cMailMessage record;
         ASSERT_TRUE(record.ReadFile(path, true));
         ASSERT_EQ(record.attachments.size(), cIncomingStore::kMaxAttachments);
@@ -148,16 +147,18 @@ TEST_F(IncomingTest, PartsBeyondTheLimitAreLeftOutWithANote)
     auto msg = messageWithAttachment("part.bin", "x");
     for (int i = 0; i < cIncomingStore::kMaxAttachments + 1; ++i)
         msg->AttachedFiles.AddReceived("part.bin").Stream = "x";
-    QString note;
-    const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), &note,
-                                               eDurability::Deferred);
-    ASSERT_FALSE(path.isEmpty()) << note.toStdString();
+    const cResultOf<QString> stored =
+        cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
+    ASSERT_TRUE(stored) << stored.text().toStdString();
+    const QString path = stored.value();
+    const QString note = cIncomingStore::LeftOutText(*msg, path);
     EXPECT_TRUE(note.contains(path) && note.contains(QStringLiteral("2 more were not saved"))) << note.toStdString();
     EXPECT_EQ(QDir(AttachmentsFolder()).entryList(QDir::Files).size(), cIncomingStore::kMaxAttachments);
 
-    QString none = QStringLiteral("untouched");
-    ASSERT_FALSE(cIncomingStore::Store(*messageWithAttachment("a", "b"), {}, QStringLiteral("Inbox"), &none).isEmpty());
-    EXPECT_TRUE(none.isEmpty());
+    const auto small = messageWithAttachment("a", "b");
+    const cResultOf<QString> whole = cIncomingStore::Store(*small, {}, QStringLiteral("Inbox"));
+    ASSERT_TRUE(whole);
+    EXPECT_TRUE(cIncomingStore::LeftOutText(*small, whole.value()).isEmpty());
 }
 
 TEST_F(IncomingTest, HeaderValuesAreCappedWithAMarker)
@@ -189,10 +190,10 @@ TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
     for (const QString &path : {stale, staleAttachment})
         writeFile(QDir(fDir.path()).relativeFilePath(path), "half");
 
-    QString error;
-    const QString path = cIncomingStore::Store(*messageWithAttachment("a.txt", "data"), QStringLiteral("Work"),
-                                               QStringLiteral("Inbox"), &error);
-    ASSERT_FALSE(path.isEmpty()) << error.toStdString();
+    const cResultOf<QString> stored =
+        cIncomingStore::Store(*messageWithAttachment("a.txt", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
+    ASSERT_TRUE(stored) << stored.text().toStdString();
+    const QString path = stored.value();
     EXPECT_FALSE(QFileInfo::exists(stale));
     EXPECT_FALSE(QFileInfo::exists(staleAttachment));
     cMailMessage record;
@@ -203,9 +204,9 @@ TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
 
 TEST_F(IncomingTest, AnAttachmentNamedWithASemicolonIsSentBackAsItself)
 {
-    QString error;
     const QString path = cIncomingStore::Store(*messageWithAttachment("invoice;.netrc", "bill"), QStringLiteral("Work"),
-                                               QStringLiteral("Unsent"), &error);
+                                               QStringLiteral("Unsent"))
+                             .value();
     cMailMessage record;
     ASSERT_TRUE(record.ReadFile(path, false, true));
     ASSERT_EQ(record.attachments.size(), 1);

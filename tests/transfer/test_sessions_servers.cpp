@@ -58,7 +58,7 @@ protected:
         m.body = body;
         m.attachments = attachments;
         m.headerLines = headerLines;
-        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent"));
+        const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent")).value();
         EXPECT_TRUE(m.WriteFile(path));
         return path;
     }

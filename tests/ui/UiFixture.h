@@ -31,12 +31,12 @@ public:
     QString root() const { return fDir.filePath(u"mailroot"_s); }
     QString folderPath(const QString &folder) const { return root() + u"/Mail/"_s + folder; }
 
-    bool initStorage() const { return cOptions::write(Opt::MailFolder, root()) && InitMailStorage(); }
+    bool initStorage() const { return cOptions::write(Opt::MailFolder, root()).ok() && InitMailStorage(); }
 
     QString putMessage(const QString &folder, const QString &name, const cMailMessage &message) const
     {
         const QString path = folderPath(folder) + u'/' + name;
-        return message.WriteFile(path) ? path : QString();
+        return message.WriteFile(path).ok() ? path : QString();
     }
 
     static cMailMessage message(const QByteArray &subject, bool read = true)
@@ -55,7 +55,7 @@ public:
     static bool isReadOnDisk(const QString &path)
     {
         cMailMessage m;
-        return m.ReadFile(path, true) && m.Read;
+        return m.ReadFile(path, true).ok() && m.Read;
     }
 
     QTemporaryDir fDir;

@@ -51,7 +51,7 @@ class TestComposer : public QObject
     static cMailMessage stored(const QString &path)
     {
         cMailMessage m;
-        m.ReadFile(path);
+        (void)m.ReadFile(path);
         return m;
     }
 

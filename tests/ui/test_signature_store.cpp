@@ -28,8 +28,8 @@ protected:
 
     static void save(const char *name, const Lines &lines)
     {
-        QString error;
-        ASSERT_TRUE(cSignatureStore::SaveNewSignature(QString::fromUtf8(name), lines, &error)) << error.toStdString();
+        const cResult saved = cSignatureStore::SaveNewSignature(QString::fromUtf8(name), lines);
+        ASSERT_TRUE(saved) << saved.text().toStdString();
     }
     static QStringList names() { return cSignatureStore::SignatureNames(); }
 
@@ -91,13 +91,13 @@ TEST_F(SignatureStoreTest, NamesThatWouldBreakTheIndexAreRefused)
 {
     save("A", {"a"});
     save("C", {"c"});
-    QString error;
     // Renaming onto another signature would leave two sections of one name, one of them lost.
-    EXPECT_FALSE(cSignatureStore::UpdateSignature(QStringLiteral("A"), QStringLiteral("c"), {"x"}, &error));
-    EXPECT_FALSE(error.isEmpty());
+    const cResult clash = cSignatureStore::UpdateSignature(QStringLiteral("A"), QStringLiteral("c"), {"x"});
+    EXPECT_EQ(clash.cause(), eFailure::Refused);
+    EXPECT_FALSE(clash.text().isEmpty());
     EXPECT_EQ(cSignatureStore::SignatureLines(QStringLiteral("A")), Lines{"a"});
     for (const char *bad : {"", " padded", "a]b", "two\nlines"}) {
-        EXPECT_FALSE(cSignatureStore::SaveNewSignature(QString::fromUtf8(bad), {"x"}, &error)) << bad;
+        EXPECT_EQ(cSignatureStore::SaveNewSignature(QString::fromUtf8(bad), {"x"}).cause(), eFailure::Refused) << bad;
         EXPECT_FALSE(cSignatureStore::UpdateSignature(QStringLiteral("A"), QString::fromUtf8(bad), {"x"})) << bad;
     }
     EXPECT_EQ(names(), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));

@@ -74,7 +74,9 @@ QWidget *TfrmMessageProps::buildGeneralPage()
 bool TfrmMessageProps::Load(const QString &path, QString *error)
 {
     cMailMessage record;
-    const bool read = record.ReadFile(path, false, false, error);
+    const cResult read = record.ReadFile(path);
+    if (!read && error)
+        *error = read.text();
     lblFrom->setText(QString::fromUtf8(record.From));
     lblSubject->setText(QString::fromUtf8(record.Subject));
     lblAccount->setText(QString::fromUtf8(record.Account));
@@ -92,7 +94,7 @@ bool TfrmMessageProps::Load(const QString &path, QString *error)
     for (const QByteArray &line : record.headerLines)
         headers.append(QString::fromUtf8(line));
     txtHeaders->setPlainText(headers.join(QLatin1Char('\n')));
-    return read;
+    return read.ok();
 }
 
 void TfrmMessageProps::lstAttachmentsDblClick()

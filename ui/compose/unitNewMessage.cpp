@@ -334,8 +334,11 @@ void TfrmNewMessage::applyWindowState()
 bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
 {
     cMailMessage record;
-    if (!record.ReadFile(path, false, false, error))
+    if (const cResult read = record.ReadFile(path); !read) {
+        if (error)
+            *error = read.text();
         return false;
+    }
     const cComposedMessage message = ComposedFromRecord(record);
     fSourceFile = path;
     SetBody(message.body);
@@ -381,21 +384,23 @@ cComposedMessage TfrmNewMessage::Composed() const
     return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority};
 }
 
-QString TfrmNewMessage::SaveToFolder(const QString &folder, QString *error)
+cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
 {
-    const QString path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder, error) : fSourceFile;
-    if (path.isEmpty())
-        return {};
+    const cResultOf<QString> path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder) : fSourceFile;
+    if (!path)
+        return path;
     const cMailMessage record =
         ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
-    return record.WriteFile(path, error) ? path : QString();
+    if (cResult written = record.WriteFile(path.value()); !written)
+        return written;
+    return path;
 }
 
-bool TfrmNewMessage::reportedFailure(const QString &path, const QString &error)
+bool TfrmNewMessage::reportedFailure(const cResult &saved)
 {
-    if (!path.isEmpty())
+    if (saved)
         return false;
-    QMessageBox::warning(this, tr("Cannot save the message"), error);
+    QMessageBox::warning(this, tr("Cannot save the message"), saved.text());
     return true;
 }
 
@@ -412,20 +417,20 @@ QString TfrmNewMessage::saveForSending()
         edtTo->setFocus();
         return {};
     }
-    QString error;
-    QString path = SaveToFolder(QStringLiteral("Unsent"), &error);
-    if (reportedFailure(path, error))
+    const cResultOf<QString> saved = SaveToFolder(QStringLiteral("Unsent"));
+    if (reportedFailure(saved.result()))
         return {};
+    QString path = saved.value();
     fSourceFile = path;
     refreshFolderOf(path);
     const QString folder = folderNameOf(path);
     if (folder.toLower() == QLatin1String("unsent"))
         return path;
-    path = cFolderStore::TransferMessage(path, folder, QStringLiteral("Unsent"), true, true, &error);
-    if (reportedFailure(path, error))
+    const cResultOf<QString> moved = cFolderStore::TransferMessage(path, folder, QStringLiteral("Unsent"), true, true);
+    if (reportedFailure(moved.result()))
         return {};
-    fSourceFile = path;
-    return path;
+    fSourceFile = moved.value();
+    return fSourceFile;
 }
 
 void TfrmNewMessage::tbSendNowClick()
@@ -453,12 +458,11 @@ void TfrmNewMessage::mnuFile_SendLaterClick()
 
 QString TfrmNewMessage::saveAsUnfinished()
 {
-    QString error;
-    const QString path = SaveToFolder(QStringLiteral("Unfinished"), &error);
-    if (reportedFailure(path, error))
+    const cResultOf<QString> saved = SaveToFolder(QStringLiteral("Unfinished"));
+    if (reportedFailure(saved.result()))
         return {};
-    refreshFolderOf(path);
-    return path;
+    refreshFolderOf(saved.value());
+    return saved.value();
 }
 
 void TfrmNewMessage::mnuFile_FinishLaterClick()
@@ -482,11 +486,9 @@ void TfrmNewMessage::mnuFile_SaveAsClick()
     dialog.setNameFilters({tr("Ravelin e-mails (*.qrz)"), tr("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    QString error;
     const cMailMessage record =
         ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
-    if (!record.WriteFile(dialog.selectedFiles().constFirst(), &error))
-        QMessageBox::warning(this, tr("Cannot save the message"), error);
+    (void)reportedFailure(record.WriteFile(dialog.selectedFiles().constFirst()));
 }
 
 void TfrmNewMessage::popAttachments_AddClick()

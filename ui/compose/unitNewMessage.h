@@ -4,6 +4,7 @@
 // (or a chosen path) or drops the text; "Send now" then hands the file to the send window.
 // Openers create it, fill the fields (SetBody, AddAttachment, LoadFromFile) and show it.
 #include "mailproto/TVrxMsg.h"
+#include "storage/cResult.h"
 #include "ui/compose/ComposeRules.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
@@ -38,7 +39,7 @@ public:
 
     // Writes the message over its source file, or as a new file in the folder. Returns the
     // path, or empty with the reason.
-    QString SaveToFolder(const QString &folder, QString *error = nullptr);
+    cResultOf<QString> SaveToFolder(const QString &folder);
 
     void tbSendNowClick();
     void mnuFile_SendLaterClick();
@@ -73,7 +74,8 @@ private:
     // when the user was told why not.
     QString saveForSending();
     QString saveAsUnfinished();
-    [[nodiscard]] bool reportedFailure(const QString &path, const QString &error);
+    // Warns of a failed save; whether there was one.
+    [[nodiscard]] bool reportedFailure(const cResult &saved);
     void refreshFolderOf(const QString &path) const;
 
     void popAttachments_AddClick();

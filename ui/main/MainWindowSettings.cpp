@@ -3,6 +3,8 @@
 #include "storage/cOptions.h"
 #include "ui/main/MainWindowRules.h"
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,18 +44,26 @@ cMainWndSettings cMainWndSettings::Read()
     return s;
 }
 
-bool cMainWndSettings::WriteOnClose(QString *error) const
+cResult cMainWndSettings::WriteOnClose() const
 {
-    return cOptions::write(Opt::MainWnd_MsgListHeight, msgListHeight, error)
-           && cOptions::write(Opt::MainWnd_LeftPaneWidth, leftPaneWidth, error)
-           && cOptions::write(Opt::MainWnd_ContactPaneVisible, contactPaneVisible, error)
-           && cOptions::write(Opt::MainWnd_ContactPaneHeight, contactPaneHeight, error)
-           && cOptions::write(Opt::MainWnd_Height, geometry.height(), error)
-           && cOptions::write(Opt::MainWnd_Width, geometry.width(), error)
-           && cOptions::write(Opt::MainWnd_Left, geometry.left(), error)
-           && cOptions::write(Opt::MainWnd_Top, geometry.top(), error)
-           && cOptions::write(Opt::MainWnd_Maximized, maximized, error)
-           && cOptions::write(kMsgListColumns, ColumnWidthsText(msgColumnWidths), error);
+    const std::function<cResult()> writes[] = {
+        [&] { return cOptions::write(Opt::MainWnd_MsgListHeight, msgListHeight); },
+        [&] { return cOptions::write(Opt::MainWnd_LeftPaneWidth, leftPaneWidth); },
+        [&] { return cOptions::write(Opt::MainWnd_ContactPaneVisible, contactPaneVisible); },
+        [&] { return cOptions::write(Opt::MainWnd_ContactPaneHeight, contactPaneHeight); },
+        [&] { return cOptions::write(Opt::MainWnd_Height, geometry.height()); },
+        [&] { return cOptions::write(Opt::MainWnd_Width, geometry.width()); },
+        [&] { return cOptions::write(Opt::MainWnd_Left, geometry.left()); },
+        [&] { return cOptions::write(Opt::MainWnd_Top, geometry.top()); },
+        [&] { return cOptions::write(Opt::MainWnd_Maximized, maximized); },
+        [&] { return cOptions::write(kMsgListColumns, ColumnWidthsText(msgColumnWidths)); },
+    };
+    // The first failure stops the rest: they would fail on the same file.
+    for (const auto &write : writes) {
+        if (cResult written = write(); !written)
+            return written;
+    }
+    return cResult::Ok();
 }
 
 QString ColumnWidthsText(const QList<int> &widths)

@@ -2,6 +2,8 @@
 // The remembered state of the main window in the options file: read once when the window is
 // made, and the sizes written back when it closes (the status bar and toolbar keys are
 // written by their toggles instead). A key that is missing gives the designed value.
+#include "storage/cResult.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -20,8 +22,8 @@ struct cMainWndSettings
 
     static cMainWndSettings Designed();
     static cMainWndSettings Read();
-    // Writes the keys kept on closing; false, with the reason in *error, when it cannot.
-    [[nodiscard]] bool WriteOnClose(QString *error = nullptr) const;
+    // Writes the keys kept on closing.
+    cResult WriteOnClose() const;
 };
 
 // "260,170,18,140" and back; a text that does not give one width per column gives the default.

@@ -329,9 +329,8 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 
 void TfrmMain::FormCloseQuery()
 {
-    QString error;
-    if (!CurrentWindowSettings().WriteOnClose(&error))
-        QMessageBox::warning(this, kCaption, u"The window settings could not be saved.\n\n"_s + error);
+    if (const cResult written = CurrentWindowSettings().WriteOnClose(); !written)
+        QMessageBox::warning(this, kCaption, u"The window settings could not be saved.\n\n"_s + written.text());
     fLoading = true;
     tmrReadUnread->stop();
 }
@@ -576,11 +575,10 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 void TfrmMain::ShowPreview(QTreeWidgetItem *entry)
 {
     cMailMessage message;
-    QString error;
     lstAttachments->clear();
-    if (!message.ReadFile(EntryPath(entry), false, false, &error)) {
+    if (const cResult read = message.ReadFile(EntryPath(entry)); !read) {
         lstAttachments->hide();
-        htmlView->setPlainText(error);
+        htmlView->setPlainText(read.text());
         return;
     }
     const QString body = DisplayBody(message.body, DeclaredCharset(message.headerLines));
@@ -604,11 +602,10 @@ void TfrmMain::tmrReadUnreadTimer()
     QTreeWidgetItem *entry = SelectedEntry();
     if (!entry || EntryIcon(entry) != MsgImage::Unread)
         return;
-    QString error;
-    if (cFolderStore::MarkRead(EntryPath(entry), true, &error))
+    if (const cResult marked = cFolderStore::MarkRead(EntryPath(entry), true))
         SetEntryIcon(entry, entry->data(0, kReadIconRole).toInt());
     else
-        SetStatusText(1, error);
+        SetStatusText(1, marked.text());
 }
 
 void TfrmMain::htmlViewLinkClick(const QUrl &url)

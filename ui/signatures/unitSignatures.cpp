@@ -77,9 +77,8 @@ void TfrmSignatures::btnNewClick()
     TfrmAddSignature editor(this);
     if (editor.exec() != QDialog::Accepted)
         return;
-    QString error;
-    if (!cSignatureStore::SaveNewSignature(editor.Description(), editor.Lines(), &error))
-        reportFailure(error);
+    if (const cResult saved = cSignatureStore::SaveNewSignature(editor.Description(), editor.Lines()); !saved)
+        reportFailure(saved.text());
     FillSignatureList(lstSignatures);
 }
 
@@ -92,9 +91,8 @@ void TfrmSignatures::btnDeleteClick()
                               tr("Are you sure you want to permenenantly delete this signature?"))
         != QMessageBox::Yes)
         return;
-    QString error;
-    if (!cSignatureStore::DeleteSignature(name, &error))
-        reportFailure(error);
+    if (const cResult saved = cSignatureStore::DeleteSignature(name); !saved)
+        reportFailure(saved.text());
     FillSignatureList(lstSignatures);
 }
 
@@ -107,8 +105,7 @@ void TfrmSignatures::btnPropsClick()
     editor.ShowAsProperties(name, SignatureText(name));
     if (editor.exec() != QDialog::Accepted)
         return;
-    QString error;
-    if (!cSignatureStore::UpdateSignature(name, editor.Description(), editor.Lines(), &error))
-        reportFailure(error);
+    if (const cResult saved = cSignatureStore::UpdateSignature(name, editor.Description(), editor.Lines()); !saved)
+        reportFailure(saved.text());
     FillSignatureList(lstSignatures);
 }

@@ -126,9 +126,8 @@ void TfrmAccountProps::btnOKClick()
     };
     if (WarnFirstProblem(this, notSaved, problems))
         return;
-    QString error;
-    if (!cAccountStore::WriteAccount(accountFromFields(), &error)) {
-        WarnFailure(this, notSaved, error);
+    if (const cResult written = cAccountStore::WriteAccount(accountFromFields()); !written) {
+        WarnFailure(this, notSaved, written.text());
         return;
     }
     emit accountSaved();

@@ -176,9 +176,8 @@ void TfrmAccounts::btnDeleteClick()
     if (!selectedRow()
         || !AskYesNo(this, tr("Verification"), tr("Are you certain you wish to permenently delete this account?")))
         return;
-    QString error;
-    if (!cAccountStore::DeleteAccount(name, &error)) {
-        WarnFailure(this, tr("The account \"%1\" could not be deleted.").arg(name), error);
+    if (const cResult deleted = cAccountStore::DeleteAccount(name); !deleted) {
+        WarnFailure(this, tr("The account \"%1\" could not be deleted.").arg(name), deleted.text());
         return;
     }
     // Looked up again: the list may have been reloaded while the question was open.
@@ -220,11 +219,15 @@ void TfrmAccounts::lstAccountsEdited(const QString &oldName, const QString &type
     const QString newName = typed.trimmed();
     if (!newName.isEmpty() && newName != oldName) {
         QString reason = renameRefusal(oldName, newName);
-        if (reason.isEmpty() && cAccountStore::RenameAccount(oldName, newName, &reason)) {
-            emit accountRenamed(oldName, newName);
-            ReloadAccounts();
-            selectRow(newName);
-            return;
+        if (reason.isEmpty()) {
+            const cResult renamed = cAccountStore::RenameAccount(oldName, newName);
+            if (renamed) {
+                emit accountRenamed(oldName, newName);
+                ReloadAccounts();
+                selectRow(newName);
+                return;
+            }
+            reason = renamed.text();
         }
         WarnFailure(this, tr("The account \"%1\" could not be renamed.").arg(oldName), reason);
     }
@@ -248,8 +251,7 @@ void TfrmAccounts::popAccount_SetAsDefaultClick()
     const QString name = selectedName();
     if (!selectedRow())
         return;
-    QString error;
-    if (!cAccountStore::SetDefaultAccountName(name, &error))
-        WarnFailure(this, tr("\"%1\" could not be made the default account.").arg(name), error);
+    if (const cResult made = cAccountStore::SetDefaultAccountName(name); !made)
+        WarnFailure(this, tr("\"%1\" could not be made the default account.").arg(name), made.text());
     ReloadAccounts();
 }

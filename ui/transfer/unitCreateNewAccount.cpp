@@ -106,14 +106,16 @@ void TfrmCreateNewAccount::btnOKClick()
         edtAccountName->setFocus();
         return;
     }
-    QString error;
-    if (!cAccountStore::WriteNewAccount(account, false, &error)) {
-        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(account.section), error);
+    if (const cResult written = cAccountStore::WriteNewAccount(account, false); !written) {
+        WarnFailure(this, tr("The account \"%1\" could not be saved.").arg(account.section), written.text());
         return;
     }
-    if (chkMakeDefault->isChecked() && !cAccountStore::SetDefaultAccountName(account.section, &error))
-        WarnFailure(this, tr("The account \"%1\" was saved, but could not be made the default account.").arg(account.section),
-                    error);
+    if (chkMakeDefault->isChecked()) {
+        if (const cResult made = cAccountStore::SetDefaultAccountName(account.section); !made)
+            WarnFailure(this,
+                        tr("The account \"%1\" was saved, but could not be made the default account.").arg(account.section),
+                        made.text());
+    }
     accept();
 }
 
