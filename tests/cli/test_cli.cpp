@@ -5,7 +5,7 @@
 #include "transfer/cAccountStore.h"
 
 #include <QFile>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -16,11 +16,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(QStringLiteral("config"))));
-        SetMailRoot(QString());
     }
 
-    void setUpMailFolder() { ASSERT_TRUE(cOptions::write(Opt::MailFolder, fDir.filePath(QStringLiteral("mail")))); }
+    void setUpMailFolder() { ASSERT_TRUE(cOptions::write(Opt::MailFolder, fDir.mailRoot())); }
 
     int run(const QStringList &arguments)
     {
@@ -40,7 +38,7 @@ protected:
         return path;
     }
 
-    QTemporaryDir fDir;
+    cScratchSettings fDir;
     QString fOut, fErr;
 };
 

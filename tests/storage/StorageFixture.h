@@ -5,7 +5,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
 
 class StorageFixture : public ::testing::Test
@@ -14,16 +14,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(QStringLiteral("config"))));
-        SetMailRoot(QString());
     }
 
-    QString root() const { return fDir.filePath(QStringLiteral("mailroot")); }
+    QString root() const { return fDir.mailRoot(); }
 
     void initStorage()
     {
-        ASSERT_TRUE(cOptions::write(Opt::MailFolder, root()));
-        ASSERT_TRUE(InitMailStorage());
+        ASSERT_TRUE(fDir.initStorage());
     }
 
     static void writeFile(const QString &path, const QByteArray &data)
@@ -33,5 +30,5 @@ protected:
         file.write(data);
     }
 
-    QTemporaryDir fDir;
+    cScratchSettings fDir;
 };

@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
 
 class SessionFixture : public ::testing::Test
@@ -19,9 +19,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(QStringLiteral("config"))));
-        ASSERT_TRUE(cOptions::write(Opt::MailFolder, fDir.filePath(QStringLiteral("mail"))));
-        ASSERT_TRUE(InitMailStorage());
+        ASSERT_TRUE(fDir.initStorage());
     }
 
     static cAccount makeAccount(const QString &section, const QString &host, const QString &smtpPort,
@@ -68,5 +66,5 @@ protected:
         return path;
     }
 
-    QTemporaryDir fDir;
+    cScratchSettings fDir;
 };

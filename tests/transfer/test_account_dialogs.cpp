@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -182,14 +182,13 @@ private slots:
     void chooserEnablesOkExactlyWithASelectionAndReturnsListOrder();
 
 private:
-    QTemporaryDir *fDir = nullptr;
+    cScratchSettings *fDir = nullptr;
 };
 
 void TestAccountDialogs::init()
 {
-    fDir = new QTemporaryDir;
+    fDir = new cScratchSettings;
     QVERIFY(fDir->isValid());
-    qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir->path()));
 }
 
 void TestAccountDialogs::cleanup()

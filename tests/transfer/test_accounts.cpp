@@ -6,7 +6,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -20,7 +20,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.path()));
     }
 
     static cAccount account(const char *section, const char *name = "", const char *email = "")
@@ -32,7 +31,7 @@ protected:
         return a;
     }
 
-    QTemporaryDir fDir;
+    cScratchSettings fDir;
 };
 
 // Every stored password depends on these bytes: a changed constant would lock users out.

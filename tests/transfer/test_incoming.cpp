@@ -109,7 +109,7 @@ TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)
 {
     // An Inbox that is a file cannot take messages, even for root.
     QDir(folder("Inbox")).removeRecursively();
-    writeFile(QStringLiteral("mail/Mail/Inbox"), "not a folder");
+    writeFile(QDir(fDir.path()).relativeFilePath(folder("Inbox")), "not a folder");
     const cResultOf<QString> stored =
         cIncomingStore::Store(*messageWithAttachment("a.bin", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
     EXPECT_TRUE(stored.value().isEmpty());

@@ -187,7 +187,7 @@ TEST_F(ServerSessionTest, AnInboxThatCannotBeWrittenLeavesTheMailOnTheServer)
     unsent("Cannot be stored", {"body"});
     sendAll();
     QDir(folder("Inbox")).removeRecursively();
-    writeFile(QStringLiteral("mail/Mail/Inbox"), "a file where the folder should be");
+    writeFile(QDir(fDir.path()).relativeFilePath(folder("Inbox")), "a file where the folder should be");
     fetch();
     ASSERT_EQ(fGetErrors.size(), 1);
     EXPECT_TRUE(fGetErrors.first().startsWith(QStringLiteral("(Demo) Message 1 was left on the server:")))

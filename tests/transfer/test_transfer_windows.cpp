@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <QtTest>
 
 class TestTransferWindows : public QObject
@@ -46,15 +46,13 @@ private:
         return window->findChild<QLabel *>(QLatin1String(label))->text();
     }
 
-    QTemporaryDir *fDir = nullptr;
+    cScratchSettings *fDir = nullptr;
 };
 
 void TestTransferWindows::init()
 {
-    fDir = new QTemporaryDir;
-    qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir->filePath(QStringLiteral("config"))));
-    QVERIFY(cOptions::write(Opt::MailFolder, fDir->filePath(QStringLiteral("mail"))));
-    QVERIFY(InitMailStorage());
+    fDir = new cScratchSettings;
+    QVERIFY(fDir->initStorage());
 }
 
 void TestTransferWindows::cleanup()

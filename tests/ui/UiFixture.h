@@ -4,12 +4,12 @@
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
+#include "tests/support/cScratchSettings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -20,18 +20,10 @@ using namespace Qt::StringLiterals;
 class cUiFixture
 {
 public:
-    cUiFixture()
-    {
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(u"config"_s)));
-        SetMailRoot(QString());
-        SetAttachmentsFolder(QString());
-    }
-    ~cUiFixture() { qunsetenv("RAVELIN_CONFIG_DIR"); }
-
-    QString root() const { return fDir.filePath(u"mailroot"_s); }
+    QString root() const { return fDir.mailRoot(); }
     QString folderPath(const QString &folder) const { return root() + u"/Mail/"_s + folder; }
 
-    bool initStorage() const { return cOptions::write(Opt::MailFolder, root()).ok() && InitMailStorage(); }
+    bool initStorage() const { return fDir.initStorage(); }
 
     QString putMessage(const QString &folder, const QString &name, const cMailMessage &message) const
     {
@@ -58,7 +50,7 @@ public:
         return m.ReadFile(path, true).ok() && m.Read;
     }
 
-    QTemporaryDir fDir;
+    cScratchSettings fDir;
 };
 
 // Runs act on each modal window that comes to the front, in turn (a window that comes back

@@ -7,7 +7,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,11 +20,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(fDir.isValid());
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(fDir.filePath(QStringLiteral("config"))));
-        ASSERT_TRUE(cOptions::write(Opt::MailFolder, fDir.filePath(QStringLiteral("mail"))));
-        ASSERT_TRUE(InitMailStorage());
+        ASSERT_TRUE(fDir.initStorage());
     }
-    void TearDown() override { qunsetenv("RAVELIN_CONFIG_DIR"); }
 
     static void save(const char *name, const Lines &lines)
     {
@@ -33,7 +30,7 @@ protected:
     }
     static QStringList names() { return cSignatureStore::SignatureNames(); }
 
-    QTemporaryDir fDir;
+    cScratchSettings fDir;
 };
 
 TEST_F(SignatureStoreTest, TextFilesHoldCrLfLinesAndReadBackTheSame)
