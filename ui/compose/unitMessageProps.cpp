@@ -1,5 +1,7 @@
 #include "ui/compose/unitMessageProps.h"
 
+#include "ui/wndlist/DialogParts.h"
+
 #include "storage/cMailMessage.h"
 #include "ui/compose/MessagePropsRules.h"
 
@@ -20,11 +22,7 @@ TfrmMessageProps::TfrmMessageProps(QWidget *parent) : QDialog(parent)
     setWindowTitle(tr("E-Mail properties"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("document-properties")));
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(tr("Message properties"), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    layout->addWidget(heading);
+    layout->addWidget(MakeHeading(tr("Message properties")));
     auto *pages = new QTabWidget(this);
     pages->addTab(buildGeneralPage(), tr("General"));
     txtHeaders = new QPlainTextEdit(pages);

@@ -1,5 +1,7 @@
 #include "ui/signatures/unitAddSignature.h"
 
+#include "ui/wndlist/DialogParts.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,10 +14,7 @@ TfrmAddSignature::TfrmAddSignature(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmAddSignature"));
     setWindowTitle(tr("Ravelin - Add signature"));
     auto *layout = new QVBoxLayout(this);
-    lblHeading = new QLabel(tr("Create new signature"), this);
-    QFont heading = lblHeading->font();
-    heading.setBold(true);
-    lblHeading->setFont(heading);
+    lblHeading = MakeHeading(tr("Create new signature"));
     layout->addWidget(lblHeading);
     layout->addWidget(new QLabel(tr("Please fill in the required information here below."), this));
     edtDescription = new QLineEdit(this);

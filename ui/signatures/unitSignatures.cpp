@@ -1,5 +1,7 @@
 #include "ui/signatures/unitSignatures.h"
 
+#include "ui/wndlist/DialogParts.h"
+
 #include "storage/cSignatureStore.h"
 #include "ui/signatures/SignatureList.h"
 #include "ui/signatures/unitAddSignature.h"
@@ -18,11 +20,7 @@ TfrmSignatures::TfrmSignatures(QWidget *parent)
     setWindowFlag(Qt::Window);
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
-    auto *heading = new QLabel(tr("Signatures window"), central);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    layout->addWidget(heading);
+    layout->addWidget(MakeHeading(tr("Signatures window")));
     layout->addWidget(new QLabel(tr("This window contains your signatures."), central));
     auto *row = new QHBoxLayout;
     lstSignatures = new QListWidget(central);

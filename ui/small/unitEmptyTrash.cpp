@@ -1,5 +1,7 @@
 #include "ui/small/unitEmptyTrash.h"
 
+#include "ui/wndlist/DialogParts.h"
+
 #include "storage/cOptions.h"
 
 #include <QCheckBox>
@@ -13,11 +15,7 @@ TfrmEmptyTrash::TfrmEmptyTrash(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmEmptyTrash"));
     setWindowTitle(tr("Ravelin - Empty trash folder"));
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(tr("Empty Trash folder"), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    layout->addWidget(heading);
+    layout->addWidget(MakeHeading(tr("Empty Trash folder")));
     auto *text = new QLabel(tr("Are you sure you want to empty the trash folder, deleting all messages in it?"), this);
     text->setWordWrap(true);
     layout->addWidget(text);

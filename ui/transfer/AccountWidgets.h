@@ -1,45 +1,17 @@
 #pragma once
-// Pieces the account windows share: headings, edit fields, the account icons and the modal
-// boxes for a question or a failed write. Texts stay with the windows that show them.
+// Pieces the account windows share beyond the common dialog parts: the account icons and the
+// boxes for a failed write or a field with a problem.
+#include "ui/wndlist/DialogParts.h"
+
 #include <QIcon>
 #include <QList>
 #include <QString>
 
-class QDialog;
-class QDialogButtonBox;
-class QFormLayout;
-class QLabel;
-class QLayout;
-class QLineEdit;
-class QPushButton;
 class QWidget;
-
-QLabel *MakeHeading(const QString &text);
-QLabel *MakeNote(const QString &text);
-// A labelled edit field added to a form; the label is the field's buddy.
-QLineEdit *AddField(QFormLayout *form, const QString &label, const char *objectName, const QString &text = {});
-// An empty field that shows text as an example of what to type.
-QLineEdit *AddSampleField(QFormLayout *form, const QString &label, const char *objectName, const QString &sample);
-// Masked with "*" and limited to the 255 characters the accounts file keeps.
-QLineEdit *AddPasswordField(QFormLayout *form, const QString &label, const char *objectName);
-QPushButton *MakeButton(const QString &text, const char *objectName);
-
-// btnOK, the default button, and btnCancel, which rejects the dialog.
-struct cDialogButtons
-{
-    QPushButton *ok;
-    QPushButton *cancel;
-    QDialogButtonBox *box;
-};
-cDialogButtons MakeDialogButtons(QDialog *dialog, const QString &okText);
-// A page of a tab widget: heading, note, then the page's own controls.
-QWidget *MakePage(const QString &heading, const QString &note, QLayout *controls);
 
 // The image of an account in a list; the default account's carries a mark.
 QIcon AccountIcon(bool isDefault);
 
-// Yes/No question with a warning icon; No is the default answer. True on Yes.
-bool AskYesNo(QWidget *parent, const QString &caption, const QString &text);
 // Warns that an action on the account files failed; reason names the file and the cause.
 void WarnFailure(QWidget *parent, const QString &what, const QString &reason);
 

@@ -1,5 +1,7 @@
 #include "ui/transfer/cTransferWindow.h"
 
+#include "ui/wndlist/DialogParts.h"
+
 #include "transfer/cSessionEngine.h"
 
 #include <QApplication>
@@ -33,12 +35,7 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
-    auto *headingLabel = new QLabel(heading);
-    QFont bold = headingLabel->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.3);
-    headingLabel->setFont(bold);
-    layout->addWidget(headingLabel);
+    layout->addWidget(MakeHeading(heading));
     auto *textLabel = new QLabel(text);
     textLabel->setWordWrap(true);
     layout->addWidget(textLabel);
