@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -668,4 +669,27 @@ void TfrmMain::tmrShowNewMsgWindowTimer()
 void TfrmMain::ScheduleContactsReload()
 {
     tmrLoadContacts->start();
+}
+
+QListWidget *TfrmMain::ContactsPane() const
+{
+    return lstContacts;
+}
+
+void TfrmMain::HideContactsPane()
+{
+    lstContacts->hide();
+    const QSignalBlocker quiet(Command(eMainCommand::mnuView_ContactPane));
+    Command(eMainCommand::mnuView_ContactPane)->setChecked(false);
+}
+
+void TfrmMain::NewMessageTo(const QString &to)
+{
+    emit NewMessageWindowRequested(to, {});
+}
+
+QString TfrmMain::SelectedMessagePath() const
+{
+    const QTreeWidgetItem *entry = SelectedEntry();
+    return entry ? EntryPath(entry) : QString();
 }

@@ -83,6 +83,14 @@ public:
     void RequestNewMessageWindow(const QString &to, const QString &subject);
     // Renaming a contact while the address book is open reloads the pane shortly after.
     void ScheduleContactsReload();
+    // The contacts pane, which the contacts code fills and serves.
+    QListWidget *ContactsPane() const;
+    // "Hide Contacts Pane": hidden for now; the stored choice stays as it is.
+    void HideContactsPane();
+    // A new message to the given addresses, with the default subject and signature.
+    void NewMessageTo(const QString &to);
+    // The message file of the selected (focused) entry; empty with no selection.
+    QString SelectedMessagePath() const;
 
     // Makes a menu or toolbar command work; until then it stays disabled. Commands that act
     // on a message are enabled only while one is selected.
