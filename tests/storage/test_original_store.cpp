@@ -79,12 +79,13 @@ TEST_F(OriginalStore, TheReferenceSurvivesTheMessageFileAndItsCopies)
     EXPECT_FALSE(read.Original.isEmpty());
 }
 
-TEST_F(OriginalStore, OnlyOriginalsNoMessageRefersToAreRemoved)
+TEST_F(OriginalStore, EmptyingTheTrashRemovesOnlyOriginalsNoMessageRefersTo)
 {
     const QString kept = StoreMessage(QStringLiteral("Inbox"), "kept");
     StoreMessage(QStringLiteral("Trash"), "gone");
+    ASSERT_TRUE(cFolderStore::ClearFolder(QStringLiteral("Inbox2")));
+    EXPECT_EQ(KeptCount(), 2);
     ASSERT_TRUE(cFolderStore::ClearFolder(QStringLiteral("Trash")));
-    EXPECT_EQ(cOriginalStore::RemoveUnreferenced(), 1);
     cMailMessage record;
     ASSERT_TRUE(record.ReadFile(kept, true));
     EXPECT_TRUE(cOriginalStore::Read(record.Original));
