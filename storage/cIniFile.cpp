@@ -166,17 +166,18 @@ bool cIniFile::sectionExists(const QString &section) const
     return readSections().contains(section, Qt::CaseInsensitive);
 }
 
-bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const QByteArray &value)
+namespace {
+
+bool breaksTheFile(const QByteArray &key, const QByteArray &value)
 {
-    fError.clear();
-    if (value.contains('\n') || value.contains('\r') || key.contains('=')) {
-        fError = QStringLiteral("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
-                     .arg(QString::fromUtf8(key), fPath);
-        return false;
-    }
-    QList<IniLine> lines;
-    if (!noted(loadLines(fPath, &lines), &fError))
-        return false;
+    return value.contains('\n') || value.contains('\r') || key.contains('=');
+}
+
+// Sets one key in the lines: its own line when present, else a new line at the end of its
+// section (before the closing key), else a new section at the end.
+void setValue(QList<IniLine> &lines, const QString &section, const QByteArray &key, const QByteArray &value,
+              const QByteArray &closingKey)
+{
     const QByteArray eol = lineEndOf(lines);
     const qsizetype header = findSection(lines, section);
     if (header < 0) {
@@ -184,7 +185,7 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
             lines.last().eol = eol;
         lines.append({'[' + section.toUtf8() + ']', eol});
         lines.append({key + '=' + value, eol});
-        return noted(saveLines(fPath, lines), &fError);
+        return;
     }
     const qsizetype end = sectionEnd(lines, header);
     qsizetype insertAt = header + 1;
@@ -192,9 +193,9 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
         IniLine &line = lines[i];
         if (keyIs(line.text, key)) {
             line.text = line.text.left(line.text.indexOf('=') + 1) + value;
-            return noted(saveLines(fPath, lines), &fError);
+            return;
         }
-        if (keyIs(line.text, fClosingKey)) {
+        if (keyIs(line.text, closingKey)) {
             insertAt = i;
             break;
         }
@@ -204,6 +205,30 @@ bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const Q
     if (insertAt == lines.size() && !lines.isEmpty() && lines.last().eol.isEmpty())
         lines.last().eol = eol;
     lines.insert(insertAt, {key + '=' + value, eol});
+}
+
+} // namespace
+
+bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const QByteArray &value)
+{
+    return writeValues({{section, key, value}});
+}
+
+bool cIniFile::writeValues(const QList<cIniValue> &values)
+{
+    fError.clear();
+    for (const cIniValue &entry : values) {
+        if (breaksTheFile(entry.key, entry.value)) {
+            fError = QStringLiteral("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
+                         .arg(QString::fromUtf8(entry.key), fPath);
+            return false;
+        }
+    }
+    QList<IniLine> lines;
+    if (!noted(loadLines(fPath, &lines), &fError))
+        return false;
+    for (const cIniValue &entry : values)
+        setValue(lines, entry.section, entry.key, entry.value, fClosingKey);
     return noted(saveLines(fPath, lines), &fError);
 }
 
