@@ -4,6 +4,8 @@
 #include "storage/cIniFile.h"
 #include "storage/cIniSection.h"
 
+#include <QFile>
+#include <QSet>
 #include <QRegularExpression>
 
 namespace {
@@ -47,6 +49,15 @@ QList<cIniValue> valuesOf(const cContactCard &card, bool withEmpty)
     return values;
 }
 
+cContactCard cardOf(const QString &name, const cIniSection &section)
+{
+    cContactCard card;
+    card.name = name;
+    for (std::size_t i = 0; i < kContactKeyCount; ++i)
+        card.values[i] = section.text(kKeyNames[i]);
+    return card;
+}
+
 } // namespace
 
 QByteArray ContactKeyName(eContactKey key)
@@ -61,12 +72,37 @@ QStringList cContactStore::ContactNames()
 
 cContactCard cContactStore::ReadContact(const QString &name)
 {
-    const cIniSection section = contactsFile().readSection(name);
-    cContactCard card;
-    card.name = name;
-    for (std::size_t i = 0; i < kContactKeyCount; ++i)
-        card.values[i] = section.text(kKeyNames[i]);
-    return card;
+    return cardOf(name, contactsFile().readSection(name));
+}
+
+QList<cContactCard> cContactStore::ReadAllContacts()
+{
+    QFile file(ContactsFilePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<std::pair<QString, cIniSection>> sections;
+    QSet<QString> seen;
+    qsizetype current = -1; // a later section of a name already seen is not read
+    QString name;
+    QByteArray key, value;
+    for (QByteArray line : file.readAll().split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (cIniSection::parseSectionName(line, &name)) {
+            current = -1;
+            if (!seen.contains(name.toCaseFolded())) {
+                seen.insert(name.toCaseFolded());
+                current = sections.size();
+                sections.append({name, {}});
+            }
+        } else if (current >= 0 && cIniSection::parseKeyValue(line, &key, &value)) {
+            sections[current].second.append(key, value);
+        }
+    }
+    QList<cContactCard> cards;
+    for (const auto &[sectionName, section] : sections)
+        cards.append(cardOf(sectionName, section));
+    return cards;
 }
 
 QString cContactStore::ReadValue(const QString &name, eContactKey key)

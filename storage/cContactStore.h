@@ -52,6 +52,8 @@ public:
     // Display names in file order, each once.
     static QStringList ContactNames();
     static cContactCard ReadContact(const QString &name);
+    // Every contact in file order, from one reading of the file (the lists show them all).
+    static QList<cContactCard> ReadAllContacts();
     static QString ReadValue(const QString &name, eContactKey key);
 
     // The add-contact dialog: the e-mail goes into the named section, which is added at the

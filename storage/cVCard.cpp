@@ -1,5 +1,8 @@
 #include "storage/cVCard.h"
 
+#include "storage/AtomicFile.h"
+
+#include <QFile>
 #include <QStringList>
 
 namespace {
@@ -342,4 +345,24 @@ QByteArray WriteVCards(const QList<cContactCard> &cards, eVCardVersion version)
     for (const cContactCard &card : cards)
         out += writer.write(card);
     return out;
+}
+
+cResultOf<cVCardImport> ImportVCardFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot read the vCard file \"%1\": %2").arg(path, file.errorString()));
+    cVCardImport read = ReadVCards(file.readAll());
+    if (cResult stored = cContactStore::ImportContacts(read.cards); !stored)
+        return stored;
+    return read;
+}
+
+cResultOf<int> ExportVCardFile(const QString &path)
+{
+    const QList<cContactCard> cards = cContactStore::ReadAllContacts();
+    if (cResult written = WriteFileAtomically(path, WriteVCards(cards)); !written)
+        return written;
+    return static_cast<int>(cards.size());
 }

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 struct cVCardImport
 {
@@ -21,3 +22,9 @@ enum class eVCardVersion { V3, V4 };
 
 cVCardImport ReadVCards(const QByteArray &data);
 QByteArray WriteVCards(const QList<cContactCard> &cards, eVCardVersion version = eVCardVersion::V4);
+
+// Reads a .vcf file into the contact store (see cContactStore::ImportContacts); the cards
+// taken and the count skipped.
+cResultOf<cVCardImport> ImportVCardFile(const QString &path);
+// Writes every contact to a .vcf file, replacing it whole; how many were written.
+cResultOf<int> ExportVCardFile(const QString &path);

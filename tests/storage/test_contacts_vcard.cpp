@@ -1,9 +1,11 @@
 // vCard in and out: what we write reads back as the same contacts in both versions, cards
 // written by others map onto the contact keys, and broken cards are counted, not imported.
+#include "storage/SettingsPaths.h"
 #include "storage/cContactStore.h"
 #include "storage/cVCard.h"
 #include "tests/support/cScratchSettings.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,15 +62,31 @@ TEST(VCard, WhatWeWriteReadsBackAsTheSameContactsInBothVersions)
 TEST(VCard, ExportedContactsImportIntoAnEmptyBookUnchanged)
 {
     cScratchSettings dir;
-    const QByteArray file = WriteVCards(sampleCards());
-    ASSERT_TRUE(cContactStore::ImportContacts(ReadVCards(file).cards));
-    QStringList names;
-    for (const cContactCard &card : sampleCards()) {
-        names.append(card.name);
-        EXPECT_EQ(cContactStore::ReadContact(card.name), card);
+    const QString vcf = dir.filePath(u"contacts.vcf"_s);
+    for (const eVCardVersion version : {eVCardVersion::V3, eVCardVersion::V4}) {
+        QFile::remove(ContactsFilePath());
+        QFile file(vcf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteVCards(sampleCards(), version));
+        file.close();
+
+        const cResultOf<cVCardImport> imported = ImportVCardFile(vcf);
+        ASSERT_TRUE(imported) << imported.text().toStdString();
+        EXPECT_EQ(imported.value().cards.size(), 3);
+        EXPECT_EQ(cContactStore::ReadAllContacts(), sampleCards());
+        EXPECT_EQ(cContactStore::ReadContact(u"tom"_s)[K::EMail], u"tom@example.org"_s);
     }
-    EXPECT_EQ(cContactStore::ContactNames(), names);
-    EXPECT_EQ(WriteVCards({cContactStore::ReadContact(names.first())}), WriteVCards({fullCard()}));
+    const QString exported = dir.filePath(u"out.vcf"_s);
+    const cResultOf<int> written = ExportVCardFile(exported);
+    ASSERT_TRUE(written) << written.text().toStdString();
+    EXPECT_EQ(written.value(), 3);
+    QFile file(exported);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), WriteVCards(sampleCards()));
+
+    const cResultOf<cVCardImport> missing = ImportVCardFile(dir.filePath(u"none.vcf"_s));
+    EXPECT_EQ(missing.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(missing.text().contains(u"none.vcf"_s));
 }
 
 TEST(VCard, CardsOfOtherProgramsMapOntoTheContactKeys)
