@@ -20,6 +20,7 @@
 namespace {
 
 QPointer<TfrmMain> gMainWindow;
+std::function<void(const QString &to)> gNewMessageTo;
 
 QString tr(const char *text)
 {
@@ -59,6 +60,11 @@ bool isWebAddress(const QUrl &url)
 void SetContactsMainWindow(TfrmMain *frmMain)
 {
     gMainWindow = frmMain;
+}
+
+void SetContactsNewMessageOpener(std::function<void(const QString &to)> opener)
+{
+    gNewMessageTo = std::move(opener);
 }
 
 void ShowAddContact(QWidget *parent, const QString &name, const QString &address)
@@ -103,7 +109,9 @@ void SendMailToContact(QWidget *parent, const QString &name, const QString &addr
                                 "this function."));
         return;
     }
-    if (gMainWindow)
+    if (gNewMessageTo)
+        gNewMessageTo(to);
+    else if (gMainWindow)
         gMainWindow->NewMessageTo(to);
 }
 

@@ -7,10 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 class TfrmMain;
 
 void SetContactsMainWindow(TfrmMain *frmMain);
+// Where mail to contacts opens: the main window's new-message builder unless another is given.
+void SetContactsNewMessageOpener(std::function<void(const QString &to)> opener);
 
 // The add-contact dialog, prefilled; the lists are refilled after OK.
 void ShowAddContact(QWidget *parent, const QString &name, const QString &address);
