@@ -89,8 +89,11 @@ void TfrmAddressBook::buildList()
     lstItems->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     lstItems->setItemDelegateForColumn(BookColumn::EMail, new cReadOnlyColumn(lstItems));
     lstItems->setItemDelegateForColumn(BookColumn::HomePage, new cReadOnlyColumn(lstItems));
+    // Grid lines; a style sheet on items takes over their selection colours too.
     lstItems->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #d8d8d8; "
-                                           "border-bottom: 1px solid #d8d8d8; }"));
+                                           "border-bottom: 1px solid #d8d8d8; }"
+                                           "QTreeView::item:selected { background: palette(highlight); "
+                                           "color: palette(highlighted-text); }"));
     lstItems->setContextMenuPolicy(Qt::CustomContextMenu);
     lstItems->header()->setSectionsClickable(true);
     connect(lstItems, &QTreeWidget::itemSelectionChanged, this, &TfrmAddressBook::lstItemsChange);
