@@ -90,26 +90,33 @@ QWidget *TfrmContactProperties::buildGeneralPage()
 
 QWidget *TfrmContactProperties::buildHomePage()
 {
-    auto *form = new QFormLayout;
-    addField(form, tr("Home address:"), K::HomeAddress, "edtHomeAddress");
-    addField(form, tr("State/Provice:"), K::StateProvince, "edtStateProvince");
-    addField(form, tr("Country:"), K::Country, "edtCountry");
-    addField(form, tr("Phone #:"), K::PhoneNumber, "edtPhoneNumber");
-    addField(form, tr("Fax #:"), K::FaxNumber, "edtFaxNumber");
-    return MakePage(tr("Home properties page"),
-                    tr("Use this page to fill in the contact's home address, home phone number, ..."), form);
+    return buildPage(tr("Home properties page"),
+                     tr("Use this page to fill in the contact's home address, home phone number, ..."),
+                     {{QT_TR_NOOP("Home address:"), K::HomeAddress, "edtHomeAddress"},
+                      {QT_TR_NOOP("State/Provice:"), K::StateProvince, "edtStateProvince"},
+                      {QT_TR_NOOP("Country:"), K::Country, "edtCountry"},
+                      {QT_TR_NOOP("Phone #:"), K::PhoneNumber, "edtPhoneNumber"},
+                      {QT_TR_NOOP("Fax #:"), K::FaxNumber, "edtFaxNumber"}});
 }
 
 QWidget *TfrmContactProperties::buildWorkPage()
 {
+    return buildPage(tr("Work properties page"),
+                     tr("Enter here the contact's company, position, buisness web site, ... ."),
+                     {{QT_TR_NOOP("Company:"), K::Company, "edtCompany"},
+                      {QT_TR_NOOP("Address:"), K::CompanyAddress, "edtCompanyAddress"},
+                      {QT_TR_NOOP("State and country:"), K::CompanyStateCountry, "edtCompanyStateCountry"},
+                      {QT_TR_NOOP("Phone #:"), K::CompanyPhoneNumber, "edtCompanyPhoneNumber"},
+                      {QT_TR_NOOP("Fax #:"), K::CompanyFaxNumber, "edtCompanyFaxNumber"}});
+}
+
+QWidget *TfrmContactProperties::buildPage(const QString &heading, const QString &note,
+                                          std::initializer_list<cFieldSpec> fields)
+{
     auto *form = new QFormLayout;
-    addField(form, tr("Company:"), K::Company, "edtCompany");
-    addField(form, tr("Address:"), K::CompanyAddress, "edtCompanyAddress");
-    addField(form, tr("State and country:"), K::CompanyStateCountry, "edtCompanyStateCountry");
-    addField(form, tr("Phone #:"), K::CompanyPhoneNumber, "edtCompanyPhoneNumber");
-    addField(form, tr("Fax #:"), K::CompanyFaxNumber, "edtCompanyFaxNumber");
-    return MakePage(tr("Work properties page"),
-                    tr("Enter here the contact's company, position, buisness web site, ... ."), form);
+    for (const cFieldSpec &spec : fields)
+        addField(form, tr(spec.label), spec.key, spec.objectName);
+    return MakePage(heading, note, form);
 }
 
 void TfrmContactProperties::Load(const QString &name)

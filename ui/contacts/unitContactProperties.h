@@ -8,6 +8,7 @@
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 
 #include <array>
+#include <initializer_list>
 
 class QLineEdit;
 class QToolButton;
@@ -30,6 +31,13 @@ private:
     QWidget *buildGeneralPage();
     QWidget *buildHomePage();
     QWidget *buildWorkPage();
+    struct cFieldSpec
+    {
+        const char *label; // translated in this window's context
+        eContactKey key;
+        const char *objectName;
+    };
+    QWidget *buildPage(const QString &heading, const QString &note, std::initializer_list<cFieldSpec> fields);
     QLineEdit *addField(class QFormLayout *form, const QString &label, eContactKey key, const char *objectName);
     QToolButton *addFieldWithButton(QFormLayout *form, const QString &label, eContactKey key, const char *objectName,
                                     const char *buttonName, const QString &hint);
