@@ -577,6 +577,8 @@ void TfrmNewMessage::SetAddressBookSteps(cAddressBookSteps steps)
 
 void TfrmNewMessage::lblToClick(QLineEdit *field)
 {
+    if (!addressBookSteps().PickRecipients)
+        return;
     for (const QString &address : addressBookSteps().PickRecipients(this))
         field->setText(AppendAddress(field->text(), address));
 }
