@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/ContactsWiring.h"
 #include "app/TransferWiring.h"
 
 #include "app/unitFirstRunPrompt.h"
@@ -28,6 +29,7 @@ bool PrepareMailStorage(QWidget *parent)
 bool CreateMainWindow(TfrmMain &frmMain)
 {
     WireTransfer(frmMain);
+    WireContacts(frmMain);
     // The default mail client check joins here (CheckDefaultClient) with the shell integration.
     return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}, [] { return cAccountStore::AccountsExist(); }});
 }

@@ -3,6 +3,7 @@
 #include "storage/AtomicFile.h"
 
 #include <QFile>
+#include <QHash>
 
 namespace {
 
@@ -166,45 +167,114 @@ bool cIniFile::sectionExists(const QString &section) const
     return readSections().contains(section, Qt::CaseInsensitive);
 }
 
+namespace {
+
+bool breaksTheFile(const QByteArray &key, const QByteArray &value)
+{
+    return value.contains('\n') || value.contains('\r') || key.contains('=');
+}
+
+// The lines cut into sections (the lines before the first header come first, without one),
+// with the first section of each name indexed, so that many writes cost one pass over the file.
+class cIniLayout
+{
+public:
+    explicit cIniLayout(const QList<IniLine> &lines) : fEol(lineEndOf(lines))
+    {
+        fBlocks.append(QList<IniLine>());
+        QString name;
+        for (const IniLine &line : lines) {
+            if (cIniSection::parseSectionName(line.text, &name)) {
+                const QString folded = name.toCaseFolded();
+                if (!fFirst.contains(folded)) // the first of a name counts
+                    fFirst.insert(folded, fBlocks.size());
+                fBlocks.append(QList<IniLine>());
+            }
+            fBlocks.last().append(line);
+        }
+    }
+
+    // Sets one key: its own line when present, else a new line at the end of its section
+    // (before the closing key), else a new section at the end of the file.
+    void set(const QString &section, const QByteArray &key, const QByteArray &value, const QByteArray &closingKey)
+    {
+        const QString folded = section.toCaseFolded();
+        if (!fFirst.contains(folded)) {
+            endLastLine();
+            fFirst.insert(folded, fBlocks.size());
+            fBlocks.append(QList<IniLine>{{'[' + section.toUtf8() + ']', fEol}});
+        }
+        const qsizetype index = fFirst.value(folded);
+        QList<IniLine> &block = fBlocks[index];
+        qsizetype insertAt = 1;
+        for (qsizetype i = 1; i < block.size(); ++i) {
+            IniLine &line = block[i];
+            if (keyIs(line.text, key)) {
+                line.text = line.text.left(line.text.indexOf('=') + 1) + value;
+                return;
+            }
+            if (keyIs(line.text, closingKey)) {
+                insertAt = i;
+                break;
+            }
+            if (!line.text.trimmed().isEmpty())
+                insertAt = i + 1;
+        }
+        if (insertAt == block.size() && index == fBlocks.size() - 1)
+            endLastLine();
+        block.insert(insertAt, {key + '=' + value, fEol});
+    }
+
+    QList<IniLine> lines() const
+    {
+        QList<IniLine> all;
+        for (const QList<IniLine> &block : fBlocks)
+            all += block;
+        return all;
+    }
+
+private:
+    // A line added after the file's last line needs that line ended first.
+    void endLastLine()
+    {
+        for (auto block = fBlocks.rbegin(); block != fBlocks.rend(); ++block) {
+            if (block->isEmpty())
+                continue;
+            if (block->last().eol.isEmpty())
+                block->last().eol = fEol;
+            return;
+        }
+    }
+
+    QByteArray fEol;
+    QList<QList<IniLine>> fBlocks;
+    QHash<QString, qsizetype> fFirst;
+};
+
+} // namespace
+
 bool cIniFile::writeBytes(const QString &section, const QByteArray &key, const QByteArray &value)
 {
+    return writeValues({{section, key, value}});
+}
+
+bool cIniFile::writeValues(const QList<cIniValue> &values)
+{
     fError.clear();
-    if (value.contains('\n') || value.contains('\r') || key.contains('=')) {
-        fError = QStringLiteral("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
-                     .arg(QString::fromUtf8(key), fPath);
-        return false;
+    for (const cIniValue &entry : values) {
+        if (breaksTheFile(entry.key, entry.value)) {
+            fError = QStringLiteral("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
+                         .arg(QString::fromUtf8(entry.key), fPath);
+            return false;
+        }
     }
     QList<IniLine> lines;
     if (!noted(loadLines(fPath, &lines), &fError))
         return false;
-    const QByteArray eol = lineEndOf(lines);
-    const qsizetype header = findSection(lines, section);
-    if (header < 0) {
-        if (!lines.isEmpty() && lines.last().eol.isEmpty())
-            lines.last().eol = eol;
-        lines.append({'[' + section.toUtf8() + ']', eol});
-        lines.append({key + '=' + value, eol});
-        return noted(saveLines(fPath, lines), &fError);
-    }
-    const qsizetype end = sectionEnd(lines, header);
-    qsizetype insertAt = header + 1;
-    for (qsizetype i = header + 1; i < end; ++i) {
-        IniLine &line = lines[i];
-        if (keyIs(line.text, key)) {
-            line.text = line.text.left(line.text.indexOf('=') + 1) + value;
-            return noted(saveLines(fPath, lines), &fError);
-        }
-        if (keyIs(line.text, fClosingKey)) {
-            insertAt = i;
-            break;
-        }
-        if (!line.text.trimmed().isEmpty())
-            insertAt = i + 1;
-    }
-    if (insertAt == lines.size() && !lines.isEmpty() && lines.last().eol.isEmpty())
-        lines.last().eol = eol;
-    lines.insert(insertAt, {key + '=' + value, eol});
-    return noted(saveLines(fPath, lines), &fError);
+    cIniLayout layout(lines);
+    for (const cIniValue &entry : values)
+        layout.set(entry.section, entry.key, entry.value, fClosingKey);
+    return noted(saveLines(fPath, layout.lines()), &fError);
 }
 
 bool cIniFile::writeString(const QString &section, const QByteArray &key, const QString &value)

@@ -10,8 +10,17 @@
 #include "storage/cResult.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+// One key to write: see cIniFile::writeValues.
+struct cIniValue
+{
+    QString section;
+    QByteArray key;
+    QByteArray value;
+};
 
 class cIniFile
 {
@@ -38,6 +47,8 @@ public:
     bool writeString(const QString &section, const QByteArray &key, const QString &value);
     bool writeInteger(const QString &section, const QByteArray &key, int value);
     bool writeBool(const QString &section, const QByteArray &key, bool value);
+    // Many keys in one replacement of the file, in order: all of them or, on failure, none.
+    bool writeValues(const QList<cIniValue> &values);
     bool eraseSection(const QString &section);
 
     // Why the last call failed, naming the file; empty after success.

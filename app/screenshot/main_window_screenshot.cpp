@@ -3,6 +3,7 @@
 // platform plugin, offscreen included:
 //   ravelin_screenshot <file.png> [composer.png]
 // Settings and mail live in a temporary folder; nothing of the user's is read or touched.
+#include "address_book_screenshot.h"
 #include "composer_screenshot.h"
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
@@ -113,6 +115,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (argc == 3 && !SaveComposerPicture(scratch.path(), QString::fromLocal8Bit(argv[2]), err))
+        return 1;
+    if (argc == 3 && !SaveAddressBookPicture(QFileInfo(QString::fromLocal8Bit(argv[2])).path(), err))
         return 1;
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "ui/compose/unitNewMessage.h"
 
+#include "storage/cContactStore.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
 #include "storage/cSignatureStore.h"
@@ -63,6 +64,12 @@ int storedSize(const cSizeOption &option, int designed, int screen)
     return size >= designed && size <= screen ? size : designed;
 }
 
+TfrmNewMessage::cAddressBookSteps &addressBookSteps()
+{
+    static TfrmNewMessage::cAddressBookSteps steps;
+    return steps;
+}
+
 QStringList droppedFiles(const QMimeData *data)
 {
     QStringList paths;
@@ -100,7 +107,6 @@ void TfrmNewMessage::buildFields()
     edtCC->setObjectName(QStringLiteral("edtCC"));
     edtSubject = new QLineEdit(central);
     edtSubject->setObjectName(QStringLiteral("edtSubject"));
-    // The recipient picker belongs to the address book, which is not there yet.
     lblTo = new QLabel(tr("T&o:"), central);
     lblCC = new QLabel(tr("&cc:"), central);
     lblTo->setBuddy(edtTo);
@@ -111,7 +117,8 @@ void TfrmNewMessage::buildFields()
         label->setFont(underlined);
         label->setStyleSheet(QStringLiteral("QLabel:enabled { color: blue }"));
         label->setCursor(Qt::PointingHandCursor);
-        label->setEnabled(false);
+        label->setEnabled(static_cast<bool>(addressBookSteps().PickRecipients));
+        label->installEventFilter(this);
     }
     lblTo->setObjectName(QStringLiteral("lblTo"));
     lblCC->setObjectName(QStringLiteral("lblCC"));
@@ -266,8 +273,9 @@ void TfrmNewMessage::buildInsertMenu(QMenu *menu)
 
 void TfrmNewMessage::buildToolsMenu(QMenu *menu)
 {
-    // Present for the address book, which comes with its own windows.
-    addItem(menu, tr("&Address book"), "mnuTools_AddressBook")->setEnabled(false);
+    QAction *addressBook = addItem(menu, tr("&Address book"), "mnuTools_AddressBook");
+    addressBook->setEnabled(static_cast<bool>(addressBookSteps().ShowAddressBook));
+    connect(addressBook, &QAction::triggered, this, [] { addressBookSteps().ShowAddressBook(); });
     connect(addItem(menu, tr("&Manage signatures"), "pop_mnuTools_ManageSignatures"), &QAction::triggered, this,
             &TfrmNewMessage::pop_mnuTools_ManageSignaturesClick);
     menu->addSeparator();
@@ -550,10 +558,34 @@ bool TfrmNewMessage::eventFilter(QObject *watched, QEvent *event)
         if (takeDroppedFiles(event))
             return true;
         break;
+    case QEvent::MouseButtonRelease:
+        if ((watched == lblTo || watched == lblCC) && static_cast<QWidget *>(watched)->isEnabled()) {
+            lblToClick(watched == lblTo ? edtTo : edtCC);
+            return true;
+        }
+        break;
     default:
         break;
     }
     return cForm::eventFilter(watched, event);
+}
+
+void TfrmNewMessage::SetAddressBookSteps(cAddressBookSteps steps)
+{
+    addressBookSteps() = std::move(steps);
+}
+
+void TfrmNewMessage::lblToClick(QLineEdit *field)
+{
+    if (!addressBookSteps().PickRecipients)
+        return;
+    for (const QString &address : addressBookSteps().PickRecipients(this))
+        field->setText(AppendAddress(field->text(), address));
+}
+
+void TfrmNewMessage::FocusSubject()
+{
+    edtSubject->setFocus();
 }
 
 void TfrmNewMessage::showEvent(QShowEvent *event)

@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -26,6 +28,16 @@ class TfrmNewMessage : public cForm
 public:
     // With an owner the window is destroyed together with it, yet stays a window of its own.
     explicit TfrmNewMessage(QWidget *owner = nullptr);
+
+    // What the address book offers every composer, set once by app (the composer cannot see
+    // the address book's windows). Until then the recipient labels and Tools > "&Address book"
+    // stay disabled. PickRecipients gives the chosen addresses, none when cancelled.
+    struct cAddressBookSteps
+    {
+        std::function<QStringList(QWidget *parent)> PickRecipients;
+        std::function<void()> ShowAddressBook;
+    };
+    static void SetAddressBookSteps(cAddressBookSteps steps);
 
     [[nodiscard]] bool LoadFromFile(const QString &path, QString *error = nullptr);
     void SetHeaderFields(const QString &to, const QString &cc, const QString &subject);
@@ -52,6 +64,9 @@ public:
     void tbSignaturesClick();
     void RebuildSignatureMenu();
     void AppendSignature(const QString &name);
+    void FocusSubject();
+    // Appends the picked addresses to the field (edtTo or edtCC).
+    void lblToClick(QLineEdit *field);
 
 protected:
     void showEvent(QShowEvent *event) override;

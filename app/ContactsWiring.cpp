@@ -1,0 +1,30 @@
+#include "app/ContactsWiring.h"
+
+#include "storage/cMailMessage.h"
+#include "ui/compose/unitNewMessage.h"
+#include "ui/contacts/ContactsPane.h"
+#include "ui/contacts/unitContactsSupport.h"
+#include "ui/main/unitMain.h"
+
+namespace {
+
+// The sender's display name and reply address (the From address when the message has none).
+void addSender(TfrmMain &frmMain)
+{
+    const QString path = frmMain.SelectedMessagePath();
+    cMailMessage header;
+    if (path.isEmpty() || !header.ReadFile(path, true))
+        return;
+    ShowAddContact(&frmMain, QString::fromUtf8(header.From).trimmed(), QString::fromUtf8(header.ReplyAddress).trimmed());
+}
+
+} // namespace
+
+void WireContacts(TfrmMain &frmMain)
+{
+    AttachContactsPane(frmMain);
+    frmMain.WireCommand(eMainCommand::tb_AddressBook, [] { ShowAddressBook(); });
+    frmMain.WireCommand(eMainCommand::mnuTools_AddSender, [&frmMain] { addSender(frmMain); });
+    TfrmNewMessage::SetAddressBookSteps({[](QWidget *parent) { return PickRecipients(parent); },
+                                         [] { ShowAddressBook(); }});
+}

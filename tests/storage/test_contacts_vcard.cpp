@@ -1,0 +1,161 @@
+// vCard in and out: what we write reads back as the same contacts in both versions, cards
+// written by others map onto the contact keys, and broken cards are counted, not imported.
+#include "storage/SettingsPaths.h"
+#include "storage/cContactStore.h"
+#include "storage/cVCard.h"
+#include "tests/support/cScratchSettings.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using K = eContactKey;
+
+cContactCard fullCard()
+{
+    cContactCard c{.name = u"Ann Lee, PhD; \\ Grüße"_s, .values = {}};
+    c[K::FullName] = u"Ann Maria Lee"_s;
+    c[K::EMail] = u"ann@example.org"_s;
+    c[K::SecEMail] = u"ann.lee@work.example"_s;
+    c[K::HomePage] = u"https://ann.example/~lee?a=1;b=2"_s;
+    c[K::HomeAddress] = u"Storgatan 1, 111 22 Stockholm"_s;
+    c[K::StateProvince] = u"Stockholms län"_s;
+    c[K::Country] = u"Sweden"_s;
+    c[K::PhoneNumber] = u"+46 8 123 45"_s;
+    c[K::FaxNumber] = u"+46 8 123 46"_s;
+    c[K::Company] = u"ACME; Research, Ltd."_s;
+    c[K::CompanyAddress] = u"Industrivägen 99, a very long street name that makes the line fold more than once ÅÄÖ"_s;
+    c[K::CompanyStateCountry] = u"Uppsala, Sweden"_s;
+    c[K::CompanyPhoneNumber] = u"+46 18 555 00"_s;
+    c[K::CompanyFaxNumber] = u"+46 18 555 01"_s;
+    return c;
+}
+
+QList<cContactCard> sampleCards()
+{
+    cContactCard mailOnly{.name = u"Tom"_s, .values = {}};
+    mailOnly[K::EMail] = u"tom@example.org"_s;
+    cContactCard nameOnly{.name = u"Nobody Known"_s, .values = {}};
+    return {fullCard(), mailOnly, nameOnly};
+}
+
+TEST(VCard, WhatWeWriteReadsBackAsTheSameContactsInBothVersions)
+{
+    for (const eVCardVersion version : {eVCardVersion::V3, eVCardVersion::V4}) {
+        const QByteArray file = WriteVCards(sampleCards(), version);
+        EXPECT_TRUE(file.contains(version == eVCardVersion::V4 ? "VERSION:4.0\r\n" : "VERSION:3.0\r\n"));
+        for (const QByteArray &line : file.split('\n')) {
+            EXPECT_TRUE(line.isEmpty() || line.endsWith('\r')) << "bare LF in: " << line.toStdString();
+            EXPECT_LE(line.size(), 76) << line.toStdString(); // 75 octets and the CR
+            EXPECT_TRUE(QString::fromUtf8(line).toUtf8() == line) << "a fold split a character: " << line.toStdString();
+        }
+        const cVCardImport read = ReadVCards(file);
+        EXPECT_EQ(read.skipped, 0);
+        ASSERT_EQ(read.cards.size(), 3);
+        for (qsizetype i = 0; i < 3; ++i)
+            EXPECT_EQ(read.cards.at(i), sampleCards().at(i)) << "card " << i;
+    }
+}
+
+TEST(VCard, ExportedContactsImportIntoAnEmptyBookUnchanged)
+{
+    cScratchSettings dir;
+    const QString vcf = dir.filePath(u"contacts.vcf"_s);
+    for (const eVCardVersion version : {eVCardVersion::V3, eVCardVersion::V4}) {
+        QFile::remove(ContactsFilePath());
+        QFile file(vcf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(WriteVCards(sampleCards(), version));
+        file.close();
+
+        const cResultOf<cVCardImport> imported = ImportVCardFile(vcf);
+        ASSERT_TRUE(imported) << imported.text().toStdString();
+        EXPECT_EQ(imported.value().cards.size(), 3);
+        EXPECT_EQ(cContactStore::ReadAllContacts(), sampleCards());
+        EXPECT_EQ(cContactStore::ReadContact(u"tom"_s)[K::EMail], u"tom@example.org"_s);
+    }
+    const QString exported = dir.filePath(u"out.vcf"_s);
+    const cResultOf<int> written = ExportVCardFile(exported);
+    ASSERT_TRUE(written) << written.text().toStdString();
+    EXPECT_EQ(written.value(), 3);
+    QFile file(exported);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), WriteVCards(sampleCards()));
+
+    const cResultOf<cVCardImport> missing = ImportVCardFile(dir.filePath(u"none.vcf"_s));
+    EXPECT_EQ(missing.cause(), eFailure::FileSystem);
+    EXPECT_TRUE(missing.text().contains(u"none.vcf"_s));
+}
+
+TEST(VCard, CardsOfOtherProgramsMapOntoTheContactKeys)
+{
+    const QByteArray v3 = "\xEF\xBB\xBF" "BEGIN:VCARD\n"
+                          "VERSION:3.0\n"
+                          "N:Lee;Ann;M.;Dr.;\n"
+                          "FN:Ann\n"
+                          "  Lee\n"
+                          "item1.EMAIL;TYPE=INTERNET,pref:ann@example.org\n"
+                          "EMAIL;TYPE=INTERNET:second@example.org\n"
+                          "EMAIL:third@example.org\n"
+                          "TEL;TYPE=WORK;TYPE=FAX:+1 555 0101\n"
+                          "TEL;TYPE=CELL:+1 555 0199\n"
+                          "TEL;HOME:+1 555 0100\n"
+                          "ADR;TYPE=HOME:;Apt 4;1 Main St\\nBack door;Springfield;IL;62701;USA\n"
+                          "ADR;TYPE=WORK:;;2 Work Rd;;Ontario;;Canada\n"
+                          "ORG:ACME;Research\n"
+                          "URL:https://ann.example\n"
+                          "END:VCARD\n";
+    const QByteArray v4 = "BEGIN:VCARD\r\n"
+                          "VERSION:4.0\r\n"
+                          "N:Berg;Tom;;;\r\n"
+                          "TEL;VALUE=uri;TYPE=\"work,voice\";PREF=1:tel:+46-18-555\r\n"
+                          "EMAIL;PREF=1:tom@example.org\r\n"
+                          "END:VCARD\r\n";
+    const cVCardImport read = ReadVCards(v3 + v4);
+    ASSERT_EQ(read.cards.size(), 2);
+    EXPECT_EQ(read.skipped, 0);
+
+    const cContactCard &ann = read.cards.at(0);
+    EXPECT_EQ(ann.name, u"Ann Lee"_s); // folded with two blanks: one is the fold
+    EXPECT_EQ(ann[K::FullName], u"Dr. Ann M. Lee"_s);
+    EXPECT_EQ(ann[K::EMail], u"ann@example.org"_s);
+    EXPECT_EQ(ann[K::SecEMail], u"second@example.org"_s);
+    EXPECT_EQ(ann[K::CompanyFaxNumber], u"+1 555 0101"_s);
+    EXPECT_EQ(ann[K::PhoneNumber], u"+1 555 0199"_s); // the first phone of no work kind
+    EXPECT_EQ(ann[K::HomeAddress], u"Apt 4, 1 Main St, Back door, Springfield, 62701"_s);
+    EXPECT_EQ(ann[K::StateProvince], u"IL"_s);
+    EXPECT_EQ(ann[K::Country], u"USA"_s);
+    EXPECT_EQ(ann[K::CompanyAddress], u"2 Work Rd"_s);
+    EXPECT_EQ(ann[K::CompanyStateCountry], u"Ontario, Canada"_s);
+    EXPECT_EQ(ann[K::Company], u"ACME, Research"_s);
+    EXPECT_EQ(ann[K::HomePage], u"https://ann.example"_s);
+
+    const cContactCard &tom = read.cards.at(1);
+    EXPECT_EQ(tom.name, u"Tom Berg"_s); // no FN: the name from N
+    EXPECT_EQ(tom[K::CompanyPhoneNumber], u"+46-18-555"_s);
+    EXPECT_EQ(tom[K::EMail], u"tom@example.org"_s);
+}
+
+TEST(VCard, BrokenCardsAreSkippedAndCounted)
+{
+    const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nEND:VCARD\r\n"
+                            "BEGIN:VCARD\r\nFN:Bob without an end\r\n"
+                            "BEGIN:VCARD\r\nFN:Carl\r\nEND:VCARD\r\n"
+                            "BEGIN:VCARD\r\nEMAIL:nameless@example.org\r\nEND:VCARD\r\n"
+                            "BEGIN:VCARD\r\nFN:Eve\r\n\x01\x02 garbage without a colon\r\nEND:VCARD\r\n"
+                            "some text between cards\r\n"
+                            "END:VCARD\r\n"
+                            "BEGIN:VCARD\r\nFN:Finn cut off";
+    const cVCardImport read = ReadVCards(file);
+    ASSERT_EQ(read.cards.size(), 2);
+    EXPECT_EQ(read.cards.at(0).name, u"Ann"_s);
+    EXPECT_EQ(read.cards.at(1).name, u"Carl"_s);
+    EXPECT_EQ(read.skipped, 5);
+
+    const cVCardImport garbage = ReadVCards(QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
+    EXPECT_TRUE(garbage.cards.isEmpty());
+}
+
+} // namespace
