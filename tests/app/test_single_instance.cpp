@@ -1,0 +1,121 @@
+// One instance per user and settings folder, with real processes: a later start hands its
+// request to the running one and ends; the leftovers of a crashed one do not stop a start.
+#include "app/HandOver.h"
+#include "storage/SettingsPaths.h"
+#include "storage/cIniFile.h"
+#include "tests/support/cScratchSettings.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class SingleInstance : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(fSettings.isValid());
+        ASSERT_TRUE(fRuntime.isValid());
+        fEnv = QProcessEnvironment::systemEnvironment();
+        fEnv.insert(u"RAVELIN_CONFIG_DIR"_s, fSettings.filePath(u"config"_s));
+        fEnv.insert(u"XDG_RUNTIME_DIR"_s, fRuntime.path());
+        fEnv.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    }
+
+    std::unique_ptr<QProcess> start(const QStringList &arguments)
+    {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(fEnv);
+        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->start(QStringLiteral(RAVELIN_INSTANCE_HELPER), arguments);
+        return process;
+    }
+
+    static QByteArray nextLine(QProcess &process)
+    {
+        while (!process.canReadLine())
+            if (!process.waitForReadyRead(30000))
+                return "(no answer)";
+        return process.readLine().trimmed();
+    }
+
+    static int exitCode(QProcess &process)
+    {
+        return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    cScratchSettings fSettings;
+    QTemporaryDir fRuntime;
+    QProcessEnvironment fEnv;
+};
+
+TEST_F(SingleInstance, aSecondStartHandsItsRequestOverAndEnds)
+{
+    const auto first = start({u"first"_s});
+    ASSERT_EQ(nextLine(*first), "ready");
+
+    const auto second = start({u"-newmail"_s, u"mailto:ann%40example.org?subject=Hi%20there&cc=bob@example.org&body=a%0Ab"_s});
+    EXPECT_EQ(exitCode(*second), 10);
+    EXPECT_EQ(nextLine(*first), "ann@example.org|Hi there|bob@example.org|a");
+    EXPECT_EQ(nextLine(*first), "b");
+    EXPECT_EQ(exitCode(*first), 0);
+
+    const cIniFile handOver(fSettings.filePath(u"config/Ravelin2 TempInfo.ini"_s));
+    EXPECT_EQ(handOver.readString(u"Info"_s, "To"), u"ann@example.org"_s);
+    EXPECT_EQ(handOver.readString(u"Info"_s, "Subject"), u"Hi there"_s);
+}
+
+TEST_F(SingleInstance, anEmptySecondStartWritesEmptyKeysAndEndsWithoutTelling)
+{
+    const auto first = start({u"first"_s});
+    ASSERT_EQ(nextLine(*first), "ready");
+    const auto earlier = start({u"-newmail"_s, u"mailto:ann@example.org?subject=Old"_s});
+    EXPECT_EQ(exitCode(*earlier), 10);
+    EXPECT_EQ(nextLine(*first), "ann@example.org|Old||");
+
+    const auto again = start({u"first"_s});
+    ASSERT_EQ(nextLine(*again), "ready");
+    EXPECT_EQ(exitCode(*start({})), 10);
+    const QByteArray file = [&] {
+        QFile f(fSettings.filePath(u"config/Ravelin2 TempInfo.ini"_s));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_TRUE(file.contains("To=\n") || file.contains("To=\r\n")) << file.constData();
+    EXPECT_TRUE(file.contains("Subject=\n") || file.contains("Subject=\r\n")) << file.constData();
+    EXPECT_FALSE(again->waitForReadyRead(300)) << "an empty start must not open a composer";
+    again->kill();
+    again->waitForFinished();
+}
+
+TEST_F(SingleInstance, theLeftoversOfACrashedInstanceAreTakenOver)
+{
+    const auto crashed = start({u"crash"_s});
+    ASSERT_EQ(nextLine(*crashed), "ready");
+    ASSERT_EQ(exitCode(*crashed), 3);
+    ASSERT_FALSE(QDir(fRuntime.path()).entryList({u"ravelin-*"_s}, QDir::System | QDir::Files).isEmpty())
+        << "the crash should leave its socket and lock behind";
+
+    const auto next = start({u"first"_s});
+    ASSERT_EQ(nextLine(*next), "ready");
+    EXPECT_EQ(exitCode(*start({u"-newmail"_s, u"mailto:cy@example.org"_s})), 10);
+    EXPECT_EQ(nextLine(*next), "cy@example.org|||");
+}
+
+TEST_F(SingleInstance, separateSettingsFoldersRunSideBySide)
+{
+    const auto first = start({u"first"_s});
+    ASSERT_EQ(nextLine(*first), "ready");
+    cScratchSettings other;
+    fEnv.insert(u"RAVELIN_CONFIG_DIR"_s, other.filePath(u"config"_s));
+    EXPECT_EQ(exitCode(*start({u"-newmail"_s, u"mailto:cy@example.org"_s})), 0);
+    first->kill();
+    first->waitForFinished();
+}
+
+} // namespace
