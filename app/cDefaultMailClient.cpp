@@ -12,6 +12,12 @@
 
 using namespace Qt::StringLiterals;
 
+// The resource lives in a static library, which registers nothing by itself.
+static void initDesktopResource()
+{
+    Q_INIT_RESOURCE(desktop);
+}
+
 namespace {
 
 const QString kDefaultApplications = u"Default Applications"_s;
@@ -150,6 +156,7 @@ QString cDefaultMailClient::UserDesktopEntryPath() const
 
 QString cDefaultMailClient::UserDesktopEntry() const
 {
+    initDesktopResource();
     QFile installed(u":/desktop/ravelin.desktop"_s);
     (void)installed.open(QIODevice::ReadOnly);
     QStringList lines = QString::fromUtf8(installed.readAll()).split(u'\n');

@@ -180,7 +180,7 @@ private slots:
     // A folder that cannot be prepared must not leave the program, or its next start, on it.
     void aMailFolderThatFailsKeepsTheDialogAndTheOldTree()
     {
-        const QByteArray attachmentsBefore = cOptions::read(Opt::MailAttchFolder).toUtf8();
+        const QString attachmentsBefore = AttachmentsFolder();
         std::unique_ptr<TfrmOptions> dialog(makeDialog());
         dialog->show();
         fPickedFolder = fx->fDir.filePath(u"no/parent"_s);
@@ -190,7 +190,8 @@ private slots:
         QVERIFY(dialog->isVisible());
         QCOMPARE(MailRoot(), fx->root());
         QCOMPARE(cOptions::read(Opt::MailFolder), fx->root());
-        QCOMPARE(cOptions::read(Opt::MailAttchFolder).toUtf8(), attachmentsBefore);
+        QCOMPARE(AttachmentsFolder(), attachmentsBefore);
+        QCOMPARE(cOptions::read(Opt::MailAttchFolder), attachmentsBefore);
     }
 
     void dontAskAgainTurnsTheCheckOffWhicheverButton()
