@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/MailFolderLock.h"
 #include "app/OptionsWiring.h"
 #include "app/TransferWiring.h"
 #include "app/cDefaultMailClient.h"
@@ -16,8 +17,14 @@
 bool InitMailStorageOrWarn(QWidget *parent)
 {
     QString failedFolder;
-    if (InitMailStorage(&failedFolder))
-        return true;
+    if (InitMailStorage(&failedFolder)) {
+        const cResult locked = LockMailFolder();
+        if (locked)
+            return true;
+        SetMailRoot(QString());
+        QMessageBox::warning(parent, QObject::tr("Mail folder in use"), locked.text());
+        return false;
+    }
     if (!failedFolder.isEmpty())
         QMessageBox::warning(parent, cFolderStore::CannotCreateFolderCaption, CannotCreateFolderText(failedFolder));
     return false;

@@ -2,11 +2,15 @@
 //   instance_helper first           claims the instance, says "ready", prints the first
 //                                    request handed over ("to|subject|cc|body") and ends
 //   instance_helper crash           claims the instance and dies without cleaning up
+//   instance_helper lock            prepares the mail folder of its settings and holds it:
+//                                    says "locked", else the reason and ends with 5
 //   instance_helper <parameters...> a later start; exit code 0 when it would run, 10 when it
 //                                    handed over and ends
 #include "app/CommandLine.h"
 #include "app/HandOver.h"
+#include "app/MailFolderLock.h"
 #include "app/cSingleInstance.h"
+#include "storage/MailStorage.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -29,10 +33,14 @@ int main(int argc, char *argv[])
     const QString mode = parameters.value(0);
     cSingleInstance instance;
     cNewMessageRequest request;
-    const bool running = HandleCommandLine(mode == QLatin1String("first") || mode == QLatin1String("crash") ? QStringList() : parameters,
-                                           instance, request);
-    if (!running)
+    const bool ownMode = QStringList{QStringLiteral("first"), QStringLiteral("crash"), QStringLiteral("lock")}.contains(mode);
+    if (!HandleCommandLine(ownMode ? QStringList() : parameters, instance, request))
         return 10;
+    if (mode == QLatin1String("lock")) {
+        const cResult locked = InitMailStorage() ? LockMailFolder() : cResult::Failed(eFailure::FileSystem, QStringLiteral("no storage"));
+        say(locked ? QStringLiteral("locked") : locked.text());
+        return locked ? QApplication::exec() : 5;
+    }
     if (mode == QLatin1String("crash")) {
         say(QStringLiteral("ready"));
         ::_exit(3);

@@ -118,4 +118,29 @@ TEST_F(SingleInstance, separateSettingsFoldersRunSideBySide)
     first->waitForFinished();
 }
 
+TEST_F(SingleInstance, oneMailFolderServesOneRunningProgramAtATime)
+{
+    cScratchSettings other;
+    const QString mailRoot = fSettings.filePath(u"shared-mail"_s);
+    const QString configs[] = {fSettings.filePath(u"config"_s), other.filePath(u"config"_s)};
+    for (const QString &config : configs) {
+        ASSERT_TRUE(QDir().mkpath(config));
+        ASSERT_TRUE(cIniFile(config + u"/Ravelin2 Options.ini"_s).writeString(u"Options"_s, "MailFolder", mailRoot));
+    }
+    const auto first = start({u"lock"_s});
+    ASSERT_EQ(nextLine(*first), "locked");
+
+    fEnv.insert(u"RAVELIN_CONFIG_DIR"_s, configs[1]);
+    const auto second = start({u"lock"_s});
+    EXPECT_TRUE(nextLine(*second).startsWith("The mail folder " + mailRoot.toUtf8() + " is in use"));
+    EXPECT_EQ(exitCode(*second), 5);
+
+    first->kill();
+    first->waitForFinished();
+    const auto afterCrash = start({u"lock"_s});
+    EXPECT_EQ(nextLine(*afterCrash), "locked");
+    afterCrash->kill();
+    afterCrash->waitForFinished();
+}
+
 } // namespace
