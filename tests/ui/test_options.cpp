@@ -5,6 +5,7 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 #include "ui/options/unitDefClient.h"
+#include "ui/main/unitMain.h"
 #include "ui/options/unitOptions.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 class TestOptions : public QObject
 {
@@ -192,6 +194,23 @@ private slots:
         QCOMPARE(cOptions::read(Opt::MailFolder), fx->root());
         QCOMPARE(AttachmentsFolder(), attachmentsBefore);
         QCOMPARE(cOptions::read(Opt::MailAttchFolder), attachmentsBefore);
+    }
+
+    void theMainWindowShowsTheNewTreesFoldersAndInbox()
+    {
+        QVERIFY(QDir().mkpath(fx->folderPath(u"Projects"_s)));
+        TfrmMain window;
+        QVERIFY(window.FormCreate({[] { return true; }, {}, {}}));
+        const QString moved = fx->fDir.filePath(u"moved"_s);
+        QVERIFY(cOptions::write(Opt::MailFolder, moved));
+        QVERIFY(QDir().mkpath(moved) && InitMailStorage());
+        QVERIFY(QDir().mkpath(moved + u"/Mail/Letters"_s));
+        window.ShowNewMailTree();
+        auto *folders = window.findChild<QTreeWidget *>(u"lstFolders"_s);
+        QVERIFY(folders->findItems(u"Projects"_s, Qt::MatchExactly).isEmpty());
+        QCOMPARE(folders->findItems(u"Letters"_s, Qt::MatchExactly).size(), 1);
+        QCOMPARE(folders->findItems(u"Inbox"_s, Qt::MatchExactly).size(), 1);
+        QCOMPARE(window.ShownFolder(), u"Inbox"_s);
     }
 
     void dontAskAgainTurnsTheCheckOffWhicheverButton()
