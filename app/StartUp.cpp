@@ -1,21 +1,31 @@
 #include "app/StartUp.h"
 
 #include "app/ContactsWiring.h"
+#include "app/MailFolderLock.h"
+#include "app/OptionsWiring.h"
 #include "app/TransferWiring.h"
+#include "app/cDefaultMailClient.h"
 
 #include "app/unitFirstRunPrompt.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/main/unitMain.h"
+#include "ui/options/unitDefClient.h"
 
 #include <QMessageBox>
 
 bool InitMailStorageOrWarn(QWidget *parent)
 {
     QString failedFolder;
-    if (InitMailStorage(&failedFolder))
-        return true;
+    if (InitMailStorage(&failedFolder)) {
+        const cResult locked = LockMailFolder();
+        if (locked)
+            return true;
+        SetMailRoot(QString());
+        QMessageBox::warning(parent, QObject::tr("Mail folder in use"), locked.text());
+        return false;
+    }
     if (!failedFolder.isEmpty())
         QMessageBox::warning(parent, cFolderStore::CannotCreateFolderCaption, CannotCreateFolderText(failedFolder));
     return false;
@@ -26,10 +36,23 @@ bool PrepareMailStorage(QWidget *parent)
     return InitMailStorageOrWarn(parent) || (RunFirstRunPrompt(parent) && InitMailStorageOrWarn(parent));
 }
 
-bool CreateMainWindow(TfrmMain &frmMain)
+void CheckDefaultClient(QWidget *parent)
+{
+    const cDefaultMailClient client = cDefaultMailClient::ForThisProgram();
+    if (client.IsDefault())
+        return;
+    TfrmDefClient prompt(parent);
+    if (prompt.exec() != QDialog::Accepted)
+        return;
+    if (const cResult registered = client.Register(); !registered)
+        QMessageBox::warning(parent, prompt.windowTitle(), registered.text());
+}
+
+bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefaultClient)
 {
     WireTransfer(frmMain);
     WireContacts(frmMain);
-    // The default mail client check joins here (CheckDefaultClient) with the shell integration.
-    return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}, [] { return cAccountStore::AccountsExist(); }});
+    WireOptions(frmMain);
+    return frmMain.FormCreate(
+        {[] { return PrepareMailStorage(); }, checkDefaultClient, [] { return cAccountStore::AccountsExist(); }});
 }

@@ -21,23 +21,25 @@ void showArrivingMessage(TfrmMain &frmMain, const QString &path)
         frmMain.InsertInboxMessage(path, header);
 }
 
-void wireReports(TfrmMain &frmMain)
+void wireReports(TfrmMain &frmMain, const cNewMailNotice &notice)
 {
     const cTransferEvents &events = cTransferEvents::instance();
     QObject::connect(&events, &cTransferEvents::StatusText, &frmMain, &TfrmMain::SetStatusText);
     QObject::connect(&events, &cTransferEvents::MessageArrived, &frmMain,
                      [&frmMain](const QString &path) { showArrivingMessage(frmMain, path); });
-    QObject::connect(&events, &cTransferEvents::NewMailAnnounced, &frmMain, [&frmMain](int total) {
+    QObject::connect(&events, &cTransferEvents::NewMailAnnounced, &frmMain, [&frmMain, notice](int total) {
         frmMain.RefreshMessageList();
-        frmMain.SetTrayNewMail(QString::number(total) + TfrmMain::tr(" new message(s)"));
+        const QString hint = QString::number(total) + TfrmMain::tr(" new message(s)");
+        frmMain.SetTrayNewMail(hint);
+        notice.Announce(hint);
     });
 }
 
 } // namespace
 
-void WireTransfer(TfrmMain &frmMain)
+void WireTransfer(TfrmMain &frmMain, const cNewMailNotice &notice)
 {
-    wireReports(frmMain);
+    wireReports(frmMain, notice);
     // Ending the program stops a running transfer first; its worker must not outlive the program.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, &frmMain, &cTransferWindow::EndAll);
     const auto checkAll = [&frmMain] { StartMailCheck({}, false, &frmMain); };

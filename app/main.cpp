@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/HandOver.h"
 #include "app/StartUp.h"
+#include "app/cSingleInstance.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/unitMain.h"
 
@@ -10,12 +12,17 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (!HandleCommandLine())
+    cSingleInstance instance;
+    cNewMessageRequest startRequest;
+    if (!HandleCommandLine(QApplication::arguments().mid(1), instance, startRequest))
         return 0;
     QApplication::setApplicationName(u"Ravelin 2"_s);
     QApplication::setWindowIcon(ProgramIcon());
     TfrmMain frmMain;
-    if (!CreateMainWindow(frmMain))
+    WireHandOver(instance, frmMain);
+    if (!startRequest.isBlank())
+        frmMain.SetStartRequest(startRequest);
+    if (!CreateMainWindow(frmMain, [&frmMain] { CheckDefaultClient(&frmMain); }))
         return 0;
     return app.exec();
 }

@@ -278,11 +278,14 @@ private slots:
         TfrmMain window;
         QSignalSpy wizard(&window, &TfrmMain::NewAccountWizardRequested);
         QSignalSpy composer(&window, &TfrmMain::NewMessageWindowRequested);
-        window.SetStartRequest(u"ann@example.org"_s, u"Hi"_s);
+        window.SetStartRequest({u"ann@example.org"_s, u"Hi"_s, u"cy@example.org"_s, {}});
         QVERIFY(create(window));
         QVERIFY(wizard.wait(1000));
         QTRY_COMPARE(composer.size(), 1);
-        QCOMPARE(composer.at(0), (QVariantList{u"ann@example.org"_s, u"Hi"_s}));
+        const auto asked = composer.at(0).at(0).value<cNewMessageRequest>();
+        QCOMPARE(asked.to, u"ann@example.org"_s);
+        QCOMPARE(asked.subject, u"Hi"_s);
+        QCOMPARE(asked.cc, u"cy@example.org"_s);
 
         TfrmMain withAccount;
         QSignalSpy noWizard(&withAccount, &TfrmMain::NewAccountWizardRequested);

@@ -410,6 +410,15 @@ void TfrmMain::LoadFolderTree()
         AddFolderItem(folder, eFolderKind::User);
 }
 
+void TfrmMain::ShowNewMailTree()
+{
+    while (lstFolders->topLevelItemCount() > int(kFixedFolderKinds.size()))
+        delete lstFolders->takeTopLevelItem(lstFolders->topLevelItemCount() - 1);
+    LoadFolderTree();
+    SelectFolder(FolderName(eFolderKind::Inbox));
+    LoadMessageList(FolderName(eFolderKind::Inbox));
+}
+
 void TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
 {
     auto *item = new QTreeWidgetItem(lstFolders, {folder});
@@ -647,23 +656,22 @@ void TfrmMain::ResetTrayIcon()
     RxTrayIcon->setToolTip(kCaption);
 }
 
-void TfrmMain::SetStartRequest(const QString &to, const QString &subject)
+void TfrmMain::SetStartRequest(const cNewMessageRequest &request)
 {
     fNewMessagePending = true;
-    fPendingTo = to;
-    fPendingSubject = subject;
+    fPendingRequest = request;
 }
 
-void TfrmMain::RequestNewMessageWindow(const QString &to, const QString &subject)
+void TfrmMain::RequestNewMessageWindow(const cNewMessageRequest &request)
 {
-    SetStartRequest(to, subject);
+    SetStartRequest(request);
     tmrShowNewMsgWindow->start();
 }
 
 void TfrmMain::tmrShowNewMsgWindowTimer()
 {
     fNewMessagePending = false;
-    emit NewMessageWindowRequested(fPendingTo, fPendingSubject);
+    emit NewMessageWindowRequested(fPendingRequest);
 }
 
 void TfrmMain::ScheduleContactsReload()
@@ -685,7 +693,9 @@ void TfrmMain::HideContactsPane()
 
 void TfrmMain::NewMessageTo(const QString &to)
 {
-    emit NewMessageWindowRequested(to, {});
+    cNewMessageRequest request;
+    request.to = to;
+    emit NewMessageWindowRequested(request);
 }
 
 QString TfrmMain::SelectedMessagePath() const

@@ -10,6 +10,7 @@
 // WireCommand. The sessions use the status, tray, list and refresh methods.
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
+#include "ui/main/cNewMessageRequest.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainWindowSettings.h"
 
@@ -56,6 +57,8 @@ public:
     [[nodiscard]] bool FormCreate(const cCreateSteps &steps);
 
     void LoadFolderTree();
+    // After the mail folder moved: the new tree's folders, with its Inbox shown.
+    void ShowNewMailTree();
     void LoadMessageList(const QString &folder);
     void ShowMessageCount();
     // The name of the folder selected in the tree; empty when none is.
@@ -78,9 +81,9 @@ public:
     void ApplyCheckTimer();
 
     // A new-message request from the command line, opened once the window is shown.
-    void SetStartRequest(const QString &to, const QString &subject);
+    void SetStartRequest(const cNewMessageRequest &request);
     // A request handed over by a second instance: opened at once.
-    void RequestNewMessageWindow(const QString &to, const QString &subject);
+    void RequestNewMessageWindow(const cNewMessageRequest &request);
     // Renaming a contact while the address book is open reloads the pane shortly after.
     void ScheduleContactsReload();
     // The contacts pane, which the contacts code fills and serves.
@@ -108,7 +111,7 @@ signals:
     void MailCheckRequested(); // periodic, unattended, all accounts
     void NewAccountWizardRequested();
     void ContactsReloadRequested();
-    void NewMessageWindowRequested(const QString &to, const QString &subject);
+    void NewMessageWindowRequested(const cNewMessageRequest &request);
 
 public slots:
     void RefreshIfShown(const QString &folder);
@@ -194,6 +197,5 @@ private:
     bool fLoading = false;
     int fContactPaneHeight = 0;
     bool fNewMessagePending = false;
-    QString fPendingTo;
-    QString fPendingSubject;
+    cNewMessageRequest fPendingRequest;
 };

@@ -1,0 +1,238 @@
+// The options dialog over a real options file: what it shows when keys are missing, what OK
+// writes and applies, that Cancel writes nothing, and when the mail folder is prepared anew.
+#include "UiFixture.h"
+
+#include "storage/SettingsPaths.h"
+#include "storage/cIniFile.h"
+#include "ui/options/unitDefClient.h"
+#include "ui/main/unitMain.h"
+#include "ui/options/unitOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<cUiFixture> fx;
+    int fApplied = 0;
+    int fPrepared = 0;
+    QString fPickedFolder;
+
+    TfrmOptions *makeDialog()
+    {
+        TfrmOptions::cSteps steps;
+        steps.ApplyToMainWindow = [this] { ++fApplied; };
+        steps.PrepareNewMailFolder = [this] {
+            ++fPrepared;
+            return InitMailStorage();
+        };
+        steps.BrowseFolder = [this](QWidget *, const QString &, const QString &) { return fPickedFolder; };
+        auto *dialog = new TfrmOptions(steps);
+        dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+        return dialog;
+    }
+
+    template <typename T>
+    static T *child(QWidget *dialog, const char *name)
+    {
+        T *widget = dialog->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no %s", name);
+        return widget;
+    }
+
+    static void click(QWidget *dialog, const char *name) { child<QPushButton>(dialog, name)->click(); }
+
+    static QByteArray optionsFile()
+    {
+        QFile file(OptionsFilePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        fx = std::make_unique<cUiFixture>();
+        QVERIFY(fx->initStorage());
+        fApplied = fPrepared = 0;
+        fPickedFolder.clear();
+    }
+    void cleanup() { fx.reset(); }
+
+    void missingKeysShowTheDefaults()
+    {
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        QCOMPARE(dialog->windowTitle(), u"Ravelin - Options"_s);
+        const std::pair<const char *, bool> boxes[] = {
+            {"chkTrashPrompt", false},         {"chkVerifyMail", false},
+            {"chkVerifyDefClient", true},      {"chkSendMailImmideatly", true},
+            {"chkSendMailAfterFetch", false},  {"chkIncludeOriginalMsgInReply", true},
+            {"chkAutoInsertDefSig", false}};
+        for (const auto &[name, ticked] : boxes)
+            QVERIFY2(child<QCheckBox>(dialog.get(), name)->isChecked() == ticked, name);
+        QCOMPARE(child<QSpinBox>(dialog.get(), "UpDown_VerifyMailInterval")->value(), 5);
+        QCOMPARE(child<QComboBox>(dialog.get(), "cboSignaturePosition")->currentText(), u"Before"_s);
+        QCOMPARE(child<QLineEdit>(dialog.get(), "edtMsgQuoteChar")->text(), u">"_s);
+        QCOMPARE(child<QLineEdit>(dialog.get(), "edtDefSubject")->text(), QString());
+        QCOMPARE(child<QSpinBox>(dialog.get(), "ud_MailDisplayFontSize")->value(), 8);
+        QCOMPARE(child<QSpinBox>(dialog.get(), "ud_MsgCompFontSize")->value(), 8);
+        QCOMPARE(child<QLineEdit>(dialog.get(), "edtFolder")->text(), fx->root());
+        QCOMPARE(child<QLineEdit>(dialog.get(), "edtAttchFolder")->text(), fx->root() + u"/Attachments"_s);
+    }
+
+    void okWritesEveryKeyAndAppliesAtOnce()
+    {
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        child<QCheckBox>(dialog.get(), "chkVerifyMail")->setChecked(true);
+        child<QComboBox>(dialog.get(), "cboSignaturePosition")->setCurrentIndex(1);
+        child<QLineEdit>(dialog.get(), "edtDefSubject")->setText(u"Hello"_s);
+        click(dialog.get(), "Button1");
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(fApplied, 1);
+        QCOMPARE(fPrepared, 0);
+
+        const cIniSection written = cIniFile(OptionsFilePath()).readSection(u"Options"_s);
+        for (const char *key :
+             {"VerifyMail", "VerifyMailInterval", "CheckForDefClient", "SendMailImmideatly", "SendMailAfterMailFetch",
+              "IncludeOriginalMsgInReply", "AutoInsertDefSig", "SigPosition", "MsgQuoteChar", "DefSubject",
+              "MailDisplayFontSize", "MsgCompFontSize", "NewMailSound", "MailErrorSound", "MailFolder",
+              "MailAttchFolder"})
+            QVERIFY2(written.contains(key), key);
+        QVERIFY(cIniFile(OptionsFilePath()).readSection(u"MainWnd"_s).contains("TrashPrompt"));
+        QCOMPARE(written.text("VerifyMail"), u"1"_s);
+        QCOMPARE(written.text("SigPosition"), u"2"_s);
+        QCOMPARE(written.text("DefSubject"), u"Hello"_s);
+        QCOMPARE(written.text("VerifyMailInterval"), u"5"_s);
+    }
+
+    // The default font is rarely installed; an untouched list must not lose the stored name.
+    void fontListsLeftAloneKeepTheStoredNames()
+    {
+        QVERIFY(cOptions::write(Opt::MailDisplayFont, u"No Such Font Family"_s));
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        click(dialog.get(), "Button1");
+        QCOMPARE(cOptions::read(Opt::MailDisplayFont), u"No Such Font Family"_s);
+        QCOMPARE(cIniFile(OptionsFilePath()).readSection(u"Options"_s).contains("MsgCompFont"), false);
+    }
+
+    void cancelLeavesTheFileByteForByte()
+    {
+        QVERIFY(cOptions::write(Opt::VerifyMailInterval, 12));
+        const QByteArray before = optionsFile();
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        child<QCheckBox>(dialog.get(), "chkVerifyMail")->setChecked(true);
+        child<QLineEdit>(dialog.get(), "edtDefSubject")->setText(u"Changed"_s);
+        fPickedFolder = fx->fDir.path();
+        click(dialog.get(), "btnBrowseDir");
+        click(dialog.get(), "Button2");
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(optionsFile(), before);
+        QCOMPARE(fApplied, 0);
+        QCOMPARE(MailRoot(), fx->root());
+    }
+
+    void theIntervalStaysWithinOneToSixty()
+    {
+        for (const auto &[stored, shown] : {std::pair{500, 60}, std::pair{0, 1}, std::pair{-3, 1}, std::pair{60, 60}}) {
+            QVERIFY(cOptions::write(Opt::VerifyMailInterval, stored));
+            std::unique_ptr<TfrmOptions> dialog(makeDialog());
+            auto *interval = child<QSpinBox>(dialog.get(), "UpDown_VerifyMailInterval");
+            QCOMPARE(interval->value(), shown);
+            interval->setValue(61);
+            QCOMPARE(interval->value(), 60);
+            click(dialog.get(), "Button1");
+            QCOMPARE(cOptions::read(Opt::VerifyMailInterval), 60);
+        }
+    }
+
+    void aNewAttachmentsFolderAloneDoesNotRebuildTheTree()
+    {
+        const QString attachments = fx->fDir.filePath(u"elsewhere"_s);
+        QVERIFY(QDir().mkpath(attachments));
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        fPickedFolder = attachments;
+        click(dialog.get(), "Button3");
+        click(dialog.get(), "Button1");
+        QCOMPARE(fPrepared, 0);
+        QCOMPARE(cOptions::read(Opt::MailAttchFolder), attachments);
+        QCOMPARE(AttachmentsFolder(), attachments);
+        QCOMPARE(MailRoot(), fx->root());
+    }
+
+    void aNewMailFolderIsPrepared()
+    {
+        const QString moved = fx->fDir.filePath(u"moved"_s);
+        QVERIFY(QDir().mkpath(moved));
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        fPickedFolder = moved;
+        click(dialog.get(), "btnBrowseDir");
+        click(dialog.get(), "Button1");
+        QCOMPARE(fPrepared, 1);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(MailRoot(), moved);
+        QVERIFY(QFileInfo(moved + u"/Mail/Inbox"_s).isDir());
+    }
+
+    // A folder that cannot be prepared must not leave the program, or its next start, on it.
+    void aMailFolderThatFailsKeepsTheDialogAndTheOldTree()
+    {
+        const QString attachmentsBefore = AttachmentsFolder();
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        dialog->show();
+        fPickedFolder = fx->fDir.filePath(u"no/parent"_s);
+        click(dialog.get(), "btnBrowseDir");
+        click(dialog.get(), "Button1");
+        QCOMPARE(fPrepared, 1);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(MailRoot(), fx->root());
+        QCOMPARE(cOptions::read(Opt::MailFolder), fx->root());
+        QCOMPARE(AttachmentsFolder(), attachmentsBefore);
+        QCOMPARE(cOptions::read(Opt::MailAttchFolder), attachmentsBefore);
+    }
+
+    void theMainWindowShowsTheNewTreesFoldersAndInbox()
+    {
+        QVERIFY(QDir().mkpath(fx->folderPath(u"Projects"_s)));
+        TfrmMain window;
+        QVERIFY(window.FormCreate({[] { return true; }, {}, {}}));
+        const QString moved = fx->fDir.filePath(u"moved"_s);
+        QVERIFY(cOptions::write(Opt::MailFolder, moved));
+        QVERIFY(QDir().mkpath(moved) && InitMailStorage());
+        QVERIFY(QDir().mkpath(moved + u"/Mail/Letters"_s));
+        window.ShowNewMailTree();
+        auto *folders = window.findChild<QTreeWidget *>(u"lstFolders"_s);
+        QVERIFY(folders->findItems(u"Projects"_s, Qt::MatchExactly).isEmpty());
+        QCOMPARE(folders->findItems(u"Letters"_s, Qt::MatchExactly).size(), 1);
+        QCOMPARE(folders->findItems(u"Inbox"_s, Qt::MatchExactly).size(), 1);
+        QCOMPARE(window.ShownFolder(), u"Inbox"_s);
+    }
+
+    void dontAskAgainTurnsTheCheckOffWhicheverButton()
+    {
+        for (const char *button : {"btnYes", "btnNo"}) {
+            QVERIFY(cOptions::write(Opt::CheckForDefClient, true));
+            TfrmDefClient prompt;
+            QCOMPARE(prompt.windowTitle(), u"Ravelin"_s);
+            prompt.findChild<QCheckBox *>(u"chkDontAskAgain"_s)->setChecked(true);
+            click(&prompt, button);
+            QVERIFY2(!cOptions::read(Opt::CheckForDefClient), button);
+        }
+        TfrmDefClient unticked;
+        click(&unticked, "btnNo");
+        QVERIFY(cOptions::read(Opt::CheckForDefClient) == false);
+        QVERIFY(cOptions::write(Opt::CheckForDefClient, true));
+        TfrmDefClient again;
+        click(&again, "btnYes");
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QVERIFY(cOptions::read(Opt::CheckForDefClient));
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "test_options.moc"
