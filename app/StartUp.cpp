@@ -27,6 +27,7 @@ bool PrepareMailStorage(QWidget *parent)
 
 bool CreateMainWindow(TfrmMain &frmMain)
 {
+    frmMain.WireOwnCommands();
     WireTransfer(frmMain);
     // The default mail client check joins here (CheckDefaultClient) with the shell integration.
     return frmMain.FormCreate({[] { return PrepareMailStorage(); }, {}, [] { return cAccountStore::AccountsExist(); }});
