@@ -24,5 +24,10 @@ bool cMsgListEntry::operator<(const QTreeWidgetItem &other) const
     const auto *entry = dynamic_cast<const cMsgListEntry *>(&other);
     if (column == MsgColumn::DateTime && entry && TimeKey() != entry->TimeKey())
         return TimeKey() < entry->TimeKey();
-    return QString::localeAwareCompare(text(column), other.text(column)) < 0;
+    // Case never decides the order, whatever the locale; "a" and "B" stay in alphabet order.
+    const QString mine = text(column);
+    const QString theirs = other.text(column);
+    if (const int order = QString::localeAwareCompare(mine.toCaseFolded(), theirs.toCaseFolded()); order != 0)
+        return order < 0;
+    return mine < theirs;
 }

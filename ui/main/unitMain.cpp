@@ -459,11 +459,13 @@ void TfrmMain::LoadFolderTree()
 
 QTreeWidgetItem *TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
 {
-    auto *item = new QTreeWidgetItem(lstFolders, {folder});
+    // Made whole before it joins the tree, which reports every change of a member as an edit.
+    auto *item = new QTreeWidgetItem({folder});
     item->setIcon(0, FolderIcon(kind));
     SetFolderItemName(item, folder);
     if (kind == eFolderKind::User)
         item->setFlags(item->flags() | Qt::ItemIsEditable);
+    lstFolders->addTopLevelItem(item);
     return item;
 }
 

@@ -28,14 +28,15 @@ TfrmSelectFolder::TfrmSelectFolder(eAction action, const QStringList &folders, Q
     btnOK = buttons.ok;
     btnOK->setEnabled(false);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lstFolders, &QTreeWidget::currentItemChanged, this,
-            [this](const QTreeWidgetItem *current) { btnOK->setEnabled(current != nullptr); });
+    // Only a folder the user chose counts; the tree's current row alone is no choice.
+    connect(lstFolders, &QTreeWidget::itemSelectionChanged, this,
+            [this] { btnOK->setEnabled(!lstFolders->selectedItems().isEmpty()); });
     connect(lstFolders, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(buttons.box);
 }
 
 QString TfrmSelectFolder::SelectedFolder() const
 {
-    const QTreeWidgetItem *item = lstFolders->currentItem();
-    return item ? item->text(0) : QString();
+    const QList<QTreeWidgetItem *> chosen = lstFolders->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text(0);
 }
