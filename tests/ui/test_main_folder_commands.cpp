@@ -1,6 +1,6 @@
 // The main window's folder commands: create, rename in place and delete with their
 // questions and failures, and emptying the Trash with and without its prompt.
-#include "UiFixture.h"
+#include "MainWindowCase.h"
 
 #include "storage/cFolderStore.h"
 #include "ui/main/unitMain.h"
@@ -14,23 +14,10 @@
 #include <QTreeWidget>
 #include <memory>
 
-class TestMainFolderCommands : public QObject
+class TestMainFolderCommands : public QObject, cMainWindowCase
 {
     Q_OBJECT
 
-    std::unique_ptr<cUiFixture> fx;
-    std::unique_ptr<TfrmMain> fWindow;
-
-    QTreeWidget *folders() { return fWindow->findChild<QTreeWidget *>(u"lstFolders"_s); }
-    QTreeWidget *list() { return fWindow->findChild<QTreeWidget *>(u"lstMsgs"_s); }
-    QTreeWidgetItem *folderItem(const QString &name) { return folders()->findItems(name, Qt::MatchExactly).value(0); }
-    void open()
-    {
-        fWindow = std::make_unique<TfrmMain>();
-        fWindow->WireOwnCommands();
-        QVERIFY(fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }}));
-    }
-    void trigger(eMainCommand id) { fWindow->Command(id)->trigger(); }
     bool folderOnDisk(const QString &name) const { return QFileInfo(fx->folderPath(name)).isDir(); }
     // Answers the next message box with the button and returns its text.
     static void answerBox(QMessageBox::StandardButton button, QString *text = nullptr)
@@ -45,20 +32,12 @@ class TestMainFolderCommands : public QObject
     }
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<cUiFixture>();
-        QVERIFY(fx->initStorage());
-    }
-    void cleanup()
-    {
-        fWindow.reset();
-        fx.reset();
-    }
+    void init() { QVERIFY(begin()); }
+    void cleanup() { end(); }
 
     void foldersAreCreatedRenamedAndDeletedAfterTheirQuestions()
     {
-        open();
+        QVERIFY(open());
         QVERIFY(!fWindow->Command(eMainCommand::mnuFile_Folder_Rename)->isEnabled());
         answerModals([](QWidget *modal) {
             modal->findChild<QLineEdit *>(u"edtName"_s)->setText(u"Projects"_s);
@@ -114,7 +93,7 @@ private slots:
     void emptyingAFolderAsksFirst()
     {
         fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
-        open();
+        QVERIFY(open());
         answerBox(QMessageBox::No);
         trigger(eMainCommand::mnuFile_Folder_Empty);
         QCOMPARE(list()->topLevelItemCount(), 1);
@@ -128,7 +107,7 @@ private slots:
     void emptyingTheTrashAsksOnlyWhileThePromptIsOn()
     {
         fx->putMessage(u"Trash"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
-        open();
+        QVERIFY(open());
         folders()->setCurrentItem(folderItem(u"Trash"_s));
         const auto answerPrompt = [](const char *button, bool dontAskAgain) {
             answerModals([=](QWidget *modal) {

@@ -1,7 +1,7 @@
 // The main window's commands on messages, driven as a user drives them: delete and its
 // selection, copy and move through the folder chooser, dragging onto a folder, read marks,
 // a failure in the middle of many, the composers they open and sorting the list.
-#include "UiFixture.h"
+#include "MainWindowCase.h"
 
 #include "storage/cFolderStore.h"
 #include "ui/compose/unitNewMessage.h"
@@ -21,16 +21,11 @@
 #include <QTreeWidget>
 #include <memory>
 
-class TestMainMessageCommands : public QObject
+class TestMainMessageCommands : public QObject, cMainWindowCase
 {
     Q_OBJECT
 
-    std::unique_ptr<cUiFixture> fx;
-    std::unique_ptr<TfrmMain> fWindow;
-
     TfrmMain &window() { return *fWindow; }
-    QTreeWidget *list() { return fWindow->findChild<QTreeWidget *>(u"lstMsgs"_s); }
-    QTreeWidget *folders() { return fWindow->findChild<QTreeWidget *>(u"lstFolders"_s); }
     QStringList subjects()
     {
         QStringList texts;
@@ -44,12 +39,6 @@ class TestMainMessageCommands : public QObject
         for (const QTreeWidgetItem *entry : list()->selectedItems())
             texts.append(entry->text(0));
         return texts;
-    }
-    void open()
-    {
-        fWindow = std::make_unique<TfrmMain>();
-        fWindow->WireOwnCommands();
-        QVERIFY(fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }}));
     }
     // Messages "A".. in Inbox, listed in that order once sorted by subject.
     QStringList putInbox(int count)
@@ -77,19 +66,10 @@ class TestMainMessageCommands : public QObject
         folders()->setCurrentItem(folders()->findItems(folder, Qt::MatchExactly).value(0));
     }
     static int filesIn(const QString &folder) { return int(cFolderStore::MessageFiles(folder).size()); }
-    void trigger(eMainCommand id) { window().Command(id)->trigger(); }
 
 private slots:
-    void init()
-    {
-        fx = std::make_unique<cUiFixture>();
-        QVERIFY(fx->initStorage());
-    }
-    void cleanup()
-    {
-        fWindow.reset();
-        fx.reset();
-    }
+    void init() { QVERIFY(begin()); }
+    void cleanup() { end(); }
 
     void deletingSelectsTheEntryAtThePlaceOfTheFirstDeleted_data()
     {
@@ -109,7 +89,7 @@ private slots:
         QFETCH(QStringList, left);
         QFETCH(QStringList, selected);
         putInbox(count);
-        open();
+        QVERIFY(open());
         sortBySubject();
         select(rows);
         trigger(eMainCommand::tb_Delete);
@@ -130,7 +110,7 @@ private slots:
     {
         QVERIFY(cFolderStore::CreateFolder(u"Projects"_s));
         putInbox(3);
-        open();
+        QVERIFY(open());
         sortBySubject();
         bool okWaitedForAFolder = false;
         const auto choose = [&](const QString &folder) {
@@ -167,7 +147,7 @@ private slots:
     void draggingOntoAFolderMovesEverySelectedMessage()
     {
         const QStringList paths = putInbox(3);
-        open();
+        QVERIFY(open());
         sortBySubject();
         select({0, 2});
         QMimeData data;
@@ -198,7 +178,7 @@ private slots:
     void aFailureMidwayStopsNamingTheMessageAndLosesNothing()
     {
         const QStringList paths = putInbox(4);
-        open();
+        QVERIFY(open());
         sortBySubject();
         select({0, 1, 2, 3});
         QVERIFY(QFile::remove(paths.at(2)));
@@ -218,7 +198,7 @@ private slots:
     void readMarksChangeEverySelectedMessage()
     {
         const QStringList paths = putInbox(3);
-        open();
+        QVERIFY(open());
         sortBySubject();
         select({0, 2});
         trigger(eMainCommand::popMsgs_MarkUnread);
@@ -235,7 +215,7 @@ private slots:
     void repliesAndForwardsOpenAFilledComposer()
     {
         const QStringList paths = putInbox(1);
-        open();
+        QVERIFY(open());
         const auto composer = [&] {
             QList<TfrmNewMessage *> open = window().findChildren<TfrmNewMessage *>();
             return open.isEmpty() ? nullptr : open.last();
@@ -278,7 +258,7 @@ private slots:
             fx->putMessage(u"Inbox"_s, u"mail%1.qrz"_s.arg(n), m);
         }
         QVERIFY(cOptions::write(Opt::MailFolder, fx->root()));
-        open();
+        QVERIFY(open());
         const auto column = [&](int at) {
             QStringList texts;
             for (int row = 0; row < list()->topLevelItemCount(); ++row)
@@ -301,7 +281,7 @@ private slots:
 
         // Newest first, also for mail arriving now.
         fWindow.reset();
-        open();
+        QVERIFY(open());
         QCOMPARE(column(3), (QStringList{u"a"_s, u"C"_s, u"b"_s}));
         cMailMessage fresh = cUiFixture::message("new");
         fresh.DateTime = "08.12.2026 23:30:00";

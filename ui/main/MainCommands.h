@@ -91,7 +91,7 @@ struct cMainCommand
 
 // Every command once, in the order it shows in its place.
 std::span<const cMainCommand> MainCommands();
-// The items of a pop-up menu in order; a separator where no command is given.
+// The items of a pop-up menu in order; eMainCommand::Count stands for a separator.
 std::span<const eMainCommand> PopupCommands(ePopup popup);
 const char *PopupName(ePopup popup);
 inline constexpr ePopup kPopups[] = {ePopup::popMsgs, ePopup::popMessage, ePopup::popFolders, ePopup::popAttachment,
