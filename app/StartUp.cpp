@@ -50,6 +50,7 @@ void CheckDefaultClient(QWidget *parent)
 
 bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefaultClient)
 {
+    frmMain.WireOwnCommands();
     WireTransfer(frmMain);
     WireContacts(frmMain);
     WireOptions(frmMain);

@@ -12,6 +12,15 @@
 #include <QString>
 #include <QStringList>
 
+// What a run over many messages did before it ended: the messages done, in order, with the
+// path each now has, and the failure that stopped the run (ok when every one was done).
+struct cBatchOutcome
+{
+    QStringList done;
+    QStringList newPaths;
+    cResult result;
+};
+
 struct cListedMessage
 {
     QString path;
@@ -51,6 +60,13 @@ public:
     // In the Trash the file is deleted for good; elsewhere it moves to the Trash.
     static cResult DeleteMessage(const QString &path, const QString &shownFolder);
     static cResult MarkRead(const QString &path, bool read);
+
+    // The same, for many messages in the order given. The first failure stops the run; what
+    // was done stays done, and the rest stays where it was.
+    static cBatchOutcome TransferMessages(const QStringList &paths, const QString &sourceFolder,
+                                          const QString &targetFolder, bool move);
+    static cBatchOutcome DeleteMessages(const QStringList &paths, const QString &shownFolder);
+    static cBatchOutcome MarkMessagesRead(const QStringList &paths, bool read);
 
     // Folder management; a failure's text is the one shown to the user.
     static cResult CreateFolder(const QString &name);

@@ -1,6 +1,7 @@
 // Makes a picture of the main window over a small made-up mailbox, and optionally one of the
-// compose window, for the README and for checking the look after a change. Runs with any
-// platform plugin, offscreen included:
+// compose window, for the README and for checking the look after a change. Beside the first
+// picture it writes ravelin-main-window-menu.png: the window with the message list's pop-up
+// menu open. Runs with any platform plugin, offscreen included:
 //   ravelin_screenshot <file.png> [composer.png]
 // Settings and mail live in a temporary folder; nothing of the user's is read or touched.
 #include "address_book_screenshot.h"
@@ -15,6 +16,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
@@ -76,6 +79,23 @@ void showNewestFirst(TfrmMain &window)
     list->setCurrentItem(list->topLevelItem(0));
 }
 
+// The window with the message list's pop-up open over the selected entry. A pop-up is a
+// window of its own, so it is drawn onto the picture of the main window where it shows.
+QPixmap pictureWithMessageMenu(TfrmMain &window)
+{
+    auto *list = window.findChild<QTreeWidget *>(u"lstMsgs"_s);
+    const QPoint at = list->visualItemRect(list->currentItem()).center() + QPoint(40, 0);
+    emit list->customContextMenuRequested(at);
+    QApplication::processEvents();
+    QMenu *menu = window.Popup(ePopup::popMsgs);
+    QPixmap picture = window.grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
+    painter.end();
+    menu->hide();
+    return picture;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -102,6 +122,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon());
 
     TfrmMain window;
+    window.WireOwnCommands();
     if (!window.FormCreate({[] { return true; }, {}, [] { return true; }})) {
         err << "Cannot show the main window\n";
         return 1;
@@ -112,6 +133,11 @@ int main(int argc, char *argv[])
     const QString target = QString::fromLocal8Bit(argv[1]);
     if (!window.grab().save(target)) {
         err << "Cannot write the picture " << target << "\n";
+        return 1;
+    }
+    const QString withMenu = QFileInfo(target).dir().filePath(u"ravelin-main-window-menu.png"_s);
+    if (!pictureWithMessageMenu(window).save(withMenu)) {
+        err << "Cannot write the picture " << withMenu << "\n";
         return 1;
     }
     if (argc == 3 && !SaveComposerPicture(scratch.path(), QString::fromLocal8Bit(argv[2]), err))

@@ -36,7 +36,7 @@ QString placeOf(const QAction *action)
         if (qobject_cast<const QToolBar *>(shown))
             return u"toolbar"_s;
         if (const auto *menu = qobject_cast<const QMenu *>(shown))
-            return menu->title();
+            return menu->objectName().startsWith(u"pop"_s) ? u"pop-up"_s : menu->title();
     }
     return {};
 }
@@ -55,7 +55,8 @@ private slots:
                                                   {eCommandPlace::FileMenu, u"&File"_s},
                                                   {eCommandPlace::ViewMenu, u"&View"_s},
                                                   {eCommandPlace::ToolsMenu, u"&Tools"_s},
-                                                  {eCommandPlace::HelpMenu, u"&Help"_s}};
+                                                  {eCommandPlace::HelpMenu, u"&Help"_s},
+                                                  {eCommandPlace::Popup, u"pop-up"_s}};
         TfrmMain window;
         QSet<int> seen;
         for (const cMainCommand &info : MainCommands()) {
@@ -71,6 +72,11 @@ private slots:
                 QVERIFY2(drawsSomething(action->icon()), info.icon);
         }
         QCOMPARE(seen.size(), int(eMainCommand::Count));
+        // Every pop-up-only command shows in a pop-up.
+        for (ePopup popup : kPopups)
+            for (eMainCommand id : PopupCommands(popup))
+                if (id != eMainCommand::Count)
+                    QVERIFY(window.Popup(popup)->actions().contains(window.Command(id)));
     }
 
     void aCommandWorksOnlyOnceWiredAndOnlyWhenItsRuleAllows()

@@ -1,5 +1,6 @@
 // The computed texts of the main window: how stored bytes are shown, what a list entry says,
 // the remembered column widths, the mail check period and which links leave the program.
+#include "ui/main/ComposerDraft.h"
 #include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
@@ -93,6 +94,120 @@ private slots:
         QCOMPARE(ParseColumnWidths(ColumnWidthsText({250, 120, 18, 99}), designed), (QList<int>{250, 120, 18, 99}));
         for (const char *damaged : {"", "1,2,3", "1,2,3,4,5", "a,b,c,d", "10,-1,18,40"})
             QCOMPARE(ParseColumnWidths(QLatin1String(damaged), designed), designed);
+    }
+
+    void repliesAndForwardsPrefixTheSubjectOnce_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("subject");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("plain") << u"Re:"_s << u"Lunch"_s << u"Re: Lunch"_s;
+        QTest::newRow("already") << u"Re:"_s << u"Re: Lunch"_s << u"Re: Lunch"_s;
+        QTest::newRow("upper case") << u"Re:"_s << u"RE:Lunch"_s << u"RE:Lunch"_s;
+        QTest::newRow("lower case") << u"Re:"_s << u"re: x"_s << u"re: x"_s;
+        QTest::newRow("two letters") << u"Re:"_s << u"Re"_s << u"Re: Re"_s;
+        QTest::newRow("no colon") << u"Re:"_s << u"Rebate"_s << u"Re: Rebate"_s;
+        QTest::newRow("empty") << u"Re:"_s << QString() << u"Re: "_s;
+        QTest::newRow("forward of a reply") << u"Fw:"_s << u"Re: Lunch"_s << u"Fw: Re: Lunch"_s;
+        QTest::newRow("forward again") << u"Fw:"_s << u"FW: Lunch"_s << u"FW: Lunch"_s;
+    }
+    void repliesAndForwardsPrefixTheSubjectOnce()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QString, subject);
+        QFETCH(QString, expected);
+        QCOMPARE(PrefixedSubject(prefix, subject), expected);
+    }
+
+    void composersOpenWithTheRecipientSubjectAndFocusOfTheirCommand()
+    {
+        const cOriginalMessage original{u"/m/Inbox/mail1.qrz"_s, u"Lunch"_s, u"Ann Lee"_s, u"ann@example.org"_s, {u"Hi"_s}};
+        const cComposerOptions options{.defSubject = u"Hello"_s, .includeOriginal = false};
+        const auto draft = [&](eComposerCommand command) { return ComposerDraft(RequestFor(command), options, original, {}); };
+        QCOMPARE(draft(eComposerCommand::NewMessage).to, QString());
+        QCOMPARE(draft(eComposerCommand::NewMessage).subject, u"Hello"_s);
+        QCOMPARE(draft(eComposerCommand::NewMessage).focus, eComposerField::To);
+        QCOMPARE(draft(eComposerCommand::Reply).to, u"ann@example.org"_s);
+        QCOMPARE(draft(eComposerCommand::Reply).subject, u"Re: Lunch"_s);
+        QCOMPARE(draft(eComposerCommand::Reply).focus, eComposerField::Body);
+        QCOMPARE(draft(eComposerCommand::Forward).to, QString());
+        QCOMPARE(draft(eComposerCommand::Forward).subject, u"Fw: Lunch"_s);
+        QCOMPARE(draft(eComposerCommand::Forward).focus, eComposerField::To);
+        QVERIFY(draft(eComposerCommand::Forward).attachments.isEmpty());
+        // Quoting off in the options: a reply is empty, "Reply quoted" quotes all the same.
+        QVERIFY(draft(eComposerCommand::Reply).body.isEmpty());
+        QVERIFY(draft(eComposerCommand::ReplyQuoted).body.contains(u">Hi"_s));
+
+        const cComposerDraft toContact =
+            ComposerDraft({.isNew = true, .to = u"bo@example.org"_s}, options, original, {});
+        QCOMPARE(toContact.to, u"bo@example.org"_s);
+        QCOMPARE(toContact.focus, eComposerField::Body);
+        QCOMPARE(ComposerDraft({.isNew = true, .subject = u"Given"_s}, options, original, {}).subject, u"Given"_s);
+    }
+
+    void quotingFollowsThePrefixTheOriginAndTheSignaturePosition_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QStringList>("expected");
+        const QString stars(37, u'*');
+        QTest::newRow("signature above")
+            << 1 << u">"_s << u"Ann Lee"_s << u"ann@example.org"_s
+            << QStringList{{}, {}, {}, u"--"_s, u"Bob"_s, stars, u"Original message from: Ann Lee <ann@example.org>"_s,
+                           u">Hi Bob,"_s, u">"_s, u">Ann"_s};
+        QTest::newRow("signature below")
+            << 2 << u"> "_s << u"Ann Lee"_s << QString()
+            << QStringList{{}, {}, {}, stars, u"Original message from: Ann Lee"_s, u"> Hi Bob,"_s, u"> "_s, u"> Ann"_s,
+                           {}, u"--"_s, u"Bob"_s};
+        QTest::newRow("unknown position keeps the signature, above")
+            << 7 << u">"_s << QString() << u"ann@example.org"_s
+            << QStringList{{}, {}, {}, u"--"_s, u"Bob"_s, stars, u"Original message from: ann@example.org"_s,
+                           u">Hi Bob,"_s, u">"_s, u">Ann"_s};
+        QTest::newRow("no origin")
+            << 2 << u">"_s << QString() << QString()
+            << QStringList{{}, {}, {}, stars, u">Hi Bob,"_s, u">"_s, u">Ann"_s, {}, u"--"_s, u"Bob"_s};
+    }
+    void quotingFollowsThePrefixTheOriginAndTheSignaturePosition()
+    {
+        QFETCH(int, position);
+        QFETCH(QString, prefix);
+        QFETCH(QString, from);
+        QFETCH(QString, address);
+        QFETCH(QStringList, expected);
+        const cOriginalMessage original{u"/m/mail1.qrz"_s, u"Lunch"_s, from, address, {u"Hi Bob,"_s, {}, u"Ann"_s}};
+        const cComposerOptions options{.autoInsertDefSig = true, .quotePrefix = prefix, .sigPosition = position};
+        QCOMPARE(ComposerDraft(RequestFor(eComposerCommand::Reply), options, original, {u"--"_s, u"Bob"_s}).body,
+                 expected);
+        QCOMPARE(ComposerDraft(RequestFor(eComposerCommand::Forward), options, original, {u"--"_s, u"Bob"_s}).body,
+                 expected);
+    }
+
+    void forwardingAsAttachmentNeverQuotesAndAttachesTheFile()
+    {
+        const cOriginalMessage original{u"/m/Inbox/mail1.qrz"_s, u"Lunch"_s, u"Ann"_s, u"ann@example.org"_s, {u"Hi"_s}};
+        cComposerOptions options{.quotePrefix = u">"_s, .includeOriginal = true};
+        const cComposerDraft bare = ComposerDraft(RequestFor(eComposerCommand::ForwardAsAttachment), options, original, {u"Bob"_s});
+        QVERIFY(bare.body.isEmpty());
+        QCOMPARE(bare.attachments, QStringList{u"/m/Inbox/mail1.qrz"_s});
+        QCOMPARE(bare.subject, u"Fw: Lunch"_s);
+        options.autoInsertDefSig = true;
+        QCOMPARE(ComposerDraft(RequestFor(eComposerCommand::ForwardAsAttachment), options, original, {u"Bob"_s}).body,
+                 (QStringList{{}, {}, {}, u"Bob"_s}));
+        QCOMPARE(ComposerDraft(RequestFor(eComposerCommand::NewMessage), options, original, {u"Bob"_s}).body,
+                 (QStringList{{}, {}, {}, u"Bob"_s}));
+    }
+
+    void dateAndTimeSortByTheMomentTheyName()
+    {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QVERIFY(DateTimeSortKey(u"09.12.2026 08:00:00"_s, german) > DateTimeSortKey(u"08.12.2026 09:05:07"_s, german));
+        QVERIFY(DateTimeSortKey(u"08.12.2026 10:00:00"_s, german) > DateTimeSortKey(u"08.12.2026 09:59:59"_s, german));
+        QVERIFY(DateTimeSortKey(u"01.01.2027 00:00:00"_s, german) > DateTimeSortKey(u"31.12.2026 23:59:59"_s, german));
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QCOMPARE(DateTimeSortKey(u"08.12.2026 09:05:07"_s, us), DateTimeSortKey(u"08.12.2026 09:05:07"_s, german));
+        QCOMPARE(DateTimeSortKey(u"yesterday"_s, us), std::numeric_limits<qint64>::min());
     }
 };
 

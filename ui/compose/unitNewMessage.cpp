@@ -382,6 +382,14 @@ void TfrmNewMessage::AddAttachment(const QString &path)
     pnlAttachmentContainer->show();
 }
 
+void TfrmNewMessage::FocusField(eComposerField field)
+{
+    if (field == eComposerField::Body)
+        rtfMain->setFocus();
+    else
+        edtTo->setFocus();
+}
+
 QStringList TfrmNewMessage::BodyLines() const
 {
     return DisplayedLines(*rtfMain->document());

@@ -22,6 +22,8 @@ class QMenu;
 class QPlainTextEdit;
 class QToolBar;
 
+enum class eComposerField { To, Body };
+
 class TfrmNewMessage : public cForm
 {
     Q_OBJECT
@@ -43,6 +45,8 @@ public:
     void SetHeaderFields(const QString &to, const QString &cc, const QString &subject);
     void SetBody(const QStringList &lines);
     void AddAttachment(const QString &path);
+    // Where typing starts once an opener has filled the window.
+    void FocusField(eComposerField field);
     // The body as it is shown, one entry per screen line.
     QStringList BodyLines() const;
     cComposedMessage Composed() const;

@@ -39,9 +39,9 @@ const std::array kCommands{
     cMainCommand{.id = mnuFile_Folder_New, .place = P::FolderMenu, .name = "mnuFile_Folder_New",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&New folder")},
     cMainCommand{.id = mnuFile_Folder_Rename, .place = P::FolderMenu, .name = "mnuFile_Folder_Rename",
-                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Rename folder")},
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Rename folder"), .rule = R::UserFolder},
     cMainCommand{.id = mnuFile_Folder_Delete, .place = P::FolderMenu, .name = "mnuFile_Folder_Delete",
-                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Delete folder")},
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Delete folder"), .rule = R::UserFolder},
     cMainCommand{.id = mnuFile_Folder_Empty, .place = P::FolderMenu, .name = "mnuFile_Folder_Empty",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Empty")},
     cMainCommand{.id = mnuFile_CopyTo, .place = P::FileMenu, .name = "mnuFile_CopyTo",
@@ -89,11 +89,80 @@ const std::array kCommands{
 
     cMainCommand{.id = mnuHelp_About, .place = P::HelpMenu, .name = "mnuHelp_About",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&About...")},
+
+    cMainCommand{.id = popMsgs_SendNow, .place = P::Popup, .name = "popMsgs_SendNow",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Send now"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_Forward, .place = P::Popup, .name = "popMsgs_Forward",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Forward"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_MarkRead, .place = P::Popup, .name = "popMsgs_MarkRead",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Mark as read"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_MarkUnread, .place = P::Popup, .name = "popMsgs_MarkUnread",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Mark as unread"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_Properties, .place = P::Popup, .name = "popMsgs_Properties",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Properties"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMessage_Copy, .place = P::Popup, .name = "popMessage_Copy",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Copy to clipboard"), .rule = R::PreviewText},
+    cMainCommand{.id = popMessage_Launch, .place = P::Popup, .name = "popMessage_Launch",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Launch as hyperlink"), .rule = R::PreviewText},
+    cMainCommand{.id = popMessage_SelectAll, .place = P::Popup, .name = "popMessage_SelectAll",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Select all")},
+    cMainCommand{.id = popFolders_Rename, .place = P::Popup, .name = "popFolders_Rename",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Rename"), .rule = R::UserFolder},
+    cMainCommand{.id = popFolders_Delete, .place = P::Popup, .name = "popFolders_Delete",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Delete"), .rule = R::UserFolder},
+    cMainCommand{.id = popFolders_Empty, .place = P::Popup, .name = "popFolders_Empty",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Empty")},
+    cMainCommand{.id = popAttachment_Open, .place = P::Popup, .name = "popAttachment_Open",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Open"), .rule = R::Attachment},
+    cMainCommand{.id = popAttachment_OpenFolder, .place = P::Popup, .name = "popAttachment_OpenFolder",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Open attachments folder")},
+    cMainCommand{.id = popTray_Show, .place = P::Popup, .name = "popTray_Show",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Show")},
+    cMainCommand{.id = popTray_NewMessage, .place = P::Popup, .name = "popTray_NewMessage",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&New message")},
+    cMainCommand{.id = popTray_AddressBook, .place = P::Popup, .name = "popTray_AddressBook",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Address book")},
+    cMainCommand{.id = popTray_CheckMail, .place = P::Popup, .name = "popTray_CheckMail",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Check for new messages")},
+    cMainCommand{.id = popTray_SendUnsent, .place = P::Popup, .name = "popTray_SendUnsent",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Send unsent mail")},
+    cMainCommand{.id = popTray_Close, .place = P::Popup, .name = "popTray_Close",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Close")},
 };
+
+constexpr eMainCommand kSeparator = eMainCommand::Count;
+
+const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_ReplyQuoted, popMsgs_Forward,
+                            mnuTools_ForwardAsAttachment, mnuTools_AddSender, kSeparator, mnuFile_CopyTo,
+                            mnuFile_MoveTo,        kSeparator,       popMsgs_MarkRead,     popMsgs_MarkUnread,
+                            kSeparator,            mnuTools_Delete,  popMsgs_Properties};
+const std::array kMessageItems{popMessage_Copy, popMessage_Launch, kSeparator, popMessage_SelectAll};
+const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename, popFolders_Delete, kSeparator, popFolders_Empty};
+const std::array kAttachmentItems{popAttachment_Open, popAttachment_OpenFolder};
+const std::array kTrayItems{popTray_Show,     kSeparator,         popTray_NewMessage, popTray_AddressBook,
+                            popTray_CheckMail, popTray_SendUnsent, kSeparator,         popTray_Close};
 
 } // namespace
 
 std::span<const cMainCommand> MainCommands()
 {
     return kCommands;
+}
+
+std::span<const eMainCommand> PopupCommands(ePopup popup)
+{
+    switch (popup) {
+    case ePopup::popMsgs: return kMsgsItems;
+    case ePopup::popMessage: return kMessageItems;
+    case ePopup::popFolders: return kFolderItems;
+    case ePopup::popAttachment: return kAttachmentItems;
+    case ePopup::popTray: return kTrayItems;
+    }
+    return {};
+}
+
+const char *PopupName(ePopup popup)
+{
+    static constexpr std::array names{"popMsgs", "popMessage", "popFolders", "popAttachment", "popTray"};
+    return names.at(static_cast<std::size_t>(popup));
 }

@@ -38,15 +38,41 @@ enum class eMainCommand {
     mnuTools_Accounts,
     mnuTools_Options,
     mnuHelp_About,
+    popMsgs_SendNow,
+    popMsgs_Forward,
+    popMsgs_MarkRead,
+    popMsgs_MarkUnread,
+    popMsgs_Properties,
+    popMessage_Copy,
+    popMessage_Launch,
+    popMessage_SelectAll,
+    popFolders_Rename,
+    popFolders_Delete,
+    popFolders_Empty,
+    popAttachment_Open,
+    popAttachment_OpenFolder,
+    popTray_Show,
+    popTray_NewMessage,
+    popTray_AddressBook,
+    popTray_CheckMail,
+    popTray_SendUnsent,
+    popTray_Close,
     Count
 };
 
-enum class eCommandPlace { Toolbar, FolderMenu, FileMenu, ViewMenu, ToolsMenu, HelpMenu };
+// Pop-up items are placed by the pop-up's own list (PopupCommands), beside items of the menus.
+enum class eCommandPlace { Toolbar, FolderMenu, FileMenu, ViewMenu, ToolsMenu, HelpMenu, Popup };
+
+// The pop-up menus, by their object names.
+enum class ePopup { popMsgs, popMessage, popFolders, popAttachment, popTray };
 
 enum class eCommandRule {
     Wired,        // usable once something handles it
     NeedsMessage, // usable once handled, while a message is selected
     WindowList,   // opens the window list; usable while a window is listed
+    UserFolder,   // usable once handled, while a user folder is shown
+    PreviewText,  // usable once handled, while text of the preview is selected
+    Attachment,   // usable once handled, while an attachment is selected
 };
 
 struct cMainCommand
@@ -65,3 +91,8 @@ struct cMainCommand
 
 // Every command once, in the order it shows in its place.
 std::span<const cMainCommand> MainCommands();
+// The items of a pop-up menu in order; eMainCommand::Count stands for a separator.
+std::span<const eMainCommand> PopupCommands(ePopup popup);
+const char *PopupName(ePopup popup);
+inline constexpr ePopup kPopups[] = {ePopup::popMsgs, ePopup::popMessage, ePopup::popFolders, ePopup::popAttachment,
+                                     ePopup::popTray};

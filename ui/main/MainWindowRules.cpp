@@ -4,6 +4,7 @@
 #include "ui/main/MainIcons.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +44,26 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
 QString MessageCountText(int count)
 {
     return QString::number(count) + tr(" message(s)");
+}
+
+qint64 DateTimeSortKey(const QString &text, const QLocale &locale)
+{
+    // Files keep the short date and long time of the locale they were written in; other
+    // locales' and common fixed forms are tried after the user's own.
+    QString localTime = locale.timeFormat(QLocale::LongFormat);
+    localTime.remove(u't');
+    const QStringList formats{locale.dateFormat(QLocale::ShortFormat) + u' ' + localTime.trimmed(),
+                              u"dd.MM.yyyy HH:mm:ss"_s, u"M/d/yyyy h:mm:ss AP"_s, u"dd/MM/yyyy HH:mm:ss"_s,
+                              u"yyyy-MM-dd HH:mm:ss"_s, u"d.M.yyyy H:mm:ss"_s};
+    const QString trimmed = text.trimmed();
+    for (const QString &format : formats) {
+        QDateTime moment = locale.toDateTime(trimmed, format);
+        if (!moment.isValid())
+            moment = QDateTime::fromString(trimmed, format);
+        if (moment.isValid())
+            return moment.toMSecsSinceEpoch();
+    }
+    return std::numeric_limits<qint64>::min();
 }
 
 int CheckTimerInterval(int minutes)

@@ -5,6 +5,7 @@
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -31,6 +32,10 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder);
 int ReadIcon(bool html);
 
 QString MessageCountText(int count);
+
+// The moment a stored date-and-time text names, as milliseconds since 1970, for sorting; the
+// smallest key for a text that names none, so such entries come first.
+qint64 DateTimeSortKey(const QString &text, const QLocale &locale = QLocale::system());
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes
 // would check without pause, and a huge one is held at the timer's limit.

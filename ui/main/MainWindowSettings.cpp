@@ -11,6 +11,8 @@ namespace {
 
 // The list's own key: the column widths belong with the other message list sizes.
 constexpr cTextOption kMsgListColumns{"mainWnd", "MsgListColumns", ""};
+constexpr cIntOption kSortColumn{"MainWnd", "SortColumn", -1};
+constexpr cBoolOption kSortDescending{"MainWnd", "SortDescending", false};
 
 } // namespace
 
@@ -88,4 +90,17 @@ QList<int> ParseColumnWidths(const QString &text, const QList<int> &def)
         widths.append(width);
     }
     return widths;
+}
+
+cMsgListSort cMsgListSort::Read()
+{
+    const int column = cOptions::read(kSortColumn);
+    return {column >= 0 && column < MsgColumn::Count ? column : -1, cOptions::read(kSortDescending)};
+}
+
+cResult cMsgListSort::Write() const
+{
+    if (cResult written = cOptions::write(kSortColumn, column); !written)
+        return written;
+    return cOptions::write(kSortDescending, descending);
 }

@@ -29,3 +29,14 @@ struct cMainWndSettings
 // "260,170,18,140" and back; a text that does not give one width per column gives the default.
 QString ColumnWidthsText(const QList<int> &widths);
 QList<int> ParseColumnWidths(const QString &text, const QList<int> &def);
+
+// The column the message list is sorted by (none: the order of the folder) and its direction,
+// kept in the options file from one click on a header to the next start.
+struct cMsgListSort
+{
+    int column = -1;
+    bool descending = false;
+
+    static cMsgListSort Read();
+    cResult Write() const;
+};

@@ -5,9 +5,13 @@
 #include "storage/cOptions.h"
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/DisplayText.h"
+#include "ui/main/MainFolderCommands.h"
 #include "ui/main/MainIcons.h"
+#include "ui/main/MainMessageCommands.h"
+#include "ui/main/MainViewCommands.h"
 #include "ui/main/MainWindowRules.h"
-#include "ui/main/cMsgListHeader.h"
+#include "ui/main/cMessageList.h"
+#include "ui/main/cMsgListEntry.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cStatusPanel.h"
 #include "ui/wndlist/cForm.h"
@@ -40,6 +44,7 @@ const QString kCaption = u"Tolvan Ravelin"_s;
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kIconRole = Qt::UserRole + 1;
 constexpr int kReadIconRole = Qt::UserRole + 2;
+constexpr int kFolderNameRole = Qt::UserRole;
 constexpr int kDefaultPreviewFontSize = 8;
 constexpr int kLargeSize = 100000; // whatever is left goes to the stretching pane
 
@@ -75,6 +80,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(RxTrayIcon, &QSystemTrayIcon::activated, this, &TfrmMain::RxTrayIconClick);
     ConnectWindowList();
     connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, this, &TfrmMain::RefreshIfShown);
+    fMessageCommands = new cMainMessageCommands(*this);
+    fFolderCommands = new cMainFolderCommands(*this);
+    fViewCommands = new cMainViewCommands(*this);
+    connect(this, &TfrmMain::NewMessageWindowRequested, fMessageCommands, &cMainMessageCommands::OpenNewMessageWindow);
     RefreshCommandStates();
 }
 
@@ -96,9 +105,9 @@ void TfrmMain::BuildCommands()
     QMenuBar *ToolBar1 = menuBar();
     ToolBar1->setObjectName(u"ToolBar1"_s);
     QMenu *file = ToolBar1->addMenu(tr("&File"));
-    // In the order of eCommandPlace.
-    const std::array<QWidget *, 6> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&View")),
-                                          ToolBar1->addMenu(tr("&Tools")), ToolBar1->addMenu(tr("&Help"))};
+    // In the order of eCommandPlace; pop-up items are placed by BuildPopups.
+    const std::array<QWidget *, 7> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&View")),
+                                          ToolBar1->addMenu(tr("&Tools")), ToolBar1->addMenu(tr("&Help")), nullptr};
     for (const cMainCommand &info : MainCommands())
         AddCommand(info, places.at(static_cast<std::size_t>(info.place)));
     file->addSeparator();
@@ -107,6 +116,36 @@ void TfrmMain::BuildCommands()
 
     if (auto *button = qobject_cast<QToolButton *>(tbMain->widgetForAction(Command(eMainCommand::tb_Windows))))
         button->setPopupMode(QToolButton::InstantPopup);
+    BuildPopups();
+}
+
+void TfrmMain::BuildPopups()
+{
+    for (ePopup popup : kPopups) {
+        auto *menu = new QMenu(this);
+        menu->setObjectName(QLatin1String(PopupName(popup)));
+        menu->setTitle(menu->objectName());
+        for (eMainCommand id : PopupCommands(popup)) {
+            if (id == eMainCommand::Count)
+                menu->addSeparator();
+            else
+                menu->addAction(Command(id));
+        }
+        connect(menu, &QMenu::aboutToShow, this, &TfrmMain::RefreshCommandStates);
+        fPopups.at(static_cast<std::size_t>(popup)) = menu;
+    }
+}
+
+QMenu *TfrmMain::Popup(ePopup popup) const
+{
+    return fPopups.at(static_cast<std::size_t>(popup));
+}
+
+void TfrmMain::WireOwnCommands()
+{
+    fMessageCommands->Wire();
+    fFolderCommands->Wire();
+    fViewCommands->Wire();
 }
 
 void TfrmMain::AddCommand(const cMainCommand &info, QWidget *place)
@@ -122,12 +161,13 @@ void TfrmMain::AddCommand(const cMainCommand &info, QWidget *place)
     action->setCheckable(info.checkable);
     if (info.rule == eCommandRule::WindowList)
         action->setMenu(popWins);
-    if (info.separatorBefore) {
+    if (place && info.separatorBefore) {
         auto *separator = new QAction(this);
         separator->setSeparator(true);
         place->addAction(separator);
     }
-    place->addAction(action);
+    if (place)
+        place->addAction(action);
     fCommands.at(static_cast<std::size_t>(info.id)) = {action, info.rule, false};
 }
 
@@ -143,6 +183,7 @@ void TfrmMain::BuildPanes()
     lstFolders->setHeaderHidden(true);
     lstFolders->setRootIsDecorated(false);
     lstFolders->setIconSize(QSize(20, 20));
+    lstFolders->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (eFolderKind kind : kFixedFolderKinds)
         AddFolderItem(FolderName(kind), kind);
     connect(lstFolders, &QTreeWidget::currentItemChanged, this, &TfrmMain::lstFoldersChange);
@@ -161,25 +202,16 @@ void TfrmMain::BuildPanes()
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(spltContacts);
 
-    lstMsgs = new QTreeWidget;
+    lstMsgs = new cMessageList;
     lstMsgs->setObjectName(u"lstMsgs"_s);
-    lstMsgs->setHeader(new cMsgListHeader(MsgColumn::Attachment, AttachmentIcon(), lstMsgs));
-    lstMsgs->setColumnCount(MsgColumn::Count);
-    lstMsgs->setHeaderLabels(MessageListCaptions(eFolderKind::Inbox));
-    lstMsgs->header()->setSectionResizeMode(MsgColumn::Attachment, QHeaderView::Fixed);
-    lstMsgs->header()->setMinimumSectionSize(kAttachmentColumnWidth);
-    lstMsgs->setRootIsDecorated(false);
-    lstMsgs->setUniformRowHeights(true);
-    lstMsgs->setAllColumnsShowFocus(true);
-    lstMsgs->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lstMsgs->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lstMsgs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(lstMsgs->header(), &QHeaderView::sectionClicked, this, &TfrmMain::lstMsgsHeaderClick);
     connect(lstMsgs, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::lstMsgsChange);
     connect(lstMsgs, &QTreeWidget::itemClicked, this, &TfrmMain::lstMsgsClick);
 
     htmlView = new cPreviewBrowser;
     htmlView->setObjectName(u"htmlView"_s);
     connect(htmlView, &QTextBrowser::anchorClicked, this, &TfrmMain::htmlViewLinkClick);
+    connect(htmlView, &QTextBrowser::selectionChanged, this, &TfrmMain::RefreshCommandStates);
     spltHorizontal = new QSplitter(Qt::Vertical);
     spltHorizontal->setObjectName(u"spltHorizontal"_s);
     spltHorizontal->addWidget(lstMsgs);
@@ -194,6 +226,7 @@ void TfrmMain::BuildPanes()
     lstAttachments->setIconSize(QSize(16, 16));
     lstAttachments->setMaximumHeight(44);
     lstAttachments->hide();
+    connect(lstAttachments, &QListWidget::itemSelectionChanged, this, &TfrmMain::RefreshCommandStates);
     pnlRight = new QWidget;
     pnlRight->setObjectName(u"pnlRight"_s);
     auto *right = new QVBoxLayout(pnlRight);
@@ -283,8 +316,21 @@ void TfrmMain::RefreshCommandStates()
     const bool messageSelected = SelectedEntry() != nullptr;
     for (const cCommand &command : fCommands)
         if (command.rule != eCommandRule::WindowList)
-            command.action->setEnabled(command.wired
-                                       && (messageSelected || command.rule != eCommandRule::NeedsMessage));
+            command.action->setEnabled(command.wired && CommandUsable(command.rule, messageSelected));
+}
+
+bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
+{
+    switch (rule) {
+    case eCommandRule::NeedsMessage: return messageSelected;
+    case eCommandRule::UserFolder:
+        return lstFolders->currentItem() && cFolderStore::FolderKind(ShownFolder()) == eFolderKind::User;
+    case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
+    case eCommandRule::Attachment: return !lstAttachments->selectedItems().isEmpty();
+    case eCommandRule::Wired:
+    case eCommandRule::WindowList: break;
+    }
+    return true;
 }
 
 bool TfrmMain::FormCreate(const cCreateSteps &steps)
@@ -292,6 +338,7 @@ bool TfrmMain::FormCreate(const cCreateSteps &steps)
     ApplyPreviewFont();
     ApplyCheckTimer();
     ApplyWindowSettings(cMainWndSettings::Read());
+    lstMsgs->SetSort(cMsgListSort::Read());
     if (!steps.PrepareStorage || !steps.PrepareStorage())
         return false;
     fAccountsExist = steps.AccountsExist;
@@ -419,10 +466,34 @@ void TfrmMain::ShowNewMailTree()
     LoadMessageList(FolderName(eFolderKind::Inbox));
 }
 
-void TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
+QTreeWidgetItem *TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
 {
-    auto *item = new QTreeWidgetItem(lstFolders, {folder});
+    // Made whole before it joins the tree, which reports every change of a member as an edit.
+    auto *item = new QTreeWidgetItem({folder});
     item->setIcon(0, FolderIcon(kind));
+    SetFolderItemName(item, folder);
+    if (kind == eFolderKind::User)
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
+    lstFolders->addTopLevelItem(item);
+    return item;
+}
+
+QStringList TfrmMain::FolderNames() const
+{
+    QStringList names;
+    for (int row = 0; row < lstFolders->topLevelItemCount(); ++row)
+        names.append(FolderItemName(lstFolders->topLevelItem(row)));
+    return names;
+}
+
+QString TfrmMain::FolderItemName(const QTreeWidgetItem *item)
+{
+    return item->data(0, kFolderNameRole).toString();
+}
+
+void TfrmMain::SetFolderItemName(QTreeWidgetItem *item, const QString &folder)
+{
+    item->setData(0, kFolderNameRole, folder);
 }
 
 void TfrmMain::SelectFolder(const QString &folder)
@@ -434,14 +505,14 @@ void TfrmMain::SelectFolder(const QString &folder)
 
 void TfrmMain::lstFoldersChange()
 {
-    if (const QTreeWidgetItem *item = lstFolders->currentItem())
-        LoadMessageList(item->text(0));
+    if (lstFolders->currentItem())
+        LoadMessageList(ShownFolder());
 }
 
 QString TfrmMain::ShownFolder() const
 {
     const QTreeWidgetItem *item = lstFolders->currentItem();
-    return item ? item->text(0) : QString();
+    return item ? FolderItemName(item) : QString();
 }
 
 void TfrmMain::RefreshIfShown(const QString &folder)
@@ -458,7 +529,7 @@ void TfrmMain::RefreshMessageList()
 QTreeWidgetItem *TfrmMain::NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const
 {
     const cMessageEntry entry = MessageListEntry(header, folder);
-    auto *item = new QTreeWidgetItem(entry.texts);
+    auto *item = new cMsgListEntry(entry.texts, DateTimeSortKey(entry.texts.at(MsgColumn::DateTime)));
     item->setData(0, kPathRole, path);
     item->setData(0, kReadIconRole, entry.readIcon);
     item->setTextAlignment(MsgColumn::Attachment, Qt::AlignCenter);
@@ -470,6 +541,11 @@ void TfrmMain::SetEntryIcon(QTreeWidgetItem *entry, int icon) const
 {
     entry->setData(0, kIconRole, icon);
     entry->setIcon(0, fMsgImages.value(icon));
+}
+
+void TfrmMain::ShowReadMark(QTreeWidgetItem *entry, bool read) const
+{
+    SetEntryIcon(entry, read ? entry->data(0, kReadIconRole).toInt() : int(MsgImage::Unread));
 }
 
 QString TfrmMain::EntryPath(const QTreeWidgetItem *entry)
@@ -495,9 +571,10 @@ void TfrmMain::LoadMessageList(const QString &folder)
         for (const cListedMessage &message : cFolderStore::ListFolder(folder))
             entries.append(NewEntry(message.path, message.header, kind));
         lstMsgs->addTopLevelItems(entries);
+        lstMsgs->ApplySort();
         ShowMessageCount();
         if (!entries.isEmpty())
-            lstMsgs->setCurrentItem(entries.first());
+            lstMsgs->setCurrentItem(lstMsgs->topLevelItem(0));
         fLoading = false;
     }
     // The first entry is shown, not chosen: it stays unread until the user selects it.
@@ -514,10 +591,34 @@ bool TfrmMain::InsertInboxMessage(const QString &path, const cMailMessage &recor
     if (ShownFolder() != FolderName(eFolderKind::Inbox))
         return false;
     fLoading = true;
-    lstMsgs->insertTopLevelItem(0, NewEntry(path, record, eFolderKind::Inbox));
+    QTreeWidgetItem *entry = NewEntry(path, record, eFolderKind::Inbox);
+    lstMsgs->insertTopLevelItem(lstMsgs->SortedRowFor(entry), entry);
     fLoading = false;
     ShowMessageCount();
     return true;
+}
+
+void TfrmMain::lstMsgsHeaderClick(int column)
+{
+    if (const cResult written = lstMsgs->SortByColumn(column).Write(); !written)
+        SetStatusText(1, written.text());
+}
+
+QStringList TfrmMain::SelectedMessagePaths() const
+{
+    QStringList paths;
+    for (const QTreeWidgetItem *entry : lstMsgs->SelectedEntries())
+        paths.append(EntryPath(entry));
+    return paths;
+}
+
+void TfrmMain::TakeOutEntries(const QStringList &paths)
+{
+    fLoading = true;
+    lstMsgs->TakeOut(paths);
+    fLoading = false;
+    ShowMessageCount();
+    ShowSelection(true);
 }
 
 QTreeWidgetItem *TfrmMain::SelectedEntry() const
@@ -613,7 +714,7 @@ void TfrmMain::tmrReadUnreadTimer()
     if (!entry || EntryIcon(entry) != MsgImage::Unread)
         return;
     if (const cResult marked = cFolderStore::MarkRead(EntryPath(entry), true))
-        SetEntryIcon(entry, entry->data(0, kReadIconRole).toInt());
+        ShowReadMark(entry, true);
     else
         SetStatusText(1, marked.text());
 }
@@ -693,9 +794,7 @@ void TfrmMain::HideContactsPane()
 
 void TfrmMain::NewMessageTo(const QString &to)
 {
-    cNewMessageRequest request;
-    request.to = to;
-    emit NewMessageWindowRequested(request);
+    fMessageCommands->OpenComposerFor({.isNew = true, .to = to});
 }
 
 QString TfrmMain::SelectedMessagePath() const

@@ -13,6 +13,7 @@
 #include "ui/main/cNewMessageRequest.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainWindowSettings.h"
+#include "ui/main/cMessageList.h"
 
 #include <QIcon>
 #include <QList>
@@ -31,6 +32,9 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class cMainFolderCommands;
+class cMainMessageCommands;
+class cMainViewCommands;
 class cMenuItem;
 class cPreviewBrowser;
 class cStatusPanel;
@@ -38,6 +42,11 @@ class cStatusPanel;
 class TfrmMain : public QMainWindow
 {
     Q_OBJECT
+    // The window's own commands work on its lists and panes; they live beside it.
+    friend class cMainFolderCommands;
+    friend class cMainMessageCommands;
+    friend class cMainViewCommands;
+
 public:
     // What start-up brings from outside the window: preparing the mail storage (with the
     // first-run prompt), the default mail client check, and asking the account store whether
@@ -94,6 +103,13 @@ public:
     void NewMessageTo(const QString &to);
     // The message file of the selected (focused) entry; empty with no selection.
     QString SelectedMessagePath() const;
+    // The message files of every selected entry, in list order.
+    QStringList SelectedMessagePaths() const;
+
+    // Makes the commands the window carries out itself work: messages, folders, views, the
+    // pop-up menus, the tray menu and the keyboard. Those of other parts are wired by them.
+    void WireOwnCommands();
+    QMenu *Popup(ePopup popup) const;
 
     // Makes a menu or toolbar command work; until then it stays disabled. Commands that act
     // on a message are enabled only while one is selected.
@@ -106,6 +122,8 @@ public:
     // The message file an entry of lstMsgs stands for, and its image number.
     static QString EntryPath(const QTreeWidgetItem *entry);
     static int EntryIcon(const QTreeWidgetItem *entry);
+    // The folder an item of lstFolders stands for (its caption may be in editing).
+    static QString FolderItemName(const QTreeWidgetItem *item);
 
 signals:
     void MailCheckRequested(); // periodic, unattended, all accounts
@@ -129,6 +147,7 @@ private slots:
     void tmrShowNewMsgWindowTimer();
     void htmlViewLinkClick(const QUrl &url);
     void AddWindowListItem(cMenuItem *item, const QIcon &formIcon);
+    void lstMsgsHeaderClick(int column);
 
 private:
     struct cCommand
@@ -142,6 +161,7 @@ private:
     void FormCloseQuery();
 
     void BuildCommands();
+    void BuildPopups();
     void BuildPanes();
     void BuildStatusBar();
     void BuildTimers();
@@ -152,11 +172,19 @@ private:
 
     void ApplyWindowSettings(const cMainWndSettings &settings);
     cMainWndSettings CurrentWindowSettings() const;
-    void AddFolderItem(const QString &folder, eFolderKind kind);
+    QTreeWidgetItem *AddFolderItem(const QString &folder, eFolderKind kind);
+    QStringList FolderNames() const;
+    static void SetFolderItemName(QTreeWidgetItem *item, const QString &folder);
     void SelectFolder(const QString &folder);
     QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const;
     QTreeWidgetItem *SelectedEntry() const;
+    // Takes the entries out of the list and selects the one now at the place of the first of
+    // them, or the last one when fewer remain.
+    void TakeOutEntries(const QStringList &paths);
+    bool CommandUsable(eCommandRule rule, bool messageSelected) const;
     void SetEntryIcon(QTreeWidgetItem *entry, int icon) const;
+    // Read: the image the preview noted (HTML or plain); unread: the unread image.
+    void ShowReadMark(QTreeWidgetItem *entry, bool read) const;
     // The preview update; only a selection the user made starts the read timer.
     void ShowSelection(bool byUser);
     void StartReadTimer();
@@ -177,7 +205,7 @@ private:
     QListWidget *lstContacts = nullptr;
     QWidget *pnlRight = nullptr;
     QSplitter *spltHorizontal = nullptr;
-    QTreeWidget *lstMsgs = nullptr;
+    cMessageList *lstMsgs = nullptr;
     cPreviewBrowser *htmlView = nullptr;
     QListWidget *lstAttachments = nullptr;
 
@@ -193,6 +221,10 @@ private:
     QTimer *tmrReadUnread = nullptr;
 
     std::array<cCommand, static_cast<std::size_t>(eMainCommand::Count)> fCommands;
+    std::array<QMenu *, std::size(kPopups)> fPopups{};
+    cMainMessageCommands *fMessageCommands = nullptr;
+    cMainFolderCommands *fFolderCommands = nullptr;
+    cMainViewCommands *fViewCommands = nullptr;
     std::function<bool()> fAccountsExist;
     bool fLoading = false;
     int fContactPaneHeight = 0;

@@ -1,0 +1,41 @@
+#pragma once
+// A private mailbox and a main window whose own commands are wired, for the tests that drive
+// the window's commands; a test class derives from it beside QObject.
+#include "UiFixture.h"
+
+#include "ui/main/unitMain.h"
+
+#include <QAction>
+#include <QTreeWidget>
+#include <memory>
+
+class cMainWindowCase
+{
+public:
+    std::unique_ptr<cUiFixture> fx;
+    std::unique_ptr<TfrmMain> fWindow;
+
+    [[nodiscard]] bool begin()
+    {
+        fx = std::make_unique<cUiFixture>();
+        return fx->initStorage();
+    }
+    void end()
+    {
+        fWindow.reset();
+        fx.reset();
+    }
+    [[nodiscard]] bool open()
+    {
+        fWindow = std::make_unique<TfrmMain>();
+        fWindow->WireOwnCommands();
+        return fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }});
+    }
+    QTreeWidget *list() const { return fWindow->findChild<QTreeWidget *>(u"lstMsgs"_s); }
+    QTreeWidget *folders() const { return fWindow->findChild<QTreeWidget *>(u"lstFolders"_s); }
+    QTreeWidgetItem *folderItem(const QString &name) const
+    {
+        return folders()->findItems(name, Qt::MatchExactly).value(0);
+    }
+    void trigger(eMainCommand id) const { fWindow->Command(id)->trigger(); }
+};

@@ -1,0 +1,159 @@
+#include "ui/main/MainFolderCommands.h"
+
+#include "storage/cFolderStore.h"
+#include "ui/main/MainMessageCommands.h"
+#include "ui/main/cMessageList.h"
+#include "ui/main/unitCreateFolder.h"
+#include "ui/main/unitMain.h"
+#include "ui/small/unitEmptyTrash.h"
+#include "ui/wndlist/DialogParts.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMessageBox>
+#include <QTreeWidget>
+
+namespace {
+
+QString folderNameOf(const QTreeWidgetItem *item)
+{
+    return item ? TfrmMain::FolderItemName(item) : QString();
+}
+
+bool isUserFolder(const QTreeWidgetItem *item)
+{
+    return item && cFolderStore::FolderKind(folderNameOf(item)) == eFolderKind::User;
+}
+
+} // namespace
+
+cMainFolderCommands::cMainFolderCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+
+void cMainFolderCommands::Wire()
+{
+    using enum eMainCommand;
+    fWindow.WireCommand(mnuFile_Folder_New, [this] { NewFolder(); });
+    for (eMainCommand id : {mnuFile_Folder_Rename, popFolders_Rename})
+        fWindow.WireCommand(id, [this] { StartRename(); });
+    for (eMainCommand id : {mnuFile_Folder_Delete, popFolders_Delete})
+        fWindow.WireCommand(id, [this] { DeleteFolder(); });
+    for (eMainCommand id : {mnuFile_Folder_Empty, popFolders_Empty})
+        fWindow.WireCommand(id, [this] { EmptyFolder(); });
+    fWindow.WireCommand(tbEmptyTrash, [this] { EmptyTrash(); });
+    connect(fWindow.lstFolders, &QTreeWidget::itemChanged, this, &cMainFolderCommands::FolderEdited);
+    fWindow.lstFolders->setAcceptDrops(true);
+    fWindow.lstFolders->viewport()->installEventFilter(this);
+}
+
+void cMainFolderCommands::NewFolder()
+{
+    TfrmCreateFolder dialog(&fWindow);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = dialog.FolderName();
+    if (const cResult created = cFolderStore::CreateFolder(name); !created) {
+        QMessageBox::critical(&fWindow, cFolderStore::CannotCreateFolderCaption, created.text());
+        return;
+    }
+    fWindow.AddFolderItem(name, eFolderKind::User);
+}
+
+void cMainFolderCommands::StartRename()
+{
+    if (QTreeWidgetItem *item = fWindow.lstFolders->currentItem(); isUserFolder(item))
+        fWindow.lstFolders->editItem(item);
+}
+
+void cMainFolderCommands::FolderEdited(QTreeWidgetItem *item)
+{
+    const QString oldName = folderNameOf(item);
+    const QString newName = item->text(0);
+    if (newName == oldName)
+        return;
+    if (const cResult renamed = cFolderStore::RenameFolder(oldName, newName); !renamed) {
+        item->setText(0, oldName);
+        QMessageBox::critical(&fWindow, cFolderStore::CannotRenameFolderCaption, renamed.text());
+        return;
+    }
+    TfrmMain::SetFolderItemName(item, newName);
+    // The entries name files under the old folder path.
+    if (item == fWindow.lstFolders->currentItem())
+        fWindow.LoadMessageList(newName);
+}
+
+void cMainFolderCommands::DeleteFolder()
+{
+    QTreeWidgetItem *item = fWindow.lstFolders->currentItem();
+    if (!isUserFolder(item)
+        || !AskYesNo(&fWindow, tr("Confirmation"),
+                     tr("All messages in this folder will be lost. Are you certain you wish to delete this folder?")))
+        return;
+    if (const cResult removed = cFolderStore::RemoveFolder(folderNameOf(item)); !removed) {
+        // Its messages may be gone even so.
+        fWindow.RefreshMessageList();
+        QMessageBox::critical(&fWindow, cFolderStore::CannotRemoveFolderCaption, removed.text());
+        return;
+    }
+    delete item;
+    fWindow.SelectFolder(FolderName(eFolderKind::Inbox));
+}
+
+void cMainFolderCommands::EmptyFolder()
+{
+    const QString folder = fWindow.ShownFolder();
+    if (folder.isEmpty()
+        || !AskYesNo(&fWindow, tr("Confirmation"),
+                     tr("All messages in this folder will be lost. Are you certain you wish to empty this folder?")))
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const cResult cleared = cFolderStore::ClearFolder(folder);
+    QApplication::restoreOverrideCursor();
+    // Listing again shows what is left, if anything could not be deleted.
+    fWindow.LoadMessageList(folder);
+    if (!cleared)
+        QMessageBox::warning(&fWindow, tr("Cannot empty the folder"), cleared.text());
+}
+
+void cMainFolderCommands::EmptyTrash()
+{
+    if (!TfrmEmptyTrash::ConfirmEmptyTrash(&fWindow))
+        return;
+    const QString trash = FolderName(eFolderKind::Trash);
+    const cResult cleared = cFolderStore::ClearFolder(trash);
+    cFolderStore::RefreshIfShown(trash);
+    if (!cleared)
+        QMessageBox::warning(&fWindow, tr("Cannot empty the folder"), cleared.text());
+}
+
+QString cMainFolderCommands::DropTarget(const QDropEvent *event) const
+{
+    if (cMessageList::DraggedPaths(event->mimeData()).isEmpty())
+        return {};
+    const QString folder = folderNameOf(fWindow.lstFolders->itemAt(event->position().toPoint()));
+    return folder == fWindow.ShownFolder() ? QString() : folder;
+}
+
+bool cMainFolderCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDropEvent *>(event);
+        drag->setAccepted(!DropTarget(drag).isEmpty());
+        if (drag->isAccepted())
+            drag->setDropAction(Qt::MoveAction);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QString folder = DropTarget(drop);
+        if (folder.isEmpty())
+            return true;
+        drop->setDropAction(Qt::MoveAction);
+        drop->accept();
+        fWindow.fMessageCommands->TransferSelectedTo(folder, true);
+        return true;
+    }
+    default: return QObject::eventFilter(watched, event);
+    }
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The main window's folder commands: create, rename in place, delete and empty a folder,
+// empty the Trash, and messages dragged from the list onto a folder of the tree. Only user
+// folders can be renamed or deleted; questions come before anything is lost.
+#include <QObject>
+
+class QTreeWidgetItem;
+class TfrmMain;
+
+class cMainFolderCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit cMainFolderCommands(TfrmMain &window);
+
+    void Wire();
+
+    void NewFolder();
+    void StartRename();
+    void DeleteFolder();
+    void EmptyFolder();
+    void EmptyTrash();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FolderEdited(QTreeWidgetItem *item);
+    // The folder a drag of messages from the list would go to at this point; empty where
+    // such a drop is not taken.
+    QString DropTarget(const class QDropEvent *event) const;
+
+    TfrmMain &fWindow;
+};

@@ -1,0 +1,204 @@
+#include "ui/main/MainMessageCommands.h"
+
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "storage/cSignatureStore.h"
+#include "ui/compose/unitMessageProps.h"
+#include "ui/compose/unitNewMessage.h"
+#include "ui/main/DisplayText.h"
+#include "ui/main/MainIcons.h"
+#include "ui/main/cPreviewBrowser.h"
+#include "ui/main/unitMain.h"
+#include "ui/main/unitSelectFolder.h"
+#include "ui/signatures/SignatureList.h"
+#include "ui/transfer/unitSendMail.h"
+
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+
+QStringList textLines(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+QStringList defaultSignature(const cComposerOptions &options)
+{
+    if (!options.autoInsertDefSig)
+        return {};
+    return textLines(SignatureText(cSignatureStore::DefaultSignatureName()));
+}
+
+cOriginalMessage originalOf(const QString &path, const cMailMessage &message)
+{
+    const QByteArray charset = DeclaredCharset(message.headerLines);
+    return {path, DisplayText(message.Subject, charset), DisplayText(message.From, charset),
+            DisplayText(message.ReplyAddress, charset), textLines(DisplayBody(message.body, charset))};
+}
+
+} // namespace
+
+cMainMessageCommands::cMainMessageCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+
+void cMainMessageCommands::Wire()
+{
+    using enum eMainCommand;
+    const auto composer = [this](eComposerCommand command) {
+        return [this, command] { OpenComposerFor(RequestFor(command)); };
+    };
+    for (eMainCommand id : {tb_NewMessage, mnuTools_NewMessage, popTray_NewMessage})
+        fWindow.WireCommand(id, composer(eComposerCommand::NewMessage));
+    for (eMainCommand id : {tb_Reply, mnuTools_Reply})
+        fWindow.WireCommand(id, composer(eComposerCommand::Reply));
+    fWindow.WireCommand(mnuTools_ReplyQuoted, composer(eComposerCommand::ReplyQuoted));
+    for (eMainCommand id : {mnuTools_Forward, popMsgs_Forward})
+        fWindow.WireCommand(id, composer(eComposerCommand::Forward));
+    fWindow.WireCommand(mnuTools_ForwardAsAttachment, composer(eComposerCommand::ForwardAsAttachment));
+    for (eMainCommand id : {tb_Delete, mnuTools_Delete})
+        fWindow.WireCommand(id, [this] { DeleteSelected(); });
+    fWindow.WireCommand(mnuFile_CopyTo, [this] { CopySelected(); });
+    fWindow.WireCommand(mnuFile_MoveTo, [this] { MoveSelected(); });
+    fWindow.WireCommand(popMsgs_MarkRead, [this] { MarkSelected(true); });
+    fWindow.WireCommand(popMsgs_MarkUnread, [this] { MarkSelected(false); });
+    fWindow.WireCommand(popMsgs_SendNow, [this] { SendSelectedNow(); });
+    fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
+    fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
+    connect(fWindow.lstMsgs, &QTreeWidget::itemDoubleClicked, this, &cMainMessageCommands::OpenDraft);
+}
+
+TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
+{
+    const cComposerOptions options = cComposerOptions::Read();
+    cOriginalMessage original;
+    if (!request.isNew) {
+        const QString path = fWindow.SelectedMessagePath();
+        cMailMessage message;
+        if (const cResult read = message.ReadFile(path); !read) {
+            QMessageBox::warning(&fWindow, tr("Cannot open the message"), read.text());
+            return nullptr;
+        }
+        original = originalOf(path, message);
+    }
+    const cComposerDraft draft = ComposerDraft(request, options, original, defaultSignature(options));
+    auto *composer = new TfrmNewMessage(&fWindow);
+    composer->SetHeaderFields(draft.to, QString(), draft.subject);
+    composer->SetBody(draft.body);
+    for (const QString &attachment : draft.attachments)
+        composer->AddAttachment(attachment);
+    composer->show();
+    composer->FocusField(draft.focus);
+    composer->raise();
+    composer->activateWindow();
+    return composer;
+}
+
+void cMainMessageCommands::OpenNewMessageWindow(const cNewMessageRequest &request)
+{
+    auto *composer = new TfrmNewMessage(&fWindow);
+    composer->SetHeaderFields(request.to, request.cc, request.subject);
+    if (!request.body.isEmpty())
+        composer->SetBody(request.body.split(u'\n'));
+    composer->show();
+    composer->FocusField(request.to.isEmpty() ? eComposerField::To : eComposerField::Body);
+    composer->raise();
+    composer->activateWindow();
+}
+
+void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcome &outcome)
+{
+    if (!outcome.result)
+        QMessageBox::warning(&fWindow, caption, outcome.result.text());
+}
+
+void cMainMessageCommands::DeleteSelected()
+{
+    const cBatchOutcome outcome = cFolderStore::DeleteMessages(fWindow.SelectedMessagePaths(), fWindow.ShownFolder());
+    fWindow.TakeOutEntries(outcome.done);
+    ReportStop(tr("Cannot delete the message"), outcome);
+}
+
+void cMainMessageCommands::CopySelected()
+{
+    ChooseFolderAndTransfer(false);
+}
+
+void cMainMessageCommands::MoveSelected()
+{
+    ChooseFolderAndTransfer(true);
+}
+
+void cMainMessageCommands::ChooseFolderAndTransfer(bool move)
+{
+    using eAction = TfrmSelectFolder::eAction;
+    TfrmSelectFolder chooser(move ? eAction::Move : eAction::Copy, fWindow.FolderNames(), &fWindow);
+    if (chooser.exec() == QDialog::Accepted && !chooser.SelectedFolder().isEmpty())
+        TransferSelectedTo(chooser.SelectedFolder(), move);
+}
+
+void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
+{
+    const QString shown = fWindow.ShownFolder();
+    const cBatchOutcome outcome = cFolderStore::TransferMessages(fWindow.SelectedMessagePaths(), shown, folder, move);
+    // Into the folder shown, the list gains entries; otherwise a move only takes some out.
+    if (MailFolderPath(folder) == MailFolderPath(shown))
+        fWindow.LoadMessageList(shown);
+    else if (move)
+        fWindow.TakeOutEntries(outcome.done);
+    ReportStop(move ? tr("Cannot move the message") : tr("Cannot copy the message"), outcome);
+}
+
+void cMainMessageCommands::MarkSelected(bool read)
+{
+    fWindow.tmrReadUnread->stop();
+    const cBatchOutcome outcome = cFolderStore::MarkMessagesRead(fWindow.SelectedMessagePaths(), read);
+    const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
+    for (QTreeWidgetItem *entry : fWindow.lstMsgs->SelectedEntries())
+        if (marked.contains(TfrmMain::EntryPath(entry)))
+            fWindow.ShowReadMark(entry, read);
+    ReportStop(tr("Cannot mark the message"), outcome);
+}
+
+void cMainMessageCommands::SendSelectedNow()
+{
+    SendMessages(fWindow.SelectedMessagePaths(), &fWindow);
+}
+
+void cMainMessageCommands::ShowProperties()
+{
+    const QString path = fWindow.SelectedMessagePath();
+    if (path.isEmpty())
+        return;
+    TfrmMessageProps props(&fWindow);
+    QString error;
+    if (!props.Load(path, &error)) {
+        QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
+        return;
+    }
+    props.exec();
+}
+
+void cMainMessageCommands::PrintPreview()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, &fWindow);
+    if (dialog.exec() == QDialog::Accepted)
+        fWindow.htmlView->print(&printer);
+}
+
+void cMainMessageCommands::OpenDraft(QTreeWidgetItem *entry)
+{
+    if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || !entry)
+        return;
+    auto *composer = new TfrmNewMessage;
+    QString error;
+    if (!composer->LoadFromFile(TfrmMain::EntryPath(entry), &error)) {
+        delete composer;
+        QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
+        return;
+    }
+    composer->show();
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The main window's commands on messages: new message, reply and forward (composers filled
+// from ComposerDraft), delete, copy and move, read marks, send now, properties, print and
+// opening a draft of Unfinished. Every command acts on all selected messages where that makes
+// sense; a failure midway stops the run, tells which message failed, and keeps what was done.
+#include "ui/main/ComposerDraft.h"
+#include "ui/main/cNewMessageRequest.h"
+
+#include <QObject>
+
+class QTreeWidgetItem;
+class TfrmMain;
+class TfrmNewMessage;
+struct cBatchOutcome;
+
+class cMainMessageCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit cMainMessageCommands(TfrmMain &window);
+
+    void Wire();
+
+    // A composer owned by the main window; null when the selected original cannot be read
+    // (the user was told why).
+    TfrmNewMessage *OpenComposerFor(const cComposerRequest &request);
+    // The command line's and a second instance's request: To and Subject only.
+    void OpenNewMessageWindow(const cNewMessageRequest &request);
+
+    void DeleteSelected();
+    void CopySelected();
+    void MoveSelected();
+    // Into the folder, every selected message; the list shows the result.
+    void TransferSelectedTo(const QString &folder, bool move);
+    void MarkSelected(bool read);
+    void SendSelectedNow();
+    void ShowProperties();
+    void PrintPreview();
+    void OpenDraft(QTreeWidgetItem *entry);
+
+private:
+    void ChooseFolderAndTransfer(bool move);
+    void ReportStop(const QString &caption, const cBatchOutcome &outcome);
+
+    TfrmMain &fWindow;
+};

@@ -1,0 +1,156 @@
+#include "ui/main/MainViewCommands.h"
+
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "storage/cOptions.h"
+#include "ui/main/MainMessageCommands.h"
+#include "ui/main/MainWindowRules.h"
+#include "ui/main/cPreviewBrowser.h"
+#include "ui/main/unitMain.h"
+#include "ui/signatures/unitSignatures.h"
+#include "ui/small/unitAbout.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QListWidget>
+#include <QMenu>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+cMainViewCommands::cMainViewCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+
+void cMainViewCommands::Wire()
+{
+    WireToggles();
+    WirePopups();
+    WireTray();
+    WireKeyboard();
+    fWindow.WireCommand(eMainCommand::mnuTools_Signatures, [this] { TfrmSignatures::ShowModal(&fWindow); });
+    fWindow.WireCommand(eMainCommand::mnuHelp_About, [this] { ShowAbout(); });
+}
+
+void cMainViewCommands::WireToggles()
+{
+    using enum eMainCommand;
+    const auto report = [this](const cResult &written) {
+        if (!written)
+            fWindow.SetStatusText(1, written.text());
+    };
+    fWindow.WireCommand(mnuView_StatusBar, [this, report] {
+        const bool shown = fWindow.Command(mnuView_StatusBar)->isChecked();
+        fWindow.statusBar()->setVisible(shown);
+        report(cOptions::write(Opt::MainWnd_SBVisible, shown));
+    });
+    fWindow.WireCommand(mnuView_ContactPane, [this, report] {
+        const bool shown = fWindow.Command(mnuView_ContactPane)->isChecked();
+        fWindow.lstContacts->setVisible(shown);
+        report(cOptions::write(Opt::MainWnd_ContactPaneVisible, shown));
+    });
+    fWindow.WireCommand(mnuView_Toolbar, [this, report] {
+        const bool expanded = fWindow.Command(mnuView_Toolbar)->isChecked();
+        fWindow.SetToolbarExpanded(expanded);
+        report(cOptions::write(Opt::MainWnd_ExpandedToolbar, expanded));
+    });
+}
+
+void cMainViewCommands::WirePopups()
+{
+    using enum eMainCommand;
+    fWindow.WireCommand(popMessage_Copy, [this] { fWindow.htmlView->copy(); });
+    fWindow.WireCommand(popMessage_SelectAll, [this] { fWindow.htmlView->selectAll(); });
+    fWindow.WireCommand(popMessage_Launch, [this] { LaunchSelection(); });
+    fWindow.WireCommand(popAttachment_Open, [this] { OpenAttachment(); });
+    fWindow.WireCommand(popAttachment_OpenFolder,
+                        [] { QDesktopServices::openUrl(QUrl::fromLocalFile(AttachmentsFolder())); });
+    connect(fWindow.lstAttachments, &QListWidget::itemDoubleClicked, this, &cMainViewCommands::OpenAttachment);
+    fWindow.Popup(ePopup::popMsgs)->setDefaultAction(fWindow.Command(popMsgs_SendNow));
+    fWindow.Popup(ePopup::popAttachment)->setDefaultAction(fWindow.Command(popAttachment_Open));
+
+    const auto popupOn = [this](QWidget *widget, auto show) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this, show);
+    };
+    popupOn(fWindow.lstMsgs, [this](const QPoint &pos) { ShowMessagePopup(pos); });
+    popupOn(fWindow.htmlView, [this](const QPoint &pos) { ShowPopup(ePopup::popMessage, fWindow.htmlView, pos); });
+    popupOn(fWindow.lstFolders, [this](const QPoint &pos) { ShowFolderPopup(pos); });
+    popupOn(fWindow.lstAttachments,
+            [this](const QPoint &pos) { ShowPopup(ePopup::popAttachment, fWindow.lstAttachments, pos); });
+}
+
+void cMainViewCommands::ShowPopup(ePopup popup, QWidget *widget, const QPoint &pos)
+{
+    // A list's pop-up opens at the point in its viewport, other widgets' at the point in them.
+    const auto *view = qobject_cast<QAbstractScrollArea *>(widget);
+    fWindow.Popup(popup)->popup((view ? view->viewport() : widget)->mapToGlobal(pos));
+}
+
+void cMainViewCommands::ShowMessagePopup(const QPoint &pos)
+{
+    if (!fWindow.SelectedEntry())
+        return;
+    const bool unsent = cFolderStore::FolderKind(fWindow.ShownFolder()) == eFolderKind::Unsent;
+    fWindow.Command(eMainCommand::popMsgs_SendNow)->setVisible(unsent);
+    ShowPopup(ePopup::popMsgs, fWindow.lstMsgs, pos);
+}
+
+void cMainViewCommands::ShowFolderPopup(const QPoint &pos)
+{
+    if (QTreeWidgetItem *item = fWindow.lstFolders->itemAt(pos))
+        fWindow.lstFolders->setCurrentItem(item);
+    ShowPopup(ePopup::popFolders, fWindow.lstFolders, pos);
+}
+
+void cMainViewCommands::WireTray()
+{
+    using enum eMainCommand;
+    fWindow.WireCommand(popTray_Show, [this] { fWindow.RxTrayIconClick(QSystemTrayIcon::Trigger); });
+    // The tray offers commands of the window; each works as far as the command itself does.
+    const std::pair<eMainCommand, eMainCommand> forwarded[] = {
+        {popTray_AddressBook, tb_AddressBook}, {popTray_CheckMail, TB_Receive}, {popTray_SendUnsent, mnuTools_SendUnsent}};
+    for (const auto &[item, command] : forwarded)
+        fWindow.WireCommand(item, [this, command] { fWindow.Command(command)->trigger(); });
+    fWindow.WireCommand(popTray_Close, [this] { fWindow.close(); });
+    QMenu *popTray = fWindow.Popup(ePopup::popTray);
+    popTray->setDefaultAction(fWindow.Command(popTray_Show));
+    fWindow.RxTrayIcon->setContextMenu(popTray);
+}
+
+void cMainViewCommands::WireKeyboard()
+{
+    const auto withMessage = [this](const QKeySequence &keys, auto act) {
+        auto *shortcut = new QShortcut(keys, &fWindow);
+        connect(shortcut, &QShortcut::activated, this, [this, act] {
+            if (fWindow.SelectedEntry())
+                act();
+        });
+    };
+    const auto properties = [this] { fWindow.Command(eMainCommand::popMsgs_Properties)->trigger(); };
+    withMessage(QKeySequence(Qt::ALT | Qt::Key_Return), properties);
+    withMessage(QKeySequence(Qt::ALT | Qt::Key_Enter), properties);
+    withMessage(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { fWindow.htmlView->copy(); });
+}
+
+void cMainViewCommands::LaunchSelection()
+{
+    const QString text = fWindow.htmlView->textCursor().selectedText().trimmed();
+    const QUrl url = QUrl::fromUserInput(text);
+    if (IsOpenableLink(url))
+        QDesktopServices::openUrl(url);
+    else
+        fWindow.SetStatusText(1, tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(text));
+}
+
+void cMainViewCommands::OpenAttachment()
+{
+    if (const QListWidgetItem *item = fWindow.lstAttachments->currentItem(); item && item->isSelected())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(item->text()));
+}
+
+void cMainViewCommands::ShowAbout()
+{
+    TfrmAbout about(&fWindow, [this](const QString &to, const QString &subject) {
+        fWindow.fMessageCommands->OpenNewMessageWindow({.to = to, .subject = subject});
+    });
+    about.exec();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The rest of the main window's own commands: the view toggles, the pop-up menus and the
+// tray menu, the keyboard, the preview's selection (copy, launch as a link), attachments,
+// signatures and the about box.
+#include "ui/main/MainCommands.h"
+
+#include <QObject>
+
+class QPoint;
+class QWidget;
+class TfrmMain;
+
+class cMainViewCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit cMainViewCommands(TfrmMain &window);
+
+    void Wire();
+
+    // Opens the preview's selected text with the desktop when it is a web, mail or news
+    // address; anything else (a local file, a program) is not opened, and the status bar
+    // says so.
+    void LaunchSelection();
+    void OpenAttachment();
+
+private:
+    void WireToggles();
+    void WirePopups();
+    void WireTray();
+    void WireKeyboard();
+    void ShowPopup(ePopup popup, QWidget *widget, const QPoint &pos);
+    void ShowMessagePopup(const QPoint &pos);
+    void ShowFolderPopup(const QPoint &pos);
+    void ShowAbout();
+
+    TfrmMain &fWindow;
+};
