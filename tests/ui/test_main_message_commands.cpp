@@ -238,9 +238,12 @@ private slots:
         QCOMPARE(field("edtTo")->text(), u"bo@example.org"_s);
         QCOMPARE(composer()->focusWidget()->objectName(), u"rtfMain"_s);
 
-        window().RequestNewMessageWindow(u"cy@example.org"_s, u"Hi"_s);
+        window().RequestNewMessageWindow(
+            {.to = u"cy@example.org"_s, .subject = u"Hi"_s, .cc = u"dee@example.org"_s, .body = u"one\ntwo"_s});
         QTRY_COMPARE(field("edtTo")->text(), u"cy@example.org"_s);
         QCOMPARE(field("edtSubject")->text(), u"Hi"_s);
+        QCOMPARE(field("edtCC")->text(), u"dee@example.org"_s);
+        QCOMPARE(composer()->BodyLines(), (QStringList{u"one"_s, u"two"_s}));
     }
 
     void sortingFollowsTheHeaderAndIsKeptAcrossARestart()

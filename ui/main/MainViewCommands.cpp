@@ -150,7 +150,7 @@ void cMainViewCommands::OpenAttachment()
 void cMainViewCommands::ShowAbout()
 {
     TfrmAbout about(&fWindow, [this](const QString &to, const QString &subject) {
-        fWindow.fMessageCommands->OpenNewMessageWindow({.to = to, .subject = subject});
+        fWindow.fMessageCommands->OpenNewMessageWindow({.to = to, .subject = subject, .cc = {}, .body = {}});
     });
     about.exec();
 }
