@@ -105,7 +105,7 @@ cResult cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, 
 }
 
 cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder,
-                                         eDurability durability)
+                                         eDurability durability, const fBeforeFiling &beforeFiling)
 {
     cMailMessage record = RecordFor(msg, account, NowText());
     QStringList attachments;
@@ -116,6 +116,10 @@ cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &acco
     record.attachments = attachments;
     removeStaleTemporariesNow(MailFolderPath(folder));
     cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
+    if (path && beforeFiling) {
+        if (cResult noted = beforeFiling(path.value(), record.DateTime); !noted)
+            path = noted;
+    }
     if (path) {
         if (cResult written = record.WriteFile(path.value(), durability); !written)
             path = written;
