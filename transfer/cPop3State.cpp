@@ -7,7 +7,6 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QUrl>
 
 namespace {
 
@@ -15,14 +14,26 @@ const QByteArray kFirstLine = QByteArrayLiteral("Ravelin2 POP3 state 1");
 const QByteArray kMailboxKey = QByteArrayLiteral("mailbox ");
 const QByteArray kEndKey = QByteArrayLiteral("end ");
 // File names stay well inside the 255 bytes a name may have.
-constexpr qsizetype kLongestReadableName = 160;
+constexpr qsizetype kLongestReadableName = 120;
+constexpr qsizetype kHashChars = 16;
 
+bool plainInAFileName(QChar c)
+{
+    return (c.isLetterOrNumber() && c.unicode() < 0x80) || QStringLiteral("@._:-").contains(c);
+}
+
+// The mailbox as it reads; a name that had to be changed or cut gets a hash of the whole, so
+// two mailboxes never share a file.
 QString fileStem(const QString &mailbox)
 {
-    const QByteArray readable = QUrl::toPercentEncoding(mailbox, "@:");
-    if (readable.size() <= kLongestReadableName)
-        return QString::fromLatin1(readable);
-    return QString::fromLatin1(QCryptographicHash::hash(mailbox.toUtf8(), QCryptographicHash::Sha256).toHex());
+    QString readable = mailbox.left(kLongestReadableName);
+    for (QChar &c : readable)
+        if (!plainInAFileName(c))
+            c = QLatin1Char('_');
+    if (readable == mailbox)
+        return readable;
+    const QByteArray hash = QCryptographicHash::hash(mailbox.toUtf8(), QCryptographicHash::Sha256).toHex();
+    return readable + QLatin1Char('-') + QString::fromLatin1(hash.left(kHashChars));
 }
 
 qint64 now()
@@ -45,7 +56,6 @@ cPop3State::cPop3State(const QString &user, const QString &host, int port)
     const QString stem = ProgramFolder() + QStringLiteral("/Ravelin2 POP3 state ") + fileStem(fMailbox);
     fPath = stem + QStringLiteral(".txt");
     fJournalPath = stem + QStringLiteral(".journal");
-    fJournal.setFileName(fJournalPath);
 }
 
 std::optional<qint64> cPop3State::StoredAt(const QByteArray &uid) const
@@ -82,8 +92,7 @@ cResult cPop3State::Parse(const QByteArray &text)
         return cResult::Failed(eFailure::Format,
                                QStringLiteral("The record of fetched messages \"%1\" is damaged (line %2); it is rebuilt, "
                                               "and messages left on the server may be fetched again.")
-                                   .arg(fPath)
-                                   .arg(line + 1));
+                                   .arg(fPath, QString::number(line + 1)));
     };
     if (lines.value(0) != kFirstLine)
         return damaged(0);
@@ -128,16 +137,20 @@ void cPop3State::Recover()
 
 cResult cPop3State::Filing(const QByteArray &uid, const QString &path, const QByteArray &mark)
 {
-    if (!fJournal.isOpen() && !fJournal.open(QIODevice::Append | QIODevice::Unbuffered, kPrivateFileMode))
-        return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot write the journal \"%1\": %2")
-                                                         .arg(fJournalPath, fJournal.errorString()));
+    if (!fJournal) {
+        auto journal = std::make_unique<QFile>(fJournalPath);
+        if (!journal->open(QIODevice::Append | QIODevice::Unbuffered, kPrivateFileMode))
+            return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot write the journal \"%1\": %2")
+                                                             .arg(fJournalPath, journal->errorString()));
+        fJournal = std::move(journal);
+    }
     // One write per line: a kill leaves whole lines or a cut last one, never a mix.
     const QByteArray line = uid + ' ' + QByteArray::number(now()) + ' ' + path.toUtf8().toPercentEncoding() + ' '
                             + mark.toPercentEncoding() + '\n';
-    if (fJournal.write(line) == line.size())
+    if (fJournal->write(line) == line.size())
         return cResult::Ok();
     return cResult::Failed(eFailure::FileSystem,
-                           QStringLiteral("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal.errorString()));
+                           QStringLiteral("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
 }
 
 void cPop3State::Record(const QByteArray &uid)
@@ -171,7 +184,7 @@ cResult cPop3State::Save()
     if (cResult written = WriteFileAtomically(fPath, Text()); !written)
         return written;
     fChanged = false;
-    fJournal.close();
+    fJournal.reset();
     if (QFile::exists(fJournalPath) && !QFile::remove(fJournalPath))
         return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot clear the journal \"%1\".").arg(fJournalPath));
     return cResult::Ok();

@@ -17,6 +17,7 @@
 #include <QSet>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class cPop3State
@@ -54,6 +55,7 @@ private:
     QString fPath;
     QString fJournalPath;
     QHash<QByteArray, qint64> fStored;
-    QFile fJournal;
+    // Open from the first Filing to the next Save.
+    std::unique_ptr<QFile> fJournal;
     bool fChanged = false;
 };
