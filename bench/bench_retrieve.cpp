@@ -1,33 +1,16 @@
 // Receiving a 100 MB message over loopback: time, and the peak memory of the receive step and
 // of the whole retrieval (receive and parse), each against the message size (goal: under 2x).
 #include "LargeMessage.h"
+#include "PeakMemory.h"
 
 #include "mailproto/TVrxPOP.h"
 #include "tests/mailproto/ScriptedServer.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
-
 namespace {
 
 constexpr qsizetype MessageBytes = 100 * 1024 * 1024;
-
-// Peak resident size since the last reset, in bytes (Linux: VmHWM, reset by clear_refs 5).
-qint64 PeakResident()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stoll(line.substr(6)) * 1024;
-    return 0;
-}
-
-void ResetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
 
 void RetrieveLargeMessage(benchmark::State &state)
 {

@@ -3,6 +3,7 @@
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxMessageParser.h"
 #include "storage/MailStorage.h"
+#include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
 #include "transfer/cAccountStore.h"
@@ -32,6 +33,22 @@ QString text(const QByteArray &bytes)
     return printable(QString::fromUtf8(bytes));
 }
 
+// A line of a message's text: tabs stay, other control characters print as "?".
+QString textLine(const QByteArray &line)
+{
+    QStringList pieces = QString::fromUtf8(line).split(QLatin1Char('\t'));
+    for (QString &piece : pieces)
+        piece = printable(piece);
+    return pieces.join(QLatin1Char('\t'));
+}
+
+QString sender(const cMailMessage &m)
+{
+    if (m.ReplyAddress.isEmpty() || m.From == m.ReplyAddress)
+        return text(m.From.isEmpty() ? m.ReplyAddress : m.From);
+    return text(m.From) + QStringLiteral(" <") + text(m.ReplyAddress) + QLatin1Char('>');
+}
+
 // "host" or "host:port" into an account's server and port text.
 void splitServer(const QString &value, QString *host, QString *port)
 {
@@ -50,6 +67,7 @@ QString cCliCommands::Usage()
                           "  send-unsent                      send every message of Unsent through the default account\n"
                           "  list FOLDER                      one line per message: file, from, subject, date (tab-separated)\n"
                           "  import FILE... [--folder NAME]   store RFC 822 message files as received mail (default folder Inbox)\n"
+                          "  show FILE                        print a stored message (.qrz): its decoded headers, text and attachments\n"
                           "  add-account NAME --email ADDRESS --smtp HOST[:PORT] --pop3 HOST[:PORT] --user USER --password PASSWORD\n"
                           "              [--name DISPLAY-NAME] [--default] [--leave-mail-on-server [--remove-after-days N]]\n"
                           "                                   write (or overwrite) an account\n"
@@ -78,6 +96,8 @@ int cCliCommands::Run(const QStringList &arguments)
         }
         return files.isEmpty() ? Misuse(QStringLiteral("import needs at least one file.")) : Import(files, folder);
     }
+    if (command == QLatin1String("show"))
+        return rest.size() == 1 ? Show(rest.first()) : Misuse(QStringLiteral("show needs exactly one message file."));
     if (command == QLatin1String("add-account"))
         return AddAccount(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
@@ -259,4 +279,23 @@ int cCliCommands::AddAccount(const QStringList &arguments)
         return 0;
     fErr << "ravelin-cli: " << written.text() << "\n";
     return 1;
+}
+
+int cCliCommands::Show(const QString &file)
+{
+    cMailMessage m;
+    if (const cResult read = m.ReadFile(file); !read) {
+        fErr << "ravelin-cli: " << read.text() << "\n";
+        return 1;
+    }
+    const QByteArray date = HeaderField(m.headerLines, "Date");
+    fOut << "From: " << sender(m) << '\n' << "To: " << text(m.To) << '\n';
+    if (!m.CC.isEmpty())
+        fOut << "CC: " << text(m.CC) << '\n';
+    fOut << "Date: " << text(date.isEmpty() ? m.DateTime : date) << '\n' << "Subject: " << text(m.Subject) << "\n\n";
+    for (const QByteArray &line : m.body)
+        fOut << textLine(line) << '\n';
+    for (const QString &attachment : m.attachments)
+        fOut << "Attachment: " << printable(attachment) << '\n';
+    return 0;
 }

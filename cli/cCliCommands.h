@@ -16,6 +16,7 @@ public:
     int SendUnsent();
     int List(const QString &folder);
     int Import(const QStringList &files, const QString &folder);
+    int Show(const QString &file);
     int AddAccount(const QStringList &arguments);
 
     static QString Usage();

@@ -38,6 +38,24 @@ void TVrxLines::Unstuff(QList<QByteArray> &lines)
             line.remove(0, 1);
 }
 
+QByteArray TVrxLines::UnstuffedMessage(const QByteArray &reply)
+{
+    if (!reply.startsWith('.') && !reply.contains("\n."))
+        return reply;
+    QByteArray message;
+    message.reserve(reply.size());
+    qsizetype start = 0;
+    while (start < reply.size()) {
+        qsizetype end = reply.indexOf('\n', start);
+        end = end < 0 ? reply.size() : end + 1;
+        const bool stuffed = reply.at(start) == '.' && end - start > 1 && reply.at(start + 1) != '\r'
+            && reply.at(start + 1) != '\n';
+        message.append(reply.constData() + start + (stuffed ? 1 : 0), end - start - (stuffed ? 1 : 0));
+        start = end;
+    }
+    return message;
+}
+
 QByteArray TVrxLines::SingleLine(QByteArray value)
 {
     return value.replace('\r', ' ').replace('\n', ' ');

@@ -373,5 +373,6 @@ std::unique_ptr<TVrxMsg> TVrxMessageParser::Parse(const QByteArray &message, Stu
     const QByteArray source = message;
     auto msg = Reading(*this, source, stuffing == Stuffing::Pop3).Message();
     TakeOwnership(*msg, ByteRange(source));
+    msg->Raw = stuffing == Stuffing::Pop3 ? TVrxLines::UnstuffedMessage(source) : source;
     return msg;
 }

@@ -30,4 +30,6 @@ public:
     QByteArray ContentType;
     TAttachedFiles AttachedFiles;
     QList<QByteArray> HeaderLines;
+    // The message's exact bytes (a POP3 reply's dots taken off), when it was parsed from them.
+    QByteArray Raw;
 };

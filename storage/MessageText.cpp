@@ -54,3 +54,24 @@ QByteArray NowText(const QDateTime &when, const QLocale &locale)
         time.prepend(QLatin1Char('0'));
     return (date + QLatin1Char(' ') + time).toUtf8();
 }
+
+QByteArray HeaderField(const QList<QByteArray> &headerLines, const QByteArray &name)
+{
+    const QByteArray key = name.toLower() + ':';
+    QByteArray value;
+    bool inside = false;
+    for (const QByteArray &line : headerLines) {
+        const bool continuation = line.startsWith(' ') || line.startsWith('\t');
+        if (inside && continuation) {
+            value += line;
+            continue;
+        }
+        if (inside)
+            break;
+        if (line.toLower().startsWith(key)) {
+            inside = true;
+            value = line.mid(key.size());
+        }
+    }
+    return value.trimmed();
+}

@@ -2,6 +2,7 @@
 
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
+#include "storage/cOriginalStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,6 +145,9 @@ cResult cFolderStore::ClearFolder(const QString &folder)
         cleared = fileSystemFailure(
             QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
     }
+    // Mail leaves for good only through the Trash; its kept originals go with it.
+    if (cleared && FolderKind(folder) == eFolderKind::Trash)
+        cOriginalStore::RemoveUnreferenced();
     return cleared;
 }
 

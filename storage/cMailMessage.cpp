@@ -158,6 +158,7 @@ void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
     DateTime = header.value("DateTime");
     Html = header.boolean("Html", false);
     Read = header.boolean("Read", false);
+    Original = header.value("Original");
     const QByteArray rawFrom = header.value("From");
     if (const auto split = SplitAddress(rawFrom)) {
         From = split->name;
@@ -217,6 +218,8 @@ QByteArray cMailMessage::FileText() const
     appendLine(text, "Priority=" + QByteArray::number(StoredPriority(Priority)));
     appendLine(text, "Attachments=" + joinAttachments(attachments));
     appendLine(text, Html ? "Html=1" : "Html=0");
+    if (!Original.isEmpty())
+        appendLine(text, "Original=" + Original);
     appendLine(text, openingLine(boundary));
     for (const QByteArray &line : headerLines)
         appendLine(text, line);

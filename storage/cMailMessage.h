@@ -24,6 +24,9 @@ public:
     QByteArray DateTime;
     bool Html = false;
     bool Read = false;
+    // The id of the received bytes kept in the original store (cOriginalStore); empty for
+    // typed mail and for messages stored before originals were kept. Older readers ignore it.
+    QByteArray Original;
     QList<QByteArray> headerLines;
     // Paths of the attachment files, any characters allowed. Read back absolute: a relative
     // stored path is taken in the attachments folder, and is empty when it would leave that

@@ -1,6 +1,9 @@
 #include "transfer/cIncomingStore.h"
 
 #include "mailproto/TVrxMsg.h"
+#include "mime/cMimeReader.h"
+#include "storage/cOriginalStore.h"
+#include "transfer/DecodedRecord.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/PrivateFiles.h"
@@ -80,10 +83,10 @@ cMailMessage cIncomingStore::RecordFor(const TVrxMsg &msg, const QString &accoun
     return record;
 }
 
-cResult cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, eDurability durability)
+cResult cIncomingStore::SaveParts(const QList<cNamedPart> &parts, QStringList *paths, eDurability durability)
 {
     const QString folder = AttachmentsFolder();
-    const int count = std::min(msg.AttachedFiles.Count(), kMaxAttachments);
+    const qsizetype count = std::min<qsizetype>(parts.size(), kMaxAttachments);
     if (count == 0)
         return cResult::Ok();
     if (!MakePrivatePath(folder))
@@ -91,12 +94,11 @@ cResult cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, 
                                QStringLiteral("Cannot create the attachments folder \"%1\".").arg(folder));
     removeStaleTemporariesNow(folder);
     cAttachmentNamer names(folder);
-    for (int i = 0; i < count; ++i) {
-        const TAttachedFile &item = msg.AttachedFiles.Items(i);
-        if (!item.Stream)
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!parts[i].data)
             return cResult::Failed(eFailure::Format, QStringLiteral("The attachment \"%1\" could not be decoded.")
-                                                         .arg(QString::fromUtf8(item.FileName)));
-        const cResultOf<QString> path = names.Save(item.FileName, *item.Stream, durability);
+                                                         .arg(QString::fromUtf8(parts[i].name)));
+        const cResultOf<QString> path = names.Save(parts[i].name, *parts[i].data, durability);
         if (!path)
             return path.result();
         paths->append(path.value());
@@ -104,12 +106,44 @@ cResult cIncomingStore::SaveAttachments(const TVrxMsg &msg, QStringList *paths, 
     return cResult::Ok();
 }
 
+QList<cIncomingStore::cNamedPart> cIncomingStore::PartsOf(const TVrxMsg &msg)
+{
+    QList<cNamedPart> parts;
+    for (int i = 0; i < msg.AttachedFiles.Count(); ++i)
+        parts.append({msg.AttachedFiles.Items(i).FileName, msg.AttachedFiles.Items(i).Stream});
+    return parts;
+}
+
+cResultOf<QList<cIncomingStore::cNamedPart>> cIncomingStore::Decode(const QByteArray &raw, cMailMessage &record,
+                                                                   eDurability durability)
+{
+    const cResultOf<QByteArray> original = cOriginalStore::Keep(raw, durability);
+    if (!original)
+        return original.result();
+    record.Original = original.value();
+    const cDecodedMail mail = cMimeReader::Read(raw);
+    TakeDecoded(mail, record);
+    record.Subject = capped(record.Subject);
+    record.From = capped(record.From);
+    record.To = capped(record.To);
+    record.CC = capped(record.CC);
+    QList<cNamedPart> parts;
+    for (const cDecodedPart &part : mail.attachments)
+        parts.append({PartFileName(part), part.data});
+    return parts;
+}
+
 cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder,
                                          eDurability durability, const fBeforeFiling &beforeFiling)
 {
     cMailMessage record = RecordFor(msg, account, NowText());
+    // Mail parsed from its bytes is decoded once, here, and its bytes are kept; a record made
+    // by hand keeps what the parser gave.
+    cResultOf<QList<cNamedPart>> parts = msg.Raw.isEmpty() ? PartsOf(msg) : Decode(msg.Raw, record, durability);
+    if (!parts)
+        return parts.result();
     QStringList attachments;
-    if (cResult saved = SaveAttachments(msg, &attachments, durability); !saved) {
+    if (cResult saved = SaveParts(parts.value(), &attachments, durability); !saved) {
         removeFiles(attachments);
         return saved;
     }

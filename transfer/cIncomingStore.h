@@ -1,14 +1,16 @@
 #pragma once
-// Files a received (parsed) message: its attachments into the attachments folder, then the
-// message file into a mail folder. Used by the get session and by `ravelin-cli import`, so
+// Files a received (parsed) message: its original bytes into the original store, its decoded
+// attachments into the attachments folder, then the message file into a mail folder. Used by the get session and by `ravelin-cli import`, so
 // both store mail the same way. Nothing is half-done: when any write fails, the files already
 // written for this message are removed again and the caller hears why, so the message can stay
 // on the server.
 #include "storage/cMailMessage.h"
 
+#include <QList>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class TVrxMsg;
 
@@ -38,5 +40,13 @@ public:
     static QString LeftOutText(const TVrxMsg &msg, const QString &path);
 
 private:
-    static cResult SaveAttachments(const TVrxMsg &msg, QStringList *paths, eDurability durability);
+    struct cNamedPart
+    {
+        QByteArray name;
+        std::optional<QByteArray> data; // none: the part could not be decoded
+    };
+    static QList<cNamedPart> PartsOf(const TVrxMsg &msg);
+    // Keeps the original, decodes it into the record and returns its parts.
+    static cResultOf<QList<cNamedPart>> Decode(const QByteArray &raw, cMailMessage &record, eDurability durability);
+    static cResult SaveParts(const QList<cNamedPart> &parts, QStringList *paths, eDurability durability);
 };

@@ -137,3 +137,22 @@ TEST_F(CliTest, AddingAnAccountStoresWhatTheDialogsWould)
 }
 
 } // namespace
+
+TEST_F(CliTest, ShowPrintsAStoredMessageDecodedAndSafeForTheTerminal)
+{
+    setUpMailFolder();
+    const QString source = file("enc.eml",
+        "From: =?UTF-8?Q?Ren=C3=A9e?= <renee@example.org>\r\nTo: bob@example.org\r\n"
+        "Subject: =?UTF-8?Q?Caf=C3=A9?=\r\nDate: Tue, 08 Dec 2026 10:00:00 +0100\r\n"
+        "Content-Type: text/plain; charset=UTF-8\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"
+        "caf=C3=A9\tnow\r\n=1B[2Jgone?\r\n");
+    ASSERT_EQ(run({QStringLiteral("import"), source}), 0) << fErr.toStdString();
+    const QStringList stored = cFolderStore::MessageFiles(QStringLiteral("Inbox"));
+    ASSERT_EQ(stored.size(), 1);
+    ASSERT_EQ(run({QStringLiteral("show"), stored.first()}), 0) << fErr.toStdString();
+    EXPECT_EQ(fOut, QStringLiteral("From: Ren\u00e9e <renee@example.org>\nTo: bob@example.org\n"
+                                   "Date: Tue, 08 Dec 2026 10:00:00 +0100\nSubject: Caf\u00e9\n\n"
+                                   "caf\u00e9\tnow\n?[2Jgone?\n"));
+    EXPECT_EQ(run({QStringLiteral("show"), fDir.filePath(QStringLiteral("missing.qrz"))}), 1);
+    EXPECT_TRUE(fErr.contains(QStringLiteral("missing.qrz"))) << fErr.toStdString();
+}

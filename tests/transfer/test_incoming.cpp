@@ -103,7 +103,7 @@ TEST_F(IncomingTest, AStoredRecordCarriesTheSenderAndTheAccount)
     const auto plain = parser.Parse("From: ann@example.org\r\nSubject: x\r\n\r\nbody\r\n");
     ASSERT_TRUE(record.ReadFile(cIncomingStore::Store(*plain, QStringLiteral("Work"), QStringLiteral("Inbox")).value()));
     EXPECT_EQ(record.From, QByteArray("ann@example.org"));
-    EXPECT_TRUE(record.ReplyAddress.isEmpty());
+    EXPECT_EQ(record.ReplyAddress, QByteArray("ann@example.org"));
 }
 
 TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)

@@ -1,0 +1,109 @@
+#include "storage/cOriginalStore.h"
+
+#include "storage/MailStorage.h"
+#include "storage/PrivateFiles.h"
+#include "storage/cFolderStore.h"
+#include "storage/cMailMessage.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSet>
+
+#include <optional>
+
+namespace {
+
+constexpr qsizetype kIdLength = 64;
+
+QString storeFolder()
+{
+    return MailFolderRoot() + QStringLiteral("/.originals");
+}
+
+bool isId(const QByteArray &id)
+{
+    if (id.size() != kIdLength)
+        return false;
+    for (char c : id)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+QString fileNameOf(const QByteArray &id)
+{
+    return QString::fromLatin1(id) + QStringLiteral(".eml");
+}
+
+// Empty when some message file cannot be read: its reference is unknown, so nothing may go.
+std::optional<QSet<QByteArray>> referencedIds()
+{
+    QSet<QByteArray> ids;
+    const QStringList folders = cFolderStore::FixedFolders() + cFolderStore::UserFolders();
+    for (const QString &folder : folders)
+        for (const QString &path : cFolderStore::MessageFiles(folder)) {
+            cMailMessage header;
+            if (!header.ReadFile(path, true))
+                return std::nullopt;
+            if (!header.Original.isEmpty())
+                ids.insert(header.Original);
+        }
+    return ids;
+}
+
+} // namespace
+
+cResultOf<QByteArray> cOriginalStore::Keep(const QByteArray &raw, eDurability durability)
+{
+    const QByteArray id = QCryptographicHash::hash(raw, QCryptographicHash::Sha256).toHex();
+    const QString path = PathOf(id);
+    if (QFile::exists(path))
+        return id;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!MakePrivatePath(folder))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot create the folder of original messages \"%1\".").arg(folder));
+    const cResultOf<QString> written =
+        WriteNewFileAtomically(folder, [&id](int attempt) { return attempt == 0 ? fileNameOf(id) : QString(); }, raw,
+                               durability);
+    // Another writer may have kept the same bytes meanwhile.
+    if (!written && !QFile::exists(path))
+        return written.result();
+    return id;
+}
+
+QString cOriginalStore::PathOf(const QByteArray &id)
+{
+    if (!isId(id) || MailRoot().isEmpty())
+        return {};
+    return storeFolder() + u'/' + QString::fromLatin1(id.left(2)) + u'/' + fileNameOf(id);
+}
+
+cResultOf<QByteArray> cOriginalStore::Read(const QByteArray &id)
+{
+    const QString path = PathOf(id);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("The original of this message is not kept (\"%1\").")
+                                   .arg(path.isEmpty() ? QString::fromLatin1(id) : path));
+    return file.readAll();
+}
+
+int cOriginalStore::RemoveUnreferenced()
+{
+    const std::optional<QSet<QByteArray>> referenced = referencedIds();
+    if (!referenced)
+        return 0;
+    int removed = 0;
+    QDirIterator files(storeFolder(), {QStringLiteral("*.eml")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        const QByteArray id = QFileInfo(path).completeBaseName().toLatin1();
+        if (!referenced->contains(id) && QFile::remove(path))
+            ++removed;
+    }
+    return removed;
+}

@@ -1,0 +1,74 @@
+// Received mail is decoded once, where it comes in: the record holds Unicode text, attachments
+// at any depth are saved with their decoded names and exact bytes, and the received bytes are
+// kept whole beside it.
+#include "SessionFixture.h"
+
+#include "mailproto/TVrxMessageParser.h"
+#include "storage/cOriginalStore.h"
+#include "transfer/cIncomingStore.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QByteArray kMessage = "From: =?UTF-8?Q?Ren=C3=A9e?= <renee@example.org>\r\n"
+                            "To: =?ISO-8859-1?Q?J=F6rg?= <jorg@example.net>\r\n"
+                            "Subject: =?UTF-8?B?Q2Fmw6k=?=\r\n"
+                            "MIME-Version: 1.0\r\n"
+                            "Content-Type: multipart/mixed; boundary=\"o\"\r\n\r\n"
+                            "--o\r\n"
+                            "Content-Type: multipart/alternative; boundary=\"a\"\r\n\r\n"
+                            "--a\r\nContent-Type: text/plain; charset=UTF-8\r\n"
+                            "Content-Transfer-Encoding: quoted-printable\r\n\r\n"
+                            "caf=C3=A9 =\r\nat noon\r\n..a line that began with a dot\r\n"
+                            "--a\r\nContent-Type: text/html; charset=UTF-8\r\n\r\n<p>caf\xc3\xa9</p>\r\n--a--\r\n"
+                            "--o\r\nContent-Type: multipart/mixed; boundary=\"n\"\r\n\r\n"
+                            "--n\r\nContent-Type: application/octet-stream\r\n"
+                            "Content-Disposition: attachment; filename*=UTF-8''%C3%BCber.bin\r\n"
+                            "Content-Transfer-Encoding: base64\r\n\r\nAAEC/w==\r\n--n--\r\n"
+                            "--o--\r\n";
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+using IncomingDecodedTest = SessionFixture;
+
+} // namespace
+
+TEST_F(IncomingDecodedTest, APop3MessageIsStoredDecodedWithItsOriginalKept)
+{
+    const auto msg = TVrxMessageParser().Parse(kMessage, TVrxMessageParser::Stuffing::Pop3);
+    const cResultOf<QString> path = cIncomingStore::Store(*msg, QStringLiteral("acc"), QStringLiteral("Inbox"));
+    ASSERT_TRUE(path) << qPrintable(path.text());
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(path.value()));
+    EXPECT_EQ(record.Subject, "Caf\xc3\xa9");
+    EXPECT_EQ(record.From, "Ren\xc3\xa9" "e");
+    EXPECT_EQ(record.ReplyAddress, "renee@example.org");
+    EXPECT_EQ(record.To, "J\xc3\xb6rg <jorg@example.net>");
+    EXPECT_FALSE(record.Html);
+    EXPECT_EQ(record.body, (QList<QByteArray>{"caf\xc3\xa9 at noon", ".a line that began with a dot"}));
+    ASSERT_EQ(record.attachments.size(), 1);
+    EXPECT_EQ(QFileInfo(record.attachments[0]).fileName(), QStringLiteral("\u00fcber.bin"));
+    EXPECT_EQ(contents(record.attachments[0]), QByteArray("\x00\x01\x02\xff", 4));
+    // The dot a POP3 server adds before such a line is not part of the message.
+    QByteArray unstuffed = kMessage;
+    unstuffed.replace("\r\n..a line", "\r\n.a line");
+    EXPECT_EQ(cOriginalStore::Read(record.Original).value(), unstuffed);
+}
+
+TEST_F(IncomingDecodedTest, AMessageMadeByHandKeepsWhatTheParserGave)
+{
+    TVrxMsg msg;
+    msg.Subject = "=?UTF-8?B?Q2Fmw6k=?=";
+    msg.Text = {"as it was"};
+    const cResultOf<QString> path = cIncomingStore::Store(msg, QString(), QStringLiteral("Inbox"));
+    ASSERT_TRUE(path);
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(path.value()));
+    EXPECT_EQ(record.Subject, msg.Subject);
+    EXPECT_TRUE(record.Original.isEmpty());
+}

@@ -1,0 +1,13 @@
+#pragma once
+// What the MIME reader understood of a received message, put into its record: decoded
+// subject, sender, recipients and text (UTF-8), and names for parts that came without one.
+#include "mime/cDecodedMail.h"
+#include "storage/cMailMessage.h"
+
+// Fills the record's Subject, From, To, CC, Html and body, and ReplyAddress when the raw
+// header gave none. Text in a charset nobody knows gets a first line that says so.
+void TakeDecoded(const cDecodedMail &mail, cMailMessage &record);
+
+// The name a part is saved under: its own, else "attachment" or "message" with the suffix of
+// its type ("attachment.png", "message.eml").
+QByteArray PartFileName(const cDecodedPart &part);
