@@ -209,6 +209,10 @@ TEST_F(FetchFaultTest, AStalledServerTimesOutAndLosesNothing)
         const bool timedOut = ended(*check);
         for (pid_t pid : stalled)
             ::kill(pid, SIGCONT);
+        // A woken server process holds the mailbox until it sees the closed connection.
+        for (pid_t pid : stalled)
+            for (int tries = 0; tries < 50 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)); ++tries)
+                check->waitForFinished(100);
         ASSERT_TRUE(timedOut);
         EXPECT_EQ(check->exitCode(), 1);
         EXPECT_TRUE(check->readAllStandardError().contains("did not")) << "no time-out reported";
