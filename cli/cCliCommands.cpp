@@ -69,7 +69,7 @@ QString cCliCommands::Usage()
                           "  import FILE... [--folder NAME]   store RFC 822 message files as received mail (default folder Inbox)\n"
                           "  show FILE                        print a stored message (.qrz): its decoded headers, text and attachments\n"
                           "  add-account NAME --email ADDRESS --smtp HOST[:PORT] --pop3 HOST[:PORT] --user USER --password PASSWORD\n"
-                          "              [--name DISPLAY-NAME] [--default] [--leave-mail-on-server]\n"
+                          "              [--name DISPLAY-NAME] [--default] [--leave-mail-on-server [--remove-after-days N]]\n"
                           "                                   write (or overwrite) an account\n"
                           "Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
@@ -263,6 +263,12 @@ int cCliCommands::AddAccount(const QStringList &arguments)
             account.userId = value;
         else if (option == QLatin1String("--password"))
             account.password = value.toUtf8();
+        else if (option == QLatin1String("--remove-after-days")) {
+            bool ok = false;
+            account.removeAfterDays = value.toInt(&ok);
+            if (!ok || account.removeAfterDays < 1)
+                return Misuse(QStringLiteral("--remove-after-days needs a number of days from 1 up."));
+        }
         else
             return Misuse(QStringLiteral("Unknown option \"%1\".").arg(option));
     }

@@ -18,6 +18,8 @@ constexpr qint64 UnknownSize = 100;
 // RFC 5322 section 2.1.1; a raw header is shown, not trusted.
 constexpr qsizetype MaxRawFieldBytes = 998;
 constexpr int MaxCountDigits = 18;
+// RFC 1939 section 7: one to 70 characters from 0x21 to 0x7E.
+constexpr qsizetype MaxUniqueIdBytes = 70;
 
 QByteArray FirstWord(const QByteArray &text)
 {
@@ -29,6 +31,35 @@ bool IsCount(const QByteArray &word)
 {
     return !word.isEmpty() && word.size() <= MaxCountDigits
            && std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsUniqueId(const QByteArray &id)
+{
+    return !id.isEmpty() && id.size() <= MaxUniqueIdBytes
+           && std::all_of(id.begin(), id.end(), [](char c) { return c >= 0x21 && c <= 0x7E; });
+}
+
+// "number rest" as a scan listing line (RFC 1939 section 5) has it.
+std::optional<std::pair<qint64, QByteArray>> NumberedLine(const QByteArray &line)
+{
+    const QByteArray number = FirstWord(line);
+    if (!IsCount(number))
+        return std::nullopt;
+    return std::make_pair(number.toLongLong(), line.mid(number.size()).trimmed());
+}
+
+bool Lists(const QList<QByteArray> &capabilities, const QByteArray &tag)
+{
+    return std::any_of(capabilities.begin(), capabilities.end(),
+                       [&tag](const QByteArray &line) { return FirstWord(line).toUpper() == tag; });
+}
+
+QList<QByteArray> Commands(const char *verb, const QList<qint64> &numbers)
+{
+    QList<QByteArray> lines;
+    for (qint64 number : numbers)
+        lines.append(verb + QByteArray::number(number) + "\r\n");
+    return lines;
 }
 
 // A message the parser refused: its raw lines as a plain body, with the sender and subject
@@ -65,17 +96,30 @@ void TVrxPOP::RequireConnection(const char *text) const
 void TVrxPOP::ErrorRoutine(int code, const QByteArray &msg)
 {
     fDeletedList.clear();
-    fAwaiting = Awaiting::Nothing;
+    fOutstanding.clear();
     TVrxClient::ErrorRoutine(code, msg);
 }
 
 bool TVrxPOP::Send(const QByteArray &line, Awaiting awaiting)
 {
-    fAwaiting = Awaiting::Unknown;
-    if (!WriteText(line))
+    return SendAll({line}, awaiting);
+}
+
+// A stop thrown during the write leaves Unknown behind: nobody can tell what the server got.
+bool TVrxPOP::SendAll(const QList<QByteArray> &lines, Awaiting awaiting)
+{
+    fOutstanding.push_back(Awaiting::Unknown);
+    if (!WriteText(lines.join()))
         return false;
-    fAwaiting = awaiting;
+    fOutstanding.pop_back();
+    fOutstanding.insert(fOutstanding.end(), lines.size(), awaiting);
     return true;
+}
+
+void TVrxPOP::Finished(Awaiting awaiting)
+{
+    if (!fOutstanding.empty() && fOutstanding.front() == awaiting)
+        fOutstanding.pop_front();
 }
 
 bool TVrxPOP::ReadReply()
@@ -85,8 +129,36 @@ bool TVrxPOP::ReadReply()
         return false;
     SetReply(line.left(4).trimmed(), line.mid(4).trimmed());
     SetFailed(ReplyCode() == "-ERR");
-    fAwaiting = fAwaiting == Awaiting::StatusThenData && !Failed() ? Awaiting::Data : Awaiting::Nothing;
+    if (!fOutstanding.empty() && fOutstanding.front() == Awaiting::StatusThenData && !Failed())
+        fOutstanding.front() = Awaiting::Data;
+    else if (!fOutstanding.empty())
+        fOutstanding.pop_front();
     return true;
+}
+
+bool TVrxPOP::ReadListing(QList<QByteArray> &lines)
+{
+    for (;;) {
+        QByteArray line;
+        if (!ReadLine(line, QDeadlineTimer(ReplyTimeout)))
+            return false;
+        if (line == ".") {
+            Finished(Awaiting::Data);
+            return true;
+        }
+        lines.append(line.startsWith('.') ? line.mid(1) : line);
+    }
+}
+
+bool TVrxPOP::Listing(const QByteArray &command, QList<QByteArray> &lines)
+{
+    if (!Send(command, Awaiting::StatusThenData) || !ReadReply())
+        return false;
+    if (Failed()) {
+        SetFailed(false);
+        return false;
+    }
+    return ReadListing(lines);
 }
 
 bool TVrxPOP::Command(const QByteArray &line, int errorCode)
@@ -103,7 +175,7 @@ void TVrxPOP::Connect()
 {
     fDeletedList.clear();
     fMessageCount = 0;
-    fAwaiting = Awaiting::Status;
+    fOutstanding = {Awaiting::Status};
     if (!OpenConnection() || !ReadReply())
         return;
     fLoggedIn = false;
@@ -158,12 +230,80 @@ qint64 TVrxPOP::CheckMail()
 void TVrxPOP::Delete(qint64 number)
 {
     RequireConnection("Not connected.");
-    const QByteArray text = QByteArray::number(number);
-    if (!Command("DELE " + text + "\r\n", ErrDelete))
-        return;
-    fDeletedList.append(text);
+    if (RequestDelete({number}))
+        (void)TakeDeleteReply(number);
+}
+
+bool TVrxPOP::TakeDeleteReply(qint64 number)
+{
+    if (!ReadReply())
+        return false;
+    if (Failed()) {
+        ErrorRoutine(ErrDelete, ReplyText());
+        return false;
+    }
+    fDeletedList.append(QByteArray::number(number));
     --fMessageCount;
     Q_EMIT OnDelete(number);
+    return true;
+}
+
+void TVrxPOP::Capabilities()
+{
+    RequireConnection("Not connected.");
+    QList<QByteArray> lines;
+    const bool listed = Listing("CAPA\r\n", lines);
+    fPipelining = listed && Lists(lines, "PIPELINING");
+    fMayHaveUniqueIds = !listed || Lists(lines, "UIDL");
+}
+
+std::optional<QMap<qint64, QByteArray>> TVrxPOP::UniqueIds()
+{
+    RequireConnection("Not connected.");
+    QList<QByteArray> lines;
+    if (!Listing("UIDL\r\n", lines))
+        return std::nullopt;
+    QMap<qint64, QByteArray> ids;
+    for (const QByteArray &line : std::as_const(lines)) {
+        const auto entry = NumberedLine(line);
+        if (!entry || !IsUniqueId(entry->second)) {
+            const QString text = u"%1 sent a unique-id line that is none: \"%2\""_s.arg(
+                Where(), QString::fromUtf8(line.left(MaxUniqueIdBytes * 2)));
+            ErrorRoutine(ErrProtocol, text.toUtf8());
+            return std::nullopt;
+        }
+        ids.insert(entry->first, entry->second);
+    }
+    fMessageCount = ids.size();
+    return ids;
+}
+
+QMap<qint64, qint64> TVrxPOP::Sizes()
+{
+    RequireConnection("Not connected.");
+    QList<QByteArray> lines;
+    QMap<qint64, qint64> sizes;
+    if (!Listing("LIST\r\n", lines))
+        return sizes;
+    for (const QByteArray &line : std::as_const(lines)) {
+        const auto entry = NumberedLine(line);
+        const QByteArray size = entry ? FirstWord(entry->second) : QByteArray();
+        if (IsCount(size))
+            sizes.insert(entry->first, size.toLongLong());
+    }
+    return sizes;
+}
+
+bool TVrxPOP::RequestRetrieve(const QList<qint64> &numbers)
+{
+    RequireConnection("Not connected.");
+    return SendAll(Commands("RETR ", numbers), Awaiting::StatusThenData);
+}
+
+bool TVrxPOP::RequestDelete(const QList<qint64> &numbers)
+{
+    RequireConnection("Not connected.");
+    return SendAll(Commands("DELE ", numbers), Awaiting::Status);
 }
 
 void TVrxPOP::Quit()
@@ -178,15 +318,16 @@ void TVrxPOP::QuitAfterStop()
 {
     if (!Connected())
         return;
-    if (fAwaiting == Awaiting::Unknown) {
+    if (std::find(fOutstanding.begin(), fOutstanding.end(), Awaiting::Unknown) != fOutstanding.end()) {
         CloseConnection();
         return;
     }
     ReplyTimeout = std::min(ReplyTimeout, StopGraceMs);
-    if ((fAwaiting == Awaiting::Status || fAwaiting == Awaiting::StatusThenData) && !ReadReply())
-        return;
-    if (fAwaiting == Awaiting::Data && !SkipMessageData())
-        return;
+    while (!fOutstanding.empty()) {
+        const bool caughtUp = fOutstanding.front() == Awaiting::Data ? SkipMessageData() : ReadReply();
+        if (!caughtUp)
+            return;
+    }
     Quit();
 }
 
@@ -239,7 +380,7 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
     fPending = buffer.mid(end + Terminator.size());
     buffer.truncate(end + LineEnd.size());
     buffer.remove(0, LineEnd.size());
-    fAwaiting = Awaiting::Nothing;
+    Finished(Awaiting::Data);
     progress.Finish();
     return true;
 }
@@ -253,7 +394,7 @@ bool TVrxPOP::SkipMessageData()
         const qsizetype end = window.indexOf(Terminator);
         if (end >= 0) {
             fPending = window.mid(end + Terminator.size());
-            fAwaiting = Awaiting::Nothing;
+            Finished(Awaiting::Data);
             return true;
         }
         fDataTail = window.right(Terminator.size() - 1);
@@ -301,13 +442,28 @@ std::unique_ptr<TVrxMsg> TVrxPOP::Retrieve(qint64 number)
         fRetrieveNote = u"it has %1 bytes, more than the limit of %2 bytes"_s.arg(expectedSize).arg(MaxMessageSize);
         return nullptr;
     }
-    QByteArray buffer;
-    if (!Send("RETR " + text + "\r\n", Awaiting::StatusThenData) || !ReadReply())
+    if (!Send("RETR " + text + "\r\n", Awaiting::StatusThenData))
+        return nullptr;
+    return ReadMessage(number, expectedSize);
+}
+
+std::unique_ptr<TVrxMsg> TVrxPOP::TakeMessage(qint64 number, qint64 expectedSize)
+{
+    RequireConnection("Not connected.");
+    fRetrieveNote.clear();
+    Q_EMIT OnBeforeRetrieve(number);
+    return ReadMessage(number, expectedSize);
+}
+
+std::unique_ptr<TVrxMsg> TVrxPOP::ReadMessage(qint64 number, qint64 expectedSize)
+{
+    if (!ReadReply())
         return nullptr;
     if (Failed()) {
         ErrorRoutine(ErrRetrieve, ReplyText());
         return nullptr;
     }
+    QByteArray buffer;
     if (!ReceiveMessage(buffer, expectedSize, number))
         return nullptr;
     auto msg = Parse(buffer);

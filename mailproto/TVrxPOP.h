@@ -1,7 +1,10 @@
 #pragma once
 // Collects mail from one POP3 mailbox (RFC 1939: USER, PASS, STAT, LAST, LIST, RETR, DELE,
 // QUIT). Call order: Connect (Failed tells whether the greeting was good), Login, CheckMail,
-// then Retrieve and Delete per message, Quit. A refused command runs the error routine: the
+// then Retrieve and Delete per message, Quit. A client that keeps track of unique ids asks
+// Capabilities and UniqueIds after Login instead of CheckMail, then Sizes, and streams its
+// commands: RequestRetrieve/RequestDelete send without waiting (RFC 2449 PIPELINING; one at a
+// time otherwise), TakeMessage/TakeDeleteReply read the replies in the order sent. A refused command runs the error routine: the
 // connection closes (OnQuit), then OnError reports the step's code (2000-2006) or a
 // connection error number, with the server's text or a description of what went wrong.
 // A server gets no more than it needs of our time and memory: a retrieval must keep a minimum
@@ -10,6 +13,10 @@
 #include "mailproto/TVrxMessageParser.h"
 
 #include <QElapsedTimer>
+#include <QMap>
+
+#include <deque>
+#include <optional>
 
 class TVrxPOP : public TVrxClient
 {
@@ -43,6 +50,10 @@ public:
     qint64 MinRetrieveRate = DefaultMinRetrieveRate;
 
     bool LoggedIn() const { return fLoggedIn; }
+    // Set by Capabilities.
+    bool Pipelining() const { return fPipelining; }
+    // True when the server listed UIDL, or when it has no CAPA and may still know it.
+    bool MayHaveUniqueIds() const { return fMayHaveUniqueIds; }
     bool LastSupported() const { return fLastSupported; }
     qint64 MessageCount() const { return fMessageCount; }
     // Numbers deleted in this session; emptied when the connection closes.
@@ -64,6 +75,22 @@ public:
     std::unique_ptr<TVrxMsg> Retrieve(qint64 number);
     // Throws EVrxError "Not connected.".
     void Delete(qint64 number);
+
+    // CAPA (RFC 2449); a server without it is no error. Throws EVrxError "Not connected.".
+    void Capabilities();
+    // UIDL (RFC 1939 section 7): message number to unique id. None when the server refused it
+    // (still connected) or the connection failed; a malformed listing is a protocol error.
+    std::optional<QMap<qint64, QByteArray>> UniqueIds();
+    // LIST without a number: message number to size; empty when refused.
+    QMap<qint64, qint64> Sizes();
+    // Commands sent ahead of their replies; false when the connection failed.
+    [[nodiscard]] bool RequestRetrieve(const QList<qint64> &numbers);
+    [[nodiscard]] bool RequestDelete(const QList<qint64> &numbers);
+    // The reply of the oldest outstanding RETR, parsed as Retrieve does; none when refused or
+    // the connection failed (the error routine has run).
+    std::unique_ptr<TVrxMsg> TakeMessage(qint64 number, qint64 expectedSize);
+    // The reply of the oldest outstanding DELE; false when refused or the connection failed.
+    bool TakeDeleteReply(qint64 number);
     void Quit();
     // After a stop thrown from MessageQueueHook: reads the rest of the reply in progress and
     // QUITs within StopGraceMs, so the deletions sent so far take effect (RFC 1939 section 6);
@@ -85,9 +112,16 @@ protected:
 private:
     // What the server still owes us, so a stopped dialogue can be brought back in step;
     // Unknown after a write that did not finish.
-    enum class Awaiting { Nothing, Status, StatusThenData, Data, Unknown };
+    enum class Awaiting { Status, StatusThenData, Data, Unknown };
 
     [[nodiscard]] bool Send(const QByteArray &line, Awaiting awaiting = Awaiting::Status);
+    // Writes the lines in one go; each awaits a reply of the given kind.
+    [[nodiscard]] bool SendAll(const QList<QByteArray> &lines, Awaiting awaiting);
+    // The data lines of a multi-line reply, dot-unstuffed, without the terminating line.
+    [[nodiscard]] bool ReadListing(QList<QByteArray> &lines);
+    // Sends the command; "+OK" leaves its listing in lines, "-ERR" gives false and connected.
+    [[nodiscard]] bool Listing(const QByteArray &command, QList<QByteArray> &lines);
+    void Finished(Awaiting awaiting);
     [[nodiscard]] bool ReadReply();
     // Writes the line and reads the status; "-ERR" runs the error routine with errorCode.
     [[nodiscard]] bool Command(const QByteArray &line, int errorCode);
@@ -96,6 +130,8 @@ private:
     [[nodiscard]] bool ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 number);
     [[nodiscard]] bool SkipMessageData();
     QDeadlineTimer RetrievalDeadline(qint64 received, qint64 expectedSize, qint64 *limitMs) const;
+    // The reply to a RETR already sent, and its message.
+    std::unique_ptr<TVrxMsg> ReadMessage(qint64 number, qint64 expectedSize);
     std::unique_ptr<TVrxMsg> Parse(const QByteArray &message);
     TVrxMessageParser Parser();
     void RequireConnection(const char *text) const;
@@ -105,7 +141,10 @@ private:
     qint64 fMessageCount = 0;
     QList<QByteArray> fDeletedList;
     QString fRetrieveNote;
-    Awaiting fAwaiting = Awaiting::Nothing;
+    // Replies still owed, oldest first; Unknown while a write is under way.
+    std::deque<Awaiting> fOutstanding;
+    bool fPipelining = false;
+    bool fMayHaveUniqueIds = true;
     // The last bytes of message data seen, for a terminator split across reads.
     QByteArray fDataTail;
     QElapsedTimer fRetrievalClock;

@@ -20,6 +20,8 @@ struct cAccount
     QString pop3Port = QStringLiteral("110");
     QString smtpPort = QStringLiteral("25");
     bool leaveMailOnServer = false;
+    // With leaveMailOnServer: days a stored message stays on the server; 0 keeps it there.
+    int removeAfterDays = 0;
 
     // A port text as a number from 1 to 65535; none for anything else.
     static std::optional<int> PortNumber(const QString &text);

@@ -78,6 +78,7 @@ cAccount cAccountStore::ReadAccount(const QString &section)
     account.pop3Port = defaultIfMissing(keys, "POP3Port", account.pop3Port);
     account.smtpPort = defaultIfMissing(keys, "SMTPPort", account.smtpPort);
     account.leaveMailOnServer = keys.boolean("LeaveMailOnServer", false);
+    account.removeAfterDays = std::max(0, keys.integer("RemoveFromServerAfterDays", 0));
     return account;
 }
 
@@ -95,6 +96,7 @@ cResult cAccountStore::WriteAccount(const cAccount &account)
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
     writer.put("LeaveMailOnServer", account.leaveMailOnServer ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+    writer.put("RemoveFromServerAfterDays", QByteArray::number(account.removeAfterDays));
     return writer.finish();
 }
 

@@ -14,8 +14,9 @@ public:
     static QStringList AccountNames();
     static cAccount ReadAccount(const QString &section);
 
-    // The properties dialog writes all eleven keys, the wizard the nine it has (in their order)
-    // and leaves Organisation and LeaveMailOnServer as they were.
+    // The properties dialog writes all its keys (the eleven of old, then
+    // RemoveFromServerAfterDays), the wizard the nine it has (in their order) and leaves
+    // Organisation, LeaveMailOnServer and RemoveFromServerAfterDays as they were.
     static cResult WriteAccount(const cAccount &account);
     static cResult WriteNewAccount(const cAccount &account, bool makeDefault);
     static cResult DeleteAccount(const QString &section);

@@ -34,6 +34,8 @@ void cGetSession::Run()
 {
     const int limitMb = cOptions::read(Opt::MaxMessageSizeMB);
     fMaxMessageSize = limitMb > 0 ? qint64(limitMb) * 1024 * 1024 : TVrxPOP::DefaultMaxMessageSize;
+    const int timeout = qEnvironmentVariableIntValue(kReplyTimeoutVariable);
+    fReplyTimeout = timeout > 0 ? timeout : TVrxClient::DefaultReplyTimeoutMs;
     try {
         FetchAll();
     } catch (const EVrxCancelled &) {
@@ -92,10 +94,13 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.Passwd = account.password;
     pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
     pop.MaxMessageSize = fMaxMessageSize;
+    pop.ReplyTimeout = fReplyTimeout;
     Relay(pop, account.section);
+    cMailboxFetch mailbox(pop, account, fMaxMessageSize, MailboxSteps(pop, account));
     try {
-        return Converse(pop, account);
+        return Converse(pop, account, mailbox);
     } catch (const EVrxCancelled &) {
+        (void)mailbox.Commit();
         WindUpAfterStop(pop, account);
         throw;
     }
@@ -113,7 +118,19 @@ void cGetSession::WindUpAfterStop(TVrxPOP &pop, const cAccount &account)
     pop.QuitAfterStop();
 }
 
-bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account)
+cMailboxFetch::cSteps cGetSession::MailboxSteps(TVrxPOP &pop, const cAccount &account)
+{
+    return {
+        [this](const QString &text) { AddError(text); },
+        [this](const QString &text) { emit OutputChanged(text); },
+        [this, &pop, &account](const TVrxMsg &msg, qint64 number, const cIncomingStore::fBeforeFiling &beforeFiling) {
+            return StoreMessage(pop, account, msg, number, beforeFiling);
+        },
+        [this, &account] { return StoredMailIsOnDisk(account); },
+    };
+}
+
+bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch &mailbox)
 {
     emit OutputChanged(QStringLiteral("Attempting to connect to server..."));
     pop.Connect();
@@ -133,7 +150,7 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account)
         return true;
     }
     emit OutputChanged(QStringLiteral("Connected to server. Checking for new messages..."));
-    FetchMessages(pop, account);
+    FetchMessages(pop, account, mailbox);
     // The server deletes only at QUIT (RFC 1939 section 6): without it, nothing is lost.
     if (StoredMailIsOnDisk(account))
         pop.Quit();
@@ -152,7 +169,40 @@ bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
     return false;
 }
 
-void cGetSession::FetchMessages(TVrxPOP &pop, const cAccount &account)
+void cGetSession::FetchMessages(TVrxPOP &pop, const cAccount &account, cMailboxFetch &mailbox)
+{
+    pop.Capabilities();
+    if (!pop.Connected())
+        return;
+    if (pop.MayHaveUniqueIds()) {
+        const auto ids = pop.UniqueIds();
+        if (!pop.Connected())
+            return;
+        if (ids) {
+            FetchByIds(pop, mailbox, *ids);
+            return;
+        }
+    }
+    FetchByNumbers(pop, account);
+}
+
+void cGetSession::ReportNoNewMessages()
+{
+    emit MainStatus(QStringLiteral("No new messages"));
+    emit OutputChanged(QStringLiteral("No new messages"));
+}
+
+void cGetSession::FetchByIds(TVrxPOP &pop, cMailboxFetch &mailbox, const QMap<qint64, QByteArray> &ids)
+{
+    const qint64 fresh = mailbox.Prepare(ids);
+    if (!pop.Connected())
+        return;
+    if (fresh == 0)
+        ReportNoNewMessages();
+    mailbox.Transfer();
+}
+
+void cGetSession::FetchByNumbers(TVrxPOP &pop, const cAccount &account)
 {
     const qint64 count = pop.CheckMail();
     if (!pop.Connected())
@@ -161,8 +211,7 @@ void cGetSession::FetchMessages(TVrxPOP &pop, const cAccount &account)
     // A server claiming more new messages than it holds gets no wrapped-around numbers.
     const qint64 fresh = std::clamp<qint64>(pop.LastSupported() ? count : total, 0, total);
     if (fresh == 0) {
-        emit MainStatus(QStringLiteral("No new messages"));
-        emit OutputChanged(QStringLiteral("No new messages"));
+        ReportNoNewMessages();
         return;
     }
     const qint64 first = total - fresh + 1;
@@ -187,18 +236,24 @@ void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 num
         }
         return;
     }
-    const cResultOf<QString> path = cIncomingStore::Store(*msg, account.section, kInbox, eDurability::Deferred);
+    if (StoreMessage(pop, account, *msg, number, {}) && !account.leaveMailOnServer)
+        pop.Delete(number);
+}
+
+bool cGetSession::StoreMessage(TVrxPOP &pop, const cAccount &account, const TVrxMsg &msg, qint64 number,
+                               const cIncomingStore::fBeforeFiling &beforeFiling)
+{
+    const cResultOf<QString> path = cIncomingStore::Store(msg, account.section, kInbox, eDurability::Deferred, beforeFiling);
     if (!path) {
         LeftOnServer(account, number, path.text());
-        return;
+        return false;
     }
     ++fTotal;
     emit MessageStored(path.value());
-    if (const QString note = cIncomingStore::LeftOutText(*msg, path.value()); !note.isEmpty())
+    if (const QString note = cIncomingStore::LeftOutText(msg, path.value()); !note.isEmpty())
         AddError(QStringLiteral("(%1) %2").arg(account.section, note));
     if (!pop.RetrieveNote().isEmpty())
         AddError(QStringLiteral("(%1) Message %2 could not be read and was stored as plain text: %3")
                      .arg(account.section).arg(number).arg(pop.RetrieveNote()));
-    if (!account.leaveMailOnServer)
-        pop.Delete(number);
+    return true;
 }

@@ -1,22 +1,27 @@
 #pragma once
 // Fetches the new mail of a queue of accounts, one after another: connect, log in, count,
 // retrieve each new message, store it in Inbox with its attachments, delete it on the server
-// (unless the account leaves mail there), quit. A message is deleted on the server only after
+// (unless the account leaves mail there), quit. A server that gives unique ids has each
+// message fetched once (cMailboxFetch); else LAST, else every message, counts as new. A message is deleted on the server only after
 // its file and attachments were written completely; otherwise it stays there and an error
 // line says why. A connection failure ends the whole session at that account. A stop ends
 // the dialogue at its next wait: a message being retrieved stays on the server, and the
 // stored ones are deleted by a brief QUIT.
+#include "transfer/cIncomingStore.h"
+#include "transfer/cMailboxFetch.h"
 #include "transfer/cSessionEngine.h"
 
 #include <QStringList>
 
-struct cAccount;
 class TVrxPOP;
 
 class cGetSession : public cSessionEngine
 {
     Q_OBJECT
 public:
+    // Overrides the reply time-out of 60 seconds, in milliseconds (tests of a stalled server).
+    static constexpr const char *kReplyTimeoutVariable = "RAVELIN_POP3_REPLY_TIMEOUT_MS";
+
     explicit cGetSession(const QStringList &accounts, QObject *parent = nullptr);
     ~cGetSession() override;
 
@@ -39,9 +44,16 @@ private:
     void FetchAll();
     // False when the connection failed, which ends the session.
     bool FetchAccount(const cAccount &account);
-    bool Converse(TVrxPOP &pop, const cAccount &account);
-    void FetchMessages(TVrxPOP &pop, const cAccount &account);
+    bool Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch &mailbox);
+    void FetchMessages(TVrxPOP &pop, const cAccount &account, cMailboxFetch &mailbox);
+    void FetchByIds(TVrxPOP &pop, cMailboxFetch &mailbox, const QMap<qint64, QByteArray> &ids);
+    void FetchByNumbers(TVrxPOP &pop, const cAccount &account);
     void FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 number);
+    // False when the message stays on the server (with an error line saying why).
+    bool StoreMessage(TVrxPOP &pop, const cAccount &account, const TVrxMsg &msg, qint64 number,
+                      const cIncomingStore::fBeforeFiling &beforeFiling);
+    cMailboxFetch::cSteps MailboxSteps(TVrxPOP &pop, const cAccount &account);
+    void ReportNoNewMessages();
     void WindUpAfterStop(TVrxPOP &pop, const cAccount &account);
     void Relay(TVrxPOP &pop, const QString &account);
     bool StoredMailIsOnDisk(const cAccount &account);
@@ -49,6 +61,7 @@ private:
 
     const QStringList fAccounts;
     qint64 fMaxMessageSize = 0;
+    int fReplyTimeout = 0;
     qint64 fTotal = 0;
     bool fStoppedEarly = false;
 };

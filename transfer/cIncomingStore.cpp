@@ -134,7 +134,7 @@ cResultOf<QList<cIncomingStore::cNamedPart>> cIncomingStore::Decode(const QByteA
 }
 
 cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder,
-                                         eDurability durability)
+                                         eDurability durability, const fBeforeFiling &beforeFiling)
 {
     cMailMessage record = RecordFor(msg, account, NowText());
     // Mail parsed from its bytes is decoded once, here, and its bytes are kept; a record made
@@ -150,6 +150,10 @@ cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &acco
     record.attachments = attachments;
     removeStaleTemporariesNow(MailFolderPath(folder));
     cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
+    if (path && beforeFiling) {
+        if (cResult noted = beforeFiling(path.value(), record.DateTime); !noted)
+            path = noted;
+    }
     if (path) {
         if (cResult written = record.WriteFile(path.value(), durability); !written)
             path = written;

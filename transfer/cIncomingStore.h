@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class TVrxMsg;
@@ -25,11 +26,16 @@ public:
     // The record a parsed message becomes, without its attachment paths.
     static cMailMessage RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime);
 
+    // Called with the message file's path and its stored date and time just before the file
+    // is written; a failure leaves the message unstored.
+    using fBeforeFiling = std::function<cResult(const QString &path, const QByteArray &dateTime)>;
+
     // Returns the new message file's path. Deferred writes reach the disk only with
     // SyncFileSystemOf (a mail check does it before QUIT). Stale temporaries of killed writers
     // are cleared from the folders written.
     static cResultOf<QString> Store(const TVrxMsg &msg, const QString &account, const QString &folder,
-                                    eDurability durability = eDurability::Synced);
+                                    eDurability durability = eDurability::Synced,
+                                    const fBeforeFiling &beforeFiling = {});
     // The note for a message stored at path without some of its parts; empty otherwise.
     static QString LeftOutText(const TVrxMsg &msg, const QString &path);
 

@@ -125,6 +125,13 @@ TEST_F(CliTest, AddingAnAccountStoresWhatTheDialogsWould)
     EXPECT_EQ(account.password, QByteArray(" pa ss "));
     EXPECT_EQ(account.ShownAddress(), QStringLiteral("me@localhost"));
     EXPECT_EQ(cAccountStore::GetDefaultAccountName(), QStringLiteral("Demo"));
+    EXPECT_EQ(account.removeAfterDays, 0);
+    ASSERT_EQ(run({QStringLiteral("add-account"), QStringLiteral("Kept"), QStringLiteral("--leave-mail-on-server"),
+                   QStringLiteral("--remove-after-days"), QStringLiteral("30")}), 0)
+        << fErr.toStdString();
+    EXPECT_EQ(cAccountStore::ReadAccount(QStringLiteral("Kept")).removeAfterDays, 30);
+    EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QStringLiteral("--remove-after-days"),
+                   QStringLiteral("0")}), 2);
     EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QStringLiteral("--smtp")}), 2);
     EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QStringLiteral("--bogus"), QStringLiteral("1")}), 2);
 }

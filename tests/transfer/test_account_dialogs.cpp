@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -481,6 +482,7 @@ void TestAccountDialogs::propertiesRoundTripEveryKeyAndLeaveUnreadablePasswordBy
     stored.pop3Port = u"995"_s;
     stored.smtpPort = u"2525"_s;
     stored.leaveMailOnServer = true;
+    stored.removeAfterDays = 7;
     QVERIFY(cAccountStore::WriteAccount(stored));
     QFile file(AccountsFilePath());
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -496,6 +498,8 @@ void TestAccountDialogs::propertiesRoundTripEveryKeyAndLeaveUnreadablePasswordBy
     QVERIFY(props && props->isVisible() && !props->isModal());
     QCOMPARE(child<QLineEdit>(props, "edtSMTPPort")->text(), u"2525"_s);
     QVERIFY(child<QCheckBox>(props, "chkLeaveMailOnServer")->isChecked());
+    QVERIFY(child<QCheckBox>(props, "chkRemoveAfterDays")->isChecked());
+    QCOMPARE(child<QSpinBox>(props, "edtRemoveAfterDays")->value(), 7);
     QTest::keyClick(props, Qt::Key_Return);
     QTRY_VERIFY(!props);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -506,9 +510,12 @@ void TestAccountDialogs::propertiesRoundTripEveryKeyAndLeaveUnreadablePasswordBy
     props = window.findChild<TfrmAccountProps *>();
     setField(props, "edtReplyAddress", QString());
     setField(props, "edtPassword", u"new secret"_s);
+    child<QCheckBox>(props, "chkRemoveAfterDays")->setChecked(false);
     child<QCheckBox>(props, "chkLeaveMailOnServer")->setChecked(false);
+    QVERIFY(!child<QCheckBox>(props, "chkRemoveAfterDays")->isEnabled());
     click(props, "btnOK");
     const cAccount changed = cAccountStore::ReadAccount(u"Work"_s);
+    QCOMPARE(changed.removeAfterDays, 0);
     QCOMPARE(changed.password, QByteArray("new secret"));
     QVERIFY(!changed.leaveMailOnServer);
     QCOMPARE(changed.organisation, u"Org"_s);

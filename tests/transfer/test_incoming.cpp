@@ -3,6 +3,7 @@
 #include "mailproto/TVrxMessageParser.h"
 #include "transfer/AttachmentNames.h"
 #include "transfer/cIncomingStore.h"
+#include "transfer/cPop3State.h"
 
 #include <QFileInfo>
 #include <QSet>
@@ -212,6 +213,75 @@ TEST_F(IncomingTest, AnAttachmentNamedWithASemicolonIsSentBackAsItself)
     ASSERT_EQ(record.attachments.size(), 1);
     EXPECT_EQ(QFileInfo(record.attachments.first()).fileName(), QStringLiteral("invoice_.netrc"));
     EXPECT_EQ(contents(record.attachments.first()), QByteArray("bill"));
+}
+
+} // namespace
+
+namespace {
+
+QString storeNoting(cPop3State &state, const QByteArray &uid, const QByteArray &subject)
+{
+    TVrxMsg msg;
+    msg.Subject = subject;
+    const auto noted = [&](const QString &path, const QByteArray &dateTime) { return state.Filing(uid, path, dateTime); };
+    return cIncomingStore::Store(msg, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred, noted).value();
+}
+
+// A process killed between filing messages and recording them: the next start takes from the
+// journal exactly the messages whose files are there and are the ones it named.
+TEST_F(IncomingTest, TheJournalProvesOnlyMessagesFiledWhole)
+{
+    cPop3State state(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
+    ASSERT_TRUE(state.Load());
+    const QString kept = storeNoting(state, "kept", "kept");
+    ASSERT_FALSE(kept.isEmpty());
+    ASSERT_TRUE(state.Filing("never-written", folder("Inbox") + QStringLiteral("/mail1.qrz"), "08.12.2026 10:00:00"));
+    ASSERT_TRUE(state.Filing("someone-else", kept, "01.01.2001 00:00:00"));
+
+    cPop3State restarted(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
+    ASSERT_TRUE(restarted.Load());
+    EXPECT_TRUE(restarted.Knows("kept"));
+    EXPECT_FALSE(restarted.Knows("never-written"));
+    EXPECT_FALSE(restarted.Knows("someone-else"));
+    EXPECT_TRUE(restarted.Changed());
+    ASSERT_TRUE(restarted.Save());
+
+    cPop3State again(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
+    ASSERT_TRUE(again.Load());
+    EXPECT_TRUE(again.Knows("kept"));
+    EXPECT_FALSE(again.Changed());
+    EXPECT_EQ(QFileInfo(again.Path()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
+}
+
+TEST_F(IncomingTest, ADamagedRecordIsNamedAndRebuilt)
+{
+    cPop3State state(QStringLiteral("odd/user name"), QStringLiteral("[::1]"), 995);
+    ASSERT_TRUE(state.Load());
+    state.Record("a");
+    state.Record("b");
+    ASSERT_TRUE(state.Save());
+    EXPECT_TRUE(QFileInfo(state.Path()).fileName().startsWith(QStringLiteral("Ravelin2 POP3 state odd_user_name@_::1_:995-")))
+        << state.Path().toStdString();
+    QFile file(state.Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    file.close();
+    for (const QByteArray &damaged : {whole.left(whole.size() - 8), whole + "garbage\n", QByteArray("\x01\x02"),
+                                      QByteArray(whole).replace(" a\n", " a\n17 x\n")}) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        cPop3State reread(QStringLiteral("odd/user name"), QStringLiteral("[::1]"), 995);
+        const cResult loaded = reread.Load();
+        EXPECT_EQ(loaded.cause(), eFailure::Format) << damaged.toStdString();
+        EXPECT_TRUE(loaded.text().contains(state.Path()));
+        EXPECT_FALSE(reread.Knows("a"));
+        reread.Record("c");
+        ASSERT_TRUE(reread.Save());
+        cPop3State rebuilt(QStringLiteral("odd/user name"), QStringLiteral("[::1]"), 995);
+        ASSERT_TRUE(rebuilt.Load());
+        EXPECT_TRUE(rebuilt.Knows("c"));
+    }
 }
 
 } // namespace

@@ -79,7 +79,7 @@ void TestMainWiring::receivedMessagesAppearAtTheTopOfInbox()
     fixture.putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("older"));
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 100\r\n", "-ERR\r\n", "+OK 1 100\r\n",
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 1 100\r\n", "-ERR\r\n", "+OK 1 100\r\n",
                   "+OK\r\nFrom: Carl <carl@example.org>\r\nSubject: newest\r\n\r\nHi\r\n.\r\n", "+OK\r\n", "+OK bye\r\n"});
     server.Start();
     cAccount account;

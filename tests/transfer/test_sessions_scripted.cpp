@@ -5,6 +5,7 @@
 
 #include "tests/mailproto/ScriptedServer.h"
 #include "transfer/cGetSession.h"
+#include "transfer/cPop3State.h"
 #include "transfer/cSendSession.h"
 
 #include <QFileInfo>
@@ -36,11 +37,14 @@ protected:
     }
 
     // Runs a mail check of the account "Work" against the scripted POP3 server.
-    std::unique_ptr<cGetSession> fetchFrom(ScriptedServer &server)
+    std::unique_ptr<cGetSession> fetchFrom(ScriptedServer &server, bool leaveMailOnServer = false, int removeAfterDays = 0)
     {
         server.Start();
-        addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
-                               QString::number(server.Port())));
+        cAccount account = makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
+                                       QString::number(server.Port()));
+        account.leaveMailOnServer = leaveMailOnServer;
+        account.removeAfterDays = removeAfterDays;
+        addAccount(account);
         auto session = std::make_unique<cGetSession>(QStringList{QStringLiteral("Work")});
         session->Start();
         EXPECT_TRUE(runToEnd(*session, 20000));
@@ -175,7 +179,7 @@ TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)
 {
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 300\r\n", "-ERR what is LAST\r\n", "+OK 1 300\r\n"})
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 1 300\r\n", "-ERR what is LAST\r\n", "+OK 1 300\r\n"})
         .Expect().Send("+OK 300 octets\r\nFrom: a@b\r\nSubject: cut\r\n\r\nfirst half")
         .Close();
     const auto session = fetchFrom(server);
@@ -190,7 +194,7 @@ TEST_F(ScriptedSessionTest, AMalformedMessageIsStoredAsItsRawTextAndDeleted)
 {
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 100\r\n",
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 100\r\n",
                   "+OK\r\nSubject: bad\r\nContent-Type: multipart/mixed\r\n\r\nno boundary\r\n.\r\n", "+OK deleted\r\n",
                   "+OK 2 100\r\n", "+OK\r\nSubject: good\r\n\r\nfine\r\n.\r\n", "+OK deleted\r\n", "+OK bye\r\n"});
     const auto session = fetchFrom(server);
@@ -213,7 +217,7 @@ TEST_F(ScriptedSessionTest, MailThatIsNotStoredIsNeitherDeletedNorCounted)
                                       "Content-Transfer-Encoding: base64\r\n\r\nAAEC\r\n.\r\n";
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 3 300\r\n", "-ERR\r\n", "+OK 1 100\r\n", withAttachment,
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 3 300\r\n", "-ERR\r\n", "+OK 1 100\r\n", withAttachment,
                   "+OK 2 5000000\r\n", "+OK 3 100\r\n", "+OK\r\nSubject: plain\r\n\r\nfine\r\n.\r\n",
                   "+OK deleted\r\n", "+OK bye\r\n"});
     const auto session = fetchFrom(server);
@@ -233,7 +237,7 @@ TEST_F(ScriptedSessionTest, NewMessagesPast65535KeepTheirNumbers)
 {
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 65537 300\r\n", "+OK 65535\r\n", "+OK 65536 20\r\n",
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 65537 300\r\n", "+OK 65535\r\n", "+OK 65536 20\r\n",
                   "+OK\r\nSubject: one\r\n\r\nx\r\n.\r\n", "+OK\r\n", "+OK 65537 20\r\n",
                   "+OK\r\nSubject: two\r\n\r\ny\r\n.\r\n", "+OK\r\n", "+OK bye\r\n"});
     const auto session = fetchFrom(server);
@@ -250,7 +254,7 @@ TEST_F(ScriptedSessionTest, AStopKeepsWhatIsStoredAndLeavesTheRestOnTheServer)
 {
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 40\r\n",
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 2 300\r\n", "-ERR\r\n", "+OK 1 40\r\n",
                   "+OK\r\nSubject: one\r\n\r\nfirst\r\n.\r\n", "+OK deleted\r\n", "+OK 2 40\r\n"})
         .Expect().Send("+OK\r\nSubject: two\r\n\r\n").Trickle("second body\r\n.\r\n", 40)
         .Replies({"+OK bye\r\n"});
@@ -272,6 +276,72 @@ TEST_F(ScriptedSessionTest, AStopKeepsWhatIsStoredAndLeavesTheRestOnTheServer)
     EXPECT_TRUE(transcript.contains("DELE 1\r\n"));
     EXPECT_FALSE(transcript.contains("DELE 2\r\n"));
     EXPECT_TRUE(transcript.endsWith("QUIT\r\n"));
+}
+
+// The record of the mailbox "tester" on the scripted server's port.
+cPop3State stateOf(const ScriptedServer &server)
+{
+    cPop3State state(QStringLiteral("tester"), QStringLiteral("127.0.0.1"), server.Port());
+    EXPECT_TRUE(state.Load());
+    return state;
+}
+
+// A known id is deleted, not fetched; the new ones go out in one window and each is deleted
+// only after the record holds it; an id the server no longer has is dropped from the record.
+TEST_F(ScriptedSessionTest, PipelinedCheckFetchesOnlyNewIdsAndDeletesAfterRecording)
+{
+    ScriptedServer server;
+    {
+        cPop3State seeded = stateOf(server);
+        seeded.Record("known");
+        seeded.Record("gone");
+        ASSERT_TRUE(seeded.Save());
+    }
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "+OK\r\nUIDL\r\nPIPELINING\r\n.\r\n", "+OK\r\n1 known\r\n2 new2\r\n3 new3\r\n.\r\n",
+                  "+OK\r\n1 40\r\n2 40\r\n3 40\r\n.\r\n"})
+        .ExpectUntil("RETR 3\r\n")
+        .Send("+OK\r\n+OK\r\nSubject: two\r\n\r\nx\r\n.\r\n+OK\r\nSubject: three\r\n\r\ny\r\n.\r\n")
+        .ExpectUntil("DELE 3\r\n").Send("+OK\r\n+OK\r\n").Replies({"+OK bye\r\n"});
+    const auto session = fetchFrom(server);
+    EXPECT_TRUE(session->Errors().isEmpty()) << session->Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(session->Total(), 2);
+    EXPECT_EQ(messages("Inbox").size(), 2);
+    EXPECT_EQ(server.Transcript(), "USER tester\r\nPASS secret\r\nCAPA\r\nUIDL\r\nLIST\r\nDELE 1\r\nRETR 2\r\nRETR 3\r\n"
+                                   "DELE 2\r\nDELE 3\r\nQUIT\r\n");
+    const cPop3State after = stateOf(server);
+    EXPECT_TRUE(after.Knows("known") && after.Knows("new2") && after.Knows("new3"));
+    EXPECT_FALSE(after.Knows("gone"));
+}
+
+// Leaving mail on the server for two days: the message stored three days ago is deleted, the
+// one stored now is kept, the new one is fetched and kept; one command at a time without
+// PIPELINING.
+TEST_F(ScriptedSessionTest, LeftMailIsRemovedOnceItsDaysAreUp)
+{
+    ScriptedServer server;
+    {
+        cPop3State seeded = stateOf(server);
+        seeded.Record("recent");
+        ASSERT_TRUE(seeded.Save());
+        QFile file(seeded.Path());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const QByteArray threeDaysAgo = QByteArray::number(QDateTime::currentSecsSinceEpoch() - 3 * 24 * 3600);
+        text.replace("end 1\n", threeDaysAgo + " old\nend 2\n");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+    ASSERT_TRUE(stateOf(server).Knows("old"));
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "+OK\r\n1 old\r\n2 recent\r\n3 fresh\r\n.\r\n", "-ERR\r\n",
+                  "+OK\r\n", "+OK\r\nSubject: fresh\r\n\r\nz\r\n.\r\n", "+OK bye\r\n"});
+    const auto session = fetchFrom(server, true, 2);
+    EXPECT_TRUE(session->Errors().isEmpty()) << session->Errors().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(messages("Inbox").size(), 1);
+    EXPECT_EQ(server.Transcript(), "USER tester\r\nPASS secret\r\nCAPA\r\nUIDL\r\nLIST\r\nDELE 1\r\nRETR 3\r\nQUIT\r\n");
+    EXPECT_TRUE(stateOf(server).Knows("fresh"));
 }
 
 } // namespace

@@ -117,7 +117,7 @@ void TestTransferWindows::anInvalidAccountIsSkippedAndTheWindowStaysOpen()
 {
     ScriptedServer server;
     server.Send("+OK ready\r\n")
-        .Replies({"+OK\r\n", "+OK\r\n", "+OK 1 100\r\n", "-ERR no LAST\r\n", "+OK 1 100\r\n",
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 1 100\r\n", "-ERR no LAST\r\n", "+OK 1 100\r\n",
                   "+OK\r\nFrom: Ann <ann@example.org>\r\nSubject: Hi\r\n\r\nHello\r\n.\r\n", "+OK deleted\r\n",
                   "+OK bye\r\n"});
     server.Start();
@@ -164,7 +164,7 @@ void TestTransferWindows::closingTheSendWindowMidTransferKeepsTheMessageUnsent()
 void TestTransferWindows::closingTheGetWindowMidTransferLeavesTheMessageOnTheServer()
 {
     ScriptedServer server;
-    server.Send("+OK ready\r\n").Replies({"+OK\r\n", "+OK\r\n", "+OK 1 100\r\n", "-ERR no LAST\r\n", "+OK 1 100\r\n"})
+    server.Send("+OK ready\r\n").Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 1 100\r\n", "-ERR no LAST\r\n", "+OK 1 100\r\n"})
         .Expect().Send("+OK\r\nSubject: cut\r\n\r\nhalf").Stall();
     server.Start();
     addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, server.Port());

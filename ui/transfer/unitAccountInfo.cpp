@@ -11,8 +11,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int kMostDaysOnServer = 3650;
+constexpr int kUsualDaysOnServer = 14;
+// Lines the removal option up under the text of the box it belongs to.
+constexpr int kIndent = 20;
+} // namespace
 
 TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
 {
@@ -66,10 +74,29 @@ QWidget *TfrmAccountProps::makeAdvancedPage()
     edtSMTPPort = AddField(portForm, tr("SMTP server port:"), "edtSMTPPort");
     chkLeaveMailOnServer = new QCheckBox(tr("&Leave mail on server"));
     chkLeaveMailOnServer->setObjectName(QStringLiteral("chkLeaveMailOnServer"));
+    chkRemoveAfterDays = new QCheckBox(tr("&Remove from server after"));
+    chkRemoveAfterDays->setObjectName(QStringLiteral("chkRemoveAfterDays"));
+    edtRemoveAfterDays = new QSpinBox;
+    edtRemoveAfterDays->setObjectName(QStringLiteral("edtRemoveAfterDays"));
+    edtRemoveAfterDays->setRange(1, kMostDaysOnServer);
+    edtRemoveAfterDays->setSuffix(tr(" days"));
+    const auto enableRemoval = [this] {
+        chkRemoveAfterDays->setEnabled(chkLeaveMailOnServer->isChecked());
+        edtRemoveAfterDays->setEnabled(chkLeaveMailOnServer->isChecked() && chkRemoveAfterDays->isChecked());
+    };
+    connect(chkLeaveMailOnServer, &QCheckBox::toggled, this, enableRemoval);
+    connect(chkRemoveAfterDays, &QCheckBox::toggled, this, enableRemoval);
+    enableRemoval();
+    auto *removal = new QHBoxLayout;
+    removal->addSpacing(kIndent);
+    removal->addWidget(chkRemoveAfterDays);
+    removal->addWidget(edtRemoveAfterDays);
+    removal->addStretch();
 
     auto *controls = new QVBoxLayout;
     controls->addWidget(ports);
     controls->addWidget(chkLeaveMailOnServer);
+    controls->addLayout(removal);
     return MakePage(tr("Advanced settings page"), tr("Here you will be able to specify advanced mail settings."),
                     controls);
 }
@@ -89,6 +116,8 @@ void TfrmAccountProps::LoadAccount(const QString &name)
     edtPOP3Port->setText(account.pop3Port);
     edtSMTPPort->setText(account.smtpPort);
     chkLeaveMailOnServer->setChecked(account.leaveMailOnServer);
+    chkRemoveAfterDays->setChecked(account.removeAfterDays > 0);
+    edtRemoveAfterDays->setValue(account.removeAfterDays > 0 ? account.removeAfterDays : kUsualDaysOnServer);
     fLoadedPassword = account.password;
     fShownPassword = edtPassword->text();
 }
@@ -114,6 +143,7 @@ cAccount TfrmAccountProps::accountFromFields() const
     account.pop3Port = edtPOP3Port->text();
     account.smtpPort = edtSMTPPort->text();
     account.leaveMailOnServer = chkLeaveMailOnServer->isChecked();
+    account.removeAfterDays = chkRemoveAfterDays->isChecked() ? edtRemoveAfterDays->value() : 0;
     return account;
 }
 

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QSpinBox;
 class QLineEdit;
 class QPushButton;
 
@@ -50,6 +51,9 @@ private:
     QLineEdit *edtPOP3Port;
     QLineEdit *edtSMTPPort;
     QCheckBox *chkLeaveMailOnServer;
+    // Off, or the days a stored message stays on the server.
+    QCheckBox *chkRemoveAfterDays;
+    QSpinBox *edtRemoveAfterDays;
     QPushButton *btnOK;
     QPushButton *btnCancel;
 };
