@@ -63,10 +63,12 @@ QList<QByteArray> Commands(const char *verb, const QList<qint64> &numbers)
 }
 
 // A message the parser refused: its raw lines as a plain body, with the sender and subject
-// found where they stand, so the user can tell what it is.
+// found where they stand, so the user can tell what it is. Its bytes go along, for a reader
+// that understands more and to be kept.
 std::unique_ptr<TVrxMsg> RawMessage(const QByteArray &message)
 {
     auto msg = std::make_unique<TVrxMsg>();
+    msg->Raw = TVrxLines::UnstuffedMessage(message);
     QList<QByteArray> lines = TVrxLines::Split(message);
     TVrxLines::Unstuff(lines);
     for (const QByteArray &line : std::as_const(lines)) {

@@ -106,6 +106,10 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Launch as hyperlink"), .rule = R::PreviewText},
     cMainCommand{.id = popMessage_SelectAll, .place = P::Popup, .name = "popMessage_SelectAll",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Select all")},
+    cMainCommand{.id = popMessage_ViewSource, .place = P::Popup, .name = "popMessage_ViewSource",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "View s&ource"), .rule = R::Original},
+    cMainCommand{.id = popMessage_SaveEml, .place = P::Popup, .name = "popMessage_SaveEml",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Save as .&eml..."), .rule = R::Original},
     cMainCommand{.id = popFolders_Rename, .place = P::Popup, .name = "popFolders_Rename",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Rename"), .rule = R::UserFolder},
     cMainCommand{.id = popFolders_Delete, .place = P::Popup, .name = "popFolders_Delete",
@@ -136,7 +140,8 @@ const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_Re
                             mnuTools_ForwardAsAttachment, mnuTools_AddSender, kSeparator, mnuFile_CopyTo,
                             mnuFile_MoveTo,        kSeparator,       popMsgs_MarkRead,     popMsgs_MarkUnread,
                             kSeparator,            mnuTools_Delete,  popMsgs_Properties};
-const std::array kMessageItems{popMessage_Copy, popMessage_Launch, kSeparator, popMessage_SelectAll};
+const std::array kMessageItems{popMessage_Copy,       popMessage_Launch, kSeparator, popMessage_SelectAll,
+                               kSeparator,            popMessage_ViewSource, popMessage_SaveEml};
 const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename, popFolders_Delete, kSeparator, popFolders_Empty};
 const std::array kAttachmentItems{popAttachment_Open, popAttachment_OpenFolder};
 const std::array kTrayItems{popTray_Show,     kSeparator,         popTray_NewMessage, popTray_AddressBook,

@@ -46,6 +46,8 @@ enum class eMainCommand {
     popMessage_Copy,
     popMessage_Launch,
     popMessage_SelectAll,
+    popMessage_ViewSource,
+    popMessage_SaveEml,
     popFolders_Rename,
     popFolders_Delete,
     popFolders_Empty,
@@ -73,6 +75,7 @@ enum class eCommandRule {
     UserFolder,   // usable once handled, while a user folder is shown
     PreviewText,  // usable once handled, while text of the preview is selected
     Attachment,   // usable once handled, while an attachment is selected
+    Original,     // usable once handled, while the previewed message's received bytes are kept
 };
 
 struct cMainCommand

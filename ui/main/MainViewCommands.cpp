@@ -3,16 +3,20 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
+#include "storage/cOriginalStore.h"
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
+#include "ui/main/unitViewSource.h"
 #include "ui/signatures/unitSignatures.h"
 #include "ui/small/unitAbout.h"
 
 #include <QAction>
 #include <QDesktopServices>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMenu>
 #include <QShortcut>
 #include <QStatusBar>
@@ -60,6 +64,8 @@ void cMainViewCommands::WirePopups()
     fWindow.WireCommand(popMessage_Copy, [this] { fWindow.htmlView->copy(); });
     fWindow.WireCommand(popMessage_SelectAll, [this] { fWindow.htmlView->selectAll(); });
     fWindow.WireCommand(popMessage_Launch, [this] { LaunchSelection(); });
+    fWindow.WireCommand(popMessage_ViewSource, [this] { ViewSource(); });
+    fWindow.WireCommand(popMessage_SaveEml, [this] { SaveEml(); });
     fWindow.WireCommand(popAttachment_Open, [this] { OpenAttachment(); });
     fWindow.WireCommand(popAttachment_OpenFolder,
                         [] { QDesktopServices::openUrl(QUrl::fromLocalFile(AttachmentsFolder())); });
@@ -153,4 +159,26 @@ void cMainViewCommands::ShowAbout()
         fWindow.fMessageCommands->OpenNewMessageWindow({.to = to, .subject = subject, .cc = {}, .body = {}});
     });
     about.exec();
+}
+
+std::optional<QByteArray> cMainViewCommands::PreviewOriginal(const QString &caption)
+{
+    const cResultOf<QByteArray> original = cOriginalStore::Read(fWindow.fPreviewPane->Original());
+    if (!original) {
+        QMessageBox::warning(&fWindow, caption, original.text());
+        return std::nullopt;
+    }
+    return original.value();
+}
+
+void cMainViewCommands::ViewSource()
+{
+    if (const auto original = PreviewOriginal(tr("View source")))
+        (new TfrmViewSource(fWindow.fPreviewPane->Subject(), *original))->show();
+}
+
+void cMainViewCommands::SaveEml()
+{
+    if (const auto original = PreviewOriginal(tr("Save as .eml")))
+        SaveOriginalAs(&fWindow, fWindow.fPreviewPane->Subject(), *original);
 }

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class QPoint;
 class QWidget;
 class TfrmMain;
@@ -23,6 +25,9 @@ public:
     // says so.
     void LaunchSelection();
     void OpenAttachment();
+    // "View source" and "Save as .eml" of the previewed message's kept original.
+    void ViewSource();
+    void SaveEml();
 
 private:
     void WireToggles();
@@ -33,6 +38,8 @@ private:
     void ShowMessagePopup(const QPoint &pos);
     void ShowFolderPopup(const QPoint &pos);
     void ShowAbout();
+    // The previewed message's original, or none after telling the user why.
+    std::optional<QByteArray> PreviewOriginal(const QString &caption);
 
     TfrmMain &fWindow;
 };

@@ -11,4 +11,6 @@ public:
     explicit cPreviewBrowser(QWidget *parent = nullptr);
 
     QVariant loadResource(int type, const QUrl &name) override;
+    // The font of message text, fixed-pitch text included.
+    void SetMessageFont(const QFont &font);
 };

@@ -4,7 +4,6 @@
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
 #include "ui/icons/ThemedIcon.h"
-#include "ui/main/DisplayText.h"
 #include "ui/main/MainFolderCommands.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainMessageCommands.h"
@@ -13,6 +12,7 @@
 #include "ui/main/cMessageList.h"
 #include "ui/main/cMsgListEntry.h"
 #include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cPreviewPane.h"
 #include "ui/main/cStatusPanel.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h"
@@ -54,11 +54,6 @@ QList<QIcon> imageList(QIcon (*image)(int), int count)
     for (int index = 0; index < count; ++index)
         images.append(image(index));
     return images;
-}
-
-QString fontFamilyForCss(QString family)
-{
-    return family.remove(u'\'').remove(u'\\');
 }
 
 } // namespace
@@ -208,14 +203,15 @@ void TfrmMain::BuildPanes()
     connect(lstMsgs, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::lstMsgsChange);
     connect(lstMsgs, &QTreeWidget::itemClicked, this, &TfrmMain::lstMsgsClick);
 
-    htmlView = new cPreviewBrowser;
+    fPreviewPane = new cPreviewPane;
+    htmlView = fPreviewPane->Browser();
     htmlView->setObjectName(u"htmlView"_s);
     connect(htmlView, &QTextBrowser::anchorClicked, this, &TfrmMain::htmlViewLinkClick);
     connect(htmlView, &QTextBrowser::selectionChanged, this, &TfrmMain::RefreshCommandStates);
     spltHorizontal = new QSplitter(Qt::Vertical);
     spltHorizontal->setObjectName(u"spltHorizontal"_s);
     spltHorizontal->addWidget(lstMsgs);
-    spltHorizontal->addWidget(htmlView);
+    spltHorizontal->addWidget(fPreviewPane);
     spltHorizontal->setStretchFactor(0, 0);
     spltHorizontal->setStretchFactor(1, 1);
 
@@ -327,6 +323,7 @@ bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
         return lstFolders->currentItem() && cFolderStore::FolderKind(ShownFolder()) == eFolderKind::User;
     case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
     case eCommandRule::Attachment: return !lstAttachments->selectedItems().isEmpty();
+    case eCommandRule::Original: return !fPreviewPane->Original().isEmpty();
     case eCommandRule::Wired:
     case eCommandRule::WindowList: break;
     }
@@ -435,11 +432,7 @@ void TfrmMain::ApplyPreviewFont()
     int size = cOptions::read(Opt::MailDisplayFontSize);
     if (size <= 0)
         size = kDefaultPreviewFontSize;
-    const QFont font(cOptions::read(Opt::MailDisplayFont), size);
-    htmlView->setFont(font);
-    htmlView->document()->setDefaultFont(font);
-    htmlView->document()->setDefaultStyleSheet(u"pre, tt, code { font-family: '%1'; font-size: %2pt; }"_s.arg(
-        fontFamilyForCss(font.family()), QString::number(size)));
+    htmlView->SetMessageFont(QFont(cOptions::read(Opt::MailDisplayFont), size));
 }
 
 void TfrmMain::ApplyCheckTimer()
@@ -689,14 +682,10 @@ void TfrmMain::ShowPreview(QTreeWidgetItem *entry)
     lstAttachments->clear();
     if (const cResult read = message.ReadFile(EntryPath(entry)); !read) {
         lstAttachments->hide();
-        htmlView->setPlainText(read.text());
+        fPreviewPane->ShowText(read.text());
         return;
     }
-    const QString body = DisplayBody(message.body, DeclaredCharset(message.headerLines));
-    if (message.Html)
-        htmlView->setHtml(body);
-    else
-        htmlView->setPlainText(body);
+    fPreviewPane->Show(message);
     entry->setData(0, kReadIconRole, ReadIcon(message.Html));
     for (const QString &attachment : message.attachments)
         new QListWidgetItem(FileTypeIcon(attachment), attachment, lstAttachments);
@@ -705,7 +694,7 @@ void TfrmMain::ShowPreview(QTreeWidgetItem *entry)
 
 void TfrmMain::ClearPreview()
 {
-    htmlView->clear();
+    fPreviewPane->Clear();
 }
 
 void TfrmMain::tmrReadUnreadTimer()

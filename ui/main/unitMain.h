@@ -37,6 +37,7 @@ class cMainMessageCommands;
 class cMainViewCommands;
 class cMenuItem;
 class cPreviewBrowser;
+class cPreviewPane;
 class cStatusPanel;
 
 class TfrmMain : public QMainWindow
@@ -206,6 +207,7 @@ private:
     QWidget *pnlRight = nullptr;
     QSplitter *spltHorizontal = nullptr;
     cMessageList *lstMsgs = nullptr;
+    cPreviewPane *fPreviewPane = nullptr;
     cPreviewBrowser *htmlView = nullptr;
     QListWidget *lstAttachments = nullptr;
 
