@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-// The XDG base folders as the environment gives them, with the specification's defaults.
+// The XDG base folders as the environment gives them, with the XDG Base Directory defaults.
 struct cXdgFolders
 {
     QString configHome;

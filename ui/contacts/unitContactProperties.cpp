@@ -111,11 +111,11 @@ QWidget *TfrmContactProperties::buildWorkPage()
 }
 
 QWidget *TfrmContactProperties::buildPage(const QString &heading, const QString &note,
-                                          std::initializer_list<cFieldSpec> fields)
+                                          std::initializer_list<cFieldInfo> fields)
 {
     auto *form = new QFormLayout;
-    for (const cFieldSpec &spec : fields)
-        addField(form, tr(spec.label), spec.key, spec.objectName);
+    for (const cFieldInfo &info : fields)
+        addField(form, tr(info.label), info.key, info.objectName);
     return MakePage(heading, note, form);
 }
 

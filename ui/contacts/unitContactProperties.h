@@ -31,13 +31,13 @@ private:
     QWidget *buildGeneralPage();
     QWidget *buildHomePage();
     QWidget *buildWorkPage();
-    struct cFieldSpec
+    struct cFieldInfo
     {
         const char *label; // translated in this window's context
         eContactKey key;
         const char *objectName;
     };
-    QWidget *buildPage(const QString &heading, const QString &note, std::initializer_list<cFieldSpec> fields);
+    QWidget *buildPage(const QString &heading, const QString &note, std::initializer_list<cFieldInfo> fields);
     QLineEdit *addField(class QFormLayout *form, const QString &label, eContactKey key, const char *objectName);
     QToolButton *addFieldWithButton(QFormLayout *form, const QString &label, eContactKey key, const char *objectName,
                                     const char *buttonName, const QString &hint);
