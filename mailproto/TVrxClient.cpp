@@ -57,10 +57,39 @@ bool TVrxClient::OpenConnection()
         fFailed = true;
         return false;
     }
+    if (Security == eVrxSecurity::Tls && !stream->StartTls(Host, TrustedCertificates, ReplyTimeout)) {
+        fLastErrorText = u"Could not connect securely to %1: %2"_s.arg(Where(), stream->ErrorText());
+        fLastFingerprint = stream->PeerFingerprint();
+        fFailed = true;
+        return false;
+    }
+    fLastFingerprint = stream->PeerFingerprint();
     fStream = std::move(stream);
     fConnected = true;
     Q_EMIT OnConnect();
     return true;
+}
+
+bool TVrxClient::StartTls()
+{
+    fPending.clear();
+    const bool encrypted = fStream && fStream->StartTls(Host, TrustedCertificates, ReplyTimeout);
+    if (fStream)
+        fLastFingerprint = fStream->PeerFingerprint();
+    if (!encrypted)
+        TransportFailure(ErrProtocol, u"Could not encrypt the connection to %1: %2"_s.arg(
+                                          Where(), fStream ? fStream->ErrorText() : u"the connection is closed"_s));
+    return encrypted;
+}
+
+bool TVrxClient::Encrypted() const
+{
+    return fStream && fStream->IsEncrypted();
+}
+
+QByteArray TVrxClient::PeerFingerprint() const
+{
+    return fLastFingerprint;
 }
 
 void TVrxClient::CloseConnection()

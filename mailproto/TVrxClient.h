@@ -7,6 +7,7 @@
 // data keeps coming, and reply lines are capped. Before every read and between polls the client
 // calls MessageQueueHook, the caller's chance to do its own work or to throw to stop.
 #include "mailproto/TVrxLineStream.h"
+#include "mailproto/eVrxSecurity.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -38,6 +39,9 @@ public:
     QString Host;
     QString Port;
     int ReplyTimeout = DefaultReplyTimeoutMs;
+    eVrxSecurity Security = eVrxSecurity::None;
+    // SHA-256 fingerprints (hex) of server certificates the user chose to trust.
+    QList<QByteArray> TrustedCertificates;
     std::function<void()> MessageQueueHook;
 
     bool Connected() const { return fConnected; }
@@ -46,6 +50,9 @@ public:
     QByteArray ReplyText() const { return fReplyText; }
     // Why the last Connect could not open the connection; empty after a good one.
     QString LastErrorText() const { return fLastErrorText; }
+    bool Encrypted() const;
+    // SHA-256 (hex) of the last certificate the server showed, to offer trusting it.
+    QByteArray PeerFingerprint() const;
     // The machine's name while connected, else empty.
     QByteArray LocalHostName() const;
     // This end's address of the connection, empty when not connected.
@@ -61,6 +68,9 @@ Q_SIGNALS:
 protected:
     bool OpenConnection();
     void CloseConnection();
+    // Encrypts the open connection (STARTTLS, STLS). What arrived before is dropped: nothing
+    // sent in the clear may pass for a reply sent under TLS (RFC 3207 section 4.2).
+    [[nodiscard]] bool StartTls();
     // Each of these runs the error routine and returns false when the connection fails.
     [[nodiscard]] bool WriteText(const QByteArray &text);
     // Reads what arrives by the deadline; lateText replaces the usual time-out error text.
@@ -94,4 +104,5 @@ private:
     QByteArray fReplyCode;
     QByteArray fReplyText;
     QString fLastErrorText;
+    QByteArray fLastFingerprint;
 };

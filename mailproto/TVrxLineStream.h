@@ -4,6 +4,7 @@
 // Every call blocks the calling thread for at most the time it is given; long waits are cut
 // into polls with BetweenPolls called between them.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -29,4 +30,15 @@ public:
     virtual QByteArray LocalHostName() const = 0;
     // This end's address of the connection ("127.0.0.1", "::1"), empty when unknown.
     virtual QByteArray LocalAddress() const { return {}; }
+    // Encrypts the open connection (TLS), checking the server's certificate for host against
+    // the system's authorities and the given SHA-256 fingerprints (hex) the user trusts. False
+    // with ErrorText (host, reason, fingerprint) when the server cannot be trusted.
+    virtual bool StartTls(const QString &host, const QList<QByteArray> &trustedFingerprints, int timeoutMs)
+    {
+        (void)host, (void)trustedFingerprints, (void)timeoutMs;
+        return false;
+    }
+    virtual bool IsEncrypted() const { return false; }
+    // SHA-256 (hex) of the last certificate the server showed; empty before any.
+    virtual QByteArray PeerFingerprint() const { return {}; }
 };

@@ -5,6 +5,7 @@
 #include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxMessageBuilder.h"
 #include "mailproto/TVrxProgress.h"
+#include "mailproto/TVrxSasl.h"
 
 #include <QHostInfo>
 #include <QScopeGuard>
@@ -141,6 +142,11 @@ TVrxSMTP::TExtensions TVrxSMTP::ParseExtensions(const QList<QByteArray> &ehloLin
         } else if (keyword == "SIZE") {
             offered.Size = true;
             offered.SizeLimit = std::max<qint64>(0, words.value(1).toLongLong());
+        } else if (keyword == "STARTTLS") {
+            offered.StartTls = true;
+        } else if (keyword == "AUTH") {
+            for (const QByteArray &word : words.mid(1))
+                offered.AuthMechanisms.append(word.toUpper());
         }
     }
     return offered;
@@ -148,20 +154,96 @@ TVrxSMTP::TExtensions TVrxSMTP::ParseExtensions(const QList<QByteArray> &ehloLin
 
 void TVrxSMTP::Greet()
 {
+    if (Hello() && Secure())
+        (void)Login();
+}
+
+bool TVrxSMTP::Hello()
+{
     const QByteArray name = GreetingName(QHostInfo::localHostName().toUtf8(), QHostInfo::localDomainName().toUtf8(),
                                          LocalAddress());
+    fExtensions = {};
     if (!Exchange("EHLO " + name + "\r\n"))
-        return;
+        return false;
     if (ReplyCode() == "250") {
         fExtensions = ParseExtensions(fReplyLines);
-        return;
+        return true;
     }
-    if (!ReplyCode().startsWith('5'))
-        return ReplyCode() == "421" ? ServerError() : RefuseSession();
+    if (!ReplyCode().startsWith('5')) {
+        ReplyCode() == "421" ? ServerError() : RefuseSession();
+        return false;
+    }
     if (!Exchange("HELO " + name + "\r\n"))
-        return;
-    if (ReplyCode() != "250")
+        return false;
+    if (ReplyCode() == "250")
+        return true;
+    RefuseSession();
+    return false;
+}
+
+void TVrxSMTP::Abandon(const QString &text)
+{
+    if (Exchange("QUIT\r\n"))
+        CloseConnection();
+    ErrorRoutine(ErrProtocol, text.toUtf8());
+}
+
+bool TVrxSMTP::Secure()
+{
+    if (Security != eVrxSecurity::StartTls || Encrypted())
+        return true;
+    // A server that leaves STARTTLS out may be one whose reply was tampered with: never fall back.
+    if (!fExtensions.StartTls) {
+        Abandon(u"%1 does not offer STARTTLS, which this account requires; nothing was sent"_s.arg(Where()));
+        return false;
+    }
+    if (!Exchange("STARTTLS\r\n"))
+        return false;
+    if (ReplyCode() != "220") {
         RefuseSession();
+        return false;
+    }
+    return StartTls() && Hello();
+}
+
+bool TVrxSMTP::Login()
+{
+    if (UserName.isEmpty())
+        return true;
+    const QByteArray method = TVrxSasl::Choose(fExtensions.AuthMechanisms, Encrypted());
+    if (method.isEmpty()) {
+        Abandon(u"%1 offers no login method Ravelin knows (%2)"_s.arg(
+            Where(), QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))));
+        return false;
+    }
+    if (method != "CRAM-MD5" && !Encrypted() && !AllowPasswordInClear) {
+        Abandon(u"Logging in to %1 would send the password unencrypted; the account does not allow that"_s.arg(Where()));
+        return false;
+    }
+    return Authenticate(method);
+}
+
+bool TVrxSMTP::Authenticate(const QByteArray &method)
+{
+    bool sent = false;
+    if (method == "PLAIN") {
+        sent = Exchange("AUTH PLAIN " + TVrxSasl::PlainResponse(UserName, Password) + "\r\n");
+    } else if (method == "LOGIN") {
+        sent = Exchange("AUTH LOGIN\r\n") && ReplyCode() == "334" && Exchange(UserName.toBase64() + "\r\n")
+               && ReplyCode() == "334" && Exchange(Password.toBase64() + "\r\n");
+    } else {
+        sent = Exchange("AUTH CRAM-MD5\r\n") && ReplyCode() == "334"
+               && Exchange(TVrxSasl::CramMd5Response(UserName, Password, ReplyText().trimmed()) + "\r\n");
+    }
+    if (!Connected())
+        return false;
+    if (sent && ReplyCode() == "235")
+        return true;
+    // A refused step may leave the server waiting for the next one: "*" ends the exchange.
+    if (ReplyCode() == "334" && !Exchange("*\r\n"))
+        return false;
+    RefuseSession();
+    return false;
 }
 
 bool TVrxSMTP::Exchange(const QByteArray &command)

@@ -32,6 +32,8 @@ public:
         bool EightBitMime = false;
         bool Size = false;
         qint64 SizeLimit = 0; // 0: no limit announced
+        bool StartTls = false;             // RFC 3207
+        QList<QByteArray> AuthMechanisms; // RFC 4954, upper case
     };
 
     explicit TVrxSMTP(QObject *parent = nullptr);
@@ -41,6 +43,11 @@ public:
     quint16 SendProgressStep = 10;
     // The X-Mailer title; the program sets its own at start-up.
     QByteArray MailerName = "Ravelin 2";
+    // SMTP AUTH when UserName is set. A method that shows the password is used in the clear
+    // only with AllowPasswordInClear.
+    QByteArray UserName;
+    QByteArray Password;
+    bool AllowPasswordInClear = false;
 
     void Connect();
     // Throws EVrxError when not connected, when From or SendTo is empty or names no address
@@ -77,6 +84,14 @@ private:
     bool ReadReply();
     bool ReadGreeting();
     void Greet();
+    // EHLO (HELO when refused); false when the session ended.
+    [[nodiscard]] bool Hello();
+    // STARTTLS when the account asks for it, then EHLO again; false when the session ended.
+    [[nodiscard]] bool Secure();
+    [[nodiscard]] bool Login();
+    [[nodiscard]] bool Authenticate(const QByteArray &method);
+    // Ends the session with an error of our own (nothing the server said).
+    void Abandon(const QString &text);
     // Writes one command and reads its reply; false when the connection failed.
     [[nodiscard]] bool Exchange(const QByteArray &command);
     // The server refused the message: report, reset the transaction, keep the connection.

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QHostInfo>
+#include <QSslCertificate>
 
 #include <algorithm>
 
@@ -40,7 +41,7 @@ bool TVrxTcpStream::IsDottedAddress(const QString &host)
 bool TVrxTcpStream::Open(const QString &host, quint16 port, int timeoutMs)
 {
     Close();
-    fSocket = std::make_unique<QTcpSocket>();
+    fSocket = std::make_unique<QSslSocket>();
     if (IsDottedAddress(host))
         fSocket->connectToHost(QHostAddress(host), port);
     else
@@ -136,4 +137,65 @@ QByteArray TVrxTcpStream::LocalAddress() const
     bool isIpv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIpv4);
     return (isIpv4 ? QHostAddress(ipv4) : address).toString().toUtf8();
+}
+
+QString TVrxTcpStream::FingerprintText(const QByteArray &hex)
+{
+    QStringList pairs;
+    for (qsizetype at = 0; at < hex.size(); at += 2)
+        pairs.append(QString::fromLatin1(hex.mid(at, 2)).toUpper());
+    return pairs.join(u':');
+}
+
+void TVrxTcpStream::TakeSslErrors(const QString &host, const QList<QByteArray> &trusted, const QList<QSslError> &errors)
+{
+    const QSslCertificate certificate = fSocket->peerCertificate();
+    fPeerFingerprint = certificate.digest(QCryptographicHash::Sha256).toHex();
+    // Trust is given to one certificate, never to a kind of error.
+    if (!certificate.isNull() && trusted.contains(fPeerFingerprint)) {
+        fSocket->ignoreSslErrors(errors);
+        return;
+    }
+    QStringList reasons;
+    for (const QSslError &error : errors)
+        reasons.append(error.errorString());
+    fError = u"the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3"_s.arg(
+        host, reasons.join(u"; "_s), FingerprintText(fPeerFingerprint));
+}
+
+bool TVrxTcpStream::StartTls(const QString &host, const QList<QByteArray> &trustedFingerprints, int timeoutMs)
+{
+    if (!fSocket)
+        return false;
+    fError.clear();
+    const QMetaObject::Connection watch = QObject::connect(
+        fSocket.get(), &QSslSocket::sslErrors, fSocket.get(),
+        [this, host, trustedFingerprints](const QList<QSslError> &errors) { TakeSslErrors(host, trustedFingerprints, errors); },
+        Qt::DirectConnection);
+    fSocket->setPeerVerifyName(host);
+    fSocket->startClientEncryption();
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!fSocket->isEncrypted() && fSocket->state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {
+        if (!fSocket->waitForEncrypted(int(std::min(PollSliceMs, deadline.remainingTime()))))
+            Poll();
+    }
+    QObject::disconnect(watch);
+    if (fSocket->isEncrypted()) {
+        fPeerFingerprint = fSocket->peerCertificate().digest(QCryptographicHash::Sha256).toHex();
+        return true;
+    }
+    if (fError.isEmpty())
+        fError = deadline.hasExpired() ? u"the TLS handshake with %1 timed out"_s.arg(host)
+                                       : u"the TLS handshake with %1 failed: %2"_s.arg(host, fSocket->errorString());
+    return false;
+}
+
+bool TVrxTcpStream::IsEncrypted() const
+{
+    return fSocket && fSocket->isEncrypted();
+}
+
+QByteArray TVrxTcpStream::PeerFingerprint() const
+{
+    return fPeerFingerprint;
 }

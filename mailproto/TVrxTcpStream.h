@@ -1,10 +1,10 @@
 #pragma once
-// TVrxLineStream over a QTcpSocket used through its blocking calls, so it works on a worker
+// TVrxLineStream over a QSslSocket (plain until StartTls) used through its blocking calls, so it works on a worker
 // thread without an event loop. The socket is made by Open on the calling thread and
 // destroyed by Close; all calls must come from that thread.
 #include "mailproto/TVrxLineStream.h"
 
-#include <QTcpSocket>
+#include <QSslSocket>
 
 #include <memory>
 
@@ -23,13 +23,21 @@ public:
     QString ErrorText() const override;
     QByteArray LocalHostName() const override;
     QByteArray LocalAddress() const override;
+    bool StartTls(const QString &host, const QList<QByteArray> &trustedFingerprints, int timeoutMs) override;
+    bool IsEncrypted() const override;
+    QByteArray PeerFingerprint() const override;
 
     // Four decimal numbers from 1 to 254 joined by dots.
     static bool IsDottedAddress(const QString &host);
 
+    // "AB:CD:..." for showing a fingerprint to people.
+    static QString FingerprintText(const QByteArray &hex);
+
 private:
     void Poll();
+    void TakeSslErrors(const QString &host, const QList<QByteArray> &trusted, const QList<QSslError> &errors);
 
-    std::unique_ptr<QTcpSocket> fSocket;
+    std::unique_ptr<QSslSocket> fSocket;
     QString fError;
+    QByteArray fPeerFingerprint;
 };

@@ -1,0 +1,19 @@
+#pragma once
+// The login methods SMTP AUTH (RFC 4954) and POP3 AUTH (RFC 5034) share: which one to use of
+// those a server offers, and the responses each sends. Credentials are bytes; nothing here
+// ever puts a password into a text meant for people.
+#include <QByteArray>
+#include <QList>
+
+class TVrxSasl
+{
+public:
+    // The method to use of those offered (names in any case), or empty when none is known.
+    // Under TLS the simplest is best; in the clear only CRAM-MD5 keeps the password off the wire.
+    static QByteArray Choose(const QList<QByteArray> &offered, bool encrypted);
+    // PLAIN (RFC 4616): base64 of "\0user\0password".
+    static QByteArray PlainResponse(const QByteArray &user, const QByteArray &password);
+    // CRAM-MD5 (RFC 2195): base64 of "user " + hex HMAC-MD5 of the decoded challenge.
+    static QByteArray CramMd5Response(const QByteArray &user, const QByteArray &password,
+                                      const QByteArray &base64Challenge);
+};
