@@ -2,6 +2,7 @@
 // however it is chunked, and the error code of every refused command.
 #include "TestSupport.h"
 #include "EventLog.h"
+#include "PopClientFor.h"
 #include "ScriptedServer.h"
 
 #include "mailproto/EVrxCancelled.h"
@@ -18,13 +19,7 @@ const QByteArray Login = "USER alice\r\nPASS secret\r\n";
 
 std::unique_ptr<TVrxPOP> ClientFor(const ScriptedServer &server)
 {
-    auto pop = std::make_unique<TVrxPOP>();
-    pop->Host = u"127.0.0.1"_s;
-    pop->Port = QString::number(server.Port());
-    pop->UserId = "alice";
-    pop->Passwd = "secret";
-    pop->ReplyTimeout = 2000;
-    return pop;
+    return PopClientFor(server);
 }
 
 } // namespace

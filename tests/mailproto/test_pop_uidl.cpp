@@ -1,6 +1,7 @@
 // Unique ids, capabilities and pipelined commands against a scripted server: the bytes the
 // client writes, and that it writes a whole window before it reads a reply.
 #include "TestSupport.h"
+#include "PopClientFor.h"
 #include "ScriptedServer.h"
 
 #include "mailproto/TVrxPOP.h"
@@ -16,12 +17,7 @@ const QByteArray Greeting = "+OK POP3 ready\r\n";
 std::unique_ptr<TVrxPOP> LoggedInClient(ScriptedServer &server)
 {
     server.Start();
-    auto pop = std::make_unique<TVrxPOP>();
-    pop->Host = u"127.0.0.1"_s;
-    pop->Port = QString::number(server.Port());
-    pop->UserId = "alice";
-    pop->Passwd = "secret";
-    pop->ReplyTimeout = 2000;
+    auto pop = PopClientFor(server);
     pop->Connect();
     EXPECT_TRUE(pop->Login());
     return pop;

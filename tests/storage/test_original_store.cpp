@@ -46,7 +46,8 @@ protected:
 
 TEST_F(OriginalStore, SameBytesAreKeptOnceAndReadBackExactly)
 {
-    const QByteArray raw("From: a@b\r\n\r\n\x00\xff body\r\n", 24);
+    const char bytes[] = "From: a@b\r\n\r\n\x00\xff body\r\n";
+    const QByteArray raw(bytes, sizeof bytes - 1);
     const cResultOf<QByteArray> first = cOriginalStore::Keep(raw);
     const cResultOf<QByteArray> second = cOriginalStore::Keep(raw);
     ASSERT_TRUE(first && second);
