@@ -1,10 +1,19 @@
 #pragma once
 // One mail account as stored in its section of the accounts file: the plain text of the edit
 // fields, nothing trimmed or checked. The password is held unscrambled.
+#include "mailproto/eVrxSecurity.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
+
+// How the account logs in to its POP3 server: USER and PASS, APOP (RFC 1939 section 7), or
+// AUTH (RFC 5034) with the best method the server offers.
+enum class ePop3Login { UserPass = 0, Apop = 1, Sasl = 2 };
+// Whether the account logs in to its SMTP server (RFC 4954), and with which credentials.
+enum class eSmtpLogin { None = 0, SameAsPop3 = 1, Own = 2 };
 
 struct cAccount
 {
@@ -23,14 +32,32 @@ struct cAccount
     // With leaveMailOnServer: days a stored message stays on the server; 0 keeps it there.
     int removeAfterDays = 0;
 
+    eVrxSecurity pop3Security = eVrxSecurity::None;
+    eVrxSecurity smtpSecurity = eVrxSecurity::None;
+    ePop3Login pop3Login = ePop3Login::UserPass;
+    eSmtpLogin smtpLogin = eSmtpLogin::None;
+    QString smtpUserId;
+    QByteArray smtpPassword;
+    // Files written before encryption existed sent passwords in the clear; they keep doing so
+    // until the user says otherwise. New accounts store it explicitly.
+    bool allowPasswordInClear = true;
+    // SHA-256 fingerprints (lower-case hex) of server certificates the user chose to trust.
+    QList<QByteArray> trustedCertificates;
+    // The passwords live in the desktop keyring; the file holds none.
+    bool passwordInKeyring = false;
+
     // A port text as a number from 1 to 65535; none for anything else.
     static std::optional<int> PortNumber(const QString &text);
-    // Ports that are no port number fall back to the protocol's usual one.
+    // Ports that are no port number fall back to the protocol's usual one for the security
+    // chosen: 110 or 995 for POP3, 25 or 465 for SMTP.
     int Pop3PortNumber() const;
     int SmtpPortNumber() const;
     // What the sessions need: a non-blank name and an SMTP server to send; a POP3 server,
     // user and password to receive.
     bool CanSend() const;
+    // The user name and password SMTP AUTH uses; an empty user when the account does not log in.
+    QString SmtpLoginUser() const;
+    QByteArray SmtpLoginPassword() const;
     bool CanReceive() const;
     // ReplyAddress, else email: the address shown for the account.
     QString ShownAddress() const;

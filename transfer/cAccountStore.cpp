@@ -25,6 +25,23 @@ QString defaultIfMissing(const cIniSection &section, const char *key, const QStr
     return section.contains(key) ? section.text(key) : def;
 }
 
+// An enumeration stored as its number; numbers it does not know read as the default.
+template<typename E>
+E enumKey(const cIniSection &section, const char *key, E highest)
+{
+    const int value = section.integer(key, 0);
+    return value >= 0 && value <= static_cast<int>(highest) ? static_cast<E>(value) : E{};
+}
+
+QList<QByteArray> fingerprintList(const QByteArray &value)
+{
+    QList<QByteArray> prints;
+    for (const QByteArray &print : value.split(','))
+        if (!print.trimmed().isEmpty())
+            prints.append(print.trimmed().toLower());
+    return prints;
+}
+
 struct cKeyWriter
 {
     cIniFile file;
@@ -36,6 +53,27 @@ struct cKeyWriter
         ok = ok && file.writeBytes(section, key, value);
     }
     void put(const char *key, const QString &value) { put(key, value.toUtf8()); }
+    void put(const char *key, bool value) { put(key, value ? QByteArrayLiteral("1") : QByteArrayLiteral("0")); }
+    template<typename E>
+        requires std::is_enum_v<E>
+    void put(const char *key, E value)
+    {
+        put(key, QByteArray::number(static_cast<int>(value)));
+    }
+
+    // The keys of secure connections and logins, which both dialogs show.
+    void putSecurity(const cAccount &account)
+    {
+        put("POP3Security", account.pop3Security);
+        put("SMTPSecurity", account.smtpSecurity);
+        put("POP3Login", account.pop3Login);
+        put("SMTPLogin", account.smtpLogin);
+        put("SMTPUserID", account.smtpUserId);
+        put("SMTPPassword", cAccountStore::StoredPassword(account.smtpPassword));
+        put("AllowPasswordInClear", account.allowPasswordInClear);
+        put("TrustedCertificates", account.trustedCertificates.join(','));
+        put("PasswordInKeyring", account.passwordInKeyring);
+    }
 
     cResult finish() const
     {
@@ -79,6 +117,15 @@ cAccount cAccountStore::ReadAccount(const QString &section)
     account.smtpPort = defaultIfMissing(keys, "SMTPPort", account.smtpPort);
     account.leaveMailOnServer = keys.boolean("LeaveMailOnServer", false);
     account.removeAfterDays = std::max(0, keys.integer("RemoveFromServerAfterDays", 0));
+    account.pop3Security = enumKey(keys, "POP3Security", eVrxSecurity::Tls);
+    account.smtpSecurity = enumKey(keys, "SMTPSecurity", eVrxSecurity::Tls);
+    account.pop3Login = enumKey(keys, "POP3Login", ePop3Login::Sasl);
+    account.smtpLogin = enumKey(keys, "SMTPLogin", eSmtpLogin::Own);
+    account.smtpUserId = keys.text("SMTPUserID");
+    account.smtpPassword = PlainPassword(keys.value("SMTPPassword"));
+    account.allowPasswordInClear = keys.boolean("AllowPasswordInClear", true);
+    account.trustedCertificates = fingerprintList(keys.value("TrustedCertificates"));
+    account.passwordInKeyring = keys.boolean("PasswordInKeyring", false);
     return account;
 }
 
@@ -95,8 +142,9 @@ cResult cAccountStore::WriteAccount(const cAccount &account)
     writer.put("Password", StoredPassword(account.password));
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
-    writer.put("LeaveMailOnServer", account.leaveMailOnServer ? QByteArrayLiteral("1") : QByteArrayLiteral("0"));
+    writer.put("LeaveMailOnServer", account.leaveMailOnServer);
     writer.put("RemoveFromServerAfterDays", QByteArray::number(account.removeAfterDays));
+    writer.putSecurity(account);
     return writer.finish();
 }
 
@@ -112,6 +160,7 @@ cResult cAccountStore::WriteNewAccount(const cAccount &account, bool makeDefault
     writer.put("smtpServer", account.smtpServer);
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
+    writer.putSecurity(account);
     cResult written = writer.finish();
     if (written && makeDefault)
         written = SetDefaultAccountName(account.section);

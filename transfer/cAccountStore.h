@@ -16,7 +16,10 @@ public:
 
     // The properties dialog writes all its keys (the eleven of old, then
     // RemoveFromServerAfterDays), the wizard the nine it has (in their order) and leaves
-    // Organisation, LeaveMailOnServer and RemoveFromServerAfterDays as they were.
+    // Organisation, LeaveMailOnServer and RemoveFromServerAfterDays as they were. Both then
+    // write the keys of security and login (POP3Security, SMTPSecurity, POP3Login, SMTPLogin,
+    // SMTPUserID, SMTPPassword, AllowPasswordInClear, TrustedCertificates, PasswordInKeyring);
+    // a file without them reads as plain connections with today's logins.
     static cResult WriteAccount(const cAccount &account);
     static cResult WriteNewAccount(const cAccount &account, bool makeDefault);
     static cResult DeleteAccount(const QString &section);

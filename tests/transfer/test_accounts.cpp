@@ -98,6 +98,45 @@ TEST_F(AccountsTest, PortsThatAreNoNumberFallBack)
     EXPECT_FALSE(a.CanReceive());
 }
 
+TEST_F(AccountsTest, SecurityAndLoginKeysRoundTripAndOldOrOddValuesReadAsToday)
+{
+    ASSERT_TRUE(cIniFile(AccountsFilePath()).writeString(QStringLiteral("Old"), "pop3Server", QStringLiteral("pop")));
+    ASSERT_TRUE(cIniFile(AccountsFilePath()).writeString(QStringLiteral("Odd"), "POP3Security", QStringLiteral("7")));
+    for (const char *section : {"Old", "Odd"}) {
+        const cAccount old = cAccountStore::ReadAccount(QString::fromUtf8(section));
+        EXPECT_EQ(old.pop3Security, eVrxSecurity::None) << section;
+        EXPECT_EQ(old.smtpLogin, eSmtpLogin::None) << section;
+        EXPECT_TRUE(old.allowPasswordInClear) << section;
+        EXPECT_TRUE(old.SmtpLoginUser().isEmpty()) << section;
+    }
+
+    cAccount a = account("Secure", "Ann");
+    a.userId = QStringLiteral("ann");
+    a.password = "pop-pass";
+    a.pop3Security = eVrxSecurity::Tls;
+    a.smtpSecurity = eVrxSecurity::StartTls;
+    a.pop3Login = ePop3Login::Sasl;
+    a.smtpLogin = eSmtpLogin::Own;
+    a.smtpUserId = QStringLiteral("ann@smtp");
+    a.smtpPassword = "smtp-pass";
+    a.allowPasswordInClear = false;
+    a.trustedCertificates = {QByteArray(64, 'a'), QByteArray(64, 'b')};
+    a.pop3Port.clear();
+    for (const bool wizard : {false, true}) {
+        ASSERT_TRUE(wizard ? cAccountStore::WriteNewAccount(a, false) : cAccountStore::WriteAccount(a));
+        const cAccount back = cAccountStore::ReadAccount(QStringLiteral("Secure"));
+        EXPECT_EQ(back.pop3Security, a.pop3Security);
+        EXPECT_EQ(back.smtpSecurity, a.smtpSecurity);
+        EXPECT_EQ(back.pop3Login, a.pop3Login);
+        EXPECT_EQ(back.SmtpLoginUser(), QStringLiteral("ann@smtp"));
+        EXPECT_EQ(back.SmtpLoginPassword(), QByteArray("smtp-pass"));
+        EXPECT_FALSE(back.allowPasswordInClear);
+        EXPECT_EQ(back.trustedCertificates, a.trustedCertificates);
+        EXPECT_EQ(back.Pop3PortNumber(), 995) << "TLS on connect falls back to its own port";
+    }
+    EXPECT_FALSE(cIniFile(AccountsFilePath()).readSection(QStringLiteral("Secure")).value("SMTPPassword").contains("smtp-pass"));
+}
+
 TEST(AccountPorts, OnlyNumbersFrom1To65535ArePorts)
 {
     const struct
