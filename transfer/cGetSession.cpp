@@ -92,6 +92,7 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.Port = QString::number(account.Pop3PortNumber());
     pop.UserId = account.userId.toUtf8();
     pop.Passwd = account.password;
+    pop.AllowPasswordInClear = account.allowPasswordInClear;
     pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
     pop.MaxMessageSize = fMaxMessageSize;
     pop.ReplyTimeout = fReplyTimeout;
