@@ -5,6 +5,7 @@ one Maildir. Trace headers (X-Peer, X-MailFrom, X-RcptTo) are added only with --
 --port is a plain server without AUTH. With --cert/--key (and --user, --password, --auth-log)
 more servers can listen, each requiring AUTH PLAIN or LOGIN before mail is accepted:
   --tls-port         TLS on connect
+  --login-only-port  TLS on connect offering AUTH LOGIN only
   --starttls-port    STARTTLS offered; AUTH only after it
   --stripped-port    AUTH offered in the clear and no STARTTLS, as a downgrading attacker shows it
   --wrong-host-port  TLS on connect with --wrong-host-cert/--wrong-host-key
@@ -87,6 +88,7 @@ def secure_controllers(args, handler):
     warnings.filterwarnings("ignore", "Requiring AUTH while not requiring TLS")
     wanted = [
         (args.tls_port, dict(ssl_context=context, auth_require_tls=False)),
+        (args.login_only_port, dict(ssl_context=context, auth_require_tls=False, auth_exclude_mechanism=["PLAIN"])),
         (args.starttls_port, dict(tls_context=context, require_starttls=True, auth_require_tls=True)),
         (args.stripped_port, dict(auth_require_tls=False)),
         (args.wrong_host_port, dict(ssl_context=server_context(args.wrong_host_cert, args.wrong_host_key),
@@ -108,7 +110,7 @@ def parse_args():
     parser.add_argument("--user")
     parser.add_argument("--password")
     parser.add_argument("--auth-log")
-    for name in ("--tls-port", "--starttls-port", "--stripped-port", "--wrong-host-port"):
+    for name in ("--tls-port", "--login-only-port", "--starttls-port", "--stripped-port", "--wrong-host-port"):
         parser.add_argument(name, type=int)
     return parser.parse_args()
 
