@@ -141,8 +141,9 @@ TEST_F(SecurePop3, RefusalsStopBeforeThePasswordGoesOut)
         QString error;
         QObject::connect(&pop, &TVrxPOP::OnError, [&error](int, const QByteArray &msg) { error += QString::fromUtf8(msg); });
         pop.Connect();
-        if (pop.Connected())
+        if (pop.Connected()) {
             EXPECT_FALSE(pop.Login());
+        }
 
         EXPECT_TRUE(pop.Failed());
         EXPECT_FALSE(pop.Connected());
