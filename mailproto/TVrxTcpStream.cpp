@@ -4,6 +4,7 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QSslCertificate>
+#include <QSslConfiguration>
 
 #include <algorithm>
 
@@ -13,6 +14,13 @@ namespace {
 
 constexpr qsizetype MaxHostNameBytes = 256;
 constexpr qint64 PollSliceMs = 200;
+
+// Read on every handshake, so a test may set or clear it between connections.
+QList<QSslCertificate> ExtraCaCertificates()
+{
+    const QString path = qEnvironmentVariable("RAVELIN_TLS_CA_FILE");
+    return path.isEmpty() ? QList<QSslCertificate>() : QSslCertificate::fromPath(path, QSsl::Pem);
+}
 
 } // namespace
 
@@ -147,6 +155,18 @@ QString TVrxTcpStream::FingerprintText(const QByteArray &hex)
     return pairs.join(u':');
 }
 
+void TVrxTcpStream::TrustExtraCaCertificates()
+{
+    const QList<QSslCertificate> extra = ExtraCaCertificates();
+    if (extra.isEmpty())
+        return;
+    // Setting a CA list replaces the system store Qt would otherwise load on demand, so it is named too.
+    static const QList<QSslCertificate> system = QSslConfiguration::systemCaCertificates();
+    QSslConfiguration configuration = fSocket->sslConfiguration();
+    configuration.setCaCertificates(system + extra);
+    fSocket->setSslConfiguration(configuration);
+}
+
 void TVrxTcpStream::TakeSslErrors(const QString &host, const QList<QByteArray> &trusted, const QList<QSslError> &errors)
 {
     const QSslCertificate certificate = fSocket->peerCertificate();
@@ -173,6 +193,7 @@ bool TVrxTcpStream::StartTls(const QString &host, const QList<QByteArray> &trust
         [this, host, trustedFingerprints](const QList<QSslError> &errors) { TakeSslErrors(host, trustedFingerprints, errors); },
         Qt::DirectConnection);
     fSocket->setPeerVerifyName(host);
+    TrustExtraCaCertificates();
     fSocket->startClientEncryption();
     const QDeadlineTimer deadline(timeoutMs);
     while (!fSocket->isEncrypted() && fSocket->state() == QAbstractSocket::ConnectedState && !deadline.hasExpired()) {

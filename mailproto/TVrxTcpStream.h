@@ -2,6 +2,10 @@
 // TVrxLineStream over a QSslSocket (plain until StartTls) used through its blocking calls, so it works on a worker
 // thread without an event loop. The socket is made by Open on the calling thread and
 // destroyed by Close; all calls must come from that thread.
+//
+// Certificates are checked against the system's CA store. The environment variable
+// RAVELIN_TLS_CA_FILE may name a PEM file of further CA certificates to accept beside it, for
+// tests and self-hosted servers with their own CA (Qt's OpenSSL backend ignores SSL_CERT_FILE).
 #include "mailproto/TVrxLineStream.h"
 
 #include <QSslSocket>
@@ -35,6 +39,7 @@ public:
 
 private:
     void Poll();
+    void TrustExtraCaCertificates();
     void TakeSslErrors(const QString &host, const QList<QByteArray> &trusted, const QList<QSslError> &errors);
 
     std::unique_ptr<QSslSocket> fSocket;
