@@ -48,7 +48,12 @@ void cGetSession::FetchAll()
 {
     bool fetchedAny = false;
     for (const QString &name : fAccounts) {
-        const cAccount account = cAccountStore::ReadAccount(name);
+        cResult keyring;
+        const cAccount account = cAccountStore::ReadAccount(name, &keyring);
+        if (!keyring) {
+            AddError(keyring.text());
+            continue;
+        }
         if (!account.CanReceive()) {
             AddError(QStringLiteral("Account: ") + name + QStringLiteral(" One or more setting is invalid, skipping."));
             continue;
@@ -92,6 +97,8 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.Port = QString::number(account.Pop3PortNumber());
     pop.UserId = account.userId.toUtf8();
     pop.Passwd = account.password;
+    pop.Security = account.pop3Security;
+    pop.TrustedCertificates = account.trustedCertificates;
     pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
     pop.MaxMessageSize = fMaxMessageSize;
     pop.ReplyTimeout = fReplyTimeout;
