@@ -50,6 +50,7 @@ bool TVrxClient::OpenConnection()
     fFailed = false;
     fPending.clear();
     fLastErrorText.clear();
+    fCertificateRejected = false;
     auto stream = fStreamFactory();
     stream->BetweenPolls = [this] { ServiceMessageQueue(); };
     if (!stream->Open(Host, Port.toUShort(), ReplyTimeout)) {
@@ -60,6 +61,7 @@ bool TVrxClient::OpenConnection()
     if (Security == eVrxSecurity::Tls && !stream->StartTls(Host, TrustedCertificates, ReplyTimeout)) {
         fLastErrorText = u"Could not connect securely to %1: %2"_s.arg(Where(), stream->ErrorText());
         fLastFingerprint = stream->PeerFingerprint();
+        fCertificateRejected = !fLastFingerprint.isEmpty();
         fFailed = true;
         return false;
     }
@@ -76,6 +78,7 @@ bool TVrxClient::StartTls()
     const bool encrypted = fStream && fStream->StartTls(Host, TrustedCertificates, ReplyTimeout);
     if (fStream)
         fLastFingerprint = fStream->PeerFingerprint();
+    fCertificateRejected = !encrypted && !fLastFingerprint.isEmpty();
     if (!encrypted)
         TransportFailure(ErrProtocol, u"Could not encrypt the connection to %1: %2"_s.arg(
                                           Where(), fStream ? fStream->ErrorText() : u"the connection is closed"_s));

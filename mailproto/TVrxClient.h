@@ -53,6 +53,9 @@ public:
     bool Encrypted() const;
     // SHA-256 (hex) of the last certificate the server showed, to offer trusting it.
     QByteArray PeerFingerprint() const;
+    // Whether the last handshake failed on the certificate PeerFingerprint names, so that
+    // trusting it may be all that is missing.
+    bool CertificateRejected() const { return fCertificateRejected; }
     // The machine's name while connected, else empty.
     QByteArray LocalHostName() const;
     // This end's address of the connection, empty when not connected.
@@ -105,4 +108,5 @@ private:
     QByteArray fReplyText;
     QString fLastErrorText;
     QByteArray fLastFingerprint;
+    bool fCertificateRejected = false;
 };

@@ -3,6 +3,9 @@
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxProgress.h"
+#include "mailproto/TVrxSasl.h"
+
+#include <QCryptographicHash>
 
 #include <algorithm>
 
@@ -52,6 +55,29 @@ bool Lists(const QList<QByteArray> &capabilities, const QByteArray &tag)
 {
     return std::any_of(capabilities.begin(), capabilities.end(),
                        [&tag](const QByteArray &line) { return FirstWord(line).toUpper() == tag; });
+}
+
+// The words after "SASL" in a CAPA listing (RFC 2449 section 6.3).
+QList<QByteArray> SaslMechanismsOf(const QList<QByteArray> &capabilities)
+{
+    for (const QByteArray &line : capabilities) {
+        QList<QByteArray> words = line.simplified().toUpper().split(' ');
+        if (words.takeFirst() == "SASL")
+            return words;
+    }
+    return {};
+}
+
+// RFC 1939 section 7: the timestamp is a msg-id, "<" local "@" domain ">", in the greeting.
+QByteArray ApopTimestampOf(const QByteArray &greeting)
+{
+    const qsizetype open = greeting.indexOf('<');
+    const qsizetype close = open < 0 ? -1 : greeting.indexOf('>', open);
+    if (close < 0)
+        return {};
+    const QByteArray stamp = greeting.mid(open, close - open + 1);
+    const bool printable = std::all_of(stamp.begin(), stamp.end(), [](char c) { return c >= 0x21 && c <= 0x7E; });
+    return printable && stamp.contains('@') ? stamp : QByteArray();
 }
 
 QList<QByteArray> Commands(const char *verb, const QList<qint64> &numbers)
@@ -129,7 +155,9 @@ bool TVrxPOP::ReadReply()
     QByteArray line;
     if (!ReadLine(line, QDeadlineTimer(ReplyTimeout)))
         return false;
-    SetReply(line.left(4).trimmed(), line.mid(4).trimmed());
+    // "+OK", "-ERR", or the "+" of an AUTH challenge (RFC 5034 section 4).
+    const QByteArray status = FirstWord(line);
+    SetReply(status, line.mid(status.size()).trimmed());
     SetFailed(ReplyCode() == "-ERR");
     if (!fOutstanding.empty() && fOutstanding.front() == Awaiting::StatusThenData && !Failed())
         fOutstanding.front() = Awaiting::Data;
@@ -181,18 +209,118 @@ void TVrxPOP::Connect()
     if (!OpenConnection() || !ReadReply())
         return;
     fLoggedIn = false;
-    if (Failed())
+    fCapabilitiesAsked = false;
+    if (Failed()) {
         ErrorRoutine(ErrGreeting, ReplyText());
+        return;
+    }
+    fApopTimestamp = ApopTimestampOf(ReplyText());
+    if (Security == eVrxSecurity::StartTls)
+        (void)UpgradeToTls();
+}
+
+bool TVrxPOP::UpgradeToTls()
+{
+    Capabilities();
+    if (!Connected())
+        return false;
+    // A server that leaves STLS out may be one whose reply was tampered with: never fall back.
+    if (!fOffersStls) {
+        Refuse(ErrGreeting, u"%1 does not offer STLS, which this account requires; nothing was sent"_s.arg(Where()));
+        return false;
+    }
+    if (!Command("STLS\r\n", ErrGreeting) || !StartTls())
+        return false;
+    // Capabilities seen before TLS may have been forged (RFC 2595 section 4).
+    fCapabilitiesAsked = false;
+    return true;
+}
+
+void TVrxPOP::Refuse(int errorCode, const QString &text)
+{
+    if (Send("QUIT\r\n"))
+        (void)ReadReply();
+    ErrorRoutine(errorCode, text.toUtf8());
 }
 
 bool TVrxPOP::Login()
 {
     RequireConnection("Invalid Op. Not connected.");
-    if (!Command("USER " + TVrxLines::WithoutLineBreaks(UserId) + "\r\n", ErrLogin)
-        || !Command("PASS " + TVrxLines::WithoutLineBreaks(Passwd) + "\r\n", ErrLogin))
+    bool loggedIn = false;
+    switch (Method) {
+    case LoginMethod::UserPass: loggedIn = LoginUserPass(); break;
+    case LoginMethod::Apop: loggedIn = LoginApop(); break;
+    case LoginMethod::Sasl: loggedIn = LoginSasl(); break;
+    }
+    fLoggedIn = loggedIn;
+    return loggedIn;
+}
+
+bool TVrxPOP::ShowsPasswordAllowed(const QByteArray &method)
+{
+    if (Encrypted() || AllowPasswordInClear)
+        return true;
+    Refuse(ErrLogin, u"Logging in to %1 by %2 would send the password unencrypted; the account does not allow that"_s.arg(
+                         Where(), QString::fromLatin1(method)));
+    return false;
+}
+
+bool TVrxPOP::LoginUserPass()
+{
+    return ShowsPasswordAllowed("USER/PASS") && Command("USER " + TVrxLines::WithoutLineBreaks(UserId) + "\r\n", ErrLogin)
+           && Command("PASS " + TVrxLines::WithoutLineBreaks(Passwd) + "\r\n", ErrLogin);
+}
+
+bool TVrxPOP::LoginApop()
+{
+    if (fApopTimestamp.isEmpty()) {
+        Refuse(ErrLogin, u"%1 does not offer APOP (its greeting has no timestamp)"_s.arg(Where()));
         return false;
-    fLoggedIn = true;
-    return true;
+    }
+    const QByteArray digest = QCryptographicHash::hash(fApopTimestamp + Passwd, QCryptographicHash::Md5).toHex();
+    return Command("APOP " + TVrxLines::WithoutLineBreaks(UserId) + ' ' + digest + "\r\n", ErrLogin);
+}
+
+bool TVrxPOP::LoginSasl()
+{
+    if (!fCapabilitiesAsked)
+        Capabilities();
+    if (!Connected())
+        return false;
+    const QByteArray method = TVrxSasl::Choose(fSaslMechanisms, Encrypted());
+    if (method.isEmpty()) {
+        Refuse(ErrLogin, u"%1 offers no login method Ravelin knows (%2)"_s.arg(
+                             Where(), QString::fromLatin1(fSaslMechanisms.join(' '))));
+        return false;
+    }
+    if (method != "CRAM-MD5" && !ShowsPasswordAllowed("AUTH " + method))
+        return false;
+    const QByteArray user = TVrxLines::WithoutLineBreaks(UserId);
+    bool sent = false;
+    if (method == "PLAIN")
+        sent = AuthStep("AUTH PLAIN " + TVrxSasl::PlainResponse(user, Passwd) + "\r\n");
+    else if (method == "LOGIN")
+        sent = AuthStep("AUTH LOGIN\r\n") && AuthStep(user.toBase64() + "\r\n") && AuthStep(Passwd.toBase64() + "\r\n");
+    else
+        sent = AuthStep("AUTH CRAM-MD5\r\n")
+               && AuthStep(TVrxSasl::CramMd5Response(user, Passwd, ReplyText()) + "\r\n");
+    if (!Connected())
+        return false;
+    if (sent && ReplyCode() == "+OK")
+        return true;
+    // A refused step may leave the server waiting for the next one: "*" ends the exchange.
+    if (ReplyCode() == "+" && (!Send("*\r\n") || !ReadReply()))
+        return false;
+    ErrorRoutine(ErrLogin, ReplyText());
+    return false;
+}
+
+bool TVrxPOP::AuthStep(const QByteArray &line)
+{
+    if (!Send(line) || !ReadReply())
+        return false;
+    SetFailed(false);
+    return ReplyCode() == "+" || ReplyCode() == "+OK";
 }
 
 // A STAT or LAST reply whose first word is not a count cannot be made one by waiting.
@@ -255,8 +383,11 @@ void TVrxPOP::Capabilities()
     RequireConnection("Not connected.");
     QList<QByteArray> lines;
     const bool listed = Listing("CAPA\r\n", lines);
+    fCapabilitiesAsked = true;
     fPipelining = listed && Lists(lines, "PIPELINING");
     fMayHaveUniqueIds = !listed || Lists(lines, "UIDL");
+    fOffersStls = listed && Lists(lines, "STLS");
+    fSaslMechanisms = SaslMechanismsOf(lines);
 }
 
 std::optional<QMap<qint64, QByteArray>> TVrxPOP::UniqueIds()

@@ -37,10 +37,18 @@ public:
     // How long a stopped session may take to finish the reply in progress and QUIT.
     static constexpr int StopGraceMs = 5000;
 
+    // USER and PASS; APOP (RFC 1939 section 7) with the greeting's timestamp; or AUTH (RFC
+    // 5034) with the best method CAPA lists.
+    enum class LoginMethod { UserPass, Apop, Sasl };
+
     explicit TVrxPOP(QObject *parent = nullptr);
 
     QByteArray UserId;
     QByteArray Passwd;
+    LoginMethod Method = LoginMethod::UserPass;
+    // A method that shows the password (USER/PASS, AUTH PLAIN or LOGIN) is used on a plain
+    // connection only with this; APOP and CRAM-MD5 never show it.
+    bool AllowPasswordInClear = false;
     QString ErrorInFormatOfMsg = QStringLiteral("Error en el formato del mensaje.");
     quint16 DecodeProgressStep = 10;
     quint16 RetrieveProgressStep = 10;
@@ -52,6 +60,11 @@ public:
     bool LoggedIn() const { return fLoggedIn; }
     // Set by Capabilities.
     bool Pipelining() const { return fPipelining; }
+    bool OffersStls() const { return fOffersStls; }
+    // The AUTH methods CAPA listed under SASL, upper case.
+    QList<QByteArray> SaslMechanisms() const { return fSaslMechanisms; }
+    // The greeting's APOP timestamp ("<...@...>"), empty when it has none.
+    QByteArray ApopTimestamp() const { return fApopTimestamp; }
     // True when the server listed UIDL, or when it has no CAPA and may still know it.
     bool MayHaveUniqueIds() const { return fMayHaveUniqueIds; }
     bool LastSupported() const { return fLastSupported; }
@@ -62,8 +75,10 @@ public:
     // why the message it returned holds the raw text instead of parsed parts; else empty.
     QString RetrieveNote() const { return fRetrieveNote; }
 
+    // Reads the greeting; with Security StartTls asks CAPA and upgrades by STLS (RFC 2595), and
+    // a server that does not offer it is an error: nothing is sent in the clear.
     void Connect();
-    // Throws EVrxError "Invalid Op. Not connected." when not connected.
+    // Logs in by Method. Throws EVrxError "Invalid Op. Not connected." when not connected.
     bool Login();
     // New messages by LAST; when the server has no LAST it returns 0, LastSupported is false
     // and MessageCount is the number to take. A count that is no count is a protocol error.
@@ -122,6 +137,15 @@ private:
     // Sends the command; "+OK" leaves its listing in lines, "-ERR" gives false and connected.
     [[nodiscard]] bool Listing(const QByteArray &command, QList<QByteArray> &lines);
     void Finished(Awaiting awaiting);
+    [[nodiscard]] bool UpgradeToTls();
+    // Ends the dialogue before any password is sent: QUIT, then the error routine.
+    void Refuse(int errorCode, const QString &text);
+    [[nodiscard]] bool ShowsPasswordAllowed(const QByteArray &method);
+    [[nodiscard]] bool LoginUserPass();
+    [[nodiscard]] bool LoginApop();
+    [[nodiscard]] bool LoginSasl();
+    // Sends one AUTH step and reads its reply: "+" asks for the next step, "+OK" ends it.
+    [[nodiscard]] bool AuthStep(const QByteArray &line);
     [[nodiscard]] bool ReadReply();
     // Writes the line and reads the status; "-ERR" runs the error routine with errorCode.
     [[nodiscard]] bool Command(const QByteArray &line, int errorCode);
@@ -144,6 +168,10 @@ private:
     // Replies still owed, oldest first; Unknown while a write is under way.
     std::deque<Awaiting> fOutstanding;
     bool fPipelining = false;
+    bool fCapabilitiesAsked = false;
+    bool fOffersStls = false;
+    QList<QByteArray> fSaslMechanisms;
+    QByteArray fApopTimestamp;
     bool fMayHaveUniqueIds = true;
     // The last bytes of message data seen, for a terminator split across reads.
     QByteArray fDataTail;

@@ -14,7 +14,17 @@
 
 namespace {
 const QString kInbox = FolderName(eFolderKind::Inbox);
+
+TVrxPOP::LoginMethod LoginMethodOf(ePop3Login login)
+{
+    switch (login) {
+    case ePop3Login::Apop: return TVrxPOP::LoginMethod::Apop;
+    case ePop3Login::Sasl: return TVrxPOP::LoginMethod::Sasl;
+    case ePop3Login::UserPass: break;
+    }
+    return TVrxPOP::LoginMethod::UserPass;
 }
+} // namespace
 
 cGetSession::cGetSession(const QStringList &accounts, QObject *parent) : cSessionEngine(parent), fAccounts(accounts) {}
 
@@ -99,6 +109,8 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.Passwd = account.password;
     pop.Security = account.pop3Security;
     pop.TrustedCertificates = account.trustedCertificates;
+    pop.Method = LoginMethodOf(account.pop3Login);
+    pop.AllowPasswordInClear = account.allowPasswordInClear;
     pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
     pop.MaxMessageSize = fMaxMessageSize;
     pop.ReplyTimeout = fReplyTimeout;

@@ -1,6 +1,6 @@
 #pragma once
-// A POP3 client aimed at a scripted server as alice/secret, with a short time-out so a failing
-// test ends soon.
+// A POP3 client aimed at a scripted server as alice/secret by USER and PASS in the clear, with a
+// short time-out so a failing test ends soon.
 #include "ScriptedServer.h"
 
 #include "mailproto/TVrxPOP.h"
@@ -14,6 +14,7 @@ inline std::unique_ptr<TVrxPOP> PopClientFor(const ScriptedServer &server)
     pop->Port = QString::number(server.Port());
     pop->UserId = "alice";
     pop->Passwd = "secret";
+    pop->AllowPasswordInClear = true;
     pop->ReplyTimeout = 2000;
     return pop;
 }

@@ -109,6 +109,7 @@ TEST_F(RealServers, SentMessagesArriveExactlyAndComeBackThroughPop3)
     pop.Port = env.Pop3Port;
     pop.UserId = env.User;
     pop.Passwd = env.Password;
+    pop.AllowPasswordInClear = true;
     pop.Connect();
     ASSERT_FALSE(pop.Failed());
     ASSERT_TRUE(pop.Login());
