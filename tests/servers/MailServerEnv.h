@@ -10,6 +10,9 @@ struct MailServerEnv
 {
     QString SmtpHost, SmtpPort, Pop3Host, Pop3Port, Maildir;
     QByteArray User, Password;
+    // Secure servers: see tests/servers/mailservers for what each one offers.
+    QString TlsCaFile, Pop3sPort, SmtpsPort, SmtpStartTlsPort, SmtpStrippedPort, SmtpWrongHostPort, SmtpAuthLog;
+    QByteArray TlsFingerprint; // SHA-256, lower-case hex
 
     // False when the fixture did not run or its file cannot be read.
     bool Load()
@@ -30,6 +33,14 @@ struct MailServerEnv
         Maildir = QString::fromUtf8(values.value("RAVELIN_MAILDIR"));
         User = values.value("RAVELIN_MAIL_USER");
         Password = values.value("RAVELIN_MAIL_PASSWORD");
+        TlsCaFile = QString::fromUtf8(values.value("RAVELIN_TLS_CA_FILE"));
+        TlsFingerprint = values.value("RAVELIN_TLS_FINGERPRINT");
+        Pop3sPort = QString::fromUtf8(values.value("RAVELIN_POP3S_PORT"));
+        SmtpsPort = QString::fromUtf8(values.value("RAVELIN_SMTPS_PORT"));
+        SmtpStartTlsPort = QString::fromUtf8(values.value("RAVELIN_SMTP_STARTTLS_PORT"));
+        SmtpStrippedPort = QString::fromUtf8(values.value("RAVELIN_SMTP_STRIPPED_PORT"));
+        SmtpWrongHostPort = QString::fromUtf8(values.value("RAVELIN_SMTP_WRONG_HOST_PORT"));
+        SmtpAuthLog = QString::fromUtf8(values.value("RAVELIN_SMTP_AUTH_LOG"));
         return !SmtpPort.isEmpty() && !Pop3Port.isEmpty();
     }
 };
