@@ -184,6 +184,17 @@ QStringList cAccountStore::AccountNames()
 
 cAccount cAccountStore::ReadAccount(const QString &section, cResult *keyring)
 {
+    cAccount account = ReadAccountKeys(section);
+    if (account.passwordInKeyring) {
+        const cResult read = fillFromKeyring(account);
+        if (keyring)
+            *keyring = read;
+    }
+    return account;
+}
+
+cAccount cAccountStore::ReadAccountKeys(const QString &section)
+{
     const cIniSection keys = cIniFile(AccountsFilePath()).readSection(section);
     cAccount account;
     account.section = section;
@@ -208,11 +219,6 @@ cAccount cAccountStore::ReadAccount(const QString &section, cResult *keyring)
     account.allowPasswordInClear = keys.boolean("AllowPasswordInClear", true);
     account.trustedCertificates = fingerprintList(keys.value("TrustedCertificates"));
     account.passwordInKeyring = keys.boolean("PasswordInKeyring", false);
-    if (account.passwordInKeyring) {
-        const cResult read = fillFromKeyring(account);
-        if (keyring)
-            *keyring = read;
-    }
     return account;
 }
 
@@ -321,9 +327,9 @@ QString cAccountStore::DefaultSenderLine()
     const cIniFile file(AccountsFilePath());
     const QString defaultName = GetDefaultAccountName();
     if (file.sectionExists(defaultName))
-        return senderLine(ReadAccount(defaultName));
+        return senderLine(ReadAccountKeys(defaultName));
     for (const QString &section : file.readSections()) {
-        const cAccount account = ReadAccount(section);
+        const cAccount account = ReadAccountKeys(section);
         if (!account.name.isEmpty())
             return senderLine(account);
     }

@@ -48,6 +48,8 @@ public:
     static QByteArray PlainPassword(const QByteArray &stored);
 
 private:
+    // The section's keys alone: the keyring is not asked.
+    static cAccount ReadAccountKeys(const QString &section);
     static cResult WriteAccountKeys(const cAccount &account);
     static cResult WriteNewAccountKeys(const cAccount &account);
 };
