@@ -14,6 +14,16 @@ namespace {
 
 const QString kHost = QStringLiteral("127.0.0.1");
 
+// One way to reach a server: its port in the fixture, the security and the login.
+template<typename eLogin>
+struct cWay
+{
+    const char *label;
+    QString MailServerEnv::*port;
+    eVrxSecurity security;
+    eLogin login;
+};
+
 class SecureSessionTest : public SessionFixture
 {
 protected:
@@ -121,31 +131,17 @@ protected:
 
 TEST_F(SecureSessionTest, EachWayOfSendingReachesEachWayOfFetching)
 {
-    struct cSendWay
-    {
-        const char *label;
-        QString MailServerEnv::*port;
-        eVrxSecurity security;
-        eSmtpLogin login;
-    };
-    const cSendWay sendWays[] = {
+    const cWay<eSmtpLogin> sendWays[] = {
         {"TLS on connect", &MailServerEnv::SmtpsPort, eVrxSecurity::Tls, eSmtpLogin::SameAsPop3},
         {"STARTTLS", &MailServerEnv::SmtpStartTlsPort, eVrxSecurity::StartTls, eSmtpLogin::Own},
     };
-    struct cFetchWay
-    {
-        const char *label;
-        QString MailServerEnv::*port;
-        eVrxSecurity security;
-        ePop3Login login;
-    };
-    const cFetchWay fetchWays[] = {
+    const cWay<ePop3Login> fetchWays[] = {
         {"POP3S USER", &MailServerEnv::Pop3sPort, eVrxSecurity::Tls, ePop3Login::UserPass},
         {"STLS USER", &MailServerEnv::Pop3Port, eVrxSecurity::StartTls, ePop3Login::UserPass},
         {"STLS SASL", &MailServerEnv::Pop3Port, eVrxSecurity::StartTls, ePop3Login::Sasl},
     };
-    for (const cFetchWay &fetchWay : fetchWays) {
-        for (const cSendWay &sendWay : sendWays) {
+    for (const auto &fetchWay : fetchWays) {
+        for (const auto &sendWay : sendWays) {
             const QByteArray label = QByteArray(sendWay.label) + " to " + fetchWay.label;
             SCOPED_TRACE(label.constData());
             cAccount account = secureAccount(QStringLiteral("Secure"));
