@@ -82,7 +82,8 @@ def main():
         (work / "config").mkdir()
         (work / "config" / "Ravelin2 Options.ini").write_bytes(b"[Options]\r\nMailFolder=%s\r\n" % str(work / "mail").encode())
         subprocess.run([cli, "add-account", "Bench", "--email", f"{user}@localhost", "--smtp", f"127.0.0.1:{smtp}",
-                        "--pop3", f"127.0.0.1:{pop3}", "--user", user, "--password", password, "--default"],
+                        "--pop3", f"127.0.0.1:{pop3}", "--user", user, "--password", password, "--allow-plain-password",
+                        "--default"],
                        check=True, env=env)
 
         eml = work / "big.eml"

@@ -14,6 +14,10 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -58,6 +62,79 @@ void splitServer(const QString &value, QString *host, QString *port)
         *port = value.mid(colon + 1);
 }
 
+// One word of an option that takes a fixed set: "--pop3-security tls".
+template<typename E>
+struct cChoice
+{
+    const char *word;
+    E value;
+};
+
+const cChoice<eVrxSecurity> kSecurityChoices[] = {
+    {"none", eVrxSecurity::None}, {"starttls", eVrxSecurity::StartTls}, {"tls", eVrxSecurity::Tls}};
+const cChoice<ePop3Login> kPop3LoginChoices[] = {
+    {"user", ePop3Login::UserPass}, {"apop", ePop3Login::Apop}, {"sasl", ePop3Login::Sasl}};
+const cChoice<eSmtpLogin> kSmtpLoginChoices[] = {
+    {"none", eSmtpLogin::None}, {"pop3", eSmtpLogin::SameAsPop3}, {"own", eSmtpLogin::Own}};
+
+// Sets *target from the word; else the misuse text naming the allowed words.
+template<typename E, std::size_t N>
+QString choose(const cChoice<E> (&choices)[N], const QString &word, E *target)
+{
+    QStringList allowed;
+    for (const cChoice<E> &choice : choices) {
+        if (word == QLatin1String(choice.word)) {
+            *target = choice.value;
+            return {};
+        }
+        allowed.append(QLatin1String(choice.word));
+    }
+    return QStringLiteral("takes one of %1, not \"%2\".").arg(allowed.join(QStringLiteral(", ")), word);
+}
+
+// A SHA-256 fingerprint as hex, colons allowed, stored in lower case.
+QString addFingerprint(cAccount &account, const QString &text)
+{
+    const QByteArray hex = text.toLatin1().replace(':', QByteArray()).toLower();
+    static const QRegularExpression sha256(QStringLiteral("^[0-9a-f]{64}$"));
+    if (!sha256.match(QString::fromLatin1(hex)).hasMatch())
+        return QStringLiteral("needs a SHA-256 fingerprint of 64 hexadecimal digits, not \"%1\".").arg(text);
+    account.trustedCertificates.append(hex);
+    return {};
+}
+
+QString setRemoveAfterDays(cAccount &account, const QString &value)
+{
+    bool ok = false;
+    account.removeAfterDays = value.toInt(&ok);
+    return ok && account.removeAfterDays >= 1 ? QString() : QStringLiteral("needs a number of days from 1 up.");
+}
+
+// Each option that takes a value: it sets the account, or returns why the value is wrong.
+using fAccountSetter = std::function<QString(cAccount &account, const QString &value)>;
+const std::map<QString, fAccountSetter> kAccountOptions = {
+    {QStringLiteral("--email"), [](cAccount &a, const QString &v) { a.email = a.replyAddress = v; return QString(); }},
+    {QStringLiteral("--name"), [](cAccount &a, const QString &v) { a.name = v; return QString(); }},
+    {QStringLiteral("--smtp"), [](cAccount &a, const QString &v) { splitServer(v, &a.smtpServer, &a.smtpPort); return QString(); }},
+    {QStringLiteral("--pop3"), [](cAccount &a, const QString &v) { splitServer(v, &a.pop3Server, &a.pop3Port); return QString(); }},
+    {QStringLiteral("--user"), [](cAccount &a, const QString &v) { a.userId = v; return QString(); }},
+    {QStringLiteral("--password"), [](cAccount &a, const QString &v) { a.password = v.toUtf8(); return QString(); }},
+    {QStringLiteral("--smtp-user"), [](cAccount &a, const QString &v) { a.smtpUserId = v; return QString(); }},
+    {QStringLiteral("--smtp-password"), [](cAccount &a, const QString &v) { a.smtpPassword = v.toUtf8(); return QString(); }},
+    {QStringLiteral("--remove-after-days"), setRemoveAfterDays},
+    {QStringLiteral("--trust"), addFingerprint},
+    {QStringLiteral("--pop3-security"), [](cAccount &a, const QString &v) { return choose(kSecurityChoices, v, &a.pop3Security); }},
+    {QStringLiteral("--smtp-security"), [](cAccount &a, const QString &v) { return choose(kSecurityChoices, v, &a.smtpSecurity); }},
+    {QStringLiteral("--pop3-login"), [](cAccount &a, const QString &v) { return choose(kPop3LoginChoices, v, &a.pop3Login); }},
+    {QStringLiteral("--smtp-login"), [](cAccount &a, const QString &v) { return choose(kSmtpLoginChoices, v, &a.smtpLogin); }},
+};
+
+const std::map<QString, std::function<void(cAccount &account)>> kAccountFlags = {
+    {QStringLiteral("--leave-mail-on-server"), [](cAccount &a) { a.leaveMailOnServer = true; }},
+    {QStringLiteral("--allow-plain-password"), [](cAccount &a) { a.allowPasswordInClear = true; }},
+    {QStringLiteral("--keyring"), [](cAccount &a) { a.passwordInKeyring = true; }},
+};
+
 } // namespace
 
 QString cCliCommands::Usage()
@@ -70,7 +147,13 @@ QString cCliCommands::Usage()
                           "  show FILE                        print a stored message (.qrz): its decoded headers, text and attachments\n"
                           "  add-account NAME --email ADDRESS --smtp HOST[:PORT] --pop3 HOST[:PORT] --user USER --password PASSWORD\n"
                           "              [--name DISPLAY-NAME] [--default] [--leave-mail-on-server [--remove-after-days N]]\n"
-                          "                                   write (or overwrite) an account\n"
+                          "              [--pop3-security none|starttls|tls] [--smtp-security none|starttls|tls]\n"
+                          "              [--pop3-login user|apop|sasl] [--smtp-login none|pop3|own [--smtp-user USER --smtp-password PASSWORD]]\n"
+                          "              [--allow-plain-password] [--trust SHA256-FINGERPRINT]... [--keyring]\n"
+                          "                                   write (or overwrite) an account; ports default to 995/465 with tls.\n"
+                          "                                   A password crosses an unencrypted connection only with\n"
+                          "                                   --allow-plain-password; --trust accepts that one server certificate;\n"
+                          "                                   --keyring keeps the passwords in the desktop keyring\n"
                           "Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
@@ -237,6 +320,10 @@ int cCliCommands::AddAccount(const QStringList &arguments)
         return Misuse(QStringLiteral("add-account needs an account name."));
     cAccount account;
     account.section = arguments.first();
+    // An account made here says so itself when a password may cross the network unencrypted.
+    account.allowPasswordInClear = false;
+    account.pop3Port.clear();
+    account.smtpPort.clear();
     bool makeDefault = false;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &option = arguments.at(i);
@@ -244,34 +331,23 @@ int cCliCommands::AddAccount(const QStringList &arguments)
             makeDefault = true;
             continue;
         }
-        if (option == QLatin1String("--leave-mail-on-server")) {
-            account.leaveMailOnServer = true;
+        if (const auto flag = kAccountFlags.find(option); flag != kAccountFlags.end()) {
+            flag->second(account);
             continue;
         }
+        const auto setter = kAccountOptions.find(option);
+        if (setter == kAccountOptions.end())
+            return Misuse(QStringLiteral("Unknown option \"%1\".").arg(option));
         if (i + 1 >= arguments.size())
             return Misuse(QStringLiteral("%1 needs a value.").arg(option));
-        const QString value = arguments.at(++i);
-        if (option == QLatin1String("--email"))
-            account.email = account.replyAddress = value;
-        else if (option == QLatin1String("--name"))
-            account.name = value;
-        else if (option == QLatin1String("--smtp"))
-            splitServer(value, &account.smtpServer, &account.smtpPort);
-        else if (option == QLatin1String("--pop3"))
-            splitServer(value, &account.pop3Server, &account.pop3Port);
-        else if (option == QLatin1String("--user"))
-            account.userId = value;
-        else if (option == QLatin1String("--password"))
-            account.password = value.toUtf8();
-        else if (option == QLatin1String("--remove-after-days")) {
-            bool ok = false;
-            account.removeAfterDays = value.toInt(&ok);
-            if (!ok || account.removeAfterDays < 1)
-                return Misuse(QStringLiteral("--remove-after-days needs a number of days from 1 up."));
-        }
-        else
-            return Misuse(QStringLiteral("Unknown option \"%1\".").arg(option));
+        if (const QString wrong = setter->second(account, arguments.at(++i)); !wrong.isEmpty())
+            return Misuse(option + QLatin1Char(' ') + wrong);
     }
+    // Without a port the usual one for the security chosen.
+    if (account.pop3Port.isEmpty())
+        account.pop3Port = QString::number(account.Pop3PortNumber());
+    if (account.smtpPort.isEmpty())
+        account.smtpPort = QString::number(account.SmtpPortNumber());
     cResult written = cAccountStore::WriteAccount(account);
     if (written && makeDefault)
         written = cAccountStore::SetDefaultAccountName(account.section);

@@ -1,9 +1,16 @@
 #include "transfer/cAccountStore.h"
 
+#include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 #include "storage/cOptions.h"
+#include "transfer/cPasswordKeyring.h"
 #include "transfer/unitEncryptSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <functional>
 
 namespace {
 
@@ -42,6 +49,12 @@ QList<QByteArray> fingerprintList(const QByteArray &value)
     return prints;
 }
 
+// An account whose passwords live in the keyring keeps none in the file.
+QByteArray passwordInFile(const cAccount &account, const QByteArray &password)
+{
+    return account.passwordInKeyring ? QByteArray() : cAccountStore::StoredPassword(password);
+}
+
 struct cKeyWriter
 {
     cIniFile file;
@@ -69,7 +82,7 @@ struct cKeyWriter
         put("POP3Login", account.pop3Login);
         put("SMTPLogin", account.smtpLogin);
         put("SMTPUserID", account.smtpUserId);
-        put("SMTPPassword", cAccountStore::StoredPassword(account.smtpPassword));
+        put("SMTPPassword", passwordInFile(account, account.smtpPassword));
         put("AllowPasswordInClear", account.allowPasswordInClear);
         put("TrustedCertificates", account.trustedCertificates.join(','));
         put("PasswordInKeyring", account.passwordInKeyring);
@@ -88,6 +101,75 @@ QString senderLine(const cAccount &account)
     return address.isEmpty() ? name : name + QStringLiteral(" <") + address + QLatin1Char('>');
 }
 
+// The file holds passwords: a mode made wider by hand or by an older version is narrowed before
+// the write, which keeps the mode of the file it replaces.
+void keepFilePrivate()
+{
+    const QString path = AccountsFilePath();
+    if (QFileInfo::exists(path))
+        (void)QFile::setPermissions(path, kPrivateFileMode);
+}
+
+// The section as the file spells it, so the keyring entries keep one name however it is typed.
+QString storedSection(const QString &section)
+{
+    for (const QString &name : cAccountStore::AccountNames())
+        if (name.compare(section, Qt::CaseInsensitive) == 0)
+            return name;
+    return section;
+}
+
+bool keyringInFile(const QString &section)
+{
+    return cIniFile(AccountsFilePath()).readBool(section, "PasswordInKeyring", false);
+}
+
+cResult fillFromKeyring(cAccount &account)
+{
+    const cResultOf<cAccountSecrets> secrets = cPasswordKeyring::Read(storedSection(account.section));
+    if (!secrets)
+        return cResult::Failed(secrets.cause(),
+                               QStringLiteral("The password of account %1 could not be read from the desktop keyring: %2")
+                                   .arg(account.section, secrets.text()));
+    account.password = secrets.value().pop3;
+    account.smtpPassword = secrets.value().smtp;
+    return cResult::Ok();
+}
+
+cResult storeInKeyring(const cAccount &account)
+{
+    const cResult stored = cPasswordKeyring::Write(storedSection(account.section), {account.password, account.smtpPassword});
+    if (stored)
+        return stored;
+    return cResult::Failed(stored.cause(), QStringLiteral("The passwords of account %1 could not be stored in the desktop keyring: %2")
+                                               .arg(account.section, stored.text()));
+}
+
+cResult eraseFromKeyring(const QString &section, const QString &done)
+{
+    const cResult erased = cPasswordKeyring::Erase(section);
+    if (erased)
+        return erased;
+    return cResult::Failed(erased.cause(), QStringLiteral("%1, but its passwords could not be removed from the desktop keyring: %2")
+                                               .arg(done, erased.text()));
+}
+
+// The keyring is asked first, so a keyring that refuses leaves the file as it was; passwords
+// that moved back into the file leave the keyring afterwards.
+cResult writeWithSecrets(const cAccount &account, const std::function<cResult()> &writeFile)
+{
+    keepFilePrivate();
+    const bool wereInKeyring = keyringInFile(account.section);
+    if (account.passwordInKeyring)
+        if (cResult stored = storeInKeyring(account); !stored)
+            return stored;
+    cResult written = writeFile();
+    if (written && wereInKeyring && !account.passwordInKeyring)
+        written = eraseFromKeyring(storedSection(account.section),
+                                   QStringLiteral("Account %1 was saved with its passwords").arg(account.section));
+    return written;
+}
+
 } // namespace
 
 bool cAccountStore::AccountsExist()
@@ -100,7 +182,18 @@ QStringList cAccountStore::AccountNames()
     return cIniFile(AccountsFilePath()).readSections();
 }
 
-cAccount cAccountStore::ReadAccount(const QString &section)
+cAccount cAccountStore::ReadAccount(const QString &section, cResult *keyring)
+{
+    cAccount account = ReadAccountKeys(section);
+    if (account.passwordInKeyring) {
+        const cResult read = fillFromKeyring(account);
+        if (keyring)
+            *keyring = read;
+    }
+    return account;
+}
+
+cAccount cAccountStore::ReadAccountKeys(const QString &section)
 {
     const cIniSection keys = cIniFile(AccountsFilePath()).readSection(section);
     cAccount account;
@@ -131,6 +224,11 @@ cAccount cAccountStore::ReadAccount(const QString &section)
 
 cResult cAccountStore::WriteAccount(const cAccount &account)
 {
+    return writeWithSecrets(account, [&account] { return WriteAccountKeys(account); });
+}
+
+cResult cAccountStore::WriteAccountKeys(const cAccount &account)
+{
     cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
     writer.put("name", account.name);
     writer.put("email", account.email);
@@ -139,7 +237,7 @@ cResult cAccountStore::WriteAccount(const cAccount &account)
     writer.put("pop3Server", account.pop3Server);
     writer.put("smtpServer", account.smtpServer);
     writer.put("UserID", account.userId);
-    writer.put("Password", StoredPassword(account.password));
+    writer.put("Password", passwordInFile(account, account.password));
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
     writer.put("LeaveMailOnServer", account.leaveMailOnServer);
@@ -150,35 +248,54 @@ cResult cAccountStore::WriteAccount(const cAccount &account)
 
 cResult cAccountStore::WriteNewAccount(const cAccount &account, bool makeDefault)
 {
-    cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
-    writer.put("name", account.name);
-    writer.put("email", account.email);
-    writer.put("ReplyAddress", account.email);
-    writer.put("UserID", account.userId);
-    writer.put("Password", StoredPassword(account.password));
-    writer.put("pop3Server", account.pop3Server);
-    writer.put("smtpServer", account.smtpServer);
-    writer.put("POP3Port", account.pop3Port);
-    writer.put("SMTPPort", account.smtpPort);
-    writer.putSecurity(account);
-    cResult written = writer.finish();
+    cResult written = writeWithSecrets(account, [&account] { return WriteNewAccountKeys(account); });
     if (written && makeDefault)
         written = SetDefaultAccountName(account.section);
     return written;
 }
 
+cResult cAccountStore::WriteNewAccountKeys(const cAccount &account)
+{
+    cKeyWriter writer{cIniFile(AccountsFilePath()), account.section};
+    writer.put("name", account.name);
+    writer.put("email", account.email);
+    writer.put("ReplyAddress", account.email);
+    writer.put("UserID", account.userId);
+    writer.put("Password", passwordInFile(account, account.password));
+    writer.put("pop3Server", account.pop3Server);
+    writer.put("smtpServer", account.smtpServer);
+    writer.put("POP3Port", account.pop3Port);
+    writer.put("SMTPPort", account.smtpPort);
+    writer.putSecurity(account);
+    return writer.finish();
+}
+
 cResult cAccountStore::DeleteAccount(const QString &section)
 {
+    keepFilePrivate();
+    const bool inKeyring = keyringInFile(section);
+    const QString stored = storedSection(section);
     cIniFile file(AccountsFilePath());
-    if (file.eraseSection(section))
-        return cResult::Ok();
-    return cResult::Failed(eFailure::FileSystem, file.errorString());
+    if (!file.eraseSection(section))
+        return cResult::Failed(eFailure::FileSystem, file.errorString());
+    if (inKeyring)
+        return eraseFromKeyring(stored, QStringLiteral("Account %1 was deleted").arg(section));
+    return cResult::Ok();
 }
 
 cResult cAccountStore::RenameAccount(const QString &oldSection, const QString &newSection)
 {
+    keepFilePrivate();
     const bool wasDefault = IsDefaultAccount(oldSection);
+    const bool inKeyring = keyringInFile(oldSection);
+    const QString stored = storedSection(oldSection);
+    if (inKeyring)
+        if (const cResult moved = cPasswordKeyring::Move(stored, newSection); !moved)
+            return cResult::Failed(moved.cause(), QStringLiteral("Account %1 was not renamed: its passwords could not be moved in the desktop keyring: %2")
+                                                      .arg(oldSection, moved.text()));
     cResult renamed = RenameIniSection(AccountsFilePath(), oldSection, newSection);
+    if (!renamed && inKeyring)
+        (void)cPasswordKeyring::Move(newSection, stored);
     if (renamed && wasDefault)
         renamed = SetDefaultAccountName(newSection);
     return renamed;
@@ -210,9 +327,9 @@ QString cAccountStore::DefaultSenderLine()
     const cIniFile file(AccountsFilePath());
     const QString defaultName = GetDefaultAccountName();
     if (file.sectionExists(defaultName))
-        return senderLine(ReadAccount(defaultName));
+        return senderLine(ReadAccountKeys(defaultName));
     for (const QString &section : file.readSections()) {
-        const cAccount account = ReadAccount(section);
+        const cAccount account = ReadAccountKeys(section);
         if (!account.name.isEmpty())
             return senderLine(account);
     }

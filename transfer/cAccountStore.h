@@ -12,7 +12,9 @@ class cAccountStore
 public:
     static bool AccountsExist();
     static QStringList AccountNames();
-    static cAccount ReadAccount(const QString &section);
+    // An account that keeps its passwords in the desktop keyring has them read from there; when
+    // the keyring cannot be read they stay empty and *keyring says why.
+    static cAccount ReadAccount(const QString &section, cResult *keyring = nullptr);
 
     // The properties dialog writes all its keys (the eleven of old, then
     // RemoveFromServerAfterDays), the wizard the nine it has (in their order) and leaves
@@ -20,6 +22,10 @@ public:
     // write the keys of security and login (POP3Security, SMTPSecurity, POP3Login, SMTPLogin,
     // SMTPUserID, SMTPPassword, AllowPasswordInClear, TrustedCertificates, PasswordInKeyring);
     // a file without them reads as plain connections with today's logins.
+    // With passwordInKeyring the passwords go to the desktop keyring and the file gets empty
+    // ones; a keyring that refuses them fails the write and leaves the file as it was. Turning
+    // the option off writes them back into the file and clears the keyring. Deleting and
+    // renaming take the keyring entries along. The file is kept private (0600).
     static cResult WriteAccount(const cAccount &account);
     static cResult WriteNewAccount(const cAccount &account, bool makeDefault);
     static cResult DeleteAccount(const QString &section);
@@ -40,4 +46,10 @@ public:
     // unchanged, else in an escaped form, so every password round-trips.
     static QByteArray StoredPassword(const QByteArray &plain);
     static QByteArray PlainPassword(const QByteArray &stored);
+
+private:
+    // The section's keys alone: the keyring is not asked.
+    static cAccount ReadAccountKeys(const QString &section);
+    static cResult WriteAccountKeys(const cAccount &account);
+    static cResult WriteNewAccountKeys(const cAccount &account);
 };

@@ -14,7 +14,17 @@
 
 namespace {
 const QString kInbox = FolderName(eFolderKind::Inbox);
+
+TVrxPOP::LoginMethod LoginMethodOf(ePop3Login login)
+{
+    switch (login) {
+    case ePop3Login::Apop: return TVrxPOP::LoginMethod::Apop;
+    case ePop3Login::Sasl: return TVrxPOP::LoginMethod::Sasl;
+    case ePop3Login::UserPass: break;
+    }
+    return TVrxPOP::LoginMethod::UserPass;
 }
+} // namespace
 
 cGetSession::cGetSession(const QStringList &accounts, QObject *parent) : cSessionEngine(parent), fAccounts(accounts) {}
 
@@ -48,7 +58,12 @@ void cGetSession::FetchAll()
 {
     bool fetchedAny = false;
     for (const QString &name : fAccounts) {
-        const cAccount account = cAccountStore::ReadAccount(name);
+        cResult keyring;
+        const cAccount account = cAccountStore::ReadAccount(name, &keyring);
+        if (!keyring) {
+            AddError(keyring.text());
+            continue;
+        }
         if (!account.CanReceive()) {
             AddError(QStringLiteral("Account: ") + name + QStringLiteral(" One or more setting is invalid, skipping."));
             continue;
@@ -92,6 +107,9 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.Port = QString::number(account.Pop3PortNumber());
     pop.UserId = account.userId.toUtf8();
     pop.Passwd = account.password;
+    pop.Security = account.pop3Security;
+    pop.TrustedCertificates = account.trustedCertificates;
+    pop.Method = LoginMethodOf(account.pop3Login);
     pop.AllowPasswordInClear = account.allowPasswordInClear;
     pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
     pop.MaxMessageSize = fMaxMessageSize;

@@ -79,7 +79,18 @@ void cSendSession::GiveUpQueue()
     fQueue.clear();
 }
 
-bool cSendSession::AccountUsable(const cAccount &account)
+void cSendSession::Configure(TVrxSMTP &smtp, const cAccount &account)
+{
+    smtp.Host = account.smtpServer;
+    smtp.Port = QString::number(account.SmtpPortNumber());
+    smtp.Security = account.smtpSecurity;
+    smtp.TrustedCertificates = account.trustedCertificates;
+    smtp.UserName = account.SmtpLoginUser().toUtf8();
+    smtp.Password = account.SmtpLoginPassword();
+    smtp.AllowPasswordInClear = account.allowPasswordInClear;
+}
+
+bool cSendSession::AccountUsable(const cAccount &account, const cResult &keyring)
 {
     const QString name = fAccount.trimmed();
     if (name.isEmpty()) {
@@ -93,6 +104,11 @@ bool cSendSession::AccountUsable(const cAccount &account)
         emit MainStatus(QStringLiteral("Invalid mail settings"));
         return false;
     }
+    if (!keyring && !account.SmtpLoginUser().isEmpty()) {
+        AddError(keyring.text());
+        emit MainStatus(QStringLiteral("Invalid mail settings"));
+        return false;
+    }
     emit AccountChanged(fAccount);
     return true;
 }
@@ -100,14 +116,14 @@ bool cSendSession::AccountUsable(const cAccount &account)
 void cSendSession::Run()
 {
     emit OperationChanged(QStringLiteral("Attempting to connect to server..."));
-    const cAccount account = cAccountStore::ReadAccount(fAccount);
-    if (!AccountUsable(account)) {
+    cResult keyring;
+    const cAccount account = cAccountStore::ReadAccount(fAccount, &keyring);
+    if (!AccountUsable(account, keyring)) {
         GiveUpQueue();
         return;
     }
     TVrxSMTP smtp;
-    smtp.Host = account.smtpServer;
-    smtp.Port = QString::number(account.SmtpPortNumber());
+    Configure(smtp, account);
     Attach(smtp);
     connect(&smtp, &TVrxClient::OnConnect, this, [this] { emit ConnectionChanged(QStringLiteral("Connected")); },
             Qt::DirectConnection);

@@ -36,8 +36,9 @@ protected:
     bool RunAgain() override;
 
 private:
-    bool AccountUsable(const class cAccount &account);
-    void SendQueue(class TVrxSMTP &smtp, const cAccount &account);
+    bool AccountUsable(const class cAccount &account, const class cResult &keyring);
+    static void Configure(class TVrxSMTP &smtp, const cAccount &account);
+    void SendQueue(TVrxSMTP &smtp, const cAccount &account);
     // True when the message was accepted.
     [[nodiscard]] bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
     bool NotSent(const QString &path, const QString &reason);

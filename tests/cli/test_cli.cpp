@@ -136,6 +136,52 @@ TEST_F(CliTest, AddingAnAccountStoresWhatTheDialogsWould)
     EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QStringLiteral("--bogus"), QStringLiteral("1")}), 2);
 }
 
+TEST_F(CliTest, AddAccountTakesSecurityLoginsAndTrust)
+{
+    const QString print = QStringLiteral("AB:") + QString(62, QLatin1Char('c'));
+    ASSERT_EQ(run({QStringLiteral("add-account"), QStringLiteral("Safe"), QStringLiteral("--pop3"), QStringLiteral("pop.example.org"),
+                   QStringLiteral("--smtp"), QStringLiteral("smtp.example.org"), QStringLiteral("--pop3-security"),
+                   QStringLiteral("tls"), QStringLiteral("--smtp-security"), QStringLiteral("tls"), QStringLiteral("--pop3-login"),
+                   QStringLiteral("apop"), QStringLiteral("--smtp-login"), QStringLiteral("own"), QStringLiteral("--smtp-user"),
+                   QStringLiteral("out"), QStringLiteral("--smtp-password"), QStringLiteral("s3cret"), QStringLiteral("--trust"), print,
+                   QStringLiteral("--trust"), QString(64, QLatin1Char('d'))}), 0)
+        << fErr.toStdString();
+    const cAccount safe = cAccountStore::ReadAccount(QStringLiteral("Safe"));
+    EXPECT_EQ(safe.pop3Security, eVrxSecurity::Tls);
+    EXPECT_EQ(safe.pop3Port, QStringLiteral("995"));
+    EXPECT_EQ(safe.smtpPort, QStringLiteral("465"));
+    EXPECT_EQ(safe.pop3Login, ePop3Login::Apop);
+    EXPECT_EQ(safe.SmtpLoginUser(), QStringLiteral("out"));
+    EXPECT_EQ(safe.SmtpLoginPassword(), "s3cret");
+    EXPECT_FALSE(safe.allowPasswordInClear);
+    EXPECT_FALSE(safe.passwordInKeyring);
+    EXPECT_EQ(safe.trustedCertificates, (QList<QByteArray>{"ab" + QByteArray(62, 'c'), QByteArray(64, 'd')}));
+
+    ASSERT_EQ(run({QStringLiteral("add-account"), QStringLiteral("Old"), QStringLiteral("--pop3"), QStringLiteral("h:1110"),
+                   QStringLiteral("--allow-plain-password"), QStringLiteral("--smtp-security"), QStringLiteral("starttls")}), 0);
+    const cAccount old = cAccountStore::ReadAccount(QStringLiteral("Old"));
+    EXPECT_TRUE(old.allowPasswordInClear);
+    EXPECT_EQ(old.pop3Port, QStringLiteral("1110"));
+    EXPECT_EQ(old.smtpPort, QStringLiteral("25"));
+    EXPECT_EQ(old.smtpSecurity, eVrxSecurity::StartTls);
+
+    const struct
+    {
+        const char *option, *value, *said;
+    } misuses[] = {
+        {"--pop3-security", "ssl", "--pop3-security takes one of none, starttls, tls, not \"ssl\"."},
+        {"--smtp-security", "TLS", "--smtp-security takes one of none, starttls, tls, not \"TLS\"."},
+        {"--pop3-login", "pass", "--pop3-login takes one of user, apop, sasl, not \"pass\"."},
+        {"--smtp-login", "yes", "--smtp-login takes one of none, pop3, own, not \"yes\"."},
+        {"--trust", "abc", "--trust needs a SHA-256 fingerprint of 64 hexadecimal digits, not \"abc\"."},
+    };
+    for (const auto &misuse : misuses) {
+        EXPECT_EQ(run({QStringLiteral("add-account"), QStringLiteral("X"), QLatin1String(misuse.option), QLatin1String(misuse.value)}), 2);
+        EXPECT_TRUE(fErr.contains(QLatin1String(misuse.said))) << fErr.toStdString();
+    }
+    EXPECT_FALSE(cAccountStore::AccountNames().contains(QStringLiteral("X")));
+}
+
 } // namespace
 
 TEST_F(CliTest, ShowPrintsAStoredMessageDecodedAndSafeForTheTerminal)
