@@ -10,7 +10,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -61,6 +63,19 @@ QPushButton *makeSideButton(const QString &text, const char *objectName)
     return button;
 }
 
+// A few lines tall and scrolled beyond: the lines of a detection can be many and long.
+QPlainTextEdit *makeFoundBox(const char *objectName)
+{
+    constexpr int kShownLines = 5;
+    auto *box = new QPlainTextEdit;
+    box->setObjectName(QLatin1String(objectName));
+    box->setReadOnly(true);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * kShownLines + 2 * box->frameWidth()
+                        + int(2 * box->document()->documentMargin()));
+    box->hide();
+    return box;
+}
+
 QCheckBox *makeCheckBox(const QString &text, const char *objectName)
 {
     auto *box = new QCheckBox(text);
@@ -82,7 +97,7 @@ cAccountSecurityPage::cAccountSecurityPage(cServerFields pop3, cServerFields smt
     controls->addWidget(chkAllowPasswordInClear);
     controls->addWidget(chkPasswordInKeyring);
 
-    lblTrusted = MakeNote({});
+    lblTrusted = new QLabel;
     btnForgetCertificates = makeSideButton(tr("&Forget trusted certificates"), "btnForgetCertificates");
     connect(btnForgetCertificates, &QPushButton::clicked, this, [this] {
         fTrusted.clear();
@@ -94,11 +109,8 @@ cAccountSecurityPage::cAccountSecurityPage(cServerFields pop3, cServerFields smt
     controls->addLayout(trust);
     showTrusted();
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins({});
-    layout->addWidget(MakePage(tr("Security settings page"),
-                               tr("Choose how the connections to your servers are protected and how you log in."),
-                               controls));
+    controls->addStretch();
+    setLayout(controls);
 }
 
 QWidget *cAccountSecurityPage::makePop3Group()
@@ -136,14 +148,14 @@ void cAccountSecurityPage::addServerControls(cServerRow &row, QFormLayout *form,
     row.security = makeChoice(pop3 ? "cmbPOP3Security" : "cmbSMTPSecurity", securityNames);
     row.detectText = detectText;
     row.detect = makeSideButton(detectText, pop3 ? "btnDetectPOP3" : "btnDetectSMTP");
-    row.found = MakeNote({});
-    row.found->setObjectName(pop3 ? u"lblPOP3Detected"_s : u"lblSMTPDetected"_s);
-    row.found->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    row.found->hide();
+    row.found = makeFoundBox(pop3 ? "memPOP3Detected" : "memSMTPDetected");
     auto *line = new QHBoxLayout;
     line->addWidget(row.security, 1);
     line->addWidget(row.detect);
-    form->addRow(securityLabel, line);
+    // A layout cannot be a buddy, so the label is given its field by hand.
+    auto *label = new QLabel(securityLabel);
+    label->setBuddy(row.security);
+    form->addRow(label, line);
     // Only the user's own choice moves the port; loading an account keeps its stored port.
     connect(row.security, &QComboBox::activated, this, [this, &row] { securityChosen(row); });
     connect(row.detect, &QPushButton::clicked, this, [this, &row] { detect(row); });
@@ -227,11 +239,11 @@ void cAccountSecurityPage::probeFinished(cServerRow &row, const QString &host, c
     if (result.found) {
         choose(row.security, int(result.security));
         row.fields.port->setText(QString::number(result.port));
-        shown.prepend(tr("Found: %1 on port %2.").arg(row.security->currentText()).arg(result.port));
+        shown.prepend(tr("Found: port %1 with security \"%2\".").arg(result.port).arg(row.security->currentText()));
     } else {
         shown.prepend(tr("No way to reach %1 was found; the settings are unchanged.").arg(host));
     }
-    row.found->setText(shown.join(u'\n'));
+    row.found->setPlainText(shown.join(u'\n'));
     row.found->show();
     if (offerTrust(result))
         startProbe(row, host);

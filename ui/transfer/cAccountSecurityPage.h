@@ -1,5 +1,5 @@
 #pragma once
-// The "Security" page both account dialogs share: per server the kind of security, the login
+// The controls of the "Security" page both account dialogs share: per server the kind of security, the login
 // and a Detect button; the SMTP login's own user and password; whether a password may go out
 // unencrypted and whether passwords live in the desktop keyring; and the certificates the user
 // chose to trust for this account.
@@ -25,6 +25,7 @@ class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 // Finds how the server named host can be reached, trusting the given certificates; blocking.
@@ -57,7 +58,7 @@ private:
         cServerFields fields;
         QComboBox *security = nullptr;
         QPushButton *detect = nullptr;
-        QLabel *found = nullptr;
+        QPlainTextEdit *found = nullptr;
         QString detectText;
         fServerProbe probe;
     };

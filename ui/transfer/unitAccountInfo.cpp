@@ -31,8 +31,7 @@ TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
     pages->addTab(makePersonalPage(), tr("Personal info"));
     pages->addTab(makeServerPage(), tr("Server"));
     pages->addTab(makeAdvancedPage(), tr("Advanced"));
-    fSecurity = new cAccountSecurityPage({edtPOP3Server, edtPOP3Port}, {edtSMTPServer, edtSMTPPort});
-    pages->addTab(fSecurity, tr("Security"));
+    pages->addTab(makeSecurityPage(), tr("Security"));
 
     const cDialogButtons buttons = MakeDialogButtons(this, tr("&OK"));
     btnOK = buttons.ok;
@@ -101,6 +100,17 @@ QWidget *TfrmAccountProps::makeAdvancedPage()
     controls->addLayout(removal);
     return MakePage(tr("Advanced settings page"), tr("Here you will be able to specify advanced mail settings."),
                     controls);
+}
+
+QWidget *TfrmAccountProps::makeSecurityPage()
+{
+    fSecurity = new cAccountSecurityPage({edtPOP3Server, edtPOP3Port}, {edtSMTPServer, edtSMTPPort});
+    // The page's heading already sets its controls apart.
+    fSecurity->layout()->setContentsMargins({});
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(fSecurity);
+    return MakePage(tr("Security settings page"),
+                    tr("Choose how the connections to your servers are protected and how you log in."), controls);
 }
 
 void TfrmAccountProps::LoadAccount(const QString &name)

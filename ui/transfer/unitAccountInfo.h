@@ -35,6 +35,7 @@ private:
     QWidget *makePersonalPage();
     QWidget *makeServerPage();
     QWidget *makeAdvancedPage();
+    QWidget *makeSecurityPage();
     cAccount accountFromFields() const;
     void btnOKClick();
 
