@@ -118,39 +118,32 @@ int chosen(QWidget *window, const char *name)
     return child<QComboBox>(window, name)->currentIndex();
 }
 
-// A probe that answers from a script instead of a server and keeps what it was asked; it runs
-// on a worker thread.
-class cFakeProbe
+// A probe that answers from a script instead of a server, on the worker thread; what it was
+// asked is kept under a lock.
+struct cFakeProbe
 {
-public:
     using fAnswer = std::function<cProbeResult(const QList<QByteArray> &trusted)>;
-    explicit cFakeProbe(fAnswer answer) : fAnswer_(std::move(answer)) {}
+    explicit cFakeProbe(fAnswer answer_) : answer(std::move(answer_)) {}
+
+    fAnswer answer;
+    QMutex mutex;
+    QStringList hosts;
+    QList<QByteArray> lastTrusted;
 
     fServerProbe Probe()
     {
         return [this](const QString &host, const QList<QByteArray> &trusted) {
-            QMutexLocker lock(&fMutex);
-            fHosts.append(host);
-            fTrusted.append(trusted);
-            return fAnswer_(trusted);
+            QMutexLocker lock(&mutex);
+            hosts.append(host);
+            lastTrusted = trusted;
+            return answer(trusted);
         };
     }
-    QStringList Hosts()
+    qsizetype Calls()
     {
-        QMutexLocker lock(&fMutex);
-        return fHosts;
+        QMutexLocker lock(&mutex);
+        return hosts.size();
     }
-    QList<QList<QByteArray>> Trusted()
-    {
-        QMutexLocker lock(&fMutex);
-        return fTrusted;
-    }
-
-private:
-    fAnswer fAnswer_;
-    QMutex fMutex;
-    QStringList fHosts;
-    QList<QList<QByteArray>> fTrusted;
 };
 
 cProbeResult found(int port, eVrxSecurity security, const QStringList &lines)
@@ -843,14 +836,14 @@ void TestAccountDialogs::ownSmtpLoginNeedsAUserAndEnablesItsFields()
 
 void TestAccountDialogs::detectFillsSecurityAndPortAndShowsWhatItFound()
 {
-    cFakeProbe pop3([](const QList<QByteArray> &) {
+    cFakeProbe pop3{[](const QList<QByteArray> &) {
         return found(995, eVrxSecurity::Tls, {u"Port 995, TLS on connect: works; logins offered: USER"_s});
-    });
-    cFakeProbe smtp([](const QList<QByteArray> &) {
+    }};
+    cFakeProbe smtp{[](const QList<QByteArray> &) {
         cProbeResult none;
         none.lines = {u"Port 465, TLS on connect: connection refused"_s};
         return none;
-    });
+    }};
     TfrmCreateNewAccount wizard;
     wizard.SetServerProbes(pop3.Probe(), smtp.Probe());
     wizard.show();
@@ -861,7 +854,7 @@ void TestAccountDialogs::detectFillsSecurityAndPortAndShowsWhatItFound()
         QVERIFY2(boxes.texts[0].contains(u"POP3 server"_s), qPrintable(boxes.texts[0]));
         QCOMPARE(wizard.focusWidget(), child<QLineEdit>(&wizard, "edtPOP3"));
     }
-    QVERIFY(pop3.Hosts().isEmpty());
+    QVERIFY(pop3.hosts.isEmpty());
 
     setField(&wizard, "edtPOP3", u" pop.example.org "_s);
     setField(&wizard, "edtSMTP", u"smtp.example.org"_s);
@@ -873,7 +866,7 @@ void TestAccountDialogs::detectFillsSecurityAndPortAndShowsWhatItFound()
     QTRY_VERIFY(pop3Note->toPlainText().contains(u"logins offered: USER"_s));
     QTRY_VERIFY(smtpNote->toPlainText().contains(u"connection refused"_s));
     QVERIFY(child<QPushButton>(&wizard, "btnDetectPOP3")->isEnabled());
-    QCOMPARE(pop3.Hosts(), QStringList{u"pop.example.org"_s});
+    QCOMPARE(pop3.hosts, QStringList{u"pop.example.org"_s});
     QCOMPARE(chosen(&wizard, "cmbPOP3Security"), 2);
     QCOMPARE(child<QLineEdit>(&wizard, "edtPort_POP3")->text(), u"995"_s);
     QVERIFY2(smtpNote->toPlainText().contains(u"smtp.example.org"_s), qPrintable(smtpNote->toPlainText()));
@@ -885,14 +878,14 @@ void TestAccountDialogs::detectOffersToTrustOnlyTheUntrustedCertificateThenProbe
 {
     const QByteArray fingerprint(64, 'c');
     const QString error = u"the certificate of smtp.example.org is not trusted (self-signed); its SHA-256 fingerprint is CC:CC"_s;
-    cFakeProbe smtp([&](const QList<QByteArray> &trusted) {
+    cFakeProbe smtp{[&](const QList<QByteArray> &trusted) {
         if (trusted.contains(fingerprint))
             return found(465, eVrxSecurity::Tls, {u"Port 465: works"_s});
         cProbeResult plain = found(25, eVrxSecurity::None, {u"Port 465: "_s + error, u"Port 25: works"_s});
         plain.untrustedFingerprint = fingerprint;
         plain.untrustedError = error;
         return plain;
-    });
+    }};
     cAccount stored = account(u"Work"_s, {});
     stored.smtpServer = u"smtp.example.org"_s;
     stored.trustedCertificates = {QByteArray(64, 'a')};
@@ -911,17 +904,17 @@ void TestAccountDialogs::detectOffersToTrustOnlyTheUntrustedCertificateThenProbe
         QCOMPARE(no.buttons[0], QMessageBox::Yes | QMessageBox::No);
     }
     QTRY_COMPARE(child<QLineEdit>(props, "edtSMTPPort")->text(), u"25"_s);
-    QCOMPARE(smtp.Hosts().size(), 1);
+    QCOMPARE(smtp.Calls(), 1);
 
     cBoxAnswerer yes(QMessageBox::Yes);
     click(props, "btnDetectSMTP");
     QTRY_COMPARE(child<QLineEdit>(props, "edtSMTPPort")->text(), u"465"_s);
     QTRY_VERIFY(child<QPushButton>(props, "btnDetectSMTP")->isEnabled());
-    QCOMPARE(smtp.Hosts().size(), 3);
+    QCOMPARE(smtp.Calls(), 3);
     QCOMPARE(yes.texts.size(), 1);
     QCOMPARE(chosen(props, "cmbSMTPSecurity"), 2);
     QVERIFY(note->toPlainText().contains(u"465"_s));
-    QCOMPARE(smtp.Trusted().last(), (QList<QByteArray>{QByteArray(64, 'a'), fingerprint}));
+    QCOMPARE(smtp.lastTrusted, (QList<QByteArray>{QByteArray(64, 'a'), fingerprint}));
     click(props, "btnOK");
     QCOMPARE(cAccountStore::ReadAccount(u"Work"_s).trustedCertificates,
              (QList<QByteArray>{QByteArray(64, 'a'), fingerprint}));
@@ -930,10 +923,10 @@ void TestAccountDialogs::detectOffersToTrustOnlyTheUntrustedCertificateThenProbe
 void TestAccountDialogs::closingTheDialogWhileDetectRunsIsSafe()
 {
     QSemaphore release;
-    cFakeProbe pop3([&](const QList<QByteArray> &) {
+    cFakeProbe pop3{[&](const QList<QByteArray> &) {
         release.acquire();
         return found(995, eVrxSecurity::Tls, {});
-    });
+    }};
     QPointer<TfrmAccountProps> props = new TfrmAccountProps;
     props->SetServerProbes(pop3.Probe(), unused());
     props->LoadAccount(u"Work"_s);
@@ -948,7 +941,7 @@ void TestAccountDialogs::closingTheDialogWhileDetectRunsIsSafe()
     release.release();
     QThreadPool::globalInstance()->waitForDone();
     QCoreApplication::processEvents();
-    QCOMPARE(pop3.Hosts(), QStringList{u"pop.example.org"_s});
+    QCOMPARE(pop3.hosts, QStringList{u"pop.example.org"_s});
 }
 
 QTEST_MAIN(TestAccountDialogs)

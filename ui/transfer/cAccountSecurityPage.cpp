@@ -34,7 +34,7 @@ fServerProbe realProbe(eMailServer server)
     };
 }
 
-// Items in the order of eVrxSecurity, each carrying its value.
+// Items in the order of their enumeration, each carrying its value.
 QComboBox *makeChoice(const char *objectName, const QStringList &names)
 {
     auto *choice = new QComboBox;
@@ -90,8 +90,8 @@ cAccountSecurityPage::cAccountSecurityPage(cServerFields pop3, cServerFields smt
       fSmtp{eMailServer::Smtp, smtp, {}, {}, {}, {}, realProbe(eMailServer::Smtp)}
 {
     auto *controls = new QVBoxLayout;
-    controls->addWidget(makePop3Group());
-    controls->addWidget(makeSmtpGroup());
+    addPop3Group(controls);
+    addSmtpGroup(controls);
     chkAllowPasswordInClear = makeCheckBox(tr("&Allow sending the password without encryption"), "chkAllowPasswordInClear");
     chkPasswordInKeyring = makeCheckBox(tr("&Keep passwords in the desktop keyring"), "chkPasswordInKeyring");
     controls->addWidget(chkAllowPasswordInClear);
@@ -113,36 +113,29 @@ cAccountSecurityPage::cAccountSecurityPage(cServerFields pop3, cServerFields smt
     setLayout(controls);
 }
 
-QWidget *cAccountSecurityPage::makePop3Group()
+void cAccountSecurityPage::addPop3Group(QVBoxLayout *controls)
 {
-    auto *group = new QGroupBox(tr("Incoming mail (POP3)"));
-    auto *form = new QFormLayout(group);
-    addServerControls(fPop3, form, tr("POP3 s&ecurity:"), {tr("None"), tr("STLS"), tr("TLS on connect")},
-                      tr("&Detect"));
+    QFormLayout *form = addServerGroup(controls, fPop3, tr("Incoming mail (POP3)"), tr("POP3 s&ecurity:"),
+                                       {tr("None"), tr("STLS"), tr("TLS on connect")}, tr("&Detect"));
     cmbPOP3Login = makeChoice("cmbPOP3Login", {tr("USER and PASS"), tr("APOP"), tr("SASL (AUTH), when offered")});
     form->addRow(tr("POP3 lo&gin:"), cmbPOP3Login);
-    form->addRow(fPop3.found);
-    return group;
 }
 
-QWidget *cAccountSecurityPage::makeSmtpGroup()
+void cAccountSecurityPage::addSmtpGroup(QVBoxLayout *controls)
 {
-    auto *group = new QGroupBox(tr("Outgoing mail (SMTP)"));
-    auto *form = new QFormLayout(group);
-    addServerControls(fSmtp, form, tr("SMTP securit&y:"), {tr("None"), tr("STARTTLS"), tr("TLS on connect")},
-                      tr("De&tect"));
+    QFormLayout *form = addServerGroup(controls, fSmtp, tr("Outgoing mail (SMTP)"), tr("SMTP securit&y:"),
+                                       {tr("None"), tr("STARTTLS"), tr("TLS on connect")}, tr("De&tect"));
     cmbSMTPLogin = makeChoice("cmbSMTPLogin", {tr("None"), tr("Same as POP3"), tr("Own user name and password")});
     form->addRow(tr("S&MTP login:"), cmbSMTPLogin);
     edtSMTPUserName = AddField(form, tr("SMTP &user name:"), "edtSMTPUserName");
     edtSMTPPassword = AddPasswordField(form, tr("SMTP pass&word:"), "edtSMTPPassword");
     connect(cmbSMTPLogin, &QComboBox::currentIndexChanged, this, &cAccountSecurityPage::enableOwnSmtpLogin);
     enableOwnSmtpLogin();
-    form->addRow(fSmtp.found);
-    return group;
 }
 
-void cAccountSecurityPage::addServerControls(cServerRow &row, QFormLayout *form, const QString &securityLabel,
-                                             const QStringList &securityNames, const QString &detectText)
+QFormLayout *cAccountSecurityPage::addServerGroup(QVBoxLayout *controls, cServerRow &row, const QString &title,
+                                                  const QString &securityLabel, const QStringList &securityNames,
+                                                  const QString &detectText)
 {
     const bool pop3 = row.server == eMailServer::Pop3;
     row.security = makeChoice(pop3 ? "cmbPOP3Security" : "cmbSMTPSecurity", securityNames);
@@ -155,10 +148,16 @@ void cAccountSecurityPage::addServerControls(cServerRow &row, QFormLayout *form,
     // A layout cannot be a buddy, so the label is given its field by hand.
     auto *label = new QLabel(securityLabel);
     label->setBuddy(row.security);
+
+    auto *group = new QGroupBox(title);
+    auto *form = new QFormLayout(group);
     form->addRow(label, line);
+    form->addRow(row.found);
+    controls->addWidget(group);
     // Only the user's own choice moves the port; loading an account keeps its stored port.
     connect(row.security, &QComboBox::activated, this, [this, &row] { securityChosen(row); });
     connect(row.detect, &QPushButton::clicked, this, [this, &row] { detect(row); });
+    return form;
 }
 
 void cAccountSecurityPage::SetServerProbes(fServerProbe pop3, fServerProbe smtp)

@@ -27,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // Finds how the server named host can be reached, trusting the given certificates; blocking.
 using fServerProbe = std::function<cProbeResult(const QString &host, const QList<QByteArray> &trusted)>;
@@ -63,10 +64,12 @@ private:
         fServerProbe probe;
     };
 
-    QWidget *makePop3Group();
-    QWidget *makeSmtpGroup();
-    void addServerControls(cServerRow &row, QFormLayout *form, const QString &securityLabel,
-                           const QStringList &securityNames, const QString &detectText);
+    void addPop3Group(QVBoxLayout *controls);
+    void addSmtpGroup(QVBoxLayout *controls);
+    // A group with the server's security, Detect and what Detect found; the caller adds the login.
+    QFormLayout *addServerGroup(QVBoxLayout *controls, cServerRow &row, const QString &title,
+                                const QString &securityLabel, const QStringList &securityNames,
+                                const QString &detectText);
     void securityChosen(cServerRow &row);
     void detect(cServerRow &row);
     void startProbe(cServerRow &row, const QString &host);
