@@ -28,3 +28,10 @@ QString PortProblem(const QString &field, const QString &text)
         return {};
     return tr("%1: \"%2\" is not a port number. Please enter a number from 1 to 65535.").arg(field, text);
 }
+
+QString SmtpUserProblem(eSmtpLogin login, const QString &user)
+{
+    if (login != eSmtpLogin::Own || !user.trimmed().isEmpty())
+        return {};
+    return tr("SMTP user name: please enter the user name for the SMTP login, or choose another login.");
+}

@@ -31,6 +31,7 @@ TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
     pages->addTab(makePersonalPage(), tr("Personal info"));
     pages->addTab(makeServerPage(), tr("Server"));
     pages->addTab(makeAdvancedPage(), tr("Advanced"));
+    pages->addTab(makeSecurityPage(), tr("Security"));
 
     const cDialogButtons buttons = MakeDialogButtons(this, tr("&OK"));
     btnOK = buttons.ok;
@@ -101,6 +102,17 @@ QWidget *TfrmAccountProps::makeAdvancedPage()
                     controls);
 }
 
+QWidget *TfrmAccountProps::makeSecurityPage()
+{
+    fSecurity = new cAccountSecurityPage({edtPOP3Server, edtPOP3Port}, {edtSMTPServer, edtSMTPPort});
+    // The page's heading already sets its controls apart.
+    fSecurity->layout()->setContentsMargins({});
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(fSecurity);
+    return MakePage(tr("Security settings page"),
+                    tr("Choose how the connections to your servers are protected and how you log in."), controls);
+}
+
 void TfrmAccountProps::LoadAccount(const QString &name)
 {
     fAccountName = name;
@@ -112,20 +124,24 @@ void TfrmAccountProps::LoadAccount(const QString &name)
     edtPOP3Server->setText(account.pop3Server);
     edtSMTPServer->setText(account.smtpServer);
     edtUserName->setText(account.userId);
-    edtPassword->setText(QString::fromUtf8(account.password));
+    fPassword.Show(edtPassword, account.password);
     edtPOP3Port->setText(account.pop3Port);
     edtSMTPPort->setText(account.smtpPort);
     chkLeaveMailOnServer->setChecked(account.leaveMailOnServer);
     chkRemoveAfterDays->setChecked(account.removeAfterDays > 0);
     edtRemoveAfterDays->setValue(account.removeAfterDays > 0 ? account.removeAfterDays : kUsualDaysOnServer);
-    fLoadedPassword = account.password;
-    fShownPassword = edtPassword->text();
+    fSecurity->Load(account);
 }
 
 void TfrmAccountProps::AccountRenamed(const QString &oldName, const QString &newName)
 {
     if (fAccountName.compare(oldName, Qt::CaseInsensitive) == 0)
         fAccountName = newName;
+}
+
+void TfrmAccountProps::SetServerProbes(fServerProbe pop3, fServerProbe smtp)
+{
+    fSecurity->SetServerProbes(std::move(pop3), std::move(smtp));
 }
 
 cAccount TfrmAccountProps::accountFromFields() const
@@ -139,21 +155,22 @@ cAccount TfrmAccountProps::accountFromFields() const
     account.pop3Server = edtPOP3Server->text();
     account.smtpServer = edtSMTPServer->text();
     account.userId = edtUserName->text();
-    account.password = edtPassword->text() == fShownPassword ? fLoadedPassword : edtPassword->text().toUtf8();
+    account.password = fPassword.Typed(edtPassword);
     account.pop3Port = edtPOP3Port->text();
     account.smtpPort = edtSMTPPort->text();
     account.leaveMailOnServer = chkLeaveMailOnServer->isChecked();
     account.removeAfterDays = chkRemoveAfterDays->isChecked() ? edtRemoveAfterDays->value() : 0;
+    fSecurity->Store(account);
     return account;
 }
 
 void TfrmAccountProps::btnOKClick()
 {
     const QString notSaved = tr("The account \"%1\" could not be saved.").arg(fAccountName);
-    const QList<cFieldProblem> problems = {
+    const QList<cFieldProblem> problems = QList<cFieldProblem>{
         {edtPOP3Port, PortProblem(tr("POP3 server port"), edtPOP3Port->text())},
         {edtSMTPPort, PortProblem(tr("SMTP server port"), edtSMTPPort->text())},
-    };
+    } + fSecurity->Problems();
     if (WarnFirstProblem(this, notSaved, problems))
         return;
     if (const cResult written = cAccountStore::WriteAccount(accountFromFields()); !written) {

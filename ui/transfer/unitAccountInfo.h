@@ -1,10 +1,12 @@
 #pragma once
-// The properties window of one account: three pages of its settings. Not modal; several may be
+// The properties window of one account: four pages of its settings. Not modal; several may be
 // open, and each frees itself when closed.
 //
 // Call order: construct, LoadAccount(name), show(). "&OK" writes every key back and emits
 // accountSaved (the accounts window reloads its list); "&Cancel" writes nothing.
 #include "transfer/cAccount.h"
+#include "ui/transfer/cAccountSecurityPage.h"
+#include "ui/transfer/cShownPassword.h"
 
 #include <QDialog>
 
@@ -23,6 +25,8 @@ public:
     const QString &AccountName() const { return fAccountName; }
     // Keeps writing to the same account after the accounts window renamed it.
     void AccountRenamed(const QString &oldName, const QString &newName);
+    // Tests detect against fakes instead of real servers.
+    void SetServerProbes(fServerProbe pop3, fServerProbe smtp);
 
 signals:
     void accountSaved();
@@ -31,14 +35,12 @@ private:
     QWidget *makePersonalPage();
     QWidget *makeServerPage();
     QWidget *makeAdvancedPage();
+    QWidget *makeSecurityPage();
     cAccount accountFromFields() const;
     void btnOKClick();
 
     QString fAccountName;
-    // The stored password bytes and their text as shown: an untouched field writes the bytes
-    // back unchanged, even those that are no valid text.
-    QByteArray fLoadedPassword;
-    QString fShownPassword;
+    cShownPassword fPassword;
 
     QLineEdit *edtName;
     QLineEdit *edtEMail;
@@ -54,6 +56,7 @@ private:
     // Off, or the days a stored message stays on the server.
     QCheckBox *chkRemoveAfterDays;
     QSpinBox *edtRemoveAfterDays;
+    cAccountSecurityPage *fSecurity;
     QPushButton *btnOK;
     QPushButton *btnCancel;
 };

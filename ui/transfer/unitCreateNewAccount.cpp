@@ -25,6 +25,12 @@ TfrmCreateNewAccount::TfrmCreateNewAccount(QWidget *parent) : QDialog(parent)
     auto *server = new QWidget;
     fillServerPage(new QFormLayout(server));
     pages->addTab(server, tr("Server settings"));
+    fSecurity = new cAccountSecurityPage({edtPOP3, edtPort_POP3}, {edtSMTP, edtPort_SMTP});
+    // A new account sends no password unencrypted unless the user says so.
+    cAccount fresh;
+    fresh.allowPasswordInClear = false;
+    fSecurity->Load(fresh);
+    pages->addTab(fSecurity, tr("Security"));
 
     chkMakeDefault = new QCheckBox(tr("Make this my default account"));
     chkMakeDefault->setObjectName(QStringLiteral("chkMakeDefault"));
@@ -64,6 +70,11 @@ void TfrmCreateNewAccount::fillServerPage(QFormLayout *form)
                              "almost always used by all ISPs.")));
 }
 
+void TfrmCreateNewAccount::SetServerProbes(fServerProbe pop3, fServerProbe smtp)
+{
+    fSecurity->SetServerProbes(std::move(pop3), std::move(smtp));
+}
+
 cAccount TfrmCreateNewAccount::accountFromFields() const
 {
     cAccount account;
@@ -76,16 +87,17 @@ cAccount TfrmCreateNewAccount::accountFromFields() const
     account.smtpServer = edtSMTP->text();
     account.pop3Port = edtPort_POP3->text();
     account.smtpPort = edtPort_SMTP->text();
+    fSecurity->Store(account);
     return account;
 }
 
 bool TfrmCreateNewAccount::fieldsAreUsable()
 {
-    const QList<cFieldProblem> problems = {
+    const QList<cFieldProblem> problems = QList<cFieldProblem>{
         {edtAccountName, AccountNameProblem(edtAccountName->text().trimmed())},
         {edtPort_POP3, PortProblem(tr("POP3 port"), edtPort_POP3->text())},
         {edtPort_SMTP, PortProblem(tr("SMTP port"), edtPort_SMTP->text())},
-    };
+    } + fSecurity->Problems();
     return !WarnFirstProblem(this, tr("The account could not be saved."), problems);
 }
 

@@ -1,22 +1,25 @@
 #pragma once
-// The new-account wizard: the settings of one new account on two pages. "&Done" writes them
+// The new-account wizard: the settings of one new account on three pages. "&Done" writes them
 // into the section named by the account name (asking first when that account exists) and
 // makes it the default account when the box is ticked; "&Cancel" writes nothing.
 //
 // Run it through RunNewAccountWizard, or construct it and call exec().
+#include "ui/transfer/cAccountSecurityPage.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QFormLayout;
 class QLineEdit;
 class QPushButton;
-struct cAccount;
 
 class TfrmCreateNewAccount : public QDialog
 {
     Q_OBJECT
 public:
     explicit TfrmCreateNewAccount(QWidget *parent = nullptr);
+    // Tests detect against fakes instead of real servers.
+    void SetServerProbes(fServerProbe pop3, fServerProbe smtp);
 
 private:
     void fillPersonalPage(QFormLayout *form);
@@ -36,6 +39,7 @@ private:
     QLineEdit *edtPort_POP3;
     QLineEdit *edtSMTP;
     QLineEdit *edtPort_SMTP;
+    cAccountSecurityPage *fSecurity;
     QCheckBox *chkMakeDefault;
     QPushButton *btnOK;
     QPushButton *btnCancel;
