@@ -28,6 +28,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include "tests/support/cScratchSettings.h"
+#include "tests/transfer/MemoryKeyring.h"
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -242,6 +243,7 @@ private slots:
     void propertiesRoundTripEveryKeyAndLeaveUnreadablePasswordBytesAlone();
     void propertiesWindowsOutliveTheAccountsWindow();
     void failedWritesWarnNamingTheFileAndKeepTheWindowOpen();
+    void passwordsTheKeyringWouldNotGiveAreNotReplacedByEmptyOnes();
     void chooserEnablesOkExactlyWithASelectionAndReturnsListOrder();
     void securityAndLoginFieldsRoundTripThroughBothDialogs();
     void portFollowsTheSecurityOnlyFromAUsualPort_data();
@@ -670,6 +672,33 @@ void TestAccountDialogs::failedWritesWarnNamingTheFileAndKeepTheWindowOpen()
     delete props;
 }
 
+void TestAccountDialogs::passwordsTheKeyringWouldNotGiveAreNotReplacedByEmptyOnes()
+{
+    cMemoryKeyringScope scope;
+    cAccount stored = account(u"Work"_s, u"me@work.example"_s, QString());
+    stored.password = "kept";
+    stored.passwordInKeyring = true;
+    QVERIFY(cAccountStore::WriteAccount(stored));
+    scope.keyring->Refuse(u"the keyring is locked"_s);
+    cBoxAnswerer boxes(QMessageBox::Ok);
+
+    auto *props = new TfrmAccountProps;
+    props->LoadAccount(u"Work"_s);
+    props->show();
+    // Unlocked while the window was open: what it shows as empty is still no password.
+    scope.keyring->Refuse(QString());
+    click(props, "btnOK");
+    QTRY_COMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts[0].contains(u"the keyring is locked"_s), qPrintable(boxes.texts[0]));
+    QVERIFY(props->isVisible());
+    QCOMPARE(cAccountStore::ReadAccount(u"Work"_s).password, QByteArray("kept"));
+
+    setField(props, "edtPassword", u"typed again"_s);
+    click(props, "btnOK");
+    QCOMPARE(cAccountStore::ReadAccount(u"Work"_s).password, QByteArray("typed again"));
+    delete props;
+}
+
 void TestAccountDialogs::chooserEnablesOkExactlyWithASelectionAndReturnsListOrder()
 {
     for (const QString &name : {u"A"_s, u"B"_s, u"C"_s})
@@ -707,6 +736,7 @@ void TestAccountDialogs::chooserEnablesOkExactlyWithASelectionAndReturnsListOrde
 
 void TestAccountDialogs::securityAndLoginFieldsRoundTripThroughBothDialogs()
 {
+    cMemoryKeyringScope keyring;
     cAccount stored = account(u"Work"_s, u"me@work.example"_s);
     stored.pop3Security = eVrxSecurity::StartTls;
     stored.smtpSecurity = eVrxSecurity::Tls;

@@ -116,7 +116,9 @@ QWidget *TfrmAccountProps::makeSecurityPage()
 void TfrmAccountProps::LoadAccount(const QString &name)
 {
     fAccountName = name;
-    const cAccount account = cAccountStore::ReadAccount(name);
+    cResult keyring;
+    const cAccount account = cAccountStore::ReadAccount(name, &keyring);
+    fKeyringProblem = keyring ? QString() : keyring.text();
     edtName->setText(account.name);
     edtEMail->setText(account.email);
     edtReplyAddress->setText(account.replyAddress);
@@ -164,13 +166,24 @@ cAccount TfrmAccountProps::accountFromFields() const
     return account;
 }
 
+// Empty fields standing for passwords the keyring would not give must not replace them there.
+QString TfrmAccountProps::UnreadKeyringProblem() const
+{
+    const cAccount account = accountFromFields();
+    const bool passwordsMissing = account.password.isEmpty()
+                                  || (account.smtpLogin == eSmtpLogin::Own && account.smtpPassword.isEmpty());
+    if (fKeyringProblem.isEmpty() || !account.passwordInKeyring || !passwordsMissing)
+        return {};
+    return tr("%1. Type the passwords again, or press Cancel to leave them as they are.").arg(fKeyringProblem);
+}
+
 void TfrmAccountProps::btnOKClick()
 {
     const QString notSaved = tr("The account \"%1\" could not be saved.").arg(fAccountName);
     const QList<cFieldProblem> problems = QList<cFieldProblem>{
         {edtPOP3Port, PortProblem(tr("POP3 server port"), edtPOP3Port->text())},
         {edtSMTPPort, PortProblem(tr("SMTP server port"), edtSMTPPort->text())},
-    } + fSecurity->Problems();
+    } + fSecurity->Problems() + QList<cFieldProblem>{{edtPassword, UnreadKeyringProblem()}};
     if (WarnFirstProblem(this, notSaved, problems))
         return;
     if (const cResult written = cAccountStore::WriteAccount(accountFromFields()); !written) {

@@ -37,9 +37,12 @@ private:
     QWidget *makeAdvancedPage();
     QWidget *makeSecurityPage();
     cAccount accountFromFields() const;
+    QString UnreadKeyringProblem() const;
     void btnOKClick();
 
     QString fAccountName;
+    // Why the keyring did not give this account's passwords, empty when it did.
+    QString fKeyringProblem;
     cShownPassword fPassword;
 
     QLineEdit *edtName;
