@@ -31,14 +31,19 @@ int ReadIcon(bool html)
     return html ? MsgImage::Html : MsgImage::Plain;
 }
 
-cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
+cMessageEntry MessageListEntry(const cIndexEntry &header, eFolderKind folder)
 {
     const QByteArray &person = HoldsOutgoingMail(folder) ? header.To : header.From;
     const int readIcon = ReadIcon(header.Html);
-    return {{DisplayText(header.Subject), DisplayText(person),
-             header.attachments.isEmpty() ? QString() : kAttachmentMark, DisplayText(header.DateTime)},
+    return {{DisplayText(header.Subject), DisplayText(person), header.hasAttachments ? kAttachmentMark : QString(),
+             DisplayText(header.DateTime)},
             header.Read ? readIcon : MsgImage::Unread,
             readIcon};
+}
+
+cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
+{
+    return MessageListEntry(cFolderIndex::Entry({}, header), folder);
 }
 
 QString MessageCountText(int count)

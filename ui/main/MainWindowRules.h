@@ -2,6 +2,7 @@
 // The computed texts and images of the main window, apart from the window so that they are
 // tested without one: the message list's columns and entries, the message count, the mail
 // check period and which preview links are handed to the desktop.
+#include "storage/cFolderIndex.h"
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
 
@@ -28,6 +29,7 @@ struct cMessageEntry
 };
 
 QStringList MessageListCaptions(eFolderKind folder);
+cMessageEntry MessageListEntry(const cIndexEntry &header, eFolderKind folder);
 cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder);
 int ReadIcon(bool html);
 
