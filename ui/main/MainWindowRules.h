@@ -35,8 +35,8 @@ int ReadIcon(bool html);
 
 QString MessageCountText(int count);
 
-// The moment a stored date-and-time text names, as milliseconds since 1970, for sorting; the
-// smallest key for a text that names none, so such entries come first.
+// The moment a stored date-and-time text names, as it reads on the wall clock (milliseconds),
+// for sorting; the smallest key for a text that names none, so such entries come first.
 qint64 DateTimeSortKey(const QString &text, const QLocale &locale = QLocale::system());
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes
