@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -298,6 +299,63 @@ private slots:
         QCOMPARE(folders->topLevelItemCount(), 6);
         QCOMPARE(folders->topLevelItem(2)->text(0), u"Sent items"_s);
         QCOMPARE(folders->topLevelItem(5)->text(0), u"Projects"_s);
+    }
+
+    // Another program stores, rewrites and deletes files of the shown folder: the list follows
+    // on its own, row by row, and what the user selected stays selected.
+    void theShownFolderFollowsChangesOnDisk()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        const QString two = fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
+        const QString three = fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMessageList *messages = list(window);
+        messages->SelectRow(rowOf(window, three));
+        addToSelection(messages, rowOf(window, two));
+
+        fx->putMessage(u"Inbox"_s, u"mail4.qrz"_s, cUiFixture::message("Four"));
+        QTRY_COMPARE(rows(messages), 4);
+        QCOMPARE(window.StatusText(2), u"4 message(s)"_s);
+        QVERIFY(QFile::remove(fx->root() + u"/Mail/Inbox/mail1.qrz"_s));
+        QTRY_COMPARE(rows(messages), 3);
+        fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three again"));
+        QTRY_VERIFY(columnTexts(messages, 0).contains(u"Three again"_s));
+        QCOMPARE(window.StatusText(2), u"3 message(s)"_s);
+        QStringList selected = selectedTexts(messages, 0);
+        selected.sort();
+        QCOMPARE(selected, (QStringList{u"Three again"_s, u"Two"_s}));
+        QCOMPARE(path(messages, messages->currentIndex().row()), three);
+    }
+
+    // The box filters by Subject and sender without case as the user types; Escape clears it.
+    // Selected entries that stay visible stay selected, and commands see only visible ones.
+    void theQuickFilterShowsMatchingEntriesOnly()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("Budget 2027"));
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Lunch"));
+        cMailMessage fromBudgetTeam = cUiFixture::message("Minutes");
+        fromBudgetTeam.From = "BUDGET team";
+        fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, fromBudgetTeam);
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMessageList *messages = list(window);
+        auto *box = part<QLineEdit>(window, "edtFilter");
+        QCOMPARE(box->placeholderText(), u"Filter by subject or sender"_s);
+        messages->selectAll();
+
+        QTest::keyClicks(box, u"budget"_s);
+        QStringList shown = columnTexts(messages, 0);
+        shown.sort();
+        QCOMPARE(shown, (QStringList{u"Budget 2027"_s, u"Minutes"_s}));
+        QCOMPARE(window.SelectedMessagePaths().size(), 2);
+        QTest::keyClicks(box, u" 2027"_s);
+        QCOMPARE(columnTexts(messages, 0), QStringList{u"Budget 2027"_s});
+
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(box->text().isEmpty());
+        QCOMPARE(rows(messages), 3);
+        QCOMPARE(selectedTexts(messages, 0), QStringList{u"Budget 2027"_s});
     }
 
     void theStoreReloadsTheListOnlyWhenItsFolderIsShown()

@@ -11,4 +11,7 @@ class cQuickFilter : public QLineEdit
     Q_OBJECT
 public:
     cQuickFilter(cMessageList *list, QWidget *window);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
