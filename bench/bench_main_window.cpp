@@ -4,13 +4,13 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
+#include "ui/main/cMessageList.h"
 #include "ui/main/unitMain.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -74,10 +74,10 @@ void BM_ListAndPreviewFolder(benchmark::State &state)
     TfrmMain window;
     window.resize(1000, 700);
     window.show();
-    auto *list = window.findChild<QTreeWidget *>(u"lstMsgs"_s);
+    auto *list = window.findChild<cMessageList *>(u"lstMsgs"_s);
     for (auto _ : state) {
         window.LoadMessageList(u"Inbox"_s);
-        if (list->topLevelItemCount() != kMessages)
+        if (list->Count() != kMessages)
             state.SkipWithError("wrong message count");
     }
     state.SetItemsProcessed(state.iterations() * kMessages);
@@ -86,12 +86,13 @@ BENCHMARK(BM_ListAndPreviewFolder)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 
 constexpr int kSelected = 1000;
 
-void selectEveryTenth(QTreeWidget *list)
+void selectEveryTenth(cMessageList *list)
 {
-    list->clearSelection();
-    list->setCurrentItem(list->topLevelItem(0));
-    for (int row = 0; row < list->topLevelItemCount(); row += kMessages / kSelected)
-        list->topLevelItem(row)->setSelected(true);
+    list->SelectRow(0);
+    QItemSelection every;
+    for (int row = 0; row < list->Count(); row += kMessages / kSelected)
+        every.select(list->Model()->index(row, 0), list->Model()->index(row, MsgColumn::Count - 1));
+    list->selectionModel()->select(every, QItemSelectionModel::ClearAndSelect);
 }
 
 // Puts the messages taken away back into Inbox, under their own names.
@@ -110,7 +111,7 @@ template <typename Act> void measureTakingAway(benchmark::State &state, const QS
     if (!window.FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }}))
         state.SkipWithError("no window");
     window.resize(1000, 700);
-    auto *list = window.findChild<QTreeWidget *>(u"lstMsgs"_s);
+    auto *list = window.findChild<cMessageList *>(u"lstMsgs"_s);
     for (auto _ : state) {
         state.PauseTiming();
         restoreInbox(into);
@@ -118,7 +119,7 @@ template <typename Act> void measureTakingAway(benchmark::State &state, const QS
         selectEveryTenth(list);
         state.ResumeTiming();
         act(window);
-        if (list->topLevelItemCount() != kMessages - kSelected) {
+        if (list->Count() != kMessages - kSelected) {
             state.SkipWithError("wrong message count");
             break;
         }

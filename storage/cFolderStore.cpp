@@ -2,6 +2,7 @@
 
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
+#include "storage/cFolderIndex.h"
 #include "storage/cOriginalStore.h"
 
 #include <QDir>
@@ -241,6 +242,8 @@ cResult cFolderStore::RemoveFolder(const QString &name)
     if (!MailRoot().isEmpty() && FolderKind(name) == eFolderKind::User && isPlainFolderName(name)) {
         // What stays behind makes rmdir fail, which is the failure reported.
         (void)ClearFolder(name);
+        // The listing cache is ours, not the user's: it never keeps a folder alive.
+        QFile::remove(path + QLatin1Char('/') + cFolderIndex::kFileName);
         if (QDir().rmdir(path))
             return cResult::Ok();
     }

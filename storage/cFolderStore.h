@@ -1,5 +1,6 @@
 #pragma once
-// The mail folders and their message files: there is no index, the directories are the store.
+// The mail folders and their message files: the directories are the store (cFolderIndex only
+// keeps a disposable copy of what listings read).
 // Operations are plain functions on MailRoot; each reports success to its caller, which alone
 // decides whether the user hears of a failure. RefreshIfShown is announced through the
 // RefreshRequested signal of the one store object, so views reload without the store knowing

@@ -10,6 +10,7 @@
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
 #include "storage/eFolderKind.h"
+#include "ui/main/cMessageList.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/unitMain.h"
 
@@ -20,7 +21,6 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -74,17 +74,17 @@ void fillMailbox(const QString &root)
 // The newest message first, as a user would sort the list.
 void showNewestFirst(TfrmMain &window)
 {
-    auto *list = window.findChild<QTreeWidget *>(u"lstMsgs"_s);
-    list->sortItems(3, Qt::DescendingOrder);
-    list->setCurrentItem(list->topLevelItem(0));
+    auto *list = window.findChild<cMessageList *>(u"lstMsgs"_s);
+    list->SetSort({MsgColumn::DateTime, true});
+    list->SelectRow(0);
 }
 
 // The window with the message list's pop-up open over the selected entry. A pop-up is a
 // window of its own, so it is drawn onto the picture of the main window where it shows.
 QPixmap pictureWithMessageMenu(TfrmMain &window)
 {
-    auto *list = window.findChild<QTreeWidget *>(u"lstMsgs"_s);
-    const QPoint at = list->visualItemRect(list->currentItem()).center() + QPoint(40, 0);
+    auto *list = window.findChild<cMessageList *>(u"lstMsgs"_s);
+    const QPoint at = list->visualRect(list->currentIndex()).center() + QPoint(40, 0);
     emit list->customContextMenuRequested(at);
     QApplication::processEvents();
     QMenu *menu = window.Popup(ePopup::popMsgs);

@@ -16,7 +16,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 class TestMainWiring : public QObject
@@ -92,11 +92,11 @@ void TestMainWiring::receivedMessagesAppearAtTheTopOfInbox()
 
     TfrmMain frmMain;
     QVERIFY(CreateMainWindow(frmMain));
-    auto *lstMsgs = frmMain.findChild<QTreeWidget *>(u"lstMsgs"_s);
-    QCOMPARE(lstMsgs->topLevelItemCount(), 1);
+    const QAbstractItemModel *lstMsgs = frmMain.findChild<QTreeView *>(u"lstMsgs"_s)->model();
+    QCOMPARE(lstMsgs->rowCount(), 1);
     frmMain.Command(eMainCommand::mnuTools_CheckMail)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(lstMsgs->topLevelItemCount(), 2, 10000);
-    QCOMPARE(lstMsgs->topLevelItem(0)->text(0), u"newest"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(lstMsgs->rowCount(), 2, 10000);
+    QCOMPARE(lstMsgs->index(0, 0).data().toString(), u"newest"_s);
     QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(0), u"1 new message(s)"_s, 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!TfrmGetMail::Existing(), 10000);
     QCOMPARE(cFolderStore::MessageFiles(u"Inbox"_s).size(), 2);

@@ -1,6 +1,7 @@
 #pragma once
 // A private mailbox and a main window whose own commands are wired, for the tests that drive
 // the window's commands; a test class derives from it beside QObject.
+#include "MsgListProbe.h"
 #include "UiFixture.h"
 
 #include "ui/main/unitMain.h"
@@ -31,7 +32,7 @@ public:
         fWindow->WireOwnCommands();
         return fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }});
     }
-    QTreeWidget *list() const { return fWindow->findChild<QTreeWidget *>(u"lstMsgs"_s); }
+    cMessageList *list() const { return msgList(*fWindow); }
     QTreeWidget *folders() const { return fWindow->findChild<QTreeWidget *>(u"lstFolders"_s); }
     QTreeWidgetItem *folderItem(const QString &name) const
     {

@@ -28,17 +28,11 @@ class TestMainMessageCommands : public QObject, cMainWindowCase
     TfrmMain &window() { return *fWindow; }
     QStringList subjects()
     {
-        QStringList texts;
-        for (int row = 0; row < list()->topLevelItemCount(); ++row)
-            texts.append(list()->topLevelItem(row)->text(0));
-        return texts;
+        return columnTexts(list(), MsgColumn::Subject);
     }
     QStringList selectedSubjects()
     {
-        QStringList texts;
-        for (const QTreeWidgetItem *entry : list()->selectedItems())
-            texts.append(entry->text(0));
-        return texts;
+        return selectedTexts(list(), MsgColumn::Subject);
     }
     // Messages "A".. in Inbox, listed in that order once sorted by subject.
     QStringList putInbox(int count)
@@ -57,9 +51,9 @@ class TestMainMessageCommands : public QObject, cMainWindowCase
     void select(const QList<int> &rows)
     {
         list()->clearSelection();
-        list()->setCurrentItem(list()->topLevelItem(rows.first()));
+        list()->SelectRow(rows.first());
         for (int row : rows)
-            list()->topLevelItem(row)->setSelected(true);
+            addToSelection(list(), row);
     }
     void showFolder(const QString &folder)
     {
@@ -202,13 +196,13 @@ private slots:
         sortBySubject();
         select({0, 2});
         trigger(eMainCommand::popMsgs_MarkUnread);
-        QCOMPARE(TfrmMain::EntryIcon(list()->topLevelItem(0)), MsgImage::Unread);
-        QCOMPARE(TfrmMain::EntryIcon(list()->topLevelItem(1)), MsgImage::Plain);
+        QCOMPARE(icon(list(), 0), MsgImage::Unread);
+        QCOMPARE(icon(list(), 1), MsgImage::Plain);
         QVERIFY(!cUiFixture::isReadOnDisk(paths.at(0)));
         QVERIFY(!cUiFixture::isReadOnDisk(paths.at(2)));
         QVERIFY(cUiFixture::isReadOnDisk(paths.at(1)));
         trigger(eMainCommand::popMsgs_MarkRead);
-        QCOMPARE(TfrmMain::EntryIcon(list()->topLevelItem(2)), MsgImage::Plain);
+        QCOMPARE(icon(list(), 2), MsgImage::Plain);
         QVERIFY(cUiFixture::isReadOnDisk(paths.at(2)));
     }
 
@@ -263,10 +257,7 @@ private slots:
         QVERIFY(cOptions::write(Opt::MailFolder, fx->root()));
         QVERIFY(open());
         const auto column = [&](int at) {
-            QStringList texts;
-            for (int row = 0; row < list()->topLevelItemCount(); ++row)
-                texts.append(list()->topLevelItem(row)->text(at == 3 ? 0 : at));
-            return texts;
+            return columnTexts(list(), at == 3 ? 0 : at);
         };
         const QList<std::pair<int, QStringList>> ascending{{0, {u"a"_s, u"b"_s, u"C"_s}},
                                                             {1, {u"ann"_s, u"Bo"_s, u"Cy"_s}},
@@ -279,7 +270,7 @@ private slots:
             QCOMPARE(column(at), reversed);
         }
         emit list()->header()->sectionClicked(2);
-        QCOMPARE(list()->topLevelItem(0)->text(0), u"b"_s); // no mark before the mark
+        QCOMPARE(text(list(), 0, 0), u"b"_s); // no mark before the mark
         emit list()->header()->sectionClicked(3);
 
         // Newest first, also for mail arriving now.

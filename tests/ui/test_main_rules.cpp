@@ -208,6 +208,16 @@ private slots:
         const QLocale us(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(DateTimeSortKey(u"08.12.2026 09:05:07"_s, us), DateTimeSortKey(u"08.12.2026 09:05:07"_s, german));
         QCOMPARE(DateTimeSortKey(u"yesterday"_s, us), std::numeric_limits<qint64>::min());
+
+        // Once a format has worked, later texts of it take the quick path: the same keys, and
+        // a text it does not fit still goes to the general reading.
+        const qint64 evening = DateTimeSortKey(u"12/8/2026 9:05:07 PM"_s, us);
+        QCOMPARE(DateTimeSortKey(u"12/8/2026 9:05:07 PM"_s, us), evening);
+        QVERIFY(DateTimeSortKey(u"12/8/2026 11:59:59 AM"_s, us) < evening);
+        QVERIFY(DateTimeSortKey(u"12/8/2026 12:00:00 AM"_s, us) < DateTimeSortKey(u"12/8/2026 1:00:00 AM"_s, us));
+        QCOMPARE(DateTimeSortKey(u"12/8/2026 21:05:07"_s, us), std::numeric_limits<qint64>::min());
+        QCOMPARE(DateTimeSortKey(u"2026-12-08 21:05:07"_s, us), evening);
+        QCOMPARE(DateTimeSortKey(u"2026-12-08 21:05:07"_s, us), evening);
     }
 };
 

@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: folders, the message list, the preview, the
 // read timer, the remembered geometry and the hooks the sessions use.
+#include "MsgListProbe.h"
 #include "UiFixture.h"
 
 #include "storage/SettingsPaths.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QSplitter>
@@ -45,24 +47,19 @@ class TestMainWindow : public QObject
     {
         return window.findChild<T *>(QLatin1String(name));
     }
-    static QTreeWidget *list(const TfrmMain &window) { return part<QTreeWidget>(window, "lstMsgs"); }
+    static cMessageList *list(const TfrmMain &window) { return msgList(window); }
     static void showFolder(TfrmMain &window, const QString &folder)
     {
         QTreeWidget *folders = part<QTreeWidget>(window, "lstFolders");
         folders->setCurrentItem(folders->findItems(folder, Qt::MatchExactly).value(0));
     }
     static constexpr int kReadDelayMs = 40;
-    static void clickEntry(const TfrmMain &window, QTreeWidgetItem *entry)
+    static void clickEntry(const TfrmMain &window, int row)
     {
-        QTest::mouseClick(list(window)->viewport(), Qt::LeftButton, {}, list(window)->visualItemRect(entry).center());
+        const QRect place = list(window)->visualRect(list(window)->Model()->index(row, 0));
+        QTest::mouseClick(list(window)->viewport(), Qt::LeftButton, {}, place.center());
     }
-    static int rowOf(const TfrmMain &window, const QString &path)
-    {
-        for (int row = 0; row < list(window)->topLevelItemCount(); ++row)
-            if (TfrmMain::EntryPath(list(window)->topLevelItem(row)) == path)
-                return row;
-        return -1;
-    }
+    static int rowOf(const TfrmMain &window, const QString &file) { return rowOfPath(list(window), file); }
 
 private slots:
     void init()
@@ -82,7 +79,7 @@ private slots:
         QVERIFY(create(window));
         QCOMPARE(window.windowTitle(), u"Tolvan Ravelin"_s);
         QCOMPARE(window.ShownFolder(), u"Inbox"_s);
-        QCOMPARE(list(window)->topLevelItemCount(), 0);
+        QCOMPARE(rows(list(window)), 0);
         QVERIFY(part<QTextBrowser>(window, "htmlView")->toPlainText().isEmpty());
         QVERIFY(!reply->isEnabled());
         QVERIFY(!remove->isEnabled());
@@ -106,15 +103,15 @@ private slots:
         fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Agenda"));
         TfrmMain window;
         QVERIFY(create(window));
-        QCOMPARE(list(window)->headerItem()->text(1), u"From"_s);
-        QCOMPARE(list(window)->topLevelItem(0)->text(1), u"Ann Lee"_s);
+        QCOMPARE(caption(list(window), 1), u"From"_s);
+        QCOMPARE(text(list(window), 0, 1), u"Ann Lee"_s);
         showFolder(window, u"Sent items"_s);
-        QCOMPARE(list(window)->headerItem()->text(1), u"To"_s);
-        QCOMPARE(list(window)->topLevelItem(0)->text(0), u"Minutes"_s);
-        QCOMPARE(list(window)->topLevelItem(0)->text(1), u"bob@example.org"_s);
-        QCOMPARE(list(window)->headerItem()->text(3), u"Date&Time"_s);
+        QCOMPARE(caption(list(window), 1), u"To"_s);
+        QCOMPARE(text(list(window), 0, 0), u"Minutes"_s);
+        QCOMPARE(text(list(window), 0, 1), u"bob@example.org"_s);
+        QCOMPARE(caption(list(window), 3), u"Date&Time"_s);
         showFolder(window, u"Inbox"_s);
-        QCOMPARE(list(window)->headerItem()->text(1), u"From"_s);
+        QCOMPARE(caption(list(window), 1), u"From"_s);
     }
 
     void htmlMessagesShowTheirImageAndAttachments()
@@ -127,20 +124,20 @@ private slots:
         const QString plainPath = fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Plain"));
         TfrmMain window;
         QVERIFY(create(window));
-        QTreeWidgetItem *htmlEntry = list(window)->topLevelItem(rowOf(window, htmlPath));
-        QTreeWidgetItem *plainEntry = list(window)->topLevelItem(rowOf(window, plainPath));
-        QCOMPARE(TfrmMain::EntryIcon(htmlEntry), MsgImage::Html);
-        QCOMPARE(TfrmMain::EntryIcon(plainEntry), MsgImage::Plain);
-        QCOMPARE(htmlEntry->text(2), QString(QChar(0x2022)));
-        QVERIFY(plainEntry->text(2).isEmpty());
+        const int htmlEntry = rowOf(window, htmlPath);
+        const int plainEntry = rowOf(window, plainPath);
+        QCOMPARE(icon(list(window), htmlEntry), MsgImage::Html);
+        QCOMPARE(icon(list(window), plainEntry), MsgImage::Plain);
+        QCOMPARE(text(list(window), htmlEntry, 2), QString(QChar(0x2022)));
+        QVERIFY(text(list(window), plainEntry, 2).isEmpty());
 
         auto *attachments = part<QListWidget>(window, "lstAttachments");
-        list(window)->setCurrentItem(htmlEntry);
+        list(window)->SelectRow(htmlEntry);
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
         QVERIFY(attachments->isVisible());
         QCOMPARE(attachments->count(), 2);
         QCOMPARE(attachments->item(0)->text(), u"/att/report.pdf"_s);
-        list(window)->setCurrentItem(plainEntry);
+        list(window)->SelectRow(plainEntry);
         QVERIFY(!attachments->isVisible());
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob,\nsee you.\nAnn"_s);
     }
@@ -157,20 +154,20 @@ private slots:
         TfrmMain window;
         window.SetReadDelay(kReadDelayMs);
         QVERIFY(create(window));
-        QTreeWidgetItem *shownFirst = list(window)->currentItem();
-        const QString firstShown = TfrmMain::EntryPath(shownFirst);
+        const int shownFirst = list(window)->currentIndex().row();
+        const QString firstShown = path(list(window), shownFirst);
         const QString secondShown = firstShown == first ? second : first;
         QVERIFY(!part<QTimer>(window, "tmrReadUnread")->isActive());
 
         window.SetTrayNewMail(u"2 new message(s)"_s);
         clickEntry(window, shownFirst);
         QCOMPARE(window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s)->toolTip(), u"Tolvan Ravelin"_s);
-        list(window)->setCurrentItem(list(window)->topLevelItem(rowOf(window, secondShown)));
+        list(window)->SelectRow(rowOf(window, secondShown));
         const int readIcon = secondShown == second ? MsgImage::Html : MsgImage::Plain;
-        QTRY_COMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), readIcon);
+        QTRY_COMPARE(icon(list(window), list(window)->currentIndex().row()), readIcon);
         QVERIFY(cUiFixture::isReadOnDisk(secondShown));
         QVERIFY(!cUiFixture::isReadOnDisk(firstShown));
-        QCOMPARE(TfrmMain::EntryIcon(shownFirst), MsgImage::Unread);
+        QCOMPARE(icon(list(window), shownFirst), MsgImage::Unread);
 
         clickEntry(window, shownFirst);
         QTRY_VERIFY(cUiFixture::isReadOnDisk(firstShown));
@@ -183,9 +180,9 @@ private slots:
         window.SetReadDelay(kReadDelayMs);
         QVERIFY(create(window));
         QVERIFY(QFile::remove(path));
-        clickEntry(window, list(window)->currentItem());
+        clickEntry(window, list(window)->currentIndex().row());
         QTRY_VERIFY(window.StatusText(1).contains(path));
-        QCOMPARE(TfrmMain::EntryIcon(list(window)->currentItem()), MsgImage::Unread);
+        QCOMPARE(icon(list(window), list(window)->currentIndex().row()), MsgImage::Unread);
     }
 
     void aLeftClickOnTheTrayIconRestoresTheWindow()
@@ -304,6 +301,63 @@ private slots:
         QCOMPARE(folders->topLevelItem(5)->text(0), u"Projects"_s);
     }
 
+    // Another program stores, rewrites and deletes files of the shown folder: the list follows
+    // on its own, row by row, and what the user selected stays selected.
+    void theShownFolderFollowsChangesOnDisk()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        const QString two = fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
+        const QString three = fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMessageList *messages = list(window);
+        messages->SelectRow(rowOf(window, three));
+        addToSelection(messages, rowOf(window, two));
+
+        fx->putMessage(u"Inbox"_s, u"mail4.qrz"_s, cUiFixture::message("Four"));
+        QTRY_COMPARE(rows(messages), 4);
+        QCOMPARE(window.StatusText(2), u"4 message(s)"_s);
+        QVERIFY(QFile::remove(fx->root() + u"/Mail/Inbox/mail1.qrz"_s));
+        QTRY_COMPARE(rows(messages), 3);
+        fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three again"));
+        QTRY_VERIFY(columnTexts(messages, 0).contains(u"Three again"_s));
+        QCOMPARE(window.StatusText(2), u"3 message(s)"_s);
+        QStringList selected = selectedTexts(messages, 0);
+        selected.sort();
+        QCOMPARE(selected, (QStringList{u"Three again"_s, u"Two"_s}));
+        QCOMPARE(path(messages, messages->currentIndex().row()), three);
+    }
+
+    // The box filters by Subject and sender without case as the user types; Escape clears it.
+    // Selected entries that stay visible stay selected, and commands see only visible ones.
+    void theQuickFilterShowsMatchingEntriesOnly()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("Budget 2027"));
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Lunch"));
+        cMailMessage fromBudgetTeam = cUiFixture::message("Minutes");
+        fromBudgetTeam.From = "BUDGET team";
+        fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, fromBudgetTeam);
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMessageList *messages = list(window);
+        auto *box = part<QLineEdit>(window, "edtFilter");
+        QCOMPARE(box->placeholderText(), u"Filter by subject or sender"_s);
+        messages->selectAll();
+
+        QTest::keyClicks(box, u"budget"_s);
+        QStringList shown = columnTexts(messages, 0);
+        shown.sort();
+        QCOMPARE(shown, (QStringList{u"Budget 2027"_s, u"Minutes"_s}));
+        QCOMPARE(window.SelectedMessagePaths().size(), 2);
+        QTest::keyClicks(box, u" 2027"_s);
+        QCOMPARE(columnTexts(messages, 0), QStringList{u"Budget 2027"_s});
+
+        QTest::keyClick(box, Qt::Key_Escape);
+        QVERIFY(box->text().isEmpty());
+        QCOMPARE(rows(messages), 3);
+        QCOMPARE(selectedTexts(messages, 0), QStringList{u"Budget 2027"_s});
+    }
+
     void theStoreReloadsTheListOnlyWhenItsFolderIsShown()
     {
         fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
@@ -312,15 +366,15 @@ private slots:
         fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
         cFolderStore::RefreshIfShown(u"Trash"_s);
         cFolderStore::RefreshIfShown(u"inbox"_s);
-        QCOMPARE(list(window)->topLevelItemCount(), 1);
+        QCOMPARE(rows(list(window)), 1);
         cFolderStore::RefreshIfShown(u"Inbox"_s);
-        QCOMPARE(list(window)->topLevelItemCount(), 2);
+        QCOMPARE(rows(list(window)), 2);
 
         fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three"));
         std::unique_ptr<QThread> worker(QThread::create([] { cFolderStore::RefreshIfShown(u"Inbox"_s); }));
         worker->start();
         QVERIFY(worker->wait(5000));
-        QTRY_COMPARE(list(window)->topLevelItemCount(), 3);
+        QTRY_COMPARE(rows(list(window)), 3);
         QCOMPARE(window.StatusText(2), u"3 message(s)"_s);
     }
 
@@ -331,8 +385,8 @@ private slots:
         cMailMessage received = cUiFixture::message("Fresh", false);
         received.attachments = {u"/att/a.txt"_s};
         QVERIFY(window.InsertInboxMessage(u"/mail/new.qrz"_s, received));
-        QCOMPARE(list(window)->topLevelItem(0)->text(0), u"Fresh"_s);
-        QCOMPARE(TfrmMain::EntryIcon(list(window)->topLevelItem(0)), MsgImage::Unread);
+        QCOMPARE(text(list(window), 0, 0), u"Fresh"_s);
+        QCOMPARE(icon(list(window), 0), MsgImage::Unread);
         QCOMPARE(window.StatusText(2), u"1 message(s)"_s);
         QVERIFY(part<QTextBrowser>(window, "htmlView")->toPlainText().isEmpty());
         showFolder(window, u"Trash"_s);

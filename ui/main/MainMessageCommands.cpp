@@ -67,7 +67,7 @@ void cMainMessageCommands::Wire()
     fWindow.WireCommand(popMsgs_SendNow, [this] { SendSelectedNow(); });
     fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
     fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
-    connect(fWindow.lstMsgs, &QTreeWidget::itemDoubleClicked, this, &cMainMessageCommands::OpenDraft);
+    connect(fWindow.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenDraft(entry.row()); });
 }
 
 TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
@@ -156,9 +156,9 @@ void cMainMessageCommands::MarkSelected(bool read)
     fWindow.tmrReadUnread->stop();
     const cBatchOutcome outcome = cFolderStore::MarkMessagesRead(fWindow.SelectedMessagePaths(), read);
     const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
-    for (QTreeWidgetItem *entry : fWindow.lstMsgs->SelectedEntries())
-        if (marked.contains(TfrmMain::EntryPath(entry)))
-            fWindow.ShowReadMark(entry, read);
+    for (int row : fWindow.lstMsgs->SelectedRows())
+        if (marked.contains(fWindow.lstMsgs->Model()->Path(row)))
+            fWindow.ShowReadMark(row, read);
     ReportStop(tr("Cannot mark the message"), outcome);
 }
 
@@ -189,13 +189,13 @@ void cMainMessageCommands::PrintPreview()
         fWindow.htmlView->print(&printer);
 }
 
-void cMainMessageCommands::OpenDraft(QTreeWidgetItem *entry)
+void cMainMessageCommands::OpenDraft(int row)
 {
-    if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || !entry)
+    if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
         return;
     auto *composer = new TfrmNewMessage;
     QString error;
-    if (!composer->LoadFromFile(TfrmMain::EntryPath(entry), &error)) {
+    if (!composer->LoadFromFile(fWindow.lstMsgs->Model()->Path(row), &error)) {
         delete composer;
         QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
         return;

@@ -8,7 +8,6 @@
 
 #include <QObject>
 
-class QTreeWidgetItem;
 class TfrmMain;
 class TfrmNewMessage;
 struct cBatchOutcome;
@@ -36,7 +35,7 @@ public:
     void SendSelectedNow();
     void ShowProperties();
     void PrintPreview();
-    void OpenDraft(QTreeWidgetItem *entry);
+    void OpenDraft(int row);
 
 private:
     void ChooseFolderAndTransfer(bool move);

@@ -93,7 +93,7 @@ void cMainViewCommands::ShowPopup(ePopup popup, QWidget *widget, const QPoint &p
 
 void cMainViewCommands::ShowMessagePopup(const QPoint &pos)
 {
-    if (!fWindow.SelectedEntry())
+    if (fWindow.SelectedRow() < 0)
         return;
     const bool unsent = cFolderStore::FolderKind(fWindow.ShownFolder()) == eFolderKind::Unsent;
     fWindow.Command(eMainCommand::popMsgs_SendNow)->setVisible(unsent);
@@ -127,7 +127,7 @@ void cMainViewCommands::WireKeyboard()
     const auto withMessage = [this](const QKeySequence &keys, auto act) {
         auto *shortcut = new QShortcut(keys, &fWindow);
         connect(shortcut, &QShortcut::activated, this, [this, act] {
-            if (fWindow.SelectedEntry())
+            if (fWindow.SelectedRow() >= 0)
                 act();
         });
     };

@@ -2,6 +2,7 @@
 // The computed texts and images of the main window, apart from the window so that they are
 // tested without one: the message list's columns and entries, the message count, the mail
 // check period and which preview links are handed to the desktop.
+#include "storage/cFolderIndex.h"
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
 
@@ -28,13 +29,14 @@ struct cMessageEntry
 };
 
 QStringList MessageListCaptions(eFolderKind folder);
+cMessageEntry MessageListEntry(const cIndexEntry &header, eFolderKind folder);
 cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder);
 int ReadIcon(bool html);
 
 QString MessageCountText(int count);
 
-// The moment a stored date-and-time text names, as milliseconds since 1970, for sorting; the
-// smallest key for a text that names none, so such entries come first.
+// The moment a stored date-and-time text names, as it reads on the wall clock (milliseconds),
+// for sorting; the smallest key for a text that names none, so such entries come first.
 qint64 DateTimeSortKey(const QString &text, const QLocale &locale = QLocale::system());
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes

@@ -3,22 +3,21 @@
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMsgListHeader.h"
-#include "ui/main/unitMain.h"
 
 #include <QMimeData>
-#include <QSet>
 
-const QString cMessageList::kPathsMimeType = QStringLiteral("application/x-ravelin-message-paths");
+const QString &cMessageList::kPathsMimeType = cMsgListModel::kPathsMimeType;
 
-cMessageList::cMessageList(QWidget *parent) : QTreeWidget(parent)
+cMessageList::cMessageList(QList<QIcon> images, QWidget *parent)
+    : QTreeView(parent), fModel(new cMsgListModel(std::move(images), this))
 {
     setHeader(new cMsgListHeader(MsgColumn::Attachment, AttachmentIcon(), this));
-    setColumnCount(MsgColumn::Count);
-    setHeaderLabels(MessageListCaptions(eFolderKind::Inbox));
+    setModel(fModel);
     header()->setSectionResizeMode(MsgColumn::Attachment, QHeaderView::Fixed);
     header()->setMinimumSectionSize(kAttachmentColumnWidth);
     header()->setSectionsClickable(true);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -26,6 +25,14 @@ cMessageList::cMessageList(QWidget *parent) : QTreeWidget(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
+    fFollowTimer.setSingleShot(true);
+    fFollowTimer.setInterval(kFollowDelay);
+    connect(&fFollowTimer, &QTimer::timeout, this, &cMessageList::FollowFolder);
+    // A burst of changes is looked at once, when the first of them is kFollowDelay old.
+    connect(&fWatcher, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!fFollowTimer.isActive())
+            fFollowTimer.start();
+    });
 }
 
 QStringList cMessageList::DraggedPaths(const QMimeData *data)
@@ -35,95 +42,107 @@ QStringList cMessageList::DraggedPaths(const QMimeData *data)
     return QString::fromUtf8(data->data(kPathsMimeType)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-QStringList cMessageList::mimeTypes() const
+void cMessageList::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
 {
-    return {kPathsMimeType};
+    fFollowTimer.stop();
+    if (const QStringList watched = fWatcher.directories(); !watched.isEmpty())
+        fWatcher.removePaths(watched);
+    fModel->SetCaptions(MessageListCaptions(kind));
+    fModel->Load(directory, kind, entries);
+    if (!directory.isEmpty())
+        fWatcher.addPath(directory);
+    if (Count() > 0)
+        SelectRow(0);
 }
 
-QMimeData *cMessageList::mimeData(const QList<QTreeWidgetItem *> &items) const
+void cMessageList::FollowFolder()
 {
-    QStringList paths;
-    for (const QTreeWidgetItem *item : items)
-        paths.append(TfrmMain::EntryPath(item));
-    auto *data = new QMimeData;
-    data->setData(kPathsMimeType, paths.join(QLatin1Char('\n')).toUtf8());
-    return data;
+    if (fModel->Follow(cFolderIndex::Scan(fModel->Directory())))
+        emit Followed();
 }
 
 void cMessageList::SetSort(const cMsgListSort &sort)
 {
-    fSort = sort;
-    ApplySort();
+    header()->setSortIndicatorShown(sort.column >= 0);
+    if (sort.column >= 0)
+        header()->setSortIndicator(sort.column, sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    fModel->SetSort(sort);
 }
 
 const cMsgListSort &cMessageList::SortByColumn(int column)
 {
-    fSort.descending = column == fSort.column && !fSort.descending;
-    fSort.column = column;
-    ApplySort();
-    if (QTreeWidgetItem *entry = currentItem())
-        scrollToItem(entry);
-    return fSort;
+    cMsgListSort sort = fModel->Sort();
+    sort.descending = column == sort.column && !sort.descending;
+    sort.column = column;
+    SetSort(sort);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+    return fModel->Sort();
 }
 
-void cMessageList::ApplySort()
+void cMessageList::SetFilter(const QString &text)
 {
-    header()->setSortIndicatorShown(fSort.column >= 0);
-    if (fSort.column >= 0)
-        sortItems(fSort.column, fSort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    QList<int> ids;
+    for (int row : SelectedRows())
+        ids.append(fModel->IdOfRow(row));
+    const int current = currentIndex().isValid() ? fModel->IdOfRow(currentIndex().row()) : -1;
+    fModel->SetFilter(text);
+    QList<int> rows;
+    for (int id : ids)
+        if (const int row = fModel->RowOfId(id); row >= 0)
+            rows.append(row);
+    Select(rows, current >= 0 ? fModel->RowOfId(current) : -1);
 }
 
-int cMessageList::SortedRowFor(const QTreeWidgetItem *entry) const
+void cMessageList::Select(const QList<int> &rows, int current)
 {
-    if (fSort.column < 0)
-        return 0;
-    const auto before = [this](const QTreeWidgetItem *a, const QTreeWidgetItem *b) {
-        return fSort.descending ? *b < *a : *a < *b;
-    };
-    int low = 0;
-    int high = topLevelItemCount();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (before(entry, topLevelItem(middle)))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
+    QItemSelection selection;
+    for (int row : rows)
+        selection.select(fModel->index(row, 0), fModel->index(row, MsgColumn::Count - 1));
+    if (current >= 0)
+        selectionModel()->setCurrentIndex(fModel->index(current, 0), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
-QList<QTreeWidgetItem *> cMessageList::SelectedEntries() const
+int cMessageList::SelectedRow() const
 {
-    QList<QTreeWidgetItem *> entries;
-    for (int row = 0; row < topLevelItemCount(); ++row)
-        if (QTreeWidgetItem *entry = topLevelItem(row); entry->isSelected())
-            entries.append(entry);
-    return entries;
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row()))
+        return current.row();
+    const QList<int> rows = SelectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
+}
+
+QList<int> cMessageList::SelectedRows() const
+{
+    QList<int> rows;
+    for (const QItemSelectionRange &range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.append(row);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void cMessageList::SelectRow(int row)
+{
+    selectionModel()->setCurrentIndex(fModel->index(row, 0),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void cMessageList::TakeOut(const QStringList &paths)
 {
-    const QSet<QString> gone(paths.begin(), paths.end());
-    QTreeWidgetItem *current = currentItem();
-    // All rows out and the rest back in is one step however many go; taking them out one by
-    // one would move every row below each time.
-    const QList<QTreeWidgetItem *> entries = invisibleRootItem()->takeChildren();
-    QList<QTreeWidgetItem *> kept;
     int firstGone = -1;
-    for (QTreeWidgetItem *entry : entries) {
-        if (!gone.contains(TfrmMain::EntryPath(entry))) {
-            kept.append(entry);
-            continue;
-        }
-        if (firstGone < 0)
-            firstGone = int(kept.size());
-        if (entry == current)
-            current = nullptr;
-        delete entry;
-    }
-    addTopLevelItems(kept);
-    if (!kept.isEmpty() && firstGone >= 0)
-        setCurrentItem(kept.at(qMin(firstGone, int(kept.size()) - 1)));
-    else if (current)
-        setCurrentItem(current);
+    for (const QString &path : paths)
+        if (const int row = fModel->RowOfPath(path); row >= 0 && (firstGone < 0 || row < firstGone))
+            firstGone = row;
+    const QModelIndex current = currentIndex();
+    const QString currentPath = current.isValid() ? fModel->Path(current.row()) : QString();
+    fModel->TakeOut(paths);
+    if (Count() == 0)
+        return;
+    if (firstGone >= 0)
+        SelectRow(qMin(firstGone, Count() - 1));
+    else if (const int row = fModel->RowOfPath(currentPath); row >= 0)
+        SelectRow(row);
 }

@@ -1,37 +1,57 @@
 #pragma once
-// The message list widget: report view, full rows, several rows selectable, nothing
-// editable. It sorts by the column whose header was clicked last (again: the other way
-// round), and dragged entries carry the paths of their message files, so a folder of the
-// tree can tell a drag of this list's messages from any other drop.
+// The message list widget: report view over a cMsgListModel, full rows, several rows
+// selectable, nothing editable. It sorts by the column whose header was clicked last (again:
+// the other way round), filters by a typed text, and follows the shown folder on disk: files
+// another process adds, removes or changes show up after a short pause that gathers a burst
+// into one look at the directory. Dragged entries carry the paths of their message files, so a
+// folder of the tree can tell a drag of this list's messages from any other drop.
 #include "ui/main/MainWindowSettings.h"
+#include "ui/main/cMsgListModel.h"
 
-#include <QTreeWidget>
+#include <QFileSystemWatcher>
+#include <QTimer>
+#include <QTreeView>
 
-class cMessageList : public QTreeWidget
+class cMessageList : public QTreeView
 {
     Q_OBJECT
 public:
-    explicit cMessageList(QWidget *parent = nullptr);
+    // How long the list waits after a change on disk before it looks.
+    static constexpr int kFollowDelay = 200;
 
-    static const QString kPathsMimeType;
+    explicit cMessageList(QList<QIcon> images, QWidget *parent = nullptr);
+
+    static const QString &kPathsMimeType;
     static QStringList DraggedPaths(const QMimeData *data);
+
+    cMsgListModel *Model() const { return fModel; }
+    // A folder's entries, followed on disk from now on; the current row is the first.
+    void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    int Count() const { return fModel->rowCount(); }
 
     void SetSort(const cMsgListSort &sort);
     // The header click: sorts and returns the order to keep.
     const cMsgListSort &SortByColumn(int column);
-    void ApplySort();
-    // Where an entry belongs: at the top while unsorted, else at its place in the order.
-    int SortedRowFor(const QTreeWidgetItem *entry) const;
+    // The rows that stay selected stay so, and the current one where it still shows.
+    void SetFilter(const QString &text);
 
-    QList<QTreeWidgetItem *> SelectedEntries() const;
+    // The current row when it is selected, else the first selected one; -1 for none.
+    int SelectedRow() const;
+    QList<int> SelectedRows() const;
+    void SelectRow(int row);
     // Takes the entries of the paths out and makes current the one now at the place of the
     // first of them, or the last one when fewer remain.
     void TakeOut(const QStringList &paths);
 
-protected:
-    QStringList mimeTypes() const override;
-    QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
+signals:
+    // Rows came, went or changed because the folder changed on disk.
+    void Followed();
 
 private:
-    cMsgListSort fSort;
+    void FollowFolder();
+    void Select(const QList<int> &rows, int current);
+
+    cMsgListModel *fModel;
+    QFileSystemWatcher fWatcher;
+    QTimer fFollowTimer;
 };

@@ -1,6 +1,7 @@
 #include "ui/main/unitMain.h"
 
 #include "storage/MailStorage.h"
+#include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
 #include "ui/icons/ThemedIcon.h"
@@ -10,7 +11,7 @@
 #include "ui/main/MainViewCommands.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMessageList.h"
-#include "ui/main/cMsgListEntry.h"
+#include "ui/main/cQuickFilter.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/cStatusPanel.h"
@@ -20,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -41,9 +43,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kCaption = u"Tolvan Ravelin"_s;
-constexpr int kPathRole = Qt::UserRole;
-constexpr int kIconRole = Qt::UserRole + 1;
-constexpr int kReadIconRole = Qt::UserRole + 2;
 constexpr int kFolderNameRole = Qt::UserRole;
 constexpr int kDefaultPreviewFontSize = 8;
 constexpr int kLargeSize = 100000; // whatever is left goes to the stretching pane
@@ -86,6 +85,7 @@ TfrmMain::~TfrmMain()
 {
     // The lists report their teardown; nothing of this window may answer it any more.
     disconnect(lstMsgs, nullptr, this, nullptr);
+    disconnect(lstMsgs->selectionModel(), nullptr, this, nullptr);
     disconnect(lstFolders, nullptr, this, nullptr);
 }
 
@@ -197,11 +197,20 @@ void TfrmMain::BuildPanes()
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(spltContacts);
 
-    lstMsgs = new cMessageList;
+    lstMsgs = new cMessageList(fMsgImages);
     lstMsgs->setObjectName(u"lstMsgs"_s);
     connect(lstMsgs->header(), &QHeaderView::sectionClicked, this, &TfrmMain::lstMsgsHeaderClick);
-    connect(lstMsgs, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::lstMsgsChange);
-    connect(lstMsgs, &QTreeWidget::itemClicked, this, &TfrmMain::lstMsgsClick);
+    connect(lstMsgs->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TfrmMain::lstMsgsChange);
+    connect(lstMsgs, &QTreeView::clicked, this, &TfrmMain::lstMsgsClick);
+    connect(lstMsgs, &cMessageList::Followed, this, &TfrmMain::ShowMessageCount);
+    edtFilter = new cQuickFilter(lstMsgs, this);
+    edtFilter->setObjectName(u"edtFilter"_s);
+    auto *pnlMsgs = new QWidget;
+    auto *msgs = new QVBoxLayout(pnlMsgs);
+    msgs->setContentsMargins(0, 0, 0, 0);
+    msgs->setSpacing(2);
+    msgs->addWidget(edtFilter);
+    msgs->addWidget(lstMsgs, 1);
 
     fPreviewPane = new cPreviewPane;
     htmlView = fPreviewPane->Browser();
@@ -210,7 +219,7 @@ void TfrmMain::BuildPanes()
     connect(htmlView, &QTextBrowser::selectionChanged, this, &TfrmMain::RefreshCommandStates);
     spltHorizontal = new QSplitter(Qt::Vertical);
     spltHorizontal->setObjectName(u"spltHorizontal"_s);
-    spltHorizontal->addWidget(lstMsgs);
+    spltHorizontal->addWidget(pnlMsgs);
     spltHorizontal->addWidget(fPreviewPane);
     spltHorizontal->setStretchFactor(0, 0);
     spltHorizontal->setStretchFactor(1, 1);
@@ -309,7 +318,7 @@ void TfrmMain::WireCommand(eMainCommand id, const std::function<void()> &handler
 
 void TfrmMain::RefreshCommandStates()
 {
-    const bool messageSelected = SelectedEntry() != nullptr;
+    const bool messageSelected = SelectedRow() >= 0;
     for (const cCommand &command : fCommands)
         if (command.rule != eCommandRule::WindowList)
             command.action->setEnabled(command.wired && CommandUsable(command.rule, messageSelected));
@@ -519,36 +528,10 @@ void TfrmMain::RefreshMessageList()
     RefreshIfShown(ShownFolder());
 }
 
-QTreeWidgetItem *TfrmMain::NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const
+void TfrmMain::ShowReadMark(int row, bool read) const
 {
-    const cMessageEntry entry = MessageListEntry(header, folder);
-    auto *item = new cMsgListEntry(entry.texts, DateTimeSortKey(entry.texts.at(MsgColumn::DateTime)));
-    item->setData(0, kPathRole, path);
-    item->setData(0, kReadIconRole, entry.readIcon);
-    item->setTextAlignment(MsgColumn::Attachment, Qt::AlignCenter);
-    SetEntryIcon(item, entry.icon);
-    return item;
-}
-
-void TfrmMain::SetEntryIcon(QTreeWidgetItem *entry, int icon) const
-{
-    entry->setData(0, kIconRole, icon);
-    entry->setIcon(0, fMsgImages.value(icon));
-}
-
-void TfrmMain::ShowReadMark(QTreeWidgetItem *entry, bool read) const
-{
-    SetEntryIcon(entry, read ? entry->data(0, kReadIconRole).toInt() : int(MsgImage::Unread));
-}
-
-QString TfrmMain::EntryPath(const QTreeWidgetItem *entry)
-{
-    return entry->data(0, kPathRole).toString();
-}
-
-int TfrmMain::EntryIcon(const QTreeWidgetItem *entry)
-{
-    return entry->data(0, kIconRole).toInt();
+    cMsgListModel *model = lstMsgs->Model();
+    model->SetIcon(row, read ? model->ReadIcon(row) : int(MsgImage::Unread));
 }
 
 void TfrmMain::LoadMessageList(const QString &folder)
@@ -556,18 +539,11 @@ void TfrmMain::LoadMessageList(const QString &folder)
     if (!MailRoot().isEmpty()) {
         lstAttachments->hide();
         const eFolderKind kind = cFolderStore::FolderKind(folder);
-        lstMsgs->setHeaderLabels(MessageListCaptions(kind));
         fLoading = true;
         ClearPreview();
-        lstMsgs->clear();
-        QList<QTreeWidgetItem *> entries;
-        for (const cListedMessage &message : cFolderStore::ListFolder(folder))
-            entries.append(NewEntry(message.path, message.header, kind));
-        lstMsgs->addTopLevelItems(entries);
-        lstMsgs->ApplySort();
+        const QString directory = MailFolderPath(folder);
+        lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
         ShowMessageCount();
-        if (!entries.isEmpty())
-            lstMsgs->setCurrentItem(lstMsgs->topLevelItem(0));
         fLoading = false;
     }
     // The first entry is shown, not chosen: it stays unread until the user selects it.
@@ -576,7 +552,7 @@ void TfrmMain::LoadMessageList(const QString &folder)
 
 void TfrmMain::ShowMessageCount()
 {
-    fStatusPanel2->setText(MessageCountText(lstMsgs->topLevelItemCount()));
+    fStatusPanel2->setText(MessageCountText(lstMsgs->Count()));
 }
 
 bool TfrmMain::InsertInboxMessage(const QString &path, const cMailMessage &record)
@@ -584,8 +560,8 @@ bool TfrmMain::InsertInboxMessage(const QString &path, const cMailMessage &recor
     if (ShownFolder() != FolderName(eFolderKind::Inbox))
         return false;
     fLoading = true;
-    QTreeWidgetItem *entry = NewEntry(path, record, eFolderKind::Inbox);
-    lstMsgs->insertTopLevelItem(lstMsgs->SortedRowFor(entry), entry);
+    // Its stamp is unknown here; the next look at the folder fills it in.
+    lstMsgs->Model()->Insert(cFolderIndex::Entry({QFileInfo(path).fileName()}, record));
     fLoading = false;
     ShowMessageCount();
     return true;
@@ -600,8 +576,8 @@ void TfrmMain::lstMsgsHeaderClick(int column)
 QStringList TfrmMain::SelectedMessagePaths() const
 {
     QStringList paths;
-    for (const QTreeWidgetItem *entry : lstMsgs->SelectedEntries())
-        paths.append(EntryPath(entry));
+    for (int row : lstMsgs->SelectedRows())
+        paths.append(lstMsgs->Model()->Path(row));
     return paths;
 }
 
@@ -614,13 +590,9 @@ void TfrmMain::TakeOutEntries(const QStringList &paths)
     ShowSelection(true);
 }
 
-QTreeWidgetItem *TfrmMain::SelectedEntry() const
+int TfrmMain::SelectedRow() const
 {
-    QTreeWidgetItem *current = lstMsgs->currentItem();
-    if (current && current->isSelected())
-        return current;
-    const QList<QTreeWidgetItem *> selected = lstMsgs->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
+    return lstMsgs->SelectedRow();
 }
 
 void TfrmMain::lstMsgsChange()
@@ -634,28 +606,28 @@ void TfrmMain::ShowSelection(bool byUser)
         return;
     RefreshCommandStates();
     tmrReadUnread->stop();
-    QTreeWidgetItem *entry = SelectedEntry();
-    if (!entry) {
+    const int row = SelectedRow();
+    if (row < 0) {
         lstAttachments->hide();
         ClearPreview();
         return;
     }
-    ShowPreview(entry);
+    ShowPreview(row);
     if (byUser)
         StartReadTimer();
 }
 
-void TfrmMain::lstMsgsClick(QTreeWidgetItem *entry)
+void TfrmMain::lstMsgsClick(const QModelIndex &entry)
 {
     // A click on the entry already shown chooses it without changing the selection.
-    if (entry == SelectedEntry() && !tmrReadUnread->isActive())
+    if (entry.row() == SelectedRow() && !tmrReadUnread->isActive())
         StartReadTimer();
 }
 
 void TfrmMain::StartReadTimer()
 {
-    QTreeWidgetItem *entry = SelectedEntry();
-    if (!entry || EntryIcon(entry) != MsgImage::Unread)
+    const int row = SelectedRow();
+    if (row < 0 || lstMsgs->Model()->Icon(row) != MsgImage::Unread)
         return;
     tmrReadUnread->start();
     ResetTrayIcon();
@@ -676,17 +648,17 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
     activateWindow();
 }
 
-void TfrmMain::ShowPreview(QTreeWidgetItem *entry)
+void TfrmMain::ShowPreview(int row)
 {
     cMailMessage message;
     lstAttachments->clear();
-    if (const cResult read = message.ReadFile(EntryPath(entry)); !read) {
+    if (const cResult read = message.ReadFile(lstMsgs->Model()->Path(row)); !read) {
         lstAttachments->hide();
         fPreviewPane->ShowText(read.text());
         return;
     }
     fPreviewPane->Show(message);
-    entry->setData(0, kReadIconRole, ReadIcon(message.Html));
+    lstMsgs->Model()->SetReadIcon(row, ReadIcon(message.Html));
     for (const QString &attachment : message.attachments)
         new QListWidgetItem(FileTypeIcon(attachment), attachment, lstAttachments);
     lstAttachments->setVisible(!message.attachments.isEmpty());
@@ -699,11 +671,11 @@ void TfrmMain::ClearPreview()
 
 void TfrmMain::tmrReadUnreadTimer()
 {
-    QTreeWidgetItem *entry = SelectedEntry();
-    if (!entry || EntryIcon(entry) != MsgImage::Unread)
+    const int row = SelectedRow();
+    if (row < 0 || lstMsgs->Model()->Icon(row) != MsgImage::Unread)
         return;
-    if (const cResult marked = cFolderStore::MarkRead(EntryPath(entry), true))
-        ShowReadMark(entry, true);
+    if (const cResult marked = cFolderStore::MarkRead(lstMsgs->Model()->Path(row), true))
+        ShowReadMark(row, true);
     else
         SetStatusText(1, marked.text());
 }
@@ -788,6 +760,6 @@ void TfrmMain::NewMessageTo(const QString &to)
 
 QString TfrmMain::SelectedMessagePath() const
 {
-    const QTreeWidgetItem *entry = SelectedEntry();
-    return entry ? EntryPath(entry) : QString();
+    const int row = SelectedRow();
+    return row >= 0 ? lstMsgs->Model()->Path(row) : QString();
 }

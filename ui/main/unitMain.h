@@ -38,6 +38,7 @@ class cMainViewCommands;
 class cMenuItem;
 class cPreviewBrowser;
 class cPreviewPane;
+class cQuickFilter;
 class cStatusPanel;
 
 class TfrmMain : public QMainWindow
@@ -120,9 +121,6 @@ public:
     void SetToolbarExpanded(bool expanded);
     bool IsToolbarExpanded() const;
 
-    // The message file an entry of lstMsgs stands for, and its image number.
-    static QString EntryPath(const QTreeWidgetItem *entry);
-    static int EntryIcon(const QTreeWidgetItem *entry);
     // The folder an item of lstFolders stands for (its caption may be in editing).
     static QString FolderItemName(const QTreeWidgetItem *item);
 
@@ -141,7 +139,7 @@ protected:
 
 private slots:
     void lstMsgsChange();
-    void lstMsgsClick(QTreeWidgetItem *entry);
+    void lstMsgsClick(const QModelIndex &entry);
     void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
     void lstFoldersChange();
     void tmrReadUnreadTimer();
@@ -177,19 +175,18 @@ private:
     QStringList FolderNames() const;
     static void SetFolderItemName(QTreeWidgetItem *item, const QString &folder);
     void SelectFolder(const QString &folder);
-    QTreeWidgetItem *NewEntry(const QString &path, const cMailMessage &header, eFolderKind folder) const;
-    QTreeWidgetItem *SelectedEntry() const;
+    // The current row when it is selected, else the first selected one; -1 for none.
+    int SelectedRow() const;
     // Takes the entries out of the list and selects the one now at the place of the first of
     // them, or the last one when fewer remain.
     void TakeOutEntries(const QStringList &paths);
     bool CommandUsable(eCommandRule rule, bool messageSelected) const;
-    void SetEntryIcon(QTreeWidgetItem *entry, int icon) const;
     // Read: the image the preview noted (HTML or plain); unread: the unread image.
-    void ShowReadMark(QTreeWidgetItem *entry, bool read) const;
+    void ShowReadMark(int row, bool read) const;
     // The preview update; only a selection the user made starts the read timer.
     void ShowSelection(bool byUser);
     void StartReadTimer();
-    void ShowPreview(QTreeWidgetItem *entry);
+    void ShowPreview(int row);
     void ClearPreview();
 
     QList<QIcon> fMsgImages;
@@ -207,6 +204,7 @@ private:
     QWidget *pnlRight = nullptr;
     QSplitter *spltHorizontal = nullptr;
     cMessageList *lstMsgs = nullptr;
+    cQuickFilter *edtFilter = nullptr;
     cPreviewPane *fPreviewPane = nullptr;
     cPreviewBrowser *htmlView = nullptr;
     QListWidget *lstAttachments = nullptr;

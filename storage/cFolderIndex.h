@@ -1,0 +1,68 @@
+#pragma once
+// A disposable cache of the listed header fields of one mail folder, kept in a hidden file
+// inside it (kFileName). Listing a folder stats every message file and reads only those whose
+// name, size, modification time or inode the cache does not know; gone files drop out. The
+// directory stays the truth: a missing, stale or damaged cache is rebuilt without a word, and
+// an unwritable folder still lists, only uncached.
+//
+// The file is a QDataStream: magic, format version, the payload's length and MD5, then the
+// payload. Length-prefixed byte fields keep any subject byte safe, and the digest means a torn
+// or edited file is never trusted.
+#include "storage/cResult.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+class cMailMessage;
+
+// What the directory says about one message file, without opening it.
+struct cFileStamp
+{
+    QString name;
+    qint64 size = -1;
+    qint64 modified = 0; // nanoseconds since 1970
+    quint64 inode = 0;
+
+    bool operator==(const cFileStamp &) const = default;
+};
+
+// One message as a list shows it: the stamp it was read under and its header fields.
+struct cIndexEntry
+{
+    cFileStamp stamp;
+    QByteArray Subject;
+    QByteArray To;
+    QByteArray From; // display name
+    QByteArray DateTime;
+    bool Html = false;
+    bool Read = false;
+    bool hasAttachments = false;
+
+    bool operator==(const cIndexEntry &) const = default;
+};
+
+class cFolderIndex
+{
+public:
+    static const QString kFileName;
+
+    // Every "*.qrz" file of the directory in directory-listing order, from the cache where it
+    // is fresh; the cache is written back when it was not. Unreadable files are left out.
+    static std::vector<cIndexEntry> List(const QString &directory);
+    // The same without cache: every file read.
+    static std::vector<cIndexEntry> ListUncached(const QString &directory);
+
+    // The message files of the directory with their stamps, in directory-listing order.
+    static std::vector<cFileStamp> Scan(const QString &directory);
+    // One file's header fields; fails when it cannot be read.
+    static cResultOf<cIndexEntry> Read(const QString &directory, const cFileStamp &stamp);
+
+    // The listed fields of a record read header-only.
+    static cIndexEntry Entry(const cFileStamp &stamp, const cMailMessage &header);
+
+    // The cached entries of the directory; empty when the cache is missing or damaged.
+    static std::vector<cIndexEntry> Load(const QString &directory);
+    static cResult Save(const QString &directory, const std::vector<cIndexEntry> &entries);
+};

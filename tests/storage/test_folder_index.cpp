@@ -1,0 +1,165 @@
+// The listing cache: whatever happened to the files and to the cache itself, a listing through
+// it gives what reading every file gives, and the cache never keeps a folder from going.
+#include "StorageFixture.h"
+
+#include "storage/cFolderIndex.h"
+#include "storage/cFolderStore.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+namespace {
+
+class FolderIndexTest : public StorageFixture
+{
+protected:
+    void SetUp() override
+    {
+        StorageFixture::SetUp();
+        initStorage();
+        fInbox = MailFolderPath(QStringLiteral("Inbox"));
+    }
+
+    QString indexFile() const { return fInbox + QLatin1Char('/') + cFolderIndex::kFileName; }
+
+    void put(const QString &name, const QByteArray &subject, bool read = false, bool attached = false)
+    {
+        cMailMessage m;
+        m.Subject = subject;
+        m.From = "Ann Lee <ann@example.org>";
+        m.DateTime = "08.12.2026 09:05:07";
+        m.Read = read;
+        if (attached)
+            m.attachments = {QStringLiteral("/att/a.pdf")};
+        ASSERT_TRUE(m.WriteFile(fInbox + QLatin1Char('/') + name, eDurability::Deferred));
+    }
+
+    static QStringList subjects(const std::vector<cIndexEntry> &entries)
+    {
+        QStringList texts;
+        for (const cIndexEntry &entry : entries)
+            texts.append(QString::fromUtf8(entry.Subject));
+        texts.sort();
+        return texts;
+    }
+
+    // One of the ways a cache file goes bad, or none.
+    void Damage(QRandomGenerator &random) const
+    {
+        QFile file(indexFile());
+        if (!file.exists() || !file.open(QIODevice::ReadWrite))
+            return;
+        QByteArray bytes = file.readAll();
+        switch (random.bounded(8)) {
+        case 0: bytes.truncate(random.bounded(int(bytes.size()))); break;
+        case 1:
+            for (char &byte : bytes)
+                byte = char(random.bounded(256));
+            break;
+        case 2: bytes[7] = char(bytes[7] + 1); break; // the format version
+        case 3: {
+            const int at = random.bounded(int(bytes.size()));
+            bytes[at] = char(bytes[at] ^ 0x20);
+            break;
+        }
+        default: return;
+        }
+        file.resize(0);
+        file.write(bytes);
+    }
+
+    QString fInbox;
+};
+
+TEST_F(FolderIndexTest, AListingWritesTheCacheAndTheNextOneReadsOnlyWhatChanged)
+{
+    put(QStringLiteral("mail1.qrz"), "One");
+    put(QStringLiteral("mail2.qrz"), "Two", true, true);
+    const std::vector<cIndexEntry> first = cFolderIndex::List(fInbox);
+    EXPECT_EQ(subjects(first), (QStringList{QStringLiteral("One"), QStringLiteral("Two")}));
+    EXPECT_EQ(cFolderIndex::Load(fInbox).size(), 2u);
+
+    // A cached entry is taken as it is while its file is unchanged: here the cache is made to
+    // say something else under the file's own stamp, and that is what is listed.
+    std::vector<cIndexEntry> doctored = cFolderIndex::Load(fInbox);
+    for (cIndexEntry &entry : doctored)
+        entry.Subject = "from the cache";
+    ASSERT_TRUE(cFolderIndex::Save(fInbox, doctored));
+    EXPECT_EQ(subjects(cFolderIndex::List(fInbox)),
+              (QStringList{QStringLiteral("from the cache"), QStringLiteral("from the cache")}));
+
+    // A file written again is read again, even at the same size.
+    put(QStringLiteral("mail1.qrz"), "Uno");
+    EXPECT_EQ(subjects(cFolderIndex::List(fInbox)),
+              (QStringList{QStringLiteral("Uno"), QStringLiteral("from the cache")}));
+}
+
+TEST_F(FolderIndexTest, OnlyMessageFilesAreListedAndTheCacheIsNoMessage)
+{
+    put(QStringLiteral("mail1.qrz"), "One");
+    put(QStringLiteral("OTHER.QRZ"), "Upper case");
+    put(QStringLiteral(".hidden.qrz"), "Hidden");
+    writeFile(fInbox + QStringLiteral("/notes.txt"), "not mail");
+    ASSERT_TRUE(QDir().mkpath(fInbox + QStringLiteral("/sub.qrz")));
+    EXPECT_EQ(subjects(cFolderIndex::List(fInbox)), (QStringList{QStringLiteral("One"), QStringLiteral("Upper case")}));
+    ASSERT_TRUE(QFile::exists(indexFile()));
+    EXPECT_EQ(cFolderStore::MessageFiles(QStringLiteral("Inbox")).size(), 2);
+}
+
+TEST_F(FolderIndexTest, AFolderThatCannotTakeTheCacheStillLists)
+{
+    put(QStringLiteral("mail1.qrz"), "One");
+    // A directory in the cache's place makes every write of it fail, whoever runs the test.
+    ASSERT_TRUE(QDir().mkpath(indexFile()));
+    EXPECT_EQ(subjects(cFolderIndex::List(fInbox)), (QStringList{QStringLiteral("One")}));
+    EXPECT_TRUE(cFolderIndex::Load(fInbox).empty());
+    EXPECT_TRUE(cFolderIndex::List(QStringLiteral("/nonexistent/folder")).empty());
+}
+
+TEST_F(FolderIndexTest, TheCacheKeepsNoFolderAliveAndEmptyingLeavesItHarmless)
+{
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Projects")));
+    const QString projects = MailFolderPath(QStringLiteral("Projects"));
+    cMailMessage m;
+    m.Subject = "Plan";
+    ASSERT_TRUE(m.WriteFile(projects + QStringLiteral("/mail1.qrz")));
+    ASSERT_EQ(cFolderIndex::List(projects).size(), 1u);
+    ASSERT_TRUE(QFile::exists(projects + QLatin1Char('/') + cFolderIndex::kFileName));
+    EXPECT_EQ(cFolderStore::UserFolders(), QStringList{QStringLiteral("Projects")});
+    EXPECT_TRUE(cFolderStore::RemoveFolder(QStringLiteral("Projects")));
+    EXPECT_FALSE(QFileInfo::exists(projects));
+
+    put(QStringLiteral("mail1.qrz"), "One");
+    ASSERT_EQ(cFolderIndex::List(fInbox).size(), 1u);
+    ASSERT_TRUE(cFolderStore::ClearFolder(QStringLiteral("Inbox")));
+    EXPECT_TRUE(cFolderIndex::List(fInbox).empty());
+}
+
+// Files come, go and change between listings, and now and then the cache is damaged: a
+// listing through the cache always equals reading every file.
+TEST_F(FolderIndexTest, RandomChangesAndDamageNeverShowInTheListing)
+{
+    const quint32 seed = 20261208;
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    QRandomGenerator random(seed);
+    QStringList names;
+    int next = 0;
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        for (int added = random.bounded(4); added > 0; --added) {
+            names.append(QStringLiteral("mail%1.qrz").arg(next++));
+            put(names.last(), "new " + QByteArray::number(round), random.bounded(2), random.bounded(2));
+        }
+        for (int gone = random.bounded(3); gone > 0 && !names.isEmpty(); --gone)
+            ASSERT_TRUE(QFile::remove(fInbox + QLatin1Char('/') + names.takeAt(random.bounded(names.size()))));
+        // Another subject, or only the read mark, which keeps the file's length.
+        for (int changed = random.bounded(3); changed > 0 && !names.isEmpty(); --changed)
+            put(names.at(random.bounded(names.size())), "chg " + QByteArray::number(round % 10), random.bounded(2));
+        Damage(random);
+        const std::vector<cIndexEntry> cached = cFolderIndex::List(fInbox);
+        ASSERT_EQ(cached, cFolderIndex::ListUncached(fInbox));
+        ASSERT_EQ(cFolderIndex::Load(fInbox), cached);
+    }
+}
+
+} // namespace

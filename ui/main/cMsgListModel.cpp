@@ -1,0 +1,422 @@
+#include "ui/main/cMsgListModel.h"
+
+#include <QHash>
+#include <QMimeData>
+
+#include <algorithm>
+
+const QString cMsgListModel::kPathsMimeType = QStringLiteral("application/x-ravelin-message-paths");
+
+namespace {
+
+constexpr QChar kFieldBreak = u'\n';
+
+} // namespace
+
+cMsgListModel::cMsgListModel(QList<QIcon> images, QObject *parent)
+    : QAbstractTableModel(parent), fImages(std::move(images)), fCaptions(MessageListCaptions(eFolderKind::Inbox)),
+      fCollator(QLocale::system())
+{
+}
+
+void cMsgListModel::SetCaptions(const QStringList &captions)
+{
+    fCaptions = captions;
+    emit headerDataChanged(Qt::Horizontal, 0, MsgColumn::Count - 1);
+}
+
+cMsgListModel::cRow cMsgListModel::MakeRow(const cIndexEntry &entry) const
+{
+    const cMessageEntry shown = MessageListEntry(entry, fKind);
+    cRow row;
+    row.stamp = entry.stamp;
+    std::copy_n(shown.texts.cbegin(), MsgColumn::Count, row.texts.begin());
+    const QString subject = row.texts[MsgColumn::Subject].toCaseFolded();
+    row.subjectLength = int(subject.size());
+    row.folded = subject + kFieldBreak + row.texts[MsgColumn::Person].toCaseFolded();
+    row.timeKey = DateTimeSortKey(row.texts[MsgColumn::DateTime]);
+    row.icon = quint8(shown.icon);
+    row.readIcon = quint8(shown.readIcon);
+    return row;
+}
+
+void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
+{
+    beginResetModel();
+    fDirectory = directory;
+    fKind = kind;
+    fRows.clear();
+    fOrder.clear();
+    fRows.reserve(entries.size());
+    for (const cIndexEntry &entry : entries)
+        fRows.push_back(MakeRow(entry));
+    RebuildNames();
+    SortAll();
+    FilterAll();
+    endResetModel();
+}
+
+void cMsgListModel::RebuildNames()
+{
+    fIdOfName.clear();
+    fIdOfName.reserve(qsizetype(fRows.size()));
+    for (int id = 0; id < int(fRows.size()); ++id)
+        fIdOfName.insert(fRows[id].stamp.name, id);
+}
+
+void cMsgListModel::SortAll()
+{
+    // Equal rows keep the order they had, as a click on another header promises.
+    if (fOrder.size() != fRows.size()) {
+        fOrder.resize(fRows.size());
+        for (int id = 0; id < int(fRows.size()); ++id)
+            fOrder[id] = id;
+    }
+    if (fSort.column >= 0)
+        std::stable_sort(fOrder.begin(), fOrder.end(), [this](int a, int b) { return Before(a, b); });
+}
+
+void cMsgListModel::FilterAll()
+{
+    fShown.clear();
+    if (fFilter.isEmpty()) {
+        fShown = fOrder;
+    } else {
+        for (int id : fOrder)
+            if (Passes(fRows[id]))
+                fShown.push_back(id);
+    }
+    RebuildRowOfId();
+}
+
+void cMsgListModel::RebuildRowOfId()
+{
+    fRowOfId.assign(fRows.size(), -1);
+    for (int row = 0; row < int(fShown.size()); ++row)
+        fRowOfId[fShown[row]] = row;
+}
+
+QStringView cMsgListModel::FoldedText(const cRow &row, int column) const
+{
+    switch (column) {
+    case MsgColumn::Subject: return QStringView(row.folded).left(row.subjectLength);
+    case MsgColumn::Person: return QStringView(row.folded).mid(row.subjectLength + 1);
+    default: return row.texts[column];
+    }
+}
+
+bool cMsgListModel::Before(int a, int b) const
+{
+    const cRow &x = fRows[a];
+    const cRow &y = fRows[b];
+    const int column = fSort.column;
+    int order = 0;
+    if (column == MsgColumn::DateTime)
+        order = x.timeKey < y.timeKey ? -1 : (x.timeKey > y.timeKey ? 1 : 0);
+    // Case never decides the order, whatever the locale; "a" and "B" stay in alphabet order.
+    if (order == 0)
+        order = fCollator.compare(FoldedText(x, column), FoldedText(y, column));
+    if (order == 0)
+        order = x.texts[column].compare(y.texts[column]);
+    return fSort.descending ? order > 0 : order < 0;
+}
+
+bool cMsgListModel::Passes(const cRow &row) const
+{
+    return fFilter.isEmpty() || row.folded.contains(fFilter);
+}
+
+QString cMsgListModel::Path(int row) const
+{
+    return fDirectory + QLatin1Char('/') + fRows[fShown[row]].stamp.name;
+}
+
+int cMsgListModel::Icon(int row) const
+{
+    return fRows[fShown[row]].icon;
+}
+
+void cMsgListModel::SetIcon(int row, int icon)
+{
+    fRows[fShown[row]].icon = quint8(icon);
+    const QModelIndex changed = index(row, MsgColumn::Subject);
+    emit dataChanged(changed, changed, {Qt::DecorationRole});
+}
+
+int cMsgListModel::ReadIcon(int row) const
+{
+    return fRows[fShown[row]].readIcon;
+}
+
+void cMsgListModel::SetReadIcon(int row, int icon)
+{
+    fRows[fShown[row]].readIcon = quint8(icon);
+}
+
+int cMsgListModel::RowOfPath(const QString &path) const
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0 || QStringView(path).left(slash) != fDirectory)
+        return -1;
+    const auto found = fIdOfName.constFind(path.mid(slash + 1));
+    return found == fIdOfName.cend() ? -1 : fRowOfId[*found];
+}
+
+int cMsgListModel::IdOfRow(int row) const
+{
+    return fShown[row];
+}
+
+int cMsgListModel::RowOfId(int id) const
+{
+    return fRowOfId[id];
+}
+
+void cMsgListModel::SetSort(const cMsgListSort &sort)
+{
+    fSort = sort;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    std::vector<int> ids;
+    ids.reserve(before.size());
+    for (const QModelIndex &index : before)
+        ids.push_back(fShown[index.row()]);
+    SortAll();
+    FilterAll();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (qsizetype at = 0; at < before.size(); ++at)
+        after.append(index(fRowOfId[ids[at]], before[at].column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void cMsgListModel::SetFilter(const QString &text)
+{
+    const QString folded = text.toCaseFolded();
+    if (folded == fFilter)
+        return;
+    beginResetModel();
+    fFilter = folded;
+    FilterAll();
+    endResetModel();
+}
+
+int cMsgListModel::PlaceIn(const std::vector<int> &order, int id) const
+{
+    if (fSort.column < 0)
+        return 0;
+    const auto place = std::upper_bound(order.cbegin(), order.cend(), id, [this](int a, int b) { return Before(a, b); });
+    return int(place - order.cbegin());
+}
+
+void cMsgListModel::InsertRow(const cIndexEntry &entry)
+{
+    const int id = int(fRows.size());
+    fRows.push_back(MakeRow(entry));
+    fIdOfName.insert(entry.stamp.name, id);
+    fOrder.insert(fOrder.begin() + PlaceIn(fOrder, id), id);
+    fRowOfId.push_back(-1);
+    if (!Passes(fRows[id]))
+        return;
+    const int row = PlaceIn(fShown, id);
+    beginInsertRows({}, row, row);
+    fShown.insert(fShown.begin() + row, id);
+    endInsertRows();
+    RebuildRowOfId();
+}
+
+void cMsgListModel::Insert(const cIndexEntry &entry)
+{
+    if (const auto known = fIdOfName.constFind(entry.stamp.name); known != fIdOfName.cend())
+        Update(*known, entry);
+    else
+        InsertRow(entry);
+}
+
+void cMsgListModel::Update(int id, const cIndexEntry &entry)
+{
+    cRow row = MakeRow(entry);
+    const int shownRow = fRowOfId[id];
+    std::swap(fRows[id], row);
+    const bool keepsPlace = Passes(fRows[id]) == (shownRow >= 0) && InPlace(id);
+    if (keepsPlace) {
+        if (shownRow >= 0)
+            emit dataChanged(index(shownRow, 0), index(shownRow, MsgColumn::Count - 1));
+        return;
+    }
+    std::swap(fRows[id], row);
+    RemoveIds({id});
+    InsertRow(entry);
+}
+
+bool cMsgListModel::InPlace(int id) const
+{
+    if (fSort.column < 0)
+        return true;
+    const auto at = std::find(fOrder.cbegin(), fOrder.cend(), id);
+    return (at == fOrder.cbegin() || !Before(id, *(at - 1))) && (at + 1 == fOrder.cend() || !Before(*(at + 1), id));
+}
+
+void cMsgListModel::RemoveIds(const QList<int> &ids)
+{
+    std::vector<bool> gone(fRows.size(), false);
+    std::vector<int> rows;
+    for (int id : ids) {
+        gone[id] = true;
+        if (fRowOfId[id] >= 0)
+            rows.push_back(fRowOfId[id]);
+    }
+    // From the bottom up, one signal per run of neighbouring rows.
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    for (std::size_t at = 0; at < rows.size();) {
+        std::size_t end = at + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] - 1)
+            ++end;
+        const int first = rows[end - 1];
+        const int last = rows[at];
+        beginRemoveRows({}, first, last);
+        fShown.erase(fShown.begin() + first, fShown.begin() + last + 1);
+        endRemoveRows();
+        at = end;
+    }
+    Compact(gone);
+}
+
+void cMsgListModel::Compact(const std::vector<bool> &gone)
+{
+    std::vector<int> newId(fRows.size(), -1);
+    int kept = 0;
+    for (int id = 0; id < int(fRows.size()); ++id) {
+        if (gone[id])
+            continue;
+        newId[id] = kept;
+        if (kept != id)
+            fRows[kept] = std::move(fRows[id]);
+        ++kept;
+    }
+    fRows.resize(kept);
+    const auto renumber = [&newId](std::vector<int> &order) {
+        std::erase_if(order, [&newId](int id) { return newId[id] < 0; });
+        for (int &id : order)
+            id = newId[id];
+    };
+    renumber(fOrder);
+    renumber(fShown);
+    RebuildNames();
+    RebuildRowOfId();
+}
+
+void cMsgListModel::TakeOut(const QStringList &paths)
+{
+    QList<int> ids;
+    for (const QString &path : paths)
+        if (const int row = RowOfPath(path); row >= 0)
+            ids.append(fShown[row]);
+    std::vector<bool> gone(fRows.size(), false);
+    for (int id : ids)
+        gone[id] = true;
+    beginResetModel();
+    Compact(gone);
+    endResetModel();
+}
+
+bool cMsgListModel::Follow(const std::vector<cFileStamp> &stamps)
+{
+    QHash<QString, const cFileStamp *> onDisk;
+    onDisk.reserve(qsizetype(stamps.size()));
+    for (const cFileStamp &stamp : stamps)
+        onDisk.insert(stamp.name, &stamp);
+    QList<int> gone;
+    QStringList changed;
+    for (int id = 0; id < int(fRows.size()); ++id) {
+        const auto found = onDisk.constFind(fRows[id].stamp.name);
+        if (found == onDisk.cend())
+            gone.append(id);
+        else if (**found != fRows[id].stamp)
+            changed.append(fRows[id].stamp.name);
+    }
+    if (!gone.isEmpty())
+        RemoveIds(gone);
+    for (const QString &name : changed) {
+        const int id = fIdOfName.value(name);
+        if (const cResultOf<cIndexEntry> entry = cFolderIndex::Read(fDirectory, *onDisk.value(name)))
+            Update(id, entry.value());
+        else
+            RemoveIds({id});
+    }
+    bool added = false;
+    for (const cFileStamp &stamp : stamps) {
+        if (fIdOfName.contains(stamp.name))
+            continue;
+        if (const cResultOf<cIndexEntry> entry = cFolderIndex::Read(fDirectory, stamp)) {
+            InsertRow(entry.value());
+            added = true;
+        }
+    }
+    return added || !gone.isEmpty() || !changed.isEmpty();
+}
+
+int cMsgListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(fShown.size());
+}
+
+int cMsgListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : MsgColumn::Count;
+}
+
+QVariant cMsgListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(fShown.size()))
+        return {};
+    const cRow &row = fRows[fShown[index.row()]];
+    switch (role) {
+    case Qt::DisplayRole: return row.texts[index.column()];
+    case Qt::DecorationRole:
+        return index.column() == MsgColumn::Subject ? QVariant(fImages.value(row.icon)) : QVariant();
+    case Qt::TextAlignmentRole:
+        return index.column() == MsgColumn::Attachment ? QVariant(Qt::AlignCenter) : QVariant();
+    default: return {};
+    }
+}
+
+QVariant cMsgListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return fCaptions.value(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags cMsgListModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+}
+
+QStringList cMsgListModel::mimeTypes() const
+{
+    return {kPathsMimeType};
+}
+
+QMimeData *cMsgListModel::mimeData(const QModelIndexList &indexes) const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : indexes)
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QStringList paths;
+    for (int row : rows)
+        paths.append(Path(row));
+    auto *data = new QMimeData;
+    data->setData(kPathsMimeType, paths.join(QLatin1Char('\n')).toUtf8());
+    return data;
+}
+
+Qt::DropActions cMsgListModel::supportedDragActions() const
+{
+    return Qt::MoveAction;
+}

@@ -1,0 +1,111 @@
+#pragma once
+// The entries of the message list for one folder: a plain vector of small rows and the order
+// they are shown in, so a folder of any size costs only what is on screen. It sorts by one
+// column (texts without case, Date&Time by the moment it names) and filters by a text found in
+// Subject or the person column, both on strings folded once when a row is made. It follows the
+// folder's files (Follow) by inserting, removing and updating single rows, so the views keep
+// their selection.
+//
+// A row is identified by its file name; Path gives the full path commands act on.
+#include "storage/cFolderIndex.h"
+#include "storage/eFolderKind.h"
+#include "ui/main/MainWindowRules.h"
+#include "ui/main/MainWindowSettings.h"
+
+#include <QAbstractTableModel>
+#include <QCollator>
+#include <QHash>
+#include <QIcon>
+#include <QSet>
+
+#include <array>
+#include <vector>
+
+class cMsgListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static const QString kPathsMimeType;
+
+    explicit cMsgListModel(QList<QIcon> images, QObject *parent = nullptr);
+
+    void SetCaptions(const QStringList &captions);
+    // A folder's entries, in the order given until sorted.
+    void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    QString Directory() const { return fDirectory; }
+    int Total() const { return int(fRows.size()); }
+
+    QString Path(int row) const;
+    int Icon(int row) const;
+    void SetIcon(int row, int icon);
+    int ReadIcon(int row) const;
+    void SetReadIcon(int row, int icon);
+    // The shown row of a file of the folder, or -1.
+    int RowOfPath(const QString &path) const;
+    // Row ids stay while the filter changes, not when rows come or go.
+    int IdOfRow(int row) const;
+    int RowOfId(int id) const;
+
+    void SetSort(const cMsgListSort &sort);
+    const cMsgListSort &Sort() const { return fSort; }
+    // Rows whose Subject or person holds the text, without case; empty shows all.
+    void SetFilter(const QString &text);
+
+    // A message stored meanwhile: put at its place in the order, at the top while unsorted.
+    void Insert(const cIndexEntry &entry);
+    // Takes the files' rows out in one step (views forget their selection).
+    void TakeOut(const QStringList &paths);
+    // Brings the rows in line with the folder's files as listed now: rows of files gone go,
+    // new and changed files are read. Returns whether anything changed.
+    bool Follow(const std::vector<cFileStamp> &stamps);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+
+private:
+    struct cRow
+    {
+        cFileStamp stamp;
+        std::array<QString, MsgColumn::Count> texts;
+        QString folded; // Subject, a line break, the person; case-folded
+        qint64 timeKey = 0;
+        int subjectLength = 0;
+        quint8 icon = 0;
+        quint8 readIcon = 0;
+    };
+
+    cRow MakeRow(const cIndexEntry &entry) const;
+    QStringView FoldedText(const cRow &row, int column) const;
+    bool Before(int a, int b) const;
+    bool Passes(const cRow &row) const;
+    void RebuildNames();
+    void SortAll();
+    void FilterAll();
+    void RebuildRowOfId();
+    // Where the id goes in an order: after its equals, at the top while unsorted.
+    int PlaceIn(const std::vector<int> &order, int id) const;
+    bool InPlace(int id) const;
+    void InsertRow(const cIndexEntry &entry);
+    void Update(int id, const cIndexEntry &entry);
+    void RemoveIds(const QList<int> &ids);
+    void Compact(const std::vector<bool> &gone);
+
+    QList<QIcon> fImages;
+    QStringList fCaptions;
+    QString fDirectory;
+    eFolderKind fKind = eFolderKind::Inbox;
+    std::vector<cRow> fRows;
+    std::vector<int> fOrder;   // every row id in the sort order
+    std::vector<int> fShown;   // the ids of fOrder that pass the filter
+    QHash<QString, int> fIdOfName;
+    std::vector<int> fRowOfId; // shown row of each id, -1 when filtered out
+    cMsgListSort fSort;
+    QString fFilter;           // case-folded
+    QCollator fCollator;
+};

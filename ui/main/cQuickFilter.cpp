@@ -1,0 +1,26 @@
+#include "ui/main/cQuickFilter.h"
+
+#include "ui/main/cMessageList.h"
+
+#include <QKeyEvent>
+#include <QShortcut>
+
+cQuickFilter::cQuickFilter(cMessageList *list, QWidget *window)
+{
+    setPlaceholderText(tr("Filter by subject or sender"));
+    setClearButtonEnabled(true);
+    connect(this, &QLineEdit::textChanged, list, &cMessageList::SetFilter);
+    auto *focusing = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), window);
+    connect(focusing, &QShortcut::activated, this, [this] {
+        setFocus(Qt::ShortcutFocusReason);
+        selectAll();
+    });
+}
+
+void cQuickFilter::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && !text().isEmpty())
+        clear();
+    else
+        QLineEdit::keyPressEvent(event);
+}
