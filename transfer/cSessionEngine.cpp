@@ -3,8 +3,6 @@
 #include "mailproto/EVrxCancelled.h"
 #include "mailproto/TVrxClient.h"
 
-#include <QThread>
-
 cSessionEngine::cSessionEngine(QObject *parent) : QObject(parent)
 {
     connect(this, &cSessionEngine::ErrorAdded, this, [this](const QString &text) { fErrors.append(text); });
@@ -12,7 +10,7 @@ cSessionEngine::cSessionEngine(QObject *parent) : QObject(parent)
 
 cSessionEngine::~cSessionEngine()
 {
-    Q_ASSERT_X(!fThread, "~cSessionEngine", "a concrete session must call StopWorker in its destructor");
+    Q_ASSERT_X(!fThread.joinable(), "~cSessionEngine", "a concrete session must call StopWorker in its destructor");
     StopWorker();
 }
 
@@ -25,31 +23,29 @@ void cSessionEngine::Cancel()
 void cSessionEngine::StopWorker()
 {
     fStop = Stop::Abandon;
-    if (!fThread)
-        return;
-    fThread->disconnect(this);
-    fThread->wait();
-    delete fThread;
-    fThread = nullptr;
+    if (fThread.joinable())
+        fThread.join();
 }
 
 void cSessionEngine::StartWorker()
 {
     fStop = Stop::None;
-    fThread = QThread::create([this] {
+    fThread = std::thread([this] {
         try {
             Run();
         } catch (const EVrxCancelled &) {
         }
+        QMetaObject::invokeMethod(this, &cSessionEngine::WorkerEnded, Qt::QueuedConnection);
     });
-    connect(fThread, &QThread::finished, this, &cSessionEngine::WorkerEnded);
-    fThread->start();
 }
 
+// A joined std::thread has also run its thread-exit handlers (OpenSSL frees its per-thread state
+// there); QThread::wait() returns before them, so a process ending right after would race them.
 void cSessionEngine::WorkerEnded()
 {
-    delete fThread;
-    fThread = nullptr;
+    if (!fThread.joinable())
+        return;
+    fThread.join();
     if (fStop != Stop::None || !RunAgain())
         emit Finished();
     else

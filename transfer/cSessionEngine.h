@@ -9,8 +9,8 @@
 #include <QString>
 
 #include <atomic>
+#include <thread>
 
-class QThread;
 class TVrxClient;
 
 class cSessionEngine : public QObject
@@ -57,7 +57,7 @@ private:
 
     enum class Stop { None, Cancel, Abandon };
 
-    QThread *fThread = nullptr;
+    std::thread fThread;
     std::atomic<Stop> fStop = Stop::None;
     QStringList fErrors;
 };

@@ -215,8 +215,9 @@ TEST_F(FetchFaultTest, AStalledServerTimesOutAndLosesNothing)
             for (int tries = 0; tries < 50 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)); ++tries)
                 QThread::msleep(100);
         ASSERT_TRUE(timedOut);
-        EXPECT_EQ(check->exitCode(), 1);
-        EXPECT_TRUE(check->readAllStandardError().contains("did not")) << "no time-out reported";
+        const QByteArray errors = check->readAllStandardError();
+        EXPECT_EQ(check->exitCode(), 1) << errors.toStdString();
+        EXPECT_TRUE(errors.contains("did not")) << "no time-out reported: " << errors.toStdString();
     }
     EXPECT_EQ(checkToEnd(), 0) << fErrors.toStdString();
     expectEachStoredOnce(kMessages);
