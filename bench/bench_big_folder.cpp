@@ -5,13 +5,13 @@
 // Goals: cached under 0.3 s, uncached within 1.5 times the floor, a keystroke under 50 ms,
 // under 200 MB for the rows.
 #include "PeakMemory.h"
+#include "WindowBench.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderIndex.h"
 #include "storage/cOptions.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitMain.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,16 +41,6 @@ void fillInbox(const QString &inbox)
         m.attachments = n % 7 == 0 ? QStringList{u"/att/file.pdf"_s} : QStringList{};
         (void)m.WriteFile(inbox + u"/mail%1.qrz"_s.arg(n), eDurability::Deferred);
     }
-}
-
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_big_folder";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
 }
 
 // The mailbox and a window showing nothing yet, made once; generation is never timed.
@@ -96,7 +86,6 @@ struct cBigMailbox
 
     cMessageList *List() const { return window.findChild<cMessageList *>(u"lstMsgs"_s); }
 
-    bool applicationMade = (ensureApplication(), true);
     QTemporaryDir dir;
     QString inbox;
     TfrmMain window;
@@ -105,8 +94,7 @@ struct cBigMailbox
 
 cBigMailbox &mailbox()
 {
-    static cBigMailbox box;
-    return box;
+    return WindowFixture<cBigMailbox>();
 }
 
 void reportAgainstFloor(benchmark::State &state, double seconds)
@@ -187,4 +175,3 @@ BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-BENCHMARK_MAIN();

@@ -1,6 +1,7 @@
 // The main window listing a folder of 10,000 messages and previewing the first, as selecting
 // the folder does, and deleting 1,000 selected messages of it, the list updated (goals: under
 // 0.5 s each). bench_storage measures the header reading alone.
+#include "WindowBench.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
@@ -8,7 +9,6 @@
 #include "ui/main/unitMain.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -50,22 +50,9 @@ struct cBenchMailbox
     QTemporaryDir dir;
 };
 
-// Windows need an application object; the benchmark library owns main().
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "bench_main_window";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-}
-
 cBenchMailbox &mailbox()
 {
-    ensureApplication();
-    static cBenchMailbox box;
-    return box;
+    return WindowFixture<cBenchMailbox>();
 }
 
 void BM_ListAndPreviewFolder(benchmark::State &state)
@@ -137,4 +124,3 @@ BENCHMARK(BM_DeleteSelected)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-BENCHMARK_MAIN();

@@ -56,6 +56,8 @@ public:
 
     // The message files of the directory with their stamps, in directory-listing order.
     static std::vector<cFileStamp> Scan(const QString &directory);
+    // The header fields of the files, on every core; unreadable files are left out.
+    static std::vector<cIndexEntry> ReadAll(const QString &directory, const std::vector<cFileStamp> &stamps);
     // One file's header fields; fails when it cannot be read.
     static cResultOf<cIndexEntry> Read(const QString &directory, const cFileStamp &stamp);
 

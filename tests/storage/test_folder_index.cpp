@@ -2,11 +2,15 @@
 // it gives what reading every file gives, and the cache never keeps a folder from going.
 #include "StorageFixture.h"
 
+#include "storage/ParallelFor.h"
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 
 #include <QDir>
 #include <QRandomGenerator>
+
+#include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -160,6 +164,39 @@ TEST_F(FolderIndexTest, RandomChangesAndDamageNeverShowInTheListing)
         ASSERT_EQ(cached, cFolderIndex::ListUncached(fInbox));
         ASSERT_EQ(cFolderIndex::Load(fInbox), cached);
     }
+}
+
+TEST(ParallelForTest, EveryIndexRunsExactlyOnce)
+{
+    for (const std::size_t count : {0, 1, 255, 256, 257, 513, 20000}) {
+        SCOPED_TRACE(testing::Message() << count << " steps");
+        std::vector<std::atomic<int>> runs(count);
+        ParallelFor(count, [&runs](std::size_t at) { ++runs[at]; });
+        EXPECT_TRUE(std::all_of(runs.begin(), runs.end(), [](const std::atomic<int> &n) { return n == 1; }));
+    }
+}
+
+// Enough files for the stats and reads to be shared between threads: the listing must still
+// hold every readable file once, in the directory's order, cached or not.
+TEST_F(FolderIndexTest, ABigFolderListsInDirectoryOrderCachedOrNot)
+{
+    for (int n = 0; n < 1200; ++n)
+        put(QStringLiteral("mail%1.qrz").arg(n), "subject " + QByteArray::number(n), n % 2);
+    const QString locked = fInbox + QStringLiteral("/mail7.qrz");
+    ASSERT_TRUE(QFile::setPermissions(locked, {}));
+    const bool lockedOut = !QFile(locked).open(QIODevice::ReadOnly);
+    (void)cFolderIndex::List(fInbox);
+    for (int n = 0; n < 1200; n += 5)
+        put(QStringLiteral("mail%1.qrz").arg(n), "changed " + QByteArray::number(n));
+
+    std::vector<cIndexEntry> sequential;
+    for (const cFileStamp &stamp : cFolderIndex::Scan(fInbox))
+        if (cResultOf<cIndexEntry> entry = cFolderIndex::Read(fInbox, stamp))
+            sequential.push_back(entry.value());
+    EXPECT_EQ(sequential.size(), lockedOut ? 1199u : 1200u);
+    EXPECT_EQ(cFolderIndex::ListUncached(fInbox), sequential);
+    EXPECT_EQ(cFolderIndex::List(fInbox), sequential);
+    EXPECT_EQ(cFolderIndex::List(fInbox), sequential);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ui/main/cMsgListModel.h"
 
+#include "storage/ParallelFor.h"
+
 #include <QHash>
 #include <QMimeData>
 
@@ -47,9 +49,8 @@ void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::
     fKind = kind;
     fRows.clear();
     fOrder.clear();
-    fRows.reserve(entries.size());
-    for (const cIndexEntry &entry : entries)
-        fRows.push_back(MakeRow(entry));
+    fRows.resize(entries.size());
+    ParallelFor(entries.size(), [this, &entries](std::size_t at) { fRows[at] = MakeRow(entries[at]); });
     RebuildNames();
     SortAll();
     FilterAll();
