@@ -2,8 +2,8 @@
 // without one, next to the floor measured in the same run: opening each file and reading its
 // first 4 KiB. Each result carries its time as a multiple of that floor ("vs_floor"). Then a
 // keystroke of the quick filter on the full list, and the memory the shown folder holds.
-// Goals: cached under 0.3 s, uncached within 1.5 times the floor, a keystroke under 50 ms,
-// under 200 MB for the rows.
+// Goals: cached under 0.3 s until the list shows, uncached within 1.5 times the floor, a
+// keystroke under 50 ms, under 200 MB for the rows.
 #include "PeakMemory.h"
 #include "WindowBench.h"
 #include "storage/MailStorage.h"
@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -128,22 +129,35 @@ void BM_Floor_OpenAndRead4KiB(benchmark::State &state)
 }
 BENCHMARK(BM_Floor_OpenAndRead4KiB)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// As a click on the folder opens it. With the cache the list shows first and its files are
+// checked behind it; "checked_vs_floor" is the time until that check is done.
 void openInbox(benchmark::State &state, bool withCache)
 {
     cBigMailbox &box = mailbox();
     box.window.LoadMessageList(u"Inbox"_s); // the cache is fresh from here on
     double seconds = 0;
+    double checkedSeconds = 0;
     for (auto _ : state) {
         state.PauseTiming();
         box.window.LoadMessageList(u"Trash"_s);
         if (!withCache)
             QFile::remove(box.inbox + u'/' + cFolderIndex::kFileName);
+        QEventLoop checking;
+        const QMetaObject::Connection done = QObject::connect(box.List(), &cMessageList::Checked, &checking, &QEventLoop::quit);
         state.ResumeTiming();
-        seconds += cBigMailbox::SecondsOf([&box] { box.window.LoadMessageList(u"Inbox"_s); });
+        QElapsedTimer timer;
+        timer.start();
+        box.window.OpenMessageList(u"Inbox"_s);
+        seconds += double(timer.nsecsElapsed()) / 1e9;
+        if (withCache)
+            checking.exec();
+        checkedSeconds += double(timer.nsecsElapsed()) / 1e9;
+        QObject::disconnect(done);
         if (box.List()->Count() != kMessages)
             state.SkipWithError("wrong message count");
     }
     reportAgainstFloor(state, seconds);
+    state.counters["checked_vs_floor"] = checkedSeconds / double(state.iterations()) / mailbox().floorSeconds;
 }
 
 void BM_OpenFolderWithFreshCache(benchmark::State &state)

@@ -358,6 +358,41 @@ private slots:
         QCOMPARE(selectedTexts(messages, 0), QStringList{u"Budget 2027"_s});
     }
 
+    // A folder opened in the tree shows from its listing cache at once; what changed on disk
+    // since then follows once its files are checked, and a check that ends after another
+    // folder was opened leaves that one alone.
+    void aFolderOpensFromItsCacheAndIsCheckedBehindIt()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMessageList *messages = list(window);
+        showFolder(window, u"Trash"_s);
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two again"));
+        fx->putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("Three"));
+        QVERIFY(QFile::remove(fx->root() + u"/Mail/Inbox/mail1.qrz"_s));
+        const auto subjects = [messages] {
+            QStringList texts = columnTexts(messages, 0);
+            texts.sort();
+            return texts;
+        };
+
+        QSignalSpy checked(messages, &cMessageList::Checked);
+        showFolder(window, u"Inbox"_s);
+        QCOMPARE(subjects(), (QStringList{u"One"_s, u"Two"_s}));
+        QTRY_COMPARE(checked.count(), 1);
+        QCOMPARE(subjects(), (QStringList{u"Three"_s, u"Two again"_s}));
+        QCOMPARE(window.StatusText(2), u"2 message(s)"_s);
+
+        fx->putMessage(u"Trash"_s, u"gone.qrz"_s, cUiFixture::message("Deleted"));
+        showFolder(window, u"Trash"_s);
+        showFolder(window, u"Inbox"_s);
+        window.LoadMessageList(u"Trash"_s);
+        QTRY_COMPARE(checked.count(), 2);
+        QCOMPARE(subjects(), QStringList{u"Deleted"_s});
+    }
+
     void theStoreReloadsTheListOnlyWhenItsFolderIsShown()
     {
         fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));

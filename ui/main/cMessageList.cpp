@@ -5,6 +5,7 @@
 #include "ui/main/cMsgListHeader.h"
 
 #include <QMimeData>
+#include <QtConcurrent>
 
 const QString &cMessageList::kPathsMimeType = cMsgListModel::kPathsMimeType;
 
@@ -33,6 +34,7 @@ cMessageList::cMessageList(QList<QIcon> images, QWidget *parent)
         if (!fFollowTimer.isActive())
             fFollowTimer.start();
     });
+    connect(&fCheck, &QFutureWatcherBase::finished, this, &cMessageList::CheckDone);
 }
 
 QStringList cMessageList::DraggedPaths(const QMimeData *data)
@@ -44,6 +46,7 @@ QStringList cMessageList::DraggedPaths(const QMimeData *data)
 
 void cMessageList::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
 {
+    ++fLoads;
     fFollowTimer.stop();
     if (const QStringList watched = fWatcher.directories(); !watched.isEmpty())
         fWatcher.removePaths(watched);
@@ -55,9 +58,35 @@ void cMessageList::Load(const QString &directory, eFolderKind kind, const std::v
         SelectRow(0);
 }
 
+void cMessageList::LoadCached(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
+{
+    Load(directory, kind, entries);
+    // The full listing also brings the cache up to date for the next time.
+    fCheck.setFuture(QtConcurrent::run([directory, load = fLoads] {
+        std::vector<cFileStamp> stamps;
+        for (cIndexEntry &entry : cFolderIndex::List(directory))
+            stamps.push_back(std::move(entry.stamp));
+        return std::pair(load, std::move(stamps));
+    }));
+}
+
+void cMessageList::CheckDone()
+{
+    const auto &[load, stamps] = fCheck.future().result();
+    // A check of a listing loaded again since is out of date.
+    if (load == fLoads)
+        FollowStamps(stamps);
+    emit Checked();
+}
+
 void cMessageList::FollowFolder()
 {
-    if (fModel->Follow(cFolderIndex::Scan(fModel->Directory())))
+    FollowStamps(cFolderIndex::Scan(fModel->Directory()));
+}
+
+void cMessageList::FollowStamps(const std::vector<cFileStamp> &stamps)
+{
+    if (fModel->Follow(stamps))
         emit Followed();
 }
 

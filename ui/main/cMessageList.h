@@ -9,6 +9,7 @@
 #include "ui/main/cMsgListModel.h"
 
 #include <QFileSystemWatcher>
+#include <QFutureWatcher>
 #include <QTimer>
 #include <QTreeView>
 
@@ -27,6 +28,9 @@ public:
     cMsgListModel *Model() const { return fModel; }
     // A folder's entries, followed on disk from now on; the current row is the first.
     void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    // The same from the folder's listing cache, shown at once; every file is checked behind it
+    // and what changed since the cache was written follows as a change on disk would.
+    void LoadCached(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
     int Count() const { return fModel->rowCount(); }
 
     void SetSort(const cMsgListSort &sort);
@@ -46,12 +50,19 @@ public:
 signals:
     // Rows came, went or changed because the folder changed on disk.
     void Followed();
+    // The check behind LoadCached is done.
+    void Checked();
 
 private:
     void FollowFolder();
+    void FollowStamps(const std::vector<cFileStamp> &stamps);
+    void CheckDone();
     void Select(const QList<int> &rows, int current);
 
     cMsgListModel *fModel;
     QFileSystemWatcher fWatcher;
     QTimer fFollowTimer;
+    // The check of a cached listing: the load it belongs to, and the folder's files.
+    QFutureWatcher<std::pair<int, std::vector<cFileStamp>>> fCheck;
+    int fLoads = 0;
 };

@@ -508,7 +508,7 @@ void TfrmMain::SelectFolder(const QString &folder)
 void TfrmMain::lstFoldersChange()
 {
     if (lstFolders->currentItem())
-        LoadMessageList(ShownFolder());
+        OpenMessageList(ShownFolder());
 }
 
 QString TfrmMain::ShownFolder() const
@@ -536,13 +536,29 @@ void TfrmMain::ShowReadMark(int row, bool read) const
 
 void TfrmMain::LoadMessageList(const QString &folder)
 {
+    ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
+        lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
+    });
+}
+
+void TfrmMain::OpenMessageList(const QString &folder)
+{
+    ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
+        if (const std::vector<cIndexEntry> cached = cFolderIndex::Load(directory); !cached.empty())
+            lstMsgs->LoadCached(directory, kind, cached);
+        else
+            lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
+    });
+}
+
+void TfrmMain::ShowMessageList(const QString &folder, const std::function<void(const QString &, eFolderKind)> &fill)
+{
     if (!MailRoot().isEmpty()) {
         lstAttachments->hide();
         const eFolderKind kind = cFolderStore::FolderKind(folder);
         fLoading = true;
         ClearPreview();
-        const QString directory = MailFolderPath(folder);
-        lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
+        fill(MailFolderPath(folder), kind);
         ShowMessageCount();
         fLoading = false;
     }

@@ -71,6 +71,9 @@ public:
     // After the mail folder moved: the new tree's folders, with its Inbox shown.
     void ShowNewMailTree();
     void LoadMessageList(const QString &folder);
+    // As the user opens a folder: from its listing cache at once where there is one, checked
+    // against the files behind it.
+    void OpenMessageList(const QString &folder);
     void ShowMessageCount();
     // The name of the folder selected in the tree; empty when none is.
     QString ShownFolder() const;
@@ -149,6 +152,7 @@ private slots:
     void lstMsgsHeaderClick(int column);
 
 private:
+    void ShowMessageList(const QString &folder, const std::function<void(const QString &, eFolderKind)> &fill);
     struct cCommand
     {
         QAction *action = nullptr;
