@@ -46,7 +46,7 @@ QStringList cMessageList::DraggedPaths(const QMimeData *data)
 
 void cMessageList::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
 {
-    ++fLoads;
+    ++fListings;
     fFollowTimer.stop();
     if (const QStringList watched = fWatcher.directories(); !watched.isEmpty())
         fWatcher.removePaths(watched);
@@ -62,25 +62,26 @@ void cMessageList::LoadCached(const QString &directory, eFolderKind kind, const 
 {
     Load(directory, kind, entries);
     // The full listing also brings the cache up to date for the next time.
-    fCheck.setFuture(QtConcurrent::run([directory, load = fLoads] {
+    fCheck.setFuture(QtConcurrent::run([directory, listing = fListings] {
         std::vector<cFileStamp> stamps;
         for (cIndexEntry &entry : cFolderIndex::List(directory))
             stamps.push_back(std::move(entry.stamp));
-        return std::pair(load, std::move(stamps));
+        return std::pair(listing, std::move(stamps));
     }));
 }
 
 void cMessageList::CheckDone()
 {
-    const auto &[load, stamps] = fCheck.future().result();
-    // A check of a listing loaded again since is out of date.
-    if (load == fLoads)
+    const auto &[listing, stamps] = fCheck.future().result();
+    // Rows loaded or followed since the check began are newer than what it saw.
+    if (listing == fListings)
         FollowStamps(stamps);
     emit Checked();
 }
 
 void cMessageList::FollowFolder()
 {
+    ++fListings;
     FollowStamps(cFolderIndex::Scan(fModel->Directory()));
 }
 

@@ -62,7 +62,8 @@ private:
     cMsgListModel *fModel;
     QFileSystemWatcher fWatcher;
     QTimer fFollowTimer;
-    // The check of a cached listing: the load it belongs to, and the folder's files.
+    // The check of a cached listing: the listing it belongs to, and the folder's files.
     QFutureWatcher<std::pair<int, std::vector<cFileStamp>>> fCheck;
-    int fLoads = 0;
+    // Counts the times the rows were brought in line with the disk.
+    int fListings = 0;
 };
