@@ -144,7 +144,17 @@ std::vector<cIndexEntry> cFolderIndex::List(const QString &directory)
 {
     std::future<std::vector<cIndexEntry>> loading = std::async(std::launch::async, &cFolderIndex::Load, directory);
     const std::vector<cFileStamp> stamps = Scan(directory);
-    std::vector<cIndexEntry> cached = loading.get();
+    return Merge(directory, stamps, loading.get());
+}
+
+std::vector<cIndexEntry> cFolderIndex::Relist(const QString &directory, std::vector<cIndexEntry> cached)
+{
+    return Merge(directory, Scan(directory), std::move(cached));
+}
+
+std::vector<cIndexEntry> cFolderIndex::Merge(const QString &directory, const std::vector<cFileStamp> &stamps,
+                                             std::vector<cIndexEntry> cached)
+{
     QHash<QString, std::size_t> byName;
     byName.reserve(qsizetype(cached.size()));
     for (std::size_t at = 0; at < cached.size(); ++at)

@@ -51,6 +51,8 @@ public:
     // Every "*.qrz" file of the directory in directory-listing order, from the cache where it
     // is fresh; the cache is written back when it was not. Unreadable files are left out.
     static std::vector<cIndexEntry> List(const QString &directory);
+    // The same for entries of the cache loaded already.
+    static std::vector<cIndexEntry> Relist(const QString &directory, std::vector<cIndexEntry> cached);
     // The same without cache: every file read.
     static std::vector<cIndexEntry> ListUncached(const QString &directory);
 
@@ -67,4 +69,10 @@ public:
     // The cached entries of the directory; empty when the cache is missing or damaged.
     static std::vector<cIndexEntry> Load(const QString &directory);
     static cResult Save(const QString &directory, const std::vector<cIndexEntry> &entries);
+
+private:
+    // The files as stamped, from the cached entries where they match, read where not; the
+    // cache is written when it differed.
+    static std::vector<cIndexEntry> Merge(const QString &directory, const std::vector<cFileStamp> &stamps,
+                                          std::vector<cIndexEntry> cached);
 };

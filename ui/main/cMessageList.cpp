@@ -58,13 +58,13 @@ void cMessageList::Load(const QString &directory, eFolderKind kind, const std::v
         SelectRow(0);
 }
 
-void cMessageList::LoadCached(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
+void cMessageList::LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries)
 {
     Load(directory, kind, entries);
     // The full listing also brings the cache up to date for the next time.
-    fCheck.setFuture(QtConcurrent::run([directory, listing = fListings] {
+    fCheck.setFuture(QtConcurrent::run([directory, listing = fListings, cached = std::move(entries)]() mutable {
         std::vector<cFileStamp> stamps;
-        for (cIndexEntry &entry : cFolderIndex::List(directory))
+        for (cIndexEntry &entry : cFolderIndex::Relist(directory, std::move(cached)))
             stamps.push_back(std::move(entry.stamp));
         return std::pair(listing, std::move(stamps));
     }));

@@ -30,7 +30,7 @@ public:
     void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
     // The same from the folder's listing cache, shown at once; every file is checked behind it
     // and what changed since the cache was written follows as a change on disk would.
-    void LoadCached(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    void LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries);
     int Count() const { return fModel->rowCount(); }
 
     void SetSort(const cMsgListSort &sort);

@@ -544,8 +544,8 @@ void TfrmMain::LoadMessageList(const QString &folder)
 void TfrmMain::OpenMessageList(const QString &folder)
 {
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
-        if (const std::vector<cIndexEntry> cached = cFolderIndex::Load(directory); !cached.empty())
-            lstMsgs->LoadCached(directory, kind, cached);
+        if (std::vector<cIndexEntry> cached = cFolderIndex::Load(directory); !cached.empty())
+            lstMsgs->LoadCached(directory, kind, std::move(cached));
         else
             lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
     });
