@@ -129,7 +129,7 @@ void openInbox(benchmark::State &state, bool withCache)
         if (!withCache)
             QFile::remove(box.inbox + u'/' + cFolderIndex::kFileName);
         QEventLoop checking;
-        const QMetaObject::Connection done = QObject::connect(box.List(), &cMessageList::Checked, &checking, &QEventLoop::quit);
+        const QMetaObject::Connection done = QObject::connect(box.List(), &cMessageList::Looked, &checking, &QEventLoop::quit);
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();

@@ -378,7 +378,7 @@ private slots:
             return texts;
         };
 
-        QSignalSpy checked(messages, &cMessageList::Checked);
+        QSignalSpy checked(messages, &cMessageList::Looked);
         showFolder(window, u"Inbox"_s);
         QCOMPARE(subjects(), (QStringList{u"One"_s, u"Two"_s}));
         QTRY_COMPARE(checked.count(), 1);

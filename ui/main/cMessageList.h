@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <functional>
+
 class cMessageList : public QTreeView
 {
     Q_OBJECT
@@ -50,20 +52,21 @@ public:
 signals:
     // Rows came, went or changed because the folder changed on disk.
     void Followed();
-    // The check behind LoadCached is done.
-    void Checked();
+    // A look at the folder's files, behind LoadCached or after a change on disk, is done.
+    void Looked();
 
 private:
     void FollowFolder();
+    void LookInBackground(std::function<std::vector<cFileStamp>()> look);
+    void LookDone();
     void FollowStamps(const std::vector<cFileStamp> &stamps);
-    void CheckDone();
     void Select(const QList<int> &rows, int current);
 
     cMsgListModel *fModel;
     QFileSystemWatcher fWatcher;
     QTimer fFollowTimer;
-    // The check of a cached listing: the listing it belongs to, and the folder's files.
-    QFutureWatcher<std::pair<int, std::vector<cFileStamp>>> fCheck;
+    // The look at the folder's files: the listing it belongs to, and the files' stamps.
+    QFutureWatcher<std::pair<int, std::vector<cFileStamp>>> fLook;
     // Counts the times the rows were brought in line with the disk.
     int fListings = 0;
 };
