@@ -74,7 +74,14 @@ bool TVrxClient::OpenConnection()
 
 bool TVrxClient::StartTls()
 {
-    fPending.clear();
+    // Nothing may follow the go-ahead before the handshake: bytes there came in the clear from
+    // anyone on the path and must never pass for replies under TLS (RFC 3207 section 6, RFC 2595).
+    if (!fPending.isEmpty()) {
+        TransportFailure(ErrProtocol, u"Could not encrypt the connection to %1: the server sent unencrypted data after "
+                                      "agreeing to encryption, which may have been injected; nothing further was sent"_s
+                                          .arg(Where()));
+        return false;
+    }
     const bool encrypted = fStream && fStream->StartTls(Host, TrustedCertificates, ReplyTimeout);
     if (fStream)
         fLastFingerprint = fStream->PeerFingerprint();

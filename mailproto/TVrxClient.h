@@ -71,8 +71,9 @@ Q_SIGNALS:
 protected:
     bool OpenConnection();
     void CloseConnection();
-    // Encrypts the open connection (STARTTLS, STLS). What arrived before is dropped: nothing
-    // sent in the clear may pass for a reply sent under TLS (RFC 3207 section 4.2).
+    // Encrypts the open connection (STARTTLS, STLS) right after the server's go-ahead was read.
+    // Any byte already received past it ends the connection instead: nothing sent in the clear
+    // may pass for a reply sent under TLS (RFC 3207 sections 4.2 and 6).
     [[nodiscard]] bool StartTls();
     // Each of these runs the error routine and returns false when the connection fails.
     [[nodiscard]] bool WriteText(const QByteArray &text);

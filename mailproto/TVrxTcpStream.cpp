@@ -1,12 +1,16 @@
 #include "mailproto/TVrxTcpStream.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +23,14 @@ constexpr qint64 PollSliceMs = 200;
 QList<QSslCertificate> ExtraCaCertificates()
 {
     const QString path = qEnvironmentVariable("RAVELIN_TLS_CA_FILE");
-    return path.isEmpty() ? QList<QSslCertificate>() : QSslCertificate::fromPath(path, QSsl::Pem);
+    if (path.isEmpty())
+        return {};
+    const QString problem = TVrxTcpStream::CaFileProblem(path);
+    if (!problem.isEmpty()) {
+        qWarning("Ravelin: RAVELIN_TLS_CA_FILE is ignored: %s", qPrintable(problem));
+        return {};
+    }
+    return QSslCertificate::fromPath(path, QSsl::Pem);
 }
 
 } // namespace
@@ -147,6 +158,19 @@ QByteArray TVrxTcpStream::LocalAddress() const
     return (isIpv4 ? QHostAddress(ipv4) : address).toString().toUtf8();
 }
 
+QString TVrxTcpStream::CaFileProblem(const QString &path)
+{
+    if (!QDir::isAbsolutePath(path))
+        return u"%1 is not an absolute path"_s.arg(path);
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return u"%1 is not a file"_s.arg(path);
+    // Whoever can rewrite the file decides which servers are trusted.
+    if (info.st_mode & S_IWOTH)
+        return u"%1 may be changed by other users"_s.arg(path);
+    return {};
+}
+
 QString TVrxTcpStream::FingerprintText(const QByteArray &hex)
 {
     QStringList pairs;
@@ -188,6 +212,10 @@ bool TVrxTcpStream::StartTls(const QString &host, const QList<QByteArray> &trust
     if (!fSocket)
         return false;
     fError.clear();
+    if (fSocket->bytesAvailable() > 0) {
+        fError = u"%1 sent unencrypted data before the TLS handshake"_s.arg(host);
+        return false;
+    }
     const QMetaObject::Connection watch = QObject::connect(
         fSocket.get(), &QSslSocket::sslErrors, fSocket.get(),
         [this, host, trustedFingerprints](const QList<QSslError> &errors) { TakeSslErrors(host, trustedFingerprints, errors); },

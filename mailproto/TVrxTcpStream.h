@@ -5,7 +5,8 @@
 //
 // Certificates are checked against the system's CA store. The environment variable
 // RAVELIN_TLS_CA_FILE may name a PEM file of further CA certificates to accept beside it, for
-// tests and self-hosted servers with their own CA (Qt's OpenSSL backend ignores SSL_CERT_FILE).
+// tests and self-hosted servers with their own CA (Qt's OpenSSL backend ignores SSL_CERT_FILE);
+// it must be an absolute path to a file other users cannot change, else it is ignored with a warning.
 #include "mailproto/TVrxLineStream.h"
 
 #include <QSslSocket>
@@ -33,6 +34,10 @@ public:
 
     // Four decimal numbers from 1 to 254 joined by dots.
     static bool IsDottedAddress(const QString &host);
+
+    // Why a file named by RAVELIN_TLS_CA_FILE must not be trusted (a relative path, not a file,
+    // writable by other users); empty when it may.
+    static QString CaFileProblem(const QString &path);
 
     // "AB:CD:..." for showing a fingerprint to people.
     static QString FingerprintText(const QByteArray &hex);
