@@ -1,8 +1,10 @@
 #include "app/MailFolderLock.h"
 
 #include "storage/MailStorage.h"
+#include "storage/PrivateFiles.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLockFile>
 #include <memory>
 
@@ -38,6 +40,7 @@ cResult LockMailFolder()
                                                            "(process %2 on %3).")
                                    .arg(MailRoot(), QString::number(pid), host));
     }
+    (void)QFile::setPermissions(path, kPrivateFileMode);
     held = std::move(lock);
     return cResult::Ok();
 }

@@ -1,5 +1,6 @@
 #include "app/cSingleInstance.h"
 
+#include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"
 
 #include <QCryptographicHash>
@@ -8,21 +9,18 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString runtimeFolder()
+QString cSingleInstance::InstanceFolder(const QString &runtime, const QString &fallback, uint uid)
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime, uid))
+        return runtime;
+    (void)MakePrivateFolder(fallback);
+    return fallback;
 }
-
-} // namespace
 
 cSingleInstance::cSingleInstance(QString key, QObject *parent) : QObject(parent), fKey(std::move(key)) {}
 
@@ -32,7 +30,9 @@ QString cSingleInstance::DefaultKey()
 {
     const QByteArray folderHash =
         QCryptographicHash::hash(ProgramFolder().toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
-    return runtimeFolder() + u"/ravelin-%1-%2"_s.arg(::getuid()).arg(QString::fromLatin1(folderHash));
+    const QString folder = InstanceFolder(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                          ProgramFolder() + u"/run"_s, ::getuid());
+    return folder + u"/ravelin-%1-%2"_s.arg(::getuid()).arg(QString::fromLatin1(folderHash));
 }
 
 bool cSingleInstance::Claim()
@@ -42,6 +42,7 @@ bool cSingleInstance::Claim()
     fLock->setStaleLockTime(0);
     if (!fLock->tryLock(0) && fLock->error() == QLockFile::LockFailedError)
         return false;
+    (void)QFile::setPermissions(fLock->fileName(), kPrivateFileMode);
     Listen();
     return true;
 }

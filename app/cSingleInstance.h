@@ -1,6 +1,7 @@
 #pragma once
 // One running program per user and settings folder. The first start claims a lock file and
-// listens on a local socket beside it (in the user's runtime folder); a later start finds the
+// listens on a local socket beside it (in the user's runtime folder if only the user may enter
+// it, else in a folder under the settings folder); a later start finds the
 // lock held, sends its message to the socket and ends. A lock and socket left by a crashed
 // instance are taken over, never a reason to refuse to start.
 //
@@ -25,6 +26,8 @@ public:
 
     // Derived from the user and the settings folder in use.
     static QString DefaultKey();
+    // runtime when uid alone owns and may enter it, else fallback (made 0700 when missing).
+    static QString InstanceFolder(const QString &runtime, const QString &fallback, uint uid);
 
     // True when this process is now the one instance; false when another one runs.
     bool Claim();

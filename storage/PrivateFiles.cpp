@@ -22,3 +22,11 @@ bool MakePrivatePath(const QString &path)
         return false;
     return MakePrivatePath(parent) && MakePrivateFolder(clean);
 }
+
+bool IsPrivateFolder(const QString &path, uint ownerUid)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ownerUid && (info.st_mode & 077) == 0;
+}

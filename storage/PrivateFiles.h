@@ -11,3 +11,6 @@ inline constexpr QFileDevice::Permissions kPrivateFileMode = QFileDevice::ReadOw
 [[nodiscard]] bool MakePrivateFolder(const QString &path);
 // Creates every missing level of the path.
 [[nodiscard]] bool MakePrivatePath(const QString &path);
+// True for a real folder (not a link) that the user ownerUid owns and no one else may enter:
+// only there can no other local user create or take over files before us.
+[[nodiscard]] bool IsPrivateFolder(const QString &path, uint ownerUid);

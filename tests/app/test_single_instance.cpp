@@ -1,15 +1,20 @@
 // One instance per user and settings folder, with real processes: a later start hands its
 // request to the running one and ends; the leftovers of a crashed one do not stop a start.
 #include "app/HandOver.h"
+#include "app/MailFolderLock.h"
+#include "app/cSingleInstance.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 #include "tests/support/cScratchSettings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -152,3 +157,65 @@ TEST_F(SingleInstance, oneMailFolderServesOneRunningProgramAtATime)
 }
 
 } // namespace
+
+const QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                                   | QFile::WriteOther | QFile::ExeOther;
+
+// The lock and socket go only where no other local user can make files first; anywhere else
+// a stranger could take the lock (and Ravelin would not start) or receive a handed-over link.
+TEST(InstanceFolder, onlyAFolderTheUserAloneOwnsIsUsed)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const uint me = ::getuid();
+    const auto folder = [&scratch](const QString &name, QFile::Permissions mode) {
+        const QString path = scratch.filePath(name);
+        EXPECT_TRUE(QDir().mkdir(path));
+        EXPECT_TRUE(QFile::setPermissions(path, mode));
+        return path;
+    };
+    const QFile::Permissions owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QString privateFolder = folder(u"private"_s, owner);
+    const QString link = scratch.filePath(u"link"_s);
+    ASSERT_TRUE(QFile::link(privateFolder, link));
+    struct Case
+    {
+        const char *name;
+        QString runtime;
+        uint uid;
+        bool used;
+    };
+    const QList<Case> cases = {
+        {"private", privateFolder, me, true},
+        {"owned by another user", privateFolder, me + 1, false},
+        {"others may read", folder(u"readable"_s, owner | QFile::ReadOther | QFile::ExeOther), me, false},
+        {"others may write", folder(u"open"_s, owner | QFile::WriteOther | QFile::ExeOther), me, false},
+        {"a link", link, me, false},
+        {"missing", scratch.filePath(u"missing"_s), me, false},
+        {"unset", QString(), me, false},
+    };
+    const QString fallback = scratch.filePath(u"fallback"_s);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString chosen = cSingleInstance::InstanceFolder(c.runtime, fallback, c.uid);
+        EXPECT_EQ(chosen, c.used ? c.runtime : fallback);
+    }
+    EXPECT_EQ(QFileInfo(fallback).permissions() & kOthers, QFile::Permissions());
+}
+
+TEST(InstanceFolder, locksAreReadableByTheUserAloneWhateverTheUmask)
+{
+    cScratchSettings settings;
+    ASSERT_TRUE(settings.initStorage());
+    const mode_t saved = ::umask(0);
+    cSingleInstance instance(settings.filePath(u"instance"_s));
+    const bool claimed = instance.Claim();
+    const bool mailLocked = LockMailFolder().ok();
+    ::umask(saved);
+    ASSERT_TRUE(claimed);
+    ASSERT_TRUE(mailLocked);
+    for (const QString &lock : {settings.filePath(u"instance.lock"_s), settings.mailRoot() + u"/.ravelin.lock"_s}) {
+        SCOPED_TRACE(lock.toStdString());
+        EXPECT_EQ(QFileInfo(lock).permissions() & (kOthers | QFile::ExeOwner), QFile::Permissions());
+    }
+}
