@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 using K = eContactKey;
@@ -32,6 +34,12 @@ QList<QByteArray> unfoldedLines(const QByteArray &data)
     if (!lines.isEmpty() && lines.first().startsWith("\xEF\xBB\xBF"))
         lines.first().remove(0, 3);
     return lines;
+}
+
+// A lone CR or another control character cannot be kept in the one-line contacts file.
+bool hasControlCharacter(const QByteArray &line)
+{
+    return std::any_of(line.begin(), line.end(), [](char c) { return (uchar(c) < 0x20 && c != '\t') || c == 0x7f; });
 }
 
 // The parameter list split at ";" outside double quotes, up to the ":" that starts the value.
@@ -328,7 +336,7 @@ cVCardImport ReadVCards(const QByteArray &data)
             inCard = false;
         } else if (inCard) {
             cProperty property;
-            if (parseProperty(line, &property))
+            if (!hasControlCharacter(line) && parseProperty(line, &property))
                 builder.take(property);
             else
                 broken = true;

@@ -158,4 +158,23 @@ TEST(VCard, BrokenCardsAreSkippedAndCounted)
     EXPECT_TRUE(garbage.cards.isEmpty());
 }
 
+// A value the contacts file could not hold on one line (a lone CR could start a forged key)
+// skips that card; the cards around it are imported.
+TEST(VCard, ACardTheBookCannotHoldIsSkippedAndTheRestImported)
+{
+    cScratchSettings dir;
+    const QString vcf = dir.filePath(u"mixed.vcf"_s);
+    QFile file(vcf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCARD\r\nFN:Ann\r\nEMAIL:ann@example.org\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:Mallory\r\nEMAIL:m@example.org\rFileName=/etc/passwd\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:Control\r\nNOTE:a\x01b\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:Bob\r\nEND:VCARD\r\n");
+    file.close();
+    const cResultOf<cVCardImport> imported = ImportVCardFile(vcf);
+    ASSERT_TRUE(imported) << imported.text().toStdString();
+    EXPECT_EQ(imported.value().skipped, 2);
+    EXPECT_EQ(cContactStore::ContactNames(), QStringList({u"Ann"_s, u"Bob"_s}));
+}
+
 } // namespace
