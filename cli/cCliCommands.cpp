@@ -22,12 +22,13 @@
 namespace {
 
 // Received text goes to a terminal: an escape sequence in a subject could retitle or recolour
-// it, a tab or line break would split the line. Such characters print as "?".
+// it, a tab or line break (U+2028 and U+2029 included) would split the line. Such characters print as "?".
 QString printable(const QString &text)
 {
     QString result = text;
     for (QChar &c : result)
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+            || c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
             c = QLatin1Char('?');
     return result;
 }

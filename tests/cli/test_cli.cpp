@@ -92,12 +92,12 @@ TEST_F(CliTest, ListingNeverPassesControlCharactersToTheTerminal)
     setUpMailFolder();
     ASSERT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 0);
     cMailMessage m;
-    m.Subject = "Hi\x1b]0;owned\x07 \xc2\x9b" "31m\tthere\xe2\x80\xae";
+    m.Subject = "Hi\x1b]0;owned\x07 \xc2\x9b" "31m\tthere\xe2\x80\xae\xe2\x80\xa8y\xe2\x80\xa9";
     m.From = "Eve\x1b[2J\x0b\x7f line";
     m.DateTime = "08.12.2026 09:05:07";
     ASSERT_TRUE(m.WriteFile(MailFolderPath(QStringLiteral("Inbox")) + QStringLiteral("/mail1.qrz")));
     ASSERT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 0);
-    EXPECT_EQ(fOut, QStringLiteral("mail1.qrz\tEve?[2J?? line\tHi?]0;owned? ?31m?there?\t08.12.2026 09:05:07\n"));
+    EXPECT_EQ(fOut, QStringLiteral("mail1.qrz\tEve?[2J?? line\tHi?]0;owned? ?31m?there??y?\t08.12.2026 09:05:07\n"));
 }
 
 TEST_F(CliTest, AFileThatCannotBeImportedIsNamedAndTheOthersStillAre)
