@@ -10,8 +10,9 @@ cSessionEngine::cSessionEngine(QObject *parent) : QObject(parent)
 
 cSessionEngine::~cSessionEngine()
 {
-    Q_ASSERT_X(!fThread.joinable(), "~cSessionEngine", "a concrete session must call StopWorker in its destructor");
-    StopWorker();
+    // Joining here would be too late: the worker would already be using a destroyed subclass.
+    if (fThread.joinable())
+        qFatal("~cSessionEngine: a concrete session must call StopWorker in its destructor");
 }
 
 void cSessionEngine::Cancel()

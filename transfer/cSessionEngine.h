@@ -25,6 +25,8 @@ public:
     void Cancel();
     // Every error line of this session so far.
     const QStringList &Errors() const { return fErrors; }
+    // A run was started and Finished has not come yet.
+    bool Running() const { return fThread.joinable(); }
 
 signals:
     void AccountChanged(const QString &name);

@@ -132,6 +132,12 @@ void ScriptedServer::RunStall()
     }
 }
 
+void ScriptedServer::Drop()
+{
+    if (fClient >= 0)
+        ::shutdown(fClient, SHUT_RDWR);
+}
+
 void ScriptedServer::Start()
 {
     fThread = std::thread([this] { Run(); });

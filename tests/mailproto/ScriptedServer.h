@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <atomic>
 #include <thread>
 
 class ScriptedServer
@@ -31,6 +32,8 @@ public:
 
     void Start();
     quint16 Port() const { return fPort; }
+    // Hangs up on the client from another thread, ending a Stall at once.
+    void Drop();
     // Waits for the script and for the client to close, then gives all bytes the client sent.
     QByteArray Transcript();
 
@@ -52,7 +55,7 @@ private:
 
     QList<Step> fSteps;
     int fListener = -1;
-    int fClient = -1;
+    std::atomic<int> fClient = -1;
     quint16 fPort = 0;
     QByteArray fReceived;
     qsizetype fConsumed = 0;

@@ -161,6 +161,22 @@ void cTransferWindow::SessionFinished()
 {
     fSessionEnded = true;
     btnStop->setEnabled(false);
+    if (fFreeWhenEnded)
+        deleteLater();
+}
+
+void cTransferWindow::closeEvent(QCloseEvent *event)
+{
+    if (!fSession || !fSession->Running()) {
+        cForm::closeEvent(event);
+        return;
+    }
+    fStopped = true;
+    fSession->Cancel();
+    Retire();
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    fFreeWhenEnded = true;
+    cForm::closeEvent(event);
 }
 
 void cTransferWindow::btnStopClick()

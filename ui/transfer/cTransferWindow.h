@@ -50,6 +50,11 @@ protected:
     void Follow(cSessionEngine &session);
     bool StoppedByUser() const { return fStopped; }
     void showEvent(QShowEvent *event) override;
+    // With its session still running the window goes at once; the session winds down as after
+    // Stop and the window is freed when it has ended, so closing never waits for a server.
+    void closeEvent(QCloseEvent *event) override;
+    // The window is closing while its session winds down: no new work may be handed to it.
+    virtual void Retire() {}
     // The group " Status " for the window's own labels.
     QVBoxLayout *StatusLayout() const { return fStatusLayout; }
     QLabel *AddLabel(QVBoxLayout *layout, const char *name, const QString &text);
@@ -75,6 +80,7 @@ private:
     cSessionEngine *fSession = nullptr;
     QTimer *fStartTimer = nullptr;
     bool fSessionEnded = false;
+    bool fFreeWhenEnded = false;
     bool fStopped = false;
     bool fPlaced = false;
 };

@@ -42,6 +42,11 @@ TfrmGetMail::TfrmGetMail(const QStringList &accounts)
 
 TfrmGetMail::~TfrmGetMail()
 {
+    TfrmGetMail::Retire();
+}
+
+void TfrmGetMail::Retire()
+{
     if (sExisting == this)
         sExisting = nullptr;
 }

@@ -18,6 +18,7 @@ public:
 protected:
     void tmrCloseWindowTimer() override;
     void StartSession() override;
+    void Retire() override;
 
 private:
     void SessionEnded();

@@ -20,6 +20,7 @@ public:
 protected:
     void tmrCloseWindowTimer() override;
     void StartSession() override;
+    void Retire() override { MarkNotRunning(); }
 
 private:
     void MarkNotRunning();
