@@ -35,7 +35,7 @@ inline constexpr cTextOption MailErrorSound{"Options", "MailErrorSound", ""};
 // Larger messages are left on the server with an error line.
 inline constexpr cIntOption MaxMessageSizeMB{"Options", "MaxMessageSizeMB", 100};
 
-// The options dialog reads TrashPrompt with false; see its own default there.
+// On by default everywhere: an options dialog showing it off would turn it off on OK.
 inline constexpr cBoolOption TrashPrompt{"MainWnd", "TrashPrompt", true};
 inline constexpr cBoolOption MainWnd_SBVisible{"MainWnd", "SBVisible", true};
 inline constexpr cBoolOption MainWnd_ExpandedToolbar{"MainWnd", "ExpandedToolbar", true};

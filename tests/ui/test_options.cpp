@@ -70,7 +70,7 @@ private slots:
         std::unique_ptr<TfrmOptions> dialog(makeDialog());
         QCOMPARE(dialog->windowTitle(), u"Ravelin - Options"_s);
         const std::pair<const char *, bool> boxes[] = {
-            {"chkTrashPrompt", false},         {"chkVerifyMail", false},
+            {"chkTrashPrompt", true},          {"chkVerifyMail", false},
             {"chkVerifyDefClient", true},      {"chkSendMailImmideatly", true},
             {"chkSendMailAfterFetch", false},  {"chkIncludeOriginalMsgInReply", true},
             {"chkAutoInsertDefSig", false}};
@@ -104,7 +104,8 @@ private slots:
               "MailDisplayFontSize", "MsgCompFontSize", "NewMailSound", "MailErrorSound", "MailFolder",
               "MailAttchFolder"})
             QVERIFY2(written.contains(key), key);
-        QVERIFY(cIniFile(OptionsFilePath()).readSection(u"MainWnd"_s).contains("TrashPrompt"));
+        // Untouched, the empty-trash question stays on as the main window has it.
+        QCOMPARE(cIniFile(OptionsFilePath()).readSection(u"MainWnd"_s).text("TrashPrompt"), u"1"_s);
         QCOMPARE(written.text("VerifyMail"), u"1"_s);
         QCOMPARE(written.text("SigPosition"), u"2"_s);
         QCOMPARE(written.text("DefSubject"), u"Hello"_s);

@@ -35,7 +35,7 @@ private:
 cOptionValues cOptionValues::Read()
 {
     cOptionValues v;
-    v.trashPrompt = cOptions::read(Opt::TrashPrompt, false);
+    v.trashPrompt = cOptions::read(Opt::TrashPrompt);
     v.verifyMail = cOptions::read(Opt::VerifyMail);
     v.verifyMailInterval = std::clamp(cOptions::read(Opt::VerifyMailInterval), kMinInterval, kMaxInterval);
     v.checkForDefClient = cOptions::read(Opt::CheckForDefClient);

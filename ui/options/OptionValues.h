@@ -15,7 +15,7 @@ inline constexpr int kMaxFontSize = 72;
 
 struct cOptionValues
 {
-    bool trashPrompt = false;
+    bool trashPrompt = true;
     bool verifyMail = false;
     int verifyMailInterval = 5;
     bool checkForDefClient = true;
