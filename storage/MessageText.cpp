@@ -55,6 +55,11 @@ QByteArray NowText(const QDateTime &when, const QLocale &locale)
     return (date + QLatin1Char(' ') + time).toUtf8();
 }
 
+QString NowTextFormat(const QLocale &locale)
+{
+    return locale.dateFormat(QLocale::ShortFormat) + QLatin1Char(' ') + longTimeFormatWithoutZone(locale);
+}
+
 QByteArray HeaderField(const QList<QByteArray> &headerLines, const QByteArray &name)
 {
     const QByteArray key = name.toLower() + ':';

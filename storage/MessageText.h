@@ -18,6 +18,8 @@ std::optional<cSplitAddress> SplitAddress(const QByteArray &text);
 // The stored date-and-time text of a message: the user's short date, a blank, the long time
 // without its zone, the hour always with two digits.
 QByteArray NowText(const QDateTime &when = QDateTime::currentDateTime(), const QLocale &locale = QLocale::system());
+// The Qt date format NowText writes in for the locale (its hour may gain a leading zero).
+QString NowTextFormat(const QLocale &locale);
 
 // The value of the first header field called name (without regard to case) among a message's
 // raw header lines, folded lines joined and the ends trimmed; empty when there is none.

@@ -2,6 +2,7 @@
 
 #include "storage/AtomicFile.h"
 #include "storage/ParallelFor.h"
+#include "storage/cDateKey.h"
 #include "storage/cMailMessage.h"
 
 #include <QCryptographicHash>
@@ -22,7 +23,8 @@
 namespace {
 
 constexpr quint32 kMagic = 0x52564958; // "RVIX"
-constexpr quint32 kVersion = 1;
+constexpr quint32 kVersionWithoutKeys = 1;
+constexpr quint32 kVersion = 2;
 constexpr auto kDataStreamVersion = QDataStream::Qt_6_0;
 
 // As a listing by name pattern "*.qrz" takes them: any case, hidden names left out.
@@ -41,18 +43,35 @@ QDataStream &operator<<(QDataStream &out, const cIndexEntry &entry)
 {
     const quint8 flags = quint8(entry.Html) | quint8(entry.Read) << 1 | quint8(entry.hasAttachments) << 2;
     return out << entry.stamp.name << entry.stamp.size << entry.stamp.modified << entry.stamp.inode << entry.Subject
-               << entry.To << entry.From << entry.DateTime << flags;
+               << entry.To << entry.From << entry.DateTime << entry.dateKey << flags;
 }
 
-QDataStream &operator>>(QDataStream &in, cIndexEntry &entry)
+void readEntry(QDataStream &in, cIndexEntry &entry, quint32 version)
 {
     quint8 flags = 0;
     in >> entry.stamp.name >> entry.stamp.size >> entry.stamp.modified >> entry.stamp.inode >> entry.Subject
-        >> entry.To >> entry.From >> entry.DateTime >> flags;
+        >> entry.To >> entry.From >> entry.DateTime;
+    if (version == kVersionWithoutKeys)
+        entry.dateKey = cDateKey::Of(entry.DateTime);
+    else
+        in >> entry.dateKey;
+    in >> flags;
     entry.Html = flags & 1;
     entry.Read = flags & 2;
     entry.hasAttachments = flags & 4;
-    return in;
+}
+
+// Whether the cache file is in the current format; an older one is written again.
+bool isCurrent(const QString &directory)
+{
+    QFile file(indexPath(directory));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QDataStream in(&file);
+    quint32 magic = 0;
+    quint32 version = 0;
+    in >> magic >> version;
+    return magic == kMagic && version == kVersion;
 }
 
 QByteArray digest(const QByteArray &payload)
@@ -60,7 +79,7 @@ QByteArray digest(const QByteArray &payload)
     return QCryptographicHash::hash(payload, QCryptographicHash::Md5);
 }
 
-std::vector<cIndexEntry> parsePayload(const QByteArray &payload)
+std::vector<cIndexEntry> parsePayload(const QByteArray &payload, quint32 version)
 {
     QDataStream in(payload);
     in.setVersion(kDataStreamVersion);
@@ -72,7 +91,7 @@ std::vector<cIndexEntry> parsePayload(const QByteArray &payload)
         return {};
     entries.resize(count);
     for (cIndexEntry &entry : entries)
-        in >> entry;
+        readEntry(in, entry, version);
     if (in.status() != QDataStream::Ok || !in.atEnd())
         return {};
     return entries;
@@ -116,8 +135,8 @@ cResultOf<cIndexEntry> cFolderIndex::Read(const QString &directory, const cFileS
 
 cIndexEntry cFolderIndex::Entry(const cFileStamp &stamp, const cMailMessage &header)
 {
-    return {stamp,       header.Subject, header.To,   header.From,
-            header.DateTime, header.Html, header.Read, !header.attachments.isEmpty()};
+    return {stamp,       header.Subject, header.To,   header.From, header.DateTime, cDateKey::Of(header.DateTime),
+            header.Html, header.Read, !header.attachments.isEmpty()};
 }
 
 std::vector<cIndexEntry> cFolderIndex::ListUncached(const QString &directory)
@@ -170,7 +189,7 @@ std::vector<cIndexEntry> cFolderIndex::Merge(const QString &directory, const std
         else
             unknown.push_back(stamps[at]);
     }
-    const bool changed = !unknown.empty() || cached.size() != stamps.size();
+    const bool changed = !unknown.empty() || cached.size() != stamps.size() || (!cached.empty() && !isCurrent(directory));
     std::vector<cIndexEntry> read = ReadAll(directory, unknown);
     std::vector<cIndexEntry> entries;
     entries.reserve(stamps.size());
@@ -199,13 +218,13 @@ std::vector<cIndexEntry> cFolderIndex::Load(const QString &directory)
     qint64 length = -1;
     QByteArray sum;
     in >> magic >> version >> length >> sum;
-    if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion || length < 0
-        || length != file.size() - file.pos())
+    if (in.status() != QDataStream::Ok || magic != kMagic || (version != kVersion && version != kVersionWithoutKeys)
+        || length < 0 || length != file.size() - file.pos())
         return {};
     const QByteArray payload = file.read(length);
     if (payload.size() != length || digest(payload) != sum)
         return {};
-    return parsePayload(payload);
+    return parsePayload(payload, version);
 }
 
 cResult cFolderIndex::Save(const QString &directory, const std::vector<cIndexEntry> &entries)

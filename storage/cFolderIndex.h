@@ -7,7 +7,9 @@
 //
 // The file is a QDataStream: magic, format version, the payload's length and MD5, then the
 // payload. Length-prefixed byte fields keep any subject byte safe, and the digest means a torn
-// or edited file is never trusted.
+// or edited file is never trusted. Each entry keeps the sort key of its date, so a listing from
+// the cache reads no date text; a cache of the first format, without keys, is still read and
+// its keys computed once, and the next listing writes it in the current one.
 #include "storage/cResult.h"
 
 #include <QByteArray>
@@ -36,6 +38,7 @@ struct cIndexEntry
     QByteArray To;
     QByteArray From; // display name
     QByteArray DateTime;
+    qint64 dateKey = 0; // the moment DateTime names, as cDateKey keys it
     bool Html = false;
     bool Read = false;
     bool hasAttachments = false;

@@ -6,6 +6,8 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QRandomGenerator>
 
@@ -13,6 +15,9 @@
 #include <atomic>
 
 namespace {
+
+const QByteArray kDates[] = {"08.12.2026 09:05:07", "9 Dec 2026 03:47:00", "12/9/26 03:47:00 PM", "09.12.26 15:47:00",
+                             "damaged"};
 
 class FolderIndexTest : public StorageFixture
 {
@@ -26,12 +31,13 @@ protected:
 
     QString indexFile() const { return fInbox + QLatin1Char('/') + cFolderIndex::kFileName; }
 
-    void put(const QString &name, const QByteArray &subject, bool read = false, bool attached = false)
+    void put(const QString &name, const QByteArray &subject, bool read = false, bool attached = false,
+             const QByteArray &date = "08.12.2026 09:05:07")
     {
         cMailMessage m;
         m.Subject = subject;
         m.From = "Ann Lee <ann@example.org>";
-        m.DateTime = "08.12.2026 09:05:07";
+        m.DateTime = date;
         m.Read = read;
         if (attached)
             m.attachments = {QStringLiteral("/att/a.pdf")};
@@ -86,11 +92,14 @@ TEST_F(FolderIndexTest, AListingWritesTheCacheAndTheNextOneReadsOnlyWhatChanged)
     // A cached entry is taken as it is while its file is unchanged: here the cache is made to
     // say something else under the file's own stamp, and that is what is listed.
     std::vector<cIndexEntry> doctored = cFolderIndex::Load(fInbox);
-    for (cIndexEntry &entry : doctored)
+    for (cIndexEntry &entry : doctored) {
         entry.Subject = "from the cache";
+        entry.dateKey = 42;
+    }
     ASSERT_TRUE(cFolderIndex::Save(fInbox, doctored));
-    EXPECT_EQ(subjects(cFolderIndex::List(fInbox)),
-              (QStringList{QStringLiteral("from the cache"), QStringLiteral("from the cache")}));
+    const std::vector<cIndexEntry> cached = cFolderIndex::List(fInbox);
+    EXPECT_EQ(subjects(cached), (QStringList{QStringLiteral("from the cache"), QStringLiteral("from the cache")}));
+    EXPECT_EQ(cached.front().dateKey, 42);
 
     // A file written again is read again, even at the same size.
     put(QStringLiteral("mail1.qrz"), "Uno");
@@ -139,6 +148,47 @@ TEST_F(FolderIndexTest, TheCacheKeepsNoFolderAliveAndEmptyingLeavesItHarmless)
     EXPECT_TRUE(cFolderIndex::List(fInbox).empty());
 }
 
+// The first cache format, without date keys, as earlier versions wrote it.
+void writeCacheWithoutKeys(const QString &file, const std::vector<cIndexEntry> &entries)
+{
+    QByteArray payload;
+    QDataStream out(&payload, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << quint32(entries.size());
+    for (const cIndexEntry &e : entries)
+        out << e.stamp.name << e.stamp.size << e.stamp.modified << e.stamp.inode << e.Subject << e.To << e.From
+            << e.DateTime << quint8(quint8(e.Html) | quint8(e.Read) << 1 | quint8(e.hasAttachments) << 2);
+    QByteArray head;
+    QDataStream headOut(&head, QIODevice::WriteOnly);
+    headOut.setVersion(QDataStream::Qt_6_0);
+    headOut << quint32(0x52564958) << quint32(1) << qint64(payload.size())
+            << QCryptographicHash::hash(payload, QCryptographicHash::Md5);
+    QFile cache(file);
+    ASSERT_TRUE(cache.open(QIODevice::WriteOnly));
+    cache.write(head + payload);
+}
+
+TEST_F(FolderIndexTest, ACacheWithoutDateKeysIsReadAndWrittenAgainWithThem)
+{
+    put(QStringLiteral("mail1.qrz"), "One", false, false, "9 Dec 2026 03:47:00");
+    put(QStringLiteral("mail2.qrz"), "Two", false, false, "not a date");
+    const std::vector<cIndexEntry> current = cFolderIndex::List(fInbox);
+    ASSERT_EQ(current.size(), 2u);
+    EXPECT_NE(current.front().dateKey, current.back().dateKey);
+    writeCacheWithoutKeys(indexFile(), current);
+    const QByteArray old = [this] {
+        QFile file(indexFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+
+    EXPECT_EQ(cFolderIndex::Load(fInbox), current);
+    EXPECT_EQ(cFolderIndex::List(fInbox), current);
+    QFile rewritten(indexFile());
+    ASSERT_TRUE(rewritten.open(QIODevice::ReadOnly));
+    EXPECT_NE(rewritten.readAll(), old);
+    EXPECT_EQ(cFolderIndex::Load(fInbox), current);
+}
+
 // Files come, go and change between listings, and now and then the cache is damaged: a
 // listing through the cache always equals reading every file.
 TEST_F(FolderIndexTest, RandomChangesAndDamageNeverShowInTheListing)
@@ -152,7 +202,8 @@ TEST_F(FolderIndexTest, RandomChangesAndDamageNeverShowInTheListing)
         SCOPED_TRACE(testing::Message() << "round " << round);
         for (int added = random.bounded(4); added > 0; --added) {
             names.append(QStringLiteral("mail%1.qrz").arg(next++));
-            put(names.last(), "new " + QByteArray::number(round), random.bounded(2), random.bounded(2));
+            put(names.last(), "new " + QByteArray::number(round), random.bounded(2), random.bounded(2),
+                kDates[random.bounded(int(std::size(kDates)))]);
         }
         for (int gone = random.bounded(3); gone > 0 && !names.isEmpty(); --gone)
             ASSERT_TRUE(QFile::remove(fInbox + QLatin1Char('/') + names.takeAt(random.bounded(names.size()))));

@@ -5,9 +5,12 @@
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/MainWindowSettings.h"
+#include "ui/main/cMsgListModel.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <limits>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -199,25 +202,37 @@ private slots:
                  (QStringList{{}, {}, {}, u"Bob"_s}));
     }
 
-    void dateAndTimeSortByTheMomentTheyName()
+    // A folder written under several locales, one date damaged: sorted by date, the list is in
+    // the order of the moments named, whether its entries come from the files or from the cache.
+    void sortingByDateIsTheSameFromTheFilesAndFromTheCache()
     {
-        const QLocale german(QLocale::German, QLocale::Germany);
-        QVERIFY(DateTimeSortKey(u"09.12.2026 08:00:00"_s, german) > DateTimeSortKey(u"08.12.2026 09:05:07"_s, german));
-        QVERIFY(DateTimeSortKey(u"08.12.2026 10:00:00"_s, german) > DateTimeSortKey(u"08.12.2026 09:59:59"_s, german));
-        QVERIFY(DateTimeSortKey(u"01.01.2027 00:00:00"_s, german) > DateTimeSortKey(u"31.12.2026 23:59:59"_s, german));
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QCOMPARE(DateTimeSortKey(u"08.12.2026 09:05:07"_s, us), DateTimeSortKey(u"08.12.2026 09:05:07"_s, german));
-        QCOMPARE(DateTimeSortKey(u"yesterday"_s, us), std::numeric_limits<qint64>::min());
-
-        // Once a format has worked, later texts of it take the quick path: the same keys, and
-        // a text it does not fit still goes to the general reading.
-        const qint64 evening = DateTimeSortKey(u"12/8/2026 9:05:07 PM"_s, us);
-        QCOMPARE(DateTimeSortKey(u"12/8/2026 9:05:07 PM"_s, us), evening);
-        QVERIFY(DateTimeSortKey(u"12/8/2026 11:59:59 AM"_s, us) < evening);
-        QVERIFY(DateTimeSortKey(u"12/8/2026 12:00:00 AM"_s, us) < DateTimeSortKey(u"12/8/2026 1:00:00 AM"_s, us));
-        QCOMPARE(DateTimeSortKey(u"12/8/2026 21:05:07"_s, us), std::numeric_limits<qint64>::min());
-        QCOMPARE(DateTimeSortKey(u"2026-12-08 21:05:07"_s, us), evening);
-        QCOMPARE(DateTimeSortKey(u"2026-12-08 21:05:07"_s, us), evening);
+        const QList<std::pair<QByteArray, QByteArray>> byDate{{"damaged", "not a date"},
+                                                               {"C", "9 Dec 2025 23:59:59"},
+                                                               {"en_US", "12/9/26 03:47:00 AM"},
+                                                               {"de_DE", "09.12.26 09:05:07"},
+                                                               {"ISO", "2026-12-09 12:00:00"},
+                                                               {"en_US PM", "12/9/26 03:47:00 PM"},
+                                                               {"numeric", "10.12.2026 00:00:00"}};
+        QTemporaryDir dir;
+        QStringList expected;
+        for (qsizetype n = 0; n < byDate.size(); ++n) {
+            cMailMessage m;
+            std::tie(m.Subject, m.DateTime) = byDate.at(n);
+            expected.append(QString::fromUtf8(m.Subject));
+            QVERIFY(m.WriteFile(dir.filePath(u"mail%1.qrz"_s.arg(byDate.size() - n))));
+        }
+        cMsgListModel model({});
+        model.SetSort({MsgColumn::DateTime, false});
+        const auto sorted = [&](const std::vector<cIndexEntry> &entries) {
+            model.Load(dir.path(), eFolderKind::Inbox, entries);
+            QStringList subjects;
+            for (int row = 0; row < model.rowCount(); ++row)
+                subjects.append(model.index(row, MsgColumn::Subject).data().toString());
+            return subjects;
+        };
+        QCOMPARE(sorted(cFolderIndex::ListUncached(dir.path())), expected);
+        QCOMPARE(sorted(cFolderIndex::List(dir.path())), expected);
+        QCOMPARE(sorted(cFolderIndex::Load(dir.path())), expected);
     }
 };
 

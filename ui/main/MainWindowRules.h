@@ -6,7 +6,6 @@
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -34,10 +33,6 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder);
 int ReadIcon(bool html);
 
 QString MessageCountText(int count);
-
-// The moment a stored date-and-time text names, as it reads on the wall clock (milliseconds),
-// for sorting; the smallest key for a text that names none, so such entries come first.
-qint64 DateTimeSortKey(const QString &text, const QLocale &locale = QLocale::system());
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes
 // would check without pause, and a huge one is held at the timer's limit.

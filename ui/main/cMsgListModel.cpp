@@ -36,7 +36,7 @@ cMsgListModel::cRow cMsgListModel::MakeRow(const cIndexEntry &entry) const
     const QString subject = row.texts[MsgColumn::Subject].toCaseFolded();
     row.subjectLength = int(subject.size());
     row.folded = subject + kFieldBreak + row.texts[MsgColumn::Person].toCaseFolded();
-    row.timeKey = DateTimeSortKey(row.texts[MsgColumn::DateTime]);
+    row.timeKey = entry.dateKey;
     row.icon = quint8(shown.icon);
     row.readIcon = quint8(shown.readIcon);
     return row;

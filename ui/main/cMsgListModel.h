@@ -74,7 +74,7 @@ private:
         cFileStamp stamp;
         std::array<QString, MsgColumn::Count> texts;
         QString folded; // Subject, a line break, the person; case-folded
-        qint64 timeKey = 0;
+        qint64 timeKey = 0; // the entry's dateKey
         int subjectLength = 0;
         quint8 icon = 0;
         quint8 readIcon = 0;
