@@ -2,6 +2,7 @@
 
 #include "mime/CharsetText.h"
 #include "mime/HeaderBlock.h"
+#include "mime/NestingGuard.h"
 
 #include <QTimeZone>
 #include <gmime/gmime.h>
@@ -87,13 +88,13 @@ struct cMailboxes
     QString firstAddress;
 };
 
-void addMailboxes(InternetAddressList *list, cMailboxes &into)
+void addMailboxes(InternetAddressList *list, cMailboxes &into, int depth = 0)
 {
-    const int count = list ? internet_address_list_length(list) : 0;
+    const int count = list && depth <= kMaxNesting ? internet_address_list_length(list) : 0;
     for (int index = 0; index < count; ++index) {
         InternetAddress *address = internet_address_list_get_address(list, index);
         if (INTERNET_ADDRESS_IS_GROUP(address)) {
-            addMailboxes(internet_address_group_get_members(INTERNET_ADDRESS_GROUP(address)), into);
+            addMailboxes(internet_address_group_get_members(INTERNET_ADDRESS_GROUP(address)), into, depth + 1);
             continue;
         }
         const QString name = fromUtf8(internet_address_get_name(address));
@@ -139,9 +140,9 @@ GMimeObject *relatedStart(GMimeMultipart *related)
 }
 
 // Best text to show below object: plain (rank 0) before html (rank 1).
-void findBody(GMimeObject *object, GMimeObject **best, int *bestRank)
+void findBody(GMimeObject *object, GMimeObject **best, int *bestRank, int depth = 0)
 {
-    if (!object || isAttachment(object) || *bestRank == 0)
+    if (!object || isAttachment(object) || *bestRank == 0 || depth > kMaxNesting)
         return;
     const QByteArray type = typeOf(object);
     if (GMIME_IS_PART(object)) {
@@ -156,11 +157,11 @@ void findBody(GMimeObject *object, GMimeObject **best, int *bestRank)
         return;
     auto *multipart = GMIME_MULTIPART(object);
     if (type == "multipart/related") {
-        findBody(relatedStart(multipart), best, bestRank);
+        findBody(relatedStart(multipart), best, bestRank, depth + 1);
         return;
     }
     for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
-        findBody(g_mime_multipart_get_part(multipart, index), best, bestRank);
+        findBody(g_mime_multipart_get_part(multipart, index), best, bestRank, depth + 1);
 }
 
 bool isTextAlternative(GMimeObject *object, const QByteArray &parentType)
@@ -174,17 +175,19 @@ class cWalk
 public:
     cWalk(GMimeObject *body, QList<cDecodedPart> &parts) : fBody(body), fParts(parts) {}
 
-    void Visit(GMimeObject *object, const QByteArray &parentType)
+    void Visit(GMimeObject *object, const QByteArray &parentType, int depth = 0)
     {
         if (!object)
             return;
         if (GMIME_IS_MESSAGE_PART(object))
             return takeMessage(GMIME_MESSAGE_PART(object));
+        if (GMIME_IS_MULTIPART(object) && depth >= kMaxNesting)
+            return takeNested(object);
         if (GMIME_IS_MULTIPART(object)) {
             auto *multipart = GMIME_MULTIPART(object);
             const QByteArray type = typeOf(object);
             for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
-                Visit(g_mime_multipart_get_part(multipart, index), type);
+                Visit(g_mime_multipart_get_part(multipart, index), type, depth + 1);
             return;
         }
         if (GMIME_IS_PART(object) && object != fBody && !isTextAlternative(object, parentType))
@@ -197,6 +200,12 @@ private:
         GMimeMessage *inner = g_mime_message_part_get_message(part);
         fParts.append({fromUtf8(g_mime_object_get_content_disposition_parameter(GMIME_OBJECT(part), "filename")),
                        typeOf(GMIME_OBJECT(part)), inner ? objectBytes(GMIME_OBJECT(inner)) : QByteArray()});
+    }
+
+    // Parts nested deeper than we read are kept together as they came, to open elsewhere.
+    void takeNested(GMimeObject *multipart)
+    {
+        fParts.append({QString(), QByteArrayLiteral("message/rfc822"), objectBytes(multipart)});
     }
 
     void takePart(GMimePart *part)
@@ -242,15 +251,23 @@ QString rawHeaderText(GMimeMessage *message, const char *field)
     return result;
 }
 
+// A field nested too deep to be parsed is shown as it stands.
+QString addressText(GMimeMessage *message, const cMailboxes &list, const QByteArray &field)
+{
+    return list.text.isEmpty() ? rawHeaderText(message, HiddenFieldName(field).constData()) : list.text;
+}
+
 void takeHeaders(GMimeMessage *message, cDecodedMail &mail)
 {
     mail.subject = fromUtf8(g_mime_message_get_subject(message));
     const cMailboxes from = mailboxes(g_mime_message_get_from(message));
-    mail.from = from.text.isEmpty() ? rawHeaderText(message, "From") : from.text;
+    mail.from = addressText(message, from, "From");
+    if (mail.from.isEmpty())
+        mail.from = rawHeaderText(message, "From");
     mail.fromName = from.firstName;
     mail.fromAddress = from.firstAddress;
-    mail.to = mailboxes(g_mime_message_get_to(message)).text;
-    mail.cc = mailboxes(g_mime_message_get_cc(message)).text;
+    mail.to = addressText(message, mailboxes(g_mime_message_get_to(message)), "To");
+    mail.cc = addressText(message, mailboxes(g_mime_message_get_cc(message)), "Cc");
     mail.date = dateOf(message);
 }
 
@@ -260,7 +277,7 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
 {
     initLibrary();
     cDecodedMail mail;
-    const QByteArray whole = WithHeaderEnd(raw);
+    const QByteArray whole = WithDeepAddressFieldsHidden(WithHeaderEnd(raw));
     cGObject<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(whole.constData(), size_t(whole.size())));
     cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), nullptr));

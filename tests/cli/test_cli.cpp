@@ -111,6 +111,17 @@ TEST_F(CliTest, AFileThatCannotBeImportedIsNamedAndTheOthersStillAre)
     EXPECT_EQ(cFolderStore::MessageFiles(QStringLiteral("Inbox")).size(), 1);
 }
 
+// 30,000 nested address groups (90 KB) once crashed every import and check.
+TEST_F(CliTest, AMessageNestedThousandsOfLevelsDeepIsStored)
+{
+    setUpMailFolder();
+    const QByteArray groups = QByteArray("g:").repeated(30000) + "a@b.c" + QByteArray(";").repeated(30000);
+    const QString deep = file("deep.eml", "From: x@y.z\r\nTo: " + groups + "\r\nSubject: deep\r\n\r\nhi\r\n");
+    ASSERT_EQ(run({QStringLiteral("import"), deep}), 0) << fErr.toStdString();
+    ASSERT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 0);
+    EXPECT_TRUE(fOut.contains(QStringLiteral("\tdeep\t"))) << fOut.toStdString();
+}
+
 TEST_F(CliTest, AddingAnAccountStoresWhatTheDialogsWould)
 {
     ASSERT_EQ(run({QStringLiteral("add-account"), QStringLiteral("Demo"), QStringLiteral("--email"),

@@ -207,6 +207,20 @@ TEST_F(ScriptedSessionTest, AMalformedMessageIsStoredAsItsRawTextAndDeleted)
     EXPECT_EQ(session->Total(), 2);
 }
 
+TEST_F(ScriptedSessionTest, AMessageNestedThousandsOfLevelsDeepIsStoredAndDeleted)
+{
+    const QByteArray groups = QByteArray("g:").repeated(30000) + "a@b.c" + QByteArray(";").repeated(30000);
+    ScriptedServer server;
+    server.Send("+OK ready\r\n")
+        .Replies({"+OK\r\n", "+OK\r\n", "-ERR\r\n", "-ERR\r\n", "+OK 1 90100\r\n", "-ERR\r\n", "+OK 1 90100\r\n",
+                  "+OK\r\nFrom: x@y.z\r\nTo: " + groups + "\r\nSubject: deep\r\n\r\nhi\r\n.\r\n", "+OK deleted\r\n",
+                  "+OK bye\r\n"});
+    const auto session = fetchFrom(server);
+    EXPECT_TRUE(session->Errors().isEmpty()) << session->Errors().join(QLatin1Char('\n')).toStdString();
+    ASSERT_EQ(messages("Inbox").size(), 1);
+    EXPECT_TRUE(server.Transcript().contains("DELE 1\r\n"));
+}
+
 // Only stored mail counts as new, and only stored mail is deleted on the server: a message
 // whose attachment cannot be written and one over the size limit both stay there.
 TEST_F(ScriptedSessionTest, MailThatIsNotStoredIsNeitherDeletedNorCounted)
