@@ -20,6 +20,7 @@ struct cDecodedMail
     QString from; // "Name <address>, ..." or the bare address
     QString fromName;
     QString fromAddress; // of the first sender
+    QString replyAddress; // the first of Reply-To, else fromAddress
     QString to;
     QString cc;
     QDateTime date; // invalid when the message has no readable Date

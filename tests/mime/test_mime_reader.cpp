@@ -14,10 +14,10 @@ TEST(MimeReader, TextInAnUnknownCharsetIsShownAsItsBytesAndNamed)
     EXPECT_EQ(mail.text, QStringLiteral("caf\u00e9\r\n"));
 }
 
-TEST(MimeReader, UnlabelledTextIsReadAsUtf8WhenItIsAndLatin1Otherwise)
+TEST(MimeReader, UnlabelledTextIsReadAsUtf8WhenItIsAndWindows1252Otherwise)
 {
     EXPECT_EQ(cMimeReader::Read("Subject: x\n\ncaf\xc3\xa9\n").text, QStringLiteral("caf\u00e9\n"));
-    EXPECT_EQ(cMimeReader::Read("Subject: x\n\ncaf\xe9\n").text, QStringLiteral("caf\u00e9\n"));
+    EXPECT_EQ(cMimeReader::Read("Subject: x\n\ncaf\xe9 \x80 \x93q\x94\n").text, QStringLiteral("caf\u00e9 \u20ac \u201cq\u201d\n"));
 }
 
 TEST(MimeReader, NothingButGarbageStillComesBackAsText)
@@ -25,6 +25,65 @@ TEST(MimeReader, NothingButGarbageStillComesBackAsText)
     const QByteArray garbage("\x00\xff\x01 not mail at all", 20);
     const cDecodedMail mail = cMimeReader::Read(garbage);
     EXPECT_FALSE(mail.text.isEmpty());
+}
+
+TEST(MimeReader, HeaderFieldsAreDecodedWholeFromTheirFirstOccurrence)
+{
+    const struct
+    {
+        QByteArray header;
+        QString subject;
+    } cases[] = {
+        // Ravelin's own sender writes padded words in a row.
+        {"Subject: =?UTF-8?B?Q2Fmw6k=?= =?UTF-8?B?IGF1?= =?UTF-8?Q?_lait?= end", QStringLiteral("Caf\u00e9 au lait end")},
+        {"Subject: =?UTF-8?B?Q2Fmw6k?=", QStringLiteral("Caf\u00e9")}, // unpadded
+        {"Subject: first\r\nSubject: second", QStringLiteral("first")},
+        {"Subject: caf\xe9 \x93q\x94 \x80", QStringLiteral("caf\u00e9 \u201cq\u201d \u20ac")}, // undeclared 8-bit
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cMimeReader::Read(c.header + "\r\n\r\nx\r\n").subject, c.subject) << c.header.constData();
+}
+
+TEST(MimeReader, TheReplyAddressIsTheFirstOfReplyToElseTheSender)
+{
+    const cDecodedMail replyTo = cMimeReader::Read("From: =?UTF-8?B?UmVuw6k=?= =?UTF-8?B?ZQ==?= <r@x.org>\r\n"
+                                                   "From: other@x.org\r\n"
+                                                   "Reply-To: \"Desk, Help\" <help@x.org>, b@x.org\r\n\r\nx\r\n");
+    EXPECT_EQ(replyTo.fromName, QStringLiteral("Ren\u00e9e"));
+    EXPECT_EQ(replyTo.fromAddress, QStringLiteral("r@x.org"));
+    EXPECT_EQ(replyTo.replyAddress, QStringLiteral("help@x.org"));
+    EXPECT_EQ(cMimeReader::Read("From: a@x.org\r\n\r\nx\r\n").replyAddress, QStringLiteral("a@x.org"));
+}
+
+TEST(MimeReader, PartsKeepTheirBytesAndNames)
+{
+    const QByteArray attached = "From: b@x.org\r\nSubject: inner\r\nX-Folded: one\r\n  two\r\n\r\ninner text\r\n";
+    const cDecodedMail mail = cMimeReader::Read(
+        "Subject: outer\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n--o\r\n"
+        "Content-Type: multipart/alternative; boundary=a\r\n\r\n--a\r\nContent-Type: text/plain\r\n\r\nplain\r\n"
+        "--a\r\nContent-Type: text/html\r\n\r\n<p>html</p>\r\n--a--\r\n"
+        "--o\r\nContent-Type: application/octet-stream; name=\"=?UTF-8?B?w7xiZXI=?=.bin\"\r\n"
+        "Content-Transfer-Encoding: base64\r\n\r\nQUJDRA\r\n"
+        "--o\r\nContent-Type: text/plain\r\nContent-Disposition: attachment; filename*0*=iso-8859-1''r%E9sum; "
+        "filename*1=\"e.txt\"\r\n\r\ncv\r\n"
+        "--o\r\nContent-Type: message/rfc822\r\n\r\n" + attached + "--o--\r\n");
+    EXPECT_EQ(mail.subject, QStringLiteral("outer"));
+    EXPECT_EQ(mail.text, QStringLiteral("plain"));
+    const struct
+    {
+        QString name;
+        QByteArray data;
+    } expected[] = {
+        {QString(), "<p>html</p>"},
+        {QStringLiteral("\u00fcber.bin"), "ABCD"},
+        {QStringLiteral("r\u00e9sume.txt"), "cv"},
+        {QString(), attached.chopped(2)},
+    };
+    ASSERT_EQ(mail.attachments.size(), std::size(expected));
+    for (size_t index = 0; index < std::size(expected); ++index) {
+        EXPECT_EQ(mail.attachments[index].fileName, expected[index].name) << index;
+        EXPECT_EQ(mail.attachments[index].data, expected[index].data) << index;
+    }
 }
 
 TEST(HeaderBlock, TheMissingBlankLineIsPutBackBeforeTheFirstLineThatIsNoField)

@@ -51,13 +51,40 @@ TEST_F(IncomingDecodedTest, APop3MessageIsStoredDecodedWithItsOriginalKept)
     EXPECT_EQ(record.To, "J\xc3\xb6rg <jorg@example.net>");
     EXPECT_FALSE(record.Html);
     EXPECT_EQ(record.body, (QList<QByteArray>{"caf\xc3\xa9 at noon", ".a line that began with a dot"}));
-    ASSERT_EQ(record.attachments.size(), 1);
-    EXPECT_EQ(QFileInfo(record.attachments[0]).fileName(), QStringLiteral("\u00fcber.bin"));
-    EXPECT_EQ(contents(record.attachments[0]), QByteArray("\x00\x01\x02\xff", 4));
+    // The HTML beside the text is kept for whoever wants to see it.
+    ASSERT_EQ(record.attachments.size(), 2);
+    EXPECT_EQ(contents(record.attachments[0]), "<p>caf\xc3\xa9</p>");
+    EXPECT_EQ(QFileInfo(record.attachments[1]).fileName(), QStringLiteral("\u00fcber.bin"));
+    EXPECT_EQ(contents(record.attachments[1]), QByteArray("\x00\x01\x02\xff", 4));
     // The dot a POP3 server adds before such a line is not part of the message.
     QByteArray unstuffed = kMessage;
     unstuffed.replace("\r\n..a line", "\r\n.a line");
     EXPECT_EQ(cOriginalStore::Read(record.Original).value(), unstuffed);
+}
+
+// Encoded words may decode to line breaks; a stored value stays one line, so no received text
+// can set a key of the message file (a sender, a reply address, a read mark, an attachment).
+TEST_F(IncomingDecodedTest, DecodedTextNeverAddsALineToTheMessageFile)
+{
+    const QByteArray injected = "x\r\nReplyAddress=evil@example.org\r\nRead=1\r\nAttachments=/etc/passwd\r\n";
+    const QByteArray word = "=?UTF-8?B?" + injected.toBase64() + "?=";
+    const QByteArray raw = "From: " + word + " <eve@example.org>\r\nTo: " + word + " <a@example.org>\r\nCc: " + word
+        + " <c@example.org>\r\nSubject: " + word + "\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n"
+        "--o\r\nContent-Type: text/plain\r\n\r\nhi\r\n--o\r\nContent-Type: application/octet-stream\r\n"
+        "Content-Disposition: attachment; filename=\"" + word + "\"\r\n\r\ndata\r\n--o--\r\n";
+    const cResultOf<QString> path =
+        cIncomingStore::Store(*TVrxMessageParser().Parse(raw), QString(), QStringLiteral("Inbox"));
+    ASSERT_TRUE(path) << qPrintable(path.text());
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(path.value()));
+    EXPECT_EQ(record.ReplyAddress, "eve@example.org");
+    EXPECT_FALSE(record.Read);
+    ASSERT_EQ(record.attachments.size(), 1);
+    EXPECT_EQ(contents(record.attachments[0]), "data");
+    for (const QByteArray &value : {record.Subject, record.From, record.To, record.CC}) {
+        EXPECT_TRUE(value.contains("ReplyAddress=evil@example.org")) << value.constData();
+        EXPECT_FALSE(value.contains('\r') || value.contains('\n')) << value.constData();
+    }
 }
 
 TEST_F(IncomingDecodedTest, AMessageMadeByHandKeepsWhatTheParserGave)
