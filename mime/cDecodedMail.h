@@ -30,4 +30,5 @@ struct cDecodedMail
     // bytes as Latin-1 so nothing is hidden.
     QByteArray unknownCharset;
     QList<cDecodedPart> attachments;
+    QList<QByteArray> headerLines; // of the message itself, as they came
 };

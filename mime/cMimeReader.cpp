@@ -393,7 +393,9 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
 {
     GMimeParserOptions *options = parserOptions();
     cDecodedMail mail;
-    const QByteArray whole = WithDeepAddressFieldsHidden(WithHeaderEnd(raw));
+    const QByteArray withHeaderEnd = WithHeaderEnd(raw);
+    mail.headerLines = HeaderLines(withHeaderEnd);
+    const QByteArray whole = WithDeepAddressFieldsHidden(withHeaderEnd);
     cGObject<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(whole.constData(), size_t(whole.size())));
     cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), options));
