@@ -14,11 +14,11 @@
 
 namespace {
 
-void showArrivingMessage(TfrmMain &frmMain, const QString &path)
+void showArrivingMessage(TfrmMain &frmMain, const QString &path, const QString &folder)
 {
     cMailMessage header;
     if (header.ReadFile(path, true))
-        frmMain.InsertInboxMessage(path, header);
+        frmMain.InsertArrivedMessage(path, folder, header);
 }
 
 void wireReports(TfrmMain &frmMain, const cNewMailNotice &notice)
@@ -26,7 +26,9 @@ void wireReports(TfrmMain &frmMain, const cNewMailNotice &notice)
     const cTransferEvents &events = cTransferEvents::instance();
     QObject::connect(&events, &cTransferEvents::StatusText, &frmMain, &TfrmMain::SetStatusText);
     QObject::connect(&events, &cTransferEvents::MessageArrived, &frmMain,
-                     [&frmMain](const QString &path) { showArrivingMessage(frmMain, path); });
+                     [&frmMain](const QString &path, const QString &folder) {
+                         showArrivingMessage(frmMain, path, folder);
+                     });
     QObject::connect(&events, &cTransferEvents::NewMailAnnounced, &frmMain, [&frmMain, notice](int total) {
         frmMain.RefreshMessageList();
         const QString hint = QString::number(total) + TfrmMain::tr(" new message(s)");

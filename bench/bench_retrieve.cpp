@@ -34,7 +34,7 @@ void RetrieveLargeMessage(benchmark::State &state)
         ResetPeak();
         base = PeakResident();
         const auto msg = pop.Retrieve(1);
-        benchmark::DoNotOptimize(msg.get());
+        benchmark::DoNotOptimize(msg->size());
         receivePeak = double(received - base) / double(message.size());
         retrievePeak = double(PeakResident() - base) / double(message.size());
         pop.Quit();

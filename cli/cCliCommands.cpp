@@ -1,7 +1,5 @@
 #include "cli/cCliCommands.h"
 
-#include "mailproto/EVrxError.h"
-#include "mailproto/TVrxMessageParser.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
@@ -286,31 +284,23 @@ int cCliCommands::Import(const QStringList &files, const QString &folder)
 {
     if (!StorageReady() || !FolderExists(folder))
         return 1;
-    TVrxMessageParser parser;
-    parser.FormatError = QStringLiteral("Error in message format");
     int failures = 0;
     for (const QString &file : files) {
         QFile source(file);
-        QString error;
         if (!source.open(QIODevice::ReadOnly)) {
-            error = source.errorString();
-        } else {
-            try {
-                const auto msg = parser.Parse(source.readAll());
-                const cResultOf<QString> path = cIncomingStore::Store(*msg, QString(), folder);
-                if (path) {
-                    fOut << "stored " << path.value() << "\n";
-                    if (const QString note = cIncomingStore::LeftOutText(*msg, path.value()); !note.isEmpty())
-                        fErr << "ravelin-cli: " << note << "\n";
-                    continue;
-                }
-                error = path.text();
-            } catch (const EVrxError &e) {
-                error = e.Text();
-            }
+            fErr << "ravelin-cli: cannot import \"" << file << "\": " << source.errorString() << "\n";
+            ++failures;
+            continue;
         }
-        fErr << "ravelin-cli: cannot import \"" << file << "\": " << error << "\n";
-        ++failures;
+        const cResultOf<cIncomingStore::cStored> stored = cIncomingStore::Store(source.readAll(), QString(), folder);
+        if (!stored) {
+            fErr << "ravelin-cli: cannot import \"" << file << "\": " << stored.text() << "\n";
+            ++failures;
+            continue;
+        }
+        fOut << "stored " << stored.value().path << "\n";
+        if (const QString note = cIncomingStore::LeftOutText(stored.value()); !note.isEmpty())
+            fErr << "ravelin-cli: " << note << "\n";
     }
     return failures == 0 ? 0 : 1;
 }

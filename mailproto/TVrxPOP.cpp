@@ -19,7 +19,6 @@ const QByteArray LineEnd = "\r\n";
 constexpr qint64 RetrieveChunkBytes = 64 * 1024;
 constexpr qint64 UnknownSize = 100;
 // RFC 5322 section 2.1.1; a raw header is shown, not trusted.
-constexpr qsizetype MaxRawFieldBytes = 998;
 constexpr int MaxCountDigits = 18;
 // RFC 1939 section 7: one to 70 characters from 0x21 to 0x7E.
 constexpr qsizetype MaxUniqueIdBytes = 70;
@@ -86,27 +85,6 @@ QList<QByteArray> Commands(const char *verb, const QList<qint64> &numbers)
     for (qint64 number : numbers)
         lines.append(verb + QByteArray::number(number) + "\r\n");
     return lines;
-}
-
-// A message the parser refused: its raw lines as a plain body, with the sender and subject
-// found where they stand, so the user can tell what it is. Its bytes go along, for a reader
-// that understands more and to be kept.
-std::unique_ptr<TVrxMsg> RawMessage(const QByteArray &message)
-{
-    auto msg = std::make_unique<TVrxMsg>();
-    msg->Raw = TVrxLines::UnstuffedMessage(message);
-    QList<QByteArray> lines = TVrxLines::Split(message);
-    TVrxLines::Unstuff(lines);
-    for (const QByteArray &line : std::as_const(lines)) {
-        if (line.isEmpty())
-            break;
-        if (msg->Subject.isEmpty() && TVrxLines::StartsWithNoCase(line, "SUBJECT:"))
-            msg->Subject = line.mid(8, MaxRawFieldBytes).trimmed();
-        else if (msg->From.isEmpty() && TVrxLines::StartsWithNoCase(line, "FROM:"))
-            msg->From = line.mid(5, MaxRawFieldBytes).trimmed();
-    }
-    msg->Text = std::move(lines);
-    return msg;
 }
 
 } // namespace
@@ -538,49 +516,25 @@ bool TVrxPOP::SkipMessageData()
     }
 }
 
-TVrxMessageParser TVrxPOP::Parser()
-{
-    TVrxMessageParser parser;
-    parser.FormatError = ErrorInFormatOfMsg;
-    parser.DecodeEvents.Start = [this](const QString &name, qint64 count) { Q_EMIT OnDecodeStart(name, count); };
-    parser.DecodeEvents.Progress = [this](quint16 percent) { Q_EMIT OnDecodeProgress(percent); };
-    parser.DecodeEvents.End = [this] { Q_EMIT OnDecodeEnd(); };
-    parser.DecodeEvents.Service = [this] { ServiceMessageQueue(); };
-    parser.DecodeEvents.Step = DecodeProgressStep;
-    return parser;
-}
-
-// A message that cannot be parsed is kept as text rather than left on the server, where it
-// would fail again at every check.
-std::unique_ptr<TVrxMsg> TVrxPOP::Parse(const QByteArray &message)
-{
-    try {
-        return Parser().Parse(message, TVrxMessageParser::Stuffing::Pop3);
-    } catch (const EVrxError &e) {
-        fRetrieveNote = e.Text();
-        return RawMessage(message);
-    }
-}
-
-std::unique_ptr<TVrxMsg> TVrxPOP::Retrieve(qint64 number)
+std::optional<QByteArray> TVrxPOP::Retrieve(qint64 number)
 {
     RequireConnection("Not connected.");
     fRetrieveNote.clear();
     Q_EMIT OnBeforeRetrieve(number);
     const QByteArray text = QByteArray::number(number);
     if (!Send("LIST " + text + "\r\n") || !ReadReply())
-        return nullptr;
+        return std::nullopt;
     const qint64 expectedSize = ExpectedSize();
     if (expectedSize > MaxMessageSize) {
         fRetrieveNote = u"it has %1 bytes, more than the limit of %2 bytes"_s.arg(expectedSize).arg(MaxMessageSize);
-        return nullptr;
+        return std::nullopt;
     }
     if (!Send("RETR " + text + "\r\n", Awaiting::StatusThenData))
-        return nullptr;
+        return std::nullopt;
     return ReadMessage(number, expectedSize);
 }
 
-std::unique_ptr<TVrxMsg> TVrxPOP::TakeMessage(qint64 number, qint64 expectedSize)
+std::optional<QByteArray> TVrxPOP::TakeMessage(qint64 number, qint64 expectedSize)
 {
     RequireConnection("Not connected.");
     fRetrieveNote.clear();
@@ -588,18 +542,17 @@ std::unique_ptr<TVrxMsg> TVrxPOP::TakeMessage(qint64 number, qint64 expectedSize
     return ReadMessage(number, expectedSize);
 }
 
-std::unique_ptr<TVrxMsg> TVrxPOP::ReadMessage(qint64 number, qint64 expectedSize)
+std::optional<QByteArray> TVrxPOP::ReadMessage(qint64 number, qint64 expectedSize)
 {
     if (!ReadReply())
-        return nullptr;
+        return std::nullopt;
     if (Failed()) {
         ErrorRoutine(ErrRetrieve, ReplyText());
-        return nullptr;
+        return std::nullopt;
     }
     QByteArray buffer;
     if (!ReceiveMessage(buffer, expectedSize, number))
-        return nullptr;
-    auto msg = Parse(buffer);
+        return std::nullopt;
     Q_EMIT OnAfterRetrieve();
-    return msg;
+    return TVrxLines::UnstuffedMessage(buffer);
 }

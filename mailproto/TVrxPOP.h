@@ -10,7 +10,6 @@
 // A server gets no more than it needs of our time and memory: a retrieval must keep a minimum
 // rate, and a message over MaxMessageSize is not read (it stays on the server).
 #include "mailproto/TVrxClient.h"
-#include "mailproto/TVrxMessageParser.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -49,8 +48,6 @@ public:
     // A method that shows the password (USER/PASS, AUTH PLAIN or LOGIN) is used on a plain
     // connection only with this; APOP and CRAM-MD5 never show it.
     bool AllowPasswordInClear = false;
-    QString ErrorInFormatOfMsg = QStringLiteral("Error en el formato del mensaje.");
-    quint16 DecodeProgressStep = 10;
     quint16 RetrieveProgressStep = 10;
     qint64 MaxMessageSize = DefaultMaxMessageSize;
     // Bytes per second a retrieval must keep up, on top of ReplyTimeout, reckoned on the size
@@ -71,8 +68,8 @@ public:
     qint64 MessageCount() const { return fMessageCount; }
     // Numbers deleted in this session; emptied when the connection closes.
     QList<QByteArray> DeletedList() const { return fDeletedList; }
-    // Why the last Retrieve left its message on the server (no message, still connected), or
-    // why the message it returned holds the raw text instead of parsed parts; else empty.
+    // Why the last Retrieve left its message on the server (no message, still connected); else
+    // empty.
     QString RetrieveNote() const { return fRetrieveNote; }
 
     // Reads the greeting; with Security StartTls asks CAPA and upgrades by STLS (RFC 2595), and
@@ -84,10 +81,10 @@ public:
     // and MessageCount is the number to take. A count that is no count is a protocol error.
     // Throws EVrxError "Not connected.".
     qint64 CheckMail();
-    // The parsed message, or none when the server refused it, the connection failed or it
-    // is too large. A message the parser cannot read comes back as plain text holding its
-    // raw lines, with RetrieveNote saying why. Throws EVrxError "Not connected.".
-    std::unique_ptr<TVrxMsg> Retrieve(qint64 number);
+    // The message's bytes, the dots the server added taken off (RFC 1939 section 3); none when
+    // the server refused it, the connection failed or it is too large. Nothing here reads it.
+    // Throws EVrxError "Not connected.".
+    std::optional<QByteArray> Retrieve(qint64 number);
     // Throws EVrxError "Not connected.".
     void Delete(qint64 number);
 
@@ -101,9 +98,9 @@ public:
     // Commands sent ahead of their replies; false when the connection failed.
     [[nodiscard]] bool RequestRetrieve(const QList<qint64> &numbers);
     [[nodiscard]] bool RequestDelete(const QList<qint64> &numbers);
-    // The reply of the oldest outstanding RETR, parsed as Retrieve does; none when refused or
-    // the connection failed (the error routine has run).
-    std::unique_ptr<TVrxMsg> TakeMessage(qint64 number, qint64 expectedSize);
+    // The reply of the oldest outstanding RETR, as Retrieve gives it; none when refused or the
+    // connection failed (the error routine has run).
+    std::optional<QByteArray> TakeMessage(qint64 number, qint64 expectedSize);
     // The reply of the oldest outstanding DELE; false when refused or the connection failed.
     bool TakeDeleteReply(qint64 number);
     void Quit();
@@ -113,9 +110,6 @@ public:
     void QuitAfterStop();
 
 Q_SIGNALS:
-    void OnDecodeStart(QString FileName, qint64 BytesCount);
-    void OnDecodeProgress(quint16 Percent);
-    void OnDecodeEnd();
     void OnBeforeRetrieve(qint64 id);
     void OnRetrieveProgress(quint16 Percent);
     void OnAfterRetrieve();
@@ -155,9 +149,7 @@ private:
     [[nodiscard]] bool SkipMessageData();
     QDeadlineTimer RetrievalDeadline(qint64 received, qint64 expectedSize, qint64 *limitMs) const;
     // The reply to a RETR already sent, and its message.
-    std::unique_ptr<TVrxMsg> ReadMessage(qint64 number, qint64 expectedSize);
-    std::unique_ptr<TVrxMsg> Parse(const QByteArray &message);
-    TVrxMessageParser Parser();
+    std::optional<QByteArray> ReadMessage(qint64 number, qint64 expectedSize);
     void RequireConnection(const char *text) const;
 
     bool fLoggedIn = false;

@@ -1,6 +1,6 @@
 #pragma once
 // Text bytes in a named charset to Unicode. Every charset ICU knows is converted; without a
-// charset, UTF-8 is tried before Latin-1 (unlabelled mail is mostly one of the two).
+// charset, UTF-8 is tried before Windows-1252 (unlabelled mail is mostly one of the two).
 #include <QByteArray>
 #include <QString>
 

@@ -44,3 +44,19 @@ QByteArray WithHeaderEnd(const QByteArray &raw)
     }
     return raw;
 }
+
+QList<QByteArray> HeaderLines(const QByteArray &raw)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < raw.size()) {
+        qsizetype end = start;
+        while (end < raw.size() && raw.at(end) != '\r' && raw.at(end) != '\n')
+            ++end;
+        lines.append(raw.mid(start, end - start));
+        if (end == start)
+            return lines;
+        start = end + (QByteArrayView(raw).sliced(end).startsWith("\r\n") ? 2 : 1);
+    }
+    return {};
+}

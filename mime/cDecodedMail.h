@@ -20,6 +20,7 @@ struct cDecodedMail
     QString from; // "Name <address>, ..." or the bare address
     QString fromName;
     QString fromAddress; // of the first sender
+    QString replyAddress; // the first of Reply-To, else fromAddress
     QString to;
     QString cc;
     QDateTime date; // invalid when the message has no readable Date
@@ -29,4 +30,5 @@ struct cDecodedMail
     // bytes as Latin-1 so nothing is hidden.
     QByteArray unknownCharset;
     QList<cDecodedPart> attachments;
+    QList<QByteArray> headerLines; // of the message itself, as they came
 };

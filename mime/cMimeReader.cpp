@@ -2,12 +2,13 @@
 
 #include "mime/CharsetText.h"
 #include "mime/HeaderBlock.h"
+#include "mime/NestingGuard.h"
+#include "mime/WireText.h"
 
 #include <QTimeZone>
 #include <gmime/gmime.h>
 
 #include <memory>
-#include <mutex>
 
 using namespace Qt::StringLiterals;
 
@@ -20,10 +21,18 @@ struct cUnref
 template <typename T>
 using cGObject = std::unique_ptr<T, cUnref>;
 
-void initLibrary()
+// Undeclared 8-bit header text is UTF-8 when it can be, else Windows-1252 (of which Latin-1
+// is a part): what the mailers that send it mean.
+GMimeParserOptions *parserOptions()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { g_mime_init(); });
+    static GMimeParserOptions *const options = [] {
+        g_mime_init();
+        GMimeParserOptions *made = g_mime_parser_options_new();
+        static const char *fallback[] = {"UTF-8", "windows-1252", nullptr};
+        g_mime_parser_options_set_fallback_charsets(made, fallback);
+        return made;
+    }();
+    return options;
 }
 
 QString fromUtf8(const char *text)
@@ -63,11 +72,23 @@ QByteArray streamBytes(GMimeStream *stream)
     return QByteArray(reinterpret_cast<const char *>(bytes->data), qsizetype(bytes->len));
 }
 
+QByteArray encodedContent(GMimeDataWrapper *content)
+{
+    cGObject<GMimeStream> stream(g_mime_stream_mem_new());
+    GMimeStream *source = g_mime_data_wrapper_get_stream(content);
+    g_mime_stream_reset(source);
+    g_mime_stream_write_to_stream(source, stream.get());
+    return streamBytes(stream.get());
+}
+
+// The library drops a last base64 group that has no padding; RFC 2045 asks to keep it.
 QByteArray decodedContent(GMimePart *part)
 {
     GMimeDataWrapper *content = g_mime_part_get_content(part);
     if (!content)
         return {};
+    if (g_mime_data_wrapper_get_encoding(content) == GMIME_CONTENT_ENCODING_BASE64)
+        return DecodeBase64(encodedContent(content));
     cGObject<GMimeStream> stream(g_mime_stream_mem_new());
     g_mime_data_wrapper_write_to_stream(content, stream.get());
     return streamBytes(stream.get());
@@ -87,13 +108,13 @@ struct cMailboxes
     QString firstAddress;
 };
 
-void addMailboxes(InternetAddressList *list, cMailboxes &into)
+void addMailboxes(InternetAddressList *list, cMailboxes &into, int depth = 0)
 {
-    const int count = list ? internet_address_list_length(list) : 0;
+    const int count = list && depth <= kMaxNesting ? internet_address_list_length(list) : 0;
     for (int index = 0; index < count; ++index) {
         InternetAddress *address = internet_address_list_get_address(list, index);
         if (INTERNET_ADDRESS_IS_GROUP(address)) {
-            addMailboxes(internet_address_group_get_members(INTERNET_ADDRESS_GROUP(address)), into);
+            addMailboxes(internet_address_group_get_members(INTERNET_ADDRESS_GROUP(address)), into, depth + 1);
             continue;
         }
         const QString name = fromUtf8(internet_address_get_name(address));
@@ -139,9 +160,9 @@ GMimeObject *relatedStart(GMimeMultipart *related)
 }
 
 // Best text to show below object: plain (rank 0) before html (rank 1).
-void findBody(GMimeObject *object, GMimeObject **best, int *bestRank)
+void findBody(GMimeObject *object, GMimeObject **best, int *bestRank, int depth = 0)
 {
-    if (!object || isAttachment(object) || *bestRank == 0)
+    if (!object || isAttachment(object) || *bestRank == 0 || depth > kMaxNesting)
         return;
     const QByteArray type = typeOf(object);
     if (GMIME_IS_PART(object)) {
@@ -156,47 +177,109 @@ void findBody(GMimeObject *object, GMimeObject **best, int *bestRank)
         return;
     auto *multipart = GMIME_MULTIPART(object);
     if (type == "multipart/related") {
-        findBody(relatedStart(multipart), best, bestRank);
+        findBody(relatedStart(multipart), best, bestRank, depth + 1);
         return;
     }
     for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
-        findBody(g_mime_multipart_get_part(multipart, index), best, bestRank);
+        findBody(g_mime_multipart_get_part(multipart, index), best, bestRank, depth + 1);
 }
 
-bool isTextAlternative(GMimeObject *object, const QByteArray &parentType)
+// HTML beside the shown text is kept, to be shown when asked for.
+bool isTextAlternative(GMimeObject *object, GMimeObject *parent)
 {
-    return parentType == "multipart/alternative" && typeOf(object).startsWith("text/") && !isAttachment(object)
-        && !g_mime_part_get_filename(GMIME_PART(object));
+    const QByteArray type = typeOf(object);
+    return parent && typeOf(parent) == "multipart/alternative" && type.startsWith("text/") && type != "text/html"
+        && !isAttachment(object) && !g_mime_part_get_filename(GMIME_PART(object));
+}
+
+// Where the next delimiter line "--boundary" (RFC 2046 section 5.1.1) at or after from begins,
+// at its line feed; -1 when there is none.
+qsizetype delimiterAt(const QByteArray &raw, const QByteArray &boundary, qsizetype from)
+{
+    const QByteArray marker = "\n--" + boundary;
+    for (qsizetype at = raw.indexOf(marker, from); at >= 0; at = raw.indexOf(marker, at + 1)) {
+        const qsizetype after = at + marker.size();
+        if (after == raw.size() || QByteArrayView("\r\n \t").contains(raw.at(after))
+            || QByteArrayView(raw).sliced(after).startsWith("--"))
+            return at;
+    }
+    return -1;
+}
+
+// Where the object's first header field stood in what the library read; -1 when unknown.
+gint64 firstOffset(GMimeObject *object)
+{
+    GMimeHeaderList *headers = object ? g_mime_object_get_header_list(object) : nullptr;
+    const int count = headers ? g_mime_header_list_get_count(headers) : 0;
+    gint64 first = -1;
+    for (int index = 0; index < count; ++index) {
+        const gint64 offset = g_mime_header_get_offset(g_mime_header_list_get_header_at(headers, index));
+        if (offset >= 0 && (first < 0 || offset < first))
+            first = offset;
+    }
+    return first;
+}
+
+// The bytes of an attached message as they came: from its first header to the line end
+// before its parent's next delimiter. Empty when they cannot be told.
+QByteArray exactMessage(const QByteArray &raw, GMimeMessage *inner, GMimeObject *parent)
+{
+    if (raw.isEmpty() || !inner)
+        return {};
+    // The library files a message's Content- fields with its body part, wherever they stood.
+    const gint64 head = firstOffset(GMIME_OBJECT(inner));
+    const gint64 body = firstOffset(g_mime_message_get_mime_part(inner));
+    const gint64 start = head < 0 || (body >= 0 && body < head) ? body : head;
+    if (start < 0 || start > raw.size())
+        return {};
+    if (!parent || !GMIME_IS_MULTIPART(parent))
+        return raw.mid(start);
+    const char *boundary = g_mime_multipart_get_boundary(GMIME_MULTIPART(parent));
+    const qsizetype end = boundary ? delimiterAt(raw, boundary, start) : -1;
+    if (end < 0)
+        return {};
+    return raw.mid(start, end - start - (end > start && raw.at(end - 1) == '\r'));
 }
 
 class cWalk
 {
 public:
-    cWalk(GMimeObject *body, QList<cDecodedPart> &parts) : fBody(body), fParts(parts) {}
+    // raw: the bytes the library read, to take attached messages from; empty when it read others.
+    cWalk(const QByteArray &raw, GMimeObject *body, QList<cDecodedPart> &parts) : fRaw(raw), fBody(body), fParts(parts) {}
 
-    void Visit(GMimeObject *object, const QByteArray &parentType)
+    void Visit(GMimeObject *object, GMimeObject *parent = nullptr, int depth = 0)
     {
         if (!object)
             return;
         if (GMIME_IS_MESSAGE_PART(object))
-            return takeMessage(GMIME_MESSAGE_PART(object));
+            return takeMessage(GMIME_MESSAGE_PART(object), parent);
+        if (GMIME_IS_MULTIPART(object) && depth >= kMaxNesting)
+            return takeNested(object);
         if (GMIME_IS_MULTIPART(object)) {
             auto *multipart = GMIME_MULTIPART(object);
-            const QByteArray type = typeOf(object);
             for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
-                Visit(g_mime_multipart_get_part(multipart, index), type);
+                Visit(g_mime_multipart_get_part(multipart, index), object, depth + 1);
             return;
         }
-        if (GMIME_IS_PART(object) && object != fBody && !isTextAlternative(object, parentType))
+        if (GMIME_IS_PART(object) && object != fBody && !isTextAlternative(object, parent))
             takePart(GMIME_PART(object));
     }
 
 private:
-    void takeMessage(GMimeMessagePart *part)
+    void takeMessage(GMimeMessagePart *part, GMimeObject *parent)
     {
         GMimeMessage *inner = g_mime_message_part_get_message(part);
+        QByteArray bytes = exactMessage(fRaw, inner, parent);
+        if (bytes.isEmpty() && inner)
+            bytes = objectBytes(GMIME_OBJECT(inner));
         fParts.append({fromUtf8(g_mime_object_get_content_disposition_parameter(GMIME_OBJECT(part), "filename")),
-                       typeOf(GMIME_OBJECT(part)), inner ? objectBytes(GMIME_OBJECT(inner)) : QByteArray()});
+                       typeOf(GMIME_OBJECT(part)), bytes});
+    }
+
+    // Parts nested deeper than we read are kept together as they came, to open elsewhere.
+    void takeNested(GMimeObject *multipart)
+    {
+        fParts.append({QString(), QByteArrayLiteral("message/rfc822"), objectBytes(multipart)});
     }
 
     void takePart(GMimePart *part)
@@ -204,6 +287,7 @@ private:
         fParts.append({fromUtf8(g_mime_part_get_filename(part)), typeOf(GMIME_OBJECT(part)), decodedContent(part)});
     }
 
+    const QByteArray &fRaw;
     GMimeObject *fBody;
     QList<cDecodedPart> &fParts;
 };
@@ -230,27 +314,76 @@ void takeText(GMimeObject *root, GMimeObject *body, cDecodedMail &mail)
         mail.unknownCharset = g_mime_object_get_content_type_parameter(body, "charset");
 }
 
-// A field no address parser accepts ("Name <>") is still shown as it stands.
-QString rawHeaderText(GMimeMessage *message, const char *field)
+// The library's own value is decoded already, with the faults decodable() works around.
+QByteArray unfolded(const char *raw)
 {
-    const char *value = g_mime_object_get_header(GMIME_OBJECT(message), field);
-    if (!value)
+    QByteArray value(raw);
+    value.replace("\r\n", "").replace('\n', "");
+    return value.trimmed();
+}
+
+// The first field called name, unfolded: a mailer that gives a field twice means the first,
+// and other readers take it.
+QByteArray firstField(GMimeObject *object, const QByteArray &name)
+{
+    GMimeHeaderList *headers = g_mime_object_get_header_list(object);
+    const int count = headers ? g_mime_header_list_get_count(headers) : 0;
+    for (int index = 0; index < count; ++index) {
+        GMimeHeader *header = g_mime_header_list_get_header_at(headers, index);
+        if (g_ascii_strcasecmp(g_mime_header_get_name(header), name.constData()) == 0)
+            return unfolded(g_mime_header_get_raw_value(header));
+    }
+    return {};
+}
+
+// A header value in the form the library decodes whole: encoded words it would cut are
+// rewritten.
+QByteArray decodable(const QByteArray &value)
+{
+    return WithQEncodedWords(value);
+}
+
+QString headerText(const QByteArray &value)
+{
+    if (value.isEmpty())
         return {};
-    char *text = g_mime_utils_header_decode_text(nullptr, value);
-    QString result = fromUtf8(text).simplified();
+    char *text = g_mime_utils_header_decode_text(parserOptions(), decodable(value).constData());
+    QString result = fromUtf8(text).trimmed();
     g_free(text);
     return result;
 }
 
+cMailboxes addressField(GMimeObject *object, const QByteArray &name)
+{
+    const QByteArray value = firstField(object, name);
+    if (value.isEmpty())
+        return {};
+    cGObject<InternetAddressList> list(internet_address_list_parse(parserOptions(), decodable(value).constData()));
+    return mailboxes(list.get());
+}
+
+// A field no address parser accepts ("Name <>"), or one nested too deep to be parsed, is
+// shown as it stands.
+QString addressText(GMimeObject *object, const QByteArray &name, const cMailboxes &list)
+{
+    if (!list.text.isEmpty())
+        return list.text;
+    const QByteArray value = firstField(object, name);
+    return headerText(value.isEmpty() ? firstField(object, HiddenFieldName(name)) : value).simplified();
+}
+
 void takeHeaders(GMimeMessage *message, cDecodedMail &mail)
 {
-    mail.subject = fromUtf8(g_mime_message_get_subject(message));
-    const cMailboxes from = mailboxes(g_mime_message_get_from(message));
-    mail.from = from.text.isEmpty() ? rawHeaderText(message, "From") : from.text;
+    GMimeObject *object = GMIME_OBJECT(message);
+    mail.subject = headerText(firstField(object, "Subject"));
+    const cMailboxes from = addressField(object, "From");
+    mail.from = addressText(object, "From", from);
     mail.fromName = from.firstName;
     mail.fromAddress = from.firstAddress;
-    mail.to = mailboxes(g_mime_message_get_to(message)).text;
-    mail.cc = mailboxes(g_mime_message_get_cc(message)).text;
+    const QString replyTo = addressField(object, "Reply-To").firstAddress;
+    mail.replyAddress = replyTo.isEmpty() ? from.firstAddress : replyTo;
+    mail.to = addressText(object, "To", addressField(object, "To"));
+    mail.cc = addressText(object, "Cc", addressField(object, "Cc"));
     mail.date = dateOf(message);
 }
 
@@ -258,12 +391,14 @@ void takeHeaders(GMimeMessage *message, cDecodedMail &mail)
 
 cDecodedMail cMimeReader::Read(const QByteArray &raw)
 {
-    initLibrary();
+    GMimeParserOptions *options = parserOptions();
     cDecodedMail mail;
-    const QByteArray whole = WithHeaderEnd(raw);
+    const QByteArray withHeaderEnd = WithHeaderEnd(raw);
+    mail.headerLines = HeaderLines(withHeaderEnd);
+    const QByteArray whole = WithDeepAddressFieldsHidden(withHeaderEnd);
     cGObject<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(whole.constData(), size_t(whole.size())));
     cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
-    cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), nullptr));
+    cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), options));
     if (!message) {
         mail.text = DecodeCharset(raw, {}).text;
         return mail;
@@ -274,6 +409,7 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
     int rank = 2;
     findBody(root, &body, &rank);
     takeText(root, body, mail);
-    cWalk(body, mail.attachments).Visit(root, {});
+    // Offsets in what the library read point into raw only when nothing was added to it.
+    cWalk(whole.size() == raw.size() ? raw : QByteArray(), body, mail.attachments).Visit(root);
     return mail;
 }

@@ -106,6 +106,13 @@ void appendLine(QByteArray &text, const QByteArray &line)
     text += kCrLf;
 }
 
+// A value holding a line end would add keys of its own to the file.
+void appendField(QByteArray &text, const char *key, QByteArray value)
+{
+    std::replace_if(value.begin(), value.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    appendLine(text, key + ('=' + value));
+}
+
 } // namespace
 
 void cMailMessage::reset()
@@ -207,19 +214,19 @@ QByteArray cMailMessage::FileText() const
     const QByteArray boundary = boundaryAvoidingContent();
     QByteArray text;
     appendLine(text, "[Header]");
-    appendLine(text, "Subject=" + Subject);
-    appendLine(text, "To=" + To);
-    appendLine(text, "From=" + From);
-    appendLine(text, "DateTime=" + DateTime);
-    appendLine(text, "Account=" + Account);
-    appendLine(text, "CC=" + CC);
-    appendLine(text, "ReplyAddress=" + ReplyAddress);
+    appendField(text, "Subject", Subject);
+    appendField(text, "To", To);
+    appendField(text, "From", From);
+    appendField(text, "DateTime", DateTime);
+    appendField(text, "Account", Account);
+    appendField(text, "CC", CC);
+    appendField(text, "ReplyAddress", ReplyAddress);
     appendLine(text, Read ? "Read=1" : "Read=0");
     appendLine(text, "Priority=" + QByteArray::number(StoredPriority(Priority)));
-    appendLine(text, "Attachments=" + joinAttachments(attachments));
+    appendField(text, "Attachments", joinAttachments(attachments));
     appendLine(text, Html ? "Html=1" : "Html=0");
     if (!Original.isEmpty())
-        appendLine(text, "Original=" + Original);
+        appendField(text, "Original", Original);
     appendLine(text, openingLine(boundary));
     for (const QByteArray &line : headerLines)
         appendLine(text, line);

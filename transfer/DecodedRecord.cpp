@@ -24,16 +24,25 @@ QByteArray unknownCharsetNote(const QByteArray &charset)
         + "\", which Ravelin cannot read; it is shown byte for byte.]";
 }
 
+// Decoded text can hold any character; a stored value is one line of plain text.
+QByteArray singleLine(QString text)
+{
+    for (QChar &c : text) {
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    }
+    return text.toUtf8();
+}
+
 } // namespace
 
 void TakeDecoded(const cDecodedMail &mail, cMailMessage &record)
 {
-    record.Subject = mail.subject.toUtf8();
-    record.From = (mail.fromName.isEmpty() ? mail.fromAddress : mail.fromName).toUtf8();
-    if (record.ReplyAddress.isEmpty())
-        record.ReplyAddress = mail.fromAddress.toUtf8();
-    record.To = mail.to.toUtf8();
-    record.CC = mail.cc.toUtf8();
+    record.Subject = singleLine(mail.subject);
+    record.From = singleLine(mail.fromName.isEmpty() ? mail.fromAddress : mail.fromName);
+    record.ReplyAddress = singleLine(mail.replyAddress);
+    record.To = singleLine(mail.to);
+    record.CC = singleLine(mail.cc);
     record.Html = mail.html;
     record.body = textLines(mail.text);
     if (!mail.unknownCharset.isEmpty())

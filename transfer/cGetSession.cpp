@@ -111,11 +111,10 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.TrustedCertificates = account.trustedCertificates;
     pop.Method = LoginMethodOf(account.pop3Login);
     pop.AllowPasswordInClear = account.allowPasswordInClear;
-    pop.ErrorInFormatOfMsg = QStringLiteral("Error in message format");
     pop.MaxMessageSize = fMaxMessageSize;
     pop.ReplyTimeout = fReplyTimeout;
     Relay(pop, account.section);
-    cMailboxFetch mailbox(pop, account, fMaxMessageSize, MailboxSteps(pop, account));
+    cMailboxFetch mailbox(pop, account, fMaxMessageSize, MailboxSteps(account));
     try {
         return Converse(pop, account, mailbox);
     } catch (const EVrxCancelled &) {
@@ -137,13 +136,13 @@ void cGetSession::WindUpAfterStop(TVrxPOP &pop, const cAccount &account)
     pop.QuitAfterStop();
 }
 
-cMailboxFetch::cSteps cGetSession::MailboxSteps(TVrxPOP &pop, const cAccount &account)
+cMailboxFetch::cSteps cGetSession::MailboxSteps(const cAccount &account)
 {
     return {
         [this](const QString &text) { AddError(text); },
         [this](const QString &text) { emit OutputChanged(text); },
-        [this, &pop, &account](const TVrxMsg &msg, qint64 number, const cIncomingStore::fBeforeFiling &beforeFiling) {
-            return StoreMessage(pop, account, msg, number, beforeFiling);
+        [this, &account](const QByteArray &raw, qint64 number, const cIncomingStore::fBeforeFiling &beforeFiling) {
+            return StoreMessage(account, raw, number, beforeFiling);
         },
         [this, &account] { return StoredMailIsOnDisk(account); },
     };
@@ -247,32 +246,30 @@ void cGetSession::LeftOnServer(const cAccount &account, qint64 number, const QSt
 
 void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 number)
 {
-    const std::unique_ptr<TVrxMsg> msg = pop.Retrieve(number);
-    if (!msg) {
+    const std::optional<QByteArray> raw = pop.Retrieve(number);
+    if (!raw) {
         if (pop.Connected()) {
             emit ProgressShown(false);
             LeftOnServer(account, number, pop.RetrieveNote());
         }
         return;
     }
-    if (StoreMessage(pop, account, *msg, number, {}) && !account.leaveMailOnServer)
+    if (StoreMessage(account, *raw, number, {}) && !account.leaveMailOnServer)
         pop.Delete(number);
 }
 
-bool cGetSession::StoreMessage(TVrxPOP &pop, const cAccount &account, const TVrxMsg &msg, qint64 number,
+bool cGetSession::StoreMessage(const cAccount &account, const QByteArray &raw, qint64 number,
                                const cIncomingStore::fBeforeFiling &beforeFiling)
 {
-    const cResultOf<QString> path = cIncomingStore::Store(msg, account.section, kInbox, eDurability::Deferred, beforeFiling);
-    if (!path) {
-        LeftOnServer(account, number, path.text());
+    const cResultOf<cIncomingStore::cStored> stored =
+        cIncomingStore::Store(raw, account.section, kInbox, eDurability::Deferred, beforeFiling);
+    if (!stored) {
+        LeftOnServer(account, number, stored.text());
         return false;
     }
     ++fTotal;
-    emit MessageStored(path.value());
-    if (const QString note = cIncomingStore::LeftOutText(msg, path.value()); !note.isEmpty())
+    emit MessageStored(stored.value().path, stored.value().folder);
+    if (const QString note = cIncomingStore::LeftOutText(stored.value()); !note.isEmpty())
         AddError(QStringLiteral("(%1) %2").arg(account.section, note));
-    if (!pop.RetrieveNote().isEmpty())
-        AddError(QStringLiteral("(%1) Message %2 could not be read and was stored as plain text: %3")
-                     .arg(account.section).arg(number).arg(pop.RetrieveNote()));
     return true;
 }

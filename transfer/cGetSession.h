@@ -35,7 +35,8 @@ public:
 
 signals:
     void OutputChanged(const QString &text);
-    void MessageStored(const QString &path);
+    // A message was filed in folder (Inbox unless a rule chose another).
+    void MessageStored(const QString &path, const QString &folder);
 
 protected:
     void Run() override;
@@ -50,9 +51,9 @@ private:
     void FetchByNumbers(TVrxPOP &pop, const cAccount &account);
     void FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 number);
     // False when the message stays on the server (with an error line saying why).
-    bool StoreMessage(TVrxPOP &pop, const cAccount &account, const TVrxMsg &msg, qint64 number,
+    bool StoreMessage(const cAccount &account, const QByteArray &raw, qint64 number,
                       const cIncomingStore::fBeforeFiling &beforeFiling);
-    cMailboxFetch::cSteps MailboxSteps(TVrxPOP &pop, const cAccount &account);
+    cMailboxFetch::cSteps MailboxSteps(const cAccount &account);
     void ReportNoNewMessages();
     void WindUpAfterStop(TVrxPOP &pop, const cAccount &account);
     void Relay(TVrxPOP &pop, const QString &account);

@@ -1,6 +1,5 @@
 #include "transfer/cIncomingStore.h"
 
-#include "mailproto/TVrxMsg.h"
 #include "mime/cMimeReader.h"
 #include "storage/cOriginalStore.h"
 #include "transfer/DecodedRecord.h"
@@ -9,6 +8,7 @@
 #include "storage/PrivateFiles.h"
 #include "storage/cFolderStore.h"
 #include "transfer/AttachmentNames.h"
+#include "transfer/InlineUU.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -61,29 +61,7 @@ void removeStaleTemporariesNow(const QString &folder)
 
 } // namespace
 
-cMailMessage cIncomingStore::RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime)
-{
-    cMailMessage record;
-    record.headerLines = capped(msg.HeaderLines);
-    record.body = msg.Text;
-    record.Subject = capped(msg.Subject);
-    // Kept so that a message filed elsewhere than Inbox (an import into Unsent) can be sent.
-    record.To = capped(msg.SendTo);
-    record.CC = capped(msg.CC);
-    record.Account = account.toUtf8();
-    record.DateTime = dateTime;
-    record.Html = msg.ContentType.toLower() == "text/html";
-    record.Priority = static_cast<int>(msg.Priority);
-    if (const auto sender = SplitAddress(capped(msg.From))) {
-        record.From = sender->name;
-        record.ReplyAddress = sender->address;
-    }
-    if (!msg.ReplyTo.isEmpty())
-        record.ReplyAddress = capped(msg.ReplyTo);
-    return record;
-}
-
-cResult cIncomingStore::SaveParts(const QList<cNamedPart> &parts, QStringList *paths, eDurability durability)
+cResult cIncomingStore::SaveParts(const QList<cDecodedPart> &parts, QStringList *paths, eDurability durability)
 {
     const QString folder = AttachmentsFolder();
     const qsizetype count = std::min<qsizetype>(parts.size(), kMaxAttachments);
@@ -95,10 +73,7 @@ cResult cIncomingStore::SaveParts(const QList<cNamedPart> &parts, QStringList *p
     removeStaleTemporariesNow(folder);
     cAttachmentNamer names(folder);
     for (qsizetype i = 0; i < count; ++i) {
-        if (!parts[i].data)
-            return cResult::Failed(eFailure::Format, QStringLiteral("The attachment \"%1\" could not be decoded.")
-                                                         .arg(QString::fromUtf8(parts[i].name)));
-        const cResultOf<QString> path = names.Save(parts[i].name, *parts[i].data, durability);
+        const cResultOf<QString> path = names.Save(PartFileName(parts[i]), parts[i].data, durability);
         if (!path)
             return path.result();
         paths->append(path.value());
@@ -106,16 +81,8 @@ cResult cIncomingStore::SaveParts(const QList<cNamedPart> &parts, QStringList *p
     return cResult::Ok();
 }
 
-QList<cIncomingStore::cNamedPart> cIncomingStore::PartsOf(const TVrxMsg &msg)
-{
-    QList<cNamedPart> parts;
-    for (int i = 0; i < msg.AttachedFiles.Count(); ++i)
-        parts.append({msg.AttachedFiles.Items(i).FileName, msg.AttachedFiles.Items(i).Stream});
-    return parts;
-}
-
-cResultOf<QList<cIncomingStore::cNamedPart>> cIncomingStore::Decode(const QByteArray &raw, cMailMessage &record,
-                                                                   eDurability durability)
+cResultOf<QList<cDecodedPart>> cIncomingStore::Decode(const QByteArray &raw, cMailMessage &record,
+                                                      eDurability durability)
 {
     const cResultOf<QByteArray> original = cOriginalStore::Keep(raw, durability);
     if (!original)
@@ -123,23 +90,23 @@ cResultOf<QList<cIncomingStore::cNamedPart>> cIncomingStore::Decode(const QByteA
     record.Original = original.value();
     const cDecodedMail mail = cMimeReader::Read(raw);
     TakeDecoded(mail, record);
+    record.headerLines = capped(mail.headerLines);
     record.Subject = capped(record.Subject);
     record.From = capped(record.From);
+    record.ReplyAddress = capped(record.ReplyAddress);
     record.To = capped(record.To);
     record.CC = capped(record.CC);
-    QList<cNamedPart> parts;
-    for (const cDecodedPart &part : mail.attachments)
-        parts.append({PartFileName(part), part.data});
-    return parts;
+    return mail.attachments + TakeUUBlocks(record.body);
 }
 
-cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &account, const QString &folder,
-                                         eDurability durability, const fBeforeFiling &beforeFiling)
+cResultOf<cIncomingStore::cStored> cIncomingStore::Store(const QByteArray &raw, const QString &account,
+                                                         const QString &folder, eDurability durability,
+                                                         const fBeforeFiling &beforeFiling)
 {
-    cMailMessage record = RecordFor(msg, account, NowText());
-    // Mail parsed from its bytes is decoded once, here, and its bytes are kept; a record made
-    // by hand keeps what the parser gave.
-    cResultOf<QList<cNamedPart>> parts = msg.Raw.isEmpty() ? PartsOf(msg) : Decode(msg.Raw, record, durability);
+    cMailMessage record;
+    record.Account = account.toUtf8();
+    record.DateTime = NowText();
+    const cResultOf<QList<cDecodedPart>> parts = Decode(raw, record, durability);
     if (!parts)
         return parts.result();
     QStringList attachments;
@@ -158,18 +125,19 @@ cResultOf<QString> cIncomingStore::Store(const TVrxMsg &msg, const QString &acco
         if (cResult written = record.WriteFile(path.value(), durability); !written)
             path = written;
     }
-    if (!path)
+    if (!path) {
         removeFiles(attachments);
-    return path;
+        return path.result();
+    }
+    return cStored{path.value(), folder, std::max<qsizetype>(parts.value().size() - kMaxAttachments, 0)};
 }
 
-QString cIncomingStore::LeftOutText(const TVrxMsg &msg, const QString &path)
+QString cIncomingStore::LeftOutText(const cStored &stored)
 {
-    const int leftOut = msg.AttachedFiles.Count() - kMaxAttachments;
-    if (leftOut <= 0)
+    if (stored.leftOut <= 0)
         return {};
     return QStringLiteral("The message \"%1\" was stored with its first %2 attachments; %3 more were not saved.")
-        .arg(path)
+        .arg(stored.path)
         .arg(kMaxAttachments)
-        .arg(leftOut);
+        .arg(stored.leftOut);
 }

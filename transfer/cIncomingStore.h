@@ -1,18 +1,18 @@
 #pragma once
-// Files a received (parsed) message: its original bytes into the original store, its decoded
-// attachments into the attachments folder, then the message file into a mail folder. Used by the get session and by `ravelin-cli import`, so
-// both store mail the same way. Nothing is half-done: when any write fails, the files already
-// written for this message are removed again and the caller hears why, so the message can stay
-// on the server.
+// Files a received message from its bytes, the one way mail comes in (the get session and
+// `ravelin-cli import` both call it): the bytes into the original store, read once by the
+// MIME reader, its parts into the attachments folder, then the message file into a mail folder.
+// Malformed mail is read as well as it can be, never refused. Nothing is half-done: when any
+// write fails, the files already written for this message are removed again and the caller
+// hears why, so the message can stay on the server.
 #include "storage/cMailMessage.h"
 
 #include <QList>
 #include <QString>
 
 #include <functional>
-#include <optional>
 
-class TVrxMsg;
+struct cDecodedPart;
 
 class cIncomingStore
 {
@@ -23,30 +23,27 @@ public:
     // Parts saved per message; the rest are left out with a note.
     static constexpr int kMaxAttachments = 1000;
 
-    // The record a parsed message becomes, without its attachment paths.
-    static cMailMessage RecordFor(const TVrxMsg &msg, const QString &account, const QByteArray &dateTime);
+    struct cStored
+    {
+        QString path;
+        QString folder;
+        qsizetype leftOut = 0; // parts beyond kMaxAttachments, not saved
+    };
 
     // Called with the message file's path and its stored date and time just before the file
     // is written; a failure leaves the message unstored.
     using fBeforeFiling = std::function<cResult(const QString &path, const QByteArray &dateTime)>;
 
-    // Returns the new message file's path. Deferred writes reach the disk only with
-    // SyncFileSystemOf (a mail check does it before QUIT). Stale temporaries of killed writers
-    // are cleared from the folders written.
-    static cResultOf<QString> Store(const TVrxMsg &msg, const QString &account, const QString &folder,
+    // Deferred writes reach the disk only with SyncFileSystemOf (a mail check does it before
+    // QUIT). Stale temporaries of killed writers are cleared from the folders written.
+    static cResultOf<cStored> Store(const QByteArray &raw, const QString &account, const QString &folder,
                                     eDurability durability = eDurability::Synced,
                                     const fBeforeFiling &beforeFiling = {});
-    // The note for a message stored at path without some of its parts; empty otherwise.
-    static QString LeftOutText(const TVrxMsg &msg, const QString &path);
+    // The note for a message stored without some of its parts; empty otherwise.
+    static QString LeftOutText(const cStored &stored);
 
 private:
-    struct cNamedPart
-    {
-        QByteArray name;
-        std::optional<QByteArray> data; // none: the part could not be decoded
-    };
-    static QList<cNamedPart> PartsOf(const TVrxMsg &msg);
     // Keeps the original, decodes it into the record and returns its parts.
-    static cResultOf<QList<cNamedPart>> Decode(const QByteArray &raw, cMailMessage &record, eDurability durability);
-    static cResult SaveParts(const QList<cNamedPart> &parts, QStringList *paths, eDurability durability);
+    static cResultOf<QList<cDecodedPart>> Decode(const QByteArray &raw, cMailMessage &record, eDurability durability);
+    static cResult SaveParts(const QList<cDecodedPart> &parts, QStringList *paths, eDurability durability);
 };

@@ -120,14 +120,14 @@ void cMailboxFetch::TakeReply()
 void cMailboxFetch::TakeMessage(qint64 number)
 {
     fSteps.Output(QStringLiteral("Retrieving message %1 of %2").arg(++fRetrieved).arg(fToFetch.size()));
-    const std::unique_ptr<TVrxMsg> msg = fPop.TakeMessage(number, fSizes.value(number, kUnknownSize));
-    if (!msg)
+    const std::optional<QByteArray> raw = fPop.TakeMessage(number, fSizes.value(number, kUnknownSize));
+    if (!raw)
         return;
     const QByteArray uid = fIds.value(number);
     const auto noteFiling = [this, &uid](const QString &path, const QByteArray &dateTime) {
         return fState.Filing(uid, path, dateTime);
     };
-    if (fSteps.Store(*msg, number, noteFiling))
+    if (fSteps.Store(*raw, number, noteFiling))
         fFiled.append(number);
     const bool lastOne = fNextToFetch == fToFetch.size() && fRetrievesInFlight == 0;
     if (fFiled.size() >= kBatch || lastOne)

@@ -18,7 +18,6 @@
 #include <deque>
 #include <functional>
 
-class TVrxMsg;
 class TVrxPOP;
 
 class cMailboxFetch
@@ -29,7 +28,7 @@ public:
         std::function<void(const QString &text)> Error;
         std::function<void(const QString &text)> Output;
         // Stores a retrieved message; false when it stays on the server (the step said why).
-        std::function<bool(const TVrxMsg &msg, qint64 number, const cIncomingStore::fBeforeFiling &)> Store;
+        std::function<bool(const QByteArray &raw, qint64 number, const cIncomingStore::fBeforeFiling &)> Store;
         // Flushes the stored mail to disk; false (with an error line) when it could not.
         std::function<bool()> FlushMail;
     };

@@ -104,7 +104,7 @@ TEST(HostilePop, TricklingRetrievalEndsByItsOverallLimit)
     pop->MinRetrieveRate = 1000;
     EventLog log(*pop);
     pop->Connect();
-    EXPECT_EQ(pop->Retrieve(1), nullptr);
+    EXPECT_FALSE(pop->Retrieve(1));
     EXPECT_LT(log.ElapsedMs(), 5000);
     EXPECT_TRUE(LastEvent(log).contains(u"did not send message 1 within"_s)) << LastEvent(log).toStdString();
 }
@@ -121,11 +121,11 @@ TEST(HostilePop, OversizedMessagesAreNotRead)
     EventLog log(*pop);
     pop->Connect();
 
-    EXPECT_EQ(pop->Retrieve(1), nullptr);
+    EXPECT_FALSE(pop->Retrieve(1));
     EXPECT_TRUE(pop->Connected());
     EXPECT_EQ(pop->RetrieveNote(), u"it has 2000000 bytes, more than the limit of 1048576 bytes"_s);
 
-    EXPECT_EQ(pop->Retrieve(2), nullptr);
+    EXPECT_FALSE(pop->Retrieve(2));
     EXPECT_FALSE(pop->Connected());
     EXPECT_LT(log.ElapsedMs(), 5000);
     EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(TVrxClient::ErrTooLarge))) << LastEvent(log).toStdString();

@@ -49,8 +49,8 @@ TEST(PopUniqueIds, PipelinedRetrievalsAndDeletionsGoOutTogether)
     const auto first = pop->TakeMessage(1, 30);
     const auto second = pop->TakeMessage(2, 31);
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->Subject, "one");
-    EXPECT_EQ(second->Text, QList<QByteArray>{".second"});
+    EXPECT_EQ(*first, "Subject: one\r\n\r\nfirst\r\n");
+    EXPECT_EQ(*second, "Subject: two\r\n\r\n.second\r\n");
     ASSERT_TRUE(pop->RequestDelete({1, 2}));
     EXPECT_TRUE(pop->TakeDeleteReply(1));
     EXPECT_TRUE(pop->TakeDeleteReply(2));

@@ -4,6 +4,7 @@
 
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
+#include "mime/cMimeReader.h"
 
 #include <QCryptographicHash>
 
@@ -76,7 +77,7 @@ protected:
         pop.CheckMail();
         for (qint64 number = 1; number <= pop.MessageCount(); ++number)
             if (const auto msg = pop.Retrieve(number))
-                subjects.append(msg->Subject);
+                subjects.append(cMimeReader::Read(*msg).subject.toUtf8());
         return subjects;
     }
 };

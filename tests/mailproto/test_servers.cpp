@@ -7,6 +7,7 @@
 
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
+#include "mime/cMimeReader.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -119,16 +120,17 @@ TEST_F(RealServers, SentMessagesArriveExactlyAndComeBackThroughPop3)
     EXPECT_FALSE(pop.Failed());
     ASSERT_EQ(pop.MessageCount(), 2);
     for (quint16 number = 1; number <= 2; ++number) {
-        const auto msg = pop.Retrieve(number);
-        ASSERT_TRUE(msg);
-        EXPECT_EQ(msg->Subject, number == 1 ? "First" : "Second");
-        EXPECT_EQ(msg->CC, "dave@example.org");
-        EXPECT_EQ(msg->Text, BodyText);
-        ASSERT_EQ(msg->AttachedFiles.Count(), AttachmentSizes.size());
+        const auto raw = pop.Retrieve(number);
+        ASSERT_TRUE(raw);
+        const cDecodedMail msg = cMimeReader::Read(*raw);
+        EXPECT_EQ(msg.subject, number == 1 ? u"First"_s : u"Second"_s);
+        EXPECT_EQ(msg.cc, u"dave@example.org"_s);
+        EXPECT_EQ(msg.text.toUtf8().replace("\r\n", "\n").split('\n'), BodyText);
+        ASSERT_EQ(msg.attachments.size(), AttachmentSizes.size());
         for (int i = 0; i < AttachmentSizes.size(); ++i) {
             const qsizetype size = AttachmentSizes.at(i);
-            EXPECT_EQ(msg->AttachedFiles.Items(i).FileName, u"file%1.bin"_s.arg(size).toUtf8());
-            EXPECT_EQ(msg->AttachedFiles.Items(i).Stream, RandomBytes(size, quint32(size))) << size;
+            EXPECT_EQ(msg.attachments.at(i).fileName, u"file%1.bin"_s.arg(size));
+            EXPECT_EQ(msg.attachments.at(i).data, RandomBytes(size, quint32(size))) << size;
         }
         pop.Delete(number);
     }

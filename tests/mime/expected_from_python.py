@@ -5,8 +5,9 @@ attachment's name, size and SHA-256.
 
     tests/mime/expected_from_python.py [CORPUS_DIR [OUT_JSON]]
 
-The attachment rule is the reader's own: every leaf part except the text shown and the text
-alternatives beside it; an attached message counts whole (as its bytes) and is not entered.
+The attachment rule is the reader's own: every leaf part except the text shown and the plain
+text alternatives beside it (HTML is kept); an attached message counts whole (as its bytes) and
+is not entered.
 """
 import email
 import email.header
@@ -57,23 +58,25 @@ def is_named_or_attached(part):
     return part.get_filename() is not None or part.get_content_disposition() == "attachment"
 
 
-def attachments(part, body, parent_type, found):
+def attachments(part, body, parent_type, found, linesep):
     ctype = part.get_content_type()
     if ctype == "message/rfc822":
+        # Written with the file's own line ends, the attached message comes back as it stood.
         inner = part.get_payload(0)
-        data = inner.as_bytes(policy=UNFOLDED) if isinstance(inner, email.message.Message) else b""
+        data = inner.as_bytes(policy=UNFOLDED.clone(linesep=linesep)) if isinstance(inner, email.message.Message) else b""
         found.append(describe(part, data))
         return
     if ctype.startswith("multipart/") and part.is_multipart():
         for sub in part.get_payload():
-            attachments(sub, body, ctype, found)
+            attachments(sub, body, ctype, found, linesep)
         return
     if part.is_multipart():  # message/delivery-status and the like: the body as it stands
         found.append(describe(part, raw_body(part)))
         return
     if part is body:
         return
-    if ctype.startswith("text/") and parent_type == "multipart/alternative" and not is_named_or_attached(part):
+    if (ctype.startswith("text/") and ctype != "text/html" and parent_type == "multipart/alternative"
+            and not is_named_or_attached(part)):
         return
     found.append(describe(part, part.get_payload(decode=True) or b""))
 
@@ -96,11 +99,12 @@ def describe(part, data):
 
 
 def expected(path):
-    msg = email.message_from_bytes(path.read_bytes(), policy=email.policy.default)
+    source = path.read_bytes()
+    msg = email.message_from_bytes(source, policy=email.policy.default)
     raw = email.message_from_bytes(path.read_bytes(), policy=email.policy.compat32)
     body = body_part(msg)
     found = []
-    attachments(msg, body, "", found)
+    attachments(msg, body, "", found, "\r\n" if b"\r\n" in source else "\n")
     try:
         subject = str(msg["subject"] or "")
     except Exception:

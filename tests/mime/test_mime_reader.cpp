@@ -1,6 +1,7 @@
 // What the corpus cannot show: text in a charset nobody knows, unlabelled text, garbage, and
 // the blank line a header block forgot.
 #include "mime/HeaderBlock.h"
+#include "mime/NestingGuard.h"
 #include "mime/cMimeReader.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +14,10 @@ TEST(MimeReader, TextInAnUnknownCharsetIsShownAsItsBytesAndNamed)
     EXPECT_EQ(mail.text, QStringLiteral("caf\u00e9\r\n"));
 }
 
-TEST(MimeReader, UnlabelledTextIsReadAsUtf8WhenItIsAndLatin1Otherwise)
+TEST(MimeReader, UnlabelledTextIsReadAsUtf8WhenItIsAndWindows1252Otherwise)
 {
     EXPECT_EQ(cMimeReader::Read("Subject: x\n\ncaf\xc3\xa9\n").text, QStringLiteral("caf\u00e9\n"));
-    EXPECT_EQ(cMimeReader::Read("Subject: x\n\ncaf\xe9\n").text, QStringLiteral("caf\u00e9\n"));
+    EXPECT_EQ(cMimeReader::Read("Subject: x\n\ncaf\xe9 \x80 \x93q\x94\n").text, QStringLiteral("caf\u00e9 \u20ac \u201cq\u201d\n"));
 }
 
 TEST(MimeReader, NothingButGarbageStillComesBackAsText)
@@ -24,6 +25,65 @@ TEST(MimeReader, NothingButGarbageStillComesBackAsText)
     const QByteArray garbage("\x00\xff\x01 not mail at all", 20);
     const cDecodedMail mail = cMimeReader::Read(garbage);
     EXPECT_FALSE(mail.text.isEmpty());
+}
+
+TEST(MimeReader, HeaderFieldsAreDecodedWholeFromTheirFirstOccurrence)
+{
+    const struct
+    {
+        QByteArray header;
+        QString subject;
+    } cases[] = {
+        // Ravelin's own sender writes padded words in a row.
+        {"Subject: =?UTF-8?B?Q2Fmw6k=?= =?UTF-8?B?IGF1?= =?UTF-8?Q?_lait?= end", QStringLiteral("Caf\u00e9 au lait end")},
+        {"Subject: =?UTF-8?B?Q2Fmw6k?=", QStringLiteral("Caf\u00e9")}, // unpadded
+        {"Subject: first\r\nSubject: second", QStringLiteral("first")},
+        {"Subject: caf\xe9 \x93q\x94 \x80", QStringLiteral("caf\u00e9 \u201cq\u201d \u20ac")}, // undeclared 8-bit
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cMimeReader::Read(c.header + "\r\n\r\nx\r\n").subject, c.subject) << c.header.constData();
+}
+
+TEST(MimeReader, TheReplyAddressIsTheFirstOfReplyToElseTheSender)
+{
+    const cDecodedMail replyTo = cMimeReader::Read("From: =?UTF-8?B?UmVuw6k=?= =?UTF-8?B?ZQ==?= <r@x.org>\r\n"
+                                                   "From: other@x.org\r\n"
+                                                   "Reply-To: \"Desk, Help\" <help@x.org>, b@x.org\r\n\r\nx\r\n");
+    EXPECT_EQ(replyTo.fromName, QStringLiteral("Ren\u00e9e"));
+    EXPECT_EQ(replyTo.fromAddress, QStringLiteral("r@x.org"));
+    EXPECT_EQ(replyTo.replyAddress, QStringLiteral("help@x.org"));
+    EXPECT_EQ(cMimeReader::Read("From: a@x.org\r\n\r\nx\r\n").replyAddress, QStringLiteral("a@x.org"));
+}
+
+TEST(MimeReader, PartsKeepTheirBytesAndNames)
+{
+    const QByteArray attached = "From: b@x.org\r\nSubject: inner\r\nX-Folded: one\r\n  two\r\n\r\ninner text\r\n";
+    const cDecodedMail mail = cMimeReader::Read(
+        "Subject: outer\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n--o\r\n"
+        "Content-Type: multipart/alternative; boundary=a\r\n\r\n--a\r\nContent-Type: text/plain\r\n\r\nplain\r\n"
+        "--a\r\nContent-Type: text/html\r\n\r\n<p>html</p>\r\n--a--\r\n"
+        "--o\r\nContent-Type: application/octet-stream; name=\"=?UTF-8?B?w7xiZXI=?=.bin\"\r\n"
+        "Content-Transfer-Encoding: base64\r\n\r\nQUJDRA\r\n"
+        "--o\r\nContent-Type: text/plain\r\nContent-Disposition: attachment; filename*0*=iso-8859-1''r%E9sum; "
+        "filename*1=\"e.txt\"\r\n\r\ncv\r\n"
+        "--o\r\nContent-Type: message/rfc822\r\n\r\n" + attached + "--o--\r\n");
+    EXPECT_EQ(mail.subject, QStringLiteral("outer"));
+    EXPECT_EQ(mail.text, QStringLiteral("plain"));
+    const struct
+    {
+        QString name;
+        QByteArray data;
+    } expected[] = {
+        {QString(), "<p>html</p>"},
+        {QStringLiteral("\u00fcber.bin"), "ABCD"},
+        {QStringLiteral("r\u00e9sume.txt"), "cv"},
+        {QString(), attached.chopped(2)},
+    };
+    ASSERT_EQ(mail.attachments.size(), std::size(expected));
+    for (size_t index = 0; index < std::size(expected); ++index) {
+        EXPECT_EQ(mail.attachments[index].fileName, expected[index].name) << index;
+        EXPECT_EQ(mail.attachments[index].data, expected[index].data) << index;
+    }
 }
 
 TEST(HeaderBlock, TheMissingBlankLineIsPutBackBeforeTheFirstLineThatIsNoField)
@@ -43,4 +103,76 @@ TEST(HeaderBlock, TheMissingBlankLineIsPutBackBeforeTheFirstLineThatIsNoField)
     };
     for (const auto &c : cases)
         EXPECT_EQ(WithHeaderEnd(c.raw), c.expected) << c.raw.constData();
+}
+
+namespace {
+
+// 30,000 nested address groups (90 KB) once took the whole stack while the message was built.
+QByteArray deepGroups(int levels)
+{
+    return QByteArray("g:").repeated(levels) + "a@b.c" + QByteArray(";").repeated(levels);
+}
+
+QByteArray deepMultipart(int levels)
+{
+    QByteArray mail = "Subject: deep\r\n";
+    for (int level = 0; level < levels; ++level)
+        mail += "Content-Type: multipart/mixed; boundary=\"b" + QByteArray::number(level) + "\"\r\n\r\n--b"
+            + QByteArray::number(level) + "\r\n";
+    mail += "Content-Type: text/plain\r\n\r\ninnermost\r\n";
+    for (int level = levels - 1; level >= 0; --level)
+        mail += "--b" + QByteArray::number(level) + "--\r\n";
+    return mail;
+}
+
+} // namespace
+
+TEST(NestingGuard, OnlyGroupsAndCommentsCountAsNesting)
+{
+    const struct
+    {
+        QByteArray value;
+        int depth;
+    } cases[] = {
+        {"a@b.c, Ann <ann@b.c>", 0},
+        {"team: a@b.c, c@d.e; other: ;", 1},
+        {"\"Re: x: y:\" <a@b.c>", 0}, // quoted
+        {"<@relay1,@relay2:a@b.c>", 0}, // source route
+        {"a@b.c (one (two (three)))", 3},
+        {"\"\\\" g:\" a@b.c", 0}, // escaped quote inside quotes
+        {deepGroups(30000), 30000},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AddressNesting(c.value), c.depth) << c.value.left(60).constData();
+}
+
+TEST(MimeReader, NestingPastTheLimitIsKeptAsDataNotRead)
+{
+    const cDecodedMail groups = cMimeReader::Read("From: x@y.z\r\nTo: " + deepGroups(30000) + "\r\nSubject: deep\r\n\r\nhi\r\n");
+    EXPECT_TRUE(groups.to.startsWith(QStringLiteral("g:g:g:"))) << qPrintable(groups.to.left(40));
+    EXPECT_EQ(groups.subject, QStringLiteral("deep"));
+    EXPECT_EQ(groups.fromAddress, QStringLiteral("x@y.z"));
+
+    const QByteArray inner = "Cc: " + deepGroups(30000) + "\r\nSubject: inner\r\n\r\nhi\r\n";
+    const cDecodedMail attached = cMimeReader::Read("Subject: outer\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n"
+                                                    "--o\r\nContent-Type: text/plain\r\n\r\nsee\r\n--o\r\n"
+                                                    "Content-Type: message/rfc822\r\n\r\n" + inner + "--o--\r\n");
+    ASSERT_EQ(attached.attachments.size(), 1);
+    EXPECT_TRUE(attached.attachments[0].data.contains(deepGroups(30000)));
+
+    const cDecodedMail comments =
+        cMimeReader::Read("From: x@y.z " + QByteArray("(").repeated(5000) + QByteArray(")").repeated(5000) + "\r\n\r\nhi\r\n");
+    EXPECT_TRUE(comments.from.startsWith(QStringLiteral("x@y.z ((("))) << qPrintable(comments.from.left(40));
+}
+
+TEST(MimeReader, PartsNestedPastTheLimitAreSavedTogetherAsTheyCame)
+{
+    const cDecodedMail shallow = cMimeReader::Read(deepMultipart(kMaxNesting));
+    EXPECT_EQ(shallow.text, QStringLiteral("innermost"));
+    EXPECT_TRUE(shallow.attachments.isEmpty());
+
+    const cDecodedMail deep = cMimeReader::Read(deepMultipart(3000));
+    ASSERT_EQ(deep.attachments.size(), 1);
+    EXPECT_EQ(deep.attachments[0].mimeType, "message/rfc822");
+    EXPECT_TRUE(deep.attachments[0].data.contains("innermost"));
 }

@@ -91,6 +91,22 @@ TEST_F(MessageTest, ReadingGivesBackWhatWasWritten)
     EXPECT_TRUE(headerOnly.headerLines.isEmpty());
 }
 
+// Whatever a caller puts in a value, it cannot add a key of its own to the file.
+TEST_F(MessageTest, ALineBreakInAValueNeverBecomesAKey)
+{
+    cMailMessage written = sample();
+    written.Subject = "hi\r\nAttachments=/etc/passwd";
+    written.From = "Eve\nReplyAddress=evil@example.org";
+    written.To = QByteArray("bob\0\rRead=1", 12);
+    ASSERT_TRUE(written.WriteFile(path()));
+    cMailMessage m;
+    ASSERT_TRUE(m.ReadFile(path()));
+    EXPECT_EQ(m.Subject, "hi  Attachments=/etc/passwd");
+    EXPECT_EQ(m.attachments, written.attachments);
+    EXPECT_EQ(m.ReplyAddress, "");
+    EXPECT_FALSE(m.Read);
+}
+
 TEST_F(MessageTest, MarkingReadChangesOnlyTheReadLine)
 {
     ASSERT_TRUE(sample().WriteFile(path()));

@@ -1,6 +1,5 @@
 #include "SessionFixture.h"
 
-#include "mailproto/TVrxMessageParser.h"
 #include "transfer/AttachmentNames.h"
 #include "transfer/cIncomingStore.h"
 #include "transfer/cPop3State.h"
@@ -16,14 +15,28 @@ namespace {
 
 using IncomingTest = SessionFixture;
 
-std::unique_ptr<TVrxMsg> messageWithAttachment(const QByteArray &name, const QByteArray &data)
+// A message with a text and one named base64 part per attachment.
+QByteArray mailWith(const QList<std::pair<QByteArray, QByteArray>> &attachments)
 {
-    auto msg = std::make_unique<TVrxMsg>();
-    msg->From = "Ann Lee <ann@example.org>";
-    msg->Subject = "with attachment";
-    msg->Text = {"Hello"};
-    msg->AttachedFiles.AddReceived(name).Stream = data;
-    return msg;
+    QByteArray mail = "From: Ann Lee <ann@example.org>\r\nSubject: with attachment\r\n"
+                      "Content-Type: multipart/mixed; boundary=b\r\n\r\n--b\r\nContent-Type: text/plain\r\n\r\nHello\r\n";
+    for (const auto &[name, data] : attachments)
+        mail += "--b\r\nContent-Type: application/octet-stream\r\nContent-Disposition: attachment; filename=\"" + name
+            + "\"\r\nContent-Transfer-Encoding: base64\r\n\r\n" + data.toBase64() + "\r\n";
+    return mail + "--b--\r\n";
+}
+
+QByteArray mailWith(const QByteArray &name, const QByteArray &data)
+{
+    return mailWith({{name, data}});
+}
+
+QList<std::pair<QByteArray, QByteArray>> sameNamed(const QByteArray &name, int count)
+{
+    QList<std::pair<QByteArray, QByteArray>> parts;
+    for (int i = 0; i < count; ++i)
+        parts.append({name, QByteArray::number(i)});
+    return parts;
 }
 
 QByteArray contents(const QString &path)
@@ -69,10 +82,9 @@ TEST_F(IncomingTest, AttachmentsOfTheSameNameAreAllKeptInsideTheFolder)
         {"report.pdf", "first"}, {"report.pdf", "second"}, {"../../x", "up"}, {"..", "dots"}, {"/etc/passwd", "pw"},
         {"zeros.bin", QByteArray("new\0bytes", 9)}};
     for (const auto &[name, data] : attachments) {
-        const cResultOf<QString> result =
-            cIncomingStore::Store(*messageWithAttachment(name, data), QStringLiteral("Work"), QStringLiteral("Inbox"));
+        const auto result = cIncomingStore::Store(mailWith(name, data), QStringLiteral("Work"), QStringLiteral("Inbox"));
         ASSERT_TRUE(result) << result.text().toStdString();
-        const QString path = result.value();
+        const QString path = result.value().path;
         cMailMessage record;
         ASSERT_TRUE(record.ReadFile(path));
         ASSERT_EQ(record.attachments.size(), 1);
@@ -87,10 +99,11 @@ TEST_F(IncomingTest, AttachmentsOfTheSameNameAreAllKeptInsideTheFolder)
 
 TEST_F(IncomingTest, AStoredRecordCarriesTheSenderAndTheAccount)
 {
-    TVrxMessageParser parser;
-    const auto msg = parser.Parse("From: Ann Lee <ann@example.org>\r\nReply-To: reply@example.org\r\n"
-                                  "Subject: Hi\r\nContent-Type: text/html\r\n\r\n<p>Hi</p>\r\n");
-    const QString path = cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox")).value();
+    const QString path = cIncomingStore::Store("From: Ann Lee <ann@example.org>\r\nReply-To: reply@example.org\r\n"
+                                               "Subject: Hi\r\nContent-Type: text/html\r\n\r\n<p>Hi</p>\r\n",
+                                               QStringLiteral("Work"), QStringLiteral("Inbox"))
+                             .value()
+                             .path;
     cMailMessage record;
     ASSERT_TRUE(record.ReadFile(path));
     EXPECT_EQ(record.From, QByteArray("Ann Lee"));
@@ -100,8 +113,8 @@ TEST_F(IncomingTest, AStoredRecordCarriesTheSenderAndTheAccount)
     EXPECT_FALSE(record.Read);
     EXPECT_EQ(record.body, QList<QByteArray>{"<p>Hi</p>"});
 
-    const auto plain = parser.Parse("From: ann@example.org\r\nSubject: x\r\n\r\nbody\r\n");
-    ASSERT_TRUE(record.ReadFile(cIncomingStore::Store(*plain, QStringLiteral("Work"), QStringLiteral("Inbox")).value()));
+    const QByteArray plain = "From: ann@example.org\r\nSubject: x\r\n\r\nbody\r\n";
+    ASSERT_TRUE(record.ReadFile(cIncomingStore::Store(plain, QStringLiteral("Work"), QStringLiteral("Inbox")).value().path));
     EXPECT_EQ(record.From, QByteArray("ann@example.org"));
     EXPECT_EQ(record.ReplyAddress, QByteArray("ann@example.org"));
 }
@@ -111,9 +124,8 @@ TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)
     // An Inbox that is a file cannot take messages, even for root.
     QDir(folder("Inbox")).removeRecursively();
     writeFile(QDir(fDir.path()).relativeFilePath(folder("Inbox")), "not a folder");
-    const cResultOf<QString> stored =
-        cIncomingStore::Store(*messageWithAttachment("a.bin", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
-    EXPECT_TRUE(stored.value().isEmpty());
+    const auto stored = cIncomingStore::Store(mailWith("a.bin", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
+    EXPECT_TRUE(stored.value().path.isEmpty());
     EXPECT_EQ(stored.cause(), eFailure::FileSystem);
     EXPECT_TRUE(stored.text().contains(QStringLiteral("Inbox"))) << stored.text().toStdString();
     EXPECT_TRUE(QDir(AttachmentsFolder()).entryList(QDir::Files).isEmpty());
@@ -121,19 +133,15 @@ TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)
 
 TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
 {
-    auto msg = messageWithAttachment("a.txt", "0");
-    for (int i = 1; i < cIncomingStore::kMaxAttachments; ++i)
-        msg->AttachedFiles.AddReceived("a.txt").Stream = QByteArray::number(i);
+    const QByteArray mail = mailWith(sameNamed("a.txt", cIncomingStore::kMaxAttachments));
     QSet<QString> paths;
     // Processor time: a busy machine must not fail the test, a quadratic step still does.
     const std::clock_t start = std::clock();
     for (int round = 0; round < 10000 / cIncomingStore::kMaxAttachments; ++round) {
-        const cResultOf<QString> stored =
-            cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
+        const auto stored = cIncomingStore::Store(mail, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
         ASSERT_TRUE(stored) << stored.text().toStdString();
-        const QString path = stored.value();
         cMailMessage record;
-        ASSERT_TRUE(record.ReadFile(path, true));
+        ASSERT_TRUE(record.ReadFile(stored.value().path, true));
         ASSERT_EQ(record.attachments.size(), cIncomingStore::kMaxAttachments);
         EXPECT_EQ(contents(record.attachments.last()), QByteArray::number(cIncomingStore::kMaxAttachments - 1));
         paths.unite(QSet<QString>(record.attachments.begin(), record.attachments.end()));
@@ -143,41 +151,43 @@ TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
     EXPECT_TRUE(paths.contains(AttachmentsFolder() + QStringLiteral("/a (9).txt")));
 }
 
+// 1,003 parts one level down once lost three with no word; the count is of every part at any depth.
 TEST_F(IncomingTest, PartsBeyondTheLimitAreLeftOutWithANote)
 {
-    auto msg = messageWithAttachment("part.bin", "x");
-    for (int i = 0; i < cIncomingStore::kMaxAttachments + 1; ++i)
-        msg->AttachedFiles.AddReceived("part.bin").Stream = "x";
-    const cResultOf<QString> stored =
-        cIncomingStore::Store(*msg, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
+    const QByteArray inner = mailWith(sameNamed("part.bin", cIncomingStore::kMaxAttachments + 2))
+                                 .replace("boundary=b", "boundary=inner").replace("--b", "--inner");
+    const QByteArray nested = "Subject: nested\r\nContent-Type: multipart/mixed; boundary=outer\r\n\r\n--outer\r\n"
+        + inner.mid(inner.indexOf("Content-Type:")) + "--outer\r\nContent-Type: text/plain\r\n"
+        "Content-Disposition: attachment; filename=last.txt\r\n\r\nlast\r\n--outer--\r\n";
+    const auto stored = cIncomingStore::Store(nested, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
     ASSERT_TRUE(stored) << stored.text().toStdString();
-    const QString path = stored.value();
-    const QString note = cIncomingStore::LeftOutText(*msg, path);
-    EXPECT_TRUE(note.contains(path) && note.contains(QStringLiteral("2 more were not saved"))) << note.toStdString();
+    const QString note = cIncomingStore::LeftOutText(stored.value());
+    EXPECT_TRUE(note.contains(stored.value().path) && note.contains(QStringLiteral("3 more were not saved")))
+        << note.toStdString();
     EXPECT_EQ(QDir(AttachmentsFolder()).entryList(QDir::Files).size(), cIncomingStore::kMaxAttachments);
 
-    const auto small = messageWithAttachment("a", "b");
-    const cResultOf<QString> whole = cIncomingStore::Store(*small, {}, QStringLiteral("Inbox"));
+    const auto whole = cIncomingStore::Store(mailWith("a", "b"), {}, QStringLiteral("Inbox"));
     ASSERT_TRUE(whole);
-    EXPECT_TRUE(cIncomingStore::LeftOutText(*small, whole.value()).isEmpty());
+    EXPECT_TRUE(cIncomingStore::LeftOutText(whole.value()).isEmpty());
 }
 
 TEST_F(IncomingTest, HeaderValuesAreCappedWithAMarker)
 {
     const QByteArray marker = " [...]";
-    auto msg = messageWithAttachment("a.txt", "x");
-    msg->Subject = QByteArray(20 * 1024 * 1024, 's');
-    msg->SendTo = QByteArray(998, 't');
-    msg->CC = QByteArray(cIncomingStore::kMaxHeaderValue, 'x') + "\xc3\xa4";
-    msg->HeaderLines = {"Subject: " + msg->Subject, "X-Short: kept"};
-    const cMailMessage record = cIncomingStore::RecordFor(*msg, QStringLiteral("Work"), "now");
+    const QByteArray to = QByteArray(980, 't') + "@example.org";
+    const QByteArray raw = "Subject: " + QByteArray(4 * 1024 * 1024, 's') + "\r\nTo: " + to + "\r\nCc: "
+        + QByteArray("\xc3\xa4").repeated(cIncomingStore::kMaxHeaderValue) + "\r\nX-Short: kept\r\n\r\nx\r\n";
+    const auto stored = cIncomingStore::Store(raw, QStringLiteral("Work"), QStringLiteral("Inbox"));
+    ASSERT_TRUE(stored) << stored.text().toStdString();
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(stored.value().path));
     EXPECT_EQ(record.Subject.size(), cIncomingStore::kMaxHeaderValue);
     EXPECT_TRUE(record.Subject.endsWith(marker));
-    EXPECT_EQ(record.To, msg->SendTo);
+    EXPECT_EQ(record.To, to);
     EXPECT_TRUE(record.CC.endsWith(marker));
     EXPECT_FALSE(QString::fromUtf8(record.CC).contains(QChar::ReplacementCharacter));
     EXPECT_LE(record.headerLines.first().size(), cIncomingStore::kMaxHeaderValue);
-    EXPECT_EQ(record.headerLines.last(), QByteArray("X-Short: kept"));
+    EXPECT_TRUE(record.headerLines.contains("X-Short: kept"));
 }
 
 TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
@@ -191,10 +201,9 @@ TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
     for (const QString &path : {stale, staleAttachment})
         writeFile(QDir(fDir.path()).relativeFilePath(path), "half");
 
-    const cResultOf<QString> stored =
-        cIncomingStore::Store(*messageWithAttachment("a.txt", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
+    const auto stored = cIncomingStore::Store(mailWith("a.txt", "data"), QStringLiteral("Work"), QStringLiteral("Inbox"));
     ASSERT_TRUE(stored) << stored.text().toStdString();
-    const QString path = stored.value();
+    const QString path = stored.value().path;
     EXPECT_FALSE(QFileInfo::exists(stale));
     EXPECT_FALSE(QFileInfo::exists(staleAttachment));
     cMailMessage record;
@@ -205,9 +214,8 @@ TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
 
 TEST_F(IncomingTest, AnAttachmentNamedWithASemicolonIsSentBackAsItself)
 {
-    const QString path = cIncomingStore::Store(*messageWithAttachment("invoice;.netrc", "bill"), QStringLiteral("Work"),
-                                               QStringLiteral("Unsent"))
-                             .value();
+    const QString path =
+        cIncomingStore::Store(mailWith("invoice;.netrc", "bill"), QStringLiteral("Work"), QStringLiteral("Unsent")).value().path;
     cMailMessage record;
     ASSERT_TRUE(record.ReadFile(path, false, true));
     ASSERT_EQ(record.attachments.size(), 1);
@@ -221,10 +229,11 @@ namespace {
 
 QString storeNoting(cPop3State &state, const QByteArray &uid, const QByteArray &subject)
 {
-    TVrxMsg msg;
-    msg.Subject = subject;
     const auto noted = [&](const QString &path, const QByteArray &dateTime) { return state.Filing(uid, path, dateTime); };
-    return cIncomingStore::Store(msg, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred, noted).value();
+    return cIncomingStore::Store("Subject: " + subject + "\r\n\r\n", QStringLiteral("Work"), QStringLiteral("Inbox"),
+                                 eDurability::Deferred, noted)
+        .value()
+        .path;
 }
 
 // A process killed between filing messages and recording them: the next start takes from the

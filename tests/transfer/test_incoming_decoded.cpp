@@ -3,7 +3,6 @@
 // kept whole beside it.
 #include "SessionFixture.h"
 
-#include "mailproto/TVrxMessageParser.h"
 #include "storage/cOriginalStore.h"
 #include "transfer/cIncomingStore.h"
 
@@ -20,7 +19,7 @@ const QByteArray kMessage = "From: =?UTF-8?Q?Ren=C3=A9e?= <renee@example.org>\r\
                             "Content-Type: multipart/alternative; boundary=\"a\"\r\n\r\n"
                             "--a\r\nContent-Type: text/plain; charset=UTF-8\r\n"
                             "Content-Transfer-Encoding: quoted-printable\r\n\r\n"
-                            "caf=C3=A9 =\r\nat noon\r\n..a line that began with a dot\r\n"
+                            "caf=C3=A9 =\r\nat noon\r\n..a line that began with two dots\r\n"
                             "--a\r\nContent-Type: text/html; charset=UTF-8\r\n\r\n<p>caf\xc3\xa9</p>\r\n--a--\r\n"
                             "--o\r\nContent-Type: multipart/mixed; boundary=\"n\"\r\n\r\n"
                             "--n\r\nContent-Type: application/octet-stream\r\n"
@@ -38,37 +37,61 @@ using IncomingDecodedTest = SessionFixture;
 
 } // namespace
 
-TEST_F(IncomingDecodedTest, APop3MessageIsStoredDecodedWithItsOriginalKept)
+TEST_F(IncomingDecodedTest, AMessageIsStoredDecodedWithItsOriginalKept)
 {
-    const auto msg = TVrxMessageParser().Parse(kMessage, TVrxMessageParser::Stuffing::Pop3);
-    const cResultOf<QString> path = cIncomingStore::Store(*msg, QStringLiteral("acc"), QStringLiteral("Inbox"));
-    ASSERT_TRUE(path) << qPrintable(path.text());
+    const auto stored = cIncomingStore::Store(kMessage, QStringLiteral("acc"), QStringLiteral("Inbox"));
+    ASSERT_TRUE(stored) << qPrintable(stored.text());
     cMailMessage record;
-    ASSERT_TRUE(record.ReadFile(path.value()));
+    ASSERT_TRUE(record.ReadFile(stored.value().path));
     EXPECT_EQ(record.Subject, "Caf\xc3\xa9");
     EXPECT_EQ(record.From, "Ren\xc3\xa9" "e");
     EXPECT_EQ(record.ReplyAddress, "renee@example.org");
     EXPECT_EQ(record.To, "J\xc3\xb6rg <jorg@example.net>");
     EXPECT_FALSE(record.Html);
-    EXPECT_EQ(record.body, (QList<QByteArray>{"caf\xc3\xa9 at noon", ".a line that began with a dot"}));
-    ASSERT_EQ(record.attachments.size(), 1);
-    EXPECT_EQ(QFileInfo(record.attachments[0]).fileName(), QStringLiteral("\u00fcber.bin"));
-    EXPECT_EQ(contents(record.attachments[0]), QByteArray("\x00\x01\x02\xff", 4));
-    // The dot a POP3 server adds before such a line is not part of the message.
-    QByteArray unstuffed = kMessage;
-    unstuffed.replace("\r\n..a line", "\r\n.a line");
-    EXPECT_EQ(cOriginalStore::Read(record.Original).value(), unstuffed);
+    EXPECT_EQ(record.body, (QList<QByteArray>{"caf\xc3\xa9 at noon", "..a line that began with two dots"}));
+    // The HTML beside the text is kept for whoever wants to see it.
+    ASSERT_EQ(record.attachments.size(), 2);
+    EXPECT_EQ(contents(record.attachments[0]), "<p>caf\xc3\xa9</p>");
+    EXPECT_EQ(QFileInfo(record.attachments[1]).fileName(), QStringLiteral("\u00fcber.bin"));
+    EXPECT_EQ(contents(record.attachments[1]), QByteArray("\x00\x01\x02\xff", 4));
+    EXPECT_EQ(cOriginalStore::Read(record.Original).value(), kMessage);
 }
 
-TEST_F(IncomingDecodedTest, AMessageMadeByHandKeepsWhatTheParserGave)
+// Encoded words may decode to line breaks; a stored value stays one line, so no received text
+// can set a key of the message file (a sender, a reply address, a read mark, an attachment).
+TEST_F(IncomingDecodedTest, DecodedTextNeverAddsALineToTheMessageFile)
 {
-    TVrxMsg msg;
-    msg.Subject = "=?UTF-8?B?Q2Fmw6k=?=";
-    msg.Text = {"as it was"};
-    const cResultOf<QString> path = cIncomingStore::Store(msg, QString(), QStringLiteral("Inbox"));
-    ASSERT_TRUE(path);
+    const QByteArray injected = "x\r\nReplyAddress=evil@example.org\r\nRead=1\r\nAttachments=/etc/passwd\r\n";
+    const QByteArray word = "=?UTF-8?B?" + injected.toBase64() + "?=";
+    const QByteArray raw = "From: " + word + " <eve@example.org>\r\nTo: " + word + " <a@example.org>\r\nCc: " + word
+        + " <c@example.org>\r\nSubject: " + word + "\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n"
+        "--o\r\nContent-Type: text/plain\r\n\r\nhi\r\n--o\r\nContent-Type: application/octet-stream\r\n"
+        "Content-Disposition: attachment; filename=\"" + word + "\"\r\n\r\ndata\r\n--o--\r\n";
+    const auto stored = cIncomingStore::Store(raw, QString(), QStringLiteral("Inbox"));
+    ASSERT_TRUE(stored) << qPrintable(stored.text());
     cMailMessage record;
-    ASSERT_TRUE(record.ReadFile(path.value()));
-    EXPECT_EQ(record.Subject, msg.Subject);
-    EXPECT_TRUE(record.Original.isEmpty());
+    ASSERT_TRUE(record.ReadFile(stored.value().path));
+    EXPECT_EQ(record.ReplyAddress, "eve@example.org");
+    EXPECT_FALSE(record.Read);
+    ASSERT_EQ(record.attachments.size(), 1);
+    EXPECT_EQ(contents(record.attachments[0]), "data");
+    for (const QByteArray &value : {record.Subject, record.From, record.To, record.CC}) {
+        EXPECT_TRUE(value.contains("ReplyAddress=evil@example.org")) << value.constData();
+        EXPECT_FALSE(value.contains('\r') || value.contains('\n')) << value.constData();
+    }
+}
+
+// Older mailers send files uuencoded inside the text; a block that does not decode stays text.
+TEST_F(IncomingDecodedTest, UuencodedBlocksInTheTextBecomeAttachments)
+{
+    const QByteArray raw = "Subject: uu\r\n\r\nhello\r\nbegin 644 dir/abc.txt\r\n#86)C\r\n`\r\nend\r\n"
+                           "between\r\nbegin 644 bad.bin\r\n#\x01\x02\x03\r\nend\r\nbye\r\n";
+    const auto stored = cIncomingStore::Store(raw, QString(), QStringLiteral("Inbox"));
+    ASSERT_TRUE(stored) << qPrintable(stored.text());
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(stored.value().path));
+    ASSERT_EQ(record.attachments.size(), 1);
+    EXPECT_EQ(QFileInfo(record.attachments[0]).fileName(), QStringLiteral("abc.txt"));
+    EXPECT_EQ(contents(record.attachments[0]), "abc");
+    EXPECT_EQ(record.body, (QList<QByteArray>{"hello", "between", "begin 644 bad.bin", "#\x01\x02\x03", "end", "bye"}));
 }

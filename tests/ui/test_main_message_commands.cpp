@@ -279,7 +279,7 @@ private slots:
         QCOMPARE(column(3), (QStringList{u"a"_s, u"C"_s, u"b"_s}));
         cMailMessage fresh = cUiFixture::message("new");
         fresh.DateTime = "08.12.2026 23:30:00";
-        QVERIFY(window().InsertInboxMessage(u"/x/new.qrz"_s, fresh));
+        QVERIFY(window().InsertArrivedMessage(u"/x/new.qrz"_s, u"Inbox"_s, fresh));
         QCOMPARE(column(3), (QStringList{u"a"_s, u"C"_s, u"new"_s, u"b"_s}));
     }
 };

@@ -419,13 +419,14 @@ private slots:
         QVERIFY(create(window));
         cMailMessage received = cUiFixture::message("Fresh", false);
         received.attachments = {u"/att/a.txt"_s};
-        QVERIFY(window.InsertInboxMessage(u"/mail/new.qrz"_s, received));
+        QVERIFY(window.InsertArrivedMessage(u"/mail/new.qrz"_s, u"Inbox"_s, received));
         QCOMPARE(text(list(window), 0, 0), u"Fresh"_s);
         QCOMPARE(icon(list(window), 0), MsgImage::Unread);
         QCOMPARE(window.StatusText(2), u"1 message(s)"_s);
         QVERIFY(part<QTextBrowser>(window, "htmlView")->toPlainText().isEmpty());
         showFolder(window, u"Trash"_s);
-        QVERIFY(!window.InsertInboxMessage(u"/mail/other.qrz"_s, received));
+        QVERIFY(!window.InsertArrivedMessage(u"/mail/other.qrz"_s, u"Inbox"_s, received));
+        QVERIFY(window.InsertArrivedMessage(u"/mail/filtered.qrz"_s, u"trash"_s, received));
 
         auto *panel = part<cStatusPanel>(window, "sbMain_Panel0");
         window.SetStatusText(0, u"Checking for mail..."_s);

@@ -571,9 +571,9 @@ void TfrmMain::ShowMessageCount()
     fStatusPanel2->setText(MessageCountText(lstMsgs->Count()));
 }
 
-bool TfrmMain::InsertInboxMessage(const QString &path, const cMailMessage &record)
+bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, const cMailMessage &record)
 {
-    if (ShownFolder() != FolderName(eFolderKind::Inbox))
+    if (ShownFolder().compare(folder, Qt::CaseInsensitive) != 0)
         return false;
     fLoading = true;
     // Its stamp is unknown here; the next look at the folder fills it in.

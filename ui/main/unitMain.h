@@ -88,7 +88,7 @@ public:
     void ResetTrayIcon();
     // A message being received, put at the top of the list while Inbox is shown; the list's
     // change handling is suspended meanwhile. Returns whether a row was added.
-    bool InsertInboxMessage(const QString &path, const cMailMessage &record);
+    bool InsertArrivedMessage(const QString &path, const QString &folder, const cMailMessage &record);
 
     // Read again after the options change.
     void ApplyPreviewFont();

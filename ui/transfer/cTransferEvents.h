@@ -1,6 +1,6 @@
 #pragma once
 // What the transfer windows tell the main window, without knowing it: status bar texts, a
-// message arriving in Inbox, new mail to announce. The program's start-up connects these to
+// message arriving in a folder, new mail to announce. The program's start-up connects these to
 // the main window.
 #include <QObject>
 #include <QString>
@@ -14,7 +14,7 @@ public:
 
 signals:
     void StatusText(int panel, const QString &text);
-    void MessageArrived(const QString &path);
+    void MessageArrived(const QString &path, const QString &folder);
     void NewMailAnnounced(int total);
 
 private:

@@ -1,0 +1,19 @@
+#pragma once
+// The MIME library reads address fields (groups, comments) with one stack frame per level, and
+// it does so while it builds a message, also one attached inside another. A field nested past
+// kMaxNesting levels is renamed in the bytes it is given, so it never parses it; the reader
+// shows such a field as its raw text instead.
+#include <QByteArray>
+#include <QByteArrayView>
+
+// Levels of address groups, comments or MIME parts that are read as structure; deeper is data.
+inline constexpr int kMaxNesting = 100;
+
+// The deepest nesting of groups and comments in an address field's value.
+int AddressNesting(QByteArrayView value);
+
+// raw with every address field nested deeper than kMaxNesting renamed to HiddenFieldName;
+// raw itself when there is none.
+QByteArray WithDeepAddressFieldsHidden(const QByteArray &raw);
+
+QByteArray HiddenFieldName(const QByteArray &field);

@@ -1,0 +1,73 @@
+#include "mime/WireText.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+namespace {
+
+bool keptInQWord(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+QByteArray qEncoded(const QByteArray &bytes)
+{
+    QByteArray encoded;
+    encoded.reserve(bytes.size() * 3);
+    for (char c : bytes) {
+        if (keptInQWord(c)) {
+            encoded += c;
+            continue;
+        }
+        encoded += '=';
+        encoded += QByteArray(1, c).toHex().toUpper();
+    }
+    return encoded;
+}
+
+} // namespace
+
+QByteArray WithQEncodedWords(const QByteArray &value)
+{
+    static const QRegularExpression word(QStringLiteral("=\\?([^?\\s]+)\\?[Bb]\\?([^?\\s]*)\\?="));
+    if (!value.contains("?=")) // every value but a few: not worth a conversion
+        return value;
+    const QString text = QString::fromLatin1(value);
+    QByteArray result;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = word.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        result += value.mid(done, match.capturedStart() - done);
+        result += "=?" + match.captured(1).toLatin1() + "?Q?" + qEncoded(DecodeBase64(match.captured(2).toLatin1()))
+            + "?=";
+        done = match.capturedEnd();
+    }
+    return result + value.mid(done);
+}
+
+QString Utf8OrWindows1252(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows1252("windows-1252");
+    return windows1252.isValid() ? windows1252(bytes) : QString::fromLatin1(bytes);
+}
+
+// Padding ends a run; some mailers join runs, each padded, so decoding goes on after one.
+QByteArray DecodeBase64(const QByteArray &encoded)
+{
+    QByteArray decoded;
+    QByteArray run;
+    run.reserve(encoded.size());
+    for (char c : encoded) {
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/') {
+            run += c;
+        } else if (c == '=' && !run.isEmpty()) {
+            decoded += QByteArray::fromBase64(run);
+            run.clear();
+        }
+    }
+    return decoded + QByteArray::fromBase64(run);
+}
