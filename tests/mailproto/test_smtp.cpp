@@ -75,7 +75,7 @@ TEST(SmtpDialogue, ChunkedRepliesBannerAndFullSessionWriteExactBytes)
     const QByteArray expected = Ehlo() + "MAIL FROM:<alice@example.org>\r\n" + "RCPT TO:<bob@example.org>\r\n"
                                 + "RCPT TO:<carol@example.org>\r\n" + "RCPT TO:<dave@example.org>\r\n" + "DATA\r\n"
                                 + "Message-Id: *\r\nDate: *\r\nX-Priority: 3\r\nFrom: Alice <alice@example.org>\r\n"
-                                  "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org; dave@example.org\r\n"
+                                  "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org, dave@example.org\r\n"
                                   "Subject: Hello\r\nMIME-Version: 1.0\r\n"
                                   "Content-Type: Text/Plain; charset=ISO-8859-1\r\nContent-Transfer-Encoding: 8bit\r\n"
                                   "\r\nline one\r\n..starts with a dot\r\n..\r\n.\r\nQUIT\r\n";
