@@ -25,21 +25,22 @@ QString UnreadableReason(const QString &path)
 
 } // namespace
 
-cResult BuildOutgoing(const QString &path, const QString &organisation, std::unique_ptr<TVrxMsg> *built)
+cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_ptr<TVrxMsg> *built)
 {
     cMailMessage stored;
     if (cResult read = stored.ReadFile(path, false, true); !read)
         return read;
     auto msg = std::make_unique<TVrxMsg>();
     msg->From = stored.From;
+    msg->ReturnPath = (account.email.trimmed().isEmpty() ? account.ShownAddress() : account.email).trimmed().toUtf8();
     msg->ReplyTo = stored.ReplyAddress;
     msg->SendTo = stored.To;
     msg->CC = stored.CC;
     msg->Subject = stored.Subject;
     msg->Text = stored.body;
     msg->ExtraHeaders = stored.headerLines;
-    if (!organisation.isEmpty())
-        msg->ExtraHeaders.append("Organisation: " + organisation.toUtf8());
+    if (!account.organisation.isEmpty())
+        msg->ExtraHeaders.append("Organisation: " + account.organisation.toUtf8());
     msg->Priority = static_cast<TPriority>(stored.Priority);
     for (const QString &attachment : stored.attachments) {
         const QString reason = UnreadableReason(attachment);
