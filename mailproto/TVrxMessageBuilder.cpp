@@ -95,7 +95,8 @@ QByteArray ExtendedParameter(const QByteArray &name, const QByteArray &utf8)
 }
 
 // Readers that know RFC 2231 take the extended form; older ones the encoded words in name=.
-QList<QByteArray> AttachmentHeader(const TAttachedFile &item, const QByteArray &charset)
+QList<QByteArray> AttachmentHeader(const TAttachedFile &item, const QByteArray &charset,
+                                   const QByteArray &transferEncoding = "base64")
 {
     const QByteArray name = TVrxLines::SingleLine(item.FileName);
     const QByteArray type = charset.isEmpty() ? item.ContentType : item.ContentType + "; charset=" + charset;
@@ -103,7 +104,7 @@ QList<QByteArray> AttachmentHeader(const TAttachedFile &item, const QByteArray &
                                                                 : ExtendedParameter("FileName", name);
     QList<QByteArray> lines = TVrxEncodedWords::FoldedField(
         "Content-Type", type + "; name=" + TVrxEncodedWords::QuotedString(TVrxEncodedWords::EncodeText(name)));
-    lines.append("Content-Transfer-Encoding: base64");
+    lines.append("Content-Transfer-Encoding: " + transferEncoding);
     lines += TVrxEncodedWords::FoldedField("Content-Disposition", "inline; " + fileName);
     return lines;
 }
@@ -267,6 +268,21 @@ QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const Text
     return header;
 }
 
+// RFC 2046 section 5.2.1: a message/rfc822 part is never base64; it goes as its own lines
+// when SMTP can carry them, and as an opaque file when not.
+std::optional<QList<QByteArray>> TVrxMessageBuilder::EnclosedMessage(TAttachedFile &item) const
+{
+    if (item.ContentType.toLower() != "message/rfc822")
+        return std::nullopt;
+    const QByteArray bytes = QByteArray::fromBase64(item.Lines.join());
+    const QList<QByteArray> lines = TVrxLines::Split(bytes);
+    const bool fits = std::all_of(lines.begin(), lines.end(), [](const QByteArray &line) { return line.size() <= kMaxLineOctets; });
+    if (fits && (EightBit || TVrxEncodedWords::IsAscii(bytes)))
+        return lines;
+    item.ContentType = "application/octet-stream";
+    return std::nullopt;
+}
+
 QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, TextPart text, const QByteArray &boundary) const
 {
     const QByteArray delimiter = "--" + boundary;
@@ -276,6 +292,13 @@ QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, TextPart text,
         TAttachedFile &item = msg.AttachedFiles.Items(i);
         TVrxBase64::EncodeFile(item, EncodeEvents);
         body.append(delimiter);
+        if (const auto enclosed = EnclosedMessage(item)) {
+            const bool ascii = std::all_of(enclosed->begin(), enclosed->end(), TVrxEncodedWords::IsAscii);
+            body += AttachmentHeader(item, {}, ascii ? "7bit" : "8bit");
+            body.append(QByteArray());
+            body += *enclosed;
+            continue;
+        }
         body += AttachmentHeader(item, TextCharset(item));
         body.append(QByteArray());
         body.append(item.Lines);

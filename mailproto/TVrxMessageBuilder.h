@@ -18,6 +18,8 @@
 
 #include <QDateTime>
 
+#include <optional>
+
 class TVrxMessageBuilder
 {
 public:
@@ -52,6 +54,7 @@ private:
     };
     Sender SenderOf(const TVrxMsg &msg) const;
     QList<QByteArray> HeaderLines(const TVrxMsg &msg, const TextPart &text, const QByteArray &boundary) const;
+    std::optional<QList<QByteArray>> EnclosedMessage(TAttachedFile &item) const;
     QList<QByteArray> MultipartBody(TVrxMsg &msg, TextPart text, const QByteArray &boundary) const;
     TextPart EncodedText(const QList<QByteArray> &text) const;
     // The stored fields that go out again, each unfolded into one line.

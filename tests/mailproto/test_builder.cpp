@@ -4,6 +4,7 @@
 
 #include "mailproto/TVrxEncodedWords.h"
 #include "mailproto/TVrxMessageBuilder.h"
+#include "mailproto/TVrxLines.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -284,4 +285,28 @@ TEST(MessageBuilder, LongFieldsFoldAndNeverPassTheHardLimit)
         EXPECT_LE(line.size(), 78) << line.toStdString();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                             [](const QByteArray &line) { return line.startsWith("Subject: =?UTF-8?B?eHh4"); }));
+}
+
+// A forwarded message travels as itself (RFC 2046 section 5.2.1 allows no base64 there); one
+// that SMTP cannot carry line by line goes as an opaque file instead.
+TEST(MessageBuilder, AnEnclosedMessageGoesAsItsOwnLines)
+{
+    const QByteArray mail = "From: a@example.org\r\nSubject: hi\r\n\r\n.dot line\r\nGr\xc3\xbc\xc3\x9f" "e\r\n";
+    TVrxMsg msg;
+    msg.AttachedFiles.Add(ScratchFile(u"fw.eml"_s, mail));
+    QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    qsizetype part = lines.indexOf("Content-Type: message/rfc822; name=\"fw.eml\"");
+    ASSERT_GE(part, 0);
+    EXPECT_EQ(lines.mid(part + 1, 3), QList<QByteArray>({"Content-Transfer-Encoding: 8bit",
+                                                         "Content-Disposition: inline; FileName=\"fw.eml\"", ""}));
+    EXPECT_EQ(lines.mid(part + 4, 5), TVrxLines::Split(mail));
+
+    TVrxMessageBuilder sevenBit = Builder();
+    sevenBit.EightBit = false;
+    TVrxMsg wide;
+    wide.AttachedFiles.Add(ScratchFile(u"wide.eml"_s, mail));
+    lines = sevenBit.BuildMessageLines(wide);
+    part = lines.indexOf("Content-Type: application/octet-stream; name=\"wide.eml\"");
+    ASSERT_GE(part, 0);
+    EXPECT_EQ(lines.at(part + 1), "Content-Transfer-Encoding: base64");
 }
