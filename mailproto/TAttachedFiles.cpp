@@ -4,7 +4,8 @@ TAttachedFile &TAttachedFiles::Add(const QString &path)
 {
     auto item = std::make_unique<TAttachedFile>();
     item->PathName = path;
-    item->FileName = TAttachedFile::NamePart(path.toUtf8());
+    // A local path: "\\" is part of a name here, not a separator.
+    item->FileName = path.mid(path.lastIndexOf(u'/') + 1).toUtf8();
     item->ContentType = TAttachedFile::ContentTypeFor(path);
     fItems.push_back(std::move(item));
     return *fItems.back();

@@ -65,7 +65,42 @@ QByteArray WithoutCommentsAndBlanks(const QByteArray &text)
     return out;
 }
 
+// The phrase before an angle-addr, its quoted strings opened.
+QByteArray PhraseText(const QByteArray &phrase)
+{
+    QByteArray out;
+    bool quoted = false, escaped = false;
+    int comment = 0;
+    for (char c : phrase) {
+        if (escaped) {
+            escaped = false;
+            if (comment == 0)
+                out += c;
+        } else if (c == '\\') {
+            escaped = true;
+        } else if (comment > 0) {
+            comment += c == '(' ? 1 : c == ')' ? -1 : 0;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == '(') {
+            comment = 1;
+        } else {
+            out += c;
+        }
+    }
+    return out.simplified();
+}
+
 } // namespace
+
+QByteArray TVrxAddressList::DisplayNameOf(const QByteArray &mailbox)
+{
+    Scanner scanner;
+    for (qsizetype i = 0; i < mailbox.size(); ++i)
+        if (scanner.Structural(mailbox.at(i)) && mailbox.at(i) == '<')
+            return PhraseText(mailbox.left(i));
+    return {};
+}
 
 QByteArray TVrxAddressList::AddressOf(const QByteArray &mailbox)
 {

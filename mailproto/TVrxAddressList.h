@@ -18,4 +18,7 @@ public:
     // The bare address of one mailbox: the angle-addr when there is one (a source route
     // "@a,@b:" before it is dropped), else the text without comments and blanks.
     static QByteArray AddressOf(const QByteArray &mailbox);
+    // The display name of one mailbox as the reader should see it: quotes and escapes taken
+    // off, comments dropped; empty for a bare address.
+    static QByteArray DisplayNameOf(const QByteArray &mailbox);
 };

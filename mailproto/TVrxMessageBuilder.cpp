@@ -1,5 +1,6 @@
 #include "mailproto/TVrxMessageBuilder.h"
 
+#include "mailproto/TVrxAddressList.h"
 #include "mailproto/TVrxBase64.h"
 #include "mailproto/TVrxEncodedWords.h"
 #include "mailproto/TVrxLines.h"
@@ -7,6 +8,7 @@
 
 #include <QLocale>
 #include <QRandomGenerator>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -20,11 +22,6 @@ QByteArray RandomLetters(int count, char last)
     for (char &c : letters)
         c = char('a' + QRandomGenerator::global()->bounded(last - 'a' + 1));
     return letters;
-}
-
-QByteArray Quoted(const QByteArray &text)
-{
-    return '"' + text + '"';
 }
 
 // The locale's long time format carries a zone name, which this form leaves out.
@@ -66,15 +63,80 @@ bool IsRewrittenField(const QByteArray &name)
     return name.startsWith("content-") || rewritten.contains(name);
 }
 
+// Percent-encoded characters per section of an RFC 2231 parameter, so that each folds in 78.
+constexpr qsizetype kSectionChars = 54;
+
+QByteArray PercentEncoded(char c)
+{
+    static const QByteArray attributeChars = "!#$&+-.^_`|~";
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
+                       || attributeChars.contains(c);
+    return plain ? QByteArray(1, c) : '%' + QByteArray(1, c).toHex().toUpper();
+}
+
+// RFC 2231 sections 3 and 4: UTF-8, percent-encoded, in numbered sections cut between
+// characters.
+QByteArray ExtendedParameter(const QByteArray &name, const QByteArray &utf8)
+{
+    QList<QByteArray> sections{"UTF-8''"};
+    for (char c : utf8) {
+        const QByteArray piece = PercentEncoded(c);
+        const bool startsCharacter = (quint8(c) & 0xC0) != 0x80;
+        if (startsCharacter && sections.last().size() + piece.size() > kSectionChars)
+            sections.append(QByteArray());
+        sections.last() += piece;
+    }
+    if (sections.size() == 1)
+        return name + "*=" + sections.first();
+    QList<QByteArray> numbered;
+    for (qsizetype i = 0; i < sections.size(); ++i)
+        numbered.append(name + '*' + QByteArray::number(i) + "*=" + sections.at(i));
+    return numbered.join("; ");
+}
+
+// Readers that know RFC 2231 take the extended form; older ones the encoded words in name=.
+QList<QByteArray> AttachmentHeader(const TAttachedFile &item, const QByteArray &charset,
+                                   const QByteArray &transferEncoding = "base64")
+{
+    const QByteArray name = TVrxLines::SingleLine(item.FileName);
+    const QByteArray type = charset.isEmpty() ? item.ContentType : item.ContentType + "; charset=" + charset;
+    const QByteArray fileName = TVrxEncodedWords::IsAscii(name) ? "FileName=" + TVrxEncodedWords::QuotedString(name)
+                                                                : ExtendedParameter("FileName", name);
+    QList<QByteArray> lines = TVrxEncodedWords::FoldedField(
+        "Content-Type", type + "; name=" + TVrxEncodedWords::QuotedString(TVrxEncodedWords::EncodeText(name)));
+    lines.append("Content-Transfer-Encoding: " + transferEncoding);
+    lines += TVrxEncodedWords::FoldedField("Content-Disposition", "inline; " + fileName);
+    return lines;
+}
+
+// A text attachment says how its bytes read; bytes that are no UTF-8 are taken for Latin-1.
+QByteArray TextCharset(const TAttachedFile &item)
+{
+    if (!item.ContentType.toLower().startsWith("text/"))
+        return {};
+    const QByteArray bytes = QByteArray::fromBase64(item.Lines.join());
+    if (TVrxEncodedWords::IsAscii(bytes))
+        return "US-ASCII";
+    return TVrxEncodedWords::IsUtf8(bytes) ? "UTF-8" : "ISO-8859-1";
+}
+
+// The right side of a Message-Id: the sender's domain, ASCII (RFC 5322 section 3.6.4).
+QByteArray IdDomain(const QByteArray &address)
+{
+    QByteArray domain = address.mid(address.lastIndexOf('@') + 1);
+    domain.replace('<', QByteArray()).replace('>', QByteArray());
+    if (!address.contains('@') || domain.isEmpty())
+        return {};
+    return TVrxEncodedWords::IsAscii(domain) ? domain : QUrl::toAce(QString::fromUtf8(domain));
+}
+
 } // namespace
 
 QByteArray TVrxMessageBuilder::ZoneText(int secondsEastOfUtc)
 {
     const int minutes = secondsEastOfUtc / 60;
-    if (minutes == 0)
-        return "GMT";
     const int offset = std::abs(minutes);
-    return (minutes > 0 ? "+" : "-") + QByteArray::number(offset / 60).rightJustified(2, '0')
+    return (minutes >= 0 ? "+" : "-") + QByteArray::number(offset / 60).rightJustified(2, '0')
            + QByteArray::number(offset % 60).rightJustified(2, '0');
 }
 
@@ -95,10 +157,12 @@ QByteArray TVrxMessageBuilder::FormatMailDate(const QDateTime &time, bool locali
            + time.time().toString(u"HH:mm:ss"_s).toLatin1() + ' ' + ZoneText(time.offsetFromUtc());
 }
 
-QByteArray TVrxMessageBuilder::MakeMessageId(const QDate &today) const
+QByteArray TVrxMessageBuilder::MakeMessageId(const QDate &today, const QByteArray &senderAddress) const
 {
+    const QByteArray domain = IdDomain(senderAddress);
     return "<VRX." + QByteArray::number(today.day()) + '.' + QByteArray::number(today.month()) + '.'
-           + QByteArray::number(today.year()) + '.' + RandomLetters(8, 't') + '@' + LocalHostName + '>';
+           + QByteArray::number(today.year()) + '.' + RandomLetters(8, 't') + '@'
+           + (domain.isEmpty() ? LocalHostName : domain) + '>';
 }
 
 QByteArray TVrxMessageBuilder::MakeBoundary()
@@ -106,12 +170,22 @@ QByteArray TVrxMessageBuilder::MakeBoundary()
     return "--_VRX_bound_" + RandomLetters(12, 'y');
 }
 
-QByteArray TVrxMessageBuilder::FromLine(const TVrxMsg &msg) const
+// The stored sender line is the account's name as typed, then "<address>": the name is taken
+// whole, commas and quotes included, unless it was written as a quoted string.
+TVrxMessageBuilder::Sender TVrxMessageBuilder::SenderOf(const TVrxMsg &msg) const
 {
-    if (msg.UserName.isEmpty())
-        return "From: " + msg.From;
-    const QByteArray address = msg.From.contains('@') ? msg.From : msg.From + '@' + Host;
-    return "From: " + TVrxEncodedWords::EncodeAddressList(Quoted(msg.UserName) + " <" + address + '>');
+    const QByteArray from = msg.From.trimmed();
+    const qsizetype open = from.lastIndexOf('<');
+    const bool angled = open >= 0 && from.endsWith('>');
+    const QByteArray address = angled ? from.mid(open + 1).chopped(1).trimmed() : TVrxAddressList::AddressOf(from);
+    if (!msg.UserName.isEmpty())
+        return {msg.UserName, address.contains('@') ? address : address + '@' + Host};
+    if (!address.contains('@') && !msg.ReturnPath.isEmpty())
+        return {from, msg.ReturnPath}; // an imported message whose sender line holds no address
+    QByteArray name = angled ? from.left(open).trimmed() : QByteArray();
+    if (name.size() >= 2 && name.startsWith('"') && name.endsWith('"'))
+        name = TVrxAddressList::DisplayNameOf(from);
+    return {name, address};
 }
 
 QList<QByteArray> TVrxMessageBuilder::StoredFieldsToKeep(const QList<QByteArray> &extra,
@@ -122,7 +196,7 @@ QList<QByteArray> TVrxMessageBuilder::StoredFieldsToKeep(const QList<QByteArray>
     for (const QByteArray &line : extra) {
         if (line.startsWith(' ') || line.startsWith('\t')) {
             if (keepingField)
-                kept.append(line); // a folded continuation goes with its field
+                kept.last() += line; // unfolded (RFC 5322 section 2.2.3); folded again when written
             continue;
         }
         const QByteArray name = FieldName(line);
@@ -131,6 +205,15 @@ QList<QByteArray> TVrxMessageBuilder::StoredFieldsToKeep(const QList<QByteArray>
             kept.append(line);
     }
     return kept;
+}
+
+QList<QByteArray> TVrxMessageBuilder::StoredFieldLines(const QByteArray &field)
+{
+    const qsizetype colon = field.indexOf(':');
+    QByteArray value = TVrxLines::SingleLine(field.mid(colon + 1));
+    while (value.startsWith(' ') || value.startsWith('\t'))
+        value.remove(0, 1);
+    return TVrxEncodedWords::FoldedText(field.left(colon), value);
 }
 
 // Text that is not pure ASCII is UTF-8, the platform's own encoding of typed text.
@@ -152,33 +235,52 @@ TVrxMessageBuilder::TextPart TVrxMessageBuilder::EncodedText(const QList<QByteAr
 QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const TextPart &text,
                                                   const QByteArray &boundary) const
 {
-    QList<QByteArray> header{"Message-Id: " + MakeMessageId(QDate::currentDate())};
+    using W = TVrxEncodedWords;
+    const Sender sender = SenderOf(msg);
+    QList<QByteArray> header{"Message-Id: " + MakeMessageId(QDate::currentDate(), sender.Address)};
+    QList<QByteArray> generated{"message-id"};
+    const auto add = [&header, &generated](const QByteArray &name, const QList<QByteArray> &lines) {
+        generated.append(name.toLower());
+        header += lines;
+    };
     if (!msg.InReplyTo.isEmpty())
-        header.append("In-Reply-To: " + msg.InReplyTo);
+        add("In-Reply-To", W::FoldedField("In-Reply-To", TVrxLines::SingleLine(msg.InReplyTo)));
     header.append("Date: " + msg.Date);
     header.append("X-Priority: " + QByteArray::number(int(msg.Priority) + 1));
-    header.append(FromLine(msg));
+    add("From", W::FoldedField("From", W::EncodeMailbox(TVrxLines::SingleLine(sender.Name), sender.Address)));
     if (!msg.ReplyTo.isEmpty())
-        header.append("Reply-To: " + msg.ReplyTo);
+        add("Reply-To", W::FoldedField("Reply-To", W::EncodeAddressList(msg.ReplyTo)));
     header.append("X-Mailer: " + MailerName);
-    header.append(TVrxEncodedWords::FoldedField("To", TVrxEncodedWords::EncodeAddressList(msg.SendTo)));
+    add("To", W::FoldedField("To", W::EncodeAddressList(msg.SendTo)));
     // RFC 5322 section 3.6.3: a CC field holds at least one address.
-    if (!msg.CC.trimmed().isEmpty())
-        header.append(TVrxEncodedWords::FoldedField("CC", TVrxEncodedWords::EncodeAddressList(msg.CC)));
-    header.append(TVrxEncodedWords::FoldedField("Subject", TVrxEncodedWords::EncodeText(msg.Subject)));
+    if (!TVrxAddressList::Addresses(msg.CC).isEmpty())
+        add("CC", W::FoldedField("CC", W::EncodeAddressList(msg.CC)));
+    add("Subject", W::FoldedText("Subject", TVrxLines::SingleLine(msg.Subject)));
     header.append("MIME-Version: 1.0");
     if (boundary.isEmpty()) {
         header.append(text.ContentType);
         header.append(text.TransferEncoding);
     } else {
-        header.append("Content-Type: multipart/mixed; boundary=" + Quoted(boundary));
+        header.append("Content-Type: multipart/mixed; boundary=" + W::QuotedString(boundary));
     }
-    QList<QByteArray> generated;
-    for (const QByteArray &line : header)
-        generated.append(FieldName(line));
-    header.append(StoredFieldsToKeep(msg.ExtraHeaders, generated));
-    std::transform(header.begin(), header.end(), header.begin(), TVrxLines::SingleLine);
+    for (const QByteArray &field : StoredFieldsToKeep(msg.ExtraHeaders, generated))
+        header += StoredFieldLines(field);
     return header;
+}
+
+// RFC 2046 section 5.2.1: a message/rfc822 part is never base64; it goes as its own lines
+// when SMTP can carry them, and as an opaque file when not.
+std::optional<QList<QByteArray>> TVrxMessageBuilder::EnclosedMessage(TAttachedFile &item) const
+{
+    if (item.ContentType.toLower() != "message/rfc822")
+        return std::nullopt;
+    const QByteArray bytes = QByteArray::fromBase64(item.Lines.join());
+    const QList<QByteArray> lines = TVrxLines::Split(bytes);
+    const bool fits = std::all_of(lines.begin(), lines.end(), [](const QByteArray &line) { return line.size() <= kMaxLineOctets; });
+    if (fits && (EightBit || TVrxEncodedWords::IsAscii(bytes)))
+        return lines;
+    item.ContentType = "application/octet-stream";
+    return std::nullopt;
 }
 
 QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, TextPart text, const QByteArray &boundary) const
@@ -189,9 +291,16 @@ QList<QByteArray> TVrxMessageBuilder::MultipartBody(TVrxMsg &msg, TextPart text,
     for (int i = 0; i < msg.AttachedFiles.Count(); ++i) {
         TAttachedFile &item = msg.AttachedFiles.Items(i);
         TVrxBase64::EncodeFile(item, EncodeEvents);
-        const QByteArray name = Quoted(TVrxLines::SingleLine(item.FileName));
-        body.append({delimiter, "Content-Type: " + item.ContentType + "; name=" + name,
-                     "Content-Transfer-Encoding: base64", "Content-Disposition: inline; FileName=" + name, {}});
+        body.append(delimiter);
+        if (const auto enclosed = EnclosedMessage(item)) {
+            const bool ascii = std::all_of(enclosed->begin(), enclosed->end(), TVrxEncodedWords::IsAscii);
+            body += AttachmentHeader(item, {}, ascii ? "7bit" : "8bit");
+            body.append(QByteArray());
+            body += *enclosed;
+            continue;
+        }
+        body += AttachmentHeader(item, TextCharset(item));
+        body.append(QByteArray());
         body.append(item.Lines);
     }
     body.append({{}, delimiter + "--", {}});

@@ -2,12 +2,14 @@
 
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxAddressList.h"
+#include "mailproto/TVrxEncodedWords.h"
 #include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxMessageBuilder.h"
 #include "mailproto/TVrxProgress.h"
 #include "mailproto/TVrxSasl.h"
 
 #include <QHostInfo>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -37,13 +39,19 @@ bool HasEightBitBytes(const QList<QByteArray> &lines)
     });
 }
 
-// The octets DATA carries for these lines, dot-stuffing and the final dot included.
-qint64 DataSize(const QList<QByteArray> &lines)
+// RFC 1870 section 3: the message's octets with their CR LF, without dot-stuffing or the final dot.
+qint64 MessageSize(const QList<QByteArray> &lines)
 {
-    // Every line with its CR LF and stuffing, then the final ".\r\n".
-    return std::accumulate(lines.begin(), lines.end(), qint64(3), [](qint64 sum, const QByteArray &line) {
-        return sum + line.size() + 2 + (line.startsWith('.') ? 1 : 0);
-    });
+    return std::accumulate(lines.begin(), lines.end(), qint64(0),
+                           [](qint64 sum, const QByteArray &line) { return sum + line.size() + 2; });
+}
+
+// RFC 1035 section 2.3.1 labels, at least two of them: what EHLO may name.
+bool IsFullyQualified(const QByteArray &name)
+{
+    static const QRegularExpression label(u"^(?=.{1,253}$)([A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?\\.)+"
+                                          u"[A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?$"_s);
+    return label.match(QString::fromLatin1(name)).hasMatch();
 }
 
 } // namespace
@@ -92,14 +100,14 @@ bool TVrxSMTP::ReadReply()
     return ReadReply(QDeadlineTimer(ReplyTimeout));
 }
 
-// Lines before "220" or "421" are a banner; the whole greeting must come within ReplyTimeout.
+// Lines before "220" or a refusal are a banner; the whole greeting must come within ReplyTimeout.
 bool TVrxSMTP::ReadGreeting()
 {
     const QDeadlineTimer deadline(ReplyTimeout);
     do {
         if (!ReadReply(deadline))
             return false;
-    } while (ReplyCode() != "220" && ReplyCode() != "421");
+    } while (ReplyCode() != "220" && !ReplyCode().startsWith('4') && !ReplyCode().startsWith('5'));
     return true;
 }
 
@@ -108,25 +116,31 @@ void TVrxSMTP::Connect()
     fExtensions = {};
     if (!OpenConnection() || !ReadGreeting())
         return;
-    if (ReplyCode() == "421") {
+    // 421 closes the channel at once; after any other refusal the server waits for QUIT
+    // (RFC 5321 section 3.1).
+    if (ReplyCode() == "421")
         ServerError();
-        return;
-    }
-    Greet();
+    else if (ReplyCode() != "220")
+        RefuseSession();
+    else
+        Greet();
 }
 
 QByteArray TVrxSMTP::GreetingName(const QByteArray &hostName, const QByteArray &domainName,
                                   const QByteArray &localAddress)
 {
-    if (hostName.contains('.') && !hostName.endsWith('.'))
-        return hostName;
-    if (!hostName.isEmpty() && !domainName.isEmpty())
-        return hostName + '.' + domainName;
+    // A trailing dot only marks the name absolute.
+    const QByteArray host = hostName.endsWith('.') ? hostName.chopped(1) : hostName;
+    const QByteArray domain = domainName.endsWith('.') ? domainName.chopped(1) : domainName;
+    if (IsFullyQualified(host))
+        return host;
+    if (!host.contains('.') && IsFullyQualified(host + '.' + domain))
+        return host + '.' + domain;
     if (localAddress.contains(':'))
         return "[IPv6:" + localAddress + ']';
     if (!localAddress.isEmpty())
         return '[' + localAddress + ']';
-    return hostName.isEmpty() ? QByteArray("localhost") : hostName;
+    return "[127.0.0.1]";
 }
 
 TVrxSMTP::TExtensions TVrxSMTP::ParseExtensions(const QList<QByteArray> &ehloLines)
@@ -139,6 +153,8 @@ TVrxSMTP::TExtensions TVrxSMTP::ParseExtensions(const QList<QByteArray> &ehloLin
             offered.Pipelining = true;
         } else if (keyword == "8BITMIME") {
             offered.EightBitMime = true;
+        } else if (keyword == "SMTPUTF8") {
+            offered.SmtpUtf8 = true;
         } else if (keyword == "SIZE") {
             offered.Size = true;
             offered.SizeLimit = std::max<qint64>(0, words.value(1).toLongLong());
@@ -275,16 +291,35 @@ bool TVrxSMTP::RefuseMessage()
     return false;
 }
 
+bool TVrxSMTP::RefuseLocally(int code, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    SetReply(QByteArray::number(code), utf8);
+    SetFailed(true);
+    Q_EMIT OnError(code, utf8);
+    return false;
+}
+
 bool TVrxSMTP::FitsServerLimit(qint64 size)
 {
     if (fExtensions.SizeLimit == 0 || size <= fExtensions.SizeLimit)
         return true;
-    const QByteArray text = u"The message is %1 bytes; %2 accepts at most %3 bytes."_s.arg(size).arg(Where())
-                                .arg(fExtensions.SizeLimit).toUtf8();
-    SetReply("552", text);
-    SetFailed(true);
-    Q_EMIT OnError(552, text);
-    return false;
+    return RefuseLocally(552, u"The message is %1 bytes; %2 accepts at most %3 bytes."_s.arg(size).arg(Where())
+                                  .arg(fExtensions.SizeLimit));
+}
+
+// RFC 6531: an address beyond ASCII travels only where the server takes it, headers included.
+bool TVrxSMTP::AddressesFit(const TVrxMsg &msg, const QList<QByteArray> &recipients)
+{
+    if (fExtensions.SmtpUtf8)
+        return true;
+    const QList<QByteArray> addresses = QList<QByteArray>{EnvelopeAddress(EnvelopeSender(msg))} + recipients
+                                        + TVrxAddressList::Addresses(msg.ReplyTo);
+    for (const QByteArray &address : addresses)
+        if (!TVrxEncodedWords::IsAscii(address))
+            return RefuseLocally(553, u"The address %1 is not plain ASCII and %2 does not offer SMTPUTF8; the message "
+                                      u"was not sent"_s.arg(QString::fromUtf8(address), Where()));
+    return true;
 }
 
 QByteArray TVrxSMTP::FormatMailDate(const QDateTime &time) const
@@ -317,13 +352,20 @@ QByteArray TVrxSMTP::EnvelopeAddress(const QByteArray &mailbox)
     return '<' + TVrxLines::WithoutLineBreaks(TVrxAddressList::AddressOf(mailbox)) + '>';
 }
 
-QByteArray TVrxSMTP::MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit) const
+QByteArray TVrxSMTP::EnvelopeSender(const TVrxMsg &msg)
 {
-    QByteArray command = "MAIL FROM:" + EnvelopeAddress(msg.From);
+    return msg.ReturnPath.isEmpty() ? msg.From : msg.ReturnPath;
+}
+
+QByteArray TVrxSMTP::MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit, bool utf8) const
+{
+    QByteArray command = "MAIL FROM:" + EnvelopeAddress(EnvelopeSender(msg));
     if (fExtensions.Size)
         command += " SIZE=" + QByteArray::number(size);
     if (eightBit)
         command += " BODY=8BITMIME";
+    if (utf8)
+        command += " SMTPUTF8";
     return command + "\r\n";
 }
 
@@ -395,12 +437,14 @@ bool TVrxSMTP::Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients)
 {
     const QList<QByteArray> lines = BuildMessageLines(msg);
     Q_EMIT OnBeforeSend();
-    const qint64 size = DataSize(lines);
+    const qint64 size = MessageSize(lines);
     if (!FitsServerLimit(size))
         return false;
-    QList<QByteArray> envelope{MailCommand(msg, size, fExtensions.EightBitMime && HasEightBitBytes(lines))};
+    QList<QByteArray> envelope;
     for (const QByteArray &recipient : recipients)
         envelope.append("RCPT TO:" + EnvelopeAddress(recipient) + "\r\n");
+    const bool utf8 = fExtensions.SmtpUtf8 && !TVrxEncodedWords::IsAscii(envelope.join() + EnvelopeSender(msg) + msg.ReplyTo);
+    envelope.prepend(MailCommand(msg, size, fExtensions.EightBitMime && HasEightBitBytes(lines), utf8));
     if (!SendEnvelope(envelope) || !Exchange("DATA\r\n"))
         return false;
     if (ReplyCode() != "354")
@@ -422,6 +466,8 @@ bool TVrxSMTP::Send(TVrxMsg &msg)
     // A stop asked for between two messages takes effect before the next one starts.
     ServiceMessageQueue();
     SetFailed(false);
+    if (!AddressesFit(msg, recipients))
+        return false;
     msg.Date = FormatMailDate(QDateTime::currentDateTime());
     if (!Transmit(msg, recipients))
         return false;

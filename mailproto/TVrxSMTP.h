@@ -25,11 +25,12 @@ class TVrxSMTP : public TVrxClient
     Q_OBJECT
 
 public:
-    // What the server offered in its EHLO reply (RFC 1870, 6152, 2920).
+    // What the server offered in its EHLO reply (RFC 1870, 6152, 2920, 6531).
     struct TExtensions
     {
         bool Pipelining = false;
         bool EightBitMime = false;
+        bool SmtpUtf8 = false;
         bool Size = false;
         qint64 SizeLimit = 0; // 0: no limit announced
         bool StartTls = false;             // RFC 3207
@@ -52,6 +53,9 @@ public:
     void Connect();
     // Throws EVrxError when not connected, when From or SendTo is empty or names no address
     // (nothing is sent), and when an attachment cannot be read (before any envelope command).
+    // MAIL FROM takes ReturnPath when set (the account's address), else From's address. A
+    // message with an address that is not ASCII is refused here, before any command, unless
+    // the server offers SMTPUTF8.
     bool Send(TVrxMsg &msg);
     void Quit();
 
@@ -63,8 +67,9 @@ public:
     static QList<QByteArray> Recipients(const TVrxMsg &msg);
     // The reverse- or forward-path of MAIL and RCPT (RFC 5321 section 4.1.2): "<address>".
     static QByteArray EnvelopeAddress(const QByteArray &mailbox);
-    // The EHLO argument (RFC 5321 section 4.1.4): a fully qualified name, else the connection's
-    // own address as a literal ("[127.0.0.1]", "[IPv6:::1]").
+    static QByteArray EnvelopeSender(const TVrxMsg &msg);
+    // The EHLO argument (RFC 5321 section 4.1.4): a syntactically valid fully qualified name,
+    // else the connection's own address as a literal ("[127.0.0.1]", "[IPv6:::1]").
     static QByteArray GreetingName(const QByteArray &hostName, const QByteArray &domainName,
                                    const QByteArray &localAddress);
     static TExtensions ParseExtensions(const QList<QByteArray> &ehloLines);
@@ -99,7 +104,11 @@ private:
     // The server refused the session: QUIT (RFC 5321 section 4.1.1.10), close, report.
     void RefuseSession();
     [[nodiscard]] bool FitsServerLimit(qint64 size);
-    QByteArray MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit) const;
+    // Refuses the message, as a server would, when an address needs SMTPUTF8 and it is not offered.
+    [[nodiscard]] bool AddressesFit(const TVrxMsg &msg, const QList<QByteArray> &recipients);
+    // Refuses the message with a text of our own; the connection stays.
+    [[nodiscard]] bool RefuseLocally(int code, const QString &text);
+    QByteArray MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit, bool utf8) const;
     [[nodiscard]] bool SendEnvelope(const QList<QByteArray> &commands);
     // Writes the dot-stuffed lines and the final dot, then waits for the verdict.
     [[nodiscard]] bool SendData(const QList<QByteArray> &lines);

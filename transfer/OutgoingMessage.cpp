@@ -1,6 +1,12 @@
 #include "transfer/OutgoingMessage.h"
 
+#include "mailproto/EVrxError.h"
+#include "mailproto/TVrxMessageBuilder.h"
+#include "mailproto/TVrxMimeHeader.h"
+#include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
+#include "storage/cOriginalStore.h"
+#include "transfer/AttachmentNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,21 +31,22 @@ QString UnreadableReason(const QString &path)
 
 } // namespace
 
-cResult BuildOutgoing(const QString &path, const QString &organisation, std::unique_ptr<TVrxMsg> *built)
+cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_ptr<TVrxMsg> *built)
 {
     cMailMessage stored;
     if (cResult read = stored.ReadFile(path, false, true); !read)
         return read;
     auto msg = std::make_unique<TVrxMsg>();
     msg->From = stored.From;
+    msg->ReturnPath = (account.email.trimmed().isEmpty() ? account.ShownAddress() : account.email).trimmed().toUtf8();
     msg->ReplyTo = stored.ReplyAddress;
     msg->SendTo = stored.To;
     msg->CC = stored.CC;
     msg->Subject = stored.Subject;
     msg->Text = stored.body;
     msg->ExtraHeaders = stored.headerLines;
-    if (!organisation.isEmpty())
-        msg->ExtraHeaders.append("Organisation: " + organisation.toUtf8());
+    if (!account.organisation.isEmpty())
+        msg->ExtraHeaders.append("Organisation: " + account.organisation.toUtf8());
     msg->Priority = static_cast<TPriority>(stored.Priority);
     for (const QString &attachment : stored.attachments) {
         const QString reason = UnreadableReason(attachment);
@@ -50,4 +57,44 @@ cResult BuildOutgoing(const QString &path, const QString &organisation, std::uni
     }
     *built = std::move(msg);
     return cResult::Ok();
+}
+
+namespace {
+
+cResultOf<QByteArray> RebuiltMessage(const QString &path, const cMailMessage &stored)
+{
+    std::unique_ptr<TVrxMsg> msg;
+    if (cResult built = BuildOutgoing(path, cAccount{}, &msg); !built)
+        return built;
+    msg->Date = TVrxMimeHeader(stored.headerLines).Value("Date");
+    if (msg->Date.isEmpty())
+        msg->Date = TVrxMessageBuilder::FormatMailDate(QFileInfo(path).lastModified(), false);
+    try {
+        return TVrxMessageBuilder{}.BuildMessageLines(*msg).join("\r\n") + "\r\n";
+    } catch (const EVrxError &e) {
+        return cResult::Failed(eFailure::FileSystem, e.Text());
+    }
+}
+
+} // namespace
+
+cResultOf<QByteArray> ForwardableMessage(const QString &path)
+{
+    cMailMessage stored;
+    if (cResult read = stored.ReadFile(path, false, true); !read)
+        return read;
+    if (!stored.Original.isEmpty()) {
+        if (cResultOf<QByteArray> original = cOriginalStore::Read(stored.Original))
+            return original;
+    }
+    return RebuiltMessage(path, stored);
+}
+
+cResultOf<QString> SaveForwardable(const QString &path, const QString &subject)
+{
+    const cResultOf<QByteArray> message = ForwardableMessage(path);
+    if (!message)
+        return message.result();
+    const QString name = subject.trimmed().isEmpty() ? QStringLiteral("message") : subject.trimmed();
+    return cAttachmentNamer(AttachmentsFolder()).Save((name + QStringLiteral(".eml")).toUtf8(), message.value());
 }

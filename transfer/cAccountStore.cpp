@@ -336,6 +336,17 @@ QString cAccountStore::DefaultSenderLine()
     return {};
 }
 
+QStringList cAccountStore::OwnAddresses()
+{
+    QStringList addresses;
+    for (const QString &section : AccountNames()) {
+        const cAccount account = ReadAccountKeys(section);
+        addresses << account.email << account.replyAddress;
+    }
+    addresses.removeAll(QString());
+    return addresses;
+}
+
 QByteArray cAccountStore::StoredPassword(const QByteArray &plain)
 {
     const QByteArray scrambled = ScrambleText(plain);

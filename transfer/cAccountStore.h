@@ -41,6 +41,8 @@ public:
     // The sender text of a new message: "name <address>" of the default account, or of the
     // first account with a name when the default names none.
     static QString DefaultSenderLine();
+    // Every account's address and reply address: the user's own, which Reply all leaves out.
+    static QStringList OwnAddresses();
 
     // The Password value as stored: scrambled bytes, kept raw when an INI line carries them
     // unchanged, else in an escaped form, so every password round-trips.

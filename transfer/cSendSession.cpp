@@ -190,7 +190,7 @@ bool cSendSession::NotSent(const QString &path, const QString &reason)
 bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path)
 {
     std::unique_ptr<TVrxMsg> msg;
-    if (const cResult built = BuildOutgoing(path, account.organisation, &msg); !built)
+    if (const cResult built = BuildOutgoing(path, account, &msg); !built)
         return NotSent(path, built.text());
     try {
         if (!smtp.Send(*msg))

@@ -4,6 +4,7 @@
 
 #include "mailproto/TVrxEncodedWords.h"
 #include "mailproto/TVrxMessageBuilder.h"
+#include "mailproto/TVrxLines.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -66,7 +67,7 @@ TEST(MessageBuilder, OptionalLinesPriorityAndDisplayName)
     const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
     EXPECT_EQ(Names(header).mid(0, 7), QList<QByteArray>({"Message-Id", "In-Reply-To", "Date", "X-Priority", "From",
                                                           "Reply-To", "X-Mailer"}));
-    EXPECT_EQ(header.at(4), "From: \"Alice\" <alice@smtp.example.org>");
+    EXPECT_EQ(header.at(4), "From: Alice <alice@smtp.example.org>");
     for (const auto &[priority, line] : {std::pair(TPriority::prHighest, "X-Priority: 1"),
                                          std::pair(TPriority::prLowest, "X-Priority: 5")}) {
         msg.Priority = priority;
@@ -110,7 +111,7 @@ TEST(MessageBuilder, MultipartLayoutWithAttachments)
     const QList<QByteArray> body = lines.mid(header.size() + 1);
     const QList<QByteArray> content64 = content.toBase64().insert(76, '\n').split('\n');
     QList<QByteArray> expected{delimiter, "Content-Type: Text/Plain; charset=ISO-8859-1", "Content-Transfer-Encoding: 8bit", "",
-                               ".x", delimiter, "Content-Type: text/plain; name=\"notes.txt\"",
+                               ".x", delimiter, "Content-Type: text/plain; charset=ISO-8859-1; name=\"notes.txt\"",
                                "Content-Transfer-Encoding: base64", "Content-Disposition: inline; FileName=\"notes.txt\"", ""};
     expected += content64;
     expected += {delimiter, "Content-Type: application/octet-stream; name=\"blob.qqzz\"", "Content-Transfer-Encoding: base64",
@@ -123,13 +124,20 @@ TEST(MessageBuilder, DatesZonesAndRandomValues)
     const QDateTime time(QDate(2004, 1, 5), QTime(9, 5, 7), QTimeZone(3600));
     EXPECT_EQ(TVrxMessageBuilder::FormatMailDate(time, false), "Mon, 5 Jan 2004 09:05:07 +0100");
     EXPECT_EQ(TVrxMessageBuilder::ZoneText(-5 * 3600), "-0500");
-    EXPECT_EQ(TVrxMessageBuilder::ZoneText(0), "GMT");
+    EXPECT_EQ(TVrxMessageBuilder::ZoneText(0), "+0000"); // "GMT" is obsolete syntax
+    EXPECT_EQ(TVrxMessageBuilder::ZoneText(-1800), "-0030");
     EXPECT_EQ(TVrxMessageBuilder::ZoneText(5 * 3600 + 1800), "+0530");
     EXPECT_FALSE(TVrxMessageBuilder::FormatMailDate(time, true).contains('+'));
 
-    const QByteArray id = Builder().MakeMessageId(QDate(2004, 1, 5));
-    EXPECT_TRUE(QRegularExpression(u"^<VRX\\.5\\.1\\.2004\\.[a-t]{8}@workstation>$"_s).match(QString::fromLatin1(id)).hasMatch())
-        << id.constData();
+    // The right side is the sender's domain, not the machine's short name.
+    for (const auto &[sender, domain] : {std::pair("ann@mail.example.org", "mail.example.org"),
+                                         std::pair("ann@b\xc3\xbc" "cher.example", "xn--bcher-kva.example"),
+                                         std::pair("ann", "workstation")}) {
+        const QByteArray id = Builder().MakeMessageId(QDate(2004, 1, 5), sender);
+        EXPECT_TRUE(QRegularExpression(u"^<VRX\\.5\\.1\\.2004\\.[a-t]{8}@"_s + QString::fromLatin1(domain) + u">$"_s)
+                        .match(QString::fromLatin1(id)).hasMatch())
+            << id.constData();
+    }
     for (int i = 0; i < 50; ++i)
         EXPECT_TRUE(QRegularExpression(u"^--_VRX_bound_[a-y]{12}$"_s)
                         .match(QString::fromLatin1(TVrxMessageBuilder::MakeBoundary()))
@@ -162,7 +170,7 @@ TEST(MessageBuilder, StoredHeaderLinesAreNotSentTwice)
                         "X-Folded: a", " b", ".", "", "MAIL FROM:<evil@x>", "not a field", "X-Last: 2"};
     const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
     EXPECT_EQ(header.mid(header.indexOf("X-First: 1")),
-              QList<QByteArray>({"X-First: 1", "In-Reply-To: <0@x>", "X-Folded: a", " b", "X-Last: 2"}));
+              QList<QByteArray>({"X-First: 1", "In-Reply-To: <0@x>", "X-Folded: a b", "X-Last: 2"}));
     EXPECT_EQ(Names(header).count("Content-Type"), 1);
 }
 
@@ -228,4 +236,77 @@ TEST(MessageBuilder, NonAsciiHeaderTextGoesOutAsEncodedWords)
     const QList<QByteArray> header = HeaderOf(Builder().BuildMessageLines(msg));
     EXPECT_TRUE(header.contains("Subject: " + TVrxEncodedWords::EncodeText("Grüße"))) << header.join('|').toStdString();
     EXPECT_TRUE(header.contains("From: " + TVrxEncodedWords::EncodeText("Ånn") + " <ann@example.org>"));
+}
+
+// Names that strict servers refused or readers split: a comma makes a second mailbox, a period
+// is obsolete syntax, a quote ends the string early, raw UTF-8 is 8-bit data in a header.
+TEST(MessageBuilder, NamesAreQuotedOrEncodedAndHeadersStaySevenBit)
+{
+    const std::pair<QByteArray, QByteArray> names[] = {
+        {"Ann Lee", "From: Ann Lee <ann@example.org>"},
+        {"\"Quoted, Name\"", "From: \"Quoted, Name\" <ann@example.org>"},
+        {"Doe, John", "From: \"Doe, John\" <ann@example.org>"},
+        {"J. R. Doe", "From: \"J. R. Doe\" <ann@example.org>"},
+        {"Say \"hi\" \\ back", "From: \"Say \\\"hi\\\" \\\\ back\" <ann@example.org>"},
+        {"=?UTF-8?B?eA==?=", "From: \"=?UTF-8?B?eA==?=\" <ann@example.org>"},
+        {"J\xc3\xb6rg", "From: =?UTF-8?B?SsO2cmc=?= <ann@example.org>"},
+    };
+    for (const auto &[name, fromLine] : names) {
+        TVrxMsg msg;
+        msg.From = name + " <ann@example.org>";
+        msg.ExtraHeaders = {"Organisation: M\xc3\xbcller & S\xc3\xb6hne", "X-Latin: caf\xe9"};
+        msg.AttachedFiles.Add(ScratchFile(u"Gr\u00FC\u00DFe \"q\".txt"_s, "caf\xc3\xa9"));
+        const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+        const QList<QByteArray> header = HeaderOf(lines);
+        EXPECT_TRUE(header.contains(fromLine)) << header.join('|').toStdString();
+        EXPECT_TRUE(header.contains("Organisation: =?UTF-8?B?TcO8bGxlciAmIFPDtmhuZQ==?="));
+        EXPECT_TRUE(header.contains("X-Latin: =?UTF-8?B?Y2Fmw6k=?="));
+        const qsizetype part = lines.indexOf("Content-Transfer-Encoding: base64") - 2;
+        EXPECT_EQ(lines.mid(part, 4), QList<QByteArray>({
+            "Content-Type: text/plain; charset=UTF-8;", " name=\"=?UTF-8?B?R3LDvMOfZSAicSIudHh0?=\"",
+            "Content-Transfer-Encoding: base64",
+            "Content-Disposition: inline; FileName*=UTF-8''Gr%C3%BC%C3%9Fe%20%22q%22.txt"}));
+        for (const QByteArray &line : lines)
+            EXPECT_TRUE(TVrxEncodedWords::IsAscii(line)) << line.toStdString();
+    }
+}
+
+// A header line never passes 998 octets, and folds at blanks within 78 where it can.
+TEST(MessageBuilder, LongFieldsFoldAndNeverPassTheHardLimit)
+{
+    TVrxMsg msg;
+    msg.From = "ann@example.org";
+    msg.Subject = QByteArray(2000, 'x');
+    msg.SendTo = QByteArray("a@example.org, ").repeated(40) + "b@example.org";
+    msg.ExtraHeaders = {"X-Long: " + QByteArray("word ").repeated(300)};
+    msg.AttachedFiles.Add(ScratchFile(QString(120, u'\u00E9') + u".txt"_s, "x"));
+    const QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    for (const QByteArray &line : lines.first(lines.indexOf("eA==")))
+        EXPECT_LE(line.size(), 78) << line.toStdString();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const QByteArray &line) { return line.startsWith("Subject: =?UTF-8?B?eHh4"); }));
+}
+
+// A forwarded message travels as itself (RFC 2046 section 5.2.1 allows no base64 there); one
+// that SMTP cannot carry line by line goes as an opaque file instead.
+TEST(MessageBuilder, AnEnclosedMessageGoesAsItsOwnLines)
+{
+    const QByteArray mail = "From: a@example.org\r\nSubject: hi\r\n\r\n.dot line\r\nGr\xc3\xbc\xc3\x9f" "e\r\n";
+    TVrxMsg msg;
+    msg.AttachedFiles.Add(ScratchFile(u"fw.eml"_s, mail));
+    QList<QByteArray> lines = Builder().BuildMessageLines(msg);
+    qsizetype part = lines.indexOf("Content-Type: message/rfc822; name=\"fw.eml\"");
+    ASSERT_GE(part, 0);
+    EXPECT_EQ(lines.mid(part + 1, 3), QList<QByteArray>({"Content-Transfer-Encoding: 8bit",
+                                                         "Content-Disposition: inline; FileName=\"fw.eml\"", ""}));
+    EXPECT_EQ(lines.mid(part + 4, 5), TVrxLines::Split(mail));
+
+    TVrxMessageBuilder sevenBit = Builder();
+    sevenBit.EightBit = false;
+    TVrxMsg wide;
+    wide.AttachedFiles.Add(ScratchFile(u"wide.eml"_s, mail));
+    lines = sevenBit.BuildMessageLines(wide);
+    part = lines.indexOf("Content-Type: application/octet-stream; name=\"wide.eml\"");
+    ASSERT_GE(part, 0);
+    EXPECT_EQ(lines.at(part + 1), "Content-Transfer-Encoding: base64");
 }

@@ -75,7 +75,7 @@ TEST(SmtpDialogue, ChunkedRepliesBannerAndFullSessionWriteExactBytes)
     const QByteArray expected = Ehlo() + "MAIL FROM:<alice@example.org>\r\n" + "RCPT TO:<bob@example.org>\r\n"
                                 + "RCPT TO:<carol@example.org>\r\n" + "RCPT TO:<dave@example.org>\r\n" + "DATA\r\n"
                                 + "Message-Id: *\r\nDate: *\r\nX-Priority: 3\r\nFrom: Alice <alice@example.org>\r\n"
-                                  "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org; dave@example.org\r\n"
+                                  "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org, dave@example.org\r\n"
                                   "Subject: Hello\r\nMIME-Version: 1.0\r\n"
                                   "Content-Type: Text/Plain; charset=ISO-8859-1\r\nContent-Transfer-Encoding: 8bit\r\n"
                                   "\r\nline one\r\n..starts with a dot\r\n..\r\n.\r\nQUIT\r\n";
@@ -125,6 +125,13 @@ INSTANTIATE_TEST_SUITE_P(
     EachKind, SmtpFailures,
     testing::Values(
         SmtpFailure{"greeting421", [](ScriptedServer &s) { s.Send("421 too busy\r\n"); }, u"OnError 421 too busy"_s, ""},
+        // The server waits for QUIT after refusing service (RFC 5321 section 3.1).
+        SmtpFailure{"greeting554",
+                    [](ScriptedServer &s) {
+                        s.Send("554-mail.test no service for 10.0.0.5\r\n554 see https://x.test/why\r\n")
+                            .Replies({"221 bye\r\n"});
+                    },
+                    u"OnError 554 mail.test no service for 10.0.0.5 see https://x.test/why"_s, "QUIT\r\n"},
         SmtpFailure{"heloRefusedToo",
                     [](ScriptedServer &s) {
                         s.Send(Greeting).Replies({"502 what\r\n",
@@ -151,6 +158,11 @@ TEST(SmtpDialogue, RecipientsEnvelopeAddressesAndGreetingName)
     EXPECT_EQ(TVrxSMTP::GreetingName("vm", "example.org", "10.0.0.5"), "vm.example.org");
     EXPECT_EQ(TVrxSMTP::GreetingName("vm", "", "10.0.0.5"), "[10.0.0.5]");
     EXPECT_EQ(TVrxSMTP::GreetingName("vm", "", "::1"), "[IPv6:::1]");
+    // Names a strict server refuses never go out: the literal stands in for them.
+    EXPECT_EQ(TVrxSMTP::GreetingName("host.example.", "example.", "10.0.0.5"), "host.example");
+    EXPECT_EQ(TVrxSMTP::GreetingName("my_host.example", "", "10.0.0.5"), "[10.0.0.5]");
+    EXPECT_EQ(TVrxSMTP::GreetingName("vm", "ex_ample.org", "10.0.0.5"), "[10.0.0.5]");
+    EXPECT_EQ(TVrxSMTP::GreetingName("-vm.example.org", "", "10.0.0.5"), "[10.0.0.5]");
 }
 
 TEST(SmtpDialogue, EveryRecipientBeyondThe256thIsSentToo)
@@ -333,13 +345,15 @@ TEST(SmtpExtensions, PipelinedEnvelopeDeclaresSizeAndEightBitBody)
     EXPECT_EQ(smtp->Extensions().SizeLimit, 1000);
     TVrxMsg msg = Message("bob@example.org");
     msg.CC = "\"Carol, C.\" <carol@example.org>";
-    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e"};
+    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e", ".", ".x"};
     EXPECT_TRUE(smtp->Send(msg));
     smtp->Quit();
 
+    // RFC 1870: SIZE counts the message itself, without the stuffed dots and the final dot.
     const QByteArray transcript = server.Transcript();
     const qsizetype dataStart = transcript.indexOf("DATA\r\n") + 6;
-    const qint64 dataSize = transcript.indexOf("QUIT\r\n") - dataStart;
+    const QByteArray data = transcript.mid(dataStart, transcript.indexOf("\r\n.\r\n", dataStart) + 2 - dataStart);
+    const qint64 dataSize = data.size() - data.count("\r\n..") - (data.startsWith("..") ? 1 : 0);
     EXPECT_TRUE(transcript.contains("MAIL FROM:<alice@example.org> SIZE=" + QByteArray::number(dataSize)
                                     + " BODY=8BITMIME\r\nRCPT TO:<bob@example.org>\r\nRCPT TO:<carol@example.org>\r\nDATA\r\n"))
         << transcript.constData();
@@ -420,4 +434,44 @@ TEST(SmtpDialogue, AStopAfterTheFinalDotWaitsForTheVerdict)
     EXPECT_THROW(smtp->Send(next), EVrxCancelled);
     smtp.reset();
     EXPECT_EQ(server.Transcript().count("MAIL FROM:"), 1);
+}
+
+// The envelope sender is the account's address whatever the stored From says, and an address
+// beyond ASCII goes only to a server that offers SMTPUTF8; to any other, nothing is sent.
+TEST(SmtpExtensions, EnvelopeSenderAndAddressesBeyondAscii)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray offers, from, returnPath, sendTo, envelope;
+    } cases[] = {
+        {"imported sender line", "250 mail.test\r\n", "Peer", "acct@example.org", "bob@example.org",
+         "MAIL FROM:<acct@example.org>\r\nRCPT TO:<bob@example.org>\r\n"},
+        {"utf8 offered", "250-mail.test\r\n250 SMTPUTF8\r\n", "alice@example.org", "", "j\xc3\xb6rg@example.org",
+         "MAIL FROM:<alice@example.org> SMTPUTF8\r\nRCPT TO:<j\xc3\xb6rg@example.org>\r\n"},
+        {"utf8 not offered", "250 mail.test\r\n", "alice@example.org", "", "j\xc3\xb6rg@example.org", ""},
+    };
+    for (const auto &c : cases) {
+        ScriptedServer server;
+        server.Send(Greeting).Replies({c.offers});
+        if (!c.envelope.isEmpty())
+            server.Replies({"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
+        server.Replies({"221 bye\r\n"}).Start();
+        auto smtp = ClientFor(server);
+        EventLog log(*smtp);
+        smtp->Connect();
+        TVrxMsg msg = Message(c.sendTo);
+        msg.From = c.from;
+        msg.ReturnPath = c.returnPath;
+        EXPECT_EQ(smtp->Send(msg), !c.envelope.isEmpty()) << c.name;
+        EXPECT_TRUE(smtp->Connected()) << c.name;
+        smtp->Quit();
+        const QByteArray transcript = server.Transcript();
+        if (c.envelope.isEmpty()) {
+            EXPECT_EQ(transcript, Ehlo() + "QUIT\r\n") << c.name;
+            EXPECT_EQ(log.Matching(u"OnError 553 The address j\u00F6rg@example.org is not plain ASCII"_s).size(), 1);
+        } else {
+            EXPECT_TRUE(transcript.contains(Ehlo() + c.envelope + "DATA\r\n")) << c.name << transcript.constData();
+        }
+    }
 }

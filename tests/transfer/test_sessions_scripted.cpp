@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include "storage/MailStorage.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class ScriptedSessionTest : public SessionFixture
@@ -92,8 +94,29 @@ TEST_F(ScriptedSessionTest, MessagesQueuedWhileSendingGoOverTheSameConnection)
     EXPECT_EQ(messages("Sent items").size(), 2);
     const QByteArray transcript = server.Transcript();
     EXPECT_EQ(transcript.count("EHLO "), 1);
-    EXPECT_EQ(transcript.count("MAIL FROM:<ann@example.org>\r\n"), 2);
+    // The account's address, whatever the stored sender line says.
+    EXPECT_EQ(transcript.count("MAIL FROM:<tester@localhost>\r\n"), 2);
     EXPECT_FALSE(session.Append({unsentMessage("late")}));
+}
+
+// Without SMTPUTF8 such an address would be raw 8-bit data on the wire: nothing is sent.
+TEST_F(ScriptedSessionTest, AnAddressBeyondAsciiStaysUnsentWithoutSmtpUtf8)
+{
+    ScriptedServer server;
+    server.Send("220 scripted ESMTP\r\n").Replies({"250 hello\r\n", "221 bye\r\n"}).Start();
+    const QString path = unsentMessage("s");
+    cMailMessage m;
+    ASSERT_TRUE(m.ReadFile(path, false, true));
+    m.To = "J\xc3\xb6rg <j\xc3\xb6rg@example.org>";
+    ASSERT_TRUE(m.WriteFile(path));
+    cSendSession session(sendAccount(server));
+    session.Start({path});
+    ASSERT_TRUE(runToEnd(session));
+    EXPECT_EQ(messages("Unsent").size(), 1);
+    const QString errors = session.Errors().join(u'\n');
+    EXPECT_TRUE(errors.contains(u"j\u00F6rg@example.org is not plain ASCII and 127.0.0.1:"_s)) << errors.toStdString();
+    EXPECT_TRUE(errors.contains(u"was not sent and stays in Unsent"_s));
+    EXPECT_FALSE(server.Transcript().contains("MAIL FROM"));
 }
 
 TEST_F(ScriptedSessionTest, ARefusedMessageStaysUnsentAndTheQueueGoesOn)

@@ -2,7 +2,9 @@
 // dovecot serves, so a message goes out of Unsent, through SMTP, back through POP3 into Inbox.
 #include "SessionFixture.h"
 
+#include "storage/cOriginalStore.h"
 #include "tests/servers/MailServerEnv.h"
+#include "transfer/OutgoingMessage.h"
 #include "transfer/cGetSession.h"
 #include "transfer/cSendSession.h"
 
@@ -268,3 +270,37 @@ TEST_F(ServerSessionTest, AnImportedMessageGoesOutWithOneHeaderBlock)
 }
 
 } // namespace
+
+// Forward as attachment sends the received message itself, byte for byte, never the message
+// file; a message kept only as its record is rebuilt as the mail Ravelin would send.
+TEST_F(ServerSessionTest, AForwardedMessageTravelsByteExact)
+{
+    unsent("Original", {"Gr\xc3\xbc\xc3\x9f" "e", ".", ".leading dot"});
+    sendAll();
+    fetch();
+    const QStringList inbox = messages("Inbox");
+    ASSERT_EQ(inbox.size(), 1);
+    cMailMessage received;
+    ASSERT_TRUE(received.ReadFile(inbox.first()));
+    const cResultOf<QByteArray> original = cOriginalStore::Read(received.Original);
+    ASSERT_TRUE(original) << original.text().toStdString();
+
+    const cResultOf<QString> eml = SaveForwardable(inbox.first(), QStringLiteral("Original"));
+    ASSERT_TRUE(eml) << eml.text().toStdString();
+    EXPECT_TRUE(eml.value().endsWith(QStringLiteral("Original.eml")));
+    EXPECT_EQ(contents(eml.value()), original.value());
+
+    unsent("Fw: Original", {"See the attached message."}, {eml.value()});
+    sendAll();
+    const QList<QByteArray> out = delivered();
+    ASSERT_EQ(out.size(), 1);
+    QByteArray expected = original.value();
+    expected.replace("\r\n", "\n");
+    EXPECT_TRUE(out.first().contains("Content-Type: message/rfc822; name=\"Original.eml\"\n"));
+    EXPECT_TRUE(out.first().contains(expected)) << out.first().constData();
+
+    const cResultOf<QByteArray> rebuilt = ForwardableMessage(messages("Sent items").first());
+    ASSERT_TRUE(rebuilt) << rebuilt.text().toStdString();
+    EXPECT_TRUE(rebuilt.value().startsWith("Message-Id: <VRX.")) << rebuilt.value().constData();
+    EXPECT_FALSE(rebuilt.value().contains("X_MailBoundary"));
+}

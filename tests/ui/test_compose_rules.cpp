@@ -29,7 +29,7 @@ private slots:
         const QDateTime when(QDate(2026, 12, 8), QTime(9, 5, 7));
         cComposedMessage typed{u"  ann@example.org"_s, u"bob@example.org"_s, u"Gr\u00fc\u00dfe\r\nBcc: eve@example.org"_s,
                                {u"Hello,"_s, QString(), u"Ann"_s}, {u"/tmp/a.pdf"_s, u"/tmp/b.txt"_s},
-                               TPriority::prHighest};
+                               TPriority::prHighest, {"In-Reply-To: <p@x>", "References: <a@x> <p@x>"}};
         const cMailMessage record = ComposedRecord(typed, u"Ann Lee <ann@example.org>"_s, u"Work"_s, when);
         QCOMPARE(record.To, QByteArray("  ann@example.org"));
         QCOMPARE(record.CC, QByteArray("bob@example.org"));
@@ -39,7 +39,8 @@ private slots:
         QCOMPARE(record.DateTime, NowText(when));
         QCOMPARE(record.ReplyAddress, QByteArray());
         QVERIFY(!record.Read && !record.Html);
-        QCOMPARE(record.headerLines, QList<QByteArray>{"X-Mailer-Version:v2.12"});
+        QCOMPARE(record.headerLines,
+                 (QList<QByteArray>{"X-Mailer-Version:v2.12", "In-Reply-To: <p@x>", "References: <a@x> <p@x>"}));
         QCOMPARE(record.body, (QList<QByteArray>{"Hello,", "", "Ann"}));
         QCOMPARE(record.attachments, typed.attachments);
 
@@ -52,6 +53,8 @@ private slots:
         QCOMPARE(reopened.subject, u"Gr\u00fc\u00dfe Bcc: eve@example.org"_s);
         QCOMPARE(reopened.body, typed.body);
         QCOMPARE(reopened.priority, TPriority::prHighest);
+        // A draft reopened and saved again still threads as the reply it is.
+        QCOMPARE(reopened.extraHeaders, typed.extraHeaders);
     }
 
     void aLongParagraphIsStoredAsItsScreenLines()

@@ -224,7 +224,15 @@ private slots:
 
         trigger(eMainCommand::mnuTools_ForwardAsAttachment);
         QCOMPARE(field("edtTo")->text(), QString());
-        QCOMPARE(composer()->Composed().attachments, QStringList{paths.at(0)});
+        // The message as mail in the attachments folder, never the message file itself.
+        const QStringList attached = composer()->Composed().attachments;
+        QCOMPARE(attached.size(), 1);
+        QCOMPARE(QFileInfo(attached.first()).fileName(), u"A.eml"_s);
+        QFile eml(attached.first());
+        QVERIFY(eml.open(QIODevice::ReadOnly));
+        const QByteArray forwarded = eml.readAll();
+        QVERIFY(forwarded.contains("see you."));
+        QVERIFY(!forwarded.contains("X_MailBoundary"));
         QVERIFY(composer()->BodyLines().isEmpty());
         QCOMPARE(composer()->focusWidget()->objectName(), u"edtTo"_s);
 

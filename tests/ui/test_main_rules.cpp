@@ -187,13 +187,18 @@ private slots:
                  expected);
     }
 
-    void forwardingAsAttachmentNeverQuotesAndAttachesTheFile()
+    // The message goes as mail, never as the internal file with its local paths.
+    void forwardingAsAttachmentNeverQuotesAndAttachesTheMessageAsMail()
     {
-        const cOriginalMessage original{u"/m/Inbox/mail1.qrz"_s, u"Lunch"_s, u"Ann"_s, u"ann@example.org"_s, {u"Hi"_s}};
+        cOriginalMessage original{u"/m/Inbox/mail1.qrz"_s, u"Lunch"_s, u"Ann"_s, u"ann@example.org"_s, {u"Hi"_s}};
+        original.attachments = {u"/att/a.pdf"_s};
+        original.forwardable = u"/att/Lunch.eml"_s;
         cComposerOptions options{.quotePrefix = u">"_s, .includeOriginal = true};
         const cComposerDraft bare = ComposerDraft(RequestFor(eComposerCommand::ForwardAsAttachment), options, original, {u"Bob"_s});
         QVERIFY(bare.body.isEmpty());
-        QCOMPARE(bare.attachments, QStringList{u"/m/Inbox/mail1.qrz"_s});
+        QCOMPARE(bare.attachments, QStringList{u"/att/Lunch.eml"_s});
+        QCOMPARE(ComposerDraft(RequestFor(eComposerCommand::Forward), options, original, {}).attachments,
+                 QStringList{u"/att/a.pdf"_s});
         QCOMPARE(bare.subject, u"Fw: Lunch"_s);
         options.autoInsertDefSig = true;
         QCOMPARE(ComposerDraft(RequestFor(eComposerCommand::ForwardAsAttachment), options, original, {u"Bob"_s}).body,
@@ -233,6 +238,53 @@ private slots:
         QCOMPARE(sorted(cFolderIndex::ListUncached(dir.path())), expected);
         QCOMPARE(sorted(cFolderIndex::List(dir.path())), expected);
         QCOMPARE(sorted(cFolderIndex::Load(dir.path())), expected);
+    }
+
+    // RFC 5322 section 3.6.4: the parent's References (or its single In-Reply-To), then its id.
+    void repliesCarryInReplyToAndReferences_data()
+    {
+        QTest::addColumn<QByteArray>("messageId");
+        QTest::addColumn<QByteArray>("references");
+        QTest::addColumn<QByteArray>("inReplyTo");
+        QTest::addColumn<QList<QByteArray>>("expected");
+        QTest::newRow("first reply") << QByteArray("<p@x>") << QByteArray() << QByteArray()
+                                     << QList<QByteArray>{"In-Reply-To: <p@x>", "References: <p@x>"};
+        QTest::newRow("chain") << QByteArray(" <p@x> ") << QByteArray("<a@x>\t<b@x>") << QByteArray("<b@x>")
+                               << QList<QByteArray>{"In-Reply-To: <p@x>", "References: <a@x> <b@x> <p@x>"};
+        QTest::newRow("parent of parent") << QByteArray("<p@x>") << QByteArray() << QByteArray("<b@x> (by Bob)")
+                                          << QList<QByteArray>{"In-Reply-To: <p@x>", "References: <b@x> <p@x>"};
+        QTest::newRow("no id") << QByteArray() << QByteArray("<a@x>") << QByteArray() << QList<QByteArray>{};
+        QTest::newRow("wire text is no field") << QByteArray("<p@x>\r\nBcc: evil@x") << QByteArray("junk <a b@x>")
+                                               << QByteArray()
+                                               << QList<QByteArray>{"In-Reply-To: <p@x>", "References: <p@x>"};
+    }
+    void repliesCarryInReplyToAndReferences()
+    {
+        QFETCH(QByteArray, messageId);
+        QFETCH(QByteArray, references);
+        QFETCH(QByteArray, inReplyTo);
+        QFETCH(QList<QByteArray>, expected);
+        QCOMPARE(ReplyHeaderLines(messageId, references, inReplyTo), expected);
+        cOriginalMessage original{u"/m/1.qrz"_s, u"Lunch"_s, u"Ann"_s, u"ann@example.org"_s, {}};
+        original.messageId = messageId;
+        original.references = references;
+        original.inReplyTo = inReplyTo;
+        for (eComposerCommand command : {eComposerCommand::Reply, eComposerCommand::ReplyQuoted, eComposerCommand::ReplyAll})
+            QCOMPARE(ComposerDraft(RequestFor(command), {}, original, {}).extraHeaders, expected);
+        QVERIFY(ComposerDraft(RequestFor(eComposerCommand::Forward), {}, original, {}).extraHeaders.isEmpty());
+    }
+
+    void replyAllCopiesEveryoneButTheUserAndTheAuthor()
+    {
+        cOriginalMessage original{u"/m/1.qrz"_s, u"Lunch"_s, u"Ann"_s, u"Ann <ann@example.org>"_s, {}};
+        original.recipients = {{u"Me"_s, u"ME@example.org"_s},       {u"Doe, John"_s, u"john@example.org"_s},
+                               {{}, u"ann@example.org"_s},            {u"J\u00F6rg"_s, u"joerg@example.org"_s},
+                               {u"Doe again"_s, u"john@example.org"_s}, {{}, u"alias@example.org"_s}};
+        const cComposerDraft draft = ComposerDraft(RequestFor(eComposerCommand::ReplyAll), {}, original, {},
+                                                   {u"me@example.org"_s, u"alias@example.org"_s});
+        QCOMPARE(draft.to, u"Ann <ann@example.org>"_s);
+        QCOMPARE(draft.cc, u"\"Doe, John\" <john@example.org>, J\u00F6rg <joerg@example.org>"_s);
+        QVERIFY(ComposerDraft(RequestFor(eComposerCommand::Reply), {}, original, {}).cc.isEmpty());
     }
 };
 

@@ -11,6 +11,12 @@ namespace {
 
 const QByteArray kMailerLine = QByteArrayLiteral("X-Mailer-Version:v2.12");
 
+bool isThreadingLine(const QByteArray &line)
+{
+    const QByteArray lower = line.toLower();
+    return lower.startsWith("in-reply-to:") || lower.startsWith("references:");
+}
+
 QByteArray headerValue(const QString &text)
 {
     QString value = text;
@@ -76,6 +82,8 @@ cMailMessage ComposedRecord(const cComposedMessage &message, const QString &send
     record.attachments = message.attachments;
     record.Html = false;
     record.headerLines = {kMailerLine};
+    for (const QByteArray &line : message.extraHeaders)
+        record.headerLines.append(headerValue(QString::fromUtf8(line)));
     for (const QString &line : message.body)
         record.body.append(line.toUtf8());
     return record;
@@ -91,6 +99,9 @@ cComposedMessage ComposedFromRecord(const cMailMessage &record)
         message.body.append(QString::fromUtf8(line));
     message.attachments = record.attachments;
     message.priority = TPriority(record.Priority);
+    for (const QByteArray &line : record.headerLines)
+        if (isThreadingLine(line))
+            message.extraHeaders.append(line);
     return message;
 }
 

@@ -20,6 +20,8 @@ struct cComposedMessage
     QStringList body;
     QStringList attachments;
     TPriority priority = TPriority::prNormal;
+    // Header lines that thread a reply (In-Reply-To, References), kept with the message.
+    QList<QByteArray> extraHeaders{};
 };
 
 // Blanks and control characters at the end do not count; leading blanks do not make it empty.

@@ -352,6 +352,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     SetBody(message.body);
     SetHeaderFields(message.to, message.cc, message.subject);
     fPriority = message.priority;
+    fExtraHeaders = message.extraHeaders;
     for (QAction *item : fPriorityItems->actions())
         item->setChecked(item->data().toInt() == TagOfPriority(message.priority));
     fAttachments.clear();
@@ -397,7 +398,7 @@ QStringList TfrmNewMessage::BodyLines() const
 
 cComposedMessage TfrmNewMessage::Composed() const
 {
-    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority};
+    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders};
 }
 
 cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)

@@ -45,6 +45,8 @@ public:
     void SetHeaderFields(const QString &to, const QString &cc, const QString &subject);
     void SetBody(const QStringList &lines);
     void AddAttachment(const QString &path);
+    // Lines that thread a reply; the message keeps them through every save.
+    void SetExtraHeaders(const QList<QByteArray> &lines) { fExtraHeaders = lines; }
     // Where typing starts once an opener has filled the window.
     void FocusField(eComposerField field);
     // The body as it is shown, one entry per screen line.
@@ -121,6 +123,7 @@ private:
     QAction *fSendNow;
 
     QStringList fAttachments;
+    QList<QByteArray> fExtraHeaders;
     TPriority fPriority = TPriority::prNormal;
     QString fSourceFile;
     bool fSizingGuard = true;

@@ -1,6 +1,10 @@
 #include "ui/main/ComposerDraft.h"
 
+#include "mailproto/TVrxAddressList.h"
 #include "storage/cOptions.h"
+
+#include <QRegularExpression>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -64,6 +68,7 @@ cComposerRequest RequestFor(eComposerCommand command)
     case eComposerCommand::NewMessage: return {};
     case eComposerCommand::Reply: return {.isNew = false};
     case eComposerCommand::ReplyQuoted: return {.isNew = false, .quoting = true};
+    case eComposerCommand::ReplyAll: return {.isNew = false, .replyAll = true};
     case eComposerCommand::Forward: return {.isNew = false, .isForward = true};
     case eComposerCommand::ForwardAsAttachment:
         return {.isNew = false, .attachOriginal = true, .isForward = true, .quoting = false};
@@ -85,7 +90,8 @@ QString PrefixedSubject(const QString &prefix, const QString &subject)
 }
 
 cComposerDraft ComposerDraft(const cComposerRequest &request, const cComposerOptions &options,
-                             const cOriginalMessage &original, const QStringList &signature)
+                             const cOriginalMessage &original, const QStringList &signature,
+                             const QStringList &ownAddresses)
 {
     cComposerDraft draft;
     draft.focus = focusFor(request);
@@ -102,6 +108,60 @@ cComposerDraft ComposerDraft(const cComposerRequest &request, const cComposerOpt
     const bool quoting = request.quoting.value_or(options.includeOriginal);
     draft.body = quoting ? quotedBody(options, original, signature) : plainBody(options, signature);
     if (request.attachOriginal)
-        draft.attachments.append(original.path);
+        draft.attachments.append(original.forwardable);
+    else if (request.isForward)
+        draft.attachments += original.attachments;
+    if (request.replyAll)
+        draft.cc = ReplyAllCc(original.recipients, draft.to, ownAddresses);
+    if (!request.isForward)
+        draft.extraHeaders = ReplyHeaderLines(original.messageId, original.references, original.inReplyTo);
     return draft;
+}
+
+QList<QByteArray> ReplyHeaderLines(const QByteArray &messageId, const QByteArray &references,
+                                   const QByteArray &inReplyTo)
+{
+    // RFC 5322 section 3.6.4 msg-id, without blanks or line breaks: nothing else is carried over.
+    static const QRegularExpression msgId(u"<[!-;=?-~]+@[!-;=?-~]+>"_s);
+    const auto ids = [](const QByteArray &field) {
+        QStringList found;
+        for (auto it = msgId.globalMatch(QString::fromLatin1(field)); it.hasNext();)
+            found.append(it.next().captured());
+        return found;
+    };
+    const QStringList own = ids(messageId);
+    if (own.isEmpty())
+        return {};
+    QStringList chain = ids(references);
+    if (chain.isEmpty() && ids(inReplyTo).size() == 1)
+        chain = ids(inReplyTo);
+    chain.append(own.first());
+    return {"In-Reply-To: " + own.first().toLatin1(), "References: " + chain.join(u' ').toLatin1()};
+}
+
+QString MailboxText(const cMailbox &mailbox)
+{
+    static const QRegularExpression separator(u"[,;<>\"()@:\\[\\]\\\\]"_s);
+    if (mailbox.name.isEmpty())
+        return mailbox.address;
+    QString name = mailbox.name;
+    if (name.contains(separator))
+        name = u'"' + name.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s) + u'"';
+    return name + u" <"_s + mailbox.address + u'>';
+}
+
+QString ReplyAllCc(const QList<cMailbox> &recipients, const QString &replyAddress, const QStringList &ownAddresses)
+{
+    QSet<QString> skipped{QString::fromUtf8(TVrxAddressList::AddressOf(replyAddress.toUtf8())).toLower()};
+    for (const QString &own : ownAddresses)
+        skipped.insert(own.trimmed().toLower());
+    QStringList cc;
+    for (const cMailbox &mailbox : recipients) {
+        const QString address = mailbox.address.trimmed().toLower();
+        if (address.isEmpty() || skipped.contains(address))
+            continue;
+        skipped.insert(address);
+        cc.append(MailboxText(mailbox));
+    }
+    return cc.join(u", "_s);
 }

@@ -65,6 +65,9 @@ const std::array kCommands{
                  .rule = R::NeedsMessage},
     cMainCommand{.id = mnuTools_ReplyQuoted, .place = P::ToolsMenu, .name = "mnuTools_ReplyQuoted",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Reply quoted"), .shortcut = "Ctrl+Q", .rule = R::NeedsMessage},
+    cMainCommand{.id = mnuTools_ReplyAll, .place = P::ToolsMenu, .name = "mnuTools_ReplyAll",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Reply &all"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Reply to the author and every recipient"),
+                 .icon = "mail-reply-all", .shortcut = "Ctrl+Shift+R", .rule = R::NeedsMessage},
     cMainCommand{.id = mnuTools_Forward, .place = P::ToolsMenu, .name = "mnuTools_Forward",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Forward message"), .shortcut = "Ctrl+F",
                  .rule = R::NeedsMessage},
@@ -136,7 +139,7 @@ const std::array kCommands{
 
 constexpr eMainCommand kSeparator = eMainCommand::Count;
 
-const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_ReplyQuoted, popMsgs_Forward,
+const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_ReplyQuoted, mnuTools_ReplyAll, popMsgs_Forward,
                             mnuTools_ForwardAsAttachment, mnuTools_AddSender, kSeparator, mnuFile_CopyTo,
                             mnuFile_MoveTo,        kSeparator,       popMsgs_MarkRead,     popMsgs_MarkUnread,
                             kSeparator,            mnuTools_Delete,  popMsgs_Properties};

@@ -27,6 +27,7 @@ enum class eMainCommand {
     mnuTools_NewMessage,
     mnuTools_Reply,
     mnuTools_ReplyQuoted,
+    mnuTools_ReplyAll,
     mnuTools_Forward,
     mnuTools_ForwardAsAttachment,
     mnuTools_Delete,

@@ -1,5 +1,7 @@
 #include "ui/main/MainMessageCommands.h"
 
+#include "mailproto/TVrxAddressList.h"
+#include "mailproto/TVrxMimeHeader.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
@@ -11,6 +13,8 @@
 #include "ui/main/unitMain.h"
 #include "ui/main/unitSelectFolder.h"
 #include "ui/signatures/SignatureList.h"
+#include "transfer/OutgoingMessage.h"
+#include "transfer/cAccountStore.h"
 #include "ui/transfer/unitSendMail.h"
 
 #include <QMessageBox>
@@ -33,12 +37,25 @@ QStringList defaultSignature(const cComposerOptions &options)
     return textLines(SignatureText(cSignatureStore::DefaultSignatureName()));
 }
 
+QList<cMailbox> recipientsOf(const cMailMessage &message, const QByteArray &charset)
+{
+    QList<cMailbox> recipients;
+    for (const QByteArray &mailbox : TVrxAddressList::Mailboxes(message.To) + TVrxAddressList::Mailboxes(message.CC))
+        recipients.append({DisplayText(TVrxAddressList::DisplayNameOf(mailbox), charset),
+                           QString::fromUtf8(TVrxAddressList::AddressOf(mailbox))});
+    return recipients;
+}
+
 cOriginalMessage originalOf(const QString &path, const cMailMessage &message)
 {
     const QByteArray charset = DeclaredCharset(message.headerLines);
+    const TVrxMimeHeader header(message.headerLines);
     return {path, DisplayText(message.Subject, charset), DisplayText(message.From, charset),
-            DisplayText(message.ReplyAddress, charset), textLines(DisplayBody(message.body, charset))};
+            DisplayText(message.ReplyAddress, charset), textLines(DisplayBody(message.body, charset)),
+            header.Value("Message-ID"), header.Value("References"), header.Value("In-Reply-To"),
+            recipientsOf(message, charset), message.attachments};
 }
+
 
 } // namespace
 
@@ -55,6 +72,7 @@ void cMainMessageCommands::Wire()
     for (eMainCommand id : {tb_Reply, mnuTools_Reply})
         fWindow.WireCommand(id, composer(eComposerCommand::Reply));
     fWindow.WireCommand(mnuTools_ReplyQuoted, composer(eComposerCommand::ReplyQuoted));
+    fWindow.WireCommand(mnuTools_ReplyAll, composer(eComposerCommand::ReplyAll));
     for (eMainCommand id : {mnuTools_Forward, popMsgs_Forward})
         fWindow.WireCommand(id, composer(eComposerCommand::Forward));
     fWindow.WireCommand(mnuTools_ForwardAsAttachment, composer(eComposerCommand::ForwardAsAttachment));
@@ -82,10 +100,20 @@ TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &re
             return nullptr;
         }
         original = originalOf(path, message);
+        if (request.attachOriginal) {
+            const cResultOf<QString> saved = SaveForwardable(path, original.subject);
+            if (!saved) {
+                QMessageBox::warning(&fWindow, tr("Cannot forward the message"), saved.text());
+                return nullptr;
+            }
+            original.forwardable = saved.value();
+        }
     }
-    const cComposerDraft draft = ComposerDraft(request, options, original, defaultSignature(options));
+    const cComposerDraft draft =
+        ComposerDraft(request, options, original, defaultSignature(options), request.replyAll ? cAccountStore::OwnAddresses() : QStringList());
     auto *composer = new TfrmNewMessage(&fWindow);
-    composer->SetHeaderFields(draft.to, QString(), draft.subject);
+    composer->SetHeaderFields(draft.to, draft.cc, draft.subject);
+    composer->SetExtraHeaders(draft.extraHeaders);
     composer->SetBody(draft.body);
     for (const QString &attachment : draft.attachments)
         composer->AddAttachment(attachment);
