@@ -25,15 +25,6 @@
 #include <QTreeWidget>
 #include <memory>
 
-class cUrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT

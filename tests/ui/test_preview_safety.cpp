@@ -225,10 +225,12 @@ private slots:
     {
         QTest::addColumn<QString>("html");
         QTest::addColumn<QString>("bounded");
-        QTest::newRow("as written") << u"<p class=\"x\">Hi <b>there</b></p>"_s << u"<p class=\"x\">Hi <b>there</b></p>"_s;
+        QTest::newRow("as written") << u"<p class=\"x\">Hi <b>there</b></p>"_s
+                                    << u"<p class=\"x\">Hi <b>there</b></p>"_s;
         QTest::newRow("attributes quoted") << u"<A HREF=http://a.example/?q=1 title='say \"hi\"'>a</a>"_s
                                            << u"<a href=\"http://a.example/?q=1\" title=\"say &quot;hi&quot;\">a</a>"_s;
-        QTest::newRow("implied ends") << u"<ul><li>1<li>2</ul><p>a<p>b"_s << u"<ul><li>1</li><li>2</li></ul><p>a</p><p>b</p>"_s;
+        QTest::newRow("implied ends") << u"<ul><li>1<li>2</ul><p>a<p>b"_s
+                                      << u"<ul><li>1</li><li>2</li></ul><p>a</p><p>b</p>"_s;
         QTest::newRow("cells") << u"<table><tr><td>1<td>2<tr><td>3</table>x"_s
                                << u"<table><tr><td>1</td><td>2</td></tr><tr><td>3</td></tr></table>x"_s;
         QTest::newRow("stray end tags") << u"a</div><i>b</b></i>"_s << u"a<i>b</i>"_s;
