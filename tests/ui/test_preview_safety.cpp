@@ -238,6 +238,11 @@ private slots:
         QTest::newRow("style kept as it is") << u"<style>p > b { }</style>"_s << u"<style>p > b { }</style>"_s;
         QTest::newRow("text that is no tag") << u"1 < 2 <3 & <"_s << u"1 &lt; 2 &lt;3 & &lt;"_s;
         QTest::newRow("cut off in a tag") << u"a<img src=\"x"_s << u"a"_s;
+        QTest::newRow("end tags stay in their table")
+            << u"<div><table><tr><td>a</div>b</table>c</div>"_s
+            << u"<div><table><tr><td>ab</td></tr></table>c</div>"_s;
+        QTest::newRow("a cell gets a row") << u"<table><td>x</table>"_s << u"<table><tr><td>x</td></tr></table>"_s;
+        QTest::newRow("cells outside tables are text") << u"<td>a<td>b</td>"_s << u" a b"_s;
     }
 
     void ordinaryHtmlKeepsItsStructure()

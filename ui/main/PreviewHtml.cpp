@@ -115,8 +115,6 @@ private:
             return;
         }
         fTokens.push_back({eToken::Open, name, u'<' + name + *attributes + u'>'});
-        if (name == u"style"_s)
-            readRawTextUntil(u"</style"_s);
     }
 
     std::optional<QString> readAttributes()
@@ -162,14 +160,6 @@ private:
         return fHtml.mid(start, fPos - start);
     }
 
-    void readRawTextUntil(const QString &end)
-    {
-        const qsizetype found = fHtml.indexOf(end, fPos, Qt::CaseInsensitive);
-        const qsizetype stop = found < 0 ? fHtml.size() : found;
-        fTokens.push_back({eToken::Text, {}, fHtml.mid(fPos, stop - fPos)});
-        fPos = stop;
-    }
-
     const QString &fHtml;
     qsizetype fPos = 0;
     std::vector<cToken> fTokens;
@@ -190,7 +180,8 @@ bool isTablePart(const QString &name)
     return kParts.contains(name);
 }
 
-// An element that a new one of its kind ends, and the elements that end that search.
+// An element that a new one of its kind ends, and the elements that end that search (a table
+// always does).
 struct cImplicitEnd
 {
     QSet<QString> ended;
@@ -199,12 +190,12 @@ struct cImplicitEnd
 
 const cImplicitEnd *implicitEnd(const QString &name)
 {
-    static const cImplicitEnd kParagraph{{u"p"_s}, {u"div"_s, u"td"_s, u"th"_s, u"li"_s, u"blockquote"_s, u"table"_s}};
-    static const cImplicitEnd kItem{{u"li"_s}, {u"ul"_s, u"ol"_s, u"menu"_s, u"table"_s}};
-    static const cImplicitEnd kTerm{{u"dt"_s, u"dd"_s}, {u"dl"_s, u"table"_s}};
-    static const cImplicitEnd kRow{{u"tr"_s}, {u"table"_s}};
-    static const cImplicitEnd kCell{{u"td"_s, u"th"_s}, {u"tr"_s, u"table"_s}};
-    static const cImplicitEnd kSection{{u"thead"_s, u"tbody"_s, u"tfoot"_s}, {u"table"_s}};
+    static const cImplicitEnd kParagraph{{u"p"_s}, {u"div"_s, u"td"_s, u"th"_s, u"li"_s, u"blockquote"_s}};
+    static const cImplicitEnd kItem{{u"li"_s}, {u"ul"_s, u"ol"_s, u"menu"_s}};
+    static const cImplicitEnd kTerm{{u"dt"_s, u"dd"_s}, {u"dl"_s}};
+    static const cImplicitEnd kRow{{u"tr"_s}, {}};
+    static const cImplicitEnd kCell{{u"td"_s, u"th"_s}, {u"tr"_s}};
+    static const cImplicitEnd kSection{{u"thead"_s, u"tbody"_s, u"tfoot"_s}, {}};
     static const cImplicitEnd kOption{{u"option"_s}, {u"select"_s}};
     static const QHash<QString, const cImplicitEnd *> kByName{
         {u"p"_s, &kParagraph}, {u"li"_s, &kItem},     {u"dt"_s, &kTerm},       {u"dd"_s, &kTerm},
@@ -244,7 +235,9 @@ std::vector<int> affordedTableDepths(const std::vector<cToken> &tokens)
     return depths;
 }
 
-// Writes tokens back within the bounds, every element it opens closed again.
+// Writes tokens back within the bounds, every element it opens closed again. An end tag never
+// reaches across a table, and cells stand in rows in tables, so the engine nests tables exactly
+// as counted here, never deeper.
 class cHtmlBounder
 {
 public:
@@ -257,7 +250,7 @@ public:
                 fOut += token.text;
             else if (token.name == u"table"_s)
                 token.kind == eToken::Open ? openTable(token) : closeTable();
-            else if (isTablePart(token.name) && inDroppedTable())
+            else if (isTablePart(token.name) && (fTables.empty() || !fTables.back()))
                 writeAsText(token);
             else
                 token.kind == eToken::Open ? open(token) : close(token.name);
@@ -268,13 +261,14 @@ public:
     }
 
 private:
-    bool inDroppedTable() const { return !fTables.empty() && !fTables.back(); }
+    using cOpenElement = std::vector<QString>::iterator;
 
     void openTable(const cToken &token)
     {
         if (fTables.empty())
             fDepthCap = fNextTable < fTableDepths.size() ? fTableDepths[fNextTable++] : 0;
-        const bool kept = !inDroppedTable() && int(fTables.size()) < fDepthCap && roomForOne();
+        const bool inKeptTable = fTables.empty() || fTables.back();
+        const bool kept = inKeptTable && int(fTables.size()) < fDepthCap && roomForOne();
         fTables.push_back(kept);
         if (kept)
             push(token);
@@ -288,10 +282,11 @@ private:
             return;
         const bool kept = fTables.back();
         fTables.pop_back();
-        if (kept)
-            close(u"table"_s);
-        else
+        const auto table = std::find(fOpen.rbegin(), fOpen.rend(), u"table"_s);
+        if (!kept)
             fOut += u"<br>"_s;
+        else if (table != fOpen.rend())
+            popThrough(std::prev(table.base()));
     }
 
     void writeAsText(const cToken &token)
@@ -312,10 +307,34 @@ private:
             fOut += token.text;
             return;
         }
-        if (const cImplicitEnd *end = implicitEnd(token.name))
-            endImplicitly(*end);
+        if (const cImplicitEnd *end = implicitEnd(token.name)) {
+            if (const cOpenElement ended = openInTable(end->ended, end->scope); ended != fOpen.end())
+                popThrough(ended);
+        }
+        const bool cell = token.name == u"td"_s || token.name == u"th"_s;
+        if (cell && openInTable({u"tr"_s}, {}) == fOpen.end() && roomForOne())
+            push({eToken::Open, u"tr"_s, u"<tr>"_s});
         if (roomForOne())
             push(token);
+    }
+
+    void close(const QString &name)
+    {
+        if (const cOpenElement element = openInTable({name}, {}); element != fOpen.end())
+            popThrough(element);
+    }
+
+    // The innermost open element of those names, looking no further out than the scope or
+    // the innermost table; end() when there is none.
+    cOpenElement openInTable(const QSet<QString> &names, const QSet<QString> &scope)
+    {
+        for (auto it = fOpen.rbegin(); it != fOpen.rend(); ++it) {
+            if (names.contains(*it))
+                return std::prev(it.base());
+            if (*it == u"table"_s || scope.contains(*it))
+                break;
+        }
+        return fOpen.end();
     }
 
     void push(const cToken &token)
@@ -324,27 +343,9 @@ private:
         fOut += token.text;
     }
 
-    void endImplicitly(const cImplicitEnd &end)
+    void popThrough(cOpenElement element)
     {
-        for (auto it = fOpen.rbegin(); it != fOpen.rend() && !end.scope.contains(*it); ++it) {
-            if (end.ended.contains(*it)) {
-                popThrough(std::prev(it.base()));
-                return;
-            }
-        }
-    }
-
-    void close(const QString &name)
-    {
-        const auto it = std::find(fOpen.rbegin(), fOpen.rend(), name);
-        if (it != fOpen.rend())
-            popThrough(std::prev(it.base()));
-    }
-
-    void popThrough(std::vector<QString>::iterator element)
-    {
-        const auto count = std::distance(element, fOpen.end());
-        for (auto n = count; n > 0; --n)
+        for (auto count = std::distance(element, fOpen.end()); count > 0; --count)
             popTop();
     }
 
