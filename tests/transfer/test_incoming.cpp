@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <ctime>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -210,6 +211,22 @@ TEST_F(IncomingTest, StoredFilesArePrivateAndStaleTemporariesGo)
     ASSERT_TRUE(record.ReadFile(path, true));
     for (const QString &file : {path, record.attachments.first()})
         EXPECT_EQ(QFileInfo(file).permissions() & 0x0077, 0) << file.toStdString();
+}
+
+TEST_F(IncomingTest, AnAttachmentIsNeverStoredExecutable)
+{
+    const mode_t before = umask(0);
+    const QByteArray program = QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(64, '\0');
+    const cResultOf<QString> stored = cIncomingStore::Store(*messageWithAttachment("setup.sh", program),
+                                                            QStringLiteral("Work"), QStringLiteral("Inbox"));
+    umask(before);
+    ASSERT_TRUE(stored) << stored.text().toStdString();
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(stored.value(), true));
+    ASSERT_EQ(record.attachments.size(), 1);
+    EXPECT_FALSE(QFileInfo(record.attachments.first()).isExecutable());
+    const QFile::Permissions ownerGroupOther = QFileInfo(record.attachments.first()).permissions() & 0x7077;
+    EXPECT_EQ(ownerGroupOther, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(IncomingTest, AnAttachmentNamedWithASemicolonIsSentBackAsItself)

@@ -1,6 +1,7 @@
 #pragma once
 // A private settings folder and mail folder for one Qt Test case, message files to fill it,
-// and a helper that answers the modal windows a step opens.
+// a helper that answers the modal windows a step opens, and a stand-in for the desktop's
+// opening of URLs.
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -84,3 +86,13 @@ inline void answerModals(const std::function<bool(QWidget *)> &act)
     };
     QTimer::singleShot(10, [poll] { (*poll)(500); });
 }
+
+// Takes what the desktop would open (QDesktopServices::setUrlHandler).
+class cUrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};

@@ -11,9 +11,11 @@
 #include "ui/main/unitMain.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -246,6 +248,48 @@ private slots:
         QCOMPARE(field("edtSubject")->text(), u"Hi"_s);
         QCOMPARE(field("edtCC")->text(), u"dee@example.org"_s);
         QCOMPARE(composer()->BodyLines(), (QStringList{u"one"_s, u"two"_s}));
+    }
+
+    // Some desktops run a script or a desktop entry they are asked to open.
+    void openingAnAttachmentThatCanRunAsksFirst()
+    {
+        const auto attach = [this](const QString &name, const QByteArray &content) {
+            QFile file(fx->root() + u'/' + name);
+            const bool written = file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+            return written ? file.fileName() : QString();
+        };
+        const QString script = attach(u"invoice.sh"_s, "#!/bin/sh\nrm -rf \"$HOME\"\n");
+        const QString notes = attach(u"notes.txt"_s, "hello\n");
+        cMailMessage m = cUiFixture::message("Files");
+        m.attachments = {script, notes};
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, m);
+        QVERIFY(open());
+        list()->SelectRow(0);
+        auto *attachments = window().findChild<QListWidget *>(u"lstAttachments"_s);
+        QCOMPARE(attachments->count(), 2);
+        cUrlCatcher desktop;
+        QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
+        QString question;
+        const auto openAnswering = [&](int row, QMessageBox::StandardButton answer) {
+            attachments->setCurrentRow(row);
+            answerModals([&question, answer](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                question = box->text();
+                box->button(answer)->click();
+                return false;
+            });
+            trigger(eMainCommand::popAttachment_Open);
+        };
+
+        openAnswering(0, QMessageBox::No);
+        QVERIFY(question.contains(u"\"invoice.sh\""_s) && question.contains(u"program"_s));
+        QCOMPARE(desktop.opened, QList<QUrl>{});
+        openAnswering(0, QMessageBox::Yes);
+        QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(script)});
+        attachments->setCurrentRow(1);
+        trigger(eMainCommand::popAttachment_Open); // nothing to ask
+        QDesktopServices::unsetUrlHandler(u"file"_s);
+        QCOMPARE(desktop.opened.value(1), QUrl::fromLocalFile(notes));
     }
 
     void sortingFollowsTheHeaderAndIsKeptAcrossARestart()

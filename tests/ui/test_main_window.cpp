@@ -6,6 +6,7 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
 #include "ui/main/MainIcons.h"
+#include "ui/main/PreviewResources.h"
 #include "ui/main/cStatusPanel.h"
 #include "ui/main/unitMain.h"
 
@@ -23,15 +24,6 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
-
-class cUrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened.append(url); }
-};
 
 class TestMainWindow : public QObject
 {
@@ -447,8 +439,8 @@ private slots:
         TfrmMain window;
         QVERIFY(create(window));
         auto *view = part<QTextBrowser>(window, "htmlView");
-        QVERIFY(view->loadResource(QTextDocument::ImageResource, QUrl(u"http://tracker.example/pixel.png"_s)).isNull());
-        QVERIFY(view->loadResource(QTextDocument::ImageResource, QUrl::fromLocalFile(u"/etc/hostname"_s)).isNull());
+        for (const QUrl &url : {QUrl(u"http://tracker.example/pixel.png"_s), QUrl::fromLocalFile(u"/etc/hostname"_s)})
+            QCOMPARE(view->document()->resource(QTextDocument::ImageResource, url).value<QImage>(), RefusedImage());
 
         cUrlCatcher desktop;
         QDesktopServices::setUrlHandler(u"https"_s, &desktop, "open");

@@ -4,8 +4,8 @@
 
 #include "storage/cMailMessage.h"
 #include "ui/compose/MessagePropsRules.h"
+#include "ui/wndlist/AttachmentOpening.h"
 
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 TfrmMessageProps::TfrmMessageProps(QWidget *parent) : QDialog(parent)
@@ -99,5 +98,5 @@ void TfrmMessageProps::lstAttachmentsDblClick()
 {
     const int row = lstAttachments->currentRow();
     if (row >= 0 && row < fAttachments.size() && lstAttachments->currentItem()->isSelected())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(fAttachments.at(row)));
+        OpenAttachment(this, fAttachments.at(row));
 }

@@ -10,10 +10,10 @@
 #include "ui/signatures/unitSignatures.h"
 #include "ui/small/unitAbout.h"
 #include "ui/transfer/unitSendMail.h"
+#include "ui/wndlist/AttachmentOpening.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -534,7 +534,7 @@ void TfrmNewMessage::popAttachments_OpenClick()
 {
     const int row = lstAttachments->currentRow();
     if (row >= 0 && row < fAttachments.size())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(fAttachments.at(row)));
+        OpenAttachment(this, fAttachments.at(row));
 }
 
 void TfrmNewMessage::showAttachmentMenu(const QPoint &pos)

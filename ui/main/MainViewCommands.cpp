@@ -12,6 +12,7 @@
 #include "ui/main/unitViewSource.h"
 #include "ui/signatures/unitSignatures.h"
 #include "ui/small/unitAbout.h"
+#include "ui/wndlist/AttachmentOpening.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -150,7 +151,7 @@ void cMainViewCommands::LaunchSelection()
 void cMainViewCommands::OpenAttachment()
 {
     if (const QListWidgetItem *item = fWindow.lstAttachments->currentItem(); item && item->isSelected())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(item->text()));
+        ::OpenAttachment(&fWindow, item->text());
 }
 
 void cMainViewCommands::ShowAbout()

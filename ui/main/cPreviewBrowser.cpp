@@ -1,5 +1,8 @@
 #include "ui/main/cPreviewBrowser.h"
 
+#include "ui/main/PreviewHtml.h"
+#include "ui/main/cPreviewDocument.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -11,16 +14,27 @@ QString fontFamilyForCss(QString family)
 
 } // namespace
 
-cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent)
+cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocument(new cPreviewDocument(this))
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    setDocument(fDocument);
 }
 
-QVariant cPreviewBrowser::loadResource(int, const QUrl &)
+void cPreviewBrowser::ShowHtml(const QString &html, cInlinePartLookup inlinePart)
 {
-    return {};
+    fDocument->clear();
+    fDocument->SetInlineParts(std::move(inlinePart));
+    setHtml(BoundedPreviewHtml(html));
 }
+
+// Only a source (history, reload) would ask the browser rather than its document.
+QVariant cPreviewBrowser::loadResource(int type, const QUrl &name)
+{
+    return PreviewResource(type, name, {});
+}
+
+void cPreviewBrowser::doSetSource(const QUrl &, QTextDocument::ResourceType) {}
 
 void cPreviewBrowser::SetMessageFont(const QFont &font)
 {

@@ -33,7 +33,7 @@ void cPreviewPane::Show(const cMailMessage &message)
     fSubject = DisplayText(message.Subject);
     const QString body = DisplayBody(message.body, DeclaredCharset(message.headerLines));
     if (message.Html)
-        fBrowser->setHtml(body);
+        fBrowser->ShowHtml(body);
     else
         fBrowser->setPlainText(body);
 }

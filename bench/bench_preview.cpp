@@ -1,0 +1,62 @@
+// The preview showing hostile HTML, laid out whole as the window would when scrolled through
+// (goal: under 100 ms each): 24 nested tables, a table of 5,000 cells, 30,000 nested elements.
+#include "WindowBench.h"
+#include "ui/main/cPreviewBrowser.h"
+
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString nestedTables(int levels)
+{
+    return u"<table border=\"1\"><tr><td>level"_s.repeated(levels) + u"deepest"_s
+           + u"</td></tr></table>"_s.repeated(levels);
+}
+
+QString wideTable(int rows)
+{
+    return u"<table>"_s + u"<tr><td>a</td><td>b</td><td>c</td><td>d</td><td>e</td></tr>"_s.repeated(rows)
+           + u"</table>"_s;
+}
+
+struct cBenchPreview
+{
+    cBenchPreview()
+    {
+        browser.resize(800, 600);
+        browser.show();
+    }
+    cPreviewBrowser browser;
+};
+
+void measureShowing(benchmark::State &state, const QString &html)
+{
+    cPreviewBrowser &browser = WindowFixture<cBenchPreview>().browser;
+    for (auto _ : state) {
+        browser.ShowHtml(html);
+        benchmark::DoNotOptimize(browser.document()->size());
+    }
+}
+
+void BM_PreviewNestedTables(benchmark::State &state)
+{
+    measureShowing(state, nestedTables(24));
+}
+BENCHMARK(BM_PreviewNestedTables)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewWideTable(benchmark::State &state)
+{
+    measureShowing(state, wideTable(1000));
+}
+BENCHMARK(BM_PreviewWideTable)->Unit(benchmark::kMillisecond);
+
+void BM_PreviewNestedElements(benchmark::State &state)
+{
+    measureShowing(state, u"<div><ul><li><font>"_s.repeated(7500) + u"inside"_s);
+}
+BENCHMARK(BM_PreviewNestedElements)->Unit(benchmark::kMillisecond);
+
+} // namespace

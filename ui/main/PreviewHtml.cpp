@@ -1,0 +1,372 @@
+#include "ui/main/PreviewHtml.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class eToken { Text, Open, Close };
+
+struct cToken
+{
+    eToken kind;
+    QString name; // tags: the lower-case name
+    QString text; // text: escaped; an opening tag: written back whole
+};
+
+bool isTagStart(QChar c)
+{
+    return c.isLetter() && c.unicode() < 128;
+}
+
+bool isNameChar(QChar c)
+{
+    return (c.isLetterOrNumber() && c.unicode() < 128) || c == u'-' || c == u'_' || c == u':' || c == u'.';
+}
+
+QString escapedAttribute(QString value)
+{
+    return value.replace(u'"', u"&quot;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
+}
+
+// Splits HTML into text and tags; comments, declarations and scripts go.
+class cHtmlScanner
+{
+public:
+    explicit cHtmlScanner(const QString &html) : fHtml(html) {}
+
+    std::vector<cToken> Scan()
+    {
+        while (fPos < fHtml.size()) {
+            if (startsTag())
+                readMarkup();
+            else
+                readText();
+        }
+        return std::move(fTokens);
+    }
+
+private:
+    QChar at(qsizetype pos) const { return pos < fHtml.size() ? fHtml.at(pos) : QChar(); }
+
+    bool startsTag() const
+    {
+        if (at(fPos) != u'<')
+            return false;
+        const QChar next = at(fPos + 1);
+        return isTagStart(next) || next == u'!' || next == u'?' || (next == u'/' && isTagStart(at(fPos + 2)));
+    }
+
+    void readText()
+    {
+        QString text;
+        do {
+            const QChar c = fHtml.at(fPos++);
+            text += c == u'<' ? u"&lt;"_s : QString(c);
+        } while (fPos < fHtml.size() && !startsTag());
+        fTokens.push_back({eToken::Text, {}, text});
+    }
+
+    void skipPast(const QString &end)
+    {
+        const qsizetype found = fHtml.indexOf(end, fPos, Qt::CaseInsensitive);
+        fPos = found < 0 ? fHtml.size() : found + end.size();
+    }
+
+    void skipSpace()
+    {
+        while (fPos < fHtml.size() && fHtml.at(fPos).isSpace())
+            ++fPos;
+    }
+
+    QString readName()
+    {
+        const qsizetype start = fPos;
+        while (fPos < fHtml.size() && isNameChar(fHtml.at(fPos)))
+            ++fPos;
+        return fHtml.mid(start, fPos - start).toLower();
+    }
+
+    void readMarkup()
+    {
+        if (fHtml.mid(fPos, 4) == u"<!--"_s)
+            return skipPast(u"-->"_s);
+        const QChar second = at(fPos + 1);
+        if (second == u'!' || second == u'?')
+            return skipPast(u">"_s);
+        fPos += second == u'/' ? 2 : 1;
+        const QString name = readName();
+        if (second == u'/') {
+            skipPast(u">"_s);
+            fTokens.push_back({eToken::Close, name, {}});
+            return;
+        }
+        const std::optional<QString> attributes = readAttributes();
+        if (!attributes)
+            return; // cut off inside the tag
+        if (name == u"script"_s) {
+            skipPast(u"</script"_s);
+            skipPast(u">"_s);
+            return;
+        }
+        fTokens.push_back({eToken::Open, name, u'<' + name + *attributes + u'>'});
+    }
+
+    std::optional<QString> readAttributes()
+    {
+        QString written;
+        for (;;) {
+            skipSpace();
+            if (fPos >= fHtml.size())
+                return std::nullopt;
+            const QChar c = fHtml.at(fPos);
+            if (c == u'>') {
+                ++fPos;
+                return written;
+            }
+            const QString name = readName();
+            if (name.isEmpty()) {
+                ++fPos; // "/", a quote or another stray character
+                continue;
+            }
+            skipSpace();
+            written += u' ' + name;
+            if (at(fPos) == u'=') {
+                ++fPos;
+                skipSpace();
+                written += u"=\""_s + escapedAttribute(readValue()) + u'"';
+            }
+        }
+    }
+
+    QString readValue()
+    {
+        const QChar quote = at(fPos);
+        if (quote == u'"' || quote == u'\'') {
+            const qsizetype end = fHtml.indexOf(quote, fPos + 1);
+            const qsizetype stop = end < 0 ? fHtml.size() : end;
+            const QString value = fHtml.mid(fPos + 1, stop - fPos - 1);
+            fPos = std::min(stop + 1, fHtml.size());
+            return value;
+        }
+        const qsizetype start = fPos;
+        while (fPos < fHtml.size() && !fHtml.at(fPos).isSpace() && fHtml.at(fPos) != u'>')
+            ++fPos;
+        return fHtml.mid(start, fPos - start);
+    }
+
+    const QString &fHtml;
+    qsizetype fPos = 0;
+    std::vector<cToken> fTokens;
+};
+
+bool isVoid(const QString &name)
+{
+    static const QSet<QString> kVoid{u"area"_s,  u"base"_s, u"basefont"_s, u"br"_s,    u"col"_s,
+                                     u"embed"_s, u"hr"_s,   u"img"_s,      u"input"_s, u"link"_s,
+                                     u"meta"_s,  u"param"_s, u"source"_s,  u"track"_s, u"wbr"_s};
+    return kVoid.contains(name);
+}
+
+bool isTablePart(const QString &name)
+{
+    static const QSet<QString> kParts{u"tr"_s,    u"td"_s,    u"th"_s,      u"thead"_s, u"tbody"_s,
+                                      u"tfoot"_s, u"caption"_s, u"colgroup"_s, u"col"_s};
+    return kParts.contains(name);
+}
+
+// An element that a new one of its kind ends, and the elements that end that search (a table
+// always does).
+struct cImplicitEnd
+{
+    QSet<QString> ended;
+    QSet<QString> scope;
+};
+
+const cImplicitEnd *implicitEnd(const QString &name)
+{
+    static const cImplicitEnd kParagraph{{u"p"_s}, {u"div"_s, u"td"_s, u"th"_s, u"li"_s, u"blockquote"_s}};
+    static const cImplicitEnd kItem{{u"li"_s}, {u"ul"_s, u"ol"_s, u"menu"_s}};
+    static const cImplicitEnd kTerm{{u"dt"_s, u"dd"_s}, {u"dl"_s}};
+    static const cImplicitEnd kRow{{u"tr"_s}, {}};
+    static const cImplicitEnd kCell{{u"td"_s, u"th"_s}, {u"tr"_s}};
+    static const cImplicitEnd kSection{{u"thead"_s, u"tbody"_s, u"tfoot"_s}, {}};
+    static const cImplicitEnd kOption{{u"option"_s}, {u"select"_s}};
+    static const QHash<QString, const cImplicitEnd *> kByName{
+        {u"p"_s, &kParagraph}, {u"li"_s, &kItem},     {u"dt"_s, &kTerm},       {u"dd"_s, &kTerm},
+        {u"tr"_s, &kRow},      {u"td"_s, &kCell},     {u"th"_s, &kCell},       {u"thead"_s, &kSection},
+        {u"tbody"_s, &kSection}, {u"tfoot"_s, &kSection}, {u"option"_s, &kOption}};
+    return kByName.value(name);
+}
+
+// For each outermost table in turn, the table depth its layout affords.
+std::vector<int> affordedTableDepths(const std::vector<cToken> &tokens)
+{
+    std::vector<int> depths;
+    std::vector<qint64> cellsAt(kMaxTableNesting + 1); // by depth, the deepest counted at the cap
+    int depth = 0;
+    const auto afford = [&] {
+        int cap = kMaxTableNesting;
+        for (;; --cap) {
+            qint64 cost = 0;
+            for (int d = 1; d <= kMaxTableNesting; ++d)
+                cost += cellsAt[d] << std::min(d, cap);
+            if (cost <= kTableLayoutBudget || cap == 0)
+                break;
+        }
+        depths.push_back(cap);
+        std::fill(cellsAt.begin(), cellsAt.end(), 0);
+    };
+    for (const cToken &token : tokens) {
+        if (token.name == u"table"_s && token.kind == eToken::Open)
+            ++depth;
+        else if (token.name == u"table"_s && token.kind == eToken::Close && depth > 0 && --depth == 0)
+            afford();
+        else if (token.kind == eToken::Open && depth > 0 && (token.name == u"td"_s || token.name == u"th"_s))
+            ++cellsAt[std::min(depth, kMaxTableNesting)];
+    }
+    if (depth > 0)
+        afford();
+    return depths;
+}
+
+// Writes tokens back within the bounds, every element it opens closed again. An end tag never
+// reaches across a table, and cells stand in rows in tables, so the engine nests tables exactly
+// as counted here, never deeper.
+class cHtmlBounder
+{
+public:
+    explicit cHtmlBounder(std::vector<int> tableDepths) : fTableDepths(std::move(tableDepths)) {}
+
+    QString Write(const std::vector<cToken> &tokens)
+    {
+        for (const cToken &token : tokens) {
+            if (token.kind == eToken::Text)
+                fOut += token.text;
+            else if (token.name == u"table"_s)
+                token.kind == eToken::Open ? openTable(token) : closeTable();
+            else if (isTablePart(token.name) && (fTables.empty() || !fTables.back()))
+                writeAsText(token);
+            else
+                token.kind == eToken::Open ? open(token) : close(token.name);
+        }
+        while (!fOpen.empty())
+            popTop();
+        return fOut;
+    }
+
+private:
+    using cOpenElement = std::vector<QString>::iterator;
+
+    void openTable(const cToken &token)
+    {
+        if (fTables.empty())
+            fDepthCap = fNextTable < fTableDepths.size() ? fTableDepths[fNextTable++] : 0;
+        const bool inKeptTable = fTables.empty() || fTables.back();
+        const bool kept = inKeptTable && int(fTables.size()) < fDepthCap && roomForOne();
+        fTables.push_back(kept);
+        if (kept)
+            push(token);
+        else
+            fOut += u"<br>"_s;
+    }
+
+    void closeTable()
+    {
+        if (fTables.empty())
+            return;
+        const bool kept = fTables.back();
+        fTables.pop_back();
+        const auto table = std::find(fOpen.rbegin(), fOpen.rend(), u"table"_s);
+        if (!kept)
+            fOut += u"<br>"_s;
+        else if (table != fOpen.rend())
+            popThrough(std::prev(table.base()));
+    }
+
+    void writeAsText(const cToken &token)
+    {
+        if (token.kind != eToken::Open)
+            return;
+        if (token.name == u"tr"_s || token.name == u"caption"_s)
+            fOut += u"<br>"_s;
+        else if (token.name == u"td"_s || token.name == u"th"_s)
+            fOut += u' ';
+    }
+
+    bool roomForOne() const { return int(fOpen.size()) < kMaxElementNesting; }
+
+    void open(const cToken &token)
+    {
+        if (isVoid(token.name)) {
+            fOut += token.text;
+            return;
+        }
+        if (const cImplicitEnd *end = implicitEnd(token.name)) {
+            if (const cOpenElement ended = openInTable(end->ended, end->scope); ended != fOpen.end())
+                popThrough(ended);
+        }
+        const bool cell = token.name == u"td"_s || token.name == u"th"_s;
+        if (cell && openInTable({u"tr"_s}, {}) == fOpen.end() && roomForOne())
+            push({eToken::Open, u"tr"_s, u"<tr>"_s});
+        if (roomForOne())
+            push(token);
+    }
+
+    void close(const QString &name)
+    {
+        if (const cOpenElement element = openInTable({name}, {}); element != fOpen.end())
+            popThrough(element);
+    }
+
+    // The innermost open element of those names, looking no further out than the scope or
+    // the innermost table; end() when there is none.
+    cOpenElement openInTable(const QSet<QString> &names, const QSet<QString> &scope)
+    {
+        for (auto it = fOpen.rbegin(); it != fOpen.rend(); ++it) {
+            if (names.contains(*it))
+                return std::prev(it.base());
+            if (*it == u"table"_s || scope.contains(*it))
+                break;
+        }
+        return fOpen.end();
+    }
+
+    void push(const cToken &token)
+    {
+        fOpen.push_back(token.name);
+        fOut += token.text;
+    }
+
+    void popThrough(cOpenElement element)
+    {
+        for (auto count = std::distance(element, fOpen.end()); count > 0; --count)
+            popTop();
+    }
+
+    void popTop()
+    {
+        fOut += u"</"_s + fOpen.back() + u'>';
+        fOpen.pop_back();
+    }
+
+    std::vector<int> fTableDepths;
+    std::size_t fNextTable = 0;
+    int fDepthCap = 0;
+    std::vector<bool> fTables; // every table open, and whether it is kept as a table
+    std::vector<QString> fOpen;
+    QString fOut;
+};
+
+} // namespace
+
+QString BoundedPreviewHtml(const QString &html)
+{
+    const std::vector<cToken> tokens = cHtmlScanner(html).Scan();
+    return cHtmlBounder(affordedTableDepths(tokens)).Write(tokens);
+}

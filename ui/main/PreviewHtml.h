@@ -1,0 +1,18 @@
+#pragma once
+// Bounds the work a message's HTML can cause before the rich-text engine sees it. That engine
+// parses in time that grows with the square of element nesting, and lays a table out again for
+// every level of tables around it: 24 nested tables take minutes of the window's time.
+//
+// BoundedPreviewHtml writes the HTML back with at most kMaxElementNesting open elements and, in
+// each outermost table, only as many levels of tables as fit kTableLayoutBudget (at most
+// kMaxTableNesting); deeper tables are shown as their text. Tags are written back whole, end tags
+// included, and stray "<" escaped, so the engine reads exactly the structure counted here.
+// Scripts are dropped; resources are the document's business (PreviewResources.h).
+#include <QString>
+
+inline constexpr int kMaxElementNesting = 64;
+inline constexpr int kMaxTableNesting = 12;
+// In table cells, each weighing 2^(its table depth); about 100 ms of layout on a slow machine.
+inline constexpr qint64 kTableLayoutBudget = 8192;
+
+QString BoundedPreviewHtml(const QString &html);
