@@ -33,13 +33,29 @@ cMsgListModel::cRow cMsgListModel::MakeRow(const cIndexEntry &entry) const
     cRow row;
     row.stamp = entry.stamp;
     std::copy_n(shown.texts.cbegin(), MsgColumn::Count, row.texts.begin());
-    const QString subject = row.texts[MsgColumn::Subject].toCaseFolded();
-    row.subjectLength = int(subject.size());
-    row.folded = subject + kFieldBreak + row.texts[MsgColumn::Person].toCaseFolded();
+    if (fFolded)
+        Fold(row);
     row.timeKey = entry.dateKey;
     row.icon = quint8(shown.icon);
     row.readIcon = quint8(shown.readIcon);
     return row;
+}
+
+void cMsgListModel::Fold(cRow &row)
+{
+    const QString subject = row.texts[MsgColumn::Subject].toCaseFolded();
+    row.subjectLength = int(subject.size());
+    row.folded = subject + kFieldBreak + row.texts[MsgColumn::Person].toCaseFolded();
+}
+
+// Folded when a filter or an order by text first needs it: a folder opened to be read by date
+// is shown without folding its 100,000 subjects.
+void cMsgListModel::FoldAll()
+{
+    if (fFolded)
+        return;
+    ParallelFor(fRows.size(), [this](std::size_t at) { Fold(fRows[at]); });
+    fFolded = true;
 }
 
 void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
@@ -47,22 +63,33 @@ void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::
     beginResetModel();
     fDirectory = directory;
     fKind = kind;
+    fFolded = false;
     fRows.clear();
     fOrder.clear();
     fRows.resize(entries.size());
     ParallelFor(entries.size(), [this, &entries](std::size_t at) { fRows[at] = MakeRow(entries[at]); });
-    RebuildNames();
+    ForgetNames();
     SortAll();
     FilterAll();
     endResetModel();
 }
 
-void cMsgListModel::RebuildNames()
+void cMsgListModel::ForgetNames()
 {
-    fIdOfName.clear();
-    fIdOfName.reserve(qsizetype(fRows.size()));
-    for (int id = 0; id < int(fRows.size()); ++id)
-        fIdOfName.insert(fRows[id].stamp.name, id);
+    fNamesKnown = false;
+}
+
+// Hashed when first asked for, so a big folder shows before its names are hashed.
+const QHash<QString, int> &cMsgListModel::IdOfName() const
+{
+    if (!fNamesKnown) {
+        fIdOfName.clear();
+        fIdOfName.reserve(qsizetype(fRows.size()));
+        for (int id = 0; id < int(fRows.size()); ++id)
+            fIdOfName.insert(fRows[id].stamp.name, id);
+        fNamesKnown = true;
+    }
+    return fIdOfName;
 }
 
 void cMsgListModel::SortAll()
@@ -73,6 +100,8 @@ void cMsgListModel::SortAll()
         for (int id = 0; id < int(fRows.size()); ++id)
             fOrder[id] = id;
     }
+    if (fSort.column == MsgColumn::Subject || fSort.column == MsgColumn::Person)
+        FoldAll();
     if (fSort.column >= 0)
         std::stable_sort(fOrder.begin(), fOrder.end(), [this](int a, int b) { return Before(a, b); });
 }
@@ -80,6 +109,8 @@ void cMsgListModel::SortAll()
 void cMsgListModel::FilterAll()
 {
     fShown.clear();
+    if (!fFilter.isEmpty())
+        FoldAll();
     if (fFilter.isEmpty()) {
         fShown = fOrder;
     } else {
@@ -159,8 +190,9 @@ int cMsgListModel::RowOfPath(const QString &path) const
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     if (slash < 0 || QStringView(path).left(slash) != fDirectory)
         return -1;
-    const auto found = fIdOfName.constFind(path.mid(slash + 1));
-    return found == fIdOfName.cend() ? -1 : fRowOfId[*found];
+    const QHash<QString, int> &names = IdOfName();
+    const auto found = names.constFind(path.mid(slash + 1));
+    return found == names.cend() ? -1 : fRowOfId[*found];
 }
 
 int cMsgListModel::IdOfRow(int row) const
@@ -215,7 +247,8 @@ void cMsgListModel::InsertRow(const cIndexEntry &entry)
 {
     const int id = int(fRows.size());
     fRows.push_back(MakeRow(entry));
-    fIdOfName.insert(entry.stamp.name, id);
+    if (fNamesKnown)
+        fIdOfName.insert(entry.stamp.name, id);
     fOrder.insert(fOrder.begin() + PlaceIn(fOrder, id), id);
     fRowOfId.push_back(-1);
     if (!Passes(fRows[id]))
@@ -229,7 +262,8 @@ void cMsgListModel::InsertRow(const cIndexEntry &entry)
 
 void cMsgListModel::Insert(const cIndexEntry &entry)
 {
-    if (const auto known = fIdOfName.constFind(entry.stamp.name); known != fIdOfName.cend())
+    const QHash<QString, int> &names = IdOfName();
+    if (const auto known = names.constFind(entry.stamp.name); known != names.cend())
         Update(*known, entry);
     else
         InsertRow(entry);
@@ -304,7 +338,7 @@ void cMsgListModel::Compact(const std::vector<bool> &gone)
     };
     renumber(fOrder);
     renumber(fShown);
-    RebuildNames();
+    ForgetNames();
     RebuildRowOfId();
 }
 
@@ -340,7 +374,7 @@ bool cMsgListModel::Follow(const std::vector<cFileStamp> &stamps)
     if (!gone.isEmpty())
         RemoveIds(gone);
     for (const QString &name : changed) {
-        const int id = fIdOfName.value(name);
+        const int id = IdOfName().value(name);
         if (const cResultOf<cIndexEntry> entry = cFolderIndex::Read(fDirectory, *onDisk.value(name)))
             Update(id, entry.value());
         else
@@ -348,7 +382,7 @@ bool cMsgListModel::Follow(const std::vector<cFileStamp> &stamps)
     }
     bool added = false;
     for (const cFileStamp &stamp : stamps) {
-        if (fIdOfName.contains(stamp.name))
+        if (IdOfName().contains(stamp.name))
             continue;
         if (const cResultOf<cIndexEntry> entry = cFolderIndex::Read(fDirectory, stamp)) {
             InsertRow(entry.value());

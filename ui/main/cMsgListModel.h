@@ -2,7 +2,7 @@
 // The entries of the message list for one folder: a plain vector of small rows and the order
 // they are shown in, so a folder of any size costs only what is on screen. It sorts by one
 // column (texts without case, Date&Time by the moment it names) and filters by a text found in
-// Subject or the person column, both on strings folded once when a row is made. It follows the
+// Subject or the person column, both on strings folded once, when first needed. It follows the
 // folder's files (Follow) by inserting, removing and updating single rows, so the views keep
 // their selection.
 //
@@ -73,7 +73,7 @@ private:
     {
         cFileStamp stamp;
         std::array<QString, MsgColumn::Count> texts;
-        QString folded; // Subject, a line break, the person; case-folded
+        QString folded; // Subject, a line break, the person; case-folded once fFolded
         qint64 timeKey = 0; // the entry's dateKey
         int subjectLength = 0;
         quint8 icon = 0;
@@ -81,10 +81,13 @@ private:
     };
 
     cRow MakeRow(const cIndexEntry &entry) const;
+    static void Fold(cRow &row);
+    void FoldAll();
     QStringView FoldedText(const cRow &row, int column) const;
     bool Before(int a, int b) const;
     bool Passes(const cRow &row) const;
-    void RebuildNames();
+    void ForgetNames();
+    const QHash<QString, int> &IdOfName() const;
     void SortAll();
     void FilterAll();
     void RebuildRowOfId();
@@ -101,9 +104,11 @@ private:
     QString fDirectory;
     eFolderKind fKind = eFolderKind::Inbox;
     std::vector<cRow> fRows;
+    bool fFolded = false;
     std::vector<int> fOrder;   // every row id in the sort order
     std::vector<int> fShown;   // the ids of fOrder that pass the filter
-    QHash<QString, int> fIdOfName;
+    mutable QHash<QString, int> fIdOfName;
+    mutable bool fNamesKnown = false;
     std::vector<int> fRowOfId; // shown row of each id, -1 when filtered out
     cMsgListSort fSort;
     QString fFilter;           // case-folded
