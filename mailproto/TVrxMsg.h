@@ -1,8 +1,7 @@
 #pragma once
-// A mail message as the library sees it. The send session fills the first group of fields
-// and hands the message to TVrxSMTP::Send, which sets Date and builds the text. The POP3
-// client's parser fills all fields of a received message, HeaderLines included. Every text
-// is bytes as found in the message; nothing is re-encoded.
+// An outgoing mail message as the library sees it. The send session fills the first group of
+// fields and hands the message to TVrxSMTP::Send, which sets Date and builds the text.
+// Received mail is not read here: POP3 hands over its bytes.
 #include "mailproto/TAttachedFiles.h"
 
 #include <QByteArray>
@@ -23,13 +22,8 @@ public:
     QList<QByteArray> ExtraHeaders;
     TPriority Priority = TPriority::prNormal;
 
-    QByteArray MessageId;
     QByteArray InReplyTo;
-    QByteArray ReturnPath;
     QByteArray Date;
     QByteArray ContentType;
     TAttachedFiles AttachedFiles;
-    QList<QByteArray> HeaderLines;
-    // The message's exact bytes (a POP3 reply's dots taken off), when it was parsed from them.
-    QByteArray Raw;
 };

@@ -453,23 +453,21 @@ qint64 TVrxPOP::ExpectedSize() const
 
 // A slow server is given the reply time-out between reads, and for the whole message that
 // time-out plus its size at the minimum rate; a size it did not announce counts as it comes.
-QDeadlineTimer TVrxPOP::RetrievalDeadline(qint64 received, qint64 expectedSize, qint64 *limitMs) const
-{
-    *limitMs = ReplyTimeout + std::max(received, expectedSize) * 1000 / std::max<qint64>(1, MinRetrieveRate);
-    const qint64 left = *limitMs - fRetrievalClock.elapsed();
-    return QDeadlineTimer(std::clamp<qint64>(left, 0, ReplyTimeout));
-}
-
 // The buffer starts with a line end so that a message with no lines ends like any other;
 // the terminator may be split across reads, so each search starts a few bytes back.
 bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 number)
 {
     TVrxProgress progress(RetrieveProgressStep, [this](quint16 percent) { Q_EMIT OnRetrieveProgress(percent); });
-    fRetrievalClock.start();
     buffer.reserve(LineEnd.size() + std::min(expectedSize, MaxMessageSize) + RetrieveChunkBytes);
     buffer.append(LineEnd);
     buffer.append(std::exchange(fPending, QByteArray()));
     qsizetype end = buffer.indexOf(Terminator);
+    // A trickle that keeps each read in time must still bring enough per time-out: however
+    // large the message, a stalled server holds a check no longer than one time-out.
+    QDeadlineTimer deadline(ReplyTimeout);
+    qsizetype sizeAtDeadlineStart = buffer.size();
+    const QString late = u"%1 sent less than %2 bytes of message %3 in %4 seconds"_s.arg(Where()).arg(MinBytesPerTimeout)
+                             .arg(number).arg(ReplyTimeout / 1000.0);
     while (end < 0) {
         if (buffer.size() > MaxMessageSize + Terminator.size()) {
             const QString text = u"%1: message %2 is larger than %3 bytes; it was left on the server"_s.arg(Where()).arg(number).arg(MaxMessageSize);
@@ -478,9 +476,10 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
         }
         fDataTail = buffer.right(Terminator.size() - 1);
         const qsizetype searchFrom = buffer.size() - fDataTail.size();
-        qint64 limitMs = 0;
-        const QDeadlineTimer deadline = RetrievalDeadline(buffer.size(), expectedSize, &limitMs);
-        const QString late = u"%1 did not send message %2 within %3 seconds"_s.arg(Where()).arg(number).arg(limitMs / 1000.0);
+        if (buffer.size() - sizeAtDeadlineStart >= MinBytesPerTimeout) {
+            deadline.setRemainingTime(ReplyTimeout);
+            sizeAtDeadlineStart = buffer.size();
+        }
         QByteArray chunk;
         if (!ReadChunk(chunk, RetrieveChunkBytes, deadline, late))
             return false;

@@ -7,11 +7,11 @@
 // time otherwise), TakeMessage/TakeDeleteReply read the replies in the order sent. A refused command runs the error routine: the
 // connection closes (OnQuit), then OnError reports the step's code (2000-2006) or a
 // connection error number, with the server's text or a description of what went wrong.
-// A server gets no more than it needs of our time and memory: a retrieval must keep a minimum
-// rate, and a message over MaxMessageSize is not read (it stays on the server).
+// A server gets no more than it needs of our time and memory: a retrieval must bring at least
+// MinBytesPerTimeout in every reply time-out, and a message over MaxMessageSize is not read (it
+// stays on the server).
 #include "mailproto/TVrxClient.h"
 
-#include <QElapsedTimer>
 #include <QMap>
 
 #include <deque>
@@ -32,7 +32,8 @@ public:
     };
 
     static constexpr qint64 DefaultMaxMessageSize = 100 * 1024 * 1024;
-    static constexpr qint64 DefaultMinRetrieveRate = 16 * 1024;
+    // A retrieval that gets fewer bytes than this within one reply time-out has stalled.
+    static constexpr qint64 DefaultMinBytesPerTimeout = 1024;
     // How long a stopped session may take to finish the reply in progress and QUIT.
     static constexpr int StopGraceMs = 5000;
 
@@ -50,9 +51,7 @@ public:
     bool AllowPasswordInClear = false;
     quint16 RetrieveProgressStep = 10;
     qint64 MaxMessageSize = DefaultMaxMessageSize;
-    // Bytes per second a retrieval must keep up, on top of ReplyTimeout, reckoned on the size
-    // LIST announced or the bytes received, whichever is more.
-    qint64 MinRetrieveRate = DefaultMinRetrieveRate;
+    qint64 MinBytesPerTimeout = DefaultMinBytesPerTimeout;
 
     bool LoggedIn() const { return fLoggedIn; }
     // Set by Capabilities.
@@ -147,7 +146,6 @@ private:
     qint64 ExpectedSize() const;
     [[nodiscard]] bool ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 number);
     [[nodiscard]] bool SkipMessageData();
-    QDeadlineTimer RetrievalDeadline(qint64 received, qint64 expectedSize, qint64 *limitMs) const;
     // The reply to a RETR already sent, and its message.
     std::optional<QByteArray> ReadMessage(qint64 number, qint64 expectedSize);
     void RequireConnection(const char *text) const;
@@ -167,5 +165,4 @@ private:
     bool fMayHaveUniqueIds = true;
     // The last bytes of message data seen, for a terminator split across reads.
     QByteArray fDataTail;
-    QElapsedTimer fRetrievalClock;
 };

@@ -57,7 +57,8 @@ TEST(MimeReader, TheReplyAddressIsTheFirstOfReplyToElseTheSender)
 
 TEST(MimeReader, PartsKeepTheirBytesAndNames)
 {
-    const QByteArray attached = "From: b@x.org\r\nSubject: inner\r\nX-Folded: one\r\n  two\r\n\r\ninner text\r\n";
+    // Other readers write an attached message anew; its own bytes are what was sent.
+    const QByteArray attached = "From:   b@x.org\r\nSubject: inner\r\nX-Folded: one,\r\n  two  \r\nX-Tab:\tx\r\n\r\ninner text\r\n";
     const cDecodedMail mail = cMimeReader::Read(
         "Subject: outer\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n--o\r\n"
         "Content-Type: multipart/alternative; boundary=a\r\n\r\n--a\r\nContent-Type: text/plain\r\n\r\nplain\r\n"
