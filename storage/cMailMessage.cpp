@@ -155,6 +155,7 @@ void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
     ReplyAddress = header.value("ReplyAddress");
     Account = header.value("Account");
     CC = header.value("CC");
+    Bcc = header.value("Bcc");
     DateTime = header.value("DateTime");
     Html = header.boolean("Html", false);
     Read = header.boolean("Read", false);
@@ -220,6 +221,8 @@ QByteArray cMailMessage::FileText() const
     appendLine(text, Html ? "Html=1" : "Html=0");
     if (!Original.isEmpty())
         appendLine(text, "Original=" + Original);
+    if (!Bcc.isEmpty())
+        appendLine(text, "Bcc=" + Bcc);
     appendLine(text, openingLine(boundary));
     for (const QByteArray &line : headerLines)
         appendLine(text, line);

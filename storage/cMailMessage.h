@@ -20,6 +20,8 @@ public:
     QByteArray ReplyAddress;
     QByteArray Account;
     QByteArray CC;
+    // Blind copies: envelope recipients only, kept here for the user. Older readers ignore it.
+    QByteArray Bcc;
     int Priority = 2; // 0 highest .. 4 lowest
     QByteArray DateTime;
     bool Html = false;

@@ -22,6 +22,7 @@ struct cComposedMessage
     TPriority priority = TPriority::prNormal;
     // Header lines that thread a reply (In-Reply-To, References), kept with the message.
     QList<QByteArray> extraHeaders{};
+    QString bcc{};
 };
 
 // Blanks and control characters at the end do not count; leading blanks do not make it empty.

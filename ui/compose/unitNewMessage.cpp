@@ -105,13 +105,18 @@ void TfrmNewMessage::buildFields()
     edtTo->setObjectName(QStringLiteral("edtTo"));
     edtCC = new QLineEdit(central);
     edtCC->setObjectName(QStringLiteral("edtCC"));
+    edtBCC = new QLineEdit(central);
+    edtBCC->setObjectName(QStringLiteral("edtBCC"));
+    edtBCC->setToolTip(tr("Blind copies: these addresses get the message, and no one sees them"));
     edtSubject = new QLineEdit(central);
     edtSubject->setObjectName(QStringLiteral("edtSubject"));
     lblTo = new QLabel(tr("T&o:"), central);
     lblCC = new QLabel(tr("&cc:"), central);
+    lblBCC = new QLabel(tr("&Bcc:"), central);
     lblTo->setBuddy(edtTo);
     lblCC->setBuddy(edtCC);
-    for (QLabel *label : {lblTo, lblCC}) {
+    lblBCC->setBuddy(edtBCC);
+    for (QLabel *label : {lblTo, lblCC, lblBCC}) {
         QFont underlined = label->font();
         underlined.setUnderline(true);
         label->setFont(underlined);
@@ -122,10 +127,12 @@ void TfrmNewMessage::buildFields()
     }
     lblTo->setObjectName(QStringLiteral("lblTo"));
     lblCC->setObjectName(QStringLiteral("lblCC"));
+    lblBCC->setObjectName(QStringLiteral("lblBCC"));
     auto *lblSubject = new QLabel(tr("&Subject: "), central);
     lblSubject->setBuddy(edtSubject);
     form->addRow(lblTo, edtTo);
     form->addRow(lblCC, edtCC);
+    form->addRow(lblBCC, edtBCC);
     form->addRow(lblSubject, edtSubject);
     layout->addLayout(form);
     connect(edtSubject, &QLineEdit::textChanged, this,
@@ -350,7 +357,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     const cComposedMessage message = ComposedFromRecord(record);
     fSourceFile = path;
     SetBody(message.body);
-    SetHeaderFields(message.to, message.cc, message.subject);
+    SetHeaderFields(message.to, message.cc, message.subject, message.bcc);
     fPriority = message.priority;
     fExtraHeaders = message.extraHeaders;
     for (QAction *item : fPriorityItems->actions())
@@ -362,10 +369,11 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     return true;
 }
 
-void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const QString &subject)
+void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc)
 {
     edtTo->setText(to);
     edtCC->setText(cc);
+    edtBCC->setText(bcc);
     edtSubject->setText(subject);
 }
 
@@ -398,7 +406,8 @@ QStringList TfrmNewMessage::BodyLines() const
 
 cComposedMessage TfrmNewMessage::Composed() const
 {
-    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders};
+    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders,
+            edtBCC->text()};
 }
 
 cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
@@ -568,8 +577,8 @@ bool TfrmNewMessage::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::MouseButtonRelease:
-        if ((watched == lblTo || watched == lblCC) && static_cast<QWidget *>(watched)->isEnabled()) {
-            lblToClick(watched == lblTo ? edtTo : edtCC);
+        if ((watched == lblTo || watched == lblCC || watched == lblBCC) && static_cast<QWidget *>(watched)->isEnabled()) {
+            lblToClick(watched == lblTo ? edtTo : watched == lblCC ? edtCC : edtBCC);
             return true;
         }
         break;

@@ -42,7 +42,7 @@ public:
     static void SetAddressBookSteps(cAddressBookSteps steps);
 
     [[nodiscard]] bool LoadFromFile(const QString &path, QString *error = nullptr);
-    void SetHeaderFields(const QString &to, const QString &cc, const QString &subject);
+    void SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc = {});
     void SetBody(const QStringList &lines);
     void AddAttachment(const QString &path);
     // Lines that thread a reply; the message keeps them through every save.
@@ -71,7 +71,7 @@ public:
     void RebuildSignatureMenu();
     void AppendSignature(const QString &name);
     void FocusSubject();
-    // Appends the picked addresses to the field (edtTo or edtCC).
+    // Appends the picked addresses to the field (edtTo, edtCC or edtBCC).
     void lblToClick(QLineEdit *field);
 
 protected:
@@ -110,9 +110,11 @@ private:
 
     QLineEdit *edtTo;
     QLineEdit *edtCC;
+    QLineEdit *edtBCC;
     QLineEdit *edtSubject;
     QLabel *lblTo;
     QLabel *lblCC;
+    QLabel *lblBCC;
     QPlainTextEdit *rtfMain;
     QWidget *pnlAttachmentContainer;
     QListWidget *lstAttachments;
