@@ -156,6 +156,7 @@ void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
     Account = header.value("Account");
     CC = header.value("CC");
     Bcc = header.value("Bcc");
+    SendAccount = header.value("SendAccount");
     DateTime = header.value("DateTime");
     Html = header.boolean("Html", false);
     Read = header.boolean("Read", false);
@@ -223,6 +224,8 @@ QByteArray cMailMessage::FileText() const
         appendLine(text, "Original=" + Original);
     if (!Bcc.isEmpty())
         appendLine(text, "Bcc=" + Bcc);
+    if (!SendAccount.isEmpty())
+        appendLine(text, "SendAccount=" + SendAccount);
     appendLine(text, openingLine(boundary));
     for (const QByteArray &line : headerLines)
         appendLine(text, line);

@@ -30,7 +30,7 @@ private slots:
         cComposedMessage typed{u"  ann@example.org"_s, u"bob@example.org"_s, u"Gr\u00fc\u00dfe\r\nBcc: eve@example.org"_s,
                                {u"Hello,"_s, QString(), u"Ann"_s}, {u"/tmp/a.pdf"_s, u"/tmp/b.txt"_s},
                                TPriority::prHighest, {"In-Reply-To: <p@x>", "References: <a@x> <p@x>"},
-                               u"eve@example.org\n"_s};
+                               u"eve@example.org\n"_s, u"Home"_s};
         const cMailMessage record = ComposedRecord(typed, u"Ann Lee <ann@example.org>"_s, u"Work"_s, when);
         QCOMPARE(record.To, QByteArray("  ann@example.org"));
         QCOMPARE(record.CC, QByteArray("bob@example.org"));
@@ -58,6 +58,7 @@ private slots:
         // A draft reopened and saved again still threads as the reply it is.
         QCOMPARE(reopened.extraHeaders, typed.extraHeaders);
         QCOMPARE(reopened.bcc, u"eve@example.org"_s);
+        QCOMPARE(reopened.sendAccount, u"Home"_s);
     }
 
     void aLongParagraphIsStoredAsItsScreenLines()

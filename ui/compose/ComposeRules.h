@@ -23,6 +23,8 @@ struct cComposedMessage
     // Header lines that thread a reply (In-Reply-To, References), kept with the message.
     QList<QByteArray> extraHeaders{};
     QString bcc{};
+    // The account chosen to send it; empty for the default account.
+    QString sendAccount{};
 };
 
 // Blanks and control characters at the end do not count; leading blanks do not make it empty.

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDropEvent>
@@ -101,6 +102,11 @@ void TfrmNewMessage::buildFields()
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     auto *form = new QFormLayout;
+    cboAccount = new QComboBox(central);
+    cboAccount->setObjectName(QStringLiteral("cboAccount"));
+    cboAccount->addItems(cAccountStore::AccountNames());
+    cboAccount->setEnabled(cboAccount->count() > 1);
+    SelectAccount({});
     edtTo = new QLineEdit(central);
     edtTo->setObjectName(QStringLiteral("edtTo"));
     edtCC = new QLineEdit(central);
@@ -130,6 +136,9 @@ void TfrmNewMessage::buildFields()
     lblBCC->setObjectName(QStringLiteral("lblBCC"));
     auto *lblSubject = new QLabel(tr("&Subject: "), central);
     lblSubject->setBuddy(edtSubject);
+    auto *lblAccount = new QLabel(tr("&From:"), central);
+    lblAccount->setBuddy(cboAccount);
+    form->addRow(lblAccount, cboAccount);
     form->addRow(lblTo, edtTo);
     form->addRow(lblCC, edtCC);
     form->addRow(lblBCC, edtBCC);
@@ -360,6 +369,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     SetHeaderFields(message.to, message.cc, message.subject, message.bcc);
     fPriority = message.priority;
     fExtraHeaders = message.extraHeaders;
+    SelectAccount(message.sendAccount);
     for (QAction *item : fPriorityItems->actions())
         item->setChecked(item->data().toInt() == TagOfPriority(message.priority));
     fAttachments.clear();
@@ -406,8 +416,25 @@ QStringList TfrmNewMessage::BodyLines() const
 
 cComposedMessage TfrmNewMessage::Composed() const
 {
+    const QString chosen = cboAccount->currentText();
+    const bool isDefault = chosen.compare(cAccountStore::GetDefaultAccountName(), Qt::CaseInsensitive) == 0;
     return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders,
-            edtBCC->text()};
+            edtBCC->text(), isDefault ? QString() : chosen};
+}
+
+cMailMessage TfrmNewMessage::StoredRecord() const
+{
+    const cComposedMessage message = Composed();
+    if (message.sendAccount.isEmpty())
+        return ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    return ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+}
+
+void TfrmNewMessage::SelectAccount(const QString &account)
+{
+    const int index = cboAccount->findText(account.isEmpty() ? cAccountStore::GetDefaultAccountName() : account,
+                                           Qt::MatchFixedString);
+    cboAccount->setCurrentIndex(std::max(index, 0));
 }
 
 cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
@@ -415,8 +442,7 @@ cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
     const cResultOf<QString> path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder) : fSourceFile;
     if (!path)
         return path;
-    const cMailMessage record =
-        ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    const cMailMessage record = StoredRecord();
     if (cResult written = record.WriteFile(path.value()); !written)
         return written;
     return path;
@@ -512,8 +538,7 @@ void TfrmNewMessage::mnuFile_SaveAsClick()
     dialog.setNameFilters({tr("Ravelin e-mails (*.qrz)"), tr("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const cMailMessage record =
-        ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    const cMailMessage record = StoredRecord();
     (void)reportedFailure(record.WriteFile(dialog.selectedFiles().constFirst()));
 }
 

@@ -14,6 +14,7 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
@@ -52,6 +53,8 @@ public:
     // The body as it is shown, one entry per screen line.
     QStringList BodyLines() const;
     cComposedMessage Composed() const;
+    // The account the message sends through; empty or unknown: the default account.
+    void SelectAccount(const QString &account);
     const QString &SourceFile() const { return fSourceFile; }
     TPriority Priority() const { return fPriority; }
 
@@ -94,6 +97,8 @@ private:
     // The checks and writes "Send now" and "Send later" share; the path in Unsent, or empty
     // when the user was told why not.
     QString saveForSending();
+    // The record every save writes, from the chosen account.
+    cMailMessage StoredRecord() const;
     QString saveAsUnfinished();
     // Warns of a failed save; whether there was one.
     [[nodiscard]] bool reportedFailure(const cResult &saved);
@@ -108,6 +113,7 @@ private:
     void pop_mnuTools_ManageSignaturesClick();
     void pop_mnuHelp_AboutClick();
 
+    QComboBox *cboAccount;
     QLineEdit *edtTo;
     QLineEdit *edtCC;
     QLineEdit *edtBCC;
