@@ -45,6 +45,8 @@ void takeField(cNewMessageRequest &request, QStringView field)
         request.subject = decodedLine(value);
     else if (name == u"cc"_s)
         appendAddresses(request.cc, decodedLine(value));
+    else if (name == u"bcc"_s)
+        appendAddresses(request.bcc, decodedLine(value));
     else if (name == u"to"_s)
         appendAddresses(request.to, decodedLine(value));
 }

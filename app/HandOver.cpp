@@ -26,7 +26,7 @@ cResult WriteHandOverFile(const cNewMessageRequest &request)
 
 QByteArray HandOverMessage(const cNewMessageRequest &request)
 {
-    const QJsonObject extra{{u"cc"_s, request.cc}, {u"body"_s, request.body}};
+    const QJsonObject extra{{u"cc"_s, request.cc}, {u"bcc"_s, request.bcc}, {u"body"_s, request.body}};
     return QJsonDocument(extra).toJson(QJsonDocument::Compact);
 }
 
@@ -38,6 +38,7 @@ cNewMessageRequest ReadHandOver(const QByteArray &message)
     request.to = file.readString(kSection, "To");
     request.subject = file.readString(kSection, "Subject");
     request.cc = extra.value(u"cc"_s).toString();
+    request.bcc = extra.value(u"bcc"_s).toString();
     request.body = extra.value(u"body"_s).toString();
     return request;
 }

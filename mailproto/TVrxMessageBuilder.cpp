@@ -55,10 +55,11 @@ QByteArray FieldName(const QByteArray &line)
 }
 
 // Fields this builder always writes from the message's own values, fields that describe a
-// body or a delivery that this message no longer is, and trace fields (RFC 5321 section 4.4).
+// body or a delivery that this message no longer is, trace fields (RFC 5321 section 4.4), and
+// Bcc, which would show the blind copies to everyone.
 bool IsRewrittenField(const QByteArray &name)
 {
-    static const QList<QByteArray> rewritten = {"from", "to", "cc", "subject", "date", "message-id", "x-priority",
+    static const QList<QByteArray> rewritten = {"from", "to", "cc", "bcc", "subject", "date", "message-id", "x-priority",
                                                 "x-mailer", "mime-version", "received", "return-path"};
     return name.startsWith("content-") || rewritten.contains(name);
 }

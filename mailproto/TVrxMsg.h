@@ -17,6 +17,8 @@ public:
     QByteArray ReplyTo;
     QByteArray SendTo;
     QByteArray CC;
+    // Envelope recipients only: never written into the message.
+    QByteArray Bcc;
     QByteArray Subject;
     QList<QByteArray> Text;
     QList<QByteArray> ExtraHeaders;

@@ -344,7 +344,8 @@ QList<QByteArray> TVrxSMTP::BuildMessageLines(TVrxMsg &msg)
 
 QList<QByteArray> TVrxSMTP::Recipients(const TVrxMsg &msg)
 {
-    return TVrxAddressList::Addresses(msg.SendTo) + TVrxAddressList::Addresses(msg.CC);
+    return TVrxAddressList::Addresses(msg.SendTo) + TVrxAddressList::Addresses(msg.CC)
+           + TVrxAddressList::Addresses(msg.Bcc);
 }
 
 QByteArray TVrxSMTP::EnvelopeAddress(const QByteArray &mailbox)

@@ -63,7 +63,7 @@ public:
 
     QByteArray FormatMailDate(const QDateTime &time) const;
     QList<QByteArray> BuildMessageLines(TVrxMsg &msg);
-    // Every address of To and CC, in order: each gets an RCPT.
+    // Every address of To, CC and Bcc, in order: each gets an RCPT.
     static QList<QByteArray> Recipients(const TVrxMsg &msg);
     // The reverse- or forward-path of MAIL and RCPT (RFC 5321 section 4.1.2): "<address>".
     static QByteArray EnvelopeAddress(const QByteArray &mailbox);

@@ -162,6 +162,8 @@ void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
     ReplyAddress = header.value("ReplyAddress");
     Account = header.value("Account");
     CC = header.value("CC");
+    Bcc = header.value("Bcc");
+    SendAccount = header.value("SendAccount");
     DateTime = header.value("DateTime");
     Html = header.boolean("Html", false);
     Read = header.boolean("Read", false);
@@ -227,6 +229,10 @@ QByteArray cMailMessage::FileText() const
     appendLine(text, Html ? "Html=1" : "Html=0");
     if (!Original.isEmpty())
         appendField(text, "Original", Original);
+    if (!Bcc.isEmpty())
+        appendField(text, "Bcc", Bcc);
+    if (!SendAccount.isEmpty())
+        appendField(text, "SendAccount", SendAccount);
     appendLine(text, openingLine(boundary));
     for (const QByteArray &line : headerLines)
         appendLine(text, line);

@@ -20,6 +20,11 @@ public:
     QByteArray ReplyAddress;
     QByteArray Account;
     QByteArray CC;
+    // Blind copies: envelope recipients only, kept here for the user. Older readers ignore it.
+    QByteArray Bcc;
+    // The account chosen to send it; empty: the default account at sending time, as for
+    // files written before the choice existed.
+    QByteArray SendAccount;
     int Priority = 2; // 0 highest .. 4 lowest
     QByteArray DateTime;
     bool Html = false;

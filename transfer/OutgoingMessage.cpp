@@ -42,6 +42,7 @@ cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_
     msg->ReplyTo = stored.ReplyAddress;
     msg->SendTo = stored.To;
     msg->CC = stored.CC;
+    msg->Bcc = stored.Bcc;
     msg->Subject = stored.Subject;
     msg->Text = stored.body;
     msg->ExtraHeaders = stored.headerLines;

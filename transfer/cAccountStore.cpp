@@ -336,6 +336,11 @@ QString cAccountStore::DefaultSenderLine()
     return {};
 }
 
+QString cAccountStore::SenderLineOf(const QString &section)
+{
+    return senderLine(ReadAccountKeys(section));
+}
+
 QStringList cAccountStore::OwnAddresses()
 {
     QStringList addresses;

@@ -41,6 +41,8 @@ public:
     // The sender text of a new message: "name <address>" of the default account, or of the
     // first account with a name when the default names none.
     static QString DefaultSenderLine();
+    // "Name <address>" of one account.
+    static QString SenderLineOf(const QString &section);
     // Every account's address and reply address: the user's own, which Reply all leaves out.
     static QStringList OwnAddresses();
 

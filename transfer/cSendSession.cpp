@@ -3,6 +3,7 @@
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxSMTP.h"
 #include "storage/cFolderStore.h"
+#include "storage/cMailMessage.h"
 #include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
 
@@ -90,17 +91,29 @@ void cSendSession::Configure(TVrxSMTP &smtp, const cAccount &account)
     smtp.AllowPasswordInClear = account.allowPasswordInClear;
 }
 
+QString cSendSession::AccountOf(const QString &path) const
+{
+    cMailMessage record;
+    if (!record.ReadFile(path, true))
+        return fAccount;
+    const QString chosen = QString::fromUtf8(record.SendAccount).trimmed();
+    for (const QString &name : cAccountStore::AccountNames())
+        if (!chosen.isEmpty() && name.compare(chosen, Qt::CaseInsensitive) == 0)
+            return name;
+    return fAccount;
+}
+
 bool cSendSession::AccountUsable(const cAccount &account, const cResult &keyring)
 {
-    const QString name = fAccount.trimmed();
+    const QString name = fCurrent.trimmed();
     if (name.isEmpty()) {
         AddError(QStringLiteral("No default account is set. Cannot send."));
         emit MainStatus(QStringLiteral("No default account"));
         return false;
     }
     if (!account.CanSend()) {
-        AddError(QStringLiteral("Account: ") + fAccount + QStringLiteral(". One or more setting is invalid, skipping."));
-        AddError(fAccount + QStringLiteral(": one or more of this account's settings are invalid."));
+        AddError(QStringLiteral("Account: ") + fCurrent + QStringLiteral(". One or more setting is invalid, skipping."));
+        AddError(fCurrent + QStringLiteral(": one or more of this account's settings are invalid."));
         emit MainStatus(QStringLiteral("Invalid mail settings"));
         return false;
     }
@@ -109,18 +122,25 @@ bool cSendSession::AccountUsable(const cAccount &account, const cResult &keyring
         emit MainStatus(QStringLiteral("Invalid mail settings"));
         return false;
     }
-    emit AccountChanged(fAccount);
+    emit AccountChanged(fCurrent);
     return true;
 }
 
 void cSendSession::Run()
 {
+    do
+        fCurrent = AccountOf(NextPath());
+    while (SendWithCurrentAccount());
+}
+
+bool cSendSession::SendWithCurrentAccount()
+{
     emit OperationChanged(QStringLiteral("Attempting to connect to server..."));
     cResult keyring;
-    const cAccount account = cAccountStore::ReadAccount(fAccount, &keyring);
+    const cAccount account = cAccountStore::ReadAccount(fCurrent, &keyring);
     if (!AccountUsable(account, keyring)) {
         GiveUpQueue();
-        return;
+        return false;
     }
     TVrxSMTP smtp;
     Configure(smtp, account);
@@ -128,7 +148,7 @@ void cSendSession::Run()
     connect(&smtp, &TVrxClient::OnConnect, this, [this] { emit ConnectionChanged(QStringLiteral("Connected")); },
             Qt::DirectConnection);
     connect(&smtp, &TVrxClient::OnError, this, [this](int code, const QByteArray &msg) {
-        AddError(QStringLiteral("(%1) Error# %2: %3").arg(fAccount).arg(code).arg(QString::fromUtf8(msg)));
+        AddError(QStringLiteral("(%1) Error# %2: %3").arg(fCurrent).arg(code).arg(QString::fromUtf8(msg)));
     }, Qt::DirectConnection);
     connect(&smtp, &TVrxSMTP::OnBeforeSend, this, [this] {
         emit MessageStarted(fIndex);
@@ -145,18 +165,20 @@ void cSendSession::Run()
                 AddError(smtp.LastErrorText());
             emit MainStatus(QStringLiteral("Connection error"));
             GiveUpQueue();
-            return;
+            return false;
         }
-        SendQueue(smtp, account);
+        return SendQueue(smtp, account);
     } catch (const EVrxError &e) {
         AddError(e.Text());
         GiveUpQueue();
     }
+    return false;
 }
 
-void cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
+bool cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
 {
     bool allSent = true;
+    bool otherAccount = false;
     for (;;) {
         const QString path = NextPath();
         emit MessageStarted(fIndex);
@@ -164,12 +186,17 @@ void cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
         // A refused message leaves the connection usable; a broken one ends the run.
         if (!smtp.Connected()) {
             GiveUpQueue();
-            return;
+            return false;
         }
         if (DropFirst())
             break;
+        if (AccountOf(NextPath()) != fCurrent) {
+            otherAccount = true;
+            break;
+        }
     }
-    emit QueueEmptied();
+    if (!otherAccount)
+        emit QueueEmptied();
     if (allSent) {
         emit OperationChanged(QStringLiteral("All mail sent. Disconnecting..."));
         emit MainStatus(QStringLiteral("Mail sent."));
@@ -177,13 +204,14 @@ void cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
         emit OperationChanged(QStringLiteral("Disconnecting..."));
     }
     smtp.Quit();
+    return otherAccount;
 }
 
 bool cSendSession::NotSent(const QString &path, const QString &reason)
 {
     const QFileInfo file(path);
     AddError(QStringLiteral("(%1) %2 was not sent and stays in %3: %4")
-                 .arg(fAccount, file.fileName(), file.dir().dirName(), reason));
+                 .arg(fCurrent, file.fileName(), file.dir().dirName(), reason));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// Sends a queue of message files through the SMTP server of one account over one connection
-// and files each sent one in "Sent items". Paths appended while it runs are sent on the same
+// Sends a queue of message files through the SMTP server of their account and files each sent
+// one in "Sent items": a message sends through the account chosen for it (SendAccount), else
+// through the session's account; one connection serves each run of messages of one account. Paths appended while it runs are sent on the same
 // connection after the ones already queued; paths appended after it stopped on an error start
 // it again. A message that cannot be sent (the server refuses it, an attachment cannot be read)
 // stays where it is with an error line naming it, and the queue goes on; when the connection
@@ -38,7 +39,12 @@ protected:
 private:
     bool AccountUsable(const class cAccount &account, const class cResult &keyring);
     static void Configure(class TVrxSMTP &smtp, const cAccount &account);
-    void SendQueue(TVrxSMTP &smtp, const cAccount &account);
+    // The account a queued message sends through.
+    QString AccountOf(const QString &path) const;
+    // Connects through fCurrent and sends its run of messages; true when messages of another
+    // account are left.
+    bool SendWithCurrentAccount();
+    bool SendQueue(TVrxSMTP &smtp, const cAccount &account);
     // True when the message was accepted.
     [[nodiscard]] bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
     bool NotSent(const QString &path, const QString &reason);
@@ -49,6 +55,7 @@ private:
     void GiveUpQueue();
 
     const QString fAccount;
+    QString fCurrent; // the account of the connection, read and written on the worker only
     mutable QMutex fLock;
     QStringList fQueue;
     int fDone = 0; // sent or given up in this session

@@ -29,6 +29,7 @@ TEST_P(MailtoLinks, fillTheRequest)
     EXPECT_EQ(got.subject, want.subject);
     EXPECT_EQ(got.cc, want.cc);
     EXPECT_EQ(got.body, want.body);
+    EXPECT_EQ(got.bcc, want.bcc);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,6 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         cMailtoCase{"line_breaks_never_reach_a_header",
                     u"mailto:ann@example.org%0D%0ABcc:eve@example.org?subject=a%0Ab"_s,
                     {u"ann@example.org  Bcc:eve@example.org"_s, u"a b"_s, {}, {}}},
+        cMailtoCase{"bcc_fills_the_blind_copies", u"mailto:ann@example.org?bcc=eve@example.org&BCC=fay@example.org"_s,
+                    {u"ann@example.org"_s, {}, {}, {}, u"eve@example.org, fay@example.org"_s}},
         cMailtoCase{"bare_rest_is_the_subject", u"mailto:ann@example.org?Just%20this"_s,
                     {u"ann@example.org"_s, u"Just this"_s, {}, {}}},
         cMailtoCase{"only_fields", u"mailto:?subject=Hi"_s, {{}, u"Hi"_s, {}, {}}}),

@@ -113,6 +113,7 @@ TEST_F(RealServers, HardCasesReadBackByAStrictReaderAsWritten)
     msg.SendTo = "\"Smith, Bob\" <bob@example.org>, \xc3\x85nn Lee <ann@example.org>";
     msg.CC = "J. R. Doe <dave@example.org>";
     msg.ReplyTo = "R\xc3\xa9ponse <reply@example.org>";
+    msg.Bcc = "hidden@example.org";
     msg.Subject = "Gr\xc3\xbc\xc3\x9f" "e \"quoted\" " + QByteArray(120, 'x');
     msg.Text = {QByteArray(2000, 'a'), "Gr\xc3\xbc\xc3\x9f" "e", ".", "end"};
     msg.ExtraHeaders = {"Organisation: M\xc3\xbcller & S\xc3\xb6hne", "X-Stored: one", "  two"};
@@ -128,6 +129,7 @@ TEST_F(RealServers, HardCasesReadBackByAStrictReaderAsWritten)
     smtp.Quit();
     const QStringList delivered = Delivered();
     ASSERT_EQ(delivered.size(), 1);
+    EXPECT_FALSE(ReadFile(delivered.first()).contains("hidden@"));
 
     const QJsonObject seen = StrictlyRead(delivered.first());
     ASSERT_FALSE(seen.contains(u"failed"_s)) << seen.value(u"failed"_s).toString().toStdString();

@@ -475,3 +475,24 @@ TEST(SmtpExtensions, EnvelopeSenderAndAddressesBeyondAscii)
         }
     }
 }
+
+// Blind copies are envelope recipients only: a Bcc line stored with the message goes nowhere.
+TEST(SmtpDialogue, BlindCopiesGetAnRcptAndAppearInNoHeader)
+{
+    ScriptedServer server;
+    server.Send(Greeting).Replies({"250 hi\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"});
+    server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Replies({"221 bye\r\n"}).Start();
+    auto smtp = ClientFor(server);
+    smtp->Connect();
+    TVrxMsg msg = Message("bob@example.org");
+    msg.Bcc = "Eve <eve@example.org>; fay@example.org";
+    msg.ExtraHeaders = {"Bcc: eve@example.org"};
+    EXPECT_TRUE(smtp->Send(msg));
+    smtp->Quit();
+    const QByteArray transcript = server.Transcript();
+    EXPECT_TRUE(transcript.contains("RCPT TO:<bob@example.org>\r\nRCPT TO:<eve@example.org>\r\nRCPT TO:<fay@example.org>\r\nDATA"));
+    const QByteArray data = transcript.mid(transcript.indexOf("DATA\r\n") + 6);
+    ASSERT_TRUE(data.contains("Subject: Hello"));
+    EXPECT_FALSE(data.contains("eve@")) << data.constData();
+    EXPECT_FALSE(data.contains("fay@"));
+}

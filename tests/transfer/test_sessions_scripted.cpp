@@ -119,6 +119,34 @@ TEST_F(ScriptedSessionTest, AnAddressBeyondAsciiStaysUnsentWithoutSmtpUtf8)
     EXPECT_FALSE(server.Transcript().contains("MAIL FROM"));
 }
 
+// A message sends through the account chosen for it; the others through the session's.
+TEST_F(ScriptedSessionTest, EachMessageSendsThroughItsChosenAccount)
+{
+    const QList<QByteArray> envelope = {"250 sender ok\r\n", "250 recipient ok\r\n", "354 go on\r\n"};
+    ScriptedServer work, home;
+    for (ScriptedServer *server : {&work, &home}) {
+        server->Send("220 scripted ESMTP\r\n").Replies({"250 hello\r\n"}).Replies(envelope);
+        server->ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies({"221 bye\r\n"}).Start();
+    }
+    cAccount other = makeAccount(u"Home"_s, u"127.0.0.1"_s, QString::number(home.Port()), u"110"_s);
+    other.email = u"me@home.example"_s;
+    addAccount(other, false);
+    const QString chosen = unsentMessage("from home");
+    cMailMessage m;
+    ASSERT_TRUE(m.ReadFile(chosen, false, true));
+    m.SendAccount = "home"; // names match without regard to case
+    ASSERT_TRUE(m.WriteFile(chosen));
+    cSendSession session(sendAccount(work));
+    session.Start({unsentMessage("from work"), chosen});
+    ASSERT_TRUE(runToEnd(session));
+    EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(u'\n').toStdString();
+    EXPECT_EQ(messages("Sent items").size(), 2);
+    EXPECT_TRUE(work.Transcript().contains("MAIL FROM:<tester@localhost>\r\n"));
+    const QByteArray homeTranscript = home.Transcript();
+    EXPECT_TRUE(homeTranscript.contains("MAIL FROM:<me@home.example>\r\n"));
+    EXPECT_TRUE(homeTranscript.contains("Subject: from home\r\n"));
+}
+
 TEST_F(ScriptedSessionTest, ARefusedMessageStaysUnsentAndTheQueueGoesOn)
 {
     ScriptedServer server;

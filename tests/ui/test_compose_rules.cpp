@@ -29,10 +29,12 @@ private slots:
         const QDateTime when(QDate(2026, 12, 8), QTime(9, 5, 7));
         cComposedMessage typed{u"  ann@example.org"_s, u"bob@example.org"_s, u"Gr\u00fc\u00dfe\r\nBcc: eve@example.org"_s,
                                {u"Hello,"_s, QString(), u"Ann"_s}, {u"/tmp/a.pdf"_s, u"/tmp/b.txt"_s},
-                               TPriority::prHighest, {"In-Reply-To: <p@x>", "References: <a@x> <p@x>"}};
+                               TPriority::prHighest, {"In-Reply-To: <p@x>", "References: <a@x> <p@x>"},
+                               u"eve@example.org\n"_s, u"Home"_s};
         const cMailMessage record = ComposedRecord(typed, u"Ann Lee <ann@example.org>"_s, u"Work"_s, when);
         QCOMPARE(record.To, QByteArray("  ann@example.org"));
         QCOMPARE(record.CC, QByteArray("bob@example.org"));
+        QCOMPARE(record.Bcc, QByteArray("eve@example.org "));
         QCOMPARE(record.Subject, QByteArray("Gr\xc3\xbc\xc3\x9f" "e Bcc: eve@example.org"));
         QCOMPARE(record.From, QByteArray("Ann Lee <ann@example.org>"));
         QCOMPARE(record.Account, QByteArray("Work"));
@@ -55,6 +57,8 @@ private slots:
         QCOMPARE(reopened.priority, TPriority::prHighest);
         // A draft reopened and saved again still threads as the reply it is.
         QCOMPARE(reopened.extraHeaders, typed.extraHeaders);
+        QCOMPARE(reopened.bcc, u"eve@example.org"_s);
+        QCOMPARE(reopened.sendAccount, u"Home"_s);
     }
 
     void aLongParagraphIsStoredAsItsScreenLines()

@@ -77,6 +77,8 @@ cMailMessage ComposedRecord(const cComposedMessage &message, const QString &send
     record.DateTime = NowText(now);
     record.Account = headerValue(account);
     record.CC = headerValue(message.cc);
+    record.Bcc = headerValue(message.bcc);
+    record.SendAccount = headerValue(message.sendAccount);
     record.Read = false;
     record.Priority = int(message.priority);
     record.attachments = message.attachments;
@@ -94,6 +96,8 @@ cComposedMessage ComposedFromRecord(const cMailMessage &record)
     cComposedMessage message;
     message.to = QString::fromUtf8(record.To);
     message.cc = QString::fromUtf8(record.CC);
+    message.bcc = QString::fromUtf8(record.Bcc);
+    message.sendAccount = QString::fromUtf8(record.SendAccount);
     message.subject = QString::fromUtf8(record.Subject);
     for (const QByteArray &line : record.body)
         message.body.append(QString::fromUtf8(line));

@@ -22,6 +22,9 @@ struct cComposedMessage
     TPriority priority = TPriority::prNormal;
     // Header lines that thread a reply (In-Reply-To, References), kept with the message.
     QList<QByteArray> extraHeaders{};
+    QString bcc{};
+    // The account chosen to send it; empty for the default account.
+    QString sendAccount{};
 };
 
 // Blanks and control characters at the end do not count; leading blanks do not make it empty.

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -101,17 +102,27 @@ void TfrmNewMessage::buildFields()
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     auto *form = new QFormLayout;
+    cboAccount = new QComboBox(central);
+    cboAccount->setObjectName(QStringLiteral("cboAccount"));
+    cboAccount->addItems(cAccountStore::AccountNames());
+    cboAccount->setEnabled(cboAccount->count() > 1);
+    SelectAccount({});
     edtTo = new QLineEdit(central);
     edtTo->setObjectName(QStringLiteral("edtTo"));
     edtCC = new QLineEdit(central);
     edtCC->setObjectName(QStringLiteral("edtCC"));
+    edtBCC = new QLineEdit(central);
+    edtBCC->setObjectName(QStringLiteral("edtBCC"));
+    edtBCC->setToolTip(tr("Blind copies: these addresses get the message, and no one sees them"));
     edtSubject = new QLineEdit(central);
     edtSubject->setObjectName(QStringLiteral("edtSubject"));
     lblTo = new QLabel(tr("T&o:"), central);
     lblCC = new QLabel(tr("&cc:"), central);
+    lblBCC = new QLabel(tr("&Bcc:"), central);
     lblTo->setBuddy(edtTo);
     lblCC->setBuddy(edtCC);
-    for (QLabel *label : {lblTo, lblCC}) {
+    lblBCC->setBuddy(edtBCC);
+    for (QLabel *label : {lblTo, lblCC, lblBCC}) {
         QFont underlined = label->font();
         underlined.setUnderline(true);
         label->setFont(underlined);
@@ -122,10 +133,15 @@ void TfrmNewMessage::buildFields()
     }
     lblTo->setObjectName(QStringLiteral("lblTo"));
     lblCC->setObjectName(QStringLiteral("lblCC"));
+    lblBCC->setObjectName(QStringLiteral("lblBCC"));
     auto *lblSubject = new QLabel(tr("&Subject: "), central);
     lblSubject->setBuddy(edtSubject);
+    auto *lblAccount = new QLabel(tr("&From:"), central);
+    lblAccount->setBuddy(cboAccount);
+    form->addRow(lblAccount, cboAccount);
     form->addRow(lblTo, edtTo);
     form->addRow(lblCC, edtCC);
+    form->addRow(lblBCC, edtBCC);
     form->addRow(lblSubject, edtSubject);
     layout->addLayout(form);
     connect(edtSubject, &QLineEdit::textChanged, this,
@@ -350,9 +366,10 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     const cComposedMessage message = ComposedFromRecord(record);
     fSourceFile = path;
     SetBody(message.body);
-    SetHeaderFields(message.to, message.cc, message.subject);
+    SetHeaderFields(message.to, message.cc, message.subject, message.bcc);
     fPriority = message.priority;
     fExtraHeaders = message.extraHeaders;
+    SelectAccount(message.sendAccount);
     for (QAction *item : fPriorityItems->actions())
         item->setChecked(item->data().toInt() == TagOfPriority(message.priority));
     fAttachments.clear();
@@ -362,10 +379,11 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     return true;
 }
 
-void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const QString &subject)
+void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc)
 {
     edtTo->setText(to);
     edtCC->setText(cc);
+    edtBCC->setText(bcc);
     edtSubject->setText(subject);
 }
 
@@ -398,7 +416,25 @@ QStringList TfrmNewMessage::BodyLines() const
 
 cComposedMessage TfrmNewMessage::Composed() const
 {
-    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders};
+    const QString chosen = cboAccount->currentText();
+    const bool isDefault = chosen.compare(cAccountStore::GetDefaultAccountName(), Qt::CaseInsensitive) == 0;
+    return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders,
+            edtBCC->text(), isDefault ? QString() : chosen};
+}
+
+cMailMessage TfrmNewMessage::StoredRecord() const
+{
+    const cComposedMessage message = Composed();
+    if (message.sendAccount.isEmpty())
+        return ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    return ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+}
+
+void TfrmNewMessage::SelectAccount(const QString &account)
+{
+    const int index = cboAccount->findText(account.isEmpty() ? cAccountStore::GetDefaultAccountName() : account,
+                                           Qt::MatchFixedString);
+    cboAccount->setCurrentIndex(std::max(index, 0));
 }
 
 cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
@@ -406,8 +442,7 @@ cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
     const cResultOf<QString> path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder) : fSourceFile;
     if (!path)
         return path;
-    const cMailMessage record =
-        ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    const cMailMessage record = StoredRecord();
     if (cResult written = record.WriteFile(path.value()); !written)
         return written;
     return path;
@@ -503,8 +538,7 @@ void TfrmNewMessage::mnuFile_SaveAsClick()
     dialog.setNameFilters({tr("Ravelin e-mails (*.qrz)"), tr("All files (*)")});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const cMailMessage record =
-        ComposedRecord(Composed(), cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
+    const cMailMessage record = StoredRecord();
     (void)reportedFailure(record.WriteFile(dialog.selectedFiles().constFirst()));
 }
 
@@ -568,8 +602,8 @@ bool TfrmNewMessage::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::MouseButtonRelease:
-        if ((watched == lblTo || watched == lblCC) && static_cast<QWidget *>(watched)->isEnabled()) {
-            lblToClick(watched == lblTo ? edtTo : edtCC);
+        if ((watched == lblTo || watched == lblCC || watched == lblBCC) && static_cast<QWidget *>(watched)->isEnabled()) {
+            lblToClick(watched == lblTo ? edtTo : watched == lblCC ? edtCC : edtBCC);
             return true;
         }
         break;

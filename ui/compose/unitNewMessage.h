@@ -14,6 +14,7 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
@@ -42,7 +43,7 @@ public:
     static void SetAddressBookSteps(cAddressBookSteps steps);
 
     [[nodiscard]] bool LoadFromFile(const QString &path, QString *error = nullptr);
-    void SetHeaderFields(const QString &to, const QString &cc, const QString &subject);
+    void SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc = {});
     void SetBody(const QStringList &lines);
     void AddAttachment(const QString &path);
     // Lines that thread a reply; the message keeps them through every save.
@@ -52,6 +53,8 @@ public:
     // The body as it is shown, one entry per screen line.
     QStringList BodyLines() const;
     cComposedMessage Composed() const;
+    // The account the message sends through; empty or unknown: the default account.
+    void SelectAccount(const QString &account);
     const QString &SourceFile() const { return fSourceFile; }
     TPriority Priority() const { return fPriority; }
 
@@ -71,7 +74,7 @@ public:
     void RebuildSignatureMenu();
     void AppendSignature(const QString &name);
     void FocusSubject();
-    // Appends the picked addresses to the field (edtTo or edtCC).
+    // Appends the picked addresses to the field (edtTo, edtCC or edtBCC).
     void lblToClick(QLineEdit *field);
 
 protected:
@@ -94,6 +97,8 @@ private:
     // The checks and writes "Send now" and "Send later" share; the path in Unsent, or empty
     // when the user was told why not.
     QString saveForSending();
+    // The record every save writes, from the chosen account.
+    cMailMessage StoredRecord() const;
     QString saveAsUnfinished();
     // Warns of a failed save; whether there was one.
     [[nodiscard]] bool reportedFailure(const cResult &saved);
@@ -108,11 +113,14 @@ private:
     void pop_mnuTools_ManageSignaturesClick();
     void pop_mnuHelp_AboutClick();
 
+    QComboBox *cboAccount;
     QLineEdit *edtTo;
     QLineEdit *edtCC;
+    QLineEdit *edtBCC;
     QLineEdit *edtSubject;
     QLabel *lblTo;
     QLabel *lblCC;
+    QLabel *lblBCC;
     QPlainTextEdit *rtfMain;
     QWidget *pnlAttachmentContainer;
     QListWidget *lstAttachments;

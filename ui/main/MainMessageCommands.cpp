@@ -127,7 +127,7 @@ TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &re
 void cMainMessageCommands::OpenNewMessageWindow(const cNewMessageRequest &request)
 {
     auto *composer = new TfrmNewMessage(&fWindow);
-    composer->SetHeaderFields(request.to, request.cc, request.subject);
+    composer->SetHeaderFields(request.to, request.cc, request.subject, request.bcc);
     if (!request.body.isEmpty())
         composer->SetBody(request.body.split(u'\n'));
     composer->show();

@@ -9,12 +9,13 @@ struct cNewMessageRequest
     QString subject;
     QString cc;
     QString body;
+    QString bcc{};
 
     // Only a request with something in it opens a composer.
     bool isBlank() const
     {
         return to.trimmed().isEmpty() && subject.trimmed().isEmpty() && cc.trimmed().isEmpty()
-               && body.trimmed().isEmpty();
+               && body.trimmed().isEmpty() && bcc.trimmed().isEmpty();
     }
     bool operator==(const cNewMessageRequest &) const = default;
 };
