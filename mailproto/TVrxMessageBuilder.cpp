@@ -266,6 +266,8 @@ QList<QByteArray> TVrxMessageBuilder::HeaderLines(const TVrxMsg &msg, const Text
     }
     for (const QByteArray &field : StoredFieldsToKeep(msg.ExtraHeaders, generated))
         header += StoredFieldLines(field);
+    // Whatever a value held, no line break of its own starts a new header line.
+    std::transform(header.begin(), header.end(), header.begin(), TVrxLines::SingleLine);
     return header;
 }
 

@@ -120,6 +120,7 @@ TEST_F(RealServers, HardCasesReadBackByAStrictReaderAsWritten)
     msg.AttachedFiles.Add(ScratchFile(names[0], textContent));
     msg.AttachedFiles.Add(ScratchFile(names[1], binary));
     msg.AttachedFiles.Add(ScratchFile(names[2], binary));
+    msg.AttachedFiles.Add(ScratchFile(u"Forwarded.eml"_s, "From: Bob <bob@example.org>\r\nSubject: Lunch\r\n\r\n.\r\nSee you.\r\n"));
 
     TVrxSMTP smtp;
     smtp.Host = env.SmtpHost;
@@ -157,7 +158,9 @@ TEST_F(RealServers, HardCasesReadBackByAStrictReaderAsWritten)
     EXPECT_EQ(texts.at(0).toString().split(u'\n', Qt::SkipEmptyParts), QString::fromUtf8(msg.Text.join('\n')).split(u'\n'));
 
     const QJsonArray attachments = seen.value(u"attachments"_s).toArray();
-    ASSERT_EQ(attachments.size(), 3);
+    ASSERT_EQ(attachments.size(), 4);
+    EXPECT_EQ(attachments.at(3).toObject(), QJsonObject({{u"name"_s, u"Forwarded.eml"_s}, {u"type"_s, u"message/rfc822"_s},
+                                                         {u"subject"_s, u"Lunch"_s}}));
     const QByteArray contents[] = {textContent, binary, binary};
     for (int i = 0; i < 3; ++i) {
         const QJsonObject item = attachments.at(i).toObject();

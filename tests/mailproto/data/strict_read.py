@@ -25,6 +25,25 @@ def raw_header_faults(raw):
     return faults
 
 
+def visit(part, seen):
+    seen["defects"] += [type(d).__name__ for d in part.defects]
+    for key, value in part.items():
+        seen["defects"] += ["%s: %s" % (key, d) for d in getattr(value, "defects", ())]
+    if part.get_content_type() == "message/rfc822":
+        # A leaf here: the enclosed message is the original's, defects and all.
+        seen["attachments"].append({"name": part.get_filename(), "type": part.get_content_type(),
+                                    "subject": str(part.get_payload(0)["Subject"])})
+    elif part.is_multipart():
+        for sub in part.iter_parts():
+            visit(sub, seen)
+    elif part.get_filename() is None:
+        seen["texts"].append(part.get_content())
+    else:
+        seen["attachments"].append({"name": part.get_filename(), "type": part.get_content_type(),
+                                    "charset": part.get_content_charset(),
+                                    "sha256": hashlib.sha256(part.get_payload(decode=True)).hexdigest()})
+
+
 def main():
     raw = open(sys.argv[1], "rb").read()
     msg = email.message_from_bytes(raw, policy=email.policy.strict)
@@ -36,21 +55,7 @@ def main():
     for name in ("Subject", "Organisation", "Message-Id", "Date", "In-Reply-To", "References"):
         if msg[name] is not None:
             seen["headers"][name] = str(msg[name])
-    for part in msg.walk():
-        seen["defects"] += [type(d).__name__ for d in part.defects]
-        for key, value in part.items():
-            seen["defects"] += ["%s: %s" % (key, d) for d in getattr(value, "defects", ())]
-        if part.is_multipart():
-            continue
-        if part.get_filename() is None:
-            seen["texts"].append(part.get_content())
-            continue
-        payload = part.get_payload(decode=True)
-        if part.get_content_type() == "message/rfc822":
-            payload = part.get_payload(0).as_bytes(policy=email.policy.SMTP.clone(linesep="\n"))
-        seen["attachments"].append({"name": part.get_filename(), "type": part.get_content_type(),
-                                    "charset": part.get_content_charset(),
-                                    "sha256": hashlib.sha256(payload).hexdigest()})
+    visit(msg, seen)
     print(json.dumps(seen))
 
 
