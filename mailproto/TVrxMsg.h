@@ -19,6 +19,8 @@ public:
     QByteArray CC;
     // Envelope recipients only: never written into the message.
     QByteArray Bcc;
+    // The envelope sender (MAIL FROM): the sending account's address; From when empty.
+    QByteArray ReturnPath;
     QByteArray Subject;
     QList<QByteArray> Text;
     QList<QByteArray> ExtraHeaders;
