@@ -33,13 +33,13 @@ QString printable(const QString &text)
 
 QString text(const QByteArray &bytes)
 {
-    return printable(QString::fromUtf8(bytes));
+    return printable(StoredText(bytes));
 }
 
 // A line of a message's text: tabs stay, other control characters print as "?".
 QString textLine(const QByteArray &line)
 {
-    QStringList pieces = QString::fromUtf8(line).split(QLatin1Char('\t'));
+    QStringList pieces = StoredText(line).split(QLatin1Char('\t'));
     for (QString &piece : pieces)
         piece = printable(piece);
     return pieces.join(QLatin1Char('\t'));

@@ -1,7 +1,6 @@
 #include "mime/WireText.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 
 namespace {
 
@@ -43,16 +42,6 @@ QByteArray WithQEncodedWords(const QByteArray &value)
         done = match.capturedEnd();
     }
     return result + value.mid(done);
-}
-
-QString Utf8OrWindows1252(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.isValid() ? windows1252(bytes) : QString::fromLatin1(bytes);
 }
 
 // Padding ends a run; some mailers join runs, each padded, so decoding goes on after one.

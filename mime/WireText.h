@@ -8,10 +8,6 @@
 // word that ends in "=" padding then cuts off all that follows it; "Q" words join safely.
 QByteArray WithQEncodedWords(const QByteArray &value);
 
-// Bytes that are not UTF-8 are read as Windows-1252, the superset of Latin-1 that mailers
-// meant when they sent undeclared 8-bit text.
-QString Utf8OrWindows1252(const QByteArray &bytes);
-
 // Base64 as RFC 2045 asks: characters outside the alphabet are skipped, and a last group
 // without its "=" padding keeps its bytes.
 QByteArray DecodeBase64(const QByteArray &encoded);

@@ -1,5 +1,7 @@
 #include "storage/MessageText.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 bool isDigit(QChar c)
@@ -79,4 +81,14 @@ QByteArray HeaderField(const QList<QByteArray> &headerLines, const QByteArray &n
         }
     }
     return value.trimmed();
+}
+
+QString StoredText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows1252("windows-1252");
+    return windows1252.isValid() ? windows1252(bytes) : QString::fromLatin1(bytes);
 }

@@ -15,6 +15,11 @@ struct cSplitAddress
 // "<" and ">" count; without both the whole text is the name. Blank text gives nothing.
 std::optional<cSplitAddress> SplitAddress(const QByteArray &text);
 
+// Stored bytes as text: UTF-8 when they are, else Windows-1252 (of which Latin-1 is a part),
+// what mail and drafts in a legacy 8-bit charset mostly are. Every window and the CLI read
+// undeclared text this one way.
+QString StoredText(const QByteArray &bytes);
+
 // The stored date-and-time text of a message: the user's short date, a blank, the long time
 // without its zone, the hour always with two digits.
 QByteArray NowText(const QDateTime &when = QDateTime::currentDateTime(), const QLocale &locale = QLocale::system());

@@ -102,6 +102,18 @@ TEST_F(CliTest, ListingNeverPassesControlCharactersToTheTerminal)
 
 // Malformed mail is stored as well as it can be read, as a mail check stores it; only a file
 // that cannot be read is refused.
+TEST_F(CliTest, LegacyEightBitTextReadsAsTheWindowsShowIt)
+{
+    setUpMailFolder();
+    ASSERT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 0);
+    cMailMessage m;
+    m.Subject = "caf\xe9 \x93q\x94 \x80";
+    m.From = "J\xf6rg";
+    ASSERT_TRUE(m.WriteFile(MailFolderPath(QStringLiteral("Inbox")) + QStringLiteral("/mail1.qrz")));
+    ASSERT_EQ(run({QStringLiteral("list"), QStringLiteral("Inbox")}), 0);
+    EXPECT_TRUE(fOut.startsWith(QStringLiteral("mail1.qrz\tJ\u00f6rg\tcaf\u00e9 \u201cq\u201d \u20ac\t"))) << fOut.toStdString();
+}
+
 TEST_F(CliTest, AFileThatCannotBeImportedIsNamedAndTheOthersStillAre)
 {
     setUpMailFolder();

@@ -24,6 +24,7 @@ private slots:
         QCOMPARE(DisplayText("Gr\xc3\xbc\xc3\x9f" "e"), u"Grüße"_s);
         QCOMPARE(DisplayText("Gr\xc3\xbc\xc3\x9f" "e", "koi8-r"), u"Grüße"_s);
         QCOMPARE(DisplayText("Gr\xfc\xdf" "e"), u"Grüße"_s);
+        QCOMPARE(DisplayText("\x93q\x94 \x80"), u"\u201cq\u201d \u20ac"_s); // undeclared: Windows-1252
         QCOMPARE(DisplayText("\xf0\xd2\xc9\xd7\xc5\xd4", "KOI8-R"), u"Привет"_s);
         QCOMPARE(DisplayText("\x93quoted\x94", "windows-1252"), u"\u201cquoted\u201d"_s);
         QCOMPARE(DisplayText("caf\xe9", "x-no-such-charset"), u"café"_s);

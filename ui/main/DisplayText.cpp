@@ -1,5 +1,7 @@
 #include "ui/main/DisplayText.h"
 
+#include "storage/MessageText.h"
+
 #include <QStringDecoder>
 #include <iconv.h>
 #include <optional>
@@ -64,7 +66,7 @@ QString DisplayText(const QByteArray &bytes, const QByteArray &charset)
     if (!charset.isEmpty())
         if (auto text = decodeCharset(bytes, charset))
             return *text;
-    return QString::fromLatin1(bytes);
+    return StoredText(bytes);
 }
 
 QByteArray DeclaredCharset(const QList<QByteArray> &headerLines)

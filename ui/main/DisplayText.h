@@ -1,7 +1,7 @@
 #pragma once
 // Stored message bytes as text for the screen. The bytes on disk are never changed; only their
 // showing decodes them: valid UTF-8 first (plain ASCII is), else the character set the message
-// declares, else Latin-1, which takes every byte.
+// declares, else Windows-1252 (StoredText), which takes every byte.
 #include <QByteArray>
 #include <QList>
 #include <QString>
