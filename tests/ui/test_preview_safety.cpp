@@ -1,6 +1,6 @@
 // What a message's HTML can make the preview do: read nothing outside the message (watched with
-// inotify on a folder the HTML names in every way it can), load only its own cid: parts and
-// small data: images, and never nest deeper than the preview can lay out in a moment.
+// inotify on a folder the HTML names in every way it can, shown and printed), load only its own
+// cid: parts and small data: images, and never nest deeper than it can lay out in a moment.
 #include "ui/main/PreviewHtml.h"
 #include "ui/main/PreviewResources.h"
 #include "ui/main/cPreviewBrowser.h"
@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,6 +127,10 @@ private slots:
         pane.Show(htmlMessage(html));
         (void)pane.Browser()->document()->size(); // laid out
         (void)pane.grab();                         // and painted: images are loaded by then
+        QTemporaryDir elsewhere;
+        QPrinter printer;
+        printer.setOutputFileName(elsewhere.filePath(u"printed.pdf"_s));
+        pane.Browser()->print(&printer); // prints a copy of the document
         QDir::setCurrent(before);
 
         QCOMPARE(probe.Opened(), QStringList{});

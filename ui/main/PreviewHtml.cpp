@@ -62,13 +62,20 @@ private:
         return isTagStart(next) || next == u'!' || next == u'?' || (next == u'/' && isTagStart(at(fPos + 2)));
     }
 
+    // Up to the next tag; a "<" that starts none is escaped.
     void readText()
     {
         QString text;
-        do {
-            const QChar c = fHtml.at(fPos++);
-            text += c == u'<' ? u"&lt;"_s : QString(c);
-        } while (fPos < fHtml.size() && !startsTag());
+        for (bool first = true; fPos < fHtml.size() && (first || !startsTag()); first = false) {
+            if (fHtml.at(fPos) == u'<') {
+                text += u"&lt;"_s;
+                ++fPos;
+            }
+            const qsizetype next = fHtml.indexOf(u'<', fPos);
+            const qsizetype end = next < 0 ? fHtml.size() : next;
+            text += QStringView(fHtml).mid(fPos, end - fPos);
+            fPos = end;
+        }
         fTokens.push_back({eToken::Text, {}, text});
     }
 

@@ -42,10 +42,10 @@ QMimeType runnableType(const QString &path)
 QString runQuestion(const QString &path)
 {
     const QMimeType type = runnableType(path);
-    const QString kind = type.isValid() ? type.comment() : tr("a file marked as executable");
-    return tr("\"%1\" is %2: opening it may run it as a program. A program can do anything you can, such as "
-              "read, change or delete your files and send mail in your name. Open it only if you expected "
-              "it from someone you trust.\n\nOpen it anyway?")
+    const QString kind = type.isValid() ? type.comment() : tr("marked as executable");
+    return tr("\"%1\" (%2) can run as a program, and opening it may start it. A program can do anything "
+              "you can: read, change or delete your files, or send mail in your name. Open it only if you "
+              "expected it from someone you trust.\n\nOpen it anyway?")
         .arg(QFileInfo(path).fileName(), kind);
 }
 
