@@ -105,7 +105,7 @@ qint64 cDateKey::Key(QStringView text)
 {
     text = text.trimmed();
     // The user's own format goes first whatever worked before, so a text two formats read
-    // ("12/9/26") keys the same in every folder and thread; the others exclude each other.
+    // ("12/9/26") keys the same in every folder and thread; no two others read a text two ways.
     if (const qint64 key = KeyByForm(text, fForms.front()); key != kNone)
         return key;
     if (fLast > 0)
