@@ -217,12 +217,11 @@ TEST_F(IncomingTest, AnAttachmentIsNeverStoredExecutable)
 {
     const mode_t before = umask(0);
     const QByteArray program = QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(64, '\0');
-    const cResultOf<QString> stored = cIncomingStore::Store(*messageWithAttachment("setup.sh", program),
-                                                            QStringLiteral("Work"), QStringLiteral("Inbox"));
+    const auto stored = cIncomingStore::Store(mailWith("setup.sh", program), QStringLiteral("Work"), QStringLiteral("Inbox"));
     umask(before);
     ASSERT_TRUE(stored) << stored.text().toStdString();
     cMailMessage record;
-    ASSERT_TRUE(record.ReadFile(stored.value(), true));
+    ASSERT_TRUE(record.ReadFile(stored.value().path, true));
     ASSERT_EQ(record.attachments.size(), 1);
     EXPECT_FALSE(QFileInfo(record.attachments.first()).isExecutable());
     const QFile::Permissions ownerGroupOther = QFileInfo(record.attachments.first()).permissions() & 0x7077;
