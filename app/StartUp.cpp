@@ -6,7 +6,7 @@
 #include "app/TransferWiring.h"
 #include "app/cDefaultMailClient.h"
 
-#include "app/unitFirstRunPrompt.h"
+#include "ui/small/unitFirstRunPrompt.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "transfer/cAccountStore.h"

@@ -3,7 +3,7 @@
 #include "UiFixture.h"
 
 #include "app/StartUp.h"
-#include "app/unitFirstRunPrompt.h"
+#include "ui/small/unitFirstRunPrompt.h"
 #include "storage/SettingsPaths.h"
 #include "ui/main/unitMain.h"
 

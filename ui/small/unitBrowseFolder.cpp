@@ -1,4 +1,4 @@
-#include "app/unitBrowseFolder.h"
+#include "ui/small/unitBrowseFolder.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
-#include "app/unitFirstRunPrompt.h"
+#include "ui/small/unitFirstRunPrompt.h"
 
-#include "app/unitBrowseFolder.h"
+#include "ui/small/unitBrowseFolder.h"
 #include "storage/MailStorage.h"
 
 #include <QHBoxLayout>
