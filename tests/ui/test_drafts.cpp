@@ -126,14 +126,25 @@ private slots:
         QCOMPARE(fileBytes(original), originalBytes);
     }
 
-    void aDraftSurvivesAKilledProgram()
+    // A kill loses what was typed since the last autosave; a polite end loses nothing.
+    void aDraftSurvivesTheProgramsEnd_data()
     {
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("SIGKILL after an autosave") << u"kill"_s;
+        QTest::newRow("SIGTERM before any autosave") << u"term"_s;
+    }
+    void aDraftSurvivesTheProgramsEnd()
+    {
+        QFETCH(QString, ending);
         QProcess helper;
         helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        helper.start(QStringLiteral(RAVELIN_DRAFT_HELPER), {u"Plans for Monday"_s});
+        helper.start(QStringLiteral(RAVELIN_DRAFT_HELPER), {ending, u"Plans for Monday"_s});
         QVERIFY(helper.waitForReadyRead(30000));
-        QCOMPARE(helper.readLine().trimmed(), QByteArray("kept"));
-        helper.kill(); // SIGKILL: nothing runs on the way out
+        QCOMPARE(helper.readLine().trimmed(), QByteArray("ready"));
+        if (ending == u"kill")
+            helper.kill();
+        else
+            helper.terminate();
         QVERIFY(helper.waitForFinished(30000));
 
         QCOMPARE(drafts().size(), 1);
