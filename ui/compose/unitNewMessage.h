@@ -3,6 +3,9 @@
 // It sends nothing itself: every way out writes a message file into Unsent or Unfinished
 // (or a chosen path) or drops the text; "Send now" then hands the file to the send window.
 // Openers create it, fill the fields (SetBody, AddAttachment, LoadFromFile) and show it.
+// Whatever an opener filled in or the user typed counts as a change until it is saved or sent:
+// a changed window asks before it closes, and keeps its text in Unfinished every 30 s and when
+// the program ends, so a crash loses at most that much.
 #include "mailproto/TVrxMsg.h"
 #include "storage/cDraftKeeper.h"
 #include "storage/cResult.h"
