@@ -74,27 +74,9 @@ TfrmNewMessage::cAddressBookSteps &addressBookSteps()
     return steps;
 }
 
-eDraftAnswer askAboutDrafts(QWidget *parent, int count)
-{
-    const QString text = count == 1
-        ? TfrmNewMessage::tr("This message has not been saved. Keep it in the Unfinished folder?")
-        : TfrmNewMessage::tr("%1 messages have not been saved. Keep them in the Unfinished folder?").arg(count);
-    QMessageBox box(QMessageBox::Question, TfrmNewMessage::tr("Unsaved message"), text,
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
-        return eDraftAnswer::Save;
-    case QMessageBox::Discard:
-        return eDraftAnswer::Discard;
-    default:
-        return eDraftAnswer::Cancel;
-    }
-}
-
 TfrmNewMessage::cDraftQuestion &draftQuestion()
 {
-    static TfrmNewMessage::cDraftQuestion question = askAboutDrafts;
+    static TfrmNewMessage::cDraftQuestion question = AskAboutUnsavedMessages;
     return question;
 }
 
@@ -210,7 +192,7 @@ void TfrmNewMessage::closeEvent(QCloseEvent *event)
 
 void TfrmNewMessage::SetDraftQuestion(cDraftQuestion question)
 {
-    draftQuestion() = question ? std::move(question) : askAboutDrafts;
+    draftQuestion() = question ? std::move(question) : AskAboutUnsavedMessages;
 }
 
 void TfrmNewMessage::SetAutoSaveInterval(std::chrono::milliseconds interval)

@@ -10,6 +10,7 @@
 #include "storage/cDraftKeeper.h"
 #include "storage/cResult.h"
 #include "ui/compose/ComposeRules.h"
+#include "ui/compose/DraftQuestion.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 
@@ -30,7 +31,6 @@ class QTimer;
 class QToolBar;
 
 enum class eComposerField { To, Body };
-enum class eDraftAnswer { Save, Discard, Cancel };
 
 class TfrmNewMessage : public cForm
 {
@@ -50,7 +50,7 @@ public:
     static void SetAddressBookSteps(cAddressBookSteps steps);
 
     // What to do with changed messages on closing: count is how many are asked about at once.
-    // A message box unless replaced (tests answer without one).
+    // AskAboutUnsavedMessages unless replaced (tests answer without one).
     using cDraftQuestion = std::function<eDraftAnswer(QWidget *parent, int count)>;
     static void SetDraftQuestion(cDraftQuestion question);
     // How often changed text is kept in Unfinished; 30 s unless replaced.
