@@ -172,15 +172,17 @@ private slots:
         QVERIFY(main.open());
         this->answer(answer);
         const QList<QPointer<QWidget>> composers{composer(u"One"_s), composer(u"Two"_s)};
-        QPointer<QWidget> untouched = new TfrmNewMessage;
-        untouched->show();
+        auto *opened = new TfrmNewMessage; // a draft opened from Unfinished, left as it was
+        QVERIFY(opened->LoadFromFile(fx->putMessage(u"Unfinished"_s, u"0001.qrz"_s, cUiFixture::message("Old"))));
+        opened->show();
+        QPointer<QWidget> untouched = opened;
         TfrmAddressBook::ShowInstance();
         QPointer<QWidget> book = TfrmAddressBook::Instance();
         QVERIFY(book && book->isVisible());
 
         main.fWindow->findChild<QAction *>(u"mnuFile_Exit"_s)->trigger();
         QCOMPARE(fAsked, QList<int>{2});
-        QCOMPARE(drafts().size(), kept);
+        QCOMPARE(drafts().size(), kept + 1);
         QCOMPARE(main.fWindow->isVisible(), !exits);
         for (const QPointer<QWidget> &window : {composers[0], composers[1], untouched, book})
             QCOMPARE(window && window->isVisible(), !exits);
