@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/HandOver.h"
+#include "app/QuitOnSignal.h"
 #include "app/StartUp.h"
 #include "app/cSingleInstance.h"
 #include "ui/main/MainIcons.h"
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
         return 0;
     QApplication::setApplicationName(u"Ravelin 2"_s);
     QApplication::setWindowIcon(ProgramIcon());
+    if (!QuitOnTerminationSignals())
+        qWarning("Ending at logout will not keep open messages: the termination signals cannot be caught.");
     TfrmMain frmMain;
     WireHandOver(instance, frmMain);
     if (!startRequest.isBlank())

@@ -13,8 +13,10 @@
 #include "ui/wndlist/AttachmentOpening.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QComboBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -34,6 +36,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -71,6 +74,18 @@ TfrmNewMessage::cAddressBookSteps &addressBookSteps()
     return steps;
 }
 
+TfrmNewMessage::cDraftQuestion &draftQuestion()
+{
+    static TfrmNewMessage::cDraftQuestion question = AskAboutUnsavedMessages;
+    return question;
+}
+
+std::chrono::milliseconds &autoSaveInterval()
+{
+    static std::chrono::milliseconds interval = std::chrono::seconds(30);
+    return interval;
+}
+
 QStringList droppedFiles(const QMimeData *data)
 {
     QStringList paths;
@@ -95,6 +110,109 @@ TfrmNewMessage::TfrmNewMessage(QWidget *owner)
     buildToolbar();
     applyWindowState();
     installEventFilter(this); // files dropped beside the fields
+    watchForChanges();
+}
+
+void TfrmNewMessage::watchForChanges()
+{
+    for (QLineEdit *field : {edtTo, edtCC, edtBCC, edtSubject})
+        connect(field, &QLineEdit::textChanged, this, &TfrmNewMessage::markChanged);
+    connect(rtfMain, &QPlainTextEdit::textChanged, this, &TfrmNewMessage::markChanged);
+    connect(cboAccount, &QComboBox::currentIndexChanged, this, &TfrmNewMessage::markChanged);
+    tmrAutoSave = new QTimer(this);
+    tmrAutoSave->setObjectName(QStringLiteral("tmrAutoSave"));
+    tmrAutoSave->setInterval(autoSaveInterval());
+    connect(tmrAutoSave, &QTimer::timeout, this, &TfrmNewMessage::tmrAutoSaveTimer);
+    tmrAutoSave->start();
+    // A logout or a signal to end ends the program without asking: what is typed goes to Unfinished.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmNewMessage::tmrAutoSaveTimer);
+}
+
+void TfrmNewMessage::markChanged()
+{
+    fChanged = true;
+    fUnkept = true;
+}
+
+void TfrmNewMessage::markSaved()
+{
+    fChanged = false;
+    fUnkept = false;
+    fKeeper.Settle();
+}
+
+bool TfrmNewMessage::HasChanges() const
+{
+    const bool blank = edtTo->text().isEmpty() && edtCC->text().isEmpty() && edtBCC->text().isEmpty()
+                       && edtSubject->text().isEmpty() && rtfMain->document()->isEmpty() && fAttachments.isEmpty();
+    return fChanged && !(blank && fSourceFile.isEmpty());
+}
+
+void TfrmNewMessage::tmrAutoSaveTimer()
+{
+    if (!fUnkept || !HasChanges())
+        return;
+    const cResultOf<QString> kept = fKeeper.Keep(fSourceFile, StoredRecord());
+    if (!kept) {
+        statusBar()->showMessage(tr("The message could not be kept in Unfinished: %1").arg(kept.text()));
+        return;
+    }
+    fSourceFile = kept.value();
+    fUnkept = false;
+    refreshFolderOf(fSourceFile);
+}
+
+bool TfrmNewMessage::settleChanges(eDraftAnswer answer)
+{
+    switch (answer) {
+    case eDraftAnswer::Save:
+        return !saveAsUnfinished().isEmpty();
+    case eDraftAnswer::Discard:
+        if (const cResultOf<QString> discarded = fKeeper.Discard(); !discarded)
+            (void)reportedFailure(discarded.result());
+        else if (!fSourceFile.isEmpty())
+            refreshFolderOf(fSourceFile);
+        fChanged = false;
+        fUnkept = false;
+        return true;
+    case eDraftAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TfrmNewMessage::closeEvent(QCloseEvent *event)
+{
+    if (HasChanges() && !settleChanges(draftQuestion()(this, 1))) {
+        event->ignore();
+        return;
+    }
+    cForm::closeEvent(event);
+}
+
+void TfrmNewMessage::SetDraftQuestion(cDraftQuestion question)
+{
+    draftQuestion() = question ? std::move(question) : AskAboutUnsavedMessages;
+}
+
+void TfrmNewMessage::SetAutoSaveInterval(std::chrono::milliseconds interval)
+{
+    autoSaveInterval() = interval;
+}
+
+bool TfrmNewMessage::SettleAllBeforeExit(QWidget *parent)
+{
+    QList<QPointer<TfrmNewMessage>> changed;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (auto *composer = qobject_cast<TfrmNewMessage *>(window); composer && composer->HasChanges())
+            changed.append(composer);
+    if (changed.isEmpty())
+        return true;
+    const eDraftAnswer answer = draftQuestion()(parent, int(changed.size()));
+    for (const QPointer<TfrmNewMessage> &composer : changed)
+        if (composer && !composer->settleChanges(answer))
+            return false;
+    return true;
 }
 
 void TfrmNewMessage::buildFields()
@@ -376,6 +494,8 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     lstAttachments->clear();
     for (const QString &attachment : message.attachments)
         AddAttachment(attachment);
+    fChanged = false;
+    fUnkept = false;
     return true;
 }
 
@@ -399,6 +519,7 @@ void TfrmNewMessage::AddAttachment(const QString &path)
     item->setToolTip(path);
     lstAttachments->addItem(item);
     pnlAttachmentContainer->show();
+    markChanged();
 }
 
 void TfrmNewMessage::FocusField(eComposerField field)
@@ -474,6 +595,7 @@ QString TfrmNewMessage::saveForSending()
         return {};
     QString path = saved.value();
     fSourceFile = path;
+    markSaved();
     refreshFolderOf(path);
     const QString folder = folderNameOf(path);
     if (folder.toLower() == QLatin1String("unsent"))
@@ -513,6 +635,7 @@ QString TfrmNewMessage::saveAsUnfinished()
     const cResultOf<QString> saved = SaveToFolder(QStringLiteral("Unfinished"));
     if (reportedFailure(saved.result()))
         return {};
+    markSaved();
     refreshFolderOf(saved.value());
     return saved.value();
 }
@@ -562,6 +685,7 @@ void TfrmNewMessage::popAttachments_RemoveClick()
         fAttachments.removeAt(row);
     }
     pnlAttachmentContainer->setVisible(lstAttachments->count() > 0);
+    markChanged();
 }
 
 void TfrmNewMessage::popAttachments_OpenClick()
@@ -667,6 +791,7 @@ void TfrmNewMessage::mnuTools_ROT13Click()
 void TfrmNewMessage::SetPriority_Click(int tag)
 {
     fPriority = PriorityOfTag(tag);
+    markChanged();
 }
 
 void TfrmNewMessage::RebuildSignatureMenu()

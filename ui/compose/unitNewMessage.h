@@ -3,14 +3,20 @@
 // It sends nothing itself: every way out writes a message file into Unsent or Unfinished
 // (or a chosen path) or drops the text; "Send now" then hands the file to the send window.
 // Openers create it, fill the fields (SetBody, AddAttachment, LoadFromFile) and show it.
+// Whatever an opener filled in or the user typed counts as a change until it is saved or sent:
+// a changed window asks before it closes, and keeps its text in Unfinished every 30 s and when
+// the program ends, so a crash loses at most that much.
 #include "mailproto/TVrxMsg.h"
+#include "storage/cDraftKeeper.h"
 #include "storage/cResult.h"
 #include "ui/compose/ComposeRules.h"
+#include "ui/compose/DraftQuestion.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 
 class QAction;
@@ -21,6 +27,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 class QToolBar;
 
 enum class eComposerField { To, Body };
@@ -41,6 +48,19 @@ public:
         std::function<void()> ShowAddressBook;
     };
     static void SetAddressBookSteps(cAddressBookSteps steps);
+
+    // What to do with changed messages on closing: count is how many are asked about at once.
+    // AskAboutUnsavedMessages unless replaced (tests answer without one).
+    using cDraftQuestion = std::function<eDraftAnswer(QWidget *parent, int count)>;
+    static void SetDraftQuestion(cDraftQuestion question);
+    // How often changed text is kept in Unfinished; 30 s unless replaced.
+    static void SetAutoSaveInterval(std::chrono::milliseconds interval);
+    // Asks once about every open composer with changes, saves or discards them all; false when
+    // the user cancelled or a save failed, and the program is to go on.
+    [[nodiscard]] static bool SettleAllBeforeExit(QWidget *parent);
+
+    // Whether closing would lose something typed, filled in or loaded and changed.
+    bool HasChanges() const;
 
     [[nodiscard]] bool LoadFromFile(const QString &path, QString *error = nullptr);
     void SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc = {});
@@ -78,6 +98,7 @@ public:
     void lblToClick(QLineEdit *field);
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -103,6 +124,12 @@ private:
     // Warns of a failed save; whether there was one.
     [[nodiscard]] bool reportedFailure(const cResult &saved);
     void refreshFolderOf(const QString &path) const;
+    void markChanged();
+    void markSaved();
+    void watchForChanges();
+    void tmrAutoSaveTimer();
+    // Saves or discards as answered; false when the window is to stay open.
+    bool settleChanges(eDraftAnswer answer);
 
     void popAttachments_AddClick();
     void popAttachments_RemoveClick();
@@ -129,10 +156,15 @@ private:
     QToolBar *DFSToolBar;
     QActionGroup *fPriorityItems;
     QAction *fSendNow;
+    QTimer *tmrAutoSave;
 
     QStringList fAttachments;
     QList<QByteArray> fExtraHeaders;
     TPriority fPriority = TPriority::prNormal;
     QString fSourceFile;
     bool fSizingGuard = true;
+    cDraftKeeper fKeeper;
+    // Changed since the user last saved, and since autosave last kept it.
+    bool fChanged = false;
+    bool fUnkept = false;
 };

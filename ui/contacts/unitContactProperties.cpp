@@ -158,7 +158,8 @@ void TfrmContactProperties::btnOKClick()
 
 void TfrmContactProperties::openComposer(const QString &to)
 {
-    auto *composer = new TfrmNewMessage(this);
+    // Unowned: the message outlives these properties.
+    auto *composer = new TfrmNewMessage;
     composer->SetHeaderFields(to, QString(), QString());
     composer->show();
     composer->FocusSubject();

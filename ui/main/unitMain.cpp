@@ -4,6 +4,7 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
+#include "ui/compose/unitNewMessage.h"
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/MainFolderCommands.h"
 #include "ui/main/MainIcons.h"
@@ -19,6 +20,7 @@
 #include "ui/wndlist/cMenuItem.h"
 #include "ui/wndlist/unitWndListProcs.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -377,8 +379,16 @@ void TfrmMain::FormShow()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
+    if (!TfrmNewMessage::SettleAllBeforeExit(this)) {
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     event->accept();
+    // The program ends with its last window; one left open (the address book, a draft) would keep it running.
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
 }
 
 void TfrmMain::FormCloseQuery()
