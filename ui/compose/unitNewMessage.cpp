@@ -1,5 +1,7 @@
 #include "ui/compose/unitNewMessage.h"
 
+#include "ui/compose/ComposerMenuItem.h"
+
 #include "storage/cContactStore.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
@@ -13,8 +15,8 @@
 #include "ui/wndlist/AttachmentOpening.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QActionGroup>
+#include <QApplication>
 #include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -28,17 +30,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <tuple>
@@ -47,14 +46,6 @@ namespace {
 
 constexpr int kMinWidth = 410;
 constexpr int kMinHeight = 368;
-
-QAction *addItem(QMenu *menu, const QString &text, const char *name, const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(QLatin1String(name));
-    action->setShortcut(shortcut);
-    return action;
-}
 
 QString folderNameOf(const QString &path)
 {
@@ -66,12 +57,6 @@ int storedSize(const cSizeOption &option, int designed, int screen)
 {
     const int size = cOptions::read(option, designed);
     return size >= designed && size <= screen ? size : designed;
-}
-
-TfrmNewMessage::cAddressBookSteps &addressBookSteps()
-{
-    static TfrmNewMessage::cAddressBookSteps steps;
-    return steps;
 }
 
 TfrmNewMessage::cDraftQuestion &draftQuestion()
@@ -246,7 +231,7 @@ void TfrmNewMessage::buildFields()
         label->setFont(underlined);
         label->setStyleSheet(QStringLiteral("QLabel:enabled { color: blue }"));
         label->setCursor(Qt::PointingHandCursor);
-        label->setEnabled(static_cast<bool>(addressBookSteps().PickRecipients));
+        label->setEnabled(static_cast<bool>(AddressBookSteps().PickRecipients));
         label->installEventFilter(this);
     }
     lblTo->setObjectName(QStringLiteral("lblTo"));
@@ -298,13 +283,13 @@ void TfrmNewMessage::buildAttachmentPanel()
 
     popAttachments = new QMenu(this);
     popAttachments->setObjectName(QStringLiteral("popAttachments"));
-    QAction *open = addItem(popAttachments, tr("&Open"), "popAttachments_Open");
+    QAction *open = AddMenuItem(popAttachments, tr("&Open"), "popAttachments_Open");
     QFont bold = open->font();
     bold.setBold(true);
     open->setFont(bold);
     popAttachments->addSeparator();
-    QAction *add = addItem(popAttachments, tr("&Add..."), "popAttachments_Add");
-    QAction *remove = addItem(popAttachments, tr("&Remove"), "popAttachments_Remove", QKeySequence::Delete);
+    QAction *add = AddMenuItem(popAttachments, tr("&Add..."), "popAttachments_Add");
+    QAction *remove = AddMenuItem(popAttachments, tr("&Remove"), "popAttachments_Remove", QKeySequence::Delete);
     remove->setShortcutContext(Qt::WidgetShortcut);
     lstAttachments->addAction(remove);
     connect(open, &QAction::triggered, this, &TfrmNewMessage::popAttachments_OpenClick);
@@ -312,152 +297,6 @@ void TfrmNewMessage::buildAttachmentPanel()
     connect(remove, &QAction::triggered, this, &TfrmNewMessage::popAttachments_RemoveClick);
     connect(lstAttachments, &QListWidget::itemDoubleClicked, this, &TfrmNewMessage::popAttachments_OpenClick);
     connect(lstAttachments, &QWidget::customContextMenuRequested, this, &TfrmNewMessage::showAttachmentMenu);
-}
-
-void TfrmNewMessage::buildMenus()
-{
-    QMenuBar *popMain = menuBar();
-    popMain->setObjectName(QStringLiteral("popMain"));
-    buildFileMenu(popMain->addMenu(tr("&File")));
-    buildEditMenu(popMain->addMenu(tr("&Edit")));
-    buildViewMenu(popMain->addMenu(tr("&View")));
-    buildInsertMenu(popMain->addMenu(tr("&Insert")));
-    buildToolsMenu(popMain->addMenu(tr("&Tools")));
-    QMenu *help = popMain->addMenu(tr("&Help"));
-    connect(addItem(help, tr("&About"), "pop_mnuHelp_About"), &QAction::triggered, this,
-            &TfrmNewMessage::pop_mnuHelp_AboutClick);
-
-    for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &TfrmNewMessage::tbSendNowClick);
-}
-
-void TfrmNewMessage::buildFileMenu(QMenu *menu)
-{
-    fSendNow = addItem(menu, tr("&Send now"), "mnuFile_SendNow", QKeySequence(Qt::CTRL | Qt::Key_S));
-    fSendNow->setIcon(QIcon::fromTheme(QStringLiteral("mail-send")));
-    fSendNow->setToolTip(tr("Send now"));
-    connect(fSendNow, &QAction::triggered, this, &TfrmNewMessage::tbSendNowClick);
-    connect(addItem(menu, tr("&Send later"), "mnuFile_SendLater"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuFile_SendLaterClick);
-    connect(addItem(menu, tr("&Finish later"), "mnuFile_FinishLater"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuFile_FinishLaterClick);
-    menu->addSeparator();
-    connect(addItem(menu, tr("&Save"), "mnuFile_Save"), &QAction::triggered, this, &TfrmNewMessage::mnuFile_SaveClick);
-    connect(addItem(menu, tr("&Save as..."), "mnuFile_SaveAs"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuFile_SaveAsClick);
-    menu->addSeparator();
-    connect(addItem(menu, tr("Close"), "pop_mnuFile_Close"), &QAction::triggered, this, &QWidget::close);
-}
-
-void TfrmNewMessage::buildEditMenu(QMenu *menu)
-{
-    struct cEditItem { const char *text; const char *name; QKeySequence keys; void (QPlainTextEdit::*slot)(); };
-    const cEditItem items[] = {
-        {"&Undo", "tbUndo", QKeySequence::Undo, &QPlainTextEdit::undo},
-        {"&Cut", "tbCut", QKeySequence::Cut, &QPlainTextEdit::cut},
-        {"&Copy", "tbCopy", QKeySequence::Copy, &QPlainTextEdit::copy},
-        {"&Paste", "tbPaste", QKeySequence::Paste, &QPlainTextEdit::paste},
-    };
-    for (const cEditItem &item : items) {
-        QAction *action = addItem(menu, tr(item.text), item.name, item.keys);
-        // The fields handle these keys themselves; the menu item always means the body.
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, rtfMain, item.slot);
-    }
-    connect(addItem(menu, tr("&Delete"), "pop_mnuEdit_Delete"), &QAction::triggered, this,
-            [this] { rtfMain->textCursor().removeSelectedText(); });
-    QAction *selectAll = addItem(menu, tr("&Select all"), "pop_mnuEdit_SelectAll", QKeySequence::SelectAll);
-    selectAll->setShortcutContext(Qt::WidgetShortcut);
-    connect(selectAll, &QAction::triggered, rtfMain, &QPlainTextEdit::selectAll);
-}
-
-void TfrmNewMessage::buildViewMenu(QMenu *menu)
-{
-    QAction *toolbar = addItem(menu, tr("&Toolbar"), "pop_mnuView_Toolbar");
-    toolbar->setCheckable(true);
-    connect(toolbar, &QAction::toggled, this, [this](bool on) {
-        DFSToolBar->setVisible(on);
-        (void)cOptions::write(Opt::MsgComp_ExpandedToolbar, on);
-    });
-    QAction *status = addItem(menu, tr("&Status bar"), "pop_mnuView_StatusBar");
-    status->setCheckable(true);
-    connect(status, &QAction::toggled, this, [this](bool on) {
-        statusBar()->setVisible(on);
-        (void)cOptions::write(Opt::MsgComp_SBVisible, on);
-    });
-}
-
-void TfrmNewMessage::buildInsertMenu(QMenu *menu)
-{
-    QAction *attach = addItem(menu, tr("&File attachment"), "tbAttachFile");
-    attach->setIcon(QIcon::fromTheme(QStringLiteral("mail-attachment")));
-    attach->setToolTip(tr("Attach a file"));
-    connect(attach, &QAction::triggered, this, &TfrmNewMessage::popAttachments_AddClick);
-    menu->addSeparator();
-    const std::tuple<const char *, const char *, eDateTimeKind> kinds[] = {
-        {"Date", "Insert_Date", eDateTimeKind::Date},
-        {"Time", "Insert_Time", eDateTimeKind::Time},
-        {"Date&&Time", "Insert_DateTime", eDateTimeKind::DateAndTime}};
-    for (const auto &[text, name, kind] : kinds)
-        connect(addItem(menu, tr(text), name), &QAction::triggered, this, [this, kind] { Insert_DateTimeClick(kind); });
-    menu->addSeparator();
-    connect(addItem(menu, tr("&Signature..."), "pop_mnuInsert_Signature"), &QAction::triggered, this,
-            &TfrmNewMessage::pop_mnuInsert_SignatureClick);
-}
-
-void TfrmNewMessage::buildToolsMenu(QMenu *menu)
-{
-    QAction *addressBook = addItem(menu, tr("&Address book"), "mnuTools_AddressBook");
-    addressBook->setEnabled(static_cast<bool>(addressBookSteps().ShowAddressBook));
-    connect(addressBook, &QAction::triggered, this, [] { addressBookSteps().ShowAddressBook(); });
-    connect(addItem(menu, tr("&Manage signatures"), "pop_mnuTools_ManageSignatures"), &QAction::triggered, this,
-            &TfrmNewMessage::pop_mnuTools_ManageSignaturesClick);
-    menu->addSeparator();
-    connect(addItem(menu, tr("&Encode ROT13"), "mnuTools_EncodeROT13"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuTools_ROT13Click);
-    connect(addItem(menu, tr("&Decode ROT13"), "mnuTools_DecodeROT13"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuTools_ROT13Click);
-    menu->addSeparator();
-    QMenu *priority = menu->addMenu(tr("&Set priority"));
-    fPriorityItems = new QActionGroup(this);
-    const std::tuple<const char *, const char *, int> items[] = {{"&Low", "pop_mnuTools_SetPriority_Low", 1},
-                                                                 {"&Normal", "pop_mnuTools_SetPriority_normal", 0},
-                                                                 {"&High", "pop_mnuTools_SetPriority_High", 2}};
-    for (const auto &[text, name, tag] : items) {
-        QAction *item = addItem(priority, tr(text), name);
-        item->setCheckable(true);
-        item->setChecked(tag == 0);
-        item->setData(tag);
-        fPriorityItems->addAction(item);
-        connect(item, &QAction::triggered, this, [this, tag] { SetPriority_Click(tag); });
-    }
-}
-
-void TfrmNewMessage::buildToolbar()
-{
-    DFSToolBar = addToolBar(tr("Toolbar"));
-    DFSToolBar->setObjectName(QStringLiteral("DFSToolBar"));
-    DFSToolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    DFSToolBar->setMovable(false);
-    // View > Toolbar alone shows and hides it, so that the option follows.
-    setContextMenuPolicy(Qt::NoContextMenu);
-    DFSToolBar->addAction(fSendNow);
-    DFSToolBar->addSeparator();
-    for (const char *name : {"tbUndo", "tbCut", "tbCopy", "tbPaste", "tbAttachFile"})
-        DFSToolBar->addAction(findChild<QAction *>(QLatin1String(name)));
-    popSignatures = new QMenu(this);
-    popSignatures->setObjectName(QStringLiteral("popSignatures"));
-    connect(popSignatures, &QMenu::aboutToShow, this, &TfrmNewMessage::RebuildSignatureMenu);
-    auto *tbSignatures = new QToolButton(DFSToolBar);
-    tbSignatures->setObjectName(QStringLiteral("tbSignatures"));
-    tbSignatures->setText(tr("Signature"));
-    tbSignatures->setToolTip(tr("Add a signature"));
-    tbSignatures->setIcon(QIcon::fromTheme(QStringLiteral("insert-text")));
-    tbSignatures->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    tbSignatures->setPopupMode(QToolButton::MenuButtonPopup);
-    tbSignatures->setMenu(popSignatures);
-    connect(tbSignatures, &QToolButton::clicked, this, &TfrmNewMessage::tbSignaturesClick);
-    DFSToolBar->addWidget(tbSignatures);
 }
 
 void TfrmNewMessage::applyWindowState()
@@ -737,16 +576,22 @@ bool TfrmNewMessage::eventFilter(QObject *watched, QEvent *event)
     return cForm::eventFilter(watched, event);
 }
 
+TfrmNewMessage::cAddressBookSteps &TfrmNewMessage::AddressBookSteps()
+{
+    static cAddressBookSteps steps;
+    return steps;
+}
+
 void TfrmNewMessage::SetAddressBookSteps(cAddressBookSteps steps)
 {
-    addressBookSteps() = std::move(steps);
+    AddressBookSteps() = std::move(steps);
 }
 
 void TfrmNewMessage::lblToClick(QLineEdit *field)
 {
-    if (!addressBookSteps().PickRecipients)
+    if (!AddressBookSteps().PickRecipients)
         return;
-    for (const QString &address : addressBookSteps().PickRecipients(this))
+    for (const QString &address : AddressBookSteps().PickRecipients(this))
         field->setText(AppendAddress(field->text(), address));
 }
 

@@ -104,6 +104,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static cAddressBookSteps &AddressBookSteps();
     void buildFields();
     void buildAttachmentPanel();
     void buildMenus();
