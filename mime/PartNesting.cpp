@@ -203,6 +203,9 @@ private:
             for (const cField &field : std::as_const(fFields))
                 fHidden.append(field.start);
         } else if (multipart && !delimiters.isEmpty()) {
+            // The library takes the first or the last; thousands more would slow every line.
+            if (delimiters.size() > 2)
+                delimiters = {delimiters.constFirst(), delimiters.constLast()};
             fLevels.append({delimiters, fDepth + 1});
         } else if (message) {
             openHeader(fDepth + 1); // an attached message's header starts right away
