@@ -37,6 +37,33 @@ GMimeParserOptions *parserOptions()
     return options;
 }
 
+// A stream over bytes the caller holds, read where they stand: a large message is not copied
+// for the library. It must end before the bytes do.
+class cBorrowedStream
+{
+public:
+    explicit cBorrowedStream(const QByteArray &bytes)
+        : fArray(g_byte_array_new_take(reinterpret_cast<guint8 *>(const_cast<char *>(bytes.constData())),
+                                       gsize(bytes.size()))),
+          fStream(g_mime_stream_mem_new_with_byte_array(fArray))
+    {
+        g_mime_stream_mem_set_owner(GMIME_STREAM_MEM(fStream.get()), FALSE);
+    }
+    ~cBorrowedStream()
+    {
+        fStream.reset();
+        g_byte_array_free(fArray, FALSE); // the bytes stay the caller's
+    }
+    cBorrowedStream(const cBorrowedStream &) = delete;
+    cBorrowedStream &operator=(const cBorrowedStream &) = delete;
+
+    GMimeStream *get() const { return fStream.get(); }
+
+private:
+    GByteArray *fArray;
+    cGObject<GMimeStream> fStream;
+};
+
 QString fromUtf8(const char *text)
 {
     return text ? QString::fromUtf8(text) : QString();
@@ -74,13 +101,17 @@ QByteArray streamBytes(GMimeStream *stream)
     return QByteArray(reinterpret_cast<const char *>(bytes->data), qsizetype(bytes->len));
 }
 
+// Read straight into one array: a large part is never held twice.
 QByteArray encodedContent(GMimeDataWrapper *content)
 {
-    cGObject<GMimeStream> stream(g_mime_stream_mem_new());
     GMimeStream *source = g_mime_data_wrapper_get_stream(content);
     g_mime_stream_reset(source);
-    g_mime_stream_write_to_stream(source, stream.get());
-    return streamBytes(stream.get());
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::max<gint64>(g_mime_stream_length(source), 0)));
+    char chunk[64 * 1024];
+    for (gssize read = 0; (read = g_mime_stream_read(source, chunk, sizeof chunk)) > 0;)
+        bytes.append(chunk, qsizetype(read));
+    return bytes;
 }
 
 // The library drops a last base64 group that has no padding; RFC 2045 asks to keep it.
@@ -431,7 +462,7 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
     QList<qsizetype> hidden = DeepAddressFields(withHeaderEnd) + DeepContentTypes(withHeaderEnd);
     std::sort(hidden.begin(), hidden.end());
     const QByteArray whole = WithFieldsHidden(withHeaderEnd, hidden);
-    cGObject<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(whole.constData(), size_t(whole.size())));
+    const cBorrowedStream stream(whole);
     cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), options));
     if (!message) {
