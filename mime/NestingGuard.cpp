@@ -83,7 +83,7 @@ QByteArray HiddenFieldName(const QByteArray &field)
     return "X-Ravelin-Unparsed-" + field;
 }
 
-QByteArray WithDeepAddressFieldsHidden(const QByteArray &raw)
+QList<qsizetype> DeepAddressFields(const QByteArray &raw)
 {
     QList<qsizetype> deepFields;
     qsizetype start = 0;
@@ -99,10 +99,38 @@ QByteArray WithDeepAddressFieldsHidden(const QByteArray &raw)
         }
         start = line.end;
     }
-    if (deepFields.isEmpty())
+    return deepFields;
+}
+
+QByteArray WithFieldsHidden(const QByteArray &raw, const QList<qsizetype> &fieldStarts)
+{
+    if (fieldStarts.isEmpty())
         return raw;
-    QByteArray hidden = raw;
-    std::for_each(deepFields.crbegin(), deepFields.crend(),
-                  [&hidden](qsizetype at) { hidden.insert(at, HiddenFieldName({})); });
-    return hidden;
+    const QByteArray prefix = HiddenFieldName({});
+    QByteArray hidden;
+    hidden.reserve(raw.size() + fieldStarts.size() * prefix.size());
+    qsizetype copied = 0;
+    for (const qsizetype at : fieldStarts) {
+        hidden.append(QByteArrayView(raw).sliced(copied, at - copied)).append(prefix);
+        copied = at;
+    }
+    return hidden.append(QByteArrayView(raw).sliced(copied));
+}
+
+qsizetype RawOffset(qsizetype hiddenOffset, const QList<qsizetype> &fieldStarts)
+{
+    const qsizetype width = HiddenFieldName({}).size();
+    // How many names were put in at or before hiddenOffset: a mail may hold many.
+    qsizetype low = 0;
+    qsizetype high = fieldStarts.size();
+    while (low < high) {
+        const qsizetype middle = (low + high) / 2;
+        if (fieldStarts.at(middle) + middle * width <= hiddenOffset)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low > 0 && hiddenOffset < fieldStarts.at(low - 1) + low * width)
+        return fieldStarts.at(low - 1); // within a name put in: its field
+    return hiddenOffset - low * width;
 }

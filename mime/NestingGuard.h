@@ -5,6 +5,7 @@
 // shows such a field as its raw text instead.
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 
 // Levels of address groups, comments or MIME parts that are read as structure; deeper is data.
 inline constexpr int kMaxNesting = 100;
@@ -12,8 +13,13 @@ inline constexpr int kMaxNesting = 100;
 // The deepest nesting of groups and comments in an address field's value.
 int AddressNesting(QByteArrayView value);
 
-// raw with every address field nested deeper than kMaxNesting renamed to HiddenFieldName;
-// raw itself when there is none.
-QByteArray WithDeepAddressFieldsHidden(const QByteArray &raw);
+// Where in raw each address field nested deeper than kMaxNesting starts, ascending.
+QList<qsizetype> DeepAddressFields(const QByteArray &raw);
+
+// raw with the field starting at each of fieldStarts (ascending) renamed to HiddenFieldName.
+QByteArray WithFieldsHidden(const QByteArray &raw, const QList<qsizetype> &fieldStarts);
+
+// Where an offset into WithFieldsHidden(raw, fieldStarts) lies in raw.
+qsizetype RawOffset(qsizetype hiddenOffset, const QList<qsizetype> &fieldStarts);
 
 QByteArray HiddenFieldName(const QByteArray &field);

@@ -44,19 +44,22 @@ QByteArray WithQEncodedWords(const QByteArray &value)
     return result + value.mid(done);
 }
 
-// Padding ends a run; some mailers join runs, each padded, so decoding goes on after one.
+// Padding ends a run; some mailers join runs, each padded, so decoding goes on after one. The
+// runs are read where they stand (Qt skips what is not base64), so a large part is not copied.
 QByteArray DecodeBase64(const QByteArray &encoded)
 {
     QByteArray decoded;
-    QByteArray run;
-    run.reserve(encoded.size());
-    for (char c : encoded) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/') {
-            run += c;
-        } else if (c == '=' && !run.isEmpty()) {
-            decoded += QByteArray::fromBase64(run);
-            run.clear();
-        }
+    for (qsizetype start = 0; start < encoded.size();) {
+        qsizetype padding = encoded.indexOf('=', start);
+        if (padding < 0)
+            padding = encoded.size();
+        const QByteArray run =
+            QByteArray::fromBase64(QByteArray::fromRawData(encoded.constData() + start, padding - start));
+        if (decoded.isEmpty())
+            decoded = run;
+        else
+            decoded += run;
+        start = padding + 1;
     }
-    return decoded + QByteArray::fromBase64(run);
+    return decoded;
 }

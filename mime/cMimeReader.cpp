@@ -3,11 +3,13 @@
 #include "mime/CharsetText.h"
 #include "mime/HeaderBlock.h"
 #include "mime/NestingGuard.h"
+#include "mime/PartNesting.h"
 #include "mime/WireText.h"
 
 #include <QTimeZone>
 #include <gmime/gmime.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -34,6 +36,33 @@ GMimeParserOptions *parserOptions()
     }();
     return options;
 }
+
+// A stream over bytes the caller holds, read where they stand: a large message is not copied
+// for the library. It must end before the bytes do.
+class cBorrowedStream
+{
+public:
+    explicit cBorrowedStream(const QByteArray &bytes)
+        : fArray(g_byte_array_new_take(reinterpret_cast<guint8 *>(const_cast<char *>(bytes.constData())),
+                                       gsize(bytes.size()))),
+          fStream(g_mime_stream_mem_new_with_byte_array(fArray))
+    {
+        g_mime_stream_mem_set_owner(GMIME_STREAM_MEM(fStream.get()), FALSE);
+    }
+    ~cBorrowedStream()
+    {
+        fStream.reset();
+        g_byte_array_free(fArray, FALSE); // the bytes stay the caller's
+    }
+    cBorrowedStream(const cBorrowedStream &) = delete;
+    cBorrowedStream &operator=(const cBorrowedStream &) = delete;
+
+    GMimeStream *get() const { return fStream.get(); }
+
+private:
+    GByteArray *fArray;
+    cGObject<GMimeStream> fStream;
+};
 
 QString fromUtf8(const char *text)
 {
@@ -72,13 +101,17 @@ QByteArray streamBytes(GMimeStream *stream)
     return QByteArray(reinterpret_cast<const char *>(bytes->data), qsizetype(bytes->len));
 }
 
+// Read straight into one array: a large part is never held twice.
 QByteArray encodedContent(GMimeDataWrapper *content)
 {
-    cGObject<GMimeStream> stream(g_mime_stream_mem_new());
     GMimeStream *source = g_mime_data_wrapper_get_stream(content);
     g_mime_stream_reset(source);
-    g_mime_stream_write_to_stream(source, stream.get());
-    return streamBytes(stream.get());
+    QByteArray bytes;
+    bytes.reserve(qsizetype(std::max<gint64>(g_mime_stream_length(source), 0)));
+    char chunk[64 * 1024];
+    for (gssize read = 0; (read = g_mime_stream_read(source, chunk, sizeof chunk)) > 0;)
+        bytes.append(chunk, qsizetype(read));
+    return bytes;
 }
 
 // The library drops a last base64 group that has no padding; RFC 2045 asks to keep it.
@@ -159,10 +192,16 @@ GMimeObject *relatedStart(GMimeMultipart *related)
     return count > 0 ? g_mime_multipart_get_part(related, 0) : nullptr;
 }
 
+// A multipart or attached message nested too deep, which the library read as one opaque part.
+bool isHiddenComposite(GMimeObject *object)
+{
+    return GMIME_IS_PART(object) && g_mime_object_get_header(object, HiddenFieldName("Content-Type").constData());
+}
+
 // Best text to show below object: plain (rank 0) before html (rank 1).
 void findBody(GMimeObject *object, GMimeObject **best, int *bestRank, int depth = 0)
 {
-    if (!object || isAttachment(object) || *bestRank == 0 || depth > kMaxNesting)
+    if (!object || isAttachment(object) || isHiddenComposite(object) || *bestRank == 0 || depth > kMaxNesting)
         return;
     const QByteArray type = typeOf(object);
     if (GMIME_IS_PART(object)) {
@@ -220,16 +259,27 @@ gint64 firstOffset(GMimeObject *object)
     return first;
 }
 
+// The bytes the library read and, apart from the field names put in, the message as it came.
+struct cSource
+{
+    const QByteArray &raw;
+    const QList<qsizetype> &hiddenFields;
+
+    qsizetype rawOffset(gint64 offset) const { return RawOffset(qsizetype(offset), hiddenFields); }
+};
+
 // The bytes of an attached message as they came: from its first header to the line end
 // before its parent's next delimiter. Empty when they cannot be told.
-QByteArray exactMessage(const QByteArray &raw, GMimeMessage *inner, GMimeObject *parent)
+QByteArray exactMessage(const cSource &source, GMimeMessage *inner, GMimeObject *parent)
 {
+    const QByteArray &raw = source.raw;
     if (raw.isEmpty() || !inner)
         return {};
     // The library files a message's Content- fields with its body part, wherever they stood.
     const gint64 head = firstOffset(GMIME_OBJECT(inner));
     const gint64 body = firstOffset(g_mime_message_get_mime_part(inner));
-    const gint64 start = head < 0 || (body >= 0 && body < head) ? body : head;
+    const gint64 read = head < 0 || (body >= 0 && body < head) ? body : head;
+    const qsizetype start = read < 0 ? -1 : source.rawOffset(read);
     if (start < 0 || start > raw.size())
         return {};
     if (!parent || !GMIME_IS_MULTIPART(parent))
@@ -244,8 +294,11 @@ QByteArray exactMessage(const QByteArray &raw, GMimeMessage *inner, GMimeObject 
 class cWalk
 {
 public:
-    // raw: the bytes the library read, to take attached messages from; empty when it read others.
-    cWalk(const QByteArray &raw, GMimeObject *body, QList<cDecodedPart> &parts) : fRaw(raw), fBody(body), fParts(parts) {}
+    // source: what the library read, and the bytes to take attached messages from as they came.
+    cWalk(const cSource &source, GMimeObject *body, QList<cDecodedPart> &parts)
+        : fSource(source), fBody(body), fParts(parts)
+    {
+    }
 
     void Visit(GMimeObject *object, GMimeObject *parent = nullptr, int depth = 0)
     {
@@ -253,8 +306,10 @@ public:
             return;
         if (GMIME_IS_MESSAGE_PART(object))
             return takeMessage(GMIME_MESSAGE_PART(object), parent);
+        if (isHiddenComposite(object))
+            return takeHidden(GMIME_PART(object));
         if (GMIME_IS_MULTIPART(object) && depth >= kMaxNesting)
-            return takeNested(object);
+            return takeNested(objectBytes(object));
         if (GMIME_IS_MULTIPART(object)) {
             auto *multipart = GMIME_MULTIPART(object);
             for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
@@ -269,7 +324,7 @@ private:
     void takeMessage(GMimeMessagePart *part, GMimeObject *parent)
     {
         GMimeMessage *inner = g_mime_message_part_get_message(part);
-        QByteArray bytes = exactMessage(fRaw, inner, parent);
+        QByteArray bytes = exactMessage(fSource, inner, parent);
         if (bytes.isEmpty() && inner)
             bytes = objectBytes(GMIME_OBJECT(inner));
         fParts.append({fromUtf8(g_mime_object_get_content_disposition_parameter(GMIME_OBJECT(part), "filename")),
@@ -277,9 +332,18 @@ private:
     }
 
     // Parts nested deeper than we read are kept together as they came, to open elsewhere.
-    void takeNested(GMimeObject *multipart)
+    void takeNested(const QByteArray &bytes) { fParts.append({QString(), QByteArrayLiteral("message/rfc822"), bytes}); }
+
+    // From its first header to the end of what the library took as its content.
+    void takeHidden(GMimePart *part)
     {
-        fParts.append({QString(), QByteArrayLiteral("message/rfc822"), objectBytes(multipart)});
+        GMimeDataWrapper *content = g_mime_part_get_content(part);
+        const gint64 head = firstOffset(GMIME_OBJECT(part));
+        const gint64 end = content ? g_mime_data_wrapper_get_stream(content)->bound_end : -1;
+        if (head < 0 || end < head)
+            return takeNested(objectBytes(GMIME_OBJECT(part)));
+        const qsizetype start = fSource.rawOffset(head);
+        takeNested(fSource.raw.mid(start, fSource.rawOffset(end) - start));
     }
 
     void takePart(GMimePart *part)
@@ -287,7 +351,7 @@ private:
         fParts.append({fromUtf8(g_mime_part_get_filename(part)), typeOf(GMIME_OBJECT(part)), decodedContent(part)});
     }
 
-    const QByteArray &fRaw;
+    const cSource &fSource;
     GMimeObject *fBody;
     QList<cDecodedPart> &fParts;
 };
@@ -395,8 +459,10 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
     cDecodedMail mail;
     const QByteArray withHeaderEnd = WithHeaderEnd(raw);
     mail.headerLines = HeaderLines(withHeaderEnd);
-    const QByteArray whole = WithDeepAddressFieldsHidden(withHeaderEnd);
-    cGObject<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(whole.constData(), size_t(whole.size())));
+    QList<qsizetype> hidden = DeepAddressFields(withHeaderEnd) + DeepContentTypes(withHeaderEnd);
+    std::sort(hidden.begin(), hidden.end());
+    const QByteArray whole = WithFieldsHidden(withHeaderEnd, hidden);
+    const cBorrowedStream stream(whole);
     cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
     cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), options));
     if (!message) {
@@ -409,7 +475,7 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
     int rank = 2;
     findBody(root, &body, &rank);
     takeText(root, body, mail);
-    // Offsets in what the library read point into raw only when nothing was added to it.
-    cWalk(whole.size() == raw.size() ? raw : QByteArray(), body, mail.attachments).Visit(root);
+    // A blank line put back ends the message's own header, before any part begins.
+    cWalk({withHeaderEnd, hidden}, body, mail.attachments).Visit(root);
     return mail;
 }

@@ -160,6 +160,7 @@ void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
     Subject = header.value("Subject");
     To = header.value("To");
     ReplyAddress = header.value("ReplyAddress");
+    FromAddress = header.value("FromAddress");
     Account = header.value("Account");
     CC = header.value("CC");
     Bcc = header.value("Bcc");
@@ -173,6 +174,8 @@ void cMailMessage::takeHeader(const cIniSection &header, bool keepRawFrom)
         From = split->name;
         if (ReplyAddress.trimmed().isEmpty())
             ReplyAddress = split->address;
+        if (FromAddress.trimmed().isEmpty())
+            FromAddress = split->address;
     }
     if (keepRawFrom)
         From = rawFrom;
@@ -229,6 +232,8 @@ QByteArray cMailMessage::FileText() const
     appendLine(text, Html ? "Html=1" : "Html=0");
     if (!Original.isEmpty())
         appendField(text, "Original", Original);
+    if (!FromAddress.isEmpty())
+        appendField(text, "FromAddress", FromAddress);
     if (!Bcc.isEmpty())
         appendField(text, "Bcc", Bcc);
     if (!SendAccount.isEmpty())

@@ -18,6 +18,9 @@ public:
     QByteArray To;
     QByteArray From;
     QByteArray ReplyAddress;
+    // The sender's own address, whatever Reply-To says. Files written before it was kept read
+    // it from a "Name <address>" From line, else empty; older readers ignore it.
+    QByteArray FromAddress;
     QByteArray Account;
     QByteArray CC;
     // Blind copies: envelope recipients only, kept here for the user. Older readers ignore it.

@@ -41,6 +41,7 @@ void TakeDecoded(const cDecodedMail &mail, cMailMessage &record)
     record.Subject = singleLine(mail.subject);
     record.From = singleLine(mail.fromName.isEmpty() ? mail.fromAddress : mail.fromName);
     record.ReplyAddress = singleLine(mail.replyAddress);
+    record.FromAddress = singleLine(mail.fromAddress);
     record.To = singleLine(mail.to);
     record.CC = singleLine(mail.cc);
     record.Html = mail.html;

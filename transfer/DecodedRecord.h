@@ -4,8 +4,8 @@
 #include "mime/cDecodedMail.h"
 #include "storage/cMailMessage.h"
 
-// Fills the record's Subject, From, ReplyAddress, To, CC (each one line), Html and body. Text
-// in a charset nobody knows gets a first line that says so.
+// Fills the record's Subject, From, ReplyAddress, FromAddress, To, CC (each one line), Html and
+// body. Text in a charset nobody knows gets a first line that says so.
 void TakeDecoded(const cDecodedMail &mail, cMailMessage &record);
 
 // The name a part is saved under: its own, else "attachment" or "message" with the suffix of

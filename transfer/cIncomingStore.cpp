@@ -94,6 +94,7 @@ cResultOf<QList<cDecodedPart>> cIncomingStore::Decode(const QByteArray &raw, cMa
     record.Subject = capped(record.Subject);
     record.From = capped(record.From);
     record.ReplyAddress = capped(record.ReplyAddress);
+    record.FromAddress = capped(record.FromAddress);
     record.To = capped(record.To);
     record.CC = capped(record.CC);
     return mail.attachments + TakeUUBlocks(record.body);

@@ -2,6 +2,7 @@
 // the blank line a header block forgot.
 #include "mime/HeaderBlock.h"
 #include "mime/NestingGuard.h"
+#include "mime/PartNesting.h"
 #include "mime/cMimeReader.h"
 
 #include <gtest/gtest.h>
@@ -118,7 +119,7 @@ QByteArray deepMultipart(int levels)
 {
     QByteArray mail = "Subject: deep\r\n";
     for (int level = 0; level < levels; ++level)
-        mail += "Content-Type: multipart/mixed; boundary=\"b" + QByteArray::number(level) + "\"\r\n\r\n--b"
+        mail += "Content-Type: multipart/mixed;\r\n boundary=\"b" + QByteArray::number(level) + "\"\r\n\r\n--b"
             + QByteArray::number(level) + "\r\n";
     mail += "Content-Type: text/plain\r\n\r\ninnermost\r\n";
     for (int level = levels - 1; level >= 0; --level)
@@ -126,7 +127,55 @@ QByteArray deepMultipart(int levels)
     return mail;
 }
 
+// levels parts, each declared by the header its level is given, the innermost plain text.
+QByteArray nested(int levels, QByteArray (*header)(int level))
+{
+    QByteArray mail;
+    for (int level = 0; level < levels; ++level)
+        mail += header(level);
+    return mail + "Content-Type: text/plain\r\n\r\ninnermost\r\n";
+}
+
 } // namespace
+
+TEST(NestingGuard, EveryWayToDeclareANestedPartCounts)
+{
+    const struct
+    {
+        const char *shape;
+        QByteArray (*header)(int level);
+    } cases[] = {
+        {"quoted boundary, white space after the delimiter",
+            [](int level) {
+                const QByteArray b = "b" + QByteArray::number(level);
+                return "Content-Type: multipart/mixed; boundary=\"" + b + "\"\r\n\r\n--" + b + " \t\r\n";
+            }},
+        {"boundary in sections",
+            [](int level) {
+                const QByteArray b = "b" + QByteArray::number(level);
+                return "Content-Type: multipart/mixed; boundary*0*=us-ascii''x%2D; boundary*1=" + b + "\n\n--x-" + b
+                    + "\n";
+            }},
+        {"attached messages", [](int) { return QByteArray("Content-Type: message/rfc822\r\n\r\n"); }},
+        {"Content-Type given twice",
+            [](int level) {
+                const QByteArray b = "b" + QByteArray::number(level);
+                return "Content-Type: text/plain\r\ncontent-type : multipart/mixed;\r\n\tboundary=" + b + "\r\n\r\n--"
+                    + b + "\r\n";
+            }},
+    };
+    for (const auto &c : cases) {
+        EXPECT_TRUE(DeepContentTypes(nested(kMaxNesting, c.header)).isEmpty()) << c.shape;
+        const QByteArray deep = nested(kMaxNesting + 2, c.header);
+        const QList<qsizetype> hidden = DeepContentTypes(deep);
+        ASSERT_FALSE(hidden.isEmpty()) << c.shape;
+        QByteArray outer;
+        for (int level = 0; level < kMaxNesting; ++level)
+            outer += c.header(level);
+        EXPECT_EQ(hidden.constFirst(), outer.size()) << c.shape;
+        EXPECT_EQ(RawOffset(WithFieldsHidden(deep, hidden).indexOf("innermost"), hidden), deep.indexOf("innermost"));
+    }
+}
 
 TEST(NestingGuard, OnlyGroupsAndCommentsCountAsNesting)
 {
@@ -172,8 +221,14 @@ TEST(MimeReader, PartsNestedPastTheLimitAreSavedTogetherAsTheyCame)
     EXPECT_EQ(shallow.text, QStringLiteral("innermost"));
     EXPECT_TRUE(shallow.attachments.isEmpty());
 
-    const cDecodedMail deep = cMimeReader::Read(deepMultipart(3000));
-    ASSERT_EQ(deep.attachments.size(), 1);
-    EXPECT_EQ(deep.attachments[0].mimeType, "message/rfc822");
-    EXPECT_TRUE(deep.attachments[0].data.contains("innermost"));
+    // 30,000 levels once took seconds: the library searched every boundary around each line.
+    for (const int levels : {kMaxNesting + 1, 30000}) {
+        const QByteArray raw = deepMultipart(levels);
+        const cDecodedMail deep = cMimeReader::Read(raw);
+        ASSERT_EQ(deep.attachments.size(), 1) << levels;
+        EXPECT_EQ(deep.attachments[0].mimeType, "message/rfc822");
+        const qsizetype from = raw.indexOf("Content-Type: multipart/mixed;\r\n boundary=\"b100\"");
+        EXPECT_TRUE(deep.attachments[0].data == raw.mid(from, raw.indexOf("\r\n--b99--") - from)) << levels;
+        EXPECT_TRUE(deep.text.isEmpty());
+    }
 }

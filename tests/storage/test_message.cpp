@@ -182,23 +182,27 @@ TEST_F(MessageTest, PrioritiesMapToTheStoredCodesAndBack)
     }
 }
 
-TEST_F(MessageTest, SenderIsSplitIntoNameAndReplyAddress)
+TEST_F(MessageTest, SenderIsSplitIntoNameAndAddresses)
 {
-    struct Case { QByteArray from, replyAddress, name, reply; };
+    struct Case { QByteArray from, replyAddress, fromAddress, name, reply, sender; };
     const Case cases[] = {
-        {"Ann Lee <ann@example.org>", "", "Ann Lee", "ann@example.org"},
-        {"Ann Lee <ann@example.org>", "other@example.org", "Ann Lee", "other@example.org"},
-        {"ann@example.org", "", "ann@example.org", ""},
-        {"\"Lee, Ann\"   <ann@x.org  >", "", "\"Lee, Ann\"", "ann@x.org"},
-        {"a > b <c", "", "a > b", ""},
-        {"   ", "", "", ""},
+        {"Ann Lee <ann@example.org>", "", "", "Ann Lee", "ann@example.org", "ann@example.org"},
+        {"Ann Lee <ann@example.org>", "other@example.org", "", "Ann Lee", "other@example.org", "ann@example.org"},
+        {"Ann Lee", "desk@example.org", "ann@example.org", "Ann Lee", "desk@example.org", "ann@example.org"},
+        {"Ann Lee", "desk@example.org", "", "Ann Lee", "desk@example.org", ""}, // received before it was kept
+        {"ann@example.org", "", "", "ann@example.org", "", ""},
+        {"\"Lee, Ann\"   <ann@x.org  >", "", "", "\"Lee, Ann\"", "ann@x.org", "ann@x.org"},
+        {"a > b <c", "", "", "a > b", "", ""},
+        {"   ", "", "", "", "", ""},
     };
     for (const Case &c : cases) {
-        writeRaw("[Header]\r\nFrom=" + c.from + "\r\nReplyAddress=" + c.replyAddress + "\r\n");
+        writeRaw("[Header]\r\nFrom=" + c.from + "\r\nReplyAddress=" + c.replyAddress
+                 + (c.fromAddress.isEmpty() ? QByteArray() : "\r\nFromAddress=" + c.fromAddress) + "\r\n");
         cMailMessage m;
         ASSERT_TRUE(m.ReadFile(path(), true));
         EXPECT_EQ(m.From, c.name) << c.from.constData();
         EXPECT_EQ(m.ReplyAddress, c.reply) << c.from.constData();
+        EXPECT_EQ(m.FromAddress, c.sender) << c.from.constData();
     }
     EXPECT_FALSE(SplitAddress("").has_value());
     EXPECT_EQ(SplitAddress("x <y> <z>")->address, QByteArray("z"));

@@ -11,6 +11,7 @@
 namespace {
 
 const QByteArray kMessage = "From: =?UTF-8?Q?Ren=C3=A9e?= <renee@example.org>\r\n"
+                            "Reply-To: Help Desk <desk@example.org>\r\n"
                             "To: =?ISO-8859-1?Q?J=F6rg?= <jorg@example.net>\r\n"
                             "Subject: =?UTF-8?B?Q2Fmw6k=?=\r\n"
                             "MIME-Version: 1.0\r\n"
@@ -45,7 +46,8 @@ TEST_F(IncomingDecodedTest, AMessageIsStoredDecodedWithItsOriginalKept)
     ASSERT_TRUE(record.ReadFile(stored.value().path));
     EXPECT_EQ(record.Subject, "Caf\xc3\xa9");
     EXPECT_EQ(record.From, "Ren\xc3\xa9" "e");
-    EXPECT_EQ(record.ReplyAddress, "renee@example.org");
+    EXPECT_EQ(record.FromAddress, "renee@example.org");
+    EXPECT_EQ(record.ReplyAddress, "desk@example.org");
     EXPECT_EQ(record.To, "J\xc3\xb6rg <jorg@example.net>");
     EXPECT_FALSE(record.Html);
     EXPECT_EQ(record.body, (QList<QByteArray>{"caf\xc3\xa9 at noon", "..a line that began with two dots"}));

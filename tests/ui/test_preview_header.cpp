@@ -38,6 +38,10 @@ private slots:
         QVERIFY(values.at(2).contains(u"2026"_s) && !values.at(2).contains(u"+0000"_s)); // read, not copied
         QCOMPARE(values.at(3), u"Café"_s);
 
+        // The sender is who wrote it, not where replies go; older files only kept the latter.
+        m.FromAddress = "renee@home.example.org";
+        QCOMPARE(PreviewHeaderLines(m).at(0).value, u"Renée <renee@home.example.org>"_s);
+
         m.CC = "carol@example.org";
         m.headerLines.clear();
         const QList<cPreviewHeaderLine> withCc = PreviewHeaderLines(m);

@@ -19,7 +19,8 @@ QString tr(const char *text)
 QString sender(const cMailMessage &message)
 {
     const QString name = DisplayText(message.From);
-    const QString address = DisplayText(message.ReplyAddress);
+    // Files stored before the sender's address was kept have only the reply address.
+    const QString address = DisplayText(message.FromAddress.isEmpty() ? message.ReplyAddress : message.FromAddress);
     if (address.isEmpty() || name == address)
         return name.isEmpty() ? address : name;
     return name.isEmpty() ? address : name + u" <"_s + address + u'>';
