@@ -47,9 +47,10 @@ QString textLine(const QByteArray &line)
 
 QString sender(const cMailMessage &m)
 {
-    if (m.ReplyAddress.isEmpty() || m.From == m.ReplyAddress)
-        return text(m.From.isEmpty() ? m.ReplyAddress : m.From);
-    return text(m.From) + QStringLiteral(" <") + text(m.ReplyAddress) + QLatin1Char('>');
+    const QByteArray address = m.SenderAddress();
+    if (address.isEmpty() || m.From == address)
+        return text(m.From.isEmpty() ? address : m.From);
+    return text(m.From) + QStringLiteral(" <") + text(address) + QLatin1Char('>');
 }
 
 // "host" or "host:port" into an account's server and port text.

@@ -21,6 +21,8 @@ public:
     // The sender's own address, whatever Reply-To says. Files written before it was kept read
     // it from a "Name <address>" From line, else empty; older readers ignore it.
     QByteArray FromAddress;
+    // FromAddress, else (a record that never knew it) the reply address.
+    QByteArray SenderAddress() const { return FromAddress.isEmpty() ? ReplyAddress : FromAddress; }
     QByteArray Account;
     QByteArray CC;
     // Blind copies: envelope recipients only, kept here for the user. Older readers ignore it.

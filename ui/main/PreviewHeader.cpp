@@ -20,7 +20,7 @@ QString sender(const cMailMessage &message)
 {
     const QString name = DisplayText(message.From);
     // Files stored before the sender's address was kept have only the reply address.
-    const QString address = DisplayText(message.FromAddress.isEmpty() ? message.ReplyAddress : message.FromAddress);
+    const QString address = DisplayText(message.SenderAddress());
     if (address.isEmpty() || name == address)
         return name.isEmpty() ? address : name;
     return name.isEmpty() ? address : name + u" <"_s + address + u'>';
