@@ -53,7 +53,7 @@ TEST(ServerProbe, TheFirstCandidateThatWorksIsChosenAndEveryAttemptIsReported)
         ASSERT_EQ(result.lines.size(), 3) << c.name;
         EXPECT_TRUE(result.lines[1].contains(QStringLiteral("does not offer"))) << c.name << ": " << result.lines[1].toStdString();
         EXPECT_TRUE(result.lines[2].contains(QStringLiteral("works"))) << c.name;
-        EXPECT_TRUE(result.untrustedFingerprint.isEmpty()) << c.name;
+        EXPECT_TRUE(result.untrusted.IsEmpty()) << c.name;
         // Nothing but the questions and QUIT: no login is tried.
         EXPECT_FALSE(working.Transcript().contains("AUTH")) << c.name;
     }

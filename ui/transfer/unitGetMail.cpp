@@ -71,6 +71,11 @@ void TfrmGetMail::SessionEnded()
 
 void TfrmGetMail::tmrCloseWindowTimer()
 {
+    if (OfferTrust()) {
+        // The new check replaces this window, which has ended.
+        StartMailCheck({fSession->Untrusted().account}, false, parentWidget());
+        return;
+    }
     if (fSession->NewMail()) {
         emit cTransferEvents::instance().NewMailAnnounced(fSession->Total());
         cTransferEvents::ShowStatus(kStatusPanel,
