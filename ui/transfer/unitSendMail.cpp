@@ -96,7 +96,8 @@ void TfrmSendMail::tmrCloseWindowTimer()
         left.removeIf([](const QString &path) { return !QFileInfo::exists(path); });
         MarkNotRunning();
         close();
-        SendMessages(left, parentWidget());
+        if (!left.isEmpty())
+            SendMessages(left, parentWidget());
         return;
     }
     if (Errors().isEmpty())
