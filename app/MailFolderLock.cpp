@@ -22,7 +22,7 @@ std::unique_ptr<QLockFile> &heldLock()
 
 cResult LockMailFolder()
 {
-    const QString path = MailRoot() + u"/.ravelin.lock"_s;
+    const QString path = MailRoot() + u'/' + MailFolderLockName();
     std::unique_ptr<QLockFile> &held = heldLock();
     if (held && held->fileName() == path)
         return cResult::Ok();
@@ -43,4 +43,9 @@ cResult LockMailFolder()
     (void)QFile::setPermissions(path, kPrivateFileMode);
     held = std::move(lock);
     return cResult::Ok();
+}
+
+QString MailFolderLockName()
+{
+    return u".ravelin.lock"_s;
 }

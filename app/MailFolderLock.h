@@ -7,3 +7,5 @@
 // Locks MailRoot for this process, releasing the folder locked before; fails when another
 // running program holds it. A folder where no lock file can be made is used unlocked.
 [[nodiscard]] cResult LockMailFolder();
+// The lock file's name in the mail folder: it belongs to this run and never moves with the mail.
+QString MailFolderLockName();

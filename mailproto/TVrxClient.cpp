@@ -61,11 +61,13 @@ bool TVrxClient::OpenConnection()
     if (Security == eVrxSecurity::Tls && !stream->StartTls(Host, TrustedCertificates, ReplyTimeout)) {
         fLastErrorText = u"Could not connect securely to %1: %2"_s.arg(Where(), stream->ErrorText());
         fLastFingerprint = stream->PeerFingerprint();
+        fLastCertificate = stream->PeerCertificate();
         fCertificateRejected = !fLastFingerprint.isEmpty();
         fFailed = true;
         return false;
     }
     fLastFingerprint = stream->PeerFingerprint();
+    fLastCertificate = stream->PeerCertificate();
     fStream = std::move(stream);
     fConnected = true;
     Q_EMIT OnConnect();
@@ -83,8 +85,10 @@ bool TVrxClient::StartTls()
         return false;
     }
     const bool encrypted = fStream && fStream->StartTls(Host, TrustedCertificates, ReplyTimeout);
-    if (fStream)
+    if (fStream) {
         fLastFingerprint = fStream->PeerFingerprint();
+        fLastCertificate = fStream->PeerCertificate();
+    }
     fCertificateRejected = !encrypted && !fLastFingerprint.isEmpty();
     if (!encrypted)
         TransportFailure(ErrProtocol, u"Could not encrypt the connection to %1: %2"_s.arg(

@@ -53,6 +53,7 @@ public:
     bool Encrypted() const;
     // SHA-256 (hex) of the last certificate the server showed, to offer trusting it.
     QByteArray PeerFingerprint() const;
+    QSslCertificate PeerCertificate() const { return fLastCertificate; }
     // Whether the last handshake failed on the certificate PeerFingerprint names, so that
     // trusting it may be all that is missing.
     bool CertificateRejected() const { return fCertificateRejected; }
@@ -109,5 +110,6 @@ private:
     QByteArray fReplyText;
     QString fLastErrorText;
     QByteArray fLastFingerprint;
+    QSslCertificate fLastCertificate;
     bool fCertificateRejected = false;
 };

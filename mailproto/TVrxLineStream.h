@@ -5,6 +5,7 @@
 // into polls with BetweenPolls called between them.
 #include <QByteArray>
 #include <QList>
+#include <QSslCertificate>
 #include <QString>
 
 #include <functional>
@@ -41,4 +42,6 @@ public:
     virtual bool IsEncrypted() const { return false; }
     // SHA-256 (hex) of the last certificate the server showed; empty before any.
     virtual QByteArray PeerFingerprint() const { return {}; }
+    // The certificate PeerFingerprint names, for showing who it claims to be.
+    virtual QSslCertificate PeerCertificate() const { return QSslCertificate(); }
 };

@@ -476,6 +476,16 @@ bool TVrxSMTP::Send(TVrxMsg &msg)
     return true;
 }
 
+QByteArray TVrxSMTP::TrySender(const QByteArray &reversePath)
+{
+    if (!Connected() || !Exchange("MAIL FROM:" + reversePath + "\r\n"))
+        return {};
+    const QByteArray code = ReplyCode();
+    if (code == "250" && !Exchange("RSET\r\n"))
+        return {};
+    return code;
+}
+
 void TVrxSMTP::Quit()
 {
     if (!Connected())

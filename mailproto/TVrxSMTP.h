@@ -57,6 +57,10 @@ public:
     // message with an address that is not ASCII is refused here, before any command, unless
     // the server offers SMTPUTF8.
     bool Send(TVrxMsg &msg);
+    // Whether the server opens a transaction for reversePath ("<>" for none) as things stand,
+    // without sending a message: MAIL, then RSET. The reply code to MAIL ("530": log in first);
+    // empty when not connected or the connection failed.
+    QByteArray TrySender(const QByteArray &reversePath);
     void Quit();
 
     const TExtensions &Extensions() const { return fExtensions; }

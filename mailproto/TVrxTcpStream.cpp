@@ -194,6 +194,7 @@ void TVrxTcpStream::TrustExtraCaCertificates()
 void TVrxTcpStream::TakeSslErrors(const QString &host, const QList<QByteArray> &trusted, const QList<QSslError> &errors)
 {
     const QSslCertificate certificate = fSocket->peerCertificate();
+    fPeerCertificate = certificate;
     fPeerFingerprint = certificate.digest(QCryptographicHash::Sha256).toHex();
     // Trust is given to one certificate, never to a kind of error.
     if (!certificate.isNull() && trusted.contains(fPeerFingerprint)) {
@@ -230,7 +231,8 @@ bool TVrxTcpStream::StartTls(const QString &host, const QList<QByteArray> &trust
     }
     QObject::disconnect(watch);
     if (fSocket->isEncrypted()) {
-        fPeerFingerprint = fSocket->peerCertificate().digest(QCryptographicHash::Sha256).toHex();
+        fPeerCertificate = fSocket->peerCertificate();
+        fPeerFingerprint = fPeerCertificate.digest(QCryptographicHash::Sha256).toHex();
         return true;
     }
     if (fError.isEmpty())
@@ -247,4 +249,9 @@ bool TVrxTcpStream::IsEncrypted() const
 QByteArray TVrxTcpStream::PeerFingerprint() const
 {
     return fPeerFingerprint;
+}
+
+QSslCertificate TVrxTcpStream::PeerCertificate() const
+{
+    return fPeerCertificate;
 }

@@ -31,6 +31,7 @@ public:
     bool StartTls(const QString &host, const QList<QByteArray> &trustedFingerprints, int timeoutMs) override;
     bool IsEncrypted() const override;
     QByteArray PeerFingerprint() const override;
+    QSslCertificate PeerCertificate() const override;
 
     // Four decimal numbers from 1 to 254 joined by dots.
     static bool IsDottedAddress(const QString &host);
@@ -50,4 +51,5 @@ private:
     std::unique_ptr<QSslSocket> fSocket;
     QString fError;
     QByteArray fPeerFingerprint;
+    QSslCertificate fPeerCertificate;
 };

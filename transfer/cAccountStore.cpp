@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -267,6 +268,24 @@ cResult cAccountStore::WriteNewAccountKeys(const cAccount &account)
     writer.put("POP3Port", account.pop3Port);
     writer.put("SMTPPort", account.smtpPort);
     writer.putSecurity(account);
+    return writer.finish();
+}
+
+cResult cAccountStore::TrustCertificate(const QString &section, const QByteArray &fingerprint)
+{
+    if (!AccountNames().contains(section, Qt::CaseInsensitive))
+        return cResult::Failed(eFailure::Refused,
+                               QStringLiteral("The account \"%1\" no longer exists; the certificate was not trusted.").arg(section));
+    static const QRegularExpression sha256Hex(QStringLiteral("^[0-9a-f]{64}$"));
+    if (!sha256Hex.match(QString::fromLatin1(fingerprint)).hasMatch())
+        return cResult::Failed(eFailure::Format, QStringLiteral("\"%1\" is not a SHA-256 fingerprint; the certificate was not trusted.")
+                                                     .arg(QString::fromLatin1(fingerprint.left(80))));
+    QList<QByteArray> trusted = ReadAccountKeys(section).trustedCertificates;
+    if (trusted.contains(fingerprint))
+        return cResult::Ok();
+    trusted.append(fingerprint);
+    cKeyWriter writer{cIniFile(AccountsFilePath()), section};
+    writer.put("TrustedCertificates", trusted.join(','));
     return writer.finish();
 }
 

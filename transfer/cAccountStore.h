@@ -29,6 +29,9 @@ public:
     static cResult WriteAccount(const cAccount &account);
     static cResult WriteNewAccount(const cAccount &account, bool makeDefault);
     static cResult DeleteAccount(const QString &section);
+    // Adds one certificate's fingerprint to the account's trusted ones, writing that key alone:
+    // a keyring that cannot be read now must not cost the stored passwords.
+    static cResult TrustCertificate(const QString &section, const QByteArray &fingerprint);
     // Renames the section and keeps the default account the default under its new name.
     static cResult RenameAccount(const QString &oldSection, const QString &newSection);
     // Whether a name, as a section header, reads back as itself and cannot break the file: no

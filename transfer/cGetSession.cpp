@@ -155,6 +155,7 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch 
     if (pop.Failed()) {
         emit OutputChanged(QStringLiteral("Error connecting to server"));
         AddError(pop.LastErrorText());
+        NoteUntrusted(pop, account.section);
         emit MainStatus(QStringLiteral("Connection failed"));
         pop.Quit();
         return false;

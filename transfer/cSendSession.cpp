@@ -163,6 +163,7 @@ bool cSendSession::SendWithCurrentAccount()
             AddError(QStringLiteral("Cannot open socket. Aborting..."));
             if (!smtp.LastErrorText().isEmpty())
                 AddError(smtp.LastErrorText());
+            NoteUntrusted(smtp, account.section);
             emit MainStatus(QStringLiteral("Connection error"));
             GiveUpQueue();
             return false;

@@ -3,15 +3,22 @@
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Connects, asks what the server offers and quits; the logins offered, or none on failure.
+struct cOffered
+{
+    QList<QByteArray> logins;
+    bool loginRequired = false;
+};
+
+// Connects, asks what the server offers and quits; nothing when the connection failed.
 template<typename Client, typename Ask>
-std::optional<QList<QByteArray>> Attempt(Client &client, QString &error, Ask ask)
+std::optional<cOffered> Attempt(Client &client, QString &error, Ask ask)
 {
     QObject::connect(&client, &Client::OnError, [&error](int, const QByteArray &text) {
         if (error.isEmpty())
@@ -23,7 +30,7 @@ std::optional<QList<QByteArray>> Attempt(Client &client, QString &error, Ask ask
             error = client.LastErrorText();
         return std::nullopt;
     }
-    QList<QByteArray> offered = ask(client);
+    cOffered offered = ask(client);
     client.Quit();
     return offered;
 }
@@ -47,33 +54,41 @@ cProbeResult Probe(const QString &host, const QList<cProbeCandidate> &candidates
             result.found = true;
             result.port = candidate.port;
             result.security = candidate.security;
-            result.authMechanisms = *offered;
-            result.lines.append(tried + u"works; logins offered: %1"_s.arg(
-                                            offered->isEmpty() ? u"none"_s : QString::fromLatin1(offered->join(' '))));
+            result.authMechanisms = offered->logins;
+            result.loginRequired = offered->loginRequired;
+            result.lines.append(tried + u"works; logins offered: %1"_s.arg(offered->logins.isEmpty()
+                                                                               ? u"none"_s
+                                                                               : QString::fromLatin1(offered->logins.join(' '))));
+            if (offered->loginRequired)
+                result.lines.append(u"The server takes mail only after a login."_s);
             return result;
         }
-        if (client.CertificateRejected() && result.untrustedFingerprint.isEmpty()) {
-            result.untrustedFingerprint = client.PeerFingerprint();
-            result.untrustedError = error;
-        }
+        if (result.untrusted.IsEmpty())
+            result.untrusted = cUntrustedCertificate::Of(client, QString(), error);
         result.lines.append(tried + error);
     }
     return result;
 }
 
-QList<QByteArray> Pop3Logins(TVrxPOP &pop)
+cOffered Pop3Logins(TVrxPOP &pop)
 {
     pop.Capabilities();
     QList<QByteArray> logins = pop.SaslMechanisms();
     if (!pop.ApopTimestamp().isEmpty())
         logins.append("APOP");
     logins.append("USER");
-    return logins;
+    return {logins};
 }
 
-QList<QByteArray> SmtpLogins(TVrxSMTP &smtp)
+// A server without AUTH cannot want a login; one with it may still take mail without (a
+// relay for its own network), so an empty MAIL asks (RFC 4954 section 6: 530).
+cOffered SmtpLogins(TVrxSMTP &smtp)
 {
-    return smtp.Extensions().AuthMechanisms;
+    const QList<QByteArray> logins = smtp.Extensions().AuthMechanisms;
+    if (logins.isEmpty())
+        return {logins};
+    const QByteArray reply = smtp.TrySender("<>");
+    return {logins, reply == "530"};
 }
 
 } // namespace
@@ -92,6 +107,23 @@ QList<cProbeCandidate> cServerProbe::SmtpCandidates()
             {25, eVrxSecurity::None}};
 }
 
+QList<cProbeCandidate> cServerProbe::TypedPortFirst(const QString &typedPort, const QList<cProbeCandidate> &usual)
+{
+    bool isNumber = false;
+    const int port = typedPort.trimmed().toInt(&isNumber);
+    const bool usualPort = std::ranges::any_of(usual, [port](const cProbeCandidate &c) { return c.port == port; });
+    if (!isNumber || port < 1 || port > 65535 || usualPort)
+        return usual;
+    QList<cProbeCandidate> candidates;
+    for (const eVrxSecurity security : {eVrxSecurity::Tls, eVrxSecurity::StartTls, eVrxSecurity::None}) {
+        candidates.append({port, security});
+        for (const cProbeCandidate &candidate : usual)
+            if (candidate.security == security)
+                candidates.append(candidate);
+    }
+    return candidates;
+}
+
 cProbeResult cServerProbe::ProbePop3(const QString &host, const QList<cProbeCandidate> &candidates,
                                      const QList<QByteArray> &trusted, int timeoutMs)
 {
@@ -102,6 +134,18 @@ cProbeResult cServerProbe::ProbeSmtp(const QString &host, const QList<cProbeCand
                                      const QList<QByteArray> &trusted, int timeoutMs)
 {
     return Probe<TVrxSMTP>(host, candidates, trusted, timeoutMs, SmtpLogins);
+}
+
+eSmtpLogin cServerProbe::SmtpLoginFor(const cProbeResult &found, eSmtpLogin current)
+{
+    if (!found.found)
+        return current;
+    if (found.authMechanisms.isEmpty())
+        return eSmtpLogin::None;
+    const bool submission = found.port == 465 || found.port == 587;
+    if (!found.loginRequired && !submission)
+        return current;
+    return current == eSmtpLogin::Own ? current : eSmtpLogin::SameAsPop3;
 }
 
 QString cServerProbe::SecurityName(eVrxSecurity security)

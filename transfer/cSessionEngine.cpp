@@ -62,3 +62,9 @@ void cSessionEngine::Attach(TVrxClient &client)
     connect(&client, &TVrxClient::OnQuit, this, [this] { emit ConnectionChanged(QStringLiteral("Disconnected")); },
             Qt::DirectConnection);
 }
+
+void cSessionEngine::NoteUntrusted(const TVrxClient &client, const QString &account)
+{
+    if (fUntrusted.IsEmpty())
+        fUntrusted = cUntrustedCertificate::Of(client, account, client.LastErrorText());
+}

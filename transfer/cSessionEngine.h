@@ -5,6 +5,8 @@
 // command-line tool only listen. Finished comes after every other signal of a run.
 // The worker uses the concrete session's members, so every concrete session calls
 // StopWorker() first in its destructor: the base destructor would join too late.
+#include "transfer/cUntrustedCertificate.h"
+
 #include <QObject>
 #include <QString>
 
@@ -27,6 +29,9 @@ public:
     const QStringList &Errors() const { return fErrors; }
     // A run was started and Finished has not come yet.
     bool Running() const { return fThread.joinable(); }
+    // The first certificate that alone kept a connection of this session from opening; empty
+    // when none did. Read it once Finished has come.
+    const cUntrustedCertificate &Untrusted() const { return fUntrusted; }
 
 signals:
     void AccountChanged(const QString &name);
@@ -53,6 +58,8 @@ protected:
     // Hooks the client's waits to cancelling and relays its progress events.
     void Attach(TVrxClient &client);
     void AddError(const QString &text) { emit ErrorAdded(text); }
+    // After a connection failed: keeps its certificate when trusting it may be all that is missing.
+    void NoteUntrusted(const TVrxClient &client, const QString &account);
 
 private:
     void WorkerEnded();
@@ -62,4 +69,5 @@ private:
     std::thread fThread;
     std::atomic<Stop> fStop = Stop::None;
     QStringList fErrors;
+    cUntrustedCertificate fUntrusted; // written on the worker, read after it was joined
 };

@@ -53,13 +53,15 @@ struct cFakeProbe
     fAnswer answer;
     QMutex mutex;
     QStringList hosts;
+    QStringList typedPorts;
     QList<QByteArray> lastTrusted;
 
     fServerProbe Probe()
     {
-        return [this](const QString &host, const QList<QByteArray> &trusted) {
+        return [this](const QString &host, const QString &typedPort, const QList<QByteArray> &trusted) {
             QMutexLocker lock(&mutex);
             hosts.append(host);
+            typedPorts.append(typedPort);
             lastTrusted = trusted;
             return answer(trusted);
         };
@@ -83,7 +85,7 @@ cProbeResult found(int port, eVrxSecurity security, const QStringList &lines)
 
 fServerProbe unused()
 {
-    return [](const QString &, const QList<QByteArray> &) { return cProbeResult(); };
+    return [](const QString &, const QString &, const QList<QByteArray> &) { return cProbeResult(); };
 }
 
 } // namespace
@@ -312,6 +314,7 @@ void TestAccountSecurity::detectFillsSecurityAndPortAndShowsWhatItFound()
     QTRY_VERIFY(smtpNote->toPlainText().contains(u"connection refused"_s));
     QVERIFY(child<QPushButton>(&wizard, "btnDetectPOP3")->isEnabled());
     QCOMPARE(pop3.hosts, QStringList{u"pop.example.org"_s});
+    QCOMPARE(smtp.typedPorts, QStringList{u"2525"_s});
     QCOMPARE(chosen(&wizard, "cmbPOP3Security"), 2);
     QCOMPARE(child<QLineEdit>(&wizard, "edtPort_POP3")->text(), u"995"_s);
     QVERIFY2(smtpNote->toPlainText().contains(u"smtp.example.org"_s), qPrintable(smtpNote->toPlainText()));
@@ -324,11 +327,14 @@ void TestAccountSecurity::detectOffersToTrustOnlyTheUntrustedCertificateThenProb
     const QByteArray fingerprint(64, 'c');
     const QString error = u"the certificate of smtp.example.org is not trusted (self-signed); its SHA-256 fingerprint is CC:CC"_s;
     cFakeProbe smtp{[&](const QList<QByteArray> &trusted) {
-        if (trusted.contains(fingerprint))
-            return found(465, eVrxSecurity::Tls, {u"Port 465: works"_s});
+        if (trusted.contains(fingerprint)) {
+            cProbeResult secure = found(465, eVrxSecurity::Tls, {u"Port 465: works"_s});
+            secure.authMechanisms = {"PLAIN"};
+            return secure;
+        }
         cProbeResult plain = found(25, eVrxSecurity::None, {u"Port 465: "_s + error, u"Port 25: works"_s});
-        plain.untrustedFingerprint = fingerprint;
-        plain.untrustedError = error;
+        plain.untrusted.fingerprint = fingerprint;
+        plain.untrusted.error = error;
         return plain;
     }};
     cAccount stored = account(u"Work"_s, {});
@@ -350,6 +356,7 @@ void TestAccountSecurity::detectOffersToTrustOnlyTheUntrustedCertificateThenProb
     }
     QTRY_COMPARE(child<QLineEdit>(props, "edtSMTPPort")->text(), u"25"_s);
     QCOMPARE(smtp.Calls(), 1);
+    QCOMPARE(chosen(props, "cmbSMTPLogin"), int(eSmtpLogin::None));
 
     cBoxAnswerer yes(QMessageBox::Yes);
     click(props, "btnDetectSMTP");
@@ -358,6 +365,8 @@ void TestAccountSecurity::detectOffersToTrustOnlyTheUntrustedCertificateThenProb
     QCOMPARE(smtp.Calls(), 3);
     QCOMPARE(yes.texts.size(), 1);
     QCOMPARE(chosen(props, "cmbSMTPSecurity"), 2);
+    // A submission port offering AUTH takes mail only after a login.
+    QCOMPARE(chosen(props, "cmbSMTPLogin"), int(eSmtpLogin::SameAsPop3));
     QVERIFY(note->toPlainText().contains(u"465"_s));
     QCOMPARE(smtp.lastTrusted, (QList<QByteArray>{QByteArray(64, 'a'), fingerprint}));
     click(props, "btnOK");

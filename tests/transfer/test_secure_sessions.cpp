@@ -5,7 +5,9 @@
 
 #include "tests/servers/MailServerEnv.h"
 #include "tests/transfer/MemoryKeyring.h"
+#include "transfer/cAccountStore.h"
 #include "transfer/cGetSession.h"
+#include "transfer/cServerProbe.h"
 #include "transfer/cSendSession.h"
 
 #include <QFileInfo>
@@ -217,7 +219,7 @@ TEST_F(SecureSessionTest, UnsafeSmtpConnectionsSendNothing)
     }
 }
 
-TEST_F(SecureSessionTest, UntrustedCertificateNamesItsFingerprint)
+TEST_F(SecureSessionTest, UntrustedCertificateNamesItsFingerprintAndOnceTrustedForTheAccountGoesThrough)
 {
     cAccount account = secureAccount(QStringLiteral("Secure"));
     account.trustedCertificates.clear();
@@ -227,11 +229,85 @@ TEST_F(SecureSessionTest, UntrustedCertificateNamesItsFingerprint)
     QStringList fingerprint;
     for (qsizetype at = 0; at < fServers.TlsFingerprint.size(); at += 2)
         fingerprint.append(QString::fromLatin1(fServers.TlsFingerprint.mid(at, 2)).toUpper());
-    for (const QStringList &errors : {send(QStringLiteral("Secure")), fetch({QStringLiteral("Secure")})}) {
-        EXPECT_TRUE(joined(errors).contains(fingerprint.join(QLatin1Char(':')))) << joined(errors).toStdString();
-        expectNoPassword(errors);
+    cSendSession sending(QStringLiteral("Secure"));
+    sending.Start(messages("Unsent"));
+    ASSERT_TRUE(runToEnd(sending));
+    cGetSession getting({QStringLiteral("Secure")});
+    getting.Start();
+    ASSERT_TRUE(runToEnd(getting));
+    for (const cSessionEngine *session : {static_cast<cSessionEngine *>(&sending), static_cast<cSessionEngine *>(&getting)}) {
+        EXPECT_TRUE(joined(session->Errors()).contains(fingerprint.join(QLatin1Char(':')))) << joined(session->Errors()).toStdString();
+        expectNoPassword(session->Errors());
+        const cUntrustedCertificate &met = session->Untrusted();
+        EXPECT_EQ(met.account, QStringLiteral("Secure"));
+        EXPECT_EQ(met.fingerprint, fServers.TlsFingerprint);
+        EXPECT_FALSE(met.subject.isEmpty());
+        EXPECT_FALSE(met.issuer.isEmpty());
+        EXPECT_LT(met.validFrom, met.validUntil);
+        EXPECT_TRUE(met.Details().contains(fingerprint.join(QLatin1Char(':')))) << met.Details().toStdString();
     }
     EXPECT_EQ(messages("Unsent").size(), 1);
+
+    ASSERT_TRUE(cAccountStore::TrustCertificate(QStringLiteral("Secure"), fServers.TlsFingerprint));
+    ASSERT_TRUE(cAccountStore::TrustCertificate(QStringLiteral("Secure"), fServers.TlsFingerprint));
+    const cAccount trusted = cAccountStore::ReadAccount(QStringLiteral("Secure"));
+    EXPECT_EQ(trusted.trustedCertificates, QList<QByteArray>{fServers.TlsFingerprint});
+    EXPECT_EQ(trusted.password, account.password);
+    EXPECT_TRUE(send(QStringLiteral("Secure")).isEmpty());
+    EXPECT_TRUE(messages("Unsent").isEmpty());
+}
+
+TEST_F(SecureSessionTest, TrustIsKeptOnlyForAnExistingAccountAndARealFingerprint)
+{
+    addAccount(secureAccount(QStringLiteral("Secure")));
+    const QList<std::tuple<const char *, QString, QByteArray, eFailure>> cases{
+        {"no such account", QStringLiteral("Gone"), fServers.TlsFingerprint, eFailure::Refused},
+        {"a line break in the value", QStringLiteral("Secure"), QByteArray(63, 'a') + "\n", eFailure::Format},
+        {"a list in one value", QStringLiteral("Secure"), fServers.TlsFingerprint + "," + QByteArray(64, 'b'), eFailure::Format},
+    };
+    for (const auto &[label, section, print, cause] : cases) {
+        const cResult result = cAccountStore::TrustCertificate(section, print);
+        EXPECT_EQ(result.cause(), cause) << label;
+    }
+    EXPECT_EQ(cAccountStore::ReadAccount(QStringLiteral("Secure")).trustedCertificates,
+              QList<QByteArray>{fServers.TlsFingerprint});
+}
+
+TEST_F(SecureSessionTest, DetectTriesTheTypedPortFirstAndPicksTheSmtpLoginTheServerNeeds)
+{
+    struct cDetectCase
+    {
+        const char *label;
+        QString MailServerEnv::*port;
+        bool trusted;
+        eVrxSecurity security;
+        eSmtpLogin login; // what an account at "None" gets
+    };
+    const QList<cDetectCase> cases{
+        {"plain, no AUTH", &MailServerEnv::SmtpPort, true, eVrxSecurity::None, eSmtpLogin::None},
+        {"STARTTLS, AUTH required", &MailServerEnv::SmtpStartTlsPort, true, eVrxSecurity::StartTls, eSmtpLogin::SameAsPop3},
+        {"TLS on connect, AUTH required", &MailServerEnv::SmtpsPort, true, eVrxSecurity::Tls, eSmtpLogin::SameAsPop3},
+        {"TLS on connect, untrusted", &MailServerEnv::SmtpsPort, false, eVrxSecurity::None, eSmtpLogin::None},
+    };
+    constexpr int kTimeoutMs = 3000;
+    noteAuthLog();
+    for (const cDetectCase &c : cases) {
+        const QString typed = fServers.*c.port;
+        const QList<QByteArray> trust = c.trusted ? QList<QByteArray>{fServers.TlsFingerprint} : QList<QByteArray>{};
+        const cProbeResult found = cServerProbe::ProbeSmtp(
+            kHost, cServerProbe::TypedPortFirst(typed, cServerProbe::SmtpCandidates()), trust, kTimeoutMs);
+        EXPECT_EQ(found.found, c.trusted) << c.label << ": " << found.lines.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(cServerProbe::SmtpLoginFor(found, eSmtpLogin::None), c.login) << c.label;
+        EXPECT_EQ(cServerProbe::SmtpLoginFor(found, eSmtpLogin::Own), c.trusted && c.login == eSmtpLogin::None
+                                                                         ? eSmtpLogin::None : eSmtpLogin::Own) << c.label;
+        if (!c.trusted) {
+            EXPECT_EQ(found.untrusted.fingerprint, fServers.TlsFingerprint) << c.label;
+            continue;
+        }
+        EXPECT_EQ(QString::number(found.port), typed) << c.label;
+        EXPECT_EQ(found.security, c.security) << c.label;
+    }
+    EXPECT_TRUE(authLog().isEmpty()) << authLog().join('\n').constData();
 }
 
 TEST_F(SecureSessionTest, WrongPasswordIsThatAccountsErrorOnly)

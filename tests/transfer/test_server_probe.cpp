@@ -53,8 +53,29 @@ TEST(ServerProbe, TheFirstCandidateThatWorksIsChosenAndEveryAttemptIsReported)
         ASSERT_EQ(result.lines.size(), 3) << c.name;
         EXPECT_TRUE(result.lines[1].contains(QStringLiteral("does not offer"))) << c.name << ": " << result.lines[1].toStdString();
         EXPECT_TRUE(result.lines[2].contains(QStringLiteral("works"))) << c.name;
-        EXPECT_TRUE(result.untrustedFingerprint.isEmpty()) << c.name;
+        EXPECT_TRUE(result.untrusted.IsEmpty()) << c.name;
         // Nothing but the questions and QUIT: no login is tried.
         EXPECT_FALSE(working.Transcript().contains("AUTH")) << c.name;
+    }
+}
+
+// The typed port goes first within each kind of security, so a secure way in still wins.
+TEST(ServerProbe, TheTypedPortLeadsEachKindOfSecurity)
+{
+    using enum eVrxSecurity;
+    const QList<cProbeCandidate> usual = cServerProbe::SmtpCandidates();
+    const QList<cProbeCandidate> typed = cServerProbe::TypedPortFirst(QStringLiteral(" 2525 "), usual);
+    const QList<std::pair<int, eVrxSecurity>> expected{{2525, Tls}, {465, Tls},     {2525, StartTls}, {587, StartTls},
+                                                       {25, StartTls}, {2525, None}, {587, None},      {25, None}};
+    ASSERT_EQ(typed.size(), expected.size());
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        EXPECT_EQ(typed[i].port, expected[i].first) << i;
+        EXPECT_EQ(typed[i].security, expected[i].second) << i;
+    }
+    for (const char *same : {"587", "", "smtp", "0", "70000"}) {
+        const QList<cProbeCandidate> unchanged = cServerProbe::TypedPortFirst(QLatin1String(same), usual);
+        ASSERT_EQ(unchanged.size(), usual.size()) << same;
+        for (qsizetype i = 0; i < usual.size(); ++i)
+            EXPECT_TRUE(unchanged[i].port == usual[i].port && unchanged[i].security == usual[i].security) << same;
     }
 }

@@ -23,6 +23,8 @@ class TestOptions : public QObject
     int fApplied = 0;
     int fPrepared = 0;
     QString fPickedFolder;
+    eMailFolderChange fChange = eMailFolderChange::UseAsItIs;
+    QStringList fAsked; // "from -> to" of each question
 
     TfrmOptions *makeDialog()
     {
@@ -33,6 +35,10 @@ class TestOptions : public QObject
             return InitMailStorage();
         };
         steps.BrowseFolder = [this](QWidget *, const QString &, const QString &) { return fPickedFolder; };
+        steps.AskMailFolderChange = [this](QWidget *, const QString &from, const QString &to) {
+            fAsked.append(from + u" -> "_s + to);
+            return fChange;
+        };
         auto *dialog = new TfrmOptions(steps);
         dialog->setAttribute(Qt::WA_DeleteOnClose, false);
         return dialog;
@@ -62,6 +68,8 @@ private slots:
         QVERIFY(fx->initStorage());
         fApplied = fPrepared = 0;
         fPickedFolder.clear();
+        fChange = eMailFolderChange::UseAsItIs;
+        fAsked.clear();
     }
     void cleanup() { fx.reset(); }
 
@@ -212,6 +220,67 @@ private slots:
         QCOMPARE(folders->findItems(u"Letters"_s, Qt::MatchExactly).size(), 1);
         QCOMPARE(folders->findItems(u"Inbox"_s, Qt::MatchExactly).size(), 1);
         QCOMPARE(window.ShownFolder(), u"Inbox"_s);
+    }
+
+    // Move brings the mail along (the move runs behind a progress window); using the folder as
+    // it is leaves it where it was; Cancel changes nothing and keeps the dialog.
+    void aNewMailFolderAsksWhatBecomesOfTheMail_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("arrived");
+        QTest::newRow("move") << int(eMailFolderChange::Move) << true << true;
+        QTest::newRow("use as it is") << int(eMailFolderChange::UseAsItIs) << true << false;
+        QTest::newRow("cancel") << int(eMailFolderChange::Cancel) << false << false;
+    }
+    void aNewMailFolderAsksWhatBecomesOfTheMail()
+    {
+        QFETCH(int, change);
+        QFETCH(bool, accepted);
+        QFETCH(bool, arrived);
+        const QByteArray letter = "Subject: kept\r\n\r\nHello\r\n";
+        const QString inOld = fx->folderPath(u"Inbox"_s) + u"/0001.qrz"_s;
+        QFile file(inOld);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(letter) == letter.size());
+        file.close();
+        const QString moved = fx->fDir.filePath(u"moved"_s);
+        const QString inNew = moved + u"/Mail/Inbox/0001.qrz"_s;
+        fChange = eMailFolderChange(change);
+        std::unique_ptr<TfrmOptions> dialog(makeDialog());
+        dialog->show();
+        fPickedFolder = moved;
+        click(dialog.get(), "btnBrowseDir");
+        click(dialog.get(), "Button1");
+        QCOMPARE(fAsked, QStringList{fx->root() + u" -> "_s + moved});
+        QCOMPARE(dialog->result() == QDialog::Accepted, accepted);
+        QCOMPARE(MailRoot(), accepted ? moved : fx->root());
+        QCOMPARE(cOptions::read(Opt::MailFolder), accepted ? moved : fx->root());
+        QCOMPARE(QFileInfo::exists(inNew), arrived);
+        QCOMPARE(QFileInfo::exists(inOld), !arrived);
+        QFile kept(arrived ? inNew : inOld);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), letter);
+    }
+
+    // A move that did not finish leaves the program on the folder it was using.
+    void aMoveThatDoesNotFinishKeepsTheOldFolder()
+    {
+        fChange = eMailFolderChange::Move;
+        TfrmOptions::cSteps steps;
+        steps.BrowseFolder = [this](QWidget *, const QString &, const QString &) { return fPickedFolder; };
+        steps.AskMailFolderChange = [](QWidget *, const QString &, const QString &) { return eMailFolderChange::Move; };
+        steps.MoveMail = [](QWidget *, const QString &, const QString &) { return false; };
+        steps.PrepareNewMailFolder = [this] { return ++fPrepared, true; };
+        TfrmOptions dialog(steps);
+        dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+        dialog.show();
+        fPickedFolder = fx->fDir.filePath(u"moved"_s);
+        click(&dialog, "btnBrowseDir");
+        click(&dialog, "Button1");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(fPrepared, 0);
+        QCOMPARE(MailRoot(), fx->root());
+        QCOMPARE(cOptions::read(Opt::MailFolder), fx->root());
     }
 
     void dontAskAgainTurnsTheCheckOffWhicheverButton()

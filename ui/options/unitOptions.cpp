@@ -5,6 +5,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -92,6 +94,12 @@ TfrmOptions::TfrmOptions(cSteps steps, QWidget *parent) : QDialog(parent), fStep
     setAttribute(Qt::WA_DeleteOnClose);
     if (!fSteps.BrowseFolder)
         fSteps.BrowseFolder = defaultFolderPicker;
+    if (!fSteps.AskMailFolderChange)
+        fSteps.AskMailFolderChange = AskMailFolderChange;
+    if (!fSteps.MoveMail)
+        fSteps.MoveMail = [](QWidget *parent, const QString &from, const QString &to) {
+            return MoveMailWithProgress(parent, {from, to, {}, eMoveBy::RenameWhenPossible});
+        };
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(MakeHeading(tr("Ravelin Options")));
     auto *pages = named(new QTabWidget, "pgOptions");
@@ -285,6 +293,8 @@ void TfrmOptions::Button3Click()
 void TfrmOptions::Button1Click()
 {
     const cOptionValues values = Values();
+    if (fFolderChanged && !MoveMailIfWanted(values.mailFolder))
+        return;
     if (const cResult written = values.WriteAllButFolders(); !written) {
         QMessageBox::warning(this, windowTitle(), written.text());
         return;
@@ -299,6 +309,19 @@ void TfrmOptions::Button1Click()
         return;
     SetAttachmentsFolder(values.attachmentsFolder);
     accept();
+}
+
+bool TfrmOptions::MoveMailIfWanted(const QString &to)
+{
+    const QString from = fShown.mailFolder;
+    if (from.isEmpty() || QDir(from) == QDir(to) || !QFileInfo::exists(from))
+        return true;
+    switch (fSteps.AskMailFolderChange(this, from, to)) {
+    case eMailFolderChange::Cancel: return false;
+    case eMailFolderChange::UseAsItIs: return true;
+    case eMailFolderChange::Move: break;
+    }
+    return fSteps.MoveMail(this, from, to);
 }
 
 // A folder that cannot be prepared leaves the program on the tree it was using, so that the

@@ -1,8 +1,10 @@
 #pragma once
 // The options dialog: five pages over the options file. OK writes every key, applies the
 // preview font and the mail check to the main window at once and, when the mail folder was
-// chosen anew, has the storage prepared there; Cancel writes nothing. What lies outside the
-// dialog comes in as steps, so it knows no main window.
+// chosen anew, asks whether to move the mail there first, then has the storage prepared
+// there; Cancel writes nothing. What lies outside the dialog comes in as steps, so it knows
+// no main window.
+#include "ui/options/MailFolderMove.h"
 #include "ui/options/OptionValues.h"
 
 #include <QDialog>
@@ -27,6 +29,10 @@ public:
         std::function<bool()> PrepareNewMailFolder;
         // The chosen folder, empty when the picker was cancelled.
         std::function<QString(QWidget *parent, const QString &prompt, const QString &start)> BrowseFolder;
+        // Asked when OK finds another mail folder chosen.
+        std::function<eMailFolderChange(QWidget *parent, const QString &from, const QString &to)> AskMailFolderChange;
+        // Moves the mail; false when it did not finish (the user has been told).
+        std::function<bool(QWidget *parent, const QString &from, const QString &to)> MoveMail;
     };
 
     explicit TfrmOptions(cSteps steps, QWidget *parent = nullptr);
@@ -46,6 +52,9 @@ private:
     void Button1Click();
 
     cOptionValues Values() const;
+    // Asks about the mail in the old folder and moves it when the user wants; false leaves the
+    // dialog open with nothing of the folders written.
+    [[nodiscard]] bool MoveMailIfWanted(const QString &to);
     [[nodiscard]] bool AdoptNewMailFolder();
     void ChooseSound(QLineEdit *field);
     QString ChooseFolder(const QString &start);

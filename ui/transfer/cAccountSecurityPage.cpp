@@ -1,6 +1,7 @@
 #include "ui/transfer/cAccountSecurityPage.h"
 
 #include "ui/transfer/AccountFieldChecks.h"
+#include "ui/transfer/CertificateTrust.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,11 +27,13 @@ constexpr int kProbeTimeoutMs = 10000;
 fServerProbe realProbe(eMailServer server)
 {
     if (server == eMailServer::Pop3)
-        return [](const QString &host, const QList<QByteArray> &trusted) {
-            return cServerProbe::ProbePop3(host, cServerProbe::Pop3Candidates(), trusted, kProbeTimeoutMs);
+        return [](const QString &host, const QString &typedPort, const QList<QByteArray> &trusted) {
+            return cServerProbe::ProbePop3(host, cServerProbe::TypedPortFirst(typedPort, cServerProbe::Pop3Candidates()),
+                                           trusted, kProbeTimeoutMs);
         };
-    return [](const QString &host, const QList<QByteArray> &trusted) {
-        return cServerProbe::ProbeSmtp(host, cServerProbe::SmtpCandidates(), trusted, kProbeTimeoutMs);
+    return [](const QString &host, const QString &typedPort, const QList<QByteArray> &trusted) {
+        return cServerProbe::ProbeSmtp(host, cServerProbe::TypedPortFirst(typedPort, cServerProbe::SmtpCandidates()),
+                                       trusted, kProbeTimeoutMs);
     };
 }
 
@@ -213,24 +216,25 @@ void cAccountSecurityPage::detect(cServerRow &row)
     if (WarnFirstProblem(this, tr("The server settings could not be detected."),
                          {{row.fields.host, host.isEmpty() ? problem : QString()}}))
         return;
-    startProbe(row, host);
+    startProbe(row, host, row.fields.port->text());
 }
 
-void cAccountSecurityPage::startProbe(cServerRow &row, const QString &host)
+void cAccountSecurityPage::startProbe(cServerRow &row, const QString &host, const QString &typedPort)
 {
     row.detect->setEnabled(false);
     row.detect->setText(tr("Detecting..."));
     // The watcher dies with the page, so a probe that ends after the dialog closed reports to
     // nobody; the probe itself holds only copies.
     auto *watcher = new QFutureWatcher<cProbeResult>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, &row, host, watcher] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, &row, host, typedPort, watcher] {
         watcher->deleteLater();
-        probeFinished(row, host, watcher->result());
+        probeFinished(row, host, typedPort, watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run(row.probe, host, fTrusted));
+    watcher->setFuture(QtConcurrent::run(row.probe, host, typedPort, fTrusted));
 }
 
-void cAccountSecurityPage::probeFinished(cServerRow &row, const QString &host, const cProbeResult &result)
+void cAccountSecurityPage::probeFinished(cServerRow &row, const QString &host, const QString &typedPort,
+                                         const cProbeResult &result)
 {
     row.detect->setEnabled(true);
     row.detect->setText(row.detectText);
@@ -238,6 +242,8 @@ void cAccountSecurityPage::probeFinished(cServerRow &row, const QString &host, c
     if (result.found) {
         choose(row.security, int(result.security));
         row.fields.port->setText(QString::number(result.port));
+        if (row.server == eMailServer::Smtp)
+            choose(cmbSMTPLogin, int(cServerProbe::SmtpLoginFor(result, chosen<eSmtpLogin>(cmbSMTPLogin))));
         shown.prepend(tr("Found: port %1 with security \"%2\".").arg(result.port).arg(row.security->currentText()));
     } else {
         shown.prepend(tr("No way to reach %1 was found; the settings are unchanged.").arg(host));
@@ -245,18 +251,15 @@ void cAccountSecurityPage::probeFinished(cServerRow &row, const QString &host, c
     row.found->setPlainText(shown.join(u'\n'));
     row.found->show();
     if (offerTrust(result))
-        startProbe(row, host);
+        startProbe(row, host, typedPort);
 }
 
 bool cAccountSecurityPage::offerTrust(const cProbeResult &result)
 {
     // A certificate already trusted that still fails has another fault; asking again would loop.
-    if (result.untrustedFingerprint.isEmpty() || fTrusted.contains(result.untrustedFingerprint))
+    if (result.untrusted.IsEmpty() || fTrusted.contains(result.untrusted.fingerprint) || !AskToTrust(this, result.untrusted))
         return false;
-    if (!AskYesNo(this, tr("Untrusted certificate"),
-                  result.untrustedError + u"\n\n"_s + tr("Trust this certificate for this account only?")))
-        return false;
-    fTrusted.append(result.untrustedFingerprint);
+    fTrusted.append(result.untrusted.fingerprint);
     showTrusted();
     return true;
 }

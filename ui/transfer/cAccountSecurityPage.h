@@ -29,8 +29,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QVBoxLayout;
 
-// Finds how the server named host can be reached, trusting the given certificates; blocking.
-using fServerProbe = std::function<cProbeResult(const QString &host, const QList<QByteArray> &trusted)>;
+// Finds how the server named host can be reached, trying the typed port first and trusting
+// the given certificates; blocking.
+using fServerProbe =
+    std::function<cProbeResult(const QString &host, const QString &typedPort, const QList<QByteArray> &trusted)>;
 
 // The fields of one server on the dialog's other pages.
 struct cServerFields
@@ -72,8 +74,8 @@ private:
                                 const QString &detectText);
     void securityChosen(cServerRow &row);
     void detect(cServerRow &row);
-    void startProbe(cServerRow &row, const QString &host);
-    void probeFinished(cServerRow &row, const QString &host, const cProbeResult &result);
+    void startProbe(cServerRow &row, const QString &host, const QString &typedPort);
+    void probeFinished(cServerRow &row, const QString &host, const QString &typedPort, const cProbeResult &result);
     // Asks whether to trust the certificate that alone stood in the way; true when now trusted.
     bool offerTrust(const cProbeResult &result);
     void showTrusted();

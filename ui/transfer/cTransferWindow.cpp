@@ -1,5 +1,6 @@
 #include "ui/transfer/cTransferWindow.h"
 
+#include "ui/transfer/CertificateTrust.h"
 #include "ui/wndlist/DialogParts.h"
 
 #include "transfer/cSessionEngine.h"
@@ -163,6 +164,13 @@ void cTransferWindow::SessionFinished()
     btnStop->setEnabled(false);
     if (fFreeWhenEnded)
         deleteLater();
+}
+
+bool cTransferWindow::OfferTrust()
+{
+    if (!fSession || StoppedByUser() || !isVisible())
+        return false;
+    return OfferTrustForAccount(this, fSession->Untrusted());
 }
 
 void cTransferWindow::closeEvent(QCloseEvent *event)

@@ -49,6 +49,10 @@ protected:
     // Relays the session's common signals to the window; "&Stop" stops this session.
     void Follow(cSessionEngine &session);
     bool StoppedByUser() const { return fStopped; }
+    // When a connection of the ended session met a certificate nobody vouches for, asks (in a
+    // window the user can see) whether to trust it for its account; true when it is now
+    // trusted and the transfer should be tried again.
+    bool OfferTrust();
     void showEvent(QShowEvent *event) override;
     // With its session still running the window goes at once; the session winds down as after
     // Stop and the window is freed when it has ended, so closing never waits for a server.

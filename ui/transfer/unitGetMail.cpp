@@ -63,6 +63,11 @@ void TfrmGetMail::StartSession()
 
 void TfrmGetMail::SessionEnded()
 {
+    if (OfferTrust()) {
+        // The new check replaces this window, which has ended.
+        StartMailCheck({fSession->Untrusted().account}, false, parentWidget());
+        return;
+    }
     // Stopping early (no valid account, or a connection that failed) leaves the window open;
     // a stop the user asked for does not.
     if (!fSession->StoppedEarly() || StoppedByUser())

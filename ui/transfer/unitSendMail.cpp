@@ -6,6 +6,7 @@
 #include "transfer/cSendSession.h"
 #include "ui/transfer/cTransferEvents.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -89,6 +90,16 @@ void TfrmSendMail::StartSession()
 void TfrmSendMail::tmrCloseWindowTimer()
 {
     cFolderStore::RefreshIfShown(FolderName(eFolderKind::SentItems));
+    if (OfferTrust()) {
+        // Messages sent before the failure have left their folder; the rest go again.
+        QStringList left = fPaths;
+        left.removeIf([](const QString &path) { return !QFileInfo::exists(path); });
+        MarkNotRunning();
+        close();
+        if (!left.isEmpty())
+            SendMessages(left, parentWidget());
+        return;
+    }
     if (Errors().isEmpty())
         close();
     else

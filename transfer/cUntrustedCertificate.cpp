@@ -1,0 +1,58 @@
+#include "transfer/cUntrustedCertificate.h"
+
+#include "mailproto/TVrxClient.h"
+#include "mailproto/TVrxTcpStream.h"
+
+#include <QLocale>
+#include <QSslCertificate>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// "CN, O" of a certificate's name; a name may be empty or repeat a field.
+QString nameOf(const QSslCertificate &certificate, bool issuer)
+{
+    QStringList parts;
+    for (const auto field : {QSslCertificate::CommonName, QSslCertificate::Organization}) {
+        parts += issuer ? certificate.issuerInfo(field) : certificate.subjectInfo(field);
+    }
+    parts.removeDuplicates();
+    return parts.isEmpty() ? u"(no name)"_s : parts.join(u", "_s);
+}
+
+QString when(const QDateTime &time)
+{
+    return time.isValid() ? QLocale().toString(time.toLocalTime(), QLocale::ShortFormat) : u"?"_s;
+}
+
+} // namespace
+
+cUntrustedCertificate cUntrustedCertificate::Of(const TVrxClient &client, const QString &account, const QString &error)
+{
+    if (!client.CertificateRejected())
+        return {};
+    const QSslCertificate certificate = client.PeerCertificate();
+    return {account,
+            client.Host + u':' + client.Port,
+            client.PeerFingerprint(),
+            nameOf(certificate, false),
+            nameOf(certificate, true),
+            certificate.effectiveDate(),
+            certificate.expiryDate(),
+            error};
+}
+
+QString cUntrustedCertificate::Details() const
+{
+    QStringList lines;
+    if (!error.isEmpty())
+        lines << error << QString();
+    return (lines + QStringList{u"Server: %1"_s.arg(server),
+                       u"Subject: %1"_s.arg(subject),
+                       u"Issuer: %1"_s.arg(issuer),
+                       u"Valid from %1 until %2"_s.arg(when(validFrom), when(validUntil)),
+                       u"SHA-256 fingerprint: %1"_s.arg(TVrxTcpStream::FingerprintText(fingerprint))})
+        .join(u'\n');
+}

@@ -1,0 +1,33 @@
+#include "ui/transfer/CertificateTrust.h"
+
+#include "transfer/cAccountStore.h"
+#include "ui/wndlist/DialogParts.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CertificateTrust", text);
+}
+
+} // namespace
+
+bool AskToTrust(QWidget *parent, const cUntrustedCertificate &certificate)
+{
+    return AskYesNo(parent, tr("Untrusted certificate"),
+                    certificate.Details() + QStringLiteral("\n\n") + tr("Trust this certificate for this account only?"));
+}
+
+bool OfferTrustForAccount(QWidget *parent, const cUntrustedCertificate &certificate)
+{
+    if (certificate.IsEmpty() || !AskToTrust(parent, certificate))
+        return false;
+    if (const cResult trusted = cAccountStore::TrustCertificate(certificate.account, certificate.fingerprint); !trusted) {
+        QMessageBox::warning(parent, tr("Untrusted certificate"), trusted.text());
+        return false;
+    }
+    return true;
+}
