@@ -208,6 +208,45 @@ private slots:
         QVERIFY(cUiFixture::isReadOnDisk(paths.at(2)));
     }
 
+    void undoTakesBackTheNewestStepAndSaysWhenItCannot()
+    {
+        const QStringList paths = putInbox(3);
+        QVERIFY(open());
+        sortBySubject();
+        QAction *undo = window().Command(eMainCommand::mnuEdit_Undo);
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QVERIFY(!undo->isEnabled());
+        select({0});
+        trigger(eMainCommand::popMsgs_MarkUnread);
+        select({1});
+        trigger(eMainCommand::tb_Delete);
+        QCOMPARE(subjects(), (QStringList{u"A"_s, u"C"_s}));
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(subjects(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+        QCOMPARE(filesIn(u"Trash"_s), 0);
+        undo->trigger();
+        QVERIFY(cUiFixture::isReadOnDisk(paths.at(0)));
+        QVERIFY(!undo->isEnabled());
+
+        showFolder(u"Trash"_s);
+        fx->putMessage(u"Trash"_s, u"mail9.qrz"_s, cUiFixture::message("Z"));
+        window().LoadMessageList(u"Trash"_s);
+        select({0});
+        trigger(eMainCommand::mnuTools_Delete);
+        QString told;
+        answerModals([&told](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                told = box->text();
+                box->accept();
+            }
+            return false;
+        });
+        undo->trigger();
+        QVERIFY(told.contains(u"for good"_s));
+        QCOMPARE(filesIn(u"Trash"_s), 0);
+    }
+
     void repliesAndForwardsOpenAFilledComposer()
     {
         const QStringList paths = putInbox(1);

@@ -51,6 +51,10 @@ const std::array kCommands{
     cMainCommand{.id = mnuFile_Print, .place = P::FileMenu, .name = "mnuFile_Print",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Print..."), .rule = R::NeedsMessage},
 
+    cMainCommand{.id = mnuEdit_Undo, .place = P::EditMenu, .name = "mnuEdit_Undo",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Undo"), .shortcut = "Ctrl+Z",
+                 .rule = R::Undo},
+
     cMainCommand{.id = mnuView_Toolbar, .place = P::ViewMenu, .name = "mnuView_Toolbar",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Toolbar"), .checkable = true},
     cMainCommand{.id = mnuView_ContactPane, .place = P::ViewMenu, .name = "mnuView_ContactPane",

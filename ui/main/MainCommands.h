@@ -21,6 +21,7 @@ enum class eMainCommand {
     mnuFile_CopyTo,
     mnuFile_MoveTo,
     mnuFile_Print,
+    mnuEdit_Undo,
     mnuView_Toolbar,
     mnuView_ContactPane,
     mnuView_StatusBar,
@@ -64,7 +65,7 @@ enum class eMainCommand {
 };
 
 // Pop-up items are placed by the pop-up's own list (PopupCommands), beside items of the menus.
-enum class eCommandPlace { Toolbar, FolderMenu, FileMenu, ViewMenu, ToolsMenu, HelpMenu, Popup };
+enum class eCommandPlace { Toolbar, FolderMenu, FileMenu, EditMenu, ViewMenu, ToolsMenu, HelpMenu, Popup };
 
 // The pop-up menus, by their object names.
 enum class ePopup { popMsgs, popMessage, popFolders, popAttachment, popTray };
@@ -77,6 +78,7 @@ enum class eCommandRule {
     PreviewText,  // usable once handled, while text of the preview is selected
     Attachment,   // usable once handled, while an attachment is selected
     Original,     // usable once handled, while the previewed message's received bytes are kept
+    Undo,         // usable once handled, while a step can be taken back
 };
 
 struct cMainCommand

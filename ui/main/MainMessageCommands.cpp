@@ -82,6 +82,7 @@ void cMainMessageCommands::Wire()
     fWindow.WireCommand(mnuFile_MoveTo, [this] { MoveSelected(); });
     fWindow.WireCommand(popMsgs_MarkRead, [this] { MarkSelected(true); });
     fWindow.WireCommand(popMsgs_MarkUnread, [this] { MarkSelected(false); });
+    fWindow.WireCommand(mnuEdit_Undo, [this] { Undo(); });
     fWindow.WireCommand(popMsgs_SendNow, [this] { SendSelectedNow(); });
     fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
     fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
@@ -144,7 +145,7 @@ void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcom
 
 void cMainMessageCommands::DeleteSelected()
 {
-    const cBatchOutcome outcome = cFolderStore::DeleteMessages(fWindow.SelectedMessagePaths(), fWindow.ShownFolder());
+    const cBatchOutcome outcome = fHistory.Delete(fWindow.SelectedMessagePaths(), fWindow.ShownFolder());
     fWindow.TakeOutEntries(outcome.done);
     ReportStop(tr("Cannot delete the message"), outcome);
 }
@@ -170,7 +171,7 @@ void cMainMessageCommands::ChooseFolderAndTransfer(bool move)
 void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 {
     const QString shown = fWindow.ShownFolder();
-    const cBatchOutcome outcome = cFolderStore::TransferMessages(fWindow.SelectedMessagePaths(), shown, folder, move);
+    const cBatchOutcome outcome = fHistory.Transfer(fWindow.SelectedMessagePaths(), shown, folder, move);
     // Into the folder shown, the list gains entries; otherwise a move only takes some out.
     if (MailFolderPath(folder) == MailFolderPath(shown))
         fWindow.LoadMessageList(shown);
@@ -182,12 +183,22 @@ void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 void cMainMessageCommands::MarkSelected(bool read)
 {
     fWindow.tmrReadUnread->stop();
-    const cBatchOutcome outcome = cFolderStore::MarkMessagesRead(fWindow.SelectedMessagePaths(), read);
+    const cBatchOutcome outcome = fHistory.Mark(fWindow.SelectedMessagePaths(), read);
     const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
     for (int row : fWindow.lstMsgs->SelectedRows())
         if (marked.contains(fWindow.lstMsgs->Model()->Path(row)))
             fWindow.ShowReadMark(row, read);
+    fWindow.RefreshCommandStates();
     ReportStop(tr("Cannot mark the message"), outcome);
+}
+
+void cMainMessageCommands::Undo()
+{
+    const cResult undone = fHistory.Undo();
+    fWindow.LoadMessageList(fWindow.ShownFolder());
+    fWindow.RefreshCommandStates();
+    if (!undone)
+        QMessageBox::warning(&fWindow, tr("Cannot undo"), undone.text());
 }
 
 void cMainMessageCommands::SendSelectedNow()

@@ -1,10 +1,11 @@
 #pragma once
 // The main window's commands on messages: new message, reply and forward (composers filled
 // from ComposerDraft), delete, copy and move, read marks, send now, properties, print and
-// opening a draft of Unfinished. Every command acts on all selected messages where that makes
+// opening a draft of Unfinished. Deletes, moves and read marks can be undone, newest first. Every command acts on all selected messages where that makes
 // sense; a failure midway stops the run, tells which message failed, and keeps what was done.
 #include "ui/main/ComposerDraft.h"
 #include "ui/main/cNewMessageRequest.h"
+#include "storage/cUndoHistory.h"
 
 #include <QObject>
 
@@ -32,6 +33,9 @@ public:
     // Into the folder, every selected message; the list shows the result.
     void TransferSelectedTo(const QString &folder, bool move);
     void MarkSelected(bool read);
+    // Takes back the newest delete, move or read mark of this session.
+    void Undo();
+    bool CanUndo() const { return fHistory.CanUndo(); }
     void SendSelectedNow();
     void ShowProperties();
     void PrintPreview();
@@ -42,4 +46,5 @@ private:
     void ReportStop(const QString &caption, const cBatchOutcome &outcome);
 
     TfrmMain &fWindow;
+    cUndoHistory fHistory;
 };

@@ -101,7 +101,8 @@ void TfrmMain::BuildCommands()
     ToolBar1->setObjectName(u"ToolBar1"_s);
     QMenu *file = ToolBar1->addMenu(tr("&File"));
     // In the order of eCommandPlace; pop-up items are placed by BuildPopups.
-    const std::array<QWidget *, 7> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&View")),
+    const std::array<QWidget *, 8> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&Edit")),
+                                          ToolBar1->addMenu(tr("&View")),
                                           ToolBar1->addMenu(tr("&Tools")), ToolBar1->addMenu(tr("&Help")), nullptr};
     for (const cMainCommand &info : MainCommands())
         AddCommand(info, places.at(static_cast<std::size_t>(info.place)));
@@ -333,6 +334,7 @@ bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
     case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
     case eCommandRule::Attachment: return !lstAttachments->selectedItems().isEmpty();
     case eCommandRule::Original: return !fPreviewPane->Original().isEmpty();
+    case eCommandRule::Undo: return fMessageCommands && fMessageCommands->CanUndo();
     case eCommandRule::Wired:
     case eCommandRule::WindowList: break;
     }
