@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -329,6 +330,30 @@ private slots:
         trigger(eMainCommand::popAttachment_Open); // nothing to ask
         QDesktopServices::unsetUrlHandler(u"file"_s);
         QCOMPARE(desktop.opened.value(1), QUrl::fromLocalFile(notes));
+    }
+
+    void theKeyboardSortsTheListAndOpensItsPopups()
+    {
+        putInbox(3);
+        QVERIFY(open());
+        trigger(eMainCommand::mnuView_SortSubject);
+        QCOMPARE(subjects(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+        trigger(eMainCommand::mnuView_SortSubject);
+        QCOMPARE(subjects(), (QStringList{u"C"_s, u"B"_s, u"A"_s}));
+
+        select({1});
+        fWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fWindow.get()));
+        const QList<std::tuple<QWidget *, ePopup, Qt::Key, Qt::KeyboardModifiers>> cases{
+            {list(), ePopup::popMsgs, Qt::Key_F10, Qt::ShiftModifier},
+            {list(), ePopup::popMsgs, Qt::Key_Menu, Qt::NoModifier},
+            {folders(), ePopup::popFolders, Qt::Key_Menu, Qt::NoModifier}};
+        for (const auto &[widget, popup, key, modifiers] : cases) {
+            widget->setFocus();
+            QTest::keyClick(widget, key, modifiers);
+            QTRY_VERIFY(window().Popup(popup)->isVisible());
+            window().Popup(popup)->hide();
+        }
     }
 
     void sortingFollowsTheHeaderAndIsKeptAcrossARestart()

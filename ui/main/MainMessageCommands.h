@@ -11,6 +11,7 @@
 
 class TfrmMain;
 class TfrmNewMessage;
+class TfrmReadMessage;
 struct cBatchOutcome;
 
 class cMainMessageCommands : public QObject
@@ -40,10 +41,18 @@ public:
     void ShowProperties();
     void PrintPreview();
     void OpenDraft(int row);
+    // Double-click and Enter: a draft opens in a composer, any other message in a read window.
+    void OpenMessage(int row);
 
 private:
     void ChooseFolderAndTransfer(bool move);
     void ReportStop(const QString &caption, const cBatchOutcome &outcome);
+    void WireReader(TfrmReadMessage *reader);
+    void ShowInReader(TfrmReadMessage *reader, int row);
+    // Selects the reader's message in the list, where the list's commands act on it; false
+    // (the user told) when the list no longer shows it.
+    bool SelectReaderMessage(TfrmReadMessage &reader);
+    void StepReader(TfrmReadMessage *reader, int step);
 
     TfrmMain &fWindow;
     cUndoHistory fHistory;

@@ -7,6 +7,7 @@
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/MainFolderCommands.h"
 #include "ui/main/MainIcons.h"
+#include "ui/main/cAttachmentList.h"
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/MainViewCommands.h"
 #include "ui/main/MainWindowRules.h"
@@ -225,7 +226,7 @@ void TfrmMain::BuildPanes()
     spltHorizontal->setStretchFactor(0, 0);
     spltHorizontal->setStretchFactor(1, 1);
 
-    lstAttachments = new QListWidget;
+    lstAttachments = new cAttachmentList;
     lstAttachments->setObjectName(u"lstAttachments"_s);
     lstAttachments->setFlow(QListView::LeftToRight);
     lstAttachments->setWrapping(true);
@@ -669,7 +670,6 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 void TfrmMain::ShowPreview(int row)
 {
     cMailMessage message;
-    lstAttachments->clear();
     if (const cResult read = message.ReadFile(lstMsgs->Model()->Path(row)); !read) {
         lstAttachments->hide();
         fPreviewPane->ShowText(read.text());
@@ -677,8 +677,7 @@ void TfrmMain::ShowPreview(int row)
     }
     fPreviewPane->Show(message);
     lstMsgs->Model()->SetReadIcon(row, ReadIcon(message.Html));
-    for (const QString &attachment : message.attachments)
-        new QListWidgetItem(FileTypeIcon(attachment), attachment, lstAttachments);
+    lstAttachments->SetAttachments(message.attachments);
     lstAttachments->setVisible(!message.attachments.isEmpty());
 }
 
@@ -689,7 +688,11 @@ void TfrmMain::ClearPreview()
 
 void TfrmMain::tmrReadUnreadTimer()
 {
-    const int row = SelectedRow();
+    MarkRowRead(SelectedRow());
+}
+
+void TfrmMain::MarkRowRead(int row)
+{
     if (row < 0 || lstMsgs->Model()->Icon(row) != MsgImage::Unread)
         return;
     if (const cResult marked = cFolderStore::MarkRead(lstMsgs->Model()->Path(row), true))
