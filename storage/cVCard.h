@@ -1,6 +1,6 @@
 #pragma once
 // Contacts in and out as vCard files (RFC 6350, and the 3.0 form of RFC 2426), the format
-// other address books and phones exchange. Reading takes versions 3.0 and 4.0: folded lines,
+// other address books and phones exchange. Reading takes versions 2.1 (quoted-printable, CHARSET), 3.0 and 4.0: folded lines,
 // escapes, FN/N, EMAIL (the first is the e-mail, the second the secondary one), URL, ADR and
 // TEL (home, work, fax) and ORG become the fourteen contact keys. A card that is broken (no
 // END for its BEGIN, a line that is no property, neither FN nor N) is skipped and counted.

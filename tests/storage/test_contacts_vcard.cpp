@@ -138,6 +138,37 @@ TEST(VCard, CardsOfOtherProgramsMapOntoTheContactKeys)
     EXPECT_EQ(tom[K::EMail], u"tom@example.org"_s);
 }
 
+// Version 2.1 cards, as older phones export them: quoted-printable values with soft line
+// breaks, character sets named per value, bare type parameters.
+TEST(VCard, Version21ValuesAreDecodedInTheirOwnEncodingAndCharacterSet)
+{
+    const QByteArray v21 = "BEGIN:VCARD\r\n"
+                           "VERSION:2.1\r\n"
+                           "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BCrgen;;;\r\n"
+                           "FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=FCrgen M=FCller\r\n"
+                           "EMAIL;INTERNET:jm@example.org\r\n"
+                           "ADR;HOME;QUOTED-PRINTABLE:;;Hauptstra=C3=9Fe 1=0D=0A=\r\n"
+                           "Hinterhaus;Berlin;;10115;Deutschland\r\n"
+                           "URL:https://jm.example/?q=\r\n"
+                           "TEL;WORK;FAX:+49 30 1\r\n"
+                           "ORG;ENCODING=QUOTED-PRINTABLE:ACME=0DFileName=3D/etc/passwd=\r\n"
+                           "\r\n"
+                           "END:VCARD\r\n";
+    const cVCardImport read = ReadVCards(v21);
+    ASSERT_EQ(read.cards.size(), 1);
+    EXPECT_EQ(read.skipped, 0);
+    const cContactCard &card = read.cards.first();
+    EXPECT_EQ(card.name, u"Jürgen Müller"_s);
+    EXPECT_EQ(card[K::FullName], u"Jürgen Müller"_s);
+    EXPECT_EQ(card[K::EMail], u"jm@example.org"_s);
+    EXPECT_EQ(card[K::HomeAddress], u"Hauptstraße 1, Hinterhaus, Berlin, 10115"_s);
+    EXPECT_EQ(card[K::Country], u"Deutschland"_s);
+    EXPECT_EQ(card[K::HomePage], u"https://jm.example/?q="_s); // no soft break outside quoted-printable
+    EXPECT_EQ(card[K::CompanyFaxNumber], u"+49 30 1"_s);
+    // A decoded CR is no line break in the contacts file.
+    EXPECT_EQ(card[K::Company], u"ACME FileName=/etc/passwd"_s);
+}
+
 TEST(VCard, BrokenCardsAreSkippedAndCounted)
 {
     const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nEND:VCARD\r\n"
