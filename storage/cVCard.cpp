@@ -426,15 +426,17 @@ QByteArray WriteVCards(const QList<cContactCard> &cards, eVCardVersion version)
     return out;
 }
 
-cResultOf<cVCardImport> ImportVCardFile(const QString &path)
+cResultOf<cVCardImport> ImportVCardFile(const QString &path, const cDuplicateQuestion &ask)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
                                QStringLiteral("Cannot read the vCard file \"%1\": %2").arg(path, file.errorString()));
     cVCardImport read = ReadVCards(file.readAll());
-    if (cResult stored = cContactStore::ImportContacts(read.cards); !stored)
+    const cContactImportPlan plan = PlanContactImport(read.cards, cContactStore::ReadAllContacts(), ask);
+    if (cResult stored = cContactStore::ImportContacts(plan.added, plan.replaced); !stored)
         return stored;
+    read.duplicatesSkipped = plan.skipped;
     return read;
 }
 
