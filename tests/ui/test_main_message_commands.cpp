@@ -328,8 +328,10 @@ private slots:
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(script)});
         attachments->setCurrentRow(1);
         trigger(eMainCommand::popAttachment_Open); // nothing to ask
+        QTest::keyClick(attachments, Qt::Key_Return);
         QDesktopServices::unsetUrlHandler(u"file"_s);
         QCOMPARE(desktop.opened.value(1), QUrl::fromLocalFile(notes));
+        QCOMPARE(desktop.opened.value(2), QUrl::fromLocalFile(notes));
     }
 
     void theKeyboardSortsTheListAndOpensItsPopups()

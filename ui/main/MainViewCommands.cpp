@@ -29,6 +29,7 @@ cMainViewCommands::cMainViewCommands(TfrmMain &window) : QObject(&window), fWind
 void cMainViewCommands::Wire()
 {
     WireToggles();
+    WireSorting();
     WirePopups();
     WireTray();
     WireKeyboard();
@@ -58,6 +59,12 @@ void cMainViewCommands::WireToggles()
         fWindow.SetToolbarExpanded(expanded);
         report(cOptions::write(Opt::MainWnd_ExpandedToolbar, expanded));
     });
+}
+
+// The list's header from the keyboard.
+void cMainViewCommands::WireSorting()
+{
+    using enum eMainCommand;
     const std::pair<eMainCommand, int> sorts[] = {{mnuView_SortSubject, MsgColumn::Subject},
                                                   {mnuView_SortPerson, MsgColumn::Person},
                                                   {mnuView_SortAttachment, MsgColumn::Attachment},

@@ -30,6 +30,7 @@ public:
 
 private:
     void WireToggles();
+    void WireSorting();
     void WirePopups();
     void WireTray();
     void WireKeyboard();
