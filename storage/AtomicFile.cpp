@@ -139,6 +139,17 @@ cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurabi
     return fail(path, reason);
 }
 
+cResult CopyFileAtomically(const QString &source, const QString &target)
+{
+    QFile file(source);
+    const bool opened = file.open(QIODevice::ReadOnly);
+    const QByteArray data = opened ? file.readAll() : QByteArray();
+    if (!opened || file.error() != QFile::NoError)
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot read the file \"%1\": %2").arg(source, file.errorString()));
+    return WriteFileAtomically(target, data);
+}
+
 cResultOf<QString> WriteNewFileAtomically(const QString &folder, const std::function<QString(int)> &candidate,
                                           const QByteArray &data, eDurability durability)
 {

@@ -18,6 +18,9 @@ enum class eDurability { Synced, Deferred };
 
 cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurability durability = eDurability::Synced);
 
+// A copy of source at target, written as above; source is read whole first.
+cResult CopyFileAtomically(const QString &source, const QString &target);
+
 // Writes a file under a name nobody has taken: the data go to a temporary file in the folder,
 // which then takes the first free name of those candidate(0), candidate(1), .. offers (an
 // empty name ends the offer). A file never replaces another and is never seen half-written.

@@ -126,9 +126,11 @@ cResult cContactStore::WriteContact(const QString &name, const cContactCard &car
     return written(file.writeValues(valuesOf(named, true)), file);
 }
 
-cResult cContactStore::ImportContacts(const QList<cContactCard> &cards)
+cResult cContactStore::ImportContacts(const QList<cContactCard> &cards, const QList<cContactCard> &replaced)
 {
     QList<cIniValue> values;
+    for (const cContactCard &card : replaced)
+        values += valuesOf(card, true);
     for (const cContactCard &card : cards) {
         if (!IsStorableName(card.name))
             return unstorableName(card.name);

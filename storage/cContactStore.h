@@ -62,8 +62,9 @@ public:
     // All fourteen keys into the named section, empty ones included.
     static cResult WriteContact(const QString &name, const cContactCard &card);
     // Cards brought in from elsewhere: a name the store has (in any case) gets the card's
-    // non-empty values, any other is added at the end. One write for all of them.
-    static cResult ImportContacts(const QList<cContactCard> &cards);
+    // non-empty values, any other is added at the end; each of replaced gets all fourteen keys,
+    // empty ones included. One write for all of them.
+    static cResult ImportContacts(const QList<cContactCard> &cards, const QList<cContactCard> &replaced = {});
 
     // Renames the first section of the old name. A name another contact has is refused:
     // reads through that name could never reach the renamed one again.

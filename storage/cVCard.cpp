@@ -3,9 +3,11 @@
 #include "storage/AtomicFile.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -16,20 +18,33 @@ struct cProperty
 {
     QByteArray name;        // upper case, group dropped
     QList<QByteArray> types; // lower case, from TYPE= and bare parameters
-    QByteArray value;
+    QByteArray value;        // UTF-8
 };
 
-// Physical lines joined where a line starts with a blank or tab (section 3.2).
+// A version 2.1 value in quoted-printable, whose "=" at a line end joins the next line.
+bool isQuotedPrintable(const QByteArray &line)
+{
+    const qsizetype colon = line.indexOf(':');
+    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+}
+
+// Physical lines joined where a line starts with a blank or tab (section 3.2), and where a
+// quoted-printable value ends in a soft line break.
 QList<QByteArray> unfoldedLines(const QByteArray &data)
 {
     QList<QByteArray> lines;
+    bool softBreak = false;
     for (QByteArray line : data.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
-        if (!lines.isEmpty() && (line.startsWith(' ') || line.startsWith('\t')))
+        if (softBreak) {
+            lines.last().chop(1);
+            lines.last() += line;
+        } else if (!lines.isEmpty() && (line.startsWith(' ') || line.startsWith('\t')))
             lines.last() += line.mid(1);
         else if (!line.isEmpty())
             lines.append(line);
+        softBreak = !lines.isEmpty() && lines.last().endsWith('=') && isQuotedPrintable(lines.last());
     }
     if (!lines.isEmpty() && lines.first().startsWith("\xEF\xBB\xBF"))
         lines.first().remove(0, 3);
@@ -69,22 +84,78 @@ void addTypes(const QByteArray &list, QList<QByteArray> *types)
         types->append(type.trimmed().toLower());
 }
 
+int hexDigit(char c)
+{
+    const char upper = char(std::toupper(static_cast<unsigned char>(c)));
+    if (upper >= '0' && upper <= '9')
+        return upper - '0';
+    return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
+}
+
+// "=XX" becomes its octet; an "=" that starts no such pair stays as it is.
+QByteArray quotedPrintableDecoded(const QByteArray &value)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const int high = value.at(i) == '=' && i + 2 < value.size() ? hexDigit(value.at(i + 1)) : -1;
+        const int low = high >= 0 ? hexDigit(value.at(i + 2)) : -1;
+        if (low >= 0) {
+            out += char(high * 16 + low);
+            i += 2;
+        } else {
+            out += value.at(i);
+        }
+    }
+    return out;
+}
+
+// Decoded octets may hold line breaks and other control characters: a break is kept as the
+// one the values know (LF), anything else becomes a blank.
+QByteArray withoutControls(QByteArray text)
+{
+    text.replace("\r\n", "\n");
+    for (char &c : text)
+        if ((uchar(c) < 0x20 && c != '\n') || c == 0x7f)
+            c = ' ';
+    return text;
+}
+
+// A version 2.1 value in its own encoding and character set, as UTF-8.
+QByteArray decodedValue(const QByteArray &value, bool quotedPrintable, const QByteArray &charset)
+{
+    QByteArray octets = quotedPrintable ? quotedPrintableDecoded(value) : value;
+    if (!charset.isEmpty()) {
+        QStringDecoder decoder(charset.constData());
+        if (decoder.isValid())
+            octets = QString(decoder.decode(octets)).toUtf8();
+    }
+    return withoutControls(octets);
+}
+
 bool parseProperty(const QByteArray &line, cProperty *property)
 {
     QList<QByteArray> parts;
-    if (!splitContentLine(line, &parts, &property->value))
+    QByteArray value;
+    if (!splitContentLine(line, &parts, &value))
         return false;
     QByteArray name = parts.takeFirst().trimmed().toUpper();
     property->name = name.mid(name.lastIndexOf('.') + 1);
+    bool quotedPrintable = false;
+    QByteArray charset;
     for (const QByteArray &parameter : parts) {
         const qsizetype eq = parameter.indexOf('=');
         QByteArray values = parameter.mid(eq + 1);
         values.replace('"', QByteArray());
-        if (eq < 0)
+        const QByteArray key = parameter.left(eq).trimmed().toUpper();
+        if (eq < 0 || key == "TYPE")
             addTypes(values, &property->types);
-        else if (parameter.left(eq).trimmed().compare("TYPE", Qt::CaseInsensitive) == 0)
-            addTypes(values, &property->types);
+        else if (key == "ENCODING")
+            quotedPrintable = values.trimmed().compare("QUOTED-PRINTABLE", Qt::CaseInsensitive) == 0;
+        else if (key == "CHARSET")
+            charset = values.trimmed();
     }
+    quotedPrintable = quotedPrintable || property->types.contains("quoted-printable");
+    property->value = decodedValue(value, quotedPrintable, charset);
     return true;
 }
 
@@ -355,15 +426,17 @@ QByteArray WriteVCards(const QList<cContactCard> &cards, eVCardVersion version)
     return out;
 }
 
-cResultOf<cVCardImport> ImportVCardFile(const QString &path)
+cResultOf<cVCardImport> ImportVCardFile(const QString &path, const cDuplicateQuestion &ask)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
                                QStringLiteral("Cannot read the vCard file \"%1\": %2").arg(path, file.errorString()));
     cVCardImport read = ReadVCards(file.readAll());
-    if (cResult stored = cContactStore::ImportContacts(read.cards); !stored)
+    const cContactImportPlan plan = PlanContactImport(read.cards, cContactStore::ReadAllContacts(), ask);
+    if (cResult stored = cContactStore::ImportContacts(plan.added, plan.replaced); !stored)
         return stored;
+    read.duplicatesSkipped = plan.skipped;
     return read;
 }
 

@@ -33,6 +33,12 @@ cContactCard fullCard()
     return c;
 }
 
+// For imports into a book that has none of the names.
+const cDuplicateQuestion neverAsked = [](const cContactCard &incoming, const cContactCard &) {
+    ADD_FAILURE() << "asked about " << incoming.name.toStdString();
+    return eDuplicateChoice::Skip;
+};
+
 QList<cContactCard> sampleCards()
 {
     cContactCard mailOnly{.name = u"Tom"_s, .values = {}};
@@ -70,7 +76,7 @@ TEST(VCard, ExportedContactsImportIntoAnEmptyBookUnchanged)
         file.write(WriteVCards(sampleCards(), version));
         file.close();
 
-        const cResultOf<cVCardImport> imported = ImportVCardFile(vcf);
+        const cResultOf<cVCardImport> imported = ImportVCardFile(vcf, neverAsked);
         ASSERT_TRUE(imported) << imported.text().toStdString();
         EXPECT_EQ(imported.value().cards.size(), 3);
         EXPECT_EQ(cContactStore::ReadAllContacts(), sampleCards());
@@ -84,7 +90,7 @@ TEST(VCard, ExportedContactsImportIntoAnEmptyBookUnchanged)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), WriteVCards(sampleCards()));
 
-    const cResultOf<cVCardImport> missing = ImportVCardFile(dir.filePath(u"none.vcf"_s));
+    const cResultOf<cVCardImport> missing = ImportVCardFile(dir.filePath(u"none.vcf"_s), neverAsked);
     EXPECT_EQ(missing.cause(), eFailure::FileSystem);
     EXPECT_TRUE(missing.text().contains(u"none.vcf"_s));
 }
@@ -138,6 +144,37 @@ TEST(VCard, CardsOfOtherProgramsMapOntoTheContactKeys)
     EXPECT_EQ(tom[K::EMail], u"tom@example.org"_s);
 }
 
+// Version 2.1 cards, as older phones export them: quoted-printable values with soft line
+// breaks, character sets named per value, bare type parameters.
+TEST(VCard, Version21ValuesAreDecodedInTheirOwnEncodingAndCharacterSet)
+{
+    const QByteArray v21 = "BEGIN:VCARD\r\n"
+                           "VERSION:2.1\r\n"
+                           "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BCrgen;;;\r\n"
+                           "FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=FCrgen M=FCller\r\n"
+                           "EMAIL;INTERNET:jm@example.org\r\n"
+                           "ADR;HOME;QUOTED-PRINTABLE:;;Hauptstra=C3=9Fe 1=0D=0A=\r\n"
+                           "Hinterhaus;Berlin;;10115;Deutschland\r\n"
+                           "URL:https://jm.example/?q=\r\n"
+                           "TEL;WORK;FAX:+49 30 1\r\n"
+                           "ORG;ENCODING=QUOTED-PRINTABLE:ACME=0DFileName=3D/etc/passwd=\r\n"
+                           "\r\n"
+                           "END:VCARD\r\n";
+    const cVCardImport read = ReadVCards(v21);
+    ASSERT_EQ(read.cards.size(), 1);
+    EXPECT_EQ(read.skipped, 0);
+    const cContactCard &card = read.cards.first();
+    EXPECT_EQ(card.name, u"Jürgen Müller"_s);
+    EXPECT_EQ(card[K::FullName], u"Jürgen Müller"_s);
+    EXPECT_EQ(card[K::EMail], u"jm@example.org"_s);
+    EXPECT_EQ(card[K::HomeAddress], u"Hauptstraße 1, Hinterhaus, Berlin, 10115"_s);
+    EXPECT_EQ(card[K::Country], u"Deutschland"_s);
+    EXPECT_EQ(card[K::HomePage], u"https://jm.example/?q="_s); // no soft break outside quoted-printable
+    EXPECT_EQ(card[K::CompanyFaxNumber], u"+49 30 1"_s);
+    // A decoded CR is no line break in the contacts file.
+    EXPECT_EQ(card[K::Company], u"ACME FileName=/etc/passwd"_s);
+}
+
 TEST(VCard, BrokenCardsAreSkippedAndCounted)
 {
     const QByteArray file = "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann\r\nEND:VCARD\r\n"
@@ -171,10 +208,62 @@ TEST(VCard, ACardTheBookCannotHoldIsSkippedAndTheRestImported)
                "BEGIN:VCARD\r\nFN:Control\r\nNOTE:a\x01b\r\nEND:VCARD\r\n"
                "BEGIN:VCARD\r\nFN:Bob\r\nEND:VCARD\r\n");
     file.close();
-    const cResultOf<cVCardImport> imported = ImportVCardFile(vcf);
+    const cResultOf<cVCardImport> imported = ImportVCardFile(vcf, neverAsked);
     ASSERT_TRUE(imported) << imported.text().toStdString();
     EXPECT_EQ(imported.value().skipped, 2);
     EXPECT_EQ(cContactStore::ContactNames(), QStringList({u"Ann"_s, u"Bob"_s}));
+}
+
+// A card whose name the book has (in any case), or an earlier card of the file has, is taken
+// as the user chooses; the contact it meets is never written over unasked.
+TEST(VCard, ACardOfATakenNameIsTakenAsTheUserChooses)
+{
+    struct cCase
+    {
+        eDuplicateChoice choice;
+        QStringList names;
+        QStringList annMail; // EMail, SecEMail, Country, PhoneNumber of "Ann Lee"
+        QStringList bobMail; // EMail, SecEMail of "Bob"
+    };
+    const QList<cCase> cases{
+        {eDuplicateChoice::Replace, {u"Ann Lee"_s, u"Bob"_s}, {u"ann@new"_s, {}, {}, u"123"_s}, {u"bob@2"_s, {}}},
+        {eDuplicateChoice::KeepBoth, {u"Ann Lee"_s, u"ann lee (2)"_s, u"Bob"_s, u"BOB (2)"_s},
+         {u"ann@old"_s, {}, u"Sweden"_s, {}}, {u"bob@1"_s, {}}},
+        {eDuplicateChoice::Skip, {u"Ann Lee"_s, u"Bob"_s}, {u"ann@old"_s, {}, u"Sweden"_s, {}}, {u"bob@1"_s, {}}},
+        {eDuplicateChoice::Merge, {u"Ann Lee"_s, u"Bob"_s}, {u"ann@old"_s, u"ann@new"_s, u"Sweden"_s, u"123"_s},
+         {u"bob@1"_s, u"bob@2"_s}},
+    };
+    cScratchSettings dir;
+    const QString vcf = dir.filePath(u"taken.vcf"_s);
+    QFile file(vcf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCARD\r\nFN:ann lee\r\nEMAIL:ann@new\r\nTEL:123\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:Bob\r\nEMAIL:bob@1\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nFN:BOB\r\nEMAIL:bob@2\r\nEND:VCARD\r\n");
+    file.close();
+    for (const cCase &c : cases) {
+        QFile::remove(ContactsFilePath());
+        cContactCard ann{.name = u"Ann Lee"_s, .values = {}};
+        ann[K::EMail] = u"ann@old"_s;
+        ann[K::Country] = u"Sweden"_s;
+        ASSERT_TRUE(cContactStore::WriteContact(ann.name, ann));
+        QStringList asked;
+        const cResultOf<cVCardImport> imported =
+            ImportVCardFile(vcf, [&](const cContactCard &incoming, const cContactCard &existing) {
+                asked.append(incoming.name + u'/' + existing.name);
+                return c.choice;
+            });
+        ASSERT_TRUE(imported) << imported.text().toStdString();
+        EXPECT_EQ(asked, (QStringList{u"ann lee/Ann Lee"_s, u"BOB/Bob"_s}));
+        EXPECT_EQ(imported.value().duplicatesSkipped, c.choice == eDuplicateChoice::Skip ? 2 : 0);
+        EXPECT_EQ(cContactStore::ContactNames(), c.names) << int(c.choice);
+        const cContactCard readAnn = cContactStore::ReadContact(u"Ann Lee"_s);
+        EXPECT_EQ((QStringList{readAnn[K::EMail], readAnn[K::SecEMail], readAnn[K::Country], readAnn[K::PhoneNumber]}),
+                  c.annMail)
+            << int(c.choice);
+        const cContactCard readBob = cContactStore::ReadContact(u"Bob"_s);
+        EXPECT_EQ((QStringList{readBob[K::EMail], readBob[K::SecEMail]}), c.bobMail) << int(c.choice);
+    }
 }
 
 } // namespace

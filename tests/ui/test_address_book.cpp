@@ -7,6 +7,7 @@
 #include "storage/cContactStore.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/ContactsPane.h"
+#include "ui/contacts/DuplicateContactQuestion.h"
 #include "ui/contacts/unitAddContact.h"
 #include "ui/contacts/unitAddReceipiantsFromAddressBook.h"
 #include "ui/contacts/unitAddressBook.h"
@@ -317,6 +318,37 @@ private slots:
         QTRY_VERIFY(!TfrmAddressBook::Instance());
         openBook();
         QCOMPARE(names(), (QStringList{u"Ann"_s, u"Cid"_s, u"Bob"_s}));
+    }
+
+    // The import's question names both cards; Escape skips, so no key replaces a contact.
+    void aTakenNameOnImportAsksWhatToDo()
+    {
+        cContactCard existing{.name = u"Ann Lee"_s, .values = {}};
+        existing[eContactKey::EMail] = u"ann@old.example"_s;
+        cContactCard incoming{.name = u"ann lee"_s, .values = {}};
+        incoming[eContactKey::EMail] = u"ann@new.example"_s;
+        const QList<std::pair<QString, eDuplicateChoice>> answers{{u"&Replace"_s, eDuplicateChoice::Replace},
+                                                                  {u"&Keep both"_s, eDuplicateChoice::KeepBoth},
+                                                                  {u"&Merge addresses"_s, eDuplicateChoice::Merge},
+                                                                  {u"&Skip"_s, eDuplicateChoice::Skip},
+                                                                  {QString(), eDuplicateChoice::Skip}};
+        for (const auto &[button, choice] : answers) {
+            QString shown;
+            answerModals([&shown, button](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                if (!box)
+                    return true;
+                shown = box->text();
+                for (QAbstractButton *offered : box->buttons())
+                    if (offered->text() == button)
+                        offered->click();
+                if (button.isEmpty())
+                    QTest::keyClick(box, Qt::Key_Escape);
+                return false;
+            });
+            QCOMPARE(AskDuplicateContact(nullptr, incoming, existing), choice);
+            QVERIFY(shown.contains(u"ann@old.example"_s) && shown.contains(u"ann@new.example"_s));
+        }
     }
 };
 

@@ -53,6 +53,7 @@ private slots:
         const QMap<eCommandPlace, QString> places{{eCommandPlace::Toolbar, u"toolbar"_s},
                                                   {eCommandPlace::FolderMenu, u"&Folder"_s},
                                                   {eCommandPlace::FileMenu, u"&File"_s},
+                                                  {eCommandPlace::EditMenu, u"&Edit"_s},
                                                   {eCommandPlace::ViewMenu, u"&View"_s},
                                                   {eCommandPlace::ToolsMenu, u"&Tools"_s},
                                                   {eCommandPlace::HelpMenu, u"&Help"_s},

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -208,6 +209,45 @@ private slots:
         QVERIFY(cUiFixture::isReadOnDisk(paths.at(2)));
     }
 
+    void undoTakesBackTheNewestStepAndSaysWhenItCannot()
+    {
+        const QStringList paths = putInbox(3);
+        QVERIFY(open());
+        sortBySubject();
+        QAction *undo = window().Command(eMainCommand::mnuEdit_Undo);
+        QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+        QVERIFY(!undo->isEnabled());
+        select({0});
+        trigger(eMainCommand::popMsgs_MarkUnread);
+        select({1});
+        trigger(eMainCommand::tb_Delete);
+        QCOMPARE(subjects(), (QStringList{u"A"_s, u"C"_s}));
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(subjects(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+        QCOMPARE(filesIn(u"Trash"_s), 0);
+        undo->trigger();
+        QVERIFY(cUiFixture::isReadOnDisk(paths.at(0)));
+        QVERIFY(!undo->isEnabled());
+
+        showFolder(u"Trash"_s);
+        fx->putMessage(u"Trash"_s, u"mail9.qrz"_s, cUiFixture::message("Z"));
+        window().LoadMessageList(u"Trash"_s);
+        select({0});
+        trigger(eMainCommand::mnuTools_Delete);
+        QString told;
+        answerModals([&told](QWidget *modal) {
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                told = box->text();
+                box->accept();
+            }
+            return false;
+        });
+        undo->trigger();
+        QVERIFY(told.contains(u"for good"_s));
+        QCOMPARE(filesIn(u"Trash"_s), 0);
+    }
+
     void repliesAndForwardsOpenAFilledComposer()
     {
         const QStringList paths = putInbox(1);
@@ -288,8 +328,34 @@ private slots:
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(script)});
         attachments->setCurrentRow(1);
         trigger(eMainCommand::popAttachment_Open); // nothing to ask
+        QTest::keyClick(attachments, Qt::Key_Return);
         QDesktopServices::unsetUrlHandler(u"file"_s);
         QCOMPARE(desktop.opened.value(1), QUrl::fromLocalFile(notes));
+        QCOMPARE(desktop.opened.value(2), QUrl::fromLocalFile(notes));
+    }
+
+    void theKeyboardSortsTheListAndOpensItsPopups()
+    {
+        putInbox(3);
+        QVERIFY(open());
+        trigger(eMainCommand::mnuView_SortSubject);
+        QCOMPARE(subjects(), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+        trigger(eMainCommand::mnuView_SortSubject);
+        QCOMPARE(subjects(), (QStringList{u"C"_s, u"B"_s, u"A"_s}));
+
+        select({1});
+        fWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fWindow.get()));
+        const QList<std::tuple<QWidget *, ePopup, Qt::Key, Qt::KeyboardModifiers>> cases{
+            {list(), ePopup::popMsgs, Qt::Key_F10, Qt::ShiftModifier},
+            {list(), ePopup::popMsgs, Qt::Key_Menu, Qt::NoModifier},
+            {folders(), ePopup::popFolders, Qt::Key_Menu, Qt::NoModifier}};
+        for (const auto &[widget, popup, key, modifiers] : cases) {
+            widget->setFocus();
+            QTest::keyClick(widget, key, modifiers);
+            QTRY_VERIFY(window().Popup(popup)->isVisible());
+            window().Popup(popup)->hide();
+        }
     }
 
     void sortingFollowsTheHeaderAndIsKeptAcrossARestart()

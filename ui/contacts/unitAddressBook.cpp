@@ -2,6 +2,7 @@
 
 #include "storage/cOptions.h"
 #include "storage/cVCard.h"
+#include "ui/contacts/DuplicateContactQuestion.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/ContactLists.h"
 #include "ui/contacts/unitContactsSupport.h"
@@ -344,7 +345,10 @@ void TfrmAddressBook::mnuFile_ImportClick()
                                                       tr("vCard files (*.vcf *.vcard);;All files (*)"));
     if (path.isEmpty())
         return;
-    const cResultOf<cVCardImport> imported = ImportVCardFile(path);
+    const cResultOf<cVCardImport> imported =
+        ImportVCardFile(path, [this](const cContactCard &incoming, const cContactCard &existing) {
+            return AskDuplicateContact(this, incoming, existing);
+        });
     ReloadContacts();
     if (!imported) {
         QMessageBox::warning(this, tr("Import vCard"), imported.text());
@@ -352,7 +356,7 @@ void TfrmAddressBook::mnuFile_ImportClick()
     }
     QMessageBox::information(this, tr("Import vCard"),
                              tr("%1 contact(s) imported, %2 broken card(s) skipped.")
-                                 .arg(imported.value().cards.size())
+                                 .arg(imported.value().cards.size() - imported.value().duplicatesSkipped)
                                  .arg(imported.value().skipped));
 }
 

@@ -51,12 +51,25 @@ const std::array kCommands{
     cMainCommand{.id = mnuFile_Print, .place = P::FileMenu, .name = "mnuFile_Print",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Print..."), .rule = R::NeedsMessage},
 
+    cMainCommand{.id = mnuEdit_Undo, .place = P::EditMenu, .name = "mnuEdit_Undo",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "&Undo"), .shortcut = "Ctrl+Z",
+                 .rule = R::Undo},
+
     cMainCommand{.id = mnuView_Toolbar, .place = P::ViewMenu, .name = "mnuView_Toolbar",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Toolbar"), .checkable = true},
     cMainCommand{.id = mnuView_ContactPane, .place = P::ViewMenu, .name = "mnuView_ContactPane",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Contact Pane"), .checkable = true},
     cMainCommand{.id = mnuView_StatusBar, .place = P::ViewMenu, .name = "mnuView_StatusBar",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Status bar"), .checkable = true},
+    // The list's header from the keyboard: the same column again sorts the other way round.
+    cMainCommand{.id = mnuView_SortSubject, .place = P::ViewMenu, .name = "mnuView_SortSubject",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by s&ubject"), .separatorBefore = true},
+    cMainCommand{.id = mnuView_SortPerson, .place = P::ViewMenu, .name = "mnuView_SortPerson",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by &name")},
+    cMainCommand{.id = mnuView_SortAttachment, .place = P::ViewMenu, .name = "mnuView_SortAttachment",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by &attachment")},
+    cMainCommand{.id = mnuView_SortDate, .place = P::ViewMenu, .name = "mnuView_SortDate",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by &date")},
 
     cMainCommand{.id = mnuTools_NewMessage, .place = P::ToolsMenu, .name = "mnuTools_NewMessage",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "New message"), .shortcut = "Ctrl+N"},
@@ -121,6 +134,8 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Empty")},
     cMainCommand{.id = popAttachment_Open, .place = P::Popup, .name = "popAttachment_Open",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Open"), .rule = R::Attachment},
+    cMainCommand{.id = popAttachment_SaveAs, .place = P::Popup, .name = "popAttachment_SaveAs",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Save as..."), .rule = R::Attachment},
     cMainCommand{.id = popAttachment_OpenFolder, .place = P::Popup, .name = "popAttachment_OpenFolder",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Open attachments folder")},
     cMainCommand{.id = popTray_Show, .place = P::Popup, .name = "popTray_Show",
@@ -146,7 +161,7 @@ const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_Re
 const std::array kMessageItems{popMessage_Copy,       popMessage_Launch, kSeparator, popMessage_SelectAll,
                                kSeparator,            popMessage_ViewSource, popMessage_SaveEml};
 const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename, popFolders_Delete, kSeparator, popFolders_Empty};
-const std::array kAttachmentItems{popAttachment_Open, popAttachment_OpenFolder};
+const std::array kAttachmentItems{popAttachment_Open, popAttachment_SaveAs, popAttachment_OpenFolder};
 const std::array kTrayItems{popTray_Show,     kSeparator,         popTray_NewMessage, popTray_AddressBook,
                             popTray_CheckMail, popTray_SendUnsent, kSeparator,         popTray_Close};
 

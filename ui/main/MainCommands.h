@@ -21,9 +21,14 @@ enum class eMainCommand {
     mnuFile_CopyTo,
     mnuFile_MoveTo,
     mnuFile_Print,
+    mnuEdit_Undo,
     mnuView_Toolbar,
     mnuView_ContactPane,
     mnuView_StatusBar,
+    mnuView_SortSubject,
+    mnuView_SortPerson,
+    mnuView_SortAttachment,
+    mnuView_SortDate,
     mnuTools_NewMessage,
     mnuTools_Reply,
     mnuTools_ReplyQuoted,
@@ -53,6 +58,7 @@ enum class eMainCommand {
     popFolders_Delete,
     popFolders_Empty,
     popAttachment_Open,
+    popAttachment_SaveAs,
     popAttachment_OpenFolder,
     popTray_Show,
     popTray_NewMessage,
@@ -64,7 +70,7 @@ enum class eMainCommand {
 };
 
 // Pop-up items are placed by the pop-up's own list (PopupCommands), beside items of the menus.
-enum class eCommandPlace { Toolbar, FolderMenu, FileMenu, ViewMenu, ToolsMenu, HelpMenu, Popup };
+enum class eCommandPlace { Toolbar, FolderMenu, FileMenu, EditMenu, ViewMenu, ToolsMenu, HelpMenu, Popup };
 
 // The pop-up menus, by their object names.
 enum class ePopup { popMsgs, popMessage, popFolders, popAttachment, popTray };
@@ -77,6 +83,7 @@ enum class eCommandRule {
     PreviewText,  // usable once handled, while text of the preview is selected
     Attachment,   // usable once handled, while an attachment is selected
     Original,     // usable once handled, while the previewed message's received bytes are kept
+    Undo,         // usable once handled, while a step can be taken back
 };
 
 struct cMainCommand

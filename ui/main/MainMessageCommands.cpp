@@ -11,6 +11,7 @@
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/unitMain.h"
+#include "ui/main/unitReadMessage.h"
 #include "ui/main/unitSelectFolder.h"
 #include "ui/signatures/SignatureList.h"
 #include "transfer/OutgoingMessage.h"
@@ -21,6 +22,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSet>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -82,10 +84,15 @@ void cMainMessageCommands::Wire()
     fWindow.WireCommand(mnuFile_MoveTo, [this] { MoveSelected(); });
     fWindow.WireCommand(popMsgs_MarkRead, [this] { MarkSelected(true); });
     fWindow.WireCommand(popMsgs_MarkUnread, [this] { MarkSelected(false); });
+    fWindow.WireCommand(mnuEdit_Undo, [this] { Undo(); });
     fWindow.WireCommand(popMsgs_SendNow, [this] { SendSelectedNow(); });
     fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
     fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
-    connect(fWindow.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenDraft(entry.row()); });
+    connect(fWindow.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenMessage(entry.row()); });
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto *enter = new QShortcut(QKeySequence(key), fWindow.lstMsgs, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, [this] { OpenMessage(fWindow.SelectedRow()); });
+    }
 }
 
 TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
@@ -144,7 +151,7 @@ void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcom
 
 void cMainMessageCommands::DeleteSelected()
 {
-    const cBatchOutcome outcome = cFolderStore::DeleteMessages(fWindow.SelectedMessagePaths(), fWindow.ShownFolder());
+    const cBatchOutcome outcome = fHistory.Delete(fWindow.SelectedMessagePaths(), fWindow.ShownFolder());
     fWindow.TakeOutEntries(outcome.done);
     ReportStop(tr("Cannot delete the message"), outcome);
 }
@@ -170,7 +177,7 @@ void cMainMessageCommands::ChooseFolderAndTransfer(bool move)
 void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 {
     const QString shown = fWindow.ShownFolder();
-    const cBatchOutcome outcome = cFolderStore::TransferMessages(fWindow.SelectedMessagePaths(), shown, folder, move);
+    const cBatchOutcome outcome = fHistory.Transfer(fWindow.SelectedMessagePaths(), shown, folder, move);
     // Into the folder shown, the list gains entries; otherwise a move only takes some out.
     if (MailFolderPath(folder) == MailFolderPath(shown))
         fWindow.LoadMessageList(shown);
@@ -182,12 +189,22 @@ void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 void cMainMessageCommands::MarkSelected(bool read)
 {
     fWindow.tmrReadUnread->stop();
-    const cBatchOutcome outcome = cFolderStore::MarkMessagesRead(fWindow.SelectedMessagePaths(), read);
+    const cBatchOutcome outcome = fHistory.Mark(fWindow.SelectedMessagePaths(), read);
     const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
     for (int row : fWindow.lstMsgs->SelectedRows())
         if (marked.contains(fWindow.lstMsgs->Model()->Path(row)))
             fWindow.ShowReadMark(row, read);
+    fWindow.RefreshCommandStates();
     ReportStop(tr("Cannot mark the message"), outcome);
+}
+
+void cMainMessageCommands::Undo()
+{
+    const cResult undone = fHistory.Undo();
+    fWindow.LoadMessageList(fWindow.ShownFolder());
+    fWindow.RefreshCommandStates();
+    if (!undone)
+        QMessageBox::warning(&fWindow, tr("Cannot undo"), undone.text());
 }
 
 void cMainMessageCommands::SendSelectedNow()
@@ -229,4 +246,74 @@ void cMainMessageCommands::OpenDraft(int row)
         return;
     }
     composer->show();
+}
+
+void cMainMessageCommands::OpenMessage(int row)
+{
+    if (row < 0)
+        return;
+    if (cFolderStore::FolderKind(fWindow.ShownFolder()) == eFolderKind::Unfinished) {
+        OpenDraft(row);
+        return;
+    }
+    auto *reader = new TfrmReadMessage(&fWindow);
+    WireReader(reader);
+    ShowInReader(reader, row);
+    reader->show();
+    reader->raise();
+    reader->activateWindow();
+}
+
+void cMainMessageCommands::WireReader(TfrmReadMessage *reader)
+{
+    const auto onItsMessage = [this, reader](auto act) {
+        return [this, reader, act] {
+            if (SelectReaderMessage(*reader))
+                act();
+        };
+    };
+    connect(reader, &TfrmReadMessage::ReplyRequested, this,
+            onItsMessage([this] { OpenComposerFor(RequestFor(eComposerCommand::Reply)); }));
+    connect(reader, &TfrmReadMessage::ForwardRequested, this,
+            onItsMessage([this] { OpenComposerFor(RequestFor(eComposerCommand::Forward)); }));
+    connect(reader, &TfrmReadMessage::DeleteRequested, this, onItsMessage([this, reader] {
+        DeleteSelected();
+        // The list moved on to the entry at the deleted one's place; so does the reader.
+        if (const int row = fWindow.SelectedRow(); row >= 0 && fWindow.SelectedMessagePath() != reader->Path())
+            ShowInReader(reader, row);
+        else if (row < 0)
+            reader->close();
+    }));
+    connect(reader, &TfrmReadMessage::PreviousRequested, this, [this, reader] { StepReader(reader, -1); });
+    connect(reader, &TfrmReadMessage::NextRequested, this, [this, reader] { StepReader(reader, 1); });
+}
+
+void cMainMessageCommands::ShowInReader(TfrmReadMessage *reader, int row)
+{
+    fWindow.lstMsgs->SelectRow(row);
+    if (reader->ShowMessage(fWindow.lstMsgs->Model()->Path(row)))
+        fWindow.MarkRowRead(row);
+    reader->SetNeighbours(row > 0, row + 1 < fWindow.lstMsgs->Count());
+}
+
+bool cMainMessageCommands::SelectReaderMessage(TfrmReadMessage &reader)
+{
+    const int row = fWindow.lstMsgs->RowOfPath(reader.Path());
+    if (row < 0) {
+        QMessageBox::warning(&reader, tr("Cannot find the message"),
+                                 tr("The message \"%1\" is no longer in the list of the folder shown.").arg(reader.Path()));
+        return false;
+    }
+    if (fWindow.SelectedMessagePaths() != QStringList{reader.Path()})
+        fWindow.lstMsgs->SelectRow(row);
+    return true;
+}
+
+void cMainMessageCommands::StepReader(TfrmReadMessage *reader, int step)
+{
+    if (!SelectReaderMessage(*reader))
+        return;
+    const int row = fWindow.lstMsgs->RowOfPath(reader->Path()) + step;
+    if (row >= 0 && row < fWindow.lstMsgs->Count())
+        ShowInReader(reader, row);
 }

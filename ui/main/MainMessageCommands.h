@@ -1,15 +1,17 @@
 #pragma once
 // The main window's commands on messages: new message, reply and forward (composers filled
 // from ComposerDraft), delete, copy and move, read marks, send now, properties, print and
-// opening a draft of Unfinished. Every command acts on all selected messages where that makes
+// opening a draft of Unfinished. Deletes, moves and read marks can be undone, newest first. Every command acts on all selected messages where that makes
 // sense; a failure midway stops the run, tells which message failed, and keeps what was done.
 #include "ui/main/ComposerDraft.h"
 #include "ui/main/cNewMessageRequest.h"
+#include "storage/cUndoHistory.h"
 
 #include <QObject>
 
 class TfrmMain;
 class TfrmNewMessage;
+class TfrmReadMessage;
 struct cBatchOutcome;
 
 class cMainMessageCommands : public QObject
@@ -32,14 +34,26 @@ public:
     // Into the folder, every selected message; the list shows the result.
     void TransferSelectedTo(const QString &folder, bool move);
     void MarkSelected(bool read);
+    // Takes back the newest delete, move or read mark of this session.
+    void Undo();
+    bool CanUndo() const { return fHistory.CanUndo(); }
     void SendSelectedNow();
     void ShowProperties();
     void PrintPreview();
     void OpenDraft(int row);
+    // Double-click and Enter: a draft opens in a composer, any other message in a read window.
+    void OpenMessage(int row);
 
 private:
     void ChooseFolderAndTransfer(bool move);
     void ReportStop(const QString &caption, const cBatchOutcome &outcome);
+    void WireReader(TfrmReadMessage *reader);
+    void ShowInReader(TfrmReadMessage *reader, int row);
+    // Selects the reader's message in the list, where the list's commands act on it; false
+    // (the user told) when the list no longer shows it.
+    bool SelectReaderMessage(TfrmReadMessage &reader);
+    void StepReader(TfrmReadMessage *reader, int step);
 
     TfrmMain &fWindow;
+    cUndoHistory fHistory;
 };

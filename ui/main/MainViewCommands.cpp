@@ -4,15 +4,16 @@
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
 #include "storage/cOriginalStore.h"
+#include "ui/main/KeyboardPopup.h"
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/MainWindowRules.h"
+#include "ui/main/cAttachmentList.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitViewSource.h"
 #include "ui/signatures/unitSignatures.h"
 #include "ui/small/unitAbout.h"
-#include "ui/wndlist/AttachmentOpening.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -28,6 +29,7 @@ cMainViewCommands::cMainViewCommands(TfrmMain &window) : QObject(&window), fWind
 void cMainViewCommands::Wire()
 {
     WireToggles();
+    WireSorting();
     WirePopups();
     WireTray();
     WireKeyboard();
@@ -59,6 +61,18 @@ void cMainViewCommands::WireToggles()
     });
 }
 
+// The list's header from the keyboard.
+void cMainViewCommands::WireSorting()
+{
+    using enum eMainCommand;
+    const std::pair<eMainCommand, int> sorts[] = {{mnuView_SortSubject, MsgColumn::Subject},
+                                                  {mnuView_SortPerson, MsgColumn::Person},
+                                                  {mnuView_SortAttachment, MsgColumn::Attachment},
+                                                  {mnuView_SortDate, MsgColumn::DateTime}};
+    for (const auto &[command, column] : sorts)
+        fWindow.WireCommand(command, [this, column] { fWindow.lstMsgsHeaderClick(column); });
+}
+
 void cMainViewCommands::WirePopups()
 {
     using enum eMainCommand;
@@ -67,16 +81,17 @@ void cMainViewCommands::WirePopups()
     fWindow.WireCommand(popMessage_Launch, [this] { LaunchSelection(); });
     fWindow.WireCommand(popMessage_ViewSource, [this] { ViewSource(); });
     fWindow.WireCommand(popMessage_SaveEml, [this] { SaveEml(); });
-    fWindow.WireCommand(popAttachment_Open, [this] { OpenAttachment(); });
+    fWindow.WireCommand(popAttachment_Open, [this] { fWindow.lstAttachments->OpenCurrent(); });
     fWindow.WireCommand(popAttachment_OpenFolder,
                         [] { QDesktopServices::openUrl(QUrl::fromLocalFile(AttachmentsFolder())); });
-    connect(fWindow.lstAttachments, &QListWidget::itemDoubleClicked, this, &cMainViewCommands::OpenAttachment);
+    fWindow.WireCommand(popAttachment_SaveAs, [this] { fWindow.lstAttachments->SaveCurrentAs(); });
     fWindow.Popup(ePopup::popMsgs)->setDefaultAction(fWindow.Command(popMsgs_SendNow));
     fWindow.Popup(ePopup::popAttachment)->setDefaultAction(fWindow.Command(popAttachment_Open));
 
     const auto popupOn = [this](QWidget *widget, auto show) {
         widget->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(widget, &QWidget::customContextMenuRequested, this, show);
+        AddKeyboardPopup(widget);
     };
     popupOn(fWindow.lstMsgs, [this](const QPoint &pos) { ShowMessagePopup(pos); });
     popupOn(fWindow.htmlView, [this](const QPoint &pos) { ShowPopup(ePopup::popMessage, fWindow.htmlView, pos); });
@@ -146,12 +161,6 @@ void cMainViewCommands::LaunchSelection()
         QDesktopServices::openUrl(url);
     else
         fWindow.SetStatusText(1, tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(text));
-}
-
-void cMainViewCommands::OpenAttachment()
-{
-    if (const QListWidgetItem *item = fWindow.lstAttachments->currentItem(); item && item->isSelected())
-        ::OpenAttachment(&fWindow, item->text());
 }
 
 void cMainViewCommands::ShowAbout()

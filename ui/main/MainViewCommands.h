@@ -24,13 +24,13 @@ public:
     // address; anything else (a local file, a program) is not opened, and the status bar
     // says so.
     void LaunchSelection();
-    void OpenAttachment();
     // "View source" and "Save as .eml" of the previewed message's kept original.
     void ViewSource();
     void SaveEml();
 
 private:
     void WireToggles();
+    void WireSorting();
     void WirePopups();
     void WireTray();
     void WireKeyboard();

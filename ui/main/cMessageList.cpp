@@ -169,6 +169,14 @@ void cMessageList::SelectRow(int row)
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+int cMessageList::RowOfPath(const QString &path) const
+{
+    for (int row = 0; row < Count(); ++row)
+        if (fModel->Path(row) == path)
+            return row;
+    return -1;
+}
+
 void cMessageList::TakeOut(const QStringList &paths)
 {
     int firstGone = -1;

@@ -45,6 +45,8 @@ public:
     int SelectedRow() const;
     QList<int> SelectedRows() const;
     void SelectRow(int row);
+    // The row listing the message file; -1 when none does.
+    int RowOfPath(const QString &path) const;
     // Takes the entries of the paths out and makes current the one now at the place of the
     // first of them, or the last one when fewer remain.
     void TakeOut(const QStringList &paths);

@@ -8,6 +8,7 @@
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/MainFolderCommands.h"
 #include "ui/main/MainIcons.h"
+#include "ui/main/cAttachmentList.h"
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/MainViewCommands.h"
 #include "ui/main/MainWindowRules.h"
@@ -103,8 +104,14 @@ void TfrmMain::BuildCommands()
     ToolBar1->setObjectName(u"ToolBar1"_s);
     QMenu *file = ToolBar1->addMenu(tr("&File"));
     // In the order of eCommandPlace; pop-up items are placed by BuildPopups.
-    const std::array<QWidget *, 7> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&View")),
-                                          ToolBar1->addMenu(tr("&Tools")), ToolBar1->addMenu(tr("&Help")), nullptr};
+    const std::array<QWidget *, 8> places{tbMain,
+                                          file->addMenu(tr("&Folder")),
+                                          file,
+                                          ToolBar1->addMenu(tr("&Edit")),
+                                          ToolBar1->addMenu(tr("&View")),
+                                          ToolBar1->addMenu(tr("&Tools")),
+                                          ToolBar1->addMenu(tr("&Help")),
+                                          nullptr};
     for (const cMainCommand &info : MainCommands())
         AddCommand(info, places.at(static_cast<std::size_t>(info.place)));
     file->addSeparator();
@@ -226,7 +233,7 @@ void TfrmMain::BuildPanes()
     spltHorizontal->setStretchFactor(0, 0);
     spltHorizontal->setStretchFactor(1, 1);
 
-    lstAttachments = new QListWidget;
+    lstAttachments = new cAttachmentList;
     lstAttachments->setObjectName(u"lstAttachments"_s);
     lstAttachments->setFlow(QListView::LeftToRight);
     lstAttachments->setWrapping(true);
@@ -335,6 +342,7 @@ bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
     case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
     case eCommandRule::Attachment: return !lstAttachments->selectedItems().isEmpty();
     case eCommandRule::Original: return !fPreviewPane->Original().isEmpty();
+    case eCommandRule::Undo: return fMessageCommands && fMessageCommands->CanUndo();
     case eCommandRule::Wired:
     case eCommandRule::WindowList: break;
     }
@@ -677,16 +685,15 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 void TfrmMain::ShowPreview(int row)
 {
     cMailMessage message;
-    lstAttachments->clear();
     if (const cResult read = message.ReadFile(lstMsgs->Model()->Path(row)); !read) {
+        lstAttachments->SetAttachments({});
         lstAttachments->hide();
         fPreviewPane->ShowText(read.text());
         return;
     }
     fPreviewPane->Show(message);
     lstMsgs->Model()->SetReadIcon(row, ReadIcon(message.Html));
-    for (const QString &attachment : message.attachments)
-        new QListWidgetItem(FileTypeIcon(attachment), attachment, lstAttachments);
+    lstAttachments->SetAttachments(message.attachments);
     lstAttachments->setVisible(!message.attachments.isEmpty());
 }
 
@@ -697,7 +704,11 @@ void TfrmMain::ClearPreview()
 
 void TfrmMain::tmrReadUnreadTimer()
 {
-    const int row = SelectedRow();
+    MarkRowRead(SelectedRow());
+}
+
+void TfrmMain::MarkRowRead(int row)
+{
     if (row < 0 || lstMsgs->Model()->Icon(row) != MsgImage::Unread)
         return;
     if (const cResult marked = cFolderStore::MarkRead(lstMsgs->Model()->Path(row), true))

@@ -32,6 +32,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class cAttachmentList;
 class cMainFolderCommands;
 class cMainMessageCommands;
 class cMainViewCommands;
@@ -190,6 +191,8 @@ private:
     // The preview update; only a selection the user made starts the read timer.
     void ShowSelection(bool byUser);
     void StartReadTimer();
+    // An unread entry is marked read, on disk and in the list.
+    void MarkRowRead(int row);
     void ShowPreview(int row);
     void ClearPreview();
 
@@ -211,7 +214,7 @@ private:
     cQuickFilter *edtFilter = nullptr;
     cPreviewPane *fPreviewPane = nullptr;
     cPreviewBrowser *htmlView = nullptr;
-    QListWidget *lstAttachments = nullptr;
+    cAttachmentList *lstAttachments = nullptr;
 
     cStatusPanel *fStatusPanel0 = nullptr;
     QLabel *fStatusPanel1 = nullptr;

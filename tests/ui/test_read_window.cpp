@@ -1,0 +1,125 @@
+// A message in its own window, opened from the list by Enter or a double-click: it shows the
+// preview's header block and attachments, steps through the list, deletes, and saves an
+// attachment where the user says.
+#include "MainWindowCase.h"
+
+#include "storage/cFolderStore.h"
+#include "ui/main/cAttachmentList.h"
+#include "ui/main/cMessageList.h"
+#include "ui/main/unitReadMessage.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPointer>
+
+class TestReadWindow : public QObject, cMainWindowCase
+{
+    Q_OBJECT
+
+    TfrmReadMessage *reader() const { return fWindow->findChild<TfrmReadMessage *>(); }
+    QString header() const { return reader()->findChild<QLabel *>(u"lblPreviewHeader"_s)->text(); }
+    QAction *readerCommand(const char *name) const { return reader()->findChild<QAction *>(QLatin1String(name)); }
+    // Messages "A", "B", "C" in Inbox, sorted by subject; "B" has an attachment.
+    QStringList putInbox()
+    {
+        QStringList paths;
+        for (const QByteArray subject : {"A", "B", "C"}) {
+            cMailMessage message = cUiFixture::message(subject, false);
+            if (subject == "B")
+                message.attachments = {fAttachment};
+            paths.append(fx->putMessage(u"Inbox"_s, u"mail%1.qrz"_s.arg(paths.size()), message));
+        }
+        return paths;
+    }
+    bool openSorted()
+    {
+        if (!open())
+            return false;
+        emit list()->header()->sectionClicked(0);
+        return true;
+    }
+
+    QString fAttachment;
+
+private slots:
+    void init()
+    {
+        QVERIFY(begin());
+        fAttachment = fx->root() + u"/report.pdf"_s;
+        QFile file(fAttachment);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("%PDF-1.4 report");
+    }
+    void cleanup() { end(); }
+
+    void enterAndDoubleClickOpenTheMessageWithItsHeaderAndAttachments()
+    {
+        const QStringList paths = putInbox();
+        QVERIFY(openSorted());
+        list()->SelectRow(1);
+        fWindow->activateWindow();
+        list()->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(fWindow.get()));
+        QTest::keyClick(list(), Qt::Key_Return);
+        QVERIFY(reader());
+        QCOMPARE(reader()->Path(), paths.at(1));
+        QVERIFY(header().contains(u"Ann Lee"_s));
+        QCOMPARE(reader()->Attachments()->count(), 1);
+        QVERIFY(cUiFixture::isReadOnDisk(paths.at(1)));
+        delete reader();
+
+        emit list()->doubleClicked(list()->model()->index(0, 0));
+        QCOMPARE(reader()->Path(), paths.at(0));
+        QVERIFY(!readerCommand("actPrevious")->isEnabled());
+    }
+
+    void nextPreviousAndDeleteFollowTheList()
+    {
+        const QStringList paths = putInbox();
+        QVERIFY(openSorted());
+        emit list()->doubleClicked(list()->model()->index(0, 0));
+        QPointer<TfrmReadMessage> shown = reader();
+        readerCommand("actNext")->trigger();
+        readerCommand("actNext")->trigger();
+        QCOMPARE(shown->Path(), paths.at(2));
+        QVERIFY(!readerCommand("actNext")->isEnabled());
+        readerCommand("actPrevious")->trigger();
+        QCOMPARE(shown->Path(), paths.at(1));
+        QCOMPARE(fWindow->SelectedMessagePath(), paths.at(1));
+
+        // The list's selection moved meanwhile: Delete still deletes the reader's message.
+        list()->SelectRow(0);
+        readerCommand("actDelete")->trigger();
+        QCOMPARE(cFolderStore::MessageFiles(u"Trash"_s).size(), 1);
+        QVERIFY(QFileInfo::exists(paths.at(0)));
+        QCOMPARE(shown->Path(), paths.at(2));
+        readerCommand("actDelete")->trigger();
+        readerCommand("actDelete")->trigger();
+        QTRY_VERIFY(shown.isNull());
+        QCOMPARE(cFolderStore::MessageFiles(u"Trash"_s).size(), 3);
+    }
+
+    void anAttachmentIsSavedWhereTheUserSays()
+    {
+        putInbox();
+        QVERIFY(openSorted());
+        emit list()->doubleClicked(list()->model()->index(1, 0));
+        cAttachmentList *attachments = reader()->Attachments();
+        attachments->setCurrentRow(0);
+        const QString target = fx->root() + u"/saved.pdf"_s;
+        QString suggested;
+        attachments->SetTargetQuestion([&](const QString &offered) {
+            suggested = offered;
+            return target;
+        });
+        attachments->SaveCurrentAs();
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("%PDF-1.4 report"));
+        QCOMPARE(QFileInfo(suggested).fileName(), u"report.pdf"_s);
+    }
+};
+
+QTEST_MAIN(TestReadWindow)
+#include "test_read_window.moc"

@@ -1,0 +1,46 @@
+#include "ui/contacts/DuplicateContactQuestion.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DuplicateContactQuestion", text);
+}
+
+QString addressesOf(const cContactCard &card)
+{
+    QStringList addresses;
+    for (const eContactKey key : {eContactKey::EMail, eContactKey::SecEMail})
+        if (!card[key].isEmpty())
+            addresses.append(card[key]);
+    return addresses.isEmpty() ? tr("no e-mail address") : addresses.join(u", ");
+}
+
+} // namespace
+
+eDuplicateChoice AskDuplicateContact(QWidget *parent, const cContactCard &incoming, const cContactCard &existing)
+{
+    QMessageBox box(QMessageBox::Question, tr("Import vCard"),
+                    tr("The address book already has a contact named \"%1\" (%2).\n\nThe card \"%3\" (%4) "
+                       "from the file:")
+                        .arg(existing.name, addressesOf(existing), incoming.name, addressesOf(incoming)),
+                    QMessageBox::NoButton, parent);
+    const std::pair<const char *, eDuplicateChoice> answers[] = {{"&Replace", eDuplicateChoice::Replace},
+                                                                 {"&Keep both", eDuplicateChoice::KeepBoth},
+                                                                 {"&Merge addresses", eDuplicateChoice::Merge},
+                                                                 {"&Skip", eDuplicateChoice::Skip}};
+    QList<QPushButton *> buttons;
+    for (const auto &[text, choice] : answers)
+        buttons.append(box.addButton(tr(text), choice == eDuplicateChoice::Skip ? QMessageBox::RejectRole
+                                                                                : QMessageBox::AcceptRole));
+    // Skip is the default: a keypress never replaces a contact.
+    box.setDefaultButton(buttons.last());
+    box.setEscapeButton(buttons.last());
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return chosen < 0 ? eDuplicateChoice::Skip : answers[chosen].second;
+}

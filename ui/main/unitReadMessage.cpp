@@ -1,0 +1,99 @@
+#include "ui/main/unitReadMessage.h"
+
+#include "storage/cMailMessage.h"
+#include "ui/icons/ThemedIcon.h"
+#include "ui/main/KeyboardPopup.h"
+#include "ui/main/cAttachmentList.h"
+#include "ui/main/cPreviewPane.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSplitter>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(u"frmReadMessage"_s);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // Its own window, not one that stays above the main window.
+    setWindowFlag(Qt::Window);
+    auto *toolbar = addToolBar(tr("Message"));
+    toolbar->setObjectName(u"tbRead"_s);
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    const auto command = [this, toolbar](const char *name, const QString &text, const char *icon,
+                                         const QKeySequence &keys) {
+        QAction *action = AddCommand(name, text, icon, keys);
+        toolbar->addAction(action);
+        return action;
+    };
+    connect(command("actReply", tr("Reply"), "mail-reply-sender", QKeySequence(u"Ctrl+R"_s)), &QAction::triggered, this,
+            &TfrmReadMessage::ReplyRequested);
+    connect(command("actForward", tr("Forward"), "mail-forward", QKeySequence(u"Ctrl+F"_s)), &QAction::triggered, this,
+            &TfrmReadMessage::ForwardRequested);
+    connect(command("actDelete", tr("Delete"), "edit-delete", QKeySequence::Delete), &QAction::triggered, this,
+            &TfrmReadMessage::DeleteRequested);
+    toolbar->addSeparator();
+    actPrevious = command("actPrevious", tr("Previous"), "go-up", QKeySequence(u"Ctrl+,"_s));
+    actNext = command("actNext", tr("Next"), "go-down", QKeySequence(u"Ctrl+."_s));
+    connect(actPrevious, &QAction::triggered, this, &TfrmReadMessage::PreviousRequested);
+    connect(actNext, &QAction::triggered, this, &TfrmReadMessage::NextRequested);
+
+    auto *split = new QSplitter(Qt::Vertical, this);
+    fPreviewPane = new cPreviewPane(split);
+    lstAttachments = new cAttachmentList(split);
+    lstAttachments->setObjectName(u"lstAttachments"_s);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    setCentralWidget(split);
+    BuildAttachmentPopup();
+    resize(720, 560);
+}
+
+QAction *TfrmReadMessage::AddCommand(const char *name, const QString &text, const char *icon, const QKeySequence &keys)
+{
+    auto *action = new QAction(ThemedIcon(QLatin1String(icon)), text, this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    addAction(action);
+    return action;
+}
+
+void TfrmReadMessage::BuildAttachmentPopup()
+{
+    auto *popup = new QMenu(this);
+    popup->setObjectName(u"popAttachment"_s);
+    popup->setDefaultAction(popup->addAction(tr("&Open"), lstAttachments, &cAttachmentList::OpenCurrent));
+    popup->addAction(tr("Save as..."), lstAttachments, &cAttachmentList::SaveCurrentAs);
+    lstAttachments->setContextMenuPolicy(Qt::CustomContextMenu);
+    AddKeyboardPopup(lstAttachments);
+    connect(lstAttachments, &QWidget::customContextMenuRequested, this, [this, popup](const QPoint &pos) {
+        if (!lstAttachments->CurrentPath().isEmpty())
+            popup->popup(lstAttachments->viewport()->mapToGlobal(pos));
+    });
+}
+
+bool TfrmReadMessage::ShowMessage(const QString &path)
+{
+    fPath = path;
+    cMailMessage message;
+    if (const cResult read = message.ReadFile(path); !read) {
+        fPreviewPane->ShowText(read.text());
+        lstAttachments->SetAttachments({});
+        lstAttachments->hide();
+        return false;
+    }
+    fPreviewPane->Show(message);
+    setWindowTitle(fPreviewPane->Subject());
+    lstAttachments->SetAttachments(message.attachments);
+    lstAttachments->setVisible(!message.attachments.isEmpty());
+    return true;
+}
+
+void TfrmReadMessage::SetNeighbours(bool hasPrevious, bool hasNext)
+{
+    actPrevious->setEnabled(hasPrevious);
+    actNext->setEnabled(hasNext);
+}

@@ -1,0 +1,41 @@
+#pragma once
+// A message in its own window: the preview's header block and text above its attachments, and
+// a toolbar of Reply, Forward, Delete, Previous and Next. It shows the message file it is given;
+// its commands are announced as signals, and whoever opened it decides what they do (the main
+// window's commands follow their list with it). A file that cannot be read shows why instead.
+#include <QMainWindow>
+
+class QAction;
+class cAttachmentList;
+class cPreviewPane;
+
+class TfrmReadMessage : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmReadMessage(QWidget *parent = nullptr);
+
+    // False when the file could not be read; the window then says why.
+    bool ShowMessage(const QString &path);
+    const QString &Path() const { return fPath; }
+    void SetNeighbours(bool hasPrevious, bool hasNext);
+    cPreviewPane *Preview() const { return fPreviewPane; }
+    cAttachmentList *Attachments() const { return lstAttachments; }
+
+signals:
+    void ReplyRequested();
+    void ForwardRequested();
+    void DeleteRequested();
+    void PreviousRequested();
+    void NextRequested();
+
+private:
+    QAction *AddCommand(const char *name, const QString &text, const char *icon, const QKeySequence &keys);
+    void BuildAttachmentPopup();
+
+    cPreviewPane *fPreviewPane;
+    cAttachmentList *lstAttachments;
+    QAction *actPrevious = nullptr;
+    QAction *actNext = nullptr;
+    QString fPath;
+};
