@@ -128,7 +128,8 @@ private slots:
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
         QVERIFY(attachments->isVisible());
         QCOMPARE(attachments->count(), 2);
-        QCOMPARE(attachments->item(0)->text(), u"/att/report.pdf"_s);
+        QCOMPARE(attachments->item(0)->text(), u"report.pdf"_s);
+        QCOMPARE(attachments->item(0)->toolTip(), u"/att/report.pdf"_s);
         list(window)->SelectRow(plainEntry);
         QVERIFY(!attachments->isVisible());
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob,\nsee you.\nAnn"_s);

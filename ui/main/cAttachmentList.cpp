@@ -21,14 +21,18 @@ cAttachmentList::cAttachmentList(QWidget *parent) : QListWidget(parent)
 void cAttachmentList::SetAttachments(const QStringList &paths)
 {
     clear();
-    for (const QString &path : paths)
-        new QListWidgetItem(FileTypeIcon(path), path, this);
+    // The folder says nothing to the reader; it stays at hand on hover.
+    for (const QString &path : paths) {
+        auto *item = new QListWidgetItem(FileTypeIcon(path), QFileInfo(path).fileName(), this);
+        item->setData(Qt::UserRole, path);
+        item->setToolTip(path);
+    }
 }
 
 QString cAttachmentList::CurrentPath() const
 {
     const QListWidgetItem *item = currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return item && item->isSelected() ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void cAttachmentList::OpenCurrent()
