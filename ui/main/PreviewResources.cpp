@@ -34,13 +34,13 @@ QImage boundedImage(const QByteArray &bytes)
 // data:[<media type>][;base64],<data> (RFC 2397).
 QByteArray dataUrlPayload(const QUrl &url)
 {
-    const QByteArray spec = url.path(QUrl::FullyEncoded).toLatin1();
-    const qsizetype comma = spec.indexOf(',');
+    const QByteArray dataUrl = url.path(QUrl::FullyEncoded).toLatin1();
+    const qsizetype comma = dataUrl.indexOf(',');
     constexpr qsizetype kMaxEncoded = (kMaxInlineImageBytes / 3 + 1) * 4;
-    if (comma < 0 || spec.size() - comma - 1 > kMaxEncoded)
+    if (comma < 0 || dataUrl.size() - comma - 1 > kMaxEncoded)
         return {};
-    const QByteArray data = QByteArray::fromPercentEncoding(spec.mid(comma + 1));
-    return spec.left(comma).toLower().endsWith(";base64") ? QByteArray::fromBase64(data) : data;
+    const QByteArray data = QByteArray::fromPercentEncoding(dataUrl.mid(comma + 1));
+    return dataUrl.left(comma).toLower().endsWith(";base64") ? QByteArray::fromBase64(data) : data;
 }
 
 QByteArray inlineBytes(const QUrl &url, const cInlinePartLookup &inlinePart)
