@@ -104,14 +104,9 @@ void TfrmMain::BuildCommands()
     ToolBar1->setObjectName(u"ToolBar1"_s);
     QMenu *file = ToolBar1->addMenu(tr("&File"));
     // In the order of eCommandPlace; pop-up items are placed by BuildPopups.
-    const std::array<QWidget *, 8> places{tbMain,
-                                          file->addMenu(tr("&Folder")),
-                                          file,
-                                          ToolBar1->addMenu(tr("&Edit")),
-                                          ToolBar1->addMenu(tr("&View")),
-                                          ToolBar1->addMenu(tr("&Tools")),
-                                          ToolBar1->addMenu(tr("&Help")),
-                                          nullptr};
+    const std::array<QWidget *, 8> places{tbMain, file->addMenu(tr("&Folder")), file, ToolBar1->addMenu(tr("&Edit")),
+                                          ToolBar1->addMenu(tr("&View")), ToolBar1->addMenu(tr("&Tools")),
+                                          ToolBar1->addMenu(tr("&Help")), nullptr};
     for (const cMainCommand &info : MainCommands())
         AddCommand(info, places.at(static_cast<std::size_t>(info.place)));
     file->addSeparator();
