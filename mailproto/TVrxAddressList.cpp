@@ -35,7 +35,9 @@ private:
     int fComment = 0;
 };
 
-QByteArray WithoutCommentsAndBlanks(const QByteArray &text)
+// The text with its comments left out. Unquoted, quoted strings are opened (their quotes and
+// backslashes dropped); otherwise they stay as written and blanks outside them go.
+QByteArray OutsideComments(const QByteArray &text, bool unquote)
 {
     QByteArray out;
     bool quoted = false, escaped = false;
@@ -45,50 +47,34 @@ QByteArray WithoutCommentsAndBlanks(const QByteArray &text)
             escaped = false;
             if (comment == 0)
                 out += c;
-            continue;
-        }
-        if (c == '\\') {
+        } else if (c == '\\') {
             escaped = true;
-            if (comment == 0)
+            if (comment == 0 && !unquote)
                 out += c;
         } else if (comment > 0) {
             comment += c == '(' ? 1 : c == ')' ? -1 : 0;
         } else if (c == '"') {
             quoted = !quoted;
-            out += c;
+            if (!unquote)
+                out += c;
         } else if (!quoted && c == '(') {
             comment = 1;
-        } else if (quoted || (c != ' ' && c != '\t' && c != '\r' && c != '\n')) {
+        } else if (unquote || quoted || (c != ' ' && c != '\t' && c != '\r' && c != '\n')) {
             out += c;
         }
     }
     return out;
 }
 
+QByteArray WithoutCommentsAndBlanks(const QByteArray &text)
+{
+    return OutsideComments(text, false);
+}
+
 // The phrase before an angle-addr, its quoted strings opened.
 QByteArray PhraseText(const QByteArray &phrase)
 {
-    QByteArray out;
-    bool quoted = false, escaped = false;
-    int comment = 0;
-    for (char c : phrase) {
-        if (escaped) {
-            escaped = false;
-            if (comment == 0)
-                out += c;
-        } else if (c == '\\') {
-            escaped = true;
-        } else if (comment > 0) {
-            comment += c == '(' ? 1 : c == ')' ? -1 : 0;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && c == '(') {
-            comment = 1;
-        } else {
-            out += c;
-        }
-    }
-    return out.simplified();
+    return OutsideComments(phrase, true).simplified();
 }
 
 } // namespace
