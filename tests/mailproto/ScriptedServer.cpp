@@ -1,5 +1,7 @@
 #include "ScriptedServer.h"
 
+#include "mailproto/TVrxClient.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -130,6 +132,12 @@ void ScriptedServer::RunStall()
 {
     while (ReadMore(StallLimitMs)) {
     }
+}
+
+void ScriptedServer::Serve(TVrxClient &client) const
+{
+    client.Host = QStringLiteral("127.0.0.1");
+    client.Port = QString::number(fPort);
 }
 
 void ScriptedServer::Drop()

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <thread>
 
+class TVrxClient;
+
 class ScriptedServer
 {
 public:
@@ -32,6 +34,8 @@ public:
 
     void Start();
     quint16 Port() const { return fPort; }
+    // Aims the client at this server.
+    void Serve(TVrxClient &client) const;
     // Hangs up on the client from another thread, ending a Stall at once.
     void Drop();
     // Waits for the script and for the client to close, then gives all bytes the client sent.

@@ -2,6 +2,7 @@
 // events, and how each kind of failure ends (never in a hang).
 #include "TestSupport.h"
 #include "EventLog.h"
+#include "FakeServer.h"
 #include "ScriptedServer.h"
 #include "SmtpClientFor.h"
 
@@ -51,13 +52,13 @@ QByteArray WithoutVaryingLines(QByteArray transcript)
 
 TEST(SmtpDialogue, ChunkedRepliesBannerAndFullSessionWriteExactBytes)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send("*** Welcome ***\r\n").Send("220-mail.test\r\n").Send(Greeting);
-    server.Expect().Send("250-hello\r\n").Send("250 last\r\n");
-    server.Expect().Send("25").Send("0 sender ok\r\n");
-    server.Replies({"250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 go on\r\n"});
+    server.Expect(Ehlo()).Send("250-hello\r\n").Send("250 last\r\n");
+    server.Expect("MAIL FROM:<alice@example.org>\r\n").Send("25").Send("0 sender ok\r\n");
+    server.Replies({"250 ok\r\n", "250 ok\r\n", "250 ok\r\n"}).Expect("DATA\r\n").Send("354 go on\r\n");
     server.ExpectUntil("\r\n.\r\n").Send("250 queued\r\n");
-    server.Replies({"221 bye\r\n"}).Start();
+    server.Replies({"221 bye\r\n"});
     auto smtp = ClientFor(server);
     int polls = 0;
     smtp->MessageQueueHook = [&polls] { ++polls; };
@@ -168,13 +169,13 @@ TEST(SmtpDialogue, RecipientsEnvelopeAddressesAndGreetingName)
 TEST(SmtpDialogue, EveryRecipientBeyondThe256thIsSentToo)
 {
     QList<QByteArray> recipients;
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"250 hi\r\n", "250 ok\r\n"});
     for (int i = 0; i < 300; ++i) {
         recipients.append("user" + QByteArray::number(i) + "@example.org");
         server.Replies({"250 ok\r\n"});
     }
-    server.Replies({"354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Start();
+    server.Replies({"354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
     auto smtp = ClientFor(server);
 
     smtp->Connect();
@@ -191,8 +192,8 @@ TEST(SmtpDialogue, MisuseThrowsWithoutTouchingTheConnection)
     noSender.From.clear();
     EXPECT_EQ(ThrownText([&] { idle.Send(msg); }), u"Not connected."_s);
 
-    ScriptedServer server;
-    server.Send(Greeting).Replies({"250 hi\r\n"}).Start();
+    FakeServer server;
+    server.Send(Greeting).Replies({"250 hi\r\n"});
     auto smtp = ClientFor(server);
     smtp->Connect();
     EXPECT_EQ(ThrownText([&] { smtp->Send(noSender); }), u"From field not specified."_s);
@@ -240,11 +241,11 @@ TEST(SmtpDialogue, IncompleteWriteOrUnreachableServerIsReported)
 
 TEST(SmtpDialogue, AfterSendHandlerMayChainTheNextMessageAndQuit)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"250 hi\r\n"});
     for (int i = 0; i < 2; ++i)
         server.Replies({"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
-    server.Replies({"221 bye\r\n"}).Start();
+    server.Replies({"221 bye\r\n"});
     auto smtp = ClientFor(server);
     smtp->Host = u"localhost"_s;
     EventLog log(*smtp);
@@ -281,13 +282,13 @@ class SmtpRefusals : public testing::TestWithParam<Refusal>
 // A refused message fails alone: full reply text reported, RSET, and the next message goes out.
 TEST_P(SmtpRefusals, KeepTheConnectionForTheNextMessage)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"250 hi\r\n"});
     for (const QByteArray &reply : GetParam().replies)
         reply == TwoLineRefusal && GetParam().refusedAfter == "\r\n.\r\n" ? server.ExpectUntil("\r\n.\r\n").Send(reply)
                                                                            : server.Replies({reply});
     server.Replies({"250 reset\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"}).ExpectUntil("\r\n.\r\n");
-    server.Send("250 done\r\n").Replies({"221 bye\r\n"}).Start();
+    server.Send("250 done\r\n").Replies({"221 bye\r\n"});
     auto smtp = ClientFor(server);
     EventLog log(*smtp);
     log.Watch(*smtp);
@@ -322,8 +323,8 @@ const QByteArray Offers = "250-mail.test\r\n250-PIPELINING\r\n250-8BITMIME\r\n25
 
 TEST(SmtpExtensions, EhloRefusedFallsBackToHelo)
 {
-    ScriptedServer server;
-    server.Send(Greeting).Replies({"500 unknown command\r\n", "250 hi\r\n", "221 bye\r\n"}).Start();
+    FakeServer server;
+    server.Send(Greeting).Replies({"500 unknown command\r\n", "250 hi\r\n", "221 bye\r\n"});
     auto smtp = ClientFor(server);
     smtp->Connect();
     EXPECT_FALSE(smtp->Failed());
@@ -335,11 +336,11 @@ TEST(SmtpExtensions, EhloRefusedFallsBackToHelo)
 // What EHLO offered shapes the dialogue: the envelope in one write, SIZE and BODY declared.
 TEST(SmtpExtensions, PipelinedEnvelopeDeclaresSizeAndEightBitBody)
 {
-    ScriptedServer server;
+    FakeServer server;
     // The server answers only once it has the whole envelope: a client that waits deadlocks.
     server.Send(Greeting).Expect().Send(Offers).Expect().Expect().Expect();
     server.Send("250 ok\r\n250 ok\r\n250 ok\r\n").Replies({"354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
-    server.Replies({"221 bye\r\n"}).Start();
+    server.Replies({"221 bye\r\n"});
     auto smtp = ClientFor(server);
     smtp->Connect();
     EXPECT_EQ(smtp->Extensions().SizeLimit, 1000);
@@ -362,9 +363,9 @@ TEST(SmtpExtensions, PipelinedEnvelopeDeclaresSizeAndEightBitBody)
 
 TEST(SmtpExtensions, WithoutEightBitMimeTheTextGoesQuotedPrintable)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"250-mail.test\r\n250 SIZE\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"});
-    server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Replies({"221 bye\r\n"}).Start();
+    server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Replies({"221 bye\r\n"});
     auto smtp = ClientFor(server);
     smtp->Connect();
     TVrxMsg msg = Message();
@@ -379,8 +380,8 @@ TEST(SmtpExtensions, WithoutEightBitMimeTheTextGoesQuotedPrintable)
 
 TEST(SmtpExtensions, AMessageOverTheServersLimitIsRefusedBeforeAnyUpload)
 {
-    ScriptedServer server;
-    server.Send(Greeting).Replies({Offers, "221 bye\r\n"}).Start();
+    FakeServer server;
+    server.Send(Greeting).Replies({Offers, "221 bye\r\n"});
     auto smtp = ClientFor(server);
     EventLog log(*smtp);
     smtp->Connect();
@@ -452,11 +453,11 @@ TEST(SmtpExtensions, EnvelopeSenderAndAddressesBeyondAscii)
         {"utf8 not offered", "250 mail.test\r\n", "alice@example.org", "", "j\xc3\xb6rg@example.org", ""},
     };
     for (const auto &c : cases) {
-        ScriptedServer server;
+        FakeServer server;
         server.Send(Greeting).Replies({c.offers});
         if (!c.envelope.isEmpty())
             server.Replies({"250 ok\r\n", "250 ok\r\n", "354 go\r\n"}).ExpectUntil("\r\n.\r\n").Send("250 done\r\n");
-        server.Replies({"221 bye\r\n"}).Start();
+        server.Replies({"221 bye\r\n"});
         auto smtp = ClientFor(server);
         EventLog log(*smtp);
         smtp->Connect();
@@ -479,9 +480,9 @@ TEST(SmtpExtensions, EnvelopeSenderAndAddressesBeyondAscii)
 // Blind copies are envelope recipients only: a Bcc line stored with the message goes nowhere.
 TEST(SmtpDialogue, BlindCopiesGetAnRcptAndAppearInNoHeader)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"250 hi\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "250 ok\r\n", "354 go\r\n"});
-    server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Replies({"221 bye\r\n"}).Start();
+    server.ExpectUntil("\r\n.\r\n").Send("250 done\r\n").Replies({"221 bye\r\n"});
     auto smtp = ClientFor(server);
     smtp->Connect();
     TVrxMsg msg = Message("bob@example.org");

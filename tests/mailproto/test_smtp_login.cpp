@@ -1,6 +1,6 @@
 // SMTP login and STARTTLS as the client speaks them: the methods, their exact bytes, and the
 // refusals that keep a password or a message off a connection that is not protected.
-#include "ScriptedServer.h"
+#include "FakeServer.h"
 #include "SmtpClientFor.h"
 
 #include "mailproto/TVrxSasl.h"
@@ -51,8 +51,8 @@ TEST(SmtpLogin, PasswordsAndMailOnlyGoWhereTheAccountAllows)
          "AUTH PLAIN " + TVrxSasl::PlainResponse("ann", "s3cret") + "\r\nQUIT\r\n", false},
     };
     for (const cLoginCase &c : cases) {
-        ScriptedServer server;
-        server.Send("220 ready\r\n").Replies(QList<QByteArray>{c.ehlo} + c.replies).Start();
+        FakeServer server;
+        server.Send("220 ready\r\n").Replies(QList<QByteArray>{c.ehlo} + c.replies);
         auto smtp = ClientFor(server);
         smtp->Security = c.security;
         smtp->UserName = "ann";
