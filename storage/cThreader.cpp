@@ -37,6 +37,12 @@ bool RemovePrefix(QString &text, const QRegularExpression &prefix)
 class cIdForest
 {
 public:
+    explicit cIdForest(qsizetype messages)
+    {
+        fIndex.reserve(messages * 2);
+        fParent.reserve(messages * 2);
+        fMessage.reserve(messages * 2);
+    }
     int Node(const QByteArray &id)
     {
         const auto found = fIndex.constFind(id);
@@ -98,7 +104,7 @@ int NearestMessageAncestor(const cIdForest &forest, int node, int &root)
 
 QList<int> ParentsFromIds(const QList<cThreader::cMessage> &messages)
 {
-    cIdForest forest;
+    cIdForest forest(messages.size());
     QList<int> nodes;
     for (int i = 0; i < messages.size(); ++i) {
         nodes.append(NodeOfMessage(forest, cThreader::MessageIds(messages[i].MessageId).value(0)));
@@ -142,18 +148,26 @@ QList<int> ParentsFromIds(const QList<cThreader::cMessage> &messages)
 // Replies left at the top join the earliest thread start that has their subject and is no reply.
 void JoinRepliesBySubject(const QList<cThreader::cMessage> &messages, QList<int> &parents)
 {
+    struct cTop
+    {
+        int message;
+        QByteArray base;
+        bool reply;
+    };
+    QList<cTop> tops;
     QHash<QByteArray, int> starts;
     for (int i = 0; i < messages.size(); ++i) {
-        if (parents[i] >= 0 || cThreader::IsReply(messages[i].Subject))
+        if (parents[i] >= 0)
             continue;
-        const QByteArray base = cThreader::BaseSubject(messages[i].Subject);
-        const auto found = starts.constFind(base);
-        if (!base.isEmpty() && (found == starts.cend() || messages[i].Date < messages[*found].Date))
-            starts.insert(base, i);
+        tops.append({i, cThreader::BaseSubject(messages[i].Subject), cThreader::IsReply(messages[i].Subject)});
+        const auto found = starts.constFind(tops.last().base);
+        if (!tops.last().reply && !tops.last().base.isEmpty()
+            && (found == starts.cend() || messages[i].Date < messages[*found].Date))
+            starts.insert(tops.last().base, i);
     }
-    for (int i = 0; i < messages.size(); ++i) {
-        if (parents[i] < 0 && cThreader::IsReply(messages[i].Subject))
-            parents[i] = starts.value(cThreader::BaseSubject(messages[i].Subject), -1);
+    for (const cTop &top : tops) {
+        if (top.reply)
+            parents[top.message] = starts.value(top.base, -1);
     }
 }
 

@@ -38,9 +38,19 @@ QString Mailbox(const QString &name, const QString &address)
 cAddressCompletion::cEntry &cAddressCompletion::EntryFor(const QString &address)
 {
     cEntry &entry = fEntries[address.toCaseFolded()];
-    if (entry.address.isEmpty())
+    if (entry.address.isEmpty()) {
         entry.address = address;
+        entry.keys = {Folded(address)};
+    }
     return entry;
+}
+
+void cAddressCompletion::SetName(cEntry &entry, const QString &name)
+{
+    static const QRegularExpression separators(QStringLiteral(R"([\s,."'()-]+)"));
+    entry.name = name.simplified();
+    entry.keys = QStringList{Folded(entry.address), Folded(entry.name)}
+                 + Folded(entry.name).split(separators, Qt::SkipEmptyParts);
 }
 
 void cAddressCompletion::AddContact(const QString &name, const QString &address)
@@ -49,7 +59,7 @@ void cAddressCompletion::AddContact(const QString &name, const QString &address)
     if (bare.isEmpty())
         return;
     cEntry &entry = EntryFor(bare);
-    entry.name = name.simplified();
+    SetName(entry, name);
     entry.inAddressBook = true;
 }
 
@@ -63,7 +73,7 @@ void cAddressCompletion::AddSeen(const QByteArray &field, qint64 when)
         ++entry.uses;
         entry.lastUse = std::max(entry.lastUse, when);
         if (entry.name.isEmpty() && !entry.inAddressBook)
-            entry.name = QString::fromUtf8(TVrxAddressList::DisplayNameOf(mailbox)).simplified();
+            SetName(entry, QString::fromUtf8(TVrxAddressList::DisplayNameOf(mailbox)));
     }
 }
 
@@ -76,11 +86,7 @@ double cAddressCompletion::Score(const cEntry &entry, qint64 now) const
 
 bool cAddressCompletion::Matches(const cEntry &entry, const QString &foldedTyped)
 {
-    if (Folded(entry.address).startsWith(foldedTyped))
-        return true;
-    const QStringList words = Folded(entry.name).split(QRegularExpression(QStringLiteral(R"([\s,."'()-]+)")), Qt::SkipEmptyParts);
-    return std::any_of(words.cbegin(), words.cend(), [&](const QString &word) { return word.startsWith(foldedTyped); })
-           || Folded(entry.name).startsWith(foldedTyped);
+    return std::any_of(entry.keys.cbegin(), entry.keys.cend(), [&](const QString &key) { return key.startsWith(foldedTyped); });
 }
 
 QStringList cAddressCompletion::Complete(const QString &typed, qint64 now, int limit) const

@@ -25,11 +25,15 @@ private:
         int uses = 0;
         qint64 lastUse = 0;
         bool inAddressBook = false;
+        // The address and each word of the name, folded once for matching as the user types.
+        QStringList keys;
     };
 
     cEntry &EntryFor(const QString &address);
+    static void SetName(cEntry &entry, const QString &name);
     double Score(const cEntry &entry, qint64 now) const;
     static bool Matches(const cEntry &entry, const QString &foldedTyped);
+
 
     QHash<QString, cEntry> fEntries;
 };
