@@ -15,7 +15,7 @@ public:
     static void Unstuff(QList<QByteArray> &lines);
     // The message of a POP3 reply as it was sent: the dot added before every line that began
     // with one is taken off again. Without such a line the bytes are shared, not copied.
-    static QByteArray UnstuffedMessage(const QByteArray &reply);
+    static QByteArray UnstuffedMessage(QByteArray reply);
     // Every CR or LF inside a header value becomes a space, so a value never starts a new line.
     static QByteArray SingleLine(QByteArray value);
     // A command argument loses its CR and LF, so it can never carry a second command.

@@ -553,5 +553,5 @@ std::optional<QByteArray> TVrxPOP::ReadMessage(qint64 number, qint64 expectedSiz
     if (!ReceiveMessage(buffer, expectedSize, number))
         return std::nullopt;
     Q_EMIT OnAfterRetrieve();
-    return TVrxLines::UnstuffedMessage(buffer);
+    return TVrxLines::UnstuffedMessage(std::move(buffer));
 }
