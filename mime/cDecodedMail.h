@@ -24,13 +24,13 @@ struct cDecodedPart
 
 struct cReadOptions
 {
-    // Opens a new file for a part of at least kLargePart encoded bytes, so that no large part
+    // Opens a new file for a part of at least largePart encoded bytes, so that no large part
     // is ever held in memory; null when it cannot (the part then comes in data).
     std::function<std::unique_ptr<QFile>()> partFile;
+    qsizetype largePart = 256 * 1024;
     // The shown text in textUtf8 instead of text when it is UTF-8 already: no copy of a large
     // text in UTF-16.
     bool utf8Text = false;
-    static constexpr qsizetype kLargePart = 256 * 1024;
 };
 
 struct cDecodedMail

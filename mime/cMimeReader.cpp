@@ -191,7 +191,7 @@ bool decodedToFile(GMimePart *part, const cReadOptions &options, cDecodedPart &t
 {
     GMimeDataWrapper *content = g_mime_part_get_content(part);
     if (!content || !options.partFile
-        || g_mime_stream_length(g_mime_data_wrapper_get_stream(content)) < cReadOptions::kLargePart)
+        || g_mime_stream_length(g_mime_data_wrapper_get_stream(content)) < options.largePart)
         return false;
     const std::unique_ptr<QFile> file = options.partFile();
     if (!file)
