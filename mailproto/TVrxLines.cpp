@@ -43,7 +43,7 @@ void TVrxLines::Unstuff(QList<QByteArray> &lines)
 // In place: a message of many megabytes is never held twice.
 QByteArray TVrxLines::UnstuffedMessage(QByteArray reply)
 {
-    if (!reply.startsWith('.') && !reply.contains("\n."))
+    if (DotLineAt(reply) < 0)
         return reply;
     char *data = reply.data();
     qsizetype kept = 0;
@@ -59,6 +59,21 @@ QByteArray TVrxLines::UnstuffedMessage(QByteArray reply)
     }
     reply.truncate(kept);
     return reply;
+}
+
+qsizetype TVrxLines::DotLineAt(QByteArrayView text, qsizetype from)
+{
+    const char *data = text.data();
+    for (qsizetype at = from; at < text.size();) {
+        const void *dot = std::memchr(data + at, '.', size_t(text.size() - at));
+        if (!dot)
+            return -1;
+        at = static_cast<const char *>(dot) - data;
+        if (at == 0 || data[at - 1] == '\n')
+            return at;
+        ++at;
+    }
+    return -1;
 }
 
 QByteArray TVrxLines::SingleLine(QByteArray value)

@@ -79,6 +79,17 @@ QByteArray ApopTimestampOf(const QByteArray &greeting)
     return printable && stamp.contains('@') ? stamp : QByteArray();
 }
 
+// Where the terminator begins at or after from; -1 when it has not come yet.
+qsizetype TerminatorAt(const QByteArray &buffer, qsizetype from)
+{
+    for (qsizetype dot = TVrxLines::DotLineAt(buffer, from + LineEnd.size()); dot >= 0;
+         dot = TVrxLines::DotLineAt(buffer, dot + 1)) {
+        if (QByteArrayView(buffer).sliced(dot - LineEnd.size()).startsWith(Terminator))
+            return dot - LineEnd.size();
+    }
+    return -1;
+}
+
 QList<QByteArray> Commands(const char *verb, const QList<qint64> &numbers)
 {
     QList<QByteArray> lines;
@@ -461,7 +472,7 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
     buffer.reserve(LineEnd.size() + std::min(expectedSize, MaxMessageSize) + RetrieveChunkBytes);
     buffer.append(LineEnd);
     buffer.append(std::exchange(fPending, QByteArray()));
-    qsizetype end = buffer.indexOf(Terminator);
+    qsizetype end = TerminatorAt(buffer, 0);
     // A trickle that keeps each read in time must still bring enough per time-out: however
     // large the message, a stalled server holds a check no longer than one time-out.
     QDeadlineTimer deadline(ReplyTimeout);
@@ -485,7 +496,7 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
             return false;
         buffer += chunk;
         progress.Update(TVrxProgress::Percent(buffer.size() - LineEnd.size(), expectedSize));
-        end = buffer.indexOf(Terminator, searchFrom);
+        end = TerminatorAt(buffer, searchFrom);
     }
     fPending = buffer.mid(end + Terminator.size());
     buffer.truncate(end + LineEnd.size());
