@@ -17,6 +17,23 @@ constexpr std::array<quint8, 256> kSextets = [] {
     return table;
 }();
 
+// The sextet of each character already in its place in a group of four, or kNotInGroup.
+constexpr quint32 kNotInGroup = 0x80000000u;
+using cGroupTable = std::array<quint32, 256>;
+
+constexpr cGroupTable groupTable(int shift)
+{
+    cGroupTable table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = kSextets[c] < 64 ? quint32(kSextets[c]) << shift : kNotInGroup;
+    return table;
+}
+
+constexpr cGroupTable kFirst = groupTable(18);
+constexpr cGroupTable kSecond = groupTable(12);
+constexpr cGroupTable kThird = groupTable(6);
+constexpr cGroupTable kFourth = groupTable(0);
+
 } // namespace
 
 // Whole groups of four go at once; the rest, line ends and stray characters a bit at a time.
@@ -29,9 +46,8 @@ void cBase64Decoder::Decode(QByteArrayView piece, QByteArray &out)
     const quint8 *const end = from + piece.size();
     while (from < end) {
         if (fBitCount == 0 && end - from >= 4) {
-            const quint32 a = kSextets[from[0]], b = kSextets[from[1]], c = kSextets[from[2]], d = kSextets[from[3]];
-            if ((a | b | c | d) < 64) {
-                const quint32 group = a << 18 | b << 12 | c << 6 | d;
+            const quint32 group = kFirst[from[0]] | kSecond[from[1]] | kThird[from[2]] | kFourth[from[3]];
+            if (!(group & kNotInGroup)) {
                 *to++ = char(group >> 16);
                 *to++ = char(group >> 8);
                 *to++ = char(group);
