@@ -46,8 +46,10 @@ def big_message(user, attachment):
 
 
 def small_message(n):
+    # A Message-ID of its own each time: every run stores every message anew.
     line = b"A line of text in a message of about four kilobytes, as mail usually is.\r\n"
-    return b"From: sender%d@example.org\r\nTo: tester@localhost\r\nSubject: message %d\r\n\r\n" % (n, n) + line * 55
+    return (b"From: sender%d@example.org\r\nTo: tester@localhost\r\nSubject: message %d\r\nMessage-ID: <%s@bench>\r\n\r\n"
+            % (n, n, os.urandom(8).hex().encode()) + line * 55)
 
 
 def mebibyte_message(n):
