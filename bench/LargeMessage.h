@@ -1,7 +1,7 @@
 #pragma once
-// A received message of the common large kind for the benchmarks: a short text part and one
-// base64 attachment of random bytes, with CR LF line ends, of about the given size. Built a
-// slice at a time, so making it never holds much more than the message.
+// Received messages of about the given size with CR LF line ends for the benchmarks, built a
+// slice at a time, so making one never holds much more than the message. The common large
+// kind: a short text part and one base64 attachment of random bytes.
 #include <QByteArray>
 #include <QRandomGenerator>
 
@@ -22,5 +22,17 @@ inline QByteArray MakeLargeMessage(qsizetype messageBytes)
             message.append(encoded.constData() + at, 76).append("\r\n");
     }
     message += "\r\n--b0undary--\r\n";
+    return message;
+}
+
+// A plain-text message of lines of 72 characters, as a long log or listing comes.
+inline QByteArray MakeLargeTextMessage(qsizetype messageBytes)
+{
+    QByteArray message = "From: alice@example.org\r\nTo: bob@example.org\r\nSubject: big text\r\n"
+                         "MIME-Version: 1.0\r\nContent-Type: text/plain; charset=utf-8\r\n\r\n";
+    message.reserve(messageBytes + 64);
+    const QByteArray line = QByteArray("2026-12-09 09:30:00 worker 7: step done, nothing to report, going on. ") + "\r\n";
+    while (message.size() + line.size() < messageBytes)
+        message += line;
     return message;
 }

@@ -1,5 +1,7 @@
 #include "mailproto/TVrxLines.h"
 
+#include <cstring>
+
 template<typename MakeLine>
 QList<QByteArray> TVrxLines::SplitWith(const QByteArray &text, MakeLine makeLine)
 {
@@ -38,22 +40,40 @@ void TVrxLines::Unstuff(QList<QByteArray> &lines)
             line.remove(0, 1);
 }
 
-QByteArray TVrxLines::UnstuffedMessage(const QByteArray &reply)
+// In place: a message of many megabytes is never held twice.
+QByteArray TVrxLines::UnstuffedMessage(QByteArray reply)
 {
-    if (!reply.startsWith('.') && !reply.contains("\n."))
+    if (DotLineAt(reply) < 0)
         return reply;
-    QByteArray message;
-    message.reserve(reply.size());
+    char *data = reply.data();
+    qsizetype kept = 0;
     qsizetype start = 0;
     while (start < reply.size()) {
         qsizetype end = reply.indexOf('\n', start);
         end = end < 0 ? reply.size() : end + 1;
-        const bool stuffed = reply.at(start) == '.' && end - start > 1 && reply.at(start + 1) != '\r'
-            && reply.at(start + 1) != '\n';
-        message.append(reply.constData() + start + (stuffed ? 1 : 0), end - start - (stuffed ? 1 : 0));
+        const bool stuffed = data[start] == '.' && end - start > 1 && data[start + 1] != '\r' && data[start + 1] != '\n';
+        const qsizetype from = start + (stuffed ? 1 : 0);
+        std::memmove(data + kept, data + from, size_t(end - from));
+        kept += end - from;
         start = end;
     }
-    return message;
+    reply.truncate(kept);
+    return reply;
+}
+
+qsizetype TVrxLines::DotLineAt(QByteArrayView text, qsizetype from)
+{
+    const char *data = text.data();
+    for (qsizetype at = from; at < text.size();) {
+        const void *dot = std::memchr(data + at, '.', size_t(text.size() - at));
+        if (!dot)
+            return -1;
+        at = static_cast<const char *>(dot) - data;
+        if (at == 0 || data[at - 1] == '\n')
+            return at;
+        ++at;
+    }
+    return -1;
 }
 
 QByteArray TVrxLines::SingleLine(QByteArray value)

@@ -16,6 +16,7 @@ namespace {
 // The data of a multi-line reply ends with a line holding one dot (RFC 1939 section 3).
 const QByteArray Terminator = "\r\n.\r\n";
 const QByteArray LineEnd = "\r\n";
+const QByteArray DotLine = ".\r\n";
 constexpr qint64 RetrieveChunkBytes = 64 * 1024;
 constexpr qint64 UnknownSize = 100;
 // RFC 5322 section 2.1.1; a raw header is shown, not trusted.
@@ -77,6 +78,27 @@ QByteArray ApopTimestampOf(const QByteArray &greeting)
     const QByteArray stamp = greeting.mid(open, close - open + 1);
     const bool printable = std::all_of(stamp.begin(), stamp.end(), [](char c) { return c >= 0x21 && c <= 0x7E; });
     return printable && stamp.contains('@') ? stamp : QByteArray();
+}
+
+// Where the terminator begins at or after from; -1 when it has not come yet.
+qsizetype TerminatorAt(const QByteArray &buffer, qsizetype from)
+{
+    for (qsizetype dot = TVrxLines::DotLineAt(buffer, from + LineEnd.size()); dot >= 0;
+         dot = TVrxLines::DotLineAt(buffer, dot + 1)) {
+        if (QByteArrayView(buffer).sliced(dot - LineEnd.size()).startsWith(Terminator))
+            return dot - LineEnd.size();
+    }
+    return -1;
+}
+
+// Where the message in buffer ends, before the line holding one dot; -1 when it has not come.
+// Data starting with that line are a message of no lines.
+qsizetype MessageEnd(const QByteArray &buffer, qsizetype from)
+{
+    if (from == 0 && buffer.startsWith(DotLine))
+        return 0;
+    const qsizetype terminator = TerminatorAt(buffer, from);
+    return terminator < 0 ? -1 : terminator + LineEnd.size();
 }
 
 QList<QByteArray> Commands(const char *verb, const QList<qint64> &numbers)
@@ -453,15 +475,13 @@ qint64 TVrxPOP::ExpectedSize() const
 
 // A slow server is given the reply time-out between reads, and for the whole message that
 // time-out plus its size at the minimum rate; a size it did not announce counts as it comes.
-// The buffer starts with a line end so that a message with no lines ends like any other;
-// the terminator may be split across reads, so each search starts a few bytes back.
+// The terminator may be split across reads, so each search starts a few bytes back.
 bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 number)
 {
     TVrxProgress progress(RetrieveProgressStep, [this](quint16 percent) { Q_EMIT OnRetrieveProgress(percent); });
-    buffer.reserve(LineEnd.size() + std::min(expectedSize, MaxMessageSize) + RetrieveChunkBytes);
-    buffer.append(LineEnd);
+    buffer.reserve(std::min(expectedSize, MaxMessageSize) + RetrieveChunkBytes);
     buffer.append(std::exchange(fPending, QByteArray()));
-    qsizetype end = buffer.indexOf(Terminator);
+    qsizetype end = MessageEnd(buffer, 0);
     // A trickle that keeps each read in time must still bring enough per time-out: however
     // large the message, a stalled server holds a check no longer than one time-out.
     QDeadlineTimer deadline(ReplyTimeout);
@@ -474,8 +494,9 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
             ErrorRoutine(ErrTooLarge, text.toUtf8());
             return false;
         }
-        fDataTail = buffer.right(Terminator.size() - 1);
-        const qsizetype searchFrom = buffer.size() - fDataTail.size();
+        // The data start after a line end: a message of no lines ends like any other.
+        fDataTail = (LineEnd + buffer.right(Terminator.size() - 1)).right(Terminator.size() - 1);
+        const qsizetype searchFrom = std::max<qsizetype>(0, buffer.size() - (Terminator.size() - 1));
         if (buffer.size() - sizeAtDeadlineStart >= MinBytesPerTimeout) {
             deadline.setRemainingTime(ReplyTimeout);
             sizeAtDeadlineStart = buffer.size();
@@ -484,12 +505,11 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
         if (!ReadChunk(chunk, RetrieveChunkBytes, deadline, late))
             return false;
         buffer += chunk;
-        progress.Update(TVrxProgress::Percent(buffer.size() - LineEnd.size(), expectedSize));
-        end = buffer.indexOf(Terminator, searchFrom);
+        progress.Update(TVrxProgress::Percent(buffer.size(), expectedSize));
+        end = MessageEnd(buffer, searchFrom);
     }
-    fPending = buffer.mid(end + Terminator.size());
-    buffer.truncate(end + LineEnd.size());
-    buffer.remove(0, LineEnd.size());
+    fPending = buffer.mid(end + DotLine.size());
+    buffer.truncate(end);
     Finished(Awaiting::Data);
     progress.Finish();
     return true;
@@ -553,5 +573,5 @@ std::optional<QByteArray> TVrxPOP::ReadMessage(qint64 number, qint64 expectedSiz
     if (!ReceiveMessage(buffer, expectedSize, number))
         return std::nullopt;
     Q_EMIT OnAfterRetrieve();
-    return TVrxLines::UnstuffedMessage(buffer);
+    return TVrxLines::UnstuffedMessage(std::move(buffer));
 }

@@ -1,5 +1,7 @@
 #include "mime/WireText.h"
 
+#include "mime/cBase64Decoder.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -44,22 +46,9 @@ QByteArray WithQEncodedWords(const QByteArray &value)
     return result + value.mid(done);
 }
 
-// Padding ends a run; some mailers join runs, each padded, so decoding goes on after one. The
-// runs are read where they stand (Qt skips what is not base64), so a large part is not copied.
 QByteArray DecodeBase64(const QByteArray &encoded)
 {
     QByteArray decoded;
-    for (qsizetype start = 0; start < encoded.size();) {
-        qsizetype padding = encoded.indexOf('=', start);
-        if (padding < 0)
-            padding = encoded.size();
-        const QByteArray run =
-            QByteArray::fromBase64(QByteArray::fromRawData(encoded.constData() + start, padding - start));
-        if (decoded.isEmpty())
-            decoded = run;
-        else
-            decoded += run;
-        start = padding + 1;
-    }
+    cBase64Decoder().Decode(encoded, decoded);
     return decoded;
 }

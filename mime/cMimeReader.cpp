@@ -5,6 +5,7 @@
 #include "mime/NestingGuard.h"
 #include "mime/PartNesting.h"
 #include "mime/WireText.h"
+#include "mime/cBase64Decoder.h"
 
 #include <QTimeZone>
 #include <gmime/gmime.h>
@@ -101,30 +102,109 @@ QByteArray streamBytes(GMimeStream *stream)
     return QByteArray(reinterpret_cast<const char *>(bytes->data), qsizetype(bytes->len));
 }
 
-// Read straight into one array: a large part is never held twice.
-QByteArray encodedContent(GMimeDataWrapper *content)
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
+// Feeds the stream to take a chunk at a time; false when take refuses one.
+template <typename Take>
+bool readChunks(GMimeStream *stream, Take take)
+{
+    char chunk[kChunkBytes];
+    for (gssize read = 0; (read = g_mime_stream_read(stream, chunk, sizeof chunk)) > 0;)
+        if (!take(QByteArrayView(chunk, qsizetype(read))))
+            return false;
+    return true;
+}
+
+bool isBase64(GMimeDataWrapper *content)
+{
+    return g_mime_data_wrapper_get_encoding(content) == GMIME_CONTENT_ENCODING_BASE64;
+}
+
+// Decoded a chunk at a time into take. The library drops a last base64 group that has no
+// padding; RFC 2045 asks to keep it, so base64 is ours to decode.
+template <typename Take>
+bool decodeChunks(GMimeDataWrapper *content, Take take)
 {
     GMimeStream *source = g_mime_data_wrapper_get_stream(content);
     g_mime_stream_reset(source);
+    if (!isBase64(content)) {
+        cGObject<GMimeStream> decoded(g_mime_stream_filter_new(source));
+        const GMimeContentEncoding encoding = g_mime_data_wrapper_get_encoding(content);
+        if (encoding == GMIME_CONTENT_ENCODING_QUOTEDPRINTABLE || encoding == GMIME_CONTENT_ENCODING_UUENCODE) {
+            cGObject<GMimeFilter> filter(g_mime_filter_basic_new(encoding, FALSE));
+            g_mime_stream_filter_add(GMIME_STREAM_FILTER(decoded.get()), filter.get());
+        }
+        return readChunks(decoded.get(), take);
+    }
+    cBase64Decoder decoder;
     QByteArray bytes;
-    bytes.reserve(qsizetype(std::max<gint64>(g_mime_stream_length(source), 0)));
-    char chunk[64 * 1024];
-    for (gssize read = 0; (read = g_mime_stream_read(source, chunk, sizeof chunk)) > 0;)
-        bytes.append(chunk, qsizetype(read));
-    return bytes;
+    return readChunks(source, [&](QByteArrayView chunk) {
+        bytes.resize(0);
+        decoder.Decode(chunk, bytes);
+        return take(QByteArrayView(bytes));
+    });
 }
 
-// The library drops a last base64 group that has no padding; RFC 2045 asks to keep it.
+// Read straight into one array: a part is never held twice.
 QByteArray decodedContent(GMimePart *part)
 {
     GMimeDataWrapper *content = g_mime_part_get_content(part);
     if (!content)
         return {};
-    if (g_mime_data_wrapper_get_encoding(content) == GMIME_CONTENT_ENCODING_BASE64)
-        return DecodeBase64(encodedContent(content));
-    cGObject<GMimeStream> stream(g_mime_stream_mem_new());
-    g_mime_data_wrapper_write_to_stream(content, stream.get());
-    return streamBytes(stream.get());
+    QByteArray bytes;
+    const gint64 size = g_mime_stream_length(g_mime_data_wrapper_get_stream(content));
+    bytes.reserve(qsizetype(std::max<gint64>(size, 0)));
+    (void)decodeChunks(content, [&bytes](QByteArrayView chunk) {
+        bytes.append(chunk);
+        return true;
+    });
+    return bytes;
+}
+
+// The part's bytes as they stand in the bytes read, when its transfer encoding is none: the
+// same as decodedContent, without the copy. Null when they do not stand there.
+QByteArray unencodedContent(GMimePart *part, const QByteArray &raw)
+{
+    GMimeDataWrapper *content = g_mime_part_get_content(part);
+    if (!content)
+        return {};
+    switch (g_mime_data_wrapper_get_encoding(content)) {
+    case GMIME_CONTENT_ENCODING_DEFAULT:
+    case GMIME_CONTENT_ENCODING_7BIT:
+    case GMIME_CONTENT_ENCODING_8BIT:
+    case GMIME_CONTENT_ENCODING_BINARY: break;
+    default: return {};
+    }
+    GMimeStream *stream = g_mime_data_wrapper_get_stream(content);
+    if (!GMIME_IS_STREAM_MEM(stream))
+        return {};
+    const GByteArray *array = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(stream));
+    const gint64 end = stream->bound_end < 0 ? gint64(array->len) : stream->bound_end;
+    if (array->data != reinterpret_cast<const guint8 *>(raw.constData()) || stream->bound_start < 0
+        || end > gint64(array->len) || end < stream->bound_start)
+        return {};
+    return QByteArray::fromRawData(raw.constData() + stream->bound_start, qsizetype(end - stream->bound_start));
+}
+
+// A large part goes to a file as it is decoded; false when it is kept in data instead.
+bool decodedToFile(GMimePart *part, const cReadOptions &options, cDecodedPart &taken)
+{
+    GMimeDataWrapper *content = g_mime_part_get_content(part);
+    if (!content || !options.partFile
+        || g_mime_stream_length(g_mime_data_wrapper_get_stream(content)) < options.largePart)
+        return false;
+    const std::unique_ptr<QFile> file = options.partFile();
+    if (!file)
+        return false;
+    taken.file = file->fileName();
+    const bool written = decodeChunks(content, [&file](QByteArrayView chunk) {
+        return file->write(chunk.data(), chunk.size()) == chunk.size();
+    });
+    if (!written)
+        taken.fileError = file->error() == QFile::NoError ? u"not every byte could be written (is the disk full?)"_s
+                                                          : file->errorString();
+    file->close();
+    return true;
 }
 
 QByteArray objectBytes(GMimeObject *object)
@@ -295,8 +375,8 @@ class cWalk
 {
 public:
     // source: what the library read, and the bytes to take attached messages from as they came.
-    cWalk(const cSource &source, GMimeObject *body, QList<cDecodedPart> &parts)
-        : fSource(source), fBody(body), fParts(parts)
+    cWalk(const cSource &source, GMimeObject *body, const cReadOptions &options, QList<cDecodedPart> &parts)
+        : fSource(source), fBody(body), fOptions(options), fParts(parts)
     {
     }
 
@@ -328,11 +408,11 @@ private:
         if (bytes.isEmpty() && inner)
             bytes = objectBytes(GMIME_OBJECT(inner));
         fParts.append({fromUtf8(g_mime_object_get_content_disposition_parameter(GMIME_OBJECT(part), "filename")),
-                       typeOf(GMIME_OBJECT(part)), bytes});
+                       typeOf(GMIME_OBJECT(part)), bytes, {}, {}});
     }
 
     // Parts nested deeper than we read are kept together as they came, to open elsewhere.
-    void takeNested(const QByteArray &bytes) { fParts.append({QString(), QByteArrayLiteral("message/rfc822"), bytes}); }
+    void takeNested(const QByteArray &bytes) { fParts.append({QString(), QByteArrayLiteral("message/rfc822"), bytes, {}, {}}); }
 
     // From its first header to the end of what the library took as its content.
     void takeHidden(GMimePart *part)
@@ -348,11 +428,15 @@ private:
 
     void takePart(GMimePart *part)
     {
-        fParts.append({fromUtf8(g_mime_part_get_filename(part)), typeOf(GMIME_OBJECT(part)), decodedContent(part)});
+        cDecodedPart taken{fromUtf8(g_mime_part_get_filename(part)), typeOf(GMIME_OBJECT(part)), {}, {}, {}};
+        if (!decodedToFile(part, fOptions, taken))
+            taken.data = decodedContent(part);
+        fParts.append(taken);
     }
 
     const cSource &fSource;
     GMimeObject *fBody;
+    const cReadOptions &fOptions;
     QList<cDecodedPart> &fParts;
 };
 
@@ -364,18 +448,35 @@ QByteArray prologueOf(GMimeObject *root)
     return QByteArray(g_mime_multipart_get_prologue(GMIME_MULTIPART(root)));
 }
 
-void takeText(GMimeObject *root, GMimeObject *body, cDecodedMail &mail)
+// Text that reads the same whether or not it goes through Unicode: UTF-8 as it stands.
+bool isUtf8Already(const QByteArray &bytes, const QByteArray &charset)
+{
+    static const QList<QByteArray> kUtf8Names = {"", "us-ascii", "ascii", "utf-8"};
+    return kUtf8Names.contains(charset.trimmed().toLower()) && QByteArrayView(bytes).isValidUtf8()
+        && !bytes.startsWith("\xEF\xBB\xBF");
+}
+
+// raw: the caller's bytes, which the text may be taken from without a copy.
+void takeText(GMimeObject *root, GMimeObject *body, const cReadOptions &options, const QByteArray &raw,
+              cDecodedMail &mail)
 {
     if (!body) {
         mail.text = DecodeCharset(prologueOf(root), {}).text;
         return;
     }
-    const cCharsetText text =
-        DecodeCharset(decodedContent(GMIME_PART(body)), g_mime_object_get_content_type_parameter(body, "charset"));
-    mail.text = text.text;
     mail.html = typeOf(body) == "text/html";
+    const QByteArray charset = g_mime_object_get_content_type_parameter(body, "charset");
+    QByteArray bytes = options.utf8Text ? unencodedContent(GMIME_PART(body), raw) : QByteArray();
+    if (bytes.isNull())
+        bytes = decodedContent(GMIME_PART(body));
+    if (options.utf8Text && isUtf8Already(bytes, charset)) {
+        mail.textUtf8 = bytes;
+        return;
+    }
+    const cCharsetText text = DecodeCharset(bytes, charset);
+    mail.text = text.text;
     if (!text.known)
-        mail.unknownCharset = g_mime_object_get_content_type_parameter(body, "charset");
+        mail.unknownCharset = charset;
 }
 
 // The library's own value is decoded already, with the faults decodable() works around.
@@ -453,9 +554,8 @@ void takeHeaders(GMimeMessage *message, cDecodedMail &mail)
 
 } // namespace
 
-cDecodedMail cMimeReader::Read(const QByteArray &raw)
+cDecodedMail cMimeReader::Read(const QByteArray &raw, const cReadOptions &options)
 {
-    GMimeParserOptions *options = parserOptions();
     cDecodedMail mail;
     const QByteArray withHeaderEnd = WithHeaderEnd(raw);
     mail.headerLines = HeaderLines(withHeaderEnd);
@@ -464,7 +564,7 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
     const QByteArray whole = WithFieldsHidden(withHeaderEnd, hidden);
     const cBorrowedStream stream(whole);
     cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
-    cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), options));
+    cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), parserOptions()));
     if (!message) {
         mail.text = DecodeCharset(raw, {}).text;
         return mail;
@@ -474,8 +574,8 @@ cDecodedMail cMimeReader::Read(const QByteArray &raw)
     GMimeObject *body = nullptr;
     int rank = 2;
     findBody(root, &body, &rank);
-    takeText(root, body, mail);
+    takeText(root, body, options, raw, mail);
     // A blank line put back ends the message's own header, before any part begins.
-    cWalk({withHeaderEnd, hidden}, body, mail.attachments).Visit(root);
+    cWalk({withHeaderEnd, hidden}, body, options, mail.attachments).Visit(root);
     return mail;
 }

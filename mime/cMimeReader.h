@@ -11,5 +11,5 @@ class cMimeReader
 {
 public:
     // Never fails: what cannot be read stays empty, and unparsable bytes come back as text.
-    static cDecodedMail Read(const QByteArray &raw);
+    static cDecodedMail Read(const QByteArray &raw, const cReadOptions &options = {});
 };

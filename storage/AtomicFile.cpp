@@ -71,9 +71,9 @@ bool isStale(const QFileInfo &file, qint64 writerPid)
     return processIsGone(writerPid) || file.lastModified().secsTo(QDateTime::currentDateTime()) > kIdleSeconds;
 }
 
-bool writeAll(QFile &file, const QByteArray &data, QString *reason)
+bool writeAll(QFile &file, QByteArrayView data, QString *reason)
 {
-    const qint64 written = file.write(data);
+    const qint64 written = file.write(data.data(), data.size());
     if (written == data.size())
         return true;
     *reason = written < 0 ? file.errorString()
@@ -85,8 +85,23 @@ bool writeAll(QFile &file, const QByteArray &data, QString *reason)
 
 enum class eMode { Private, KeptFromTarget };
 
+using fWriteAll = std::function<bool(const fWritePiece &)>;
+
+fWriteAll allOf(const QByteArray &data)
+{
+    return [&data](const fWritePiece &write) { return write(data); };
+}
+
+bool synced(int handle, QString *reason)
+{
+    if (::fdatasync(handle) == 0)
+        return true;
+    *reason = systemError();
+    return false;
+}
+
 // The data in a closed temporary file beside path, on disk when Synced is asked for.
-bool writeTemporary(const QString &path, eMode mode, const QByteArray &data, eDurability durability, QFile &file,
+bool writeTemporary(const QString &path, eMode mode, const fWriteAll &write, eDurability durability, QFile &file,
                     QString *reason)
 {
     if (!openTemporary(path, file)) {
@@ -96,11 +111,9 @@ bool writeTemporary(const QString &path, eMode mode, const QByteArray &data, eDu
     // A file whose mode the user chose keeps it.
     if (mode == eMode::KeptFromTarget && QFileInfo::exists(path))
         file.setPermissions(QFileInfo(path).permissions());
-    bool written = writeAll(file, data, reason);
-    if (written && durability == eDurability::Synced && ::fdatasync(file.handle()) != 0) {
-        *reason = systemError();
-        written = false;
-    }
+    bool written = write([&file, reason](QByteArrayView piece) { return writeAll(file, piece, reason); });
+    if (written && durability == eDurability::Synced)
+        written = synced(file.handle(), reason);
     file.close();
     if (!written)
         file.remove();
@@ -124,13 +137,44 @@ int claimName(const QString &temporary, const QString &path)
     return std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }
 
+// The temporary under the first name of candidate's that no file has; removed when none is free.
+cResultOf<QString> claimFirstFree(const QString &temporary, const QString &folder,
+                                  const std::function<QString(int)> &candidate)
+{
+    const QDir dir(folder);
+    QString path = dir.filePath(candidate(0));
+    QString reason;
+    for (int attempt = 1; !path.isEmpty(); ++attempt) {
+        const int result = claimName(temporary, path);
+        if (result == 0)
+            return path;
+        if (result != EEXIST) {
+            reason = QString::fromLocal8Bit(std::strerror(result));
+            break;
+        }
+        reason = QStringLiteral("too many files are named like it");
+        const QString next = candidate(attempt);
+        if (next.isEmpty())
+            break;
+        path = dir.filePath(next);
+    }
+    QFile::remove(temporary);
+    return fail(path, reason);
+}
+
 } // namespace
 
 cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurability durability)
 {
+    return WriteFileAtomically(path, allOf(data), durability);
+}
+
+cResult WriteFileAtomically(const QString &path, const std::function<bool(const fWritePiece &)> &write,
+                            eDurability durability)
+{
     QFile file;
     QString reason;
-    if (!writeTemporary(path, eMode::KeptFromTarget, data, durability, file, &reason))
+    if (!writeTemporary(path, eMode::KeptFromTarget, write, durability, file, &reason))
         return fail(path, reason);
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
         return cResult::Ok();
@@ -153,28 +197,34 @@ cResult CopyFileAtomically(const QString &source, const QString &target)
 cResultOf<QString> WriteNewFileAtomically(const QString &folder, const std::function<QString(int)> &candidate,
                                           const QByteArray &data, eDurability durability)
 {
-    const QDir dir(folder);
-    QString path = dir.filePath(candidate(0));
+    const QString path = QDir(folder).filePath(candidate(0));
     QFile file;
     QString reason;
-    if (!writeTemporary(path, eMode::Private, data, durability, file, &reason))
+    if (!writeTemporary(path, eMode::Private, allOf(data), durability, file, &reason))
         return fail(path, reason);
-    for (int attempt = 1; !path.isEmpty(); ++attempt) {
-        const int result = claimName(file.fileName(), path);
-        if (result == 0)
-            return path;
-        if (result != EEXIST) {
-            reason = QString::fromLocal8Bit(std::strerror(result));
-            break;
-        }
-        reason = QStringLiteral("too many files are named like it");
-        const QString next = candidate(attempt);
-        if (next.isEmpty())
-            break;
-        path = dir.filePath(next);
+    return claimFirstFree(file.fileName(), folder, candidate);
+}
+
+std::unique_ptr<QFile> NewTemporaryFile(const QString &folder)
+{
+    auto file = std::make_unique<QFile>();
+    if (!openTemporary(QDir(folder).filePath(QStringLiteral("part")), *file))
+        return nullptr;
+    return file;
+}
+
+cResultOf<QString> ClaimNewName(const QString &temporary, const QString &folder,
+                                const std::function<QString(int)> &candidate, eDurability durability)
+{
+    QFile file(temporary);
+    QString reason;
+    if (durability == eDurability::Synced
+        && !(file.open(QIODevice::ReadOnly) && synced(file.handle(), &reason))) {
+        file.remove();
+        return fail(QDir(folder).filePath(candidate(0)), reason.isEmpty() ? file.errorString() : reason);
     }
-    file.remove();
-    return fail(path, reason);
+    file.close();
+    return claimFirstFree(temporary, folder, candidate);
 }
 
 cResult SyncFileSystemOf(const QString &path)

@@ -10,13 +10,21 @@
 #include <QByteArray>
 #include "storage/cResult.h"
 
+#include <QFile>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 enum class eDurability { Synced, Deferred };
 
 cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurability durability = eDurability::Synced);
+
+// The same for data too large to hold at once: write gives it a piece at a time to the function
+// it is handed (false when a piece could not be written), and returns false when it failed.
+using fWritePiece = std::function<bool(QByteArrayView piece)>;
+cResult WriteFileAtomically(const QString &path, const std::function<bool(const fWritePiece &)> &write,
+                            eDurability durability = eDurability::Synced);
 
 // A copy of source at target, written as above; source is read whole first.
 cResult CopyFileAtomically(const QString &source, const QString &target);
@@ -27,6 +35,13 @@ cResult CopyFileAtomically(const QString &source, const QString &target);
 // Returns the path it took.
 cResultOf<QString> WriteNewFileAtomically(const QString &folder, const std::function<QString(int attempt)> &candidate,
                                           const QByteArray &data, eDurability durability = eDurability::Synced);
+
+// For data written as it comes: a new private file in folder, open for writing and named as a
+// temporary (a sweep removes it once its writer is gone); null when none can be made.
+// ClaimNewName then gives it a name like WriteNewFileAtomically does, or removes it.
+std::unique_ptr<QFile> NewTemporaryFile(const QString &folder);
+cResultOf<QString> ClaimNewName(const QString &temporary, const QString &folder,
+                                const std::function<QString(int attempt)> &candidate, eDurability durability);
 
 // Flushes everything written to the file system that holds path.
 cResult SyncFileSystemOf(const QString &path);

@@ -214,9 +214,8 @@ QByteArray cMailMessage::boundaryAvoidingContent() const
     return QByteArray::number(number);
 }
 
-QByteArray cMailMessage::FileText() const
+QByteArray cMailMessage::HeadText(const QByteArray &boundary) const
 {
-    const QByteArray boundary = boundaryAvoidingContent();
     QByteArray text;
     appendLine(text, "[Header]");
     appendField(text, "Subject", Subject);
@@ -242,14 +241,25 @@ QByteArray cMailMessage::FileText() const
     for (const QByteArray &line : headerLines)
         appendLine(text, line);
     appendLine(text, closingLine(boundary));
-    for (const QByteArray &line : body)
-        appendLine(text, line);
     return text;
 }
 
+// The body goes out a piece at a time: a text of many megabytes is never held twice.
 cResult cMailMessage::WriteFile(const QString &path, eDurability durability) const
 {
-    return WriteFileAtomically(path, FileText(), durability);
+    constexpr qsizetype kPieceBytes = 64 * 1024;
+    return WriteFileAtomically(path, [this](const fWritePiece &write) {
+        QByteArray text = HeadText(boundaryAvoidingContent());
+        for (const QByteArray &line : body) {
+            if (text.size() >= kPieceBytes) {
+                if (!write(text))
+                    return false;
+                text.resize(0);
+            }
+            appendLine(text, line);
+        }
+        return write(text);
+    }, durability);
 }
 
 cResult cMailMessage::SetReadFlag(const QString &path, bool read)

@@ -62,5 +62,6 @@ private:
     void takeHeader(const class cIniSection &header, bool keepRawFrom);
     void takeBlocks(const QByteArray &text, const QByteArray &boundary);
     QByteArray boundaryAvoidingContent() const;
-    QByteArray FileText() const;
+    // The file's lines up to the body.
+    QByteArray HeadText(const QByteArray &boundary) const;
 };

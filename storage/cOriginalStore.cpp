@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <openssl/evp.h>
 #include <optional>
 
 namespace {
@@ -30,6 +31,17 @@ bool isId(const QByteArray &id)
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
             return false;
     return true;
+}
+
+// The system's crypto library uses the processor's SHA instructions: several times faster than
+// Qt's own code over the megabytes of a large message.
+QByteArray sha256Hex(const QByteArray &bytes)
+{
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    if (EVP_Digest(bytes.constData(), size_t(bytes.size()), digest, &size, EVP_sha256(), nullptr) != 1)
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    return QByteArray(reinterpret_cast<const char *>(digest), qsizetype(size)).toHex();
 }
 
 QString fileNameOf(const QByteArray &id)
@@ -57,7 +69,7 @@ std::optional<QSet<QByteArray>> referencedIds()
 
 cResultOf<QByteArray> cOriginalStore::Keep(const QByteArray &raw, eDurability durability)
 {
-    const QByteArray id = QCryptographicHash::hash(raw, QCryptographicHash::Sha256).toHex();
+    const QByteArray id = sha256Hex(raw);
     const QString path = PathOf(id);
     if (QFile::exists(path))
         return id;

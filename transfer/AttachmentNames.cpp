@@ -84,6 +84,21 @@ cAttachmentNamer::cAttachmentNamer(QString folder) : fFolder(std::move(folder)) 
 
 cResultOf<QString> cAttachmentNamer::Save(const QByteArray &wireName, const QByteArray &data, eDurability durability)
 {
+    return Named(wireName, [&](const fCandidate &candidate) {
+        return WriteNewFileAtomically(fFolder, candidate, data, durability);
+    });
+}
+
+cResultOf<QString> cAttachmentNamer::Claim(const QByteArray &wireName, const QString &temporary, eDurability durability)
+{
+    return Named(wireName, [&](const fCandidate &candidate) {
+        return ClaimNewName(temporary, fFolder, candidate, durability);
+    });
+}
+
+cResultOf<QString> cAttachmentNamer::Named(const QByteArray &wireName,
+                                           const std::function<cResultOf<QString>(const fCandidate &)> &place)
+{
     const QString name = SafeAttachmentName(wireName);
     int &first = fFirstFreeAttempt[name];
     int tried = first;
@@ -91,7 +106,7 @@ cResultOf<QString> cAttachmentNamer::Save(const QByteArray &wireName, const QByt
         tried = first + attempt;
         return attempt < kCountedNames + kDrawnNames ? numbered(name, candidateNumber(tried)) : QString();
     };
-    cResultOf<QString> path = WriteNewFileAtomically(fFolder, candidate, data, durability);
+    cResultOf<QString> path = place(candidate);
     if (path)
         first = std::min(tried + 1, kCountedNames);
     return path;

@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
+
 QString SafeAttachmentName(const QByteArray &wireName);
 
 // Saves the attachments of one message under free names in the folder. A file appears only
@@ -22,8 +24,16 @@ public:
     // Returns the path written.
     cResultOf<QString> Save(const QByteArray &wireName, const QByteArray &data,
                             eDurability durability = eDurability::Synced);
+    // The same for a part written already to a temporary file (NewTemporaryFile in the
+    // folder), which takes the name; removed when it cannot.
+    cResultOf<QString> Claim(const QByteArray &wireName, const QString &temporary,
+                             eDurability durability = eDurability::Synced);
 
 private:
+    using fCandidate = std::function<QString(int attempt)>;
+    cResultOf<QString> Named(const QByteArray &wireName,
+                             const std::function<cResultOf<QString>(const fCandidate &)> &place);
+
     QString fFolder;
     QHash<QString, int> fFirstFreeAttempt;
 };

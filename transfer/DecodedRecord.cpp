@@ -1,5 +1,7 @@
 #include "transfer/DecodedRecord.h"
 
+#include "mailproto/TVrxLines.h"
+
 #include <QMimeDatabase>
 #include <QRegularExpression>
 
@@ -45,7 +47,7 @@ void TakeDecoded(const cDecodedMail &mail, cMailMessage &record)
     record.To = singleLine(mail.to);
     record.CC = singleLine(mail.cc);
     record.Html = mail.html;
-    record.body = textLines(mail.text);
+    record.body = mail.textUtf8.isEmpty() ? textLines(mail.text) : TVrxLines::SplitViews(mail.textUtf8);
     if (!mail.unknownCharset.isEmpty())
         record.body.prepend(unknownCharsetNote(mail.unknownCharset));
 }

@@ -5,7 +5,8 @@
 #include "storage/cMailMessage.h"
 
 // Fills the record's Subject, From, ReplyAddress, FromAddress, To, CC (each one line), Html and
-// body. Text in a charset nobody knows gets a first line that says so.
+// body. Text in a charset nobody knows gets a first line that says so. The body's lines may point
+// into mail's text (or the bytes it was read from): the record is used while they live.
 void TakeDecoded(const cDecodedMail &mail, cMailMessage &record);
 
 // The name a part is saved under: its own, else "attachment" or "message" with the suffix of

@@ -56,7 +56,7 @@ QList<cDecodedPart> TakeUUBlocks(QList<QByteArray> &lines)
             continue;
         }
         const QByteArray name = TAttachedFile::NamePart(lines.at(begin).mid(10).trimmed());
-        parts.append({QString::fromUtf8(name), QByteArrayLiteral("application/octet-stream"), *data});
+        parts.append({QString::fromUtf8(name), QByteArrayLiteral("application/octet-stream"), *data, {}, {}});
         lines.remove(begin, std::min(end + 1, lines.size()) - begin);
         begin = findBegin(lines, begin);
     }

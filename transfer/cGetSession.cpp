@@ -36,6 +36,7 @@ cGetSession::~cGetSession()
 void cGetSession::Start()
 {
     fTotal = 0;
+    fTotalOnDisk = 0;
     fStoppedEarly = false;
     StartWorker();
 }
@@ -171,7 +172,7 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch 
     emit OutputChanged(QStringLiteral("Connected to server. Checking for new messages..."));
     FetchMessages(pop, account, mailbox);
     // The server deletes only at QUIT (RFC 1939 section 6): without it, nothing is lost.
-    if (StoredMailIsOnDisk(account))
+    if (fTotal == fTotalOnDisk || StoredMailIsOnDisk(account))
         pop.Quit();
     return true;
 }
@@ -182,8 +183,10 @@ bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
     cResult synced = SyncFileSystemOf(MailFolderPath(kInbox));
     if (synced && QFileInfo::exists(attachments))
         synced = SyncFileSystemOf(attachments);
-    if (synced)
+    if (synced) {
+        fTotalOnDisk = fTotal;
         return true;
+    }
     AddError(QStringLiteral("(%1) The fetched mail was left on the server: %2").arg(account.section, synced.text()));
     return false;
 }

@@ -64,5 +64,8 @@ private:
     qint64 fMaxMessageSize = 0;
     int fReplyTimeout = 0;
     qint64 fTotal = 0;
+    // fTotal when the mail was last flushed to disk: while they are equal there is nothing new
+    // to flush.
+    qint64 fTotalOnDisk = 0;
     bool fStoppedEarly = false;
 };

@@ -59,12 +59,28 @@ void removeStaleTemporariesNow(const QString &folder)
     nextSweep.insert(folder, QDeadlineTimer(kSweepIntervalMs));
 }
 
+// Parts written to files as they were read that are not saved after all.
+void removeUnclaimed(const QList<cDecodedPart> &parts, qsizetype from)
+{
+    for (qsizetype i = from; i < parts.size(); ++i)
+        if (!parts[i].file.isEmpty())
+            QFile::remove(parts[i].file);
+}
+
+// A part that could not be written whole to its file.
+cResult unwritten(const cDecodedPart &part, const QString &folder)
+{
+    return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot save the attachment \"%1\" in \"%2\": %3")
+                                                 .arg(QString::fromUtf8(PartFileName(part)), folder, part.fileError));
+}
+
 } // namespace
 
 cResult cIncomingStore::SaveParts(const QList<cDecodedPart> &parts, QStringList *paths, eDurability durability)
 {
     const QString folder = AttachmentsFolder();
     const qsizetype count = std::min<qsizetype>(parts.size(), kMaxAttachments);
+    removeUnclaimed(parts, count);
     if (count == 0)
         return cResult::Ok();
     if (!MakePrivatePath(folder))
@@ -73,22 +89,32 @@ cResult cIncomingStore::SaveParts(const QList<cDecodedPart> &parts, QStringList 
     removeStaleTemporariesNow(folder);
     cAttachmentNamer names(folder);
     for (qsizetype i = 0; i < count; ++i) {
-        const cResultOf<QString> path = names.Save(PartFileName(parts[i]), parts[i].data, durability);
-        if (!path)
+        const cDecodedPart &part = parts[i];
+        const cResultOf<QString> path = !part.fileError.isEmpty() ? cResultOf<QString>(unwritten(part, folder))
+                                        : part.file.isEmpty()      ? names.Save(PartFileName(part), part.data, durability)
+                                                                   : names.Claim(PartFileName(part), part.file, durability);
+        if (!path) {
+            removeUnclaimed(parts, i);
             return path.result();
+        }
         paths->append(path.value());
     }
     return cResult::Ok();
 }
 
-cResultOf<QList<cDecodedPart>> cIncomingStore::Decode(const QByteArray &raw, cMailMessage &record,
+cResultOf<QList<cDecodedPart>> cIncomingStore::Decode(const QByteArray &raw, cDecodedMail &mail, cMailMessage &record,
                                                       eDurability durability)
 {
     const cResultOf<QByteArray> original = cOriginalStore::Keep(raw, durability);
     if (!original)
         return original.result();
     record.Original = original.value();
-    const cDecodedMail mail = cMimeReader::Read(raw);
+    cReadOptions options;
+    options.utf8Text = true;
+    options.partFile = [folder = AttachmentsFolder()] {
+        return MakePrivatePath(folder) ? NewTemporaryFile(folder) : nullptr;
+    };
+    mail = cMimeReader::Read(raw, options);
     TakeDecoded(mail, record);
     record.headerLines = capped(mail.headerLines);
     record.Subject = capped(record.Subject);
@@ -107,7 +133,8 @@ cResultOf<cIncomingStore::cStored> cIncomingStore::Store(const QByteArray &raw, 
     cMailMessage record;
     record.Account = account.toUtf8();
     record.DateTime = NowText();
-    const cResultOf<QList<cDecodedPart>> parts = Decode(raw, record, durability);
+    cDecodedMail mail; // the record's text may point into it
+    const cResultOf<QList<cDecodedPart>> parts = Decode(raw, mail, record, durability);
     if (!parts)
         return parts.result();
     QStringList attachments;

@@ -13,6 +13,7 @@
 #include <functional>
 
 struct cDecodedPart;
+struct cDecodedMail;
 
 class cIncomingStore
 {
@@ -43,7 +44,9 @@ public:
     static QString LeftOutText(const cStored &stored);
 
 private:
-    // Keeps the original, decodes it into the record and returns its parts.
-    static cResultOf<QList<cDecodedPart>> Decode(const QByteArray &raw, cMailMessage &record, eDurability durability);
+    // Keeps the original, reads it into mail and the record, and returns its parts; large parts
+    // are in files already.
+    static cResultOf<QList<cDecodedPart>> Decode(const QByteArray &raw, cDecodedMail &mail, cMailMessage &record,
+                                                 eDurability durability);
     static cResult SaveParts(const QList<cDecodedPart> &parts, QStringList *paths, eDurability durability);
 };

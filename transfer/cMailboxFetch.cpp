@@ -138,7 +138,8 @@ bool cMailboxFetch::Commit()
 {
     if (fFiled.isEmpty() && !fState.Changed())
         return true;
-    if (!fSteps.FlushMail()) {
+    // Ids the server dropped need no mail on disk; messages filed, now or before a kill, do.
+    if ((!fFiled.isEmpty() || fState.Proven()) && !fSteps.FlushMail()) {
         fMayDelete = false;
         return false;
     }

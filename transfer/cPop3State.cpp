@@ -68,6 +68,7 @@ cResult cPop3State::Load()
 {
     fStored.clear();
     fChanged = false;
+    fProven = false;
     QFile file(fPath);
     cResult loaded;
     if (file.exists()) {
@@ -131,6 +132,7 @@ void cPop3State::Recover()
         if (filed.ReadFile(path, true) && filed.DateTime == QByteArray::fromPercentEncoding(fields.at(3))) {
             fStored.insert(fields.at(0), *time);
             fChanged = true;
+            fProven = true;
         }
     }
 }
@@ -184,6 +186,7 @@ cResult cPop3State::Save()
     if (cResult written = WriteFileAtomically(fPath, Text()); !written)
         return written;
     fChanged = false;
+    fProven = false;
     fJournal.reset();
     if (QFile::exists(fJournalPath) && !QFile::remove(fJournalPath))
         return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot clear the journal \"%1\".").arg(fJournalPath));

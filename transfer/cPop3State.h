@@ -43,6 +43,8 @@ public:
     void Record(const QByteArray &uid);
     // True when the file no longer says what the state holds.
     bool Changed() const { return fChanged; }
+    // True when Load took messages from the journal: their files must be on disk before Save.
+    bool Proven() const { return fProven; }
     // Replaces the file atomically and on disk, then clears the journal.
     [[nodiscard]] cResult Save();
 
@@ -58,4 +60,5 @@ private:
     // Open from the first Filing to the next Save.
     std::unique_ptr<QFile> fJournal;
     bool fChanged = false;
+    bool fProven = false;
 };

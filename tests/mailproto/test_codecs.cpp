@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "mailproto/TVrxBase64.h"
+#include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxUU.h"
 
 #include <gtest/gtest.h>
@@ -166,4 +167,29 @@ TEST(UUDecoder, ForeignCharacterThrowsAfterKeepingTheBytesSoFar)
     EXPECT_TRUE(item.Lines.isEmpty());
     EXPECT_EQ(recorder.percents.last(), 100);
     EXPECT_EQ(recorder.ends, 1);
+}
+
+// Only a dot that begins a line was added by the server; a line of one dot stays as it is.
+TEST(Lines, UnstuffingTakesTheDotOffLinesThatBeganWithOne)
+{
+    const struct
+    {
+        QByteArray reply;
+        QByteArray message;
+    } cases[] = {
+        {"no dots\r\n", "no dots\r\n"},
+        {"end. of line\r\nmid.dle\r\n", "end. of line\r\nmid.dle\r\n"},
+        {"..first\r\n", ".first\r\n"},
+        {"a\r\n..b\r\n...c\r\n", "a\r\n.b\r\n..c\r\n"},
+        {"a\n..b\n", "a\n.b\n"},
+        {"a\r\n.\r\nb\r\n", "a\r\n.\r\nb\r\n"},
+        {"a\r\n..", "a\r\n."},
+    };
+    for (const auto &[reply, message] : cases)
+        EXPECT_EQ(TVrxLines::UnstuffedMessage(reply), message) << reply.constData();
+    for (const auto &[reply, message] : cases) {
+        const qsizetype dot = reply.indexOf("\n.");
+        const qsizetype expected = reply.startsWith('.') ? 0 : dot < 0 ? -1 : dot + 1;
+        EXPECT_EQ(TVrxLines::DotLineAt(reply), expected) << reply.constData();
+    }
 }

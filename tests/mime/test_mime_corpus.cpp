@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,4 +96,36 @@ TEST(MimeCorpus, ReadsLikePythonsEmailPackage)
     EXPECT_GE(subjects.Share(), 0.98);
     EXPECT_GE(senders.Share(), 0.98);
     EXPECT_GE(texts.Share(), 0.98);
+}
+
+// The incoming store reads every part into a file of its own and takes UTF-8 text as it stands:
+// the same bytes and text as reading into memory.
+TEST(MimeCorpus, ReadingPartsIntoFilesChangesNoByte)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    int fileCount = 0;
+    cReadOptions toFiles;
+    toFiles.utf8Text = true;
+    toFiles.largePart = 0;
+    toFiles.partFile = [&] {
+        auto file = std::make_unique<QFile>(scratch.filePath(QString::number(++fileCount)));
+        return file->open(QIODevice::WriteOnly) ? std::move(file) : nullptr;
+    };
+    const QStringList names = QDir(dataDir() + QStringLiteral("/corpus")).entryList(QDir::Files);
+    ASSERT_GT(names.size(), 40);
+    for (const QString &name : names) {
+        const QByteArray raw = readAll(dataDir() + QStringLiteral("/corpus/") + name);
+        const cDecodedMail inMemory = cMimeReader::Read(raw);
+        const cDecodedMail inFiles = cMimeReader::Read(raw, toFiles);
+        EXPECT_EQ(inFiles.textUtf8.isEmpty() ? inFiles.text : QString::fromUtf8(inFiles.textUtf8), inMemory.text)
+            << qPrintable(name);
+        ASSERT_EQ(inFiles.attachments.size(), inMemory.attachments.size()) << qPrintable(name);
+        for (qsizetype index = 0; index < inMemory.attachments.size(); ++index) {
+            const cDecodedPart &part = inFiles.attachments[index];
+            EXPECT_TRUE(part.fileError.isEmpty()) << qPrintable(part.fileError);
+            EXPECT_EQ(part.file.isEmpty() ? part.data : readAll(part.file), inMemory.attachments[index].data)
+                << qPrintable(name) << " attachment " << index;
+        }
+    }
 }

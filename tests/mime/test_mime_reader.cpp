@@ -3,8 +3,10 @@
 #include "mime/HeaderBlock.h"
 #include "mime/NestingGuard.h"
 #include "mime/PartNesting.h"
+#include "mime/cBase64Decoder.h"
 #include "mime/cMimeReader.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(MimeReader, TextInAnUnknownCharsetIsShownAsItsBytesAndNamed)
@@ -85,6 +87,70 @@ TEST(MimeReader, PartsKeepTheirBytesAndNames)
     for (size_t index = 0; index < std::size(expected); ++index) {
         EXPECT_EQ(mail.attachments[index].fileName, expected[index].name) << index;
         EXPECT_EQ(mail.attachments[index].data, expected[index].data) << index;
+    }
+}
+
+TEST(Base64Decoder, PiecesSplitAnywhereDecodeAsTheWhole)
+{
+    const struct
+    {
+        QByteArray encoded;
+        QByteArray decoded;
+    } cases[] = {
+        {"QUJD\r\nREVG", "ABCDEF"},
+        {"QUJDRA", "ABCD"},          // a last group without padding keeps its bytes
+        {"QUI=QUI=", "ABAB"},        // runs joined, each padded
+        {"QU*J!D\tRA==", "ABCD"},   // what is not base64 is skipped
+        {"QUJDRA=", "ABCD"},
+    };
+    for (const auto &[encoded, decoded] : cases)
+        for (qsizetype split = 0; split <= encoded.size(); ++split) {
+            cBase64Decoder decoder;
+            QByteArray out;
+            decoder.Decode(QByteArrayView(encoded).first(split), out);
+            decoder.Decode(QByteArrayView(encoded).sliced(split), out);
+            EXPECT_EQ(out, decoded) << encoded.constData() << " split at " << split;
+        }
+}
+
+// Large parts go to their files as they are read; what cannot be written says why.
+TEST(MimeReader, LargePartsAreDecodedIntoTheirFiles)
+{
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QByteArray big(300 * 1024, 'z');
+    const QByteArray mail = "Subject: x\r\nContent-Type: multipart/mixed; boundary=o\r\n\r\n"
+                            "--o\r\nContent-Type: text/plain\r\n\r\ntext\r\n"
+                            "--o\r\nContent-Type: application/octet-stream\r\nContent-Transfer-Encoding: base64\r\n\r\n"
+        + big.toBase64().chopped(1) + "\r\n" // its last group unpadded
+        + "--o\r\nContent-Type: text/plain; name=q.txt\r\nContent-Transfer-Encoding: quoted-printable\r\n\r\n"
+        + QByteArray(300 * 1024, '=').replace("=", "=3D") + "\r\n--o\r\nContent-Type: image/png\r\n\r\nsmall\r\n--o--\r\n";
+    const struct
+    {
+        QIODevice::OpenMode mode;
+        bool written;
+    } cases[] = {{QIODevice::WriteOnly, true}, {QIODevice::ReadOnly, false}};
+    for (const auto &[mode, written] : cases) {
+        cReadOptions options;
+        int made = 0;
+        options.partFile = [&, mode = mode] {
+            auto file = std::make_unique<QFile>(scratch.filePath(QString::number(++made)));
+            return file->open(QIODevice::WriteOnly) && (file->close(), file->open(mode)) ? std::move(file) : nullptr;
+        };
+        const cDecodedMail read = cMimeReader::Read(mail, options);
+        ASSERT_EQ(read.attachments.size(), 3);
+        for (qsizetype index : {0, 1}) {
+            const cDecodedPart &part = read.attachments[index];
+            EXPECT_TRUE(part.data.isEmpty());
+            EXPECT_EQ(part.fileError.isEmpty(), written) << index;
+            if (written) {
+                QFile file(part.file);
+                ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+                EXPECT_EQ(file.readAll(), index == 0 ? big.chopped(1) : QByteArray(300 * 1024, '='));
+            }
+        }
+        EXPECT_EQ(read.attachments[2].data, "small");
+        EXPECT_TRUE(read.attachments[2].file.isEmpty());
     }
 }
 

@@ -132,6 +132,34 @@ TEST_F(IncomingTest, AFailedWriteLeavesNothingBehind)
     EXPECT_TRUE(QDir(AttachmentsFolder()).entryList(QDir::Files).isEmpty());
 }
 
+// Large parts are written to their files as they are read, and a long text straight from the
+// received bytes; neither leaves a temporary file behind, stored or not.
+TEST_F(IncomingTest, LargePartsAndTextsAreStoredWholeAndLeaveNoTemporaries)
+{
+    QByteArray data(400 * 1024, Qt::Uninitialized);
+    for (qsizetype i = 0; i < data.size(); ++i)
+        data[i] = char(i * 7 % 251);
+    QByteArray mail = mailWith({{"one.bin", data}, {"two.bin", data}});
+    const QByteArray line = "a long text line, caf\xc3\xa9 and more";
+    mail.replace("Hello\r\n", line.repeated(10000).replace("more", "more\r\n"));
+    const auto temporaries = [] { return QDir(AttachmentsFolder()).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden); };
+
+    const auto stored = cIncomingStore::Store(mail, QStringLiteral("Work"), QStringLiteral("Inbox"));
+    ASSERT_TRUE(stored) << stored.text().toStdString();
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(stored.value().path));
+    EXPECT_EQ(record.body, QList<QByteArray>(10000, line));
+    ASSERT_EQ(record.attachments.size(), 2);
+    for (const QString &path : record.attachments)
+        EXPECT_EQ(contents(path), data) << path.toStdString();
+    EXPECT_TRUE(temporaries().isEmpty()) << temporaries().join(u' ').toStdString();
+
+    QDir(folder("Inbox")).removeRecursively();
+    writeFile(QDir(fDir.path()).relativeFilePath(folder("Inbox")), "not a folder");
+    EXPECT_FALSE(cIncomingStore::Store(mail, QStringLiteral("Work"), QStringLiteral("Inbox")));
+    EXPECT_EQ(QDir(AttachmentsFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
 TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
 {
     const QByteArray mail = mailWith(sameNamed("a.txt", cIncomingStore::kMaxAttachments));

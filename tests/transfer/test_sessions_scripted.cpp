@@ -4,7 +4,10 @@
 #include "UnsentMessage.h"
 
 #include "tests/mailproto/ScriptedServer.h"
+#include "mailproto/TVrxPOP.h"
 #include "transfer/cGetSession.h"
+#include "transfer/cIncomingStore.h"
+#include "transfer/cMailboxFetch.h"
 #include "transfer/cPop3State.h"
 #include "transfer/cSendSession.h"
 
@@ -409,3 +412,48 @@ TEST_F(ScriptedSessionTest, LeftMailIsRemovedOnceItsDaysAreUp)
 }
 
 } // namespace
+
+// The record is written before anything is deleted; the mail is flushed to disk for it only
+// when the record takes messages filed (here: by a check that was killed), not for ids the
+// server dropped.
+TEST_F(ScriptedSessionTest, TheMailIsFlushedOnlyForMessagesFiled)
+{
+    const cAccount account = makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("1"),
+                                         QStringLiteral("1"));
+    const struct
+    {
+        bool killedWhileFiling;
+        int flushes;
+    } cases[] = {{false, 0}, {true, 1}};
+    for (const auto &[killedWhileFiling, flushes] : cases) {
+        cPop3State before(account.userId, account.pop3Server, account.Pop3PortNumber());
+        ASSERT_TRUE(before.Load());
+        before.Record("dropped");
+        ASSERT_TRUE(before.Save());
+        if (killedWhileFiling) {
+            const auto noted = [&](const QString &path, const QByteArray &dateTime) {
+                return before.Filing("filed", path, dateTime);
+            };
+            ASSERT_TRUE(cIncomingStore::Store("Subject: filed\r\n\r\n", account.section, QStringLiteral("Inbox"),
+                                              eDurability::Deferred, noted));
+        }
+        ScriptedServer server;
+        server.Send("+OK\r\n").Expect().Send("+OK\r\n1 20\r\n.\r\n").Start();
+        TVrxPOP pop;
+        pop.Host = QStringLiteral("127.0.0.1");
+        pop.Port = QString::number(server.Port());
+        pop.Connect();
+        int flushed = 0;
+        cMailboxFetch fetch(pop, account, TVrxPOP::DefaultMaxMessageSize,
+                            {[](const QString &) {}, [](const QString &) {},
+                             [](const QByteArray &, qint64, const cIncomingStore::fBeforeFiling &) { return false; },
+                             [&flushed] { return ++flushed > 0; }});
+        EXPECT_EQ(fetch.Prepare({{1, "filed"}}), killedWhileFiling ? 0 : 1);
+        EXPECT_EQ(flushed, flushes) << killedWhileFiling;
+        cPop3State after(account.userId, account.pop3Server, account.Pop3PortNumber());
+        ASSERT_TRUE(after.Load());
+        EXPECT_FALSE(after.Knows("dropped"));
+        EXPECT_EQ(after.Knows("filed"), killedWhileFiling);
+        EXPECT_FALSE(after.Changed());
+    }
+}
