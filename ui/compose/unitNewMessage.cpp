@@ -333,6 +333,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     lstAttachments->clear();
     for (const QString &attachment : message.attachments)
         AddAttachment(attachment);
+    fOpened = cOpenedMessage{record, FieldTexts()};
     fChanged = false;
     fUnkept = false;
     return true;
@@ -382,12 +383,19 @@ cComposedMessage TfrmNewMessage::Composed() const
             edtBCC->text(), isDefault ? QString() : chosen};
 }
 
+cFieldTexts TfrmNewMessage::FieldTexts() const
+{
+    return {edtTo->text(), edtCC->text(), edtBCC->text(), edtSubject->text(), rtfMain->toPlainText()};
+}
+
 cMailMessage TfrmNewMessage::StoredRecord() const
 {
     const cComposedMessage message = Composed();
-    if (message.sendAccount.isEmpty())
-        return ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
-    return ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+    const cMailMessage record =
+        message.sendAccount.isEmpty()
+            ? ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName())
+            : ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+    return fOpened ? KeepUneditedBytes(record, *fOpened, FieldTexts()) : record;
 }
 
 void TfrmNewMessage::SelectAccount(const QString &account)
