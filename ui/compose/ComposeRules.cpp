@@ -122,8 +122,12 @@ cMailMessage KeepUneditedBytes(cMailMessage saved, const cOpenedMessage &opened,
     for (const auto &[bytes, text] : fields)
         if (now.*text == opened.shown.*text)
             saved.*bytes = opened.record.*bytes;
-    if (now.body == opened.shown.body)
+    if (now.body == opened.shown.body) {
         saved.body = opened.record.body;
+        // Kept bytes read back right only with the charset they were read in.
+        if (const QByteArray charset = DeclaredCharset(opened.record.headerLines); !charset.isEmpty())
+            saved.headerLines.append("Content-Type: text/plain; charset=" + charset);
+    }
     return saved;
 }
 

@@ -388,14 +388,14 @@ cFieldTexts TfrmNewMessage::FieldTexts() const
     return {edtTo->text(), edtCC->text(), edtBCC->text(), edtSubject->text(), rtfMain->toPlainText()};
 }
 
-cMailMessage TfrmNewMessage::StoredRecord() const
+cMailMessage TfrmNewMessage::StoredRecord(bool forSending) const
 {
     const cComposedMessage message = Composed();
     const cMailMessage record =
         message.sendAccount.isEmpty()
             ? ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName())
             : ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
-    return fOpened ? KeepUneditedBytes(record, *fOpened, FieldTexts()) : record;
+    return fOpened && !forSending ? KeepUneditedBytes(record, *fOpened, FieldTexts()) : record;
 }
 
 void TfrmNewMessage::SelectAccount(const QString &account)
@@ -410,7 +410,7 @@ cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
     const cResultOf<QString> path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder) : fSourceFile;
     if (!path)
         return path;
-    const cMailMessage record = StoredRecord();
+    const cMailMessage record = StoredRecord(folder.compare(QStringLiteral("Unsent"), Qt::CaseInsensitive) == 0);
     if (cResult written = record.WriteFile(path.value()); !written)
         return written;
     return path;

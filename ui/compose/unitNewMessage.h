@@ -121,8 +121,10 @@ private:
     // The checks and writes "Send now" and "Send later" share; the path in Unsent, or empty
     // when the user was told why not.
     QString saveForSending();
-    // The record every save writes, from the chosen account.
-    cMailMessage StoredRecord() const;
+    // The record every save writes, from the chosen account. A draft keeps the stored bytes of
+    // the fields the user left alone; a message for sending is typed text throughout, which is
+    // what the sender declares it to be.
+    cMailMessage StoredRecord(bool forSending = false) const;
     cFieldTexts FieldTexts() const;
     QString saveAsUnfinished();
     // Warns of a failed save; whether there was one.
