@@ -22,9 +22,15 @@ private slots:
     void cleanup();
     void aRejectedCertificateIsOfferedForTheAccountAndRetried_data();
     void aRejectedCertificateIsOfferedForTheAccountAndRetried();
+    void aPeriodicCheckAsksOnceAboutACertificate_data();
+    void aPeriodicCheckAsksOnceAboutACertificate();
 
 private:
-    static QList<QByteArray> trustedNow() { return cAccountStore::ReadAccount(u"Secure"_s).trustedCertificates; }
+    void addSecureAccount(const QString &section);
+    static QList<QByteArray> trustedNow(const QString &section = u"Secure"_s)
+    {
+        return cAccountStore::ReadAccount(section).trustedCertificates;
+    }
 
     MailServerEnv fServers;
     cScratchSettings *fDir = nullptr;
@@ -35,8 +41,12 @@ void TestTransferTrust::init()
     QVERIFY2(fServers.Load(), "the mailservers fixture did not run");
     fDir = new cScratchSettings;
     QVERIFY(fDir->initStorage());
+}
+
+void TestTransferTrust::addSecureAccount(const QString &section)
+{
     cAccount account;
-    account.section = u"Secure"_s;
+    account.section = section;
     account.email = QString::fromUtf8(fServers.User) + u"@localhost"_s;
     account.smtpServer = account.pop3Server = u"127.0.0.1"_s;
     account.smtpPort = fServers.SmtpsPort;
@@ -69,6 +79,7 @@ void TestTransferTrust::aRejectedCertificateIsOfferedForTheAccountAndRetried()
 {
     QFETCH(bool, sending);
     QFETCH(bool, trust);
+    addSecureAccount(u"Secure"_s);
     cMailMessage message;
     message.Subject = "Held back";
     message.To = fServers.User + "@localhost";
@@ -99,6 +110,51 @@ void TestTransferTrust::aRejectedCertificateIsOfferedForTheAccountAndRetried()
     else
         QTRY_VERIFY_WITH_TIMEOUT(TfrmGetMail::Existing() == nullptr, 20000);
     QCOMPARE(boxes.texts.size(), 1);
+}
+
+// The periodic check asks too, once per account and certificate: not again while the question
+// waits, nor after a No. A Yes retries that account, still hidden.
+void TestTransferTrust::aPeriodicCheckAsksOnceAboutACertificate_data()
+{
+    QTest::addColumn<QString>("account"); // one each: the program remembers what it asked
+    QTest::addColumn<bool>("trust");
+    QTest::newRow("trusted") << u"Periodic yes"_s << true;
+    QTest::newRow("refused") << u"Periodic no"_s << false;
+}
+
+void TestTransferTrust::aPeriodicCheckAsksOnceAboutACertificate()
+{
+    QFETCH(QString, account);
+    QFETCH(bool, trust);
+    addSecureAccount(account);
+    int asked = 0;
+    QPointer<TfrmGetMail> asking;
+    bool waited = false;
+    // The question runs its own event loop: what happens while it waits happens here.
+    cModalWatcher<QMessageBox> watcher([&](QMessageBox *box) {
+        ++asked;
+        asking = TfrmGetMail::Existing();
+        StartMailCheck({}, true); // the next period comes while the question waits
+        waited = TfrmGetMail::Existing() == asking && !asking->isVisible();
+        QMetaObject::invokeMethod(box->button(trust ? QMessageBox::Yes : QMessageBox::No), &QAbstractButton::click,
+                                  Qt::QueuedConnection);
+    });
+    StartMailCheck({}, true);
+    QTRY_COMPARE_WITH_TIMEOUT(asked, 1, 20000);
+    QVERIFY(waited);
+    QTRY_COMPARE(trustedNow(account), trust ? QList<QByteArray>{fServers.TlsFingerprint} : QList<QByteArray>{});
+    if (trust) {
+        QTRY_VERIFY(asking.isNull());
+        if (TfrmGetMail *retry = TfrmGetMail::Existing())
+            QVERIFY(!retry->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(TfrmGetMail::Existing() == nullptr, 20000);
+    } else {
+        QTRY_VERIFY(asking->Concluded());
+        StartMailCheck({}, true); // the next period, after the No
+        QTRY_VERIFY_WITH_TIMEOUT(asking.isNull() && TfrmGetMail::Existing()->Concluded(), 20000);
+        QCOMPARE(TfrmGetMail::Existing()->Errors().size(), 1);
+    }
+    QCOMPARE(asked, 1);
 }
 
 QTEST_MAIN(TestTransferTrust)

@@ -18,6 +18,8 @@
 #include "tests/support/cScratchSettings.h"
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 class TestTransferWindows : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ private slots:
     void stopEndsAHungTransferAndLosesNothing();
     void receiveAfterHidingAFailedCheckChecksAgain();
     void windowsOpenOnTheScreenAndGrowOnlyWithinIt();
+    void aRetriedCheckFetchesOnlyWhatItHadNotFetched();
 
 private:
     void addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port);
@@ -271,6 +274,22 @@ void TestTransferWindows::windowsOpenOnTheScreenAndGrowOnlyWithinIt()
     window->move(screen.left(), screen.bottom() + 1 - window->frameGeometry().height());
     QTRY_VERIFY_WITH_TIMEOUT(window->ErrorsShown(), 10000);
     QVERIFY(screen.contains(window->frameGeometry()));
+}
+
+// A failed connection ends a check at its account: the accounts before it were fetched.
+void TestTransferWindows::aRetriedCheckFetchesOnlyWhatItHadNotFetched()
+{
+    const QStringList queue{u"Home"_s, u"Work"_s, u"Club"_s};
+    const struct
+    {
+        QString failed;
+        QStringList retried;
+    } cases[] = {{u"Club"_s, {u"Club"_s}},
+                 {u"Work"_s, {u"Work"_s, u"Club"_s}},
+                 {u"home"_s, queue},
+                 {u"Gone"_s, {u"Gone"_s}}};
+    for (const auto &c : cases)
+        QCOMPARE(AccountsToRetry(queue, c.failed), c.retried);
 }
 
 QTEST_MAIN(TestTransferWindows)

@@ -174,6 +174,32 @@ private slots:
         props.lstAttachmentsDblClick(); // nothing selected: nothing happens
     }
 
+    // Stored bytes read as the message list reads them: UTF-8 when they are, else Windows-1252.
+    void propertiesReadLegacyBytesAsTheListDoes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("UTF-8") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e") << u"Grüße"_s;
+        QTest::newRow("Latin-1 letters") << QByteArray("Gr\xfc\xdf" "e") << u"Grüße"_s;
+        QTest::newRow("Windows-1252 only") << QByteArray("\x93q\x94 \x80") << u"“q” €"_s;
+    }
+    void propertiesReadLegacyBytesAsTheListDoes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        cUiFixture fx;
+        QVERIFY(fx.initStorage());
+        cMailMessage m = cUiFixture::message(bytes);
+        m.From = bytes + " <ann@example.org>";
+        m.Account = bytes;
+        m.headerLines = {"Subject: " + bytes, "X-Mailer: Mail"};
+        TfrmMessageProps props;
+        QVERIFY(props.Load(fx.putMessage(u"Inbox"_s, u"mail1.qrz"_s, m)));
+        for (const char *name : {"lblFrom", "lblSubject", "lblAccount"})
+            QCOMPARE(props.findChild<QLabel *>(QLatin1String(name))->text(), text);
+        QCOMPARE(props.findChild<QPlainTextEdit *>(u"txtHeaders"_s)->toPlainText(), u"Subject: "_s + text + u"\nX-Mailer: Mail"_s);
+    }
+
     void theTrashQuestionIsSwitchedOffByItsBoxWhicheverButton_data()
     {
         QTest::addColumn<QString>("button");

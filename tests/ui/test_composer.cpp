@@ -146,6 +146,87 @@ private slots:
         QCOMPARE(finished.body, draft.body);
     }
 
+    // A draft opened and saved again keeps the bytes of every field the user left alone,
+    // whatever charset they are in; an edited field is written as typed.
+    void savingADraftKeepsTheBytesOfUneditedFields_data()
+    {
+        QTest::addColumn<QByteArray>("subject");
+        QTest::addColumn<QByteArray>("body"); // lines joined by LF
+        QTest::addColumn<QByteArray>("charset"); // declared by the stored header, if at all
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("shownSubject");
+        const QByteArray legacySubject("Caf\xe9 \x93ok\x94");
+        const QByteArray legacyBody("Gr\xfc\xdf" "e\n\x80 5,-");
+        QTest::newRow("Windows-1252, untouched")
+            << legacySubject << legacyBody << QByteArray() << QString() << u"Café “ok”"_s;
+        QTest::newRow("bytes no charset reads, untouched")
+            << QByteArray("\x81\x8d\x90\x9d") << QByteArray("\xc3\x28\xff\n\x8f") << QByteArray() << QString() << QString();
+        QTest::newRow("a line wider than the window, untouched")
+            << QByteArray("Long") << QByteArray("Lorem ipsum \xe9t\xe9 ").repeated(40) << QByteArray() << QString()
+            << u"Long"_s;
+        QTest::newRow("subject edited: the body stays")
+            << legacySubject << legacyBody << QByteArray() << u"subject"_s << u"Café “ok”"_s;
+        QTest::newRow("body edited: the subject stays")
+            << legacySubject << legacyBody << QByteArray() << u"body"_s << u"Café “ok”"_s;
+        QTest::newRow("declared KOI8-R body, subject edited")
+            << QByteArray("Hi") << QByteArray("\xf0\xd2\xc9\xd7\xc5\xd4") << QByteArray("KOI8-R") << u"subject"_s
+            << u"Hi"_s;
+    }
+    void savingADraftKeepsTheBytesOfUneditedFields()
+    {
+        QFETCH(QByteArray, subject);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, charset);
+        QFETCH(QString, edit);
+        QFETCH(QString, shownSubject);
+        cComposerCase c;
+        cMailMessage draft = cUiFixture::message(subject);
+        draft.To = "J\xf6rg <joerg@example.org>";
+        draft.CC = "\xc3\x28@example.org";
+        draft.body = body.split('\n');
+        if (!charset.isEmpty())
+            draft.headerLines = {"Content-Type: text/plain; charset=" + charset};
+        const QString path = c.fx.putMessage(u"Unfinished"_s, u"mail1.qrz"_s, draft);
+        QVERIFY(c.window->LoadFromFile(path));
+        QCOMPARE(c.field("edtTo")->text(), u"Jörg <joerg@example.org>"_s);
+        if (!shownSubject.isNull())
+            QCOMPARE(c.field("edtSubject")->text(), shownSubject);
+        const QString shownBody = c.body()->toPlainText();
+        if (edit == u"subject") {
+            c.field("edtSubject")->setText(u"Grüße"_s);
+            draft.Subject = "Gr\xc3\xbc\xc3\x9f" "e";
+        } else if (edit == u"body") {
+            c.window->SetBody({u"Tschüß"_s});
+            draft.body = {"Tsch\xc3\xbc\xc3\x9f"};
+        }
+        c.trigger("mnuFile_Save");
+        QCOMPARE(c.window->SourceFile(), path);
+        const cMailMessage saved = stored(path);
+        QCOMPARE(saved.Subject, draft.Subject);
+        QCOMPARE(saved.To, draft.To);
+        QCOMPARE(saved.CC, draft.CC);
+        QCOMPARE(saved.body, draft.body);
+        if (edit != u"body") {
+            TfrmNewMessage reopened;
+            QVERIFY(reopened.LoadFromFile(path));
+            QCOMPARE(reopened.findChild<QPlainTextEdit *>(u"rtfMain"_s)->toPlainText(), shownBody);
+        }
+    }
+
+    // The sender declares what it sends as UTF-8: a draft sent goes as the text it showed.
+    void aDraftSentIsWrittenAsItsText()
+    {
+        cComposerCase c;
+        cMailMessage draft = cUiFixture::message("Caf\xe9");
+        draft.body = {"Gr\xfc\xdf" "e"};
+        QVERIFY(c.window->LoadFromFile(c.fx.putMessage(u"Unfinished"_s, u"mail1.qrz"_s, draft)));
+        c.trigger("mnuFile_SendLater");
+        QTRY_VERIFY(c.window.isNull());
+        const cMailMessage sent = stored(c.files("Unsent").value(0));
+        QCOMPARE(sent.Subject, QByteArray("Caf\xc3\xa9"));
+        QCOMPARE(sent.body, QList<QByteArray>{"Gr\xc3\xbc\xc3\x9f" "e"});
+    }
+
     void sendingWithoutAnAccountKeepsTheMessageInUnsent()
     {
         cComposerCase c(true);

@@ -1,7 +1,7 @@
 // The computed texts of the main window: how stored bytes are shown, what a list entry says,
 // the remembered column widths, the mail check period and which links leave the program.
+#include "storage/DisplayText.h"
 #include "ui/main/ComposerDraft.h"
-#include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/MainWindowSettings.h"

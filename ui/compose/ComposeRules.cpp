@@ -1,11 +1,13 @@
 #include "ui/compose/ComposeRules.h"
 
+#include "storage/DisplayText.h"
 #include "storage/MessageText.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <utility>
 
 namespace {
 
@@ -94,19 +96,39 @@ cMailMessage ComposedRecord(const cComposedMessage &message, const QString &send
 cComposedMessage ComposedFromRecord(const cMailMessage &record)
 {
     cComposedMessage message;
-    message.to = QString::fromUtf8(record.To);
-    message.cc = QString::fromUtf8(record.CC);
-    message.bcc = QString::fromUtf8(record.Bcc);
-    message.sendAccount = QString::fromUtf8(record.SendAccount);
-    message.subject = QString::fromUtf8(record.Subject);
-    for (const QByteArray &line : record.body)
-        message.body.append(QString::fromUtf8(line));
+    message.to = DisplayText(record.To);
+    message.cc = DisplayText(record.CC);
+    message.bcc = DisplayText(record.Bcc);
+    message.sendAccount = DisplayText(record.SendAccount);
+    message.subject = DisplayText(record.Subject);
+    if (!record.body.isEmpty())
+        message.body = DisplayBody(record.body, DeclaredCharset(record.headerLines)).split(QLatin1Char('\n'));
     message.attachments = record.attachments;
     message.priority = TPriority(record.Priority);
     for (const QByteArray &line : record.headerLines)
         if (isThreadingLine(line))
             message.extraHeaders.append(line);
     return message;
+}
+
+cMailMessage KeepUneditedBytes(cMailMessage saved, const cOpenedMessage &opened, const cFieldTexts &now)
+{
+    const std::pair<QByteArray cMailMessage::*, QString cFieldTexts::*> fields[] = {
+        {&cMailMessage::To, &cFieldTexts::to},
+        {&cMailMessage::CC, &cFieldTexts::cc},
+        {&cMailMessage::Bcc, &cFieldTexts::bcc},
+        {&cMailMessage::Subject, &cFieldTexts::subject},
+    };
+    for (const auto &[bytes, text] : fields)
+        if (now.*text == opened.shown.*text)
+            saved.*bytes = opened.record.*bytes;
+    if (now.body == opened.shown.body) {
+        saved.body = opened.record.body;
+        // Kept bytes read back right only with the charset they were read in.
+        if (const QByteArray charset = DeclaredCharset(opened.record.headerLines); !charset.isEmpty())
+            saved.headerLines.append("Content-Type: text/plain; charset=" + charset);
+    }
+    return saved;
 }
 
 TPriority PriorityOfTag(int tag)

@@ -35,8 +35,30 @@ QString ComposerCaption(const QString &subject);
 // line each in the file, so a line break pasted into them becomes a blank.
 cMailMessage ComposedRecord(const cComposedMessage &message, const QString &senderLine, const QString &account,
                             const QDateTime &now = QDateTime::currentDateTime());
-// The reverse, for editing a stored message further.
+// The reverse, for editing a stored message further: its bytes read as every window reads them.
 cComposedMessage ComposedFromRecord(const cMailMessage &record);
+
+// The texts of the fields a user edits, as the window holds them; the body as one text.
+struct cFieldTexts
+{
+    QString to;
+    QString cc;
+    QString bcc;
+    QString subject;
+    QString body;
+};
+
+// A stored message opened for editing: its record, and what its fields held once filled from it.
+struct cOpenedMessage
+{
+    cMailMessage record;
+    cFieldTexts shown;
+};
+
+// The record to save, where every field whose text is still as opened keeps its stored bytes: a
+// save never re-encodes what the user left alone (a legacy charset, bytes no charset reads, a
+// line longer than the window).
+cMailMessage KeepUneditedBytes(cMailMessage saved, const cOpenedMessage &opened, const cFieldTexts &now);
 
 // The priority of a "Set priority" item by its tag (the stored code), and the tag of a
 // priority; high and low priorities other than the extremes show as the item they are stored as.

@@ -2,6 +2,7 @@
 
 #include "ui/wndlist/DialogParts.h"
 
+#include "storage/DisplayText.h"
 #include "storage/cMailMessage.h"
 #include "ui/compose/MessagePropsRules.h"
 #include "ui/wndlist/AttachmentOpening.h"
@@ -74,22 +75,23 @@ bool TfrmMessageProps::Load(const QString &path, QString *error)
     const cResult read = record.ReadFile(path);
     if (!read && error)
         *error = read.text();
-    lblFrom->setText(QString::fromUtf8(record.From));
-    lblSubject->setText(QString::fromUtf8(record.Subject));
-    lblAccount->setText(QString::fromUtf8(record.Account));
+    lblFrom->setText(DisplayText(record.From));
+    lblSubject->setText(DisplayText(record.Subject));
+    lblAccount->setText(DisplayText(record.Account));
     const cPriorityDisplay priority = PriorityDisplay(record.Priority);
     lblPriority->setText(priority.text);
     QPalette palette = lblPriority->palette();
     palette.setColor(QPalette::WindowText, priority.colour);
     lblPriority->setPalette(palette);
-    lblDateTime->setText(QString::fromUtf8(record.DateTime));
+    lblDateTime->setText(DisplayText(record.DateTime));
     lblContentType->setText(ContentTypeText(record.Html));
     fAttachments = record.attachments;
     lstAttachments->clear();
     lstAttachments->addItems(fAttachments);
     QStringList headers;
+    // Line by line: a received header block often mixes raw UTF-8 with a legacy charset.
     for (const QByteArray &line : record.headerLines)
-        headers.append(QString::fromUtf8(line));
+        headers.append(DisplayText(line));
     txtHeaders->setPlainText(headers.join(QLatin1Char('\n')));
     return read.ok();
 }

@@ -333,6 +333,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     lstAttachments->clear();
     for (const QString &attachment : message.attachments)
         AddAttachment(attachment);
+    fOpened = cOpenedMessage{record, FieldTexts()};
     fChanged = false;
     fUnkept = false;
     return true;
@@ -382,12 +383,19 @@ cComposedMessage TfrmNewMessage::Composed() const
             edtBCC->text(), isDefault ? QString() : chosen};
 }
 
-cMailMessage TfrmNewMessage::StoredRecord() const
+cFieldTexts TfrmNewMessage::FieldTexts() const
+{
+    return {edtTo->text(), edtCC->text(), edtBCC->text(), edtSubject->text(), rtfMain->toPlainText()};
+}
+
+cMailMessage TfrmNewMessage::StoredRecord(bool forSending) const
 {
     const cComposedMessage message = Composed();
-    if (message.sendAccount.isEmpty())
-        return ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName());
-    return ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+    const cMailMessage record =
+        message.sendAccount.isEmpty()
+            ? ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName())
+            : ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+    return fOpened && !forSending ? KeepUneditedBytes(record, *fOpened, FieldTexts()) : record;
 }
 
 void TfrmNewMessage::SelectAccount(const QString &account)
@@ -402,7 +410,7 @@ cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
     const cResultOf<QString> path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder) : fSourceFile;
     if (!path)
         return path;
-    const cMailMessage record = StoredRecord();
+    const cMailMessage record = StoredRecord(folder.compare(QStringLiteral("Unsent"), Qt::CaseInsensitive) == 0);
     if (cResult written = record.WriteFile(path.value()); !written)
         return written;
     return path;

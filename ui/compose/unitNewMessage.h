@@ -3,6 +3,7 @@
 // It sends nothing itself: every way out writes a message file into Unsent or Unfinished
 // (or a chosen path) or drops the text; "Send now" then hands the file to the send window.
 // Openers create it, fill the fields (SetBody, AddAttachment, LoadFromFile) and show it.
+// A message opened from a file keeps the stored bytes of every field the user leaves as it was.
 // Whatever an opener filled in or the user typed counts as a change until it is saved or sent:
 // a changed window asks before it closes, and keeps its text in Unfinished every 30 s and when
 // the program ends, so a crash loses at most that much.
@@ -18,6 +19,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -119,8 +121,11 @@ private:
     // The checks and writes "Send now" and "Send later" share; the path in Unsent, or empty
     // when the user was told why not.
     QString saveForSending();
-    // The record every save writes, from the chosen account.
-    cMailMessage StoredRecord() const;
+    // The record every save writes, from the chosen account. A draft keeps the stored bytes of
+    // the fields the user left alone; a message for sending is typed text throughout, which is
+    // what the sender declares it to be.
+    cMailMessage StoredRecord(bool forSending = false) const;
+    cFieldTexts FieldTexts() const;
     QString saveAsUnfinished();
     // Warns of a failed save; whether there was one.
     [[nodiscard]] bool reportedFailure(const cResult &saved);
@@ -163,6 +168,8 @@ private:
     QList<QByteArray> fExtraHeaders;
     TPriority fPriority = TPriority::prNormal;
     QString fSourceFile;
+    // The stored message LoadFromFile filled the window from.
+    std::optional<cOpenedMessage> fOpened;
     bool fSizingGuard = true;
     cDraftKeeper fKeeper;
     // Changed since the user last saved, and since autosave last kept it.

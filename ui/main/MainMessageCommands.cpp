@@ -2,12 +2,12 @@
 
 #include "mailproto/TVrxAddressList.h"
 #include "mailproto/TVrxMimeHeader.h"
+#include "storage/DisplayText.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
-#include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/unitMain.h"

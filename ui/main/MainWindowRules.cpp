@@ -1,6 +1,6 @@
 #include "ui/main/MainWindowRules.h"
 
-#include "ui/main/DisplayText.h"
+#include "storage/DisplayText.h"
 #include "ui/main/MainIcons.h"
 
 #include <QCoreApplication>

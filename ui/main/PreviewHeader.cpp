@@ -1,7 +1,7 @@
 #include "ui/main/PreviewHeader.h"
 
+#include "storage/DisplayText.h"
 #include "storage/MessageText.h"
-#include "ui/main/DisplayText.h"
 
 #include <QCoreApplication>
 #include <QLocale>

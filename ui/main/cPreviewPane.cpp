@@ -1,6 +1,6 @@
 #include "ui/main/cPreviewPane.h"
 
-#include "ui/main/DisplayText.h"
+#include "storage/DisplayText.h"
 #include "ui/main/PreviewHeader.h"
 #include "ui/main/cPreviewBrowser.h"
 

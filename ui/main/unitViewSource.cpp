@@ -1,7 +1,7 @@
 #include "ui/main/unitViewSource.h"
 
 #include "storage/AtomicFile.h"
-#include "ui/main/DisplayText.h"
+#include "storage/DisplayText.h"
 #include "ui/wndlist/DialogParts.h"
 
 #include <QDir>

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QSet>
 
 namespace {
 
@@ -30,4 +31,14 @@ bool OfferTrustForAccount(QWidget *parent, const cUntrustedCertificate &certific
         return false;
     }
     return true;
+}
+
+bool OfferTrustOnce(QWidget *parent, const cUntrustedCertificate &certificate)
+{
+    static QSet<QByteArray> asked;
+    const QByteArray key = certificate.account.toUtf8() + '\n' + certificate.fingerprint;
+    if (certificate.IsEmpty() || asked.contains(key))
+        return false;
+    asked.insert(key);
+    return OfferTrustForAccount(parent, certificate);
 }

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -155,7 +156,7 @@ bool cTransferWindow::ErrorsShown() const
 
 bool cTransferWindow::Concluded() const
 {
-    return fSessionEnded && !tmrCloseWindow->isActive();
+    return fSessionEnded && !fAsking && !tmrCloseWindow->isActive();
 }
 
 void cTransferWindow::SessionFinished()
@@ -168,9 +169,10 @@ void cTransferWindow::SessionFinished()
 
 bool cTransferWindow::OfferTrust()
 {
-    if (!fSession || StoppedByUser() || !isVisible())
+    if (!fSession || StoppedByUser())
         return false;
-    return OfferTrustForAccount(this, fSession->Untrusted());
+    const QScopedValueRollback asking(fAsking, true);
+    return isVisible() ? OfferTrustForAccount(this, fSession->Untrusted()) : OfferTrustOnce(this, fSession->Untrusted());
 }
 
 void cTransferWindow::closeEvent(QCloseEvent *event)

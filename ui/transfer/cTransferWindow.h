@@ -49,9 +49,9 @@ protected:
     // Relays the session's common signals to the window; "&Stop" stops this session.
     void Follow(cSessionEngine &session);
     bool StoppedByUser() const { return fStopped; }
-    // When a connection of the ended session met a certificate nobody vouches for, asks (in a
-    // window the user can see) whether to trust it for its account; true when it is now
-    // trusted and the transfer should be tried again.
+    // When a connection of the ended session met a certificate nobody vouches for, asks whether
+    // to trust it for its account (a hidden window asks once per certificate); true when it is
+    // now trusted and the transfer should be tried again. The window is not concluded meanwhile.
     bool OfferTrust();
     void showEvent(QShowEvent *event) override;
     // With its session still running the window goes at once; the session winds down as after
@@ -87,4 +87,5 @@ private:
     bool fFreeWhenEnded = false;
     bool fStopped = false;
     bool fPlaced = false;
+    bool fAsking = false;
 };

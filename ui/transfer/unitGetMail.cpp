@@ -24,7 +24,7 @@ QPointer<TfrmGetMail> sExisting;
 TfrmGetMail::TfrmGetMail(const QStringList &accounts)
     : cTransferWindow(QStringLiteral("Receiving mail..."), QStringLiteral("Checking for new mail..."), QString(),
                       "Button2"),
-      fSession(new cGetSession(accounts, this))
+      fAccounts(accounts), fSession(new cGetSession(accounts, this))
 {
     lblOutput = AddLabel(StatusLayout(), "lblOutput", QStringLiteral("Attempting to connect..."));
     StatusLayout()->insertWidget(1, lblOutput);
@@ -63,9 +63,10 @@ void TfrmGetMail::StartSession()
 
 void TfrmGetMail::SessionEnded()
 {
+    const bool hidden = !isVisible();
     if (OfferTrust()) {
         // The new check replaces this window, which has ended.
-        StartMailCheck({fSession->Untrusted().account}, false, parentWidget());
+        StartMailCheck(AccountsToRetry(fAccounts, fSession->Untrusted().account), hidden, parentWidget());
         return;
     }
     // Stopping early (no valid account, or a connection that failed) leaves the window open;
@@ -93,14 +94,24 @@ void TfrmGetMail::tmrCloseWindowTimer()
         close();
 }
 
+QStringList AccountsToRetry(const QStringList &queue, const QString &failed)
+{
+    for (qsizetype i = 0; i < queue.size(); ++i)
+        if (queue.at(i).compare(failed, Qt::CaseInsensitive) == 0)
+            return queue.mid(i);
+    return {failed};
+}
+
 void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
 {
     if (TfrmGetMail *existing = TfrmGetMail::Existing()) {
         // A check that has ended only shows its errors: asking again means checking again.
         if (!existing->Concluded()) {
-            existing->show();
-            existing->raise();
-            existing->activateWindow();
+            if (!hidden) {
+                existing->show();
+                existing->raise();
+                existing->activateWindow();
+            }
             return;
         }
         existing->close();

@@ -23,10 +23,16 @@ protected:
 private:
     void SessionEnded();
 
+    const QStringList fAccounts;
     cGetSession *fSession;
     QLabel *lblOutput;
 };
 
+// What a check tries again once the failed account's certificate is trusted: that account and
+// the ones after it, which a failed connection kept the check from reaching; never those
+// already fetched.
+QStringList AccountsToRetry(const QStringList &queue, const QString &failed);
+
 // The entry of every mail check: all accounts when none are given; hidden for the periodic
-// check. With no account at all it offers to create one.
+// check, which leaves a check still running alone. With no account at all it offers to create one.
 void StartMailCheck(const QStringList &accounts = {}, bool hidden = false, QWidget *parent = nullptr);

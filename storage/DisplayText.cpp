@@ -1,4 +1,4 @@
-#include "ui/main/DisplayText.h"
+#include "storage/DisplayText.h"
 
 #include "storage/MessageText.h"
 

@@ -1,7 +1,8 @@
 #pragma once
-// Stored message bytes as text for the screen. The bytes on disk are never changed; only their
-// showing decodes them: valid UTF-8 first (plain ASCII is), else the character set the message
-// declares, else Windows-1252 (StoredText), which takes every byte.
+// Stored message bytes as text for the screen, the same in every window that shows or edits a
+// message. The bytes on disk are never changed; only their showing decodes them: valid UTF-8
+// first (plain ASCII is), else the character set the message declares, else Windows-1252
+// (StoredText), which takes every byte.
 #include <QByteArray>
 #include <QList>
 #include <QString>
