@@ -2,6 +2,7 @@
 // lines as displayed, the editing commands, attachments, signatures and the window state.
 #include "UiFixture.h"
 
+#include "app/WindowSteps.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
 #include "ui/compose/unitNewMessage.h"
@@ -71,6 +72,7 @@ class TestComposer : public QObject
     }
 
 private slots:
+    void initTestCase() { InstallWindowSteps(); }
     void aRecipientIsNeededToSend_data()
     {
         QTest::addColumn<QString>("action");

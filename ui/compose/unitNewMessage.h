@@ -13,6 +13,7 @@
 #include "ui/compose/DraftQuestion.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
+#include "ui/wndlist/cComposerContent.h"
 
 #include <QStringList>
 
@@ -30,24 +31,12 @@ class QPlainTextEdit;
 class QTimer;
 class QToolBar;
 
-enum class eComposerField { To, Body };
-
 class TfrmNewMessage : public cForm
 {
     Q_OBJECT
 public:
     // With an owner the window is destroyed together with it, yet stays a window of its own.
     explicit TfrmNewMessage(QWidget *owner = nullptr);
-
-    // What the address book offers every composer, set once by app (the composer cannot see
-    // the address book's windows). Until then the recipient labels and Tools > "&Address book"
-    // stay disabled. PickRecipients gives the chosen addresses, none when cancelled.
-    struct cAddressBookSteps
-    {
-        std::function<QStringList(QWidget *parent)> PickRecipients;
-        std::function<void()> ShowAddressBook;
-    };
-    static void SetAddressBookSteps(cAddressBookSteps steps);
 
     // What to do with changed messages on closing: count is how many are asked about at once.
     // AskAboutUnsavedMessages unless replaced (tests answer without one).
@@ -93,7 +82,6 @@ public:
     void tbSignaturesClick();
     void RebuildSignatureMenu();
     void AppendSignature(const QString &name);
-    void FocusSubject();
     // Appends the picked addresses to the field (edtTo, edtCC or edtBCC).
     void lblToClick(QLineEdit *field);
 
@@ -104,7 +92,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static cAddressBookSteps &AddressBookSteps();
     void buildFields();
     void buildAttachmentPanel();
     void buildMenus();

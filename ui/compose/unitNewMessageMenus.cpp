@@ -3,6 +3,7 @@
 
 #include "storage/cOptions.h"
 #include "ui/compose/ComposerMenuItem.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -109,8 +110,8 @@ void TfrmNewMessage::buildInsertMenu(QMenu *menu)
 void TfrmNewMessage::buildToolsMenu(QMenu *menu)
 {
     QAction *addressBook = AddMenuItem(menu, tr("&Address book"), "mnuTools_AddressBook");
-    addressBook->setEnabled(static_cast<bool>(AddressBookSteps().ShowAddressBook));
-    connect(addressBook, &QAction::triggered, this, [] { AddressBookSteps().ShowAddressBook(); });
+    addressBook->setEnabled(static_cast<bool>(WindowSteps().ShowAddressBook));
+    connect(addressBook, &QAction::triggered, this, [] { WindowSteps().ShowAddressBook(); });
     connect(AddMenuItem(menu, tr("&Manage signatures"), "pop_mnuTools_ManageSignatures"), &QAction::triggered, this,
             &TfrmNewMessage::pop_mnuTools_ManageSignaturesClick);
     menu->addSeparator();

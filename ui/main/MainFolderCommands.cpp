@@ -5,7 +5,7 @@
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitCreateFolder.h"
 #include "ui/main/unitMain.h"
-#include "ui/small/unitEmptyTrash.h"
+#include "ui/wndlist/cWindowSteps.h"
 #include "ui/wndlist/DialogParts.h"
 
 #include <QApplication>
@@ -116,7 +116,8 @@ void cMainFolderCommands::EmptyFolder()
 
 void cMainFolderCommands::EmptyTrash()
 {
-    if (!TfrmEmptyTrash::ConfirmEmptyTrash(&fWindow))
+    const auto &confirm = WindowSteps().ConfirmEmptyTrash;
+    if (!confirm || !confirm(&fWindow))
         return;
     const QString trash = FolderName(eFolderKind::Trash);
     const cResult cleared = cFolderStore::ClearFolder(trash);

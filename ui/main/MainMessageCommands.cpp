@@ -5,18 +5,15 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
-#include "ui/compose/unitMessageProps.h"
-#include "ui/compose/unitNewMessage.h"
 #include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitSelectFolder.h"
-#include "ui/signatures/SignatureList.h"
+#include "ui/wndlist/cWindowSteps.h"
 #include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
-#include "ui/transfer/unitSendMail.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -36,7 +33,7 @@ QStringList defaultSignature(const cComposerOptions &options)
 {
     if (!options.autoInsertDefSig)
         return {};
-    return textLines(SignatureText(cSignatureStore::DefaultSignatureName()));
+    return textLines(cSignatureStore::SignatureText(cSignatureStore::DefaultSignatureName()));
 }
 
 QList<cMailbox> recipientsOf(const cMailMessage &message, const QByteArray &charset)
@@ -85,7 +82,6 @@ void cMainMessageCommands::Wire()
     fWindow.WireCommand(popMsgs_MarkRead, [this] { MarkSelected(true); });
     fWindow.WireCommand(popMsgs_MarkUnread, [this] { MarkSelected(false); });
     fWindow.WireCommand(mnuEdit_Undo, [this] { Undo(); });
-    fWindow.WireCommand(popMsgs_SendNow, [this] { SendSelectedNow(); });
     fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
     fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
     connect(fWindow.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenMessage(entry.row()); });
@@ -95,7 +91,7 @@ void cMainMessageCommands::Wire()
     }
 }
 
-TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
+void cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
 {
     const cComposerOptions options = cComposerOptions::Read();
     cOriginalMessage original;
@@ -104,43 +100,25 @@ TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &re
         cMailMessage message;
         if (const cResult read = message.ReadFile(path); !read) {
             QMessageBox::warning(&fWindow, tr("Cannot open the message"), read.text());
-            return nullptr;
+            return;
         }
         original = originalOf(path, message);
         if (request.attachOriginal) {
             const cResultOf<QString> saved = SaveForwardable(path, original.subject);
             if (!saved) {
                 QMessageBox::warning(&fWindow, tr("Cannot forward the message"), saved.text());
-                return nullptr;
+                return;
             }
             original.forwardable = saved.value();
         }
     }
-    const cComposerDraft draft =
-        ComposerDraft(request, options, original, defaultSignature(options), request.replyAll ? cAccountStore::OwnAddresses() : QStringList());
-    auto *composer = new TfrmNewMessage(&fWindow);
-    composer->SetHeaderFields(draft.to, draft.cc, draft.subject);
-    composer->SetExtraHeaders(draft.extraHeaders);
-    composer->SetBody(draft.body);
-    for (const QString &attachment : draft.attachments)
-        composer->AddAttachment(attachment);
-    composer->show();
-    composer->FocusField(draft.focus);
-    composer->raise();
-    composer->activateWindow();
-    return composer;
+    const QStringList own = request.replyAll ? cAccountStore::OwnAddresses() : QStringList();
+    RunStep(WindowSteps().NewMessage, ComposerDraft(request, options, original, defaultSignature(options), own));
 }
 
 void cMainMessageCommands::OpenNewMessageWindow(const cNewMessageRequest &request)
 {
-    auto *composer = new TfrmNewMessage(&fWindow);
-    composer->SetHeaderFields(request.to, request.cc, request.subject, request.bcc);
-    if (!request.body.isEmpty())
-        composer->SetBody(request.body.split(u'\n'));
-    composer->show();
-    composer->FocusField(request.to.isEmpty() ? eComposerField::To : eComposerField::Body);
-    composer->raise();
-    composer->activateWindow();
+    RunStep(WindowSteps().NewMessage, ContentOf(request));
 }
 
 void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcome &outcome)
@@ -207,23 +185,10 @@ void cMainMessageCommands::Undo()
         QMessageBox::warning(&fWindow, tr("Cannot undo"), undone.text());
 }
 
-void cMainMessageCommands::SendSelectedNow()
-{
-    SendMessages(fWindow.SelectedMessagePaths(), &fWindow);
-}
-
 void cMainMessageCommands::ShowProperties()
 {
-    const QString path = fWindow.SelectedMessagePath();
-    if (path.isEmpty())
-        return;
-    TfrmMessageProps props(&fWindow);
-    QString error;
-    if (!props.Load(path, &error)) {
-        QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
-        return;
-    }
-    props.exec();
+    if (const QString path = fWindow.SelectedMessagePath(); !path.isEmpty())
+        RunStep(WindowSteps().ShowMessageProperties, path, &fWindow);
 }
 
 void cMainMessageCommands::PrintPreview()
@@ -238,14 +203,7 @@ void cMainMessageCommands::OpenDraft(int row)
 {
     if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
         return;
-    auto *composer = new TfrmNewMessage;
-    QString error;
-    if (!composer->LoadFromFile(fWindow.lstMsgs->Model()->Path(row), &error)) {
-        delete composer;
-        QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
-        return;
-    }
-    composer->show();
+    RunStep(WindowSteps().OpenDraft, fWindow.lstMsgs->Model()->Path(row), &fWindow);
 }
 
 void cMainMessageCommands::OpenMessage(int row)

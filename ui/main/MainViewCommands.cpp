@@ -12,8 +12,7 @@
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitViewSource.h"
-#include "ui/signatures/unitSignatures.h"
-#include "ui/small/unitAbout.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -33,8 +32,8 @@ void cMainViewCommands::Wire()
     WirePopups();
     WireTray();
     WireKeyboard();
-    fWindow.WireCommand(eMainCommand::mnuTools_Signatures, [this] { TfrmSignatures::ShowModal(&fWindow); });
-    fWindow.WireCommand(eMainCommand::mnuHelp_About, [this] { ShowAbout(); });
+    fWindow.WireCommand(eMainCommand::mnuTools_Signatures, [this] { RunStep(WindowSteps().ManageSignatures, &fWindow); });
+    fWindow.WireCommand(eMainCommand::mnuHelp_About, [this] { RunStep(WindowSteps().ShowAbout, &fWindow); });
 }
 
 void cMainViewCommands::WireToggles()
@@ -161,14 +160,6 @@ void cMainViewCommands::LaunchSelection()
         QDesktopServices::openUrl(url);
     else
         fWindow.SetStatusText(1, tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(text));
-}
-
-void cMainViewCommands::ShowAbout()
-{
-    TfrmAbout about(&fWindow, [this](const QString &to, const QString &subject) {
-        fWindow.fMessageCommands->OpenNewMessageWindow({.to = to, .subject = subject, .cc = {}, .body = {}});
-    });
-    about.exec();
 }
 
 std::optional<QByteArray> cMainViewCommands::PreviewOriginal(const QString &caption)

@@ -37,7 +37,6 @@ private:
     void ShowPopup(ePopup popup, QWidget *widget, const QPoint &pos);
     void ShowMessagePopup(const QPoint &pos);
     void ShowFolderPopup(const QPoint &pos);
-    void ShowAbout();
     // The previewed message's original, or none after telling the user why.
     std::optional<QByteArray> PreviewOriginal(const QString &caption);
 

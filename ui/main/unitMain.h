@@ -5,12 +5,12 @@
 // Call order: construct (builds the widgets, nothing read yet), then FormCreate, which reads
 // the window settings, has the storage prepared, shows the window and loads the folder tree;
 // FormShow runs on every showing, FormCloseQuery on closing. Work that belongs to other parts
-// of the program is announced through signals (mail check, new-account wizard, contacts,
-// new-message window); a command of theirs becomes available when it is wired with
+// of the program is announced through signals (mail check, new-account wizard, new-message
+// window); a command of theirs becomes available when it is wired with
 // WireCommand. The sessions use the status, tray, list and refresh methods.
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
-#include "ui/main/cNewMessageRequest.h"
+#include "ui/wndlist/cNewMessageRequest.h"
 #include "ui/main/MainCommands.h"
 #include "ui/main/MainWindowSettings.h"
 #include "ui/main/cMessageList.h"
@@ -99,10 +99,9 @@ public:
     void SetStartRequest(const cNewMessageRequest &request);
     // A request handed over by a second instance: opened at once.
     void RequestNewMessageWindow(const cNewMessageRequest &request);
-    // Renaming a contact while the address book is open reloads the pane shortly after.
-    void ScheduleContactsReload();
-    // The contacts pane, which the contacts code fills and serves.
-    QListWidget *ContactsPane() const;
+    // The contacts pane, made by the contacts code and handed over by app; it takes the place
+    // (and the shown state) of the empty one the window starts with.
+    void SetContactsPane(QListWidget *pane);
     // "Hide Contacts Pane": hidden for now; the stored choice stays as it is.
     void HideContactsPane();
     // A new message to the given addresses, with the default subject and signature.
@@ -131,7 +130,6 @@ public:
 signals:
     void MailCheckRequested(); // periodic, unattended, all accounts
     void NewAccountWizardRequested();
-    void ContactsReloadRequested();
     void NewMessageWindowRequested(const cNewMessageRequest &request);
 
 public slots:
@@ -223,7 +221,6 @@ private:
 
     QTimer *tmrRunNewAccountWizard = nullptr;
     QTimer *tmrCheckForMail = nullptr;
-    QTimer *tmrLoadContacts = nullptr;
     QTimer *tmrShowNewMsgWindow = nullptr;
     QTimer *tmrReadUnread = nullptr;
 
