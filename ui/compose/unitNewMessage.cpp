@@ -301,9 +301,8 @@ void TfrmNewMessage::applyWindowState()
     resize(storedSize(Opt::MsgComp_Width, kMinWidth, screen.width()),
            storedSize(Opt::MsgComp_Height, kMinHeight, screen.height()));
     move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
-    findChild<QAction *>(QStringLiteral("pop_mnuView_Toolbar"))
-        ->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));
-    findChild<QAction *>(QStringLiteral("pop_mnuView_StatusBar"))->setChecked(cOptions::read(Opt::MsgComp_SBVisible));
+    Command(eNewMessageCommand::Toolbar)->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));
+    Command(eNewMessageCommand::StatusBar)->setChecked(cOptions::read(Opt::MsgComp_SBVisible));
     DFSToolBar->setVisible(cOptions::read(Opt::MsgComp_ExpandedToolbar));
     statusBar()->setVisible(cOptions::read(Opt::MsgComp_SBVisible));
 }

@@ -10,6 +10,7 @@
 #include "storage/cDraftKeeper.h"
 #include "storage/cResult.h"
 #include "ui/compose/ComposeRules.h"
+#include "ui/compose/ComposerCommands.h"
 #include "ui/compose/DraftQuestion.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
@@ -17,6 +18,7 @@
 
 #include <QStringList>
 
+#include <array>
 #include <chrono>
 #include <functional>
 
@@ -71,6 +73,8 @@ public:
     // path, or empty with the reason.
     cResultOf<QString> SaveToFolder(const QString &folder);
 
+    QAction *Command(eNewMessageCommand id) const;
+
     void tbSendNowClick();
     void mnuFile_SendLaterClick();
     void mnuFile_FinishLaterClick();
@@ -95,11 +99,12 @@ private:
     void buildFields();
     void buildAttachmentPanel();
     void buildMenus();
-    void buildFileMenu(QMenu *menu);
-    void buildEditMenu(QMenu *menu);
-    void buildViewMenu(QMenu *menu);
-    void buildInsertMenu(QMenu *menu);
-    void buildToolsMenu(QMenu *menu);
+    void wire(eNewMessageCommand id, const std::function<void()> &handler);
+    void wireFileCommands();
+    void wireEditCommands();
+    void wireViewCommands();
+    void wireInsertAndToolsCommands();
+    void wirePriorityCommands();
     void buildToolbar();
     void applyWindowState();
 
@@ -143,8 +148,8 @@ private:
     QMenu *popSignatures;
     QToolBar *DFSToolBar;
     QActionGroup *fPriorityItems;
-    QAction *fSendNow;
     QTimer *tmrAutoSave;
+    std::array<QAction *, kNewMessageCommandCount> fCommands{};
 
     QStringList fAttachments;
     QList<QByteArray> fExtraHeaders;
