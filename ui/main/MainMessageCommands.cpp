@@ -58,7 +58,10 @@ cOriginalMessage originalOf(const QString &path, const cMailMessage &message)
 
 } // namespace
 
-cMainMessageCommands::cMainMessageCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+cMainMessageCommands::cMainMessageCommands(TfrmMain &window, const cMainParts &parts)
+    : QObject(&window), fWindow(window), fParts(parts)
+{
+}
 
 void cMainMessageCommands::Wire()
 {
@@ -84,9 +87,9 @@ void cMainMessageCommands::Wire()
     fWindow.WireCommand(mnuEdit_Undo, [this] { Undo(); });
     fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
     fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
-    connect(fWindow.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenMessage(entry.row()); });
+    connect(fParts.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenMessage(entry.row()); });
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *enter = new QShortcut(QKeySequence(key), fWindow.lstMsgs, nullptr, nullptr, Qt::WidgetShortcut);
+        auto *enter = new QShortcut(QKeySequence(key), fParts.lstMsgs, nullptr, nullptr, Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, [this] { OpenMessage(fWindow.SelectedRow()); });
     }
 }
@@ -166,11 +169,11 @@ void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 
 void cMainMessageCommands::MarkSelected(bool read)
 {
-    fWindow.tmrReadUnread->stop();
+    fParts.tmrReadUnread->stop();
     const cBatchOutcome outcome = fHistory.Mark(fWindow.SelectedMessagePaths(), read);
     const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
-    for (int row : fWindow.lstMsgs->SelectedRows())
-        if (marked.contains(fWindow.lstMsgs->Model()->Path(row)))
+    for (int row : fParts.lstMsgs->SelectedRows())
+        if (marked.contains(fParts.lstMsgs->Model()->Path(row)))
             fWindow.ShowReadMark(row, read);
     fWindow.RefreshCommandStates();
     ReportStop(tr("Cannot mark the message"), outcome);
@@ -196,14 +199,14 @@ void cMainMessageCommands::PrintPreview()
     QPrinter printer;
     QPrintDialog dialog(&printer, &fWindow);
     if (dialog.exec() == QDialog::Accepted)
-        fWindow.htmlView->print(&printer);
+        fParts.htmlView->print(&printer);
 }
 
 void cMainMessageCommands::OpenDraft(int row)
 {
     if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
         return;
-    RunStep(WindowSteps().OpenDraft, fWindow.lstMsgs->Model()->Path(row), &fWindow);
+    RunStep(WindowSteps().OpenDraft, fParts.lstMsgs->Model()->Path(row), &fWindow);
 }
 
 void cMainMessageCommands::OpenMessage(int row)
@@ -248,22 +251,22 @@ void cMainMessageCommands::WireReader(TfrmReadMessage *reader)
 
 void cMainMessageCommands::ShowInReader(TfrmReadMessage *reader, int row)
 {
-    fWindow.lstMsgs->SelectRow(row);
-    if (reader->ShowMessage(fWindow.lstMsgs->Model()->Path(row)))
+    fParts.lstMsgs->SelectRow(row);
+    if (reader->ShowMessage(fParts.lstMsgs->Model()->Path(row)))
         fWindow.MarkRowRead(row);
-    reader->SetNeighbours(row > 0, row + 1 < fWindow.lstMsgs->Count());
+    reader->SetNeighbours(row > 0, row + 1 < fParts.lstMsgs->Count());
 }
 
 bool cMainMessageCommands::SelectReaderMessage(TfrmReadMessage &reader)
 {
-    const int row = fWindow.lstMsgs->RowOfPath(reader.Path());
+    const int row = fParts.lstMsgs->RowOfPath(reader.Path());
     if (row < 0) {
         QMessageBox::warning(&reader, tr("Cannot find the message"),
                                  tr("The message \"%1\" is no longer in the list of the folder shown.").arg(reader.Path()));
         return false;
     }
     if (fWindow.SelectedMessagePaths() != QStringList{reader.Path()})
-        fWindow.lstMsgs->SelectRow(row);
+        fParts.lstMsgs->SelectRow(row);
     return true;
 }
 
@@ -271,7 +274,7 @@ void cMainMessageCommands::StepReader(TfrmReadMessage *reader, int step)
 {
     if (!SelectReaderMessage(*reader))
         return;
-    const int row = fWindow.lstMsgs->RowOfPath(reader->Path()) + step;
-    if (row >= 0 && row < fWindow.lstMsgs->Count())
+    const int row = fParts.lstMsgs->RowOfPath(reader->Path()) + step;
+    if (row >= 0 && row < fParts.lstMsgs->Count())
         ShowInReader(reader, row);
 }

@@ -4,6 +4,7 @@
 // opening a draft of Unfinished. Deletes, moves and read marks can be undone, newest first. Every command acts on all selected messages where that makes
 // sense; a failure midway stops the run, tells which message failed, and keeps what was done.
 #include "ui/main/ComposerDraft.h"
+#include "ui/main/MainParts.h"
 #include "ui/wndlist/cNewMessageRequest.h"
 #include "storage/cUndoHistory.h"
 
@@ -17,7 +18,7 @@ class cMainMessageCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit cMainMessageCommands(TfrmMain &window);
+    cMainMessageCommands(TfrmMain &window, const cMainParts &parts);
 
     void Wire();
 
@@ -53,5 +54,6 @@ private:
     void StepReader(TfrmReadMessage *reader, int step);
 
     TfrmMain &fWindow;
+    const cMainParts &fParts;
     cUndoHistory fHistory;
 };

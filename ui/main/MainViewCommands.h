@@ -11,12 +11,13 @@
 class QPoint;
 class QWidget;
 class TfrmMain;
+struct cMainParts;
 
 class cMainViewCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit cMainViewCommands(TfrmMain &window);
+    cMainViewCommands(TfrmMain &window, const cMainParts &parts);
 
     void Wire();
 
@@ -41,4 +42,5 @@ private:
     std::optional<QByteArray> PreviewOriginal(const QString &caption);
 
     TfrmMain &fWindow;
+    const cMainParts &fParts;
 };

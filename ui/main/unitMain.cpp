@@ -77,9 +77,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(RxTrayIcon, &QSystemTrayIcon::activated, this, &TfrmMain::RxTrayIconClick);
     ConnectWindowList();
     connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, this, &TfrmMain::RefreshIfShown);
-    fMessageCommands = new cMainMessageCommands(*this);
-    fFolderCommands = new cMainFolderCommands(*this);
-    fViewCommands = new cMainViewCommands(*this);
+    fParts = {lstMsgs, lstFolders, htmlView, fPreviewPane, lstAttachments, lstContacts, RxTrayIcon, tmrReadUnread};
+    fMessageCommands = new cMainMessageCommands(*this, fParts);
+    fFolderCommands = new cMainFolderCommands(*this, fParts, *fMessageCommands);
+    fViewCommands = new cMainViewCommands(*this, fParts);
     connect(this, &TfrmMain::NewMessageWindowRequested, fMessageCommands, &cMainMessageCommands::OpenNewMessageWindow);
     RefreshCommandStates();
 }
@@ -769,6 +770,7 @@ void TfrmMain::SetContactsPane(QListWidget *pane)
 {
     delete spltContacts->replaceWidget(1, pane);
     lstContacts = pane;
+    fParts.lstContacts = pane;
 }
 
 void TfrmMain::HideContactsPane()

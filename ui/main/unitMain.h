@@ -12,6 +12,7 @@
 #include "storage/eFolderKind.h"
 #include "ui/wndlist/cNewMessageRequest.h"
 #include "ui/main/MainCommands.h"
+#include "ui/main/MainParts.h"
 #include "ui/main/MainWindowSettings.h"
 #include "ui/main/cMessageList.h"
 
@@ -45,10 +46,6 @@ class cStatusPanel;
 class TfrmMain : public QMainWindow
 {
     Q_OBJECT
-    // The window's own commands work on its lists and panes; they live beside it.
-    friend class cMainFolderCommands;
-    friend class cMainMessageCommands;
-    friend class cMainViewCommands;
 
 public:
     // What start-up brings from outside the window: preparing the mail storage (with the
@@ -126,6 +123,22 @@ public:
 
     // The folder an item of lstFolders stands for (its caption may be in editing).
     static QString FolderItemName(const QTreeWidgetItem *item);
+    static void SetFolderItemName(QTreeWidgetItem *item, const QString &folder);
+
+    // What the window's own commands (beside it) do through it.
+    void RefreshCommandStates();
+    QTreeWidgetItem *AddFolderItem(const QString &folder, eFolderKind kind);
+    QStringList FolderNames() const;
+    void SelectFolder(const QString &folder);
+    // The current row when it is selected, else the first selected one; -1 for none.
+    int SelectedRow() const;
+    // Takes the entries out of the list and selects the one now at the place of the first of
+    // them, or the last one when fewer remain.
+    void TakeOutEntries(const QStringList &paths);
+    // Read: the image the preview noted (HTML or plain); unread: the unread image.
+    void ShowReadMark(int row, bool read) const;
+    // An unread entry is marked read, on disk and in the list.
+    void MarkRowRead(int row);
 
 signals:
     void MailCheckRequested(); // periodic, unattended, all accounts
@@ -134,6 +147,8 @@ signals:
 
 public slots:
     void RefreshIfShown(const QString &folder);
+    void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
+    void lstMsgsHeaderClick(int column);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -142,13 +157,11 @@ protected:
 private slots:
     void lstMsgsChange();
     void lstMsgsClick(const QModelIndex &entry);
-    void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
     void lstFoldersChange();
     void tmrReadUnreadTimer();
     void tmrShowNewMsgWindowTimer();
     void htmlViewLinkClick(const QUrl &url);
     void AddWindowListItem(cMenuItem *item, const QIcon &formIcon);
-    void lstMsgsHeaderClick(int column);
 
 private:
     void ShowMessageList(const QString &folder, const std::function<void(const QString &, eFolderKind)> &fill);
@@ -170,27 +183,13 @@ private:
     void ConnectWindowList();
     void AddCommand(const cMainCommand &info, QWidget *place);
     QTimer *AddTimer(const char *name, int interval, bool singleShot);
-    void RefreshCommandStates();
 
     void ApplyWindowSettings(const cMainWndSettings &settings);
     cMainWndSettings CurrentWindowSettings() const;
-    QTreeWidgetItem *AddFolderItem(const QString &folder, eFolderKind kind);
-    QStringList FolderNames() const;
-    static void SetFolderItemName(QTreeWidgetItem *item, const QString &folder);
-    void SelectFolder(const QString &folder);
-    // The current row when it is selected, else the first selected one; -1 for none.
-    int SelectedRow() const;
-    // Takes the entries out of the list and selects the one now at the place of the first of
-    // them, or the last one when fewer remain.
-    void TakeOutEntries(const QStringList &paths);
     bool CommandUsable(eCommandRule rule, bool messageSelected) const;
-    // Read: the image the preview noted (HTML or plain); unread: the unread image.
-    void ShowReadMark(int row, bool read) const;
     // The preview update; only a selection the user made starts the read timer.
     void ShowSelection(bool byUser);
     void StartReadTimer();
-    // An unread entry is marked read, on disk and in the list.
-    void MarkRowRead(int row);
     void ShowPreview(int row);
     void ClearPreview();
 
@@ -226,6 +225,7 @@ private:
 
     std::array<cCommand, static_cast<std::size_t>(eMainCommand::Count)> fCommands;
     std::array<QMenu *, std::size(kPopups)> fPopups{};
+    cMainParts fParts;
     cMainMessageCommands *fMessageCommands = nullptr;
     cMainFolderCommands *fFolderCommands = nullptr;
     cMainViewCommands *fViewCommands = nullptr;
