@@ -119,6 +119,18 @@ private slots:
         QCOMPARE(TfrmAddressBook::Instance(), book);
     }
 
+    // Whoever writes the store (an import, the properties, another window), both lists follow.
+    void theListsFollowTheStore()
+    {
+        TfrmAddressBook *book = openBook();
+        QVERIFY(cContactStore::WriteNewContact(u"Cy"_s, u"cy@example.org"_s));
+        QCOMPARE(paneNames(pane()), QStringList{u"Cy"_s});
+        QCOMPARE(book->StatusText(), u"1 person in your address book"_s);
+        QVERIFY(cContactStore::DeleteContact(u"Cy"_s));
+        QCOMPARE(pane()->count(), 0);
+        QCOMPARE(bookList()->topLevelItemCount(), 0);
+    }
+
     void deleteAsksAndNoLeavesTheFileAlone()
     {
         addContacts({{u"Ann"_s, u"ann@example.org"_s}, {u"Bob"_s, u"bob@example.org"_s}});
