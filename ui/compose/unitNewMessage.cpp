@@ -454,8 +454,8 @@ void TfrmNewMessage::tbSendNowClick()
                                      tr("There is not account set up on this computer. Your message has been saved "
                                         "in the \"unsent\" folder. You can send it once a mail account is created."));
         // The send window must not go with this one, which closes now.
-        else if (WindowSteps().SendMessages)
-            WindowSteps().SendMessages({path}, nullptr);
+        else
+            RunStep(WindowSteps().SendMessages, QStringList{path}, nullptr);
     }
     close();
 }
@@ -667,12 +667,10 @@ void TfrmNewMessage::pop_mnuInsert_SignatureClick()
 
 void TfrmNewMessage::pop_mnuTools_ManageSignaturesClick()
 {
-    if (WindowSteps().ManageSignatures)
-        WindowSteps().ManageSignatures(this);
+    RunStep(WindowSteps().ManageSignatures, this);
 }
 
 void TfrmNewMessage::pop_mnuHelp_AboutClick()
 {
-    if (WindowSteps().ShowAbout)
-        WindowSteps().ShowAbout(this);
+    RunStep(WindowSteps().ShowAbout, this);
 }
