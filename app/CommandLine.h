@@ -1,7 +1,7 @@
 #pragma once
 // The command line, read before any window exists: "-newmail <mailto: link>" asks for a new
 // message, opened in this instance or handed to the one already running.
-#include "ui/main/cNewMessageRequest.h"
+#include "ui/wndlist/cNewMessageRequest.h"
 
 #include <QStringList>
 

@@ -1,7 +1,6 @@
 #include "app/ContactsWiring.h"
 
 #include "storage/cMailMessage.h"
-#include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/ContactsPane.h"
 #include "ui/contacts/unitContactsSupport.h"
 #include "ui/main/unitMain.h"
@@ -22,9 +21,9 @@ void addSender(TfrmMain &frmMain)
 
 void WireContacts(TfrmMain &frmMain)
 {
-    AttachContactsPane(frmMain);
+    auto *pane = new cContactsPane;
+    frmMain.SetContactsPane(pane);
+    QObject::connect(pane, &cContactsPane::HideRequested, &frmMain, &TfrmMain::HideContactsPane);
     frmMain.WireCommand(eMainCommand::tb_AddressBook, [] { ShowAddressBook(); });
     frmMain.WireCommand(eMainCommand::mnuTools_AddSender, [&frmMain] { addSender(frmMain); });
-    TfrmNewMessage::SetAddressBookSteps({[](QWidget *parent) { return PickRecipients(parent); },
-                                         [] { ShowAddressBook(); }});
 }

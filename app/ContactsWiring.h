@@ -1,7 +1,6 @@
 #pragma once
-// Joins the main window and the address book: the contacts pane and its refilling, the address
-// book command, "Add sender to address book", and the composer's recipient picker and
-// Tools > "&Address book".
+// Joins the main window and the address book: the contacts pane, made here and handed to the
+// window, the address book command and "Add sender to address book".
 class TfrmMain;
 
 void WireContacts(TfrmMain &frmMain);

@@ -3,7 +3,7 @@
 // through the hand-over file ("Ravelin2 TempInfo.ini", section Info, both keys always
 // written), CC and body, which that file never held, ride in the socket message itself.
 #include "storage/cResult.h"
-#include "ui/main/cNewMessageRequest.h"
+#include "ui/wndlist/cNewMessageRequest.h"
 
 #include <QByteArray>
 

@@ -4,6 +4,7 @@
 #include "app/MailFolderLock.h"
 #include "app/OptionsWiring.h"
 #include "app/TransferWiring.h"
+#include "app/WindowSteps.h"
 #include "app/cDefaultMailClient.h"
 
 #include "ui/small/unitFirstRunPrompt.h"
@@ -50,6 +51,7 @@ void CheckDefaultClient(QWidget *parent)
 
 bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefaultClient)
 {
+    InstallWindowSteps(&frmMain);
     frmMain.WireOwnCommands();
     WireTransfer(frmMain);
     WireContacts(frmMain);

@@ -53,6 +53,7 @@ void WireTransfer(TfrmMain &frmMain, const cNewMailNotice &notice)
             StartMailCheck(accounts, false, &frmMain);
     });
     frmMain.WireCommand(eMainCommand::mnuTools_SendUnsent, [&frmMain] { SendUnsentMessages(&frmMain); });
+    frmMain.WireCommand(eMainCommand::popMsgs_SendNow, [&frmMain] { SendMessages(frmMain.SelectedMessagePaths(), &frmMain); });
     const auto manageAccounts = [&frmMain] {
         TfrmAccounts accounts(&frmMain);
         accounts.exec();

@@ -35,9 +35,15 @@ cResult unstorableName(const QString &name)
                                .arg(name));
 }
 
+cResult announced(cResult result)
+{
+    emit cContactStore::instance().Changed();
+    return result;
+}
+
 cResult written(bool ok, const cIniFile &file)
 {
-    return ok ? cResult::Ok() : failureOf(file);
+    return announced(ok ? cResult::Ok() : failureOf(file));
 }
 
 QList<cIniValue> valuesOf(const cContactCard &card, bool withEmpty)
@@ -59,6 +65,12 @@ cContactCard cardOf(const QString &name, const cIniSection &section)
 }
 
 } // namespace
+
+cContactStore &cContactStore::instance()
+{
+    static cContactStore store;
+    return store;
+}
 
 QByteArray ContactKeyName(eContactKey key)
 {
@@ -155,7 +167,7 @@ cResult cContactStore::RenameContact(const QString &oldName, const QString &newN
                                                   "exists in \"%3\".")
                                        .arg(oldName, newName, ContactsFilePath()));
     }
-    return RenameIniSection(ContactsFilePath(), oldName, newName);
+    return announced(RenameIniSection(ContactsFilePath(), oldName, newName));
 }
 
 cResult cContactStore::DeleteContact(const QString &name)

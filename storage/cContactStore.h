@@ -2,11 +2,12 @@
 // The contacts: "Ravelin2 contacts.ini" holds one section per contact, named after its display
 // name, which is its only identity. Names compare without regard to case; store order is
 // section order, and a new contact goes to the end. Nothing is kept in memory: every call
-// reads or writes the file, and a write replaces it whole or not at all.
+// reads or writes the file, and a write replaces it whole or not at all. Views follow Changed.
 #include "storage/cResult.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -46,9 +47,13 @@ struct cContactCard
     friend bool operator==(const cContactCard &, const cContactCard &) = default;
 };
 
-class cContactStore
+class cContactStore : public QObject
 {
+    Q_OBJECT
 public:
+    // The one object that announces changes; the calls themselves are static.
+    static cContactStore &instance();
+
     // Display names in file order, each once.
     static QStringList ContactNames();
     static cContactCard ReadContact(const QString &name);
@@ -76,6 +81,10 @@ public:
     static bool IsStorableName(const QString &name);
     // The nearest storable name: blanks around it and line breaks go, "]" becomes ")".
     static QString StorableName(const QString &name);
+
+signals:
+    // After every write of the file, whether it worked or not: lists show the file as it is.
+    void Changed();
 };
 
 // The address joining rule of the recipient fields and of mail to several contacts: the

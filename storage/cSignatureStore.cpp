@@ -104,6 +104,14 @@ QList<QByteArray> cSignatureStore::SignatureLines(const QString &name)
     return text.isEmpty() ? QList<QByteArray>{} : text.split('\n');
 }
 
+QString cSignatureStore::SignatureText(const QString &name)
+{
+    QStringList lines;
+    for (const QByteArray &line : SignatureLines(name))
+        lines.append(QString::fromUtf8(line));
+    return lines.join(QLatin1Char('\n'));
+}
+
 cResult cSignatureStore::UpdateSignature(const QString &oldName, const QString &newName,
                                          const QList<QByteArray> &lines)
 {

@@ -24,6 +24,8 @@ public:
     static cResult DeleteSignature(const QString &name);
     // No lines when the name or its file is missing.
     static QList<QByteArray> SignatureLines(const QString &name);
+    // The lines as one text for an editor; empty when the name or its file is missing.
+    static QString SignatureText(const QString &name);
     static QString SignatureFileName(const QString &name);
 
     // Saves the lines over the signature's file and renames it in place. A change of case

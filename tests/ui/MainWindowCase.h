@@ -4,6 +4,7 @@
 #include "MsgListProbe.h"
 #include "UiFixture.h"
 
+#include "app/WindowSteps.h"
 #include "ui/main/unitMain.h"
 
 #include <QAction>
@@ -29,6 +30,7 @@ public:
     [[nodiscard]] bool open()
     {
         fWindow = std::make_unique<TfrmMain>();
+        InstallWindowSteps(fWindow.get());
         fWindow->WireOwnCommands();
         return fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }});
     }

@@ -4,6 +4,7 @@
 #include "UiFixture.h"
 
 #include "storage/SettingsPaths.h"
+#include "app/WindowSteps.h"
 #include "storage/cContactStore.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/ContactsPane.h"
@@ -14,6 +15,7 @@
 #include "ui/contacts/unitContactProperties.h"
 #include "ui/contacts/unitContactsSupport.h"
 #include "ui/main/unitMain.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -53,7 +55,7 @@ class TestAddressBook : public QObject
         return TfrmAddressBook::Instance();
     }
     static QTreeWidget *bookList() { return part<QTreeWidget>(TfrmAddressBook::Instance(), "lstItems"); }
-    QListWidget *pane() const { return fMain->ContactsPane(); }
+    QListWidget *pane() const { return fMain->findChild<cContactsPane *>(); }
     static QStringList paneNames(const QListWidget *list)
     {
         QStringList names;
@@ -80,14 +82,17 @@ private slots:
     {
         fx = std::make_unique<cUiFixture>();
         fMain = std::make_unique<TfrmMain>();
-        AttachContactsPane(*fMain);
+        fMain->SetContactsPane(new cContactsPane);
         fMailedTo.clear();
-        SetContactsNewMessageOpener([this](const QString &to) { fMailedTo.append(to); });
+        InstallWindowSteps(fMain.get());
+        cWindowSteps steps = WindowSteps();
+        steps.NewMessageTo = [this](const QString &to) { fMailedTo.append(to); };
+        SetWindowSteps(steps);
     }
     void cleanup()
     {
         delete TfrmAddressBook::Instance();
-        SetContactsNewMessageOpener({});
+        SetWindowSteps({});
         fMain.reset();
         fx.reset();
     }
@@ -112,6 +117,18 @@ private slots:
         QCOMPARE(pane()->count(), contacts);
         openBook(); // a second opening finds the same window
         QCOMPARE(TfrmAddressBook::Instance(), book);
+    }
+
+    // Whoever writes the store (an import, the properties, another window), both lists follow.
+    void theListsFollowTheStore()
+    {
+        TfrmAddressBook *book = openBook();
+        QVERIFY(cContactStore::WriteNewContact(u"Cy"_s, u"cy@example.org"_s));
+        QCOMPARE(paneNames(pane()), QStringList{u"Cy"_s});
+        QCOMPARE(book->StatusText(), u"1 person in your address book"_s);
+        QVERIFY(cContactStore::DeleteContact(u"Cy"_s));
+        QCOMPARE(pane()->count(), 0);
+        QCOMPARE(bookList()->topLevelItemCount(), 0);
     }
 
     void deleteAsksAndNoLeavesTheFileAlone()
@@ -282,13 +299,14 @@ private slots:
 
     void composerLabelsAppendPickedAddresses()
     {
-        TfrmNewMessage::SetAddressBookSteps({});
+        SetWindowSteps({});
         {
             TfrmNewMessage plain;
             QVERIFY(!part<QLabel>(&plain, "lblTo")->isEnabled());
         }
-        TfrmNewMessage::SetAddressBookSteps(
-            {[](QWidget *) { return QStringList{u"b@x"_s, u"c@x"_s}; }, [] {}});
+        cWindowSteps picking;
+        picking.PickRecipients = [](QWidget *) { return QStringList{u"b@x"_s, u"c@x"_s}; };
+        SetWindowSteps(picking);
         TfrmNewMessage composer;
         composer.SetHeaderFields(u"a@x"_s, QString(), QString());
         composer.show();
@@ -296,7 +314,6 @@ private slots:
         QTest::mouseClick(part<QLabel>(&composer, "lblCC"), Qt::LeftButton);
         QCOMPARE(composer.Composed().to, u"a@x, b@x, c@x"_s);
         QCOMPARE(composer.Composed().cc, u"b@x, c@x"_s);
-        TfrmNewMessage::SetAddressBookSteps({});
     }
 
     void sortingByColumnTogglesAndIsKept()

@@ -2,6 +2,7 @@
 // properties, the empty-trash question and the about box.
 #include "UiFixture.h"
 
+#include "app/WindowSteps.h"
 #include "storage/cSignatureStore.h"
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
@@ -58,6 +59,7 @@ class TestComposeDialogs : public QObject
     }
 
 private slots:
+    void initTestCase() { InstallWindowSteps(); }
     void theManagerCreatesRenamesAndDeletes()
     {
         cUiFixture fx;

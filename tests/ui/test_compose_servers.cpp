@@ -2,6 +2,7 @@
 // aiosmtpd takes it into the Maildir that dovecot serves, and it is fetched back.
 #include "UiFixture.h"
 
+#include "app/WindowSteps.h"
 #include "storage/cFolderStore.h"
 #include "tests/servers/MailServerEnv.h"
 #include "transfer/cAccountStore.h"
@@ -70,6 +71,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(fServers.Load(), "the mailservers fixture did not run");
+        InstallWindowSteps();
     }
 
     void aComposedMessageTravelsThroughTheServersWhole()

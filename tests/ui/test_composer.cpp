@@ -2,12 +2,14 @@
 // lines as displayed, the editing commands, attachments, signatures and the window state.
 #include "UiFixture.h"
 
+#include "app/WindowSteps.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/wndlist/unitWndListProcs.h"
 
 #include <QAction>
+#include <QSet>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -71,6 +73,27 @@ class TestComposer : public QObject
     }
 
 private slots:
+    void initTestCase() { InstallWindowSteps(); }
+
+    // Each command is made once from the table, where the window's own code finds it by id.
+    void everyCommandIsMadeOnceFromTheTable()
+    {
+        cComposerCase c;
+        QSet<QAction *> seen;
+        for (const cNewMessageCommand &info : NewMessageCommands()) {
+            QAction *action = c.window->Command(info.id);
+            QVERIFY2(action && !seen.contains(action), info.name);
+            seen.insert(action);
+            QCOMPARE(c.window->findChildren<QAction *>(QLatin1String(info.name)), QList<QAction *>{action});
+            QCOMPARE(action->isCheckable(), info.checkable);
+        }
+        QCOMPARE(c.window->Command(eNewMessageCommand::SendNow)->shortcut(), QKeySequence(u"Ctrl+S"_s));
+        QCOMPARE(c.window->Command(eNewMessageCommand::Undo)->shortcut(), QKeySequence(QKeySequence::Undo));
+        QVERIFY(c.window->Command(eNewMessageCommand::PriorityNormal)->isChecked());
+        const QList<QAction *> toolbar = c.window->findChild<QToolBar *>(u"DFSToolBar"_s)->actions();
+        for (eNewMessageCommand id : {eNewMessageCommand::SendNow, eNewMessageCommand::AttachFile})
+            QVERIFY(toolbar.contains(c.window->Command(id)));
+    }
     void aRecipientIsNeededToSend_data()
     {
         QTest::addColumn<QString>("action");

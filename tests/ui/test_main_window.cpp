@@ -7,7 +7,7 @@
 #include "storage/cFolderStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/PreviewResources.h"
-#include "ui/main/cStatusPanel.h"
+#include "ui/wndlist/cStatusPanel.h"
 #include "ui/main/unitMain.h"
 
 #include <QAction>

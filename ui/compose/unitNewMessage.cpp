@@ -7,12 +7,8 @@
 #include "storage/cOptions.h"
 #include "storage/cSignatureStore.h"
 #include "transfer/cAccountStore.h"
-#include "ui/signatures/SignatureList.h"
-#include "ui/signatures/unitInsertSignature.h"
-#include "ui/signatures/unitSignatures.h"
-#include "ui/small/unitAbout.h"
-#include "ui/transfer/unitSendMail.h"
 #include "ui/wndlist/AttachmentOpening.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -231,7 +227,7 @@ void TfrmNewMessage::buildFields()
         label->setFont(underlined);
         label->setStyleSheet(QStringLiteral("QLabel:enabled { color: blue }"));
         label->setCursor(Qt::PointingHandCursor);
-        label->setEnabled(static_cast<bool>(AddressBookSteps().PickRecipients));
+        label->setEnabled(static_cast<bool>(WindowSteps().PickRecipients));
         label->installEventFilter(this);
     }
     lblTo->setObjectName(QStringLiteral("lblTo"));
@@ -305,9 +301,8 @@ void TfrmNewMessage::applyWindowState()
     resize(storedSize(Opt::MsgComp_Width, kMinWidth, screen.width()),
            storedSize(Opt::MsgComp_Height, kMinHeight, screen.height()));
     move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
-    findChild<QAction *>(QStringLiteral("pop_mnuView_Toolbar"))
-        ->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));
-    findChild<QAction *>(QStringLiteral("pop_mnuView_StatusBar"))->setChecked(cOptions::read(Opt::MsgComp_SBVisible));
+    Command(eNewMessageCommand::Toolbar)->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));
+    Command(eNewMessageCommand::StatusBar)->setChecked(cOptions::read(Opt::MsgComp_SBVisible));
     DFSToolBar->setVisible(cOptions::read(Opt::MsgComp_ExpandedToolbar));
     statusBar()->setVisible(cOptions::read(Opt::MsgComp_SBVisible));
 }
@@ -364,10 +359,11 @@ void TfrmNewMessage::AddAttachment(const QString &path)
 
 void TfrmNewMessage::FocusField(eComposerField field)
 {
-    if (field == eComposerField::Body)
-        rtfMain->setFocus();
-    else
-        edtTo->setFocus();
+    switch (field) {
+    case eComposerField::To: edtTo->setFocus(); break;
+    case eComposerField::Subject: edtSubject->setFocus(); break;
+    case eComposerField::Body: rtfMain->setFocus(); break;
+    }
 }
 
 QStringList TfrmNewMessage::BodyLines() const
@@ -461,12 +457,13 @@ void TfrmNewMessage::tbSendNowClick()
         return;
     hide();
     if (cOptions::read(Opt::SendMailImmideatly)) {
-        if (cAccountStore::AccountsExist())
-            SendMessages({path});
-        else
+        if (!cAccountStore::AccountsExist())
             QMessageBox::information(this, tr("No account set"),
                                      tr("There is not account set up on this computer. Your message has been saved "
                                         "in the \"unsent\" folder. You can send it once a mail account is created."));
+        // The send window must not go with this one, which closes now.
+        else
+            RunStep(WindowSteps().SendMessages, QStringList{path}, nullptr);
     }
     close();
 }
@@ -584,28 +581,12 @@ bool TfrmNewMessage::eventFilter(QObject *watched, QEvent *event)
     return cForm::eventFilter(watched, event);
 }
 
-TfrmNewMessage::cAddressBookSteps &TfrmNewMessage::AddressBookSteps()
-{
-    static cAddressBookSteps steps;
-    return steps;
-}
-
-void TfrmNewMessage::SetAddressBookSteps(cAddressBookSteps steps)
-{
-    AddressBookSteps() = std::move(steps);
-}
-
 void TfrmNewMessage::lblToClick(QLineEdit *field)
 {
-    if (!AddressBookSteps().PickRecipients)
+    if (!WindowSteps().PickRecipients)
         return;
-    for (const QString &address : AddressBookSteps().PickRecipients(this))
+    for (const QString &address : WindowSteps().PickRecipients(this))
         field->setText(AppendAddress(field->text(), address));
-}
-
-void TfrmNewMessage::FocusSubject()
-{
-    edtSubject->setFocus();
 }
 
 void TfrmNewMessage::showEvent(QShowEvent *event)
@@ -673,7 +654,7 @@ void TfrmNewMessage::tbSignaturesClick()
 
 void TfrmNewMessage::AppendSignature(const QString &name)
 {
-    QString text = SignatureText(name);
+    QString text = cSignatureStore::SignatureText(name);
     if (text.isEmpty())
         return;
     QTextCursor cursor(rtfMain->document());
@@ -686,23 +667,18 @@ void TfrmNewMessage::AppendSignature(const QString &name)
 
 void TfrmNewMessage::pop_mnuInsert_SignatureClick()
 {
-    TfrmInsertSignature dialog(this);
-    if (dialog.exec() == QDialog::Accepted && !dialog.SelectedName().isEmpty())
-        AppendSignature(dialog.SelectedName());
+    if (!WindowSteps().ChooseSignature)
+        return;
+    if (const QString name = WindowSteps().ChooseSignature(this); !name.isEmpty())
+        AppendSignature(name);
 }
 
 void TfrmNewMessage::pop_mnuTools_ManageSignaturesClick()
 {
-    TfrmSignatures::ShowModal(this);
+    RunStep(WindowSteps().ManageSignatures, this);
 }
 
 void TfrmNewMessage::pop_mnuHelp_AboutClick()
 {
-    TfrmAbout about(this, [](const QString &to, const QString &subject) {
-        // Unowned: a message begun from the about box outlives it.
-        auto *composer = new TfrmNewMessage;
-        composer->SetHeaderFields(to, QString(), subject);
-        composer->show();
-    });
-    about.exec();
+    RunStep(WindowSteps().ShowAbout, this);
 }

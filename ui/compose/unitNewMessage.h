@@ -11,12 +11,15 @@
 #include "storage/cDraftKeeper.h"
 #include "storage/cResult.h"
 #include "ui/compose/ComposeRules.h"
+#include "ui/compose/ComposerCommands.h"
 #include "ui/compose/DraftQuestion.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
+#include "ui/wndlist/cComposerContent.h"
 
 #include <QStringList>
 
+#include <array>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -32,24 +35,12 @@ class QPlainTextEdit;
 class QTimer;
 class QToolBar;
 
-enum class eComposerField { To, Body };
-
 class TfrmNewMessage : public cForm
 {
     Q_OBJECT
 public:
     // With an owner the window is destroyed together with it, yet stays a window of its own.
     explicit TfrmNewMessage(QWidget *owner = nullptr);
-
-    // What the address book offers every composer, set once by app (the composer cannot see
-    // the address book's windows). Until then the recipient labels and Tools > "&Address book"
-    // stay disabled. PickRecipients gives the chosen addresses, none when cancelled.
-    struct cAddressBookSteps
-    {
-        std::function<QStringList(QWidget *parent)> PickRecipients;
-        std::function<void()> ShowAddressBook;
-    };
-    static void SetAddressBookSteps(cAddressBookSteps steps);
 
     // What to do with changed messages on closing: count is how many are asked about at once.
     // AskAboutUnsavedMessages unless replaced (tests answer without one).
@@ -84,6 +75,8 @@ public:
     // path, or empty with the reason.
     cResultOf<QString> SaveToFolder(const QString &folder);
 
+    QAction *Command(eNewMessageCommand id) const;
+
     void tbSendNowClick();
     void mnuFile_SendLaterClick();
     void mnuFile_FinishLaterClick();
@@ -95,7 +88,6 @@ public:
     void tbSignaturesClick();
     void RebuildSignatureMenu();
     void AppendSignature(const QString &name);
-    void FocusSubject();
     // Appends the picked addresses to the field (edtTo, edtCC or edtBCC).
     void lblToClick(QLineEdit *field);
 
@@ -106,15 +98,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static cAddressBookSteps &AddressBookSteps();
     void buildFields();
     void buildAttachmentPanel();
     void buildMenus();
-    void buildFileMenu(QMenu *menu);
-    void buildEditMenu(QMenu *menu);
-    void buildViewMenu(QMenu *menu);
-    void buildInsertMenu(QMenu *menu);
-    void buildToolsMenu(QMenu *menu);
+    void wire(eNewMessageCommand id, const std::function<void()> &handler);
+    void wireFileCommands();
+    void wireEditCommands();
+    void wireViewCommands();
+    void wireInsertAndToolsCommands();
+    void wirePriorityCommands();
     void buildToolbar();
     void applyWindowState();
 
@@ -161,8 +153,8 @@ private:
     QMenu *popSignatures;
     QToolBar *DFSToolBar;
     QActionGroup *fPriorityItems;
-    QAction *fSendNow;
     QTimer *tmrAutoSave;
+    std::array<QAction *, kNewMessageCommandCount> fCommands{};
 
     QStringList fAttachments;
     QList<QByteArray> fExtraHeaders;

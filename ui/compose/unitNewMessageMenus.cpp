@@ -1,8 +1,9 @@
-// The composer's menus, shortcuts and toolbar: what each item is called and which handler it runs.
+// The composer's menus, shortcuts and toolbar: made from its command table, each command then
+// wired to its handler by id.
 #include "ui/compose/unitNewMessage.h"
 
 #include "storage/cOptions.h"
-#include "ui/compose/ComposerMenuItem.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -15,122 +16,115 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using enum eNewMessageCommand;
+
+QAction *TfrmNewMessage::Command(eNewMessageCommand id) const
+{
+    return fCommands.at(static_cast<std::size_t>(id));
+}
+
+void TfrmNewMessage::wire(eNewMessageCommand id, const std::function<void()> &handler)
+{
+    connect(Command(id), &QAction::triggered, this, handler);
+}
+
 void TfrmNewMessage::buildMenus()
 {
     QMenuBar *popMain = menuBar();
     popMain->setObjectName(QStringLiteral("popMain"));
-    buildFileMenu(popMain->addMenu(tr("&File")));
-    buildEditMenu(popMain->addMenu(tr("&Edit")));
-    buildViewMenu(popMain->addMenu(tr("&View")));
-    buildInsertMenu(popMain->addMenu(tr("&Insert")));
-    buildToolsMenu(popMain->addMenu(tr("&Tools")));
-    QMenu *help = popMain->addMenu(tr("&Help"));
-    connect(AddMenuItem(help, tr("&About"), "pop_mnuHelp_About"), &QAction::triggered, this,
-            &TfrmNewMessage::pop_mnuHelp_AboutClick);
-
+    std::array<QMenu *, 7> menus{};
+    for (auto [menu, text] : {std::pair{eNewMessageMenu::File, "&File"}, {eNewMessageMenu::Edit, "&Edit"},
+                              {eNewMessageMenu::View, "&View"}, {eNewMessageMenu::Insert, "&Insert"},
+                              {eNewMessageMenu::Tools, "&Tools"}, {eNewMessageMenu::Help, "&Help"}})
+        menus.at(static_cast<std::size_t>(menu)) = popMain->addMenu(tr(text));
+    for (const cNewMessageCommand &info : NewMessageCommands()) {
+        QMenu *&menu = menus.at(static_cast<std::size_t>(info.menu));
+        // "&Set priority" ends the Tools menu, made when its first item comes.
+        if (!menu) {
+            menus.at(static_cast<std::size_t>(eNewMessageMenu::Tools))->addSeparator();
+            menu = menus.at(static_cast<std::size_t>(eNewMessageMenu::Tools))->addMenu(tr("&Set priority"));
+        }
+        if (info.separatorBefore)
+            menu->addSeparator();
+        QAction *action = menu->addAction(tr(info.text));
+        action->setObjectName(QLatin1String(info.name));
+        action->setShortcut(info.keys.key() != Qt::Key_unknown ? QKeySequence(info.keys) : QKeySequence(info.standardKeys));
+        action->setCheckable(info.checkable);
+        fCommands.at(static_cast<std::size_t>(info.id)) = action;
+    }
+    wireFileCommands();
+    wireEditCommands();
+    wireViewCommands();
+    wireInsertAndToolsCommands();
+    wirePriorityCommands();
+    wire(About, [this] { pop_mnuHelp_AboutClick(); });
     for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, &TfrmNewMessage::tbSendNowClick);
 }
 
-void TfrmNewMessage::buildFileMenu(QMenu *menu)
+void TfrmNewMessage::wireFileCommands()
 {
-    fSendNow = AddMenuItem(menu, tr("&Send now"), "mnuFile_SendNow", QKeySequence(Qt::CTRL | Qt::Key_S));
-    fSendNow->setIcon(QIcon::fromTheme(QStringLiteral("mail-send")));
-    fSendNow->setToolTip(tr("Send now"));
-    connect(fSendNow, &QAction::triggered, this, &TfrmNewMessage::tbSendNowClick);
-    connect(AddMenuItem(menu, tr("&Send later"), "mnuFile_SendLater"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuFile_SendLaterClick);
-    connect(AddMenuItem(menu, tr("&Finish later"), "mnuFile_FinishLater"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuFile_FinishLaterClick);
-    menu->addSeparator();
-    connect(AddMenuItem(menu, tr("&Save"), "mnuFile_Save"), &QAction::triggered, this, &TfrmNewMessage::mnuFile_SaveClick);
-    connect(AddMenuItem(menu, tr("&Save as..."), "mnuFile_SaveAs"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuFile_SaveAsClick);
-    menu->addSeparator();
-    connect(AddMenuItem(menu, tr("Close"), "pop_mnuFile_Close"), &QAction::triggered, this, &QWidget::close);
+    Command(SendNow)->setIcon(QIcon::fromTheme(QStringLiteral("mail-send")));
+    Command(SendNow)->setToolTip(tr("Send now"));
+    wire(SendNow, [this] { tbSendNowClick(); });
+    wire(SendLater, [this] { mnuFile_SendLaterClick(); });
+    wire(FinishLater, [this] { mnuFile_FinishLaterClick(); });
+    wire(Save, [this] { mnuFile_SaveClick(); });
+    wire(SaveAs, [this] { mnuFile_SaveAsClick(); });
+    wire(Close, [this] { close(); });
 }
 
-void TfrmNewMessage::buildEditMenu(QMenu *menu)
+void TfrmNewMessage::wireEditCommands()
 {
-    struct cEditItem { const char *text; const char *name; QKeySequence keys; void (QPlainTextEdit::*slot)(); };
-    const cEditItem items[] = {
-        {"&Undo", "tbUndo", QKeySequence::Undo, &QPlainTextEdit::undo},
-        {"&Cut", "tbCut", QKeySequence::Cut, &QPlainTextEdit::cut},
-        {"&Copy", "tbCopy", QKeySequence::Copy, &QPlainTextEdit::copy},
-        {"&Paste", "tbPaste", QKeySequence::Paste, &QPlainTextEdit::paste},
-    };
-    for (const cEditItem &item : items) {
-        QAction *action = AddMenuItem(menu, tr(item.text), item.name, item.keys);
+    const std::pair<eNewMessageCommand, void (QPlainTextEdit::*)()> edits[] = {
+        {Undo, &QPlainTextEdit::undo}, {Cut, &QPlainTextEdit::cut}, {Copy, &QPlainTextEdit::copy},
+        {Paste, &QPlainTextEdit::paste}, {SelectAll, &QPlainTextEdit::selectAll}};
+    for (const auto &[id, slot] : edits) {
         // The fields handle these keys themselves; the menu item always means the body.
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, rtfMain, item.slot);
+        Command(id)->setShortcutContext(Qt::WidgetShortcut);
+        connect(Command(id), &QAction::triggered, rtfMain, slot);
     }
-    connect(AddMenuItem(menu, tr("&Delete"), "pop_mnuEdit_Delete"), &QAction::triggered, this,
-            [this] { rtfMain->textCursor().removeSelectedText(); });
-    QAction *selectAll = AddMenuItem(menu, tr("&Select all"), "pop_mnuEdit_SelectAll", QKeySequence::SelectAll);
-    selectAll->setShortcutContext(Qt::WidgetShortcut);
-    connect(selectAll, &QAction::triggered, rtfMain, &QPlainTextEdit::selectAll);
+    wire(Delete, [this] { rtfMain->textCursor().removeSelectedText(); });
 }
 
-void TfrmNewMessage::buildViewMenu(QMenu *menu)
+void TfrmNewMessage::wireViewCommands()
 {
-    QAction *toolbar = AddMenuItem(menu, tr("&Toolbar"), "pop_mnuView_Toolbar");
-    toolbar->setCheckable(true);
-    connect(toolbar, &QAction::toggled, this, [this](bool on) {
+    connect(Command(Toolbar), &QAction::toggled, this, [this](bool on) {
         DFSToolBar->setVisible(on);
         (void)cOptions::write(Opt::MsgComp_ExpandedToolbar, on);
     });
-    QAction *status = AddMenuItem(menu, tr("&Status bar"), "pop_mnuView_StatusBar");
-    status->setCheckable(true);
-    connect(status, &QAction::toggled, this, [this](bool on) {
+    connect(Command(StatusBar), &QAction::toggled, this, [this](bool on) {
         statusBar()->setVisible(on);
         (void)cOptions::write(Opt::MsgComp_SBVisible, on);
     });
 }
 
-void TfrmNewMessage::buildInsertMenu(QMenu *menu)
+void TfrmNewMessage::wireInsertAndToolsCommands()
 {
-    QAction *attach = AddMenuItem(menu, tr("&File attachment"), "tbAttachFile");
-    attach->setIcon(QIcon::fromTheme(QStringLiteral("mail-attachment")));
-    attach->setToolTip(tr("Attach a file"));
-    connect(attach, &QAction::triggered, this, &TfrmNewMessage::popAttachments_AddClick);
-    menu->addSeparator();
-    const std::tuple<const char *, const char *, eDateTimeKind> kinds[] = {
-        {"Date", "Insert_Date", eDateTimeKind::Date},
-        {"Time", "Insert_Time", eDateTimeKind::Time},
-        {"Date&&Time", "Insert_DateTime", eDateTimeKind::DateAndTime}};
-    for (const auto &[text, name, kind] : kinds)
-        connect(AddMenuItem(menu, tr(text), name), &QAction::triggered, this, [this, kind] { Insert_DateTimeClick(kind); });
-    menu->addSeparator();
-    connect(AddMenuItem(menu, tr("&Signature..."), "pop_mnuInsert_Signature"), &QAction::triggered, this,
-            &TfrmNewMessage::pop_mnuInsert_SignatureClick);
+    Command(AttachFile)->setIcon(QIcon::fromTheme(QStringLiteral("mail-attachment")));
+    Command(AttachFile)->setToolTip(tr("Attach a file"));
+    wire(AttachFile, [this] { popAttachments_AddClick(); });
+    const std::pair<eNewMessageCommand, eDateTimeKind> kinds[] = {
+        {InsertDate, eDateTimeKind::Date}, {InsertTime, eDateTimeKind::Time}, {InsertDateTime, eDateTimeKind::DateAndTime}};
+    for (const auto &[id, kind] : kinds)
+        wire(id, [this, kind] { Insert_DateTimeClick(kind); });
+    wire(InsertSignature, [this] { pop_mnuInsert_SignatureClick(); });
+    Command(AddressBook)->setEnabled(static_cast<bool>(WindowSteps().ShowAddressBook));
+    wire(AddressBook, [] { WindowSteps().ShowAddressBook(); });
+    wire(ManageSignatures, [this] { pop_mnuTools_ManageSignaturesClick(); });
+    wire(EncodeROT13, [this] { mnuTools_ROT13Click(); });
+    wire(DecodeROT13, [this] { mnuTools_ROT13Click(); });
 }
 
-void TfrmNewMessage::buildToolsMenu(QMenu *menu)
+void TfrmNewMessage::wirePriorityCommands()
 {
-    QAction *addressBook = AddMenuItem(menu, tr("&Address book"), "mnuTools_AddressBook");
-    addressBook->setEnabled(static_cast<bool>(AddressBookSteps().ShowAddressBook));
-    connect(addressBook, &QAction::triggered, this, [] { AddressBookSteps().ShowAddressBook(); });
-    connect(AddMenuItem(menu, tr("&Manage signatures"), "pop_mnuTools_ManageSignatures"), &QAction::triggered, this,
-            &TfrmNewMessage::pop_mnuTools_ManageSignaturesClick);
-    menu->addSeparator();
-    connect(AddMenuItem(menu, tr("&Encode ROT13"), "mnuTools_EncodeROT13"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuTools_ROT13Click);
-    connect(AddMenuItem(menu, tr("&Decode ROT13"), "mnuTools_DecodeROT13"), &QAction::triggered, this,
-            &TfrmNewMessage::mnuTools_ROT13Click);
-    menu->addSeparator();
-    QMenu *priority = menu->addMenu(tr("&Set priority"));
     fPriorityItems = new QActionGroup(this);
-    const std::tuple<const char *, const char *, int> items[] = {{"&Low", "pop_mnuTools_SetPriority_Low", 1},
-                                                                 {"&Normal", "pop_mnuTools_SetPriority_normal", 0},
-                                                                 {"&High", "pop_mnuTools_SetPriority_High", 2}};
-    for (const auto &[text, name, tag] : items) {
-        QAction *item = AddMenuItem(priority, tr(text), name);
-        item->setCheckable(true);
-        item->setChecked(tag == 0);
-        item->setData(tag);
-        fPriorityItems->addAction(item);
-        connect(item, &QAction::triggered, this, [this, tag] { SetPriority_Click(tag); });
+    for (eNewMessageCommand id : {PriorityLow, PriorityNormal, PriorityHigh}) {
+        const int tag = PriorityTagOf(id);
+        Command(id)->setChecked(tag == 0);
+        Command(id)->setData(tag);
+        fPriorityItems->addAction(Command(id));
+        wire(id, [this, tag] { SetPriority_Click(tag); });
     }
 }
 
@@ -142,10 +136,10 @@ void TfrmNewMessage::buildToolbar()
     DFSToolBar->setMovable(false);
     // View > Toolbar alone shows and hides it, so that the option follows.
     setContextMenuPolicy(Qt::NoContextMenu);
-    DFSToolBar->addAction(fSendNow);
+    DFSToolBar->addAction(Command(SendNow));
     DFSToolBar->addSeparator();
-    for (const char *name : {"tbUndo", "tbCut", "tbCopy", "tbPaste", "tbAttachFile"})
-        DFSToolBar->addAction(findChild<QAction *>(QLatin1String(name)));
+    for (eNewMessageCommand id : {Undo, Cut, Copy, Paste, AttachFile})
+        DFSToolBar->addAction(Command(id));
     popSignatures = new QMenu(this);
     popSignatures->setObjectName(QStringLiteral("popSignatures"));
     connect(popSignatures, &QMenu::aboutToShow, this, &TfrmNewMessage::RebuildSignatureMenu);

@@ -3,11 +3,10 @@
 #include "storage/cOptions.h"
 #include "storage/cVCard.h"
 #include "ui/contacts/DuplicateContactQuestion.h"
-#include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/ContactLists.h"
 #include "ui/contacts/unitContactsSupport.h"
-#include "ui/main/cStatusPanel.h"
-#include "ui/small/unitAbout.h"
+#include "ui/wndlist/cStatusPanel.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -75,6 +74,7 @@ TfrmAddressBook::TfrmAddressBook() : cForm(tr("Tolvan Ravelin - Address Book"), 
     statusBar()->addWidget(fStatus, 1);
     applyWindowState();
     lstItemsChange();
+    connect(&cContactStore::instance(), &cContactStore::Changed, this, &TfrmAddressBook::fill);
 }
 
 TfrmAddressBook::~TfrmAddressBook() = default;
@@ -213,7 +213,12 @@ bool TfrmAddressBook::IsToolbarExpanded() const
 void TfrmAddressBook::showEvent(QShowEvent *event)
 {
     cForm::showEvent(event);
-    ReloadContacts();
+    fill();
+}
+
+void TfrmAddressBook::fill()
+{
+    FillList(cContactStore::ReadAllContacts());
 }
 
 void TfrmAddressBook::closeEvent(QCloseEvent *event)
@@ -263,14 +268,11 @@ void TfrmAddressBook::lstItemsChange()
         action->setEnabled(selected);
 }
 
-// The lists are refilled only after the edit has ended, through the main window's timer.
 void TfrmAddressBook::lstItemsEdited(QTreeWidgetItem *item, int column)
 {
     const QString oldName = item->data(BookColumn::Name, ContactRole::StoredName).toString();
-    if (column != BookColumn::Name || item->text(BookColumn::Name) == oldName)
-        return;
-    (void)RenameContact(this, oldName, item->text(BookColumn::Name), false);
-    DeferContactsReload();
+    if (column == BookColumn::Name && item->text(BookColumn::Name) != oldName)
+        RenameInPlace(this, oldName, item->text(BookColumn::Name));
 }
 
 void TfrmAddressBook::showContactMenu(const QPoint &pos)
@@ -331,12 +333,7 @@ void TfrmAddressBook::tb_VisitSiteClick()
 
 void TfrmAddressBook::tb_AboutClick()
 {
-    TfrmAbout about(this, [](const QString &to, const QString &subject) {
-        auto *composer = new TfrmNewMessage;
-        composer->SetHeaderFields(to, QString(), subject);
-        composer->show();
-    });
-    about.exec();
+    RunStep(WindowSteps().ShowAbout, this);
 }
 
 void TfrmAddressBook::mnuFile_ImportClick()
@@ -349,7 +346,6 @@ void TfrmAddressBook::mnuFile_ImportClick()
         ImportVCardFile(path, [this](const cContactCard &incoming, const cContactCard &existing) {
             return AskDuplicateContact(this, incoming, existing);
         });
-    ReloadContacts();
     if (!imported) {
         QMessageBox::warning(this, tr("Import vCard"), imported.text());
         return;

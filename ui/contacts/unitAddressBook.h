@@ -3,7 +3,7 @@
 // click on a column and renamed in place, with the contact commands in a menu, a toolbar and a
 // pop-up, vCard import and export, and a count of the people in it. There is at most one;
 // ShowInstance makes it or brings it forward, and closing it saves its window state and frees
-// it. Its list is filled by ReloadContacts, like the main window's contacts pane.
+// it. Its list is filled on showing and whenever the contact store changes.
 #include "storage/cContactStore.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
@@ -48,6 +48,7 @@ protected:
 private:
     TfrmAddressBook();
 
+    void fill();
     void buildList();
     void buildCommands();
     QAction *addCommand(const QString &text, const char *name, void (TfrmAddressBook::*handler)(), bool needsItem);

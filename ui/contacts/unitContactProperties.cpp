@@ -1,9 +1,9 @@
 #include "ui/contacts/unitContactProperties.h"
 
-#include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/ContactLists.h"
 #include "ui/contacts/unitContactsSupport.h"
 #include "ui/wndlist/DialogParts.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -146,23 +146,16 @@ void TfrmContactProperties::btnOKClick()
     const QString displayAs = edtDisplayAs->text();
     // A change of case alone is not applied; the window stays open when the new name is refused.
     if (fName.toLower() != displayAs.toLower()) {
-        if (!RenameContact(this, fName, displayAs, false)) {
-            ReloadContacts();
+        if (!RenameContact(this, fName, displayAs))
             return;
-        }
         fName = displayAs;
     }
-    ReloadContacts();
     close();
 }
 
 void TfrmContactProperties::openComposer(const QString &to)
 {
-    // Unowned: the message outlives these properties.
-    auto *composer = new TfrmNewMessage;
-    composer->SetHeaderFields(to, QString(), QString());
-    composer->show();
-    composer->FocusSubject();
+    RunStep(WindowSteps().NewMessage, cComposerContent{.to = to, .focus = eComposerField::Subject});
 }
 
 void TfrmContactProperties::tbSendMail_MainClick()

@@ -1,26 +1,23 @@
 #include "ui/contacts/unitContactsSupport.h"
 
 #include "storage/cContactStore.h"
-#include "ui/contacts/ContactLists.h"
 #include "ui/contacts/unitAddContact.h"
 #include "ui/contacts/unitAddReceipiantsFromAddressBook.h"
 #include "ui/contacts/unitAddressBook.h"
 #include "ui/contacts/unitContactProperties.h"
-#include "ui/main/unitMain.h"
 #include "ui/wndlist/DialogParts.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPointer>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 
-namespace {
+#include <algorithm>
 
-QPointer<TfrmMain> gMainWindow;
-std::function<void(const QString &to)> gNewMessageTo;
+namespace {
 
 QString tr(const char *text)
 {
@@ -39,15 +36,6 @@ QString withoutBlanksAround(const QString &text)
     return text.mid(start, end - start);
 }
 
-void fillPane(QListWidget *pane, const QList<cContactCard> &cards)
-{
-    const QSignalBlocker quiet(pane);
-    pane->clear();
-    for (const cContactCard &card : cards)
-        pane->addItem(NewPaneItem(card));
-    pane->sortItems();
-}
-
 // A home page is opened by the desktop's handler for its kind: only web addresses, since a
 // contact may have come from someone else's file.
 bool isWebAddress(const QUrl &url)
@@ -57,31 +45,28 @@ bool isWebAddress(const QUrl &url)
 
 } // namespace
 
-void SetContactsMainWindow(TfrmMain *frmMain)
-{
-    gMainWindow = frmMain;
-}
-
-void SetContactsNewMessageOpener(std::function<void(const QString &to)> opener)
-{
-    gNewMessageTo = std::move(opener);
-}
-
 void ShowAddContact(QWidget *parent, const QString &name, const QString &address)
 {
     TfrmAddContact dialog(parent, name, address);
-    if (dialog.exec() == QDialog::Accepted)
-        ReloadContacts();
+    dialog.exec();
 }
 
-bool RenameContact(QWidget *parent, const QString &oldName, const QString &newName, bool reload)
+bool RenameContact(QWidget *parent, const QString &oldName, const QString &newName)
 {
     const cResult renamed = cContactStore::RenameContact(oldName, newName);
     if (!renamed)
         QMessageBox::warning(parent, tr("Cannot rename contact"), renamed.text());
-    if (reload)
-        ReloadContacts();
     return renamed.ok();
+}
+
+void RenameInPlace(QWidget *parent, const QString &oldName, const QString &newName)
+{
+    {
+        const QSignalBlocker quiet(cContactStore::instance());
+        (void)RenameContact(parent, oldName, newName);
+    }
+    // A refused name is put back too: the lists show the names as stored.
+    QTimer::singleShot(0, &cContactStore::instance(), ReloadContacts);
 }
 
 void DeleteContact(QWidget *parent, const QString &name)
@@ -90,7 +75,6 @@ void DeleteContact(QWidget *parent, const QString &name)
         return;
     if (const cResult deleted = cContactStore::DeleteContact(name); !deleted)
         QMessageBox::warning(parent, tr("Cannot delete contact"), deleted.text());
-    ReloadContacts();
 }
 
 void ShowContactProperties(const QString &name)
@@ -109,10 +93,7 @@ void SendMailToContact(QWidget *parent, const QString &name, const QString &addr
                                 "this function."));
         return;
     }
-    if (gNewMessageTo)
-        gNewMessageTo(to);
-    else if (gMainWindow)
-        gMainWindow->NewMessageTo(to);
+    RunStep(WindowSteps().NewMessageTo, to);
 }
 
 void SendMailToContacts(QWidget *parent, const QStringList &addresses)
@@ -140,19 +121,7 @@ void VisitContactHomePage(QWidget *parent, const QString &name, const QString &a
 
 void ReloadContacts()
 {
-    const QList<cContactCard> cards = cContactStore::ReadAllContacts();
-    if (gMainWindow)
-        fillPane(gMainWindow->ContactsPane(), cards);
-    if (TfrmAddressBook *book = TfrmAddressBook::Instance())
-        book->FillList(cards);
-}
-
-void DeferContactsReload()
-{
-    if (gMainWindow)
-        gMainWindow->ScheduleContactsReload();
-    else
-        QTimer::singleShot(0, [] { ReloadContacts(); });
+    emit cContactStore::instance().Changed();
 }
 
 void ShowAddressBook()
@@ -163,11 +132,10 @@ void ShowAddressBook()
 QStringList PickRecipients(QWidget *parent)
 {
     QList<cPickable> contacts;
-    if (gMainWindow) {
-        const QListWidget *pane = gMainWindow->ContactsPane();
-        for (int row = 0; row < pane->count(); ++row)
-            contacts.append({pane->item(row)->text(), pane->item(row)->data(ContactRole::Email).toString()});
-    }
+    for (const cContactCard &card : cContactStore::ReadAllContacts())
+        contacts.append({card.name, card[eContactKey::EMail]});
+    std::stable_sort(contacts.begin(), contacts.end(),
+                     [](const cPickable &a, const cPickable &b) { return a.name < b.name; });
     TfrmAddReceipiantsFromAddressBook picker(parent, contacts);
     return picker.exec() == QDialog::Accepted ? picker.ChosenAddresses() : QStringList();
 }

@@ -1,8 +1,8 @@
 #pragma once
 // What a new message, reply or forward opens with: recipients, subject, body and the attached
 // original, computed from the options, the original message and the default signature, so
-// that no window is needed to check them. The main window then fills a composer with it.
-#include "ui/compose/unitNewMessage.h"
+// that no window is needed to check them. The main window then asks for a composer with it.
+#include "ui/wndlist/cComposerContent.h"
 
 #include <QString>
 #include <QStringList>
@@ -58,16 +58,7 @@ struct cOriginalMessage
     QString forwardable{};
 };
 
-struct cComposerDraft
-{
-    QString to;
-    QString subject;
-    QStringList body;
-    QStringList attachments;
-    eComposerField focus = eComposerField::To;
-    QString cc{};
-    QList<QByteArray> extraHeaders{};
-};
+using cComposerDraft = cComposerContent;
 
 // "Re:" or "Fw:" before the subject unless it already starts with it, in any case.
 QString PrefixedSubject(const QString &prefix, const QString &subject);

@@ -5,7 +5,7 @@
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitCreateFolder.h"
 #include "ui/main/unitMain.h"
-#include "ui/small/unitEmptyTrash.h"
+#include "ui/wndlist/cWindowSteps.h"
 #include "ui/wndlist/DialogParts.h"
 
 #include <QApplication>
@@ -27,7 +27,10 @@ bool isUserFolder(const QTreeWidgetItem *item)
 
 } // namespace
 
-cMainFolderCommands::cMainFolderCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+cMainFolderCommands::cMainFolderCommands(TfrmMain &window, const cMainParts &parts, cMainMessageCommands &messages)
+    : QObject(&window), fWindow(window), fParts(parts), fMessages(messages)
+{
+}
 
 void cMainFolderCommands::Wire()
 {
@@ -40,9 +43,9 @@ void cMainFolderCommands::Wire()
     for (eMainCommand id : {mnuFile_Folder_Empty, popFolders_Empty})
         fWindow.WireCommand(id, [this] { EmptyFolder(); });
     fWindow.WireCommand(tbEmptyTrash, [this] { EmptyTrash(); });
-    connect(fWindow.lstFolders, &QTreeWidget::itemChanged, this, &cMainFolderCommands::FolderEdited);
-    fWindow.lstFolders->setAcceptDrops(true);
-    fWindow.lstFolders->viewport()->installEventFilter(this);
+    connect(fParts.lstFolders, &QTreeWidget::itemChanged, this, &cMainFolderCommands::FolderEdited);
+    fParts.lstFolders->setAcceptDrops(true);
+    fParts.lstFolders->viewport()->installEventFilter(this);
 }
 
 void cMainFolderCommands::NewFolder()
@@ -60,8 +63,8 @@ void cMainFolderCommands::NewFolder()
 
 void cMainFolderCommands::StartRename()
 {
-    if (QTreeWidgetItem *item = fWindow.lstFolders->currentItem(); isUserFolder(item))
-        fWindow.lstFolders->editItem(item);
+    if (QTreeWidgetItem *item = fParts.lstFolders->currentItem(); isUserFolder(item))
+        fParts.lstFolders->editItem(item);
 }
 
 void cMainFolderCommands::FolderEdited(QTreeWidgetItem *item)
@@ -77,13 +80,13 @@ void cMainFolderCommands::FolderEdited(QTreeWidgetItem *item)
     }
     TfrmMain::SetFolderItemName(item, newName);
     // The entries name files under the old folder path.
-    if (item == fWindow.lstFolders->currentItem())
+    if (item == fParts.lstFolders->currentItem())
         fWindow.LoadMessageList(newName);
 }
 
 void cMainFolderCommands::DeleteFolder()
 {
-    QTreeWidgetItem *item = fWindow.lstFolders->currentItem();
+    QTreeWidgetItem *item = fParts.lstFolders->currentItem();
     if (!isUserFolder(item)
         || !AskYesNo(&fWindow, tr("Confirmation"),
                      tr("All messages in this folder will be lost. Are you certain you wish to delete this folder?")))
@@ -116,7 +119,8 @@ void cMainFolderCommands::EmptyFolder()
 
 void cMainFolderCommands::EmptyTrash()
 {
-    if (!TfrmEmptyTrash::ConfirmEmptyTrash(&fWindow))
+    const auto &confirm = WindowSteps().ConfirmEmptyTrash;
+    if (!confirm || !confirm(&fWindow))
         return;
     const QString trash = FolderName(eFolderKind::Trash);
     const cResult cleared = cFolderStore::ClearFolder(trash);
@@ -129,7 +133,7 @@ QString cMainFolderCommands::DropTarget(const QDropEvent *event) const
 {
     if (cMessageList::DraggedPaths(event->mimeData()).isEmpty())
         return {};
-    const QString folder = folderNameOf(fWindow.lstFolders->itemAt(event->position().toPoint()));
+    const QString folder = folderNameOf(fParts.lstFolders->itemAt(event->position().toPoint()));
     return folder == fWindow.ShownFolder() ? QString() : folder;
 }
 
@@ -151,7 +155,7 @@ bool cMainFolderCommands::eventFilter(QObject *watched, QEvent *event)
             return true;
         drop->setDropAction(Qt::MoveAction);
         drop->accept();
-        fWindow.fMessageCommands->TransferSelectedTo(folder, true);
+        fMessages.TransferSelectedTo(folder, true);
         return true;
     }
     default: return QObject::eventFilter(watched, event);

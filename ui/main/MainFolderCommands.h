@@ -6,12 +6,15 @@
 
 class QTreeWidgetItem;
 class TfrmMain;
+class cMainMessageCommands;
+struct cMainParts;
 
 class cMainFolderCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit cMainFolderCommands(TfrmMain &window);
+    // Messages dropped on a folder move through the message commands.
+    cMainFolderCommands(TfrmMain &window, const cMainParts &parts, cMainMessageCommands &messages);
 
     void Wire();
 
@@ -31,4 +34,6 @@ private:
     QString DropTarget(const class QDropEvent *event) const;
 
     TfrmMain &fWindow;
+    const cMainParts &fParts;
+    cMainMessageCommands &fMessages;
 };

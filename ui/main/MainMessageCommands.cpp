@@ -6,17 +6,14 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
-#include "ui/compose/unitMessageProps.h"
-#include "ui/compose/unitNewMessage.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitSelectFolder.h"
-#include "ui/signatures/SignatureList.h"
+#include "ui/wndlist/cWindowSteps.h"
 #include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
-#include "ui/transfer/unitSendMail.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -36,7 +33,7 @@ QStringList defaultSignature(const cComposerOptions &options)
 {
     if (!options.autoInsertDefSig)
         return {};
-    return textLines(SignatureText(cSignatureStore::DefaultSignatureName()));
+    return textLines(cSignatureStore::SignatureText(cSignatureStore::DefaultSignatureName()));
 }
 
 QList<cMailbox> recipientsOf(const cMailMessage &message, const QByteArray &charset)
@@ -61,7 +58,10 @@ cOriginalMessage originalOf(const QString &path, const cMailMessage &message)
 
 } // namespace
 
-cMainMessageCommands::cMainMessageCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+cMainMessageCommands::cMainMessageCommands(TfrmMain &window, const cMainParts &parts)
+    : QObject(&window), fWindow(window), fParts(parts)
+{
+}
 
 void cMainMessageCommands::Wire()
 {
@@ -85,17 +85,16 @@ void cMainMessageCommands::Wire()
     fWindow.WireCommand(popMsgs_MarkRead, [this] { MarkSelected(true); });
     fWindow.WireCommand(popMsgs_MarkUnread, [this] { MarkSelected(false); });
     fWindow.WireCommand(mnuEdit_Undo, [this] { Undo(); });
-    fWindow.WireCommand(popMsgs_SendNow, [this] { SendSelectedNow(); });
     fWindow.WireCommand(popMsgs_Properties, [this] { ShowProperties(); });
     fWindow.WireCommand(mnuFile_Print, [this] { PrintPreview(); });
-    connect(fWindow.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenMessage(entry.row()); });
+    connect(fParts.lstMsgs, &QTreeView::doubleClicked, this, [this](const QModelIndex &entry) { OpenMessage(entry.row()); });
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *enter = new QShortcut(QKeySequence(key), fWindow.lstMsgs, nullptr, nullptr, Qt::WidgetShortcut);
+        auto *enter = new QShortcut(QKeySequence(key), fParts.lstMsgs, nullptr, nullptr, Qt::WidgetShortcut);
         connect(enter, &QShortcut::activated, this, [this] { OpenMessage(fWindow.SelectedRow()); });
     }
 }
 
-TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
+void cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
 {
     const cComposerOptions options = cComposerOptions::Read();
     cOriginalMessage original;
@@ -104,43 +103,25 @@ TfrmNewMessage *cMainMessageCommands::OpenComposerFor(const cComposerRequest &re
         cMailMessage message;
         if (const cResult read = message.ReadFile(path); !read) {
             QMessageBox::warning(&fWindow, tr("Cannot open the message"), read.text());
-            return nullptr;
+            return;
         }
         original = originalOf(path, message);
         if (request.attachOriginal) {
             const cResultOf<QString> saved = SaveForwardable(path, original.subject);
             if (!saved) {
                 QMessageBox::warning(&fWindow, tr("Cannot forward the message"), saved.text());
-                return nullptr;
+                return;
             }
             original.forwardable = saved.value();
         }
     }
-    const cComposerDraft draft =
-        ComposerDraft(request, options, original, defaultSignature(options), request.replyAll ? cAccountStore::OwnAddresses() : QStringList());
-    auto *composer = new TfrmNewMessage(&fWindow);
-    composer->SetHeaderFields(draft.to, draft.cc, draft.subject);
-    composer->SetExtraHeaders(draft.extraHeaders);
-    composer->SetBody(draft.body);
-    for (const QString &attachment : draft.attachments)
-        composer->AddAttachment(attachment);
-    composer->show();
-    composer->FocusField(draft.focus);
-    composer->raise();
-    composer->activateWindow();
-    return composer;
+    const QStringList own = request.replyAll ? cAccountStore::OwnAddresses() : QStringList();
+    RunStep(WindowSteps().NewMessage, ComposerDraft(request, options, original, defaultSignature(options), own));
 }
 
 void cMainMessageCommands::OpenNewMessageWindow(const cNewMessageRequest &request)
 {
-    auto *composer = new TfrmNewMessage(&fWindow);
-    composer->SetHeaderFields(request.to, request.cc, request.subject, request.bcc);
-    if (!request.body.isEmpty())
-        composer->SetBody(request.body.split(u'\n'));
-    composer->show();
-    composer->FocusField(request.to.isEmpty() ? eComposerField::To : eComposerField::Body);
-    composer->raise();
-    composer->activateWindow();
+    RunStep(WindowSteps().NewMessage, ContentOf(request));
 }
 
 void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcome &outcome)
@@ -188,11 +169,11 @@ void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 
 void cMainMessageCommands::MarkSelected(bool read)
 {
-    fWindow.tmrReadUnread->stop();
+    fParts.tmrReadUnread->stop();
     const cBatchOutcome outcome = fHistory.Mark(fWindow.SelectedMessagePaths(), read);
     const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
-    for (int row : fWindow.lstMsgs->SelectedRows())
-        if (marked.contains(fWindow.lstMsgs->Model()->Path(row)))
+    for (int row : fParts.lstMsgs->SelectedRows())
+        if (marked.contains(fParts.lstMsgs->Model()->Path(row)))
             fWindow.ShowReadMark(row, read);
     fWindow.RefreshCommandStates();
     ReportStop(tr("Cannot mark the message"), outcome);
@@ -207,23 +188,10 @@ void cMainMessageCommands::Undo()
         QMessageBox::warning(&fWindow, tr("Cannot undo"), undone.text());
 }
 
-void cMainMessageCommands::SendSelectedNow()
-{
-    SendMessages(fWindow.SelectedMessagePaths(), &fWindow);
-}
-
 void cMainMessageCommands::ShowProperties()
 {
-    const QString path = fWindow.SelectedMessagePath();
-    if (path.isEmpty())
-        return;
-    TfrmMessageProps props(&fWindow);
-    QString error;
-    if (!props.Load(path, &error)) {
-        QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
-        return;
-    }
-    props.exec();
+    if (const QString path = fWindow.SelectedMessagePath(); !path.isEmpty())
+        RunStep(WindowSteps().ShowMessageProperties, path, &fWindow);
 }
 
 void cMainMessageCommands::PrintPreview()
@@ -231,21 +199,14 @@ void cMainMessageCommands::PrintPreview()
     QPrinter printer;
     QPrintDialog dialog(&printer, &fWindow);
     if (dialog.exec() == QDialog::Accepted)
-        fWindow.htmlView->print(&printer);
+        fParts.htmlView->print(&printer);
 }
 
 void cMainMessageCommands::OpenDraft(int row)
 {
     if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
         return;
-    auto *composer = new TfrmNewMessage;
-    QString error;
-    if (!composer->LoadFromFile(fWindow.lstMsgs->Model()->Path(row), &error)) {
-        delete composer;
-        QMessageBox::warning(&fWindow, tr("Cannot open the message"), error);
-        return;
-    }
-    composer->show();
+    RunStep(WindowSteps().OpenDraft, fParts.lstMsgs->Model()->Path(row), &fWindow);
 }
 
 void cMainMessageCommands::OpenMessage(int row)
@@ -290,22 +251,22 @@ void cMainMessageCommands::WireReader(TfrmReadMessage *reader)
 
 void cMainMessageCommands::ShowInReader(TfrmReadMessage *reader, int row)
 {
-    fWindow.lstMsgs->SelectRow(row);
-    if (reader->ShowMessage(fWindow.lstMsgs->Model()->Path(row)))
+    fParts.lstMsgs->SelectRow(row);
+    if (reader->ShowMessage(fParts.lstMsgs->Model()->Path(row)))
         fWindow.MarkRowRead(row);
-    reader->SetNeighbours(row > 0, row + 1 < fWindow.lstMsgs->Count());
+    reader->SetNeighbours(row > 0, row + 1 < fParts.lstMsgs->Count());
 }
 
 bool cMainMessageCommands::SelectReaderMessage(TfrmReadMessage &reader)
 {
-    const int row = fWindow.lstMsgs->RowOfPath(reader.Path());
+    const int row = fParts.lstMsgs->RowOfPath(reader.Path());
     if (row < 0) {
         QMessageBox::warning(&reader, tr("Cannot find the message"),
                                  tr("The message \"%1\" is no longer in the list of the folder shown.").arg(reader.Path()));
         return false;
     }
     if (fWindow.SelectedMessagePaths() != QStringList{reader.Path()})
-        fWindow.lstMsgs->SelectRow(row);
+        fParts.lstMsgs->SelectRow(row);
     return true;
 }
 
@@ -313,7 +274,7 @@ void cMainMessageCommands::StepReader(TfrmReadMessage *reader, int step)
 {
     if (!SelectReaderMessage(*reader))
         return;
-    const int row = fWindow.lstMsgs->RowOfPath(reader->Path()) + step;
-    if (row >= 0 && row < fWindow.lstMsgs->Count())
+    const int row = fParts.lstMsgs->RowOfPath(reader->Path()) + step;
+    if (row >= 0 && row < fParts.lstMsgs->Count())
         ShowInReader(reader, row);
 }

@@ -1,16 +1,16 @@
 #pragma once
 // The main window's commands on messages: new message, reply and forward (composers filled
-// from ComposerDraft), delete, copy and move, read marks, send now, properties, print and
+// from ComposerDraft), delete, copy and move, read marks, properties, print and
 // opening a draft of Unfinished. Deletes, moves and read marks can be undone, newest first. Every command acts on all selected messages where that makes
 // sense; a failure midway stops the run, tells which message failed, and keeps what was done.
 #include "ui/main/ComposerDraft.h"
-#include "ui/main/cNewMessageRequest.h"
+#include "ui/main/MainParts.h"
+#include "ui/wndlist/cNewMessageRequest.h"
 #include "storage/cUndoHistory.h"
 
 #include <QObject>
 
 class TfrmMain;
-class TfrmNewMessage;
 class TfrmReadMessage;
 struct cBatchOutcome;
 
@@ -18,13 +18,13 @@ class cMainMessageCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit cMainMessageCommands(TfrmMain &window);
+    cMainMessageCommands(TfrmMain &window, const cMainParts &parts);
 
     void Wire();
 
-    // A composer owned by the main window; null when the selected original cannot be read
-    // (the user was told why).
-    TfrmNewMessage *OpenComposerFor(const cComposerRequest &request);
+    // A composer for the request; none when the selected original cannot be read (the user
+    // was told why).
+    void OpenComposerFor(const cComposerRequest &request);
     // The command line's and a second instance's request: To and Subject only.
     void OpenNewMessageWindow(const cNewMessageRequest &request);
 
@@ -37,7 +37,6 @@ public:
     // Takes back the newest delete, move or read mark of this session.
     void Undo();
     bool CanUndo() const { return fHistory.CanUndo(); }
-    void SendSelectedNow();
     void ShowProperties();
     void PrintPreview();
     void OpenDraft(int row);
@@ -55,5 +54,6 @@ private:
     void StepReader(TfrmReadMessage *reader, int step);
 
     TfrmMain &fWindow;
+    const cMainParts &fParts;
     cUndoHistory fHistory;
 };

@@ -12,8 +12,7 @@
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitViewSource.h"
-#include "ui/signatures/unitSignatures.h"
-#include "ui/small/unitAbout.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -24,7 +23,10 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
-cMainViewCommands::cMainViewCommands(TfrmMain &window) : QObject(&window), fWindow(window) {}
+cMainViewCommands::cMainViewCommands(TfrmMain &window, const cMainParts &parts)
+    : QObject(&window), fWindow(window), fParts(parts)
+{
+}
 
 void cMainViewCommands::Wire()
 {
@@ -33,8 +35,8 @@ void cMainViewCommands::Wire()
     WirePopups();
     WireTray();
     WireKeyboard();
-    fWindow.WireCommand(eMainCommand::mnuTools_Signatures, [this] { TfrmSignatures::ShowModal(&fWindow); });
-    fWindow.WireCommand(eMainCommand::mnuHelp_About, [this] { ShowAbout(); });
+    fWindow.WireCommand(eMainCommand::mnuTools_Signatures, [this] { RunStep(WindowSteps().ManageSignatures, &fWindow); });
+    fWindow.WireCommand(eMainCommand::mnuHelp_About, [this] { RunStep(WindowSteps().ShowAbout, &fWindow); });
 }
 
 void cMainViewCommands::WireToggles()
@@ -51,7 +53,7 @@ void cMainViewCommands::WireToggles()
     });
     fWindow.WireCommand(mnuView_ContactPane, [this, report] {
         const bool shown = fWindow.Command(mnuView_ContactPane)->isChecked();
-        fWindow.lstContacts->setVisible(shown);
+        fParts.lstContacts->setVisible(shown);
         report(cOptions::write(Opt::MainWnd_ContactPaneVisible, shown));
     });
     fWindow.WireCommand(mnuView_Toolbar, [this, report] {
@@ -76,15 +78,15 @@ void cMainViewCommands::WireSorting()
 void cMainViewCommands::WirePopups()
 {
     using enum eMainCommand;
-    fWindow.WireCommand(popMessage_Copy, [this] { fWindow.htmlView->copy(); });
-    fWindow.WireCommand(popMessage_SelectAll, [this] { fWindow.htmlView->selectAll(); });
+    fWindow.WireCommand(popMessage_Copy, [this] { fParts.htmlView->copy(); });
+    fWindow.WireCommand(popMessage_SelectAll, [this] { fParts.htmlView->selectAll(); });
     fWindow.WireCommand(popMessage_Launch, [this] { LaunchSelection(); });
     fWindow.WireCommand(popMessage_ViewSource, [this] { ViewSource(); });
     fWindow.WireCommand(popMessage_SaveEml, [this] { SaveEml(); });
-    fWindow.WireCommand(popAttachment_Open, [this] { fWindow.lstAttachments->OpenCurrent(); });
+    fWindow.WireCommand(popAttachment_Open, [this] { fParts.lstAttachments->OpenCurrent(); });
     fWindow.WireCommand(popAttachment_OpenFolder,
                         [] { QDesktopServices::openUrl(QUrl::fromLocalFile(AttachmentsFolder())); });
-    fWindow.WireCommand(popAttachment_SaveAs, [this] { fWindow.lstAttachments->SaveCurrentAs(); });
+    fWindow.WireCommand(popAttachment_SaveAs, [this] { fParts.lstAttachments->SaveCurrentAs(); });
     fWindow.Popup(ePopup::popMsgs)->setDefaultAction(fWindow.Command(popMsgs_SendNow));
     fWindow.Popup(ePopup::popAttachment)->setDefaultAction(fWindow.Command(popAttachment_Open));
 
@@ -93,11 +95,11 @@ void cMainViewCommands::WirePopups()
         connect(widget, &QWidget::customContextMenuRequested, this, show);
         AddKeyboardPopup(widget);
     };
-    popupOn(fWindow.lstMsgs, [this](const QPoint &pos) { ShowMessagePopup(pos); });
-    popupOn(fWindow.htmlView, [this](const QPoint &pos) { ShowPopup(ePopup::popMessage, fWindow.htmlView, pos); });
-    popupOn(fWindow.lstFolders, [this](const QPoint &pos) { ShowFolderPopup(pos); });
-    popupOn(fWindow.lstAttachments,
-            [this](const QPoint &pos) { ShowPopup(ePopup::popAttachment, fWindow.lstAttachments, pos); });
+    popupOn(fParts.lstMsgs, [this](const QPoint &pos) { ShowMessagePopup(pos); });
+    popupOn(fParts.htmlView, [this](const QPoint &pos) { ShowPopup(ePopup::popMessage, fParts.htmlView, pos); });
+    popupOn(fParts.lstFolders, [this](const QPoint &pos) { ShowFolderPopup(pos); });
+    popupOn(fParts.lstAttachments,
+            [this](const QPoint &pos) { ShowPopup(ePopup::popAttachment, fParts.lstAttachments, pos); });
 }
 
 void cMainViewCommands::ShowPopup(ePopup popup, QWidget *widget, const QPoint &pos)
@@ -113,14 +115,14 @@ void cMainViewCommands::ShowMessagePopup(const QPoint &pos)
         return;
     const bool unsent = cFolderStore::FolderKind(fWindow.ShownFolder()) == eFolderKind::Unsent;
     fWindow.Command(eMainCommand::popMsgs_SendNow)->setVisible(unsent);
-    ShowPopup(ePopup::popMsgs, fWindow.lstMsgs, pos);
+    ShowPopup(ePopup::popMsgs, fParts.lstMsgs, pos);
 }
 
 void cMainViewCommands::ShowFolderPopup(const QPoint &pos)
 {
-    if (QTreeWidgetItem *item = fWindow.lstFolders->itemAt(pos))
-        fWindow.lstFolders->setCurrentItem(item);
-    ShowPopup(ePopup::popFolders, fWindow.lstFolders, pos);
+    if (QTreeWidgetItem *item = fParts.lstFolders->itemAt(pos))
+        fParts.lstFolders->setCurrentItem(item);
+    ShowPopup(ePopup::popFolders, fParts.lstFolders, pos);
 }
 
 void cMainViewCommands::WireTray()
@@ -135,7 +137,7 @@ void cMainViewCommands::WireTray()
     fWindow.WireCommand(popTray_Close, [this] { fWindow.close(); });
     QMenu *popTray = fWindow.Popup(ePopup::popTray);
     popTray->setDefaultAction(fWindow.Command(popTray_Show));
-    fWindow.RxTrayIcon->setContextMenu(popTray);
+    fParts.RxTrayIcon->setContextMenu(popTray);
 }
 
 void cMainViewCommands::WireKeyboard()
@@ -150,12 +152,12 @@ void cMainViewCommands::WireKeyboard()
     const auto properties = [this] { fWindow.Command(eMainCommand::popMsgs_Properties)->trigger(); };
     withMessage(QKeySequence(Qt::ALT | Qt::Key_Return), properties);
     withMessage(QKeySequence(Qt::ALT | Qt::Key_Enter), properties);
-    withMessage(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { fWindow.htmlView->copy(); });
+    withMessage(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { fParts.htmlView->copy(); });
 }
 
 void cMainViewCommands::LaunchSelection()
 {
-    const QString text = fWindow.htmlView->textCursor().selectedText().trimmed();
+    const QString text = fParts.htmlView->textCursor().selectedText().trimmed();
     const QUrl url = QUrl::fromUserInput(text);
     if (IsOpenableLink(url))
         QDesktopServices::openUrl(url);
@@ -163,17 +165,9 @@ void cMainViewCommands::LaunchSelection()
         fWindow.SetStatusText(1, tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(text));
 }
 
-void cMainViewCommands::ShowAbout()
-{
-    TfrmAbout about(&fWindow, [this](const QString &to, const QString &subject) {
-        fWindow.fMessageCommands->OpenNewMessageWindow({.to = to, .subject = subject, .cc = {}, .body = {}});
-    });
-    about.exec();
-}
-
 std::optional<QByteArray> cMainViewCommands::PreviewOriginal(const QString &caption)
 {
-    const cResultOf<QByteArray> original = cOriginalStore::Read(fWindow.fPreviewPane->Original());
+    const cResultOf<QByteArray> original = cOriginalStore::Read(fParts.previewPane->Original());
     if (!original) {
         QMessageBox::warning(&fWindow, caption, original.text());
         return std::nullopt;
@@ -184,11 +178,11 @@ std::optional<QByteArray> cMainViewCommands::PreviewOriginal(const QString &capt
 void cMainViewCommands::ViewSource()
 {
     if (const auto original = PreviewOriginal(tr("View source")))
-        (new TfrmViewSource(fWindow.fPreviewPane->Subject(), *original))->show();
+        (new TfrmViewSource(fParts.previewPane->Subject(), *original))->show();
 }
 
 void cMainViewCommands::SaveEml()
 {
     if (const auto original = PreviewOriginal(tr("Save as .eml")))
-        SaveOriginalAs(&fWindow, fWindow.fPreviewPane->Subject(), *original);
+        SaveOriginalAs(&fWindow, fParts.previewPane->Subject(), *original);
 }

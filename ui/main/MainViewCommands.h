@@ -11,12 +11,13 @@
 class QPoint;
 class QWidget;
 class TfrmMain;
+struct cMainParts;
 
 class cMainViewCommands : public QObject
 {
     Q_OBJECT
 public:
-    explicit cMainViewCommands(TfrmMain &window);
+    cMainViewCommands(TfrmMain &window, const cMainParts &parts);
 
     void Wire();
 
@@ -37,9 +38,9 @@ private:
     void ShowPopup(ePopup popup, QWidget *widget, const QPoint &pos);
     void ShowMessagePopup(const QPoint &pos);
     void ShowFolderPopup(const QPoint &pos);
-    void ShowAbout();
     // The previewed message's original, or none after telling the user why.
     std::optional<QByteArray> PreviewOriginal(const QString &caption);
 
     TfrmMain &fWindow;
+    const cMainParts &fParts;
 };

@@ -4,7 +4,6 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
-#include "ui/compose/unitNewMessage.h"
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/MainFolderCommands.h"
 #include "ui/main/MainIcons.h"
@@ -16,9 +15,10 @@
 #include "ui/main/cQuickFilter.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
-#include "ui/main/cStatusPanel.h"
+#include "ui/wndlist/cStatusPanel.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h"
+#include "ui/wndlist/cWindowSteps.h"
 #include "ui/wndlist/unitWndListProcs.h"
 
 #include <QApplication>
@@ -77,9 +77,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     connect(RxTrayIcon, &QSystemTrayIcon::activated, this, &TfrmMain::RxTrayIconClick);
     ConnectWindowList();
     connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, this, &TfrmMain::RefreshIfShown);
-    fMessageCommands = new cMainMessageCommands(*this);
-    fFolderCommands = new cMainFolderCommands(*this);
-    fViewCommands = new cMainViewCommands(*this);
+    fParts = {lstMsgs, lstFolders, htmlView, fPreviewPane, lstAttachments, lstContacts, RxTrayIcon, tmrReadUnread};
+    fMessageCommands = new cMainMessageCommands(*this, fParts);
+    fFolderCommands = new cMainFolderCommands(*this, fParts, *fMessageCommands);
+    fViewCommands = new cMainViewCommands(*this, fParts);
     connect(this, &TfrmMain::NewMessageWindowRequested, fMessageCommands, &cMainMessageCommands::OpenNewMessageWindow);
     RefreshCommandStates();
 }
@@ -284,8 +285,6 @@ void TfrmMain::BuildTimers()
     connect(tmrRunNewAccountWizard, &QTimer::timeout, this, &TfrmMain::NewAccountWizardRequested);
     tmrCheckForMail = AddTimer("tmrCheckForMail", CheckTimerInterval(Opt::VerifyMailInterval.def), false);
     connect(tmrCheckForMail, &QTimer::timeout, this, &TfrmMain::MailCheckRequested);
-    tmrLoadContacts = AddTimer("tmrLoadContacts", 40, true);
-    connect(tmrLoadContacts, &QTimer::timeout, this, &TfrmMain::ContactsReloadRequested);
     tmrShowNewMsgWindow = AddTimer("tmrShowNewMsgWindow", 20, true);
     connect(tmrShowNewMsgWindow, &QTimer::timeout, this, &TfrmMain::tmrShowNewMsgWindowTimer);
     tmrReadUnread = AddTimer("tmrReadUnread", 3000, true);
@@ -375,14 +374,13 @@ void TfrmMain::FormShow()
 {
     if (fAccountsExist && !fAccountsExist())
         tmrRunNewAccountWizard->start();
-    emit ContactsReloadRequested();
     if (fNewMessagePending)
         tmrShowNewMsgWindow->start();
 }
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    if (!TfrmNewMessage::SettleAllBeforeExit(this)) {
+    if (const auto &settle = WindowSteps().SettleComposersBeforeExit; settle && !settle(this)) {
         event->ignore();
         return;
     }
@@ -768,14 +766,11 @@ void TfrmMain::tmrShowNewMsgWindowTimer()
     emit NewMessageWindowRequested(fPendingRequest);
 }
 
-void TfrmMain::ScheduleContactsReload()
+void TfrmMain::SetContactsPane(QListWidget *pane)
 {
-    tmrLoadContacts->start();
-}
-
-QListWidget *TfrmMain::ContactsPane() const
-{
-    return lstContacts;
+    delete spltContacts->replaceWidget(1, pane);
+    lstContacts = pane;
+    fParts.lstContacts = pane;
 }
 
 void TfrmMain::HideContactsPane()

@@ -5,13 +5,14 @@
 // Call order: construct (builds the widgets, nothing read yet), then FormCreate, which reads
 // the window settings, has the storage prepared, shows the window and loads the folder tree;
 // FormShow runs on every showing, FormCloseQuery on closing. Work that belongs to other parts
-// of the program is announced through signals (mail check, new-account wizard, contacts,
-// new-message window); a command of theirs becomes available when it is wired with
+// of the program is announced through signals (mail check, new-account wizard, new-message
+// window); a command of theirs becomes available when it is wired with
 // WireCommand. The sessions use the status, tray, list and refresh methods.
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
-#include "ui/main/cNewMessageRequest.h"
+#include "ui/wndlist/cNewMessageRequest.h"
 #include "ui/main/MainCommands.h"
+#include "ui/main/MainParts.h"
 #include "ui/main/MainWindowSettings.h"
 #include "ui/main/cMessageList.h"
 
@@ -45,10 +46,6 @@ class cStatusPanel;
 class TfrmMain : public QMainWindow
 {
     Q_OBJECT
-    // The window's own commands work on its lists and panes; they live beside it.
-    friend class cMainFolderCommands;
-    friend class cMainMessageCommands;
-    friend class cMainViewCommands;
 
 public:
     // What start-up brings from outside the window: preparing the mail storage (with the
@@ -99,10 +96,9 @@ public:
     void SetStartRequest(const cNewMessageRequest &request);
     // A request handed over by a second instance: opened at once.
     void RequestNewMessageWindow(const cNewMessageRequest &request);
-    // Renaming a contact while the address book is open reloads the pane shortly after.
-    void ScheduleContactsReload();
-    // The contacts pane, which the contacts code fills and serves.
-    QListWidget *ContactsPane() const;
+    // The contacts pane, made by the contacts code and handed over by app; it takes the place
+    // (and the shown state) of the empty one the window starts with.
+    void SetContactsPane(QListWidget *pane);
     // "Hide Contacts Pane": hidden for now; the stored choice stays as it is.
     void HideContactsPane();
     // A new message to the given addresses, with the default subject and signature.
@@ -127,15 +123,32 @@ public:
 
     // The folder an item of lstFolders stands for (its caption may be in editing).
     static QString FolderItemName(const QTreeWidgetItem *item);
+    static void SetFolderItemName(QTreeWidgetItem *item, const QString &folder);
+
+    // What the window's own commands (beside it) do through it.
+    void RefreshCommandStates();
+    QTreeWidgetItem *AddFolderItem(const QString &folder, eFolderKind kind);
+    QStringList FolderNames() const;
+    void SelectFolder(const QString &folder);
+    // The current row when it is selected, else the first selected one; -1 for none.
+    int SelectedRow() const;
+    // Takes the entries out of the list and selects the one now at the place of the first of
+    // them, or the last one when fewer remain.
+    void TakeOutEntries(const QStringList &paths);
+    // Read: the image the preview noted (HTML or plain); unread: the unread image.
+    void ShowReadMark(int row, bool read) const;
+    // An unread entry is marked read, on disk and in the list.
+    void MarkRowRead(int row);
 
 signals:
     void MailCheckRequested(); // periodic, unattended, all accounts
     void NewAccountWizardRequested();
-    void ContactsReloadRequested();
     void NewMessageWindowRequested(const cNewMessageRequest &request);
 
 public slots:
     void RefreshIfShown(const QString &folder);
+    void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
+    void lstMsgsHeaderClick(int column);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -144,13 +157,11 @@ protected:
 private slots:
     void lstMsgsChange();
     void lstMsgsClick(const QModelIndex &entry);
-    void RxTrayIconClick(QSystemTrayIcon::ActivationReason reason);
     void lstFoldersChange();
     void tmrReadUnreadTimer();
     void tmrShowNewMsgWindowTimer();
     void htmlViewLinkClick(const QUrl &url);
     void AddWindowListItem(cMenuItem *item, const QIcon &formIcon);
-    void lstMsgsHeaderClick(int column);
 
 private:
     void ShowMessageList(const QString &folder, const std::function<void(const QString &, eFolderKind)> &fill);
@@ -172,27 +183,13 @@ private:
     void ConnectWindowList();
     void AddCommand(const cMainCommand &info, QWidget *place);
     QTimer *AddTimer(const char *name, int interval, bool singleShot);
-    void RefreshCommandStates();
 
     void ApplyWindowSettings(const cMainWndSettings &settings);
     cMainWndSettings CurrentWindowSettings() const;
-    QTreeWidgetItem *AddFolderItem(const QString &folder, eFolderKind kind);
-    QStringList FolderNames() const;
-    static void SetFolderItemName(QTreeWidgetItem *item, const QString &folder);
-    void SelectFolder(const QString &folder);
-    // The current row when it is selected, else the first selected one; -1 for none.
-    int SelectedRow() const;
-    // Takes the entries out of the list and selects the one now at the place of the first of
-    // them, or the last one when fewer remain.
-    void TakeOutEntries(const QStringList &paths);
     bool CommandUsable(eCommandRule rule, bool messageSelected) const;
-    // Read: the image the preview noted (HTML or plain); unread: the unread image.
-    void ShowReadMark(int row, bool read) const;
     // The preview update; only a selection the user made starts the read timer.
     void ShowSelection(bool byUser);
     void StartReadTimer();
-    // An unread entry is marked read, on disk and in the list.
-    void MarkRowRead(int row);
     void ShowPreview(int row);
     void ClearPreview();
 
@@ -223,12 +220,12 @@ private:
 
     QTimer *tmrRunNewAccountWizard = nullptr;
     QTimer *tmrCheckForMail = nullptr;
-    QTimer *tmrLoadContacts = nullptr;
     QTimer *tmrShowNewMsgWindow = nullptr;
     QTimer *tmrReadUnread = nullptr;
 
     std::array<cCommand, static_cast<std::size_t>(eMainCommand::Count)> fCommands;
     std::array<QMenu *, std::size(kPopups)> fPopups{};
+    cMainParts fParts;
     cMainMessageCommands *fMessageCommands = nullptr;
     cMainFolderCommands *fFolderCommands = nullptr;
     cMainViewCommands *fViewCommands = nullptr;

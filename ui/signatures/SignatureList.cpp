@@ -4,7 +4,6 @@
 
 #include <QIcon>
 #include <QListWidget>
-#include <QStringList>
 
 void FillSignatureList(QListWidget *list)
 {
@@ -12,12 +11,4 @@ void FillSignatureList(QListWidget *list)
     const QIcon icon = QIcon::fromTheme(QStringLiteral("text-x-generic"));
     for (const QString &name : cSignatureStore::SignatureNames())
         list->addItem(new QListWidgetItem(icon, name));
-}
-
-QString SignatureText(const QString &name)
-{
-    QStringList lines;
-    for (const QByteArray &line : cSignatureStore::SignatureLines(name))
-        lines.append(QString::fromUtf8(line));
-    return lines.join(QLatin1Char('\n'));
 }

@@ -1,5 +1,6 @@
 #include "ui/signatures/unitInsertSignature.h"
 
+#include "storage/cSignatureStore.h"
 #include "ui/signatures/SignatureList.h"
 
 #include <QDialogButtonBox>
@@ -40,5 +41,5 @@ QString TfrmInsertSignature::SelectedName() const
 
 void TfrmInsertSignature::lstSignaturesClick()
 {
-    edtSignature->setPlainText(SignatureText(SelectedName()));
+    edtSignature->setPlainText(cSignatureStore::SignatureText(SelectedName()));
 }

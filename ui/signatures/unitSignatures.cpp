@@ -100,7 +100,7 @@ void TfrmSignatures::btnPropsClick()
     if (name.isEmpty())
         return;
     TfrmAddSignature editor(this);
-    editor.ShowAsProperties(name, SignatureText(name));
+    editor.ShowAsProperties(name, cSignatureStore::SignatureText(name));
     if (editor.exec() != QDialog::Accepted)
         return;
     if (const cResult saved = cSignatureStore::UpdateSignature(name, editor.Description(), editor.Lines()); !saved)

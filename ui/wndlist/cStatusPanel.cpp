@@ -1,4 +1,4 @@
-#include "ui/main/cStatusPanel.h"
+#include "ui/wndlist/cStatusPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 // A status bar panel that shows an image before its text while it has text (the session
-// status of the main window).
+// status of the main window, the count of the address book).
 #include <QIcon>
 #include <QWidget>
 

@@ -1,0 +1,67 @@
+#include "app/WindowSteps.h"
+
+#include "app/ComposerOpening.h"
+#include "ui/compose/unitMessageProps.h"
+#include "ui/compose/unitNewMessage.h"
+#include "ui/contacts/unitContactsSupport.h"
+#include "ui/main/unitMain.h"
+#include "ui/signatures/unitInsertSignature.h"
+#include "ui/signatures/unitSignatures.h"
+#include "ui/small/unitAbout.h"
+#include "ui/small/unitEmptyTrash.h"
+#include "ui/transfer/unitSendMail.h"
+#include "ui/wndlist/cWindowSteps.h"
+
+#include <QMessageBox>
+#include <QPointer>
+
+namespace {
+
+void showAbout(QWidget *parent, QWidget *owner)
+{
+    TfrmAbout about(parent, [owner](const QString &to, const QString &subject) {
+        (void)OpenComposer(ContentOf({.to = to, .subject = subject, .cc = {}, .body = {}}), owner);
+    });
+    about.exec();
+}
+
+QString chooseSignature(QWidget *parent)
+{
+    TfrmInsertSignature dialog(parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.SelectedName() : QString();
+}
+
+void showMessageProperties(const QString &path, QWidget *parent)
+{
+    TfrmMessageProps props(parent);
+    QString error;
+    if (!props.Load(path, &error)) {
+        QMessageBox::warning(parent, TfrmMessageProps::tr("Cannot open the message"), error);
+        return;
+    }
+    props.exec();
+}
+
+} // namespace
+
+void InstallWindowSteps(TfrmMain *frmMain)
+{
+    const QPointer<TfrmMain> owner(frmMain);
+    cWindowSteps steps;
+    steps.NewMessage = [owner](const cComposerContent &content) { (void)OpenComposer(content, owner); };
+    steps.NewMessageTo = [owner](const QString &to) {
+        if (owner)
+            owner->NewMessageTo(to);
+    };
+    steps.OpenDraft = [owner](const QString &path, QWidget *parent) { (void)OpenDraft(path, owner, parent); };
+    steps.SendMessages = [](const QStringList &paths, QWidget *parent) { SendMessages(paths, parent); };
+    steps.ShowAddressBook = [] { ShowAddressBook(); };
+    steps.PickRecipients = [](QWidget *parent) { return PickRecipients(parent); };
+    steps.ShowAbout = [owner](QWidget *parent) { showAbout(parent, owner); };
+    steps.ChooseSignature = chooseSignature;
+    steps.ManageSignatures = [](QWidget *parent) { TfrmSignatures::ShowModal(parent); };
+    steps.ShowMessageProperties = showMessageProperties;
+    steps.ConfirmEmptyTrash = [](QWidget *parent) { return TfrmEmptyTrash::ConfirmEmptyTrash(parent); };
+    steps.SettleComposersBeforeExit = [](QWidget *parent) { return TfrmNewMessage::SettleAllBeforeExit(parent); };
+    SetWindowSteps(std::move(steps));
+}

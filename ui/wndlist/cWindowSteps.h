@@ -1,0 +1,50 @@
+#pragma once
+// How one window reaches another: windows are siblings and see none of each other, so every
+// way across is a step here. App fills them once at start; a step left empty is a thing the
+// window cannot do (its command stays disabled or does nothing), which is how a window is
+// tested alone.
+#include "ui/wndlist/cComposerContent.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <utility>
+
+class QWidget;
+
+struct cWindowSteps
+{
+    // A composer filled with the content.
+    std::function<void(const cComposerContent &content)> NewMessage;
+    // Mail to contacts: a new message to these addresses with the default subject and signature.
+    std::function<void(const QString &to)> NewMessageTo;
+    // A message of Unfinished in a composer; one that cannot be read is reported over parent.
+    std::function<void(const QString &path, QWidget *parent)> OpenDraft;
+    // Message files of Unsent handed to the send window.
+    std::function<void(const QStringList &paths, QWidget *parent)> SendMessages;
+    std::function<void()> ShowAddressBook;
+    // The chosen addresses in order; none when cancelled.
+    std::function<QStringList(QWidget *parent)> PickRecipients;
+    std::function<void(QWidget *parent)> ShowAbout;
+    // The name of the signature chosen; empty when cancelled.
+    std::function<QString(QWidget *parent)> ChooseSignature;
+    std::function<void(QWidget *parent)> ManageSignatures;
+    std::function<void(const QString &path, QWidget *parent)> ShowMessageProperties;
+    // Whether the Trash may be emptied (asked when the user wants to be asked).
+    std::function<bool(QWidget *parent)> ConfirmEmptyTrash;
+    // Asks once about every changed composer and saves or discards them; false when the user
+    // cancelled or a save failed, and the program is to go on.
+    std::function<bool(QWidget *parent)> SettleComposersBeforeExit;
+};
+
+void SetWindowSteps(cWindowSteps steps);
+const cWindowSteps &WindowSteps();
+
+// Runs a step that gives nothing back, when app filled it in.
+template <typename Step, typename... Args>
+void RunStep(const Step &step, Args &&...args)
+{
+    if (step)
+        step(std::forward<Args>(args)...);
+}
