@@ -5,6 +5,7 @@
 #include "storage/cMailMessage.h"
 #include "ui/compose/MessagePropsRules.h"
 #include "ui/wndlist/AttachmentOpening.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -37,7 +38,7 @@ TfrmMessageProps::TfrmMessageProps(QWidget *parent) : QDialog(parent)
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(440, 400);
+    ResizeForFont(this, 72, 28);
 }
 
 QLabel *TfrmMessageProps::addRow(QFormLayout *form, const QString &caption, const char *name)

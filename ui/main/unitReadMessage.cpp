@@ -5,6 +5,7 @@
 #include "ui/main/KeyboardPopup.h"
 #include "ui/main/cAttachmentList.h"
 #include "ui/main/cPreviewPane.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QAction>
 #include <QMenu>
@@ -49,7 +50,7 @@ TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
     split->setStretchFactor(1, 0);
     setCentralWidget(split);
     BuildAttachmentPopup();
-    resize(720, 560);
+    ResizeForFont(this, 120, 40);
 }
 
 QAction *TfrmReadMessage::AddCommand(const char *name, const QString &text, const char *icon, const QKeySequence &keys)

@@ -1,6 +1,7 @@
 #include "ui/signatures/unitInsertSignature.h"
 
 #include "ui/signatures/SignatureList.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ TfrmInsertSignature::TfrmInsertSignature(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     connect(lstSignatures, &QListWidget::itemClicked, this, &TfrmInsertSignature::lstSignaturesClick);
+    ResizeForFont(this, 48, 30);
 }
 
 QString TfrmInsertSignature::SelectedName() const

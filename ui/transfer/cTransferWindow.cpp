@@ -21,14 +21,6 @@ constexpr int kStartDelayMs = 20;
 constexpr int kCloseDelayMs = 1000;
 }
 
-QRect FittedInto(QRect frame, const QRect &area)
-{
-    frame.setSize(frame.size().boundedTo(area.size()));
-    frame.moveLeft(qBound(area.left(), frame.left(), area.right() + 1 - frame.width()));
-    frame.moveTop(qBound(area.top(), frame.top(), area.bottom() + 1 - frame.height()));
-    return frame;
-}
-
 cTransferWindow::cTransferWindow(const QString &title, const QString &heading, const QString &text,
                                  const char *hideButtonName)
     : cForm(title, QIcon::fromTheme(QStringLiteral("mail-send-receive")))
@@ -210,20 +202,7 @@ void cTransferWindow::showEvent(QShowEvent *event)
         frame.moveCenter(shown->availableGeometry().center());
         move(frame.topLeft());
     }
-    KeepOnScreen();
-}
-
-void cTransferWindow::KeepOnScreen()
-{
-    const QScreen *shown = screen();
-    if (!shown)
-        return;
-    const QRect frame = frameGeometry();
-    const QRect fitted = FittedInto(frame, shown->availableGeometry());
-    if (fitted.size() != frame.size())
-        resize(size() - (frame.size() - fitted.size()));
-    if (fitted.topLeft() != frame.topLeft())
-        move(fitted.topLeft());
+    KeepOnScreen(this);
 }
 
 void cTransferWindow::btnShowErrorsClick()
@@ -231,5 +210,5 @@ void cTransferWindow::btnShowErrorsClick()
     lstErrors->setVisible(true);
     btnShowErrors->setEnabled(false);
     resize(width(), height() + lstErrors->sizeHint().height());
-    KeepOnScreen();
+    KeepOnScreen(this);
 }
