@@ -13,6 +13,7 @@
 #include "ui/small/unitAbout.h"
 #include "ui/transfer/unitSendMail.h"
 #include "ui/wndlist/AttachmentOpening.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -46,6 +47,9 @@ namespace {
 
 constexpr int kMinWidth = 410;
 constexpr int kMinHeight = 368;
+// The opening size when none is stored, in the window's font.
+constexpr int kDesignedColumns = 80;
+constexpr int kDesignedLines = 28;
 
 QString folderNameOf(const QString &path)
 {
@@ -53,10 +57,10 @@ QString folderNameOf(const QString &path)
 }
 
 // A stored size counts only when the screen can show it and the window is not below its minimum.
-int storedSize(const cSizeOption &option, int designed, int screen)
+int storedSize(const cSizeOption &option, int minimum, int designed, int screen)
 {
     const int size = cOptions::read(option, designed);
-    return size >= designed && size <= screen ? size : designed;
+    return size >= minimum && size <= screen ? size : designed;
 }
 
 TfrmNewMessage::cDraftQuestion &draftQuestion()
@@ -302,8 +306,10 @@ void TfrmNewMessage::buildAttachmentPanel()
 void TfrmNewMessage::applyWindowState()
 {
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    resize(storedSize(Opt::MsgComp_Width, kMinWidth, screen.width()),
-           storedSize(Opt::MsgComp_Height, kMinHeight, screen.height()));
+    ResizeForFont(this, kDesignedColumns, kDesignedLines);
+    const QSize designed = size();
+    resize(storedSize(Opt::MsgComp_Width, kMinWidth, designed.width(), screen.width()),
+           storedSize(Opt::MsgComp_Height, kMinHeight, designed.height(), screen.height()));
     move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
     findChild<QAction *>(QStringLiteral("pop_mnuView_Toolbar"))
         ->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));

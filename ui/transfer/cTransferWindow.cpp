@@ -4,6 +4,7 @@
 #include "ui/wndlist/DialogParts.h"
 
 #include "transfer/cSessionEngine.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -73,7 +74,7 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
     lstErrors->setVisible(false);
     layout->addWidget(lstErrors, 1);
     setCentralWidget(central);
-    setMinimumWidth(420);
+    setMinimumWidth(FontScaledSize(this, 70, 0).width());
 
     tmrCloseWindow = new QTimer(this);
     tmrCloseWindow->setObjectName(QStringLiteral("tmrCloseWindow"));
