@@ -112,6 +112,7 @@ private slots:
         TfrmNewMessage composer;
         composer.SetBody({u"Hello"_s});
         QString preview;
+        // Without a click OK takes the first signature, which the dialog opens with selected.
         for (const QString &choice : {u"Home"_s, QString()}) {
             answerModals([choice, &preview](QWidget *modal) {
                 auto *chooser = qobject_cast<TfrmInsertSignature *>(modal);
@@ -120,7 +121,7 @@ private slots:
                 auto *list = chooser->findChild<QListWidget *>(u"lstSignatures"_s);
                 if (!choice.isEmpty()) {
                     QListWidgetItem *item = list->findItems(choice, Qt::MatchExactly).value(0);
-                    item->setSelected(true);
+                    list->setCurrentItem(item);
                     emit list->itemClicked(item);
                     preview = chooser->findChild<QPlainTextEdit *>(u"edtSignature"_s)->toPlainText();
                 }
@@ -130,7 +131,7 @@ private slots:
             composer.findChild<QAction *>(u"pop_mnuInsert_Signature"_s)->trigger();
         }
         QCOMPARE(preview, u"Ann"_s);
-        QCOMPARE(composer.BodyLines(), (QStringList{u"Hello"_s, u"Ann"_s}));
+        QCOMPARE(composer.BodyLines(), (QStringList{u"Hello"_s, u"Ann"_s, u"Ann Lee"_s, u"ACME"_s}));
     }
 
     void propertiesShowTheStoredMessage_data()

@@ -125,7 +125,11 @@ private slots:
         QVERIFY(!fMessagePath.isEmpty());
     }
 
-    void cleanup() { QApplication::setFont(fDesktopFont); }
+    void cleanup()
+    {
+        QApplication::setFont(fDesktopFont);
+        fx.reset();
+    }
 
     void fitsWithRoomForItsTexts_data()
     {

@@ -5,6 +5,7 @@
 
 class QListWidget;
 
+// The first entry comes selected.
 void FillSignatureList(QListWidget *list);
 // Empty when the name or its file is missing.
 QString SignatureText(const QString &name);

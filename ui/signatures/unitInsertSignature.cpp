@@ -30,7 +30,8 @@ TfrmInsertSignature::TfrmInsertSignature(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    connect(lstSignatures, &QListWidget::itemClicked, this, &TfrmInsertSignature::lstSignaturesClick);
+    connect(lstSignatures, &QListWidget::itemSelectionChanged, this, &TfrmInsertSignature::lstSignaturesClick);
+    lstSignaturesClick();
     ResizeForFont(this, 48, 30);
 }
 

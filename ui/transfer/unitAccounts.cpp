@@ -5,6 +5,7 @@
 #include "ui/transfer/AccountWidgets.h"
 #include "ui/transfer/unitAccountInfo.h"
 #include "ui/transfer/unitCreateNewAccount.h"
+#include "ui/wndlist/ListSelection.h"
 #include "ui/wndlist/WindowSize.h"
 
 #include <QHBoxLayout>
@@ -151,6 +152,7 @@ void TfrmAccounts::selectRow(const QString &name)
 {
     if (QTreeWidgetItem *item = rowNamed(name))
         lstAccounts->setCurrentItem(item);
+    SelectCurrentRow(lstAccounts);
 }
 
 void TfrmAccounts::btnNewClick()
