@@ -430,6 +430,51 @@ private slots:
         QCOMPARE(window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s)->toolTip(), u"3 new message(s)"_s);
     }
 
+    // A note of the window's own is about what was shown; the sessions' texts stay.
+    void aNoteGoesWithWhatItWasAbout_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::newRow("another folder shown") << 0;
+        QTest::newRow("its message deleted") << 1;
+        QTest::newRow("nothing selected") << 2;
+    }
+    void aNoteGoesWithWhatItWasAbout()
+    {
+        QFETCH(int, change);
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("Shown"));
+        TfrmMain window;
+        window.WireOwnCommands();
+        QVERIFY(create(window));
+        window.SetStatusText(0, u"Mail sent."_s);
+        list(window)->SelectRow(0);
+        part<QTextBrowser>(window, "htmlView")->selectAll();
+        window.Command(eMainCommand::popMessage_Launch)->trigger();
+        QVERIFY(window.StatusText(1).contains(u"was not opened"_s));
+        if (change == 0)
+            showFolder(window, u"Sent items"_s);
+        else if (change == 1)
+            window.Command(eMainCommand::tb_Delete)->trigger();
+        else
+            list(window)->clearSelection();
+        QCOMPARE(window.StatusText(1), QString());
+        QCOMPARE(window.StatusText(0), u"Mail sent."_s);
+        window.SetStatusText(1, u"Sending mail..."_s);
+        showFolder(window, u"Inbox"_s);
+        QCOMPARE(window.StatusText(1), u"Sending mail..."_s);
+    }
+
+    void theNewMailCountGoesOnceTheNewMailIsRead()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("New", false));
+        TfrmMain window;
+        window.SetReadDelay(kReadDelayMs);
+        QVERIFY(create(window));
+        window.SetTrayNewMail(u"1 new message(s)"_s);
+        window.SetStatusText(0, u"1 new message(s)"_s);
+        clickEntry(window, 0);
+        QCOMPARE(window.StatusText(0), QString());
+    }
+
     void thePreviewFetchesNothingAndHandsLinksToTheDesktop()
     {
         cMailMessage html = cUiFixture::message("Links");

@@ -22,9 +22,9 @@
 #include <QUrl>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
-class QLabel;
 class QListWidget;
 class QMenu;
 class QSplitter;
@@ -35,12 +35,12 @@ class QTreeWidgetItem;
 class cAttachmentList;
 class cMainFolderCommands;
 class cMainMessageCommands;
+class cMainStatusBar;
 class cMainViewCommands;
 class cMenuItem;
 class cPreviewBrowser;
 class cPreviewPane;
 class cQuickFilter;
-class cStatusPanel;
 
 class TfrmMain : public QMainWindow
 {
@@ -167,7 +167,6 @@ private:
     void BuildCommands();
     void BuildPopups();
     void BuildPanes();
-    void BuildStatusBar();
     void BuildTimers();
     void ConnectWindowList();
     void AddCommand(const cMainCommand &info, QWidget *place);
@@ -216,9 +215,7 @@ private:
     cPreviewBrowser *htmlView = nullptr;
     cAttachmentList *lstAttachments = nullptr;
 
-    cStatusPanel *fStatusPanel0 = nullptr;
-    QLabel *fStatusPanel1 = nullptr;
-    QLabel *fStatusPanel2 = nullptr;
+    std::unique_ptr<cMainStatusBar> fStatus;
     QSystemTrayIcon *RxTrayIcon = nullptr;
 
     QTimer *tmrRunNewAccountWizard = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/wndlist/WindowSize.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSplitter>
 #include <QToolBar>
@@ -81,6 +82,8 @@ bool TfrmReadMessage::ShowMessage(const QString &path)
     fPath = path;
     cMailMessage message;
     if (const cResult read = message.ReadFile(path); !read) {
+        // Not the subject of the message shown before.
+        setWindowTitle(QFileInfo(path).fileName());
         fPreviewPane->ShowText(read.text());
         lstAttachments->SetAttachments({});
         lstAttachments->hide();
