@@ -10,7 +10,9 @@
 #include "ui/main/DisplayText.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
+#include "ui/main/PrintedMessage.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitSelectFolder.h"
 #include "ui/signatures/SignatureList.h"
@@ -231,7 +233,7 @@ void cMainMessageCommands::PrintPreview()
     QPrinter printer;
     QPrintDialog dialog(&printer, &fWindow);
     if (dialog.exec() == QDialog::Accepted)
-        fWindow.htmlView->print(&printer);
+        PrintedMessage(fWindow.fPreviewPane->HeaderHtml(), *fWindow.htmlView->document())->print(&printer);
 }
 
 void cMainMessageCommands::OpenDraft(int row)
