@@ -169,7 +169,9 @@ private slots:
         QCOMPARE(label("lblContentType")->text(), u"Rich text (HTML)"_s);
         QCOMPARE(label("lblPriority")->text(), text);
         QCOMPARE(label("lblPriority")->palette().color(QPalette::WindowText), colour);
-        QCOMPARE(entries(props.findChild<QListWidget *>(u"lstAttachments"_s)), QStringList{u"/nowhere/report.pdf"_s});
+        const auto *attachments = props.findChild<QListWidget *>(u"lstAttachments"_s);
+        QCOMPARE(entries(attachments), QStringList{u"report.pdf"_s});
+        QCOMPARE(attachments->item(0)->toolTip(), u"/nowhere/report.pdf"_s);
         QCOMPARE(props.findChild<QPlainTextEdit *>(u"txtHeaders"_s)->toPlainText(),
                  u"Received: from a\nSubject: Report & figures"_s);
         props.lstAttachmentsDblClick(); // nothing selected: nothing happens

@@ -8,6 +8,7 @@
 #include "ui/wndlist/WindowSize.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -87,7 +88,9 @@ bool TfrmMessageProps::Load(const QString &path, QString *error)
     lblContentType->setText(ContentTypeText(record.Html));
     fAttachments = record.attachments;
     lstAttachments->clear();
-    lstAttachments->addItems(fAttachments);
+    // By name, as the preview lists them; the folder is at hand on hover.
+    for (const QString &attachment : std::as_const(fAttachments))
+        (new QListWidgetItem(QFileInfo(attachment).fileName(), lstAttachments))->setToolTip(attachment);
     QStringList headers;
     for (const QByteArray &line : record.headerLines)
         headers.append(QString::fromUtf8(line));

@@ -52,6 +52,8 @@ TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(split);
     BuildAttachmentPopup();
     ResizeForFont(this, 120, 40);
+    // A few lines of attachments; the text takes the rest.
+    split->setSizes({height(), fontMetrics().lineSpacing() * 4});
 }
 
 QAction *TfrmReadMessage::AddCommand(const char *name, const QString &text, const char *icon, const QKeySequence &keys)
