@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 
+class QIcon;
 class QLabel;
 class QStatusBar;
 class cStatusPanel;
@@ -14,7 +15,7 @@ class cMainStatusBar
 {
 public:
     // Fills bar with the panels; statusIcon is drawn before panel 0's text.
-    cMainStatusBar(QStatusBar *bar, const class QIcon &statusIcon);
+    cMainStatusBar(QStatusBar *bar, const QIcon &statusIcon);
 
     void SetText(int panel, const QString &text);
     QString Text(int panel) const;
