@@ -20,6 +20,7 @@
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h"
 #include "ui/wndlist/unitWndListProcs.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -342,6 +343,7 @@ bool TfrmMain::FormCreate(const cCreateSteps &steps)
     if (QSystemTrayIcon::isSystemTrayAvailable())
         RxTrayIcon->show();
     show();
+    KeepOnScreen(this); // a geometry kept on a larger screen; the frame is known once shown
     LoadFolderTree();
     SelectFolder(FolderName(eFolderKind::Inbox));
     return true;

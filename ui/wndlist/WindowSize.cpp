@@ -50,7 +50,8 @@ QRect FittedInto(QRect frame, const QRect &area)
 void KeepOnScreen(QWidget *window)
 {
     const QRect area = availableArea(window);
-    if (!area.isValid())
+    // A maximized window is placed by the desktop.
+    if (!area.isValid() || window->isMaximized() || window->isFullScreen())
         return;
     const QRect frame = window->frameGeometry();
     const QRect fitted = FittedInto(frame, area);

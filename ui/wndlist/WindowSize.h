@@ -14,5 +14,6 @@ QSize FontScaledSize(const QWidget *window, int columns, int lines);
 void ResizeForFont(QWidget *window, int columns, int lines);
 // frame moved (and shrunk when larger) so that it lies within area.
 QRect FittedInto(QRect frame, const QRect &area);
-// Moves window, shrinking it where it can, so that its frame lies on its screen.
+// Moves window, shrinking it where it can, so that its frame lies on its screen; a maximized
+// window is left as it is.
 void KeepOnScreen(QWidget *window);
