@@ -1,11 +1,13 @@
 // Makes a picture of the main window over a small made-up mailbox, and optionally one of the
 // compose window, for the README and for checking the look after a change. Beside the first
 // picture it writes ravelin-main-window-menu.png: the window with the message list's pop-up
-// menu open. Runs with any platform plugin, offscreen included:
+// menu open. With a composer picture come the address book and every dialog, beside it.
+// Runs with any platform plugin, offscreen included:
 //   ravelin_screenshot <file.png> [composer.png]
 // Settings and mail live in a temporary folder; nothing of the user's is read or touched.
 #include "address_book_screenshot.h"
 #include "composer_screenshot.h"
+#include "dialog_screenshots.h"
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
@@ -101,6 +103,11 @@ QPixmap pictureWithMessageMenu(TfrmMain &window)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    if (const int points = qEnvironmentVariableIntValue("RAVELIN_SCREENSHOT_FONT_PT"); points > 0) {
+        QFont font = QApplication::font();
+        font.setPointSize(points);
+        QApplication::setFont(font);
+    }
     QTextStream err(stderr);
     if (argc != 2 && argc != 3) {
         err << "usage: ravelin_screenshot <file.png> [composer.png]\n";
@@ -140,9 +147,13 @@ int main(int argc, char *argv[])
         err << "Cannot write the picture " << withMenu << "\n";
         return 1;
     }
-    if (argc == 3 && !SaveComposerPicture(scratch.path(), QString::fromLocal8Bit(argv[2]), err))
-        return 1;
-    if (argc == 3 && !SaveAddressBookPicture(QFileInfo(QString::fromLocal8Bit(argv[2])).path(), err))
-        return 1;
+    if (argc == 3) {
+        const QString composer = QString::fromLocal8Bit(argv[2]);
+        const QString pictures = QFileInfo(composer).path();
+        QTextStream out(stdout);
+        if (!SaveComposerPicture(scratch.path(), composer, err) || !SaveAddressBookPicture(pictures, err)
+            || !SaveDialogPictures(pictures, root + u"/Mail/Inbox/mail1.qrz"_s, out))
+            return 1;
+    }
     return 0;
 }

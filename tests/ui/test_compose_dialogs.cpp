@@ -114,6 +114,7 @@ private slots:
         TfrmNewMessage composer;
         composer.SetBody({u"Hello"_s});
         QString preview;
+        // Without a click OK takes the first signature, which the dialog opens with selected.
         for (const QString &choice : {u"Home"_s, QString()}) {
             answerModals([choice, &preview](QWidget *modal) {
                 auto *chooser = qobject_cast<TfrmInsertSignature *>(modal);
@@ -122,7 +123,7 @@ private slots:
                 auto *list = chooser->findChild<QListWidget *>(u"lstSignatures"_s);
                 if (!choice.isEmpty()) {
                     QListWidgetItem *item = list->findItems(choice, Qt::MatchExactly).value(0);
-                    item->setSelected(true);
+                    list->setCurrentItem(item);
                     emit list->itemClicked(item);
                     preview = chooser->findChild<QPlainTextEdit *>(u"edtSignature"_s)->toPlainText();
                 }
@@ -132,7 +133,7 @@ private slots:
             composer.findChild<QAction *>(u"pop_mnuInsert_Signature"_s)->trigger();
         }
         QCOMPARE(preview, u"Ann"_s);
-        QCOMPARE(composer.BodyLines(), (QStringList{u"Hello"_s, u"Ann"_s}));
+        QCOMPARE(composer.BodyLines(), (QStringList{u"Hello"_s, u"Ann"_s, u"Ann Lee"_s, u"ACME"_s}));
     }
 
     void propertiesShowTheStoredMessage_data()
@@ -170,7 +171,9 @@ private slots:
         QCOMPARE(label("lblContentType")->text(), u"Rich text (HTML)"_s);
         QCOMPARE(label("lblPriority")->text(), text);
         QCOMPARE(label("lblPriority")->palette().color(QPalette::WindowText), colour);
-        QCOMPARE(entries(props.findChild<QListWidget *>(u"lstAttachments"_s)), QStringList{u"/nowhere/report.pdf"_s});
+        const auto *attachments = props.findChild<QListWidget *>(u"lstAttachments"_s);
+        QCOMPARE(entries(attachments), QStringList{u"report.pdf"_s});
+        QCOMPARE(attachments->item(0)->toolTip(), u"/nowhere/report.pdf"_s);
         QCOMPARE(props.findChild<QPlainTextEdit *>(u"txtHeaders"_s)->toPlainText(),
                  u"Received: from a\nSubject: Report & figures"_s);
         props.lstAttachmentsDblClick(); // nothing selected: nothing happens

@@ -424,16 +424,17 @@ private slots:
     void theStoredWindowStateIsUsedWhenItFits_data()
     {
         QTest::addColumn<int>("storedHeight");
-        QTest::addColumn<int>("height");
-        QTest::newRow("fits") << 500 << 500;
-        QTest::newRow("below the minimum") << 300 << 368;
-        QTest::newRow("taller than the screen") << 100000 << 368;
+        QTest::addColumn<bool>("used");
+        QTest::newRow("fits") << 500 << true;
+        QTest::newRow("below the minimum") << 300 << false;
+        QTest::newRow("taller than the screen") << 100000 << false;
     }
     void theStoredWindowStateIsUsedWhenItFits()
     {
         QFETCH(int, storedHeight);
-        QFETCH(int, height);
+        QFETCH(bool, used);
         cUiFixture fx;
+        const int height = used ? storedHeight : TfrmNewMessage().height();
         QVERIFY(cOptions::write(Opt::MsgComp_Height, storedHeight));
         QVERIFY(cOptions::write(Opt::MsgComp_SBVisible, false));
         QVERIFY(cOptions::write(Opt::MsgComp_ExpandedToolbar, false));

@@ -14,6 +14,7 @@
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
@@ -199,7 +200,7 @@ private slots:
             TfrmMain window;
             QVERIFY(create(window));
             window.move(40, 30);
-            window.resize(900, 640);
+            window.resize(700, 520);
             part<QSplitter>(window, "splVertical")->setSizes({230, 670});
             part<QSplitter>(window, "spltHorizontal")->setSizes({180, 300});
             list(window)->setColumnWidth(0, 333);
@@ -207,8 +208,8 @@ private slots:
         }
         QCOMPARE(cOptions::read(Opt::MainWnd_Left, 0), 40);
         QCOMPARE(cOptions::read(Opt::MainWnd_Top, 0), 30);
-        QCOMPARE(cOptions::read(Opt::MainWnd_Width, 0), 900);
-        QCOMPARE(cOptions::read(Opt::MainWnd_Height, 0), 640);
+        QCOMPARE(cOptions::read(Opt::MainWnd_Width, 0), 700);
+        QCOMPARE(cOptions::read(Opt::MainWnd_Height, 0), 520);
         QCOMPARE(cOptions::read(Opt::MainWnd_LeftPaneWidth, 0), 230);
         QCOMPARE(cOptions::read(Opt::MainWnd_MsgListHeight, 0), 180);
         QVERIFY(!cOptions::read(Opt::MainWnd_Maximized));
@@ -216,10 +217,22 @@ private slots:
         TfrmMain again;
         QVERIFY(create(again));
         QCOMPARE(again.pos(), QPoint(40, 30));
-        QCOMPARE(again.size(), QSize(900, 640));
+        QCOMPARE(again.size(), QSize(700, 520));
         QCOMPARE(part<QSplitter>(again, "splVertical")->sizes().value(0), 230);
         QCOMPARE(part<QSplitter>(again, "spltHorizontal")->sizes().value(0), 180);
         QCOMPARE(list(again)->columnWidth(0), 333);
+    }
+
+    void aWindowKeptOnALargerScreenOpensOnThisOne()
+    {
+        QVERIFY(cOptions::write(Opt::MainWnd_Left, 2500));
+        QVERIFY(cOptions::write(Opt::MainWnd_Top, 1400));
+        QVERIFY(cOptions::write(Opt::MainWnd_Width, 2400));
+        QVERIFY(cOptions::write(Opt::MainWnd_Height, 1300));
+        TfrmMain window;
+        QVERIFY(create(window));
+        const QRect screen = window.screen()->availableGeometry();
+        QVERIFY(screen.contains(window.frameGeometry()));
     }
 
     void viewSettingsAreReadAtCreation()
@@ -428,6 +441,51 @@ private slots:
         QVERIFY(!panel->showsIcon());
         window.SetTrayNewMail(u"3 new message(s)"_s);
         QCOMPARE(window.findChild<QSystemTrayIcon *>(u"RxTrayIcon"_s)->toolTip(), u"3 new message(s)"_s);
+    }
+
+    // A note of the window's own is about what was shown; the sessions' texts stay.
+    void aNoteGoesWithWhatItWasAbout_data()
+    {
+        QTest::addColumn<int>("change");
+        QTest::newRow("another folder shown") << 0;
+        QTest::newRow("its message deleted") << 1;
+        QTest::newRow("nothing selected") << 2;
+    }
+    void aNoteGoesWithWhatItWasAbout()
+    {
+        QFETCH(int, change);
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("Shown"));
+        TfrmMain window;
+        window.WireOwnCommands();
+        QVERIFY(create(window));
+        window.SetStatusText(0, u"Mail sent."_s);
+        list(window)->SelectRow(0);
+        part<QTextBrowser>(window, "htmlView")->selectAll();
+        window.Command(eMainCommand::popMessage_Launch)->trigger();
+        QVERIFY(window.StatusText(1).contains(u"was not opened"_s));
+        if (change == 0)
+            showFolder(window, u"Sent items"_s);
+        else if (change == 1)
+            window.Command(eMainCommand::tb_Delete)->trigger();
+        else
+            list(window)->clearSelection();
+        QCOMPARE(window.StatusText(1), QString());
+        QCOMPARE(window.StatusText(0), u"Mail sent."_s);
+        window.SetStatusText(1, u"Sending mail..."_s);
+        showFolder(window, u"Inbox"_s);
+        QCOMPARE(window.StatusText(1), u"Sending mail..."_s);
+    }
+
+    void theNewMailCountGoesOnceTheNewMailIsRead()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("New", false));
+        TfrmMain window;
+        window.SetReadDelay(kReadDelayMs);
+        QVERIFY(create(window));
+        window.SetTrayNewMail(u"1 new message(s)"_s);
+        window.SetStatusText(0, u"1 new message(s)"_s);
+        clickEntry(window, 0);
+        QCOMPARE(window.StatusText(0), QString());
     }
 
     void thePreviewFetchesNothingAndHandsLinksToTheDesktop()

@@ -1,5 +1,7 @@
-// The block above the preview's text and the name offered for "Save as .eml".
+// The block above the preview's text, on screen and on paper, and the name offered for
+// "Save as .eml".
 #include "ui/main/PreviewHeader.h"
+#include "ui/main/PrintedMessage.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/unitViewSource.h"
@@ -7,6 +9,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -81,6 +84,37 @@ private slots:
         pane.Show(received);
         pane.ShowText(u"Cannot read the message file"_s);
         QVERIFY(pane.Original().isEmpty());
+    }
+
+    void printingPutsTheHeaderBlockAboveTheText_data()
+    {
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << false << QByteArray("Hello Bob,") << u"Hello Bob,"_s;
+        QTest::newRow("html") << true << QByteArray("<h2>Report</h2><p>Hello <b>Bob</b></p>") << u"Report\nHello Bob"_s;
+    }
+    void printingPutsTheHeaderBlockAboveTheText()
+    {
+        QFETCH(bool, html);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, text);
+        cMailMessage m;
+        m.From = "Ann Lee";
+        m.To = "bob@example.org";
+        m.CC = "carol@example.org";
+        m.DateTime = "08.12.2026 10:00:00";
+        m.Subject = "Report";
+        m.Html = html;
+        m.body = {body};
+        cPreviewPane pane;
+        pane.Show(m);
+        const std::unique_ptr<QTextDocument> printed = PrintedMessage(pane.HeaderHtml(), *pane.Browser()->document());
+        QStringList lines = printed->toPlainText().split(u'\n');
+        lines.removeAll(QString());
+        const QString expected = u"From: \nAnn Lee\nTo: \nbob@example.org\nCC: \ncarol@example.org\nDate: \n"
+                                 "08.12.2026 10:00:00\nSubject: \nReport\n"_s + text;
+        QCOMPARE(lines.join(u'\n').replace(QChar::Nbsp, u' '), expected);
     }
 
     void savedCopiesGetAHarmlessName_data()

@@ -3,6 +3,7 @@
 // cid: parts and small data: images, and never nest deeper than it can lay out in a moment.
 #include "ui/main/PreviewHtml.h"
 #include "ui/main/PreviewResources.h"
+#include "ui/main/PrintedMessage.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 
@@ -130,7 +131,7 @@ private slots:
         QTemporaryDir elsewhere;
         QPrinter printer;
         printer.setOutputFileName(elsewhere.filePath(u"printed.pdf"_s));
-        pane.Browser()->print(&printer); // prints a copy of the document
+        PrintedMessage(pane.HeaderHtml(), *pane.Browser()->document())->print(&printer);
         QDir::setCurrent(before);
 
         QCOMPARE(probe.Opened(), QStringList{});

@@ -100,6 +100,19 @@ private slots:
         QCOMPARE(cFolderStore::MessageFiles(u"Trash"_s).size(), 3);
     }
 
+    void aFileThatCannotBeReadLeavesNothingOfTheMessageBefore()
+    {
+        const QStringList paths = putInbox();
+        TfrmReadMessage window;
+        QVERIFY(window.ShowMessage(paths.at(1)));
+        QCOMPARE(window.windowTitle(), u"B"_s);
+        QVERIFY(QFile::remove(paths.at(1)));
+        QVERIFY(!window.ShowMessage(paths.at(1)));
+        QCOMPARE(window.windowTitle(), u"mail1.qrz"_s);
+        QCOMPARE(window.findChild<QLabel *>(u"lblPreviewHeader"_s)->text(), QString());
+        QCOMPARE(window.Attachments()->count(), 0);
+    }
+
     void anAttachmentIsSavedWhereTheUserSays()
     {
         putInbox();

@@ -6,8 +6,10 @@
 #include "storage/cMailMessage.h"
 #include "ui/compose/MessagePropsRules.h"
 #include "ui/wndlist/AttachmentOpening.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -38,7 +40,7 @@ TfrmMessageProps::TfrmMessageProps(QWidget *parent) : QDialog(parent)
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(440, 400);
+    ResizeForFont(this, 72, 28);
 }
 
 QLabel *TfrmMessageProps::addRow(QFormLayout *form, const QString &caption, const char *name)
@@ -87,7 +89,9 @@ bool TfrmMessageProps::Load(const QString &path, QString *error)
     lblContentType->setText(ContentTypeText(record.Html));
     fAttachments = record.attachments;
     lstAttachments->clear();
-    lstAttachments->addItems(fAttachments);
+    // By name, as the preview lists them; the folder is at hand on hover.
+    for (const QString &attachment : std::as_const(fAttachments))
+        (new QListWidgetItem(QFileInfo(attachment).fileName(), lstAttachments))->setToolTip(attachment);
     QStringList headers;
     // Line by line: a received header block often mixes raw UTF-8 with a legacy charset.
     for (const QByteArray &line : record.headerLines)

@@ -8,6 +8,7 @@
 #include "storage/cSignatureStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/wndlist/AttachmentOpening.h"
+#include "ui/wndlist/WindowSize.h"
 #include "ui/wndlist/cWindowSteps.h"
 
 #include <QAction>
@@ -42,6 +43,9 @@ namespace {
 
 constexpr int kMinWidth = 410;
 constexpr int kMinHeight = 368;
+// The opening size when none is stored, in the window's font.
+constexpr int kDesignedColumns = 80;
+constexpr int kDesignedLines = 28;
 
 QString folderNameOf(const QString &path)
 {
@@ -49,10 +53,10 @@ QString folderNameOf(const QString &path)
 }
 
 // A stored size counts only when the screen can show it and the window is not below its minimum.
-int storedSize(const cSizeOption &option, int designed, int screen)
+int storedSize(const cSizeOption &option, int minimum, int designed, int screen)
 {
     const int size = cOptions::read(option, designed);
-    return size >= designed && size <= screen ? size : designed;
+    return size >= minimum && size <= screen ? size : designed;
 }
 
 TfrmNewMessage::cDraftQuestion &draftQuestion()
@@ -298,8 +302,10 @@ void TfrmNewMessage::buildAttachmentPanel()
 void TfrmNewMessage::applyWindowState()
 {
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    resize(storedSize(Opt::MsgComp_Width, kMinWidth, screen.width()),
-           storedSize(Opt::MsgComp_Height, kMinHeight, screen.height()));
+    ResizeForFont(this, kDesignedColumns, kDesignedLines);
+    const QSize designed = size();
+    resize(storedSize(Opt::MsgComp_Width, kMinWidth, designed.width(), screen.width()),
+           storedSize(Opt::MsgComp_Height, kMinHeight, designed.height(), screen.height()));
     move(QGuiApplication::primaryScreen()->availableGeometry().center() - rect().center());
     Command(eNewMessageCommand::Toolbar)->setChecked(cOptions::read(Opt::MsgComp_ExpandedToolbar));
     Command(eNewMessageCommand::StatusBar)->setChecked(cOptions::read(Opt::MsgComp_SBVisible));

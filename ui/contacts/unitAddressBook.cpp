@@ -7,6 +7,7 @@
 #include "ui/contacts/unitContactsSupport.h"
 #include "ui/wndlist/cStatusPanel.h"
 #include "ui/wndlist/cWindowSteps.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -24,8 +25,6 @@ namespace {
 
 QPointer<TfrmAddressBook> gInstance;
 
-constexpr int kDesignedWidth = 560;
-constexpr int kDesignedHeight = 400;
 constexpr int kNotStored = -32000;
 constexpr int kDesignedColumnWidths[BookColumn::Count] = {180, 200, 160};
 
@@ -181,11 +180,18 @@ void TfrmAddressBook::applyWindowState()
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    resize(cOptions::read(Opt::AddressBook_Width, kDesignedWidth), cOptions::read(Opt::AddressBook_Height, kDesignedHeight));
+    const int width = cOptions::read(Opt::AddressBook_Width, kNotStored);
+    const int height = cOptions::read(Opt::AddressBook_Height, kNotStored);
+    if (width != kNotStored && height != kNotStored)
+        resize(width, height);
+    else
+        ResizeForFont(this, 93, 28);
     const int left = cOptions::read(Opt::AddressBook_Left, kNotStored);
     const int top = cOptions::read(Opt::AddressBook_Top, kNotStored);
     if (left != kNotStored && top != kNotStored)
         move(left, top);
+    // Stored on a larger screen, or before the font grew.
+    KeepOnScreen(this);
 }
 
 void TfrmAddressBook::saveWindowState() const

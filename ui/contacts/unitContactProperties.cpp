@@ -3,6 +3,7 @@
 #include "ui/contacts/ContactLists.h"
 #include "ui/contacts/unitContactsSupport.h"
 #include "ui/wndlist/DialogParts.h"
+#include "ui/wndlist/WindowSize.h"
 #include "ui/wndlist/cWindowSteps.h"
 
 #include <QDesktopServices>
@@ -41,6 +42,7 @@ TfrmContactProperties::TfrmContactProperties()
     connect(btnOK, &QPushButton::clicked, this, &TfrmContactProperties::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QWidget::close);
     setCentralWidget(central);
+    ResizeForFont(this, 60, 20);
 }
 
 QLineEdit *TfrmContactProperties::addField(QFormLayout *form, const QString &label, K key, const char *objectName)

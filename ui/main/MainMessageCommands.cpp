@@ -8,6 +8,8 @@
 #include "storage/cSignatureStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cPreviewPane.h"
+#include "ui/main/PrintedMessage.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitSelectFolder.h"
@@ -199,7 +201,7 @@ void cMainMessageCommands::PrintPreview()
     QPrinter printer;
     QPrintDialog dialog(&printer, &fWindow);
     if (dialog.exec() == QDialog::Accepted)
-        fParts.htmlView->print(&printer);
+        PrintedMessage(fParts.previewPane->HeaderHtml(), *fParts.htmlView->document())->print(&printer);
 }
 
 void cMainMessageCommands::OpenDraft(int row)

@@ -8,6 +8,7 @@
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cAttachmentList.h"
+#include "ui/main/cMainStatusBar.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
@@ -44,7 +45,7 @@ void cMainViewCommands::WireToggles()
     using enum eMainCommand;
     const auto report = [this](const cResult &written) {
         if (!written)
-            fWindow.SetStatusText(1, written.text());
+            fWindow.ShowStatusNote(written.text());
     };
     fWindow.WireCommand(mnuView_StatusBar, [this, report] {
         const bool shown = fWindow.Command(mnuView_StatusBar)->isChecked();
@@ -162,7 +163,7 @@ void cMainViewCommands::LaunchSelection()
     if (IsOpenableLink(url))
         QDesktopServices::openUrl(url);
     else
-        fWindow.SetStatusText(1, tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(text));
+        fWindow.ShowStatusNote(tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(text));
 }
 
 std::optional<QByteArray> cMainViewCommands::PreviewOriginal(const QString &caption)

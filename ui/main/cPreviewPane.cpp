@@ -44,6 +44,11 @@ void cPreviewPane::ShowText(const QString &text)
     fBrowser->setPlainText(text);
 }
 
+QString cPreviewPane::HeaderHtml() const
+{
+    return lblHeader->text();
+}
+
 void cPreviewPane::Clear()
 {
     lblHeader->clear();

@@ -24,6 +24,8 @@ public:
     // The kept original of the shown message; empty when none is kept.
     const QByteArray &Original() const { return fOriginal; }
     const QString &Subject() const { return fSubject; }
+    // The header block as shown; empty when no message is.
+    QString HeaderHtml() const;
 
 private:
     QLabel *lblHeader;

@@ -15,18 +15,18 @@
 #include "ui/main/cQuickFilter.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
-#include "ui/wndlist/cStatusPanel.h"
+#include "ui/main/cMainStatusBar.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h"
 #include "ui/wndlist/cWindowSteps.h"
 #include "ui/wndlist/unitWndListProcs.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -69,7 +69,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     setWindowIcon(ProgramIcon());
     BuildCommands();
     BuildPanes();
-    BuildStatusBar();
+    fStatus = std::make_unique<cMainStatusBar>(statusBar(), fMsgImages.at(MsgImage::Status));
     BuildTimers();
     RxTrayIcon = new QSystemTrayIcon(this);
     RxTrayIcon->setObjectName(u"RxTrayIcon"_s);
@@ -254,22 +254,6 @@ void TfrmMain::BuildPanes()
     setCentralWidget(splVertical);
 }
 
-void TfrmMain::BuildStatusBar()
-{
-    QStatusBar *sbMain = statusBar();
-    sbMain->setObjectName(u"sbMain"_s);
-    fStatusPanel0 = new cStatusPanel(fMsgImages.at(MsgImage::Status));
-    fStatusPanel0->setObjectName(u"sbMain_Panel0"_s);
-    fStatusPanel1 = new QLabel;
-    fStatusPanel1->setObjectName(u"sbMain_Panel1"_s);
-    fStatusPanel2 = new QLabel;
-    fStatusPanel2->setObjectName(u"sbMain_Panel2"_s);
-    fStatusPanel2->setMinimumWidth(110);
-    sbMain->addWidget(fStatusPanel0, 3);
-    sbMain->addWidget(fStatusPanel1, 2);
-    sbMain->addPermanentWidget(fStatusPanel2);
-}
-
 QTimer *TfrmMain::AddTimer(const char *name, int interval, bool singleShot)
 {
     auto *timer = new QTimer(this);
@@ -358,6 +342,7 @@ bool TfrmMain::FormCreate(const cCreateSteps &steps)
     if (QSystemTrayIcon::isSystemTrayAvailable())
         RxTrayIcon->show();
     show();
+    KeepOnScreen(this); // a geometry kept on a larger screen; the frame is known once shown
     LoadFolderTree();
     SelectFolder(FolderName(eFolderKind::Inbox));
     return true;
@@ -579,7 +564,7 @@ void TfrmMain::ShowMessageList(const QString &folder, const std::function<void(c
 
 void TfrmMain::ShowMessageCount()
 {
-    fStatusPanel2->setText(MessageCountText(lstMsgs->Count()));
+    fStatus->SetText(2, MessageCountText(lstMsgs->Count()));
 }
 
 bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, const cMailMessage &record)
@@ -597,7 +582,7 @@ bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, 
 void TfrmMain::lstMsgsHeaderClick(int column)
 {
     if (const cResult written = lstMsgs->SortByColumn(column).Write(); !written)
-        SetStatusText(1, written.text());
+        fStatus->ShowNote(written.text());
 }
 
 QStringList TfrmMain::SelectedMessagePaths() const
@@ -631,6 +616,7 @@ void TfrmMain::ShowSelection(bool byUser)
 {
     if (fLoading)
         return;
+    fStatus->ForgetNote();
     RefreshCommandStates();
     tmrReadUnread->stop();
     const int row = SelectedRow();
@@ -707,7 +693,7 @@ void TfrmMain::MarkRowRead(int row)
     if (const cResult marked = cFolderStore::MarkRead(lstMsgs->Model()->Path(row), true))
         ShowReadMark(row, true);
     else
-        SetStatusText(1, marked.text());
+        fStatus->ShowNote(marked.text());
 }
 
 void TfrmMain::htmlViewLinkClick(const QUrl &url)
@@ -718,22 +704,17 @@ void TfrmMain::htmlViewLinkClick(const QUrl &url)
 
 void TfrmMain::SetStatusText(int panel, const QString &text)
 {
-    switch (panel) {
-    case 0: fStatusPanel0->setText(text); break;
-    case 1: fStatusPanel1->setText(text); break;
-    case 2: fStatusPanel2->setText(text); break;
-    default: break;
-    }
+    fStatus->SetText(panel, text);
+}
+
+void TfrmMain::ShowStatusNote(const QString &text)
+{
+    fStatus->ShowNote(text);
 }
 
 QString TfrmMain::StatusText(int panel) const
 {
-    switch (panel) {
-    case 0: return fStatusPanel0->text();
-    case 1: return fStatusPanel1->text();
-    case 2: return fStatusPanel2->text();
-    default: return {};
-    }
+    return fStatus->Text(panel);
 }
 
 void TfrmMain::SetTrayNewMail(const QString &hint)
@@ -744,6 +725,7 @@ void TfrmMain::SetTrayNewMail(const QString &hint)
 
 void TfrmMain::ResetTrayIcon()
 {
+    fStatus->ClearIfShowing(0, RxTrayIcon->toolTip());
     RxTrayIcon->setIcon(fTrayImages.at(TrayImage::Normal));
     RxTrayIcon->setToolTip(kCaption);
 }

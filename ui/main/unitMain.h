@@ -23,9 +23,9 @@
 #include <QUrl>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
-class QLabel;
 class QListWidget;
 class QMenu;
 class QSplitter;
@@ -36,12 +36,12 @@ class QTreeWidgetItem;
 class cAttachmentList;
 class cMainFolderCommands;
 class cMainMessageCommands;
+class cMainStatusBar;
 class cMainViewCommands;
 class cMenuItem;
 class cPreviewBrowser;
 class cPreviewPane;
 class cQuickFilter;
-class cStatusPanel;
 
 class TfrmMain : public QMainWindow
 {
@@ -80,6 +80,8 @@ public:
     // Status bar: panel 0 is the session status (with its image), 1 free, 2 the count.
     void SetStatusText(int panel, const QString &text);
     QString StatusText(int panel) const;
+    // A note of the window's own in panel 1, cleared when the folder or selection changes.
+    void ShowStatusNote(const QString &text);
     void SetTrayNewMail(const QString &hint);
     // How long a selected unread message is shown before it is marked read (3000 ms).
     void SetReadDelay(int milliseconds);
@@ -178,7 +180,6 @@ private:
     void BuildCommands();
     void BuildPopups();
     void BuildPanes();
-    void BuildStatusBar();
     void BuildTimers();
     void ConnectWindowList();
     void AddCommand(const cMainCommand &info, QWidget *place);
@@ -213,9 +214,7 @@ private:
     cPreviewBrowser *htmlView = nullptr;
     cAttachmentList *lstAttachments = nullptr;
 
-    cStatusPanel *fStatusPanel0 = nullptr;
-    QLabel *fStatusPanel1 = nullptr;
-    QLabel *fStatusPanel2 = nullptr;
+    std::unique_ptr<cMainStatusBar> fStatus;
     QSystemTrayIcon *RxTrayIcon = nullptr;
 
     QTimer *tmrRunNewAccountWizard = nullptr;

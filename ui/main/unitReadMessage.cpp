@@ -5,8 +5,10 @@
 #include "ui/main/KeyboardPopup.h"
 #include "ui/main/cAttachmentList.h"
 #include "ui/main/cPreviewPane.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QMenu>
 #include <QSplitter>
 #include <QToolBar>
@@ -49,7 +51,9 @@ TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
     split->setStretchFactor(1, 0);
     setCentralWidget(split);
     BuildAttachmentPopup();
-    resize(720, 560);
+    ResizeForFont(this, 120, 40);
+    // A few lines of attachments; the text takes the rest.
+    split->setSizes({height(), fontMetrics().lineSpacing() * 4});
 }
 
 QAction *TfrmReadMessage::AddCommand(const char *name, const QString &text, const char *icon, const QKeySequence &keys)
@@ -80,6 +84,8 @@ bool TfrmReadMessage::ShowMessage(const QString &path)
     fPath = path;
     cMailMessage message;
     if (const cResult read = message.ReadFile(path); !read) {
+        // Not the subject of the message shown before.
+        setWindowTitle(QFileInfo(path).fileName());
         fPreviewPane->ShowText(read.text());
         lstAttachments->SetAttachments({});
         lstAttachments->hide();

@@ -3,6 +3,7 @@
 #include "storage/AtomicFile.h"
 #include "storage/DisplayText.h"
 #include "ui/wndlist/DialogParts.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -60,5 +61,5 @@ TfrmViewSource::TfrmViewSource(const QString &subject, const QByteArray &origina
     connect(save, &QPushButton::clicked, this, [this] { SaveOriginalAs(this, fSubject, fOriginal); });
     layout->addWidget(save, 0, Qt::AlignRight);
     setCentralWidget(central);
-    resize(760, 560);
+    ResizeForFont(this, 126, 40);
 }

@@ -2,6 +2,7 @@
 
 #include "storage/MailStorage.h"
 #include "ui/wndlist/DialogParts.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -118,6 +119,7 @@ TfrmOptions::TfrmOptions(cSteps steps, QWidget *parent) : QDialog(parent), fStep
     buttons.cancel->setObjectName(u"Button2"_s);
     connect(buttons.ok, &QPushButton::clicked, this, &TfrmOptions::Button1Click);
     layout->addWidget(buttons.box);
+    ResizeForFont(this, 64, 18);
     FormCreate();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/signatures/SignatureList.h"
 
 #include "storage/cSignatureStore.h"
+#include "ui/wndlist/ListSelection.h"
 
 #include <QIcon>
 #include <QListWidget>
@@ -11,4 +12,5 @@ void FillSignatureList(QListWidget *list)
     const QIcon icon = QIcon::fromTheme(QStringLiteral("text-x-generic"));
     for (const QString &name : cSignatureStore::SignatureNames())
         list->addItem(new QListWidgetItem(icon, name));
+    SelectCurrentRow(list);
 }

@@ -4,4 +4,5 @@
 
 class QListWidget;
 
+// The first entry comes selected.
 void FillSignatureList(QListWidget *list);

@@ -2,6 +2,7 @@
 
 #include "storage/cSignatureStore.h"
 #include "ui/signatures/SignatureList.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -30,7 +31,9 @@ TfrmInsertSignature::TfrmInsertSignature(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    connect(lstSignatures, &QListWidget::itemClicked, this, &TfrmInsertSignature::lstSignaturesClick);
+    connect(lstSignatures, &QListWidget::itemSelectionChanged, this, &TfrmInsertSignature::lstSignaturesClick);
+    lstSignaturesClick();
+    ResizeForFont(this, 48, 30);
 }
 
 QString TfrmInsertSignature::SelectedName() const

@@ -5,6 +5,7 @@
 #include "storage/cSignatureStore.h"
 #include "ui/signatures/SignatureList.h"
 #include "ui/signatures/unitAddSignature.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,7 +48,7 @@ TfrmSignatures::TfrmSignatures(QWidget *parent)
     row->addLayout(buttons);
     layout->addLayout(row, 1);
     setCentralWidget(central);
-    resize(420, 300);
+    ResizeForFont(this, 70, 21);
     FillSignatureList(lstSignatures);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/small/unitAbout.h"
 
 #include "ui/small/AboutText.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -83,6 +84,6 @@ void TfrmAbout::btnSysInfoClick()
     connect(copy, &QPushButton::clicked, &info, [text] { QApplication::clipboard()->setText(text->toPlainText()); });
     connect(buttons, &QDialogButtonBox::rejected, &info, &QDialog::reject);
     layout->addWidget(buttons);
-    info.resize(560, 220);
+    ResizeForFont(&info, 93, 16);
     info.exec();
 }

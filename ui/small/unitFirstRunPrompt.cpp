@@ -2,6 +2,7 @@
 
 #include "ui/small/unitBrowseFolder.h"
 #include "storage/MailStorage.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,7 +59,7 @@ TfrmFirstRunPrompt::TfrmFirstRunPrompt(QWidget *parent)
     layout->addWidget(wrappedLabel(tr("You will next be asked for your mail settings.")));
     layout->addStretch(1);
     layout->addLayout(buttons);
-    resize(460, 300);
+    ResizeForFont(this, 76, 21);
 
     connect(edtFolder, &QLineEdit::textChanged, this, &TfrmFirstRunPrompt::edtFolderChange);
     connect(btnBrowseDir, &QPushButton::clicked, this, &TfrmFirstRunPrompt::btnBrowseDirClick);

@@ -4,6 +4,7 @@
 #include "ui/wndlist/DialogParts.h"
 
 #include "transfer/cSessionEngine.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -20,14 +21,6 @@
 namespace {
 constexpr int kStartDelayMs = 20;
 constexpr int kCloseDelayMs = 1000;
-}
-
-QRect FittedInto(QRect frame, const QRect &area)
-{
-    frame.setSize(frame.size().boundedTo(area.size()));
-    frame.moveLeft(qBound(area.left(), frame.left(), area.right() + 1 - frame.width()));
-    frame.moveTop(qBound(area.top(), frame.top(), area.bottom() + 1 - frame.height()));
-    return frame;
 }
 
 cTransferWindow::cTransferWindow(const QString &title, const QString &heading, const QString &text,
@@ -82,7 +75,7 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
     lstErrors->setVisible(false);
     layout->addWidget(lstErrors, 1);
     setCentralWidget(central);
-    setMinimumWidth(420);
+    setMinimumWidth(FontScaledSize(this, 70, 0).width());
 
     tmrCloseWindow = new QTimer(this);
     tmrCloseWindow->setObjectName(QStringLiteral("tmrCloseWindow"));
@@ -212,20 +205,7 @@ void cTransferWindow::showEvent(QShowEvent *event)
         frame.moveCenter(shown->availableGeometry().center());
         move(frame.topLeft());
     }
-    KeepOnScreen();
-}
-
-void cTransferWindow::KeepOnScreen()
-{
-    const QScreen *shown = screen();
-    if (!shown)
-        return;
-    const QRect frame = frameGeometry();
-    const QRect fitted = FittedInto(frame, shown->availableGeometry());
-    if (fitted.size() != frame.size())
-        resize(size() - (frame.size() - fitted.size()));
-    if (fitted.topLeft() != frame.topLeft())
-        move(fitted.topLeft());
+    KeepOnScreen(this);
 }
 
 void cTransferWindow::btnShowErrorsClick()
@@ -233,5 +213,5 @@ void cTransferWindow::btnShowErrorsClick()
     lstErrors->setVisible(true);
     btnShowErrors->setEnabled(false);
     resize(width(), height() + lstErrors->sizeHint().height());
-    KeepOnScreen();
+    KeepOnScreen(this);
 }

@@ -7,8 +7,8 @@
 // running: the main window's closing ends it.
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
+#include "ui/wndlist/WindowSize.h" // FittedInto, which the window's placing uses
 
-#include <QRect>
 #include <QStringList>
 
 class QGroupBox;
@@ -19,9 +19,6 @@ class QPushButton;
 class QTimer;
 class QVBoxLayout;
 class cSessionEngine;
-
-// frame moved (and shrunk when larger) so that it lies within area.
-QRect FittedInto(QRect frame, const QRect &area);
 
 class cTransferWindow : public cForm
 {
@@ -78,7 +75,6 @@ protected:
 
 private:
     void SessionFinished();
-    void KeepOnScreen();
 
     QVBoxLayout *fStatusLayout = nullptr;
     cSessionEngine *fSession = nullptr;

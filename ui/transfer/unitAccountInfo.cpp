@@ -3,6 +3,7 @@
 #include "transfer/cAccountStore.h"
 #include "ui/transfer/AccountFieldChecks.h"
 #include "ui/transfer/AccountWidgets.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -41,6 +42,7 @@ TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
     layout->addWidget(pages);
     layout->addWidget(buttons.box);
     connect(btnOK, &QPushButton::clicked, this, &TfrmAccountProps::btnOKClick);
+    ResizeForFont(this, 74, 32);
 }
 
 QWidget *TfrmAccountProps::makePersonalPage()

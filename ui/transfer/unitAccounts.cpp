@@ -5,6 +5,8 @@
 #include "ui/transfer/AccountWidgets.h"
 #include "ui/transfer/unitAccountInfo.h"
 #include "ui/transfer/unitCreateNewAccount.h"
+#include "ui/wndlist/ListSelection.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -66,7 +68,7 @@ TfrmAccounts::TfrmAccounts(QWidget *parent) : QDialog(parent)
     layout->addWidget(MakeHeading(tr("Mail accounts window")));
     layout->addWidget(MakeNote(tr("This window contains your mail accounts. Use it to add, modify and delete them.")));
     layout->addLayout(body);
-    resize(480, 320);
+    ResizeForFont(this, 80, 23);
 
     buildMenu();
     connect(btnNew, &QPushButton::clicked, this, &TfrmAccounts::btnNewClick);
@@ -150,6 +152,7 @@ void TfrmAccounts::selectRow(const QString &name)
 {
     if (QTreeWidgetItem *item = rowNamed(name))
         lstAccounts->setCurrentItem(item);
+    SelectCurrentRow(lstAccounts);
 }
 
 void TfrmAccounts::btnNewClick()

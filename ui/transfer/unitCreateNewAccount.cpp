@@ -3,6 +3,7 @@
 #include "transfer/cAccountStore.h"
 #include "ui/transfer/AccountFieldChecks.h"
 #include "ui/transfer/AccountWidgets.h"
+#include "ui/wndlist/WindowSize.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -48,6 +49,7 @@ TfrmCreateNewAccount::TfrmCreateNewAccount(QWidget *parent) : QDialog(parent)
     layout->addWidget(buttons.box);
     connect(btnOK, &QPushButton::clicked, this, &TfrmCreateNewAccount::btnOKClick);
     edtAccountName->setFocus();
+    ResizeForFont(this, 74, 34);
 }
 
 void TfrmCreateNewAccount::fillPersonalPage(QFormLayout *form)
