@@ -4,6 +4,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -96,6 +97,10 @@ std::vector<cToken> tokens(const QString &text)
                 token.text.chop(1);
                 token.prefix = true;
             }
+            // A lone dash or ampersand has no word in it, and an empty phrase would match nothing.
+            const bool wordless = std::none_of(token.text.cbegin(), token.text.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+            if (token.field.isEmpty() && !token.quoted && wordless)
+                continue;
             result.push_back(token);
         }
     }

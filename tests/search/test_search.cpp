@@ -24,7 +24,7 @@ TEST_F(QueryLanguage, EachOperatorFindsItsMessages)
     openAndUpdate();
     const cCase cases[] = {
         {"budget", {A}},
-        {"BUDGET", {A}},
+        {"BUDGET - \xe2\x80\x94", {A}},
         {"cafe", {A}},
         {"\"the meeting\"", {A}},
         {"\"meeting the\"", {}},
