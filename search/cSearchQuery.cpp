@@ -157,24 +157,31 @@ cResultOf<cNode> dateFilter(const QString &value, const char *sql)
     return filter(QLatin1String(sql), {day->toJulianDay() * kMillisecondsPerDay});
 }
 
-cResultOf<cNode> fixedFilter(const QString &value, const QString &expected, const char *sql)
+struct cChoice
 {
-    if (value.compare(expected, Qt::CaseInsensitive) != 0)
-        return misread(QStringLiteral("only \"%1\" can follow here, not \"%2\"").arg(expected, value));
-    return filter(QLatin1String(sql));
+    const char *word;
+    const char *sql;
+};
+
+// The filter of the one word of `choices` the value is, without regard to case.
+cResultOf<cNode> choiceFilter(const QString &value, std::initializer_list<cChoice> choices)
+{
+    QStringList words;
+    for (const cChoice &choice : choices) {
+        if (value.compare(QLatin1String(choice.word), Qt::CaseInsensitive) == 0)
+            return filter(QLatin1String(choice.sql));
+        words.append(u'"' + QLatin1String(choice.word) + u'"');
+    }
+    return misread(QStringLiteral("only %1 can follow here, not \"%2\"").arg(words.join(QStringLiteral(" or ")), value));
 }
 
 const std::map<QString, fFilter> kFilters = {
     {QStringLiteral("folder"), [](const QString &v) -> cResultOf<cNode> {
          return filter(QStringLiteral("m.folder = ? COLLATE NOCASE"), {v});
      }},
-    {QStringLiteral("has"), [](const QString &v) {
-         return fixedFilter(v, QStringLiteral("attachment"), "m.attachments > 0");
-     }},
-    {QStringLiteral("is"), [](const QString &v) -> cResultOf<cNode> {
-         if (v.compare(QLatin1String("read"), Qt::CaseInsensitive) == 0)
-             return filter(QStringLiteral("m.read = 1"));
-         return fixedFilter(v, QStringLiteral("unread"), "m.read = 0");
+    {QStringLiteral("has"), [](const QString &v) { return choiceFilter(v, {{"attachment", "m.attachments > 0"}}); }},
+    {QStringLiteral("is"), [](const QString &v) {
+         return choiceFilter(v, {{"unread", "m.read = 0"}, {"read", "m.read = 1"}});
      }},
     {QStringLiteral("before"), [](const QString &v) { return dateFilter(v, "m.date < ?"); }},
     {QStringLiteral("after"), [](const QString &v) { return dateFilter(v, "m.date >= ?"); }},
