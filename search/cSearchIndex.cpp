@@ -123,7 +123,8 @@ cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress
     QStringList names;
     for (const cFolderDir &dir : dirs)
         names.append(dir.name);
-    std::vector<cRow> rows = Rows(names);
+    // A full update also drops the entries of folders that are no more (or moves them).
+    std::vector<cRow> rows = Rows(folders.isEmpty() ? QStringList() : names);
     QHash<QString, std::size_t> byKey;
     for (std::size_t at = 0; at < rows.size(); ++at)
         byKey.insert(rows[at].key, at);
@@ -182,7 +183,7 @@ std::vector<cSearchIndex::cRow> cSearchIndex::Rows(const QStringList &folderName
     cSqliteStatement select = fDb.Prepare("SELECT id, folder, file, size, modified, inode FROM message");
     while (select.Next()) {
         const QString folder = select.Text(1);
-        if (!folderNames.contains(folder))
+        if (!folderNames.isEmpty() && !folderNames.contains(folder))
             continue;
         const QString file = select.Text(2);
         rows.push_back({select.Int(0), rowKey(folder, file),

@@ -68,6 +68,7 @@ private:
     cResult Create();
     cResult Rebuild();
     cResult Sync(const QStringList &folders, const fProgress &progress);
+    // The entries of the folders; of every folder when none is named.
     std::vector<cRow> Rows(const QStringList &folderNames);
     cResult Forget(const std::vector<qint64> &ids);
     cResult Relocate(const std::vector<std::pair<qint64, cPending>> &moves);

@@ -132,6 +132,18 @@ TEST_F(IndexUpkeep, FollowsMovesDeletesReadMarksAndOtherPrograms)
     EXPECT_EQ(fIndex.Count(), 2);
 }
 
+TEST_F(IndexUpkeep, ARenamedFolderKeepsItsEntriesUnreadAndACopyIsFoundTwice)
+{
+    openAndUpdate();
+    ASSERT_TRUE(QDir(MailFolderRoot()).rename(QStringLiteral("Work"), QStringLiteral("Projects")));
+    ASSERT_TRUE(QFile::copy(pathOf("Inbox", "b.qrz"), pathOf("Trash", "b.qrz")));
+    qsizetype read = 0;
+    ASSERT_TRUE(fIndex.Update({}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
+    EXPECT_EQ(read, 1);
+    EXPECT_EQ(find(QStringLiteral("folder:projects")), QStringList{QStringLiteral("Projects/c.qrz")});
+    EXPECT_EQ(find(QStringLiteral("ramen")), (QStringList{B, QStringLiteral("Trash/b.qrz")}));
+}
+
 TEST_F(IndexUpkeep, AStoppedUpdateGoesOnWhereItStopped)
 {
     ASSERT_TRUE(fIndex.Open());
