@@ -80,8 +80,7 @@ cResult cSearchIndex::Open(const QString &path)
     fPath = path;
     if (cResult opened = fDb.Open(path); !opened)
         return opened;
-    cSqliteStatement version = fDb.Prepare("PRAGMA user_version");
-    if (!version.Next() || version.Int(0) != kVersion)
+    if (Version() != kVersion)
         return Rebuild();
     if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL"))
         return fDb.Failure(QStringLiteral("open"));
@@ -269,6 +268,12 @@ cResult cSearchIndex::Insert(const std::vector<cPending> &batch)
         return failure;
     }
     return cResult::Ok();
+}
+
+int cSearchIndex::Version()
+{
+    cSqliteStatement version = fDb.Prepare("PRAGMA user_version");
+    return version.Next() ? int(version.Int(0)) : -1;
 }
 
 qint64 cSearchIndex::Stale()

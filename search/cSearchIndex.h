@@ -75,6 +75,8 @@ private:
     cResult Index(const std::vector<cPending> &pending, const fProgress &progress);
     cResult Insert(const std::vector<cPending> &batch);
     qint64 Stale();
+    // The format of the file; -1 when it is no database.
+    int Version();
 
     cSqliteDb fDb;
     QString fPath;

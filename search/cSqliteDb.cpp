@@ -26,7 +26,8 @@ cResult cSqliteDb::Open(const QString &path)
 
 void cSqliteDb::Close()
 {
-    sqlite3_close(fDb);
+    // A statement still alive keeps the connection until it is finalized.
+    sqlite3_close_v2(fDb);
     fDb = nullptr;
 }
 
