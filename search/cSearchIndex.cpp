@@ -297,10 +297,14 @@ cResultOf<std::vector<cSearchHit>> cSearchIndex::Find(const cSearchQuery &query)
     for (const cSearchQuery::cValue &value : query.Values())
         std::visit([&select, &at](const auto &v) { select.Bind(at++, v); }, value);
     std::vector<cSearchHit> hits;
+    // Resolving a folder's directory costs a look at the disk: once per folder, not per hit.
+    QHash<QString, QString> directories;
     while (select.Next()) {
         const QString folder = select.Text(0);
-        hits.push_back({folder, MailFolderPath(folder) + u'/' + select.Text(1), select.Text(2), select.Text(3),
-                        select.Text(4)});
+        auto directory = directories.constFind(folder);
+        if (directory == directories.cend())
+            directory = directories.insert(folder, MailFolderPath(folder) + u'/');
+        hits.push_back({folder, *directory + select.Text(1), select.Text(2), select.Text(3), select.Text(4)});
     }
     if (select.Failed())
         return fDb.Failure(QStringLiteral("search"));
