@@ -290,8 +290,9 @@ qsizetype cSearchIndex::Count()
 
 cResultOf<std::vector<cSearchHit>> cSearchIndex::Find(const cSearchQuery &query)
 {
+    // SQLite sorts NULL below every number, so undated messages come last.
     const QByteArray sql = (QStringLiteral("SELECT m.folder, m.file, m.datetime, m.sender, m.subject FROM message m WHERE ")
-                            + query.Where() + QStringLiteral(" ORDER BY m.date IS NULL, m.date DESC")).toUtf8();
+                            + query.Where() + QStringLiteral(" ORDER BY m.date DESC")).toUtf8();
     cSqliteStatement select = fDb.Prepare(sql.constData());
     int at = 1;
     for (const cSearchQuery::cValue &value : query.Values())
