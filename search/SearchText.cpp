@@ -86,12 +86,15 @@ QString HtmlText(const QString &html)
             text += u' ';
         } else if (c == u'&') {
             const qsizetype semicolon = html.indexOf(u';', at);
-            if (semicolon < 0 || semicolon - at > 10) {
+            const QStringView name = QStringView(html).mid(at + 1, semicolon - at - 1);
+            const bool reference = semicolon > at + 1 && semicolon - at <= 10
+                                   && std::all_of(name.cbegin(), name.cend(), [](QChar n) { return n.isLetterOrNumber() || n == u'#'; });
+            if (!reference) {
                 text += c;
                 ++at;
                 continue;
             }
-            text += entity(QStringView(html).mid(at + 1, semicolon - at - 1));
+            text += entity(name);
             at = semicolon + 1;
         } else {
             text += c;
