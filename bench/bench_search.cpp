@@ -172,8 +172,8 @@ void BM_UpdateUnchanged(benchmark::State &state)
 {
     const cCorpus &c = corpus();
     cSearchIndex index;
-    if (!index.Open()) {
-        state.SkipWithError("the index cannot be opened");
+    if (!index.Open() || !index.Update()) {
+        state.SkipWithError("the index cannot be made");
         return;
     }
     for (auto _ : state)
