@@ -3,6 +3,7 @@
 #include "app/ContactsWiring.h"
 #include "app/MailFolderLock.h"
 #include "app/OptionsWiring.h"
+#include "app/SearchWiring.h"
 #include "app/TransferWiring.h"
 #include "app/WindowSteps.h"
 #include "app/cDefaultMailClient.h"
@@ -56,6 +57,9 @@ bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefau
     WireTransfer(frmMain);
     WireContacts(frmMain);
     WireOptions(frmMain);
-    return frmMain.FormCreate(
+    const bool created = frmMain.FormCreate(
         {[] { return PrepareMailStorage(); }, checkDefaultClient, [] { return cAccountStore::AccountsExist(); }});
+    if (created)
+        WireSearch(frmMain);
+    return created;
 }

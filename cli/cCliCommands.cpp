@@ -1,5 +1,6 @@
 #include "cli/cCliCommands.h"
 
+#include "search/cSearchIndex.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
@@ -145,6 +146,10 @@ QString cCliCommands::Usage()
                           "  list FOLDER                      one line per message: file, from, subject, date (tab-separated)\n"
                           "  import FILE... [--folder NAME]   store RFC 822 message files as received mail (default folder Inbox)\n"
                           "  show FILE                        print a stored message (.qrz): its decoded headers, text and attachments\n"
+                          "  search QUERY...                  one line per message found in any folder, newest first: folder, file,\n"
+                          "                                   date, from, subject (tab-separated). Words and \"phrases\", from: to:\n"
+                          "                                   cc: subject: body: folder: has:attachment is:unread is:read\n"
+                          "                                   before:/after:YYYY-MM-DD, AND OR NOT ( ), word*\n"
                           "  add-account NAME --email ADDRESS --smtp HOST[:PORT] --pop3 HOST[:PORT] --user USER --password PASSWORD\n"
                           "              [--name DISPLAY-NAME] [--default] [--leave-mail-on-server [--remove-after-days N]]\n"
                           "              [--pop3-security none|starttls|tls] [--smtp-security none|starttls|tls]\n"
@@ -181,6 +186,8 @@ int cCliCommands::Run(const QStringList &arguments)
     }
     if (command == QLatin1String("show"))
         return rest.size() == 1 ? Show(rest.first()) : Misuse(QStringLiteral("show needs exactly one message file."));
+    if (command == QLatin1String("search"))
+        return rest.isEmpty() ? Misuse(QStringLiteral("search needs a query.")) : Search(rest.join(QLatin1Char(' ')));
     if (command == QLatin1String("add-account"))
         return AddAccount(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
@@ -365,5 +372,27 @@ int cCliCommands::Show(const QString &file)
         fOut << textLine(line) << '\n';
     for (const QString &attachment : m.attachments)
         fOut << "Attachment: " << printable(attachment) << '\n';
+    return 0;
+}
+
+int cCliCommands::Search(const QString &query)
+{
+    const cResultOf<cSearchQuery> parsed = cSearchQuery::Parse(query);
+    if (!parsed)
+        return Misuse(parsed.text());
+    if (!StorageReady())
+        return 1;
+    cSearchIndex index;
+    cResult ready = index.Open();
+    if (ready)
+        ready = index.Update();
+    const cResultOf<std::vector<cSearchHit>> hits = ready ? index.Find(parsed.value()) : ready;
+    if (!hits) {
+        fErr << "ravelin-cli: " << hits.text() << "\n";
+        return 1;
+    }
+    for (const cSearchHit &hit : hits.value())
+        fOut << printable(hit.folder) << '\t' << printable(hit.path) << '\t' << printable(hit.dateText) << '\t'
+             << printable(hit.sender) << '\t' << printable(hit.subject) << '\n';
     return 0;
 }

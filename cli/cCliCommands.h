@@ -17,6 +17,7 @@ public:
     int List(const QString &folder);
     int Import(const QStringList &files, const QString &folder);
     int Show(const QString &file);
+    int Search(const QString &query);
     int AddAccount(const QStringList &arguments);
 
     static QString Usage();

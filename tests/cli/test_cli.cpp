@@ -100,6 +100,35 @@ TEST_F(CliTest, ListingNeverPassesControlCharactersToTheTerminal)
     EXPECT_EQ(fOut, QStringLiteral("mail1.qrz\tEve?[2J?? line\tHi?]0;owned? ?31m?there??y?\t08.12.2026 09:05:07\n"));
 }
 
+TEST_F(CliTest, SearchFindsImportedMailInEveryFolderSafeForTheTerminal)
+{
+    EXPECT_EQ(run({QStringLiteral("search")}), 2);
+    EXPECT_EQ(run({QStringLiteral("search"), QStringLiteral("(budget")}), 2);
+    EXPECT_TRUE(fErr.contains(QStringLiteral("Cannot read the search"))) << fErr.toStdString();
+    EXPECT_EQ(run({QStringLiteral("search"), QStringLiteral("budget")}), 1);
+
+    setUpMailFolder();
+    const QString mail = file("one.eml", "From: Eve <eve@example.org>\r\nSubject: Plans\r\n\r\nThe budget, at last.\r\n");
+    ASSERT_EQ(run({QStringLiteral("import"), mail, QStringLiteral("--folder"), QStringLiteral("Trash")}), 0) << fErr.toStdString();
+    const QString stored = fOut.section(QLatin1Char(' '), 1).trimmed();
+    cMailMessage m;
+    m.Subject = "budget\x1b]0;owned\x07\tnow\xe2\x80\xa8";
+    m.From = "Eve\x1b[2J";
+    m.DateTime = "08.12.2026 09:05:07";
+    const QString written = MailFolderPath(QStringLiteral("Inbox")) + QStringLiteral("/mail1.qrz");
+    ASSERT_TRUE(m.WriteFile(written));
+
+    ASSERT_EQ(run({QStringLiteral("search"), QStringLiteral("budget"), QStringLiteral("from:eve")}), 0) << fErr.toStdString();
+    const QStringList lines = fOut.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 3) << fOut.toStdString();
+    EXPECT_TRUE(lines.at(0).startsWith(QStringLiteral("Trash\t") + stored + u'\t')) << fOut.toStdString();
+    EXPECT_TRUE(lines.at(0).endsWith(QStringLiteral("\tEve <eve@example.org>\tPlans"))) << fOut.toStdString();
+    const QString safe = QStringLiteral("Inbox\t%1\t08.12.2026 09:05:07\tEve?[2J\tbudget?]0;owned??now?").arg(written);
+    EXPECT_EQ(lines.at(1), safe);
+    ASSERT_EQ(run({QStringLiteral("search"), QStringLiteral("budget NOT folder:trash")}), 0);
+    EXPECT_EQ(fOut, safe + u'\n');
+}
+
 // Malformed mail is stored as well as it can be read, as a mail check stores it; only a file
 // that cannot be read is refused.
 TEST_F(CliTest, LegacyEightBitTextReadsAsTheWindowsShowIt)

@@ -1,0 +1,49 @@
+#include "app/SearchWiring.h"
+
+#include "search/cSearchIndexer.h"
+#include "storage/cFolderStore.h"
+#include "ui/main/unitMain.h"
+#include "ui/transfer/cTransferEvents.h"
+
+#include <QLocale>
+
+#include <memory>
+
+namespace {
+
+// The panel the transfer windows and commands report in.
+constexpr int kStatusPanel = 1;
+
+QString progressText(qsizetype done, qsizetype total)
+{
+    const QLocale locale;
+    return QObject::tr("Indexing messages for search: %1 of %2").arg(locale.toString(done), locale.toString(total));
+}
+
+} // namespace
+
+void WireSearch(TfrmMain &frmMain)
+{
+    auto *indexer = new cSearchIndexer(QString(), &frmMain);
+    const auto refreshFolder = [indexer](const QString &folder) { indexer->Refresh({folder}); };
+    QObject::connect(&cTransferEvents::instance(), &cTransferEvents::MessageArrived, indexer,
+                     [refreshFolder](const QString &, const QString &folder) { refreshFolder(folder); });
+    QObject::connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, indexer, refreshFolder);
+    // The last progress shown, cleared at the end unless another text took its place.
+    auto shown = std::make_shared<QString>();
+    QObject::connect(indexer, &cSearchIndexer::Progress, &frmMain, [&frmMain, shown](qsizetype done, qsizetype total) {
+        if (done >= total)
+            return;
+        *shown = progressText(done, total);
+        frmMain.SetStatusText(kStatusPanel, *shown);
+    });
+    QObject::connect(indexer, &cSearchIndexer::Finished, &frmMain, [&frmMain, shown](bool ok, const QString &failure) {
+        if (!ok)
+            frmMain.SetStatusText(kStatusPanel, failure);
+        else if (!shown->isEmpty() && frmMain.StatusText(kStatusPanel) == *shown)
+            frmMain.SetStatusText(kStatusPanel, QString());
+        shown->clear();
+    });
+    indexer->Watch();
+    indexer->Refresh();
+}

@@ -1,0 +1,313 @@
+#include "search/cSearchIndex.h"
+
+#include "search/cSearchDocument.h"
+#include "storage/MailStorage.h"
+#include "storage/ParallelFor.h"
+#include "storage/cFolderStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <map>
+#include <optional>
+#include <tuple>
+
+const QString cSearchIndex::kFileName = QStringLiteral(".search-index");
+
+namespace {
+
+// Documents read on every core between two commits; also how often progress is told.
+constexpr std::size_t kBatch = 256;
+// Left-behind words tolerated before the index is made anew, and at least this many.
+constexpr qint64 kFewStale = 1000;
+
+const char *const kSchema = R"(
+BEGIN;
+CREATE TABLE message(id INTEGER PRIMARY KEY AUTOINCREMENT, folder TEXT NOT NULL, file TEXT NOT NULL,
+  size INTEGER, modified INTEGER, inode INTEGER, date INTEGER, read INTEGER, attachments INTEGER,
+  datetime TEXT, sender TEXT, subject TEXT, UNIQUE(folder, file));
+CREATE INDEX message_date ON message(date);
+CREATE VIRTUAL TABLE words USING fts5(subject, sender, recipient, cc, body, attachment,
+  content='', tokenize='unicode61 remove_diacritics 2');
+CREATE TABLE stale(count INTEGER NOT NULL);
+INSERT INTO stale VALUES(0);
+PRAGMA user_version = 1;
+COMMIT;
+)";
+
+QString rowKey(const QString &folder, const QString &file)
+{
+    return folder + u'/' + file;
+}
+
+// A moved file keeps its inode, size and time.
+using cIdentity = std::tuple<quint64, qint64, qint64>;
+cIdentity identity(const cFileStamp &stamp)
+{
+    return {stamp.inode, stamp.size, stamp.modified};
+}
+
+struct cFolderDir
+{
+    QString name; // as the directory is spelled
+    QString directory;
+};
+
+std::vector<cFolderDir> folderDirs(QStringList folders)
+{
+    if (folders.isEmpty())
+        folders = cFolderStore::FixedFolders() + cFolderStore::UserFolders();
+    std::vector<cFolderDir> dirs;
+    for (const QString &folder : folders) {
+        const QFileInfo info(MailFolderPath(folder));
+        if (info.isDir())
+            dirs.push_back({info.fileName(), info.filePath()});
+    }
+    return dirs;
+}
+
+} // namespace
+
+QString cSearchIndex::DefaultPath()
+{
+    return QDir(MailFolderRoot()).filePath(kFileName);
+}
+
+cResult cSearchIndex::Open(const QString &path)
+{
+    fPath = path;
+    if (cResult opened = fDb.Open(path); !opened)
+        return opened;
+    if (Version() != kVersion)
+        return Rebuild();
+    if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL"))
+        return fDb.Failure(QStringLiteral("open"));
+    return cResult::Ok();
+}
+
+cResult cSearchIndex::Rebuild()
+{
+    fDb.Close();
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+        QFile::remove(fPath + QLatin1String(suffix));
+    if (cResult opened = fDb.Open(fPath); !opened)
+        return opened;
+    return Create();
+}
+
+cResult cSearchIndex::Create()
+{
+    if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") || !fDb.Exec(kSchema))
+        return fDb.Failure(QStringLiteral("create"));
+    return cResult::Ok();
+}
+
+cResult cSearchIndex::Update(const QStringList &folders, const fProgress &progress)
+{
+    if (!fDb.IsOpen())
+        return cResult::Failed(eFailure::FileSystem, QStringLiteral("The search index \"%1\" is not open.").arg(fPath));
+    cResult synced = Sync(folders, progress);
+    if (synced.cause() != eFailure::Format)
+        return synced;
+    if (cResult rebuilt = Rebuild(); !rebuilt)
+        return rebuilt;
+    return Sync({}, progress);
+}
+
+cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress)
+{
+    const std::vector<cFolderDir> dirs = folderDirs(folders);
+    QStringList names;
+    for (const cFolderDir &dir : dirs)
+        names.append(dir.name);
+    // A full update also drops the entries of folders that are no more (or moves them).
+    std::vector<cRow> rows = Rows(folders.isEmpty() ? QStringList() : names);
+    QHash<QString, std::size_t> byKey;
+    for (std::size_t at = 0; at < rows.size(); ++at)
+        byKey.insert(rows[at].key, at);
+    std::vector<bool> kept(rows.size(), false);
+    std::vector<cPending> pending;
+    for (const cFolderDir &dir : dirs) {
+        for (const cFileStamp &stamp : cFolderIndex::Scan(dir.directory)) {
+            const auto row = byKey.constFind(rowKey(dir.name, stamp.name));
+            if (row != byKey.cend() && rows[*row].stamp == stamp)
+                kept[*row] = true;
+            else
+                pending.push_back({dir.name, dir.directory, stamp});
+        }
+    }
+    std::multimap<cIdentity, qint64> gone;
+    for (std::size_t at = 0; at < rows.size(); ++at)
+        if (!kept[at])
+            gone.emplace(identity(rows[at].stamp), rows[at].id);
+    std::vector<std::pair<qint64, cPending>> moves;
+    std::vector<cPending> fresh;
+    for (cPending &file : pending) {
+        const auto moved = gone.find(identity(file.stamp));
+        if (moved != gone.end() && file.stamp.inode != 0) {
+            moves.emplace_back(moved->second, std::move(file));
+            gone.erase(moved);
+        } else {
+            fresh.push_back(std::move(file));
+        }
+    }
+    std::vector<qint64> forgotten;
+    for (const auto &[unused, id] : gone)
+        forgotten.push_back(id);
+    if (!fDb.Exec("BEGIN"))
+        return fDb.Failure(QStringLiteral("update"));
+    if (cResult changed = Forget(forgotten); !changed) {
+        (void)fDb.Exec("ROLLBACK");
+        return changed;
+    }
+    if (cResult changed = Relocate(moves); !changed) {
+        (void)fDb.Exec("ROLLBACK");
+        return changed;
+    }
+    if (!fDb.Exec("COMMIT"))
+        return fDb.Failure(QStringLiteral("update"));
+    if (const qint64 stale = Stale(); stale > kFewStale && stale > Count()) {
+        if (cResult rebuilt = Rebuild(); !rebuilt)
+            return rebuilt;
+        return Sync({}, progress);
+    }
+    return Index(fresh, progress);
+}
+
+std::vector<cSearchIndex::cRow> cSearchIndex::Rows(const QStringList &folderNames)
+{
+    std::vector<cRow> rows;
+    cSqliteStatement select = fDb.Prepare("SELECT id, folder, file, size, modified, inode FROM message");
+    while (select.Next()) {
+        const QString folder = select.Text(1);
+        if (!folderNames.isEmpty() && !folderNames.contains(folder))
+            continue;
+        const QString file = select.Text(2);
+        rows.push_back({select.Int(0), rowKey(folder, file),
+                        {file, select.Int(3), select.Int(4), quint64(select.Int(5))}});
+    }
+    return rows;
+}
+
+cResult cSearchIndex::Forget(const std::vector<qint64> &ids)
+{
+    cSqliteStatement remove = fDb.Prepare("DELETE FROM message WHERE id = ?");
+    for (const qint64 id : ids) {
+        if (!remove.Bind(1, id).Run())
+            return fDb.Failure(QStringLiteral("update"));
+        remove.Reset();
+    }
+    cSqliteStatement count = fDb.Prepare("UPDATE stale SET count = count + ?");
+    if (!count.Bind(1, qint64(ids.size())).Run())
+        return fDb.Failure(QStringLiteral("update"));
+    return cResult::Ok();
+}
+
+cResult cSearchIndex::Relocate(const std::vector<std::pair<qint64, cPending>> &moves)
+{
+    cSqliteStatement move = fDb.Prepare(
+        "UPDATE OR REPLACE message SET folder = ?, file = ?, size = ?, modified = ?, inode = ? WHERE id = ?");
+    for (const auto &[id, file] : moves) {
+        move.Bind(1, file.folder).Bind(2, file.stamp.name).Bind(3, file.stamp.size).Bind(4, file.stamp.modified);
+        if (!move.Bind(5, qint64(file.stamp.inode)).Bind(6, id).Run())
+            return fDb.Failure(QStringLiteral("update"));
+        move.Reset();
+    }
+    return cResult::Ok();
+}
+
+cResult cSearchIndex::Index(const std::vector<cPending> &pending, const fProgress &progress)
+{
+    for (std::size_t first = 0; first < pending.size(); first += kBatch) {
+        const std::size_t end = std::min(first + kBatch, pending.size());
+        if (cResult inserted = Insert({pending.begin() + first, pending.begin() + end}); !inserted)
+            return inserted;
+        if (progress && !progress(qsizetype(end), qsizetype(pending.size())))
+            return cResult::Failed(eFailure::Cancelled, QStringLiteral("Indexing was stopped."));
+    }
+    return cResult::Ok();
+}
+
+cResult cSearchIndex::Insert(const std::vector<cPending> &batch)
+{
+    std::vector<std::optional<cSearchDocument>> documents(batch.size());
+    ParallelFor(batch.size(), [&batch, &documents](std::size_t at) {
+        if (cResultOf<cSearchDocument> read = cSearchDocument::Read(batch[at].directory + u'/' + batch[at].stamp.name))
+            documents[at] = read.value();
+    }, 16);
+    if (!fDb.Exec("BEGIN"))
+        return fDb.Failure(QStringLiteral("update"));
+    cSqliteStatement message = fDb.Prepare(
+        "INSERT OR REPLACE INTO message(folder, file, size, modified, inode, date, read, attachments, datetime,"
+        " sender, subject) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    cSqliteStatement words = fDb.Prepare(
+        "INSERT INTO words(rowid, subject, sender, recipient, cc, body, attachment) VALUES(?, ?, ?, ?, ?, ?, ?)");
+    for (std::size_t at = 0; at < batch.size(); ++at) {
+        if (!documents[at])
+            continue;
+        const cSearchDocument &d = *documents[at];
+        const cFileStamp &stamp = batch[at].stamp;
+        message.Bind(1, batch[at].folder).Bind(2, stamp.name).Bind(3, stamp.size).Bind(4, stamp.modified);
+        message.Bind(5, qint64(stamp.inode)).Bind(7, qint64(d.read)).Bind(8, qint64(d.attachmentCount));
+        message.Bind(9, d.dateText).Bind(10, d.sender).Bind(11, d.subject);
+        if (d.dateKey)
+            message.Bind(6, *d.dateKey);
+        if (!message.Run())
+            break;
+        message.Reset();
+        words.Bind(1, fDb.LastInsertId()).Bind(2, d.subject).Bind(3, d.from).Bind(4, d.to).Bind(5, d.cc);
+        if (!words.Bind(6, d.body).Bind(7, d.attachments).Run())
+            break;
+        words.Reset();
+    }
+    if (message.Failed() || words.Failed() || !fDb.Exec("COMMIT")) {
+        const cResult failure = fDb.Failure(QStringLiteral("update"));
+        (void)fDb.Exec("ROLLBACK");
+        return failure;
+    }
+    return cResult::Ok();
+}
+
+int cSearchIndex::Version()
+{
+    cSqliteStatement version = fDb.Prepare("PRAGMA user_version");
+    return version.Next() ? int(version.Int(0)) : -1;
+}
+
+qint64 cSearchIndex::Stale()
+{
+    cSqliteStatement stale = fDb.Prepare("SELECT count FROM stale");
+    return stale.Next() ? stale.Int(0) : 0;
+}
+
+qsizetype cSearchIndex::Count()
+{
+    cSqliteStatement count = fDb.Prepare("SELECT count(*) FROM message");
+    return count.Next() ? count.Int(0) : 0;
+}
+
+cResultOf<std::vector<cSearchHit>> cSearchIndex::Find(const cSearchQuery &query)
+{
+    // SQLite sorts NULL below every number, so undated messages come last.
+    const QByteArray sql = (QStringLiteral("SELECT m.folder, m.file, m.datetime, m.sender, m.subject FROM message m WHERE ")
+                            + query.Where() + QStringLiteral(" ORDER BY m.date DESC")).toUtf8();
+    cSqliteStatement select = fDb.Prepare(sql.constData());
+    int at = 1;
+    for (const cSearchQuery::cValue &value : query.Values())
+        std::visit([&select, &at](const auto &v) { select.Bind(at++, v); }, value);
+    std::vector<cSearchHit> hits;
+    // Resolving a folder's directory costs a look at the disk: once per folder, not per hit.
+    QHash<QString, QString> directories;
+    while (select.Next()) {
+        const QString folder = select.Text(0);
+        auto directory = directories.constFind(folder);
+        if (directory == directories.cend())
+            directory = directories.insert(folder, MailFolderPath(folder) + u'/');
+        hits.push_back({folder, *directory + select.Text(1), select.Text(2), select.Text(3), select.Text(4)});
+    }
+    if (select.Failed())
+        return fDb.Failure(QStringLiteral("search"));
+    return hits;
+}

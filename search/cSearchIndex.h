@@ -1,0 +1,83 @@
+#pragma once
+// The full-text index of the mail folders: an SQLite database (FTS5) in a hidden file of the
+// mail folder. Like the listing cache it is disposable: the message files stay the truth, and
+// an index that is missing, damaged or of another format is made anew without a word.
+//
+// Open it, Update it (it stats every message file and reads only new and changed ones; a file
+// that moved keeps its entry), then Find. One object serves one thread; a background builder
+// opens its own. Words of a changed or deleted message stay behind in the word index, unseen
+// (every lookup goes through the message table); when they outnumber the live messages the
+// index is made anew.
+#include "search/cSearchQuery.h"
+#include "search/cSqliteDb.h"
+#include "storage/cFolderIndex.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+struct cSearchHit
+{
+    QString folder;
+    QString path;
+    QString dateText;
+    QString sender;
+    QString subject;
+};
+
+class cSearchIndex
+{
+public:
+    static const QString kFileName;
+    // Bumped whenever the tables or the word splitting change: older indexes are made anew.
+    static constexpr int kVersion = 1;
+
+    // Told how many of the files to read are done; returning false stops the update, which
+    // then fails as Cancelled. What was indexed stays, so the next update goes on from there.
+    using fProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
+    // The index of the mail folder in use (MailFolderRoot).
+    static QString DefaultPath();
+
+    cResult Open(const QString &path = DefaultPath());
+    void Close() { fDb.Close(); }
+    // Brings the entries of the folders (all when none are named) in line with their files.
+    // Folder names are the store's (cFolderStore).
+    cResult Update(const QStringList &folders = {}, const fProgress &progress = {});
+    // Newest first; messages without a date last.
+    cResultOf<std::vector<cSearchHit>> Find(const cSearchQuery &query);
+    // The messages indexed.
+    qsizetype Count();
+
+private:
+    struct cRow
+    {
+        qint64 id = 0;
+        QString key; // folder "/" file
+        cFileStamp stamp;
+    };
+    struct cPending
+    {
+        QString folder;
+        QString directory;
+        cFileStamp stamp;
+    };
+
+    cResult Create();
+    cResult Rebuild();
+    cResult Sync(const QStringList &folders, const fProgress &progress);
+    // The entries of the folders; of every folder when none is named.
+    std::vector<cRow> Rows(const QStringList &folderNames);
+    cResult Forget(const std::vector<qint64> &ids);
+    cResult Relocate(const std::vector<std::pair<qint64, cPending>> &moves);
+    cResult Index(const std::vector<cPending> &pending, const fProgress &progress);
+    cResult Insert(const std::vector<cPending> &batch);
+    qint64 Stale();
+    // The format of the file; -1 when it is no database.
+    int Version();
+
+    cSqliteDb fDb;
+    QString fPath;
+};

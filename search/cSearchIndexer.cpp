@@ -1,0 +1,105 @@
+#include "search/cSearchIndexer.h"
+
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+
+#include <QFileInfo>
+
+cSearchIndexer::cSearchIndexer(const QString &indexPath, QObject *parent)
+    : QObject(parent), fPath(indexPath), fThread([this](std::stop_token stop) { Work(stop); })
+{
+    connect(&fWatcher, &QFileSystemWatcher::directoryChanged, this, &cSearchIndexer::DirectoryChanged);
+}
+
+cSearchIndexer::~cSearchIndexer()
+{
+    fStopping = true;
+    fThread.request_stop();
+    fThread.join();
+}
+
+void cSearchIndexer::Refresh(const QStringList &folders)
+{
+    {
+        const std::lock_guard lock(fMutex);
+        if (!fPending)
+            fPending = folders;
+        else if (fPending->isEmpty() || folders.isEmpty())
+            fPending = QStringList();
+        else
+            fPending = QStringList(*fPending + folders);
+        fStopping = false;
+    }
+    fWake.notify_one();
+}
+
+void cSearchIndexer::Watch()
+{
+    (void)Rewatch();
+}
+
+bool cSearchIndexer::Rewatch()
+{
+    QStringList wanted{MailFolderRoot()};
+    for (const QString &folder : cFolderStore::FixedFolders() + cFolderStore::UserFolders())
+        wanted.append(MailFolderPath(folder));
+    const QStringList watched = fWatcher.directories();
+    QStringList gone, added;
+    for (const QString &directory : watched)
+        if (!wanted.contains(directory))
+            gone.append(directory);
+    for (const QString &directory : wanted)
+        if (!watched.contains(directory))
+            added.append(directory);
+    if (!gone.isEmpty())
+        fWatcher.removePaths(gone);
+    if (!added.isEmpty())
+        fWatcher.addPaths(added);
+    return !gone.isEmpty() || !added.isEmpty();
+}
+
+void cSearchIndexer::Stop()
+{
+    const std::lock_guard lock(fMutex);
+    fPending.reset();
+    fStopping = true;
+}
+
+void cSearchIndexer::DirectoryChanged(const QString &directory)
+{
+    // The mail folder itself changes when a folder is made, renamed or removed, and when the
+    // index's own files come and go, which needs no round.
+    if (QFileInfo(directory) == QFileInfo(MailFolderRoot())) {
+        if (Rewatch())
+            Refresh();
+        return;
+    }
+    Refresh({QFileInfo(directory).fileName()});
+}
+
+std::optional<QStringList> cSearchIndexer::NextRound(std::stop_token stop)
+{
+    std::unique_lock lock(fMutex);
+    if (!fWake.wait(lock, stop, [this] { return fPending.has_value(); }))
+        return std::nullopt;
+    const QStringList folders = *fPending;
+    fPending.reset();
+    return folders;
+}
+
+void cSearchIndexer::Work(std::stop_token stop)
+{
+    cSearchIndex index;
+    cResult opened = cResult::Failed(eFailure::FileSystem, QString());
+    while (const std::optional<QStringList> folders = NextRound(stop)) {
+        if (!opened)
+            opened = index.Open(fPath.isEmpty() ? cSearchIndex::DefaultPath() : fPath);
+        const auto progress = [this, &stop](qsizetype read, qsizetype total) {
+            QMetaObject::invokeMethod(this, [this, read, total] { emit Progress(read, total); }, Qt::QueuedConnection);
+            return !fStopping && !stop.stop_requested();
+        };
+        const cResult done = opened ? index.Update(*folders, progress) : opened;
+        QMetaObject::invokeMethod(this, [this, ok = done.ok(), text = done.text()] { emit Finished(ok, text); },
+                                  Qt::QueuedConnection);
+    }
+}

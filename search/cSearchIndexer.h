@@ -1,0 +1,55 @@
+#pragma once
+// Keeps the search index in line with the mail folders on a worker thread of its own, so no
+// window waits for it. Refresh asks for folders to be brought up to date (asks made meanwhile
+// are merged into the next round); Watch refreshes a folder by itself whenever a message file
+// of it comes, goes or is replaced (moves, deletes, read marks, other programs). Stop ends the
+// round under way; what was indexed stays, and the next round goes on from there.
+//
+// The signals come in the thread the indexer lives in, from its event loop.
+#include "search/cSearchIndex.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QStringList>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+class cSearchIndexer : public QObject
+{
+    Q_OBJECT
+public:
+    // An empty path: the index of the mail folder in use when the first round starts.
+    explicit cSearchIndexer(const QString &indexPath = QString(), QObject *parent = nullptr);
+    ~cSearchIndexer() override;
+
+    // Every folder when none is named.
+    void Refresh(const QStringList &folders = {});
+    void Watch();
+    void Stop();
+
+signals:
+    // How many of the files to read in this round are read.
+    void Progress(qsizetype done, qsizetype total);
+    // A round ended; `failure` says why when it did not finish.
+    void Finished(bool ok, const QString &failure);
+
+private:
+    void Work(std::stop_token stop);
+    // The next round's folders, waiting until there is one; none when the thread must end.
+    std::optional<QStringList> NextRound(std::stop_token stop);
+    void DirectoryChanged(const QString &directory);
+    // Watches the directories of the folders there are now; whether that changed anything.
+    bool Rewatch();
+
+    QString fPath;
+    QFileSystemWatcher fWatcher;
+    std::mutex fMutex;
+    std::condition_variable_any fWake;
+    std::optional<QStringList> fPending; // empty: every folder
+    std::atomic<bool> fStopping = false;
+    std::jthread fThread; // last: it stops and joins before the members it uses go
+};

@@ -1,0 +1,34 @@
+#pragma once
+// One connection to an SQLite database file, for one thread. The owner opens it, prepares
+// statements on it and asks it why the last call failed in words for the user.
+#include "search/cSqliteStatement.h"
+#include "storage/cResult.h"
+
+#include <QString>
+
+class cSqliteDb
+{
+public:
+    cSqliteDb() = default;
+    ~cSqliteDb();
+    cSqliteDb(const cSqliteDb &) = delete;
+    cSqliteDb &operator=(const cSqliteDb &) = delete;
+
+    // Opens or creates the file.
+    cResult Open(const QString &path);
+    void Close();
+    bool IsOpen() const { return fDb != nullptr; }
+
+    [[nodiscard]] bool Exec(const char *sql);
+    cSqliteStatement Prepare(const char *sql) { return cSqliteStatement(fDb, sql); }
+    qint64 LastInsertId() const;
+
+    // The failure of the last call: what was done, the file, and SQLite's reason.
+    cResult Failure(const QString &doing) const;
+    // Whether a result code says the file is not a sound database.
+    static bool IsDamage(int code);
+
+private:
+    struct sqlite3 *fDb = nullptr;
+    QString fPath;
+};
