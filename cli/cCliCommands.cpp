@@ -1,5 +1,7 @@
 #include "cli/cCliCommands.h"
 
+#include "cli/cRuleCommands.h"
+
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
@@ -153,8 +155,8 @@ QString cCliCommands::Usage()
                           "                                   write (or overwrite) an account; ports default to 995/465 with tls.\n"
                           "                                   A password crosses an unencrypted connection only with\n"
                           "                                   --allow-plain-password; --trust accepts that one server certificate;\n"
-                          "                                   --keyring keeps the passwords in the desktop keyring\n"
-                          "Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
+                          "                                   --keyring keeps the passwords in the desktop keyring\n")
+           + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
 int cCliCommands::Run(const QStringList &arguments)
@@ -183,6 +185,10 @@ int cCliCommands::Run(const QStringList &arguments)
         return rest.size() == 1 ? Show(rest.first()) : Misuse(QStringLiteral("show needs exactly one message file."));
     if (command == QLatin1String("add-account"))
         return AddAccount(rest);
+    if (command == QLatin1String("rule"))
+        return cRuleCommands(*this).Rule(rest);
+    if (command == QLatin1String("junk"))
+        return cRuleCommands(*this).Junk(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         fOut << Usage();
         return 0;

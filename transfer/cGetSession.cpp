@@ -3,6 +3,7 @@
 #include "mailproto/EVrxCancelled.h"
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxPOP.h"
+#include "rules/cMailSorter.h"
 #include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/eFolderKind.h"
@@ -46,6 +47,7 @@ void cGetSession::Run()
     fMaxMessageSize = limitMb > 0 ? qint64(limitMb) * 1024 * 1024 : TVrxPOP::DefaultMaxMessageSize;
     const int timeout = qEnvironmentVariableIntValue(kReplyTimeoutVariable);
     fReplyTimeout = timeout > 0 ? timeout : TVrxClient::DefaultReplyTimeoutMs;
+    fSorter = std::make_unique<cMailSorter>();
     try {
         FetchAll();
     } catch (const EVrxCancelled &) {
@@ -269,7 +271,10 @@ bool cGetSession::StoreMessage(const cAccount &account, const QByteArray &raw, q
         return false;
     }
     ++fTotal;
-    emit MessageStored(stored.value().path, stored.value().folder);
+    const cMailSorter::cSorted sorted = fSorter->Sort(stored.value().path, stored.value().folder);
+    for (const QString &note : sorted.notes)
+        AddError(QStringLiteral("(%1) %2").arg(account.section, note));
+    emit MessageStored(sorted.path, sorted.folder);
     if (const QString note = cIncomingStore::LeftOutText(stored.value()); !note.isEmpty())
         AddError(QStringLiteral("(%1) %2").arg(account.section, note));
     return true;

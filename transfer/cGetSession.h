@@ -13,7 +13,10 @@
 
 #include <QStringList>
 
+#include <memory>
+
 class TVrxPOP;
+class cMailSorter;
 
 class cGetSession : public cSessionEngine
 {
@@ -65,4 +68,6 @@ private:
     int fReplyTimeout = 0;
     qint64 fTotal = 0;
     bool fStoppedEarly = false;
+    // The rules and the junk filter, run on each message once it is stored, before it is shown.
+    std::unique_ptr<cMailSorter> fSorter;
 };
