@@ -238,18 +238,19 @@ int cRuleCommands::Learn(const QStringList &arguments)
     }
     // A .qrz file's kept original lies in the mail folder.
     (void)InitMailStorage();
-    int learned = 0;
+    QList<QByteArray> mails;
     for (const QString &path : arguments.mid(1)) {
         QFile file(path);
-        cResult done = file.open(QIODevice::ReadOnly) ? cResult::Ok() : cResult::Failed(eFailure::FileSystem, file.errorString());
-        if (done)
-            done = cJunkFilter::Learn(mailOfFile(path, file.readAll()), kind == QLatin1String("--spam"));
-        if (!done) {
-            fCli.fErr << "ravelin-cli: cannot learn from \"" << path << "\": " << done.text() << "\n";
+        if (!file.open(QIODevice::ReadOnly)) {
+            fCli.fErr << "ravelin-cli: cannot learn from \"" << path << "\": " << file.errorString() << "\n";
             return 1;
         }
-        ++learned;
+        mails.append(mailOfFile(path, file.readAll()));
     }
-    fCli.fOut << "learned " << learned << " message(s) as " << kind.mid(2) << "\n";
+    if (const cResult learned = cJunkFilter::Learn(mails, kind == QLatin1String("--spam")); !learned) {
+        fCli.fErr << "ravelin-cli: " << learned.text() << "\n";
+        return 1;
+    }
+    fCli.fOut << "learned " << mails.size() << " message(s) as " << kind.mid(2) << "\n";
     return 0;
 }

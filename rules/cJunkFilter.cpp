@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -17,6 +18,21 @@ constexpr int kProcessTimeoutMs = 60000;
 constexpr int kSpamCode = 0;
 constexpr int kHamCode = 1;
 constexpr int kUnsureCode = 2;
+
+// Messages as one mbox (bogofilter's -M): each opens with a "From " line, and a line of its own
+// that would read as one is quoted with ">" (the mboxrd rule), so no message splits in two.
+QByteArray mboxOf(const QList<QByteArray> &mails)
+{
+    static const QRegularExpression fromLine(QStringLiteral("^(>*From )"), QRegularExpression::MultilineOption);
+    QByteArray mbox;
+    for (const QByteArray &mail : mails) {
+        mbox += "From ravelin\n" + QString::fromLatin1(mail).replace(fromLine, QStringLiteral(">\\1")).toLatin1();
+        if (!mbox.endsWith('\n'))
+            mbox += '\n';
+        mbox += '\n';
+    }
+    return mbox;
+}
 
 cResult failed(const QString &text)
 {
@@ -50,7 +66,7 @@ bool cJunkFilter::Trained()
     return QFileInfo::exists(WordListFolder() + QStringLiteral("/wordlist.db"));
 }
 
-cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &mail)
+cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &input)
 {
     const QString program = Program();
     if (program.isEmpty())
@@ -60,7 +76,7 @@ cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &
     QProcess bogofilter;
     // -C: no configuration file of the user's or the system's changes how we are answered.
     bogofilter.start(program, QStringList{QStringLiteral("-C"), QStringLiteral("-d"), WordListFolder()} + arguments);
-    bogofilter.write(mail);
+    bogofilter.write(input);
     bogofilter.closeWriteChannel();
     if (!bogofilter.waitForFinished(kProcessTimeoutMs) || bogofilter.exitStatus() != QProcess::NormalExit) {
         bogofilter.kill();
@@ -88,9 +104,9 @@ cResultOf<eJunkVerdict> cJunkFilter::Classify(const QByteArray &mail)
     }
 }
 
-cResult cJunkFilter::Learn(const QByteArray &mail, bool spam)
+cResult cJunkFilter::Learn(const QList<QByteArray> &mails, bool spam)
 {
-    return Run({spam ? QStringLiteral("-s") : QStringLiteral("-n")}, mail).result();
+    return Run({spam ? QStringLiteral("-s") : QStringLiteral("-n"), QStringLiteral("-M")}, mboxOf(mails)).result();
 }
 
 QByteArray cJunkFilter::MailText(const cMailMessage &message)

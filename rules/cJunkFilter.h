@@ -27,7 +27,8 @@ public:
     static bool Trained();
 
     static cResultOf<eJunkVerdict> Classify(const QByteArray &mail);
-    static cResult Learn(const QByteArray &mail, bool spam);
+    // Teaches the filter many messages in one run of bogofilter.
+    static cResult Learn(const QList<QByteArray> &mails, bool spam);
 
     // What the filter reads of a stored message: the bytes as received when they are kept,
     // else its header lines and text.
@@ -36,5 +37,5 @@ public:
     static cResultOf<QString> MoveToJunk(const QString &path, const QString &folder);
 
 private:
-    static cResultOf<int> Run(const QStringList &arguments, const QByteArray &mail);
+    static cResultOf<int> Run(const QStringList &arguments, const QByteArray &input);
 };
