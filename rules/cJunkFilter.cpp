@@ -66,6 +66,12 @@ bool cJunkFilter::Trained()
     return QFileInfo::exists(WordListFolder() + QStringLiteral("/wordlist.db"));
 }
 
+QStringList cJunkFilter::Arguments(const QStringList &more)
+{
+    // -C: no configuration file of the user's or the system's changes how we are answered.
+    return QStringList{QStringLiteral("-C"), QStringLiteral("-d"), WordListFolder()} + more;
+}
+
 cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &input)
 {
     const QString program = Program();
@@ -74,8 +80,7 @@ cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &
     if (!MakePrivatePath(WordListFolder()))
         return failed(QStringLiteral("Cannot create the junk filter's word list folder \"%1\".").arg(WordListFolder()));
     QProcess bogofilter;
-    // -C: no configuration file of the user's or the system's changes how we are answered.
-    bogofilter.start(program, QStringList{QStringLiteral("-C"), QStringLiteral("-d"), WordListFolder()} + arguments);
+    bogofilter.start(program, Arguments(arguments));
     bogofilter.write(input);
     bogofilter.closeWriteChannel();
     if (!bogofilter.waitForFinished(kProcessTimeoutMs) || bogofilter.exitStatus() != QProcess::NormalExit) {

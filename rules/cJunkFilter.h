@@ -36,6 +36,9 @@ public:
     // Moves a message file into the Junk folder, making the folder when it is missing.
     static cResultOf<QString> MoveToJunk(const QString &path, const QString &folder);
 
+    // bogofilter's arguments for our word list, then these.
+    static QStringList Arguments(const QStringList &more);
+
 private:
     static cResultOf<int> Run(const QStringList &arguments, const QByteArray &input);
 };

@@ -24,14 +24,14 @@ cMailSorter::cSorted cMailSorter::Sort(const QString &path, const QString &folde
     return sorted;
 }
 
-void cMailSorter::Classify(cSorted &sorted) const
+void cMailSorter::Classify(cSorted &sorted)
 {
     cMailMessage message;
     if (const cResult read = message.ReadFile(sorted.path); !read) {
         sorted.notes.append(read.text());
         return;
     }
-    const cResultOf<eJunkVerdict> verdict = cJunkFilter::Classify(cJunkFilter::MailText(message));
+    const cResultOf<eJunkVerdict> verdict = fJunk.Classify(message);
     if (!verdict) {
         sorted.notes.append(verdict.text());
         return;

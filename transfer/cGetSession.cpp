@@ -47,7 +47,8 @@ void cGetSession::Run()
     fMaxMessageSize = limitMb > 0 ? qint64(limitMb) * 1024 * 1024 : TVrxPOP::DefaultMaxMessageSize;
     const int timeout = qEnvironmentVariableIntValue(kReplyTimeoutVariable);
     fReplyTimeout = timeout > 0 ? timeout : TVrxClient::DefaultReplyTimeoutMs;
-    fSorter = std::make_unique<cMailSorter>();
+    cMailSorter sorter;
+    fSorter = &sorter;
     try {
         FetchAll();
     } catch (const EVrxCancelled &) {

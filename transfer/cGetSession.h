@@ -13,8 +13,6 @@
 
 #include <QStringList>
 
-#include <memory>
-
 class TVrxPOP;
 class cMailSorter;
 
@@ -68,6 +66,7 @@ private:
     int fReplyTimeout = 0;
     qint64 fTotal = 0;
     bool fStoppedEarly = false;
-    // The rules and the junk filter, run on each message once it is stored, before it is shown.
-    std::unique_ptr<cMailSorter> fSorter;
+    // The rules and the junk filter, run on each message once it is stored, before it is
+    // shown. They live on the worker's stack for the length of a run.
+    cMailSorter *fSorter = nullptr;
 };

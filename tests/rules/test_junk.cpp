@@ -8,6 +8,7 @@
 #include "rules/cRuleStore.h"
 #include "storage/MessageText.h"
 #include "storage/cFolderStore.h"
+#include "storage/cOriginalStore.h"
 #include "tests/support/cScratchSettings.h"
 
 #include <QRandomGenerator>
@@ -71,11 +72,13 @@ protected:
         return right;
     }
 
-    // A message file of the generated mail, as the incoming store would write it.
+    // A message file of the generated mail with its original kept, as the incoming store
+    // writes it.
     static QString stored(const QByteArray &raw)
     {
         const qsizetype headerEnd = raw.indexOf("\r\n\r\n");
         cMailMessage m;
+        m.Original = cOriginalStore::Keep(raw).value();
         m.headerLines = raw.left(headerEnd).split('\n');
         for (QByteArray &line : m.headerLines)
             line = line.trimmed();
