@@ -5,6 +5,7 @@
 #include "rules/cJunkFilter.h"
 #include "rules/cRuleEngine.h"
 #include "rules/cRuleStore.h"
+#include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 
@@ -222,6 +223,10 @@ int cRuleCommands::RunOn(const QString &folder)
         ++moved;
         fCli.fOut << "moved " << path << " -> " << outcome.path << "\n";
         fCli.fOut.flush();
+    }
+    if (const cResult synced = SyncFileSystemOf(MailFolderRoot()); !synced) {
+        fCli.fErr << "ravelin-cli: " << synced.text() << "\n";
+        clean = false;
     }
     fCli.fOut << moved << " message(s) moved\n";
     return clean ? 0 : 1;

@@ -26,8 +26,12 @@ cMailSorter::cSorted cMailSorter::Sort(const QString &path, const QString &folde
 
 void cMailSorter::Classify(cSorted &sorted)
 {
+    // The kept original is all the filter reads; the text only when there is none.
     cMailMessage message;
-    if (const cResult read = message.ReadFile(sorted.path); !read) {
+    cResult read = message.ReadFile(sorted.path, true);
+    if (read && message.Original.isEmpty())
+        read = message.ReadFile(sorted.path);
+    if (!read) {
         sorted.notes.append(read.text());
         return;
     }

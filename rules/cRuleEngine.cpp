@@ -20,7 +20,9 @@ bool sameFolder(const QString &a, const QString &b)
 cResult setPriority(const QString &path, int priority)
 {
     cIniFile file(path);
-    if (file.closedBy("X_MailBoundary").writeInteger(QStringLiteral("Header"), "Priority", cMailMessage::StoredPriority(priority)))
+    if (file.closedBy("X_MailBoundary")
+            .withDurability(eDurability::Deferred)
+            .writeInteger(QStringLiteral("Header"), "Priority", cMailMessage::StoredPriority(priority)))
         return cResult::Ok();
     return cResult::Failed(eFailure::FileSystem, file.errorString());
 }
@@ -116,7 +118,7 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) cons
     for (const cActive &active : fRules) {
         if (!active.matcher.Matches(message, size))
             continue;
-        if (!TakeActions(active.rule, outcome) || active.rule.stop) {
+        if (!TakeActions(active.rule, message, outcome) || active.rule.stop) {
             outcome.stopped = true;
             break;
         }
@@ -125,7 +127,7 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) cons
 }
 
 // False when the message is done with: an action failed or sent it to the Trash.
-bool cRuleEngine::TakeActions(const cRule &rule, cRuleOutcome &outcome) const
+bool cRuleEngine::TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome) const
 {
     for (const cRuleAction &action : rule.actions) {
         switch (action.kind) {
@@ -135,12 +137,14 @@ bool cRuleEngine::TakeActions(const cRule &rule, cRuleOutcome &outcome) const
                 return false;
             break;
         case eRuleAction::MarkRead:
-            if (!noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true), outcome))
+            if (!message.Read && !noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true, eDurability::Deferred), outcome))
                 return false;
+            message.Read = true;
             break;
         case eRuleAction::SetPriority:
-            if (!noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
+            if (message.Priority != action.priority && !noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
                 return false;
+            message.Priority = action.priority;
             break;
         case eRuleAction::Delete:
             // In the Trash already: a rule never deletes for good.

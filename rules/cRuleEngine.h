@@ -5,7 +5,9 @@
 // whatever moment the process dies at. A rule that "stops" or deletes ends the run for that
 // message. A rule that cannot run (a folder it names is missing, a bad pattern) is off for
 // the whole run and said so once in Notes; it never drops mail. An action that fails leaves
-// the message where the previous one put it, and says why.
+// the message where the previous one put it, and says why. Flags are written without waiting
+// for the disk: whoever runs the rules flushes once at the end (SyncFileSystemOf), as a mail
+// check does before it lets the server delete anything.
 #include "rules/cRule.h"
 #include "rules/cRuleMatcher.h"
 
@@ -44,7 +46,8 @@ private:
         cRuleMatcher matcher;
     };
 
-    bool TakeActions(const cRule &rule, cRuleOutcome &outcome) const;
+    // message: the record as read, kept up to date with the flags the actions set.
+    bool TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome) const;
     static QString MissingFolder(const cRule &rule);
 
     QList<cActive> fRules;
