@@ -1,9 +1,6 @@
 #include "rules/cJunkSession.h"
 
-#include "storage/cOriginalStore.h"
-
 #include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 
@@ -12,19 +9,15 @@ namespace {
 constexpr int kReplyTimeoutMs = 60000;
 
 // "<file> S 0.999931": the verdict is the second field from the end (file names may hold blanks).
-std::optional<eJunkVerdict> verdictOf(const QByteArray &line)
+eJunkVerdict verdictOf(const QByteArray &line)
 {
     const QList<QByteArray> fields = line.trimmed().split(' ');
-    if (fields.size() < 3)
-        return std::nullopt;
-    const QByteArray &verdict = fields.at(fields.size() - 2);
+    const QByteArray verdict = fields.size() >= 3 ? fields.at(fields.size() - 2) : QByteArray();
     if (verdict == "S")
         return eJunkVerdict::Spam;
     if (verdict == "H")
         return eJunkVerdict::Ham;
-    if (verdict == "U")
-        return eJunkVerdict::Unsure;
-    return std::nullopt;
+    return eJunkVerdict::Unsure;
 }
 
 } // namespace
@@ -60,29 +53,40 @@ bool cJunkSession::Started()
     return false;
 }
 
-cResultOf<eJunkVerdict> cJunkSession::Ask(const QString &file)
+bool cJunkSession::Submit(const QString &file)
 {
+    // A name is one line of the filter's input.
+    if (file.contains(QLatin1Char('\n')) || !Started())
+        return false;
     fBogofilter->write(QFile::encodeName(file) + '\n');
-    while (!fBogofilter->canReadLine()) {
-        if (!fBogofilter->waitForReadyRead(kReplyTimeoutMs)) {
-            const QString why = QString::fromLocal8Bit(fBogofilter->readAllStandardError()).trimmed();
-            Stop();
-            fFailed = true;
-            return cResult::Failed(eFailure::FileSystem,
-                                   QStringLiteral("The junk filter (%1) gave no answer for \"%2\": %3")
-                                       .arg(cJunkFilter::Program(), file, why));
-        }
-    }
-    if (const auto verdict = verdictOf(fBogofilter->readLine()))
-        return *verdict;
-    return eJunkVerdict::Unsure;
+    ++fOutstanding;
+    return true;
 }
 
-cResultOf<eJunkVerdict> cJunkSession::Classify(const cMailMessage &message)
+QList<cResultOf<eJunkVerdict>> cJunkSession::Verdicts(qsizetype atLeast)
 {
-    const QString original = cOriginalStore::PathOf(message.Original);
-    const bool named = !original.isEmpty() && !original.contains(QLatin1Char('\n')) && QFileInfo::exists(original);
-    if (named && Started())
-        return Ask(original);
-    return cJunkFilter::Classify(cJunkFilter::MailText(message));
+    QList<cResultOf<eJunkVerdict>> verdicts;
+    if (fOutstanding == 0)
+        return verdicts;
+    fBogofilter->waitForReadyRead(0);
+    while (fOutstanding > 0) {
+        if (fBogofilter->canReadLine()) {
+            verdicts.append(verdictOf(fBogofilter->readLine()));
+            --fOutstanding;
+            continue;
+        }
+        if (verdicts.size() >= atLeast)
+            break;
+        if (!fBogofilter->waitForReadyRead(kReplyTimeoutMs)) {
+            const cResult failure = cResult::Failed(
+                eFailure::FileSystem, QStringLiteral("The junk filter (%1) stopped answering: %2")
+                                          .arg(cJunkFilter::Program(),
+                                               QString::fromLocal8Bit(fBogofilter->readAllStandardError()).trimmed()));
+            for (; fOutstanding > 0; --fOutstanding)
+                verdicts.append(failure);
+            Stop();
+            fFailed = true;
+        }
+    }
+    return verdicts;
 }

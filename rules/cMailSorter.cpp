@@ -1,14 +1,17 @@
 #include "rules/cMailSorter.h"
 
 #include "rules/cJunkFilter.h"
+#include "storage/cOriginalStore.h"
 #include "storage/eFolderKind.h"
+
+#include <QFileInfo>
 
 cMailSorter::cMailSorter()
     : fRules(cRuleEngine::FromStore()), fJunkFilter(!cJunkFilter::Program().isEmpty() && cJunkFilter::Trained())
 {
 }
 
-cMailSorter::cSorted cMailSorter::Sort(const QString &path, const QString &folder)
+QList<cMailSorter::cSorted> cMailSorter::Sort(const QString &path, const QString &folder)
 {
     cSorted sorted{path, folder, {}};
     if (!fNotesTold) {
@@ -19,23 +22,49 @@ cMailSorter::cSorted cMailSorter::Sort(const QString &path, const QString &folde
     sorted.path = outcome.path;
     sorted.folder = outcome.folder;
     sorted.notes += outcome.errors;
-    if (!outcome.stopped && fJunkFilter)
-        Classify(sorted);
-    return sorted;
+    QList<cSorted> settled;
+    if (outcome.stopped || !fJunkFilter || !Submit(sorted))
+        settled.append(sorted);
+    return settled + Settle(fWaiting.size() - kMostWaiting);
 }
 
-void cMailSorter::Classify(cSorted &sorted)
+QList<cMailSorter::cSorted> cMailSorter::Finish()
+{
+    return Settle(fWaiting.size());
+}
+
+bool cMailSorter::Submit(cSorted &sorted)
 {
     // The kept original is all the filter reads; the text only when there is none.
     cMailMessage message;
     cResult read = message.ReadFile(sorted.path, true);
-    if (read && message.Original.isEmpty())
-        read = message.ReadFile(sorted.path);
-    if (!read) {
-        sorted.notes.append(read.text());
-        return;
+    const QString original = cOriginalStore::PathOf(message.Original);
+    if (read && !original.isEmpty() && QFileInfo::exists(original) && fJunk.Submit(original)) {
+        fWaiting.append(sorted);
+        return true;
     }
-    const cResultOf<eJunkVerdict> verdict = fJunk.Classify(message);
+    if (read)
+        read = message.ReadFile(sorted.path);
+    if (!read)
+        sorted.notes.append(read.text());
+    else
+        FileAsJudged(sorted, cJunkFilter::Classify(cJunkFilter::MailText(message)));
+    return false;
+}
+
+QList<cMailSorter::cSorted> cMailSorter::Settle(qsizetype atLeast)
+{
+    QList<cSorted> settled;
+    for (const cResultOf<eJunkVerdict> &verdict : fJunk.Verdicts(atLeast)) {
+        cSorted sorted = fWaiting.takeFirst();
+        FileAsJudged(sorted, verdict);
+        settled.append(sorted);
+    }
+    return settled;
+}
+
+void cMailSorter::FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict)
+{
     if (!verdict) {
         sorted.notes.append(verdict.text());
         return;

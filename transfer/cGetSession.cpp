@@ -12,6 +12,7 @@
 #include "transfer/cIncomingStore.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 const QString kInbox = FolderName(eFolderKind::Inbox);
@@ -118,6 +119,8 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.ReplyTimeout = fReplyTimeout;
     Relay(pop, account.section);
     cMailboxFetch mailbox(pop, account, fMaxMessageSize, MailboxSteps(account));
+    // Mail the junk filter is still judging is shown once it has, however the dialogue ends.
+    const auto announceRest = qScopeGuard([this, &account] { Announce(account, fSorter->Finish()); });
     try {
         return Converse(pop, account, mailbox);
     } catch (const EVrxCancelled &) {
@@ -272,11 +275,17 @@ bool cGetSession::StoreMessage(const cAccount &account, const QByteArray &raw, q
         return false;
     }
     ++fTotal;
-    const cMailSorter::cSorted sorted = fSorter->Sort(stored.value().path, stored.value().folder);
-    for (const QString &note : sorted.notes)
-        AddError(QStringLiteral("(%1) %2").arg(account.section, note));
-    emit MessageStored(sorted.path, sorted.folder);
+    Announce(account, fSorter->Sort(stored.value().path, stored.value().folder));
     if (const QString note = cIncomingStore::LeftOutText(stored.value()); !note.isEmpty())
         AddError(QStringLiteral("(%1) %2").arg(account.section, note));
     return true;
+}
+
+void cGetSession::Announce(const cAccount &account, const QList<cMailSorter::cSorted> &sorted)
+{
+    for (const cMailSorter::cSorted &message : sorted) {
+        for (const QString &note : message.notes)
+            AddError(QStringLiteral("(%1) %2").arg(account.section, note));
+        emit MessageStored(message.path, message.folder);
+    }
 }

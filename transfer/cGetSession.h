@@ -7,6 +7,7 @@
 // line says why. A connection failure ends the whole session at that account. A stop ends
 // the dialogue at its next wait: a message being retrieved stays on the server, and the
 // stored ones are deleted by a brief QUIT.
+#include "rules/cMailSorter.h"
 #include "transfer/cIncomingStore.h"
 #include "transfer/cMailboxFetch.h"
 #include "transfer/cSessionEngine.h"
@@ -14,7 +15,6 @@
 #include <QStringList>
 
 class TVrxPOP;
-class cMailSorter;
 
 class cGetSession : public cSessionEngine
 {
@@ -60,6 +60,8 @@ private:
     void Relay(TVrxPOP &pop, const QString &account);
     bool StoredMailIsOnDisk(const cAccount &account);
     void LeftOnServer(const cAccount &account, qint64 number, const QString &why);
+    // Reports messages the rules and the junk filter have filed.
+    void Announce(const cAccount &account, const QList<cMailSorter::cSorted> &sorted);
 
     const QStringList fAccounts;
     qint64 fMaxMessageSize = 0;

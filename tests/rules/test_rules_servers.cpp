@@ -3,6 +3,7 @@
 // in Inbox and says why once.
 #include "tests/transfer/SessionFixture.h"
 
+#include "rules/cJunkFilter.h"
 #include "rules/cRuleStore.h"
 #include "tests/servers/MailServerEnv.h"
 #include "transfer/cGetSession.h"
@@ -31,14 +32,14 @@ protected:
     }
 
     // dovecot serves the Maildir as its owner, which under root is the mail user.
-    void deliver(const QByteArray &from, const QByteArray &subject) const
+    void deliver(const QByteArray &from, const QByteArray &subject, const QByteArray &text = "Text.") const
     {
         static int serial = 0;
         const QString path = fServers.Maildir
                              + QStringLiteral("/new/%1.rules%2").arg(QDateTime::currentSecsSinceEpoch()).arg(++serial);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("From: " + from + "\r\nTo: tester@localhost\r\nSubject: " + subject + "\r\n\r\nText.\r\n");
+        file.write("From: " + from + "\r\nTo: tester@localhost\r\nSubject: " + subject + "\r\n\r\n" + text + "\r\n");
         file.close();
         if (const passwd *mail = getuid() == 0 ? getpwnam("mail") : nullptr) {
             ASSERT_EQ(::chown(QFile::encodeName(path).constData(), mail->pw_uid, mail->pw_gid), 0);
@@ -125,6 +126,24 @@ TEST_F(RulesServerTest, ARuleNamingAMissingFolderKeepsItsMailInInbox)
     ASSERT_EQ(fErrors.size(), 1) << fErrors.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(fErrors.first().contains(QLatin1String("\"Reports\""))) << fErrors.first().toStdString();
     EXPECT_EQ(onServer(), 0);
+}
+
+TEST_F(RulesServerTest, CheckedSpamLandsInJunkOnceTheFilterHasLearned)
+{
+    if (cJunkFilter::Program().isEmpty())
+        GTEST_SKIP() << "bogofilter is not installed";
+    const QByteArray spam = "Subject: win\r\n\r\ncheap pills casino winner claim your prize";
+    const QByteArray ham = "Subject: notes\r\n\r\nthe project meeting agenda for tuesday";
+    ASSERT_TRUE(cJunkFilter::Learn(QList<QByteArray>(20, spam), true).ok());
+    ASSERT_TRUE(cJunkFilter::Learn(QList<QByteArray>(20, ham), false).ok());
+    deliver("Prize <win@example.net>", "You won", "cheap pills casino winner claim your prize");
+    deliver("Ann <ann@example.org>", "Notes", "the project meeting agenda for tuesday");
+
+    const QMap<QByteArray, QString> folders = check();
+    EXPECT_TRUE(fErrors.isEmpty()) << fErrors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(folders.value("You won"), QStringLiteral("Junk"));
+    EXPECT_EQ(folders.value("Notes"), QStringLiteral("Inbox"));
+    EXPECT_EQ(messages("Junk").size(), 1);
 }
 
 } // namespace
