@@ -84,7 +84,7 @@ bool textHolds(const cRuleCondition &condition, const QRegularExpression &patter
 QString cRuleMatcher::Problem(const cRule &rule)
 {
     for (const cRuleCondition &condition : rule.conditions) {
-        const QString where = QStringLiteral("The rule \"%1\", condition \"%2\": ").arg(rule.name, DescribeCondition(condition));
+        const QString where = QStringLiteral("The rule \"%1\" (%2): ").arg(rule.name, DescribeCondition(condition));
         if (condition.field == eRuleField::Size) {
             bool number = false;
             const qint64 kilobytes = condition.text.toLongLong(&number);
