@@ -5,7 +5,6 @@
 #include "rules/cJunkFilter.h"
 #include "rules/cRuleEngine.h"
 #include "rules/cRuleStore.h"
-#include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 
@@ -211,25 +210,16 @@ int cRuleCommands::RunOn(const QString &folder)
     const cRuleEngine engine = cRuleEngine::FromStore();
     for (const QString &note : engine.Notes())
         fCli.fErr << "ravelin-cli: " << note << "\n";
-    int moved = 0;
-    bool clean = true;
-    for (const QString &path : cFolderStore::MessageFiles(folder)) {
-        const cRuleOutcome outcome = engine.Apply(path, folder);
-        for (const QString &error : outcome.errors)
-            fCli.fErr << "ravelin-cli: " << error << "\n";
-        clean = clean && outcome.errors.isEmpty();
+    const cRuleEngine::cFolderRun run = engine.ApplyToFolder(folder, [this](const QString &path, const cRuleOutcome &outcome) {
         if (outcome.path == path)
-            continue;
-        ++moved;
+            return;
         fCli.fOut << "moved " << path << " -> " << outcome.path << "\n";
         fCli.fOut.flush();
-    }
-    if (const cResult synced = SyncFileSystemOf(MailFolderRoot()); !synced) {
-        fCli.fErr << "ravelin-cli: " << synced.text() << "\n";
-        clean = false;
-    }
-    fCli.fOut << moved << " message(s) moved\n";
-    return clean ? 0 : 1;
+    });
+    for (const QString &error : run.errors)
+        fCli.fErr << "ravelin-cli: " << error << "\n";
+    fCli.fOut << run.moved << " message(s) moved\n";
+    return run.errors.isEmpty() ? 0 : 1;
 }
 
 int cRuleCommands::Learn(const QStringList &arguments)

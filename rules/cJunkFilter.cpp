@@ -130,3 +130,26 @@ cResultOf<QString> cJunkFilter::MoveToJunk(const QString &path, const QString &f
         return failed(QStringLiteral("Cannot create the folder \"%1\".").arg(MailFolderPath(junk)));
     return cFolderStore::TransferMessage(path, folder, junk, true, false);
 }
+
+cResult cJunkFilter::MarkMessages(const QStringList &paths, const QString &folder, bool spam)
+{
+    QList<QByteArray> mails;
+    for (const QString &path : paths) {
+        cMailMessage message;
+        if (cResult read = message.ReadFile(path); !read)
+            return read;
+        mails.append(MailText(message));
+    }
+    if (cResult learned = Learn(mails, spam); !learned)
+        return learned;
+    const bool inJunk = cFolderStore::FolderKind(folder) == eFolderKind::Junk;
+    if (spam == inJunk)
+        return cResult::Ok();
+    for (const QString &path : paths) {
+        const cResultOf<QString> moved = spam ? MoveToJunk(path, folder)
+                                              : cFolderStore::TransferMessage(path, folder, FolderName(eFolderKind::Inbox), true, false);
+        if (!moved)
+            return moved.result();
+    }
+    return cResult::Ok();
+}

@@ -35,6 +35,9 @@ public:
     static QByteArray MailText(const cMailMessage &message);
     // Moves a message file into the Junk folder, making the folder when it is missing.
     static cResultOf<QString> MoveToJunk(const QString &path, const QString &folder);
+    // "Mark as junk" and "Not junk" on messages of a folder: the filter learns them, then they
+    // go to Junk, or out of Junk into Inbox. The first failure ends the run.
+    static cResult MarkMessages(const QStringList &paths, const QString &folder, bool spam);
 
     // bogofilter's arguments for our word list, then these.
     static QStringList Arguments(const QStringList &more);

@@ -1,6 +1,7 @@
 #include "rules/cRuleEngine.h"
 
 #include "rules/cRuleStore.h"
+#include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cIniFile.h"
@@ -124,6 +125,22 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) cons
         }
     }
     return outcome;
+}
+
+cRuleEngine::cFolderRun cRuleEngine::ApplyToFolder(
+    const QString &folder, const std::function<void(const QString &path, const cRuleOutcome &)> &each) const
+{
+    cFolderRun run;
+    for (const QString &path : cFolderStore::MessageFiles(folder)) {
+        const cRuleOutcome outcome = Apply(path, folder);
+        run.errors += outcome.errors;
+        run.moved += outcome.path != path ? 1 : 0;
+        if (each)
+            each(path, outcome);
+    }
+    if (const cResult synced = SyncFileSystemOf(MailFolderRoot()); !synced)
+        run.errors.append(synced.text());
+    return run;
 }
 
 // False when the message is done with: an action failed or sent it to the Trash.

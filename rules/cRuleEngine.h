@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct cRuleOutcome
 {
     QString path;   // where the message is now
@@ -34,6 +36,16 @@ public:
     bool IsEmpty() const { return fRules.isEmpty(); }
 
     cRuleOutcome Apply(const QString &path, const QString &folder) const;
+    // Applies the rules to every message of a folder, tells each outcome to `each`, and
+    // flushes the flags to disk at the end. Returns how many messages left the folder and
+    // every error.
+    struct cFolderRun
+    {
+        int moved = 0;
+        QStringList errors;
+    };
+    cFolderRun ApplyToFolder(const QString &folder,
+                             const std::function<void(const QString &path, const cRuleOutcome &)> &each = {}) const;
 
     // The size a size condition compares: the message as received when its original is kept,
     // else its file and attachments.

@@ -135,6 +135,18 @@ TEST_F(JunkTest, NewSpamGoesToJunkUnlessARuleStoppedFirst)
     EXPECT_EQ(cFolderStore::MessageFiles(FolderName(eFolderKind::Junk)).size(), 1);
 }
 
+TEST_F(JunkTest, MarkingAsJunkTeachesAndMovesNotJunkBringsBack)
+{
+    const QString inbox = FolderName(eFolderKind::Inbox), junk = FolderName(eFolderKind::Junk);
+    const QString path = stored(message(true));
+    ASSERT_TRUE(cJunkFilter::MarkMessages({path}, inbox, true).ok());
+    EXPECT_TRUE(cJunkFilter::Trained());
+    ASSERT_EQ(cFolderStore::MessageFiles(junk).size(), 1);
+    ASSERT_TRUE(cJunkFilter::MarkMessages(cFolderStore::MessageFiles(junk), junk, false).ok());
+    EXPECT_TRUE(cFolderStore::MessageFiles(junk).isEmpty());
+    EXPECT_EQ(cFolderStore::MessageFiles(inbox), QStringList{path});
+}
+
 TEST_F(JunkTest, WithoutBogofilterNothingIsJudgedAndLearningNamesThePackage)
 {
     learn(20);
