@@ -3,6 +3,7 @@
 #include "app/ContactsWiring.h"
 #include "app/MailFolderLock.h"
 #include "app/OptionsWiring.h"
+#include "app/RulesWiring.h"
 #include "app/TransferWiring.h"
 #include "app/cDefaultMailClient.h"
 
@@ -54,6 +55,7 @@ bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefau
     WireTransfer(frmMain);
     WireContacts(frmMain);
     WireOptions(frmMain);
+    WireRules(frmMain);
     return frmMain.FormCreate(
         {[] { return PrepareMailStorage(); }, checkDefaultClient, [] { return cAccountStore::AccountsExist(); }});
 }
