@@ -3,6 +3,7 @@
 #include "app/ContactsWiring.h"
 #include "app/MailFolderLock.h"
 #include "app/OptionsWiring.h"
+#include "app/RulesWiring.h"
 #include "app/SearchWiring.h"
 #include "app/TransferWiring.h"
 #include "app/WindowSteps.h"
@@ -57,6 +58,7 @@ bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefau
     WireTransfer(frmMain);
     WireContacts(frmMain);
     WireOptions(frmMain);
+    WireRules(frmMain);
     const bool created = frmMain.FormCreate(
         {[] { return PrepareMailStorage(); }, checkDefaultClient, [] { return cAccountStore::AccountsExist(); }});
     if (created)

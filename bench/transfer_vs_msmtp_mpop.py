@@ -12,6 +12,7 @@ aiosmtpd, msmtp, mpop) and a built ravelin-cli.
 """
 import argparse
 import base64
+import contextlib
 import os
 import pathlib
 import shutil
@@ -72,7 +73,10 @@ def empty_maildir(maildir):
             path.unlink()
 
 
-def main():
+@contextlib.contextmanager
+def private_servers():
+    """Reads [BUILD-DIR] [--runs N], starts the private servers in a scratch folder and gives
+    (args, ravelin-cli, the folder, the servers' settings); stops them and removes the folder after."""
     parser = argparse.ArgumentParser()
     parser.add_argument("build", nargs="?", default=str(TOP / "build"))
     parser.add_argument("--runs", type=int, default=3)
@@ -87,7 +91,14 @@ def main():
     servers = work / "servers"
     subprocess.run([SERVERS, "start", servers], check=True)
     try:
-        env_values = dict(line.split("=", 1) for line in (servers / "servers.env").read_text().split())
+        yield args, cli, work, dict(line.split("=", 1) for line in (servers / "servers.env").read_text().split())
+    finally:
+        subprocess.run([SERVERS, "stop", servers])
+        shutil.rmtree(work, ignore_errors=True)
+
+
+def main():
+    with private_servers() as (args, cli, work, env_values):
         maildir = pathlib.Path(env_values["RAVELIN_MAILDIR"])
         user = env_values["RAVELIN_MAIL_USER"]
         password = env_values["RAVELIN_MAIL_PASSWORD"]
@@ -145,9 +156,6 @@ def main():
         report("send 1 message, 10 MB attachment", ravelin_send, msmtp_send, "msmtp")
         for name, (ours, peer) in fetches.items():
             report(name, ours, peer, "mpop ")
-    finally:
-        subprocess.run([SERVERS, "stop", servers])
-        shutil.rmtree(work, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include "cli/cCliCommands.h"
 
+#include "cli/cRuleCommands.h"
 #include "search/cSearchIndex.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
@@ -158,8 +159,8 @@ QString cCliCommands::Usage()
                           "                                   write (or overwrite) an account; ports default to 995/465 with tls.\n"
                           "                                   A password crosses an unencrypted connection only with\n"
                           "                                   --allow-plain-password; --trust accepts that one server certificate;\n"
-                          "                                   --keyring keeps the passwords in the desktop keyring\n"
-                          "Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
+                          "                                   --keyring keeps the passwords in the desktop keyring\n")
+           + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
 int cCliCommands::Run(const QStringList &arguments)
@@ -190,6 +191,10 @@ int cCliCommands::Run(const QStringList &arguments)
         return rest.isEmpty() ? Misuse(QStringLiteral("search needs a query.")) : Search(rest.join(QLatin1Char(' ')));
     if (command == QLatin1String("add-account"))
         return AddAccount(rest);
+    if (command == QLatin1String("rule"))
+        return cRuleCommands(*this).Rule(rest);
+    if (command == QLatin1String("junk"))
+        return cRuleCommands(*this).Junk(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         fOut << Usage();
         return 0;

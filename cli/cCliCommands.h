@@ -23,6 +23,8 @@ public:
     static QString Usage();
 
 private:
+    friend class cRuleCommands;
+
     bool StorageReady();
     bool FolderExists(const QString &folder);
     // Runs a session's event loop until it has finished; prints its errors.

@@ -88,7 +88,26 @@ eFolderKind cFolderStore::FolderKind(const QString &folder)
     for (eFolderKind kind : kFixedFolderKinds)
         if (FolderName(kind).compare(folder, Qt::CaseInsensitive) == 0)
             return kind;
+    for (eFolderKind kind : kOnDemandFolderKinds)
+        if (FolderName(kind).compare(folder, Qt::CaseInsensitive) == 0)
+            return kind;
     return eFolderKind::User;
+}
+
+QStringList cFolderStore::OnDemandFolders()
+{
+    QStringList folders;
+    if (MailRoot().isEmpty())
+        return folders;
+    for (eFolderKind kind : kOnDemandFolderKinds)
+        if (folderExists(FolderName(kind)))
+            folders.append(FolderName(kind));
+    return folders;
+}
+
+QStringList cFolderStore::AllFolders()
+{
+    return FixedFolders() + OnDemandFolders() + UserFolders();
 }
 
 QStringList cFolderStore::UserFolders()

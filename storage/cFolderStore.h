@@ -38,8 +38,12 @@ public:
     static const QStringList &FixedFolders();
     // Kind of a folder name, without regard to case.
     static eFolderKind FolderKind(const QString &folder);
+    // The fixed folders made on demand (kOnDemandFolderKinds) that exist now.
+    static QStringList OnDemandFolders();
     // Every other directory of the mail folder, in directory-listing order.
     static QStringList UserFolders();
+    // Every folder that holds mail: the fixed ones, those made on demand, the user's.
+    static QStringList AllFolders();
 
     // directory + "/" + prefix + N + "." + extension with no such file yet: N below 9999 while
     // such names are easy to find, wider in a crowded folder. Fails when the directory is

@@ -75,9 +75,9 @@ cResult loadLines(const QString &path, QList<IniLine> *lines)
     return cResult::Ok();
 }
 
-cResult saveLines(const QString &path, const QList<IniLine> &lines)
+cResult saveLines(const QString &path, const QList<IniLine> &lines, eDurability durability = eDurability::Synced)
 {
-    return WriteFileAtomically(path, joinLines(lines));
+    return WriteFileAtomically(path, joinLines(lines), durability);
 }
 
 // cIniFile keeps its last failure for errorString().
@@ -113,6 +113,12 @@ cIniFile::cIniFile(QString path) : fPath(std::move(path)) {}
 cIniFile &cIniFile::closedBy(QByteArray closingKey)
 {
     fClosingKey = std::move(closingKey);
+    return *this;
+}
+
+cIniFile &cIniFile::withDurability(eDurability durability)
+{
+    fDurability = durability;
     return *this;
 }
 
@@ -274,7 +280,7 @@ bool cIniFile::writeValues(const QList<cIniValue> &values)
     cIniLayout layout(lines);
     for (const cIniValue &entry : values)
         layout.set(entry.section, entry.key, entry.value, fClosingKey);
-    return noted(saveLines(fPath, layout.lines()), &fError);
+    return noted(saveLines(fPath, layout.lines(), fDurability), &fError);
 }
 
 bool cIniFile::writeString(const QString &section, const QByteArray &key, const QString &value)

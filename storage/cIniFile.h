@@ -6,6 +6,7 @@
 // A write changes only the line of its key (or adds the key at the end of its section, or
 // the section at the end of the file) and replaces the file atomically, so every other
 // byte stays as it was and a failed write leaves the old file whole.
+#include "storage/AtomicFile.h"
 #include "storage/cIniSection.h"
 #include "storage/cResult.h"
 
@@ -31,6 +32,9 @@ public:
     // with X_MailBoundary): lines after it are data, never read as keys, and a missing key is
     // inserted before it.
     cIniFile &closedBy(QByteArray closingKey);
+    // Deferred, for many writes in a row: they reach the disk only with the caller's later
+    // SyncFileSystemOf (still atomically: a reader sees the old file or the new one).
+    cIniFile &withDurability(eDurability durability);
 
     const QString &path() const { return fPath; }
 
@@ -57,6 +61,7 @@ public:
 private:
     QString fPath;
     QByteArray fClosingKey;
+    eDurability fDurability = eDurability::Synced;
     mutable QString fError;
 };
 

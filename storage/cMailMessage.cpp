@@ -262,12 +262,12 @@ cResult cMailMessage::WriteFile(const QString &path, eDurability durability) con
     }, durability);
 }
 
-cResult cMailMessage::SetReadFlag(const QString &path, bool read)
+cResult cMailMessage::SetReadFlag(const QString &path, bool read, eDurability durability)
 {
     if (!QFile::exists(path))
         return cResult::Failed(eFailure::FileSystem, QStringLiteral("The message file \"%1\" no longer exists.").arg(path));
     cIniFile file(path);
-    if (file.closedBy(kBoundaryKey).writeBool(kHeader, "Read", read))
+    if (file.closedBy(kBoundaryKey).withDurability(durability).writeBool(kHeader, "Read", read))
         return cResult::Ok();
     return cResult::Failed(eFailure::FileSystem, file.errorString());
 }

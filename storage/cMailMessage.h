@@ -51,7 +51,7 @@ public:
     cResult WriteFile(const QString &path, eDurability durability = eDurability::Synced) const;
 
     // Marks a stored message read or unread, changing that one line of its file.
-    static cResult SetReadFlag(const QString &path, bool read);
+    static cResult SetReadFlag(const QString &path, bool read, eDurability durability = eDurability::Synced);
 
     // The stored priority codes differ from the mail library's: 2 highest, 0 normal, 1 lowest.
     static int StoredPriority(int priority);

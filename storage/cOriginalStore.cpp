@@ -53,7 +53,7 @@ QString fileNameOf(const QByteArray &id)
 std::optional<QSet<QByteArray>> referencedIds()
 {
     QSet<QByteArray> ids;
-    const QStringList folders = cFolderStore::FixedFolders() + cFolderStore::UserFolders();
+    const QStringList folders = cFolderStore::AllFolders();
     for (const QString &folder : folders)
         for (const QString &path : cFolderStore::MessageFiles(folder)) {
             cMailMessage header;

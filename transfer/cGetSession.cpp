@@ -3,6 +3,7 @@
 #include "mailproto/EVrxCancelled.h"
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxPOP.h"
+#include "rules/cMailSorter.h"
 #include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/eFolderKind.h"
@@ -11,6 +12,7 @@
 #include "transfer/cIncomingStore.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 namespace {
 const QString kInbox = FolderName(eFolderKind::Inbox);
@@ -47,6 +49,8 @@ void cGetSession::Run()
     fMaxMessageSize = limitMb > 0 ? qint64(limitMb) * 1024 * 1024 : TVrxPOP::DefaultMaxMessageSize;
     const int timeout = qEnvironmentVariableIntValue(kReplyTimeoutVariable);
     fReplyTimeout = timeout > 0 ? timeout : TVrxClient::DefaultReplyTimeoutMs;
+    cMailSorter sorter;
+    fSorter = &sorter;
     try {
         FetchAll();
     } catch (const EVrxCancelled &) {
@@ -116,6 +120,8 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.ReplyTimeout = fReplyTimeout;
     Relay(pop, account.section);
     cMailboxFetch mailbox(pop, account, fMaxMessageSize, MailboxSteps(account));
+    // Mail the junk filter is still judging is shown once it has, however the dialogue ends.
+    const auto announceRest = qScopeGuard([this, &account] { Announce(account, fSorter->Finish()); });
     try {
         return Converse(pop, account, mailbox);
     } catch (const EVrxCancelled &) {
@@ -272,8 +278,17 @@ bool cGetSession::StoreMessage(const cAccount &account, const QByteArray &raw, q
         return false;
     }
     ++fTotal;
-    emit MessageStored(stored.value().path, stored.value().folder);
+    Announce(account, fSorter->Sort(stored.value().path, stored.value().folder));
     if (const QString note = cIncomingStore::LeftOutText(stored.value()); !note.isEmpty())
         AddError(QStringLiteral("(%1) %2").arg(account.section, note));
     return true;
+}
+
+void cGetSession::Announce(const cAccount &account, const QList<cMailSorter::cSorted> &sorted)
+{
+    for (const cMailSorter::cSorted &message : sorted) {
+        for (const QString &note : message.notes)
+            AddError(QStringLiteral("(%1) %2").arg(account.section, note));
+        emit MessageStored(message.path, message.folder);
+    }
 }

@@ -7,6 +7,7 @@
 // line says why. A connection failure ends the whole session at that account. A stop ends
 // the dialogue at its next wait: a message being retrieved stays on the server, and the
 // stored ones are deleted by a brief QUIT.
+#include "rules/cMailSorter.h"
 #include "transfer/cIncomingStore.h"
 #include "transfer/cMailboxFetch.h"
 #include "transfer/cSessionEngine.h"
@@ -59,6 +60,8 @@ private:
     void Relay(TVrxPOP &pop, const QString &account);
     bool StoredMailIsOnDisk(const cAccount &account);
     void LeftOnServer(const cAccount &account, qint64 number, const QString &why);
+    // Reports messages the rules and the junk filter have filed.
+    void Announce(const cAccount &account, const QList<cMailSorter::cSorted> &sorted);
 
     const QStringList fAccounts;
     qint64 fMaxMessageSize = 0;
@@ -68,4 +71,7 @@ private:
     // to flush.
     qint64 fTotalOnDisk = 0;
     bool fStoppedEarly = false;
+    // The rules and the junk filter, run on each message once it is stored, before it is
+    // shown. They live on the worker's stack for the length of a run.
+    cMailSorter *fSorter = nullptr;
 };

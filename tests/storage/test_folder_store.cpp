@@ -71,6 +71,7 @@ TEST_F(FolderStoreTest, FolderNamesResolveWithoutCase)
     for (eFolderKind kind : kFixedFolderKinds)
         EXPECT_EQ(cFolderStore::FolderKind(FolderName(kind).toUpper()), kind);
     EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("Projects")), eFolderKind::User);
+    EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("junk")), eFolderKind::Junk);
     const QString moved = cFolderStore::TransferMessage(putMessage("Unsent", "mail1.qrz", "s"), QStringLiteral("Unsent"),
                                                         QStringLiteral("Sent Items"), true, false)
                               .value();
@@ -221,6 +222,14 @@ TEST_F(FolderStoreTest, CreatingRenamingAndRemovingUserFolders)
     EXPECT_TRUE(cFolderStore::RemoveFolder(QStringLiteral("work")));
     EXPECT_FALSE(cFolderStore::RemoveFolder(QStringLiteral("Trash")));
     EXPECT_TRUE(cFolderStore::UserFolders().isEmpty());
+
+    // Junk is fixed once the junk filter made it: listed apart, never renamed or removed.
+    EXPECT_TRUE(cFolderStore::OnDemandFolders().isEmpty());
+    ASSERT_TRUE(QDir().mkdir(folderPath("Junk")));
+    EXPECT_EQ(cFolderStore::OnDemandFolders(), QStringList{QStringLiteral("Junk")});
+    EXPECT_TRUE(cFolderStore::UserFolders().isEmpty());
+    EXPECT_FALSE(cFolderStore::RenameFolder(QStringLiteral("Junk"), QStringLiteral("Spam")));
+    EXPECT_FALSE(cFolderStore::RemoveFolder(QStringLiteral("Junk")));
 }
 
 } // namespace

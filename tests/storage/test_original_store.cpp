@@ -6,6 +6,7 @@
 #include "storage/cOriginalStore.h"
 #include "tests/support/cScratchSettings.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -90,6 +91,14 @@ TEST_F(OriginalStore, EmptyingTheTrashRemovesOnlyOriginalsNoMessageRefersTo)
     cMailMessage record;
     ASSERT_TRUE(record.ReadFile(kept, true));
     EXPECT_TRUE(cOriginalStore::Read(record.Original));
+    EXPECT_EQ(KeptCount(), 1);
+}
+
+TEST_F(OriginalStore, MailInTheJunkFolderKeepsItsOriginal)
+{
+    ASSERT_TRUE(QDir().mkdir(MailFolderPath(FolderName(eFolderKind::Junk))));
+    StoreMessage(FolderName(eFolderKind::Junk), "junk");
+    ASSERT_TRUE(cFolderStore::ClearFolder(FolderName(eFolderKind::Trash)));
     EXPECT_EQ(KeptCount(), 1);
 }
 

@@ -96,6 +96,8 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Check for new mail"), .shortcut = "Ctrl+M"},
     cMainCommand{.id = mnuTools_CheckMailUsing, .place = P::ToolsMenu, .name = "mnuTools_CheckMailUsing",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Check for new mail using...")},
+    cMainCommand{.id = mnuTools_RunRules, .place = P::ToolsMenu, .name = "mnuTools_RunRules",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Run rules on this folder")},
     cMainCommand{.id = mnuTools_Signatures, .place = P::ToolsMenu, .name = "mnuTools_Signatures",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Manage signatures"), .separatorBefore = true},
     cMainCommand{.id = mnuTools_Accounts, .place = P::ToolsMenu, .name = "mnuTools_Accounts",
@@ -114,6 +116,10 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Mark as read"), .rule = R::NeedsMessage},
     cMainCommand{.id = popMsgs_MarkUnread, .place = P::Popup, .name = "popMsgs_MarkUnread",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Mark as unread"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_MarkJunk, .place = P::Popup, .name = "popMsgs_MarkJunk",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Mark as junk"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_NotJunk, .place = P::Popup, .name = "popMsgs_NotJunk",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Not junk"), .rule = R::NeedsMessage},
     cMainCommand{.id = popMsgs_Properties, .place = P::Popup, .name = "popMsgs_Properties",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Properties"), .rule = R::NeedsMessage},
     cMainCommand{.id = popMessage_Copy, .place = P::Popup, .name = "popMessage_Copy",
@@ -157,7 +163,7 @@ constexpr eMainCommand kSeparator = eMainCommand::Count;
 const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_ReplyQuoted, mnuTools_ReplyAll, popMsgs_Forward,
                             mnuTools_ForwardAsAttachment, mnuTools_AddSender, kSeparator, mnuFile_CopyTo,
                             mnuFile_MoveTo,        kSeparator,       popMsgs_MarkRead,     popMsgs_MarkUnread,
-                            kSeparator,            mnuTools_Delete,  popMsgs_Properties};
+                            popMsgs_MarkJunk,      popMsgs_NotJunk,  kSeparator,            mnuTools_Delete,  popMsgs_Properties};
 const std::array kMessageItems{popMessage_Copy,       popMessage_Launch, kSeparator, popMessage_SelectAll,
                                kSeparator,            popMessage_ViewSource, popMessage_SaveEml};
 const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename, popFolders_Delete, kSeparator, popFolders_Empty};

@@ -451,6 +451,8 @@ void TfrmMain::ApplyCheckTimer()
 
 void TfrmMain::LoadFolderTree()
 {
+    for (const QString &folder : cFolderStore::OnDemandFolders())
+        AddFolderItem(folder, cFolderStore::FolderKind(folder));
     for (const QString &folder : cFolderStore::UserFolders())
         AddFolderItem(folder, eFolderKind::User);
 }

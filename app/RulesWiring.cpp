@@ -1,0 +1,62 @@
+#include "app/RulesWiring.h"
+
+#include "rules/cJunkFilter.h"
+#include "rules/cRuleEngine.h"
+#include "ui/main/unitMain.h"
+
+#include <QAction>
+#include <QFutureWatcher>
+#include <QtConcurrent>
+
+#include <functional>
+
+namespace {
+
+// The work's text goes to the status bar once it is done.
+void runInBackground(TfrmMain &frmMain, std::function<QString()> work)
+{
+    auto *watcher = new QFutureWatcher<QString>(&frmMain);
+    QObject::connect(watcher, &QFutureWatcher<QString>::finished, &frmMain, [&frmMain, watcher] {
+        frmMain.SetStatusText(1, watcher->result());
+        frmMain.RefreshMessageList();
+        watcher->deleteLater();
+    });
+    watcher->setFuture(QtConcurrent::run(std::move(work)));
+}
+
+QString runRules(const QString &folder)
+{
+    const cRuleEngine engine = cRuleEngine::FromStore();
+    const cRuleEngine::cFolderRun run = engine.ApplyToFolder(folder);
+    const QStringList problems = engine.Notes() + run.errors;
+    return problems.isEmpty() ? TfrmMain::tr("The rules moved %n message(s).", "", run.moved) : problems.first();
+}
+
+void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
+{
+    if (cJunkFilter::Program().isEmpty()) {
+        frmMain.Command(id)->setStatusTip(cJunkFilter::NotInstalledText());
+        frmMain.Command(id)->setToolTip(cJunkFilter::NotInstalledText());
+        return;
+    }
+    frmMain.WireCommand(id, [&frmMain, spam] {
+        const QStringList paths = frmMain.SelectedMessagePaths();
+        const QString folder = frmMain.ShownFolder();
+        runInBackground(frmMain, [paths, folder, spam] {
+            const cResult marked = cJunkFilter::MarkMessages(paths, folder, spam);
+            return marked ? QString() : marked.text();
+        });
+    });
+}
+
+} // namespace
+
+void WireRules(TfrmMain &frmMain)
+{
+    frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain] {
+        const QString folder = frmMain.ShownFolder();
+        runInBackground(frmMain, [folder] { return runRules(folder); });
+    });
+    wireJunkCommand(frmMain, eMainCommand::popMsgs_MarkJunk, true);
+    wireJunkCommand(frmMain, eMainCommand::popMsgs_NotJunk, false);
+}

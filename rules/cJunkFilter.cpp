@@ -1,0 +1,155 @@
+#include "rules/cJunkFilter.h"
+
+#include "storage/MailStorage.h"
+#include "storage/PrivateFiles.h"
+#include "storage/SettingsPaths.h"
+#include "storage/cFolderStore.h"
+#include "storage/cOriginalStore.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int kProcessTimeoutMs = 60000;
+// bogofilter's exit codes (bogofilter(1)); registering also ends in 0.
+constexpr int kSpamCode = 0;
+constexpr int kHamCode = 1;
+constexpr int kUnsureCode = 2;
+
+// Messages as one mbox (bogofilter's -M): each opens with a "From " line, and a line of its own
+// that would read as one is quoted with ">" (the mboxrd rule), so no message splits in two.
+QByteArray mboxOf(const QList<QByteArray> &mails)
+{
+    static const QRegularExpression fromLine(QStringLiteral("^(>*From )"), QRegularExpression::MultilineOption);
+    QByteArray mbox;
+    for (const QByteArray &mail : mails) {
+        mbox += "From ravelin\n" + QString::fromLatin1(mail).replace(fromLine, QStringLiteral(">\\1")).toLatin1();
+        if (!mbox.endsWith('\n'))
+            mbox += '\n';
+        mbox += '\n';
+    }
+    return mbox;
+}
+
+cResult failed(const QString &text)
+{
+    return cResult::Failed(eFailure::FileSystem, text);
+}
+
+} // namespace
+
+QString cJunkFilter::WordListFolder()
+{
+    return ProgramFolder() + QStringLiteral("/Ravelin2 Junk");
+}
+
+QString cJunkFilter::Program()
+{
+    if (qEnvironmentVariableIsSet(kProgramVariable)) {
+        const QString chosen = qEnvironmentVariable(kProgramVariable);
+        return QFileInfo(chosen).isExecutable() ? chosen : QString();
+    }
+    return QStandardPaths::findExecutable(QStringLiteral("bogofilter"));
+}
+
+QString cJunkFilter::NotInstalledText()
+{
+    return QStringLiteral("The junk filter is off: it needs bogofilter, which is not installed (Debian package "
+                          "\"bogofilter\").");
+}
+
+bool cJunkFilter::Trained()
+{
+    return QFileInfo::exists(WordListFolder() + QStringLiteral("/wordlist.db"));
+}
+
+QStringList cJunkFilter::Arguments(const QStringList &more)
+{
+    // -C: no configuration file of the user's or the system's changes how we are answered.
+    return QStringList{QStringLiteral("-C"), QStringLiteral("-d"), WordListFolder()} + more;
+}
+
+cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &input)
+{
+    const QString program = Program();
+    if (program.isEmpty())
+        return cResult::Failed(eFailure::Refused, NotInstalledText());
+    if (!MakePrivatePath(WordListFolder()))
+        return failed(QStringLiteral("Cannot create the junk filter's word list folder \"%1\".").arg(WordListFolder()));
+    QProcess bogofilter;
+    bogofilter.start(program, Arguments(arguments));
+    bogofilter.write(input);
+    bogofilter.closeWriteChannel();
+    if (!bogofilter.waitForFinished(kProcessTimeoutMs) || bogofilter.exitStatus() != QProcess::NormalExit) {
+        bogofilter.kill();
+        bogofilter.waitForFinished();
+        return failed(QStringLiteral("The junk filter (%1) did not finish: %2").arg(program, bogofilter.errorString()));
+    }
+    const int code = bogofilter.exitCode();
+    if (code > kUnsureCode)
+        return failed(QStringLiteral("The junk filter (%1) failed with the word list \"%2\": %3")
+                          .arg(program, WordListFolder(), QString::fromLocal8Bit(bogofilter.readAllStandardError()).trimmed()));
+    return code;
+}
+
+cResultOf<eJunkVerdict> cJunkFilter::Classify(const QByteArray &mail)
+{
+    if (!Trained())
+        return eJunkVerdict::Unsure;
+    const cResultOf<int> code = Run({}, mail);
+    if (!code)
+        return code.result();
+    switch (code.value()) {
+    case kSpamCode: return eJunkVerdict::Spam;
+    case kHamCode: return eJunkVerdict::Ham;
+    default: return eJunkVerdict::Unsure;
+    }
+}
+
+cResult cJunkFilter::Learn(const QList<QByteArray> &mails, bool spam)
+{
+    return Run({spam ? QStringLiteral("-s") : QStringLiteral("-n"), QStringLiteral("-M")}, mboxOf(mails)).result();
+}
+
+QByteArray cJunkFilter::MailText(const cMailMessage &message)
+{
+    if (!message.Original.isEmpty()) {
+        if (const cResultOf<QByteArray> original = cOriginalStore::Read(message.Original))
+            return original.value();
+    }
+    return message.headerLines.join("\r\n") + "\r\n\r\n" + message.body.join("\r\n") + "\r\n";
+}
+
+cResultOf<QString> cJunkFilter::MoveToJunk(const QString &path, const QString &folder)
+{
+    const QString junk = FolderName(eFolderKind::Junk);
+    if (!MakePrivateFolder(MailFolderPath(junk)))
+        return failed(QStringLiteral("Cannot create the folder \"%1\".").arg(MailFolderPath(junk)));
+    return cFolderStore::TransferMessage(path, folder, junk, true, false);
+}
+
+cResult cJunkFilter::MarkMessages(const QStringList &paths, const QString &folder, bool spam)
+{
+    QList<QByteArray> mails;
+    for (const QString &path : paths) {
+        cMailMessage message;
+        if (cResult read = message.ReadFile(path); !read)
+            return read;
+        mails.append(MailText(message));
+    }
+    if (cResult learned = Learn(mails, spam); !learned)
+        return learned;
+    const bool inJunk = cFolderStore::FolderKind(folder) == eFolderKind::Junk;
+    if (spam == inJunk)
+        return cResult::Ok();
+    for (const QString &path : paths) {
+        const cResultOf<QString> moved = spam ? MoveToJunk(path, folder)
+                                              : cFolderStore::TransferMessage(path, folder, FolderName(eFolderKind::Inbox), true, false);
+        if (!moved)
+            return moved.result();
+    }
+    return cResult::Ok();
+}

@@ -1,0 +1,81 @@
+#include "rules/cMailSorter.h"
+
+#include "rules/cJunkFilter.h"
+#include "storage/cOriginalStore.h"
+#include "storage/eFolderKind.h"
+
+#include <QFileInfo>
+
+cMailSorter::cMailSorter()
+    : fRules(cRuleEngine::FromStore()), fJunkFilter(!cJunkFilter::Program().isEmpty() && cJunkFilter::Trained())
+{
+}
+
+QList<cMailSorter::cSorted> cMailSorter::Sort(const QString &path, const QString &folder)
+{
+    cSorted sorted{path, folder, {}};
+    if (!fNotesTold) {
+        sorted.notes = fRules.Notes();
+        fNotesTold = true;
+    }
+    const cRuleOutcome outcome = fRules.Apply(path, folder);
+    sorted.path = outcome.path;
+    sorted.folder = outcome.folder;
+    sorted.notes += outcome.errors;
+    QList<cSorted> settled;
+    if (outcome.stopped || !fJunkFilter || !Submit(sorted))
+        settled.append(sorted);
+    return settled + Settle(fWaiting.size() - kMostWaiting);
+}
+
+QList<cMailSorter::cSorted> cMailSorter::Finish()
+{
+    return Settle(fWaiting.size());
+}
+
+bool cMailSorter::Submit(cSorted &sorted)
+{
+    // The kept original is all the filter reads; the text only when there is none.
+    cMailMessage message;
+    cResult read = message.ReadFile(sorted.path, true);
+    const QString original = cOriginalStore::PathOf(message.Original);
+    if (read && !original.isEmpty() && QFileInfo::exists(original) && fJunk.Submit(original)) {
+        fWaiting.append(sorted);
+        return true;
+    }
+    if (read)
+        read = message.ReadFile(sorted.path);
+    if (!read)
+        sorted.notes.append(read.text());
+    else
+        FileAsJudged(sorted, cJunkFilter::Classify(cJunkFilter::MailText(message)));
+    return false;
+}
+
+QList<cMailSorter::cSorted> cMailSorter::Settle(qsizetype atLeast)
+{
+    QList<cSorted> settled;
+    for (const cResultOf<eJunkVerdict> &verdict : fJunk.Verdicts(atLeast)) {
+        cSorted sorted = fWaiting.takeFirst();
+        FileAsJudged(sorted, verdict);
+        settled.append(sorted);
+    }
+    return settled;
+}
+
+void cMailSorter::FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict)
+{
+    if (!verdict) {
+        sorted.notes.append(verdict.text());
+        return;
+    }
+    if (verdict.value() != eJunkVerdict::Spam)
+        return;
+    const cResultOf<QString> moved = cJunkFilter::MoveToJunk(sorted.path, sorted.folder);
+    if (!moved) {
+        sorted.notes.append(moved.text());
+        return;
+    }
+    sorted.path = moved.value();
+    sorted.folder = FolderName(eFolderKind::Junk);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// What a mail check does with each message it has stored, before anyone sees it: the message
+// rules, then, unless a rule stopped there, the junk filter, which sends spam to Junk. Made at
+// the start of a check, when the rules file is read and bogofilter looked for; made, used and
+// destroyed on the check's own thread. The filter answers while the next message is fetched,
+// so a message may come back from a later Sort, and Finish brings back the rest; a check shows
+// each message once it comes back. A message stays where the last step that worked put it;
+// the notes say what went wrong, and why a rule is off (once per check).
+#include "rules/cJunkSession.h"
+#include "rules/cRuleEngine.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class cMailSorter
+{
+public:
+    cMailSorter();
+
+    struct cSorted
+    {
+        QString path;
+        QString folder;
+        QStringList notes;
+    };
+
+    // The messages whose place is settled now, this one among them unless the filter is
+    // still judging it.
+    QList<cSorted> Sort(const QString &path, const QString &folder);
+    // Waits for the filter's outstanding verdicts.
+    QList<cSorted> Finish();
+
+private:
+    // Filters hold at most this many messages waiting for a verdict.
+    static constexpr qsizetype kMostWaiting = 32;
+
+    // False when the message is settled without the filter.
+    bool Submit(cSorted &sorted);
+    // Files the messages whose verdicts came, waiting for atLeast of them.
+    QList<cSorted> Settle(qsizetype atLeast);
+    static void FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict);
+
+    cRuleEngine fRules;
+    bool fJunkFilter = false;
+    cJunkSession fJunk;
+    QList<cSorted> fWaiting;
+    bool fNotesTold = false;
+};

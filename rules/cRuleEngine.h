@@ -1,0 +1,69 @@
+#pragma once
+// Runs the message rules over stored messages: made once for a run (a mail check, a folder),
+// then Apply for each message in turn. Each rule that matches takes its actions in order;
+// a move takes the folder store's own move (one rename), so a message is in exactly one place
+// whatever moment the process dies at. A rule that "stops" or deletes ends the run for that
+// message. A rule that cannot run (a folder it names is missing, a bad pattern) is off for
+// the whole run and said so once in Notes; it never drops mail. An action that fails leaves
+// the message where the previous one put it, and says why. Flags are written without waiting
+// for the disk: whoever runs the rules flushes once at the end (SyncFileSystemOf), as a mail
+// check does before it lets the server delete anything.
+#include "rules/cRule.h"
+#include "rules/cRuleMatcher.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+struct cRuleOutcome
+{
+    QString path;   // where the message is now
+    QString folder;
+    bool stopped = false; // a rule said "stop", or sent it to the Trash
+    QStringList errors;
+};
+
+class cRuleEngine
+{
+public:
+    explicit cRuleEngine(const QList<cRule> &rules);
+    // The rules of cRuleStore.
+    static cRuleEngine FromStore();
+
+    const QStringList &Notes() const { return fNotes; }
+    bool IsEmpty() const { return fRules.isEmpty(); }
+
+    cRuleOutcome Apply(const QString &path, const QString &folder) const;
+    // Applies the rules to every message of a folder, tells each outcome to `each`, and
+    // flushes the flags to disk at the end. Returns how many messages left the folder and
+    // every error.
+    struct cFolderRun
+    {
+        int moved = 0;
+        QStringList errors;
+    };
+    cFolderRun ApplyToFolder(const QString &folder,
+                             const std::function<void(const QString &path, const cRuleOutcome &)> &each = {}) const;
+
+    // The size a size condition compares: the message as received when its original is kept,
+    // else its file and attachments.
+    static qint64 MessageSize(const QString &path, const cMailMessage &message);
+
+private:
+    struct cActive
+    {
+        cRule rule;
+        cRuleMatcher matcher;
+    };
+
+    // message: the record as read, kept up to date with the flags the actions set.
+    bool TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome) const;
+    static QString MissingFolder(const cRule &rule);
+
+    QList<cActive> fRules;
+    QStringList fNotes;
+    bool fNeedsFullRecord = false;
+    bool fNeedsSize = false;
+};

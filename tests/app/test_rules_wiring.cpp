@@ -1,0 +1,69 @@
+// The main window's rule and junk commands reach the engine off the window's thread, and the
+// list shows what they did.
+#include "app/RulesWiring.h"
+#include "app/StartUp.h"
+#include "rules/cJunkFilter.h"
+#include "rules/cRuleStore.h"
+#include "storage/cFolderStore.h"
+#include "tests/ui/UiFixture.h"
+#include "transfer/cAccountStore.h"
+#include "ui/main/unitMain.h"
+
+#include <QAction>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestRulesWiring : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void runningTheRulesFilesTheShownFolder();
+    void withoutBogofilterTheJunkCommandsSayWhatToInstall();
+};
+
+void TestRulesWiring::runningTheRulesFilesTheShownFolder()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    cAccount account;
+    account.section = u"Work"_s;
+    QVERIFY(cAccountStore::WriteAccount(account));
+    QVERIFY(cFolderStore::CreateFolder(u"Lists"_s));
+    fixture.putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("[devs] release"));
+    fixture.putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("lunch"));
+    cRule lists;
+    lists.name = u"Lists"_s;
+    lists.conditions = {{eRuleField::Subject, eRuleMatch::BeginsWith, {}, u"[devs]"_s, false}};
+    lists.actions = {{eRuleAction::MoveTo, u"Lists"_s}};
+    QVERIFY(cRuleStore::Save({lists}));
+
+    TfrmMain frmMain;
+    QVERIFY(CreateMainWindow(frmMain));
+    const QAbstractItemModel *lstMsgs = frmMain.findChild<QTreeView *>(u"lstMsgs"_s)->model();
+    QCOMPARE(lstMsgs->rowCount(), 2);
+    frmMain.Command(eMainCommand::mnuTools_RunRules)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(1), u"The rules moved 1 message(s)."_s, 10000);
+    QTRY_COMPARE(lstMsgs->rowCount(), 1);
+    QCOMPARE(cFolderStore::MessageFiles(u"Lists"_s).size(), 1);
+}
+
+void TestRulesWiring::withoutBogofilterTheJunkCommandsSayWhatToInstall()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    qputenv(cJunkFilter::kProgramVariable, "/nonexistent/bogofilter");
+    TfrmMain frmMain;
+    WireRules(frmMain);
+    qunsetenv(cJunkFilter::kProgramVariable);
+    for (eMainCommand id : {eMainCommand::popMsgs_MarkJunk, eMainCommand::popMsgs_NotJunk}) {
+        QVERIFY(!frmMain.Command(id)->isEnabled());
+        QVERIFY(frmMain.Command(id)->statusTip().contains(u"\"bogofilter\""_s));
+    }
+    QVERIFY(frmMain.Command(eMainCommand::mnuTools_RunRules)->isEnabled());
+}
+
+QTEST_MAIN(TestRulesWiring)
+#include "test_rules_wiring.moc"

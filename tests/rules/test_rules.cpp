@@ -1,0 +1,283 @@
+// Message rules: each condition and action once, the all/any and stop semantics, and what
+// happens to mail when a rule cannot run.
+#include "rules/cRuleEngine.h"
+#include "rules/cRuleMatcher.h"
+#include "rules/cRuleStore.h"
+#include "rules/RuleWords.h"
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+#include "tests/support/cScratchSettings.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+cMailMessage sampleMessage()
+{
+    cMailMessage m;
+    m.From = "Ann Lee";
+    m.FromAddress = "ann@example.org";
+    m.To = "Bob <bob@example.org>, carol@example.org";
+    m.CC = "dave@example.org";
+    m.Subject = "Offer: Cheap Flights";
+    m.Account = "Work";
+    m.headerLines = {"X-Mailing-List: devs@lists.example.org", "Subject: Offer: Cheap Flights"};
+    m.body = {"Hello,", "to unsubscribe, write back."};
+    m.attachments = {QStringLiteral("/tmp/ticket.pdf")};
+    return m;
+}
+
+cRuleCondition when(eRuleField field, eRuleMatch match, const char *text, const char *header = "")
+{
+    return {field, match, QLatin1String(header), QLatin1String(text), false};
+}
+
+cRule ruleOf(QList<cRuleCondition> conditions, QList<cRuleAction> actions = {{eRuleAction::MarkRead}},
+             bool matchAll = true)
+{
+    cRule rule;
+    rule.name = QStringLiteral("Rule");
+    rule.matchAll = matchAll;
+    rule.conditions = std::move(conditions);
+    rule.actions = std::move(actions);
+    return rule;
+}
+
+struct cConditionCase
+{
+    cRuleCondition condition;
+    bool holds;
+};
+
+constexpr qint64 kSampleSize = 50 * 1024;
+
+TEST(RuleConditions, EachFieldAndComparison)
+{
+    cRuleCondition caseSensitive = when(eRuleField::Subject, eRuleMatch::Contains, "CHEAP");
+    caseSensitive.caseSensitive = true;
+    const cConditionCase cases[] = {
+        {when(eRuleField::From, eRuleMatch::Contains, "ann lee"), true},
+        {when(eRuleField::From, eRuleMatch::Is, "ANN@example.org"), true},
+        {when(eRuleField::From, eRuleMatch::BeginsWith, "ann@"), true},
+        {when(eRuleField::From, eRuleMatch::NotContains, "example.org"), false},
+        {when(eRuleField::To, eRuleMatch::Is, "carol@example.org"), true},
+        {when(eRuleField::To, eRuleMatch::Is, "bob@example.org"), true},
+        {when(eRuleField::CC, eRuleMatch::Contains, "dave"), true},
+        {when(eRuleField::CC, eRuleMatch::Contains, "bob"), false},
+        {when(eRuleField::ToOrCC, eRuleMatch::Is, "dave@example.org"), true},
+        {when(eRuleField::ToOrCC, eRuleMatch::NotContains, "bob"), false},
+        {when(eRuleField::Subject, eRuleMatch::Regex, "^offer:.*flights$"), true},
+        {when(eRuleField::Subject, eRuleMatch::Is, "offer"), false},
+        {caseSensitive, false},
+        {when(eRuleField::Header, eRuleMatch::Contains, "devs@", "x-mailing-list"), true},
+        {when(eRuleField::Header, eRuleMatch::Contains, "devs@", "List-Id"), false},
+        {when(eRuleField::Header, eRuleMatch::NotContains, "devs@", "List-Id"), true},
+        {when(eRuleField::Body, eRuleMatch::Contains, "UNSUBSCRIBE"), true},
+        {when(eRuleField::Account, eRuleMatch::Is, "work"), true},
+        {when(eRuleField::Size, eRuleMatch::LargerThan, "40"), true},
+        {when(eRuleField::Size, eRuleMatch::SmallerThan, "40"), false},
+        {when(eRuleField::HasAttachments, eRuleMatch::Is, ""), true},
+    };
+    const cMailMessage message = sampleMessage();
+    for (const cConditionCase &c : cases) {
+        const cRule rule = ruleOf({c.condition});
+        ASSERT_EQ(cRuleMatcher::Problem(rule), QString());
+        EXPECT_EQ(cRuleMatcher(rule).Matches(message, kSampleSize), c.holds)
+            << "field " << int(c.condition.field) << " match " << int(c.condition.match) << " "
+            << c.condition.text.toStdString();
+    }
+}
+
+TEST(RuleConditions, AllNeedsEveryConditionAnyNeedsOne)
+{
+    const QList<cRuleCondition> oneOfTwo = {when(eRuleField::Subject, eRuleMatch::Contains, "offer"),
+                                            when(eRuleField::Subject, eRuleMatch::Contains, "invoice")};
+    const cMailMessage message = sampleMessage();
+    EXPECT_FALSE(cRuleMatcher(ruleOf(oneOfTwo)).Matches(message, kSampleSize));
+    EXPECT_TRUE(cRuleMatcher(ruleOf(oneOfTwo, {{eRuleAction::MarkRead}}, false)).Matches(message, kSampleSize));
+    EXPECT_TRUE(cRuleMatcher(ruleOf({}, {{eRuleAction::MarkRead}}, false)).Matches(message, kSampleSize));
+}
+
+TEST(RuleConditions, RulesThatCannotRunAreNamedWithTheirReason)
+{
+    const struct
+    {
+        cRule rule;
+        const char *reason;
+    } cases[] = {
+        {ruleOf({when(eRuleField::Subject, eRuleMatch::Regex, "(unclosed")}), "not a valid regular expression"},
+        {ruleOf({when(eRuleField::Size, eRuleMatch::LargerThan, "big")}), "number of kilobytes"},
+        {ruleOf({when(eRuleField::Subject, eRuleMatch::LargerThan, "5")}), "only a size"},
+        {ruleOf({when(eRuleField::Header, eRuleMatch::Contains, "x")}), "header's name is missing"},
+        {ruleOf({when(eRuleField::Subject, eRuleMatch::Contains, "x")}, {}), "has no action"},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(cRuleMatcher::Problem(c.rule).contains(QLatin1String(c.reason))) << c.reason;
+}
+
+class RuleStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(fDir.initStorage()); }
+
+    static QString inbox() { return FolderName(eFolderKind::Inbox); }
+
+    static QString storeMessage(const QString &folder)
+    {
+        const cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
+        EXPECT_TRUE(path.ok());
+        EXPECT_TRUE(sampleMessage().WriteFile(path.value()).ok());
+        return path.value();
+    }
+
+    static cMailMessage read(const QString &path)
+    {
+        cMailMessage m;
+        EXPECT_TRUE(m.ReadFile(path, true).ok()) << path.toStdString();
+        return m;
+    }
+
+    static cRule named(const char *name, cRule rule)
+    {
+        rule.name = QLatin1String(name);
+        return rule;
+    }
+
+    cScratchSettings fDir;
+};
+
+TEST_F(RuleStoreTest, RulesReadBackAsSavedInOrder)
+{
+    cRuleCondition header = when(eRuleField::Header, eRuleMatch::BeginsWith, " re: ", "X-Mailing-List");
+    header.caseSensitive = true;
+    cRule first = named("Lists", ruleOf({header, when(eRuleField::Size, eRuleMatch::SmallerThan, "12")},
+                                        {{eRuleAction::MoveTo, QStringLiteral("My lists")}, {eRuleAction::SetPriority, {}, 4}},
+                                        false));
+    first.stop = true;
+    const cRule second = named("Quiet", ruleOf({}, {{eRuleAction::MarkRead}}));
+    ASSERT_TRUE(cRuleStore::Save({first, second}).ok());
+
+    const QList<cRule> rules = cRuleStore::Rules();
+    ASSERT_EQ(rules.size(), 2);
+    const cRule &back = rules.first();
+    EXPECT_EQ(back.name, first.name);
+    EXPECT_FALSE(back.matchAll);
+    EXPECT_TRUE(back.stop);
+    ASSERT_EQ(back.conditions.size(), 2);
+    EXPECT_EQ(back.conditions[0].text, QStringLiteral(" re: "));
+    EXPECT_EQ(back.conditions[0].header, QStringLiteral("X-Mailing-List"));
+    EXPECT_TRUE(back.conditions[0].caseSensitive);
+    EXPECT_EQ(back.conditions[1].match, eRuleMatch::SmallerThan);
+    ASSERT_EQ(back.actions.size(), 2);
+    EXPECT_EQ(back.actions[0].folder, QStringLiteral("My lists"));
+    EXPECT_EQ(back.actions[1].priority, 4);
+    EXPECT_EQ(rules.last().name, second.name);
+}
+
+TEST_F(RuleStoreTest, AnUnstorableRuleIsRefusedAndTheFileKept)
+{
+    ASSERT_TRUE(cRuleStore::Add(named("Keep", ruleOf({}))).ok());
+    const cRule badPattern = named("Bad", ruleOf({when(eRuleField::Subject, eRuleMatch::Regex, "[a-")}));
+    const cResult saved = cRuleStore::Add(badPattern);
+    EXPECT_EQ(saved.cause(), eFailure::Refused);
+    EXPECT_TRUE(saved.text().contains(QLatin1String("regular expression"))) << saved.text().toStdString();
+    EXPECT_EQ(cRuleStore::Add(named("keep", ruleOf({}))).cause(), eFailure::Refused);
+    EXPECT_EQ(cRuleStore::Add(named("Two\nlines", ruleOf({}))).cause(), eFailure::Refused);
+    EXPECT_EQ(cRuleStore::Add(named("Line", ruleOf({when(eRuleField::Subject, eRuleMatch::Is, "a\r\nEnabled=0")}))).cause(),
+              eFailure::Refused);
+    ASSERT_EQ(cRuleStore::Rules().size(), 1);
+    EXPECT_TRUE(cRuleStore::Delete(QStringLiteral("KEEP")).ok());
+    EXPECT_TRUE(cRuleStore::Rules().isEmpty());
+    EXPECT_EQ(cRuleStore::Delete(QStringLiteral("Keep")).cause(), eFailure::Refused);
+}
+
+TEST_F(RuleStoreTest, AStoredWordThisVersionDoesNotKnowSwitchesTheRuleOff)
+{
+    QFile file(cRuleStore::FilePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Future]\r\nEnabled=1\r\nCondition1=spam-score\r\nCondition1Text=\"5\"\r\nAction1=move\r\n");
+    file.close();
+    QStringList notes;
+    const QList<cRule> rules = cRuleStore::Rules(&notes);
+    ASSERT_EQ(rules.size(), 1);
+    EXPECT_FALSE(rules.first().enabled);
+    EXPECT_EQ(notes.size(), 1);
+}
+
+TEST_F(RuleStoreTest, EachActionDoesWhatItSays)
+{
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Travel")).ok());
+    const QString travel = QStringLiteral("Travel");
+    const QString trash = FolderName(eFolderKind::Trash);
+    const struct
+    {
+        cRuleAction action;
+        QString folder;   // where the message ends up
+        int inInbox;      // messages left in Inbox
+        bool read;
+        int priority;
+        bool stopped;
+    } cases[] = {
+        {{eRuleAction::MoveTo, travel}, travel, 0, false, 2, false},
+        {{eRuleAction::CopyTo, travel}, inbox(), 1, false, 2, false},
+        {{eRuleAction::MarkRead}, inbox(), 1, true, 2, false},
+        {{eRuleAction::SetPriority, {}, 0}, inbox(), 1, false, 0, false},
+        {{eRuleAction::Delete}, trash, 0, false, 2, true},
+    };
+    for (const auto &c : cases) {
+        for (const QString &folder : {inbox(), travel, trash})
+            ASSERT_TRUE(cFolderStore::ClearFolder(folder).ok());
+        const QString path = storeMessage(inbox());
+        const cRuleEngine engine({ruleOf({when(eRuleField::Subject, eRuleMatch::Contains, "offer")}, {c.action})});
+        const cRuleOutcome outcome = engine.Apply(path, inbox());
+        SCOPED_TRACE(DescribeAction(c.action).toStdString());
+        EXPECT_TRUE(outcome.errors.isEmpty());
+        EXPECT_EQ(outcome.folder, c.folder);
+        EXPECT_EQ(outcome.stopped, c.stopped);
+        EXPECT_EQ(cFolderStore::MessageFiles(inbox()).size(), c.inInbox);
+        EXPECT_TRUE(QFile::exists(outcome.path));
+        EXPECT_EQ(read(outcome.path).Read, c.read);
+        EXPECT_EQ(read(outcome.path).Priority, c.priority);
+    }
+    EXPECT_EQ(cFolderStore::MessageFiles(travel).size(), 0);
+}
+
+TEST_F(RuleStoreTest, StopEndsTheRunForThatMessage)
+{
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Travel")).ok());
+    cRule file = named("File", ruleOf({when(eRuleField::Subject, eRuleMatch::Contains, "flights")},
+                                      {{eRuleAction::MoveTo, QStringLiteral("Travel")}}));
+    const cRule markRead = named("Read", ruleOf({}, {{eRuleAction::MarkRead}}));
+    for (const bool stop : {false, true}) {
+        file.stop = stop;
+        const cRuleOutcome outcome = cRuleEngine({file, markRead}).Apply(storeMessage(inbox()), inbox());
+        EXPECT_EQ(outcome.folder, QStringLiteral("Travel"));
+        EXPECT_EQ(outcome.stopped, stop);
+        EXPECT_EQ(read(outcome.path).Read, !stop) << "stop " << stop;
+    }
+}
+
+TEST_F(RuleStoreTest, ARuleNamingAMissingFolderIsOffAndKeepsTheMail)
+{
+    const cRule lost = named("Lost", ruleOf({}, {{eRuleAction::MoveTo, QStringLiteral("Gone")}}));
+    const cRule markRead = named("Read", ruleOf({}, {{eRuleAction::MarkRead}}));
+    const cRuleEngine engine({lost, markRead});
+    ASSERT_EQ(engine.Notes().size(), 1);
+    EXPECT_TRUE(engine.Notes().first().contains(QLatin1String("\"Gone\"")));
+    const QString path = storeMessage(inbox());
+    const cRuleOutcome outcome = engine.Apply(path, inbox());
+    EXPECT_EQ(outcome.path, path);
+    EXPECT_TRUE(read(path).Read);
+}
+
+TEST_F(RuleStoreTest, DeletingInTheTrashKeepsTheMessage)
+{
+    const QString trash = FolderName(eFolderKind::Trash);
+    const QString path = storeMessage(trash);
+    const cRuleOutcome outcome = cRuleEngine({named("Delete", ruleOf({}, {{eRuleAction::Delete}}))}).Apply(path, trash);
+    EXPECT_EQ(outcome.path, path);
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+} // namespace
