@@ -30,8 +30,9 @@ public:
     cMsgListModel *Model() const { return fModel; }
     // A folder's entries, followed on disk from now on; the current row is the first.
     void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
-    // The same from the folder's listing cache, shown at once; every file is checked behind it
-    // and what changed since the cache was written follows as a change on disk would.
+    // The same from the folder's listing cache or a read without it, shown at once; every file
+    // is checked behind it, what changed since follows as a change on disk would, and the cache
+    // is written when it was not up to date.
     void LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries);
     int Count() const { return fModel->rowCount(); }
 
