@@ -56,7 +56,7 @@ public:
     static std::vector<cIndexEntry> List(const QString &directory);
     // The same for entries of the cache loaded already.
     static std::vector<cIndexEntry> Relist(const QString &directory, std::vector<cIndexEntry> cached);
-    // The same without cache: every file read.
+    // The same without the cache, which is neither read nor written: every file read.
     static std::vector<cIndexEntry> ListUncached(const QString &directory);
 
     // The message files of the directory with their stamps, in directory-listing order.

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <sys/stat.h>
 
 namespace {
 
@@ -215,6 +216,58 @@ TEST_F(FolderIndexTest, RandomChangesAndDamageNeverShowInTheListing)
         ASSERT_EQ(cached, cFolderIndex::ListUncached(fInbox));
         ASSERT_EQ(cFolderIndex::Load(fInbox), cached);
     }
+}
+
+// Files as the program writes them and as hands and other versions leave them: the list reads
+// of each what reading the whole record gives.
+TEST_F(FolderIndexTest, TheListReadsEachFileAsTheWholeRecordDoes)
+{
+    const QByteArray longSubject(10000, 'x');
+    const QByteArray files[] = {
+        "[Header]\r\nSubject=Hello\r\nTo=bob@example.org\r\nFrom=Ann Lee <ann@example.org>\r\nDateTime=9 Dec 2026 "
+        "03:47:00\r\nRead=1\r\nAttachments=/att/a.pdf;/att/b.pdf\r\nHtml=1\r\nX_MailBoundary=7\r\nX_MailBoundary=7\r\n"
+        "Subject: other\r\nX_MailBoundary!7\r\nbody\r\n",
+        // Key case, blanks, repeated keys, numbers that are no flags.
+        "[Header]\nsubject = First \nSUBJECT=Second\n  From =Only a name\nread=+1\nHtml=yes\nRead=0\n"
+        "Attachments=\nDATETIME=12/9/26 3:47:00\xe2\x80\xafPM\n",
+        "[Header]\nRead=99999999999\nHtml= -2 \nFrom=   \nAttachments=;\n",
+        // Sections around it; keys outside it count for nothing.
+        "Subject=before\n[Other]\nSubject=other\n[ header ]\r\r\nSubject=Mine\r\r\n[Other]\nTo=later\n",
+        "[Header]\rSubject=CR only\rRead=1\r",
+        // The boundary key in any case ends the fields; the mail after it is no field.
+        "[Header]\nSubject=Kept\nx_mailboundary=3\nTo=mail header\nX_MailBoundary!3\nRead=1\n",
+        "[Header]\nTo=no boundary and no final line end\nSubject=" + longSubject + "\nFrom=<ann@example.org>",
+        "",
+        "no section at all\nSubject=x\n",
+    };
+    int n = 0;
+    for (const QByteArray &text : files) {
+        SCOPED_TRACE(testing::Message() << "file " << n);
+        const QString name = QStringLiteral("case%1.qrz").arg(n++);
+        writeFile(fInbox + QLatin1Char('/') + name, text);
+    }
+    for (const cFileStamp &stamp : cFolderIndex::Scan(fInbox)) {
+        SCOPED_TRACE(stamp.name.toStdString());
+        cMailMessage whole;
+        ASSERT_TRUE(whole.ReadFile(fInbox + QLatin1Char('/') + stamp.name));
+        const cResultOf<cIndexEntry> listed = cFolderIndex::Read(fInbox, stamp);
+        ASSERT_TRUE(listed);
+        EXPECT_EQ(listed.value(), cFolderIndex::Entry(stamp, whole));
+    }
+    EXPECT_EQ(cFolderIndex::ListUncached(fInbox).size(), std::size(files));
+}
+
+// What is no message file is passed over without being read, a pipe included, which would
+// hold a listing that opened it waiting for a writer.
+TEST_F(FolderIndexTest, APipeOrFolderNamedLikeAMessageIsPassedOver)
+{
+    put(QStringLiteral("mail1.qrz"), "One");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fInbox + QStringLiteral("/pipe.qrz")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(fInbox + QStringLiteral("/folder.qrz")));
+    EXPECT_EQ(subjects(cFolderIndex::List(fInbox)), QStringList{QStringLiteral("One")});
+    EXPECT_EQ(subjects(cFolderIndex::ListUncached(fInbox)), QStringList{QStringLiteral("One")});
+    EXPECT_EQ(cFolderIndex::Scan(fInbox).size(), 1u);
+    EXPECT_FALSE(cFolderIndex::Read(fInbox, {QStringLiteral("folder.qrz")}));
 }
 
 TEST(ParallelForTest, EveryIndexRunsExactlyOnce)

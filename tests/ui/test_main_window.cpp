@@ -4,6 +4,7 @@
 #include "UiFixture.h"
 
 #include "storage/SettingsPaths.h"
+#include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/PreviewResources.h"
@@ -397,6 +398,26 @@ private slots:
         window.LoadMessageList(u"Trash"_s);
         QTRY_COMPARE(checked.count(), 2);
         QCOMPARE(subjects(), QStringList{u"Deleted"_s});
+    }
+
+    // Without its cache a folder shows once its files are read; the cache is written behind,
+    // after the check a cached open makes too.
+    void aFolderWithoutItsCacheShowsAndWritesItBehind()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        TfrmMain window;
+        QVERIFY(create(window));
+        cMessageList *messages = list(window);
+        showFolder(window, u"Trash"_s);
+        fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
+        const QString cache = fx->root() + u"/Mail/Inbox/"_s + cFolderIndex::kFileName;
+        QFile::remove(cache);
+
+        QSignalSpy checked(messages, &cMessageList::Looked);
+        showFolder(window, u"Inbox"_s);
+        QCOMPARE(rows(messages), 2);
+        QTRY_COMPARE(checked.count(), 1);
+        QCOMPARE(cFolderIndex::Load(fx->root() + u"/Mail/Inbox"_s).size(), 2u);
     }
 
     void theStoreReloadsTheListOnlyWhenItsFolderIsShown()

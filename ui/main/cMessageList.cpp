@@ -7,6 +7,22 @@
 #include <QMimeData>
 #include <QtConcurrent>
 
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+const bool kReportRowsShown = qEnvironmentVariableIsSet("RAVELIN_REPORT_ROWS_SHOWN");
+
+qint64 monotonicMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+} // namespace
+
 const QString &cMessageList::kPathsMimeType = cMsgListModel::kPathsMimeType;
 
 cMessageList::cMessageList(QList<QIcon> images, QWidget *parent)
@@ -60,6 +76,18 @@ void cMessageList::Load(const QString &directory, eFolderKind kind, const std::v
         fWatcher.addPath(directory);
     if (Count() > 0)
         SelectRow(0);
+    fReportPaint = kReportRowsShown;
+}
+
+bool cMessageList::viewportEvent(QEvent *event)
+{
+    const bool handled = QTreeView::viewportEvent(event);
+    if (fReportPaint && event->type() == QEvent::Paint) {
+        fReportPaint = false;
+        std::fprintf(stderr, "ravelin: rows painted: %d %s %lld\n", Count(), qPrintable(fModel->Directory()),
+                     static_cast<long long>(monotonicMilliseconds()));
+    }
+    return handled;
 }
 
 void cMessageList::LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries)

@@ -542,10 +542,9 @@ void TfrmMain::LoadMessageList(const QString &folder)
 void TfrmMain::OpenMessageList(const QString &folder)
 {
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
-        if (std::vector<cIndexEntry> cached = cFolderIndex::Load(directory); !cached.empty())
-            lstMsgs->LoadCached(directory, kind, std::move(cached));
-        else
-            lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
+        std::vector<cIndexEntry> cached = cFolderIndex::Load(directory);
+        // Without a cache the files are read, shown, and the cache is written behind them.
+        lstMsgs->LoadCached(directory, kind, cached.empty() ? cFolderIndex::ListUncached(directory) : std::move(cached));
     });
 }
 
