@@ -8,6 +8,8 @@
 #include "ui/main/unitMain.h"
 
 #include <QAction>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTreeWidget>
 #include <memory>
 
@@ -32,7 +34,10 @@ public:
         fWindow = std::make_unique<TfrmMain>();
         InstallWindowSteps(fWindow.get());
         fWindow->WireOwnCommands();
-        return fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }});
+        // The first listing's check of the files must not land in the middle of a test.
+        QSignalSpy looked(list(), &cMessageList::Looked);
+        return fWindow->FormCreate({[] { return InitMailStorage(); }, {}, [] { return true; }})
+               && QTest::qWaitFor([&looked] { return !looked.isEmpty(); });
     }
     cMessageList *list() const { return msgList(*fWindow); }
     QTreeWidget *folders() const { return fWindow->findChild<QTreeWidget *>(u"lstFolders"_s); }

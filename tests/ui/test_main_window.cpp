@@ -33,9 +33,13 @@ class TestMainWindow : public QObject
 
     std::unique_ptr<cUiFixture> fx;
 
+    // Waits for the first listing's check of the files too, so that it cannot land in the
+    // middle of a test's own changes.
     static bool create(TfrmMain &window, bool accountsExist = false)
     {
-        return window.FormCreate({[] { return InitMailStorage(); }, {}, [accountsExist] { return accountsExist; }});
+        QSignalSpy looked(msgList(window), &cMessageList::Looked);
+        return window.FormCreate({[] { return InitMailStorage(); }, {}, [accountsExist] { return accountsExist; }})
+               && QTest::qWaitFor([&looked] { return !looked.isEmpty(); });
     }
     template <typename T> static T *part(const TfrmMain &window, const char *name)
     {
@@ -408,9 +412,9 @@ private slots:
         TfrmMain window;
         QVERIFY(create(window));
         cMessageList *messages = list(window);
+        const QString cache = fx->root() + u"/Mail/Inbox/"_s + cFolderIndex::kFileName;
         showFolder(window, u"Trash"_s);
         fx->putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("Two"));
-        const QString cache = fx->root() + u"/Mail/Inbox/"_s + cFolderIndex::kFileName;
         QFile::remove(cache);
 
         QSignalSpy checked(messages, &cMessageList::Looked);
