@@ -1,5 +1,6 @@
 #include "app/WindowSteps.h"
 
+#include "app/AddressSuggestions.h"
 #include "app/ComposerOpening.h"
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
@@ -57,6 +58,7 @@ void InstallWindowSteps(TfrmMain *frmMain)
     steps.SendMessages = [](const QStringList &paths, QWidget *parent) { SendMessages(paths, parent); };
     steps.ShowAddressBook = [] { ShowAddressBook(); };
     steps.PickRecipients = [](QWidget *parent) { return PickRecipients(parent); };
+    steps.SuggestAddresses = SuggestAddresses;
     steps.ShowAbout = [owner](QWidget *parent) { showAbout(parent, owner); };
     steps.ChooseSignature = chooseSignature;
     steps.ManageSignatures = [](QWidget *parent) { TfrmSignatures::ShowModal(parent); };

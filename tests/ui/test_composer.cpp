@@ -3,12 +3,16 @@
 #include "UiFixture.h"
 
 #include "app/WindowSteps.h"
+#include "storage/cContactStore.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
 #include "ui/compose/unitNewMessage.h"
+#include "ui/wndlist/cAddressFieldCompleter.h"
 #include "ui/wndlist/unitWndListProcs.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QSet>
 #include <QLineEdit>
 #include <QListWidget>
@@ -93,6 +97,34 @@ private slots:
         const QList<QAction *> toolbar = c.window->findChild<QToolBar *>(u"DFSToolBar"_s)->actions();
         for (eNewMessageCommand id : {eNewMessageCommand::SendNow, eNewMessageCommand::AttachFile})
             QVERIFY(toolbar.contains(c.window->Command(id)));
+    }
+    // To, CC and Bcc offer the address book and the addresses mail was sent to; Tab takes one.
+    void addressFieldsOfferContactsAndSentRecipients()
+    {
+        cComposerCase c;
+        QVERIFY(cContactStore::WriteNewContact(u"Ann Example"_s, u"ann@example.org"_s));
+        cMailMessage sent;
+        sent.To = "Bob Sent <bob@example.org>, carol@example.org";
+        sent.Subject = "Hi";
+        sent.DateTime = "2026-12-01 10:00:00";
+        c.fx.putMessage(u"Sent items"_s, u"sent1.qrz"_s, sent);
+
+        const struct
+        {
+            const char *field;
+            QString typed, expected;
+        } cases[]{{"edtTo", u"an"_s, u"Ann Example <ann@example.org>, "_s},
+                  {"edtCC", u"bo"_s, u"Bob Sent <bob@example.org>, "_s},
+                  {"edtBCC", u"x@y, car"_s, u"x@y, carol@example.org, "_s}};
+        for (const auto &test : cases) {
+            QLineEdit *field = c.field(test.field);
+            field->setFocus();
+            QTest::keyClicks(field, test.typed);
+            auto *completer = field->findChild<cAddressFieldCompleter *>()->Completer();
+            QTRY_VERIFY2(completer->popup()->isVisible(), test.field);
+            QTest::keyClick(completer->popup(), Qt::Key_Tab);
+            QCOMPARE(field->text(), test.expected);
+        }
     }
     void aRecipientIsNeededToSend_data()
     {

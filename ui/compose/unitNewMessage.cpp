@@ -8,6 +8,7 @@
 #include "storage/cSignatureStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/wndlist/AttachmentOpening.h"
+#include "ui/wndlist/cAddressFieldCompleter.h"
 #include "ui/wndlist/WindowSize.h"
 #include "ui/wndlist/cWindowSteps.h"
 
@@ -217,6 +218,11 @@ void TfrmNewMessage::buildFields()
     edtBCC = new QLineEdit(central);
     edtBCC->setObjectName(QStringLiteral("edtBCC"));
     edtBCC->setToolTip(tr("Blind copies: these addresses get the message, and no one sees them"));
+    for (QLineEdit *field : {edtTo, edtCC, edtBCC})
+        new cAddressFieldCompleter(field, [](const QString &typed) {
+            const auto &suggest = WindowSteps().SuggestAddresses;
+            return suggest ? suggest(typed) : QStringList();
+        });
     edtSubject = new QLineEdit(central);
     edtSubject->setObjectName(QStringLiteral("edtSubject"));
     lblTo = new QLabel(tr("T&o:"), central);

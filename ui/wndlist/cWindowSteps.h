@@ -26,6 +26,8 @@ struct cWindowSteps
     std::function<void()> ShowAddressBook;
     // The chosen addresses in order; none when cancelled.
     std::function<QStringList(QWidget *parent)> PickRecipients;
+    // Mailboxes to offer for an address being typed, best first.
+    std::function<QStringList(const QString &typed)> SuggestAddresses;
     std::function<void(QWidget *parent)> ShowAbout;
     // The name of the signature chosen; empty when cancelled.
     std::function<QString(QWidget *parent)> ChooseSignature;

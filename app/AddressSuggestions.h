@@ -1,0 +1,8 @@
+#pragma once
+// The addresses a composer offers while To, CC or Bcc is typed: the address book's and those
+// the user has sent to (Sent items), best first. Read again at most every few seconds, so
+// typing stays quick and a contact added a moment ago is offered.
+#include <QString>
+#include <QStringList>
+
+QStringList SuggestAddresses(const QString &typed);
