@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "EventLog.h"
 #include "PopClientFor.h"
+#include "FakeServer.h"
 #include "ScriptedServer.h"
 
 #include "mailproto/EVrxCancelled.h"
@@ -17,7 +18,8 @@ namespace {
 const QByteArray Greeting = "+OK POP3 ready\r\n";
 const QByteArray Login = "USER alice\r\nPASS secret\r\n";
 
-std::unique_ptr<TVrxPOP> ClientFor(const ScriptedServer &server)
+template <class Server>
+std::unique_ptr<TVrxPOP> ClientFor(const Server &server)
 {
     return PopClientFor(server);
 }
@@ -26,14 +28,14 @@ std::unique_ptr<TVrxPOP> ClientFor(const ScriptedServer &server)
 
 TEST(PopDialogue, SessionRetrievesAcrossChunksAndWritesExactBytes)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"+OK\r\n", "+OK logged in\r\n", "+OK 2 320\r\n", "+OK 1\r\n", "+OK 2 120\r\n"});
-    server.Expect()
+    server.Expect("RETR 2\r\n")
         .Send("+OK message follows\r\nSubject: Hi\r\nTo: bob@example.org,\r\n")
         .Send(" carol@example.org\r\n\r\nbody\r\n..hidden\r\n")
         .Send(".")
         .Send("\r\n");
-    server.Replies({"+OK deleted\r\n", "+OK bye\r\n"}).Start();
+    server.Replies({"+OK deleted\r\n", "+OK bye\r\n"});
     auto pop = ClientFor(server);
     EventLog log(*pop);
     log.Watch(*pop);
@@ -72,12 +74,11 @@ class PopRefusal : public testing::TestWithParam<RefusedCommand>
 TEST_P(PopRefusal, ErrAnswerEndsInOnQuitThenOnErrorWithItsCode)
 {
     const RefusedCommand &refused = GetParam();
-    ScriptedServer server;
+    FakeServer server;
     const bool refusesGreeting = refused.code == TVrxPOP::ErrGreeting;
     server.Send(refusesGreeting ? "-ERR go away\r\n" : Greeting);
     if (!refusesGreeting)
         server.Replies(refused.repliesBefore).Replies({"-ERR go away\r\n"});
-    server.Start();
     auto pop = ClientFor(server);
     EventLog log(*pop);
 
@@ -108,9 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PopDialogue, ListWithoutSizeMakesProgressRelativeTo100Bytes)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"+OK\r\n"}).Expect().Send("+OK\r\n").Send("Subject: x\r\n\r\n" + QByteArray(240, 'a'))
-        .Send("\r\n.\r\n").Start();
+        .Send("\r\n.\r\n");
     auto pop = ClientFor(server);
     EventLog log(*pop);
     log.Watch(*pop);
@@ -149,10 +150,10 @@ TEST(PopDialogue, MisuseThrowsAndAnyMessageComesBackAsItsBytes)
     EXPECT_EQ(ThrownText([&] { idle.Retrieve(1); }), u"Not connected."_s);
     EXPECT_EQ(ThrownText([&] { idle.Delete(1); }), u"Not connected."_s);
 
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"+OK 1 80\r\n"}).Expect()
         .Send("+OK\r\nFrom: Ann <a@b>\r\nSubject: broken\r\nContent-Type: multipart/mixed\r\n\r\nno parts\r\n..dot\r\n.\r\n")
-        .Replies({"+OK 2 0\r\n", "+OK\r\n.\r\n"}).Start();
+        .Replies({"+OK 2 0\r\n", "+OK\r\n.\r\n"});
     auto pop = ClientFor(server);
     pop->Connect();
     const auto raw = pop->Retrieve(1);

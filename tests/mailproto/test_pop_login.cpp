@@ -1,7 +1,7 @@
 // POP3 logins as the client speaks them, and the refusals that keep a password off a
 // connection that is not protected.
 #include "PopClientFor.h"
-#include "ScriptedServer.h"
+#include "FakeServer.h"
 
 #include "mailproto/TVrxSasl.h"
 
@@ -63,8 +63,8 @@ TEST(PopLogin, PasswordsOnlyGoWhereTheAccountAllowsAndEachMethodSpeaksItsRfc)
          {"+OK\r\nUSER\r\n.\r\n", "+OK bye\r\n"}, "CAPA\r\nQUIT\r\n", false},
     };
     for (const cPopLoginCase &c : cases) {
-        ScriptedServer server;
-        server.Send(c.greeting).Replies(c.replies).Start();
+        FakeServer server;
+        server.Send(c.greeting).Replies(c.replies);
         auto pop = PopClientFor(server);
         pop->Method = c.method;
         pop->Security = c.security;

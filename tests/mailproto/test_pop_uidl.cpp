@@ -2,7 +2,7 @@
 // client writes, and that it writes a whole window before it reads a reply.
 #include "TestSupport.h"
 #include "PopClientFor.h"
-#include "ScriptedServer.h"
+#include "FakeServer.h"
 
 #include "mailproto/TVrxPOP.h"
 
@@ -14,9 +14,8 @@ namespace {
 
 const QByteArray Greeting = "+OK POP3 ready\r\n";
 
-std::unique_ptr<TVrxPOP> LoggedInClient(ScriptedServer &server)
+std::unique_ptr<TVrxPOP> LoggedInClient(FakeServer &server)
 {
-    server.Start();
     auto pop = PopClientFor(server);
     pop->Connect();
     EXPECT_TRUE(pop->Login());
@@ -29,7 +28,7 @@ std::unique_ptr<TVrxPOP> LoggedInClient(ScriptedServer &server)
 // each reply would time out.
 TEST(PopUniqueIds, PipelinedRetrievalsAndDeletionsGoOutTogether)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"+OK\r\n", "+OK\r\n"})
         .Replies({"+OK\r\nUIDL\r\n.PIPELINING\r\npipelining\r\n.\r\n", "+OK\r\n1 aa\r\n2 ..b\r\n.\r\n",
                   "+OK\r\n1 30\r\n2 31\r\n.\r\n"})
@@ -62,7 +61,7 @@ TEST(PopUniqueIds, PipelinedRetrievalsAndDeletionsGoOutTogether)
 
 TEST(PopUniqueIds, RefusedCapaAndUidlLeaveTheConnectionForLast)
 {
-    ScriptedServer server;
+    FakeServer server;
     server.Send(Greeting).Replies({"+OK\r\n", "+OK\r\n", "-ERR what\r\n", "-ERR no UIDL\r\n", "+OK 2 10\r\n",
                                    "+OK 1\r\n"});
     auto pop = LoggedInClient(server);
@@ -78,7 +77,7 @@ TEST(PopUniqueIds, RefusedCapaAndUidlLeaveTheConnectionForLast)
 TEST(PopUniqueIds, CapaWithoutUidlAndMalformedListings)
 {
     {
-        ScriptedServer server;
+        FakeServer server;
         server.Send(Greeting).Replies({"+OK\r\n", "+OK\r\n", "+OK\r\nTOP\r\nUSER\r\n.\r\n"});
         auto pop = LoggedInClient(server);
         pop->Capabilities();
@@ -87,7 +86,7 @@ TEST(PopUniqueIds, CapaWithoutUidlAndMalformedListings)
     }
     for (const QByteArray &line : {QByteArray("x abc"), QByteArray("1 has space"), QByteArray("1 ") + QByteArray(71, 'a'),
                                    QByteArray("2 caf\xc3\xa9")}) {
-        ScriptedServer server;
+        FakeServer server;
         server.Send(Greeting).Replies({"+OK\r\n", "+OK\r\n", "+OK\r\n1 fine\r\n" + line + "\r\n.\r\n"});
         auto pop = LoggedInClient(server);
         EXPECT_FALSE(pop->UniqueIds()) << line.constData();
