@@ -1,3 +1,5 @@
+#include "CliRun.h"
+
 #include "cli/cCliCommands.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
@@ -10,7 +12,7 @@
 
 namespace {
 
-class CliTest : public ::testing::Test
+class CliTest : public ::testing::Test, public cCliRun
 {
 protected:
     void SetUp() override
@@ -19,15 +21,6 @@ protected:
     }
 
     void setUpMailFolder() { ASSERT_TRUE(cOptions::write(Opt::MailFolder, fDir.mailRoot())); }
-
-    int run(const QStringList &arguments)
-    {
-        fOut.clear();
-        fErr.clear();
-        QTextStream out(&fOut), err(&fErr);
-        cCliCommands commands(out, err);
-        return commands.Run(arguments);
-    }
 
     QString file(const char *name, const QByteArray &data)
     {
@@ -39,7 +32,6 @@ protected:
     }
 
     cScratchSettings fDir;
-    QString fOut, fErr;
 };
 
 TEST_F(CliTest, MisuseAndMissingSetUpAreReported)

@@ -1,5 +1,7 @@
 // ravelin-cli's rule and junk commands: what they refuse, and a rule added, listed, run and
 // deleted through them.
+#include "CliRun.h"
+
 #include "cli/cCliCommands.h"
 #include "rules/cJunkFilter.h"
 #include "storage/cFolderStore.h"
@@ -11,19 +13,10 @@
 
 namespace {
 
-class CliRulesTest : public ::testing::Test
+class CliRulesTest : public ::testing::Test, public cCliRun
 {
 protected:
     void SetUp() override { ASSERT_TRUE(fDir.initStorage()); }
-
-    int run(const QStringList &arguments)
-    {
-        fOut.clear();
-        fErr.clear();
-        QTextStream out(&fOut), err(&fErr);
-        cCliCommands commands(out, err);
-        return commands.Run(arguments);
-    }
 
     static QString storeMessage(const QByteArray &subject)
     {
@@ -36,7 +29,6 @@ protected:
     }
 
     cScratchSettings fDir;
-    QString fOut, fErr;
 };
 
 TEST_F(CliRulesTest, MisusedRuleCommandsAreRefused)
