@@ -217,15 +217,18 @@ QList<QByteArray> TVrxMessageBuilder::StoredFieldLines(const QByteArray &field)
     return TVrxEncodedWords::FoldedText(field.left(colon), value);
 }
 
-// Text that is not pure ASCII is UTF-8, the platform's own encoding of typed text.
+// Text that is not pure ASCII is UTF-8, the platform's own encoding of typed text; bytes that
+// are no UTF-8 come from a legacy message and read as Windows-1252, as everywhere they are shown.
 TVrxMessageBuilder::TextPart TVrxMessageBuilder::EncodedText(const QList<QByteArray> &text) const
 {
     QList<QByteArray> lines;
     for (const QByteArray &entry : text)
         lines.append(entry.isEmpty() ? QList<QByteArray>{entry} : TVrxLines::Split(entry));
     const bool ascii = IsAscii(lines);
-    const QByteArray contentType = ascii ? "Content-Type: Text/Plain; charset=ISO-8859-1"
-                                         : "Content-Type: Text/Plain; charset=UTF-8";
+    const QByteArray charset = ascii ? "ISO-8859-1"
+                               : TVrxEncodedWords::IsUtf8(lines.join('\n')) ? "UTF-8"
+                                                                             : "windows-1252";
+    const QByteArray contentType = "Content-Type: Text/Plain; charset=" + charset;
     const bool tooLong = std::any_of(lines.begin(), lines.end(),
                                      [](const QByteArray &line) { return line.size() > kMaxLineOctets; });
     if (tooLong || (!ascii && !EightBit))

@@ -85,11 +85,20 @@ TEST(MessageBuilder, LineBreaksInsideFieldsCannotStartNewLines)
     EXPECT_EQ(lines.mid(lines.indexOf(QByteArray()) + 1), QList<QByteArray>({"one", ".", "two"}));
 }
 
-TEST(MessageBuilder, NonAsciiTextIsDeclaredUtf8)
+// Bytes that are no UTF-8 (a legacy draft moved to Unsent as it was) are read as the list and
+// preview read them, Windows-1252, so the recipient sees what the sender saw.
+TEST(MessageBuilder, NonAsciiTextIsDeclaredAsItReads)
 {
-    TVrxMsg msg;
-    msg.Text = {"Gr\xc3\xbc\xc3\x9f" "e"};
-    EXPECT_TRUE(Builder().BuildMessageLines(msg).contains("Content-Type: Text/Plain; charset=UTF-8"));
+    const struct
+    {
+        QByteArray text, contentType;
+    } cases[]{{"Gr\xc3\xbc\xc3\x9f" "e", "Content-Type: Text/Plain; charset=UTF-8"},
+              {"caf\xe9 \x80 5", "Content-Type: Text/Plain; charset=windows-1252"}};
+    for (const auto &c : cases) {
+        TVrxMsg msg;
+        msg.Text = {c.text};
+        EXPECT_TRUE(Builder().BuildMessageLines(msg).contains(c.contentType)) << c.text.constData();
+    }
 }
 
 TEST(MessageBuilder, MultipartLayoutWithAttachments)
