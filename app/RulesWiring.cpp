@@ -18,6 +18,7 @@ void runInBackground(TfrmMain &frmMain, std::function<QString()> work)
     auto *watcher = new QFutureWatcher<QString>(&frmMain);
     QObject::connect(watcher, &QFutureWatcher<QString>::finished, &frmMain, [&frmMain, watcher] {
         frmMain.SetStatusText(1, watcher->result());
+        frmMain.ShowNewOnDemandFolders();
         frmMain.RefreshMessageList();
         watcher->deleteLater();
     });

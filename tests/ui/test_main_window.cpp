@@ -3,6 +3,7 @@
 #include "MsgListProbe.h"
 #include "UiFixture.h"
 
+#include "storage/MailStorage.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
@@ -422,6 +424,21 @@ private slots:
         QCOMPARE(rows(messages), 2);
         QTRY_COMPARE(checked.count(), 1);
         QCOMPARE(cFolderIndex::Load(fx->root() + u"/Mail/Inbox"_s).size(), 2u);
+    }
+
+    // Junk is made by the first message filed there; the tree shows it from then on.
+    void aFolderMadeOnFirstUseJoinsTheTreeWhenMailArrivesInIt()
+    {
+        TfrmMain window;
+        QVERIFY(create(window));
+        QTreeWidget *folders = part<QTreeWidget>(window, "lstFolders");
+        QVERIFY(folders->findItems(u"Junk"_s, Qt::MatchExactly).isEmpty());
+        QVERIFY(QDir().mkpath(MailFolderPath(u"Junk"_s)));
+        const QString path = fx->putMessage(u"Junk"_s, u"spam.qrz"_s, cUiFixture::message("Win"));
+
+        window.InsertArrivedMessage(path, u"Junk"_s, cUiFixture::message("Win"));
+        window.InsertArrivedMessage(path, u"Junk"_s, cUiFixture::message("Win"));
+        QCOMPARE(folders->findItems(u"Junk"_s, Qt::MatchExactly).size(), 1);
     }
 
     void theStoreReloadsTheListOnlyWhenItsFolderIsShown()

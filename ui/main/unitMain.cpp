@@ -457,6 +457,13 @@ void TfrmMain::LoadFolderTree()
         AddFolderItem(folder, eFolderKind::User);
 }
 
+void TfrmMain::ShowNewOnDemandFolders()
+{
+    for (const QString &folder : cFolderStore::OnDemandFolders())
+        if (lstFolders->findItems(folder, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+            AddFolderItem(folder, cFolderStore::FolderKind(folder));
+}
+
 void TfrmMain::ShowNewMailTree()
 {
     while (lstFolders->topLevelItemCount() > int(kFixedFolderKinds.size()))
@@ -570,6 +577,7 @@ void TfrmMain::ShowMessageCount()
 
 bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, const cMailMessage &record)
 {
+    ShowNewOnDemandFolders();
     if (ShownFolder().compare(folder, Qt::CaseInsensitive) != 0)
         return false;
     fLoading = true;

@@ -66,6 +66,8 @@ public:
     [[nodiscard]] bool FormCreate(const cCreateSteps &steps);
 
     void LoadFolderTree();
+    // Adds the fixed folders made on first use (Junk) that appeared since the tree was filled.
+    void ShowNewOnDemandFolders();
     // After the mail folder moved: the new tree's folders, with its Inbox shown.
     void ShowNewMailTree();
     void LoadMessageList(const QString &folder);
