@@ -3,6 +3,7 @@
 #include "rules/cJunkFilter.h"
 #include "rules/cRuleEngine.h"
 #include "ui/main/unitMain.h"
+#include "ui/rules/unitRules.h"
 
 #include <QAction>
 #include <QFutureWatcher>
@@ -54,6 +55,7 @@ void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
 
 void WireRules(TfrmMain &frmMain)
 {
+    frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain] { (new TfrmRules(&frmMain))->show(); });
     frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain] {
         const QString folder = frmMain.ShownFolder();
         runInBackground(frmMain, [folder] { return runRules(folder); });

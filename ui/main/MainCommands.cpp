@@ -96,6 +96,8 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Check for new mail"), .shortcut = "Ctrl+M"},
     cMainCommand{.id = mnuTools_CheckMailUsing, .place = P::ToolsMenu, .name = "mnuTools_CheckMailUsing",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Check for new mail using...")},
+    cMainCommand{.id = mnuTools_MessageRules, .place = P::ToolsMenu, .name = "mnuTools_MessageRules",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Message rules...")},
     cMainCommand{.id = mnuTools_RunRules, .place = P::ToolsMenu, .name = "mnuTools_RunRules",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Run rules on this folder")},
     cMainCommand{.id = mnuTools_Signatures, .place = P::ToolsMenu, .name = "mnuTools_Signatures",

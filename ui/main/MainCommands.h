@@ -40,6 +40,7 @@ enum class eMainCommand {
     mnuTools_SendUnsent,
     mnuTools_CheckMail,
     mnuTools_CheckMailUsing,
+    mnuTools_MessageRules,
     mnuTools_RunRules,
     mnuTools_Signatures,
     mnuTools_Accounts,

@@ -1,0 +1,40 @@
+#pragma once
+// The message rules window: lists the rules in the order they run, each with its check box
+// for on and off, and adds, edits, deletes and reorders them. Every change is saved through
+// the rule store at once; what the store refuses is shown in the window and the list shows
+// the file as it is.
+#include "ui/wndlist/cForm.h"
+#include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class TfrmRuleEditor;
+
+class TfrmRules : public cForm
+{
+    Q_OBJECT
+public:
+    explicit TfrmRules(QWidget *parent = nullptr);
+
+    void btnNewClick();
+    void btnEditClick();
+    void btnDeleteClick();
+    void btnUpClick();
+    void btnDownClick();
+
+    // The editor the last New or Edit opened; it frees itself when closed.
+    TfrmRuleEditor *Editor() const;
+
+private:
+    void fill(int current);
+    void edit(int index);
+    void move(int by);
+    void itemChanged(QListWidgetItem *item);
+    void report(const QString &problem);
+
+    QListWidget *lstRules;
+    QLabel *lblNotes;
+    QLabel *lblProblem;
+    QPointer<TfrmRuleEditor> fEditor;
+};
