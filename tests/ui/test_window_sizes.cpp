@@ -14,6 +14,8 @@
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitViewSource.h"
 #include "ui/options/unitOptions.h"
+#include "ui/rules/unitRuleEditor.h"
+#include "ui/rules/unitRules.h"
 #include "ui/signatures/unitAddSignature.h"
 #include "ui/signatures/unitInsertSignature.h"
 #include "ui/signatures/unitSignatures.h"
@@ -60,6 +62,15 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
      }},
     {"new account", [](const QString &) { return new TfrmCreateNewAccount; }},
     {"signatures", [](const QString &) { return new TfrmSignatures; }},
+    {"message rules", [](const QString &) { return new TfrmRules; }},
+    {"message rule",
+     [](const QString &) {
+         const cRuleCondition listHeader{.field = eRuleField::Header, .header = u"X-Mailing-List"_s, .text = u"ravelin"_s};
+         const cRule rule{.name = u"Lists"_s,
+                          .conditions = {listHeader, {}},
+                          .actions = {cRuleAction(eRuleAction::MoveTo, u"Lists"_s), cRuleAction(eRuleAction::SetPriority)}};
+         return new TfrmRuleEditor(rule, {u"Inbox"_s, u"Lists"_s}, [](const cRule &) { return cResult::Ok(); });
+     }},
     {"insert signature", [](const QString &) { return new TfrmInsertSignature; }},
     {"add signature", [](const QString &) { return new TfrmAddSignature; }},
     {"address book",
