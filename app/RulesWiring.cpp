@@ -51,11 +51,22 @@ void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
     });
 }
 
+// One rules window: asking again brings the open one forward.
+void showRulesWindow(TfrmMain &frmMain)
+{
+    auto *window = frmMain.findChild<TfrmRules *>();
+    if (!window)
+        window = new TfrmRules(&frmMain);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 } // namespace
 
 void WireRules(TfrmMain &frmMain)
 {
-    frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain] { (new TfrmRules(&frmMain))->show(); });
+    frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain] { showRulesWindow(frmMain); });
     frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain] {
         const QString folder = frmMain.ShownFolder();
         runInBackground(frmMain, [folder] { return runRules(folder); });

@@ -1,5 +1,5 @@
 // The main window's rule and junk commands reach the engine off the window's thread, and the
-// list shows what they did.
+// list shows what they did; "Message rules..." opens the one rules window.
 #include "app/RulesWiring.h"
 #include "app/StartUp.h"
 #include "rules/cJunkFilter.h"
@@ -8,8 +8,10 @@
 #include "tests/ui/UiFixture.h"
 #include "transfer/cAccountStore.h"
 #include "ui/main/unitMain.h"
+#include "ui/rules/unitRules.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QTreeView>
 #include <QtTest>
 
@@ -22,6 +24,7 @@ class TestRulesWiring : public QObject
 private slots:
     void runningTheRulesFilesTheShownFolder();
     void withoutBogofilterTheJunkCommandsSayWhatToInstall();
+    void messageRulesOpensOneRulesWindow();
 };
 
 void TestRulesWiring::runningTheRulesFilesTheShownFolder()
@@ -63,6 +66,26 @@ void TestRulesWiring::withoutBogofilterTheJunkCommandsSayWhatToInstall()
         QVERIFY(frmMain.Command(id)->statusTip().contains(u"\"bogofilter\""_s));
     }
     QVERIFY(frmMain.Command(eMainCommand::mnuTools_RunRules)->isEnabled());
+}
+
+void TestRulesWiring::messageRulesOpensOneRulesWindow()
+{
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    cRule lists;
+    lists.name = u"Lists"_s;
+    lists.actions = {{eRuleAction::MarkRead}};
+    QVERIFY(cRuleStore::Save({lists}));
+    TfrmMain frmMain;
+    WireRules(frmMain);
+    QAction *command = frmMain.Command(eMainCommand::mnuTools_MessageRules);
+    QCOMPARE(command->text(), u"Message rules..."_s);
+    command->trigger();
+    command->trigger();
+    QCOMPARE(frmMain.findChildren<TfrmRules *>().size(), 1);
+    auto *window = frmMain.findChild<TfrmRules *>();
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->findChild<QListWidget *>(u"lstRules"_s)->item(0)->text(), u"Lists"_s);
 }
 
 QTEST_MAIN(TestRulesWiring)
