@@ -1,6 +1,7 @@
 // The message rules window over a private rules file: a rule shown in the editor reads back as
 // it was, a rule the store refuses keeps the editor open with the store's reason and the text
-// as typed, and the list saves the order and the check boxes.
+// as typed, and the list saves the order and the check boxes, but never rewrites a rule it
+// could not read.
 #include "rules/RuleWords.h"
 #include "rules/cRuleStore.h"
 #include "tests/support/cScratchSettings.h"
@@ -8,6 +9,9 @@
 #include "ui/rules/unitRules.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -141,6 +145,27 @@ private slots:
         list->item(2)->setCheckState(Qt::Unchecked);
         QCOMPARE(storedNamesAndStates(), (QStringList{u"C+"_s, u"A+"_s, u"B-"_s}));
         QCOMPARE(list->item(2)->checkState(), Qt::Unchecked);
+    }
+
+    void aRuleThisVersionCannotReadIsNeverRewritten()
+    {
+        const QByteArray stored = "[Future]\r\nEnabled=1\r\nCondition1=x-future\r\nCondition1Text=\"a\"\r\n"
+                                  "Action1=delete\r\n[B]\r\nEnabled=1\r\nAction1=delete\r\n";
+        QVERIFY(QDir().mkpath(QFileInfo(cRuleStore::FilePath()).path()));
+        QFile file(cRuleStore::FilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
+        file.close();
+
+        TfrmRules window;
+        auto *list = window.findChild<QListWidget *>(u"lstRules"_s);
+        QCOMPARE(list->count(), 2);
+        const auto *notes = window.findChild<QLabel *>(u"lblNotes"_s);
+        QVERIFY(notes->isVisibleTo(&window) && notes->text().contains(u"\"Future\""_s));
+        for (const char *button : {"btnNew", "btnEdit", "btnDelete", "btnUp", "btnDown"})
+            QVERIFY2(!window.findChild<QPushButton *>(QLatin1String(button))->isEnabled(), button);
+        list->item(1)->setCheckState(Qt::Unchecked);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), stored);
     }
 
 private:

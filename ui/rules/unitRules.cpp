@@ -40,6 +40,7 @@ TfrmRules::TfrmRules(QWidget *parent)
         QPushButton *button = MakeButton(text, name);
         connect(button, &QPushButton::clicked, this, handler);
         buttons->addWidget(button);
+        fChangeButtons.append(button);
     }
     buttons->addStretch();
     QPushButton *btnClose = MakeButton(tr("&Close"), "btnClose");
@@ -69,14 +70,20 @@ void TfrmRules::fill(int current)
     const QList<cRule> rules = cRuleStore::Rules(&unreadable);
     const QSignalBlocker quiet(lstRules);
     lstRules->clear();
+    fChangeable = unreadable.isEmpty();
     for (const cRule &rule : rules) {
         auto *item = new QListWidgetItem(rule.name, lstRules);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setFlags(fChangeable ? item->flags() | Qt::ItemIsUserCheckable : item->flags() & ~Qt::ItemIsUserCheckable);
         item->setCheckState(rule.enabled ? Qt::Checked : Qt::Unchecked);
     }
     lstRules->setCurrentRow(qMin(current, lstRules->count() - 1));
+    for (QPushButton *button : std::as_const(fChangeButtons))
+        button->setEnabled(fChangeable);
+    if (!fChangeable)
+        unreadable.append(tr("Nothing can be changed here while that is so: a save would write the rule back "
+                             "without what could not be read."));
     lblNotes->setText(unreadable.join(QLatin1Char('\n')));
-    lblNotes->setVisible(!unreadable.isEmpty());
+    lblNotes->setVisible(!fChangeable);
 }
 
 void TfrmRules::report(const QString &problem)
@@ -92,7 +99,7 @@ void TfrmRules::btnNewClick()
 
 void TfrmRules::btnEditClick()
 {
-    if (lstRules->currentRow() >= 0)
+    if (fChangeable && lstRules->currentRow() >= 0)
         edit(lstRules->currentRow());
 }
 
@@ -155,7 +162,7 @@ void TfrmRules::itemChanged(QListWidgetItem *item)
 {
     const int index = lstRules->row(item);
     QList<cRule> rules = cRuleStore::Rules();
-    if (index < 0 || index >= rules.size())
+    if (!fChangeable || index < 0 || index >= rules.size())
         return;
     rules[index].enabled = item->checkState() == Qt::Checked;
     report(cRuleStore::Save(rules).text());

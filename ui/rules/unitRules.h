@@ -2,13 +2,15 @@
 // The message rules window: lists the rules in the order they run, each with its check box
 // for on and off, and adds, edits, deletes and reorders them. Every change is saved through
 // the rule store at once; what the store refuses is shown in the window and the list shows
-// the file as it is.
+// the file as it is. While the file holds a rule this version cannot read, nothing is changed
+// here: a save would write that rule back without what it could not read.
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 class TfrmRuleEditor;
 
 class TfrmRules : public cForm
@@ -36,5 +38,7 @@ private:
     QListWidget *lstRules;
     QLabel *lblNotes;
     QLabel *lblProblem;
+    QList<QPushButton *> fChangeButtons;
+    bool fChangeable = true;
     QPointer<TfrmRuleEditor> fEditor;
 };
