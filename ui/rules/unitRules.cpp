@@ -107,7 +107,7 @@ void TfrmRules::btnEditClick()
 void TfrmRules::edit(int index)
 {
     const QList<cRule> rules = cRuleStore::Rules();
-    cRule rule = index >= 0 && index < rules.size() ? rules.at(index) : cRule{};
+    const cRule rule = index >= 0 && index < rules.size() ? rules.at(index) : cRule{};
     const auto save = [index](const cRule &edited) {
         QList<cRule> current = cRuleStore::Rules();
         if (index >= 0 && index < current.size())
