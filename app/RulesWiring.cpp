@@ -26,10 +26,11 @@ void runInBackground(TfrmMain &frmMain, std::function<QString()> work)
     watcher->setFuture(QtConcurrent::run(std::move(work)));
 }
 
-QString runRules(const QString &folder)
+// paths: the messages to run the rules on; none: the whole folder.
+QString runRules(const QString &folder, const QStringList &paths)
 {
     const cRuleEngine engine = cRuleEngine::FromStore();
-    const cRuleEngine::cFolderRun run = engine.ApplyToFolder(folder);
+    const cRuleEngine::cFolderRun run = paths.isEmpty() ? engine.ApplyToFolder(folder) : engine.ApplyToMessages(paths, folder);
     const QStringList problems = engine.Notes() + run.errors;
     return problems.isEmpty() ? TfrmMain::tr("The rules moved %n message(s).", "", run.moved) : problems.first();
 }
@@ -69,7 +70,13 @@ void WireRules(TfrmMain &frmMain)
     frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain] { showRulesWindow(frmMain); });
     frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain] {
         const QString folder = frmMain.ShownFolder();
-        runInBackground(frmMain, [folder] { return runRules(folder); });
+        runInBackground(frmMain, [folder] { return runRules(folder, {}); });
+    });
+    frmMain.WireCommand(eMainCommand::popMsgs_RunRules, [&frmMain] {
+        const QString folder = frmMain.ShownFolder();
+        const QStringList paths = frmMain.SelectedMessagePaths();
+        if (!paths.isEmpty())
+            runInBackground(frmMain, [folder, paths] { return runRules(folder, paths); });
     });
     wireJunkCommand(frmMain, eMainCommand::popMsgs_MarkJunk, true);
     wireJunkCommand(frmMain, eMainCommand::popMsgs_NotJunk, false);

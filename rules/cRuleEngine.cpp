@@ -130,8 +130,15 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) cons
 cRuleEngine::cFolderRun cRuleEngine::ApplyToFolder(
     const QString &folder, const std::function<void(const QString &path, const cRuleOutcome &)> &each) const
 {
+    return ApplyToMessages(cFolderStore::MessageFiles(folder), folder, each);
+}
+
+cRuleEngine::cFolderRun cRuleEngine::ApplyToMessages(
+    const QStringList &paths, const QString &folder,
+    const std::function<void(const QString &path, const cRuleOutcome &)> &each) const
+{
     cFolderRun run;
-    for (const QString &path : cFolderStore::MessageFiles(folder)) {
+    for (const QString &path : paths) {
         const cRuleOutcome outcome = Apply(path, folder);
         run.errors += outcome.errors;
         run.moved += outcome.path != path ? 1 : 0;

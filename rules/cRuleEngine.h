@@ -46,6 +46,9 @@ public:
     };
     cFolderRun ApplyToFolder(const QString &folder,
                              const std::function<void(const QString &path, const cRuleOutcome &)> &each = {}) const;
+    // The same for some messages of the folder.
+    cFolderRun ApplyToMessages(const QStringList &paths, const QString &folder,
+                               const std::function<void(const QString &path, const cRuleOutcome &)> &each = {}) const;
 
     // The size a size condition compares: the message as received when its original is kept,
     // else its file and attachments.

@@ -37,6 +37,7 @@ void TestRulesWiring::runningTheRulesFilesTheShownFolder()
     QVERIFY(cFolderStore::CreateFolder(u"Lists"_s));
     fixture.putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("[devs] release"));
     fixture.putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("lunch"));
+    fixture.putMessage(u"Inbox"_s, u"mail3.qrz"_s, cUiFixture::message("[devs] plans"));
     cRule lists;
     lists.name = u"Lists"_s;
     lists.conditions = {{eRuleField::Subject, eRuleMatch::BeginsWith, {}, u"[devs]"_s, false}};
@@ -46,11 +47,26 @@ void TestRulesWiring::runningTheRulesFilesTheShownFolder()
     TfrmMain frmMain;
     QVERIFY(CreateMainWindow(frmMain));
     const QAbstractItemModel *lstMsgs = frmMain.findChild<QTreeView *>(u"lstMsgs"_s)->model();
-    QCOMPARE(lstMsgs->rowCount(), 2);
+    QCOMPARE(lstMsgs->rowCount(), 3);
+    // On the selected message only: the other one that matches stays.
+    auto *view = frmMain.findChild<QTreeView *>(u"lstMsgs"_s);
+    QModelIndex release;
+    for (int row = 0; row < lstMsgs->rowCount(); ++row)
+        for (int column = 0; column < lstMsgs->columnCount(); ++column)
+            if (lstMsgs->index(row, column).data() == u"[devs] release"_s)
+                release = lstMsgs->index(row, column);
+    QVERIFY(release.isValid());
+    view->setCurrentIndex(release);
+    view->selectionModel()->select(release, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    frmMain.Command(eMainCommand::popMsgs_RunRules)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(1), u"The rules moved 1 message(s)."_s, 10000);
+    QTRY_COMPARE(lstMsgs->rowCount(), 2);
+    frmMain.SetStatusText(1, {});
+
     frmMain.Command(eMainCommand::mnuTools_RunRules)->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(1), u"The rules moved 1 message(s)."_s, 10000);
     QTRY_COMPARE(lstMsgs->rowCount(), 1);
-    QCOMPARE(cFolderStore::MessageFiles(u"Lists"_s).size(), 1);
+    QCOMPARE(cFolderStore::MessageFiles(u"Lists"_s).size(), 2);
 }
 
 void TestRulesWiring::withoutBogofilterTheJunkCommandsSayWhatToInstall()

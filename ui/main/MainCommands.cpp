@@ -122,6 +122,8 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Mark as junk"), .rule = R::NeedsMessage},
     cMainCommand{.id = popMsgs_NotJunk, .place = P::Popup, .name = "popMsgs_NotJunk",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Not junk"), .rule = R::NeedsMessage},
+    cMainCommand{.id = popMsgs_RunRules, .place = P::Popup, .name = "popMsgs_RunRules",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Run rules on these messages"), .rule = R::NeedsMessage},
     cMainCommand{.id = popMsgs_Properties, .place = P::Popup, .name = "popMsgs_Properties",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Properties"), .rule = R::NeedsMessage},
     cMainCommand{.id = popMessage_Copy, .place = P::Popup, .name = "popMessage_Copy",
@@ -165,7 +167,7 @@ constexpr eMainCommand kSeparator = eMainCommand::Count;
 const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_ReplyQuoted, mnuTools_ReplyAll, popMsgs_Forward,
                             mnuTools_ForwardAsAttachment, mnuTools_AddSender, kSeparator, mnuFile_CopyTo,
                             mnuFile_MoveTo,        kSeparator,       popMsgs_MarkRead,     popMsgs_MarkUnread,
-                            popMsgs_MarkJunk,      popMsgs_NotJunk,  kSeparator,            mnuTools_Delete,  popMsgs_Properties};
+                            popMsgs_MarkJunk,      popMsgs_NotJunk,  popMsgs_RunRules, kSeparator,            mnuTools_Delete,  popMsgs_Properties};
 const std::array kMessageItems{popMessage_Copy,       popMessage_Launch, kSeparator, popMessage_SelectAll,
                                kSeparator,            popMessage_ViewSource, popMessage_SaveEml};
 const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename, popFolders_Delete, kSeparator, popFolders_Empty};

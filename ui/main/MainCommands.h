@@ -52,6 +52,7 @@ enum class eMainCommand {
     popMsgs_MarkUnread,
     popMsgs_MarkJunk,
     popMsgs_NotJunk,
+    popMsgs_RunRules,
     popMsgs_Properties,
     popMessage_Copy,
     popMessage_Launch,
