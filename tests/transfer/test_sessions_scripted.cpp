@@ -83,13 +83,14 @@ TEST_F(ScriptedSessionTest, MessagesQueuedWhileSendingGoOverTheSameConnection)
     server.Send("220 scripted ESMTP\r\n").Replies({"250 hello\r\n"}).Replies(envelope)
         .ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies(envelope)
         .ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies({"221 bye\r\n"});
-    server.Start();
     addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QString::number(server.Port()),
                            QStringLiteral("110")));
     cSendSession session(QStringLiteral("Work"));
     QSignalSpy totals(&session, &cSendSession::TotalChanged);
     session.Start({unsentMessage("first")});
+    // The greeting waits until the second message is queued, so the first cannot finish before it.
     ASSERT_TRUE(session.Append({unsentMessage("second")}));
+    server.Start();
     ASSERT_TRUE(runToEnd(session));
     EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(totals.last().at(0).toInt(), 2);
