@@ -1,5 +1,6 @@
 #include "rules/cJunkFilter.h"
 
+#include "rules/cJunkMemory.h"
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"
@@ -111,7 +112,33 @@ cResultOf<eJunkVerdict> cJunkFilter::Classify(const QByteArray &mail)
 
 cResult cJunkFilter::Learn(const QList<QByteArray> &mails, bool spam)
 {
-    return Run({spam ? QStringLiteral("-s") : QStringLiteral("-n"), QStringLiteral("-M")}, mboxOf(mails)).result();
+    cJunkMemory memory = cJunkMemory::Load();
+    cJunkMemory planned = memory;
+    QList<QByteArray> fresh, turned;
+    const eJunkTaught same = spam ? eJunkTaught::Spam : eJunkTaught::Ham;
+    for (const QByteArray &mail : mails) {
+        const eJunkTaught taught = planned.Taught(mail);
+        if (taught == same)
+            continue;
+        (taught == eJunkTaught::Nothing ? fresh : turned).append(mail);
+        planned.Remember(mail, spam);
+    }
+    const QString learn = spam ? QStringLiteral("-s") : QStringLiteral("-n");
+    const QString unlearn = spam ? QStringLiteral("-N") : QStringLiteral("-S");
+    if (cResult taught = Teach(memory, fresh, {learn}, spam); !taught)
+        return taught;
+    return Teach(memory, turned, {unlearn, learn}, spam);
+}
+
+cResult cJunkFilter::Teach(cJunkMemory &memory, const QList<QByteArray> &mails, const QStringList &arguments, bool spam)
+{
+    if (mails.isEmpty())
+        return cResult::Ok();
+    if (cResult run = Run(arguments + QStringList{QStringLiteral("-M")}, mboxOf(mails)).result(); !run)
+        return run;
+    for (const QByteArray &mail : mails)
+        memory.Remember(mail, spam);
+    return memory.Save();
 }
 
 QByteArray cJunkFilter::MailText(const cMailMessage &message)

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+class cJunkMemory;
+
 enum class eJunkVerdict { Ham, Spam, Unsure };
 
 class cJunkFilter
@@ -27,7 +29,8 @@ public:
     static bool Trained();
 
     static cResultOf<eJunkVerdict> Classify(const QByteArray &mail);
-    // Teaches the filter many messages in one run of bogofilter.
+    // Teaches the filter many messages in one run of bogofilter. A message it was taught
+    // before as the same kind is skipped; one taught as the other kind is unlearned first.
     static cResult Learn(const QList<QByteArray> &mails, bool spam);
 
     // What the filter reads of a stored message: the bytes as received when they are kept,
@@ -43,5 +46,7 @@ public:
     static QStringList Arguments(const QStringList &more);
 
 private:
+    // One run of bogofilter over mails with these arguments, then remembered as taught.
+    static cResult Teach(cJunkMemory &memory, const QList<QByteArray> &mails, const QStringList &arguments, bool spam);
     static cResultOf<int> Run(const QStringList &arguments, const QByteArray &input);
 };

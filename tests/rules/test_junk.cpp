@@ -12,6 +12,7 @@
 #include "tests/support/cScratchSettings.h"
 
 #include <QFileInfo>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -145,6 +146,35 @@ TEST_F(JunkTest, MarkingAsJunkTeachesAndMovesNotJunkBringsBack)
     ASSERT_TRUE(cJunkFilter::MarkMessages(cFolderStore::MessageFiles(junk), junk, false).ok());
     EXPECT_TRUE(cFolderStore::MessageFiles(junk).isEmpty());
     EXPECT_EQ(cFolderStore::MessageFiles(inbox), QStringList{path});
+}
+
+// What the word list counts as learned: spam and ham messages, as bogoutil reports them.
+std::pair<int, int> learnedCounts()
+{
+    QProcess bogoutil;
+    bogoutil.start(QStringLiteral("bogoutil"), {QStringLiteral("-w"), cJunkFilter::WordListFolder(), QStringLiteral(".MSG_COUNT")});
+    if (!bogoutil.waitForFinished())
+        return {-1, -1};
+    const QList<QByteArray> fields = bogoutil.readAllStandardOutput().split('\n').value(1).simplified().split(' ');
+    return {fields.value(1).toInt(), fields.value(2).toInt()};
+}
+
+// "Not junk" after "Mark as junk" (and the CLI's learning run twice) must leave the message
+// counted once, as what it was last called.
+TEST_F(JunkTest, TeachingAgainCountsOnceAndTheOtherWayTakesBackFirst)
+{
+    const QByteArray mail = message(true);
+    const struct
+    {
+        QList<QByteArray> mails;
+        bool spam;
+        std::pair<int, int> counts;
+    } steps[] = {{{mail, mail}, true, {1, 0}}, {{mail}, true, {1, 0}}, {{mail}, false, {0, 1}},
+                 {{mail}, false, {0, 1}},      {{mail}, true, {1, 0}}};
+    for (const auto &step : steps) {
+        ASSERT_TRUE(cJunkFilter::Learn(step.mails, step.spam).ok());
+        EXPECT_EQ(learnedCounts(), step.counts);
+    }
 }
 
 TEST_F(JunkTest, WithoutBogofilterNothingIsJudgedAndLearningNamesThePackage)
