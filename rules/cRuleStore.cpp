@@ -6,6 +6,8 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 
+#include <QFile>
+
 namespace {
 
 cResult refused(const QString &text)
@@ -170,21 +172,31 @@ cResult cRuleStore::Save(const QList<cRule> &rules)
     return WriteFileAtomically(FilePath(), text);
 }
 
+// Add and Delete leave every other rule's bytes alone: a rule this version cannot read whole
+// would lose what it could not read if written back from what was read.
 cResult cRuleStore::Add(const cRule &rule)
 {
-    QList<cRule> rules = Rules();
-    for (const cRule &known : rules)
-        if (known.name.compare(rule.name, Qt::CaseInsensitive) == 0)
-            return refused(QStringLiteral("There is a rule called \"%1\" already.").arg(known.name));
-    rules.append(rule);
-    return Save(rules);
+    if (const QString problem = Problem(rule); !problem.isEmpty())
+        return refused(problem);
+    for (const QString &known : cIniFile(FilePath()).readSections())
+        if (known.compare(rule.name, Qt::CaseInsensitive) == 0)
+            return refused(QStringLiteral("There is a rule called \"%1\" already.").arg(known));
+    QFile file(FilePath());
+    if (file.exists() && !file.open(QIODevice::ReadOnly))
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("Cannot read the rules in \"%1\": %2").arg(FilePath(), file.errorString()));
+    QByteArray text = file.isOpen() ? file.readAll() : QByteArray();
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text += "\r\n";
+    return WriteFileAtomically(FilePath(), text + sectionText(rule));
 }
 
 cResult cRuleStore::Delete(const QString &name)
 {
-    QList<cRule> rules = Rules();
-    const qsizetype removed = rules.removeIf([&](const cRule &rule) { return rule.name.compare(name, Qt::CaseInsensitive) == 0; });
-    if (removed == 0)
+    cIniFile file(FilePath());
+    if (!file.sectionExists(name))
         return refused(QStringLiteral("There is no rule called \"%1\" in \"%2\".").arg(name, FilePath()));
-    return Save(rules);
+    if (!file.eraseSection(name))
+        return cResult::Failed(eFailure::FileSystem, file.errorString());
+    return cResult::Ok();
 }

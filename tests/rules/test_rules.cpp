@@ -196,13 +196,21 @@ TEST_F(RuleStoreTest, AStoredWordThisVersionDoesNotKnowSwitchesTheRuleOff)
 {
     QFile file(cRuleStore::FilePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Future]\r\nEnabled=1\r\nCondition1=spam-score\r\nCondition1Text=\"5\"\r\nAction1=move\r\n");
+    const QByteArray future = "[Future]\r\nEnabled=1\r\nCondition1=spam-score\r\nCondition1Text=\"5\"\r\nAction1=move\r\n";
+    file.write(future);
     file.close();
     QStringList notes;
     const QList<cRule> rules = cRuleStore::Rules(&notes);
     ASSERT_EQ(rules.size(), 1);
     EXPECT_FALSE(rules.first().enabled);
     EXPECT_EQ(notes.size(), 1);
+
+    // Adding and deleting another rule leaves that one as it was written.
+    ASSERT_TRUE(cRuleStore::Add(named("Keep", ruleOf({}))).ok());
+    EXPECT_EQ(cRuleStore::Rules().size(), 2);
+    ASSERT_TRUE(cRuleStore::Delete(QStringLiteral("keep")).ok());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), future);
 }
 
 TEST_F(RuleStoreTest, EachActionDoesWhatItSays)
