@@ -35,13 +35,29 @@ QString runRules(const QString &folder, const QStringList &paths)
     return problems.isEmpty() ? TfrmMain::tr("The rules moved %n message(s).", "", run.moved) : problems.first();
 }
 
+QString learnFolder(const QString &folder, bool spam)
+{
+    const cResultOf<int> taught = cJunkFilter::LearnFolder(folder, spam);
+    if (!taught)
+        return taught.text();
+    return spam ? TfrmMain::tr("The junk filter learned %n message(s) of \"%1\" as junk.", "", taught.value()).arg(folder)
+                : TfrmMain::tr("The junk filter learned %n message(s) of \"%1\" as not junk.", "", taught.value()).arg(folder);
+}
+
+// Without bogofilter the command stays unwired (so disabled) and says what to install.
+bool junkFilterInstalled(TfrmMain &frmMain, eMainCommand id)
+{
+    if (!cJunkFilter::Program().isEmpty())
+        return true;
+    frmMain.Command(id)->setStatusTip(cJunkFilter::NotInstalledText());
+    frmMain.Command(id)->setToolTip(cJunkFilter::NotInstalledText());
+    return false;
+}
+
 void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
 {
-    if (cJunkFilter::Program().isEmpty()) {
-        frmMain.Command(id)->setStatusTip(cJunkFilter::NotInstalledText());
-        frmMain.Command(id)->setToolTip(cJunkFilter::NotInstalledText());
+    if (!junkFilterInstalled(frmMain, id))
         return;
-    }
     frmMain.WireCommand(id, [&frmMain, spam] {
         const QStringList paths = frmMain.SelectedMessagePaths();
         const QString folder = frmMain.ShownFolder();
@@ -49,6 +65,17 @@ void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
             const cResult marked = cJunkFilter::MarkMessages(paths, folder, spam);
             return marked ? QString() : marked.text();
         });
+    });
+}
+
+void wireLearnCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
+{
+    if (!junkFilterInstalled(frmMain, id))
+        return;
+    frmMain.WireCommand(id, [&frmMain, spam] {
+        const QString folder = frmMain.ShownFolder();
+        frmMain.SetStatusText(1, TfrmMain::tr("The junk filter is learning from \"%1\"...").arg(folder));
+        runInBackground(frmMain, [folder, spam] { return learnFolder(folder, spam); });
     });
 }
 
@@ -78,6 +105,9 @@ void WireRules(TfrmMain &frmMain)
         if (!paths.isEmpty())
             runInBackground(frmMain, [folder, paths] { return runRules(folder, paths); });
     });
-    wireJunkCommand(frmMain, eMainCommand::popMsgs_MarkJunk, true);
+    for (eMainCommand id : {eMainCommand::popMsgs_MarkJunk, eMainCommand::tb_Junk})
+        wireJunkCommand(frmMain, id, true);
     wireJunkCommand(frmMain, eMainCommand::popMsgs_NotJunk, false);
+    wireLearnCommand(frmMain, eMainCommand::popFolders_LearnJunk, true);
+    wireLearnCommand(frmMain, eMainCommand::popFolders_LearnNotJunk, false);
 }

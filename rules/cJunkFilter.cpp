@@ -19,6 +19,8 @@ constexpr int kProcessTimeoutMs = 60000;
 constexpr int kSpamCode = 0;
 constexpr int kHamCode = 1;
 constexpr int kUnsureCode = 2;
+// Messages read into memory for one run of bogofilter while learning a folder.
+constexpr qsizetype kLearnBatch = 500;
 
 // Messages as one mbox (bogofilter's -M): each opens with a "From " line, and a line of its own
 // that would read as one is quoted with ">" (the mboxrd rule), so no message splits in two.
@@ -139,6 +141,24 @@ cResult cJunkFilter::Teach(cJunkMemory &memory, const QList<QByteArray> &mails, 
     for (const QByteArray &mail : mails)
         memory.Remember(mail, spam);
     return memory.Save();
+}
+
+cResultOf<int> cJunkFilter::LearnFolder(const QString &folder, bool spam)
+{
+    const QStringList paths = cFolderStore::MessageFiles(folder);
+    int taught = 0;
+    for (qsizetype start = 0; start < paths.size(); start += kLearnBatch) {
+        QList<QByteArray> mails;
+        for (const QString &path : paths.mid(start, kLearnBatch)) {
+            cMailMessage message;
+            if (message.ReadFile(path))
+                mails.append(MailText(message));
+        }
+        if (cResult learned = Learn(mails, spam); !learned)
+            return learned;
+        taught += int(mails.size());
+    }
+    return taught;
 }
 
 QByteArray cJunkFilter::MailText(const cMailMessage &message)

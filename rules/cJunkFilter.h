@@ -42,6 +42,10 @@ public:
     // go to Junk, or out of Junk into Inbox. The first failure ends the run.
     static cResult MarkMessages(const QStringList &paths, const QString &folder, bool spam);
 
+    // Teaches the filter every message of a folder, a batch at a time; unreadable files are
+    // left out. The count taught.
+    static cResultOf<int> LearnFolder(const QString &folder, bool spam);
+
     // bogofilter's arguments for our word list, then these.
     static QStringList Arguments(const QStringList &more);
 

@@ -17,6 +17,14 @@
 
 using namespace Qt::StringLiterals;
 
+// With an account, the window opens without the new-account wizard.
+cAccount workAccount()
+{
+    cAccount account;
+    account.section = u"Work"_s;
+    return account;
+}
+
 class TestRulesWiring : public QObject
 {
     Q_OBJECT
@@ -24,6 +32,7 @@ class TestRulesWiring : public QObject
 private slots:
     void runningTheRulesFilesTheShownFolder();
     void withoutBogofilterTheJunkCommandsSayWhatToInstall();
+    void aFolderTeachesTheJunkFilterInTheBackground();
     void messageRulesOpensOneRulesWindow();
 };
 
@@ -31,9 +40,7 @@ void TestRulesWiring::runningTheRulesFilesTheShownFolder()
 {
     cUiFixture fixture;
     QVERIFY(fixture.initStorage());
-    cAccount account;
-    account.section = u"Work"_s;
-    QVERIFY(cAccountStore::WriteAccount(account));
+    QVERIFY(cAccountStore::WriteAccount(workAccount()));
     QVERIFY(cFolderStore::CreateFolder(u"Lists"_s));
     fixture.putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("[devs] release"));
     fixture.putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("lunch"));
@@ -77,11 +84,34 @@ void TestRulesWiring::withoutBogofilterTheJunkCommandsSayWhatToInstall()
     TfrmMain frmMain;
     WireRules(frmMain);
     qunsetenv(cJunkFilter::kProgramVariable);
-    for (eMainCommand id : {eMainCommand::popMsgs_MarkJunk, eMainCommand::popMsgs_NotJunk}) {
+    for (eMainCommand id : {eMainCommand::popMsgs_MarkJunk, eMainCommand::popMsgs_NotJunk, eMainCommand::tb_Junk,
+                            eMainCommand::popFolders_LearnJunk, eMainCommand::popFolders_LearnNotJunk}) {
         QVERIFY(!frmMain.Command(id)->isEnabled());
         QVERIFY(frmMain.Command(id)->statusTip().contains(u"\"bogofilter\""_s));
     }
     QVERIFY(frmMain.Command(eMainCommand::mnuTools_RunRules)->isEnabled());
+}
+
+// Learning twice from the same folder teaches nothing new; the messages stay where they are.
+void TestRulesWiring::aFolderTeachesTheJunkFilterInTheBackground()
+{
+    if (cJunkFilter::Program().isEmpty())
+        QSKIP("bogofilter is not installed");
+    cUiFixture fixture;
+    QVERIFY(fixture.initStorage());
+    QVERIFY(cAccountStore::WriteAccount(workAccount()));
+    fixture.putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("cheap pills"));
+    fixture.putMessage(u"Inbox"_s, u"mail2.qrz"_s, cUiFixture::message("free prize"));
+    TfrmMain frmMain;
+    QVERIFY(CreateMainWindow(frmMain));
+    QAction *learn = frmMain.Command(eMainCommand::popFolders_LearnJunk);
+    QVERIFY(learn->isEnabled());
+    learn->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(1), u"The junk filter learned 2 message(s) of \"Inbox\" as junk."_s, 10000);
+    QVERIFY(cJunkFilter::Trained());
+    frmMain.Command(eMainCommand::popFolders_LearnNotJunk)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(frmMain.StatusText(1), u"The junk filter learned 2 message(s) of \"Inbox\" as not junk."_s, 10000);
+    QCOMPARE(cFolderStore::MessageFiles(u"Inbox"_s).size(), 2);
 }
 
 void TestRulesWiring::messageRulesOpensOneRulesWindow()

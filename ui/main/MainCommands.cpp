@@ -19,6 +19,9 @@ const std::array kCommands{
     cMainCommand{.id = tb_Delete, .place = P::Toolbar, .name = "tb_Delete",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Delete"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Delete message"),
                  .icon = "edit-delete", .rule = R::NeedsMessage},
+    cMainCommand{.id = tb_Junk, .place = P::Toolbar, .name = "tb_Junk",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Junk"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Mark as junk"),
+                 .icon = "mail-mark-junk", .rule = R::NeedsMessage},
     cMainCommand{.id = TB_Receive, .place = P::Toolbar, .name = "TB_Receive",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Receive"), .hint = QT_TRANSLATE_NOOP("TfrmMain", "Check for mail"),
                  .icon = "mail-receive", .separatorBefore = true},
@@ -142,6 +145,10 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Delete"), .rule = R::UserFolder},
     cMainCommand{.id = popFolders_Empty, .place = P::Popup, .name = "popFolders_Empty",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Empty")},
+    cMainCommand{.id = popFolders_LearnJunk, .place = P::Popup, .name = "popFolders_LearnJunk",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Learn from this folder as junk")},
+    cMainCommand{.id = popFolders_LearnNotJunk, .place = P::Popup, .name = "popFolders_LearnNotJunk",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Learn from this folder as not junk")},
     cMainCommand{.id = popAttachment_Open, .place = P::Popup, .name = "popAttachment_Open",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Open"), .rule = R::Attachment},
     cMainCommand{.id = popAttachment_SaveAs, .place = P::Popup, .name = "popAttachment_SaveAs",
@@ -170,7 +177,8 @@ const std::array kMsgsItems{popMsgs_SendNow,       mnuTools_Reply,   mnuTools_Re
                             popMsgs_MarkJunk,      popMsgs_NotJunk,  popMsgs_RunRules, kSeparator,            mnuTools_Delete,  popMsgs_Properties};
 const std::array kMessageItems{popMessage_Copy,       popMessage_Launch, kSeparator, popMessage_SelectAll,
                                kSeparator,            popMessage_ViewSource, popMessage_SaveEml};
-const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename, popFolders_Delete, kSeparator, popFolders_Empty};
+const std::array kFolderItems{mnuFile_Folder_New, popFolders_Rename,   popFolders_Delete,      kSeparator,
+                              popFolders_Empty,   kSeparator,          popFolders_LearnJunk, popFolders_LearnNotJunk};
 const std::array kAttachmentItems{popAttachment_Open, popAttachment_SaveAs, popAttachment_OpenFolder};
 const std::array kTrayItems{popTray_Show,     kSeparator,         popTray_NewMessage, popTray_AddressBook,
                             popTray_CheckMail, popTray_SendUnsent, kSeparator,         popTray_Close};

@@ -16,7 +16,7 @@ QIcon FolderIcon(eFolderKind kind)
     case eFolderKind::SentItems: return ThemedIcon(u"ravelin-folder-sent"_s);
     case eFolderKind::Unfinished: return ThemedIcon(u"ravelin-folder-unfinished"_s);
     case eFolderKind::Trash: return ThemedIcon(u"user-trash"_s);
-    case eFolderKind::Junk: return QIcon::fromTheme(u"mail-mark-junk"_s, ThemedIcon(u"folder"_s));
+    case eFolderKind::Junk: return ThemedIcon(u"mail-mark-junk"_s);
     case eFolderKind::User: break;
     }
     return ThemedIcon(u"folder"_s);
