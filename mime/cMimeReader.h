@@ -6,10 +6,14 @@
 // its start part), else the first text/html. Every other leaf part is an attachment, except the
 // text alternatives beside the shown text; an attached message is one attachment, not entered.
 #include "mime/cDecodedMail.h"
+#include "mime/cHtmlBody.h"
 
 class cMimeReader
 {
 public:
     // Never fails: what cannot be read stays empty, and unparsable bytes come back as text.
     static cDecodedMail Read(const QByteArray &raw, const cReadOptions &options = {});
+    // The HTML text found where Read looks for text, but before plain text, and the parts with a
+    // Content-ID; both empty when the message has no HTML text.
+    static cHtmlBody ReadHtml(const QByteArray &raw);
 };
