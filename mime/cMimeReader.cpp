@@ -1,6 +1,7 @@
 #include "mime/cMimeReader.h"
 
 #include "mime/CharsetText.h"
+#include "mime/FlowedText.h"
 #include "mime/HeaderBlock.h"
 #include "mime/NestingGuard.h"
 #include "mime/PartNesting.h"
@@ -465,6 +466,11 @@ bool isUtf8Already(const QByteArray &bytes, const QByteArray &charset)
         && !bytes.startsWith("\xEF\xBB\xBF");
 }
 
+bool parameterIs(GMimeObject *object, const char *name, const char *value)
+{
+    return QByteArray(g_mime_object_get_content_type_parameter(object, name)).trimmed().toLower() == value;
+}
+
 // raw: the caller's bytes, which the text may be taken from without a copy.
 void takeText(GMimeObject *root, GMimeObject *body, const cReadOptions &options, const QByteArray &raw,
               cDecodedMail &mail)
@@ -475,15 +481,16 @@ void takeText(GMimeObject *root, GMimeObject *body, const cReadOptions &options,
     }
     mail.html = typeOf(body) == "text/html";
     const QByteArray charset = g_mime_object_get_content_type_parameter(body, "charset");
+    const bool flowed = !mail.html && parameterIs(body, "format", "flowed");
     QByteArray bytes = options.utf8Text ? unencodedContent(GMIME_PART(body), raw) : QByteArray();
     if (bytes.isNull())
         bytes = decodedContent(GMIME_PART(body));
-    if (options.utf8Text && isUtf8Already(bytes, charset)) {
+    if (options.utf8Text && !flowed && isUtf8Already(bytes, charset)) {
         mail.textUtf8 = bytes;
         return;
     }
     const cCharsetText text = DecodeCharset(bytes, charset);
-    mail.text = text.text;
+    mail.text = flowed ? UnflowedText(text.text, parameterIs(body, "delsp", "yes")) : text.text;
     if (!text.known)
         mail.unknownCharset = charset;
 }

@@ -5,6 +5,7 @@
 // The text shown is the first text/plain outside attachments (within multipart/related only
 // its start part), else the first text/html. Every other leaf part is an attachment, except the
 // text alternatives beside the shown text; an attached message is one attachment, not entered.
+// Shown text in format=flowed comes re-flowed (UnflowedText).
 #include "mime/cDecodedMail.h"
 #include "mime/cHtmlBody.h"
 
