@@ -2,7 +2,9 @@
 // while the preview shows a message that refers to it in every way HTML can. The reader's
 // "Load remote content" fetches its images and nothing else; a sender allowed once is loaded
 // every time. Links show their real target and are reported with the text they were shown as.
+#include "storage/cOptions.h"
 #include "storage/cRemoteContentSenders.h"
+#include "transfer/cIncomingStore.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
@@ -15,6 +17,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -184,6 +187,42 @@ private slots:
         emit pane.Browser()->anchorClicked(QUrl(u"mailto:ann@example.org?subject=Hi"_s));
         SetWindowSteps({});
         QCOMPARE(opened, u"mailto:ann@example.org?subject=Hi"_s);
+    }
+
+    void plainTextIsShownWhenPreferredOrAskedFor()
+    {
+        QVERIFY(fSettings.initStorage());
+        const QByteArray raw = "Subject: s\r\nContent-Type: multipart/alternative; boundary=a\r\n\r\n"
+                               "--a\r\nContent-Type: text/plain\r\n\r\nPlease use an HTML capable mail program\r\n"
+                               "--a\r\nContent-Type: text/html\r\n\r\n<p>Rich <b>news</b><img src=\"http://t.example/p\"></p>\r\n"
+                               "--a--\r\n";
+        const auto stored = cIncomingStore::Store(raw, QString(), u"Inbox"_s);
+        QVERIFY(stored);
+        cMailMessage alternative;
+        QVERIFY(alternative.ReadFile(stored.value().path).ok());
+        cPreviewPane pane;
+        auto *plain = pane.findChild<QToolButton *>(u"btnPlainText"_s);
+        const auto shown = [&pane] { return pane.Browser()->toPlainText().trimmed(); };
+
+        pane.Show(alternative);
+        QCOMPARE(shown().remove(QChar::ObjectReplacementCharacter), u"Rich news"_s);
+        QVERIFY(!plain->isHidden() && !pane.RemoteBar()->isHidden());
+        plain->click();
+        QCOMPARE(shown(), u"Please use an HTML capable mail program"_s);
+        QVERIFY(pane.RemoteBar()->isHidden());
+
+        QVERIFY(cOptions::write(Opt::MainWnd_PreferPlainText, true).ok());
+        pane.Show(htmlMessage(u"<p>Hello <b>world</b><img src=\"cid:x\"></p><script>x()</script>"_s, "a@b.example"));
+        QCOMPARE(shown(), u"Hello world"_s);
+        QVERIFY(pane.Browser()->document()->toHtml().contains(u"font-weight:700"_s) == false);
+        QVERIFY(cOptions::write(Opt::MainWnd_PreferPlainText, false).ok());
+        pane.Reshow();
+        QVERIFY(pane.Browser()->document()->toHtml().contains(u"font-weight:700"_s));
+
+        cMailMessage text;
+        text.body = {"just text"};
+        pane.Show(text);
+        QVERIFY(plain->isHidden());
     }
 
 private:

@@ -1,17 +1,22 @@
 #include "ui/main/cPreviewPane.h"
 
 #include "storage/DisplayText.h"
+#include "storage/cOptions.h"
 #include "storage/cRemoteContentSenders.h"
 #include "transfer/MessageHtml.h"
 #include "ui/main/LinkFollowing.h"
+#include "ui/main/PlainTextView.h"
 #include "ui/main/PreviewHeader.h"
 #include "ui/main/RemoteContent.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cRemoteContentBar.h"
 #include "ui/main/cRemoteImages.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -27,14 +32,24 @@ cPreviewPane::cPreviewPane(QWidget *parent) : QWidget(parent), fRemoteImages(new
     lblHeader->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblHeader->setContentsMargins(4, 4, 4, 4);
     lblHeader->hide();
+    btnPlainText = new QToolButton(this);
+    btnPlainText->setObjectName(u"btnPlainText"_s);
+    btnPlainText->setText(tr("Plain text"));
+    btnPlainText->setToolTip(tr("Show this message as plain text"));
+    btnPlainText->setCheckable(true);
+    btnPlainText->hide();
     fRemoteBar = new cRemoteContentBar(this);
     fBrowser = new cPreviewBrowser(this);
-    layout->addWidget(lblHeader);
+    auto *header = new QHBoxLayout;
+    header->addWidget(lblHeader, 1);
+    header->addWidget(btnPlainText, 0, Qt::AlignTop);
+    layout->addLayout(header);
     layout->addWidget(fRemoteBar);
     layout->addWidget(fBrowser, 1);
     connect(fRemoteBar, &cRemoteContentBar::LoadClicked, this, &cPreviewPane::LoadRemote);
     connect(fRemoteBar, &cRemoteContentBar::AllowSenderClicked, this, &cPreviewPane::AllowSender);
-    connect(fRemoteImages, &cRemoteImages::Arrived, this, &cPreviewPane::ShowHtml);
+    connect(fRemoteImages, &cRemoteImages::Arrived, this, &cPreviewPane::ShowBody);
+    connect(btnPlainText, &QToolButton::toggled, this, &cPreviewPane::ShowBody);
     connect(fBrowser, &cPreviewBrowser::LinkHovered, this, &cPreviewPane::LinkHovered);
     connect(fBrowser, &cPreviewBrowser::LinkActivated, this, [this](const QUrl &target, const QString &text) {
         if (const QString note = FollowMessageLink(this, target, text); !note.isEmpty())
@@ -50,13 +65,30 @@ void cPreviewPane::Show(const cMailMessage &message)
     fOriginal = message.Original;
     fSubject = DisplayText(message.Subject);
     fSender = DisplayText(message.FromAddress);
+    fMessage = message;
+    fShown = true;
     fHtml = MessageHtml(message);
-    if (!fHtml.html.isEmpty()) {
-        fRemoteAllowed = cRemoteContentSenders::IsAllowed(fSender);
-        ShowHtml();
+    fRemoteAllowed = !fHtml.html.isEmpty() && cRemoteContentSenders::IsAllowed(fSender);
+    const QSignalBlocker quiet(btnPlainText);
+    btnPlainText->setChecked(cOptions::read(Opt::MainWnd_PreferPlainText));
+    btnPlainText->setVisible(!fHtml.html.isEmpty());
+    ShowBody();
+}
+
+void cPreviewPane::Reshow()
+{
+    if (fShown)
+        Show(cMailMessage(fMessage));
+}
+
+void cPreviewPane::ShowBody()
+{
+    if (fHtml.html.isEmpty() || btnPlainText->isChecked()) {
+        fRemoteBar->hide();
+        fBrowser->setPlainText(PlainTextOf(fMessage, fHtml));
         return;
     }
-    fBrowser->setPlainText(DisplayBody(message.body, DeclaredCharset(message.headerLines)));
+    ShowHtml();
 }
 
 // Laid out again as remote images arrive, where the reader was.
@@ -102,6 +134,7 @@ void cPreviewPane::Clear()
 {
     lblHeader->clear();
     lblHeader->hide();
+    btnPlainText->hide();
     fRemoteBar->hide();
     fRemoteImages->Forget();
     fBrowser->clear();
@@ -109,5 +142,7 @@ void cPreviewPane::Clear()
     fSubject.clear();
     fSender.clear();
     fHtml = {};
+    fMessage = {};
+    fShown = false;
     fRemoteAllowed = false;
 }

@@ -5,12 +5,15 @@
 // images only once the reader loads them for this message or allows its sender, and until then
 // a bar says how many remote items were held back. Clicked links are followed here
 // (FollowMessageLink); what the status bar should say comes out as StatusNote and LinkHovered.
+// A message with HTML shows its plain text instead (PlainTextOf) when the option says so or the
+// reader switches it with btnPlainText, for this message only.
 #include "mime/cHtmlBody.h"
 #include "storage/cMailMessage.h"
 
 #include <QWidget>
 
 class QLabel;
+class QToolButton;
 class cPreviewBrowser;
 class cRemoteContentBar;
 class cRemoteImages;
@@ -28,6 +31,8 @@ public:
     // A text in place of a message, e.g. why it could not be read.
     void ShowText(const QString &text);
     void Clear();
+    // The shown message again, as the options now say.
+    void Reshow();
 
     // The kept original of the shown message; empty when none is kept.
     const QByteArray &Original() const { return fOriginal; }
@@ -41,17 +46,21 @@ signals:
     void LinkHovered(const QString &target);
 
 private:
+    void ShowBody();
     void ShowHtml();
     void LoadRemote();
     void AllowSender();
 
     QLabel *lblHeader;
+    QToolButton *btnPlainText;
     cRemoteContentBar *fRemoteBar;
     cPreviewBrowser *fBrowser;
     cRemoteImages *fRemoteImages;
     QByteArray fOriginal;
     QString fSubject;
     QString fSender;
+    cMailMessage fMessage;
+    bool fShown = false;
     cHtmlBody fHtml;
     bool fRemoteAllowed = false;
 };
