@@ -47,6 +47,8 @@ cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocum
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setDocument(fDocument);
+    // A scroll bar that comes and goes makes the engine lay a long message out twice.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     connect(this, &QTextBrowser::anchorClicked, this,
             [this](const QUrl &target) { emit LinkActivated(target, ActivatedText(target)); });
     connect(this, qOverload<const QUrl &>(&QTextBrowser::highlighted), this, &cPreviewBrowser::Hovered);
