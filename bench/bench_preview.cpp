@@ -16,7 +16,7 @@ namespace {
 
 QString nestedTables(int levels)
 {
-    return u"<table border=\"1\"><tr><td>level"_s.repeated(levels) + u"deepest"_s
+    return u"<table border=\"1\"><tr><td>cell</td><td>level"_s.repeated(levels) + u"deepest"_s
            + u"</td></tr></table>"_s.repeated(levels);
 }
 
