@@ -184,9 +184,9 @@ private slots:
         steps.OpenMailto = [&opened](const QString &link) { opened = link; };
         SetWindowSteps(steps);
         cPreviewPane pane;
-        emit pane.Browser()->anchorClicked(QUrl(u"mailto:ann@example.org?subject=Hi"_s));
+        emit pane.Browser()->anchorClicked(QUrl(u"mailto:ann@example.org?subject=Caf%C3%A9%20100%25"_s));
         SetWindowSteps({});
-        QCOMPARE(opened, u"mailto:ann@example.org?subject=Hi"_s);
+        QCOMPARE(opened, u"mailto:ann@example.org?subject=Caf%C3%A9%20100%25"_s);
     }
 
     void plainTextIsShownWhenPreferredOrAskedFor()

@@ -39,7 +39,7 @@ QString FollowMessageLink(QWidget *parent, const QUrl &target, const QString &te
     if (check.suspicious && !agreedToSuspicious(parent, target, check))
         return tr("The suspicious link to \"%1\" was not opened.").arg(shown(target));
     if (check.kind == eLinkKind::Mail)
-        RunStep(WindowSteps().OpenMailto, target.toString());
+        RunStep(WindowSteps().OpenMailto, shown(target)); // decoded once, by the mailto: reader
     else
         QDesktopServices::openUrl(target);
     return {};

@@ -38,6 +38,9 @@ void cRemoteImages::Fetch(const QUrl &url)
     ++fPending;
     QNetworkRequest request(url);
     request.setMaximumRedirectsAllowed(5);
+    // No cookie goes with an image or comes back from it: they would tie one message to another.
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     QNetworkReply *reply = fNetwork->get(request);
     // A reply larger than any image we show is not read to its end.
     const auto tooLarge = [reply](qint64 size) {

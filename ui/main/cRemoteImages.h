@@ -5,7 +5,7 @@
 // come or failed, Arrived tells the preview to lay the message out again, and every ask then
 // finds its image here. Each request has a time-out and a size cap, only http and https are
 // asked for, redirects never lead to a less safe scheme, and a message asks for at most
-// kMaxImages. Forget drops the message's images and any request still on its way.
+// kMaxImages. No cookies are sent or kept. Forget drops the message's images and any request still on its way.
 #include <QHash>
 #include <QImage>
 #include <QObject>
