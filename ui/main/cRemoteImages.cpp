@@ -7,10 +7,17 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-cRemoteImages::cRemoteImages(QObject *parent) : QObject(parent), fNetwork(new QNetworkAccessManager(this))
+cRemoteImages::cRemoteImages(QObject *parent) : QObject(parent) {}
+
+// Made at the first fetch: a reader who never loads remote content never starts the network.
+QNetworkAccessManager *cRemoteImages::Network()
 {
-    fNetwork->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
-    fNetwork->setTransferTimeout(kTimeoutMs);
+    if (!fNetwork) {
+        fNetwork = new QNetworkAccessManager(this);
+        fNetwork->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+        fNetwork->setTransferTimeout(kTimeoutMs);
+    }
+    return fNetwork;
 }
 
 QImage cRemoteImages::Image(const QUrl &url)
@@ -28,8 +35,10 @@ void cRemoteImages::Forget()
     ++fGeneration;
     fPending = 0;
     fImages.clear();
-    for (QNetworkReply *reply : fNetwork->findChildren<QNetworkReply *>())
-        reply->abort();
+    if (fNetwork) {
+        for (QNetworkReply *reply : fNetwork->findChildren<QNetworkReply *>())
+            reply->abort();
+    }
 }
 
 void cRemoteImages::Fetch(const QUrl &url)
@@ -41,7 +50,7 @@ void cRemoteImages::Fetch(const QUrl &url)
     // No cookie goes with an image or comes back from it: they would tie one message to another.
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-    QNetworkReply *reply = fNetwork->get(request);
+    QNetworkReply *reply = Network()->get(request);
     // A reply larger than any image we show is not read to its end.
     const auto tooLarge = [reply](qint64 size) {
         if (size > kMaxInlineImageBytes)

@@ -31,10 +31,11 @@ signals:
     void Arrived();
 
 private:
+    QNetworkAccessManager *Network();
     void Fetch(const QUrl &url);
     void Finished(QNetworkReply *reply, const QUrl &url, int generation);
 
-    QNetworkAccessManager *fNetwork;
+    QNetworkAccessManager *fNetwork = nullptr;
     QHash<QUrl, QImage> fImages; // a placeholder while on its way or when it failed
     int fPending = 0;
     int fGeneration = 0;
