@@ -256,6 +256,9 @@ private slots:
         QTest::newRow("a cell's colour is a colour only")
             << u"<table><tr><td bgcolor=\"red;background-image:url(http://t.example/p)\">x</td></tr></table>"_s
             << u"<div><div>x</div></div>"_s;
+        QTest::newRow("hidden content is left out")
+            << u"<div style='color:red; DISPLAY: none'>pre<b>view</b><img src=x></div>shown<p hidden>h</p><p>end"_s
+            << u"<div style=\"color:red; DISPLAY: none\"><b></b></div>shown<p hidden></p><p>end</p>"_s;
         QTest::newRow("cells outside tables are text") << u"<td>a<td>b</td>"_s << u" a b"_s;
     }
 

@@ -286,6 +286,15 @@ QString cellBlock(const QString &cellTag)
     return block + u'>';
 }
 
+// "display:none" or the hidden attribute: mail hides a preview line or a tracking note this way.
+bool hidesItsContent(const QString &openTag)
+{
+    static const QRegularExpression hidden(u"\\sstyle=\"[^\"]*display\\s*:\\s*none|\\shidden[\\s=>]"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    const bool mayHide = openTag.contains(u"none"_s, Qt::CaseInsensitive) || openTag.contains(u"hidden"_s, Qt::CaseInsensitive);
+    return mayHide && hidden.match(openTag).hasMatch();
+}
+
 // An unwrapped table stands in the open elements under this name: a bound for end tags like a
 // table, written as the div it is.
 const QString kUnwrappedTable = u"table/div"_s;
@@ -305,7 +314,7 @@ public:
     {
         for (const cToken &token : tokens) {
             if (token.kind == eToken::Text)
-                fOut += token.text;
+                fOut += hiding() ? QString() : token.text;
             else if (token.name == u"table"_s)
                 token.kind == eToken::Open ? openTable(token) : closeTable();
             else if (isTablePart(token.name) && !fTables.empty() && fTables.back() == eTableForm::Block)
@@ -374,10 +383,12 @@ private:
 
     bool roomForOne() const { return int(fOpen.size()) < kMaxElementNesting; }
 
+    bool hiding() const { return !fOpenHidden.empty() && fOpenHidden.back(); }
+
     void open(const cToken &token)
     {
         if (isVoid(token.name)) {
-            fOut += token.text;
+            fOut += hiding() ? QString() : token.text;
             return;
         }
         if (const cImplicitEnd *end = implicitEnd(token.name)) {
@@ -412,6 +423,7 @@ private:
 
     void push(const cToken &token)
     {
+        fOpenHidden.push_back(hiding() || hidesItsContent(token.text));
         fOpen.push_back(token.name);
         fOut += token.text;
     }
@@ -426,6 +438,7 @@ private:
     {
         fOut += u"</"_s + (fOpen.back() == kUnwrappedTable ? u"div"_s : fOpen.back()) + u'>';
         fOpen.pop_back();
+        fOpenHidden.pop_back();
     }
 
     std::vector<int> fTableDepths;
@@ -435,6 +448,7 @@ private:
     std::size_t fNextSingle = 0;
     std::vector<eTableForm> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
+    std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
     QString fOut;
 };
 

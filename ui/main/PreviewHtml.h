@@ -9,7 +9,9 @@
 // for its layout, is written as a block (with the cell's alignment and plain background colour):
 // it looks much the same and costs no level of table layout. Tags are written back whole, end tags
 // included, and stray "<" escaped, so the engine reads exactly the structure counted here.
-// Scripts are dropped; resources are the document's business (PreviewResources.h).
+// The content of an element hidden by "display:none" or the hidden attribute is left out, as the
+// engine would show it. Scripts are dropped; resources are the document's business
+// (PreviewResources.h).
 #include <QString>
 
 inline constexpr int kMaxElementNesting = 64;
