@@ -1,6 +1,7 @@
 #include "app/WindowSteps.h"
 
 #include "app/AddressSuggestions.h"
+#include "app/CommandLine.h"
 #include "app/ComposerOpening.h"
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
@@ -50,6 +51,7 @@ void InstallWindowSteps(TfrmMain *frmMain)
     const QPointer<TfrmMain> owner(frmMain);
     cWindowSteps steps;
     steps.NewMessage = [owner](const cComposerContent &content) { (void)OpenComposer(content, owner); };
+    steps.OpenMailto = [owner](const QString &link) { (void)OpenComposer(ContentOf(ParseMailto(link)), owner); };
     steps.NewMessageTo = [owner](const QString &to) {
         if (owner)
             owner->NewMessageTo(to);

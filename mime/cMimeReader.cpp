@@ -1,6 +1,7 @@
 #include "mime/cMimeReader.h"
 
 #include "mime/CharsetText.h"
+#include "mime/FlowedText.h"
 #include "mime/HeaderBlock.h"
 #include "mime/NestingGuard.h"
 #include "mime/PartNesting.h"
@@ -278,17 +279,26 @@ bool isHiddenComposite(GMimeObject *object)
     return GMIME_IS_PART(object) && g_mime_object_get_header(object, HiddenFieldName("Content-Type").constData());
 }
 
-// Best text to show below object: plain (rank 0) before html (rank 1).
-void findBody(GMimeObject *object, GMimeObject **best, int *bestRank, int depth = 0)
+// Best text to show below object: the first text part of the preferred type (rank 0), else the
+// first of the other (rank 1).
+struct cBodySearch
 {
-    if (!object || isAttachment(object) || isHiddenComposite(object) || *bestRank == 0 || depth > kMaxNesting)
+    QByteArray preferred = QByteArrayLiteral("text/plain");
+    QByteArray other = QByteArrayLiteral("text/html");
+    GMimeObject *best = nullptr;
+    int bestRank = 2;
+};
+
+void findBody(GMimeObject *object, cBodySearch &search, int depth = 0)
+{
+    if (!object || isAttachment(object) || isHiddenComposite(object) || search.bestRank == 0 || depth > kMaxNesting)
         return;
     const QByteArray type = typeOf(object);
     if (GMIME_IS_PART(object)) {
-        const int rank = type == "text/plain" ? 0 : type == "text/html" ? 1 : 2;
-        if (rank < *bestRank) {
-            *best = object;
-            *bestRank = rank;
+        const int rank = type == search.preferred ? 0 : type == search.other ? 1 : 2;
+        if (rank < search.bestRank) {
+            search.best = object;
+            search.bestRank = rank;
         }
         return;
     }
@@ -296,11 +306,11 @@ void findBody(GMimeObject *object, GMimeObject **best, int *bestRank, int depth 
         return;
     auto *multipart = GMIME_MULTIPART(object);
     if (type == "multipart/related") {
-        findBody(relatedStart(multipart), best, bestRank, depth + 1);
+        findBody(relatedStart(multipart), search, depth + 1);
         return;
     }
     for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
-        findBody(g_mime_multipart_get_part(multipart, index), best, bestRank, depth + 1);
+        findBody(g_mime_multipart_get_part(multipart, index), search, depth + 1);
 }
 
 // HTML beside the shown text is kept, to be shown when asked for.
@@ -456,6 +466,11 @@ bool isUtf8Already(const QByteArray &bytes, const QByteArray &charset)
         && !bytes.startsWith("\xEF\xBB\xBF");
 }
 
+bool parameterIs(GMimeObject *object, const char *name, const char *value)
+{
+    return QByteArray(g_mime_object_get_content_type_parameter(object, name)).trimmed().toLower() == value;
+}
+
 // raw: the caller's bytes, which the text may be taken from without a copy.
 void takeText(GMimeObject *root, GMimeObject *body, const cReadOptions &options, const QByteArray &raw,
               cDecodedMail &mail)
@@ -466,15 +481,16 @@ void takeText(GMimeObject *root, GMimeObject *body, const cReadOptions &options,
     }
     mail.html = typeOf(body) == "text/html";
     const QByteArray charset = g_mime_object_get_content_type_parameter(body, "charset");
+    const bool flowed = !mail.html && parameterIs(body, "format", "flowed");
     QByteArray bytes = options.utf8Text ? unencodedContent(GMIME_PART(body), raw) : QByteArray();
     if (bytes.isNull())
         bytes = decodedContent(GMIME_PART(body));
-    if (options.utf8Text && isUtf8Already(bytes, charset)) {
+    if (options.utf8Text && !flowed && isUtf8Already(bytes, charset)) {
         mail.textUtf8 = bytes;
         return;
     }
     const cCharsetText text = DecodeCharset(bytes, charset);
-    mail.text = text.text;
+    mail.text = flowed ? UnflowedText(text.text, parameterIs(body, "delsp", "yes")) : text.text;
     if (!text.known)
         mail.unknownCharset = charset;
 }
@@ -552,30 +568,83 @@ void takeHeaders(GMimeMessage *message, cDecodedMail &mail)
     mail.date = dateOf(message);
 }
 
+// The library's reading of a message: field names that would lead it too deep are hidden first
+// (their offsets in hidden), and a blank line put back ends the message's own header.
+struct cParsed
+{
+    explicit cParsed(const QByteArray &raw)
+        : withHeaderEnd(WithHeaderEnd(raw)), hidden(hiddenFields(withHeaderEnd)),
+          whole(WithFieldsHidden(withHeaderEnd, hidden)), stream(whole),
+          parser(g_mime_parser_new_with_stream(stream.get())),
+          message(g_mime_parser_construct_message(parser.get(), parserOptions()))
+    {
+    }
+
+    GMimeObject *Root() const { return message ? g_mime_message_get_mime_part(message.get()) : nullptr; }
+
+    static QList<qsizetype> hiddenFields(const QByteArray &bytes)
+    {
+        QList<qsizetype> offsets = DeepAddressFields(bytes) + DeepContentTypes(bytes);
+        std::sort(offsets.begin(), offsets.end());
+        return offsets;
+    }
+
+    const QByteArray withHeaderEnd;
+    const QList<qsizetype> hidden;
+    const QByteArray whole;
+    const cBorrowedStream stream;
+    const cGObject<GMimeParser> parser;
+    const cGObject<GMimeMessage> message;
+};
+
+// Every leaf part with a Content-ID, decoded, at any depth read.
+void addInlineParts(GMimeObject *object, QHash<QString, QByteArray> &parts, int depth = 0)
+{
+    if (!object || depth > kMaxNesting)
+        return;
+    if (GMIME_IS_MULTIPART(object)) {
+        auto *multipart = GMIME_MULTIPART(object);
+        for (int index = 0; index < g_mime_multipart_get_count(multipart); ++index)
+            addInlineParts(g_mime_multipart_get_part(multipart, index), parts, depth + 1);
+        return;
+    }
+    const char *id = g_mime_object_get_content_id(object);
+    if (GMIME_IS_PART(object) && id && !parts.contains(fromUtf8(id)))
+        parts.insert(fromUtf8(id), decodedContent(GMIME_PART(object)));
+}
+
 } // namespace
 
 cDecodedMail cMimeReader::Read(const QByteArray &raw, const cReadOptions &options)
 {
     cDecodedMail mail;
-    const QByteArray withHeaderEnd = WithHeaderEnd(raw);
-    mail.headerLines = HeaderLines(withHeaderEnd);
-    QList<qsizetype> hidden = DeepAddressFields(withHeaderEnd) + DeepContentTypes(withHeaderEnd);
-    std::sort(hidden.begin(), hidden.end());
-    const QByteArray whole = WithFieldsHidden(withHeaderEnd, hidden);
-    const cBorrowedStream stream(whole);
-    cGObject<GMimeParser> parser(g_mime_parser_new_with_stream(stream.get()));
-    cGObject<GMimeMessage> message(g_mime_parser_construct_message(parser.get(), parserOptions()));
-    if (!message) {
+    const cParsed parsed(raw);
+    mail.headerLines = HeaderLines(parsed.withHeaderEnd);
+    if (!parsed.message) {
         mail.text = DecodeCharset(raw, {}).text;
         return mail;
     }
-    takeHeaders(message.get(), mail);
-    GMimeObject *root = g_mime_message_get_mime_part(message.get());
-    GMimeObject *body = nullptr;
-    int rank = 2;
-    findBody(root, &body, &rank);
-    takeText(root, body, options, raw, mail);
+    takeHeaders(parsed.message.get(), mail);
+    GMimeObject *root = parsed.Root();
+    cBodySearch search;
+    findBody(root, search);
+    takeText(root, search.best, options, raw, mail);
     // A blank line put back ends the message's own header, before any part begins.
-    cWalk({withHeaderEnd, hidden}, body, options, mail.attachments).Visit(root);
+    cWalk({parsed.withHeaderEnd, parsed.hidden}, search.best, options, mail.attachments).Visit(root);
     return mail;
+}
+
+cHtmlBody cMimeReader::ReadHtml(const QByteArray &raw)
+{
+    cHtmlBody body;
+    const cParsed parsed(raw);
+    GMimeObject *root = parsed.Root();
+    cBodySearch search{.preferred = QByteArrayLiteral("text/html"), .other = {}};
+    findBody(root, search);
+    if (search.bestRank != 0)
+        return body;
+    const QByteArray charset = g_mime_object_get_content_type_parameter(search.best, "charset");
+    body.html = DecodeCharset(decodedContent(GMIME_PART(search.best)), charset).text;
+    addInlineParts(root, body.inlineParts);
+    return body;
 }

@@ -298,3 +298,35 @@ TEST(MimeReader, PartsNestedPastTheLimitAreSavedTogetherAsTheyCame)
         EXPECT_TRUE(deep.text.isEmpty());
     }
 }
+
+TEST(MimeReader, FlowedTextIsShownReflowed)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray parameters;
+        QByteArray body;
+        QString shown;
+    } cases[] = {
+        {"soft breaks join", "; format=flowed", "The quick \r\nbrown fox\r\n\r\nNext\r\n",
+         QStringLiteral("The quick brown fox\r\n\r\nNext\r\n")},
+        {"delsp drops the space", "; format=flowed; delsp=yes", "Lang\r\nwort \r\nende\r\n",
+         QStringLiteral("Lang\r\nwortende\r\n")},
+        {"quote levels stay apart", "; format=\"Flowed\"", "> a \r\n> b\r\n>> c \r\nd\r\n",
+         QStringLiteral("> a b\r\n>> c \r\nd\r\n")},
+        {"stuffing is removed", "; format=flowed", " From here\r\n  two\r\n",
+         QStringLiteral("From here\r\n two\r\n")},
+        {"the signature separator ends its line", "; format=flowed", "Bye \r\n-- \r\nAnn\r\n",
+         QStringLiteral("Bye \r\n-- \r\nAnn\r\n")},
+        {"fixed text is left alone", "", "The quick \r\nbrown fox\r\n", QStringLiteral("The quick \r\nbrown fox\r\n")},
+    };
+    for (const auto &c : cases) {
+        const QByteArray raw = "Content-Type: text/plain; charset=utf-8" + c.parameters + "\r\n\r\n" + c.body;
+        cReadOptions utf8;
+        utf8.utf8Text = true;
+        for (const cReadOptions &options : {cReadOptions{}, utf8}) {
+            const cDecodedMail mail = cMimeReader::Read(raw, options);
+            EXPECT_EQ(mail.textUtf8.isEmpty() ? mail.text : QString::fromUtf8(mail.textUtf8), c.shown) << c.name;
+        }
+    }
+}

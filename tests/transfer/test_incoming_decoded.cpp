@@ -4,6 +4,7 @@
 #include "SessionFixture.h"
 
 #include "storage/cOriginalStore.h"
+#include "transfer/MessageHtml.h"
 #include "transfer/cIncomingStore.h"
 
 #include <QFileInfo>
@@ -96,4 +97,50 @@ TEST_F(IncomingDecodedTest, UuencodedBlocksInTheTextBecomeAttachments)
     EXPECT_EQ(QFileInfo(record.attachments[0]).fileName(), QStringLiteral("abc.txt"));
     EXPECT_EQ(contents(record.attachments[0]), "abc");
     EXPECT_EQ(record.body, (QList<QByteArray>{"hello", "between", "begin 644 bad.bin", "#\x01\x02\x03", "end", "bye"}));
+}
+
+// Whatever shape a message gives its HTML, the stored message still yields it, with the images
+// its cid: links name; a message of plain text alone yields none.
+TEST_F(IncomingDecodedTest, EveryShapeOfHtmlMailKeepsItsHtml)
+{
+    const QByteArray html = "Content-Type: text/html; charset=ISO-8859-1\r\n\r\n<p>caf\xe9 <img src=\"cid:logo@x\"></p>\r\n";
+    const QByteArray text = "Content-Type: text/plain\r\n\r\nPlease use an HTML capable mail program\r\n";
+    const QByteArray image = "Content-Type: image/png\r\nContent-ID: <logo@x>\r\nContent-Transfer-Encoding: base64\r\n\r\n"
+                             "iVBORw==\r\n";
+    const QByteArray pdf = "Content-Type: application/pdf\r\nContent-Disposition: attachment; filename=a.pdf\r\n\r\n%PDF\r\n";
+    const auto multipart = [](const QByteArray &type, const QByteArray &boundary, const QList<QByteArray> &parts) {
+        QByteArray bytes = "Content-Type: multipart/" + type + "; boundary=" + boundary + "\r\n\r\n";
+        for (const QByteArray &part : parts)
+            bytes += "--" + boundary + "\r\n" + part;
+        return bytes + "--" + boundary + "--\r\n";
+    };
+    const QByteArray related = multipart("related", "r", {html, image});
+    const struct
+    {
+        const char *shape;
+        QByteArray body;
+        bool hasHtml;
+        bool hasImage;
+    } cases[] = {
+        {"html only", html, true, false},
+        {"text and html", multipart("alternative", "a", {text, html}), true, false},
+        {"html before text", multipart("alternative", "a", {html, text}), true, false},
+        {"related with a cid image", related, true, true},
+        {"text and related", multipart("alternative", "a", {text, related}), true, true},
+        {"alternative inside mixed", multipart("mixed", "m", {multipart("alternative", "a", {text, related}), pdf}),
+         true, true},
+        {"html inside mixed", multipart("mixed", "m", {html, pdf}), true, false},
+        {"text only", multipart("mixed", "m", {text, pdf}), false, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.shape);
+        const auto stored = cIncomingStore::Store("Subject: s\r\nMIME-Version: 1.0\r\n" + c.body, QString(),
+                                                  QStringLiteral("Inbox"));
+        ASSERT_TRUE(stored) << qPrintable(stored.text());
+        cMailMessage record;
+        ASSERT_TRUE(record.ReadFile(stored.value().path));
+        const cHtmlBody shown = MessageHtml(record);
+        EXPECT_EQ(shown.html.contains(QStringLiteral("<p>caf\u00e9")), c.hasHtml) << qPrintable(shown.html);
+        EXPECT_EQ(shown.inlineParts.value(QStringLiteral("logo@x")), c.hasImage ? QByteArray("\x89PNG", 4) : QByteArray());
+    }
 }

@@ -141,6 +141,16 @@ private slots:
         list(window)->SelectRow(plainEntry);
         QVERIFY(!attachments->isVisible());
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob,\nsee you.\nAnn"_s);
+
+        // View > "Prefer plain text" is kept and shows the HTML as text at once.
+        list(window)->SelectRow(htmlEntry);
+        QAction *preferPlain = window.Command(eMainCommand::mnuView_PreferPlainText);
+        QVERIFY(!preferPlain->isChecked());
+        window.WireOwnCommands();
+        preferPlain->trigger();
+        QVERIFY(cOptions::read(Opt::MainWnd_PreferPlainText));
+        QVERIFY(!part<QTextBrowser>(window, "htmlView")->toHtml().contains(u"font-weight:700"_s));
+        QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
     }
 
     // Start-up shows the first message without choosing it; the user's selection, by a new

@@ -64,6 +64,8 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Contact Pane"), .checkable = true},
     cMainCommand{.id = mnuView_StatusBar, .place = P::ViewMenu, .name = "mnuView_StatusBar",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "&Status bar"), .checkable = true},
+    cMainCommand{.id = mnuView_PreferPlainText, .place = P::ViewMenu, .name = "mnuView_PreferPlainText",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Prefer plain text"), .checkable = true},
     // The list's header from the keyboard: the same column again sorts the other way round.
     cMainCommand{.id = mnuView_SortSubject, .place = P::ViewMenu, .name = "mnuView_SortSubject",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by s&ubject"), .separatorBefore = true},

@@ -26,6 +26,7 @@ enum class eMainCommand {
     mnuView_Toolbar,
     mnuView_ContactPane,
     mnuView_StatusBar,
+    mnuView_PreferPlainText,
     mnuView_SortSubject,
     mnuView_SortPerson,
     mnuView_SortAttachment,

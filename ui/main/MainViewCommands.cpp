@@ -57,6 +57,11 @@ void cMainViewCommands::WireToggles()
         fParts.lstContacts->setVisible(shown);
         report(cOptions::write(Opt::MainWnd_ContactPaneVisible, shown));
     });
+    fWindow.Command(mnuView_PreferPlainText)->setChecked(cOptions::read(Opt::MainWnd_PreferPlainText));
+    fWindow.WireCommand(mnuView_PreferPlainText, [this, report] {
+        report(cOptions::write(Opt::MainWnd_PreferPlainText, fWindow.Command(mnuView_PreferPlainText)->isChecked()));
+        fParts.previewPane->Reshow();
+    });
     fWindow.WireCommand(mnuView_Toolbar, [this, report] {
         const bool expanded = fWindow.Command(mnuView_Toolbar)->isChecked();
         fWindow.SetToolbarExpanded(expanded);

@@ -1,5 +1,6 @@
 #include "ui/main/PreviewHtml.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -242,22 +243,83 @@ std::vector<int> affordedTableDepths(const std::vector<cToken> &tokens)
     return depths;
 }
 
+// For every table in order, whether it holds at most one row of one cell: mail lays out its
+// text with such tables, and each level of tables costs the engine a layout of all inside.
+std::vector<bool> singleCellTables(const std::vector<cToken> &tokens)
+{
+    std::vector<bool> single;
+    struct cCount
+    {
+        std::size_t table;
+        int rows = 0;
+        int cells = 0;
+    };
+    std::vector<cCount> open;
+    for (const cToken &token : tokens) {
+        if (token.name == u"table"_s && token.kind == eToken::Open) {
+            open.push_back({single.size()});
+            single.push_back(true);
+        } else if (token.name == u"table"_s && token.kind == eToken::Close && !open.empty()) {
+            single[open.back().table] = open.back().rows <= 1 && open.back().cells <= 1;
+            open.pop_back();
+        } else if (token.kind == eToken::Open && !open.empty()) {
+            open.back().rows += token.name == u"tr"_s;
+            open.back().cells += token.name == u"td"_s || token.name == u"th"_s;
+        }
+    }
+    for (const cCount &unclosed : open)
+        single[unclosed.table] = unclosed.rows <= 1 && unclosed.cells <= 1;
+    return single;
+}
+
+// The block a single cell becomes, with the cell's alignment and plain background colour.
+QString cellBlock(const QString &cellTag)
+{
+    static const QRegularExpression align(u"\\salign=\"(left|right|center|justify)\""_s,
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression colour(u"\\sbgcolor=\"(#[0-9a-fA-F]{3,8}|[a-zA-Z]{3,20})\""_s);
+    QString block = u"<div"_s;
+    if (const QRegularExpressionMatch found = align.match(cellTag); found.hasMatch())
+        block += u" align=\""_s + found.captured(1) + u'"';
+    if (const QRegularExpressionMatch found = colour.match(cellTag); found.hasMatch())
+        block += u" style=\"background-color:"_s + found.captured(1) + u'"';
+    return block + u'>';
+}
+
+// "display:none" or the hidden attribute: mail hides a preview line or a tracking note this way.
+bool hidesItsContent(const QString &openTag)
+{
+    static const QRegularExpression hidden(u"\\sstyle=\"[^\"]*display\\s*:\\s*none|\\shidden[\\s=>]"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    const bool mayHide = openTag.contains(u"none"_s, Qt::CaseInsensitive) || openTag.contains(u"hidden"_s, Qt::CaseInsensitive);
+    return mayHide && hidden.match(openTag).hasMatch();
+}
+
+// An unwrapped table stands in the open elements under this name: a bound for end tags like a
+// table, written as the div it is.
+const QString kUnwrappedTable = u"table/div"_s;
+
 // Writes tokens back within the bounds, every element it opens closed again. An end tag never
 // reaches across a table, and cells stand in rows in tables, so the engine nests tables exactly
-// as counted here, never deeper.
+// as counted here, never deeper. A table of a single cell is written as a block instead.
 class cHtmlBounder
 {
 public:
-    explicit cHtmlBounder(std::vector<int> tableDepths) : fTableDepths(std::move(tableDepths)) {}
+    cHtmlBounder(std::vector<int> tableDepths, std::vector<bool> singleCells)
+        : fTableDepths(std::move(tableDepths)), fSingleCells(std::move(singleCells))
+    {
+    }
 
     QString Write(const std::vector<cToken> &tokens)
     {
         for (const cToken &token : tokens) {
             if (token.kind == eToken::Text)
-                fOut += token.text;
+                fOut += hiding() ? QString() : token.text;
             else if (token.name == u"table"_s)
                 token.kind == eToken::Open ? openTable(token) : closeTable();
-            else if (isTablePart(token.name) && (fTables.empty() || !fTables.back()))
+            else if (isTablePart(token.name) && !fTables.empty() && fTables.back() == eTableForm::Block)
+                writeAsBlock(token);
+            else if (isTablePart(token.name) && (fTables.empty() || fTables.back() == eTableForm::Text))
                 writeAsText(token);
             else
                 token.kind == eToken::Open ? open(token) : close(token.name);
@@ -270,30 +332,43 @@ public:
 private:
     using cOpenElement = std::vector<QString>::iterator;
 
+    enum class eTableForm { Table, Block, Text };
+
     void openTable(const cToken &token)
     {
         if (fTables.empty())
             fDepthCap = fNextTable < fTableDepths.size() ? fTableDepths[fNextTable++] : 0;
-        const bool inKeptTable = fTables.empty() || fTables.back();
+        const bool single = fNextSingle < fSingleCells.size() && fSingleCells[fNextSingle];
+        ++fNextSingle;
+        const bool inKeptTable = fTables.empty() || fTables.back() != eTableForm::Text;
         const bool kept = inKeptTable && int(fTables.size()) < fDepthCap && roomForOne();
-        fTables.push_back(kept);
-        if (kept)
-            push(token);
-        else
+        fTables.push_back(!kept ? eTableForm::Text : single ? eTableForm::Block : eTableForm::Table);
+        if (!kept)
             fOut += u"<br>"_s;
+        else
+            push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div>"_s} : token);
     }
 
     void closeTable()
     {
         if (fTables.empty())
             return;
-        const bool kept = fTables.back();
+        const eTableForm form = fTables.back();
         fTables.pop_back();
-        const auto table = std::find(fOpen.rbegin(), fOpen.rend(), u"table"_s);
-        if (!kept)
+        const auto table = std::find_if(fOpen.rbegin(), fOpen.rend(), isTableBound);
+        if (form == eTableForm::Text)
             fOut += u"<br>"_s;
         else if (table != fOpen.rend())
             popThrough(std::prev(table.base()));
+    }
+
+    static bool isTableBound(const QString &name) { return name == u"table"_s || name == kUnwrappedTable; }
+
+    // Rows and sections go; the cell becomes a block, closed with the table.
+    void writeAsBlock(const cToken &token)
+    {
+        if (token.kind == eToken::Open && (token.name == u"td"_s || token.name == u"th"_s) && roomForOne())
+            push({eToken::Open, u"div"_s, cellBlock(token.text)});
     }
 
     void writeAsText(const cToken &token)
@@ -308,10 +383,12 @@ private:
 
     bool roomForOne() const { return int(fOpen.size()) < kMaxElementNesting; }
 
+    bool hiding() const { return !fOpenHidden.empty() && fOpenHidden.back(); }
+
     void open(const cToken &token)
     {
         if (isVoid(token.name)) {
-            fOut += token.text;
+            fOut += hiding() ? QString() : token.text;
             return;
         }
         if (const cImplicitEnd *end = implicitEnd(token.name)) {
@@ -338,7 +415,7 @@ private:
         for (auto it = fOpen.rbegin(); it != fOpen.rend(); ++it) {
             if (names.contains(*it))
                 return std::prev(it.base());
-            if (*it == u"table"_s || scope.contains(*it))
+            if (isTableBound(*it) || scope.contains(*it))
                 break;
         }
         return fOpen.end();
@@ -346,6 +423,7 @@ private:
 
     void push(const cToken &token)
     {
+        fOpenHidden.push_back(hiding() || hidesItsContent(token.text));
         fOpen.push_back(token.name);
         fOut += token.text;
     }
@@ -358,15 +436,19 @@ private:
 
     void popTop()
     {
-        fOut += u"</"_s + fOpen.back() + u'>';
+        fOut += u"</"_s + (fOpen.back() == kUnwrappedTable ? u"div"_s : fOpen.back()) + u'>';
         fOpen.pop_back();
+        fOpenHidden.pop_back();
     }
 
     std::vector<int> fTableDepths;
     std::size_t fNextTable = 0;
     int fDepthCap = 0;
-    std::vector<bool> fTables; // every table open, and whether it is kept as a table
+    std::vector<bool> fSingleCells;
+    std::size_t fNextSingle = 0;
+    std::vector<eTableForm> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
+    std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
     QString fOut;
 };
 
@@ -375,5 +457,5 @@ private:
 QString BoundedPreviewHtml(const QString &html)
 {
     const std::vector<cToken> tokens = cHtmlScanner(html).Scan();
-    return cHtmlBounder(affordedTableDepths(tokens)).Write(tokens);
+    return cHtmlBounder(affordedTableDepths(tokens), singleCellTables(tokens)).Write(tokens);
 }

@@ -5,9 +5,13 @@
 //
 // BoundedPreviewHtml writes the HTML back with at most kMaxElementNesting open elements and, in
 // each outermost table, only as many levels of tables as fit kTableLayoutBudget (at most
-// kMaxTableNesting); deeper tables are shown as their text. Tags are written back whole, end tags
+// kMaxTableNesting); deeper tables are shown as their text. A table of one cell, which mail uses
+// for its layout, is written as a block (with the cell's alignment and plain background colour):
+// it looks much the same and costs no level of table layout. Tags are written back whole, end tags
 // included, and stray "<" escaped, so the engine reads exactly the structure counted here.
-// Scripts are dropped; resources are the document's business (PreviewResources.h).
+// The content of an element hidden by "display:none" or the hidden attribute is left out, as the
+// engine would show it. Scripts are dropped; resources are the document's business
+// (PreviewResources.h).
 #include <QString>
 
 inline constexpr int kMaxElementNesting = 64;

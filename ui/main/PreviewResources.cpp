@@ -15,22 +15,6 @@ bool isBitmapFormat(const QByteArray &format)
     return kBitmaps.contains(format.toLower());
 }
 
-QImage boundedImage(const QByteArray &bytes)
-{
-    if (bytes.isEmpty() || bytes.size() > kMaxInlineImageBytes)
-        return RefusedImage();
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!isBitmapFormat(reader.format()) || !size.isValid()
-        || qint64(size.width()) * size.height() > kMaxInlineImagePixels)
-        return RefusedImage();
-    const QImage image = reader.read();
-    return image.isNull() ? RefusedImage() : image;
-}
-
 // data:[<media type>][;base64],<data> (RFC 2397).
 QByteArray dataUrlPayload(const QUrl &url)
 {
@@ -62,9 +46,25 @@ QImage RefusedImage()
     return blank;
 }
 
+QImage BoundedImage(const QByteArray &bytes)
+{
+    if (bytes.isEmpty() || bytes.size() > kMaxInlineImageBytes)
+        return RefusedImage();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!isBitmapFormat(reader.format()) || !size.isValid()
+        || qint64(size.width()) * size.height() > kMaxInlineImagePixels)
+        return RefusedImage();
+    const QImage image = reader.read();
+    return image.isNull() ? RefusedImage() : image;
+}
+
 QVariant PreviewResource(int type, const QUrl &url, const cInlinePartLookup &inlinePart)
 {
     if (type == QTextDocument::ImageResource)
-        return boundedImage(inlineBytes(url, inlinePart));
+        return BoundedImage(inlineBytes(url, inlinePart));
     return QString();
 }

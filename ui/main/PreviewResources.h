@@ -20,3 +20,5 @@ using cInlinePartLookup = std::function<QByteArray(const QString &contentId)>;
 // The resource for a QTextDocument::ResourceType; inlinePart may be empty (no parts).
 QVariant PreviewResource(int type, const QUrl &url, const cInlinePartLookup &inlinePart);
 QImage RefusedImage();
+// The image in bytes when it is a plain bitmap within the caps above, else RefusedImage().
+QImage BoundedImage(const QByteArray &bytes);

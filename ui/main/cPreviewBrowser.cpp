@@ -1,7 +1,9 @@
 #include "ui/main/cPreviewBrowser.h"
 
 #include "ui/main/PreviewHtml.h"
-#include "ui/main/cPreviewDocument.h"
+
+#include <QMouseEvent>
+#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +14,32 @@ QString fontFamilyForCss(QString family)
     return family.remove(u'\'').remove(u'\\');
 }
 
+// The run of text linked to href that holds position, in the block of position.
+QString anchorText(const QTextCursor &at, const QUrl &href)
+{
+    QString run;
+    bool holdsPosition = false;
+    for (auto it = at.block().begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.charFormat().isAnchor() || QUrl(fragment.charFormat().anchorHref()) != href) {
+            if (holdsPosition)
+                break;
+            run.clear();
+            continue;
+        }
+        run += fragment.text();
+        holdsPosition = holdsPosition
+                        || (fragment.position() <= at.position() && at.position() <= fragment.position() + fragment.length());
+    }
+    return holdsPosition ? run : QString();
+}
+
+// What the reader is told a link leads to: encoded, so no look-alike letters hide the host.
+QString shownTarget(const QUrl &target)
+{
+    return target.isEmpty() ? QString() : QString::fromLatin1(target.toEncoded());
+}
+
 } // namespace
 
 cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocument(new cPreviewDocument(this))
@@ -19,13 +47,38 @@ cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocum
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setDocument(fDocument);
+    // A scroll bar that comes and goes makes the engine lay a long message out twice.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(this, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl &target) { emit LinkActivated(target, ActivatedText(target)); });
+    connect(this, qOverload<const QUrl &>(&QTextBrowser::highlighted), this, &cPreviewBrowser::Hovered);
 }
 
-void cPreviewBrowser::ShowHtml(const QString &html, cInlinePartLookup inlinePart)
+void cPreviewBrowser::ShowHtml(const QString &html, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage)
 {
     fDocument->clear();
     fDocument->SetInlineParts(std::move(inlinePart));
+    fDocument->SetRemoteImages(std::move(remoteImage));
     setHtml(BoundedPreviewHtml(html));
+}
+
+void cPreviewBrowser::mousePressEvent(QMouseEvent *event)
+{
+    fPressedAt = event->position().toPoint();
+    QTextBrowser::mousePressEvent(event);
+}
+
+// A click names the link under the mouse; a key names the link the cursor selected.
+QString cPreviewBrowser::ActivatedText(const QUrl &target) const
+{
+    const QString clicked = anchorText(cursorForPosition(fPressedAt), target);
+    return clicked.isEmpty() ? textCursor().selectedText() : clicked;
+}
+
+void cPreviewBrowser::Hovered(const QUrl &target)
+{
+    viewport()->setToolTip(shownTarget(target));
+    emit LinkHovered(shownTarget(target));
 }
 
 // Only a source (history, reload) would ask the browser rather than its document.

@@ -1,13 +1,14 @@
 #pragma once
 // The message preview. Message content never makes the program fetch anything: its HTML is
 // bounded first (BoundedPreviewHtml), its document loads only what the message holds
-// (cPreviewDocument), the browser itself never goes to another source, and a clicked link is
-// only reported (anchorClicked), never followed inside the preview.
+// (cPreviewDocument) and remote images only through the lookup given for them, the browser
+// itself never goes to another source, and a clicked link is only reported (LinkActivated,
+// with the text it was shown as), never followed inside the preview. A link under the mouse
+// shows its real target as a tool tip and in LinkHovered.
 #include "ui/main/PreviewResources.h"
+#include "ui/main/cPreviewDocument.h"
 
 #include <QTextBrowser>
-
-class cPreviewDocument;
 
 class cPreviewBrowser : public QTextBrowser
 {
@@ -15,15 +16,26 @@ class cPreviewBrowser : public QTextBrowser
 public:
     explicit cPreviewBrowser(QWidget *parent = nullptr);
 
-    // A message's HTML and the lookup of its cid: parts (empty: it has none).
-    void ShowHtml(const QString &html, cInlinePartLookup inlinePart = {});
+    // A message's HTML, the lookup of its cid: parts (empty: it has none) and of its remote
+    // images (empty: none are loaded).
+    void ShowHtml(const QString &html, cInlinePartLookup inlinePart = {}, cRemoteImageLookup remoteImage = {});
     QVariant loadResource(int type, const QUrl &name) override;
     // The font of message text, fixed-pitch text included.
     void SetMessageFont(const QFont &font);
 
+signals:
+    void LinkActivated(const QUrl &target, const QString &text);
+    // The target as it will be opened; empty when the mouse left the link.
+    void LinkHovered(const QString &target);
+
 protected:
     void doSetSource(const QUrl &name, QTextDocument::ResourceType type) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void Hovered(const QUrl &target);
+    QString ActivatedText(const QUrl &target) const;
+
     cPreviewDocument *fDocument;
+    QPoint fPressedAt;
 };

@@ -1,12 +1,22 @@
 #pragma once
 // The preview: the header block of the shown message (PreviewHeaderHtml) above its text in a
 // cPreviewBrowser. It remembers which message it shows, for "View source" and "Save as .eml".
+// A message with HTML (MessageHtml) is shown as HTML with its own cid: images; its remote
+// images only once the reader loads them for this message or allows its sender, and until then
+// a bar says how many remote items were held back. Clicked links are followed here
+// (FollowMessageLink); what the status bar should say comes out as StatusNote and LinkHovered.
+// A message with HTML shows its plain text instead (PlainTextOf) when the option says so or the
+// reader switches it with btnPlainText, for this message only.
+#include "mime/cHtmlBody.h"
 #include "storage/cMailMessage.h"
 
 #include <QWidget>
 
 class QLabel;
+class QToolButton;
 class cPreviewBrowser;
+class cRemoteContentBar;
+class cRemoteImages;
 
 class cPreviewPane : public QWidget
 {
@@ -15,21 +25,42 @@ public:
     explicit cPreviewPane(QWidget *parent = nullptr);
 
     cPreviewBrowser *Browser() const { return fBrowser; }
-    // The header block and the text of message (as HTML when it is an HTML message).
+    cRemoteContentBar *RemoteBar() const { return fRemoteBar; }
+    // The header block and the text of message (as HTML when it has HTML).
     void Show(const cMailMessage &message);
     // A text in place of a message, e.g. why it could not be read.
     void ShowText(const QString &text);
     void Clear();
+    // The shown message again, as the options now say.
+    void Reshow();
 
     // The kept original of the shown message; empty when none is kept.
     const QByteArray &Original() const { return fOriginal; }
     const QString &Subject() const { return fSubject; }
     // The header block as shown; empty when no message is.
     QString HeaderHtml() const;
+    bool RemoteAllowed() const { return fRemoteAllowed; }
+
+signals:
+    void StatusNote(const QString &text);
+    void LinkHovered(const QString &target);
 
 private:
+    void ShowBody();
+    void ShowHtml();
+    void LoadRemote();
+    void AllowSender();
+
     QLabel *lblHeader;
+    QToolButton *btnPlainText;
+    cRemoteContentBar *fRemoteBar;
     cPreviewBrowser *fBrowser;
+    cRemoteImages *fRemoteImages;
     QByteArray fOriginal;
     QString fSubject;
+    QString fSender;
+    cMailMessage fMessage;
+    bool fShown = false;
+    cHtmlBody fHtml;
+    bool fRemoteAllowed = false;
 };

@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
@@ -220,7 +219,8 @@ void TfrmMain::BuildPanes()
     fPreviewPane = new cPreviewPane;
     htmlView = fPreviewPane->Browser();
     htmlView->setObjectName(u"htmlView"_s);
-    connect(htmlView, &QTextBrowser::anchorClicked, this, &TfrmMain::htmlViewLinkClick);
+    connect(fPreviewPane, &cPreviewPane::StatusNote, this, &TfrmMain::ShowStatusNote);
+    connect(fPreviewPane, &cPreviewPane::LinkHovered, this, &TfrmMain::ShowStatusNote);
     connect(htmlView, &QTextBrowser::selectionChanged, this, &TfrmMain::RefreshCommandStates);
     spltHorizontal = new QSplitter(Qt::Vertical);
     spltHorizontal->setObjectName(u"spltHorizontal"_s);
@@ -703,12 +703,6 @@ void TfrmMain::MarkRowRead(int row)
         ShowReadMark(row, true);
     else
         fStatus->ShowNote(marked.text());
-}
-
-void TfrmMain::htmlViewLinkClick(const QUrl &url)
-{
-    if (IsOpenableLink(url))
-        QDesktopServices::openUrl(url);
 }
 
 void TfrmMain::SetStatusText(int panel, const QString &text)

@@ -164,7 +164,6 @@ private slots:
     void lstFoldersChange();
     void tmrReadUnreadTimer();
     void tmrShowNewMsgWindowTimer();
-    void htmlViewLinkClick(const QUrl &url);
     void AddWindowListItem(cMenuItem *item, const QIcon &formIcon);
 
 private:

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
@@ -50,6 +51,9 @@ TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 0);
     setCentralWidget(split);
+    const auto showInStatusBar = [this](const QString &text) { statusBar()->showMessage(text); };
+    connect(fPreviewPane, &cPreviewPane::LinkHovered, this, showInStatusBar);
+    connect(fPreviewPane, &cPreviewPane::StatusNote, this, showInStatusBar);
     BuildAttachmentPopup();
     ResizeForFont(this, 120, 40);
     // A few lines of attachments; the text takes the rest.

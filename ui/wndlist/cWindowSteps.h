@@ -17,6 +17,8 @@ struct cWindowSteps
 {
     // A composer filled with the content.
     std::function<void(const cComposerContent &content)> NewMessage;
+    // A composer filled from a mailto: link (RFC 6068), as a link clicked in a message.
+    std::function<void(const QString &link)> OpenMailto;
     // Mail to contacts: a new message to these addresses with the default subject and signature.
     std::function<void(const QString &to)> NewMessageTo;
     // A message of Unfinished in a composer; one that cannot be read is reported over parent.

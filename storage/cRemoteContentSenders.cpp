@@ -1,0 +1,37 @@
+#include "storage/cRemoteContentSenders.h"
+
+#include "storage/SettingsPaths.h"
+#include "storage/cIniFile.h"
+
+#include <QUrl>
+
+namespace {
+
+const QString kSection = QStringLiteral("Senders");
+
+QByteArray keyOf(const QString &address)
+{
+    return QUrl::toPercentEncoding(address.trimmed().toLower(), "@.-_+");
+}
+
+} // namespace
+
+QString cRemoteContentSenders::FilePath()
+{
+    return ProgramFolder() + QStringLiteral("/Ravelin2 RemoteContent.ini");
+}
+
+bool cRemoteContentSenders::IsAllowed(const QString &address)
+{
+    return !address.trimmed().isEmpty() && cIniFile(FilePath()).readBool(kSection, keyOf(address), false);
+}
+
+cResult cRemoteContentSenders::Allow(const QString &address)
+{
+    if (address.trimmed().isEmpty())
+        return cResult::Failed(eFailure::Refused, QStringLiteral("The message names no sender to allow."));
+    cIniFile file(FilePath());
+    if (!file.writeBool(kSection, keyOf(address), true))
+        return cResult::Failed(eFailure::FileSystem, file.errorString());
+    return cResult::Ok();
+}

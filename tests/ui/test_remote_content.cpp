@@ -1,0 +1,233 @@
+// Nothing a message names leaves the machine unasked: a loopback web server counts every request
+// while the preview shows a message that refers to it in every way HTML can. The reader's
+// "Load remote content" fetches its images and nothing else; a sender allowed once is loaded
+// every time. Links show their real target and are reported with the text they were shown as.
+#include "storage/cOptions.h"
+#include "storage/cRemoteContentSenders.h"
+#include "transfer/cIncomingStore.h"
+#include "tests/support/cScratchSettings.h"
+#include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cPreviewPane.h"
+#include "ui/main/cRemoteContentBar.h"
+#include "ui/wndlist/cWindowSteps.h"
+
+#include <QBuffer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QToolButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray pngBytes()
+{
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Answers every request with a small PNG and notes its path.
+class cCountingServer : public QTcpServer
+{
+public:
+    cCountingServer()
+    {
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = nextPendingConnection())
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Answer(socket); });
+        });
+    }
+
+    QString Base() const { return u"http://127.0.0.1:%1"_s.arg(serverPort()); }
+    QStringList paths;
+
+private:
+    void Answer(QTcpSocket *socket)
+    {
+        QByteArray &request = fRequests[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        paths.append(QString::fromLatin1(request.split(' ').value(1)));
+        const QByteArray body = pngBytes();
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\nContent-Length: "
+                      + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QHash<QTcpSocket *, QByteArray> fRequests;
+};
+
+cMailMessage htmlMessage(const QString &html, const QByteArray &sender)
+{
+    cMailMessage message;
+    message.Html = true;
+    message.FromAddress = sender;
+    message.body = {html.toUtf8()};
+    return message;
+}
+
+// Refers to base in every way HTML can; only the .png addresses are images.
+QString everyReference(const QString &base)
+{
+    return uR"(<html><head><link rel="stylesheet" href="%1/style.css">
+<meta http-equiv="refresh" content="0; url=%1/refresh">
+<style>p { background-image: url('%1/css-bg.png') }</style></head>
+<body><table background="%1/table-bg.png"><tr><td><p>Hello</p>
+<img src="%1/img.png" srcset="%1/srcset.png 2x"><iframe src="%1/frame.html"></iframe>
+<object data="%1/object.swf"></object><form action="%1/form"><input type="image" src="%1/input.png"></form>
+<img src="file:///etc/hostname"></td></tr></table></body></html>)"_s.arg(base);
+}
+
+QImage shownImage(cPreviewPane &pane, const QString &url)
+{
+    return pane.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(url)).value<QImage>();
+}
+
+} // namespace
+
+class TestRemoteContent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(fSettings.isValid()); }
+
+    void nothingIsFetchedUntilTheReaderLoadsThenOnlyImages()
+    {
+        cCountingServer server;
+        cPreviewPane pane;
+        pane.Show(htmlMessage(everyReference(server.Base()), "news@shop.example"));
+        QCoreApplication::processEvents();
+        QCOMPARE(server.paths, QStringList());
+        QVERIFY(!pane.RemoteBar()->isHidden());
+        QVERIFY2(pane.RemoteBar()->Text().contains(u"11 remote item"_s), qPrintable(pane.RemoteBar()->Text()));
+
+        pane.RemoteBar()->findChild<QPushButton *>(u"btnLoadRemote"_s)->click();
+        QTRY_COMPARE(shownImage(pane, server.Base() + u"/img.png"_s).size(), QSize(2, 2));
+        QVERIFY(pane.RemoteBar()->isHidden());
+        // Each image once (none was asked for before), and nothing that is not an image.
+        QVERIFY(server.paths.contains(u"/img.png"_s));
+        for (const QString &path : std::as_const(server.paths)) {
+            QVERIFY2(path.endsWith(u".png"_s), qPrintable(path));
+            QCOMPARE(server.paths.count(path), 1);
+        }
+    }
+
+    void aSenderAllowedOnceIsLoadedEveryTime()
+    {
+        cCountingServer server;
+        const cMailMessage message = htmlMessage(u"<img src=\"%1/img.png\">"_s.arg(server.Base()), "News@Shop.example");
+        cPreviewPane pane;
+        pane.Show(message);
+        pane.RemoteBar()->findChild<QPushButton *>(u"btnAllowSender"_s)->click();
+        QVERIFY(cRemoteContentSenders::IsAllowed(u"news@shop.example"_s));
+        QTRY_COMPARE(server.paths, QStringList{u"/img.png"_s});
+
+        cPreviewPane later;
+        later.Show(message);
+        QVERIFY(later.RemoteBar()->isHidden());
+        QTRY_COMPARE(server.paths.size(), 2);
+        later.Show(htmlMessage(u"<img src=\"%1/other.png\">"_s.arg(server.Base()), "someone@else.example"));
+        QVERIFY(!later.RemoteBar()->isHidden());
+    }
+
+    void anAddressNeverShapesTheSettingsFile()
+    {
+        const QString hostile = u"x=1\r\n[Options]\r\nMailFolder=/tmp;@evil.example"_s;
+        QVERIFY(cRemoteContentSenders::Allow(hostile).ok());
+        QVERIFY(cRemoteContentSenders::IsAllowed(hostile));
+        QVERIFY(!cRemoteContentSenders::IsAllowed(u"x"_s));
+        QFile file(cRemoteContentSenders::FilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+        QCOMPARE(lines.at(0).trimmed(), "[Senders]");
+        for (const QByteArray &line : lines.mid(1))
+            QVERIFY2(line.trimmed().endsWith("=1") && line.count('=') == 1 && !line.startsWith('['), line.constData());
+    }
+
+    void linksShowTheirTargetAndAreReportedWithTheirText()
+    {
+        cPreviewPane pane;
+        pane.resize(400, 300);
+        pane.show();
+        pane.Show(htmlMessage(u"<p>Go to <a href=\"https://evil.example/x\">www.bank.example</a> now</p>"_s, "a@b.example"));
+        cPreviewBrowser *browser = pane.Browser();
+        QSignalSpy hovered(&pane, &cPreviewPane::LinkHovered);
+        emit browser->highlighted(QUrl(u"https://evil.example/x"_s));
+        QCOMPARE(browser->viewport()->toolTip(), u"https://evil.example/x"_s);
+        QCOMPARE(hovered.value(0).value(0).toString(), u"https://evil.example/x"_s);
+
+        QSignalSpy activated(browser, &cPreviewBrowser::LinkActivated);
+        disconnect(browser, &cPreviewBrowser::LinkActivated, &pane, nullptr);
+        QTextCursor inside(browser->document());
+        inside.setPosition(browser->toPlainText().indexOf(u"bank"_s));
+        const QPoint at = browser->cursorRect(inside).center();
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(activated.size(), 1);
+        QCOMPARE(activated.at(0).at(1).toString(), u"www.bank.example"_s);
+    }
+
+    void aMailtoLinkOpensOurComposer()
+    {
+        QString opened;
+        cWindowSteps steps;
+        steps.OpenMailto = [&opened](const QString &link) { opened = link; };
+        SetWindowSteps(steps);
+        cPreviewPane pane;
+        emit pane.Browser()->anchorClicked(QUrl(u"mailto:ann@example.org?subject=Caf%C3%A9%20100%25"_s));
+        SetWindowSteps({});
+        QCOMPARE(opened, u"mailto:ann@example.org?subject=Caf%C3%A9%20100%25"_s);
+    }
+
+    void plainTextIsShownWhenPreferredOrAskedFor()
+    {
+        QVERIFY(fSettings.initStorage());
+        const QByteArray raw = "Subject: s\r\nContent-Type: multipart/alternative; boundary=a\r\n\r\n"
+                               "--a\r\nContent-Type: text/plain\r\n\r\nPlease use an HTML capable mail program\r\n"
+                               "--a\r\nContent-Type: text/html\r\n\r\n<p>Rich <b>news</b><img src=\"http://t.example/p\"></p>\r\n"
+                               "--a--\r\n";
+        const auto stored = cIncomingStore::Store(raw, QString(), u"Inbox"_s);
+        QVERIFY(stored);
+        cMailMessage alternative;
+        QVERIFY(alternative.ReadFile(stored.value().path).ok());
+        cPreviewPane pane;
+        auto *plain = pane.findChild<QToolButton *>(u"btnPlainText"_s);
+        const auto shown = [&pane] { return pane.Browser()->toPlainText().trimmed(); };
+
+        pane.Show(alternative);
+        QCOMPARE(shown().remove(QChar::ObjectReplacementCharacter), u"Rich news"_s);
+        QVERIFY(!plain->isHidden() && !pane.RemoteBar()->isHidden());
+        plain->click();
+        QCOMPARE(shown(), u"Please use an HTML capable mail program"_s);
+        QVERIFY(pane.RemoteBar()->isHidden());
+
+        QVERIFY(cOptions::write(Opt::MainWnd_PreferPlainText, true).ok());
+        pane.Show(htmlMessage(u"<p>Hello <b>world</b><img src=\"cid:x\"></p><script>x()</script>"_s, "a@b.example"));
+        QCOMPARE(shown(), u"Hello world"_s);
+        QVERIFY(pane.Browser()->document()->toHtml().contains(u"font-weight:700"_s) == false);
+        QVERIFY(cOptions::write(Opt::MainWnd_PreferPlainText, false).ok());
+        pane.Reshow();
+        QVERIFY(pane.Browser()->document()->toHtml().contains(u"font-weight:700"_s));
+
+        cMailMessage text;
+        text.body = {"just text"};
+        pane.Show(text);
+        QVERIFY(plain->isHidden());
+    }
+
+private:
+    cScratchSettings fSettings;
+};
+
+QTEST_MAIN(TestRemoteContent)
+#include "test_remote_content.moc"
