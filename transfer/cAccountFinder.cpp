@@ -1,5 +1,6 @@
 #include "transfer/cAccountFinder.h"
 
+#include "mailproto/EVrxCancelled.h"
 #include "transfer/HostNames.h"
 #include "transfer/cAutoconfig.h"
 #include "transfer/cAutoconfigFetch.h"
@@ -27,9 +28,9 @@ cFinderSetup cAccountFinder::SystemSetup(int timeoutMs)
     cFinderSetup setup;
     setup.autoconfigBase = qEnvironmentVariable("RAVELIN_AUTOCONFIG_URL");
     setup.dns = std::make_shared<cQtMailDns>(timeoutMs);
-    setup.guess = [timeoutMs](const QString &host, bool smtp) {
-        return smtp ? cServerProbe::ProbeSmtp(host, cServerProbe::SmtpCandidates(), {}, timeoutMs)
-                    : cServerProbe::ProbePop3(host, cServerProbe::Pop3Candidates(), {}, timeoutMs);
+    setup.guess = [timeoutMs](const QString &host, bool smtp, const std::function<void()> &hook) {
+        return smtp ? cServerProbe::ProbeSmtp(host, cServerProbe::SmtpCandidates(), {}, timeoutMs, hook)
+                    : cServerProbe::ProbePop3(host, cServerProbe::Pop3Candidates(), {}, timeoutMs, hook);
     };
     setup.timeoutMs = timeoutMs;
     return setup;
@@ -189,9 +190,16 @@ std::optional<cServerSetting> cAccountFinder::guessed(const QStringList &hosts, 
         if (stopped())
             return std::nullopt;
         Progress(QStringLiteral("Trying %1 for %2.").arg(host, smtp ? QStringLiteral("SMTP") : QStringLiteral("POP3")));
-        const cProbeResult probed = fSetup.guess(host, smtp);
-        if (probed.found)
-            return cServerSetting{host, probed.port, probed.security, userName};
+        try {
+            const cProbeResult probed = fSetup.guess(host, smtp, [this] {
+                if (stopped())
+                    throw EVrxCancelled();
+            });
+            if (probed.found)
+                return cServerSetting{host, probed.port, probed.security, userName};
+        } catch (const EVrxCancelled &) {
+            return std::nullopt;
+        }
     }
     return std::nullopt;
 }

@@ -21,8 +21,9 @@
 #include <memory>
 #include <optional>
 
-// Finds how host is reached for POP3 (smtp false) or SMTP; blocking.
-using fGuessProbe = std::function<cProbeResult(const QString &host, bool smtp)>;
+// Finds how host is reached for POP3 (smtp false) or SMTP; blocking. hook runs while waiting
+// and throws EVrxCancelled to stop.
+using fGuessProbe = std::function<cProbeResult(const QString &host, bool smtp, const std::function<void()> &hook)>;
 
 struct cFinderSetup
 {

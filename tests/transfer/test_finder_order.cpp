@@ -5,6 +5,7 @@
 #include "tests/transfer/LoopbackHttp.h"
 
 #include "transfer/cAccountFinder.h"
+#include "transfer/cAutoconfigFetch.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ struct cOrderRun
         setup.dns = dns;
         setup.providerTable = File("table.test");
         setup.timeoutMs = 5000;
-        setup.guess = [c](const QString &host, bool smtp) {
+        setup.guess = [c](const QString &host, bool smtp, const std::function<void()> &) {
             cProbeResult result;
             result.found = c.answeringHosts.contains(host);
             result.port = smtp ? 587 : 995;
@@ -119,4 +120,37 @@ TEST(FinderOrder, TheFirstSourceWithAcceptedSettingsWins)
         }
         EXPECT_EQ(order.fHttp.Requests(), c.requests) << order.fSteps.join(u'\n').toStdString();
     }
+}
+
+TEST(FinderOrder, AStopEndsTheSearchBeforeTheNextPlace)
+{
+    cLoopbackHttp http;
+    auto dns = std::make_shared<cFakeMailDns>();
+    cFinderSetup setup;
+    setup.autoconfigBase = http.Base();
+    setup.dns = dns;
+    setup.providerTable = File("table.test");
+    setup.guess = [](const QString &, bool, const std::function<void()> &) { return cProbeResult(); };
+    cAccountFinder finder(setup);
+    bool stop = false;
+    finder.Progress = [&stop](const QString &step) { stop = stop || step.startsWith(u"Asking http"_s); };
+    finder.Stopped = [&stop] { return stop; };
+    const cResultOf<cFoundSettings> found = finder.Find(kAddress, [](const cFoundSettings &) { return cResult::Ok(); });
+    EXPECT_EQ(found.cause(), eFailure::Cancelled);
+    EXPECT_LE(http.Requests().size(), 1);
+    EXPECT_TRUE(dns->fAsked.isEmpty());
+}
+
+TEST(AutoconfigFetch, AnAnswerPastTheCapOrAMissingFileIsRefused)
+{
+    cLoopbackHttp http;
+    http.Serve(u"big.test/mail/config-v1.1.xml"_s, QByteArray(cAutoconfigFetch::kMaxBytes + 1, 'x'));
+    http.Serve(u"fits.test/mail/config-v1.1.xml"_s, QByteArray(cAutoconfigFetch::kMaxBytes, 'x'));
+    const QUrl url(http.Base() + u"/mail/config-v1.1.xml"_s);
+    EXPECT_EQ(cAutoconfigFetch::Get(url, u"big.test"_s, 5000, {}).cause(), eFailure::Format);
+    const cResultOf<QByteArray> fits = cAutoconfigFetch::Get(url, u"fits.test"_s, 5000, {});
+    EXPECT_EQ(fits.value().size(), cAutoconfigFetch::kMaxBytes) << fits.text().toStdString();
+    const cResultOf<QByteArray> missing = cAutoconfigFetch::Get(url, u"none.test"_s, 5000, {});
+    EXPECT_EQ(missing.cause(), eFailure::Network);
+    EXPECT_TRUE(missing.text().contains(http.Base())) << missing.text().toStdString();
 }
