@@ -4,9 +4,13 @@
 #include "tests/servers/MailServerEnv.h"
 #include "tests/transfer/FakeMailDns.h"
 #include "tests/transfer/LoopbackHttp.h"
+#include "tests/transfer/SessionFixture.h"
+#include "tests/transfer/UnsentMessage.h"
 
 #include "transfer/cAutoAccount.h"
 #include "transfer/cAutoconfigFetch.h"
+#include "transfer/cGetSession.h"
+#include "transfer/cSendSession.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +20,12 @@ namespace {
 
 constexpr int kTimeoutMs = 10000;
 
-class AutoAccountServers : public ::testing::Test
+class AutoAccountServers : public SessionFixture
 {
 protected:
     void SetUp() override
     {
+        SessionFixture::SetUp();
         ASSERT_TRUE(fServers.Load()) << "the mailservers fixture did not run";
         ASSERT_FALSE(fServers.Pop3sPort.isEmpty()) << "the mailservers fixture offers no TLS";
         const QByteArray user = fServers.User;
@@ -56,7 +61,7 @@ protected:
 
 } // namespace
 
-TEST_F(AutoAccountServers, TheRightPasswordGivesAnAccountThatLogsInOverTls)
+TEST_F(AutoAccountServers, TheRightPasswordGivesAnAccountThatSendsAndFetchesOverTls)
 {
     qputenv("RAVELIN_TLS_CA_FILE", fServers.TlsCaFile.toLocal8Bit());
     const cResultOf<cAccount> made = make(fServers.Password);
@@ -65,6 +70,17 @@ TEST_F(AutoAccountServers, TheRightPasswordGivesAnAccountThatLogsInOverTls)
     EXPECT_EQ(made.value().smtpSecurity, eVrxSecurity::Tls);
     EXPECT_EQ(made.value().smtpLogin, eSmtpLogin::SameAsPop3);
     EXPECT_EQ(made.value().userId, QString::fromUtf8(fServers.User));
+
+    addAccount(made.value());
+    ASSERT_FALSE(WriteUnsentMessage("Found").isEmpty());
+    cSendSession send(made.value().section);
+    send.Start(messages("Unsent"));
+    ASSERT_TRUE(runToEnd(send));
+    EXPECT_TRUE(send.Errors().isEmpty()) << send.Errors().join(u'\n').toStdString();
+    cGetSession get({made.value().section});
+    get.Start();
+    ASSERT_TRUE(runToEnd(get));
+    EXPECT_TRUE(get.Errors().isEmpty()) << get.Errors().join(u'\n').toStdString();
 }
 
 TEST_F(AutoAccountServers, AWrongPasswordOrAnUntrustedCertificateSavesNothing)
