@@ -9,6 +9,8 @@
 #include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 #include <functional>
 #include <optional>
 
@@ -211,3 +213,23 @@ TEST_F(AccountsTest, TheSenderLineComesFromTheDefaultOrTheFirstNamedAccount)
 }
 
 } // namespace
+
+TEST_F(AccountsTest, IdentitiesRoundTripAndAShorterListLeavesNoneBehind)
+{
+    cAccount work = account("Work", "Ann Lee", "ann@example.org");
+    work.identities = {{u"Ann (support)"_s, u"support@example.org"_s, u"help@example.org"_s, u"Example Ltd"_s, u"Support"_s},
+                       {u"A. Lee"_s, u"ann.lee@example.net"_s, {}, {}, {}}};
+    ASSERT_TRUE(cAccountStore::WriteAccount(work));
+    EXPECT_EQ(cAccountStore::ReadAccount(u"Work"_s).identities, work.identities);
+    EXPECT_EQ(work.Identities().size(), 3);
+    EXPECT_EQ(work.Identities().at(1).SenderLine(), u"Ann (support) <help@example.org>"_s);
+
+    work.identities.removeFirst();
+    ASSERT_TRUE(cAccountStore::WriteAccount(work));
+    EXPECT_EQ(cAccountStore::ReadAccount(u"Work"_s).identities, work.identities);
+
+    // A typed value that would add a line to the file is refused, not stored.
+    work.identities.first().organisation = u"Example\nPassword=x"_s;
+    EXPECT_FALSE(cAccountStore::WriteAccount(work).ok());
+    EXPECT_EQ(cAccountStore::ReadAccount(u"Work"_s).identities.first().organisation, QString());
+}
