@@ -391,6 +391,11 @@ QString cAccountStore::SenderLineOf(const QString &section)
     return senderLine(ReadAccountKeys(section));
 }
 
+QList<cIdentity> cAccountStore::IdentitiesOf(const QString &section)
+{
+    return ReadAccountKeys(section).Identities();
+}
+
 QStringList cAccountStore::OwnAddresses()
 {
     QStringList addresses;
