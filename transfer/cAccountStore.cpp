@@ -81,9 +81,12 @@ struct cKeyWriter
         put(key, QByteArray::number(static_cast<int>(value)));
     }
 
-    // Keys past the count of a longer list written before are never read again.
+    // Keys past the count of a longer list written before are never read again. An account
+    // that never had identities keeps its section as it was.
     void putIdentities(const QList<cIdentity> &identities)
     {
+        if (identities.isEmpty() && file.readBytes(section, "IdentityCount").isEmpty())
+            return;
         put("IdentityCount", QByteArray::number(identities.size()));
         for (qsizetype i = 0; i < identities.size(); ++i) {
             const cIdentity &identity = identities.at(i);
