@@ -1,5 +1,6 @@
 #include "cli/cCliCommands.h"
 
+#include "cli/cAutoAccountCommand.h"
 #include "cli/cRuleCommands.h"
 #include "search/cSearchIndex.h"
 #include "storage/MailStorage.h"
@@ -160,7 +161,7 @@ QString cCliCommands::Usage()
                           "                                   A password crosses an unencrypted connection only with\n"
                           "                                   --allow-plain-password; --trust accepts that one server certificate;\n"
                           "                                   --keyring keeps the passwords in the desktop keyring\n")
-           + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
+           + cAutoAccountCommand::Usage() + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
 int cCliCommands::Run(const QStringList &arguments)
@@ -190,7 +191,7 @@ int cCliCommands::Run(const QStringList &arguments)
     if (command == QLatin1String("search"))
         return rest.isEmpty() ? Misuse(QStringLiteral("search needs a query.")) : Search(rest.join(QLatin1Char(' ')));
     if (command == QLatin1String("add-account"))
-        return AddAccount(rest);
+        return rest.contains(QStringLiteral("--auto")) ? cAutoAccountCommand(*this).Run(rest) : AddAccount(rest);
     if (command == QLatin1String("rule"))
         return cRuleCommands(*this).Rule(rest);
     if (command == QLatin1String("junk"))

@@ -24,6 +24,7 @@ public:
 
 private:
     friend class cRuleCommands;
+    friend class cAutoAccountCommand;
 
     bool StorageReady();
     bool FolderExists(const QString &folder);

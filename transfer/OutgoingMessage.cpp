@@ -29,6 +29,16 @@ QString UnreadableReason(const QString &path)
     return {};
 }
 
+// The organisation of the identity whose sender line the message carries; the account's own
+// when none does.
+QString OrganisationFor(const cAccount &account, const QByteArray &from)
+{
+    for (const cIdentity &identity : account.Identities())
+        if (identity.SenderLine().toUtf8() == from)
+            return identity.organisation;
+    return account.organisation;
+}
+
 } // namespace
 
 cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_ptr<TVrxMsg> *built)
@@ -46,8 +56,8 @@ cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_
     msg->Subject = stored.Subject;
     msg->Text = stored.body;
     msg->ExtraHeaders = stored.headerLines;
-    if (!account.organisation.isEmpty())
-        msg->ExtraHeaders.append("Organisation: " + account.organisation.toUtf8());
+    if (const QString organisation = OrganisationFor(account, stored.From); !organisation.isEmpty())
+        msg->ExtraHeaders.append("Organisation: " + organisation.toUtf8());
     msg->Priority = static_cast<TPriority>(stored.Priority);
     for (const QString &attachment : stored.attachments) {
         const QString reason = UnreadableReason(attachment);

@@ -54,3 +54,8 @@ QString cAccount::ShownAddress() const
 {
     return replyAddress.isEmpty() ? email : replyAddress;
 }
+
+QList<cIdentity> cAccount::Identities() const
+{
+    return QList<cIdentity>{{name, email, replyAddress, organisation, {}}} + identities;
+}

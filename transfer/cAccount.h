@@ -2,6 +2,7 @@
 // One mail account as stored in its section of the accounts file: the plain text of the edit
 // fields, nothing trimmed or checked. The password is held unscrambled.
 #include "mailproto/eVrxSecurity.h"
+#include "transfer/cIdentity.h"
 
 #include <QByteArray>
 #include <QList>
@@ -45,6 +46,8 @@ struct cAccount
     QList<QByteArray> trustedCertificates;
     // The passwords live in the desktop keyring; the file holds none.
     bool passwordInKeyring = false;
+    // Sender identities besides the account's own.
+    QList<cIdentity> identities;
 
     // A port text as a number from 1 to 65535; none for anything else.
     static std::optional<int> PortNumber(const QString &text);
@@ -61,4 +64,6 @@ struct cAccount
     bool CanReceive() const;
     // ReplyAddress, else email: the address shown for the account.
     QString ShownAddress() const;
+    // The account's own identity, then the others.
+    QList<cIdentity> Identities() const;
 };

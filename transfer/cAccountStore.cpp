@@ -56,23 +56,46 @@ QByteArray passwordInFile(const cAccount &account, const QByteArray &password)
     return account.passwordInKeyring ? QByteArray() : cAccountStore::StoredPassword(password);
 }
 
+// "Identity2EMail": the keys of the identities past the account's own, counted from 1.
+QByteArray identityKey(qsizetype index, const char *field)
+{
+    return "Identity" + QByteArray::number(index + 1) + field;
+}
+
 struct cKeyWriter
 {
     cIniFile file;
     QString section;
     bool ok = true;
 
-    void put(const char *key, const QByteArray &value)
+    void put(const QByteArray &key, const QByteArray &value)
     {
         ok = ok && file.writeBytes(section, key, value);
     }
-    void put(const char *key, const QString &value) { put(key, value.toUtf8()); }
-    void put(const char *key, bool value) { put(key, value ? QByteArrayLiteral("1") : QByteArrayLiteral("0")); }
+    void put(const QByteArray &key, const QString &value) { put(key, value.toUtf8()); }
+    void put(const QByteArray &key, bool value) { put(key, value ? QByteArrayLiteral("1") : QByteArrayLiteral("0")); }
     template<typename E>
         requires std::is_enum_v<E>
-    void put(const char *key, E value)
+    void put(const QByteArray &key, E value)
     {
         put(key, QByteArray::number(static_cast<int>(value)));
+    }
+
+    // Keys past the count of a longer list written before are never read again. An account
+    // that never had identities keeps its section as it was.
+    void putIdentities(const QList<cIdentity> &identities)
+    {
+        if (identities.isEmpty() && file.readBytes(section, "IdentityCount").isEmpty())
+            return;
+        put("IdentityCount", QByteArray::number(identities.size()));
+        for (qsizetype i = 0; i < identities.size(); ++i) {
+            const cIdentity &identity = identities.at(i);
+            put(identityKey(i, "Name"), identity.name);
+            put(identityKey(i, "EMail"), identity.email);
+            put(identityKey(i, "ReplyAddress"), identity.replyAddress);
+            put(identityKey(i, "Organisation"), identity.organisation);
+            put(identityKey(i, "Signature"), identity.signature);
+        }
     }
 
     // The keys of secure connections and logins, which both dialogs show.
@@ -97,9 +120,18 @@ struct cKeyWriter
 
 QString senderLine(const cAccount &account)
 {
-    const QString name = account.name.isEmpty() ? QStringLiteral("Ravelin User") : account.name;
-    const QString address = account.ShownAddress();
-    return address.isEmpty() ? name : name + QStringLiteral(" <") + address + QLatin1Char('>');
+    return account.Identities().first().SenderLine();
+}
+
+QList<cIdentity> readIdentities(const cIniSection &keys)
+{
+    QList<cIdentity> identities;
+    const int count = std::max(0, keys.integer("IdentityCount", 0));
+    for (int i = 0; i < count; ++i)
+        identities.append({keys.text(identityKey(i, "Name")), keys.text(identityKey(i, "EMail")),
+                           keys.text(identityKey(i, "ReplyAddress")), keys.text(identityKey(i, "Organisation")),
+                           keys.text(identityKey(i, "Signature"))});
+    return identities;
 }
 
 // The file holds passwords: a mode made wider by hand or by an older version is narrowed before
@@ -220,6 +252,7 @@ cAccount cAccountStore::ReadAccountKeys(const QString &section)
     account.allowPasswordInClear = keys.boolean("AllowPasswordInClear", true);
     account.trustedCertificates = fingerprintList(keys.value("TrustedCertificates"));
     account.passwordInKeyring = keys.boolean("PasswordInKeyring", false);
+    account.identities = readIdentities(keys);
     return account;
 }
 
@@ -244,6 +277,7 @@ cResult cAccountStore::WriteAccountKeys(const cAccount &account)
     writer.put("LeaveMailOnServer", account.leaveMailOnServer);
     writer.put("RemoveFromServerAfterDays", QByteArray::number(account.removeAfterDays));
     writer.putSecurity(account);
+    writer.putIdentities(account.identities);
     return writer.finish();
 }
 
@@ -358,6 +392,11 @@ QString cAccountStore::DefaultSenderLine()
 QString cAccountStore::SenderLineOf(const QString &section)
 {
     return senderLine(ReadAccountKeys(section));
+}
+
+QList<cIdentity> cAccountStore::IdentitiesOf(const QString &section)
+{
+    return ReadAccountKeys(section).Identities();
 }
 
 QStringList cAccountStore::OwnAddresses()

@@ -46,6 +46,8 @@ public:
     static QString DefaultSenderLine();
     // "Name <address>" of one account.
     static QString SenderLineOf(const QString &section);
+    // The account's own identity, then its others; read without touching the keyring.
+    static QList<cIdentity> IdentitiesOf(const QString &section);
     // Every account's address and reply address: the user's own, which Reply all leaves out.
     static QStringList OwnAddresses();
 

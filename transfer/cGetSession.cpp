@@ -105,9 +105,8 @@ void cGetSession::Relay(TVrxPOP &pop, const QString &account)
     }, Qt::DirectConnection);
 }
 
-bool cGetSession::FetchAccount(const cAccount &account)
+void cGetSession::Configure(TVrxPOP &pop, const cAccount &account)
 {
-    TVrxPOP pop;
     pop.Host = account.pop3Server;
     pop.Port = QString::number(account.Pop3PortNumber());
     pop.UserId = account.userId.toUtf8();
@@ -116,6 +115,12 @@ bool cGetSession::FetchAccount(const cAccount &account)
     pop.TrustedCertificates = account.trustedCertificates;
     pop.Method = LoginMethodOf(account.pop3Login);
     pop.AllowPasswordInClear = account.allowPasswordInClear;
+}
+
+bool cGetSession::FetchAccount(const cAccount &account)
+{
+    TVrxPOP pop;
+    Configure(pop, account);
     pop.MaxMessageSize = fMaxMessageSize;
     pop.ReplyTimeout = fReplyTimeout;
     Relay(pop, account.section);

@@ -27,6 +27,8 @@ public:
     ~cGetSession() override;
 
     void Start();
+    // Aims pop at the account's server with its login.
+    static void Configure(TVrxPOP &pop, const cAccount &account);
     // Messages stored in this session; valid once Finished has come.
     qint64 Total() const { return fTotal; }
     bool NewMail() const { return fTotal > 0; }

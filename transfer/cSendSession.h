@@ -22,6 +22,8 @@ public:
     // False once the queue was emptied by sending: the caller then starts a new session.
     bool Append(const QStringList &paths);
     int Total() const;
+    // Aims smtp at the account's server with its login.
+    static void Configure(class TVrxSMTP &smtp, const class cAccount &account);
 
 signals:
     void OperationChanged(const QString &text);
@@ -38,7 +40,6 @@ protected:
 
 private:
     bool AccountUsable(const class cAccount &account, const class cResult &keyring);
-    static void Configure(class TVrxSMTP &smtp, const cAccount &account);
     // The account a queued message sends through.
     QString AccountOf(const QString &path) const;
     // Connects through fCurrent and sends its run of messages; true when messages of another

@@ -37,7 +37,7 @@ std::optional<cOffered> Attempt(Client &client, QString &error, Ask ask)
 
 template<typename Client, typename Ask>
 cProbeResult Probe(const QString &host, const QList<cProbeCandidate> &candidates, const QList<QByteArray> &trusted,
-                   int timeoutMs, Ask ask)
+                   int timeoutMs, const std::function<void()> &hook, Ask ask)
 {
     cProbeResult result;
     for (const cProbeCandidate &candidate : candidates) {
@@ -47,6 +47,7 @@ cProbeResult Probe(const QString &host, const QList<cProbeCandidate> &candidates
         client.Security = candidate.security;
         client.TrustedCertificates = trusted;
         client.ReplyTimeout = timeoutMs;
+        client.MessageQueueHook = hook;
         QString error;
         const auto offered = Attempt(client, error, ask);
         const QString tried = u"Port %1, %2: "_s.arg(candidate.port).arg(cServerProbe::SecurityName(candidate.security));
@@ -125,15 +126,15 @@ QList<cProbeCandidate> cServerProbe::TypedPortFirst(const QString &typedPort, co
 }
 
 cProbeResult cServerProbe::ProbePop3(const QString &host, const QList<cProbeCandidate> &candidates,
-                                     const QList<QByteArray> &trusted, int timeoutMs)
+                                     const QList<QByteArray> &trusted, int timeoutMs, const std::function<void()> &hook)
 {
-    return Probe<TVrxPOP>(host, candidates, trusted, timeoutMs, Pop3Logins);
+    return Probe<TVrxPOP>(host, candidates, trusted, timeoutMs, hook, Pop3Logins);
 }
 
 cProbeResult cServerProbe::ProbeSmtp(const QString &host, const QList<cProbeCandidate> &candidates,
-                                     const QList<QByteArray> &trusted, int timeoutMs)
+                                     const QList<QByteArray> &trusted, int timeoutMs, const std::function<void()> &hook)
 {
-    return Probe<TVrxSMTP>(host, candidates, trusted, timeoutMs, SmtpLogins);
+    return Probe<TVrxSMTP>(host, candidates, trusted, timeoutMs, hook, SmtpLogins);
 }
 
 eSmtpLogin cServerProbe::SmtpLoginFor(const cProbeResult &found, eSmtpLogin current)

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct cProbeCandidate
 {
     int port = 0;
@@ -44,11 +46,14 @@ public:
     // security, so that a secure way in still wins over a plain one; a usual port or one that
     // is no port changes nothing.
     static QList<cProbeCandidate> TypedPortFirst(const QString &typedPort, const QList<cProbeCandidate> &usual);
-    // Blocking; each attempt is bounded by timeoutMs.
+    // Blocking; each attempt is bounded by timeoutMs. hook runs while waiting, as the clients'
+    // MessageQueueHook: it may throw EVrxCancelled to stop.
     static cProbeResult ProbePop3(const QString &host, const QList<cProbeCandidate> &candidates,
-                                  const QList<QByteArray> &trusted, int timeoutMs);
+                                  const QList<QByteArray> &trusted, int timeoutMs,
+                                  const std::function<void()> &hook = {});
     static cProbeResult ProbeSmtp(const QString &host, const QList<cProbeCandidate> &candidates,
-                                  const QList<QByteArray> &trusted, int timeoutMs);
+                                  const QList<QByteArray> &trusted, int timeoutMs,
+                                  const std::function<void()> &hook = {});
     // The SMTP login an account needs with the server found: none without AUTH; with AUTH a
     // login when the server asked for one or listens on a submission port (RFC 6409), keeping
     // the user's own login; else the current choice, as a server may refuse only later.

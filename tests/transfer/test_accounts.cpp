@@ -1,6 +1,9 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 #include "storage/cOptions.h"
+#include "mailproto/TVrxMsg.h"
+#include "storage/cMailMessage.h"
+#include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/unitEncryptSupport.h"
 
@@ -8,6 +11,8 @@
 #include <QRandomGenerator>
 #include "tests/support/cScratchSettings.h"
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 #include <functional>
 #include <optional>
@@ -211,3 +216,52 @@ TEST_F(AccountsTest, TheSenderLineComesFromTheDefaultOrTheFirstNamedAccount)
 }
 
 } // namespace
+
+TEST_F(AccountsTest, IdentitiesRoundTripAndAShorterListLeavesNoneBehind)
+{
+    cAccount work = account("Work", "Ann Lee", "ann@example.org");
+    work.identities = {{u"Ann (support)"_s, u"support@example.org"_s, u"help@example.org"_s, u"Example Ltd"_s, u"Support"_s},
+                       {u"A. Lee"_s, u"ann.lee@example.net"_s, {}, {}, {}}};
+    ASSERT_TRUE(cAccountStore::WriteAccount(work));
+    EXPECT_EQ(cAccountStore::ReadAccount(u"Work"_s).identities, work.identities);
+    EXPECT_EQ(work.Identities().size(), 3);
+    EXPECT_EQ(work.Identities().at(1).SenderLine(), u"Ann (support) <help@example.org>"_s);
+
+    work.identities.removeFirst();
+    ASSERT_TRUE(cAccountStore::WriteAccount(work));
+    EXPECT_EQ(cAccountStore::ReadAccount(u"Work"_s).identities, work.identities);
+
+    // A typed value that would add a line to the file is refused, not stored.
+    work.identities.first().organisation = u"Example\nPassword=x"_s;
+    EXPECT_FALSE(cAccountStore::WriteAccount(work).ok());
+    EXPECT_EQ(cAccountStore::ReadAccount(u"Work"_s).identities.first().organisation, QString());
+}
+
+TEST_F(AccountsTest, AMessageFromAnIdentityNamesThatIdentitysOrganisation)
+{
+    cAccount work = account("Work", "Ann Lee", "ann@example.org");
+    work.organisation = u"Lee Consulting"_s;
+    work.identities = {{u"Ann (support)"_s, u"support@example.org"_s, {}, u"Example Ltd"_s, {}},
+                       {u"Ann (private)"_s, u"ann@home.test"_s, {}, {}, {}}};
+    const QList<std::pair<QByteArray, QByteArray>> cases{
+        {"Ann Lee <ann@example.org>", "Organisation: Lee Consulting"},
+        {"Ann (support) <support@example.org>", "Organisation: Example Ltd"},
+        {"Ann (private) <ann@home.test>", ""},
+        {"Someone <else@example.org>", "Organisation: Lee Consulting"},
+    };
+    for (const auto &[from, header] : cases) {
+        cMailMessage stored;
+        stored.From = from;
+        stored.To = "bob@example.org";
+        const QString path = fDir.filePath(u"out.qrz"_s);
+        ASSERT_TRUE(stored.WriteFile(path).ok());
+        std::unique_ptr<TVrxMsg> built;
+        ASSERT_TRUE(BuildOutgoing(path, work, &built).ok()) << from.constData();
+        QList<QByteArray> organisations;
+        for (const QByteArray &line : built->ExtraHeaders)
+            if (line.startsWith("Organisation:"))
+                organisations.append(line);
+        EXPECT_EQ(organisations.value(0), header) << from.constData();
+        EXPECT_LE(organisations.size(), 1) << from.constData();
+    }
+}

@@ -2,6 +2,7 @@
 
 #include "ui/compose/ComposerMenuItem.h"
 
+#include "storage/DisplayText.h"
 #include "storage/cContactStore.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
@@ -208,8 +209,14 @@ void TfrmNewMessage::buildFields()
     auto *form = new QFormLayout;
     cboAccount = new QComboBox(central);
     cboAccount->setObjectName(QStringLiteral("cboAccount"));
-    cboAccount->addItems(cAccountStore::AccountNames());
+    QList<cAccountIdentities> accounts;
+    for (const QString &name : cAccountStore::AccountNames())
+        accounts.append({name, cAccountStore::IdentitiesOf(name)});
+    fSenders = SenderChoicesOf(accounts);
+    for (const cSenderChoice &choice : fSenders)
+        cboAccount->addItem(choice.text);
     cboAccount->setEnabled(cboAccount->count() > 1);
+    connect(cboAccount, &QComboBox::activated, this, [this](int index) { AppendSignature(fSenders.value(index).signature); });
     SelectAccount({});
     edtTo = new QLineEdit(central);
     edtTo->setObjectName(QStringLiteral("edtTo"));
@@ -333,7 +340,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     SetHeaderFields(message.to, message.cc, message.subject, message.bcc);
     fPriority = message.priority;
     fExtraHeaders = message.extraHeaders;
-    SelectAccount(message.sendAccount);
+    SelectAccount(message.sendAccount, StoredSenderLine(DisplayText(record.From), DisplayText(record.ReplyAddress)));
     for (QAction *item : fPriorityItems->actions())
         item->setChecked(item->data().toInt() == TagOfPriority(message.priority));
     fAttachments.clear();
@@ -385,7 +392,7 @@ QStringList TfrmNewMessage::BodyLines() const
 
 cComposedMessage TfrmNewMessage::Composed() const
 {
-    const QString chosen = cboAccount->currentText();
+    const QString chosen = fSenders.value(cboAccount->currentIndex()).account;
     const bool isDefault = chosen.compare(cAccountStore::GetDefaultAccountName(), Qt::CaseInsensitive) == 0;
     return {edtTo->text(), edtCC->text(), edtSubject->text(), BodyLines(), fAttachments, fPriority, fExtraHeaders,
             edtBCC->text(), isDefault ? QString() : chosen};
@@ -399,18 +406,19 @@ cFieldTexts TfrmNewMessage::FieldTexts() const
 cMailMessage TfrmNewMessage::StoredRecord(bool forSending) const
 {
     const cComposedMessage message = Composed();
-    const cMailMessage record =
-        message.sendAccount.isEmpty()
-            ? ComposedRecord(message, cAccountStore::DefaultSenderLine(), cAccountStore::GetDefaultAccountName())
-            : ComposedRecord(message, cAccountStore::SenderLineOf(message.sendAccount), message.sendAccount);
+    const cSenderChoice chosen = fSenders.value(cboAccount->currentIndex());
+    const QString account = message.sendAccount.isEmpty() ? cAccountStore::GetDefaultAccountName() : message.sendAccount;
+    const QString ownLine = message.sendAccount.isEmpty() ? cAccountStore::DefaultSenderLine()
+                                                          : cAccountStore::SenderLineOf(message.sendAccount);
+    const cMailMessage record = ComposedRecord(message, chosen.identity > 0 ? chosen.senderLine : ownLine, account);
     return fOpened && !forSending ? KeepUneditedBytes(record, *fOpened, FieldTexts()) : record;
 }
 
-void TfrmNewMessage::SelectAccount(const QString &account)
+void TfrmNewMessage::SelectAccount(const QString &account, const QString &senderLine)
 {
-    const int index = cboAccount->findText(account.isEmpty() ? cAccountStore::GetDefaultAccountName() : account,
-                                           Qt::MatchFixedString);
-    cboAccount->setCurrentIndex(std::max(index, 0));
+    const qsizetype index = SenderChoiceFor(fSenders, account.isEmpty() ? cAccountStore::GetDefaultAccountName() : account,
+                                            senderLine);
+    cboAccount->setCurrentIndex(int(std::max<qsizetype>(index, 0)));
 }
 
 cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)

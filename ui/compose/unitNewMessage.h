@@ -13,6 +13,7 @@
 #include "ui/compose/ComposeRules.h"
 #include "ui/compose/ComposerCommands.h"
 #include "ui/compose/DraftQuestion.h"
+#include "ui/compose/SenderChoices.h"
 #include "ui/wndlist/cForm.h"
 #include "ui/wndlist/cMenuItem.h" // cForm keeps a QPointer to it
 #include "ui/wndlist/cComposerContent.h"
@@ -66,8 +67,9 @@ public:
     // The body as it is shown, one entry per screen line.
     QStringList BodyLines() const;
     cComposedMessage Composed() const;
-    // The account the message sends through; empty or unknown: the default account.
-    void SelectAccount(const QString &account);
+    // The account the message sends through; empty or unknown: the default account. Its
+    // identity that gives senderLine is chosen when it has one.
+    void SelectAccount(const QString &account, const QString &senderLine = {});
     const QString &SourceFile() const { return fSourceFile; }
     TPriority Priority() const { return fPriority; }
 
@@ -139,6 +141,7 @@ private:
     void pop_mnuHelp_AboutClick();
 
     QComboBox *cboAccount;
+    QList<cSenderChoice> fSenders;
     QLineEdit *edtTo;
     QLineEdit *edtCC;
     QLineEdit *edtBCC;

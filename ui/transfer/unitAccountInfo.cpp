@@ -33,6 +33,7 @@ TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
     pages->addTab(makeServerPage(), tr("Server"));
     pages->addTab(makeAdvancedPage(), tr("Advanced"));
     pages->addTab(makeSecurityPage(), tr("Security"));
+    pages->addTab(makeIdentitiesPage(), tr("Identities"));
 
     const cDialogButtons buttons = MakeDialogButtons(this, tr("&OK"));
     btnOK = buttons.ok;
@@ -115,6 +116,17 @@ QWidget *TfrmAccountProps::makeSecurityPage()
                     tr("Choose how the connections to your servers are protected and how you log in."), controls);
 }
 
+QWidget *TfrmAccountProps::makeIdentitiesPage()
+{
+    fIdentities = new cIdentitiesPage;
+    fIdentities->layout()->setContentsMargins({});
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(fIdentities);
+    return MakePage(tr("Identities page"),
+                    tr("Other names and addresses you send from with this account; the message window lets you choose them."),
+                    controls);
+}
+
 void TfrmAccountProps::LoadAccount(const QString &name)
 {
     fAccountName = name;
@@ -135,6 +147,7 @@ void TfrmAccountProps::LoadAccount(const QString &name)
     chkRemoveAfterDays->setChecked(account.removeAfterDays > 0);
     edtRemoveAfterDays->setValue(account.removeAfterDays > 0 ? account.removeAfterDays : kUsualDaysOnServer);
     fSecurity->Load(account);
+    fIdentities->Load(account.identities);
 }
 
 void TfrmAccountProps::AccountRenamed(const QString &oldName, const QString &newName)
@@ -165,6 +178,7 @@ cAccount TfrmAccountProps::accountFromFields() const
     account.leaveMailOnServer = chkLeaveMailOnServer->isChecked();
     account.removeAfterDays = chkRemoveAfterDays->isChecked() ? edtRemoveAfterDays->value() : 0;
     fSecurity->Store(account);
+    account.identities = fIdentities->Identities();
     return account;
 }
 

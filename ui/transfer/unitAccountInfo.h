@@ -1,11 +1,12 @@
 #pragma once
-// The properties window of one account: four pages of its settings. Not modal; several may be
+// The properties window of one account: five pages of its settings. Not modal; several may be
 // open, and each frees itself when closed.
 //
 // Call order: construct, LoadAccount(name), show(). "&OK" writes every key back and emits
 // accountSaved (the accounts window reloads its list); "&Cancel" writes nothing.
 #include "transfer/cAccount.h"
 #include "ui/transfer/cAccountSecurityPage.h"
+#include "ui/transfer/cIdentitiesPage.h"
 #include "ui/transfer/cShownPassword.h"
 
 #include <QDialog>
@@ -36,6 +37,7 @@ private:
     QWidget *makeServerPage();
     QWidget *makeAdvancedPage();
     QWidget *makeSecurityPage();
+    QWidget *makeIdentitiesPage();
     cAccount accountFromFields() const;
     QString UnreadKeyringProblem() const;
     void btnOKClick();
@@ -60,6 +62,7 @@ private:
     QCheckBox *chkRemoveAfterDays;
     QSpinBox *edtRemoveAfterDays;
     cAccountSecurityPage *fSecurity;
+    cIdentitiesPage *fIdentities;
     QPushButton *btnOK;
     QPushButton *btnCancel;
 };

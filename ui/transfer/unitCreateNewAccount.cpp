@@ -60,6 +60,10 @@ void TfrmCreateNewAccount::fillPersonalPage(QFormLayout *form)
     edtEMail = AddSampleField(form, tr("Your e-mail:"), "edtEMail", tr("you@example.com"));
     edtUserID = AddSampleField(form, tr("User ID:"), "edtUserID", tr("your_user_id"));
     edtPassword = AddPasswordField(form, tr("Password:"), "edtPassword");
+    fFindSettings = new cFindSettingsPanel;
+    form->addRow(fFindSettings);
+    connect(fFindSettings, &cFindSettingsPanel::FindRequested, this, [this] { fFindSettings->Start(accountFromFields()); });
+    connect(fFindSettings, &cFindSettingsPanel::Found, this, &TfrmCreateNewAccount::fillFound);
 }
 
 void TfrmCreateNewAccount::fillServerPage(QFormLayout *form)
@@ -91,6 +95,17 @@ cAccount TfrmCreateNewAccount::accountFromFields() const
     account.smtpPort = edtPort_SMTP->text();
     fSecurity->Store(account);
     return account;
+}
+
+void TfrmCreateNewAccount::fillFound(const cAccount &account)
+{
+    // The security goes first: choosing it moves the port to the usual one.
+    fSecurity->Load(account);
+    edtUserID->setText(account.userId);
+    edtPOP3->setText(account.pop3Server);
+    edtPort_POP3->setText(account.pop3Port);
+    edtSMTP->setText(account.smtpServer);
+    edtPort_SMTP->setText(account.smtpPort);
 }
 
 bool TfrmCreateNewAccount::fieldsAreUsable()

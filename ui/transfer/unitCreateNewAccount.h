@@ -1,10 +1,12 @@
 #pragma once
-// The new-account wizard: the settings of one new account on three pages. "&Done" writes them
+// The new-account wizard: the settings of one new account on three pages; "Find settings"
+// fills the server pages from the address and password. "&Done" writes them
 // into the section named by the account name (asking first when that account exists) and
 // makes it the default account when the box is ticked; "&Cancel" writes nothing.
 //
 // Run it through RunNewAccountWizard, or construct it and call exec().
 #include "ui/transfer/cAccountSecurityPage.h"
+#include "ui/transfer/cFindSettingsPanel.h"
 
 #include <QDialog>
 
@@ -20,11 +22,13 @@ public:
     explicit TfrmCreateNewAccount(QWidget *parent = nullptr);
     // Tests detect against fakes instead of real servers.
     void SetServerProbes(fServerProbe pop3, fServerProbe smtp);
+    cFindSettingsPanel *FindSettings() const { return fFindSettings; }
 
 private:
     void fillPersonalPage(QFormLayout *form);
     void fillServerPage(QFormLayout *form);
     cAccount accountFromFields() const;
+    void fillFound(const cAccount &account);
     // Warns about the first field that cannot be saved and shows it; true when none.
     bool fieldsAreUsable();
     bool mayWriteAccount(const QString &name);
@@ -40,6 +44,7 @@ private:
     QLineEdit *edtSMTP;
     QLineEdit *edtPort_SMTP;
     cAccountSecurityPage *fSecurity;
+    cFindSettingsPanel *fFindSettings;
     QCheckBox *chkMakeDefault;
     QPushButton *btnOK;
     QPushButton *btnCancel;

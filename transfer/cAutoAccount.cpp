@@ -1,0 +1,24 @@
+#include "transfer/cAutoAccount.h"
+
+#include "transfer/cSettingsVerifier.h"
+
+cResultOf<cAccount> cAutoAccount::Make(const cAccount &typed)
+{
+    if (typed.password.isEmpty())
+        return cResult::Failed(eFailure::Refused, QStringLiteral("A password is needed to check the settings found."));
+    cAccountFinder finder(fSetup);
+    finder.Progress = Progress;
+    finder.Stopped = Stopped;
+    cSettingsVerifier verifier(fSetup.timeoutMs);
+    verifier.Progress = Progress;
+    verifier.Stopped = Stopped;
+    cAccount verified;
+    const cResultOf<cFoundSettings> found = finder.Find(typed.email, [&](const cFoundSettings &settings) {
+        const cResultOf<cAccount> tried = verifier.Verify(settings, typed);
+        verified = tried.value();
+        return tried.result();
+    });
+    if (!found)
+        return found.result();
+    return verified;
+}

@@ -1,0 +1,8 @@
+#include "transfer/cIdentity.h"
+
+QString cIdentity::SenderLine() const
+{
+    const QString shownName = name.isEmpty() ? QStringLiteral("Ravelin User") : name;
+    const QString address = ShownAddress();
+    return address.isEmpty() ? shownName : shownName + QStringLiteral(" <") + address + QLatin1Char('>');
+}

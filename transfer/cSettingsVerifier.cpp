@@ -1,0 +1,150 @@
+#include "transfer/cSettingsVerifier.h"
+
+#include "mailproto/EVrxCancelled.h"
+#include "mailproto/TVrxPOP.h"
+#include "mailproto/TVrxSMTP.h"
+#include "transfer/cGetSession.h"
+#include "transfer/cSendSession.h"
+#include "transfer/cServerProbe.h"
+
+namespace {
+
+// RFC 4954 section 6: the credentials, the mechanism or the missing encryption were refused.
+bool IsLoginRefusal(int code)
+{
+    return code == 534 || code == 535 || code == 538;
+}
+
+QString ServerName(const QString &host, int port, eVrxSecurity security)
+{
+    return QStringLiteral("%1:%2 (%3)").arg(host).arg(port).arg(cServerProbe::SecurityName(security));
+}
+
+// The first error the client reported: its code and text.
+struct cClientError
+{
+    int code = 0;
+    QString text;
+};
+
+void Collect(TVrxClient &client, cClientError &error)
+{
+    QObject::connect(&client, &TVrxClient::OnError, &client, [&error](int code, const QByteArray &text) {
+        if (error.text.isEmpty())
+            error = {code, QString::fromUtf8(text)};
+    });
+}
+
+QString UserOf(const cServerSetting &server, const cAccount &typed)
+{
+    return server.userName.isEmpty() ? typed.email.trimmed() : server.userName;
+}
+
+} // namespace
+
+cResultOf<cAccount> cSettingsVerifier::Verify(const cFoundSettings &found, const cAccount &typed)
+{
+    cAccount account = typed;
+    account.replyAddress = typed.email;
+    try {
+        if (cResult pop3 = verifyPop3(found.pop3, account); !pop3)
+            return pop3;
+        if (cResult smtp = verifySmtp(found.smtp, account); !smtp)
+            return smtp;
+    } catch (const EVrxCancelled &) {
+        return cResult::Failed(eFailure::Cancelled, QStringLiteral("The check of the settings was stopped."));
+    }
+    return account;
+}
+
+void cSettingsVerifier::prepare(TVrxClient &client) const
+{
+    client.ReplyTimeout = fTimeoutMs;
+    client.MessageQueueHook = [this] {
+        if (Stopped && Stopped())
+            throw EVrxCancelled();
+    };
+}
+
+cResult cSettingsVerifier::verifyPop3(const QList<cServerSetting> &servers, cAccount &account)
+{
+    QStringList failures;
+    for (const cServerSetting &server : servers) {
+        account.pop3Server = server.host;
+        account.pop3Port = QString::number(server.port);
+        account.pop3Security = server.security;
+        account.userId = UserOf(server, account);
+        account.pop3Login = ePop3Login::UserPass;
+        Progress(QStringLiteral("Logging in to the POP3 server %1 as %2.")
+                     .arg(ServerName(server.host, server.port, server.security), account.userId));
+        const cResult tried = tryPop3(account);
+        if (tried || tried.cause() == eFailure::Refused)
+            return tried;
+        Progress(tried.text());
+        failures.append(tried.text());
+    }
+    return cResult::Failed(eFailure::Network, QStringLiteral("No POP3 server could be reached: %1").arg(failures.join(u' ')));
+}
+
+cResult cSettingsVerifier::tryPop3(const cAccount &account)
+{
+    TVrxPOP pop;
+    cGetSession::Configure(pop, account);
+    prepare(pop);
+    cClientError error;
+    Collect(pop, error);
+    const QString where = ServerName(account.pop3Server, account.Pop3PortNumber(), account.pop3Security);
+    pop.Connect();
+    if (!pop.Connected())
+        return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? pop.LastErrorText() : error.text));
+    if (!pop.Login()) {
+        const eFailure cause = error.code == TVrxPOP::ErrLogin ? eFailure::Refused : eFailure::Network;
+        return cResult::Failed(cause, QStringLiteral("The POP3 server %1 refused the login as \"%2\": %3")
+                                          .arg(where, account.userId, error.text));
+    }
+    pop.Quit();
+    return cResult::Ok();
+}
+
+cResult cSettingsVerifier::verifySmtp(const QList<cServerSetting> &servers, cAccount &account)
+{
+    QStringList failures;
+    for (const cServerSetting &server : servers) {
+        account.smtpServer = server.host;
+        account.smtpPort = QString::number(server.port);
+        account.smtpSecurity = server.security;
+        const QString user = UserOf(server, account);
+        account.smtpLogin = user == account.userId ? eSmtpLogin::SameAsPop3 : eSmtpLogin::Own;
+        account.smtpUserId = account.smtpLogin == eSmtpLogin::Own ? user : QString();
+        account.smtpPassword = account.smtpLogin == eSmtpLogin::Own ? account.password : QByteArray();
+        Progress(QStringLiteral("Logging in to the SMTP server %1 as %2.")
+                     .arg(ServerName(server.host, server.port, server.security), user));
+        const cResult tried = trySmtp(account);
+        if (tried || tried.cause() == eFailure::Refused)
+            return tried;
+        Progress(tried.text());
+        failures.append(tried.text());
+    }
+    return cResult::Failed(eFailure::Network, QStringLiteral("No SMTP server could be reached: %1").arg(failures.join(u' ')));
+}
+
+cResult cSettingsVerifier::trySmtp(const cAccount &account)
+{
+    TVrxSMTP smtp;
+    cSendSession::Configure(smtp, account);
+    prepare(smtp);
+    cClientError error;
+    Collect(smtp, error);
+    const QString where = ServerName(account.smtpServer, account.SmtpPortNumber(), account.smtpSecurity);
+    smtp.Connect();
+    if (smtp.Connected()) {
+        smtp.Quit();
+        return cResult::Ok();
+    }
+    if (IsLoginRefusal(error.code))
+        return cResult::Failed(eFailure::Refused, QStringLiteral("The SMTP server %1 refused the login as \"%2\": %3 %4")
+                                                      .arg(where, account.SmtpLoginUser())
+                                                      .arg(error.code)
+                                                      .arg(error.text.trimmed()));
+    return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? smtp.LastErrorText() : error.text));
+}
