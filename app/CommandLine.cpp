@@ -2,8 +2,10 @@
 
 #include "app/HandOver.h"
 #include "app/cSingleInstance.h"
+#include "version/Version.h"
 
 #include <QMessageBox>
+#include <QTextStream>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -11,6 +13,18 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kMailtoScheme = u"mailto:"_s;
+
+const char *const kUsage =
+    "Usage: ravelin [-newmail MAILTO-LINK]\n"
+    "A desktop e-mail client for one user: POP3 in, SMTP out, every message a text file.\n"
+    "\n"
+    "  -newmail MAILTO-LINK  open a new message from a mailto: link, in the Ravelin already\n"
+    "                        running for this user and settings folder when there is one\n"
+    "  -h, --help            print this help and end\n"
+    "  --version             print the version and end\n"
+    "\n"
+    "Settings are read from RAVELIN_CONFIG_DIR when it is set. ravelin-cli does the same work\n"
+    "from scripts; see ravelin(1) and ravelin-cli(1).\n";
 
 QString decoded(QStringView text)
 {
@@ -79,6 +93,27 @@ cNewMessageRequest ParseCommandLine(const QStringList &parameters)
     if (parameters.size() < 2 || parameters.at(0) != u"-newmail"_s)
         return {};
     return ParseMailto(parameters.at(1));
+}
+
+QStringList ParametersBeforeStart(int argc, char *argv[])
+{
+    QStringList parameters;
+    for (int i = 1; i < argc; ++i)
+        parameters << QString::fromLocal8Bit(argv[i]);
+    return parameters;
+}
+
+bool AnswerInformationRequest(const QStringList &parameters, QTextStream &out)
+{
+    const QString first = parameters.value(0);
+    if (first == u"--help"_s || first == u"-h"_s)
+        out << kUsage;
+    else if (first == u"--version"_s)
+        out << "ravelin " RAVELIN_VERSION "\n";
+    else
+        return false;
+    out.flush();
+    return true;
 }
 
 bool HandleCommandLine(const QStringList &parameters, cSingleInstance &instance, cNewMessageRequest &startRequest)

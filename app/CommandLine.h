@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+class QTextStream;
+
 class cSingleInstance;
 
 // A mailto: link (RFC 6068): the address part before "?" is To, then "name=value" fields
@@ -13,6 +15,12 @@ class cSingleInstance;
 cNewMessageRequest ParseMailto(const QString &link);
 // The parameters after the program name; anything but "-newmail <link>" asks for nothing.
 cNewMessageRequest ParseCommandLine(const QStringList &parameters);
+
+// argv past the program name, read before any QCoreApplication exists.
+QStringList ParametersBeforeStart(int argc, char *argv[]);
+// "--help", "-h" or "--version" as the first parameter is answered on out, needing no display;
+// true when it was and the program is to end.
+[[nodiscard]] bool AnswerInformationRequest(const QStringList &parameters, QTextStream &out);
 
 // True to go on starting, with the request to open once the main window is up; false when
 // another running instance has been handed the request and this one is to end. instance is

@@ -7,11 +7,14 @@
 #include "ui/main/unitMain.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    if (QTextStream out(stdout); AnswerInformationRequest(ParametersBeforeStart(argc, argv), out))
+        return 0;
     QApplication app(argc, argv);
     cSingleInstance instance;
     cNewMessageRequest startRequest;

@@ -11,6 +11,7 @@
 #include "transfer/cGetSession.h"
 #include "transfer/cIncomingStore.h"
 #include "transfer/cSendSession.h"
+#include "version/Version.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -143,6 +144,7 @@ const std::map<QString, std::function<void(cAccount &account)>> kAccountFlags = 
 QString cCliCommands::Usage()
 {
     return QStringLiteral("Usage: ravelin-cli COMMAND [ARGUMENTS]\n"
+                          "       ravelin-cli --help | --version\n"
                           "  check-mail [ACCOUNT...]          fetch new mail of the accounts (all when none is named) into Inbox\n"
                           "  send-unsent                      send every message of Unsent through the default account\n"
                           "  list FOLDER                      one line per message: file, from, subject, date (tab-separated)\n"
@@ -198,6 +200,10 @@ int cCliCommands::Run(const QStringList &arguments)
         return cRuleCommands(*this).Junk(rest);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         fOut << Usage();
+        return 0;
+    }
+    if (command == QLatin1String("--version")) {
+        fOut << "ravelin-cli " RAVELIN_VERSION "\n";
         return 0;
     }
     return Misuse(command.isEmpty() ? QStringLiteral("No command given.")

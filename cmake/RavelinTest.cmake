@@ -32,3 +32,16 @@ function(add_ravelin_test name)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "${T_FIXTURES}")
   endif()
 endfunction()
+
+# add_ravelin_output_test(<name> LABEL <layer> PROGRAM <target or file> ARGUMENT <argument>
+#                         EXPECT <regex>)
+# Runs a built program once with no display and checks its exit code and output.
+function(add_ravelin_output_test name)
+  cmake_parse_arguments(T "" "LABEL;PROGRAM;ARGUMENT;EXPECT" "" ${ARGN})
+  if(TARGET ${T_PROGRAM})
+    set(T_PROGRAM $<TARGET_FILE:${T_PROGRAM}>)
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -DPROGRAM=${T_PROGRAM} -DARGUMENT=${T_ARGUMENT}
+    "-DEXPECTED=${T_EXPECT}" -P ${CMAKE_SOURCE_DIR}/cmake/CheckOutput.cmake)
+  set_tests_properties(${name} PROPERTIES LABELS "${T_LABEL}" TIMEOUT 120)
+endfunction()

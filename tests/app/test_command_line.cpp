@@ -1,6 +1,9 @@
 // The -newmail command line: which parameters ask for a message and what a mailto: link
 // puts into To, Subject, CC and the body.
 #include "app/CommandLine.h"
+#include "version/Version.h"
+
+#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +67,32 @@ TEST(CommandLine, onlyNewmailFollowedByALinkAsksForAMessage)
     EXPECT_TRUE(ParseCommandLine({u"-NEWMAIL"_s, u"mailto:ann@example.org"_s}).isBlank());
     EXPECT_TRUE(ParseCommandLine({u"mailto:ann@example.org"_s}).isBlank());
     EXPECT_TRUE(ParseCommandLine({}).isBlank());
+}
+
+struct cInformationCase
+{
+    QStringList parameters;
+    bool answered;
+    QString printedStart;
+};
+
+TEST(CommandLine, helpAndVersionAreAnsweredOnlyAsTheFirstParameter)
+{
+    const cInformationCase cases[] = {
+        {{u"--help"_s}, true, u"Usage: ravelin [-newmail MAILTO-LINK]\n"_s},
+        {{u"-h"_s}, true, u"Usage: ravelin"_s},
+        {{u"--version"_s}, true, u"ravelin " RAVELIN_VERSION "\n"_s},
+        {{u"-newmail"_s, u"--help"_s}, false, {}},
+        {{u"-newmail"_s, u"mailto:ann@example.org"_s, u"--version"_s}, false, {}},
+        {{u"--HELP"_s}, false, {}},
+        {{}, false, {}},
+    };
+    for (const cInformationCase &c : cases) {
+        QString printed;
+        QTextStream out(&printed);
+        EXPECT_EQ(AnswerInformationRequest(c.parameters, out), c.answered) << c.parameters.join(u' ').toStdString();
+        EXPECT_TRUE(c.answered ? printed.startsWith(c.printedStart) : printed.isEmpty()) << printed.toStdString();
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
 #include "transfer/cAccountStore.h"
+#include "version/Version.h"
 
 #include <QFile>
 #include "tests/support/cScratchSettings.h"
@@ -51,6 +52,15 @@ TEST_F(CliTest, MisuseAndMissingSetUpAreReported)
     EXPECT_EQ(run({QStringLiteral("send-unsent")}), 0);
     EXPECT_EQ(fOut, QStringLiteral("No unsent messages.\n"));
     EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("Nowhere")}), 1);
+}
+
+TEST_F(CliTest, HelpAndVersionNeedNoSetUp)
+{
+    EXPECT_EQ(run({QStringLiteral("--version")}), 0);
+    EXPECT_EQ(fOut, QStringLiteral("ravelin-cli " RAVELIN_VERSION "\n"));
+    EXPECT_EQ(run({QStringLiteral("--help")}), 0);
+    EXPECT_TRUE(fOut.startsWith(QStringLiteral("Usage: ravelin-cli"))) << fOut.toStdString();
+    EXPECT_TRUE(fErr.isEmpty());
 }
 
 TEST_F(CliTest, ImportedFilesAreStoredLikeReceivedMailAndListed)

@@ -241,6 +241,7 @@ private slots:
         TfrmAbout about(nullptr, [&](const QString &to, const QString &subject) { opened = {to, subject}; });
         QCOMPARE(about.windowTitle(), u"About..."_s);
         QCOMPARE(about.findChild<QLabel *>(u"Label1"_s)->text(), u"Tolvan Ravelin v2.12"_s);
+        QVERIFY(about.findChild<QLabel *>(u"lblLicence"_s)->text().contains(u"GNU General Public License, version 3 or later"_s));
         about.lblEmailClick();
         QCOMPARE(opened.value(1), u"Tolvan Ravelin v2.12"_s);
         QVERIFY(opened.value(0).contains(u'@'));

@@ -2,6 +2,7 @@
 
 #include "storage/DisplayText.h"
 #include "storage/MessageText.h"
+#include "version/Version.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -11,7 +12,7 @@
 
 namespace {
 
-const QByteArray kMailerLine = QByteArrayLiteral("X-Mailer-Version:v2.12");
+const QByteArray kMailerLine = QByteArrayLiteral("X-Mailer-Version:v" RAVELIN_VERSION);
 
 bool isThreadingLine(const QByteArray &line)
 {

@@ -38,6 +38,9 @@ TfrmAbout::TfrmAbout(QWidget *parent, cNewMessage newMessage) : QDialog(parent),
     Label1->setFont(big);
     layout->addWidget(Label1);
     layout->addWidget(new QLabel(tr(AboutText::SecondLine), this));
+    auto *lblLicence = new QLabel(tr(AboutText::LicenceLine), this);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+    layout->addWidget(lblLicence);
     QLabel *lblWebPage = linkLabel(QLatin1String(AboutText::WebPage), "lblWebPage", this);
     QLabel *lblEmail = linkLabel(QLatin1String(AboutText::Email), "lblEmail", this);
     connect(lblWebPage, &QLabel::linkActivated, this, &TfrmAbout::lblWebPageClick);
