@@ -38,6 +38,9 @@ public:
     // is checked behind it, what changed since follows as a change on disk would, and the cache
     // is written when it was not up to date.
     void LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries);
+    // Entries of several folders under one directory, each named "<folder>/<file>"; the files
+    // are followed as they go or change, and no other file joins the list.
+    void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
     int Count() const { return fModel->rowCount(); }
 
     void SetSort(const cMsgListSort &sort);
@@ -66,6 +69,7 @@ protected:
     bool viewportEvent(QEvent *event) override;
 
 private:
+    void Watch(const QStringList &directories);
     void FollowFolder();
     void LookInBackground(std::function<std::vector<cFileStamp>()> look);
     void LookDone();

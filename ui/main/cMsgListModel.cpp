@@ -58,9 +58,20 @@ void cMsgListModel::FoldAll()
     fFolded = true;
 }
 
+void cMsgListModel::LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries)
+{
+    Fill(directory, eFolderKind::Inbox, entries, true);
+}
+
 void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
 {
+    Fill(directory, kind, entries, false);
+}
+
+void cMsgListModel::Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across)
+{
     beginResetModel();
+    fAcross = across;
     fDirectory = directory;
     fKind = kind;
     fFolded = false;
@@ -133,8 +144,17 @@ QStringView cMsgListModel::FoldedText(const cRow &row, int column) const
     switch (column) {
     case MsgColumn::Subject: return QStringView(row.folded).left(row.subjectLength);
     case MsgColumn::Person: return QStringView(row.folded).mid(row.subjectLength + 1);
-    default: return row.texts[column];
+    default: return Text(row, column);
     }
+}
+
+// A kept order by the folder column leaves a list of one folder as it is.
+QStringView cMsgListModel::Text(const cRow &row, int column) const
+{
+    if (column < MsgColumn::Count)
+        return row.texts[column];
+    const qsizetype slash = row.stamp.name.indexOf(u'/');
+    return slash < 0 ? QStringView() : QStringView(row.stamp.name).left(slash);
 }
 
 bool cMsgListModel::Before(int a, int b) const
@@ -149,7 +169,7 @@ bool cMsgListModel::Before(int a, int b) const
     if (order == 0)
         order = fCollator.compare(FoldedText(x, column), FoldedText(y, column));
     if (order == 0)
-        order = x.texts[column].compare(y.texts[column]);
+        order = Text(x, column).compare(Text(y, column));
     return fSort.descending ? order > 0 : order < 0;
 }
 
@@ -187,12 +207,21 @@ void cMsgListModel::SetReadIcon(int row, int icon)
 
 int cMsgListModel::RowOfPath(const QString &path) const
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0 || QStringView(path).left(slash) != fDirectory)
+    const qsizetype slash = fDirectory.size();
+    if (path.size() <= slash + 1 || path.at(slash) != u'/' || !path.startsWith(fDirectory))
         return -1;
     const QHash<QString, int> &names = IdOfName();
     const auto found = names.constFind(path.mid(slash + 1));
     return found == names.cend() ? -1 : fRowOfId[*found];
+}
+
+QStringList cMsgListModel::Names() const
+{
+    QStringList names;
+    names.reserve(qsizetype(fRows.size()));
+    for (const cRow &row : fRows)
+        names.append(row.stamp.name);
+    return names;
 }
 
 int cMsgListModel::IdOfRow(int row) const
@@ -399,7 +428,7 @@ int cMsgListModel::rowCount(const QModelIndex &parent) const
 
 int cMsgListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : MsgColumn::Count;
+    return parent.isValid() ? 0 : MsgColumn::Count + (fAcross ? 1 : 0);
 }
 
 QVariant cMsgListModel::data(const QModelIndex &index, int role) const
@@ -408,7 +437,8 @@ QVariant cMsgListModel::data(const QModelIndex &index, int role) const
         return {};
     const cRow &row = fRows[fShown[index.row()]];
     switch (role) {
-    case Qt::DisplayRole: return row.texts[index.column()];
+    case Qt::DisplayRole:
+        return index.column() < MsgColumn::Count ? row.texts[index.column()] : Text(row, index.column()).toString();
     case Qt::DecorationRole:
         return index.column() == MsgColumn::Subject ? QVariant(fImages.value(row.icon)) : QVariant();
     case Qt::TextAlignmentRole:
@@ -420,7 +450,7 @@ QVariant cMsgListModel::data(const QModelIndex &index, int role) const
 QVariant cMsgListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return fCaptions.value(section);
+        return section == MsgColumn::Folder ? tr("Folder") : fCaptions.value(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -6,7 +6,9 @@
 // folder's files (Follow) by inserting, removing and updating single rows, so the views keep
 // their selection.
 //
-// A row is identified by its file name; Path gives the full path commands act on.
+// A row is identified by its file name; Path gives the full path commands act on. A list of
+// several folders (LoadAcross) is the same list under their common directory, each row's name
+// its folder and file: it shows the folder in a column of its own.
 #include "storage/cFolderIndex.h"
 #include "storage/eFolderKind.h"
 #include "ui/main/MainWindowRules.h"
@@ -32,7 +34,12 @@ public:
     void SetCaptions(const QStringList &captions);
     // A folder's entries, in the order given until sorted.
     void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    // Entries of several folders under one directory, each named "<folder>/<file>".
+    void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
     QString Directory() const { return fDirectory; }
+    bool Across() const { return fAcross; }
+    // The names of every row, as the entries gave them.
+    QStringList Names() const;
     int Total() const { return int(fRows.size()); }
 
     QString Path(int row) const;
@@ -80,10 +87,12 @@ private:
         quint8 readIcon = 0;
     };
 
+    void Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across);
     cRow MakeRow(const cIndexEntry &entry) const;
     static void Fold(cRow &row);
     void FoldAll();
     QStringView FoldedText(const cRow &row, int column) const;
+    QStringView Text(const cRow &row, int column) const;
     bool Before(int a, int b) const;
     bool Passes(const cRow &row) const;
     void ForgetNames();
@@ -102,6 +111,7 @@ private:
     QList<QIcon> fImages;
     QStringList fCaptions;
     QString fDirectory;
+    bool fAcross = false;
     eFolderKind fKind = eFolderKind::Inbox;
     std::vector<cRow> fRows;
     bool fFolded = false;
