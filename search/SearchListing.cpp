@@ -19,23 +19,30 @@ cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, const QStri
 
 std::vector<cIndexEntry> ListedEntries(const std::vector<cSearchHit> &hits)
 {
-    // Each folder is listed once, however many of its messages were found.
-    QHash<QString, QHash<QString, cIndexEntry>> folders;
-    std::vector<cIndexEntry> entries;
-    entries.reserve(hits.size());
+    // Each folder is looked at once for all of its messages found.
+    struct cFolder
+    {
+        QString directory;
+        QStringList files;
+    };
+    QHash<QString, cFolder> folders;
     for (const cSearchHit &hit : hits) {
         const QFileInfo file(hit.path);
-        auto listed = folders.find(hit.folder);
-        if (listed == folders.end()) {
-            listed = folders.insert(hit.folder, {});
-            for (cIndexEntry &entry : cFolderIndex::List(file.path()))
-                listed->insert(entry.stamp.name, std::move(entry));
-        }
-        const auto found = listed->constFind(file.fileName());
-        if (found == listed->cend())
-            continue;
-        entries.push_back(*found);
-        entries.back().stamp.name = hit.folder + u'/' + file.fileName();
+        cFolder &folder = folders[hit.folder];
+        folder.directory = file.path();
+        folder.files.append(file.fileName());
     }
+    QHash<QString, cIndexEntry> listed;
+    for (auto folder = folders.cbegin(); folder != folders.cend(); ++folder) {
+        for (cIndexEntry &entry : cFolderIndex::ListNamed(folder->directory, folder->files)) {
+            entry.stamp.name = folder.key() + u'/' + entry.stamp.name;
+            listed.insert(entry.stamp.name, std::move(entry));
+        }
+    }
+    std::vector<cIndexEntry> entries;
+    entries.reserve(listed.size());
+    for (const cSearchHit &hit : hits)
+        if (const auto found = listed.constFind(hit.folder + u'/' + QFileInfo(hit.path).fileName()); found != listed.cend())
+            entries.push_back(*found);
     return entries;
 }

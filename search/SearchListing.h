@@ -1,7 +1,7 @@
 #pragma once
 // What a search shows in the message list: the entries of the messages found, newest first,
 // each named "<folder>/<file>" under MailFolderRoot, so that one list holds several folders.
-// The entries come from each folder's own listing (its cache where it is fresh), so a message
+// The entries come from each folder's listing cache where it is fresh, read where not, so a message
 // moved or deleted since the index last looked is left out and a result reads as in its folder.
 // A big result takes a while: call it off the window's thread.
 #include "search/cSearchIndex.h"
