@@ -72,6 +72,9 @@ const std::array kCommands{
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by &attachment")},
     cMainCommand{.id = mnuView_SortDate, .place = P::ViewMenu, .name = "mnuView_SortDate",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Sort by &date")},
+    // Left and Right collapse and expand the thread of the current message.
+    cMainCommand{.id = mnuView_Threads, .place = P::ViewMenu, .name = "mnuView_Threads",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Threads"), .checkable = true, .separatorBefore = true},
 
     cMainCommand{.id = mnuTools_NewMessage, .place = P::ToolsMenu, .name = "mnuTools_NewMessage",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "New message"), .shortcut = "Ctrl+N"},

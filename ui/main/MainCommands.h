@@ -30,6 +30,7 @@ enum class eMainCommand {
     mnuView_SortPerson,
     mnuView_SortAttachment,
     mnuView_SortDate,
+    mnuView_Threads,
     mnuTools_NewMessage,
     mnuTools_Reply,
     mnuTools_ReplyQuoted,

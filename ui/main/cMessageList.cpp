@@ -4,6 +4,7 @@
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMsgListHeader.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSet>
 #include <QtConcurrent>
@@ -208,6 +209,31 @@ void cMessageList::SetFilter(const QString &text)
         if (const int row = fModel->RowOfId(id); row >= 0)
             rows.append(row);
     Select(rows, current >= 0 ? fModel->RowOfId(current) : -1);
+}
+
+void cMessageList::SetThreaded(bool threaded)
+{
+    const QString current = currentIndex().isValid() ? fModel->Path(currentIndex().row()) : QString();
+    fModel->SetThreaded(threaded);
+    if (const int row = fModel->RowOfPath(current); row >= 0)
+        SelectRow(row);
+}
+
+void cMessageList::keyPressEvent(QKeyEvent *event)
+{
+    const bool sideways = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (!fModel->Threaded() || !sideways || !currentIndex().isValid()) {
+        QTreeView::keyPressEvent(event);
+        return;
+    }
+    const int row = currentIndex().row();
+    if (event->key() == Qt::Key_Left) {
+        SelectRow(fModel->Collapse(row));
+        return;
+    }
+    const QString current = fModel->Path(row);
+    fModel->Expand(row);
+    SelectRow(fModel->RowOfPath(current));
 }
 
 void cMessageList::Select(const QList<int> &rows, int current)

@@ -48,6 +48,8 @@ public:
     const cMsgListSort &SortByColumn(int column);
     // The rows that stay selected stay so, and the current one where it still shows.
     void SetFilter(const QString &text);
+    // Grouped into threads or not; the current message stays current.
+    void SetThreaded(bool threaded);
 
     // The current row when it is selected, else the first selected one; -1 for none.
     int SelectedRow() const;
@@ -67,6 +69,8 @@ signals:
 
 protected:
     bool viewportEvent(QEvent *event) override;
+    // Left and Right collapse and expand the current thread.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Watch(const QStringList &directories);

@@ -38,6 +38,8 @@ cMsgListModel::cRow cMsgListModel::MakeRow(const cIndexEntry &entry) const
     row.timeKey = entry.dateKey;
     row.icon = quint8(shown.icon);
     row.readIcon = quint8(shown.readIcon);
+    row.messageId = entry.MessageId;
+    row.references = entry.References;
     return row;
 }
 
@@ -115,6 +117,14 @@ void cMsgListModel::SortAll()
         FoldAll();
     if (fSort.column >= 0)
         std::stable_sort(fOrder.begin(), fOrder.end(), [this](int a, int b) { return Before(a, b); });
+    if (!fThreaded)
+        return;
+    QList<cThreader::cMessage> messages;
+    messages.reserve(qsizetype(fRows.size()));
+    for (const cRow &row : fRows)
+        messages.append({row.messageId, row.references, row.texts[MsgColumn::Subject].toUtf8(), row.timeKey});
+    fThreads.Build(messages);
+    fOrder = fThreads.Order(fOrder);
 }
 
 void cMsgListModel::FilterAll()
@@ -129,6 +139,8 @@ void cMsgListModel::FilterAll()
             if (Passes(fRows[id]))
                 fShown.push_back(id);
     }
+    if (fThreaded)
+        std::erase_if(fShown, [this](int id) { return InCollapsedThread(id); });
     RebuildRowOfId();
 }
 
@@ -264,6 +276,56 @@ void cMsgListModel::SetFilter(const QString &text)
     endResetModel();
 }
 
+bool cMsgListModel::InCollapsedThread(int id) const
+{
+    const int root = fThreads.Root(id);
+    return root != id && fCollapsed.contains(fRows[root].stamp.name);
+}
+
+void cMsgListModel::SetThreaded(bool threaded)
+{
+    if (threaded == fThreaded)
+        return;
+    fThreaded = threaded;
+    fCollapsed.clear();
+    Rethread();
+}
+
+// Rows that come, go or change move whole threads: the list is made again.
+void cMsgListModel::Rethread()
+{
+    beginResetModel();
+    SortAll();
+    FilterAll();
+    endResetModel();
+}
+
+int cMsgListModel::Collapse(int row)
+{
+    const int root = fThreads.Root(fShown[row]);
+    if (fThreads.HasReplies(root) && !fCollapsed.contains(fRows[root].stamp.name)) {
+        fCollapsed.insert(fRows[root].stamp.name);
+        Rethread();
+    }
+    return fRowOfId[root];
+}
+
+void cMsgListModel::Expand(int row)
+{
+    if (fCollapsed.remove(fRows[fShown[row]].stamp.name))
+        Rethread();
+}
+
+QString cMsgListModel::SubjectText(int id) const
+{
+    constexpr int kDeepest = 8;
+    const QString &subject = fRows[id].texts[MsgColumn::Subject];
+    QString mark;
+    if (fThreads.HasReplies(id))
+        mark = fCollapsed.contains(fRows[id].stamp.name) ? QStringLiteral("\u25b8 ") : QStringLiteral("\u25be ");
+    return QString(std::min(fThreads.Depth(id), kDeepest) * 3, u' ') + mark + subject;
+}
+
 int cMsgListModel::PlaceIn(const std::vector<int> &order, int id) const
 {
     if (fSort.column < 0)
@@ -278,6 +340,10 @@ void cMsgListModel::InsertRow(const cIndexEntry &entry)
     fRows.push_back(MakeRow(entry));
     if (fNamesKnown)
         fIdOfName.insert(entry.stamp.name, id);
+    if (fThreaded) {
+        Rethread();
+        return;
+    }
     fOrder.insert(fOrder.begin() + PlaceIn(fOrder, id), id);
     fRowOfId.push_back(-1);
     if (!Passes(fRows[id]))
@@ -303,6 +369,10 @@ void cMsgListModel::Update(int id, const cIndexEntry &entry)
     cRow row = MakeRow(entry);
     const int shownRow = fRowOfId[id];
     std::swap(fRows[id], row);
+    if (fThreaded) {
+        Rethread();
+        return;
+    }
     const bool keepsPlace = Passes(fRows[id]) == (shownRow >= 0) && InPlace(id);
     if (keepsPlace) {
         if (shownRow >= 0)
@@ -325,6 +395,14 @@ bool cMsgListModel::InPlace(int id) const
 void cMsgListModel::RemoveIds(const QList<int> &ids)
 {
     std::vector<bool> gone(fRows.size(), false);
+    if (fThreaded) {
+        for (int id : ids)
+            gone[id] = true;
+        beginResetModel();
+        Compact(gone);
+        endResetModel();
+        return;
+    }
     std::vector<int> rows;
     for (int id : ids) {
         gone[id] = true;
@@ -368,6 +446,10 @@ void cMsgListModel::Compact(const std::vector<bool> &gone)
     renumber(fOrder);
     renumber(fShown);
     ForgetNames();
+    if (fThreaded) {
+        SortAll();
+        FilterAll();
+    }
     RebuildRowOfId();
 }
 
@@ -438,6 +520,8 @@ QVariant cMsgListModel::data(const QModelIndex &index, int role) const
     const cRow &row = fRows[fShown[index.row()]];
     switch (role) {
     case Qt::DisplayRole:
+        if (fThreaded && index.column() == MsgColumn::Subject)
+            return SubjectText(fShown[index.row()]);
         return index.column() < MsgColumn::Count ? row.texts[index.column()] : Text(row, index.column()).toString();
     case Qt::DecorationRole:
         return index.column() == MsgColumn::Subject ? QVariant(fImages.value(row.icon)) : QVariant();

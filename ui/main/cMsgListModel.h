@@ -13,6 +13,7 @@
 #include "storage/eFolderKind.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/MainWindowSettings.h"
+#include "ui/main/cMsgThreads.h"
 
 #include <QAbstractTableModel>
 #include <QCollator>
@@ -57,6 +58,12 @@ public:
     const cMsgListSort &Sort() const { return fSort; }
     // Rows whose Subject or person holds the text, without case; empty shows all.
     void SetFilter(const QString &text);
+    // Grouped into threads (cMsgThreads), each shown whole until collapsed.
+    void SetThreaded(bool threaded);
+    bool Threaded() const { return fThreaded; }
+    // The thread of the row shows its first message only; returns that message's row.
+    int Collapse(int row);
+    void Expand(int row);
 
     // A message stored meanwhile: put at its place in the order, at the top while unsorted.
     void Insert(const cIndexEntry &entry);
@@ -85,6 +92,8 @@ private:
         int subjectLength = 0;
         quint8 icon = 0;
         quint8 readIcon = 0;
+        QByteArray messageId;
+        QByteArray references;
     };
 
     void Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across);
@@ -95,6 +104,9 @@ private:
     QStringView Text(const cRow &row, int column) const;
     bool Before(int a, int b) const;
     bool Passes(const cRow &row) const;
+    bool InCollapsedThread(int id) const;
+    void Rethread();
+    QString SubjectText(int id) const;
     void ForgetNames();
     const QHash<QString, int> &IdOfName() const;
     void SortAll();
@@ -122,5 +134,8 @@ private:
     std::vector<int> fRowOfId; // shown row of each id, -1 when filtered out
     cMsgListSort fSort;
     QString fFilter;           // case-folded
+    bool fThreaded = false;
+    cMsgThreads fThreads;
+    QSet<QString> fCollapsed;  // the names of the first messages of collapsed threads
     QCollator fCollator;
 };
