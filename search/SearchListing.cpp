@@ -1,6 +1,5 @@
 #include "search/SearchListing.h"
 
-#include <QFileInfo>
 #include <QHash>
 
 cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, const QString &indexPath)
@@ -17,6 +16,15 @@ cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, const QStri
     return ListedEntries(hits.value());
 }
 
+namespace {
+
+QString fileNameOf(const QString &path)
+{
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+} // namespace
+
 std::vector<cIndexEntry> ListedEntries(const std::vector<cSearchHit> &hits)
 {
     // Each folder is looked at once for all of its messages found.
@@ -27,12 +35,13 @@ std::vector<cIndexEntry> ListedEntries(const std::vector<cSearchHit> &hits)
     };
     QHash<QString, cFolder> folders;
     for (const cSearchHit &hit : hits) {
-        const QFileInfo file(hit.path);
         cFolder &folder = folders[hit.folder];
-        folder.directory = file.path();
-        folder.files.append(file.fileName());
+        if (folder.directory.isEmpty())
+            folder.directory = hit.path.left(hit.path.lastIndexOf(u'/'));
+        folder.files.append(fileNameOf(hit.path));
     }
     QHash<QString, cIndexEntry> listed;
+    listed.reserve(qsizetype(hits.size()));
     for (auto folder = folders.cbegin(); folder != folders.cend(); ++folder) {
         for (cIndexEntry &entry : cFolderIndex::ListNamed(folder->directory, folder->files)) {
             entry.stamp.name = folder.key() + u'/' + entry.stamp.name;
@@ -42,7 +51,7 @@ std::vector<cIndexEntry> ListedEntries(const std::vector<cSearchHit> &hits)
     std::vector<cIndexEntry> entries;
     entries.reserve(listed.size());
     for (const cSearchHit &hit : hits)
-        if (const auto found = listed.constFind(hit.folder + u'/' + QFileInfo(hit.path).fileName()); found != listed.cend())
+        if (const auto found = listed.constFind(hit.folder + u'/' + fileNameOf(hit.path)); found != listed.cend())
             entries.push_back(*found);
     return entries;
 }

@@ -108,6 +108,11 @@ private slots:
         QCOMPARE(rows(fList.get()), 7);
         QCOMPARE(path(fList.get(), fList->SelectedRow()), u"/mail/Inbox/1.qrz"_s);
 
+        // Another folder's list starts with every thread shown.
+        QTest::keyClick(fList.get(), Qt::Key_Left);
+        fList->Load(u"/mail/Work"_s, eFolderKind::User, mailbox());
+        QCOMPARE(rows(fList.get()), 7);
+
         fList->SetThreaded(false);
         QTest::keyClick(fList.get(), Qt::Key_Left);
         QCOMPARE(rows(fList.get()), 7);

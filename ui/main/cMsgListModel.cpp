@@ -75,6 +75,7 @@ void cMsgListModel::Fill(const QString &directory, eFolderKind kind, const std::
     beginResetModel();
     fAcross = across;
     fDirectory = directory;
+    fCollapsed.clear();
     fKind = kind;
     fFolded = false;
     fRows.clear();
