@@ -80,16 +80,18 @@ void press(QWidget *widget, Qt::Key key, const QString &text = {})
     QApplication::sendEvent(widget, &up);
 }
 
-// The longest time the event loop went without running a zero timer, while it runs until done.
+// The longest time the event loop went without running a 1 ms timer, less that millisecond,
+// while it runs until done. A zero timer would keep a core busy that the search needs.
 double longestStallMs(const std::function<bool()> &done, const std::function<void()> &eachTurn = {})
 {
     QElapsedTimer sinceLast;
     sinceLast.start();
     double longest = 0;
     QTimer beat;
-    beat.setInterval(0);
+    beat.setTimerType(Qt::PreciseTimer);
+    beat.setInterval(1);
     QObject::connect(&beat, &QTimer::timeout, [&] {
-        longest = std::max(longest, double(sinceLast.nsecsElapsed()) / 1e6);
+        longest = std::max(longest, double(sinceLast.nsecsElapsed()) / 1e6 - 1);
         sinceLast.restart();
         if (eachTurn)
             eachTurn();
