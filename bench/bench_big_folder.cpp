@@ -3,7 +3,7 @@
 // first 4 KiB. Each result carries its time as a multiple of that floor ("vs_floor"). The folder
 // is written again for each form of date text (DateForms.h), and each is a variant
 // ("BM_OpenFolderWithFreshCache/de_DE"). Then a keystroke of the quick filter on the full list,
-// and the memory the shown folder holds.
+// View > Threads switched on, and the memory the shown folder holds.
 // Goals: cached under 0.3 s until the list shows, uncached within 1.5 times the floor, a
 // keystroke under 50 ms, under 200 MB for the rows.
 #include "DateForms.h"
@@ -210,6 +210,20 @@ void BM_FilterKeystroke(benchmark::State &state)
     box.List()->SetFilter({});
 }
 BENCHMARK(BM_FilterKeystroke)->Unit(benchmark::kMillisecond);
+
+// View > Threads switched on for the full list, each message a thread of its own.
+void BM_ThreadsOn(benchmark::State &state)
+{
+    cBigMailbox &box = mailbox();
+    box.window.LoadMessageList(u"Inbox"_s);
+    for (auto _ : state) {
+        box.List()->SetThreaded(true);
+        state.PauseTiming();
+        box.List()->SetThreaded(false);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ThreadsOn)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

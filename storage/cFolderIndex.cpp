@@ -25,8 +25,8 @@
 namespace {
 
 constexpr quint32 kMagic = 0x52564958; // "RVIX"
-constexpr quint32 kVersionWithoutKeys = 1;
-constexpr quint32 kVersion = 2;
+// Older formats lack fields of the entries: their caches are made anew.
+constexpr quint32 kVersion = 3;
 constexpr auto kDataStreamVersion = QDataStream::Qt_6_0;
 constexpr std::size_t kBlockEntries = 1024;
 
@@ -46,18 +46,7 @@ QDataStream &operator<<(QDataStream &out, const cIndexEntry &entry)
 {
     const quint8 flags = quint8(entry.Html) | quint8(entry.Read) << 1 | quint8(entry.hasAttachments) << 2;
     return out << entry.stamp.name << entry.stamp.size << entry.stamp.modified << entry.stamp.inode << entry.Subject
-               << entry.To << entry.From << entry.DateTime << entry.dateKey << flags;
-}
-
-void readEntryWithoutKey(QDataStream &in, cIndexEntry &entry)
-{
-    quint8 flags = 0;
-    in >> entry.stamp.name >> entry.stamp.size >> entry.stamp.modified >> entry.stamp.inode >> entry.Subject
-        >> entry.To >> entry.From >> entry.DateTime >> flags;
-    entry.dateKey = cDateKey::Of(entry.DateTime);
-    entry.Html = flags & 1;
-    entry.Read = flags & 2;
-    entry.hasAttachments = flags & 4;
+               << entry.To << entry.From << entry.DateTime << entry.dateKey << flags << entry.MessageId << entry.References;
 }
 
 // Reads what QDataStream wrote straight from the bytes: its device reads, field by field, took
@@ -120,6 +109,8 @@ bool readBlock(QByteArrayView block, cIndexEntry *entry, std::size_t count)
         entry->Html = flags & 1;
         entry->Read = flags & 2;
         entry->hasAttachments = flags & 4;
+        entry->MessageId = in.Bytes();
+        entry->References = in.Bytes();
     }
     return in.ok && in.at == in.end;
 }
@@ -140,24 +131,6 @@ bool isCurrent(const QString &directory)
 QByteArray digest(const QByteArray &payload)
 {
     return QCryptographicHash::hash(payload, QCryptographicHash::Md5);
-}
-
-// The first format: one stream of entries, their date keys computed here.
-std::vector<cIndexEntry> parseWithoutKeys(const QByteArray &payload)
-{
-    QDataStream in(payload);
-    in.setVersion(kDataStreamVersion);
-    quint32 count = 0;
-    in >> count;
-    // The count is checked against what the payload can hold before anything is reserved.
-    if (count > quint32(payload.size()))
-        return {};
-    std::vector<cIndexEntry> entries(count);
-    for (cIndexEntry &entry : entries)
-        readEntryWithoutKey(in, entry);
-    if (in.status() != QDataStream::Ok || !in.atEnd())
-        return {};
-    return entries;
 }
 
 // The count, then blocks of kBlockEntries entries, read on every core.
@@ -293,8 +266,9 @@ cResultOf<cIndexEntry> cFolderIndex::Read(const QString &directory, const cFileS
 
 cIndexEntry cFolderIndex::Entry(const cFileStamp &stamp, const cMailMessage &header)
 {
+    const auto [messageId, references] = cListedHeader::ThreadFields(header.headerLines);
     return {stamp,       header.Subject, header.To,   header.From, header.DateTime, cDateKey::Of(header.DateTime),
-            header.Html, header.Read, !header.attachments.isEmpty()};
+            header.Html, header.Read, !header.attachments.isEmpty(), messageId, references};
 }
 
 std::vector<cIndexEntry> cFolderIndex::ListUncached(const QString &directory)
@@ -324,6 +298,30 @@ std::vector<cIndexEntry> cFolderIndex::List(const QString &directory)
     if (!listing.names.empty())
         (void)Save(directory, entries);
     return entries;
+}
+
+std::vector<cIndexEntry> cFolderIndex::ListNamed(const QString &directory, const QStringList &names)
+{
+    const std::vector<cIndexEntry> cached = Load(directory);
+    QHash<QString, std::size_t> byName;
+    byName.reserve(qsizetype(cached.size()));
+    for (std::size_t at = 0; at < cached.size(); ++at)
+        byName.insert(cached[at].stamp.name, at);
+    const cFile folder(AT_FDCWD, QFile::encodeName(directory));
+    std::vector<std::optional<cIndexEntry>> read(names.size());
+    ParallelFor(read.size(), [&](std::size_t at) {
+        const QByteArray name = QFile::encodeName(names[qsizetype(at)]);
+        struct stat info {};
+        if (fstatat(folder.fd, name.constData(), &info, 0) != 0 || !S_ISREG(info.st_mode))
+            return;
+        const cFileStamp stamp = stampOf(name, info);
+        const auto found = byName.constFind(stamp.name);
+        if (found != byName.cend() && cached[*found].stamp == stamp)
+            read[at] = cached[*found];
+        else
+            read[at] = readOpen(cFile(folder.fd, name), stamp);
+    });
+    return entriesRead(read);
 }
 
 std::vector<cIndexEntry> cFolderIndex::Relist(const QString &directory, std::vector<cIndexEntry> cached)
@@ -378,7 +376,7 @@ std::vector<cIndexEntry> cFolderIndex::Load(const QString &directory)
     qint64 length = -1;
     QByteArray sum;
     in >> magic >> version >> length >> sum;
-    if (in.status() != QDataStream::Ok || magic != kMagic || (version != kVersion && version != kVersionWithoutKeys)
+    if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion
         || length < 0 || length != file.size() - file.pos())
         return {};
     const QByteArray payload = file.read(length);
@@ -386,7 +384,7 @@ std::vector<cIndexEntry> cFolderIndex::Load(const QString &directory)
         return {};
     // Reading a damaged payload is harmless, so the digest is checked meanwhile, not before.
     std::future<QByteArray> checked = std::async(std::launch::async, digest, payload);
-    std::vector<cIndexEntry> entries = version == kVersion ? parseBlocks(payload) : parseWithoutKeys(payload);
+    std::vector<cIndexEntry> entries = parseBlocks(payload);
     if (checked.get() != sum)
         return {};
     return entries;

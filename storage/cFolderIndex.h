@@ -8,12 +8,13 @@
 // The file is a QDataStream: magic, format version, the payload's length and MD5, then the
 // payload. Length-prefixed byte fields keep any subject byte safe, and the digest means a torn
 // or edited file is never trusted. Each entry keeps the sort key of its date, so a listing from
-// the cache reads no date text; a cache of the first format, without keys, is still read and
-// its keys computed once, and the next listing writes it in the current one.
+// the cache reads no date text. A cache of an older format (without date keys or the thread
+// fields) counts as missing: the files are read once and the cache written in the current one.
 #include "storage/cResult.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -42,6 +43,10 @@ struct cIndexEntry
     bool Html = false;
     bool Read = false;
     bool hasAttachments = false;
+    // From the mail's own header lines, for threads: its Message-ID, and its References
+    // followed by In-Reply-To.
+    QByteArray MessageId;
+    QByteArray References;
 
     bool operator==(const cIndexEntry &) const = default;
 };
@@ -58,6 +63,10 @@ public:
     static std::vector<cIndexEntry> Relist(const QString &directory, std::vector<cIndexEntry> cached);
     // The same without the cache, which is neither read nor written: every file read.
     static std::vector<cIndexEntry> ListUncached(const QString &directory);
+
+    // The entries of the named files of the directory, in that order, from the cache where it
+    // is fresh; files that are gone are left out. The cache is neither checked whole nor written.
+    static std::vector<cIndexEntry> ListNamed(const QString &directory, const QStringList &names);
 
     // The message files of the directory with their stamps, in directory-listing order.
     static std::vector<cFileStamp> Scan(const QString &directory);

@@ -15,6 +15,7 @@ namespace {
 
 constexpr QByteArrayView kKeys[] = {"Subject", "To", "From", "DateTime", "Html", "Read", "Attachments"};
 constexpr QByteArrayView kBoundaryKey = "X_MailBoundary";
+constexpr QByteArrayView kMailKeys[] = {"Message-ID", "References", "In-Reply-To"};
 // About what a stored header takes, and what one system call reads at no extra cost.
 constexpr qsizetype kBlock = 4096;
 
@@ -58,6 +59,21 @@ bool cListedHeader::ReadFrom(int fd)
 
 bool cListedHeader::TakeLine(QByteArrayView line)
 {
+    switch (fPart) {
+    case ePart::Keys: return TakeKeyLine(line);
+    case ePart::BeforeMail:
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line == fOpening)
+            fPart = ePart::Mail;
+        return true;
+    case ePart::Mail: return TakeMailLine(line.endsWith('\r') ? line.chopped(1) : line);
+    }
+    return false;
+}
+
+bool cListedHeader::TakeKeyLine(QByteArrayView line)
+{
     const QByteArrayView trimmed = line.trimmed();
     if (trimmed.startsWith('[') && trimmed.contains(']')) {
         if (fInSection)
@@ -71,8 +87,13 @@ bool cListedHeader::TakeLine(QByteArrayView line)
     if (!fInSection || equals < 0)
         return true;
     const QByteArrayView key = line.first(equals).trimmed();
-    if (key.compare(kBoundaryKey, Qt::CaseInsensitive) == 0)
-        return false;
+    if (key.compare(kBoundaryKey, Qt::CaseInsensitive) == 0) {
+        const QByteArray boundary = line.sliced(equals + 1).trimmed().toByteArray();
+        fOpening = kBoundaryKey.toByteArray() + '=' + boundary;
+        fClosing = kBoundaryKey.toByteArray() + '!' + boundary;
+        fPart = ePart::BeforeMail;
+        return TakeLine(line);
+    }
     for (int field = 0; field < Count; ++field) {
         if ((fFound & 1u << field) == 0 && key.size() == kKeys[field].size()
             && key.compare(kKeys[field], Qt::CaseInsensitive) == 0) {
@@ -80,12 +101,51 @@ bool cListedHeader::TakeLine(QByteArrayView line)
             fFound |= 1u << field;
         }
     }
-    return fFound != (1u << Count) - 1;
+    return true;
+}
+
+bool cListedHeader::TakeMailLine(QByteArrayView line)
+{
+    if (!fClosing.isEmpty() && line == fClosing)
+        return false;
+    if (line.startsWith(' ') || line.startsWith('\t')) {
+        if (fFolding >= 0)
+            fMail[fFolding] += ' ' + line.trimmed().toByteArray();
+        return true;
+    }
+    fFolding = -1;
+    const qsizetype colon = line.indexOf(':');
+    if (colon <= 0)
+        return true;
+    const QByteArrayView name = line.first(colon).trimmed();
+    for (int field = 0; field < MailCount; ++field) {
+        if ((fMailFound & 1u << field) == 0 && name.compare(kMailKeys[field], Qt::CaseInsensitive) == 0) {
+            fMail[field] = line.sliced(colon + 1).trimmed().toByteArray();
+            fMailFound |= 1u << field;
+            fFolding = field;
+        }
+    }
+    return true;
+}
+
+std::pair<QByteArray, QByteArray> cListedHeader::ThreadFields() const
+{
+    return {fMail[MessageId], (fMail[References] + ' ' + fMail[InReplyTo]).trimmed()};
+}
+
+std::pair<QByteArray, QByteArray> cListedHeader::ThreadFields(const QList<QByteArray> &mailHeader)
+{
+    cListedHeader reader;
+    reader.fPart = ePart::Mail;
+    for (const QByteArray &line : mailHeader)
+        reader.TakeMailLine(line);
+    return reader.ThreadFields();
 }
 
 cIndexEntry cListedHeader::Entry(cFileStamp stamp) const
 {
     const auto from = SplitAddress(fValues[From]);
+    const auto [messageId, references] = ThreadFields();
     return {std::move(stamp),
             fValues[Subject],
             fValues[To],
@@ -94,5 +154,7 @@ cIndexEntry cListedHeader::Entry(cFileStamp stamp) const
             cDateKey::Of(fValues[DateTime]),
             flag(fValues[Html]),
             flag(fValues[Read]),
-            !fValues[Attachments].isEmpty()};
+            !fValues[Attachments].isEmpty(),
+            messageId,
+            references};
 }

@@ -169,7 +169,8 @@ void writeCacheWithoutKeys(const QString &file, const std::vector<cIndexEntry> &
     cache.write(head + payload);
 }
 
-TEST_F(FolderIndexTest, ACacheWithoutDateKeysIsReadAndWrittenAgainWithThem)
+// An older cache lacks fields of the entries: it counts as missing and is written anew.
+TEST_F(FolderIndexTest, ACacheOfAnOlderFormatIsMadeAnew)
 {
     put(QStringLiteral("mail1.qrz"), "One", false, false, "9 Dec 2026 03:47:00");
     put(QStringLiteral("mail2.qrz"), "Two", false, false, "not a date");
@@ -182,7 +183,7 @@ TEST_F(FolderIndexTest, ACacheWithoutDateKeysIsReadAndWrittenAgainWithThem)
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
 
-    EXPECT_EQ(cFolderIndex::Load(fInbox), current);
+    EXPECT_TRUE(cFolderIndex::Load(fInbox).empty());
     EXPECT_EQ(cFolderIndex::List(fInbox), current);
     QFile rewritten(indexFile());
     ASSERT_TRUE(rewritten.open(QIODevice::ReadOnly));
@@ -237,6 +238,12 @@ TEST_F(FolderIndexTest, TheListReadsEachFileAsTheWholeRecordDoes)
         // The boundary key in any case ends the fields; the mail after it is no field.
         "[Header]\nSubject=Kept\nx_mailboundary=3\nTo=mail header\nX_MailBoundary!3\nRead=1\n",
         "[Header]\nTo=no boundary and no final line end\nSubject=" + longSubject + "\nFrom=<ann@example.org>",
+        // The thread fields come from the mail's header lines only: folded, in any case, the
+        // first of each, none from the keys before or the body after.
+        "[Header]\r\nSubject=Re: x\r\nMessage-ID=<key@x>\r\nX_MailBoundary=4\r\nmessage-id: <a@x>\r\n"
+        "References: <r1@x>\r\n\t<r2@x>\r\nMessage-ID: <b@x>\r\nIn-Reply-To: <r2@x>\r\nX_MailBoundary!4\r\n"
+        "References: <body@x>\r\n",
+        "[Header]\nX_MailBoundary=5\nX_MailBoundary!4\nReferences: <r@x>\nX_MailBoundary!5\nIn-Reply-To: <body@x>\n",
         "",
         "no section at all\nSubject=x\n",
     };
@@ -254,6 +261,10 @@ TEST_F(FolderIndexTest, TheListReadsEachFileAsTheWholeRecordDoes)
         ASSERT_TRUE(listed);
         EXPECT_EQ(listed.value(), cFolderIndex::Entry(stamp, whole));
     }
+    const cIndexEntry threaded = cFolderIndex::Read(fInbox, {QStringLiteral("case7.qrz")}).value();
+    EXPECT_EQ(threaded.MessageId, "<a@x>");
+    EXPECT_EQ(threaded.References, "<r1@x> <r2@x> <r2@x>");
+    EXPECT_EQ(cFolderIndex::Read(fInbox, {QStringLiteral("case8.qrz")}).value().References, "<r@x>");
     EXPECT_EQ(cFolderIndex::ListUncached(fInbox).size(), std::size(files));
 }
 

@@ -19,6 +19,7 @@ enum class eMainCommand {
     mnuFile_Folder_Rename,
     mnuFile_Folder_Delete,
     mnuFile_Folder_Empty,
+    mnuFile_Folder_SaveSearch,
     mnuFile_CopyTo,
     mnuFile_MoveTo,
     mnuFile_Print,
@@ -31,6 +32,7 @@ enum class eMainCommand {
     mnuView_SortPerson,
     mnuView_SortAttachment,
     mnuView_SortDate,
+    mnuView_Threads,
     mnuTools_NewMessage,
     mnuTools_Reply,
     mnuTools_ReplyQuoted,
@@ -89,6 +91,7 @@ enum class eCommandRule {
     NeedsMessage, // usable once handled, while a message is selected
     WindowList,   // opens the window list; usable while a window is listed
     UserFolder,   // usable once handled, while a user folder is shown
+    Deletable,    // usable once handled, while a user folder or a saved search is shown
     PreviewText,  // usable once handled, while text of the preview is selected
     Attachment,   // usable once handled, while an attachment is selected
     Original,     // usable once handled, while the previewed message's received bytes are kept

@@ -2,6 +2,7 @@
 
 #include "storage/cFolderStore.h"
 #include "ui/main/MainMessageCommands.h"
+#include "ui/main/cMainSearch.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitCreateFolder.h"
 #include "ui/main/unitMain.h"
@@ -22,7 +23,8 @@ QString folderNameOf(const QTreeWidgetItem *item)
 
 bool isUserFolder(const QTreeWidgetItem *item)
 {
-    return item && cFolderStore::FolderKind(folderNameOf(item)) == eFolderKind::User;
+    // A search's item names no folder.
+    return item && !folderNameOf(item).isEmpty() && cFolderStore::FolderKind(folderNameOf(item)) == eFolderKind::User;
 }
 
 } // namespace
@@ -71,7 +73,7 @@ void cMainFolderCommands::FolderEdited(QTreeWidgetItem *item)
 {
     const QString oldName = folderNameOf(item);
     const QString newName = item->text(0);
-    if (newName == oldName)
+    if (newName == oldName || !isUserFolder(item))
         return;
     if (const cResult renamed = cFolderStore::RenameFolder(oldName, newName); !renamed) {
         item->setText(0, oldName);
@@ -87,7 +89,7 @@ void cMainFolderCommands::FolderEdited(QTreeWidgetItem *item)
 void cMainFolderCommands::DeleteFolder()
 {
     QTreeWidgetItem *item = fParts.lstFolders->currentItem();
-    if (!isUserFolder(item)
+    if (fWindow.Search().DeleteSaved(item) || !isUserFolder(item)
         || !AskYesNo(&fWindow, tr("Confirmation"),
                      tr("All messages in this folder will be lost. Are you certain you wish to delete this folder?")))
         return;

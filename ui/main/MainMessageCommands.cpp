@@ -132,9 +132,25 @@ void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcom
         QMessageBox::warning(&fWindow, caption, outcome.result.text());
 }
 
+cBatchOutcome cMainMessageCommands::PerFolder(const std::function<cBatchOutcome(const QStringList &, const QString &)> &act)
+{
+    cBatchOutcome outcome;
+    for (const auto &[folder, paths] : PathsByFolder(fWindow.SelectedMessagePaths(), fWindow.ShownFolder())) {
+        const cBatchOutcome part = act(paths, folder);
+        outcome.done += part.done;
+        outcome.newPaths += part.newPaths;
+        if (!part.result) {
+            outcome.result = part.result;
+            break;
+        }
+    }
+    return outcome;
+}
+
 void cMainMessageCommands::DeleteSelected()
 {
-    const cBatchOutcome outcome = fHistory.Delete(fWindow.SelectedMessagePaths(), fWindow.ShownFolder());
+    const cBatchOutcome outcome =
+        PerFolder([this](const QStringList &paths, const QString &folder) { return fHistory.Delete(paths, folder); });
     fWindow.TakeOutEntries(outcome.done);
     ReportStop(tr("Cannot delete the message"), outcome);
 }
@@ -160,7 +176,9 @@ void cMainMessageCommands::ChooseFolderAndTransfer(bool move)
 void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 {
     const QString shown = fWindow.ShownFolder();
-    const cBatchOutcome outcome = fHistory.Transfer(fWindow.SelectedMessagePaths(), shown, folder, move);
+    const cBatchOutcome outcome = PerFolder([this, &folder, move](const QStringList &paths, const QString &source) {
+        return fHistory.Transfer(paths, source, folder, move);
+    });
     // Into the folder shown, the list gains entries; otherwise a move only takes some out.
     if (MailFolderPath(folder) == MailFolderPath(shown))
         fWindow.LoadMessageList(shown);

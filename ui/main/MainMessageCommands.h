@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class TfrmMain;
 class TfrmReadMessage;
 struct cBatchOutcome;
@@ -46,6 +48,9 @@ public:
 private:
     void ChooseFolderAndTransfer(bool move);
     void ReportStop(const QString &caption, const cBatchOutcome &outcome);
+    // The selected messages of each folder in one step, so that an undo takes them back to
+    // their own folders; stops at the first folder that fails.
+    cBatchOutcome PerFolder(const std::function<cBatchOutcome(const QStringList &, const QString &)> &act);
     void WireReader(TfrmReadMessage *reader);
     void ShowInReader(TfrmReadMessage *reader, int row);
     // Selects the reader's message in the list, where the list's commands act on it; false

@@ -67,6 +67,7 @@ void cMainViewCommands::WireToggles()
         fWindow.SetToolbarExpanded(expanded);
         report(cOptions::write(Opt::MainWnd_ExpandedToolbar, expanded));
     });
+    fWindow.WireCommand(mnuView_Threads, [this] { fParts.lstMsgs->SetThreaded(fWindow.Command(mnuView_Threads)->isChecked()); });
 }
 
 // The list's header from the keyboard.

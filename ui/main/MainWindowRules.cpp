@@ -4,6 +4,10 @@
 #include "ui/main/MainIcons.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +52,20 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
 QString MessageCountText(int count)
 {
     return QString::number(count) + tr(" message(s)");
+}
+
+std::vector<std::pair<QString, QStringList>> PathsByFolder(const QStringList &paths, const QString &shownFolder)
+{
+    std::vector<std::pair<QString, QStringList>> groups;
+    for (const QString &path : paths) {
+        const QString folder = shownFolder.isEmpty() ? QFileInfo(path).dir().dirName() : shownFolder;
+        const auto group = std::find_if(groups.begin(), groups.end(), [&folder](const auto &g) { return g.first == folder; });
+        if (group == groups.end())
+            groups.push_back({folder, {path}});
+        else
+            group->second.append(path);
+    }
+    return groups;
 }
 
 int CheckTimerInterval(int minutes)

@@ -10,12 +10,16 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <utility>
+#include <vector>
+
 namespace MsgColumn {
 inline constexpr int Subject = 0;
 inline constexpr int Person = 1; // the sender, or the recipients where the folder shows them
 inline constexpr int Attachment = 2;
 inline constexpr int DateTime = 3;
 inline constexpr int Count = 4;
+inline constexpr int Folder = Count; // shown after the others in a list of several folders
 } // namespace MsgColumn
 
 inline constexpr int kAttachmentColumnWidth = 18;
@@ -33,6 +37,10 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder);
 int ReadIcon(bool html);
 
 QString MessageCountText(int count);
+
+// The paths by the folder they are in, in the order first met: all in the shown folder when one
+// is shown, else each in the folder its directory names (a list of several folders).
+std::vector<std::pair<QString, QStringList>> PathsByFolder(const QStringList &paths, const QString &shownFolder);
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes
 // would check without pause, and a huge one is held at the timer's limit.

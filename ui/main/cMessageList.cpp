@@ -4,7 +4,9 @@
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMsgListHeader.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QSet>
 #include <QtConcurrent>
 
 #include <cstdio>
@@ -19,6 +21,30 @@ qint64 monotonicMilliseconds()
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
+// The folders of names "<folder>/<file>", each once.
+QStringList foldersOf(const QStringList &names)
+{
+    QSet<QString> folders;
+    for (const QString &name : names)
+        folders.insert(name.section(u'/', 0, 0));
+    return folders.values();
+}
+
+// The stamps of those of the files named "<folder>/<file>" that are still there, named so.
+std::vector<cFileStamp> stampsOf(const QString &directory, const QStringList &names)
+{
+    const QSet<QString> wanted(names.cbegin(), names.cend());
+    std::vector<cFileStamp> stamps;
+    for (const QString &folder : foldersOf(names)) {
+        for (cFileStamp &stamp : cFolderIndex::Scan(directory + u'/' + folder)) {
+            stamp.name = folder + u'/' + stamp.name;
+            if (wanted.contains(stamp.name))
+                stamps.push_back(std::move(stamp));
+        }
+    }
+    return stamps;
 }
 
 } // namespace
@@ -66,10 +92,7 @@ QStringList cMessageList::DraggedPaths(const QMimeData *data)
 
 void cMessageList::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
 {
-    ++fListings;
-    fFollowTimer.stop();
-    if (const QStringList watched = fWatcher.directories(); !watched.isEmpty())
-        fWatcher.removePaths(watched);
+    Watch({});
     fModel->SetCaptions(MessageListCaptions(kind));
     fModel->Load(directory, kind, entries);
     if (!directory.isEmpty())
@@ -77,6 +100,30 @@ void cMessageList::Load(const QString &directory, eFolderKind kind, const std::v
     if (Count() > 0)
         SelectRow(0);
     fReportPaint = kReportRowsShown;
+}
+
+void cMessageList::LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries)
+{
+    Watch({});
+    fModel->SetCaptions(MessageListCaptions(eFolderKind::Inbox));
+    fModel->LoadAcross(directory, entries);
+    QStringList folders = foldersOf(fModel->Names());
+    for (QString &folder : folders)
+        folder = directory + u'/' + folder;
+    Watch(folders);
+    if (Count() > 0)
+        SelectRow(0);
+}
+
+// Looks made for the list before are out of date from here.
+void cMessageList::Watch(const QStringList &directories)
+{
+    ++fListings;
+    fFollowTimer.stop();
+    if (const QStringList watched = fWatcher.directories(); !watched.isEmpty())
+        fWatcher.removePaths(watched);
+    if (!directories.isEmpty())
+        fWatcher.addPaths(directories);
 }
 
 bool cMessageList::viewportEvent(QEvent *event)
@@ -105,7 +152,10 @@ void cMessageList::LoadCached(const QString &directory, eFolderKind kind, std::v
 // A stat per file is a fifth of a second for 100,000 messages: never on the window's thread.
 void cMessageList::FollowFolder()
 {
-    LookInBackground([directory = fModel->Directory()] { return cFolderIndex::Scan(directory); });
+    if (fModel->Across())
+        LookInBackground([directory = fModel->Directory(), names = fModel->Names()] { return stampsOf(directory, names); });
+    else
+        LookInBackground([directory = fModel->Directory()] { return cFolderIndex::Scan(directory); });
 }
 
 void cMessageList::LookInBackground(std::function<std::vector<cFileStamp>()> look)
@@ -159,6 +209,31 @@ void cMessageList::SetFilter(const QString &text)
         if (const int row = fModel->RowOfId(id); row >= 0)
             rows.append(row);
     Select(rows, current >= 0 ? fModel->RowOfId(current) : -1);
+}
+
+void cMessageList::SetThreaded(bool threaded)
+{
+    const QString current = currentIndex().isValid() ? fModel->Path(currentIndex().row()) : QString();
+    fModel->SetThreaded(threaded);
+    if (const int row = fModel->RowOfPath(current); row >= 0)
+        SelectRow(row);
+}
+
+void cMessageList::keyPressEvent(QKeyEvent *event)
+{
+    const bool sideways = event->key() == Qt::Key_Left || event->key() == Qt::Key_Right;
+    if (!fModel->Threaded() || !sideways || !currentIndex().isValid()) {
+        QTreeView::keyPressEvent(event);
+        return;
+    }
+    const int row = currentIndex().row();
+    if (event->key() == Qt::Key_Left) {
+        SelectRow(fModel->Collapse(row));
+        return;
+    }
+    const QString current = fModel->Path(row);
+    fModel->Expand(row);
+    SelectRow(fModel->RowOfPath(current));
 }
 
 void cMessageList::Select(const QList<int> &rows, int current)

@@ -38,6 +38,9 @@ public:
     // is checked behind it, what changed since follows as a change on disk would, and the cache
     // is written when it was not up to date.
     void LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries);
+    // Entries of several folders under one directory, each named "<folder>/<file>"; the files
+    // are followed as they go or change, and no other file joins the list.
+    void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
     int Count() const { return fModel->rowCount(); }
 
     void SetSort(const cMsgListSort &sort);
@@ -45,6 +48,8 @@ public:
     const cMsgListSort &SortByColumn(int column);
     // The rows that stay selected stay so, and the current one where it still shows.
     void SetFilter(const QString &text);
+    // Grouped into threads or not; the current message stays current.
+    void SetThreaded(bool threaded);
 
     // The current row when it is selected, else the first selected one; -1 for none.
     int SelectedRow() const;
@@ -64,8 +69,11 @@ signals:
 
 protected:
     bool viewportEvent(QEvent *event) override;
+    // Left and Right collapse and expand the current thread.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void Watch(const QStringList &directories);
     void FollowFolder();
     void LookInBackground(std::function<std::vector<cFileStamp>()> look);
     void LookDone();

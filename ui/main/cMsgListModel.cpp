@@ -38,6 +38,8 @@ cMsgListModel::cRow cMsgListModel::MakeRow(const cIndexEntry &entry) const
     row.timeKey = entry.dateKey;
     row.icon = quint8(shown.icon);
     row.readIcon = quint8(shown.readIcon);
+    row.messageId = entry.MessageId;
+    row.references = entry.References;
     return row;
 }
 
@@ -58,10 +60,22 @@ void cMsgListModel::FoldAll()
     fFolded = true;
 }
 
+void cMsgListModel::LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries)
+{
+    Fill(directory, eFolderKind::Inbox, entries, true);
+}
+
 void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
 {
+    Fill(directory, kind, entries, false);
+}
+
+void cMsgListModel::Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across)
+{
     beginResetModel();
+    fAcross = across;
     fDirectory = directory;
+    fCollapsed.clear();
     fKind = kind;
     fFolded = false;
     fRows.clear();
@@ -104,6 +118,14 @@ void cMsgListModel::SortAll()
         FoldAll();
     if (fSort.column >= 0)
         std::stable_sort(fOrder.begin(), fOrder.end(), [this](int a, int b) { return Before(a, b); });
+    if (!fThreaded)
+        return;
+    QList<cThreader::cMessage> messages;
+    messages.reserve(qsizetype(fRows.size()));
+    for (const cRow &row : fRows)
+        messages.append({row.messageId, row.references, row.texts[MsgColumn::Subject].toUtf8(), row.timeKey});
+    fThreads.Build(messages);
+    fOrder = fThreads.Order(fOrder);
 }
 
 void cMsgListModel::FilterAll()
@@ -118,6 +140,8 @@ void cMsgListModel::FilterAll()
             if (Passes(fRows[id]))
                 fShown.push_back(id);
     }
+    if (fThreaded)
+        std::erase_if(fShown, [this](int id) { return InCollapsedThread(id); });
     RebuildRowOfId();
 }
 
@@ -133,8 +157,17 @@ QStringView cMsgListModel::FoldedText(const cRow &row, int column) const
     switch (column) {
     case MsgColumn::Subject: return QStringView(row.folded).left(row.subjectLength);
     case MsgColumn::Person: return QStringView(row.folded).mid(row.subjectLength + 1);
-    default: return row.texts[column];
+    default: return Text(row, column);
     }
+}
+
+// A kept order by the folder column leaves a list of one folder as it is.
+QStringView cMsgListModel::Text(const cRow &row, int column) const
+{
+    if (column < MsgColumn::Count)
+        return row.texts[column];
+    const qsizetype slash = row.stamp.name.indexOf(u'/');
+    return slash < 0 ? QStringView() : QStringView(row.stamp.name).left(slash);
 }
 
 bool cMsgListModel::Before(int a, int b) const
@@ -149,7 +182,7 @@ bool cMsgListModel::Before(int a, int b) const
     if (order == 0)
         order = fCollator.compare(FoldedText(x, column), FoldedText(y, column));
     if (order == 0)
-        order = x.texts[column].compare(y.texts[column]);
+        order = Text(x, column).compare(Text(y, column));
     return fSort.descending ? order > 0 : order < 0;
 }
 
@@ -187,12 +220,21 @@ void cMsgListModel::SetReadIcon(int row, int icon)
 
 int cMsgListModel::RowOfPath(const QString &path) const
 {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0 || QStringView(path).left(slash) != fDirectory)
+    const qsizetype slash = fDirectory.size();
+    if (path.size() <= slash + 1 || path.at(slash) != u'/' || !path.startsWith(fDirectory))
         return -1;
     const QHash<QString, int> &names = IdOfName();
     const auto found = names.constFind(path.mid(slash + 1));
     return found == names.cend() ? -1 : fRowOfId[*found];
+}
+
+QStringList cMsgListModel::Names() const
+{
+    QStringList names;
+    names.reserve(qsizetype(fRows.size()));
+    for (const cRow &row : fRows)
+        names.append(row.stamp.name);
+    return names;
 }
 
 int cMsgListModel::IdOfRow(int row) const
@@ -235,6 +277,56 @@ void cMsgListModel::SetFilter(const QString &text)
     endResetModel();
 }
 
+bool cMsgListModel::InCollapsedThread(int id) const
+{
+    const int root = fThreads.Root(id);
+    return root != id && fCollapsed.contains(fRows[root].stamp.name);
+}
+
+void cMsgListModel::SetThreaded(bool threaded)
+{
+    if (threaded == fThreaded)
+        return;
+    fThreaded = threaded;
+    fCollapsed.clear();
+    Rethread();
+}
+
+// Rows that come, go or change move whole threads: the list is made again.
+void cMsgListModel::Rethread()
+{
+    beginResetModel();
+    SortAll();
+    FilterAll();
+    endResetModel();
+}
+
+int cMsgListModel::Collapse(int row)
+{
+    const int root = fThreads.Root(fShown[row]);
+    if (fThreads.HasReplies(root) && !fCollapsed.contains(fRows[root].stamp.name)) {
+        fCollapsed.insert(fRows[root].stamp.name);
+        Rethread();
+    }
+    return fRowOfId[root];
+}
+
+void cMsgListModel::Expand(int row)
+{
+    if (fCollapsed.remove(fRows[fShown[row]].stamp.name))
+        Rethread();
+}
+
+QString cMsgListModel::SubjectText(int id) const
+{
+    constexpr int kDeepest = 8;
+    const QString &subject = fRows[id].texts[MsgColumn::Subject];
+    QString mark;
+    if (fThreads.HasReplies(id))
+        mark = fCollapsed.contains(fRows[id].stamp.name) ? QStringLiteral("\u25b8 ") : QStringLiteral("\u25be ");
+    return QString(std::min(fThreads.Depth(id), kDeepest) * 3, u' ') + mark + subject;
+}
+
 int cMsgListModel::PlaceIn(const std::vector<int> &order, int id) const
 {
     if (fSort.column < 0)
@@ -249,6 +341,10 @@ void cMsgListModel::InsertRow(const cIndexEntry &entry)
     fRows.push_back(MakeRow(entry));
     if (fNamesKnown)
         fIdOfName.insert(entry.stamp.name, id);
+    if (fThreaded) {
+        Rethread();
+        return;
+    }
     fOrder.insert(fOrder.begin() + PlaceIn(fOrder, id), id);
     fRowOfId.push_back(-1);
     if (!Passes(fRows[id]))
@@ -274,6 +370,10 @@ void cMsgListModel::Update(int id, const cIndexEntry &entry)
     cRow row = MakeRow(entry);
     const int shownRow = fRowOfId[id];
     std::swap(fRows[id], row);
+    if (fThreaded) {
+        Rethread();
+        return;
+    }
     const bool keepsPlace = Passes(fRows[id]) == (shownRow >= 0) && InPlace(id);
     if (keepsPlace) {
         if (shownRow >= 0)
@@ -296,6 +396,14 @@ bool cMsgListModel::InPlace(int id) const
 void cMsgListModel::RemoveIds(const QList<int> &ids)
 {
     std::vector<bool> gone(fRows.size(), false);
+    if (fThreaded) {
+        for (int id : ids)
+            gone[id] = true;
+        beginResetModel();
+        Compact(gone);
+        endResetModel();
+        return;
+    }
     std::vector<int> rows;
     for (int id : ids) {
         gone[id] = true;
@@ -339,6 +447,10 @@ void cMsgListModel::Compact(const std::vector<bool> &gone)
     renumber(fOrder);
     renumber(fShown);
     ForgetNames();
+    if (fThreaded) {
+        SortAll();
+        FilterAll();
+    }
     RebuildRowOfId();
 }
 
@@ -399,7 +511,7 @@ int cMsgListModel::rowCount(const QModelIndex &parent) const
 
 int cMsgListModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : MsgColumn::Count;
+    return parent.isValid() ? 0 : MsgColumn::Count + (fAcross ? 1 : 0);
 }
 
 QVariant cMsgListModel::data(const QModelIndex &index, int role) const
@@ -408,7 +520,10 @@ QVariant cMsgListModel::data(const QModelIndex &index, int role) const
         return {};
     const cRow &row = fRows[fShown[index.row()]];
     switch (role) {
-    case Qt::DisplayRole: return row.texts[index.column()];
+    case Qt::DisplayRole:
+        if (fThreaded && index.column() == MsgColumn::Subject)
+            return SubjectText(fShown[index.row()]);
+        return index.column() < MsgColumn::Count ? row.texts[index.column()] : Text(row, index.column()).toString();
     case Qt::DecorationRole:
         return index.column() == MsgColumn::Subject ? QVariant(fImages.value(row.icon)) : QVariant();
     case Qt::TextAlignmentRole:
@@ -420,7 +535,7 @@ QVariant cMsgListModel::data(const QModelIndex &index, int role) const
 QVariant cMsgListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return fCaptions.value(section);
+        return section == MsgColumn::Folder ? tr("Folder") : fCaptions.value(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

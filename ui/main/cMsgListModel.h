@@ -6,11 +6,14 @@
 // folder's files (Follow) by inserting, removing and updating single rows, so the views keep
 // their selection.
 //
-// A row is identified by its file name; Path gives the full path commands act on.
+// A row is identified by its file name; Path gives the full path commands act on. A list of
+// several folders (LoadAcross) is the same list under their common directory, each row's name
+// its folder and file: it shows the folder in a column of its own.
 #include "storage/cFolderIndex.h"
 #include "storage/eFolderKind.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/MainWindowSettings.h"
+#include "ui/main/cMsgThreads.h"
 
 #include <QAbstractTableModel>
 #include <QCollator>
@@ -32,7 +35,12 @@ public:
     void SetCaptions(const QStringList &captions);
     // A folder's entries, in the order given until sorted.
     void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    // Entries of several folders under one directory, each named "<folder>/<file>".
+    void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
     QString Directory() const { return fDirectory; }
+    bool Across() const { return fAcross; }
+    // The names of every row, as the entries gave them.
+    QStringList Names() const;
     int Total() const { return int(fRows.size()); }
 
     QString Path(int row) const;
@@ -50,6 +58,12 @@ public:
     const cMsgListSort &Sort() const { return fSort; }
     // Rows whose Subject or person holds the text, without case; empty shows all.
     void SetFilter(const QString &text);
+    // Grouped into threads (cMsgThreads), each shown whole until collapsed.
+    void SetThreaded(bool threaded);
+    bool Threaded() const { return fThreaded; }
+    // The thread of the row shows its first message only; returns that message's row.
+    int Collapse(int row);
+    void Expand(int row);
 
     // A message stored meanwhile: put at its place in the order, at the top while unsorted.
     void Insert(const cIndexEntry &entry);
@@ -78,14 +92,21 @@ private:
         int subjectLength = 0;
         quint8 icon = 0;
         quint8 readIcon = 0;
+        QByteArray messageId;
+        QByteArray references;
     };
 
+    void Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across);
     cRow MakeRow(const cIndexEntry &entry) const;
     static void Fold(cRow &row);
     void FoldAll();
     QStringView FoldedText(const cRow &row, int column) const;
+    QStringView Text(const cRow &row, int column) const;
     bool Before(int a, int b) const;
     bool Passes(const cRow &row) const;
+    bool InCollapsedThread(int id) const;
+    void Rethread();
+    QString SubjectText(int id) const;
     void ForgetNames();
     const QHash<QString, int> &IdOfName() const;
     void SortAll();
@@ -102,6 +123,7 @@ private:
     QList<QIcon> fImages;
     QStringList fCaptions;
     QString fDirectory;
+    bool fAcross = false;
     eFolderKind fKind = eFolderKind::Inbox;
     std::vector<cRow> fRows;
     bool fFolded = false;
@@ -112,5 +134,8 @@ private:
     std::vector<int> fRowOfId; // shown row of each id, -1 when filtered out
     cMsgListSort fSort;
     QString fFilter;           // case-folded
+    bool fThreaded = false;
+    cMsgThreads fThreads;
+    QSet<QString> fCollapsed;  // the names of the first messages of collapsed threads
     QCollator fCollator;
 };

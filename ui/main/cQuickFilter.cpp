@@ -5,9 +5,10 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-cQuickFilter::cQuickFilter(cMessageList *list, QWidget *window)
+cQuickFilter::cQuickFilter(cMessageList *list, QWidget *window) : fList(list)
 {
     setPlaceholderText(tr("Filter by subject or sender"));
+    setToolTip(tr("Press Enter to search all folders"));
     setClearButtonEnabled(true);
     connect(this, &QLineEdit::textChanged, list, &cMessageList::SetFilter);
     auto *focusing = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), window);
@@ -21,6 +22,8 @@ void cQuickFilter::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && !text().isEmpty())
         clear();
+    else if (event->key() == Qt::Key_Escape)
+        fList->setFocus(Qt::ShortcutFocusReason);
     else
         QLineEdit::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@
 #include "ui/main/cAttachmentList.h"
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/MainViewCommands.h"
+#include "ui/main/cMainSearch.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/cQuickFilter.h"
@@ -80,6 +81,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     fMessageCommands = new cMainMessageCommands(*this, fParts);
     fFolderCommands = new cMainFolderCommands(*this, fParts, *fMessageCommands);
     fViewCommands = new cMainViewCommands(*this, fParts);
+    fSearch = new cMainSearch(*this, fParts, *edtFilter);
     connect(this, &TfrmMain::NewMessageWindowRequested, fMessageCommands, &cMainMessageCommands::OpenNewMessageWindow);
     RefreshCommandStates();
 }
@@ -145,6 +147,7 @@ void TfrmMain::WireOwnCommands()
     fMessageCommands->Wire();
     fFolderCommands->Wire();
     fViewCommands->Wire();
+    fSearch->Wire();
 }
 
 void TfrmMain::AddCommand(const cMainCommand &info, QWidget *place)
@@ -316,7 +319,9 @@ bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
     switch (rule) {
     case eCommandRule::NeedsMessage: return messageSelected;
     case eCommandRule::UserFolder:
-        return lstFolders->currentItem() && cFolderStore::FolderKind(ShownFolder()) == eFolderKind::User;
+        return !ShownFolder().isEmpty() && cFolderStore::FolderKind(ShownFolder()) == eFolderKind::User;
+    case eCommandRule::Deletable:
+        return CommandUsable(eCommandRule::UserFolder, false) || cMainSearch::IsSaved(lstFolders->currentItem());
     case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
     case eCommandRule::Attachment: return !lstAttachments->selectedItems().isEmpty();
     case eCommandRule::Original: return !fPreviewPane->Original().isEmpty();
@@ -466,8 +471,8 @@ void TfrmMain::ShowNewOnDemandFolders()
 
 void TfrmMain::ShowNewMailTree()
 {
-    while (lstFolders->topLevelItemCount() > int(kFixedFolderKinds.size()))
-        delete lstFolders->takeTopLevelItem(lstFolders->topLevelItemCount() - 1);
+    while (cMainSearch::FirstSearchRow(*lstFolders) > int(kFixedFolderKinds.size()))
+        delete lstFolders->takeTopLevelItem(cMainSearch::FirstSearchRow(*lstFolders) - 1);
     LoadFolderTree();
     SelectFolder(FolderName(eFolderKind::Inbox));
     LoadMessageList(FolderName(eFolderKind::Inbox));
@@ -481,14 +486,14 @@ QTreeWidgetItem *TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind
     SetFolderItemName(item, folder);
     if (kind == eFolderKind::User)
         item->setFlags(item->flags() | Qt::ItemIsEditable);
-    lstFolders->addTopLevelItem(item);
+    lstFolders->insertTopLevelItem(cMainSearch::FirstSearchRow(*lstFolders), item);
     return item;
 }
 
 QStringList TfrmMain::FolderNames() const
 {
     QStringList names;
-    for (int row = 0; row < lstFolders->topLevelItemCount(); ++row)
+    for (int row = 0; row < cMainSearch::FirstSearchRow(*lstFolders); ++row)
         names.append(FolderItemName(lstFolders->topLevelItem(row)));
     return names;
 }
@@ -512,7 +517,7 @@ void TfrmMain::SelectFolder(const QString &folder)
 
 void TfrmMain::lstFoldersChange()
 {
-    if (lstFolders->currentItem())
+    if (lstFolders->currentItem() && !fSearch->ShowIfSearch(lstFolders->currentItem()))
         OpenMessageList(ShownFolder());
 }
 
@@ -541,9 +546,16 @@ void TfrmMain::ShowReadMark(int row, bool read) const
 
 void TfrmMain::LoadMessageList(const QString &folder)
 {
+    if (folder.isEmpty() && fSearch->Rerun())
+        return;
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
         lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
     });
+}
+
+void TfrmMain::ShowSearchResults(const std::vector<cIndexEntry> &entries)
+{
+    ShowMessageList({}, [this, &entries](const QString &, eFolderKind) { lstMsgs->LoadAcross(MailFolderRoot(), entries); });
 }
 
 void TfrmMain::OpenMessageList(const QString &folder)

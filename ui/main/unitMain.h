@@ -35,6 +35,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class cAttachmentList;
 class cMainFolderCommands;
+class cMainSearch;
 class cMainMessageCommands;
 class cMainStatusBar;
 class cMainViewCommands;
@@ -71,6 +72,9 @@ public:
     // After the mail folder moved: the new tree's folders, with its Inbox shown.
     void ShowNewMailTree();
     void LoadMessageList(const QString &folder);
+    // Entries of several folders, named "<folder>/<file>" under MailFolderRoot.
+    void ShowSearchResults(const std::vector<cIndexEntry> &entries);
+    cMainSearch &Search() const { return *fSearch; }
     // As the user opens a folder: from its listing cache at once where there is one, checked
     // against the files behind it.
     void OpenMessageList(const QString &folder);
@@ -229,6 +233,7 @@ private:
     cMainMessageCommands *fMessageCommands = nullptr;
     cMainFolderCommands *fFolderCommands = nullptr;
     cMainViewCommands *fViewCommands = nullptr;
+    cMainSearch *fSearch = nullptr;
     std::function<bool()> fAccountsExist;
     bool fLoading = false;
     int fContactPaneHeight = 0;

@@ -1,0 +1,60 @@
+// What a search hands the message list, and the saved searches' file.
+#include "SearchFixture.h"
+
+#include "search/SearchListing.h"
+#include "search/cSavedSearches.h"
+
+#include <QFile>
+
+namespace {
+
+QStringList names(const std::vector<cIndexEntry> &entries)
+{
+    QStringList found;
+    for (const cIndexEntry &entry : entries)
+        found.append(entry.stamp.name);
+    return found;
+}
+
+} // namespace
+
+using SearchListing = SearchFixture;
+
+// Entries are named by folder and file under the mail folder, newest first, with the fields a
+// folder's list shows; a message gone since the index looked is left out, not shown broken.
+TEST_F(SearchListing, EntriesNameTheirFolderAndLeaveOutGoneFiles)
+{
+    openAndUpdate();
+    const cResultOf<std::vector<cIndexEntry>> found = FindListed(QStringLiteral("quarterly"));
+    ASSERT_TRUE(found) << found.text().toStdString();
+    EXPECT_EQ(names(found.value()), (QStringList{QStringLiteral("Inbox/a.qrz"), QStringLiteral("Work/c.qrz")}));
+    EXPECT_EQ(found.value().front().Subject, QByteArray("Quarterly report"));
+    EXPECT_TRUE(found.value().back().Html);
+
+    ASSERT_TRUE(QFile::remove(pathOf("Work", "c.qrz")));
+    EXPECT_EQ(names(FindListed(QStringLiteral("quarterly")).value()), QStringList{QStringLiteral("Inbox/a.qrz")});
+}
+
+TEST_F(SearchListing, AQueryThatCannotBeReadIsRefused)
+{
+    openAndUpdate();
+    const cResultOf<std::vector<cIndexEntry>> found = FindListed(QStringLiteral("(report"));
+    ASSERT_FALSE(found);
+    EXPECT_EQ(found.result().cause(), eFailure::Refused);
+}
+
+// Saved in order, replaced by name without case, removed alone; what was typed stays one line
+// of the file, so it can never add a search or a key.
+TEST_F(SearchListing, SavedSearchesKeepTheirOrderAndStayOneLineEach)
+{
+    EXPECT_TRUE(cSavedSearches::Read().empty());
+    ASSERT_TRUE(cSavedSearches::Save({QStringLiteral("Money"), QStringLiteral("budget")}));
+    ASSERT_TRUE(cSavedSearches::Save({QStringLiteral("Bob"), QStringLiteral("from:bob\r\n[Search9]\nName=x")}));
+    ASSERT_TRUE(cSavedSearches::Save({QStringLiteral("money"), QStringLiteral("budget OR report")}));
+    const std::vector<cSavedSearch> saved{{QStringLiteral("money"), QStringLiteral("budget OR report")},
+                                          {QStringLiteral("Bob"), QStringLiteral("from:bob [Search9] Name=x")}};
+    EXPECT_EQ(cSavedSearches::Read(), saved);
+
+    ASSERT_TRUE(cSavedSearches::Remove(QStringLiteral("MONEY")));
+    EXPECT_EQ(cSavedSearches::Read(), std::vector<cSavedSearch>{saved.back()});
+}
