@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The addresses a composer offers while To, CC or Bcc is typed: the address book's and those
 // the user has sent to (Sent items), best first. Read again at most every few seconds, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line, read before any window exists: "-newmail <mailto: link>" asks for a new
 // message, opened in this instance or handed to the one already running.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place composers are made: from the content a window asked for, or from a draft of
 // Unfinished. Each is shown in front, with typing where the content says.

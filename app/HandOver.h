@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The new-message request a second start hands to the running instance: To and Subject go
 // through the hand-over file ("Ravelin2 TempInfo.ini", section Info, both keys always

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two program starts with different settings folders may name the same mail folder; only one
 // works on it at a time. The one that prepared it holds a lock file in it until it ends or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RulesWiring.h"
 
 #include "rules/cJunkFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Joins the main window and the message rules and junk filter: "Message rules..." opens the
 // rules window; "Run rules on this folder", "Mark as junk" and "Not junk" run off the window's

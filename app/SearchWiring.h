@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the search index up to date while the main window is open: a first round at start-up
 // (which goes on where an earlier one stopped), a round for each folder mail arrives in or the

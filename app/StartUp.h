@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start of the program after the command line: the main window is made and its creation
 // prepares the mail storage, falling back on the first-run prompt, then offers to make the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Joins the main window and the mail transfer: its receive, send and account commands, the
 // periodic check and the new-account wizard, and the sessions' reports back to it (status bar,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Being the desktop's handler of mailto: links, the freedesktop way: the program's desktop
 // entry (ravelin.desktop, "Exec=ravelin -newmail %u") is named as the default application for

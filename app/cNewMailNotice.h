@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How new mail is announced beyond the main window's tray icon: on desktops without a system
 // tray (GNOME, for one) the icon is never seen, so a desktop notification goes out instead,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running program per user and settings folder. The first start claims a lock file and
 // listens on a local socket beside it (in the user's runtime folder if only the user may enter

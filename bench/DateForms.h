@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The forms a folder's date texts take: as the program writes them under the C, en_US.UTF-8 and
 // de_DE.UTF-8 locales (Qt takes a system locale's formats from its name, so QLocale of the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Made-up HTML mail in the shapes real mail takes, for the preview's benchmarks and pictures:
 // a newsletter of layout tables and inline styles, a shop receipt, a mailing-list digest and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Received messages of about the given size with CR LF line ends for the benchmarks, built a
 // slice at a time, so making one never holds much more than the message. The common large

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Peak resident memory of this process for the benchmarks (Linux: VmHWM, reset by clear_refs 5).
 #include <QtGlobal>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the folder benchmarks share: the message they fill folders with, and the floor any
 // listing stands on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For benchmarks that open windows: WindowBenchMain.cpp gives them a main() whose application
 // object is destroyed inside main, after the fixtures, never among the static destructors

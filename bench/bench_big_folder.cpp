@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a folder of 100,000 messages in the main window, with a fresh listing cache and
 // without one, next to the floor measured in the same run: opening each file and reading its
 // first 4 KiB. Each result carries its time as a multiple of that floor ("vs_floor"). The folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base64 of a 10 MB attachment: the library's encoder and decoder next to Qt's own
 // QByteArray::toBase64 / fromBase64 on the same data (goal: within 1.5 times Qt's time).
 // The encoder reads its file itself, so Qt's side reads the same file too.

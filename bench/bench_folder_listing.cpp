@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing a folder of 10,000 messages header-only, as the message list does, next to the
 // floor: opening each file and reading its first 4 KiB, nothing else. Then what hostile or
 // plentiful mail costs: a 20 MB header line, 12,000 messages stored into one folder, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window listing a folder of 10,000 messages and previewing the first, as selecting
 // the folder does, once for each form of date text (a folder each, DateForms.h), and deleting
 // 1,000 selected messages of Inbox, the list updated (goals: under 0.5 s each). bench_storage

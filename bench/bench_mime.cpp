@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a received 50 MB message (text and one base64 attachment) into decoded text and
 // parts: time, and the peak memory of the read against the message size (goal: under 4x).
 // Also multiparts nested 30,000 and 200,000 deep (2 MB, 15 MB): goal under 1 s, about linear.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preview showing hostile HTML, laid out whole as the window would when scrolled through
 // (goal: under 100 ms each): 24 nested tables, a table of 5,000 cells, 30,000 nested elements,
 // a 1 MB attribute value. And a 200 KB newsletter through the whole preview, the count of its

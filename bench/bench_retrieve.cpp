@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A 100 MB message received over loopback and stored as the get session does: time, and the
 // peak memory of receiving alone and of receiving and storing, each against the message size
 // (goal: under 1.5x), for a base64 attachment and for a plain-text body.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message rules and the junk filter. Running 20 rules over a folder of 10,000 messages (goal:
 // under 1 s), with rules that read only the header section and with one that also reads the
 // header lines. And storing 1,000 messages of 4 KB as a mail check does, without sorting and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full-text search next to notmuch (Xapian) on the same generated messages, in one run: the
 // first indexing and the size of the index, an update that finds nothing changed (what
 // ravelin-cli search does first), then the median and 95th percentile of single words, two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Searching every folder from the main window in a store of 100,000 messages (half in Inbox,
 // half in a user folder): the time from Enter in the quick filter box until the results are
 // painted, for a query that finds 100, 10,000 and every message, and meanwhile the longest the

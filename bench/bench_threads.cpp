@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grouping a folder into conversations as View > Threads does, and suggesting addresses as
 // one is typed. Mail shapes as they arrive: a third of the messages start a conversation,
 // the rest answer one with a References chain of up to ten ids and a "Re:" subject; one in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing in a vCard file of 1,000 cards, as File > Import vCard does: reading the cards,
 // then storing them into an empty address book (one write) or one that already holds them
 // (every card updates its contact). The goal is well under a second for the whole import.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the big folder as its users do: each form of date is read by the program running under
 # the locale that writes it (the numeric form under C), so the reader meets its own format first.
 #   bench/big_folder_locales.sh [BUILD_DIR]

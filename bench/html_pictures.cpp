@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the preview showing the made-up mail of HtmlMail.h, to judge how the rich-text
 // engine renders real shapes of HTML mail (docs/html-rendering.md):
 //   html_pictures <folder>   writes preview-newsletter.png, -receipt, -digest and -mailer there.

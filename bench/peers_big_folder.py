@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Ravelin next to Claws Mail and Sylpheed on the same big folders, under Xvfb.
 
     bench/peers_big_folder.py [--build BUILD_DIR] [--sizes 10000 100000] [--work DIR]

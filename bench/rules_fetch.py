@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times ravelin-cli check-mail fetching 1,000 messages of about 4 KB from the private dovecot,
 without rules and with 20 rules and a trained junk filter, in one run (goal: within 1.15x).
 

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times ravelin-cli next to msmtp and mpop against the same private servers, in one run:
 sending one message with a 10 MB attachment, fetching 20 messages of 1 MiB and fetching 1,000
 messages of about 4 KB. Both fetchers flush what they stored to disk before they end.

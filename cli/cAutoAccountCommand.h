@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "add-account --auto ADDRESS --password P": finds the servers of the address, checks them
 // with a real login, prints each step as it goes and saves the account only when both logins

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of ravelin-cli, for scripts and cron: each runs on the same engines and stores
 // as the program does, writes its results to `out` and every error to `err`, and returns the

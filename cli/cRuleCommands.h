@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rule and junk commands of ravelin-cli: "rule add|list|delete|run" and "junk learn". They
 // write results to the command set's out and errors to its err, and return its exit codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ravelin-cli: Ravelin's mail transfer and folders for scripts and cron.
 #include "cli/cCliCommands.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DPROGRAM=<file> -DMANPAGE=<file> -P CheckManPage.cmake
 # Every command and option the program's --help lists (a line indented by two spaces) must be
 # described in its man page, so a new command cannot go out without one.

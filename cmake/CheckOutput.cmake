@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DPROGRAM=<file> -DARGUMENT=<one argument> -DEXPECTED=<regex> -P CheckOutput.cmake
 # Runs the program as from a console without any display and passes when it ends with 0 having
 # printed something that matches EXPECTED (leading and trailing blanks and line ends left out).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSOURCE=<checkout> -DSCRATCH=<folder> -DVERSION=<x.y> -P CheckPackage.cmake
 # Builds the Debian package from a copy of the checkout (dpkg-buildpackage writes beside the
 # tree it builds), fails on any lintian error, unpacks the package into a scratch root, checks

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DVERSION=x.y -DSOURCE=<checkout> -P CheckVersions.cmake
 # The files that name the version themselves must agree with project(VERSION): the newest entry
 # of debian/changelog and of CHANGELOG.md.

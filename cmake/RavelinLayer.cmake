@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ravelin_layer(<target>)
 # Gives a library target made in a source folder the include interface "<folder>/header.h"
 # (for example "storage/cIniFile.h") and nothing else: the folder is linked into a directory of

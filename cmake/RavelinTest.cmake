@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 find_package(GTest REQUIRED)
 
 # add_ravelin_test(<name> LABEL <layer> SOURCES <files...> LIBS <targets...> [QTEST] [EVENTLOOP]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: draws the program's SVG icon as a square PNG of the given size, for the icon
 // theme folders of desktops that want bitmaps.
 //   ravelin_render_icon <in.svg> <size> <out.png>

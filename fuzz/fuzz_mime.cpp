@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the MIME reader. It must never crash, hang or leak, and must never
 // hand back an attached part that the reader did not find whole (size beyond the input's
 // decoded bound). Read again with every part sent to files and the text kept as UTF-8, as

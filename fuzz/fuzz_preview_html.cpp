@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary text to the preview's HTML bounder and to the count of its remote items. Neither
 // may crash or hang, and what the bounder writes back grows by a bounded factor at most (escapes,
 // end tags, a row for a lone cell).

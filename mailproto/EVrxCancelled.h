@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Thrown from a client's wait when its caller asked it to stop. Deliberately not an EVrxError:
 // a stop is not a failure of the message or the server, and handlers of EVrxError must not

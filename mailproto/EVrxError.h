@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exception of the mail protocol library: misuse of a client (a command while not
 // connected, a message without sender or recipient), a malformed incoming message, and

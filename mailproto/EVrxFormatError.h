@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A received message whose structure cannot be read (a multipart without its boundary or its
 // delimiter lines, a uuencoded line with a character outside the format). It is an EVrxError,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One attachment of a TVrxMsg. Outgoing: made by TAttachedFiles::Add(path); the SMTP client
 // fills Lines with the base64 text while it builds the message. Incoming: made by the parser

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mailproto/TAttachedFiles.h"
 
 TAttachedFile &TAttachedFiles::Add(const QString &path)

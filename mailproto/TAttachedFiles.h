@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The attachment list of a TVrxMsg, in the order the items were added. Items keep their
 // address while the list lives, so a reference from Items() stays valid across later Adds.

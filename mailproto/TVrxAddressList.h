@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the addresses out of an address list as typed or stored (RFC 5322 section 3.4):
 // mailboxes with or without display names, groups ("Team: a@x, b@y;"), quoted strings and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mailproto/TVrxBase64.h"
 
 #include "mailproto/EVrxError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base64 (RFC 2045 section 6.8) for attachments. EncodeFile fills an outgoing item's Lines
 // from its file: 76 characters a line, "=" padding. DecodeLines turns an incoming item's

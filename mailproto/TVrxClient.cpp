@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mailproto/TVrxClient.h"
 
 #include "mailproto/TVrxTcpStream.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the SMTP and POP3 clients share: the connection to Host:Port through a TVrxLineStream,
 // the Connected/Failed state, the last reply, and the error routine that closes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hooks a codec reports through; the SMTP client points them at its encode signals, the
 // POP3 client at its decode signals. Service is called between units of work (the caller's

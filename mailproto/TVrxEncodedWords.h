@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Header text made safe for any server and read back as typed: text that is not pure ASCII
 // becomes "=?UTF-8?B?...?=" words (RFC 2047), a display name with specials becomes a quoted

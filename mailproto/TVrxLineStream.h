@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The byte stream under a protocol client: open, write whole commands, wait for and read
 // chunks, close. TVrxTcpStream is the real one; tests put a scripted one in its place.

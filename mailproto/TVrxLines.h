@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line handling shared by the builder and the parser: messages arrive with CR LF, LF or CR
 // line ends (files from disk, the wire) and are kept as lists of lines without terminators.

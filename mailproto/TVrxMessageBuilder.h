@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a TVrxMsg into the lines of an RFC 822 / MIME 1.0 message (RFC 2045, 2046), the text
 // TVrxSMTP sends after DATA: header lines, an empty line, the body. The lines are not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header block of a message or of one body part, read as RFC 5322 section 2.2 defines it:
 // a field is a name, a colon and a value that goes on over the following lines that begin

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An outgoing mail message as the library sees it. The send session fills the first group of
 // fields and hands the message to TVrxSMTP::Send, which sets Date and builds the text.

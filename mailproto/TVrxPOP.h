@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Collects mail from one POP3 mailbox (RFC 1939: USER, PASS, STAT, LAST, LIST, RETR, DELE,
 // QUIT). Call order: Connect (Failed tells whether the greeting was good), Login, CheckMail,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-percent progress with a growing threshold, shared by the encoder, the decoders and the
 // send and retrieve loops: Update() reports a percent once it reaches the threshold, then moves

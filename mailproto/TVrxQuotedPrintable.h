@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Quoted-printable encoding of text lines (RFC 2045 section 6.7): for bodies with lines too
 // long for SMTP (RFC 5322 section 2.1.1: 998 octets) or 8-bit text for a server without

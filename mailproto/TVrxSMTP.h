@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Delivers TVrxMsg messages to one SMTP server over one connection (RFC 5321): Connect once
 // (EHLO, or HELO when the server refuses EHLO), Send for each message, Quit at the end. Every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The login methods SMTP AUTH (RFC 4954) and POP3 AUTH (RFC 5034) share: which one to use of
 // those a server offers, and the responses each sends. Credentials are bytes; nothing here

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TVrxLineStream over a QSslSocket (plain until StartTls) used through its blocking calls, so it works on a worker
 // thread without an event loop. The socket is made by Open on the calling thread and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The uuencode line format, decoding only: an incoming item's Lines, from its "begin" line up
 // to a line "end" or a lone grave accent, become its Stream. A character outside the format

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Received format=flowed text (RFC 3676) as the reader should see it: soft line breaks (a line
 // ending in a space) joined into one line, quote levels kept and written as ">" marks, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mail whose header block runs straight into the text, without the blank line between them,
 // would have its first text lines read as broken header fields and dropped. The blank line is

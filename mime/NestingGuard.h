@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MIME library reads address fields (groups, comments) with one stack frame per level, and
 // it does so while it builds a message, also one attached inside another. A field nested past

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The MIME library looks for a part's end among the boundaries of every part around it, so its
 // reading time grows with the square of the nesting. Before it sees the bytes, the Content-Type of

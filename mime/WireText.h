@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text rules for bytes as they come off the wire, before or beside the MIME library.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base64 as RFC 2045 asks, a piece at a time so that a large part is decoded as it is read:
 // characters outside the alphabet are skipped, a last group without its "=" padding keeps its

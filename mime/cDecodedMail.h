@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A received message as the reader understood it: header texts decoded to Unicode, the text to
 // show, and every other part as bytes to save. Plain Qt types only, so callers never see the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HTML text of a received message and the parts its cid: links name, for a reader that
 // shows HTML. A message whose only text is plain has none.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a received message (its exact bytes) into decoded texts and parts. The MIME library
 // stays inside this class: nothing of it shows in the header.

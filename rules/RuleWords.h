@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words that name a rule's fields, comparisons and actions in the rules file and on the
 // command line ("subject", "contains", "move"). They are stored, so they never change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The junk filter: bogofilter, run as one process per call with a word list of our own in the
 // settings folder ("Ravelin2 Junk", bogofilter's -d). It judges mail only once it has learned

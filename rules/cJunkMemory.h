@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the junk filter was taught of each message. Teaching a message again as the same kind
 // must not count it twice, and teaching it as the other kind ("Not junk" after "Mark as junk")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One bogofilter kept running for a whole mail check, in its bulk mode (-b): a message is the
 // name of its kept original written to it, and its verdict a line read back later, so judging

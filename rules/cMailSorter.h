@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a mail check does with each message it has stored, before anyone sees it: the message
 // rules, then, unless a rule stopped there, the junk filter, which sends spam to Junk. Made at

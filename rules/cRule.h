@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One message rule as the user made it: a name, whether it is on, whether all or any of its
 // conditions must hold, the actions to take on a message that matches, and whether later

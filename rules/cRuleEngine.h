@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs the message rules over stored messages: made once for a run (a mail check, a folder),
 // then Apply for each message in turn. Each rule that matches takes its actions in order;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decides whether one rule's conditions hold for a message. Made once per rule for a run over
 // many messages: patterns are compiled and sizes read then. Text comparisons ignore case unless

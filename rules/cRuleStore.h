@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message rules, in order, in "Ravelin2 Rules.ini" of the settings folder: one section per
 // rule, named after it, in the order they run. Every call reads the file afresh; a save

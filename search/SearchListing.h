@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a search shows in the message list: the entries of the messages found, newest first,
 // each named "<folder>/<file>" under MailFolderRoot, so that one list holds several folders.

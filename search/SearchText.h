@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text rules shared by indexing and querying, so both sides cut words alike.
 #include <QString>

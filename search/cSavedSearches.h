@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The searches the user saved under a name, shown as search folders in the folder tree. They
 // are kept in "Ravelin2 Searches.ini" beside the other settings files, one numbered section

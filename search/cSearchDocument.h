@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the search index keeps of one message file: the texts its words come from (already
 // cut for the index, see SpacedIdeographs) and the fields a result line and the filters need.

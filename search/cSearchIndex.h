@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The full-text index of the mail folders: an SQLite database (FTS5) in a hidden file of the
 // mail folder. Like the listing cache it is disposable: the message files stay the truth, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the search index in line with the mail folders on a worker thread of its own, so no
 // window waits for it. Refresh asks for folders to be brought up to date (asks made meanwhile

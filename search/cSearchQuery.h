@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A search as the user types it, read into the condition of an SQL query over the index.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One connection to an SQLite database file, for one thread. The owner opens it, prepares
 // statements on it and asks it why the last call failed in words for the user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One prepared SQLite statement: bind by position (from 1), step through its rows, read
 // columns (from 0). Move-only; finalized when it goes. A statement that failed to prepare

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replaces a file in one step: the data go to a temporary file beside it, which takes the
 // file's name only when every byte was written. A failure (a full disk, a size limit, an

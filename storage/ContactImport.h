@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Contacts brought in from a file never write over one the address book has unasked: for each
 // card whose name is taken (in any case, by the book or an earlier card of the same file) the

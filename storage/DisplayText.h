@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stored message bytes as text for the screen, the same in every window that shows or edits a
 // message. The bytes on disk are never changed; only their showing decodes them: valid UTF-8

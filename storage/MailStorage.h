@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mail folder tree under MailRoot: its in-memory root and attachments folder, the
 // creation of its folders at start-up, and the mapping of folder names to directories.

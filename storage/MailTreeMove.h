@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moves a mail tree (messages, their originals, contacts, signatures, caches) to another
 // folder so that no interruption loses a message: each file is renamed when both folders are

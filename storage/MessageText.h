@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small text rules shared by everything that stores or shows a message.
 #include <QByteArray>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs work(at) for every index below count on every core, the calling thread included, and
 // returns when all are done. For many small independent steps, such as one per message file;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mail and settings hold credentials and private correspondence: what the program creates is
 // readable by its user alone (files 0600, folders 0700). Existing files and folders keep the

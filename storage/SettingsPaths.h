@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the settings files live. The folder of the executable when it is writable (a portable
 // install), else the user's configuration folder; RAVELIN_CONFIG_DIR overrides both, for tests

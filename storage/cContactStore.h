@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contacts: "Ravelin2 contacts.ini" holds one section per contact, named after its display
 // name, which is its only identity. Names compare without regard to case; store order is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sort key of a stored date-and-time text: the moment it names as it reads on the wall
 // clock, in milliseconds, so no time-zone lookup is ever made for it. Texts are read by the

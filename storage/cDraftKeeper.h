@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps one composer's unsaved text safe in the Unfinished folder, and can take that back.
 // Keep writes the draft atomically: the first time into a new file (or over the file the draft

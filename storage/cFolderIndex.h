@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A disposable cache of the listed header fields of one mail folder, kept in a hidden file
 // inside it (kFileName). Listing a folder stats every message file and reads only those whose

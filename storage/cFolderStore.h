@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mail folders and their message files: the directories are the store (cFolderIndex only
 // keeps a disposable copy of what listings read).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An INI file on disk, used for the settings files and for the header of message files.
 // Every call opens the file, acts and closes it; nothing is cached, so a value written is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One section of an INI text, read in a single pass: the key=value pairs in file order.
 // Lookups match key names without regard to case and take the first occurrence, so a

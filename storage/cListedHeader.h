@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fields a message list shows, read straight from the start of a message file: the
 // [Header] section up to its boundary key, in small blocks, so the mail's own header lines and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-memory record of one message file (".qrz"): an INI-style [Header] section whose
 // keys end with X_MailBoundary=B, then the raw header lines of the mail, a line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every key of the options file with the default its readers pass, in one table, and the
 // typed reads and writes of them. Keys whose default is a window's designed size carry no

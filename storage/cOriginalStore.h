@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exact bytes of every received message, kept so that nothing a parser decides is ever a
 // loss: "View source", "Save as .eml" and a later, better parser read them here. Originals are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The senders whose mail may load remote content, kept in "Ravelin2 RemoteContent.ini" beside
 // the other settings files: section [Senders], a key per address with the value 1. The key is

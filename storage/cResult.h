@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What storage and transfer return from anything that can fail: whether it worked, the text
 // the user sees (what failed and where) and the cause, so that callers and tests can tell a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signatures: "Ravelin2 Signatures.ini" holds one section per signature, named after it,
 // whose FileName key points at a text file "sigN.qrx" in the Signatures folder of the mail

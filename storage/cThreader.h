@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Groups messages into conversations: each message's parent is the message it answers, found
 // from Message-Id, References and In-Reply-To; where the chain is broken (a missing message,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The steps of one session that can be taken back: deletes (a move to the Trash), moves and
 // read marks, newest last, the oldest forgotten past kMostSteps. The commands run through it so

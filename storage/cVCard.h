@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Contacts in and out as vCard files (RFC 6350, and the 3.0 form of RFC 2426), the format
 // other address books and phones exchange. Reading takes versions 2.1 (quoted-printable, CHARSET), 3.0 and 4.0: folded lines,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The kinds of mail folder: the five fixed folders every mail tree has, in the order the folder
 // tree lists them, the Junk folder, fixed as well but made only when the junk filter first files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names for received attachments in the attachments folder. A name from the wire is only a
 // suggestion: it is made safe (never a path, never "." or "..", no control or bidirectional

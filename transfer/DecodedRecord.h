@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the MIME reader understood of a received message, put into its record: decoded
 // subject, sender, recipients and text (UTF-8), and names for parts that came without one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks on names that arrive from files and DNS answers before they may become a server
 // setting: a name is a host name only when it could be looked up as one, so no line break,

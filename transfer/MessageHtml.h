@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HTML of a stored message, for a reader that shows HTML. Received mail keeps its text in
 // the record and an HTML alternative beside it as a part; both, and the images its cid: links

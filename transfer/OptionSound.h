@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the sound file an option names (NewMailSound, MailErrorSound) with the first sound
 // player the system has (pw-play, paplay, aplay). An empty option plays nothing. The sound

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message object the SMTP client sends, built from a stored message file: the sender line
 // exactly as stored, the stored header lines as extra headers (plus the account's

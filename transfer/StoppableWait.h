@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Waits on the calling thread for a Qt signal, a time-out or the caller's stop, whichever
 // comes first, so that a blocking step on a worker thread can still be stopped at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One mail account as stored in its section of the accounts file: the plain text of the edit
 // fields, nothing trimmed or checked. The password is held unscrambled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds the server settings of an address, trying in order: the bundled provider table, the
 // provider's autoconfig file (https://autoconfig.DOMAIN/mail/config-v1.1.xml, then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The accounts file, one section per account, and the default account kept in the options
 // file. Nothing is held in memory: every call reads or writes the files, so a change made in a

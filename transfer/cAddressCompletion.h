@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Suggestions for an address being typed in To, CC or Bcc: the address book's entries and the
 // addresses seen in mail, best first by how often and how lately they were used. Fill it with

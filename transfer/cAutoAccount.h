@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An account from a name, an address and a password: the finder looks for server settings and
 // each set found is tried with a real login before it is taken. Nothing is saved here; the

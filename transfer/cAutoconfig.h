@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the autoconfig XML format (a clientConfig with one or more emailProvider elements,
 // each with its domains, POP3 incoming and SMTP outgoing servers) and gives the settings for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fetches one autoconfig file over HTTP(S), blocking on the calling thread. The certificate of
 // an https server is always checked; a redirect may not lead from https to http. The answer is

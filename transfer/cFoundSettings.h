@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Server settings found for an address before they are tried: where they came from and, per
 // protocol, the servers in the order the source prefers them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fetches the new mail of a queue of accounts, one after another: connect, log in, count,
 // retrieve each new message, store it in Inbox with its attachments, delete it on the server

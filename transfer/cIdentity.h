@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One sender identity of an account: who a message says it is from, where replies go, the
 // organisation it names and the signature it ends with. An account's own name, address,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files a received message from its bytes, the one way mail comes in (the get session and
 // `ravelin-cli import` both call it): the bytes into the original store, read once by the

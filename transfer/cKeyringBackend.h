@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where cPasswordKeyring keeps secrets: the desktop keyring in the program, a map in tests.
 // Every call blocks until the keyring answered or gave up; a failure's text is the keyring's

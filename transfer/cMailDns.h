@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DNS answers the account finder needs, behind an interface so that tests can feed their
 // own: SRV records (RFC 2782) and the mail exchangers of a domain. Blocking; a stopped or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mail check of one account on a server that gives unique ids: messages whose id the
 // mailbox's record (cPop3State) holds are not fetched again, new ones are retrieved, stored,

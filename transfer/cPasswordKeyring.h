@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The passwords of accounts that keep them in the desktop keyring: under the service "Ravelin",
 // the POP3 password at "<account>/POP3" and the SMTP one at "<account>/SMTP". Every call

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one POP3 mailbox has given us: the unique id (RFC 1939 section 7) of every message
 // stored from it, with the time it was stored. One file per mailbox ("user@host:port", so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop keyring (Secret Service, KWallet) through QtKeychain, under the service
 // "Ravelin". QtKeychain works asynchronously on the application's thread; each call here starts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's resolver through QDnsLookup, waited for on the calling thread (which needs no
 // event loop of its own running), each look-up bounded by a time-out.

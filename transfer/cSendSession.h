@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sends a queue of message files through the SMTP server of their account and files each sent
 // one in "Sent items": a message sends through the account chosen for it (SendAccount), else

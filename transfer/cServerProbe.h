@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds how a server wants to be reached: tries ports and kinds of security, most secure
 // first, and stops at the first that works. Nothing is sent but CAPA or EHLO, STLS or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the send and get sessions share: the protocol dialogue runs on a worker thread, in the
 // blocking, linear style of the mail clients, and every step is reported through signals that

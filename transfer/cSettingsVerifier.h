@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tries found server settings with the password the user typed before they are saved: a POP3
 // login, then an SMTP session with AUTH when the server offers it, each server in the order

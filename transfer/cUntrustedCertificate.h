@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A server certificate a connection refused because nothing vouches for it, with what the
 // user needs to decide whether to trust it for one account: who it names, who signed it, when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compose window with a message half written (recipients, a subject, a few lines, an
 // attachment and the default signature), drawn into a picture. Needs the sample settings and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every dialog and work window over the sample settings, each drawn at the size it opens with
 // into <folder>/ravelin-<name>.png. One line per picture goes to out: its name, its size, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes a picture of the main window over a small made-up mailbox, and optionally one of the
 // compose window, for the README and for checking the look after a change. Beside the first
 // picture it writes ravelin-main-window-menu.png: the window with the message list's pop-up

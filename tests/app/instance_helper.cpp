@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the program's start, without windows, for the two-process tests.
 //   instance_helper first           claims the instance, says "ready", prints the first
 //                                    request handed over ("to|subject|cc|body") and ends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The -newmail command line: which parameters ask for a message and what a mailto: link
 // puts into To, Subject, CC and the body.
 #include "app/CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Being the mailto: handler, against private XDG folders (never the user's own): the check
 // reads mimeapps.list in XDG order, registering writes it (or asks xdg-mime), and a user
 // without an installed desktop entry gets one that starts this program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New mail on a desktop without a system tray is announced with a desktop notification; with
 // a tray the icon alone tells.
 #include "app/TransferWiring.h"

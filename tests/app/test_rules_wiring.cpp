@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's rule and junk commands reach the engine off the window's thread, and the
 // list shows what they did; "Message rules..." opens the one rules window.
 #include "app/RulesWiring.h"

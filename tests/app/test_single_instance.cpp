@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One instance per user and settings folder, with real processes: a later start hands its
 // request to the running one and ends; the leftovers of a crashed one do not stop a start.
 #include "app/HandOver.h"

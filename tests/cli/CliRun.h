@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs ravelin-cli's commands in the test's process and keeps what they printed.
 #include "cli/cCliCommands.h"

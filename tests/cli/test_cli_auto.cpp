@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "add-account --auto" end to end: the autoconfig file from a loopback web server names
 // scripted POP3 and SMTP servers; the account is saved only when both take the login.
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ravelin-cli's rule and junk commands: what they refuse, and a rule added, listed, run and
 // deleted through them.
 #include "CliRun.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records the signals of a protocol client as short texts ("OnError 550 no such user"), in
 // the order they were raised, so a test can compare the whole sequence at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An in-process mail server for dialogue tests: the client's stream reads the script's chunks
 // exactly as they were given, and each line the client writes is checked against the script the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A POP3 client aimed at a scripted or fake server as alice/secret by USER and PASS in the
 // clear, with a short time-out so a failing test ends soon.

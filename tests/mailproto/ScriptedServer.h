@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fake mail server for dialogue tests: listens on a free loopback port, accepts one client
 // on its own thread and plays a script of steps: send a chunk, wait for the client's next line,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests against the fixture's TLS servers share: the servers, whether the client
 // trusts the test CA, and what reached the Maildir and the SMTP servers' AUTH log.

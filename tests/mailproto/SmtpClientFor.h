@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An SMTP client aimed at a scripted or fake server, with a short time-out so a failing test
 // ends soon.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers of the mail protocol tests: readable failure output for Qt values, scratch
 // files in the folder ctest gives every test, and the text of an expected exception.

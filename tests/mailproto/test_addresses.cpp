@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address lists as people type them and as mail carries them, and quoted-printable text lines.
 #include "TestSupport.h"
 

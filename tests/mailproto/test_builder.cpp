@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The outgoing message text: header order and wording, the date and id forms, which stored
 // header lines go out again, the text's transfer encoding, and the multipart layout.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attachment codecs: line layout and padding of the encoder, the decoders' handling of
 // groups across lines and of bad input, and the progress sequences.
 #include "TestSupport.h"

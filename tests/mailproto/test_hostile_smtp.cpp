@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile SMTP servers: whatever a server sends, the client neither hangs, nor grows without
 // bound, nor lets the server's bytes steer what it does next.
 #include "ScriptedServer.h"

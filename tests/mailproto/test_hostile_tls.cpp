@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile ways around TLS. Plain text slipped in after a server's go-ahead: whoever sent it is
 // not the server behind the certificate, so the client hangs up before the handshake instead of
 // reading it as the first replies under encryption. An extra CA file others could rewrite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The POP3 client against a scripted server: the exact commands, the multi-line retrieval
 // however it is chunked, and the error code of every refused command.
 #include "TestSupport.h"

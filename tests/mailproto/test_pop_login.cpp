@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // POP3 logins as the client speaks them, and the refusals that keep a password off a
 // connection that is not protected.
 #include "PopClientFor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unique ids, capabilities and pipelined commands against a scripted server: the bytes the
 // client writes, and that it writes a whole window before it reads a reply.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TVrxPOP over TLS against dovecot: what was sent comes back over POP3S and STLS by each login
 // method, and a refused certificate or a login that would show the password stops before it.
 #include "SecureServerTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TVrxSMTP over TLS against aiosmtpd: mail goes out only after a verified handshake and a
 // login the server accepts, and every refusal leaves the password and the message unsent.
 #include "SecureServerTest.h"

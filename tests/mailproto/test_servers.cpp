@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clients against servers nobody here wrote: aiosmtpd delivers what TVrxSMTP sends into a
 // Maildir, dovecot serves that Maildir to TVrxPOP. What arrives must be byte for byte what was
 // built, and what comes back must be what was attached.

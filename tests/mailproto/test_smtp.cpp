@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SMTP client against a scripted server: the exact bytes it writes, the order of its
 // events, and how each kind of failure ends (never in a hang).
 #include "TestSupport.h"

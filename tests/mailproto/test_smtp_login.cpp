@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SMTP login and STARTTLS as the client speaks them: the methods, their exact bytes, and the
 // refusals that keep a password or a message off a connection that is not protected.
 #include "FakeServer.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes what Python's email package reads from every message of the corpus, as the values the
 MIME reader is compared with: decoded subject and senders, the text shown, and every
 attachment's name, size and SHA-256.

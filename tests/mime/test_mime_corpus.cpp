@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message of the corpus read by the MIME reader and compared with what Python's email
 // package reads from it (data/expected.json, made by expected_from_python.py).
 #include "mime/cMimeReader.h"

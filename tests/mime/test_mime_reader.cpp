@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the corpus cannot show: text in a charset nobody knows, unlabelled text, garbage, and
 // the blank line a header block forgot.
 #include "mime/HeaderBlock.h"

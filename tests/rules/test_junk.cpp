@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The junk filter against the real bogofilter, on a generated corpus: messages of 80 words,
 // half from a pool every message shares, 49% from their own class's pool and 1% from the
 // other class's (spam talks of meetings now and then, colleagues of free offers), drawn with a

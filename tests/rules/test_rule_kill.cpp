@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "ravelin-cli rule run" killed at random points while its rules move a folder's mail: after
 // each kill, and after a last run to its end, every message is in exactly one place.
 #include "rules/cRuleStore.h"

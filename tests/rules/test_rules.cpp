@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message rules: each condition and action once, the all/any and stop semantics, and what
 // happens to mail when a rule cannot run.
 #include "rules/cRuleEngine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mail check against the real dovecot with rules in place: each message lands in the folder
 // its rules name, is shown there, and leaves the server; a rule that cannot run keeps its mail
 // in Inbox and says why once.

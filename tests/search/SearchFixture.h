@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private mail folder holding a small fixed mailbox: three messages in Inbox and Work, each
 // with its own words, dates, flags and an attachment, so every query operator has one answer.

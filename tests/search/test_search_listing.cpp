@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a search hands the message list, and the saved searches' file.
 #include "SearchFixture.h"
 

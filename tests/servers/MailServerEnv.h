@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the "mailservers" ctest fixture started: read from the file named by the environment
 // variable RAVELIN_MAILSERVERS_ENV (written by tests/servers/mailservers).

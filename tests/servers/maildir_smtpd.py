@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """SMTP servers for tests: accept any sender and recipient on loopback ports and deliver each
 message, as aiosmtpd received it (dot-stuffing undone) with LF line ends, into the new/ folder of
 one Maildir. Trace headers (X-Peer, X-MailFrom, X-RcptTo) are added only with --trace.

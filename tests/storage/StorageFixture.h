@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private settings folder and mail folder for one test.
 #include "storage/MailStorage.h"

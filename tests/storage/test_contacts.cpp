@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contact store: names are the identity and compare without regard to case, file order is
 // store order, and every write leaves the other contacts as they were.
 #include "storage/SettingsPaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vCard in and out: what we write reads back as the same contacts in both versions, cards
 // written by others map onto the contact keys, and broken cards are counted, not imported.
 #include "storage/SettingsPaths.h"

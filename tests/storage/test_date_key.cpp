@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date keys: every form the program writes, in its own locale and in others, keys the moment it
 // names; what names none keys first.
 #include "storage/MessageText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The listing cache: whatever happened to the files and to the cache itself, a listing through
 // it gives what reading every file gives, and the cache never keeps a folder from going.
 #include "StorageFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving the mail tree to a new folder: everything arrives whole, and a move that is stopped or
 // fails half-way leaves every file whole in one of the two folders.
 #include "storage/MailTreeMove.h"

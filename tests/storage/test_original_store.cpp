@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kept originals of received mail: stored once by content, found only by a well-formed id,
 // shared by copies and removed only when no message file refers to them.
 #include "storage/MailStorage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversations from ids and subjects: chains, broken chains, messages from several folders
 // (the threader sees only messages) and references that would make loops.
 #include "storage/cThreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking back deletes, moves and read marks: each comes back as it was, the history reaches
 // far enough back, and a message that vanished or changed since is never overwritten.
 #include "StorageFixture.h"

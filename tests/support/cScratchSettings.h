@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private settings folder and mail folder for one test. While it lives, RAVELIN_CONFIG_DIR
 // points into a temporary folder and the remembered mail paths are forgotten, so no test reads

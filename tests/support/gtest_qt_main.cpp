@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GoogleTest main for tests whose code needs a Qt event loop (queued signals, timers).
 #include <QCoreApplication>
 #include <gtest/gtest.h>

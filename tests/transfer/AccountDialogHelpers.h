@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the account-dialog tests share: answering modal windows, reaching fields by name as the
 // user would, and reading back the accounts file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // DNS answers for tests: SRV records and mail exchangers by name; every question is kept.
 #include "transfer/cMailDns.h"

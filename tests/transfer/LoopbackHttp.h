@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A web server on a free loopback port for autoconfig tests: answers GET requests from files
 // keyed by the Host header and path ("autoconfig.example.test/mail/config-v1.1.xml"), 404 for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An in-memory keyring for tests (no Secret Service runs here), installed for the life of the
 // object. A refusal text makes every call fail with it, as a locked or absent keyring does.

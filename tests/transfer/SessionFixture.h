@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private settings folder, mail folder and default account for one session test, and a way
 // to run a session to its end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small message waiting in Unsent, for the send tests.
 #include "storage/cFolderStore.h"

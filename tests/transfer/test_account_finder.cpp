@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding server settings from an address: reading autoconfig files (hostile ones too), the
 // bundled provider table, and the order of the sources against a loopback web server, a fake
 // resolver and fake probes.

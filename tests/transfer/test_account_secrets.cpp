@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where account passwords rest: a private accounts file, or the desktop keyring instead.
 #include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Security tab of both account dialogs: its fields in the accounts file, ports that follow
 // the security, Detect with its trust offer, and keyring passwords kept safe.
 #include "storage/SettingsPaths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address suggestions: what matches what was typed, and the order of the best first.
 #include "transfer/cAddressCompletion.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An account from an address and a password against the real servers: the autoconfig file
 // names the TLS servers, the logins are real, and a certificate nobody trusts stops the web
 // look-up and the logins alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mail check run as a ravelin-cli child process against the real dovecot and interrupted at
 // random points: the process killed, dovecot restarted, dovecot stalled until the time-out.
 // After the interruptions a last check runs to its end; then every message must be in Inbox

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Find settings" in the new-account wizard: a name, an address and a password for a fake
 // provider fill the server pages and save a working account; the search shows its steps, can
 // be stopped, and leaves the fields alone when it fails or the window closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which the account finder looks: the provider table, the provider's autoconfig
 // files, those of the mail exchanger's domain, SRV records, then the usual host names; the
 // first settings accepted win, a refusal ends the search, anything else moves on.

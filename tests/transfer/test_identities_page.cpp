@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Identities" page of the account properties: identities are listed by their sender
 // lines, added, edited and removed, and "&OK" stores exactly what the page shows.
 #include "tests/support/cScratchSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Received mail is decoded once, where it comes in: the record holds Unicode text, attachments
 // at any depth are saved with their decoded names and exact bytes, and the received bytes are
 // kept whole beside it.

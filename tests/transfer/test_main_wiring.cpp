@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's receive, send and account commands reach the transfer sessions, and the
 // sessions' reports come back into the main window.
 #include "app/StartUp.h"

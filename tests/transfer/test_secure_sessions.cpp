@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sessions over TLS against the real servers: every way of sending and fetching that an
 // account offers, and every way a secure connection must refuse to go on.
 #include "SessionFixture.h"

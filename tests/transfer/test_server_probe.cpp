@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Detecting how to reach a server: candidates are tried in order, the first that works wins,
 // and every attempt is reported.
 #include "tests/mailproto/ScriptedServer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sessions against a scripted server: the exact dialogue, and what happens when the server
 // misbehaves.
 #include "SessionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The send and get sessions against real servers: aiosmtpd delivers into the Maildir that
 // dovecot serves, so a message goes out of Unsent, through SMTP, back through POP3 into Inbox.
 #include "SessionFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Found settings are tried with a real login before they are saved: a server that cannot be
 // reached gives way to the next, a refused login ends the check and names the server and its
 // reply.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Receive and Send against the real TLS servers with a certificate nobody vouches for: the
 // window asks to trust it for the account, keeps the answer there and tries again.
 #include "AccountDialogHelpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The send and get windows over scripted servers: one window per kind, what they show, and
 // when they close.
 #include "UnsentMessage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private mailbox and a main window whose own commands are wired, for the tests that drive
 // the window's commands; a test class derives from it beside QObject.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads and chooses entries of the main window's message list as the user sees them: by
 // shown row, in the order on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A private settings folder and mail folder for one Qt Test case, message files to fill it,
 // a helper that answers the modal windows a step opens, and a stand-in for the desktop's

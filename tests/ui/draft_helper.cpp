@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for a running program with one message being typed, for the tests that end it
 // from outside. Its settings come from RAVELIN_CONFIG_DIR.
 //   draft_helper kill <subject>  autosaves at once; says "ready" once the draft is in Unfinished

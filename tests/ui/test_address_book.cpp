@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The address book windows and the contacts pane driven as a user drives them: the count in
 // the status bar, delete with its question, mail to several contacts, renaming in place with
 // the deferred refill, the properties' "Display as", the add dialog and the recipient picker.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Completing the address being typed in a field of several: which entry is replaced, and that
 // Tab and Enter both take the highlighted suggestion.
 #include "ui/wndlist/cAddressFieldCompleter.h"

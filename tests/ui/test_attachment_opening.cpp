@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which attachments can run as programs when the desktop opens them, judged by name, by content
 // and by the executable bit.
 #include "ui/wndlist/AttachmentOpening.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs around the composer: the signature manager, editor and chooser, the message
 // properties, the empty-trash question and the about box.
 #include "UiFixture.h"

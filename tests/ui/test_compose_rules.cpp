@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composer's rules without its window: the saved record, lines as displayed and inserted
 // dates; and the system information of the about box.
 #include "storage/MessageText.h"

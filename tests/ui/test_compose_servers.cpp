@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message written in the composer and sent with "Send now" reaches the real servers intact:
 // aiosmtpd takes it into the Maildir that dovecot serves, and it is fetched back.
 #include "UiFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compose window: what each way out writes where, the checks before sending, the caption,
 // lines as displayed, the editing commands, attachments, signatures and the window state.
 #include "UiFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing typed is lost: the question on closing a changed message, the drafts kept in
 // Unfinished while typing (also across a killed process), and Exit with other windows open.
 #include "MainWindowCase.h"

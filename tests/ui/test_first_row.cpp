@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists that open with rows mark their first row current and selected, so the commands on the
 // selected row act on it without a click.
 #include "UiFixture.h"

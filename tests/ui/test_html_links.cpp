@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules behind a message's links and remote content: which links open, which are
 // suspicious, and what in the HTML would reach outside the message.
 #include "ui/main/LinkCheck.h"

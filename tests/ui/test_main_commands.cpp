@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's command table: every command has exactly one action, shown where the table
 // puts it, and a command works only once wired, by its typed name. The images behind the
 // commands and lists come from the icon theme when it has them, else from the bundled drawings.

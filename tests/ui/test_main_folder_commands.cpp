@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's folder commands: create, rename in place and delete with their
 // questions and failures, and emptying the Trash with and without its prompt.
 #include "MainWindowCase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands on messages, driven as a user drives them: delete and its
 // selection, copy and move through the folder chooser, dragging onto a folder, read marks,
 // a failure in the middle of many, the composers they open and sorting the list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computed texts of the main window: how stored bytes are shown, what a list entry says,
 // the remembered column widths, the mail check period and which links leave the program.
 #include "storage/DisplayText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's search of every folder: Enter in the quick filter box, the "Search
 // results" item, commands on results from several folders, and saved searches in the tree.
 #include "MainWindowCase.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user drives it: folders, the message list, the preview, the
 // read timer, the remembered geometry and the hooks the sessions use.
 #include "MsgListProbe.h"

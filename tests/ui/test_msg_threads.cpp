@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message list grouped into threads: order, marks, sorting, collapsing with the keyboard,
 // rows that come and go, and a thread across the folders of search results.
 #include "MsgListProbe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog over a real options file: what it shows when keys are missing, what OK
 // writes and applies, that Cancel writes nothing, and when the mail folder is prepared anew.
 #include "UiFixture.h"

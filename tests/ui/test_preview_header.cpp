@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The block above the preview's text, on screen and on paper, and the name offered for
 // "Save as .eml".
 #include "ui/main/PreviewHeader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a message's HTML can make the preview do: read nothing outside the message (watched with
 // inotify on a folder the HTML names in every way it can, shown and printed), load only its own
 // cid: parts and small data: images, and never nest deeper than it can lay out in a moment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message in its own window, opened from the list by Enter or a double-click: it shows the
 // preview's header block and attachments, steps through the list, deletes, and saves an
 // attachment where the user says.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nothing a message names leaves the machine unasked: a loopback web server counts every request
 // while the preview shows a message that refers to it in every way HTML can. The reader's
 // "Load remote content" fetches its images and nothing else; a sender allowed once is loaded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message rules window over a private rules file: a rule shown in the editor reads back as
 // it was, a rule the store refuses keeps the editor open with the store's reason and the text
 // as typed, and the list saves the order and the check boxes, but never rewrites a rule it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sender identities in the composer: each account's further identities are offered after it,
 // choosing one puts its sender line on the message and appends its signature, and a draft
 // opens again with the identity it was written with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The signature store: store order decides the default, names compare without regard to case,
 // and the text files are read back line for line.
 #include "storage/MailStorage.h"

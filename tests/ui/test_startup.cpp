@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as the program runs it: the storage from the options file, else the first-run
 // prompt; the program ends when neither gives a mail folder.
 #include "UiFixture.h"

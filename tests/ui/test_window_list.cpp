@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window list: work windows appear in the main window's window menu while they exist,
 // follow their captions, and bring their window back when chosen.
 #include "UiFixture.h"

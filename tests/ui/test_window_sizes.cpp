@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog and work window on a 1280x800 screen, at the desktop's font and at a larger
 // one: it fits the screen, is tall enough for what its layout holds at its width (a window
 // shorter than that lets a field cover a wrapped text), and grows with the font.

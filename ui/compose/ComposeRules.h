@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The composer's rules that need no window: when a message may be sent, its caption, the
 // record it saves, how its body is read as displayed, ROT13 and the date and time it inserts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compose window's commands, each named once: where it sits, its object name (which tests
 // and the window's state use to find nothing by string), text, shortcut and whether it toggles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One named menu item of the composer, found by tests through its object name.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question asked before changed messages are closed: one composer's window button or
 // Close, or Exit of the program for all of them at once.

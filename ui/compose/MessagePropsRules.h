@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the properties dialog shows a stored message's priority and content type.
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The composer's "From" choices: each account by its name, and after it each further sender
 // identity of that account, shown with the sender line it puts on the message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/compose/unitMessageProps.h"
 
 #include "ui/wndlist/DialogParts.h"

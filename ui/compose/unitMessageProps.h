@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read-only properties of one message file: sender, subject, account, priority, time,
 // content type, attachments (double-click opens one) and the stored header lines.

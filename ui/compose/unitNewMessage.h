@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compose window: recipients, subject, a plain-text body, attachments and a priority.
 // It sends nothing itself: every way out writes a message file into Unsent or Unfinished

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composer's menus, shortcuts and toolbar: made from its command table, each command then
 // wired to its handler by id.
 #include "ui/compose/unitNewMessage.h"

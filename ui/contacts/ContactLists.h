@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a contact shows in the two contact lists (the main window's pane and the address book):
 // caption = display name, the e-mail and home page beside it, and image 0 for a contact with

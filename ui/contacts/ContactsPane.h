@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contacts pane that app hands to the main window: every contact by name, sorted, with its
 // pop-ups (popContact on a contact, popContactPane on empty space), mail to the selected

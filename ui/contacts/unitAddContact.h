@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The add-contact dialog: a name and an e-mail, prefilled by the opener. OK writes the e-mail
 // into the contact of that name (a new one at the end, or the one the name already has) and

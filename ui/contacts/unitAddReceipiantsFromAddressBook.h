@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recipient picker of the compose window: the contacts offered (lstFrom) and those chosen
 // (lstTo), each with name and e-mail. "Add" (or a double-click) moves the selected offered

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The address book: every contact in a list (name, e-mail, home page) that can be sorted by a
 // click on a column and renamed in place, with the contact commands in a menu, a toolbar and a

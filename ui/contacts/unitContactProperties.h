@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contact properties window: the fourteen values of one contact on three pages. It
 // remembers the name it was opened for, and OK writes every field into that contact, then

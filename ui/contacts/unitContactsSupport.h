@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The contact operations that the contacts pane and the address book windows share. They act
 // on the contact store, whose change signal the lists follow; nothing is kept in between.

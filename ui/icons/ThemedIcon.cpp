@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/icons/ThemedIcon.h"
 
 // Outside any namespace, as Q_INIT_RESOURCE needs; a static library's resources are only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's images by freedesktop icon name: the desktop's icon theme first, so the program
 // fits the user's desktop, else the SVG drawing bundled with the program (":/icons/<name>.svg"),

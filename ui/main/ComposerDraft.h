@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a new message, reply or forward opens with: recipients, subject, body and the attached
 // original, computed from the options, the original message and the default signature, so

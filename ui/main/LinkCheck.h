@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What clicking a link in a message does. Only web, mail and news addresses are opened; a
 // link whose text reads as an address on another host than the one it leads to is suspicious

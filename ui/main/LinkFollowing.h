@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Following a link the reader clicked in a message (CheckLink decides): web and news addresses
 // go to the desktop, mailto: to a new message of ours, a suspicious link only after the reader

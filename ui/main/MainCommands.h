@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's commands, each named once: where it shows, its text, hint, image and
 // shortcut, and when it may be used. The window makes one action per entry; other parts of the

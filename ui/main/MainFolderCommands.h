@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's folder commands: create, rename in place, delete and empty a folder,
 // empty the Trash, and messages dragged from the list onto a folder of the tree. Only user

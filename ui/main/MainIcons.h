@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The images of the main window, by the numbers its lists use: the folder tree (by folder
 // kind), the message list (plain, status, HTML, unread), the tray (normal, new mail), the

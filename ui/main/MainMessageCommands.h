@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's commands on messages: new message, reply and forward (composers filled
 // from ComposerDraft), delete, copy and move, read marks, properties, print and

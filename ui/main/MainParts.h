@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widgets of the main window that its command classes work on, handed to them when the
 // window makes them. The contacts pane changes once, when app hands the real one over.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rest of the main window's own commands: the view toggles, the pop-up menus and the
 // tray menu, the keyboard, the preview's selection (copy, launch as a link), attachments,

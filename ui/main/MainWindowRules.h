@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computed texts and images of the main window, apart from the window so that they are
 // tested without one: the message list's columns and entries, the message count, the mail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The remembered state of the main window in the options file: read once when the window is
 // made, and the sizes written back when it closes (the status bar and toolbar keys are

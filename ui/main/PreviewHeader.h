@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The block above the preview's text: who wrote the message, to whom, when (by its own Date
 // header, in the user's format), and its subject. Texts are escaped: a header never becomes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bounds the work a message's HTML can cause before the rich-text engine sees it. That engine
 // parses in time that grows with the square of element nesting, and lays a table out again for

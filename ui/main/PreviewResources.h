@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the preview may load for a message: only what the message holds. A cid: image comes from
 // the message's own parts, a data: image from the URL itself, each within kMaxInlineImageBytes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What File > Print puts on paper: the header block of the shown message, as the preview shows
 // it, above the shown text.

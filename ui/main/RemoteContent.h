@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What in a message's HTML would reach outside the message: images, backgrounds, style sheets,
 // frames, objects, forms, a refresh. The preview loads none of it unless the reader allows

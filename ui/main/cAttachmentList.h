@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The attachments of a shown message, one item per file. Enter and a double-click open the
 // current one with the desktop (asking first when it can run); SaveCurrentAs copies it to a

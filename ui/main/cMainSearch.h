@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Searches of the whole mail store in the main window. Enter in the quick filter box searches
 // every folder for what was typed: a "Search results" item joins the folder tree and the list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's three status panels: 0 the sessions' status (with its image), 1 the
 // sessions' and the window's own notes, 2 the message count. A note of the window's own (a

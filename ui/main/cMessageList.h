@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message list widget: report view over a cMsgListModel, full rows, several rows
 // selectable, nothing editable. It sorts by the column whose header was clicked last (again:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message list's header: the narrow attachment column shows the attachment image in
 // place of a caption, centred; the other sections are drawn as usual.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entries of the message list for one folder: a plain vector of small rows and the order
 // they are shown in, so a folder of any size costs only what is on screen. It sorts by one

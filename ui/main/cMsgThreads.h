@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message list's rows grouped into conversations by cThreader: each thread shows its first
 // message, then the replies under what they answer, oldest first. Threads keep the order their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message preview. Message content never makes the program fetch anything: its HTML is
 // bounded first (BoundedPreviewHtml), its document loads only what the message holds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview's document. Every resource it asks for goes through PreviewResource, never to the
 // file system or the network; the message shown decides which cid: parts there are. Remote

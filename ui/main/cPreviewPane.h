@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The preview: the header block of the shown message (PreviewHeaderHtml) above its text in a
 // cPreviewBrowser. It remembers which message it shows, for "View source" and "Save as .eml".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The search box above the message list: as the user types, the list shows only the entries
 // whose Subject or person holds the text, without case; Enter searches every folder for it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bar above a message's text that says how many remote items were held back, with the
 // reader's two ways to let them in: for this message, or for every message of this sender.

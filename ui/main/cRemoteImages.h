@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The remote images of the message shown, fetched only once the reader allowed them. The
 // document asks for an image while it lays out (Image), which must not wait: the first ask

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: folder tree, contacts pane, message list, preview with its attachments,
 // toolbar, menu bar, status bar and tray icon. It lives for the whole run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message in its own window: the preview's header block and text above its attachments, and
 // a toolbar of Reply, Forward, Delete, Previous and Next. It shows the message file it is given;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder chooser of "Copy message to..." and "Move message to...": the folder tree as
 // the main window shows it. OK stays disabled until a folder is chosen, so the command always

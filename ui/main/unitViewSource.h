@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "View source": the message exactly as it was received, read-only, with "Save as .eml..." to
 // keep a copy of those bytes elsewhere. Opened for a message whose original is kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question and the progress window of a change of mail folder; the move itself is
 // MoveMailTree's. Options asks first, then moves when the user chose to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values the options dialog edits, read from the options file with the defaults the dialog
 // shows and written back key by key. The two folders are the ones in use, not the stored keys,

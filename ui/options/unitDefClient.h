@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The offer to become the desktop's handler of mailto: links, shown at start while the
 // program is not. Its "Dont ask me this again" box turns the check off whichever button

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options dialog: five pages over the options file. OK writes every key, applies the
 // preview font and the mail check to the main window at once and, when the mail folder was

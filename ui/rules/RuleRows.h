@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One condition or one action of the rule editor as a row of controls, and the plain functions
 // that show a rule's part in a row and read it back, so that the editor's logic is tested

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Edits one message rule: its name, whether all or any of its conditions must hold, the
 // conditions, the actions and whether later rules still see the message. OK hands the rule to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message rules window: lists the rules in the order they run, each with its check box
 // for on and off, and adds, edits, deletes and reorders them. Every change is saved through

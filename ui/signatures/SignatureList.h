@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the signature dialogs share: the list of signatures in store order (an icon and the
 // name per entry).

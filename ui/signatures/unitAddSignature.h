@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signature editor: a name and the text, for a new signature or the properties of one.
 // "&OK" is enabled only while both are filled in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signature chooser: every signature by name, with a preview of the one clicked.
 #include <QDialog>

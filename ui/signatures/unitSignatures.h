@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signatures manager: lists the signatures and creates, deletes and edits them. It is a
 // listed work window shown modally over the whole program, and frees itself when closed.

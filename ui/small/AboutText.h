@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the about box, and the system information a user pastes into a bug report:
 // program and Qt versions, the operating system and the folders this run uses.

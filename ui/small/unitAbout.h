@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: version, the project's web page and contact address, and the system
 // information for bug reports. Clicking the contact address opens a new message through the

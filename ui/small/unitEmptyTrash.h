@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question before the Trash folder is emptied. Its "Don't ask me this again" box decides
 // the TrashPrompt option whichever way the window closes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first-run prompt: asks for the folder that will hold the mail, before the main window
 // shows. Next stores the choice (MailFolder, MailAttchFolder) and sets MailRoot; the caller

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the account dialogs refuse before writing: each check gives the text that tells the
 // user which field is wrong, or an empty text when the field can be saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ports mail servers usually listen on (RFC 8314 section 7.3 for 995 and 465, RFC 6409
 // for 587), and how a port field follows a change of security without losing a port the user

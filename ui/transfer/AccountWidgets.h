@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces the account windows share beyond the common dialog parts: the account icons and the
 // boxes for a failed write or a field with a problem.

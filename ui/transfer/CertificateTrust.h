@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one question about a server certificate nobody vouches for, asked by Detect in the
 // account dialogs and by Receive and Send when a connection meets it: trust this certificate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls of the "Security" page both account dialogs share: per server the kind of security, the login
 // and a Detect button; the SMTP login's own user and password; whether a password may go out

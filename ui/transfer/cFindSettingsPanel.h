@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Find settings" in the new-account wizard: finds and checks the servers of the typed address
 // off the GUI thread, shows each step as it happens and hands the account found back to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Identities" page of the account properties: the sender identities an account has
 // besides its own, listed by the sender line each gives, with the fields of the one chosen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stored password in its masked field. The field shows the bytes as text; an untouched field
 // gives the stored bytes back unchanged, even those that are no valid text.

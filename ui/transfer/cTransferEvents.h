@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the transfer windows tell the main window, without knowing it: status bar texts, a
 // message arriving in a folder, new mail to announce. The program's start-up connects these to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame both progress windows share: heading, text, the current account, a " Status "
 // group the window fills, a progress bar, "&Hide", "&Stop", "&Errors ->" and the error list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The properties window of one account: five pages of its settings. Not modal; several may be
 // open, and each frees itself when closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The accounts window: lists the accounts and runs the commands on them (new, properties,
 // delete, rename in place, set as default). It keeps no account data: each command goes to

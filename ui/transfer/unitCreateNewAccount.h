@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The new-account wizard: the settings of one new account on three pages; "Find settings"
 // fills the server pages from the address and password. "&Done" writes them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The receive window: shows a get session over a queue of accounts. At most one exists; a
 // second request brings it forward while it runs, and replaces it once its check has ended. At its regular end it announces new mail, keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The send window: shows a send session of the default account from connecting to the last
 // message filed in "Sent items". There is at most one running at a time; SendMessages hands

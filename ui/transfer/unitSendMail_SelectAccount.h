@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The account chooser: the user picks the accounts to check for new mail. "&OK" can be pressed
 // only while at least one account is selected.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening an attachment with the desktop, as every window that lists attachments does. A file
 // that can run (a program, a script, a desktop entry, anything marked executable) may be run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pieces every dialog shares: a bold heading, a wrapped note, labelled fields, the OK/Cancel
 // pair and a Yes/No question. Texts stay with the windows that show them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list that opens with rows shows its first row both current and selected, so a command on
 // "the selected row" acts on the row the user sees marked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening sizes of windows: given in characters and lines of the window's own font, so that a
 // window grows with the font, never smaller than its layout needs at that width (wrapped labels

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Offers addresses for the one being typed in a field that holds several ("ann@x, Bob <b@y>"):
 // the entry after the last separator is what the suggestions are asked for, and choosing one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a composer opens with: its fields, body lines, attachments, the lines that thread a
 // reply, and where typing starts. Windows that ask for a new message fill one in; app makes the

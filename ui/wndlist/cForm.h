@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every modeless work window (send and get windows, composers, the address book...).
 // The constructor lists the window in the window list under the caption and icon it is given;

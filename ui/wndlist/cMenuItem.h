@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One entry of the window list: a menu action standing for an open work window. Triggering it
 // shows that window and brings it to the front.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A new message asked for from outside the main window: a mailto: link on the command line or
 // handed over by a second start. Empty fields stay empty in the composer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A status bar panel that shows an image before its text while it has text (the session
 // status of the main window, the count of the address book).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How one window reaches another: windows are siblings and see none of each other, so every
 // way across is a step here. App fills them once at start; a step left empty is a thing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list of open work windows, in the order they were created. Each cForm registers itself
 // when it is made and unregisters when it closes; registering makes its cMenuItem, which the
