@@ -69,8 +69,7 @@ void cSettingsVerifier::prepare(TVrxClient &client) const
 
 cResult cSettingsVerifier::verifyPop3(const QList<cServerSetting> &servers, cAccount &account)
 {
-    QStringList failures;
-    for (const cServerSetting &server : servers) {
+    return firstWorking(servers, QStringLiteral("POP3"), [&](const cServerSetting &server) {
         account.pop3Server = server.host;
         account.pop3Port = QString::number(server.port);
         account.pop3Security = server.security;
@@ -78,13 +77,23 @@ cResult cSettingsVerifier::verifyPop3(const QList<cServerSetting> &servers, cAcc
         account.pop3Login = ePop3Login::UserPass;
         Progress(QStringLiteral("Logging in to the POP3 server %1 as %2.")
                      .arg(ServerName(server.host, server.port, server.security), account.userId));
-        const cResult tried = tryPop3(account);
+        return tryPop3(account);
+    });
+}
+
+cResult cSettingsVerifier::firstWorking(const QList<cServerSetting> &servers, const QString &protocol,
+                                        const std::function<cResult(const cServerSetting &)> &attempt)
+{
+    QStringList failures;
+    for (const cServerSetting &server : servers) {
+        const cResult tried = attempt(server);
         if (tried || tried.cause() == eFailure::Refused)
             return tried;
         Progress(tried.text());
         failures.append(tried.text());
     }
-    return cResult::Failed(eFailure::Network, QStringLiteral("No POP3 server could be reached: %1").arg(failures.join(u' ')));
+    return cResult::Failed(eFailure::Network,
+                           QStringLiteral("No %1 server could be reached: %2").arg(protocol, failures.join(u' ')));
 }
 
 cResult cSettingsVerifier::tryPop3(const cAccount &account)
@@ -109,8 +118,7 @@ cResult cSettingsVerifier::tryPop3(const cAccount &account)
 
 cResult cSettingsVerifier::verifySmtp(const QList<cServerSetting> &servers, cAccount &account)
 {
-    QStringList failures;
-    for (const cServerSetting &server : servers) {
+    return firstWorking(servers, QStringLiteral("SMTP"), [&](const cServerSetting &server) {
         account.smtpServer = server.host;
         account.smtpPort = QString::number(server.port);
         account.smtpSecurity = server.security;
@@ -120,13 +128,8 @@ cResult cSettingsVerifier::verifySmtp(const QList<cServerSetting> &servers, cAcc
         account.smtpPassword = account.smtpLogin == eSmtpLogin::Own ? account.password : QByteArray();
         Progress(QStringLiteral("Logging in to the SMTP server %1 as %2.")
                      .arg(ServerName(server.host, server.port, server.security), user));
-        const cResult tried = trySmtp(account);
-        if (tried || tried.cause() == eFailure::Refused)
-            return tried;
-        Progress(tried.text());
-        failures.append(tried.text());
-    }
-    return cResult::Failed(eFailure::Network, QStringLiteral("No SMTP server could be reached: %1").arg(failures.join(u' ')));
+        return trySmtp(account);
+    });
 }
 
 cResult cSettingsVerifier::trySmtp(const cAccount &account)

@@ -29,6 +29,9 @@ private:
     // Fills the POP3 settings of account from the first server that takes the login.
     cResult verifyPop3(const QList<cServerSetting> &servers, cAccount &account);
     cResult verifySmtp(const QList<cServerSetting> &servers, cAccount &account);
+    // Tries each server in turn: the first that works or refuses the login ends the search.
+    cResult firstWorking(const QList<cServerSetting> &servers, const QString &protocol,
+                         const std::function<cResult(const cServerSetting &)> &attempt);
     // One server: Ok, Refused (the login), or another failure (not reached).
     cResult tryPop3(const cAccount &account);
     cResult trySmtp(const cAccount &account);
