@@ -64,7 +64,15 @@ private slots:
         QCOMPARE(from->currentIndex(), 0);
         from->setCurrentIndex(1);
         emit from->activated(1);
-        QVERIFY(composer.findChild<QPlainTextEdit *>(u"rtfMain"_s)->toPlainText().endsWith(u"Example support"_s));
+        auto *body = composer.findChild<QPlainTextEdit *>(u"rtfMain"_s);
+        QVERIFY(body->toPlainText().endsWith(u"Example support"_s));
+        // Choosing again, or the account and back, leaves one signature.
+        for (int index : {1, 0, 1}) {
+            from->setCurrentIndex(index);
+            emit from->activated(index);
+        }
+        QCOMPARE(body->toPlainText().count(u"Example support"_s), 1);
+        QVERIFY(body->toPlainText().endsWith(u"Example support"_s));
         const cResultOf<QString> draft = composer.SaveToFolder(u"Unfinished"_s);
         QVERIFY2(draft.ok(), qPrintable(draft.text()));
         QCOMPARE(FromOf(draft.value()), kSupport.SenderLine());

@@ -217,7 +217,7 @@ void TfrmNewMessage::buildFields()
     for (const cSenderChoice &choice : fSenders)
         cboAccount->addItem(choice.text);
     cboAccount->setEnabled(cboAccount->count() > 1);
-    connect(cboAccount, &QComboBox::activated, this, [this](int index) { AppendSignature(fSenders.value(index).signature); });
+    connect(cboAccount, &QComboBox::activated, this, [this](int index) { SwitchSenderSignature(fSenders.value(index).signature); });
     SelectAccount({});
     edtTo = new QLineEdit(central);
     edtTo->setObjectName(QStringLiteral("edtTo"));
@@ -673,17 +673,31 @@ void TfrmNewMessage::tbSignaturesClick()
         AppendSignature(first->data().toString());
 }
 
-void TfrmNewMessage::AppendSignature(const QString &name)
+QString TfrmNewMessage::AppendSignature(const QString &name)
 {
     QString text = cSignatureStore::SignatureText(name);
     if (text.isEmpty())
-        return;
+        return {};
     QTextCursor cursor(rtfMain->document());
     cursor.movePosition(QTextCursor::End);
     // An empty last line is where the signature starts; otherwise it starts a new line.
     if (!cursor.block().text().isEmpty())
         text.prepend(QLatin1Char('\n'));
     cursor.insertText(text);
+    return text;
+}
+
+// Choosing another sender takes the last sender's signature away, but only while it is still
+// the untouched end of the text: what the user typed or edited stays.
+void TfrmNewMessage::SwitchSenderSignature(const QString &name)
+{
+    if (!fSenderSignature.isEmpty() && rtfMain->toPlainText().endsWith(fSenderSignature)) {
+        QTextCursor cursor(rtfMain->document());
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, int(fSenderSignature.size()));
+        cursor.removeSelectedText();
+    }
+    fSenderSignature = AppendSignature(name);
 }
 
 void TfrmNewMessage::pop_mnuInsert_SignatureClick()

@@ -90,7 +90,9 @@ public:
     void SetPriority_Click(int tag);
     void tbSignaturesClick();
     void RebuildSignatureMenu();
-    void AppendSignature(const QString &name);
+    // The text inserted, empty when the signature has none.
+    QString AppendSignature(const QString &name);
+    void SwitchSenderSignature(const QString &name);
     // Appends the picked addresses to the field (edtTo, edtCC or edtBCC).
     void lblToClick(QLineEdit *field);
 
@@ -143,6 +145,7 @@ private:
 
     QComboBox *cboAccount;
     QList<cSenderChoice> fSenders;
+    QString fSenderSignature; // as the last sender choice appended it
     QLineEdit *edtTo;
     QLineEdit *edtCC;
     QLineEdit *edtBCC;
