@@ -43,6 +43,7 @@ inline constexpr cBoolOption MainWnd_ExpandedToolbar{"MainWnd", "ExpandedToolbar
 inline constexpr cBoolOption MainWnd_ContactPaneVisible{"MainWnd", "ContactPaneVisible", true};
 // Messages with HTML are shown as their plain text (each may still be switched).
 inline constexpr cBoolOption MainWnd_PreferPlainText{"MainWnd", "PreferPlainText", false};
+inline constexpr cBoolOption MainWnd_Threads{"MainWnd", "Threads", false};
 inline constexpr cSizeOption MainWnd_ContactPaneHeight{"MainWnd", "ContactPaneHeight"};
 inline constexpr cBoolOption MainWnd_Maximized{"MainWnd", "Maximized", false};
 inline constexpr cSizeOption MainWnd_Height{"MainWnd", "Height"};

@@ -154,6 +154,23 @@ private slots:
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
     }
 
+    // View > "Threads" is kept: a window made later opens with it chosen.
+    void threadsStayChosen()
+    {
+        fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        {
+            TfrmMain window;
+            QVERIFY(create(window));
+            window.WireOwnCommands();
+            window.Command(eMainCommand::mnuView_Threads)->trigger();
+            QVERIFY(cOptions::read(Opt::MainWnd_Threads));
+        }
+        TfrmMain window;
+        QVERIFY(create(window));
+        window.WireOwnCommands();
+        QVERIFY(window.Command(eMainCommand::mnuView_Threads)->isChecked());
+    }
+
     // Start-up shows the first message without choosing it; the user's selection, by a new
     // selection or a click on the one shown, marks it read after the delay, and leaving it
     // before then keeps it unread.

@@ -68,7 +68,15 @@ void cMainViewCommands::WireToggles()
         fWindow.SetToolbarExpanded(expanded);
         report(cOptions::write(Opt::MainWnd_ExpandedToolbar, expanded));
     });
-    fWindow.WireCommand(mnuView_Threads, [this] { fParts.lstMsgs->SetThreaded(fWindow.Command(mnuView_Threads)->isChecked()); });
+    const bool threaded = cOptions::read(Opt::MainWnd_Threads);
+    fWindow.Command(mnuView_Threads)->setChecked(threaded);
+    if (threaded)
+        fParts.lstMsgs->SetThreaded(true);
+    fWindow.WireCommand(mnuView_Threads, [this, report] {
+        const bool chosen = fWindow.Command(mnuView_Threads)->isChecked();
+        fParts.lstMsgs->SetThreaded(chosen);
+        report(cOptions::write(Opt::MainWnd_Threads, chosen));
+    });
 }
 
 // The list's header from the keyboard.
