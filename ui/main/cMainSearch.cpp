@@ -40,11 +40,16 @@ QTreeWidgetItem *cMainSearch::AddItem(const QString &caption, const QString &que
 {
     auto *item = new QTreeWidgetItem({caption});
     item->setIcon(0, FolderIcon(eFolderKind::User));
-    item->setToolTip(0, query);
-    item->setData(0, kQueryRole, query);
+    SetQuery(item, query);
     item->setData(0, kSavedRole, saved);
     fParts.lstFolders->addTopLevelItem(item);
     return item;
+}
+
+void cMainSearch::SetQuery(QTreeWidgetItem *item, const QString &query)
+{
+    item->setToolTip(0, query);
+    item->setData(0, kQueryRole, query);
 }
 
 QString cMainSearch::QueryOf(const QTreeWidgetItem *item)
@@ -71,8 +76,7 @@ void cMainSearch::Search(const QString &query)
         return;
     if (!fResults)
         fResults = AddItem(tr("Search results"), query, false);
-    fResults->setToolTip(0, query);
-    fResults->setData(0, kQueryRole, query);
+    SetQuery(fResults, query);
     // The typed words found the results; left in the box they would filter them again.
     fBox.clear();
     if (fParts.lstFolders->currentItem() == fResults)
@@ -130,8 +134,7 @@ void cMainSearch::SaveShown()
     }
     QTreeWidgetItem *item = SavedItem(name);
     if (item) {
-        item->setData(0, kQueryRole, query);
-        item->setToolTip(0, query);
+        SetQuery(item, query);
     } else {
         item = AddItem(name, query, true);
     }

@@ -50,6 +50,7 @@ private:
     using cFound = std::pair<int, cResultOf<std::vector<cIndexEntry>>>;
 
     QTreeWidgetItem *AddItem(const QString &caption, const QString &query, bool saved);
+    static void SetQuery(QTreeWidgetItem *item, const QString &query);
     QTreeWidgetItem *SavedItem(const QString &name) const;
     void Run(const QString &query);
     void Done();
