@@ -81,11 +81,11 @@ void wireLearnCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
 }
 
 // One rules window: asking again brings the open one forward.
-void showRulesWindow(TfrmMain &frmMain)
+void showRulesWindow(TfrmMain &frmMain, const cMailStore &store)
 {
     auto *window = frmMain.findChild<TfrmRules *>();
     if (!window)
-        window = new TfrmRules(&frmMain);
+        window = new TfrmRules(store, &frmMain);
     window->show();
     window->raise();
     window->activateWindow();
@@ -93,9 +93,9 @@ void showRulesWindow(TfrmMain &frmMain)
 
 } // namespace
 
-void WireRules(TfrmMain &frmMain)
+void WireRules(TfrmMain &frmMain, const cMailStore &store)
 {
-    frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain] { showRulesWindow(frmMain); });
+    frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain, &store] { showRulesWindow(frmMain, store); });
     frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain] {
         const QString folder = frmMain.ShownFolder();
         runInBackground(frmMain, [folder] { return runRules(folder, {}); });

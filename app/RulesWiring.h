@@ -5,5 +5,6 @@
 // thread, and when they are done the status bar says how it went and the list is reloaded.
 // Without bogofilter the junk commands stay disabled and their hint names the package to install.
 class TfrmMain;
+class cMailStore;
 
-void WireRules(TfrmMain &frmMain);
+void WireRules(TfrmMain &frmMain, const cMailStore &store);

@@ -13,6 +13,7 @@
 #include "ui/small/unitFirstRunPrompt.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/main/unitMain.h"
 #include "ui/options/unitDefClient.h"
@@ -59,7 +60,7 @@ bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefau
     WireTransfer(frmMain);
     WireContacts(frmMain);
     WireOptions(frmMain);
-    WireRules(frmMain);
+    WireRules(frmMain, *new cQrzMailStore(&frmMain));
     const bool created = frmMain.FormCreate(
         {[] { return PrepareMailStorage(); }, checkDefaultClient, [] { return cAccountStore::AccountsExist(); }});
     if (created)

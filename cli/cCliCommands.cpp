@@ -8,6 +8,7 @@
 #include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cGetSession.h"
 #include "transfer/cIncomingStore.h"
@@ -293,10 +294,11 @@ int cCliCommands::List(const QString &folder)
     if (!StorageReady() || !FolderExists(folder))
         return 1;
     const bool recipients = HoldsOutgoingMail(cFolderStore::FolderKind(folder));
-    for (const cListedMessage &entry : cFolderStore::ListFolder(folder)) {
-        const cMailMessage &m = entry.header;
-        fOut << printable(QFileInfo(entry.path).fileName()) << '\t' << text(recipients ? m.To : m.From) << '\t'
-             << text(m.Subject) << '\t' << text(m.DateTime) << '\n';
+    const cQrzMailStore store;
+    for (const cStoredEntry &listed : store.List(folder)) {
+        const cIndexEntry &m = listed.entry;
+        fOut << printable(listed.ref.key) << '\t' << text(recipients ? m.To : m.From) << '\t' << text(m.Subject) << '\t'
+             << text(m.DateTime) << '\n';
     }
     return 0;
 }

@@ -206,17 +206,6 @@ QStringList cFolderStore::MessageFiles(const QString &folder)
     return paths;
 }
 
-QList<cListedMessage> cFolderStore::ListFolder(const QString &folder)
-{
-    QList<cListedMessage> messages;
-    for (const QString &path : MessageFiles(folder)) {
-        cListedMessage entry{path, {}};
-        if (entry.header.ReadFile(path, true))
-            messages.append(std::move(entry));
-    }
-    return messages;
-}
-
 cResult cFolderStore::DeleteMessage(const QString &path, const QString &shownFolder)
 {
     if (FolderKind(shownFolder) != eFolderKind::Trash)

@@ -23,12 +23,6 @@ struct cBatchOutcome
     cResult result;
 };
 
-struct cListedMessage
-{
-    QString path;
-    cMailMessage header; // read header-only
-};
-
 class cFolderStore : public QObject
 {
     Q_OBJECT
@@ -62,7 +56,6 @@ public:
 
     // Message files of a folder ("*.qrz"), in directory-listing order.
     static QStringList MessageFiles(const QString &folder);
-    static QList<cListedMessage> ListFolder(const QString &folder);
     // In the Trash the file is deleted for good; elsewhere it moves to the Trash.
     static cResult DeleteMessage(const QString &path, const QString &shownFolder);
     static cResult MarkRead(const QString &path, bool read);

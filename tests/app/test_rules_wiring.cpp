@@ -6,6 +6,7 @@
 #include "rules/cJunkFilter.h"
 #include "rules/cRuleStore.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "tests/ui/UiFixture.h"
 #include "transfer/cAccountStore.h"
 #include "ui/main/unitMain.h"
@@ -83,7 +84,7 @@ void TestRulesWiring::withoutBogofilterTheJunkCommandsSayWhatToInstall()
     QVERIFY(fixture.initStorage());
     qputenv(cJunkFilter::kProgramVariable, "/nonexistent/bogofilter");
     TfrmMain frmMain;
-    WireRules(frmMain);
+    WireRules(frmMain, *new cQrzMailStore(&frmMain));
     qunsetenv(cJunkFilter::kProgramVariable);
     for (eMainCommand id : {eMainCommand::popMsgs_MarkJunk, eMainCommand::popMsgs_NotJunk, eMainCommand::tb_Junk,
                             eMainCommand::popFolders_LearnJunk, eMainCommand::popFolders_LearnNotJunk}) {
@@ -124,7 +125,7 @@ void TestRulesWiring::messageRulesOpensOneRulesWindow()
     lists.actions = {{eRuleAction::MarkRead}};
     QVERIFY(cRuleStore::Save({lists}));
     TfrmMain frmMain;
-    WireRules(frmMain);
+    WireRules(frmMain, *new cQrzMailStore(&frmMain));
     QAction *command = frmMain.Command(eMainCommand::mnuTools_MessageRules);
     QCOMPARE(command->text(), u"Message rules..."_s);
     command->trigger();

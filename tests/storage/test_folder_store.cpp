@@ -3,6 +3,7 @@
 
 #include "storage/SettingsPaths.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,9 +109,9 @@ TEST_F(FolderStoreTest, AFolderGrowsPastTheFourDigitNames)
         m.Subject = "wide";
         ASSERT_TRUE(m.WriteFile(path));
     }
-    const QList<cListedMessage> listed = cFolderStore::ListFolder(QStringLiteral("Inbox"));
+    const std::vector<cStoredEntry> listed = cQrzMailStore().List(QStringLiteral("Inbox"));
     EXPECT_EQ(listed.size(), 9999 + 200);
-    EXPECT_EQ(std::count_if(listed.begin(), listed.end(), [](const cListedMessage &e) { return e.header.Subject == "wide"; }),
+    EXPECT_EQ(std::count_if(listed.begin(), listed.end(), [](const cStoredEntry &e) { return e.entry.Subject == "wide"; }),
               200);
 }
 
@@ -165,16 +166,14 @@ TEST_F(FolderStoreTest, DeletingMovesToTheTrashExceptInTheTrash)
     EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("Trash")).isEmpty());
 }
 
-TEST_F(FolderStoreTest, ListingReadsEveryMessageFileHeaderOnly)
+TEST_F(FolderStoreTest, ListingTakesEveryMessageFileInAnyCase)
 {
     putMessage("Inbox", "mail1.qrz", "one");
     putMessage("Inbox", "other name.QRZ", "two");
     writeFile(folderPath("Inbox") + QStringLiteral("/notes.txt"), "x");
     QStringList subjects;
-    for (const cListedMessage &entry : cFolderStore::ListFolder(QStringLiteral("Inbox"))) {
-        subjects.append(QString::fromUtf8(entry.header.Subject));
-        EXPECT_TRUE(entry.header.body.isEmpty());
-    }
+    for (const cStoredEntry &listed : cQrzMailStore().List(QStringLiteral("Inbox")))
+        subjects.append(QString::fromUtf8(listed.entry.Subject));
     subjects.sort();
     EXPECT_EQ(subjects, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
     EXPECT_TRUE(cFolderStore::MarkRead(folderPath("Inbox") + QStringLiteral("/mail1.qrz"), true));

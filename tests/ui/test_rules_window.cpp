@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The message rules window over a private rules file: a rule shown in the editor reads back as
 // it was, a rule the store refuses keeps the editor open with the store's reason and the text
-// as typed, and the list saves the order and the check boxes, but never rewrites a rule it
+// as typed, the actions offer the mail store's folders, and the list saves the order and the check boxes, but never rewrites a rule it
 // could not read.
 #include "rules/RuleWords.h"
 #include "rules/cRuleStore.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/rules/unitRuleEditor.h"
 #include "ui/rules/unitRules.h"
@@ -67,6 +68,7 @@ class TestRulesWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<cScratchSettings> fSettings;
+    cMemoryMailStore fStore;
 
 private slots:
     void init()
@@ -96,7 +98,8 @@ private slots:
 
     void aRefusedRuleKeepsTheEditorOpenWithTheStoresReason()
     {
-        TfrmRules window;
+        fStore.AddFolder(u"Lists"_s);
+        TfrmRules window(fStore);
         window.show();
         click(&window, "btnNew");
         TfrmRuleEditor *editor = window.Editor();
@@ -104,6 +107,9 @@ private slots:
         editor->findChild<QLineEdit *>(u"edtName"_s)->setText(u"Lists"_s);
         click(editor, "btnAddCondition");
         click(editor, "btnAddAction");
+        auto *folders = editor->findChild<QComboBox *>(u"cboFolder"_s);
+        QVERIFY(folders);
+        QVERIFY(folders->findText(u"Lists"_s) >= 0);
         auto *match = editor->findChild<QComboBox *>(u"cboMatch"_s);
         match->setCurrentIndex(match->findData(int(eRuleMatch::Regex)));
         auto *text = editor->findChild<QLineEdit *>(u"edtText"_s);
@@ -130,7 +136,7 @@ private slots:
     {
         const QList<cRuleAction> markRead{cRuleAction(eRuleAction::MarkRead)};
         QVERIFY(cRuleStore::Save({rule(u"A"_s, {}, markRead), rule(u"B"_s, {}, markRead), rule(u"C"_s, {}, markRead)}));
-        TfrmRules window;
+        TfrmRules window(fStore);
         auto *list = window.findChild<QListWidget *>(u"lstRules"_s);
         QCOMPARE(list->count(), 3);
 
@@ -157,7 +163,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(stored) == stored.size());
         file.close();
 
-        TfrmRules window;
+        TfrmRules window(fStore);
         auto *list = window.findChild<QListWidget *>(u"lstRules"_s);
         QCOMPARE(list->count(), 2);
         const auto *notes = window.findChild<QLabel *>(u"lblNotes"_s);

@@ -6,6 +6,7 @@
 
 #include "storage/cContactStore.h"
 #include "storage/cSignatureStore.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
@@ -63,7 +64,11 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
      }},
     {"new account", [](const QString &) { return new TfrmCreateNewAccount; }},
     {"signatures", [](const QString &) { return new TfrmSignatures; }},
-    {"message rules", [](const QString &) { return new TfrmRules; }},
+    {"message rules",
+     [](const QString &) {
+         static const cMemoryMailStore store;
+         return new TfrmRules(store);
+     }},
     {"message rule",
      [](const QString &) {
          const cRuleCondition listHeader{.field = eRuleField::Header, .header = u"X-Mailing-List"_s, .text = u"ravelin"_s};

@@ -2,7 +2,7 @@
 #include "ui/rules/unitRules.h"
 
 #include "rules/cRuleStore.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 #include "ui/rules/unitRuleEditor.h"
 #include "ui/wndlist/DialogParts.h"
 #include "ui/wndlist/WindowSize.h"
@@ -15,8 +15,9 @@
 
 #include <tuple>
 
-TfrmRules::TfrmRules(QWidget *parent)
-    : cForm(tr("Ravelin - Message rules"), QIcon::fromTheme(QStringLiteral("mail-mark-important")), parent)
+TfrmRules::TfrmRules(const cMailStore &store, QWidget *parent)
+    : cForm(tr("Ravelin - Message rules"), QIcon::fromTheme(QStringLiteral("mail-mark-important")), parent),
+      fStore(store)
 {
     setObjectName(QStringLiteral("frmRules"));
     setWindowFlag(Qt::Window);
@@ -117,7 +118,7 @@ void TfrmRules::edit(int index)
             current.append(edited);
         return cRuleStore::Save(current);
     };
-    fEditor = new TfrmRuleEditor(rule, cFolderStore::AllFolders(), save, this);
+    fEditor = new TfrmRuleEditor(rule, fStore.Folders(), save, this);
     fEditor->setAttribute(Qt::WA_DeleteOnClose);
     connect(fEditor, &QDialog::accepted, this, [this, index] {
         report(QString());

@@ -13,12 +13,14 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 class TfrmRuleEditor;
+class cMailStore;
 
 class TfrmRules : public cForm
 {
     Q_OBJECT
 public:
-    explicit TfrmRules(QWidget *parent = nullptr);
+    // The editor's folder chooser offers the store's folders.
+    explicit TfrmRules(const cMailStore &store, QWidget *parent = nullptr);
 
     void btnNewClick();
     void btnEditClick();
@@ -36,6 +38,7 @@ private:
     void itemChanged(QListWidgetItem *item);
     void report(const QString &problem);
 
+    const cMailStore &fStore;
     QListWidget *lstRules;
     QLabel *lblNotes;
     QLabel *lblProblem;

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The mail folders and their messages as the layers above see them. Callers ask this instead
+// of naming files, so another kind of store (an online account, a search folder, a test's
+// memory) can stand in for the folder tree. A message is named by a cMessageRef: its folder
+// and a key that only the store which made it understands.
+#include "storage/cFolderIndex.h"
+#include "storage/cMailMessage.h"
+#include "storage/cResult.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <vector>
+
+struct cMessageRef
+{
+    QString folder;
+    QString key;
+    bool operator==(const cMessageRef &) const = default;
+};
+
+// One message as lists show it.
+struct cStoredEntry
+{
+    cMessageRef ref;
+    cIndexEntry entry;
+};
+
+class cMailStore : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Every folder that holds mail: the fixed ones, those made on demand, the user's.
+    virtual QStringList Folders() const = 0;
+    // The folder's messages with their listed fields, in the store's own order.
+    virtual std::vector<cStoredEntry> List(const QString &folder) const = 0;
+    virtual cResultOf<cMailMessage> Read(const cMessageRef &message) const = 0;
+    // A new message in the folder.
+    virtual cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) = 0;
+    // Moves or copies a message into another folder, never over another message.
+    virtual cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) = 0;
+    // In the Trash the message goes for good; elsewhere it moves to the Trash.
+    virtual cResult Delete(const cMessageRef &message) = 0;
+    virtual cResult MarkRead(const cMessageRef &message, bool read) = 0;
+
+signals:
+    // Every change made through the store is announced here, once per folder it touched.
+    void FolderChanged(const QString &folder);
+};

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/cQrzMailStore.h"
+
+#include "storage/MailStorage.h"
+#include "storage/cFolderStore.h"
+
+#include <QFileInfo>
+
+namespace {
+
+cResult noSuchMessage(const cMessageRef &message)
+{
+    return cResult::Failed(eFailure::FileSystem,
+                           QStringLiteral("The message \"%1\" is not in the folder \"%2\".").arg(message.key, message.folder));
+}
+
+bool isPlainFileName(const QString &key)
+{
+    return !key.isEmpty() && key != QLatin1String(".") && key != QLatin1String("..") && !key.contains(QLatin1Char('/'))
+           && !key.contains(QChar(0));
+}
+
+// The file of a message that is there.
+cResultOf<QString> fileOf(const cMessageRef &message)
+{
+    const QString path = cQrzMailStore::PathOf(message);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return noSuchMessage(message);
+    return path;
+}
+
+} // namespace
+
+cQrzMailStore::cQrzMailStore(QObject *parent) : cMailStore(parent)
+{
+    connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, this, &cMailStore::FolderChanged);
+}
+
+QString cQrzMailStore::PathOf(const cMessageRef &message)
+{
+    if (MailRoot().isEmpty() || !isPlainFileName(message.key))
+        return {};
+    return MailFolderPath(message.folder) + QLatin1Char('/') + message.key;
+}
+
+cMessageRef cQrzMailStore::RefOf(const QString &folder, const QString &path)
+{
+    return {folder, QFileInfo(path).fileName()};
+}
+
+QStringList cQrzMailStore::Folders() const
+{
+    return MailRoot().isEmpty() ? QStringList() : cFolderStore::AllFolders();
+}
+
+std::vector<cStoredEntry> cQrzMailStore::List(const QString &folder) const
+{
+    std::vector<cStoredEntry> listed;
+    if (MailRoot().isEmpty())
+        return listed;
+    for (cIndexEntry &entry : cFolderIndex::List(MailFolderPath(folder)))
+        listed.push_back({{folder, entry.stamp.name}, std::move(entry)});
+    return listed;
+}
+
+cResultOf<cMailMessage> cQrzMailStore::Read(const cMessageRef &message) const
+{
+    const cResultOf<QString> path = fileOf(message);
+    if (!path)
+        return path.result();
+    cMailMessage record;
+    if (cResult read = record.ReadFile(path.value()); !read)
+        return read;
+    return record;
+}
+
+cResultOf<cMessageRef> cQrzMailStore::Store(const QString &folder, const cMailMessage &message)
+{
+    if (MailRoot().isEmpty())
+        return cResult::Failed(eFailure::FileSystem, QStringLiteral("No mail folder is set."));
+    const cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
+    if (!path)
+        return path.result();
+    if (cResult written = message.WriteFile(path.value()); !written)
+        return written;
+    cFolderStore::RefreshIfShown(folder);
+    return RefOf(folder, path.value());
+}
+
+cResultOf<cMessageRef> cQrzMailStore::Transfer(const cMessageRef &message, const QString &folder, bool move)
+{
+    const cResultOf<QString> path = fileOf(message);
+    if (!path)
+        return path.result();
+    const cResultOf<QString> moved = cFolderStore::TransferMessage(path.value(), message.folder, folder, move, true);
+    if (!moved)
+        return moved.result();
+    return RefOf(folder, moved.value());
+}
+
+cResult cQrzMailStore::Delete(const cMessageRef &message)
+{
+    const cResultOf<QString> path = fileOf(message);
+    if (!path)
+        return path.result();
+    cResult deleted = cFolderStore::DeleteMessage(path.value(), message.folder);
+    cFolderStore::RefreshIfShown(message.folder);
+    if (cFolderStore::FolderKind(message.folder) != eFolderKind::Trash)
+        cFolderStore::RefreshIfShown(FolderName(eFolderKind::Trash));
+    return deleted;
+}
+
+cResult cQrzMailStore::MarkRead(const cMessageRef &message, bool read)
+{
+    const cResultOf<QString> path = fileOf(message);
+    if (!path)
+        return path.result();
+    cResult marked = cFolderStore::MarkRead(path.value(), read);
+    cFolderStore::RefreshIfShown(message.folder);
+    return marked;
+}

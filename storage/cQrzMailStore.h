@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The mail store as the folder tree under MailRoot: one ".qrz" file per message, the key its
+// file name. Its changes, and the folder store's refresh requests (from code that still works
+// on paths), come out as FolderChanged.
+#include "storage/cMailStore.h"
+
+class cQrzMailStore final : public cMailStore
+{
+    Q_OBJECT
+public:
+    explicit cQrzMailStore(QObject *parent = nullptr);
+
+    // For code that works on the files themselves; empty for a key that is no plain file name.
+    static QString PathOf(const cMessageRef &message);
+    static cMessageRef RefOf(const QString &folder, const QString &path);
+
+    QStringList Folders() const override;
+    std::vector<cStoredEntry> List(const QString &folder) const override;
+    cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
+    cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
+    cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
+    cResult Delete(const cMessageRef &message) override;
+    cResult MarkRead(const cMessageRef &message, bool read) override;
+};

@@ -1,0 +1,182 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every mail store promises its callers, checked on the folder tree and on the memory
+// stand-in alike, so tests that use the stand-in hold for the real thing.
+#include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
+#include "tests/support/cMemoryMailStore.h"
+#include "tests/support/cScratchSettings.h"
+
+#include <QFile>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace {
+
+struct QrzStore
+{
+    cScratchSettings settings;
+    std::unique_ptr<cMailStore> store;
+    QrzStore()
+    {
+        EXPECT_TRUE(settings.initStorage());
+        store = std::make_unique<cQrzMailStore>();
+    }
+};
+
+struct MemoryStore
+{
+    std::unique_ptr<cMailStore> store = std::make_unique<cMemoryMailStore>();
+};
+
+const QString kInbox = FolderName(eFolderKind::Inbox);
+const QString kTrash = FolderName(eFolderKind::Trash);
+const QString kDrafts = FolderName(eFolderKind::Unfinished);
+
+cMailMessage message(const char *subject)
+{
+    cMailMessage m;
+    m.Subject = subject;
+    m.From = "Ann <ann@example.org>";
+    m.body = {"first line", "second line"};
+    return m;
+}
+
+template <typename T>
+class MailStoreContract : public ::testing::Test
+{
+protected:
+    cMailStore &store() { return *fixture.store; }
+
+    cMessageRef put(const QString &folder, const char *subject)
+    {
+        const cResultOf<cMessageRef> stored = store().Store(folder, message(subject));
+        EXPECT_TRUE(stored) << stored.text().toStdString();
+        return stored.value();
+    }
+
+    std::multiset<QByteArray> subjects(const QString &folder)
+    {
+        std::multiset<QByteArray> found;
+        for (const cStoredEntry &listed : store().List(folder)) {
+            EXPECT_EQ(listed.ref.folder, folder);
+            found.insert(listed.entry.Subject);
+        }
+        return found;
+    }
+
+    T fixture;
+};
+
+using Stores = ::testing::Types<QrzStore, MemoryStore>;
+TYPED_TEST_SUITE(MailStoreContract, Stores);
+
+TYPED_TEST(MailStoreContract, StoredMessagesAreListedAndReadWhole)
+{
+    EXPECT_TRUE(this->store().Folders().contains(kInbox));
+    const cMessageRef first = this->put(kInbox, "one");
+    this->put(kInbox, "two");
+    EXPECT_EQ(this->subjects(kInbox), (std::multiset<QByteArray>{"one", "two"}));
+
+    const cResultOf<cMailMessage> read = this->store().Read(first);
+    ASSERT_TRUE(read) << read.text().toStdString();
+    EXPECT_EQ(read.value().Subject, "one");
+    EXPECT_EQ(read.value().body, message("one").body);
+}
+
+TYPED_TEST(MailStoreContract, EveryMessageIsInExactlyOnePlaceAfterMovesCopiesAndDeletes)
+{
+    const cMessageRef original = this->put(kInbox, "kept");
+    const cResultOf<cMessageRef> copy = this->store().Transfer(original, kDrafts, false);
+    ASSERT_TRUE(copy) << copy.text().toStdString();
+    EXPECT_EQ(this->subjects(kInbox).size(), 1u);
+    EXPECT_EQ(this->subjects(kDrafts).size(), 1u);
+
+    const cResultOf<cMessageRef> moved = this->store().Transfer(copy.value(), kInbox, false);
+    ASSERT_TRUE(moved);
+    ASSERT_TRUE(this->store().Delete(original));
+    EXPECT_EQ(this->subjects(kInbox).size(), 1u);
+    ASSERT_EQ(this->store().List(kTrash).size(), 1u);
+
+    const cMessageRef inTrash = this->store().List(kTrash).front().ref;
+    ASSERT_TRUE(this->store().Delete(inTrash));
+    EXPECT_TRUE(this->store().List(kTrash).empty());
+    EXPECT_FALSE(this->store().Read(inTrash));
+
+    const cResultOf<cMessageRef> away = this->store().Transfer(moved.value(), kDrafts, true);
+    ASSERT_TRUE(away);
+    EXPECT_TRUE(this->store().List(kInbox).empty());
+    EXPECT_EQ(this->subjects(kDrafts).size(), 2u);
+    EXPECT_TRUE(this->store().Read(away.value()));
+}
+
+TYPED_TEST(MailStoreContract, ReadMarksShowInTheList)
+{
+    const cMessageRef ref = this->put(kInbox, "mark me");
+    for (bool read : {true, false}) {
+        ASSERT_TRUE(this->store().MarkRead(ref, read));
+        ASSERT_EQ(this->store().List(kInbox).size(), 1u);
+        EXPECT_EQ(this->store().List(kInbox).front().entry.Read, read);
+        EXPECT_EQ(this->store().Read(ref).value().Read, read);
+    }
+}
+
+TYPED_TEST(MailStoreContract, AFailureSaysWhatAndChangesNothing)
+{
+    const cMessageRef ref = this->put(kInbox, "stays");
+    const cMessageRef unknown{kInbox, QStringLiteral("never-stored")};
+    const QString missing = QStringLiteral("No such folder");
+
+    EXPECT_FALSE(this->store().Store(missing, message("lost")));
+    EXPECT_FALSE(this->store().Transfer(ref, missing, true));
+    const std::vector<cResult> failures{this->store().Read(unknown).result(), this->store().Delete(unknown),
+                                        this->store().MarkRead(unknown, true),
+                                        this->store().Transfer(unknown, kDrafts, true).result()};
+    for (const cResult &failure : failures) {
+        EXPECT_FALSE(failure);
+        EXPECT_FALSE(failure.text().isEmpty());
+    }
+    EXPECT_EQ(this->subjects(kInbox), (std::multiset<QByteArray>{"stays"}));
+    EXPECT_TRUE(this->store().List(kDrafts).empty());
+    EXPECT_TRUE(this->store().List(kTrash).empty());
+}
+
+TYPED_TEST(MailStoreContract, EveryChangeIsAnnouncedForEachFolderItTouched)
+{
+    QSignalSpy changed(&this->store(), &cMailStore::FolderChanged);
+    auto announced = [&changed] {
+        std::set<QString> folders;
+        for (const QList<QVariant> &signal : std::as_const(changed))
+            folders.insert(signal.at(0).toString());
+        changed.clear();
+        return folders;
+    };
+    const cMessageRef ref = this->put(kInbox, "watched");
+    EXPECT_EQ(announced(), std::set<QString>{kInbox});
+    ASSERT_TRUE(this->store().MarkRead(ref, true));
+    EXPECT_EQ(announced(), std::set<QString>{kInbox});
+    const cResultOf<cMessageRef> moved = this->store().Transfer(ref, kDrafts, true);
+    EXPECT_EQ(announced(), (std::set<QString>{kInbox, kDrafts}));
+    ASSERT_TRUE(this->store().Delete(moved.value()));
+    EXPECT_EQ(announced(), (std::set<QString>{kDrafts, kTrash}));
+}
+
+TEST(QrzMailStore, AKeyIsAFileNameNeverAPath)
+{
+    QrzStore fixture;
+    const cResultOf<cMessageRef> stored = fixture.store->Store(kInbox, message("private"));
+    ASSERT_TRUE(stored);
+    const QString fileName = stored.value().key;
+    for (const QString &key : {QStringLiteral("../Inbox/") + fileName, QStringLiteral(".."), QString()}) {
+        const cMessageRef sneaky{kDrafts, key};
+        EXPECT_TRUE(cQrzMailStore::PathOf(sneaky).isEmpty()) << key.toStdString();
+        EXPECT_FALSE(fixture.store->Read(sneaky)) << key.toStdString();
+        EXPECT_FALSE(fixture.store->Delete(sneaky)) << key.toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(cQrzMailStore::PathOf(stored.value())));
+}
+
+} // namespace

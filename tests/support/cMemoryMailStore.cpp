@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/cMemoryMailStore.h"
+
+#include "storage/cFolderStore.h"
+
+namespace {
+
+cResult failed(const QString &text)
+{
+    return cResult::Failed(eFailure::FileSystem, text);
+}
+
+} // namespace
+
+cMemoryMailStore::cMemoryMailStore()
+{
+    for (const QString &folder : cFolderStore::FixedFolders())
+        AddFolder(folder);
+}
+
+void cMemoryMailStore::AddFolder(const QString &folder)
+{
+    if (!fFolders.contains(folder))
+        fOrder.append(folder);
+    fFolders[folder];
+}
+
+const cMailMessage *cMemoryMailStore::find(const cMessageRef &message) const
+{
+    const auto folder = fFolders.constFind(message.folder);
+    if (folder == fFolders.cend())
+        return nullptr;
+    const auto found = folder->constFind(message.key);
+    return found == folder->cend() ? nullptr : &*found;
+}
+
+QStringList cMemoryMailStore::Folders() const
+{
+    return fOrder;
+}
+
+std::vector<cStoredEntry> cMemoryMailStore::List(const QString &folder) const
+{
+    std::vector<cStoredEntry> listed;
+    const cFolder messages = fFolders.value(folder);
+    for (auto it = messages.cbegin(); it != messages.cend(); ++it)
+        listed.push_back({{folder, it.key()}, cFolderIndex::Entry({it.key()}, *it)});
+    return listed;
+}
+
+cResultOf<cMailMessage> cMemoryMailStore::Read(const cMessageRef &message) const
+{
+    if (const cMailMessage *found = find(message))
+        return *found;
+    return failed(QStringLiteral("No message \"%1\" in \"%2\".").arg(message.key, message.folder));
+}
+
+cResultOf<cMessageRef> cMemoryMailStore::Store(const QString &folder, const cMailMessage &message)
+{
+    if (!fFolders.contains(folder))
+        return failed(QStringLiteral("No folder \"%1\".").arg(folder));
+    const QString key = QStringLiteral("m%1").arg(++fLastKey);
+    fFolders[folder].insert(key, message);
+    emit FolderChanged(folder);
+    return cMessageRef{folder, key};
+}
+
+cResultOf<cMessageRef> cMemoryMailStore::Transfer(const cMessageRef &message, const QString &folder, bool move)
+{
+    const cResultOf<cMailMessage> original = Read(message);
+    if (!original)
+        return original.result();
+    const cResultOf<cMessageRef> stored = Store(folder, original.value());
+    if (stored && move) {
+        fFolders[message.folder].remove(message.key);
+        emit FolderChanged(message.folder);
+    }
+    return stored;
+}
+
+cResult cMemoryMailStore::Delete(const cMessageRef &message)
+{
+    const QString trash = FolderName(eFolderKind::Trash);
+    if (message.folder != trash)
+        return Transfer(message, trash, true).result();
+    if (fFolders[trash].remove(message.key) == 0)
+        return failed(QStringLiteral("No message \"%1\" in the Trash.").arg(message.key));
+    emit FolderChanged(trash);
+    return cResult::Ok();
+}
+
+cResult cMemoryMailStore::MarkRead(const cMessageRef &message, bool read)
+{
+    if (!find(message))
+        return Read(message).result();
+    fFolders[message.folder][message.key].Read = read;
+    emit FolderChanged(message.folder);
+    return cResult::Ok();
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A mail store held in memory, for tests of code that works through cMailStore: the fixed
+// folders exist, others are added by AddFolder, keys are "m1", "m2"... in storing order.
+#include "storage/cMailStore.h"
+
+#include <QMap>
+
+class cMemoryMailStore final : public cMailStore
+{
+public:
+    cMemoryMailStore();
+
+    void AddFolder(const QString &folder);
+
+    QStringList Folders() const override;
+    std::vector<cStoredEntry> List(const QString &folder) const override;
+    cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
+    cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
+    cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
+    cResult Delete(const cMessageRef &message) override;
+    cResult MarkRead(const cMessageRef &message, bool read) override;
+
+private:
+    using cFolder = QMap<QString, cMailMessage>;
+    const cMailMessage *find(const cMessageRef &message) const;
+
+    QStringList fOrder;
+    QMap<QString, cFolder> fFolders;
+    int fLastKey = 0;
+};
