@@ -20,7 +20,19 @@ QString settingsFile(const char *name)
     return ProgramFolder() + QLatin1Char('/') + QLatin1String(name);
 }
 
+QString sameSpelling(const QString &folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(folder) : canonical;
+}
+
 } // namespace
+
+bool KeepsSettingsBeside(const QString &executableFolder, const QString &installedFolder)
+{
+    return !executableFolder.isEmpty() && QFileInfo(executableFolder).isWritable()
+           && sameSpelling(executableFolder) != sameSpelling(installedFolder);
+}
 
 QString ProgramFolder()
 {
@@ -30,7 +42,7 @@ QString ProgramFolder()
         return QDir::cleanPath(QDir(configured).absolutePath());
     }
     const QString beside = executableFolder();
-    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
+    if (KeepsSettingsBeside(beside, QStringLiteral(RAVELIN_INSTALL_BINDIR)))
         return beside;
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                             + QStringLiteral("/ravelin");

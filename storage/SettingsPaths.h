@@ -6,6 +6,10 @@
 #include <QString>
 
 QString ProgramFolder();
+// Whether the settings may live in the executable's folder: it is writable and is not the
+// folder the program was installed to, which every user of the machine shares (root can write
+// to /usr/bin, and one user's accounts must never land there).
+bool KeepsSettingsBeside(const QString &executableFolder, const QString &installedFolder);
 QString OptionsFilePath();
 QString AccountsFilePath();
 QString ContactsFilePath();

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -125,6 +126,26 @@ TEST_F(FolderStoreTest, TheMailTreeAndWhatIsWrittenInItArePrivate)
     EXPECT_EQ(othersMay(putMessage("Projects", "mail1.qrz", "s")), 0);
     EXPECT_EQ(othersMay(OptionsFilePath()), 0);
     EXPECT_EQ(othersMay(ProgramFolder()), 0);
+}
+
+TEST(SettingsPaths, OnlyAPortableProgramKeepsItsSettingsBesideItself)
+{
+    QTemporaryDir portable;
+    QTemporaryDir installed;
+    ASSERT_TRUE(QDir(installed.path()).mkdir(QStringLiteral("sub")));
+    const struct
+    {
+        QString executableFolder;
+        bool beside;
+    } cases[] = {
+        {portable.path(), true},
+        {installed.path(), false},
+        {installed.path() + QStringLiteral("/sub/.."), false},
+        {portable.path() + QStringLiteral("/missing"), false},
+        {QString(), false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(KeepsSettingsBeside(c.executableFolder, installed.path()), c.beside) << c.executableFolder.toStdString();
 }
 
 TEST_F(FolderStoreTest, TransfersNeverOverwrite)
