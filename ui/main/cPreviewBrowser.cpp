@@ -57,10 +57,33 @@ cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocum
 
 void cPreviewBrowser::ShowHtml(const QString &html, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage)
 {
-    fDocument->clear();
-    fDocument->SetInlineParts(std::move(inlinePart));
-    fDocument->SetRemoteImages(std::move(remoteImage));
-    setHtml(BoundedPreviewHtml(html));
+    AdoptDocument(PreparedDocument(html, std::move(inlinePart), DocumentStyle()), std::move(remoteImage));
+}
+
+cPreviewBrowser::cDocumentStyle cPreviewBrowser::DocumentStyle() const
+{
+    return {fDocument->defaultFont(), fDocument->defaultStyleSheet()};
+}
+
+std::unique_ptr<cPreviewDocument> cPreviewBrowser::PreparedDocument(const QString &html, cInlinePartLookup inlinePart,
+                                                                    const cDocumentStyle &style)
+{
+    auto document = std::make_unique<cPreviewDocument>();
+    document->setDefaultFont(style.font);
+    document->setDefaultStyleSheet(style.styleSheet);
+    document->SetInlineParts(std::move(inlinePart));
+    document->setHtml(BoundedPreviewHtml(html));
+    return document;
+}
+
+void cPreviewBrowser::AdoptDocument(std::unique_ptr<cPreviewDocument> document, cRemoteImageLookup remoteImage)
+{
+    document->SetRemoteImages(std::move(remoteImage));
+    document->setParent(this);
+    cPreviewDocument *shown = fDocument;
+    fDocument = document.release();
+    setDocument(fDocument);
+    delete shown;
 }
 
 void cPreviewBrowser::mousePressEvent(QMouseEvent *event)

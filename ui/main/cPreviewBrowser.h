@@ -11,6 +11,8 @@
 
 #include <QTextBrowser>
 
+#include <memory>
+
 class cPreviewBrowser : public QTextBrowser
 {
     Q_OBJECT
@@ -20,6 +22,20 @@ public:
     // A message's HTML, the lookup of its cid: parts (empty: it has none) and of its remote
     // images (empty: none are loaded).
     void ShowHtml(const QString &html, cInlinePartLookup inlinePart = {}, cRemoteImageLookup remoteImage = {});
+
+    // The default font and style sheet of message text, for a document made elsewhere.
+    struct cDocumentStyle
+    {
+        QFont font;
+        QString styleSheet;
+    };
+    cDocumentStyle DocumentStyle() const;
+    // The document ShowHtml shows, made in any thread (a large message's parse takes seconds);
+    // inlinePart is called in that thread. It belongs to no one and nothing remote is asked for.
+    static std::unique_ptr<cPreviewDocument> PreparedDocument(const QString &html, cInlinePartLookup inlinePart,
+                                                              const cDocumentStyle &style);
+    // Shows a document PreparedDocument made, already moved to this thread, and keeps it.
+    void AdoptDocument(std::unique_ptr<cPreviewDocument> document, cRemoteImageLookup remoteImage = {});
     QVariant loadResource(int type, const QUrl &name) override;
     // The font of message text, fixed-pitch text included.
     void SetMessageFont(const QFont &font);

@@ -13,12 +13,14 @@
 #include "ui/main/cRemoteContentBar.h"
 #include "ui/main/cRemoteImages.h"
 
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
@@ -84,27 +86,90 @@ void cPreviewPane::Reshow()
 
 void cPreviewPane::ShowBody()
 {
+    ++*fLatest;
     if (fHtml.html.isEmpty() || btnPlainText->isChecked()) {
         fRemoteBar->hide();
+        fHtmlShown = false;
         fBrowser->setPlainText(PlainTextOf(fMessage, fHtml));
         return;
     }
-    ShowHtml();
+    if (fHtml.html.size() > kPreparedAsideChars)
+        PrepareHtml();
+    else
+        ShowHtml();
+}
+
+// A copy of the parts, so that a worker thread may look them up too.
+cInlinePartLookup cPreviewPane::InlineParts() const
+{
+    if (fHtml.inlineParts.isEmpty())
+        return {};
+    return [parts = fHtml.inlineParts](const QString &id) { return parts.value(id); };
+}
+
+cRemoteImageLookup cPreviewPane::RemoteImages() const
+{
+    if (!fRemoteAllowed)
+        return {};
+    return [images = fRemoteImages](const QUrl &url) { return images->Image(url); };
 }
 
 // Laid out again as remote images arrive, where the reader was.
 void cPreviewPane::ShowHtml()
 {
     const int scrolled = fBrowser->verticalScrollBar()->value();
-    cInlinePartLookup inlinePart;
-    if (!fHtml.inlineParts.isEmpty())
-        inlinePart = [parts = fHtml.inlineParts](const QString &id) { return parts.value(id); };
-    cRemoteImageLookup remoteImage;
-    if (fRemoteAllowed)
-        remoteImage = [images = fRemoteImages](const QUrl &url) { return images->Image(url); };
-    fBrowser->ShowHtml(fHtml.html, std::move(inlinePart), std::move(remoteImage));
-    fBrowser->verticalScrollBar()->setValue(scrolled);
+    fBrowser->ShowHtml(fHtml.html, InlineParts(), RemoteImages());
+    fBrowser->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
+    fHtmlShown = true;
     fRemoteBar->ShowBlocked(fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()), fSender);
+}
+
+namespace {
+
+struct cDeleteLater
+{
+    void operator()(QObject *object) const { object->deleteLater(); }
+};
+
+// What a worker made for the preview; a document nobody took goes with it.
+struct cPreparedHtml
+{
+    std::shared_ptr<std::unique_ptr<cPreviewDocument, cDeleteLater>> document;
+    int remoteItems = 0;
+};
+
+} // namespace
+
+void cPreviewPane::PrepareHtml()
+{
+    const int preparation = *fLatest;
+    if (!fHtmlShown)
+        fBrowser->setPlainText(tr("Loading..."));
+    auto *watcher = new QFutureWatcher<cPreparedHtml>(this);
+    connect(watcher, &QFutureWatcher<cPreparedHtml>::finished, this, [this, watcher, preparation] {
+        watcher->deleteLater();
+        const cPreparedHtml prepared = watcher->result();
+        if (preparation != *fLatest || !prepared.document)
+            return;
+        const int scrolled = fBrowser->verticalScrollBar()->value();
+        fBrowser->AdoptDocument(std::unique_ptr<cPreviewDocument>(prepared.document->release()), RemoteImages());
+        fBrowser->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
+        fHtmlShown = true;
+        fRemoteBar->ShowBlocked(fRemoteAllowed ? 0 : prepared.remoteItems, fSender);
+    });
+    watcher->setFuture(QtConcurrent::run([html = fHtml.html, parts = InlineParts(), style = fBrowser->DocumentStyle(),
+                                          latest = fLatest, preparation, home = thread()] {
+        cPreparedHtml prepared;
+        if (*latest != preparation)
+            return prepared;
+        prepared.remoteItems = int(RemoteReferences(html).size());
+        if (*latest != preparation)
+            return prepared;
+        auto document = cPreviewBrowser::PreparedDocument(html, parts, style);
+        document->moveToThread(home);
+        prepared.document = std::make_shared<std::unique_ptr<cPreviewDocument, cDeleteLater>>(document.release());
+        return prepared;
+    }));
 }
 
 void cPreviewPane::LoadRemote()
@@ -146,4 +211,6 @@ void cPreviewPane::Clear()
     fMessage = {};
     fShown = false;
     fRemoteAllowed = false;
+    fHtmlShown = false;
+    ++*fLatest;
 }
