@@ -53,6 +53,10 @@ cPreviewPane::cPreviewPane(QWidget *parent) : QWidget(parent), fRemoteImages(new
     connect(fRemoteBar, &cRemoteContentBar::AllowSenderClicked, this, &cPreviewPane::AllowSender);
     connect(fRemoteImages, &cRemoteImages::Arrived, this, &cPreviewPane::ShowBody);
     connect(btnPlainText, &QToolButton::toggled, this, &cPreviewPane::ShowBody);
+    connect(fBrowser, &cPreviewBrowser::ZoomChanged, this, [this] {
+        if (fHtmlShown)
+            ShowBody();
+    });
     connect(fBrowser, &cPreviewBrowser::LinkHovered, this, &cPreviewPane::LinkHovered);
     connect(fBrowser, &cPreviewBrowser::LinkActivated, this, [this](const QUrl &target, const QString &text) {
         if (const QString note = FollowMessageLink(this, target, text); !note.isEmpty())
@@ -82,6 +86,13 @@ void cPreviewPane::Reshow()
 {
     if (fShown)
         Show(cMailMessage(fMessage));
+}
+
+void cPreviewPane::ApplyFontOption()
+{
+    constexpr int kDefaultSize = 8;
+    const int size = cOptions::read(Opt::MailDisplayFontSize);
+    fBrowser->SetMessageFont(QFont(cOptions::read(Opt::MailDisplayFont), size > 0 ? size : kDefaultSize));
 }
 
 void cPreviewPane::ShowBody()

@@ -44,6 +44,8 @@ public:
     void Clear();
     // The shown message again, as the options now say.
     void Reshow();
+    // Message text in the font the options name ("Use the following font to display e-mails").
+    void ApplyFontOption();
 
     // The kept original of the shown message; empty when none is kept.
     const QByteArray &Original() const { return fOriginal; }
