@@ -43,16 +43,17 @@ qsizetype BreakAfter(const QByteArray &text, qsizetype from, int room)
     return best == text.size() - 1 ? -1 : best;
 }
 
+// Quote marks with blanks between them ("> > a") are one run of marks.
 Paragraph ReadQuote(const QByteArray &line)
 {
     Paragraph read;
     qsizetype at = 0;
-    while (at < line.size()) {
-        if (line.at(at) == '>')
-            ++read.Depth;
-        else if (!(read.Depth > 0 && line.at(at) == ' ' && line.mid(at).trimmed().startsWith('>')))
-            break;
-        ++at;
+    while (at < line.size() && line.at(at) == '>') {
+        ++read.Depth;
+        qsizetype next = at + 1;
+        while (next < line.size() && line.at(next) == ' ')
+            ++next;
+        at = next < line.size() && line.at(next) == '>' ? next : at + 1;
     }
     if (read.Depth > 0 && at < line.size() && line.at(at) == ' ')
         ++at;
