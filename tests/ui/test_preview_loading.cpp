@@ -7,6 +7,7 @@
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/cRemoteContentBar.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <QThreadPool>
 
@@ -27,7 +28,7 @@ cMailMessage largeMessage(const QString &title)
 {
     const QString filler = u"<p>Lorem ipsum dolor sit amet, consectetur adipiscing elit.</p>\n"_s;
     const qsizetype copies = cPreviewPane::kPreparedAsideChars / filler.size() + 1;
-    return htmlMessage(u"<h1>"_s + title + u"</h1><img src=\"https://img.shop.example/a.png\">"_s + filler.repeated(copies));
+    return htmlMessage(u"<h1>"_s + title + u"</h1><img src=\"http://127.0.0.1:1/a.png\">"_s + filler.repeated(copies));
 }
 
 // Every preparation started has come back, and the preview has seen its result.
@@ -54,6 +55,13 @@ private slots:
         QTRY_VERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
         QVERIFY(!pane.RemoteBar()->isHidden());
         QVERIFY2(pane.RemoteBar()->Text().contains(u"1 remote item"_s), qPrintable(pane.RemoteBar()->Text()));
+
+        // Shown again with its images, the message stays in view meanwhile.
+        pane.RemoteBar()->findChild<QPushButton *>(u"btnLoadRemote"_s)->click();
+        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+        QTRY_VERIFY(pane.RemoteBar()->isHidden());
+        settle();
+        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
     }
 
     void whatIsShownNextWinsOverAnOlderPreparation()

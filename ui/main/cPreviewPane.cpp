@@ -125,14 +125,19 @@ cRemoteImageLookup cPreviewPane::RemoteImages() const
     return [images = fRemoteImages](const QUrl &url) { return images->Image(url); };
 }
 
-// Laid out again as remote images arrive, where the reader was.
 void cPreviewPane::ShowHtml()
 {
     const int scrolled = fBrowser->verticalScrollBar()->value();
     fBrowser->ShowHtml(fHtml.html, InlineParts(), RemoteImages());
+    HtmlShown(scrolled, fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()));
+}
+
+// Laid out again as remote images arrive, where the reader was; a new message from the top.
+void cPreviewPane::HtmlShown(int scrolled, int blockedItems)
+{
     fBrowser->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
     fHtmlShown = true;
-    fRemoteBar->ShowBlocked(fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()), fSender);
+    fRemoteBar->ShowBlocked(blockedItems, fSender);
 }
 
 namespace {
@@ -164,9 +169,7 @@ void cPreviewPane::PrepareHtml()
             return;
         const int scrolled = fBrowser->verticalScrollBar()->value();
         fBrowser->AdoptDocument(std::unique_ptr<cPreviewDocument>(prepared.document->release()), RemoteImages());
-        fBrowser->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
-        fHtmlShown = true;
-        fRemoteBar->ShowBlocked(fRemoteAllowed ? 0 : prepared.remoteItems, fSender);
+        HtmlShown(scrolled, fRemoteAllowed ? 0 : prepared.remoteItems);
     });
     watcher->setFuture(QtConcurrent::run([html = fHtml.html, parts = InlineParts(), style = fBrowser->DocumentStyle(),
                                           latest = fLatest, preparation, home = thread()] {
@@ -186,7 +189,7 @@ void cPreviewPane::PrepareHtml()
 void cPreviewPane::LoadRemote()
 {
     fRemoteAllowed = true;
-    ShowHtml();
+    ShowBody();
 }
 
 void cPreviewPane::AllowSender()

@@ -62,6 +62,7 @@ private:
     void ShowBody();
     void ShowHtml();
     void PrepareHtml();
+    void HtmlShown(int scrolled, int blockedItems);
     cInlinePartLookup InlineParts() const;
     cRemoteImageLookup RemoteImages() const;
     void LoadRemote();
