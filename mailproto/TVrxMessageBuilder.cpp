@@ -4,6 +4,7 @@
 #include "mailproto/TVrxAddressList.h"
 #include "mailproto/TVrxBase64.h"
 #include "mailproto/TVrxEncodedWords.h"
+#include "mailproto/TVrxFlowed.h"
 #include "mailproto/TVrxLines.h"
 #include "mailproto/TVrxQuotedPrintable.h"
 
@@ -222,14 +223,15 @@ QList<QByteArray> TVrxMessageBuilder::StoredFieldLines(const QByteArray &field)
 // are no UTF-8 come from a legacy message and read as Windows-1252, as everywhere they are shown.
 TVrxMessageBuilder::TextPart TVrxMessageBuilder::EncodedText(const QList<QByteArray> &text) const
 {
-    QList<QByteArray> lines;
+    QList<QByteArray> stored;
     for (const QByteArray &entry : text)
-        lines.append(entry.isEmpty() ? QList<QByteArray>{entry} : TVrxLines::Split(entry));
+        stored.append(entry.isEmpty() ? QList<QByteArray>{entry} : TVrxLines::Split(entry));
+    const QList<QByteArray> lines = TVrxFlowed::Encode(stored);
     const bool ascii = IsAscii(lines);
     const QByteArray charset = ascii ? "ISO-8859-1"
                                : TVrxEncodedWords::IsUtf8(lines.join('\n')) ? "UTF-8"
                                                                              : "windows-1252";
-    const QByteArray contentType = "Content-Type: Text/Plain; charset=" + charset;
+    const QByteArray contentType = "Content-Type: Text/Plain; charset=" + charset + "; format=flowed; delsp=no";
     const bool tooLong = std::any_of(lines.begin(), lines.end(),
                                      [](const QByteArray &line) { return line.size() > kMaxLineOctets; });
     if (tooLong || (!ascii && !EightBit))

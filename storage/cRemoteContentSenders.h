@@ -8,6 +8,7 @@
 #include "storage/cResult.h"
 
 #include <QString>
+#include <QStringList>
 
 class cRemoteContentSenders
 {
@@ -15,4 +16,8 @@ public:
     static QString FilePath();
     static bool IsAllowed(const QString &address);
     [[nodiscard]] static cResult Allow(const QString &address);
+    // The allowed senders' addresses (as stored, lower case), sorted.
+    static QStringList Senders();
+    // The key stays, set to 0, so the file changes in one line like every settings write.
+    [[nodiscard]] static cResult Remove(const QString &address);
 };

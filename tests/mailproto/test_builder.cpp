@@ -51,7 +51,7 @@ TEST(MessageBuilder, PlainMessageHeaderOrderAndBody)
                                                 "MIME-Version", "Content-Type", "Content-Transfer-Encoding", "Organization"}));
     EXPECT_EQ(header.at(2), "X-Priority: 3");
     EXPECT_EQ(header.at(3), "From: alice@example.org");
-    EXPECT_EQ(header.at(8), "Content-Type: Text/Plain; charset=ISO-8859-1");
+    EXPECT_EQ(header.at(8), "Content-Type: Text/Plain; charset=ISO-8859-1; format=flowed; delsp=no");
     // Dot-stuffing belongs to the SMTP client, for every line alike.
     EXPECT_EQ(lines.mid(header.size() + 1), QList<QByteArray>({"first", ".", ".dot first", "a.b", ""}));
     msg.CC = "carol@example.org";
@@ -93,8 +93,8 @@ TEST(MessageBuilder, NonAsciiTextIsDeclaredAsItReads)
     const struct
     {
         QByteArray text, contentType;
-    } cases[]{{"Gr\xc3\xbc\xc3\x9f" "e", "Content-Type: Text/Plain; charset=UTF-8"},
-              {"caf\xe9 \x80 5", "Content-Type: Text/Plain; charset=windows-1252"}};
+    } cases[]{{"Gr\xc3\xbc\xc3\x9f" "e", "Content-Type: Text/Plain; charset=UTF-8; format=flowed; delsp=no"},
+              {"caf\xe9 \x80 5", "Content-Type: Text/Plain; charset=windows-1252; format=flowed; delsp=no"}};
     for (const auto &c : cases) {
         TVrxMsg msg;
         msg.Text = {c.text};
@@ -120,7 +120,8 @@ TEST(MessageBuilder, MultipartLayoutWithAttachments)
     const QByteArray delimiter = "--" + boundary;
     const QList<QByteArray> body = lines.mid(header.size() + 1);
     const QList<QByteArray> content64 = content.toBase64().insert(76, '\n').split('\n');
-    QList<QByteArray> expected{delimiter, "Content-Type: Text/Plain; charset=ISO-8859-1", "Content-Transfer-Encoding: 8bit", "",
+    QList<QByteArray> expected{delimiter, "Content-Type: Text/Plain; charset=ISO-8859-1; format=flowed; delsp=no",
+                               "Content-Transfer-Encoding: 8bit", "",
                                ".x", delimiter, "Content-Type: text/plain; charset=ISO-8859-1; name=\"notes.txt\"",
                                "Content-Transfer-Encoding: base64", "Content-Disposition: inline; FileName=\"notes.txt\"", ""};
     expected += content64;

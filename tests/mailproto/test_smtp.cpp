@@ -79,7 +79,8 @@ TEST(SmtpDialogue, ChunkedRepliesBannerAndFullSessionWriteExactBytes)
                                 + "Message-Id: *\r\nDate: *\r\nX-Priority: 3\r\nFrom: Alice <alice@example.org>\r\n"
                                   "X-Mailer: Ravelin 2\r\nTo: bob@example.org, carol@example.org, dave@example.org\r\n"
                                   "Subject: Hello\r\nMIME-Version: 1.0\r\n"
-                                  "Content-Type: Text/Plain; charset=ISO-8859-1\r\nContent-Transfer-Encoding: 8bit\r\n"
+                                  "Content-Type: Text/Plain; charset=ISO-8859-1; format=flowed; delsp=no\r\n"
+                                  "Content-Transfer-Encoding: 8bit\r\n"
                                   "\r\nline one\r\n..starts with a dot\r\n..\r\n.\r\nQUIT\r\n";
     EXPECT_EQ(WithoutVaryingLines(server.Transcript()), expected);
     EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeSend"_s, u"OnAfterSend"_s, u"OnQuit"_s}));

@@ -189,6 +189,16 @@ private slots:
                  expected);
     }
 
+    void quotedLinesGetOneMoreMarkWhateverThePrefix()
+    {
+        const cOriginalMessage original{u"/m/mail1.qrz"_s, u"Lunch"_s, u"Ann"_s, {}, {u"> Hi"_s, u">> Ho"_s, u"Yes"_s}};
+        for (const QString &prefix : {u">"_s, u"> "_s}) {
+            const cComposerOptions options{.quotePrefix = prefix};
+            const QStringList body = ComposerDraft(RequestFor(eComposerCommand::ReplyQuoted), options, original, {}).body;
+            QCOMPARE(body.mid(body.size() - 3), (QStringList{u">> Hi"_s, u">>> Ho"_s, prefix + u"Yes"_s}));
+        }
+    }
+
     // The message goes as mail, never as the internal file with its local paths.
     void forwardingAsAttachmentNeverQuotesAndAttachesTheMessageAsMail()
     {

@@ -5,13 +5,16 @@
 
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
+#include "storage/cRemoteContentSenders.h"
 #include "ui/options/unitDefClient.h"
 #include "ui/main/unitMain.h"
 #include "ui/options/unitOptions.h"
+#include "ui/options/unitRemoteSenders.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
@@ -302,6 +305,33 @@ private slots:
         click(&again, "btnYes");
         QCOMPARE(again.result(), int(QDialog::Accepted));
         QVERIFY(cOptions::read(Opt::CheckForDefClient));
+    }
+
+    // Each sender can be taken back; the others stay allowed, and the list shows what the file holds.
+    void allowedSendersAreListedAndRemoved()
+    {
+        for (const QString &sender : {u"News@Shop.example"_s, u"ann@example.org"_s, u"x=1\r\n[Options]@evil.example"_s})
+            QVERIFY(cRemoteContentSenders::Allow(sender).ok());
+        TfrmRemoteSenders dialog;
+        auto *list = dialog.findChild<QListWidget *>(u"lstSenders"_s);
+        const auto shown = [list] {
+            QStringList texts;
+            for (int row = 0; row < list->count(); ++row)
+                texts.append(list->item(row)->text());
+            return texts;
+        };
+        QCOMPARE(shown(), (QStringList{u"ann@example.org"_s, u"news@shop.example"_s, u"x=1\r\n[options]@evil.example"_s}));
+        QVERIFY(!child<QPushButton>(&dialog, "btnRemove")->isEnabled());
+
+        list->item(2)->setSelected(true);
+        list->item(1)->setSelected(true);
+        click(&dialog, "btnRemove");
+        QCOMPARE(shown(), QStringList{u"ann@example.org"_s});
+        QVERIFY(!cRemoteContentSenders::IsAllowed(u"news@shop.example"_s));
+        QVERIFY(!cRemoteContentSenders::IsAllowed(u"x=1\r\n[Options]@evil.example"_s));
+        QVERIFY(cRemoteContentSenders::IsAllowed(u"ann@example.org"_s));
+        QVERIFY(cRemoteContentSenders::Allow(u"news@shop.example"_s).ok());
+        QCOMPARE(cRemoteContentSenders::Senders(), (QStringList{u"ann@example.org"_s, u"news@shop.example"_s}));
     }
 };
 

@@ -56,6 +56,12 @@ private:
     {
         QByteArray &request = fRequests[socket];
         request += socket->readAll();
+        // A TLS hello: the image was asked for over https, which this server does not speak.
+        if (request.startsWith('\x16')) {
+            paths.append(u"https"_s);
+            socket->disconnectFromHost();
+            return;
+        }
         if (!request.contains("\r\n\r\n"))
             return;
         paths.append(QString::fromLatin1(request.split(' ').value(1)));
@@ -122,6 +128,18 @@ private slots:
             QVERIFY2(path.endsWith(u".png"_s), qPrintable(path));
             QCOMPARE(server.paths.count(path), 1);
         }
+    }
+
+    void anImageWithoutSchemeGoesOverHttpsOnlyOnceAllowed()
+    {
+        cCountingServer server;
+        cPreviewPane pane;
+        pane.Show(htmlMessage(u"<img src=\"//127.0.0.1:%1/img.png\">"_s.arg(server.serverPort()), "a@b.example"));
+        QCoreApplication::processEvents();
+        QCOMPARE(server.paths, QStringList());
+        QVERIFY(pane.RemoteBar()->Text().contains(u"1 remote item"_s));
+        pane.RemoteBar()->findChild<QPushButton *>(u"btnLoadRemote"_s)->click();
+        QTRY_COMPARE(server.paths, QStringList{u"https"_s});
     }
 
     void aSenderAllowedOnceIsLoadedEveryTime()

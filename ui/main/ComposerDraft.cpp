@@ -27,6 +27,15 @@ QString originLine(const cOriginalMessage &original)
     return u"Original message from: "_s + who;
 }
 
+// A line quoted before gets one more mark and no blank: "> > a" reads as two levels to people
+// but as one level to readers of flowed text.
+QString quotedLine(const QString &prefix, const QString &line)
+{
+    if (line.startsWith(u'>') && prefix.startsWith(u'>'))
+        return u'>' + line;
+    return prefix + line;
+}
+
 QStringList quotedBody(const cComposerOptions &options, const cOriginalMessage &original, const QStringList &signature)
 {
     // Any position but "below" puts the signature above the quote: a stored value the options
@@ -39,7 +48,7 @@ QStringList quotedBody(const cComposerOptions &options, const cOriginalMessage &
     if (const QString origin = originLine(original); !origin.isEmpty())
         body.append(origin);
     for (const QString &line : original.body)
-        body.append(options.quotePrefix + line);
+        body.append(quotedLine(options.quotePrefix, line));
     if (options.autoInsertDefSig && below) {
         body.append(QString());
         body += signature;

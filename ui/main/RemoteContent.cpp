@@ -121,5 +121,13 @@ QStringList RemoteReferences(const QString &html)
 bool IsFetchableImageUrl(const QUrl &url)
 {
     const QString scheme = url.scheme().toLower();
-    return (scheme == u"http"_s || scheme == u"https"_s) && !url.host().isEmpty();
+    return (scheme.isEmpty() || scheme == u"http"_s || scheme == u"https"_s) && !url.host().isEmpty();
+}
+
+QUrl FetchedUrl(const QUrl &url)
+{
+    QUrl fetched = url;
+    if (fetched.scheme().isEmpty())
+        fetched.setScheme(u"https"_s);
+    return fetched;
 }

@@ -14,5 +14,7 @@ bool IsRemoteUrl(const QUrl &url);
 // The distinct remote addresses the HTML names in any place that loads something, in order.
 QStringList RemoteReferences(const QString &html);
 
-// Only these are fetched once the reader allows: images, over the web.
+// Only these are fetched once the reader allows: images, over the web. An address without a
+// scheme ("//host/x") is one too: the message came with none, so it goes the safe way, https.
 bool IsFetchableImageUrl(const QUrl &url);
+QUrl FetchedUrl(const QUrl &url);

@@ -3,8 +3,13 @@
 
 #include "ui/main/PreviewHtml.h"
 
+#include <QFontInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QTextBlock>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -41,9 +46,31 @@ QString shownTarget(const QUrl &target)
     return target.isEmpty() ? QString() : QString::fromLatin1(target.toEncoded());
 }
 
+// Text whose size the message sets grows and shrinks with the zoom like the rest.
+void scaleSetSizes(QTextDocument &document, qreal scale)
+{
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (format.hasProperty(QTextFormat::FontPointSize))
+                format.setFontPointSize(format.fontPointSize() * scale);
+            else if (format.hasProperty(QTextFormat::FontPixelSize))
+                format.setProperty(QTextFormat::FontPixelSize, qRound(format.intProperty(QTextFormat::FontPixelSize) * scale));
+            else
+                continue;
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+}
+
 } // namespace
 
-cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocument(new cPreviewDocument(this))
+cPreviewBrowser::cPreviewBrowser(QWidget *parent)
+    : QTextBrowser(parent), fDocument(new cPreviewDocument(this)), fMessageFont(font())
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -53,14 +80,35 @@ cPreviewBrowser::cPreviewBrowser(QWidget *parent) : QTextBrowser(parent), fDocum
     connect(this, &QTextBrowser::anchorClicked, this,
             [this](const QUrl &target) { emit LinkActivated(target, ActivatedText(target)); });
     connect(this, qOverload<const QUrl &>(&QTextBrowser::highlighted), this, &cPreviewBrowser::Hovered);
+    fStyle.font = font();
 }
 
 void cPreviewBrowser::ShowHtml(const QString &html, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage)
 {
-    fDocument->clear();
-    fDocument->SetInlineParts(std::move(inlinePart));
-    fDocument->SetRemoteImages(std::move(remoteImage));
-    setHtml(BoundedPreviewHtml(html));
+    AdoptDocument(PreparedDocument(html, std::move(inlinePart), DocumentStyle()), std::move(remoteImage));
+}
+
+std::unique_ptr<cPreviewDocument> cPreviewBrowser::PreparedDocument(const QString &html, cInlinePartLookup inlinePart,
+                                                                    const cDocumentStyle &style)
+{
+    auto document = std::make_unique<cPreviewDocument>();
+    document->setDefaultFont(style.font);
+    document->setDefaultStyleSheet(style.styleSheet);
+    document->SetInlineParts(std::move(inlinePart));
+    document->setHtml(BoundedPreviewHtml(html));
+    if (style.scale != 1)
+        scaleSetSizes(*document, style.scale);
+    return document;
+}
+
+void cPreviewBrowser::AdoptDocument(std::unique_ptr<cPreviewDocument> document, cRemoteImageLookup remoteImage)
+{
+    document->SetRemoteImages(std::move(remoteImage));
+    document->setParent(this);
+    cPreviewDocument *shown = fDocument;
+    fDocument = document.release();
+    setDocument(fDocument);
+    delete shown;
 }
 
 void cPreviewBrowser::mousePressEvent(QMouseEvent *event)
@@ -92,8 +140,59 @@ void cPreviewBrowser::doSetSource(const QUrl &, QTextDocument::ResourceType) {}
 
 void cPreviewBrowser::SetMessageFont(const QFont &font)
 {
-    setFont(font);
-    document()->setDefaultFont(font);
-    document()->setDefaultStyleSheet(u"pre, tt, code { font-family: '%1'; font-size: %2pt; }"_s.arg(
-        fontFamilyForCss(font.family()), QString::number(font.pointSize())));
+    fMessageFont = font;
+    fFontSet = true;
+    ApplyStyle();
+}
+
+void cPreviewBrowser::ZoomBy(int steps)
+{
+    const int zoom = std::clamp(fZoom + steps, kMinZoom, kMaxZoom);
+    if (zoom == fZoom)
+        return;
+    fZoom = zoom;
+    ApplyStyle();
+    emit ZoomChanged();
+}
+
+void cPreviewBrowser::ZoomReset()
+{
+    ZoomBy(-fZoom);
+}
+
+void cPreviewBrowser::ApplyStyle()
+{
+    const qreal size = fMessageFont.pointSizeF() > 0 ? fMessageFont.pointSizeF() : QFontInfo(fMessageFont).pointSizeF();
+    const qreal zoomed = std::max<qreal>(size + fZoom, 1);
+    fStyle.font = fMessageFont;
+    fStyle.font.setPointSizeF(zoomed);
+    fStyle.scale = zoomed / size;
+    // Until a message font is set, fixed-pitch text keeps the engine's own font.
+    if (fFontSet)
+        fStyle.styleSheet = u"pre, tt, code { font-family: '%1'; font-size: %2pt; }"_s.arg(
+            fontFamilyForCss(fStyle.font.family()), QString::number(zoomed));
+    setFont(fStyle.font);
+    fDocument->setDefaultFont(fStyle.font);
+    fDocument->setDefaultStyleSheet(fStyle.styleSheet);
+}
+
+void cPreviewBrowser::keyPressEvent(QKeyEvent *event)
+{
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    const int key = event->key();
+    if (control && (key == Qt::Key_Plus || key == Qt::Key_Equal))
+        ZoomBy(1);
+    else if (control && key == Qt::Key_Minus)
+        ZoomBy(-1);
+    else if (control && key == Qt::Key_0)
+        ZoomReset();
+    else
+        QTextBrowser::keyPressEvent(event);
+}
+
+void cPreviewBrowser::wheelEvent(QWheelEvent *event)
+{
+    if (!event->modifiers().testFlag(Qt::ControlModifier) || event->angleDelta().y() == 0)
+        return QTextBrowser::wheelEvent(event);
+    ZoomBy(event->angleDelta().y() > 0 ? 1 : -1);
 }

@@ -13,12 +13,14 @@
 #include "ui/main/cRemoteContentBar.h"
 #include "ui/main/cRemoteImages.h"
 
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtConcurrentRun>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +53,10 @@ cPreviewPane::cPreviewPane(QWidget *parent) : QWidget(parent), fRemoteImages(new
     connect(fRemoteBar, &cRemoteContentBar::AllowSenderClicked, this, &cPreviewPane::AllowSender);
     connect(fRemoteImages, &cRemoteImages::Arrived, this, &cPreviewPane::ShowBody);
     connect(btnPlainText, &QToolButton::toggled, this, &cPreviewPane::ShowBody);
+    connect(fBrowser, &cPreviewBrowser::ZoomChanged, this, [this] {
+        if (fHtmlShown)
+            ShowBody();
+    });
     connect(fBrowser, &cPreviewBrowser::LinkHovered, this, &cPreviewPane::LinkHovered);
     connect(fBrowser, &cPreviewBrowser::LinkActivated, this, [this](const QUrl &target, const QString &text) {
         if (const QString note = FollowMessageLink(this, target, text); !note.isEmpty())
@@ -82,35 +88,108 @@ void cPreviewPane::Reshow()
         Show(cMailMessage(fMessage));
 }
 
+void cPreviewPane::ApplyFontOption()
+{
+    constexpr int kDefaultSize = 8;
+    const int size = cOptions::read(Opt::MailDisplayFontSize);
+    fBrowser->SetMessageFont(QFont(cOptions::read(Opt::MailDisplayFont), size > 0 ? size : kDefaultSize));
+}
+
 void cPreviewPane::ShowBody()
 {
+    ++*fLatest;
     if (fHtml.html.isEmpty() || btnPlainText->isChecked()) {
         fRemoteBar->hide();
+        fHtmlShown = false;
         fBrowser->setPlainText(PlainTextOf(fMessage, fHtml));
         return;
     }
-    ShowHtml();
+    if (fHtml.html.size() > kPreparedAsideChars)
+        PrepareHtml();
+    else
+        ShowHtml();
 }
 
-// Laid out again as remote images arrive, where the reader was.
+// A copy of the parts, so that a worker thread may look them up too.
+cInlinePartLookup cPreviewPane::InlineParts() const
+{
+    if (fHtml.inlineParts.isEmpty())
+        return {};
+    return [parts = fHtml.inlineParts](const QString &id) { return parts.value(id); };
+}
+
+cRemoteImageLookup cPreviewPane::RemoteImages() const
+{
+    if (!fRemoteAllowed)
+        return {};
+    return [images = fRemoteImages](const QUrl &url) { return images->Image(url); };
+}
+
 void cPreviewPane::ShowHtml()
 {
     const int scrolled = fBrowser->verticalScrollBar()->value();
-    cInlinePartLookup inlinePart;
-    if (!fHtml.inlineParts.isEmpty())
-        inlinePart = [parts = fHtml.inlineParts](const QString &id) { return parts.value(id); };
-    cRemoteImageLookup remoteImage;
-    if (fRemoteAllowed)
-        remoteImage = [images = fRemoteImages](const QUrl &url) { return images->Image(url); };
-    fBrowser->ShowHtml(fHtml.html, std::move(inlinePart), std::move(remoteImage));
-    fBrowser->verticalScrollBar()->setValue(scrolled);
-    fRemoteBar->ShowBlocked(fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()), fSender);
+    fBrowser->ShowHtml(fHtml.html, InlineParts(), RemoteImages());
+    HtmlShown(scrolled, fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()));
+}
+
+// Laid out again as remote images arrive, where the reader was; a new message from the top.
+void cPreviewPane::HtmlShown(int scrolled, int blockedItems)
+{
+    fBrowser->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
+    fHtmlShown = true;
+    fRemoteBar->ShowBlocked(blockedItems, fSender);
+}
+
+namespace {
+
+struct cDeleteLater
+{
+    void operator()(QObject *object) const { object->deleteLater(); }
+};
+
+// What a worker made for the preview; a document nobody took goes with it.
+struct cPreparedHtml
+{
+    std::shared_ptr<std::unique_ptr<cPreviewDocument, cDeleteLater>> document;
+    int remoteItems = 0;
+};
+
+} // namespace
+
+void cPreviewPane::PrepareHtml()
+{
+    const int preparation = *fLatest;
+    if (!fHtmlShown)
+        fBrowser->setPlainText(tr("Loading..."));
+    auto *watcher = new QFutureWatcher<cPreparedHtml>(this);
+    connect(watcher, &QFutureWatcher<cPreparedHtml>::finished, this, [this, watcher, preparation] {
+        watcher->deleteLater();
+        const cPreparedHtml prepared = watcher->result();
+        if (preparation != *fLatest || !prepared.document)
+            return;
+        const int scrolled = fBrowser->verticalScrollBar()->value();
+        fBrowser->AdoptDocument(std::unique_ptr<cPreviewDocument>(prepared.document->release()), RemoteImages());
+        HtmlShown(scrolled, fRemoteAllowed ? 0 : prepared.remoteItems);
+    });
+    watcher->setFuture(QtConcurrent::run([html = fHtml.html, parts = InlineParts(), style = fBrowser->DocumentStyle(),
+                                          latest = fLatest, preparation, home = thread()] {
+        cPreparedHtml prepared;
+        if (*latest != preparation)
+            return prepared;
+        prepared.remoteItems = int(RemoteReferences(html).size());
+        if (*latest != preparation)
+            return prepared;
+        auto document = cPreviewBrowser::PreparedDocument(html, parts, style);
+        document->moveToThread(home);
+        prepared.document = std::make_shared<std::unique_ptr<cPreviewDocument, cDeleteLater>>(document.release());
+        return prepared;
+    }));
 }
 
 void cPreviewPane::LoadRemote()
 {
     fRemoteAllowed = true;
-    ShowHtml();
+    ShowBody();
 }
 
 void cPreviewPane::AllowSender()
@@ -146,4 +225,6 @@ void cPreviewPane::Clear()
     fMessage = {};
     fShown = false;
     fRemoteAllowed = false;
+    fHtmlShown = false;
+    ++*fLatest;
 }

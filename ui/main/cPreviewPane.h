@@ -8,10 +8,18 @@
 // (FollowMessageLink); what the status bar should say comes out as StatusNote and LinkHovered.
 // A message with HTML shows its plain text instead (PlainTextOf) when the option says so or the
 // reader switches it with btnPlainText, for this message only.
+//
+// HTML longer than kPreparedAsideChars is bounded, counted and parsed on a worker thread, the
+// preview saying "Loading..." meanwhile; whatever the pane shows next drops a preparation still
+// on its way.
 #include "mime/cHtmlBody.h"
+#include "ui/main/cPreviewDocument.h"
 #include "storage/cMailMessage.h"
 
 #include <QWidget>
+
+#include <atomic>
+#include <memory>
 
 class QLabel;
 class QToolButton;
@@ -23,6 +31,8 @@ class cPreviewPane : public QWidget
 {
     Q_OBJECT
 public:
+    static constexpr qsizetype kPreparedAsideChars = 256 * 1024;
+
     explicit cPreviewPane(QWidget *parent = nullptr);
 
     cPreviewBrowser *Browser() const { return fBrowser; }
@@ -34,6 +44,8 @@ public:
     void Clear();
     // The shown message again, as the options now say.
     void Reshow();
+    // Message text in the font the options name ("Use the following font to display e-mails").
+    void ApplyFontOption();
 
     // The kept original of the shown message; empty when none is kept.
     const QByteArray &Original() const { return fOriginal; }
@@ -49,6 +61,10 @@ signals:
 private:
     void ShowBody();
     void ShowHtml();
+    void PrepareHtml();
+    void HtmlShown(int scrolled, int blockedItems);
+    cInlinePartLookup InlineParts() const;
+    cRemoteImageLookup RemoteImages() const;
     void LoadRemote();
     void AllowSender();
 
@@ -64,4 +80,7 @@ private:
     bool fShown = false;
     cHtmlBody fHtml;
     bool fRemoteAllowed = false;
+    bool fHtmlShown = false;
+    // The newest preparation; an older one stops or is dropped when it sees a newer number.
+    std::shared_ptr<std::atomic_int> fLatest = std::make_shared<std::atomic_int>(0);
 };

@@ -46,7 +46,7 @@ void cRemoteImages::Fetch(const QUrl &url)
 {
     fImages.insert(url, RefusedImage());
     ++fPending;
-    QNetworkRequest request(url);
+    QNetworkRequest request(FetchedUrl(url));
     request.setMaximumRedirectsAllowed(5);
     // No cookie goes with an image or comes back from it: they would tie one message to another.
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);

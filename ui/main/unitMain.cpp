@@ -48,7 +48,6 @@ namespace {
 
 const QString kCaption = u"Tolvan Ravelin"_s;
 constexpr int kFolderNameRole = Qt::UserRole;
-constexpr int kDefaultPreviewFontSize = 8;
 constexpr int kLargeSize = 100000; // whatever is left goes to the stretching pane
 
 QList<QIcon> imageList(QIcon (*image)(int), int count)
@@ -440,10 +439,7 @@ bool TfrmMain::IsToolbarExpanded() const
 
 void TfrmMain::ApplyPreviewFont()
 {
-    int size = cOptions::read(Opt::MailDisplayFontSize);
-    if (size <= 0)
-        size = kDefaultPreviewFontSize;
-    htmlView->SetMessageFont(QFont(cOptions::read(Opt::MailDisplayFont), size));
+    fPreviewPane->ApplyFontOption();
 }
 
 void TfrmMain::ApplyCheckTimer()

@@ -47,6 +47,7 @@ TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
 
     auto *split = new QSplitter(Qt::Vertical, this);
     fPreviewPane = new cPreviewPane(split);
+    fPreviewPane->ApplyFontOption();
     lstAttachments = new cAttachmentList(split);
     lstAttachments->setObjectName(u"lstAttachments"_s);
     split->setStretchFactor(0, 1);

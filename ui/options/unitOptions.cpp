@@ -2,6 +2,7 @@
 #include "ui/options/unitOptions.h"
 
 #include "storage/MailStorage.h"
+#include "ui/options/unitRemoteSenders.h"
 #include "ui/wndlist/DialogParts.h"
 #include "ui/wndlist/WindowSize.h"
 
@@ -161,6 +162,9 @@ void TfrmOptions::BuildMessagePage(QWidget *page)
     edtMsgQuoteChar->setMaxLength(1);
     edtDefSubject = AddField(form, tr("Default subject:"), "edtDefSubject");
     layout->addLayout(form);
+    QPushButton *btnRemoteSenders = MakeButton(tr("Senders allowed to load remote content..."), "btnRemoteSenders");
+    connect(btnRemoteSenders, &QPushButton::clicked, this, [this] { TfrmRemoteSenders(this).exec(); });
+    layout->addWidget(btnRemoteSenders, 0, Qt::AlignLeft);
     layout->addStretch();
 }
 

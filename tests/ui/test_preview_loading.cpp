@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A large HTML message is prepared off the window's thread: the preview says "Loading..." at
+// once, then shows the message with its count of remote items; whatever it shows next wins over
+// a preparation still on its way.
+#include "tests/support/cScratchSettings.h"
+#include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cPreviewPane.h"
+#include "ui/main/cRemoteContentBar.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QThreadPool>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+cMailMessage htmlMessage(const QString &html)
+{
+    cMailMessage message;
+    message.Html = true;
+    message.FromAddress = "news@shop.example";
+    message.body = {html.toUtf8()};
+    return message;
+}
+
+cMailMessage largeMessage(const QString &title)
+{
+    const QString filler = u"<p>Lorem ipsum dolor sit amet, consectetur adipiscing elit.</p>\n"_s;
+    const qsizetype copies = cPreviewPane::kPreparedAsideChars / filler.size() + 1;
+    return htmlMessage(u"<h1>"_s + title + u"</h1><img src=\"http://127.0.0.1:1/a.png\">"_s + filler.repeated(copies));
+}
+
+// Every preparation started has come back, and the preview has seen its result.
+void settle()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class TestPreviewLoading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(fSettings.isValid()); }
+
+    void aLargeMessageSaysLoadingThenShowsItsHtml()
+    {
+        cPreviewPane pane;
+        pane.Show(largeMessage(u"Big"_s));
+        QCOMPARE(pane.Browser()->toPlainText(), u"Loading..."_s);
+        QTRY_VERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+        QVERIFY(!pane.RemoteBar()->isHidden());
+        QVERIFY2(pane.RemoteBar()->Text().contains(u"1 remote item"_s), qPrintable(pane.RemoteBar()->Text()));
+
+        // Shown again with its images, the message stays in view meanwhile.
+        pane.RemoteBar()->findChild<QPushButton *>(u"btnLoadRemote"_s)->click();
+        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+        QTRY_VERIFY(pane.RemoteBar()->isHidden());
+        settle();
+        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+    }
+
+    void whatIsShownNextWinsOverAnOlderPreparation()
+    {
+        cPreviewPane pane;
+        pane.Show(largeMessage(u"First"_s));
+        pane.Show(htmlMessage(u"<p>Small</p>"_s));
+        settle();
+        QCOMPARE(pane.Browser()->toPlainText(), u"Small"_s);
+
+        pane.Show(largeMessage(u"First"_s));
+        pane.Show(largeMessage(u"Second"_s));
+        settle();
+        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Second"_s));
+
+        pane.Show(largeMessage(u"First"_s));
+        pane.Clear();
+        settle();
+        QCOMPARE(pane.Browser()->toPlainText(), QString());
+    }
+
+private:
+    cScratchSettings fSettings;
+};
+
+QTEST_MAIN(TestPreviewLoading)
+#include "test_preview_loading.moc"
