@@ -49,6 +49,9 @@ public:
     // only with AllowPasswordInClear.
     QByteArray UserName;
     QByteArray Password;
+    // An OAuth2 access token: when set, AUTH sends it (OAUTHBEARER or XOAUTH2) instead of the
+    // password, under the same rule for connections in the clear.
+    QByteArray BearerToken;
     bool AllowPasswordInClear = false;
 
     void Connect();
@@ -100,6 +103,9 @@ private:
     [[nodiscard]] bool Secure();
     [[nodiscard]] bool Login();
     [[nodiscard]] bool Authenticate(const QByteArray &method);
+    [[nodiscard]] bool AuthenticateBearer(const QByteArray &method);
+    // The end of an AUTH exchange: 235 logs in, anything else ends the session.
+    [[nodiscard]] bool AuthenticationEnd(bool sent);
     // Ends the session with an error of our own (nothing the server said).
     void Abandon(const QString &text);
     // Writes one command and reads its reply; false when the connection failed.
