@@ -198,11 +198,11 @@ bool TVrxSMTP::Hello()
     return false;
 }
 
-void TVrxSMTP::Abandon(const QString &text)
+void TVrxSMTP::Abandon(const QString &text, int code)
 {
     if (Exchange("QUIT\r\n"))
         CloseConnection();
-    ErrorRoutine(ErrProtocol, text.toUtf8());
+    ErrorRoutine(code, text.toUtf8());
 }
 
 bool TVrxSMTP::Secure()
@@ -233,7 +233,7 @@ bool TVrxSMTP::Login()
     if (method.isEmpty()) {
         Abandon(u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
             Where(), bearer ? u"OAuth2 sign-in"_s : u"login method"_s,
-            QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))));
+            QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))), ErrNoLoginMethod);
         return false;
     }
     if (method != "CRAM-MD5" && !Encrypted() && !AllowPasswordInClear) {

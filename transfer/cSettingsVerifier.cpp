@@ -132,7 +132,7 @@ cResult cSettingsVerifier::verifySmtp(const QList<cServerSetting> &servers, cAcc
     });
 }
 
-cResult cSettingsVerifier::trySmtp(const cAccount &account)
+cResult cSettingsVerifier::trySmtp(cAccount &account)
 {
     TVrxSMTP smtp;
     cSendSession::Configure(smtp, account);
@@ -143,6 +143,14 @@ cResult cSettingsVerifier::trySmtp(const cAccount &account)
     smtp.Connect();
     if (smtp.Connected()) {
         smtp.Quit();
+        return cResult::Ok();
+    }
+    // Relays and local servers often take mail without a login: EHLO has shown the server works.
+    if (error.code == TVrxSMTP::ErrNoLoginMethod && smtp.Extensions().AuthMechanisms.isEmpty()) {
+        account.smtpLogin = eSmtpLogin::None;
+        account.smtpUserId.clear();
+        account.smtpPassword.clear();
+        Progress(QStringLiteral("The SMTP server %1 asks for no login; mail will be sent without one.").arg(where));
         return cResult::Ok();
     }
     if (IsLoginRefusal(error.code))
