@@ -2,6 +2,7 @@
 #include "cli/cCliCommands.h"
 
 #include "cli/cAutoAccountCommand.h"
+#include "cli/cIdentityCommands.h"
 #include "cli/cRuleCommands.h"
 #include "search/cSearchIndex.h"
 #include "storage/MailStorage.h"
@@ -164,7 +165,7 @@ QString cCliCommands::Usage()
                           "                                   A password crosses an unencrypted connection only with\n"
                           "                                   --allow-plain-password; --trust accepts that one server certificate;\n"
                           "                                   --keyring keeps the passwords in the desktop keyring\n")
-           + cAutoAccountCommand::Usage() + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
+           + cAutoAccountCommand::Usage() + cIdentityCommands::Usage() + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
 int cCliCommands::Run(const QStringList &arguments)
@@ -195,6 +196,8 @@ int cCliCommands::Run(const QStringList &arguments)
         return rest.isEmpty() ? Misuse(QStringLiteral("search needs a query.")) : Search(rest.join(QLatin1Char(' ')));
     if (command == QLatin1String("add-account"))
         return rest.contains(QStringLiteral("--auto")) ? cAutoAccountCommand(*this).Run(rest) : AddAccount(rest);
+    if (command == QLatin1String("identity"))
+        return cIdentityCommands(*this).Run(rest);
     if (command == QLatin1String("rule"))
         return cRuleCommands(*this).Rule(rest);
     if (command == QLatin1String("junk"))

@@ -26,6 +26,7 @@ public:
 private:
     friend class cRuleCommands;
     friend class cAutoAccountCommand;
+    friend class cIdentityCommands;
 
     bool StorageReady();
     bool FolderExists(const QString &folder);

@@ -324,6 +324,16 @@ cResult cAccountStore::TrustCertificate(const QString &section, const QByteArray
     return writer.finish();
 }
 
+cResult cAccountStore::WriteIdentities(const QString &section, const QList<cIdentity> &identities)
+{
+    if (!AccountNames().contains(section, Qt::CaseInsensitive))
+        return cResult::Failed(eFailure::Refused, QStringLiteral("There is no account \"%1\".").arg(section));
+    keepFilePrivate();
+    cKeyWriter writer{cIniFile(AccountsFilePath()), storedSection(section)};
+    writer.putIdentities(identities);
+    return writer.finish();
+}
+
 cResult cAccountStore::DeleteAccount(const QString &section)
 {
     keepFilePrivate();

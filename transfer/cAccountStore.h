@@ -33,6 +33,9 @@ public:
     // Adds one certificate's fingerprint to the account's trusted ones, writing that key alone:
     // a keyring that cannot be read now must not cost the stored passwords.
     static cResult TrustCertificate(const QString &section, const QByteArray &fingerprint);
+    // Replaces the identities past the account's own, writing their keys alone (the keyring is
+    // not asked).
+    static cResult WriteIdentities(const QString &section, const QList<cIdentity> &identities);
     // Renames the section and keeps the default account the default under its new name.
     static cResult RenameAccount(const QString &oldSection, const QString &newSection);
     // Whether a name, as a section header, reads back as itself and cannot break the file: no
