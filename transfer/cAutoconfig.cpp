@@ -89,6 +89,14 @@ cResultOf<cAutoconfig> cAutoconfig::ProviderTable()
     return Parse(file.readAll(), QStringLiteral("the provider table"));
 }
 
+cOAuth2Settings cAutoconfig::ProviderOAuth2(const QString &address)
+{
+    const cResultOf<cAutoconfig> table = ProviderTable();
+    const std::optional<cFoundSettings> found =
+        table ? table.value().SettingsFor(address, AddressDomain(address), false) : std::nullopt;
+    return found ? found->oAuth2 : cOAuth2Settings{};
+}
+
 void cAutoconfig::readProvider(QXmlStreamReader &xml)
 {
     cProvider provider;

@@ -24,6 +24,8 @@ public:
     static cResultOf<cAutoconfig> Parse(const QByteArray &xml, const QString &where);
     // The provider table bundled with the program.
     static cResultOf<cAutoconfig> ProviderTable();
+    // The provider table's OAuth2 addresses for the domain of address; empty when it names none.
+    static cOAuth2Settings ProviderOAuth2(const QString &address);
 
     // The settings of the provider serving domain (any provider of the file when anyDomain,
     // as for a file fetched for that domain), with the address put in for the placeholders;
