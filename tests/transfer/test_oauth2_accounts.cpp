@@ -2,6 +2,7 @@
 // Accounts that sign in with OAuth2: the check renews a token that ran out before the servers
 // see it, and a sign-in the provider or a server no longer takes asks the user to sign in again
 // instead of failing silently or trying forever. The tokens are stored like a password.
+#include "FakeMailDns.h"
 #include "LoopbackAuthServer.h"
 #include "MemoryKeyring.h"
 #include "tests/mailproto/ScriptedServer.h"
@@ -9,6 +10,7 @@
 
 #include "mailproto/TVrxSasl.h"
 #include "transfer/cAccountStore.h"
+#include "transfer/cAutoAccount.h"
 #include "transfer/cOAuth2Client.h"
 #include "transfer/cOAuth2SignIn.h"
 #include "transfer/cPasswordKeyring.h"
@@ -96,7 +98,9 @@ TEST_F(OAuth2AccountTest, ARevokedOrRefusedSignInAsksToSignInAgain)
     // Revoked at the provider: no server is asked.
     {
         QNetworkAccessManager network;
-        QSignalSpy revoked(network.post(QNetworkRequest(QUrl(fAuth.Url("/revoke"))),
+        QNetworkRequest request(QUrl(fAuth.Url("/revoke")));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
+        QSignalSpy revoked(network.post(request,
                                         "token=" + QUrl::toPercentEncoding(QString::fromLatin1(fAuth.CurrentRefresh()))),
                            &QNetworkReply::finished);
         ASSERT_TRUE(revoked.wait(kTimeoutMs));
@@ -141,4 +145,30 @@ TEST_F(OAuth2AccountTest, RenewedTokensAreStoredWhereTheAccountKeepsItsPasswordA
         EXPECT_TRUE(cOAuth2Tokens::FromSecret(cAccountStore::ReadAccount(u"Work"_s).password).access.isEmpty());
     }
     cPasswordKeyring::UseBackend(nullptr);
+}
+
+TEST_F(OAuth2AccountTest, AProviderThatTakesOnlyOAuth2GivesAnAccountSetToSignInWithItsAddresses)
+{
+    cFinderSetup setup;
+    setup.timeoutMs = kTimeoutMs;
+    setup.dns = std::make_shared<cFakeMailDns>();
+    cAutoAccount maker(setup);
+    QStringList steps;
+    maker.Progress = [&steps](const QString &step) { steps.append(step); };
+    cAccount typed;
+    typed.section = u"Mine"_s;
+    typed.email = u"jo@outlook.com"_s;
+    typed.password = "not used";
+    typed.oAuth2.clientId = u"my-client"_s;
+    const cResultOf<cAccount> made = maker.Make(typed);
+    ASSERT_TRUE(made.ok()) << made.text().toStdString();
+    const cAccount &account = made.value();
+    EXPECT_EQ(account.authentication, eAuthentication::OAuth2);
+    EXPECT_EQ(account.pop3Server, u"outlook.office365.com"_s);
+    EXPECT_EQ(account.userId, u"jo@outlook.com"_s);
+    EXPECT_EQ(account.smtpLogin, eSmtpLogin::SameAsPop3);
+    EXPECT_TRUE(account.oAuth2.tokenUrl.startsWith(u"https://login.microsoftonline.com/"_s));
+    EXPECT_EQ(account.oAuth2.clientId, u"my-client"_s);
+    EXPECT_TRUE(account.password.isEmpty());
+    EXPECT_TRUE(steps.join(u'\n').contains(u"Sign-in page"_s));
 }
