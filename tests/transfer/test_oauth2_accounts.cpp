@@ -5,12 +5,15 @@
 #include "FakeMailDns.h"
 #include "LoopbackAuthServer.h"
 #include "MemoryKeyring.h"
+#include "UnsentMessage.h"
 #include "tests/mailproto/ScriptedServer.h"
 #include "tests/support/cScratchSettings.h"
 
 #include "mailproto/TVrxSasl.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cAutoAccount.h"
+#include "transfer/cGetSession.h"
+#include "transfer/cSendSession.h"
 #include "transfer/cOAuth2Client.h"
 #include "transfer/cOAuth2SignIn.h"
 #include "transfer/cPasswordKeyring.h"
@@ -171,4 +174,43 @@ TEST_F(OAuth2AccountTest, AProviderThatTakesOnlyOAuth2GivesAnAccountSetToSignInW
     EXPECT_EQ(account.oAuth2.clientId, u"my-client"_s);
     EXPECT_TRUE(account.password.isEmpty());
     EXPECT_TRUE(steps.join(u'\n').contains(u"Sign-in page"_s));
+}
+
+TEST_F(OAuth2AccountTest, SessionsRenewTheTokenOnTheirThreadAndNeverRetryARefusedOne)
+{
+    cAccount account = SignedInAccount();
+    ScriptedServer pop3;
+    pop3.Send("+OK ready\r\n")
+        .Replies({"+OK\r\nSASL XOAUTH2\r\n.\r\n", "+ eyJzdGF0dXMiOiI0MDEifQ==\r\n", "-ERR [AUTH] invalid credentials\r\n",
+                  "+OK bye\r\n"})
+        .Start();
+    account.pop3Server = u"127.0.0.1"_s;
+    account.userId = account.email;
+    account.pop3Port = QString::number(pop3.Port());
+    account.smtpServer = u"127.0.0.1"_s;
+    account.smtpPort = u"1"_s;
+    ASSERT_TRUE(cAccountStore::WriteAccount(account).ok());
+    {
+        cGetSession session({u"Work"_s});
+        QSignalSpy finished(&session, &cSessionEngine::Finished);
+        session.Start();
+        ASSERT_TRUE(finished.wait(20000));
+        EXPECT_TRUE(session.Errors().join(u'\n').contains(u"sign in again"_s)) << session.Errors().join(u'\n').toStdString();
+    }
+    EXPECT_TRUE(pop3.Transcript().contains(Auth(fAuth.CurrentAccess())));
+    // The refused token is gone: the next session renews it first.
+    EXPECT_TRUE(cOAuth2Tokens::FromSecret(cAccountStore::ReadAccount(u"Work"_s).password).access.isEmpty());
+
+    // Revoked at the provider: the send session says so and sends nothing.
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(fAuth.Url("/revoke")));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
+    QSignalSpy revoked(network.post(request, "token=" + QUrl::toPercentEncoding(QString::fromLatin1(fAuth.CurrentRefresh()))),
+                       &QNetworkReply::finished);
+    ASSERT_TRUE(revoked.wait(kTimeoutMs));
+    cSendSession send(u"Work"_s);
+    QSignalSpy finished(&send, &cSessionEngine::Finished);
+    send.Start({WriteUnsentMessage("kept")});
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_TRUE(send.Errors().join(u'\n').contains(u"sign in again"_s)) << send.Errors().join(u'\n').toStdString();
 }
