@@ -41,6 +41,27 @@ private:
     QList<QNetworkReply *> fPages;
 };
 
+// A sign-in waiting for the browser to come back.
+struct cWaitingSignIn
+{
+    explicit cWaitingSignIn(const cOAuth2Settings &settings) : client(settings), done(&client, &cOAuth2Client::Done)
+    {
+        client.OpenBrowser = [this](const QUrl &url) { authorize = url; };
+        client.SignIn();
+    }
+    // The loopback redirect address with query.
+    QUrl Back(const QString &query) const
+    {
+        QUrl url(QUrlQuery(authorize).queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded));
+        url.setQuery(query);
+        return url;
+    }
+
+    cOAuth2Client client;
+    QSignalSpy done;
+    QUrl authorize;
+};
+
 cResultOf<cOAuth2Tokens> SignIn(cOAuth2Client &client, cTestBrowser &browser)
 {
     client.OpenBrowser = [&browser](const QUrl &url) { browser.Open(url); };
@@ -94,38 +115,25 @@ TEST(OAuth2, AVisitWithAnotherStateIsTurnedAwayAndCancelEndsTheWait)
 {
     cLoopbackAuthServer server;
     cTestBrowser browser;
-    cOAuth2Client client(SettingsOf(server));
-    QUrl authorize;
-    client.OpenBrowser = [&authorize](const QUrl &url) { authorize = url; };
-    QSignalSpy done(&client, &cOAuth2Client::Done);
-    client.SignIn();
-    const QUrl redirect(QUrlQuery(authorize).queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded));
-    QUrl forged = redirect;
-    forged.setQuery(u"code=stolen&state=not-ours"_s);
-    browser.Open(forged);
+    cWaitingSignIn waiting(SettingsOf(server));
+    browser.Open(waiting.Back(u"code=stolen&state=not-ours"_s));
     EXPECT_TRUE(browser.LastPage().contains("not a sign-in"));
-    EXPECT_TRUE(done.isEmpty());
-    client.Cancel();
-    ASSERT_EQ(done.size(), 1);
-    EXPECT_EQ(client.Result().cause(), eFailure::Cancelled);
+    EXPECT_TRUE(waiting.done.isEmpty());
+    waiting.client.Cancel();
+    ASSERT_EQ(waiting.done.size(), 1);
+    EXPECT_EQ(waiting.client.Result().cause(), eFailure::Cancelled);
     EXPECT_TRUE(server.LastToken.isEmpty());
 }
 
 TEST(OAuth2, AProviderRefusalOrAnInsecureAddressEndsTheSignInWithItsReason)
 {
     cLoopbackAuthServer server;
-    cOAuth2Client client(SettingsOf(server));
-    QUrl authorize;
-    client.OpenBrowser = [&authorize](const QUrl &url) { authorize = url; };
-    QSignalSpy done(&client, &cOAuth2Client::Done);
-    client.SignIn();
-    QUrl refusal(QUrlQuery(authorize).queryItemValue(u"redirect_uri"_s, QUrl::FullyDecoded));
-    refusal.setQuery(u"error=access_denied&state="_s + QUrlQuery(authorize).queryItemValue(u"state"_s));
+    cWaitingSignIn waiting(SettingsOf(server));
     cTestBrowser browser;
-    browser.Open(refusal);
-    ASSERT_TRUE(done.wait(5000));
-    EXPECT_EQ(client.Result().cause(), eFailure::Refused);
-    EXPECT_TRUE(client.Result().text().contains(u"access_denied"_s));
+    browser.Open(waiting.Back(u"error=access_denied&state="_s + QUrlQuery(waiting.authorize).queryItemValue(u"state"_s)));
+    ASSERT_TRUE(waiting.done.wait(5000));
+    EXPECT_EQ(waiting.client.Result().cause(), eFailure::Refused);
+    EXPECT_TRUE(waiting.client.Result().text().contains(u"access_denied"_s));
 
     cOAuth2Settings insecure = SettingsOf(server);
     insecure.tokenUrl = u"http://login.example.test/token"_s;
