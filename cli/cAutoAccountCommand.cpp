@@ -5,14 +5,20 @@
 #include "transfer/cAccountStore.h"
 #include "transfer/cAutoAccount.h"
 
+namespace {
+const QStringList kValueOptions{QStringLiteral("--auto"), QStringLiteral("--password"), QStringLiteral("--name"),
+                                QStringLiteral("--oauth2-client-id")};
+} // namespace
+
 QString cAutoAccountCommand::Usage()
 {
     return QStringLiteral(
         "  add-account [NAME] --auto ADDRESS --password PASSWORD [--name DISPLAY-NAME] [--default]\n"
-        "              [--allow-plain-password] [--keyring]\n"
+        "              [--allow-plain-password] [--keyring] [--oauth2-client-id ID]\n"
         "                                   find the servers of the address (provider table, autoconfig, DNS, usual\n"
         "                                   names), log in to check them and write the account (named after the\n"
-        "                                   address unless NAME is given); the first account becomes the default\n");
+        "                                   address unless NAME is given); the first account becomes the default.\n"
+        "                                   A provider that takes only OAuth2 gives an account to sign-in with ID\n");
 }
 
 QString cAutoAccountCommand::Parse(const QStringList &arguments, cAccount &typed, bool &makeDefault)
@@ -29,12 +35,14 @@ QString cAutoAccountCommand::Parse(const QStringList &arguments, cAccount &typed
             typed.allowPasswordInClear = true;
         else if (option == QLatin1String("--keyring"))
             typed.passwordInKeyring = true;
-        else if (option != QLatin1String("--auto") && option != QLatin1String("--password") && option != QLatin1String("--name"))
+        else if (!kValueOptions.contains(option))
             return QStringLiteral("add-account --auto does not take \"%1\".").arg(option);
         else if (rest.isEmpty())
             return QStringLiteral("%1 needs a value.").arg(option);
         else if (option == QLatin1String("--auto"))
             typed.email = rest.takeFirst();
+        else if (option == QLatin1String("--oauth2-client-id"))
+            typed.oAuth2.clientId = rest.takeFirst();
         else if (option == QLatin1String("--password"))
             typed.password = rest.takeFirst().toUtf8();
         else

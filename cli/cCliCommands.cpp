@@ -2,7 +2,9 @@
 #include "cli/cCliCommands.h"
 
 #include "cli/cAutoAccountCommand.h"
+#include "cli/cIdentityCommands.h"
 #include "cli/cRuleCommands.h"
+#include "cli/cSignInCommand.h"
 #include "search/cSearchIndex.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
@@ -10,6 +12,7 @@
 #include "storage/cFolderStore.h"
 #include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
+#include "transfer/cAutoconfig.h"
 #include "transfer/cGetSession.h"
 #include "transfer/cIncomingStore.h"
 #include "transfer/cSendSession.h"
@@ -109,6 +112,16 @@ QString addFingerprint(cAccount &account, const QString &text)
     return {};
 }
 
+// The sign-in replaces the password; the provider table knows where to sign in.
+void useProviderSignIn(cAccount &account)
+{
+    cOAuth2Settings known = cAutoconfig::ProviderOAuth2(account.email);
+    known.clientId = account.oAuth2.clientId;
+    known.clientSecret = account.oAuth2.clientSecret;
+    account.oAuth2 = known;
+    account.password.clear();
+}
+
 QString setRemoveAfterDays(cAccount &account, const QString &value)
 {
     bool ok = false;
@@ -128,6 +141,9 @@ const std::map<QString, fAccountSetter> kAccountOptions = {
     {QStringLiteral("--smtp-user"), [](cAccount &a, const QString &v) { a.smtpUserId = v; return QString(); }},
     {QStringLiteral("--smtp-password"), [](cAccount &a, const QString &v) { a.smtpPassword = v.toUtf8(); return QString(); }},
     {QStringLiteral("--remove-after-days"), setRemoveAfterDays},
+    {QStringLiteral("--oauth2-client-id"),
+     [](cAccount &a, const QString &v) { a.authentication = eAuthentication::OAuth2; a.oAuth2.clientId = v; return QString(); }},
+    {QStringLiteral("--oauth2-client-secret"), [](cAccount &a, const QString &v) { a.oAuth2.clientSecret = v; return QString(); }},
     {QStringLiteral("--trust"), addFingerprint},
     {QStringLiteral("--pop3-security"), [](cAccount &a, const QString &v) { return choose(kSecurityChoices, v, &a.pop3Security); }},
     {QStringLiteral("--smtp-security"), [](cAccount &a, const QString &v) { return choose(kSecurityChoices, v, &a.smtpSecurity); }},
@@ -142,6 +158,15 @@ const std::map<QString, std::function<void(cAccount &account)>> kAccountFlags = 
 };
 
 } // namespace
+
+cCliCommands::cCliCommands(QTextStream &out, QTextStream &err)
+    : OpenBrowser([&out](const QUrl &url) {
+          out << "Open this address in your browser to sign in:\n" << url.toString(QUrl::FullyEncoded) << "\n";
+          out.flush();
+      }),
+      fOut(out), fErr(err)
+{
+}
 
 QString cCliCommands::Usage()
 {
@@ -161,11 +186,13 @@ QString cCliCommands::Usage()
                           "              [--pop3-security none|starttls|tls] [--smtp-security none|starttls|tls]\n"
                           "              [--pop3-login user|apop|sasl] [--smtp-login none|pop3|own [--smtp-user USER --smtp-password PASSWORD]]\n"
                           "              [--allow-plain-password] [--trust SHA256-FINGERPRINT]... [--keyring]\n"
+                          "              [--oauth2-client-id ID [--oauth2-client-secret SECRET]]\n"
                           "                                   write (or overwrite) an account; ports default to 995/465 with tls.\n"
                           "                                   A password crosses an unencrypted connection only with\n"
                           "                                   --allow-plain-password; --trust accepts that one server certificate;\n"
-                          "                                   --keyring keeps the passwords in the desktop keyring\n")
-           + cAutoAccountCommand::Usage() + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
+                          "                                   --keyring keeps the passwords in the desktop keyring;\n"
+                          "                                   --oauth2-client-id signs in with OAuth2 (see sign-in) instead of a password\n")
+           + cAutoAccountCommand::Usage() + cSignInCommand::Usage() + cIdentityCommands::Usage() + cRuleCommands::Usage() + QStringLiteral("Settings are read from RAVELIN_CONFIG_DIR when it is set.\n");
 }
 
 int cCliCommands::Run(const QStringList &arguments)
@@ -196,6 +223,11 @@ int cCliCommands::Run(const QStringList &arguments)
         return rest.isEmpty() ? Misuse(QStringLiteral("search needs a query.")) : Search(rest.join(QLatin1Char(' ')));
     if (command == QLatin1String("add-account"))
         return rest.contains(QStringLiteral("--auto")) ? cAutoAccountCommand(*this).Run(rest) : AddAccount(rest);
+    if (command == QLatin1String("sign-in"))
+        return rest.size() == 1 ? cSignInCommand(*this).Run(rest.first())
+                                : Misuse(QStringLiteral("sign-in needs exactly one account name."));
+    if (command == QLatin1String("identity"))
+        return cIdentityCommands(*this).Run(rest);
     if (command == QLatin1String("rule"))
         return cRuleCommands(*this).Rule(rest);
     if (command == QLatin1String("junk"))
@@ -357,6 +389,8 @@ int cCliCommands::AddAccount(const QStringList &arguments)
         if (const QString wrong = setter->second(account, arguments.at(++i)); !wrong.isEmpty())
             return Misuse(option + QLatin1Char(' ') + wrong);
     }
+    if (account.UsesOAuth2())
+        useProviderSignIn(account);
     // Without a port the usual one for the security chosen.
     if (account.pop3Port.isEmpty())
         account.pop3Port = QString::number(account.Pop3PortNumber());

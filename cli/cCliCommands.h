@@ -5,11 +5,14 @@
 // process exit code (0 all went well, 1 something failed, 2 the command was misused).
 #include <QStringList>
 #include <QTextStream>
+#include <QUrl>
+
+#include <functional>
 
 class cCliCommands
 {
 public:
-    cCliCommands(QTextStream &out, QTextStream &err) : fOut(out), fErr(err) {}
+    cCliCommands(QTextStream &out, QTextStream &err);
 
     int Run(const QStringList &arguments);
 
@@ -23,9 +26,14 @@ public:
 
     static QString Usage();
 
+    // Where sign-in sends the user: the address is printed; tests follow it themselves.
+    std::function<void(const QUrl &)> OpenBrowser;
+
 private:
     friend class cRuleCommands;
     friend class cAutoAccountCommand;
+    friend class cIdentityCommands;
+    friend class cSignInCommand;
 
     bool StorageReady();
     bool FolderExists(const QString &folder);

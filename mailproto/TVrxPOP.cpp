@@ -288,14 +288,19 @@ bool TVrxPOP::LoginSasl()
         Capabilities();
     if (!Connected())
         return false;
-    const QByteArray method = TVrxSasl::Choose(fSaslMechanisms, Encrypted());
+    const bool bearer = !BearerToken.isEmpty();
+    const QByteArray method = bearer ? TVrxSasl::ChooseBearer(fSaslMechanisms)
+                                     : TVrxSasl::Choose(fSaslMechanisms, Encrypted());
     if (method.isEmpty()) {
-        Refuse(ErrLogin, u"%1 offers no login method Ravelin knows (%2)"_s.arg(
-                             Where(), QString::fromLatin1(fSaslMechanisms.join(' '))));
+        Refuse(ErrLogin, u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
+                             Where(), bearer ? u"OAuth2 sign-in"_s : u"login method"_s,
+                             QString::fromLatin1(fSaslMechanisms.join(' '))));
         return false;
     }
     if (method != "CRAM-MD5" && !ShowsPasswordAllowed("AUTH " + method))
         return false;
+    if (bearer)
+        return AuthenticationEnd(SendBearer(method));
     const QByteArray user = TVrxLines::WithoutLineBreaks(UserId);
     bool sent = false;
     if (method == "PLAIN")
@@ -305,6 +310,25 @@ bool TVrxPOP::LoginSasl()
     else
         sent = AuthStep("AUTH CRAM-MD5\r\n")
                && AuthStep(TVrxSasl::CramMd5Response(user, Passwd, ReplyText()) + "\r\n");
+    return AuthenticationEnd(sent);
+}
+
+bool TVrxPOP::SendBearer(const QByteArray &method)
+{
+    const QByteArray response = TVrxSasl::BearerResponse(method, UserId, BearerToken);
+    const QByteArray inLine = "AUTH " + method + ' ' + response + "\r\n";
+    // RFC 5034 section 4: an initial response that makes the command longer than 255 octets
+    // follows an empty challenge instead.
+    const bool sent = inLine.size() <= 255 ? AuthStep(inLine)
+                                           : AuthStep("AUTH " + method + "\r\n") && AuthStep(response + "\r\n");
+    // A refused token comes back as a challenge; its answer brings the final refusal.
+    if (sent && ReplyCode() == "+")
+        (void)AuthStep(TVrxSasl::BearerFailureAnswer(method) + "\r\n");
+    return sent;
+}
+
+bool TVrxPOP::AuthenticationEnd(bool sent)
+{
     if (!Connected())
         return false;
     if (sent && ReplyCode() == "+OK")

@@ -50,6 +50,9 @@ public:
     // A method that shows the password (USER/PASS, AUTH PLAIN or LOGIN) is used on a plain
     // connection only with this; APOP and CRAM-MD5 never show it.
     bool AllowPasswordInClear = false;
+    // An OAuth2 access token: with Method Sasl, AUTH sends it (OAUTHBEARER or XOAUTH2) instead
+    // of the password, under the same rule for connections in the clear.
+    QByteArray BearerToken;
     quint16 RetrieveProgressStep = 10;
     qint64 MaxMessageSize = DefaultMaxMessageSize;
     qint64 MinBytesPerTimeout = DefaultMinBytesPerTimeout;
@@ -138,6 +141,9 @@ private:
     [[nodiscard]] bool LoginUserPass();
     [[nodiscard]] bool LoginApop();
     [[nodiscard]] bool LoginSasl();
+    [[nodiscard]] bool SendBearer(const QByteArray &method);
+    // The end of an AUTH exchange: "+OK" logs in, anything else runs the error routine.
+    [[nodiscard]] bool AuthenticationEnd(bool sent);
     // Sends one AUTH step and reads its reply: "+" asks for the next step, "+OK" ends it.
     [[nodiscard]] bool AuthStep(const QByteArray &line);
     [[nodiscard]] bool ReadReply();

@@ -198,11 +198,11 @@ bool TVrxSMTP::Hello()
     return false;
 }
 
-void TVrxSMTP::Abandon(const QString &text)
+void TVrxSMTP::Abandon(const QString &text, int code)
 {
     if (Exchange("QUIT\r\n"))
         CloseConnection();
-    ErrorRoutine(ErrProtocol, text.toUtf8());
+    ErrorRoutine(code, text.toUtf8());
 }
 
 bool TVrxSMTP::Secure()
@@ -227,17 +227,31 @@ bool TVrxSMTP::Login()
 {
     if (UserName.isEmpty())
         return true;
-    const QByteArray method = TVrxSasl::Choose(fExtensions.AuthMechanisms, Encrypted());
+    const bool bearer = !BearerToken.isEmpty();
+    const QByteArray method = bearer ? TVrxSasl::ChooseBearer(fExtensions.AuthMechanisms)
+                                     : TVrxSasl::Choose(fExtensions.AuthMechanisms, Encrypted());
     if (method.isEmpty()) {
-        Abandon(u"%1 offers no login method Ravelin knows (%2)"_s.arg(
-            Where(), QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))));
+        Abandon(u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
+            Where(), bearer ? u"OAuth2 sign-in"_s : u"login method"_s,
+            QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))), ErrNoLoginMethod);
         return false;
     }
     if (method != "CRAM-MD5" && !Encrypted() && !AllowPasswordInClear) {
-        Abandon(u"Logging in to %1 would send the password unencrypted; the account does not allow that"_s.arg(Where()));
+        Abandon(u"Logging in to %1 would send the %2 unencrypted; the account does not allow that"_s.arg(
+            Where(), bearer ? u"access token"_s : u"password"_s));
         return false;
     }
-    return Authenticate(method);
+    return bearer ? AuthenticateBearer(method) : Authenticate(method);
+}
+
+bool TVrxSMTP::AuthenticateBearer(const QByteArray &method)
+{
+    if (!Exchange("AUTH " + method + ' ' + TVrxSasl::BearerResponse(method, UserName, BearerToken) + "\r\n"))
+        return false;
+    // A refused token comes back as a challenge; its answer brings the final refusal.
+    if (ReplyCode() == "334" && !Exchange(TVrxSasl::BearerFailureAnswer(method) + "\r\n"))
+        return false;
+    return AuthenticationEnd(true);
 }
 
 bool TVrxSMTP::Authenticate(const QByteArray &method)
@@ -252,6 +266,11 @@ bool TVrxSMTP::Authenticate(const QByteArray &method)
         sent = Exchange("AUTH CRAM-MD5\r\n") && ReplyCode() == "334"
                && Exchange(TVrxSasl::CramMd5Response(UserName, Password, ReplyText().trimmed()) + "\r\n");
     }
+    return AuthenticationEnd(sent);
+}
+
+bool TVrxSMTP::AuthenticationEnd(bool sent)
+{
     if (!Connected())
         return false;
     if (sent && ReplyCode() == "235")

@@ -38,6 +38,9 @@ public:
         QList<QByteArray> AuthMechanisms; // RFC 4954, upper case
     };
 
+    // OnError's code when the server offers no AUTH method this client can use.
+    static constexpr int ErrNoLoginMethod = 3000;
+
     explicit TVrxSMTP(QObject *parent = nullptr);
 
     bool LocalizedDates = false;
@@ -49,6 +52,9 @@ public:
     // only with AllowPasswordInClear.
     QByteArray UserName;
     QByteArray Password;
+    // An OAuth2 access token: when set, AUTH sends it (OAUTHBEARER or XOAUTH2) instead of the
+    // password, under the same rule for connections in the clear.
+    QByteArray BearerToken;
     bool AllowPasswordInClear = false;
 
     void Connect();
@@ -100,8 +106,11 @@ private:
     [[nodiscard]] bool Secure();
     [[nodiscard]] bool Login();
     [[nodiscard]] bool Authenticate(const QByteArray &method);
+    [[nodiscard]] bool AuthenticateBearer(const QByteArray &method);
+    // The end of an AUTH exchange: 235 logs in, anything else ends the session.
+    [[nodiscard]] bool AuthenticationEnd(bool sent);
     // Ends the session with an error of our own (nothing the server said).
-    void Abandon(const QString &text);
+    void Abandon(const QString &text, int code = ErrProtocol);
     // Writes one command and reads its reply; false when the connection failed.
     [[nodiscard]] bool Exchange(const QByteArray &command);
     // The server refused the message: report, reset the transaction, keep the connection.

@@ -17,4 +17,15 @@ public:
     // CRAM-MD5 (RFC 2195): base64 of "user " + hex HMAC-MD5 of the decoded challenge.
     static QByteArray CramMd5Response(const QByteArray &user, const QByteArray &password,
                                       const QByteArray &base64Challenge);
+
+    // OAuth2 bearer-token methods: OAUTHBEARER (RFC 7628) before the older XOAUTH2; empty when
+    // the server offers neither.
+    static QByteArray ChooseBearer(const QList<QByteArray> &offered);
+    // The initial response of method (base64) carrying user and token.
+    static QByteArray BearerResponse(const QByteArray &method, const QByteArray &user, const QByteArray &token);
+    // What the client answers to a failure challenge (RFC 7628 section 3.2.3), so that the server
+    // sends its final refusal: ^A for OAUTHBEARER, an empty line for XOAUTH2.
+    static QByteArray BearerFailureAnswer(const QByteArray &method);
+    // The "status" of a failure challenge's JSON ("invalid_token"), empty when it has none.
+    static QByteArray BearerFailureStatus(const QByteArray &base64Challenge);
 };

@@ -4,6 +4,7 @@
 // fields, nothing trimmed or checked. The password is held unscrambled.
 #include "mailproto/eVrxSecurity.h"
 #include "transfer/cIdentity.h"
+#include "transfer/cOAuth2Settings.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,6 +17,9 @@
 enum class ePop3Login { UserPass = 0, Apop = 1, Sasl = 2 };
 // Whether the account logs in to its SMTP server (RFC 4954), and with which credentials.
 enum class eSmtpLogin { None = 0, SameAsPop3 = 1, Own = 2 };
+// How the account proves who it is: a password, or an OAuth2 sign-in whose tokens are kept
+// where the password would be (POP3 and SMTP both send its access token).
+enum class eAuthentication { Password = 0, OAuth2 = 1 };
 
 struct cAccount
 {
@@ -47,6 +51,8 @@ struct cAccount
     QList<QByteArray> trustedCertificates;
     // The passwords live in the desktop keyring; the file holds none.
     bool passwordInKeyring = false;
+    eAuthentication authentication = eAuthentication::Password;
+    cOAuth2Settings oAuth2;
     // Sender identities besides the account's own.
     QList<cIdentity> identities;
 
@@ -63,6 +69,7 @@ struct cAccount
     QString SmtpLoginUser() const;
     QByteArray SmtpLoginPassword() const;
     bool CanReceive() const;
+    bool UsesOAuth2() const { return authentication == eAuthentication::OAuth2; }
     // ReplyAddress, else email: the address shown for the account.
     QString ShownAddress() const;
     // The account's own identity, then the others.

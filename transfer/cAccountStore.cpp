@@ -111,6 +111,21 @@ struct cKeyWriter
         put("AllowPasswordInClear", account.allowPasswordInClear);
         put("TrustedCertificates", account.trustedCertificates.join(','));
         put("PasswordInKeyring", account.passwordInKeyring);
+        putOAuth2(account);
+    }
+
+    void putOAuth2(const cAccount &account)
+    {
+        // Accounts that never signed in with OAuth2 keep their section as it was.
+        if (!account.UsesOAuth2() && account.oAuth2 == cOAuth2Settings{} && file.readBytes(section, "Authentication").isEmpty())
+            return;
+        put("Authentication", account.authentication);
+        put("OAuth2AuthURL", account.oAuth2.authUrl);
+        put("OAuth2TokenURL", account.oAuth2.tokenUrl);
+        put("OAuth2RevokeURL", account.oAuth2.revokeUrl);
+        put("OAuth2Scope", account.oAuth2.scope);
+        put("OAuth2ClientID", account.oAuth2.clientId);
+        put("OAuth2ClientSecret", account.oAuth2.clientSecret);
     }
 
     cResult finish() const
@@ -254,6 +269,9 @@ cAccount cAccountStore::ReadAccountKeys(const QString &section)
     account.trustedCertificates = fingerprintList(keys.value("TrustedCertificates"));
     account.passwordInKeyring = keys.boolean("PasswordInKeyring", false);
     account.identities = readIdentities(keys);
+    account.authentication = enumKey(keys, "Authentication", eAuthentication::OAuth2);
+    account.oAuth2 = {keys.text("OAuth2AuthURL"), keys.text("OAuth2TokenURL"), keys.text("OAuth2RevokeURL"),
+                      keys.text("OAuth2Scope"),   keys.text("OAuth2ClientID"), keys.text("OAuth2ClientSecret")};
     return account;
 }
 
@@ -322,6 +340,37 @@ cResult cAccountStore::TrustCertificate(const QString &section, const QByteArray
     cKeyWriter writer{cIniFile(AccountsFilePath()), section};
     writer.put("TrustedCertificates", trusted.join(','));
     return writer.finish();
+}
+
+cResult cAccountStore::WriteIdentities(const QString &section, const QList<cIdentity> &identities)
+{
+    if (!AccountNames().contains(section, Qt::CaseInsensitive))
+        return cResult::Failed(eFailure::Refused, QStringLiteral("There is no account \"%1\".").arg(section));
+    keepFilePrivate();
+    cKeyWriter writer{cIniFile(AccountsFilePath()), storedSection(section)};
+    writer.putIdentities(identities);
+    return writer.finish();
+}
+
+cResult cAccountStore::StoreSignIn(const QString &section, const QByteArray &secret)
+{
+    // An account not saved yet takes its tokens along when it is.
+    if (!AccountNames().contains(section, Qt::CaseInsensitive))
+        return cResult::Ok();
+    const QString stored = storedSection(section);
+    if (!keyringInFile(section)) {
+        keepFilePrivate();
+        cKeyWriter writer{cIniFile(AccountsFilePath()), stored};
+        writer.put("Password", StoredPassword(secret));
+        return writer.finish();
+    }
+    const cResultOf<cAccountSecrets> secrets = cPasswordKeyring::Read(stored);
+    const cResult written =
+        secrets ? cPasswordKeyring::Write(stored, {secret, secrets.value().smtp}) : secrets.result();
+    if (written)
+        return written;
+    return cResult::Failed(written.cause(), QStringLiteral("The sign-in of account %1 could not be stored in the desktop keyring: %2")
+                                                .arg(section, written.text()));
 }
 
 cResult cAccountStore::DeleteAccount(const QString &section)

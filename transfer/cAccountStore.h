@@ -21,7 +21,8 @@ public:
     // RemoveFromServerAfterDays), the wizard the nine it has (in their order) and leaves
     // Organisation, LeaveMailOnServer and RemoveFromServerAfterDays as they were. Both then
     // write the keys of security and login (POP3Security, SMTPSecurity, POP3Login, SMTPLogin,
-    // SMTPUserID, SMTPPassword, AllowPasswordInClear, TrustedCertificates, PasswordInKeyring);
+    // SMTPUserID, SMTPPassword, AllowPasswordInClear, TrustedCertificates, PasswordInKeyring,
+    // and for an account that uses OAuth2 Authentication and the OAuth2... keys);
     // a file without them reads as plain connections with today's logins.
     // With passwordInKeyring the passwords go to the desktop keyring and the file gets empty
     // ones; a keyring that refuses them fails the write and leaves the file as it was. Turning
@@ -33,6 +34,12 @@ public:
     // Adds one certificate's fingerprint to the account's trusted ones, writing that key alone:
     // a keyring that cannot be read now must not cost the stored passwords.
     static cResult TrustCertificate(const QString &section, const QByteArray &fingerprint);
+    // Stores an OAuth2 sign-in's tokens (cOAuth2Tokens::ToSecret) where the account keeps its
+    // password, writing nothing else; an account not in the file yet is left to its first save.
+    static cResult StoreSignIn(const QString &section, const QByteArray &secret);
+    // Replaces the identities past the account's own, writing their keys alone (the keyring is
+    // not asked).
+    static cResult WriteIdentities(const QString &section, const QList<cIdentity> &identities);
     // Renames the section and keeps the default account the default under its new name.
     static cResult RenameAccount(const QString &oldSection, const QString &newSection);
     // Whether a name, as a section header, reads back as itself and cannot break the file: no

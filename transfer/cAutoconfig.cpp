@@ -4,6 +4,7 @@
 #include "transfer/HostNames.h"
 
 #include <QFile>
+#include <QUrl>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -41,7 +42,12 @@ bool HasControlCharacter(const QString &text)
     });
 }
 
-// Only OAuth2 sign-in, which this program cannot do yet.
+bool IsHttps(const QString &text)
+{
+    const QUrl url(text);
+    return url.isValid() && url.scheme() == QLatin1String("https") && !url.host().isEmpty();
+}
+
 bool OnlyOAuth(const QStringList &authentication)
 {
     return !authentication.isEmpty()
@@ -61,6 +67,8 @@ cResultOf<cAutoconfig> cAutoconfig::Parse(const QByteArray &xml, const QString &
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("emailProvider"))
             config.readProvider(reader);
+        else if (reader.name() == QLatin1String("oAuth2"))
+            config.fOAuth2 = readOAuth2(reader);
         else
             reader.skipCurrentElement();
     }
@@ -81,6 +89,14 @@ cResultOf<cAutoconfig> cAutoconfig::ProviderTable()
     return Parse(file.readAll(), QStringLiteral("the provider table"));
 }
 
+cOAuth2Settings cAutoconfig::ProviderOAuth2(const QString &address)
+{
+    const cResultOf<cAutoconfig> table = ProviderTable();
+    const std::optional<cFoundSettings> found =
+        table ? table.value().SettingsFor(address, AddressDomain(address), false) : std::nullopt;
+    return found ? found->oAuth2 : cOAuth2Settings{};
+}
+
 void cAutoconfig::readProvider(QXmlStreamReader &xml)
 {
     cProvider provider;
@@ -94,6 +110,8 @@ void cAutoconfig::readProvider(QXmlStreamReader &xml)
             provider.pop3.append(readServer(xml));
         else if (outgoing && type == QLatin1String("smtp"))
             provider.smtp.append(readServer(xml));
+        else if (xml.name() == QLatin1String("oAuth2"))
+            provider.oAuth2 = readOAuth2(xml);
         else
             xml.skipCurrentElement();
     }
@@ -121,7 +139,30 @@ cAutoconfig::cServerEntry cAutoconfig::readServer(QXmlStreamReader &xml)
     return entry;
 }
 
-std::optional<cServerSetting> cAutoconfig::usable(const cServerEntry &entry, const QString &address, QString &why)
+std::optional<cOAuth2Settings> cAutoconfig::readOAuth2(QXmlStreamReader &xml)
+{
+    cOAuth2Settings settings;
+    while (xml.readNextStartElement()) {
+        const auto name = xml.name();
+        const QString text = xml.readElementText().trimmed();
+        if (name == QLatin1String("authURL"))
+            settings.authUrl = text;
+        else if (name == QLatin1String("tokenURL"))
+            settings.tokenUrl = text;
+        else if (name == QLatin1String("revokeURL"))
+            settings.revokeUrl = text;
+        else if (name == QLatin1String("scope"))
+            settings.scope = text.simplified();
+    }
+    if (!IsHttps(settings.authUrl) || !IsHttps(settings.tokenUrl) || HasControlCharacter(settings.scope))
+        return std::nullopt;
+    if (!IsHttps(settings.revokeUrl))
+        settings.revokeUrl.clear();
+    return settings;
+}
+
+std::optional<cServerSetting> cAutoconfig::usable(const cServerEntry &entry, const QString &address, bool oAuth2Known,
+                                                  QString &why)
 {
     cServerSetting setting;
     setting.host = WithAddress(entry.host, address).toLower();
@@ -137,21 +178,22 @@ std::optional<cServerSetting> cAutoconfig::usable(const cServerEntry &entry, con
         why = QStringLiteral("the kind of security is unknown");
     else if (HasControlCharacter(setting.userName))
         why = QStringLiteral("the user name holds control characters");
-    else if (OnlyOAuth(entry.authentication))
-        why = QStringLiteral("it signs in with OAuth2 only");
+    else if (OnlyOAuth(entry.authentication) && !oAuth2Known)
+        why = QStringLiteral("it signs in with OAuth2 only, and the file names no OAuth2 addresses");
     if (!why.isEmpty())
         return std::nullopt;
     setting.security = *security;
+    setting.oAuth2Only = OnlyOAuth(entry.authentication);
     return setting;
 }
 
-QList<cServerSetting> cAutoconfig::usable(const QList<cServerEntry> &entries, const QString &address,
+QList<cServerSetting> cAutoconfig::usable(const QList<cServerEntry> &entries, const QString &address, bool oAuth2Known,
                                           QStringList &notes) const
 {
     QList<cServerSetting> settings;
     for (const cServerEntry &entry : entries) {
         QString why;
-        if (const std::optional<cServerSetting> setting = usable(entry, address, why))
+        if (const std::optional<cServerSetting> setting = usable(entry, address, oAuth2Known, why))
             settings.append(*setting);
         else
             notes.append(QStringLiteral("%1: a server was left out: %2.").arg(fWhere, why));
@@ -167,8 +209,10 @@ std::optional<cFoundSettings> cAutoconfig::SettingsFor(const QString &address, c
             continue;
         cFoundSettings found;
         found.source = fWhere;
-        found.pop3 = usable(provider.pop3, address, found.notes);
-        found.smtp = usable(provider.smtp, address, found.notes);
+        const std::optional<cOAuth2Settings> oAuth2 = provider.oAuth2 ? provider.oAuth2 : fOAuth2;
+        found.oAuth2 = oAuth2.value_or(cOAuth2Settings{});
+        found.pop3 = usable(provider.pop3, address, oAuth2.has_value(), found.notes);
+        found.smtp = usable(provider.smtp, address, oAuth2.has_value(), found.notes);
         if (!found.pop3.isEmpty() && !found.smtp.isEmpty())
             return found;
     }

@@ -24,6 +24,8 @@ public:
     static cResultOf<cAutoconfig> Parse(const QByteArray &xml, const QString &where);
     // The provider table bundled with the program.
     static cResultOf<cAutoconfig> ProviderTable();
+    // The provider table's OAuth2 addresses for the domain of address; empty when it names none.
+    static cOAuth2Settings ProviderOAuth2(const QString &address);
 
     // The settings of the provider serving domain (any provider of the file when anyDomain,
     // as for a file fetched for that domain), with the address put in for the placeholders;
@@ -45,14 +47,22 @@ private:
         QStringList domains;
         QList<cServerEntry> pop3;
         QList<cServerEntry> smtp;
+        std::optional<cOAuth2Settings> oAuth2;
     };
 
     void readProvider(QXmlStreamReader &xml);
     static cServerEntry readServer(QXmlStreamReader &xml);
-    // The entry with the address put in; else why it cannot be used.
-    static std::optional<cServerSetting> usable(const cServerEntry &entry, const QString &address, QString &why);
-    QList<cServerSetting> usable(const QList<cServerEntry> &entries, const QString &address, QStringList &notes) const;
+    // The endpoints of an <oAuth2> element; none unless both addresses are https.
+    static std::optional<cOAuth2Settings> readOAuth2(QXmlStreamReader &xml);
+    // The entry with the address put in; else why it cannot be used. A server that takes only
+    // OAuth2 is usable when the provider's endpoints are known.
+    static std::optional<cServerSetting> usable(const cServerEntry &entry, const QString &address, bool oAuth2Known,
+                                                QString &why);
+    QList<cServerSetting> usable(const QList<cServerEntry> &entries, const QString &address, bool oAuth2Known,
+                                 QStringList &notes) const;
 
     QString fWhere;
     QList<cProvider> fProviders;
+    // An <oAuth2> element beside the providers serves those without their own.
+    std::optional<cOAuth2Settings> fOAuth2;
 };

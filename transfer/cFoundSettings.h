@@ -3,6 +3,7 @@
 // Server settings found for an address before they are tried: where they came from and, per
 // protocol, the servers in the order the source prefers them.
 #include "mailproto/eVrxSecurity.h"
+#include "transfer/cOAuth2Settings.h"
 
 #include <QList>
 #include <QString>
@@ -15,6 +16,8 @@ struct cServerSetting
     eVrxSecurity security = eVrxSecurity::None;
     // The login name; empty means the address itself.
     QString userName;
+    // The server takes no password, only an OAuth2 sign-in.
+    bool oAuth2Only = false;
 };
 
 struct cFoundSettings
@@ -25,4 +28,12 @@ struct cFoundSettings
     QList<cServerSetting> smtp;
     // Servers the source named that were left out, and why.
     QStringList notes;
+    // The provider's OAuth2 endpoints when the source names them; the client id is the user's.
+    cOAuth2Settings oAuth2 = {};
+
+    // Whether the first server of either protocol takes only an OAuth2 sign-in.
+    bool NeedsOAuth2() const
+    {
+        return (!pop3.isEmpty() && pop3.first().oAuth2Only) || (!smtp.isEmpty() && smtp.first().oAuth2Only);
+    }
 };

@@ -11,6 +11,7 @@
 #include "storage/cOptions.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cIncomingStore.h"
+#include "transfer/cOAuth2SignIn.h"
 
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -65,9 +66,13 @@ void cGetSession::FetchAll()
     bool fetchedAny = false;
     for (const QString &name : fAccounts) {
         cResult keyring;
-        const cAccount account = cAccountStore::ReadAccount(name, &keyring);
+        cAccount account = cAccountStore::ReadAccount(name, &keyring);
         if (!keyring) {
             AddError(keyring.text());
+            continue;
+        }
+        if (const cResult signIn = cOAuth2SignIn::Freshen(account, fReplyTimeout, [this] { return Abandoned(); }); !signIn) {
+            AddError(signIn.text());
             continue;
         }
         if (!account.CanReceive()) {
@@ -114,7 +119,8 @@ void cGetSession::Configure(TVrxPOP &pop, const cAccount &account)
     pop.Passwd = account.password;
     pop.Security = account.pop3Security;
     pop.TrustedCertificates = account.trustedCertificates;
-    pop.Method = LoginMethodOf(account.pop3Login);
+    pop.Method = account.UsesOAuth2() ? TVrxPOP::LoginMethod::Sasl : LoginMethodOf(account.pop3Login);
+    pop.BearerToken = cOAuth2SignIn::AccessToken(account);
     pop.AllowPasswordInClear = account.allowPasswordInClear;
 }
 
@@ -178,6 +184,8 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch 
     if (!pop.Login()) {
         emit OutputChanged(QStringLiteral("Authentification failed. Disconnecting."));
         pop.Quit();
+        if (account.UsesOAuth2())
+            AddError(cOAuth2SignIn::ServerRefused(account));
         emit MainStatus(QStringLiteral("Bad login info."));
         return true;
     }

@@ -7,13 +7,20 @@
 #include "storage/cMailMessage.h"
 #include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
+#include "transfer/cOAuth2SignIn.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 const QString kSentItems = FolderName(eFolderKind::SentItems);
+
+// RFC 4954 section 6: the credentials (here the access token) were refused.
+bool IsLoginRefusal(const QByteArray &code)
+{
+    return code == "535" || code == "534";
 }
+} // namespace
 
 cSendSession::cSendSession(const QString &account, QObject *parent) : cSessionEngine(parent), fAccount(account) {}
 
@@ -89,6 +96,7 @@ void cSendSession::Configure(TVrxSMTP &smtp, const cAccount &account)
     smtp.TrustedCertificates = account.trustedCertificates;
     smtp.UserName = account.SmtpLoginUser().toUtf8();
     smtp.Password = account.SmtpLoginPassword();
+    smtp.BearerToken = cOAuth2SignIn::AccessToken(account);
     smtp.AllowPasswordInClear = account.allowPasswordInClear;
 }
 
@@ -102,6 +110,16 @@ QString cSendSession::AccountOf(const QString &path) const
         if (!chosen.isEmpty() && name.compare(chosen, Qt::CaseInsensitive) == 0)
             return name;
     return fAccount;
+}
+
+bool cSendSession::SignedIn(cAccount &account)
+{
+    const cResult signIn = cOAuth2SignIn::Freshen(account, TVrxClient::DefaultReplyTimeoutMs, [this] { return Abandoned(); });
+    if (!signIn) {
+        AddError(signIn.text());
+        emit MainStatus(QStringLiteral("Sign in again"));
+    }
+    return signIn.ok();
 }
 
 bool cSendSession::AccountUsable(const cAccount &account, const cResult &keyring)
@@ -138,8 +156,8 @@ bool cSendSession::SendWithCurrentAccount()
 {
     emit OperationChanged(QStringLiteral("Attempting to connect to server..."));
     cResult keyring;
-    const cAccount account = cAccountStore::ReadAccount(fCurrent, &keyring);
-    if (!AccountUsable(account, keyring)) {
+    cAccount account = cAccountStore::ReadAccount(fCurrent, &keyring);
+    if (!AccountUsable(account, keyring) || !SignedIn(account)) {
         GiveUpQueue();
         return false;
     }
@@ -165,6 +183,8 @@ bool cSendSession::SendWithCurrentAccount()
             if (!smtp.LastErrorText().isEmpty())
                 AddError(smtp.LastErrorText());
             NoteUntrusted(smtp, account.section);
+            if (account.UsesOAuth2() && IsLoginRefusal(smtp.ReplyCode()))
+                AddError(cOAuth2SignIn::ServerRefused(account));
             emit MainStatus(QStringLiteral("Connection error"));
             GiveUpQueue();
             return false;

@@ -41,6 +41,8 @@ protected:
 
 private:
     bool AccountUsable(const class cAccount &account, const class cResult &keyring);
+    // An OAuth2 account's access token renewed when it ran out; false (with the error) when it cannot be.
+    bool SignedIn(class cAccount &account);
     // The account a queued message sends through.
     QString AccountOf(const QString &path) const;
     // Connects through fCurrent and sends its run of messages; true when messages of another

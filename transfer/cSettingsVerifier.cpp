@@ -5,6 +5,7 @@
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
 #include "transfer/cGetSession.h"
+#include "transfer/cOAuth2SignIn.h"
 #include "transfer/cSendSession.h"
 #include "transfer/cServerProbe.h"
 
@@ -41,12 +42,20 @@ QString UserOf(const cServerSetting &server, const cAccount &typed)
     return server.userName.isEmpty() ? typed.email.trimmed() : server.userName;
 }
 
+// A refused access token is not renewed by trying again: only a new sign-in helps.
+QString SignInAgain(const cAccount &account)
+{
+    return account.UsesOAuth2() ? QStringLiteral(" The server did not accept the OAuth2 sign-in: sign in again.") : QString();
+}
+
 } // namespace
 
 cResultOf<cAccount> cSettingsVerifier::Verify(const cFoundSettings &found, const cAccount &typed)
 {
     cAccount account = typed;
     account.replyAddress = typed.email;
+    if (cResult signIn = cOAuth2SignIn::Freshen(account, fTimeoutMs, Stopped); !signIn)
+        return signIn;
     try {
         if (cResult pop3 = verifyPop3(found.pop3, account); !pop3)
             return pop3;
@@ -109,8 +118,8 @@ cResult cSettingsVerifier::tryPop3(const cAccount &account)
         return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? pop.LastErrorText() : error.text));
     if (!pop.Login()) {
         const eFailure cause = error.code == TVrxPOP::ErrLogin ? eFailure::Refused : eFailure::Network;
-        return cResult::Failed(cause, QStringLiteral("The POP3 server %1 refused the login as \"%2\": %3")
-                                          .arg(where, account.userId, error.text));
+        return cResult::Failed(cause, QStringLiteral("The POP3 server %1 refused the login as \"%2\": %3%4")
+                                          .arg(where, account.userId, error.text, SignInAgain(account)));
     }
     pop.Quit();
     return cResult::Ok();
@@ -125,14 +134,14 @@ cResult cSettingsVerifier::verifySmtp(const QList<cServerSetting> &servers, cAcc
         const QString user = UserOf(server, account);
         account.smtpLogin = user == account.userId ? eSmtpLogin::SameAsPop3 : eSmtpLogin::Own;
         account.smtpUserId = account.smtpLogin == eSmtpLogin::Own ? user : QString();
-        account.smtpPassword = account.smtpLogin == eSmtpLogin::Own ? account.password : QByteArray();
+        account.smtpPassword = account.smtpLogin == eSmtpLogin::Own && !account.UsesOAuth2() ? account.password : QByteArray();
         Progress(QStringLiteral("Logging in to the SMTP server %1 as %2.")
                      .arg(ServerName(server.host, server.port, server.security), user));
         return trySmtp(account);
     });
 }
 
-cResult cSettingsVerifier::trySmtp(const cAccount &account)
+cResult cSettingsVerifier::trySmtp(cAccount &account)
 {
     TVrxSMTP smtp;
     cSendSession::Configure(smtp, account);
@@ -145,10 +154,18 @@ cResult cSettingsVerifier::trySmtp(const cAccount &account)
         smtp.Quit();
         return cResult::Ok();
     }
+    // Relays and local servers often take mail without a login: EHLO has shown the server works.
+    if (error.code == TVrxSMTP::ErrNoLoginMethod && smtp.Extensions().AuthMechanisms.isEmpty()) {
+        account.smtpLogin = eSmtpLogin::None;
+        account.smtpUserId.clear();
+        account.smtpPassword.clear();
+        Progress(QStringLiteral("The SMTP server %1 asks for no login; mail will be sent without one.").arg(where));
+        return cResult::Ok();
+    }
     if (IsLoginRefusal(error.code))
-        return cResult::Failed(eFailure::Refused, QStringLiteral("The SMTP server %1 refused the login as \"%2\": %3 %4")
+        return cResult::Failed(eFailure::Refused, QStringLiteral("The SMTP server %1 refused the login as \"%2\": %3 %4%5")
                                                       .arg(where, account.SmtpLoginUser())
                                                       .arg(error.code)
-                                                      .arg(error.text.trimmed()));
+                                                      .arg(error.text.trimmed(), SignInAgain(account)));
     return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? smtp.LastErrorText() : error.text));
 }

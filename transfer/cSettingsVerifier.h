@@ -34,7 +34,8 @@ private:
                          const std::function<cResult(const cServerSetting &)> &attempt);
     // One server: Ok, Refused (the login), or another failure (not reached).
     cResult tryPop3(const cAccount &account);
-    cResult trySmtp(const cAccount &account);
+    // A server that offers no AUTH at all is taken as it is: the account then sends without a login.
+    cResult trySmtp(cAccount &account);
     void prepare(class TVrxClient &client) const;
 
     int fTimeoutMs;

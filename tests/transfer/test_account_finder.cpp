@@ -138,6 +138,46 @@ TEST(Autoconfig, TheProviderTableServesLargeProvidersByTheirDomains)
     EXPECT_FALSE(table.value().SettingsFor(kAddress, u"example.test"_s, false));
 }
 
+TEST(Autoconfig, OAuth2OnlyServersAreOfferedWhenTheProviderNamesHttpsSignInAddresses)
+{
+    const QByteArray oAuth2Pop3 = Pop3("pop.example.test", "995", "SSL", "%EMAILADDRESS%", "<authentication>OAuth2</authentication>");
+    const auto endpoints = [](const QByteArray &auth, const QByteArray &token) {
+        return "<oAuth2><authURL>" + auth + "</authURL><tokenURL>" + token + "</tokenURL><scope>mail\n  offline</scope></oAuth2>";
+    };
+    const struct
+    {
+        const char *name;
+        QByteArray xml;
+        bool offered;
+    } cases[] = {
+        {"inside the provider", Config(oAuth2Pop3 + endpoints("https://login.example.test/auth", "https://login.example.test/token"),
+                                       Smtp("smtp.example.test")), true},
+        {"beside the providers", Config(oAuth2Pop3, Smtp("smtp.example.test")).replace(
+             "</clientConfig>", endpoints("https://login.example.test/auth", "https://login.example.test/token") + "</clientConfig>"),
+         true},
+        {"a token address in the clear", Config(oAuth2Pop3 + endpoints("https://login.example.test/auth", "http://login.example.test/token"),
+                                                Smtp("smtp.example.test")), false},
+    };
+    for (const auto &c : cases) {
+        const cResultOf<cAutoconfig> config = cAutoconfig::Parse(c.xml, u"test"_s);
+        ASSERT_TRUE(config.ok()) << c.name;
+        const auto found = config.value().SettingsFor(kAddress, u"example.test"_s, false);
+        EXPECT_EQ(found.has_value(), c.offered) << c.name;
+        if (!found)
+            continue;
+        EXPECT_TRUE(found->NeedsOAuth2()) << c.name;
+        EXPECT_EQ(found->oAuth2.tokenUrl, u"https://login.example.test/token"_s) << c.name;
+        EXPECT_EQ(found->oAuth2.scope, u"mail offline"_s) << c.name;
+        EXPECT_TRUE(found->oAuth2.clientId.isEmpty()) << c.name;
+    }
+    // The table ships sign-in addresses for providers that need them, and no client id.
+    const auto outlook = cAutoconfig::ProviderTable().value().SettingsFor(u"jo@outlook.com"_s, u"outlook.com"_s, false);
+    ASSERT_TRUE(outlook.has_value());
+    EXPECT_TRUE(outlook->NeedsOAuth2());
+    EXPECT_TRUE(outlook->oAuth2.authUrl.startsWith(u"https://"_s));
+    EXPECT_TRUE(outlook->oAuth2.clientId.isEmpty());
+}
+
 TEST(HostNames, OnlyNamesThatCouldBeLookedUpPass)
 {
     for (const char *good : {"pop.example.com", "a-b.c", "localhost", "127.0.0.1", "mx.example.com."})

@@ -112,3 +112,21 @@ TEST(SettingsVerifier, ARefusedLoginStopsAtOnceNamingTheServerAndItsReply)
         EXPECT_FALSE(steps.join(u'\n').contains(u"%1:1 "_s.arg(kHost))) << c.name;
     }
 }
+
+TEST(SettingsVerifier, AnSmtpServerOfferingNoLoginIsTakenAndTheAccountSendsWithoutOne)
+{
+    ScriptedServer pop3;
+    Pop3Taking(pop3, "+OK logged in\r\n");
+    ScriptedServer smtp;
+    smtp.Send("220 ready\r\n").Replies({"250-relay\r\n250 8BITMIME\r\n", "221 bye\r\n"}).Start();
+    cSettingsVerifier verifier(kTimeoutMs);
+    QStringList steps;
+    verifier.Progress = [&steps](const QString &step) { steps.append(step); };
+    const cResultOf<cAccount> verified = verifier.Verify({u"test"_s, {At(pop3)}, {At(smtp, u"other"_s)}, {}}, Typed());
+    ASSERT_TRUE(verified.ok()) << verified.text().toStdString();
+    EXPECT_EQ(verified.value().smtpLogin, eSmtpLogin::None);
+    EXPECT_TRUE(verified.value().smtpUserId.isEmpty());
+    EXPECT_TRUE(verified.value().smtpPassword.isEmpty());
+    EXPECT_TRUE(steps.last().contains(u"asks for no login"_s)) << steps.last().toStdString();
+    EXPECT_FALSE(smtp.Transcript().contains("AUTH"));
+}

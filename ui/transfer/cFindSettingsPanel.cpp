@@ -105,7 +105,11 @@ void cFindSettingsPanel::finished(const cResultOf<cAccount> &outcome)
         txtFindProgress->appendPlainText(outcome.text());
         return;
     }
-    txtFindProgress->appendPlainText(tr("These settings work and are filled in on the other pages; look them over, then click Done."));
+    txtFindProgress->appendPlainText(
+        outcome.value().UsesOAuth2()
+            ? tr("These settings are filled in on the other pages; click Done, then sign in on the Sign-in page of the "
+                 "account's properties.")
+            : tr("These settings work and are filled in on the other pages; look them over, then click Done."));
     emit Found(outcome.value());
 }
 

@@ -35,6 +35,7 @@ TfrmAccountProps::TfrmAccountProps(QWidget *parent) : QDialog(parent)
     pages->addTab(makeAdvancedPage(), tr("Advanced"));
     pages->addTab(makeSecurityPage(), tr("Security"));
     pages->addTab(makeIdentitiesPage(), tr("Identities"));
+    pages->addTab(makeSignInPage(), tr("Sign-in"));
 
     const cDialogButtons buttons = MakeDialogButtons(this, tr("&OK"));
     btnOK = buttons.ok;
@@ -128,6 +129,19 @@ QWidget *TfrmAccountProps::makeIdentitiesPage()
                     controls);
 }
 
+QWidget *TfrmAccountProps::makeSignInPage()
+{
+    fSignIn = new cSignInPage;
+    fSignIn->layout()->setContentsMargins({});
+    fSignIn->Address = [this] { return edtEMail->text(); };
+    // An OAuth2 account has no password to type.
+    connect(fSignIn, &cSignInPage::AuthenticationChanged, edtPassword, &QWidget::setDisabled);
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(fSignIn);
+    return MakePage(tr("Sign-in page"),
+                    tr("Providers that require it sign in with OAuth2 in your browser instead of a password."), controls);
+}
+
 void TfrmAccountProps::LoadAccount(const QString &name)
 {
     fAccountName = name;
@@ -149,6 +163,10 @@ void TfrmAccountProps::LoadAccount(const QString &name)
     edtRemoveAfterDays->setValue(account.removeAfterDays > 0 ? account.removeAfterDays : kUsualDaysOnServer);
     fSecurity->Load(account);
     fIdentities->Load(account.identities);
+    fSignIn->Load(account);
+    edtPassword->setDisabled(account.UsesOAuth2());
+    if (account.UsesOAuth2())
+        fPassword.Show(edtPassword, {});
 }
 
 void TfrmAccountProps::AccountRenamed(const QString &oldName, const QString &newName)
@@ -180,6 +198,7 @@ cAccount TfrmAccountProps::accountFromFields() const
     account.removeAfterDays = chkRemoveAfterDays->isChecked() ? edtRemoveAfterDays->value() : 0;
     fSecurity->Store(account);
     account.identities = fIdentities->Identities();
+    fSignIn->Store(account);
     return account;
 }
 
@@ -200,7 +219,7 @@ void TfrmAccountProps::btnOKClick()
     const QList<cFieldProblem> problems = QList<cFieldProblem>{
         {edtPOP3Port, PortProblem(tr("POP3 server port"), edtPOP3Port->text())},
         {edtSMTPPort, PortProblem(tr("SMTP server port"), edtSMTPPort->text())},
-    } + fSecurity->Problems() + QList<cFieldProblem>{{edtPassword, UnreadKeyringProblem()}};
+    } + fSecurity->Problems() + QList<cFieldProblem>{{edtPassword, UnreadKeyringProblem()}, {fSignIn, fSignIn->Problem()}};
     if (WarnFirstProblem(this, notSaved, problems))
         return;
     if (const cResult written = cAccountStore::WriteAccount(accountFromFields()); !written) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The properties window of one account: five pages of its settings. Not modal; several may be
+// The properties window of one account: six pages of its settings. Not modal; several may be
 // open, and each frees itself when closed.
 //
 // Call order: construct, LoadAccount(name), show(). "&OK" writes every key back and emits
@@ -9,6 +9,7 @@
 #include "ui/transfer/cAccountSecurityPage.h"
 #include "ui/transfer/cIdentitiesPage.h"
 #include "ui/transfer/cShownPassword.h"
+#include "ui/transfer/cSignInPage.h"
 
 #include <QDialog>
 
@@ -29,6 +30,8 @@ public:
     void AccountRenamed(const QString &oldName, const QString &newName);
     // Tests detect against fakes instead of real servers.
     void SetServerProbes(fServerProbe pop3, fServerProbe smtp);
+    // Tests follow the OAuth2 sign-in address themselves.
+    void SetBrowser(std::function<void(const QUrl &)> open) { fSignIn->OpenBrowser = std::move(open); }
 
 signals:
     void accountSaved();
@@ -39,6 +42,7 @@ private:
     QWidget *makeAdvancedPage();
     QWidget *makeSecurityPage();
     QWidget *makeIdentitiesPage();
+    QWidget *makeSignInPage();
     cAccount accountFromFields() const;
     QString UnreadKeyringProblem() const;
     void btnOKClick();
@@ -64,6 +68,7 @@ private:
     QSpinBox *edtRemoveAfterDays;
     cAccountSecurityPage *fSecurity;
     cIdentitiesPage *fIdentities;
+    cSignInPage *fSignIn;
     QPushButton *btnOK;
     QPushButton *btnCancel;
 };

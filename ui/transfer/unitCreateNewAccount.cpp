@@ -95,6 +95,11 @@ cAccount TfrmCreateNewAccount::accountFromFields() const
     account.pop3Port = edtPort_POP3->text();
     account.smtpPort = edtPort_SMTP->text();
     fSecurity->Store(account);
+    account.authentication = fFoundSignIn.authentication;
+    account.oAuth2 = fFoundSignIn.oAuth2;
+    // The sign-in, not the password, opens an OAuth2 account.
+    if (account.UsesOAuth2())
+        account.password.clear();
     return account;
 }
 
@@ -107,6 +112,7 @@ void TfrmCreateNewAccount::fillFound(const cAccount &account)
     edtPort_POP3->setText(account.pop3Port);
     edtSMTP->setText(account.smtpServer);
     edtPort_SMTP->setText(account.smtpPort);
+    fFoundSignIn = account;
 }
 
 bool TfrmCreateNewAccount::fieldsAreUsable()

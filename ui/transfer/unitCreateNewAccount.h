@@ -45,6 +45,8 @@ private:
     QLineEdit *edtSMTP;
     QLineEdit *edtPort_SMTP;
     cAccountSecurityPage *fSecurity;
+    // How the settings found sign in (OAuth2 and the provider's addresses, or the password).
+    cAccount fFoundSignIn;
     cFindSettingsPanel *fFindSettings;
     QCheckBox *chkMakeDefault;
     QPushButton *btnOK;
