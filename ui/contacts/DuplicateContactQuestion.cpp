@@ -7,10 +7,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("DuplicateContactQuestion", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DuplicateContactQuestion)
+};
 
 QString addressesOf(const cContactCard &card)
 {
@@ -18,15 +18,15 @@ QString addressesOf(const cContactCard &card)
     for (const eContactKey key : {eContactKey::EMail, eContactKey::SecEMail})
         if (!card[key].isEmpty())
             addresses.append(card[key]);
-    return addresses.isEmpty() ? tr("no e-mail address") : addresses.join(u", ");
+    return addresses.isEmpty() ? cTexts::tr("no e-mail address") : addresses.join(u", ");
 }
 
 } // namespace
 
 eDuplicateChoice AskDuplicateContact(QWidget *parent, const cContactCard &incoming, const cContactCard &existing)
 {
-    QMessageBox box(QMessageBox::Question, tr("Import vCard"),
-                    tr("The address book already has a contact named \"%1\" (%2).\n\nThe card \"%3\" (%4) "
+    QMessageBox box(QMessageBox::Question, cTexts::tr("Import vCard"),
+                    cTexts::tr("The address book already has a contact named \"%1\" (%2).\n\nThe card \"%3\" (%4) "
                        "from the file:")
                         .arg(existing.name, addressesOf(existing), incoming.name, addressesOf(incoming)),
                     QMessageBox::NoButton, parent);
@@ -36,7 +36,7 @@ eDuplicateChoice AskDuplicateContact(QWidget *parent, const cContactCard &incomi
                                                                  {"&Skip", eDuplicateChoice::Skip}};
     QList<QPushButton *> buttons;
     for (const auto &[text, choice] : answers)
-        buttons.append(box.addButton(tr(text), choice == eDuplicateChoice::Skip ? QMessageBox::RejectRole
+        buttons.append(box.addButton(cTexts::tr(text), choice == eDuplicateChoice::Skip ? QMessageBox::RejectRole
                                                                                 : QMessageBox::AcceptRole));
     // Skip is the default: a keypress never replaces a contact.
     box.setDefaultButton(buttons.last());

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 TfrmSignatures::TfrmSignatures(QWidget *parent)
-    : cForm(QStringLiteral("Ravelin - Signatures"), QIcon::fromTheme(QStringLiteral("text-x-generic")), parent)
+    : cForm(tr("Ravelin - Signatures"), QIcon::fromTheme(QStringLiteral("text-x-generic")), parent)
 {
     setObjectName(QStringLiteral("frmSignatures"));
     setWindowFlag(Qt::Window);

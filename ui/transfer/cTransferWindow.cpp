@@ -37,15 +37,15 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
     layout->addWidget(textLabel);
 
     auto *accountRow = new QHBoxLayout;
-    accountRow->addWidget(new QLabel(QStringLiteral("\u2022 Current account:")));
+    accountRow->addWidget(new QLabel(tr("\u2022 Current account:")));
     lblCurrentAccount = new QLabel;
     lblCurrentAccount->setObjectName(QStringLiteral("lblCurrentAccount"));
     accountRow->addWidget(lblCurrentAccount, 1);
     layout->addLayout(accountRow);
 
-    auto *status = new QGroupBox(QStringLiteral(" Status "));
+    auto *status = new QGroupBox(tr(" Status "));
     fStatusLayout = new QVBoxLayout(status);
-    lblConnectionStatus = AddLabel(fStatusLayout, "lblConnectionStatus", QStringLiteral("Not connected."));
+    lblConnectionStatus = AddLabel(fStatusLayout, "lblConnectionStatus", tr("Not connected."));
     layout->addWidget(status);
 
     pbMain = new QProgressBar;

@@ -23,11 +23,11 @@ QPointer<TfrmGetMail> sExisting;
 } // namespace
 
 TfrmGetMail::TfrmGetMail(const QStringList &accounts)
-    : cTransferWindow(QStringLiteral("Receiving mail..."), QStringLiteral("Checking for new mail..."), QString(),
+    : cTransferWindow(tr("Receiving mail..."), tr("Checking for new mail..."), QString(),
                       "Button2"),
       fAccounts(accounts), fSession(new cGetSession(accounts, this))
 {
-    lblOutput = AddLabel(StatusLayout(), "lblOutput", QStringLiteral("Attempting to connect..."));
+    lblOutput = AddLabel(StatusLayout(), "lblOutput", tr("Attempting to connect..."));
     StatusLayout()->insertWidget(1, lblOutput);
 
     Follow(*fSession);
@@ -117,7 +117,7 @@ void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
         }
         existing->close();
     }
-    cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("Checking for mail..."));
+    cTransferEvents::ShowStatus(kStatusPanel, TfrmGetMail::tr("Checking for mail..."));
     const QStringList all = cAccountStore::AccountNames();
     if (all.isEmpty()) {
         OfferNewAccount(parent);
