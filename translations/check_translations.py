@@ -35,7 +35,8 @@ def check(ts_file, lupdate, sources, scratch):
         print(f'{ts_file.name}: {state} in {context}: {source!r}')
     if lagging:
         print(f'{len(lagging)} text(s) lag behind in {ts_file.name}: run "cmake --build build --target '
-              'update_translations", translate what it marks unfinished and drop what it marks vanished.')
+              'update_translations", '
+              'translate what it marks unfinished (it drops the vanished ones itself).')
     return not lagging
 
 
