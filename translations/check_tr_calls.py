@@ -9,7 +9,7 @@ import pathlib
 import re
 import sys
 
-LITERAL = r'(?:u"|QStringLiteral\(\s*"|QLatin1String\(\s*"|QString\(\s*"|")(?=\s*(?:\\u[0-9a-fA-F]{4}\s*)?[A-Za-z])'
+LITERAL = r'(?:u"|QStringLiteral\(\s*"|QLatin1String\(\s*"|QString\(\s*"|")(?=\s*(?:\\u[0-9a-fA-F]{4}\s*)?&?[A-Za-z])'
 CALLS = (r'\b(?:setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setPlaceholderText|setTitle'
          r'|setLabelText|setInformativeText|showMessage|addAction|addMenu|addTab|setTabText|setHeaderLabels?'
          r'|addItem|setItemText)\(\s*(?:\{\s*)?')

@@ -1025,6 +1025,17 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>Checking for mail...</source>
         <translation>Mails werden abgerufen...</translation>
     </message>
+    <message numerus="yes">
+        <source>%n new message(s)</source>
+        <translation>
+            <numerusform>%n neue Nachricht</numerusform>
+            <numerusform>%n neue Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no account present.</source>
+        <translation>kein Konto vorhanden.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmInsertSignature</name>
@@ -1071,10 +1082,6 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>The junk filter is learning from &quot;%1&quot;...</source>
         <translation>Der Junk-Filter lernt aus „%1“...</translation>
-    </message>
-    <message>
-        <source> new message(s)</source>
-        <translation> neue Nachricht(en)</translation>
     </message>
     <message>
         <source>New</source>
@@ -1401,10 +1408,6 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <translation>Datum&amp;Uhrzeit</translation>
     </message>
     <message>
-        <source> message(s)</source>
-        <translation> Nachricht(en)</translation>
-    </message>
-    <message>
         <source>From:</source>
         <translation>Von:</translation>
     </message>
@@ -1463,6 +1466,20 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <translation>Die Fenstereinstellungen konnten nicht gespeichert werden.
 
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new message(s)</source>
+        <translation>
+            <numerusform>%n neue Nachricht</numerusform>
+            <numerusform>%n neue Nachrichten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s)</source>
+        <translation>
+            <numerusform>%n Nachricht</numerusform>
+            <numerusform>%n Nachrichten</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2706,6 +2723,18 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Not connected.</source>
         <translation>Nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Errors -&gt;</source>
+        <translation>&amp;Fehler -&gt;</translation>
     </message>
 </context>
 <context>

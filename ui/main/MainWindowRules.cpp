@@ -52,7 +52,7 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
 
 QString MessageCountText(int count)
 {
-    return QString::number(count) + cTexts::tr(" message(s)");
+    return cTexts::tr("%n message(s)", nullptr, count);
 }
 
 std::vector<std::pair<QString, QStringList>> PathsByFolder(const QStringList &paths, const QString &shownFolder)

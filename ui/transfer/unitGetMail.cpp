@@ -81,7 +81,7 @@ void TfrmGetMail::tmrCloseWindowTimer()
     if (fSession->NewMail()) {
         emit cTransferEvents::instance().NewMailAnnounced(fSession->Total());
         cTransferEvents::ShowStatus(kStatusPanel,
-                                    QString::number(fSession->Total()) + QStringLiteral(" new message(s)"));
+                                    tr("%n new message(s)", nullptr, fSession->Total()));
         PlayOptionSound(Opt::NewMailSound);
     }
     const bool keepOpen = !Errors().isEmpty();
@@ -121,7 +121,7 @@ void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
     const QStringList all = cAccountStore::AccountNames();
     if (all.isEmpty()) {
         OfferNewAccount(parent);
-        cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("no account present."));
+        cTransferEvents::ShowStatus(kStatusPanel, TfrmGetMail::tr("no account present."));
         return;
     }
     auto *window = new TfrmGetMail(accounts.isEmpty() ? all : accounts);
