@@ -4,9 +4,15 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cRemoteContentSenders)
+};
 
 const QString kSection = QStringLiteral("Senders");
 
@@ -30,7 +36,7 @@ bool cRemoteContentSenders::IsAllowed(const QString &address)
 cResult cRemoteContentSenders::Allow(const QString &address)
 {
     if (address.trimmed().isEmpty())
-        return cResult::Failed(eFailure::Refused, QStringLiteral("The message names no sender to allow."));
+        return cResult::Failed(eFailure::Refused, cTexts::tr("The message names no sender to allow."));
     cIniFile file(FilePath());
     if (!file.writeBool(kSection, keyOf(address), true))
         return cResult::Failed(eFailure::FileSystem, file.errorString());

@@ -3,10 +3,21 @@
 
 #include "transfer/cSettingsVerifier.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cAutoAccount)
+};
+
+} // namespace
+
 cResultOf<cAccount> cAutoAccount::Make(const cAccount &typed)
 {
     if (typed.password.isEmpty())
-        return cResult::Failed(eFailure::Refused, QStringLiteral("A password is needed to check the settings found."));
+        return cResult::Failed(eFailure::Refused, cTexts::tr("A password is needed to check the settings found."));
     cAccountFinder finder(fSetup);
     finder.Progress = Progress;
     finder.Stopped = Stopped;

@@ -21,6 +21,29 @@
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Cannot write the file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>only %1 of %2 bytes could be written (is the disk full?)</source>
+        <translation>nur %1 von %2 Bytes konnten geschrieben werden (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>too many files are named like it</source>
+        <translation>zu viele Dateien heißen so</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot flush &quot;%1&quot; to disk: %2</source>
+        <translation>„%1“ kann nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>AttachmentOpening</name>
     <message>
         <source>marked as executable</source>
@@ -128,6 +151,67 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MailStorage</name>
+    <message>
+        <source>Impossible to create the following folder: 
+</source>
+        <translation>Der folgende Ordner kann nicht erstellt werden: 
+</translation>
+    </message>
+</context>
+<context>
+    <name>MailTreeMove</name>
+    <message>
+        <source>%1: the folder %2 could not be created</source>
+        <translation>%1: Der Ordner %2 konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>%1: %2 already exists with other content; both were kept</source>
+        <translation>%1: %2 existiert bereits mit anderem Inhalt; beide wurden behalten</translation>
+    </message>
+    <message>
+        <source>%1 could not be copied to %2: %3</source>
+        <translation>%1 konnte nicht nach %2 kopiert werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 was copied to %2 but could not be removed</source>
+        <translation>%1 wurde nach %2 kopiert, konnte aber nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>The mail cannot be moved into %1, which lies inside %2.</source>
+        <translation>Die Mails können nicht nach %1 verschoben werden, da dieser Ordner in %2 liegt.</translation>
+    </message>
+    <message>
+        <source>The move was stopped: %1 of %2 files are in %3, the rest are still in %4.</source>
+        <translation>Das Verschieben wurde angehalten: %1 von %2 Dateien sind in %3, der Rest ist noch in %4.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 files stayed in %3:
+%4</source>
+        <translation>%1 von %2 Dateien sind in %3 geblieben:
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>OutgoingMessage</name>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>ihr Name enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>sie existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the attachment &quot;%1&quot; cannot be read: %2</source>
+        <translation>der Anhang „%1“ kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2380,65 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cAccountFinder</name>
+    <message>
+        <source>The search for the settings of %1 was stopped.</source>
+        <translation>Die Suche nach den Einstellungen für %1 wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>No working settings were found for %1.</source>
+        <translation>Für %1 wurden keine funktionierenden Einstellungen gefunden.</translation>
+    </message>
+    <message>
+        <source>Found settings in %1.</source>
+        <translation>Einstellungen in %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>Looking for %1 in the provider table.</source>
+        <translation>Suche %1 in der Anbietertabelle.</translation>
+    </message>
+    <message>
+        <source>the provider table</source>
+        <translation>der Anbietertabelle</translation>
+    </message>
+    <message>
+        <source>%1 (for %2)</source>
+        <translation>%1 (für %2)</translation>
+    </message>
+    <message>
+        <source>Asking %1.</source>
+        <translation>Frage %1.</translation>
+    </message>
+    <message>
+        <source>Asking DNS for the mail exchanger of %1.</source>
+        <translation>Frage das DNS nach dem Mail-Exchanger von %1.</translation>
+    </message>
+    <message>
+        <source>%1 names no mail exchanger.</source>
+        <translation>%1 nennt keinen Mail-Exchanger.</translation>
+    </message>
+    <message>
+        <source>Mail for %1 goes to %2.</source>
+        <translation>Mails für %1 gehen an %2.</translation>
+    </message>
+    <message>
+        <source>Asking DNS for %1.</source>
+        <translation>Frage das DNS nach %1.</translation>
+    </message>
+    <message>
+        <source>the DNS SRV records of %1</source>
+        <translation>den DNS-SRV-Einträgen von %1</translation>
+    </message>
+    <message>
+        <source>Trying %1 for %2.</source>
+        <translation>Versuche %1 für %2.</translation>
+    </message>
+    <message>
+        <source>the usual server names of %1</source>
+        <translation>den üblichen Servernamen von %1</translation>
+    </message>
+</context>
+<context>
     <name>cAccountSecurityPage</name>
     <message>
         <source>&amp;Allow sending the password without encryption</source>
@@ -2415,6 +2558,37 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cAccountStore</name>
+    <message>
+        <source>The password of account %1 could not be read from the desktop keyring: %2</source>
+        <translation>Das Passwort des Kontos %1 konnte nicht aus dem Schlüsselbund der Arbeitsumgebung gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The passwords of account %1 could not be stored in the desktop keyring: %2</source>
+        <translation>Die Passwörter des Kontos %1 konnten nicht im Schlüsselbund der Arbeitsumgebung gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, but its passwords could not be removed from the desktop keyring: %2</source>
+        <translation>%1, aber seine Passwörter konnten nicht aus dem Schlüsselbund der Arbeitsumgebung entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Account %1 was saved with its passwords</source>
+        <translation>Das Konto %1 wurde mit seinen Passwörtern gespeichert</translation>
+    </message>
+    <message>
+        <source>The account &quot;%1&quot; no longer exists; the certificate was not trusted.</source>
+        <translation>Das Konto „%1“ existiert nicht mehr; dem Zertifikat wurde nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>Account %1 was deleted</source>
+        <translation>Das Konto %1 wurde gelöscht</translation>
+    </message>
+    <message>
+        <source>Account %1 was not renamed: its passwords could not be moved in the desktop keyring: %2</source>
+        <translation>Das Konto %1 wurde nicht umbenannt: Seine Passwörter konnten im Schlüsselbund der Arbeitsumgebung nicht verschoben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>cAttachmentList</name>
     <message>
         <source>Save attachment as</source>
@@ -2423,6 +2597,82 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Cannot save the attachment</source>
         <translation>Der Anhang kann nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoAccount</name>
+    <message>
+        <source>A password is needed to check the settings found.</source>
+        <translation>Um die gefundenen Einstellungen zu prüfen, wird ein Passwort gebraucht.</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoconfig</name>
+    <message>
+        <source>The mail settings file &quot;%1&quot; cannot be read: %2 (line %3).</source>
+        <translation>Die Datei mit Maileinstellungen „%1“ kann nicht gelesen werden: %2 (Zeile %3).</translation>
+    </message>
+    <message>
+        <source>The provider table &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Anbietertabelle „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the provider table</source>
+        <translation>der Anbietertabelle</translation>
+    </message>
+    <message>
+        <source>the server name is no host name</source>
+        <translation>der Servername ist kein Hostname</translation>
+    </message>
+    <message>
+        <source>the port is no port number</source>
+        <translation>der Port ist keine Portnummer</translation>
+    </message>
+    <message>
+        <source>the kind of security is unknown</source>
+        <translation>die Art der Sicherheit ist unbekannt</translation>
+    </message>
+    <message>
+        <source>the user name holds control characters</source>
+        <translation>der Benutzername enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>it signs in with OAuth2 only</source>
+        <translation>er meldet sich nur mit OAuth2 an</translation>
+    </message>
+    <message>
+        <source>%1: a server was left out: %2.</source>
+        <translation>%1: Ein Server wurde ausgelassen: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no mail settings file.</source>
+        <translation>„%1“ ist keine Datei mit Maileinstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>cAutoconfigFetch</name>
+    <message>
+        <source>Stopped while asking %1.</source>
+        <translation>Beim Fragen von %1 angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer in time.</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>%1 sent more than %2 KB.</source>
+        <translation>%1 hat mehr als %2 KB gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>cContactStore</name>
+    <message>
+        <source>Cannot store the contact name &quot;%1&quot;: it is blank, has blanks around it, or holds a line break or &quot;]&quot;.</source>
+        <translation>Der Kontaktname „%1“ kann nicht gespeichert werden: Er ist leer, hat Leerzeichen am Anfang oder Ende oder enthält einen Zeilenumbruch oder „]“.</translation>
+    </message>
+    <message>
+        <source>Cannot rename the contact &quot;%1&quot; to &quot;%2&quot;: a contact of that name exists in &quot;%3&quot;.</source>
+        <translation>Der Kontakt „%1“ kann nicht in „%2“ umbenannt werden: In „%3“ gibt es bereits einen Kontakt dieses Namens.</translation>
     </message>
 </context>
 <context>
@@ -2495,6 +2745,115 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cFolderIndex</name>
+    <message>
+        <source>Cannot read the message file &quot;%1&quot;: %2</source>
+        <translation>Die Nachrichtendatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cFolderStore</name>
+    <message>
+        <source>Cannot name a new file: the folder &quot;%1&quot; does not exist.</source>
+        <translation>Es kann keine neue Datei benannt werden: Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot name a new file in &quot;%1&quot;: every name of the form %2N.%3 that was tried is taken.</source>
+        <translation>In „%1“ kann keine neue Datei benannt werden: Jeder versuchte Name der Form %2N.%3 ist vergeben.</translation>
+    </message>
+    <message>
+        <source>Cannot move the message &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>Die Nachricht „%1“ kann nicht nach „%2“ verschoben werden: %3</translation>
+    </message>
+    <message>
+        <source>Cannot copy the message &quot;%1&quot; to &quot;%2&quot;: %3</source>
+        <translation>Die Nachricht „%1“ kann nicht nach „%2“ kopiert werden: %3</translation>
+    </message>
+    <message>
+        <source>Cannot delete the message file &quot;%1&quot;: %2</source>
+        <translation>Die Nachrichtendatei „%1“ kann nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>Unable to create folder. Make sure you have write permissions, the disk is not full and the folder doesn&apos;t already exist.</source>
+        <translation>Der Ordner kann nicht erstellt werden. Prüfen Sie, ob Sie Schreibrechte haben, der Datenträger nicht voll ist und der Ordner nicht schon existiert.</translation>
+    </message>
+    <message>
+        <source>The folder could not be renamed. Make sure you have write permissions and the new folder name is valid.</source>
+        <translation>Der Ordner konnte nicht umbenannt werden. Prüfen Sie, ob Sie Schreibrechte haben und der neue Ordnername gültig ist.</translation>
+    </message>
+    <message>
+        <source>The folder could not be removed. Make sure there are no files left in the folder and try again.</source>
+        <translation>Der Ordner konnte nicht entfernt werden. Prüfen Sie, ob keine Dateien mehr im Ordner sind, und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>cGetSession</name>
+    <message>
+        <source>Account: </source>
+        <translation>Konto: </translation>
+    </message>
+    <message>
+        <source> One or more setting is invalid, skipping.</source>
+        <translation> Eine oder mehrere Einstellungen sind ungültig, wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>(%1) Error #%2: %3</source>
+        <translation>(%1) Fehler Nr. %2: %3</translation>
+    </message>
+    <message>
+        <source>Mail transfer complete.</source>
+        <translation>Mailübertragung abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Attempting to connect to server...</source>
+        <translation>Verbindung zum Server wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>Error connecting to server</source>
+        <translation>Fehler beim Verbinden mit dem Server</translation>
+    </message>
+    <message>
+        <source>Connection failed</source>
+        <translation>Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Connected to server, authorizing...</source>
+        <translation>Mit dem Server verbunden, Anmeldung läuft...</translation>
+    </message>
+    <message>
+        <source>Authentification failed. Disconnecting.</source>
+        <translation>Anmeldung fehlgeschlagen. Verbindung wird getrennt.</translation>
+    </message>
+    <message>
+        <source>Bad login info.</source>
+        <translation>Falsche Anmeldedaten.</translation>
+    </message>
+    <message>
+        <source>Connected to server. Checking for new messages...</source>
+        <translation>Mit dem Server verbunden. Neue Nachrichten werden abgerufen...</translation>
+    </message>
+    <message>
+        <source>(%1) The fetched mail was left on the server: %2</source>
+        <translation>(%1) Die abgerufenen Mails wurden auf dem Server gelassen: %2</translation>
+    </message>
+    <message>
+        <source>No new messages</source>
+        <translation>Keine neuen Nachrichten</translation>
+    </message>
+    <message>
+        <source>Retrieving message %1 of %2</source>
+        <translation>Nachricht %1 von %2 wird abgerufen</translation>
+    </message>
+    <message>
+        <source>(%1) Message %2 was left on the server: %3</source>
+        <translation>(%1) Nachricht %2 wurde auf dem Server gelassen: %3</translation>
+    </message>
+</context>
+<context>
     <name>cIdentitiesPage</name>
     <message>
         <source>&amp;Add</source>
@@ -2531,6 +2890,99 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>New identity</source>
         <translation>Neue Identität</translation>
+    </message>
+</context>
+<context>
+    <name>cIncomingStore</name>
+    <message>
+        <source>Cannot save the attachment &quot;%1&quot; in &quot;%2&quot;: %3</source>
+        <translation>Der Anhang „%1“ kann nicht in „%2“ gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <source>Cannot create the attachments folder &quot;%1&quot;.</source>
+        <translation>Der Anhangsordner „%1“ kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The message &quot;%1&quot; was stored with its first %2 attachments; %3 more were not saved.</source>
+        <translation>Die Nachricht „%1“ wurde mit ihren ersten %2 Anhängen gespeichert; %3 weitere wurden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>cIniFile</name>
+    <message>
+        <source>Cannot read the settings file &quot;%1&quot;: %2</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot store the setting &quot;%1&quot; in &quot;%2&quot;: it holds a line break or an equals sign.</source>
+        <translation>Die Einstellung „%1“ kann nicht in „%2“ gespeichert werden: Sie enthält einen Zeilenumbruch oder ein Gleichheitszeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>cJunkFilter</name>
+    <message>
+        <source>The junk filter is off: it needs bogofilter, which is not installed (Debian package &quot;bogofilter&quot;).</source>
+        <translation>Der Junk-Filter ist aus: Er braucht bogofilter, das nicht installiert ist (Debian-Paket „bogofilter“).</translation>
+    </message>
+    <message>
+        <source>Cannot create the junk filter&apos;s word list folder &quot;%1&quot;.</source>
+        <translation>Der Ordner der Wortliste des Junk-Filters „%1“ kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The junk filter (%1) did not finish: %2</source>
+        <translation>Der Junk-Filter (%1) ist nicht fertig geworden: %2</translation>
+    </message>
+    <message>
+        <source>The junk filter (%1) failed with the word list &quot;%2&quot;: %3</source>
+        <translation>Der Junk-Filter (%1) ist mit der Wortliste „%2“ gescheitert: %3</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &quot;%1&quot;.</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>cJunkMemory</name>
+    <message>
+        <source>Cannot record what the junk filter learned in &quot;%1&quot;: %2</source>
+        <translation>Was der Junk-Filter gelernt hat, kann nicht in „%1“ festgehalten werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cJunkSession</name>
+    <message>
+        <source>The junk filter (%1) stopped answering: %2</source>
+        <translation>Der Junk-Filter (%1) antwortet nicht mehr: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cMailMessage</name>
+    <message>
+        <source>Cannot read the message file &quot;%1&quot;: %2</source>
+        <translation>Die Nachrichtendatei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The message file &quot;%1&quot; no longer exists.</source>
+        <translation>Die Nachrichtendatei „%1“ existiert nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>cMailboxFetch</name>
+    <message>
+        <source>Message %1 was left on the server: it has %2 bytes, more than the limit of %3 bytes</source>
+        <translation>Nachricht %1 wurde auf dem Server gelassen: Sie hat %2 Bytes, mehr als die Grenze von %3 Bytes</translation>
+    </message>
+    <message>
+        <source>Retrieving message %1 of %2</source>
+        <translation>Nachricht %1 von %2 wird abgerufen</translation>
+    </message>
+    <message>
+        <source> The fetched mail was left on the server.</source>
+        <translation> Die abgerufenen Mails wurden auf dem Server gelassen.</translation>
     </message>
 </context>
 <context>
@@ -2660,6 +3112,36 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cOriginalStore</name>
+    <message>
+        <source>Cannot create the folder of original messages &quot;%1&quot;.</source>
+        <translation>Der Ordner der Originalnachrichten „%1“ kann nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The original of this message is not kept (&quot;%1&quot;).</source>
+        <translation>Das Original dieser Nachricht ist nicht aufbewahrt („%1“).</translation>
+    </message>
+</context>
+<context>
+    <name>cPop3State</name>
+    <message>
+        <source>The record of fetched messages &quot;%1&quot; cannot be read: %2</source>
+        <translation>Das Verzeichnis abgerufener Nachrichten „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the journal &quot;%1&quot;: %2</source>
+        <translation>Das Journal „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot clear the journal &quot;%1&quot;.</source>
+        <translation>Das Journal „%1“ kann nicht geleert werden.</translation>
+    </message>
+    <message>
+        <source>The record of fetched messages &quot;%1&quot; is damaged (line %2); it is rebuilt, and messages left on the server may be fetched again.</source>
+        <translation>Das Verzeichnis abgerufener Nachrichten „%1“ ist beschädigt (Zeile %2); es wird neu aufgebaut, und auf dem Server gelassene Nachrichten werden vielleicht erneut abgerufen.</translation>
+    </message>
+</context>
+<context>
     <name>cPreviewPane</name>
     <message>
         <source>Plain text</source>
@@ -2668,6 +3150,17 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Show this message as plain text</source>
         <translation>Diese Nachricht als reinen Text anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>cQtKeychainBackend</name>
+    <message>
+        <source>the desktop keyring did not answer within %1 seconds</source>
+        <translation>der Schlüsselbund der Arbeitsumgebung hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>the desktop keyring needs a running application</source>
+        <translation>der Schlüsselbund der Arbeitsumgebung braucht eine laufende Anwendung</translation>
     </message>
 </context>
 <context>
@@ -2697,6 +3190,237 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Always load from %1</source>
         <translation>Immer von %1 laden</translation>
+    </message>
+</context>
+<context>
+    <name>cRemoteContentSenders</name>
+    <message>
+        <source>The message names no sender to allow.</source>
+        <translation>Die Nachricht nennt keinen Absender, der erlaubt werden könnte.</translation>
+    </message>
+</context>
+<context>
+    <name>cRuleEngine</name>
+    <message>
+        <source>The rule &quot;%1&quot;: %2</source>
+        <translation>Die Regel „%1“: %2</translation>
+    </message>
+    <message>
+        <source> The rule is off until that is mended.</source>
+        <translation> Die Regel ist ausgeschaltet, bis das behoben ist.</translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; names the folder &quot;%2&quot;, which does not exist.</source>
+        <translation>Die Regel „%1“ nennt den Ordner „%2“, den es nicht gibt.</translation>
+    </message>
+</context>
+<context>
+    <name>cRuleMatcher</name>
+    <message>
+        <source>The rule &quot;%1&quot; (%2): </source>
+        <translation>Die Regel „%1“ (%2): </translation>
+    </message>
+    <message>
+        <source>a size is compared as larger-than or smaller-than a number of kilobytes.</source>
+        <translation>eine Größe wird mit „ist größer als“ oder „ist kleiner als“ mit einer Zahl von Kilobytes verglichen.</translation>
+    </message>
+    <message>
+        <source>only a size can be larger or smaller.</source>
+        <translation>nur eine Größe kann größer oder kleiner sein.</translation>
+    </message>
+    <message>
+        <source>the header&apos;s name is missing.</source>
+        <translation>der Name der Kopfzeile fehlt.</translation>
+    </message>
+    <message>
+        <source>the pattern is not a valid regular expression: %1 at position %2.</source>
+        <translation>das Muster ist kein gültiger regulärer Ausdruck: %1 an Position %2.</translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; has no action.</source>
+        <translation>Die Regel „%1“ hat keine Aktion.</translation>
+    </message>
+</context>
+<context>
+    <name>cRuleStore</name>
+    <message>
+        <source>The rule &quot;%1&quot; in &quot;%2&quot; names a condition or action this version does not know; it is switched off.</source>
+        <translation>Die Regel „%1“ in „%2“ nennt eine Bedingung oder Aktion, die diese Version nicht kennt; sie ist ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>The rule &quot;%1&quot; holds a line break in a text; a text of a rule is one line.</source>
+        <translation>Die Regel „%1“ enthält einen Zeilenumbruch in einem Text; ein Text einer Regel ist eine Zeile.</translation>
+    </message>
+    <message>
+        <source>There are two rules called &quot;%1&quot;.</source>
+        <translation>Es gibt zwei Regeln namens „%1“.</translation>
+    </message>
+    <message>
+        <source>There is a rule called &quot;%1&quot; already.</source>
+        <translation>Es gibt bereits eine Regel namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Cannot read the rules in &quot;%1&quot;: %2</source>
+        <translation>Die Regeln in „%1“ können nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no rule called &quot;%1&quot; in &quot;%2&quot;.</source>
+        <translation>In „%2“ gibt es keine Regel namens „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>cSendSession</name>
+    <message>
+        <source>No default account is set. Cannot send.</source>
+        <translation>Es ist kein Standardkonto festgelegt. Senden nicht möglich.</translation>
+    </message>
+    <message>
+        <source>No default account</source>
+        <translation>Kein Standardkonto</translation>
+    </message>
+    <message>
+        <source>Account: </source>
+        <translation>Konto: </translation>
+    </message>
+    <message>
+        <source>. One or more setting is invalid, skipping.</source>
+        <translation>. Eine oder mehrere Einstellungen sind ungültig, wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>: one or more of this account&apos;s settings are invalid.</source>
+        <translation>: Eine oder mehrere Einstellungen dieses Kontos sind ungültig.</translation>
+    </message>
+    <message>
+        <source>Invalid mail settings</source>
+        <translation>Ungültige Maileinstellungen</translation>
+    </message>
+    <message>
+        <source>Attempting to connect to server...</source>
+        <translation>Verbindung zum Server wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>(%1) Error# %2: %3</source>
+        <translation>(%1) Fehler Nr. %2: %3</translation>
+    </message>
+    <message>
+        <source>Sending message...</source>
+        <translation>Nachricht wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Cannot open socket. Aborting...</source>
+        <translation>Socket kann nicht geöffnet werden. Abbruch...</translation>
+    </message>
+    <message>
+        <source>Connection error</source>
+        <translation>Verbindungsfehler</translation>
+    </message>
+    <message>
+        <source>All mail sent. Disconnecting...</source>
+        <translation>Alle Mails gesendet. Verbindung wird getrennt...</translation>
+    </message>
+    <message>
+        <source>Mail sent.</source>
+        <translation>Mails gesendet.</translation>
+    </message>
+    <message>
+        <source>Disconnecting...</source>
+        <translation>Verbindung wird getrennt...</translation>
+    </message>
+    <message>
+        <source>(%1) %2 was not sent and stays in %3: %4</source>
+        <translation>(%1) %2 wurde nicht gesendet und bleibt in %3: %4</translation>
+    </message>
+    <message>
+        <source>the server refused it.</source>
+        <translation>der Server hat sie abgelehnt.</translation>
+    </message>
+    <message>
+        <source>the connection failed.</source>
+        <translation>die Verbindung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Message sent.</source>
+        <translation>Nachricht gesendet.</translation>
+    </message>
+    <message>
+        <source>The message was sent, but could not be filed in Sent items: </source>
+        <translation>Die Nachricht wurde gesendet, konnte aber nicht in „Sent items“ abgelegt werden: </translation>
+    </message>
+</context>
+<context>
+    <name>cServerProbe</name>
+    <message>
+        <source>Port %1, %2: </source>
+        <translation>Port %1, %2: </translation>
+    </message>
+    <message>
+        <source>works; logins offered: %1</source>
+        <translation>funktioniert; angebotene Anmeldungen: %1</translation>
+    </message>
+    <message>
+        <source>The server takes mail only after a login.</source>
+        <translation>Der Server nimmt Mails erst nach einer Anmeldung an.</translation>
+    </message>
+    <message>
+        <source>TLS on connect</source>
+        <translation>TLS beim Verbinden</translation>
+    </message>
+    <message>
+        <source>no encryption</source>
+        <translation>keine Verschlüsselung</translation>
+    </message>
+</context>
+<context>
+    <name>cSessionEngine</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+</context>
+<context>
+    <name>cSettingsVerifier</name>
+    <message>
+        <source>The check of the settings was stopped.</source>
+        <translation>Die Prüfung der Einstellungen wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>Logging in to the POP3 server %1 as %2.</source>
+        <translation>Anmeldung am POP3-Server %1 als %2.</translation>
+    </message>
+    <message>
+        <source>No %1 server could be reached: %2</source>
+        <translation>Kein %1-Server war erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The POP3 server %1 refused the login as &quot;%2&quot;: %3</source>
+        <translation>Der POP3-Server %1 hat die Anmeldung als „%2“ abgelehnt: %3</translation>
+    </message>
+    <message>
+        <source>Logging in to the SMTP server %1 as %2.</source>
+        <translation>Anmeldung am SMTP-Server %1 als %2.</translation>
+    </message>
+    <message>
+        <source>The SMTP server %1 refused the login as &quot;%2&quot;: %3 %4</source>
+        <translation>Der SMTP-Server %1 hat die Anmeldung als „%2“ abgelehnt: %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>cSignatureStore</name>
+    <message>
+        <source>Cannot store the signature name &quot;%1&quot;: it is blank, has blanks around it, or holds a line break or &quot;]&quot;.</source>
+        <translation>Der Signaturname „%1“ kann nicht gespeichert werden: Er ist leer, hat Leerzeichen am Anfang oder Ende oder enthält einen Zeilenumbruch oder „]“.</translation>
+    </message>
+    <message>
+        <source>Cannot rename the signature &quot;%1&quot; to &quot;%2&quot;: a signature of that name exists.</source>
+        <translation>Die Signatur „%1“ kann nicht in „%2“ umbenannt werden: Eine Signatur dieses Namens gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>The signature &quot;%1&quot; is no longer in &quot;%2&quot;.</source>
+        <translation>Die Signatur „%1“ ist nicht mehr in „%2“.</translation>
     </message>
 </context>
 <context>
@@ -2735,6 +3459,63 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>&amp;Errors -&gt;</source>
         <translation>&amp;Fehler -&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>cUndoHistory</name>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>Es gibt nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Messages deleted from the Trash are deleted for good; that cannot be undone.</source>
+        <translation>Aus dem Papierkorb gelöschte Nachrichten sind endgültig gelöscht; das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The message &quot;%1&quot; is no longer there; it was not moved back.</source>
+        <translation>Die Nachricht „%1“ ist nicht mehr da; sie wurde nicht zurückverschoben.</translation>
+    </message>
+    <message>
+        <source>The message &quot;%1&quot; is no longer there; its read mark was not restored.</source>
+        <translation>Die Nachricht „%1“ ist nicht mehr da; ihre Gelesen-Markierung wurde nicht wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The message &quot;%1&quot; was marked again since; its read mark was left as it is.</source>
+        <translation>Die Nachricht „%1“ wurde seitdem erneut markiert; ihre Gelesen-Markierung bleibt, wie sie ist.</translation>
+    </message>
+</context>
+<context>
+    <name>cUntrustedCertificate</name>
+    <message>
+        <source>(no name)</source>
+        <translation>(kein Name)</translation>
+    </message>
+    <message>
+        <source>Server: %1</source>
+        <translation>Server: %1</translation>
+    </message>
+    <message>
+        <source>Subject: %1</source>
+        <translation>Inhaber: %1</translation>
+    </message>
+    <message>
+        <source>Issuer: %1</source>
+        <translation>Aussteller: %1</translation>
+    </message>
+    <message>
+        <source>Valid from %1 until %2</source>
+        <translation>Gültig von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>SHA-256 fingerprint: %1</source>
+        <translation>SHA-256-Fingerabdruck: %1</translation>
+    </message>
+</context>
+<context>
+    <name>cVCard</name>
+    <message>
+        <source>Cannot read the vCard file &quot;%1&quot;: %2</source>
+        <translation>Die vCard-Datei „%1“ kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
