@@ -241,6 +241,96 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>TVrxClient</name>
+    <message>
+        <source>Could not connect to %1: %2</source>
+        <translation>Keine Verbindung zu %1 möglich: %2</translation>
+    </message>
+    <message>
+        <source>Could not connect securely to %1: %2</source>
+        <translation>Keine sichere Verbindung zu %1 möglich: %2</translation>
+    </message>
+    <message>
+        <source>Could not encrypt the connection to %1: the server sent unencrypted data after agreeing to encryption, which may have been injected; nothing further was sent</source>
+        <translation>Die Verbindung zu %1 konnte nicht verschlüsselt werden: Der Server hat nach der Zusage zur Verschlüsselung unverschlüsselte Daten gesendet, die eingeschleust sein könnten; es wurde nichts weiter gesendet</translation>
+    </message>
+    <message>
+        <source>Could not encrypt the connection to %1: %2</source>
+        <translation>Die Verbindung zu %1 konnte nicht verschlüsselt werden: %2</translation>
+    </message>
+    <message>
+        <source>the connection is closed</source>
+        <translation>die Verbindung ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Could not send to %1: the connection is closed</source>
+        <translation>Senden an %1 nicht möglich: Die Verbindung ist geschlossen</translation>
+    </message>
+    <message>
+        <source>Could not send to %1: %2</source>
+        <translation>Senden an %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>%1 did not reply within %2 seconds</source>
+        <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>%1 closed the connection before its reply was complete</source>
+        <translation>%1 hat die Verbindung geschlossen, bevor die Antwort vollständig war</translation>
+    </message>
+    <message>
+        <source>Could not read from %1: the connection is closed</source>
+        <translation>Lesen von %1 nicht möglich: Die Verbindung ist geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 sent a reply line longer than %2 bytes</source>
+        <translation>%1 hat eine Antwortzeile gesendet, die länger als %2 Bytes ist</translation>
+    </message>
+</context>
+<context>
+    <name>TVrxTcpStream</name>
+    <message>
+        <source>the connection timed out</source>
+        <translation>die Zeit für den Verbindungsaufbau ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>the connection is closed</source>
+        <translation>die Verbindung ist geschlossen</translation>
+    </message>
+    <message>
+        <source>the write timed out</source>
+        <translation>die Zeit für das Schreiben ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>%1 is not an absolute path</source>
+        <translation>%1 ist kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 may be changed by other users</source>
+        <translation>%1 kann von anderen Benutzern geändert werden</translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3</source>
+        <translation>dem Zertifikat von %1 wird nicht vertraut (%2); sein SHA-256-Fingerabdruck ist %3</translation>
+    </message>
+    <message>
+        <source>%1 sent unencrypted data before the TLS handshake</source>
+        <translation>%1 hat vor dem TLS-Handshake unverschlüsselte Daten gesendet</translation>
+    </message>
+    <message>
+        <source>the TLS handshake with %1 timed out</source>
+        <translation>die Zeit für den TLS-Handshake mit %1 ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>the TLS handshake with %1 failed: %2</source>
+        <translation>der TLS-Handshake mit %1 ist fehlgeschlagen: %2</translation>
+    </message>
+</context>
+<context>
     <name>TfrmAbout</name>
     <message>
         <source>(not set)</source>
