@@ -91,6 +91,22 @@ The card &quot;%3&quot; (%4) from the file:</source>
 
 Die Karte „%3“ (%4) aus der Datei:</translation>
     </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep both</source>
+        <translation>&amp;Beide behalten</translation>
+    </message>
+    <message>
+        <source>&amp;Merge addresses</source>
+        <translation>Adressen &amp;zusammenführen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Überspringen</translation>
+    </message>
 </context>
 <context>
     <name>LinkFollowing</name>
@@ -375,6 +391,14 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>&amp;Copy to clipboard</source>
         <translation>In die Zwischenablage &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>A desktop e-mail client for one user.</source>
+        <translation>Ein E-Mail-Programm für den Desktop, für einen Benutzer.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später.</translation>
     </message>
 </context>
 <context>
@@ -1339,7 +1363,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Empty</source>
-        <translation>&amp;Leeren</translation>
+        <translation>L&amp;eeren</translation>
     </message>
     <message>
         <source>&amp;Save search...</source>
@@ -1407,7 +1431,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>Reply &amp;all</source>
-        <translation>&amp;Allen antworten</translation>
+        <translation>Allen a&amp;ntworten</translation>
     </message>
     <message>
         <source>Reply to the author and every recipient</source>
@@ -1419,7 +1443,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Forward as attachment</source>
-        <translation>Als Anhang weiterl&amp;eiten</translation>
+        <translation>Als Anhang wei&amp;terleiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1503,7 +1527,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
         <source>View s&amp;ource</source>
@@ -1551,15 +1575,15 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Address book</source>
-        <translation>&amp;Adressbuch</translation>
+        <translation>A&amp;dressbuch</translation>
     </message>
     <message>
         <source>&amp;Check for new messages</source>
-        <translation>Neue Nachrichten &amp;abrufen</translation>
+        <translation>Neue Nachrichten a&amp;brufen</translation>
     </message>
     <message>
         <source>&amp;Send unsent mail</source>
-        <translation>Ungesendete Mails &amp;senden</translation>
+        <translation>&amp;Ungesendete Mails senden</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1747,7 +1771,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Send later</source>
-        <translation>&amp;Später senden</translation>
+        <translation>Spä&amp;ter senden</translation>
     </message>
     <message>
         <source>&amp;Finish later</source>
@@ -1787,7 +1811,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Select all</source>
-        <translation>&amp;Alles auswählen</translation>
+        <translation>Alles aus&amp;wählen</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
@@ -1819,7 +1843,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Address book</source>
-        <translation>&amp;Adressbuch</translation>
+        <translation>A&amp;dressbuch</translation>
     </message>
     <message>
         <source>&amp;Manage signatures</source>
@@ -1827,7 +1851,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
     <message>
         <source>&amp;Encode ROT13</source>
-        <translation>Mit ROT13 &amp;verschlüsseln</translation>
+        <translation>&amp;Mit ROT13 verschlüsseln</translation>
     </message>
     <message>
         <source>&amp;Decode ROT13</source>
@@ -1968,6 +1992,30 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Add a signature</source>
         <translation>Eine Signatur hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>E&amp;infügen</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
@@ -2444,6 +2492,18 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Are you sure you want to permenenantly delete this signature?</source>
         <translation>Möchten Sie diese Signatur wirklich endgültig löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Eigenschaften</translation>
     </message>
 </context>
 <context>

@@ -30,10 +30,10 @@ eDuplicateChoice AskDuplicateContact(QWidget *parent, const cContactCard &incomi
                        "from the file:")
                         .arg(existing.name, addressesOf(existing), incoming.name, addressesOf(incoming)),
                     QMessageBox::NoButton, parent);
-    const std::pair<const char *, eDuplicateChoice> answers[] = {{"&Replace", eDuplicateChoice::Replace},
-                                                                 {"&Keep both", eDuplicateChoice::KeepBoth},
-                                                                 {"&Merge addresses", eDuplicateChoice::Merge},
-                                                                 {"&Skip", eDuplicateChoice::Skip}};
+    const std::pair<const char *, eDuplicateChoice> answers[] = {{QT_TRANSLATE_NOOP("DuplicateContactQuestion", "&Replace"), eDuplicateChoice::Replace},
+                                                                 {QT_TRANSLATE_NOOP("DuplicateContactQuestion", "&Keep both"), eDuplicateChoice::KeepBoth},
+                                                                 {QT_TRANSLATE_NOOP("DuplicateContactQuestion", "&Merge addresses"), eDuplicateChoice::Merge},
+                                                                 {QT_TRANSLATE_NOOP("DuplicateContactQuestion", "&Skip"), eDuplicateChoice::Skip}};
     QList<QPushButton *> buttons;
     for (const auto &[text, choice] : answers)
         buttons.append(box.addButton(cTexts::tr(text), choice == eDuplicateChoice::Skip ? QMessageBox::RejectRole
