@@ -1209,7 +1209,7 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <name>TfrmGetMail</name>
     <message>
         <source>Receiving mail...</source>
-        <translation>Mails werden abgeholt...</translation>
+        <translation>Mails werden empfangen...</translation>
     </message>
     <message>
         <source>Checking for new mail...</source>
