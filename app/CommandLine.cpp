@@ -123,6 +123,6 @@ bool HandleCommandLine(const QStringList &parameters, cSingleInstance &instance,
     if (instance.Claim())
         return true;
     if (const cResult handed = HandOver(instance, startRequest); !handed)
-        QMessageBox::warning(nullptr, u"Ravelin"_s, handed.text());
+        QMessageBox::warning(nullptr, u"Ravelin"_s, handed.text()); // untranslated: the program's name
     return false;
 }

@@ -32,7 +32,7 @@ void wireReports(TfrmMain &frmMain, const cNewMailNotice &notice)
                      });
     QObject::connect(&events, &cTransferEvents::NewMailAnnounced, &frmMain, [&frmMain, notice](int total) {
         frmMain.RefreshMessageList();
-        const QString hint = QString::number(total) + TfrmMain::tr(" new message(s)");
+        const QString hint = TfrmMain::tr("%n new message(s)", nullptr, total);
         frmMain.SetTrayNewMail(hint);
         notice.Announce(hint);
     });

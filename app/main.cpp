@@ -3,11 +3,13 @@
 #include "app/HandOver.h"
 #include "app/QuitOnSignal.h"
 #include "app/StartUp.h"
+#include "app/Translations.h"
 #include "app/cSingleInstance.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/unitMain.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -17,6 +19,7 @@ int main(int argc, char *argv[])
     if (QTextStream out(stdout); AnswerInformationRequest(ParametersBeforeStart(argc, argv), out))
         return 0;
     QApplication app(argc, argv);
+    LoadTranslations(app, QLocale::system());
     cSingleInstance instance;
     cNewMessageRequest startRequest;
     if (!HandleCommandLine(QApplication::arguments().mid(1), instance, startRequest))

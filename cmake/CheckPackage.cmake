@@ -47,7 +47,7 @@ run("Unpacking ${deb}" dpkg-deb -x ${deb} ${SCRATCH}/root)
 foreach(file bin/ravelin bin/ravelin-cli share/applications/ravelin.desktop
     share/metainfo/io.github.ravelin.Ravelin.metainfo.xml share/icons/hicolor/scalable/apps/ravelin.svg
     share/icons/hicolor/48x48/apps/ravelin.png share/man/man1/ravelin.1.gz share/man/man1/ravelin-cli.1.gz
-    share/doc/ravelin/copyright)
+    share/doc/ravelin/copyright share/ravelin/translations/ravelin_de.qm)
   if(NOT EXISTS ${SCRATCH}/root/usr/${file})
     message(FATAL_ERROR "The package lacks /usr/${file}")
   endif()

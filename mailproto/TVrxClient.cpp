@@ -55,12 +55,12 @@ bool TVrxClient::OpenConnection()
     auto stream = fStreamFactory();
     stream->BetweenPolls = [this] { ServiceMessageQueue(); };
     if (!stream->Open(Host, Port.toUShort(), ReplyTimeout)) {
-        fLastErrorText = u"Could not connect to %1: %2"_s.arg(Where(), stream->ErrorText());
+        fLastErrorText = tr("Could not connect to %1: %2").arg(Where(), stream->ErrorText());
         fFailed = true;
         return false;
     }
     if (Security == eVrxSecurity::Tls && !stream->StartTls(Host, TrustedCertificates, ReplyTimeout)) {
-        fLastErrorText = u"Could not connect securely to %1: %2"_s.arg(Where(), stream->ErrorText());
+        fLastErrorText = tr("Could not connect securely to %1: %2").arg(Where(), stream->ErrorText());
         fLastFingerprint = stream->PeerFingerprint();
         fLastCertificate = stream->PeerCertificate();
         fCertificateRejected = !fLastFingerprint.isEmpty();
@@ -80,8 +80,8 @@ bool TVrxClient::StartTls()
     // Nothing may follow the go-ahead before the handshake: bytes there came in the clear from
     // anyone on the path and must never pass for replies under TLS (RFC 3207 section 6, RFC 2595).
     if (!fPending.isEmpty()) {
-        TransportFailure(ErrProtocol, u"Could not encrypt the connection to %1: the server sent unencrypted data after "
-                                      "agreeing to encryption, which may have been injected; nothing further was sent"_s
+        TransportFailure(ErrProtocol, tr("Could not encrypt the connection to %1: the server sent unencrypted data after "
+                                      "agreeing to encryption, which may have been injected; nothing further was sent")
                                           .arg(Where()));
         return false;
     }
@@ -92,8 +92,8 @@ bool TVrxClient::StartTls()
     }
     fCertificateRejected = !encrypted && !fLastFingerprint.isEmpty();
     if (!encrypted)
-        TransportFailure(ErrProtocol, u"Could not encrypt the connection to %1: %2"_s.arg(
-                                          Where(), fStream ? fStream->ErrorText() : u"the connection is closed"_s));
+        TransportFailure(ErrProtocol, tr("Could not encrypt the connection to %1: %2").arg(
+                                          Where(), fStream ? fStream->ErrorText() : tr("the connection is closed")));
     return encrypted;
 }
 
@@ -135,12 +135,12 @@ void TVrxClient::TransportFailure(TransportError code, const QString &text)
 bool TVrxClient::WriteText(const QByteArray &text)
 {
     if (!fStream) {
-        TransportFailure(ErrWrite, u"Could not send to %1: the connection is closed"_s.arg(Where()));
+        TransportFailure(ErrWrite, tr("Could not send to %1: the connection is closed").arg(Where()));
         return false;
     }
     if (fStream->Write(text, ReplyTimeout))
         return true;
-    TransportFailure(ErrWrite, u"Could not send to %1: %2"_s.arg(Where(), fStream->ErrorText()));
+    TransportFailure(ErrWrite, tr("Could not send to %1: %2").arg(Where(), fStream->ErrorText()));
     return false;
 }
 
@@ -150,7 +150,7 @@ bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, const QDeadlineTi
         ServiceMessageQueue();
         if (deadline.hasExpired()) {
             TransportFailure(ErrTimedOut, !lateText.isEmpty() ? lateText
-                                          : u"%1 did not reply within %2 seconds"_s.arg(Where()).arg(ReplyTimeout / 1000.0));
+                                          : tr("%1 did not reply within %2 seconds").arg(Where()).arg(ReplyTimeout / 1000.0));
             return false;
         }
         if (fStream->WaitForData(int(std::min<qint64>(PollIntervalMs, deadline.remainingTime())))) {
@@ -159,11 +159,11 @@ bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, const QDeadlineTi
                 return true;
         }
         if (!fStream->IsOpen()) {
-            TransportFailure(ErrClosed, u"%1 closed the connection before its reply was complete"_s.arg(Where()));
+            TransportFailure(ErrClosed, tr("%1 closed the connection before its reply was complete").arg(Where()));
             return false;
         }
     }
-    TransportFailure(ErrClosed, u"Could not read from %1: the connection is closed"_s.arg(Where()));
+    TransportFailure(ErrClosed, tr("Could not read from %1: the connection is closed").arg(Where()));
     return false;
 }
 
@@ -180,7 +180,7 @@ bool TVrxClient::ReadLine(QByteArray &line, const QDeadlineTimer &deadline, qsiz
         end = fPending.indexOf("\r\n", searchFrom);
     }
     if (end < 0 || end + 2 > maxBytes) {
-        TransportFailure(ErrProtocol, u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(maxBytes));
+        TransportFailure(ErrProtocol, tr("%1 sent a reply line longer than %2 bytes").arg(Where()).arg(maxBytes));
         return false;
     }
     line = fPending.left(end);

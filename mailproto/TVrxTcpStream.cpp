@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mailproto/TVrxTcpStream.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,15 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(TVrxTcpStream)
+};
+
+} // namespace
 
 using namespace Qt::StringLiterals;
 
@@ -76,7 +86,7 @@ bool TVrxTcpStream::Open(const QString &host, quint16 port, int timeoutMs)
     }
     if (fSocket->state() == QAbstractSocket::ConnectedState)
         return true;
-    fError = fSocket->state() == QAbstractSocket::UnconnectedState ? fSocket->errorString() : u"the connection timed out"_s;
+    fError = fSocket->state() == QAbstractSocket::UnconnectedState ? fSocket->errorString() : cTexts::tr("the connection timed out");
     fSocket.reset();
     return false;
 }
@@ -84,7 +94,7 @@ bool TVrxTcpStream::Open(const QString &host, quint16 port, int timeoutMs)
 bool TVrxTcpStream::Write(const QByteArray &bytes, int timeoutMs)
 {
     if (!fSocket || fSocket->write(bytes) != bytes.size()) {
-        fError = fSocket ? fSocket->errorString() : u"the connection is closed"_s;
+        fError = fSocket ? fSocket->errorString() : cTexts::tr("the connection is closed");
         return false;
     }
     const QDeadlineTimer deadline(timeoutMs);
@@ -96,7 +106,7 @@ bool TVrxTcpStream::Write(const QByteArray &bytes, int timeoutMs)
             return false;
         }
         if (deadline.hasExpired()) {
-            fError = u"the write timed out"_s;
+            fError = cTexts::tr("the write timed out");
             return false;
         }
         Poll();
@@ -162,13 +172,13 @@ QByteArray TVrxTcpStream::LocalAddress() const
 QString TVrxTcpStream::CaFileProblem(const QString &path)
 {
     if (!QDir::isAbsolutePath(path))
-        return u"%1 is not an absolute path"_s.arg(path);
+        return cTexts::tr("%1 is not an absolute path").arg(path);
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return u"%1 is not a file"_s.arg(path);
+        return cTexts::tr("%1 is not a file").arg(path);
     // Whoever can rewrite the file decides which servers are trusted.
     if (info.st_mode & S_IWOTH)
-        return u"%1 may be changed by other users"_s.arg(path);
+        return cTexts::tr("%1 may be changed by other users").arg(path);
     return {};
 }
 
@@ -205,7 +215,7 @@ void TVrxTcpStream::TakeSslErrors(const QString &host, const QList<QByteArray> &
     QStringList reasons;
     for (const QSslError &error : errors)
         reasons.append(error.errorString());
-    fError = u"the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3"_s.arg(
+    fError = cTexts::tr("the certificate of %1 is not trusted (%2); its SHA-256 fingerprint is %3").arg(
         host, reasons.join(u"; "_s), FingerprintText(fPeerFingerprint));
 }
 
@@ -215,7 +225,7 @@ bool TVrxTcpStream::StartTls(const QString &host, const QList<QByteArray> &trust
         return false;
     fError.clear();
     if (fSocket->bytesAvailable() > 0) {
-        fError = u"%1 sent unencrypted data before the TLS handshake"_s.arg(host);
+        fError = cTexts::tr("%1 sent unencrypted data before the TLS handshake").arg(host);
         return false;
     }
     const QMetaObject::Connection watch = QObject::connect(
@@ -237,8 +247,8 @@ bool TVrxTcpStream::StartTls(const QString &host, const QList<QByteArray> &trust
         return true;
     }
     if (fError.isEmpty())
-        fError = deadline.hasExpired() ? u"the TLS handshake with %1 timed out"_s.arg(host)
-                                       : u"the TLS handshake with %1 failed: %2"_s.arg(host, fSocket->errorString());
+        fError = deadline.hasExpired() ? cTexts::tr("the TLS handshake with %1 timed out").arg(host)
+                                       : cTexts::tr("the TLS handshake with %1 failed: %2").arg(host, fSocket->errorString());
     return false;
 }
 

@@ -8,12 +8,18 @@
 #include "storage/cFolderStore.h"
 #include "storage/cOriginalStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cJunkFilter)
+};
 
 constexpr int kProcessTimeoutMs = 60000;
 // bogofilter's exit codes (bogofilter(1)); registering also ends in 0.
@@ -61,7 +67,7 @@ QString cJunkFilter::Program()
 
 QString cJunkFilter::NotInstalledText()
 {
-    return QStringLiteral("The junk filter is off: it needs bogofilter, which is not installed (Debian package "
+    return cTexts::tr("The junk filter is off: it needs bogofilter, which is not installed (Debian package "
                           "\"bogofilter\").");
 }
 
@@ -82,7 +88,7 @@ cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &
     if (program.isEmpty())
         return cResult::Failed(eFailure::Refused, NotInstalledText());
     if (!MakePrivatePath(WordListFolder()))
-        return failed(QStringLiteral("Cannot create the junk filter's word list folder \"%1\".").arg(WordListFolder()));
+        return failed(cTexts::tr("Cannot create the junk filter's word list folder \"%1\".").arg(WordListFolder()));
     QProcess bogofilter;
     bogofilter.start(program, Arguments(arguments));
     bogofilter.write(input);
@@ -90,11 +96,11 @@ cResultOf<int> cJunkFilter::Run(const QStringList &arguments, const QByteArray &
     if (!bogofilter.waitForFinished(kProcessTimeoutMs) || bogofilter.exitStatus() != QProcess::NormalExit) {
         bogofilter.kill();
         bogofilter.waitForFinished();
-        return failed(QStringLiteral("The junk filter (%1) did not finish: %2").arg(program, bogofilter.errorString()));
+        return failed(cTexts::tr("The junk filter (%1) did not finish: %2").arg(program, bogofilter.errorString()));
     }
     const int code = bogofilter.exitCode();
     if (code > kUnsureCode)
-        return failed(QStringLiteral("The junk filter (%1) failed with the word list \"%2\": %3")
+        return failed(cTexts::tr("The junk filter (%1) failed with the word list \"%2\": %3")
                           .arg(program, WordListFolder(), QString::fromLocal8Bit(bogofilter.readAllStandardError()).trimmed()));
     return code;
 }
@@ -175,7 +181,7 @@ cResultOf<QString> cJunkFilter::MoveToJunk(const QString &path, const QString &f
 {
     const QString junk = FolderName(eFolderKind::Junk);
     if (!MakePrivateFolder(MailFolderPath(junk)))
-        return failed(QStringLiteral("Cannot create the folder \"%1\".").arg(MailFolderPath(junk)));
+        return failed(cTexts::tr("Cannot create the folder \"%1\".").arg(MailFolderPath(junk)));
     return cFolderStore::TransferMessage(path, folder, junk, true, false);
 }
 

@@ -4,10 +4,16 @@
 #include "rules/cJunkFilter.h"
 #include "storage/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cJunkMemory)
+};
 constexpr qsizetype kKeyLength = 64;
 }
 
@@ -57,6 +63,6 @@ cResult cJunkMemory::Save() const
         text += it.key() + (it.value() ? " spam\n" : " ham\n");
     if (cResult written = WriteFileAtomically(FilePath(), text); !written)
         return cResult::Failed(written.cause(),
-                               QStringLiteral("Cannot record what the junk filter learned in \"%1\": %2").arg(FilePath(), written.text()));
+                               cTexts::tr("Cannot record what the junk filter learned in \"%1\": %2").arg(FilePath(), written.text()));
     return cResult::Ok();
 }

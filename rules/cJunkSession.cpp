@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/cJunkSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <optional>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cJunkSession)
+};
 
 constexpr int kReplyTimeoutMs = 60000;
 
@@ -80,7 +86,7 @@ QList<cResultOf<eJunkVerdict>> cJunkSession::Verdicts(qsizetype atLeast)
             break;
         if (!fBogofilter->waitForReadyRead(kReplyTimeoutMs)) {
             const cResult failure = cResult::Failed(
-                eFailure::FileSystem, QStringLiteral("The junk filter (%1) stopped answering: %2")
+                eFailure::FileSystem, cTexts::tr("The junk filter (%1) stopped answering: %2")
                                           .arg(cJunkFilter::Program(),
                                                QString::fromLocal8Bit(fBogofilter->readAllStandardError()).trimmed()));
             for (; fOutstanding > 0; --fOutstanding)

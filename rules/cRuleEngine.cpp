@@ -8,9 +8,15 @@
 #include "storage/cIniFile.h"
 #include "storage/cOriginalStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cRuleEngine)
+};
 
 const QString kTrash = FolderName(eFolderKind::Trash);
 
@@ -37,7 +43,7 @@ bool transfer(const cRule &rule, const QString &target, bool move, cRuleOutcome 
         return true;
     const cResultOf<QString> moved = cFolderStore::TransferMessage(outcome.path, outcome.folder, target, move, false);
     if (!moved) {
-        outcome.errors.append(QStringLiteral("The rule \"%1\": %2").arg(rule.name, moved.text()));
+        outcome.errors.append(cTexts::tr("The rule \"%1\": %2").arg(rule.name, moved.text()));
         return false;
     }
     if (move) {
@@ -50,7 +56,7 @@ bool transfer(const cRule &rule, const QString &target, bool move, cRuleOutcome 
 bool noteFailure(const cRule &rule, const cResult &result, cRuleOutcome &outcome)
 {
     if (!result)
-        outcome.errors.append(QStringLiteral("The rule \"%1\": %2").arg(rule.name, result.text()));
+        outcome.errors.append(cTexts::tr("The rule \"%1\": %2").arg(rule.name, result.text()));
     return result.ok();
 }
 
@@ -65,7 +71,7 @@ cRuleEngine::cRuleEngine(const QList<cRule> &rules)
         if (problem.isEmpty())
             problem = MissingFolder(rule);
         if (!problem.isEmpty()) {
-            fNotes.append(problem + QStringLiteral(" The rule is off until that is mended."));
+            fNotes.append(problem + cTexts::tr(" The rule is off until that is mended."));
             continue;
         }
         fRules.append({rule, cRuleMatcher(rule)});
@@ -87,7 +93,7 @@ QString cRuleEngine::MissingFolder(const cRule &rule)
     for (const cRuleAction &action : rule.actions) {
         const bool filing = action.kind == eRuleAction::MoveTo || action.kind == eRuleAction::CopyTo;
         if (filing && !QFileInfo(MailFolderPath(action.folder)).isDir())
-            return QStringLiteral("The rule \"%1\" names the folder \"%2\", which does not exist.").arg(rule.name, action.folder);
+            return cTexts::tr("The rule \"%1\" names the folder \"%2\", which does not exist.").arg(rule.name, action.folder);
     }
     return {};
 }

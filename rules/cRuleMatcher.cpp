@@ -4,9 +4,16 @@
 #include "rules/RuleWords.h"
 #include "storage/MessageText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cRuleMatcher)
+};
 
 bool isTextField(eRuleField field)
 {
@@ -85,25 +92,25 @@ bool textHolds(const cRuleCondition &condition, const QRegularExpression &patter
 QString cRuleMatcher::Problem(const cRule &rule)
 {
     for (const cRuleCondition &condition : rule.conditions) {
-        const QString where = QStringLiteral("The rule \"%1\" (%2): ").arg(rule.name, DescribeCondition(condition));
+        const QString where = cTexts::tr("The rule \"%1\" (%2): ").arg(rule.name, DescribeCondition(condition));
         if (condition.field == eRuleField::Size) {
             bool number = false;
             const qint64 kilobytes = condition.text.toLongLong(&number);
             if (!isSizeMatch(condition.match) || !number || kilobytes < 0)
-                return where + QStringLiteral("a size is compared as larger-than or smaller-than a number of kilobytes.");
+                return where + cTexts::tr("a size is compared as larger-than or smaller-than a number of kilobytes.");
         } else if (isTextField(condition.field) && isSizeMatch(condition.match)) {
-            return where + QStringLiteral("only a size can be larger or smaller.");
+            return where + cTexts::tr("only a size can be larger or smaller.");
         } else if (condition.field == eRuleField::Header && condition.header.trimmed().isEmpty()) {
-            return where + QStringLiteral("the header's name is missing.");
+            return where + cTexts::tr("the header's name is missing.");
         } else if (condition.match == eRuleMatch::Regex) {
             if (const QRegularExpression pattern = patternOf(condition); !pattern.isValid())
-                return where + QStringLiteral("the pattern is not a valid regular expression: %1 at position %2.")
+                return where + cTexts::tr("the pattern is not a valid regular expression: %1 at position %2.")
                                    .arg(pattern.errorString())
                                    .arg(pattern.patternErrorOffset());
         }
     }
     if (rule.actions.isEmpty() && !rule.stop)
-        return QStringLiteral("The rule \"%1\" has no action.").arg(rule.name);
+        return cTexts::tr("The rule \"%1\" has no action.").arg(rule.name);
     return {};
 }
 

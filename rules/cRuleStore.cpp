@@ -7,9 +7,15 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cRuleStore)
+};
 
 cResult refused(const QString &text)
 {
@@ -123,7 +129,7 @@ cRule readRule(const QString &name, const cIniSection &section, QStringList *unr
     if (!readConditions(section, &rule) || !readActions(section, &rule)) {
         rule.enabled = false;
         if (unreadable)
-            unreadable->append(QStringLiteral("The rule \"%1\" in \"%2\" names a condition or action this version does "
+            unreadable->append(cTexts::tr("The rule \"%1\" in \"%2\" names a condition or action this version does "
                                               "not know; it is switched off.")
                                    .arg(name, cRuleStore::FilePath()));
     }
@@ -154,7 +160,7 @@ QString cRuleStore::Problem(const cRule &rule)
             .arg(rule.name);
     const QStringList texts = textsOf(rule);
     if (!std::all_of(texts.begin(), texts.end(), isOneLine))
-        return QStringLiteral("The rule \"%1\" holds a line break in a text; a text of a rule is one line.").arg(rule.name);
+        return cTexts::tr("The rule \"%1\" holds a line break in a text; a text of a rule is one line.").arg(rule.name);
     return cRuleMatcher::Problem(rule);
 }
 
@@ -166,7 +172,7 @@ cResult cRuleStore::Save(const QList<cRule> &rules)
         if (const QString problem = Problem(rule); !problem.isEmpty())
             return refused(problem);
         if (names.contains(rule.name, Qt::CaseInsensitive))
-            return refused(QStringLiteral("There are two rules called \"%1\".").arg(rule.name));
+            return refused(cTexts::tr("There are two rules called \"%1\".").arg(rule.name));
         names.append(rule.name);
         text += sectionText(rule);
     }
@@ -181,11 +187,11 @@ cResult cRuleStore::Add(const cRule &rule)
         return refused(problem);
     for (const QString &known : cIniFile(FilePath()).readSections())
         if (known.compare(rule.name, Qt::CaseInsensitive) == 0)
-            return refused(QStringLiteral("There is a rule called \"%1\" already.").arg(known));
+            return refused(cTexts::tr("There is a rule called \"%1\" already.").arg(known));
     QFile file(FilePath());
     if (file.exists() && !file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot read the rules in \"%1\": %2").arg(FilePath(), file.errorString()));
+                               cTexts::tr("Cannot read the rules in \"%1\": %2").arg(FilePath(), file.errorString()));
     QByteArray text = file.isOpen() ? file.readAll() : QByteArray();
     if (!text.isEmpty() && !text.endsWith('\n'))
         text += "\r\n";
@@ -196,7 +202,7 @@ cResult cRuleStore::Delete(const QString &name)
 {
     cIniFile file(FilePath());
     if (!file.sectionExists(name))
-        return refused(QStringLiteral("There is no rule called \"%1\" in \"%2\".").arg(name, FilePath()));
+        return refused(cTexts::tr("There is no rule called \"%1\" in \"%2\".").arg(name, FilePath()));
     if (!file.eraseSection(name))
         return cResult::Failed(eFailure::FileSystem, file.errorString());
     return cResult::Ok();

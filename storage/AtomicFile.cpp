@@ -21,6 +21,11 @@
 
 namespace {
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+};
+
 QString systemError()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -28,7 +33,7 @@ QString systemError()
 
 cResult fail(const QString &path, const QString &reason)
 {
-    return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot write the file \"%1\": %2").arg(path, reason));
+    return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot write the file \"%1\": %2").arg(path, reason));
 }
 
 // ".<name>.<pid>-<random>.tmp": the process id tells a sweep whether its writer still runs.
@@ -78,7 +83,7 @@ bool writeAll(QFile &file, QByteArrayView data, QString *reason)
     if (written == data.size())
         return true;
     *reason = written < 0 ? file.errorString()
-                          : QStringLiteral("only %1 of %2 bytes could be written (is the disk full?)")
+                          : cTexts::tr("only %1 of %2 bytes could be written (is the disk full?)")
                                 .arg(written)
                                 .arg(data.size());
     return false;
@@ -153,7 +158,7 @@ cResultOf<QString> claimFirstFree(const QString &temporary, const QString &folde
             reason = QString::fromLocal8Bit(std::strerror(result));
             break;
         }
-        reason = QStringLiteral("too many files are named like it");
+        reason = cTexts::tr("too many files are named like it");
         const QString next = candidate(attempt);
         if (next.isEmpty())
             break;
@@ -191,7 +196,7 @@ cResult CopyFileAtomically(const QString &source, const QString &target)
     const QByteArray data = opened ? file.readAll() : QByteArray();
     if (!opened || file.error() != QFile::NoError)
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot read the file \"%1\": %2").arg(source, file.errorString()));
+                               cTexts::tr("Cannot read the file \"%1\": %2").arg(source, file.errorString()));
     return WriteFileAtomically(target, data);
 }
 
@@ -234,7 +239,7 @@ cResult SyncFileSystemOf(const QString &path)
     const bool synced = fd >= 0 && ::syncfs(fd) == 0;
     cResult result;
     if (!synced)
-        result = cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot flush \"%1\" to disk: %2").arg(path, systemError()));
+        result = cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot flush \"%1\" to disk: %2").arg(path, systemError()));
     if (fd >= 0)
         ::close(fd);
     return result;

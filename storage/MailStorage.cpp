@@ -4,11 +4,17 @@
 #include "storage/PrivateFiles.h"
 #include "storage/cOptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QReadWriteLock>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(MailStorage)
+};
 
 QReadWriteLock storageLock;
 QString gMailRoot;
@@ -69,7 +75,7 @@ bool InitMailStorage(QString *failedFolder)
 
 QString CannotCreateFolderText(const QString &folder)
 {
-    return QStringLiteral("Impossible to create the following folder: \n") + folder;
+    return cTexts::tr("Impossible to create the following folder: \n") + folder;
 }
 
 cResult AdoptMailFolder(const QString &folder)

@@ -3,6 +3,7 @@
 
 #include "storage/PrivateFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -13,6 +14,11 @@
 #include <filesystem>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(MailTreeMove)
+};
 
 constexpr qint64 kCopyChunk = 1 << 20;
 
@@ -87,17 +93,17 @@ QString moveFile(const cMailTreeMove &move, const QString &relative)
     const QString source = QDir(move.from).filePath(relative);
     const QString target = QDir(move.to).filePath(relative);
     if (!MakePrivatePath(QFileInfo(target).path()))
-        return QStringLiteral("%1: the folder %2 could not be created").arg(source, QFileInfo(target).path());
+        return cTexts::tr("%1: the folder %2 could not be created").arg(source, QFileInfo(target).path());
     if (QFileInfo::exists(target)) {
         if (!sameContent(source, target))
-            return QStringLiteral("%1: %2 already exists with other content; both were kept").arg(source, target);
+            return cTexts::tr("%1: %2 already exists with other content; both were kept").arg(source, target);
     } else if (move.by == eMoveBy::Copying || !renameInPlace(source, target)) {
         QString error;
         if (!copyWhole(source, target, error))
-            return QStringLiteral("%1 could not be copied to %2: %3").arg(source, target, error);
+            return cTexts::tr("%1 could not be copied to %2: %3").arg(source, target, error);
     }
     if (QFileInfo::exists(source) && !QFile::remove(source))
-        return QStringLiteral("%1 was copied to %2 but could not be removed").arg(source, target);
+        return cTexts::tr("%1 was copied to %2 but could not be removed").arg(source, target);
     return {};
 }
 
@@ -131,13 +137,13 @@ cResult MoveMailTree(const cMailTreeMove &move, const fMoveProgress &progress)
         return cResult::Ok();
     if (to.startsWith(from + u'/'))
         return cResult::Failed(eFailure::Refused,
-                               QStringLiteral("The mail cannot be moved into %1, which lies inside %2.").arg(move.to, move.from));
+                               cTexts::tr("The mail cannot be moved into %1, which lies inside %2.").arg(move.to, move.from));
     const QStringList files = filesUnder(move);
     QStringList problems;
     for (qsizetype done = 0; done < files.size(); ++done) {
         if (progress && !progress(done, files.size()))
             return cResult::Failed(eFailure::Cancelled,
-                                   QStringLiteral("The move was stopped: %1 of %2 files are in %3, the rest are still in %4.")
+                                   cTexts::tr("The move was stopped: %1 of %2 files are in %3, the rest are still in %4.")
                                        .arg(done).arg(files.size()).arg(move.to, move.from));
         if (const QString problem = moveFile(move, files[done]); !problem.isEmpty())
             problems.append(problem);
@@ -145,7 +151,7 @@ cResult MoveMailTree(const cMailTreeMove &move, const fMoveProgress &progress)
     removeEmptyFolders(move.from);
     if (!problems.isEmpty())
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("%1 of %2 files stayed in %3:\n%4")
+                               cTexts::tr("%1 of %2 files stayed in %3:\n%4")
                                    .arg(problems.size()).arg(files.size()).arg(move.from, problems.join(u'\n')));
     return cResult::Ok();
 }

@@ -5,11 +5,17 @@
 #include "storage/cIniFile.h"
 #include "storage/cIniSection.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QRegularExpression>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cContactStore)
+};
 
 constexpr std::array<const char *, kContactKeyCount> kKeyNames = {
     "FullName", "EMail",       "SecEMail",  "HomePage",       "HomeAddress",         "StateProvince",      "Country",
@@ -31,7 +37,7 @@ cResult failureOf(const cIniFile &file)
 cResult unstorableName(const QString &name)
 {
     return cResult::Failed(eFailure::Refused,
-                           QStringLiteral("Cannot store the contact name \"%1\": it is blank, has blanks around it, "
+                           cTexts::tr("Cannot store the contact name \"%1\": it is blank, has blanks around it, "
                                           "or holds a line break or \"]\".")
                                .arg(name));
 }
@@ -164,7 +170,7 @@ cResult cContactStore::RenameContact(const QString &oldName, const QString &newN
             return unstorableName(newName);
         if (ContactNames().contains(newName, Qt::CaseInsensitive))
             return cResult::Failed(eFailure::Refused,
-                                   QStringLiteral("Cannot rename the contact \"%1\" to \"%2\": a contact of that name "
+                                   cTexts::tr("Cannot rename the contact \"%1\" to \"%2\": a contact of that name "
                                                   "exists in \"%3\".")
                                        .arg(oldName, newName, ContactsFilePath()));
     }

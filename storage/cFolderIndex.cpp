@@ -7,6 +7,7 @@
 #include "storage/cListedHeader.h"
 #include "storage/cMailMessage.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QFile>
@@ -24,6 +25,11 @@
 #include <unistd.h>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cFolderIndex)
+};
 
 constexpr quint32 kMagic = 0x52564958; // "RVIX"
 // Older formats lack fields of the entries: their caches are made anew.
@@ -262,7 +268,7 @@ cResultOf<cIndexEntry> cFolderIndex::Read(const QString &directory, const cFileS
     if (std::optional<cIndexEntry> entry = readOpen(cFile(AT_FDCWD, QFile::encodeName(path)), stamp))
         return *entry;
     return cResult::Failed(eFailure::FileSystem,
-                           QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, qt_error_string(errno)));
+                           cTexts::tr("Cannot read the message file \"%1\": %2").arg(path, qt_error_string(errno)));
 }
 
 cIndexEntry cFolderIndex::Entry(const cFileStamp &stamp, const cMailMessage &header)

@@ -6,6 +6,7 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cOriginalStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,11 @@
 #include <functional>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cFolderStore)
+};
 
 constexpr qint64 kFirstNameLimit = 9999;
 constexpr int kMostDigits = 12;
@@ -128,7 +134,7 @@ cResultOf<QString> cFolderStore::UniqueFileName(const QString &directory, const 
 {
     const QDir dir(directory);
     if (!QFileInfo(directory).isDir())
-        return fileSystemFailure(QStringLiteral("Cannot name a new file: the folder \"%1\" does not exist.").arg(directory));
+        return fileSystemFailure(cTexts::tr("Cannot name a new file: the folder \"%1\" does not exist.").arg(directory));
     // Names start with up to four digits; when draws keep meeting taken names the folder is
     // crowded and N gets one digit more, so a draw stays cheap however many files there are.
     auto *random = QRandomGenerator::global();
@@ -141,7 +147,7 @@ cResultOf<QString> cFolderStore::UniqueFileName(const QString &directory, const 
         }
     }
     return fileSystemFailure(
-        QStringLiteral("Cannot name a new file in \"%1\": every name of the form %2N.%3 that was tried is taken.")
+        cTexts::tr("Cannot name a new file in \"%1\": every name of the form %2N.%3 that was tried is taken.")
             .arg(directory, prefix, extension));
 }
 
@@ -168,9 +174,9 @@ cResultOf<QString> cFolderStore::TransferMessage(const QString &sourcePath, cons
     }
     if (done)
         return target;
-    return fileSystemFailure(QStringLiteral("Cannot %1 the message \"%2\" to \"%3\": %4")
-                                 .arg(move ? QStringLiteral("move") : QStringLiteral("copy"), sourcePath, target,
-                                      source.errorString()));
+    return fileSystemFailure((move ? cTexts::tr("Cannot move the message \"%1\" to \"%2\": %3")
+                                   : cTexts::tr("Cannot copy the message \"%1\" to \"%2\": %3"))
+                                 .arg(sourcePath, target, source.errorString()));
 }
 
 cResult cFolderStore::ClearFolder(const QString &folder)
@@ -181,7 +187,7 @@ cResult cFolderStore::ClearFolder(const QString &folder)
         if (file.remove() || !cleared)
             continue;
         cleared = fileSystemFailure(
-            QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
+            cTexts::tr("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
     }
     // Mail leaves for good only through the Trash; its kept originals go with it.
     if (cleared && FolderKind(folder) == eFolderKind::Trash)
@@ -213,7 +219,7 @@ cResult cFolderStore::DeleteMessage(const QString &path, const QString &shownFol
     QFile file(path);
     if (file.remove())
         return cResult::Ok();
-    return fileSystemFailure(QStringLiteral("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
+    return fileSystemFailure(cTexts::tr("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
 }
 
 cResult cFolderStore::MarkRead(const QString &path, bool read)
@@ -226,7 +232,7 @@ cResult cFolderStore::CreateFolder(const QString &name)
     const QString path = MailFolderRoot() + QLatin1Char('/') + name;
     if (!MailRoot().isEmpty() && isPlainFolderName(name) && !folderExists(name) && MakePrivateFolder(path))
         return cResult::Ok();
-    return fileSystemFailure(withFolder(QStringLiteral("Unable to create folder. Make sure you have write permissions, the disk "
+    return fileSystemFailure(withFolder(cTexts::tr("Unable to create folder. Make sure you have write permissions, the disk "
                                                        "is not full and the folder doesn't already exist."),
                                         path));
 }
@@ -240,7 +246,7 @@ cResult cFolderStore::RenameFolder(const QString &oldName, const QString &newNam
         && isPlainFolderName(newName) && (onlyCaseChanges || !folderExists(newName))
         && QDir().rename(oldPath, newPath))
         return cResult::Ok();
-    return fileSystemFailure(withFolder(QStringLiteral("The folder could not be renamed. Make sure you have write permissions "
+    return fileSystemFailure(withFolder(cTexts::tr("The folder could not be renamed. Make sure you have write permissions "
                                                        "and the new folder name is valid."),
                                         oldPath));
 }
@@ -256,7 +262,7 @@ cResult cFolderStore::RemoveFolder(const QString &name)
         if (QDir().rmdir(path))
             return cResult::Ok();
     }
-    return fileSystemFailure(withFolder(QStringLiteral("The folder could not be removed. Make sure there are no files left in "
+    return fileSystemFailure(withFolder(cTexts::tr("The folder could not be removed. Make sure there are no files left in "
                                                        "the folder and try again."),
                                         path));
 }

@@ -3,10 +3,16 @@
 
 #include "storage/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cIniFile)
+};
 
 struct IniLine
 {
@@ -71,7 +77,7 @@ cResult loadLines(const QString &path, QList<IniLine> *lines)
     }
     if (!file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot read the settings file \"%1\": %2").arg(path, file.errorString()));
+                               cTexts::tr("Cannot read the settings file \"%1\": %2").arg(path, file.errorString()));
     *lines = splitLines(file.readAll());
     return cResult::Ok();
 }
@@ -129,7 +135,7 @@ cIniSection cIniFile::readSection(const QString &section) const
     QFile file(fPath);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.exists())
-            fError = QStringLiteral("Cannot read the file \"%1\": %2").arg(fPath, file.errorString());
+            fError = cTexts::tr("Cannot read the file \"%1\": %2").arg(fPath, file.errorString());
         return {};
     }
     return cIniSection::readFrom(file, section, fClosingKey);
@@ -270,7 +276,7 @@ bool cIniFile::writeValues(const QList<cIniValue> &values)
     fError.clear();
     for (const cIniValue &entry : values) {
         if (breaksTheFile(entry.key, entry.value)) {
-            fError = QStringLiteral("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
+            fError = cTexts::tr("Cannot store the setting \"%1\" in \"%2\": it holds a line break or an equals sign.")
                          .arg(QString::fromUtf8(entry.key), fPath);
             return false;
         }

@@ -5,12 +5,18 @@
 #include "storage/MessageText.h"
 #include "storage/cIniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cMailMessage)
+};
 
 const QString kHeader = QStringLiteral("Header");
 const QByteArray kBoundaryKey = QByteArrayLiteral("X_MailBoundary");
@@ -148,7 +154,7 @@ cResult cMailMessage::ReadFile(const QString &path, bool headerOnly, bool keepRa
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot read the message file \"%1\": %2").arg(path, file.errorString()));
+                               cTexts::tr("Cannot read the message file \"%1\": %2").arg(path, file.errorString()));
     const cIniSection header = cIniSection::readFrom(file, kHeader, kBoundaryKey);
     takeHeader(header, keepRawFrom);
     if (!headerOnly && file.seek(0))
@@ -266,7 +272,7 @@ cResult cMailMessage::WriteFile(const QString &path, eDurability durability) con
 cResult cMailMessage::SetReadFlag(const QString &path, bool read, eDurability durability)
 {
     if (!QFile::exists(path))
-        return cResult::Failed(eFailure::FileSystem, QStringLiteral("The message file \"%1\" no longer exists.").arg(path));
+        return cResult::Failed(eFailure::FileSystem, cTexts::tr("The message file \"%1\" no longer exists.").arg(path));
     cIniFile file(path);
     if (file.closedBy(kBoundaryKey).withDurability(durability).writeBool(kHeader, "Read", read))
         return cResult::Ok();

@@ -6,6 +6,7 @@
 #include "storage/cFolderStore.h"
 #include "storage/cMailMessage.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +17,11 @@
 #include <optional>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cOriginalStore)
+};
 
 constexpr qsizetype kIdLength = 64;
 
@@ -77,7 +83,7 @@ cResultOf<QByteArray> cOriginalStore::Keep(const QByteArray &raw, eDurability du
     const QString folder = QFileInfo(path).absolutePath();
     if (!MakePrivatePath(folder))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot create the folder of original messages \"%1\".").arg(folder));
+                               cTexts::tr("Cannot create the folder of original messages \"%1\".").arg(folder));
     const cResultOf<QString> written =
         WriteNewFileAtomically(folder, [&id](int attempt) { return attempt == 0 ? fileNameOf(id) : QString(); }, raw,
                                durability);
@@ -100,7 +106,7 @@ cResultOf<QByteArray> cOriginalStore::Read(const QByteArray &id)
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("The original of this message is not kept (\"%1\").")
+                               cTexts::tr("The original of this message is not kept (\"%1\").")
                                    .arg(path.isEmpty() ? QString::fromLatin1(id) : path));
     return file.readAll();
 }

@@ -4,11 +4,17 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QUrl>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cRemoteContentSenders)
+};
 
 const QString kSection = QStringLiteral("Senders");
 
@@ -40,7 +46,7 @@ bool cRemoteContentSenders::IsAllowed(const QString &address)
 cResult cRemoteContentSenders::Allow(const QString &address)
 {
     if (address.trimmed().isEmpty())
-        return cResult::Failed(eFailure::Refused, QStringLiteral("The message names no sender to allow."));
+        return cResult::Failed(eFailure::Refused, cTexts::tr("The message names no sender to allow."));
     return write(address, true);
 }
 

@@ -7,10 +7,16 @@
 #include "storage/cFolderStore.h"
 #include "storage/cIniFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cSignatureStore)
+};
 
 const QByteArray kFileNameKey = QByteArrayLiteral("FileName");
 
@@ -34,7 +40,7 @@ QByteArray fileText(const QList<QByteArray> &lines)
 
 cResult unstorableName(const QString &name)
 {
-    return refused(QStringLiteral("Cannot store the signature name \"%1\": it is blank, has blanks around it, "
+    return refused(cTexts::tr("Cannot store the signature name \"%1\": it is blank, has blanks around it, "
                                   "or holds a line break or \"]\".")
                        .arg(name));
 }
@@ -120,11 +126,11 @@ cResult cSignatureStore::UpdateSignature(const QString &oldName, const QString &
     if (renamed && !IsStorableName(newName))
         return unstorableName(newName);
     if (renamed && SignatureNames().contains(newName, Qt::CaseInsensitive))
-        return refused(QStringLiteral("Cannot rename the signature \"%1\" to \"%2\": a signature of that name exists.")
+        return refused(cTexts::tr("Cannot rename the signature \"%1\" to \"%2\": a signature of that name exists.")
                            .arg(oldName, newName));
     const QString path = SignatureFileName(oldName);
     if (path.isEmpty())
-        return refused(QStringLiteral("The signature \"%1\" is no longer in \"%2\".").arg(oldName, SignaturesFilePath()));
+        return refused(cTexts::tr("The signature \"%1\" is no longer in \"%2\".").arg(oldName, SignaturesFilePath()));
     if (cResult written = WriteFileAtomically(path, fileText(lines)); !written)
         return written;
     return renamed ? RenameIniSection(SignaturesFilePath(), oldName, newName) : cResult::Ok();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cUndoHistory.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,11 @@
 #include <optional>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cUndoHistory)
+};
 
 cResult refused(const QString &text)
 {
@@ -73,10 +79,10 @@ void cUndoHistory::Push(cStep step)
 cResult cUndoHistory::Undo()
 {
     if (fSteps.isEmpty())
-        return refused(QStringLiteral("There is nothing to undo."));
+        return refused(cTexts::tr("There is nothing to undo."));
     const cStep step = fSteps.takeLast();
     if (step.kind == eKind::Gone)
-        return refused(QStringLiteral("Messages deleted from the Trash are deleted for good; that cannot be undone."));
+        return refused(cTexts::tr("Messages deleted from the Trash are deleted for good; that cannot be undone."));
     QStringList failures;
     for (const cChange &change : step.changes) {
         const cResult undone = step.kind == eKind::Move ? UndoMove(step, change) : UndoMark(step, change);
@@ -93,7 +99,7 @@ cResult cUndoHistory::Undo()
 cResult cUndoHistory::UndoMove(const cStep &step, const cChange &change)
 {
     if (!QFileInfo::exists(change.after))
-        return refused(QStringLiteral("The message \"%1\" is no longer there; it was not moved back.").arg(change.after));
+        return refused(cTexts::tr("The message \"%1\" is no longer there; it was not moved back.").arg(change.after));
     // Back under its own name where that is free; a message put there since keeps its place.
     if (!QFileInfo::exists(change.before) && QFile::rename(change.after, change.before))
         return cResult::Ok();
@@ -105,9 +111,9 @@ cResult cUndoHistory::UndoMark(const cStep &step, const cChange &change)
 {
     const std::optional<bool> now = readMarkOf(change.after);
     if (!now)
-        return refused(QStringLiteral("The message \"%1\" is no longer there; its read mark was not restored.").arg(change.after));
+        return refused(cTexts::tr("The message \"%1\" is no longer there; its read mark was not restored.").arg(change.after));
     // Marked otherwise since: that later choice stands.
     if (*now != step.read)
-        return refused(QStringLiteral("The message \"%1\" was marked again since; its read mark was left as it is.").arg(change.after));
+        return refused(cTexts::tr("The message \"%1\" was marked again since; its read mark was left as it is.").arg(change.after));
     return cFolderStore::MarkRead(change.after, change.wasRead);
 }

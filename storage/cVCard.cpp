@@ -3,6 +3,7 @@
 
 #include "storage/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringList>
@@ -11,6 +12,11 @@
 #include <cctype>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cVCard)
+};
 
 using K = eContactKey;
 
@@ -432,7 +438,7 @@ cResultOf<cVCardImport> ImportVCardFile(const QString &path, const cDuplicateQue
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot read the vCard file \"%1\": %2").arg(path, file.errorString()));
+                               cTexts::tr("Cannot read the vCard file \"%1\": %2").arg(path, file.errorString()));
     cVCardImport read = ReadVCards(file.readAll());
     const cContactImportPlan plan = PlanContactImport(read.cards, cContactStore::ReadAllContacts(), ask);
     if (cResult stored = cContactStore::ImportContacts(plan.added, plan.replaced); !stored)

@@ -9,21 +9,27 @@
 #include "storage/cOriginalStore.h"
 #include "transfer/AttachmentNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(OutgoingMessage)
+};
+
 // Why the file at path cannot be attached; empty when it can.
 QString UnreadableReason(const QString &path)
 {
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
-        return QStringLiteral("its name holds a line break");
+        return cTexts::tr("its name holds a line break");
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("it does not exist");
+        return cTexts::tr("it does not exist");
     if (info.isDir())
-        return QStringLiteral("it is a folder");
+        return cTexts::tr("it is a folder");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
@@ -64,7 +70,7 @@ cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_
         const QString reason = UnreadableReason(attachment);
         if (!reason.isEmpty())
             return cResult::Failed(eFailure::FileSystem,
-                                   QStringLiteral("the attachment \"%1\" cannot be read: %2").arg(attachment, reason));
+                                   cTexts::tr("the attachment \"%1\" cannot be read: %2").arg(attachment, reason));
         msg->AttachedFiles.Add(attachment);
     }
     *built = std::move(msg);

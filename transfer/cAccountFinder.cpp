@@ -7,17 +7,23 @@
 #include "transfer/cAutoconfigFetch.h"
 #include "transfer/cQtMailDns.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <QUrlQuery>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cAccountFinder)
+};
 
 const QString kAutoconfigPath = QStringLiteral("/mail/config-v1.1.xml");
 const QString kWellKnownPath = QStringLiteral("/.well-known/autoconfig/mail/config-v1.1.xml");
 
 cResult StoppedSearch(const QString &address)
 {
-    return cResult::Failed(eFailure::Cancelled, QStringLiteral("The search for the settings of %1 was stopped.").arg(address));
+    return cResult::Failed(eFailure::Cancelled, cTexts::tr("The search for the settings of %1 was stopped.").arg(address));
 }
 
 } // namespace
@@ -64,7 +70,7 @@ cResultOf<cFoundSettings> cAccountFinder::Find(const QString &address, const fAc
     }
     if (stopped())
         return StoppedSearch(typed);
-    return cResult::Failed(eFailure::Network, QStringLiteral("No working settings were found for %1.").arg(typed));
+    return cResult::Failed(eFailure::Network, cTexts::tr("No working settings were found for %1.").arg(typed));
 }
 
 cAccountFinder::cTried cAccountFinder::offer(const std::optional<cFoundSettings> &found, const fAccept &accept)
@@ -73,7 +79,7 @@ cAccountFinder::cTried cAccountFinder::offer(const std::optional<cFoundSettings>
         return std::nullopt;
     for (const QString &note : found->notes)
         Progress(note);
-    Progress(QStringLiteral("Found settings in %1.").arg(found->source));
+    Progress(cTexts::tr("Found settings in %1.").arg(found->source));
     const cResult accepted = accept(*found);
     if (accepted)
         return cResultOf<cFoundSettings>(*found);
@@ -85,10 +91,10 @@ cAccountFinder::cTried cAccountFinder::offer(const std::optional<cFoundSettings>
 
 cAccountFinder::cTried cAccountFinder::fromTable(const QString &address, const QString &domain, const fAccept &accept)
 {
-    Progress(QStringLiteral("Looking for %1 in the provider table.").arg(domain));
+    Progress(cTexts::tr("Looking for %1 in the provider table.").arg(domain));
     const cResultOf<cAutoconfig> table = fSetup.providerTable.isEmpty()
                                              ? cAutoconfig::ProviderTable()
-                                             : cAutoconfig::Parse(fSetup.providerTable, QStringLiteral("the provider table"));
+                                             : cAutoconfig::Parse(fSetup.providerTable, cTexts::tr("the provider table"));
     if (!table) {
         Progress(table.text());
         return std::nullopt;
@@ -118,8 +124,8 @@ cAccountFinder::cTried cAccountFinder::fromAutoconfig(const QString &address, co
 cAccountFinder::cTried cAccountFinder::fromFile(const QString &address, const QUrl &url, const QString &site,
                                                 const fAccept &accept)
 {
-    const QString shown = site.isEmpty() ? url.toDisplayString() : QStringLiteral("%1 (for %2)").arg(url.toDisplayString(), site);
-    Progress(QStringLiteral("Asking %1.").arg(shown));
+    const QString shown = site.isEmpty() ? url.toDisplayString() : cTexts::tr("%1 (for %2)").arg(url.toDisplayString(), site);
+    Progress(cTexts::tr("Asking %1.").arg(shown));
     const cResultOf<QByteArray> file = cAutoconfigFetch::Get(url, site, fSetup.timeoutMs, Stopped);
     if (!file) {
         Progress(file.text());
@@ -139,17 +145,17 @@ cAccountFinder::cTried cAccountFinder::fromFile(const QString &address, const QU
 cAccountFinder::cTried cAccountFinder::fromMailExchanger(const QString &address, const QString &domain,
                                                          const fAccept &accept)
 {
-    Progress(QStringLiteral("Asking DNS for the mail exchanger of %1.").arg(domain));
+    Progress(cTexts::tr("Asking DNS for the mail exchanger of %1.").arg(domain));
     const QStringList hosts = fSetup.dns->MxHosts(domain);
     const QString host = hosts.value(0);
     if (!IsHostName(host)) {
-        Progress(QStringLiteral("%1 names no mail exchanger.").arg(domain));
+        Progress(cTexts::tr("%1 names no mail exchanger.").arg(domain));
         return std::nullopt;
     }
     const QString mxDomain = MailDomainOf(host);
     if (mxDomain == domain)
         return std::nullopt;
-    Progress(QStringLiteral("Mail for %1 goes to %2.").arg(domain, mxDomain));
+    Progress(cTexts::tr("Mail for %1 goes to %2.").arg(domain, mxDomain));
     if (cTried tried = fromTable(address, mxDomain, accept))
         return tried;
     return stopped() ? std::nullopt : fromAutoconfig(address, mxDomain, accept);
@@ -163,7 +169,7 @@ QList<cServerSetting> cAccountFinder::srvServers(const QString &domain, const ch
                                                               {plainService, eVrxSecurity::StartTls}};
     for (const auto &[service, security] : services) {
         const QString name = QStringLiteral("_%1._tcp.%2").arg(QLatin1String(service), domain);
-        Progress(QStringLiteral("Asking DNS for %1.").arg(name));
+        Progress(cTexts::tr("Asking DNS for %1.").arg(name));
         for (const cSrvAnswer &answer : fSetup.dns->Srv(name)) {
             // "." says the service is not offered (RFC 6186 section 3.4).
             const bool offered = answer.target != QLatin1String(".") && IsHostName(answer.target);
@@ -177,7 +183,7 @@ QList<cServerSetting> cAccountFinder::srvServers(const QString &domain, const ch
 cAccountFinder::cTried cAccountFinder::fromSrv(const QString &domain, const QString &address, const fAccept &accept)
 {
     cFoundSettings found;
-    found.source = QStringLiteral("the DNS SRV records of %1").arg(domain);
+    found.source = cTexts::tr("the DNS SRV records of %1").arg(domain);
     found.pop3 = srvServers(domain, "pop3s", "pop3", address);
     if (found.pop3.isEmpty() || stopped())
         return std::nullopt;
@@ -190,7 +196,7 @@ std::optional<cServerSetting> cAccountFinder::guessed(const QStringList &hosts, 
     for (const QString &host : hosts) {
         if (stopped())
             return std::nullopt;
-        Progress(QStringLiteral("Trying %1 for %2.").arg(host, smtp ? QStringLiteral("SMTP") : QStringLiteral("POP3")));
+        Progress(cTexts::tr("Trying %1 for %2.").arg(host, smtp ? QStringLiteral("SMTP") : QStringLiteral("POP3")));
         try {
             const cProbeResult probed = fSetup.guess(host, smtp, [this] {
                 if (stopped())
@@ -219,5 +225,5 @@ cAccountFinder::cTried cAccountFinder::fromGuess(const QString &domain, const QS
     const std::optional<cServerSetting> smtp = guessed(names({"smtp.", "mail."}), true, address);
     if (!smtp)
         return std::nullopt;
-    return offer(cFoundSettings{QStringLiteral("the usual server names of %1").arg(domain), {*pop3}, {*smtp}, {}}, accept);
+    return offer(cFoundSettings{cTexts::tr("the usual server names of %1").arg(domain), {*pop3}, {*smtp}, {}}, accept);
 }

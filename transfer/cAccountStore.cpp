@@ -8,6 +8,7 @@
 #include "transfer/cPasswordKeyring.h"
 #include "transfer/unitEncryptSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -15,6 +16,11 @@
 #include <functional>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cAccountStore)
+};
 
 // Marks a stored password that is hex-escaped because its raw bytes would not survive a line.
 const QByteArray kEscapeMark = QByteArrayLiteral("~hex:");
@@ -178,7 +184,7 @@ cResult fillFromKeyring(cAccount &account)
     const cResultOf<cAccountSecrets> secrets = cPasswordKeyring::Read(storedSection(account.section));
     if (!secrets)
         return cResult::Failed(secrets.cause(),
-                               QStringLiteral("The password of account %1 could not be read from the desktop keyring: %2")
+                               cTexts::tr("The password of account %1 could not be read from the desktop keyring: %2")
                                    .arg(account.section, secrets.text()));
     account.password = secrets.value().pop3;
     account.smtpPassword = secrets.value().smtp;
@@ -190,7 +196,7 @@ cResult storeInKeyring(const cAccount &account)
     const cResult stored = cPasswordKeyring::Write(storedSection(account.section), {account.password, account.smtpPassword});
     if (stored)
         return stored;
-    return cResult::Failed(stored.cause(), QStringLiteral("The passwords of account %1 could not be stored in the desktop keyring: %2")
+    return cResult::Failed(stored.cause(), cTexts::tr("The passwords of account %1 could not be stored in the desktop keyring: %2")
                                                .arg(account.section, stored.text()));
 }
 
@@ -199,7 +205,7 @@ cResult eraseFromKeyring(const QString &section, const QString &done)
     const cResult erased = cPasswordKeyring::Erase(section);
     if (erased)
         return erased;
-    return cResult::Failed(erased.cause(), QStringLiteral("%1, but its passwords could not be removed from the desktop keyring: %2")
+    return cResult::Failed(erased.cause(), cTexts::tr("%1, but its passwords could not be removed from the desktop keyring: %2")
                                                .arg(done, erased.text()));
 }
 
@@ -215,7 +221,7 @@ cResult writeWithSecrets(const cAccount &account, const std::function<cResult()>
     cResult written = writeFile();
     if (written && wereInKeyring && !account.passwordInKeyring)
         written = eraseFromKeyring(storedSection(account.section),
-                                   QStringLiteral("Account %1 was saved with its passwords").arg(account.section));
+                                   cTexts::tr("Account %1 was saved with its passwords").arg(account.section));
     return written;
 }
 
@@ -328,7 +334,7 @@ cResult cAccountStore::TrustCertificate(const QString &section, const QByteArray
 {
     if (!AccountNames().contains(section, Qt::CaseInsensitive))
         return cResult::Failed(eFailure::Refused,
-                               QStringLiteral("The account \"%1\" no longer exists; the certificate was not trusted.").arg(section));
+                               cTexts::tr("The account \"%1\" no longer exists; the certificate was not trusted.").arg(section));
     static const QRegularExpression sha256Hex(QStringLiteral("^[0-9a-f]{64}$"));
     if (!sha256Hex.match(QString::fromLatin1(fingerprint)).hasMatch())
         return cResult::Failed(eFailure::Format, QStringLiteral("\"%1\" is not a SHA-256 fingerprint; the certificate was not trusted.")
@@ -382,7 +388,7 @@ cResult cAccountStore::DeleteAccount(const QString &section)
     if (!file.eraseSection(section))
         return cResult::Failed(eFailure::FileSystem, file.errorString());
     if (inKeyring)
-        return eraseFromKeyring(stored, QStringLiteral("Account %1 was deleted").arg(section));
+        return eraseFromKeyring(stored, cTexts::tr("Account %1 was deleted").arg(section));
     return cResult::Ok();
 }
 
@@ -394,7 +400,7 @@ cResult cAccountStore::RenameAccount(const QString &oldSection, const QString &n
     const QString stored = storedSection(oldSection);
     if (inKeyring)
         if (const cResult moved = cPasswordKeyring::Move(stored, newSection); !moved)
-            return cResult::Failed(moved.cause(), QStringLiteral("Account %1 was not renamed: its passwords could not be moved in the desktop keyring: %2")
+            return cResult::Failed(moved.cause(), cTexts::tr("Account %1 was not renamed: its passwords could not be moved in the desktop keyring: %2")
                                                       .arg(oldSection, moved.text()));
     cResult renamed = RenameIniSection(AccountsFilePath(), oldSection, newSection);
     if (!renamed && inKeyring)

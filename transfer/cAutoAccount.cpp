@@ -4,7 +4,14 @@
 #include "transfer/HostNames.h"
 #include "transfer/cSettingsVerifier.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cAutoAccount)
+};
 
 // Servers that take no password cannot be checked before the user has signed in: the account
 // gets them with the provider's sign-in addresses, and the sign-in checks them at first use.
@@ -34,7 +41,7 @@ cAccount ForOAuth2(const cFoundSettings &settings, const cAccount &typed)
 cResultOf<cAccount> cAutoAccount::Make(const cAccount &typed)
 {
     if (typed.password.isEmpty())
-        return cResult::Failed(eFailure::Refused, QStringLiteral("A password is needed to check the settings found."));
+        return cResult::Failed(eFailure::Refused, cTexts::tr("A password is needed to check the settings found."));
     cAccountFinder finder(fSetup);
     finder.Progress = Progress;
     finder.Stopped = Stopped;
@@ -45,8 +52,8 @@ cResultOf<cAccount> cAutoAccount::Make(const cAccount &typed)
     const cResultOf<cFoundSettings> found = finder.Find(typed.email, [&](const cFoundSettings &settings) {
         if (settings.NeedsOAuth2() && !typed.UsesOAuth2()) {
             verified = ForOAuth2(settings, typed);
-            Progress(QStringLiteral("%1 signs in with OAuth2 instead of a password: enter the client id you registered "
-                                    "with the provider on the Sign-in page of the account's properties, then sign in.")
+            Progress(cTexts::tr("%1 signs in with OAuth2 instead of a password: enter the client id you registered "
+                               "with the provider on the Sign-in page of the account's properties, then sign in.")
                          .arg(AddressDomain(typed.email)));
             return cResult::Ok();
         }

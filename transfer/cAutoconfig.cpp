@@ -3,6 +3,7 @@
 
 #include "transfer/HostNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -10,6 +11,11 @@
 #include <algorithm>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cAutoconfig)
+};
 
 constexpr int kHighestPort = 65535;
 
@@ -63,7 +69,7 @@ cResultOf<cAutoconfig> cAutoconfig::Parse(const QByteArray &xml, const QString &
     config.fWhere = where;
     QXmlStreamReader reader(xml);
     if (!reader.readNextStartElement() || reader.name() != QLatin1String("clientConfig"))
-        return cResult::Failed(eFailure::Format, QStringLiteral("\"%1\" is no mail settings file.").arg(where));
+        return cResult::Failed(eFailure::Format, cTexts::tr("\"%1\" is no mail settings file.").arg(where));
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("emailProvider"))
             config.readProvider(reader);
@@ -73,7 +79,7 @@ cResultOf<cAutoconfig> cAutoconfig::Parse(const QByteArray &xml, const QString &
             reader.skipCurrentElement();
     }
     if (reader.hasError())
-        return cResult::Failed(eFailure::Format, QStringLiteral("The mail settings file \"%1\" cannot be read: %2 (line %3).")
+        return cResult::Failed(eFailure::Format, cTexts::tr("The mail settings file \"%1\" cannot be read: %2 (line %3).")
                                                      .arg(where, reader.errorString())
                                                      .arg(reader.lineNumber()));
     return config;
@@ -85,8 +91,8 @@ cResultOf<cAutoconfig> cAutoconfig::ProviderTable()
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("The provider table \"%1\" cannot be read: %2").arg(path, file.errorString()));
-    return Parse(file.readAll(), QStringLiteral("the provider table"));
+                               cTexts::tr("The provider table \"%1\" cannot be read: %2").arg(path, file.errorString()));
+    return Parse(file.readAll(), cTexts::tr("the provider table"));
 }
 
 cOAuth2Settings cAutoconfig::ProviderOAuth2(const QString &address)
@@ -171,15 +177,15 @@ std::optional<cServerSetting> cAutoconfig::usable(const cServerEntry &entry, con
     const std::optional<eVrxSecurity> security = SecurityOf(entry.socketType);
     setting.userName = WithAddress(entry.userName, address);
     if (!IsHostName(setting.host))
-        why = QStringLiteral("the server name is no host name");
+        why = cTexts::tr("the server name is no host name");
     else if (!isNumber || setting.port < 1 || setting.port > kHighestPort)
-        why = QStringLiteral("the port is no port number");
+        why = cTexts::tr("the port is no port number");
     else if (!security)
-        why = QStringLiteral("the kind of security is unknown");
+        why = cTexts::tr("the kind of security is unknown");
     else if (HasControlCharacter(setting.userName))
-        why = QStringLiteral("the user name holds control characters");
+        why = cTexts::tr("the user name holds control characters");
     else if (OnlyOAuth(entry.authentication) && !oAuth2Known)
-        why = QStringLiteral("it signs in with OAuth2 only, and the file names no OAuth2 addresses");
+        why = cTexts::tr("it signs in with OAuth2 only, and the file names no OAuth2 addresses");
     if (!why.isEmpty())
         return std::nullopt;
     setting.security = *security;
@@ -196,7 +202,7 @@ QList<cServerSetting> cAutoconfig::usable(const QList<cServerEntry> &entries, co
         if (const std::optional<cServerSetting> setting = usable(entry, address, oAuth2Known, why))
             settings.append(*setting);
         else
-            notes.append(QStringLiteral("%1: a server was left out: %2.").arg(fWhere, why));
+            notes.append(cTexts::tr("%1: a server was left out: %2.").arg(fWhere, why));
     }
     return settings;
 }

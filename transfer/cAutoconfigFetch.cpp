@@ -3,11 +3,21 @@
 
 #include "transfer/StoppableWait.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 #include <memory>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cAutoconfigFetch)
+};
+
+} // namespace
 
 cResultOf<QByteArray> cAutoconfigFetch::Get(const QUrl &url, const QString &hostHeader, int timeoutMs,
                                            const std::function<bool()> &stopped)
@@ -35,13 +45,13 @@ cResultOf<QByteArray> cAutoconfigFetch::Get(const QUrl &url, const QString &host
     if (!finished) {
         reply->abort();
         if (stopped && stopped())
-            return cResult::Failed(eFailure::Cancelled, QStringLiteral("Stopped while asking %1.").arg(where));
-        return cResult::Failed(eFailure::Network, QStringLiteral("%1 did not answer in time.").arg(where));
+            return cResult::Failed(eFailure::Cancelled, cTexts::tr("Stopped while asking %1.").arg(where));
+        return cResult::Failed(eFailure::Network, cTexts::tr("%1 did not answer in time.").arg(where));
     }
     if (!tooLarge && reply->error() == QNetworkReply::NoError)
         take();
     if (tooLarge)
-        return cResult::Failed(eFailure::Format, QStringLiteral("%1 sent more than %2 KB.").arg(where).arg(kMaxBytes / 1024));
+        return cResult::Failed(eFailure::Format, cTexts::tr("%1 sent more than %2 KB.").arg(where).arg(kMaxBytes / 1024));
     if (reply->error() != QNetworkReply::NoError)
         return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, reply->errorString()));
     return body;

@@ -76,7 +76,7 @@ void cGetSession::FetchAll()
             continue;
         }
         if (!account.CanReceive()) {
-            AddError(QStringLiteral("Account: ") + name + QStringLiteral(" One or more setting is invalid, skipping."));
+            AddError(tr("Account: ") + name + tr(" One or more setting is invalid, skipping."));
             continue;
         }
         emit AccountChanged(name);
@@ -100,14 +100,14 @@ void cGetSession::Relay(TVrxPOP &pop, const QString &account)
     Attach(pop);
     connect(&pop, &TVrxClient::OnError, this, [this, account](int code, const QByteArray &msg) {
         if (code != TVrxPOP::ErrQuit)
-            AddError(QStringLiteral("(%1) Error #%2: %3").arg(account).arg(code).arg(QString::fromUtf8(msg)));
+            AddError(tr("(%1) Error #%2: %3").arg(account).arg(code).arg(QString::fromUtf8(msg)));
     }, Qt::DirectConnection);
     connect(&pop, &TVrxPOP::OnBeforeRetrieve, this, [this] { emit ProgressShown(true); }, Qt::DirectConnection);
     connect(&pop, &TVrxPOP::OnRetrieveProgress, this, [this](quint16 percent) { emit Progress(percent); },
             Qt::DirectConnection);
     connect(&pop, &TVrxPOP::OnAfterRetrieve, this, [this] {
         emit ProgressShown(false);
-        emit OutputChanged(QStringLiteral("Mail transfer complete."));
+        emit OutputChanged(tr("Mail transfer complete."));
     }, Qt::DirectConnection);
 }
 
@@ -169,27 +169,27 @@ cMailboxFetch::cSteps cGetSession::MailboxSteps(const cAccount &account)
 
 bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch &mailbox)
 {
-    emit OutputChanged(QStringLiteral("Attempting to connect to server..."));
+    emit OutputChanged(tr("Attempting to connect to server..."));
     pop.Connect();
     if (pop.Failed()) {
-        emit OutputChanged(QStringLiteral("Error connecting to server"));
+        emit OutputChanged(tr("Error connecting to server"));
         AddError(pop.LastErrorText());
         NoteUntrusted(pop, account.section);
-        emit MainStatus(QStringLiteral("Connection failed"));
+        emit MainStatus(tr("Connection failed"));
         pop.Quit();
         return false;
     }
-    emit ConnectionChanged(QStringLiteral("Connected"));
-    emit OutputChanged(QStringLiteral("Connected to server, authorizing..."));
+    emit ConnectionChanged(tr("Connected"));
+    emit OutputChanged(tr("Connected to server, authorizing..."));
     if (!pop.Login()) {
-        emit OutputChanged(QStringLiteral("Authentification failed. Disconnecting."));
+        emit OutputChanged(tr("Authentification failed. Disconnecting."));
         pop.Quit();
         if (account.UsesOAuth2())
             AddError(cOAuth2SignIn::ServerRefused(account));
-        emit MainStatus(QStringLiteral("Bad login info."));
+        emit MainStatus(tr("Bad login info."));
         return true;
     }
-    emit OutputChanged(QStringLiteral("Connected to server. Checking for new messages..."));
+    emit OutputChanged(tr("Connected to server. Checking for new messages..."));
     FetchMessages(pop, account, mailbox);
     // The server deletes only at QUIT (RFC 1939 section 6): without it, nothing is lost.
     if (fTotal == fTotalOnDisk || StoredMailIsOnDisk(account))
@@ -207,7 +207,7 @@ bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
         fTotalOnDisk = fTotal;
         return true;
     }
-    AddError(QStringLiteral("(%1) The fetched mail was left on the server: %2").arg(account.section, synced.text()));
+    AddError(tr("(%1) The fetched mail was left on the server: %2").arg(account.section, synced.text()));
     return false;
 }
 
@@ -230,8 +230,8 @@ void cGetSession::FetchMessages(TVrxPOP &pop, const cAccount &account, cMailboxF
 
 void cGetSession::ReportNoNewMessages()
 {
-    emit MainStatus(QStringLiteral("No new messages"));
-    emit OutputChanged(QStringLiteral("No new messages"));
+    emit MainStatus(tr("No new messages"));
+    emit OutputChanged(tr("No new messages"));
 }
 
 void cGetSession::FetchByIds(TVrxPOP &pop, cMailboxFetch &mailbox, const QMap<qint64, QByteArray> &ids)
@@ -258,14 +258,14 @@ void cGetSession::FetchByNumbers(TVrxPOP &pop, const cAccount &account)
     }
     const qint64 first = total - fresh + 1;
     for (qint64 i = 1; i <= fresh && pop.Connected(); ++i) {
-        emit OutputChanged(QStringLiteral("Retrieving message %1 of %2").arg(i).arg(fresh));
+        emit OutputChanged(tr("Retrieving message %1 of %2").arg(i).arg(fresh));
         FetchMessage(pop, account, first + i - 1);
     }
 }
 
 void cGetSession::LeftOnServer(const cAccount &account, qint64 number, const QString &why)
 {
-    AddError(QStringLiteral("(%1) Message %2 was left on the server: %3").arg(account.section).arg(number).arg(why));
+    AddError(tr("(%1) Message %2 was left on the server: %3").arg(account.section).arg(number).arg(why));
 }
 
 void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 number)

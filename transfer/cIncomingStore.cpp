@@ -11,12 +11,18 @@
 #include "transfer/AttachmentNames.h"
 #include "transfer/InlineUU.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHash>
 #include <QMutex>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cIncomingStore)
+};
 
 constexpr int kSweepIntervalMs = 5 * 60 * 1000;
 const QByteArray kCutMarker = QByteArrayLiteral(" [...]");
@@ -71,7 +77,7 @@ void removeUnclaimed(const QList<cDecodedPart> &parts, qsizetype from)
 // A part that could not be written whole to its file.
 cResult unwritten(const cDecodedPart &part, const QString &folder)
 {
-    return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot save the attachment \"%1\" in \"%2\": %3")
+    return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot save the attachment \"%1\" in \"%2\": %3")
                                                  .arg(QString::fromUtf8(PartFileName(part)), folder, part.fileError));
 }
 
@@ -86,7 +92,7 @@ cResult cIncomingStore::SaveParts(const QList<cDecodedPart> &parts, QStringList 
         return cResult::Ok();
     if (!MakePrivatePath(folder))
         return cResult::Failed(eFailure::FileSystem,
-                               QStringLiteral("Cannot create the attachments folder \"%1\".").arg(folder));
+                               cTexts::tr("Cannot create the attachments folder \"%1\".").arg(folder));
     removeStaleTemporariesNow(folder);
     cAttachmentNamer names(folder);
     for (qsizetype i = 0; i < count; ++i) {
@@ -165,7 +171,7 @@ QString cIncomingStore::LeftOutText(const cStored &stored)
 {
     if (stored.leftOut <= 0)
         return {};
-    return QStringLiteral("The message \"%1\" was stored with its first %2 attachments; %3 more were not saved.")
+    return cTexts::tr("The message \"%1\" was stored with its first %2 attachments; %3 more were not saved.")
         .arg(stored.path)
         .arg(kMaxAttachments)
         .arg(stored.leftOut);

@@ -3,9 +3,15 @@
 
 #include "mailproto/TVrxPOP.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cMailboxFetch)
+};
 constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
 // Progress is relative to this many bytes when the server did not give a size.
 constexpr qint64 kUnknownSize = 100;
@@ -62,7 +68,7 @@ void cMailboxFetch::Plan()
         }
         const qint64 size = fSizes.value(number, 0);
         if (size > fMaxMessageSize) {
-            fSteps.Error(Tagged(QStringLiteral("Message %1 was left on the server: it has %2 bytes, more than the limit of %3 bytes")
+            fSteps.Error(Tagged(cTexts::tr("Message %1 was left on the server: it has %2 bytes, more than the limit of %3 bytes")
                                     .arg(number)
                                     .arg(size)
                                     .arg(fMaxMessageSize)));
@@ -120,7 +126,7 @@ void cMailboxFetch::TakeReply()
 
 void cMailboxFetch::TakeMessage(qint64 number)
 {
-    fSteps.Output(QStringLiteral("Retrieving message %1 of %2").arg(++fRetrieved).arg(fToFetch.size()));
+    fSteps.Output(cTexts::tr("Retrieving message %1 of %2").arg(++fRetrieved).arg(fToFetch.size()));
     const std::optional<QByteArray> raw = fPop.TakeMessage(number, fSizes.value(number, kUnknownSize));
     if (!raw)
         return;
@@ -147,7 +153,7 @@ bool cMailboxFetch::Commit()
     for (qint64 number : std::as_const(fFiled))
         fState.Record(fIds.value(number));
     if (cResult saved = fState.Save(); !saved) {
-        fSteps.Error(Tagged(saved.text() + QStringLiteral(" The fetched mail was left on the server.")));
+        fSteps.Error(Tagged(saved.text() + cTexts::tr(" The fetched mail was left on the server.")));
         fMayDelete = false;
         return false;
     }

@@ -6,10 +6,16 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cMailMessage.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cPop3State)
+};
 
 const QByteArray kFirstLine = QByteArrayLiteral("Ravelin2 POP3 state 1");
 const QByteArray kMailboxKey = QByteArrayLiteral("mailbox ");
@@ -74,7 +80,7 @@ cResult cPop3State::Load()
     cResult loaded;
     if (file.exists()) {
         if (!file.open(QIODevice::ReadOnly))
-            loaded = cResult::Failed(eFailure::FileSystem, QStringLiteral("The record of fetched messages \"%1\" cannot be read: %2")
+            loaded = cResult::Failed(eFailure::FileSystem, cTexts::tr("The record of fetched messages \"%1\" cannot be read: %2")
                                                                .arg(fPath, file.errorString()));
         else
             loaded = Parse(file.readAll());
@@ -92,7 +98,7 @@ cResult cPop3State::Parse(const QByteArray &text)
     const QList<QByteArray> lines = text.split('\n');
     auto damaged = [this](qsizetype line) {
         return cResult::Failed(eFailure::Format,
-                               QStringLiteral("The record of fetched messages \"%1\" is damaged (line %2); it is rebuilt, "
+                               cTexts::tr("The record of fetched messages \"%1\" is damaged (line %2); it is rebuilt, "
                                               "and messages left on the server may be fetched again.")
                                    .arg(fPath, QString::number(line + 1)));
     };
@@ -143,7 +149,7 @@ cResult cPop3State::Filing(const QByteArray &uid, const QString &path, const QBy
     if (!fJournal) {
         auto journal = std::make_unique<QFile>(fJournalPath);
         if (!journal->open(QIODevice::Append | QIODevice::Unbuffered, kPrivateFileMode))
-            return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot write the journal \"%1\": %2")
+            return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot write the journal \"%1\": %2")
                                                              .arg(fJournalPath, journal->errorString()));
         fJournal = std::move(journal);
     }
@@ -153,7 +159,7 @@ cResult cPop3State::Filing(const QByteArray &uid, const QString &path, const QBy
     if (fJournal->write(line) == line.size())
         return cResult::Ok();
     return cResult::Failed(eFailure::FileSystem,
-                           QStringLiteral("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
+                           cTexts::tr("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
 }
 
 void cPop3State::Record(const QByteArray &uid)
@@ -190,6 +196,6 @@ cResult cPop3State::Save()
     fProven = false;
     fJournal.reset();
     if (QFile::exists(fJournalPath) && !QFile::remove(fJournalPath))
-        return cResult::Failed(eFailure::FileSystem, QStringLiteral("Cannot clear the journal \"%1\".").arg(fJournalPath));
+        return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot clear the journal \"%1\".").arg(fJournalPath));
     return cResult::Ok();
 }

@@ -15,12 +15,17 @@
 
 namespace {
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cQtKeychainBackend)
+};
+
 const QString kService = QStringLiteral("Ravelin");
 
 struct cOutcome
 {
     QKeychain::Error error = QKeychain::OtherError;
-    QString text = QStringLiteral("the desktop keyring did not answer within %1 seconds")
+    QString text = cTexts::tr("the desktop keyring did not answer within %1 seconds")
                        .arg(cQtKeychainBackend::kTimeoutMs / 1000);
     QByteArray data;
 };
@@ -58,7 +63,7 @@ cOutcome runJob(const fMakeJob &makeJob)
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (!app)
-        return {QKeychain::OtherError, QStringLiteral("the desktop keyring needs a running application"), {}};
+        return {QKeychain::OtherError, cTexts::tr("the desktop keyring needs a running application"), {}};
     auto wait = std::make_shared<cWait>();
     if (QThread::currentThread() == app->thread()) {
         QEventLoop loop;

@@ -117,7 +117,7 @@ bool cSendSession::SignedIn(cAccount &account)
     const cResult signIn = cOAuth2SignIn::Freshen(account, TVrxClient::DefaultReplyTimeoutMs, [this] { return Abandoned(); });
     if (!signIn) {
         AddError(signIn.text());
-        emit MainStatus(QStringLiteral("Sign in again"));
+        emit MainStatus(tr("Sign in again"));
     }
     return signIn.ok();
 }
@@ -126,19 +126,19 @@ bool cSendSession::AccountUsable(const cAccount &account, const cResult &keyring
 {
     const QString name = fCurrent.trimmed();
     if (name.isEmpty()) {
-        AddError(QStringLiteral("No default account is set. Cannot send."));
-        emit MainStatus(QStringLiteral("No default account"));
+        AddError(tr("No default account is set. Cannot send."));
+        emit MainStatus(tr("No default account"));
         return false;
     }
     if (!account.CanSend()) {
-        AddError(QStringLiteral("Account: ") + fCurrent + QStringLiteral(". One or more setting is invalid, skipping."));
-        AddError(fCurrent + QStringLiteral(": one or more of this account's settings are invalid."));
-        emit MainStatus(QStringLiteral("Invalid mail settings"));
+        AddError(tr("Account: ") + fCurrent + tr(". One or more setting is invalid, skipping."));
+        AddError(fCurrent + tr(": one or more of this account's settings are invalid."));
+        emit MainStatus(tr("Invalid mail settings"));
         return false;
     }
     if (!keyring && !account.SmtpLoginUser().isEmpty()) {
         AddError(keyring.text());
-        emit MainStatus(QStringLiteral("Invalid mail settings"));
+        emit MainStatus(tr("Invalid mail settings"));
         return false;
     }
     emit AccountChanged(fCurrent);
@@ -154,7 +154,7 @@ void cSendSession::Run()
 
 bool cSendSession::SendWithCurrentAccount()
 {
-    emit OperationChanged(QStringLiteral("Attempting to connect to server..."));
+    emit OperationChanged(tr("Attempting to connect to server..."));
     cResult keyring;
     cAccount account = cAccountStore::ReadAccount(fCurrent, &keyring);
     if (!AccountUsable(account, keyring) || !SignedIn(account)) {
@@ -164,14 +164,14 @@ bool cSendSession::SendWithCurrentAccount()
     TVrxSMTP smtp;
     Configure(smtp, account);
     Attach(smtp);
-    connect(&smtp, &TVrxClient::OnConnect, this, [this] { emit ConnectionChanged(QStringLiteral("Connected")); },
+    connect(&smtp, &TVrxClient::OnConnect, this, [this] { emit ConnectionChanged(tr("Connected")); },
             Qt::DirectConnection);
     connect(&smtp, &TVrxClient::OnError, this, [this](int code, const QByteArray &msg) {
-        AddError(QStringLiteral("(%1) Error# %2: %3").arg(fCurrent).arg(code).arg(QString::fromUtf8(msg)));
+        AddError(tr("(%1) Error# %2: %3").arg(fCurrent).arg(code).arg(QString::fromUtf8(msg)));
     }, Qt::DirectConnection);
     connect(&smtp, &TVrxSMTP::OnBeforeSend, this, [this] {
         emit MessageStarted(fIndex);
-        emit OperationChanged(QStringLiteral("Sending message..."));
+        emit OperationChanged(tr("Sending message..."));
         emit ProgressShown(true);
     }, Qt::DirectConnection);
     connect(&smtp, &TVrxSMTP::OnSendProgress, this, [this](quint16 percent) { emit Progress(percent); },
@@ -179,13 +179,13 @@ bool cSendSession::SendWithCurrentAccount()
     try {
         smtp.Connect();
         if (smtp.Failed()) {
-            AddError(QStringLiteral("Cannot open socket. Aborting..."));
+            AddError(tr("Cannot open socket. Aborting..."));
             if (!smtp.LastErrorText().isEmpty())
                 AddError(smtp.LastErrorText());
             NoteUntrusted(smtp, account.section);
             if (account.UsesOAuth2() && IsLoginRefusal(smtp.ReplyCode()))
                 AddError(cOAuth2SignIn::ServerRefused(account));
-            emit MainStatus(QStringLiteral("Connection error"));
+            emit MainStatus(tr("Connection error"));
             GiveUpQueue();
             return false;
         }
@@ -220,10 +220,10 @@ bool cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
     if (!otherAccount)
         emit QueueEmptied();
     if (allSent) {
-        emit OperationChanged(QStringLiteral("All mail sent. Disconnecting..."));
-        emit MainStatus(QStringLiteral("Mail sent."));
+        emit OperationChanged(tr("All mail sent. Disconnecting..."));
+        emit MainStatus(tr("Mail sent."));
     } else {
-        emit OperationChanged(QStringLiteral("Disconnecting..."));
+        emit OperationChanged(tr("Disconnecting..."));
     }
     smtp.Quit();
     return otherAccount;
@@ -232,7 +232,7 @@ bool cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
 bool cSendSession::NotSent(const QString &path, const QString &reason)
 {
     const QFileInfo file(path);
-    AddError(QStringLiteral("(%1) %2 was not sent and stays in %3: %4")
+    AddError(tr("(%1) %2 was not sent and stays in %3: %4")
                  .arg(fCurrent, file.fileName(), file.dir().dirName(), reason));
     return false;
 }
@@ -244,17 +244,17 @@ bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QStrin
         return NotSent(path, built.text());
     try {
         if (!smtp.Send(*msg))
-            return NotSent(path, smtp.Connected() ? QStringLiteral("the server refused it.")
-                                                  : QStringLiteral("the connection failed."));
+            return NotSent(path, smtp.Connected() ? tr("the server refused it.")
+                                                  : tr("the connection failed."));
     } catch (const EVrxError &e) {
         return NotSent(path, e.Text());
     }
     emit ProgressShown(false);
-    emit OperationChanged(QStringLiteral("Message sent."));
+    emit OperationChanged(tr("Message sent."));
     const QString sourceFolder = QFileInfo(path).dir().dirName();
     const cResultOf<QString> sent = cFolderStore::TransferMessage(path, sourceFolder, kSentItems, true, true);
     if (!sent)
-        AddError(QStringLiteral("The message was sent, but could not be filed in Sent items: ") + sent.text());
+        AddError(tr("The message was sent, but could not be filed in Sent items: ") + sent.text());
     else
         emit MessageSent(sent.value());
     return true;

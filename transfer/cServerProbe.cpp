@@ -4,8 +4,19 @@
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <optional>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cServerProbe)
+};
+
+} // namespace
 
 using namespace Qt::StringLiterals;
 
@@ -51,18 +62,18 @@ cProbeResult Probe(const QString &host, const QList<cProbeCandidate> &candidates
         client.MessageQueueHook = hook;
         QString error;
         const auto offered = Attempt(client, error, ask);
-        const QString tried = u"Port %1, %2: "_s.arg(candidate.port).arg(cServerProbe::SecurityName(candidate.security));
+        const QString tried = cTexts::tr("Port %1, %2: ").arg(candidate.port).arg(cServerProbe::SecurityName(candidate.security));
         if (offered) {
             result.found = true;
             result.port = candidate.port;
             result.security = candidate.security;
             result.authMechanisms = offered->logins;
             result.loginRequired = offered->loginRequired;
-            result.lines.append(tried + u"works; logins offered: %1"_s.arg(offered->logins.isEmpty()
+            result.lines.append(tried + cTexts::tr("works; logins offered: %1").arg(offered->logins.isEmpty()
                                                                                ? u"none"_s
                                                                                : QString::fromLatin1(offered->logins.join(' '))));
             if (offered->loginRequired)
-                result.lines.append(u"The server takes mail only after a login."_s);
+                result.lines.append(cTexts::tr("The server takes mail only after a login."));
             return result;
         }
         if (result.untrusted.IsEmpty())
@@ -153,9 +164,9 @@ eSmtpLogin cServerProbe::SmtpLoginFor(const cProbeResult &found, eSmtpLogin curr
 QString cServerProbe::SecurityName(eVrxSecurity security)
 {
     switch (security) {
-    case eVrxSecurity::Tls: return u"TLS on connect"_s;
+    case eVrxSecurity::Tls: return cTexts::tr("TLS on connect");
     case eVrxSecurity::StartTls: return u"STARTTLS"_s;
     case eVrxSecurity::None: break;
     }
-    return u"no encryption"_s;
+    return cTexts::tr("no encryption");
 }

@@ -60,7 +60,7 @@ void cSessionEngine::Attach(TVrxClient &client)
         if (fStop != Stop::None)
             throw EVrxCancelled();
     };
-    connect(&client, &TVrxClient::OnQuit, this, [this] { emit ConnectionChanged(QStringLiteral("Disconnected")); },
+    connect(&client, &TVrxClient::OnQuit, this, [this] { emit ConnectionChanged(tr("Disconnected")); },
             Qt::DirectConnection);
 }
 

@@ -9,7 +9,14 @@
 #include "transfer/cSendSession.h"
 #include "transfer/cServerProbe.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cSettingsVerifier)
+};
 
 // RFC 4954 section 6: the credentials, the mechanism or the missing encryption were refused.
 bool IsLoginRefusal(int code)
@@ -62,7 +69,7 @@ cResultOf<cAccount> cSettingsVerifier::Verify(const cFoundSettings &found, const
         if (cResult smtp = verifySmtp(found.smtp, account); !smtp)
             return smtp;
     } catch (const EVrxCancelled &) {
-        return cResult::Failed(eFailure::Cancelled, QStringLiteral("The check of the settings was stopped."));
+        return cResult::Failed(eFailure::Cancelled, cTexts::tr("The check of the settings was stopped."));
     }
     return account;
 }
@@ -84,7 +91,7 @@ cResult cSettingsVerifier::verifyPop3(const QList<cServerSetting> &servers, cAcc
         account.pop3Security = server.security;
         account.userId = UserOf(server, account);
         account.pop3Login = ePop3Login::UserPass;
-        Progress(QStringLiteral("Logging in to the POP3 server %1 as %2.")
+        Progress(cTexts::tr("Logging in to the POP3 server %1 as %2.")
                      .arg(ServerName(server.host, server.port, server.security), account.userId));
         return tryPop3(account);
     });
@@ -102,7 +109,7 @@ cResult cSettingsVerifier::firstWorking(const QList<cServerSetting> &servers, co
         failures.append(tried.text());
     }
     return cResult::Failed(eFailure::Network,
-                           QStringLiteral("No %1 server could be reached: %2").arg(protocol, failures.join(u' ')));
+                           cTexts::tr("No %1 server could be reached: %2").arg(protocol, failures.join(u' ')));
 }
 
 cResult cSettingsVerifier::tryPop3(const cAccount &account)
@@ -118,7 +125,7 @@ cResult cSettingsVerifier::tryPop3(const cAccount &account)
         return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? pop.LastErrorText() : error.text));
     if (!pop.Login()) {
         const eFailure cause = error.code == TVrxPOP::ErrLogin ? eFailure::Refused : eFailure::Network;
-        return cResult::Failed(cause, QStringLiteral("The POP3 server %1 refused the login as \"%2\": %3%4")
+        return cResult::Failed(cause, cTexts::tr("The POP3 server %1 refused the login as \"%2\": %3%4")
                                           .arg(where, account.userId, error.text, SignInAgain(account)));
     }
     pop.Quit();
@@ -135,7 +142,7 @@ cResult cSettingsVerifier::verifySmtp(const QList<cServerSetting> &servers, cAcc
         account.smtpLogin = user == account.userId ? eSmtpLogin::SameAsPop3 : eSmtpLogin::Own;
         account.smtpUserId = account.smtpLogin == eSmtpLogin::Own ? user : QString();
         account.smtpPassword = account.smtpLogin == eSmtpLogin::Own && !account.UsesOAuth2() ? account.password : QByteArray();
-        Progress(QStringLiteral("Logging in to the SMTP server %1 as %2.")
+        Progress(cTexts::tr("Logging in to the SMTP server %1 as %2.")
                      .arg(ServerName(server.host, server.port, server.security), user));
         return trySmtp(account);
     });
@@ -163,7 +170,7 @@ cResult cSettingsVerifier::trySmtp(cAccount &account)
         return cResult::Ok();
     }
     if (IsLoginRefusal(error.code))
-        return cResult::Failed(eFailure::Refused, QStringLiteral("The SMTP server %1 refused the login as \"%2\": %3 %4%5")
+        return cResult::Failed(eFailure::Refused, cTexts::tr("The SMTP server %1 refused the login as \"%2\": %3 %4%5")
                                                       .arg(where, account.SmtpLoginUser())
                                                       .arg(error.code)
                                                       .arg(error.text.trimmed(), SignInAgain(account)));

@@ -4,9 +4,19 @@
 #include "mailproto/TVrxClient.h"
 #include "mailproto/TVrxTcpStream.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSslCertificate>
 #include <QStringList>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cUntrustedCertificate)
+};
+
+} // namespace
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +30,7 @@ QString nameOf(const QSslCertificate &certificate, bool issuer)
         parts += issuer ? certificate.issuerInfo(field) : certificate.subjectInfo(field);
     }
     parts.removeDuplicates();
-    return parts.isEmpty() ? u"(no name)"_s : parts.join(u", "_s);
+    return parts.isEmpty() ? cTexts::tr("(no name)") : parts.join(u", "_s);
 }
 
 QString when(const QDateTime &time)
@@ -50,10 +60,10 @@ QString cUntrustedCertificate::Details() const
     QStringList lines;
     if (!error.isEmpty())
         lines << error << QString();
-    return (lines + QStringList{u"Server: %1"_s.arg(server),
-                       u"Subject: %1"_s.arg(subject),
-                       u"Issuer: %1"_s.arg(issuer),
-                       u"Valid from %1 until %2"_s.arg(when(validFrom), when(validUntil)),
-                       u"SHA-256 fingerprint: %1"_s.arg(TVrxTcpStream::FingerprintText(fingerprint))})
+    return (lines + QStringList{cTexts::tr("Server: %1").arg(server),
+                       cTexts::tr("Subject: %1").arg(subject),
+                       cTexts::tr("Issuer: %1").arg(issuer),
+                       cTexts::tr("Valid from %1 until %2").arg(when(validFrom), when(validUntil)),
+                       cTexts::tr("SHA-256 fingerprint: %1").arg(TVrxTcpStream::FingerprintText(fingerprint))})
         .join(u'\n');
 }

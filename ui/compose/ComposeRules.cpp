@@ -6,6 +6,7 @@
 #include "version/Version.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -68,7 +69,7 @@ bool HasRecipients(const QString &to)
 
 QString ComposerCaption(const QString &subject)
 {
-    return subject.isEmpty() ? QStringLiteral("New message") : subject;
+    return subject.isEmpty() ? QCoreApplication::translate("TfrmNewMessage", "New message") : subject;
 }
 
 cMailMessage ComposedRecord(const cComposedMessage &message, const QString &senderLine, const QString &account,

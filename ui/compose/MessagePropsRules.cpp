@@ -3,19 +3,30 @@
 
 #include "mailproto/TVrxMsg.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(TfrmMessageProps)
+};
+
+} // namespace
+
 cPriorityDisplay PriorityDisplay(int priority)
 {
     switch (TPriority(priority)) {
     case TPriority::prHighest:
-        return {QStringLiteral("High"), QColor(255, 0, 0)};
+        return {cTexts::tr("High"), QColor(255, 0, 0)};
     case TPriority::prLowest:
-        return {QStringLiteral("Low"), QColor(128, 128, 128)};
+        return {cTexts::tr("Low"), QColor(128, 128, 128)};
     default:
-        return {QStringLiteral("Normal"), QColor(0, 128, 0)};
+        return {cTexts::tr("Normal"), QColor(0, 128, 0)};
     }
 }
 
 QString ContentTypeText(bool html)
 {
-    return html ? QStringLiteral("Rich text (HTML)") : QStringLiteral("Plain text");
+    return html ? cTexts::tr("Rich text (HTML)") : cTexts::tr("Plain text");
 }

@@ -88,7 +88,7 @@ QStringList droppedFiles(const QMimeData *data)
 } // namespace
 
 TfrmNewMessage::TfrmNewMessage(QWidget *owner)
-    : cForm(QStringLiteral("New message"), QIcon::fromTheme(QStringLiteral("mail-message-new")), owner)
+    : cForm(tr("New message"), QIcon::fromTheme(QStringLiteral("mail-message-new")), owner)
 {
     setObjectName(QStringLiteral("frmNewMessage"));
     setWindowFlag(Qt::Window);

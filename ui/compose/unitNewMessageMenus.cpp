@@ -34,9 +34,9 @@ void TfrmNewMessage::buildMenus()
     QMenuBar *popMain = menuBar();
     popMain->setObjectName(QStringLiteral("popMain"));
     std::array<QMenu *, 7> menus{};
-    for (auto [menu, text] : {std::pair{eNewMessageMenu::File, "&File"}, {eNewMessageMenu::Edit, "&Edit"},
-                              {eNewMessageMenu::View, "&View"}, {eNewMessageMenu::Insert, "&Insert"},
-                              {eNewMessageMenu::Tools, "&Tools"}, {eNewMessageMenu::Help, "&Help"}})
+    for (auto [menu, text] : {std::pair{eNewMessageMenu::File, QT_TR_NOOP("&File")}, {eNewMessageMenu::Edit, QT_TR_NOOP("&Edit")},
+                              {eNewMessageMenu::View, QT_TR_NOOP("&View")}, {eNewMessageMenu::Insert, QT_TR_NOOP("&Insert")},
+                              {eNewMessageMenu::Tools, QT_TR_NOOP("&Tools")}, {eNewMessageMenu::Help, QT_TR_NOOP("&Help")}})
         menus.at(static_cast<std::size_t>(menu)) = popMain->addMenu(tr(text));
     for (const cNewMessageCommand &info : NewMessageCommands()) {
         QMenu *&menu = menus.at(static_cast<std::size_t>(info.menu));

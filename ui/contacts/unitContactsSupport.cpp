@@ -20,10 +20,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("unitContactsSupport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(unitContactsSupport)
+};
 
 // Characters of code 32 and below around the text go.
 QString withoutBlanksAround(const QString &text)
@@ -56,7 +56,7 @@ bool RenameContact(QWidget *parent, const QString &oldName, const QString &newNa
 {
     const cResult renamed = cContactStore::RenameContact(oldName, newName);
     if (!renamed)
-        QMessageBox::warning(parent, tr("Cannot rename contact"), renamed.text());
+        QMessageBox::warning(parent, cTexts::tr("Cannot rename contact"), renamed.text());
     return renamed.ok();
 }
 
@@ -72,10 +72,10 @@ void RenameInPlace(QWidget *parent, const QString &oldName, const QString &newNa
 
 void DeleteContact(QWidget *parent, const QString &name)
 {
-    if (!AskYesNo(parent, tr("Confirmation"), tr("Are you sure you want to permenantly delete this contact?")))
+    if (!AskYesNo(parent, cTexts::tr("Confirmation"), cTexts::tr("Are you sure you want to permenantly delete this contact?")))
         return;
     if (const cResult deleted = cContactStore::DeleteContact(name); !deleted)
-        QMessageBox::warning(parent, tr("Cannot delete contact"), deleted.text());
+        QMessageBox::warning(parent, cTexts::tr("Cannot delete contact"), deleted.text());
 }
 
 void ShowContactProperties(const QString &name)
@@ -89,8 +89,8 @@ void SendMailToContact(QWidget *parent, const QString &name, const QString &addr
 {
     const QString to = address.isEmpty() ? cContactStore::ReadValue(name, eContactKey::EMail) : address;
     if (withoutBlanksAround(to).isEmpty()) {
-        QMessageBox::warning(parent, tr("Cannot send mail"),
-                             tr("There is no E-Mail address defined for this contact. Please enter one before using "
+        QMessageBox::warning(parent, cTexts::tr("Cannot send mail"),
+                             cTexts::tr("There is no E-Mail address defined for this contact. Please enter one before using "
                                 "this function."));
         return;
     }
@@ -105,16 +105,16 @@ void SendMailToContacts(QWidget *parent, const QStringList &addresses)
 void VisitContactHomePage(QWidget *parent, const QString &name, const QString &address)
 {
     const QString page = address.isEmpty() ? cContactStore::ReadValue(name, eContactKey::HomePage) : address;
-    const QString caption = tr("Cannot visit Home Page");
+    const QString caption = cTexts::tr("Cannot visit Home Page");
     if (page.isEmpty()) {
         QMessageBox::warning(parent, caption,
-                             tr("There is not home page address defined for this contact. Please enter one before "
+                             cTexts::tr("There is not home page address defined for this contact. Please enter one before "
                                 "using this function."));
         return;
     }
     const QUrl url = QUrl::fromUserInput(page);
     if (!isWebAddress(url)) {
-        QMessageBox::warning(parent, caption, tr("\"%1\" is not a web address; only those are opened.").arg(page));
+        QMessageBox::warning(parent, caption, cTexts::tr("\"%1\" is not a web address; only those are opened.").arg(page));
         return;
     }
     QDesktopServices::openUrl(url);

@@ -10,10 +10,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("LinkFollowing", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(LinkFollowing)
+};
 
 QString shown(const QUrl &target)
 {
@@ -22,10 +22,10 @@ QString shown(const QUrl &target)
 
 bool agreedToSuspicious(QWidget *parent, const QUrl &target, const cLinkCheck &check)
 {
-    const QString question = tr("Suspicious link: its text names \"%1\", but it leads to \"%2\".\n\n"
+    const QString question = cTexts::tr("Suspicious link: its text names \"%1\", but it leads to \"%2\".\n\n"
                                 "Open it anyway?")
                                  .arg(check.shownHost, shown(target));
-    return QMessageBox::warning(parent, tr("Suspicious link"), question, QMessageBox::Yes | QMessageBox::No,
+    return QMessageBox::warning(parent, cTexts::tr("Suspicious link"), question, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No)
            == QMessageBox::Yes;
 }
@@ -36,9 +36,9 @@ QString FollowMessageLink(QWidget *parent, const QUrl &target, const QString &te
 {
     const cLinkCheck check = CheckLink(target, text);
     if (check.kind == eLinkKind::Refused)
-        return tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(shown(target));
+        return cTexts::tr("\"%1\" was not opened: only web, mail and news addresses are.").arg(shown(target));
     if (check.suspicious && !agreedToSuspicious(parent, target, check))
-        return tr("The suspicious link to \"%1\" was not opened.").arg(shown(target));
+        return cTexts::tr("The suspicious link to \"%1\" was not opened.").arg(shown(target));
     if (check.kind == eLinkKind::Mail)
         RunStep(WindowSteps().OpenMailto, shown(target)); // decoded once, by the mailto: reader
     else

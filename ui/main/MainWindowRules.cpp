@@ -16,10 +16,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int kMillisecondsPerMinute = 60000;
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("TfrmMain", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TfrmMain)
+};
 
 const QString kAttachmentMark = QString(QChar(0x2022)); // the bullet of code page 1252's 149
 
@@ -27,7 +27,7 @@ const QString kAttachmentMark = QString(QChar(0x2022)); // the bullet of code pa
 
 QStringList MessageListCaptions(eFolderKind folder)
 {
-    return {tr("Subject"), HoldsOutgoingMail(folder) ? tr("To") : tr("From"), QString(), tr("Date&Time")};
+    return {cTexts::tr("Subject"), HoldsOutgoingMail(folder) ? cTexts::tr("To") : cTexts::tr("From"), QString(), cTexts::tr("Date&Time")};
 }
 
 int ReadIcon(bool html)
@@ -52,7 +52,7 @@ cMessageEntry MessageListEntry(const cMailMessage &header, eFolderKind folder)
 
 QString MessageCountText(int count)
 {
-    return QString::number(count) + tr(" message(s)");
+    return cTexts::tr("%n message(s)", nullptr, count);
 }
 
 std::vector<std::pair<QString, QStringList>> PathsByFolder(const QStringList &paths, const QString &shownFolder)

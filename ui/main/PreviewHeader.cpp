@@ -12,10 +12,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("TfrmMain", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TfrmMain)
+};
 
 QString sender(const cMailMessage &message)
 {
@@ -41,11 +41,11 @@ QString MessageDateText(const QByteArray &dateField)
 QList<cPreviewHeaderLine> PreviewHeaderLines(const cMailMessage &message)
 {
     const QByteArray dateField = HeaderField(message.headerLines, "Date");
-    QList<cPreviewHeaderLine> lines{{tr("From:"), sender(message)}, {tr("To:"), DisplayText(message.To)}};
+    QList<cPreviewHeaderLine> lines{{cTexts::tr("From:"), sender(message)}, {cTexts::tr("To:"), DisplayText(message.To)}};
     if (!message.CC.trimmed().isEmpty())
-        lines.append({tr("CC:"), DisplayText(message.CC)});
-    lines.append({tr("Date:"), dateField.isEmpty() ? DisplayText(message.DateTime) : MessageDateText(dateField)});
-    lines.append({tr("Subject:"), DisplayText(message.Subject)});
+        lines.append({cTexts::tr("CC:"), DisplayText(message.CC)});
+    lines.append({cTexts::tr("Date:"), dateField.isEmpty() ? DisplayText(message.DateTime) : MessageDateText(dateField)});
+    lines.append({cTexts::tr("Subject:"), DisplayText(message.Subject)});
     return lines;
 }
 

@@ -385,7 +385,7 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 void TfrmMain::FormCloseQuery()
 {
     if (const cResult written = CurrentWindowSettings().WriteOnClose(); !written)
-        QMessageBox::warning(this, kCaption, u"The window settings could not be saved.\n\n"_s + written.text());
+        QMessageBox::warning(this, kCaption, tr("The window settings could not be saved.\n\n") + written.text());
     fLoading = true;
     tmrReadUnread->stop();
 }

@@ -12,22 +12,22 @@
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("MailFolderMove", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MailFolderMove)
+};
 
 } // namespace
 
 eMailFolderChange AskMailFolderChange(QWidget *parent, const QString &from, const QString &to)
 {
-    QMessageBox box(QMessageBox::Question, tr("Ravelin - Options"),
-                    tr("The mail folder changes from %1 to %2.\n\nMove your mail, contacts and signatures to the new "
+    QMessageBox box(QMessageBox::Question, cTexts::tr("Ravelin - Options"),
+                    cTexts::tr("The mail folder changes from %1 to %2.\n\nMove your mail, contacts and signatures to the new "
                        "folder, or use the new folder as it is?")
                         .arg(from, to),
                     QMessageBox::NoButton, parent);
-    QPushButton *move = box.addButton(tr("&Move my mail there"), QMessageBox::AcceptRole);
-    QPushButton *asItIs = box.addButton(tr("&Use the new folder as it is"), QMessageBox::DestructiveRole);
+    QPushButton *move = box.addButton(cTexts::tr("&Move my mail there"), QMessageBox::AcceptRole);
+    QPushButton *asItIs = box.addButton(cTexts::tr("&Use the new folder as it is"), QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(move);
     box.exec();
@@ -38,8 +38,8 @@ eMailFolderChange AskMailFolderChange(QWidget *parent, const QString &from, cons
 
 bool MoveMailWithProgress(QWidget *parent, const cMailTreeMove &move)
 {
-    QProgressDialog progress(tr("Moving your mail to %1...").arg(move.to), tr("Cancel"), 0, 0, parent);
-    progress.setWindowTitle(tr("Ravelin - Options"));
+    QProgressDialog progress(cTexts::tr("Moving your mail to %1...").arg(move.to), cTexts::tr("Cancel"), 0, 0, parent);
+    progress.setWindowTitle(cTexts::tr("Ravelin - Options"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
@@ -62,6 +62,6 @@ bool MoveMailWithProgress(QWidget *parent, const cMailTreeMove &move)
     watcher.waitForFinished();
     const cResult moved = watcher.result();
     if (!moved)
-        QMessageBox::warning(parent, tr("Ravelin - Options"), moved.text());
+        QMessageBox::warning(parent, cTexts::tr("Ravelin - Options"), moved.text());
     return moved.ok();
 }

@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 TfrmSignatures::TfrmSignatures(QWidget *parent)
-    : cForm(QStringLiteral("Ravelin - Signatures"), QIcon::fromTheme(QStringLiteral("text-x-generic")), parent)
+    : cForm(tr("Ravelin - Signatures"), QIcon::fromTheme(QStringLiteral("text-x-generic")), parent)
 {
     setObjectName(QStringLiteral("frmSignatures"));
     setWindowFlag(Qt::Window);
@@ -30,9 +30,9 @@ TfrmSignatures::TfrmSignatures(QWidget *parent)
     row->addWidget(lstSignatures, 1);
     auto *buttons = new QVBoxLayout;
     const std::tuple<const char *, const char *, void (TfrmSignatures::*)()> commands[] = {
-        {"&New", "btnNew", &TfrmSignatures::btnNewClick},
-        {"&Delete", "btnDelete", &TfrmSignatures::btnDeleteClick},
-        {"&Properties", "btnProps", &TfrmSignatures::btnPropsClick},
+        {QT_TR_NOOP("&New"), "btnNew", &TfrmSignatures::btnNewClick},
+        {QT_TR_NOOP("&Delete"), "btnDelete", &TfrmSignatures::btnDeleteClick},
+        {QT_TR_NOOP("&Properties"), "btnProps", &TfrmSignatures::btnPropsClick},
     };
     for (const auto &[text, name, handler] : commands) {
         auto *button = new QPushButton(tr(text), central);

@@ -4,15 +4,21 @@
 #include "storage/MailStorage.h"
 #include "storage/SettingsPaths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 #include <QSysInfo>
 
 namespace {
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(TfrmAbout)
+};
+
 QString folderOrNone(const QString &folder)
 {
-    return folder.isEmpty() ? QStringLiteral("(not set)") : QDir::toNativeSeparators(folder);
+    return folder.isEmpty() ? cTexts::tr("(not set)") : QDir::toNativeSeparators(folder);
 }
 
 } // namespace
@@ -21,12 +27,12 @@ QString SystemInfoText()
 {
     return QStringList{
         QLatin1String(AboutText::VersionLine),
-        QStringLiteral("Qt %1 (built with %2)").arg(QLatin1String(qVersion()), QLatin1String(QT_VERSION_STR)),
-        QStringLiteral("Operating system: %1, kernel %2 %3, %4")
+        cTexts::tr("Qt %1 (built with %2)").arg(QLatin1String(qVersion()), QLatin1String(QT_VERSION_STR)),
+        cTexts::tr("Operating system: %1, kernel %2 %3, %4")
             .arg(QSysInfo::prettyProductName(), QSysInfo::kernelType(), QSysInfo::kernelVersion(),
                  QSysInfo::currentCpuArchitecture()),
-        QStringLiteral("Settings folder: %1").arg(folderOrNone(ProgramFolder())),
-        QStringLiteral("Mail folder: %1").arg(folderOrNone(MailRoot())),
-        QStringLiteral("Attachments folder: %1").arg(folderOrNone(AttachmentsFolder())),
+        cTexts::tr("Settings folder: %1").arg(folderOrNone(ProgramFolder())),
+        cTexts::tr("Mail folder: %1").arg(folderOrNone(MailRoot())),
+        cTexts::tr("Attachments folder: %1").arg(folderOrNone(AttachmentsFolder())),
     }.join(QLatin1Char('\n'));
 }

@@ -8,8 +8,9 @@
 
 namespace AboutText {
 inline constexpr const char *VersionLine = "Tolvan Ravelin v" RAVELIN_VERSION;
-inline constexpr const char *SecondLine = "A desktop e-mail client for one user.";
-inline constexpr const char *LicenceLine = "Free software under the GNU General Public License, version 3 or later.";
+inline constexpr const char *SecondLine = QT_TRANSLATE_NOOP("TfrmAbout", "A desktop e-mail client for one user.");
+inline constexpr const char *LicenceLine =
+    QT_TRANSLATE_NOOP("TfrmAbout", "Free software under the GNU General Public License, version 3 or later.");
 inline constexpr const char *WebPage = "https://ravelin.example.org/";
 inline constexpr const char *Email = "ravelin@example.org";
 } // namespace AboutText

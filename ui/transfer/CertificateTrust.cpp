@@ -10,17 +10,17 @@
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("CertificateTrust", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CertificateTrust)
+};
 
 } // namespace
 
 bool AskToTrust(QWidget *parent, const cUntrustedCertificate &certificate)
 {
-    return AskYesNo(parent, tr("Untrusted certificate"),
-                    certificate.Details() + QStringLiteral("\n\n") + tr("Trust this certificate for this account only?"));
+    return AskYesNo(parent, cTexts::tr("Untrusted certificate"),
+                    certificate.Details() + QStringLiteral("\n\n") + cTexts::tr("Trust this certificate for this account only?"));
 }
 
 bool OfferTrustForAccount(QWidget *parent, const cUntrustedCertificate &certificate)
@@ -28,7 +28,7 @@ bool OfferTrustForAccount(QWidget *parent, const cUntrustedCertificate &certific
     if (certificate.IsEmpty() || !AskToTrust(parent, certificate))
         return false;
     if (const cResult trusted = cAccountStore::TrustCertificate(certificate.account, certificate.fingerprint); !trusted) {
-        QMessageBox::warning(parent, tr("Untrusted certificate"), trusted.text());
+        QMessageBox::warning(parent, cTexts::tr("Untrusted certificate"), trusted.text());
         return false;
     }
     return true;

@@ -14,8 +14,8 @@ cTransferEvents &cTransferEvents::instance()
 void OfferNewAccount(QWidget *parent)
 {
     const auto answer = QMessageBox::question(
-        parent, QStringLiteral("No account present"),
-        QStringLiteral("There is not mail account set up on this computer. Would you like to create one now?"),
+        parent, cTransferEvents::tr("No account present"),
+        cTransferEvents::tr("There is not mail account set up on this computer. Would you like to create one now?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes)
         RunNewAccountWizard(parent);

@@ -37,15 +37,15 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
     layout->addWidget(textLabel);
 
     auto *accountRow = new QHBoxLayout;
-    accountRow->addWidget(new QLabel(QStringLiteral("\u2022 Current account:")));
+    accountRow->addWidget(new QLabel(tr("\u2022 Current account:")));
     lblCurrentAccount = new QLabel;
     lblCurrentAccount->setObjectName(QStringLiteral("lblCurrentAccount"));
     accountRow->addWidget(lblCurrentAccount, 1);
     layout->addLayout(accountRow);
 
-    auto *status = new QGroupBox(QStringLiteral(" Status "));
+    auto *status = new QGroupBox(tr(" Status "));
     fStatusLayout = new QVBoxLayout(status);
-    lblConnectionStatus = AddLabel(fStatusLayout, "lblConnectionStatus", QStringLiteral("Not connected."));
+    lblConnectionStatus = AddLabel(fStatusLayout, "lblConnectionStatus", tr("Not connected."));
     layout->addWidget(status);
 
     pbMain = new QProgressBar;
@@ -56,15 +56,15 @@ cTransferWindow::cTransferWindow(const QString &title, const QString &heading, c
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto *hide = new QPushButton(QStringLiteral("&Hide"));
+    auto *hide = new QPushButton(tr("&Hide"));
     hide->setObjectName(QLatin1String(hideButtonName));
     connect(hide, &QPushButton::clicked, this, &QWidget::hide);
     buttons->addWidget(hide);
-    btnStop = new QPushButton(QStringLiteral("&Stop"));
+    btnStop = new QPushButton(tr("&Stop"));
     btnStop->setObjectName(QStringLiteral("btnStop"));
     connect(btnStop, &QPushButton::clicked, this, &cTransferWindow::btnStopClick);
     buttons->addWidget(btnStop);
-    btnShowErrors = new QPushButton(QStringLiteral("&Errors ->"));
+    btnShowErrors = new QPushButton(tr("&Errors ->"));
     btnShowErrors->setObjectName(QStringLiteral("btnShowErrors"));
     btnShowErrors->setEnabled(false);
     connect(btnShowErrors, &QPushButton::clicked, this, &cTransferWindow::btnShowErrorsClick);

@@ -23,11 +23,11 @@ QPointer<TfrmGetMail> sExisting;
 } // namespace
 
 TfrmGetMail::TfrmGetMail(const QStringList &accounts)
-    : cTransferWindow(QStringLiteral("Receiving mail..."), QStringLiteral("Checking for new mail..."), QString(),
+    : cTransferWindow(tr("Receiving mail..."), tr("Checking for new mail..."), QString(),
                       "Button2"),
       fAccounts(accounts), fSession(new cGetSession(accounts, this))
 {
-    lblOutput = AddLabel(StatusLayout(), "lblOutput", QStringLiteral("Attempting to connect..."));
+    lblOutput = AddLabel(StatusLayout(), "lblOutput", tr("Attempting to connect..."));
     StatusLayout()->insertWidget(1, lblOutput);
 
     Follow(*fSession);
@@ -81,7 +81,7 @@ void TfrmGetMail::tmrCloseWindowTimer()
     if (fSession->NewMail()) {
         emit cTransferEvents::instance().NewMailAnnounced(fSession->Total());
         cTransferEvents::ShowStatus(kStatusPanel,
-                                    QString::number(fSession->Total()) + QStringLiteral(" new message(s)"));
+                                    tr("%n new message(s)", nullptr, fSession->Total()));
         PlayOptionSound(Opt::NewMailSound);
     }
     const bool keepOpen = !Errors().isEmpty();
@@ -117,11 +117,11 @@ void StartMailCheck(const QStringList &accounts, bool hidden, QWidget *parent)
         }
         existing->close();
     }
-    cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("Checking for mail..."));
+    cTransferEvents::ShowStatus(kStatusPanel, TfrmGetMail::tr("Checking for mail..."));
     const QStringList all = cAccountStore::AccountNames();
     if (all.isEmpty()) {
         OfferNewAccount(parent);
-        cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("no account present."));
+        cTransferEvents::ShowStatus(kStatusPanel, TfrmGetMail::tr("no account present."));
         return;
     }
     auto *window = new TfrmGetMail(accounts.isEmpty() ? all : accounts);

@@ -22,24 +22,24 @@ QPointer<TfrmSendMail> sRunning;
 } // namespace
 
 TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
-    : cTransferWindow(QStringLiteral("Ravelin - Sending mail..."), QStringLiteral("Sending mail..."),
-                      QStringLiteral("Please wait while Ravelin is sending your e-mail to it's receipiants."), "Button1"),
+    : cTransferWindow(tr("Ravelin - Sending mail..."), tr("Sending mail..."),
+                      tr("Please wait while Ravelin is sending your e-mail to it's receipiants."), "Button1"),
       fSession(new cSendSession(account, this)), fPaths(paths)
 {
-    lblCurrentAccount->setText(QStringLiteral("No account in use"));
+    lblCurrentAccount->setText(tr("No account in use"));
     auto *counter = new QHBoxLayout;
-    counter->addWidget(new QLabel(QStringLiteral("Sending message #")));
+    counter->addWidget(new QLabel(tr("Sending message #")));
     lblCurrentMsg = new QLabel;
     lblCurrentMsg->setObjectName(QStringLiteral("lblCurrentMsg"));
     counter->addWidget(lblCurrentMsg);
-    counter->addWidget(new QLabel(QStringLiteral(" out of a total of ")));
+    counter->addWidget(new QLabel(tr(" out of a total of ")));
     lblMsgCount = new QLabel(QString::number(paths.size()));
     lblMsgCount->setObjectName(QStringLiteral("lblMsgCount"));
     counter->addWidget(lblMsgCount);
     counter->addWidget(new QLabel(QStringLiteral(".")));
     counter->addStretch(1);
     StatusLayout()->insertLayout(1, counter);
-    lblCurrentOperation = new QLabel(QStringLiteral("No operation in progress"));
+    lblCurrentOperation = new QLabel(tr("No operation in progress"));
     lblCurrentOperation->setObjectName(QStringLiteral("lblCurrentOperation"));
     StatusLayout()->insertWidget(2, lblCurrentOperation);
 
@@ -115,7 +115,7 @@ void SendMessages(const QStringList &paths, QWidget *parent)
         OfferNewAccount(parent);
         return;
     }
-    cTransferEvents::ShowStatus(kStatusPanel, QStringLiteral("Sending mail..."));
+    cTransferEvents::ShowStatus(kStatusPanel, TfrmSendMail::tr("Sending mail..."));
     auto *window = new TfrmSendMail(cAccountStore::GetDefaultAccountName(), paths);
     window->show();
 }

@@ -14,10 +14,10 @@
 
 namespace {
 
-QString tr(const char *text)
+struct cTexts
 {
-    return QCoreApplication::translate("AttachmentOpening", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(AttachmentOpening)
+};
 
 // Scripts, interpreted programs and AppImages all inherit application/x-executable.
 bool isRunnable(const QMimeType &type)
@@ -43,8 +43,8 @@ QMimeType runnableType(const QString &path)
 QString runQuestion(const QString &path)
 {
     const QMimeType type = runnableType(path);
-    const QString kind = type.isValid() ? type.comment() : tr("marked as executable");
-    return tr("\"%1\" (%2) can run as a program, and opening it may start it. A program can do anything "
+    const QString kind = type.isValid() ? type.comment() : cTexts::tr("marked as executable");
+    return cTexts::tr("\"%1\" (%2) can run as a program, and opening it may start it. A program can do anything "
               "you can: read, change or delete your files, or send mail in your name. Open it only if you "
               "expected it from someone you trust.\n\nOpen it anyway?")
         .arg(QFileInfo(path).fileName(), kind);
@@ -59,7 +59,7 @@ bool AttachmentCanRun(const QString &path)
 
 void OpenAttachment(QWidget *parent, const QString &path)
 {
-    if (AttachmentCanRun(path) && !AskYesNo(parent, tr("Open attachment"), runQuestion(path)))
+    if (AttachmentCanRun(path) && !AskYesNo(parent, cTexts::tr("Open attachment"), runQuestion(path)))
         return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
