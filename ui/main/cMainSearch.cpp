@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/cMainSearch.h"
 
-#include "search/SearchListing.h"
 #include "storage/MailStorage.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainParts.h"
@@ -103,17 +102,22 @@ void cMainSearch::Run(const QString &query)
 {
     fWindow.ShowSearchResults({});
     fWindow.SetStatusText(kCountPanel, tr("Searching..."));
-    fFinding.setFuture(QtConcurrent::run([query, run = ++fRuns] { return cFound(run, FindListed(query)); }));
+    const cMsgListModel &model = *fParts.lstMsgs->Model();
+    fFinding.setFuture(QtConcurrent::run(
+        [listed = fListed, query, sort = model.Sort(), threaded = model.Threaded(), run = ++fRuns] {
+            const cResultOf<std::vector<cIndexEntry>> found = listed->Find(query);
+            return cFound{run, found.result(), cMsgListModel::PrepareAcross(found.value(), sort, threaded)};
+        }));
 }
 
 void cMainSearch::Done()
 {
-    const cFound &found = fFinding.future().result();
-    if (found.first != fRuns || QueryOf(fParts.lstFolders->currentItem()).isEmpty())
+    cFound found = fFinding.future().takeResult();
+    if (found.run != fRuns || QueryOf(fParts.lstFolders->currentItem()).isEmpty())
         return;
-    fWindow.ShowSearchResults(found.second ? found.second.value() : std::vector<cIndexEntry>());
-    if (!found.second)
-        fWindow.ShowStatusNote(found.second.text());
+    fWindow.ShowSearchResults(std::move(found.rows));
+    if (!found.result)
+        fWindow.ShowStatusNote(found.result.text());
 }
 
 void cMainSearch::SaveShown()
