@@ -8,6 +8,7 @@
 #include "ui/wndlist/DialogParts.h"
 
 #include <QInputDialog>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTreeWidget>
@@ -118,6 +119,23 @@ void cMainSearch::Done()
     fWindow.ShowSearchResults(std::move(found.rows));
     if (!found.result)
         fWindow.ShowStatusNote(found.result.text());
+    fShownUnfinished = fIndexed < fToIndex;
+    if (fShownUnfinished) {
+        const QLocale locale;
+        fWindow.SetStatusText(kCountPanel, tr("%1 - Index is being built: %2 of %3 messages")
+                                               .arg(fWindow.StatusText(kCountPanel), locale.toString(fIndexed),
+                                                    locale.toString(fToIndex)));
+    }
+}
+
+void cMainSearch::SetIndexing(qsizetype done, qsizetype total)
+{
+    fIndexed = done;
+    fToIndex = total;
+    if (done >= total && fShownUnfinished) {
+        fShownUnfinished = false;
+        (void)Rerun();
+    }
 }
 
 void cMainSearch::SaveShown()

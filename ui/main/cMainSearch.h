@@ -39,6 +39,9 @@ public:
     bool ShowIfSearch(QTreeWidgetItem *item);
     // Runs the shown search again; false when a folder is shown.
     bool Rerun();
+    // How far the index's builder is in its round; results found meanwhile say so, and are
+    // found again when the round ends (told as 0 of 0).
+    void SetIndexing(qsizetype done, qsizetype total);
     // Asks for a name and keeps the shown search under it.
     void SaveShown();
     // A saved search's item: asks, forgets its query (never a message) and returns true.
@@ -71,4 +74,7 @@ private:
     // Shared with the search under way, which may end after the window.
     std::shared_ptr<cListedSearch> fListed = std::make_shared<cListedSearch>();
     int fRuns = 0; // a search started after another makes the older one's answer out of date
+    qsizetype fIndexed = 0;
+    qsizetype fToIndex = 0;
+    bool fShownUnfinished = false; // results shown while the index was being built
 };
