@@ -31,6 +31,7 @@
 #include <notmuch.h>
 
 #include <algorithm>
+#include <ctime>
 #include <random>
 
 namespace {
@@ -202,19 +203,32 @@ struct cTimes
     double first = 0; // milliseconds
     double median = 0;
     double p95 = 0;
+    double cpuMedian = 0; // of this thread's processor time, which other work on the machine leaves as it is
     std::size_t hits = 0;
 };
 
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
 cTimes timesOf(const std::function<std::size_t()> &query)
 {
-    std::vector<double> runs;
+    std::vector<double> runs, cpu;
     cTimes times;
     times.first = seconds([&] { times.hits = query(); }) * 1000;
-    for (int n = 0; n < kRuns; ++n)
+    for (int n = 0; n < kRuns; ++n) {
+        const double cpuBefore = threadCpuMs();
         runs.push_back(seconds([&] { times.hits = query(); }) * 1000);
+        cpu.push_back(threadCpuMs() - cpuBefore);
+    }
     std::sort(runs.begin(), runs.end());
+    std::sort(cpu.begin(), cpu.end());
     times.median = runs[runs.size() / 2];
     times.p95 = runs[runs.size() * 95 / 100];
+    times.cpuMedian = cpu[cpu.size() / 2];
     return times;
 }
 
@@ -292,6 +306,8 @@ void BM_Query(benchmark::State &state)
     state.counters["p95_ms"] = ravelin.p95;
     state.counters["notmuch_p95_ms"] = notmuch.p95;
     state.counters["p95_ratio"] = ravelin.p95 / notmuch.p95;
+    state.counters["cpu_median_ms"] = ravelin.cpuMedian;
+    state.counters["notmuch_cpu_median_ms"] = notmuch.cpuMedian;
 }
 
 // A message stored in Inbox while the window's index is open and has read its rows: the time

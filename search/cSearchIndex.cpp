@@ -323,7 +323,7 @@ cResultOf<std::vector<cSearchHit>> cSearchIndex::FindIds(const cSearchQuery &que
         ids.push_back(select.Int(0));
     if (select.Failed())
         return fDb.Failure(QStringLiteral("search"));
-    return fRows.Hits(ids);
+    return fRows.Hits(std::move(ids));
 }
 
 bool cSearchIndex::KnowRows()

@@ -38,13 +38,18 @@ bool cSearchRows::Load(cSqliteDb &db)
     return true;
 }
 
-std::vector<cSearchHit> cSearchRows::Hits(const std::vector<qint64> &ids) const
+std::vector<cSearchHit> cSearchRows::Hits(std::vector<qint64> ids) const
 {
-    std::vector<bool> found(fRows.size(), false);
+    // The word index gives its ids in order already; then one walk beside the places finds them.
+    if (!std::is_sorted(ids.cbegin(), ids.cend()))
+        std::sort(ids.begin(), ids.end());
+    std::vector<char> found(fRows.size(), 0);
+    auto place = fPlaces.cbegin();
     for (const qint64 id : ids) {
-        const auto place = std::lower_bound(fPlaces.cbegin(), fPlaces.cend(), std::pair(id, std::size_t(0)));
+        while (place != fPlaces.cend() && place->first < id)
+            ++place;
         if (place != fPlaces.cend() && place->first == id)
-            found[place->second] = true;
+            found[place->second] = 1;
     }
     std::vector<cSearchHit> hits;
     hits.reserve(ids.size());

@@ -27,7 +27,7 @@ public:
     [[nodiscard]] bool Load(cSqliteDb &db);
     // The hits of the ids (in any order, each once) in the order results show; ids of no
     // message, such as the left-behind words of one deleted, are left out.
-    std::vector<cSearchHit> Hits(const std::vector<qint64> &ids) const;
+    std::vector<cSearchHit> Hits(std::vector<qint64> ids) const;
 
 private:
     struct cRow
