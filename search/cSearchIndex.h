@@ -5,10 +5,12 @@
 // an index that is missing, damaged or of another format is made anew without a word.
 //
 // Open it, Update it (it stats every message file and reads only new and changed ones; a file
-// that moved keeps its entry), then Find. One object serves one thread; a background builder
+// that moved keeps its entry), then Find. Find answers from the messages' rows held in memory
+// (cSearchRows), read on the first search and again after any change to the index, so keep
+// one object open from search to search. One object serves one thread; a background builder
 // opens its own. Words of a changed or deleted message stay behind in the word index, unseen
-// (every lookup goes through the message table); when they outnumber the live messages the
-// index is made anew.
+// (every hit goes through the message table or its rows); when they outnumber the live
+// messages the index is made anew.
 #include "search/cSearchQuery.h"
 #include "search/cSearchRows.h"
 #include "search/cSqliteDb.h"
