@@ -17,4 +17,5 @@ private:
     std::mutex fMutex;
     cSearchIndex fIndex;
     QString fPath; // of the index open; empty when none is
+    quint64 fInode = 0; // of its file when opened
 };
