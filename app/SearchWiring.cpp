@@ -3,6 +3,7 @@
 
 #include "search/cSearchIndexer.h"
 #include "storage/cFolderStore.h"
+#include "ui/main/cMainSearch.h"
 #include "ui/main/unitMain.h"
 #include "ui/transfer/cTransferEvents.h"
 
@@ -33,12 +34,14 @@ void WireSearch(TfrmMain &frmMain)
     // The last progress shown, cleared at the end unless another text took its place.
     auto shown = std::make_shared<QString>();
     QObject::connect(indexer, &cSearchIndexer::Progress, &frmMain, [&frmMain, shown](qsizetype done, qsizetype total) {
+        frmMain.Search().SetIndexing(done, total);
         if (done >= total)
             return;
         *shown = progressText(done, total);
         frmMain.SetStatusText(kStatusPanel, *shown);
     });
     QObject::connect(indexer, &cSearchIndexer::Finished, &frmMain, [&frmMain, shown](bool ok, const QString &failure) {
+        frmMain.Search().SetIndexing(0, 0);
         if (!ok)
             frmMain.SetStatusText(kStatusPanel, failure);
         else if (!shown->isEmpty() && frmMain.StatusText(kStatusPanel) == *shown)

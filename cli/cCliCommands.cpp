@@ -435,12 +435,14 @@ int cCliCommands::Search(const QString &query)
     cResult ready = index.Open();
     if (ready)
         ready = index.Update();
-    const cResultOf<std::vector<cSearchHit>> hits = ready ? index.Find(parsed.value()) : ready;
-    if (!hits) {
-        fErr << "ravelin-cli: " << hits.text() << "\n";
+    const cResultOf<std::vector<cSearchHit>> found = ready ? index.Find(parsed.value()) : ready;
+    std::vector<cSearchHit> hits = found.value();
+    ready = found ? index.Describe(hits) : found.result();
+    if (!ready) {
+        fErr << "ravelin-cli: " << ready.text() << "\n";
         return 1;
     }
-    for (const cSearchHit &hit : hits.value())
+    for (const cSearchHit &hit : hits)
         fOut << printable(hit.folder) << '\t' << printable(hit.path) << '\t' << printable(hit.dateText) << '\t'
              << printable(hit.sender) << '\t' << printable(hit.subject) << '\n';
     return 0;

@@ -5,12 +5,17 @@
 
 cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, const QString &indexPath)
 {
-    const cResultOf<cSearchQuery> parsed = cSearchQuery::Parse(query);
-    if (!parsed)
-        return parsed.result();
     cSearchIndex index;
     if (cResult opened = index.Open(indexPath); !opened)
         return opened;
+    return FindListed(query, index);
+}
+
+cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, cSearchIndex &index)
+{
+    const cResultOf<cSearchQuery> parsed = cSearchQuery::Parse(query);
+    if (!parsed)
+        return parsed.result();
     const cResultOf<std::vector<cSearchHit>> hits = index.Find(parsed.value());
     if (!hits)
         return hits.result();

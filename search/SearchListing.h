@@ -10,4 +10,5 @@
 // Fails (Refused) on a query that cannot be read, and when the index cannot be opened or read.
 cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query,
                                                const QString &indexPath = cSearchIndex::DefaultPath());
+cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, cSearchIndex &index);
 std::vector<cIndexEntry> ListedEntries(const std::vector<cSearchHit> &hits);

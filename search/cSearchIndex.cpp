@@ -79,6 +79,7 @@ QString cSearchIndex::DefaultPath()
 cResult cSearchIndex::Open(const QString &path)
 {
     fPath = path;
+    fRowsKnown = false;
     if (cResult opened = fDb.Open(path); !opened)
         return opened;
     if (Version() != kVersion)
@@ -107,6 +108,7 @@ cResult cSearchIndex::Create()
 
 cResult cSearchIndex::Update(const QStringList &folders, const fProgress &progress)
 {
+    fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, QStringLiteral("The search index \"%1\" is not open.").arg(fPath));
     cResult synced = Sync(folders, progress);
@@ -291,24 +293,64 @@ qsizetype cSearchIndex::Count()
 
 cResultOf<std::vector<cSearchHit>> cSearchIndex::Find(const cSearchQuery &query)
 {
-    // SQLite sorts NULL below every number, so undated messages come last.
-    const QByteArray sql = (QStringLiteral("SELECT m.folder, m.file, m.datetime, m.sender, m.subject FROM message m WHERE ")
-                            + query.Where() + QStringLiteral(" ORDER BY m.date DESC")).toUtf8();
+    // One snapshot for the rows and the ids, should the indexer commit meanwhile.
+    if (!fDb.Exec("BEGIN"))
+        return fDb.Failure(QStringLiteral("search"));
+    cResultOf<std::vector<cSearchHit>> hits = FindIds(query);
+    (void)fDb.Exec("COMMIT");
+    return hits;
+}
+
+cResultOf<std::vector<cSearchHit>> cSearchIndex::FindIds(const cSearchQuery &query)
+{
+    if (!KnowRows())
+        return fDb.Failure(QStringLiteral("search"));
+    // Words alone need no look at the message table: the rows leave out the entries of
+    // messages gone.
+    const bool wordsOnly = !query.Words().isEmpty();
+    const QByteArray sql = wordsOnly ? QByteArrayLiteral("SELECT rowid FROM words WHERE words MATCH ?")
+                                     : (QStringLiteral("SELECT m.id FROM message m WHERE ") + query.Where()).toUtf8();
     cSqliteStatement select = fDb.Prepare(sql.constData());
-    int at = 1;
-    for (const cSearchQuery::cValue &value : query.Values())
-        std::visit([&select, &at](const auto &v) { select.Bind(at++, v); }, value);
-    std::vector<cSearchHit> hits;
-    // Resolving a folder's directory costs a look at the disk: once per folder, not per hit.
-    QHash<QString, QString> directories;
-    while (select.Next()) {
-        const QString folder = select.Text(0);
-        auto directory = directories.constFind(folder);
-        if (directory == directories.cend())
-            directory = directories.insert(folder, MailFolderPath(folder) + u'/');
-        hits.push_back({folder, *directory + select.Text(1), select.Text(2), select.Text(3), select.Text(4)});
+    if (wordsOnly) {
+        select.Bind(1, query.Words());
+    } else {
+        int at = 1;
+        for (const cSearchQuery::cValue &value : query.Values())
+            std::visit([&select, &at](const auto &v) { select.Bind(at++, v); }, value);
     }
+    std::vector<qint64> ids;
+    while (select.Next())
+        ids.push_back(select.Int(0));
     if (select.Failed())
         return fDb.Failure(QStringLiteral("search"));
-    return hits;
+    return fRows.Hits(std::move(ids));
+}
+
+bool cSearchIndex::KnowRows()
+{
+    // data_version moves with every commit of another connection; this one's own writes
+    // forget the rows where they are made.
+    cSqliteStatement version = fDb.Prepare("PRAGMA data_version");
+    const qint64 now = version.Next() ? version.Int(0) : -1;
+    if (fRowsKnown && now == fRowsVersion)
+        return true;
+    fRowsKnown = fRows.Load(fDb);
+    fRowsVersion = now;
+    return fRowsKnown;
+}
+
+cResult cSearchIndex::Describe(std::vector<cSearchHit> &hits)
+{
+    cSqliteStatement select = fDb.Prepare("SELECT datetime, sender, subject FROM message WHERE id = ?");
+    for (cSearchHit &hit : hits) {
+        if (select.Bind(1, hit.id).Next()) {
+            hit.dateText = select.Text(0);
+            hit.sender = select.Text(1);
+            hit.subject = select.Text(2);
+        }
+        if (select.Failed())
+            return fDb.Failure(QStringLiteral("search"));
+        select.Reset();
+    }
+    return cResult::Ok();
 }

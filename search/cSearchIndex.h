@@ -5,11 +5,14 @@
 // an index that is missing, damaged or of another format is made anew without a word.
 //
 // Open it, Update it (it stats every message file and reads only new and changed ones; a file
-// that moved keeps its entry), then Find. One object serves one thread; a background builder
+// that moved keeps its entry), then Find. Find answers from the messages' rows held in memory
+// (cSearchRows), read on the first search and again after any change to the index, so keep
+// one object open from search to search. One object serves one thread; a background builder
 // opens its own. Words of a changed or deleted message stay behind in the word index, unseen
-// (every lookup goes through the message table); when they outnumber the live messages the
-// index is made anew.
+// (every hit goes through the message table or its rows); when they outnumber the live
+// messages the index is made anew.
 #include "search/cSearchQuery.h"
+#include "search/cSearchRows.h"
 #include "search/cSqliteDb.h"
 #include "storage/cFolderIndex.h"
 
@@ -18,15 +21,6 @@
 
 #include <functional>
 #include <vector>
-
-struct cSearchHit
-{
-    QString folder;
-    QString path;
-    QString dateText;
-    QString sender;
-    QString subject;
-};
 
 class cSearchIndex
 {
@@ -47,8 +41,10 @@ public:
     // Brings the entries of the folders (all when none are named) in line with their files.
     // Folder names are the store's (cFolderStore).
     cResult Update(const QStringList &folders = {}, const fProgress &progress = {});
-    // Newest first; messages without a date last.
+    // Newest first; messages without a date last. The hits name their folder and file only.
     cResultOf<std::vector<cSearchHit>> Find(const cSearchQuery &query);
+    // Fills in the date, sender and subject of the hits.
+    cResult Describe(std::vector<cSearchHit> &hits);
     // The messages indexed.
     qsizetype Count();
 
@@ -76,9 +72,15 @@ private:
     cResult Index(const std::vector<cPending> &pending, const fProgress &progress);
     cResult Insert(const std::vector<cPending> &batch);
     qint64 Stale();
+    cResultOf<std::vector<cSearchHit>> FindIds(const cSearchQuery &query);
+    // Loads the rows unless they are those of the index as it is now.
+    bool KnowRows();
     // The format of the file; -1 when it is no database.
     int Version();
 
     cSqliteDb fDb;
     QString fPath;
+    cSearchRows fRows;
+    bool fRowsKnown = false;
+    qint64 fRowsVersion = 0; // SQLite's data_version when they were loaded
 };

@@ -375,5 +375,7 @@ cResultOf<cSearchQuery> cSearchQuery::Parse(const QString &text)
     cSearchQuery query;
     query.fWhere = where.sql;
     query.fValues = where.values;
+    if (isTextExpression(tree.value()))
+        query.fWords = textExpression(tree.value());
     return query;
 }

@@ -29,10 +29,14 @@ public:
     // The condition over the message table `m` and the FTS5 table `words`; its values bind in order.
     const QString &Where() const { return fWhere; }
     const std::vector<cValue> &Values() const { return fValues; }
+    // The FTS5 expression when the whole query is words, which the word index answers alone;
+    // empty when it filters by fields too.
+    const QString &Words() const { return fWords; }
 
     struct cNode;
 
 private:
     QString fWhere;
     std::vector<cValue> fValues;
+    QString fWords;
 };

@@ -71,3 +71,8 @@ QString cSqliteStatement::Text(int column) const
     const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(fStatement, column));
     return QString::fromUtf8(text, sqlite3_column_bytes(fStatement, column));
 }
+
+bool cSqliteStatement::IsNull(int column) const
+{
+    return sqlite3_column_type(fStatement, column) == SQLITE_NULL;
+}

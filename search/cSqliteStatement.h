@@ -32,6 +32,7 @@ public:
 
     qint64 Int(int column) const;
     QString Text(int column) const;
+    bool IsNull(int column) const;
 
 private:
     sqlite3 *fDb = nullptr;

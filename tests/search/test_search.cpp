@@ -145,6 +145,21 @@ TEST_F(IndexUpkeep, ARenamedFolderKeepsItsEntriesUnreadAndACopyIsFoundTwice)
     EXPECT_EQ(find(QStringLiteral("ramen")), (QStringList{B, QStringLiteral("Trash/b.qrz")}));
 }
 
+// The window keeps its index open while the indexer's connection stores and forgets mail.
+TEST_F(IndexUpkeep, AnOpenIndexFindsWhatAnotherConnectionChanged)
+{
+    openAndUpdate();
+    EXPECT_EQ(find(QStringLiteral("report")), (QStringList{A, C}));
+    cMailMessage arrived = message("Eve Fox", "eve@example.org", "Report draft", {2024, 7, 1});
+    store(arrived, "Work", "d.qrz");
+    ASSERT_TRUE(QFile::remove(pathOf("Inbox", "a.qrz")));
+    cSearchIndex indexer;
+    ASSERT_TRUE(indexer.Open());
+    ASSERT_TRUE(indexer.Update());
+    EXPECT_EQ(find(QStringLiteral("report")), (QStringList{QStringLiteral("Work/d.qrz"), C}));
+    EXPECT_EQ(find(QStringLiteral("report folder:work")), (QStringList{QStringLiteral("Work/d.qrz"), C}));
+}
+
 TEST_F(IndexUpkeep, AStoppedUpdateGoesOnWhereItStopped)
 {
     ASSERT_TRUE(fIndex.Open());

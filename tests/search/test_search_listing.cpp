@@ -3,6 +3,7 @@
 #include "SearchFixture.h"
 
 #include "search/SearchListing.h"
+#include "search/cListedSearch.h"
 #include "search/cSavedSearches.h"
 
 #include <QFile>
@@ -34,6 +35,22 @@ TEST_F(SearchListing, EntriesNameTheirFolderAndLeaveOutGoneFiles)
 
     ASSERT_TRUE(QFile::remove(pathOf("Work", "c.qrz")));
     EXPECT_EQ(names(FindListed(QStringLiteral("quarterly")).value()), QStringList{QStringLiteral("Inbox/a.qrz")});
+}
+
+// The window's searches keep the index open; one made anew in its place is followed.
+TEST_F(SearchListing, AKeptSearchFollowsAnIndexMadeAnew)
+{
+    openAndUpdate();
+    cListedSearch listed;
+    EXPECT_EQ(names(listed.Find(QStringLiteral("quarterly")).value()),
+              (QStringList{QStringLiteral("Inbox/a.qrz"), QStringLiteral("Work/c.qrz")}));
+    fIndex.Close();
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(cSearchIndex::DefaultPath() + QLatin1String(suffix));
+    store(message("Dan Hale", "dan@example.org", "Quarterly numbers", {2025, 1, 2}), "Inbox", "d.qrz");
+    openAndUpdate();
+    EXPECT_EQ(names(listed.Find(QStringLiteral("quarterly")).value()),
+              (QStringList{QStringLiteral("Inbox/d.qrz"), QStringLiteral("Inbox/a.qrz"), QStringLiteral("Work/c.qrz")}));
 }
 
 TEST_F(SearchListing, AQueryThatCannotBeReadIsRefused)

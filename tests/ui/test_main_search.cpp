@@ -70,6 +70,16 @@ private slots:
     }
     void cleanup() { end(); }
 
+    // Results found while the index is being built say how far it is, and come again once it is.
+    void resultsDuringABuildSaySoAndComeAgainAfterIt()
+    {
+        fWindow->Search().SetIndexing(1, 3);
+        search(u"budget"_s);
+        QCOMPARE(fWindow->StatusText(2), u"2 message(s) - Index is being built: 1 of 3 messages"_s);
+        fWindow->Search().SetIndexing(0, 0);
+        QTRY_COMPARE(fWindow->StatusText(2), u"2 message(s)"_s);
+    }
+
     // Words of the body count as those of the subject; the results name their folder, newest
     // first, the box is left empty so it filters nothing, and the count says how many.
     void enterSearchesEveryFolder()

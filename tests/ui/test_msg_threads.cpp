@@ -144,6 +144,20 @@ private slots:
         QCOMPARE(columnTexts(fList.get(), MsgColumn::Folder), (QStringList{u"Sent"_s, u"Inbox"_s}));
         QCOMPARE(text(fList.get(), 1, MsgColumn::Subject), u"   Re: Trip"_s);
     }
+
+    // A search's rows are made on a worker in the order the list had; threads chosen meanwhile
+    // still group them.
+    void rowsMadeElsewhereFollowTheThreadsChosenMeanwhile()
+    {
+        const std::vector<cIndexEntry> entries{entry("Sent/1.qrz", "Trip", 1, "<t1@x>"),
+                                               entry("Inbox/9.qrz", "Re: Trip", 2, "<t2@x>", "<t1@x>"),
+                                               entry("Inbox/3.qrz", "Alone", 3, "<a@x>")};
+        cMsgListModel::cPrepared made = cMsgListModel::PrepareAcross(entries, {MsgColumn::DateTime, true}, false);
+        fList->SetThreaded(true);
+        fList->LoadAcross(u"/mail"_s, std::move(made));
+        QCOMPARE(names(fList.get()), (QStringList{u"3.qrz"_s, u"1.qrz"_s, u"9.qrz"_s}));
+        QCOMPARE(columnTexts(fList.get(), MsgColumn::Folder), (QStringList{u"Inbox"_s, u"Sent"_s, u"Inbox"_s}));
+    }
 };
 
 QTEST_MAIN(TestMsgThreads)

@@ -40,4 +40,5 @@ struct cMsgListSort
 
     static cMsgListSort Read();
     cResult Write() const;
+    bool operator==(const cMsgListSort &) const = default;
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/cMainSearch.h"
 
-#include "search/SearchListing.h"
 #include "storage/MailStorage.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainParts.h"
@@ -9,6 +8,7 @@
 #include "ui/wndlist/DialogParts.h"
 
 #include <QInputDialog>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTreeWidget>
@@ -103,17 +103,39 @@ void cMainSearch::Run(const QString &query)
 {
     fWindow.ShowSearchResults({});
     fWindow.SetStatusText(kCountPanel, tr("Searching..."));
-    fFinding.setFuture(QtConcurrent::run([query, run = ++fRuns] { return cFound(run, FindListed(query)); }));
+    const cMsgListModel &model = *fParts.lstMsgs->Model();
+    fFinding.setFuture(QtConcurrent::run(
+        [listed = fListed, query, sort = model.Sort(), threaded = model.Threaded(), run = ++fRuns] {
+            const cResultOf<std::vector<cIndexEntry>> found = listed->Find(query);
+            return cFound{run, found.result(), cMsgListModel::PrepareAcross(found.value(), sort, threaded)};
+        }));
 }
 
 void cMainSearch::Done()
 {
-    const cFound &found = fFinding.future().result();
-    if (found.first != fRuns || QueryOf(fParts.lstFolders->currentItem()).isEmpty())
+    cFound found = fFinding.future().takeResult();
+    if (found.run != fRuns || QueryOf(fParts.lstFolders->currentItem()).isEmpty())
         return;
-    fWindow.ShowSearchResults(found.second ? found.second.value() : std::vector<cIndexEntry>());
-    if (!found.second)
-        fWindow.ShowStatusNote(found.second.text());
+    fWindow.ShowSearchResults(std::move(found.rows));
+    if (!found.result)
+        fWindow.ShowStatusNote(found.result.text());
+    fShownUnfinished = fIndexed < fToIndex;
+    if (fShownUnfinished) {
+        const QLocale locale;
+        fWindow.SetStatusText(kCountPanel, tr("%1 - Index is being built: %2 of %3 messages")
+                                               .arg(fWindow.StatusText(kCountPanel), locale.toString(fIndexed),
+                                                    locale.toString(fToIndex)));
+    }
+}
+
+void cMainSearch::SetIndexing(qsizetype done, qsizetype total)
+{
+    fIndexed = done;
+    fToIndex = total;
+    if (done >= total && fShownUnfinished) {
+        fShownUnfinished = false;
+        (void)Rerun();
+    }
 }
 
 void cMainSearch::SaveShown()

@@ -4,17 +4,20 @@
 // every folder for what was typed: a "Search results" item joins the folder tree and the list
 // shows the messages found, with their folder, and works on them as on a folder's. A search
 // can be saved under a name; saved searches stay in the tree after the folders and run again
-// each time they are chosen. The query runs in search/, off the window's thread, while the
-// count panel says "Searching...".
+// each time they are chosen. The query runs in search/ and the list's rows are made, both off
+// the window's thread, while the count panel says "Searching...".
 //
 // Call order: made with the window's parts, then Wire; the window hands tree items to
 // ShowIfSearch and asks Rerun where it would list a folder again.
+#include "search/cListedSearch.h"
 #include "search/cSavedSearches.h"
-#include "storage/cFolderIndex.h"
 #include "storage/cResult.h"
+#include "ui/main/cMsgListModel.h"
 
 #include <QFutureWatcher>
 #include <QObject>
+
+#include <memory>
 
 class QLineEdit;
 class QTreeWidget;
@@ -36,6 +39,9 @@ public:
     bool ShowIfSearch(QTreeWidgetItem *item);
     // Runs the shown search again; false when a folder is shown.
     bool Rerun();
+    // How far the index's builder is in its round; results found meanwhile say so, and are
+    // found again when the round ends (told as 0 of 0).
+    void SetIndexing(qsizetype done, qsizetype total);
     // Asks for a name and keeps the shown search under it.
     void SaveShown();
     // A saved search's item: asks, forgets its query (never a message) and returns true.
@@ -47,7 +53,12 @@ public:
     static QString QueryOf(const QTreeWidgetItem *item);
 
 private:
-    using cFound = std::pair<int, cResultOf<std::vector<cIndexEntry>>>;
+    struct cFound
+    {
+        int run = 0;
+        cResult result;
+        cMsgListModel::cPrepared rows;
+    };
 
     QTreeWidgetItem *AddItem(const QString &caption, const QString &query, bool saved);
     static void SetQuery(QTreeWidgetItem *item, const QString &query);
@@ -60,5 +71,10 @@ private:
     QLineEdit &fBox;
     QTreeWidgetItem *fResults = nullptr;
     QFutureWatcher<cFound> fFinding;
+    // Shared with the search under way, which may end after the window.
+    std::shared_ptr<cListedSearch> fListed = std::make_shared<cListedSearch>();
     int fRuns = 0; // a search started after another makes the older one's answer out of date
+    qsizetype fIndexed = 0;
+    qsizetype fToIndex = 0;
+    bool fShownUnfinished = false; // results shown while the index was being built
 };

@@ -105,10 +105,15 @@ void cMessageList::Load(const QString &directory, eFolderKind kind, const std::v
 
 void cMessageList::LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries)
 {
+    LoadAcross(directory, cMsgListModel::PrepareAcross(entries, fModel->Sort(), fModel->Threaded()));
+}
+
+void cMessageList::LoadAcross(const QString &directory, cMsgListModel::cPrepared prepared)
+{
     Watch({});
     fModel->SetCaptions(MessageListCaptions(eFolderKind::Inbox));
-    fModel->LoadAcross(directory, entries);
-    QStringList folders = foldersOf(fModel->Names());
+    QStringList folders = std::move(prepared.folders);
+    fModel->LoadAcross(directory, std::move(prepared));
     for (QString &folder : folders)
         folder = directory + u'/' + folder;
     Watch(folders);

@@ -42,6 +42,7 @@ public:
     // Entries of several folders under one directory, each named "<folder>/<file>"; the files
     // are followed as they go or change, and no other file joins the list.
     void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
+    void LoadAcross(const QString &directory, cMsgListModel::cPrepared prepared);
     int Count() const { return fModel->rowCount(); }
 
     void SetSort(const cMsgListSort &sort);

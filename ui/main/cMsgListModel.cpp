@@ -63,7 +63,40 @@ void cMsgListModel::FoldAll()
 
 void cMsgListModel::LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries)
 {
-    Fill(directory, eFolderKind::Inbox, entries, true);
+    LoadAcross(directory, PrepareAcross(entries, fSort, fThreaded));
+}
+
+cMsgListModel::cPrepared cMsgListModel::PrepareAcross(const std::vector<cIndexEntry> &entries, const cMsgListSort &sort,
+                                                      bool threaded)
+{
+    // A model of the thread's own, seen by no view, does the work a shown one would.
+    cMsgListModel scratch({});
+    scratch.fSort = sort;
+    scratch.fThreaded = threaded;
+    scratch.Fill(QString(), eFolderKind::Inbox, entries, true);
+    QSet<QString> folders;
+    for (const cIndexEntry &entry : entries)
+        folders.insert(entry.stamp.name.left(entry.stamp.name.indexOf(u'/')));
+    return {std::move(scratch.fRows), std::move(scratch.fOrder), std::move(scratch.fThreads), sort, threaded,
+            scratch.fFolded, folders.values()};
+}
+
+void cMsgListModel::LoadAcross(const QString &directory, cPrepared prepared)
+{
+    beginResetModel();
+    fAcross = true;
+    fDirectory = directory;
+    fCollapsed.clear();
+    fKind = eFolderKind::Inbox;
+    fRows = std::move(prepared.rows);
+    fOrder = std::move(prepared.order);
+    fThreads = std::move(prepared.threads);
+    fFolded = prepared.folded;
+    ForgetNames();
+    if (!(prepared.sort == fSort) || prepared.threaded != fThreaded)
+        SortAll();
+    FilterAll();
+    endResetModel();
 }
 
 void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)

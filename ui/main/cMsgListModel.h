@@ -33,11 +33,40 @@ public:
 
     explicit cMsgListModel(QList<QIcon> images, QObject *parent = nullptr);
 
+    struct cRow
+    {
+        cFileStamp stamp;
+        std::array<QString, MsgColumn::Count> texts;
+        QString folded; // Subject, a line break, the person; case-folded once fFolded
+        qint64 timeKey = 0; // the entry's dateKey
+        int subjectLength = 0;
+        quint8 icon = 0;
+        quint8 readIcon = 0;
+        QByteArray messageId;
+        QByteArray references;
+    };
+    // Rows of several folders made and put in order off the window's thread, so that showing
+    // a search of 100,000 hits costs the window no more than handing them over.
+    struct cPrepared
+    {
+        std::vector<cRow> rows;
+        std::vector<int> order;
+        cMsgThreads threads;
+        cMsgListSort sort;
+        bool threaded = false;
+        bool folded = false;
+        QStringList folders; // those the rows are in, each once
+    };
+    // Safe on any thread.
+    static cPrepared PrepareAcross(const std::vector<cIndexEntry> &entries, const cMsgListSort &sort, bool threaded);
+
     void SetCaptions(const QStringList &captions);
     // A folder's entries, in the order given until sorted.
     void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
     // Entries of several folders under one directory, each named "<folder>/<file>".
     void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
+    // The same prepared; sorted again when the order asked for changed meanwhile.
+    void LoadAcross(const QString &directory, cPrepared prepared);
     QString Directory() const { return fDirectory; }
     bool Across() const { return fAcross; }
     // The names of every row, as the entries gave them.
@@ -84,18 +113,6 @@ public:
     Qt::DropActions supportedDragActions() const override;
 
 private:
-    struct cRow
-    {
-        cFileStamp stamp;
-        std::array<QString, MsgColumn::Count> texts;
-        QString folded; // Subject, a line break, the person; case-folded once fFolded
-        qint64 timeKey = 0; // the entry's dateKey
-        int subjectLength = 0;
-        quint8 icon = 0;
-        quint8 readIcon = 0;
-        QByteArray messageId;
-        QByteArray references;
-    };
 
     void Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across);
     cRow MakeRow(const cIndexEntry &entry) const;

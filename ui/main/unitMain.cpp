@@ -550,9 +550,9 @@ void TfrmMain::LoadMessageList(const QString &folder)
     });
 }
 
-void TfrmMain::ShowSearchResults(const std::vector<cIndexEntry> &entries)
+void TfrmMain::ShowSearchResults(cMsgListModel::cPrepared rows)
 {
-    ShowMessageList({}, [this, &entries](const QString &, eFolderKind) { lstMsgs->LoadAcross(MailFolderRoot(), entries); });
+    ShowMessageList({}, [this, &rows](const QString &, eFolderKind) { lstMsgs->LoadAcross(MailFolderRoot(), std::move(rows)); });
 }
 
 void TfrmMain::OpenMessageList(const QString &folder)

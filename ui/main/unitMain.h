@@ -74,7 +74,7 @@ public:
     void ShowNewMailTree();
     void LoadMessageList(const QString &folder);
     // Entries of several folders, named "<folder>/<file>" under MailFolderRoot.
-    void ShowSearchResults(const std::vector<cIndexEntry> &entries);
+    void ShowSearchResults(cMsgListModel::cPrepared rows);
     cMainSearch &Search() const { return *fSearch; }
     // As the user opens a folder: from its listing cache at once where there is one, checked
     // against the files behind it.
