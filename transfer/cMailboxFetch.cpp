@@ -128,15 +128,46 @@ void cMailboxFetch::TakeMessage(qint64 number)
     const auto noteFiling = [this, &uid](const QString &path, const QByteArray &dateTime) {
         return fState.Filing(uid, path, dateTime);
     };
-    if (fSteps.Store(*raw, number, noteFiling))
+    if (fSteps.Store(*raw, number, noteFiling)) {
         fFiled.append(number);
+        fFiledBytes += raw->size();
+    }
     const bool lastOne = fNextToFetch == fToFetch.size() && fRetrievesInFlight == 0;
-    if (fFiled.size() >= kBatch || lastOne)
+    if (lastOne)
         (void)Commit();
+    else if (fFiled.size() >= kBatch || fFiledBytes >= kBatchBytes)
+        FlushMeanwhile();
+}
+
+void cMailboxFetch::FlushMeanwhile()
+{
+    if (!fSteps.FlushMailMeanwhile) {
+        (void)Commit();
+        return;
+    }
+    if (!TakeFlushed())
+        return;
+    fFlushing = std::exchange(fFiled, {});
+    fFiledBytes = 0;
+    fFlushed = std::async(std::launch::async, fSteps.FlushMailMeanwhile);
+}
+
+bool cMailboxFetch::TakeFlushed()
+{
+    if (!fFlushed.valid())
+        return true;
+    const bool onDisk = fFlushed.get().ok();
+    const QList<qint64> flushed = std::exchange(fFlushing, {});
+    if (onDisk)
+        return RecordFiled(flushed);
+    // The next flush covers these too.
+    fFiled = flushed + fFiled;
+    return false;
 }
 
 bool cMailboxFetch::Commit()
 {
+    (void)TakeFlushed();
     if (fFiled.isEmpty() && !fState.Changed())
         return true;
     // Ids the server dropped need no mail on disk; messages filed, now or before a kill, do.
@@ -144,7 +175,13 @@ bool cMailboxFetch::Commit()
         fMayDelete = false;
         return false;
     }
-    for (qint64 number : std::as_const(fFiled))
+    fFiledBytes = 0;
+    return RecordFiled(std::exchange(fFiled, {}));
+}
+
+bool cMailboxFetch::RecordFiled(const QList<qint64> &filed)
+{
+    for (qint64 number : filed)
         fState.Record(fIds.value(number));
     if (cResult saved = fState.Save(); !saved) {
         fSteps.Error(Tagged(saved.text() + QStringLiteral(" The fetched mail was left on the server.")));
@@ -152,7 +189,6 @@ bool cMailboxFetch::Commit()
         return false;
     }
     if (!fAccount.leaveMailOnServer)
-        fDeletable += fFiled;
-    fFiled.clear();
+        fDeletable += filed;
     return true;
 }
