@@ -5,6 +5,8 @@
 
 #include <QDateTime>
 
+#include <chrono>
+
 namespace {
 constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
 // Progress is relative to this many bytes when the server did not give a size.
@@ -128,14 +130,12 @@ void cMailboxFetch::TakeMessage(qint64 number)
     const auto noteFiling = [this, &uid](const QString &path, const QByteArray &dateTime) {
         return fState.Filing(uid, path, dateTime);
     };
-    if (fSteps.Store(*raw, number, noteFiling)) {
+    if (fSteps.Store(*raw, number, noteFiling))
         fFiled.append(number);
-        fFiledBytes += raw->size();
-    }
     const bool lastOne = fNextToFetch == fToFetch.size() && fRetrievesInFlight == 0;
     if (lastOne)
         (void)Commit();
-    else if (fFiled.size() >= kBatch || fFiledBytes >= kBatchBytes)
+    else if (fFiled.size() >= kBatch)
         FlushMeanwhile();
 }
 
@@ -145,10 +145,12 @@ void cMailboxFetch::FlushMeanwhile()
         (void)Commit();
         return;
     }
+    // While the disk is busy with the batch before, this one grows instead of waiting.
+    if (fFlushed.valid() && fFlushed.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
     if (!TakeFlushed())
         return;
     fFlushing = std::exchange(fFiled, {});
-    fFiledBytes = 0;
     fFlushed = std::async(std::launch::async, fSteps.FlushMailMeanwhile);
 }
 
@@ -175,7 +177,6 @@ bool cMailboxFetch::Commit()
         fMayDelete = false;
         return false;
     }
-    fFiledBytes = 0;
     return RecordFiled(std::exchange(fFiled, {}));
 }
 

@@ -4,8 +4,8 @@
 // mailbox's record (cPop3State) holds are not fetched again, new ones are retrieved, stored,
 // flushed to disk and recorded in batches, and only then deleted (unless the account leaves
 // mail on the server, or until its days there are up). Ids gone from the server are dropped.
-// A batch is flushed on another thread while the next one is fetched; the last one before the
-// check ends.
+// A batch is flushed on another thread while the next one is fetched (and grows until that
+// flush is done); the last one before the check ends.
 // With PIPELINING (RFC 2449) RETR and DELE go out in a bounded window without waiting for
 // each reply; otherwise one command at a time.
 //
@@ -42,9 +42,10 @@ public:
 
     // Commands in flight at most: small enough for any socket buffer, so neither side blocks.
     static constexpr int kWindow = 16;
-    // Messages, or bytes of them, stored between two flushes of the record.
+    // Messages stored between two flushes of the record. Large messages make no batches of
+    // their own: each flush of the whole file system also waits for every other program's
+    // writes.
     static constexpr int kBatch = 100;
-    static constexpr qint64 kBatchBytes = 4 * 1024 * 1024;
 
     cMailboxFetch(TVrxPOP &pop, const cAccount &account, qint64 maxMessageSize, cSteps steps);
 
@@ -85,9 +86,8 @@ private:
     qint64 fRetrieved = 0;
     bool fMayDelete = true;
     std::deque<cSent> fSent;
-    // Stored, not yet recorded (and their bytes); being flushed; recorded, not yet deleted.
+    // Stored, not yet recorded; being flushed; recorded, not yet deleted.
     QList<qint64> fFiled;
-    qint64 fFiledBytes = 0;
     QList<qint64> fFlushing;
     std::future<cResult> fFlushed;
     QList<qint64> fDeletable;
