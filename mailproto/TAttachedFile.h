@@ -14,6 +14,8 @@ class TAttachedFile
 public:
     QByteArray FileName;
     QString PathName;
+    // The path's bytes when they are not UTF-8 (PathName cannot open the file then); else empty.
+    QByteArray LocalPath;
     QList<QByteArray> Lines;
     std::optional<QByteArray> Stream;
     QByteArray ContentType;

@@ -7,6 +7,9 @@
 #include <QFile>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 
 using namespace Qt::StringLiterals;
 
@@ -97,9 +100,22 @@ void DecodeUnits(TAttachedFile &item, const TVrxCodecEvents &events, qint64 line
         events.End();
 }
 
-[[noreturn]] void ThrowUnreadable(const QFile &file)
+[[noreturn]] void ThrowUnreadable(const TAttachedFile &item, const QString &reason)
 {
-    throw EVrxError(u"Could not read the attachment %1: %2"_s.arg(file.fileName(), file.errorString()));
+    throw EVrxError(u"Could not read the attachment %1: %2"_s.arg(item.PathName, reason));
+}
+
+// Why the file could not be opened; empty when it was.
+QString openAttached(const TAttachedFile &item, QFile &file)
+{
+    if (item.LocalPath.isEmpty()) {
+        file.setFileName(item.PathName);
+        return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+    }
+    const int handle = ::open(item.LocalPath.constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? QString() : file.errorString();
 }
 
 } // namespace
@@ -132,9 +148,9 @@ void TVrxBase64::AppendLines(QList<QByteArray> &lines, QByteArray encoded)
 // them. Progress counts whole blocks only, as the events promise.
 void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
 {
-    QFile file(item.PathName);
-    if (!file.open(QIODevice::ReadOnly))
-        ThrowUnreadable(file);
+    QFile file;
+    if (const QString reason = openAttached(item, file); !reason.isEmpty())
+        ThrowUnreadable(item, reason);
     const qint64 size = file.size();
     if (events.Start)
         events.Start(QString::fromUtf8(item.FileName), size);
@@ -147,7 +163,7 @@ void TVrxBase64::EncodeFile(TAttachedFile &item, const TVrxCodecEvents &events)
     for (;;) {
         const qint64 got = file.read(buffer.data(), ReadBytes);
         if (got < 0)
-            ThrowUnreadable(file);
+            ThrowUnreadable(item, file.errorString());
         if (got == 0)
             break;
         AppendLines(lines, QByteArray::fromRawData(buffer.constData(), got).toBase64());

@@ -19,14 +19,27 @@ QList<cMailSorter::cSorted> cMailSorter::Sort(const QString &path, const QString
         sorted.notes = fRules.Notes();
         fNotesTold = true;
     }
-    const cRuleOutcome outcome = fRules.Apply(path, folder);
+    QList<cSorted> settled;
+    if (SettledNow(sorted))
+        settled.append(sorted);
+    return settled + Settle(fWaiting.size() - kMostWaiting);
+}
+
+bool cMailSorter::SettledNow(cSorted &sorted)
+{
+    if (fRules.IsEmpty() && !fJunkFilter)
+        return true;
+    // One reading serves the rules and the filter.
+    cMailMessage message;
+    if (const cResult read = message.ReadFile(sorted.path, !fRules.NeedsFullRecord()); !read) {
+        sorted.notes.append(read.text());
+        return true;
+    }
+    const cRuleOutcome outcome = fRules.Apply(sorted.path, sorted.folder, message);
     sorted.path = outcome.path;
     sorted.folder = outcome.folder;
     sorted.notes += outcome.errors;
-    QList<cSorted> settled;
-    if (outcome.stopped || !fJunkFilter || !Submit(sorted))
-        settled.append(sorted);
-    return settled + Settle(fWaiting.size() - kMostWaiting);
+    return outcome.stopped || !fJunkFilter || !Submit(sorted, message);
 }
 
 QList<cMailSorter::cSorted> cMailSorter::Finish()
@@ -34,22 +47,19 @@ QList<cMailSorter::cSorted> cMailSorter::Finish()
     return Settle(fWaiting.size());
 }
 
-bool cMailSorter::Submit(cSorted &sorted)
+bool cMailSorter::Submit(cSorted &sorted, const cMailMessage &message)
 {
     // The kept original is all the filter reads; the text only when there is none.
-    cMailMessage message;
-    cResult read = message.ReadFile(sorted.path, true);
     const QString original = cOriginalStore::PathOf(message.Original);
-    if (read && !original.isEmpty() && QFileInfo::exists(original) && fJunk.Submit(original)) {
+    if (!original.isEmpty() && QFileInfo::exists(original) && fJunk.Submit(original)) {
         fWaiting.append(sorted);
         return true;
     }
-    if (read)
-        read = message.ReadFile(sorted.path);
-    if (!read)
+    cMailMessage whole;
+    if (const cResult read = whole.ReadFile(sorted.path); !read)
         sorted.notes.append(read.text());
     else
-        FileAsJudged(sorted, cJunkFilter::Classify(cJunkFilter::MailText(message)));
+        FileAsJudged(sorted, cJunkFilter::Classify(cJunkFilter::MailText(whole)));
     return false;
 }
 

@@ -36,8 +36,10 @@ private:
     // Filters hold at most this many messages waiting for a verdict.
     static constexpr qsizetype kMostWaiting = 32;
 
+    // Runs the rules and hands the message to the filter; false while the filter judges it.
+    bool SettledNow(cSorted &sorted);
     // False when the message is settled without the filter.
-    bool Submit(cSorted &sorted);
+    bool Submit(cSorted &sorted, const cMailMessage &message);
     // Files the messages whose verdicts came, waiting for atLeast of them.
     QList<cSorted> Settle(qsizetype atLeast);
     static void FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict);

@@ -122,6 +122,14 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) cons
         outcome.errors.append(read.text());
         return outcome;
     }
+    return Apply(path, folder, message);
+}
+
+cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder, cMailMessage &message) const
+{
+    cRuleOutcome outcome;
+    outcome.path = path;
+    outcome.folder = folder;
     const qint64 size = fNeedsSize ? MessageSize(path, message) : 0;
     for (const cActive &active : fRules) {
         if (!active.matcher.Matches(message, size))

@@ -37,6 +37,10 @@ public:
     bool IsEmpty() const { return fRules.isEmpty(); }
 
     cRuleOutcome Apply(const QString &path, const QString &folder) const;
+    // The same for a message read already (header only when NeedsFullRecord is false); the
+    // actions' flags are set in it.
+    cRuleOutcome Apply(const QString &path, const QString &folder, cMailMessage &message) const;
+    bool NeedsFullRecord() const { return fNeedsFullRecord; }
     // Applies the rules to every message of a folder, tells each outcome to `each`, and
     // flushes the flags to disk at the end. Returns how many messages left the folder and
     // every error.

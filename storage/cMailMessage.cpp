@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cMailMessage.h"
 
+#include "storage/FilePathBytes.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/cIniFile.h"
@@ -80,7 +81,7 @@ QByteArray escaped(const QByteArray &path)
 // folder, or comes without a known one, names nothing.
 QString resolvedAttachment(const QByteArray &stored)
 {
-    const QString path = QFile::decodeName(stored);
+    const QString path = PathFromBytes(stored);
     if (path.isEmpty() || QDir::isAbsolutePath(path))
         return path;
     const QString folder = QDir::cleanPath(AttachmentsFolder());
@@ -103,7 +104,7 @@ QByteArray joinAttachments(const QStringList &paths)
 {
     QList<QByteArray> encoded;
     for (const QString &path : paths)
-        encoded.append(escaped(QFile::encodeName(path)));
+        encoded.append(escaped(PathBytes(path)));
     return encoded.join(';');
 }
 

@@ -4,6 +4,8 @@
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxMessageBuilder.h"
 #include "mailproto/TVrxMimeHeader.h"
+#include "storage/DisplayText.h"
+#include "storage/FilePathBytes.h"
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOriginalStore.h"
@@ -12,6 +14,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,15 +33,29 @@ QString UnreadableReason(const QString &path)
 {
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
         return cTexts::tr("its name holds a line break");
-    const QFileInfo info(path);
-    if (!info.exists())
-        return cTexts::tr("it does not exist");
-    if (info.isDir())
+    const QByteArray local = PathBytes(path);
+    struct stat info{};
+    if (::stat(local.constData(), &info) != 0)
+        return errno == ENOENT ? cTexts::tr("it does not exist") : QString::fromLocal8Bit(std::strerror(errno));
+    if (S_ISDIR(info.st_mode))
         return cTexts::tr("it is a folder");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+    const int handle = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::close(handle);
     return {};
+}
+
+// A file named in a legacy charset is read by its bytes, and its name goes out as the text
+// they show.
+void Attach(TAttachedFiles &files, const QString &path)
+{
+    TAttachedFile &item = files.Add(path);
+    const QByteArray local = PathBytes(path);
+    if (QUtf8StringView(local).isValidUtf8())
+        return;
+    item.LocalPath = local;
+    item.FileName = DisplayText(local.mid(local.lastIndexOf('/') + 1)).toUtf8();
 }
 
 // The organisation of the identity whose sender line the message carries; the account's own
@@ -71,7 +93,7 @@ cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_
         if (!reason.isEmpty())
             return cResult::Failed(eFailure::FileSystem,
                                    cTexts::tr("the attachment \"%1\" cannot be read: %2").arg(attachment, reason));
-        msg->AttachedFiles.Add(attachment);
+        Attach(msg->AttachedFiles, attachment);
     }
     *built = std::move(msg);
     return cResult::Ok();

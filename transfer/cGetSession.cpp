@@ -19,6 +19,15 @@
 namespace {
 const QString kInbox = FolderName(eFolderKind::Inbox);
 
+// Touches no shared state: a flush may run on its own thread while the check goes on.
+cResult flushStoredMail(const QString &inbox, const QString &attachments)
+{
+    cResult synced = SyncFileSystemOf(inbox);
+    if (synced && QFileInfo::exists(attachments))
+        synced = SyncFileSystemOf(attachments);
+    return synced;
+}
+
 TVrxPOP::LoginMethod LoginMethodOf(ePop3Login login)
 {
     switch (login) {
@@ -164,6 +173,7 @@ cMailboxFetch::cSteps cGetSession::MailboxSteps(const cAccount &account)
             return StoreMessage(account, raw, number, beforeFiling);
         },
         [this, &account] { return StoredMailIsOnDisk(account); },
+        [inbox = MailFolderPath(kInbox), attachments = AttachmentsFolder()] { return flushStoredMail(inbox, attachments); },
     };
 }
 
@@ -199,10 +209,7 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch 
 
 bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
 {
-    const QString attachments = AttachmentsFolder();
-    cResult synced = SyncFileSystemOf(MailFolderPath(kInbox));
-    if (synced && QFileInfo::exists(attachments))
-        synced = SyncFileSystemOf(attachments);
+    const cResult synced = flushStoredMail(MailFolderPath(kInbox), AttachmentsFolder());
     if (synced) {
         fTotalOnDisk = fTotal;
         return true;

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDateTime>
 
+#include <chrono>
+
 namespace {
 
 struct cTexts
@@ -137,12 +139,43 @@ void cMailboxFetch::TakeMessage(qint64 number)
     if (fSteps.Store(*raw, number, noteFiling))
         fFiled.append(number);
     const bool lastOne = fNextToFetch == fToFetch.size() && fRetrievesInFlight == 0;
-    if (fFiled.size() >= kBatch || lastOne)
+    if (lastOne)
         (void)Commit();
+    else if (fFiled.size() >= kBatch)
+        FlushMeanwhile();
+}
+
+void cMailboxFetch::FlushMeanwhile()
+{
+    if (!fSteps.FlushMailMeanwhile) {
+        (void)Commit();
+        return;
+    }
+    // While the disk is busy with the batch before, this one grows instead of waiting.
+    if (fFlushed.valid() && fFlushed.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    if (!TakeFlushed())
+        return;
+    fFlushing = std::exchange(fFiled, {});
+    fFlushed = std::async(std::launch::async, fSteps.FlushMailMeanwhile);
+}
+
+bool cMailboxFetch::TakeFlushed()
+{
+    if (!fFlushed.valid())
+        return true;
+    const bool onDisk = fFlushed.get().ok();
+    const QList<qint64> flushed = std::exchange(fFlushing, {});
+    if (onDisk)
+        return RecordFiled(flushed);
+    // The next flush covers these too.
+    fFiled = flushed + fFiled;
+    return false;
 }
 
 bool cMailboxFetch::Commit()
 {
+    (void)TakeFlushed();
     if (fFiled.isEmpty() && !fState.Changed())
         return true;
     // Ids the server dropped need no mail on disk; messages filed, now or before a kill, do.
@@ -150,7 +183,12 @@ bool cMailboxFetch::Commit()
         fMayDelete = false;
         return false;
     }
-    for (qint64 number : std::as_const(fFiled))
+    return RecordFiled(std::exchange(fFiled, {}));
+}
+
+bool cMailboxFetch::RecordFiled(const QList<qint64> &filed)
+{
+    for (qint64 number : filed)
         fState.Record(fIds.value(number));
     if (cResult saved = fState.Save(); !saved) {
         fSteps.Error(Tagged(saved.text() + cTexts::tr(" The fetched mail was left on the server.")));
@@ -158,7 +196,6 @@ bool cMailboxFetch::Commit()
         return false;
     }
     if (!fAccount.leaveMailOnServer)
-        fDeletable += fFiled;
-    fFiled.clear();
+        fDeletable += filed;
     return true;
 }

@@ -4,6 +4,8 @@
 // mailbox's record (cPop3State) holds are not fetched again, new ones are retrieved, stored,
 // flushed to disk and recorded in batches, and only then deleted (unless the account leaves
 // mail on the server, or until its days there are up). Ids gone from the server are dropped.
+// A batch is flushed on another thread while the next one is fetched (and grows until that
+// flush is done); the last one before the check ends.
 // With PIPELINING (RFC 2449) RETR and DELE go out in a bounded window without waiting for
 // each reply; otherwise one command at a time.
 //
@@ -18,6 +20,7 @@
 
 #include <deque>
 #include <functional>
+#include <future>
 
 class TVrxPOP;
 
@@ -32,11 +35,16 @@ public:
         std::function<bool(const QByteArray &raw, qint64 number, const cIncomingStore::fBeforeFiling &)> Store;
         // Flushes the stored mail to disk; false (with an error line) when it could not.
         std::function<bool()> FlushMail;
+        // The same without an error line, safe on another thread while messages are stored
+        // (a failure is met again by the next FlushMail). Without it every batch waits.
+        std::function<cResult()> FlushMailMeanwhile;
     };
 
     // Commands in flight at most: small enough for any socket buffer, so neither side blocks.
     static constexpr int kWindow = 16;
-    // Messages stored between two flushes of the record.
+    // Messages stored between two flushes of the record. Large messages make no batches of
+    // their own: each flush of the whole file system also waits for every other program's
+    // writes.
     static constexpr int kBatch = 100;
 
     cMailboxFetch(TVrxPOP &pop, const cAccount &account, qint64 maxMessageSize, cSteps steps);
@@ -59,6 +67,10 @@ private:
     bool SendMore();
     void TakeReply();
     void TakeMessage(qint64 number);
+    void FlushMeanwhile();
+    // Records the batch flushed meanwhile once its flush is done; false when it is not on disk.
+    bool TakeFlushed();
+    bool RecordFiled(const QList<qint64> &filed);
     QString Tagged(const QString &text) const;
 
     TVrxPOP &fPop;
@@ -74,7 +86,9 @@ private:
     qint64 fRetrieved = 0;
     bool fMayDelete = true;
     std::deque<cSent> fSent;
-    // Stored, not yet recorded; recorded, not yet deleted.
+    // Stored, not yet recorded; being flushed; recorded, not yet deleted.
     QList<qint64> fFiled;
+    QList<qint64> fFlushing;
+    std::future<cResult> fFlushed;
     QList<qint64> fDeletable;
 };

@@ -144,27 +144,36 @@ void cPop3State::Recover()
     }
 }
 
+cResult cPop3State::OpenJournal(QIODevice::OpenMode mode)
+{
+    auto journal = std::make_unique<QFile>(fJournalPath);
+    if (!journal->open(mode | QIODevice::Unbuffered, kPrivateFileMode))
+        return cResult::Failed(eFailure::FileSystem,
+                               cTexts::tr("Cannot write the journal \"%1\": %2").arg(fJournalPath, journal->errorString()));
+    fJournal = std::move(journal);
+    return cResult::Ok();
+}
+
 cResult cPop3State::Filing(const QByteArray &uid, const QString &path, const QByteArray &mark)
 {
     if (!fJournal) {
-        auto journal = std::make_unique<QFile>(fJournalPath);
-        if (!journal->open(QIODevice::Append | QIODevice::Unbuffered, kPrivateFileMode))
-            return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot write the journal \"%1\": %2")
-                                                             .arg(fJournalPath, journal->errorString()));
-        fJournal = std::move(journal);
+        if (cResult opened = OpenJournal(QIODevice::Append); !opened)
+            return opened;
     }
     // One write per line: a kill leaves whole lines or a cut last one, never a mix.
     const QByteArray line = uid + ' ' + QByteArray::number(now()) + ' ' + path.toUtf8().toPercentEncoding() + ' '
                             + mark.toPercentEncoding() + '\n';
-    if (fJournal->write(line) == line.size())
-        return cResult::Ok();
-    return cResult::Failed(eFailure::FileSystem,
-                           cTexts::tr("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
+    if (fJournal->write(line) != line.size())
+        return cResult::Failed(eFailure::FileSystem,
+                               cTexts::tr("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
+    fUnrecorded.insert(uid, line);
+    return cResult::Ok();
 }
 
 void cPop3State::Record(const QByteArray &uid)
 {
     fStored.insert(uid, now());
+    fUnrecorded.remove(uid);
     fChanged = true;
 }
 
@@ -194,8 +203,23 @@ cResult cPop3State::Save()
         return written;
     fChanged = false;
     fProven = false;
+    return KeepUnrecordedInJournal();
+}
+
+// A message filed while the ones before it were being flushed keeps its line: the next start
+// proves it from there.
+cResult cPop3State::KeepUnrecordedInJournal()
+{
     fJournal.reset();
-    if (QFile::exists(fJournalPath) && !QFile::remove(fJournalPath))
-        return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot clear the journal \"%1\".").arg(fJournalPath));
-    return cResult::Ok();
+    if (fUnrecorded.isEmpty()) {
+        if (QFile::exists(fJournalPath) && !QFile::remove(fJournalPath))
+            return cResult::Failed(eFailure::FileSystem, cTexts::tr("Cannot clear the journal \"%1\".").arg(fJournalPath));
+        return cResult::Ok();
+    }
+    QByteArray lines;
+    for (const QByteArray &line : std::as_const(fUnrecorded))
+        lines += line;
+    if (cResult written = WriteFileAtomically(fJournalPath, lines, eDurability::Deferred); !written)
+        return written;
+    return OpenJournal(QIODevice::Append);
 }

@@ -46,20 +46,25 @@ public:
     bool Changed() const { return fChanged; }
     // True when Load took messages from the journal: their files must be on disk before Save.
     bool Proven() const { return fProven; }
-    // Replaces the file atomically and on disk, then clears the journal.
+    // Replaces the file atomically and on disk, then clears the journal of what it recorded;
+    // messages filed since and not yet recorded stay in it.
     [[nodiscard]] cResult Save();
 
 private:
     [[nodiscard]] cResult Parse(const QByteArray &text);
     void Recover();
     QByteArray Text() const;
+    [[nodiscard]] cResult KeepUnrecordedInJournal();
+    [[nodiscard]] cResult OpenJournal(QIODevice::OpenMode mode);
 
     QString fMailbox;
     QString fPath;
     QString fJournalPath;
     QHash<QByteArray, qint64> fStored;
-    // Open from the first Filing to the next Save.
+    // Open from the first Filing to the Save that leaves nothing unrecorded.
     std::unique_ptr<QFile> fJournal;
+    // The journal's lines of the messages filed and not recorded yet, by id.
+    QHash<QByteArray, QByteArray> fUnrecorded;
     bool fChanged = false;
     bool fProven = false;
 };

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/FilePathBytes.h"
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/cMailMessage.h"
@@ -230,6 +231,24 @@ TEST_F(MessageTest, AnyAttachmentPathSurvivesAWriteAndOldListsReadAsBefore)
     writeRaw("[Header]\r\nAttachments=/home/ann/a\\b.txt;/x y.pdf\r\n");
     ASSERT_TRUE(back.ReadFile(path(), true));
     EXPECT_EQ(back.attachments, (QStringList{QStringLiteral("/home/ann/a\\b.txt"), QStringLiteral("/x y.pdf")}));
+}
+
+// Names in a legacy charset, broken or odd UTF-8: the stored line keeps every byte, read and
+// written again.
+TEST_F(MessageTest, AttachmentPathBytesSurviveReadingAndWritingAgain)
+{
+    const QList<QByteArray> paths{"/home/ann/caf\xe9.txt", "/mixed/\xc3\xa9-\xe9\xe9", "/cut/\xe2\x82",
+                                  "/overlong/\xc0\xaf", "/surrogate/\xed\xb2\x80", "/emoji/\xf0\x9f\x92\x80\xe9",
+                                  "/utf8/r\xc3\xa9sum\xc3\xa9.pdf"};
+    for (const QByteArray &bytes : paths) {
+        EXPECT_EQ(PathBytes(PathFromBytes(bytes)), bytes) << bytes.toHex().constData();
+        writeRaw("[Header]\r\nAttachments=" + bytes + "\r\n");
+        cMailMessage m;
+        ASSERT_TRUE(m.ReadFile(path(), true));
+        ASSERT_TRUE(m.WriteFile(path()));
+        EXPECT_TRUE(contents().contains("\r\nAttachments=" + bytes + "\r\n")) << bytes.toHex().constData();
+    }
+    EXPECT_EQ(PathFromBytes("/utf8/r\xc3\xa9sum\xc3\xa9.pdf"), QStringLiteral("/utf8/r\u00e9sum\u00e9.pdf"));
 }
 
 TEST_F(MessageTest, RelativeAttachmentPathsNameFilesInTheAttachmentsFolderOnly)

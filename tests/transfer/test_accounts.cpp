@@ -2,7 +2,9 @@
 #include "storage/SettingsPaths.h"
 #include "storage/cIniFile.h"
 #include "storage/cOptions.h"
+#include "mailproto/TVrxBase64.h"
 #include "mailproto/TVrxMsg.h"
+#include "storage/FilePathBytes.h"
 #include "storage/cMailMessage.h"
 #include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
@@ -15,8 +17,10 @@
 
 using namespace Qt::StringLiterals;
 
+#include <fcntl.h>
 #include <functional>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -265,4 +269,29 @@ TEST_F(AccountsTest, AMessageFromAnIdentityNamesThatIdentitysOrganisation)
         EXPECT_EQ(organisations.value(0), header) << from.constData();
         EXPECT_LE(organisations.size(), 1) << from.constData();
     }
+}
+
+// A file whose name is Latin-1 bytes (Qt reads such names as U+FFFD): stored, read back and
+// sent, it is still that file, and its name goes out as the text it shows.
+TEST_F(AccountsTest, AnAttachmentNamedInALegacyCharsetIsSentFromItsOwnFile)
+{
+    const QByteArray local = PathBytes(fDir.filePath(u"caf"_s)) + "\xe9.txt";
+    const int handle = ::open(local.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(handle, 0);
+    ASSERT_EQ(::write(handle, "menu", 4), 4);
+    ::close(handle);
+    cMailMessage stored;
+    stored.To = "bob@example.org";
+    stored.attachments = {PathFromBytes(local)};
+    const QString path = fDir.filePath(u"out.qrz"_s);
+    ASSERT_TRUE(stored.WriteFile(path).ok());
+
+    std::unique_ptr<TVrxMsg> built;
+    const cResult result = BuildOutgoing(path, account("Work", "Ann Lee", "ann@example.org"), &built);
+    ASSERT_TRUE(result.ok()) << result.text().toStdString();
+    ASSERT_EQ(built->AttachedFiles.Count(), 1);
+    TAttachedFile &item = built->AttachedFiles.Items(0);
+    EXPECT_EQ(item.FileName, QByteArray("caf\xc3\xa9.txt"));
+    TVrxBase64::EncodeFile(item, {});
+    EXPECT_EQ(item.Lines.join(), QByteArray("menu").toBase64());
 }

@@ -307,6 +307,24 @@ TEST_F(IncomingTest, TheJournalProvesOnlyMessagesFiledWhole)
     EXPECT_EQ(QFileInfo(again.Path()).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
 }
 
+// Messages filed while the batch before them is flushed and recorded: a kill after that
+// record still finds them in the journal.
+TEST_F(IncomingTest, RecordingABatchKeepsTheJournalOfTheNextOne)
+{
+    cPop3State state(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
+    ASSERT_TRUE(state.Load());
+    ASSERT_FALSE(storeNoting(state, "recorded", "recorded").isEmpty());
+    ASSERT_FALSE(storeNoting(state, "filed-before", "filed before").isEmpty());
+    state.Record("recorded");
+    ASSERT_TRUE(state.Save());
+    ASSERT_FALSE(storeNoting(state, "filed-after", "filed after").isEmpty());
+
+    cPop3State restarted(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
+    ASSERT_TRUE(restarted.Load());
+    for (const char *uid : {"recorded", "filed-before", "filed-after"})
+        EXPECT_TRUE(restarted.Knows(uid)) << uid;
+}
+
 TEST_F(IncomingTest, ADamagedRecordIsNamedAndRebuilt)
 {
     cPop3State state(QStringLiteral("odd/user name"), QStringLiteral("[::1]"), 995);

@@ -449,7 +449,7 @@ TEST_F(ScriptedSessionTest, TheMailIsFlushedOnlyForMessagesFiled)
         cMailboxFetch fetch(pop, account, TVrxPOP::DefaultMaxMessageSize,
                             {[](const QString &) {}, [](const QString &) {},
                              [](const QByteArray &, qint64, const cIncomingStore::fBeforeFiling &) { return false; },
-                             [&flushed] { return ++flushed > 0; }});
+                             [&flushed] { return ++flushed > 0; }, {}});
         EXPECT_EQ(fetch.Prepare({{1, "filed"}}), killedWhileFiling ? 0 : 1);
         EXPECT_EQ(flushed, flushes) << killedWhileFiling;
         cPop3State after(account.userId, account.pop3Server, account.Pop3PortNumber());
