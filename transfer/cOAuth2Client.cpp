@@ -79,7 +79,7 @@ void cOAuth2Client::SignIn()
             return Finish(cResult::Failed(eFailure::Format, problem));
     if (fSettings.clientId.trimmed().isEmpty())
         return Finish(cResult::Failed(eFailure::Format, tr("The account has no OAuth2 client id; enter the one you "
-                                                                           "registered with the provider.")));
+                                                           "registered with the provider.")));
     Listen();
     if (!fServer->isListening())
         return Finish(cResult::Failed(eFailure::Network, tr("Could not wait for the browser on 127.0.0.1: %1")
