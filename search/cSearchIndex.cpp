@@ -6,6 +6,7 @@
 #include "storage/ParallelFor.h"
 #include "storage/cFolderStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,11 @@
 const QString cSearchIndex::kFileName = QStringLiteral(".search-index");
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cSearchIndex)
+};
 
 // Documents read on every core between two commits; also how often progress is told.
 constexpr std::size_t kBatch = 256;
@@ -85,7 +91,7 @@ cResult cSearchIndex::Open(const QString &path)
     if (Version() != kVersion)
         return Rebuild();
     if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL"))
-        return fDb.Failure(QStringLiteral("open"));
+        return fDb.Failure(eIndexWork::Open);
     return cResult::Ok();
 }
 
@@ -102,7 +108,7 @@ cResult cSearchIndex::Rebuild()
 cResult cSearchIndex::Create()
 {
     if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") || !fDb.Exec(kSchema))
-        return fDb.Failure(QStringLiteral("create"));
+        return fDb.Failure(eIndexWork::Create);
     return cResult::Ok();
 }
 
@@ -110,7 +116,7 @@ cResult cSearchIndex::Update(const QStringList &folders, const fProgress &progre
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
-        return cResult::Failed(eFailure::FileSystem, QStringLiteral("The search index \"%1\" is not open.").arg(fPath));
+        return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
     cResult synced = Sync(folders, progress);
     if (synced.cause() != eFailure::Format)
         return synced;
@@ -160,7 +166,7 @@ cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress
     for (const auto &[unused, id] : gone)
         forgotten.push_back(id);
     if (!fDb.Exec("BEGIN"))
-        return fDb.Failure(QStringLiteral("update"));
+        return fDb.Failure(eIndexWork::Update);
     if (cResult changed = Forget(forgotten); !changed) {
         (void)fDb.Exec("ROLLBACK");
         return changed;
@@ -170,7 +176,7 @@ cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress
         return changed;
     }
     if (!fDb.Exec("COMMIT"))
-        return fDb.Failure(QStringLiteral("update"));
+        return fDb.Failure(eIndexWork::Update);
     if (const qint64 stale = Stale(); stale > kFewStale && stale > Count()) {
         if (cResult rebuilt = Rebuild(); !rebuilt)
             return rebuilt;
@@ -199,12 +205,12 @@ cResult cSearchIndex::Forget(const std::vector<qint64> &ids)
     cSqliteStatement remove = fDb.Prepare("DELETE FROM message WHERE id = ?");
     for (const qint64 id : ids) {
         if (!remove.Bind(1, id).Run())
-            return fDb.Failure(QStringLiteral("update"));
+            return fDb.Failure(eIndexWork::Update);
         remove.Reset();
     }
     cSqliteStatement count = fDb.Prepare("UPDATE stale SET count = count + ?");
     if (!count.Bind(1, qint64(ids.size())).Run())
-        return fDb.Failure(QStringLiteral("update"));
+        return fDb.Failure(eIndexWork::Update);
     return cResult::Ok();
 }
 
@@ -215,7 +221,7 @@ cResult cSearchIndex::Relocate(const std::vector<std::pair<qint64, cPending>> &m
     for (const auto &[id, file] : moves) {
         move.Bind(1, file.folder).Bind(2, file.stamp.name).Bind(3, file.stamp.size).Bind(4, file.stamp.modified);
         if (!move.Bind(5, qint64(file.stamp.inode)).Bind(6, id).Run())
-            return fDb.Failure(QStringLiteral("update"));
+            return fDb.Failure(eIndexWork::Update);
         move.Reset();
     }
     return cResult::Ok();
@@ -228,7 +234,7 @@ cResult cSearchIndex::Index(const std::vector<cPending> &pending, const fProgres
         if (cResult inserted = Insert({pending.begin() + first, pending.begin() + end}); !inserted)
             return inserted;
         if (progress && !progress(qsizetype(end), qsizetype(pending.size())))
-            return cResult::Failed(eFailure::Cancelled, QStringLiteral("Indexing was stopped."));
+            return cResult::Failed(eFailure::Cancelled, cTexts::tr("Indexing was stopped."));
     }
     return cResult::Ok();
 }
@@ -241,7 +247,7 @@ cResult cSearchIndex::Insert(const std::vector<cPending> &batch)
             documents[at] = read.value();
     }, 16);
     if (!fDb.Exec("BEGIN"))
-        return fDb.Failure(QStringLiteral("update"));
+        return fDb.Failure(eIndexWork::Update);
     cSqliteStatement message = fDb.Prepare(
         "INSERT OR REPLACE INTO message(folder, file, size, modified, inode, date, read, attachments, datetime,"
         " sender, subject) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -266,7 +272,7 @@ cResult cSearchIndex::Insert(const std::vector<cPending> &batch)
         words.Reset();
     }
     if (message.Failed() || words.Failed() || !fDb.Exec("COMMIT")) {
-        const cResult failure = fDb.Failure(QStringLiteral("update"));
+        const cResult failure = fDb.Failure(eIndexWork::Update);
         (void)fDb.Exec("ROLLBACK");
         return failure;
     }
@@ -295,7 +301,7 @@ cResultOf<std::vector<cSearchHit>> cSearchIndex::Find(const cSearchQuery &query)
 {
     // One snapshot for the rows and the ids, should the indexer commit meanwhile.
     if (!fDb.Exec("BEGIN"))
-        return fDb.Failure(QStringLiteral("search"));
+        return fDb.Failure(eIndexWork::Search);
     cResultOf<std::vector<cSearchHit>> hits = FindIds(query);
     (void)fDb.Exec("COMMIT");
     return hits;
@@ -304,7 +310,7 @@ cResultOf<std::vector<cSearchHit>> cSearchIndex::Find(const cSearchQuery &query)
 cResultOf<std::vector<cSearchHit>> cSearchIndex::FindIds(const cSearchQuery &query)
 {
     if (!KnowRows())
-        return fDb.Failure(QStringLiteral("search"));
+        return fDb.Failure(eIndexWork::Search);
     // Words alone need no look at the message table: the rows leave out the entries of
     // messages gone.
     const bool wordsOnly = !query.Words().isEmpty();
@@ -322,7 +328,7 @@ cResultOf<std::vector<cSearchHit>> cSearchIndex::FindIds(const cSearchQuery &que
     while (select.Next())
         ids.push_back(select.Int(0));
     if (select.Failed())
-        return fDb.Failure(QStringLiteral("search"));
+        return fDb.Failure(eIndexWork::Search);
     return fRows.Hits(std::move(ids));
 }
 
@@ -349,7 +355,7 @@ cResult cSearchIndex::Describe(std::vector<cSearchHit> &hits)
             hit.subject = select.Text(2);
         }
         if (select.Failed())
-            return fDb.Failure(QStringLiteral("search"));
+            return fDb.Failure(eIndexWork::Search);
         select.Reset();
     }
     return cResult::Ok();

@@ -3,6 +3,7 @@
 
 #include "search/SearchText.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <algorithm>
@@ -28,6 +29,11 @@ using eKind = cNode::eKind;
 
 constexpr qint64 kMillisecondsPerDay = 86400000;
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cSearchQuery)
+};
+
 struct cToken
 {
     QString field; // "from" of from:ann; empty for none
@@ -42,7 +48,7 @@ struct cToken
 
 cResult misread(const QString &what)
 {
-    return cResult::Failed(eFailure::Refused, QStringLiteral("Cannot read the search: %1.").arg(what));
+    return cResult::Failed(eFailure::Refused, cTexts::tr("Cannot read the search: %1.").arg(what));
 }
 
 // The text of a quoted phrase from the opening quote at `at`; `at` moves past its end.
@@ -154,7 +160,7 @@ cResultOf<cNode> dateFilter(const QString &value, const char *sql)
 {
     const std::optional<QDate> day = dayOf(value);
     if (!day)
-        return misread(QStringLiteral("\"%1\" is not a date such as 2024-03-31").arg(value));
+        return misread(cTexts::tr("\"%1\" is not a date such as 2024-03-31").arg(value));
     return filter(QLatin1String(sql), {day->toJulianDay() * kMillisecondsPerDay});
 }
 
@@ -173,7 +179,7 @@ cResultOf<cNode> choiceFilter(const QString &value, std::initializer_list<cChoic
             return filter(QLatin1String(choice.sql));
         words.append(u'"' + QLatin1String(choice.word) + u'"');
     }
-    return misread(QStringLiteral("only %1 can follow here, not \"%2\"").arg(words.join(QStringLiteral(" or ")), value));
+    return misread(cTexts::tr("only %1 can follow here, not \"%2\"").arg(words.join(cTexts::tr(" or ")), value));
 }
 
 const std::map<QString, fFilter> kFilters = {
@@ -192,7 +198,7 @@ cResultOf<cNode> term(const cToken &token)
 {
     const bool known = kTextColumns.contains(token.field) || kFilters.contains(token.field);
     if (known && token.text.isEmpty() && !token.quoted)
-        return misread(QStringLiteral("\"%1:\" needs a word after it").arg(token.field));
+        return misread(cTexts::tr("\"%1:\" needs a word after it").arg(token.field));
     if (const auto column = kTextColumns.find(token.field); column != kTextColumns.end())
         return textTerm(column->second, token.text, token.prefix);
     if (const auto made = kFilters.find(token.field); made != kFilters.end())
@@ -213,7 +219,7 @@ public:
     {
         cResultOf<cNode> node = Or();
         if (node && fAt < fTokens.size())
-            return misread(QStringLiteral("a \")\" closes nothing"));
+            return misread(cTexts::tr("a \")\" closes nothing"));
         return node;
     }
 
@@ -248,7 +254,7 @@ private:
     cResultOf<cNode> Not()
     {
         if (!more())
-            return misread(QStringLiteral("it ends where a word should follow"));
+            return misread(cTexts::tr("it ends where a word should follow"));
         const cToken token = fTokens[fAt++];
         if (token.isOperator("NOT")) {
             cResultOf<cNode> inner = Not();
@@ -259,12 +265,12 @@ private:
         if (token.open) {
             cResultOf<cNode> inner = Or();
             if (inner && (!more() || !peek().close))
-                return misread(QStringLiteral("a \"(\" is not closed"));
+                return misread(cTexts::tr("a \"(\" is not closed"));
             ++fAt;
             return inner;
         }
         if (token.close || token.isOperator("AND") || token.isOperator("OR"))
-            return misread(QStringLiteral("\"%1\" stands where a word should").arg(token.close ? QStringLiteral(")") : token.text));
+            return misread(cTexts::tr("\"%1\" stands where a word should").arg(token.close ? QStringLiteral(")") : token.text));
         return term(token);
     }
 
@@ -367,7 +373,7 @@ cResultOf<cSearchQuery> cSearchQuery::Parse(const QString &text)
 {
     std::vector<cToken> all = tokens(text);
     if (all.empty())
-        return misread(QStringLiteral("it is empty"));
+        return misread(cTexts::tr("it is empty"));
     cResultOf<cNode> tree = cParser(std::move(all)).Query();
     if (!tree)
         return tree.result();

@@ -1,9 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "search/cSqliteDb.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sqlite3.h>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cSqliteDb)
+};
+
+QString FailureSentence(eIndexWork doing)
+{
+    switch (doing) {
+    case eIndexWork::Open:
+        return cTexts::tr("Cannot open the search index \"%1\": %2.");
+    case eIndexWork::Create:
+        return cTexts::tr("Cannot create the search index \"%1\": %2.");
+    case eIndexWork::Update:
+        return cTexts::tr("Cannot update the search index \"%1\": %2.");
+    case eIndexWork::Search:
+        break;
+    }
+    return cTexts::tr("Cannot search the search index \"%1\": %2.");
+}
+
+} // namespace
 
 cSqliteDb::~cSqliteDb()
 {
@@ -20,7 +45,7 @@ cResult cSqliteDb::Open(const QString &path)
         sqlite3_busy_timeout(fDb, 5000);
         return cResult::Ok();
     }
-    const cResult failure = Failure(QStringLiteral("open"));
+    const cResult failure = Failure(eIndexWork::Open);
     Close();
     return failure;
 }
@@ -42,12 +67,12 @@ qint64 cSqliteDb::LastInsertId() const
     return sqlite3_last_insert_rowid(fDb);
 }
 
-cResult cSqliteDb::Failure(const QString &doing) const
+cResult cSqliteDb::Failure(eIndexWork doing) const
 {
-    const QString reason = fDb ? QString::fromUtf8(sqlite3_errmsg(fDb)) : QStringLiteral("out of memory");
+    const QString reason = fDb ? QString::fromUtf8(sqlite3_errmsg(fDb)) : cTexts::tr("out of memory");
     const int code = fDb ? sqlite3_errcode(fDb) : SQLITE_NOMEM;
     return cResult::Failed(IsDamage(code) ? eFailure::Format : eFailure::FileSystem,
-                           QStringLiteral("Cannot %1 the search index \"%2\": %3.").arg(doing, fPath, reason));
+                           FailureSentence(doing).arg(fPath, reason));
 }
 
 bool cSqliteDb::IsDamage(int code)

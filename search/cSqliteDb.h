@@ -7,6 +7,9 @@
 
 #include <QString>
 
+// What was being done to the index when a call failed.
+enum class eIndexWork { Open, Create, Update, Search };
+
 class cSqliteDb
 {
 public:
@@ -25,7 +28,7 @@ public:
     qint64 LastInsertId() const;
 
     // The failure of the last call: what was done, the file, and SQLite's reason.
-    cResult Failure(const QString &doing) const;
+    cResult Failure(eIndexWork doing) const;
     // Whether a result code says the file is not a sound database.
     static bool IsDamage(int code);
 

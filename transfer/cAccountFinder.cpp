@@ -138,7 +138,7 @@ cAccountFinder::cTried cAccountFinder::fromFile(const QString &address, const QU
     }
     const std::optional<cFoundSettings> found = config.value().SettingsFor(address, AddressDomain(address), true);
     if (!found)
-        Progress(QStringLiteral("%1 names no usable POP3 and SMTP servers.").arg(shown));
+        Progress(cTexts::tr("%1 names no usable POP3 and SMTP servers.").arg(shown));
     return offer(found, accept);
 }
 

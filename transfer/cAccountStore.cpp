@@ -337,7 +337,7 @@ cResult cAccountStore::TrustCertificate(const QString &section, const QByteArray
                                cTexts::tr("The account \"%1\" no longer exists; the certificate was not trusted.").arg(section));
     static const QRegularExpression sha256Hex(QStringLiteral("^[0-9a-f]{64}$"));
     if (!sha256Hex.match(QString::fromLatin1(fingerprint)).hasMatch())
-        return cResult::Failed(eFailure::Format, QStringLiteral("\"%1\" is not a SHA-256 fingerprint; the certificate was not trusted.")
+        return cResult::Failed(eFailure::Format, cTexts::tr("\"%1\" is not a SHA-256 fingerprint; the certificate was not trusted.")
                                                      .arg(QString::fromLatin1(fingerprint.left(80))));
     QList<QByteArray> trusted = ReadAccountKeys(section).trustedCertificates;
     if (trusted.contains(fingerprint))
@@ -351,7 +351,7 @@ cResult cAccountStore::TrustCertificate(const QString &section, const QByteArray
 cResult cAccountStore::WriteIdentities(const QString &section, const QList<cIdentity> &identities)
 {
     if (!AccountNames().contains(section, Qt::CaseInsensitive))
-        return cResult::Failed(eFailure::Refused, QStringLiteral("There is no account \"%1\".").arg(section));
+        return cResult::Failed(eFailure::Refused, cTexts::tr("There is no account \"%1\".").arg(section));
     keepFilePrivate();
     cKeyWriter writer{cIniFile(AccountsFilePath()), storedSection(section)};
     writer.putIdentities(identities);
@@ -375,7 +375,7 @@ cResult cAccountStore::StoreSignIn(const QString &section, const QByteArray &sec
         secrets ? cPasswordKeyring::Write(stored, {secret, secrets.value().smtp}) : secrets.result();
     if (written)
         return written;
-    return cResult::Failed(written.cause(), QStringLiteral("The sign-in of account %1 could not be stored in the desktop keyring: %2")
+    return cResult::Failed(written.cause(), cTexts::tr("The sign-in of account %1 could not be stored in the desktop keyring: %2")
                                                 .arg(section, written.text()));
 }
 

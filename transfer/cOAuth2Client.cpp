@@ -37,13 +37,14 @@ QByteArray FormBody(const QList<std::pair<QString, QString>> &form)
 }
 
 // Codes and tokens never cross the network unencrypted, except to this machine (tests).
-QString EndpointProblem(const QString &text, const QString &what)
+// `problem` is the whole sentence, with %1 for the address.
+QString EndpointProblem(const QString &text, const QString &problem)
 {
     const QUrl url(text);
     const bool loopback = url.host() == QLatin1StringView("127.0.0.1") || url.host() == QLatin1StringView("localhost");
     if (url.isValid() && (url.scheme() == QLatin1StringView("https") || (url.scheme() == QLatin1StringView("http") && loopback)))
         return {};
-    return QStringLiteral("The %1 \"%2\" is not an https address.").arg(what, text);
+    return problem.arg(text);
 }
 
 void Respond(QTcpSocket *socket, const QByteArray &status, const QString &text)
@@ -72,16 +73,16 @@ QString cOAuth2Client::Where() const
 void cOAuth2Client::SignIn()
 {
     fBusy = true;
-    for (const QString &problem : {EndpointProblem(fSettings.authUrl, QStringLiteral("authorization address")),
-                                   EndpointProblem(fSettings.tokenUrl, QStringLiteral("token address"))})
+    for (const QString &problem : {EndpointProblem(fSettings.authUrl, tr("The authorization address \"%1\" is not an https address.")),
+                                   EndpointProblem(fSettings.tokenUrl, tr("The token address \"%1\" is not an https address."))})
         if (!problem.isEmpty())
             return Finish(cResult::Failed(eFailure::Format, problem));
     if (fSettings.clientId.trimmed().isEmpty())
-        return Finish(cResult::Failed(eFailure::Format, QStringLiteral("The account has no OAuth2 client id; enter the one you "
-                                                                       "registered with the provider.")));
+        return Finish(cResult::Failed(eFailure::Format, tr("The account has no OAuth2 client id; enter the one you "
+                                                           "registered with the provider.")));
     Listen();
     if (!fServer->isListening())
-        return Finish(cResult::Failed(eFailure::Network, QStringLiteral("Could not wait for the browser on 127.0.0.1: %1")
+        return Finish(cResult::Failed(eFailure::Network, tr("Could not wait for the browser on 127.0.0.1: %1")
                                                              .arg(fServer->errorString())));
     fVerifier = Base64Url(RandomBytes(8));
     fState = Base64Url(RandomBytes(4));
@@ -127,7 +128,7 @@ void cOAuth2Client::TakeVisit(QTcpSocket *socket)
             return;
         const QList<QByteArray> words = request->left(request->indexOf("\r\n")).split(' ');
         if (words.size() != 3 || words.first() != "GET")
-            return Respond(socket, "405 Method Not Allowed", QStringLiteral("Ravelin only waits for the sign-in here."));
+            return Respond(socket, "405 Method Not Allowed", tr("Ravelin only waits for the sign-in here."));
         AnswerVisit(socket, QUrl(QString::fromLatin1(words.at(1))));
     });
 }
@@ -139,17 +140,17 @@ void cOAuth2Client::AnswerVisit(QTcpSocket *socket, const QUrl &target)
         return query.queryItemValue(QLatin1StringView(key), QUrl::FullyDecoded);
     };
     if (target.path() != QLatin1StringView("/") || !fServer || item("state").toLatin1() != fState || fState.isEmpty())
-        return Respond(socket, "404 Not Found", QStringLiteral("This is not a sign-in that Ravelin is waiting for."));
+        return Respond(socket, "404 Not Found", tr("This is not a sign-in that Ravelin is waiting for."));
     if (!item("error").isEmpty()) {
-        Respond(socket, "200 OK", QStringLiteral("The sign-in was refused. You can close this page."));
-        return Finish(cResult::Failed(eFailure::Refused, QStringLiteral("%1 refused the sign-in: %2 %3")
+        Respond(socket, "200 OK", tr("The sign-in was refused. You can close this page."));
+        return Finish(cResult::Failed(eFailure::Refused, tr("%1 refused the sign-in: %2 %3")
                                                              .arg(QUrl(fSettings.authUrl).host(), item("error"),
                                                                   item("error_description"))
                                                              .trimmed()));
     }
     if (item("code").isEmpty())
-        return Respond(socket, "400 Bad Request", QStringLiteral("The sign-in came back without a code."));
-    Respond(socket, "200 OK", QStringLiteral("Ravelin is signed in. You can close this page."));
+        return Respond(socket, "400 Bad Request", tr("The sign-in came back without a code."));
+    Respond(socket, "200 OK", tr("Ravelin is signed in. You can close this page."));
     fServer.release()->deleteLater();
     fState.clear();
     RequestTokens({{QStringLiteral("grant_type"), QStringLiteral("authorization_code")},
@@ -164,8 +165,9 @@ void cOAuth2Client::Refresh(const cOAuth2Tokens &tokens)
 {
     fBusy = true;
     if (!tokens.SignedIn())
-        return Finish(cResult::Failed(eFailure::Refused, QStringLiteral("The account is not signed in: sign in first.")));
-    if (const QString problem = EndpointProblem(fSettings.tokenUrl, QStringLiteral("token address")); !problem.isEmpty())
+        return Finish(cResult::Failed(eFailure::Refused, tr("The account is not signed in: sign in first.")));
+    if (const QString problem = EndpointProblem(fSettings.tokenUrl, tr("The token address \"%1\" is not an https address."));
+        !problem.isEmpty())
         return Finish(cResult::Failed(eFailure::Format, problem));
     RequestTokens({{QStringLiteral("grant_type"), QStringLiteral("refresh_token")},
                    {QStringLiteral("refresh_token"), QString::fromUtf8(tokens.refresh)},
@@ -194,7 +196,7 @@ void cOAuth2Client::RequestTokens(const QList<std::pair<QString, QString>> &form
         *answer += reply->read(kMaxAnswerBytes + 1 - answer->size());
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (answer->size() > kMaxAnswerBytes)
-            return Finish(cResult::Failed(eFailure::Format, QStringLiteral("%1 sent an answer over %2 KB.")
+            return Finish(cResult::Failed(eFailure::Format, tr("%1 sent an answer over %2 KB.")
                                                                 .arg(Where())
                                                                 .arg(kMaxAnswerBytes / 1024)));
         if (status == 0)
@@ -208,7 +210,8 @@ void cOAuth2Client::Revoke(const cOAuth2Tokens &tokens)
     fBusy = true;
     if (fSettings.revokeUrl.isEmpty() || !tokens.SignedIn())
         return Finish(cOAuth2Tokens{});
-    if (const QString problem = EndpointProblem(fSettings.revokeUrl, QStringLiteral("revocation address")); !problem.isEmpty())
+    if (const QString problem = EndpointProblem(fSettings.revokeUrl, tr("The revocation address \"%1\" is not an https address."));
+        !problem.isEmpty())
         return Finish(cResult::Failed(eFailure::Format, problem));
     QNetworkRequest request{QUrl(fSettings.revokeUrl)};
     request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
@@ -221,7 +224,7 @@ void cOAuth2Client::Revoke(const cOAuth2Tokens &tokens)
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (status == 200)
             return Finish(cOAuth2Tokens{});
-        Finish(cResult::Failed(eFailure::Server, QStringLiteral("%1 did not revoke the sign-in: %2")
+        Finish(cResult::Failed(eFailure::Server, tr("%1 did not revoke the sign-in: %2")
                                                      .arg(QUrl(fSettings.revokeUrl).toDisplayString(QUrl::RemoveQuery),
                                                           reply->errorString())));
     });
@@ -236,7 +239,7 @@ void cOAuth2Client::Cancel()
         fReply->abort();
         fReply->deleteLater();
     }
-    Finish(cResult::Failed(eFailure::Cancelled, QStringLiteral("The sign-in was cancelled.")));
+    Finish(cResult::Failed(eFailure::Cancelled, tr("The sign-in was cancelled.")));
 }
 
 void cOAuth2Client::Finish(cResultOf<cOAuth2Tokens> result)
@@ -257,6 +260,6 @@ cResultOf<cOAuth2Tokens> cOAuth2Client::RefreshNow(const cOAuth2Settings &settin
         return client.Result();
     client.Cancel();
     if (stopped && stopped())
-        return cResult::Failed(eFailure::Cancelled, QStringLiteral("Stopped while renewing the sign-in at %1.").arg(client.Where()));
-    return cResult::Failed(eFailure::Network, QStringLiteral("%1 did not answer in time.").arg(client.Where()));
+        return cResult::Failed(eFailure::Cancelled, tr("Stopped while renewing the sign-in at %1.").arg(client.Where()));
+    return cResult::Failed(eFailure::Network, tr("%1 did not answer in time.").arg(client.Where()));
 }

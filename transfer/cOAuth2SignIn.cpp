@@ -5,11 +5,18 @@
 #include "transfer/cOAuth2Client.h"
 #include "transfer/cOAuth2Tokens.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cOAuth2SignIn)
+};
 
 QString SignInAgain(const QString &account)
 {
-    return QStringLiteral("Sign in again in the properties of account %1.").arg(account);
+    return cTexts::tr("Sign in again in the properties of account %1.").arg(account);
 }
 
 } // namespace
@@ -20,7 +27,7 @@ cResult cOAuth2SignIn::Freshen(cAccount &account, int timeoutMs, const std::func
         return cResult::Ok();
     const cOAuth2Tokens tokens = cOAuth2Tokens::FromSecret(account.password);
     if (!tokens.SignedIn())
-        return cResult::Failed(eFailure::Refused, QStringLiteral("Account %1 is not signed in with OAuth2 yet. %2")
+        return cResult::Failed(eFailure::Refused, cTexts::tr("Account %1 is not signed in with OAuth2 yet. %2")
                                                       .arg(account.section, SignInAgain(account.section)));
     if (tokens.AccessUsable(QDateTime::currentDateTimeUtc()))
         return cResult::Ok();
@@ -45,8 +52,8 @@ QString cOAuth2SignIn::ServerRefused(const cAccount &account)
     cOAuth2Tokens tokens = cOAuth2Tokens::FromSecret(account.password);
     tokens.access.clear();
     const cResult stored = cAccountStore::StoreSignIn(account.section, tokens.ToSecret());
-    const QString text = QStringLiteral("The server refused the OAuth2 sign-in of account %1; it is renewed at the next "
-                                        "attempt. If it is refused again, sign in again in the account's properties.")
+    const QString text = cTexts::tr("The server refused the OAuth2 sign-in of account %1; it is renewed at the next "
+                                    "attempt. If it is refused again, sign in again in the account's properties.")
                              .arg(account.section);
     return stored ? text : text + QLatin1Char(' ') + stored.text();
 }

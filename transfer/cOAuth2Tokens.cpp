@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/cOAuth2Tokens.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 
 namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cOAuth2Tokens)
+};
 
 constexpr int kEarlyRefreshSeconds = 60;
 constexpr int kAssumedLifetimeSeconds = 3600;
@@ -57,9 +63,9 @@ cResultOf<cOAuth2Tokens> cOAuth2Tokens::FromTokenAnswer(int httpStatus, const QB
     const QString error = json.value(QLatin1StringView("error")).toString();
     if (error == QLatin1StringView("invalid_grant"))
         return cResult::Failed(eFailure::Refused,
-                               QStringLiteral("%1 no longer accepts the sign-in (it expired or was revoked): sign in again.").arg(where));
+                               cTexts::tr("%1 no longer accepts the sign-in (it expired or was revoked): sign in again.").arg(where));
     if (!error.isEmpty() || httpStatus != 200)
-        return cResult::Failed(eFailure::Server, QStringLiteral("%1 refused the token request (HTTP %2): %3 %4")
+        return cResult::Failed(eFailure::Server, cTexts::tr("%1 refused the token request (HTTP %2): %3 %4")
                                                      .arg(where)
                                                      .arg(httpStatus)
                                                      .arg(error, json.value(QLatin1StringView("error_description")).toString())
@@ -67,7 +73,7 @@ cResultOf<cOAuth2Tokens> cOAuth2Tokens::FromTokenAnswer(int httpStatus, const QB
     const QString type = json.value(QLatin1StringView("token_type")).toString();
     cOAuth2Tokens tokens{Text(json, kAccessKey), Text(json, kRefreshKey), {}};
     if (!IsBearerToken(tokens.access) || (!type.isEmpty() && type.compare(QLatin1StringView("bearer"), Qt::CaseInsensitive) != 0))
-        return cResult::Failed(eFailure::Format, QStringLiteral("%1 answered without a usable bearer token.").arg(where));
+        return cResult::Failed(eFailure::Format, cTexts::tr("%1 answered without a usable bearer token.").arg(where));
     if (tokens.refresh.isEmpty())
         tokens.refresh = previous.refresh;
     // Some providers send the lifetime as a string.

@@ -52,7 +52,7 @@ QString UserOf(const cServerSetting &server, const cAccount &typed)
 // A refused access token is not renewed by trying again: only a new sign-in helps.
 QString SignInAgain(const cAccount &account)
 {
-    return account.UsesOAuth2() ? QStringLiteral(" The server did not accept the OAuth2 sign-in: sign in again.") : QString();
+    return account.UsesOAuth2() ? cTexts::tr(" The server did not accept the OAuth2 sign-in: sign in again.") : QString();
 }
 
 } // namespace
@@ -166,7 +166,7 @@ cResult cSettingsVerifier::trySmtp(cAccount &account)
         account.smtpLogin = eSmtpLogin::None;
         account.smtpUserId.clear();
         account.smtpPassword.clear();
-        Progress(QStringLiteral("The SMTP server %1 asks for no login; mail will be sent without one.").arg(where));
+        Progress(cTexts::tr("The SMTP server %1 asks for no login; mail will be sent without one.").arg(where));
         return cResult::Ok();
     }
     if (IsLoginRefusal(error.code))

@@ -547,6 +547,18 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>SMTP server port</source>
         <translation>SMTP-Serverport</translation>
     </message>
+    <message>
+        <source>Sign-in</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Sign-in page</source>
+        <translation>Seite für die Anmeldung</translation>
+    </message>
+    <message>
+        <source>Providers that require it sign in with OAuth2 in your browser instead of a password.</source>
+        <translation>Bei Anbietern, die es verlangen, melden Sie sich statt mit einem Passwort mit OAuth2 in Ihrem Browser an.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAccounts</name>
@@ -2163,6 +2175,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>Please choose folder:</source>
         <translation>Bitte wählen Sie einen Ordner:</translation>
     </message>
+    <message>
+        <source>Senders allowed to load remote content...</source>
+        <translation>Absender, deren externe Inhalte geladen werden dürfen...</translation>
+    </message>
 </context>
 <context>
     <name>TfrmReadMessage</name>
@@ -2197,6 +2213,21 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Save as...</source>
         <translation>Speichern unter...</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmRemoteSenders</name>
+    <message>
+        <source>Allowed senders</source>
+        <translation>Zugelassene Absender</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Remote content in mail from these senders is loaded without asking.</source>
+        <translation>Externe Inhalte in Mails dieser Absender werden ohne Nachfrage geladen.</translation>
     </message>
 </context>
 <context>
@@ -2587,6 +2618,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>the usual server names of %1</source>
         <translation>den üblichen Servernamen von %1</translation>
     </message>
+    <message>
+        <source>%1 names no usable POP3 and SMTP servers.</source>
+        <translation>%1 nennt keine brauchbaren POP3- und SMTP-Server.</translation>
+    </message>
 </context>
 <context>
     <name>cAccountSecurityPage</name>
@@ -2737,6 +2772,18 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>Account %1 was not renamed: its passwords could not be moved in the desktop keyring: %2</source>
         <translation>Das Konto %1 wurde nicht umbenannt: Seine Passwörter konnten im Schlüsselbund der Arbeitsumgebung nicht verschoben werden: %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a SHA-256 fingerprint; the certificate was not trusted.</source>
+        <translation>„%1“ ist kein SHA-256-Fingerabdruck; dem Zertifikat wurde nicht vertraut.</translation>
+    </message>
+    <message>
+        <source>There is no account &quot;%1&quot;.</source>
+        <translation>Es gibt kein Konto „%1“.</translation>
+    </message>
+    <message>
+        <source>The sign-in of account %1 could not be stored in the desktop keyring: %2</source>
+        <translation>Die Anmeldung des Kontos %1 konnte nicht im Schlüsselbund der Arbeitsumgebung gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>cAttachmentList</name>
@@ -2754,6 +2801,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>A password is needed to check the settings found.</source>
         <translation>Um die gefundenen Einstellungen zu prüfen, wird ein Passwort gebraucht.</translation>
+    </message>
+    <message>
+        <source>%1 signs in with OAuth2 instead of a password: enter the client id you registered with the provider on the Sign-in page of the account&apos;s properties, then sign in.</source>
+        <translation>%1 meldet sich statt mit einem Passwort mit OAuth2 an: Tragen Sie auf der Seite Anmeldung in den Kontoeigenschaften die Client-ID ein, die Sie beim Anbieter registriert haben, und melden Sie sich dann an.</translation>
     </message>
 </context>
 <context>
@@ -2787,16 +2838,16 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <translation>der Benutzername enthält Steuerzeichen</translation>
     </message>
     <message>
-        <source>it signs in with OAuth2 only</source>
-        <translation>er meldet sich nur mit OAuth2 an</translation>
-    </message>
-    <message>
         <source>%1: a server was left out: %2.</source>
         <translation>%1: Ein Server wurde ausgelassen: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no mail settings file.</source>
         <translation>„%1“ ist keine Datei mit Maileinstellungen.</translation>
+    </message>
+    <message>
+        <source>it signs in with OAuth2 only, and the file names no OAuth2 addresses</source>
+        <translation>er meldet sich nur mit OAuth2 an, und die Datei nennt keine OAuth2-Adressen</translation>
     </message>
 </context>
 <context>
@@ -2892,6 +2943,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Stopped. The settings are as they were; fill them in by hand.</source>
         <translation>Angehalten. Die Einstellungen sind unverändert; tragen Sie sie von Hand ein.</translation>
+    </message>
+    <message>
+        <source>These settings are filled in on the other pages; click Done, then sign in on the Sign-in page of the account&apos;s properties.</source>
+        <translation>Diese Einstellungen sind auf den anderen Seiten eingetragen; klicken Sie auf Fertig und melden Sie sich dann auf der Seite Anmeldung in den Kontoeigenschaften an.</translation>
     </message>
 </context>
 <context>
@@ -3231,6 +3286,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>Cannot delete the saved search</source>
         <translation>Die gespeicherte Suche kann nicht gelöscht werden</translation>
     </message>
+    <message>
+        <source>%1 - Index is being built: %2 of %3 messages</source>
+        <translation>%1 - Index wird aufgebaut: %2 von %3 Nachrichten</translation>
+    </message>
 </context>
 <context>
     <name>cMainViewCommands</name>
@@ -3259,6 +3318,107 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>New mail</source>
         <translation>Neue Mail</translation>
+    </message>
+</context>
+<context>
+    <name>cOAuth2Client</name>
+    <message>
+        <source>The authorization address &quot;%1&quot; is not an https address.</source>
+        <translation>Die Autorisierungsadresse „%1“ ist keine https-Adresse.</translation>
+    </message>
+    <message>
+        <source>The token address &quot;%1&quot; is not an https address.</source>
+        <translation>Die Token-Adresse „%1“ ist keine https-Adresse.</translation>
+    </message>
+    <message>
+        <source>The account has no OAuth2 client id; enter the one you registered with the provider.</source>
+        <translation>Das Konto hat keine OAuth2-Client-ID; tragen Sie die ein, die Sie beim Anbieter registriert haben.</translation>
+    </message>
+    <message>
+        <source>Could not wait for the browser on 127.0.0.1: %1</source>
+        <translation>Auf 127.0.0.1 konnte nicht auf den Browser gewartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Ravelin only waits for the sign-in here.</source>
+        <translation>Ravelin wartet hier nur auf die Anmeldung.</translation>
+    </message>
+    <message>
+        <source>This is not a sign-in that Ravelin is waiting for.</source>
+        <translation>Auf diese Anmeldung wartet Ravelin nicht.</translation>
+    </message>
+    <message>
+        <source>The sign-in was refused. You can close this page.</source>
+        <translation>Die Anmeldung wurde abgelehnt. Sie können diese Seite schließen.</translation>
+    </message>
+    <message>
+        <source>%1 refused the sign-in: %2 %3</source>
+        <translation>%1 hat die Anmeldung abgelehnt: %2 %3</translation>
+    </message>
+    <message>
+        <source>The sign-in came back without a code.</source>
+        <translation>Die Anmeldung kam ohne Code zurück.</translation>
+    </message>
+    <message>
+        <source>Ravelin is signed in. You can close this page.</source>
+        <translation>Ravelin ist angemeldet. Sie können diese Seite schließen.</translation>
+    </message>
+    <message>
+        <source>The account is not signed in: sign in first.</source>
+        <translation>Das Konto ist nicht angemeldet: Melden Sie sich zuerst an.</translation>
+    </message>
+    <message>
+        <source>%1 sent an answer over %2 KB.</source>
+        <translation>%1 hat eine Antwort über %2 KB gesendet.</translation>
+    </message>
+    <message>
+        <source>The revocation address &quot;%1&quot; is not an https address.</source>
+        <translation>Die Widerrufsadresse „%1“ ist keine https-Adresse.</translation>
+    </message>
+    <message>
+        <source>%1 did not revoke the sign-in: %2</source>
+        <translation>%1 hat die Anmeldung nicht widerrufen: %2</translation>
+    </message>
+    <message>
+        <source>The sign-in was cancelled.</source>
+        <translation>Die Anmeldung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Stopped while renewing the sign-in at %1.</source>
+        <translation>Beim Erneuern der Anmeldung bei %1 angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer in time.</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+</context>
+<context>
+    <name>cOAuth2SignIn</name>
+    <message>
+        <source>Sign in again in the properties of account %1.</source>
+        <translation>Melden Sie sich in den Eigenschaften des Kontos %1 erneut an.</translation>
+    </message>
+    <message>
+        <source>Account %1 is not signed in with OAuth2 yet. %2</source>
+        <translation>Das Konto %1 ist noch nicht mit OAuth2 angemeldet. %2</translation>
+    </message>
+    <message>
+        <source>The server refused the OAuth2 sign-in of account %1; it is renewed at the next attempt. If it is refused again, sign in again in the account&apos;s properties.</source>
+        <translation>Der Server hat die OAuth2-Anmeldung des Kontos %1 abgelehnt; sie wird beim nächsten Versuch erneuert. Wird sie wieder abgelehnt, melden Sie sich in den Kontoeigenschaften erneut an.</translation>
+    </message>
+</context>
+<context>
+    <name>cOAuth2Tokens</name>
+    <message>
+        <source>%1 no longer accepts the sign-in (it expired or was revoked): sign in again.</source>
+        <translation>%1 nimmt die Anmeldung nicht mehr an (sie ist abgelaufen oder wurde widerrufen): Melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <source>%1 refused the token request (HTTP %2): %3 %4</source>
+        <translation>%1 hat die Token-Anfrage abgelehnt (HTTP %2): %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 answered without a usable bearer token.</source>
+        <translation>%1 hat ohne brauchbares Bearer-Token geantwortet.</translation>
     </message>
 </context>
 <context>
@@ -3300,6 +3460,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Show this message as plain text</source>
         <translation>Diese Nachricht als reinen Text anzeigen</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
     </message>
 </context>
 <context>
@@ -3419,6 +3583,60 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cSearchIndex</name>
+    <message>
+        <source>The search index &quot;%1&quot; is not open.</source>
+        <translation>Der Suchindex „%1“ ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>Indexing was stopped.</source>
+        <translation>Das Erfassen für die Suche wurde angehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>cSearchQuery</name>
+    <message>
+        <source>Cannot read the search: %1.</source>
+        <translation>Die Suche kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date such as 2024-03-31</source>
+        <translation>„%1“ ist kein Datum wie 2024-03-31</translation>
+    </message>
+    <message>
+        <source>only %1 can follow here, not &quot;%2&quot;</source>
+        <translation>hier kann nur %1 folgen, nicht „%2“</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>&quot;%1:&quot; needs a word after it</source>
+        <translation>nach „%1:“ muss ein Wort folgen</translation>
+    </message>
+    <message>
+        <source>a &quot;)&quot; closes nothing</source>
+        <translation>ein „)“ schließt nichts</translation>
+    </message>
+    <message>
+        <source>it ends where a word should follow</source>
+        <translation>sie endet, wo ein Wort folgen müsste</translation>
+    </message>
+    <message>
+        <source>a &quot;(&quot; is not closed</source>
+        <translation>ein „(“ wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands where a word should</source>
+        <translation>„%1“ steht, wo ein Wort stehen müsste</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+</context>
+<context>
     <name>cSendSession</name>
     <message>
         <source>No default account is set. Cannot send.</source>
@@ -3500,6 +3718,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>The message was sent, but could not be filed in Sent items: </source>
         <translation>Die Nachricht wurde gesendet, konnte aber nicht in „Sent items“ abgelegt werden: </translation>
     </message>
+    <message>
+        <source>Sign in again</source>
+        <translation>Erneut anmelden</translation>
+    </message>
 </context>
 <context>
     <name>cServerProbe</name>
@@ -3546,16 +3768,95 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <translation>Kein %1-Server war erreichbar: %2</translation>
     </message>
     <message>
-        <source>The POP3 server %1 refused the login as &quot;%2&quot;: %3</source>
-        <translation>Der POP3-Server %1 hat die Anmeldung als „%2“ abgelehnt: %3</translation>
-    </message>
-    <message>
         <source>Logging in to the SMTP server %1 as %2.</source>
         <translation>Anmeldung am SMTP-Server %1 als %2.</translation>
     </message>
     <message>
-        <source>The SMTP server %1 refused the login as &quot;%2&quot;: %3 %4</source>
-        <translation>Der SMTP-Server %1 hat die Anmeldung als „%2“ abgelehnt: %3 %4</translation>
+        <source> The server did not accept the OAuth2 sign-in: sign in again.</source>
+        <translation> Der Server hat die OAuth2-Anmeldung nicht angenommen: Melden Sie sich erneut an.</translation>
+    </message>
+    <message>
+        <source>The POP3 server %1 refused the login as &quot;%2&quot;: %3%4</source>
+        <translation>Der POP3-Server %1 hat die Anmeldung als „%2“ abgelehnt: %3%4</translation>
+    </message>
+    <message>
+        <source>The SMTP server %1 asks for no login; mail will be sent without one.</source>
+        <translation>Der SMTP-Server %1 verlangt keine Anmeldung; Mails werden ohne Anmeldung gesendet.</translation>
+    </message>
+    <message>
+        <source>The SMTP server %1 refused the login as &quot;%2&quot;: %3 %4%5</source>
+        <translation>Der SMTP-Server %1 hat die Anmeldung als „%2“ abgelehnt: %3 %4%5</translation>
+    </message>
+</context>
+<context>
+    <name>cSignInPage</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>OAuth2 (sign in with the provider)</source>
+        <translation>OAuth2 (beim Anbieter anmelden)</translation>
+    </message>
+    <message>
+        <source>&amp;Authentication:</source>
+        <translation>Au&amp;thentifizierung:</translation>
+    </message>
+    <message>
+        <source>&amp;Client id:</source>
+        <translation>&amp;Client-ID:</translation>
+    </message>
+    <message>
+        <source>The client id you registered with your provider for Ravelin</source>
+        <translation>Die Client-ID, die Sie bei Ihrem Anbieter für Ravelin registriert haben</translation>
+    </message>
+    <message>
+        <source>Client &amp;secret (if any):</source>
+        <translation>Client-&amp;Geheimnis (falls vorhanden):</translation>
+    </message>
+    <message>
+        <source>Sign-in address:</source>
+        <translation>Anmeldeadresse:</translation>
+    </message>
+    <message>
+        <source>Token address:</source>
+        <translation>Token-Adresse:</translation>
+    </message>
+    <message>
+        <source>Revocation address:</source>
+        <translation>Widerrufsadresse:</translation>
+    </message>
+    <message>
+        <source>Scope:</source>
+        <translation>Bereich (Scope):</translation>
+    </message>
+    <message>
+        <source>The account signs in with OAuth2 but is not signed in: click &quot;Sign in...&quot; first.</source>
+        <translation>Das Konto meldet sich mit OAuth2 an, ist aber nicht angemeldet: Klicken Sie zuerst auf „Anmelden...“.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel sign-in</source>
+        <translation>Anmeldung a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Sign &amp;in...</source>
+        <translation>An&amp;melden...</translation>
+    </message>
+    <message>
+        <source>The account logs in with the password on the Server page.</source>
+        <translation>Das Konto meldet sich mit dem Passwort von der Seite Server an.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sign-in in your browser...</source>
+        <translation>Warten auf die Anmeldung in Ihrem Browser...</translation>
+    </message>
+    <message>
+        <source>Signed in.</source>
+        <translation>Angemeldet.</translation>
+    </message>
+    <message>
+        <source>Not signed in.</source>
+        <translation>Nicht angemeldet.</translation>
     </message>
 </context>
 <context>
@@ -3571,6 +3872,29 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>The signature &quot;%1&quot; is no longer in &quot;%2&quot;.</source>
         <translation>Die Signatur „%1“ ist nicht mehr in „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>cSqliteDb</name>
+    <message>
+        <source>Cannot open the search index &quot;%1&quot;: %2.</source>
+        <translation>Der Suchindex „%1“ kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot create the search index &quot;%1&quot;: %2.</source>
+        <translation>Der Suchindex „%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot update the search index &quot;%1&quot;: %2.</source>
+        <translation>Der Suchindex „%1“ kann nicht aktualisiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot search the search index &quot;%1&quot;: %2.</source>
+        <translation>Im Suchindex „%1“ kann nicht gesucht werden: %2.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
     </message>
 </context>
 <context>

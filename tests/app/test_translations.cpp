@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program in German when the system asks for it (ctest sets LANG=de_DE.UTF-8 and
-// LANGUAGE=de; the German locale need not be installed): the main window's menus, and the
-// buttons whose texts come from Qt itself.
+// LANGUAGE=de; the German locale need not be installed): the main window's menus, the
+// failures the engine hands to the windows, and the buttons whose texts come from Qt itself.
 #include "app/Translations.h"
+#include "search/cSearchQuery.h"
+#include "search/cSqliteDb.h"
+#include "transfer/cOAuth2Tokens.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/main/unitMain.h"
@@ -68,6 +71,27 @@ private slots:
             }
         }
         QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
+    }
+
+    // Whole sentences, so the German word order holds around what is filled in.
+    void engineFailuresAreGerman_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("german");
+        cSqliteDb db;
+        QTest::newRow("search index") << db.Open(fSettings.path() + u"/no such folder/index"_s).text()
+                                      << u"Der Suchindex „%1/no such folder/index“ kann nicht geöffnet werden: "_s.arg(fSettings.path());
+        QTest::newRow("search") << cSearchQuery::Parse(u"(from:ann"_s).text()
+                                << u"Die Suche kann nicht gelesen werden: ein „(“ wird nicht geschlossen."_s;
+        QTest::newRow("sign-in") << cOAuth2Tokens::FromTokenAnswer(200, "{}", {}, {}, u"login.example"_s).text()
+                                 << u"login.example hat ohne brauchbares Bearer-Token geantwortet."_s;
+    }
+
+    void engineFailuresAreGerman()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, german);
+        QVERIFY2(text.startsWith(german), qPrintable(text));
     }
 
     void qtsOwnButtonsAreGerman()
