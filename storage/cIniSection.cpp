@@ -16,6 +16,15 @@ const QByteArray *cIniSection::find(const QByteArray &key) const
     return nullptr;
 }
 
+QList<QByteArray> cIniSection::keys() const
+{
+    QList<QByteArray> keys;
+    for (const auto &entry : fEntries)
+        if (find(entry.first) == &entry.second)
+            keys.append(entry.first);
+    return keys;
+}
+
 bool cIniSection::contains(const QByteArray &key) const
 {
     return find(key) != nullptr;

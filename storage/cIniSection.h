@@ -16,6 +16,8 @@ public:
     bool isEmpty() const { return fEntries.isEmpty(); }
 
     bool contains(const QByteArray &key) const;
+    // Each key once, as first spelled, in file order.
+    QList<QByteArray> keys() const;
     QByteArray value(const QByteArray &key, const QByteArray &def = {}) const;
     QString text(const QByteArray &key, const QString &def = {}) const;
     // Text that is no decimal integer gives the default; booleans are integers, non-zero true.

@@ -5,8 +5,6 @@
 #include "storage/cIniFile.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSet>
 #include <QUrl>
 
 namespace {
@@ -57,26 +55,11 @@ cResult cRemoteContentSenders::Remove(const QString &address)
 
 QStringList cRemoteContentSenders::Senders()
 {
-    QFile file(FilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QSet<QByteArray> seen;
+    const cIniSection section = cIniFile(FilePath()).readSection(kSection);
     QStringList senders;
-    bool inSection = false;
-    while (!file.atEnd()) {
-        const QByteArray line = file.readLine().trimmed();
-        QString section;
-        QByteArray key;
-        QByteArray value;
-        if (cIniSection::parseSectionName(line, &section))
-            inSection = section.compare(kSection, Qt::CaseInsensitive) == 0;
-        else if (inSection && cIniSection::parseKeyValue(line, &key, &value) && !seen.contains(key.toLower())) {
-            seen.insert(key.toLower());
-            int allowed = 0;
-            if (cIniSection::parseInteger(value, &allowed) && allowed != 0)
-                senders.append(QUrl::fromPercentEncoding(key));
-        }
-    }
+    for (const QByteArray &key : section.keys())
+        if (section.boolean(key, false))
+            senders.append(QUrl::fromPercentEncoding(key));
     senders.sort();
     return senders;
 }
