@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the corpus messages made from e-mail template packages (see SOURCES.md):
-//   npm install inky@1.5.0 juice@11 mailgen@2.0.36 foundation-emails@2.5.1
+//   npm install inky@1.5.0 juice@11 mailgen@2.0.36 foundation-emails@2.5.1 planer@1.2.0
 //   node make-generated.js <node_modules folder> <output folder>
 // Placeholder images of the templates (placehold.it addresses) become cid: parts of that size
 // and colour, as a sender's own images would; every other address stays remote.
@@ -103,6 +103,15 @@ function message({ file, from, subject, text, html }) {
     fs.writeFileSync(path.join(out, file + '.eml'), eml);
 }
 
+// An HTML-only message around a mailer's HTML as it was received.
+function htmlOnly(file, from, subject, htmlPath) {
+    const html = fs.readFileSync(htmlPath, 'utf8');
+    const eml = `From: ${from}\r\nTo: Reader <reader@example.org>\r\nSubject: ${subject}\r\n`
+        + `Date: Mon, 02 Mar 2026 09:30:00 +0000\r\nMessage-ID: <${file}@corpus.example>\r\nMIME-Version: 1.0\r\n`
+        + textPart('text/html', html);
+    fs.writeFileSync(path.join(out, file + '.eml'), eml);
+}
+
 function foundation(name) {
     const root = path.join(modules, 'foundation-emails');
     const source = fs.readFileSync(path.join(root, 'templates', name + '.html'), 'utf8');
@@ -155,3 +164,6 @@ for (const name of ['basic', 'drip', 'hero', 'marketing', 'newsletter', 'newslet
 for (const [theme, kind] of [['default', 'receipt'], ['default', 'reset'], ['neopolitan', 'welcome'],
                              ['salted', 'receipt'], ['cerberus', 'welcome'], ['cerberus', 'reset']])
     mailgen(theme, kind);
+for (const name of ['office-365', 'outlook-mixed', 'microsoft-namespaces'])
+    htmlOnly(`planer-${name}`, 'Correspondent <someone@mailer.example>', `Outlook HTML: ${name}`,
+             path.join(modules, 'planer', 'test', 'examples', 'html', name + '.html'));
