@@ -45,4 +45,5 @@ ol ul, ul ol, ul ul, ol ol { margin-top: 0; margin-bottom: 0 }
 u, ins { text-decoration: underline }
 a { color: #0000ee; text-decoration: underline }
 center { text-align: center }
+br { display: block }
 )";
