@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTextDocument>
 #include <QUrl>
 
 #include <algorithm>
@@ -131,17 +132,11 @@ void cLitehtmlPainter::load_image(const char *src, const char *, bool)
     const QByteArray key(src);
     if (fImages.contains(key))
         return;
-    const QUrl url(QString::fromUtf8(src).trimmed());
-    QByteArray bytes;
-    if (url.scheme().compare(u"cid", Qt::CaseInsensitive) == 0 && fInlinePart)
-        bytes = fInlinePart(url.path());
-    else if (url.scheme().compare(u"data", Qt::CaseInsensitive) == 0) {
-        const QByteArray data = key.mid(key.indexOf(',') + 1);
-        bytes = key.left(key.indexOf(',')).endsWith(";base64") ? QByteArray::fromBase64(data) : QByteArray::fromPercentEncoding(data);
-    }
-    // Like the preview without "Load remote content": anything else is not an image we have.
-    if (!bytes.isEmpty())
-        fImages.insert(key, BoundedImage(bytes));
+    // The preview's own rules: cid: and data: within their caps; anything else is not loaded.
+    const QImage image =
+        PreviewResource(QTextDocument::ImageResource, QUrl(QString::fromUtf8(src).trimmed()), fInlinePart).value<QImage>();
+    if (!image.isNull() && image != RefusedImage())
+        fImages.insert(key, image);
 }
 
 const QImage *cLitehtmlPainter::Image(const char *src) const

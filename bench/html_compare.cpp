@@ -63,7 +63,7 @@ QImage previewPicture(cPreviewPane &pane, const cMailMessage &message)
     pane.Show(message);
     // Large HTML is prepared on a worker first.
     const QDeadlineTimer deadline(30000);
-    while (pane.Browser()->toPlainText() == QObject::tr("Loading...") && !deadline.hasExpired())
+    while (pane.Browser()->toPlainText() == cPreviewPane::tr("Loading...") && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     QTextDocument *document = pane.Browser()->document();
     document->setTextWidth(kWidth);
