@@ -46,17 +46,17 @@ cLitehtmlPainter::~cLitehtmlPainter() = default;
 litehtml::uint_ptr cLitehtmlPainter::create_font(const char *faceName, int size, int weight, litehtml::font_style italic,
                                                  unsigned int decoration, litehtml::font_metrics *fm)
 {
-    auto font = std::make_unique<QFont>();
+    QFont font;
     QStringList names = families(faceName);
     names.append(QString::fromUtf8(fDefaultFamily));
-    font->setFamilies(names);
-    font->setPixelSize(std::max(1, size));
-    font->setWeight(QFont::Weight(std::clamp(weight, 100, 900)));
-    font->setItalic(italic == litehtml::fontStyleItalic);
-    font->setUnderline(decoration & litehtml::font_decoration_underline);
-    font->setStrikeOut(decoration & litehtml::font_decoration_linethrough);
-    font->setOverline(decoration & litehtml::font_decoration_overline);
-    const QFontMetrics metrics(*font);
+    font.setFamilies(names);
+    font.setPixelSize(std::max(1, size));
+    font.setWeight(QFont::Weight(std::clamp(weight, 100, 900)));
+    font.setItalic(italic == litehtml::fontStyleItalic);
+    font.setUnderline(decoration & litehtml::font_decoration_underline);
+    font.setStrikeOut(decoration & litehtml::font_decoration_linethrough);
+    font.setOverline(decoration & litehtml::font_decoration_overline);
+    const QFontMetrics metrics(font);
     if (fm) {
         fm->ascent = metrics.ascent();
         fm->descent = metrics.descent();
@@ -64,7 +64,7 @@ litehtml::uint_ptr cLitehtmlPainter::create_font(const char *faceName, int size,
         fm->x_height = metrics.xHeight();
         fm->draw_spaces = italic == litehtml::fontStyleItalic || decoration != 0;
     }
-    fFonts.push_back(std::move(font));
+    fFonts.push_back(std::make_unique<cFont>(cFont{font, metrics}));
     return reinterpret_cast<litehtml::uint_ptr>(fFonts.back().get());
 }
 
@@ -75,17 +75,17 @@ void cLitehtmlPainter::delete_font(litehtml::uint_ptr hFont)
 
 int cLitehtmlPainter::text_width(const char *text, litehtml::uint_ptr hFont)
 {
-    return QFontMetrics(*reinterpret_cast<QFont *>(hFont)).horizontalAdvance(QString::fromUtf8(text));
+    return FontOf(hFont).metrics.horizontalAdvance(QString::fromUtf8(text));
 }
 
 void cLitehtmlPainter::draw_text(litehtml::uint_ptr hdc, const char *text, litehtml::uint_ptr hFont,
                                  litehtml::web_color color, const litehtml::position &pos)
 {
     QPainter *painter = Prepared(hdc);
-    const QFont &font = *reinterpret_cast<QFont *>(hFont);
-    painter->setFont(font);
+    const cFont &font = FontOf(hFont);
+    painter->setFont(font.font);
     painter->setPen(qtColor(color));
-    painter->drawText(pos.x, pos.y + QFontMetrics(font).ascent(), QString::fromUtf8(text));
+    painter->drawText(pos.x, pos.y + font.metrics.ascent(), QString::fromUtf8(text));
 }
 
 int cLitehtmlPainter::pt_to_px(int pt) const
@@ -119,7 +119,7 @@ void cLitehtmlPainter::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::
         // Numbered lists: litehtml 0.6 lays out no room for the number, so it goes left of the box.
         painter->setPen(qtColor(marker.color));
         if (marker.font)
-            painter->setFont(*reinterpret_cast<QFont *>(marker.font));
+            painter->setFont(FontOf(marker.font).font);
         const QString number = QString::number(marker.index) + u'.';
         painter->drawText(QRect(box.right() - 60, box.top() - 20, 60, box.height() + 40),
                           Qt::AlignRight | Qt::AlignVCenter, number);

@@ -7,6 +7,7 @@
 #include "ui/main/PreviewResources.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QRect>
@@ -61,7 +62,14 @@ private:
     int fDefaultPixels;
     int fWidth;
     cInlinePartLookup fInlinePart;
-    std::vector<std::unique_ptr<QFont>> fFonts;
+    struct cFont
+    {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    static const cFont &FontOf(litehtml::uint_ptr hFont) { return *reinterpret_cast<const cFont *>(hFont); }
+
+    std::vector<std::unique_ptr<cFont>> fFonts;
     QHash<QByteArray, QImage> fImages;
     std::vector<QRect> fClips;
 };
