@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user agent style sheet litehtml needs before it can lay out anything (the library ships
-// none): the usual defaults for HTML elements, after the sample sheet of CSS 2.1.
+// none): the usual defaults for HTML elements, after the sample sheet of CSS 2.1. Of the grids
+// that a table's border attribute asks for, only border="1", the one mail uses, is drawn.
 inline constexpr const char *kLitehtmlDefaultCss = R"(
 html, address, blockquote, body, dd, div, dl, dt, fieldset, form, frame, frameset, h1, h2, h3, h4, h5, h6,
 noframes, ol, p, ul, center, dir, hr, menu, pre, header, footer, section, article, nav, main, aside, figure
@@ -17,6 +18,9 @@ col { display: table-column }
 colgroup { display: table-column-group }
 td, th { display: table-cell; vertical-align: inherit; padding: 1px }
 caption { display: table-caption; text-align: center }
+table[border="1"] { border-style: outset; border-color: gray }
+table[border="1"] > tbody > tr > td, table[border="1"] > tbody > tr > th, table[border="1"] > tr > td, table[border="1"] > tr > th
+{ border: 1px inset gray }
 thead, tbody, tfoot, tr { vertical-align: middle }
 th { font-weight: bold; text-align: center }
 img { display: inline-block }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/cLitehtmlPainter.h"
 
-#include <QFontMetrics>
+#include <QFontInfo>
 #include <QPainter>
 #include <QTextDocument>
 #include <QUrl>
@@ -116,7 +116,7 @@ void cLitehtmlPainter::draw_list_marker(litehtml::uint_ptr hdc, const litehtml::
     else if (marker.marker_type == litehtml::list_style_type_circle || marker.marker_type == litehtml::list_style_type_disc)
         painter->drawEllipse(box);
     else {
-        // Numbered lists: litehtml 0.6 lays out no room for the number, so it goes left of the box.
+        // Any numbered style is drawn as a decimal number ending at the marker's box.
         painter->setPen(qtColor(marker.color));
         if (marker.font)
             painter->setFont(FontOf(marker.font).font);
