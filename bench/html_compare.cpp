@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -125,9 +126,13 @@ int main(int argc, char *argv[])
             return 1;
         }
         const auto stored = cIncomingStore::Store(input.readAll(), QString(), u"Inbox"_s);
+        if (!stored) {
+            err << "Cannot store " << file.filePath() << ": " << stored.text() << "\n";
+            return 1;
+        }
         cMailMessage message;
-        if (!stored || !message.ReadFile(stored.value().path).ok()) {
-            err << "Cannot store " << file.filePath() << "\n";
+        if (const cResult read = message.ReadFile(stored.value().path); !read.ok()) {
+            err << "Cannot read the stored " << file.filePath() << ": " << read.text() << "\n";
             return 1;
         }
         cPreviewPane pane;
