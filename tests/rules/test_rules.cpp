@@ -84,7 +84,7 @@ TEST(RuleConditions, EachFieldAndComparison)
     for (const cConditionCase &c : cases) {
         const cRule rule = ruleOf({c.condition});
         ASSERT_EQ(cRuleMatcher::Problem(rule), QString());
-        EXPECT_EQ(cRuleMatcher(rule).Matches(message, kSampleSize), c.holds)
+        EXPECT_EQ(cRuleMatcher(rule).Matches(cRuleTexts(message), kSampleSize), c.holds)
             << "field " << int(c.condition.field) << " match " << int(c.condition.match) << " "
             << c.condition.text.toStdString();
     }
@@ -95,9 +95,9 @@ TEST(RuleConditions, AllNeedsEveryConditionAnyNeedsOne)
     const QList<cRuleCondition> oneOfTwo = {when(eRuleField::Subject, eRuleMatch::Contains, "offer"),
                                             when(eRuleField::Subject, eRuleMatch::Contains, "invoice")};
     const cMailMessage message = sampleMessage();
-    EXPECT_FALSE(cRuleMatcher(ruleOf(oneOfTwo)).Matches(message, kSampleSize));
-    EXPECT_TRUE(cRuleMatcher(ruleOf(oneOfTwo, {{eRuleAction::MarkRead}}, false)).Matches(message, kSampleSize));
-    EXPECT_TRUE(cRuleMatcher(ruleOf({}, {{eRuleAction::MarkRead}}, false)).Matches(message, kSampleSize));
+    EXPECT_FALSE(cRuleMatcher(ruleOf(oneOfTwo)).Matches(cRuleTexts(message), kSampleSize));
+    EXPECT_TRUE(cRuleMatcher(ruleOf(oneOfTwo, {{eRuleAction::MarkRead}}, false)).Matches(cRuleTexts(message), kSampleSize));
+    EXPECT_TRUE(cRuleMatcher(ruleOf({}, {{eRuleAction::MarkRead}}, false)).Matches(cRuleTexts(message), kSampleSize));
 }
 
 TEST(RuleConditions, RulesThatCannotRunAreNamedWithTheirReason)
