@@ -39,7 +39,8 @@ void cJunkSession::Stop()
     if (!fBogofilter)
         return;
     fBogofilter->closeWriteChannel();
-    if (!fBogofilter->waitForFinished(kReplyTimeoutMs))
+    // One that failed already gets no second time-out.
+    if (fFailed || !fBogofilter->waitForFinished(kReplyTimeoutMs))
         fBogofilter->kill();
     fBogofilter->waitForFinished();
     fBogofilter.reset();
@@ -84,15 +85,16 @@ QList<cResultOf<eJunkVerdict>> cJunkSession::Verdicts(qsizetype atLeast)
         }
         if (verdicts.size() >= atLeast)
             break;
-        if (!fBogofilter->waitForReadyRead(kReplyTimeoutMs)) {
+        // A filter that ended may have answered first: those answers are read before it counts as failed.
+        if (!fBogofilter->waitForReadyRead(kReplyTimeoutMs) && !fBogofilter->canReadLine()) {
             const cResult failure = cResult::Failed(
                 eFailure::FileSystem, cTexts::tr("The junk filter (%1) stopped answering: %2")
                                           .arg(cJunkFilter::Program(),
                                                QString::fromLocal8Bit(fBogofilter->readAllStandardError()).trimmed()));
             for (; fOutstanding > 0; --fOutstanding)
                 verdicts.append(failure);
-            Stop();
             fFailed = true;
+            Stop();
         }
     }
     return verdicts;

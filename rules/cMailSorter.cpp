@@ -5,7 +5,17 @@
 #include "storage/cOriginalStore.h"
 #include "storage/eFolderKind.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+namespace {
+
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cMailSorter)
+};
+
+} // namespace
 
 cMailSorter::cMailSorter()
     : fRules(cRuleEngine::FromStore()), fJunkFilter(!cJunkFilter::Program().isEmpty() && cJunkFilter::Trained())
@@ -39,7 +49,7 @@ bool cMailSorter::SettledNow(cSorted &sorted)
     sorted.path = outcome.path;
     sorted.folder = outcome.folder;
     sorted.notes += outcome.errors;
-    return outcome.stopped || !fJunkFilter || !Submit(sorted, message);
+    return outcome.stopped || !fJunkFilter || fJunkFailed || !Submit(sorted, message);
 }
 
 QList<cMailSorter::cSorted> cMailSorter::Finish()
@@ -76,8 +86,11 @@ QList<cMailSorter::cSorted> cMailSorter::Settle(qsizetype atLeast)
 
 void cMailSorter::FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict)
 {
+    // Said once: the rest of the check is not judged, so no message waits on a filter that failed.
     if (!verdict) {
-        sorted.notes.append(verdict.text());
+        if (!fJunkFailed)
+            sorted.notes.append(verdict.text() + cTexts::tr(" Mail it has not judged stays where it is."));
+        fJunkFailed = true;
         return;
     }
     if (verdict.value() != eJunkVerdict::Spam)

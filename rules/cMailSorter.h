@@ -6,7 +6,8 @@
 // destroyed on the check's own thread. The filter answers while the next message is fetched,
 // so a message may come back from a later Sort, and Finish brings back the rest; a check shows
 // each message once it comes back. A message stays where the last step that worked put it;
-// the notes say what went wrong, and why a rule is off (once per check).
+// the notes say what went wrong, and why a rule is off (once per check). Once the filter fails,
+// it judges nothing more in that check and says so once.
 #include "rules/cJunkSession.h"
 #include "rules/cRuleEngine.h"
 
@@ -42,10 +43,11 @@ private:
     bool Submit(cSorted &sorted, const cMailMessage &message);
     // Files the messages whose verdicts came, waiting for atLeast of them.
     QList<cSorted> Settle(qsizetype atLeast);
-    static void FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict);
+    void FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict);
 
     cRuleEngine fRules;
     bool fJunkFilter = false;
+    bool fJunkFailed = false;
     cJunkSession fJunk;
     QList<cSorted> fWaiting;
     bool fNotesTold = false;

@@ -131,8 +131,9 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder, cMai
     outcome.path = path;
     outcome.folder = folder;
     const qint64 size = fNeedsSize ? MessageSize(path, message) : 0;
+    const cRuleTexts texts(message);
     for (const cActive &active : fRules) {
-        if (!active.matcher.Matches(message, size))
+        if (!active.matcher.Matches(texts, size))
             continue;
         if (!TakeActions(active.rule, message, outcome) || active.rule.stop) {
             outcome.stopped = true;

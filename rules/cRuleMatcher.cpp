@@ -2,7 +2,6 @@
 #include "rules/cRuleMatcher.h"
 
 #include "rules/RuleWords.h"
-#include "storage/MessageText.h"
 
 #include <QCoreApplication>
 
@@ -31,55 +30,14 @@ QRegularExpression patternOf(const cRuleCondition &condition)
                                                                       : QRegularExpression::CaseInsensitiveOption);
 }
 
-// The whole list, each entry and each entry's address: "is ann@example.org" holds for
-// "Ann Lee <ann@example.org>, bob@example.org".
-void addAddressTexts(const QByteArray &list, QStringList *texts)
+// needle: the condition's text, case-folded when the texts are.
+bool textHolds(eRuleMatch match, const QString &needle, const QRegularExpression &pattern, const QString &text)
 {
-    if (list.trimmed().isEmpty())
-        return;
-    texts->append(StoredText(list).trimmed());
-    for (const QByteArray &entry : list.split(',')) {
-        texts->append(StoredText(entry).trimmed());
-        if (const auto split = SplitAddress(entry); split && !split->address.isEmpty())
-            texts->append(StoredText(split->address).trimmed());
-    }
-}
-
-QStringList textsOf(const cRuleCondition &condition, const cMailMessage &m)
-{
-    QStringList texts;
-    switch (condition.field) {
-    case eRuleField::From:
-        addAddressTexts(m.From, &texts);
-        addAddressTexts(m.SenderAddress(), &texts);
-        break;
-    case eRuleField::To: addAddressTexts(m.To, &texts); break;
-    case eRuleField::CC: addAddressTexts(m.CC, &texts); break;
-    case eRuleField::ToOrCC:
-        addAddressTexts(m.To, &texts);
-        addAddressTexts(m.CC, &texts);
-        break;
-    case eRuleField::Subject: texts.append(StoredText(m.Subject)); break;
-    case eRuleField::Header:
-        if (const QByteArray value = HeaderField(m.headerLines, condition.header.toUtf8()); !value.isEmpty())
-            texts.append(StoredText(value));
-        break;
-    case eRuleField::Body: texts.append(StoredText(m.body.join('\n'))); break;
-    case eRuleField::Account: texts.append(StoredText(m.Account)); break;
-    case eRuleField::Size:
-    case eRuleField::HasAttachments: break;
-    }
-    return texts;
-}
-
-bool textHolds(const cRuleCondition &condition, const QRegularExpression &pattern, const QString &text)
-{
-    const Qt::CaseSensitivity cs = condition.caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    switch (condition.match) {
+    switch (match) {
     case eRuleMatch::Contains:
-    case eRuleMatch::NotContains: return text.contains(condition.text, cs);
-    case eRuleMatch::Is: return text.compare(condition.text, cs) == 0;
-    case eRuleMatch::BeginsWith: return text.startsWith(condition.text, cs);
+    case eRuleMatch::NotContains: return text.contains(needle);
+    case eRuleMatch::Is: return text == needle;
+    case eRuleMatch::BeginsWith: return text.startsWith(needle);
     case eRuleMatch::Regex: return pattern.match(text).hasMatch();
     case eRuleMatch::LargerThan:
     case eRuleMatch::SmallerThan: break;
@@ -117,7 +75,10 @@ QString cRuleMatcher::Problem(const cRule &rule)
 cRuleMatcher::cRuleMatcher(const cRule &rule) : fMatchAll(rule.matchAll)
 {
     for (const cRuleCondition &condition : rule.conditions) {
-        cTest test{condition, {}, condition.text.toLongLong() * 1024};
+        // A pattern folds case itself; a plain text is compared with texts folded as it is.
+        const bool folded = !condition.caseSensitive && condition.match != eRuleMatch::Regex;
+        cTest test{condition, folded ? condition.text.toCaseFolded() : condition.text, folded, {},
+                   condition.text.toLongLong() * 1024};
         if (condition.match == eRuleMatch::Regex) {
             test.pattern = patternOf(condition);
             test.pattern.optimize();
@@ -128,23 +89,24 @@ cRuleMatcher::cRuleMatcher(const cRule &rule) : fMatchAll(rule.matchAll)
     }
 }
 
-bool cRuleMatcher::Holds(const cTest &test, const cMailMessage &message, qint64 size) const
+bool cRuleMatcher::Holds(const cTest &test, const cRuleTexts &texts, qint64 size) const
 {
     const cRuleCondition &condition = test.condition;
     if (condition.field == eRuleField::HasAttachments)
-        return !message.attachments.isEmpty();
+        return !texts.Message().attachments.isEmpty();
     if (condition.field == eRuleField::Size)
         return condition.match == eRuleMatch::LargerThan ? size > test.bytes : size < test.bytes;
-    const QStringList texts = textsOf(condition, message);
-    const bool any = std::any_of(texts.begin(), texts.end(),
-                                 [&](const QString &text) { return textHolds(condition, test.pattern, text); });
+    const QStringList &compared = texts.Of(condition.field, condition.header, test.folded);
+    const bool any = std::any_of(compared.begin(), compared.end(), [&](const QString &text) {
+        return textHolds(condition.match, test.needle, test.pattern, text);
+    });
     return condition.match == eRuleMatch::NotContains ? !any : any;
 }
 
-bool cRuleMatcher::Matches(const cMailMessage &message, qint64 size) const
+bool cRuleMatcher::Matches(const cRuleTexts &texts, qint64 size) const
 {
     // A rule without conditions holds for every message.
-    const auto holds = [&](const cTest &test) { return Holds(test, message, size); };
+    const auto holds = [&](const cTest &test) { return Holds(test, texts, size); };
     return fMatchAll ? std::all_of(fTests.begin(), fTests.end(), holds)
                      : fTests.isEmpty() || std::any_of(fTests.begin(), fTests.end(), holds);
 }

@@ -3176,6 +3176,13 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cMailSorter</name>
+    <message>
+        <source> Mail it has not judged stays where it is.</source>
+        <translation> Mails, die er nicht beurteilt hat, bleiben, wo sie sind.</translation>
+    </message>
+</context>
+<context>
     <name>cMailboxFetch</name>
     <message>
         <source>Message %1 was left on the server: it has %2 bytes, more than the limit of %3 bytes</source>

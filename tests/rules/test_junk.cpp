@@ -12,6 +12,7 @@
 #include "storage/cOriginalStore.h"
 #include "tests/support/cScratchSettings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -176,6 +177,50 @@ TEST_F(JunkTest, TeachingAgainCountsOnceAndTheOtherWayTakesBackFirst)
         ASSERT_TRUE(cJunkFilter::Learn(step.mails, step.spam).ok());
         EXPECT_EQ(learnedCounts(), step.counts);
     }
+}
+
+// A filter that answers once and dies, and fails every time it is started again: the check
+// starts it once, keeps the verdict it gave, keeps every other message where it arrived and
+// says so once, instead of starting it again for each message.
+TEST_F(JunkTest, AFilterThatDiesMidCheckLeavesTheRestUnjudgedAndSaysSoOnce)
+{
+    const QString fake = fDir.filePath(QStringLiteral("bogofilter")), starts = fDir.filePath(QStringLiteral("starts"));
+    QFile script(fake);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\necho started >> '" + QFile::encodeName(starts) + "'\n"
+                 "case \" $* \" in *\" -b \"*) ;; *) echo 'word list damaged' >&2; exit 3;; esac\n"
+                 "read name && echo \"$name S 0.999\"\nexit 3\n");
+    script.close();
+    ASSERT_TRUE(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    ASSERT_TRUE(QDir().mkpath(cJunkFilter::WordListFolder()));
+    QFile wordList(cJunkFilter::WordListFolder() + QStringLiteral("/wordlist.db"));
+    ASSERT_TRUE(wordList.open(QIODevice::WriteOnly));
+    wordList.close();
+    qputenv(cJunkFilter::kProgramVariable, QFile::encodeName(fake));
+    const QString inbox = FolderName(eFolderKind::Inbox);
+
+    QList<cMailSorter::cSorted> sorted;
+    {
+        cMailSorter sorter;
+        for (int i = 0; i < 5; ++i)
+            sorted += sorter.Sort(stored(message(false)), inbox);
+        sorted += sorter.Finish();
+    }
+    qunsetenv(cJunkFilter::kProgramVariable);
+
+    ASSERT_EQ(sorted.size(), 5);
+    EXPECT_EQ(sorted.first().folder, FolderName(eFolderKind::Junk));
+    QStringList notes;
+    for (const cMailSorter::cSorted &message : sorted.mid(1)) {
+        EXPECT_EQ(message.folder, inbox);
+        EXPECT_TRUE(QFileInfo::exists(message.path));
+        notes += message.notes;
+    }
+    EXPECT_EQ(notes.size(), 1) << notes.join(u'\n').toStdString();
+    EXPECT_EQ(cFolderStore::MessageFiles(inbox).size(), 4);
+    QFile started(starts);
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+    EXPECT_EQ(started.readAll().count('\n'), 1);
 }
 
 TEST_F(JunkTest, WithoutBogofilterNothingIsJudgedAndLearningNamesThePackage)

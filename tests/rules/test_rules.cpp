@@ -23,7 +23,8 @@ cMailMessage sampleMessage()
     m.CC = "dave@example.org";
     m.Subject = "Offer: Cheap Flights";
     m.Account = "Work";
-    m.headerLines = {"X-Mailing-List: devs@lists.example.org", "Subject: Offer: Cheap Flights"};
+    m.headerLines = {"X-Mailing-List: devs@lists.example.org", "Subject: Offer: Cheap Flights",
+                     "X-Label: Grüße aus KÖLN"};
     m.body = {"Hello,", "to unsubscribe, write back."};
     m.attachments = {QStringLiteral("/tmp/ticket.pdf")};
     return m;
@@ -31,7 +32,7 @@ cMailMessage sampleMessage()
 
 cRuleCondition when(eRuleField field, eRuleMatch match, const char *text, const char *header = "")
 {
-    return {field, match, QLatin1String(header), QLatin1String(text), false};
+    return {field, match, QString::fromUtf8(header), QString::fromUtf8(text), false};
 }
 
 cRule ruleOf(QList<cRuleCondition> conditions, QList<cRuleAction> actions = {{eRuleAction::MarkRead}},
@@ -74,17 +75,21 @@ TEST(RuleConditions, EachFieldAndComparison)
         {when(eRuleField::Header, eRuleMatch::Contains, "devs@", "x-mailing-list"), true},
         {when(eRuleField::Header, eRuleMatch::Contains, "devs@", "List-Id"), false},
         {when(eRuleField::Header, eRuleMatch::NotContains, "devs@", "List-Id"), true},
+        {when(eRuleField::Header, eRuleMatch::Is, "grÜße aus köln", "X-Label"), true},
         {when(eRuleField::Body, eRuleMatch::Contains, "UNSUBSCRIBE"), true},
         {when(eRuleField::Account, eRuleMatch::Is, "work"), true},
         {when(eRuleField::Size, eRuleMatch::LargerThan, "40"), true},
         {when(eRuleField::Size, eRuleMatch::SmallerThan, "40"), false},
         {when(eRuleField::HasAttachments, eRuleMatch::Is, ""), true},
     };
+    // One set of texts for every case, as the rules of a run share it: no comparison may see
+    // another's folding or another header's text.
     const cMailMessage message = sampleMessage();
+    const cRuleTexts texts(message);
     for (const cConditionCase &c : cases) {
         const cRule rule = ruleOf({c.condition});
         ASSERT_EQ(cRuleMatcher::Problem(rule), QString());
-        EXPECT_EQ(cRuleMatcher(rule).Matches(message, kSampleSize), c.holds)
+        EXPECT_EQ(cRuleMatcher(rule).Matches(texts, kSampleSize), c.holds)
             << "field " << int(c.condition.field) << " match " << int(c.condition.match) << " "
             << c.condition.text.toStdString();
     }
@@ -95,9 +100,9 @@ TEST(RuleConditions, AllNeedsEveryConditionAnyNeedsOne)
     const QList<cRuleCondition> oneOfTwo = {when(eRuleField::Subject, eRuleMatch::Contains, "offer"),
                                             when(eRuleField::Subject, eRuleMatch::Contains, "invoice")};
     const cMailMessage message = sampleMessage();
-    EXPECT_FALSE(cRuleMatcher(ruleOf(oneOfTwo)).Matches(message, kSampleSize));
-    EXPECT_TRUE(cRuleMatcher(ruleOf(oneOfTwo, {{eRuleAction::MarkRead}}, false)).Matches(message, kSampleSize));
-    EXPECT_TRUE(cRuleMatcher(ruleOf({}, {{eRuleAction::MarkRead}}, false)).Matches(message, kSampleSize));
+    EXPECT_FALSE(cRuleMatcher(ruleOf(oneOfTwo)).Matches(cRuleTexts(message), kSampleSize));
+    EXPECT_TRUE(cRuleMatcher(ruleOf(oneOfTwo, {{eRuleAction::MarkRead}}, false)).Matches(cRuleTexts(message), kSampleSize));
+    EXPECT_TRUE(cRuleMatcher(ruleOf({}, {{eRuleAction::MarkRead}}, false)).Matches(cRuleTexts(message), kSampleSize));
 }
 
 TEST(RuleConditions, RulesThatCannotRunAreNamedWithTheirReason)
