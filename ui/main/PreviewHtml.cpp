@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -94,17 +95,25 @@ private:
             ++fPos;
     }
 
+    // The names of tags mail is made of share one copy each: a large message holds millions.
     QString readName()
     {
+        static const std::array kCommon{u"table"_s, u"tr"_s, u"td"_s, u"th"_s, u"tbody"_s, u"div"_s, u"span"_s,
+                                        u"p"_s,     u"a"_s,  u"b"_s,  u"i"_s,  u"font"_s,  u"img"_s, u"br"_s};
         const qsizetype start = fPos;
         while (fPos < fHtml.size() && isNameChar(fHtml.at(fPos)))
             ++fPos;
-        return fHtml.mid(start, fPos - start).toLower();
+        const QStringView name = QStringView(fHtml).mid(start, fPos - start);
+        for (const QString &common : kCommon) {
+            if (name.compare(common, Qt::CaseInsensitive) == 0)
+                return common;
+        }
+        return name.toString().toLower();
     }
 
     void readMarkup()
     {
-        if (fHtml.mid(fPos, 4) == u"<!--"_s)
+        if (QStringView(fHtml).mid(fPos, 4) == u"<!--")
             return skipPast(u"-->"_s);
         const QChar second = at(fPos + 1);
         if (second == u'!' || second == u'?')
@@ -175,19 +184,26 @@ private:
     std::vector<cToken> fTokens;
 };
 
-bool isVoid(const QString &name)
+// Asked for every tag: comparing a few short names costs less than hashing one.
+template <std::size_t N>
+bool isOneOf(QStringView name, const std::array<QStringView, N> &names)
 {
-    static const QSet<QString> kVoid{u"area"_s,  u"base"_s, u"basefont"_s, u"br"_s,    u"col"_s,
-                                     u"embed"_s, u"hr"_s,   u"img"_s,      u"input"_s, u"link"_s,
-                                     u"meta"_s,  u"param"_s, u"source"_s,  u"track"_s, u"wbr"_s};
-    return kVoid.contains(name);
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool isTablePart(const QString &name)
+bool isVoid(QStringView name)
 {
-    static const QSet<QString> kParts{u"tr"_s,    u"td"_s,    u"th"_s,      u"thead"_s, u"tbody"_s,
-                                      u"tfoot"_s, u"caption"_s, u"colgroup"_s, u"col"_s};
-    return kParts.contains(name);
+    static constexpr std::array<QStringView, 15> kVoid{u"area", u"base", u"basefont", u"br",   u"col",
+                                                       u"embed", u"hr", u"img",      u"input", u"link",
+                                                       u"meta", u"param", u"source", u"track", u"wbr"};
+    return isOneOf(name, kVoid);
+}
+
+bool isTablePart(QStringView name)
+{
+    static constexpr std::array<QStringView, 9> kParts{u"tr",    u"td",      u"th",       u"thead", u"tbody",
+                                                       u"tfoot", u"caption", u"colgroup", u"col"};
+    return isOneOf(name, kParts);
 }
 
 // An element that a new one of its kind ends, and the elements that end that search (a table
