@@ -9,6 +9,7 @@ struct Paragraph
 {
     int Depth = 0;
     QByteArray Text;
+    QByteArray Typed; // its stored lines joined, the first with its quote marks
 };
 
 bool IsContinuationByte(char c)
@@ -58,6 +59,7 @@ Paragraph ReadQuote(const QByteArray &line)
     if (read.Depth > 0 && at < line.size() && line.at(at) == ' ')
         ++at;
     read.Text = line.mid(at);
+    read.Typed = line;
     return read;
 }
 
@@ -89,9 +91,10 @@ QList<Paragraph> Paragraphs(const QList<QByteArray> &lines)
         const bool joins = continuing && (read.Depth == 0 || read.Depth == paragraphs.last().Depth);
         if (continuing && !joins)
             EndParagraph(paragraphs.last());
-        if (joins)
+        if (joins) {
             paragraphs.last().Text += read.Depth == 0 ? line : read.Text;
-        else
+            paragraphs.last().Typed += read.Depth == 0 ? line : read.Text;
+        } else
             paragraphs.append(std::move(read));
         continuing = ContinuesOnNextLine(joins ? line : paragraphs.last().Text);
         if (!continuing)
@@ -126,6 +129,23 @@ void AppendFlowed(const Paragraph &paragraph, QList<QByteArray> &out)
 }
 
 } // namespace
+
+QList<QByteArray> TVrxFlowed::TypedLines(const QList<QByteArray> &stored)
+{
+    QList<QByteArray> typed;
+    for (const Paragraph &paragraph : Paragraphs(stored))
+        typed.append(paragraph.Typed);
+    return typed;
+}
+
+QByteArray TVrxFlowed::HardLineEnd(QByteArray line)
+{
+    if (IsSeparator(ReadQuote(line).Text))
+        return line;
+    while (line.endsWith(' '))
+        line.chop(1);
+    return line;
+}
 
 QList<QByteArray> TVrxFlowed::Encode(const QList<QByteArray> &lines)
 {

@@ -5,6 +5,8 @@
 #include "storage/DisplayText.h"
 #include "storage/cOriginalStore.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // Parsing an original again costs time on every selection: only mail that stored HTML as its
@@ -35,4 +37,16 @@ cHtmlBody MessageHtml(const cMailMessage &message)
     if (!message.Html)
         return {};
     return {DisplayBody(message.body, DeclaredCharset(message.headerLines)), {}};
+}
+
+qint64 MessageHtmlBytes(const cMailMessage &message)
+{
+    qint64 bytes = 0;
+    if (!message.Original.isEmpty() && mayHoldHtml(message))
+        bytes += QFileInfo(cOriginalStore::PathOf(message.Original)).size();
+    if (message.Html) {
+        for (const QByteArray &line : message.body)
+            bytes += line.size() + 1;
+    }
+    return bytes;
 }

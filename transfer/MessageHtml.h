@@ -9,3 +9,5 @@
 
 // Empty html when the message has no HTML to show.
 cHtmlBody MessageHtml(const cMailMessage &message);
+// About how many bytes MessageHtml reads and parses for message, without reading them.
+qint64 MessageHtmlBytes(const cMailMessage &message);

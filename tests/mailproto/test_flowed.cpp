@@ -26,27 +26,51 @@ QByteArray Joined(const QList<QByteArray> &lines, const QByteArray &marks)
 
 } // namespace
 
+struct StoredCase
+{
+    const char *name;
+    QList<QByteArray> stored, sent;
+};
+
+const StoredCase kStoredCases[] = {
+    {"short lines and empty lines stay", {"Hello", "", "Bye"}, {"Hello", "", "Bye"}},
+    {"editor-wrapped lines join", {"The quick ", "brown fox"}, {"The quick brown fox"}},
+    {"blanks at the end go", {"one", "end  "}, {"one", "end"}},
+    {"a line of blanks is an empty line", {"   ", "text"}, {"", "text"}},
+    {"leading blank and From are stuffed", {" indented", "From here", "Fromage"}, {"  indented", " From here", "Fromage"}},
+    {"quote marks become one run", {"> > a", ">>b", "> ", ">"}, {">> a", ">> b", ">", ">"}},
+    {"a quoted line keeps its own blank", {">  two"}, {">  two"}},
+    {"the signature separator stays", {"Bye", "-- ", "Ann"}, {"Bye", "-- ", "Ann"}},
+    {"a quoted separator stays", {"> -- ", "> Ann"}, {"> -- ", "> Ann"}},
+    {"a quote continues after a wrap with or without marks", {"> one ", "two ", "> three"}, {"> one two three"}},
+    {"another quote level starts a paragraph", {"> one ", ">> two", "three"}, {"> one", ">> two", "three"}},
+};
+
 TEST(Flowed, StoredLinesBecomeFlowedLines)
 {
-    const struct
-    {
-        const char *name;
-        QList<QByteArray> stored, sent;
-    } cases[] = {
-        {"short lines and empty lines stay", {"Hello", "", "Bye"}, {"Hello", "", "Bye"}},
-        {"editor-wrapped lines join", {"The quick ", "brown fox"}, {"The quick brown fox"}},
-        {"blanks at the end go", {"one", "end  "}, {"one", "end"}},
-        {"a line of blanks is an empty line", {"   ", "text"}, {"", "text"}},
-        {"leading blank and From are stuffed", {" indented", "From here", "Fromage"}, {"  indented", " From here", "Fromage"}},
-        {"quote marks become one run", {"> > a", ">>b", "> ", ">"}, {">> a", ">> b", ">", ">"}},
-        {"a quoted line keeps its own blank", {">  two"}, {">  two"}},
-        {"the signature separator stays", {"Bye", "-- ", "Ann"}, {"Bye", "-- ", "Ann"}},
-        {"a quoted separator stays", {"> -- ", "> Ann"}, {"> -- ", "> Ann"}},
-        {"a quote continues after a wrap with or without marks", {"> one ", "two ", "> three"}, {"> one two three"}},
-        {"another quote level starts a paragraph", {"> one ", ">> two", "three"}, {"> one", ">> two", "three"}},
-    };
-    for (const auto &c : cases)
+    for (const auto &c : kStoredCases)
         EXPECT_EQ(TVrxFlowed::Encode(c.stored), c.sent) << c.name;
+}
+
+// An editor opening stored lines shows them as typed; stored again, they send as before.
+TEST(Flowed, TypedLinesJoinWhatEncodeJoins)
+{
+    for (const auto &c : kStoredCases) {
+        const QList<QByteArray> typed = TVrxFlowed::TypedLines(c.stored);
+        EXPECT_EQ(TVrxFlowed::Encode(typed), c.sent) << c.name;
+        for (qsizetype i = 0; i + 1 < typed.size(); ++i)
+            EXPECT_EQ(TVrxFlowed::Encode(typed.mid(i, 2)).size(), 2) << c.name << ": " << typed[i].constData();
+    }
+    EXPECT_EQ(TVrxFlowed::TypedLines({"> a ", "b ", "> c", "d"}), QList<QByteArray>({"> a b c", "d"}));
+}
+
+TEST(Flowed, AHardLineEndKeepsNoBlankButTheSeparators)
+{
+    for (const QByteArray kept : {"-- ", "> -- ", ">> -- ", "word", ""})
+        EXPECT_EQ(TVrxFlowed::HardLineEnd(kept), kept);
+    EXPECT_EQ(TVrxFlowed::HardLineEnd("end  "), "end");
+    EXPECT_EQ(TVrxFlowed::HardLineEnd("> quoted "), "> quoted");
+    EXPECT_EQ(TVrxFlowed::HardLineEnd("   "), "");
 }
 
 TEST(Flowed, LongParagraphsBreakSoftlyNear72)

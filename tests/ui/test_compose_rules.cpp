@@ -2,6 +2,7 @@
 // The composer's rules without its window: the saved record, lines as displayed and inserted
 // dates; and the system information of the about box.
 #include "storage/MessageText.h"
+#include "mailproto/TVrxFlowed.h"
 #include "ui/compose/ComposeRules.h"
 #include "ui/small/AboutText.h"
 
@@ -60,6 +61,44 @@ private slots:
         QCOMPARE(reopened.extraHeaders, typed.extraHeaders);
         QCOMPARE(reopened.bcc, u"eve@example.org"_s);
         QCOMPARE(reopened.sendAccount, u"Home"_s);
+    }
+
+    // What the user typed is what the reader sees: only the editor's own wraps join.
+    void typedLinesAreSentAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<QByteArray>>("sent");
+        QTest::newRow("a blank typed before Enter") << u"Hello, \nhow are you?  \nAnn"_s
+                                                    << QList<QByteArray>{"Hello,", "how are you?", "Ann"};
+        QTest::newRow("quoted, and a blank line of blanks") << u"> yes \n  \nno "_s << QList<QByteArray>{"> yes", "", "no"};
+        QTest::newRow("the signature separator") << u"Bye\n-- \nAnn"_s << QList<QByteArray>{"Bye", "-- ", "Ann"};
+        const QString paragraph = u"The quick brown fox jumps over the lazy dog. "_s.repeated(3);
+        QTest::newRow("a wrapped paragraph ended with a blank")
+            << paragraph + u"\nnext"_s << QList<QByteArray>{paragraph.trimmed().toUtf8(), "next"};
+    }
+
+    void typedLinesAreSentAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QList<QByteArray>, sent);
+        const auto sentOf = [](const QStringList &lines) {
+            QList<QByteArray> bytes;
+            for (const QString &line : lines)
+                bytes.append(line.toUtf8());
+            // Joined as a reader of flowed text joins them.
+            QList<QByteArray> read{QByteArray()};
+            for (const QByteArray &line : TVrxFlowed::Encode(bytes)) {
+                read.last() += line;
+                if (!line.endsWith(' ') || line == "-- ")
+                    read.append(QByteArray());
+            }
+            read.removeLast();
+            return read;
+        };
+        const QStringList stored = wrapped(typed, 200);
+        QCOMPARE(sentOf(stored), sent);
+        // A draft opened again sends the same.
+        QCOMPARE(sentOf(wrapped(EditorText(stored), 300)), sent);
     }
 
     void aLongParagraphIsStoredAsItsScreenLines()

@@ -2,7 +2,9 @@
 // A large HTML message is prepared off the window's thread: the preview says "Loading..." at
 // once, then shows the message with its count of remote items; whatever it shows next wins over
 // a preparation still on its way.
+#include "storage/cOptions.h"
 #include "tests/support/cScratchSettings.h"
+#include "transfer/cIncomingStore.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/cRemoteContentBar.h"
@@ -24,11 +26,16 @@ cMailMessage htmlMessage(const QString &html)
     return message;
 }
 
-cMailMessage largeMessage(const QString &title)
+QString largeHtml(const QString &title)
 {
     const QString filler = u"<p>Lorem ipsum dolor sit amet, consectetur adipiscing elit.</p>\n"_s;
     const qsizetype copies = cPreviewPane::kPreparedAsideChars / filler.size() + 1;
-    return htmlMessage(u"<h1>"_s + title + u"</h1><img src=\"http://127.0.0.1:1/a.png\">"_s + filler.repeated(copies));
+    return u"<h1>"_s + title + u"</h1><img src=\"http://127.0.0.1:1/a.png\">"_s + filler.repeated(copies);
+}
+
+cMailMessage largeMessage(const QString &title)
+{
+    return htmlMessage(largeHtml(title));
 }
 
 // Every preparation started has come back, and the preview has seen its result.
@@ -81,6 +88,27 @@ private slots:
         pane.Clear();
         settle();
         QCOMPARE(pane.Browser()->toPlainText(), QString());
+    }
+
+    // Reading the HTML out of a large original, and its text rendering, take the window's time too.
+    void aLargeOriginalIsReadAsideInEitherForm()
+    {
+        QVERIFY(fSettings.initStorage());
+        const QByteArray raw = "From: news@shop.example\r\nSubject: s\r\nContent-Type: text/html\r\n\r\n"
+                               + largeHtml(u"Aside"_s).toUtf8();
+        const auto stored = cIncomingStore::Store(raw, QString(), u"Inbox"_s);
+        QVERIFY(stored);
+        cMailMessage message;
+        QVERIFY(message.ReadFile(stored.value().path).ok());
+        for (const bool plain : {false, true}) {
+            QVERIFY(cOptions::write(Opt::MainWnd_PreferPlainText, plain).ok());
+            cPreviewPane pane;
+            pane.Show(message);
+            QCOMPARE(pane.Browser()->toPlainText(), u"Loading..."_s);
+            QTRY_VERIFY(pane.Browser()->toPlainText().startsWith(u"Aside"_s));
+            QCOMPARE(pane.RemoteBar()->isHidden(), plain);
+            QCOMPARE(pane.Browser()->document()->toHtml().contains(u"font-size:xx-large"_s), !plain);
+        }
     }
 
 private:

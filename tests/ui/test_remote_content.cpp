@@ -18,6 +18,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTextBlock>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -83,21 +84,29 @@ cMailMessage htmlMessage(const QString &html, const QByteArray &sender)
     return message;
 }
 
-// Refers to base in every way HTML can; only the .png addresses are images.
-QString everyReference(const QString &base)
+// Refers to base in every way HTML can; only the .png addresses are images. filler makes it as
+// long as asked.
+QString everyReference(const QString &base, const QString &filler = {})
 {
     return uR"(<html><head><link rel="stylesheet" href="%1/style.css">
 <meta http-equiv="refresh" content="0; url=%1/refresh">
 <style>p { background-image: url('%1/css-bg.png') }</style></head>
-<body><table background="%1/table-bg.png"><tr><td><p>Hello</p>
+<body><table background="%1/table-bg.png"><tr><td><p>Hello</p>%2
 <img src="%1/img.png" srcset="%1/srcset.png 2x"><iframe src="%1/frame.html"></iframe>
 <object data="%1/object.swf"></object><form action="%1/form"><input type="image" src="%1/input.png"></form>
-<img src="file:///etc/hostname"></td></tr></table></body></html>)"_s.arg(base);
+<img src="file:///etc/hostname"></td></tr></table></body></html>)"_s.arg(base, filler);
 }
 
 QImage shownImage(cPreviewPane &pane, const QString &url)
 {
     return pane.Browser()->document()->resource(QTextDocument::ImageResource, QUrl(url)).value<QImage>();
+}
+
+// The background of the paragraph "Hello": backgrounds are taken in when the HTML is read.
+QImage helloBackground(cPreviewPane &pane)
+{
+    const QTextBlock hello = pane.Browser()->document()->find(u"Hello"_s).block();
+    return hello.blockFormat().background().texture().toImage();
 }
 
 } // namespace
@@ -109,18 +118,28 @@ class TestRemoteContent : public QObject
 private slots:
     void init() { QVERIFY(fSettings.isValid()); }
 
+    void nothingIsFetchedUntilTheReaderLoadsThenOnlyImages_data()
+    {
+        QTest::addColumn<QString>("filler");
+        QTest::newRow("small") << QString();
+        // Prepared on a worker, which must not take in blank backgrounds.
+        QTest::newRow("large") << u"<p>filler</p>"_s.repeated(cPreviewPane::kPreparedAsideChars / 13 + 1);
+    }
+
     void nothingIsFetchedUntilTheReaderLoadsThenOnlyImages()
     {
+        QFETCH(QString, filler);
         cCountingServer server;
         cPreviewPane pane;
-        pane.Show(htmlMessage(everyReference(server.Base()), "news@shop.example"));
+        pane.Show(htmlMessage(everyReference(server.Base(), filler), "news@shop.example"));
+        QTRY_VERIFY(!pane.RemoteBar()->isHidden());
         QCoreApplication::processEvents();
         QCOMPARE(server.paths, QStringList());
-        QVERIFY(!pane.RemoteBar()->isHidden());
         QVERIFY2(pane.RemoteBar()->Text().contains(u"11 remote item"_s), qPrintable(pane.RemoteBar()->Text()));
 
         pane.RemoteBar()->findChild<QPushButton *>(u"btnLoadRemote"_s)->click();
         QTRY_COMPARE(shownImage(pane, server.Base() + u"/img.png"_s).size(), QSize(2, 2));
+        QTRY_COMPARE(helloBackground(pane).size(), QSize(2, 2));
         QVERIFY(pane.RemoteBar()->isHidden());
         // Each image once (none was asked for before), and nothing that is not an image.
         QVERIFY(server.paths.contains(u"/img.png"_s));

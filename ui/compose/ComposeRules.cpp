@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/compose/ComposeRules.h"
 
+#include "mailproto/TVrxFlowed.h"
 #include "storage/DisplayText.h"
 #include "storage/MessageText.h"
 #include "version/Version.h"
@@ -47,13 +48,14 @@ QStringList blockLines(const QTextDocument &document, const QTextBlock &block)
     document.documentLayout()->blockBoundingRect(block);
     const QString text = block.text();
     const QTextLayout *layout = block.layout();
-    if (!layout || layout->lineCount() < 2)
-        return {text};
     QStringList lines;
-    for (int i = 0; i < layout->lineCount(); ++i) {
+    for (int i = 0; layout && i + 1 < layout->lineCount(); ++i) {
         const QTextLine line = layout->lineAt(i);
         lines.append(text.mid(line.textStart(), line.textLength()));
     }
+    // The user ended this line: a blank left at its end would make it read as wrapped.
+    const QString last = lines.isEmpty() ? text : text.mid(layout->lineAt(layout->lineCount() - 1).textStart());
+    lines.append(last.endsWith(u' ') ? QString::fromUtf8(TVrxFlowed::HardLineEnd(last.toUtf8())) : last);
     return lines;
 }
 
@@ -159,6 +161,17 @@ QStringList DisplayedLines(const QTextDocument &document)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+QString EditorText(const QStringList &stored)
+{
+    QList<QByteArray> bytes;
+    for (const QString &line : stored)
+        bytes.append(line.toUtf8());
+    QStringList typed;
+    for (const QByteArray &line : TVrxFlowed::TypedLines(bytes))
+        typed.append(QString::fromUtf8(line));
+    return typed.join(u'\n');
 }
 
 QString Rot13Line(const QString &line)

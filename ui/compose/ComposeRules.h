@@ -67,8 +67,11 @@ TPriority PriorityOfTag(int tag);
 int TagOfPriority(TPriority priority);
 
 // The lines of a laid-out document as they are shown: a wrapped paragraph gives one line per
-// screen line, and a trailing empty line is dropped.
+// screen line, each but its last ending in the blank it wrapped at, and a trailing empty line
+// is dropped. Blanks typed before Enter go: stored lines end in a blank only where wrapped.
 QStringList DisplayedLines(const QTextDocument &document);
+// The text an editor shows for stored lines: the lines it wrapped joined again, to wrap anew.
+QString EditorText(const QStringList &stored);
 
 // Letters move 13 places within a-z and A-Z; everything else stays.
 QString Rot13Line(const QString &line);

@@ -364,7 +364,7 @@ void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const
 
 void TfrmNewMessage::SetBody(const QStringList &lines)
 {
-    rtfMain->setPlainText(lines.join(QLatin1Char('\n')));
+    rtfMain->setPlainText(EditorText(lines));
 }
 
 void TfrmNewMessage::AddAttachment(const QString &path)

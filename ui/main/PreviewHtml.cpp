@@ -5,7 +5,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -93,17 +95,25 @@ private:
             ++fPos;
     }
 
+    // The names of tags mail is made of share one copy each: a large message holds millions.
     QString readName()
     {
+        static const std::array kCommon{u"table"_s, u"tr"_s, u"td"_s, u"th"_s, u"tbody"_s, u"div"_s, u"span"_s,
+                                        u"p"_s,     u"a"_s,  u"b"_s,  u"i"_s,  u"font"_s,  u"img"_s, u"br"_s};
         const qsizetype start = fPos;
         while (fPos < fHtml.size() && isNameChar(fHtml.at(fPos)))
             ++fPos;
-        return fHtml.mid(start, fPos - start).toLower();
+        const QStringView name = QStringView(fHtml).mid(start, fPos - start);
+        for (const QString &common : kCommon) {
+            if (name.compare(common, Qt::CaseInsensitive) == 0)
+                return common;
+        }
+        return name.toString().toLower();
     }
 
     void readMarkup()
     {
-        if (fHtml.mid(fPos, 4) == u"<!--"_s)
+        if (QStringView(fHtml).mid(fPos, 4) == u"<!--")
             return skipPast(u"-->"_s);
         const QChar second = at(fPos + 1);
         if (second == u'!' || second == u'?')
@@ -174,19 +184,26 @@ private:
     std::vector<cToken> fTokens;
 };
 
-bool isVoid(const QString &name)
+// Asked for every tag: comparing a few short names costs less than hashing one.
+template <std::size_t N>
+bool isOneOf(QStringView name, const std::array<QStringView, N> &names)
 {
-    static const QSet<QString> kVoid{u"area"_s,  u"base"_s, u"basefont"_s, u"br"_s,    u"col"_s,
-                                     u"embed"_s, u"hr"_s,   u"img"_s,      u"input"_s, u"link"_s,
-                                     u"meta"_s,  u"param"_s, u"source"_s,  u"track"_s, u"wbr"_s};
-    return kVoid.contains(name);
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-bool isTablePart(const QString &name)
+bool isVoid(QStringView name)
 {
-    static const QSet<QString> kParts{u"tr"_s,    u"td"_s,    u"th"_s,      u"thead"_s, u"tbody"_s,
-                                      u"tfoot"_s, u"caption"_s, u"colgroup"_s, u"col"_s};
-    return kParts.contains(name);
+    static constexpr std::array<QStringView, 15> kVoid{u"area", u"base", u"basefont", u"br",   u"col",
+                                                       u"embed", u"hr", u"img",      u"input", u"link",
+                                                       u"meta", u"param", u"source", u"track", u"wbr"};
+    return isOneOf(name, kVoid);
+}
+
+bool isTablePart(QStringView name)
+{
+    static constexpr std::array<QStringView, 9> kParts{u"tr",    u"td",      u"th",       u"thead", u"tbody",
+                                                       u"tfoot", u"caption", u"colgroup", u"col"};
+    return isOneOf(name, kParts);
 }
 
 // An element that a new one of its kind ends, and the elements that end that search (a table
@@ -299,6 +316,8 @@ bool hidesItsContent(const QString &openTag)
 // An unwrapped table stands in the open elements under this name: a bound for end tags like a
 // table, written as the div it is.
 const QString kUnwrappedTable = u"table/div"_s;
+// A row of a table shown as text: a block, and a bound for end tags like a table.
+const QString kTextRow = u"tr/div"_s;
 
 // Writes tokens back within the bounds, every element it opens closed again. An end tag never
 // reaches across a table, and cells stand in rows in tables, so the engine nests tables exactly
@@ -318,9 +337,9 @@ public:
                 fOut += hiding() ? QString() : token.text;
             else if (token.name == u"table"_s)
                 token.kind == eToken::Open ? openTable(token) : closeTable();
-            else if (isTablePart(token.name) && !fTables.empty() && fTables.back() == eTableForm::Block)
+            else if (isTablePart(token.name) && !fTables.empty() && fTables.back().form == eTableForm::Block)
                 writeAsBlock(token);
-            else if (isTablePart(token.name) && (fTables.empty() || fTables.back() == eTableForm::Text))
+            else if (isTablePart(token.name) && (fTables.empty() || fTables.back().form == eTableForm::Text))
                 writeAsText(token);
             else
                 token.kind == eToken::Open ? open(token) : close(token.name);
@@ -335,17 +354,23 @@ private:
 
     enum class eTableForm { Table, Block, Text };
 
+    struct cOpenTable
+    {
+        eTableForm form;
+        qsizetype textRow = -1; // as text: where in fOpen its row stands as a block, if it does
+    };
+
     void openTable(const cToken &token)
     {
         if (fTables.empty())
             fDepthCap = fNextTable < fTableDepths.size() ? fTableDepths[fNextTable++] : 0;
         const bool single = fNextSingle < fSingleCells.size() && fSingleCells[fNextSingle];
         ++fNextSingle;
-        const bool inKeptTable = fTables.empty() || fTables.back() != eTableForm::Text;
+        const bool inKeptTable = fTables.empty() || fTables.back().form != eTableForm::Text;
         const bool kept = inKeptTable && int(fTables.size()) < fDepthCap && roomForOne();
-        fTables.push_back(!kept ? eTableForm::Text : single ? eTableForm::Block : eTableForm::Table);
+        fTables.push_back({!kept ? eTableForm::Text : single ? eTableForm::Block : eTableForm::Table});
         if (!kept)
-            fOut += u"<br>"_s;
+            breakLine();
         else
             push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div>"_s} : token);
     }
@@ -354,16 +379,30 @@ private:
     {
         if (fTables.empty())
             return;
-        const eTableForm form = fTables.back();
+        const eTableForm form = fTables.back().form;
+        if (form == eTableForm::Text)
+            endTextRow();
         fTables.pop_back();
         const auto table = std::find_if(fOpen.rbegin(), fOpen.rend(), isTableBound);
         if (form == eTableForm::Text)
-            fOut += u"<br>"_s;
+            breakLine();
         else if (table != fOpen.rend())
             popThrough(std::prev(table.base()));
     }
 
-    static bool isTableBound(const QString &name) { return name == u"table"_s || name == kUnwrappedTable; }
+    static bool isTableBound(const QString &name)
+    {
+        return name == u"table"_s || name == kUnwrappedTable || name == kTextRow;
+    }
+
+    // Runs of empty lines say nothing in a table shown as text, and cost the layout of each.
+    void breakLine()
+    {
+        while (fOut.endsWith(u' '))
+            fOut.chop(1);
+        if (!fOut.endsWith(u"<br>"_s))
+            fOut += u"<br>"_s;
+    }
 
     // Rows and sections go; the cell becomes a block, closed with the table.
     void writeAsBlock(const cToken &token)
@@ -376,10 +415,29 @@ private:
     {
         if (token.kind != eToken::Open)
             return;
-        if (token.name == u"tr"_s || token.name == u"caption"_s)
-            fOut += u"<br>"_s;
+        if (token.name == u"tr"_s && !fTables.empty())
+            startTextRow();
+        else if (token.name == u"tr"_s || token.name == u"caption"_s)
+            breakLine();
         else if (token.name == u"td"_s || token.name == u"th"_s)
             fOut += u' ';
+    }
+
+    // A row of its own block: the engine lays a block out whole, so a large table as one block
+    // of lines would hold the window for as long as all of it takes.
+    void startTextRow()
+    {
+        endTextRow();
+        if (!roomForOne())
+            return breakLine();
+        fTables.back().textRow = qsizetype(fOpen.size());
+        push({eToken::Open, kTextRow, u"<div>"_s});
+    }
+
+    void endTextRow()
+    {
+        if (const qsizetype row = std::exchange(fTables.back().textRow, -1); row >= 0 && row < qsizetype(fOpen.size()))
+            popThrough(fOpen.begin() + row);
     }
 
     bool roomForOne() const { return int(fOpen.size()) < kMaxElementNesting; }
@@ -437,7 +495,7 @@ private:
 
     void popTop()
     {
-        fOut += u"</"_s + (fOpen.back() == kUnwrappedTable ? u"div"_s : fOpen.back()) + u'>';
+        fOut += u"</"_s + (fOpen.back() == kUnwrappedTable || fOpen.back() == kTextRow ? u"div"_s : fOpen.back()) + u'>';
         fOpen.pop_back();
         fOpenHidden.pop_back();
     }
@@ -447,7 +505,7 @@ private:
     int fDepthCap = 0;
     std::vector<bool> fSingleCells;
     std::size_t fNextSingle = 0;
-    std::vector<eTableForm> fTables; // every table open, and how it is written
+    std::vector<cOpenTable> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
     std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
     QString fOut;

@@ -85,16 +85,18 @@ cPreviewBrowser::cPreviewBrowser(QWidget *parent)
 
 void cPreviewBrowser::ShowHtml(const QString &html, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage)
 {
-    AdoptDocument(PreparedDocument(html, std::move(inlinePart), DocumentStyle()), std::move(remoteImage));
+    AdoptDocument(PreparedDocument(html, std::move(inlinePart), DocumentStyle(), remoteImage), remoteImage);
 }
 
 std::unique_ptr<cPreviewDocument> cPreviewBrowser::PreparedDocument(const QString &html, cInlinePartLookup inlinePart,
-                                                                    const cDocumentStyle &style)
+                                                                    const cDocumentStyle &style,
+                                                                    cRemoteImageLookup remoteImage)
 {
     auto document = std::make_unique<cPreviewDocument>();
     document->setDefaultFont(style.font);
     document->setDefaultStyleSheet(style.styleSheet);
     document->SetInlineParts(std::move(inlinePart));
+    document->SetRemoteImages(std::move(remoteImage));
     document->setHtml(BoundedPreviewHtml(html));
     if (style.scale != 1)
         scaleSetSizes(*document, style.scale);

@@ -33,9 +33,11 @@ public:
     };
     const cDocumentStyle &DocumentStyle() const { return fStyle; }
     // The document ShowHtml shows, made in any thread (a large message's parse takes seconds);
-    // inlinePart is called in that thread. It belongs to no one and nothing remote is asked for.
+    // the lookups are called in that thread. It belongs to no one. Backgrounds are taken in as
+    // the HTML is read, so remote ones come from remoteImage there, and never later.
     static std::unique_ptr<cPreviewDocument> PreparedDocument(const QString &html, cInlinePartLookup inlinePart,
-                                                              const cDocumentStyle &style);
+                                                              const cDocumentStyle &style,
+                                                              cRemoteImageLookup remoteImage = {});
     // Shows a document PreparedDocument made, already moved to this thread, and keeps it.
     void AdoptDocument(std::unique_ptr<cPreviewDocument> document, cRemoteImageLookup remoteImage = {});
     QVariant loadResource(int type, const QUrl &name) override;

@@ -8,6 +8,7 @@
 #include "ui/main/LinkFollowing.h"
 #include "ui/main/PlainTextView.h"
 #include "ui/main/PreviewHeader.h"
+#include "ui/main/PreviewPreparation.h"
 #include "ui/main/RemoteContent.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cRemoteContentBar.h"
@@ -74,8 +75,10 @@ void cPreviewPane::Show(const cMailMessage &message)
     fSender = DisplayText(message.FromAddress);
     fMessage = message;
     fShown = true;
-    fHtml = MessageHtml(message);
-    fRemoteAllowed = !fHtml.html.isEmpty() && cRemoteContentSenders::IsAllowed(fSender);
+    // Reading a large original costs the window seconds: the preparation reads it aside.
+    fHtmlPending = MessageHtmlBytes(message) > kPreparedAsideChars;
+    fHtml = fHtmlPending ? cHtmlBody() : MessageHtml(message);
+    fRemoteAllowed = (fHtmlPending || !fHtml.html.isEmpty()) && cRemoteContentSenders::IsAllowed(fSender);
     const QSignalBlocker quiet(btnPlainText);
     btnPlainText->setChecked(cOptions::read(Opt::MainWnd_PreferPlainText));
     btnPlainText->setVisible(!fHtml.html.isEmpty());
@@ -98,24 +101,19 @@ void cPreviewPane::ApplyFontOption()
 void cPreviewPane::ShowBody()
 {
     ++*fLatest;
-    if (fHtml.html.isEmpty() || btnPlainText->isChecked()) {
-        fRemoteBar->hide();
-        fHtmlShown = false;
-        fBrowser->setPlainText(PlainTextOf(fMessage, fHtml));
-        return;
-    }
-    if (fHtml.html.size() > kPreparedAsideChars)
-        PrepareHtml();
+    if (fHtmlPending || fHtml.html.size() > kPreparedAsideChars)
+        PrepareAside();
+    else if (fHtml.html.isEmpty() || btnPlainText->isChecked())
+        ShowPlainText(PlainTextOf(fMessage, fHtml));
     else
         ShowHtml();
 }
 
-// A copy of the parts, so that a worker thread may look them up too.
-cInlinePartLookup cPreviewPane::InlineParts() const
+void cPreviewPane::ShowPlainText(const QString &text)
 {
-    if (fHtml.inlineParts.isEmpty())
-        return {};
-    return [parts = fHtml.inlineParts](const QString &id) { return parts.value(id); };
+    fRemoteBar->hide();
+    fHtmlShown = false;
+    fBrowser->setPlainText(text);
 }
 
 cRemoteImageLookup cPreviewPane::RemoteImages() const
@@ -128,7 +126,7 @@ cRemoteImageLookup cPreviewPane::RemoteImages() const
 void cPreviewPane::ShowHtml()
 {
     const int scrolled = fBrowser->verticalScrollBar()->value();
-    fBrowser->ShowHtml(fHtml.html, InlineParts(), RemoteImages());
+    fBrowser->ShowHtml(fHtml.html, InlinePartLookup(fHtml), RemoteImages());
     HtmlShown(scrolled, fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()));
 }
 
@@ -140,50 +138,42 @@ void cPreviewPane::HtmlShown(int scrolled, int blockedItems)
     fRemoteBar->ShowBlocked(blockedItems, fSender);
 }
 
-namespace {
-
-struct cDeleteLater
-{
-    void operator()(QObject *object) const { object->deleteLater(); }
-};
-
-// What a worker made for the preview; a document nobody took goes with it.
-struct cPreparedHtml
-{
-    std::shared_ptr<std::unique_ptr<cPreviewDocument, cDeleteLater>> document;
-    int remoteItems = 0;
-};
-
-} // namespace
-
-void cPreviewPane::PrepareHtml()
+void cPreviewPane::PrepareAside()
 {
     const int preparation = *fLatest;
     if (!fHtmlShown)
         fBrowser->setPlainText(tr("Loading..."));
-    auto *watcher = new QFutureWatcher<cPreparedHtml>(this);
-    connect(watcher, &QFutureWatcher<cPreparedHtml>::finished, this, [this, watcher, preparation] {
+    cPreviewJob job{fMessage, std::nullopt, btnPlainText->isChecked(), fBrowser->DocumentStyle(), std::nullopt};
+    if (!fHtmlPending)
+        job.html = fHtml;
+    if (fRemoteAllowed)
+        job.remoteImages = fRemoteImages->Known();
+    auto *watcher = new QFutureWatcher<cPreparedPreview>(this);
+    connect(watcher, &QFutureWatcher<cPreparedPreview>::finished, this, [this, watcher, preparation] {
         watcher->deleteLater();
-        const cPreparedHtml prepared = watcher->result();
-        if (preparation != *fLatest || !prepared.document)
-            return;
-        const int scrolled = fBrowser->verticalScrollBar()->value();
-        fBrowser->AdoptDocument(std::unique_ptr<cPreviewDocument>(prepared.document->release()), RemoteImages());
-        HtmlShown(scrolled, fRemoteAllowed ? 0 : prepared.remoteItems);
+        if (preparation == *fLatest)
+            ShowPrepared(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([html = fHtml.html, parts = InlineParts(), style = fBrowser->DocumentStyle(),
-                                          latest = fLatest, preparation, home = thread()] {
-        cPreparedHtml prepared;
-        if (*latest != preparation)
-            return prepared;
-        prepared.remoteItems = int(RemoteReferences(html).size());
-        if (*latest != preparation)
-            return prepared;
-        auto document = cPreviewBrowser::PreparedDocument(html, parts, style);
-        document->moveToThread(home);
-        prepared.document = std::make_shared<std::unique_ptr<cPreviewDocument, cDeleteLater>>(document.release());
-        return prepared;
+    watcher->setFuture(QtConcurrent::run([job = std::move(job), latest = fLatest, preparation, home = thread()] {
+        return PreparedPreview(job, [&latest, preparation] { return *latest != preparation; }, home);
     }));
+}
+
+void cPreviewPane::ShowPrepared(const cPreparedPreview &prepared)
+{
+    if (fHtmlPending) {
+        fHtmlPending = false;
+        fHtml = prepared.html;
+        fRemoteAllowed = fRemoteAllowed && !fHtml.html.isEmpty();
+        btnPlainText->setVisible(!fHtml.html.isEmpty());
+    }
+    if (!prepared.document)
+        return ShowPlainText(prepared.plainText);
+    const int scrolled = fBrowser->verticalScrollBar()->value();
+    fBrowser->AdoptDocument(std::unique_ptr<cPreviewDocument>(prepared.document->release()), RemoteImages());
+    HtmlShown(scrolled, fRemoteAllowed ? 0 : prepared.remoteItems);
+    for (const QUrl &url : prepared.remoteAsked)
+        fRemoteImages->Image(url);
 }
 
 void cPreviewPane::LoadRemote()
@@ -226,5 +216,6 @@ void cPreviewPane::Clear()
     fShown = false;
     fRemoteAllowed = false;
     fHtmlShown = false;
+    fHtmlPending = false;
     ++*fLatest;
 }

@@ -9,9 +9,10 @@
 // A message with HTML shows its plain text instead (PlainTextOf) when the option says so or the
 // reader switches it with btnPlainText, for this message only.
 //
-// HTML longer than kPreparedAsideChars is bounded, counted and parsed on a worker thread, the
-// preview saying "Loading..." meanwhile; whatever the pane shows next drops a preparation still
-// on its way.
+// A message whose HTML (or the original it is read from) is longer than kPreparedAsideChars is
+// read, bounded, counted and parsed, or rendered as text, on a worker thread (PreparedPreview),
+// the preview saying "Loading..." meanwhile; whatever the pane shows next drops a preparation
+// still on its way.
 #include "mime/cHtmlBody.h"
 #include "ui/main/cPreviewDocument.h"
 #include "storage/cMailMessage.h"
@@ -24,6 +25,7 @@
 class QLabel;
 class QToolButton;
 class cPreviewBrowser;
+struct cPreparedPreview;
 class cRemoteContentBar;
 class cRemoteImages;
 
@@ -61,9 +63,10 @@ signals:
 private:
     void ShowBody();
     void ShowHtml();
-    void PrepareHtml();
+    void ShowPlainText(const QString &text);
+    void PrepareAside();
+    void ShowPrepared(const cPreparedPreview &prepared);
     void HtmlShown(int scrolled, int blockedItems);
-    cInlinePartLookup InlineParts() const;
     cRemoteImageLookup RemoteImages() const;
     void LoadRemote();
     void AllowSender();
@@ -81,6 +84,7 @@ private:
     cHtmlBody fHtml;
     bool fRemoteAllowed = false;
     bool fHtmlShown = false;
+    bool fHtmlPending = false; // fHtml is still to be read from the original, aside
     // The newest preparation; an older one stops or is dropped when it sees a newer number.
     std::shared_ptr<std::atomic_int> fLatest = std::make_shared<std::atomic_int>(0);
 };

@@ -25,6 +25,8 @@ public:
     explicit cRemoteImages(QObject *parent = nullptr);
 
     QImage Image(const QUrl &url);
+    // What Image answers now for every address asked for so far, for a lookup in another thread.
+    QHash<QUrl, QImage> Known() const { return fImages; }
     void Forget();
     bool IsFetching() const { return fPending > 0; }
 
