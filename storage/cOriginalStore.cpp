@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cOriginalStore.h"
 
+#include "storage/DeferredFlush.h"
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
 #include "storage/cFolderStore.h"
@@ -78,8 +79,12 @@ cResultOf<QByteArray> cOriginalStore::Keep(const QByteArray &raw, eDurability du
 {
     const QByteArray id = sha256Hex(raw);
     const QString path = PathOf(id);
-    if (QFile::exists(path))
+    if (QFile::exists(path)) {
+        // Kept by an earlier write perhaps not on disk yet.
+        if (durability == eDurability::Deferred)
+            NoteDeferredWrite(path);
         return id;
+    }
     const QString folder = QFileInfo(path).absolutePath();
     if (!MakePrivatePath(folder))
         return cResult::Failed(eFailure::FileSystem,

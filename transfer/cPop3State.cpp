@@ -2,6 +2,7 @@
 #include "transfer/cPop3State.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/DeferredFlush.h"
 #include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cMailMessage.h"
@@ -167,6 +168,7 @@ cResult cPop3State::Filing(const QByteArray &uid, const QString &path, const QBy
         return cResult::Failed(eFailure::FileSystem,
                                cTexts::tr("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
     fUnrecorded.insert(uid, line);
+    NoteDeferredWrite(fJournalPath);
     return cResult::Ok();
 }
 
