@@ -207,6 +207,12 @@ cResult FlushDeferredWrites()
     return flushed;
 }
 
+QStringList DeferredWritesWaiting()
+{
+    const QMutexLocker lock(&gNotedMutex);
+    return gNoted.paths;
+}
+
 void StartWriteBack(int handle)
 {
     (void)::sync_file_range(handle, 0, 0, SYNC_FILE_RANGE_WRITE);

@@ -8,6 +8,7 @@
 #include "storage/cResult.h"
 
 #include <QString>
+#include <QStringList>
 
 // Files written otherwise (appended to, moved, copied) and folders made are noted with this.
 void NoteDeferredWrite(const QString &path);
@@ -15,6 +16,9 @@ void NoteDeferredWrite(const QString &path);
 // Safe on another thread while files are noted; what is noted meanwhile waits for the next
 // call. After a failure the same files are flushed again by the next call.
 cResult FlushDeferredWrites();
+
+// The files the next flush puts on disk one by one; none when it flushes file systems whole.
+QStringList DeferredWritesWaiting();
 
 // A large file is written to disk from now on, while the rest is fetched; the flush then has
 // less left to wait for. handle is open on the file.
