@@ -12,11 +12,13 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -44,11 +46,26 @@ const QRegularExpression &temporaryName()
     return pattern;
 }
 
+std::atomic<pid_t> gProcessId = 0;
+
+// Asked once, not of the kernel for every file (twice per message fetched); a forked child
+// asks anew.
+pid_t processId()
+{
+    static const bool forgottenInChild = ::pthread_atfork(nullptr, nullptr, [] { gProcessId = 0; }) == 0;
+    pid_t pid = gProcessId.load(std::memory_order_relaxed);
+    if (pid == 0 || !forgottenInChild) {
+        pid = ::getpid();
+        gProcessId.store(pid, std::memory_order_relaxed);
+    }
+    return pid;
+}
+
 QString temporaryPathFor(const QFileInfo &target)
 {
     return target.absolutePath() + QStringLiteral("/.") + target.fileName()
            + QStringLiteral(".%1-%2.tmp")
-                 .arg(QCoreApplication::applicationPid())
+                 .arg(processId())
                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
