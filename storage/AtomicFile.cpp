@@ -195,6 +195,15 @@ cResultOf<QString> claimFirstFree(const QString &temporary, const QString &folde
     return fail(path, reason);
 }
 
+void startWriteBack(const QString &path)
+{
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0)
+        return;
+    StartWriteBack(handle);
+    ::close(handle);
+}
+
 // A deferred write waits for FlushDeferredWrites.
 cResultOf<QString> noted(cResultOf<QString> written, eDurability durability)
 {
@@ -259,13 +268,14 @@ cResultOf<QString> ClaimNewName(const QString &temporary, const QString &folder,
 {
     QFile file(temporary);
     QString reason;
-    if (!file.open(QIODevice::ReadOnly) || (durability == eDurability::Synced && !synced(file.handle(), &reason))) {
+    if (durability == eDurability::Synced
+        && !(file.open(QIODevice::ReadOnly) && synced(file.handle(), &reason))) {
         file.remove();
         return fail(QDir(folder).filePath(candidate(0)), reason.isEmpty() ? file.errorString() : reason);
     }
-    if (durability == eDurability::Deferred)
-        StartWriteBack(file.handle());
     file.close();
+    if (durability == eDurability::Deferred)
+        startWriteBack(temporary);
     return noted(claimFirstFree(temporary, folder, candidate), durability);
 }
 
