@@ -295,10 +295,13 @@ TEST_F(IncomingTest, TheJournalProvesOnlyMessagesFiledWhole)
     ASSERT_FALSE(kept.isEmpty());
     ASSERT_TRUE(state.Filing("never-written", folder("Inbox") + QStringLiteral("/mail1.qrz"), "08.12.2026 10:00:00"));
     ASSERT_TRUE(state.Filing("someone-else", kept, "01.01.2001 00:00:00"));
+    // A new process has noted nothing of what the killed one wrote.
+    ASSERT_TRUE(FlushDeferredWrites());
 
     cPop3State restarted(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
     ASSERT_TRUE(restarted.Load());
     EXPECT_TRUE(restarted.Knows("kept"));
+    EXPECT_TRUE(DeferredWritesWaiting().contains(kept));
     EXPECT_FALSE(restarted.Knows("never-written"));
     EXPECT_FALSE(restarted.Knows("someone-else"));
     EXPECT_TRUE(restarted.Changed());
