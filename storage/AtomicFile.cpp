@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/AtomicFile.h"
 
+#include "storage/DeferredFlush.h"
 #include "storage/PrivateFiles.h"
 
 #include <QCoreApplication>
@@ -11,11 +12,13 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -43,11 +46,26 @@ const QRegularExpression &temporaryName()
     return pattern;
 }
 
+std::atomic<pid_t> gProcessId = 0;
+
+// Asked once, not of the kernel for every file (twice per message fetched); a forked child
+// asks anew.
+pid_t processId()
+{
+    static const bool forgottenInChild = ::pthread_atfork(nullptr, nullptr, [] { gProcessId = 0; }) == 0;
+    pid_t pid = gProcessId.load(std::memory_order_relaxed);
+    if (pid == 0 || !forgottenInChild) {
+        pid = ::getpid();
+        gProcessId.store(pid, std::memory_order_relaxed);
+    }
+    return pid;
+}
+
 QString temporaryPathFor(const QFileInfo &target)
 {
     return target.absolutePath() + QStringLiteral("/.") + target.fileName()
            + QStringLiteral(".%1-%2.tmp")
-                 .arg(QCoreApplication::applicationPid())
+                 .arg(processId())
                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
 }
 
@@ -91,6 +109,9 @@ bool writeAll(QFile &file, QByteArrayView data, QString *reason)
 
 enum class eMode { Private, KeptFromTarget };
 
+// Written to disk while the next file is fetched, when it is this large.
+constexpr qint64 kEarlyWriteBack = 256 * 1024;
+
 using fWriteAll = std::function<bool(const fWritePiece &)>;
 
 fWriteAll allOf(const QByteArray &data)
@@ -117,9 +138,15 @@ bool writeTemporary(const QString &path, eMode mode, const fWriteAll &write, eDu
     // A file whose mode the user chose keeps it.
     if (mode == eMode::KeptFromTarget && QFileInfo::exists(path))
         file.setPermissions(QFileInfo(path).permissions());
-    bool written = write([&file, reason](QByteArrayView piece) { return writeAll(file, piece, reason); });
+    qint64 size = 0;
+    bool written = write([&file, &size, reason](QByteArrayView piece) {
+        size += piece.size();
+        return writeAll(file, piece, reason);
+    });
     if (written && durability == eDurability::Synced)
         written = synced(file.handle(), reason);
+    else if (written && size >= kEarlyWriteBack)
+        StartWriteBack(file.handle());
     file.close();
     if (!written)
         file.remove();
@@ -168,6 +195,23 @@ cResultOf<QString> claimFirstFree(const QString &temporary, const QString &folde
     return fail(path, reason);
 }
 
+void startWriteBack(const QString &path)
+{
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0)
+        return;
+    StartWriteBack(handle);
+    ::close(handle);
+}
+
+// A deferred write waits for FlushDeferredWrites.
+cResultOf<QString> noted(cResultOf<QString> written, eDurability durability)
+{
+    if (written && durability == eDurability::Deferred)
+        NoteDeferredWrite(written.value());
+    return written;
+}
+
 } // namespace
 
 cResult WriteFileAtomically(const QString &path, const QByteArray &data, eDurability durability)
@@ -183,7 +227,7 @@ cResult WriteFileAtomically(const QString &path, const std::function<bool(const 
     if (!writeTemporary(path, eMode::KeptFromTarget, write, durability, file, &reason))
         return fail(path, reason);
     if (std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
-        return cResult::Ok();
+        return noted(cResultOf<QString>(path), durability).result();
     reason = systemError();
     file.remove();
     return fail(path, reason);
@@ -208,7 +252,7 @@ cResultOf<QString> WriteNewFileAtomically(const QString &folder, const std::func
     QString reason;
     if (!writeTemporary(path, eMode::Private, allOf(data), durability, file, &reason))
         return fail(path, reason);
-    return claimFirstFree(file.fileName(), folder, candidate);
+    return noted(claimFirstFree(file.fileName(), folder, candidate), durability);
 }
 
 std::unique_ptr<QFile> NewTemporaryFile(const QString &folder)
@@ -230,7 +274,9 @@ cResultOf<QString> ClaimNewName(const QString &temporary, const QString &folder,
         return fail(QDir(folder).filePath(candidate(0)), reason.isEmpty() ? file.errorString() : reason);
     }
     file.close();
-    return claimFirstFree(temporary, folder, candidate);
+    if (durability == eDurability::Deferred)
+        startWriteBack(temporary);
+    return noted(claimFirstFree(temporary, folder, candidate), durability);
 }
 
 cResult SyncFileSystemOf(const QString &path)

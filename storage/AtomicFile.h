@@ -6,8 +6,8 @@
 // a file that exists keeps its mode.
 //
 // Durable writes also reach the disk before the call returns. A caller writing many files in a
-// row (a mail check) may defer that and flush them all at once with SyncFileSystemOf before it
-// relies on them.
+// row (a mail check) may defer that and flush them all at once with FlushDeferredWrites
+// (storage/DeferredFlush.h) before it relies on them.
 #include <QByteArray>
 #include "storage/cResult.h"
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/PrivateFiles.h"
 
+#include "storage/DeferredFlush.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,8 +11,15 @@
 
 bool MakePrivateFolder(const QString &path)
 {
+    if (QFileInfo(path).isDir())
+        return true;
+    if (::mkdir(QFile::encodeName(path).constData(), 0700) == 0) {
+        // Its name in the folder above must reach the disk with the files written into it.
+        NoteDeferredWrite(path);
+        return true;
+    }
     // A folder made by someone else in the meantime serves as well.
-    return QFileInfo(path).isDir() || ::mkdir(QFile::encodeName(path).constData(), 0700) == 0 || QFileInfo(path).isDir();
+    return QFileInfo(path).isDir();
 }
 
 bool MakePrivatePath(const QString &path)

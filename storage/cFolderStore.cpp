@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cFolderStore.h"
 
+#include "storage/DeferredFlush.h"
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
 #include "storage/cFolderIndex.h"
@@ -172,8 +173,11 @@ cResultOf<QString> cFolderStore::TransferMessage(const QString &sourcePath, cons
         RefreshIfShown(sourceFolder);
         RefreshIfShown(targetFolder);
     }
-    if (done)
+    if (done) {
+        // A mail check flushes what its rules moved or copied with the rest it wrote.
+        NoteDeferredWrite(target);
         return target;
+    }
     return fileSystemFailure((move ? cTexts::tr("Cannot move the message \"%1\" to \"%2\": %3")
                                    : cTexts::tr("Cannot copy the message \"%1\" to \"%2\": %3"))
                                  .arg(sourcePath, target, source.errorString()));

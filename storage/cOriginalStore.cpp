@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cOriginalStore.h"
 
+#include "storage/DeferredFlush.h"
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
 #include "storage/cFolderStore.h"
@@ -78,18 +79,26 @@ cResultOf<QByteArray> cOriginalStore::Keep(const QByteArray &raw, eDurability du
 {
     const QByteArray id = sha256Hex(raw);
     const QString path = PathOf(id);
-    if (QFile::exists(path))
-        return id;
     const QString folder = QFileInfo(path).absolutePath();
-    if (!MakePrivatePath(folder))
-        return cResult::Failed(eFailure::FileSystem,
-                               cTexts::tr("Cannot create the folder of original messages \"%1\".").arg(folder));
-    const cResultOf<QString> written =
-        WriteNewFileAtomically(folder, [&id](int attempt) { return attempt == 0 ? fileNameOf(id) : QString(); }, raw,
-                               durability);
-    // Another writer may have kept the same bytes meanwhile.
-    if (!written && !QFile::exists(path))
+    const auto write = [&] {
+        return WriteNewFileAtomically(folder, [&id](int attempt) { return attempt == 0 ? fileNameOf(id) : QString(); },
+                                      raw, durability);
+    };
+    // Written first and asked after: almost every message is new, in a folder that is there.
+    cResultOf<QString> written = write();
+    if (!written && !QFileInfo::exists(folder)) {
+        if (!MakePrivatePath(folder))
+            return cResult::Failed(eFailure::FileSystem,
+                                   cTexts::tr("Cannot create the folder of original messages \"%1\".").arg(folder));
+        written = write();
+    }
+    if (written)
+        return id;
+    // Kept before, by this writer or another, perhaps not on disk yet.
+    if (!QFile::exists(path))
         return written.result();
+    if (durability == eDurability::Deferred)
+        NoteDeferredWrite(path);
     return id;
 }
 

@@ -5,7 +5,7 @@
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxPOP.h"
 #include "rules/cMailSorter.h"
-#include "storage/AtomicFile.h"
+#include "storage/DeferredFlush.h"
 #include "storage/MailStorage.h"
 #include "storage/eFolderKind.h"
 #include "storage/cOptions.h"
@@ -13,20 +13,10 @@
 #include "transfer/cIncomingStore.h"
 #include "transfer/cOAuth2SignIn.h"
 
-#include <QFileInfo>
 #include <QScopeGuard>
 
 namespace {
 const QString kInbox = FolderName(eFolderKind::Inbox);
-
-// Touches no shared state: a flush may run on its own thread while the check goes on.
-cResult flushStoredMail(const QString &inbox, const QString &attachments)
-{
-    cResult synced = SyncFileSystemOf(inbox);
-    if (synced && QFileInfo::exists(attachments))
-        synced = SyncFileSystemOf(attachments);
-    return synced;
-}
 
 TVrxPOP::LoginMethod LoginMethodOf(ePop3Login login)
 {
@@ -173,7 +163,8 @@ cMailboxFetch::cSteps cGetSession::MailboxSteps(const cAccount &account)
             return StoreMessage(account, raw, number, beforeFiling);
         },
         [this, &account] { return StoredMailIsOnDisk(account); },
-        [inbox = MailFolderPath(kInbox), attachments = AttachmentsFolder()] { return flushStoredMail(inbox, attachments); },
+        // Safe on its own thread while the check goes on.
+        &FlushDeferredWrites,
     };
 }
 
@@ -209,7 +200,7 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch 
 
 bool cGetSession::StoredMailIsOnDisk(const cAccount &account)
 {
-    const cResult synced = flushStoredMail(MailFolderPath(kInbox), AttachmentsFolder());
+    const cResult synced = FlushDeferredWrites();
     if (synced) {
         fTotalOnDisk = fTotal;
         return true;

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMutex>
 
@@ -150,8 +151,9 @@ cResultOf<cIncomingStore::cStored> cIncomingStore::Store(const QByteArray &raw, 
         return saved;
     }
     record.attachments = attachments;
-    removeStaleTemporariesNow(MailFolderPath(folder));
     cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
+    if (path)
+        removeStaleTemporariesNow(QFileInfo(path.value()).path());
     if (path && beforeFiling) {
         if (cResult noted = beforeFiling(path.value(), record.DateTime); !noted)
             path = noted;

@@ -36,7 +36,7 @@ public:
     // is written; a failure leaves the message unstored.
     using fBeforeFiling = std::function<cResult(const QString &path, const QByteArray &dateTime)>;
 
-    // Deferred writes reach the disk only with SyncFileSystemOf (a mail check does it before
+    // Deferred writes reach the disk only with FlushDeferredWrites (a mail check does it before
     // QUIT). Stale temporaries of killed writers are cleared from the folders written.
     static cResultOf<cStored> Store(const QByteArray &raw, const QString &account, const QString &folder,
                                     eDurability durability = eDurability::Synced,

@@ -2,9 +2,11 @@
 #include "transfer/cPop3State.h"
 
 #include "storage/AtomicFile.h"
+#include "storage/DeferredFlush.h"
 #include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"
 #include "storage/cMailMessage.h"
+#include "storage/cOriginalStore.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -121,6 +123,23 @@ cResult cPop3State::Parse(const QByteArray &text)
     return cResult::Ok();
 }
 
+namespace {
+
+// The files of a message filed by a process stopped before its flush: they are on disk only
+// once this one flushes them.
+void noteUnflushed(const QString &path, const cMailMessage &filed)
+{
+    QStringList paths = filed.attachments;
+    paths.append(path);
+    if (const QString original = cOriginalStore::PathOf(filed.Original); !original.isEmpty())
+        paths.append(original);
+    for (const QString &file : std::as_const(paths))
+        if (!file.isEmpty())
+            NoteDeferredWrite(file);
+}
+
+} // namespace
+
 // A journal line is "uid time path mark", the last two percent-encoded; a line cut short by a
 // killed process has no line end and is ignored.
 void cPop3State::Recover()
@@ -140,6 +159,7 @@ void cPop3State::Recover()
             fStored.insert(fields.at(0), *time);
             fChanged = true;
             fProven = true;
+            noteUnflushed(path, filed);
         }
     }
 }
@@ -167,6 +187,7 @@ cResult cPop3State::Filing(const QByteArray &uid, const QString &path, const QBy
         return cResult::Failed(eFailure::FileSystem,
                                cTexts::tr("Cannot write the journal \"%1\": %2").arg(fJournalPath, fJournal->errorString()));
     fUnrecorded.insert(uid, line);
+    NoteDeferredWrite(fJournalPath);
     return cResult::Ok();
 }
 

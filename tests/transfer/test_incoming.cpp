@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SessionFixture.h"
 
+#include "storage/DeferredFlush.h"
+#include "storage/cFolderStore.h"
+#include "storage/cOriginalStore.h"
 #include "transfer/AttachmentNames.h"
 #include "transfer/cIncomingStore.h"
 #include "transfer/cPop3State.h"
@@ -8,6 +11,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <ctime>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -291,10 +295,13 @@ TEST_F(IncomingTest, TheJournalProvesOnlyMessagesFiledWhole)
     ASSERT_FALSE(kept.isEmpty());
     ASSERT_TRUE(state.Filing("never-written", folder("Inbox") + QStringLiteral("/mail1.qrz"), "08.12.2026 10:00:00"));
     ASSERT_TRUE(state.Filing("someone-else", kept, "01.01.2001 00:00:00"));
+    // A new process has noted nothing of what the killed one wrote.
+    ASSERT_TRUE(FlushDeferredWrites());
 
     cPop3State restarted(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
     ASSERT_TRUE(restarted.Load());
     EXPECT_TRUE(restarted.Knows("kept"));
+    EXPECT_TRUE(DeferredWritesWaiting().contains(kept));
     EXPECT_FALSE(restarted.Knows("never-written"));
     EXPECT_FALSE(restarted.Knows("someone-else"));
     EXPECT_TRUE(restarted.Changed());
@@ -323,6 +330,36 @@ TEST_F(IncomingTest, RecordingABatchKeepsTheJournalOfTheNextOne)
     ASSERT_TRUE(restarted.Load());
     for (const char *uid : {"recorded", "filed-before", "filed-after"})
         EXPECT_TRUE(restarted.Knows(uid)) << uid;
+}
+
+// A check deletes mail on the server once its flush is done: every file of a stored message,
+// and the journal line that proves it, must wait for that flush, also after a rule moved it.
+TEST_F(IncomingTest, EveryFileOfAStoredMessageWaitsForTheFlush)
+{
+    ASSERT_TRUE(FlushDeferredWrites());
+    cPop3State state(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
+    ASSERT_TRUE(state.Load());
+    const QByteArray large(300 * 1024, 'x');
+    const auto filing = [&](const QString &path, const QByteArray &dateTime) { return state.Filing("uid", path, dateTime); };
+    const auto stored = cIncomingStore::Store(mailWith({{"large.bin", large}, {"small.txt", "small"}}),
+                                              QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred, filing);
+    ASSERT_TRUE(stored) << stored.text().toStdString();
+    cMailMessage record;
+    ASSERT_TRUE(record.ReadFile(stored.value().path));
+    ASSERT_EQ(record.attachments.size(), 2);
+
+    const QStringList waiting = DeferredWritesWaiting();
+    for (const QString &path : record.attachments + QStringList{stored.value().path, cOriginalStore::PathOf(record.Original)})
+        EXPECT_TRUE(waiting.contains(path)) << path.toStdString();
+    EXPECT_TRUE(std::any_of(waiting.begin(), waiting.end(), [](const QString &path) { return path.endsWith(u".journal"); }))
+        << waiting.join(u' ').toStdString();
+
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Sorted")));
+    const auto moved = cFolderStore::TransferMessage(stored.value().path, QStringLiteral("Inbox"), QStringLiteral("Sorted"), true, false);
+    ASSERT_TRUE(moved);
+    EXPECT_TRUE(DeferredWritesWaiting().contains(moved.value()));
+    EXPECT_TRUE(FlushDeferredWrites());
+    EXPECT_TRUE(DeferredWritesWaiting().isEmpty());
 }
 
 TEST_F(IncomingTest, ADamagedRecordIsNamedAndRebuilt)
