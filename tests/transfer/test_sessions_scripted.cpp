@@ -240,7 +240,9 @@ TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)
         .Close();
     const auto session = fetchFrom(server);
     ASSERT_EQ(session->Errors().size(), 1);
-    EXPECT_TRUE(session->Errors().first().startsWith(QStringLiteral("(Work) Error #")))
+    EXPECT_TRUE(session->Errors().first().startsWith(QStringLiteral("(Work) 127.0.0.1:")))
+        << session->Errors().first().toStdString();
+    EXPECT_TRUE(session->Errors().first().endsWith(QStringLiteral(" closed the connection before its reply was complete")))
         << session->Errors().first().toStdString();
     EXPECT_TRUE(messages("Inbox").isEmpty());
     EXPECT_EQ(server.Transcript().count("DELE"), 0);
