@@ -2,11 +2,12 @@
 #pragma once
 // What the SMTP and POP3 clients share: the connection to Host:Port through a TVrxLineStream,
 // the Connected/Failed state, the last reply, and the error routine that closes the
-// connection (OnQuit) and then reports (OnError with a TVrxFailure). A client is used from one thread at a time:
-// OpenConnection, then WriteText/ReadLine/ReadChunk in the subclass's dialogue, then
-// CloseConnection or the error routine. Every read is checked against its deadline, even while
-// data keeps coming, and reply lines are capped. Before every read and between polls the client
-// calls MessageQueueHook, the caller's chance to do its own work or to throw to stop.
+// connection (OnQuit) and then reports (OnError with a TVrxFailure). A client is used from one
+// thread at a time: OpenConnection, then WriteText/ReadLine/ReadChunk in the subclass's
+// dialogue, then CloseConnection or the error routine. Every read is checked against its
+// deadline, even while data keeps coming, and reply lines are capped. Before every read and
+// between polls the client calls MessageQueueHook, the caller's chance to do its own work or
+// to throw to stop.
 #include "mailproto/TVrxFailure.h"
 #include "mailproto/TVrxLineStream.h"
 #include "mailproto/eVrxSecurity.h"

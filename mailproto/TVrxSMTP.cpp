@@ -84,7 +84,8 @@ bool TVrxSMTP::ReadReply(const QDeadlineTimer &deadline)
         }
         if (fPending.size() > kMaxReplyLine) {
             fPending.clear();
-            ErrorRoutine({eVrxFailure::Protocol, u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(kMaxReplyLine)});
+            ErrorRoutine({eVrxFailure::Protocol,
+                          u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(kMaxReplyLine)});
             return false;
         }
         scanned = std::max<qsizetype>(0, fPending.size() - 1);

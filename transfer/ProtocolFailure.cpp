@@ -76,5 +76,6 @@ cResult FailureResult(const TVrxFailure &failure, eMailProtocol protocol, const 
     if (!failure.Failed())
         return cResult::Ok();
     const QString line = Line(failure, protocol);
-    return cResult::Failed(CauseOf(failure.Code), account.isEmpty() ? line : QStringLiteral("(%1) %2").arg(account, line));
+    const QString text = account.isEmpty() ? line : QStringLiteral("(%1) %2").arg(account, line);
+    return cResult::Failed(CauseOf(failure.Code), text);
 }
