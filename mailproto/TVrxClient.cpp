@@ -40,6 +40,19 @@ void TVrxClient::SetReply(const QByteArray &code, const QByteArray &text)
     fReplyText = text;
 }
 
+TVrxFailure TVrxClient::Refusal(eVrxFailure code, const QByteArray &command) const
+{
+    const QString text = command.isEmpty() ? tr("%1 refused the session").arg(Where())
+                                           : tr("%1 refused %2").arg(Where(), QString::fromLatin1(command));
+    return {code, text, command, fReplyCode + ' ' + fReplyText};
+}
+
+void TVrxClient::NoteFailure(const TVrxFailure &failure)
+{
+    fFailed = true;
+    fLastFailure = failure;
+}
+
 void TVrxClient::ServiceMessageQueue() const
 {
     if (MessageQueueHook)
@@ -50,21 +63,19 @@ bool TVrxClient::OpenConnection()
 {
     fFailed = false;
     fPending.clear();
-    fLastErrorText.clear();
+    fLastFailure = {};
     fCertificateRejected = false;
     auto stream = fStreamFactory();
     stream->BetweenPolls = [this] { ServiceMessageQueue(); };
     if (!stream->Open(Host, Port.toUShort(), ReplyTimeout)) {
-        fLastErrorText = tr("Could not connect to %1: %2").arg(Where(), stream->ErrorText());
-        fFailed = true;
+        NoteFailure({eVrxFailure::Connect, tr("Could not connect to %1: %2").arg(Where(), stream->ErrorText())});
         return false;
     }
     if (Security == eVrxSecurity::Tls && !stream->StartTls(Host, TrustedCertificates, ReplyTimeout)) {
-        fLastErrorText = tr("Could not connect securely to %1: %2").arg(Where(), stream->ErrorText());
+        NoteFailure({eVrxFailure::Connect, tr("Could not connect securely to %1: %2").arg(Where(), stream->ErrorText())});
         fLastFingerprint = stream->PeerFingerprint();
         fLastCertificate = stream->PeerCertificate();
         fCertificateRejected = !fLastFingerprint.isEmpty();
-        fFailed = true;
         return false;
     }
     fLastFingerprint = stream->PeerFingerprint();
@@ -80,7 +91,7 @@ bool TVrxClient::StartTls()
     // Nothing may follow the go-ahead before the handshake: bytes there came in the clear from
     // anyone on the path and must never pass for replies under TLS (RFC 3207 section 6, RFC 2595).
     if (!fPending.isEmpty()) {
-        TransportFailure(ErrProtocol, tr("Could not encrypt the connection to %1: the server sent unencrypted data after "
+        TransportFailure(eVrxFailure::Tls, tr("Could not encrypt the connection to %1: the server sent unencrypted data after "
                                       "agreeing to encryption, which may have been injected; nothing further was sent")
                                           .arg(Where()));
         return false;
@@ -92,7 +103,7 @@ bool TVrxClient::StartTls()
     }
     fCertificateRejected = !encrypted && !fLastFingerprint.isEmpty();
     if (!encrypted)
-        TransportFailure(ErrProtocol, tr("Could not encrypt the connection to %1: %2").arg(
+        TransportFailure(eVrxFailure::Tls, tr("Could not encrypt the connection to %1: %2").arg(
                                           Where(), fStream ? fStream->ErrorText() : tr("the connection is closed")));
     return encrypted;
 }
@@ -120,27 +131,27 @@ void TVrxClient::CloseConnection()
     Q_EMIT OnQuit();
 }
 
-void TVrxClient::ErrorRoutine(int code, const QByteArray &msg)
+void TVrxClient::ErrorRoutine(const TVrxFailure &failure)
 {
-    fFailed = true;
+    NoteFailure(failure);
     CloseConnection();
-    Q_EMIT OnError(code, msg);
+    Q_EMIT OnError(failure);
 }
 
-void TVrxClient::TransportFailure(TransportError code, const QString &text)
+void TVrxClient::TransportFailure(eVrxFailure code, const QString &text)
 {
-    ErrorRoutine(code, text.toUtf8());
+    ErrorRoutine({code, text});
 }
 
 bool TVrxClient::WriteText(const QByteArray &text)
 {
     if (!fStream) {
-        TransportFailure(ErrWrite, tr("Could not send to %1: the connection is closed").arg(Where()));
+        TransportFailure(eVrxFailure::ConnectionLost, tr("Could not send to %1: the connection is closed").arg(Where()));
         return false;
     }
     if (fStream->Write(text, ReplyTimeout))
         return true;
-    TransportFailure(ErrWrite, tr("Could not send to %1: %2").arg(Where(), fStream->ErrorText()));
+    TransportFailure(eVrxFailure::ConnectionLost, tr("Could not send to %1: %2").arg(Where(), fStream->ErrorText()));
     return false;
 }
 
@@ -149,7 +160,7 @@ bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, const QDeadlineTi
     while (fStream) {
         ServiceMessageQueue();
         if (deadline.hasExpired()) {
-            TransportFailure(ErrTimedOut, !lateText.isEmpty() ? lateText
+            TransportFailure(eVrxFailure::TimedOut, !lateText.isEmpty() ? lateText
                                           : tr("%1 did not reply within %2 seconds").arg(Where()).arg(ReplyTimeout / 1000.0));
             return false;
         }
@@ -159,11 +170,11 @@ bool TVrxClient::ReadChunk(QByteArray &chunk, qint64 maxBytes, const QDeadlineTi
                 return true;
         }
         if (!fStream->IsOpen()) {
-            TransportFailure(ErrClosed, tr("%1 closed the connection before its reply was complete").arg(Where()));
+            TransportFailure(eVrxFailure::ConnectionLost, tr("%1 closed the connection before its reply was complete").arg(Where()));
             return false;
         }
     }
-    TransportFailure(ErrClosed, tr("Could not read from %1: the connection is closed").arg(Where()));
+    TransportFailure(eVrxFailure::ConnectionLost, tr("Could not read from %1: the connection is closed").arg(Where()));
     return false;
 }
 
@@ -180,7 +191,7 @@ bool TVrxClient::ReadLine(QByteArray &line, const QDeadlineTimer &deadline, qsiz
         end = fPending.indexOf("\r\n", searchFrom);
     }
     if (end < 0 || end + 2 > maxBytes) {
-        TransportFailure(ErrProtocol, tr("%1 sent a reply line longer than %2 bytes").arg(Where()).arg(maxBytes));
+        TransportFailure(eVrxFailure::Protocol, tr("%1 sent a reply line longer than %2 bytes").arg(Where()).arg(maxBytes));
         return false;
     }
     line = fPending.left(end);

@@ -2,11 +2,13 @@
 #pragma once
 // What the SMTP and POP3 clients share: the connection to Host:Port through a TVrxLineStream,
 // the Connected/Failed state, the last reply, and the error routine that closes the
-// connection (OnQuit) and then reports (OnError). A client is used from one thread at a time:
-// OpenConnection, then WriteText/ReadLine/ReadChunk in the subclass's dialogue, then
-// CloseConnection or the error routine. Every read is checked against its deadline, even while
-// data keeps coming, and reply lines are capped. Before every read and between polls the client
-// calls MessageQueueHook, the caller's chance to do its own work or to throw to stop.
+// connection (OnQuit) and then reports (OnError with a TVrxFailure). A client is used from one
+// thread at a time: OpenConnection, then WriteText/ReadLine/ReadChunk in the subclass's
+// dialogue, then CloseConnection or the error routine. Every read is checked against its
+// deadline, even while data keeps coming, and reply lines are capped. Before every read and
+// between polls the client calls MessageQueueHook, the caller's chance to do its own work or
+// to throw to stop.
+#include "mailproto/TVrxFailure.h"
 #include "mailproto/TVrxLineStream.h"
 #include "mailproto/eVrxSecurity.h"
 
@@ -24,9 +26,6 @@ class TVrxClient : public QObject
 
 public:
     using StreamFactory = std::function<std::unique_ptr<TVrxLineStream>()>;
-
-    // Error numbers of the connection itself (errno values), passed to OnError.
-    enum TransportError { ErrTimedOut = 110, ErrClosed = 104, ErrWrite = 32, ErrProtocol = 71, ErrTooLarge = 90 };
 
     static constexpr int DefaultReplyTimeoutMs = 60000;
     static constexpr int PollIntervalMs = 200;
@@ -49,8 +48,9 @@ public:
     bool Failed() const { return fFailed; }
     QByteArray ReplyCode() const { return fReplyCode; }
     QByteArray ReplyText() const { return fReplyText; }
-    // Why the last Connect could not open the connection; empty after a good one.
-    QString LastErrorText() const { return fLastErrorText; }
+    // Why the last call failed, also when it raised no OnError (a connection that could not be
+    // opened, a message refused before any command); no failure after a good Connect.
+    const TVrxFailure &LastFailure() const { return fLastFailure; }
     bool Encrypted() const;
     // SHA-256 (hex) of the last certificate the server showed, to offer trusting it.
     QByteArray PeerFingerprint() const;
@@ -68,7 +68,7 @@ public:
 Q_SIGNALS:
     void OnConnect();
     void OnQuit();
-    void OnError(int Error, QByteArray Msg);
+    void OnError(TVrxFailure Failure);
 
 protected:
     bool OpenConnection();
@@ -90,18 +90,22 @@ protected:
     // maxBytes (CR LF included) is a protocol error: a server does not get to fill our memory.
     [[nodiscard]] bool ReadLine(QByteArray &line, const QDeadlineTimer &deadline, qsizetype maxBytes = MaxReplyLineBytes);
 
-    // Closes the connection (OnQuit) and raises OnError(code, msg).
-    virtual void ErrorRoutine(int code, const QByteArray &msg);
+    // Closes the connection (OnQuit) and raises OnError.
+    virtual void ErrorRoutine(const TVrxFailure &failure);
     void ServiceMessageQueue() const;
     QString Where() const;
 
     void SetFailed(bool failed) { fFailed = failed; }
     void SetReply(const QByteArray &code, const QByteArray &text);
+    // The last reply as a refusal of command.
+    TVrxFailure Refusal(eVrxFailure code, const QByteArray &command) const;
+    // A failure that leaves the connection as it is: Failed, LastFailure, no event.
+    void NoteFailure(const TVrxFailure &failure);
     // The bytes read past the last complete reply, kept for the next read.
     QByteArray fPending;
 
 private:
-    void TransportFailure(TransportError code, const QString &text);
+    void TransportFailure(eVrxFailure code, const QString &text);
 
     StreamFactory fStreamFactory;
     std::unique_ptr<TVrxLineStream> fStream;
@@ -109,7 +113,7 @@ private:
     bool fFailed = false;
     QByteArray fReplyCode;
     QByteArray fReplyText;
-    QString fLastErrorText;
+    TVrxFailure fLastFailure;
     QByteArray fLastFingerprint;
     QSslCertificate fLastCertificate;
     bool fCertificateRejected = false;

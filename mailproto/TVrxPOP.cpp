@@ -122,11 +122,11 @@ void TVrxPOP::RequireConnection(const char *text) const
         throw EVrxError(QString::fromLatin1(text));
 }
 
-void TVrxPOP::ErrorRoutine(int code, const QByteArray &msg)
+void TVrxPOP::ErrorRoutine(const TVrxFailure &failure)
 {
     fDeletedList.clear();
     fOutstanding.clear();
-    TVrxClient::ErrorRoutine(code, msg);
+    TVrxClient::ErrorRoutine(failure);
 }
 
 bool TVrxPOP::Send(const QByteArray &line, Awaiting awaiting)
@@ -192,13 +192,13 @@ bool TVrxPOP::Listing(const QByteArray &command, QList<QByteArray> &lines)
     return ReadListing(lines);
 }
 
-bool TVrxPOP::Command(const QByteArray &line, int errorCode)
+bool TVrxPOP::Command(const QByteArray &line, eVrxFailure code)
 {
     if (!Send(line) || !ReadReply())
         return false;
     if (!Failed())
         return true;
-    ErrorRoutine(errorCode, ReplyText());
+    ErrorRoutine(Refusal(code, FirstWord(line.trimmed())));
     return false;
 }
 
@@ -212,7 +212,7 @@ void TVrxPOP::Connect()
     fLoggedIn = false;
     fCapabilitiesAsked = false;
     if (Failed()) {
-        ErrorRoutine(ErrGreeting, ReplyText());
+        ErrorRoutine(Refusal(eVrxFailure::Greeting, {}));
         return;
     }
     fApopTimestamp = ApopTimestampOf(ReplyText());
@@ -227,21 +227,21 @@ bool TVrxPOP::UpgradeToTls()
         return false;
     // A server that leaves STLS out may be one whose reply was tampered with: never fall back.
     if (!fOffersStls) {
-        Refuse(ErrGreeting, u"%1 does not offer STLS, which this account requires; nothing was sent"_s.arg(Where()));
+        Refuse(eVrxFailure::Tls, u"%1 does not offer STLS, which this account requires; nothing was sent"_s.arg(Where()));
         return false;
     }
-    if (!Command("STLS\r\n", ErrGreeting) || !StartTls())
+    if (!Command("STLS\r\n", eVrxFailure::Tls) || !StartTls())
         return false;
     // Capabilities seen before TLS may have been forged (RFC 2595 section 4).
     fCapabilitiesAsked = false;
     return true;
 }
 
-void TVrxPOP::Refuse(int errorCode, const QString &text)
+void TVrxPOP::Refuse(eVrxFailure code, const QString &text)
 {
     if (Send("QUIT\r\n"))
         (void)ReadReply();
-    ErrorRoutine(errorCode, text.toUtf8());
+    ErrorRoutine({code, text});
 }
 
 bool TVrxPOP::Login()
@@ -261,25 +261,25 @@ bool TVrxPOP::ShowsPasswordAllowed(const QByteArray &method)
 {
     if (Encrypted() || AllowPasswordInClear)
         return true;
-    Refuse(ErrLogin, u"Logging in to %1 by %2 would send the password unencrypted; the account does not allow that"_s.arg(
+    Refuse(eVrxFailure::Login, u"Logging in to %1 by %2 would send the password unencrypted; the account does not allow that"_s.arg(
                          Where(), QString::fromLatin1(method)));
     return false;
 }
 
 bool TVrxPOP::LoginUserPass()
 {
-    return ShowsPasswordAllowed("USER/PASS") && Command("USER " + TVrxLines::WithoutLineBreaks(UserId) + "\r\n", ErrLogin)
-           && Command("PASS " + TVrxLines::WithoutLineBreaks(Passwd) + "\r\n", ErrLogin);
+    return ShowsPasswordAllowed("USER/PASS") && Command("USER " + TVrxLines::WithoutLineBreaks(UserId) + "\r\n", eVrxFailure::Login)
+           && Command("PASS " + TVrxLines::WithoutLineBreaks(Passwd) + "\r\n", eVrxFailure::Login);
 }
 
 bool TVrxPOP::LoginApop()
 {
     if (fApopTimestamp.isEmpty()) {
-        Refuse(ErrLogin, u"%1 does not offer APOP (its greeting has no timestamp)"_s.arg(Where()));
+        Refuse(eVrxFailure::Login, u"%1 does not offer APOP (its greeting has no timestamp)"_s.arg(Where()));
         return false;
     }
     const QByteArray digest = QCryptographicHash::hash(fApopTimestamp + Passwd, QCryptographicHash::Md5).toHex();
-    return Command("APOP " + TVrxLines::WithoutLineBreaks(UserId) + ' ' + digest + "\r\n", ErrLogin);
+    return Command("APOP " + TVrxLines::WithoutLineBreaks(UserId) + ' ' + digest + "\r\n", eVrxFailure::Login);
 }
 
 bool TVrxPOP::LoginSasl()
@@ -292,7 +292,7 @@ bool TVrxPOP::LoginSasl()
     const QByteArray method = bearer ? TVrxSasl::ChooseBearer(fSaslMechanisms)
                                      : TVrxSasl::Choose(fSaslMechanisms, Encrypted());
     if (method.isEmpty()) {
-        Refuse(ErrLogin, u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
+        Refuse(eVrxFailure::Login, u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
                              Where(), bearer ? u"OAuth2 sign-in"_s : u"login method"_s,
                              QString::fromLatin1(fSaslMechanisms.join(' '))));
         return false;
@@ -336,7 +336,7 @@ bool TVrxPOP::AuthenticationEnd(bool sent)
     // A refused step may leave the server waiting for the next one: "*" ends the exchange.
     if (ReplyCode() == "+" && (!Send("*\r\n") || !ReadReply()))
         return false;
-    ErrorRoutine(ErrLogin, ReplyText());
+    ErrorRoutine(Refusal(eVrxFailure::Login, "AUTH"));
     return false;
 }
 
@@ -358,14 +358,14 @@ bool TVrxPOP::ReadCount(qint64 &count, const char *command)
     }
     const QString text = u"%1 answered %2 with \"%3\", which is not a message count"_s.arg(
         Where(), QLatin1StringView(command), QString::fromUtf8(ReplyText()));
-    ErrorRoutine(ErrProtocol, text.toUtf8());
+    ErrorRoutine({eVrxFailure::Protocol, text});
     return false;
 }
 
 qint64 TVrxPOP::CheckMail()
 {
     RequireConnection("Not connected.");
-    if (!Command("STAT\r\n", ErrStat) || !ReadCount(fMessageCount, "STAT"))
+    if (!Command("STAT\r\n", eVrxFailure::Refused) || !ReadCount(fMessageCount, "STAT"))
         return 0;
     fLastSupported = true;
     if (!Send("LAST\r\n") || !ReadReply())
@@ -394,7 +394,7 @@ bool TVrxPOP::TakeDeleteReply(qint64 number)
     if (!ReadReply())
         return false;
     if (Failed()) {
-        ErrorRoutine(ErrDelete, ReplyText());
+        ErrorRoutine(Refusal(eVrxFailure::Refused, "DELE"));
         return false;
     }
     fDeletedList.append(QByteArray::number(number));
@@ -427,7 +427,7 @@ std::optional<QMap<qint64, QByteArray>> TVrxPOP::UniqueIds()
         if (!entry || !IsUniqueId(entry->second)) {
             const QString text = u"%1 sent a unique-id line that is none: \"%2\""_s.arg(
                 Where(), QString::fromUtf8(line.left(MaxUniqueIdBytes * 2)));
-            ErrorRoutine(ErrProtocol, text.toUtf8());
+            ErrorRoutine({eVrxFailure::Protocol, text});
             return std::nullopt;
         }
         ids.insert(entry->first, entry->second);
@@ -466,7 +466,7 @@ bool TVrxPOP::RequestDelete(const QList<qint64> &numbers)
 
 void TVrxPOP::Quit()
 {
-    if (!Connected() || !Command("QUIT\r\n", ErrQuit))
+    if (!Connected() || !Command("QUIT\r\n", eVrxFailure::Refused))
         return;
     fDeletedList.clear();
     CloseConnection();
@@ -516,7 +516,7 @@ bool TVrxPOP::ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 num
     while (end < 0) {
         if (buffer.size() > MaxMessageSize + Terminator.size()) {
             const QString text = u"%1: message %2 is larger than %3 bytes; it was left on the server"_s.arg(Where()).arg(number).arg(MaxMessageSize);
-            ErrorRoutine(ErrTooLarge, text.toUtf8());
+            ErrorRoutine({eVrxFailure::TooLarge, text});
             return false;
         }
         // The data start after a line end: a message of no lines ends like any other.
@@ -563,14 +563,14 @@ bool TVrxPOP::SkipMessageData()
 std::optional<QByteArray> TVrxPOP::Retrieve(qint64 number)
 {
     RequireConnection("Not connected.");
-    fRetrieveNote.clear();
     Q_EMIT OnBeforeRetrieve(number);
     const QByteArray text = QByteArray::number(number);
     if (!Send("LIST " + text + "\r\n") || !ReadReply())
         return std::nullopt;
     const qint64 expectedSize = ExpectedSize();
     if (expectedSize > MaxMessageSize) {
-        fRetrieveNote = u"it has %1 bytes, more than the limit of %2 bytes"_s.arg(expectedSize).arg(MaxMessageSize);
+        NoteFailure({eVrxFailure::TooLarge,
+                     u"it has %1 bytes, more than the limit of %2 bytes"_s.arg(expectedSize).arg(MaxMessageSize)});
         return std::nullopt;
     }
     if (!Send("RETR " + text + "\r\n", Awaiting::StatusThenData))
@@ -581,7 +581,6 @@ std::optional<QByteArray> TVrxPOP::Retrieve(qint64 number)
 std::optional<QByteArray> TVrxPOP::TakeMessage(qint64 number, qint64 expectedSize)
 {
     RequireConnection("Not connected.");
-    fRetrieveNote.clear();
     Q_EMIT OnBeforeRetrieve(number);
     return ReadMessage(number, expectedSize);
 }
@@ -591,7 +590,7 @@ std::optional<QByteArray> TVrxPOP::ReadMessage(qint64 number, qint64 expectedSiz
     if (!ReadReply())
         return std::nullopt;
     if (Failed()) {
-        ErrorRoutine(ErrRetrieve, ReplyText());
+        ErrorRoutine(Refusal(eVrxFailure::Refused, "RETR"));
         return std::nullopt;
     }
     QByteArray buffer;

@@ -5,9 +5,9 @@
 // then Retrieve and Delete per message, Quit. A client that keeps track of unique ids asks
 // Capabilities and UniqueIds after Login instead of CheckMail, then Sizes, and streams its
 // commands: RequestRetrieve/RequestDelete send without waiting (RFC 2449 PIPELINING; one at a
-// time otherwise), TakeMessage/TakeDeleteReply read the replies in the order sent. A refused command runs the error routine: the
-// connection closes (OnQuit), then OnError reports the step's code (2000-2006) or a
-// connection error number, with the server's text or a description of what went wrong.
+// time otherwise), TakeMessage/TakeDeleteReply read the replies in the order sent. A refused
+// command runs the error routine: the connection closes (OnQuit), then OnError reports the
+// failure with the refused command and the server's reply.
 // A server gets no more than it needs of our time and memory: a retrieval must bring at least
 // MinBytesPerTimeout in every reply time-out, and a message over MaxMessageSize is not read (it
 // stays on the server).
@@ -23,15 +23,6 @@ class TVrxPOP : public TVrxClient
     Q_OBJECT
 
 public:
-    enum ErrorCode {
-        ErrGreeting = 2000,
-        ErrLogin = 2001,
-        ErrQuit = 2002,
-        ErrDelete = 2003,
-        ErrRetrieve = 2004,
-        ErrStat = 2006,
-    };
-
     static constexpr qint64 DefaultMaxMessageSize = 100 * 1024 * 1024;
     // A retrieval that gets fewer bytes than this within one reply time-out has stalled.
     static constexpr qint64 DefaultMinBytesPerTimeout = 1024;
@@ -71,45 +62,58 @@ public:
     qint64 MessageCount() const { return fMessageCount; }
     // Numbers deleted in this session; emptied when the connection closes.
     QList<QByteArray> DeletedList() const { return fDeletedList; }
-    // Why the last Retrieve left its message on the server (no message, still connected); else
-    // empty.
-    QString RetrieveNote() const { return fRetrieveNote; }
+
+    // Every call that can fail reports through LastFailure, and through OnError when it ends the
+    // connection. TimedOut, ConnectionLost and Protocol (a reply line that is too long) can end
+    // any call that talks to the server; the lists below name what else each one uses.
+    // Calls that need a connection throw EVrxError "Not connected." without one (Login:
+    // "Invalid Op. Not connected.").
 
     // Reads the greeting; with Security StartTls asks CAPA and upgrades by STLS (RFC 2595), and
     // a server that does not offer it is an error: nothing is sent in the clear.
+    // Used failures: Connect, Greeting, Tls.
     void Connect();
-    // Logs in by Method. Throws EVrxError "Invalid Op. Not connected." when not connected.
+    // Logs in by Method.
+    // Used failures: Login.
     bool Login();
     // New messages by LAST; when the server has no LAST it returns 0, LastSupported is false
     // and MessageCount is the number to take. A count that is no count is a protocol error.
-    // Throws EVrxError "Not connected.".
+    // Used failures: Refused (STAT), Protocol.
     qint64 CheckMail();
     // The message's bytes, the dots the server added taken off (RFC 1939 section 3); none when
     // the server refused it, the connection failed or it is too large. Nothing here reads it.
-    // Throws EVrxError "Not connected.".
+    // Used failures: Refused (RETR), TooLarge (connected when LIST told the size first).
     std::optional<QByteArray> Retrieve(qint64 number);
-    // Throws EVrxError "Not connected.".
+    // Used failures: Refused (DELE).
     void Delete(qint64 number);
 
-    // CAPA (RFC 2449); a server without it is no error. Throws EVrxError "Not connected.".
+    // CAPA (RFC 2449); a server without it is no error.
+    // Used failures: only the transport's.
     void Capabilities();
     // UIDL (RFC 1939 section 7): message number to unique id. None when the server refused it
-    // (still connected) or the connection failed; a malformed listing is a protocol error.
+    // (still connected, no failure) or the connection failed.
+    // Used failures: Protocol (a malformed listing).
     std::optional<QMap<qint64, QByteArray>> UniqueIds();
     // LIST without a number: message number to size; empty when refused.
+    // Used failures: only the transport's.
     QMap<qint64, qint64> Sizes();
     // Commands sent ahead of their replies; false when the connection failed.
+    // Used failures: ConnectionLost.
     [[nodiscard]] bool RequestRetrieve(const QList<qint64> &numbers);
     [[nodiscard]] bool RequestDelete(const QList<qint64> &numbers);
     // The reply of the oldest outstanding RETR, as Retrieve gives it; none when refused or the
     // connection failed (the error routine has run).
+    // Used failures: Refused (RETR), TooLarge.
     std::optional<QByteArray> TakeMessage(qint64 number, qint64 expectedSize);
     // The reply of the oldest outstanding DELE; false when refused or the connection failed.
+    // Used failures: Refused (DELE).
     bool TakeDeleteReply(qint64 number);
+    // Used failures: Refused (QUIT).
     void Quit();
     // After a stop thrown from MessageQueueHook: reads the rest of the reply in progress and
     // QUITs within StopGraceMs, so the deletions sent so far take effect (RFC 1939 section 6);
     // a server that cannot keep up is just disconnected.
+    // Used failures: as Quit.
     void QuitAfterStop();
 
 Q_SIGNALS:
@@ -119,7 +123,7 @@ Q_SIGNALS:
     void OnDelete(qint64 id);
 
 protected:
-    void ErrorRoutine(int code, const QByteArray &msg) override;
+    void ErrorRoutine(const TVrxFailure &failure) override;
 
 private:
     // What the server still owes us, so a stopped dialogue can be brought back in step;
@@ -136,7 +140,7 @@ private:
     void Finished(Awaiting awaiting);
     [[nodiscard]] bool UpgradeToTls();
     // Ends the dialogue before any password is sent: QUIT, then the error routine.
-    void Refuse(int errorCode, const QString &text);
+    void Refuse(eVrxFailure code, const QString &text);
     [[nodiscard]] bool ShowsPasswordAllowed(const QByteArray &method);
     [[nodiscard]] bool LoginUserPass();
     [[nodiscard]] bool LoginApop();
@@ -147,8 +151,8 @@ private:
     // Sends one AUTH step and reads its reply: "+" asks for the next step, "+OK" ends it.
     [[nodiscard]] bool AuthStep(const QByteArray &line);
     [[nodiscard]] bool ReadReply();
-    // Writes the line and reads the status; "-ERR" runs the error routine with errorCode.
-    [[nodiscard]] bool Command(const QByteArray &line, int errorCode);
+    // Writes the line and reads the status; "-ERR" runs the error routine with code.
+    [[nodiscard]] bool Command(const QByteArray &line, eVrxFailure code);
     [[nodiscard]] bool ReadCount(qint64 &count, const char *command);
     qint64 ExpectedSize() const;
     [[nodiscard]] bool ReceiveMessage(QByteArray &buffer, qint64 expectedSize, qint64 number);
@@ -161,7 +165,6 @@ private:
     bool fLastSupported = false;
     qint64 fMessageCount = 0;
     QList<QByteArray> fDeletedList;
-    QString fRetrieveNote;
     // Replies still owed, oldest first; Unknown while a write is under way.
     std::deque<Awaiting> fOutstanding;
     bool fPipelining = false;

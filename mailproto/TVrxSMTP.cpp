@@ -61,9 +61,9 @@ TVrxSMTP::TVrxSMTP(QObject *parent) : TVrxClient(u"25"_s, parent)
 {
 }
 
-void TVrxSMTP::ServerError()
+void TVrxSMTP::ServerError(eVrxFailure code, const QByteArray &command)
 {
-    ErrorRoutine(ReplyCode().toInt(), ReplyText());
+    ErrorRoutine(Refusal(code, command));
 }
 
 bool TVrxSMTP::ReadReply(const QDeadlineTimer &deadline)
@@ -84,7 +84,8 @@ bool TVrxSMTP::ReadReply(const QDeadlineTimer &deadline)
         }
         if (fPending.size() > kMaxReplyLine) {
             fPending.clear();
-            ErrorRoutine(0, u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(kMaxReplyLine).toUtf8());
+            ErrorRoutine({eVrxFailure::Protocol,
+                          u"%1 sent a reply line longer than %2 bytes"_s.arg(Where()).arg(kMaxReplyLine)});
             return false;
         }
         scanned = std::max<qsizetype>(0, fPending.size() - 1);
@@ -120,9 +121,9 @@ void TVrxSMTP::Connect()
     // 421 closes the channel at once; after any other refusal the server waits for QUIT
     // (RFC 5321 section 3.1).
     if (ReplyCode() == "421")
-        ServerError();
+        ServerError(eVrxFailure::Greeting, {});
     else if (ReplyCode() != "220")
-        RefuseSession();
+        RefuseSession(eVrxFailure::Greeting, {});
     else
         Greet();
 }
@@ -187,22 +188,22 @@ bool TVrxSMTP::Hello()
         return true;
     }
     if (!ReplyCode().startsWith('5')) {
-        ReplyCode() == "421" ? ServerError() : RefuseSession();
+        ReplyCode() == "421" ? ServerError(eVrxFailure::Greeting, "EHLO") : RefuseSession(eVrxFailure::Greeting, "EHLO");
         return false;
     }
     if (!Exchange("HELO " + name + "\r\n"))
         return false;
     if (ReplyCode() == "250")
         return true;
-    RefuseSession();
+    RefuseSession(eVrxFailure::Greeting, "HELO");
     return false;
 }
 
-void TVrxSMTP::Abandon(const QString &text, int code)
+void TVrxSMTP::Abandon(eVrxFailure code, const QString &text)
 {
     if (Exchange("QUIT\r\n"))
         CloseConnection();
-    ErrorRoutine(code, text.toUtf8());
+    ErrorRoutine({code, text});
 }
 
 bool TVrxSMTP::Secure()
@@ -211,13 +212,13 @@ bool TVrxSMTP::Secure()
         return true;
     // A server that leaves STARTTLS out may be one whose reply was tampered with: never fall back.
     if (!fExtensions.StartTls) {
-        Abandon(u"%1 does not offer STARTTLS, which this account requires; nothing was sent"_s.arg(Where()));
+        Abandon(eVrxFailure::Tls, u"%1 does not offer STARTTLS, which this account requires; nothing was sent"_s.arg(Where()));
         return false;
     }
     if (!Exchange("STARTTLS\r\n"))
         return false;
     if (ReplyCode() != "220") {
-        RefuseSession();
+        RefuseSession(eVrxFailure::Tls, "STARTTLS");
         return false;
     }
     return StartTls() && Hello();
@@ -231,13 +232,13 @@ bool TVrxSMTP::Login()
     const QByteArray method = bearer ? TVrxSasl::ChooseBearer(fExtensions.AuthMechanisms)
                                      : TVrxSasl::Choose(fExtensions.AuthMechanisms, Encrypted());
     if (method.isEmpty()) {
-        Abandon(u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
+        Abandon(eVrxFailure::Login, u"%1 offers no %2 Ravelin knows (%3)"_s.arg(
             Where(), bearer ? u"OAuth2 sign-in"_s : u"login method"_s,
-            QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))), ErrNoLoginMethod);
+            QString::fromLatin1(fExtensions.AuthMechanisms.join(' '))));
         return false;
     }
     if (method != "CRAM-MD5" && !Encrypted() && !AllowPasswordInClear) {
-        Abandon(u"Logging in to %1 would send the %2 unencrypted; the account does not allow that"_s.arg(
+        Abandon(eVrxFailure::Login, u"Logging in to %1 would send the %2 unencrypted; the account does not allow that"_s.arg(
             Where(), bearer ? u"access token"_s : u"password"_s));
         return false;
     }
@@ -278,7 +279,7 @@ bool TVrxSMTP::AuthenticationEnd(bool sent)
     // A refused step may leave the server waiting for the next one: "*" ends the exchange.
     if (ReplyCode() == "334" && !Exchange("*\r\n"))
         return false;
-    RefuseSession();
+    RefuseSession(eVrxFailure::Login, "AUTH");
     return false;
 }
 
@@ -287,36 +288,37 @@ bool TVrxSMTP::Exchange(const QByteArray &command)
     return WriteText(command) && ReadReply();
 }
 
-void TVrxSMTP::RefuseSession()
+void TVrxSMTP::RefuseSession(eVrxFailure code, const QByteArray &command)
 {
-    const QByteArray code = ReplyCode(), text = ReplyText();
+    const QByteArray replyCode = ReplyCode(), text = ReplyText();
+    const TVrxFailure refusal = Refusal(code, command);
     if (Exchange("QUIT\r\n"))
         CloseConnection();
-    SetReply(code, text);
-    ErrorRoutine(code.toInt(), text);
+    SetReply(replyCode, text);
+    ErrorRoutine(refusal);
 }
 
-bool TVrxSMTP::RefuseMessage()
+bool TVrxSMTP::RefuseMessage(const QByteArray &command)
 {
     if (ReplyCode() == "421") {
-        ServerError();
+        ServerError(eVrxFailure::Refused, command);
         return false;
     }
     const QByteArray code = ReplyCode(), text = ReplyText();
-    SetFailed(true);
-    Q_EMIT OnError(code.toInt(), text);
+    const TVrxFailure refusal = Refusal(eVrxFailure::Refused, command);
+    NoteFailure(refusal);
+    Q_EMIT OnError(refusal);
     if (Exchange("RSET\r\n") && ReplyCode() != "250")
-        ServerError();
+        ServerError(eVrxFailure::Refused, "RSET");
     SetReply(code, text);
     return false;
 }
 
-bool TVrxSMTP::RefuseLocally(int code, const QString &text)
+bool TVrxSMTP::RefuseLocally(eVrxFailure code, const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    SetReply(QByteArray::number(code), utf8);
-    SetFailed(true);
-    Q_EMIT OnError(code, utf8);
+    const TVrxFailure refusal{code, text};
+    NoteFailure(refusal);
+    Q_EMIT OnError(refusal);
     return false;
 }
 
@@ -324,7 +326,7 @@ bool TVrxSMTP::FitsServerLimit(qint64 size)
 {
     if (fExtensions.SizeLimit == 0 || size <= fExtensions.SizeLimit)
         return true;
-    return RefuseLocally(552, u"The message is %1 bytes; %2 accepts at most %3 bytes."_s.arg(size).arg(Where())
+    return RefuseLocally(eVrxFailure::TooLarge, u"The message is %1 bytes; %2 accepts at most %3 bytes."_s.arg(size).arg(Where())
                                   .arg(fExtensions.SizeLimit));
 }
 
@@ -337,7 +339,7 @@ bool TVrxSMTP::AddressesFit(const TVrxMsg &msg, const QList<QByteArray> &recipie
                                         + TVrxAddressList::Addresses(msg.ReplyTo);
     for (const QByteArray &address : addresses)
         if (!TVrxEncodedWords::IsAscii(address))
-            return RefuseLocally(553, u"The address %1 is not plain ASCII and %2 does not offer SMTPUTF8; the message "
+            return RefuseLocally(eVrxFailure::AddressNotAscii, u"The address %1 is not plain ASCII and %2 does not offer SMTPUTF8; the message "
                                       u"was not sent"_s.arg(QString::fromUtf8(address), Where()));
     return true;
 }
@@ -399,25 +401,26 @@ bool TVrxSMTP::SendEnvelope(const QList<QByteArray> &commands)
             if (!Exchange(command))
                 return false;
             if (ReplyCode() != "250")
-                return RefuseMessage();
+                return RefuseMessage(command.left(4));
         }
         return true;
     }
     if (!WriteText(commands.join()))
         return false;
-    QByteArray refusedCode, refusedText;
-    for (qsizetype i = 0; i < commands.size(); ++i) {
+    QByteArray refusedCode, refusedText, refusedCommand;
+    for (const QByteArray &command : commands) {
         if (!ReadReply())
             return false;
         if (ReplyCode() != "250" && refusedCode.isEmpty()) {
             refusedCode = ReplyCode();
             refusedText = ReplyText();
+            refusedCommand = command.left(4);
         }
     }
     if (refusedCode.isEmpty())
         return true;
     SetReply(refusedCode, refusedText);
-    return RefuseMessage();
+    return RefuseMessage(refusedCommand);
 }
 
 bool TVrxSMTP::SendData(const QList<QByteArray> &lines)
@@ -449,14 +452,27 @@ bool TVrxSMTP::SendData(const QList<QByteArray> &lines)
     if (!ReadReply())
         return false;
     if (ReplyCode() != "250")
-        return RefuseMessage();
+        return RefuseMessage("DATA");
     progress.Finish();
     return true;
 }
 
+std::optional<QList<QByteArray>> TVrxSMTP::MessageLines(TVrxMsg &msg)
+{
+    try {
+        return BuildMessageLines(msg);
+    } catch (const EVrxError &e) {
+        NoteFailure({eVrxFailure::AttachmentUnreadable, e.Text()});
+        return std::nullopt;
+    }
+}
+
 bool TVrxSMTP::Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients)
 {
-    const QList<QByteArray> lines = BuildMessageLines(msg);
+    const std::optional<QList<QByteArray>> built = MessageLines(msg);
+    if (!built)
+        return false;
+    const QList<QByteArray> &lines = *built;
     Q_EMIT OnBeforeSend();
     const qint64 size = MessageSize(lines);
     if (!FitsServerLimit(size))
@@ -469,7 +485,7 @@ bool TVrxSMTP::Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients)
     if (!SendEnvelope(envelope) || !Exchange("DATA\r\n"))
         return false;
     if (ReplyCode() != "354")
-        return RefuseMessage();
+        return RefuseMessage("DATA");
     return SendData(lines);
 }
 
@@ -513,7 +529,7 @@ void TVrxSMTP::Quit()
     if (!Exchange("QUIT\r\n"))
         return;
     if (ReplyCode() != "221") {
-        ServerError();
+        ServerError(eVrxFailure::Refused, "QUIT");
         return;
     }
     CloseConnection();

@@ -5,7 +5,8 @@
 // call blocks until its step is done; Failed tells how the last step went.
 //
 // A message the server refuses (a reply other than the expected one to MAIL, RCPT, DATA or the
-// final dot, or one too big for the server's SIZE) raises OnError and fails that Send only:
+// final dot, or one too big for the server's SIZE) raises OnError with a TVrxFailure and fails
+// that Send only:
 // the transaction is reset (RSET) and the connection stays usable for the next message. A
 // broken connection (write failure, time-out, hang-up, 421) closes it: OnQuit, then OnError.
 // Connected tells the two apart. Once the final dot is written, the server's reply decides the
@@ -20,6 +21,8 @@
 
 #include <QDateTime>
 #include <QDeadlineTimer>
+
+#include <optional>
 
 class TVrxSMTP : public TVrxClient
 {
@@ -38,9 +41,6 @@ public:
         QList<QByteArray> AuthMechanisms; // RFC 4954, upper case
     };
 
-    // OnError's code when the server offers no AUTH method this client can use.
-    static constexpr int ErrNoLoginMethod = 3000;
-
     explicit TVrxSMTP(QObject *parent = nullptr);
 
     bool LocalizedDates = false;
@@ -57,17 +57,29 @@ public:
     QByteArray BearerToken;
     bool AllowPasswordInClear = false;
 
+    // Every call that can fail reports through LastFailure and OnError. TimedOut,
+    // ConnectionLost and Protocol (a reply line that is too long) can end any call that talks to
+    // the server; the lists below name what else each one uses.
+
+    // Greets (EHLO, else HELO), encrypts by STARTTLS when Security asks for it and logs in when
+    // UserName is set.
+    // Used failures: Connect, Greeting (greeting or EHLO/HELO refused), Tls, Login (refused, or
+    // no method the account allows).
     void Connect();
-    // Throws EVrxError when not connected, when From or SendTo is empty or names no address
-    // (nothing is sent), and when an attachment cannot be read (before any envelope command).
-    // MAIL FROM takes ReturnPath when set (the account's address), else From's address. A
-    // message with an address that is not ASCII is refused here, before any command, unless
-    // the server offers SMTPUTF8.
+    // Throws EVrxError when not connected, or when From or SendTo is empty or names no address
+    // (nothing is sent). MAIL FROM takes ReturnPath when set (the account's address), else
+    // From's address. A message with an address that is not ASCII is refused here, before any
+    // command, unless the server offers SMTPUTF8.
+    // Used failures: AttachmentUnreadable (no OnError), AddressNotAscii, TooLarge (over the
+    // server's SIZE), Refused (MAIL, RCPT, DATA or the final dot: the connection stays; RSET,
+    // or any reply 421: it closes).
     bool Send(TVrxMsg &msg);
     // Whether the server opens a transaction for reversePath ("<>" for none) as things stand,
     // without sending a message: MAIL, then RSET. The reply code to MAIL ("530": log in first);
     // empty when not connected or the connection failed.
+    // Used failures: only the transport's.
     QByteArray TrySender(const QByteArray &reversePath);
+    // Used failures: Refused (QUIT).
     void Quit();
 
     const TExtensions &Extensions() const { return fExtensions; }
@@ -110,25 +122,29 @@ private:
     // The end of an AUTH exchange: 235 logs in, anything else ends the session.
     [[nodiscard]] bool AuthenticationEnd(bool sent);
     // Ends the session with an error of our own (nothing the server said).
-    void Abandon(const QString &text, int code = ErrProtocol);
+    void Abandon(eVrxFailure code, const QString &text);
     // Writes one command and reads its reply; false when the connection failed.
     [[nodiscard]] bool Exchange(const QByteArray &command);
-    // The server refused the message: report, reset the transaction, keep the connection.
-    [[nodiscard]] bool RefuseMessage();
+    // The server refused command of the message: report, reset the transaction, keep the
+    // connection.
+    [[nodiscard]] bool RefuseMessage(const QByteArray &command);
     // The server refused the session: QUIT (RFC 5321 section 4.1.1.10), close, report.
-    void RefuseSession();
+    void RefuseSession(eVrxFailure code, const QByteArray &command);
     [[nodiscard]] bool FitsServerLimit(qint64 size);
     // Refuses the message, as a server would, when an address needs SMTPUTF8 and it is not offered.
     [[nodiscard]] bool AddressesFit(const TVrxMsg &msg, const QList<QByteArray> &recipients);
     // Refuses the message with a text of our own; the connection stays.
-    [[nodiscard]] bool RefuseLocally(int code, const QString &text);
+    [[nodiscard]] bool RefuseLocally(eVrxFailure code, const QString &text);
     QByteArray MailCommand(const TVrxMsg &msg, qint64 size, bool eightBit, bool utf8) const;
     [[nodiscard]] bool SendEnvelope(const QList<QByteArray> &commands);
     // Writes the dot-stuffed lines and the final dot, then waits for the verdict.
     [[nodiscard]] bool SendData(const QList<QByteArray> &lines);
+    // The message's lines; none when an attachment cannot be read (nothing was sent).
+    std::optional<QList<QByteArray>> MessageLines(TVrxMsg &msg);
     // Everything of Send after its checks; the message lines are released when it returns.
     [[nodiscard]] bool Transmit(TVrxMsg &msg, const QList<QByteArray> &recipients);
-    void ServerError();
+    // The server refused command and ends the session itself.
+    void ServerError(eVrxFailure code, const QByteArray &command);
 
     TExtensions fExtensions;
     QList<QByteArray> fReplyLines;

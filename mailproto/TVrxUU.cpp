@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mailproto/TVrxUU.h"
 
-#include "mailproto/EVrxFormatError.h"
 #include "mailproto/TVrxProgress.h"
 
 namespace {
@@ -21,24 +20,19 @@ bool CharValue(char c, quint32 *value)
     return true;
 }
 
-quint32 ValueOrThrow(char c, const QString &formatError)
-{
-    quint32 value = 0;
-    if (!CharValue(c, &value))
-        throw EVrxFormatError(formatError);
-    return value;
-}
-
 bool IsBlockEnd(const QByteArray &line)
 {
     return line == "end" || line == "`";
 }
 
-void DecodeLine(const QByteArray &line, QByteArray &out, const QString &formatError)
+// False at a character outside the format; out keeps the bytes decoded before it.
+bool DecodeLine(const QByteArray &line, QByteArray &out)
 {
     if (line.isEmpty())
-        return;
-    const quint32 byteCount = ValueOrThrow(line.at(0), formatError);
+        return true;
+    quint32 byteCount = 0;
+    if (!CharValue(line.at(0), &byteCount))
+        return false;
     const qsizetype dataChars = byteCount * 4 / 3 == MaxDataChars
                                     ? MaxDataChars
                                     : std::min<qsizetype>(line.size() - 1, MaxDataChars);
@@ -46,7 +40,10 @@ void DecodeLine(const QByteArray &line, QByteArray &out, const QString &formatEr
     int bitCount = 0;
     quint32 written = 0;
     for (qsizetype i = 1; i <= dataChars && i < line.size() && written < byteCount; ++i) {
-        bits = bits << 6 | ValueOrThrow(line.at(i), formatError);
+        quint32 value = 0;
+        if (!CharValue(line.at(i), &value))
+            return false;
+        bits = bits << 6 | value;
         bitCount += 6;
         if (bitCount < 8)
             continue;
@@ -55,11 +52,12 @@ void DecodeLine(const QByteArray &line, QByteArray &out, const QString &formatEr
         bits &= (1u << bitCount) - 1;
         ++written;
     }
+    return true;
 }
 
 } // namespace
 
-void TVrxUU::DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events, const QString &formatError)
+bool TVrxUU::DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events)
 {
     const qsizetype lineCount = item.Lines.size();
     if (events.Start)
@@ -73,15 +71,12 @@ void TVrxUU::DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events, con
         if (events.End)
             events.End();
     };
-    try {
-        for (qsizetype index = 1; index < lineCount && !IsBlockEnd(item.Lines.at(index)); ++index) {
-            DecodeLine(item.Lines.at(index), out, formatError);
-            progress.Update(TVrxProgress::Percent(index, lineCount));
-            events.Serve();
-        }
-    } catch (const EVrxError &) {
-        finish();
-        throw;
+    bool wellFormed = true;
+    for (qsizetype index = 1; wellFormed && index < lineCount && !IsBlockEnd(item.Lines.at(index)); ++index) {
+        wellFormed = DecodeLine(item.Lines.at(index), out);
+        progress.Update(TVrxProgress::Percent(index, lineCount));
+        events.Serve();
     }
     finish();
+    return wellFormed;
 }

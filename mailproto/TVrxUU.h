@@ -2,8 +2,8 @@
 #pragma once
 // The uuencode line format, decoding only: an incoming item's Lines, from its "begin" line up
 // to a line "end" or a lone grave accent, become its Stream. A character outside the format
-// throws EVrxFormatError with the caller's format-error text, after the bytes decoded so far were
-// stored and the End event was raised.
+// ends the decoding: the bytes decoded so far are stored, the End event is raised, and the
+// result is false. Malformed mail is data, so this is no exception.
 #include "mailproto/TAttachedFile.h"
 #include "mailproto/TVrxCodecEvents.h"
 
@@ -12,5 +12,5 @@ class TVrxUU
 public:
     static constexpr int MaxLineBytes = 45;
 
-    static void DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events, const QString &formatError);
+    [[nodiscard]] static bool DecodeLines(TAttachedFile &item, const TVrxCodecEvents &events);
 };

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transfer/InlineUU.h"
 
-#include "mailproto/EVrxError.h"
 #include "mailproto/TVrxUU.h"
 
 namespace {
@@ -36,11 +35,8 @@ std::optional<QByteArray> decoded(const QList<QByteArray> &block)
     TAttachedFile item;
     item.Lines = block;
     item.Lines.removeIf([](const QByteArray &line) { return line.trimmed().isEmpty(); });
-    try {
-        TVrxUU::DecodeLines(item, {}, QString());
-    } catch (const EVrxError &) {
+    if (!TVrxUU::DecodeLines(item, {}))
         return std::nullopt;
-    }
     return item.Stream;
 }
 

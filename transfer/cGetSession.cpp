@@ -97,9 +97,10 @@ void cGetSession::FetchAll()
 void cGetSession::Relay(TVrxPOP &pop, const QString &account)
 {
     Attach(pop);
-    connect(&pop, &TVrxClient::OnError, this, [this, account](int code, const QByteArray &msg) {
-        if (code != TVrxPOP::ErrQuit)
-            AddError(tr("(%1) Error #%2: %3").arg(account).arg(code).arg(QString::fromUtf8(msg)));
+    // A refused QUIT loses nothing: the server keeps what it was not told to delete.
+    connect(&pop, &TVrxClient::OnError, this, [this, account](const TVrxFailure &failure) {
+        if (failure.Command != "QUIT")
+            AddFailure(failure, eMailProtocol::Pop3, account);
     }, Qt::DirectConnection);
     connect(&pop, &TVrxPOP::OnBeforeRetrieve, this, [this] { emit ProgressShown(true); }, Qt::DirectConnection);
     connect(&pop, &TVrxPOP::OnRetrieveProgress, this, [this](quint16 percent) { emit Progress(percent); },
@@ -174,8 +175,7 @@ bool cGetSession::Converse(TVrxPOP &pop, const cAccount &account, cMailboxFetch 
     pop.Connect();
     if (pop.Failed()) {
         emit OutputChanged(tr("Error connecting to server"));
-        AddError(pop.LastErrorText());
-        NoteUntrusted(pop, account.section);
+        ConnectFailed(pop, eMailProtocol::Pop3, account.section);
         emit MainStatus(tr("Connection failed"));
         pop.Quit();
         return false;
@@ -272,7 +272,7 @@ void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 num
     if (!raw) {
         if (pop.Connected()) {
             emit ProgressShown(false);
-            LeftOnServer(account, number, pop.RetrieveNote());
+            LeftOnServer(account, number, pop.LastFailure().Text);
         }
         return;
     }

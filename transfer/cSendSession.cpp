@@ -166,8 +166,8 @@ bool cSendSession::SendWithCurrentAccount()
     Attach(smtp);
     connect(&smtp, &TVrxClient::OnConnect, this, [this] { emit ConnectionChanged(tr("Connected")); },
             Qt::DirectConnection);
-    connect(&smtp, &TVrxClient::OnError, this, [this](int code, const QByteArray &msg) {
-        AddError(tr("(%1) Error# %2: %3").arg(fCurrent).arg(code).arg(QString::fromUtf8(msg)));
+    connect(&smtp, &TVrxClient::OnError, this, [this](const TVrxFailure &failure) {
+        AddFailure(failure, eMailProtocol::Smtp, fCurrent);
     }, Qt::DirectConnection);
     connect(&smtp, &TVrxSMTP::OnBeforeSend, this, [this] {
         emit MessageStarted(fIndex);
@@ -180,9 +180,7 @@ bool cSendSession::SendWithCurrentAccount()
         smtp.Connect();
         if (smtp.Failed()) {
             AddError(tr("Cannot open socket. Aborting..."));
-            if (!smtp.LastErrorText().isEmpty())
-                AddError(smtp.LastErrorText());
-            NoteUntrusted(smtp, account.section);
+            ConnectFailed(smtp, eMailProtocol::Smtp, account.section);
             if (account.UsesOAuth2() && IsLoginRefusal(smtp.ReplyCode()))
                 AddError(cOAuth2SignIn::ServerRefused(account));
             emit MainStatus(tr("Connection error"));
@@ -237,6 +235,13 @@ bool cSendSession::NotSent(const QString &path, const QString &reason)
     return false;
 }
 
+QString cSendSession::NotSentReason(const TVrxSMTP &smtp)
+{
+    if (smtp.LastFailure().Code == eVrxFailure::AttachmentUnreadable)
+        return smtp.LastFailure().Text;
+    return smtp.Connected() ? tr("the server refused it.") : tr("the connection failed.");
+}
+
 bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path)
 {
     std::unique_ptr<TVrxMsg> msg;
@@ -244,8 +249,7 @@ bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QStrin
         return NotSent(path, built.text());
     try {
         if (!smtp.Send(*msg))
-            return NotSent(path, smtp.Connected() ? tr("the server refused it.")
-                                                  : tr("the connection failed."));
+            return NotSent(path, NotSentReason(smtp));
     } catch (const EVrxError &e) {
         return NotSent(path, e.Text());
     }

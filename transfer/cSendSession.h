@@ -52,6 +52,7 @@ private:
     // True when the message was accepted.
     [[nodiscard]] bool SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path);
     bool NotSent(const QString &path, const QString &reason);
+    static QString NotSentReason(const TVrxSMTP &smtp);
     QString NextPath();
     // Drops the first path; true when none is left, which ends taking new ones.
     bool DropFirst();

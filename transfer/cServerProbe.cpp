@@ -32,14 +32,14 @@ struct cOffered
 template<typename Client, typename Ask>
 std::optional<cOffered> Attempt(Client &client, QString &error, Ask ask)
 {
-    QObject::connect(&client, &Client::OnError, [&error](int, const QByteArray &text) {
+    QObject::connect(&client, &Client::OnError, [&error](const TVrxFailure &failure) {
         if (error.isEmpty())
-            error = QString::fromUtf8(text);
+            error = failure.Message();
     });
     client.Connect();
     if (!client.Connected()) {
         if (error.isEmpty())
-            error = client.LastErrorText();
+            error = client.LastFailure().Text;
         return std::nullopt;
     }
     cOffered offered = ask(client);

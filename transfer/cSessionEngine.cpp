@@ -64,8 +64,16 @@ void cSessionEngine::Attach(TVrxClient &client)
             Qt::DirectConnection);
 }
 
-void cSessionEngine::NoteUntrusted(const TVrxClient &client, const QString &account)
+void cSessionEngine::AddFailure(const TVrxFailure &failure, eMailProtocol protocol, const QString &account)
 {
+    AddError(FailureResult(failure, protocol, account).text());
+}
+
+void cSessionEngine::ConnectFailed(const TVrxClient &client, eMailProtocol protocol, const QString &account)
+{
+    const TVrxFailure &failure = client.LastFailure();
+    if (failure.Code == eVrxFailure::Connect)
+        AddFailure(failure, protocol, account);
     if (fUntrusted.IsEmpty())
-        fUntrusted = cUntrustedCertificate::Of(client, account, client.LastErrorText());
+        fUntrusted = cUntrustedCertificate::Of(client, account, failure.Text);
 }

@@ -6,6 +6,7 @@
 // command-line tool only listen. Finished comes after every other signal of a run.
 // The worker uses the concrete session's members, so every concrete session calls
 // StopWorker() first in its destructor: the base destructor would join too late.
+#include "transfer/ProtocolFailure.h"
 #include "transfer/cUntrustedCertificate.h"
 
 #include <QObject>
@@ -59,8 +60,11 @@ protected:
     // Hooks the client's waits to cancelling and relays its progress events.
     void Attach(TVrxClient &client);
     void AddError(const QString &text) { emit ErrorAdded(text); }
-    // After a connection failed: keeps its certificate when trusting it may be all that is missing.
-    void NoteUntrusted(const TVrxClient &client, const QString &account);
+    // The line of the error list for a failure of the client.
+    void AddFailure(const TVrxFailure &failure, eMailProtocol protocol, const QString &account);
+    // After Connect failed: reports what OnError did not (a connection that could not be
+    // opened) and keeps the certificate when trusting it may be all that is missing.
+    void ConnectFailed(const TVrxClient &client, eMailProtocol protocol, const QString &account);
 
 private:
     void WorkerEnded();

@@ -4,6 +4,7 @@
 #include "mailproto/EVrxCancelled.h"
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
+#include "transfer/ProtocolFailure.h"
 #include "transfer/cGetSession.h"
 #include "transfer/cOAuth2SignIn.h"
 #include "transfer/cSendSession.h"
@@ -19,9 +20,9 @@ struct cTexts
 };
 
 // RFC 4954 section 6: the credentials, the mechanism or the missing encryption were refused.
-bool IsLoginRefusal(int code)
+bool IsLoginRefusal(const QByteArray &code)
 {
-    return code == 534 || code == 535 || code == 538;
+    return code == "534" || code == "535" || code == "538";
 }
 
 QString ServerName(const QString &host, int port, eVrxSecurity security)
@@ -29,19 +30,19 @@ QString ServerName(const QString &host, int port, eVrxSecurity security)
     return QStringLiteral("%1:%2 (%3)").arg(host).arg(port).arg(cServerProbe::SecurityName(security));
 }
 
-// The first error the client reported: its code and text.
-struct cClientError
+// The first failure the client reported; a failed QUIT after it would hide the reason.
+void Collect(TVrxClient &client, TVrxFailure &error)
 {
-    int code = 0;
-    QString text;
-};
-
-void Collect(TVrxClient &client, cClientError &error)
-{
-    QObject::connect(&client, &TVrxClient::OnError, &client, [&error](int code, const QByteArray &text) {
-        if (error.text.isEmpty())
-            error = {code, QString::fromUtf8(text)};
+    QObject::connect(&client, &TVrxClient::OnError, &client, [&error](const TVrxFailure &failure) {
+        if (!error.Failed())
+            error = failure;
     });
+}
+
+// What went wrong, with the server named: the first failure reported, else the last one.
+QString Reason(const QString &where, const TVrxFailure &error, const TVrxClient &client, eMailProtocol protocol)
+{
+    return QStringLiteral("%1: %2").arg(where, FailureResult(error.Failed() ? error : client.LastFailure(), protocol).text());
 }
 
 QString UserOf(const cServerSetting &server, const cAccount &typed)
@@ -117,16 +118,16 @@ cResult cSettingsVerifier::tryPop3(const cAccount &account)
     TVrxPOP pop;
     cGetSession::Configure(pop, account);
     prepare(pop);
-    cClientError error;
+    TVrxFailure error;
     Collect(pop, error);
     const QString where = ServerName(account.pop3Server, account.Pop3PortNumber(), account.pop3Security);
     pop.Connect();
     if (!pop.Connected())
-        return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? pop.LastErrorText() : error.text));
+        return cResult::Failed(eFailure::Network, Reason(where, error, pop, eMailProtocol::Pop3));
     if (!pop.Login()) {
-        const eFailure cause = error.code == TVrxPOP::ErrLogin ? eFailure::Refused : eFailure::Network;
+        const eFailure cause = error.Code == eVrxFailure::Login ? eFailure::Refused : eFailure::Network;
         return cResult::Failed(cause, cTexts::tr("The POP3 server %1 refused the login as \"%2\": %3%4")
-                                          .arg(where, account.userId, error.text, SignInAgain(account)));
+                                          .arg(where, account.userId, error.Message(), SignInAgain(account)));
     }
     pop.Quit();
     return cResult::Ok();
@@ -153,7 +154,7 @@ cResult cSettingsVerifier::trySmtp(cAccount &account)
     TVrxSMTP smtp;
     cSendSession::Configure(smtp, account);
     prepare(smtp);
-    cClientError error;
+    TVrxFailure error;
     Collect(smtp, error);
     const QString where = ServerName(account.smtpServer, account.SmtpPortNumber(), account.smtpSecurity);
     smtp.Connect();
@@ -162,17 +163,16 @@ cResult cSettingsVerifier::trySmtp(cAccount &account)
         return cResult::Ok();
     }
     // Relays and local servers often take mail without a login: EHLO has shown the server works.
-    if (error.code == TVrxSMTP::ErrNoLoginMethod && smtp.Extensions().AuthMechanisms.isEmpty()) {
+    if (error.Code == eVrxFailure::Login && smtp.Extensions().AuthMechanisms.isEmpty()) {
         account.smtpLogin = eSmtpLogin::None;
         account.smtpUserId.clear();
         account.smtpPassword.clear();
         Progress(cTexts::tr("The SMTP server %1 asks for no login; mail will be sent without one.").arg(where));
         return cResult::Ok();
     }
-    if (IsLoginRefusal(error.code))
+    if (IsLoginRefusal(error.ReplyStatus()))
         return cResult::Failed(eFailure::Refused, cTexts::tr("The SMTP server %1 refused the login as \"%2\": %3 %4%5")
-                                                      .arg(where, account.SmtpLoginUser())
-                                                      .arg(error.code)
-                                                      .arg(error.text.trimmed(), SignInAgain(account)));
-    return cResult::Failed(eFailure::Network, QStringLiteral("%1: %2").arg(where, error.text.isEmpty() ? smtp.LastErrorText() : error.text));
+                                                      .arg(where, account.SmtpLoginUser(), QString::fromLatin1(error.ReplyStatus()),
+                                                           error.ReplyText(), SignInAgain(account)));
+    return cResult::Failed(eFailure::Network, Reason(where, error, smtp, eMailProtocol::Smtp));
 }

@@ -231,6 +231,17 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>ProtocolFailure</name>
+    <message>
+        <source>Error #%1: %2</source>
+        <translation>Fehler Nr. %1: %2</translation>
+    </message>
+    <message>
+        <source>Error# %1: %2</source>
+        <translation>Fehler Nr. %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QDialog</name>
     <message>
         <source>&amp;Cancel</source>
@@ -301,6 +312,14 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>%1 sent a reply line longer than %2 bytes</source>
         <translation>%1 hat eine Antwortzeile gesendet, die länger als %2 Bytes ist</translation>
+    </message>
+    <message>
+        <source>%1 refused the session</source>
+        <translation>%1 hat die Sitzung abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1 refused %2</source>
+        <translation>%1 hat %2 abgelehnt</translation>
     </message>
 </context>
 <context>
@@ -3002,10 +3021,6 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <translation> Eine oder mehrere Einstellungen sind ungültig, wird übersprungen.</translation>
     </message>
     <message>
-        <source>(%1) Error #%2: %3</source>
-        <translation>(%1) Fehler Nr. %2: %3</translation>
-    </message>
-    <message>
         <source>Mail transfer complete.</source>
         <translation>Mailübertragung abgeschlossen.</translation>
     </message>
@@ -3676,10 +3691,6 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Connected</source>
         <translation>Verbunden</translation>
-    </message>
-    <message>
-        <source>(%1) Error# %2: %3</source>
-        <translation>(%1) Fehler Nr. %2: %3</translation>
     </message>
     <message>
         <source>Sending message...</source>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Records the signals of a protocol client as short texts ("OnError 550 no such user"), in
-// the order they were raised, so a test can compare the whole sequence at once.
+// Records the signals of a protocol client as short texts ("OnError Refused 550 no such user":
+// the failure's code, then the server's reply or else our text), in the order they were
+// raised, so a test can compare the whole sequence at once.
 #include "mailproto/TVrxPOP.h"
 #include "mailproto/TVrxSMTP.h"
 
@@ -16,8 +17,9 @@ public:
         fStarted.start();
         QObject::connect(&client, &TVrxClient::OnConnect, [this] { Add(QStringLiteral("OnConnect")); });
         QObject::connect(&client, &TVrxClient::OnQuit, [this] { Add(QStringLiteral("OnQuit")); });
-        QObject::connect(&client, &TVrxClient::OnError, [this](int error, const QByteArray &msg) {
-            Add(QStringLiteral("OnError %1 %2").arg(error).arg(QString::fromUtf8(msg)));
+        QObject::connect(&client, &TVrxClient::OnError, [this](const TVrxFailure &failure) {
+            const QString said = failure.ServerReply.isEmpty() ? failure.Text : QString::fromUtf8(failure.ServerReply);
+            Add(QStringLiteral("OnError %1 %2").arg(Name(failure.Code), said));
         });
     }
 
@@ -54,6 +56,14 @@ public:
     QStringList All() const { return fEvents; }
     // How long the client has been at work since the log was made.
     qint64 ElapsedMs() const { return fStarted.elapsed(); }
+
+    static QString Name(eVrxFailure code)
+    {
+        static const char *const names[] = {"None",     "Connect",        "Tls",      "Greeting",
+                                            "Login",    "Refused",        "TimedOut", "ConnectionLost",
+                                            "Protocol", "TooLarge",       "AddressNotAscii", "AttachmentUnreadable"};
+        return QString::fromLatin1(names[int(code)]);
+    }
 
 private:
     void Add(const QString &event) { fEvents.append(event); }

@@ -41,7 +41,7 @@ protected:
     static void CollectErrors(TVrxClient &client, QString &errors)
     {
         QObject::connect(&client, &TVrxClient::OnError,
-                         [&errors](int, const QByteArray &msg) { errors += QString::fromUtf8(msg); });
+                         [&errors](const TVrxFailure &failure) { errors += failure.Message(); });
     }
 
     // The client gave up, saying why in the expected words and never showing the password; a
@@ -51,7 +51,7 @@ protected:
     {
         EXPECT_TRUE(client.Failed());
         EXPECT_FALSE(client.Connected());
-        errors += client.LastErrorText();
+        errors += client.LastFailure().Text;
         for (const QString &part : parts)
             EXPECT_TRUE(errors.contains(part, Qt::CaseInsensitive)) << errors.toStdString();
         EXPECT_FALSE(errors.contains(QString::fromUtf8(password))) << errors.toStdString();

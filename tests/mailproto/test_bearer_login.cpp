@@ -76,7 +76,7 @@ TEST(BearerLogin, SmtpSendsOnlyTheTokenAndFinishesARefusal)
         smtp->BearerToken = kToken;
         smtp->AllowPasswordInClear = true;
         QList<QByteArray> errors;
-        QObject::connect(smtp.get(), &TVrxSMTP::OnError, [&errors](int, const QByteArray &text) { errors.append(text); });
+        QObject::connect(smtp.get(), &TVrxSMTP::OnError, [&errors](const TVrxFailure &failure) { errors.append(failure.Message().toUtf8()); });
         smtp->Connect();
         EXPECT_EQ(smtp->Connected(), c.loggedIn) << c.name;
         EXPECT_EQ(errors.isEmpty(), c.loggedIn) << c.name;
@@ -110,7 +110,7 @@ TEST(BearerLogin, Pop3SendsOnlyTheTokenAndKeepsLongResponsesWithinTheLineLimit)
         pop->UserId = "alice";
         pop->BearerToken = QByteArray(c.name).startsWith("a long") ? longToken : kToken;
         QList<QByteArray> errors;
-        QObject::connect(pop.get(), &TVrxPOP::OnError, [&errors](int, const QByteArray &text) { errors.append(text); });
+        QObject::connect(pop.get(), &TVrxPOP::OnError, [&errors](const TVrxFailure &failure) { errors.append(failure.Message().toUtf8()); });
         pop->Connect();
         const bool loggedIn = pop->Connected() && pop->Login();
         EXPECT_EQ(loggedIn, c.loggedIn) << c.name;

@@ -45,12 +45,12 @@ TEST(HostilePop, EndlessStatusLinesEndAtOnceOrAtTheDeadline)
     {
         const char *name;
         std::function<void(ScriptedServer &)> greeting;
-        int code;
+        eVrxFailure code;
     };
     const QList<Case> cases = {
-        {"flood", [](ScriptedServer &server) { server.Flood("+OK ", Flood); }, TVrxClient::ErrProtocol},
+        {"flood", [](ScriptedServer &server) { server.Flood("+OK ", Flood); }, eVrxFailure::Protocol},
         {"one byte at a time", [](ScriptedServer &server) { server.Trickle("+OK " + QByteArray(300, 'x'), 20); },
-         TVrxClient::ErrTimedOut},
+         eVrxFailure::TimedOut},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,7 +62,7 @@ TEST(HostilePop, EndlessStatusLinesEndAtOnceOrAtTheDeadline)
         pop->Connect();
         EXPECT_LT(log.ElapsedMs(), 3000);
         EXPECT_FALSE(pop->Connected());
-        EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 127.0.0.1:"_s.arg(c.code))) << LastEvent(log).toStdString();
+        EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 127.0.0.1:"_s.arg(EventLog::Name(c.code)))) << LastEvent(log).toStdString();
     }
 }
 
@@ -75,7 +75,7 @@ TEST(HostileSmtp, TricklingGreetingEndsAtTheDeadline)
     EventLog log(*smtp);
     smtp->Connect();
     EXPECT_LT(log.ElapsedMs(), 3000);
-    EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(TVrxClient::ErrTimedOut))) << LastEvent(log).toStdString();
+    EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(EventLog::Name(eVrxFailure::TimedOut)))) << LastEvent(log).toStdString();
 }
 
 // A stop is heard while data keeps coming, not only when the server falls silent.
@@ -124,12 +124,12 @@ TEST(HostilePop, OversizedMessagesAreNotRead)
 
     EXPECT_FALSE(pop->Retrieve(1));
     EXPECT_TRUE(pop->Connected());
-    EXPECT_EQ(pop->RetrieveNote(), u"it has 2000000 bytes, more than the limit of 1048576 bytes"_s);
+    EXPECT_EQ(pop->LastFailure().Text, u"it has 2000000 bytes, more than the limit of 1048576 bytes"_s);
 
     EXPECT_FALSE(pop->Retrieve(2));
     EXPECT_FALSE(pop->Connected());
     EXPECT_LT(log.ElapsedMs(), 5000);
-    EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(TVrxClient::ErrTooLarge))) << LastEvent(log).toStdString();
+    EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(EventLog::Name(eVrxFailure::TooLarge)))) << LastEvent(log).toStdString();
     EXPECT_TRUE(LastEvent(log).endsWith(u"message 2 is larger than 1048576 bytes; it was left on the server"_s));
     EXPECT_FALSE(server.Transcript().contains("RETR 1"));
 }
@@ -187,7 +187,7 @@ TEST(HostilePop, CountsThatAreNoCountsAreRefusedAtOnce)
         EXPECT_LT(log.ElapsedMs(), 2000);
         if (c.fresh < 0) {
             EXPECT_FALSE(pop->Connected());
-            EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(TVrxClient::ErrProtocol))) << LastEvent(log).toStdString();
+            EXPECT_TRUE(LastEvent(log).startsWith(u"OnError %1 "_s.arg(EventLog::Name(eVrxFailure::Protocol)))) << LastEvent(log).toStdString();
             EXPECT_TRUE(LastEvent(log).contains(u"which is not a message count"_s));
         } else {
             EXPECT_TRUE(pop->Connected());

@@ -27,7 +27,7 @@ std::unique_ptr<TVrxClient> ConnectSecurely(const ScriptedServer &server, QStrin
     client->Security = eVrxSecurity::StartTls;
     client->ReplyTimeout = 2000;
     QObject::connect(client.get(), &TVrxClient::OnError,
-                     [&errors](int, const QByteArray &msg) { errors += QString::fromUtf8(msg); });
+                     [&errors](const TVrxFailure &failure) { errors += failure.Message(); });
     client->Connect();
     return client;
 }

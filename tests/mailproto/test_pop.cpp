@@ -64,7 +64,8 @@ struct RefusedCommand
 {
     const char *name;
     QList<QByteArray> repliesBefore;
-    int code;
+    eVrxFailure code;
+    QByteArray command;
 };
 
 class PopRefusal : public testing::TestWithParam<RefusedCommand>
@@ -76,7 +77,7 @@ TEST_P(PopRefusal, ErrAnswerEndsInOnQuitThenOnErrorWithItsCode)
 {
     const RefusedCommand &refused = GetParam();
     FakeServer server;
-    const bool refusesGreeting = refused.code == TVrxPOP::ErrGreeting;
+    const bool refusesGreeting = refused.code == eVrxFailure::Greeting;
     server.Send(refusesGreeting ? "-ERR go away\r\n" : Greeting);
     if (!refusesGreeting)
         server.Replies(refused.repliesBefore).Replies({"-ERR go away\r\n"});
@@ -85,27 +86,30 @@ TEST_P(PopRefusal, ErrAnswerEndsInOnQuitThenOnErrorWithItsCode)
 
     pop->Connect();
     const bool reachesRetrieve = pop->Connected() && pop->Login() && pop->CheckMail() == 0 && pop->Connected();
-    if (reachesRetrieve && refused.code == TVrxPOP::ErrRetrieve) {
+    if (reachesRetrieve && refused.command == "RETR") {
         EXPECT_FALSE(pop->Retrieve(1));
     }
-    if (pop->Connected() && refused.code == TVrxPOP::ErrDelete)
+    if (pop->Connected() && refused.command == "DELE")
         pop->Delete(1);
     pop->Quit();
 
     EXPECT_TRUE(pop->Failed());
     EXPECT_FALSE(pop->Connected());
-    EXPECT_EQ(log.All().mid(log.All().size() - 2), QStringList({u"OnQuit"_s, u"OnError %1 go away"_s.arg(refused.code)}));
+    EXPECT_EQ(log.All().mid(log.All().size() - 2),
+              QStringList({u"OnQuit"_s, u"OnError %1 -ERR go away"_s.arg(EventLog::Name(refused.code))}));
+    EXPECT_EQ(pop->LastFailure().Command, refused.command);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EachCommand, PopRefusal,
-    testing::Values(RefusedCommand{"greeting", {}, TVrxPOP::ErrGreeting}, RefusedCommand{"user", {}, TVrxPOP::ErrLogin},
-                    RefusedCommand{"pass", {"+OK\r\n"}, TVrxPOP::ErrLogin},
-                    RefusedCommand{"stat", {"+OK\r\n", "+OK\r\n"}, TVrxPOP::ErrStat},
+    testing::Values(RefusedCommand{"greeting", {}, eVrxFailure::Greeting, {}},
+                    RefusedCommand{"user", {}, eVrxFailure::Login, "USER"},
+                    RefusedCommand{"pass", {"+OK\r\n"}, eVrxFailure::Login, "PASS"},
+                    RefusedCommand{"stat", {"+OK\r\n", "+OK\r\n"}, eVrxFailure::Refused, "STAT"},
                     RefusedCommand{"retr", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n", "+OK 1 10\r\n"},
-                                   TVrxPOP::ErrRetrieve},
-                    RefusedCommand{"dele", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, TVrxPOP::ErrDelete},
-                    RefusedCommand{"quit", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, TVrxPOP::ErrQuit}),
+                                   eVrxFailure::Refused, "RETR"},
+                    RefusedCommand{"dele", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, eVrxFailure::Refused, "DELE"},
+                    RefusedCommand{"quit", {"+OK\r\n", "+OK\r\n", "+OK 1 10\r\n", "-ERR no LAST\r\n"}, eVrxFailure::Refused, "QUIT"}),
     [](const testing::TestParamInfo<RefusedCommand> &info) { return std::string(info.param.name); });
 
 TEST(PopDialogue, ListWithoutSizeMakesProgressRelativeTo100Bytes)
@@ -139,8 +143,8 @@ TEST(PopDialogue, ClosedOrSilentServerEndsTheRetrievalInOnError)
         pop->Connect();
         EXPECT_FALSE(pop->Retrieve(1));
         EXPECT_LT(log.ElapsedMs(), 3000);
-        const int code = closes ? TVrxClient::ErrClosed : TVrxClient::ErrTimedOut;
-        EXPECT_TRUE(log.All().last().startsWith(u"OnError %1 127.0.0.1:"_s.arg(code))) << log.All().join(u'|').toStdString();
+        const eVrxFailure code = closes ? eVrxFailure::ConnectionLost : eVrxFailure::TimedOut;
+        EXPECT_TRUE(log.All().last().startsWith(u"OnError %1 127.0.0.1:"_s.arg(EventLog::Name(code)))) << log.All().join(u'|').toStdString();
     }
 }
 
@@ -159,14 +163,14 @@ TEST(PopDialogue, MisuseThrowsAndAnyMessageComesBackAsItsBytes)
     pop->Connect();
     const auto raw = pop->Retrieve(1);
     ASSERT_TRUE(raw);
-    EXPECT_TRUE(pop->RetrieveNote().isEmpty());
+    EXPECT_FALSE(pop->LastFailure().Failed());
     EXPECT_EQ(*raw, "From: Ann <a@b>\r\nSubject: broken\r\nContent-Type: multipart/mixed\r\n\r\nno parts\r\n.dot\r\n");
     EXPECT_TRUE(pop->Connected());
 
     // A message without a single line ends right after the status line.
     const auto empty = pop->Retrieve(2);
     ASSERT_TRUE(empty);
-    EXPECT_TRUE(pop->RetrieveNote().isEmpty());
+    EXPECT_FALSE(pop->LastFailure().Failed());
     EXPECT_TRUE(empty->isEmpty());
     EXPECT_TRUE(pop->Connected());
 }

@@ -73,7 +73,7 @@ TEST(PopLogin, PasswordsOnlyGoWhereTheAccountAllowsAndEachMethodSpeaksItsRfc)
         if (c.greeting == RfcGreeting)
             pop->Passwd = "tanstaaf";
         QList<QByteArray> errors;
-        QObject::connect(pop.get(), &TVrxPOP::OnError, [&errors](int, const QByteArray &text) { errors.append(text); });
+        QObject::connect(pop.get(), &TVrxPOP::OnError, [&errors](const TVrxFailure &failure) { errors.append(failure.Message().toUtf8()); });
         pop->Connect();
         const bool loggedIn = pop->Connected() && pop->Login();
         EXPECT_EQ(loggedIn, c.loggedIn) << c.name;

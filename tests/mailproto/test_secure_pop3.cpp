@@ -62,7 +62,7 @@ protected:
         smtp.Host = env.SmtpHost;
         smtp.Port = env.SmtpPort;
         smtp.Connect();
-        ASSERT_FALSE(smtp.Failed()) << smtp.LastErrorText().toStdString();
+        ASSERT_FALSE(smtp.Failed()) << smtp.LastFailure().Text.toStdString();
         TVrxMsg msg;
         msg.From = "alice@example.org";
         msg.SendTo = "tester@example.org";
@@ -103,7 +103,7 @@ TEST_F(SecurePop3, EachSecureWayFetchesWhatWasSent)
         Prepare(pop, env.*c.port, c.security, c.method);
         Trust(pop, c.caTrusted, c.fingerprintTrusted ? QList<QByteArray>{env.TlsFingerprint} : QList<QByteArray>());
         pop.Connect();
-        ASSERT_FALSE(pop.Failed()) << pop.LastErrorText().toStdString() << pop.ReplyText().toStdString();
+        ASSERT_FALSE(pop.Failed()) << pop.LastFailure().Text.toStdString() << pop.ReplyText().toStdString();
         EXPECT_TRUE(pop.Encrypted());
         EXPECT_EQ(pop.PeerFingerprint(), env.TlsFingerprint);
         ASSERT_TRUE(pop.Login()) << pop.ReplyText().toStdString();

@@ -78,7 +78,7 @@ TEST_F(SecureSmtp, EachSecureWayDeliversAfterLoggingIn)
         Prepare(smtp, env.*c.port, c.security);
         Trust(smtp, c.caTrusted, c.fingerprintTrusted ? QList<QByteArray>{env.TlsFingerprint} : QList<QByteArray>());
         smtp.Connect();
-        ASSERT_FALSE(smtp.Failed()) << smtp.LastErrorText().toStdString() << smtp.ReplyText().toStdString();
+        ASSERT_FALSE(smtp.Failed()) << smtp.LastFailure().Text.toStdString() << smtp.ReplyText().toStdString();
         EXPECT_TRUE(smtp.Encrypted());
         EXPECT_EQ(smtp.PeerFingerprint(), env.TlsFingerprint);
         TVrxMsg msg;

@@ -127,26 +127,26 @@ TEST_P(SmtpFailures, EndInOnQuitThenOnError)
 INSTANTIATE_TEST_SUITE_P(
     EachKind, SmtpFailures,
     testing::Values(
-        SmtpFailure{"greeting421", [](ScriptedServer &s) { s.Send("421 too busy\r\n"); }, u"OnError 421 too busy"_s, ""},
+        SmtpFailure{"greeting421", [](ScriptedServer &s) { s.Send("421 too busy\r\n"); }, u"OnError Greeting 421 too busy"_s, ""},
         // The server waits for QUIT after refusing service (RFC 5321 section 3.1).
         SmtpFailure{"greeting554",
                     [](ScriptedServer &s) {
                         s.Send("554-mail.test no service for 10.0.0.5\r\n554 see https://x.test/why\r\n")
                             .Replies({"221 bye\r\n"});
                     },
-                    u"OnError 554 mail.test no service for 10.0.0.5 see https://x.test/why"_s, "QUIT\r\n"},
+                    u"OnError Greeting 554 mail.test no service for 10.0.0.5 see https://x.test/why"_s, "QUIT\r\n"},
         SmtpFailure{"heloRefusedToo",
                     [](ScriptedServer &s) {
                         s.Send(Greeting).Replies({"502 what\r\n",
                                                   "504-5.5.2 <vm>: Helo command rejected:\r\n504 need fully-qualified hostname\r\n",
                                                   "221 bye\r\n"});
                     },
-                    u"OnError 504 5.5.2 <vm>: Helo command rejected: need fully-qualified hostname"_s,
+                    u"OnError Greeting 504 5.5.2 <vm>: Helo command rejected: need fully-qualified hostname"_s,
                     "EHLO\r\nHELO " + GreetingName() + "\r\nQUIT\r\n"},
         SmtpFailure{"closedMidReply", [](ScriptedServer &s) { s.Send(Greeting).Expect().Send("250-partial\r\n").Close(); },
-                    u"OnError 104 127.0.0.1:%1 closed the connection before its reply was complete"_s, "EHLO\r\n"},
+                    u"OnError ConnectionLost 127.0.0.1:%1 closed the connection before its reply was complete"_s, "EHLO\r\n"},
         SmtpFailure{"silent", [](ScriptedServer &s) { s.Send(Greeting).Expect(); },
-                    u"OnError 110 127.0.0.1:%1 did not reply within 0.3 seconds"_s, "EHLO\r\n"}),
+                    u"OnError TimedOut 127.0.0.1:%1 did not reply within 0.3 seconds"_s, "EHLO\r\n"}),
     [](const testing::TestParamInfo<SmtpFailure> &info) { return std::string(info.param.name); });
 
 TEST(SmtpDialogue, RecipientsEnvelopeAddressesAndGreetingName)
@@ -228,7 +228,7 @@ TEST(SmtpDialogue, IncompleteWriteOrUnreachableServerIsReported)
     EventLog log(smtp);
     smtp.Connect();
     EXPECT_TRUE(smtp.Failed());
-    EXPECT_EQ(log.All().last(), u"OnError 32 Could not send to mail.test:25: the write timed out"_s);
+    EXPECT_EQ(log.All().last(), u"OnError ConnectionLost Could not send to mail.test:25: the write timed out"_s);
 
     quint16 closedPort = ScriptedServer().Port();
     TVrxSMTP unreachable;
@@ -238,7 +238,7 @@ TEST(SmtpDialogue, IncompleteWriteOrUnreachableServerIsReported)
     unreachable.Connect();
     EXPECT_TRUE(unreachable.Failed());
     EXPECT_TRUE(quiet.All().isEmpty());
-    EXPECT_TRUE(unreachable.LastErrorText().startsWith(u"Could not connect to 127.0.0.1:%1"_s.arg(closedPort)));
+    EXPECT_TRUE(unreachable.LastFailure().Text.startsWith(u"Could not connect to 127.0.0.1:%1"_s.arg(closedPort)));
 }
 
 TEST(SmtpDialogue, AfterSendHandlerMayChainTheNextMessageAndQuit)
@@ -302,7 +302,7 @@ TEST_P(SmtpRefusals, KeepTheConnectionForTheNextMessage)
     EXPECT_TRUE(smtp->Send(next));
     smtp->Quit();
 
-    EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeSend"_s, u"OnError 550 5.7.1 first line second line"_s,
+    EXPECT_EQ(log.Steps(), QStringList({u"OnConnect"_s, u"OnBeforeSend"_s, u"OnError Refused 550 5.7.1 first line second line"_s,
                                         u"OnBeforeSend"_s, u"OnAfterSend"_s, u"OnQuit"_s}));
     const QByteArray transcript = server.Transcript();
     EXPECT_TRUE(transcript.contains(GetParam().refusedAfter + "RSET\r\nMAIL FROM:")) << transcript.constData();
@@ -395,7 +395,7 @@ TEST(SmtpExtensions, AMessageOverTheServersLimitIsRefusedBeforeAnyUpload)
     smtp->Quit();
     EXPECT_EQ(server.Transcript(), Ehlo() + "QUIT\r\n");
     ASSERT_EQ(log.Matching(u"OnError"_s).size(), 1);
-    EXPECT_TRUE(log.Matching(u"OnError"_s).first().startsWith(u"OnError 552 The message is "_s));
+    EXPECT_TRUE(log.Matching(u"OnError"_s).first().startsWith(u"OnError TooLarge The message is "_s));
     EXPECT_TRUE(log.Matching(u"OnError"_s).first().endsWith(u" accepts at most 1000 bytes."_s));
 }
 
@@ -472,7 +472,7 @@ TEST(SmtpExtensions, EnvelopeSenderAndAddressesBeyondAscii)
         const QByteArray transcript = server.Transcript();
         if (c.envelope.isEmpty()) {
             EXPECT_EQ(transcript, Ehlo() + "QUIT\r\n") << c.name;
-            EXPECT_EQ(log.Matching(u"OnError 553 The address j\u00F6rg@example.org is not plain ASCII"_s).size(), 1);
+            EXPECT_EQ(log.Matching(u"OnError AddressNotAscii The address j\u00F6rg@example.org is not plain ASCII"_s).size(), 1);
         } else {
             EXPECT_TRUE(transcript.contains(Ehlo() + c.envelope + "DATA\r\n")) << c.name << transcript.constData();
         }

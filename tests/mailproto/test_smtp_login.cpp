@@ -60,7 +60,7 @@ TEST(SmtpLogin, PasswordsAndMailOnlyGoWhereTheAccountAllows)
         smtp->Password = "s3cret";
         smtp->AllowPasswordInClear = c.allowInClear;
         QList<QByteArray> errors;
-        QObject::connect(smtp.get(), &TVrxSMTP::OnError, [&errors](int, const QByteArray &text) { errors.append(text); });
+        QObject::connect(smtp.get(), &TVrxSMTP::OnError, [&errors](const TVrxFailure &failure) { errors.append(failure.Message().toUtf8()); });
         smtp->Connect();
         EXPECT_EQ(smtp->Connected(), c.connected) << c.name;
         EXPECT_EQ(errors.isEmpty(), c.connected) << c.name;

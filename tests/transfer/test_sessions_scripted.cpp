@@ -46,8 +46,13 @@ protected:
     std::unique_ptr<cGetSession> fetchFrom(ScriptedServer &server, bool leaveMailOnServer = false, int removeAfterDays = 0)
     {
         server.Start();
+        return fetchAt(server.Port(), leaveMailOnServer, removeAfterDays);
+    }
+
+    std::unique_ptr<cGetSession> fetchAt(quint16 port, bool leaveMailOnServer = false, int removeAfterDays = 0)
+    {
         cAccount account = makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QStringLiteral("25"),
-                                       QString::number(server.Port()));
+                                       QString::number(port));
         account.leaveMailOnServer = leaveMailOnServer;
         account.removeAfterDays = removeAfterDays;
         addAccount(account);
@@ -240,10 +245,25 @@ TEST_F(ScriptedSessionTest, AServerThatHangsUpMidRetrieveLosesNothing)
         .Close();
     const auto session = fetchFrom(server);
     ASSERT_EQ(session->Errors().size(), 1);
-    EXPECT_TRUE(session->Errors().first().startsWith(QStringLiteral("(Work) Error #")))
+    EXPECT_TRUE(session->Errors().first().startsWith(QStringLiteral("(Work) 127.0.0.1:")))
+        << session->Errors().first().toStdString();
+    EXPECT_TRUE(session->Errors().first().endsWith(QStringLiteral(" closed the connection before its reply was complete")))
         << session->Errors().first().toStdString();
     EXPECT_TRUE(messages("Inbox").isEmpty());
     EXPECT_EQ(server.Transcript().count("DELE"), 0);
+}
+
+// A refused greeting and a server nobody answers at each give one line that says why.
+TEST_F(ScriptedSessionTest, AFailedConnectionIsOneErrorLine)
+{
+    ScriptedServer refusing;
+    refusing.Send("-ERR too busy\r\n").Expect();
+    EXPECT_EQ(fetchFrom(refusing)->Errors(), QStringList{QStringLiteral("(Work) Error #2000: too busy")});
+
+    const quint16 closedPort = ScriptedServer().Port();
+    const QStringList errors = fetchAt(closedPort)->Errors();
+    ASSERT_EQ(errors.size(), 1) << errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(errors.first().startsWith(QStringLiteral("(Work) Could not connect to 127.0.0.1:%1").arg(closedPort)));
 }
 
 TEST_F(ScriptedSessionTest, AMalformedMessageIsStoredAsItComesAndDeleted)
