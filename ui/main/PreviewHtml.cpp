@@ -294,11 +294,10 @@ bool isPlainColour(const QString &value)
     static const QRegularExpression form(
         u"^(#[0-9a-f]{3,8}|rgba?\\(\\s*[0-9.]{1,6}%?(\\s*,\\s*[0-9.]{1,6}%?){2,3}\\s*\\)|[a-z]{3,20})$"_s,
         QRegularExpression::CaseInsensitiveOption);
-    static const QSet<QString> kNoColour{u"auto"_s,    u"bottom"_s,  u"center"_s, u"contain"_s, u"cover"_s,
-                                         u"fixed"_s,   u"important"_s, u"inherit"_s, u"initial"_s, u"left"_s,
-                                         u"local"_s,   u"none"_s,    u"repeat"_s, u"revert"_s,  u"right"_s,
-                                         u"round"_s,   u"scroll"_s,  u"space"_s,  u"text"_s,    u"top"_s,
-                                         u"unset"_s};
+    static const QSet<QString> kNoColour{u"auto"_s,   u"bottom"_s,  u"center"_s, u"contain"_s, u"cover"_s,
+                                         u"fixed"_s,  u"inherit"_s, u"initial"_s, u"left"_s,   u"local"_s,
+                                         u"none"_s,   u"repeat"_s,  u"revert"_s, u"right"_s,   u"round"_s,
+                                         u"scroll"_s, u"space"_s,   u"text"_s,   u"top"_s,     u"unset"_s};
     return form.match(value).hasMatch() && !kNoColour.contains(value.toLower());
 }
 
@@ -361,8 +360,9 @@ QString cellBlock(const QString &cellTag)
     if (const QRegularExpressionMatch found = align.match(cellTag); found.hasMatch())
         block += u" align=\""_s + found.captured(1) + u'"';
     cCellColours colours = styleColours(attributeValue(cellTag, u"style"_s));
-    if (const QString colour = attributeValue(cellTag, u"bgcolor"_s); colours.background.isEmpty() && isPlainColour(colour))
-        colours.background = colour;
+    const QString bgcolor = attributeValue(cellTag, u"bgcolor"_s);
+    if (colours.background.isEmpty() && isPlainColour(bgcolor))
+        colours.background = bgcolor;
     QStringList style;
     if (!colours.background.isEmpty())
         style.append(u"background-color:"_s + colours.background);
