@@ -292,7 +292,7 @@ QString attributeValue(const QString &openTag, const QString &name)
 bool isPlainColour(const QString &value)
 {
     static const QRegularExpression form(
-        u"^(#[0-9a-f]{3,8}|rgba?\\(\\s*[0-9.]{1,6}%?(\\s*,\\s*[0-9.]{1,6}%?){2,3}\\s*\\)|[a-z]{3,20})$"_s,
+        u"^(#[0-9a-f]{3,8}|rgba?\\(\\s*[0-9.]{1,12}%?(\\s*,\\s*[0-9.]{1,12}%?){2,3}\\s*\\)|[a-z]{3,20})$"_s,
         QRegularExpression::CaseInsensitiveOption);
     static const QSet<QString> kNoColour{u"auto"_s,   u"bottom"_s,  u"center"_s, u"contain"_s, u"cover"_s,
                                          u"fixed"_s,  u"inherit"_s, u"initial"_s, u"left"_s,   u"local"_s,
@@ -350,8 +350,22 @@ cCellColours styleColours(const QString &style)
     return colours;
 }
 
-// The block a single cell becomes, with the cell's alignment and colours, but never anything the
-// style could load.
+// The background and text colours of a table or cell as a style attribute, or nothing; never
+// anything the style could load.
+QString colourStyle(const QString &openTag)
+{
+    cCellColours colours = styleColours(attributeValue(openTag, u"style"_s));
+    const QString bgcolor = attributeValue(openTag, u"bgcolor"_s);
+    if (colours.background.isEmpty() && isPlainColour(bgcolor))
+        colours.background = bgcolor;
+    if (colours.background.isEmpty())
+        return {};
+    // Text coloured for a background image stays unreadable on none.
+    const QString text = colours.text.isEmpty() ? QString() : u";color:"_s + colours.text;
+    return u" style=\"background-color:"_s + colours.background + text + u'"';
+}
+
+// The block a single cell becomes, with the cell's alignment and colours.
 QString cellBlock(const QString &cellTag)
 {
     static const QRegularExpression align(u"\\salign=\"(left|right|center|justify)\""_s,
@@ -359,19 +373,7 @@ QString cellBlock(const QString &cellTag)
     QString block = u"<div"_s;
     if (const QRegularExpressionMatch found = align.match(cellTag); found.hasMatch())
         block += u" align=\""_s + found.captured(1) + u'"';
-    cCellColours colours = styleColours(attributeValue(cellTag, u"style"_s));
-    const QString bgcolor = attributeValue(cellTag, u"bgcolor"_s);
-    if (colours.background.isEmpty() && isPlainColour(bgcolor))
-        colours.background = bgcolor;
-    QStringList style;
-    if (!colours.background.isEmpty())
-        style.append(u"background-color:"_s + colours.background);
-    // Text coloured for a background image stays unreadable on none.
-    if (!colours.background.isEmpty() && !colours.text.isEmpty())
-        style.append(u"color:"_s + colours.text);
-    if (!style.isEmpty())
-        block += u" style=\""_s + style.join(u';') + u'"';
-    return block + u'>';
+    return block + colourStyle(cellTag) + u'>';
 }
 
 // "display:none" or the hidden attribute: mail hides a preview line or a tracking note this way.
