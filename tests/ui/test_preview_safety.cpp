@@ -265,6 +265,9 @@ private slots:
             << u"<table><tr><td style=\"background:url('http://t.example/red.png') no-repeat center / cover, #123456\">x"
                u"</table>"_s
             << u"<div><div style=\"background-color:#123456\">x</div></div>"_s;
+        QTest::newRow("a one-cell table's own colour is kept, not its alignment")
+            << u"<table align=center bgcolor=\"#4dbfbf\" style=\"margin:0 auto; color:#fff\"><tr><td>x</table>"_s
+            << u"<div style=\"background-color:#4dbfbf;color:#fff\"><div>x</div></div>"_s;
         QTest::newRow("only a colour is a colour")
             << u"<table><tr><td style=\"background-color:red url(http://t.example/p); color:#fff\">x</table>"_s
             << u"<div><div>x</div></div>"_s;

@@ -436,7 +436,7 @@ private:
         if (!kept)
             fOut += u"<br>"_s;
         else
-            push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div>"_s} : token);
+            push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div"_s + colourStyle(token.text) + u'>'} : token);
     }
 
     void closeTable()
