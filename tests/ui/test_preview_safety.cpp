@@ -260,6 +260,23 @@ private slots:
         QTest::newRow("a cell's colour is a colour only")
             << u"<table><tr><td bgcolor=\"red;background-image:url(http://t.example/p)\">x</td></tr></table>"_s
             << u"<div><div>x</div></div>"_s;
+        QTest::newRow("a cell's style colours are kept")
+            << u"<table><tr><td bgcolor=red style='BACKGROUND-COLOR: #123456 !important; color:rgb(255, 255, 255)'>x"
+               u"</table>"_s
+            << u"<div><div style=\"background-color:#123456;color:rgb(255, 255, 255)\">x</div></div>"_s;
+        QTest::newRow("a background's colour is kept, never its image")
+            << u"<table><tr><td style=\"background:url('http://t.example/red.png') no-repeat center / cover, #123456\">x"
+               u"</table>"_s
+            << u"<div><div style=\"background-color:#123456\">x</div></div>"_s;
+        QTest::newRow("a one-cell table's own colour is kept, not its alignment")
+            << u"<table align=center bgcolor=\"#4dbfbf\" style=\"margin:0 auto; color:#fff\"><tr><td>x</table>"_s
+            << u"<div style=\"background-color:#4dbfbf;color:#fff\"><div>x</div></div>"_s;
+        QTest::newRow("only a colour is a colour")
+            << u"<table><tr><td style=\"background-color:red url(http://t.example/p); color:#fff\">x</table>"_s
+            << u"<div><div>x</div></div>"_s;
+        QTest::newRow("text coloured for an image that is not shown")
+            << u"<table><tr><td style=\"background-image:url(http://t.example/p); color:#fff\">x</table>"_s
+            << u"<div><div>x</div></div>"_s;
         QTest::newRow("hidden content is left out")
             << u"<div style='color:red; DISPLAY: none'>pre<b>view</b><img src=x></div>shown<p hidden>h</p><p>end"_s
             << u"<div style=\"color:red; DISPLAY: none\"><b></b></div>shown<p hidden></p><p>end</p>"_s;

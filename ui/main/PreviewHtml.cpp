@@ -290,18 +290,107 @@ std::vector<bool> singleCellTables(const std::vector<cToken> &tokens)
     return single;
 }
 
-// The block a single cell becomes, with the cell's alignment and plain background colour.
+// An attribute's value as the scanner wrote it back, quotes restored; empty when absent.
+QString attributeValue(const QString &openTag, const QString &name)
+{
+    const QString start = u' ' + name + u"=\""_s;
+    const qsizetype at = openTag.indexOf(start);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + start.size();
+    return openTag.mid(from, openTag.indexOf(u'"', from) - from)
+        .replace(u"&quot;"_s, u"\""_s)
+        .replace(u"&lt;"_s, u"<"_s)
+        .replace(u"&gt;"_s, u">"_s);
+}
+
+// A colour that can be nothing else (no url, no second declaration): a hex value, rgb() of
+// numbers or a name. The words of the background shorthand that are no colour are refused.
+bool isPlainColour(const QString &value)
+{
+    static const QRegularExpression form(
+        u"^(#[0-9a-f]{3,8}|rgba?\\(\\s*[0-9.]{1,12}%?(\\s*,\\s*[0-9.]{1,12}%?){2,3}\\s*\\)|[a-z]{3,20})$"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    static const QSet<QString> kNoColour{u"auto"_s,   u"bottom"_s,  u"center"_s, u"contain"_s, u"cover"_s,
+                                         u"fixed"_s,  u"inherit"_s, u"initial"_s, u"left"_s,   u"local"_s,
+                                         u"none"_s,   u"repeat"_s,  u"revert"_s, u"right"_s,   u"round"_s,
+                                         u"scroll"_s, u"space"_s,   u"text"_s,   u"top"_s,     u"unset"_s};
+    return form.match(value).hasMatch() && !kNoColour.contains(value.toLower());
+}
+
+// The colour in a background shorthand; what a url() names is never read as one.
+QString shorthandColour(QString value)
+{
+    static const QRegularExpression url(u"url\\([^)]*(\\)|$)"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression word(u"rgba?\\([^)]{0,80}\\)|#?[a-z0-9]+"_s, QRegularExpression::CaseInsensitiveOption);
+    value.replace(url, u" "_s);
+    for (const QRegularExpressionMatch &found : word.globalMatch(value)) {
+        if (isPlainColour(found.captured()))
+            return found.captured();
+    }
+    return {};
+}
+
+struct cCellColours
+{
+    QString background;
+    QString text;
+};
+
+// A declaration's value without its "!important".
+QString withoutPriority(QString value)
+{
+    value = value.trimmed();
+    if (!value.endsWith(u"important"_s, Qt::CaseInsensitive))
+        return value;
+    value = value.chopped(9).trimmed();
+    return value.endsWith(u'!') ? value.chopped(1).trimmed() : value;
+}
+
+// The colours a cell's inline style gives; a later declaration overrides an earlier one.
+cCellColours styleColours(const QString &style)
+{
+    cCellColours colours;
+    for (const QString &declaration : style.split(u';')) {
+        const qsizetype colon = declaration.indexOf(u':');
+        const QString property = declaration.left(colon).trimmed().toLower();
+        if (colon < 0 || (property != u"background"_s && property != u"background-color"_s && property != u"color"_s))
+            continue;
+        const QString value = withoutPriority(declaration.mid(colon + 1));
+        const QString colour = property == u"background"_s ? shorthandColour(value)
+                               : isPlainColour(value)      ? value
+                                                           : QString();
+        if (colour.isEmpty())
+            continue;
+        (property == u"color"_s ? colours.text : colours.background) = colour;
+    }
+    return colours;
+}
+
+// The background and text colours of a table or cell as a style attribute, or nothing; never
+// anything the style could load.
+QString colourStyle(const QString &openTag)
+{
+    cCellColours colours = styleColours(attributeValue(openTag, u"style"_s));
+    const QString bgcolor = attributeValue(openTag, u"bgcolor"_s);
+    if (colours.background.isEmpty() && isPlainColour(bgcolor))
+        colours.background = bgcolor;
+    if (colours.background.isEmpty())
+        return {};
+    // Text coloured for a background image stays unreadable on none.
+    const QString text = colours.text.isEmpty() ? QString() : u";color:"_s + colours.text;
+    return u" style=\"background-color:"_s + colours.background + text + u'"';
+}
+
+// The block a single cell becomes, with the cell's alignment and colours.
 QString cellBlock(const QString &cellTag)
 {
     static const QRegularExpression align(u"\\salign=\"(left|right|center|justify)\""_s,
                                           QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression colour(u"\\sbgcolor=\"(#[0-9a-fA-F]{3,8}|[a-zA-Z]{3,20})\""_s);
     QString block = u"<div"_s;
     if (const QRegularExpressionMatch found = align.match(cellTag); found.hasMatch())
         block += u" align=\""_s + found.captured(1) + u'"';
-    if (const QRegularExpressionMatch found = colour.match(cellTag); found.hasMatch())
-        block += u" style=\"background-color:"_s + found.captured(1) + u'"';
-    return block + u'>';
+    return block + colourStyle(cellTag) + u'>';
 }
 
 // "display:none" or the hidden attribute: mail hides a preview line or a tracking note this way.
@@ -372,7 +461,7 @@ private:
         if (!kept)
             breakLine();
         else
-            push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div>"_s} : token);
+            push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div"_s + colourStyle(token.text) + u'>'} : token);
     }
 
     void closeTable()
