@@ -7,6 +7,7 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cMailMessage.h"
 #include "storage/cResult.h"
+#include "storage/eFolderKind.h"
 
 #include <QObject>
 #include <QStringList>
@@ -46,7 +47,18 @@ public:
     virtual cResult Delete(const cMessageRef &message) = 0;
     virtual cResult MarkRead(const cMessageRef &message, bool read) = 0;
 
+    // Folder management for the user's own folders; a failure's text is the one shown to the user.
+    virtual cResult CreateFolder(const QString &name) = 0;
+    virtual cResult RenameFolder(const QString &oldName, const QString &newName) = 0;
+    virtual cResult RemoveFolder(const QString &name) = 0;
+    // Every message of the folder goes for good.
+    virtual cResult EmptyFolder(const QString &folder) = 0;
+
+    // The same in every store: a folder's kind follows from its name, without regard to case.
+    static eFolderKind KindOf(const QString &folder);
+
 signals:
-    // Every change made through the store is announced here, once per folder it touched.
+    // Every change to messages made through the store is announced here, once per folder it
+    // touched; folders made, renamed or removed are not.
     void FolderChanged(const QString &folder);
 };

@@ -119,3 +119,25 @@ cResult cQrzMailStore::MarkRead(const cMessageRef &message, bool read)
     cFolderStore::RefreshIfShown(message.folder);
     return marked;
 }
+
+cResult cQrzMailStore::CreateFolder(const QString &name)
+{
+    return cFolderStore::CreateFolder(name);
+}
+
+cResult cQrzMailStore::RenameFolder(const QString &oldName, const QString &newName)
+{
+    return cFolderStore::RenameFolder(oldName, newName);
+}
+
+cResult cQrzMailStore::RemoveFolder(const QString &name)
+{
+    return cFolderStore::RemoveFolder(name);
+}
+
+cResult cQrzMailStore::EmptyFolder(const QString &folder)
+{
+    const cResult cleared = cFolderStore::ClearFolder(folder);
+    cFolderStore::RefreshIfShown(folder);
+    return cleared;
+}

@@ -22,4 +22,8 @@ public:
     cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
+    cResult CreateFolder(const QString &name) override;
+    cResult RenameFolder(const QString &oldName, const QString &newName) override;
+    cResult RemoveFolder(const QString &name) override;
+    cResult EmptyFolder(const QString &folder) override;
 };

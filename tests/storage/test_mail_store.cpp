@@ -164,6 +164,29 @@ TYPED_TEST(MailStoreContract, EveryChangeIsAnnouncedForEachFolderItTouched)
     EXPECT_EQ(announced(), (std::set<QString>{kDrafts, kTrash}));
 }
 
+TYPED_TEST(MailStoreContract, UserFoldersAreMadeRenamedEmptiedAndRemovedWithTheirMail)
+{
+    const QString work = QStringLiteral("Work");
+    const QString renamed = QStringLiteral("Projects");
+    ASSERT_TRUE(this->store().CreateFolder(work));
+    EXPECT_FALSE(this->store().CreateFolder(work));
+    this->put(work, "filed");
+    EXPECT_FALSE(this->store().RenameFolder(kInbox, renamed));
+    EXPECT_FALSE(this->store().RemoveFolder(kInbox));
+
+    ASSERT_TRUE(this->store().RenameFolder(work, renamed));
+    EXPECT_TRUE(this->store().Folders().contains(renamed));
+    EXPECT_FALSE(this->store().Folders().contains(work));
+    EXPECT_EQ(this->subjects(renamed), (std::multiset<QByteArray>{"filed"}));
+
+    QSignalSpy changed(&this->store(), &cMailStore::FolderChanged);
+    ASSERT_TRUE(this->store().EmptyFolder(renamed));
+    EXPECT_TRUE(this->store().List(renamed).empty());
+    EXPECT_FALSE(changed.isEmpty());
+    ASSERT_TRUE(this->store().RemoveFolder(renamed));
+    EXPECT_FALSE(this->store().Folders().contains(renamed));
+}
+
 TEST(QrzMailStore, AKeyIsAFileNameNeverAPath)
 {
     QrzStore fixture;
