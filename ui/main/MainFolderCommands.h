@@ -18,6 +18,8 @@ public:
     cMainFolderCommands(TfrmMain &window, const cMainParts &parts, cMainMessageCommands &messages);
 
     void Wire();
+    // The store's folders the tree lacks; with userFolders false only the fixed ones made on demand.
+    void AddStoreFolders(bool userFolders);
 
     void NewFolder();
     void StartRename();
