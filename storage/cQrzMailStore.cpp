@@ -4,14 +4,20 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cQrzMailStore)
+};
+
 cResult noSuchMessage(const cMessageRef &message)
 {
     return cResult::Failed(eFailure::FileSystem,
-                           QStringLiteral("The message \"%1\" is not in the folder \"%2\".").arg(message.key, message.folder));
+                           cTexts::tr("The message \"%1\" is not in the folder \"%2\".").arg(message.key, message.folder));
 }
 
 bool isPlainFileName(const QString &key)
@@ -20,11 +26,11 @@ bool isPlainFileName(const QString &key)
            && !key.contains(QChar(0));
 }
 
-// The file of a message that is there.
+// The file a message would have; whether it is there the file operation tells, naming the path.
 cResultOf<QString> fileOf(const cMessageRef &message)
 {
     const QString path = cQrzMailStore::PathOf(message);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty() || QFileInfo(path).isDir())
         return noSuchMessage(message);
     return path;
 }
