@@ -7,3 +7,8 @@ eFolderKind cMailStore::KindOf(const QString &folder)
 {
     return cFolderStore::FolderKind(folder);
 }
+
+QString cMailStore::FolderDirectory(const QString &) const
+{
+    return {};
+}

@@ -54,6 +54,10 @@ public:
     // Every message of the folder goes for good.
     virtual cResult EmptyFolder(const QString &folder) = 0;
 
+    // The directory whose files are the folder's messages, for views that follow the files
+    // themselves; empty where a folder is no directory.
+    virtual QString FolderDirectory(const QString &folder) const;
+
     // The same in every store: a folder's kind follows from its name, without regard to case.
     static eFolderKind KindOf(const QString &folder);
 

@@ -147,3 +147,8 @@ cResult cQrzMailStore::EmptyFolder(const QString &folder)
     cFolderStore::RefreshIfShown(folder);
     return cleared;
 }
+
+QString cQrzMailStore::FolderDirectory(const QString &folder) const
+{
+    return MailRoot().isEmpty() ? QString() : MailFolderPath(folder);
+}

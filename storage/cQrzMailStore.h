@@ -26,4 +26,5 @@ public:
     cResult RenameFolder(const QString &oldName, const QString &newName) override;
     cResult RemoveFolder(const QString &name) override;
     cResult EmptyFolder(const QString &folder) override;
+    QString FolderDirectory(const QString &folder) const override;
 };

@@ -61,6 +61,16 @@ void cMainFolderCommands::AddStoreFolders(bool userFolders)
     }
 }
 
+void cMainFolderCommands::ShowNewTree()
+{
+    QTreeWidget &tree = *fParts.lstFolders;
+    while (cMainSearch::FirstSearchRow(tree) > int(kFixedFolderKinds.size()))
+        delete tree.takeTopLevelItem(cMainSearch::FirstSearchRow(tree) - 1);
+    AddStoreFolders(true);
+    fWindow.SelectFolder(FolderName(eFolderKind::Inbox));
+    fWindow.LoadMessageList(FolderName(eFolderKind::Inbox));
+}
+
 void cMainFolderCommands::NewFolder()
 {
     TfrmCreateFolder dialog(&fWindow);

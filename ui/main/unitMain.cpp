@@ -469,11 +469,7 @@ void TfrmMain::ShowNewOnDemandFolders()
 
 void TfrmMain::ShowNewMailTree()
 {
-    while (cMainSearch::FirstSearchRow(*lstFolders) > int(kFixedFolderKinds.size()))
-        delete lstFolders->takeTopLevelItem(cMainSearch::FirstSearchRow(*lstFolders) - 1);
-    LoadFolderTree();
-    SelectFolder(FolderName(eFolderKind::Inbox));
-    LoadMessageList(FolderName(eFolderKind::Inbox));
+    fFolderCommands->ShowNewTree();
 }
 
 QTreeWidgetItem *TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
@@ -564,6 +560,8 @@ void TfrmMain::ShowSearchResults(cMsgListModel::cPrepared rows)
 
 void TfrmMain::OpenMessageList(const QString &folder)
 {
+    if (!MailRoot().isEmpty() && fStore.FolderDirectory(folder).isEmpty())
+        return LoadMessageList(folder);
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
         std::vector<cIndexEntry> cached = cFolderIndex::Load(directory);
         // Without a cache the files are read, shown, and the cache is written behind them.
@@ -688,13 +686,14 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 
 void TfrmMain::ShowPreview(int row)
 {
-    cMailMessage message;
-    if (const cResult read = message.ReadFile(lstMsgs->Model()->Path(row)); !read) {
+    const cResultOf<cMailMessage> read = fStore.Read(MessageRefOf(lstMsgs->Model()->Path(row), ShownFolder()));
+    if (!read) {
         lstAttachments->SetAttachments({});
         lstAttachments->hide();
         fPreviewPane->ShowText(read.text());
         return;
     }
+    const cMailMessage &message = read.value();
     fPreviewPane->Show(message);
     lstMsgs->Model()->SetReadIcon(row, ReadIcon(message.Html));
     lstAttachments->SetAttachments(message.attachments);
