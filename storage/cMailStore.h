@@ -43,6 +43,9 @@ public:
     virtual cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) = 0;
     // Moves or copies a message into another folder, never over another message.
     virtual cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) = 0;
+    // Moves a message back to the place it had, under its key there where that is free, else
+    // as a move by Transfer.
+    virtual cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) = 0;
     // In the Trash the message goes for good; elsewhere it moves to the Trash.
     virtual cResult Delete(const cMessageRef &message) = 0;
     virtual cResult MarkRead(const cMessageRef &message, bool read) = 0;

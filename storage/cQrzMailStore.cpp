@@ -5,6 +5,7 @@
 #include "storage/cFolderStore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -52,6 +53,16 @@ QString cQrzMailStore::PathOf(const cMessageRef &message)
 cMessageRef cQrzMailStore::RefOf(const QString &folder, const QString &path)
 {
     return {folder, QFileInfo(path).fileName()};
+}
+
+QStringList cQrzMailStore::FilesOf(const QString &folder)
+{
+    return cFolderStore::MessageFiles(folder);
+}
+
+void cQrzMailStore::FilesChanged(const QString &folder)
+{
+    cFolderStore::RefreshIfShown(folder);
 }
 
 QStringList cQrzMailStore::Folders() const
@@ -102,6 +113,17 @@ cResultOf<cMessageRef> cQrzMailStore::Transfer(const cMessageRef &message, const
     if (!moved)
         return moved.result();
     return RefOf(folder, moved.value());
+}
+
+cResultOf<cMessageRef> cQrzMailStore::MoveBack(const cMessageRef &message, const cMessageRef &place)
+{
+    const QString from = PathOf(message);
+    const QString to = PathOf(place);
+    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFile::rename(from, to))
+        return Transfer(message, place.folder, true);
+    cFolderStore::RefreshIfShown(message.folder);
+    cFolderStore::RefreshIfShown(place.folder);
+    return place;
 }
 
 cResult cQrzMailStore::Delete(const cMessageRef &message)

@@ -119,8 +119,8 @@ cResult cUndoHistory::UndoMove(const cChange &change)
 {
     if (!fStore.Read(change.after))
         return refused(cTexts::tr("The message \"%1\" is no longer there; it was not moved back.").arg(nameOf(change.after)));
-    // The store keeps its name where that is free; a message put there since keeps its place.
-    return fStore.Transfer(change.after, change.before.folder, true).result();
+    // A message put in the old place since keeps it.
+    return fStore.MoveBack(change.after, change.before).result();
 }
 
 cResult cUndoHistory::UndoMark(const cStep &step, const cChange &change)

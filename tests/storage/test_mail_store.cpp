@@ -113,6 +113,18 @@ TYPED_TEST(MailStoreContract, EveryMessageIsInExactlyOnePlaceAfterMovesCopiesAnd
     EXPECT_TRUE(this->store().Read(away.value()));
 }
 
+TYPED_TEST(MailStoreContract, AMessageMovedBackTakesItsOldPlace)
+{
+    const cMessageRef original = this->put(kInbox, "round trip");
+    const cResultOf<cMessageRef> away = this->store().Transfer(original, kTrash, true);
+    ASSERT_TRUE(away);
+    const cResultOf<cMessageRef> back = this->store().MoveBack(away.value(), original);
+    ASSERT_TRUE(back) << back.text().toStdString();
+    EXPECT_EQ(back.value(), original);
+    EXPECT_TRUE(this->store().List(kTrash).empty());
+    EXPECT_EQ(this->store().Read(original).value().Subject, "round trip");
+}
+
 TYPED_TEST(MailStoreContract, ReadMarksShowInTheList)
 {
     const cMessageRef ref = this->put(kInbox, "mark me");

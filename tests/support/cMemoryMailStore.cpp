@@ -78,6 +78,18 @@ cResultOf<cMessageRef> cMemoryMailStore::Transfer(const cMessageRef &message, co
     return stored;
 }
 
+cResultOf<cMessageRef> cMemoryMailStore::MoveBack(const cMessageRef &message, const cMessageRef &place)
+{
+    const cMailMessage *found = find(message);
+    if (!found || !fFolders.contains(place.folder) || fFolders[place.folder].contains(place.key))
+        return Transfer(message, place.folder, true);
+    fFolders[place.folder].insert(place.key, *found);
+    fFolders[message.folder].remove(message.key);
+    emit FolderChanged(message.folder);
+    emit FolderChanged(place.folder);
+    return place;
+}
+
 cResult cMemoryMailStore::Delete(const cMessageRef &message)
 {
     const QString trash = FolderName(eFolderKind::Trash);

@@ -18,6 +18,7 @@ public:
     cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
     cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
     cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
+    cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
     cResult CreateFolder(const QString &name) override;
