@@ -13,7 +13,6 @@
 #include "ui/small/unitFirstRunPrompt.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
-#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/main/unitMain.h"
 #include "ui/options/unitDefClient.h"
@@ -60,7 +59,7 @@ bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefau
     WireTransfer(frmMain);
     WireContacts(frmMain);
     WireOptions(frmMain);
-    WireRules(frmMain, *new cQrzMailStore(&frmMain));
+    WireRules(frmMain, frmMain.Store());
     const bool created = frmMain.FormCreate(
         {[] { return PrepareMailStorage(); }, checkDefaultClient, [] { return cAccountStore::AccountsExist(); }});
     if (created)

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "app/Translations.h"
 #include "app/cSingleInstance.h"
+#include "storage/cQrzMailStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/unitMain.h"
 
@@ -28,7 +29,8 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon());
     if (!QuitOnTerminationSignals())
         qWarning("Ending at logout will not keep open messages: the termination signals cannot be caught.");
-    TfrmMain frmMain;
+    cQrzMailStore store;
+    TfrmMain frmMain(store);
     WireHandOver(instance, frmMain);
     if (!startRequest.isBlank())
         frmMain.SetStartRequest(startRequest);

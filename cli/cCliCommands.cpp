@@ -9,7 +9,6 @@
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
-#include "storage/cFolderStore.h"
 #include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cAutoconfig.h"
@@ -307,7 +306,7 @@ int cCliCommands::SendUnsent()
 {
     if (!StorageReady())
         return 1;
-    const QStringList paths = cFolderStore::MessageFiles(FolderName(eFolderKind::Unsent));
+    const QStringList paths = cQrzMailStore::FilesOf(FolderName(eFolderKind::Unsent));
     if (paths.isEmpty()) {
         fOut << "No unsent messages.\n";
         return 0;
@@ -325,7 +324,7 @@ int cCliCommands::List(const QString &folder)
 {
     if (!StorageReady() || !FolderExists(folder))
         return 1;
-    const bool recipients = HoldsOutgoingMail(cFolderStore::FolderKind(folder));
+    const bool recipients = HoldsOutgoingMail(cMailStore::KindOf(folder));
     const cQrzMailStore store;
     for (const cStoredEntry &listed : store.List(folder)) {
         const cIndexEntry &m = listed.entry;

@@ -7,6 +7,7 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cMailMessage.h"
 #include "storage/cResult.h"
+#include "storage/eFolderKind.h"
 
 #include <QObject>
 #include <QStringList>
@@ -42,11 +43,29 @@ public:
     virtual cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) = 0;
     // Moves or copies a message into another folder, never over another message.
     virtual cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) = 0;
+    // Moves a message back to the place it had, under its key there where that is free, else
+    // as a move by Transfer.
+    virtual cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) = 0;
     // In the Trash the message goes for good; elsewhere it moves to the Trash.
     virtual cResult Delete(const cMessageRef &message) = 0;
     virtual cResult MarkRead(const cMessageRef &message, bool read) = 0;
 
+    // Folder management for the user's own folders; a failure's text is the one shown to the user.
+    virtual cResult CreateFolder(const QString &name) = 0;
+    virtual cResult RenameFolder(const QString &oldName, const QString &newName) = 0;
+    virtual cResult RemoveFolder(const QString &name) = 0;
+    // Every message of the folder goes for good.
+    virtual cResult EmptyFolder(const QString &folder) = 0;
+
+    // The directory whose files are the folder's messages, for views that follow the files
+    // themselves; empty where a folder is no directory.
+    virtual QString FolderDirectory(const QString &folder) const;
+
+    // The same in every store: a folder's kind follows from its name, without regard to case.
+    static eFolderKind KindOf(const QString &folder);
+
 signals:
-    // Every change made through the store is announced here, once per folder it touched.
+    // Every change to messages made through the store is announced here, once per folder it
+    // touched; folders made, renamed or removed are not.
     void FolderChanged(const QString &folder);
 };

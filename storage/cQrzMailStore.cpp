@@ -4,14 +4,21 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
+struct cTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(cQrzMailStore)
+};
+
 cResult noSuchMessage(const cMessageRef &message)
 {
     return cResult::Failed(eFailure::FileSystem,
-                           QStringLiteral("The message \"%1\" is not in the folder \"%2\".").arg(message.key, message.folder));
+                           cTexts::tr("The message \"%1\" is not in the folder \"%2\".").arg(message.key, message.folder));
 }
 
 bool isPlainFileName(const QString &key)
@@ -20,11 +27,11 @@ bool isPlainFileName(const QString &key)
            && !key.contains(QChar(0));
 }
 
-// The file of a message that is there.
+// The file a message would have; whether it is there the file operation tells, naming the path.
 cResultOf<QString> fileOf(const cMessageRef &message)
 {
     const QString path = cQrzMailStore::PathOf(message);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty() || QFileInfo(path).isDir())
         return noSuchMessage(message);
     return path;
 }
@@ -46,6 +53,16 @@ QString cQrzMailStore::PathOf(const cMessageRef &message)
 cMessageRef cQrzMailStore::RefOf(const QString &folder, const QString &path)
 {
     return {folder, QFileInfo(path).fileName()};
+}
+
+QStringList cQrzMailStore::FilesOf(const QString &folder)
+{
+    return cFolderStore::MessageFiles(folder);
+}
+
+void cQrzMailStore::FilesChanged(const QString &folder)
+{
+    cFolderStore::RefreshIfShown(folder);
 }
 
 QStringList cQrzMailStore::Folders() const
@@ -98,6 +115,17 @@ cResultOf<cMessageRef> cQrzMailStore::Transfer(const cMessageRef &message, const
     return RefOf(folder, moved.value());
 }
 
+cResultOf<cMessageRef> cQrzMailStore::MoveBack(const cMessageRef &message, const cMessageRef &place)
+{
+    const QString from = PathOf(message);
+    const QString to = PathOf(place);
+    if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFile::rename(from, to))
+        return Transfer(message, place.folder, true);
+    cFolderStore::RefreshIfShown(message.folder);
+    cFolderStore::RefreshIfShown(place.folder);
+    return place;
+}
+
 cResult cQrzMailStore::Delete(const cMessageRef &message)
 {
     const cResultOf<QString> path = fileOf(message);
@@ -118,4 +146,31 @@ cResult cQrzMailStore::MarkRead(const cMessageRef &message, bool read)
     cResult marked = cFolderStore::MarkRead(path.value(), read);
     cFolderStore::RefreshIfShown(message.folder);
     return marked;
+}
+
+cResult cQrzMailStore::CreateFolder(const QString &name)
+{
+    return cFolderStore::CreateFolder(name);
+}
+
+cResult cQrzMailStore::RenameFolder(const QString &oldName, const QString &newName)
+{
+    return cFolderStore::RenameFolder(oldName, newName);
+}
+
+cResult cQrzMailStore::RemoveFolder(const QString &name)
+{
+    return cFolderStore::RemoveFolder(name);
+}
+
+cResult cQrzMailStore::EmptyFolder(const QString &folder)
+{
+    const cResult cleared = cFolderStore::ClearFolder(folder);
+    cFolderStore::RefreshIfShown(folder);
+    return cleared;
+}
+
+QString cQrzMailStore::FolderDirectory(const QString &folder) const
+{
+    return MailRoot().isEmpty() ? QString() : MailFolderPath(folder);
 }

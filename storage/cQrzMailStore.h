@@ -14,12 +14,22 @@ public:
     // For code that works on the files themselves; empty for a key that is no plain file name.
     static QString PathOf(const cMessageRef &message);
     static cMessageRef RefOf(const QString &folder, const QString &path);
+    // The folder's message files, in directory-listing order.
+    static QStringList FilesOf(const QString &folder);
+    // For code that changed a folder's files itself: announced as the store's own changes are.
+    static void FilesChanged(const QString &folder);
 
     QStringList Folders() const override;
     std::vector<cStoredEntry> List(const QString &folder) const override;
     cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
     cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
     cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
+    cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
+    cResult CreateFolder(const QString &name) override;
+    cResult RenameFolder(const QString &oldName, const QString &newName) override;
+    cResult RemoveFolder(const QString &name) override;
+    cResult EmptyFolder(const QString &folder) override;
+    QString FolderDirectory(const QString &folder) const override;
 };

@@ -2,9 +2,6 @@
 #include "storage/cUndoHistory.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <optional>
 
@@ -20,49 +17,73 @@ cResult refused(const QString &text)
     return cResult::Failed(eFailure::Refused, text);
 }
 
-// The read mark as the file has it now; nothing when it cannot be read.
-std::optional<bool> readMarkOf(const QString &path)
+QString nameOf(const cMessageRef &message)
 {
-    cMailMessage header;
-    if (!header.ReadFile(path, true))
-        return std::nullopt;
-    return header.Read;
+    return message.folder + QLatin1Char('/') + message.key;
+}
+
+template <typename Act>
+cStoreBatch runBatch(const QList<cMessageRef> &messages, Act act)
+{
+    cStoreBatch outcome;
+    for (const cMessageRef &message : messages) {
+        const cResultOf<cMessageRef> now = act(message);
+        if (!now) {
+            outcome.result = now.result();
+            break;
+        }
+        outcome.done.append(message);
+        outcome.now.append(now.value());
+    }
+    return outcome;
 }
 
 } // namespace
 
-cBatchOutcome cUndoHistory::Delete(const QStringList &paths, const QString &shownFolder)
+cStoreBatch cUndoHistory::Delete(const QList<cMessageRef> &messages)
 {
-    if (cFolderStore::FolderKind(shownFolder) != eFolderKind::Trash)
-        return Transfer(paths, shownFolder, FolderName(eFolderKind::Trash), true);
-    cBatchOutcome outcome = cFolderStore::DeleteMessages(paths, shownFolder);
+    const bool inTrash = !messages.isEmpty() && cMailStore::KindOf(messages.first().folder) == eFolderKind::Trash;
+    if (!inTrash)
+        return Transfer(messages, FolderName(eFolderKind::Trash), true);
+    cStoreBatch outcome = runBatch(messages, [this](const cMessageRef &message) -> cResultOf<cMessageRef> {
+        if (cResult deleted = fStore.Delete(message); !deleted)
+            return deleted;
+        return cMessageRef{};
+    });
     if (!outcome.done.isEmpty())
-        Push({eKind::Gone, shownFolder, false, {}});
+        Push({eKind::Gone, false, {}});
     return outcome;
 }
 
-cBatchOutcome cUndoHistory::Transfer(const QStringList &paths, const QString &sourceFolder,
-                                     const QString &targetFolder, bool move)
+cStoreBatch cUndoHistory::Transfer(const QList<cMessageRef> &messages, const QString &targetFolder, bool move)
 {
-    cBatchOutcome outcome = cFolderStore::TransferMessages(paths, sourceFolder, targetFolder, move);
+    cStoreBatch outcome = runBatch(messages, [this, &targetFolder, move](const cMessageRef &message) {
+        return fStore.Transfer(message, targetFolder, move);
+    });
     if (!move || outcome.done.isEmpty())
         return outcome;
-    cStep step{eKind::Move, sourceFolder, false, {}};
+    cStep step{eKind::Move, false, {}};
     for (qsizetype n = 0; n < outcome.done.size(); ++n)
-        step.changes.append({outcome.done.at(n), outcome.newPaths.at(n), false});
+        step.changes.append({outcome.done.at(n), outcome.now.at(n), false});
     Push(std::move(step));
     return outcome;
 }
 
-cBatchOutcome cUndoHistory::Mark(const QStringList &paths, bool read)
+cStoreBatch cUndoHistory::Mark(const QList<cMessageRef> &messages, bool read)
 {
     QList<bool> wasRead;
-    for (const QString &path : paths)
-        wasRead.append(readMarkOf(path).value_or(!read));
-    cBatchOutcome outcome = cFolderStore::MarkMessagesRead(paths, read);
+    for (const cMessageRef &message : messages) {
+        const cResultOf<cMailMessage> now = fStore.Read(message);
+        wasRead.append(now ? now.value().Read : !read);
+    }
+    cStoreBatch outcome = runBatch(messages, [this, read](const cMessageRef &message) -> cResultOf<cMessageRef> {
+        if (cResult marked = fStore.MarkRead(message, read); !marked)
+            return marked;
+        return message;
+    });
     if (outcome.done.isEmpty())
         return outcome;
-    cStep step{eKind::Mark, {}, read, {}};
+    cStep step{eKind::Mark, read, {}};
     for (qsizetype n = 0; n < outcome.done.size(); ++n)
         step.changes.append({outcome.done.at(n), outcome.done.at(n), wasRead.at(n)});
     Push(std::move(step));
@@ -85,35 +106,30 @@ cResult cUndoHistory::Undo()
         return refused(cTexts::tr("Messages deleted from the Trash are deleted for good; that cannot be undone."));
     QStringList failures;
     for (const cChange &change : step.changes) {
-        const cResult undone = step.kind == eKind::Move ? UndoMove(step, change) : UndoMark(step, change);
+        const cResult undone = step.kind == eKind::Move ? UndoMove(change) : UndoMark(step, change);
         if (!undone)
             failures.append(undone.text());
     }
-    if (step.kind == eKind::Move)
-        cFolderStore::RefreshIfShown(step.sourceFolder);
     if (failures.isEmpty())
         return cResult::Ok();
     return cResult::Failed(eFailure::FileSystem, failures.join(QLatin1Char('\n')));
 }
 
-cResult cUndoHistory::UndoMove(const cStep &step, const cChange &change)
+cResult cUndoHistory::UndoMove(const cChange &change)
 {
-    if (!QFileInfo::exists(change.after))
-        return refused(cTexts::tr("The message \"%1\" is no longer there; it was not moved back.").arg(change.after));
-    // Back under its own name where that is free; a message put there since keeps its place.
-    if (!QFileInfo::exists(change.before) && QFile::rename(change.after, change.before))
-        return cResult::Ok();
-    const QString folder = QFileInfo(change.after).dir().dirName();
-    return cFolderStore::TransferMessage(change.after, folder, step.sourceFolder, true, false).result();
+    if (!fStore.Read(change.after))
+        return refused(cTexts::tr("The message \"%1\" is no longer there; it was not moved back.").arg(nameOf(change.after)));
+    // A message put in the old place since keeps it.
+    return fStore.MoveBack(change.after, change.before).result();
 }
 
 cResult cUndoHistory::UndoMark(const cStep &step, const cChange &change)
 {
-    const std::optional<bool> now = readMarkOf(change.after);
+    const cResultOf<cMailMessage> now = fStore.Read(change.after);
     if (!now)
-        return refused(cTexts::tr("The message \"%1\" is no longer there; its read mark was not restored.").arg(change.after));
+        return refused(cTexts::tr("The message \"%1\" is no longer there; its read mark was not restored.").arg(nameOf(change.after)));
     // Marked otherwise since: that later choice stands.
-    if (*now != step.read)
-        return refused(cTexts::tr("The message \"%1\" was marked again since; its read mark was left as it is.").arg(change.after));
-    return cFolderStore::MarkRead(change.after, change.wasRead);
+    if (now.value().Read != step.read)
+        return refused(cTexts::tr("The message \"%1\" was marked again since; its read mark was left as it is.").arg(nameOf(change.after)));
+    return fStore.MarkRead(change.after, change.wasRead);
 }

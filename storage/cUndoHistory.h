@@ -5,18 +5,30 @@
 // that it records what each step really did; Undo reverses the newest step and forgets it.
 // A message that vanished or was changed since is left as it is and named in the result;
 // nothing is overwritten. Deleting from the Trash is for good: its step only says so.
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 
 #include <QList>
+
+// What a run over many messages did before it ended: the messages done, in order, each where
+// it is now, and the failure that stopped the run (ok when every one was done).
+struct cStoreBatch
+{
+    QList<cMessageRef> done;
+    QList<cMessageRef> now;
+    cResult result;
+};
 
 class cUndoHistory
 {
 public:
     static constexpr int kMostSteps = 50;
 
-    cBatchOutcome Delete(const QStringList &paths, const QString &shownFolder);
-    cBatchOutcome Transfer(const QStringList &paths, const QString &sourceFolder, const QString &targetFolder, bool move);
-    cBatchOutcome Mark(const QStringList &paths, bool read);
+    explicit cUndoHistory(cMailStore &store) : fStore(store) {}
+
+    // The first failure of a run stops it; what was done stays done, and the rest stays where it was.
+    cStoreBatch Delete(const QList<cMessageRef> &messages);
+    cStoreBatch Transfer(const QList<cMessageRef> &messages, const QString &targetFolder, bool move);
+    cStoreBatch Mark(const QList<cMessageRef> &messages, bool read);
 
     bool CanUndo() const { return !fSteps.isEmpty(); }
     int Count() const { return int(fSteps.size()); }
@@ -28,21 +40,21 @@ private:
     enum class eKind { Move, Mark, Gone };
     struct cChange
     {
-        QString before;
-        QString after;
+        cMessageRef before;
+        cMessageRef after;
         bool wasRead = false;
     };
     struct cStep
     {
         eKind kind = eKind::Move;
-        QString sourceFolder;
         bool read = false;
         QList<cChange> changes;
     };
 
     void Push(cStep step);
-    static cResult UndoMove(const cStep &step, const cChange &change);
-    static cResult UndoMark(const cStep &step, const cChange &change);
+    cResult UndoMove(const cChange &change);
+    cResult UndoMark(const cStep &step, const cChange &change);
 
+    cMailStore &fStore;
     QList<cStep> fSteps;
 };

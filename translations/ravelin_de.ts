@@ -3230,6 +3230,18 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>Cannot empty the folder</source>
         <translation>Der Ordner kann nicht geleert werden</translation>
     </message>
+    <message>
+        <source>Cannot create folder</source>
+        <translation>Ordner kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Cannot rename folder</source>
+        <translation>Ordner kann nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>Cannot remove folder</source>
+        <translation>Ordner kann nicht entfernt werden</translation>
+    </message>
 </context>
 <context>
     <name>cMainMessageCommands</name>
@@ -3486,6 +3498,13 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     <message>
         <source>Loading...</source>
         <translation>Wird geladen...</translation>
+    </message>
+</context>
+<context>
+    <name>cQrzMailStore</name>
+    <message>
+        <source>The message &quot;%1&quot; is not in the folder &quot;%2&quot;.</source>
+        <translation>Die Nachricht „%1“ ist nicht im Ordner „%2“.</translation>
     </message>
 </context>
 <context>

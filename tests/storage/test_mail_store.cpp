@@ -113,6 +113,18 @@ TYPED_TEST(MailStoreContract, EveryMessageIsInExactlyOnePlaceAfterMovesCopiesAnd
     EXPECT_TRUE(this->store().Read(away.value()));
 }
 
+TYPED_TEST(MailStoreContract, AMessageMovedBackTakesItsOldPlace)
+{
+    const cMessageRef original = this->put(kInbox, "round trip");
+    const cResultOf<cMessageRef> away = this->store().Transfer(original, kTrash, true);
+    ASSERT_TRUE(away);
+    const cResultOf<cMessageRef> back = this->store().MoveBack(away.value(), original);
+    ASSERT_TRUE(back) << back.text().toStdString();
+    EXPECT_EQ(back.value(), original);
+    EXPECT_TRUE(this->store().List(kTrash).empty());
+    EXPECT_EQ(this->store().Read(original).value().Subject, "round trip");
+}
+
 TYPED_TEST(MailStoreContract, ReadMarksShowInTheList)
 {
     const cMessageRef ref = this->put(kInbox, "mark me");
@@ -162,6 +174,29 @@ TYPED_TEST(MailStoreContract, EveryChangeIsAnnouncedForEachFolderItTouched)
     EXPECT_EQ(announced(), (std::set<QString>{kInbox, kDrafts}));
     ASSERT_TRUE(this->store().Delete(moved.value()));
     EXPECT_EQ(announced(), (std::set<QString>{kDrafts, kTrash}));
+}
+
+TYPED_TEST(MailStoreContract, UserFoldersAreMadeRenamedEmptiedAndRemovedWithTheirMail)
+{
+    const QString work = QStringLiteral("Work");
+    const QString renamed = QStringLiteral("Projects");
+    ASSERT_TRUE(this->store().CreateFolder(work));
+    EXPECT_FALSE(this->store().CreateFolder(work));
+    this->put(work, "filed");
+    EXPECT_FALSE(this->store().RenameFolder(kInbox, renamed));
+    EXPECT_FALSE(this->store().RemoveFolder(kInbox));
+
+    ASSERT_TRUE(this->store().RenameFolder(work, renamed));
+    EXPECT_TRUE(this->store().Folders().contains(renamed));
+    EXPECT_FALSE(this->store().Folders().contains(work));
+    EXPECT_EQ(this->subjects(renamed), (std::multiset<QByteArray>{"filed"}));
+
+    QSignalSpy changed(&this->store(), &cMailStore::FolderChanged);
+    ASSERT_TRUE(this->store().EmptyFolder(renamed));
+    EXPECT_TRUE(this->store().List(renamed).empty());
+    EXPECT_FALSE(changed.isEmpty());
+    ASSERT_TRUE(this->store().RemoveFolder(renamed));
+    EXPECT_FALSE(this->store().Folders().contains(renamed));
 }
 
 TEST(QrzMailStore, AKeyIsAFileNameNeverAPath)

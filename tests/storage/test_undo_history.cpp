@@ -4,6 +4,7 @@
 #include "StorageFixture.h"
 
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "storage/cUndoHistory.h"
 
 #include <QFileInfo>
@@ -20,25 +21,27 @@ protected:
         ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Work")));
     }
 
-    QString put(const QString &folder, const QString &name, bool read = false)
+    cMessageRef put(const QString &folder, const QString &name, bool read = false)
     {
         cMailMessage m;
         m.Subject = name.toUtf8();
         m.Read = read;
-        const QString path = MailFolderPath(folder) + QLatin1Char('/') + name;
-        EXPECT_TRUE(m.WriteFile(path));
-        return path;
+        const cMessageRef ref{folder, name};
+        EXPECT_TRUE(m.WriteFile(cQrzMailStore::PathOf(ref)));
+        return ref;
     }
-    static bool isRead(const QString &path)
+    static bool exists(const cMessageRef &ref) { return QFileInfo::exists(cQrzMailStore::PathOf(ref)); }
+    static bool isRead(const cMessageRef &ref)
     {
         cMailMessage m;
-        EXPECT_TRUE(m.ReadFile(path, true));
+        EXPECT_TRUE(m.ReadFile(cQrzMailStore::PathOf(ref), true));
         return m.Read;
     }
     static QString inbox() { return FolderName(eFolderKind::Inbox); }
     static QString trash() { return FolderName(eFolderKind::Trash); }
 
-    cUndoHistory fHistory;
+    cQrzMailStore fStore;
+    cUndoHistory fHistory{fStore};
 };
 
 TEST_F(UndoHistoryTest, DeleteAndMoveComeBackUnderTheirOwnNames)
@@ -46,29 +49,29 @@ TEST_F(UndoHistoryTest, DeleteAndMoveComeBackUnderTheirOwnNames)
     struct cCase
     {
         const char *name;
-        std::function<cBatchOutcome(cUndoHistory &, const QStringList &)> step;
+        std::function<cStoreBatch(cUndoHistory &, const QList<cMessageRef> &)> step;
     };
     const QList<cCase> cases{
-        {"delete", [](cUndoHistory &h, const QStringList &p) { return h.Delete(p, inbox()); }},
-        {"move", [](cUndoHistory &h, const QStringList &p) { return h.Transfer(p, inbox(), QStringLiteral("Work"), true); }},
+        {"delete", [](cUndoHistory &h, const QList<cMessageRef> &m) { return h.Delete(m); }},
+        {"move", [](cUndoHistory &h, const QList<cMessageRef> &m) { return h.Transfer(m, QStringLiteral("Work"), true); }},
     };
     for (const cCase &c : cases) {
-        const QStringList paths{put(inbox(), QStringLiteral("mail1.qrz")), put(inbox(), QStringLiteral("mail2.qrz"))};
-        const cBatchOutcome done = c.step(fHistory, paths);
+        const QList<cMessageRef> refs{put(inbox(), QStringLiteral("mail1.qrz")), put(inbox(), QStringLiteral("mail2.qrz"))};
+        const cStoreBatch done = c.step(fHistory, refs);
         ASSERT_TRUE(done.result) << c.name;
-        EXPECT_FALSE(QFileInfo::exists(paths.first())) << c.name;
+        EXPECT_FALSE(exists(refs.first())) << c.name;
         EXPECT_TRUE(fHistory.Undo()) << c.name;
-        EXPECT_TRUE(QFileInfo::exists(paths.at(0)) && QFileInfo::exists(paths.at(1))) << c.name;
-        for (const QString &moved : done.newPaths)
-            EXPECT_FALSE(QFileInfo::exists(moved)) << c.name;
+        EXPECT_TRUE(exists(refs.at(0)) && exists(refs.at(1))) << c.name;
+        for (const cMessageRef &moved : done.now)
+            EXPECT_FALSE(exists(moved)) << c.name;
         EXPECT_FALSE(fHistory.CanUndo());
     }
 }
 
 TEST_F(UndoHistoryTest, MarksReturnToWhatEachMessageHadBefore)
 {
-    const QString wasRead = put(inbox(), QStringLiteral("mail1.qrz"), true);
-    const QString wasUnread = put(inbox(), QStringLiteral("mail2.qrz"), false);
+    const cMessageRef wasRead = put(inbox(), QStringLiteral("mail1.qrz"), true);
+    const cMessageRef wasUnread = put(inbox(), QStringLiteral("mail2.qrz"), false);
     ASSERT_TRUE(fHistory.Mark({wasRead, wasUnread}, false).result);
     ASSERT_TRUE(fHistory.Mark({wasRead, wasUnread}, true).result);
     EXPECT_TRUE(fHistory.Undo());
@@ -80,13 +83,13 @@ TEST_F(UndoHistoryTest, MarksReturnToWhatEachMessageHadBefore)
 
 TEST_F(UndoHistoryTest, StepsAreTakenBackNewestFirstAsFarAsTheHistoryReaches)
 {
-    QString path = put(inbox(), QStringLiteral("mail1.qrz"));
+    cMessageRef ref = put(inbox(), QStringLiteral("mail1.qrz"));
     const QStringList folders{inbox(), QStringLiteral("Work")};
     const int steps = cUndoHistory::kMostSteps + 5;
     for (int n = 0; n < steps; ++n) {
-        const cBatchOutcome moved = fHistory.Transfer({path}, folders.at(n % 2), folders.at((n + 1) % 2), true);
+        const cStoreBatch moved = fHistory.Transfer({ref}, folders.at((n + 1) % 2), true);
         ASSERT_TRUE(moved.result);
-        path = moved.newPaths.first();
+        ref = moved.now.first();
     }
     EXPECT_EQ(fHistory.Count(), cUndoHistory::kMostSteps);
     while (fHistory.CanUndo())
@@ -97,36 +100,35 @@ TEST_F(UndoHistoryTest, StepsAreTakenBackNewestFirstAsFarAsTheHistoryReaches)
 
 TEST_F(UndoHistoryTest, WhatVanishedOrChangedSinceIsNamedAndLeftAlone)
 {
-    const QString gone = put(inbox(), QStringLiteral("mail1.qrz"));
-    const QString kept = put(inbox(), QStringLiteral("mail2.qrz"));
-    const cBatchOutcome deleted = fHistory.Delete({gone, kept}, inbox());
-    ASSERT_TRUE(QFile::remove(deleted.newPaths.first()));
+    const cMessageRef gone = put(inbox(), QStringLiteral("mail1.qrz"));
+    const cMessageRef kept = put(inbox(), QStringLiteral("mail2.qrz"));
+    const cStoreBatch deleted = fHistory.Delete({gone, kept});
+    ASSERT_TRUE(QFile::remove(cQrzMailStore::PathOf(deleted.now.first())));
     const cResult undone = fHistory.Undo();
     EXPECT_FALSE(undone);
-    EXPECT_TRUE(undone.text().contains(deleted.newPaths.first()));
-    EXPECT_TRUE(QFileInfo::exists(kept));
+    EXPECT_TRUE(undone.text().contains(trash() + QStringLiteral("/mail1.qrz")));
+    EXPECT_TRUE(exists(kept));
 
     // A message put in the old place since keeps it; the one moved back gets a new name.
-    const cBatchOutcome moved = fHistory.Transfer({kept}, inbox(), QStringLiteral("Work"), true);
-    const QString newcomer = put(inbox(), QStringLiteral("mail2.qrz"), true);
+    const cStoreBatch moved = fHistory.Transfer({kept}, QStringLiteral("Work"), true);
+    const cMessageRef newcomer = put(inbox(), QStringLiteral("mail2.qrz"), true);
     EXPECT_TRUE(fHistory.Undo());
     EXPECT_TRUE(isRead(newcomer));
     EXPECT_EQ(cFolderStore::MessageFiles(inbox()).size(), 2);
-    EXPECT_FALSE(QFileInfo::exists(moved.newPaths.first()));
+    EXPECT_FALSE(exists(moved.now.first()));
 
     // Marked otherwise since: that later choice stands.
     ASSERT_TRUE(fHistory.Mark({newcomer}, false).result);
-    ASSERT_TRUE(cFolderStore::MarkRead(newcomer, true));
+    ASSERT_TRUE(fStore.MarkRead(newcomer, true));
     const cResult unmarked = fHistory.Undo();
     EXPECT_FALSE(unmarked);
-    EXPECT_TRUE(unmarked.text().contains(newcomer));
+    EXPECT_TRUE(unmarked.text().contains(newcomer.key));
     EXPECT_TRUE(isRead(newcomer));
 }
 
 TEST_F(UndoHistoryTest, DeletingFromTheTrashIsSaidToBeForGood)
 {
-    const QString path = put(trash(), QStringLiteral("mail1.qrz"));
-    ASSERT_TRUE(fHistory.Delete({path}, trash()).result);
+    ASSERT_TRUE(fHistory.Delete({put(trash(), QStringLiteral("mail1.qrz"))}).result);
     const cResult undone = fHistory.Undo();
     EXPECT_EQ(undone.cause(), eFailure::Refused);
     EXPECT_TRUE(undone.text().contains(QStringLiteral("for good")));

@@ -78,6 +78,18 @@ cResultOf<cMessageRef> cMemoryMailStore::Transfer(const cMessageRef &message, co
     return stored;
 }
 
+cResultOf<cMessageRef> cMemoryMailStore::MoveBack(const cMessageRef &message, const cMessageRef &place)
+{
+    const cMailMessage *found = find(message);
+    if (!found || !fFolders.contains(place.folder) || fFolders[place.folder].contains(place.key))
+        return Transfer(message, place.folder, true);
+    fFolders[place.folder].insert(place.key, *found);
+    fFolders[message.folder].remove(message.key);
+    emit FolderChanged(message.folder);
+    emit FolderChanged(place.folder);
+    return place;
+}
+
 cResult cMemoryMailStore::Delete(const cMessageRef &message)
 {
     const QString trash = FolderName(eFolderKind::Trash);
@@ -95,5 +107,40 @@ cResult cMemoryMailStore::MarkRead(const cMessageRef &message, bool read)
         return Read(message).result();
     fFolders[message.folder][message.key].Read = read;
     emit FolderChanged(message.folder);
+    return cResult::Ok();
+}
+
+cResult cMemoryMailStore::CreateFolder(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name.contains(QLatin1Char('/')) || fFolders.contains(name))
+        return failed(QStringLiteral("Cannot create the folder \"%1\".").arg(name));
+    AddFolder(name);
+    return cResult::Ok();
+}
+
+cResult cMemoryMailStore::RenameFolder(const QString &oldName, const QString &newName)
+{
+    if (KindOf(oldName) != eFolderKind::User || KindOf(newName) != eFolderKind::User || !fFolders.contains(oldName)
+        || fFolders.contains(newName) || newName.trimmed().isEmpty() || newName.contains(QLatin1Char('/')))
+        return failed(QStringLiteral("Cannot rename the folder \"%1\".").arg(oldName));
+    fFolders.insert(newName, fFolders.take(oldName));
+    fOrder.replace(fOrder.indexOf(oldName), newName);
+    return cResult::Ok();
+}
+
+cResult cMemoryMailStore::RemoveFolder(const QString &name)
+{
+    if (KindOf(name) != eFolderKind::User || !fFolders.remove(name))
+        return failed(QStringLiteral("Cannot remove the folder \"%1\".").arg(name));
+    fOrder.removeOne(name);
+    return cResult::Ok();
+}
+
+cResult cMemoryMailStore::EmptyFolder(const QString &folder)
+{
+    if (!fFolders.contains(folder))
+        return failed(QStringLiteral("No folder \"%1\".").arg(folder));
+    fFolders[folder].clear();
+    emit FolderChanged(folder);
     return cResult::Ok();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A mail store held in memory, for tests of code that works through cMailStore: the fixed
-// folders exist, others are added by AddFolder, keys are "m1", "m2"... in storing order.
+// folders exist, others are added by AddFolder or CreateFolder, keys are "m1", "m2"... in storing order.
 #include "storage/cMailStore.h"
 
 #include <QMap>
@@ -18,8 +18,13 @@ public:
     cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
     cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
     cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
+    cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
+    cResult CreateFolder(const QString &name) override;
+    cResult RenameFolder(const QString &oldName, const QString &newName) override;
+    cResult RemoveFolder(const QString &name) override;
+    cResult EmptyFolder(const QString &folder) override;
 
 private:
     using cFolder = QMap<QString, cMailMessage>;

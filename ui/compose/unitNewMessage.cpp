@@ -5,7 +5,7 @@
 
 #include "storage/DisplayText.h"
 #include "storage/cContactStore.h"
-#include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "storage/cOptions.h"
 #include "storage/cSignatureStore.h"
 #include "transfer/cAccountStore.h"
@@ -424,13 +424,17 @@ void TfrmNewMessage::SelectAccount(const QString &account, const QString &sender
 
 cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
 {
-    const cResultOf<QString> path = fSourceFile.isEmpty() ? cFolderStore::NewMessagePath(folder) : fSourceFile;
-    if (!path)
-        return path;
     const cMailMessage record = StoredRecord(folder.compare(QStringLiteral("Unsent"), Qt::CaseInsensitive) == 0);
-    if (cResult written = record.WriteFile(path.value()); !written)
+    if (fSourceFile.isEmpty()) {
+        const cResultOf<cMessageRef> stored = cQrzMailStore().Store(folder, record);
+        if (!stored)
+            return stored.result();
+        return cQrzMailStore::PathOf(stored.value());
+    }
+    if (cResult written = record.WriteFile(fSourceFile); !written)
         return written;
-    return path;
+    refreshFolderOf(fSourceFile);
+    return fSourceFile;
 }
 
 bool TfrmNewMessage::reportedFailure(const cResult &saved)
@@ -443,7 +447,7 @@ bool TfrmNewMessage::reportedFailure(const cResult &saved)
 
 void TfrmNewMessage::refreshFolderOf(const QString &path) const
 {
-    cFolderStore::RefreshIfShown(folderNameOf(path));
+    cQrzMailStore::FilesChanged(folderNameOf(path));
 }
 
 QString TfrmNewMessage::saveForSending()
@@ -460,14 +464,13 @@ QString TfrmNewMessage::saveForSending()
     QString path = saved.value();
     fSourceFile = path;
     markSaved();
-    refreshFolderOf(path);
     const QString folder = folderNameOf(path);
     if (folder.toLower() == QLatin1String("unsent"))
         return path;
-    const cResultOf<QString> moved = cFolderStore::TransferMessage(path, folder, QStringLiteral("Unsent"), true, true);
+    const cResultOf<cMessageRef> moved = cQrzMailStore().Transfer(cQrzMailStore::RefOf(folder, path), QStringLiteral("Unsent"), true);
     if (reportedFailure(moved.result()))
         return {};
-    fSourceFile = moved.value();
+    fSourceFile = cQrzMailStore::PathOf(moved.value());
     return fSourceFile;
 }
 
@@ -501,7 +504,6 @@ QString TfrmNewMessage::saveAsUnfinished()
     if (reportedFailure(saved.result()))
         return {};
     markSaved();
-    refreshFolderOf(saved.value());
     return saved.value();
 }
 

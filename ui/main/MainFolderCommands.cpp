@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/MainFolderCommands.h"
 
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 #include "ui/main/MainMessageCommands.h"
 #include "ui/main/cMainSearch.h"
 #include "ui/main/cMessageList.h"
@@ -25,7 +25,7 @@ QString folderNameOf(const QTreeWidgetItem *item)
 bool isUserFolder(const QTreeWidgetItem *item)
 {
     // A search's item names no folder.
-    return item && !folderNameOf(item).isEmpty() && cFolderStore::FolderKind(folderNameOf(item)) == eFolderKind::User;
+    return item && !folderNameOf(item).isEmpty() && cMailStore::KindOf(folderNameOf(item)) == eFolderKind::User;
 }
 
 } // namespace
@@ -51,14 +51,34 @@ void cMainFolderCommands::Wire()
     fParts.lstFolders->viewport()->installEventFilter(this);
 }
 
+void cMainFolderCommands::AddStoreFolders(bool userFolders)
+{
+    for (const QString &folder : fWindow.Store().Folders()) {
+        const eFolderKind kind = cMailStore::KindOf(folder);
+        if ((userFolders || kind != eFolderKind::User)
+            && fParts.lstFolders->findItems(folder, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+            fWindow.AddFolderItem(folder, kind);
+    }
+}
+
+void cMainFolderCommands::ShowNewTree()
+{
+    QTreeWidget &tree = *fParts.lstFolders;
+    while (cMainSearch::FirstSearchRow(tree) > int(kFixedFolderKinds.size()))
+        delete tree.takeTopLevelItem(cMainSearch::FirstSearchRow(tree) - 1);
+    AddStoreFolders(true);
+    fWindow.SelectFolder(FolderName(eFolderKind::Inbox));
+    fWindow.LoadMessageList(FolderName(eFolderKind::Inbox));
+}
+
 void cMainFolderCommands::NewFolder()
 {
     TfrmCreateFolder dialog(&fWindow);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString name = dialog.FolderName();
-    if (const cResult created = cFolderStore::CreateFolder(name); !created) {
-        QMessageBox::critical(&fWindow, cFolderStore::CannotCreateFolderCaption, created.text());
+    if (const cResult created = fWindow.Store().CreateFolder(name); !created) {
+        QMessageBox::critical(&fWindow, tr("Cannot create folder"), created.text());
         return;
     }
     fWindow.AddFolderItem(name, eFolderKind::User);
@@ -76,9 +96,9 @@ void cMainFolderCommands::FolderEdited(QTreeWidgetItem *item)
     const QString newName = item->text(0);
     if (newName == oldName || !isUserFolder(item))
         return;
-    if (const cResult renamed = cFolderStore::RenameFolder(oldName, newName); !renamed) {
+    if (const cResult renamed = fWindow.Store().RenameFolder(oldName, newName); !renamed) {
         item->setText(0, oldName);
-        QMessageBox::critical(&fWindow, cFolderStore::CannotRenameFolderCaption, renamed.text());
+        QMessageBox::critical(&fWindow, tr("Cannot rename folder"), renamed.text());
         return;
     }
     TfrmMain::SetFolderItemName(item, newName);
@@ -94,10 +114,10 @@ void cMainFolderCommands::DeleteFolder()
         || !AskYesNo(&fWindow, tr("Confirmation"),
                      tr("All messages in this folder will be lost. Are you certain you wish to delete this folder?")))
         return;
-    if (const cResult removed = cFolderStore::RemoveFolder(folderNameOf(item)); !removed) {
+    if (const cResult removed = fWindow.Store().RemoveFolder(folderNameOf(item)); !removed) {
         // Its messages may be gone even so.
         fWindow.RefreshMessageList();
-        QMessageBox::critical(&fWindow, cFolderStore::CannotRemoveFolderCaption, removed.text());
+        QMessageBox::critical(&fWindow, tr("Cannot remove folder"), removed.text());
         return;
     }
     delete item;
@@ -112,7 +132,8 @@ void cMainFolderCommands::EmptyFolder()
                      tr("All messages in this folder will be lost. Are you certain you wish to empty this folder?")))
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const cResult cleared = cFolderStore::ClearFolder(folder);
+    cResult cleared;
+    fWindow.ChangeQuietly([this, &folder, &cleared] { cleared = fWindow.Store().EmptyFolder(folder); });
     QApplication::restoreOverrideCursor();
     // Listing again shows what is left, if anything could not be deleted.
     fWindow.LoadMessageList(folder);
@@ -126,8 +147,7 @@ void cMainFolderCommands::EmptyTrash()
     if (!confirm || !confirm(&fWindow))
         return;
     const QString trash = FolderName(eFolderKind::Trash);
-    const cResult cleared = cFolderStore::ClearFolder(trash);
-    cFolderStore::RefreshIfShown(trash);
+    const cResult cleared = fWindow.Store().EmptyFolder(trash);
     if (!cleared)
         QMessageBox::warning(&fWindow, tr("Cannot empty the folder"), cleared.text());
 }

@@ -18,6 +18,10 @@ public:
     cMainFolderCommands(TfrmMain &window, const cMainParts &parts, cMainMessageCommands &messages);
 
     void Wire();
+    // The store's folders the tree lacks; with userFolders false only the fixed ones made on demand.
+    void AddStoreFolders(bool userFolders);
+    // After the mail folder moved: the new tree's folders, with its Inbox shown.
+    void ShowNewTree();
 
     void NewFolder();
     void StartRename();

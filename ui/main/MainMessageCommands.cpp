@@ -5,7 +5,6 @@
 #include "mailproto/TVrxMimeHeader.h"
 #include "storage/DisplayText.h"
 #include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewBrowser.h"
@@ -19,6 +18,8 @@
 #include "transfer/cAccountStore.h"
 
 #include <QMessageBox>
+
+#include <algorithm>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSet>
@@ -48,6 +49,29 @@ QList<cMailbox> recipientsOf(const cMailMessage &message, const QByteArray &char
     return recipients;
 }
 
+QStringList listPathsOf(const QList<cMessageRef> &messages)
+{
+    QStringList paths;
+    for (const cMessageRef &message : messages)
+        paths.append(ListPathOf(message));
+    return paths;
+}
+
+// In the order first met, so that each folder's messages are one step of their own.
+QList<QList<cMessageRef>> byFolder(const QList<cMessageRef> &messages)
+{
+    QList<QList<cMessageRef>> groups;
+    for (const cMessageRef &message : messages) {
+        const auto group = std::find_if(groups.begin(), groups.end(),
+                                        [&message](const auto &g) { return g.first().folder == message.folder; });
+        if (group == groups.end())
+            groups.append({message});
+        else
+            group->append(message);
+    }
+    return groups;
+}
+
 cOriginalMessage originalOf(const QString &path, const cMailMessage &message)
 {
     const QByteArray charset = DeclaredCharset(message.headerLines);
@@ -62,7 +86,7 @@ cOriginalMessage originalOf(const QString &path, const cMailMessage &message)
 } // namespace
 
 cMainMessageCommands::cMainMessageCommands(TfrmMain &window, const cMainParts &parts)
-    : QObject(&window), fWindow(window), fParts(parts)
+    : QObject(&window), fWindow(window), fParts(parts), fHistory(window.Store())
 {
 }
 
@@ -103,12 +127,12 @@ void cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
     cOriginalMessage original;
     if (!request.isNew) {
         const QString path = fWindow.SelectedMessagePath();
-        cMailMessage message;
-        if (const cResult read = message.ReadFile(path); !read) {
-            QMessageBox::warning(&fWindow, tr("Cannot open the message"), read.text());
+        const cResultOf<cMailMessage> message = fWindow.Store().Read(MessageRefOf(path, fWindow.ShownFolder()));
+        if (!message) {
+            QMessageBox::warning(&fWindow, tr("Cannot open the message"), message.text());
             return;
         }
-        original = originalOf(path, message);
+        original = originalOf(path, message.value());
         if (request.attachOriginal) {
             const cResultOf<QString> saved = SaveForwardable(path, original.subject);
             if (!saved) {
@@ -127,32 +151,42 @@ void cMainMessageCommands::OpenNewMessageWindow(const cNewMessageRequest &reques
     RunStep(WindowSteps().NewMessage, ContentOf(request));
 }
 
-void cMainMessageCommands::ReportStop(const QString &caption, const cBatchOutcome &outcome)
+void cMainMessageCommands::ReportStop(const QString &caption, const cStoreBatch &outcome)
 {
     if (!outcome.result)
         QMessageBox::warning(&fWindow, caption, outcome.result.text());
 }
 
-cBatchOutcome cMainMessageCommands::PerFolder(const std::function<cBatchOutcome(const QStringList &, const QString &)> &act)
+QList<cMessageRef> cMainMessageCommands::SelectedMessages() const
 {
-    cBatchOutcome outcome;
-    for (const auto &[folder, paths] : PathsByFolder(fWindow.SelectedMessagePaths(), fWindow.ShownFolder())) {
-        const cBatchOutcome part = act(paths, folder);
-        outcome.done += part.done;
-        outcome.newPaths += part.newPaths;
-        if (!part.result) {
-            outcome.result = part.result;
-            break;
-        }
-    }
+    QList<cMessageRef> messages;
+    for (const QString &path : fWindow.SelectedMessagePaths())
+        messages.append(MessageRefOf(path, fWindow.ShownFolder()));
+    return messages;
+}
+
+cStoreBatch cMainMessageCommands::Run(const std::function<cStoreBatch()> &step)
+{
+    cStoreBatch outcome;
+    fWindow.ChangeQuietly([&outcome, &step] { outcome = step(); });
     return outcome;
 }
 
 void cMainMessageCommands::DeleteSelected()
 {
-    const cBatchOutcome outcome =
-        PerFolder([this](const QStringList &paths, const QString &folder) { return fHistory.Delete(paths, folder); });
-    fWindow.TakeOutEntries(outcome.done);
+    const cStoreBatch outcome = Run([this] {
+        cStoreBatch all;
+        // From the Trash for good, from elsewhere into it: one step per folder.
+        for (const QList<cMessageRef> &group : byFolder(SelectedMessages())) {
+            const cStoreBatch part = fHistory.Delete(group);
+            all.done += part.done;
+            all.result = part.result;
+            if (!all.result)
+                break;
+        }
+        return all;
+    });
+    fWindow.TakeOutEntries(listPathsOf(outcome.done));
     ReportStop(tr("Cannot delete the message"), outcome);
 }
 
@@ -177,22 +211,21 @@ void cMainMessageCommands::ChooseFolderAndTransfer(bool move)
 void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 {
     const QString shown = fWindow.ShownFolder();
-    const cBatchOutcome outcome = PerFolder([this, &folder, move](const QStringList &paths, const QString &source) {
-        return fHistory.Transfer(paths, source, folder, move);
-    });
+    const cStoreBatch outcome = Run([this, &folder, move] { return fHistory.Transfer(SelectedMessages(), folder, move); });
     // Into the folder shown, the list gains entries; otherwise a move only takes some out.
     if (MailFolderPath(folder) == MailFolderPath(shown))
         fWindow.LoadMessageList(shown);
     else if (move)
-        fWindow.TakeOutEntries(outcome.done);
+        fWindow.TakeOutEntries(listPathsOf(outcome.done));
     ReportStop(move ? tr("Cannot move the message") : tr("Cannot copy the message"), outcome);
 }
 
 void cMainMessageCommands::MarkSelected(bool read)
 {
     fParts.tmrReadUnread->stop();
-    const cBatchOutcome outcome = fHistory.Mark(fWindow.SelectedMessagePaths(), read);
-    const QSet<QString> marked(outcome.done.begin(), outcome.done.end());
+    const cStoreBatch outcome = Run([this, read] { return fHistory.Mark(SelectedMessages(), read); });
+    const QStringList done = listPathsOf(outcome.done);
+    const QSet<QString> marked(done.begin(), done.end());
     for (int row : fParts.lstMsgs->SelectedRows())
         if (marked.contains(fParts.lstMsgs->Model()->Path(row)))
             fWindow.ShowReadMark(row, read);
@@ -202,7 +235,8 @@ void cMainMessageCommands::MarkSelected(bool read)
 
 void cMainMessageCommands::Undo()
 {
-    const cResult undone = fHistory.Undo();
+    cResult undone;
+    fWindow.ChangeQuietly([this, &undone] { undone = fHistory.Undo(); });
     fWindow.LoadMessageList(fWindow.ShownFolder());
     fWindow.RefreshCommandStates();
     if (!undone)
@@ -225,7 +259,7 @@ void cMainMessageCommands::PrintPreview()
 
 void cMainMessageCommands::OpenDraft(int row)
 {
-    if (cFolderStore::FolderKind(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
+    if (cMailStore::KindOf(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
         return;
     RunStep(WindowSteps().OpenDraft, fParts.lstMsgs->Model()->Path(row), &fWindow);
 }
@@ -234,7 +268,7 @@ void cMainMessageCommands::OpenMessage(int row)
 {
     if (row < 0)
         return;
-    if (cFolderStore::FolderKind(fWindow.ShownFolder()) == eFolderKind::Unfinished) {
+    if (cMailStore::KindOf(fWindow.ShownFolder()) == eFolderKind::Unfinished) {
         OpenDraft(row);
         return;
     }

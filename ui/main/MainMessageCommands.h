@@ -15,7 +15,6 @@
 
 class TfrmMain;
 class TfrmReadMessage;
-struct cBatchOutcome;
 
 class cMainMessageCommands : public QObject
 {
@@ -48,10 +47,10 @@ public:
 
 private:
     void ChooseFolderAndTransfer(bool move);
-    void ReportStop(const QString &caption, const cBatchOutcome &outcome);
-    // The selected messages of each folder in one step, so that an undo takes them back to
-    // their own folders; stops at the first folder that fails.
-    cBatchOutcome PerFolder(const std::function<cBatchOutcome(const QStringList &, const QString &)> &act);
+    void ReportStop(const QString &caption, const cStoreBatch &outcome);
+    QList<cMessageRef> SelectedMessages() const;
+    // The history's step, with the list put right by the caller instead of reloaded.
+    cStoreBatch Run(const std::function<cStoreBatch()> &step);
     void WireReader(TfrmReadMessage *reader);
     void ShowInReader(TfrmReadMessage *reader, int row);
     // Selects the reader's message in the list, where the list's commands act on it; false

@@ -2,7 +2,7 @@
 #include "ui/main/MainViewCommands.h"
 
 #include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 #include "storage/cOptions.h"
 #include "storage/cOriginalStore.h"
 #include "ui/main/KeyboardPopup.h"
@@ -129,7 +129,7 @@ void cMainViewCommands::ShowMessagePopup(const QPoint &pos)
 {
     if (fWindow.SelectedRow() < 0)
         return;
-    const bool unsent = cFolderStore::FolderKind(fWindow.ShownFolder()) == eFolderKind::Unsent;
+    const bool unsent = cMailStore::KindOf(fWindow.ShownFolder()) == eFolderKind::Unsent;
     fWindow.Command(eMainCommand::popMsgs_SendNow)->setVisible(unsent);
     ShowPopup(ePopup::popMsgs, fParts.lstMsgs, pos);
 }

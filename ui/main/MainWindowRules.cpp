@@ -2,6 +2,7 @@
 #include "ui/main/MainWindowRules.h"
 
 #include "storage/DisplayText.h"
+#include "storage/MailStorage.h"
 #include "ui/main/MainIcons.h"
 
 #include <QCoreApplication>
@@ -55,18 +56,24 @@ QString MessageCountText(int count)
     return cTexts::tr("%n message(s)", nullptr, count);
 }
 
-std::vector<std::pair<QString, QStringList>> PathsByFolder(const QStringList &paths, const QString &shownFolder)
+cMessageRef MessageRefOf(const QString &path, const QString &shownFolder)
 {
-    std::vector<std::pair<QString, QStringList>> groups;
-    for (const QString &path : paths) {
-        const QString folder = shownFolder.isEmpty() ? QFileInfo(path).dir().dirName() : shownFolder;
-        const auto group = std::find_if(groups.begin(), groups.end(), [&folder](const auto &g) { return g.first == folder; });
-        if (group == groups.end())
-            groups.push_back({folder, {path}});
-        else
-            group->second.append(path);
-    }
-    return groups;
+    const QFileInfo file(path);
+    return {shownFolder.isEmpty() ? file.dir().dirName() : shownFolder, file.fileName()};
+}
+
+QString ListPathOf(const cMessageRef &message)
+{
+    return MailFolderPath(message.folder) + u'/' + message.key;
+}
+
+std::vector<cIndexEntry> IndexEntries(std::vector<cStoredEntry> listed)
+{
+    std::vector<cIndexEntry> entries;
+    entries.reserve(listed.size());
+    for (cStoredEntry &one : listed)
+        entries.push_back(std::move(one.entry));
+    return entries;
 }
 
 int CheckTimerInterval(int minutes)

@@ -4,6 +4,7 @@
 // tested without one: the message list's columns and entries, the message count, the mail
 // check period and which preview links are handed to the desktop.
 #include "storage/cFolderIndex.h"
+#include "storage/cMailStore.h"
 #include "storage/cMailMessage.h"
 #include "storage/eFolderKind.h"
 
@@ -39,9 +40,12 @@ int ReadIcon(bool html);
 
 QString MessageCountText(int count);
 
-// The paths by the folder they are in, in the order first met: all in the shown folder when one
-// is shown, else each in the folder its directory names (a list of several folders).
-std::vector<std::pair<QString, QStringList>> PathsByFolder(const QStringList &paths, const QString &shownFolder);
+// The list names its entries by path under the folder's directory, whatever the store: the
+// message of a path is in the shown folder when one is shown, else in the folder its directory
+// names (a list of several folders).
+cMessageRef MessageRefOf(const QString &path, const QString &shownFolder);
+QString ListPathOf(const cMessageRef &message);
+std::vector<cIndexEntry> IndexEntries(std::vector<cStoredEntry> listed);
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes
 // would check without pause, and a huge one is held at the timer's limit.

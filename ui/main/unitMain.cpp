@@ -3,7 +3,7 @@
 
 #include "storage/MailStorage.h"
 #include "storage/cFolderIndex.h"
-#include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "storage/cOptions.h"
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/MainFolderCommands.h"
@@ -31,6 +31,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -60,9 +61,14 @@ QList<QIcon> imageList(QIcon (*image)(int), int count)
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget *parent)
+TfrmMain::TfrmMain(QWidget *parent) : TfrmMain(*new cQrzMailStore, parent)
+{
+    fStore.setParent(this);
+}
+
+TfrmMain::TfrmMain(cMailStore &store, QWidget *parent)
     : QMainWindow(parent), fMsgImages(imageList(MessageIcon, MsgImage::Unread + 1)),
-      fTrayImages(imageList(TrayIcon, TrayImage::NewMail + 1))
+      fTrayImages(imageList(TrayIcon, TrayImage::NewMail + 1)), fStore(store)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(kCaption);
@@ -76,7 +82,7 @@ TfrmMain::TfrmMain(QWidget *parent)
     RxTrayIcon->setToolTip(kCaption);
     connect(RxTrayIcon, &QSystemTrayIcon::activated, this, &TfrmMain::RxTrayIconClick);
     ConnectWindowList();
-    connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, this, &TfrmMain::RefreshIfShown);
+    connect(&fStore, &cMailStore::FolderChanged, this, &TfrmMain::RefreshIfShown);
     fParts = {lstMsgs, lstFolders, htmlView, fPreviewPane, lstAttachments, lstContacts, RxTrayIcon, tmrReadUnread};
     fMessageCommands = new cMainMessageCommands(*this, fParts);
     fFolderCommands = new cMainFolderCommands(*this, fParts, *fMessageCommands);
@@ -319,7 +325,7 @@ bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
     switch (rule) {
     case eCommandRule::NeedsMessage: return messageSelected;
     case eCommandRule::UserFolder:
-        return !ShownFolder().isEmpty() && cFolderStore::FolderKind(ShownFolder()) == eFolderKind::User;
+        return !ShownFolder().isEmpty() && cMailStore::KindOf(ShownFolder()) == eFolderKind::User;
     case eCommandRule::Deletable:
         return CommandUsable(eCommandRule::UserFolder, false) || cMainSearch::IsSaved(lstFolders->currentItem());
     case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
@@ -453,26 +459,17 @@ void TfrmMain::ApplyCheckTimer()
 
 void TfrmMain::LoadFolderTree()
 {
-    for (const QString &folder : cFolderStore::OnDemandFolders())
-        AddFolderItem(folder, cFolderStore::FolderKind(folder));
-    for (const QString &folder : cFolderStore::UserFolders())
-        AddFolderItem(folder, eFolderKind::User);
+    fFolderCommands->AddStoreFolders(true);
 }
 
 void TfrmMain::ShowNewOnDemandFolders()
 {
-    for (const QString &folder : cFolderStore::OnDemandFolders())
-        if (lstFolders->findItems(folder, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
-            AddFolderItem(folder, cFolderStore::FolderKind(folder));
+    fFolderCommands->AddStoreFolders(false);
 }
 
 void TfrmMain::ShowNewMailTree()
 {
-    while (cMainSearch::FirstSearchRow(*lstFolders) > int(kFixedFolderKinds.size()))
-        delete lstFolders->takeTopLevelItem(cMainSearch::FirstSearchRow(*lstFolders) - 1);
-    LoadFolderTree();
-    SelectFolder(FolderName(eFolderKind::Inbox));
-    LoadMessageList(FolderName(eFolderKind::Inbox));
+    fFolderCommands->ShowNewTree();
 }
 
 QTreeWidgetItem *TfrmMain::AddFolderItem(const QString &folder, eFolderKind kind)
@@ -526,13 +523,19 @@ QString TfrmMain::ShownFolder() const
 
 void TfrmMain::RefreshIfShown(const QString &folder)
 {
-    if (!folder.isEmpty() && ShownFolder() == folder)
+    if (!fQuiet && !folder.isEmpty() && ShownFolder() == folder)
         LoadMessageList(folder);
 }
 
 void TfrmMain::RefreshMessageList()
 {
     RefreshIfShown(ShownFolder());
+}
+
+void TfrmMain::ChangeQuietly(const std::function<void()> &change)
+{
+    const QScopedValueRollback quiet(fQuiet, true);
+    change();
 }
 
 void TfrmMain::ShowReadMark(int row, bool read) const
@@ -545,8 +548,8 @@ void TfrmMain::LoadMessageList(const QString &folder)
 {
     if (folder.isEmpty() && fSearch->Rerun())
         return;
-    ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
-        lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
+    ShowMessageList(folder, [this, &folder](const QString &directory, eFolderKind kind) {
+        lstMsgs->Load(directory, kind, IndexEntries(fStore.List(folder)));
     });
 }
 
@@ -557,6 +560,8 @@ void TfrmMain::ShowSearchResults(cMsgListModel::cPrepared rows)
 
 void TfrmMain::OpenMessageList(const QString &folder)
 {
+    if (!MailRoot().isEmpty() && fStore.FolderDirectory(folder).isEmpty())
+        return LoadMessageList(folder);
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
         std::vector<cIndexEntry> cached = cFolderIndex::Load(directory);
         // Without a cache the files are read, shown, and the cache is written behind them.
@@ -568,7 +573,7 @@ void TfrmMain::ShowMessageList(const QString &folder, const std::function<void(c
 {
     if (!MailRoot().isEmpty()) {
         lstAttachments->hide();
-        const eFolderKind kind = cFolderStore::FolderKind(folder);
+        const eFolderKind kind = cMailStore::KindOf(folder);
         fLoading = true;
         ClearPreview();
         fill(MailFolderPath(folder), kind);
@@ -681,13 +686,14 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 
 void TfrmMain::ShowPreview(int row)
 {
-    cMailMessage message;
-    if (const cResult read = message.ReadFile(lstMsgs->Model()->Path(row)); !read) {
+    const cResultOf<cMailMessage> read = fStore.Read(MessageRefOf(lstMsgs->Model()->Path(row), ShownFolder()));
+    if (!read) {
         lstAttachments->SetAttachments({});
         lstAttachments->hide();
         fPreviewPane->ShowText(read.text());
         return;
     }
+    const cMailMessage &message = read.value();
     fPreviewPane->Show(message);
     lstMsgs->Model()->SetReadIcon(row, ReadIcon(message.Html));
     lstAttachments->SetAttachments(message.attachments);
@@ -708,7 +714,9 @@ void TfrmMain::MarkRowRead(int row)
 {
     if (row < 0 || lstMsgs->Model()->Icon(row) != MsgImage::Unread)
         return;
-    if (const cResult marked = cFolderStore::MarkRead(lstMsgs->Model()->Path(row), true))
+    cResult marked;
+    ChangeQuietly([&] { marked = fStore.MarkRead(MessageRefOf(lstMsgs->Model()->Path(row), ShownFolder()), true); });
+    if (marked)
         ShowReadMark(row, true);
     else
         fStatus->ShowNote(marked.text());

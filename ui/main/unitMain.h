@@ -35,6 +35,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class cAttachmentList;
+class cMailStore;
 class cMainFolderCommands;
 class cMainSearch;
 class cMainMessageCommands;
@@ -60,6 +61,8 @@ public:
         std::function<bool()> AccountsExist;
     };
 
+    // The folders and messages shown are the store's; without one, the folder tree under MailRoot.
+    explicit TfrmMain(cMailStore &store, QWidget *parent = nullptr);
     explicit TfrmMain(QWidget *parent = nullptr);
     ~TfrmMain() override;
 
@@ -83,6 +86,10 @@ public:
     // The name of the folder selected in the tree; empty when none is.
     QString ShownFolder() const;
     void RefreshMessageList();
+    cMailStore &Store() const { return fStore; }
+    // A change of the window's own, which puts its list right itself: the store's announcements
+    // of it reload nothing.
+    void ChangeQuietly(const std::function<void()> &change);
 
     // Status bar: panel 0 is the session status (with its image), 1 free, 2 the count.
     void SetStatusText(int panel, const QString &text);
@@ -236,6 +243,8 @@ private:
     cMainViewCommands *fViewCommands = nullptr;
     cMainSearch *fSearch = nullptr;
     std::function<bool()> fAccountsExist;
+    cMailStore &fStore;
+    bool fQuiet = false;
     bool fLoading = false;
     int fContactPaneHeight = 0;
     bool fNewMessagePending = false;

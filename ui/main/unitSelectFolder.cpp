@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/unitSelectFolder.h"
 
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/wndlist/DialogParts.h"
 
@@ -23,7 +23,7 @@ TfrmSelectFolder::TfrmSelectFolder(eAction action, const QStringList &folders, Q
     lstFolders->setHeaderHidden(true);
     lstFolders->setRootIsDecorated(false);
     for (const QString &folder : folders)
-        (new QTreeWidgetItem(lstFolders, {folder}))->setIcon(0, FolderIcon(cFolderStore::FolderKind(folder)));
+        (new QTreeWidgetItem(lstFolders, {folder}))->setIcon(0, FolderIcon(cMailStore::KindOf(folder)));
     layout->addWidget(lstFolders);
     const cDialogButtons buttons = MakeDialogButtons(this, tr("&OK"));
     btnOK = buttons.ok;

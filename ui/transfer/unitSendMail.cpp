@@ -2,7 +2,7 @@
 #include "ui/transfer/unitSendMail.h"
 
 #include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cSendSession.h"
 #include "ui/transfer/cTransferEvents.h"
@@ -90,7 +90,7 @@ void TfrmSendMail::StartSession()
 
 void TfrmSendMail::tmrCloseWindowTimer()
 {
-    cFolderStore::RefreshIfShown(FolderName(eFolderKind::SentItems));
+    cQrzMailStore::FilesChanged(FolderName(eFolderKind::SentItems));
     if (OfferTrust()) {
         // Messages sent before the failure have left their folder; the rest go again.
         QStringList left = fPaths;
@@ -124,7 +124,7 @@ void SendUnsentMessages(QWidget *parent)
 {
     if (MailRoot().isEmpty())
         return;
-    const QStringList paths = cFolderStore::MessageFiles(FolderName(eFolderKind::Unsent));
+    const QStringList paths = cQrzMailStore::FilesOf(FolderName(eFolderKind::Unsent));
     if (!paths.isEmpty())
         SendMessages(paths, parent);
 }

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/cMailStore.h"
+
+#include "storage/cFolderStore.h"
+
+eFolderKind cMailStore::KindOf(const QString &folder)
+{
+    return cFolderStore::FolderKind(folder);
+}
+
+QString cMailStore::FolderDirectory(const QString &) const
+{
+    return {};
+}
