@@ -545,8 +545,9 @@ void TfrmMain::LoadMessageList(const QString &folder)
 {
     if (folder.isEmpty() && fSearch->Rerun())
         return;
-    ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
-        lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
+    ShowMessageList(folder, [this, folder](const QString &directory, eFolderKind kind) {
+        if (!lstMsgs->LoadConversations(folder))
+            lstMsgs->Load(directory, kind, cFolderIndex::List(directory));
     });
 }
 
@@ -557,6 +558,8 @@ void TfrmMain::ShowSearchResults(cMsgListModel::cPrepared rows)
 
 void TfrmMain::OpenMessageList(const QString &folder)
 {
+    if (lstMsgs->ThreadsAcross())
+        return LoadMessageList(folder);
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
         std::vector<cIndexEntry> cached = cFolderIndex::Load(directory);
         // Without a cache the files are read, shown, and the cache is written behind them.
@@ -589,6 +592,11 @@ bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, 
     ShowNewOnDemandFolders();
     if (ShownFolder().compare(folder, Qt::CaseInsensitive) != 0)
         return false;
+    // Its conversation may join rows of other folders: the list is made again.
+    if (lstMsgs->Model()->Across()) {
+        LoadMessageList(folder);
+        return true;
+    }
     fLoading = true;
     // Its stamp is unknown here; the next look at the folder fills it in.
     lstMsgs->Model()->Insert(cFolderIndex::Entry({QFileInfo(path).fileName()}, record));
