@@ -1691,6 +1691,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
             <numerusform>%n Nachrichten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Threads across folders</source>
+        <translation>Unterhaltungen über alle Ordner</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMessageProps</name>
