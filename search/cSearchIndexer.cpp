@@ -99,7 +99,9 @@ void cSearchIndexer::DirectoryChanged(const QString &directory)
     const QString folder = QFileInfo(directory).fileName();
     if (!fChanged.contains(folder))
         fChanged.append(folder);
-    fSettle.start();
+    // A moment after the first change, so that a folder changing all the time is still looked over.
+    if (!fSettle.isActive())
+        fSettle.start();
 }
 
 void cSearchIndexer::Settled()

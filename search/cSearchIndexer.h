@@ -3,9 +3,9 @@
 // Keeps the search index in line with the mail folders on a worker thread of its own, so no
 // window waits for it. Refresh asks for folders to be brought up to date (asks made meanwhile
 // are merged into the next round); Add indexes one stored file ahead of any round, so a new
-// message is found at once however big its folder. Watch refreshes a folder by itself, once it
-// has been quiet for a moment, whenever a message file of it comes, goes or is replaced (moves,
-// deletes, read marks, other programs). Stop ends the round under way; what was indexed stays,
+// message is found at once however big its folder. Watch refreshes a folder by itself, a moment
+// after a message file of it comes, goes or is replaced (moves, deletes, read marks, other
+// programs), with whatever else changed meanwhile. Stop ends the round under way; what was indexed stays,
 // and the next round goes on from there.
 //
 // The signals come in the thread the indexer lives in, from its event loop.
@@ -64,8 +64,8 @@ private:
     std::condition_variable_any fWake;
     std::optional<QStringList> fPending; // empty: every folder
     std::vector<std::pair<QString, QString>> fAdded;
-    // Changes a folder's files are still going through; a message stored meanwhile is added on
-    // its own, which a look over a big folder would hold up.
+    // Changed folders wait a moment: the message stored behind a change is then added on its
+    // own first, which a look over a big folder would hold up.
     QTimer fSettle;
     QStringList fChanged;
     std::atomic<bool> fStopping = false;
