@@ -7,6 +7,7 @@
 #include "ui/main/unitMain.h"
 #include "ui/transfer/cTransferEvents.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <memory>
@@ -27,10 +28,12 @@ QString progressText(qsizetype done, qsizetype total)
 void WireSearch(TfrmMain &frmMain)
 {
     auto *indexer = new cSearchIndexer(QString(), &frmMain);
-    const auto refreshFolder = [indexer](const QString &folder) { indexer->Refresh({folder}); };
     QObject::connect(&cTransferEvents::instance(), &cTransferEvents::MessageArrived, indexer,
-                     [refreshFolder](const QString &, const QString &folder) { refreshFolder(folder); });
-    QObject::connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, indexer, refreshFolder);
+                     [indexer](const QString &path, const QString &folder) {
+                         indexer->Add(folder, QFileInfo(path).fileName());
+                     });
+    QObject::connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, indexer,
+                     [indexer](const QString &folder) { indexer->Refresh({folder}); });
     // The last progress shown, cleared at the end unless another text took its place.
     auto shown = std::make_shared<QString>();
     QObject::connect(indexer, &cSearchIndexer::Progress, &frmMain, [&frmMain, shown](qsizetype done, qsizetype total) {

@@ -12,6 +12,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <sys/stat.h>
+
 #include <map>
 #include <optional>
 #include <tuple>
@@ -75,6 +77,16 @@ std::vector<cFolderDir> folderDirs(QStringList folders)
     return dirs;
 }
 
+// As the folder's listing stamps it, so a later look over the folder sees the file unchanged.
+std::optional<cFileStamp> stampOf(const QString &directory, const QString &file)
+{
+    struct stat info {};
+    if (stat(QFile::encodeName(directory + u'/' + file).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return cFileStamp{file, qint64(info.st_size), qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+                      quint64(info.st_ino)};
+}
+
 } // namespace
 
 QString cSearchIndex::DefaultPath()
@@ -123,6 +135,34 @@ cResult cSearchIndex::Update(const QStringList &folders, const fProgress &progre
     if (cResult rebuilt = Rebuild(); !rebuilt)
         return rebuilt;
     return Sync({}, progress);
+}
+
+cResult cSearchIndex::Add(const QString &folder, const QStringList &files)
+{
+    fRowsKnown = false;
+    if (!fDb.IsOpen())
+        return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
+    const std::vector<cFolderDir> dirs = folderDirs({folder});
+    if (dirs.empty())
+        return cResult::Ok();
+    cSqliteStatement known = fDb.Prepare("SELECT size, modified, inode FROM message WHERE folder = ? AND file = ?");
+    std::vector<cPending> pending;
+    for (const QString &file : files) {
+        // Only what a look over the folder would take: a message file of it, never a way out.
+        const bool message = !file.contains(u'/') && !file.startsWith(u'.')
+                             && file.endsWith(QLatin1String(".qrz"), Qt::CaseInsensitive);
+        const std::optional<cFileStamp> stamp = message ? stampOf(dirs.front().directory, file) : std::nullopt;
+        if (!stamp)
+            continue;
+        const bool same = known.Bind(1, dirs.front().name).Bind(2, file).Next()
+                          && cFileStamp{file, known.Int(0), known.Int(1), quint64(known.Int(2))} == *stamp;
+        if (known.Failed())
+            return fDb.Failure(eIndexWork::Update);
+        known.Reset();
+        if (!same)
+            pending.push_back({dirs.front().name, dirs.front().directory, *stamp});
+    }
+    return Index(pending, {});
 }
 
 cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress)

@@ -41,6 +41,9 @@ public:
     // Brings the entries of the folders (all when none are named) in line with their files.
     // Folder names are the store's (cFolderStore).
     cResult Update(const QStringList &folders = {}, const fProgress &progress = {});
+    // Indexes the named files of one folder, new or changed, without looking at the others:
+    // how a stored message becomes findable at once in a folder of any size.
+    cResult Add(const QString &folder, const QStringList &files);
     // Newest first; messages without a date last. The hits name their folder and file only.
     cResultOf<std::vector<cSearchHit>> Find(const cSearchQuery &query);
     // Fills in the date, sender and subject of the hits.

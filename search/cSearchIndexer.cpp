@@ -6,10 +6,21 @@
 
 #include <QFileInfo>
 
+#include <map>
+
+namespace {
+
+constexpr int kSettleMs = 1000;
+
+} // namespace
+
 cSearchIndexer::cSearchIndexer(const QString &indexPath, QObject *parent)
     : QObject(parent), fPath(indexPath), fThread([this](std::stop_token stop) { Work(stop); })
 {
     connect(&fWatcher, &QFileSystemWatcher::directoryChanged, this, &cSearchIndexer::DirectoryChanged);
+    fSettle.setSingleShot(true);
+    fSettle.setInterval(kSettleMs);
+    connect(&fSettle, &QTimer::timeout, this, &cSearchIndexer::Settled);
 }
 
 cSearchIndexer::~cSearchIndexer()
@@ -29,6 +40,16 @@ void cSearchIndexer::Refresh(const QStringList &folders)
             fPending = QStringList();
         else
             fPending = QStringList(*fPending + folders);
+        fStopping = false;
+    }
+    fWake.notify_one();
+}
+
+void cSearchIndexer::Add(const QString &folder, const QString &file)
+{
+    {
+        const std::lock_guard lock(fMutex);
+        fAdded.emplace_back(folder, file);
         fStopping = false;
     }
     fWake.notify_one();
@@ -75,31 +96,49 @@ void cSearchIndexer::DirectoryChanged(const QString &directory)
             Refresh();
         return;
     }
-    Refresh({QFileInfo(directory).fileName()});
+    const QString folder = QFileInfo(directory).fileName();
+    if (!fChanged.contains(folder))
+        fChanged.append(folder);
+    // A moment after the first change, so that a folder changing all the time is still looked over.
+    if (!fSettle.isActive())
+        fSettle.start();
 }
 
-std::optional<QStringList> cSearchIndexer::NextRound(std::stop_token stop)
+void cSearchIndexer::Settled()
+{
+    Refresh(std::exchange(fChanged, {}));
+}
+
+std::optional<cSearchIndexer::cRound> cSearchIndexer::NextRound(std::stop_token stop)
 {
     std::unique_lock lock(fMutex);
-    if (!fWake.wait(lock, stop, [this] { return fPending.has_value(); }))
+    if (!fWake.wait(lock, stop, [this] { return fPending.has_value() || !fAdded.empty(); }))
         return std::nullopt;
-    const QStringList folders = *fPending;
-    fPending.reset();
-    return folders;
+    cRound round{std::exchange(fAdded, {}), std::exchange(fPending, std::nullopt)};
+    return round;
 }
 
 void cSearchIndexer::Work(std::stop_token stop)
 {
     cSearchIndex index;
     cResult opened = cResult::Failed(eFailure::FileSystem, QString());
-    while (const std::optional<QStringList> folders = NextRound(stop)) {
+    while (const std::optional<cRound> round = NextRound(stop)) {
         if (!opened)
             opened = index.Open(fPath.isEmpty() ? cSearchIndex::DefaultPath() : fPath);
-        const auto progress = [this, &stop](qsizetype read, qsizetype total) {
-            QMetaObject::invokeMethod(this, [this, read, total] { emit Progress(read, total); }, Qt::QueuedConnection);
-            return !fStopping && !stop.stop_requested();
-        };
-        const cResult done = opened ? index.Update(*folders, progress) : opened;
+        std::map<QString, QStringList> added;
+        for (const auto &[folder, file] : round->added)
+            added[folder].append(file);
+        // A folder whose file could not be added is looked over whole, which also repairs the index.
+        std::optional<QStringList> folders = round->folders;
+        cResult done = opened;
+        for (const auto &[folder, files] : added)
+            if (opened && !index.Add(folder, files) && !(folders && folders->isEmpty()))
+                folders = folders.value_or(QStringList()) << folder;
+        if (opened && folders)
+            done = index.Update(*folders, [this, &stop](qsizetype read, qsizetype total) {
+                QMetaObject::invokeMethod(this, [this, read, total] { emit Progress(read, total); }, Qt::QueuedConnection);
+                return !fStopping && !stop.stop_requested();
+            });
         QMetaObject::invokeMethod(this, [this, ok = done.ok(), text = done.text()] { emit Finished(ok, text); },
                                   Qt::QueuedConnection);
     }

@@ -2,9 +2,11 @@
 #pragma once
 // Keeps the search index in line with the mail folders on a worker thread of its own, so no
 // window waits for it. Refresh asks for folders to be brought up to date (asks made meanwhile
-// are merged into the next round); Watch refreshes a folder by itself whenever a message file
-// of it comes, goes or is replaced (moves, deletes, read marks, other programs). Stop ends the
-// round under way; what was indexed stays, and the next round goes on from there.
+// are merged into the next round); Add indexes one stored file ahead of any round, so a new
+// message is found at once however big its folder. Watch refreshes a folder by itself, a moment
+// after a message file of it comes, goes or is replaced (moves, deletes, read marks, other
+// programs), with whatever else changed meanwhile. Stop ends the round under way; what was indexed stays,
+// and the next round goes on from there.
 //
 // The signals come in the thread the indexer lives in, from its event loop.
 #include "search/cSearchIndex.h"
@@ -12,6 +14,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <atomic>
 #include <condition_variable>
@@ -29,6 +32,8 @@ public:
 
     // Every folder when none is named.
     void Refresh(const QStringList &folders = {});
+    // A message file stored in a folder (a name of cFolderStore's).
+    void Add(const QString &folder, const QString &file);
     void Watch();
     void Stop();
 
@@ -39,10 +44,17 @@ signals:
     void Finished(bool ok, const QString &failure);
 
 private:
+    struct cRound
+    {
+        std::vector<std::pair<QString, QString>> added; // folder, file
+        std::optional<QStringList> folders;
+    };
+
     void Work(std::stop_token stop);
-    // The next round's folders, waiting until there is one; none when the thread must end.
-    std::optional<QStringList> NextRound(std::stop_token stop);
+    // The next round, waiting until there is one; none when the thread must end.
+    std::optional<cRound> NextRound(std::stop_token stop);
     void DirectoryChanged(const QString &directory);
+    void Settled();
     // Watches the directories of the folders there are now; whether that changed anything.
     bool Rewatch();
 
@@ -51,6 +63,11 @@ private:
     std::mutex fMutex;
     std::condition_variable_any fWake;
     std::optional<QStringList> fPending; // empty: every folder
+    std::vector<std::pair<QString, QString>> fAdded;
+    // Changed folders wait a moment: the message stored behind a change is then added on its
+    // own first, which a look over a big folder would hold up.
+    QTimer fSettle;
+    QStringList fChanged;
     std::atomic<bool> fStopping = false;
     std::jthread fThread; // last: it stops and joins before the members it uses go
 };

@@ -44,6 +44,7 @@ inline constexpr cBoolOption MainWnd_ContactPaneVisible{"MainWnd", "ContactPaneV
 // Messages with HTML are shown as their plain text (each may still be switched).
 inline constexpr cBoolOption MainWnd_PreferPlainText{"MainWnd", "PreferPlainText", false};
 inline constexpr cBoolOption MainWnd_Threads{"MainWnd", "Threads", false};
+inline constexpr cBoolOption MainWnd_ThreadsAcross{"MainWnd", "ThreadsAcross", false};
 inline constexpr cSizeOption MainWnd_ContactPaneHeight{"MainWnd", "ContactPaneHeight"};
 inline constexpr cBoolOption MainWnd_Maximized{"MainWnd", "Maximized", false};
 inline constexpr cSizeOption MainWnd_Height{"MainWnd", "Height"};

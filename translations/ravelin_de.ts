@@ -1710,6 +1710,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
             <numerusform>%n Nachrichten</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Threads across folders</source>
+        <translation>Unterhaltungen über alle Ordner</translation>
+    </message>
 </context>
 <context>
     <name>TfrmMessageProps</name>

@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct cCase
@@ -143,6 +145,29 @@ TEST_F(IndexUpkeep, ARenamedFolderKeepsItsEntriesUnreadAndACopyIsFoundTwice)
     EXPECT_EQ(read, 1);
     EXPECT_EQ(find(QStringLiteral("folder:projects")), QStringList{QStringLiteral("Projects/c.qrz")});
     EXPECT_EQ(find(QStringLiteral("ramen")), (QStringList{B, QStringLiteral("Trash/b.qrz")}));
+}
+
+TEST_F(IndexUpkeep, AddedFilesAreReadAloneAndOnlyMessagesOfTheFolder)
+{
+    ASSERT_TRUE(QFile::copy(pathOf("Inbox", "a.qrz"), pathOf("Inbox", ".hidden.qrz")));
+    ASSERT_TRUE(QFile::copy(pathOf("Inbox", "a.qrz"), pathOf("Inbox", "notes.txt")));
+    ASSERT_TRUE(fIndex.Open());
+    const QStringList names{u"../Work/c.qrz"_s, u".hidden.qrz"_s, u"notes.txt"_s, u"missing.qrz"_s, u"b.qrz"_s};
+    ASSERT_TRUE(fIndex.Add(QStringLiteral("Inbox"), names));
+    EXPECT_EQ(fIndex.Count(), 1);
+    EXPECT_EQ(find(QStringLiteral("ramen")), QStringList{B});
+
+    cMailMessage changed = message("Dan Hale", "dan@example.org", "Rewritten", {2024, 6, 1});
+    changed.body = {"Edited by another program"};
+    store(changed, "Inbox", "b.qrz");
+    ASSERT_TRUE(fIndex.Add(QStringLiteral("Inbox"), {u"b.qrz"_s, u"b.qrz"_s}));
+    EXPECT_EQ(fIndex.Count(), 1);
+    EXPECT_EQ(find(QStringLiteral("ramen")), QStringList{});
+    EXPECT_EQ(find(QStringLiteral("edited")), QStringList{B});
+    // A look over the folder afterwards sees the added file as it is.
+    qsizetype read = 0;
+    ASSERT_TRUE(fIndex.Update({QStringLiteral("Inbox")}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
+    EXPECT_EQ(read, 1);
 }
 
 // The window keeps its index open while the indexer's connection stores and forgets mail.

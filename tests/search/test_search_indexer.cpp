@@ -35,6 +35,18 @@ TEST_F(SearchIndexer, BuildsInTheBackgroundTellingHowFarItGot)
     EXPECT_EQ(find(QStringLiteral("budget")), QStringList{QStringLiteral("Inbox/a.qrz")});
 }
 
+TEST_F(SearchIndexer, AStoredMessageIsAddedWithoutALookOverItsFolder)
+{
+    cMailMessage arrived = message("Erin Fox", "erin@example.org", "Tickets", {2024, 7, 1});
+    arrived.body = {"Your tickets for the opera"};
+    store(arrived, "Inbox", "d.qrz");
+    fIndexer.Add(QStringLiteral("Inbox"), QStringLiteral("d.qrz"));
+    ASSERT_TRUE(roundEnds());
+    ASSERT_TRUE(fIndex.Open());
+    EXPECT_EQ(find(QStringLiteral("opera")), QStringList{QStringLiteral("Inbox/d.qrz")});
+    EXPECT_EQ(fIndex.Count(), 1);
+}
+
 TEST_F(SearchIndexer, WatchedFoldersAreFollowedWithoutBeingAsked)
 {
     fIndexer.Refresh();

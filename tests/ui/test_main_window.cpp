@@ -154,21 +154,28 @@ private slots:
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
     }
 
-    // View > "Threads" is kept: a window made later opens with it chosen.
+    // View > "Threads" and "Threads across folders" are kept: a window made later opens with
+    // them chosen, the Inbox's thread holding the user's reply from Sent items.
     void threadsStayChosen()
     {
         fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, cUiFixture::message("One"));
+        fx->putMessage(u"Sent items"_s, u"mail2.qrz"_s, cUiFixture::message("Re: One"));
         {
             TfrmMain window;
             QVERIFY(create(window));
             window.WireOwnCommands();
             window.Command(eMainCommand::mnuView_Threads)->trigger();
+            window.Command(eMainCommand::mnuView_ThreadsAcross)->trigger();
             QVERIFY(cOptions::read(Opt::MainWnd_Threads));
+            QVERIFY(cOptions::read(Opt::MainWnd_ThreadsAcross));
         }
         TfrmMain window;
         QVERIFY(create(window));
         window.WireOwnCommands();
         QVERIFY(window.Command(eMainCommand::mnuView_Threads)->isChecked());
+        QVERIFY(window.Command(eMainCommand::mnuView_ThreadsAcross)->isChecked());
+        window.RefreshMessageList();
+        QCOMPARE(columnTexts(msgList(window), MsgColumn::Folder), (QStringList{u"Inbox"_s, u"Sent items"_s}));
     }
 
     // Start-up shows the first message without choosing it; the user's selection, by a new
@@ -318,6 +325,7 @@ private slots:
         QSignalSpy composer(&window, &TfrmMain::NewMessageWindowRequested);
         window.SetStartRequest({u"ann@example.org"_s, u"Hi"_s, u"cy@example.org"_s, {}});
         QVERIFY(create(window));
+        // Its 50 ms timer may run out while create() waits for the list.
         QTRY_COMPARE(wizard.size(), 1);
         QTRY_COMPARE(composer.size(), 1);
         const auto asked = composer.at(0).at(0).value<cNewMessageRequest>();

@@ -81,6 +81,9 @@ const std::array kCommands{
     // Left and Right collapse and expand the thread of the current message.
     cMainCommand{.id = mnuView_Threads, .place = P::ViewMenu, .name = "mnuView_Threads",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "Threads"), .checkable = true, .separatorBefore = true},
+    // Conversations of the shown folder with their messages from other folders.
+    cMainCommand{.id = mnuView_ThreadsAcross, .place = P::ViewMenu, .name = "mnuView_ThreadsAcross",
+                 .text = QT_TRANSLATE_NOOP("TfrmMain", "Threads across folders"), .checkable = true},
 
     cMainCommand{.id = mnuTools_NewMessage, .place = P::ToolsMenu, .name = "mnuTools_NewMessage",
                  .text = QT_TRANSLATE_NOOP("TfrmMain", "New message"), .shortcut = "Ctrl+N"},

@@ -34,6 +34,7 @@ enum class eMainCommand {
     mnuView_SortAttachment,
     mnuView_SortDate,
     mnuView_Threads,
+    mnuView_ThreadsAcross,
     mnuTools_NewMessage,
     mnuTools_Reply,
     mnuTools_ReplyQuoted,

@@ -76,6 +76,17 @@ void cMainViewCommands::WireToggles()
         const bool chosen = fWindow.Command(mnuView_Threads)->isChecked();
         fParts.lstMsgs->SetThreaded(chosen);
         report(cOptions::write(Opt::MainWnd_Threads, chosen));
+        if (fParts.lstMsgs->ThreadsAcross())
+            fWindow.RefreshMessageList();
+    });
+    const bool across = cOptions::read(Opt::MainWnd_ThreadsAcross);
+    fWindow.Command(mnuView_ThreadsAcross)->setChecked(across);
+    fParts.lstMsgs->SetThreadsAcross(across);
+    fWindow.WireCommand(mnuView_ThreadsAcross, [this, report] {
+        const bool chosen = fWindow.Command(mnuView_ThreadsAcross)->isChecked();
+        fParts.lstMsgs->SetThreadsAcross(chosen);
+        report(cOptions::write(Opt::MainWnd_ThreadsAcross, chosen));
+        fWindow.RefreshMessageList();
     });
 }
 

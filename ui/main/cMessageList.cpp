@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/cMessageList.h"
 
+#include "storage/MailStorage.h"
+#include "ui/main/FolderConversations.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cMsgListHeader.h"
@@ -119,6 +121,14 @@ void cMessageList::LoadAcross(const QString &directory, cMsgListModel::cPrepared
     Watch(folders);
     if (Count() > 0)
         SelectRow(0);
+}
+
+bool cMessageList::LoadConversations(const QString &folder)
+{
+    if (!fThreadsAcross || !fModel->Threaded() || folder.isEmpty())
+        return false;
+    LoadAcross(MailFolderRoot(), FolderConversations(folder));
+    return true;
 }
 
 // Looks made for the list before are out of date from here.

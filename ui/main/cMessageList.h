@@ -52,6 +52,12 @@ public:
     void SetFilter(const QString &text);
     // Grouped into threads or not; the current message stays current.
     void SetThreaded(bool threaded);
+    // Threads of a folder also show their messages in other folders (FolderConversations).
+    void SetThreadsAcross(bool across) { fThreadsAcross = across; }
+    bool ThreadsAcross() const { return fThreadsAcross; }
+    // A folder's conversations across folders, when the list shows them; false when it shows
+    // folders one by one.
+    bool LoadConversations(const QString &folder);
 
     // The current row when it is selected, else the first selected one; -1 for none.
     int SelectedRow() const;
@@ -92,4 +98,5 @@ private:
     // With RAVELIN_REPORT_ROWS_SHOWN set, the first paint after a load writes its time to
     // standard error, for benchmarks that drive the program from outside.
     bool fReportPaint = false;
+    bool fThreadsAcross = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QMimeData>
+#include <QtConcurrent>
 
 #include <algorithm>
 
@@ -74,6 +75,8 @@ cMsgListModel::cPrepared cMsgListModel::PrepareAcross(const std::vector<cIndexEn
     scratch.fSort = sort;
     scratch.fThreaded = threaded;
     scratch.Fill(QString(), eFolderKind::Inbox, entries, true);
+    // Here, not at the first letter typed into the filter box.
+    scratch.FoldAll();
     QSet<QString> folders;
     for (const cIndexEntry &entry : entries)
         folders.insert(entry.stamp.name.left(entry.stamp.name.indexOf(u'/')));
@@ -88,7 +91,7 @@ void cMsgListModel::LoadAcross(const QString &directory, cPrepared prepared)
     fDirectory = directory;
     fCollapsed.clear();
     fKind = eFolderKind::Inbox;
-    fRows = std::move(prepared.rows);
+    Discard(std::exchange(fRows, std::move(prepared.rows)));
     fOrder = std::move(prepared.order);
     fThreads = std::move(prepared.threads);
     fFolded = prepared.folded;
@@ -97,6 +100,13 @@ void cMsgListModel::LoadAcross(const QString &directory, cPrepared prepared)
         SortAll();
     FilterAll();
     endResetModel();
+}
+
+// Freeing 100,000 rows would hold up the window as long as a search does.
+void cMsgListModel::Discard(std::vector<cRow> rows)
+{
+    if (!rows.empty())
+        (void)QtConcurrent::run([rows = std::move(rows)]() mutable { std::vector<cRow>().swap(rows); });
 }
 
 void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
@@ -112,7 +122,7 @@ void cMsgListModel::Fill(const QString &directory, eFolderKind kind, const std::
     fCollapsed.clear();
     fKind = kind;
     fFolded = false;
-    fRows.clear();
+    Discard(std::exchange(fRows, {}));
     fOrder.clear();
     fRows.resize(entries.size());
     ParallelFor(entries.size(), [this, &entries](std::size_t at) { fRows[at] = MakeRow(entries[at]); });

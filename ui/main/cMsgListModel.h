@@ -117,6 +117,7 @@ private:
     void Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across);
     cRow MakeRow(const cIndexEntry &entry) const;
     static void Fold(cRow &row);
+    static void Discard(std::vector<cRow> rows);
     void FoldAll();
     QStringView FoldedText(const cRow &row, int column) const;
     QStringView Text(const cRow &row, int column) const;

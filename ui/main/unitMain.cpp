@@ -548,8 +548,9 @@ void TfrmMain::LoadMessageList(const QString &folder)
 {
     if (folder.isEmpty() && fSearch->Rerun())
         return;
-    ShowMessageList(folder, [this, &folder](const QString &directory, eFolderKind kind) {
-        lstMsgs->Load(directory, kind, IndexEntries(fStore.List(folder)));
+    ShowMessageList(folder, [this, folder](const QString &directory, eFolderKind kind) {
+        if (!lstMsgs->LoadConversations(folder))
+            lstMsgs->Load(directory, kind, IndexEntries(fStore.List(folder)));
     });
 }
 
@@ -560,7 +561,7 @@ void TfrmMain::ShowSearchResults(cMsgListModel::cPrepared rows)
 
 void TfrmMain::OpenMessageList(const QString &folder)
 {
-    if (!MailRoot().isEmpty() && fStore.FolderDirectory(folder).isEmpty())
+    if (lstMsgs->ThreadsAcross() || (!MailRoot().isEmpty() && fStore.FolderDirectory(folder).isEmpty()))
         return LoadMessageList(folder);
     ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
         std::vector<cIndexEntry> cached = cFolderIndex::Load(directory);
@@ -594,6 +595,11 @@ bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, 
     ShowNewOnDemandFolders();
     if (ShownFolder().compare(folder, Qt::CaseInsensitive) != 0)
         return false;
+    // Its conversation may join rows of other folders: the list is made again.
+    if (lstMsgs->Model()->Across()) {
+        LoadMessageList(folder);
+        return true;
+    }
     fLoading = true;
     // Its stamp is unknown here; the next look at the folder fills it in.
     lstMsgs->Model()->Insert(cFolderIndex::Entry({QFileInfo(path).fileName()}, record));
