@@ -13,8 +13,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#include <functional>
-
 namespace {
 
 struct cTexts
@@ -53,26 +51,9 @@ QString withFolder(const QString &text, const QString &folder)
     return text + QStringLiteral("\n\n") + QDir::toNativeSeparators(folder);
 }
 
-cBatchOutcome runBatch(const QStringList &paths, const std::function<cResultOf<QString>(const QString &)> &step)
-{
-    cBatchOutcome outcome;
-    for (const QString &path : paths) {
-        const cResultOf<QString> done = step(path);
-        if (!done) {
-            outcome.result = done.result();
-            break;
-        }
-        outcome.done.append(path);
-        outcome.newPaths.append(done.value());
-    }
-    return outcome;
-}
-
 } // namespace
 
 const QString cFolderStore::CannotCreateFolderCaption = QStringLiteral("Cannot create folder");
-const QString cFolderStore::CannotRenameFolderCaption = QStringLiteral("Cannot rename folder");
-const QString cFolderStore::CannotRemoveFolderCaption = QStringLiteral("Cannot remove folder");
 
 cFolderStore &cFolderStore::instance()
 {
@@ -271,30 +252,3 @@ cResult cFolderStore::RemoveFolder(const QString &name)
                                         path));
 }
 
-cBatchOutcome cFolderStore::TransferMessages(const QStringList &paths, const QString &sourceFolder,
-                                             const QString &targetFolder, bool move)
-{
-    return runBatch(paths, [&](const QString &path) {
-        return TransferMessage(path, sourceFolder, targetFolder, move, false);
-    });
-}
-
-cBatchOutcome cFolderStore::DeleteMessages(const QStringList &paths, const QString &shownFolder)
-{
-    if (FolderKind(shownFolder) != eFolderKind::Trash)
-        return TransferMessages(paths, shownFolder, FolderName(eFolderKind::Trash), true);
-    return runBatch(paths, [](const QString &path) -> cResultOf<QString> {
-        if (cResult deleted = DeleteMessage(path, FolderName(eFolderKind::Trash)); !deleted)
-            return deleted;
-        return QString();
-    });
-}
-
-cBatchOutcome cFolderStore::MarkMessagesRead(const QStringList &paths, bool read)
-{
-    return runBatch(paths, [read](const QString &path) -> cResultOf<QString> {
-        if (cResult marked = MarkRead(path, read); !marked)
-            return marked;
-        return path;
-    });
-}

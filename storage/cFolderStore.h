@@ -14,15 +14,6 @@
 #include <QString>
 #include <QStringList>
 
-// What a run over many messages did before it ended: the messages done, in order, with the
-// path each now has, and the failure that stopped the run (ok when every one was done).
-struct cBatchOutcome
-{
-    QStringList done;
-    QStringList newPaths;
-    cResult result;
-};
-
 class cFolderStore : public QObject
 {
     Q_OBJECT
@@ -60,20 +51,11 @@ public:
     static cResult DeleteMessage(const QString &path, const QString &shownFolder);
     static cResult MarkRead(const QString &path, bool read);
 
-    // The same, for many messages in the order given. The first failure stops the run; what
-    // was done stays done, and the rest stays where it was.
-    static cBatchOutcome TransferMessages(const QStringList &paths, const QString &sourceFolder,
-                                          const QString &targetFolder, bool move);
-    static cBatchOutcome DeleteMessages(const QStringList &paths, const QString &shownFolder);
-    static cBatchOutcome MarkMessagesRead(const QStringList &paths, bool read);
-
     // Folder management; a failure's text is the one shown to the user.
     static cResult CreateFolder(const QString &name);
     static cResult RenameFolder(const QString &oldName, const QString &newName);
     static cResult RemoveFolder(const QString &name);
     static const QString CannotCreateFolderCaption;
-    static const QString CannotRenameFolderCaption;
-    static const QString CannotRemoveFolderCaption;
 
 signals:
     void RefreshRequested(const QString &folder);

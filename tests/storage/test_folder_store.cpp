@@ -254,38 +254,3 @@ TEST_F(FolderStoreTest, CreatingRenamingAndRemovingUserFolders)
 }
 
 } // namespace
-
-// A run over many messages stops at the first that fails, names it, and leaves every message
-// either done or where it was: none is lost or doubled.
-TEST_F(FolderStoreTest, BatchesStopAtTheFirstFailureAndLoseNothing)
-{
-    const QStringList paths{putMessage("Inbox", "mail1.qrz", "one"), putMessage("Inbox", "mail2.qrz", "two"),
-                            folderPath("Inbox") + QStringLiteral("/vanished.qrz"), putMessage("Inbox", "mail4.qrz", "four")};
-    const cBatchOutcome moved = cFolderStore::TransferMessages(paths, QStringLiteral("Inbox"), QStringLiteral("Unsent"), true);
-    EXPECT_EQ(moved.done, paths.mid(0, 2));
-    EXPECT_EQ(moved.newPaths, (QStringList{folderPath("Unsent") + QStringLiteral("/mail1.qrz"),
-                                           folderPath("Unsent") + QStringLiteral("/mail2.qrz")}));
-    EXPECT_EQ(moved.result.cause(), eFailure::FileSystem);
-    EXPECT_TRUE(moved.result.text().contains(paths.at(2)));
-    EXPECT_TRUE(QFileInfo::exists(paths.at(3)));
-
-    // A target that cannot take files: nothing leaves the source.
-    QFile blocker(folderPath("Blocked"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const cBatchOutcome blocked = cFolderStore::TransferMessages({paths.at(3)}, QStringLiteral("Inbox"), QStringLiteral("Blocked"), true);
-    EXPECT_TRUE(blocked.done.isEmpty());
-    EXPECT_TRUE(blocked.result.text().contains(paths.at(3)));
-    EXPECT_TRUE(QFileInfo::exists(paths.at(3)));
-
-    const QString trashed = putMessage("Trash", "mail9.qrz", "nine");
-    const cBatchOutcome deleted = cFolderStore::DeleteMessages({trashed, trashed}, QStringLiteral("Trash"));
-    EXPECT_EQ(deleted.done, QStringList{trashed});
-    EXPECT_FALSE(deleted.result.ok());
-    EXPECT_FALSE(QFileInfo::exists(trashed));
-
-    const cBatchOutcome marked =
-        cFolderStore::MarkMessagesRead({moved.newPaths.at(0), paths.at(2), moved.newPaths.at(1)}, true);
-    EXPECT_EQ(marked.done, QStringList{moved.newPaths.at(0)});
-    EXPECT_TRUE(marked.result.text().contains(paths.at(2)));
-}

@@ -68,6 +68,27 @@ TEST_F(UndoHistoryTest, DeleteAndMoveComeBackUnderTheirOwnNames)
     }
 }
 
+// A run over many messages stops at the first that fails, names it, and leaves every message
+// either done or where it was: none is lost or doubled.
+TEST_F(UndoHistoryTest, BatchesStopAtTheFirstFailureAndLoseNothing)
+{
+    const cMessageRef vanished{inbox(), QStringLiteral("vanished.qrz")};
+    const QList<cMessageRef> refs{put(inbox(), QStringLiteral("mail1.qrz")), put(inbox(), QStringLiteral("mail2.qrz")),
+                                  vanished, put(inbox(), QStringLiteral("mail4.qrz"))};
+    const cStoreBatch moved = fHistory.Transfer(refs, QStringLiteral("Work"), true);
+    EXPECT_EQ(moved.done, refs.mid(0, 2));
+    EXPECT_EQ(moved.now.size(), 2);
+    EXPECT_TRUE(exists(moved.now.at(0)) && exists(moved.now.at(1)));
+    EXPECT_TRUE(moved.result.text().contains(QStringLiteral("vanished.qrz")));
+    EXPECT_TRUE(exists(refs.at(3)));
+
+    const cStoreBatch marked = fHistory.Mark({moved.now.at(0), vanished, moved.now.at(1)}, true);
+    EXPECT_EQ(marked.done, QList<cMessageRef>{moved.now.at(0)});
+    EXPECT_TRUE(marked.result.text().contains(QStringLiteral("vanished.qrz")));
+    EXPECT_TRUE(isRead(moved.now.at(0)));
+    EXPECT_FALSE(isRead(moved.now.at(1)));
+}
+
 TEST_F(UndoHistoryTest, MarksReturnToWhatEachMessageHadBefore)
 {
     const cMessageRef wasRead = put(inbox(), QStringLiteral("mail1.qrz"), true);

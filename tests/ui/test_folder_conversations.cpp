@@ -4,6 +4,7 @@
 #include "MsgListProbe.h"
 
 #include "storage/MessageText.h"
+#include "storage/cFolderStore.h"
 #include "storage/cMailMessage.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/main/FolderConversations.h"
@@ -80,10 +81,10 @@ private slots:
 
     void aFolderGathersItsConversationsFromOtherFolders()
     {
-        QCOMPARE(names(FolderConversations(u"Inbox"_s)),
+        QCOMPARE(names(FolderConversations(u"Inbox"_s, cFolderStore::AllFolders())),
                  (QStringList{u"Inbox/lunch.qrz"_s, u"Inbox/plan.qrz"_s, u"Sent/answer.qrz"_s, u"Work/later.qrz"_s}));
         // Sent's own view brings in the message it answers.
-        QCOMPARE(names(FolderConversations(u"Sent"_s)),
+        QCOMPARE(names(FolderConversations(u"Sent"_s, cFolderStore::AllFolders())),
                  (QStringList{u"Inbox/plan.qrz"_s, u"Sent/answer.qrz"_s, u"Sent/other.qrz"_s}));
     }
 
@@ -94,9 +95,9 @@ private slots:
         cMessageList list{QList<QIcon>()};
         list.SetSort({MsgColumn::DateTime, false});
         list.SetThreadsAcross(true);
-        QVERIFY(!list.LoadConversations(u"Inbox"_s));
+        QVERIFY(!list.LoadConversations(u"Inbox"_s, cFolderStore::AllFolders()));
         list.SetThreaded(true);
-        QVERIFY(list.LoadConversations(u"Inbox"_s));
+        QVERIFY(list.LoadConversations(u"Inbox"_s, cFolderStore::AllFolders()));
         QCOMPARE(columnTexts(&list, MsgColumn::Folder), (QStringList{u"Inbox"_s, u"Sent"_s, u"Inbox"_s, u"Work"_s}));
         QCOMPARE(text(&list, 1, MsgColumn::Subject), u"   Re: Plan"_s);
 

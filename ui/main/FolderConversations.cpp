@@ -2,7 +2,7 @@
 #include "ui/main/FolderConversations.h"
 
 #include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 #include "ui/main/cMsgThreads.h"
 
 #include <QFileInfo>
@@ -13,7 +13,7 @@ namespace {
 // Deleted mail and junk stay out of the conversations they claim to belong to.
 bool joinsConversations(const QString &folder)
 {
-    const eFolderKind kind = cFolderStore::FolderKind(folder);
+    const eFolderKind kind = cMailStore::KindOf(folder);
     return kind != eFolderKind::Trash && kind != eFolderKind::Junk;
 }
 
@@ -27,13 +27,13 @@ void appendNamed(std::vector<cIndexEntry> &entries, const QFileInfo &directory)
 
 } // namespace
 
-std::vector<cIndexEntry> FolderConversations(const QString &folder)
+std::vector<cIndexEntry> FolderConversations(const QString &folder, const QStringList &folders)
 {
     const QFileInfo shown(MailFolderPath(folder));
     std::vector<cIndexEntry> entries;
     appendNamed(entries, shown);
     const std::size_t own = entries.size();
-    for (const QString &other : cFolderStore::FixedFolders() + cFolderStore::UserFolders()) {
+    for (const QString &other : folders) {
         const QFileInfo directory(MailFolderPath(other));
         if (directory != shown && directory.isDir() && joinsConversations(other))
             appendNamed(entries, directory);

@@ -10,4 +10,5 @@
 
 #include <vector>
 
-std::vector<cIndexEntry> FolderConversations(const QString &folder);
+// `folders` are every folder of the mail tree, as the mail store lists them.
+std::vector<cIndexEntry> FolderConversations(const QString &folder, const QStringList &folders);

@@ -123,11 +123,11 @@ void cMessageList::LoadAcross(const QString &directory, cMsgListModel::cPrepared
         SelectRow(0);
 }
 
-bool cMessageList::LoadConversations(const QString &folder)
+bool cMessageList::LoadConversations(const QString &folder, const QStringList &folders)
 {
     if (!fThreadsAcross || !fModel->Threaded() || folder.isEmpty())
         return false;
-    LoadAcross(MailFolderRoot(), FolderConversations(folder));
+    LoadAcross(MailFolderRoot(), FolderConversations(folder, folders));
     return true;
 }
 

@@ -57,7 +57,7 @@ public:
     bool ThreadsAcross() const { return fThreadsAcross; }
     // A folder's conversations across folders, when the list shows them; false when it shows
     // folders one by one.
-    bool LoadConversations(const QString &folder);
+    bool LoadConversations(const QString &folder, const QStringList &folders);
 
     // The current row when it is selected, else the first selected one; -1 for none.
     int SelectedRow() const;

@@ -549,7 +549,7 @@ void TfrmMain::LoadMessageList(const QString &folder)
     if (folder.isEmpty() && fSearch->Rerun())
         return;
     ShowMessageList(folder, [this, folder](const QString &directory, eFolderKind kind) {
-        if (!lstMsgs->LoadConversations(folder))
+        if (!lstMsgs->LoadConversations(folder, fStore.Folders()))
             lstMsgs->Load(directory, kind, IndexEntries(fStore.List(folder)));
     });
 }
