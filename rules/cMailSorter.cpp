@@ -55,8 +55,9 @@ bool cMailSorter::SettledNow(cSorted &sorted)
         return true;
     cMailMessage message;
     cRuleOutcome outcome;
-    if (std::optional<cDecided> decided = std::exchange(fDecided, std::nullopt); decided && decided->path == sorted.path) {
-        message = std::move(decided->header);
+    const std::optional<cDecided> decided = std::exchange(fDecided, std::nullopt);
+    if (decided && decided->path == sorted.path) {
+        message = decided->header;
         outcome = fRules.TakeMatched(decided->matched, sorted.path, sorted.folder, message, true);
     } else {
         // One reading serves the rules and the filter.

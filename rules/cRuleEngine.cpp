@@ -220,12 +220,14 @@ bool cRuleEngine::TakeActions(const cRule &rule, cMailMessage &message, cRuleOut
                 return false;
             break;
         case eRuleAction::MarkRead:
-            if (!flagsAhead && !message.Read && !noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true, eDurability::Deferred), outcome))
+            if (!flagsAhead && !message.Read
+                && !noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true, eDurability::Deferred), outcome))
                 return false;
             message.Read = true;
             break;
         case eRuleAction::SetPriority:
-            if (!flagsAhead && message.Priority != action.priority && !noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
+            if (!flagsAhead && message.Priority != action.priority
+                && !noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
                 return false;
             message.Priority = action.priority;
             break;
