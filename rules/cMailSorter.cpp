@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 struct cTexts
@@ -35,17 +37,36 @@ QList<cMailSorter::cSorted> cMailSorter::Sort(const QString &path, const QString
     return settled + Settle(fWaiting.size() - kMostWaiting);
 }
 
+void cMailSorter::Prepare(const QString &path, cMailMessage &record)
+{
+    if (fRules.IsEmpty() && !fJunkFilter)
+        return;
+    const cRuleEngine::cMatched matched = fRules.Matching(path, record);
+    fRules.SetFlagsAhead(matched, record);
+    cMailMessage header = record;
+    header.headerLines.clear();
+    header.body.clear();
+    fDecided = cDecided{path, matched, std::move(header)};
+}
+
 bool cMailSorter::SettledNow(cSorted &sorted)
 {
     if (fRules.IsEmpty() && !fJunkFilter)
         return true;
-    // One reading serves the rules and the filter.
     cMailMessage message;
-    if (const cResult read = message.ReadFile(sorted.path, !fRules.NeedsFullRecord()); !read) {
-        sorted.notes.append(read.text());
-        return true;
+    cRuleOutcome outcome;
+    const std::optional<cDecided> decided = std::exchange(fDecided, std::nullopt);
+    if (decided && decided->path == sorted.path) {
+        message = decided->header;
+        outcome = fRules.TakeMatched(decided->matched, sorted.path, sorted.folder, message, true);
+    } else {
+        // One reading serves the rules and the filter.
+        if (const cResult read = message.ReadFile(sorted.path, !fRules.NeedsFullRecord()); !read) {
+            sorted.notes.append(read.text());
+            return true;
+        }
+        outcome = fRules.Apply(sorted.path, sorted.folder, message);
     }
-    const cRuleOutcome outcome = fRules.Apply(sorted.path, sorted.folder, message);
     sorted.path = outcome.path;
     sorted.folder = outcome.folder;
     sorted.notes += outcome.errors;

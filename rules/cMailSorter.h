@@ -7,13 +7,17 @@
 // so a message may come back from a later Sort, and Finish brings back the rest; a check shows
 // each message once it comes back. A message stays where the last step that worked put it;
 // the notes say what went wrong, and why a rule is off (once per check). Once the filter fails,
-// it judges nothing more in that check and says so once.
+// it judges nothing more in that check and says so once. A check that hands each record to
+// Prepare just before writing it spares the sorter reading it back, and the file a second
+// writing for the flags its rules set.
 #include "rules/cJunkSession.h"
 #include "rules/cRuleEngine.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class cMailSorter
 {
@@ -27,6 +31,9 @@ public:
         QStringList notes;
     };
 
+    // Decides the rules for a record about to be written at path, and sets in it the flags
+    // they give it; the Sort of that path that follows takes the rest of their actions.
+    void Prepare(const QString &path, cMailMessage &record);
     // The messages whose place is settled now, this one among them unless the filter is
     // still judging it.
     QList<cSorted> Sort(const QString &path, const QString &folder);
@@ -45,7 +52,16 @@ private:
     QList<cSorted> Settle(qsizetype atLeast);
     void FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &verdict);
 
+    // What Prepare decided for the message about to be stored.
+    struct cDecided
+    {
+        QString path;
+        cRuleEngine::cMatched matched;
+        cMailMessage header; // the record's header fields, as written
+    };
+
     cRuleEngine fRules;
+    std::optional<cDecided> fDecided;
     bool fJunkFilter = false;
     bool fJunkFailed = false;
     cJunkSession fJunk;

@@ -11,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 struct cTexts
@@ -127,15 +129,55 @@ cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) cons
 
 cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder, cMailMessage &message) const
 {
+    return TakeMatched(Matching(path, message), path, folder, message, false);
+}
+
+bool cRuleEngine::EndsRun(const cRule &rule)
+{
+    return rule.stop || std::any_of(rule.actions.cbegin(), rule.actions.cend(),
+                                    [](const cRuleAction &action) { return action.kind == eRuleAction::Delete; });
+}
+
+cRuleEngine::cMatched cRuleEngine::Matching(const QString &path, const cMailMessage &message) const
+{
+    cMatched matched;
+    const qint64 size = fNeedsSize ? MessageSize(path, message) : 0;
+    const cRuleTexts texts(message);
+    for (qsizetype i = 0; i < fRules.size(); ++i) {
+        if (!fRules.at(i).matcher.Matches(texts, size))
+            continue;
+        matched.append(i);
+        if (EndsRun(fRules.at(i).rule))
+            break;
+    }
+    return matched;
+}
+
+void cRuleEngine::SetFlagsAhead(const cMatched &matched, cMailMessage &record) const
+{
+    for (const qsizetype index : matched) {
+        for (const cRuleAction &action : fRules.at(index).rule.actions) {
+            switch (action.kind) {
+            case eRuleAction::MoveTo: break;
+            // A copy keeps the flags of its moment; a deleted message takes no more actions.
+            case eRuleAction::CopyTo:
+            case eRuleAction::Delete: return;
+            case eRuleAction::MarkRead: record.Read = true; break;
+            case eRuleAction::SetPriority: record.Priority = action.priority; break;
+            }
+        }
+    }
+}
+
+cRuleOutcome cRuleEngine::TakeMatched(const cMatched &matched, const QString &path, const QString &folder,
+                                      cMailMessage &message, bool flagsAhead) const
+{
     cRuleOutcome outcome;
     outcome.path = path;
     outcome.folder = folder;
-    const qint64 size = fNeedsSize ? MessageSize(path, message) : 0;
-    const cRuleTexts texts(message);
-    for (const cActive &active : fRules) {
-        if (!active.matcher.Matches(texts, size))
-            continue;
-        if (!TakeActions(active.rule, message, outcome) || active.rule.stop) {
+    for (const qsizetype index : matched) {
+        const cRule &rule = fRules.at(index).rule;
+        if (!TakeActions(rule, message, outcome, flagsAhead) || rule.stop) {
             outcome.stopped = true;
             break;
         }
@@ -167,22 +209,25 @@ cRuleEngine::cFolderRun cRuleEngine::ApplyToMessages(
 }
 
 // False when the message is done with: an action failed or sent it to the Trash.
-bool cRuleEngine::TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome) const
+bool cRuleEngine::TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome, bool &flagsAhead) const
 {
     for (const cRuleAction &action : rule.actions) {
         switch (action.kind) {
         case eRuleAction::MoveTo:
         case eRuleAction::CopyTo:
+            flagsAhead &= action.kind == eRuleAction::MoveTo;
             if (!transfer(rule, action.folder, action.kind == eRuleAction::MoveTo, outcome))
                 return false;
             break;
         case eRuleAction::MarkRead:
-            if (!message.Read && !noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true, eDurability::Deferred), outcome))
+            if (!flagsAhead && !message.Read
+                && !noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true, eDurability::Deferred), outcome))
                 return false;
             message.Read = true;
             break;
         case eRuleAction::SetPriority:
-            if (message.Priority != action.priority && !noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
+            if (!flagsAhead && message.Priority != action.priority
+                && !noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
                 return false;
             message.Priority = action.priority;
             break;

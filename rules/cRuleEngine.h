@@ -41,6 +41,17 @@ public:
     // actions' flags are set in it.
     cRuleOutcome Apply(const QString &path, const QString &folder, cMailMessage &message) const;
     bool NeedsFullRecord() const { return fNeedsFullRecord; }
+
+    // Apply in two steps, for a record about to be written: the rules it matches (in order, up
+    // to the first that ends the run; path is where it will be), then SetFlagsAhead, so its
+    // file is written once with the flags those rules give it before any copy is made. Once it
+    // is stored, TakeMatched takes the rest of their actions.
+    using cMatched = QList<qsizetype>;
+    cMatched Matching(const QString &path, const cMailMessage &message) const;
+    void SetFlagsAhead(const cMatched &matched, cMailMessage &record) const;
+    // flagsAhead: the file holds what SetFlagsAhead set.
+    cRuleOutcome TakeMatched(const cMatched &matched, const QString &path, const QString &folder,
+                             cMailMessage &message, bool flagsAhead) const;
     // Applies the rules to every message of a folder, tells each outcome to `each`, and
     // flushes the flags to disk at the end. Returns how many messages left the folder and
     // every error.
@@ -66,8 +77,10 @@ private:
         cRuleMatcher matcher;
     };
 
-    // message: the record as read, kept up to date with the flags the actions set.
-    bool TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome) const;
+    // message: the record as read, kept up to date with the flags the actions set. flagsAhead:
+    // the flags set before the first copy are in the file already; a copy clears it.
+    bool TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome, bool &flagsAhead) const;
+    static bool EndsRun(const cRule &rule);
     static QString MissingFolder(const cRule &rule);
 
     QList<cActive> fRules;

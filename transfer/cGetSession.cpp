@@ -283,8 +283,17 @@ void cGetSession::FetchMessage(TVrxPOP &pop, const cAccount &account, qint64 num
 bool cGetSession::StoreMessage(const cAccount &account, const QByteArray &raw, qint64 number,
                                const cIncomingStore::fBeforeFiling &beforeFiling)
 {
+    // The sorter sees the record last, once nothing can refuse it any more.
+    const auto filing = [this, &beforeFiling](const QString &path, cMailMessage &record) {
+        if (beforeFiling) {
+            if (cResult noted = beforeFiling(path, record); !noted)
+                return noted;
+        }
+        fSorter->Prepare(path, record);
+        return cResult::Ok();
+    };
     const cResultOf<cIncomingStore::cStored> stored =
-        cIncomingStore::Store(raw, account.section, kInbox, eDurability::Deferred, beforeFiling);
+        cIncomingStore::Store(raw, account.section, kInbox, eDurability::Deferred, filing);
     if (!stored) {
         LeftOnServer(account, number, stored.text());
         return false;

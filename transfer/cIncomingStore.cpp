@@ -155,7 +155,7 @@ cResultOf<cIncomingStore::cStored> cIncomingStore::Store(const QByteArray &raw, 
     if (path)
         removeStaleTemporariesNow(QFileInfo(path.value()).path());
     if (path && beforeFiling) {
-        if (cResult noted = beforeFiling(path.value(), record.DateTime); !noted)
+        if (cResult noted = beforeFiling(path.value(), record); !noted)
             path = noted;
     }
     if (path) {

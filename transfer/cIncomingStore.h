@@ -32,9 +32,9 @@ public:
         qsizetype leftOut = 0; // parts beyond kMaxAttachments, not saved
     };
 
-    // Called with the message file's path and its stored date and time just before the file
-    // is written; a failure leaves the message unstored.
-    using fBeforeFiling = std::function<cResult(const QString &path, const QByteArray &dateTime)>;
+    // Called with the message file's path and its record just before the file is written; it
+    // may set the record's flags. A failure leaves the message unstored.
+    using fBeforeFiling = std::function<cResult(const QString &path, cMailMessage &record)>;
 
     // Deferred writes reach the disk only with FlushDeferredWrites (a mail check does it before
     // QUIT). Stale temporaries of killed writers are cleared from the folders written.

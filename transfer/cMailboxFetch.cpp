@@ -133,8 +133,8 @@ void cMailboxFetch::TakeMessage(qint64 number)
     if (!raw)
         return;
     const QByteArray uid = fIds.value(number);
-    const auto noteFiling = [this, &uid](const QString &path, const QByteArray &dateTime) {
-        return fState.Filing(uid, path, dateTime);
+    const auto noteFiling = [this, &uid](const QString &path, const cMailMessage &record) {
+        return fState.Filing(uid, path, record.DateTime);
     };
     if (fSteps.Store(*raw, number, noteFiling))
         fFiled.append(number);

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Message rules: each condition and action once, the all/any and stop semantics, and what
 // happens to mail when a rule cannot run.
+#include "rules/cMailSorter.h"
 #include "rules/cRuleEngine.h"
 #include "rules/cRuleMatcher.h"
 #include "rules/cRuleStore.h"
 #include "rules/RuleWords.h"
 #include "storage/MailStorage.h"
+#include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 #include "tests/support/cScratchSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace {
@@ -292,6 +295,75 @@ TEST_F(RuleStoreTest, DeletingInTheTrashKeepsTheMessage)
     const cRuleOutcome outcome = cRuleEngine({named("Delete", ruleOf({}, {{eRuleAction::Delete}}))}).Apply(path, trash);
     EXPECT_EQ(outcome.path, path);
     EXPECT_TRUE(QFile::exists(path));
+}
+
+// A check hands the record to the sorter before writing it: the flags its rules set before any
+// copy go into that one writing; a copy keeps the flags of its moment, and the folder's listing
+// agrees with the files.
+TEST_F(RuleStoreTest, ArrivingMailIsWrittenOnceWithTheFlagsOfItsRules)
+{
+    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Travel")).ok());
+    const QString travel = QStringLiteral("Travel");
+    const auto stampOf = [](const QString &path) {
+        const std::vector<cFileStamp> stamps = cFolderIndex::Scan(QFileInfo(path).path());
+        const auto found = std::find_if(stamps.cbegin(), stamps.cend(),
+                                        [&](const cFileStamp &stamp) { return stamp.name == QFileInfo(path).fileName(); });
+        return found == stamps.cend() ? cFileStamp() : *found;
+    };
+    const cRule markRead = named("Read", ruleOf({}, {{eRuleAction::MarkRead}}));
+    const cRule copy = named("Copy", ruleOf({}, {{eRuleAction::CopyTo, travel}}));
+    const cRule move = named("Move", ruleOf({}, {{eRuleAction::MoveTo, travel}}));
+    const cRule lowest = named("Low", ruleOf({}, {{eRuleAction::SetPriority, {}, 4}}));
+    const cRule highest = named("High", ruleOf({}, {{eRuleAction::SetPriority, {}, 0}}));
+    const struct
+    {
+        const char *what;
+        QList<cRule> rules;
+        QString folder;       // where the arrival ends up
+        bool read;
+        int priority;
+        int copiesRead;       // -1: no copy in Travel
+        bool writtenOnce;
+    } cases[] = {
+        {"mark read", {markRead}, inbox(), true, 2, -1, true},
+        {"move, then mark read", {move, markRead}, travel, true, 2, -1, true},
+        {"two priorities", {lowest, highest}, inbox(), false, 0, -1, true},
+        {"mark read, then copy", {markRead, copy}, inbox(), true, 2, 1, true},
+        {"copy, then mark read", {copy, markRead}, inbox(), true, 2, 0, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString &folder : {inbox(), travel})
+            ASSERT_TRUE(cFolderStore::ClearFolder(folder).ok());
+        (void)cFolderIndex::List(MailFolderPath(inbox()));
+        ASSERT_TRUE(cRuleStore::Save(c.rules).ok());
+        cMailSorter sorter;
+        cMailMessage record = sampleMessage();
+        const QString path = cFolderStore::NewMessagePath(inbox()).value();
+        sorter.Prepare(path, record);
+        ASSERT_TRUE(record.WriteFile(path, eDurability::Deferred).ok());
+        const quint64 written = stampOf(path).inode;
+
+        const QList<cMailSorter::cSorted> sorted = sorter.Sort(path, inbox()) + sorter.Finish();
+        ASSERT_EQ(sorted.size(), 1);
+        EXPECT_TRUE(sorted.first().notes.isEmpty()) << sorted.first().notes.join(u'\n').toStdString();
+        EXPECT_EQ(sorted.first().folder, c.folder);
+        EXPECT_EQ(stampOf(sorted.first().path).inode == written, c.writtenOnce);
+        const cMailMessage stored = read(sorted.first().path);
+        EXPECT_EQ(stored.Read, c.read);
+        EXPECT_EQ(stored.Priority, c.priority);
+        const std::vector<cIndexEntry> listed = cFolderIndex::List(MailFolderPath(c.folder));
+        const auto entry = std::find_if(listed.cbegin(), listed.cend(), [&](const cIndexEntry &e) {
+            return e.stamp.name == QFileInfo(sorted.first().path).fileName();
+        });
+        ASSERT_NE(entry, listed.cend());
+        EXPECT_EQ(entry->Read, c.read);
+        const QStringList copies = cFolderStore::MessageFiles(travel);
+        EXPECT_EQ(copies.size(), c.copiesRead >= 0 || c.folder == travel ? 1 : 0);
+        if (c.copiesRead >= 0 && !copies.isEmpty()) {
+            EXPECT_EQ(read(copies.first()).Read, c.copiesRead == 1);
+        }
+    }
 }
 
 } // namespace

@@ -278,7 +278,9 @@ namespace {
 
 QString storeNoting(cPop3State &state, const QByteArray &uid, const QByteArray &subject)
 {
-    const auto noted = [&](const QString &path, const QByteArray &dateTime) { return state.Filing(uid, path, dateTime); };
+    const auto noted = [&](const QString &path, const cMailMessage &record) {
+        return state.Filing(uid, path, record.DateTime);
+    };
     return cIncomingStore::Store("Subject: " + subject + "\r\n\r\n", QStringLiteral("Work"), QStringLiteral("Inbox"),
                                  eDurability::Deferred, noted)
         .value()
@@ -340,7 +342,9 @@ TEST_F(IncomingTest, EveryFileOfAStoredMessageWaitsForTheFlush)
     cPop3State state(QStringLiteral("ann"), QStringLiteral("pop.example.org"), 110);
     ASSERT_TRUE(state.Load());
     const QByteArray large(300 * 1024, 'x');
-    const auto filing = [&](const QString &path, const QByteArray &dateTime) { return state.Filing("uid", path, dateTime); };
+    const auto filing = [&](const QString &path, const cMailMessage &record) {
+        return state.Filing("uid", path, record.DateTime);
+    };
     const auto stored = cIncomingStore::Store(mailWith({{"large.bin", large}, {"small.txt", "small"}}),
                                               QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred, filing);
     ASSERT_TRUE(stored) << stored.text().toStdString();

@@ -453,8 +453,8 @@ TEST_F(ScriptedSessionTest, TheMailIsFlushedOnlyForMessagesFiled)
         before.Record("dropped");
         ASSERT_TRUE(before.Save());
         if (killedWhileFiling) {
-            const auto noted = [&](const QString &path, const QByteArray &dateTime) {
-                return before.Filing("filed", path, dateTime);
+            const auto noted = [&](const QString &path, const cMailMessage &record) {
+                return before.Filing("filed", path, record.DateTime);
             };
             ASSERT_TRUE(cIncomingStore::Store("Subject: filed\r\n\r\n", account.section, QStringLiteral("Inbox"),
                                               eDurability::Deferred, noted));
