@@ -18,9 +18,9 @@ TfrmNewMessage *showInFront(TfrmNewMessage *composer, eComposerField focus)
 
 } // namespace
 
-TfrmNewMessage *OpenComposer(const cComposerContent &content, QWidget *owner)
+TfrmNewMessage *OpenComposer(cMailStore &store, const cComposerContent &content, QWidget *owner)
 {
-    auto *composer = new TfrmNewMessage(owner);
+    auto *composer = new TfrmNewMessage(store, owner);
     composer->SetHeaderFields(content.to, content.cc, content.subject, content.bcc);
     composer->SetExtraHeaders(content.extraHeaders);
     if (!content.body.isEmpty())
@@ -30,13 +30,12 @@ TfrmNewMessage *OpenComposer(const cComposerContent &content, QWidget *owner)
     return showInFront(composer, content.focus);
 }
 
-TfrmNewMessage *OpenDraft(const QString &path, QWidget *owner, QWidget *parent)
+TfrmNewMessage *OpenDraft(cMailStore &store, const cMessageRef &draft, QWidget *owner, QWidget *parent)
 {
-    auto *composer = new TfrmNewMessage(owner);
-    QString error;
-    if (!composer->LoadFromFile(path, &error)) {
+    auto *composer = new TfrmNewMessage(store, owner);
+    if (const cResult loaded = composer->Load(draft); !loaded) {
         delete composer;
-        QMessageBox::warning(parent, TfrmNewMessage::tr("Cannot open the message"), error);
+        QMessageBox::warning(parent, TfrmNewMessage::tr("Cannot open the message"), loaded.text());
         return nullptr;
     }
     return showInFront(composer, eComposerField::To);

@@ -54,7 +54,7 @@ void CheckDefaultClient(QWidget *parent)
 
 bool CreateMainWindow(TfrmMain &frmMain, const std::function<void()> &checkDefaultClient)
 {
-    InstallWindowSteps(&frmMain);
+    InstallWindowSteps(frmMain.Store(), &frmMain);
     frmMain.WireOwnCommands();
     WireTransfer(frmMain);
     WireContacts(frmMain);

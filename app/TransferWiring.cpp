@@ -9,6 +9,7 @@
 #include "ui/transfer/unitGetMail.h"
 #include "ui/transfer/unitSendMail.h"
 #include "ui/transfer/unitSendMail_SelectAccount.h"
+#include "ui/main/MainWindowRules.h"
 #include "ui/main/unitMain.h"
 
 #include <QCoreApplication>
@@ -53,8 +54,13 @@ void WireTransfer(TfrmMain &frmMain, const cNewMailNotice &notice)
         if (!accounts.isEmpty())
             StartMailCheck(accounts, false, &frmMain);
     });
-    frmMain.WireCommand(eMainCommand::mnuTools_SendUnsent, [&frmMain] { SendUnsentMessages(&frmMain); });
-    frmMain.WireCommand(eMainCommand::popMsgs_SendNow, [&frmMain] { SendMessages(frmMain.SelectedMessagePaths(), &frmMain); });
+    frmMain.WireCommand(eMainCommand::mnuTools_SendUnsent, [&frmMain] { SendUnsentMessages(frmMain.Store(), &frmMain); });
+    frmMain.WireCommand(eMainCommand::popMsgs_SendNow, [&frmMain] {
+        QList<cMessageRef> selected;
+        for (const QString &path : frmMain.SelectedMessagePaths())
+            selected.append(MessageRefOf(path, frmMain.ShownFolder()));
+        SendMessages(frmMain.Store(), selected, &frmMain);
+    });
     const auto manageAccounts = [&frmMain] {
         TfrmAccounts accounts(&frmMain);
         accounts.exec();

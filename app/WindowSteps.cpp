@@ -7,6 +7,7 @@
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/unitContactsSupport.h"
+#include "ui/main/MainWindowRules.h"
 #include "ui/main/unitMain.h"
 #include "ui/signatures/unitInsertSignature.h"
 #include "ui/signatures/unitSignatures.h"
@@ -20,10 +21,10 @@
 
 namespace {
 
-void showAbout(QWidget *parent, QWidget *owner)
+void showAbout(cMailStore &store, QWidget *parent, QWidget *owner)
 {
-    TfrmAbout about(parent, [owner](const QString &to, const QString &subject) {
-        (void)OpenComposer(ContentOf({.to = to, .subject = subject, .cc = {}, .body = {}}), owner);
+    TfrmAbout about(parent, [&store, owner](const QString &to, const QString &subject) {
+        (void)OpenComposer(store, ContentOf({.to = to, .subject = subject, .cc = {}, .body = {}}), owner);
     });
     about.exec();
 }
@@ -47,22 +48,30 @@ void showMessageProperties(const QString &path, QWidget *parent)
 
 } // namespace
 
-void InstallWindowSteps(TfrmMain *frmMain)
+void InstallWindowSteps(cMailStore &store, TfrmMain *frmMain)
 {
     const QPointer<TfrmMain> owner(frmMain);
     cWindowSteps steps;
-    steps.NewMessage = [owner](const cComposerContent &content) { (void)OpenComposer(content, owner); };
-    steps.OpenMailto = [owner](const QString &link) { (void)OpenComposer(ContentOf(ParseMailto(link)), owner); };
+    steps.NewMessage = [&store, owner](const cComposerContent &content) { (void)OpenComposer(store, content, owner); };
+    steps.OpenMailto = [&store, owner](const QString &link) {
+        (void)OpenComposer(store, ContentOf(ParseMailto(link)), owner);
+    };
     steps.NewMessageTo = [owner](const QString &to) {
         if (owner)
             owner->NewMessageTo(to);
     };
-    steps.OpenDraft = [owner](const QString &path, QWidget *parent) { (void)OpenDraft(path, owner, parent); };
-    steps.SendMessages = [](const QStringList &paths, QWidget *parent) { SendMessages(paths, parent); };
+    // The main window's list names a draft by its file.
+    steps.OpenDraft = [&store, owner](const QString &path, QWidget *parent) {
+        (void)OpenDraft(store, MessageRefOf(path, {}), owner, parent);
+    };
+    steps.SendMessages = [&store](const QList<cMessageRef> &messages, QWidget *parent) {
+        SendMessages(store, messages, parent);
+    };
+    steps.SendUnsentMessages = [&store](QWidget *parent) { SendUnsentMessages(store, parent); };
     steps.ShowAddressBook = [] { ShowAddressBook(); };
     steps.PickRecipients = [](QWidget *parent) { return PickRecipients(parent); };
     steps.SuggestAddresses = SuggestAddresses;
-    steps.ShowAbout = [owner](QWidget *parent) { showAbout(parent, owner); };
+    steps.ShowAbout = [&store, owner](QWidget *parent) { showAbout(store, parent, owner); };
     steps.ChooseSignature = chooseSignature;
     steps.ManageSignatures = [](QWidget *parent) { TfrmSignatures::ShowModal(parent); };
     steps.ShowMessageProperties = showMessageProperties;

@@ -9,7 +9,6 @@
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/SettingsPaths.h"
-#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cAutoconfig.h"
 #include "transfer/cGetSession.h"
@@ -19,7 +18,6 @@
 
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <functional>
@@ -276,7 +274,7 @@ bool cCliCommands::RunSession(cSessionEngine &session)
 
 bool cCliCommands::FolderExists(const QString &folder)
 {
-    if (QFileInfo(MailFolderPath(folder)).isDir())
+    if (fStore.Folders().contains(folder, Qt::CaseInsensitive))
         return true;
     fErr << "ravelin-cli: there is no mail folder \"" << folder << "\" in \"" << MailFolderRoot() << "\".\n";
     return false;
@@ -306,17 +304,17 @@ int cCliCommands::SendUnsent()
 {
     if (!StorageReady())
         return 1;
-    const QStringList paths = cQrzMailStore::FilesOf(FolderName(eFolderKind::Unsent));
-    if (paths.isEmpty()) {
+    const QList<cMessageRef> unsent = fStore.Messages(FolderName(eFolderKind::Unsent));
+    if (unsent.isEmpty()) {
         fOut << "No unsent messages.\n";
         return 0;
     }
-    cSendSession session(cAccountStore::GetDefaultAccountName());
-    QObject::connect(&session, &cSendSession::MessageSent, &session, [this](const QString &path) {
-        fOut << "sent " << path << "\n";
+    cSendSession session(fStore, cAccountStore::GetDefaultAccountName());
+    QObject::connect(&session, &cSendSession::MessageSent, &session, [this](const cMessageRef &sent) {
+        fOut << "sent " << fStore.FileOf(sent) << "\n";
         fOut.flush();
     });
-    session.Start(paths);
+    session.Start(unsent);
     return RunSession(session) ? 0 : 1;
 }
 
@@ -325,8 +323,7 @@ int cCliCommands::List(const QString &folder)
     if (!StorageReady() || !FolderExists(folder))
         return 1;
     const bool recipients = HoldsOutgoingMail(cMailStore::KindOf(folder));
-    const cQrzMailStore store;
-    for (const cStoredEntry &listed : store.List(folder)) {
+    for (const cStoredEntry &listed : fStore.List(folder)) {
         const cIndexEntry &m = listed.entry;
         fOut << printable(listed.ref.key) << '\t' << text(recipients ? m.To : m.From) << '\t' << text(m.Subject) << '\t'
              << text(m.DateTime) << '\n';

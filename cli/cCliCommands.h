@@ -3,6 +3,8 @@
 // The commands of ravelin-cli, for scripts and cron: each runs on the same engines and stores
 // as the program does, writes its results to `out` and every error to `err`, and returns the
 // process exit code (0 all went well, 1 something failed, 2 the command was misused).
+#include "storage/cQrzMailStore.h"
+
 #include <QStringList>
 #include <QTextStream>
 #include <QUrl>
@@ -43,4 +45,5 @@ private:
 
     QTextStream &fOut;
     QTextStream &fErr;
+    cQrzMailStore fStore;
 };

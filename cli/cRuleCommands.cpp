@@ -7,7 +7,6 @@
 #include "rules/cRuleEngine.h"
 #include "rules/cRuleStore.h"
 #include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
 
 #include <QFile>
 #include <QFileInfo>

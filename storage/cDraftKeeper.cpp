@@ -2,12 +2,14 @@
 #include "storage/cDraftKeeper.h"
 
 #include "storage/AtomicFile.h"
-#include "storage/cFolderStore.h"
 
 #include <QFile>
 
-cResult cDraftKeeper::remember(const QString &file)
+cResult cDraftKeeper::remember(const cMessageRef &draft)
 {
+    const QString file = fStore.FileOf(draft);
+    if (file.isEmpty() || !QFile::exists(file))
+        return cResult::Ok();
     QFile opened(file);
     if (!opened.open(QIODevice::ReadOnly))
         return cResult::Failed(eFailure::FileSystem,
@@ -16,40 +18,56 @@ cResult cDraftKeeper::remember(const QString &file)
     return cResult::Ok();
 }
 
-cResultOf<QString> cDraftKeeper::Keep(const QString &file, const cMailMessage &record)
+cResultOf<cMessageRef> cDraftKeeper::Keep(const std::optional<cMessageRef> &draft, const cMailMessage &record)
 {
-    if (fPath.isEmpty()) {
-        const cResultOf<QString> path = file.isEmpty() ? cFolderStore::NewMessagePath(QStringLiteral("Unfinished")) : file;
-        if (!path)
-            return path;
-        if (!file.isEmpty() && QFile::exists(file))
-            if (const cResult read = remember(file); !read)
-                return read;
-        fPath = path.value();
+    if (!fKept && !draft) {
+        const cResultOf<cMessageRef> made = fStore.Store(FolderName(eFolderKind::Unfinished), record);
+        if (made)
+            fKept = made.value();
+        return made;
     }
-    if (const cResult written = record.WriteFile(fPath); !written)
+    if (!fKept) {
+        if (const cResult read = remember(*draft); !read)
+            return read;
+        fKept = *draft;
+    }
+    if (const cResult written = fStore.Replace(*fKept, record); !written)
         return written;
-    return fPath;
+    return *fKept;
 }
 
-cResultOf<QString> cDraftKeeper::Discard()
+cResultOf<QString> cDraftKeeper::keptFile() const
 {
-    if (fPath.isEmpty())
-        return QString();
-    const QString path = fPath;
+    const QString file = fStore.FileOf(*fKept);
+    if (file.isEmpty())
+        return cResult::Failed(eFailure::Refused, QStringLiteral("The draft \"%1\" in \"%2\" cannot be taken back.")
+                                                      .arg(fKept->key, fKept->folder));
+    return file;
+}
+
+cResultOf<std::optional<cMessageRef>> cDraftKeeper::Discard()
+{
+    if (!fKept)
+        return std::optional<cMessageRef>();
+    const cResultOf<QString> file = keptFile();
+    if (!file)
+        return file.result();
+    const cMessageRef kept = *fKept;
     const bool opened = fOriginal.has_value();
     if (opened) {
-        if (const cResult restored = WriteFileAtomically(path, *fOriginal); !restored)
+        if (const cResult restored = WriteFileAtomically(file.value(), *fOriginal); !restored)
             return restored;
-    } else if (QFile::exists(path) && !QFile::remove(path)) {
-        return cResult::Failed(eFailure::FileSystem, QStringLiteral("The draft \"%1\" cannot be removed.").arg(path));
+    } else if (QFile::exists(file.value()) && !QFile::remove(file.value())) {
+        return cResult::Failed(eFailure::FileSystem,
+                               QStringLiteral("The draft \"%1\" cannot be removed.").arg(file.value()));
     }
+    fStore.FilesChanged(kept.folder);
     Settle();
-    return opened ? path : QString();
+    return opened ? std::optional<cMessageRef>(kept) : std::nullopt;
 }
 
 void cDraftKeeper::Settle()
 {
-    fPath.clear();
+    fKept.reset();
     fOriginal.reset();
 }

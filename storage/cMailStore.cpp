@@ -12,3 +12,13 @@ QString cMailStore::FolderDirectory(const QString &) const
 {
     return {};
 }
+
+QString cMailStore::FileOf(const cMessageRef &) const
+{
+    return {};
+}
+
+void cMailStore::FilesChanged(const QString &folder)
+{
+    emit FolderChanged(folder);
+}

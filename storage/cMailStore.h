@@ -38,9 +38,17 @@ public:
     virtual QStringList Folders() const = 0;
     // The folder's messages with their listed fields, in the store's own order.
     virtual std::vector<cStoredEntry> List(const QString &folder) const = 0;
+    // Every message of the folder, those List cannot read included: callers that act on each
+    // one (sending) must meet and report a broken one, not miss it.
+    virtual QList<cMessageRef> Messages(const QString &folder) const = 0;
     virtual cResultOf<cMailMessage> Read(const cMessageRef &message) const = 0;
+    // As Read, with the stored sender line whole in From: the mail goes out with it.
+    virtual cResultOf<cMailMessage> ReadForSending(const cMessageRef &message) const = 0;
     // A new message in the folder.
     virtual cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) = 0;
+    // Writes the message in place of the one the reference names, which keeps its reference;
+    // a message deleted meanwhile comes back rather than the text being lost.
+    virtual cResult Replace(const cMessageRef &message, const cMailMessage &record) = 0;
     // Moves or copies a message into another folder, never over another message.
     virtual cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) = 0;
     // Moves a message back to the place it had, under its key there where that is free, else
@@ -60,6 +68,11 @@ public:
     // The directory whose files are the folder's messages, for views that follow the files
     // themselves; empty where a folder is no directory.
     virtual QString FolderDirectory(const QString &folder) const;
+    // The file that holds the message, for code that must keep its very bytes (the composer's
+    // draft keeper); empty where messages are no files.
+    virtual QString FileOf(const cMessageRef &message) const;
+    // Announces what code did to a folder's files itself as the store's own changes are.
+    virtual void FilesChanged(const QString &folder);
 
     // The same in every store: a folder's kind follows from its name, without regard to case.
     static eFolderKind KindOf(const QString &folder);

@@ -36,6 +36,17 @@ cResultOf<QString> fileOf(const cMessageRef &message)
     return path;
 }
 
+cResultOf<cMailMessage> readRecord(const cMessageRef &message, bool keepRawFrom)
+{
+    const cResultOf<QString> path = fileOf(message);
+    if (!path)
+        return path.result();
+    cMailMessage record;
+    if (cResult read = record.ReadFile(path.value(), false, keepRawFrom); !read)
+        return read;
+    return record;
+}
+
 } // namespace
 
 cQrzMailStore::cQrzMailStore(QObject *parent) : cMailStore(parent)
@@ -55,16 +66,6 @@ cMessageRef cQrzMailStore::RefOf(const QString &folder, const QString &path)
     return {folder, QFileInfo(path).fileName()};
 }
 
-QStringList cQrzMailStore::FilesOf(const QString &folder)
-{
-    return cFolderStore::MessageFiles(folder);
-}
-
-void cQrzMailStore::FilesChanged(const QString &folder)
-{
-    cFolderStore::RefreshIfShown(folder);
-}
-
 QStringList cQrzMailStore::Folders() const
 {
     return MailRoot().isEmpty() ? QStringList() : cFolderStore::AllFolders();
@@ -80,15 +81,22 @@ std::vector<cStoredEntry> cQrzMailStore::List(const QString &folder) const
     return listed;
 }
 
+QList<cMessageRef> cQrzMailStore::Messages(const QString &folder) const
+{
+    QList<cMessageRef> messages;
+    for (const QString &path : cFolderStore::MessageFiles(folder))
+        messages.append(RefOf(folder, path));
+    return messages;
+}
+
 cResultOf<cMailMessage> cQrzMailStore::Read(const cMessageRef &message) const
 {
-    const cResultOf<QString> path = fileOf(message);
-    if (!path)
-        return path.result();
-    cMailMessage record;
-    if (cResult read = record.ReadFile(path.value()); !read)
-        return read;
-    return record;
+    return readRecord(message, false);
+}
+
+cResultOf<cMailMessage> cQrzMailStore::ReadForSending(const cMessageRef &message) const
+{
+    return readRecord(message, true);
 }
 
 cResultOf<cMessageRef> cQrzMailStore::Store(const QString &folder, const cMailMessage &message)
@@ -102,6 +110,17 @@ cResultOf<cMessageRef> cQrzMailStore::Store(const QString &folder, const cMailMe
         return written;
     cFolderStore::RefreshIfShown(folder);
     return RefOf(folder, path.value());
+}
+
+cResult cQrzMailStore::Replace(const cMessageRef &message, const cMailMessage &record)
+{
+    const cResultOf<QString> path = fileOf(message);
+    if (!path)
+        return path.result();
+    if (cResult written = record.WriteFile(path.value()); !written)
+        return written;
+    cFolderStore::RefreshIfShown(message.folder);
+    return cResult::Ok();
 }
 
 cResultOf<cMessageRef> cQrzMailStore::Transfer(const cMessageRef &message, const QString &folder, bool move)
@@ -173,4 +192,14 @@ cResult cQrzMailStore::EmptyFolder(const QString &folder)
 QString cQrzMailStore::FolderDirectory(const QString &folder) const
 {
     return MailRoot().isEmpty() ? QString() : MailFolderPath(folder);
+}
+
+QString cQrzMailStore::FileOf(const cMessageRef &message) const
+{
+    return PathOf(message);
+}
+
+void cQrzMailStore::FilesChanged(const QString &folder)
+{
+    cFolderStore::RefreshIfShown(folder);
 }

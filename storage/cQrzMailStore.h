@@ -2,7 +2,8 @@
 #pragma once
 // The mail store as the folder tree under MailRoot: one ".qrz" file per message, the key its
 // file name. Its changes, and the folder store's refresh requests (from code that still works
-// on paths), come out as FolderChanged.
+// on paths), come out as FolderChanged. It keeps no state of its own: a worker thread may read,
+// store and move through it.
 #include "storage/cMailStore.h"
 
 class cQrzMailStore final : public cMailStore
@@ -14,15 +15,15 @@ public:
     // For code that works on the files themselves; empty for a key that is no plain file name.
     static QString PathOf(const cMessageRef &message);
     static cMessageRef RefOf(const QString &folder, const QString &path);
-    // The folder's message files, in directory-listing order.
-    static QStringList FilesOf(const QString &folder);
-    // For code that changed a folder's files itself: announced as the store's own changes are.
-    static void FilesChanged(const QString &folder);
 
     QStringList Folders() const override;
     std::vector<cStoredEntry> List(const QString &folder) const override;
+    // In directory-listing order.
+    QList<cMessageRef> Messages(const QString &folder) const override;
     cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
+    cResultOf<cMailMessage> ReadForSending(const cMessageRef &message) const override;
     cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
+    cResult Replace(const cMessageRef &message, const cMailMessage &record) override;
     cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
     cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
@@ -32,4 +33,6 @@ public:
     cResult RemoveFolder(const QString &name) override;
     cResult EmptyFolder(const QString &folder) override;
     QString FolderDirectory(const QString &folder) const override;
+    QString FileOf(const cMessageRef &message) const override;
+    void FilesChanged(const QString &folder) override;
 };

@@ -70,11 +70,8 @@ QString OrganisationFor(const cAccount &account, const QByteArray &from)
 
 } // namespace
 
-cResult BuildOutgoing(const QString &path, const cAccount &account, std::unique_ptr<TVrxMsg> *built)
+cResult BuildOutgoing(const cMailMessage &stored, const cAccount &account, std::unique_ptr<TVrxMsg> *built)
 {
-    cMailMessage stored;
-    if (cResult read = stored.ReadFile(path, false, true); !read)
-        return read;
     auto msg = std::make_unique<TVrxMsg>();
     msg->From = stored.From;
     msg->ReturnPath = (account.email.trimmed().isEmpty() ? account.ShownAddress() : account.email).trimmed().toUtf8();
@@ -104,7 +101,7 @@ namespace {
 cResultOf<QByteArray> RebuiltMessage(const QString &path, const cMailMessage &stored)
 {
     std::unique_ptr<TVrxMsg> msg;
-    if (cResult built = BuildOutgoing(path, cAccount{}, &msg); !built)
+    if (cResult built = BuildOutgoing(stored, cAccount{}, &msg); !built)
         return built;
     msg->Date = TVrxMimeHeader(stored.headerLines).Value("Date");
     if (msg->Date.isEmpty())

@@ -3,14 +3,9 @@
 
 #include "mailproto/EVrxError.h"
 #include "mailproto/TVrxSMTP.h"
-#include "storage/cFolderStore.h"
-#include "storage/cMailMessage.h"
 #include "transfer/OutgoingMessage.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cOAuth2SignIn.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 const QString kSentItems = FolderName(eFolderKind::SentItems);
@@ -22,31 +17,34 @@ bool IsLoginRefusal(const QByteArray &code)
 }
 } // namespace
 
-cSendSession::cSendSession(const QString &account, QObject *parent) : cSessionEngine(parent), fAccount(account) {}
+cSendSession::cSendSession(cMailStore &store, const QString &account, QObject *parent)
+    : cSessionEngine(parent), fStore(store), fAccount(account)
+{
+}
 
 cSendSession::~cSendSession()
 {
     StopWorker();
 }
 
-void cSendSession::Start(const QStringList &paths)
+void cSendSession::Start(const QList<cMessageRef> &messages)
 {
     {
         QMutexLocker lock(&fLock);
-        fQueue = paths;
+        fQueue = messages;
         fDone = 0;
     }
     emit TotalChanged(Total());
     StartWorker();
 }
 
-bool cSendSession::Append(const QStringList &paths)
+bool cSendSession::Append(const QList<cMessageRef> &messages)
 {
     {
         QMutexLocker lock(&fLock);
         if (!fAccepting)
             return false;
-        fQueue += paths;
+        fQueue += messages;
     }
     emit TotalChanged(Total());
     return true;
@@ -64,7 +62,7 @@ bool cSendSession::RunAgain()
     return fAccepting && !fQueue.isEmpty();
 }
 
-QString cSendSession::NextPath()
+cMessageRef cSendSession::NextMessage()
 {
     QMutexLocker lock(&fLock);
     fIndex = fDone + 1;
@@ -100,12 +98,12 @@ void cSendSession::Configure(TVrxSMTP &smtp, const cAccount &account)
     smtp.AllowPasswordInClear = account.allowPasswordInClear;
 }
 
-QString cSendSession::AccountOf(const QString &path) const
+QString cSendSession::AccountOf(const cMessageRef &message) const
 {
-    cMailMessage record;
-    if (!record.ReadFile(path, true))
+    const cResultOf<cMailMessage> record = fStore.Read(message);
+    if (!record)
         return fAccount;
-    const QString chosen = QString::fromUtf8(record.SendAccount).trimmed();
+    const QString chosen = QString::fromUtf8(record.value().SendAccount).trimmed();
     for (const QString &name : cAccountStore::AccountNames())
         if (!chosen.isEmpty() && name.compare(chosen, Qt::CaseInsensitive) == 0)
             return name;
@@ -148,7 +146,7 @@ bool cSendSession::AccountUsable(const cAccount &account, const cResult &keyring
 void cSendSession::Run()
 {
     do
-        fCurrent = AccountOf(NextPath());
+        fCurrent = AccountOf(NextMessage());
     while (SendWithCurrentAccount());
 }
 
@@ -200,9 +198,9 @@ bool cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
     bool allSent = true;
     bool otherAccount = false;
     for (;;) {
-        const QString path = NextPath();
+        const cMessageRef message = NextMessage();
         emit MessageStarted(fIndex);
-        allSent = SendOne(smtp, account, path) && allSent;
+        allSent = SendOne(smtp, account, message) && allSent;
         // A refused message leaves the connection usable; a broken one ends the run.
         if (!smtp.Connected()) {
             GiveUpQueue();
@@ -210,7 +208,7 @@ bool cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
         }
         if (DropFirst())
             break;
-        if (AccountOf(NextPath()) != fCurrent) {
+        if (AccountOf(NextMessage()) != fCurrent) {
             otherAccount = true;
             break;
         }
@@ -227,11 +225,9 @@ bool cSendSession::SendQueue(TVrxSMTP &smtp, const cAccount &account)
     return otherAccount;
 }
 
-bool cSendSession::NotSent(const QString &path, const QString &reason)
+bool cSendSession::NotSent(const cMessageRef &message, const QString &reason)
 {
-    const QFileInfo file(path);
-    AddError(tr("(%1) %2 was not sent and stays in %3: %4")
-                 .arg(fCurrent, file.fileName(), file.dir().dirName(), reason));
+    AddError(tr("(%1) %2 was not sent and stays in %3: %4").arg(fCurrent, message.key, message.folder, reason));
     return false;
 }
 
@@ -242,21 +238,23 @@ QString cSendSession::NotSentReason(const TVrxSMTP &smtp)
     return smtp.Connected() ? tr("the server refused it.") : tr("the connection failed.");
 }
 
-bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const QString &path)
+bool cSendSession::SendOne(TVrxSMTP &smtp, const cAccount &account, const cMessageRef &message)
 {
+    const cResultOf<cMailMessage> stored = fStore.ReadForSending(message);
+    if (!stored)
+        return NotSent(message, stored.text());
     std::unique_ptr<TVrxMsg> msg;
-    if (const cResult built = BuildOutgoing(path, account, &msg); !built)
-        return NotSent(path, built.text());
+    if (const cResult built = BuildOutgoing(stored.value(), account, &msg); !built)
+        return NotSent(message, built.text());
     try {
         if (!smtp.Send(*msg))
-            return NotSent(path, NotSentReason(smtp));
+            return NotSent(message, NotSentReason(smtp));
     } catch (const EVrxError &e) {
-        return NotSent(path, e.Text());
+        return NotSent(message, e.Text());
     }
     emit ProgressShown(false);
     emit OperationChanged(tr("Message sent."));
-    const QString sourceFolder = QFileInfo(path).dir().dirName();
-    const cResultOf<QString> sent = cFolderStore::TransferMessage(path, sourceFolder, kSentItems, true, true);
+    const cResultOf<cMessageRef> sent = fStore.Transfer(message, kSentItems, true);
     if (!sent)
         AddError(tr("The message was sent, but could not be filed in Sent items: ") + sent.text());
     else

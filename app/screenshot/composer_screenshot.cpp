@@ -2,6 +2,7 @@
 #include "composer_screenshot.h"
 
 #include "storage/cOptions.h"
+#include "storage/cQrzMailStore.h"
 #include "storage/cSignatureStore.h"
 #include "ui/compose/unitNewMessage.h"
 
@@ -25,7 +26,8 @@ bool SaveComposerPicture(const QString &scratchFolder, const QString &target, QT
     }
     file.close();
 
-    TfrmNewMessage window;
+    cQrzMailStore store;
+    TfrmNewMessage window(store);
     window.SetHeaderFields(u"Tom Berg <tom@example.org>"_s, u"anna@example.org"_s, u"Quarterly report, final draft"_s);
     window.show();
     window.SetBody({u"Hello Tom,"_s, QString(),

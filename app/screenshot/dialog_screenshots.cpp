@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialog_screenshots.h"
 
+#include "storage/cQrzMailStore.h"
 #include "storage/cSignatureStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/compose/unitMessageProps.h"
 #include "ui/contacts/unitAddContact.h"
 #include "ui/contacts/unitContactProperties.h"
+#include "ui/main/MainWindowRules.h"
 #include "ui/main/unitCreateFolder.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitViewSource.h"
@@ -92,7 +94,13 @@ const cPicture kPictures[] = {
     {"empty-trash", [](const QString &) { return new TfrmEmptyTrash; }},
     {"default-client", [](const QString &) { return new TfrmDefClient; }},
     {"receiving", [](const QString &) { return idle(new TfrmGetMail({u"Work"_s})); }},
-    {"sending", [](const QString &path) { return idle(new TfrmSendMail(u"Work"_s, {path})); }},
+    {"sending",
+     [](const QString &path) {
+         auto *store = new cQrzMailStore;
+         auto *window = new TfrmSendMail(*store, u"Work"_s, {MessageRefOf(path, {})});
+         store->setParent(window); // after the session, which goes first
+         return idle(window);
+     }},
 };
 
 bool writeSamples()

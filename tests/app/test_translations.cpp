@@ -5,6 +5,7 @@
 #include "app/Translations.h"
 #include "search/cSearchQuery.h"
 #include "search/cSqliteDb.h"
+#include "storage/cQrzMailStore.h"
 #include "transfer/cOAuth2Tokens.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/compose/unitNewMessage.h"
@@ -26,6 +27,7 @@ class TestTranslations : public QObject
     Q_OBJECT
 
     cScratchSettings fSettings;
+    cQrzMailStore fStore;
 
 private slots:
     void initTestCase()
@@ -55,7 +57,7 @@ private slots:
     {
         QFETCH(QString, window);
         const std::unique_ptr<QWidget> shown =
-            window == u"main"_s ? std::unique_ptr<QWidget>(new TfrmMain) : std::unique_ptr<QWidget>(new TfrmNewMessage);
+            window == u"main"_s ? std::unique_ptr<QWidget>(new TfrmMain) : std::unique_ptr<QWidget>(new TfrmNewMessage(fStore));
         QStringList clashes;
         for (const QMenu *menu : shown->findChildren<QMenu *>()) {
             QMap<QChar, QString> taken;

@@ -5,6 +5,7 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
+#include "tests/mailproto/ScriptedServer.h"
 #include "transfer/cAccountStore.h"
 #include "version/Version.h"
 
@@ -53,6 +54,34 @@ TEST_F(CliTest, MisuseAndMissingSetUpAreReported)
     EXPECT_EQ(run({QStringLiteral("send-unsent")}), 0);
     EXPECT_EQ(fOut, QStringLiteral("No unsent messages.\n"));
     EXPECT_EQ(run({QStringLiteral("list"), QStringLiteral("Nowhere")}), 1);
+}
+
+// Each message sent is named where it was filed, for scripts that go on with it.
+TEST_F(CliTest, SendUnsentNamesEachMessageWhereItWasFiled)
+{
+    setUpMailFolder();
+    ASSERT_TRUE(InitMailStorage());
+    ScriptedServer server;
+    server.Send("220 scripted\r\n").Replies({"250 hello\r\n", "250 ok\r\n", "250 ok\r\n", "354 go on\r\n"});
+    server.ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies({"221 bye\r\n"}).Start();
+    cAccount work;
+    work.section = work.name = QStringLiteral("Work");
+    work.email = QStringLiteral("ann@example.org");
+    work.smtpServer = work.pop3Server = QStringLiteral("127.0.0.1");
+    work.smtpPort = QString::number(server.Port());
+    ASSERT_TRUE(cAccountStore::WriteAccount(work));
+    ASSERT_TRUE(cAccountStore::SetDefaultAccountName(work.section));
+    cMailMessage queued;
+    queued.From = "Ann <ann@example.org>";
+    queued.To = "bob@example.org";
+    queued.Subject = "Hello";
+    ASSERT_TRUE(queued.WriteFile(cFolderStore::NewMessagePath(QStringLiteral("Unsent")).value()));
+
+    EXPECT_EQ(run({QStringLiteral("send-unsent")}), 0) << fErr.toStdString();
+    const QStringList sent = cFolderStore::MessageFiles(QStringLiteral("Sent items"));
+    ASSERT_EQ(sent.size(), 1);
+    EXPECT_EQ(fOut, QStringLiteral("sent %1\n").arg(sent.first()));
+    EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("Unsent")).isEmpty());
 }
 
 TEST_F(CliTest, HelpAndVersionNeedNoSetUp)

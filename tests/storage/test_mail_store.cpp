@@ -87,6 +87,28 @@ TYPED_TEST(MailStoreContract, StoredMessagesAreListedAndReadWhole)
     EXPECT_EQ(read.value().body, message("one").body);
 }
 
+// A replaced message keeps its reference, and one deleted meanwhile comes back: the text a
+// composer saves over its draft is never lost.
+TYPED_TEST(MailStoreContract, AReplacedMessageKeepsItsReference)
+{
+    const cMessageRef draft = this->put(kDrafts, "first");
+    this->put(kInbox, "elsewhere");
+    EXPECT_EQ(this->store().Messages(kDrafts), QList<cMessageRef>{draft});
+
+    QSignalSpy changed(&this->store(), &cMailStore::FolderChanged);
+    ASSERT_TRUE(this->store().Replace(draft, message("second")));
+    EXPECT_EQ(changed.size(), 1);
+    EXPECT_EQ(this->subjects(kDrafts), (std::multiset<QByteArray>{"second"}));
+    const cResultOf<cMailMessage> sending = this->store().ReadForSending(draft);
+    ASSERT_TRUE(sending) << sending.text().toStdString();
+    EXPECT_EQ(sending.value().From, message("second").From);
+
+    ASSERT_TRUE(this->store().Delete(draft));
+    ASSERT_TRUE(this->store().Replace(draft, message("third")));
+    EXPECT_EQ(this->store().Read(draft).value().Subject, "third");
+    EXPECT_EQ(this->store().Messages(kDrafts), QList<cMessageRef>{draft});
+}
+
 TYPED_TEST(MailStoreContract, EveryMessageIsInExactlyOnePlaceAfterMovesCopiesAndDeletes)
 {
     const cMessageRef original = this->put(kInbox, "kept");
@@ -143,6 +165,7 @@ TYPED_TEST(MailStoreContract, AFailureSaysWhatAndChangesNothing)
     const QString missing = QStringLiteral("No such folder");
 
     EXPECT_FALSE(this->store().Store(missing, message("lost")));
+    EXPECT_FALSE(this->store().Replace({missing, ref.key}, message("lost")));
     EXPECT_FALSE(this->store().Transfer(ref, missing, true));
     const std::vector<cResult> failures{this->store().Read(unknown).result(), this->store().Delete(unknown),
                                         this->store().MarkRead(unknown, true),

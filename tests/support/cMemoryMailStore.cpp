@@ -48,6 +48,19 @@ std::vector<cStoredEntry> cMemoryMailStore::List(const QString &folder) const
     return listed;
 }
 
+QList<cMessageRef> cMemoryMailStore::Messages(const QString &folder) const
+{
+    QList<cMessageRef> messages;
+    for (const QString &key : fFolders.value(folder).keys())
+        messages.append({folder, key});
+    return messages;
+}
+
+cResultOf<cMailMessage> cMemoryMailStore::ReadForSending(const cMessageRef &message) const
+{
+    return Read(message);
+}
+
 cResultOf<cMailMessage> cMemoryMailStore::Read(const cMessageRef &message) const
 {
     if (const cMailMessage *found = find(message))
@@ -63,6 +76,15 @@ cResultOf<cMessageRef> cMemoryMailStore::Store(const QString &folder, const cMai
     fFolders[folder].insert(key, message);
     emit FolderChanged(folder);
     return cMessageRef{folder, key};
+}
+
+cResult cMemoryMailStore::Replace(const cMessageRef &message, const cMailMessage &record)
+{
+    if (!fFolders.contains(message.folder) || message.key.isEmpty())
+        return failed(QStringLiteral("No place \"%1\" in \"%2\".").arg(message.key, message.folder));
+    fFolders[message.folder].insert(message.key, record);
+    emit FolderChanged(message.folder);
+    return cResult::Ok();
 }
 
 cResultOf<cMessageRef> cMemoryMailStore::Transfer(const cMessageRef &message, const QString &folder, bool move)

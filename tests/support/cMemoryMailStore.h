@@ -15,8 +15,12 @@ public:
 
     QStringList Folders() const override;
     std::vector<cStoredEntry> List(const QString &folder) const override;
+    QList<cMessageRef> Messages(const QString &folder) const override;
     cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
+    // The record exactly as stored, its sender line included.
+    cResultOf<cMailMessage> ReadForSending(const cMessageRef &message) const override;
     cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
+    cResult Replace(const cMessageRef &message, const cMailMessage &record) override;
     cResultOf<cMessageRef> Transfer(const cMessageRef &message, const QString &folder, bool move) override;
     cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;

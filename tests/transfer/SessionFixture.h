@@ -5,6 +5,7 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOptions.h"
+#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cSessionEngine.h"
 
@@ -68,4 +69,6 @@ protected:
     }
 
     cScratchSettings fDir;
+
+    cQrzMailStore fStore; // the program's store over fDir's folders
 };

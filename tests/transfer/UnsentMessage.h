@@ -2,6 +2,7 @@
 #pragma once
 // A small message waiting in Unsent, for the send tests.
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 
 inline QString WriteUnsentMessage(const QByteArray &subject)
 {
@@ -12,4 +13,13 @@ inline QString WriteUnsentMessage(const QByteArray &subject)
     m.body = {"Hello"};
     const QString path = cFolderStore::NewMessagePath(QStringLiteral("Unsent")).value();
     return m.WriteFile(path).ok() ? path : QString();
+}
+
+// Message files of Unsent as the mail store names them.
+inline QList<cMessageRef> UnsentRefs(const QStringList &paths)
+{
+    QList<cMessageRef> refs;
+    for (const QString &path : paths)
+        refs.append(cQrzMailStore::RefOf(QStringLiteral("Unsent"), path));
+    return refs;
 }

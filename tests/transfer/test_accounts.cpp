@@ -258,10 +258,8 @@ TEST_F(AccountsTest, AMessageFromAnIdentityNamesThatIdentitysOrganisation)
         cMailMessage stored;
         stored.From = from;
         stored.To = "bob@example.org";
-        const QString path = fDir.filePath(u"out.qrz"_s);
-        ASSERT_TRUE(stored.WriteFile(path).ok());
         std::unique_ptr<TVrxMsg> built;
-        ASSERT_TRUE(BuildOutgoing(path, work, &built).ok()) << from.constData();
+        ASSERT_TRUE(BuildOutgoing(stored, work, &built).ok()) << from.constData();
         QList<QByteArray> organisations;
         for (const QByteArray &line : built->ExtraHeaders)
             if (line.startsWith("Organisation:"))
@@ -285,9 +283,11 @@ TEST_F(AccountsTest, AnAttachmentNamedInALegacyCharsetIsSentFromItsOwnFile)
     stored.attachments = {PathFromBytes(local)};
     const QString path = fDir.filePath(u"out.qrz"_s);
     ASSERT_TRUE(stored.WriteFile(path).ok());
+    cMailMessage readBack;
+    ASSERT_TRUE(readBack.ReadFile(path, false, true).ok());
 
     std::unique_ptr<TVrxMsg> built;
-    const cResult result = BuildOutgoing(path, account("Work", "Ann Lee", "ann@example.org"), &built);
+    const cResult result = BuildOutgoing(readBack, account("Work", "Ann Lee", "ann@example.org"), &built);
     ASSERT_TRUE(result.ok()) << result.text().toStdString();
     ASSERT_EQ(built->AttachedFiles.Count(), 1);
     TAttachedFile &item = built->AttachedFiles.Items(0);

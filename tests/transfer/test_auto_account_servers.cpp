@@ -74,8 +74,8 @@ TEST_F(AutoAccountServers, TheRightPasswordGivesAnAccountThatSendsAndFetchesOver
 
     addAccount(made.value());
     ASSERT_FALSE(WriteUnsentMessage("Found").isEmpty());
-    cSendSession send(made.value().section);
-    send.Start(messages("Unsent"));
+    cSendSession send(fStore, made.value().section);
+    send.Start(fStore.Messages(QStringLiteral("Unsent")));
     ASSERT_TRUE(runToEnd(send));
     EXPECT_TRUE(send.Errors().isEmpty()) << send.Errors().join(u'\n').toStdString();
     cGetSession get({made.value().section});

@@ -208,9 +208,10 @@ TEST_F(OAuth2AccountTest, SessionsRenewTheTokenOnTheirThreadAndNeverRetryARefuse
     QSignalSpy revoked(network.post(request, "token=" + QUrl::toPercentEncoding(QString::fromLatin1(fAuth.CurrentRefresh()))),
                        &QNetworkReply::finished);
     ASSERT_TRUE(revoked.wait(kTimeoutMs));
-    cSendSession send(u"Work"_s);
+    cQrzMailStore store;
+    cSendSession send(store, u"Work"_s);
     QSignalSpy finished(&send, &cSessionEngine::Finished);
-    send.Start({WriteUnsentMessage("kept")});
+    send.Start(UnsentRefs({WriteUnsentMessage("kept")}));
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_TRUE(send.Errors().join(u'\n').contains(u"sign in again"_s)) << send.Errors().join(u'\n').toStdString();
 }

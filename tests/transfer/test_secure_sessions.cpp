@@ -84,8 +84,8 @@ protected:
 
     QStringList send(const QString &account)
     {
-        cSendSession session(account);
-        session.Start(messages("Unsent"));
+        cSendSession session(fStore, account);
+        session.Start(fStore.Messages(QStringLiteral("Unsent")));
         EXPECT_TRUE(runToEnd(session));
         return session.Errors();
     }
@@ -230,8 +230,8 @@ TEST_F(SecureSessionTest, UntrustedCertificateNamesItsFingerprintAndOnceTrustedF
     QStringList fingerprint;
     for (qsizetype at = 0; at < fServers.TlsFingerprint.size(); at += 2)
         fingerprint.append(QString::fromLatin1(fServers.TlsFingerprint.mid(at, 2)).toUpper());
-    cSendSession sending(QStringLiteral("Secure"));
-    sending.Start(messages("Unsent"));
+    cSendSession sending(fStore, QStringLiteral("Secure"));
+    sending.Start(fStore.Messages(QStringLiteral("Unsent")));
     ASSERT_TRUE(runToEnd(sending));
     cGetSession getting({QStringLiteral("Secure")});
     getting.Start();

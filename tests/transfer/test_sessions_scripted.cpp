@@ -65,8 +65,8 @@ protected:
 
 TEST_F(ScriptedSessionTest, WithoutADefaultAccountNothingIsTried)
 {
-    cSendSession session(QString{});
-    session.Start({unsentMessage("s")});
+    cSendSession session(fStore, QString{});
+    session.Start(UnsentRefs({unsentMessage("s")}));
     ASSERT_TRUE(runToEnd(session));
     EXPECT_EQ(session.Errors(), QStringList{QStringLiteral("No default account is set. Cannot send.")});
     EXPECT_EQ(messages("Unsent").size(), 1);
@@ -75,8 +75,8 @@ TEST_F(ScriptedSessionTest, WithoutADefaultAccountNothingIsTried)
 TEST_F(ScriptedSessionTest, AnAccountWithoutServerIsReportedTwice)
 {
     addAccount(makeAccount(QStringLiteral("Work"), QString(), QStringLiteral("25"), QStringLiteral("110")));
-    cSendSession session(QStringLiteral("Work"));
-    session.Start({unsentMessage("s")});
+    cSendSession session(fStore, QStringLiteral("Work"));
+    session.Start(UnsentRefs({unsentMessage("s")}));
     ASSERT_TRUE(runToEnd(session));
     EXPECT_EQ(session.Errors(), (QStringList{QStringLiteral("Account: Work. One or more setting is invalid, skipping."),
                                              QStringLiteral("Work: one or more of this account's settings are invalid.")}));
@@ -91,11 +91,11 @@ TEST_F(ScriptedSessionTest, MessagesQueuedWhileSendingGoOverTheSameConnection)
         .ExpectUntil("\r\n.\r\n").Send("250 queued\r\n").Replies({"221 bye\r\n"});
     addAccount(makeAccount(QStringLiteral("Work"), QStringLiteral("127.0.0.1"), QString::number(server.Port()),
                            QStringLiteral("110")));
-    cSendSession session(QStringLiteral("Work"));
+    cSendSession session(fStore, QStringLiteral("Work"));
     QSignalSpy totals(&session, &cSendSession::TotalChanged);
-    session.Start({unsentMessage("first")});
+    session.Start(UnsentRefs({unsentMessage("first")}));
     // The greeting waits until the second message is queued, so the first cannot finish before it.
-    ASSERT_TRUE(session.Append({unsentMessage("second")}));
+    ASSERT_TRUE(session.Append(UnsentRefs({unsentMessage("second")})));
     server.Start();
     ASSERT_TRUE(runToEnd(session));
     EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(QLatin1Char('\n')).toStdString();
@@ -106,7 +106,7 @@ TEST_F(ScriptedSessionTest, MessagesQueuedWhileSendingGoOverTheSameConnection)
     EXPECT_EQ(transcript.count("EHLO "), 1);
     // The account's address, whatever the stored sender line says.
     EXPECT_EQ(transcript.count("MAIL FROM:<tester@localhost>\r\n"), 2);
-    EXPECT_FALSE(session.Append({unsentMessage("late")}));
+    EXPECT_FALSE(session.Append(UnsentRefs({unsentMessage("late")})));
 }
 
 // Without SMTPUTF8 such an address would be raw 8-bit data on the wire: nothing is sent.
@@ -119,8 +119,8 @@ TEST_F(ScriptedSessionTest, AnAddressBeyondAsciiStaysUnsentWithoutSmtpUtf8)
     ASSERT_TRUE(m.ReadFile(path, false, true));
     m.To = "J\xc3\xb6rg <j\xc3\xb6rg@example.org>";
     ASSERT_TRUE(m.WriteFile(path));
-    cSendSession session(sendAccount(server));
-    session.Start({path});
+    cSendSession session(fStore, sendAccount(server));
+    session.Start(UnsentRefs({path}));
     ASSERT_TRUE(runToEnd(session));
     EXPECT_EQ(messages("Unsent").size(), 1);
     const QString errors = session.Errors().join(u'\n');
@@ -146,8 +146,8 @@ TEST_F(ScriptedSessionTest, EachMessageSendsThroughItsChosenAccount)
     ASSERT_TRUE(m.ReadFile(chosen, false, true));
     m.SendAccount = "home"; // names match without regard to case
     ASSERT_TRUE(m.WriteFile(chosen));
-    cSendSession session(sendAccount(work));
-    session.Start({unsentMessage("from work"), chosen});
+    cSendSession session(fStore, sendAccount(work));
+    session.Start(UnsentRefs({unsentMessage("from work"), chosen}));
     ASSERT_TRUE(runToEnd(session));
     EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(u'\n').toStdString();
     EXPECT_EQ(messages("Sent items").size(), 2);
@@ -165,8 +165,8 @@ TEST_F(ScriptedSessionTest, ARefusedMessageStaysUnsentAndTheQueueGoesOn)
     server.Replies({"221 bye\r\n"}).Start();
     const QString refused = unsentMessage("refused");
     const QString next = unsentMessage("next");
-    cSendSession session(sendAccount(server));
-    session.Start({refused, next});
+    cSendSession session(fStore, sendAccount(server));
+    session.Start(UnsentRefs({refused, next}));
     ASSERT_TRUE(runToEnd(session));
     EXPECT_EQ(session.Errors(), (QStringList{QStringLiteral("(Work) Error# 550: no such user here"),
                                              QStringLiteral("(Work) %1 was not sent and stays in Unsent: the server refused it.")
@@ -182,13 +182,13 @@ TEST_F(ScriptedSessionTest, AfterAHangUpTheRestStayAndLaterOnesStartAgain)
     server.Send("220 scripted\r\n").Replies({"250 hello\r\n"}).Expect().Close().Start();
     const QString first = unsentMessage("first");
     const QString second = unsentMessage("second");
-    cSendSession session(sendAccount(server));
-    session.Start({first, second});
+    cSendSession session(fStore, sendAccount(server));
+    session.Start(UnsentRefs({first, second}));
     ASSERT_TRUE(runToEnd(session));
     ASSERT_EQ(session.Errors().size(), 2);
     EXPECT_TRUE(session.Errors().last().endsWith(QStringLiteral("the connection failed.")));
     EXPECT_EQ(messages("Unsent").size(), 2);
-    EXPECT_TRUE(session.Append({unsentMessage("next")}));
+    EXPECT_TRUE(session.Append(UnsentRefs({unsentMessage("next")})));
 }
 
 // An attachment that cannot be read stops its own message only, with the path in the error.
@@ -201,8 +201,8 @@ TEST_F(ScriptedSessionTest, AnUnreadableAttachmentKeepsItsMessageUnsent)
     const QStringList bad = {withAttachment(missing), withAttachment(fDir.path()),
                              withAttachment(writeFile(QStringLiteral("a\nb.txt"), "x"))};
     const QString good = unsentMessage("good");
-    cSendSession session(sendAccount(server));
-    session.Start(bad + QStringList{good});
+    cSendSession session(fStore, sendAccount(server));
+    session.Start(UnsentRefs(bad + QStringList{good}));
     ASSERT_TRUE(runToEnd(session));
     ASSERT_EQ(session.Errors().size(), 3) << session.Errors().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(session.Errors().at(0), QStringLiteral("(Work) %1 was not sent and stays in Unsent: the attachment \"%2\" "
@@ -226,9 +226,9 @@ TEST_F(ScriptedSessionTest, AStopBetweenMessagesLeavesTheRestUnsent)
     server.Start();
     const QString first = unsentMessage("first");
     const QString second = unsentMessage("second");
-    cSendSession session(sendAccount(server));
+    cSendSession session(fStore, sendAccount(server));
     QObject::connect(&session, &cSendSession::MessageSent, &session, &cSendSession::Cancel);
-    session.Start({first, second});
+    session.Start(UnsentRefs({first, second}));
     ASSERT_TRUE(runToEnd(session, 20000));
     EXPECT_TRUE(session.Errors().isEmpty()) << session.Errors().join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(messages("Unsent"), QStringList{second});

@@ -68,8 +68,8 @@ protected:
 
     void sendAll()
     {
-        cSendSession send(QStringLiteral("Demo"));
-        send.Start(messages("Unsent"));
+        cSendSession send(fStore, QStringLiteral("Demo"));
+        send.Start(fStore.Messages(QStringLiteral("Unsent")));
         ASSERT_TRUE(runToEnd(send));
         ASSERT_TRUE(send.Errors().isEmpty()) << send.Errors().join(QLatin1Char('\n')).toStdString();
     }

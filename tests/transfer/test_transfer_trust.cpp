@@ -4,6 +4,7 @@
 #include "AccountDialogHelpers.h"
 
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "tests/servers/MailServerEnv.h"
 #include "tests/support/cScratchSettings.h"
 #include "transfer/cAccountStore.h"
@@ -35,6 +36,7 @@ private:
 
     MailServerEnv fServers;
     cScratchSettings *fDir = nullptr;
+    cQrzMailStore fStore;
 };
 
 void TestTransferTrust::init()
@@ -90,7 +92,7 @@ void TestTransferTrust::aRejectedCertificateIsOfferedForTheAccountAndRetried()
 
     cBoxAnswerer boxes(trust ? QMessageBox::Yes : QMessageBox::No);
     if (sending)
-        SendUnsentMessages();
+        SendUnsentMessages(fStore);
     else
         StartMailCheck();
     QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 20000);

@@ -40,7 +40,7 @@ private slots:
 
 private:
     void addAccount(const QString &section, const QString &userId, quint16 smtpPort, quint16 pop3Port);
-    static QString unsentMessage(const QByteArray &subject) { return WriteUnsentMessage(subject); }
+    static QList<cMessageRef> unsentMessage(const QByteArray &subject) { return UnsentRefs({WriteUnsentMessage(subject)}); }
     static QPushButton *stopButton(QWidget *window)
     {
         return window->findChild<QPushButton *>(QStringLiteral("btnStop"));
@@ -65,6 +65,7 @@ private:
     }
 
     cScratchSettings *fDir = nullptr;
+    cQrzMailStore fStore;
 };
 
 void TestTransferWindows::init()
@@ -104,10 +105,10 @@ void TestTransferWindows::twoQuickSendsShareOneWindowAndOneConnection()
     QVERIFY(cAccountStore::SetDefaultAccountName(QStringLiteral("Work")));
     QSignalSpy status(&cTransferEvents::instance(), &cTransferEvents::StatusText);
 
-    SendMessages({unsentMessage("first")});
+    SendMessages(fStore, unsentMessage("first"));
     QPointer<TfrmSendMail> window = TfrmSendMail::Running();
     QVERIFY(window);
-    SendMessages({unsentMessage("second")});
+    SendMessages(fStore, unsentMessage("second"));
     QCOMPARE(TfrmSendMail::Running(), window.data());
     QCOMPARE(cWndList::instance().Count(), 1);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblMsgCount"))->text(), QStringLiteral("2"));
@@ -122,7 +123,7 @@ void TestTransferWindows::twoQuickSendsShareOneWindowAndOneConnection()
 void TestTransferWindows::withoutDefaultAccountTheWindowStaysOpenWithOneError()
 {
     addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, 110);
-    SendMessages({unsentMessage("stays")});
+    SendMessages(fStore, unsentMessage("stays"));
     TfrmSendMail *window = TfrmSendMail::Running();
     QVERIFY(window);
     QTRY_VERIFY_WITH_TIMEOUT(window->ErrorsShown(), 10000);
@@ -168,7 +169,7 @@ void TestTransferWindows::closingTheSendWindowMidTransferKeepsTheMessageUnsent()
     addAccount(QStringLiteral("Work"), QStringLiteral("ann"), server.Port(), 110);
     QVERIFY(cAccountStore::SetDefaultAccountName(QStringLiteral("Work")));
 
-    SendMessages({unsentMessage("interrupted")});
+    SendMessages(fStore, unsentMessage("interrupted"));
     QPointer<TfrmSendMail> window = TfrmSendMail::Running();
     QVERIFY(window);
     auto *operation = window->findChild<QLabel *>(QStringLiteral("lblCurrentOperation"));
@@ -210,13 +211,13 @@ void TestTransferWindows::stopEndsAHungTransferAndLosesNothing()
     QVERIFY(cAccountStore::SetDefaultAccountName(QStringLiteral("Work")));
     QVERIFY(cOptions::write(Opt::SendMailAfterMailFetch, true));
 
-    SendMessages({unsentMessage("never started")});
+    SendMessages(fStore, unsentMessage("never started"));
     QPointer<TfrmSendMail> unstarted = TfrmSendMail::Running();
     QVERIFY(stopButton(unstarted)->isVisible() && stopButton(unstarted)->isEnabled());
     stopButton(unstarted)->click();
     QTRY_VERIFY(unstarted.isNull());
 
-    SendMessages({unsentMessage("hung")});
+    SendMessages(fStore, unsentMessage("hung"));
     QPointer<TfrmSendMail> sending = TfrmSendMail::Running();
     QTRY_COMPARE(shown(sending, "lblConnectionStatus"), QStringLiteral("Connected"));
     stopButton(sending)->click();
@@ -267,7 +268,7 @@ void TestTransferWindows::windowsOpenOnTheScreenAndGrowOnlyWithinIt()
         QCOMPARE(FittedInto(c.frame, area), c.fitted);
 
     addAccount(QStringLiteral("Work"), QStringLiteral("ann"), 25, 110);
-    SendMessages({unsentMessage("stays")});
+    SendMessages(fStore, unsentMessage("stays"));
     TfrmSendMail *window = TfrmSendMail::Running();
     const QRect screen = window->screen()->availableGeometry();
     QVERIFY(screen.contains(window->frameGeometry()));

@@ -33,7 +33,7 @@ public:
     [[nodiscard]] bool open()
     {
         fWindow = std::make_unique<TfrmMain>();
-        InstallWindowSteps(fWindow.get());
+        InstallWindowSteps(fWindow->Store(), fWindow.get());
         fWindow->WireOwnCommands();
         // The first listing's check of the files must not land in the middle of a test.
         QSignalSpy looked(list(), &cMessageList::Looked);

@@ -6,17 +6,20 @@
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
+#include "storage/cQrzMailStore.h"
 #include "tests/support/cScratchSettings.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +50,13 @@ public:
         return m;
     }
 
+    // A message file's place in the mail store, and back.
+    static cMessageRef refOf(const QString &path) { return cQrzMailStore::RefOf(QFileInfo(path).dir().dirName(), path); }
+    static QString pathOf(const std::optional<cMessageRef> &message)
+    {
+        return message ? cQrzMailStore::PathOf(*message) : QString();
+    }
+
     static bool isReadOnDisk(const QString &path)
     {
         cMailMessage m;
@@ -54,6 +64,8 @@ public:
     }
 
     cScratchSettings fDir;
+    // The program's store over these folders.
+    cQrzMailStore store;
 };
 
 // Runs act on each modal window that comes to the front, in turn (a window that comes back

@@ -6,6 +6,7 @@
 #include "app/QuitOnSignal.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "ui/compose/unitNewMessage.h"
 
 #include <QApplication>
@@ -29,7 +30,8 @@ int main(int argc, char *argv[])
         return 5;
     if (kill)
         TfrmNewMessage::SetAutoSaveInterval(std::chrono::milliseconds(10));
-    auto *composer = new TfrmNewMessage;
+    cQrzMailStore store;
+    auto *composer = new TfrmNewMessage(store);
     composer->SetHeaderFields(QStringLiteral("ann@example.org"), {}, QApplication::arguments().value(2));
     composer->SetBody({QStringLiteral("typed")});
     composer->show();

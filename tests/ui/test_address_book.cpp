@@ -85,7 +85,7 @@ private slots:
         fMain = std::make_unique<TfrmMain>();
         fMain->SetContactsPane(new cContactsPane);
         fMailedTo.clear();
-        InstallWindowSteps(fMain.get());
+        InstallWindowSteps(fMain->Store(), fMain.get());
         cWindowSteps steps = WindowSteps();
         steps.NewMessageTo = [this](const QString &to) { fMailedTo.append(to); };
         SetWindowSteps(steps);
@@ -302,13 +302,13 @@ private slots:
     {
         SetWindowSteps({});
         {
-            TfrmNewMessage plain;
+            TfrmNewMessage plain(fx->store);
             QVERIFY(!part<QLabel>(&plain, "lblTo")->isEnabled());
         }
         cWindowSteps picking;
         picking.PickRecipients = [](QWidget *) { return QStringList{u"b@x"_s, u"c@x"_s}; };
         SetWindowSteps(picking);
-        TfrmNewMessage composer;
+        TfrmNewMessage composer(fx->store);
         composer.SetHeaderFields(u"a@x"_s, QString(), QString());
         composer.show();
         QTest::mouseClick(part<QLabel>(&composer, "lblTo"), Qt::LeftButton);

@@ -26,6 +26,8 @@ class TestComposeDialogs : public QObject
 {
     Q_OBJECT
 
+    cQrzMailStore fStore; // for the composers the steps open
+
     static QStringList entries(const QListWidget *list)
     {
         QStringList texts;
@@ -60,7 +62,7 @@ class TestComposeDialogs : public QObject
     }
 
 private slots:
-    void initTestCase() { InstallWindowSteps(); }
+    void initTestCase() { InstallWindowSteps(fStore); }
     void theManagerCreatesRenamesAndDeletes()
     {
         cUiFixture fx;
@@ -112,7 +114,7 @@ private slots:
         QVERIFY(fx.initStorage());
         QVERIFY(cSignatureStore::SaveNewSignature(u"Work"_s, {"Ann Lee", "ACME"}));
         QVERIFY(cSignatureStore::SaveNewSignature(u"Home"_s, {"Ann"}));
-        TfrmNewMessage composer;
+        TfrmNewMessage composer(fx.store);
         composer.SetBody({u"Hello"_s});
         QString preview;
         // Without a click OK takes the first signature, which the dialog opens with selected.
@@ -259,7 +261,7 @@ private slots:
     void aMessageBegunFromTheAboutBoxOutlivesIt()
     {
         cUiFixture fx;
-        TfrmNewMessage composer;
+        TfrmNewMessage composer(fx.store);
         QPointer<TfrmNewMessage> begun;
         answerModals([&](QWidget *modal) {
             auto *about = qobject_cast<TfrmAbout *>(modal);

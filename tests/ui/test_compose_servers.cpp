@@ -19,6 +19,8 @@ class TestComposeServers : public QObject
 {
     Q_OBJECT
 
+    cQrzMailStore fStore; // the send step's
+
     MailServerEnv fServers;
 
     QStringList maildirFiles() const
@@ -72,7 +74,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(fServers.Load(), "the mailservers fixture did not run");
-        InstallWindowSteps();
+        InstallWindowSteps(fStore);
     }
 
     void aComposedMessageTravelsThroughTheServersWhole()
@@ -97,7 +99,7 @@ private slots:
             longLine += u"word%1 "_s.arg(i);
         longLine.truncate(2000);
         // Never shown, so the editor wraps nothing: the long line stays one line.
-        auto *composer = new TfrmNewMessage;
+        auto *composer = new TfrmNewMessage(fx.store);
         composer->SetHeaderFields(QString::fromUtf8(fServers.User) + u"@localhost"_s, QString(), subject);
         composer->SetBody({u"Hello,"_s, longLine, u"Bye"_s});
         composer->AddAttachment(attachment);

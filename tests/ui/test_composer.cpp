@@ -7,6 +7,7 @@
 #include "storage/cContactStore.h"
 #include "storage/cFolderStore.h"
 #include "storage/cSignatureStore.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/wndlist/cAddressFieldCompleter.h"
 #include "ui/wndlist/unitWndListProcs.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QCompleter>
 #include <QSet>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -30,6 +32,8 @@ class TestComposer : public QObject
 {
     Q_OBJECT
 
+    cQrzMailStore fStore; // the send step's
+
     struct cComposerCase
     {
         cUiFixture fx;
@@ -39,7 +43,7 @@ class TestComposer : public QObject
         {
             QVERIFY(fx.initStorage());
             QVERIFY(cOptions::write(Opt::SendMailImmideatly, sendImmediately));
-            window = new TfrmNewMessage;
+            window = new TfrmNewMessage(fx.store);
             window->show();
         }
         ~cComposerCase() { delete window; }
@@ -78,7 +82,7 @@ class TestComposer : public QObject
     }
 
 private slots:
-    void initTestCase() { InstallWindowSteps(); }
+    void initTestCase() { InstallWindowSteps(fStore); }
 
     // Each command is made once from the table, where the window's own code finds it by id.
     void everyCommandIsMadeOnceFromTheTable()
@@ -162,7 +166,7 @@ private slots:
         c.trigger("mnuFile_Save");
         QCOMPARE(c.files("Unfinished").size(), 1);
         const QString draft = c.files("Unfinished").first();
-        QCOMPARE(c.window->SourceFile(), draft);
+        QCOMPARE(cUiFixture::pathOf(c.window->Source()), draft);
         c.window->SetBody({u"second"_s});
         c.trigger("mnuFile_Save"); // saves again over the same file
         QCOMPARE(c.files("Unfinished"), QStringList{draft});
@@ -175,6 +179,34 @@ private slots:
         QCOMPARE(QFileInfo(c.files("Unsent").first()).fileName(), QFileInfo(draft).fileName());
     }
 
+    // The composer works on the store it was given: a draft saved and then sent later is one
+    // message there, moved from Unfinished to Unsent, and no file of the folder tree is written.
+    void aDraftSentLaterMovesWithinItsOwnStore()
+    {
+        cUiFixture fx;
+        QVERIFY(fx.initStorage());
+        cMemoryMailStore store;
+        const QString unfinished = FolderName(eFolderKind::Unfinished);
+        const QString unsent = FolderName(eFolderKind::Unsent);
+        QPointer<TfrmNewMessage> window = new TfrmNewMessage(store);
+        window->SetHeaderFields(u"ann@example.org"_s, QString(), u"Plans"_s);
+        window->SetBody({u"first"_s});
+        window->Command(eNewMessageCommand::Save)->trigger();
+        QCOMPARE(store.Messages(unfinished).size(), 1);
+        QVERIFY(window->Source() == store.Messages(unfinished).first());
+
+        QSignalSpy changed(&store, &cMailStore::FolderChanged);
+        window->SetBody({u"second"_s});
+        window->Command(eNewMessageCommand::SendLater)->trigger();
+        QTRY_VERIFY(window.isNull());
+        QVERIFY(store.Messages(unfinished).isEmpty());
+        const QList<cMessageRef> queued = store.Messages(unsent);
+        QCOMPARE(queued.size(), 1);
+        QCOMPARE(store.Read(queued.first()).value().body, QList<QByteArray>{"second"});
+        QVERIFY(changed.contains(QVariantList{unsent}));
+        QVERIFY(cFolderStore::MessageFiles(unfinished).isEmpty() && cFolderStore::MessageFiles(unsent).isEmpty());
+    }
+
     void aMessageOpenedFromUnfinishedIsFinishedInPlace()
     {
         cComposerCase c;
@@ -183,7 +215,7 @@ private slots:
         draft.Priority = 4;
         draft.attachments = {u"/tmp/one.pdf"_s, u"/tmp/two.txt"_s};
         const QString path = c.fx.putMessage(u"Unfinished"_s, u"mail17.qrz"_s, draft);
-        QVERIFY(c.window->LoadFromFile(path));
+        QVERIFY(c.window->Load(cUiFixture::refOf(path)));
         QCOMPARE(c.field("edtTo")->text(), u"bob@example.org"_s);
         QCOMPARE(c.field("edtCC")->text(), u"cc@example.org"_s);
         QCOMPARE(c.window->windowTitle(), u"Old subject"_s);
@@ -243,7 +275,7 @@ private slots:
         if (!charset.isEmpty())
             draft.headerLines = {"Content-Type: text/plain; charset=" + charset};
         const QString path = c.fx.putMessage(u"Unfinished"_s, u"mail1.qrz"_s, draft);
-        QVERIFY(c.window->LoadFromFile(path));
+        QVERIFY(c.window->Load(cUiFixture::refOf(path)));
         QCOMPARE(c.field("edtTo")->text(), u"Jörg <joerg@example.org>"_s);
         if (!shownSubject.isNull())
             QCOMPARE(c.field("edtSubject")->text(), shownSubject);
@@ -256,15 +288,15 @@ private slots:
             draft.body = {"Tsch\xc3\xbc\xc3\x9f"};
         }
         c.trigger("mnuFile_Save");
-        QCOMPARE(c.window->SourceFile(), path);
+        QCOMPARE(cUiFixture::pathOf(c.window->Source()), path);
         const cMailMessage saved = stored(path);
         QCOMPARE(saved.Subject, draft.Subject);
         QCOMPARE(saved.To, draft.To);
         QCOMPARE(saved.CC, draft.CC);
         QCOMPARE(saved.body, draft.body);
         if (edit != u"body") {
-            TfrmNewMessage reopened;
-            QVERIFY(reopened.LoadFromFile(path));
+            TfrmNewMessage reopened(c.fx.store);
+            QVERIFY(reopened.Load(cUiFixture::refOf(path)));
             QCOMPARE(reopened.findChild<QPlainTextEdit *>(u"rtfMain"_s)->toPlainText(), shownBody);
         }
     }
@@ -275,7 +307,7 @@ private slots:
         cComposerCase c;
         cMailMessage draft = cUiFixture::message("Caf\xe9");
         draft.body = {"Gr\xfc\xdf" "e"};
-        QVERIFY(c.window->LoadFromFile(c.fx.putMessage(u"Unfinished"_s, u"mail1.qrz"_s, draft)));
+        QVERIFY(c.window->Load(cUiFixture::refOf(c.fx.putMessage(u"Unfinished"_s, u"mail1.qrz"_s, draft))));
         c.trigger("mnuFile_SendLater");
         QTRY_VERIFY(c.window.isNull());
         const cMailMessage sent = stored(c.files("Unsent").value(0));
@@ -341,7 +373,7 @@ private slots:
             QList<QByteArray> expected;
             for (const QString &line : lines)
                 expected.append(line.toUtf8());
-            QCOMPARE(stored(c.window->SourceFile()).body, expected);
+            QCOMPARE(stored(cUiFixture::pathOf(c.window->Source())).body, expected);
         }
         QVERIFY2(lineCounts.at(0) > lineCounts.at(1) && lineCounts.at(1) > 2,
                  qPrintable(u"narrow %1, wide %2"_s.arg(lineCounts.at(0)).arg(lineCounts.at(1))));
@@ -392,7 +424,7 @@ private slots:
             checked += c.window->findChild<QAction *>(QLatin1String(name))->isChecked() ? 1 : 0;
         QCOMPARE(checked, 1);
         c.trigger("mnuFile_Save");
-        QFile file(c.window->SourceFile());
+        QFile file(cUiFixture::pathOf(c.window->Source()));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains(line));
     }
@@ -467,11 +499,11 @@ private slots:
         QFETCH(int, storedHeight);
         QFETCH(bool, used);
         cUiFixture fx;
-        const int height = used ? storedHeight : TfrmNewMessage().height();
+        const int height = used ? storedHeight : TfrmNewMessage(fx.store).height();
         QVERIFY(cOptions::write(Opt::MsgComp_Height, storedHeight));
         QVERIFY(cOptions::write(Opt::MsgComp_SBVisible, false));
         QVERIFY(cOptions::write(Opt::MsgComp_ExpandedToolbar, false));
-        TfrmNewMessage window;
+        TfrmNewMessage window(fx.store);
         QCOMPARE(window.height(), height);
         QCOMPARE(cOptions::read(Opt::MsgComp_Height, 0), storedHeight); // not written before it is shown
         window.show();

@@ -31,9 +31,9 @@ class TestDrafts : public QObject
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static TfrmNewMessage *composer(const QString &subject)
+    TfrmNewMessage *composer(const QString &subject) const
     {
-        auto *window = new TfrmNewMessage;
+        auto *window = new TfrmNewMessage(fx->store);
         window->SetHeaderFields(u"ann@example.org"_s, {}, subject);
         window->SetBody({u"typed"_s});
         window->show();
@@ -76,7 +76,7 @@ private slots:
         QFETCH(bool, closes);
         QFETCH(int, kept);
         this->answer(answer);
-        QPointer<TfrmNewMessage> window = typed ? composer(u"Plans"_s) : new TfrmNewMessage;
+        QPointer<TfrmNewMessage> window = typed ? composer(u"Plans"_s) : new TfrmNewMessage(fx->store);
         window->show();
         window->findChild<QAction *>(u"pop_mnuFile_Close"_s)->trigger();
         QCOMPARE(fAsked, typed ? QList<int>{1} : QList<int>{});
@@ -90,8 +90,8 @@ private slots:
         QPointer<TfrmNewMessage> window = composer(u"Plans"_s);
         window->findChild<QAction *>(u"mnuFile_Save"_s)->trigger();
         QVERIFY(window->close());
-        QPointer<TfrmNewMessage> reopened = new TfrmNewMessage;
-        QVERIFY(reopened->LoadFromFile(drafts().value(0)));
+        QPointer<TfrmNewMessage> reopened = new TfrmNewMessage(fx->store);
+        QVERIFY(reopened->Load(cUiFixture::refOf(drafts().value(0))));
         QVERIFY(reopened->close());
         QVERIFY(fAsked.isEmpty());
     }
@@ -109,9 +109,9 @@ private slots:
         const QString original = opened ? fx->putMessage(u"Unfinished"_s, u"0001.qrz"_s, cUiFixture::message("Old")) : QString();
         const QByteArray originalBytes = fileBytes(original);
         TfrmNewMessage::SetAutoSaveInterval(10ms);
-        QPointer<TfrmNewMessage> window = new TfrmNewMessage;
+        QPointer<TfrmNewMessage> window = new TfrmNewMessage(fx->store);
         if (opened)
-            QVERIFY(window->LoadFromFile(original));
+            QVERIFY(window->Load(cUiFixture::refOf(original)));
         window->show();
         window->SetBody({u"first"_s});
         QTRY_VERIFY(fileBytes(drafts().value(0)).contains("\r\nfirst"));
@@ -149,8 +149,8 @@ private slots:
         QVERIFY(helper.waitForFinished(30000));
 
         QCOMPARE(drafts().size(), 1);
-        TfrmNewMessage next;
-        QVERIFY(next.LoadFromFile(drafts().value(0)));
+        TfrmNewMessage next(fx->store);
+        QVERIFY(next.Load(cUiFixture::refOf(drafts().value(0))));
         QCOMPARE(next.Composed().subject, u"Plans for Monday"_s);
         QCOMPARE(next.BodyLines(), QStringList{u"typed"_s});
     }
@@ -173,8 +173,8 @@ private slots:
         QVERIFY(main.open());
         this->answer(answer);
         const QList<QPointer<QWidget>> composers{composer(u"One"_s), composer(u"Two"_s)};
-        auto *opened = new TfrmNewMessage; // a draft opened from Unfinished, left as it was
-        QVERIFY(opened->LoadFromFile(fx->putMessage(u"Unfinished"_s, u"0001.qrz"_s, cUiFixture::message("Old"))));
+        auto *opened = new TfrmNewMessage(fx->store); // a draft opened from Unfinished, left as it was
+        QVERIFY(opened->Load(cUiFixture::refOf(fx->putMessage(u"Unfinished"_s, u"0001.qrz"_s, cUiFixture::message("Old")))));
         opened->show();
         QPointer<QWidget> untouched = opened;
         TfrmAddressBook::ShowInstance();

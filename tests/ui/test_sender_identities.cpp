@@ -58,7 +58,7 @@ private slots:
         QVERIFY(cAccountStore::SetDefaultAccountName(u"Work"_s));
         QVERIFY(cSignatureStore::SaveNewSignature(u"Support"_s, {"-- ", "Example support"}));
 
-        TfrmNewMessage composer;
+        TfrmNewMessage composer(fx.store);
         auto *from = composer.findChild<QComboBox *>(u"cboAccount"_s);
         QCOMPARE(from->count(), 2);
         QCOMPARE(from->currentIndex(), 0);
@@ -73,12 +73,12 @@ private slots:
         }
         QCOMPARE(body->toPlainText().count(u"Example support"_s), 1);
         QVERIFY(body->toPlainText().endsWith(u"Example support"_s));
-        const cResultOf<QString> draft = composer.SaveToFolder(u"Unfinished"_s);
+        const cResultOf<cMessageRef> draft = composer.SaveToFolder(u"Unfinished"_s);
         QVERIFY2(draft.ok(), qPrintable(draft.text()));
-        QCOMPARE(FromOf(draft.value()), kSupport.SenderLine());
+        QCOMPARE(FromOf(cUiFixture::pathOf(draft.value())), kSupport.SenderLine());
 
-        TfrmNewMessage reopened;
-        QVERIFY(reopened.LoadFromFile(draft.value()));
+        TfrmNewMessage reopened(fx.store);
+        QVERIFY(reopened.Load(draft.value()));
         QCOMPARE(reopened.findChild<QComboBox *>(u"cboAccount"_s)->currentIndex(), 1);
     }
 };

@@ -47,6 +47,13 @@ QWidget *idle(QWidget *window)
     return window;
 }
 
+// For the windows that work on mail: none of them is asked to store any here.
+cMailStore &sizingStore()
+{
+    static cMemoryMailStore store;
+    return store;
+}
+
 template <class T> QWidget *loaded(T *window, const QString &what)
 {
     (void)window->Load(what);
@@ -66,8 +73,7 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
     {"signatures", [](const QString &) { return new TfrmSignatures; }},
     {"message rules",
      [](const QString &) {
-         static const cMemoryMailStore store;
-         return new TfrmRules(store);
+         return new TfrmRules(sizingStore());
      }},
     {"message rule",
      [](const QString &) {
@@ -86,7 +92,7 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
      }},
     {"contact properties", [](const QString &) { return loaded(new TfrmContactProperties, u"Ann Lee"_s); }},
     {"add contact", [](const QString &) { return new TfrmAddContact(nullptr, u"Ann Lee"_s, u"ann@example.org"_s); }},
-    {"composer", [](const QString &) { return new TfrmNewMessage; }},
+    {"composer", [](const QString &) { return new TfrmNewMessage(sizingStore()); }},
     {"message properties", [](const QString &path) { return loaded(new TfrmMessageProps, path); }},
     {"view source", [](const QString &) { return new TfrmViewSource(u"Hello"_s, QByteArray(200, 'x')); }},
     {"read window",
@@ -98,7 +104,10 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
     {"about", [](const QString &) { return new TfrmAbout(nullptr, {}); }},
     {"first run", [](const QString &) { return new TfrmFirstRunPrompt; }},
     {"receiving", [](const QString &) { return idle(new TfrmGetMail({u"Work"_s})); }},
-    {"sending", [](const QString &path) { return idle(new TfrmSendMail(u"Work"_s, {path})); }},
+    {"sending",
+     [](const QString &) {
+         return idle(new TfrmSendMail(sizingStore(), u"Work"_s, {{FolderName(eFolderKind::Unsent), u"m1"_s}}));
+     }},
 };
 
 } // namespace

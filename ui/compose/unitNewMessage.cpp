@@ -5,7 +5,6 @@
 
 #include "storage/DisplayText.h"
 #include "storage/cContactStore.h"
-#include "storage/cQrzMailStore.h"
 #include "storage/cOptions.h"
 #include "storage/cSignatureStore.h"
 #include "transfer/cAccountStore.h"
@@ -19,7 +18,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileIconProvider>
@@ -49,11 +47,6 @@ constexpr int kMinHeight = 368;
 // The opening size when none is stored, in the window's font.
 constexpr int kDesignedColumns = 80;
 constexpr int kDesignedLines = 28;
-
-QString folderNameOf(const QString &path)
-{
-    return QFileInfo(path).dir().dirName();
-}
 
 // A stored size counts only when the screen can show it and the window is not below its minimum.
 int storedSize(const cSizeOption &option, int minimum, int designed, int screen)
@@ -87,8 +80,8 @@ QStringList droppedFiles(const QMimeData *data)
 
 } // namespace
 
-TfrmNewMessage::TfrmNewMessage(QWidget *owner)
-    : cForm(tr("New message"), QIcon::fromTheme(QStringLiteral("mail-message-new")), owner)
+TfrmNewMessage::TfrmNewMessage(cMailStore &store, QWidget *owner)
+    : cForm(tr("New message"), QIcon::fromTheme(QStringLiteral("mail-message-new")), owner), fStore(store), fKeeper(store)
 {
     setObjectName(QStringLiteral("frmNewMessage"));
     setWindowFlag(Qt::Window);
@@ -133,33 +126,32 @@ bool TfrmNewMessage::HasChanges() const
 {
     const bool blank = edtTo->text().isEmpty() && edtCC->text().isEmpty() && edtBCC->text().isEmpty()
                        && edtSubject->text().isEmpty() && rtfMain->document()->isEmpty() && fAttachments.isEmpty();
-    return fChanged && !(blank && fSourceFile.isEmpty());
+    return fChanged && !(blank && !fSource);
 }
 
 void TfrmNewMessage::tmrAutoSaveTimer()
 {
     if (!fUnkept || !HasChanges())
         return;
-    const cResultOf<QString> kept = fKeeper.Keep(fSourceFile, StoredRecord());
+    const cResultOf<cMessageRef> kept = fKeeper.Keep(fSource, StoredRecord());
     if (!kept) {
         statusBar()->showMessage(tr("The message could not be kept in Unfinished: %1").arg(kept.text()));
         return;
     }
-    fSourceFile = kept.value();
+    fSource = kept.value();
     fUnkept = false;
-    refreshFolderOf(fSourceFile);
 }
 
 bool TfrmNewMessage::settleChanges(eDraftAnswer answer)
 {
     switch (answer) {
     case eDraftAnswer::Save:
-        return !saveAsUnfinished().isEmpty();
+        return saveAsUnfinished().has_value();
     case eDraftAnswer::Discard:
-        if (const cResultOf<QString> discarded = fKeeper.Discard(); !discarded)
+        if (const cResultOf<std::optional<cMessageRef>> discarded = fKeeper.Discard(); !discarded)
             (void)reportedFailure(discarded.result());
-        else if (!fSourceFile.isEmpty())
-            refreshFolderOf(fSourceFile);
+        else
+            fSource = discarded.value();
         fChanged = false;
         fUnkept = false;
         return true;
@@ -327,16 +319,14 @@ void TfrmNewMessage::applyWindowState()
     statusBar()->setVisible(cOptions::read(Opt::MsgComp_SBVisible));
 }
 
-bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
+cResult TfrmNewMessage::Load(const cMessageRef &stored)
 {
-    cMailMessage record;
-    if (const cResult read = record.ReadFile(path); !read) {
-        if (error)
-            *error = read.text();
-        return false;
-    }
+    const cResultOf<cMailMessage> read = fStore.Read(stored);
+    if (!read)
+        return read.result();
+    const cMailMessage &record = read.value();
     const cComposedMessage message = ComposedFromRecord(record);
-    fSourceFile = path;
+    fSource = stored;
     SetBody(message.body);
     SetHeaderFields(message.to, message.cc, message.subject, message.bcc);
     fPriority = message.priority;
@@ -351,7 +341,7 @@ bool TfrmNewMessage::LoadFromFile(const QString &path, QString *error)
     fOpened = cOpenedMessage{record, FieldTexts()};
     fChanged = false;
     fUnkept = false;
-    return true;
+    return cResult::Ok();
 }
 
 void TfrmNewMessage::SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc)
@@ -422,19 +412,14 @@ void TfrmNewMessage::SelectAccount(const QString &account, const QString &sender
     cboAccount->setCurrentIndex(int(std::max<qsizetype>(index, 0)));
 }
 
-cResultOf<QString> TfrmNewMessage::SaveToFolder(const QString &folder)
+cResultOf<cMessageRef> TfrmNewMessage::SaveToFolder(const QString &folder)
 {
-    const cMailMessage record = StoredRecord(folder.compare(QStringLiteral("Unsent"), Qt::CaseInsensitive) == 0);
-    if (fSourceFile.isEmpty()) {
-        const cResultOf<cMessageRef> stored = cQrzMailStore().Store(folder, record);
-        if (!stored)
-            return stored.result();
-        return cQrzMailStore::PathOf(stored.value());
-    }
-    if (cResult written = record.WriteFile(fSourceFile); !written)
+    const cMailMessage record = StoredRecord(cMailStore::KindOf(folder) == eFolderKind::Unsent);
+    if (!fSource)
+        return fStore.Store(folder, record);
+    if (cResult written = fStore.Replace(*fSource, record); !written)
         return written;
-    refreshFolderOf(fSourceFile);
-    return fSourceFile;
+    return *fSource;
 }
 
 bool TfrmNewMessage::reportedFailure(const cResult &saved)
@@ -445,12 +430,7 @@ bool TfrmNewMessage::reportedFailure(const cResult &saved)
     return true;
 }
 
-void TfrmNewMessage::refreshFolderOf(const QString &path) const
-{
-    cQrzMailStore::FilesChanged(folderNameOf(path));
-}
-
-QString TfrmNewMessage::saveForSending()
+std::optional<cMessageRef> TfrmNewMessage::saveForSending()
 {
     if (!HasRecipients(edtTo->text())) {
         QMessageBox::warning(this, tr("Missing field"),
@@ -458,26 +438,25 @@ QString TfrmNewMessage::saveForSending()
         edtTo->setFocus();
         return {};
     }
-    const cResultOf<QString> saved = SaveToFolder(QStringLiteral("Unsent"));
+    const QString unsent = FolderName(eFolderKind::Unsent);
+    const cResultOf<cMessageRef> saved = SaveToFolder(unsent);
     if (reportedFailure(saved.result()))
         return {};
-    QString path = saved.value();
-    fSourceFile = path;
+    fSource = saved.value();
     markSaved();
-    const QString folder = folderNameOf(path);
-    if (folder.toLower() == QLatin1String("unsent"))
-        return path;
-    const cResultOf<cMessageRef> moved = cQrzMailStore().Transfer(cQrzMailStore::RefOf(folder, path), QStringLiteral("Unsent"), true);
+    if (cMailStore::KindOf(fSource->folder) == eFolderKind::Unsent)
+        return fSource;
+    const cResultOf<cMessageRef> moved = fStore.Transfer(*fSource, unsent, true);
     if (reportedFailure(moved.result()))
         return {};
-    fSourceFile = cQrzMailStore::PathOf(moved.value());
-    return fSourceFile;
+    fSource = moved.value();
+    return fSource;
 }
 
 void TfrmNewMessage::tbSendNowClick()
 {
-    const QString path = saveForSending();
-    if (path.isEmpty())
+    const std::optional<cMessageRef> sent = saveForSending();
+    if (!sent)
         return;
     hide();
     if (cOptions::read(Opt::SendMailImmideatly)) {
@@ -487,20 +466,20 @@ void TfrmNewMessage::tbSendNowClick()
                                         "in the \"unsent\" folder. You can send it once a mail account is created."));
         // The send window must not go with this one, which closes now.
         else
-            RunStep(WindowSteps().SendMessages, QStringList{path}, nullptr);
+            RunStep(WindowSteps().SendMessages, QList<cMessageRef>{*sent}, nullptr);
     }
     close();
 }
 
 void TfrmNewMessage::mnuFile_SendLaterClick()
 {
-    if (!saveForSending().isEmpty())
+    if (saveForSending())
         close();
 }
 
-QString TfrmNewMessage::saveAsUnfinished()
+std::optional<cMessageRef> TfrmNewMessage::saveAsUnfinished()
 {
-    const cResultOf<QString> saved = SaveToFolder(QStringLiteral("Unfinished"));
+    const cResultOf<cMessageRef> saved = SaveToFolder(FolderName(eFolderKind::Unfinished));
     if (reportedFailure(saved.result()))
         return {};
     markSaved();
@@ -509,14 +488,14 @@ QString TfrmNewMessage::saveAsUnfinished()
 
 void TfrmNewMessage::mnuFile_FinishLaterClick()
 {
-    if (!saveAsUnfinished().isEmpty())
+    if (saveAsUnfinished())
         close();
 }
 
 void TfrmNewMessage::mnuFile_SaveClick()
 {
-    if (const QString path = saveAsUnfinished(); !path.isEmpty())
-        fSourceFile = path;
+    if (const std::optional<cMessageRef> saved = saveAsUnfinished())
+        fSource = saved;
 }
 
 void TfrmNewMessage::mnuFile_SaveAsClick()

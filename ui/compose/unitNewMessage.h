@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The compose window: recipients, subject, a plain-text body, attachments and a priority.
-// It sends nothing itself: every way out writes a message file into Unsent or Unfinished
-// (or a chosen path) or drops the text; "Send now" then hands the file to the send window.
-// Openers create it, fill the fields (SetBody, AddAttachment, LoadFromFile) and show it.
+// It sends nothing itself: every way out stores the message in Unsent or Unfinished of the
+// mail store it was given (or writes a file where the user chose) or drops the text; "Send now"
+// then hands the message to the send window.
+// Openers create it, fill the fields (SetBody, AddAttachment, Load) and show it.
 // A message opened from a file keeps the stored bytes of every field the user leaves as it was.
 // Whatever an opener filled in or the user typed counts as a change until it is saved or sent:
 // a changed window asks before it closes, and keeps its text in Unfinished every 30 s and when
@@ -42,7 +43,7 @@ class TfrmNewMessage : public cForm
     Q_OBJECT
 public:
     // With an owner the window is destroyed together with it, yet stays a window of its own.
-    explicit TfrmNewMessage(QWidget *owner = nullptr);
+    explicit TfrmNewMessage(cMailStore &store, QWidget *owner = nullptr);
 
     // What to do with changed messages on closing: count is how many are asked about at once.
     // AskAboutUnsavedMessages unless replaced (tests answer without one).
@@ -57,7 +58,8 @@ public:
     // Whether closing would lose something typed, filled in or loaded and changed.
     bool HasChanges() const;
 
-    [[nodiscard]] bool LoadFromFile(const QString &path, QString *error = nullptr);
+    // Fills the window from a stored message, which later saves go over.
+    [[nodiscard]] cResult Load(const cMessageRef &message);
     void SetHeaderFields(const QString &to, const QString &cc, const QString &subject, const QString &bcc = {});
     void SetBody(const QStringList &lines);
     void AddAttachment(const QString &path);
@@ -71,12 +73,12 @@ public:
     // The account the message sends through; empty or unknown: the default account. Its
     // identity that gives senderLine is chosen when it has one.
     void SelectAccount(const QString &account, const QString &senderLine = {});
-    const QString &SourceFile() const { return fSourceFile; }
+    // The stored message saves go over; none until the first save.
+    const std::optional<cMessageRef> &Source() const { return fSource; }
     TPriority Priority() const { return fPriority; }
 
-    // Writes the message over its source file, or as a new file in the folder. Returns the
-    // path, or empty with the reason.
-    cResultOf<QString> SaveToFolder(const QString &folder);
+    // Writes the message over its source, or as a new message in the folder; the message written.
+    cResultOf<cMessageRef> SaveToFolder(const QString &folder);
 
     QAction *Command(eNewMessageCommand id) const;
 
@@ -115,18 +117,17 @@ private:
     void buildToolbar();
     void applyWindowState();
 
-    // The checks and writes "Send now" and "Send later" share; the path in Unsent, or empty
+    // The checks and writes "Send now" and "Send later" share; the message in Unsent, or none
     // when the user was told why not.
-    QString saveForSending();
+    std::optional<cMessageRef> saveForSending();
     // The record every save writes, from the chosen account. A draft keeps the stored bytes of
     // the fields the user left alone; a message for sending is typed text throughout, which is
     // what the sender declares it to be.
     cMailMessage StoredRecord(bool forSending = false) const;
     cFieldTexts FieldTexts() const;
-    QString saveAsUnfinished();
+    std::optional<cMessageRef> saveAsUnfinished();
     // Warns of a failed save; whether there was one.
     [[nodiscard]] bool reportedFailure(const cResult &saved);
-    void refreshFolderOf(const QString &path) const;
     void markChanged();
     void markSaved();
     void watchForChanges();
@@ -166,8 +167,9 @@ private:
     QStringList fAttachments;
     QList<QByteArray> fExtraHeaders;
     TPriority fPriority = TPriority::prNormal;
-    QString fSourceFile;
-    // The stored message LoadFromFile filled the window from.
+    cMailStore &fStore;
+    std::optional<cMessageRef> fSource;
+    // The stored message Load filled the window from.
     std::optional<cOpenedMessage> fOpened;
     bool fSizingGuard = true;
     cDraftKeeper fKeeper;

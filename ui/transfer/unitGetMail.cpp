@@ -6,7 +6,7 @@
 #include "transfer/cAccountStore.h"
 #include "transfer/cGetSession.h"
 #include "ui/transfer/cTransferEvents.h"
-#include "ui/transfer/unitSendMail.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -90,7 +90,7 @@ void TfrmGetMail::tmrCloseWindowTimer()
         PlayOptionSound(Opt::MailErrorSound);
     }
     if (cOptions::read(Opt::SendMailAfterMailFetch) && !StoppedByUser())
-        SendUnsentMessages(this);
+        RunStep(WindowSteps().SendUnsentMessages, this);
     if (!keepOpen)
         close();
 }

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/transfer/unitSendMail.h"
 
-#include "storage/MailStorage.h"
-#include "storage/cQrzMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "transfer/cSendSession.h"
 #include "ui/transfer/cTransferEvents.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -19,12 +16,19 @@ constexpr int kStatusPanel = 1;
 
 QPointer<TfrmSendMail> sRunning;
 
+// Those a stopped session left where they were.
+QList<cMessageRef> stillStored(const cMailStore &store, QList<cMessageRef> messages)
+{
+    messages.removeIf([&store](const cMessageRef &message) { return !store.Messages(message.folder).contains(message); });
+    return messages;
+}
+
 } // namespace
 
-TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
+TfrmSendMail::TfrmSendMail(cMailStore &store, const QString &account, const QList<cMessageRef> &messages)
     : cTransferWindow(tr("Ravelin - Sending mail..."), tr("Sending mail..."),
                       tr("Please wait while Ravelin is sending your e-mail to it's receipiants."), "Button1"),
-      fSession(new cSendSession(account, this)), fPaths(paths)
+      fStore(store), fSession(new cSendSession(store, account, this)), fMessages(messages)
 {
     lblCurrentAccount->setText(tr("No account in use"));
     auto *counter = new QHBoxLayout;
@@ -33,7 +37,7 @@ TfrmSendMail::TfrmSendMail(const QString &account, const QStringList &paths)
     lblCurrentMsg->setObjectName(QStringLiteral("lblCurrentMsg"));
     counter->addWidget(lblCurrentMsg);
     counter->addWidget(new QLabel(tr(" out of a total of ")));
-    lblMsgCount = new QLabel(QString::number(paths.size()));
+    lblMsgCount = new QLabel(QString::number(messages.size()));
     lblMsgCount->setObjectName(QStringLiteral("lblMsgCount"));
     counter->addWidget(lblMsgCount);
     counter->addWidget(new QLabel(QStringLiteral(".")));
@@ -72,33 +76,31 @@ void TfrmSendMail::MarkNotRunning()
         sRunning = nullptr;
 }
 
-bool TfrmSendMail::AppendPaths(const QStringList &paths)
+bool TfrmSendMail::AppendMessages(const QList<cMessageRef> &messages)
 {
     if (tmrSendMail->isActive()) {
-        fPaths += paths;
-        lblMsgCount->setNum(int(fPaths.size()));
+        fMessages += messages;
+        lblMsgCount->setNum(int(fMessages.size()));
         return true;
     }
-    return fSession->Append(paths);
+    return fSession->Append(messages);
 }
 
 void TfrmSendMail::StartSession()
 {
     lblCurrentMsg->setNum(1);
-    fSession->Start(fPaths);
+    fSession->Start(fMessages);
 }
 
 void TfrmSendMail::tmrCloseWindowTimer()
 {
-    cQrzMailStore::FilesChanged(FolderName(eFolderKind::SentItems));
     if (OfferTrust()) {
         // Messages sent before the failure have left their folder; the rest go again.
-        QStringList left = fPaths;
-        left.removeIf([](const QString &path) { return !QFileInfo::exists(path); });
+        const QList<cMessageRef> left = stillStored(fStore, fMessages);
         MarkNotRunning();
         close();
         if (!left.isEmpty())
-            SendMessages(left, parentWidget());
+            SendMessages(fStore, left, parentWidget());
         return;
     }
     if (Errors().isEmpty())
@@ -107,24 +109,22 @@ void TfrmSendMail::tmrCloseWindowTimer()
         btnShowErrorsClick();
 }
 
-void SendMessages(const QStringList &paths, QWidget *parent)
+void SendMessages(cMailStore &store, const QList<cMessageRef> &messages, QWidget *parent)
 {
-    if (TfrmSendMail *running = TfrmSendMail::Running(); running && running->AppendPaths(paths))
+    if (TfrmSendMail *running = TfrmSendMail::Running(); running && running->AppendMessages(messages))
         return;
     if (!cAccountStore::AccountsExist()) {
         OfferNewAccount(parent);
         return;
     }
     cTransferEvents::ShowStatus(kStatusPanel, TfrmSendMail::tr("Sending mail..."));
-    auto *window = new TfrmSendMail(cAccountStore::GetDefaultAccountName(), paths);
+    auto *window = new TfrmSendMail(store, cAccountStore::GetDefaultAccountName(), messages);
     window->show();
 }
 
-void SendUnsentMessages(QWidget *parent)
+void SendUnsentMessages(cMailStore &store, QWidget *parent)
 {
-    if (MailRoot().isEmpty())
-        return;
-    const QStringList paths = cQrzMailStore::FilesOf(FolderName(eFolderKind::Unsent));
-    if (!paths.isEmpty())
-        SendMessages(paths, parent);
+    const QList<cMessageRef> unsent = store.Messages(FolderName(eFolderKind::Unsent));
+    if (!unsent.isEmpty())
+        SendMessages(store, unsent, parent);
 }

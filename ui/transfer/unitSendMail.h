@@ -2,7 +2,8 @@
 #pragma once
 // The send window: shows a send session of the default account from connecting to the last
 // message filed in "Sent items". There is at most one running at a time; SendMessages hands
-// new paths to it while its queue is not yet emptied.
+// new messages to it while its queue is not yet emptied.
+#include "storage/cMailStore.h"
 #include "ui/transfer/cTransferWindow.h"
 
 class cSendSession;
@@ -11,12 +12,12 @@ class TfrmSendMail : public cTransferWindow
 {
     Q_OBJECT
 public:
-    TfrmSendMail(const QString &account, const QStringList &paths);
+    TfrmSendMail(cMailStore &store, const QString &account, const QList<cMessageRef> &messages);
     ~TfrmSendMail() override;
 
-    // The window whose queue can still take paths; none when no session is running.
+    // The window whose queue can still take messages; none when no session is running.
     static TfrmSendMail *Running();
-    bool AppendPaths(const QStringList &paths);
+    bool AppendMessages(const QList<cMessageRef> &messages);
 
 protected:
     void tmrCloseWindowTimer() override;
@@ -26,16 +27,17 @@ protected:
 private:
     void MarkNotRunning();
 
+    cMailStore &fStore;
     cSendSession *fSession;
-    QStringList fPaths;
+    QList<cMessageRef> fMessages;
     QLabel *lblCurrentMsg;
     QLabel *lblMsgCount;
     QLabel *lblCurrentOperation;
     QTimer *tmrSendMail;
 };
 
-// The entry every sender uses: queue the message files on the running send window, or open
-// one, or, with no account at all, offer to create one (nothing is sent then).
-void SendMessages(const QStringList &paths, QWidget *parent = nullptr);
-// Sends every message of Unsent, in directory order; does nothing when there is none.
-void SendUnsentMessages(QWidget *parent = nullptr);
+// The entry every sender uses: queue the messages on the running send window, or open one,
+// or, with no account at all, offer to create one (nothing is sent then).
+void SendMessages(cMailStore &store, const QList<cMessageRef> &messages, QWidget *parent = nullptr);
+// Sends every message of Unsent, in the store's order; does nothing when there is none.
+void SendUnsentMessages(cMailStore &store, QWidget *parent = nullptr);

@@ -6,6 +6,7 @@
 // tested alone.
 #include "ui/wndlist/cComposerContent.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,7 @@
 #include <utility>
 
 class QWidget;
+struct cMessageRef;
 
 struct cWindowSteps
 {
@@ -22,10 +24,12 @@ struct cWindowSteps
     std::function<void(const QString &link)> OpenMailto;
     // Mail to contacts: a new message to these addresses with the default subject and signature.
     std::function<void(const QString &to)> NewMessageTo;
-    // A message of Unfinished in a composer; one that cannot be read is reported over parent.
+    // The message file of Unfinished in a composer; one that cannot be read is reported over parent.
     std::function<void(const QString &path, QWidget *parent)> OpenDraft;
-    // Message files of Unsent handed to the send window.
-    std::function<void(const QStringList &paths, QWidget *parent)> SendMessages;
+    // Messages of Unsent handed to the send window.
+    std::function<void(const QList<cMessageRef> &messages, QWidget *parent)> SendMessages;
+    // Every message of Unsent handed to the send window.
+    std::function<void(QWidget *parent)> SendUnsentMessages;
     std::function<void()> ShowAddressBook;
     // The chosen addresses in order; none when cancelled.
     std::function<QStringList(QWidget *parent)> PickRecipients;
