@@ -143,8 +143,8 @@ private slots:
     void textIsSelectedAcrossElementsAndCopied()
     {
         fView->ShowHtml(u"<p>Hello <b>big</b> world</p><table><tr><td>Name</td><td>Price</td></tr></table>"
-                        "<p>Line one<br>Line two</p>"_s);
-        QCOMPARE(fView->PlainText(), u"Hello big world\nName\nPrice\nLine one\nLine two"_s);
+                        "<p>Line one<br>Line two</p><div>foo<div>bar</div>ttt</div>"_s);
+        QCOMPARE(fView->PlainText(), u"Hello big world\nName\nPrice\nLine one\nLine two\nfoo\nbar\nttt"_s);
         const qsizetype price = fView->PlainText().indexOf(u"Price"_s);
         const QPoint from = fView->TextRect(0, 1).topLeft() + QPoint(1, 2);
         const QPoint to = fView->TextRect(price, price + 5).topRight() + QPoint(-1, 2);
