@@ -2,6 +2,7 @@
 #include "ui/main/cHtmlView.h"
 
 #include "ui/main/LitehtmlDefaultCss.h"
+#include "ui/main/MessageZoom.h"
 #include "ui/main/PreviewHtml.h"
 #include "ui/main/cHtmlTextMap.h"
 #include "ui/main/cLitehtmlContainer.h"
@@ -10,7 +11,6 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QAbstractTextDocumentLayout>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPagedPaintDevice>
@@ -118,8 +118,7 @@ void cHtmlView::Clear()
 
 qreal cHtmlView::Scale() const
 {
-    const qreal size = fMessageFont.pointSizeF() > 0 ? fMessageFont.pointSizeF() : QFontInfo(fMessageFont).pointSizeF();
-    return std::max<qreal>(size + fZoom, 1) / size;
+    return ZoomScale(fMessageFont, fZoom);
 }
 
 void cHtmlView::Layout()
@@ -354,16 +353,12 @@ void cHtmlView::keyPressEvent(QKeyEvent *event)
 {
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
     const int key = event->key();
-    if (event->matches(QKeySequence::Copy))
+    if (const eZoomKey zoom = ZoomKeyOf(*event); zoom != eZoomKey::None)
+        zoom == eZoomKey::Reset ? ZoomReset() : ZoomBy(zoom == eZoomKey::In ? 1 : -1);
+    else if (event->matches(QKeySequence::Copy))
         Copy();
     else if (event->matches(QKeySequence::SelectAll))
         SelectAll();
-    else if (control && (key == Qt::Key_Plus || key == Qt::Key_Equal))
-        ZoomBy(1);
-    else if (control && key == Qt::Key_Minus)
-        ZoomBy(-1);
-    else if (control && key == Qt::Key_0)
-        ZoomReset();
     else if (key == Qt::Key_Home && control)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
     else if (key == Qt::Key_End && control)
@@ -377,9 +372,9 @@ void cHtmlView::keyPressEvent(QKeyEvent *event)
 
 void cHtmlView::wheelEvent(QWheelEvent *event)
 {
-    if (!event->modifiers().testFlag(Qt::ControlModifier) || event->angleDelta().y() == 0)
-        return QAbstractScrollArea::wheelEvent(event);
-    ZoomBy(event->angleDelta().y() > 0 ? 1 : -1);
+    if (const int steps = ZoomWheelSteps(*event))
+        return ZoomBy(steps);
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 void cHtmlView::contextMenuEvent(QContextMenuEvent *event)
