@@ -6,10 +6,12 @@
 // the window does not answer: given as its body, and as an HTML-only original shown as HTML and
 // as plain text. Hostile HTML at full size, prepared aside the same way: 100,000 nested divs and
 // tables, a table of 10,000 x 100 cells and 1 MB values of the attributes the engine reads, each
-// for its window stall, the time until shown and the peak memory of the process.
+// for its window stall, the time until shown and the peak memory of the process. The hostile
+// HTML and the newsletters are also shown in the litehtml view, for the ratio of the two.
 #include "HtmlMail.h"
 #include "PeakMemory.h"
 #include "WindowBench.h"
+#include "ui/main/cHtmlView.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "storage/cOptions.h"
@@ -46,15 +48,26 @@ double threadCpuMs()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-struct cBenchPreview
+template <typename tView>
+struct cBenchView
 {
-    cBenchPreview()
+    cBenchView()
     {
-        browser.resize(800, 600);
-        browser.show();
+        view.resize(800, 600);
+        view.show();
     }
-    cPreviewBrowser browser;
+    tView view;
 };
+
+QSizeF shownSize(cPreviewBrowser &browser)
+{
+    return browser.document()->size();
+}
+
+QSizeF shownSize(cHtmlView &view)
+{
+    return view.DocumentSize();
+}
 
 struct cBenchPane
 {
@@ -66,38 +79,56 @@ struct cBenchPane
     cPreviewPane pane;
 };
 
+template <typename tView>
 void measureShowing(benchmark::State &state, const QString &html)
 {
-    cPreviewBrowser &browser = WindowFixture<cBenchPreview>().browser;
+    tView &view = WindowFixture<cBenchView<tView>>().view;
     for (auto _ : state) {
-        browser.ShowHtml(html);
-        benchmark::DoNotOptimize(browser.document()->size());
+        view.ShowHtml(html);
+        benchmark::DoNotOptimize(shownSize(view));
     }
+    state.counters["html_bytes"] = double(html.toUtf8().size());
 }
 
+template <typename tView>
 void BM_PreviewNestedTables(benchmark::State &state)
 {
-    measureShowing(state, nestedTables(24));
+    measureShowing<tView>(state, nestedTables(24));
 }
-BENCHMARK(BM_PreviewNestedTables)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewNestedTables<cPreviewBrowser>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewNestedTables<cHtmlView>)->Unit(benchmark::kMillisecond);
 
+template <typename tView>
 void BM_PreviewWideTable(benchmark::State &state)
 {
-    measureShowing(state, wideTable(1000));
+    measureShowing<tView>(state, wideTable(1000));
 }
-BENCHMARK(BM_PreviewWideTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewWideTable<cPreviewBrowser>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewWideTable<cHtmlView>)->Unit(benchmark::kMillisecond);
 
+template <typename tView>
 void BM_PreviewNestedElements(benchmark::State &state)
 {
-    measureShowing(state, u"<div><ul><li><font>"_s.repeated(7500) + u"inside"_s);
+    measureShowing<tView>(state, u"<div><ul><li><font>"_s.repeated(7500) + u"inside"_s);
 }
-BENCHMARK(BM_PreviewNestedElements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewNestedElements<cPreviewBrowser>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewNestedElements<cHtmlView>)->Unit(benchmark::kMillisecond);
 
+template <typename tView>
 void BM_PreviewHugeAttribute(benchmark::State &state)
 {
-    measureShowing(state, u"<p title=\""_s + QString(1024 * 1024, u'x') + u"\">text</p>"_s);
+    measureShowing<tView>(state, u"<p title=\""_s + QString(1024 * 1024, u'x') + u"\">text</p>"_s);
 }
-BENCHMARK(BM_PreviewHugeAttribute)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewHugeAttribute<cPreviewBrowser>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewHugeAttribute<cHtmlView>)->Unit(benchmark::kMillisecond);
+
+// The litehtml view given a newsletter's HTML, read and laid out at once on the window's thread:
+// what the window would be held for without a worker.
+void BM_HtmlViewNewsletter(benchmark::State &state)
+{
+    measureShowing<cHtmlView>(state, Newsletter(int(state.range(0))));
+}
+BENCHMARK(BM_HtmlViewNewsletter)->Arg(200)->Arg(5 * 1024)->Unit(benchmark::kMillisecond);
 
 void measureNewsletter(benchmark::State &state, int kilobytes)
 {

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every message of a folder of .eml files twice, with the preview (the rich-text engine)
-// and with litehtml through cLitehtmlPainter, 800 pixels wide, and writes both side by side:
+// and with litehtml through the program's cHtmlView, 800 pixels wide, and writes both side by side:
 //   html_compare <folder of .eml> <folder for the pictures>
 // writes NAME.png (preview left, litehtml right) and prints the time each took, the best of five
 // runs. Both start from the stored message: the preview as the program shows it, litehtml from
 // the HTML and cid: parts MessageHtml gives. Nothing is fetched; settings and mail live in a
 // temporary folder. Built with -DRAVELIN_HTML_COMPARE=ON.
-#include "bench/LitehtmlDefaultCss.h"
-#include "bench/cLitehtmlPainter.h"
 #include "tests/support/cScratchSettings.h"
 #include "transfer/MessageHtml.h"
 #include "transfer/cIncomingStore.h"
+#include "ui/main/cHtmlView.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 
@@ -19,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTextStream>
 
 #include <algorithm>
@@ -74,17 +74,12 @@ QImage previewPicture(cPreviewPane &pane, const cMailMessage &message)
     return picture;
 }
 
-QImage litehtmlPicture(const cMailMessage &message, const QFont &font, litehtml::context &context)
+QImage litehtmlPicture(cHtmlView &view, const cMailMessage &message)
 {
     const cHtmlBody body = MessageHtml(message);
-    cLitehtmlPainter container(font, kWidth, [&body](const QString &id) { return body.inlineParts.value(id); });
-    const auto document = litehtml::document::createFromUTF8(body.html.toUtf8().constData(), &container, &context);
-    document->render(kWidth);
-    QImage picture = blankPicture(document->height());
-    QPainter painter(&picture);
-    const litehtml::position clip(0, 0, picture.width(), picture.height());
-    document->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, 0, &clip);
-    return picture;
+    view.ShowHtml(body.html, [&body](const QString &id) { return body.inlineParts.value(id); });
+    view.resize(view.width(), std::clamp(view.DocumentSize().height(), 1, kMaxHeight));
+    return view.viewport()->grab().toImage();
 }
 
 QImage sideBySide(const QImage &left, const QImage &right)
@@ -115,9 +110,6 @@ int main(int argc, char *argv[])
     }
     const QDir corpus(QString::fromLocal8Bit(argv[1]));
     const QDir pictures(QString::fromLocal8Bit(argv[2]));
-    // Parsed once, as a program would.
-    litehtml::context context;
-    context.load_master_stylesheet(kLitehtmlDefaultCss);
     out << "message\tpreview ms\tlitehtml ms\tpreview height\tlitehtml height\n";
     for (const QFileInfo &file : corpus.entryInfoList({u"*.eml"_s}, QDir::Files, QDir::Name)) {
         QFile input(file.filePath());
@@ -137,8 +129,11 @@ int main(int argc, char *argv[])
         }
         cPreviewPane pane;
         const cRendering preview = timed([&] { return previewPicture(pane, message); });
-        const QFont font = pane.Browser()->document()->defaultFont();
-        const cRendering lite = timed([&] { return litehtmlPicture(message, font, context); });
+        cHtmlView view;
+        view.setFrameShape(QFrame::NoFrame);
+        view.SetMessageFont(pane.Browser()->document()->defaultFont());
+        view.resize(kWidth + view.verticalScrollBar()->sizeHint().width(), kMaxHeight);
+        const cRendering lite = timed([&] { return litehtmlPicture(view, message); });
         const QString path = pictures.filePath(file.completeBaseName() + u".png"_s);
         if (!sideBySide(preview.picture, lite.picture).save(path)) {
             err << "Cannot write the picture " << path << "\n";

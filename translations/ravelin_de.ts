@@ -3078,6 +3078,21 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
     </message>
 </context>
 <context>
+    <name>cHtmlView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;link address</source>
+        <translation>&amp;Linkadresse kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>Alles aus&amp;wählen</translation>
+    </message>
+</context>
+<context>
     <name>cIdentitiesPage</name>
     <message>
         <source>&amp;Add</source>

@@ -7,16 +7,14 @@
 #include "storage/cRemoteContentSenders.h"
 #include "transfer/cIncomingStore.h"
 #include "tests/support/cScratchSettings.h"
+#include "tests/ui/CountingServer.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/cRemoteContentBar.h"
 #include "ui/wndlist/cWindowSteps.h"
 
-#include <QBuffer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
@@ -25,56 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray pngBytes()
-{
-    QImage image(2, 2, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-// Answers every request with a small PNG and notes its path.
-class cCountingServer : public QTcpServer
-{
-public:
-    cCountingServer()
-    {
-        listen(QHostAddress::LocalHost);
-        connect(this, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *socket = nextPendingConnection())
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Answer(socket); });
-        });
-    }
-
-    QString Base() const { return u"http://127.0.0.1:%1"_s.arg(serverPort()); }
-    QStringList paths;
-
-private:
-    void Answer(QTcpSocket *socket)
-    {
-        QByteArray &request = fRequests[socket];
-        request += socket->readAll();
-        // A TLS hello: the image was asked for over https, which this server does not speak.
-        if (request.startsWith('\x16')) {
-            paths.append(u"https"_s);
-            socket->disconnectFromHost();
-            return;
-        }
-        if (!request.contains("\r\n\r\n"))
-            return;
-        paths.append(QString::fromLatin1(request.split(' ').value(1)));
-        const QByteArray body = pngBytes();
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nConnection: close\r\nContent-Length: "
-                      + QByteArray::number(body.size()) + "\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-
-    QHash<QTcpSocket *, QByteArray> fRequests;
-};
-
 cMailMessage htmlMessage(const QString &html, const QByteArray &sender)
 {
     cMailMessage message;
@@ -82,19 +30,6 @@ cMailMessage htmlMessage(const QString &html, const QByteArray &sender)
     message.FromAddress = sender;
     message.body = {html.toUtf8()};
     return message;
-}
-
-// Refers to base in every way HTML can; only the .png addresses are images. filler makes it as
-// long as asked.
-QString everyReference(const QString &base, const QString &filler = {})
-{
-    return uR"(<html><head><link rel="stylesheet" href="%1/style.css">
-<meta http-equiv="refresh" content="0; url=%1/refresh">
-<style>p { background-image: url('%1/css-bg.png') }</style></head>
-<body><table background="%1/table-bg.png"><tr><td><p>Hello</p>%2
-<img src="%1/img.png" srcset="%1/srcset.png 2x"><iframe src="%1/frame.html"></iframe>
-<object data="%1/object.swf"></object><form action="%1/form"><input type="image" src="%1/input.png"></form>
-<img src="file:///etc/hostname"></td></tr></table></body></html>)"_s.arg(base, filler);
 }
 
 QImage shownImage(cPreviewPane &pane, const QString &url)

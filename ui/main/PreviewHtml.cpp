@@ -602,8 +602,9 @@ private:
 
 } // namespace
 
-QString BoundedPreviewHtml(const QString &html)
+QString BoundedPreviewHtml(const QString &html, eOneCellTables oneCellTables)
 {
     const std::vector<cToken> tokens = cHtmlScanner(html).Scan();
-    return cHtmlBounder(affordedTableDepths(tokens), singleCellTables(tokens)).Write(tokens);
+    const bool asBlocks = oneCellTables == eOneCellTables::Block;
+    return cHtmlBounder(affordedTableDepths(tokens), asBlocks ? singleCellTables(tokens) : std::vector<bool>()).Write(tokens);
 }

@@ -20,4 +20,8 @@ inline constexpr int kMaxTableNesting = 12;
 // In table cells, each weighing 2^(its table depth); about 100 ms of layout on a slow machine.
 inline constexpr qint64 kTableLayoutBudget = 8192;
 
-QString BoundedPreviewHtml(const QString &html);
+// Block: one-cell tables become blocks, for the rich-text engine; Kept: they stay tables, for an
+// engine that lays them out as cheaply as blocks.
+enum class eOneCellTables { Block, Kept };
+
+QString BoundedPreviewHtml(const QString &html, eOneCellTables oneCellTables = eOneCellTables::Block);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/cPreviewBrowser.h"
 
+#include "ui/main/MessageZoom.h"
 #include "ui/main/PreviewHtml.h"
 
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -164,11 +164,10 @@ void cPreviewBrowser::ZoomReset()
 
 void cPreviewBrowser::ApplyStyle()
 {
-    const qreal size = fMessageFont.pointSizeF() > 0 ? fMessageFont.pointSizeF() : QFontInfo(fMessageFont).pointSizeF();
-    const qreal zoomed = std::max<qreal>(size + fZoom, 1);
+    const qreal zoomed = ZoomedPointSize(fMessageFont, fZoom);
     fStyle.font = fMessageFont;
     fStyle.font.setPointSizeF(zoomed);
-    fStyle.scale = zoomed / size;
+    fStyle.scale = ZoomScale(fMessageFont, fZoom);
     // Until a message font is set, fixed-pitch text keeps the engine's own font.
     if (fFontSet)
         fStyle.styleSheet = u"pre, tt, code { font-family: '%1'; font-size: %2pt; }"_s.arg(
@@ -180,21 +179,17 @@ void cPreviewBrowser::ApplyStyle()
 
 void cPreviewBrowser::keyPressEvent(QKeyEvent *event)
 {
-    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    const int key = event->key();
-    if (control && (key == Qt::Key_Plus || key == Qt::Key_Equal))
-        ZoomBy(1);
-    else if (control && key == Qt::Key_Minus)
-        ZoomBy(-1);
-    else if (control && key == Qt::Key_0)
-        ZoomReset();
-    else
-        QTextBrowser::keyPressEvent(event);
+    switch (ZoomKeyOf(*event)) {
+    case eZoomKey::In: return ZoomBy(1);
+    case eZoomKey::Out: return ZoomBy(-1);
+    case eZoomKey::Reset: return ZoomReset();
+    case eZoomKey::None: return QTextBrowser::keyPressEvent(event);
+    }
 }
 
 void cPreviewBrowser::wheelEvent(QWheelEvent *event)
 {
-    if (!event->modifiers().testFlag(Qt::ControlModifier) || event->angleDelta().y() == 0)
-        return QTextBrowser::wheelEvent(event);
-    ZoomBy(event->angleDelta().y() > 0 ? 1 : -1);
+    if (const int steps = ZoomWheelSteps(*event))
+        return ZoomBy(steps);
+    QTextBrowser::wheelEvent(event);
 }

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A minimal litehtml document container drawing with QPainter, to measure litehtml against the
-// preview (html_compare): fonts, text, list bullets, borders, plain backgrounds and images from
-// the message's own cid: parts or data: URLs. Nothing is fetched: remote images and style sheets
-// stay unloaded. No selection, links or cursor; the hdc of every draw call is a QPainter*.
+// What litehtml asks of the program to lay out and draw a message's HTML, answered with QPainter:
+// fonts, text, list markers, borders, backgrounds and images. Images come by the preview's rules
+// only: cid: and data: through PreviewResource, web images through the remote lookup when the
+// reader allowed them (none is given otherwise), and nothing else. Style sheets a message links
+// or imports are never loaded. The hdc of every draw call is a QPainter*.
+//
+// Made before the document it serves and destroyed after it; its width is the one the document
+// is laid out at.
 #include "ui/main/PreviewResources.h"
+#include "ui/main/cPreviewDocument.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -17,11 +22,21 @@
 #include <memory>
 #include <vector>
 
-class cLitehtmlPainter : public litehtml::document_container
+// The number of a list item as its list style writes it (decimal where no other is known).
+QString ListNumber(litehtml::list_style_type type, int index);
+
+class cLitehtmlContainer : public litehtml::document_container
 {
 public:
-    cLitehtmlPainter(const QFont &defaultFont, int width, cInlinePartLookup inlinePart);
-    ~cLitehtmlPainter();
+    cLitehtmlContainer(const QFont &defaultFont, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage = {});
+    ~cLitehtmlContainer();
+
+    // The width media queries and the client area see; the document is rendered at it.
+    void SetWidth(int width) { fWidth = width; }
+    // Nothing is drawn outside area (empty: no bound), as on a printed page.
+    void SetPageClip(const QRect &area) { fPageClip = area; }
+    // The metrics of a font this container made, for measuring text the document holds.
+    static const QFontMetrics &MetricsOf(litehtml::uint_ptr hFont) { return FontOf(hFont).metrics; }
 
     litehtml::uint_ptr create_font(const char *faceName, int size, int weight, litehtml::font_style italic,
                                    unsigned int decoration, litehtml::font_metrics *fm) override;
@@ -41,6 +56,7 @@ public:
     void set_caption(const char *) override {}
     void set_base_url(const char *) override {}
     void link(const std::shared_ptr<litehtml::document> &, const litehtml::element::ptr &) override {}
+    // Links are the view's business: it finds them under the mouse itself.
     void on_anchor_click(const char *, const litehtml::element::ptr &) override {}
     void set_cursor(const char *) override {}
     void transform_text(litehtml::tstring &text, litehtml::text_transform tt) override;
@@ -54,14 +70,6 @@ public:
     void get_language(litehtml::tstring &language, litehtml::tstring &culture) const override;
 
 private:
-    // The painter of a draw call, clipped as litehtml last asked.
-    QPainter *Prepared(litehtml::uint_ptr hdc) const;
-    const QImage *Image(const char *src) const;
-
-    QByteArray fDefaultFamily;
-    int fDefaultPixels;
-    int fWidth;
-    cInlinePartLookup fInlinePart;
     struct cFont
     {
         QFont font;
@@ -69,7 +77,18 @@ private:
     };
     static const cFont &FontOf(litehtml::uint_ptr hFont) { return *reinterpret_cast<const cFont *>(hFont); }
 
+    // The painter of a draw call, clipped as litehtml last asked.
+    QPainter *Prepared(litehtml::uint_ptr hdc) const;
+    const QImage *Image(const char *src) const;
+    QImage Loaded(const QUrl &url) const;
+
+    QByteArray fDefaultFamily;
+    int fDefaultPixels;
+    int fWidth = 800;
+    cInlinePartLookup fInlinePart;
+    cRemoteImageLookup fRemoteImage;
     std::vector<std::unique_ptr<cFont>> fFonts;
     QHash<QByteArray, QImage> fImages;
     std::vector<QRect> fClips;
+    QRect fPageClip;
 };

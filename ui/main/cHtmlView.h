@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A message's HTML laid out by litehtml at the width of the view and drawn in it, scrolled by
+// the bars, the keys and the wheel. It loads what cLitehtmlContainer allows and nothing else;
+// the HTML is bounded first (BoundedPreviewHtml) so hostile nesting costs nothing. A link under
+// the mouse shows its real target as a tool tip and in LinkHovered; a click is only reported
+// (LinkActivated, with the text it was shown as), never followed here.
+//
+// Text is selected by dragging across it (Ctrl+A: all), copied with Ctrl+C or the context menu,
+// and found with Find. The message font is the default font of the HTML; zoom (Ctrl+plus,
+// Ctrl+minus, Ctrl+0, Ctrl and the wheel) scales the whole picture, a point of that font a step.
+#include "ui/main/PreviewResources.h"
+#include "ui/main/cPreviewDocument.h"
+
+#include <QAbstractScrollArea>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <memory>
+
+class QPagedPaintDevice;
+class cHtmlTextMap;
+class cLitehtmlContainer;
+namespace litehtml {
+class document;
+class element;
+} // namespace litehtml
+
+class cHtmlView : public QAbstractScrollArea
+{
+    Q_OBJECT
+public:
+    static constexpr int kMinZoom = -6;
+    static constexpr int kMaxZoom = 24;
+
+    explicit cHtmlView(QWidget *parent = nullptr);
+    ~cHtmlView() override;
+
+    // A message's HTML, the lookup of its cid: parts (empty: it has none) and of its remote
+    // images (empty: none are loaded).
+    void ShowHtml(const QString &html, cInlinePartLookup inlinePart = {}, cRemoteImageLookup remoteImage = {});
+    void Clear();
+
+    // The text shown, as copy would give it.
+    QString PlainText() const;
+    QString SelectedText() const;
+    bool HasSelection() const { return fSelectionStart != fSelectionEnd; }
+    void SelectAll();
+    void Copy() const;
+    // The next place the text occurs after the selection (before it, backward), selected and
+    // scrolled into view; false when there is none.
+    bool Find(const QString &text, QTextDocument::FindFlags flags = {});
+    const cHtmlTextMap &TextMap() const { return *fText; }
+    // Where the text from..to stands in the viewport now; empty when it is not shown.
+    QRect TextRect(qsizetype from, qsizetype to) const;
+
+    void SetMessageFont(const QFont &font);
+    void ZoomBy(int steps);
+    void ZoomReset();
+    int Zoom() const { return fZoom; }
+    qreal Scale() const;
+    // The size of the laid-out document in the view's pixels, zoom included.
+    QSize DocumentSize() const;
+    // The link under a point of the viewport; empty when there is none.
+    QUrl LinkAt(QPoint point) const;
+
+    // The shown HTML in pages at the printer's width, below the header (rich text, the message's
+    // header block) on the first, at the zoom of the view.
+    void Print(QPagedPaintDevice &printer, const QString &headerHtml) const;
+
+signals:
+    void LinkActivated(const QUrl &target, const QString &text);
+    // The target as it will be opened; empty when the mouse left the link.
+    void LinkHovered(const QString &target);
+    void SelectionChanged();
+    void ZoomChanged();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    void Layout();
+    void UpdateScrollBars();
+    // Viewport points and document points, at the zoom and scroll of the view.
+    QPoint ToDocument(QPoint viewportPoint) const;
+    QRect ToViewport(const QRect &documentRect) const;
+    std::shared_ptr<litehtml::element> AnchorAt(QPoint viewportPoint) const;
+    void Hover(QPoint viewportPoint);
+    void Select(qsizetype start, qsizetype end);
+    void ScrollTo(const QRect &viewportRect);
+
+    std::unique_ptr<cLitehtmlContainer> fContainer; // outlives fDocument
+    std::shared_ptr<litehtml::document> fDocument;
+    std::unique_ptr<cHtmlTextMap> fText;
+    // What was shown, to show it again in another font.
+    QString fHtml;
+    cInlinePartLookup fInlinePart;
+    cRemoteImageLookup fRemoteImage;
+    QFont fMessageFont;
+    int fZoom = 0;
+    int fLaidOutWidth = -1;
+    qsizetype fSelectionStart = 0;
+    qsizetype fSelectionEnd = 0;
+    bool fSelecting = false;
+    QUrl fPressedLink;
+    QString fHovered;
+};
