@@ -14,15 +14,12 @@
 #include "app/SearchWiring.h"
 #include "search/cListedSearch.h"
 #include "search/cSearchIndexer.h"
-#include "storage/cFolderStore.h"
-#include "storage/cOptions.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitMain.h"
 #include "ui/transfer/cTransferEvents.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -35,19 +32,6 @@ namespace {
 
 struct cIndexingStore
 {
-    cIndexingStore()
-    {
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(dir.filePath(u"config"_s)));
-        (void)cOptions::write(Opt::MailFolder, dir.filePath(u"mail"_s));
-        InitMailStorage();
-        count = qEnvironmentVariableIntValue("RAVELIN_BENCH_MESSAGES");
-        if (count <= 0)
-            count = 20000;
-        (void)cFolderStore::CreateFolder(u"Archive"_s);
-        FillSearchFolder(u"Inbox"_s, 0, count / 2);
-        FillSearchFolder(u"Archive"_s, count / 2, count - count / 2);
-    }
-
     // A window as the program opens one, its list settled, with no index behind it yet.
     void OpenWindow()
     {
@@ -90,8 +74,7 @@ struct cIndexingStore
         return word;
     }
 
-    QTemporaryDir dir;
-    int count = 0;
+    cSearchMailbox mailbox{20000};
     int arrived = 0;
     int rounds = 0; // of the indexer, since the window opened
     std::unique_ptr<TfrmMain> window;
@@ -148,7 +131,7 @@ void BM_FirstIndex(benchmark::State &state)
         seconds = double(building.nsecsElapsed()) / 1e9;
         foundDuring = finder->Ms();
     }
-    state.counters["messages"] = store.count;
+    state.counters["messages"] = store.mailbox.count;
     state.counters["index_s"] = seconds;
     state.counters["found_during_build_ms"] = foundDuring;
     state.counters["stall_ms"] = stall;

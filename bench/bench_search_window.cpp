@@ -12,15 +12,11 @@
 #include "SearchMailbox.h"
 #include "WindowBench.h"
 #include "search/cSearchIndex.h"
-#include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
-#include "storage/cOptions.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitMain.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -34,15 +30,6 @@ struct cSearchStore
 {
     cSearchStore()
     {
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(dir.filePath(u"config"_s)));
-        (void)cOptions::write(Opt::MailFolder, dir.filePath(u"mail"_s));
-        InitMailStorage();
-        count = qEnvironmentVariableIntValue("RAVELIN_BENCH_MESSAGES");
-        if (count <= 0)
-            count = 100000;
-        (void)cFolderStore::CreateFolder(u"Archive"_s);
-        FillSearchFolder(u"Inbox"_s, 0, count / 2);
-        FillSearchFolder(u"Archive"_s, count / 2, count - count / 2);
         cSearchIndex index;
         if (!index.Open() || !index.Update())
             std::abort();
@@ -56,8 +43,7 @@ struct cSearchStore
     QLineEdit *Box() const { return window.findChild<QLineEdit *>(u"edtFilter"_s); }
     cMessageList *List() const { return window.findChild<cMessageList *>(u"lstMsgs"_s); }
 
-    QTemporaryDir dir;
-    int count = 0;
+    cSearchMailbox mailbox{100000};
     TfrmMain window;
 };
 
