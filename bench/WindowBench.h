@@ -3,7 +3,12 @@
 // For benchmarks that open windows: WindowBenchMain.cpp gives them a main() whose application
 // object is destroyed inside main, after the fixtures, never among the static destructors
 // (Qt crashes when it goes there).
+#include <Qt>
+#include <QString>
+
 #include <functional>
+
+class QWidget;
 
 void DestroyBeforeApplication(std::function<void()> destroy);
 
@@ -18,3 +23,10 @@ T &WindowFixture()
     }();
     return *fixture;
 }
+
+// A key pressed and let go in the widget, as typed.
+void Press(QWidget *widget, Qt::Key key, const QString &text = {});
+
+// The longest time the event loop went without running a 1 ms timer, less that millisecond,
+// while it runs until done. A zero timer would keep a core busy that the work needs.
+double LongestStallMs(const std::function<bool()> &done, const std::function<void()> &eachTurn = {});

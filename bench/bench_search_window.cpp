@@ -9,21 +9,14 @@
 // Goals: the window never stalls over 50 ms while a search runs; a keystroke under 50 ms.
 //
 //   RAVELIN_BENCH_MESSAGES=N bench_search_window     (default 100,000)
-#include "SampleMail.h"
+#include "SearchMailbox.h"
 #include "WindowBench.h"
 #include "search/cSearchIndex.h"
-#include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
-#include "storage/cOptions.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitMain.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
@@ -32,31 +25,11 @@ namespace {
 
 const QString kSearching = u"Searching..."_s;
 
-void fillFolder(const QString &folder, int first, int count)
-{
-    cMailMessage m = SampleMessage(20);
-    for (int n = first; n < first + count; ++n) {
-        m.Subject = "Message number " + QByteArray::number(n) + (n % 1000 == 0 ? " quarterly" : "")
-                    + (n % 10 == 0 ? " weekly" : "");
-        m.DateTime = "08.12.2026 09:05:07";
-        (void)m.WriteFile(MailFolderPath(folder) + u"/mail%1.qrz"_s.arg(n), eDurability::Deferred);
-    }
-}
-
 // The store, its index and a window showing Trash, made once; none of it is timed.
 struct cSearchStore
 {
     cSearchStore()
     {
-        qputenv("RAVELIN_CONFIG_DIR", QFile::encodeName(dir.filePath(u"config"_s)));
-        (void)cOptions::write(Opt::MailFolder, dir.filePath(u"mail"_s));
-        InitMailStorage();
-        count = qEnvironmentVariableIntValue("RAVELIN_BENCH_MESSAGES");
-        if (count <= 0)
-            count = 100000;
-        (void)cFolderStore::CreateFolder(u"Archive"_s);
-        fillFolder(u"Inbox"_s, 0, count / 2);
-        fillFolder(u"Archive"_s, count / 2, count - count / 2);
         cSearchIndex index;
         if (!index.Open() || !index.Update())
             std::abort();
@@ -70,40 +43,9 @@ struct cSearchStore
     QLineEdit *Box() const { return window.findChild<QLineEdit *>(u"edtFilter"_s); }
     cMessageList *List() const { return window.findChild<cMessageList *>(u"lstMsgs"_s); }
 
-    QTemporaryDir dir;
-    int count = 0;
+    cSearchMailbox mailbox{100000};
     TfrmMain window;
 };
-
-void press(QWidget *widget, Qt::Key key, const QString &text = {})
-{
-    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(widget, &up);
-}
-
-// The longest time the event loop went without running a 1 ms timer, less that millisecond,
-// while it runs until done. A zero timer would keep a core busy that the search needs.
-double longestStallMs(const std::function<bool()> &done, const std::function<void()> &eachTurn = {})
-{
-    QElapsedTimer sinceLast;
-    sinceLast.start();
-    double longest = 0;
-    QTimer beat;
-    beat.setTimerType(Qt::PreciseTimer);
-    beat.setInterval(1);
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        longest = std::max(longest, double(sinceLast.nsecsElapsed()) / 1e6 - 1);
-        sinceLast.restart();
-        if (eachTurn)
-            eachTurn();
-    });
-    beat.start();
-    while (!done())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return longest;
-}
 
 bool searching(const cSearchStore &store)
 {
@@ -120,8 +62,8 @@ void BM_EnterToResults(benchmark::State &state)
         store.window.SelectFolder(u"Trash"_s);
         store.Box()->setText(query);
         state.ResumeTiming();
-        press(store.Box(), Qt::Key_Return);
-        stall = std::max(stall, longestStallMs([&store] { return !searching(store); }));
+        Press(store.Box(), Qt::Key_Return);
+        stall = std::max(stall, LongestStallMs([&store] { return !searching(store); }));
         store.List()->viewport()->repaint();
     }
     state.SetLabel(query.toStdString());
@@ -140,13 +82,13 @@ void BM_TypingWhileSearching(benchmark::State &state)
     for (auto _ : state) {
         store.window.SelectFolder(u"Trash"_s);
         store.Box()->setText(u"message"_s);
-        press(store.Box(), Qt::Key_Return);
-        stall = std::max(stall, longestStallMs([&store] { return !searching(store); }, [&] {
+        Press(store.Box(), Qt::Key_Return);
+        stall = std::max(stall, LongestStallMs([&store] { return !searching(store); }, [&] {
             if (!searching(store))
                 return;
             QElapsedTimer keystroke;
             keystroke.start();
-            press(store.Box(), Qt::Key_A, u"a"_s);
+            Press(store.Box(), Qt::Key_A, u"a"_s);
             slowest = std::max(slowest, double(keystroke.nsecsElapsed()) / 1e6);
             ++typed;
         }));
@@ -163,8 +105,8 @@ void BM_SearchAgainThenFilter(benchmark::State &state)
     cSearchStore &store = WindowFixture<cSearchStore>();
     const auto searchEverything = [&store] {
         store.Box()->setText(u"message"_s);
-        press(store.Box(), Qt::Key_Return);
-        return longestStallMs([&store] { return !searching(store); });
+        Press(store.Box(), Qt::Key_Return);
+        return LongestStallMs([&store] { return !searching(store); });
     };
     store.window.SelectFolder(u"Trash"_s);
     (void)searchEverything();
@@ -174,7 +116,7 @@ void BM_SearchAgainThenFilter(benchmark::State &state)
         stall = std::max(stall, searchEverything());
         QElapsedTimer keystroke;
         keystroke.start();
-        press(store.Box(), Qt::Key_W, u"w"_s);
+        Press(store.Box(), Qt::Key_W, u"w"_s);
         slowest = std::max(slowest, double(keystroke.nsecsElapsed()) / 1e6);
         store.Box()->clear();
     }

@@ -2,6 +2,7 @@
 #include "search/cSearchIndexer.h"
 
 #include "storage/MailStorage.h"
+#include "storage/ThreadPriority.h"
 #include "storage/cFolderStore.h"
 
 #include <QFileInfo>
@@ -118,25 +119,44 @@ std::optional<cSearchIndexer::cRound> cSearchIndexer::NextRound(std::stop_token 
     return round;
 }
 
+std::vector<std::pair<QString, QString>> cSearchIndexer::TakeAdded()
+{
+    const std::lock_guard lock(fMutex);
+    return std::exchange(fAdded, {});
+}
+
+QStringList cSearchIndexer::AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added)
+{
+    std::map<QString, QStringList> byFolder;
+    for (const auto &[folder, file] : added)
+        byFolder[folder].append(file);
+    QStringList failed;
+    for (const auto &[folder, files] : byFolder)
+        if (!index.Add(folder, files))
+            failed.append(folder);
+    return failed;
+}
+
 void cSearchIndexer::Work(std::stop_token stop)
 {
+    LowerThreadPriority();
     cSearchIndex index;
     cResult opened = cResult::Failed(eFailure::FileSystem, QString());
     while (const std::optional<cRound> round = NextRound(stop)) {
         if (!opened)
             opened = index.Open(fPath.isEmpty() ? cSearchIndex::DefaultPath() : fPath);
-        std::map<QString, QStringList> added;
-        for (const auto &[folder, file] : round->added)
-            added[folder].append(file);
         // A folder whose file could not be added is looked over whole, which also repairs the index.
         std::optional<QStringList> folders = round->folders;
         cResult done = opened;
-        for (const auto &[folder, files] : added)
-            if (opened && !index.Add(folder, files) && !(folders && folders->isEmpty()))
-                folders = folders.value_or(QStringList()) << folder;
+        if (opened)
+            if (const QStringList failed = AddStored(index, round->added); !failed.isEmpty() && !(folders && folders->isEmpty()))
+                folders = folders.value_or(QStringList()) + failed;
         if (opened && folders)
-            done = index.Update(*folders, [this, &stop](qsizetype read, qsizetype total) {
+            done = index.Update(*folders, [this, &stop, &index](qsizetype read, qsizetype total) {
                 QMetaObject::invokeMethod(this, [this, read, total] { emit Progress(read, total); }, Qt::QueuedConnection);
+                // Mail stored meanwhile is found now, not when a long round ends.
+                if (const QStringList failed = AddStored(index, TakeAdded()); !failed.isEmpty())
+                    Refresh(failed);
                 return !fStopping && !stop.stop_requested();
             });
         QMetaObject::invokeMethod(this, [this, ok = done.ok(), text = done.text()] { emit Finished(ok, text); },

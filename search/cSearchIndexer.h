@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Keeps the search index in line with the mail folders on a worker thread of its own, so no
-// window waits for it. Refresh asks for folders to be brought up to date (asks made meanwhile
-// are merged into the next round); Add indexes one stored file ahead of any round, so a new
-// message is found at once however big its folder. Watch refreshes a folder by itself, a moment
-// after a message file of it comes, goes or is replaced (moves, deletes, read marks, other
-// programs), with whatever else changed meanwhile. Stop ends the round under way; what was indexed stays,
-// and the next round goes on from there.
+// Keeps the search index in line with the mail folders on a worker thread of its own, below
+// the window's priority, so no window waits for it. Refresh asks for folders to be brought up
+// to date (asks made meanwhile are merged into the next round); Add indexes one stored file
+// ahead of any round, or between two steps of the round under way, so a new message is found
+// at once however big its folder. Watch refreshes a folder by itself, a moment after a message
+// file of it comes, goes or is replaced (moves, deletes, read marks, other programs), with
+// whatever else changed meanwhile. Stop ends the round under way; what was indexed stays, and
+// the next round goes on from there.
 //
 // The signals come in the thread the indexer lives in, from its event loop.
 #include "search/cSearchIndex.h"
@@ -53,6 +54,9 @@ private:
     void Work(std::stop_token stop);
     // The next round, waiting until there is one; none when the thread must end.
     std::optional<cRound> NextRound(std::stop_token stop);
+    std::vector<std::pair<QString, QString>> TakeAdded();
+    // Indexes the stored files; returns the folders of those that could not be.
+    static QStringList AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added);
     void DirectoryChanged(const QString &directory);
     void Settled();
     // Watches the directories of the folders there are now; whether that changed anything.

@@ -2,15 +2,18 @@
 #include "ui/main/cMainSearch.h"
 
 #include "storage/MailStorage.h"
+#include "storage/ThreadPriority.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/MainParts.h"
 #include "ui/main/unitMain.h"
 #include "ui/wndlist/DialogParts.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLocale>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QThreadPool>
 #include <QTreeWidget>
 #include <QtConcurrent>
 
@@ -19,6 +22,16 @@ namespace {
 constexpr int kQueryRole = Qt::UserRole + 1;
 constexpr int kSavedRole = Qt::UserRole + 2;
 constexpr int kCountPanel = 2;
+
+// Searches run below the window's priority: a search of every message keeps the cores busy
+// for a second or more, and the window must still answer meanwhile. Their threads are never
+// lent to other work, which would then run low too; the pool goes with the application, so a
+// search may outlive the window that started it.
+QThreadPool &searchPool()
+{
+    static QThreadPool *pool = new QThreadPool(QCoreApplication::instance());
+    return *pool;
+}
 
 } // namespace
 
@@ -105,7 +118,8 @@ void cMainSearch::Run(const QString &query)
     fWindow.SetStatusText(kCountPanel, tr("Searching..."));
     const cMsgListModel &model = *fParts.lstMsgs->Model();
     fFinding.setFuture(QtConcurrent::run(
-        [listed = fListed, query, sort = model.Sort(), threaded = model.Threaded(), run = ++fRuns] {
+        &searchPool(), [listed = fListed, query, sort = model.Sort(), threaded = model.Threaded(), run = ++fRuns] {
+            LowerThreadPriority();
             const cResultOf<std::vector<cIndexEntry>> found = listed->Find(query);
             return cFound{run, found.result(), cMsgListModel::PrepareAcross(found.value(), sort, threaded)};
         }));
