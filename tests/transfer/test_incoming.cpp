@@ -169,7 +169,8 @@ TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
 {
     const QByteArray mail = mailWith(sameNamed("a.txt", cIncomingStore::kMaxAttachments));
     QSet<QString> paths;
-    // Processor time: a busy machine must not fail the test, a quadratic step still does.
+    // Processor time, kernel included: a busy file system must not fail the test; a quadratic
+    // search for a free name (tens of millions of look-ups) still does.
     const std::clock_t start = std::clock();
     for (int round = 0; round < 10000 / cIncomingStore::kMaxAttachments; ++round) {
         const auto stored = cIncomingStore::Store(mail, QStringLiteral("Work"), QStringLiteral("Inbox"), eDurability::Deferred);
@@ -180,7 +181,7 @@ TEST_F(IncomingTest, TenThousandSameNamedAttachmentsAreStoredQuickly)
         EXPECT_EQ(contents(record.attachments.last()), QByteArray::number(cIncomingStore::kMaxAttachments - 1));
         paths.unite(QSet<QString>(record.attachments.begin(), record.attachments.end()));
     }
-    EXPECT_LT((std::clock() - start) * 1000 / CLOCKS_PER_SEC, 5000);
+    EXPECT_LT((std::clock() - start) * 1000 / CLOCKS_PER_SEC, 20000);
     EXPECT_EQ(paths.size(), 10000);
     EXPECT_TRUE(paths.contains(AttachmentsFolder() + QStringLiteral("/a (9).txt")));
 }
