@@ -24,7 +24,7 @@ file(MAKE_DIRECTORY ${SCRATCH})
 file(COPY ${SOURCE}/ DESTINATION ${SCRATCH}/ravelin REGEX "^${SOURCE}/(build[^/]*|\\.git)$" EXCLUDE)
 
 string(TIMESTAMP start "%s")
-execute_process(COMMAND nice -n 10 dpkg-buildpackage -us -uc -b -j2 WORKING_DIRECTORY ${SCRATCH}/ravelin
+execute_process(COMMAND ${CMAKE_COMMAND} -E env RAVELIN_WERROR=ON nice -n 10 dpkg-buildpackage -us -uc -b -j2 WORKING_DIRECTORY ${SCRATCH}/ravelin
   RESULT_VARIABLE result OUTPUT_FILE ${SCRATCH}/build.log ERROR_FILE ${SCRATCH}/build.log)
 string(TIMESTAMP end "%s")
 math(EXPR seconds "${end} - ${start}")
