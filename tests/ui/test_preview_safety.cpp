@@ -4,8 +4,6 @@
 // cid: parts and small data: images, and never nest deeper than it can lay out in a moment.
 #include "ui/main/PreviewHtml.h"
 #include "ui/main/PreviewResources.h"
-#include "ui/main/PrintedMessage.h"
-#include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 
 #include <QBuffer>
@@ -127,16 +125,16 @@ private slots:
         pane.resize(600, 400);
         pane.show();
         pane.Show(htmlMessage(html));
-        (void)pane.Browser()->document()->size(); // laid out
-        (void)pane.grab();                         // and painted: images are loaded by then
+        QVERIFY(pane.ShowsHtml());
+        (void)pane.grab(); // painted: images are loaded by then
         QTemporaryDir elsewhere;
         QPrinter printer;
         printer.setOutputFileName(elsewhere.filePath(u"printed.pdf"_s));
-        PrintedMessage(pane.HeaderHtml(), *pane.Browser()->document())->print(&printer);
+        pane.Print(printer);
         QDir::setCurrent(before);
 
         QCOMPARE(probe.Opened(), QStringList{});
-        QVERIFY(pane.Browser()->toPlainText().contains(u"styled"_s));
+        QVERIFY(pane.ShownText().contains(u"styled"_s));
     }
 
     void onlyTheMessagesOwnImagesAreLoaded_data()
@@ -182,13 +180,15 @@ private slots:
 
     void deepTablesBecomeText()
     {
-        cPreviewPane pane;
         // Two cells a level: a table of one cell is no table to the engine (see below).
-        pane.Show(htmlMessage(dataFile(u"nested_tables_24.html"_s).replace(u"<tr><td>"_s, u"<tr><td>-</td><td>"_s)));
-        const QTextDocument *document = pane.Browser()->document();
-        QVERIFY(tableDepth(document->rootFrame()) <= kMaxTableNesting);
-        QVERIFY(tableDepth(document->rootFrame()) >= 4);
-        const QString text = document->toPlainText();
+        const QString html = dataFile(u"nested_tables_24.html"_s).replace(u"<tr><td>"_s, u"<tr><td>-</td><td>"_s);
+        QTextDocument document;
+        document.setHtml(BoundedPreviewHtml(html, eOneCellTables::Kept));
+        QVERIFY(tableDepth(document.rootFrame()) <= kMaxTableNesting);
+        QVERIFY(tableDepth(document.rootFrame()) >= 4);
+        cPreviewPane pane;
+        pane.Show(htmlMessage(html));
+        const QString text = pane.ShownText();
         QVERIFY(text.contains(u"level 1"_s) && text.contains(u"level 24"_s) && text.contains(u"deepest"_s));
     }
 
