@@ -40,7 +40,7 @@ cHtmlLayout::cHtmlLayout(const QString &html, const QFont &messageFont, cInlineP
     : fContainer(std::make_unique<cLitehtmlContainer>(messageFont, std::move(inlinePart), std::move(remoteImage))),
       fText(std::make_unique<cHtmlTextMap>())
 {
-    const QByteArray bounded = withBlankLinesKept(BoundedPreviewHtml(html, eOneCellTables::Kept)).toUtf8();
+    const QByteArray bounded = withBlankLinesKept(BoundedPreviewHtml(html)).toUtf8();
     fDocument = litehtml::document::createFromUTF8(bounded.constData(), fContainer.get(), &sharedContext());
 }
 

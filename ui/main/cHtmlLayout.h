@@ -6,7 +6,6 @@
 // layout made on a worker may be handed to the window's thread and used there alone. The lookups
 // are called where the HTML is read (the constructor) and never later.
 #include "ui/main/PreviewResources.h"
-#include "ui/main/cPreviewDocument.h"
 
 #include <QFont>
 #include <QString>

@@ -10,7 +10,6 @@
 // and found with Find. The message font is the default font of the HTML; zoom (Ctrl+plus,
 // Ctrl+minus, Ctrl+0, Ctrl and the wheel) scales the whole picture, a point of that font a step.
 #include "ui/main/PreviewResources.h"
-#include "ui/main/cPreviewDocument.h"
 
 #include <QAbstractScrollArea>
 #include <QTextDocument>

@@ -9,7 +9,6 @@
 // Made before the document it serves and destroyed after it; its width is the one the document
 // is laid out at.
 #include "ui/main/PreviewResources.h"
-#include "ui/main/cPreviewDocument.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -67,9 +67,7 @@ cPreviewPane::cPreviewPane(QWidget *parent) : QWidget(parent), fRemoteImages(new
     connect(btnPlainText, &QToolButton::toggled, this, &cPreviewPane::ShowBody);
     connect(fBrowser, &cPreviewBrowser::ZoomChanged, this, [this] { FollowZoom(fBrowser->Zoom()); });
     connect(fHtmlView, &cHtmlView::ZoomChanged, this, [this] { FollowZoom(fHtmlView->Zoom()); });
-    connect(fBrowser, &cPreviewBrowser::LinkHovered, this, &cPreviewPane::LinkHovered);
     connect(fHtmlView, &cHtmlView::LinkHovered, this, &cPreviewPane::LinkHovered);
-    connect(fBrowser, &cPreviewBrowser::LinkActivated, this, &cPreviewPane::FollowLink);
     connect(fHtmlView, &cHtmlView::LinkActivated, this, &cPreviewPane::FollowLink);
     connect(fBrowser, &QTextBrowser::selectionChanged, this, &cPreviewPane::SelectionChanged);
     connect(fHtmlView, &cHtmlView::SelectionChanged, this, &cPreviewPane::SelectionChanged);

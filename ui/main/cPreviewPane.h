@@ -16,7 +16,7 @@
 // font changes.
 #include "mime/cHtmlBody.h"
 #include "storage/cMailMessage.h"
-#include "ui/main/cPreviewDocument.h"
+#include "ui/main/PreviewResources.h"
 
 #include <QWidget>
 
