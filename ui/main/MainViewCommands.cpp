@@ -26,6 +26,8 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 
+#include <array>
+
 cMainViewCommands::cMainViewCommands(TfrmMain &window, const cMainParts &parts)
     : QObject(&window), fWindow(window), fParts(parts)
 {
@@ -124,9 +126,9 @@ void cMainViewCommands::WirePopups()
         AddKeyboardPopup(widget);
     };
     popupOn(fParts.lstMsgs, [this](const QPoint &pos) { ShowMessagePopup(pos); });
-    for (QAbstractScrollArea *text : {static_cast<QAbstractScrollArea *>(fParts.previewPane->Browser()),
-                                      static_cast<QAbstractScrollArea *>(fParts.previewPane->HtmlView())})
-        popupOn(text, [this, text](const QPoint &pos) { ShowPopup(ePopup::popMessage, text, pos); });
+    const std::array<QAbstractScrollArea *, 2> messagePages{fParts.previewPane->Browser(), fParts.previewPane->HtmlView()};
+    for (QAbstractScrollArea *page : messagePages)
+        popupOn(page, [this, page](const QPoint &pos) { ShowPopup(ePopup::popMessage, page, pos); });
     popupOn(fParts.lstFolders, [this](const QPoint &pos) { ShowFolderPopup(pos); });
     popupOn(fParts.lstAttachments,
             [this](const QPoint &pos) { ShowPopup(ePopup::popAttachment, fParts.lstAttachments, pos); });
