@@ -185,6 +185,15 @@ private slots:
         QVERIFY(fView->DocumentSize().height() > height * 3 / 2);
     }
 
+    // A 40-pixel square, clipped to a circle by its box's rounded corners: pi/4 of it stays.
+    void roundedCornersClipWhatIsInside()
+    {
+        fView->ShowHtml(u"<div style=\"width:40px;height:40px;border-radius:20px;overflow:hidden\">"
+                        "<img width=40 height=40 src=\"%1\"></div>"_s.arg(redDataUrl()));
+        const int red = redPixels(*fView->viewport());
+        QVERIFY2(1150 < red && red < 1400, qPrintable(QString::number(red)));
+    }
+
     void blankLinesPeopleTypeKeepTheirHeight()
     {
         fView->ShowHtml(u"<p>a</p><p>b</p>"_s);

@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 
 #include <litehtml.h>
@@ -89,6 +90,13 @@ private:
     cRemoteImageLookup fRemoteImage;
     std::vector<std::unique_ptr<cFont>> fFonts;
     QHash<QByteArray, QImage> fImages;
-    std::vector<QRect> fClips;
+    // What litehtml asked to clip to, innermost last: a rectangle, its corners rounded when
+    // rounded is not empty.
+    struct cClip
+    {
+        QRect rect;
+        QPainterPath rounded;
+    };
+    std::vector<cClip> fClips;
     QRect fPageClip;
 };
