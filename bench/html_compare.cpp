@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Renders every message of a folder of .eml files twice, with the preview (the rich-text engine)
-// and with litehtml through the program's cHtmlView, 800 pixels wide, and writes both side by side:
+// Renders every message of a folder of .eml files twice, with Qt's rich-text engine (the HTML
+// bounded as the preview bounds it, its own cid: parts) and with litehtml through the program's
+// cHtmlView, 800 pixels wide, and writes both side by side:
 //   html_compare <folder of .eml> <folder for the pictures>
-// writes NAME.png (preview left, litehtml right) and prints the time each took, the best of five
-// runs. Both start from the stored message: the preview as the program shows it, litehtml from
-// the HTML and cid: parts MessageHtml gives. Nothing is fetched; settings and mail live in a
-// temporary folder. Built with -DRAVELIN_HTML_COMPARE=ON.
+// writes NAME.png (rich text left, litehtml right) and prints the time each took, the best of five
+// runs. Both start from the HTML and cid: parts MessageHtml gives of the stored message. Nothing
+// is fetched; settings and mail live in a temporary folder. Built with -DRAVELIN_HTML_COMPARE=ON.
 #include "tests/support/cScratchSettings.h"
 #include "transfer/MessageHtml.h"
 #include "transfer/cIncomingStore.h"
 #include "ui/main/cHtmlView.h"
-#include "ui/main/cPreviewBrowser.h"
-#include "ui/main/cPreviewPane.h"
+#include "ui/main/PreviewHtml.h"
+#include "ui/main/cPreviewDocument.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPainter>
@@ -59,18 +58,16 @@ cRendering timed(const std::function<QImage()> &render)
     return best;
 }
 
-QImage previewPicture(cPreviewPane &pane, const cMailMessage &message)
+QImage richTextPicture(const cMailMessage &message)
 {
-    pane.Show(message);
-    // Large HTML is prepared on a worker first.
-    const QDeadlineTimer deadline(30000);
-    while (pane.Browser()->toPlainText() == cPreviewPane::tr("Loading...") && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QTextDocument *document = pane.Browser()->document();
-    document->setTextWidth(kWidth);
-    QImage picture = blankPicture(int(document->size().height()));
+    const cHtmlBody body = MessageHtml(message);
+    cPreviewDocument document;
+    document.SetInlineParts([&body](const QString &id) { return body.inlineParts.value(id); });
+    document.setHtml(BoundedPreviewHtml(body.html));
+    document.setTextWidth(kWidth);
+    QImage picture = blankPicture(int(document.size().height()));
     QPainter painter(&picture);
-    document->drawContents(&painter, QRectF(picture.rect()));
+    document.drawContents(&painter, QRectF(picture.rect()));
     return picture;
 }
 
@@ -127,11 +124,9 @@ int main(int argc, char *argv[])
             err << "Cannot read the stored " << file.filePath() << ": " << read.text() << "\n";
             return 1;
         }
-        cPreviewPane pane;
-        const cRendering preview = timed([&] { return previewPicture(pane, message); });
+        const cRendering preview = timed([&] { return richTextPicture(message); });
         cHtmlView view;
         view.setFrameShape(QFrame::NoFrame);
-        view.SetMessageFont(pane.Browser()->document()->defaultFont());
         view.resize(kWidth + view.verticalScrollBar()->sizeHint().width(), kMaxHeight);
         const cRendering lite = timed([&] { return litehtmlPicture(view, message); });
         const QString path = pictures.filePath(file.completeBaseName() + u".png"_s);

@@ -9,6 +9,9 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QWidget>
+
+#include <algorithm>
 
 inline QByteArray pngBytes()
 {
@@ -19,6 +22,18 @@ inline QByteArray pngBytes()
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return bytes;
+}
+
+// How many pixels of what widget shows now are the test images' red.
+inline int redPixels(QWidget &widget)
+{
+    const QImage shown = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(shown.constScanLine(y));
+        red += int(std::count(line, line + shown.width(), qRgb(255, 0, 0)));
+    }
+    return red;
 }
 
 // Answers every request with a small PNG and notes its path.

@@ -9,7 +9,10 @@
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
 #include "ui/main/MainIcons.h"
-#include "ui/main/PreviewResources.h"
+#include "ui/main/cHtmlLayout.h"
+#include "ui/main/cHtmlView.h"
+#include "ui/main/cLitehtmlContainer.h"
+#include "ui/main/cPreviewPane.h"
 #include "ui/wndlist/cStatusPanel.h"
 #include "ui/main/unitMain.h"
 
@@ -49,6 +52,7 @@ class TestMainWindow : public QObject
         return window.findChild<T *>(QLatin1String(name));
     }
     static cMessageList *list(const TfrmMain &window) { return msgList(window); }
+    static cPreviewPane *preview(const TfrmMain &window) { return window.findChild<cPreviewPane *>(); }
     static void showFolder(TfrmMain &window, const QString &folder)
     {
         QTreeWidget *folders = part<QTreeWidget>(window, "lstFolders");
@@ -134,7 +138,8 @@ private slots:
 
         auto *attachments = part<QListWidget>(window, "lstAttachments");
         list(window)->SelectRow(htmlEntry);
-        QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
+        QVERIFY(preview(window)->ShowsHtml());
+        QCOMPARE(preview(window)->ShownText(), u"Hello Bob"_s);
         QVERIFY(attachments->isVisible());
         QCOMPARE(attachments->count(), 2);
         QCOMPARE(attachments->item(0)->text(), u"report.pdf"_s);
@@ -150,7 +155,7 @@ private slots:
         window.WireOwnCommands();
         preferPlain->trigger();
         QVERIFY(cOptions::read(Opt::MainWnd_PreferPlainText));
-        QVERIFY(!part<QTextBrowser>(window, "htmlView")->toHtml().contains(u"font-weight:700"_s));
+        QVERIFY(!preview(window)->ShowsHtml());
         QCOMPARE(part<QTextBrowser>(window, "htmlView")->toPlainText(), u"Hello Bob"_s);
     }
 
@@ -292,9 +297,11 @@ private slots:
         QVERIFY(!window.IsToolbarExpanded());
         QVERIFY(!part<QListWidget>(window, "lstContacts")->isVisible());
         QVERIFY(window.isMaximized());
-        const QFont font = part<QTextBrowser>(window, "htmlView")->document()->defaultFont();
-        QCOMPARE(font.family(), u"DejaVu Serif"_s);
-        QCOMPARE(font.pointSize(), 13);
+        for (const QFont &font : {part<QTextBrowser>(window, "htmlView")->document()->defaultFont(),
+                                  part<cHtmlView>(window, "htmlPage")->MessageFont()}) {
+            QCOMPARE(font.family(), u"DejaVu Serif"_s);
+            QCOMPARE(font.pointSize(), 13);
+        }
 
         window.close();
         QVERIFY(cOptions::read(Opt::MainWnd_Maximized));
@@ -575,19 +582,19 @@ private slots:
         fx->putMessage(u"Inbox"_s, u"mail1.qrz"_s, html);
         TfrmMain window;
         QVERIFY(create(window));
-        auto *view = part<QTextBrowser>(window, "htmlView");
-        for (const QUrl &url : {QUrl(u"http://tracker.example/pixel.png"_s), QUrl::fromLocalFile(u"/etc/hostname"_s)})
-            QCOMPARE(view->document()->resource(QTextDocument::ImageResource, url).value<QImage>(), RefusedImage());
+        auto *view = part<cHtmlView>(window, "htmlPage");
+        QTRY_VERIFY(preview(window)->ShowsHtml());
+        for (const char *url : {"http://tracker.example/pixel.png", "/etc/hostname"})
+            QVERIFY(!view->ShownLayout()->Container().Image(url));
 
         cUrlCatcher desktop;
         QDesktopServices::setUrlHandler(u"https"_s, &desktop, "open");
         QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
-        emit view->anchorClicked(QUrl(u"https://example.org/"_s));
-        emit view->anchorClicked(QUrl(u"file:///etc/passwd"_s));
+        emit view->LinkActivated(QUrl(u"https://example.org/"_s), u"site"_s);
+        emit view->LinkActivated(QUrl(u"file:///etc/passwd"_s), u"site"_s);
         QDesktopServices::unsetUrlHandler(u"https"_s);
         QDesktopServices::unsetUrlHandler(u"file"_s);
         QCOMPARE(desktop.opened, QList<QUrl>{QUrl(u"https://example.org/"_s)});
-        QCOMPARE(view->source(), QUrl());
     }
 
     void thePreviewDecodesTheDeclaredCharset()

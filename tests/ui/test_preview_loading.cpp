@@ -5,7 +5,8 @@
 #include "storage/cOptions.h"
 #include "tests/support/cScratchSettings.h"
 #include "transfer/cIncomingStore.h"
-#include "ui/main/cPreviewBrowser.h"
+#include "ui/main/cHtmlLayout.h"
+#include "ui/main/cHtmlView.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/cRemoteContentBar.h"
 
@@ -58,17 +59,36 @@ private slots:
     {
         cPreviewPane pane;
         pane.Show(largeMessage(u"Big"_s));
-        QCOMPARE(pane.Browser()->toPlainText(), u"Loading..."_s);
-        QTRY_VERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+        QCOMPARE(pane.ShownText(), u"Loading..."_s);
+        QTRY_VERIFY(pane.ShownText().startsWith(u"Big"_s));
         QVERIFY(!pane.RemoteBar()->isHidden());
         QVERIFY2(pane.RemoteBar()->Text().contains(u"1 remote item"_s), qPrintable(pane.RemoteBar()->Text()));
 
         // Shown again with its images, the message stays in view meanwhile.
         pane.RemoteBar()->findChild<QPushButton *>(u"btnLoadRemote"_s)->click();
-        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+        QVERIFY(pane.ShownText().startsWith(u"Big"_s));
         QTRY_VERIFY(pane.RemoteBar()->isHidden());
         settle();
-        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Big"_s));
+        QVERIFY(pane.ShownText().startsWith(u"Big"_s));
+    }
+
+    // Laid out again aside as well: the old layout stays in view meanwhile.
+    void aLargeMessageFollowsTheWidthOfThePane()
+    {
+        cPreviewPane pane;
+        pane.resize(500, 300);
+        pane.show();
+        pane.Show(largeMessage(u"Big"_s));
+        const cHtmlView *view = pane.HtmlView();
+        QTRY_VERIFY(pane.ShowsHtml());
+        QTRY_COMPARE(view->ShownLayout()->Width(), view->LayoutWidth());
+        const int narrow = view->LayoutWidth();
+        pane.resize(pane.width() + 300, 300);
+        QCoreApplication::processEvents();
+        QVERIFY(view->LayoutWidth() > narrow);
+        QCOMPARE(view->ShownLayout()->Width(), narrow);
+        QTRY_COMPARE(view->ShownLayout()->Width(), view->LayoutWidth());
+        QVERIFY(pane.ShownText().startsWith(u"Big"_s));
     }
 
     void whatIsShownNextWinsOverAnOlderPreparation()
@@ -77,17 +97,17 @@ private slots:
         pane.Show(largeMessage(u"First"_s));
         pane.Show(htmlMessage(u"<p>Small</p>"_s));
         settle();
-        QCOMPARE(pane.Browser()->toPlainText(), u"Small"_s);
+        QCOMPARE(pane.ShownText(), u"Small"_s);
 
         pane.Show(largeMessage(u"First"_s));
         pane.Show(largeMessage(u"Second"_s));
         settle();
-        QVERIFY(pane.Browser()->toPlainText().startsWith(u"Second"_s));
+        QVERIFY(pane.ShownText().startsWith(u"Second"_s));
 
         pane.Show(largeMessage(u"First"_s));
         pane.Clear();
         settle();
-        QCOMPARE(pane.Browser()->toPlainText(), QString());
+        QCOMPARE(pane.ShownText(), QString());
     }
 
     // Reading the HTML out of a large original, and its text rendering, take the window's time too.
@@ -104,10 +124,10 @@ private slots:
             QVERIFY(cOptions::write(Opt::MainWnd_PreferPlainText, plain).ok());
             cPreviewPane pane;
             pane.Show(message);
-            QCOMPARE(pane.Browser()->toPlainText(), u"Loading..."_s);
-            QTRY_VERIFY(pane.Browser()->toPlainText().startsWith(u"Aside"_s));
+            QCOMPARE(pane.ShownText(), u"Loading..."_s);
+            QTRY_VERIFY(pane.ShownText().startsWith(u"Aside"_s));
             QCOMPARE(pane.RemoteBar()->isHidden(), plain);
-            QCOMPARE(pane.Browser()->document()->toHtml().contains(u"font-size:xx-large"_s), !plain);
+            QCOMPARE(pane.ShowsHtml(), !plain);
         }
     }
 

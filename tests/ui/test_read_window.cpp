@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A message in its own window, opened from the list by Enter or a double-click: it shows the
 // preview's header block and attachments, steps through the list, deletes, and saves an
-// attachment where the user says.
+// attachment where the user says. Its HTML is the litehtml view's, links checked as in the preview.
 #include "MainWindowCase.h"
 
 #include "storage/cFolderStore.h"
 #include "ui/main/cAttachmentList.h"
+#include "ui/main/cHtmlView.h"
 #include "ui/main/cMessageList.h"
+#include "ui/main/cPreviewPane.h"
+#include "ui/main/cRemoteContentBar.h"
 #include "ui/main/unitReadMessage.h"
 
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
 
 class TestReadWindow : public QObject, cMainWindowCase
 {
@@ -112,6 +118,40 @@ private slots:
         QCOMPARE(window.windowTitle(), u"mail1.qrz"_s);
         QCOMPARE(window.findChild<QLabel *>(u"lblPreviewHeader"_s)->text(), QString());
         QCOMPARE(window.Attachments()->count(), 0);
+    }
+
+    void htmlShowsInTheViewAndASuspiciousLinkAsksFirst()
+    {
+        cMailMessage html = cUiFixture::message("Bank");
+        html.Html = true;
+        html.body = {"<p><img src=\"http://127.0.0.1:9/pixel.png\">Log in at "
+                     "<a href=\"https://evil.example/x\">www.bank.example</a></p>"};
+        const QString path = fx->putMessage(u"Inbox"_s, u"mail0.qrz"_s, html);
+        TfrmReadMessage window;
+        window.resize(600, 400);
+        window.show();
+        QVERIFY(window.ShowMessage(path));
+        cPreviewPane *pane = window.Preview();
+        QVERIFY(pane->ShowsHtml());
+        QVERIFY(pane->RemoteBar()->Text().contains(u"1 remote item"_s));
+
+        cHtmlView *view = pane->HtmlView();
+        const qsizetype bank = view->PlainText().indexOf(u"bank"_s);
+        const QPoint link = view->TextRect(bank, bank + 4).center();
+        QTest::mouseMove(view->viewport(), link);
+        QTRY_COMPARE(window.statusBar()->currentMessage(), u"https://evil.example/x"_s);
+        QString question;
+        answerModals([&question](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return true;
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+            return false;
+        });
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, link);
+        QVERIFY2(question.contains(u"www.bank.example"_s), qPrintable(question));
+        QCOMPARE(window.statusBar()->currentMessage(), u"The suspicious link to \"https://evil.example/x\" was not opened."_s);
     }
 
     void anAttachmentIsSavedWhereTheUserSays()

@@ -7,9 +7,7 @@
 #include "storage/MailStorage.h"
 #include "storage/cSignatureStore.h"
 #include "ui/main/MainIcons.h"
-#include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
-#include "ui/main/PrintedMessage.h"
 #include "ui/main/unitMain.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitSelectFolder.h"
@@ -254,7 +252,7 @@ void cMainMessageCommands::PrintPreview()
     QPrinter printer;
     QPrintDialog dialog(&printer, &fWindow);
     if (dialog.exec() == QDialog::Accepted)
-        PrintedMessage(fParts.previewPane->HeaderHtml(), *fParts.htmlView->document())->print(&printer);
+        fParts.previewPane->Print(printer);
 }
 
 void cMainMessageCommands::OpenDraft(int row)

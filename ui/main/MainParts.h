@@ -8,14 +8,12 @@ class QTimer;
 class QTreeWidget;
 class cAttachmentList;
 class cMessageList;
-class cPreviewBrowser;
 class cPreviewPane;
 
 struct cMainParts
 {
     cMessageList *lstMsgs = nullptr;
     QTreeWidget *lstFolders = nullptr;
-    cPreviewBrowser *htmlView = nullptr;
     cPreviewPane *previewPane = nullptr;
     cAttachmentList *lstAttachments = nullptr;
     QListWidget *lstContacts = nullptr;

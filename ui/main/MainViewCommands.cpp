@@ -10,6 +10,7 @@
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/cAttachmentList.h"
 #include "ui/main/cMainStatusBar.h"
+#include "ui/main/cHtmlView.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
 #include "ui/main/unitMain.h"
@@ -24,6 +25,8 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTreeWidget>
+
+#include <array>
 
 cMainViewCommands::cMainViewCommands(TfrmMain &window, const cMainParts &parts)
     : QObject(&window), fWindow(window), fParts(parts)
@@ -105,8 +108,8 @@ void cMainViewCommands::WireSorting()
 void cMainViewCommands::WirePopups()
 {
     using enum eMainCommand;
-    fWindow.WireCommand(popMessage_Copy, [this] { fParts.htmlView->copy(); });
-    fWindow.WireCommand(popMessage_SelectAll, [this] { fParts.htmlView->selectAll(); });
+    fWindow.WireCommand(popMessage_Copy, [this] { fParts.previewPane->Copy(); });
+    fWindow.WireCommand(popMessage_SelectAll, [this] { fParts.previewPane->SelectAll(); });
     fWindow.WireCommand(popMessage_Launch, [this] { LaunchSelection(); });
     fWindow.WireCommand(popMessage_ViewSource, [this] { ViewSource(); });
     fWindow.WireCommand(popMessage_SaveEml, [this] { SaveEml(); });
@@ -123,7 +126,9 @@ void cMainViewCommands::WirePopups()
         AddKeyboardPopup(widget);
     };
     popupOn(fParts.lstMsgs, [this](const QPoint &pos) { ShowMessagePopup(pos); });
-    popupOn(fParts.htmlView, [this](const QPoint &pos) { ShowPopup(ePopup::popMessage, fParts.htmlView, pos); });
+    const std::array<QAbstractScrollArea *, 2> messagePages{fParts.previewPane->Browser(), fParts.previewPane->HtmlView()};
+    for (QAbstractScrollArea *page : messagePages)
+        popupOn(page, [this, page](const QPoint &pos) { ShowPopup(ePopup::popMessage, page, pos); });
     popupOn(fParts.lstFolders, [this](const QPoint &pos) { ShowFolderPopup(pos); });
     popupOn(fParts.lstAttachments,
             [this](const QPoint &pos) { ShowPopup(ePopup::popAttachment, fParts.lstAttachments, pos); });
@@ -179,12 +184,12 @@ void cMainViewCommands::WireKeyboard()
     const auto properties = [this] { fWindow.Command(eMainCommand::popMsgs_Properties)->trigger(); };
     withMessage(QKeySequence(Qt::ALT | Qt::Key_Return), properties);
     withMessage(QKeySequence(Qt::ALT | Qt::Key_Enter), properties);
-    withMessage(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { fParts.htmlView->copy(); });
+    withMessage(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { fParts.previewPane->Copy(); });
 }
 
 void cMainViewCommands::LaunchSelection()
 {
-    const QString text = fParts.htmlView->textCursor().selectedText().trimmed();
+    const QString text = fParts.previewPane->SelectedText().trimmed();
     const QUrl url = QUrl::fromUserInput(text);
     if (IsOpenableLink(url))
         QDesktopServices::openUrl(url);

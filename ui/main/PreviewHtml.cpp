@@ -261,138 +261,6 @@ std::vector<int> affordedTableDepths(const std::vector<cToken> &tokens)
     return depths;
 }
 
-// For every table in order, whether it holds at most one row of one cell: mail lays out its
-// text with such tables, and each level of tables costs the engine a layout of all inside.
-std::vector<bool> singleCellTables(const std::vector<cToken> &tokens)
-{
-    std::vector<bool> single;
-    struct cCount
-    {
-        std::size_t table;
-        int rows = 0;
-        int cells = 0;
-    };
-    std::vector<cCount> open;
-    for (const cToken &token : tokens) {
-        if (token.name == u"table"_s && token.kind == eToken::Open) {
-            open.push_back({single.size()});
-            single.push_back(true);
-        } else if (token.name == u"table"_s && token.kind == eToken::Close && !open.empty()) {
-            single[open.back().table] = open.back().rows <= 1 && open.back().cells <= 1;
-            open.pop_back();
-        } else if (token.kind == eToken::Open && !open.empty()) {
-            open.back().rows += token.name == u"tr"_s;
-            open.back().cells += token.name == u"td"_s || token.name == u"th"_s;
-        }
-    }
-    for (const cCount &unclosed : open)
-        single[unclosed.table] = unclosed.rows <= 1 && unclosed.cells <= 1;
-    return single;
-}
-
-// An attribute's value as the scanner wrote it back, quotes restored; empty when absent.
-QString attributeValue(const QString &openTag, const QString &name)
-{
-    const QString start = u' ' + name + u"=\""_s;
-    const qsizetype at = openTag.indexOf(start);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + start.size();
-    return openTag.mid(from, openTag.indexOf(u'"', from) - from)
-        .replace(u"&quot;"_s, u"\""_s)
-        .replace(u"&lt;"_s, u"<"_s)
-        .replace(u"&gt;"_s, u">"_s);
-}
-
-// A colour that can be nothing else (no url, no second declaration): a hex value, rgb() of
-// numbers or a name. The words of the background shorthand that are no colour are refused.
-bool isPlainColour(const QString &value)
-{
-    static const QRegularExpression form(
-        u"^(#[0-9a-f]{3,8}|rgba?\\(\\s*[0-9.]{1,12}%?(\\s*,\\s*[0-9.]{1,12}%?){2,3}\\s*\\)|[a-z]{3,20})$"_s,
-        QRegularExpression::CaseInsensitiveOption);
-    static const QSet<QString> kNoColour{u"auto"_s,   u"bottom"_s,  u"center"_s, u"contain"_s, u"cover"_s,
-                                         u"fixed"_s,  u"inherit"_s, u"initial"_s, u"left"_s,   u"local"_s,
-                                         u"none"_s,   u"repeat"_s,  u"revert"_s, u"right"_s,   u"round"_s,
-                                         u"scroll"_s, u"space"_s,   u"text"_s,   u"top"_s,     u"unset"_s};
-    return form.match(value).hasMatch() && !kNoColour.contains(value.toLower());
-}
-
-// The colour in a background shorthand; what a url() names is never read as one.
-QString shorthandColour(QString value)
-{
-    static const QRegularExpression url(u"url\\([^)]*(\\)|$)"_s, QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression word(u"rgba?\\([^)]{0,80}\\)|#?[a-z0-9]+"_s, QRegularExpression::CaseInsensitiveOption);
-    value.replace(url, u" "_s);
-    for (const QRegularExpressionMatch &found : word.globalMatch(value)) {
-        if (isPlainColour(found.captured()))
-            return found.captured();
-    }
-    return {};
-}
-
-struct cCellColours
-{
-    QString background;
-    QString text;
-};
-
-// A declaration's value without its "!important".
-QString withoutPriority(QString value)
-{
-    value = value.trimmed();
-    if (!value.endsWith(u"important"_s, Qt::CaseInsensitive))
-        return value;
-    value = value.chopped(9).trimmed();
-    return value.endsWith(u'!') ? value.chopped(1).trimmed() : value;
-}
-
-// The colours a cell's inline style gives; a later declaration overrides an earlier one.
-cCellColours styleColours(const QString &style)
-{
-    cCellColours colours;
-    for (const QString &declaration : style.split(u';')) {
-        const qsizetype colon = declaration.indexOf(u':');
-        const QString property = declaration.left(colon).trimmed().toLower();
-        if (colon < 0 || (property != u"background"_s && property != u"background-color"_s && property != u"color"_s))
-            continue;
-        const QString value = withoutPriority(declaration.mid(colon + 1));
-        const QString colour = property == u"background"_s ? shorthandColour(value)
-                               : isPlainColour(value)      ? value
-                                                           : QString();
-        if (colour.isEmpty())
-            continue;
-        (property == u"color"_s ? colours.text : colours.background) = colour;
-    }
-    return colours;
-}
-
-// The background and text colours of a table or cell as a style attribute, or nothing; never
-// anything the style could load.
-QString colourStyle(const QString &openTag)
-{
-    cCellColours colours = styleColours(attributeValue(openTag, u"style"_s));
-    const QString bgcolor = attributeValue(openTag, u"bgcolor"_s);
-    if (colours.background.isEmpty() && isPlainColour(bgcolor))
-        colours.background = bgcolor;
-    if (colours.background.isEmpty())
-        return {};
-    // Text coloured for a background image stays unreadable on none.
-    const QString text = colours.text.isEmpty() ? QString() : u";color:"_s + colours.text;
-    return u" style=\"background-color:"_s + colours.background + text + u'"';
-}
-
-// The block a single cell becomes, with the cell's alignment and colours.
-QString cellBlock(const QString &cellTag)
-{
-    static const QRegularExpression align(u"\\salign=\"(left|right|center|justify)\""_s,
-                                          QRegularExpression::CaseInsensitiveOption);
-    QString block = u"<div"_s;
-    if (const QRegularExpressionMatch found = align.match(cellTag); found.hasMatch())
-        block += u" align=\""_s + found.captured(1) + u'"';
-    return block + colourStyle(cellTag) + u'>';
-}
-
 // "display:none" or the hidden attribute: mail hides a preview line or a tracking note this way.
 bool hidesItsContent(const QString &openTag)
 {
@@ -402,22 +270,16 @@ bool hidesItsContent(const QString &openTag)
     return mayHide && hidden.match(openTag).hasMatch();
 }
 
-// An unwrapped table stands in the open elements under this name: a bound for end tags like a
-// table, written as the div it is.
-const QString kUnwrappedTable = u"table/div"_s;
 // A row of a table shown as text: a block, and a bound for end tags like a table.
 const QString kTextRow = u"tr/div"_s;
 
 // Writes tokens back within the bounds, every element it opens closed again. An end tag never
 // reaches across a table, and cells stand in rows in tables, so the engine nests tables exactly
-// as counted here, never deeper. A table of a single cell is written as a block instead.
+// as counted here, never deeper.
 class cHtmlBounder
 {
 public:
-    cHtmlBounder(std::vector<int> tableDepths, std::vector<bool> singleCells)
-        : fTableDepths(std::move(tableDepths)), fSingleCells(std::move(singleCells))
-    {
-    }
+    explicit cHtmlBounder(std::vector<int> tableDepths) : fTableDepths(std::move(tableDepths)) {}
 
     QString Write(const std::vector<cToken> &tokens)
     {
@@ -426,8 +288,6 @@ public:
                 fOut += hiding() ? QString() : token.text;
             else if (token.name == u"table"_s)
                 token.kind == eToken::Open ? openTable(token) : closeTable();
-            else if (isTablePart(token.name) && !fTables.empty() && fTables.back().form == eTableForm::Block)
-                writeAsBlock(token);
             else if (isTablePart(token.name) && (fTables.empty() || fTables.back().form == eTableForm::Text))
                 writeAsText(token);
             else
@@ -441,7 +301,7 @@ public:
 private:
     using cOpenElement = std::vector<QString>::iterator;
 
-    enum class eTableForm { Table, Block, Text };
+    enum class eTableForm { Table, Text };
 
     struct cOpenTable
     {
@@ -453,15 +313,13 @@ private:
     {
         if (fTables.empty())
             fDepthCap = fNextTable < fTableDepths.size() ? fTableDepths[fNextTable++] : 0;
-        const bool single = fNextSingle < fSingleCells.size() && fSingleCells[fNextSingle];
-        ++fNextSingle;
         const bool inKeptTable = fTables.empty() || fTables.back().form != eTableForm::Text;
         const bool kept = inKeptTable && int(fTables.size()) < fDepthCap && roomForOne();
-        fTables.push_back({!kept ? eTableForm::Text : single ? eTableForm::Block : eTableForm::Table});
+        fTables.push_back({kept ? eTableForm::Table : eTableForm::Text});
         if (!kept)
             breakLine();
         else
-            push(single ? cToken{eToken::Open, kUnwrappedTable, u"<div"_s + colourStyle(token.text) + u'>'} : token);
+            push(token);
     }
 
     void closeTable()
@@ -481,7 +339,7 @@ private:
 
     static bool isTableBound(const QString &name)
     {
-        return name == u"table"_s || name == kUnwrappedTable || name == kTextRow;
+        return name == u"table"_s || name == kTextRow;
     }
 
     // Runs of empty lines say nothing in a table shown as text, and cost the layout of each.
@@ -491,13 +349,6 @@ private:
             fOut.chop(1);
         if (!fOut.endsWith(u"<br>"_s))
             fOut += u"<br>"_s;
-    }
-
-    // Rows and sections go; the cell becomes a block, closed with the table.
-    void writeAsBlock(const cToken &token)
-    {
-        if (token.kind == eToken::Open && (token.name == u"td"_s || token.name == u"th"_s) && roomForOne())
-            push({eToken::Open, u"div"_s, cellBlock(token.text)});
     }
 
     void writeAsText(const cToken &token)
@@ -584,7 +435,7 @@ private:
 
     void popTop()
     {
-        fOut += u"</"_s + (fOpen.back() == kUnwrappedTable || fOpen.back() == kTextRow ? u"div"_s : fOpen.back()) + u'>';
+        fOut += u"</"_s + (fOpen.back() == kTextRow ? u"div"_s : fOpen.back()) + u'>';
         fOpen.pop_back();
         fOpenHidden.pop_back();
     }
@@ -592,8 +443,6 @@ private:
     std::vector<int> fTableDepths;
     std::size_t fNextTable = 0;
     int fDepthCap = 0;
-    std::vector<bool> fSingleCells;
-    std::size_t fNextSingle = 0;
     std::vector<cOpenTable> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
     std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
@@ -602,9 +451,8 @@ private:
 
 } // namespace
 
-QString BoundedPreviewHtml(const QString &html, eOneCellTables oneCellTables)
+QString BoundedPreviewHtml(const QString &html)
 {
     const std::vector<cToken> tokens = cHtmlScanner(html).Scan();
-    const bool asBlocks = oneCellTables == eOneCellTables::Block;
-    return cHtmlBounder(affordedTableDepths(tokens), asBlocks ? singleCellTables(tokens) : std::vector<bool>()).Write(tokens);
+    return cHtmlBounder(affordedTableDepths(tokens)).Write(tokens);
 }

@@ -5,12 +5,6 @@
 #include "ui/main/PlainTextView.h"
 #include "ui/main/RemoteContent.h"
 
-#include <QThread>
-
-void cDeleteLater::operator()(QObject *object) const
-{
-    object->deleteLater();
-}
 
 cInlinePartLookup InlinePartLookup(const cHtmlBody &html)
 {
@@ -35,7 +29,7 @@ cRemoteImageLookup noteAsked(const QHash<QUrl, QImage> &known, const std::shared
 
 } // namespace
 
-cPreparedPreview PreparedPreview(const cPreviewJob &job, const std::function<bool()> &stale, QThread *home)
+cPreparedPreview PreparedPreview(const cPreviewJob &job, const std::function<bool()> &stale)
 {
     cPreparedPreview prepared;
     prepared.html = job.html ? *job.html : MessageHtml(job.message);
@@ -50,9 +44,11 @@ cPreparedPreview PreparedPreview(const cPreviewJob &job, const std::function<boo
         return prepared;
     const auto asked = std::make_shared<QList<QUrl>>();
     const cRemoteImageLookup remote = job.remoteImages ? noteAsked(*job.remoteImages, asked) : cRemoteImageLookup();
-    auto document = cPreviewBrowser::PreparedDocument(prepared.html.html, InlinePartLookup(prepared.html), job.style, remote);
-    document->moveToThread(home);
-    prepared.document = std::make_shared<std::unique_ptr<cPreviewDocument, cDeleteLater>>(document.release());
+    auto layout = std::make_unique<cHtmlLayout>(prepared.html.html, job.font, InlinePartLookup(prepared.html), remote);
+    if (stale())
+        return prepared;
+    layout->LayOut(job.width);
+    prepared.layout = std::make_shared<std::unique_ptr<cHtmlLayout>>(std::move(layout));
     prepared.remoteAsked = *asked;
     return prepared;
 }

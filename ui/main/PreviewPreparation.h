@@ -2,14 +2,17 @@
 #pragma once
 // What the preview shows of a message, made where it costs the window nothing (a worker thread):
 // its HTML read out of the kept original when not known yet, then either its text (the text part,
-// or a text rendering of the HTML) or its HTML as a document. Remote images come only from the
+// or a text rendering of the HTML) or its HTML read and laid out by litehtml (cHtmlLayout), the
+// window's longest work for a large message. Remote images come only from the
 // images the window already has; the addresses the HTML asked for beyond them are handed back
 // for the window to fetch.
 #include "mime/cHtmlBody.h"
 #include "storage/cMailMessage.h"
-#include "ui/main/cPreviewBrowser.h"
+#include "ui/main/PreviewResources.h"
+#include "ui/main/cHtmlLayout.h"
 
 #include <QHash>
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QUrl>
@@ -18,28 +21,22 @@
 #include <memory>
 #include <optional>
 
-class QThread;
-
 struct cPreviewJob
 {
     cMailMessage message;
     std::optional<cHtmlBody> html; // none: read from the message in the worker
     bool plainText = false;
-    cPreviewBrowser::cDocumentStyle style;
+    QFont font;     // the message font the view shows
+    int width = 1;  // and the width it lays out at
     std::optional<QHash<QUrl, QImage>> remoteImages; // none: nothing remote is loaded
-};
-
-struct cDeleteLater
-{
-    void operator()(QObject *object) const;
 };
 
 struct cPreparedPreview
 {
     cHtmlBody html;
-    // A document nobody took goes with the last copy of the result.
-    std::shared_ptr<std::unique_ptr<cPreviewDocument, cDeleteLater>> document;
-    QString plainText; // shown when there is no document
+    // A layout nobody took goes with the last copy of the result.
+    std::shared_ptr<std::unique_ptr<cHtmlLayout>> layout;
+    QString plainText; // shown when there is no layout
     int remoteItems = 0;
     QList<QUrl> remoteAsked;
 };
@@ -47,6 +44,5 @@ struct cPreparedPreview
 // The lookup of html's cid: parts, usable in any thread; empty when it has none.
 cInlinePartLookup InlinePartLookup(const cHtmlBody &html);
 
-// stale: whether a newer preparation made this one useless (it then stops early); the document
-// is handed to the thread home.
-cPreparedPreview PreparedPreview(const cPreviewJob &job, const std::function<bool()> &stale, QThread *home);
+// stale: whether a newer preparation made this one useless (it then stops early).
+cPreparedPreview PreparedPreview(const cPreviewJob &job, const std::function<bool()> &stale);

@@ -17,6 +17,8 @@ inline constexpr qint64 kMaxInlineImagePixels = qint64(4096) * 4096;
 
 // The bytes of the message's part with this Content-ID; empty when it has none.
 using cInlinePartLookup = std::function<QByteArray(const QString &contentId)>;
+// The image fetched for a web address, or a placeholder while it is on its way.
+using cRemoteImageLookup = std::function<QImage(const QUrl &url)>;
 
 // The resource for a QTextDocument::ResourceType; inlinePart may be empty (no parts).
 QVariant PreviewResource(int type, const QUrl &url, const cInlinePartLookup &inlinePart);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/cHtmlView.h"
 
-#include "ui/main/LitehtmlDefaultCss.h"
 #include "ui/main/MessageZoom.h"
-#include "ui/main/PreviewHtml.h"
+#include "ui/main/cHtmlLayout.h"
 #include "ui/main/cHtmlTextMap.h"
 #include "ui/main/cLitehtmlContainer.h"
 
@@ -15,7 +14,6 @@
 #include <QMenu>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QWheelEvent>
@@ -26,34 +24,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The default style sheet is parsed once, for every document.
-litehtml::context &sharedContext()
-{
-    static litehtml::context *context = [] {
-        auto *made = new litehtml::context;
-        made->load_master_stylesheet(kLitehtmlDefaultCss);
-        return made;
-    }();
-    return *context;
-}
-
-// litehtml gives a paragraph holding only a line break no height, so the blank lines people
-// type between paragraphs would vanish.
-QString withBlankLinesKept(const QString &html)
-{
-    static const QRegularExpression kOnlyBreak(u"<(p|div)(\\s[^>]*)?>\\s*<br\\s*/?>\\s*</\\1\\s*>"_s,
-                                               QRegularExpression::CaseInsensitiveOption);
-    QString kept = html;
-    return kept.replace(kOnlyBreak, u"<\\1\\2>&nbsp;</\\1>"_s);
-}
-
-// The message's HTML, bounded, read into a document that container draws.
-std::shared_ptr<litehtml::document> parsed(const QString &html, cLitehtmlContainer &container)
-{
-    const QByteArray bounded = withBlankLinesKept(BoundedPreviewHtml(html, eOneCellTables::Kept)).toUtf8();
-    return litehtml::document::createFromUTF8(bounded.constData(), &container, &sharedContext());
-}
 
 // What the reader is told a link leads to: encoded, so no look-alike letters hide the host.
 QString shownTarget(const QUrl &target)
@@ -75,7 +45,7 @@ QUrl hrefOf(const std::shared_ptr<litehtml::element> &anchor)
 
 } // namespace
 
-cHtmlView::cHtmlView(QWidget *parent) : QAbstractScrollArea(parent), fText(std::make_unique<cHtmlTextMap>()), fMessageFont(font())
+cHtmlView::cHtmlView(QWidget *parent) : QAbstractScrollArea(parent), fMessageFont(font())
 {
     viewport()->setMouseTracking(true);
     viewport()->setBackgroundRole(QPalette::Base);
@@ -85,35 +55,55 @@ cHtmlView::cHtmlView(QWidget *parent) : QAbstractScrollArea(parent), fText(std::
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-cHtmlView::~cHtmlView()
-{
-    fDocument.reset();
-}
+cHtmlView::~cHtmlView() = default;
 
 void cHtmlView::ShowHtml(const QString &html, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage)
+{
+    auto layout = std::make_unique<cHtmlLayout>(html, fMessageFont, inlinePart, remoteImage);
+    Show(std::move(layout), html, std::move(inlinePart), std::move(remoteImage));
+    fAdopted = false;
+    Layout();
+}
+
+void cHtmlView::Adopt(std::unique_ptr<cHtmlLayout> layout, const QString &html, cInlinePartLookup inlinePart,
+                      cRemoteImageLookup remoteImage)
+{
+    Show(std::move(layout), html, std::move(inlinePart), std::move(remoteImage));
+    fAdopted = true;
+    Layout();
+}
+
+void cHtmlView::Show(std::unique_ptr<cHtmlLayout> layout, const QString &html, cInlinePartLookup inlinePart,
+                     cRemoteImageLookup remoteImage)
 {
     fHtml = html;
     fInlinePart = std::move(inlinePart);
     fRemoteImage = std::move(remoteImage);
-    fDocument.reset();
-    fContainer = std::make_unique<cLitehtmlContainer>(fMessageFont, fInlinePart, fRemoteImage);
-    fDocument = parsed(html, *fContainer);
+    fLayout = std::move(layout);
     fSelectionStart = fSelectionEnd = 0;
-    fLaidOutWidth = -1;
-    Layout();
 }
 
 void cHtmlView::Clear()
 {
-    fDocument.reset();
-    fContainer.reset();
+    fLayout.reset();
+    fAdopted = false;
     fHtml.clear();
     fInlinePart = {};
     fRemoteImage = {};
-    fText = std::make_unique<cHtmlTextMap>();
     fSelectionStart = fSelectionEnd = 0;
     UpdateScrollBars();
     viewport()->update();
+}
+
+const cHtmlTextMap &cHtmlView::TextMap() const
+{
+    static const cHtmlTextMap kNoText;
+    return fLayout ? fLayout->TextMap() : kNoText;
+}
+
+int cHtmlView::LayoutWidthAt(int viewportWidth) const
+{
+    return std::max(1, int(viewportWidth / Scale()));
 }
 
 qreal cHtmlView::Scale() const
@@ -123,15 +113,14 @@ qreal cHtmlView::Scale() const
 
 void cHtmlView::Layout()
 {
-    const int width = std::max(1, int(viewport()->width() / Scale()));
-    if (fDocument && width != fLaidOutWidth) {
-        fContainer->SetWidth(width);
-        fDocument->render(width);
-        fText = std::make_unique<cHtmlTextMap>(fDocument->root());
-        fLaidOutWidth = width;
+    if (fLayout && fLayout->Width() != LayoutWidth()) {
+        if (fAdopted)
+            emit LayoutWanted();
+        else
+            fLayout->LayOut(LayoutWidth());
         // The text may have moved between lines; the selection keeps its letters where it can.
-        fSelectionStart = std::min(fSelectionStart, fText->Text().size());
-        fSelectionEnd = std::min(fSelectionEnd, fText->Text().size());
+        fSelectionStart = std::min(fSelectionStart, TextMap().Text().size());
+        fSelectionEnd = std::min(fSelectionEnd, TextMap().Text().size());
     }
     UpdateScrollBars();
     viewport()->update();
@@ -139,9 +128,10 @@ void cHtmlView::Layout()
 
 QSize cHtmlView::DocumentSize() const
 {
-    if (!fDocument)
+    if (!fLayout)
         return {};
-    return QSize(qRound(fDocument->width() * Scale()), qRound(fDocument->height() * Scale()));
+    const litehtml::document &document = fLayout->Document();
+    return QSize(qRound(document.width() * Scale()), qRound(document.height() * Scale()));
 }
 
 void cHtmlView::UpdateScrollBars()
@@ -183,7 +173,7 @@ QRect cHtmlView::ToViewport(const QRect &documentRect) const
 
 void cHtmlView::paintEvent(QPaintEvent *)
 {
-    if (!fDocument)
+    if (!fLayout)
         return;
     QPainter painter(viewport());
     const qreal scale = Scale();
@@ -191,25 +181,25 @@ void cHtmlView::paintEvent(QPaintEvent *)
     painter.save();
     painter.scale(scale, scale);
     const litehtml::position clip(0, 0, int(viewport()->width() / scale) + 1, int(viewport()->height() / scale) + 1);
-    fDocument->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), -origin.x(), -origin.y(), &clip);
+    fLayout->Document().draw(reinterpret_cast<litehtml::uint_ptr>(&painter), -origin.x(), -origin.y(), &clip);
     painter.restore();
     painter.setClipping(false);
     // Over the text rather than behind it: the document paints its own backgrounds.
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(110);
-    for (const QRect &box : fText->Rects(std::min(fSelectionStart, fSelectionEnd), std::max(fSelectionStart, fSelectionEnd)))
+    for (const QRect &box : TextMap().Rects(std::min(fSelectionStart, fSelectionEnd), std::max(fSelectionStart, fSelectionEnd)))
         painter.fillRect(ToViewport(box), highlight);
 }
 
 QString cHtmlView::PlainText() const
 {
-    return fText->Text();
+    return TextMap().Text();
 }
 
 QString cHtmlView::SelectedText() const
 {
     const qsizetype start = std::min(fSelectionStart, fSelectionEnd);
-    return fText->Text().mid(start, std::max(fSelectionStart, fSelectionEnd) - start);
+    return TextMap().Text().mid(start, std::max(fSelectionStart, fSelectionEnd) - start);
 }
 
 void cHtmlView::Select(qsizetype start, qsizetype end)
@@ -224,7 +214,7 @@ void cHtmlView::Select(qsizetype start, qsizetype end)
 
 void cHtmlView::SelectAll()
 {
-    Select(0, fText->Text().size());
+    Select(0, TextMap().Text().size());
 }
 
 void cHtmlView::Copy() const
@@ -236,7 +226,7 @@ void cHtmlView::Copy() const
 QRect cHtmlView::TextRect(qsizetype from, qsizetype to) const
 {
     QRect covered;
-    for (const QRect &box : fText->Rects(from, to))
+    for (const QRect &box : TextMap().Rects(from, to))
         covered |= ToViewport(box);
     return covered;
 }
@@ -249,8 +239,8 @@ bool cHtmlView::Find(const QString &text, QTextDocument::FindFlags flags)
     const bool backward = flags.testFlag(QTextDocument::FindBackward);
     const qsizetype start = std::min(fSelectionStart, fSelectionEnd);
     const qsizetype end = std::max(fSelectionStart, fSelectionEnd);
-    const qsizetype found = backward ? (start == 0 ? -1 : fText->Text().lastIndexOf(text, start - 1, cs))
-                                     : fText->Text().indexOf(text, end, cs);
+    const qsizetype found = backward ? (start == 0 ? -1 : TextMap().Text().lastIndexOf(text, start - 1, cs))
+                                     : TextMap().Text().indexOf(text, end, cs);
     if (found < 0)
         return false;
     Select(found, found + text.size());
@@ -272,11 +262,11 @@ void cHtmlView::ScrollTo(const QRect &viewportRect)
 
 std::shared_ptr<litehtml::element> cHtmlView::AnchorAt(QPoint viewportPoint) const
 {
-    if (!fDocument)
+    if (!fLayout)
         return nullptr;
     const QPoint at = ToDocument(viewportPoint);
     const QPoint client = QPoint(int(viewportPoint.x() / Scale()), int(viewportPoint.y() / Scale()));
-    for (auto element = fDocument->root()->get_element_by_point(at.x(), at.y(), client.x(), client.y()); element;
+    for (auto element = fLayout->Document().root()->get_element_by_point(at.x(), at.y(), client.x(), client.y()); element;
          element = element->parent()) {
         if (qstricmp(element->get_tagName(), "a") == 0 && element->get_attr("href"))
             return element;
@@ -306,7 +296,7 @@ void cHtmlView::mousePressEvent(QMouseEvent *event)
         return QAbstractScrollArea::mousePressEvent(event);
     const QPoint at = event->position().toPoint();
     fPressedLink = LinkAt(at);
-    const qsizetype offset = fText->OffsetAt(ToDocument(at));
+    const qsizetype offset = TextMap().OffsetAt(ToDocument(at));
     Select(event->modifiers().testFlag(Qt::ShiftModifier) ? fSelectionStart : offset, offset);
     fSelecting = true;
 }
@@ -317,7 +307,7 @@ void cHtmlView::mouseMoveEvent(QMouseEvent *event)
     Hover(at);
     if (!fSelecting || !event->buttons().testFlag(Qt::LeftButton))
         return;
-    Select(fSelectionStart, fText->OffsetAt(ToDocument(at)));
+    Select(fSelectionStart, TextMap().OffsetAt(ToDocument(at)));
     // Dragging past the edge scrolls on.
     if (at.y() < 0 || at.y() > viewport()->height())
         verticalScrollBar()->setValue(verticalScrollBar()->value() + (at.y() < 0 ? at.y() : at.y() - viewport()->height()));
@@ -339,8 +329,8 @@ void cHtmlView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseDoubleClickEvent(event);
-    const QString &text = fText->Text();
-    qsizetype start = fText->OffsetAt(ToDocument(event->position().toPoint()));
+    const QString &text = TextMap().Text();
+    qsizetype start = TextMap().OffsetAt(ToDocument(event->position().toPoint()));
     qsizetype end = start;
     while (start > 0 && text.at(start - 1).isLetterOrNumber())
         --start;
@@ -392,7 +382,9 @@ void cHtmlView::SetMessageFont(const QFont &font)
 {
     fMessageFont = font;
     // litehtml takes its fonts as it reads the HTML.
-    if (fDocument)
+    if (fAdopted)
+        emit LayoutWanted();
+    else if (fLayout)
         ShowHtml(QString(fHtml), fInlinePart, fRemoteImage);
 }
 
@@ -429,28 +421,26 @@ void cHtmlView::Print(QPagedPaintDevice &printer, const QString &headerHtml) con
     }
     if (fHtml.isEmpty())
         return;
-    cLitehtmlContainer container(fMessageFont, fInlinePart, fRemoteImage);
+    cHtmlLayout layout(fHtml, fMessageFont, fInlinePart, fRemoteImage);
     const int width = std::max(1, int(area.width() / scale));
-    container.SetWidth(width);
-    const auto document = parsed(fHtml, container);
-    document->render(width);
-    const cHtmlTextMap text(document->root());
+    layout.LayOut(width);
+    litehtml::document &document = layout.Document();
     int offset = headerHeight;
-    for (int top = 0; top < document->height();) {
+    for (int top = 0; top < document.height();) {
         const int pageHeight = std::max(1, int((area.height() - offset) / scale));
-        int bottom = text.PageBreak(top, top + pageHeight);
+        int bottom = layout.TextMap().PageBreak(top, top + pageHeight);
         if (bottom <= top)
             bottom = top + pageHeight;
         painter.save();
         painter.translate(0, offset);
         painter.scale(scale, scale);
-        container.SetPageClip(QRect(0, 0, std::max(width, document->width()), bottom - top));
-        const litehtml::position clip(0, 0, std::max(width, document->width()), bottom - top);
-        document->draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, -top, &clip);
+        layout.Container().SetPageClip(QRect(0, 0, std::max(width, document.width()), bottom - top));
+        const litehtml::position clip(0, 0, std::max(width, document.width()), bottom - top);
+        document.draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, -top, &clip);
         painter.restore();
         top = bottom;
         offset = 0;
-        if (top < document->height())
+        if (top < document.height())
             printer.newPage();
     }
 }

@@ -10,7 +10,6 @@
 // and found with Find. The message font is the default font of the HTML; zoom (Ctrl+plus,
 // Ctrl+minus, Ctrl+0, Ctrl and the wheel) scales the whole picture, a point of that font a step.
 #include "ui/main/PreviewResources.h"
-#include "ui/main/cPreviewDocument.h"
 
 #include <QAbstractScrollArea>
 #include <QTextDocument>
@@ -19,10 +18,9 @@
 #include <memory>
 
 class QPagedPaintDevice;
+class cHtmlLayout;
 class cHtmlTextMap;
-class cLitehtmlContainer;
 namespace litehtml {
-class document;
 class element;
 } // namespace litehtml
 
@@ -39,6 +37,12 @@ public:
     // A message's HTML, the lookup of its cid: parts (empty: it has none) and of its remote
     // images (empty: none are loaded).
     void ShowHtml(const QString &html, cInlinePartLookup inlinePart = {}, cRemoteImageLookup remoteImage = {});
+    // Shows layout, read from html elsewhere (a worker thread) in MessageFont(). The view never
+    // lays it out again itself (a large message would hold the window for seconds): when its
+    // width, zoom or font changes it asks with LayoutWanted and shows the old layout meanwhile.
+    // The lookups serve printing.
+    void Adopt(std::unique_ptr<cHtmlLayout> layout, const QString &html, cInlinePartLookup inlinePart,
+               cRemoteImageLookup remoteImage);
     void Clear();
 
     // The text shown, as copy would give it.
@@ -50,11 +54,18 @@ public:
     // The next place the text occurs after the selection (before it, backward), selected and
     // scrolled into view; false when there is none.
     bool Find(const QString &text, QTextDocument::FindFlags flags = {});
-    const cHtmlTextMap &TextMap() const { return *fText; }
+    const cHtmlTextMap &TextMap() const;
+    // What is shown, laid out; null when nothing is.
+    const cHtmlLayout *ShownLayout() const { return fLayout.get(); }
     // Where the text from..to stands in the viewport now; empty when it is not shown.
     QRect TextRect(qsizetype from, qsizetype to) const;
 
     void SetMessageFont(const QFont &font);
+    const QFont &MessageFont() const { return fMessageFont; }
+    // The width in document pixels the view lays its document out at now, or would with a
+    // viewport that wide.
+    int LayoutWidth() const { return LayoutWidthAt(viewport()->width()); }
+    int LayoutWidthAt(int viewportWidth) const;
     void ZoomBy(int steps);
     void ZoomReset();
     int Zoom() const { return fZoom; }
@@ -74,6 +85,8 @@ signals:
     void LinkHovered(const QString &target);
     void SelectionChanged();
     void ZoomChanged();
+    // An adopted layout no longer fits the view: a new one is wanted at LayoutWidth().
+    void LayoutWanted();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -88,6 +101,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
+    void Show(std::unique_ptr<cHtmlLayout> layout, const QString &html, cInlinePartLookup inlinePart,
+              cRemoteImageLookup remoteImage);
     void Layout();
     void UpdateScrollBars();
     // Viewport points and document points, at the zoom and scroll of the view.
@@ -98,16 +113,14 @@ private:
     void Select(qsizetype start, qsizetype end);
     void ScrollTo(const QRect &viewportRect);
 
-    std::unique_ptr<cLitehtmlContainer> fContainer; // outlives fDocument
-    std::shared_ptr<litehtml::document> fDocument;
-    std::unique_ptr<cHtmlTextMap> fText;
+    std::unique_ptr<cHtmlLayout> fLayout;
+    bool fAdopted = false; // fLayout was made elsewhere, and is laid out there again
     // What was shown, to show it again in another font.
     QString fHtml;
     cInlinePartLookup fInlinePart;
     cRemoteImageLookup fRemoteImage;
     QFont fMessageFont;
     int fZoom = 0;
-    int fLaidOutWidth = -1;
     qsizetype fSelectionStart = 0;
     qsizetype fSelectionEnd = 0;
     bool fSelecting = false;

@@ -20,6 +20,30 @@ QColor qtColor(const litehtml::web_color &c)
     return QColor(c.red, c.green, c.blue, c.alpha);
 }
 
+// The outline of box with its corners rounded by radii; empty when none is.
+QPainterPath roundedPath(const QRect &box, const litehtml::border_radiuses &radii)
+{
+    QPainterPath path;
+    const QRectF r(box);
+    const auto corner = [](int x, int y) { return QSizeF(std::max(0, x), std::max(0, y)); };
+    const QSizeF topLeft = corner(radii.top_left_x, radii.top_left_y);
+    const QSizeF topRight = corner(radii.top_right_x, radii.top_right_y);
+    const QSizeF bottomRight = corner(radii.bottom_right_x, radii.bottom_right_y);
+    const QSizeF bottomLeft = corner(radii.bottom_left_x, radii.bottom_left_y);
+    if (topLeft.isEmpty() && topRight.isEmpty() && bottomRight.isEmpty() && bottomLeft.isEmpty())
+        return path;
+    path.moveTo(r.left() + topLeft.width(), r.top());
+    path.arcTo(QRectF(r.right() - 2 * topRight.width(), r.top(), 2 * topRight.width(), 2 * topRight.height()), 90, -90);
+    path.arcTo(QRectF(r.right() - 2 * bottomRight.width(), r.bottom() - 2 * bottomRight.height(), 2 * bottomRight.width(),
+                      2 * bottomRight.height()),
+               0, -90);
+    path.arcTo(QRectF(r.left(), r.bottom() - 2 * bottomLeft.height(), 2 * bottomLeft.width(), 2 * bottomLeft.height()), 270,
+               -90);
+    path.arcTo(QRectF(r.left(), r.top(), 2 * topLeft.width(), 2 * topLeft.height()), 180, -90);
+    path.closeSubpath();
+    return path;
+}
+
 QRect qtRect(const litehtml::position &p)
 {
     return QRect(p.x, p.y, p.width, p.height);
@@ -285,9 +309,9 @@ void cLitehtmlContainer::transform_text(litehtml::tstring &text, litehtml::text_
     text = changed.toStdString();
 }
 
-void cLitehtmlContainer::set_clip(const litehtml::position &pos, const litehtml::border_radiuses &, bool, bool)
+void cLitehtmlContainer::set_clip(const litehtml::position &pos, const litehtml::border_radiuses &radii, bool, bool)
 {
-    fClips.push_back(qtRect(pos));
+    fClips.push_back({qtRect(pos), roundedPath(qtRect(pos), radii)});
 }
 
 void cLitehtmlContainer::del_clip()
@@ -299,13 +323,15 @@ void cLitehtmlContainer::del_clip()
 QPainter *cLitehtmlContainer::Prepared(litehtml::uint_ptr hdc) const
 {
     auto *painter = reinterpret_cast<QPainter *>(hdc);
-    QRect clip = fClips.empty() ? fPageClip : fClips.back();
+    QRect clip = fClips.empty() ? fPageClip : fClips.back().rect;
     if (!fClips.empty() && !fPageClip.isEmpty())
         clip &= fPageClip;
     if (clip.isNull())
         painter->setClipping(false);
     else
         painter->setClipRect(clip);
+    if (!fClips.empty() && !fClips.back().rounded.isEmpty())
+        painter->setClipPath(fClips.back().rounded, Qt::IntersectClip);
     return painter;
 }
 

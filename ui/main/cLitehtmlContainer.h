@@ -9,12 +9,12 @@
 // Made before the document it serves and destroyed after it; its width is the one the document
 // is laid out at.
 #include "ui/main/PreviewResources.h"
-#include "ui/main/cPreviewDocument.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 
 #include <litehtml.h>
@@ -37,6 +37,8 @@ public:
     void SetPageClip(const QRect &area) { fPageClip = area; }
     // The metrics of a font this container made, for measuring text the document holds.
     static const QFontMetrics &MetricsOf(litehtml::uint_ptr hFont) { return FontOf(hFont).metrics; }
+    // The image loaded for an address the document names; null when none was.
+    const QImage *Image(const char *src) const;
 
     litehtml::uint_ptr create_font(const char *faceName, int size, int weight, litehtml::font_style italic,
                                    unsigned int decoration, litehtml::font_metrics *fm) override;
@@ -79,7 +81,6 @@ private:
 
     // The painter of a draw call, clipped as litehtml last asked.
     QPainter *Prepared(litehtml::uint_ptr hdc) const;
-    const QImage *Image(const char *src) const;
     QImage Loaded(const QUrl &url) const;
 
     QByteArray fDefaultFamily;
@@ -89,6 +90,13 @@ private:
     cRemoteImageLookup fRemoteImage;
     std::vector<std::unique_ptr<cFont>> fFonts;
     QHash<QByteArray, QImage> fImages;
-    std::vector<QRect> fClips;
+    // What litehtml asked to clip to, innermost last: a rectangle, its corners rounded when
+    // rounded is not empty.
+    struct cClip
+    {
+        QRect rect;
+        QPainterPath rounded;
+    };
+    std::vector<cClip> fClips;
     QRect fPageClip;
 };

@@ -9,7 +9,10 @@
 #include "ui/main/PlainTextView.h"
 #include "ui/main/PreviewHeader.h"
 #include "ui/main/PreviewPreparation.h"
+#include "ui/main/PrintedMessage.h"
 #include "ui/main/RemoteContent.h"
+#include "ui/main/cHtmlLayout.h"
+#include "ui/main/cHtmlView.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cRemoteContentBar.h"
 #include "ui/main/cRemoteImages.h"
@@ -19,6 +22,9 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtConcurrentRun>
@@ -43,26 +49,50 @@ cPreviewPane::cPreviewPane(QWidget *parent) : QWidget(parent), fRemoteImages(new
     btnPlainText->setCheckable(true);
     btnPlainText->hide();
     fRemoteBar = new cRemoteContentBar(this);
-    fBrowser = new cPreviewBrowser(this);
+    fText = new QStackedWidget(this);
+    fBrowser = new cPreviewBrowser(fText);
+    fHtmlView = new cHtmlView(fText);
+    fHtmlView->setObjectName(u"htmlPage"_s);
+    fText->addWidget(fBrowser);
+    fText->addWidget(fHtmlView);
     auto *header = new QHBoxLayout;
     header->addWidget(lblHeader, 1);
     header->addWidget(btnPlainText, 0, Qt::AlignTop);
     layout->addLayout(header);
     layout->addWidget(fRemoteBar);
-    layout->addWidget(fBrowser, 1);
+    layout->addWidget(fText, 1);
     connect(fRemoteBar, &cRemoteContentBar::LoadClicked, this, &cPreviewPane::LoadRemote);
     connect(fRemoteBar, &cRemoteContentBar::AllowSenderClicked, this, &cPreviewPane::AllowSender);
     connect(fRemoteImages, &cRemoteImages::Arrived, this, &cPreviewPane::ShowBody);
     connect(btnPlainText, &QToolButton::toggled, this, &cPreviewPane::ShowBody);
-    connect(fBrowser, &cPreviewBrowser::ZoomChanged, this, [this] {
+    connect(fBrowser, &cPreviewBrowser::ZoomChanged, this, [this] { FollowZoom(fBrowser->Zoom()); });
+    connect(fHtmlView, &cHtmlView::ZoomChanged, this, [this] { FollowZoom(fHtmlView->Zoom()); });
+    connect(fHtmlView, &cHtmlView::LinkHovered, this, &cPreviewPane::LinkHovered);
+    connect(fHtmlView, &cHtmlView::LinkActivated, this, &cPreviewPane::FollowLink);
+    connect(fBrowser, &QTextBrowser::selectionChanged, this, &cPreviewPane::SelectionChanged);
+    connect(fHtmlView, &cHtmlView::SelectionChanged, this, &cPreviewPane::SelectionChanged);
+    // A large message is laid out again aside, once the reader stopped resizing.
+    tmrLayout = new QTimer(this);
+    tmrLayout->setSingleShot(true);
+    tmrLayout->setInterval(kLayoutDelayMs);
+    connect(fHtmlView, &cHtmlView::LayoutWanted, tmrLayout, qOverload<>(&QTimer::start));
+    connect(tmrLayout, &QTimer::timeout, this, [this] {
         if (fHtmlShown)
             ShowBody();
     });
-    connect(fBrowser, &cPreviewBrowser::LinkHovered, this, &cPreviewPane::LinkHovered);
-    connect(fBrowser, &cPreviewBrowser::LinkActivated, this, [this](const QUrl &target, const QString &text) {
-        if (const QString note = FollowMessageLink(this, target, text); !note.isEmpty())
-            emit StatusNote(note);
-    });
+}
+
+void cPreviewPane::FollowLink(const QUrl &target, const QString &text)
+{
+    if (const QString note = FollowMessageLink(this, target, text); !note.isEmpty())
+        emit StatusNote(note);
+}
+
+// One zoom for the pane, whichever view the reader zoomed in.
+void cPreviewPane::FollowZoom(int zoom)
+{
+    fBrowser->ZoomBy(zoom - fBrowser->Zoom());
+    fHtmlView->ZoomBy(zoom - fHtmlView->Zoom());
 }
 
 void cPreviewPane::Show(const cMailMessage &message)
@@ -95,7 +125,9 @@ void cPreviewPane::ApplyFontOption()
 {
     constexpr int kDefaultSize = 8;
     const int size = cOptions::read(Opt::MailDisplayFontSize);
-    fBrowser->SetMessageFont(QFont(cOptions::read(Opt::MailDisplayFont), size > 0 ? size : kDefaultSize));
+    const QFont font(cOptions::read(Opt::MailDisplayFont), size > 0 ? size : kDefaultSize);
+    fBrowser->SetMessageFont(font);
+    fHtmlView->SetMessageFont(font);
 }
 
 void cPreviewPane::ShowBody()
@@ -113,7 +145,25 @@ void cPreviewPane::ShowPlainText(const QString &text)
 {
     fRemoteBar->hide();
     fHtmlShown = false;
+    fHtmlView->Clear();
     fBrowser->setPlainText(text);
+    ShowPage(fBrowser);
+}
+
+// Given its size at once: the stack sizes a page only once it is shown, and a view that learns its
+// width later would lay the message out twice.
+void cPreviewPane::ShowPage(QWidget *page)
+{
+    fText->setCurrentWidget(page);
+    page->setGeometry(fText->contentsRect());
+}
+
+// The view may be hidden behind the browser, with no size yet; the pages are alike in frame and
+// scroll bar, so the shown one's viewport tells.
+int cPreviewPane::LayoutWidth() const
+{
+    const auto *shown = static_cast<const QAbstractScrollArea *>(fText->currentWidget());
+    return fHtmlView->LayoutWidthAt(shown->viewport()->width());
 }
 
 cRemoteImageLookup cPreviewPane::RemoteImages() const
@@ -125,15 +175,17 @@ cRemoteImageLookup cPreviewPane::RemoteImages() const
 
 void cPreviewPane::ShowHtml()
 {
-    const int scrolled = fBrowser->verticalScrollBar()->value();
-    fBrowser->ShowHtml(fHtml.html, InlinePartLookup(fHtml), RemoteImages());
+    const int scrolled = fHtmlView->verticalScrollBar()->value();
+    ShowPage(fHtmlView);
+    fHtmlView->ShowHtml(fHtml.html, InlinePartLookup(fHtml), RemoteImages());
     HtmlShown(scrolled, fRemoteAllowed ? 0 : int(RemoteReferences(fHtml.html).size()));
 }
 
 // Laid out again as remote images arrive, where the reader was; a new message from the top.
 void cPreviewPane::HtmlShown(int scrolled, int blockedItems)
 {
-    fBrowser->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
+    fBrowser->clear();
+    fHtmlView->verticalScrollBar()->setValue(fHtmlShown ? scrolled : 0);
     fHtmlShown = true;
     fRemoteBar->ShowBlocked(blockedItems, fSender);
 }
@@ -141,9 +193,12 @@ void cPreviewPane::HtmlShown(int scrolled, int blockedItems)
 void cPreviewPane::PrepareAside()
 {
     const int preparation = *fLatest;
-    if (!fHtmlShown)
+    if (!fHtmlShown) {
         fBrowser->setPlainText(tr("Loading..."));
-    cPreviewJob job{fMessage, std::nullopt, btnPlainText->isChecked(), fBrowser->DocumentStyle(), std::nullopt};
+        ShowPage(fBrowser);
+    }
+    cPreviewJob job{fMessage, std::nullopt, btnPlainText->isChecked(), fHtmlView->MessageFont(), LayoutWidth(),
+                    std::nullopt};
     if (!fHtmlPending)
         job.html = fHtml;
     if (fRemoteAllowed)
@@ -154,8 +209,8 @@ void cPreviewPane::PrepareAside()
         if (preparation == *fLatest)
             ShowPrepared(watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([job = std::move(job), latest = fLatest, preparation, home = thread()] {
-        return PreparedPreview(job, [&latest, preparation] { return *latest != preparation; }, home);
+    watcher->setFuture(QtConcurrent::run([job = std::move(job), latest = fLatest, preparation] {
+        return PreparedPreview(job, [&latest, preparation] { return *latest != preparation; });
     }));
 }
 
@@ -167,10 +222,11 @@ void cPreviewPane::ShowPrepared(const cPreparedPreview &prepared)
         fRemoteAllowed = fRemoteAllowed && !fHtml.html.isEmpty();
         btnPlainText->setVisible(!fHtml.html.isEmpty());
     }
-    if (!prepared.document)
+    if (!prepared.layout)
         return ShowPlainText(prepared.plainText);
-    const int scrolled = fBrowser->verticalScrollBar()->value();
-    fBrowser->AdoptDocument(std::unique_ptr<cPreviewDocument>(prepared.document->release()), RemoteImages());
+    const int scrolled = fHtmlView->verticalScrollBar()->value();
+    ShowPage(fHtmlView);
+    fHtmlView->Adopt(std::move(*prepared.layout), fHtml.html, InlinePartLookup(fHtml), RemoteImages());
     HtmlShown(scrolled, fRemoteAllowed ? 0 : prepared.remoteItems);
     for (const QUrl &url : prepared.remoteAsked)
         fRemoteImages->Image(url);
@@ -195,6 +251,50 @@ void cPreviewPane::ShowText(const QString &text)
     fBrowser->setPlainText(text);
 }
 
+bool cPreviewPane::ShowsHtml() const
+{
+    return fText->currentWidget() == fHtmlView;
+}
+
+QString cPreviewPane::ShownText() const
+{
+    return ShowsHtml() ? fHtmlView->PlainText() : fBrowser->toPlainText();
+}
+
+QString cPreviewPane::SelectedText() const
+{
+    return ShowsHtml() ? fHtmlView->SelectedText() : fBrowser->textCursor().selectedText();
+}
+
+bool cPreviewPane::HasSelection() const
+{
+    return ShowsHtml() ? fHtmlView->HasSelection() : fBrowser->textCursor().hasSelection();
+}
+
+void cPreviewPane::Copy() const
+{
+    if (ShowsHtml())
+        fHtmlView->Copy();
+    else
+        fBrowser->copy();
+}
+
+void cPreviewPane::SelectAll()
+{
+    if (ShowsHtml())
+        fHtmlView->SelectAll();
+    else
+        fBrowser->selectAll();
+}
+
+void cPreviewPane::Print(QPagedPaintDevice &printer) const
+{
+    if (ShowsHtml())
+        fHtmlView->Print(printer, HeaderHtml());
+    else
+        PrintedMessage(HeaderHtml(), *fBrowser->document())->print(&printer);
+}
+
 QString cPreviewPane::HeaderHtml() const
 {
     return lblHeader->text();
@@ -208,6 +308,8 @@ void cPreviewPane::Clear()
     fRemoteBar->hide();
     fRemoteImages->Forget();
     fBrowser->clear();
+    fHtmlView->Clear();
+    ShowPage(fBrowser);
     fOriginal.clear();
     fSubject.clear();
     fSender.clear();

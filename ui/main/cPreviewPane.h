@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The preview: the header block of the shown message (PreviewHeaderHtml) above its text in a
-// cPreviewBrowser. It remembers which message it shows, for "View source" and "Save as .eml".
+// The preview: the header block of the shown message (PreviewHeaderHtml) above its text: HTML in
+// a cHtmlView, plain text in a cPreviewBrowser. It remembers which message it shows, for "View source" and "Save as .eml".
 // A message with HTML (MessageHtml) is shown as HTML with its own cid: images; its remote
 // images only once the reader loads them for this message or allows its sender, and until then
 // a bar says how many remote items were held back. Clicked links are followed here
@@ -10,12 +10,13 @@
 // reader switches it with btnPlainText, for this message only.
 //
 // A message whose HTML (or the original it is read from) is longer than kPreparedAsideChars is
-// read, bounded, counted and parsed, or rendered as text, on a worker thread (PreparedPreview),
+// read, bounded, counted, parsed and laid out, or rendered as text, on a worker thread (PreparedPreview),
 // the preview saying "Loading..." meanwhile; whatever the pane shows next drops a preparation
-// still on its way.
+// still on its way. Such a message is laid out again there too when the view's width, zoom or
+// font changes.
 #include "mime/cHtmlBody.h"
-#include "ui/main/cPreviewDocument.h"
 #include "storage/cMailMessage.h"
+#include "ui/main/PreviewResources.h"
 
 #include <QWidget>
 
@@ -23,7 +24,11 @@
 #include <memory>
 
 class QLabel;
+class QPagedPaintDevice;
+class QStackedWidget;
+class QTimer;
 class QToolButton;
+class cHtmlView;
 class cPreviewBrowser;
 struct cPreparedPreview;
 class cRemoteContentBar;
@@ -34,10 +39,14 @@ class cPreviewPane : public QWidget
     Q_OBJECT
 public:
     static constexpr qsizetype kPreparedAsideChars = 256 * 1024;
+    static constexpr int kLayoutDelayMs = 150;
 
     explicit cPreviewPane(QWidget *parent = nullptr);
 
     cPreviewBrowser *Browser() const { return fBrowser; }
+    cHtmlView *HtmlView() const { return fHtmlView; }
+    // Whether the message's HTML is shown (in HtmlView), not text (in Browser).
+    bool ShowsHtml() const;
     cRemoteContentBar *RemoteBar() const { return fRemoteBar; }
     // The header block and the text of message (as HTML when it has HTML).
     void Show(const cMailMessage &message);
@@ -56,14 +65,28 @@ public:
     QString HeaderHtml() const;
     bool RemoteAllowed() const { return fRemoteAllowed; }
 
+    // The text shown, and what the reader selected in it, whichever view shows it.
+    QString ShownText() const;
+    QString SelectedText() const;
+    bool HasSelection() const;
+    void Copy() const;
+    void SelectAll();
+    // The header block above the shown text, in pages.
+    void Print(QPagedPaintDevice &printer) const;
+
 signals:
     void StatusNote(const QString &text);
     void LinkHovered(const QString &target);
+    void SelectionChanged();
 
 private:
     void ShowBody();
     void ShowHtml();
     void ShowPlainText(const QString &text);
+    void ShowPage(QWidget *page);
+    int LayoutWidth() const;
+    void FollowLink(const QUrl &target, const QString &text);
+    void FollowZoom(int zoom);
     void PrepareAside();
     void ShowPrepared(const cPreparedPreview &prepared);
     void HtmlShown(int scrolled, int blockedItems);
@@ -74,8 +97,11 @@ private:
     QLabel *lblHeader;
     QToolButton *btnPlainText;
     cRemoteContentBar *fRemoteBar;
+    QStackedWidget *fText;
     cPreviewBrowser *fBrowser;
+    cHtmlView *fHtmlView;
     cRemoteImages *fRemoteImages;
+    QTimer *tmrLayout;
     QByteArray fOriginal;
     QString fSubject;
     QString fSender;

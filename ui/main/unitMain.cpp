@@ -83,7 +83,7 @@ TfrmMain::TfrmMain(cMailStore &store, QWidget *parent)
     connect(RxTrayIcon, &QSystemTrayIcon::activated, this, &TfrmMain::RxTrayIconClick);
     ConnectWindowList();
     connect(&fStore, &cMailStore::FolderChanged, this, &TfrmMain::RefreshIfShown);
-    fParts = {lstMsgs, lstFolders, htmlView, fPreviewPane, lstAttachments, lstContacts, RxTrayIcon, tmrReadUnread};
+    fParts = {lstMsgs, lstFolders, fPreviewPane, lstAttachments, lstContacts, RxTrayIcon, tmrReadUnread};
     fMessageCommands = new cMainMessageCommands(*this, fParts);
     fFolderCommands = new cMainFolderCommands(*this, fParts, *fMessageCommands);
     fViewCommands = new cMainViewCommands(*this, fParts);
@@ -230,7 +230,7 @@ void TfrmMain::BuildPanes()
     htmlView->setObjectName(u"htmlView"_s);
     connect(fPreviewPane, &cPreviewPane::StatusNote, this, &TfrmMain::ShowStatusNote);
     connect(fPreviewPane, &cPreviewPane::LinkHovered, this, &TfrmMain::ShowStatusNote);
-    connect(htmlView, &QTextBrowser::selectionChanged, this, &TfrmMain::RefreshCommandStates);
+    connect(fPreviewPane, &cPreviewPane::SelectionChanged, this, &TfrmMain::RefreshCommandStates);
     spltHorizontal = new QSplitter(Qt::Vertical);
     spltHorizontal->setObjectName(u"spltHorizontal"_s);
     spltHorizontal->addWidget(pnlMsgs);
@@ -328,7 +328,7 @@ bool TfrmMain::CommandUsable(eCommandRule rule, bool messageSelected) const
         return !ShownFolder().isEmpty() && cMailStore::KindOf(ShownFolder()) == eFolderKind::User;
     case eCommandRule::Deletable:
         return CommandUsable(eCommandRule::UserFolder, false) || cMainSearch::IsSaved(lstFolders->currentItem());
-    case eCommandRule::PreviewText: return htmlView->textCursor().hasSelection();
+    case eCommandRule::PreviewText: return fPreviewPane->HasSelection();
     case eCommandRule::Attachment: return !lstAttachments->selectedItems().isEmpty();
     case eCommandRule::Original: return !fPreviewPane->Original().isEmpty();
     case eCommandRule::Undo: return fMessageCommands && fMessageCommands->CanUndo();
