@@ -3,6 +3,7 @@
 // the reader's zoom: Ctrl+plus, Ctrl+minus and Ctrl+0 resize the text, sizes the HTML sets
 // itself included.
 #include "storage/cOptions.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/main/cPreviewBrowser.h"
 #include "ui/main/cPreviewPane.h"
@@ -48,7 +49,8 @@ private slots:
 
     void theReadWindowFollowsTheFontOption()
     {
-        TfrmReadMessage window;
+        const cMemoryMailStore store;
+        TfrmReadMessage window(store);
         QCOMPARE(window.Preview()->Browser()->document()->defaultFont().pointSize(), 11);
     }
 
