@@ -55,17 +55,12 @@ cMailStore &sizingStore()
     return store;
 }
 
-const cMailStore &fileStore()
-{
-    static cQrzMailStore store;
-    return store;
-}
-
 QWidget *messageProps(const QString &path)
 {
+    cMailMessage record;
+    (void)record.ReadFile(path);
     auto *props = new TfrmMessageProps;
-    if (const cResultOf<cMailMessage> read = fileStore().Read(cQrzMailStore::RefOfFile(path)))
-        props->Load(read.value());
+    props->Load(record);
     return props;
 }
 
@@ -112,7 +107,8 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
     {"view source", [](const QString &) { return new TfrmViewSource(u"Hello"_s, QByteArray(200, 'x')); }},
     {"read window",
      [](const QString &path) {
-         auto *window = new TfrmReadMessage(fileStore());
+         static const cQrzMailStore files;
+         auto *window = new TfrmReadMessage(files);
          window->ShowMessage(cQrzMailStore::RefOfFile(path));
          return window;
      }},
