@@ -73,8 +73,6 @@ public:
     // The same prepared; sorted again when the order asked for changed meanwhile.
     void LoadAcross(const QString &directory, cPrepared prepared);
     QString Directory() const { return fDirectory; }
-    // The folder listed; empty for a list of several.
-    QString Folder() const { return fFolder; }
     bool Across() const { return fAcross; }
     // The names of every row, as the entries gave them.
     QStringList Names() const;
