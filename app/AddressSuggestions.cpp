@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AddressSuggestions.h"
 
-#include "storage/MailStorage.h"
 #include "storage/cContactStore.h"
 #include "storage/cDateKey.h"
-#include "storage/cFolderIndex.h"
-#include "storage/eFolderKind.h"
+#include "storage/cMailStore.h"
 #include "transfer/cAddressCompletion.h"
 
 #include <QDateTime>
@@ -27,29 +25,32 @@ qint64 NowWallSeconds()
     return now.date().toJulianDay() * 86400 + now.time().msecsSinceStartOfDay() / 1000;
 }
 
-cAddressCompletion ReadCompletion(const QString &sentFolder)
+cAddressCompletion ReadCompletion(const cMailStore &store)
 {
     cAddressCompletion completion;
     for (const cContactCard &card : cContactStore::ReadAllContacts()) {
         completion.AddContact(card.name, card[eContactKey::EMail]);
         completion.AddContact(card.name, card[eContactKey::SecEMail]);
     }
-    for (const cIndexEntry &sent : cFolderIndex::List(sentFolder))
-        completion.AddSeen(sent.To, sent.dateKey == cDateKey::kNone ? 0 : WallSeconds(sent.dateKey));
+    for (const cStoredEntry &sent : store.List(FolderName(eFolderKind::SentItems))) {
+        const qint64 dateKey = sent.entry.dateKey;
+        completion.AddSeen(sent.entry.To, dateKey == cDateKey::kNone ? 0 : WallSeconds(dateKey));
+    }
     return completion;
 }
 
 } // namespace
 
-QStringList SuggestAddresses(const QString &typed)
+QStringList SuggestAddresses(const cMailStore &store, const QString &typed)
 {
     static cAddressCompletion completion;
     static QElapsedTimer age;
-    static QString readFrom;
-    const QString sentFolder = MailFolderPath(FolderName(eFolderKind::SentItems));
-    if (!age.isValid() || age.elapsed() > kFreshForMs || sentFolder != readFrom) {
-        completion = ReadCompletion(sentFolder);
-        readFrom = sentFolder;
+    // The mail folder may have moved since, or another store be asked.
+    static std::pair<const cMailStore *, QString> readFrom;
+    const std::pair source(&store, store.FolderDirectory(FolderName(eFolderKind::SentItems)));
+    if (!age.isValid() || age.elapsed() > kFreshForMs || source != readFrom) {
+        completion = ReadCompletion(store);
+        readFrom = source;
         age.start();
     }
     return completion.Complete(typed, NowWallSeconds());

@@ -11,10 +11,13 @@ namespace {
 // The sender's display name and reply address (the From address when the message has none).
 void addSender(TfrmMain &frmMain)
 {
-    const QString path = frmMain.SelectedMessagePath();
-    cMailMessage header;
-    if (path.isEmpty() || !header.ReadFile(path, true))
+    const std::optional<cMessageRef> selected = frmMain.SelectedMessage();
+    if (!selected)
         return;
+    const cResultOf<cMailMessage> read = frmMain.Store().Read(*selected);
+    if (!read)
+        return;
+    const cMailMessage &header = read.value();
     ShowAddContact(&frmMain, QString::fromUtf8(header.From).trimmed(), QString::fromUtf8(header.ReplyAddress).trimmed());
 }
 

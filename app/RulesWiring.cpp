@@ -27,6 +27,16 @@ void runInBackground(TfrmMain &frmMain, std::function<QString()> work)
     watcher->setFuture(QtConcurrent::run(std::move(work)));
 }
 
+// The rules and the junk filter work on the message files themselves.
+QStringList selectedFiles(const TfrmMain &frmMain)
+{
+    QStringList files;
+    for (const cMessageRef &message : frmMain.SelectedMessages())
+        if (const QString file = frmMain.Store().FileOf(message); !file.isEmpty())
+            files.append(file);
+    return files;
+}
+
 // paths: the messages to run the rules on; none: the whole folder.
 QString runRules(const QString &folder, const QStringList &paths)
 {
@@ -60,7 +70,7 @@ void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
     if (!junkFilterInstalled(frmMain, id))
         return;
     frmMain.WireCommand(id, [&frmMain, spam] {
-        const QStringList paths = frmMain.SelectedMessagePaths();
+        const QStringList paths = selectedFiles(frmMain);
         const QString folder = frmMain.ShownFolder();
         runInBackground(frmMain, [paths, folder, spam] {
             const cResult marked = cJunkFilter::MarkMessages(paths, folder, spam);
@@ -102,7 +112,7 @@ void WireRules(TfrmMain &frmMain, const cMailStore &store)
     });
     frmMain.WireCommand(eMainCommand::popMsgs_RunRules, [&frmMain] {
         const QString folder = frmMain.ShownFolder();
-        const QStringList paths = frmMain.SelectedMessagePaths();
+        const QStringList paths = selectedFiles(frmMain);
         if (!paths.isEmpty())
             runInBackground(frmMain, [folder, paths] { return runRules(folder, paths); });
     });

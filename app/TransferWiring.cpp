@@ -2,6 +2,7 @@
 #include "app/TransferWiring.h"
 
 #include "storage/cMailMessage.h"
+#include "storage/cQrzMailStore.h"
 #include "ui/transfer/cTransferEvents.h"
 #include "ui/transfer/cTransferWindow.h"
 #include "ui/transfer/unitAccounts.h"
@@ -9,18 +10,18 @@
 #include "ui/transfer/unitGetMail.h"
 #include "ui/transfer/unitSendMail.h"
 #include "ui/transfer/unitSendMail_SelectAccount.h"
-#include "ui/main/MainWindowRules.h"
 #include "ui/main/unitMain.h"
 
 #include <QCoreApplication>
 
 namespace {
 
+// Arrivals are written as files by the incoming store, which names them by path.
 void showArrivingMessage(TfrmMain &frmMain, const QString &path, const QString &folder)
 {
     cMailMessage header;
     if (header.ReadFile(path, true))
-        frmMain.InsertArrivedMessage(path, folder, header);
+        frmMain.InsertArrivedMessage(cQrzMailStore::RefOf(folder, path), header);
 }
 
 void wireReports(TfrmMain &frmMain, const cNewMailNotice &notice)
@@ -55,12 +56,8 @@ void WireTransfer(TfrmMain &frmMain, const cNewMailNotice &notice)
             StartMailCheck(accounts, false, &frmMain);
     });
     frmMain.WireCommand(eMainCommand::mnuTools_SendUnsent, [&frmMain] { SendUnsentMessages(frmMain.Store(), &frmMain); });
-    frmMain.WireCommand(eMainCommand::popMsgs_SendNow, [&frmMain] {
-        QList<cMessageRef> selected;
-        for (const QString &path : frmMain.SelectedMessagePaths())
-            selected.append(MessageRefOf(path, frmMain.ShownFolder()));
-        SendMessages(frmMain.Store(), selected, &frmMain);
-    });
+    frmMain.WireCommand(eMainCommand::popMsgs_SendNow,
+                        [&frmMain] { SendMessages(frmMain.Store(), frmMain.SelectedMessages(), &frmMain); });
     const auto manageAccounts = [&frmMain] {
         TfrmAccounts accounts(&frmMain);
         accounts.exec();

@@ -7,7 +7,6 @@
 #include "ui/compose/unitMessageProps.h"
 #include "ui/compose/unitNewMessage.h"
 #include "ui/contacts/unitContactsSupport.h"
-#include "ui/main/MainWindowRules.h"
 #include "ui/main/unitMain.h"
 #include "ui/signatures/unitInsertSignature.h"
 #include "ui/signatures/unitSignatures.h"
@@ -35,14 +34,15 @@ QString chooseSignature(QWidget *parent)
     return dialog.exec() == QDialog::Accepted ? dialog.SelectedName() : QString();
 }
 
-void showMessageProperties(const QString &path, QWidget *parent)
+void showMessageProperties(const cMailStore &store, const cMessageRef &message, QWidget *parent)
 {
-    TfrmMessageProps props(parent);
-    QString error;
-    if (!props.Load(path, &error)) {
-        QMessageBox::warning(parent, TfrmMessageProps::tr("Cannot open the message"), error);
+    const cResultOf<cMailMessage> read = store.Read(message);
+    if (!read) {
+        QMessageBox::warning(parent, TfrmMessageProps::tr("Cannot open the message"), read.text());
         return;
     }
+    TfrmMessageProps props(parent);
+    props.Load(read.value());
     props.exec();
 }
 
@@ -60,9 +60,8 @@ void InstallWindowSteps(cMailStore &store, TfrmMain *frmMain)
         if (owner)
             owner->NewMessageTo(to);
     };
-    // The main window's list names a draft by its file.
-    steps.OpenDraft = [&store, owner](const QString &path, QWidget *parent) {
-        (void)OpenDraft(store, MessageRefOf(path, {}), owner, parent);
+    steps.OpenDraft = [&store, owner](const cMessageRef &draft, QWidget *parent) {
+        (void)OpenDraft(store, draft, owner, parent);
     };
     steps.SendMessages = [&store](const QList<cMessageRef> &messages, QWidget *parent) {
         SendMessages(store, messages, parent);
@@ -70,11 +69,13 @@ void InstallWindowSteps(cMailStore &store, TfrmMain *frmMain)
     steps.SendUnsentMessages = [&store](QWidget *parent) { SendUnsentMessages(store, parent); };
     steps.ShowAddressBook = [] { ShowAddressBook(); };
     steps.PickRecipients = [](QWidget *parent) { return PickRecipients(parent); };
-    steps.SuggestAddresses = SuggestAddresses;
+    steps.SuggestAddresses = [&store](const QString &typed) { return SuggestAddresses(store, typed); };
     steps.ShowAbout = [&store, owner](QWidget *parent) { showAbout(store, parent, owner); };
     steps.ChooseSignature = chooseSignature;
     steps.ManageSignatures = [](QWidget *parent) { TfrmSignatures::ShowModal(parent); };
-    steps.ShowMessageProperties = showMessageProperties;
+    steps.ShowMessageProperties = [&store](const cMessageRef &message, QWidget *parent) {
+        showMessageProperties(store, message, parent);
+    };
     steps.ConfirmEmptyTrash = [](QWidget *parent) { return TfrmEmptyTrash::ConfirmEmptyTrash(parent); };
     steps.SettleComposersBeforeExit = [](QWidget *parent) { return TfrmNewMessage::SettleAllBeforeExit(parent); };
     SetWindowSteps(std::move(steps));

@@ -14,6 +14,7 @@
 #include "app/SearchWiring.h"
 #include "search/cListedSearch.h"
 #include "search/cSearchIndexer.h"
+#include "storage/cQrzMailStore.h"
 #include "ui/main/cMessageList.h"
 #include "ui/main/unitMain.h"
 #include "ui/transfer/cTransferEvents.h"
@@ -70,7 +71,7 @@ struct cIndexingStore
         const QString path = MailFolderPath(u"Inbox"_s) + u"/new%1.qrz"_s.arg(arrived);
         (void)m.WriteFile(path, eDurability::Deferred);
         emit cTransferEvents::instance().MessageArrived(path, u"Inbox"_s);
-        (void)window->InsertArrivedMessage(path, u"Inbox"_s, m);
+        (void)window->InsertArrivedMessage(cQrzMailStore::RefOf(u"Inbox"_s, path), m);
         return word;
     }
 

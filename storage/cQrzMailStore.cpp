@@ -5,6 +5,7 @@
 #include "storage/cFolderStore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -64,6 +65,12 @@ QString cQrzMailStore::PathOf(const cMessageRef &message)
 cMessageRef cQrzMailStore::RefOf(const QString &folder, const QString &path)
 {
     return {folder, QFileInfo(path).fileName()};
+}
+
+cMessageRef cQrzMailStore::RefOfFile(const QString &path)
+{
+    const QFileInfo file(path);
+    return {file.dir().dirName(), file.fileName()};
 }
 
 QStringList cQrzMailStore::Folders() const

@@ -15,6 +15,8 @@ public:
     // For code that works on the files themselves; empty for a key that is no plain file name.
     static QString PathOf(const cMessageRef &message);
     static cMessageRef RefOf(const QString &folder, const QString &path);
+    // The message of a file of the tree: its folder is the directory it is in.
+    static cMessageRef RefOfFile(const QString &path);
 
     QStringList Folders() const override;
     std::vector<cStoredEntry> List(const QString &folder) const override;

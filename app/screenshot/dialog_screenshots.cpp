@@ -7,7 +7,6 @@
 #include "ui/compose/unitMessageProps.h"
 #include "ui/contacts/unitAddContact.h"
 #include "ui/contacts/unitContactProperties.h"
-#include "ui/main/MainWindowRules.h"
 #include "ui/main/unitCreateFolder.h"
 #include "ui/main/unitReadMessage.h"
 #include "ui/main/unitViewSource.h"
@@ -58,6 +57,20 @@ QWidget *idle(QWidget *window)
     return window;
 }
 
+const cMailStore &fileStore()
+{
+    static cQrzMailStore store;
+    return store;
+}
+
+QWidget *messageProps(const QString &messagePath)
+{
+    auto *props = new TfrmMessageProps;
+    if (const cResultOf<cMailMessage> read = fileStore().Read(cQrzMailStore::RefOfFile(messagePath)))
+        props->Load(read.value());
+    return props;
+}
+
 QByteArray original(const QString &messagePath)
 {
     QFile file(messagePath);
@@ -76,14 +89,14 @@ const cPicture kPictures[] = {
     {"signatures", [](const QString &) { return new TfrmSignatures; }},
     {"insert-signature", [](const QString &) { return new TfrmInsertSignature; }},
     {"contact-properties", [](const QString &) { return loaded(new TfrmContactProperties, u"Margaret Holm"_s); }},
-    {"message-properties", [](const QString &path) { return loaded(new TfrmMessageProps, path); }},
+    {"message-properties", messageProps},
     {"view-source",
      [](const QString &path) { return new TfrmViewSource(u"Quarterly report, final draft"_s, original(path)); }},
     {"about", [](const QString &) { return new TfrmAbout(nullptr, {}); }},
     {"read-window",
      [](const QString &path) {
-         auto *window = new TfrmReadMessage;
-         window->ShowMessage(path);
+         auto *window = new TfrmReadMessage(fileStore());
+         window->ShowMessage(cQrzMailStore::RefOfFile(path));
          return window;
      }},
     {"new-account", [](const QString &) { return new TfrmCreateNewAccount; }},
@@ -97,7 +110,7 @@ const cPicture kPictures[] = {
     {"sending",
      [](const QString &path) {
          auto *store = new cQrzMailStore;
-         auto *window = new TfrmSendMail(*store, u"Work"_s, {MessageRefOf(path, {})});
+         auto *window = new TfrmSendMail(*store, u"Work"_s, {cQrzMailStore::RefOfFile(path)});
          store->setParent(window); // after the session, which goes first
          return idle(window);
      }},

@@ -1,14 +1,21 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fails naming every source under DIR that includes HEADER.
+# Fails naming every source under DIR that includes HEADER (or has a line matching PATTERN),
+# but the file ALLOW if given.
 file(GLOB_RECURSE sources "${DIR}/*.cpp" "${DIR}/*.h")
+if(ALLOW)
+  list(REMOVE_ITEM sources "${DIR}/${ALLOW}")
+endif()
+if(NOT PATTERN)
+  set(PATTERN "#include \"${HEADER}\"")
+endif()
 set(found "")
 foreach(source IN LISTS sources)
-  file(STRINGS "${source}" lines REGEX "#include \"${HEADER}\"")
+  file(STRINGS "${source}" lines REGEX "${PATTERN}")
   if(lines)
     list(APPEND found "${source}")
   endif()
 endforeach()
 if(found)
   list(JOIN found "\n  " names)
-  message(FATAL_ERROR "These include ${HEADER}:\n  ${names}")
+  message(FATAL_ERROR "These match ${PATTERN}:\n  ${names}")
 endif()

@@ -2,6 +2,7 @@
 #pragma once
 // Reads and chooses entries of the main window's message list as the user sees them: by
 // shown row, in the order on screen.
+#include "storage/cQrzMailStore.h"
 #include "ui/main/cMessageList.h"
 
 #include <QStringList>
@@ -27,9 +28,15 @@ inline QString caption(const cMessageList *list, int column)
     return list->Model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
+inline cMessageRef ref(const cMessageList *list, int row)
+{
+    return list->Model()->Ref(row);
+}
+
+// The file of the row's message in the folder tree.
 inline QString path(const cMessageList *list, int row)
 {
-    return list->Model()->Path(row);
+    return cQrzMailStore::PathOf(ref(list, row));
 }
 
 inline int icon(const cMessageList *list, int row)
@@ -55,7 +62,7 @@ inline QStringList selectedTexts(const cMessageList *list, int column)
 
 inline int rowOfPath(const cMessageList *list, const QString &file)
 {
-    return list->Model()->RowOfPath(file);
+    return list->Model()->RowOf(cQrzMailStore::RefOfFile(file));
 }
 
 // Adds the row to the selection, as a Ctrl+click does.

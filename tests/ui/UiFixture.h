@@ -51,7 +51,7 @@ public:
     }
 
     // A message file's place in the mail store, and back.
-    static cMessageRef refOf(const QString &path) { return cQrzMailStore::RefOf(QFileInfo(path).dir().dirName(), path); }
+    static cMessageRef refOf(const QString &path) { return cQrzMailStore::RefOfFile(path); }
     static QString pathOf(const std::optional<cMessageRef> &message)
     {
         return message ? cQrzMailStore::PathOf(*message) : QString();

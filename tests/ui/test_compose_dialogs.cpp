@@ -163,9 +163,10 @@ private slots:
         m.Html = true;
         m.attachments = {u"/nowhere/report.pdf"_s};
         m.headerLines = {"Received: from a", "Subject: Report & figures"};
-        const QString path = fx.putMessage(u"Inbox"_s, u"mail1.qrz"_s, m);
+        cMailMessage stored;
+        QVERIFY(stored.ReadFile(fx.putMessage(u"Inbox"_s, u"mail1.qrz"_s, m)));
         TfrmMessageProps props;
-        QVERIFY(props.Load(path));
+        props.Load(stored);
         auto label = [&](const char *name) { return props.findChild<QLabel *>(QLatin1String(name)); };
         QCOMPARE(label("lblFrom")->text(), u"Ann Lee"_s);
         QCOMPARE(label("lblSubject")->text(), u"Report & figures"_s);
@@ -201,8 +202,10 @@ private slots:
         m.From = bytes + " <ann@example.org>";
         m.Account = bytes;
         m.headerLines = {"Subject: " + bytes, "X-Mailer: Mail"};
+        cMailMessage stored;
+        QVERIFY(stored.ReadFile(fx.putMessage(u"Inbox"_s, u"mail1.qrz"_s, m)));
         TfrmMessageProps props;
-        QVERIFY(props.Load(fx.putMessage(u"Inbox"_s, u"mail1.qrz"_s, m)));
+        props.Load(stored);
         for (const char *name : {"lblFrom", "lblSubject", "lblAccount"})
             QCOMPARE(props.findChild<QLabel *>(QLatin1String(name))->text(), text);
         QCOMPARE(props.findChild<QPlainTextEdit *>(u"txtHeaders"_s)->toPlainText(), u"Subject: "_s + text + u"\nX-Mailer: Mail"_s);

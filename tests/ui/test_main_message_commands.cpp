@@ -148,8 +148,8 @@ private slots:
         QVERIFY(open());
         sortBySubject();
         select({0, 2});
-        QMimeData data;
-        data.setData(cMessageList::kPathsMimeType, QByteArray("anything"));
+        const std::unique_ptr<QMimeData> dragged(list()->model()->mimeData(list()->selectionModel()->selectedIndexes()));
+        const QMimeData &data = *dragged;
         QWidget *viewport = folders()->viewport();
         const QPoint onTrash = folders()->visualItemRect(folders()->findItems(u"Trash"_s, Qt::MatchExactly).value(0)).center();
         QDragEnterEvent enter(onTrash, Qt::MoveAction, &data, Qt::LeftButton, {});
@@ -398,7 +398,7 @@ private slots:
         QCOMPARE(column(3), (QStringList{u"a"_s, u"C"_s, u"b"_s}));
         cMailMessage fresh = cUiFixture::message("new");
         fresh.DateTime = "08.12.2026 23:30:00";
-        QVERIFY(window().InsertArrivedMessage(u"/x/new.qrz"_s, u"Inbox"_s, fresh));
+        QVERIFY(window().InsertArrivedMessage({u"Inbox"_s, u"new.qrz"_s}, fresh));
         QCOMPARE(column(3), (QStringList{u"a"_s, u"C"_s, u"new"_s, u"b"_s}));
     }
 };

@@ -241,7 +241,7 @@ private slots:
         cMsgListModel model({});
         model.SetSort({MsgColumn::DateTime, false});
         const auto sorted = [&](const std::vector<cIndexEntry> &entries) {
-            model.Load(dir.path(), eFolderKind::Inbox, entries);
+            model.Load(u"Inbox"_s, dir.path(), entries);
             QStringList subjects;
             for (int row = 0; row < model.rowCount(); ++row)
                 subjects.append(model.index(row, MsgColumn::Subject).data().toString());

@@ -404,7 +404,7 @@ private slots:
         QStringList shown = columnTexts(messages, 0);
         shown.sort();
         QCOMPARE(shown, (QStringList{u"Budget 2027"_s, u"Minutes"_s}));
-        QCOMPARE(window.SelectedMessagePaths().size(), 2);
+        QCOMPARE(window.SelectedMessages().size(), 2);
         QTest::keyClicks(box, u" 2027"_s);
         QCOMPARE(columnTexts(messages, 0), QStringList{u"Budget 2027"_s});
 
@@ -479,8 +479,8 @@ private slots:
         QVERIFY(QDir().mkpath(MailFolderPath(u"Junk"_s)));
         const QString path = fx->putMessage(u"Junk"_s, u"spam.qrz"_s, cUiFixture::message("Win"));
 
-        window.InsertArrivedMessage(path, u"Junk"_s, cUiFixture::message("Win"));
-        window.InsertArrivedMessage(path, u"Junk"_s, cUiFixture::message("Win"));
+        window.InsertArrivedMessage(cUiFixture::refOf(path), cUiFixture::message("Win"));
+        window.InsertArrivedMessage(cUiFixture::refOf(path), cUiFixture::message("Win"));
         QCOMPARE(folders->findItems(u"Junk"_s, Qt::MatchExactly).size(), 1);
     }
 
@@ -510,14 +510,14 @@ private slots:
         QVERIFY(create(window));
         cMailMessage received = cUiFixture::message("Fresh", false);
         received.attachments = {u"/att/a.txt"_s};
-        QVERIFY(window.InsertArrivedMessage(u"/mail/new.qrz"_s, u"Inbox"_s, received));
+        QVERIFY(window.InsertArrivedMessage({u"Inbox"_s, u"new.qrz"_s}, received));
         QCOMPARE(text(list(window), 0, 0), u"Fresh"_s);
         QCOMPARE(icon(list(window), 0), MsgImage::Unread);
         QCOMPARE(window.StatusText(2), u"1 message(s)"_s);
         QVERIFY(part<QTextBrowser>(window, "htmlView")->toPlainText().isEmpty());
         showFolder(window, u"Trash"_s);
-        QVERIFY(!window.InsertArrivedMessage(u"/mail/other.qrz"_s, u"Inbox"_s, received));
-        QVERIFY(window.InsertArrivedMessage(u"/mail/filtered.qrz"_s, u"trash"_s, received));
+        QVERIFY(!window.InsertArrivedMessage({u"Inbox"_s, u"other.qrz"_s}, received));
+        QVERIFY(window.InsertArrivedMessage({u"trash"_s, u"filtered.qrz"_s}, received));
 
         auto *panel = part<cStatusPanel>(window, "sbMain_Panel0");
         window.SetStatusText(0, u"Checking for mail..."_s);

@@ -6,6 +6,8 @@
 
 #include "tests/support/cMemoryMailStore.h"
 #include "ui/main/unitMain.h"
+#include "ui/main/unitReadMessage.h"
+#include "ui/wndlist/cWindowSteps.h"
 
 #include <QPushButton>
 #include <QTreeWidget>
@@ -95,6 +97,41 @@ private slots:
             QCOMPARE(subjectsIn(store, kInbox), (QStringList{u"one"_s, u"three"_s, u"two"_s}));
             QCOMPARE(rows(list), 3);
         }
+    }
+
+    // A message opens from the store: in a window of its own, and by the store's name for it in
+    // the properties dialog and, for a draft, the composer.
+    void openingAMessageReadsItFromTheStore()
+    {
+        cUiFixture fx;
+        QVERIFY(fx.initStorage());
+        cMemoryMailStore store;
+        const cResultOf<cMessageRef> letter = store.Store(kInbox, cUiFixture::message("letter", false));
+        const QString unfinished = FolderName(eFolderKind::Unfinished);
+        const cResultOf<cMessageRef> draft = store.Store(unfinished, cUiFixture::message("draft", false));
+        QVERIFY(letter && draft);
+        QList<cMessageRef> asked;
+        cWindowSteps steps;
+        steps.ShowMessageProperties = [&asked](const cMessageRef &message, QWidget *) { asked.append(message); };
+        steps.OpenDraft = steps.ShowMessageProperties;
+        SetWindowSteps(steps);
+        TfrmMain window(store);
+        window.WireOwnCommands();
+        QVERIFY(window.FormCreate({[] { return true; }, {}, [] { return true; }}));
+        cMessageList *list = msgList(window);
+
+        list->SelectRow(0);
+        window.Command(eMainCommand::popMsgs_Properties)->trigger();
+        emit list->doubleClicked(list->model()->index(0, 0));
+        const auto *reader = window.findChild<TfrmReadMessage *>();
+        QVERIFY(reader);
+        QCOMPARE(reader->windowTitle(), u"letter"_s);
+        QVERIFY(store.Read(letter.value()).value().Read);
+
+        window.SelectFolder(unfinished);
+        emit list->doubleClicked(list->model()->index(0, 0));
+        QCOMPARE(asked, (QList<cMessageRef>{letter.value(), draft.value()}));
+        SetWindowSteps({});
     }
 };
 

@@ -41,7 +41,7 @@ QStringList names(const cMessageList *list)
 {
     QStringList shown;
     for (int row = 0; row < rows(list); ++row)
-        shown.append(path(list, row).section(u'/', -1));
+        shown.append(ref(list, row).key);
     return shown;
 }
 
@@ -55,7 +55,7 @@ class TestMsgThreads : public QObject
 
     void load(const std::vector<cIndexEntry> &entries = mailbox())
     {
-        fList->Load(u"/mail/Inbox"_s, eFolderKind::Inbox, entries);
+        fList->Load(u"Inbox"_s, u"/mail/Inbox"_s, entries);
         fList->SetThreaded(true);
     }
 
@@ -107,11 +107,11 @@ private slots:
         fList->SelectRow(3);
         QTest::keyClick(fList.get(), Qt::Key_Right);
         QCOMPARE(rows(fList.get()), 7);
-        QCOMPARE(path(fList.get(), fList->SelectedRow()), u"/mail/Inbox/1.qrz"_s);
+        QCOMPARE(ref(fList.get(), fList->SelectedRow()), (cMessageRef{u"Inbox"_s, u"1.qrz"_s}));
 
         // Another folder's list starts with every thread shown.
         QTest::keyClick(fList.get(), Qt::Key_Left);
-        fList->Load(u"/mail/Work"_s, eFolderKind::User, mailbox());
+        fList->Load(u"Work"_s, u"/mail/Work"_s, mailbox());
         QCOMPARE(rows(fList.get()), 7);
 
         fList->SetThreaded(false);
@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(names(fList.get()).mid(1, 3), (QStringList{u"2.qrz"_s, u"6.qrz"_s, u"8.qrz"_s}));
         QCOMPARE(text(fList.get(), 3, MsgColumn::Subject), u"      Re: Lunch"_s);
 
-        fList->TakeOut({u"/mail/Inbox/2.qrz"_s});
+        fList->TakeOut({{u"Inbox"_s, u"2.qrz"_s}});
         QCOMPARE(rows(fList.get()), 7);
         QVERIFY(!names(fList.get()).contains(u"2.qrz"_s));
         QCOMPARE(text(fList.get(), rowOfPath(fList.get(), u"/mail/Inbox/8.qrz"_s), MsgColumn::Subject),

@@ -3,6 +3,7 @@
 // the reader's zoom: Ctrl+plus, Ctrl+minus and Ctrl+0 resize the text, sizes the HTML sets
 // itself included, in HTML and plain text alike.
 #include "storage/cOptions.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 #include "ui/main/cHtmlView.h"
 #include "ui/main/cPreviewBrowser.h"
@@ -38,7 +39,8 @@ private slots:
 
     void theReadWindowFollowsTheFontOption()
     {
-        TfrmReadMessage window;
+        const cMemoryMailStore store;
+        TfrmReadMessage window(store);
         QCOMPARE(window.Preview()->Browser()->document()->defaultFont().pointSize(), 11);
         QCOMPARE(window.Preview()->HtmlView()->MessageFont().pointSize(), 11);
     }

@@ -70,14 +70,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(fWindow.get()));
         QTest::keyClick(list(), Qt::Key_Return);
         QVERIFY(reader());
-        QCOMPARE(reader()->Path(), paths.at(1));
+        QCOMPARE(reader()->Message(), cUiFixture::refOf(paths.at(1)));
         QVERIFY(header().contains(u"Ann Lee"_s));
         QCOMPARE(reader()->Attachments()->count(), 1);
         QVERIFY(cUiFixture::isReadOnDisk(paths.at(1)));
         delete reader();
 
         emit list()->doubleClicked(list()->model()->index(0, 0));
-        QCOMPARE(reader()->Path(), paths.at(0));
+        QCOMPARE(reader()->Message(), cUiFixture::refOf(paths.at(0)));
         QVERIFY(!readerCommand("actPrevious")->isEnabled());
     }
 
@@ -89,18 +89,18 @@ private slots:
         QPointer<TfrmReadMessage> shown = reader();
         readerCommand("actNext")->trigger();
         readerCommand("actNext")->trigger();
-        QCOMPARE(shown->Path(), paths.at(2));
+        QCOMPARE(shown->Message(), cUiFixture::refOf(paths.at(2)));
         QVERIFY(!readerCommand("actNext")->isEnabled());
         readerCommand("actPrevious")->trigger();
-        QCOMPARE(shown->Path(), paths.at(1));
-        QCOMPARE(fWindow->SelectedMessagePath(), paths.at(1));
+        QCOMPARE(shown->Message(), cUiFixture::refOf(paths.at(1)));
+        QCOMPARE(fWindow->SelectedMessage(), cUiFixture::refOf(paths.at(1)));
 
         // The list's selection moved meanwhile: Delete still deletes the reader's message.
         list()->SelectRow(0);
         readerCommand("actDelete")->trigger();
         QCOMPARE(cFolderStore::MessageFiles(u"Trash"_s).size(), 1);
         QVERIFY(QFileInfo::exists(paths.at(0)));
-        QCOMPARE(shown->Path(), paths.at(2));
+        QCOMPARE(shown->Message(), cUiFixture::refOf(paths.at(2)));
         readerCommand("actDelete")->trigger();
         readerCommand("actDelete")->trigger();
         QTRY_VERIFY(shown.isNull());
@@ -110,11 +110,12 @@ private slots:
     void aFileThatCannotBeReadLeavesNothingOfTheMessageBefore()
     {
         const QStringList paths = putInbox();
-        TfrmReadMessage window;
-        QVERIFY(window.ShowMessage(paths.at(1)));
+        cQrzMailStore store;
+        TfrmReadMessage window(store);
+        QVERIFY(window.ShowMessage(cUiFixture::refOf(paths.at(1))));
         QCOMPARE(window.windowTitle(), u"B"_s);
         QVERIFY(QFile::remove(paths.at(1)));
-        QVERIFY(!window.ShowMessage(paths.at(1)));
+        QVERIFY(!window.ShowMessage(cUiFixture::refOf(paths.at(1))));
         QCOMPARE(window.windowTitle(), u"mail1.qrz"_s);
         QCOMPARE(window.findChild<QLabel *>(u"lblPreviewHeader"_s)->text(), QString());
         QCOMPARE(window.Attachments()->count(), 0);

@@ -6,6 +6,7 @@
 
 #include "storage/cContactStore.h"
 #include "storage/cSignatureStore.h"
+#include "storage/cQrzMailStore.h"
 #include "tests/support/cMemoryMailStore.h"
 #include "transfer/cAccountStore.h"
 #include "ui/compose/unitMessageProps.h"
@@ -54,6 +55,15 @@ cMailStore &sizingStore()
     return store;
 }
 
+QWidget *messageProps(const QString &path)
+{
+    cMailMessage record;
+    (void)record.ReadFile(path);
+    auto *props = new TfrmMessageProps;
+    props->Load(record);
+    return props;
+}
+
 template <class T> QWidget *loaded(T *window, const QString &what)
 {
     (void)window->Load(what);
@@ -93,12 +103,13 @@ const std::pair<const char *, fMakeWindow> kWindows[] = {
     {"contact properties", [](const QString &) { return loaded(new TfrmContactProperties, u"Ann Lee"_s); }},
     {"add contact", [](const QString &) { return new TfrmAddContact(nullptr, u"Ann Lee"_s, u"ann@example.org"_s); }},
     {"composer", [](const QString &) { return new TfrmNewMessage(sizingStore()); }},
-    {"message properties", [](const QString &path) { return loaded(new TfrmMessageProps, path); }},
+    {"message properties", messageProps},
     {"view source", [](const QString &) { return new TfrmViewSource(u"Hello"_s, QByteArray(200, 'x')); }},
     {"read window",
      [](const QString &path) {
-         auto *window = new TfrmReadMessage;
-         window->ShowMessage(path);
+         static const cQrzMailStore files;
+         auto *window = new TfrmReadMessage(files);
+         window->ShowMessage(cQrzMailStore::RefOfFile(path));
          return window;
      }},
     {"about", [](const QString &) { return new TfrmAbout(nullptr, {}); }},

@@ -72,12 +72,8 @@ QWidget *TfrmMessageProps::buildGeneralPage()
     return page;
 }
 
-bool TfrmMessageProps::Load(const QString &path, QString *error)
+void TfrmMessageProps::Load(const cMailMessage &record)
 {
-    cMailMessage record;
-    const cResult read = record.ReadFile(path);
-    if (!read && error)
-        *error = read.text();
     lblFrom->setText(DisplayText(record.From));
     lblSubject->setText(DisplayText(record.Subject));
     lblAccount->setText(DisplayText(record.Account));
@@ -98,7 +94,6 @@ bool TfrmMessageProps::Load(const QString &path, QString *error)
     for (const QByteArray &line : record.headerLines)
         headers.append(DisplayText(line));
     txtHeaders->setPlainText(headers.join(QLatin1Char('\n')));
-    return read.ok();
 }
 
 void TfrmMessageProps::lstAttachmentsDblClick()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The read-only properties of one message file: sender, subject, account, priority, time,
+// The read-only properties of one message: sender, subject, account, priority, time,
 // content type, attachments (double-click opens one) and the stored header lines.
 #include <QDialog>
 #include <QStringList>
@@ -8,6 +8,7 @@
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class cMailMessage;
 
 class TfrmMessageProps : public QDialog
 {
@@ -15,9 +16,7 @@ class TfrmMessageProps : public QDialog
 public:
     explicit TfrmMessageProps(QWidget *parent = nullptr);
 
-    // Fills the dialog from the file; false, with the reason, when it cannot be read (the
-    // dialog then shows an empty record).
-    [[nodiscard]] bool Load(const QString &path, QString *error = nullptr);
+    void Load(const cMailMessage &record);
 
     void lstAttachmentsDblClick();
 

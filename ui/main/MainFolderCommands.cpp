@@ -154,7 +154,7 @@ void cMainFolderCommands::EmptyTrash()
 
 QString cMainFolderCommands::DropTarget(const QDropEvent *event) const
 {
-    if (cMessageList::DraggedPaths(event->mimeData()).isEmpty())
+    if (cMessageList::DraggedMessages(event->mimeData()).isEmpty())
         return {};
     const QString folder = folderNameOf(fParts.lstFolders->itemAt(event->position().toPoint()));
     return folder == fWindow.ShownFolder() ? QString() : folder;

@@ -4,7 +4,6 @@
 #include "mailproto/TVrxAddressList.h"
 #include "mailproto/TVrxMimeHeader.h"
 #include "storage/DisplayText.h"
-#include "storage/MailStorage.h"
 #include "storage/cSignatureStore.h"
 #include "ui/main/MainIcons.h"
 #include "ui/main/cPreviewPane.h"
@@ -20,7 +19,6 @@
 #include <algorithm>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSet>
 #include <QShortcut>
 #include <QTimer>
 
@@ -45,14 +43,6 @@ QList<cMailbox> recipientsOf(const cMailMessage &message, const QByteArray &char
         recipients.append({DisplayText(TVrxAddressList::DisplayNameOf(mailbox), charset),
                            QString::fromUtf8(TVrxAddressList::AddressOf(mailbox))});
     return recipients;
-}
-
-QStringList listPathsOf(const QList<cMessageRef> &messages)
-{
-    QStringList paths;
-    for (const cMessageRef &message : messages)
-        paths.append(ListPathOf(message));
-    return paths;
 }
 
 // In the order first met, so that each folder's messages are one step of their own.
@@ -124,15 +114,17 @@ void cMainMessageCommands::OpenComposerFor(const cComposerRequest &request)
     const cComposerOptions options = cComposerOptions::Read();
     cOriginalMessage original;
     if (!request.isNew) {
-        const QString path = fWindow.SelectedMessagePath();
-        const cResultOf<cMailMessage> message = fWindow.Store().Read(MessageRefOf(path, fWindow.ShownFolder()));
+        const std::optional<cMessageRef> selected = fWindow.SelectedMessage();
+        if (!selected)
+            return;
+        const cResultOf<cMailMessage> message = fWindow.Store().Read(*selected);
         if (!message) {
             QMessageBox::warning(&fWindow, tr("Cannot open the message"), message.text());
             return;
         }
-        original = originalOf(path, message.value());
+        original = originalOf(fWindow.Store().FileOf(*selected), message.value());
         if (request.attachOriginal) {
-            const cResultOf<QString> saved = SaveForwardable(path, original.subject);
+            const cResultOf<QString> saved = SaveForwardable(original.path, original.subject);
             if (!saved) {
                 QMessageBox::warning(&fWindow, tr("Cannot forward the message"), saved.text());
                 return;
@@ -155,14 +147,6 @@ void cMainMessageCommands::ReportStop(const QString &caption, const cStoreBatch 
         QMessageBox::warning(&fWindow, caption, outcome.result.text());
 }
 
-QList<cMessageRef> cMainMessageCommands::SelectedMessages() const
-{
-    QList<cMessageRef> messages;
-    for (const QString &path : fWindow.SelectedMessagePaths())
-        messages.append(MessageRefOf(path, fWindow.ShownFolder()));
-    return messages;
-}
-
 cStoreBatch cMainMessageCommands::Run(const std::function<cStoreBatch()> &step)
 {
     cStoreBatch outcome;
@@ -175,7 +159,7 @@ void cMainMessageCommands::DeleteSelected()
     const cStoreBatch outcome = Run([this] {
         cStoreBatch all;
         // From the Trash for good, from elsewhere into it: one step per folder.
-        for (const QList<cMessageRef> &group : byFolder(SelectedMessages())) {
+        for (const QList<cMessageRef> &group : byFolder(fWindow.SelectedMessages())) {
             const cStoreBatch part = fHistory.Delete(group);
             all.done += part.done;
             all.result = part.result;
@@ -184,7 +168,7 @@ void cMainMessageCommands::DeleteSelected()
         }
         return all;
     });
-    fWindow.TakeOutEntries(listPathsOf(outcome.done));
+    fWindow.TakeOutEntries(outcome.done);
     ReportStop(tr("Cannot delete the message"), outcome);
 }
 
@@ -209,23 +193,22 @@ void cMainMessageCommands::ChooseFolderAndTransfer(bool move)
 void cMainMessageCommands::TransferSelectedTo(const QString &folder, bool move)
 {
     const QString shown = fWindow.ShownFolder();
-    const cStoreBatch outcome = Run([this, &folder, move] { return fHistory.Transfer(SelectedMessages(), folder, move); });
+    const cStoreBatch outcome =
+        Run([this, &folder, move] { return fHistory.Transfer(fWindow.SelectedMessages(), folder, move); });
     // Into the folder shown, the list gains entries; otherwise a move only takes some out.
-    if (MailFolderPath(folder) == MailFolderPath(shown))
+    if (folder.compare(shown, Qt::CaseInsensitive) == 0)
         fWindow.LoadMessageList(shown);
     else if (move)
-        fWindow.TakeOutEntries(listPathsOf(outcome.done));
+        fWindow.TakeOutEntries(outcome.done);
     ReportStop(move ? tr("Cannot move the message") : tr("Cannot copy the message"), outcome);
 }
 
 void cMainMessageCommands::MarkSelected(bool read)
 {
     fParts.tmrReadUnread->stop();
-    const cStoreBatch outcome = Run([this, read] { return fHistory.Mark(SelectedMessages(), read); });
-    const QStringList done = listPathsOf(outcome.done);
-    const QSet<QString> marked(done.begin(), done.end());
+    const cStoreBatch outcome = Run([this, read] { return fHistory.Mark(fWindow.SelectedMessages(), read); });
     for (int row : fParts.lstMsgs->SelectedRows())
-        if (marked.contains(fParts.lstMsgs->Model()->Path(row)))
+        if (outcome.done.contains(fParts.lstMsgs->Model()->Ref(row)))
             fWindow.ShowReadMark(row, read);
     fWindow.RefreshCommandStates();
     ReportStop(tr("Cannot mark the message"), outcome);
@@ -243,8 +226,8 @@ void cMainMessageCommands::Undo()
 
 void cMainMessageCommands::ShowProperties()
 {
-    if (const QString path = fWindow.SelectedMessagePath(); !path.isEmpty())
-        RunStep(WindowSteps().ShowMessageProperties, path, &fWindow);
+    if (const std::optional<cMessageRef> selected = fWindow.SelectedMessage())
+        RunStep(WindowSteps().ShowMessageProperties, *selected, &fWindow);
 }
 
 void cMainMessageCommands::PrintPreview()
@@ -259,7 +242,7 @@ void cMainMessageCommands::OpenDraft(int row)
 {
     if (cMailStore::KindOf(fWindow.ShownFolder()) != eFolderKind::Unfinished || row < 0)
         return;
-    RunStep(WindowSteps().OpenDraft, fParts.lstMsgs->Model()->Path(row), &fWindow);
+    RunStep(WindowSteps().OpenDraft, fParts.lstMsgs->Model()->Ref(row), &fWindow);
 }
 
 void cMainMessageCommands::OpenMessage(int row)
@@ -270,7 +253,7 @@ void cMainMessageCommands::OpenMessage(int row)
         OpenDraft(row);
         return;
     }
-    auto *reader = new TfrmReadMessage(&fWindow);
+    auto *reader = new TfrmReadMessage(fWindow.Store(), &fWindow);
     WireReader(reader);
     ShowInReader(reader, row);
     reader->show();
@@ -293,7 +276,7 @@ void cMainMessageCommands::WireReader(TfrmReadMessage *reader)
     connect(reader, &TfrmReadMessage::DeleteRequested, this, onItsMessage([this, reader] {
         DeleteSelected();
         // The list moved on to the entry at the deleted one's place; so does the reader.
-        if (const int row = fWindow.SelectedRow(); row >= 0 && fWindow.SelectedMessagePath() != reader->Path())
+        if (const int row = fWindow.SelectedRow(); row >= 0 && fWindow.SelectedMessage() != reader->Message())
             ShowInReader(reader, row);
         else if (row < 0)
             reader->close();
@@ -305,20 +288,20 @@ void cMainMessageCommands::WireReader(TfrmReadMessage *reader)
 void cMainMessageCommands::ShowInReader(TfrmReadMessage *reader, int row)
 {
     fParts.lstMsgs->SelectRow(row);
-    if (reader->ShowMessage(fParts.lstMsgs->Model()->Path(row)))
+    if (reader->ShowMessage(fParts.lstMsgs->Model()->Ref(row)))
         fWindow.MarkRowRead(row);
     reader->SetNeighbours(row > 0, row + 1 < fParts.lstMsgs->Count());
 }
 
 bool cMainMessageCommands::SelectReaderMessage(TfrmReadMessage &reader)
 {
-    const int row = fParts.lstMsgs->RowOfPath(reader.Path());
+    const int row = fParts.lstMsgs->RowOf(reader.Message());
     if (row < 0) {
         QMessageBox::warning(&reader, tr("Cannot find the message"),
-                                 tr("The message \"%1\" is no longer in the list of the folder shown.").arg(reader.Path()));
+                             tr("The message \"%1\" is no longer in the list of the folder shown.").arg(reader.windowTitle()));
         return false;
     }
-    if (fWindow.SelectedMessagePaths() != QStringList{reader.Path()})
+    if (fWindow.SelectedMessages() != QList<cMessageRef>{reader.Message()})
         fParts.lstMsgs->SelectRow(row);
     return true;
 }
@@ -327,7 +310,7 @@ void cMainMessageCommands::StepReader(TfrmReadMessage *reader, int step)
 {
     if (!SelectReaderMessage(*reader))
         return;
-    const int row = fParts.lstMsgs->RowOfPath(reader->Path()) + step;
+    const int row = fParts.lstMsgs->RowOf(reader->Message()) + step;
     if (row >= 0 && row < fParts.lstMsgs->Count())
         ShowInReader(reader, row);
 }

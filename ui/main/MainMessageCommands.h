@@ -48,7 +48,6 @@ public:
 private:
     void ChooseFolderAndTransfer(bool move);
     void ReportStop(const QString &caption, const cStoreBatch &outcome);
-    QList<cMessageRef> SelectedMessages() const;
     // The history's step, with the list put right by the caller instead of reloaded.
     cStoreBatch Run(const std::function<cStoreBatch()> &step);
     void WireReader(TfrmReadMessage *reader);

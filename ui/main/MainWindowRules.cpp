@@ -2,12 +2,9 @@
 #include "ui/main/MainWindowRules.h"
 
 #include "storage/DisplayText.h"
-#include "storage/MailStorage.h"
 #include "ui/main/MainIcons.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -56,23 +53,14 @@ QString MessageCountText(int count)
     return cTexts::tr("%n message(s)", nullptr, count);
 }
 
-cMessageRef MessageRefOf(const QString &path, const QString &shownFolder)
-{
-    const QFileInfo file(path);
-    return {shownFolder.isEmpty() ? file.dir().dirName() : shownFolder, file.fileName()};
-}
-
-QString ListPathOf(const cMessageRef &message)
-{
-    return MailFolderPath(message.folder) + u'/' + message.key;
-}
-
 std::vector<cIndexEntry> IndexEntries(std::vector<cStoredEntry> listed)
 {
     std::vector<cIndexEntry> entries;
     entries.reserve(listed.size());
-    for (cStoredEntry &one : listed)
+    for (cStoredEntry &one : listed) {
+        one.entry.stamp.name = std::move(one.ref.key);
         entries.push_back(std::move(one.entry));
+    }
     return entries;
 }
 

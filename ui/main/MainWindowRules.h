@@ -40,11 +40,7 @@ int ReadIcon(bool html);
 
 QString MessageCountText(int count);
 
-// The list names its entries by path under the folder's directory, whatever the store: the
-// message of a path is in the shown folder when one is shown, else in the folder its directory
-// names (a list of several folders).
-cMessageRef MessageRefOf(const QString &path, const QString &shownFolder);
-QString ListPathOf(const cMessageRef &message);
+// The listed entries, each named by its message's key, as the message list takes them.
 std::vector<cIndexEntry> IndexEntries(std::vector<cStoredEntry> listed);
 
 // Milliseconds between mail checks, or 0 when the period cannot run: a period of no minutes

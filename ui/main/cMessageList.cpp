@@ -52,7 +52,7 @@ std::vector<cFileStamp> stampsOf(const QString &directory, const QStringList &na
 
 } // namespace
 
-const QString &cMessageList::kPathsMimeType = cMsgListModel::kPathsMimeType;
+const QString &cMessageList::kMessagesMimeType = cMsgListModel::kMessagesMimeType;
 
 cMessageList::cMessageList(QList<QIcon> images, QWidget *parent)
     : QTreeView(parent), fModel(new cMsgListModel(std::move(images), this))
@@ -86,18 +86,16 @@ cMessageList::cMessageList(QList<QIcon> images, QWidget *parent)
     connect(fModel, &QAbstractItemModel::rowsRemoved, this, [this] { ++fListings; });
 }
 
-QStringList cMessageList::DraggedPaths(const QMimeData *data)
+QList<cMessageRef> cMessageList::DraggedMessages(const QMimeData *data)
 {
-    if (!data || !data->hasFormat(kPathsMimeType))
-        return {};
-    return QString::fromUtf8(data->data(kPathsMimeType)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return cMsgListModel::MessagesOf(data);
 }
 
-void cMessageList::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
+void cMessageList::Load(const QString &folder, const QString &directory, const std::vector<cIndexEntry> &entries)
 {
     Watch({});
-    fModel->SetCaptions(MessageListCaptions(kind));
-    fModel->Load(directory, kind, entries);
+    fModel->SetCaptions(MessageListCaptions(cMailStore::KindOf(folder)));
+    fModel->Load(folder, directory, entries);
     if (!directory.isEmpty())
         fWatcher.addPath(directory);
     if (Count() > 0)
@@ -153,9 +151,9 @@ bool cMessageList::viewportEvent(QEvent *event)
     return handled;
 }
 
-void cMessageList::LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries)
+void cMessageList::LoadCached(const QString &folder, const QString &directory, std::vector<cIndexEntry> entries)
 {
-    Load(directory, kind, entries);
+    Load(folder, directory, entries);
     // The full listing also brings the cache up to date for the next time.
     LookInBackground([directory, cached = std::move(entries)]() mutable {
         std::vector<cFileStamp> stamps;
@@ -229,9 +227,9 @@ void cMessageList::SetFilter(const QString &text)
 
 void cMessageList::SetThreaded(bool threaded)
 {
-    const QString current = currentIndex().isValid() ? fModel->Path(currentIndex().row()) : QString();
+    const cMessageRef current = currentIndex().isValid() ? fModel->Ref(currentIndex().row()) : cMessageRef();
     fModel->SetThreaded(threaded);
-    if (const int row = fModel->RowOfPath(current); row >= 0)
+    if (const int row = fModel->RowOf(current); row >= 0)
         SelectRow(row);
 }
 
@@ -247,9 +245,9 @@ void cMessageList::keyPressEvent(QKeyEvent *event)
         SelectRow(fModel->Collapse(row));
         return;
     }
-    const QString current = fModel->Path(row);
+    const cMessageRef current = fModel->Ref(row);
     fModel->Expand(row);
-    SelectRow(fModel->RowOfPath(current));
+    SelectRow(fModel->RowOf(current));
 }
 
 void cMessageList::Select(const QList<int> &rows, int current)
@@ -288,27 +286,24 @@ void cMessageList::SelectRow(int row)
                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-int cMessageList::RowOfPath(const QString &path) const
+int cMessageList::RowOf(const cMessageRef &message) const
 {
-    for (int row = 0; row < Count(); ++row)
-        if (fModel->Path(row) == path)
-            return row;
-    return -1;
+    return fModel->RowOf(message);
 }
 
-void cMessageList::TakeOut(const QStringList &paths)
+void cMessageList::TakeOut(const QList<cMessageRef> &messages)
 {
     int firstGone = -1;
-    for (const QString &path : paths)
-        if (const int row = fModel->RowOfPath(path); row >= 0 && (firstGone < 0 || row < firstGone))
+    for (const cMessageRef &message : messages)
+        if (const int row = fModel->RowOf(message); row >= 0 && (firstGone < 0 || row < firstGone))
             firstGone = row;
     const QModelIndex current = currentIndex();
-    const QString currentPath = current.isValid() ? fModel->Path(current.row()) : QString();
-    fModel->TakeOut(paths);
+    const cMessageRef currentMessage = current.isValid() ? fModel->Ref(current.row()) : cMessageRef();
+    fModel->TakeOut(messages);
     if (Count() == 0)
         return;
     if (firstGone >= 0)
         SelectRow(qMin(firstGone, Count() - 1));
-    else if (const int row = fModel->RowOfPath(currentPath); row >= 0)
+    else if (const int row = fModel->RowOf(currentMessage); row >= 0)
         SelectRow(row);
 }

@@ -4,8 +4,8 @@
 // selectable, nothing editable. It sorts by the column whose header was clicked last (again:
 // the other way round), filters by a typed text, and follows the shown folder on disk: files
 // another process adds, removes or changes show up after a short pause that gathers a burst
-// into one look at the directory. Dragged entries carry the paths of their message files, so a
-// folder of the tree can tell a drag of this list's messages from any other drop.
+// into one look at the directory. Dragged entries carry their messages, so a folder of the tree
+// can tell a drag of this list's messages from any other drop.
 //
 // Set RAVELIN_REPORT_ROWS_SHOWN and each load writes a line to standard error when its rows are
 // first painted: "ravelin: rows painted: <count> <directory> <ms>", the time in milliseconds
@@ -29,16 +29,17 @@ public:
 
     explicit cMessageList(QList<QIcon> images, QWidget *parent = nullptr);
 
-    static const QString &kPathsMimeType;
-    static QStringList DraggedPaths(const QMimeData *data);
+    static const QString &kMessagesMimeType;
+    static QList<cMessageRef> DraggedMessages(const QMimeData *data);
 
     cMsgListModel *Model() const { return fModel; }
-    // A folder's entries, followed on disk from now on; the current row is the first.
-    void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    // A folder's entries, followed in its directory (if any) from now on; the current row is
+    // the first.
+    void Load(const QString &folder, const QString &directory, const std::vector<cIndexEntry> &entries);
     // The same from the folder's listing cache or a read without it, shown at once; every file
     // is checked behind it, what changed since follows as a change on disk would, and the cache
     // is written when it was not up to date.
-    void LoadCached(const QString &directory, eFolderKind kind, std::vector<cIndexEntry> entries);
+    void LoadCached(const QString &folder, const QString &directory, std::vector<cIndexEntry> entries);
     // Entries of several folders under one directory, each named "<folder>/<file>"; the files
     // are followed as they go or change, and no other file joins the list.
     void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
@@ -63,11 +64,11 @@ public:
     int SelectedRow() const;
     QList<int> SelectedRows() const;
     void SelectRow(int row);
-    // The row listing the message file; -1 when none does.
-    int RowOfPath(const QString &path) const;
-    // Takes the entries of the paths out and makes current the one now at the place of the
-    // first of them, or the last one when fewer remain.
-    void TakeOut(const QStringList &paths);
+    // The row listing the message; -1 when none does.
+    int RowOf(const cMessageRef &message) const;
+    // Takes the messages' entries out and makes current the one now at the place of the first
+    // of them, or the last one when fewer remain.
+    void TakeOut(const QList<cMessageRef> &messages);
 
 signals:
     // Rows came, went or changed because the folder changed on disk.

@@ -3,19 +3,53 @@
 
 #include "storage/ParallelFor.h"
 
+#include <QDataStream>
 #include <QHash>
 #include <QMimeData>
 #include <QtConcurrent>
 
 #include <algorithm>
 
-const QString cMsgListModel::kPathsMimeType = QStringLiteral("application/x-ravelin-message-paths");
+const QString cMsgListModel::kMessagesMimeType = QStringLiteral("application/x-ravelin-messages");
 
 namespace {
 
 constexpr QChar kFieldBreak = u'\n';
+constexpr QChar kFolderBreak = u'/'; // no folder name holds one
+
+QString nameAcross(const cMessageRef &message)
+{
+    return message.folder + kFolderBreak + message.key;
+}
 
 } // namespace
+
+QMimeData *cMsgListModel::MessagesData(const QList<cMessageRef> &messages)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    for (const cMessageRef &message : messages)
+        stream << message.folder << message.key;
+    auto *data = new QMimeData;
+    data->setData(kMessagesMimeType, bytes);
+    return data;
+}
+
+QList<cMessageRef> cMsgListModel::MessagesOf(const QMimeData *data)
+{
+    QList<cMessageRef> messages;
+    if (!data || !data->hasFormat(kMessagesMimeType))
+        return messages;
+    QDataStream stream(data->data(kMessagesMimeType));
+    cMessageRef message;
+    while (!stream.atEnd()) {
+        stream >> message.folder >> message.key;
+        if (stream.status() != QDataStream::Ok)
+            break;
+        messages.append(message);
+    }
+    return messages;
+}
 
 cMsgListModel::cMsgListModel(QList<QIcon> images, QObject *parent)
     : QAbstractTableModel(parent), fImages(std::move(images)), fCaptions(MessageListCaptions(eFolderKind::Inbox)),
@@ -74,12 +108,12 @@ cMsgListModel::cPrepared cMsgListModel::PrepareAcross(const std::vector<cIndexEn
     cMsgListModel scratch({});
     scratch.fSort = sort;
     scratch.fThreaded = threaded;
-    scratch.Fill(QString(), eFolderKind::Inbox, entries, true);
+    scratch.Fill(QString(), QString(), entries, true);
     // Here, not at the first letter typed into the filter box.
     scratch.FoldAll();
     QSet<QString> folders;
     for (const cIndexEntry &entry : entries)
-        folders.insert(entry.stamp.name.left(entry.stamp.name.indexOf(u'/')));
+        folders.insert(entry.stamp.name.left(entry.stamp.name.indexOf(kFolderBreak)));
     return {std::move(scratch.fRows), std::move(scratch.fOrder), std::move(scratch.fThreads), sort, threaded,
             scratch.fFolded, folders.values()};
 }
@@ -89,6 +123,7 @@ void cMsgListModel::LoadAcross(const QString &directory, cPrepared prepared)
     beginResetModel();
     fAcross = true;
     fDirectory = directory;
+    fFolder.clear();
     fCollapsed.clear();
     fKind = eFolderKind::Inbox;
     Discard(std::exchange(fRows, std::move(prepared.rows)));
@@ -109,18 +144,20 @@ void cMsgListModel::Discard(std::vector<cRow> rows)
         (void)QtConcurrent::run([rows = std::move(rows)]() mutable { std::vector<cRow>().swap(rows); });
 }
 
-void cMsgListModel::Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries)
+void cMsgListModel::Load(const QString &folder, const QString &directory, const std::vector<cIndexEntry> &entries)
 {
-    Fill(directory, kind, entries, false);
+    Fill(folder, directory, entries, false);
 }
 
-void cMsgListModel::Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across)
+void cMsgListModel::Fill(const QString &folder, const QString &directory, const std::vector<cIndexEntry> &entries,
+                         bool across)
 {
     beginResetModel();
     fAcross = across;
     fDirectory = directory;
+    fFolder = folder;
     fCollapsed.clear();
-    fKind = kind;
+    fKind = cMailStore::KindOf(folder);
     fFolded = false;
     Discard(std::exchange(fRows, {}));
     fOrder.clear();
@@ -210,7 +247,7 @@ QStringView cMsgListModel::Text(const cRow &row, int column) const
 {
     if (column < MsgColumn::Count)
         return row.texts[column];
-    const qsizetype slash = row.stamp.name.indexOf(u'/');
+    const qsizetype slash = row.stamp.name.indexOf(kFolderBreak);
     return slash < 0 ? QStringView() : QStringView(row.stamp.name).left(slash);
 }
 
@@ -235,9 +272,13 @@ bool cMsgListModel::Passes(const cRow &row) const
     return fFilter.isEmpty() || row.folded.contains(fFilter);
 }
 
-QString cMsgListModel::Path(int row) const
+cMessageRef cMsgListModel::Ref(int row) const
 {
-    return fDirectory + QLatin1Char('/') + fRows[fShown[row]].stamp.name;
+    const QString &name = fRows[fShown[row]].stamp.name;
+    if (!fAcross)
+        return {fFolder, name};
+    const qsizetype slash = name.indexOf(kFolderBreak);
+    return {name.left(slash), name.mid(slash + 1)};
 }
 
 int cMsgListModel::Icon(int row) const
@@ -262,13 +303,12 @@ void cMsgListModel::SetReadIcon(int row, int icon)
     fRows[fShown[row]].readIcon = quint8(icon);
 }
 
-int cMsgListModel::RowOfPath(const QString &path) const
+int cMsgListModel::RowOf(const cMessageRef &message) const
 {
-    const qsizetype slash = fDirectory.size();
-    if (path.size() <= slash + 1 || path.at(slash) != u'/' || !path.startsWith(fDirectory))
+    if (!fAcross && message.folder.compare(fFolder, Qt::CaseInsensitive) != 0)
         return -1;
     const QHash<QString, int> &names = IdOfName();
-    const auto found = names.constFind(path.mid(slash + 1));
+    const auto found = names.constFind(fAcross ? nameAcross(message) : message.key);
     return found == names.cend() ? -1 : fRowOfId[*found];
 }
 
@@ -498,11 +538,11 @@ void cMsgListModel::Compact(const std::vector<bool> &gone)
     RebuildRowOfId();
 }
 
-void cMsgListModel::TakeOut(const QStringList &paths)
+void cMsgListModel::TakeOut(const QList<cMessageRef> &messages)
 {
     QList<int> ids;
-    for (const QString &path : paths)
-        if (const int row = RowOfPath(path); row >= 0)
+    for (const cMessageRef &message : messages)
+        if (const int row = RowOf(message); row >= 0)
             ids.append(fShown[row]);
     std::vector<bool> gone(fRows.size(), false);
     for (int id : ids)
@@ -592,7 +632,7 @@ Qt::ItemFlags cMsgListModel::flags(const QModelIndex &index) const
 
 QStringList cMsgListModel::mimeTypes() const
 {
-    return {kPathsMimeType};
+    return {kMessagesMimeType};
 }
 
 QMimeData *cMsgListModel::mimeData(const QModelIndexList &indexes) const
@@ -602,12 +642,10 @@ QMimeData *cMsgListModel::mimeData(const QModelIndexList &indexes) const
         rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QStringList paths;
+    QList<cMessageRef> messages;
     for (int row : rows)
-        paths.append(Path(row));
-    auto *data = new QMimeData;
-    data->setData(kPathsMimeType, paths.join(QLatin1Char('\n')).toUtf8());
-    return data;
+        messages.append(Ref(row));
+    return MessagesData(messages);
 }
 
 Qt::DropActions cMsgListModel::supportedDragActions() const

@@ -7,10 +7,11 @@
 // folder's files (Follow) by inserting, removing and updating single rows, so the views keep
 // their selection.
 //
-// A row is identified by its file name; Path gives the full path commands act on. A list of
-// several folders (LoadAcross) is the same list under their common directory, each row's name
-// its folder and file: it shows the folder in a column of its own.
+// A row is named by its message's key in the shown folder; in a list of several folders
+// (LoadAcross) by "<folder>/<key>", and it shows the folder in a column of its own. Ref gives
+// the message commands act on. The directory is only where the rows' files are followed.
 #include "storage/cFolderIndex.h"
+#include "storage/cMailStore.h"
 #include "storage/eFolderKind.h"
 #include "ui/main/MainWindowRules.h"
 #include "ui/main/MainWindowSettings.h"
@@ -29,7 +30,10 @@ class cMsgListModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    static const QString kPathsMimeType;
+    static const QString kMessagesMimeType;
+    // What a drag of rows carries, and the messages it names.
+    static QMimeData *MessagesData(const QList<cMessageRef> &messages);
+    static QList<cMessageRef> MessagesOf(const QMimeData *data);
 
     explicit cMsgListModel(QList<QIcon> images, QObject *parent = nullptr);
 
@@ -61,8 +65,9 @@ public:
     static cPrepared PrepareAcross(const std::vector<cIndexEntry> &entries, const cMsgListSort &sort, bool threaded);
 
     void SetCaptions(const QStringList &captions);
-    // A folder's entries, in the order given until sorted.
-    void Load(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries);
+    // A folder's entries, each named by its key, in the order given until sorted; their files
+    // are in the directory, if any.
+    void Load(const QString &folder, const QString &directory, const std::vector<cIndexEntry> &entries);
     // Entries of several folders under one directory, each named "<folder>/<file>".
     void LoadAcross(const QString &directory, const std::vector<cIndexEntry> &entries);
     // The same prepared; sorted again when the order asked for changed meanwhile.
@@ -73,13 +78,13 @@ public:
     QStringList Names() const;
     int Total() const { return int(fRows.size()); }
 
-    QString Path(int row) const;
+    cMessageRef Ref(int row) const;
     int Icon(int row) const;
     void SetIcon(int row, int icon);
     int ReadIcon(int row) const;
     void SetReadIcon(int row, int icon);
-    // The shown row of a file of the folder, or -1.
-    int RowOfPath(const QString &path) const;
+    // The shown row of the message, or -1.
+    int RowOf(const cMessageRef &message) const;
     // Row ids stay while the filter changes, not when rows come or go.
     int IdOfRow(int row) const;
     int RowOfId(int id) const;
@@ -98,7 +103,7 @@ public:
     // A message stored meanwhile: put at its place in the order, at the top while unsorted.
     void Insert(const cIndexEntry &entry);
     // Takes the files' rows out in one step (views forget their selection).
-    void TakeOut(const QStringList &paths);
+    void TakeOut(const QList<cMessageRef> &messages);
     // Brings the rows in line with the folder's files as listed now: rows of files gone go,
     // new and changed files are read. Returns whether anything changed.
     bool Follow(const std::vector<cFileStamp> &stamps);
@@ -114,7 +119,7 @@ public:
 
 private:
 
-    void Fill(const QString &directory, eFolderKind kind, const std::vector<cIndexEntry> &entries, bool across);
+    void Fill(const QString &folder, const QString &directory, const std::vector<cIndexEntry> &entries, bool across);
     cRow MakeRow(const cIndexEntry &entry) const;
     static void Fold(cRow &row);
     static void Discard(std::vector<cRow> rows);
@@ -142,6 +147,7 @@ private:
     QList<QIcon> fImages;
     QStringList fCaptions;
     QString fDirectory;
+    QString fFolder;
     bool fAcross = false;
     eFolderKind fKind = eFolderKind::Inbox;
     std::vector<cRow> fRows;

@@ -26,7 +26,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
@@ -548,36 +547,36 @@ void TfrmMain::LoadMessageList(const QString &folder)
 {
     if (folder.isEmpty() && fSearch->Rerun())
         return;
-    ShowMessageList(folder, [this, folder](const QString &directory, eFolderKind kind) {
+    ShowMessageList([this, &folder] {
         if (!lstMsgs->LoadConversations(folder, fStore.Folders()))
-            lstMsgs->Load(directory, kind, IndexEntries(fStore.List(folder)));
+            lstMsgs->Load(folder, fStore.FolderDirectory(folder), IndexEntries(fStore.List(folder)));
     });
 }
 
 void TfrmMain::ShowSearchResults(cMsgListModel::cPrepared rows)
 {
-    ShowMessageList({}, [this, &rows](const QString &, eFolderKind) { lstMsgs->LoadAcross(MailFolderRoot(), std::move(rows)); });
+    ShowMessageList([this, &rows] { lstMsgs->LoadAcross(MailFolderRoot(), std::move(rows)); });
 }
 
 void TfrmMain::OpenMessageList(const QString &folder)
 {
-    if (lstMsgs->ThreadsAcross() || (!MailRoot().isEmpty() && fStore.FolderDirectory(folder).isEmpty()))
+    const QString directory = fStore.FolderDirectory(folder);
+    if (lstMsgs->ThreadsAcross() || directory.isEmpty())
         return LoadMessageList(folder);
-    ShowMessageList(folder, [this](const QString &directory, eFolderKind kind) {
+    ShowMessageList([this, &folder, &directory] {
         std::vector<cIndexEntry> cached = cFolderIndex::Load(directory);
         // Without a cache the files are read, shown, and the cache is written behind them.
-        lstMsgs->LoadCached(directory, kind, cached.empty() ? cFolderIndex::ListUncached(directory) : std::move(cached));
+        lstMsgs->LoadCached(folder, directory, cached.empty() ? cFolderIndex::ListUncached(directory) : std::move(cached));
     });
 }
 
-void TfrmMain::ShowMessageList(const QString &folder, const std::function<void(const QString &, eFolderKind)> &fill)
+void TfrmMain::ShowMessageList(const std::function<void()> &fill)
 {
     if (!MailRoot().isEmpty()) {
         lstAttachments->hide();
-        const eFolderKind kind = cMailStore::KindOf(folder);
         fLoading = true;
         ClearPreview();
-        fill(MailFolderPath(folder), kind);
+        fill();
         ShowMessageCount();
         fLoading = false;
     }
@@ -590,19 +589,19 @@ void TfrmMain::ShowMessageCount()
     fStatus->SetText(2, MessageCountText(lstMsgs->Count()));
 }
 
-bool TfrmMain::InsertArrivedMessage(const QString &path, const QString &folder, const cMailMessage &record)
+bool TfrmMain::InsertArrivedMessage(const cMessageRef &message, const cMailMessage &record)
 {
     ShowNewOnDemandFolders();
-    if (ShownFolder().compare(folder, Qt::CaseInsensitive) != 0)
+    if (ShownFolder().compare(message.folder, Qt::CaseInsensitive) != 0)
         return false;
     // Its conversation may join rows of other folders: the list is made again.
     if (lstMsgs->Model()->Across()) {
-        LoadMessageList(folder);
+        LoadMessageList(message.folder);
         return true;
     }
     fLoading = true;
     // Its stamp is unknown here; the next look at the folder fills it in.
-    lstMsgs->Model()->Insert(cFolderIndex::Entry({QFileInfo(path).fileName()}, record));
+    lstMsgs->Model()->Insert(cFolderIndex::Entry({message.key}, record));
     fLoading = false;
     ShowMessageCount();
     return true;
@@ -614,18 +613,18 @@ void TfrmMain::lstMsgsHeaderClick(int column)
         fStatus->ShowNote(written.text());
 }
 
-QStringList TfrmMain::SelectedMessagePaths() const
+QList<cMessageRef> TfrmMain::SelectedMessages() const
 {
-    QStringList paths;
+    QList<cMessageRef> messages;
     for (int row : lstMsgs->SelectedRows())
-        paths.append(lstMsgs->Model()->Path(row));
-    return paths;
+        messages.append(lstMsgs->Model()->Ref(row));
+    return messages;
 }
 
-void TfrmMain::TakeOutEntries(const QStringList &paths)
+void TfrmMain::TakeOutEntries(const QList<cMessageRef> &messages)
 {
     fLoading = true;
-    lstMsgs->TakeOut(paths);
+    lstMsgs->TakeOut(messages);
     fLoading = false;
     ShowMessageCount();
     ShowSelection(true);
@@ -692,7 +691,7 @@ void TfrmMain::RxTrayIconClick(QSystemTrayIcon::ActivationReason reason)
 
 void TfrmMain::ShowPreview(int row)
 {
-    const cResultOf<cMailMessage> read = fStore.Read(MessageRefOf(lstMsgs->Model()->Path(row), ShownFolder()));
+    const cResultOf<cMailMessage> read = fStore.Read(lstMsgs->Model()->Ref(row));
     if (!read) {
         lstAttachments->SetAttachments({});
         lstAttachments->hide();
@@ -721,7 +720,7 @@ void TfrmMain::MarkRowRead(int row)
     if (row < 0 || lstMsgs->Model()->Icon(row) != MsgImage::Unread)
         return;
     cResult marked;
-    ChangeQuietly([&] { marked = fStore.MarkRead(MessageRefOf(lstMsgs->Model()->Path(row), ShownFolder()), true); });
+    ChangeQuietly([&] { marked = fStore.MarkRead(lstMsgs->Model()->Ref(row), true); });
     if (marked)
         ShowReadMark(row, true);
     else
@@ -793,8 +792,8 @@ void TfrmMain::NewMessageTo(const QString &to)
     fMessageCommands->OpenComposerFor({.isNew = true, .to = to});
 }
 
-QString TfrmMain::SelectedMessagePath() const
+std::optional<cMessageRef> TfrmMain::SelectedMessage() const
 {
     const int row = SelectedRow();
-    return row >= 0 ? lstMsgs->Model()->Path(row) : QString();
+    return row >= 0 ? std::optional(lstMsgs->Model()->Ref(row)) : std::nullopt;
 }

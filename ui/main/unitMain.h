@@ -10,6 +10,7 @@
 // window); a command of theirs becomes available when it is wired with
 // WireCommand. The sessions use the status, tray, list and refresh methods.
 #include "storage/cMailMessage.h"
+#include "storage/cMailStore.h"
 #include "storage/eFolderKind.h"
 #include "ui/wndlist/cNewMessageRequest.h"
 #include "ui/main/MainCommands.h"
@@ -25,6 +26,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QListWidget;
@@ -35,7 +37,6 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class cAttachmentList;
-class cMailStore;
 class cMainFolderCommands;
 class cMainSearch;
 class cMainMessageCommands;
@@ -100,9 +101,9 @@ public:
     // How long a selected unread message is shown before it is marked read (3000 ms).
     void SetReadDelay(int milliseconds);
     void ResetTrayIcon();
-    // A message being received, put at the top of the list while Inbox is shown; the list's
-    // change handling is suspended meanwhile. Returns whether a row was added.
-    bool InsertArrivedMessage(const QString &path, const QString &folder, const cMailMessage &record);
+    // A message being received, put at the top of the list while its folder is shown; the
+    // list's change handling is suspended meanwhile. Returns whether a row was added.
+    bool InsertArrivedMessage(const cMessageRef &message, const cMailMessage &record);
 
     // Read again after the options change.
     void ApplyPreviewFont();
@@ -119,10 +120,10 @@ public:
     void HideContactsPane();
     // A new message to the given addresses, with the default subject and signature.
     void NewMessageTo(const QString &to);
-    // The message file of the selected (focused) entry; empty with no selection.
-    QString SelectedMessagePath() const;
-    // The message files of every selected entry, in list order.
-    QStringList SelectedMessagePaths() const;
+    // The message of the selected (focused) entry; none with no selection.
+    std::optional<cMessageRef> SelectedMessage() const;
+    // The messages of every selected entry, in list order.
+    QList<cMessageRef> SelectedMessages() const;
 
     // Makes the commands the window carries out itself work: messages, folders, views, the
     // pop-up menus, the tray menu and the keyboard. Those of other parts are wired by them.
@@ -150,7 +151,7 @@ public:
     int SelectedRow() const;
     // Takes the entries out of the list and selects the one now at the place of the first of
     // them, or the last one when fewer remain.
-    void TakeOutEntries(const QStringList &paths);
+    void TakeOutEntries(const QList<cMessageRef> &messages);
     // Read: the image the preview noted (HTML or plain); unread: the unread image.
     void ShowReadMark(int row, bool read) const;
     // An unread entry is marked read, on disk and in the list.
@@ -179,7 +180,7 @@ private slots:
     void AddWindowListItem(cMenuItem *item, const QIcon &formIcon);
 
 private:
-    void ShowMessageList(const QString &folder, const std::function<void(const QString &, eFolderKind)> &fill);
+    void ShowMessageList(const std::function<void()> &fill);
     struct cCommand
     {
         QAction *action = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/unitReadMessage.h"
 
-#include "storage/cMailMessage.h"
 #include "ui/icons/ThemedIcon.h"
 #include "ui/main/KeyboardPopup.h"
 #include "ui/main/cAttachmentList.h"
@@ -9,7 +8,6 @@
 #include "ui/wndlist/WindowSize.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 #include <QSplitter>
 #include <QStatusBar>
@@ -17,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-TfrmReadMessage::TfrmReadMessage(QWidget *parent) : QMainWindow(parent)
+TfrmReadMessage::TfrmReadMessage(const cMailStore &store, QWidget *parent) : QMainWindow(parent), fStore(store)
 {
     setObjectName(u"frmReadMessage"_s);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -85,22 +83,22 @@ void TfrmReadMessage::BuildAttachmentPopup()
     });
 }
 
-bool TfrmReadMessage::ShowMessage(const QString &path)
+bool TfrmReadMessage::ShowMessage(const cMessageRef &message)
 {
-    fPath = path;
-    cMailMessage message;
-    if (const cResult read = message.ReadFile(path); !read) {
+    fMessage = message;
+    const cResultOf<cMailMessage> read = fStore.Read(message);
+    if (!read) {
         // Not the subject of the message shown before.
-        setWindowTitle(QFileInfo(path).fileName());
+        setWindowTitle(message.key);
         fPreviewPane->ShowText(read.text());
         lstAttachments->SetAttachments({});
         lstAttachments->hide();
         return false;
     }
-    fPreviewPane->Show(message);
+    fPreviewPane->Show(read.value());
     setWindowTitle(fPreviewPane->Subject());
-    lstAttachments->SetAttachments(message.attachments);
-    lstAttachments->setVisible(!message.attachments.isEmpty());
+    lstAttachments->SetAttachments(read.value().attachments);
+    lstAttachments->setVisible(!read.value().attachments.isEmpty());
     return true;
 }
 

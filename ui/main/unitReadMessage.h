@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message in its own window: the preview's header block and text above its attachments, and
-// a toolbar of Reply, Forward, Delete, Previous and Next. It shows the message file it is given;
-// its commands are announced as signals, and whoever opened it decides what they do (the main
-// window's commands follow their list with it). A file that cannot be read shows why instead.
+// a toolbar of Reply, Forward, Delete, Previous and Next. It shows the message of the store it
+// is given; its commands are announced as signals, and whoever opened it decides what they do
+// (the main window's commands follow their list with it). A message that cannot be read shows
+// why instead.
+#include "storage/cMailStore.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -14,11 +17,11 @@ class TfrmReadMessage : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmReadMessage(QWidget *parent = nullptr);
+    explicit TfrmReadMessage(const cMailStore &store, QWidget *parent = nullptr);
 
-    // False when the file could not be read; the window then says why.
-    bool ShowMessage(const QString &path);
-    const QString &Path() const { return fPath; }
+    // False when the message could not be read; the window then says why.
+    bool ShowMessage(const cMessageRef &message);
+    const cMessageRef &Message() const { return fMessage; }
     void SetNeighbours(bool hasPrevious, bool hasNext);
     cPreviewPane *Preview() const { return fPreviewPane; }
     cAttachmentList *Attachments() const { return lstAttachments; }
@@ -38,5 +41,6 @@ private:
     cAttachmentList *lstAttachments;
     QAction *actPrevious = nullptr;
     QAction *actNext = nullptr;
-    QString fPath;
+    const cMailStore &fStore;
+    cMessageRef fMessage;
 };

@@ -24,8 +24,8 @@ struct cWindowSteps
     std::function<void(const QString &link)> OpenMailto;
     // Mail to contacts: a new message to these addresses with the default subject and signature.
     std::function<void(const QString &to)> NewMessageTo;
-    // The message file of Unfinished in a composer; one that cannot be read is reported over parent.
-    std::function<void(const QString &path, QWidget *parent)> OpenDraft;
+    // A message of Unfinished in a composer; one that cannot be read is reported over parent.
+    std::function<void(const cMessageRef &draft, QWidget *parent)> OpenDraft;
     // Messages of Unsent handed to the send window.
     std::function<void(const QList<cMessageRef> &messages, QWidget *parent)> SendMessages;
     // Every message of Unsent handed to the send window.
@@ -39,7 +39,7 @@ struct cWindowSteps
     // The name of the signature chosen; empty when cancelled.
     std::function<QString(QWidget *parent)> ChooseSignature;
     std::function<void(QWidget *parent)> ManageSignatures;
-    std::function<void(const QString &path, QWidget *parent)> ShowMessageProperties;
+    std::function<void(const cMessageRef &message, QWidget *parent)> ShowMessageProperties;
     // Whether the Trash may be emptied (asked when the user wants to be asked).
     std::function<bool(QWidget *parent)> ConfirmEmptyTrash;
     // Asks once about every changed composer and saves or discards them; false when the user
