@@ -128,10 +128,11 @@ private slots:
         html.body = {"<p><img src=\"http://127.0.0.1:9/pixel.png\">Log in at "
                      "<a href=\"https://evil.example/x\">www.bank.example</a></p>"};
         const QString path = fx->putMessage(u"Inbox"_s, u"mail0.qrz"_s, html);
-        TfrmReadMessage window;
+        cQrzMailStore store;
+        TfrmReadMessage window(store);
         window.resize(600, 400);
         window.show();
-        QVERIFY(window.ShowMessage(path));
+        QVERIFY(window.ShowMessage(cUiFixture::refOf(path)));
         cPreviewPane *pane = window.Preview();
         QVERIFY(pane->ShowsHtml());
         QVERIFY(pane->RemoteBar()->Text().contains(u"1 remote item"_s));
