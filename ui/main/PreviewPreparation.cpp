@@ -5,7 +5,6 @@
 #include "ui/main/PlainTextView.h"
 #include "ui/main/RemoteContent.h"
 
-
 cInlinePartLookup InlinePartLookup(const cHtmlBody &html)
 {
     if (html.inlineParts.isEmpty())

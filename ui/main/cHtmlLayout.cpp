@@ -44,10 +44,7 @@ cHtmlLayout::cHtmlLayout(const QString &html, const QFont &messageFont, cInlineP
     fDocument = litehtml::document::createFromUTF8(bounded.constData(), fContainer.get(), &sharedContext());
 }
 
-cHtmlLayout::~cHtmlLayout()
-{
-    fDocument.reset();
-}
+cHtmlLayout::~cHtmlLayout() = default;
 
 void cHtmlLayout::LayOut(int width)
 {

@@ -22,6 +22,13 @@ QString nameAcross(const cMessageRef &message)
     return message.folder + kFolderBreak + message.key;
 }
 
+// The folder a row's name gives in a list of several folders; empty in one folder's list.
+QStringView folderOf(const QString &name)
+{
+    const qsizetype slash = name.indexOf(kFolderBreak);
+    return slash < 0 ? QStringView() : QStringView(name).left(slash);
+}
+
 } // namespace
 
 QMimeData *cMsgListModel::MessagesData(const QList<cMessageRef> &messages)
@@ -113,7 +120,7 @@ cMsgListModel::cPrepared cMsgListModel::PrepareAcross(const std::vector<cIndexEn
     scratch.FoldAll();
     QSet<QString> folders;
     for (const cIndexEntry &entry : entries)
-        folders.insert(entry.stamp.name.left(entry.stamp.name.indexOf(kFolderBreak)));
+        folders.insert(folderOf(entry.stamp.name).toString());
     return {std::move(scratch.fRows), std::move(scratch.fOrder), std::move(scratch.fThreads), sort, threaded,
             scratch.fFolded, folders.values()};
 }
@@ -247,8 +254,7 @@ QStringView cMsgListModel::Text(const cRow &row, int column) const
 {
     if (column < MsgColumn::Count)
         return row.texts[column];
-    const qsizetype slash = row.stamp.name.indexOf(kFolderBreak);
-    return slash < 0 ? QStringView() : QStringView(row.stamp.name).left(slash);
+    return folderOf(row.stamp.name);
 }
 
 bool cMsgListModel::Before(int a, int b) const
@@ -277,8 +283,8 @@ cMessageRef cMsgListModel::Ref(int row) const
     const QString &name = fRows[fShown[row]].stamp.name;
     if (!fAcross)
         return {fFolder, name};
-    const qsizetype slash = name.indexOf(kFolderBreak);
-    return {name.left(slash), name.mid(slash + 1)};
+    const QStringView folder = folderOf(name);
+    return {folder.toString(), name.mid(folder.size() + 1)};
 }
 
 int cMsgListModel::Icon(int row) const

@@ -225,8 +225,7 @@ void TfrmMain::BuildPanes()
     msgs->addWidget(lstMsgs, 1);
 
     fPreviewPane = new cPreviewPane;
-    htmlView = fPreviewPane->Browser();
-    htmlView->setObjectName(u"htmlView"_s);
+    fPreviewPane->Browser()->setObjectName(u"htmlView"_s);
     connect(fPreviewPane, &cPreviewPane::StatusNote, this, &TfrmMain::ShowStatusNote);
     connect(fPreviewPane, &cPreviewPane::LinkHovered, this, &TfrmMain::ShowStatusNote);
     connect(fPreviewPane, &cPreviewPane::SelectionChanged, this, &TfrmMain::RefreshCommandStates);

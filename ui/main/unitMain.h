@@ -43,7 +43,6 @@ class cMainMessageCommands;
 class cMainStatusBar;
 class cMainViewCommands;
 class cMenuItem;
-class cPreviewBrowser;
 class cPreviewPane;
 class cQuickFilter;
 
@@ -225,7 +224,6 @@ private:
     cMessageList *lstMsgs = nullptr;
     cQuickFilter *edtFilter = nullptr;
     cPreviewPane *fPreviewPane = nullptr;
-    cPreviewBrowser *htmlView = nullptr;
     cAttachmentList *lstAttachments = nullptr;
 
     std::unique_ptr<cMainStatusBar> fStatus;
