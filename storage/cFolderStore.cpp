@@ -207,11 +207,6 @@ cResult cFolderStore::DeleteMessage(const QString &path, const QString &shownFol
     return fileSystemFailure(cTexts::tr("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
 }
 
-cResult cFolderStore::MarkRead(const QString &path, bool read)
-{
-    return cMailMessage::SetReadFlag(path, read);
-}
-
 cResult cFolderStore::CreateFolder(const QString &name)
 {
     const QString path = MailFolderRoot() + QLatin1Char('/') + name;

@@ -49,7 +49,6 @@ public:
     static QStringList MessageFiles(const QString &folder);
     // In the Trash the file is deleted for good; elsewhere it moves to the Trash.
     static cResult DeleteMessage(const QString &path, const QString &shownFolder);
-    static cResult MarkRead(const QString &path, bool read);
 
     // Folder management; a failure's text is the one shown to the user.
     static cResult CreateFolder(const QString &name);

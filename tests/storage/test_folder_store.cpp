@@ -197,7 +197,7 @@ TEST_F(FolderStoreTest, ListingTakesEveryMessageFileInAnyCase)
         subjects.append(QString::fromUtf8(listed.entry.Subject));
     subjects.sort();
     EXPECT_EQ(subjects, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
-    EXPECT_TRUE(cFolderStore::MarkRead(folderPath("Inbox") + QStringLiteral("/mail1.qrz"), true));
+    EXPECT_TRUE(cMailMessage::SetReadFlag(folderPath("Inbox") + QStringLiteral("/mail1.qrz"), true));
 }
 
 TEST_F(FolderStoreTest, ClearingAndRefreshing)

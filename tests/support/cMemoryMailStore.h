@@ -25,6 +25,7 @@ public:
     cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
+    cResult SetPriority(const cMessageRef &message, int priority) override;
     cResult CreateFolder(const QString &name) override;
     cResult RenameFolder(const QString &oldName, const QString &newName) override;
     cResult RemoveFolder(const QString &name) override;
