@@ -40,6 +40,13 @@ cResultOf<QString> fileOf(const cMessageRef &message)
 
 cResultOf<cMailMessage> readRecord(const cMessageRef &message, bool headerOnly, bool keepRawFrom)
 {
+    if (MailRoot().isEmpty() || !isPlainFileName(message.key))
+        return noSuchMessage(message);
+    // The folder as spelled first: a run over a big folder then looks at each file only once.
+    cMailMessage spelled;
+    if (spelled.ReadFile(MailFolderRoot() + QLatin1Char('/') + message.folder + QLatin1Char('/') + message.key, headerOnly,
+                         keepRawFrom))
+        return spelled;
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();

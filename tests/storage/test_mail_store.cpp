@@ -7,6 +7,7 @@
 #include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 
@@ -262,6 +263,9 @@ TEST(QrzMailStore, AKeyIsAFileNameNeverAPath)
         EXPECT_FALSE(fixture.store->Delete(sneaky)) << key.toStdString();
     }
     EXPECT_TRUE(QFile::exists(cQrzMailStore::PathOf(stored.value())));
+    const cMessageRef folderInside{kInbox, QStringLiteral("inside.qrz")};
+    ASSERT_TRUE(QDir().mkdir(cQrzMailStore::PathOf(folderInside)));
+    EXPECT_FALSE(fixture.store->ReadHeader(folderInside));
 }
 
 } // namespace
