@@ -4,7 +4,7 @@
 #include "search/cSearchDocument.h"
 #include "storage/MailStorage.h"
 #include "storage/ParallelFor.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +14,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -64,13 +65,13 @@ struct cFolderDir
     QString directory;
 };
 
-std::vector<cFolderDir> folderDirs(QStringList folders)
+std::vector<cFolderDir> folderDirs(const cMailStore &store, QStringList folders)
 {
     if (folders.isEmpty())
-        folders = cFolderStore::FixedFolders() + cFolderStore::UserFolders();
+        folders = cSearchIndex::Folders(store);
     std::vector<cFolderDir> dirs;
     for (const QString &folder : folders) {
-        const QFileInfo info(MailFolderPath(folder));
+        const QFileInfo info(store.FolderDirectory(folder));
         if (info.isDir())
             dirs.push_back({info.fileName(), info.filePath()});
     }
@@ -88,6 +89,15 @@ std::optional<cFileStamp> stampOf(const QString &directory, const QString &file)
 }
 
 } // namespace
+
+QStringList cSearchIndex::Folders(const cMailStore &store)
+{
+    QStringList folders = store.Folders();
+    folders.removeIf([](const QString &folder) {
+        return std::ranges::find(kOnDemandFolderKinds, cMailStore::KindOf(folder)) != kOnDemandFolderKinds.end();
+    });
+    return folders;
+}
 
 QString cSearchIndex::DefaultPath()
 {
@@ -124,25 +134,25 @@ cResult cSearchIndex::Create()
     return cResult::Ok();
 }
 
-cResult cSearchIndex::Update(const QStringList &folders, const fProgress &progress)
+cResult cSearchIndex::Update(const cMailStore &store, const QStringList &folders, const fProgress &progress)
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
-    cResult synced = Sync(folders, progress);
+    cResult synced = Sync(store, folders, progress);
     if (synced.cause() != eFailure::Format)
         return synced;
     if (cResult rebuilt = Rebuild(); !rebuilt)
         return rebuilt;
-    return Sync({}, progress);
+    return Sync(store, {}, progress);
 }
 
-cResult cSearchIndex::Add(const QString &folder, const QStringList &files)
+cResult cSearchIndex::Add(const cMailStore &store, const QString &folder, const QStringList &files)
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
-    const std::vector<cFolderDir> dirs = folderDirs({folder});
+    const std::vector<cFolderDir> dirs = folderDirs(store, {folder});
     if (dirs.empty())
         return cResult::Ok();
     cSqliteStatement known = fDb.Prepare("SELECT size, modified, inode FROM message WHERE folder = ? AND file = ?");
@@ -165,9 +175,9 @@ cResult cSearchIndex::Add(const QString &folder, const QStringList &files)
     return Index(pending, {});
 }
 
-cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress)
+cResult cSearchIndex::Sync(const cMailStore &store, const QStringList &folders, const fProgress &progress)
 {
-    const std::vector<cFolderDir> dirs = folderDirs(folders);
+    const std::vector<cFolderDir> dirs = folderDirs(store, folders);
     QStringList names;
     for (const cFolderDir &dir : dirs)
         names.append(dir.name);
@@ -220,7 +230,7 @@ cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress
     if (const qint64 stale = Stale(); stale > kFewStale && stale > Count()) {
         if (cResult rebuilt = Rebuild(); !rebuilt)
             return rebuilt;
-        return Sync({}, progress);
+        return Sync(store, {}, progress);
     }
     return Index(fresh, progress);
 }

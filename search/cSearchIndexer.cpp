@@ -3,7 +3,7 @@
 
 #include "storage/MailStorage.h"
 #include "storage/ThreadPriority.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 
 #include <QFileInfo>
 
@@ -15,8 +15,8 @@ constexpr int kSettleMs = 1000;
 
 } // namespace
 
-cSearchIndexer::cSearchIndexer(const QString &indexPath, QObject *parent)
-    : QObject(parent), fPath(indexPath), fThread([this](std::stop_token stop) { Work(stop); })
+cSearchIndexer::cSearchIndexer(const cMailStore &store, const QString &indexPath, QObject *parent)
+    : QObject(parent), fStore(store), fPath(indexPath), fThread([this](std::stop_token stop) { Work(stop); })
 {
     connect(&fWatcher, &QFileSystemWatcher::directoryChanged, this, &cSearchIndexer::DirectoryChanged);
     fSettle.setSingleShot(true);
@@ -64,8 +64,9 @@ void cSearchIndexer::Watch()
 bool cSearchIndexer::Rewatch()
 {
     QStringList wanted{MailFolderRoot()};
-    for (const QString &folder : cFolderStore::FixedFolders() + cFolderStore::UserFolders())
-        wanted.append(MailFolderPath(folder));
+    for (const QString &folder : cSearchIndex::Folders(fStore))
+        if (const QString directory = fStore.FolderDirectory(folder); !directory.isEmpty())
+            wanted.append(directory);
     const QStringList watched = fWatcher.directories();
     QStringList gone, added;
     for (const QString &directory : watched)
@@ -125,14 +126,14 @@ std::vector<std::pair<QString, QString>> cSearchIndexer::TakeAdded()
     return std::exchange(fAdded, {});
 }
 
-QStringList cSearchIndexer::AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added)
+QStringList cSearchIndexer::AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added) const
 {
     std::map<QString, QStringList> byFolder;
     for (const auto &[folder, file] : added)
         byFolder[folder].append(file);
     QStringList failed;
     for (const auto &[folder, files] : byFolder)
-        if (!index.Add(folder, files))
+        if (!index.Add(fStore, folder, files))
             failed.append(folder);
     return failed;
 }
@@ -152,7 +153,7 @@ void cSearchIndexer::Work(std::stop_token stop)
             if (const QStringList failed = AddStored(index, round->added); !failed.isEmpty() && !(folders && folders->isEmpty()))
                 folders = folders.value_or(QStringList()) + failed;
         if (opened && folders)
-            done = index.Update(*folders, [this, &stop, &index](qsizetype read, qsizetype total) {
+            done = index.Update(fStore, *folders, [this, &stop, &index](qsizetype read, qsizetype total) {
                 QMetaObject::invokeMethod(this, [this, read, total] { emit Progress(read, total); }, Qt::QueuedConnection);
                 // Mail stored meanwhile is found now, not when a long round ends.
                 if (const QStringList failed = AddStored(index, TakeAdded()); !failed.isEmpty())

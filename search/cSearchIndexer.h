@@ -27,13 +27,14 @@ class cSearchIndexer : public QObject
 {
     Q_OBJECT
 public:
-    // An empty path: the index of the mail folder in use when the first round starts.
-    explicit cSearchIndexer(const QString &indexPath = QString(), QObject *parent = nullptr);
+    // The index of the store's folders; an empty path: the index of the mail folder in use
+    // when the first round starts. The store may be read from the indexer's own thread.
+    explicit cSearchIndexer(const cMailStore &store, const QString &indexPath = QString(), QObject *parent = nullptr);
     ~cSearchIndexer() override;
 
     // Every folder when none is named.
     void Refresh(const QStringList &folders = {});
-    // A message file stored in a folder (a name of cFolderStore's).
+    // A message file stored in a folder of the store.
     void Add(const QString &folder, const QString &file);
     void Watch();
     void Stop();
@@ -56,12 +57,13 @@ private:
     std::optional<cRound> NextRound(std::stop_token stop);
     std::vector<std::pair<QString, QString>> TakeAdded();
     // Indexes the stored files; returns the folders of those that could not be.
-    static QStringList AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added);
+    QStringList AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added) const;
     void DirectoryChanged(const QString &directory);
     void Settled();
     // Watches the directories of the folders there are now; whether that changed anything.
     bool Rewatch();
 
+    const cMailStore &fStore;
     QString fPath;
     QFileSystemWatcher fWatcher;
     std::mutex fMutex;
