@@ -96,7 +96,7 @@ void fillInbox()
 void moveBack()
 {
     for (const QString &path : cFolderStore::MessageFiles(kLists))
-        (void)cFolderStore::TransferMessage(path, kLists, kInbox, true, false);
+        (void)cFolderStore::TransferMessage(path, kInbox, true);
 }
 
 void BM_TwentyRulesOverTenThousandMessages(benchmark::State &state)

@@ -22,7 +22,7 @@ bool cMessageFile::IsIn(const QString &folder) const
 
 cResult cMessageFile::Transfer(const QString &folder, bool move)
 {
-    const cResultOf<QString> moved = cFolderStore::TransferMessage(fPath, fFolder, folder, move, false);
+    const cResultOf<QString> moved = cFolderStore::TransferMessage(fPath, folder, move);
     if (moved && move) {
         fPath = moved.value();
         fFolder = folder;

@@ -148,7 +148,7 @@ cResultOf<cMessageRef> cQrzMailStore::Transfer(const cMessageRef &message, const
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    const cResultOf<QString> moved = cFolderStore::TransferMessage(path.value(), message.folder, folder, move, false);
+    const cResultOf<QString> moved = cFolderStore::TransferMessage(path.value(), folder, move);
     Changed(message.folder);
     Changed(folder);
     if (!moved)
