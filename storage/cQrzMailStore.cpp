@@ -181,22 +181,27 @@ cResult cQrzMailStore::Delete(const cMessageRef &message)
 
 cResult cQrzMailStore::MarkRead(const cMessageRef &message, bool read)
 {
-    const cResultOf<QString> path = fileOf(message);
-    if (!path)
-        return path.result();
-    cResult marked = cMailMessage::SetReadFlag(path.value(), read, WriteDurability());
-    Changed(message.folder);
-    return marked;
+    return ChangeHeader(message, [read](const QString &path, eDurability durability) {
+        return cMailMessage::SetReadFlag(path, read, durability);
+    });
 }
 
 cResult cQrzMailStore::SetPriority(const cMessageRef &message, int priority)
 {
+    return ChangeHeader(message, [priority](const QString &path, eDurability durability) {
+        return cMailMessage::SetPriority(path, priority, durability);
+    });
+}
+
+cResult cQrzMailStore::ChangeHeader(const cMessageRef &message,
+                                    const std::function<cResult(const QString &, eDurability)> &change)
+{
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    cResult set = cMailMessage::SetPriority(path.value(), priority, WriteDurability());
+    cResult changed = change(path.value(), WriteDurability());
     Changed(message.folder);
-    return set;
+    return changed;
 }
 
 cResult cQrzMailStore::CreateFolder(const QString &name)

@@ -6,6 +6,8 @@
 // store and move through it.
 #include "storage/cMailStore.h"
 
+#include <functional>
+
 class cQrzMailStore final : public cMailStore
 {
     Q_OBJECT
@@ -41,4 +43,9 @@ public:
     void FilesChanged(const QString &folder) override;
     // The whole file system of the mail folder: a batch's writes are many small files.
     cResult Flush() override;
+
+private:
+    // A line of the message's header written in place, and announced.
+    cResult ChangeHeader(const cMessageRef &message,
+                         const std::function<cResult(const QString &path, eDurability)> &change);
 };

@@ -125,18 +125,19 @@ cResult cMemoryMailStore::Delete(const cMessageRef &message)
 
 cResult cMemoryMailStore::MarkRead(const cMessageRef &message, bool read)
 {
-    if (!find(message))
-        return Read(message).result();
-    fFolders[message.folder][message.key].Read = read;
-    Changed(message.folder);
-    return cResult::Ok();
+    return Change(message, [read](cMailMessage &record) { record.Read = read; });
 }
 
 cResult cMemoryMailStore::SetPriority(const cMessageRef &message, int priority)
 {
+    return Change(message, [priority](cMailMessage &record) { record.Priority = priority; });
+}
+
+cResult cMemoryMailStore::Change(const cMessageRef &message, const std::function<void(cMailMessage &)> &change)
+{
     if (!find(message))
         return Read(message).result();
-    fFolders[message.folder][message.key].Priority = priority;
+    change(fFolders[message.folder][message.key]);
     Changed(message.folder);
     return cResult::Ok();
 }

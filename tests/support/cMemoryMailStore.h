@@ -6,6 +6,8 @@
 
 #include <QMap>
 
+#include <functional>
+
 class cMemoryMailStore final : public cMailStore
 {
 public:
@@ -34,6 +36,7 @@ public:
 private:
     using cFolder = QMap<QString, cMailMessage>;
     const cMailMessage *find(const cMessageRef &message) const;
+    cResult Change(const cMessageRef &message, const std::function<void(cMailMessage &)> &change);
 
     QStringList fOrder;
     QMap<QString, cFolder> fFolders;
