@@ -29,9 +29,22 @@ bool isPlainFileName(const QString &key)
            && !key.contains(QChar(0));
 }
 
-// The file a message would have; whether it is there the file operation tells, naming the path.
+// The file of the message under the folder as spelled, which takes no look at the directory;
+// empty for a key that is no plain file name.
+QString spelledFile(const cMessageRef &message)
+{
+    const QString root = MailRoot();
+    if (root.isEmpty() || !isPlainFileName(message.key))
+        return {};
+    return root + QStringLiteral("/Mail/") + message.folder + QLatin1Char('/') + message.key;
+}
+
+// The file a message would have, under the folder as spelled when it is there, else as the
+// folder's name resolves; whether it is there the file operation tells, naming the path.
 cResultOf<QString> fileOf(const cMessageRef &message)
 {
+    if (const QString spelled = spelledFile(message); !spelled.isEmpty() && QFileInfo(spelled).isFile())
+        return spelled;
     const QString path = cQrzMailStore::PathOf(message);
     if (path.isEmpty() || QFileInfo(path).isDir())
         return noSuchMessage(message);
@@ -40,17 +53,13 @@ cResultOf<QString> fileOf(const cMessageRef &message)
 
 cResultOf<cMailMessage> readRecord(const cMessageRef &message, bool headerOnly, bool keepRawFrom)
 {
-    if (MailRoot().isEmpty() || !isPlainFileName(message.key))
-        return noSuchMessage(message);
-    // The folder as spelled first: a run over a big folder then looks at each file only once.
-    cMailMessage spelled;
-    if (spelled.ReadFile(MailFolderRoot() + QLatin1Char('/') + message.folder + QLatin1Char('/') + message.key, headerOnly,
-                         keepRawFrom))
-        return spelled;
+    // Opening the file is the first look at it: a run over a big folder looks at each once.
+    cMailMessage record;
+    if (const QString spelled = spelledFile(message); !spelled.isEmpty() && record.ReadFile(spelled, headerOnly, keepRawFrom))
+        return record;
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    cMailMessage record;
     if (cResult read = record.ReadFile(path.value(), headerOnly, keepRawFrom); !read)
         return read;
     return record;
