@@ -4,7 +4,6 @@
 #include "search/cSearchDocument.h"
 #include "storage/MailStorage.h"
 #include "storage/ParallelFor.h"
-#include "storage/cMailStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +13,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -65,13 +63,13 @@ struct cFolderDir
     QString directory;
 };
 
-std::vector<cFolderDir> folderDirs(const cMailStore &store, QStringList folders)
+std::vector<cFolderDir> folderDirs(const cIndexedFolders &tree, QStringList folders)
 {
     if (folders.isEmpty())
-        folders = cSearchIndex::Folders(store);
+        folders = tree.Indexed();
     std::vector<cFolderDir> dirs;
     for (const QString &folder : folders) {
-        const QFileInfo info(store.FolderDirectory(folder));
+        const QFileInfo info(tree.DirectoryOf(folder));
         if (info.isDir())
             dirs.push_back({info.fileName(), info.filePath()});
     }
@@ -89,15 +87,6 @@ std::optional<cFileStamp> stampOf(const QString &directory, const QString &file)
 }
 
 } // namespace
-
-QStringList cSearchIndex::Folders(const cMailStore &store)
-{
-    QStringList folders = store.Folders();
-    folders.removeIf([](const QString &folder) {
-        return std::ranges::find(kOnDemandFolderKinds, cMailStore::KindOf(folder)) != kOnDemandFolderKinds.end();
-    });
-    return folders;
-}
 
 QString cSearchIndex::DefaultPath()
 {
@@ -134,25 +123,25 @@ cResult cSearchIndex::Create()
     return cResult::Ok();
 }
 
-cResult cSearchIndex::Update(const cMailStore &store, const QStringList &folders, const fProgress &progress)
+cResult cSearchIndex::Update(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress)
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
-    cResult synced = Sync(store, folders, progress);
+    cResult synced = Sync(tree, folders, progress);
     if (synced.cause() != eFailure::Format)
         return synced;
     if (cResult rebuilt = Rebuild(); !rebuilt)
         return rebuilt;
-    return Sync(store, {}, progress);
+    return Sync(tree, {}, progress);
 }
 
-cResult cSearchIndex::Add(const cMailStore &store, const QString &folder, const QStringList &files)
+cResult cSearchIndex::Add(const cIndexedFolders &tree, const QString &folder, const QStringList &files)
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
-    const std::vector<cFolderDir> dirs = folderDirs(store, {folder});
+    const std::vector<cFolderDir> dirs = folderDirs(tree, {folder});
     if (dirs.empty())
         return cResult::Ok();
     cSqliteStatement known = fDb.Prepare("SELECT size, modified, inode FROM message WHERE folder = ? AND file = ?");
@@ -175,9 +164,9 @@ cResult cSearchIndex::Add(const cMailStore &store, const QString &folder, const 
     return Index(pending, {});
 }
 
-cResult cSearchIndex::Sync(const cMailStore &store, const QStringList &folders, const fProgress &progress)
+cResult cSearchIndex::Sync(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress)
 {
-    const std::vector<cFolderDir> dirs = folderDirs(store, folders);
+    const std::vector<cFolderDir> dirs = folderDirs(tree, folders);
     QStringList names;
     for (const cFolderDir &dir : dirs)
         names.append(dir.name);
@@ -230,7 +219,7 @@ cResult cSearchIndex::Sync(const cMailStore &store, const QStringList &folders, 
     if (const qint64 stale = Stale(); stale > kFewStale && stale > Count()) {
         if (cResult rebuilt = Rebuild(); !rebuilt)
             return rebuilt;
-        return Sync(store, {}, progress);
+        return Sync(tree, {}, progress);
     }
     return Index(fresh, progress);
 }

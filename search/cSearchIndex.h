@@ -11,6 +11,7 @@
 // opens its own. Words of a changed or deleted message stay behind in the word index, unseen
 // (every hit goes through the message table or its rows); when they outnumber the live
 // messages the index is made anew.
+#include "search/cIndexedFolders.h"
 #include "search/cSearchQuery.h"
 #include "search/cSearchRows.h"
 #include "search/cSqliteDb.h"
@@ -21,8 +22,6 @@
 
 #include <functional>
 #include <vector>
-
-class cMailStore;
 
 class cSearchIndex
 {
@@ -37,17 +36,15 @@ public:
 
     // The index of the mail folder in use (MailFolderRoot).
     static QString DefaultPath();
-    // The folders it covers: those of the store but the ones made on demand (Junk).
-    static QStringList Folders(const cMailStore &store);
 
     cResult Open(const QString &path = DefaultPath());
     void Close() { fDb.Close(); }
-    // Brings the entries of the folders (all when none are named) in line with the files of
-    // their directories in the store (cMailStore::FolderDirectory).
-    cResult Update(const cMailStore &store, const QStringList &folders = {}, const fProgress &progress = {});
+    // Brings the entries of the folders (all it covers when none are named) in line with the
+    // files of their directories.
+    cResult Update(const cIndexedFolders &tree, const QStringList &folders = {}, const fProgress &progress = {});
     // Indexes the named files of one folder, new or changed, without looking at the others:
     // how a stored message becomes findable at once in a folder of any size.
-    cResult Add(const cMailStore &store, const QString &folder, const QStringList &files);
+    cResult Add(const cIndexedFolders &tree, const QString &folder, const QStringList &files);
     // Newest first; messages without a date last. The hits name their folder and file only.
     cResultOf<std::vector<cSearchHit>> Find(const cSearchQuery &query);
     // Fills in the date, sender and subject of the hits.
@@ -71,7 +68,7 @@ private:
 
     cResult Create();
     cResult Rebuild();
-    cResult Sync(const cMailStore &store, const QStringList &folders, const fProgress &progress);
+    cResult Sync(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress);
     // The entries of the folders; of every folder when none is named.
     std::vector<cRow> Rows(const QStringList &folderNames);
     cResult Forget(const std::vector<qint64> &ids);
