@@ -24,6 +24,9 @@ void runInBackground(TfrmMain &frmMain, std::function<QString()> work)
         watcher->deleteLater();
     });
     watcher->setFuture(QtConcurrent::run(std::move(work)));
+    // The work goes through the store, which need not outlive the window: a window that goes
+    // first waits for the work.
+    QObject::connect(watcher, &QObject::destroyed, [future = watcher->future()]() mutable { future.waitForFinished(); });
 }
 
 // messages: those to run the rules on; none: the whole folder.
