@@ -14,41 +14,34 @@
 
 namespace {
 
-// The work's text goes to the status bar once it is done.
+// The work's text goes to the status bar once it is done; the list follows the store.
 void runInBackground(TfrmMain &frmMain, std::function<QString()> work)
 {
     auto *watcher = new QFutureWatcher<QString>(&frmMain);
     QObject::connect(watcher, &QFutureWatcher<QString>::finished, &frmMain, [&frmMain, watcher] {
         frmMain.SetStatusText(1, watcher->result());
         frmMain.ShowNewOnDemandFolders();
-        frmMain.RefreshMessageList();
         watcher->deleteLater();
     });
     watcher->setFuture(QtConcurrent::run(std::move(work)));
+    // The work goes through the store, which need not outlive the window: a window that goes
+    // first waits for the work.
+    QObject::connect(watcher, &QObject::destroyed, [future = watcher->future()]() mutable { future.waitForFinished(); });
 }
 
-// The rules and the junk filter work on the message files themselves.
-QStringList selectedFiles(const TfrmMain &frmMain)
+// messages: those to run the rules on; none: the whole folder.
+QString runRules(cMailStore &store, const QString &folder, const QList<cMessageRef> &messages)
 {
-    QStringList files;
-    for (const cMessageRef &message : frmMain.SelectedMessages())
-        if (const QString file = frmMain.Store().FileOf(message); !file.isEmpty())
-            files.append(file);
-    return files;
-}
-
-// paths: the messages to run the rules on; none: the whole folder.
-QString runRules(const QString &folder, const QStringList &paths)
-{
-    const cRuleEngine engine = cRuleEngine::FromStore();
-    const cRuleEngine::cFolderRun run = paths.isEmpty() ? engine.ApplyToFolder(folder) : engine.ApplyToMessages(paths, folder);
+    const cRuleEngine engine = cRuleEngine::FromStore(store.Folders());
+    const cRuleEngine::cFolderRun run =
+        messages.isEmpty() ? engine.ApplyToFolder(store, folder) : engine.ApplyToMessages(store, messages);
     const QStringList problems = engine.Notes() + run.errors;
     return problems.isEmpty() ? TfrmMain::tr("The rules moved %n message(s).", "", run.moved) : problems.first();
 }
 
-QString learnFolder(const QString &folder, bool spam)
+QString learnFolder(const cMailStore &store, const QString &folder, bool spam)
 {
-    const cResultOf<int> taught = cJunkFilter::LearnFolder(folder, spam);
+    const cResultOf<int> taught = cJunkFilter::LearnFolder(store, folder, spam);
     if (!taught)
         return taught.text();
     return spam ? TfrmMain::tr("The junk filter learned %n message(s) of \"%1\" as junk.", "", taught.value()).arg(folder)
@@ -65,28 +58,27 @@ bool junkFilterInstalled(TfrmMain &frmMain, eMainCommand id)
     return false;
 }
 
-void wireJunkCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
+void wireJunkCommand(TfrmMain &frmMain, cMailStore &store, eMainCommand id, bool spam)
 {
     if (!junkFilterInstalled(frmMain, id))
         return;
-    frmMain.WireCommand(id, [&frmMain, spam] {
-        const QStringList paths = selectedFiles(frmMain);
-        const QString folder = frmMain.ShownFolder();
-        runInBackground(frmMain, [paths, folder, spam] {
-            const cResult marked = cJunkFilter::MarkMessages(paths, folder, spam);
+    frmMain.WireCommand(id, [&frmMain, &store, spam] {
+        const QList<cMessageRef> messages = frmMain.SelectedMessages();
+        runInBackground(frmMain, [&store, messages, spam] {
+            const cResult marked = cJunkFilter::MarkMessages(store, messages, spam);
             return marked ? QString() : marked.text();
         });
     });
 }
 
-void wireLearnCommand(TfrmMain &frmMain, eMainCommand id, bool spam)
+void wireLearnCommand(TfrmMain &frmMain, const cMailStore &store, eMainCommand id, bool spam)
 {
     if (!junkFilterInstalled(frmMain, id))
         return;
-    frmMain.WireCommand(id, [&frmMain, spam] {
+    frmMain.WireCommand(id, [&frmMain, &store, spam] {
         const QString folder = frmMain.ShownFolder();
         frmMain.SetStatusText(1, TfrmMain::tr("The junk filter is learning from \"%1\"...").arg(folder));
-        runInBackground(frmMain, [folder, spam] { return learnFolder(folder, spam); });
+        runInBackground(frmMain, [&store, folder, spam] { return learnFolder(store, folder, spam); });
     });
 }
 
@@ -103,22 +95,22 @@ void showRulesWindow(TfrmMain &frmMain, const cMailStore &store)
 
 } // namespace
 
-void WireRules(TfrmMain &frmMain, const cMailStore &store)
+void WireRules(TfrmMain &frmMain, cMailStore &store)
 {
     frmMain.WireCommand(eMainCommand::mnuTools_MessageRules, [&frmMain, &store] { showRulesWindow(frmMain, store); });
-    frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain] {
+    frmMain.WireCommand(eMainCommand::mnuTools_RunRules, [&frmMain, &store] {
         const QString folder = frmMain.ShownFolder();
-        runInBackground(frmMain, [folder] { return runRules(folder, {}); });
+        runInBackground(frmMain, [&store, folder] { return runRules(store, folder, {}); });
     });
-    frmMain.WireCommand(eMainCommand::popMsgs_RunRules, [&frmMain] {
+    frmMain.WireCommand(eMainCommand::popMsgs_RunRules, [&frmMain, &store] {
         const QString folder = frmMain.ShownFolder();
-        const QStringList paths = selectedFiles(frmMain);
-        if (!paths.isEmpty())
-            runInBackground(frmMain, [folder, paths] { return runRules(folder, paths); });
+        const QList<cMessageRef> messages = frmMain.SelectedMessages();
+        if (!messages.isEmpty())
+            runInBackground(frmMain, [&store, folder, messages] { return runRules(store, folder, messages); });
     });
     for (eMainCommand id : {eMainCommand::popMsgs_MarkJunk, eMainCommand::tb_Junk})
-        wireJunkCommand(frmMain, id, true);
-    wireJunkCommand(frmMain, eMainCommand::popMsgs_NotJunk, false);
-    wireLearnCommand(frmMain, eMainCommand::popFolders_LearnJunk, true);
-    wireLearnCommand(frmMain, eMainCommand::popFolders_LearnNotJunk, false);
+        wireJunkCommand(frmMain, store, id, true);
+    wireJunkCommand(frmMain, store, eMainCommand::popMsgs_NotJunk, false);
+    wireLearnCommand(frmMain, store, eMainCommand::popFolders_LearnJunk, true);
+    wireLearnCommand(frmMain, store, eMainCommand::popFolders_LearnNotJunk, false);
 }

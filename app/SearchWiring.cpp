@@ -2,7 +2,7 @@
 #include "app/SearchWiring.h"
 
 #include "search/cSearchIndexer.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStore.h"
 #include "ui/main/cMainSearch.h"
 #include "ui/main/unitMain.h"
 #include "ui/transfer/cTransferEvents.h"
@@ -27,12 +27,13 @@ QString progressText(qsizetype done, qsizetype total)
 
 void WireSearch(TfrmMain &frmMain)
 {
-    auto *indexer = new cSearchIndexer(QString(), &frmMain);
+    const cMailStore &store = frmMain.Store();
+    auto *indexer = new cSearchIndexer(store, QString(), &frmMain);
     QObject::connect(&cTransferEvents::instance(), &cTransferEvents::MessageArrived, indexer,
                      [indexer](const QString &path, const QString &folder) {
                          indexer->Add(folder, QFileInfo(path).fileName());
                      });
-    QObject::connect(&cFolderStore::instance(), &cFolderStore::RefreshRequested, indexer,
+    QObject::connect(&store, &cMailStore::FolderChanged, indexer,
                      [indexer](const QString &folder) { indexer->Refresh({folder}); });
     // The last progress shown, cleared at the end unless another text took its place.
     auto shown = std::make_shared<QString>();

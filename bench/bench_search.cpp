@@ -19,6 +19,7 @@
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/cMailMessage.h"
+#include "storage/cQrzMailStore.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -39,6 +40,13 @@ namespace {
 constexpr int kWordsPerMessage = 480;
 constexpr int kRuns = 101;
 const QDateTime kFirstDate(QDate(2020, 9, 13), QTime(12, 0), Qt::UTC);
+
+// The folders of the corpus, as the window's store sees them.
+const cMailStore &tree()
+{
+    static const cQrzMailStore store;
+    return store;
+}
 
 struct cCorpus
 {
@@ -157,7 +165,7 @@ void BM_FirstIndex(benchmark::State &state)
     for (auto _ : state) {
         ravelin = seconds([] {
             cSearchIndex index;
-            if (!index.Open() || !index.Update())
+            if (!index.Open() || !index.Update(tree()))
                 std::abort();
         });
         notmuch = seconds([&c] {
@@ -188,12 +196,12 @@ void BM_UpdateUnchanged(benchmark::State &state)
 {
     const cCorpus &c = corpus();
     cSearchIndex index;
-    if (!index.Open() || !index.Update()) {
+    if (!index.Open() || !index.Update(tree())) {
         state.SkipWithError("the index cannot be made");
         return;
     }
     for (auto _ : state)
-        if (!index.Update())
+        if (!index.Update(tree()))
             state.SkipWithError("the update failed");
     state.counters["messages"] = c.count;
 }
@@ -282,7 +290,7 @@ void BM_Query(benchmark::State &state)
     const cCorpus &c = corpus();
     cSearchIndex index;
     notmuch_database_t *db = nullptr;
-    if (!index.Open() || !index.Update()
+    if (!index.Open() || !index.Update(tree())
         || notmuch_database_open_with_config(QFile::encodeName(c.maildir()).constData(), NOTMUCH_DATABASE_MODE_READ_ONLY,
                                              "", nullptr, &db, nullptr) != NOTMUCH_STATUS_SUCCESS) {
         state.SkipWithError("run BM_FirstIndex first: an index is missing");
@@ -321,7 +329,7 @@ void BM_NewMessageFound(benchmark::State &state)
     const cCorpus &c = corpus();
     const bool added = state.range(0) == 1;
     cSearchIndex window, indexer;
-    if (!window.Open() || !indexer.Open() || !indexer.Update()) {
+    if (!window.Open() || !indexer.Open() || !indexer.Update(tree())) {
         state.SkipWithError("the index cannot be made");
         return;
     }
@@ -342,7 +350,7 @@ void BM_NewMessageFound(benchmark::State &state)
             stored.append(MailFolderPath(inbox) + u'/' + file);
             times.push_back(seconds([&] {
                 (void)m.WriteFile(stored.last());
-                if (!(added ? indexer.Add(inbox, {file}) : indexer.Update({inbox})))
+                if (!(added ? indexer.Add(tree(), inbox, {file}) : indexer.Update(tree(), {inbox})))
                     state.SkipWithError("the update failed");
                 found += ravelinHits(window, word);
             }) * 1000);
@@ -350,7 +358,7 @@ void BM_NewMessageFound(benchmark::State &state)
     }
     for (const QString &path : stored)
         QFile::remove(path);
-    (void)indexer.Update({inbox});
+    (void)indexer.Update(tree(), {inbox});
     std::sort(times.begin(), times.end());
     state.SetLabel(added ? "the file added" : "a look over the folder");
     state.counters["median_ms"] = times[times.size() / 2];

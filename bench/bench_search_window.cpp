@@ -31,7 +31,7 @@ struct cSearchStore
     cSearchStore()
     {
         cSearchIndex index;
-        if (!index.Open() || !index.Update())
+        if (!index.Open() || !index.Update(window.Store()))
             std::abort();
         window.resize(1000, 700);
         window.show();

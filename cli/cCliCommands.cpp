@@ -430,7 +430,7 @@ int cCliCommands::Search(const QString &query)
     cSearchIndex index;
     cResult ready = index.Open();
     if (ready)
-        ready = index.Update();
+        ready = index.Update(fStore);
     const cResultOf<std::vector<cSearchHit>> found = ready ? index.Find(parsed.value()) : ready;
     std::vector<cSearchHit> hits = found.value();
     ready = found ? index.Describe(hits) : found.result();

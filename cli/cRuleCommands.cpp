@@ -183,9 +183,10 @@ int cRuleCommands::List()
     if (!fCli.StorageReady())
         return 1;
     QStringList unreadable;
+    const QStringList folders = fCli.fStore.Folders();
     for (const cRule &rule : cRuleStore::Rules(&unreadable)) {
         fCli.fOut << ruleLine(rule) << "\n";
-        const cRuleEngine alone({rule});
+        const cRuleEngine alone({rule}, folders);
         for (const QString &note : alone.Notes())
             fCli.fOut << "\t" << note << "\n";
     }
@@ -207,15 +208,17 @@ int cRuleCommands::RunOn(const QString &folder)
 {
     if (!fCli.StorageReady() || !fCli.FolderExists(folder))
         return 1;
-    const cRuleEngine engine = cRuleEngine::FromStore();
+    cMailStore &store = fCli.fStore;
+    const cRuleEngine engine = cRuleEngine::FromStore(store.Folders());
     for (const QString &note : engine.Notes())
         fCli.fErr << "ravelin-cli: " << note << "\n";
-    const cRuleEngine::cFolderRun run = engine.ApplyToFolder(folder, [this](const QString &path, const cRuleOutcome &outcome) {
-        if (outcome.path == path)
+    const auto told = [this, &store](const cMessageRef &was, const cMessageRef &now) {
+        if (now == was)
             return;
-        fCli.fOut << "moved " << path << " -> " << outcome.path << "\n";
+        fCli.fOut << "moved " << store.FileOf(was) << " -> " << store.FileOf(now) << "\n";
         fCli.fOut.flush();
-    });
+    };
+    const cRuleEngine::cFolderRun run = engine.ApplyToFolder(store, folder, told);
     for (const QString &error : run.errors)
         fCli.fErr << "ravelin-cli: " << error << "\n";
     fCli.fOut << run.moved << " message(s) moved\n";

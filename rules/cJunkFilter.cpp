@@ -2,10 +2,11 @@
 #include "rules/cJunkFilter.h"
 
 #include "rules/cJunkMemory.h"
+#include "rules/cMessageFile.h"
 #include "storage/MailStorage.h"
 #include "storage/PrivateFiles.h"
 #include "storage/SettingsPaths.h"
-#include "storage/cFolderStore.h"
+#include "storage/cMailStoreBatch.h"
 #include "storage/cOriginalStore.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,21 @@ QByteArray mboxOf(const QList<QByteArray> &mails)
 cResult failed(const QString &text)
 {
     return cResult::Failed(eFailure::FileSystem, text);
+}
+
+const QString kJunk = FolderName(eFolderKind::Junk);
+
+cResult cannotMakeJunk(const QString &directory)
+{
+    return failed(cTexts::tr("Cannot create the folder \"%1\".").arg(directory));
+}
+
+// The Junk folder, made the first time mail goes there.
+cResult makeJunk(cMailStore &store)
+{
+    if (store.Folders().contains(kJunk, Qt::CaseInsensitive) || store.CreateFolder(kJunk))
+        return cResult::Ok();
+    return cannotMakeJunk(store.FolderDirectory(kJunk));
 }
 
 } // namespace
@@ -150,17 +166,15 @@ cResult cJunkFilter::Teach(cJunkMemory &memory, const QList<QByteArray> &mails, 
     return memory.Save();
 }
 
-cResultOf<int> cJunkFilter::LearnFolder(const QString &folder, bool spam)
+cResultOf<int> cJunkFilter::LearnFolder(const cMailStore &store, const QString &folder, bool spam)
 {
-    const QStringList paths = cFolderStore::MessageFiles(folder);
+    const QList<cMessageRef> messages = store.Messages(folder);
     int taught = 0;
-    for (qsizetype start = 0; start < paths.size(); start += kLearnBatch) {
+    for (qsizetype start = 0; start < messages.size(); start += kLearnBatch) {
         QList<QByteArray> mails;
-        for (const QString &path : paths.mid(start, kLearnBatch)) {
-            cMailMessage message;
-            if (message.ReadFile(path))
-                mails.append(MailText(message));
-        }
+        for (const cMessageRef &message : messages.mid(start, kLearnBatch))
+            if (const cResultOf<cMailMessage> read = store.Read(message))
+                mails.append(MailText(read.value()));
         if (cResult learned = Learn(mails, spam); !learned)
             return learned;
         taught += int(mails.size());
@@ -177,33 +191,36 @@ QByteArray cJunkFilter::MailText(const cMailMessage &message)
     return message.headerLines.join("\r\n") + "\r\n\r\n" + message.body.join("\r\n") + "\r\n";
 }
 
-cResultOf<QString> cJunkFilter::MoveToJunk(const QString &path, const QString &folder)
+cResult cJunkFilter::MoveToJunk(cMessageFile &file)
 {
-    const QString junk = FolderName(eFolderKind::Junk);
-    if (!MakePrivateFolder(MailFolderPath(junk)))
-        return failed(cTexts::tr("Cannot create the folder \"%1\".").arg(MailFolderPath(junk)));
-    return cFolderStore::TransferMessage(path, folder, junk, true, false);
+    if (!MakePrivateFolder(MailFolderPath(kJunk)))
+        return cannotMakeJunk(MailFolderPath(kJunk));
+    return file.Transfer(kJunk, true);
 }
 
-cResult cJunkFilter::MarkMessages(const QStringList &paths, const QString &folder, bool spam)
+cResult cJunkFilter::MarkMessages(cMailStore &store, const QList<cMessageRef> &messages, bool spam)
 {
     QList<QByteArray> mails;
-    for (const QString &path : paths) {
-        cMailMessage message;
-        if (cResult read = message.ReadFile(path); !read)
-            return read;
-        mails.append(MailText(message));
+    QList<cMessageRef> leaving;
+    for (const cMessageRef &message : messages) {
+        const cResultOf<cMailMessage> read = store.Read(message);
+        if (!read)
+            return read.result();
+        mails.append(MailText(read.value()));
+        if ((cMailStore::KindOf(message.folder) == eFolderKind::Junk) != spam)
+            leaving.append(message);
     }
     if (cResult learned = Learn(mails, spam); !learned)
         return learned;
-    const bool inJunk = cFolderStore::FolderKind(folder) == eFolderKind::Junk;
-    if (spam == inJunk)
+    if (leaving.isEmpty())
         return cResult::Ok();
-    for (const QString &path : paths) {
-        const cResultOf<QString> moved = spam ? MoveToJunk(path, folder)
-                                              : cFolderStore::TransferMessage(path, folder, FolderName(eFolderKind::Inbox), true, false);
-        if (!moved)
-            return moved.result();
-    }
+    if (cResult made = spam ? makeJunk(store) : cResult::Ok(); !made)
+        return made;
+    const QString target = spam ? kJunk : FolderName(eFolderKind::Inbox);
+    // One reload per folder; moves wait for no flush, as ever.
+    const cMailStoreBatch batch(store);
+    for (const cMessageRef &message : leaving)
+        if (cResult moved = store.Transfer(message, target, true).result(); !moved)
+            return moved;
     return cResult::Ok();
 }

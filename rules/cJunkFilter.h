@@ -5,14 +5,14 @@
 // from some (its word list exists). Spam goes to the Junk folder, made the first time.
 // Without bogofilter every call fails with a text naming the package to install; nothing else
 // changes. A call waits for its process: run it off the window's thread.
-#include "storage/cMailMessage.h"
-#include "storage/cResult.h"
+#include "storage/cMailStore.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 class cJunkMemory;
+class cMessageFile;
 
 enum class eJunkVerdict { Ham, Spam, Unsure };
 
@@ -37,15 +37,15 @@ public:
     // What the filter reads of a stored message: the bytes as received when they are kept,
     // else its header lines and text.
     static QByteArray MailText(const cMailMessage &message);
-    // Moves a message file into the Junk folder, making the folder when it is missing.
-    static cResultOf<QString> MoveToJunk(const QString &path, const QString &folder);
-    // "Mark as junk" and "Not junk" on messages of a folder: the filter learns them, then they
-    // go to Junk, or out of Junk into Inbox. The first failure ends the run.
-    static cResult MarkMessages(const QStringList &paths, const QString &folder, bool spam);
+    // Moves a message file of a mail check into the Junk folder, making the folder when it is missing.
+    static cResult MoveToJunk(cMessageFile &file);
+    // "Mark as junk" and "Not junk" on messages of the store: the filter learns them, then those
+    // outside Junk go there, or those in Junk go to Inbox. The first failure ends the run.
+    static cResult MarkMessages(cMailStore &store, const QList<cMessageRef> &messages, bool spam);
 
-    // Teaches the filter every message of a folder, a batch at a time; unreadable files are
+    // Teaches the filter every message of a folder, a batch at a time; unreadable ones are
     // left out. The count taught.
-    static cResultOf<int> LearnFolder(const QString &folder, bool spam);
+    static cResultOf<int> LearnFolder(const cMailStore &store, const QString &folder, bool spam);
 
     // bogofilter's arguments for our word list, then these.
     static QStringList Arguments(const QStringList &more);

@@ -2,6 +2,7 @@
 #include "rules/cMailSorter.h"
 
 #include "rules/cJunkFilter.h"
+#include "rules/cMessageFile.h"
 #include "storage/cOriginalStore.h"
 #include "storage/eFolderKind.h"
 
@@ -20,7 +21,8 @@ struct cTexts
 } // namespace
 
 cMailSorter::cMailSorter()
-    : fRules(cRuleEngine::FromStore()), fJunkFilter(!cJunkFilter::Program().isEmpty() && cJunkFilter::Trained())
+    : fRules(cRuleEngine::FromStore(cMessageFile::Folders())),
+      fJunkFilter(!cJunkFilter::Program().isEmpty() && cJunkFilter::Trained())
 {
 }
 
@@ -116,11 +118,11 @@ void cMailSorter::FileAsJudged(cSorted &sorted, const cResultOf<eJunkVerdict> &v
     }
     if (verdict.value() != eJunkVerdict::Spam)
         return;
-    const cResultOf<QString> moved = cJunkFilter::MoveToJunk(sorted.path, sorted.folder);
-    if (!moved) {
+    cMessageFile file(sorted.path, sorted.folder);
+    if (const cResult moved = cJunkFilter::MoveToJunk(file); !moved) {
         sorted.notes.append(moved.text());
         return;
     }
-    sorted.path = moved.value();
-    sorted.folder = FolderName(eFolderKind::Junk);
+    sorted.path = file.Path();
+    sorted.folder = file.Folder();
 }

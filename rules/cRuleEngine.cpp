@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/cRuleEngine.h"
 
+#include "rules/cMessageFile.h"
 #include "rules/cRuleStore.h"
-#include "storage/AtomicFile.h"
-#include "storage/MailStorage.h"
-#include "storage/cFolderStore.h"
-#include "storage/cIniFile.h"
+#include "storage/cMailStoreBatch.h"
 #include "storage/cOriginalStore.h"
 
 #include <QCoreApplication>
@@ -22,56 +20,54 @@ struct cTexts
 
 const QString kTrash = FolderName(eFolderKind::Trash);
 
-bool sameFolder(const QString &a, const QString &b)
+// A message of a store, in a run over a folder.
+class cStoredPlace final : public cRulePlace
 {
-    return MailFolderPath(a) == MailFolderPath(b);
-}
+public:
+    cStoredPlace(cMailStore &store, const cMessageRef &message) : fStore(store), fMessage(message) {}
 
-cResult setPriority(const QString &path, int priority)
+    const cMessageRef &Message() const { return fMessage; }
+
+    bool IsIn(const QString &folder) const override { return fMessage.folder.compare(folder, Qt::CaseInsensitive) == 0; }
+    cResult Transfer(const QString &folder, bool move) override
+    {
+        const cResultOf<cMessageRef> moved = fStore.Transfer(fMessage, folder, move);
+        if (moved && move)
+            fMessage = moved.value();
+        return moved.result();
+    }
+    cResult MarkRead() override { return fStore.MarkRead(fMessage, true); }
+    cResult SetPriority(int priority) override { return fStore.SetPriority(fMessage, priority); }
+
+private:
+    cMailStore &fStore;
+    cMessageRef fMessage;
+};
+
+bool noteFailure(const cRule &rule, const cResult &result, QStringList &errors)
 {
-    cIniFile file(path);
-    if (file.closedBy("X_MailBoundary")
-            .withDurability(eDurability::Deferred)
-            .writeInteger(QStringLiteral("Header"), "Priority", cMailMessage::StoredPriority(priority)))
-        return cResult::Ok();
-    return cResult::Failed(eFailure::FileSystem, file.errorString());
+    if (!result)
+        errors.append(cTexts::tr("The rule \"%1\": %2").arg(rule.name, result.text()));
+    return result.ok();
 }
 
 // Moves or copies; false (with the error noted) when it failed.
-bool transfer(const cRule &rule, const QString &target, bool move, cRuleOutcome &outcome)
+bool transfer(const cRule &rule, const QString &target, bool move, cRulePlace &place, QStringList &errors)
 {
     // Mail already in the folder stays as it is: a copy there would only be a twin.
-    if (sameFolder(outcome.folder, target))
-        return true;
-    const cResultOf<QString> moved = cFolderStore::TransferMessage(outcome.path, outcome.folder, target, move, false);
-    if (!moved) {
-        outcome.errors.append(cTexts::tr("The rule \"%1\": %2").arg(rule.name, moved.text()));
-        return false;
-    }
-    if (move) {
-        outcome.path = moved.value();
-        outcome.folder = target;
-    }
-    return true;
-}
-
-bool noteFailure(const cRule &rule, const cResult &result, cRuleOutcome &outcome)
-{
-    if (!result)
-        outcome.errors.append(cTexts::tr("The rule \"%1\": %2").arg(rule.name, result.text()));
-    return result.ok();
+    return place.IsIn(target) || noteFailure(rule, place.Transfer(target, move), errors);
 }
 
 } // namespace
 
-cRuleEngine::cRuleEngine(const QList<cRule> &rules)
+cRuleEngine::cRuleEngine(const QList<cRule> &rules, const QStringList &folders)
 {
     for (const cRule &rule : rules) {
         if (!rule.enabled)
             continue;
         QString problem = cRuleMatcher::Problem(rule);
         if (problem.isEmpty())
-            problem = MissingFolder(rule);
+            problem = MissingFolder(rule, folders);
         if (!problem.isEmpty()) {
             fNotes.append(problem + cTexts::tr(" The rule is off until that is mended."));
             continue;
@@ -82,19 +78,19 @@ cRuleEngine::cRuleEngine(const QList<cRule> &rules)
     }
 }
 
-cRuleEngine cRuleEngine::FromStore()
+cRuleEngine cRuleEngine::FromStore(const QStringList &folders)
 {
     QStringList unreadable;
-    cRuleEngine engine(cRuleStore::Rules(&unreadable));
+    cRuleEngine engine(cRuleStore::Rules(&unreadable), folders);
     engine.fNotes = unreadable + engine.fNotes;
     return engine;
 }
 
-QString cRuleEngine::MissingFolder(const cRule &rule)
+QString cRuleEngine::MissingFolder(const cRule &rule, const QStringList &folders)
 {
     for (const cRuleAction &action : rule.actions) {
         const bool filing = action.kind == eRuleAction::MoveTo || action.kind == eRuleAction::CopyTo;
-        if (filing && !QFileInfo(MailFolderPath(action.folder)).isDir())
+        if (filing && !folders.contains(action.folder, Qt::CaseInsensitive))
             return cTexts::tr("The rule \"%1\" names the folder \"%2\", which does not exist.").arg(rule.name, action.folder);
     }
     return {};
@@ -112,21 +108,6 @@ qint64 cRuleEngine::MessageSize(const QString &path, const cMailMessage &message
     return size;
 }
 
-cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder) const
-{
-    cRuleOutcome outcome;
-    outcome.path = path;
-    outcome.folder = folder;
-    if (fRules.isEmpty())
-        return outcome;
-    cMailMessage message;
-    if (const cResult read = message.ReadFile(path, !fNeedsFullRecord); !read) {
-        outcome.errors.append(read.text());
-        return outcome;
-    }
-    return Apply(path, folder, message);
-}
-
 cRuleOutcome cRuleEngine::Apply(const QString &path, const QString &folder, cMailMessage &message) const
 {
     return TakeMatched(Matching(path, message), path, folder, message, false);
@@ -140,8 +121,12 @@ bool cRuleEngine::EndsRun(const cRule &rule)
 
 cRuleEngine::cMatched cRuleEngine::Matching(const QString &path, const cMailMessage &message) const
 {
+    return RulesMatching(message, fNeedsSize ? MessageSize(path, message) : 0);
+}
+
+cRuleEngine::cMatched cRuleEngine::RulesMatching(const cMailMessage &message, qint64 size) const
+{
     cMatched matched;
-    const qint64 size = fNeedsSize ? MessageSize(path, message) : 0;
     const cRuleTexts texts(message);
     for (qsizetype i = 0; i < fRules.size(); ++i) {
         if (!fRules.at(i).matcher.Matches(texts, size))
@@ -172,68 +157,91 @@ void cRuleEngine::SetFlagsAhead(const cMatched &matched, cMailMessage &record) c
 cRuleOutcome cRuleEngine::TakeMatched(const cMatched &matched, const QString &path, const QString &folder,
                                       cMailMessage &message, bool flagsAhead) const
 {
+    cMessageFile file(path, folder);
     cRuleOutcome outcome;
-    outcome.path = path;
-    outcome.folder = folder;
-    for (const qsizetype index : matched) {
-        const cRule &rule = fRules.at(index).rule;
-        if (!TakeActions(rule, message, outcome, flagsAhead) || rule.stop) {
-            outcome.stopped = true;
-            break;
-        }
-    }
+    outcome.stopped = Take(matched, file, message, flagsAhead, outcome.errors);
+    outcome.path = file.Path();
+    outcome.folder = file.Folder();
     return outcome;
 }
 
-cRuleEngine::cFolderRun cRuleEngine::ApplyToFolder(
-    const QString &folder, const std::function<void(const QString &path, const cRuleOutcome &)> &each) const
+bool cRuleEngine::Take(const cMatched &matched, cRulePlace &place, cMailMessage &message, bool flagsAhead,
+                       QStringList &errors) const
 {
-    return ApplyToMessages(cFolderStore::MessageFiles(folder), folder, each);
+    for (const qsizetype index : matched) {
+        const cRule &rule = fRules.at(index).rule;
+        if (!TakeActions(rule, message, place, errors, flagsAhead) || rule.stop)
+            return true;
+    }
+    return false;
 }
 
-cRuleEngine::cFolderRun cRuleEngine::ApplyToMessages(
-    const QStringList &paths, const QString &folder,
-    const std::function<void(const QString &path, const cRuleOutcome &)> &each) const
+cRuleEngine::cStoredOutcome cRuleEngine::Apply(cMailStore &store, const cMessageRef &message) const
+{
+    cStoredOutcome outcome{message, {}};
+    if (fRules.isEmpty())
+        return outcome;
+    const cResultOf<cMailMessage> read = fNeedsFullRecord ? store.Read(message) : store.ReadHeader(message);
+    if (!read) {
+        outcome.errors.append(read.text());
+        return outcome;
+    }
+    cMailMessage record = read.value();
+    cStoredPlace place(store, message);
+    (void)Take(RulesMatching(record, fNeedsSize ? MessageSize(store.FileOf(message), record) : 0), place, record,
+               false, outcome.errors);
+    outcome.message = place.Message();
+    return outcome;
+}
+
+cRuleEngine::cFolderRun cRuleEngine::ApplyToFolder(cMailStore &store, const QString &folder, const fEach &each) const
+{
+    return ApplyToMessages(store, store.Messages(folder), each);
+}
+
+cRuleEngine::cFolderRun cRuleEngine::ApplyToMessages(cMailStore &store, const QList<cMessageRef> &messages,
+                                                     const fEach &each) const
 {
     cFolderRun run;
-    for (const QString &path : paths) {
-        const cRuleOutcome outcome = Apply(path, folder);
+    cMailStoreBatch batch(store);
+    for (const cMessageRef &message : messages) {
+        const cStoredOutcome outcome = Apply(store, message);
         run.errors += outcome.errors;
-        run.moved += outcome.path != path ? 1 : 0;
+        run.moved += outcome.message != message ? 1 : 0;
         if (each)
-            each(path, outcome);
+            each(message, outcome.message);
     }
-    if (const cResult synced = SyncFileSystemOf(MailFolderRoot()); !synced)
-        run.errors.append(synced.text());
+    if (const cResult flushed = batch.Finish(); !flushed)
+        run.errors.append(flushed.text());
     return run;
 }
 
 // False when the message is done with: an action failed or sent it to the Trash.
-bool cRuleEngine::TakeActions(const cRule &rule, cMailMessage &message, cRuleOutcome &outcome, bool &flagsAhead) const
+bool cRuleEngine::TakeActions(const cRule &rule, cMailMessage &message, cRulePlace &place, QStringList &errors,
+                              bool &flagsAhead) const
 {
     for (const cRuleAction &action : rule.actions) {
         switch (action.kind) {
         case eRuleAction::MoveTo:
         case eRuleAction::CopyTo:
             flagsAhead &= action.kind == eRuleAction::MoveTo;
-            if (!transfer(rule, action.folder, action.kind == eRuleAction::MoveTo, outcome))
+            if (!transfer(rule, action.folder, action.kind == eRuleAction::MoveTo, place, errors))
                 return false;
             break;
         case eRuleAction::MarkRead:
-            if (!flagsAhead && !message.Read
-                && !noteFailure(rule, cMailMessage::SetReadFlag(outcome.path, true, eDurability::Deferred), outcome))
+            if (!flagsAhead && !message.Read && !noteFailure(rule, place.MarkRead(), errors))
                 return false;
             message.Read = true;
             break;
         case eRuleAction::SetPriority:
             if (!flagsAhead && message.Priority != action.priority
-                && !noteFailure(rule, setPriority(outcome.path, action.priority), outcome))
+                && !noteFailure(rule, place.SetPriority(action.priority), errors))
                 return false;
             message.Priority = action.priority;
             break;
         case eRuleAction::Delete:
             // In the Trash already: a rule never deletes for good.
-            (void)transfer(rule, kTrash, true, outcome);
+            (void)transfer(rule, kTrash, true, place, errors);
             return false;
         }
     }

@@ -4,7 +4,6 @@
 #include "search/cSearchDocument.h"
 #include "storage/MailStorage.h"
 #include "storage/ParallelFor.h"
-#include "storage/cFolderStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -64,13 +63,13 @@ struct cFolderDir
     QString directory;
 };
 
-std::vector<cFolderDir> folderDirs(QStringList folders)
+std::vector<cFolderDir> folderDirs(const cIndexedFolders &tree, QStringList folders)
 {
     if (folders.isEmpty())
-        folders = cFolderStore::FixedFolders() + cFolderStore::UserFolders();
+        folders = tree.Indexed();
     std::vector<cFolderDir> dirs;
     for (const QString &folder : folders) {
-        const QFileInfo info(MailFolderPath(folder));
+        const QFileInfo info(tree.DirectoryOf(folder));
         if (info.isDir())
             dirs.push_back({info.fileName(), info.filePath()});
     }
@@ -124,25 +123,25 @@ cResult cSearchIndex::Create()
     return cResult::Ok();
 }
 
-cResult cSearchIndex::Update(const QStringList &folders, const fProgress &progress)
+cResult cSearchIndex::Update(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress)
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
-    cResult synced = Sync(folders, progress);
+    cResult synced = Sync(tree, folders, progress);
     if (synced.cause() != eFailure::Format)
         return synced;
     if (cResult rebuilt = Rebuild(); !rebuilt)
         return rebuilt;
-    return Sync({}, progress);
+    return Sync(tree, {}, progress);
 }
 
-cResult cSearchIndex::Add(const QString &folder, const QStringList &files)
+cResult cSearchIndex::Add(const cIndexedFolders &tree, const QString &folder, const QStringList &files)
 {
     fRowsKnown = false;
     if (!fDb.IsOpen())
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The search index \"%1\" is not open.").arg(fPath));
-    const std::vector<cFolderDir> dirs = folderDirs({folder});
+    const std::vector<cFolderDir> dirs = folderDirs(tree, {folder});
     if (dirs.empty())
         return cResult::Ok();
     cSqliteStatement known = fDb.Prepare("SELECT size, modified, inode FROM message WHERE folder = ? AND file = ?");
@@ -165,9 +164,9 @@ cResult cSearchIndex::Add(const QString &folder, const QStringList &files)
     return Index(pending, {});
 }
 
-cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress)
+cResult cSearchIndex::Sync(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress)
 {
-    const std::vector<cFolderDir> dirs = folderDirs(folders);
+    const std::vector<cFolderDir> dirs = folderDirs(tree, folders);
     QStringList names;
     for (const cFolderDir &dir : dirs)
         names.append(dir.name);
@@ -220,7 +219,7 @@ cResult cSearchIndex::Sync(const QStringList &folders, const fProgress &progress
     if (const qint64 stale = Stale(); stale > kFewStale && stale > Count()) {
         if (cResult rebuilt = Rebuild(); !rebuilt)
             return rebuilt;
-        return Sync({}, progress);
+        return Sync(tree, {}, progress);
     }
     return Index(fresh, progress);
 }

@@ -11,6 +11,7 @@
 // opens its own. Words of a changed or deleted message stay behind in the word index, unseen
 // (every hit goes through the message table or its rows); when they outnumber the live
 // messages the index is made anew.
+#include "search/cIndexedFolders.h"
 #include "search/cSearchQuery.h"
 #include "search/cSearchRows.h"
 #include "search/cSqliteDb.h"
@@ -38,12 +39,12 @@ public:
 
     cResult Open(const QString &path = DefaultPath());
     void Close() { fDb.Close(); }
-    // Brings the entries of the folders (all when none are named) in line with their files.
-    // Folder names are the store's (cFolderStore).
-    cResult Update(const QStringList &folders = {}, const fProgress &progress = {});
+    // Brings the entries of the folders (all it covers when none are named) in line with the
+    // files of their directories.
+    cResult Update(const cIndexedFolders &tree, const QStringList &folders = {}, const fProgress &progress = {});
     // Indexes the named files of one folder, new or changed, without looking at the others:
     // how a stored message becomes findable at once in a folder of any size.
-    cResult Add(const QString &folder, const QStringList &files);
+    cResult Add(const cIndexedFolders &tree, const QString &folder, const QStringList &files);
     // Newest first; messages without a date last. The hits name their folder and file only.
     cResultOf<std::vector<cSearchHit>> Find(const cSearchQuery &query);
     // Fills in the date, sender and subject of the hits.
@@ -67,7 +68,7 @@ private:
 
     cResult Create();
     cResult Rebuild();
-    cResult Sync(const QStringList &folders, const fProgress &progress);
+    cResult Sync(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress);
     // The entries of the folders; of every folder when none is named.
     std::vector<cRow> Rows(const QStringList &folderNames);
     cResult Forget(const std::vector<qint64> &ids);

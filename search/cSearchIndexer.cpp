@@ -3,7 +3,6 @@
 
 #include "storage/MailStorage.h"
 #include "storage/ThreadPriority.h"
-#include "storage/cFolderStore.h"
 
 #include <QFileInfo>
 
@@ -15,8 +14,8 @@ constexpr int kSettleMs = 1000;
 
 } // namespace
 
-cSearchIndexer::cSearchIndexer(const QString &indexPath, QObject *parent)
-    : QObject(parent), fPath(indexPath), fThread([this](std::stop_token stop) { Work(stop); })
+cSearchIndexer::cSearchIndexer(const cMailStore &store, const QString &indexPath, QObject *parent)
+    : QObject(parent), fStore(store), fPath(indexPath), fThread([this](std::stop_token stop) { Work(stop); })
 {
     connect(&fWatcher, &QFileSystemWatcher::directoryChanged, this, &cSearchIndexer::DirectoryChanged);
     fSettle.setSingleShot(true);
@@ -33,8 +32,15 @@ cSearchIndexer::~cSearchIndexer()
 
 void cSearchIndexer::Refresh(const QStringList &folders)
 {
+    Queue(folders, cIndexedFolders(fStore));
+}
+
+void cSearchIndexer::Queue(const QStringList &folders, std::optional<cIndexedFolders> tree)
+{
     {
         const std::lock_guard lock(fMutex);
+        if (tree)
+            fTree = std::move(*tree);
         if (!fPending)
             fPending = folders;
         else if (fPending->isEmpty() || folders.isEmpty())
@@ -48,8 +54,13 @@ void cSearchIndexer::Refresh(const QStringList &folders)
 
 void cSearchIndexer::Add(const QString &folder, const QString &file)
 {
+    // Only this thread changes the tree; a folder made since it was read is looked up now.
+    const bool known = !fTree.DirectoryOf(folder).isEmpty();
+    std::optional<cIndexedFolders> tree = known ? std::nullopt : std::optional(cIndexedFolders(fStore));
     {
         const std::lock_guard lock(fMutex);
+        if (tree)
+            fTree = std::move(*tree);
         fAdded.emplace_back(folder, file);
         fStopping = false;
     }
@@ -64,8 +75,10 @@ void cSearchIndexer::Watch()
 bool cSearchIndexer::Rewatch()
 {
     QStringList wanted{MailFolderRoot()};
-    for (const QString &folder : cFolderStore::FixedFolders() + cFolderStore::UserFolders())
-        wanted.append(MailFolderPath(folder));
+    const cIndexedFolders tree(fStore);
+    for (const QString &folder : tree.Indexed())
+        if (const QString directory = tree.DirectoryOf(folder); !directory.isEmpty())
+            wanted.append(directory);
     const QStringList watched = fWatcher.directories();
     QStringList gone, added;
     for (const QString &directory : watched)
@@ -115,24 +128,24 @@ std::optional<cSearchIndexer::cRound> cSearchIndexer::NextRound(std::stop_token 
     std::unique_lock lock(fMutex);
     if (!fWake.wait(lock, stop, [this] { return fPending.has_value() || !fAdded.empty(); }))
         return std::nullopt;
-    cRound round{std::exchange(fAdded, {}), std::exchange(fPending, std::nullopt)};
+    cRound round{std::exchange(fAdded, {}), std::exchange(fPending, std::nullopt), fTree};
     return round;
 }
 
-std::vector<std::pair<QString, QString>> cSearchIndexer::TakeAdded()
+std::pair<cSearchIndexer::cAdded, cIndexedFolders> cSearchIndexer::TakeAdded()
 {
     const std::lock_guard lock(fMutex);
-    return std::exchange(fAdded, {});
+    return {std::exchange(fAdded, {}), fTree};
 }
 
-QStringList cSearchIndexer::AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added)
+QStringList cSearchIndexer::AddStored(cSearchIndex &index, const cIndexedFolders &tree, const cAdded &added)
 {
     std::map<QString, QStringList> byFolder;
     for (const auto &[folder, file] : added)
         byFolder[folder].append(file);
     QStringList failed;
     for (const auto &[folder, files] : byFolder)
-        if (!index.Add(folder, files))
+        if (!index.Add(tree, folder, files))
             failed.append(folder);
     return failed;
 }
@@ -149,14 +162,16 @@ void cSearchIndexer::Work(std::stop_token stop)
         std::optional<QStringList> folders = round->folders;
         cResult done = opened;
         if (opened)
-            if (const QStringList failed = AddStored(index, round->added); !failed.isEmpty() && !(folders && folders->isEmpty()))
+            if (const QStringList failed = AddStored(index, round->tree, round->added);
+                !failed.isEmpty() && !(folders && folders->isEmpty()))
                 folders = folders.value_or(QStringList()) + failed;
         if (opened && folders)
-            done = index.Update(*folders, [this, &stop, &index](qsizetype read, qsizetype total) {
+            done = index.Update(round->tree, *folders, [this, &stop, &index](qsizetype read, qsizetype total) {
                 QMetaObject::invokeMethod(this, [this, read, total] { emit Progress(read, total); }, Qt::QueuedConnection);
                 // Mail stored meanwhile is found now, not when a long round ends.
-                if (const QStringList failed = AddStored(index, TakeAdded()); !failed.isEmpty())
-                    Refresh(failed);
+                const auto [added, tree] = TakeAdded();
+                if (const QStringList failed = AddStored(index, tree, added); !failed.isEmpty())
+                    Queue(failed, std::nullopt);
                 return !fStopping && !stop.stop_requested();
             });
         QMetaObject::invokeMethod(this, [this, ok = done.ok(), text = done.text()] { emit Finished(ok, text); },

@@ -27,13 +27,14 @@ class cSearchIndexer : public QObject
 {
     Q_OBJECT
 public:
-    // An empty path: the index of the mail folder in use when the first round starts.
-    explicit cSearchIndexer(const QString &indexPath = QString(), QObject *parent = nullptr);
+    // The index of the store's folders, which it reads on this object's thread only; an empty
+    // path: the index of the mail folder in use when the first round starts.
+    explicit cSearchIndexer(const cMailStore &store, const QString &indexPath = QString(), QObject *parent = nullptr);
     ~cSearchIndexer() override;
 
     // Every folder when none is named.
     void Refresh(const QStringList &folders = {});
-    // A message file stored in a folder (a name of cFolderStore's).
+    // A message file stored in a folder of the store.
     void Add(const QString &folder, const QString &file);
     void Watch();
     void Stop();
@@ -45,29 +46,36 @@ signals:
     void Finished(bool ok, const QString &failure);
 
 private:
+    using cAdded = std::vector<std::pair<QString, QString>>; // folder, file
     struct cRound
     {
-        std::vector<std::pair<QString, QString>> added; // folder, file
+        cAdded added;
         std::optional<QStringList> folders;
+        cIndexedFolders tree;
     };
 
     void Work(std::stop_token stop);
     // The next round, waiting until there is one; none when the thread must end.
     std::optional<cRound> NextRound(std::stop_token stop);
-    std::vector<std::pair<QString, QString>> TakeAdded();
+    std::pair<cAdded, cIndexedFolders> TakeAdded();
+    // Asks for a round over the folders; tree: the store's folders as they are now, when the
+    // caller is on this object's thread.
+    void Queue(const QStringList &folders, std::optional<cIndexedFolders> tree);
     // Indexes the stored files; returns the folders of those that could not be.
-    static QStringList AddStored(cSearchIndex &index, const std::vector<std::pair<QString, QString>> &added);
+    static QStringList AddStored(cSearchIndex &index, const cIndexedFolders &tree, const cAdded &added);
     void DirectoryChanged(const QString &directory);
     void Settled();
     // Watches the directories of the folders there are now; whether that changed anything.
     bool Rewatch();
 
+    const cMailStore &fStore;
     QString fPath;
     QFileSystemWatcher fWatcher;
     std::mutex fMutex;
     std::condition_variable_any fWake;
     std::optional<QStringList> fPending; // empty: every folder
-    std::vector<std::pair<QString, QString>> fAdded;
+    cAdded fAdded;
+    cIndexedFolders fTree;
     // Changed folders wait a moment: the message stored behind a change is then added on its
     // own first, which a look over a big folder would hold up.
     QTimer fSettle;

@@ -138,8 +138,7 @@ cResultOf<QString> cFolderStore::NewMessagePath(const QString &folder)
     return UniqueFileName(MailFolderPath(folder), QStringLiteral("mail"), QStringLiteral("qrz"));
 }
 
-cResultOf<QString> cFolderStore::TransferMessage(const QString &sourcePath, const QString &sourceFolder,
-                                                 const QString &targetFolder, bool move, bool refresh)
+cResultOf<QString> cFolderStore::TransferMessage(const QString &sourcePath, const QString &targetFolder, bool move)
 {
     QString target = MailFolderPath(targetFolder) + QLatin1Char('/') + QFileInfo(sourcePath).fileName();
     if (QFileInfo::exists(target)) {
@@ -149,12 +148,7 @@ cResultOf<QString> cFolderStore::TransferMessage(const QString &sourcePath, cons
         target = fresh.value();
     }
     QFile source(sourcePath);
-    const bool done = move ? source.rename(target) : source.copy(target);
-    if (refresh) {
-        RefreshIfShown(sourceFolder);
-        RefreshIfShown(targetFolder);
-    }
-    if (done) {
+    if (move ? source.rename(target) : source.copy(target)) {
         // A mail check flushes what its rules moved or copied with the rest it wrote.
         NoteDeferredWrite(target);
         return target;
@@ -200,16 +194,11 @@ QStringList cFolderStore::MessageFiles(const QString &folder)
 cResult cFolderStore::DeleteMessage(const QString &path, const QString &shownFolder)
 {
     if (FolderKind(shownFolder) != eFolderKind::Trash)
-        return TransferMessage(path, shownFolder, FolderName(eFolderKind::Trash), true, false).result();
+        return TransferMessage(path, FolderName(eFolderKind::Trash), true).result();
     QFile file(path);
     if (file.remove())
         return cResult::Ok();
     return fileSystemFailure(cTexts::tr("Cannot delete the message file \"%1\": %2").arg(path, file.errorString()));
-}
-
-cResult cFolderStore::MarkRead(const QString &path, bool read)
-{
-    return cMailMessage::SetReadFlag(path, read);
 }
 
 cResult cFolderStore::CreateFolder(const QString &name)

@@ -38,9 +38,9 @@ public:
     static cResultOf<QString> NewMessagePath(const QString &folder);
 
     // Moves or copies a message file into another folder under its own name, or a fresh one
-    // when that is taken; never overwrites. Returns the new path.
-    static cResultOf<QString> TransferMessage(const QString &sourcePath, const QString &sourceFolder,
-                                              const QString &targetFolder, bool move, bool refresh);
+    // when that is taken; never overwrites. Returns the new path. Announces nothing: the
+    // store (cQrzMailStore) does, or a mail check once it settled the message.
+    static cResultOf<QString> TransferMessage(const QString &sourcePath, const QString &targetFolder, bool move);
     // Deletes every message file of the folder; attachment files stay.
     static cResult ClearFolder(const QString &folder);
     static void RefreshIfShown(const QString &folder);
@@ -49,7 +49,6 @@ public:
     static QStringList MessageFiles(const QString &folder);
     // In the Trash the file is deleted for good; elsewhere it moves to the Trash.
     static cResult DeleteMessage(const QString &path, const QString &shownFolder);
-    static cResult MarkRead(const QString &path, bool read);
 
     // Folder management; a failure's text is the one shown to the user.
     static cResult CreateFolder(const QString &name);

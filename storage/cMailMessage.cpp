@@ -12,6 +12,8 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include <functional>
+
 namespace {
 
 struct cTexts
@@ -270,12 +272,29 @@ cResult cMailMessage::WriteFile(const QString &path, eDurability durability) con
     }, durability);
 }
 
-cResult cMailMessage::SetReadFlag(const QString &path, bool read, eDurability durability)
+namespace {
+
+// One line of the header changed in place; a file gone meanwhile is not made anew.
+cResult writeHeaderLine(const QString &path, eDurability durability, const std::function<bool(cIniFile &)> &write)
 {
     if (!QFile::exists(path))
         return cResult::Failed(eFailure::FileSystem, cTexts::tr("The message file \"%1\" no longer exists.").arg(path));
     cIniFile file(path);
-    if (file.closedBy(kBoundaryKey).withDurability(durability).writeBool(kHeader, "Read", read))
+    if (write(file.closedBy(kBoundaryKey).withDurability(durability)))
         return cResult::Ok();
     return cResult::Failed(eFailure::FileSystem, file.errorString());
+}
+
+} // namespace
+
+cResult cMailMessage::SetReadFlag(const QString &path, bool read, eDurability durability)
+{
+    return writeHeaderLine(path, durability, [read](cIniFile &file) { return file.writeBool(kHeader, "Read", read); });
+}
+
+cResult cMailMessage::SetPriority(const QString &path, int priority, eDurability durability)
+{
+    return writeHeaderLine(path, durability, [priority](cIniFile &file) {
+        return file.writeInteger(kHeader, "Priority", StoredPriority(priority));
+    });
 }

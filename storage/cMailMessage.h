@@ -53,6 +53,8 @@ public:
 
     // Marks a stored message read or unread, changing that one line of its file.
     static cResult SetReadFlag(const QString &path, bool read, eDurability durability = eDurability::Synced);
+    // The same for its priority (the mail library's number).
+    static cResult SetPriority(const QString &path, int priority, eDurability durability = eDurability::Synced);
 
     // The stored priority codes differ from the mail library's: 2 highest, 0 normal, 1 lowest.
     static int StoredPriority(int priority);

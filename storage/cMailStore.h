@@ -42,6 +42,9 @@ public:
     // one (sending) must meet and report a broken one, not miss it.
     virtual QList<cMessageRef> Messages(const QString &folder) const = 0;
     virtual cResultOf<cMailMessage> Read(const cMessageRef &message) const = 0;
+    // The listed fields only, without header lines and text, for code that decides on them
+    // (rules): where a store can leave the rest unread, it does.
+    virtual cResultOf<cMailMessage> ReadHeader(const cMessageRef &message) const;
     // As Read, with the stored sender line whole in From: the mail goes out with it.
     virtual cResultOf<cMailMessage> ReadForSending(const cMessageRef &message) const = 0;
     // A new message in the folder.
@@ -57,6 +60,8 @@ public:
     // In the Trash the message goes for good; elsewhere it moves to the Trash.
     virtual cResult Delete(const cMessageRef &message) = 0;
     virtual cResult MarkRead(const cMessageRef &message, bool read) = 0;
+    // The mail library's number: 0 highest, 2 normal, 4 lowest.
+    virtual cResult SetPriority(const cMessageRef &message, int priority) = 0;
 
     // Folder management for the user's own folders; a failure's text is the one shown to the user.
     virtual cResult CreateFolder(const QString &name) = 0;
@@ -73,6 +78,8 @@ public:
     virtual QString FileOf(const cMessageRef &message) const;
     // Announces what code did to a folder's files itself as the store's own changes are.
     virtual void FilesChanged(const QString &folder);
+    // Puts on disk what was written without waiting for it (see cMailStoreBatch).
+    virtual cResult Flush();
 
     // The same in every store: a folder's kind follows from its name, without regard to case.
     static eFolderKind KindOf(const QString &folder);
@@ -81,4 +88,10 @@ signals:
     // Every change to messages made through the store is announced here, once per folder it
     // touched; folders made, renamed or removed are not.
     void FolderChanged(const QString &folder);
+
+protected:
+    // What a change touched, announced now or, inside this thread's batch, at its end.
+    void Changed(const QString &folder);
+    // How a change is written: without waiting for the disk inside this thread's batch.
+    eDurability WriteDurability() const;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/cQrzMailStore.h"
 
+#include "storage/AtomicFile.h"
 #include "storage/MailStorage.h"
 #include "storage/cFolderStore.h"
 
@@ -28,22 +29,38 @@ bool isPlainFileName(const QString &key)
            && !key.contains(QChar(0));
 }
 
-// The file a message would have; whether it is there the file operation tells, naming the path.
+// The file of the message under the folder as spelled, which takes no look at the directory;
+// empty for a key that is no plain file name.
+QString spelledFile(const cMessageRef &message)
+{
+    const QString root = MailRoot();
+    if (root.isEmpty() || !isPlainFileName(message.key))
+        return {};
+    return root + QStringLiteral("/Mail/") + message.folder + QLatin1Char('/') + message.key;
+}
+
+// The file a message would have, under the folder as spelled when it is there, else as the
+// folder's name resolves; whether it is there the file operation tells, naming the path.
 cResultOf<QString> fileOf(const cMessageRef &message)
 {
+    if (const QString spelled = spelledFile(message); !spelled.isEmpty() && QFileInfo(spelled).isFile())
+        return spelled;
     const QString path = cQrzMailStore::PathOf(message);
     if (path.isEmpty() || QFileInfo(path).isDir())
         return noSuchMessage(message);
     return path;
 }
 
-cResultOf<cMailMessage> readRecord(const cMessageRef &message, bool keepRawFrom)
+cResultOf<cMailMessage> readRecord(const cMessageRef &message, bool headerOnly, bool keepRawFrom)
 {
+    // Opening the file is the first look at it: a run over a big folder looks at each once.
+    cMailMessage record;
+    if (const QString spelled = spelledFile(message); !spelled.isEmpty() && record.ReadFile(spelled, headerOnly, keepRawFrom))
+        return record;
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    cMailMessage record;
-    if (cResult read = record.ReadFile(path.value(), false, keepRawFrom); !read)
+    if (cResult read = record.ReadFile(path.value(), headerOnly, keepRawFrom); !read)
         return read;
     return record;
 }
@@ -98,12 +115,17 @@ QList<cMessageRef> cQrzMailStore::Messages(const QString &folder) const
 
 cResultOf<cMailMessage> cQrzMailStore::Read(const cMessageRef &message) const
 {
-    return readRecord(message, false);
+    return readRecord(message, false, false);
+}
+
+cResultOf<cMailMessage> cQrzMailStore::ReadHeader(const cMessageRef &message) const
+{
+    return readRecord(message, true, false);
 }
 
 cResultOf<cMailMessage> cQrzMailStore::ReadForSending(const cMessageRef &message) const
 {
-    return readRecord(message, true);
+    return readRecord(message, false, true);
 }
 
 cResultOf<cMessageRef> cQrzMailStore::Store(const QString &folder, const cMailMessage &message)
@@ -113,9 +135,9 @@ cResultOf<cMessageRef> cQrzMailStore::Store(const QString &folder, const cMailMe
     const cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
     if (!path)
         return path.result();
-    if (cResult written = message.WriteFile(path.value()); !written)
+    if (cResult written = message.WriteFile(path.value(), WriteDurability()); !written)
         return written;
-    cFolderStore::RefreshIfShown(folder);
+    Changed(folder);
     return RefOf(folder, path.value());
 }
 
@@ -124,9 +146,9 @@ cResult cQrzMailStore::Replace(const cMessageRef &message, const cMailMessage &r
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    if (cResult written = record.WriteFile(path.value()); !written)
+    if (cResult written = record.WriteFile(path.value(), WriteDurability()); !written)
         return written;
-    cFolderStore::RefreshIfShown(message.folder);
+    Changed(message.folder);
     return cResult::Ok();
 }
 
@@ -135,7 +157,9 @@ cResultOf<cMessageRef> cQrzMailStore::Transfer(const cMessageRef &message, const
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    const cResultOf<QString> moved = cFolderStore::TransferMessage(path.value(), message.folder, folder, move, true);
+    const cResultOf<QString> moved = cFolderStore::TransferMessage(path.value(), folder, move);
+    Changed(message.folder);
+    Changed(folder);
     if (!moved)
         return moved.result();
     return RefOf(folder, moved.value());
@@ -147,8 +171,8 @@ cResultOf<cMessageRef> cQrzMailStore::MoveBack(const cMessageRef &message, const
     const QString to = PathOf(place);
     if (from.isEmpty() || to.isEmpty() || QFileInfo::exists(to) || !QFile::rename(from, to))
         return Transfer(message, place.folder, true);
-    cFolderStore::RefreshIfShown(message.folder);
-    cFolderStore::RefreshIfShown(place.folder);
+    Changed(message.folder);
+    Changed(place.folder);
     return place;
 }
 
@@ -158,20 +182,35 @@ cResult cQrzMailStore::Delete(const cMessageRef &message)
     if (!path)
         return path.result();
     cResult deleted = cFolderStore::DeleteMessage(path.value(), message.folder);
-    cFolderStore::RefreshIfShown(message.folder);
+    Changed(message.folder);
     if (cFolderStore::FolderKind(message.folder) != eFolderKind::Trash)
-        cFolderStore::RefreshIfShown(FolderName(eFolderKind::Trash));
+        Changed(FolderName(eFolderKind::Trash));
     return deleted;
 }
 
 cResult cQrzMailStore::MarkRead(const cMessageRef &message, bool read)
 {
+    return ChangeHeader(message, [read](const QString &path, eDurability durability) {
+        return cMailMessage::SetReadFlag(path, read, durability);
+    });
+}
+
+cResult cQrzMailStore::SetPriority(const cMessageRef &message, int priority)
+{
+    return ChangeHeader(message, [priority](const QString &path, eDurability durability) {
+        return cMailMessage::SetPriority(path, priority, durability);
+    });
+}
+
+cResult cQrzMailStore::ChangeHeader(const cMessageRef &message,
+                                    const std::function<cResult(const QString &, eDurability)> &change)
+{
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();
-    cResult marked = cFolderStore::MarkRead(path.value(), read);
-    cFolderStore::RefreshIfShown(message.folder);
-    return marked;
+    cResult changed = change(path.value(), WriteDurability());
+    Changed(message.folder);
+    return changed;
 }
 
 cResult cQrzMailStore::CreateFolder(const QString &name)
@@ -192,7 +231,7 @@ cResult cQrzMailStore::RemoveFolder(const QString &name)
 cResult cQrzMailStore::EmptyFolder(const QString &folder)
 {
     const cResult cleared = cFolderStore::ClearFolder(folder);
-    cFolderStore::RefreshIfShown(folder);
+    Changed(folder);
     return cleared;
 }
 
@@ -209,4 +248,9 @@ QString cQrzMailStore::FileOf(const cMessageRef &message) const
 void cQrzMailStore::FilesChanged(const QString &folder)
 {
     cFolderStore::RefreshIfShown(folder);
+}
+
+cResult cQrzMailStore::Flush()
+{
+    return SyncFileSystemOf(MailFolderRoot());
 }

@@ -6,6 +6,8 @@
 // store and move through it.
 #include "storage/cMailStore.h"
 
+#include <functional>
+
 class cQrzMailStore final : public cMailStore
 {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
     // In directory-listing order.
     QList<cMessageRef> Messages(const QString &folder) const override;
     cResultOf<cMailMessage> Read(const cMessageRef &message) const override;
+    cResultOf<cMailMessage> ReadHeader(const cMessageRef &message) const override;
     cResultOf<cMailMessage> ReadForSending(const cMessageRef &message) const override;
     cResultOf<cMessageRef> Store(const QString &folder, const cMailMessage &message) override;
     cResult Replace(const cMessageRef &message, const cMailMessage &record) override;
@@ -30,6 +33,7 @@ public:
     cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
+    cResult SetPriority(const cMessageRef &message, int priority) override;
     cResult CreateFolder(const QString &name) override;
     cResult RenameFolder(const QString &oldName, const QString &newName) override;
     cResult RemoveFolder(const QString &name) override;
@@ -37,4 +41,11 @@ public:
     QString FolderDirectory(const QString &folder) const override;
     QString FileOf(const cMessageRef &message) const override;
     void FilesChanged(const QString &folder) override;
+    // The whole file system of the mail folder: a batch's writes are many small files.
+    cResult Flush() override;
+
+private:
+    // A line of the message's header written in place, and announced.
+    cResult ChangeHeader(const cMessageRef &message,
+                         const std::function<cResult(const QString &path, eDurability)> &change);
 };

@@ -10,6 +10,8 @@
 #include "storage/MessageText.h"
 #include "storage/cFolderStore.h"
 #include "storage/cOriginalStore.h"
+#include "storage/cQrzMailStore.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 
 #include <QDir>
@@ -76,9 +78,8 @@ protected:
         return right;
     }
 
-    // A message file of the generated mail with its original kept, as the incoming store
-    // writes it.
-    static QString stored(const QByteArray &raw)
+    // The record of the generated mail with its original kept, as the incoming store makes it.
+    static cMailMessage record(const QByteArray &raw)
     {
         const qsizetype headerEnd = raw.indexOf("\r\n\r\n");
         cMailMessage m;
@@ -89,8 +90,13 @@ protected:
         m.From = HeaderField(m.headerLines, "From");
         m.Subject = HeaderField(m.headerLines, "Subject");
         m.body = {raw.mid(headerEnd + 4).trimmed()};
+        return m;
+    }
+
+    static QString stored(const QByteArray &raw)
+    {
         const QString path = cFolderStore::NewMessagePath(QStringLiteral("Inbox")).value();
-        EXPECT_TRUE(m.WriteFile(path).ok());
+        EXPECT_TRUE(record(raw).WriteFile(path).ok());
         return path;
     }
 
@@ -138,16 +144,22 @@ TEST_F(JunkTest, NewSpamGoesToJunkUnlessARuleStoppedFirst)
     EXPECT_EQ(cFolderStore::MessageFiles(FolderName(eFolderKind::Junk)).size(), 1);
 }
 
+// On the folder tree and on the memory stand-in alike; Junk is made the first time.
 TEST_F(JunkTest, MarkingAsJunkTeachesAndMovesNotJunkBringsBack)
 {
     const QString inbox = FolderName(eFolderKind::Inbox), junk = FolderName(eFolderKind::Junk);
-    const QString path = stored(message(true));
-    ASSERT_TRUE(cJunkFilter::MarkMessages({path}, inbox, true).ok());
-    EXPECT_TRUE(cJunkFilter::Trained());
-    ASSERT_EQ(cFolderStore::MessageFiles(junk).size(), 1);
-    ASSERT_TRUE(cJunkFilter::MarkMessages(cFolderStore::MessageFiles(junk), junk, false).ok());
-    EXPECT_TRUE(cFolderStore::MessageFiles(junk).isEmpty());
-    EXPECT_EQ(cFolderStore::MessageFiles(inbox), QStringList{path});
+    cQrzMailStore tree;
+    cMemoryMailStore memory;
+    for (cMailStore *store : std::initializer_list<cMailStore *>{&tree, &memory}) {
+        const cMailMessage spam = record(message(true));
+        ASSERT_TRUE(cJunkFilter::MarkMessages(*store, {store->Store(inbox, spam).value()}, true).ok());
+        EXPECT_TRUE(cJunkFilter::Trained());
+        ASSERT_EQ(store->Messages(junk).size(), 1);
+        ASSERT_TRUE(cJunkFilter::MarkMessages(*store, store->Messages(junk), false).ok());
+        EXPECT_TRUE(store->Messages(junk).isEmpty());
+        ASSERT_EQ(store->Messages(inbox).size(), 1);
+        EXPECT_EQ(store->Read(store->Messages(inbox).first()).value().Subject, spam.Subject);
+    }
 }
 
 // What the word list counts as learned: spam and ham messages, as bogoutil reports them.

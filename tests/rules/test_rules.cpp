@@ -9,6 +9,8 @@
 #include "storage/MailStorage.h"
 #include "storage/cFolderIndex.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
+#include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 
 #include <QFile>
@@ -132,14 +134,6 @@ protected:
 
     static QString inbox() { return FolderName(eFolderKind::Inbox); }
 
-    static QString storeMessage(const QString &folder)
-    {
-        const cResultOf<QString> path = cFolderStore::NewMessagePath(folder);
-        EXPECT_TRUE(path.ok());
-        EXPECT_TRUE(sampleMessage().WriteFile(path.value()).ok());
-        return path.value();
-    }
-
     static cMailMessage read(const QString &path)
     {
         cMailMessage m;
@@ -222,9 +216,10 @@ TEST_F(RuleStoreTest, AStoredWordThisVersionDoesNotKnowSwitchesTheRuleOff)
     EXPECT_EQ(file.readAll(), future);
 }
 
-TEST_F(RuleStoreTest, EachActionDoesWhatItSays)
+// A run over a folder goes through the store it is given: the folder tree and the memory
+// stand-in alike.
+TEST_F(RuleStoreTest, EachActionOfAFolderRunDoesWhatItSaysInAnyStore)
 {
-    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Travel")).ok());
     const QString travel = QStringLiteral("Travel");
     const QString trash = FolderName(eFolderKind::Trash);
     const struct
@@ -234,67 +229,75 @@ TEST_F(RuleStoreTest, EachActionDoesWhatItSays)
         int inInbox;      // messages left in Inbox
         bool read;
         int priority;
-        bool stopped;
     } cases[] = {
-        {{eRuleAction::MoveTo, travel}, travel, 0, false, 2, false},
-        {{eRuleAction::CopyTo, travel}, inbox(), 1, false, 2, false},
-        {{eRuleAction::MarkRead}, inbox(), 1, true, 2, false},
-        {{eRuleAction::SetPriority, {}, 0}, inbox(), 1, false, 0, false},
-        {{eRuleAction::Delete}, trash, 0, false, 2, true},
+        {{eRuleAction::MoveTo, travel}, travel, 0, false, 2},
+        {{eRuleAction::CopyTo, travel}, inbox(), 1, false, 2},
+        {{eRuleAction::MarkRead}, inbox(), 1, true, 2},
+        {{eRuleAction::SetPriority, {}, 0}, inbox(), 1, false, 0},
+        {{eRuleAction::Delete}, trash, 0, false, 2},
     };
-    for (const auto &c : cases) {
-        for (const QString &folder : {inbox(), travel, trash})
-            ASSERT_TRUE(cFolderStore::ClearFolder(folder).ok());
-        const QString path = storeMessage(inbox());
-        const cRuleEngine engine({ruleOf({when(eRuleField::Subject, eRuleMatch::Contains, "offer")}, {c.action})});
-        const cRuleOutcome outcome = engine.Apply(path, inbox());
-        SCOPED_TRACE(DescribeAction(c.action).toStdString());
-        EXPECT_TRUE(outcome.errors.isEmpty());
-        EXPECT_EQ(outcome.folder, c.folder);
-        EXPECT_EQ(outcome.stopped, c.stopped);
-        EXPECT_EQ(cFolderStore::MessageFiles(inbox()).size(), c.inInbox);
-        EXPECT_TRUE(QFile::exists(outcome.path));
-        EXPECT_EQ(read(outcome.path).Read, c.read);
-        EXPECT_EQ(read(outcome.path).Priority, c.priority);
+    cQrzMailStore tree;
+    cMemoryMailStore memory;
+    for (cMailStore *store : std::initializer_list<cMailStore *>{&tree, &memory}) {
+        ASSERT_TRUE(store->CreateFolder(travel));
+        for (const auto &c : cases) {
+            SCOPED_TRACE(DescribeAction(c.action).toStdString());
+            for (const QString &folder : {inbox(), travel, trash})
+                ASSERT_TRUE(store->EmptyFolder(folder));
+            ASSERT_TRUE(store->Store(inbox(), sampleMessage()));
+            const cRuleEngine engine({ruleOf({when(eRuleField::Subject, eRuleMatch::Contains, "offer")}, {c.action})},
+                                     store->Folders());
+            cMessageRef placed;
+            const auto told = [&placed](const cMessageRef &, const cMessageRef &now) { placed = now; };
+            const cRuleEngine::cFolderRun run = engine.ApplyToFolder(*store, inbox(), told);
+            EXPECT_TRUE(run.errors.isEmpty()) << run.errors.join(u'\n').toStdString();
+            EXPECT_EQ(placed.folder, c.folder);
+            EXPECT_EQ(run.moved, c.inInbox == 0 ? 1 : 0);
+            EXPECT_EQ(store->Messages(inbox()).size(), c.inInbox);
+            const cResultOf<cMailMessage> after = store->Read(placed);
+            ASSERT_TRUE(after) << after.text().toStdString();
+            EXPECT_EQ(after.value().Read, c.read);
+            EXPECT_EQ(after.value().Priority, c.priority);
+        }
     }
-    EXPECT_EQ(cFolderStore::MessageFiles(travel).size(), 0);
 }
 
 TEST_F(RuleStoreTest, StopEndsTheRunForThatMessage)
 {
-    ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Travel")).ok());
+    cMemoryMailStore store;
+    store.AddFolder(QStringLiteral("Travel"));
     cRule file = named("File", ruleOf({when(eRuleField::Subject, eRuleMatch::Contains, "flights")},
                                       {{eRuleAction::MoveTo, QStringLiteral("Travel")}}));
     const cRule markRead = named("Read", ruleOf({}, {{eRuleAction::MarkRead}}));
     for (const bool stop : {false, true}) {
         file.stop = stop;
-        const cRuleOutcome outcome = cRuleEngine({file, markRead}).Apply(storeMessage(inbox()), inbox());
-        EXPECT_EQ(outcome.folder, QStringLiteral("Travel"));
-        EXPECT_EQ(outcome.stopped, stop);
-        EXPECT_EQ(read(outcome.path).Read, !stop) << "stop " << stop;
+        const cMessageRef message = store.Store(inbox(), sampleMessage()).value();
+        const cRuleEngine::cStoredOutcome outcome = cRuleEngine({file, markRead}, store.Folders()).Apply(store, message);
+        EXPECT_EQ(outcome.message.folder, QStringLiteral("Travel"));
+        EXPECT_EQ(store.Read(outcome.message).value().Read, !stop) << "stop " << stop;
     }
 }
 
 TEST_F(RuleStoreTest, ARuleNamingAMissingFolderIsOffAndKeepsTheMail)
 {
+    cMemoryMailStore store;
     const cRule lost = named("Lost", ruleOf({}, {{eRuleAction::MoveTo, QStringLiteral("Gone")}}));
     const cRule markRead = named("Read", ruleOf({}, {{eRuleAction::MarkRead}}));
-    const cRuleEngine engine({lost, markRead});
+    const cRuleEngine engine({lost, markRead}, store.Folders());
     ASSERT_EQ(engine.Notes().size(), 1);
     EXPECT_TRUE(engine.Notes().first().contains(QLatin1String("\"Gone\"")));
-    const QString path = storeMessage(inbox());
-    const cRuleOutcome outcome = engine.Apply(path, inbox());
-    EXPECT_EQ(outcome.path, path);
-    EXPECT_TRUE(read(path).Read);
+    const cMessageRef message = store.Store(inbox(), sampleMessage()).value();
+    EXPECT_EQ(engine.Apply(store, message).message, message);
+    EXPECT_TRUE(store.Read(message).value().Read);
 }
 
 TEST_F(RuleStoreTest, DeletingInTheTrashKeepsTheMessage)
 {
-    const QString trash = FolderName(eFolderKind::Trash);
-    const QString path = storeMessage(trash);
-    const cRuleOutcome outcome = cRuleEngine({named("Delete", ruleOf({}, {{eRuleAction::Delete}}))}).Apply(path, trash);
-    EXPECT_EQ(outcome.path, path);
-    EXPECT_TRUE(QFile::exists(path));
+    cMemoryMailStore store;
+    const cMessageRef message = store.Store(FolderName(eFolderKind::Trash), sampleMessage()).value();
+    const cRuleEngine engine({named("Delete", ruleOf({}, {{eRuleAction::Delete}}))}, store.Folders());
+    EXPECT_EQ(engine.Apply(store, message).message, message);
+    EXPECT_TRUE(store.Read(message));
 }
 
 // A check hands the record to the sorter before writing it: the flags its rules set before any

@@ -6,6 +6,7 @@
 #include "storage/MailStorage.h"
 #include "storage/MessageText.h"
 #include "storage/cMailMessage.h"
+#include "storage/cQrzMailStore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ protected:
     void openAndUpdate()
     {
         ASSERT_TRUE(fIndex.Open());
-        const cResult updated = fIndex.Update();
+        const cResult updated = fIndex.Update(fStore);
         ASSERT_TRUE(updated) << updated.text().toStdString();
     }
 
@@ -79,5 +80,6 @@ protected:
     }
 
     cScratchSettings fDir;
+    cQrzMailStore fStore;
     cSearchIndex fIndex;
 };

@@ -118,6 +118,16 @@ TEST_F(IndexUpkeep, ADamagedMissingOrOlderIndexIsMadeAnew)
     }
 }
 
+// The index covers the store's folders but Junk, the junk filter's.
+TEST_F(IndexUpkeep, LeavesJunkOut)
+{
+    ASSERT_TRUE(QDir(MailFolderRoot()).mkdir(FolderName(eFolderKind::Junk)));
+    ASSERT_TRUE(QFile::rename(pathOf("Inbox", "a.qrz"), pathOf("Junk", "a.qrz")));
+    openAndUpdate();
+    EXPECT_EQ(find(QStringLiteral("budget")), QStringList{});
+    EXPECT_EQ(fIndex.Count(), 2);
+}
+
 TEST_F(IndexUpkeep, FollowsMovesDeletesReadMarksAndOtherPrograms)
 {
     openAndUpdate();
@@ -127,7 +137,7 @@ TEST_F(IndexUpkeep, FollowsMovesDeletesReadMarksAndOtherPrograms)
     cMailMessage changed = message("Dan Hale", "dan@example.org", "Rewritten", {2024, 6, 1});
     changed.body = {"Edited by another program"};
     store(changed, "Work", "c.qrz");
-    ASSERT_TRUE(fIndex.Update());
+    ASSERT_TRUE(fIndex.Update(fStore));
     EXPECT_EQ(find(QStringLiteral("budget")), QStringList{QStringLiteral("Work/a.qrz")});
     EXPECT_EQ(find(QStringLiteral("ramen")), QStringList{});
     EXPECT_EQ(find(QStringLiteral("numbers")), QStringList{});
@@ -141,7 +151,7 @@ TEST_F(IndexUpkeep, ARenamedFolderKeepsItsEntriesUnreadAndACopyIsFoundTwice)
     ASSERT_TRUE(QDir(MailFolderRoot()).rename(QStringLiteral("Work"), QStringLiteral("Projects")));
     ASSERT_TRUE(QFile::copy(pathOf("Inbox", "b.qrz"), pathOf("Trash", "b.qrz")));
     qsizetype read = 0;
-    ASSERT_TRUE(fIndex.Update({}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
+    ASSERT_TRUE(fIndex.Update(fStore, {}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
     EXPECT_EQ(read, 1);
     EXPECT_EQ(find(QStringLiteral("folder:projects")), QStringList{QStringLiteral("Projects/c.qrz")});
     EXPECT_EQ(find(QStringLiteral("ramen")), (QStringList{B, QStringLiteral("Trash/b.qrz")}));
@@ -153,20 +163,23 @@ TEST_F(IndexUpkeep, AddedFilesAreReadAloneAndOnlyMessagesOfTheFolder)
     ASSERT_TRUE(QFile::copy(pathOf("Inbox", "a.qrz"), pathOf("Inbox", "notes.txt")));
     ASSERT_TRUE(fIndex.Open());
     const QStringList names{u"../Work/c.qrz"_s, u".hidden.qrz"_s, u"notes.txt"_s, u"missing.qrz"_s, u"b.qrz"_s};
-    ASSERT_TRUE(fIndex.Add(QStringLiteral("Inbox"), names));
+    ASSERT_TRUE(fIndex.Add(fStore, QStringLiteral("Inbox"), names));
     EXPECT_EQ(fIndex.Count(), 1);
     EXPECT_EQ(find(QStringLiteral("ramen")), QStringList{B});
 
     cMailMessage changed = message("Dan Hale", "dan@example.org", "Rewritten", {2024, 6, 1});
     changed.body = {"Edited by another program"};
     store(changed, "Inbox", "b.qrz");
-    ASSERT_TRUE(fIndex.Add(QStringLiteral("Inbox"), {u"b.qrz"_s, u"b.qrz"_s}));
+    ASSERT_TRUE(fIndex.Add(fStore, QStringLiteral("Inbox"), {u"b.qrz"_s, u"b.qrz"_s}));
     EXPECT_EQ(fIndex.Count(), 1);
     EXPECT_EQ(find(QStringLiteral("ramen")), QStringList{});
     EXPECT_EQ(find(QStringLiteral("edited")), QStringList{B});
     // A look over the folder afterwards sees the added file as it is.
     qsizetype read = 0;
-    ASSERT_TRUE(fIndex.Update({QStringLiteral("Inbox")}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
+    ASSERT_TRUE(fIndex.Update(fStore, {QStringLiteral("Inbox")}, [&read](qsizetype, qsizetype total) {
+        read = total;
+        return true;
+    }));
     EXPECT_EQ(read, 1);
 }
 
@@ -180,7 +193,7 @@ TEST_F(IndexUpkeep, AnOpenIndexFindsWhatAnotherConnectionChanged)
     ASSERT_TRUE(QFile::remove(pathOf("Inbox", "a.qrz")));
     cSearchIndex indexer;
     ASSERT_TRUE(indexer.Open());
-    ASSERT_TRUE(indexer.Update());
+    ASSERT_TRUE(indexer.Update(fStore));
     EXPECT_EQ(find(QStringLiteral("report")), (QStringList{QStringLiteral("Work/d.qrz"), C}));
     EXPECT_EQ(find(QStringLiteral("report folder:work")), (QStringList{QStringLiteral("Work/d.qrz"), C}));
 }
@@ -188,12 +201,12 @@ TEST_F(IndexUpkeep, AnOpenIndexFindsWhatAnotherConnectionChanged)
 TEST_F(IndexUpkeep, AStoppedUpdateGoesOnWhereItStopped)
 {
     ASSERT_TRUE(fIndex.Open());
-    const cResult stopped = fIndex.Update({}, [](qsizetype, qsizetype) { return false; });
+    const cResult stopped = fIndex.Update(fStore, {}, [](qsizetype, qsizetype) { return false; });
     EXPECT_EQ(stopped.cause(), eFailure::Cancelled);
     const qsizetype done = fIndex.Count();
     EXPECT_GT(done, 0);
     qsizetype read = 0;
-    ASSERT_TRUE(fIndex.Update({}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
+    ASSERT_TRUE(fIndex.Update(fStore, {}, [&read](qsizetype, qsizetype total) { read = total; return true; }));
     EXPECT_EQ(read, 3 - done);
     EXPECT_EQ(fIndex.Count(), 3);
 }

@@ -19,7 +19,7 @@ protected:
         return fFinished.takeFirst().at(0).toBool();
     }
 
-    cSearchIndexer fIndexer;
+    cSearchIndexer fIndexer{fStore};
     QSignalSpy fFinished{&fIndexer, &cSearchIndexer::Finished};
 };
 

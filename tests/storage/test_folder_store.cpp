@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -75,9 +74,8 @@ TEST_F(FolderStoreTest, FolderNamesResolveWithoutCase)
         EXPECT_EQ(cFolderStore::FolderKind(FolderName(kind).toUpper()), kind);
     EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("Projects")), eFolderKind::User);
     EXPECT_EQ(cFolderStore::FolderKind(QStringLiteral("junk")), eFolderKind::Junk);
-    const QString moved = cFolderStore::TransferMessage(putMessage("Unsent", "mail1.qrz", "s"), QStringLiteral("Unsent"),
-                                                        QStringLiteral("Sent Items"), true, false)
-                              .value();
+    const QString moved =
+        cFolderStore::TransferMessage(putMessage("Unsent", "mail1.qrz", "s"), QStringLiteral("Sent Items"), true).value();
     EXPECT_EQ(moved, folderPath("Sent items") + QStringLiteral("/mail1.qrz"));
     EXPECT_TRUE(QFileInfo::exists(moved));
 }
@@ -152,8 +150,7 @@ TEST_F(FolderStoreTest, TransfersNeverOverwrite)
 {
     const QString inTrash = putMessage("Trash", "mail7.qrz", "already there");
     const QString source = putMessage("Inbox", "mail7.qrz", "moving");
-    const QString moved =
-        cFolderStore::TransferMessage(source, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, false).value();
+    const QString moved = cFolderStore::TransferMessage(source, QStringLiteral("Trash"), true).value();
     ASSERT_FALSE(moved.isEmpty());
     EXPECT_NE(moved, inTrash);
     EXPECT_FALSE(QFileInfo::exists(source));
@@ -164,13 +161,12 @@ TEST_F(FolderStoreTest, TransfersNeverOverwrite)
     EXPECT_EQ(m.Subject, QByteArray("moving"));
 
     // Into its own folder: a second file under a fresh name, the first untouched.
-    const QString copy =
-        cFolderStore::TransferMessage(moved, QStringLiteral("Trash"), QStringLiteral("Trash"), false, false).value();
+    const QString copy = cFolderStore::TransferMessage(moved, QStringLiteral("Trash"), false).value();
     EXPECT_NE(copy, moved);
     EXPECT_TRUE(QFileInfo::exists(copy) && QFileInfo::exists(moved));
 
-    const cResultOf<QString> gone = cFolderStore::TransferMessage(folderPath("Inbox") + QStringLiteral("/gone.qrz"),
-                                                                  QStringLiteral("Inbox"), QStringLiteral("Trash"), true, false);
+    const cResultOf<QString> gone =
+        cFolderStore::TransferMessage(folderPath("Inbox") + QStringLiteral("/gone.qrz"), QStringLiteral("Trash"), true);
     EXPECT_TRUE(gone.value().isEmpty());
     EXPECT_EQ(gone.cause(), eFailure::FileSystem);
     EXPECT_TRUE(gone.text().contains(QStringLiteral("gone.qrz")));
@@ -197,18 +193,12 @@ TEST_F(FolderStoreTest, ListingTakesEveryMessageFileInAnyCase)
         subjects.append(QString::fromUtf8(listed.entry.Subject));
     subjects.sort();
     EXPECT_EQ(subjects, (QStringList{QStringLiteral("one"), QStringLiteral("two")}));
-    EXPECT_TRUE(cFolderStore::MarkRead(folderPath("Inbox") + QStringLiteral("/mail1.qrz"), true));
+    EXPECT_TRUE(cMailMessage::SetReadFlag(folderPath("Inbox") + QStringLiteral("/mail1.qrz"), true));
 }
 
-TEST_F(FolderStoreTest, ClearingAndRefreshing)
+TEST_F(FolderStoreTest, ClearingKeepsOtherFiles)
 {
-    QSignalSpy refreshed(&cFolderStore::instance(), &cFolderStore::RefreshRequested);
-    const QString path = putMessage("Inbox", "mail1.qrz", "s");
-    ASSERT_TRUE(cFolderStore::TransferMessage(path, QStringLiteral("Inbox"), QStringLiteral("Trash"), true, true));
-    ASSERT_EQ(refreshed.size(), 2);
-    EXPECT_EQ(refreshed.at(0).at(0).toString(), QStringLiteral("Inbox"));
-    EXPECT_EQ(refreshed.at(1).at(0).toString(), QStringLiteral("Trash"));
-
+    putMessage("Trash", "mail1.qrz", "s");
     writeFile(folderPath("Trash") + QStringLiteral("/keep.txt"), "x");
     EXPECT_TRUE(cFolderStore::ClearFolder(QStringLiteral("Trash")));
     EXPECT_TRUE(cFolderStore::MessageFiles(QStringLiteral("Trash")).isEmpty());

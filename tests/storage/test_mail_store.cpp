@@ -2,10 +2,12 @@
 // What every mail store promises its callers, checked on the folder tree and on the memory
 // stand-in alike, so tests that use the stand-in hold for the real thing.
 #include "storage/cFolderStore.h"
+#include "storage/cMailStoreBatch.h"
 #include "storage/cQrzMailStore.h"
 #include "tests/support/cMemoryMailStore.h"
 #include "tests/support/cScratchSettings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 
@@ -66,6 +68,16 @@ protected:
             found.insert(listed.entry.Subject);
         }
         return found;
+    }
+
+    // The folders announced since the last look.
+    static std::set<QString> announced(QSignalSpy &changed)
+    {
+        std::set<QString> folders;
+        for (const QList<QVariant> &signal : std::as_const(changed))
+            folders.insert(signal.at(0).toString());
+        changed.clear();
+        return folders;
     }
 
     T fixture;
@@ -147,14 +159,16 @@ TYPED_TEST(MailStoreContract, AMessageMovedBackTakesItsOldPlace)
     EXPECT_EQ(this->store().Read(original).value().Subject, "round trip");
 }
 
-TYPED_TEST(MailStoreContract, ReadMarksShowInTheList)
+TYPED_TEST(MailStoreContract, ReadMarksAndPrioritiesShowInTheList)
 {
     const cMessageRef ref = this->put(kInbox, "mark me");
-    for (bool read : {true, false}) {
+    for (const auto &[read, priority] : {std::pair{true, 0}, std::pair{false, 4}}) {
         ASSERT_TRUE(this->store().MarkRead(ref, read));
+        ASSERT_TRUE(this->store().SetPriority(ref, priority));
         ASSERT_EQ(this->store().List(kInbox).size(), 1u);
         EXPECT_EQ(this->store().List(kInbox).front().entry.Read, read);
-        EXPECT_EQ(this->store().Read(ref).value().Read, read);
+        EXPECT_EQ(this->store().ReadHeader(ref).value().Read, read);
+        EXPECT_EQ(this->store().Read(ref).value().Priority, priority);
     }
 }
 
@@ -168,7 +182,7 @@ TYPED_TEST(MailStoreContract, AFailureSaysWhatAndChangesNothing)
     EXPECT_FALSE(this->store().Replace({missing, ref.key}, message("lost")));
     EXPECT_FALSE(this->store().Transfer(ref, missing, true));
     const std::vector<cResult> failures{this->store().Read(unknown).result(), this->store().Delete(unknown),
-                                        this->store().MarkRead(unknown, true),
+                                        this->store().MarkRead(unknown, true), this->store().SetPriority(unknown, 0),
                                         this->store().Transfer(unknown, kDrafts, true).result()};
     for (const cResult &failure : failures) {
         EXPECT_FALSE(failure);
@@ -182,21 +196,35 @@ TYPED_TEST(MailStoreContract, AFailureSaysWhatAndChangesNothing)
 TYPED_TEST(MailStoreContract, EveryChangeIsAnnouncedForEachFolderItTouched)
 {
     QSignalSpy changed(&this->store(), &cMailStore::FolderChanged);
-    auto announced = [&changed] {
-        std::set<QString> folders;
-        for (const QList<QVariant> &signal : std::as_const(changed))
-            folders.insert(signal.at(0).toString());
-        changed.clear();
-        return folders;
-    };
     const cMessageRef ref = this->put(kInbox, "watched");
-    EXPECT_EQ(announced(), std::set<QString>{kInbox});
+    EXPECT_EQ(this->announced(changed), std::set<QString>{kInbox});
     ASSERT_TRUE(this->store().MarkRead(ref, true));
-    EXPECT_EQ(announced(), std::set<QString>{kInbox});
+    EXPECT_EQ(this->announced(changed), std::set<QString>{kInbox});
     const cResultOf<cMessageRef> moved = this->store().Transfer(ref, kDrafts, true);
-    EXPECT_EQ(announced(), (std::set<QString>{kInbox, kDrafts}));
+    EXPECT_EQ(this->announced(changed), (std::set<QString>{kInbox, kDrafts}));
     ASSERT_TRUE(this->store().Delete(moved.value()));
-    EXPECT_EQ(announced(), (std::set<QString>{kDrafts, kTrash}));
+    EXPECT_EQ(this->announced(changed), (std::set<QString>{kDrafts, kTrash}));
+}
+
+// A run over many messages makes the views reload once per folder, when it is done.
+TYPED_TEST(MailStoreContract, ABatchAnnouncesEachFolderOnceAtItsEnd)
+{
+    const cMessageRef first = this->put(kInbox, "one");
+    const cMessageRef second = this->put(kInbox, "two");
+    QSignalSpy changed(&this->store(), &cMailStore::FolderChanged);
+    {
+        cMailStoreBatch batch(this->store());
+        ASSERT_TRUE(this->store().MarkRead(first, true));
+        ASSERT_TRUE(this->store().SetPriority(second, 0));
+        ASSERT_TRUE(this->store().Transfer(first, kDrafts, true));
+        EXPECT_TRUE(changed.isEmpty());
+        ASSERT_TRUE(batch.Finish());
+        EXPECT_EQ(changed.size(), 2);
+        EXPECT_EQ(this->announced(changed), (std::set<QString>{kInbox, kDrafts}));
+    }
+    EXPECT_TRUE(changed.isEmpty());
+    ASSERT_TRUE(this->store().MarkRead(second, true));
+    EXPECT_EQ(changed.size(), 1);
 }
 
 TYPED_TEST(MailStoreContract, UserFoldersAreMadeRenamedEmptiedAndRemovedWithTheirMail)
@@ -235,6 +263,9 @@ TEST(QrzMailStore, AKeyIsAFileNameNeverAPath)
         EXPECT_FALSE(fixture.store->Delete(sneaky)) << key.toStdString();
     }
     EXPECT_TRUE(QFile::exists(cQrzMailStore::PathOf(stored.value())));
+    const cMessageRef folderInside{kInbox, QStringLiteral("inside.qrz")};
+    ASSERT_TRUE(QDir().mkdir(cQrzMailStore::PathOf(folderInside)));
+    EXPECT_FALSE(fixture.store->ReadHeader(folderInside));
 }
 
 } // namespace

@@ -74,7 +74,7 @@ TEST_F(OriginalStore, TheReferenceSurvivesTheMessageFileAndItsCopies)
     cMailMessage read;
     ASSERT_TRUE(read.ReadFile(path, true));
     const cResultOf<QString> copy =
-        cFolderStore::TransferMessage(path, QStringLiteral("Inbox"), QStringLiteral("Sent items"), false, false);
+        cFolderStore::TransferMessage(path, QStringLiteral("Sent items"), false);
     ASSERT_TRUE(copy);
     cMailMessage copied;
     ASSERT_TRUE(copied.ReadFile(copy.value(), true));

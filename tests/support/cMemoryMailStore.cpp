@@ -74,7 +74,7 @@ cResultOf<cMessageRef> cMemoryMailStore::Store(const QString &folder, const cMai
         return failed(QStringLiteral("No folder \"%1\".").arg(folder));
     const QString key = QStringLiteral("m%1").arg(++fLastKey);
     fFolders[folder].insert(key, message);
-    emit FolderChanged(folder);
+    Changed(folder);
     return cMessageRef{folder, key};
 }
 
@@ -83,7 +83,7 @@ cResult cMemoryMailStore::Replace(const cMessageRef &message, const cMailMessage
     if (!fFolders.contains(message.folder) || message.key.isEmpty())
         return failed(QStringLiteral("No place \"%1\" in \"%2\".").arg(message.key, message.folder));
     fFolders[message.folder].insert(message.key, record);
-    emit FolderChanged(message.folder);
+    Changed(message.folder);
     return cResult::Ok();
 }
 
@@ -95,7 +95,7 @@ cResultOf<cMessageRef> cMemoryMailStore::Transfer(const cMessageRef &message, co
     const cResultOf<cMessageRef> stored = Store(folder, original.value());
     if (stored && move) {
         fFolders[message.folder].remove(message.key);
-        emit FolderChanged(message.folder);
+        Changed(message.folder);
     }
     return stored;
 }
@@ -107,8 +107,8 @@ cResultOf<cMessageRef> cMemoryMailStore::MoveBack(const cMessageRef &message, co
         return Transfer(message, place.folder, true);
     fFolders[place.folder].insert(place.key, *found);
     fFolders[message.folder].remove(message.key);
-    emit FolderChanged(message.folder);
-    emit FolderChanged(place.folder);
+    Changed(message.folder);
+    Changed(place.folder);
     return place;
 }
 
@@ -119,16 +119,26 @@ cResult cMemoryMailStore::Delete(const cMessageRef &message)
         return Transfer(message, trash, true).result();
     if (fFolders[trash].remove(message.key) == 0)
         return failed(QStringLiteral("No message \"%1\" in the Trash.").arg(message.key));
-    emit FolderChanged(trash);
+    Changed(trash);
     return cResult::Ok();
 }
 
 cResult cMemoryMailStore::MarkRead(const cMessageRef &message, bool read)
 {
+    return Change(message, [read](cMailMessage &record) { record.Read = read; });
+}
+
+cResult cMemoryMailStore::SetPriority(const cMessageRef &message, int priority)
+{
+    return Change(message, [priority](cMailMessage &record) { record.Priority = priority; });
+}
+
+cResult cMemoryMailStore::Change(const cMessageRef &message, const std::function<void(cMailMessage &)> &change)
+{
     if (!find(message))
         return Read(message).result();
-    fFolders[message.folder][message.key].Read = read;
-    emit FolderChanged(message.folder);
+    change(fFolders[message.folder][message.key]);
+    Changed(message.folder);
     return cResult::Ok();
 }
 
@@ -163,6 +173,6 @@ cResult cMemoryMailStore::EmptyFolder(const QString &folder)
     if (!fFolders.contains(folder))
         return failed(QStringLiteral("No folder \"%1\".").arg(folder));
     fFolders[folder].clear();
-    emit FolderChanged(folder);
+    Changed(folder);
     return cResult::Ok();
 }

@@ -6,6 +6,8 @@
 
 #include <QMap>
 
+#include <functional>
+
 class cMemoryMailStore final : public cMailStore
 {
 public:
@@ -25,6 +27,7 @@ public:
     cResultOf<cMessageRef> MoveBack(const cMessageRef &message, const cMessageRef &place) override;
     cResult Delete(const cMessageRef &message) override;
     cResult MarkRead(const cMessageRef &message, bool read) override;
+    cResult SetPriority(const cMessageRef &message, int priority) override;
     cResult CreateFolder(const QString &name) override;
     cResult RenameFolder(const QString &oldName, const QString &newName) override;
     cResult RemoveFolder(const QString &name) override;
@@ -33,6 +36,7 @@ public:
 private:
     using cFolder = QMap<QString, cMailMessage>;
     const cMailMessage *find(const cMessageRef &message) const;
+    cResult Change(const cMessageRef &message, const std::function<void(cMailMessage &)> &change);
 
     QStringList fOrder;
     QMap<QString, cFolder> fFolders;

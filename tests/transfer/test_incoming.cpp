@@ -360,7 +360,7 @@ TEST_F(IncomingTest, EveryFileOfAStoredMessageWaitsForTheFlush)
         << waiting.join(u' ').toStdString();
 
     ASSERT_TRUE(cFolderStore::CreateFolder(QStringLiteral("Sorted")));
-    const auto moved = cFolderStore::TransferMessage(stored.value().path, QStringLiteral("Inbox"), QStringLiteral("Sorted"), true, false);
+    const auto moved = cFolderStore::TransferMessage(stored.value().path, QStringLiteral("Sorted"), true);
     ASSERT_TRUE(moved);
     EXPECT_TRUE(DeferredWritesWaiting().contains(moved.value()));
     EXPECT_TRUE(FlushDeferredWrites());

@@ -6,6 +6,7 @@
 #include "search/cSavedSearches.h"
 #include "search/cSearchIndex.h"
 #include "storage/cFolderStore.h"
+#include "storage/cQrzMailStore.h"
 #include "ui/main/cMainSearch.h"
 #include "ui/main/MainWindowRules.h"
 
@@ -35,7 +36,7 @@ class TestMainSearch : public QObject, public cMainWindowCase
         fx->putMessage(u"Inbox"_s, u"0002.qrz"_s, cUiFixture::message("Lunch"));
         cSearchIndex index;
         QVERIFY(index.Open());
-        QVERIFY(index.Update());
+        QVERIFY(index.Update(cQrzMailStore()));
     }
 
     QLineEdit *box() const { return fWindow->findChild<QLineEdit *>(u"edtFilter"_s); }
