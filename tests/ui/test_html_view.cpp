@@ -277,6 +277,11 @@ private slots:
         QTest::newRow("lower roman") << int(litehtml::list_style_type_lower_roman) << 1994 << u"mcmxciv"_s;
         QTest::newRow("upper roman") << int(litehtml::list_style_type_upper_roman) << 4 << u"IV"_s;
         QTest::newRow("unknown") << int(litehtml::list_style_type_hebrew) << 3 << u"3"_s;
+        // Roman numbers end at 3999 and letters start at a, as in browsers.
+        QTest::newRow("roman beyond") << int(litehtml::list_style_type_upper_roman) << 4000 << u"4000"_s;
+        QTest::newRow("roman at most") << int(litehtml::list_style_type_upper_roman) << 2147483647 << u"2147483647"_s;
+        QTest::newRow("roman none") << int(litehtml::list_style_type_lower_roman) << 0 << u"0"_s;
+        QTest::newRow("alpha none") << int(litehtml::list_style_type_lower_alpha) << -3 << u"-3"_s;
     }
 
     void listNumbersFollowTheirStyle()

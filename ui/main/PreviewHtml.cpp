@@ -38,6 +38,22 @@ QString escapedAttribute(QString value)
     return value.replace(u'"', u"&quot;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
 }
 
+// The number a list starts at, within kMaxListStart: litehtml writes a list's numbers in roman
+// letters whatever their size, a thousand letters for each million.
+QString boundedValue(const QString &tag, const QString &attribute, const QString &value)
+{
+    if (tag != u"ol"_s || attribute != u"start"_s)
+        return value;
+    // Read as litehtml reads it (atoi): a sign and digits after spaces, whatever follows.
+    static const QRegularExpression kNumber(u"^\\s*([-+]?)0*([0-9]+)"_s);
+    const QRegularExpressionMatch match = kNumber.match(value);
+    if (!match.hasMatch())
+        return value;
+    const QStringView digits = match.capturedView(2);
+    const qint64 start = digits.size() > 9 ? kMaxListStart : std::min<qint64>(digits.toLongLong(), kMaxListStart);
+    return QString::number(match.capturedView(1) == u"-" ? -start : start);
+}
+
 // Splits HTML into text and tags; comments, declarations and scripts go.
 class cHtmlScanner
 {
@@ -125,7 +141,7 @@ private:
             fTokens.push_back({eToken::Close, name, {}});
             return;
         }
-        const std::optional<QString> attributes = readAttributes();
+        const std::optional<QString> attributes = readAttributes(name);
         if (!attributes)
             return; // cut off inside the tag
         if (name == u"script"_s) {
@@ -136,7 +152,7 @@ private:
         fTokens.push_back({eToken::Open, name, u'<' + name + *attributes + u'>'});
     }
 
-    std::optional<QString> readAttributes()
+    std::optional<QString> readAttributes(const QString &tag)
     {
         QString written;
         for (;;) {
@@ -158,7 +174,7 @@ private:
             if (at(fPos) == u'=') {
                 ++fPos;
                 skipSpace();
-                written += u"=\""_s + escapedAttribute(readValue()) + u'"';
+                written += u"=\""_s + escapedAttribute(boundedValue(tag, name, readValue())) + u'"';
             }
         }
     }
@@ -241,7 +257,7 @@ std::vector<int> affordedTableDepths(const std::vector<cToken> &tokens)
         for (;; --cap) {
             qint64 cost = 0;
             for (int d = 1; d <= kMaxTableNesting; ++d)
-                cost += cellsAt[d] << std::min(d, cap);
+                cost += cellsAt[d] * TableCellWeight(std::min(d, cap));
             if (cost <= kTableLayoutBudget || cap == 0)
                 break;
         }
@@ -355,7 +371,7 @@ private:
     {
         if (token.kind != eToken::Open)
             return;
-        if (token.name == u"tr"_s && !fTables.empty())
+        if (token.name == u"tr"_s && isOutermostText())
             startTextRow();
         else if (token.name == u"tr"_s || token.name == u"caption"_s)
             breakLine();
@@ -363,8 +379,17 @@ private:
             fOut += u' ';
     }
 
+    // Whether the innermost table is shown as text and the table around it, if any, is not.
+    bool isOutermostText() const
+    {
+        return !fTables.empty() && fTables.back().form == eTableForm::Text
+               && (fTables.size() == 1 || fTables[fTables.size() - 2].form != eTableForm::Text);
+    }
+
     // A row of its own block: the engine lays a block out whole, so a large table as one block
-    // of lines would hold the window for as long as all of it takes.
+    // of lines would hold the window for as long as all of it takes. Tables in it shown as text
+    // are lines of that row: a block for each of their rows would nest as deep as they do, and
+    // within a table all inside it is laid out three times for each level.
     void startTextRow()
     {
         endTextRow();

@@ -106,12 +106,18 @@ qsizetype cHtmlTextMap::OffsetAt(QPoint point) const
     }
     if (!nearest)
         return 0;
+    // The first letter whose middle is at x or beyond; the middles grow along the word, and a
+    // word may be a megabyte long.
     const int x = point.x() - nearest->box.left();
-    qsizetype letter = 0;
-    while (letter < nearest->text.size()
-           && (Advance(*nearest, letter) + Advance(*nearest, letter + 1)) / 2 < x)
-        ++letter;
-    return nearest->offset + letter;
+    qsizetype low = 0, high = nearest->text.size();
+    while (low < high) {
+        const qsizetype letter = low + (high - low) / 2;
+        if ((Advance(*nearest, letter) + Advance(*nearest, letter + 1)) / 2 < x)
+            low = letter + 1;
+        else
+            high = letter;
+    }
+    return nearest->offset + low;
 }
 
 QList<QRect> cHtmlTextMap::Rects(qsizetype from, qsizetype to) const

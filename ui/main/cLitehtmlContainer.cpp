@@ -5,6 +5,7 @@
 
 #include <QFontInfo>
 #include <QPainter>
+#include <QTransform>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -60,8 +61,11 @@ QStringList families(const char *faceName)
     return names;
 }
 
+// Roman numbers run from 1 to 3999; others are written in decimal, as browsers do.
 QString romanNumber(int number)
 {
+    if (number < 1 || number > 3999)
+        return QString::number(number);
     static const std::pair<int, const char16_t *> kDigits[] = {{1000, u"m"}, {900, u"cm"}, {500, u"d"}, {400, u"cd"},
                                                                {100, u"c"},  {90, u"xc"},  {50, u"l"},  {40, u"xl"},
                                                                {10, u"x"},   {9, u"ix"},   {5, u"v"},   {4, u"iv"},
@@ -74,8 +78,11 @@ QString romanNumber(int number)
     return roman;
 }
 
+// Letters from 1 (a) on; others in decimal.
 QString alphaNumber(int number)
 {
+    if (number < 1)
+        return QString::number(number);
     QString letters;
     for (; number > 0; number = (number - 1) / 26)
         letters.prepend(QChar(u'a' + (number - 1) % 26));
@@ -276,11 +283,16 @@ void cLitehtmlContainer::draw_background(litehtml::uint_ptr hdc, const litehtml:
         return;
     painter->save();
     painter->setClipRect(clip, Qt::IntersectClip);
-    if (bg.repeat == litehtml::background_repeat_no_repeat)
+    if (bg.repeat == litehtml::background_repeat_no_repeat) {
         painter->drawImage(target, *image);
-    else
-        painter->drawTiledPixmap(tiledArea(bg.repeat, clip, target), QPixmap::fromImage(image->scaled(target.size())),
-                                 QPoint());
+    } else {
+        // The image as a brush scaled to its size, not a scaled copy: a message may ask for a
+        // tile of any size.
+        QBrush tiles(*image);
+        tiles.setTransform(QTransform::fromTranslate(target.x(), target.y())
+                               .scale(qreal(target.width()) / image->width(), qreal(target.height()) / image->height()));
+        painter->fillRect(tiledArea(bg.repeat, clip, target), tiles);
+    }
     painter->restore();
 }
 

@@ -25,7 +25,7 @@
 // The number of a list item as its list style writes it (decimal where no other is known).
 QString ListNumber(litehtml::list_style_type type, int index);
 
-class cLitehtmlContainer : public litehtml::document_container
+class cLitehtmlContainer final : public litehtml::document_container
 {
 public:
     cLitehtmlContainer(const QFont &defaultFont, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage = {});
