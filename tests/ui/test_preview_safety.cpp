@@ -254,6 +254,22 @@ private slots:
         QVERIFY(bounded.contains(u"inside"_s));
     }
 
+    // litehtml styles each element from all those around it: many deep down cost it their
+    // number times their depth.
+    void fewElementsOpenDeepDown()
+    {
+        const QString deep = u"<div>"_s.repeated(kDeepNesting + 10);
+        const QString few = BoundedPreviewHtml(deep + u"<b>x</b>"_s.repeated(100));
+        QCOMPARE(few.count(u"<b>"_s), 100);
+        const QString many = BoundedPreviewHtml(deep + u"<b>x</b>"_s.repeated(3 * kDeepElements) + u"<p>end"_s);
+        QCOMPARE(many.count(u"<b>"_s), kDeepElements - 10);
+        QCOMPARE(many.count(u'x'), 3 * kDeepElements); // the text stays
+        QVERIFY(many.contains(u"xend</div>"_s));
+        // Shallower, any number.
+        const QString shallow = BoundedPreviewHtml(u"<div>"_s.repeated(kDeepNesting - 1) + u"<b>x</b>"_s.repeated(3 * kDeepElements));
+        QCOMPARE(shallow.count(u"<b>"_s), 3 * kDeepElements);
+    }
+
     void ordinaryHtmlKeepsItsStructure_data()
     {
         QTest::addColumn<QString>("html");

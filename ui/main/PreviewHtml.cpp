@@ -405,7 +405,11 @@ private:
             popThrough(fOpen.begin() + row);
     }
 
-    bool roomForOne() const { return int(fOpen.size()) < kMaxElementNesting; }
+    // Beyond kDeepNesting only kDeepElements elements in all.
+    bool roomForOne() const
+    {
+        return int(fOpen.size()) < (fDeepLeft > 0 ? kMaxElementNesting : kDeepNesting);
+    }
 
     bool hiding() const { return !fOpenHidden.empty() && fOpenHidden.back(); }
 
@@ -447,6 +451,8 @@ private:
 
     void push(const cToken &token)
     {
+        if (int(fOpen.size()) >= kDeepNesting)
+            --fDeepLeft;
         fOpenHidden.push_back(hiding() || hidesItsContent(token.text));
         fOpen.push_back(token.name);
         fOut += token.text;
@@ -470,6 +476,7 @@ private:
     int fDepthCap = 0;
     std::vector<cOpenTable> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
+    int fDeepLeft = kDeepElements;
     std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
     QString fOut;
 };
