@@ -5,8 +5,8 @@
 // litehtml itself through cHtmlLayout, as the view shows a message. The HTML is read with a cid:
 // part and a remote image for every address it names (the paths a message with images and a
 // reader who allowed them take), laid out at a window's width and, for every fourth input (by its
-// length), again at a very narrow one, drawn there, and its text map asked what selection, find
-// and printing ask. Needs a QGuiApplication.
+// length), again at a very narrow one, drawn there in whole and again only where in sight, and its
+// text map asked what selection, find and printing ask. Needs a QGuiApplication.
 #include "ui/main/PreviewHtml.h"
 #include "ui/main/RemoteContent.h"
 #include "ui/main/cHtmlLayout.h"
@@ -58,17 +58,26 @@ inline const char *FeedPreviewHtml(const QByteArray &bytes)
         litehtml::document &document = layout.Document();
         if (document.height() < 0)
             return "the document's height is negative";
-        QImage picture(width, kFuzzPaintHeight, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::white);
-        QPainter painter(&picture);
-        const litehtml::position clip(0, 0, width, kFuzzPaintHeight);
-        document.draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, 0, &clip);
-        // A page further down, clipped as printing clips it.
+        // The top as on screen and a page further down, clipped as printing clips it; then the
+        // same again, drawn only where in sight, as a long message is. Each in a picture of the
+        // clip's size: litehtml draws all of a box that reaches into the clip, and a screen or a
+        // page shows only what is in it.
         const int top = std::max(0, document.height() / 2);
-        layout.Container().SetPageClip(QRect(0, 0, width, kFuzzPaintHeight));
-        document.draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, -top, &clip);
-        layout.Container().SetPageClip({});
-        painter.end();
+        const auto drawn = [&](int at, bool page) {
+            QImage picture(width, kFuzzPaintHeight, QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            const litehtml::position clip(0, 0, width, kFuzzPaintHeight);
+            layout.Container().SetPageClip(page ? QRect(0, 0, width, kFuzzPaintHeight) : QRect());
+            document.draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, -at, &clip);
+            layout.Container().SetPageClip({});
+            return picture;
+        };
+        const QImage screen = drawn(0, false);
+        const QImage page = drawn(top, true);
+        layout.Container().MeasureDrawing(document);
+        if (drawn(0, false) != screen || drawn(top, true) != page)
+            return "drawing only what is in sight changed the picture";
 
         const cHtmlTextMap &text = layout.TextMap();
         const qsizetype size = text.Text().size();

@@ -217,12 +217,20 @@ private slots:
         QCOMPARE(BoundedPreviewHtml(nested(9).replace(u"<td>"_s, u"<td>a</td><td>b</td><td>"_s)).count(u"<table>"_s), 8);
     }
 
-    // The rows of a table shown as text are blocks, but not those of the tables in them, which
-    // would nest as deep as the tables did.
-    void tablesShownAsTextNestNoBlocks()
+    // The rows of tables shown as text are blocks one after the other: nested, they would nest
+    // as deep as the tables did.
+    void rowsOfTablesShownAsTextNestNoBlocks()
     {
         const QString bounded = BoundedPreviewHtml(dataFile(u"nested_tables_24.html"_s));
-        QCOMPARE(bounded.count(u"<div>"_s), 1);
+        QCOMPARE(bounded.count(u"<table"_s), 7);
+        QCOMPARE(bounded.count(u"<div>"_s), 24 - 7);
+        int depth = 0, deepest = 0;
+        static const QRegularExpression kDiv(u"<(/?)div>"_s);
+        for (const QRegularExpressionMatch &match : kDiv.globalMatch(bounded)) {
+            depth += match.captured(1).isEmpty() ? 1 : -1;
+            deepest = std::max(deepest, depth);
+        }
+        QCOMPARE(deepest, 1);
         for (int level = 1; level <= 24; ++level)
             QVERIFY(bounded.contains(u"level %1\n"_s.arg(level)));
     }

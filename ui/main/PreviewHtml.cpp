@@ -322,7 +322,6 @@ private:
     struct cOpenTable
     {
         eTableForm form;
-        qsizetype textRow = -1; // as text: where in fOpen its row stands as a block, if it does
     };
 
     void openTable(const cToken &token)
@@ -371,7 +370,7 @@ private:
     {
         if (token.kind != eToken::Open)
             return;
-        if (token.name == u"tr"_s && isOutermostText())
+        if (token.name == u"tr"_s && !fTables.empty())
             startTextRow();
         else if (token.name == u"tr"_s || token.name == u"caption"_s)
             breakLine();
@@ -379,33 +378,45 @@ private:
             fOut += u' ';
     }
 
-    // Whether the innermost table is shown as text and the table around it, if any, is not.
-    bool isOutermostText() const
-    {
-        return !fTables.empty() && fTables.back().form == eTableForm::Text
-               && (fTables.size() == 1 || fTables[fTables.size() - 2].form != eTableForm::Text);
-    }
-
     // A row of its own block: the engine lays a block out whole, so a large table as one block
-    // of lines would hold the window for as long as all of it takes. Tables in it shown as text
-    // are lines of that row: a block for each of their rows would nest as deep as they do, and
-    // within a table all inside it is laid out three times for each level.
+    // of lines would hold the window for as long as all of it takes, and draws only the blocks
+    // in sight. Blocks of rows follow each other, whichever table shown as text they are of,
+    // and never nest: the rows of the tables in a row would nest as deep as the tables did, and
+    // within a table all inside it is laid out three times for each level. A new row ends the
+    // one before, with all begun in it; a row still blank goes on instead: rows of nothing but
+    // nested tables would be a block for each.
     void startTextRow()
     {
+        if (fTextRow >= 0 && isBlank(QStringView(fOut).mid(fTextRowStart)))
+            return;
         endTextRow();
         if (!roomForOne())
             return breakLine();
-        fTables.back().textRow = qsizetype(fOpen.size());
+        fTextRow = qsizetype(fOpen.size());
         push({eToken::Open, kTextRow, u"<div>"_s});
+        fTextRowStart = fOut.size();
+    }
+
+    // Nothing but spaces and line breaks.
+    static bool isBlank(QStringView written)
+    {
+        for (qsizetype at = 0; at < written.size();) {
+            if (written.mid(at).startsWith(u"<br>"))
+                at += 4;
+            else if (written.at(at).isSpace())
+                ++at;
+            else
+                return false;
+        }
+        return true;
     }
 
     void endTextRow()
     {
-        if (const qsizetype row = std::exchange(fTables.back().textRow, -1); row >= 0 && row < qsizetype(fOpen.size()))
+        if (const qsizetype row = std::exchange(fTextRow, -1); row >= 0 && row < qsizetype(fOpen.size()))
             popThrough(fOpen.begin() + row);
     }
 
-    // Beyond kDeepNesting only kDeepElements elements in all.
     bool roomForOne() const
     {
         return int(fOpen.size()) < (fDeepLeft > 0 ? kMaxElementNesting : kDeepNesting);
@@ -467,6 +478,8 @@ private:
     void popTop()
     {
         fOut += u"</"_s + (fOpen.back() == kTextRow ? u"div"_s : fOpen.back()) + u'>';
+        if (fTextRow == qsizetype(fOpen.size()) - 1)
+            fTextRow = -1;
         fOpen.pop_back();
         fOpenHidden.pop_back();
     }
@@ -476,6 +489,8 @@ private:
     int fDepthCap = 0;
     std::vector<cOpenTable> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
+    qsizetype fTextRow = -1; // where in fOpen the row of a table shown as text stands, if one does
+    qsizetype fTextRowStart = 0; // where in fOut its content starts
     int fDeepLeft = kDeepElements;
     std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
     QString fOut;

@@ -123,13 +123,19 @@ qsizetype cHtmlTextMap::OffsetAt(QPoint point) const
 QList<QRect> cHtmlTextMap::Rects(qsizetype from, qsizetype to) const
 {
     QList<QRect> rects;
-    for (const cRun &run : fRuns) {
-        const qsizetype start = std::max(from, run.offset) - run.offset;
-        const qsizetype end = std::min(to, run.offset + run.text.size()) - run.offset;
+    if (from >= to)
+        return rects;
+    // The runs stand in the order of the text: the first one that ends after from on, and only
+    // those that start before to (every paint asks, of a text of a million words).
+    auto run = std::partition_point(fRuns.begin(), fRuns.end(),
+                                    [from](const cRun &r) { return r.offset + r.text.size() <= from; });
+    for (; run != fRuns.end() && run->offset < to; ++run) {
+        const qsizetype start = std::max(from, run->offset) - run->offset;
+        const qsizetype end = std::min(to, run->offset + run->text.size()) - run->offset;
         if (start >= end)
             continue;
-        const int left = Advance(run, start);
-        rects.append(QRect(run.box.left() + left, run.box.top(), Advance(run, end) - left, run.box.height()));
+        const int left = start == 0 ? 0 : Advance(*run, start);
+        rects.append(QRect(run->box.left() + left, run->box.top(), Advance(*run, end) - left, run->box.height()));
     }
     return rects;
 }

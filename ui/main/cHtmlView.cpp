@@ -187,8 +187,10 @@ void cHtmlView::paintEvent(QPaintEvent *)
     // Over the text rather than behind it: the document paints its own backgrounds.
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(110);
-    for (const QRect &box : TextMap().Rects(std::min(fSelectionStart, fSelectionEnd), std::max(fSelectionStart, fSelectionEnd)))
-        painter.fillRect(ToViewport(box), highlight);
+    for (const QRect &box : TextMap().Rects(std::min(fSelectionStart, fSelectionEnd), std::max(fSelectionStart, fSelectionEnd))) {
+        if (const QRect shown = ToViewport(box); shown.intersects(viewport()->rect()))
+            painter.fillRect(shown, highlight);
+    }
 }
 
 QString cHtmlView::PlainText() const
