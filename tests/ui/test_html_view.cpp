@@ -183,6 +183,47 @@ private slots:
         QCOMPARE(fView->SelectedText(), u"world"_s);
     }
 
+    // As in QTextBrowser: what the reader selects by hand is the primary selection too (X11);
+    // what is selected for them, or an empty selection, leaves it as it was.
+    void whatTheReaderSelectsIsThePrimarySelection()
+    {
+        fView->ShowHtml(u"<p>Hello <b>big</b> world</p><p>the Needle here</p>"_s);
+        QClipboard *clipboard = QApplication::clipboard();
+        const auto primaryIs = [&](const QString &text) {
+            return fView->OfferedSelection() == text
+                   && (!clipboard->supportsSelection() || clipboard->text(QClipboard::Selection) == text);
+        };
+        const QPoint from = fView->TextRect(0, 1).topLeft() + QPoint(1, 2);
+        const QPoint to = pointOf(*fView, u"big"_s) + QPoint(fView->TextRect(6, 9).width() / 2, 0);
+        if (clipboard->supportsSelection())
+            clipboard->setText(u"before"_s, QClipboard::Selection);
+        QTest::mousePress(fView->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(fView->viewport(), to);
+        // Not before the drag ends.
+        QVERIFY(fView->OfferedSelection().isEmpty());
+        QVERIFY(!clipboard->supportsSelection() || clipboard->text(QClipboard::Selection) == u"before"_s);
+        QTest::mouseRelease(fView->viewport(), Qt::LeftButton, {}, to);
+        QCOMPARE(fView->SelectedText(), u"Hello big"_s);
+        QVERIFY(primaryIs(u"Hello big"_s));
+        QVERIFY(fView->Find(u"needle"_s));
+        QVERIFY(primaryIs(u"Hello big"_s));
+        fView->SelectAll();
+        QVERIFY(primaryIs(u"Hello big"_s));
+        QTest::mouseClick(fView->viewport(), Qt::LeftButton, {}, from);
+        QVERIFY(!fView->HasSelection());
+        QVERIFY(primaryIs(u"Hello big"_s));
+        QTest::mouseDClick(fView->viewport(), Qt::LeftButton, {}, pointOf(*fView, u"world"_s));
+        QVERIFY(primaryIs(u"world"_s));
+        QTest::keyClick(fView.get(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(primaryIs(fView->PlainText()));
+        // Copy is the clipboard's, not the selection's.
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(u"elsewhere"_s, QClipboard::Selection);
+            QTest::keyClick(fView.get(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(clipboard->text(QClipboard::Selection), u"elsewhere"_s);
+        }
+    }
+
     void findSelectsTheHitAndScrollsToIt()
     {
         fView->ShowHtml(u"<p>filler</p>"_s.repeated(200) + u"<p>the Needle here</p><p>a needle again</p>"_s);
