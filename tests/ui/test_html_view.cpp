@@ -279,6 +279,18 @@ private slots:
         QCOMPARE(fView->PlainText().count(u'\n'), 3);
     }
 
+    // Thunderbird quotes the mail it answers in <pre wrap>, which Firefox wraps; a plain <pre>
+    // keeps its lines.
+    void aPreThatMayWrapWraps()
+    {
+        const QString line = u"A quoted line of a reply that goes on well past the edge of the view. "_s.repeated(4);
+        fView->ShowHtml(u"<pre class=\"moz-quote-pre\" wrap=\"\">"_s + line + u"</pre>"_s);
+        QVERIFY(fView->DocumentSize().width() <= fView->viewport()->width());
+        QVERIFY(fView->PlainText().contains(line.trimmed().left(40)));
+        fView->ShowHtml(u"<pre>"_s + line + u"</pre>"_s);
+        QVERIFY(fView->DocumentSize().width() > fView->viewport()->width());
+    }
+
     void hostileHtmlStaysBounded_data()
     {
         QTest::addColumn<QString>("html");
