@@ -2,13 +2,16 @@
 // Makes a picture of the main window over a small made-up mailbox, and optionally one of the
 // compose window, for the README and for checking the look after a change. Beside the first
 // picture it writes ravelin-main-window-menu.png: the window with the message list's pop-up
-// menu open. With a composer picture come the address book and every dialog, beside it.
-// Runs with any platform plugin, offscreen included:
-//   ravelin_screenshot <file.png> [composer.png]
+// menu open, and for every .eml file RAVELIN_SCREENSHOT_HTML names (separated by ":") the
+// window showing that message in the preview (html_screenshots.h). With a composer picture
+// come the address book and every dialog, beside it. Runs with any platform plugin, offscreen
+// included:
+//   [RAVELIN_SCREENSHOT_HTML=a.eml:b.eml] ravelin_screenshot <file.png> [composer.png]
 // Settings and mail live in a temporary folder; nothing of the user's is read or touched.
 #include "address_book_screenshot.h"
 #include "composer_screenshot.h"
 #include "dialog_screenshots.h"
+#include "html_screenshots.h"
 #include "storage/MailStorage.h"
 #include "storage/cMailMessage.h"
 #include "storage/cOptions.h"
@@ -148,10 +151,13 @@ int main(int argc, char *argv[])
         err << "Cannot write the picture " << withMenu << "\n";
         return 1;
     }
+    QTextStream out(stdout);
+    if (const QStringList html = qEnvironmentVariable("RAVELIN_SCREENSHOT_HTML").split(u':', Qt::SkipEmptyParts);
+        !html.isEmpty() && !SaveHtmlPictures(window, html, QFileInfo(target).path(), err, out))
+        return 1;
     if (argc == 3) {
         const QString composer = QString::fromLocal8Bit(argv[2]);
         const QString pictures = QFileInfo(composer).path();
-        QTextStream out(stdout);
         if (!SaveComposerPicture(scratch.path(), composer, err) || !SaveAddressBookPicture(pictures, err)
             || !SaveDialogPictures(pictures, root + u"/Mail/Inbox/mail1.qrz"_s, out))
             return 1;

@@ -4,6 +4,7 @@
 // text; text is selected, copied and found; zoom and the message font change its size; hostile
 // HTML stays bounded.
 #include "tests/ui/CountingServer.h"
+#include "ui/main/cHtmlLayout.h"
 #include "ui/main/cHtmlTextMap.h"
 #include "ui/main/cHtmlView.h"
 #include "ui/main/cLitehtmlContainer.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QTemporaryDir>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -25,6 +27,39 @@ namespace {
 QString redDataUrl()
 {
     return u"data:image/png;base64,"_s + QString::fromLatin1(pngBytes().toBase64());
+}
+
+// Some of everything that draws beside, above or below its box: floats, shifted and placed
+// elements, negative margins, list markers, tables, tiles, clipped and rounded boxes, inline
+// blocks and letters taller than their line.
+QString everythingThatReaches(int sections)
+{
+    QString html;
+    for (int section = 0; section < sections; ++section) {
+        html += uR"(<div style="float:left;width:80px;height:30px;background:#%1">float</div>
+<p style="margin-top:-12px">Section %2 with <span style="position:relative;top:-40px">lifted</span> words</p>
+<div style="position:relative;height:20px"><div style="position:absolute;top:-60px;left:200px;width:30px;height:30px;background:red"></div></div>
+<ul><li>item</li></ul><ol start="7" style="list-style-type:upper-roman"><li>seven</li></ol>
+<table border="1"><tr><td>a</td><td style="background:url(%3) repeat">b</td></tr></table>
+<div style="overflow:hidden;border-radius:8px;height:20px;border:2px dashed blue">rounded</div>
+<span style="display:inline-block;padding:4px;border:1px solid">inline block</span>
+<div style="font-size:60px;line-height:0">Tall</div>
+<div style="margin-top:-30px;border:3px dotted green">pulled up</div>)"_s.arg(QString::number(0x404040 + section * 997, 16))
+                    .arg(section)
+                    .arg(redDataUrl());
+    }
+    return html;
+}
+
+// What the document draws in the band of size at a place of the document.
+QImage drawn(cHtmlLayout &layout, QPoint at, QSize size)
+{
+    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const litehtml::position clip(0, 0, size.width(), size.height());
+    layout.Document().draw(reinterpret_cast<litehtml::uint_ptr>(&painter), -at.x(), -at.y(), &clip);
+    return picture;
 }
 
 // The middle of the first place the text stands.
@@ -148,6 +183,47 @@ private slots:
         QCOMPARE(fView->SelectedText(), u"world"_s);
     }
 
+    // As in QTextBrowser: what the reader selects by hand is the primary selection too (X11);
+    // what is selected for them, or an empty selection, leaves it as it was.
+    void whatTheReaderSelectsIsThePrimarySelection()
+    {
+        fView->ShowHtml(u"<p>Hello <b>big</b> world</p><p>the Needle here</p>"_s);
+        QClipboard *clipboard = QApplication::clipboard();
+        const auto primaryIs = [&](const QString &text) {
+            return fView->OfferedSelection() == text
+                   && (!clipboard->supportsSelection() || clipboard->text(QClipboard::Selection) == text);
+        };
+        const QPoint from = fView->TextRect(0, 1).topLeft() + QPoint(1, 2);
+        const QPoint to = pointOf(*fView, u"big"_s) + QPoint(fView->TextRect(6, 9).width() / 2, 0);
+        if (clipboard->supportsSelection())
+            clipboard->setText(u"before"_s, QClipboard::Selection);
+        QTest::mousePress(fView->viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(fView->viewport(), to);
+        // Not before the drag ends.
+        QVERIFY(fView->OfferedSelection().isEmpty());
+        QVERIFY(!clipboard->supportsSelection() || clipboard->text(QClipboard::Selection) == u"before"_s);
+        QTest::mouseRelease(fView->viewport(), Qt::LeftButton, {}, to);
+        QCOMPARE(fView->SelectedText(), u"Hello big"_s);
+        QVERIFY(primaryIs(u"Hello big"_s));
+        QVERIFY(fView->Find(u"needle"_s));
+        QVERIFY(primaryIs(u"Hello big"_s));
+        fView->SelectAll();
+        QVERIFY(primaryIs(u"Hello big"_s));
+        QTest::mouseClick(fView->viewport(), Qt::LeftButton, {}, from);
+        QVERIFY(!fView->HasSelection());
+        QVERIFY(primaryIs(u"Hello big"_s));
+        QTest::mouseDClick(fView->viewport(), Qt::LeftButton, {}, pointOf(*fView, u"world"_s));
+        QVERIFY(primaryIs(u"world"_s));
+        QTest::keyClick(fView.get(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(primaryIs(fView->PlainText()));
+        // Copy is the clipboard's, not the selection's.
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(u"elsewhere"_s, QClipboard::Selection);
+            QTest::keyClick(fView.get(), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(clipboard->text(QClipboard::Selection), u"elsewhere"_s);
+        }
+    }
+
     void findSelectsTheHitAndScrollsToIt()
     {
         fView->ShowHtml(u"<p>filler</p>"_s.repeated(200) + u"<p>the Needle here</p><p>a needle again</p>"_s);
@@ -203,6 +279,18 @@ private slots:
         QCOMPARE(fView->PlainText().count(u'\n'), 3);
     }
 
+    // Thunderbird quotes the mail it answers in <pre wrap>, which Firefox wraps; a plain <pre>
+    // keeps its lines.
+    void aPreThatMayWrapWraps()
+    {
+        const QString line = u"A quoted line of a reply that goes on well past the edge of the view. "_s.repeated(4);
+        fView->ShowHtml(u"<pre class=\"moz-quote-pre\" wrap=\"\">"_s + line + u"</pre>"_s);
+        QVERIFY(fView->DocumentSize().width() <= fView->viewport()->width());
+        QVERIFY(fView->PlainText().contains(line.trimmed().left(40)));
+        fView->ShowHtml(u"<pre>"_s + line + u"</pre>"_s);
+        QVERIFY(fView->DocumentSize().width() > fView->viewport()->width());
+    }
+
     void hostileHtmlStaysBounded_data()
     {
         QTest::addColumn<QString>("html");
@@ -223,6 +311,51 @@ private slots:
         QTest::mouseClick(fView->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
         QTest::keyClick(fView.get(), Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(fView->SelectedText(), text);
+    }
+
+    // litehtml visits every element for every draw; once measured, a draw skips what is out of
+    // sight and draws the same.
+    void drawingOnlyWhatIsInSightChangesNoPixel()
+    {
+        cHtmlLayout layout(everythingThatReaches(60), fView->font(), {}, {});
+        layout.LayOut(500);
+        const int height = layout.Document().height();
+        QVERIFY(height > 5000);
+        const QList<QPoint> places{{0, 0}, {0, 1234}, {37, height / 2}, {0, height - 300}};
+        QList<QImage> whole;
+        for (const QPoint place : places)
+            whole.append(drawn(layout, place, QSize(500, 300)));
+        QCOMPARE(layout.Container().Skipped(), 0);
+        layout.Container().MeasureDrawing(layout.Document());
+        QVERIFY(layout.Container().SkipsOutOfSight());
+        for (qsizetype at = 0; at < places.size(); ++at)
+            QVERIFY2(drawn(layout, places[at], QSize(500, 300)) == whole[at], qPrintable(QString::number(at)));
+        QVERIFY(layout.Container().Skipped() > 100);
+        // Laid out again, it draws everything until measured again.
+        layout.LayOut(400);
+        const qsizetype skipped = layout.Container().Skipped();
+        drawn(layout, {}, QSize(400, 300));
+        QCOMPARE(layout.Container().Skipped(), skipped);
+    }
+
+    // A fixed element is drawn where the window is, whatever holds it.
+    void withAFixedElementEverythingIsDrawn()
+    {
+        cHtmlLayout layout(u"<div><p style=\"position:fixed;top:0\">fixed</p></div>"_s + everythingThatReaches(10),
+                           fView->font(), {}, {});
+        layout.LayOut(500);
+        layout.Container().MeasureDrawing(layout.Document());
+        QVERIFY(!layout.Container().SkipsOutOfSight());
+    }
+
+    // A long message is measured as it is laid out.
+    void aLongMessageIsDrawnOnlyInSight()
+    {
+        fView->ShowHtml(u"<p>"_s + u"word "_s.repeated(cHtmlLayout::kMeasuredRuns * 3 / 4) + u"</p><div>end</div>"_s);
+        QVERIFY(fView->TextMap().RunCount() >= cHtmlLayout::kMeasuredRuns);
+        QVERIFY(fView->ShownLayout()->Container().SkipsOutOfSight());
+        fView->ShowHtml(u"<p>short</p><div>end</div>"_s);
+        QVERIFY(!fView->ShownLayout()->Container().SkipsOutOfSight());
     }
 
     void printingGoesOverPagesBelowTheHeader_data()
@@ -277,6 +410,11 @@ private slots:
         QTest::newRow("lower roman") << int(litehtml::list_style_type_lower_roman) << 1994 << u"mcmxciv"_s;
         QTest::newRow("upper roman") << int(litehtml::list_style_type_upper_roman) << 4 << u"IV"_s;
         QTest::newRow("unknown") << int(litehtml::list_style_type_hebrew) << 3 << u"3"_s;
+        // Roman numbers end at 3999 and letters start at a, as in browsers.
+        QTest::newRow("roman beyond") << int(litehtml::list_style_type_upper_roman) << 4000 << u"4000"_s;
+        QTest::newRow("roman at most") << int(litehtml::list_style_type_upper_roman) << 2147483647 << u"2147483647"_s;
+        QTest::newRow("roman none") << int(litehtml::list_style_type_lower_roman) << 0 << u"0"_s;
+        QTest::newRow("alpha none") << int(litehtml::list_style_type_lower_alpha) << -3 << u"-3"_s;
     }
 
     void listNumbersFollowTheirStyle()

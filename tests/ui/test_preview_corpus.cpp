@@ -2,7 +2,8 @@
 // Thirty real HTML mails (data/html-corpus, SOURCES.md there) go the whole way a received message
 // goes, stored and then shown in the preview: each comes to show its text, and a cid: image its HTML
 // names is the message's own picture when the message holds that part, else none. The view shows
-// the words the rich-text rendering of "Prefer plain text" finds.
+// the words the rich-text rendering of "Prefer plain text" finds, and draws the same when it
+// skips what is out of sight.
 #include "tests/support/cScratchSettings.h"
 #include "transfer/MessageHtml.h"
 #include "transfer/cIncomingStore.h"
@@ -13,6 +14,7 @@
 #include "ui/main/cPreviewPane.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QSet>
 #include <QRegularExpression>
 #include <QTest>
@@ -42,6 +44,17 @@ QSet<QString> words(const QString &text)
     for (const QRegularExpressionMatch &word : kWord.globalMatch(text))
         found.insert(word.captured().toLower());
     return found;
+}
+
+// What the document draws 800 by 400 pixels from top down.
+QImage drawn(cHtmlLayout &layout, int top)
+{
+    QImage picture(800, 400, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    const litehtml::position clip(0, 0, 800, 400);
+    layout.Document().draw(reinterpret_cast<litehtml::uint_ptr>(&painter), 0, -top, &clip);
+    return picture;
 }
 
 } // namespace
@@ -95,6 +108,19 @@ private slots:
                 missing.append(word);
         }
         QVERIFY2(missing.size() * 20 <= previewWords.size(), qPrintable(missing.join(u' ')));
+
+        // Drawn only where in sight once measured (as long messages are), it draws the same.
+        cHtmlLayout layout(body.html, view->MessageFont(),
+                           [parts = body.inlineParts](const QString &id) { return parts.value(id); }, {});
+        layout.LayOut(800);
+        const int height = layout.Document().height();
+        const QList<int> tops{0, height / 3, std::max(0, height - 400)};
+        QList<QImage> whole;
+        for (const int top : tops)
+            whole.append(drawn(layout, top));
+        layout.Container().MeasureDrawing(layout.Document());
+        for (qsizetype at = 0; at < tops.size(); ++at)
+            QVERIFY2(drawn(layout, tops[at]) == whole[at], qPrintable(QString::number(tops[at])));
     }
 
 private:

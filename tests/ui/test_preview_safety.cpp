@@ -204,6 +204,37 @@ private slots:
         QVERIFY(document.blockCount() >= 1000);
     }
 
+    // litehtml lays each cell out three times, so each level of tables triples the layout.
+    void tablesNestAsDeepAsTheirLayoutAffords()
+    {
+        const auto nested = [](int levels) {
+            return u"<table><tr><td>level"_s.repeated(levels) + u"</td></tr></table>"_s.repeated(levels);
+        };
+        QCOMPARE(BoundedPreviewHtml(nested(9)).count(u"<table>"_s), 9);
+        QCOMPARE(BoundedPreviewHtml(nested(10)).count(u"<table>"_s), 9);
+        QVERIFY(BoundedPreviewHtml(nested(10)).contains(u"level<br><div> level</div>"_s));
+        // Three cells a level cost three times as much.
+        QCOMPARE(BoundedPreviewHtml(nested(9).replace(u"<td>"_s, u"<td>a</td><td>b</td><td>"_s)).count(u"<table>"_s), 8);
+    }
+
+    // The rows of tables shown as text are blocks one after the other: nested, they would nest
+    // as deep as the tables did.
+    void rowsOfTablesShownAsTextNestNoBlocks()
+    {
+        const QString bounded = BoundedPreviewHtml(dataFile(u"nested_tables_24.html"_s));
+        QCOMPARE(bounded.count(u"<table"_s), 7);
+        QCOMPARE(bounded.count(u"<div>"_s), 24 - 7);
+        int depth = 0, deepest = 0;
+        static const QRegularExpression kDiv(u"<(/?)div>"_s);
+        for (const QRegularExpressionMatch &match : kDiv.globalMatch(bounded)) {
+            depth += match.captured(1).isEmpty() ? 1 : -1;
+            deepest = std::max(deepest, depth);
+        }
+        QCOMPARE(deepest, 1);
+        for (int level = 1; level <= 24; ++level)
+            QVERIFY(bounded.contains(u"level %1\n"_s.arg(level)));
+    }
+
     void nestingIsCappedWhateverTheElement_data()
     {
         QTest::addColumn<QString>("open");
@@ -229,6 +260,22 @@ private slots:
         QVERIFY(deepest <= kMaxElementNesting);
         QVERIFY(bounded.count(u"<br>"_s) <= kMaxElementNesting + 1); // not a line for every level
         QVERIFY(bounded.contains(u"inside"_s));
+    }
+
+    // litehtml styles each element from all those around it: many deep down cost it their
+    // number times their depth.
+    void fewElementsOpenDeepDown()
+    {
+        const QString deep = u"<div>"_s.repeated(kDeepNesting + 10);
+        const QString few = BoundedPreviewHtml(deep + u"<b>x</b>"_s.repeated(100));
+        QCOMPARE(few.count(u"<b>"_s), 100);
+        const QString many = BoundedPreviewHtml(deep + u"<b>x</b>"_s.repeated(3 * kDeepElements) + u"<p>end"_s);
+        QCOMPARE(many.count(u"<b>"_s), kDeepElements - 10);
+        QCOMPARE(many.count(u'x'), 3 * kDeepElements); // the text stays
+        QVERIFY(many.contains(u"xend</div>"_s));
+        // Shallower, any number.
+        const QString shallow = BoundedPreviewHtml(u"<div>"_s.repeated(kDeepNesting - 1) + u"<b>x</b>"_s.repeated(3 * kDeepElements));
+        QCOMPARE(shallow.count(u"<b>"_s), 3 * kDeepElements);
     }
 
     void ordinaryHtmlKeepsItsStructure_data()
@@ -260,6 +307,12 @@ private slots:
             << u"<div style='color:red; DISPLAY: none'>pre<b>view</b><img src=x></div>shown<p hidden>h</p><p>end"_s
             << u"<div style=\"color:red; DISPLAY: none\"><b></b></div>shown<p hidden></p><p>end</p>"_s;
         QTest::newRow("cells outside tables are text") << u"<td>a<td>b</td>"_s << u" a b"_s;
+        QTest::newRow("a list starts where it says") << u"<ol start=3 type=i><li>c</ol>"_s
+                                                     << u"<ol start=\"3\" type=\"i\"><li>c</li></ol>"_s;
+        // litehtml writes roman numbers of any size: a thousand letters for each million.
+        QTest::newRow("a list starts within bounds")
+            << u"<ol start=\" 2147483000\"></ol><ol start=-999999x></ol><ol start=0099999999999999></ol><ol start=x></ol>"_s
+            << u"<ol start=\"99999\"></ol><ol start=\"-99999\"></ol><ol start=\"99999\"></ol><ol start=\"x\"></ol>"_s;
     }
 
     void ordinaryHtmlKeepsItsStructure()

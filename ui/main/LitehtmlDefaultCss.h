@@ -2,7 +2,8 @@
 #pragma once
 // The user agent style sheet litehtml needs before it can lay out anything (the library ships
 // none): the usual defaults for HTML elements, after the sample sheet of CSS 2.1. Of the grids
-// that a table's border attribute asks for, only border="1", the one mail uses, is drawn.
+// that a table's border attribute asks for, only border="1", the one mail uses, is drawn. A
+// <pre wrap>, in which Thunderbird quotes the mail it answers, wraps its lines as in Firefox.
 inline constexpr const char *kLitehtmlDefaultCss = R"(
 html, address, blockquote, body, dd, div, dl, dt, fieldset, form, frame, frameset, h1, h2, h3, h4, h5, h6,
 noframes, ol, p, ul, center, dir, hr, menu, pre, header, footer, section, article, nav, main, aside, figure
@@ -36,6 +37,7 @@ blockquote { margin-left: 40px; margin-right: 40px }
 i, cite, em, var, address { font-style: italic }
 pre, tt, code, kbd, samp { font-family: monospace }
 pre { white-space: pre }
+pre[wrap] { white-space: pre-wrap }
 big { font-size: 1.17em }
 small, sub, sup { font-size: .83em }
 sub { vertical-align: sub }

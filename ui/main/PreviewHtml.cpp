@@ -38,6 +38,22 @@ QString escapedAttribute(QString value)
     return value.replace(u'"', u"&quot;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
 }
 
+// The number a list starts at, within kMaxListStart: litehtml writes a list's numbers in roman
+// letters whatever their size, a thousand letters for each million.
+QString boundedValue(const QString &tag, const QString &attribute, const QString &value)
+{
+    if (tag != u"ol"_s || attribute != u"start"_s)
+        return value;
+    // Read as litehtml reads it (atoi): a sign and digits after spaces, whatever follows.
+    static const QRegularExpression kNumber(u"^\\s*([-+]?)0*([0-9]+)"_s);
+    const QRegularExpressionMatch match = kNumber.match(value);
+    if (!match.hasMatch())
+        return value;
+    const QStringView digits = match.capturedView(2);
+    const qint64 start = digits.size() > 9 ? kMaxListStart : std::min<qint64>(digits.toLongLong(), kMaxListStart);
+    return QString::number(match.capturedView(1) == u"-" ? -start : start);
+}
+
 // Splits HTML into text and tags; comments, declarations and scripts go.
 class cHtmlScanner
 {
@@ -125,7 +141,7 @@ private:
             fTokens.push_back({eToken::Close, name, {}});
             return;
         }
-        const std::optional<QString> attributes = readAttributes();
+        const std::optional<QString> attributes = readAttributes(name);
         if (!attributes)
             return; // cut off inside the tag
         if (name == u"script"_s) {
@@ -136,7 +152,7 @@ private:
         fTokens.push_back({eToken::Open, name, u'<' + name + *attributes + u'>'});
     }
 
-    std::optional<QString> readAttributes()
+    std::optional<QString> readAttributes(const QString &tag)
     {
         QString written;
         for (;;) {
@@ -158,7 +174,7 @@ private:
             if (at(fPos) == u'=') {
                 ++fPos;
                 skipSpace();
-                written += u"=\""_s + escapedAttribute(readValue()) + u'"';
+                written += u"=\""_s + escapedAttribute(boundedValue(tag, name, readValue())) + u'"';
             }
         }
     }
@@ -241,7 +257,7 @@ std::vector<int> affordedTableDepths(const std::vector<cToken> &tokens)
         for (;; --cap) {
             qint64 cost = 0;
             for (int d = 1; d <= kMaxTableNesting; ++d)
-                cost += cellsAt[d] << std::min(d, cap);
+                cost += cellsAt[d] * TableCellWeight(std::min(d, cap));
             if (cost <= kTableLayoutBudget || cap == 0)
                 break;
         }
@@ -306,7 +322,6 @@ private:
     struct cOpenTable
     {
         eTableForm form;
-        qsizetype textRow = -1; // as text: where in fOpen its row stands as a block, if it does
     };
 
     void openTable(const cToken &token)
@@ -364,23 +379,48 @@ private:
     }
 
     // A row of its own block: the engine lays a block out whole, so a large table as one block
-    // of lines would hold the window for as long as all of it takes.
+    // of lines would hold the window for as long as all of it takes, and draws only the blocks
+    // in sight. Blocks of rows follow each other, whichever table shown as text they are of,
+    // and never nest: the rows of the tables in a row would nest as deep as the tables did, and
+    // within a table all inside it is laid out three times for each level. A new row ends the
+    // one before, with all begun in it; a row still blank goes on instead: rows of nothing but
+    // nested tables would be a block for each.
     void startTextRow()
     {
+        if (fTextRow >= 0 && isBlank(QStringView(fOut).mid(fTextRowStart)))
+            return;
         endTextRow();
         if (!roomForOne())
             return breakLine();
-        fTables.back().textRow = qsizetype(fOpen.size());
+        fTextRow = qsizetype(fOpen.size());
         push({eToken::Open, kTextRow, u"<div>"_s});
+        fTextRowStart = fOut.size();
+    }
+
+    // Nothing but spaces and line breaks.
+    static bool isBlank(QStringView written)
+    {
+        for (qsizetype at = 0; at < written.size();) {
+            if (written.mid(at).startsWith(u"<br>"))
+                at += 4;
+            else if (written.at(at).isSpace())
+                ++at;
+            else
+                return false;
+        }
+        return true;
     }
 
     void endTextRow()
     {
-        if (const qsizetype row = std::exchange(fTables.back().textRow, -1); row >= 0 && row < qsizetype(fOpen.size()))
+        if (const qsizetype row = std::exchange(fTextRow, -1); row >= 0 && row < qsizetype(fOpen.size()))
             popThrough(fOpen.begin() + row);
     }
 
-    bool roomForOne() const { return int(fOpen.size()) < kMaxElementNesting; }
+    bool roomForOne() const
+    {
+        return int(fOpen.size()) < (fDeepLeft > 0 ? kMaxElementNesting : kDeepNesting);
+    }
 
     bool hiding() const { return !fOpenHidden.empty() && fOpenHidden.back(); }
 
@@ -422,6 +462,8 @@ private:
 
     void push(const cToken &token)
     {
+        if (int(fOpen.size()) >= kDeepNesting)
+            --fDeepLeft;
         fOpenHidden.push_back(hiding() || hidesItsContent(token.text));
         fOpen.push_back(token.name);
         fOut += token.text;
@@ -436,6 +478,8 @@ private:
     void popTop()
     {
         fOut += u"</"_s + (fOpen.back() == kTextRow ? u"div"_s : fOpen.back()) + u'>';
+        if (fTextRow == qsizetype(fOpen.size()) - 1)
+            fTextRow = -1;
         fOpen.pop_back();
         fOpenHidden.pop_back();
     }
@@ -445,6 +489,9 @@ private:
     int fDepthCap = 0;
     std::vector<cOpenTable> fTables; // every table open, and how it is written
     std::vector<QString> fOpen;
+    qsizetype fTextRow = -1; // where in fOpen the row of a table shown as text stands, if one does
+    qsizetype fTextRowStart = 0; // where in fOut its content starts
+    int fDeepLeft = kDeepElements;
     std::vector<bool> fOpenHidden; // by fOpen: whether it or an element around it is hidden
     QString fOut;
 };

@@ -51,7 +51,10 @@ void cHtmlLayout::LayOut(int width)
     if (width == fWidth)
         return;
     fContainer->SetWidth(width);
+    fContainer->ForgetDrawing();
     fDocument->render(width);
     fText = std::make_unique<cHtmlTextMap>(fDocument->root());
+    if (fText->RunCount() >= kMeasuredRuns)
+        fContainer->MeasureDrawing(*fDocument);
     fWidth = width;
 }

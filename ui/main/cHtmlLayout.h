@@ -26,6 +26,12 @@ public:
                 cRemoteImageLookup remoteImage);
     ~cHtmlLayout();
 
+    // From this many words on, a layout measures where it draws (cLitehtmlContainer::
+    // MeasureDrawing), so that a draw visits only what is in sight. That costs about two draws
+    // of the whole document, and a draw of a 200 KB newsletter (23,000 words, spaces and breaks)
+    // takes 3.5 ms on the build machine; one of 5 MB (600,000) 107 ms.
+    static constexpr qsizetype kMeasuredRuns = 50000;
+
     // Lays the document out at width, unless it already is.
     void LayOut(int width);
     int Width() const { return fWidth; }

@@ -106,24 +106,36 @@ qsizetype cHtmlTextMap::OffsetAt(QPoint point) const
     }
     if (!nearest)
         return 0;
+    // The first letter whose middle is at x or beyond; the middles grow along the word, and a
+    // word may be a megabyte long.
     const int x = point.x() - nearest->box.left();
-    qsizetype letter = 0;
-    while (letter < nearest->text.size()
-           && (Advance(*nearest, letter) + Advance(*nearest, letter + 1)) / 2 < x)
-        ++letter;
-    return nearest->offset + letter;
+    qsizetype low = 0, high = nearest->text.size();
+    while (low < high) {
+        const qsizetype letter = low + (high - low) / 2;
+        if ((Advance(*nearest, letter) + Advance(*nearest, letter + 1)) / 2 < x)
+            low = letter + 1;
+        else
+            high = letter;
+    }
+    return nearest->offset + low;
 }
 
 QList<QRect> cHtmlTextMap::Rects(qsizetype from, qsizetype to) const
 {
     QList<QRect> rects;
-    for (const cRun &run : fRuns) {
-        const qsizetype start = std::max(from, run.offset) - run.offset;
-        const qsizetype end = std::min(to, run.offset + run.text.size()) - run.offset;
+    if (from >= to)
+        return rects;
+    // The runs stand in the order of the text: the first one that ends after from on, and only
+    // those that start before to (every paint asks, of a text of a million words).
+    auto run = std::partition_point(fRuns.begin(), fRuns.end(),
+                                    [from](const cRun &r) { return r.offset + r.text.size() <= from; });
+    for (; run != fRuns.end() && run->offset < to; ++run) {
+        const qsizetype start = std::max(from, run->offset) - run->offset;
+        const qsizetype end = std::min(to, run->offset + run->text.size()) - run->offset;
         if (start >= end)
             continue;
-        const int left = Advance(run, start);
-        rects.append(QRect(run.box.left() + left, run.box.top(), Advance(run, end) - left, run.box.height()));
+        const int left = start == 0 ? 0 : Advance(*run, start);
+        rects.append(QRect(run->box.left() + left, run->box.top(), Advance(*run, end) - left, run->box.height()));
     }
     return rects;
 }

@@ -25,6 +25,8 @@ public:
     explicit cHtmlTextMap(const std::shared_ptr<litehtml::element> &root);
 
     const QString &Text() const { return fText; }
+    // How many words, spaces and breaks the text is made of.
+    qsizetype RunCount() const { return qsizetype(fRuns.size()); }
     // The place in Text() nearest to point: within a word, to the nearer side of a letter.
     qsizetype OffsetAt(QPoint point) const;
     // The boxes the text from..to covers, one per word or part of a word.

@@ -20,6 +20,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -187,8 +188,10 @@ void cHtmlView::paintEvent(QPaintEvent *)
     // Over the text rather than behind it: the document paints its own backgrounds.
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(110);
-    for (const QRect &box : TextMap().Rects(std::min(fSelectionStart, fSelectionEnd), std::max(fSelectionStart, fSelectionEnd)))
-        painter.fillRect(ToViewport(box), highlight);
+    for (const QRect &box : TextMap().Rects(std::min(fSelectionStart, fSelectionEnd), std::max(fSelectionStart, fSelectionEnd))) {
+        if (const QRect shown = ToViewport(box); shown.intersects(viewport()->rect()))
+            painter.fillRect(shown, highlight);
+    }
 }
 
 QString cHtmlView::PlainText() const
@@ -215,6 +218,15 @@ void cHtmlView::Select(qsizetype start, qsizetype end)
 void cHtmlView::SelectAll()
 {
     Select(0, TextMap().Text().size());
+}
+
+void cHtmlView::OfferSelection()
+{
+    if (!HasSelection())
+        return;
+    fOfferedSelection = SelectedText();
+    if (QClipboard *clipboard = QApplication::clipboard(); clipboard->supportsSelection())
+        clipboard->setText(fOfferedSelection, QClipboard::Selection);
 }
 
 void cHtmlView::Copy() const
@@ -317,7 +329,8 @@ void cHtmlView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return QAbstractScrollArea::mouseReleaseEvent(event);
-    fSelecting = false;
+    if (std::exchange(fSelecting, false))
+        OfferSelection();
     const auto anchor = AnchorAt(event->position().toPoint());
     // A click, not a drag that ends on a link.
     if (!HasSelection() && !fPressedLink.isEmpty() && hrefOf(anchor) == fPressedLink)
@@ -337,27 +350,30 @@ void cHtmlView::mouseDoubleClickEvent(QMouseEvent *event)
     while (end < text.size() && text.at(end).isLetterOrNumber())
         ++end;
     Select(start, end);
+    OfferSelection();
 }
 
 void cHtmlView::keyPressEvent(QKeyEvent *event)
 {
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
     const int key = event->key();
-    if (const eZoomKey zoom = ZoomKeyOf(*event); zoom != eZoomKey::None)
+    if (const eZoomKey zoom = ZoomKeyOf(*event); zoom != eZoomKey::None) {
         zoom == eZoomKey::Reset ? ZoomReset() : ZoomBy(zoom == eZoomKey::In ? 1 : -1);
-    else if (event->matches(QKeySequence::Copy))
+    } else if (event->matches(QKeySequence::Copy)) {
         Copy();
-    else if (event->matches(QKeySequence::SelectAll))
+    } else if (event->matches(QKeySequence::SelectAll)) {
         SelectAll();
-    else if (key == Qt::Key_Home && control)
+        OfferSelection();
+    } else if (key == Qt::Key_Home && control) {
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
-    else if (key == Qt::Key_End && control)
+    } else if (key == Qt::Key_End && control) {
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
-    else if (key == Qt::Key_Space)
+    } else if (key == Qt::Key_Space) {
         verticalScrollBar()->triggerAction(event->modifiers().testFlag(Qt::ShiftModifier) ? QAbstractSlider::SliderPageStepSub
                                                                                             : QAbstractSlider::SliderPageStepAdd);
-    else
+    } else {
         QAbstractScrollArea::keyPressEvent(event);
+    }
 }
 
 void cHtmlView::wheelEvent(QWheelEvent *event)

@@ -7,7 +7,7 @@
 // (LinkActivated, with the text it was shown as), never followed here.
 //
 // Text is selected by dragging across it (Ctrl+A: all), copied with Ctrl+C or the context menu,
-// and found with Find. The message font is the default font of the HTML; zoom (Ctrl+plus,
+// and found with Find; what the reader selects is the primary selection too, where there is one. The message font is the default font of the HTML; zoom (Ctrl+plus,
 // Ctrl+minus, Ctrl+0, Ctrl and the wheel) scales the whole picture, a point of that font a step.
 #include "ui/main/PreviewResources.h"
 
@@ -51,6 +51,10 @@ public:
     bool HasSelection() const { return fSelectionStart != fSelectionEnd; }
     void SelectAll();
     void Copy() const;
+    // The text the reader last selected by hand (dragging, a double-click, Ctrl+A), which goes
+    // to the primary selection where the platform has one (QClipboard::Selection, X11), as in
+    // QTextBrowser; a selection made for them (Find, Select all from a menu) does not.
+    const QString &OfferedSelection() const { return fOfferedSelection; }
     // The next place the text occurs after the selection (before it, backward), selected and
     // scrolled into view; false when there is none.
     bool Find(const QString &text, QTextDocument::FindFlags flags = {});
@@ -111,6 +115,7 @@ private:
     std::shared_ptr<litehtml::element> AnchorAt(QPoint viewportPoint) const;
     void Hover(QPoint viewportPoint);
     void Select(qsizetype start, qsizetype end);
+    void OfferSelection();
     void ScrollTo(const QRect &viewportRect);
 
     std::unique_ptr<cHtmlLayout> fLayout;
@@ -124,6 +129,7 @@ private:
     qsizetype fSelectionStart = 0;
     qsizetype fSelectionEnd = 0;
     bool fSelecting = false;
+    QString fOfferedSelection;
     QUrl fPressedLink;
     QString fHovered;
 };

@@ -3,12 +3,21 @@
 
 #include "ui/main/RemoteContent.h"
 
+#include <el_body.h>
+#include <el_div.h>
+#include <el_para.h>
+#include <el_table.h>
+#include <el_td.h>
+#include <el_tr.h>
+
 #include <QFontInfo>
 #include <QPainter>
+#include <QTransform>
 #include <QTextDocument>
 #include <QUrl>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -60,8 +69,11 @@ QStringList families(const char *faceName)
     return names;
 }
 
+// Roman numbers run from 1 to 3999; others are written in decimal, as browsers do.
 QString romanNumber(int number)
 {
+    if (number < 1 || number > 3999)
+        return QString::number(number);
     static const std::pair<int, const char16_t *> kDigits[] = {{1000, u"m"}, {900, u"cm"}, {500, u"d"}, {400, u"cd"},
                                                                {100, u"c"},  {90, u"xc"},  {50, u"l"},  {40, u"xl"},
                                                                {10, u"x"},   {9, u"ix"},   {5, u"v"},   {4, u"iv"},
@@ -74,8 +86,11 @@ QString romanNumber(int number)
     return roman;
 }
 
+// Letters from 1 (a) on; others in decimal.
 QString alphaNumber(int number)
 {
+    if (number < 1)
+        return QString::number(number);
     QString letters;
     for (; number > 0; number = (number - 1) / 26)
         letters.prepend(QChar(u'a' + (number - 1) % 26));
@@ -108,6 +123,54 @@ void borderSide(QPainter &painter, const litehtml::border &border, const QRect &
         painter.drawLine(QPointF(area.left(), centre.y()), QPointF(area.right() + 1, centre.y()));
     else
         painter.drawLine(QPointF(centre.x(), area.top()), QPointF(centre.x(), area.bottom() + 1));
+}
+
+// An element of litehtml's class tBase that skips drawing what it holds when that lies outside
+// the draw's clip, by where the container measured it drawn (MeasureDrawing). The content of an
+// element is drawn relative to the place litehtml passes, which moves with the document only.
+template <class tBase>
+class cDrawnInSight final : public tBase
+{
+public:
+    cDrawnInSight(const std::shared_ptr<litehtml::document> &document, cLitehtmlContainer &container)
+        : tBase(document), fContainer(container)
+    {
+    }
+
+    void draw_children(litehtml::uint_ptr hdc, int x, int y, const litehtml::position *clip, litehtml::draw_flag flag,
+                       int zindex) override
+    {
+        if (fContainer.Measuring()) {
+            if (fMeasure != fContainer.Measure()) {
+                fMeasure = fContainer.Measure();
+                fDrawn = QRect();
+            }
+            fContainer.BeginMeasured();
+            tBase::draw_children(hdc, x, y, clip, flag, zindex);
+            fDrawn |= fContainer.EndMeasured().translated(-x, -y);
+            return;
+        }
+        if (clip && fMeasure == fContainer.Measure() && fContainer.SkipsOutOfSight()
+            && !fDrawn.translated(x, y).intersects(QRect(clip->x, clip->y, clip->width, clip->height)))
+            return fContainer.Skip();
+        tBase::draw_children(hdc, x, y, clip, flag, zindex);
+    }
+
+private:
+    cLitehtmlContainer &fContainer;
+    QRect fDrawn; // all drawn of what it holds, at the place of the draw that measured it
+    int fMeasure = -1;
+};
+
+bool hasFixedElement(const litehtml::element::ptr &element)
+{
+    if (element->get_element_position() == litehtml::element_position_fixed)
+        return true;
+    for (size_t child = 0; child < element->get_children_count(); ++child) {
+        if (hasFixedElement(element->get_child(int(child))))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -174,8 +237,12 @@ int cLitehtmlContainer::text_width(const char *text, litehtml::uint_ptr hFont)
 void cLitehtmlContainer::draw_text(litehtml::uint_ptr hdc, const char *text, litehtml::uint_ptr hFont,
                                  litehtml::web_color color, const litehtml::position &pos)
 {
-    QPainter *painter = Prepared(hdc);
     const cFont &font = FontOf(hFont);
+    // Letters reach above and below their line and beside their advance.
+    const int reach = font.metrics.height();
+    if (Measured(qtRect(pos).adjusted(-reach, -reach, reach, reach + font.metrics.height())))
+        return;
+    QPainter *painter = Prepared(hdc);
     painter->setFont(font.font);
     painter->setPen(qtColor(color));
     painter->drawText(pos.x, pos.y + font.metrics.ascent(), QString::fromUtf8(text));
@@ -200,8 +267,10 @@ void cLitehtmlContainer::draw_list_marker(litehtml::uint_ptr hdc, const litehtml
 {
     if (marker.marker_type == litehtml::list_style_type_none)
         return;
-    QPainter *painter = Prepared(hdc);
     const QRect box = qtRect(marker.pos);
+    if (Measured(box.adjusted(-100, -20, 0, 20)))
+        return;
+    QPainter *painter = Prepared(hdc);
     painter->setPen(Qt::NoPen);
     painter->setBrush(qtColor(marker.color));
     if (marker.marker_type == litehtml::list_style_type_square)
@@ -255,8 +324,10 @@ void cLitehtmlContainer::get_image_size(const char *src, const char *, litehtml:
 
 void cLitehtmlContainer::draw_background(litehtml::uint_ptr hdc, const litehtml::background_paint &bg)
 {
-    QPainter *painter = Prepared(hdc);
     const QRect clip = qtRect(bg.clip_box);
+    if (Measured(clip | qtRect(bg.border_box)))
+        return;
+    QPainter *painter = Prepared(hdc);
     if (bg.color.alpha) {
         painter->setPen(Qt::NoPen);
         painter->setBrush(qtColor(bg.color));
@@ -276,25 +347,36 @@ void cLitehtmlContainer::draw_background(litehtml::uint_ptr hdc, const litehtml:
         return;
     painter->save();
     painter->setClipRect(clip, Qt::IntersectClip);
-    if (bg.repeat == litehtml::background_repeat_no_repeat)
+    if (bg.repeat == litehtml::background_repeat_no_repeat) {
         painter->drawImage(target, *image);
-    else
-        painter->drawTiledPixmap(tiledArea(bg.repeat, clip, target), QPixmap::fromImage(image->scaled(target.size())),
-                                 QPoint());
+    } else {
+        // The image as a brush scaled to its size, not a scaled copy: a message may ask for a
+        // tile of any size.
+        QBrush tiles(*image);
+        tiles.setTransform(QTransform::fromTranslate(target.x(), target.y())
+                               .scale(qreal(target.width()) / image->width(), qreal(target.height()) / image->height()));
+        painter->fillRect(tiledArea(bg.repeat, clip, target), tiles);
+    }
     painter->restore();
 }
 
 void cLitehtmlContainer::draw_borders(litehtml::uint_ptr hdc, const litehtml::borders &borders,
                                       const litehtml::position &draw_pos, bool)
 {
-    QPainter *painter = Prepared(hdc);
     const QRect box = qtRect(draw_pos);
     const int top = borders.top.width, bottom = borders.bottom.width;
     const int left = borders.left.width, right = borders.right.width;
-    borderSide(*painter, borders.top, QRect(box.left(), box.top(), box.width(), top));
-    borderSide(*painter, borders.bottom, QRect(box.left(), box.bottom() + 1 - bottom, box.width(), bottom));
-    borderSide(*painter, borders.left, QRect(box.left(), box.top(), left, box.height()));
-    borderSide(*painter, borders.right, QRect(box.right() + 1 - right, box.top(), right, box.height()));
+    const QRect topSide(box.left(), box.top(), box.width(), top);
+    const QRect bottomSide(box.left(), box.bottom() + 1 - bottom, box.width(), bottom);
+    const QRect leftSide(box.left(), box.top(), left, box.height());
+    const QRect rightSide(box.right() + 1 - right, box.top(), right, box.height());
+    if (Measured(box | topSide | bottomSide | leftSide | rightSide))
+        return;
+    QPainter *painter = Prepared(hdc);
+    borderSide(*painter, borders.top, topSide);
+    borderSide(*painter, borders.bottom, bottomSide);
+    borderSide(*painter, borders.left, leftSide);
+    borderSide(*painter, borders.right, rightSide);
 }
 
 void cLitehtmlContainer::transform_text(litehtml::tstring &text, litehtml::text_transform tt)
@@ -335,15 +417,74 @@ QPainter *cLitehtmlContainer::Prepared(litehtml::uint_ptr hdc) const
     return painter;
 }
 
+void cLitehtmlContainer::ForgetDrawing()
+{
+    ++fMeasure;
+    fSkipsOutOfSight = false;
+}
+
+void cLitehtmlContainer::MeasureDrawing(litehtml::document &document)
+{
+    ++fMeasure;
+    fSkipsOutOfSight = document.root() && !hasFixedElement(document.root());
+    fSkipped = 0;
+    fMeasuring = true;
+    fMeasured.clear();
+    BeginMeasured();
+    // Without a clip litehtml draws everything.
+    document.draw(0, 0, 0, nullptr);
+    fMeasured.clear();
+    fMeasuring = false;
+}
+
+QRect cLitehtmlContainer::EndMeasured()
+{
+    if (fMeasured.empty())
+        return {};
+    const QRect drawn = fMeasured.back();
+    fMeasured.pop_back();
+    if (!fMeasured.empty())
+        fMeasured.back() |= drawn;
+    return drawn;
+}
+
+bool cLitehtmlContainer::Measured(const QRect &area)
+{
+    if (!fMeasuring)
+        return false;
+    if (!fMeasured.empty() && !area.isEmpty())
+        fMeasured.back() |= area;
+    return true;
+}
+
 void cLitehtmlContainer::get_client_rect(litehtml::position &client) const
 {
     client = litehtml::position(0, 0, fWidth, kClientHeight);
 }
 
-std::shared_ptr<litehtml::element> cLitehtmlContainer::create_element(const char *, const litehtml::string_map &,
-                                                                    const std::shared_ptr<litehtml::document> &)
+std::shared_ptr<litehtml::element> cLitehtmlContainer::create_element(const char *tag, const litehtml::string_map &,
+                                                                    const std::shared_ptr<litehtml::document> &document)
 {
-    return nullptr;
+    // As litehtml 0.6 makes them (document::create_element), drawn only in sight; the tags it
+    // has other classes for it makes itself.
+    const auto is = [tag](const char *name) { return std::strcmp(tag, name) == 0; };
+    if (is("div"))
+        return std::make_shared<cDrawnInSight<litehtml::el_div>>(document, *this);
+    if (is("p"))
+        return std::make_shared<cDrawnInSight<litehtml::el_para>>(document, *this);
+    if (is("table"))
+        return std::make_shared<cDrawnInSight<litehtml::el_table>>(document, *this);
+    if (is("td") || is("th"))
+        return std::make_shared<cDrawnInSight<litehtml::el_td>>(document, *this);
+    if (is("tr"))
+        return std::make_shared<cDrawnInSight<litehtml::el_tr>>(document, *this);
+    if (is("body"))
+        return std::make_shared<cDrawnInSight<litehtml::el_body>>(document, *this);
+    for (const char *own : {"br", "img", "link", "title", "a", "style", "base", "script", "font", "li"}) {
+        if (is(own))
+            return nullptr;
+    }
+    return std::make_shared<cDrawnInSight<litehtml::html_tag>>(document, *this);
 }
 
 void cLitehtmlContainer::get_media_features(litehtml::media_features &media) const

@@ -8,6 +8,11 @@
 //
 // Made before the document it serves and destroyed after it; its width is the one the document
 // is laid out at.
+//
+// litehtml visits every element of the document for every draw, in sight or not. The blocks,
+// tables, cells and the other elements litehtml has no class of its own for are made by this
+// container as elements that know where all they hold is drawn (MeasureDrawing) and skip
+// drawing it when that is outside the draw's clip.
 #include "ui/main/PreviewResources.h"
 
 #include <QFont>
@@ -25,7 +30,7 @@
 // The number of a list item as its list style writes it (decimal where no other is known).
 QString ListNumber(litehtml::list_style_type type, int index);
 
-class cLitehtmlContainer : public litehtml::document_container
+class cLitehtmlContainer final : public litehtml::document_container
 {
 public:
     cLitehtmlContainer(const QFont &defaultFont, cInlinePartLookup inlinePart, cRemoteImageLookup remoteImage = {});
@@ -39,6 +44,24 @@ public:
     static const QFontMetrics &MetricsOf(litehtml::uint_ptr hFont) { return FontOf(hFont).metrics; }
     // The image loaded for an address the document names; null when none was.
     const QImage *Image(const char *src) const;
+    // Draws the document laid out without painting, to learn where the content of each of its
+    // elements made here is drawn; ForgetDrawing when it is laid out again. Until measured,
+    // everything is drawn.
+    void MeasureDrawing(litehtml::document &document);
+    void ForgetDrawing();
+
+    // For the elements made here: whether the document is drawn to measure it, which measure is
+    // the last, and whether what is out of sight may be skipped (not with fixed elements,
+    // which are drawn where the window is, not the document).
+    bool Measuring() const { return fMeasuring; }
+    int Measure() const { return fMeasure; }
+    bool SkipsOutOfSight() const { return fSkipsOutOfSight; }
+    // How many elements' content was skipped as out of sight since the last measure.
+    qsizetype Skipped() const { return fSkipped; }
+    void Skip() { ++fSkipped; }
+    // The bounds of what is drawn from Begin to End, which may nest.
+    void BeginMeasured() { fMeasured.push_back(QRect()); }
+    QRect EndMeasured();
 
     litehtml::uint_ptr create_font(const char *faceName, int size, int weight, litehtml::font_style italic,
                                    unsigned int decoration, litehtml::font_metrics *fm) override;
@@ -81,6 +104,8 @@ private:
 
     // The painter of a draw call, clipped as litehtml last asked.
     QPainter *Prepared(litehtml::uint_ptr hdc) const;
+    // While measuring: counts area as drawn and says so.
+    bool Measured(const QRect &area);
     QImage Loaded(const QUrl &url) const;
 
     QByteArray fDefaultFamily;
@@ -99,4 +124,9 @@ private:
     };
     std::vector<cClip> fClips;
     QRect fPageClip;
+    bool fMeasuring = false;
+    int fMeasure = 0;
+    bool fSkipsOutOfSight = false;
+    qsizetype fSkipped = 0;
+    std::vector<QRect> fMeasured;
 };
