@@ -92,7 +92,7 @@ public:
               since.start();
               cListedSearch search;
               while (!stop.stop_requested()) {
-                  if (const auto found = search.Find(word); found && !found.value().empty()) {
+                  if (const auto found = search.Find(word, cSearchIndex::DefaultPath()); found && !found.value().empty()) {
                       fMs = double(since.nsecsElapsed()) / 1e6;
                       return;
                   }

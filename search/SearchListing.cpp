@@ -6,7 +6,7 @@
 cResultOf<std::vector<cIndexEntry>> FindListed(const QString &query, const QString &indexPath)
 {
     cSearchIndex index;
-    if (cResult opened = index.Open(indexPath); !opened)
+    if (cResult opened = index.OpenToRead(indexPath); !opened)
         return opened;
     return FindListed(query, index);
 }

@@ -17,15 +17,14 @@ quint64 inodeOf(const QString &path)
 
 } // namespace
 
-cResultOf<std::vector<cIndexEntry>> cListedSearch::Find(const QString &query)
+cResultOf<std::vector<cIndexEntry>> cListedSearch::Find(const QString &query, const QString &path)
 {
     const std::lock_guard lock(fMutex);
     // The mail folder can be another since the last search, and an index made anew (damaged,
     // outgrown) is another file: the connection open would go on reading the one removed.
-    const QString path = cSearchIndex::DefaultPath();
     if (path != fPath || inodeOf(path) != fInode) {
         fPath.clear();
-        if (cResult opened = fIndex.Open(path); !opened)
+        if (cResult opened = fIndex.OpenToRead(path); !opened)
             return opened;
         fPath = path;
         fInode = inodeOf(path);

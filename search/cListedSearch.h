@@ -10,8 +10,9 @@
 class cListedSearch
 {
 public:
-    // As FindListed, in the index of the mail folder in use.
-    cResultOf<std::vector<cIndexEntry>> Find(const QString &query);
+    // As FindListed. The path is the caller's to take: the mail folder in use when the search
+    // was asked for may be another by the time it runs.
+    cResultOf<std::vector<cIndexEntry>> Find(const QString &query, const QString &path);
 
 private:
     std::mutex fMutex;

@@ -32,7 +32,6 @@ constexpr std::size_t kBatch = 256;
 constexpr qint64 kFewStale = 1000;
 
 const char *const kSchema = R"(
-BEGIN;
 CREATE TABLE message(id INTEGER PRIMARY KEY AUTOINCREMENT, folder TEXT NOT NULL, file TEXT NOT NULL,
   size INTEGER, modified INTEGER, inode INTEGER, date INTEGER, read INTEGER, attachments INTEGER,
   datetime TEXT, sender TEXT, subject TEXT, UNIQUE(folder, file));
@@ -42,7 +41,6 @@ CREATE VIRTUAL TABLE words USING fts5(subject, sender, recipient, cc, body, atta
 CREATE TABLE stale(count INTEGER NOT NULL);
 INSERT INTO stale VALUES(0);
 PRAGMA user_version = 1;
-COMMIT;
 )";
 
 QString rowKey(const QString &folder, const QString &file)
@@ -97,13 +95,28 @@ cResult cSearchIndex::Open(const QString &path)
 {
     fPath = path;
     fRowsKnown = false;
-    if (cResult opened = fDb.Open(path); !opened)
+    if (cResult opened = fDb.Open(path, eSqliteOpen::Create); !opened)
         return opened;
-    if (Version() != kVersion)
-        return Rebuild();
-    if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL"))
-        return fDb.Failure(eIndexWork::Open);
-    return cResult::Ok();
+    cResult ready = MakeTables();
+    if (ready.cause() != eFailure::Format)
+        return ready;
+    return Rebuild();
+}
+
+cResult cSearchIndex::OpenToRead(const QString &path)
+{
+    fPath = path;
+    fRowsKnown = false;
+    if (QFileInfo::exists(path)) {
+        if (cResult opened = fDb.Open(path, eSqliteOpen::Existing); !opened)
+            return opened;
+        if (Version() == kVersion)
+            return cResult::Ok();
+        fDb.Close();
+    }
+    return cResult::Failed(eFailure::FileSystem,
+                           cTexts::tr("The search index \"%1\" is not ready: it is being made. Search again in a moment.")
+                               .arg(path));
 }
 
 cResult cSearchIndex::Rebuild()
@@ -111,16 +124,31 @@ cResult cSearchIndex::Rebuild()
     fDb.Close();
     for (const char *suffix : {"", "-wal", "-shm", "-journal"})
         QFile::remove(fPath + QLatin1String(suffix));
-    if (cResult opened = fDb.Open(fPath); !opened)
+    if (cResult opened = fDb.Open(fPath, eSqliteOpen::Create); !opened)
         return opened;
-    return Create();
+    return MakeTables();
 }
 
-cResult cSearchIndex::Create()
+cResult cSearchIndex::MakeTables()
 {
-    if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") || !fDb.Exec(kSchema))
-        return fDb.Failure(eIndexWork::Create);
-    return cResult::Ok();
+    // Another writer (the command line, a second window) may be making the same new file: the
+    // look at its format and the tables made are one write transaction, so one of them makes them
+    // and the other finds them. A look that fails is no reason to throw the index away.
+    if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") || !fDb.Exec("BEGIN IMMEDIATE"))
+        return fDb.Failure(eIndexWork::Open);
+    const int version = Version();
+    if (version == kVersion || (version == 0 && fDb.Exec(kSchema))) {
+        if (fDb.Exec("COMMIT"))
+            return cResult::Ok();
+        const cResult failure = fDb.Failure(eIndexWork::Create);
+        (void)fDb.Exec("ROLLBACK");
+        return failure;
+    }
+    const cResult failure = fDb.Failure(version < 0 ? eIndexWork::Open : eIndexWork::Create);
+    (void)fDb.Exec("ROLLBACK");
+    if (version > 0)
+        return cResult::Failed(eFailure::Format, failure.text());
+    return failure;
 }
 
 cResult cSearchIndex::Update(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress)

@@ -37,7 +37,12 @@ public:
     // The index of the mail folder in use (MailFolderRoot).
     static QString DefaultPath();
 
+    // For updates: makes the file and its tables when there are none, and makes an index of
+    // another format or a damaged one anew.
     cResult Open(const QString &path = DefaultPath());
+    // For searches, beside a writer: never makes nor replaces the file, so a search cannot undo
+    // the writer's work; an index not made yet is a failure that says so.
+    cResult OpenToRead(const QString &path = DefaultPath());
     void Close() { fDb.Close(); }
     // Brings the entries of the folders (all it covers when none are named) in line with the
     // files of their directories.
@@ -66,8 +71,9 @@ private:
         cFileStamp stamp;
     };
 
-    cResult Create();
     cResult Rebuild();
+    // Makes the tables of an empty file; a Format failure for an index of another format.
+    cResult MakeTables();
     cResult Sync(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress);
     // The entries of the folders; of every folder when none is named.
     std::vector<cRow> Rows(const QStringList &folderNames);

@@ -35,12 +35,13 @@ cSqliteDb::~cSqliteDb()
     Close();
 }
 
-cResult cSqliteDb::Open(const QString &path)
+cResult cSqliteDb::Open(const QString &path, eSqliteOpen mode)
 {
     Close();
     fPath = path;
+    const int create = mode == eSqliteOpen::Create ? SQLITE_OPEN_CREATE : 0;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &fDb,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+                                   SQLITE_OPEN_READWRITE | create | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_busy_timeout(fDb, 5000);
         return cResult::Ok();

@@ -10,6 +10,8 @@
 // What was being done to the index when a call failed.
 enum class eIndexWork { Open, Create, Update, Search };
 
+enum class eSqliteOpen { Create, Existing };
+
 class cSqliteDb
 {
 public:
@@ -18,8 +20,7 @@ public:
     cSqliteDb(const cSqliteDb &) = delete;
     cSqliteDb &operator=(const cSqliteDb &) = delete;
 
-    // Opens or creates the file.
-    cResult Open(const QString &path);
+    cResult Open(const QString &path, eSqliteOpen mode);
     void Close();
     bool IsOpen() const { return fDb != nullptr; }
 

@@ -3652,6 +3652,10 @@ Ihre Mails, Kontakte und Signaturen in den neuen Ordner verschieben oder den neu
         <source>Indexing was stopped.</source>
         <translation>Das Erfassen für die Suche wurde angehalten.</translation>
     </message>
+    <message>
+        <source>The search index &quot;%1&quot; is not ready: it is being made. Search again in a moment.</source>
+        <translation>Der Suchindex „%1“ ist noch nicht bereit: Er wird gerade angelegt. Suchen Sie gleich noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>cSearchQuery</name>

@@ -81,7 +81,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("german");
         cSqliteDb db;
-        QTest::newRow("search index") << db.Open(fSettings.path() + u"/no such folder/index"_s).text()
+        QTest::newRow("search index") << db.Open(fSettings.path() + u"/no such folder/index"_s, eSqliteOpen::Create).text()
                                       << u"Der Suchindex „%1/no such folder/index“ kann nicht geöffnet werden: "_s.arg(fSettings.path());
         QTest::newRow("search") << cSearchQuery::Parse(u"(from:ann"_s).text()
                                 << u"Die Suche kann nicht gelesen werden: ein „(“ wird nicht geschlossen."_s;

@@ -104,7 +104,7 @@ TEST_F(IndexUpkeep, ADamagedMissingOrOlderIndexIsMadeAnew)
         },
         [](const QString &path) {
             cSqliteDb db;
-            ASSERT_TRUE(db.Open(path));
+            ASSERT_TRUE(db.Open(path, eSqliteOpen::Create));
             ASSERT_TRUE(db.Exec("PRAGMA user_version = 99"));
         },
     };

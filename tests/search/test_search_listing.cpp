@@ -7,8 +7,15 @@
 #include "search/cSavedSearches.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 QStringList names(const std::vector<cIndexEntry> &entries)
 {
@@ -42,15 +49,45 @@ TEST_F(SearchListing, AKeptSearchFollowsAnIndexMadeAnew)
 {
     openAndUpdate();
     cListedSearch listed;
-    EXPECT_EQ(names(listed.Find(QStringLiteral("quarterly")).value()),
+    EXPECT_EQ(names(listed.Find(QStringLiteral("quarterly"), cSearchIndex::DefaultPath()).value()),
               (QStringList{QStringLiteral("Inbox/a.qrz"), QStringLiteral("Work/c.qrz")}));
     fIndex.Close();
     for (const char *suffix : {"", "-wal", "-shm"})
         QFile::remove(cSearchIndex::DefaultPath() + QLatin1String(suffix));
     store(message("Dan Hale", "dan@example.org", "Quarterly numbers", {2025, 1, 2}), "Inbox", "d.qrz");
     openAndUpdate();
-    EXPECT_EQ(names(listed.Find(QStringLiteral("quarterly")).value()),
+    EXPECT_EQ(names(listed.Find(QStringLiteral("quarterly"), cSearchIndex::DefaultPath()).value()),
               (QStringList{QStringLiteral("Inbox/d.qrz"), QStringLiteral("Inbox/a.qrz"), QStringLiteral("Work/c.qrz")}));
+}
+
+// A search runs beside the indexer, which may be making the file at that moment: the search
+// says so and leaves the file alone, where making it anew would throw the indexer's work away.
+TEST_F(SearchListing, ASearchNeverMakesNorReplacesTheIndex)
+{
+    const QString path = cSearchIndex::DefaultPath();
+    struct cCase
+    {
+        const char *what;
+        int version; // of the file the search finds; none when negative
+    };
+    for (const cCase c : {cCase{"none yet", -1}, cCase{"just made by a writer", 0}, cCase{"of an older format", 99}}) {
+        for (const char *suffix : {"", "-wal", "-shm"})
+            QFile::remove(path + QLatin1String(suffix));
+        if (c.version >= 0) {
+            cSqliteDb writer;
+            ASSERT_TRUE(writer.Open(path, eSqliteOpen::Create));
+            ASSERT_TRUE(writer.Exec(QByteArray("PRAGMA user_version = " + QByteArray::number(c.version)).constData()));
+        }
+        const QByteArray before = contentOf(path);
+        const cResultOf<std::vector<cIndexEntry>> found = FindListed(QStringLiteral("quarterly"));
+        EXPECT_FALSE(found) << c.what;
+        EXPECT_TRUE(found.text().contains(path)) << found.text().toStdString();
+        EXPECT_EQ(QFileInfo::exists(path), c.version >= 0) << c.what;
+        EXPECT_EQ(contentOf(path), before) << c.what;
+    }
+    openAndUpdate();
+    EXPECT_EQ(names(FindListed(QStringLiteral("quarterly")).value()),
+              (QStringList{QStringLiteral("Inbox/a.qrz"), QStringLiteral("Work/c.qrz")}));
 }
 
 TEST_F(SearchListing, AQueryThatCannotBeReadIsRefused)

@@ -118,9 +118,10 @@ void cMainSearch::Run(const QString &query)
     fWindow.SetStatusText(kCountPanel, tr("Searching..."));
     const cMsgListModel &model = *fParts.lstMsgs->Model();
     fFinding.setFuture(QtConcurrent::run(
-        &searchPool(), [listed = fListed, query, sort = model.Sort(), threaded = model.Threaded(), run = ++fRuns] {
+        &searchPool(), [listed = fListed, query, index = cSearchIndex::DefaultPath(), sort = model.Sort(),
+                        threaded = model.Threaded(), run = ++fRuns] {
             LowerThreadPriority();
-            const cResultOf<std::vector<cIndexEntry>> found = listed->Find(query);
+            const cResultOf<std::vector<cIndexEntry>> found = listed->Find(query, index);
             return cFound{run, found.result(), cMsgListModel::PrepareAcross(found.value(), sort, threaded)};
         }));
 }
