@@ -23,6 +23,8 @@ namespace {
 
 // Mail is laid out for a screen of about this height; only media queries ask.
 constexpr int kClientHeight = 1000;
+// Words whose width a font keeps: a few megabytes for a message of as many different words.
+constexpr qsizetype kMostWidthsKept = 50000;
 
 QColor qtColor(const litehtml::web_color &c)
 {
@@ -220,7 +222,7 @@ litehtml::uint_ptr cLitehtmlContainer::create_font(const char *faceName, int siz
         fm->x_height = metrics.xHeight();
         fm->draw_spaces = italic == litehtml::fontStyleItalic || decoration != 0;
     }
-    fFonts.push_back(std::make_unique<cFont>(cFont{font, metrics}));
+    fFonts.push_back(std::make_unique<cFont>(cFont{font, metrics, {}}));
     return reinterpret_cast<litehtml::uint_ptr>(fFonts.back().get());
 }
 
@@ -231,7 +233,16 @@ void cLitehtmlContainer::delete_font(litehtml::uint_ptr hFont)
 
 int cLitehtmlContainer::text_width(const char *text, litehtml::uint_ptr hFont)
 {
-    return FontOf(hFont).metrics.horizontalAdvance(QString::fromUtf8(text));
+    // Words come again and again (each space between them is one), and shaping a word was a
+    // third of showing a newsletter.
+    const cFont &font = FontOf(hFont);
+    if (const auto known = font.widths.constFind(QByteArray::fromRawData(text, qstrlen(text)));
+        known != font.widths.cend())
+        return *known;
+    const int width = font.metrics.horizontalAdvance(QString::fromUtf8(text));
+    if (font.widths.size() < kMostWidthsKept)
+        font.widths.insert(QByteArray(text), width);
+    return width;
 }
 
 void cLitehtmlContainer::draw_text(litehtml::uint_ptr hdc, const char *text, litehtml::uint_ptr hFont,

@@ -99,6 +99,8 @@ private:
     {
         QFont font;
         QFontMetrics metrics;
+        // Widths of the words measured, the same every time they come; only a cache.
+        mutable QHash<QByteArray, int> widths;
     };
     static const cFont &FontOf(litehtml::uint_ptr hFont) { return *reinterpret_cast<const cFont *>(hFont); }
 
