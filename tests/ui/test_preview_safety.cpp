@@ -313,6 +313,10 @@ private slots:
         QTest::newRow("a list starts within bounds")
             << u"<ol start=\" 2147483000\"></ol><ol start=-999999x></ol><ol start=0099999999999999></ol><ol start=x></ol>"_s
             << u"<ol start=\"99999\"></ol><ol start=\"-99999\"></ol><ol start=\"99999\"></ol><ol start=\"x\"></ol>"_s;
+        // To litehtml a list item is numbered from its parent's start, whatever the parent.
+        QTest::newRow("any element starts within bounds")
+            << u"<div start=2147483000></div><l<ol start=2147483000></l<ol>"_s
+            << u"<div start=\"99999\"></div><l ol start=\"99999\"></l>"_s;
     }
 
     void ordinaryHtmlKeepsItsStructure()

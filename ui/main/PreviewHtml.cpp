@@ -39,10 +39,12 @@ QString escapedAttribute(QString value)
 }
 
 // The number a list starts at, within kMaxListStart: litehtml writes a list's numbers in roman
-// letters whatever their size, a thousand letters for each million.
-QString boundedValue(const QString &tag, const QString &attribute, const QString &value)
+// letters whatever their size, a thousand letters for each million. It takes the start of a
+// list item's parent whatever that parent is (a "<l<ol" is one element to it), so every
+// element's start is bounded.
+QString boundedValue(const QString &attribute, const QString &value)
 {
-    if (tag != u"ol"_s || attribute != u"start"_s)
+    if (attribute != u"start"_s)
         return value;
     // Read as litehtml reads it (atoi): a sign and digits after spaces, whatever follows.
     static const QRegularExpression kNumber(u"^\\s*([-+]?)0*([0-9]+)"_s);
@@ -141,7 +143,7 @@ private:
             fTokens.push_back({eToken::Close, name, {}});
             return;
         }
-        const std::optional<QString> attributes = readAttributes(name);
+        const std::optional<QString> attributes = readAttributes();
         if (!attributes)
             return; // cut off inside the tag
         if (name == u"script"_s) {
@@ -152,7 +154,7 @@ private:
         fTokens.push_back({eToken::Open, name, u'<' + name + *attributes + u'>'});
     }
 
-    std::optional<QString> readAttributes(const QString &tag)
+    std::optional<QString> readAttributes()
     {
         QString written;
         for (;;) {
@@ -174,7 +176,7 @@ private:
             if (at(fPos) == u'=') {
                 ++fPos;
                 skipSpace();
-                written += u"=\""_s + escapedAttribute(boundedValue(tag, name, readValue())) + u'"';
+                written += u"=\""_s + escapedAttribute(boundedValue(name, readValue())) + u'"';
             }
         }
     }
