@@ -137,18 +137,12 @@ cResult cSearchIndex::MakeTables()
     if (!fDb.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") || !fDb.Exec("BEGIN IMMEDIATE"))
         return fDb.Failure(eIndexWork::Open);
     const int version = Version();
-    if (version == kVersion || (version == 0 && fDb.Exec(kSchema))) {
-        if (fDb.Exec("COMMIT"))
-            return cResult::Ok();
-        const cResult failure = fDb.Failure(eIndexWork::Create);
-        (void)fDb.Exec("ROLLBACK");
-        return failure;
-    }
+    if ((version == kVersion || (version == 0 && fDb.Exec(kSchema))) && fDb.Exec("COMMIT"))
+        return cResult::Ok();
     const cResult failure = fDb.Failure(version < 0 ? eIndexWork::Open : eIndexWork::Create);
     (void)fDb.Exec("ROLLBACK");
-    if (version > 0)
-        return cResult::Failed(eFailure::Format, failure.text());
-    return failure;
+    const bool otherFormat = version > 0 && version != kVersion;
+    return otherFormat ? cResult::Failed(eFailure::Format, failure.text()) : failure;
 }
 
 cResult cSearchIndex::Update(const cIndexedFolders &tree, const QStringList &folders, const fProgress &progress)

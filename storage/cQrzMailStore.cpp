@@ -33,10 +33,9 @@ bool isPlainFileName(const QString &key)
 // empty for a key that is no plain file name.
 QString spelledFile(const cMessageRef &message)
 {
-    const QString root = MailRoot();
-    if (root.isEmpty() || !isPlainFileName(message.key))
+    if (MailRoot().isEmpty() || !isPlainFileName(message.key))
         return {};
-    return root + QStringLiteral("/Mail/") + message.folder + QLatin1Char('/') + message.key;
+    return MailFolderRoot() + QLatin1Char('/') + message.folder + QLatin1Char('/') + message.key;
 }
 
 // The file a message would have, under the folder as spelled when it is there, else as the
@@ -55,8 +54,14 @@ cResultOf<cMailMessage> readRecord(const cMessageRef &message, bool headerOnly, 
 {
     // Opening the file is the first look at it: a run over a big folder looks at each once.
     cMailMessage record;
-    if (const QString spelled = spelledFile(message); !spelled.isEmpty() && record.ReadFile(spelled, headerOnly, keepRawFrom))
-        return record;
+    if (const QString spelled = spelledFile(message); !spelled.isEmpty()) {
+        const cResult read = record.ReadFile(spelled, headerOnly, keepRawFrom);
+        if (read)
+            return record;
+        // There but unreadable: reading it again under the resolved name would fail the same.
+        if (QFileInfo(spelled).isFile())
+            return read;
+    }
     const cResultOf<QString> path = fileOf(message);
     if (!path)
         return path.result();

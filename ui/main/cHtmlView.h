@@ -7,8 +7,9 @@
 // (LinkActivated, with the text it was shown as), never followed here.
 //
 // Text is selected by dragging across it (Ctrl+A: all), copied with Ctrl+C or the context menu,
-// and found with Find; what the reader selects is the primary selection too, where there is one. The message font is the default font of the HTML; zoom (Ctrl+plus,
-// Ctrl+minus, Ctrl+0, Ctrl and the wheel) scales the whole picture, a point of that font a step.
+// and found with Find; what the reader selects is the primary selection too, where there is
+// one. The message font is the default font of the HTML; zoom (Ctrl+plus, Ctrl+minus, Ctrl+0,
+// Ctrl and the wheel) scales the whole picture, a point of that font a step.
 #include "ui/main/PreviewResources.h"
 
 #include <QAbstractScrollArea>

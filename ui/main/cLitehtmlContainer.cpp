@@ -235,7 +235,7 @@ int cLitehtmlContainer::text_width(const char *text, litehtml::uint_ptr hFont)
 {
     // Words come again and again (each space between them is one), and shaping a word was a
     // third of showing a newsletter.
-    const cFont &font = FontOf(hFont);
+    cFont &font = FontOf(hFont);
     if (const auto known = font.widths.constFind(QByteArray::fromRawData(text, qstrlen(text)));
         known != font.widths.cend())
         return *known;

@@ -100,9 +100,9 @@ private:
         QFont font;
         QFontMetrics metrics;
         // Widths of the words measured, the same every time they come; only a cache.
-        mutable QHash<QByteArray, int> widths;
+        QHash<QByteArray, int> widths;
     };
-    static const cFont &FontOf(litehtml::uint_ptr hFont) { return *reinterpret_cast<const cFont *>(hFont); }
+    static cFont &FontOf(litehtml::uint_ptr hFont) { return *reinterpret_cast<cFont *>(hFont); }
 
     // The painter of a draw call, clipped as litehtml last asked.
     QPainter *Prepared(litehtml::uint_ptr hdc) const;
